@@ -1,0 +1,34 @@
+# Ravenpost: build, test, run and benchmark. Every target installs the Debian packages it needs first.
+BUILD       ?= build
+BENCH_BUILD ?= build-bench
+FUZZ_BUILD  ?= build-fuzz
+JOBS        ?= $(shell nproc)
+ARGS        ?= help
+
+.PHONY: deps build test run bench fuzz clean
+
+deps:
+	@sh scripts/deps.sh
+
+build: deps
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_WERROR=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+test: build
+	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Until the desktop program exists, "run" starts the table tool (make run ARGS="info FILE.DBF").
+run: build
+	$(BUILD)/tools/xbase-tool $(ARGS)
+
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVENPOST_TESTS=OFF -DRAVENPOST_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS)
+	$(BENCH_BUILD)/bench/xbase_bench
+
+fuzz: deps
+	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_TESTS=OFF -DRAVENPOST_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,29 @@
+#pragma once
+// The one error type of the engine. Every failure the engine reports is an xbase::Error whose
+// message is fit to show a user: it names the file and says what is wrong.
+#include <cstddef>
+#include <stdexcept>
+#include <string>
+
+namespace xbase {
+
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A bad expression: the message quotes the expression text and the 1-based character position
+// at which the problem was found.
+class ExpressionError : public Error {
+public:
+    ExpressionError(const std::string& message, std::string text, std::size_t position)
+        : Error(message), text_(std::move(text)), position_(position) {}
+    const std::string& text() const { return text_; }
+    std::size_t position() const { return position_; }
+
+private:
+    std::string text_;
+    std::size_t position_;
+};
+
+}  // namespace xbase

@@ -1,0 +1,184 @@
+#include "xbase/File.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include "xbase/Ascii.h"
+#include "xbase/Error.h"
+
+namespace xbase {
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what, const std::string& path) {
+    throw Error(what + " " + path + ": " + std::strerror(errno));
+}
+
+// The byte that the append lock covers: far beyond any real table, so it never meets data.
+constexpr off_t kAppendLockOffset = 0x7FFFFFFE;
+
+}  // namespace
+
+File::File(File&& o) noexcept : fd_(o.fd_), path_(std::move(o.path_)) { o.fd_ = -1; }
+
+File& File::operator=(File&& o) noexcept {
+    if (this != &o) {
+        close();
+        fd_ = o.fd_;
+        path_ = std::move(o.path_);
+        o.fd_ = -1;
+    }
+    return *this;
+}
+
+File::~File() { close(); }
+
+File File::open(const std::string& path, bool writable) {
+    File f;
+    f.fd_ = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    if (f.fd_ < 0) fail("Cannot open", path);
+    struct stat st{};
+    if (::fstat(f.fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
+        errno = EISDIR;
+        fail("Cannot open", path);
+    }
+    f.path_ = path;
+    return f;
+}
+
+File File::create(const std::string& path) {
+    File f;
+    f.fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (f.fd_ < 0) fail("Cannot create", path);
+    f.path_ = path;
+    return f;
+}
+
+void File::close() {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+}
+
+std::uint64_t File::size() const {
+    struct stat st{};
+    if (::fstat(fd_, &st) != 0) fail("Cannot read the size of", path_);
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::size_t File::readAt(std::uint64_t offset, void* buf, std::size_t n) const {
+    std::size_t done = 0;
+    while (done < n) {
+        ssize_t r = ::pread(fd_, static_cast<char*>(buf) + done, n - done,
+                            static_cast<off_t>(offset + done));
+        if (r < 0) {
+            if (errno == EINTR) continue;
+            fail("Cannot read", path_);
+        }
+        if (r == 0) break;
+        done += static_cast<std::size_t>(r);
+    }
+    return done;
+}
+
+void File::readExact(std::uint64_t offset, void* buf, std::size_t n, const char* what) const {
+    if (readAt(offset, buf, n) != n)
+        throw Error(path_ + ": " + what + " runs past the end of the file");
+}
+
+void File::writeAt(std::uint64_t offset, const void* buf, std::size_t n) {
+    std::size_t done = 0;
+    while (done < n) {
+        ssize_t w = ::pwrite(fd_, static_cast<const char*>(buf) + done, n - done,
+                             static_cast<off_t>(offset + done));
+        if (w < 0) {
+            if (errno == EINTR) continue;
+            fail("Cannot write", path_);
+        }
+        done += static_cast<std::size_t>(w);
+    }
+}
+
+void File::truncate(std::uint64_t size) {
+    if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("Cannot truncate", path_);
+}
+
+void File::sync() {
+    if (::fdatasync(fd_) != 0) fail("Cannot flush", path_);
+}
+
+bool File::tryLock(LockKind kind) {
+    int op = kind == LockKind::Exclusive ? LOCK_EX : kind == LockKind::Shared ? LOCK_SH : LOCK_UN;
+    while (::flock(fd_, op | LOCK_NB) != 0) {
+        if (errno == EINTR) continue;
+        if (errno == EWOULDBLOCK) return false;
+        fail("Cannot lock", path_);
+    }
+    return true;
+}
+
+void File::lockAppend() {
+    struct flock fl{};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = kAppendLockOffset;
+    fl.l_len = 1;
+    while (::fcntl(fd_, F_OFD_SETLKW, &fl) != 0) {
+        if (errno != EINTR) fail("Cannot lock", path_);
+    }
+}
+
+void File::unlockAppend() {
+    struct flock fl{};
+    fl.l_type = F_UNLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = kAppendLockOffset;
+    fl.l_len = 1;
+    ::fcntl(fd_, F_OFD_SETLK, &fl);
+}
+
+bool fileExists(const std::string& path) {
+    struct stat st{};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void removeFile(const std::string& path) {
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) fail("Cannot delete", path);
+}
+
+void renameFile(const std::string& from, const std::string& to) {
+    if (::rename(from.c_str(), to.c_str()) != 0) fail("Cannot rename " + from + " to", to);
+}
+
+std::string companionPath(const std::string& tablePath, const std::string& extension) {
+    std::size_t slash = tablePath.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "." : tablePath.substr(0, slash);
+    std::string file = slash == std::string::npos ? tablePath : tablePath.substr(slash + 1);
+    std::size_t dot = file.find_last_of('.');
+    std::string base = dot == std::string::npos ? file : file.substr(0, dot);
+    std::string prefix = slash == std::string::npos ? "" : tablePath.substr(0, slash + 1);
+    std::string wanted = base + "." + extension;
+    if (fileExists(prefix + wanted)) return prefix + wanted;
+    if (DIR* dir = ::opendir(folder.c_str())) {
+        std::string found;
+        while (dirent* e = ::readdir(dir)) {
+            std::string_view name = e->d_name;
+            if (name.size() == wanted.size() && name.substr(0, base.size()) == base &&
+                equalsNoCase(name, wanted)) {
+                found = std::string(name);
+                break;
+            }
+        }
+        ::closedir(dir);
+        if (!found.empty()) return prefix + found;
+    }
+    return prefix + wanted;
+}
+
+}  // namespace xbase

@@ -1,0 +1,63 @@
+#pragma once
+// A file handle with positioned reads and writes and whole-file locks that hold across
+// processes. The only place that talks to the operating system's file calls.
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace xbase {
+
+enum class LockKind { None, Shared, Exclusive };
+
+class File {
+public:
+    File() = default;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    ~File();
+
+    // Opens an existing file for reading (and writing when writable). Throws Error naming the
+    // file when it cannot be opened.
+    static File open(const std::string& path, bool writable);
+    // Creates (or truncates) a file for reading and writing.
+    static File create(const std::string& path);
+
+    bool isOpen() const { return fd_ >= 0; }
+    const std::string& path() const { return path_; }
+    void close();
+
+    std::uint64_t size() const;
+    // Reads up to n bytes at offset; returns how many were read (less only at the end).
+    std::size_t readAt(std::uint64_t offset, void* buf, std::size_t n) const;
+    // Reads exactly n bytes at offset or throws Error naming the file and what was being read.
+    void readExact(std::uint64_t offset, void* buf, std::size_t n, const char* what) const;
+    void writeAt(std::uint64_t offset, const void* buf, std::size_t n);
+    void writeAt(std::uint64_t offset, std::string_view bytes) {
+        writeAt(offset, bytes.data(), bytes.size());
+    }
+    void truncate(std::uint64_t size);
+    void sync();
+
+    // Takes a lock on the whole file without waiting; false when another open of the file, in
+    // this process or another, holds a conflicting lock. Locks end when the file is closed.
+    bool tryLock(LockKind kind);
+    // A short exclusive lock used to serialise appends between shared opens; waits.
+    void lockAppend();
+    void unlockAppend();
+
+private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+bool fileExists(const std::string& path);
+void removeFile(const std::string& path);
+void renameFile(const std::string& from, const std::string& to);
+// The path of a companion file: the same folder and base name with the given extension,
+// matched whatever the letter case of the extension on disk ("ADDRESS.dbf" finds "ADDRESS.FPT").
+// When no such file exists, returns the name with the extension as given.
+std::string companionPath(const std::string& tablePath, const std::string& extension);
+
+}  // namespace xbase
