@@ -144,12 +144,18 @@ private:
     const char* recordAt(std::uint32_t recno);  // recno in 1..count_
     void load(std::uint32_t recno);             // sets the current record (count_+1 = phantom)
     bool visible();                             // current record passes deletion and filter
-    void seekVisible(std::uint32_t from, int direction);
+    bool seekVisible(std::int64_t from, int direction);  // loads the first visible record
+    void refreshForNewPosition();  // posts; shared opens re-read the record count
+    void refreshCount();
+    void standAtEnd(bool bof);
     char* beginEdit();
     void writeRecord(std::uint32_t recno, const char* bytes);
     void flushAppends();
     void writeHeaderCount();
     void storeMemos();
+    std::uint32_t memoBlock(int n) const;
+    const std::string* pendingMemo(int n) const;
+    void copyMemoHeader(const std::string& toDbfPath) const;
 
     Engine& engine_;
     std::string path_;
@@ -180,6 +186,9 @@ private:
     std::string edit_;               // the edit buffer
     bool editing_ = false;
     bool appending_ = false;
+    std::uint32_t appendFrom_ = 0;  // where cancel() of an append returns to
+    bool appendFromBof_ = false;
+    bool appendFromEof_ = false;
     std::vector<std::pair<int, std::string>> pendingMemos_;
 
     // Read cache: records cacheFirst_ .. cacheFirst_ + cacheCount_ - 1.

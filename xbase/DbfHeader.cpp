@@ -1,0 +1,192 @@
+#include "xbase/DbfHeader.h"
+
+#include <cstring>
+
+#include "xbase/Ascii.h"
+#include "xbase/Error.h"
+
+namespace xbase {
+
+namespace {
+
+std::uint16_t get16(std::string_view b, std::size_t at) {
+    return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
+                                      static_cast<unsigned char>(b[at + 1]) << 8);
+}
+
+std::uint32_t get32(std::string_view b, std::size_t at) {
+    return static_cast<std::uint32_t>(get16(b, at)) | static_cast<std::uint32_t>(get16(b, at + 2)) << 16;
+}
+
+void put16(std::string& b, std::size_t at, std::uint16_t v) {
+    b[at] = static_cast<char>(v & 0xFF);
+    b[at + 1] = static_cast<char>(v >> 8);
+}
+
+void put32(std::string& b, std::size_t at, std::uint32_t v) {
+    put16(b, at, static_cast<std::uint16_t>(v & 0xFFFF));
+    put16(b, at + 2, static_cast<std::uint16_t>(v >> 16));
+}
+
+bool knownVersion(std::uint8_t v) {
+    switch (v) {
+        case 0x02: case 0x03: case 0x04: case 0x05: case 0x30: case 0x31: case 0x32:
+        case 0x43: case 0x63: case 0x7B: case 0x83: case 0x8B: case 0x8E: case 0xCB:
+        case 0xE5: case 0xF5: case 0xFB:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool knownType(char t) { return std::strchr("CNFDLMGBPIYTVQW0@+O", t) != nullptr && t != 0; }
+
+JulianDay headerDate(std::string_view b) {
+    int year = 1900 + static_cast<unsigned char>(b[1]);
+    return julianDay(year, static_cast<unsigned char>(b[2]), static_cast<unsigned char>(b[3]));
+}
+
+}  // namespace
+
+bool DbfHeader::hasMemoFields() const {
+    for (const Field& f : fields)
+        if (f.type == 'M' || f.type == 'G' || f.type == 'P' || (f.type == 'B' && !isVisualFoxPro()))
+            return true;
+    return false;
+}
+
+std::size_t dbfHeaderLength(std::string_view first32) {
+    if (first32.size() < dbf::kHeaderSize) return dbf::kHeaderSize;
+    return std::max<std::size_t>(get16(first32, 8), dbf::kHeaderSize);
+}
+
+DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
+    auto bad = [&](const std::string& what) -> Error {
+        return Error(fileName + ": not a valid table (" + what + ")");
+    };
+    if (b.size() < dbf::kHeaderSize) throw bad("the header is truncated");
+    DbfHeader h;
+    h.version = static_cast<std::uint8_t>(b[0]);
+    if (!knownVersion(h.version)) throw bad("unknown version byte");
+    h.lastUpdate = headerDate(b);
+    h.recordCount = get32(b, 4);
+    h.headerLength = get16(b, 8);
+    h.recordLength = get16(b, 10);
+    h.tableFlags = static_cast<std::uint8_t>(b[28]);
+    h.codePage = static_cast<std::uint8_t>(b[29]);
+    if (h.headerLength < dbf::kHeaderSize + 1) throw bad("the header length is too small");
+    if (h.recordLength < 1) throw bad("the record length is zero");
+    if (b.size() < h.headerLength) throw bad("the field list is truncated");
+
+    std::uint32_t offset = 1;
+    for (std::size_t at = dbf::kHeaderSize;; at += dbf::kDescriptorSize) {
+        if (at >= h.headerLength) throw bad("the field list has no end mark");
+        if (b[at] == dbf::kFieldTerminator) break;
+        if (at + dbf::kDescriptorSize > h.headerLength) throw bad("the field list is truncated");
+        Field f;
+        std::string_view name = b.substr(at, 11);
+        name = name.substr(0, std::min(name.find('\0'), name.size()));
+        f.name = upperAscii(trimRight(name));
+        f.type = upperAscii(b[at + 11]);
+        f.width = static_cast<unsigned char>(b[at + 16]);
+        f.decimals = static_cast<std::uint8_t>(b[at + 17]);
+        f.flags = static_cast<std::uint8_t>(b[at + 18]);
+        // Character fields wider than 255 keep the high byte of the width in the decimals.
+        if (f.type == 'C' && !h.isVisualFoxPro() && f.decimals > 0) {
+            f.width = static_cast<std::uint16_t>(f.width | f.decimals << 8);
+            f.decimals = 0;
+        }
+        std::uint32_t width = f.width;
+        if (f.name.empty()) throw bad("a field has no name");
+        if (!knownType(f.type)) throw bad("field " + f.name + " has an unknown type");
+        if (width == 0) throw bad("field " + f.name + " has no width");
+        f.offset = offset;
+        offset += width;
+        if (offset > h.recordLength) throw bad("the fields are wider than the record");
+        bool system = h.isVisualFoxPro() && (f.flags & 0x01) != 0;
+        (system ? h.systemFields : h.fields).push_back(f);
+        if (h.fields.size() + h.systemFields.size() > 1024) throw bad("too many fields");
+    }
+    if (h.fields.empty()) throw bad("it has no fields");
+    return h;
+}
+
+std::string encodeDbfPrefix(const DbfHeader& h) {
+    std::string b(dbf::kHeaderSize, '\0');
+    b[0] = static_cast<char>(h.version);
+    if (h.lastUpdate > 0) {
+        int y, m, d;
+        civilDate(h.lastUpdate, y, m, d);
+        b[1] = static_cast<char>((y - 1900) & 0xFF);
+        b[2] = static_cast<char>(m);
+        b[3] = static_cast<char>(d);
+    }
+    put32(b, 4, h.recordCount);
+    put16(b, 8, h.headerLength);
+    put16(b, 10, h.recordLength);
+    b[28] = static_cast<char>(h.tableFlags);
+    b[29] = static_cast<char>(h.codePage);
+    return b;
+}
+
+std::string encodeDbfHeader(const DbfHeader& h) {
+    std::string b = encodeDbfPrefix(h);
+    for (const Field& f : h.fields) {
+        std::string d(dbf::kDescriptorSize, '\0');
+        std::memcpy(d.data(), f.name.data(), std::min<std::size_t>(f.name.size(), 10));
+        d[11] = f.type;
+        put32(d, 12, f.offset);
+        d[16] = static_cast<char>(f.width);
+        d[17] = static_cast<char>(f.decimals);
+        b += d;
+    }
+    b += dbf::kFieldTerminator;
+    return b;
+}
+
+FieldList makeFieldList(const std::vector<FieldSpec>& specs) {
+    if (specs.empty()) throw Error("A table needs at least one field");
+    if (specs.size() > static_cast<std::size_t>(dbf::kMaxFields))
+        throw Error("A table can have at most 255 fields");
+    FieldList fields;
+    std::uint32_t offset = 1;
+    for (const FieldSpec& s : specs) {
+        Field f;
+        f.name = upperAscii(s.name);
+        f.type = upperAscii(s.type);
+        auto bad = [&](const std::string& why) {
+            return Error("Field " + (s.name.empty() ? std::string("(no name)") : s.name) + ": " + why);
+        };
+        if (f.name.empty() || f.name.size() > 10) throw bad("a name has 1 to 10 characters");
+        if (!(f.name[0] >= 'A' && f.name[0] <= 'Z')) throw bad("a name starts with a letter");
+        for (char c : f.name)
+            if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))
+                throw bad("a name has only letters, digits and _");
+        if (findField(fields, f.name) != 0) throw bad("the name is used twice");
+        int width = s.width, decimals = 0;
+        switch (f.type) {
+            case 'C':
+                if (width < 1 || width > 254) throw bad("a character field is 1 to 254 wide");
+                break;
+            case 'N':
+                if (width < 1 || width > 20) throw bad("a numeric field is 1 to 20 wide");
+                decimals = s.decimals;
+                if (decimals < 0 || (decimals > 0 && decimals > width - 2))
+                    throw bad("the decimals do not fit the width");
+                break;
+            case 'D': width = 8; break;
+            case 'L': width = 1; break;
+            case 'M': width = 10; break;
+            default: throw bad("the type must be C, N, D, L or M");
+        }
+        f.width = static_cast<std::uint16_t>(width);
+        f.decimals = static_cast<std::uint8_t>(decimals);
+        f.offset = offset;
+        offset += static_cast<std::uint32_t>(width);
+        fields.push_back(f);
+    }
+    if (offset > 65535) throw Error("The fields are wider than a record can be (65535 bytes)");
+    return fields;
+}
+
+}  // namespace xbase

@@ -1,0 +1,400 @@
+#include "xbase/Table.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "xbase/DbfHeader.h"
+#include "xbase/Error.h"
+
+namespace xbase {
+
+namespace {
+
+constexpr std::size_t kCacheBytes = 256 * 1024;
+constexpr std::size_t kAppendFlushBytes = 1024 * 1024;
+
+MemoKind memoKindFor(std::uint8_t version, const std::string& dbtPath) {
+    switch (version) {
+        case 0x83: return MemoKind::Dbt3;
+        case 0x8B: case 0xCB: case 0x8E: return MemoKind::Dbt4;
+        default: return fileExists(dbtPath) ? MemoKind::Dbt3 : MemoKind::Fpt;
+    }
+}
+
+}  // namespace
+
+Table::Table(Engine& engine, std::string path, OpenMode mode)
+    : engine_(engine), path_(std::move(path)), mode_(mode) {}
+
+Table::~Table() {
+    try {
+        close();
+    } catch (const Error&) {
+        // A destructor cannot report; callers who care close() explicitly.
+    }
+}
+
+void Table::openFiles() {
+    dbf_ = File::open(path_, mode_ != OpenMode::ReadOnly);
+    if (!dbf_.tryLock(mode_ == OpenMode::Exclusive ? LockKind::Exclusive : LockKind::Shared)) {
+        dbf_.close();
+        throw Error(mode_ == OpenMode::Exclusive
+                        ? path_ + " is in use by another program or user and cannot be opened exclusively"
+                        : path_ + " is open exclusively by another program or user");
+    }
+    readHeader();
+    DbfHeader probe;
+    probe.version = version_;
+    probe.fields = fields_;
+    if (probe.hasMemoFields()) {
+        MemoKind kind = memoKindFor(version_, companionPath(path_, "dbt"));
+        std::string memoFile = companionPath(path_, kind == MemoKind::Fpt ? "fpt" : "dbt");
+        if (!fileExists(memoFile))
+            throw Error(path_ + ": its memo file " + memoFile + " is missing");
+        memo_ = MemoFile::open(memoFile, kind, mode_ != OpenMode::ReadOnly && kind == MemoKind::Fpt);
+    }
+    blank_.assign(recordLength_, ' ');
+    load(count_ + 1);
+    goTop();
+}
+
+void Table::readHeader() {
+    char first[dbf::kHeaderSize] = {};
+    std::size_t got = dbf_.readAt(0, first, sizeof first);
+    std::size_t need = dbfHeaderLength(std::string_view(first, got));
+    std::string bytes(need, '\0');
+    bytes.resize(dbf_.readAt(0, bytes.data(), need));
+    DbfHeader h = parseDbfHeader(bytes, path_);
+    version_ = h.version;
+    codePage_ = h.codePage;
+    tableFlags_ = h.tableFlags;
+    lastUpdate_ = h.lastUpdate;
+    headerLength_ = h.headerLength;
+    recordLength_ = h.recordLength;
+    vfpMemo_ = h.isVisualFoxPro();
+    fields_ = std::move(h.fields);
+    systemFields_ = std::move(h.systemFields);
+    // The header's count is the truth, unless the file ends before those records do.
+    std::uint64_t size = dbf_.size();
+    std::uint64_t whole = size > headerLength_ ? (size - headerLength_) / recordLength_ : 0;
+    count_ = diskCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(h.recordCount, whole));
+}
+
+void Table::close() {
+    if (!dbf_.isOpen()) return;
+    std::exception_ptr failure;
+    try {
+        commit();
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    dbf_.close();
+    memo_.reset();
+    cache_.clear();
+    cacheCount_ = 0;
+    appendBuf_.clear();
+    filter_.reset();
+    filterText_.clear();
+    engine_.detach(this);
+    if (failure) std::rethrow_exception(failure);
+}
+
+std::string Table::memoPath() const { return memo_ ? memo_->path() : std::string(); }
+
+const Field& Table::field(int n) const {
+    if (n < 1 || n > fieldCount())
+        throw Error(alias_ + ": there is no field number " + std::to_string(n));
+    return fields_[static_cast<std::size_t>(n - 1)];
+}
+
+int Table::fieldNumber(std::string_view name) const { return findField(fields_, name); }
+
+int Table::require(std::string_view name) const {
+    int n = findField(fields_, name);
+    if (n == 0) throw Error(alias_ + ": there is no field named " + std::string(name));
+    return n;
+}
+
+void Table::requireWritable() const {
+    if (!isOpen()) throw Error(path_ + " is not open");
+    if (mode_ == OpenMode::ReadOnly) throw Error(path_ + " is open read-only");
+    if (vfpMemo_) throw Error(path_ + " is a Visual FoxPro table, which can only be read");
+}
+
+// ---- Record access -------------------------------------------------------------------------
+
+const char* Table::recordAt(std::uint32_t recno) {
+    if (recno > diskCount_)
+        return appendBuf_.data() + static_cast<std::size_t>(recno - diskCount_ - 1) * recordLength_;
+    if (recno >= cacheFirst_ && recno < cacheFirst_ + cacheCount_)
+        return cache_.data() + static_cast<std::size_t>(recno - cacheFirst_) * recordLength_;
+    // Refill the window so that it runs on in the direction of travel.
+    std::uint32_t per = std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kCacheBytes / recordLength_));
+    bool backward = cacheCount_ > 0 && recno + 1 == cacheFirst_;
+    std::uint32_t first = backward ? (recno > per ? recno - per + 1 : 1) : recno;
+    std::uint32_t n = std::min(per, diskCount_ - first + 1);
+    cache_.resize(static_cast<std::size_t>(n) * recordLength_);
+    dbf_.readExact(headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_, cache_.data(),
+                   cache_.size(), "a record");
+    cacheFirst_ = first;
+    cacheCount_ = n;
+    return cache_.data() + static_cast<std::size_t>(recno - first) * recordLength_;
+}
+
+void Table::load(std::uint32_t recno) {
+    recno_ = recno;
+    current_ = recno >= 1 && recno <= count_ ? recordAt(recno) : blank_.data();
+}
+
+bool Table::visible() {
+    if (engine_.settings.hideDeleted && current_[0] == '*') return false;
+    return !filter_ || filter_->evalLogical(*this, engine_.settings);
+}
+
+bool Table::seekVisible(std::int64_t from, int direction) {
+    for (std::int64_t r = from; r >= 1 && r <= count_; r += direction) {
+        load(static_cast<std::uint32_t>(r));
+        if (visible()) return true;
+    }
+    return false;
+}
+
+void Table::refreshForNewPosition() {
+    post();
+    if (mode_ != OpenMode::Exclusive) refreshCount();
+}
+
+void Table::refreshCount() {
+    // Another program may have changed or appended records since we last looked.
+    cacheCount_ = 0;
+    char bytes[4];
+    dbf_.readExact(4, bytes, 4, "the header");
+    std::uint32_t headerCount = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[0]) |
+                                                           static_cast<unsigned char>(bytes[1]) << 8 |
+                                                           static_cast<unsigned char>(bytes[2]) << 16 |
+                                                           static_cast<unsigned char>(bytes[3]) << 24);
+    std::uint64_t size = dbf_.size();
+    std::uint64_t whole = size > headerLength_ ? (size - headerLength_) / recordLength_ : 0;
+    count_ = diskCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(headerCount, whole));
+}
+
+void Table::standAtEnd(bool bof) {
+    load(count_ + 1);
+    eof_ = true;
+    bof_ = bof;
+}
+
+// ---- Navigation ----------------------------------------------------------------------------
+
+void Table::goTop() {
+    refreshForNewPosition();
+    if (seekVisible(1, +1)) bof_ = eof_ = false;
+    else standAtEnd(true);
+}
+
+void Table::goBottom() {
+    refreshForNewPosition();
+    if (seekVisible(count_, -1)) bof_ = eof_ = false;
+    else standAtEnd(true);
+}
+
+void Table::go(std::uint32_t recno) {
+    refreshForNewPosition();
+    if (recno >= 1 && recno <= count_) {
+        load(recno);
+        bof_ = eof_ = false;
+    } else {
+        standAtEnd(count_ == 0);
+    }
+}
+
+void Table::skip(long n) {
+    post();
+    if (n == 0) {
+        load(recno_);
+        return;
+    }
+    for (; n > 0; --n) {
+        if (eof_) return;
+        bof_ = false;
+        if (!seekVisible(static_cast<std::int64_t>(recno_) + 1, +1)) {
+            standAtEnd(false);
+            return;
+        }
+    }
+    for (; n < 0; ++n) {
+        std::int64_t from = eof_ ? count_ : static_cast<std::int64_t>(recno_) - 1;
+        if (!seekVisible(from, -1)) {
+            // Before the first record: stand on the first visible one, with bof set.
+            if (seekVisible(1, +1)) eof_ = false;
+            else standAtEnd(true);
+            bof_ = true;
+            return;
+        }
+        eof_ = false;
+    }
+}
+
+std::uint32_t Table::visibleCount() {
+    refreshForNewPosition();
+    if (!filter_ && !engine_.settings.hideDeleted) return count_;
+    std::uint32_t here = recno_;
+    std::uint32_t n = 0;
+    for (std::uint32_t r = 1; r <= count_; ++r) {
+        load(r);
+        if (visible()) ++n;
+    }
+    load(here);
+    return n;
+}
+
+// ---- The record buffer ---------------------------------------------------------------------
+
+char* Table::beginEdit() {
+    if (!editing_) {
+        requireWritable();
+        if (recno_ < 1 || recno_ > count_)
+            throw Error(path_ + ": there is no current record to change (end of file)");
+        edit_.assign(current_, recordLength_);
+        editing_ = true;
+        current_ = edit_.data();
+    }
+    return edit_.data();
+}
+
+void Table::appendBlank() {
+    post();
+    requireWritable();
+    appendFrom_ = recno_;
+    appendFromBof_ = bof_;
+    appendFromEof_ = eof_;
+    edit_ = blank_;
+    editing_ = appending_ = true;
+    recno_ = count_ + 1;
+    current_ = edit_.data();
+    bof_ = eof_ = false;
+}
+
+void Table::cancel() {
+    if (!editing_) return;
+    bool wasAppending = appending_;
+    editing_ = appending_ = false;
+    pendingMemos_.clear();
+    if (wasAppending) {
+        load(appendFrom_);
+        bof_ = appendFromBof_;
+        eof_ = appendFromEof_;
+    } else {
+        load(recno_);
+    }
+}
+
+void Table::post() {
+    if (!editing_) return;
+    storeMemos();
+    if (appending_ && mode_ == OpenMode::Exclusive) {
+        appendBuf_ += edit_;
+        recno_ = ++count_;
+        if (appendBuf_.size() >= kAppendFlushBytes) flushAppends();
+    } else if (appending_) {
+        // Shared opens append one record at a time under the append lock, at the end that the
+        // header shows now: other programs may have appended meanwhile.
+        dbf_.lockAppend();
+        try {
+            refreshCount();
+            std::string bytes = edit_ + dbf::kEndOfFile;
+            dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(count_) * recordLength_, bytes);
+            recno_ = ++count_;
+            diskCount_ = count_;
+            writeHeaderCount();
+        } catch (...) {
+            dbf_.unlockAppend();
+            throw;
+        }
+        dbf_.unlockAppend();
+    } else {
+        writeRecord(recno_, edit_.data());
+        dirtyHeader_ = true;
+    }
+    editing_ = appending_ = false;
+    current_ = recordAt(recno_);
+}
+
+void Table::writeRecord(std::uint32_t recno, const char* bytes) {
+    if (recno > diskCount_) {
+        std::memcpy(appendBuf_.data() + static_cast<std::size_t>(recno - diskCount_ - 1) * recordLength_,
+                    bytes, recordLength_);
+        return;
+    }
+    dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(recno - 1) * recordLength_, bytes, recordLength_);
+    if (recno >= cacheFirst_ && recno < cacheFirst_ + cacheCount_)
+        std::memcpy(cache_.data() + static_cast<std::size_t>(recno - cacheFirst_) * recordLength_, bytes,
+                    recordLength_);
+}
+
+void Table::flushAppends() {
+    if (!appendBuf_.empty()) {
+        // Records first, then the count: an interrupted append leaves a file whose header
+        // still tells the truth.
+        appendBuf_ += dbf::kEndOfFile;
+        dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_, appendBuf_);
+        appendBuf_.clear();
+        diskCount_ = count_;
+        dirtyHeader_ = true;
+    }
+    if (dirtyHeader_) writeHeaderCount();
+}
+
+void Table::writeHeaderCount() {
+    lastUpdate_ = today();
+    int y, m, d;
+    civilDate(lastUpdate_, y, m, d);
+    char bytes[7] = {static_cast<char>((y - 1900) & 0xFF), static_cast<char>(m), static_cast<char>(d),
+                     static_cast<char>(diskCount_ & 0xFF), static_cast<char>(diskCount_ >> 8 & 0xFF),
+                     static_cast<char>(diskCount_ >> 16 & 0xFF), static_cast<char>(diskCount_ >> 24 & 0xFF)};
+    dbf_.writeAt(1, bytes, sizeof bytes);
+    dirtyHeader_ = false;
+}
+
+void Table::commit() {
+    post();
+    if (mode_ == OpenMode::ReadOnly) return;
+    flushAppends();
+    if (memo_) memo_->flush();
+}
+
+void Table::deleteRecord() {
+    beginEdit()[0] = '*';
+    post();
+}
+
+void Table::recall() {
+    beginEdit()[0] = ' ';
+    post();
+}
+
+bool Table::deleted() const { return current_[0] == '*'; }
+
+std::string_view Table::recordBytes() const { return std::string_view(current_, recordLength_); }
+
+// ---- Filter --------------------------------------------------------------------------------
+
+Expression Table::compile(std::string_view text) const { return Expression::compile(text, fields_); }
+
+void Table::setFilter(std::string_view expression) {
+    std::string_view trimmed = expression;
+    while (!trimmed.empty() && trimmed.front() == ' ') trimmed.remove_prefix(1);
+    if (trimmed.empty()) {
+        filter_.reset();
+        filterText_.clear();
+        return;
+    }
+    Expression e = compile(expression);
+    if (e.type() != ValueType::Logical)
+        throw ExpressionError("A filter must be a logical expression: " + std::string(expression),
+                              std::string(expression), 1);
+    filter_ = std::move(e);
+    filterText_ = std::string(expression);
+}
+
+}  // namespace xbase

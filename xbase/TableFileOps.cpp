@@ -1,0 +1,180 @@
+// Operations on the whole table file: pack, zap and copies.
+#include <cstring>
+
+#include "xbase/DbfHeader.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace xbase {
+
+namespace {
+
+void copyBytes(const File& from, File& to, std::uint64_t offset, std::uint64_t length) {
+    std::string buf(1 << 20, '\0');
+    for (std::uint64_t at = offset; at < offset + length;) {
+        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(buf.size(), offset + length - at));
+        from.readExact(at, buf.data(), n, "the data to copy");
+        to.writeAt(at, buf.data(), n);
+        at += n;
+    }
+}
+
+// The header bytes with a new record count, and without the structural index flag: a copy or
+// a rewritten table has no index until one is built for it.
+std::string headerWithCount(const File& dbf, std::uint16_t headerLength, std::uint32_t count,
+                            bool keepIndexFlag) {
+    std::string h(headerLength, '\0');
+    dbf.readExact(0, h.data(), h.size(), "the header");
+    for (int i = 0; i < 4; ++i) h[4 + i] = static_cast<char>(count >> (8 * i) & 0xFF);
+    if (!keepIndexFlag) h[28] = static_cast<char>(h[28] & ~dbf::kFlagStructuralIndex);
+    return h;
+}
+
+std::string extensionOf(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    std::size_t dot = path.find_last_of('.');
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot + 1);
+}
+
+std::string withExtension(const std::string& path, const std::string& ext) {
+    std::string e = extensionOf(path);
+    return (e.empty() ? path : path.substr(0, path.size() - e.size() - 1)) + "." + ext;
+}
+
+}  // namespace
+
+void Table::pack(const ProgressFn& progress) {
+    if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be packed");
+    requireWritable();
+    commit();
+    // The packed table is written beside the original and takes its place only when complete,
+    // so a failure or a stop leaves the original untouched.
+    std::string tmpDbf = path_ + ".pak";
+    bool rewriteMemo = memo_ && memo_->kind() == MemoKind::Fpt;
+    std::string tmpMemo = rewriteMemo ? memo_->path() + ".pak" : std::string();
+    try {
+        File out = File::create(tmpDbf);
+        std::unique_ptr<MemoFile> outMemo;
+        if (rewriteMemo) {
+            MemoFile::createFpt(tmpMemo, memo_->blockSize());
+            outMemo = MemoFile::open(tmpMemo, MemoKind::Fpt, true);
+        }
+        std::string batch;
+        std::uint64_t written = headerLength_;
+        std::uint32_t kept = 0;
+        int lastPercent = -1;
+        for (std::uint32_t r = 1; r <= count_; ++r) {
+            load(r);
+            if (current_[0] == '*') continue;
+            std::string rec(current_, recordLength_);
+            if (rewriteMemo) {
+                for (int n = 1; n <= fieldCount(); ++n) {
+                    const Field& f = fields_[static_cast<std::size_t>(n - 1)];
+                    if (f.type != 'M' && f.type != 'G' && f.type != 'P' && f.type != 'B') continue;
+                    std::uint32_t block = memoBlock(n);
+                    if (block == 0) continue;
+                    std::uint32_t moved = outMemo->write(0, memo_->read(block));
+                    char buf[16];
+                    if (moved == 0) std::memset(buf, ' ', 10);
+                    else std::snprintf(buf, sizeof buf, "%10u", moved);
+                    std::memcpy(rec.data() + f.offset, buf, 10);
+                }
+            }
+            batch += rec;
+            ++kept;
+            if (batch.size() >= (1u << 20)) {
+                out.writeAt(written, batch);
+                written += batch.size();
+                batch.clear();
+            }
+            int percent = static_cast<int>(static_cast<std::uint64_t>(r) * 100 / count_);
+            if (progress && percent != lastPercent) {
+                lastPercent = percent;
+                if (!progress(percent)) throw Error("Packing " + path_ + " was stopped");
+            }
+        }
+        batch += dbf::kEndOfFile;
+        out.writeAt(written, batch);
+        out.writeAt(0, headerWithCount(dbf_, headerLength_, kept, true));
+        if (outMemo) outMemo->flush();
+        out.sync();
+    } catch (...) {
+        removeFile(tmpDbf);
+        if (rewriteMemo) removeFile(tmpMemo);
+        load(recno_ <= count_ ? recno_ : count_ + 1);
+        throw;
+    }
+    if (rewriteMemo) {
+        std::string memoFile = memo_->path();
+        memo_.reset();
+        renameFile(tmpMemo, memoFile);
+        memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
+    }
+    renameFile(tmpDbf, path_);
+    // The packed table is a new file: open and lock it again.
+    dbf_ = File::open(path_, true);
+    if (!dbf_.tryLock(LockKind::Exclusive))
+        throw Error(path_ + " was taken by another program while being packed");
+    cacheCount_ = 0;
+    readHeader();
+    goTop();
+}
+
+void Table::zap() {
+    if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be zapped");
+    requireWritable();
+    cancel();
+    appendBuf_.clear();
+    count_ = diskCount_ = 0;
+    dbf_.truncate(headerLength_);
+    dbf_.writeAt(headerLength_, std::string(1, dbf::kEndOfFile));
+    writeHeaderCount();
+    if (memo_ && memo_->kind() == MemoKind::Fpt) {
+        std::string memoFile = memo_->path();
+        std::uint32_t blockSize = memo_->blockSize();
+        memo_.reset();
+        MemoFile::createFpt(memoFile, blockSize);
+        memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
+    }
+    cacheCount_ = 0;
+    goTop();
+}
+
+void Table::copyStructure(const std::string& path) const {
+    File out = File::create(path);
+    out.writeAt(0, headerWithCount(dbf_, headerLength_, 0, false) + dbf::kEndOfFile);
+    if (memo_) copyMemoHeader(path);
+}
+
+void Table::copyMemoHeader(const std::string& toDbfPath) const {
+    // An empty memo file of the same kind and block size: the header with the first free block
+    // moved back to just after it.
+    std::string header(512, '\0');
+    File in = File::open(memo_->path(), false);
+    in.readExact(0, header.data(), header.size(), "the memo header");
+    if (memo_->kind() == MemoKind::Fpt) {
+        std::uint32_t first = (512 + memo_->blockSize() - 1) / memo_->blockSize();
+        for (int i = 0; i < 4; ++i) header[i] = static_cast<char>(first >> (24 - 8 * i) & 0xFF);
+    } else {
+        std::memset(header.data(), 0, 4);
+        header[0] = 1;
+    }
+    File out = File::create(withExtension(toDbfPath, extensionOf(memo_->path())));
+    out.writeAt(0, header);
+}
+
+void Table::copyFile(const std::string& path) {
+    commit();
+    File out = File::create(path);
+    out.writeAt(0, headerWithCount(dbf_, headerLength_, count_, false));
+    std::uint64_t length = static_cast<std::uint64_t>(count_) * recordLength_;
+    copyBytes(dbf_, out, headerLength_, length);
+    out.writeAt(headerLength_ + length, std::string(1, dbf::kEndOfFile));
+    if (memo_) {
+        File memoIn = File::open(memo_->path(), false);
+        File memoOut = File::create(withExtension(path, extensionOf(memo_->path())));
+        copyBytes(memoIn, memoOut, 0, memoIn.size());
+    }
+}
+
+}  // namespace xbase
