@@ -208,6 +208,10 @@ void Table::setNumber(int n, double value) {
     const Field& f = field(n);
     if (f.type != 'N' && f.type != 'F') throw Error(path_ + ": field " + f.name + " is not numeric");
     if (!std::isfinite(value)) throw Error("A number for field " + fieldDescription(f) + " must be finite");
+    // Halves round away from zero, as xBase does (printf would round them to even).
+    double scale = std::pow(10.0, f.decimals);
+    double scaled = std::round(value * scale);
+    if (std::abs(scaled) < 1e15) value = scaled / scale;
     char buf[400];
     int len = std::snprintf(buf, sizeof buf, "%*.*f", static_cast<int>(f.width), static_cast<int>(f.decimals),
                             value);
