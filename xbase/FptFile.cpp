@@ -1,0 +1,120 @@
+#include "xbase/FptFile.h"
+
+#include <cstring>
+#include <limits>
+
+#include "xbase/Error.h"
+#include "xbase/MemoRead.h"
+
+namespace xbase {
+
+namespace {
+
+constexpr std::size_t kHeaderSize = 512;
+constexpr std::size_t kBlockHeaderSize = 8;  // type and length
+constexpr std::uint32_t kTextType = 1;
+constexpr std::uint32_t kMaxBlockSize = 0xFFFF;
+
+void putBe32(char* p, std::uint32_t v) {
+    for (int i = 3; i >= 0; --i, v >>= 8) p[i] = static_cast<char>(v & 0xFF);
+}
+
+void putBe16(char* p, std::uint32_t v) {
+    p[0] = static_cast<char>(v >> 8 & 0xFF);
+    p[1] = static_cast<char>(v & 0xFF);
+}
+
+// The first block that lies wholly after the header.
+std::uint32_t firstBlockFor(std::uint32_t blockSize) {
+    return static_cast<std::uint32_t>((kHeaderSize + blockSize - 1) / blockSize);
+}
+
+}  // namespace
+
+FptFile::FptFile(const std::string& path, bool writable)
+    : file_(File::open(path, writable)), writable_(writable) {
+    char header[kHeaderSize];
+    if (file_.readAt(0, header, kHeaderSize) != kHeaderSize)
+        throw Error(path + ": the memo file's header is shorter than 512 bytes");
+    blockSize_ = memo::be16(header + 6);
+    if (blockSize_ == 0) throw Error(path + ": the memo file's header gives a block size of 0");
+    if (writable_) readNextFree();
+}
+
+void FptFile::create(const std::string& path, std::uint32_t blockSize) {
+    if (blockSize == 0 || blockSize > kMaxBlockSize)
+        throw Error(path + ": a memo block size must be 1 to 65535 bytes, not " +
+                    std::to_string(blockSize));
+    std::string header(kHeaderSize, '\0');
+    putBe32(header.data(), firstBlockFor(blockSize));
+    putBe16(header.data() + 6, blockSize);
+    File::create(path).writeAt(0, header);
+}
+
+std::uint32_t FptFile::firstBlock() const { return firstBlockFor(blockSize_); }
+
+std::uint32_t FptFile::readNextFree() const {
+    char bytes[4];
+    file_.readExact(0, bytes, sizeof bytes, "the memo file's header");
+    const std::uint32_t next = memo::be32(bytes);
+    // A next free block past the file's last block would have writes leave a gap of any size.
+    if (next < firstBlock() || next > blocksFor(file_.size()))
+        throw Error(path() + ": the memo file's header gives " + std::to_string(next) +
+                    " as the next free block, outside the file");
+    return next;
+}
+
+std::string FptFile::read(std::uint32_t block) {
+    if (block == 0) return {};
+    if (block < firstBlock()) memo::fail(file_, block, "lies inside the memo file's header");
+    const std::uint64_t offset = offsetOf(block);
+    std::string start = memo::readStart(file_, offset, block);
+    if (start.size() < kBlockHeaderSize) memo::fail(file_, block, "runs past the end of the file");
+    const std::uint32_t length = memo::be32(start.data() + 4);
+    return memo::counted(file_, block, offset, std::move(start), kBlockHeaderSize, length);
+}
+
+std::uint32_t FptFile::write(std::uint32_t oldBlock, std::string_view text) {
+    if (!writable_) throw Error(path() + ": the memo file is open for reading only");
+    if (text.empty()) return 0;
+    if (text.size() > std::numeric_limits<std::uint32_t>::max() - kBlockHeaderSize)
+        throw Error(path() + ": a memo of " + std::to_string(text.size()) +
+                    " bytes is too long for a memo file");
+    const std::uint64_t blocks = blocksFor(kBlockHeaderSize + text.size());
+    const std::uint32_t nextFree = readNextFree();
+    if (fitsInPlace(oldBlock, blocks, nextFree)) {
+        store(oldBlock, blocks, text);
+        return oldBlock;
+    }
+    if (nextFree + blocks > std::numeric_limits<std::uint32_t>::max())
+        throw Error(path() + ": the memo file is full");
+    // The memo goes in before the header moves on, so that an interrupted write leaves the
+    // file as it was.
+    store(nextFree, blocks, text);
+    char bytes[4];
+    putBe32(bytes, static_cast<std::uint32_t>(nextFree + blocks));
+    file_.writeAt(0, bytes, sizeof bytes);
+    return nextFree;
+}
+
+bool FptFile::fitsInPlace(std::uint32_t oldBlock, std::uint64_t blocks,
+                          std::uint32_t nextFree) const {
+    if (oldBlock < firstBlock() || oldBlock >= nextFree) return false;
+    char header[kBlockHeaderSize];
+    if (file_.readAt(offsetOf(oldBlock), header, kBlockHeaderSize) != kBlockHeaderSize)
+        return false;
+    // The old memo's blocks must lie below the next free block, or a later append would
+    // overwrite what is written here.
+    const std::uint64_t oldBlocks = blocksFor(kBlockHeaderSize + memo::be32(header + 4));
+    return blocks <= oldBlocks && oldBlock + oldBlocks <= nextFree;
+}
+
+void FptFile::store(std::uint32_t block, std::uint64_t blocks, std::string_view text) {
+    std::string bytes(static_cast<std::size_t>(blocks * blockSize_), '\0');
+    putBe32(bytes.data(), kTextType);
+    putBe32(bytes.data() + 4, static_cast<std::uint32_t>(text.size()));
+    std::memcpy(bytes.data() + kBlockHeaderSize, text.data(), text.size());
+    file_.writeAt(offsetOf(block), bytes);
+}
+
+}  // namespace xbase
