@@ -82,7 +82,7 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
     for (std::size_t at = dbf::kHeaderSize;; at += dbf::kDescriptorSize) {
         if (at >= h.headerLength) throw bad("the field list has no end mark");
         if (b[at] == dbf::kFieldTerminator) break;
-        if (at + dbf::kDescriptorSize > h.headerLength) throw bad("the field list is truncated");
+        if (at + dbf::kDescriptorSize > h.headerLength) throw bad("the field list has no end mark");
         Field f;
         std::string_view name = b.substr(at, 11);
         name = name.substr(0, std::min(name.find('\0'), name.size()));

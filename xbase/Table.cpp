@@ -341,6 +341,8 @@ void Table::flushAppends() {
         appendBuf_.clear();
         diskCount_ = count_;
         dirtyHeader_ = true;
+        // The current record may have lived in the append buffer.
+        if (!editing_) load(recno_);
     }
     if (dirtyHeader_) writeHeaderCount();
 }

@@ -181,3 +181,23 @@ TEST_F(Values, ReadOnlyOpenRefusesWrites) {
     EXPECT_THROW(ro->appendBlank(), Error);
     EXPECT_THROW(ro->deleteRecord(), Error);
 }
+
+TEST_F(Values, ManyAppendsReadBackAcrossBufferFlushes) {
+    t->cancel();
+    for (int i = 1; i <= 70000; ++i) {  // about two megabytes: the append buffer fills twice
+        t->appendBlank();
+        t->setNumber("AGE", i % 1000);
+        t->setText("NAME", std::to_string(i));
+        t->post();
+        ASSERT_EQ(t->text("NAME"), std::to_string(i));
+    }
+    EXPECT_EQ(t->recordCount(), 70000u);
+    t->go(31000);
+    EXPECT_EQ(t->text("NAME"), "31000");
+    t->close();
+    EXPECT_EQ(readBytes(path).size(), 193u + 70000 * 35 + 1);
+    auto again = engine.open(path);
+    again->goBottom();
+    EXPECT_EQ(again->text("NAME"), "70000");
+    EXPECT_EQ(again->number("AGE"), 0.0);
+}
