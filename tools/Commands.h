@@ -1,0 +1,19 @@
+#pragma once
+// The commands of xbase-tool. Each takes the words after the command name, writes its report to
+// out and throws UsageError or xbase::Error when it cannot do its work.
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tools {
+
+using Words = std::vector<std::string>;
+
+void infoCommand(const Words& words, std::ostream& out);
+void createCommand(const Words& words, std::ostream& out);
+void appendCsvCommand(const Words& words, std::ostream& out);
+void countCommand(const Words& words, std::ostream& out);
+void dumpCommand(const Words& words, std::ostream& out);
+void packCommand(const Words& words, std::ostream& out);
+
+}  // namespace tools
