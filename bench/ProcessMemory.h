@@ -1,0 +1,18 @@
+#pragma once
+// This process's resident memory, from /proc/self/status (Linux).
+#include <cstdint>
+
+namespace bench {
+
+struct ResidentMemory {
+    std::int64_t currentKb = 0;  // VmRSS
+    std::int64_t peakKb = 0;     // VmHWM
+};
+
+ResidentMemory residentMemory();
+
+// Sets the peak back to the current resident size, so that a later peak belongs to what ran
+// in between. False when the system does not allow it.
+bool resetPeakMemory();
+
+}  // namespace bench
