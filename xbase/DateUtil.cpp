@@ -42,7 +42,13 @@ JulianDay julianDay(int y, int m, int d) {
     return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
 }
 
+bool isDateInRange(JulianDay jd) { return jd >= kFirstJulianDay && jd <= kLastJulianDay; }
+
 void civilDate(JulianDay jd, int& year, int& month, int& day) {
+    if (!isDateInRange(jd)) {
+        year = month = day = 0;
+        return;
+    }
     int a = jd + 32044;
     int b = (4 * a + 3) / 146097;
     int c = a - 146097 * b / 4;
@@ -62,10 +68,10 @@ JulianDay today() {
 }
 
 std::string toDtos(JulianDay jd) {
-    if (jd <= 0) return std::string(8, ' ');
+    if (!isDateInRange(jd)) return std::string(8, ' ');
     int y, m, d;
     civilDate(jd, y, m, d);
-    char buf[16];
+    char buf[40];
     std::snprintf(buf, sizeof buf, "%04d%02d%02d", y, m, d);
     return buf;
 }
@@ -84,13 +90,14 @@ JulianDay fromDtos(std::string_view t) {
 std::string toDateText(JulianDay jd, const Settings& s) {
     std::string p = effectivePattern(s);
     int y = 0, m = 0, d = 0;
-    if (jd > 0) civilDate(jd, y, m, d);
+    bool real = isDateInRange(jd);
+    if (real) civilDate(jd, y, m, d);
     std::string out;
     for (std::size_t i = 0; i < p.size();) {
         auto put = [&](int value, int digits) {
-            char buf[8];
+            char buf[16];
             std::snprintf(buf, sizeof buf, "%0*d", digits, value);
-            out += jd > 0 ? std::string(buf) : std::string(digits, ' ');
+            out += real ? std::string(buf) : std::string(digits, ' ');
             i += digits;
         };
         if (p.compare(i, 4, "yyyy") == 0) put(y, 4);

@@ -10,8 +10,15 @@ struct Settings;
 
 using JulianDay = std::int32_t;
 
+// Days of the years 1 to 9999, the dates a table can hold.
+constexpr JulianDay kFirstJulianDay = 1721426;  // 0001-01-01
+constexpr JulianDay kLastJulianDay = 5373484;   // 9999-12-31
+
 bool isValidDate(int year, int month, int day);
+// Whether the day lies in the years 1 to 9999; other days (0 among them) count as empty.
+bool isDateInRange(JulianDay jd);
 JulianDay julianDay(int year, int month, int day);  // 0 for an invalid date
+// Days out of range give 0, 0, 0.
 void civilDate(JulianDay jd, int& year, int& month, int& day);
 JulianDay today();
 

@@ -41,6 +41,19 @@ bool knownVersion(std::uint8_t v) {
 
 bool knownType(char t) { return std::strchr("CNFDLMGBPIYTVQW0@+O", t) != nullptr && t != 0; }
 
+// Types stored in binary or fixed forms must have their own width; readers rely on it.
+bool fixedWidthFits(const Field& f, bool vfp) {
+    switch (f.type) {
+        case 'D': return f.width == 8;
+        case 'L': return f.width == 1;
+        case 'I': return f.width == 4;
+        case 'Y': case 'T': return f.width == 8;
+        case 'B': return vfp ? f.width == 8 : f.width == 10;
+        case 'M': case 'G': case 'P': return vfp ? f.width == 4 || f.width == 10 : f.width == 10;
+        default: return true;
+    }
+}
+
 JulianDay headerDate(std::string_view b) {
     int year = 1900 + static_cast<unsigned char>(b[1]);
     return julianDay(year, static_cast<unsigned char>(b[2]), static_cast<unsigned char>(b[3]));
@@ -100,6 +113,7 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
         if (f.name.empty()) throw bad("a field has no name");
         if (!knownType(f.type)) throw bad("field " + f.name + " has an unknown type");
         if (width == 0) throw bad("field " + f.name + " has no width");
+        if (!fixedWidthFits(f, h.isVisualFoxPro())) throw bad("field " + f.name + " has a wrong width for its type");
         f.offset = offset;
         offset += width;
         if (offset > h.recordLength) throw bad("the fields are wider than the record");

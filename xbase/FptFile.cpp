@@ -38,7 +38,6 @@ FptFile::FptFile(const std::string& path, bool writable)
         throw Error(path + ": the memo file's header is shorter than 512 bytes");
     blockSize_ = memo::be16(header + 6);
     if (blockSize_ == 0) throw Error(path + ": the memo file's header gives a block size of 0");
-    if (writable_) readNextFree();
 }
 
 void FptFile::create(const std::string& path, std::uint32_t blockSize) {

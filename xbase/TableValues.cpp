@@ -105,7 +105,7 @@ std::string Table::text(int n) const {
             }
             return memo(n);
         case 'T': {
-            if (littleEndian(b.substr(0, 4)) == 0) return "";
+            if (!isDateInRange(date(n))) return "";
             std::int64_t ms = littleEndian(b.substr(4, 4));
             char buf[16];
             std::snprintf(buf, sizeof buf, " %02d:%02d:%02d", static_cast<int>(ms / 3600000),
