@@ -37,7 +37,10 @@ public:
     ValueType type() const;
     // Width of a character result when it follows from the expression alone (field widths,
     // literals, STR/SUBSTR/LEFT/RIGHT/SPACE lengths...); -1 when it depends on the data.
+    // Dates are 8 wide, logicals 1, an N or F field its field width, other numbers -1.
+    // DTOC's width depends on the date settings: -1 here, known to the second form.
     int width() const;
+    int width(const Settings& settings) const;
 
     // Each evaluator requires the matching type() and throws Error otherwise.
     bool evalLogical(const RecordSource& rec, const Settings& settings) const;
@@ -46,8 +49,9 @@ public:
     // Writes the character result into out (reusing its capacity).
     void evalString(const RecordSource& rec, const Settings& settings, std::string& out) const;
     std::string evalString(const RecordSource& rec, const Settings& settings) const;
-    // Any result as text: character as is, numbers as STR() gives them, dates as DTOS,
-    // logicals as "T"/"F".
+    // Any result as text: character as is, numbers as STR() gives them (a numeric field with
+    // its width and decimals, other numbers with their decimals and no leading blanks), dates
+    // as DTOS, logicals as "T"/"F".
     std::string evalAsText(const RecordSource& rec, const Settings& settings) const;
 
 private:
