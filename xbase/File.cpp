@@ -123,24 +123,19 @@ bool File::tryLock(LockKind kind) {
     return true;
 }
 
-void File::lockAppend() {
-    struct flock fl{};
-    fl.l_type = F_WRLCK;
-    fl.l_whence = SEEK_SET;
-    fl.l_start = kAppendLockOffset;
-    fl.l_len = 1;
-    while (::fcntl(fd_, F_OFD_SETLKW, &fl) != 0) {
-        if (errno != EINTR) fail("Cannot lock", path_);
-    }
-}
+void File::lockAppend() { setAppendLock(true); }
 
-void File::unlockAppend() {
+void File::unlockAppend() { setAppendLock(false); }
+
+void File::setAppendLock(bool locked) {
     struct flock fl{};
-    fl.l_type = F_UNLCK;
+    fl.l_type = locked ? F_WRLCK : F_UNLCK;
     fl.l_whence = SEEK_SET;
     fl.l_start = kAppendLockOffset;
     fl.l_len = 1;
-    ::fcntl(fd_, F_OFD_SETLK, &fl);
+    while (::fcntl(fd_, locked ? F_OFD_SETLKW : F_OFD_SETLK, &fl) != 0) {
+        if (errno != EINTR) fail(locked ? "Cannot lock" : "Cannot unlock", path_);
+    }
 }
 
 bool fileExists(const std::string& path) {

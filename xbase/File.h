@@ -48,6 +48,8 @@ public:
     void unlockAppend();
 
 private:
+    void setAppendLock(bool locked);
+
     int fd_ = -1;
     std::string path_;
 };
