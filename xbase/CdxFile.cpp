@@ -1,0 +1,116 @@
+#include "xbase/CdxFile.h"
+
+#include <algorithm>
+
+#include "xbase/Ascii.h"
+#include "xbase/Error.h"
+#include "xbase/IndexCursor.h"
+
+namespace xbase {
+
+namespace {
+
+constexpr std::size_t kTagNameLength = 10;
+constexpr std::uint8_t kDirectoryOptions = kTagCompact | kTagCompound | kTagStructure;
+constexpr std::uint8_t kTagOptions = kTagCompact | kTagCompound;
+
+bool validTagName(std::string_view name) {
+    auto letter = [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    };
+    auto digit = [](char c) { return c >= '0' && c <= '9'; };
+    return !name.empty() && name.size() <= kTagNameLength && letter(name.front()) &&
+           std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || digit(c); });
+}
+
+std::string directoryKey(std::string_view name) {
+    return encodeCharacterKey(upperAscii(name), kTagNameLength);
+}
+
+}  // namespace
+
+CdxFile::CdxFile(File file) : pages_(std::make_unique<IndexPages>(std::move(file))) {}
+
+CdxFile CdxFile::create(const std::string& path) {
+    CdxFile cdx(File::create(path));
+    TagHeader header;
+    header.keyLength = kTagNameLength;
+    header.options = kDirectoryOptions;
+    cdx.directory_ = std::make_unique<IndexTag>(
+        IndexTag::create(*cdx.pages_, 0, header, std::string(), KeyType::Character));
+    return cdx;
+}
+
+CdxFile CdxFile::open(const std::string& path, bool writable) {
+    CdxFile cdx(File::open(path, writable));
+    if (cdx.pages_->pageCount() * kIndexPageSize < kTagHeaderSize)
+        cdx.pages_->fail("too short for a compound index");
+    cdx.directory_ = std::make_unique<IndexTag>(*cdx.pages_, 0);
+    const TagHeader& header = cdx.directory_->header();
+    if ((header.options & kTagCompound) == 0 || header.keyLength != kTagNameLength)
+        cdx.pages_->fail("not a compound index: the file has no tag directory");
+    cdx.loadTags();
+    return cdx;
+}
+
+void CdxFile::loadTags() {
+    tags_.clear();
+    IndexCursor cursor(*directory_);
+    for (bool on = cursor.first(); on; on = cursor.next())
+        tags_.push_back(std::make_unique<IndexTag>(*pages_, cursor.recno(),
+                                                   std::string(trimRight(cursor.key()))));
+    std::stable_sort(tags_.begin(), tags_.end(), [](const auto& a, const auto& b) {
+        return a->headerOffset() < b->headerOffset();
+    });
+}
+
+IndexTag* CdxFile::findTag(std::string_view name) {
+    for (auto& tag : tags_)
+        if (equalsNoCase(tag->name(), name)) return tag.get();
+    return nullptr;
+}
+
+IndexTag* CdxFile::addTag(const TagDefinition& definition, const KeySource& source,
+                          std::uint64_t expectedKeys, const BuildProgress& progress) {
+    if (!validTagName(definition.name))
+        pages_->fail("\"" + definition.name + "\" is not a valid tag name");
+    if (findTag(definition.name) != nullptr)
+        pages_->fail("there is already a tag " + upperAscii(definition.name));
+    const TagHeader header = tagHeaderFor(definition, kTagOptions, path());
+    const std::uint32_t offset = pages_->allocateHeader();
+    auto tag = std::make_unique<IndexTag>(
+        IndexTag::create(*pages_, offset, header, upperAscii(definition.name), definition.keyType));
+    if (!tag->build(source, expectedKeys, progress)) {
+        tag->releasePages();
+        pages_->releasePage(offset);
+        pages_->releasePage(offset + kIndexPageSize);
+        return nullptr;
+    }
+    directory_->insert(directoryKey(definition.name), offset);
+    tags_.push_back(std::move(tag));
+    return tags_.back().get();
+}
+
+void CdxFile::dropTag(std::string_view name) {
+    auto it = std::find_if(tags_.begin(), tags_.end(),
+                           [&](const auto& tag) { return equalsNoCase(tag->name(), name); });
+    if (it == tags_.end()) pages_->fail("there is no tag " + upperAscii(name));
+    IndexTag& tag = **it;
+    // The directory entry is found by its header offset, so that its key is removed exactly as
+    // stored, whatever its letter case or padding.
+    IndexCursor entry(*directory_);
+    bool found = entry.first();
+    while (found && entry.recno() != tag.headerOffset()) found = entry.next();
+    if (!found || !directory_->remove(entry.key(), entry.recno()))
+        pages_->fail("tag " + tag.name() + " is missing from the tag directory");
+    try {
+        tag.releasePages();
+    } catch (const Error&) {
+        // A damaged tree cannot be walked; its pages stay where they are, unused.
+    }
+    pages_->releasePage(tag.headerOffset());
+    pages_->releasePage(tag.headerOffset() + kIndexPageSize);
+    tags_.erase(it);
+}
+
+}  // namespace xbase

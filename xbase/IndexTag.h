@@ -1,0 +1,136 @@
+#pragma once
+// One index order: a B-tree of (key, record number) entries in a compact index file. It is a
+// tag of a CDX file, the CDX tag directory, or the single order of an IDX file. Keys are byte
+// strings of the tag's key length (see IndexKey.h); the tree keeps them in ascending order
+// whatever the descending flag says: the flag is for whoever navigates to read backwards.
+//
+// The tag reads and writes through IndexPages, which must outlive it. It keeps no node in
+// memory between calls. Locking against other processes is the caller's affair; refresh()
+// re-reads the header after another process may have changed the file.
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xbase/CdxHeader.h"
+#include "xbase/CdxNode.h"
+#include "xbase/IndexKey.h"
+#include "xbase/IndexPages.h"
+
+namespace xbase {
+
+// Deeper trees are taken for corrupt: a walk down stops there.
+constexpr int kMaxTreeDepth = 64;
+
+// What a new tag (or IDX file) holds.
+struct TagDefinition {
+    std::string name;  // CDX tags only: up to 10 letters, digits and underscores
+    std::string keyExpression;
+    std::string forExpression;  // empty when there is none
+    KeyType keyType = KeyType::Character;
+    std::size_t keyLength = 0;  // 1..240
+    bool unique = false;
+    bool descending = false;
+};
+
+// The header of a new tag from its definition plus the kind options of its file (compact, and
+// compound for CDX tags). Throws Error naming path for a key length outside 1..240.
+TagHeader tagHeaderFor(const TagDefinition& definition, std::uint8_t kindOptions,
+                       const std::string& path);
+
+// Hands out the keys of a build one at a time: sets key and recno and returns true, or returns
+// false when there are no more.
+using KeySource = std::function<bool(std::string& key, std::uint32_t& recno)>;
+// Told how far a build has got, 0 to 100; returns false to stop it.
+using BuildProgress = std::function<bool(int percent)>;
+
+class IndexTag {
+public:
+    // Reads the tag whose header is at headerOffset. Its key type decides the trail byte that
+    // rebuilds cut keys: the header does not record it, so the opener sets it (see setKeyType).
+    IndexTag(IndexPages& pages, std::uint32_t headerOffset, std::string name = {},
+             KeyType keyType = KeyType::Character);
+    // Writes the header of a new, empty tag at headerOffset (its root an empty leaf) and returns
+    // the tag.
+    static IndexTag create(IndexPages& pages, std::uint32_t headerOffset, const TagHeader& header,
+                           std::string name, KeyType keyType);
+
+    const std::string& name() const { return name_; }
+    std::uint32_t headerOffset() const { return headerOffset_; }
+    const TagHeader& header() const { return header_; }
+    std::size_t keyLength() const { return header_.keyLength; }
+    const std::string& keyExpression() const { return header_.keyExpression; }
+    const std::string& forExpression() const { return header_.forExpression; }
+    bool unique() const { return header_.unique(); }
+    bool descending() const { return header_.descending; }
+    KeyType keyType() const { return keyType_; }
+    void setKeyType(KeyType type) { keyType_ = type; }
+    char trailByte() const { return keyTrailByte(keyType_); }
+
+    // Reads the header again.
+    void refresh();
+
+    // Entries in the tag, counted leaf by leaf.
+    std::uint64_t keyCount() const;
+
+    // Keys given to insert, remove and build may be shorter than the key length: they are
+    // padded with the trail byte. Longer keys throw Error.
+
+    // Adds an entry. Returns false, changing nothing, when the entry is already there or the
+    // tag is unique and already holds the key (a unique tag keeps the first record of a key).
+    bool insert(std::string_view key, std::uint32_t recno);
+    // Removes an entry; false when it is not there.
+    bool remove(std::string_view key, std::uint32_t recno);
+
+    // Replaces the whole tree with the entries source hands out, in any order (they are sorted
+    // here unless they arrive sorted); a unique tag keeps the lowest record number of each key.
+    // Memory: the keys are held in one block of count x key length bytes plus 8 bytes per key
+    // (a million 60-byte keys: about 70 MB). Progress runs from 0 to 50 while keys arrive,
+    // measured against expectedKeys (0 when unknown), then to 100 while the tree is written.
+    // Returns false when progress asked to stop; the tag is then unchanged and the pages
+    // written so far are free again.
+    bool build(const KeySource& source, std::uint64_t expectedKeys,
+               const BuildProgress& progress = {});
+
+    // Checks the whole tree: order of the entries, interior entries carrying their child's
+    // greatest entry, every leaf at the same depth, sibling links, no empty node below the root.
+    // Throws Error naming the file and the first problem found.
+    void verify() const;
+
+    // Puts every node of the tag on the free list (the tag is being dropped).
+    void releasePages();
+
+    // For cursors: the root, a decoded node, the file's page count.
+    std::uint32_t root() const { return header_.root; }
+    IndexNode readNode(std::uint32_t offset) const;
+    std::uint64_t pageCount() const { return pages_->pageCount(); }
+    [[noreturn]] void fail(const std::string& problem) const;
+
+private:
+    struct PathStep {
+        std::uint32_t offset;
+        IndexNode node;
+        std::size_t index;  // interior: the entry followed; leaf: the position of the entry
+    };
+
+    std::string fullKey(std::string_view key) const;
+    void writeNode(std::uint32_t offset, const IndexNode& node);
+    void setRoot(std::uint32_t offset);
+    void countChange();
+    std::vector<std::uint32_t> treePages() const;
+
+    std::vector<PathStep> pathTo(const std::string& key, std::uint32_t recno) const;
+    void store(std::vector<PathStep>& path, std::size_t level, std::vector<NodeEntry> entries,
+               bool appending);
+    void unlink(const IndexNode& node);
+    void collapseRoot(std::uint32_t offset, std::uint32_t child);
+
+    IndexPages* pages_;
+    std::uint32_t headerOffset_;
+    std::string name_;
+    KeyType keyType_;
+    TagHeader header_;
+};
+
+}  // namespace xbase
