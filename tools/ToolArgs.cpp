@@ -23,11 +23,11 @@ std::vector<std::string_view> split(std::string_view text, char separator) {
     }
 }
 
-int parseSize(std::string_view digits, std::string_view spec) {
+int parseSize(std::string_view digits, std::string_view fieldText) {
     int value = 0;
     auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
     if (ec != std::errc() || end != digits.data() + digits.size() || digits.empty())
-        throw UsageError("\"" + std::string(spec) + "\": \"" + std::string(digits) +
+        throw UsageError("\"" + std::string(fieldText) + "\": \"" + std::string(digits) +
                          "\" is not a whole number");
     return value;
 }
@@ -80,31 +80,31 @@ xbase::FieldSpec parseFieldSpec(std::string_view text) {
     };
     if (parts.size() < 2 || parts[1].size() != 1)
         throw bad("write it as NAME:TYPE[:WIDTH[:DECIMALS]]");
-    xbase::FieldSpec spec;
-    spec.name = std::string(parts[0]);
-    spec.type = static_cast<char>(parts[1][0] >= 'a' && parts[1][0] <= 'z' ? parts[1][0] - 32
+    xbase::FieldSpec field;
+    field.name = std::string(parts[0]);
+    field.type = static_cast<char>(parts[1][0] >= 'a' && parts[1][0] <= 'z' ? parts[1][0] - 32
                                                                            : parts[1][0]);
-    switch (spec.type) {
+    switch (field.type) {
         case 'C':
             if (parts.size() != 3) throw bad("a character field takes a width, as NAME:C:30");
-            spec.width = parseSize(parts[2], text);
+            field.width = parseSize(parts[2], text);
             break;
         case 'N':
             if (parts.size() < 3 || parts.size() > 4)
                 throw bad("a numeric field takes a width and maybe decimals, as NAME:N:10:2");
-            spec.width = parseSize(parts[2], text);
-            if (parts.size() == 4) spec.decimals = parseSize(parts[3], text);
+            field.width = parseSize(parts[2], text);
+            if (parts.size() == 4) field.decimals = parseSize(parts[3], text);
             break;
         case 'D':
         case 'L':
         case 'M':
             if (parts.size() != 2)
-                throw bad(std::string("a field of type ") + spec.type + " takes no width");
+                throw bad(std::string("a field of type ") + field.type + " takes no width");
             break;
         default:
             throw bad("the type must be C, N, D, L or M");
     }
-    return spec;
+    return field;
 }
 
 }  // namespace tools

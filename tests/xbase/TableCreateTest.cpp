@@ -104,7 +104,7 @@ TEST(TableCreate, RefusesBadFieldListsNamingTheField) {
     TempDir dir;
     Engine engine;
     struct Case {
-        FieldSpec spec;
+        FieldSpec field;
         const char* message;
     } cases[] = {
         {{"ELEVENCHARS", 'C', 5, 0}, "Field ELEVENCHARS: a name has 1 to 10 characters"},
@@ -118,7 +118,7 @@ TEST(TableCreate, RefusesBadFieldListsNamingTheField) {
     };
     for (const Case& c : cases) {
         try {
-            engine.create(dir.file("bad.dbf"), {c.spec});
+            engine.create(dir.file("bad.dbf"), {c.field});
             ADD_FAILURE() << c.message;
         } catch (const Error& e) {
             EXPECT_STREQ(e.what(), c.message);
