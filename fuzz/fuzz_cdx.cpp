@@ -13,9 +13,15 @@
 
 namespace {
 
+// The file each input is written to, removed when the fuzzer exits.
+struct ScratchCdx {
+    const std::string path = "/tmp/ravenpost-fuzz-" + std::to_string(::getpid()) + ".cdx";
+    ~ScratchCdx() { std::remove(path.c_str()); }
+};
+
 const std::string& scratchPath() {
-    static const std::string path = "/tmp/ravenpost-fuzz-" + std::to_string(::getpid()) + ".cdx";
-    return path;
+    static const ScratchCdx scratch;
+    return scratch.path;
 }
 
 void walk(const xbase::IndexTag& tag, bool forward) {
