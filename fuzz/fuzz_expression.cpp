@@ -2,7 +2,9 @@
 // it on a fixed record under two sets of settings. Besides crashes, hangs and sanitizer
 // reports it stops on broken promises: a compile error that is not an ExpressionError or points
 // outside the text, a known width that differs from the evaluated length, a copy that evaluates
-// differently.
+// differently, a canonical spelling that does not compile back to the same spelling, type,
+// width and values, an indexable term that does not hold on a record the expression accepts,
+// a leading term of a key whose value does not begin the key's value.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <string_view>
 
 #include "xbase/Error.h"
+#include "xbase/ExprCompare.h"
 #include "xbase/Expression.h"
 
 namespace {
@@ -73,6 +76,75 @@ std::string evaluate(const xbase::Expression& e, const FixedRecord& rec, const x
     return {};
 }
 
+xbase::Expression recompiled(const std::string& spelling, const FixedRecord& rec, std::string_view text) {
+    try {
+        return xbase::Expression::compile(spelling, rec.fields());
+    } catch (const xbase::ExpressionError&) {
+        broken("a canonical or leading term does not compile", text);
+    }
+}
+
+bool holds(xbase::Expression::IndexableTerm::Op op, int order) {
+    using Op = xbase::Expression::IndexableTerm::Op;
+    switch (op) {
+        case Op::Equal: return order == 0;
+        case Op::GreaterOrEqual: return order >= 0;
+        case Op::Greater: return order > 0;
+        case Op::LessOrEqual: return order <= 0;
+        case Op::Less: return order < 0;
+    }
+    return false;
+}
+
+// Whether the record meets the term, compared as the expression's operator compares.
+bool meets(const xbase::Expression::IndexableTerm& t, const xbase::Expression& operand, const FixedRecord& rec,
+           const xbase::Settings& s) {
+    switch (t.operandType) {
+        case xbase::ValueType::Character: {
+            const std::string v = operand.evalString(rec, s);
+            if (t.exactEqual) return xbase::expr::sameText(v, t.text);
+            return holds(t.op, xbase::expr::compareText(v, t.text, s.exact));
+        }
+        case xbase::ValueType::Numeric: {
+            const double v = operand.evalNumber(rec, s);
+            return holds(t.op, v < t.number ? -1 : v > t.number ? 1 : 0);
+        }
+        case xbase::ValueType::Date: {
+            const xbase::JulianDay v = operand.evalDate(rec, s);
+            return holds(t.op, v < t.date ? -1 : v > t.date ? 1 : 0);
+        }
+        case xbase::ValueType::Logical: return operand.evalLogical(rec, s) == t.logical;
+    }
+    return false;
+}
+
+void checkAnalysis(const xbase::Expression& e, const FixedRecord& rec, std::string_view text) {
+    const std::string canonical = e.canonical();
+    const xbase::Expression again = recompiled(canonical, rec, text);
+    if (again.canonical() != canonical) broken("canonical text spells differently once compiled", text);
+    if (again.type() != e.type() || again.width() != e.width()) broken("canonical text changes type or width", text);
+
+    xbase::Settings plain;
+    xbase::Settings exact;
+    exact.exact = true;
+    for (const xbase::Settings* s : {&plain, &exact}) {
+        const std::string value = evaluate(e, rec, *s);
+        if (evaluate(again, rec, *s) != value) broken("canonical text evaluates differently", text);
+        if (value == "T") {
+            for (const auto& term : e.indexableTerms()) {
+                const xbase::Expression operand = recompiled(term.operand, rec, text);
+                if (operand.type() != term.operandType || operand.width() != term.operandWidth)
+                    broken("term operand type or width differs", text);
+                if (!meets(term, operand, rec, *s)) broken("an accepted record fails a term", text);
+            }
+        }
+        for (const std::string& lead : e.leadingTerms()) {
+            if (!value.starts_with(evaluate(recompiled(lead, rec, text), rec, *s)))
+                broken("leading term does not begin the value", text);
+        }
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -106,5 +178,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (e.width() >= 0 && e.width() != width) broken("width without settings differs", text);
         if (evaluate(copy, rec, *s) != value) broken("copy evaluates differently", text);
     }
+    checkAnalysis(e, rec, text);
     return 0;
 }

@@ -117,7 +117,7 @@ NodePtr makeComparison(const Token& op, Operand left, Operand right, const Sourc
     args.push_back(std::move(right.node));
     // Text comparisons other than == and $ depend on the exact setting, so they stay unfolded.
     const bool foldable = l != V::Character || fn == textSame || fn == textContains;
-    return finishCall(std::make_unique<CallNode>(fn, std::move(args)), foldable, src, op.offset);
+    return finishCall(std::make_unique<CallNode>(fn, std::move(args)), op, foldable, src);
 }
 
 }  // namespace xbase::expr

@@ -21,11 +21,12 @@ std::uint64_t littleEndian(std::string_view bytes, int count) {
 
 class FieldNode final : public Node {
 public:
-    FieldNode(Storage storage, ValueType type, int number, int width, int decimals)
-        : Node(type, decimals, 1), storage_(storage), number_(number), width_(width) {}
+    FieldNode(Storage storage, ValueType type, std::string name, int number, int width, int decimals)
+        : Node(type, decimals, 1), storage_(storage), name_(std::move(name)), number_(number), width_(width) {}
 
     int width(const Settings*) const override { return width_; }
     NodePtr clone() const override { return std::make_unique<FieldNode>(*this); }
+    void spell(std::string& out) const override { out += name_; }
 
     std::string_view text(const Context& c) const override {
         if (storage_ != Storage::Memo) return c.rec->fieldBytes(number_);
@@ -63,6 +64,7 @@ public:
 
 private:
     Storage storage_;
+    std::string name_;  // upper case
     int number_;
     int width_;
     mutable std::string memo_;
@@ -74,7 +76,7 @@ NodePtr makeField(const Field& field, int number) {
     using V = ValueType;
     const int width = field.width;
     auto node = [&](Storage storage, V type, int shownWidth, int decimals) {
-        return std::make_unique<FieldNode>(storage, type, number, shownWidth, decimals);
+        return std::make_unique<FieldNode>(storage, type, upperAscii(field.name), number, shownWidth, decimals);
     };
     switch (upperAscii(field.type)) {
         case 'N':

@@ -1,7 +1,7 @@
 #include "xbase/ExprFunctions.h"
 
 #include <algorithm>
-#include <initializer_list>
+#include <array>
 
 #include "xbase/Ascii.h"
 
@@ -57,11 +57,14 @@ constexpr FunctionDef kGeneralFunctions[] = {
     {"RECNO", "", 0, plainCall<recno>, false},
 };
 
+std::array<std::span<const FunctionDef>, 4> groups() {
+    return {kGeneralFunctions, textFunctions(), numberFunctions(), dateFunctions()};
+}
+
 // The function of that name, or the only one a name of four letters or more abbreviates.
 const FunctionDef* findFunction(std::string_view name) {
     const FunctionDef* abbreviated = nullptr;
-    for (auto group : {std::span<const FunctionDef>(kGeneralFunctions), textFunctions(), numberFunctions(),
-                       dateFunctions()}) {
+    for (auto group : groups()) {
         for (const FunctionDef& f : group) {
             if (equalsNoCase(f.name, name)) return &f;
             if (name.size() >= 4 && name.size() < f.name.size() && equalsNoCase(f.name.substr(0, name.size()), name))
@@ -69,6 +72,15 @@ const FunctionDef* findFunction(std::string_view name) {
         }
     }
     return abbreviated;
+}
+
+// The name a call of f is spelled with: the first one in the tables whose calls are built by the
+// same builder, so that synonyms (TRIM and RTRIM) spell alike.
+std::string_view spelledName(const FunctionDef& f) {
+    for (auto group : groups())
+        for (const FunctionDef& g : group)
+            if (g.build == f.build) return g.name;
+    return f.name;
 }
 
 std::string plural(std::size_t n) { return n == 1 ? " argument" : " arguments"; }
@@ -119,7 +131,7 @@ NodePtr makeFunctionCall(const Token& name, std::vector<Operand> operands, const
         args.push_back(std::move(operands[i].node));
         before = got;
     }
-    return finishCall(f->build(std::move(args)), f->foldable, src, name.offset);
+    return finishCall(f->build(std::move(args)), name, f->foldable, src, spelledName(*f));
 }
 
 }  // namespace xbase::expr

@@ -53,17 +53,41 @@ NodePtr Literal::makeNumber(double value, int decimals) {
     return lit;
 }
 
-NodePtr Literal::makeDate(JulianDay value) {
-    auto lit = std::make_unique<Literal>(ValueType::Date, 0);
-    lit->date_ = value;
-    return lit;
-}
-
 NodePtr Literal::makeLogical(bool value) {
     auto lit = std::make_unique<Literal>(ValueType::Logical, 0);
     lit->logical_ = value;
     return lit;
 }
+
+NodePtr Literal::folded(std::unique_ptr<CallNode> call) {
+    const Context none;
+    Literal value(call->type(), call->decimals());
+    switch (call->type()) {
+        case ValueType::Character: value.text_ = call->text(none); break;
+        case ValueType::Numeric: value.number_ = call->number(none); break;
+        case ValueType::Date: value.date_ = call->date(none); break;
+        case ValueType::Logical: value.logical_ = call->logical(none); break;
+    }
+    std::string spelled;
+    if (value.spellValue(spelled)) return std::make_unique<Literal>(value);
+    return NodePtr(new Literal(value, std::move(call)));
+}
+
+Literal::Literal(const Literal& other)
+    : Node(other),
+      text_(other.text_),
+      number_(other.number_),
+      date_(other.date_),
+      logical_(other.logical_),
+      origin_(other.origin_ ? other.origin_->clone() : nullptr) {}
+
+Literal::Literal(const Literal& value, NodePtr origin)
+    : Node(value.type(), value.decimals(), origin->depth()),
+      text_(value.text_),
+      number_(value.number_),
+      date_(value.date_),
+      logical_(value.logical_),
+      origin_(std::move(origin)) {}
 
 int Literal::width(const Settings*) const {
     return type() == ValueType::Character ? static_cast<int>(text_.size()) : defaultWidth(type());
@@ -100,18 +124,13 @@ std::optional<double> constantNumber(const Node& node) {
     return node.number(Context{});
 }
 
-NodePtr finishCall(std::unique_ptr<CallNode> call, bool foldable, const Source& src, std::size_t offset) {
-    if (call->depth() > kMaxNesting) src.fail("Expression nested too deeply", offset);
+NodePtr finishCall(std::unique_ptr<CallNode> call, const Token& op, bool foldable, const Source& src,
+                   std::string_view function) {
+    call->setOperator(op.kind, function);
+    if (call->depth() > kMaxNesting) src.fail("Expression nested too deeply", op.offset);
     for (std::size_t i = 0; i < call->argCount() && foldable; ++i) foldable = call->arg(i).constant();
     if (!foldable) return call;
-    const Context none;
-    switch (call->type()) {
-        case ValueType::Character: return Literal::makeText(std::string(call->text(none)));
-        case ValueType::Numeric: return Literal::makeNumber(call->number(none), call->decimals());
-        case ValueType::Date: return Literal::makeDate(call->date(none));
-        case ValueType::Logical: return Literal::makeLogical(call->logical(none));
-    }
-    return call;
+    return Literal::folded(std::move(call));
 }
 
 }  // namespace xbase::expr

@@ -135,6 +135,11 @@ double parseNumber(std::string_view text) {
     return negative && value != 0 ? -value : value;
 }
 
+int decimalsWritten(std::string_view number) {
+    const std::size_t point = number.find('.');
+    return point == std::string_view::npos ? 0 : std::min(15, static_cast<int>(number.size() - point - 1));
+}
+
 void formatNumber(double value, int length, int decimals, std::string& out) {
     length = std::clamp(length, 0, kMaxBuiltText);
     decimals = std::clamp(decimals, 0, length);

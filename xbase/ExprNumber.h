@@ -13,6 +13,9 @@ constexpr int kMaxBuiltText = 65535;
 // as 0. This is both how numeric field bytes and VAL() are read.
 double parseNumber(std::string_view text);
 
+// The decimals a number literal shows: the digits after its point, at most 15.
+int decimalsWritten(std::string_view number);
+
 // STR(value, length, decimals) into out: right-aligned in length characters, rounded half away
 // from zero on the value's 15 significant decimal digits. Decimals that do not fit are dropped
 // as far as needed; when the whole-number part does not fit (or the value is not finite) the

@@ -98,7 +98,7 @@ NodePtr makeSign(const Token& op, Operand operand, const Source& src) {
                  op.offset);
     if (op.kind == Tok::Plus) return std::move(operand.node);
     const int decimals = operand.node->decimals();
-    return finishCall(std::make_unique<CallNode>(negate, argsOf(std::move(operand)), decimals), true, src, op.offset);
+    return finishCall(std::make_unique<CallNode>(negate, argsOf(std::move(operand)), decimals), op, true, src);
 }
 
 NodePtr makeNot(const Token& op, Operand operand, const Source& src) {
@@ -106,7 +106,7 @@ NodePtr makeNot(const Token& op, Operand operand, const Source& src) {
         src.fail("Type mismatch: \"" + std::string(op.text) + "\" needs a logical value, not a " +
                      typeName(operand.node->type()),
                  op.offset);
-    return finishCall(std::make_unique<CallNode>(invert, argsOf(std::move(operand))), true, src, op.offset);
+    return finishCall(std::make_unique<CallNode>(invert, argsOf(std::move(operand))), op, true, src);
 }
 
 NodePtr makeLogicalChain(const Token& op, std::vector<Operand> operands, const Source& src) {
@@ -119,7 +119,7 @@ NodePtr makeLogicalChain(const Token& op, std::vector<Operand> operands, const S
         args.push_back(std::move(o.node));
     }
     auto fn = op.kind == Tok::And ? allTrue : anyTrue;
-    return finishCall(std::make_unique<CallNode>(fn, std::move(args)), true, src, op.offset);
+    return finishCall(std::make_unique<CallNode>(fn, std::move(args)), op, true, src);
 }
 
 NodePtr makeArithmetic(const Token& op, Operand left, Operand right, const Source& src) {
@@ -151,7 +151,7 @@ NodePtr makeArithmetic(const Token& op, Operand left, Operand right, const Sourc
                      typeName(r),
                  op.offset);
     }
-    return finishCall(std::move(call), true, src, op.offset);
+    return finishCall(std::move(call), op, true, src);
 }
 
 }  // namespace xbase::expr

@@ -1,7 +1,5 @@
 #include "xbase/ExprParser.h"
 
-#include <algorithm>
-
 #include "xbase/ExprCompare.h"
 #include "xbase/ExprFields.h"
 #include "xbase/ExprFunctions.h"
@@ -25,11 +23,6 @@ bool isComparison(Tok k) {
         case Tok::Contains: return true;
         default: return false;
     }
-}
-
-int decimalsWritten(std::string_view number) {
-    const std::size_t point = number.find('.');
-    return point == std::string_view::npos ? 0 : std::min(15, static_cast<int>(number.size() - point - 1));
 }
 
 class Parser {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "xbase/DateUtil.h"
 #include "xbase/Field.h"
@@ -53,6 +54,50 @@ public:
     // its width and decimals, other numbers with their decimals and no leading blanks), dates
     // as DTOS, logicals as "T"/"F".
     std::string evalAsText(const RecordSource& rec, const Settings& settings) const;
+
+    // The expression in one spelling: names upper case, functions by their full name (an
+    // abbreviation or a synonym such as TRIM for RTRIM by the first name of the function table),
+    // .AND. .OR. .NOT. <> for their other spellings, no blanks outside texts, no parentheses
+    // the parser does not need (nested .AND., .OR. and text "+" chains are one chain, as their
+    // grouping does not change the result), aliases left out, and constants folded at compile
+    // time written as their values: numbers with the decimals they show ("1.50", "0.5", "-3"),
+    // texts in double quotes, in single quotes when they hold a double quote, in brackets when
+    // they hold both, and as a "+" chain of such pieces when they hold all three closing
+    // quotes. A folded value no literal gives back exactly (a number with more digits than its
+    // decimals show, such as 3*0.1) is written as the expression it was folded from.
+    // Texts that compile to the same expression tree spell alike; the spelling compiles
+    // back to an expression with the same spelling, type, width and values, so two expressions
+    // with equal spellings over the same fields always give the same results.
+    std::string canonical() const;
+
+    // One conjunct of a logical expression that compares a non-constant operand with a constant.
+    struct IndexableTerm {
+        enum class Op { Equal, GreaterOrEqual, Greater, LessOrEqual, Less };
+        std::string operand;    // canonical text of the non-constant side
+        ValueType operandType;  // Character, Numeric, Date or Logical
+        int operandWidth;       // the operand's width() (character: -1 when it depends on the data)
+        Op op;                  // as if the operand stood on the left ("5 < SEQNO" is SEQNO > 5)
+        bool exactEqual;        // true for "==", false for "=" (both give Op::Equal)
+        std::string text;       // the constant, for a Character operand
+        double number = 0;      // for Numeric
+        JulianDay date = 0;     // for Date
+        bool logical = false;   // for Logical
+    };
+    // The conjuncts of the top-level .AND. chain (nested .AND. chains included; the whole
+    // expression when it is not an .AND.) that read <operand> op <constant> or <constant> op
+    // <operand>, op one of = == >= > <= <, the operand not constant. The constant is what folds
+    // at compile time: CTOD() and DATE() are not constant. Left out: conjuncts under .OR. or
+    // .NOT., <> and $, comparisons with a NaN constant, and character comparisons other than
+    // "==" with the constant on the left, which do not turn around: without SET EXACT, "=" and
+    // the orderings compare only as many characters as the right side has, so "SM" = LNAME is
+    // not LNAME = "SM".
+    std::vector<IndexableTerm> indexableTerms() const;
+
+    // For an index key: the canonical texts of the leading operands of a top-level text "+"
+    // chain, shortest first and the whole left out ("A+B+C" gives "A" and "A+B", whose values
+    // begin every value of the whole); {} for any other expression. "-" does not count: it moves
+    // its left text's trailing blanks to the end, so that text is not a prefix of the result.
+    std::vector<std::string> leadingTerms() const;
 
 private:
     std::string text_;
