@@ -14,6 +14,12 @@ inline std::string upperAscii(std::string_view s) {
     return out;
 }
 
+inline std::string lowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = lowerAscii(c);
+    return out;
+}
+
 inline bool equalsNoCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) return false;
     for (std::size_t i = 0; i < a.size(); ++i)

@@ -15,9 +15,9 @@ Engine::Engine() = default;
 
 Engine::~Engine() { closeAll(); }
 
-std::unique_ptr<Table> Engine::open(const std::string& path, OpenMode mode) {
+std::unique_ptr<Table> Engine::open(const std::string& path, OpenMode mode, bool openIndexes) {
     std::unique_ptr<Table> table(new Table(*this, path, mode));
-    table->openFiles();
+    table->openFiles(openIndexes);
     table->alias_ = makeAlias(path);
     attach(table.get());
     return table;
@@ -34,12 +34,7 @@ void Engine::create(const std::string& path, const std::vector<FieldSpec>& specs
     File f = File::create(path);
     f.writeAt(0, encodeDbfHeader(h) + dbf::kEndOfFile);
     f.close();
-    if (h.hasMemoFields()) {
-        std::size_t dot = path.find_last_of('.');
-        bool upper = dot != std::string::npos && path.find('/', dot) == std::string::npos &&
-                     path.substr(dot + 1) == upperAscii(path.substr(dot + 1));
-        MemoFile::createFpt(companionPath(path, upper ? "FPT" : "fpt"));
-    }
+    if (h.hasMemoFields()) MemoFile::createFpt(newCompanionPath(path, "fpt"));
 }
 
 void Engine::closeAll() {

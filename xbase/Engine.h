@@ -29,8 +29,11 @@ public:
     Settings settings;
 
     // Opens a table. Shared opens of one file coexist; an exclusive open fails while any other
-    // open of the file exists (in this process or another), and vice versa. Throws Error.
-    std::unique_ptr<Table> open(const std::string& path, OpenMode mode = OpenMode::Shared);
+    // open of the file exists (in this process or another), and vice versa. Throws Error;
+    // IndexError when the structural index is damaged or cannot be used, in which case the
+    // table can be opened with openIndexes false (no orders) and its index rebuilt.
+    std::unique_ptr<Table> open(const std::string& path, OpenMode mode = OpenMode::Shared,
+                                bool openIndexes = true);
 
     // Creates an empty table (FoxPro 2 with an FPT memo file when a field is a memo, else a
     // plain dBase III table), code page Windows-1252, replacing any file of that name.

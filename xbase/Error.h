@@ -12,6 +12,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A damaged or foreign index: the table may be opened without its indexes and the index
+// rebuilt.
+class IndexError : public Error {
+public:
+    using Error::Error;
+};
+
 // A bad expression: the message quotes the expression text and the 1-based character position
 // at which the problem was found.
 class ExpressionError : public Error {

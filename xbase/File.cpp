@@ -177,3 +177,17 @@ std::string companionPath(const std::string& tablePath, const std::string& exten
 }
 
 }  // namespace xbase
+
+namespace xbase {
+
+std::string newCompanionPath(const std::string& tablePath, const std::string& lowerExtension) {
+    std::size_t slash = tablePath.find_last_of('/');
+    std::size_t dot = tablePath.find_last_of('.');
+    bool hasExtension = dot != std::string::npos && (slash == std::string::npos || dot > slash);
+    std::string extension = hasExtension ? tablePath.substr(dot + 1) : std::string();
+    bool upper = !extension.empty() && extension == upperAscii(extension) &&
+                 extension != lowerAscii(extension);
+    return companionPath(tablePath, upper ? upperAscii(lowerExtension) : lowerExtension);
+}
+
+}  // namespace xbase

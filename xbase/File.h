@@ -61,5 +61,8 @@ void renameFile(const std::string& from, const std::string& to);
 // matched whatever the letter case of the extension on disk ("ADDRESS.dbf" finds "ADDRESS.FPT").
 // When no such file exists, returns the name with the extension as given.
 std::string companionPath(const std::string& tablePath, const std::string& extension);
+// The path for a new companion file: an existing one in any letter case, else the extension
+// in the letter case of the table's own extension ("ADDRESS.DBF" gives "ADDRESS.CDX").
+std::string newCompanionPath(const std::string& tablePath, const std::string& lowerExtension);
 
 }  // namespace xbase

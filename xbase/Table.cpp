@@ -11,6 +11,7 @@ namespace xbase {
 namespace {
 
 constexpr std::size_t kCacheBytes = 256 * 1024;
+constexpr std::size_t kJumpBytes = 4096;
 constexpr std::size_t kAppendFlushBytes = 1024 * 1024;
 
 MemoKind memoKindFor(std::uint8_t version, const std::string& dbtPath) {
@@ -34,7 +35,7 @@ Table::~Table() {
     }
 }
 
-void Table::openFiles() {
+void Table::openFiles(bool openIndexes) {
     dbf_ = File::open(path_, mode_ != OpenMode::ReadOnly);
     if (!dbf_.tryLock(mode_ == OpenMode::Exclusive ? LockKind::Exclusive : LockKind::Shared)) {
         dbf_.close();
@@ -55,6 +56,7 @@ void Table::openFiles() {
     }
     blank_.assign(recordLength_, ' ');
     load(count_ + 1);
+    if (openIndexes && (tableFlags_ & dbf::kFlagStructuralIndex)) openStructuralIndex();
     goTop();
 }
 
@@ -128,9 +130,12 @@ const char* Table::recordAt(std::uint32_t recno) {
         return appendBuf_.data() + static_cast<std::size_t>(recno - diskCount_ - 1) * recordLength_;
     if (recno >= cacheFirst_ && recno < cacheFirst_ + cacheCount_)
         return cache_.data() + static_cast<std::size_t>(recno - cacheFirst_) * recordLength_;
-    // Refill the window so that it runs on in the direction of travel.
-    std::uint32_t per = std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kCacheBytes / recordLength_));
+    // Refill the window: a long one that runs on in the direction of travel when the walk
+    // goes on from the old window, a short one for a record reached by a jump.
+    bool forward = cacheCount_ > 0 && recno == cacheFirst_ + cacheCount_;
     bool backward = cacheCount_ > 0 && recno + 1 == cacheFirst_;
+    std::size_t bytes = forward || backward ? kCacheBytes : kJumpBytes;
+    std::uint32_t per = std::max<std::uint32_t>(1, static_cast<std::uint32_t>(bytes / recordLength_));
     std::uint32_t first = backward ? (recno > per ? recno - per + 1 : 1) : recno;
     std::uint32_t n = std::min(per, diskCount_ - first + 1);
     cache_.resize(static_cast<std::size_t>(n) * recordLength_);
@@ -152,6 +157,23 @@ bool Table::visible() {
 }
 
 bool Table::seekVisible(std::int64_t from, int direction) {
+    if (const std::vector<std::uint32_t>* candidates = queryCandidates()) {
+        // Only the records the query's index range lists can match.
+        if (from < 1 || from > count_) return false;
+        auto r = static_cast<std::uint32_t>(from);
+        if (direction > 0) {
+            for (auto it = std::lower_bound(candidates->begin(), candidates->end(), r); it != candidates->end(); ++it) {
+                load(*it);
+                if (visible()) return true;
+            }
+        } else {
+            for (auto it = std::upper_bound(candidates->begin(), candidates->end(), r); it != candidates->begin();) {
+                load(*--it);
+                if (visible()) return true;
+            }
+        }
+        return false;
+    }
     for (std::int64_t r = from; r >= 1 && r <= count_; r += direction) {
         load(static_cast<std::uint32_t>(r));
         if (visible()) return true;
@@ -188,18 +210,21 @@ void Table::standAtEnd(bool bof) {
 
 void Table::goTop() {
     refreshForNewPosition();
-    if (seekVisible(1, +1)) bof_ = eof_ = false;
+    if (order_ > 0) orderedTop();
+    else if (seekVisible(1, +1)) bof_ = eof_ = false;
     else standAtEnd(true);
 }
 
 void Table::goBottom() {
     refreshForNewPosition();
-    if (seekVisible(count_, -1)) bof_ = eof_ = false;
+    if (order_ > 0) orderedBottom();
+    else if (seekVisible(count_, -1)) bof_ = eof_ = false;
     else standAtEnd(true);
 }
 
 void Table::go(std::uint32_t recno) {
     refreshForNewPosition();
+    cursorOnCurrent_ = false;
     if (recno >= 1 && recno <= count_) {
         load(recno);
         bof_ = eof_ = false;
@@ -214,6 +239,7 @@ void Table::skip(long n) {
         load(recno_);
         return;
     }
+    if (order_ > 0) return orderedSkip(n);
     for (; n > 0; --n) {
         if (eof_) return;
         bof_ = false;
@@ -237,14 +263,28 @@ void Table::skip(long n) {
 
 std::uint32_t Table::visibleCount() {
     refreshForNewPosition();
-    if (!filter_ && !engine_.settings.hideDeleted) return count_;
     std::uint32_t here = recno_;
+    bool bof = bof_, eof = eof_;
     std::uint32_t n = 0;
-    for (std::uint32_t r = 1; r <= count_; ++r) {
-        load(r);
-        if (visible()) ++n;
+    if (order_ > 0 && (!scopeLow_.empty() || !scopeHigh_.empty())) {
+        for (orderedTop(); !eof_; orderedSkip(1)) ++n;
+    } else if (const std::vector<std::uint32_t>* candidates = queryCandidates()) {
+        for (std::uint32_t r : *candidates) {
+            load(r);
+            if (visible()) ++n;
+        }
+    } else if (!filter_ && !engine_.settings.hideDeleted) {
+        n = count_;
+    } else {
+        for (std::uint32_t r = 1; r <= count_; ++r) {
+            load(r);
+            if (visible()) ++n;
+        }
     }
     load(here);
+    bof_ = bof;
+    eof_ = eof;
+    cursorOnCurrent_ = false;
     return n;
 }
 
@@ -255,6 +295,7 @@ char* Table::beginEdit() {
         requireWritable();
         if (recno_ < 1 || recno_ > count_)
             throw Error(path_ + ": there is no current record to change (end of file)");
+        captureOldKeys();
         edit_.assign(current_, recordLength_);
         editing_ = true;
         current_ = edit_.data();
@@ -296,6 +337,7 @@ void Table::post() {
         appendBuf_ += edit_;
         recno_ = ++count_;
         if (appendBuf_.size() >= kAppendFlushBytes) flushAppends();
+        updateKeys(recno_, true);
     } else if (appending_) {
         // Shared opens append one record at a time under the append lock, at the end that the
         // header shows now: other programs may have appended meanwhile.
@@ -307,6 +349,7 @@ void Table::post() {
             recno_ = ++count_;
             diskCount_ = count_;
             writeHeaderCount();
+            updateKeys(recno_, true);
         } catch (...) {
             dbf_.unlockAppend();
             throw;
@@ -315,6 +358,7 @@ void Table::post() {
     } else {
         writeRecord(recno_, edit_.data());
         dirtyHeader_ = true;
+        updateKeys(recno_, false);
     }
     editing_ = appending_ = false;
     current_ = recordAt(recno_);
@@ -389,6 +433,7 @@ void Table::setFilter(std::string_view expression) {
     if (trimmed.empty()) {
         filter_.reset();
         filterText_.clear();
+        planQuery();
         return;
     }
     Expression e = compile(expression);
@@ -397,6 +442,7 @@ void Table::setFilter(std::string_view expression) {
                               std::string(expression), 1);
     filter_ = std::move(e);
     filterText_ = std::string(expression);
+    planQuery();
 }
 
 }  // namespace xbase

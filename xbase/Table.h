@@ -17,11 +17,14 @@
 #include <string_view>
 #include <vector>
 
+#include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Engine.h"
 #include "xbase/Expression.h"
 #include "xbase/Field.h"
 #include "xbase/File.h"
+#include "xbase/IdxFile.h"
+#include "xbase/IndexCursor.h"
 #include "xbase/MemoFile.h"
 #include "xbase/RecordSource.h"
 
@@ -132,10 +135,103 @@ public:
     void setFilter(std::string_view expression);
     const std::string& filter() const { return filterText_; }
 
+    // ---- Indexes and orders ------------------------------------------------------------
+    // The structural compound index (same folder and base name, extension .cdx in any letter
+    // case) opens with the table when the header's flag says there is one. Its tags are kept
+    // up to date on every append, change, deletion mark, pack and zap. Orders are numbered
+    // from 1: the structural tags in creation order, then the index files opened; order 0 is
+    // natural record order.
+    bool hasStructuralIndex() const { return cdx_ != nullptr; }
+    std::string structuralIndexPath() const;
+    // Adds a tag to the structural index (creating the index on the first tag) and builds it
+    // from the table. Key expressions give character (at most 240 bytes), numeric, date or
+    // logical keys. Progress runs from 0 to 100; when it asks to stop, Error is thrown and the
+    // index stays as it was. The current order is unchanged.
+    void createTag(const std::string& name, std::string_view keyExpression,
+                   std::string_view forExpression = {}, bool unique = false,
+                   const ProgressFn& progress = {});
+    void dropTag(std::string_view name);
+    // Closes every index of the table (structural and opened files); order 0 follows.
+    void closeIndexes();
+    // Closes the indexes, deletes the structural index file and clears the header's flag.
+    void deleteIndexes();
+    // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
+    void reindex(const ProgressFn& progress = {});
+
+    int orderCount() const { return static_cast<int>(orders_.size()); }
+    int orderNumber(std::string_view tagName) const;  // case-insensitive; 0 when none
+    std::string tagName(int n) const;                 // empty past the last
+    void setOrder(int n);                             // 0 = natural order
+    void setOrder(std::string_view tagName);          // Error when there is no such tag
+    int order() const { return order_; }
+    std::string orderTagName() const { return tagName(order_); }
+    std::string orderKeyExpression() const;
+    std::string orderIndexFile() const;
+
+    // Seeks on the current order. Character orders: with exact matching off a key matches
+    // every index key that begins with it; with exact matching on the whole key must match
+    // (trailing blanks ignored). Other orders take the value's text ("42.5", "YYYYMMDD",
+    // "T") or the typed forms. On a failed seek the table stands at the end, or with soft seek
+    // on the next greater key. Hidden deleted records, the filter and the scope are honoured.
+    bool seek(std::string_view key);
+    bool seekNumber(double value);
+    bool seekDate(JulianDay value);
+    bool seekLogical(bool value);
+    bool found() const { return found_; }
+    // Low and high keys of the current order, as for seek; both empty clear the scope.
+    void setScope(std::string_view low, std::string_view high);
+
+    // Single-order index files. create builds the index from the table, or leaves it empty to
+    // be filled with addKey; both open it as a new order, which becomes the current order.
+    // Returns the order number. Such orders are not kept up to date by changes: they list
+    // what was added to them.
+    int createIndexFile(const std::string& path, std::string_view keyExpression, bool empty,
+                        const ProgressFn& progress = {});
+    int openIndexFile(const std::string& path);
+    // Adds or removes the current record's key in the current order; adding twice is harmless.
+    void addKey();
+    void deleteKey();
+
 private:
     friend class Engine;
+    struct Order {
+        IndexTag* tag = nullptr;
+        std::unique_ptr<IdxFile> file;  // for index files; null for structural tags
+        Expression key;
+        std::optional<Expression> condition;
+        KeyType type = KeyType::Character;
+    };
+
     Table(Engine& engine, std::string path, OpenMode mode);
-    void openFiles();
+    void openFiles(bool openIndexes);
+    void openStructuralIndex();
+    Order makeOrder(IndexTag& tag) const;
+    TagDefinition defineIndex(std::string name, std::string_view keyExpression, const Expression& key) const;
+    void loadStructuralOrders();
+    Order& currentOrder();
+    // The current record's key in an order; nullopt when its condition leaves it out.
+    // honourCondition false gives the key of a record that the condition leaves out too.
+    std::optional<std::string> keyFor(const Order& o, bool honourCondition = true) const;
+    std::string encodeSeekKey(const Order& o, std::string_view text) const;
+    void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
+    KeySource keySourceFor(const Order& o);
+    void captureOldKeys();
+    void updateKeys(std::uint32_t recno, bool appended);
+    void setIndexFlag(bool on);
+    void indexChanged();
+    void dropQueryCandidates();
+    void planQuery();
+    const std::vector<std::uint32_t>* queryCandidates();
+
+    // Ordered navigation.
+    bool orderedStep(int direction);  // moves the cursor on until a visible record in scope
+    bool placeCursorOnCurrent();      // true when the cursor stands on the current record's entry
+    bool inScope(std::string_view key) const;
+    bool seekEncoded(const std::string& key);
+    void orderedTop();
+    void orderedBottom();
+    void orderedSkip(long n);
+
     void readHeader();
     int require(std::string_view name) const;
     void requireWritable() const;
@@ -200,6 +296,25 @@ private:
 
     std::string filterText_;
     std::optional<Expression> filter_;
+
+    std::unique_ptr<CdxFile> cdx_;
+    std::vector<Order> orders_;
+    int order_ = 0;
+    std::unique_ptr<IndexCursor> cursor_;
+    bool cursorOnCurrent_ = false;
+    std::string scopeLow_, scopeHigh_;
+    bool found_ = false;
+    std::vector<std::optional<std::string>> oldKeys_;  // structural keys before the edit
+
+    // A query whose conjunct compares a tag's key (or its leading term) with a constant is
+    // answered from that tag's key range: the records listed there are the only candidates.
+    struct QueryPlan {
+        const IndexTag* tag = nullptr;  // null: every record is a candidate
+        std::string low, high;          // key prefixes bounding the range; empty = open
+        bool computed = false;
+        std::vector<std::uint32_t> candidates;  // sorted record numbers, once computed
+    };
+    QueryPlan plan_;
 };
 
 }  // namespace xbase

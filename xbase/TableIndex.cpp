@@ -1,0 +1,338 @@
+// The table's indexes: the structural compound index and single-order index files, the keys
+// of records, and keeping the structural tags up to date.
+#include <memory>
+
+#include "xbase/Ascii.h"
+#include "xbase/DbfHeader.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace xbase {
+
+namespace {
+
+KeyType keyTypeOf(ValueType type) {
+    switch (type) {
+        case ValueType::Numeric: return KeyType::Numeric;
+        case ValueType::Date: return KeyType::Date;
+        case ValueType::Logical: return KeyType::Logical;
+        default: return KeyType::Character;
+    }
+}
+
+std::string baseName(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::size_t dot = name.find_last_of('.');
+    return upperAscii(dot == std::string::npos ? name : name.substr(0, dot));
+}
+
+bool blank(std::string_view text) { return trimRight(text).find_first_not_of(' ') == std::string_view::npos; }
+
+}  // namespace
+
+std::string Table::structuralIndexPath() const { return cdx_ ? cdx_->path() : std::string(); }
+
+// ---- Opening ---------------------------------------------------------------------------------
+
+void Table::openStructuralIndex() {
+    std::string path = companionPath(path_, "cdx");
+    if (!fileExists(path)) return;  // the flag without a file: the table opens without orders
+    try {
+        cdx_ = std::make_unique<CdxFile>(CdxFile::open(path, mode_ != OpenMode::ReadOnly));
+        loadStructuralOrders();
+    } catch (const Error& e) {
+        cdx_.reset();
+        orders_.clear();
+        throw IndexError(e.what());
+    }
+}
+
+Table::Order Table::makeOrder(IndexTag& tag) const {
+    Order o;
+    o.tag = &tag;
+    std::string what = (tag.name().empty() ? tag.keyExpression() : "tag " + tag.name());
+    try {
+        o.key = compile(tag.keyExpression());
+        if (!tag.forExpression().empty()) o.condition = compile(tag.forExpression());
+    } catch (const ExpressionError& e) {
+        throw IndexError(path_ + ": the index " + what + " cannot be used: " + e.what());
+    }
+    if (o.condition && o.condition->type() != ValueType::Logical)
+        throw IndexError(path_ + ": the condition of index " + what + " is not logical");
+    o.type = keyTypeOf(o.key.type());
+    std::size_t want = o.type == KeyType::Logical ? kLogicalKeyLength : kNumericKeyLength;
+    if (o.type != KeyType::Character && tag.keyLength() != want)
+        throw IndexError(path_ + ": the index " + what + " has keys of " + std::to_string(tag.keyLength()) +
+                         " bytes, which do not fit its expression");
+    tag.setKeyType(o.type);
+    return o;
+}
+
+void Table::loadStructuralOrders() {
+    std::vector<Order> files;
+    for (Order& o : orders_)
+        if (o.file) files.push_back(std::move(o));
+    orders_.clear();
+    if (cdx_)
+        for (std::size_t i = 0; i < cdx_->tagCount(); ++i) orders_.push_back(makeOrder(cdx_->tag(i)));
+    for (Order& o : files) orders_.push_back(std::move(o));
+    planQuery();
+}
+
+// ---- Keys ------------------------------------------------------------------------------------
+
+std::optional<std::string> Table::keyFor(const Order& o, bool honourCondition) const {
+    const Settings& s = engine_.settings;
+    if (honourCondition && o.condition && !o.condition->evalLogical(*this, s)) return std::nullopt;
+    switch (o.type) {
+        case KeyType::Numeric: return encodeNumericKey(o.key.evalNumber(*this, s));
+        case KeyType::Date: return encodeDateKey(o.key.evalDate(*this, s));
+        case KeyType::Logical: return encodeLogicalKey(o.key.evalLogical(*this, s));
+        default: return encodeCharacterKey(o.key.evalString(*this, s), o.tag->keyLength());
+    }
+}
+
+KeySource Table::keySourceFor(const Order& o) {
+    auto next = std::make_shared<std::uint32_t>(0);
+    return [this, &o, next](std::string& key, std::uint32_t& recno) {
+        while (++*next <= count_) {
+            load(*next);
+            if (std::optional<std::string> k = keyFor(o)) {
+                key = std::move(*k);
+                recno = *next;
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress) {
+    std::uint32_t here = recno_;
+    bool built = tag.build(keySourceFor(o), count_, progress);
+    load(here);
+    indexChanged();
+    if (!built) throw Error("Building index " + tag.name() + " of " + path_ + " was stopped");
+}
+
+void Table::captureOldKeys() {
+    oldKeys_.clear();
+    for (const Order& o : orders_)
+        if (!o.file) oldKeys_.push_back(keyFor(o));
+}
+
+void Table::updateKeys(std::uint32_t recno, bool appended) {
+    bool changed = false;
+    std::size_t i = 0;
+    for (Order& o : orders_) {
+        if (o.file) continue;
+        std::optional<std::string> now = keyFor(o);
+        const std::optional<std::string>& before = appended ? std::nullopt : oldKeys_.at(i);
+        ++i;
+        if (now == before) continue;
+        if (before) o.tag->remove(*before, recno);
+        if (now) o.tag->insert(*now, recno);
+        changed = true;
+    }
+    if (changed) indexChanged();
+}
+
+void Table::indexChanged() {
+    cursorOnCurrent_ = false;
+    dropQueryCandidates();
+}
+
+// ---- Tags ------------------------------------------------------------------------------------
+
+TagDefinition Table::defineIndex(std::string name, std::string_view keyExpression, const Expression& key) const {
+    TagDefinition def;
+    def.name = std::move(name);
+    def.keyExpression = std::string(keyExpression);
+    def.keyType = keyTypeOf(key.type());
+    if (def.keyType != KeyType::Character) {
+        def.keyLength = def.keyType == KeyType::Logical ? kLogicalKeyLength : kNumericKeyLength;
+        return def;
+    }
+    // A key whose length depends on the data takes the length it has on the current record.
+    int width = key.width(engine_.settings);
+    if (width < 0) width = static_cast<int>(key.evalString(*this, engine_.settings).size());
+    if (width < 1 || width > static_cast<int>(kMaxKeyLength))
+        throw Error("The key of index " + def.name + " would be " + std::to_string(width) +
+                    " bytes long; an index key has 1 to 240 bytes");
+    def.keyLength = static_cast<std::size_t>(width);
+    return def;
+}
+
+void Table::createTag(const std::string& name, std::string_view keyExpression, std::string_view forExpression,
+                      bool unique, const ProgressFn& progress) {
+    requireWritable();
+    post();
+    Order o;
+    o.key = compile(keyExpression);
+    if (!blank(forExpression)) {
+        o.condition = compile(forExpression);
+        if (o.condition->type() != ValueType::Logical)
+            throw ExpressionError("An index condition must be a logical expression: " + std::string(forExpression),
+                                  std::string(forExpression), 1);
+    }
+    TagDefinition def = defineIndex(upperAscii(name), keyExpression, o.key);
+    o.type = def.keyType;
+    def.forExpression = o.condition ? std::string(forExpression) : std::string();
+    def.unique = unique;
+    if (!cdx_) {
+        cdx_ = std::make_unique<CdxFile>(CdxFile::create(newCompanionPath(path_, "cdx")));
+        setIndexFlag(true);
+    }
+    std::uint32_t here = recno_;
+    IndexTag* tag = cdx_->addTag(def, keySourceFor(o), count_, progress);
+    load(here);
+    if (!tag) throw Error("Building index " + def.name + " of " + path_ + " was stopped");
+    loadStructuralOrders();
+    if (order_ > 0 && orders_[static_cast<std::size_t>(order_ - 1)].file) ++order_;  // files come after tags
+    indexChanged();
+}
+
+void Table::dropTag(std::string_view name) {
+    requireWritable();
+    post();
+    int n = orderNumber(name);
+    if (!cdx_ || n == 0 || orders_[static_cast<std::size_t>(n - 1)].file)
+        throw Error(path_ + " has no index tag " + std::string(name));
+    cdx_->dropTag(name);
+    loadStructuralOrders();
+    if (order_ == n) setOrder(0);
+    else if (order_ > n) --order_;
+    indexChanged();
+}
+
+void Table::closeIndexes() {
+    post();
+    setOrder(0);
+    orders_.clear();
+    cdx_.reset();
+    planQuery();
+}
+
+void Table::deleteIndexes() {
+    requireWritable();
+    std::string path = cdx_ ? cdx_->path() : companionPath(path_, "cdx");
+    closeIndexes();
+    removeFile(path);
+    setIndexFlag(false);
+}
+
+void Table::reindex(const ProgressFn& progress) {
+    requireWritable();
+    post();
+    for (Order& o : orders_)
+        if (!o.file) buildTag(*o.tag, o, progress);
+}
+
+void Table::setIndexFlag(bool on) {
+    std::uint8_t flags = on ? tableFlags_ | dbf::kFlagStructuralIndex : tableFlags_ & ~dbf::kFlagStructuralIndex;
+    if (flags == tableFlags_) return;
+    tableFlags_ = flags;
+    char byte = static_cast<char>(flags);
+    dbf_.writeAt(28, &byte, 1);
+}
+
+// ---- Orders ----------------------------------------------------------------------------------
+
+int Table::orderNumber(std::string_view tagName) const {
+    for (int n = 1; n <= orderCount(); ++n)
+        if (equalsNoCase(this->tagName(n), trimRight(tagName))) return n;
+    return 0;
+}
+
+std::string Table::tagName(int n) const {
+    if (n < 1 || n > orderCount()) return {};
+    const Order& o = orders_[static_cast<std::size_t>(n - 1)];
+    return o.file ? baseName(o.file->path()) : o.tag->name();
+}
+
+void Table::setOrder(int n) {
+    post();
+    if (n < 0 || n > orderCount())
+        throw Error(path_ + " has no order number " + std::to_string(n));
+    order_ = n;
+    cursor_ = n == 0 ? nullptr : std::make_unique<IndexCursor>(*orders_[static_cast<std::size_t>(n - 1)].tag);
+    cursorOnCurrent_ = false;
+    scopeLow_.clear();
+    scopeHigh_.clear();
+}
+
+void Table::setOrder(std::string_view tagName) {
+    int n = orderNumber(tagName);
+    if (n == 0) throw Error(path_ + " has no index tag " + std::string(tagName));
+    setOrder(n);
+}
+
+Table::Order& Table::currentOrder() {
+    if (order_ == 0) throw Error(path_ + ": there is no index order to use");
+    return orders_[static_cast<std::size_t>(order_ - 1)];
+}
+
+std::string Table::orderKeyExpression() const {
+    return order_ == 0 ? std::string() : orders_[static_cast<std::size_t>(order_ - 1)].tag->keyExpression();
+}
+
+std::string Table::orderIndexFile() const {
+    if (order_ == 0) return {};
+    const Order& o = orders_[static_cast<std::size_t>(order_ - 1)];
+    return o.file ? o.file->path() : cdx_->path();
+}
+
+// ---- Index files -----------------------------------------------------------------------------
+
+int Table::createIndexFile(const std::string& path, std::string_view keyExpression, bool empty,
+                           const ProgressFn& progress) {
+    post();
+    Expression key = compile(keyExpression);
+    TagDefinition def = defineIndex(baseName(path), keyExpression, key);
+    Order o;
+    o.file = std::make_unique<IdxFile>(IdxFile::create(path, def));
+    o.tag = &o.file->tag();
+    o.key = std::move(key);
+    o.type = def.keyType;
+    if (!empty) {
+        try {
+            buildTag(*o.tag, o, progress);
+        } catch (...) {
+            o.file.reset();
+            removeFile(path);
+            throw;
+        }
+    }
+    orders_.push_back(std::move(o));
+    setOrder(orderCount());
+    return order_;
+}
+
+int Table::openIndexFile(const std::string& path) {
+    post();
+    auto file = std::make_unique<IdxFile>(IdxFile::open(path, mode_ != OpenMode::ReadOnly));
+    Order o = makeOrder(file->tag());
+    o.file = std::move(file);
+    orders_.push_back(std::move(o));
+    setOrder(orderCount());
+    return order_;
+}
+
+void Table::addKey() {
+    post();
+    Order& o = currentOrder();
+    if (recno_ < 1 || recno_ > count_) throw Error(path_ + ": there is no current record to index");
+    if (std::optional<std::string> key = keyFor(o)) o.tag->insert(*key, recno_);
+    indexChanged();
+}
+
+void Table::deleteKey() {
+    post();
+    Order& o = currentOrder();
+    if (recno_ < 1 || recno_ > count_) throw Error(path_ + ": there is no current record to index");
+    if (std::optional<std::string> key = keyFor(o)) o.tag->remove(*key, recno_);
+    indexChanged();
+}
+
+}  // namespace xbase
