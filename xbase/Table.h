@@ -200,6 +200,7 @@ private:
         Expression key;
         std::optional<Expression> condition;
         KeyType type = KeyType::Character;
+        std::size_t keyLength = 0;
     };
 
     Table(Engine& engine, std::string path, OpenMode mode);

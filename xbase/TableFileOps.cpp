@@ -117,6 +117,7 @@ void Table::pack(const ProgressFn& progress) {
         throw Error(path_ + " was taken by another program while being packed");
     cacheCount_ = 0;
     readHeader();
+    reindex();  // record numbers have changed
     goTop();
 }
 
@@ -137,6 +138,7 @@ void Table::zap() {
         memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
     }
     cacheCount_ = 0;
+    reindex();
     goTop();
 }
 

@@ -66,6 +66,7 @@ Table::Order Table::makeOrder(IndexTag& tag) const {
         throw IndexError(path_ + ": the index " + what + " has keys of " + std::to_string(tag.keyLength()) +
                          " bytes, which do not fit its expression");
     tag.setKeyType(o.type);
+    o.keyLength = tag.keyLength();
     return o;
 }
 
@@ -89,7 +90,7 @@ std::optional<std::string> Table::keyFor(const Order& o, bool honourCondition) c
         case KeyType::Numeric: return encodeNumericKey(o.key.evalNumber(*this, s));
         case KeyType::Date: return encodeDateKey(o.key.evalDate(*this, s));
         case KeyType::Logical: return encodeLogicalKey(o.key.evalLogical(*this, s));
-        default: return encodeCharacterKey(o.key.evalString(*this, s), o.tag->keyLength());
+        default: return encodeCharacterKey(o.key.evalString(*this, s), o.keyLength);
     }
 }
 
@@ -178,6 +179,7 @@ void Table::createTag(const std::string& name, std::string_view keyExpression, s
     }
     TagDefinition def = defineIndex(upperAscii(name), keyExpression, o.key);
     o.type = def.keyType;
+    o.keyLength = def.keyLength;
     def.forExpression = o.condition ? std::string(forExpression) : std::string();
     def.unique = unique;
     if (!cdx_) {
@@ -295,6 +297,7 @@ int Table::createIndexFile(const std::string& path, std::string_view keyExpressi
     o.tag = &o.file->tag();
     o.key = std::move(key);
     o.type = def.keyType;
+    o.keyLength = def.keyLength;
     if (!empty) {
         try {
             buildTag(*o.tag, o, progress);

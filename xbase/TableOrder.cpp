@@ -124,8 +124,8 @@ std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
             throw bad("T or F");
         default:
             // With exact matching on the whole key must match: the text padded with blanks.
-            if (engine_.settings.exact) return encodeCharacterKey(text, o.tag->keyLength());
-            return std::string(text.substr(0, o.tag->keyLength()));
+            if (engine_.settings.exact) return encodeCharacterKey(text, o.keyLength);
+            return std::string(text.substr(0, o.keyLength));
     }
 }
 
