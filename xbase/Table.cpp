@@ -92,6 +92,11 @@ void Table::close() {
     }
     dbf_.close();
     memo_.reset();
+    cursor_.reset();
+    orders_.clear();
+    cdx_.reset();
+    order_ = 0;
+    plan_ = QueryPlan{};
     cache_.clear();
     cacheCount_ = 0;
     appendBuf_.clear();
