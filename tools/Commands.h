@@ -15,5 +15,15 @@ void appendCsvCommand(const Words& words, std::ostream& out);
 void countCommand(const Words& words, std::ostream& out);
 void dumpCommand(const Words& words, std::ostream& out);
 void packCommand(const Words& words, std::ostream& out);
+void tagsCommand(const Words& words, std::ostream& out);
+void indexCommand(const Words& words, std::ostream& out);
+void reindexCommand(const Words& words, std::ostream& out);
+void seekCommand(const Words& words, std::ostream& out);
+// Writes one line per problem found and then throws ProblemsReported, or writes "ok: ...".
+void checkCommand(const Words& words, std::ostream& out);
+
+// Thrown by a command whose report, already written, lists problems: the program ends with
+// status 1 and adds nothing to standard error.
+struct ProblemsReported {};
 
 }  // namespace tools

@@ -1,10 +1,13 @@
-// xbase-tool info: what the header and field list of a table say.
+// xbase-tool info: what the header and field list of a table say, and the tags of its
+// structural index.
 #include <cstdio>
 
 #include "tools/Commands.h"
+#include "tools/IndexCopy.h"
 #include "tools/ToolArgs.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Engine.h"
+#include "xbase/Error.h"
 #include "xbase/File.h"
 #include "xbase/Table.h"
 
@@ -112,7 +115,14 @@ void infoCommand(const Words& words, std::ostream& out) {
     const std::string& path = cl.positional[0];
     xbase::DbfHeader h = readHeader(path);
     xbase::Engine engine;
-    std::unique_ptr<xbase::Table> t = engine.open(path, xbase::OpenMode::ReadOnly);
+    std::unique_ptr<xbase::Table> t;
+    std::string indexProblem;
+    try {
+        t = engine.open(path, xbase::OpenMode::ReadOnly);
+    } catch (const xbase::IndexError& e) {
+        indexProblem = e.what();
+        t = engine.open(path, xbase::OpenMode::ReadOnly, false);
+    }
 
     out << "File:          " << path << '\n';
     out << "Version:       " << hexByte(h.version) << " (" << versionName(h.version) << ")\n";
@@ -126,6 +136,16 @@ void infoCommand(const Words& words, std::ostream& out) {
     out << "Code page:     " << hexByte(h.codePage) << " (" << codePageName(h.codePage) << ")\n";
     std::string memo = t->memoPath();
     out << "Memo file:     " << (memo.empty() ? "(none)" : memo) << '\n';
+    out << "Index:         ";
+    if (!indexProblem.empty())
+        out << "could not be read: " << indexProblem;
+    else if (t->hasStructuralIndex())
+        out << t->structuralIndexPath();
+    else if (h.tableFlags & xbase::dbf::kFlagStructuralIndex)
+        out << "(none: the header marks one, but there is no index file)";
+    else
+        out << "(none)";
+    out << '\n';
     out << "Fields:        " << h.fields.size() << '\n';
     out << "    # Name       Type Width Dec Offset\n";
     int n = 0;
@@ -135,6 +155,17 @@ void infoCommand(const Words& words, std::ostream& out) {
                       f.type, static_cast<unsigned>(f.width), static_cast<unsigned>(f.decimals),
                       static_cast<unsigned>(f.offset));
         out << line;
+    }
+    if (!t->hasStructuralIndex()) return;
+    xbase::CdxFile cdx = openIndexCopy(*t);
+    out << "Tags:          " << cdx.tagCount() << '\n';
+    out << "    # Name       Type Length Key\n";
+    for (std::size_t i = 0; i < cdx.tagCount(); ++i) {
+        const xbase::IndexTag& tag = cdx.tag(i);
+        char line[64];
+        std::snprintf(line, sizeof line, "%5zu %-10s %-4c %6zu ", i + 1, tag.name().c_str(),
+                      keyTypeLetter(tag.keyType()), tag.keyLength());
+        out << line << tagDescription(tag) << '\n';
     }
 }
 

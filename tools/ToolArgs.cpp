@@ -62,6 +62,10 @@ CommandLine parseArguments(const std::vector<std::string>& words,
     return cl;
 }
 
+std::string plural(std::uint64_t n, const char* noun) {
+    return std::to_string(n) + " " + noun + (n == 1 ? "" : "s");
+}
+
 std::vector<std::string> splitList(std::string_view text) {
     std::vector<std::string> names;
     for (std::string_view part : split(text, ',')) {

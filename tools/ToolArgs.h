@@ -1,5 +1,6 @@
 #pragma once
 // The command-line words of xbase-tool: options, lists and field specs.
+#include <cstdint>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -34,6 +35,9 @@ CommandLine parseArguments(const std::vector<std::string>& words,
                            const std::set<std::string>& valueOptions,
                            const std::set<std::string>& flagOptions, std::size_t minPositional,
                            std::size_t maxPositional, const std::string& usage);
+
+// "1 record", "2 records": the count and the noun, with an "s" unless the count is one.
+std::string plural(std::uint64_t n, const char* noun);
 
 // "A,B,C" as its names (blanks around a name dropped); throws UsageError for an empty name.
 std::vector<std::string> splitList(std::string_view text);

@@ -5,7 +5,9 @@
 #include "TableTestSupport.h"
 #include "TempDir.h"
 #include "tools/CsvLine.h"
+#include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
+#include "xbase/File.h"
 
 namespace {
 
@@ -70,6 +72,30 @@ class XbaseToolTest : public ::testing::Test {
         return path;
     }
 
+    // PEOPLE with the tags NAME (UPPER(NAME)), RICH (AMOUNT FOR AMOUNT > 10) and BORN (BORN,
+    // unique).
+    std::string writeIndexedPeople() {
+        std::string path = writePeople();
+        EXPECT_EQ(ok({"index", path, "NAME", "UPPER(NAME)"}), Lines{"NAME: 5 keys"});
+        EXPECT_EQ(ok({"index", path, "RICH", "AMOUNT", "--for", "AMOUNT > 10"}),
+                  Lines{"RICH: 2 keys"});
+        // Records 2 and 5 share the empty date: the unique tag keeps record 2.
+        EXPECT_EQ(ok({"index", path, "BORN", "BORN", "--unique"}), Lines{"BORN: 4 keys"});
+        return path;
+    }
+
+    // Overwrites bytes of one record in the table file, behind the index's back.
+    static void patchRecord(const std::string& path, std::uint32_t recno, std::size_t offset,
+                            const std::string& bytes) {
+        std::string file = readBytes(path);
+        auto word = [&](std::size_t at) {
+            return static_cast<std::size_t>(static_cast<unsigned char>(file[at]) |
+                                            static_cast<unsigned char>(file[at + 1]) << 8);
+        };
+        file.replace(word(8) + (recno - 1) * word(10) + offset, bytes.size(), bytes);
+        writeBytes(path, file);
+    }
+
     TempDir dir;
 };
 
@@ -98,6 +124,7 @@ TEST_F(XbaseToolTest, CreateThenInfoDescribesTheNewTable) {
                                       "Record length: 50",
                                       "Code page:     0x03 (Windows-1252)",
                                       "Memo file:     " + dir.file("NEW.FPT"),
+                                      "Index:         (none)",
                                       "Fields:        5",
                                       "    # Name       Type Width Dec Offset",
                                       "    1 NAME       C       20   0      1",
@@ -246,9 +273,8 @@ TEST_F(XbaseToolTest, FailuresGoToStandardErrorWithStatusOne) {
         {{"frobnicate"}, "xbase-tool: unknown command frobnicate; try xbase-tool help\n"},
         {{"count", path}, "xbase-tool: usage: xbase-tool count FILE EXPR [--hide-deleted]\n"},
         {{"dump", path, "--fields"},
-         "xbase-tool: --fields needs a value; usage: xbase-tool dump FILE [--filter EXPR] "
-         "[--fields A,B,...] "
-         "[--hide-deleted]\n"},
+         "xbase-tool: --fields needs a value; usage: xbase-tool dump FILE [--order TAG] "
+         "[--filter EXPR] [--fields A,B,...] [--hide-deleted]\n"},
         {{"pack", path, "--force"},
          "xbase-tool: unknown option --force; usage: xbase-tool pack FILE\n"},
         {{"dump", path, "--fields", "NAME,WHO"},
@@ -259,6 +285,191 @@ TEST_F(XbaseToolTest, FailuresGoToStandardErrorWithStatusOne) {
         EXPECT_EQ(r.status, 1) << args[0];
         EXPECT_EQ(r.err, message);
     }
+}
+
+TEST_F(XbaseToolTest, IndexAddsTagsThatTagsAndInfoList) {
+    std::string path = writeIndexedPeople();
+    EXPECT_EQ(ok({"tags", path}), (Lines{"1 NAME  UPPER(NAME)", "2 RICH  AMOUNT FOR AMOUNT > 10",
+                                         "3 BORN  BORN UNIQUE"}));
+    Lines info = ok({"info", path});
+    ASSERT_EQ(info.size(), 21u);
+    EXPECT_EQ(info[8], "Index:         " + dir.file("PEOPLE.CDX"));
+    EXPECT_EQ(Lines(info.begin() + 16, info.end()),
+              (Lines{
+                  "Tags:          3",
+                  "    # Name       Type Length Key",
+                  "    1 NAME       C        20 UPPER(NAME)",
+                  "    2 RICH       N         8 AMOUNT FOR AMOUNT > 10",
+                  "    3 BORN       D         8 BORN UNIQUE",
+              }));
+    EXPECT_EQ(ok({"tags", writePeople()}), Lines{});  // a new table without an index
+}
+
+TEST_F(XbaseToolTest, IndexRefusesBadTagsAndReindexNeedsAnIndex) {
+    std::string path = writePeople();
+    ProcessResult r = tool({"reindex", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "xbase-tool: " + path + " has no structural index to rebuild\n");
+    r = tool({"index", path, "RICH", "AMOUNT", "--for", "AMOUNT"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "xbase-tool: An index condition must be a logical expression: AMOUNT\n");
+    ok({"index", path, "NAME", "NAME"});
+    r = tool({"index", path, "name", "AMOUNT"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "xbase-tool: " + dir.file("PEOPLE.CDX") + ": there is already a tag NAME\n");
+    EXPECT_EQ(ok({"tags", path}), Lines{"1 NAME  NAME"});
+}
+
+TEST_F(XbaseToolTest, SeekReportsWhereItStands) {
+    std::string path = writeIndexedPeople();
+    // NAME order: BROWN 4, JONES 2*, SMART 5, SMITH 1, SMYTHE 3*.
+    const std::pair<std::vector<std::string>, Lines> cases[] = {
+        {{"NAME", "SM"}, {"found 5", "5|Smart|7.00||F|tab\\there"}},
+        {{"NAME", "SMY"}, {"found 3", "3*|Smythe||20000229||back\\\\slash"}},
+        {{"NAME", "SN"}, {"not found"}},
+        {{"NAME", "C", "--soft"}, {"not found, at 2", "2*|Jones|-3.00||F|"}},
+        {{"NAME", "SN", "--soft"}, {"not found, at end"}},
+        {{"NAME", "SMIT", "--exact"}, {"not found"}},
+        {{"NAME", "SMITH", "--exact"},
+         {"found 1", "1|Smith|12.50|19700102|T|first line\\r\\nsecond\\|part"}},
+        {{"RICH", "1000.25"}, {"found 4", "4|Brown|1000.25|19991231|T|"}},
+        {{"RICH", "7"}, {"not found"}},  // left out by the condition
+        {{"BORN", "20000229"}, {"found 3", "3*|Smythe||20000229||back\\\\slash"}},
+    };
+    for (const auto& [words, expected] : cases) {
+        std::vector<std::string> args{"seek", path};
+        args.insert(args.end(), words.begin(), words.end());
+        EXPECT_EQ(ok(args), expected) << words[0] << ' ' << words[1];
+    }
+    ProcessResult r = tool({"seek", path, "RICH", "lots"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "xbase-tool: \"lots\" is not a number for index RICH\n");
+}
+
+TEST_F(XbaseToolTest, DumpFollowsTheOrderOfATag) {
+    std::string path = writeIndexedPeople();
+    EXPECT_EQ(ok({"dump", path, "--order", "name", "--fields", "NAME"}),
+              (Lines{"4|Brown", "2*|Jones", "5|Smart", "1|Smith", "3*|Smythe"}));
+    EXPECT_EQ(ok({"dump", path, "--order", "NAME", "--fields", "NAME,AMOUNT", "--hide-deleted",
+                  "--filter", "AMOUNT > 5"}),
+              (Lines{"4|Brown|1000.25", "5|Smart|7.00", "1|Smith|12.50"}));
+    EXPECT_EQ(ok({"dump", path, "--order", "RICH", "--fields", "AMOUNT"}),
+              (Lines{"1|12.50", "4|1000.25"}));
+    ProcessResult r = tool({"dump", path, "--order", "NOPE"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "xbase-tool: " + path + " has no index tag NOPE\n");
+}
+
+TEST_F(XbaseToolTest, CheckFindsRecordsChangedBehindTheIndexAndReindexRepairs) {
+    std::string path = writeIndexedPeople();
+    EXPECT_EQ(ok({"check", path}), Lines{"ok: 3 tags, 5 records"});
+    patchRecord(path, 4, 1, "Zrown");        // NAME
+    patchRecord(path, 4, 21, "      5.00");  // AMOUNT: leaves RICH's condition
+    patchRecord(path, 5, 21, "     70.00");  // AMOUNT: enters it
+    patchRecord(path, 2, 31, "19700102");    // BORN
+    patchRecord(path, 5, 31, "20240101");    // BORN: a key the unique tag lacks
+    ProcessResult r = tool({"check", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(splitLines(r.out),
+              (Lines{
+                  "tag NAME: record 4 has key \"BROWN\" but its key expression gives \"ZROWN\"",
+                  "tag RICH: lists record 4, whose FOR condition does not hold",
+                  "tag RICH: record 5 is missing",
+                  "tag BORN: record 2 has key \"\" but its key expression gives 19700102",
+                  "tag BORN: key 20240101 of record 5 is missing",
+              }));
+    EXPECT_EQ(ok({"reindex", path}), (Lines{"NAME: 5 keys", "RICH: 2 keys", "BORN: 4 keys"}));
+    EXPECT_EQ(ok({"check", path}), Lines{"ok: 3 tags, 5 records"});
+}
+
+TEST_F(XbaseToolTest, CheckFindsEntriesChangedInTheIndex) {
+    std::string path = writeIndexedPeople();
+    {
+        xbase::CdxFile cdx = xbase::CdxFile::open(dir.file("PEOPLE.CDX"), true);
+        xbase::IndexTag& name = *cdx.findTag("NAME");
+        ASSERT_TRUE(name.remove("SMITH", 1));
+        ASSERT_TRUE(name.insert("AAA", 9));
+        ASSERT_TRUE(name.insert("JONES", 5));
+    }
+    ProcessResult r = tool({"check", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(splitLines(r.out), (Lines{
+                                     "tag NAME: lists record 9, which the table does not have",
+                                     "tag NAME: record 5 has key \"JONES\" but its key "
+                                     "expression gives \"SMART\"",
+                                     "tag NAME: lists record 5 more than once",
+                                     "tag NAME: record 1 is missing",
+                                 }));
+}
+
+TEST_F(XbaseToolTest, CheckFindsEntriesOutOfOrderAndRepeatedKeysOfAUniqueTag) {
+    std::string path = writePeople();
+    ok({"index", path, "NAME", "UPPER(NAME)"});
+    ok({"index", path, "DAY", "BORN"});  // records 2 and 5 share the empty date
+    std::string cdxPath = dir.file("PEOPLE.CDX");
+    std::uint32_t dayHeader = xbase::CdxFile::open(cdxPath, false).findTag("DAY")->headerOffset();
+    std::string cdx = readBytes(cdxPath);
+    cdx[dayHeader + 14] = static_cast<char>(cdx[dayHeader + 14] | 1);  // the unique option
+    std::size_t brown = cdx.find("BROWN");  // the first key of NAME's only leaf
+    ASSERT_NE(brown, std::string::npos);
+    cdx[brown] = 'Z';
+    writeBytes(cdxPath, cdx);
+    ProcessResult r = tool({"check", path});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(splitLines(r.out),
+              (Lines{
+                  cdxPath + ": tag NAME: index page " + std::to_string(brown / 512 * 512) +
+                      " has entries out of order",
+                  "tag NAME: record 4 has key \"ZROWN\" but its key expression gives \"BROWN\"",
+                  "tag DAY: lists key \"\" for records 2 and 5 in a unique tag",
+              }));
+}
+
+TEST_F(XbaseToolTest, CheckShowsTenProblemsOfATagAndCountsTheRest) {
+    std::string path = dir.file("MANY.DBF");
+    ok({"create", path, "CODE:C:4"});
+    std::string csv;
+    for (int i = 0; i < 12; ++i) csv += "K" + std::to_string(10 + i) + "\n";
+    writeBytes(dir.file("IN.CSV"), csv);
+    ok({"append-csv", path, dir.file("IN.CSV")});
+    EXPECT_EQ(ok({"index", path, "CODE", "CODE"}), Lines{"CODE: 12 keys"});
+    for (std::uint32_t r = 1; r <= 12; ++r) patchRecord(path, r, 1, "X");
+    ProcessResult result = tool({"check", path});
+    EXPECT_EQ(result.status, 1);
+    Lines lines = splitLines(result.out);
+    ASSERT_EQ(lines.size(), 11u);
+    EXPECT_EQ(lines[0], "tag CODE: record 1 has key \"K10\" but its key expression gives \"X10\"");
+    EXPECT_EQ(lines[9], "tag CODE: record 10 has key \"K19\" but its key expression gives \"X19\"");
+    EXPECT_EQ(lines[10], "tag CODE: 2 more problems");
+}
+
+TEST_F(XbaseToolTest, ADamagedIndexStopsEveryCommandButInfo) {
+    std::string path = writeIndexedPeople();
+    std::string cdx = dir.file("PEOPLE.CDX");
+    writeBytes(cdx, readBytes(cdx).substr(0, 700));
+    const std::string message = cdx + ": too short for a compound index";
+    const std::vector<std::string> commands[] = {
+        {"tags", path},
+        {"check", path},
+        {"reindex", path},
+        {"seek", path, "NAME", "SM"},
+        {"index", path, "X", "NAME"},
+        {"dump", path, "--order", "NAME"},
+    };
+    for (const std::vector<std::string>& args : commands) {
+        ProcessResult r = tool(args);
+        EXPECT_EQ(r.status, 1) << args[0];
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(r.err, "xbase-tool: " + message + "\n");
+    }
+    Lines info = ok({"info", path});
+    ASSERT_EQ(info.size(), 16u);  // no tag list
+    EXPECT_EQ(info[8], "Index:         could not be read: " + message);
+
+    xbase::removeFile(cdx);
+    EXPECT_EQ(ok({"info", path})[8],
+              "Index:         (none: the header marks one, but there is no index file)");
 }
 
 TEST(CsvLineTest, SplitsPlainAndQuotedValues) {

@@ -1,0 +1,27 @@
+#pragma once
+// A table's structural index opened a second time, read-only, to look at its tags: their
+// headers, key counts and raw entries, which the table does not show.
+#include <string>
+
+#include "xbase/CdxFile.h"
+#include "xbase/Table.h"
+
+namespace tools {
+
+// The key type of keys made from an expression of this type.
+xbase::KeyType keyTypeOf(xbase::ValueType type);
+// "C", "N", "D" or "L".
+char keyTypeLetter(xbase::KeyType type);
+
+// Opens the table's structural index read-only and sets each tag's key type from its key
+// expression compiled against the table, as the table does for its own orders. Throws
+// xbase::Error when the table has no structural index.
+xbase::CdxFile openIndexCopy(const xbase::Table& table);
+
+// "KEY", then " FOR CONDITION" when the tag has one and " UNIQUE" when it is unique.
+std::string tagDescription(const xbase::IndexTag& tag);
+
+// "NAME: 12 keys".
+std::string keyCountLine(const xbase::IndexTag& tag);
+
+}  // namespace tools
