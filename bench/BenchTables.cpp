@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "bench/AddressData.h"
+#include "bench/AddressTags.h"
 #include "xbase/Table.h"
 
 namespace bench {
@@ -72,6 +73,20 @@ const SharedTable& sharedAddressTable(std::uint32_t n) {
         it = tables.emplace(n, std::move(t)).first;
     }
     return it->second;
+}
+
+const IndexedTable& sharedIndexedAddressTable() {
+    static const IndexedTable indexed = [] {
+        IndexedTable t;
+        t.path = benchFolder() + "/ADDRIDX.DBF";
+        xbase::Engine engine;
+        engine.open(sharedAddressTable(1000000).path, xbase::OpenMode::ReadOnly)->copyFile(t.path);
+        auto table = engine.open(t.path, xbase::OpenMode::Exclusive);
+        t.tagSeconds = createAddressTags(*table);
+        table->close();
+        return t;
+    }();
+    return indexed;
 }
 
 }  // namespace bench

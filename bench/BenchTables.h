@@ -3,6 +3,7 @@
 // is removed at exit.
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "xbase/Engine.h"
 
@@ -25,5 +26,14 @@ struct SharedTable {
 
 // The shared table of n records, built on the first call for that n.
 const SharedTable& sharedAddressTable(std::uint32_t n);
+
+struct IndexedTable {
+    std::string path;
+    std::vector<double> tagSeconds;  // the build time of each address tag
+};
+
+// A copy of the shared 1,000,000-record table with every address tag (AddressTags.h), built on
+// the first call.
+const IndexedTable& sharedIndexedAddressTable();
 
 }  // namespace bench

@@ -1,0 +1,18 @@
+#include "bench/AddressTags.h"
+
+#include <chrono>
+
+namespace bench {
+
+std::vector<double> createAddressTags(xbase::Table& table) {
+    std::vector<double> seconds;
+    for (const AddressTag& tag : kAddressTags) {
+        auto start = std::chrono::steady_clock::now();
+        table.createTag(tag.name, tag.key);
+        seconds.push_back(
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return seconds;
+}
+
+}  // namespace bench
