@@ -154,7 +154,7 @@ struct Variant {
     int operations;
     bool packAndZap = true;  // pack and zap reopen a shared table exclusively
     // visibleCount() in an order whose tag has a condition, without a scope, must count the
-    // records the order visits (see DISABLED_CountInAConditionalOrderCountsItsRecords).
+    // records the order visits (see DISABLED_CountInAnOrderOfSomeRecordsCountsThoseRecords).
     bool countConditionalOrders = false;
     // A second shared open of the file stays open through the run and must see every change
     // (see DISABLED_ASecondSharedOpenSeesNewKeys). The run then stays shared: no pack or zap.
@@ -181,9 +181,11 @@ public:
         // Some records before the tags, so that building them is tested too.
         t_ = engine_.open(path_, OpenMode::Exclusive);
         for (int i = 0; i < 150; ++i) append(Finish::Post);
-        for (const TagModel& tag : tagModels()) t_->createTag(tag.name, tag.key, tag.condition);
-        ASSERT_EQ(t_->orderCount(), static_cast<int>(tagModels().size()));
-        for (int n = 1; n <= t_->orderCount(); ++n) ASSERT_EQ(t_->tagName(n), tagModels()[n - 1].name);
+        for (const TagModel& tag : tagModels()) {
+            t_->createTag(tag.name, tag.key, tag.condition);
+            orderTags_.push_back(&tag);
+        }
+        ASSERT_NO_FATAL_FAILURE(expectTagNames());
         ASSERT_NO_FATAL_FAILURE(reopen(mode_));
         if (variant_.longLivedReader) reader_ = engine_.open(path_, OpenMode::Shared);
         ASSERT_NO_FATAL_FAILURE(checkAll());
@@ -335,6 +337,7 @@ private:
         if (packAndZap && dice < 779) return packOrZap(true);
         if (packAndZap && dice < 780 && rows_.size() > 400) return packOrZap(false);
         if (dice < 786) return indexFile();
+        if (dice < 790) return rebuildTags();
         return wander();
     }
 
@@ -439,6 +442,32 @@ private:
         }
     }
 
+    // Dropping a tag and creating it again (it becomes the last order, its pages coming from
+    // the free list), or rebuilding every tag, changes no order's records.
+    void rebuildTags() {
+        if (mode_ != OpenMode::Exclusive || chance(50)) {
+            note("reindex");
+            t_->reindex();
+        } else {
+            const std::size_t i = pick(static_cast<std::uint32_t>(orderTags_.size()));
+            const TagModel* tm = orderTags_[i];
+            note(std::string("drop and create tag ") + tm->name);
+            t_->dropTag(tm->name);
+            orderTags_.erase(orderTags_.begin() + static_cast<std::ptrdiff_t>(i));
+            ASSERT_NO_FATAL_FAILURE(expectTagNames());
+            t_->createTag(tm->name, tm->key, tm->condition);
+            orderTags_.push_back(tm);
+        }
+        ASSERT_NO_FATAL_FAILURE(expectTagNames());
+        setOrder(randomOrder());
+    }
+
+    void expectTagNames() {
+        ASSERT_EQ(t_->orderCount(), static_cast<int>(orderTags_.size()));
+        for (int n = 1; n <= t_->orderCount(); ++n)
+            ASSERT_EQ(t_->tagName(n), orderTags_[static_cast<std::size_t>(n - 1)]->name) << "order " << n;
+    }
+
     // A single-order index file built from the table lists what the model says; opened again
     // later it lists the same.
     void indexFile() {
@@ -450,17 +479,17 @@ private:
         ASSERT_EQ(n, t_->orderCount());
         ASSERT_EQ(t_->order(), n);
         const std::vector<std::uint32_t> want = recnos(sequence(&like, Scope{}, true));
-        ASSERT_EQ(describe(want, walkForward()), "") << "index file on " << like.key;
+        ASSERT_EQ(describe(want, walkForward(*t_)), "") << "index file on " << like.key;
         ASSERT_NO_FATAL_FAILURE(reopen(mode_));
         const int again = t_->openIndexFile(idx);
         ASSERT_EQ(again, t_->orderCount());
-        ASSERT_EQ(describe(want, walkForward()), "") << "index file on " << like.key << ", opened again";
+        ASSERT_EQ(describe(want, walkForward(*t_)), "") << "index file on " << like.key << ", opened again";
         ASSERT_NO_FATAL_FAILURE(reopen(mode_));
     }
 
     // Random navigation in a random order: skips, seeks and scopes, each position compared.
     void wander() {
-        const int order = static_cast<int>(pick(static_cast<std::uint32_t>(tagModels().size()) + 1));
+        const int order = randomOrder();
         note("wander in order " + std::to_string(order));
         setOrder(order);
         if (order > 0 && chance(30)) {
@@ -520,7 +549,8 @@ private:
 
     // ---- The model's answers ----------------------------------------------------------------
 
-    const TagModel* tag() const { return order_ == 0 ? nullptr : &tagModels()[static_cast<std::size_t>(order_ - 1)]; }
+    const TagModel* tag() const { return order_ == 0 ? nullptr : orderTags_[static_cast<std::size_t>(order_ - 1)]; }
+    int randomOrder() { return static_cast<int>(pick(static_cast<std::uint32_t>(orderTags_.size()) + 1)); }
 
     bool visible(const Person& p) const { return !(engine_.settings.hideDeleted && p.deleted); }
 
@@ -712,17 +742,11 @@ private:
         scope_ = Scope{};
     }
 
-    std::vector<std::uint32_t> walkForward() {
+    // The records from goTop to the end (a few past the model's count at most, should the table
+    // loop).
+    std::vector<std::uint32_t> walkForward(Table& table) const {
         std::vector<std::uint32_t> seen;
-        for (t_->goTop(); !t_->eof() && seen.size() <= rows_.size(); t_->skip()) seen.push_back(t_->recNo());
-        return seen;
-    }
-
-    std::vector<std::uint32_t> walkBackward() {
-        std::vector<std::uint32_t> seen;
-        for (t_->goBottom(); !t_->eof() && !t_->bof() && seen.size() <= rows_.size(); t_->skip(-1))
-            seen.push_back(t_->recNo());
-        std::reverse(seen.begin(), seen.end());
+        for (table.goTop(); !table.eof() && seen.size() <= rows_.size(); table.skip()) seen.push_back(table.recNo());
         return seen;
     }
 
@@ -730,9 +754,8 @@ private:
         const std::vector<std::uint32_t> want = recnos(sequence(tag(), scope_, true));
         const std::string where = who + " order " + std::to_string(order_) + (tag() ? std::string(" ") + tag()->name : "") +
                                   " scope " + showKey(scope_.low) + ".." + showKey(scope_.high) + ": ";
-        std::vector<std::uint32_t> forward, backward;
-        for (table.goTop(); !table.eof() && forward.size() <= rows_.size(); table.skip()) forward.push_back(table.recNo());
-        ASSERT_EQ(describe(want, forward), "") << where << "walk forward; " << context();
+        ASSERT_EQ(describe(want, walkForward(table)), "") << where << "walk forward; " << context();
+        std::vector<std::uint32_t> backward;
         for (table.goBottom(); !table.eof() && !table.bof() && backward.size() <= rows_.size(); table.skip(-1))
             backward.push_back(table.recNo());
         std::reverse(backward.begin(), backward.end());
@@ -745,7 +768,7 @@ private:
 
     void checkAll() {
         note("check");
-        for (int n = 0; n <= static_cast<int>(tagModels().size()); ++n) {
+        for (int n = 0; n <= static_cast<int>(orderTags_.size()); ++n) {
             setOrder(n);
             ASSERT_NO_FATAL_FAILURE(checkOrder(*t_, "table"));
             if (n == 0) continue;
@@ -758,14 +781,14 @@ private:
             // What a shared open wrote is on disk: another open of the file reads the same.
             std::unique_ptr<Table> fresh = reader_ ? nullptr : engine_.open(path_, OpenMode::Shared);
             Table& reader = reader_ ? *reader_ : *fresh;
-            for (int n = 0; n <= static_cast<int>(tagModels().size()); ++n) {
+            for (int n = 0; n <= static_cast<int>(orderTags_.size()); ++n) {
                 reader.setOrder(n);
                 order_ = n;
                 scope_ = Scope{};
                 ASSERT_NO_FATAL_FAILURE(checkOrder(reader, "second open"));
             }
         }
-        setOrder(static_cast<int>(pick(static_cast<std::uint32_t>(tagModels().size()) + 1)));
+        setOrder(randomOrder());
     }
 
     void reopen(OpenMode m) {
@@ -773,7 +796,8 @@ private:
         t_ = engine_.open(path_, m);
         mode_ = m;
         ASSERT_EQ(t_->recordCount(), rows_.size());
-        setOrder(static_cast<int>(pick(static_cast<std::uint32_t>(tagModels().size()) + 1)));
+        ASSERT_NO_FATAL_FAILURE(expectTagNames());
+        setOrder(randomOrder());
     }
 
     Variant variant_;
@@ -788,6 +812,7 @@ private:
     std::uint64_t version_ = 0;
     std::tuple<std::uint64_t, const TagModel*, std::string, std::string, bool> cachedId_{~0ull, nullptr, "", "", false};
     std::vector<Entry> cached_;
+    std::vector<const TagModel*> orderTags_;  // the tag of order n is orderTags_[n - 1]
     int order_ = 0;
     Scope scope_;
     int step_ = -1;  // -1 while the table is set up
@@ -796,44 +821,57 @@ private:
 
 }  // namespace
 
-class IndexModel : public ::testing::TestWithParam<Variant> {};
+static std::string variantName(const ::testing::TestParamInfo<Variant>& info) { return info.param.label; }
 
-TEST_P(IndexModel, WalksCountsSeeksScopesAndSkipsMatchTheModel) {
+class ModelSeeds : public ::testing::TestWithParam<Variant> {};
+
+TEST_P(ModelSeeds, WalksCountsSeeksScopesAndSkipsMatchTheModel) {
     IndexModelRun run(GetParam());
     ASSERT_NO_FATAL_FAILURE(run.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, IndexModel,
+INSTANTIATE_TEST_SUITE_P(IndexModel, ModelSeeds,
                          ::testing::Values(Variant{1, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive1"},
                                            Variant{2, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive2"},
                                            Variant{3, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive3"},
                                            Variant{11, OpenMode::Shared, 2000, true, false, false, false, "Shared11"},
                                            Variant{12, OpenMode::Shared, 2000, true, false, false, false, "Shared12"}),
-                         [](const ::testing::TestParamInfo<Variant>& info) { return std::string(info.param.label); });
+                         variantName);
 
 // The same runs with the checks that find the bugs below; enable them when those are fixed.
-INSTANTIATE_TEST_SUITE_P(DISABLED_KnownBugs, IndexModel,
+class ModelSeedsWithKnownBugs : public ModelSeeds {};
+
+TEST_P(ModelSeedsWithKnownBugs, DISABLED_EveryCheckMatchesTheModel) {
+    IndexModelRun run(GetParam());
+    ASSERT_NO_FATAL_FAILURE(run.run());
+}
+
+INSTANTIATE_TEST_SUITE_P(IndexModel, ModelSeedsWithKnownBugs,
                          ::testing::Values(Variant{4, OpenMode::Exclusive, 2500, true, true, false, true, "AllChecks"},
-                                           Variant{13, OpenMode::Shared, 2000, false, false, true, false, "LongLivedReader"}),
-                         [](const ::testing::TestParamInfo<Variant>& info) { return std::string(info.param.label); });
+                                           Variant{13, OpenMode::Shared, 2000, false, false, true, false,
+                                                   "LongLivedReader"}),
+                         variantName);
 
 // visibleCount() says how many records navigation visits; in an order whose tag has a FOR
-// condition navigation visits only the records the condition lets in.
-TEST(IndexModelBugs, DISABLED_CountInAConditionalOrderCountsItsRecords) {
+// condition, or is unique, navigation visits only the records the tag lists.
+TEST(IndexModelBugs, DISABLED_CountInAnOrderOfSomeRecordsCountsThoseRecords) {
     TempDir dir;
     Engine engine;
     const std::string path = dir.file("P.DBF");
     engine.create(path, {{"NAME", 'C', 10, 0}, {"AGE", 'N', 3, 0}});
     auto t = engine.open(path, OpenMode::Exclusive);
-    for (int age : {10, 60, 70}) {
-        t->appendBlank();
-        t->setNumber("AGE", age);
-        t->post();
-    }
-    t->createTag("OLD", "NAME", "AGE > 50");
+    appendNames(*t, {"A", "A", "B"});  // ages 1, 2, 3
+    t->createTag("OLD", "NAME", "AGE > 1");
+    t->createTag("ONCE", "NAME", "", true);
     t->setOrder("OLD");
     ASSERT_EQ(walk(*t), (std::vector<std::uint32_t>{2, 3}));
     EXPECT_EQ(t->visibleCount(), 2u);  // gives 3
+    t->setOrder("ONCE");
+    ASSERT_EQ(walk(*t), (std::vector<std::uint32_t>{1, 3}));
+    EXPECT_EQ(t->visibleCount(), 2u);  // gives 3
+    t->setFilter("NAME = \"A\"");
+    ASSERT_EQ(walk(*t), (std::vector<std::uint32_t>{1}));
+    EXPECT_EQ(t->visibleCount(), 1u);  // gives 2
 }
 
 // Two shared opens of one table: keys that one adds must reach the other's orders.

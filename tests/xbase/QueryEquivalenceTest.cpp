@@ -265,7 +265,7 @@ private:
         EXPECT_EQ(walk(*t_), expect) << "order " << tag << "; " << where();
         EXPECT_EQ(walkBack(*t_), expect) << "order " << tag << " backward; " << where();
         // Orders that leave records out count them all (see the index model test's
-        // DISABLED_CountInAConditionalOrderCountsItsRecords): compare counts in the others.
+        // DISABLED_CountInAnOrderOfSomeRecordsCountsThoseRecords): compare counts in the others.
         if (all.size() == t_->recordCount() - hiddenCount()) {
             EXPECT_EQ(t_->visibleCount(), expect.size()) << "order " << tag << " count; " << where();
         }
@@ -322,22 +322,31 @@ private:
 
 }  // namespace
 
-class QueryEquivalence : public ::testing::TestWithParam<Variant> {};
+static std::string variantName(const ::testing::TestParamInfo<Variant>& info) { return info.param.label; }
 
-TEST_P(QueryEquivalence, IndexedFiltersGiveWhatAPlainScanGives) {
+class QuerySeeds : public ::testing::TestWithParam<Variant> {};
+
+TEST_P(QuerySeeds, IndexedFiltersGiveWhatAPlainScanGives) {
     QueryRun run(GetParam());
     ASSERT_NO_FATAL_FAILURE(run.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(Runs, QueryEquivalence,
+INSTANTIATE_TEST_SUITE_P(QueryEquivalence, QuerySeeds,
                          ::testing::Values(Variant{1, OpenMode::Exclusive, 150, false, "Exclusive1"},
                                            Variant{2, OpenMode::Exclusive, 150, false, "Exclusive2"},
                                            Variant{3, OpenMode::Shared, 150, false, "Shared3"}),
-                         [](const ::testing::TestParamInfo<Variant>& info) { return std::string(info.param.label); });
+                         variantName);
 
-INSTANTIATE_TEST_SUITE_P(DISABLED_KnownBugs, QueryEquivalence,
-                         ::testing::Values(Variant{4, OpenMode::Exclusive, 150, true, "ControlBytes"}),
-                         [](const ::testing::TestParamInfo<Variant>& info) { return std::string(info.param.label); });
+// With constants that hold a byte below the blank; enable when the bug below is fixed.
+class QuerySeedsWithKnownBugs : public QuerySeeds {};
+
+TEST_P(QuerySeedsWithKnownBugs, DISABLED_IndexedFiltersGiveWhatAPlainScanGives) {
+    QueryRun run(GetParam());
+    ASSERT_NO_FATAL_FAILURE(run.run());
+}
+
+INSTANTIATE_TEST_SUITE_P(QueryEquivalence, QuerySeedsWithKnownBugs,
+                         ::testing::Values(Variant{4, OpenMode::Exclusive, 150, true, "ControlBytes"}), variantName);
 
 // Without exact matching, "AB" < "AB<tab>" holds: the shorter text compares less when it is
 // the beginning of the longer one. A key of TRIM(NAME) pads "AB" with blanks, and a blank
