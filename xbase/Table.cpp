@@ -262,7 +262,7 @@ void Table::skip(long n) {
             bof_ = true;
             return;
         }
-        eof_ = false;
+        eof_ = bof_ = false;
     }
 }
 
@@ -271,7 +271,7 @@ std::uint32_t Table::visibleCount() {
     std::uint32_t here = recno_;
     bool bof = bof_, eof = eof_;
     std::uint32_t n = 0;
-    if (order_ > 0 && (!scopeLow_.empty() || !scopeHigh_.empty())) {
+    if (order_ > 0 && (!scopeLow_.empty() || !scopeHigh_.empty() || !listsEveryRecord(currentOrder()))) {
         for (orderedTop(); !eof_; orderedSkip(1)) ++n;
     } else if (const std::vector<std::uint32_t>* candidates = queryCandidates()) {
         for (std::uint32_t r : *candidates) {

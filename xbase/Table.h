@@ -210,6 +210,8 @@ private:
     TagDefinition defineIndex(std::string name, std::string_view keyExpression, const Expression& key) const;
     void loadStructuralOrders();
     Order& currentOrder();
+    // Whether an order holds one entry for every record (no condition, not unique, not a file).
+    static bool listsEveryRecord(const Order& o) { return !o.file && !o.condition && !o.tag->unique(); }
     // The current record's key in an order; nullopt when its condition leaves it out.
     // honourCondition false gives the key of a record that the condition leaves out too.
     std::optional<std::string> keyFor(const Order& o, bool honourCondition = true) const;

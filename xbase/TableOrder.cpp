@@ -95,7 +95,7 @@ void Table::orderedSkip(long n) {
             bof_ = true;
             return;
         }
-        eof_ = false;
+        eof_ = bof_ = false;
     }
 }
 

@@ -62,7 +62,7 @@ void Table::planQuery() {
     for (const Term& term : filter_->indexableTerms()) {
         for (const Order& o : orders_) {
             // Only tags that list every record qualify.
-            if (o.file || o.condition || o.tag->unique() || o.tag->descending() || !sameType(term.operandType, o.type))
+            if (!listsEveryRecord(o) || o.tag->descending() || !sameType(term.operandType, o.type))
                 continue;
             std::optional<Range> range;
             if (term.operand == o.key.canonical()) {

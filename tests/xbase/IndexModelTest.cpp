@@ -154,14 +154,14 @@ struct Variant {
     int operations;
     bool packAndZap = true;  // pack and zap reopen a shared table exclusively
     // visibleCount() in an order whose tag has a condition, without a scope, must count the
-    // records the order visits (see DISABLED_CountInAnOrderOfSomeRecordsCountsThoseRecords).
-    bool countConditionalOrders = false;
+    // records the order visits (see CountInAnOrderOfSomeRecordsCountsThoseRecords).
+    bool countConditionalOrders = true;
     // A second shared open of the file stays open through the run and must see every change
     // (see DISABLED_ASecondSharedOpenSeesNewKeys). The run then stays shared: no pack or zap.
     bool longLivedReader = false;
     // A skip back that reaches a record clears bof, also when the table stood at bof before
-    // (see DISABLED_ASkipBackThatMovesClearsBof).
-    bool bofClearedByMovingBack = false;
+    // (see ASkipBackThatMovesClearsBof).
+    bool bofClearedByMovingBack = true;
     const char* label = "";
 };
 
@@ -854,7 +854,7 @@ INSTANTIATE_TEST_SUITE_P(IndexModel, ModelSeedsWithKnownBugs,
 
 // visibleCount() says how many records navigation visits; in an order whose tag has a FOR
 // condition, or is unique, navigation visits only the records the tag lists.
-TEST(IndexModelBugs, DISABLED_CountInAnOrderOfSomeRecordsCountsThoseRecords) {
+TEST(IndexModelBugs, CountInAnOrderOfSomeRecordsCountsThoseRecords) {
     TempDir dir;
     Engine engine;
     const std::string path = dir.file("P.DBF");
@@ -901,7 +901,7 @@ TEST(IndexModelBugs, DISABLED_ASecondSharedOpenSeesNewKeys) {
 // BOF() is true only while a move back has found no record before the current one. Standing at
 // bof on the first record, after the records before it change, a skip back that reaches one
 // must clear it: here a hidden deleted record comes back into view.
-TEST(IndexModelBugs, DISABLED_ASkipBackThatMovesClearsBof) {
+TEST(IndexModelBugs, ASkipBackThatMovesClearsBof) {
     TempDir dir;
     Engine engine;
     const std::string path = dir.file("P.DBF");
