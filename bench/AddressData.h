@@ -1,6 +1,6 @@
 #pragma once
 // Plausible address records for the benchmarks, in the 20-field address layout, from a
-// deterministic generator: the same seed always gives the same records.
+// deterministic generator: the same starting state always gives the same records.
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,7 +19,7 @@ constexpr int kAddressFieldCount = 20;
 
 class AddressGenerator {
   public:
-    explicit AddressGenerator(std::uint64_t seed = 1) : state_(seed) {}
+    explicit AddressGenerator(std::uint64_t start = 1) : state_(start) {}
 
     // The values of record number seqNo, in field order, as texts setText accepts (dates
     // YYYYMMDD, logicals T/F). About 1% of last names start with "Sm", about 0.5% of prefixes

@@ -76,10 +76,7 @@ void Table::readHeader() {
     vfpMemo_ = h.isVisualFoxPro();
     fields_ = std::move(h.fields);
     systemFields_ = std::move(h.systemFields);
-    // The header's count is the truth, unless the file ends before those records do.
-    std::uint64_t size = dbf_.size();
-    std::uint64_t whole = size > headerLength_ ? (size - headerLength_) / recordLength_ : 0;
-    count_ = diskCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(h.recordCount, whole));
+    setCountFromHeader(h.recordCount);
 }
 
 void Table::close() {
@@ -196,10 +193,14 @@ void Table::refreshCount() {
     cacheCount_ = 0;
     char bytes[4];
     dbf_.readExact(4, bytes, 4, "the header");
-    std::uint32_t headerCount = static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[0]) |
-                                                           static_cast<unsigned char>(bytes[1]) << 8 |
-                                                           static_cast<unsigned char>(bytes[2]) << 16 |
-                                                           static_cast<unsigned char>(bytes[3]) << 24);
+    setCountFromHeader(static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[0]) |
+                                                  static_cast<unsigned char>(bytes[1]) << 8 |
+                                                  static_cast<unsigned char>(bytes[2]) << 16 |
+                                                  static_cast<unsigned char>(bytes[3]) << 24));
+}
+
+void Table::setCountFromHeader(std::uint32_t headerCount) {
+    // The header's count is the truth, unless the file ends before those records do.
     std::uint64_t size = dbf_.size();
     std::uint64_t whole = size > headerLength_ ? (size - headerLength_) / recordLength_ : 0;
     count_ = diskCount_ = static_cast<std::uint32_t>(std::min<std::uint64_t>(headerCount, whole));

@@ -232,6 +232,7 @@ private:
     bool inScope(std::string_view key) const;
     bool seekEncoded(const std::string& key);
     void orderedTop();
+    void cursorToBottom();  // the last entry, or the last within the scope's high end
     void orderedBottom();
     void orderedSkip(long n);
 
@@ -246,6 +247,7 @@ private:
     bool seekVisible(std::int64_t from, int direction);  // loads the first visible record
     void refreshForNewPosition();  // posts; shared opens re-read the record count
     void refreshCount();
+    void setCountFromHeader(std::uint32_t headerCount);
     void standAtEnd(bool bof);
     char* beginEdit();
     void writeRecord(std::uint32_t recno, const char* bytes);

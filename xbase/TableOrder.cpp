@@ -64,9 +64,13 @@ void Table::orderedTop() {
     else standAtEnd(true);
 }
 
-void Table::orderedBottom() {
+void Table::cursorToBottom() {
     if (scopeHigh_.empty()) cursor_->last();
     else cursor_->seekLast(scopeHigh_);
+}
+
+void Table::orderedBottom() {
+    cursorToBottom();
     if (orderedStep(-1)) bof_ = eof_ = false;
     else standAtEnd(true);
 }
@@ -83,8 +87,7 @@ void Table::orderedSkip(long n) {
     }
     for (; n < 0; ++n) {
         if (eof_) {
-            if (scopeHigh_.empty()) cursor_->last();
-            else cursor_->seekLast(scopeHigh_);
+            cursorToBottom();
         } else {
             placeCursorOnCurrent();
             cursor_->prev();

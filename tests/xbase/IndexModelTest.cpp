@@ -149,7 +149,7 @@ std::string showKey(const std::string& key) {
 
 // What a run does besides appends, changes, deletions and recalls.
 struct Variant {
-    std::uint32_t seed;
+    std::uint32_t randomStart;
     OpenMode mode;           // the mode the run starts in; reopening may switch it
     int operations;
     bool packAndZap = true;  // pack and zap reopen a shared table exclusively
@@ -169,7 +169,7 @@ void PrintTo(const Variant& v, std::ostream* os) { *os << v.label; }
 
 class IndexModelRun {
 public:
-    explicit IndexModelRun(const Variant& v) : variant_(v), rng_(v.seed), mode_(v.mode) {}
+    explicit IndexModelRun(const Variant& v) : variant_(v), rng_(v.randomStart), mode_(v.mode) {}
 
     void run() {
         engine_.create(path_, {{"NAME", 'C', static_cast<int>(kNameWidth), 0},
@@ -308,7 +308,7 @@ private:
     }
 
     std::string context() const {
-        std::string out = "seed " + std::to_string(variant_.seed) + ", " +
+        std::string out = "random start " + std::to_string(variant_.randomStart) + ", " +
                           (mode_ == OpenMode::Exclusive ? "exclusive" : "shared") + ", hideDeleted " +
                           (engine_.settings.hideDeleted ? "on" : "off") + ", step " + std::to_string(step_) +
                           ", records " + std::to_string(rows_.size()) + "; last operations:";

@@ -46,7 +46,7 @@ const char* const kTextOps[] = {"=", "==", ">=", ">", "<=", "<"};
 const char* const kNumbers[] = {"0", "33", "40", "50", "51", "99", "-1", "33.5"};
 
 struct Variant {
-    std::uint32_t seed;
+    std::uint32_t randomStart;
     OpenMode mode;
     int filters;
     // Constants holding a byte below the blank (see DISABLED_ShortValuesBeforeAControlByteAreFound).
@@ -58,7 +58,7 @@ void PrintTo(const Variant& v, std::ostream* os) { *os << v.label; }
 
 class QueryRun {
 public:
-    explicit QueryRun(const Variant& v) : variant_(v), rng_(v.seed) {}
+    explicit QueryRun(const Variant& v) : variant_(v), rng_(v.randomStart) {}
 
     void run() {
         engine_.create(path_, {{"NAME", 'C', 8, 0}, {"CITY", 'C', 6, 0}, {"AGE", 'N', 4, 0}, {"BORN", 'D', 0, 0}});
@@ -198,7 +198,7 @@ private:
 
     std::string where() const {
         return "filter " + filter_ + " exact " + (engine_.settings.exact ? "on" : "off") + " hideDeleted " +
-               (engine_.settings.hideDeleted ? "on" : "off") + " seed " + std::to_string(variant_.seed) + " round " +
+               (engine_.settings.hideDeleted ? "on" : "off") + " random start " + std::to_string(variant_.randomStart) + " round " +
                std::to_string(round_);
     }
 
