@@ -3,7 +3,7 @@
 set -e
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
 libbenchmark-dev nlohmann-json3-dev python3 python3-dbfread libdbd-xbase-perl clang libclang-rt-14-dev
-xvfb xauth fonts-liberation2"
+xvfb xauth fonts-liberation2 imagemagick poppler-utils"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
