@@ -1,0 +1,36 @@
+#pragma once
+// Base of every dialog: centred over its parent's window by the integer rule when first
+// shown, the shared 108 x 108 background picture tiled from the top-left corner, a "Help"
+// button that opens the dialog's help topic and a pointer-help button that enters
+// "What's this?" mode (controls carry their short help in QWidget::whatsThis).
+#include <QDialog>
+
+class QPushButton;
+class QToolButton;
+
+namespace rp {
+
+class Dialog : public QDialog {
+    Q_OBJECT
+public:
+    Dialog(QWidget* parent, int helpTopic);
+
+    int helpTopic() const { return helpTopic_; }
+
+    // Buttons for the dialog's own layout; each dialog places them where it wants them.
+    QPushButton* makeHelpButton(const QString& caption = QStringLiteral("Help"));
+    QToolButton* makePointerHelpButton();
+
+    // left = main left + (main width - dialog width) / 2, top likewise, truncating toward zero.
+    static QPoint centredOver(const QRect& mainFrame, const QSize& dialogSize);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int helpTopic_;
+    bool placed_ = false;
+};
+
+}  // namespace rp

@@ -1,0 +1,52 @@
+#include "framework/Messages.h"
+
+#include "framework/BoxMessages.h"
+
+namespace rp {
+namespace {
+
+Messages* installed()
+{
+    static BoxMessages boxes;
+    return &boxes;
+}
+
+Messages*& current()
+{
+    static Messages* m = installed();
+    return m;
+}
+
+}  // namespace
+
+Messages& messages()
+{
+    return *current();
+}
+
+MessagesScope::MessagesScope(Messages& m) : previous_(current())
+{
+    current() = &m;
+}
+
+MessagesScope::~MessagesScope()
+{
+    current() = previous_;
+}
+
+void ShowInformation(const QString& text)
+{
+    messages().information(QStringLiteral("Information"), text);
+}
+
+bool AskYesNo(const QString& text, bool defaultYes)
+{
+    return messages().question(QStringLiteral("Confirm"), text, defaultYes);
+}
+
+void Beep()
+{
+    messages().beep();
+}
+
+}  // namespace rp

@@ -1,0 +1,40 @@
+#pragma once
+// Message boxes and beeps go through one installed Messages object: the program shows real
+// boxes, tests install a ScriptedMessages that records every text and answers from a queue.
+#include <QString>
+
+namespace rp {
+
+class Messages {
+public:
+    virtual ~Messages() = default;
+    // A box with the given caption, an icon of the kind and an OK button.
+    virtual void information(const QString& caption, const QString& text) = 0;
+    virtual void error(const QString& caption, const QString& text) = 0;
+    // A Yes/No question; true for Yes. defaultYes chooses the button Enter presses.
+    virtual bool question(const QString& caption, const QString& text, bool defaultYes) = 0;
+    virtual void beep() = 0;
+};
+
+// The installed messages (the box-showing kind unless a MessagesScope replaced it).
+Messages& messages();
+
+// Installs other messages for the life of the scope.
+class MessagesScope {
+public:
+    explicit MessagesScope(Messages& m);
+    ~MessagesScope();
+    MessagesScope(const MessagesScope&) = delete;
+    MessagesScope& operator=(const MessagesScope&) = delete;
+
+private:
+    Messages* previous_;
+};
+
+// "Information" box with an OK button.
+void ShowInformation(const QString& text);
+// Yes/No question captioned "Confirm", Yes as the default button unless defaultYes is false.
+bool AskYesNo(const QString& text, bool defaultYes = true);
+void Beep();
+
+}  // namespace rp
