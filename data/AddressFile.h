@@ -1,0 +1,29 @@
+#pragma once
+// Creating, opening and checking address files. Every failure is told to the user through
+// ShowInformation with the texts below and reported as false.
+#include <QString>
+#include <functional>
+
+#include "data/AddressTable.h"
+
+namespace rp {
+
+// Progress while the tags are built: tag number 1-21 and that tag's percent; false stops.
+using TagProgress = std::function<bool(int tag, int percent)>;
+
+// Opens any address file into table: "File <path> not found" when it does not exist; false
+// without a message when the layout does not match with STATE 20 or 4 wide or it cannot be
+// opened (in use, damaged).
+bool OpenAddressTable(const QString& path, AddressTable& table);
+
+// OpenAddressTable, then the tag check; sets the LNAME order when every required tag exists,
+// else tells the user to rebuild the indexes. True whenever the table is open.
+bool OpenAddressFile(const QString& path, AddressTable& table);
+
+// Creates a new, empty address file with all tags and leaves it open in table.
+bool CreateAddressFile(const QString& path, AddressTable& table, const TagProgress& progress = {});
+
+// Deletes the table's structural index and creates the 21 tags.
+bool CreateAddressTags(AddressTable& table, const TagProgress& progress = {});
+
+}  // namespace rp

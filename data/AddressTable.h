@@ -1,0 +1,46 @@
+#pragma once
+// A table object for address files: the engine table once open, with its folder (the
+// database path) and bare file name kept apart.
+#include <QString>
+#include <memory>
+
+#include "xbase/Engine.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+class AddressTable {
+public:
+    explicit AddressTable(xbase::Engine& engine) : engine_(engine) {}
+
+    xbase::Engine& engine() const { return engine_; }
+    bool isOpen() const { return table_ && table_->isOpen(); }
+    xbase::Table& table() const { return *table_; }  // only while open
+    xbase::Table* operator->() const { return table_.get(); }
+
+    // Opens folder + fileName exclusively; throws xbase::Error. Without indexes when the
+    // structural index cannot be used, so that it can be rebuilt.
+    void open(const QString& folder, const QString& fileName);
+    void close();
+
+    const QString& folder() const { return folder_; }
+    const QString& fileName() const { return fileName_; }
+    QString path() const { return folder_ + fileName_; }
+
+private:
+    xbase::Engine& engine_;
+    std::unique_ptr<xbase::Table> table_;
+    QString folder_;
+    QString fileName_;
+};
+
+// The folder of the open address file, ending in exactly one separator.
+QString GetDatabasePath(const AddressTable& table);
+
+// A folder with exactly one trailing native separator.
+QString WithTrailingSeparator(const QString& folder);
+
+// The engine's file-system form of a path.
+std::string EnginePath(const QString& path);
+
+}  // namespace rp

@@ -1,0 +1,149 @@
+// Creating and opening address files: layouts that open and fail, the tag check and the
+// exact messages.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "data/AddressFile.h"
+#include "data/AddressLayout.h"
+#include "framework/ScriptedMessages.h"
+#include "xbase/TempDir.h"
+
+namespace rp {
+namespace {
+
+class AddressFileTest : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
+
+    // An address layout with one field changed or left out.
+    void createWith(const QString& p, const std::string& field, char type, int width, bool drop = false)
+    {
+        std::vector<xbase::FieldSpec> fields;
+        for (auto f : AddressFields()) {
+            if (f.name == field) {
+                if (drop) continue;
+                f.type = type;
+                f.width = width;
+            }
+            fields.push_back(f);
+        }
+        engine.create(EnginePath(p), fields);
+    }
+
+    TempDir dir;
+    xbase::Engine engine;
+    ScriptedMessages shown;
+    MessagesScope scope{shown};
+    AddressTable table{engine};
+};
+
+TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder)
+{
+    ASSERT_TRUE(CreateAddressFile(path("RAVENP1.DBF"), table));
+    ASSERT_TRUE(table.isOpen());
+    EXPECT_EQ(table->fieldCount(), 20);
+    EXPECT_EQ(table->field(8).width, 20);
+    ASSERT_EQ(table->orderCount(), 21);
+    for (int i = 0; i < 21; ++i) {
+        EXPECT_EQ(table->tagName(i + 1), AddressTags()[static_cast<std::size_t>(i)].name);
+        table->setOrder(i + 1);
+        EXPECT_EQ(table->orderKeyExpression(), AddressTags()[static_cast<std::size_t>(i)].key);
+    }
+    EXPECT_TRUE(QFile::exists(path("RAVENP1.cdx")) || QFile::exists(path("RAVENP1.CDX")));
+    EXPECT_TRUE(shown.texts().isEmpty());
+    EXPECT_EQ(GetDatabasePath(table), QString::fromStdString(dir.path()) + "/");
+}
+
+TEST_F(AddressFileTest, OpeningChecksTheLayout)
+{
+    createWith(path("FOUR.DBF"), "STATE", 'C', 4);
+    EXPECT_TRUE(OpenAddressTable(path("FOUR.DBF"), table));
+
+    createWith(path("FIFTEEN.DBF"), "STATE", 'C', 15);
+    EXPECT_FALSE(OpenAddressTable(path("FIFTEEN.DBF"), table));
+    EXPECT_FALSE(table.isOpen());
+
+    createWith(path("NOBEGIN.DBF"), "BEGIN", 'L', 1, true);
+    EXPECT_TRUE(OpenAddressTable(path("NOBEGIN.DBF"), table));
+
+    createWith(path("NOFAX.DBF"), "FAX", 'C', 30, true);
+    EXPECT_FALSE(OpenAddressTable(path("NOFAX.DBF"), table));
+    createWith(path("WIDECITY.DBF"), "CITY", 'C', 31);
+    EXPECT_FALSE(OpenAddressTable(path("WIDECITY.DBF"), table));
+    createWith(path("TEXTDATE.DBF"), "DATE", 'C', 8);
+    EXPECT_FALSE(OpenAddressTable(path("TEXTDATE.DBF"), table));
+    EXPECT_TRUE(shown.texts().isEmpty());
+}
+
+TEST_F(AddressFileTest, FailuresSayWhatHappened)
+{
+    const QString missing = path("GONE.DBF");
+    EXPECT_FALSE(OpenAddressFile(missing, table));
+    EXPECT_EQ(shown.texts(), QStringList({"File " + missing + " not found",
+                                          "Unable to open " + missing +
+                                              "\r\n\r\n * May not an Ravenpost file.\r\n * May be in use by "
+                                              "another program or user"}));
+    EXPECT_EQ(shown.shown()[0].caption, "Information");
+
+    shown.clear();
+    createWith(path("ODD.DBF"), "STATE", 'C', 15);
+    EXPECT_FALSE(OpenAddressFile(path("ODD.DBF"), table));
+    ASSERT_EQ(shown.texts().size(), 1);
+    EXPECT_TRUE(shown.texts()[0].startsWith("Unable to open " + path("ODD.DBF")));
+
+    shown.clear();
+    ASSERT_TRUE(QDir().mkdir(path("SUB.DBF")));
+    EXPECT_FALSE(CreateAddressFile(path("SUB.DBF"), table));
+    EXPECT_EQ(shown.texts(), QStringList({"Create failed"}));
+}
+
+TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly)
+{
+    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    for (const char* tag : {"JUSTSEQNO", "SEQNO", "STATEZIP"}) table->dropTag(tag);
+    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    EXPECT_EQ(table->orderTagName(), "LNAME");
+    EXPECT_TRUE(shown.texts().isEmpty());
+
+    table->dropTag("DELETED");
+    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    EXPECT_EQ(table->order(), 0);
+    EXPECT_EQ(shown.texts(), QStringList({"The index file for " + path("A.DBF") +
+                                          "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
+                                          "from the [File] menu"}));
+}
+
+TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag)
+{
+    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    table->createTag("EXTRA", "UPPER(CITY)");
+    table->appendBlank();
+    table->setText("LNAME", "Brown");
+    table->post();
+    ASSERT_TRUE(CreateAddressTags(table));
+    EXPECT_EQ(table->orderCount(), 21);
+    EXPECT_EQ(table->orderNumber("EXTRA"), 0);
+    table->setOrder("LNAME");
+    EXPECT_TRUE(table->seek("BROWN"));
+}
+
+TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding)
+{
+    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
+    table.close();
+    QFile f(cdx);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(QByteArray(100, 'x'));
+    f.close();
+    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    EXPECT_EQ(table->order(), 0);
+    EXPECT_EQ(shown.texts().size(), 1);
+    ASSERT_TRUE(CreateAddressTags(table));
+    EXPECT_EQ(table->orderCount(), 21);
+}
+
+}  // namespace
+}  // namespace rp
