@@ -74,19 +74,6 @@ TEST(TSplash, StartScreenHasNoButtonsAndStaysOnTop)
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
-TEST(TSplash, ProductNameIsTheLargestLine)
-{
-    TSplash splash(TSplash::Kind::StartScreen);
-    const QLabel* name = nullptr;
-    for (const QLabel* label : splash.findChildren<QLabel*>())
-        if (label->text() == QStringLiteral("Ravenpost")) name = label;
-    ASSERT_NE(name, nullptr);
-    for (const QLabel* label : splash.findChildren<QLabel*>()) {
-        if (label == name) continue;
-        EXPECT_GT(name->font().pointSizeF(), label->font().pointSizeF());
-    }
-}
-
 TEST(TSplash, StartScreenIsCentredOnTheScreen)
 {
     TSplash splash(TSplash::Kind::StartScreen);
