@@ -1,0 +1,95 @@
+#include "framework/TSplash.h"
+
+#include "framework/Background.h"
+#include "framework/Dialog.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace rp {
+namespace {
+
+constexpr QColor inkColour(0x2b, 0x3a, 0x52);
+constexpr QColor ruleColour(0x8a, 0x7f, 0x6a);
+
+QLabel* makeLine(const QString& text, QWidget* parent, qreal pointSize, int weight, bool italic)
+{
+    auto* label = new QLabel(text, parent);
+    QFont font = label->font();
+    font.setPointSizeF(pointSize);
+    font.setWeight(QFont::Weight(weight));
+    font.setItalic(italic);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignHCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, inkColour);
+    label->setPalette(palette);
+    return label;
+}
+
+}  // namespace
+
+TSplash::TSplash(Kind kind, QWidget* parent) : QDialog(parent)
+{
+    Qt::WindowFlags flags = Qt::FramelessWindowHint;
+    flags |= kind == Kind::StartScreen ? Qt::SplashScreen | Qt::WindowStaysOnTopHint : Qt::Dialog;
+    setWindowFlags(flags);
+    setWindowTitle(kind == Kind::About ? QStringLiteral("About Ravenpost") : QStringLiteral("Ravenpost"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(56, 40, 56, 28);
+    layout->setSpacing(4);
+    layout->addWidget(makeLine(QStringLiteral("Ravenpost"), this, 32, QFont::Bold, false));
+    layout->addWidget(makeLine(QStringLiteral("for Windows"), this, 14, QFont::Normal, true));
+    layout->addSpacing(28);
+    layout->addWidget(makeLine(versionLine(), this, 9.5, QFont::Normal, false));
+
+    if (kind == Kind::About) {
+        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        ok->setDefault(true);
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        layout->addSpacing(16);
+        layout->addWidget(ok, 0, Qt::AlignHCenter);
+    } else {
+        layout->addSpacing(12);
+    }
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TSplash::showAbout(QWidget* parent)
+{
+    TSplash about(Kind::About, parent);
+    about.exec();
+}
+
+QString TSplash::versionLine()
+{
+    const QString version = QCoreApplication::applicationVersion();
+    return QStringLiteral("Version ") + (version.isEmpty() ? QStringLiteral(RAVENPOST_VERSION) : version);
+}
+
+void TSplash::showEvent(QShowEvent* event)
+{
+    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen) move(Dialog::centredOver(screen->availableGeometry(), frameGeometry().size()));
+    QDialog::showEvent(event);
+}
+
+void TSplash::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    TileBackground(painter, rect(), event->rect());
+    // A double rule frames the panel, since it has no window border of its own.
+    painter.setPen(QPen(ruleColour, 1));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    painter.setPen(QPen(ruleColour.lighter(130), 1));
+    painter.drawRect(rect().adjusted(5, 5, -6, -6));
+}
+
+}  // namespace rp
