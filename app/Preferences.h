@@ -1,0 +1,50 @@
+#pragma once
+// The user's choices for dates and for adding records, kept in the initialisation file's
+// [Date] and [Adding] sections, and the date formats the program offers.
+#include <QString>
+#include <array>
+
+namespace rp {
+
+class IniFile;
+
+struct Preferences {
+    QString dateSeparator;
+    QString shortDateFmt;
+    QString dateEditMask;
+    QString emptyDateTemplate;  // derived from dateEditMask, never stored
+    bool plugDate = false;
+    bool plugCityState = false;
+    bool autoDupCheck = false;
+    QString defaultCountry;
+    bool carryOrg = false;
+    bool carrySA1 = false;
+    bool carryCity = false;
+    bool carryState = false;
+    bool carryZip = false;
+    bool carryCountry = false;
+};
+
+// An edit mask "!99/99/9999;1;_" gives the date field's look when empty, "  /  /    ": the
+// characters between "!" and the first ";" (at most 20) with every "0" and "9" a blank. A
+// mask that does not begin with "!" gives an empty template.
+QString EmptyDateTemplate(const QString& mask);
+
+// Missing keys take the program's defaults: "/", "mm/dd/yyyy", "!99/99/9999;1;_", every
+// switch off and no country.
+Preferences LoadPreferences(const IniFile& ini);
+// Writes the three [Date] keys and the ten [Adding] keys.
+void SavePreferences(IniFile& ini, const Preferences& preferences);
+
+// One of the date formats the user can choose, with the separator and edit mask that go
+// with it.
+struct DateFormatEntry {
+    QString entry;
+    QString separator;
+    QString format;
+    QString mask;
+};
+
+const std::array<DateFormatEntry, 12>& DateFormatEntries();
+
+}  // namespace rp

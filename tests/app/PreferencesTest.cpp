@@ -1,0 +1,148 @@
+// Date and adding preferences: defaults, stored values, the empty-date template and the
+// date formats on offer.
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "QtPrinting.h"
+#include "app/IniFile.h"
+#include "app/Preferences.h"
+
+namespace rp {
+namespace {
+
+TEST(EmptyDateTemplateTest, DigitPlacesBecomeBlanks)
+{
+    EXPECT_EQ(EmptyDateTemplate("!99/99/9999;1;_"), "  /  /    ");
+    EXPECT_EQ(EmptyDateTemplate("!99.99.99;1;_"), "  .  .  ");
+    EXPECT_EQ(EmptyDateTemplate("!9999-99-99;1;_"), "    -  -  ");
+    EXPECT_EQ(EmptyDateTemplate("!00/00/0000;0;_"), "  /  /    ");
+    EXPECT_EQ(EmptyDateTemplate("!99/99/99;1;"), "  /  /  ");
+}
+
+TEST(EmptyDateTemplateTest, MaskWithoutSemicolonOrBangOrOverlong)
+{
+    EXPECT_EQ(EmptyDateTemplate("!99/99"), "  /  ");
+    EXPECT_EQ(EmptyDateTemplate("99/99/9999;1;_"), QString());
+    EXPECT_EQ(EmptyDateTemplate(QString()), QString());
+    EXPECT_EQ(EmptyDateTemplate("!"), QString());
+    EXPECT_EQ(EmptyDateTemplate("!9999999999/9999999999/99;1;_"), "          /         ");
+}
+
+class PreferencesFileTest : public ::testing::Test {
+protected:
+    QString path() const { return dir_.filePath(QStringLiteral("RAVENP.INI")); }
+    void put(const QByteArray& bytes) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QTemporaryDir dir_;
+};
+
+TEST_F(PreferencesFileTest, MissingFileGivesTheProgramDefaults)
+{
+    const Preferences p = LoadPreferences(IniFile(path()));
+    EXPECT_EQ(p.dateSeparator, "/");
+    EXPECT_EQ(p.shortDateFmt, "mm/dd/yyyy");
+    EXPECT_EQ(p.dateEditMask, "!99/99/9999;1;_");
+    EXPECT_EQ(p.emptyDateTemplate, "  /  /    ");
+    EXPECT_FALSE(p.plugDate || p.plugCityState || p.autoDupCheck);
+    EXPECT_FALSE(p.carryOrg || p.carrySA1 || p.carryCity || p.carryState || p.carryZip || p.carryCountry);
+    EXPECT_EQ(p.defaultCountry, QString());
+}
+
+TEST_F(PreferencesFileTest, StoredValuesAreRead)
+{
+    put("[Date]\r\nDateSeparator=.\r\nShortDateFmt=dd.mm.yy\r\nDateEditMask=!99.99.99;1;_\r\n"
+        "[adding]\r\nPlugDate=1\r\nPlugCityState=1\r\nAutoDupCheck=0\r\nDefaultCountry=CANADA\r\n"
+        "CarryOrg=1\r\nCarrySA1=0\r\nCarryCity=1\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry=1\r\n");
+    const Preferences p = LoadPreferences(IniFile(path()));
+    EXPECT_EQ(p.dateSeparator, ".");
+    EXPECT_EQ(p.shortDateFmt, "dd.mm.yy");
+    EXPECT_EQ(p.dateEditMask, "!99.99.99;1;_");
+    EXPECT_EQ(p.emptyDateTemplate, "  .  .  ");
+    EXPECT_TRUE(p.plugDate);
+    EXPECT_TRUE(p.plugCityState);
+    EXPECT_FALSE(p.autoDupCheck);
+    EXPECT_EQ(p.defaultCountry, "CANADA");
+    EXPECT_TRUE(p.carryOrg);
+    EXPECT_FALSE(p.carrySA1);
+    EXPECT_TRUE(p.carryCity);
+    EXPECT_FALSE(p.carryState);
+    EXPECT_TRUE(p.carryZip);
+    EXPECT_TRUE(p.carryCountry);
+}
+
+TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash)
+{
+    put("[Date]\r\nDateSeparator=\r\n");
+    EXPECT_EQ(LoadPreferences(IniFile(path())).dateSeparator, "/");
+}
+
+TEST_F(PreferencesFileTest, EachSwitchHasItsOwnKey)
+{
+    bool Preferences::*const fields[] = {&Preferences::plugDate,  &Preferences::plugCityState,
+                                         &Preferences::autoDupCheck, &Preferences::carryOrg,
+                                         &Preferences::carrySA1,  &Preferences::carryCity,
+                                         &Preferences::carryState, &Preferences::carryZip,
+                                         &Preferences::carryCountry};
+    for (const auto field : fields) {
+        QFile::remove(path());
+        IniFile ini(path());
+        Preferences p;
+        p.*field = true;
+        SavePreferences(ini, p);
+        const Preferences back = LoadPreferences(ini);
+        for (const auto other : fields) EXPECT_EQ(back.*other, other == field);
+    }
+}
+
+TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys)
+{
+    IniFile ini(path());
+    Preferences p;
+    p.dateSeparator = "-";
+    p.shortDateFmt = "mm-dd-yy";
+    p.dateEditMask = "!99-99-99;1;_";
+    p.defaultCountry = "USA";
+    p.autoDupCheck = true;
+    p.carryZip = true;
+    SavePreferences(ini, p);
+
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(),
+              "[Date]\r\nDateSeparator=-\r\nShortDateFmt=mm-dd-yy\r\nDateEditMask=!99-99-99;1;_\r\n"
+              "\r\n[Adding]\r\nPlugDate=0\r\nPlugCityState=0\r\nAutoDupCheck=1\r\nDefaultCountry=USA\r\n"
+              "CarryOrg=0\r\nCarrySA1=0\r\nCarryCity=0\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry=0\r\n");
+}
+
+TEST(DateFormatEntriesTest, TwelveFormatsWithTheirSeparatorsAndMasks)
+{
+    const auto& entries = DateFormatEntries();
+    EXPECT_EQ(entries[0].entry, "mm/dd/yy");
+    EXPECT_EQ(entries[0].mask, "!99/99/99;1;");
+    EXPECT_EQ(entries[1].mask, "!99/99/9999;1;_");
+    EXPECT_EQ(entries[7].entry, "yyyy.mm.dd");
+    EXPECT_EQ(entries[7].mask, "!9999.99.99;1;_");
+    EXPECT_EQ(entries[11].entry, "mm-dd-yyyy");
+    QSet<QString> seen;
+    for (const DateFormatEntry& e : entries) {
+        seen.insert(e.entry);
+        EXPECT_EQ(e.entry, e.format);
+        // The separator is the one in the format, the mask has a digit place for each letter.
+        EXPECT_EQ(e.format.count(e.separator), 2) << e.format.toStdString();
+        QString shape = e.format;
+        shape.replace(QRegularExpression("[dmy]"), " ");
+        EXPECT_EQ(EmptyDateTemplate(e.mask), shape) << e.format.toStdString();
+    }
+    EXPECT_EQ(seen.size(), 12);
+}
+
+}  // namespace
+}  // namespace rp

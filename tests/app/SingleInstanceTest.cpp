@@ -1,0 +1,77 @@
+// One running copy: a later copy with the same key finds the first and asks it to show itself.
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+#include "app/SingleInstance.h"
+
+namespace rp {
+namespace {
+
+// A key no other test run uses.
+QString uniqueKey()
+{
+    return QStringLiteral("/tmp/test-%1").arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
+}
+
+TEST(SingleInstanceTest, SecondCopyIsNotFirstAndWakesTheFirst)
+{
+    const QString key = uniqueKey();
+    SingleInstance first(key);
+    ASSERT_TRUE(first.isFirst());
+    EXPECT_TRUE(first.isFirst());
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+
+    SingleInstance second(key);
+    EXPECT_EQ(second.serverName(), first.serverName());
+    EXPECT_FALSE(second.isFirst());
+    EXPECT_TRUE(second.notifyRunning());
+    ASSERT_TRUE(activations.wait(5000));
+    QTest::qWait(100);
+    EXPECT_EQ(activations.count(), 1);
+
+    EXPECT_TRUE(second.notifyRunning());
+    ASSERT_TRUE(activations.wait(5000));
+    EXPECT_EQ(activations.count(), 2);
+}
+
+TEST(SingleInstanceTest, DifferentKeysRunSideBySide)
+{
+    SingleInstance one(uniqueKey());
+    SingleInstance other(uniqueKey());
+    EXPECT_NE(one.serverName(), other.serverName());
+    EXPECT_TRUE(one.isFirst());
+    EXPECT_TRUE(other.isFirst());
+}
+
+TEST(SingleInstanceTest, NameLeftByACrashedCopyIsTakenOver)
+{
+    const QString key = uniqueKey();
+    SingleInstance first(key);
+    // What a copy that crashed leaves behind: the name taken, nobody answering.
+    const QString leftOver = QDir::tempPath() + QLatin1Char('/') + first.serverName();
+    {
+        QFile file(leftOver);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
+    ASSERT_TRUE(QFileInfo(leftOver).isFile());
+    EXPECT_FALSE(first.notifyRunning());
+
+    EXPECT_TRUE(first.isFirst());
+    EXPECT_FALSE(QFileInfo(leftOver).isFile());  // now the listening socket
+    SingleInstance second(key);
+    EXPECT_FALSE(second.isFirst());
+}
+
+TEST(SingleInstanceTest, NobodyToNotifyWhenNoCopyRuns)
+{
+    SingleInstance alone(uniqueKey());
+    EXPECT_FALSE(alone.notifyRunning());
+}
+
+}  // namespace
+}  // namespace rp
