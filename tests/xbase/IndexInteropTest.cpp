@@ -172,7 +172,7 @@ protected:
         static const char* const cities[] = {"London", "Paris", "", "New York", "\xD6rebro", "Oslo"};
         Person p;
         std::string name = stems[rng() % std::size(stems)];
-        if (rng() % 3 != 0) name += " " + std::to_string(rng() % 2000);
+        if (rng() % 3 != 0) name += ' ' + std::to_string(rng() % 2000);
         p.name = encodeCharacterKey(name, kNameWidth);
         p.city = encodeCharacterKey(cities[rng() % std::size(cities)], kCityWidth);
         p.ageTenths = static_cast<int>(rng() % 20000) - 9999;

@@ -890,7 +890,7 @@ TEST(IndexModelBugs, DISABLED_ASecondSharedOpenSeesNewKeys) {
     std::vector<std::uint32_t> want;
     for (std::uint32_t r = 1; r <= 300; ++r) {
         writer->appendBlank();
-        writer->setText("NAME", "N" + std::to_string(2000 - r));
+        writer->setText("NAME", 'N' + std::to_string(2000 - r));
         writer->post();
         want.insert(want.begin(), r);
     }
