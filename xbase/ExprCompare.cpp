@@ -101,7 +101,8 @@ bool sameText(std::string_view left, std::string_view right) { return trimBlanks
 
 NodePtr makeComparison(const Token& op, Operand left, Operand right, const Source& src) {
     const V l = left.node->type(), r = right.node->type();
-    const std::string shown = "\"" + std::string(op.text) + "\"";
+    // Quotes as chars: g++ 12 at -O3 takes "\"" + std::string(...) for an overlapping copy.
+    const std::string shown = '"' + std::string(op.text) + '"';
     if (l != r)
         src.fail(std::string("Type mismatch: cannot compare a ") + typeName(l) + " with a " + typeName(r) + " using " +
                      shown,

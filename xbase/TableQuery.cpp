@@ -20,7 +20,8 @@ struct Range {
 
 // The range for a term on keys that begin with the term's value. Character comparisons look at
 // as many leading characters as the constant has (exactly, or after padding with blanks when
-// exact matching is on), so keys whose leading bytes compare the same way hold every match.
+// exact matching is on), so keys whose leading bytes compare the same way hold every match
+// of a value at least as long as the constant (shorter ones: see characterRange).
 std::optional<Range> rangeFor(const Term& term, std::string prefix) {
     if (term.op == Op::Equal) return Range{prefix, prefix};
     if (term.op == Op::GreaterOrEqual || term.op == Op::Greater) return Range{std::move(prefix), {}};
@@ -31,6 +32,16 @@ std::optional<Range> characterRange(const Term& term, int operandWidth) {
     std::string text = term.exactEqual ? std::string(trimRight(term.text)) : term.text;
     // A constant longer than the operand compares bytes that lie beyond it in the key.
     if (text.empty() || operandWidth < 0 || text.size() > static_cast<std::size_t>(operandWidth)) return std::nullopt;
+    if (term.op == Op::Less || term.op == Op::LessOrEqual) {
+        // Without exact matching a shorter value that begins the constant compares less ("AB"
+        // is below "AB<tab>"; only these two orderings can match it), yet its key, padded with
+        // blanks, sorts above the constant when a byte below the blank follows that beginning.
+        // So the upper end reads the constant as blanks from its first such byte on ("AB "):
+        // that bound holds those keys, and as it lies above the constant, every key the
+        // constant itself bounds as well.
+        auto belowBlank = [](char c) { return static_cast<unsigned char>(c) < ' '; };
+        std::fill(std::find_if(text.begin(), text.end(), belowBlank), text.end(), ' ');
+    }
     return rangeFor(term, std::move(text));
 }
 

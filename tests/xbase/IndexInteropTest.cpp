@@ -172,7 +172,7 @@ protected:
         static const char* const cities[] = {"London", "Paris", "", "New York", "\xD6rebro", "Oslo"};
         Person p;
         std::string name = stems[rng() % std::size(stems)];
-        if (rng() % 3 != 0) name += " " + std::to_string(rng() % 2000);
+        if (rng() % 3 != 0) name += ' ' + std::to_string(rng() % 2000);
         p.name = encodeCharacterKey(name, kNameWidth);
         p.city = encodeCharacterKey(cities[rng() % std::size(cities)], kCityWidth);
         p.ageTenths = static_cast<int>(rng() % 20000) - 9999;
@@ -268,11 +268,11 @@ TEST_F(IndexInterop, RecordNumbersPast65535) {
         return std::string(text);
     };
     auto number = [](std::uint32_t v) { return static_cast<double>(v * 104729u % 100000u) - 50000; };
-    std::vector<std::uint32_t> seeds;  // record r holds code(seeds[r-1]) and number(seeds[r-1])
+    std::vector<std::uint32_t> ids;  // record r holds code(ids[r-1]) and number(ids[r-1])
     auto add = [&](std::uint32_t count) {
         for (std::uint32_t i = 0; i < count; ++i) {
-            const auto v = static_cast<std::uint32_t>(seeds.size()) + 1;
-            seeds.push_back(v);
+            const auto v = static_cast<std::uint32_t>(ids.size()) + 1;
+            ids.push_back(v);
             t->appendBlank();
             t->setText("CODE", code(v));
             t->setNumber("N", number(v));
@@ -285,9 +285,9 @@ TEST_F(IndexInterop, RecordNumbersPast65535) {
     add(1500);  // inserted one by one, past 65,535
     for (std::uint32_t r = 66000; r <= 70500; r += 97) {  // changed in place
         t->go(r);
-        seeds[r - 1] += 3000000;
-        t->setText("CODE", code(seeds[r - 1]));
-        t->setNumber("N", number(seeds[r - 1]));
+        ids[r - 1] += 3000000;
+        t->setText("CODE", code(ids[r - 1]));
+        t->setNumber("N", number(ids[r - 1]));
         t->post();
     }
     const std::string cdx = t->structuralIndexPath();
@@ -295,9 +295,9 @@ TEST_F(IndexInterop, RecordNumbersPast65535) {
 
     std::vector<std::pair<std::string, std::uint32_t>> codes;
     std::vector<std::pair<double, std::uint32_t>> numbers;
-    for (std::uint32_t r = 1; r <= seeds.size(); ++r) {
-        codes.emplace_back(code(seeds[r - 1]), r);
-        numbers.emplace_back(number(seeds[r - 1]), r);
+    for (std::uint32_t r = 1; r <= ids.size(); ++r) {
+        codes.emplace_back(code(ids[r - 1]), r);
+        numbers.emplace_back(number(ids[r - 1]), r);
     }
     std::sort(codes.begin(), codes.end());
     std::sort(numbers.begin(), numbers.end());

@@ -823,32 +823,33 @@ private:
 
 static std::string variantName(const ::testing::TestParamInfo<Variant>& info) { return info.param.label; }
 
-class ModelSeeds : public ::testing::TestWithParam<Variant> {};
+class ModelRuns : public ::testing::TestWithParam<Variant> {};
 
-TEST_P(ModelSeeds, WalksCountsSeeksScopesAndSkipsMatchTheModel) {
+TEST_P(ModelRuns, WalksCountsSeeksScopesAndSkipsMatchTheModel) {
     IndexModelRun run(GetParam());
     ASSERT_NO_FATAL_FAILURE(run.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(IndexModel, ModelSeeds,
+INSTANTIATE_TEST_SUITE_P(IndexModel, ModelRuns,
                          ::testing::Values(Variant{1, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive1"},
                                            Variant{2, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive2"},
                                            Variant{3, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive3"},
                                            Variant{11, OpenMode::Shared, 2000, true, false, false, false, "Shared11"},
-                                           Variant{12, OpenMode::Shared, 2000, true, false, false, false, "Shared12"}),
+                                           Variant{12, OpenMode::Shared, 2000, true, false, false, false, "Shared12"},
+                                           Variant{4, OpenMode::Exclusive, 2500, true, true, false, true, "AllChecks"}),
                          variantName);
 
-// The same runs with the checks that find the bugs below; enable them when those are fixed.
-class ModelSeedsWithKnownBugs : public ModelSeeds {};
+// A run with a second shared open that stays open throughout; enable it when
+// DISABLED_ASecondSharedOpenSeesNewKeys below is fixed.
+class ModelRunsWithLongLivedReader : public ModelRuns {};
 
-TEST_P(ModelSeedsWithKnownBugs, DISABLED_EveryCheckMatchesTheModel) {
+TEST_P(ModelRunsWithLongLivedReader, DISABLED_EveryCheckMatchesTheModel) {
     IndexModelRun run(GetParam());
     ASSERT_NO_FATAL_FAILURE(run.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(IndexModel, ModelSeedsWithKnownBugs,
-                         ::testing::Values(Variant{4, OpenMode::Exclusive, 2500, true, true, false, true, "AllChecks"},
-                                           Variant{13, OpenMode::Shared, 2000, false, false, true, false,
+INSTANTIATE_TEST_SUITE_P(IndexModel, ModelRunsWithLongLivedReader,
+                         ::testing::Values(Variant{13, OpenMode::Shared, 2000, false, false, true, false,
                                                    "LongLivedReader"}),
                          variantName);
 
@@ -889,7 +890,7 @@ TEST(IndexModelBugs, DISABLED_ASecondSharedOpenSeesNewKeys) {
     std::vector<std::uint32_t> want;
     for (std::uint32_t r = 1; r <= 300; ++r) {
         writer->appendBlank();
-        writer->setText("NAME", "N" + std::to_string(2000 - r));
+        writer->setText("NAME", 'N' + std::to_string(2000 - r));
         writer->post();
         want.insert(want.begin(), r);
     }

@@ -86,7 +86,7 @@ TEST(TableCreate, TakesTwoHundredFiftyFiveFieldsAndNoMore) {
     TempDir dir;
     Engine engine;
     std::vector<FieldSpec> specs;
-    for (int i = 1; i <= 255; ++i) specs.push_back({"F" + std::to_string(i), 'C', 2, 0});
+    for (int i = 1; i <= 255; ++i) specs.push_back({'F' + std::to_string(i), 'C', 2, 0});
     engine.create(dir.file("wide.dbf"), specs);
     auto t = engine.open(dir.file("wide.dbf"));
     EXPECT_EQ(t->fieldCount(), 255);

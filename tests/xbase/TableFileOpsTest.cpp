@@ -16,7 +16,7 @@ protected:
         t = engine.open(path, OpenMode::Exclusive);
         for (int i = 1; i <= 6; ++i) {
             t->appendBlank();
-            t->setText("NAME", "n" + std::to_string(i));
+            t->setText("NAME", 'n' + std::to_string(i));
             t->setNumber("AGE", i);
             t->setMemo("NOTE", std::string(static_cast<std::size_t>(200 * i), static_cast<char>('a' + i)));
             t->post();

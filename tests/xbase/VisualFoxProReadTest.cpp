@@ -112,7 +112,7 @@ TEST(VisualFoxProRead, FixedWidthTypesOfAnotherWidthAreRefused) {
     Engine engine;
     for (RawField f : {RawField{"RATE", 'B', 1, 0, 0}, RawField{"WHEN", 'T', 4, 0, 0}, RawField{"N", 'I', 2, 0, 0},
                        RawField{"D", 'D', 6, 0, 0}, RawField{"L", 'L', 2, 0, 0}}) {
-        writeBytes(dir.file("W.DBF"), vfpTable({f}, {" " + std::string(static_cast<std::size_t>(f.width), '\x01')}));
+        writeBytes(dir.file("W.DBF"), vfpTable({f}, {' ' + std::string(static_cast<std::size_t>(f.width), '\x01')}));
         try {
             engine.open(dir.file("W.DBF"));
             ADD_FAILURE() << f.name << " opened";

@@ -430,7 +430,7 @@ TEST_F(XbaseToolTest, CheckShowsTenProblemsOfATagAndCountsTheRest) {
     std::string path = dir.file("MANY.DBF");
     ok({"create", path, "CODE:C:4"});
     std::string csv;
-    for (int i = 0; i < 12; ++i) csv += "K" + std::to_string(10 + i) + "\n";
+    for (int i = 0; i < 12; ++i) csv += 'K' + std::to_string(10 + i) + "\n";
     writeBytes(dir.file("IN.CSV"), csv);
     ok({"append-csv", path, dir.file("IN.CSV")});
     EXPECT_EQ(ok({"index", path, "CODE", "CODE"}), Lines{"CODE: 12 keys"});
