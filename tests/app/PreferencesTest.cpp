@@ -13,17 +13,13 @@
 namespace rp {
 namespace {
 
-TEST(EmptyDateTemplateTest, DigitPlacesBecomeBlanks)
+TEST(EmptyDateTemplateTest, DigitPlacesBetweenBangAndSemicolonBecomeBlanks)
 {
     EXPECT_EQ(EmptyDateTemplate("!99/99/9999;1;_"), "  /  /    ");
     EXPECT_EQ(EmptyDateTemplate("!99.99.99;1;_"), "  .  .  ");
     EXPECT_EQ(EmptyDateTemplate("!9999-99-99;1;_"), "    -  -  ");
     EXPECT_EQ(EmptyDateTemplate("!00/00/0000;0;_"), "  /  /    ");
     EXPECT_EQ(EmptyDateTemplate("!99/99/99;1;"), "  /  /  ");
-}
-
-TEST(EmptyDateTemplateTest, MaskWithoutSemicolonOrBangOrOverlong)
-{
     EXPECT_EQ(EmptyDateTemplate("!99/99"), "  /  ");
     EXPECT_EQ(EmptyDateTemplate("99/99/9999;1;_"), QString());
     EXPECT_EQ(EmptyDateTemplate(QString()), QString());
@@ -82,24 +78,6 @@ TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash)
 {
     put("[Date]\r\nDateSeparator=\r\n");
     EXPECT_EQ(LoadPreferences(IniFile(path())).dateSeparator, "/");
-}
-
-TEST_F(PreferencesFileTest, EachSwitchHasItsOwnKey)
-{
-    bool Preferences::*const fields[] = {&Preferences::plugDate,  &Preferences::plugCityState,
-                                         &Preferences::autoDupCheck, &Preferences::carryOrg,
-                                         &Preferences::carrySA1,  &Preferences::carryCity,
-                                         &Preferences::carryState, &Preferences::carryZip,
-                                         &Preferences::carryCountry};
-    for (const auto field : fields) {
-        QFile::remove(path());
-        IniFile ini(path());
-        Preferences p;
-        p.*field = true;
-        SavePreferences(ini, p);
-        const Preferences back = LoadPreferences(ini);
-        for (const auto other : fields) EXPECT_EQ(back.*other, other == field);
-    }
 }
 
 TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys)
