@@ -1,8 +1,7 @@
 // The Ravenpost desktop program.
-#include <QApplication>
+#include "app/RavenpostApp.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    return 0;
+    return rp::RunRavenpost(argc, argv);
 }

@@ -1,0 +1,133 @@
+#include "app/AddingRules.h"
+
+#include "data/FieldText.h"
+#include "data/RecordText.h"
+#include "framework/Messages.h"
+#include "xbase/DateUtil.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+// Keeps the table's record, order and exact-match setting and puts them back.
+class PositionKeeper {
+public:
+    explicit PositionKeeper(xbase::Table& t)
+        : t_(t), recno_(t.recNo()), order_(t.order()), exact_(t.engine().settings.exact) {}
+    ~PositionKeeper() { restoreSettings(); }
+    void restoreSettings()
+    {
+        t_.engine().settings.exact = exact_;
+        t_.setOrder(order_);
+    }
+    void restoreRecord() { t_.go(recno_); }
+
+private:
+    xbase::Table& t_;
+    std::uint32_t recno_;
+    int order_;
+    bool exact_;
+};
+
+bool seekKey(xbase::Table& table, const char* tag, const QString& key, bool exact)
+{
+    table.setOrder(tag);
+    table.engine().settings.exact = exact;
+    const auto bytes = toFieldBytes(key);
+    return bytes && table.seek(*bytes);
+}
+
+bool put(xbase::Table& table, const char* field, const QString& value)
+{
+    return SetFieldText(table, field, value);
+}
+
+bool putToday(xbase::Table& table)
+{
+    table.setDate("DATE", xbase::today());
+    return true;
+}
+
+}  // namespace
+
+CarryValues ReadCarryValues(const xbase::Table& table)
+{
+    if (table.recNo() < 1 || table.recNo() > table.recordCount()) return {};
+    return {FieldText(table, "ORG"), FieldText(table, "CITY"), FieldText(table, "STATE"),
+            FieldText(table, "ZIP"), FieldText(table, "COUNTRY")};
+}
+
+bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state)
+{
+    PositionKeeper keep(table);
+    const bool found = seekKey(table, "ZIP", zip.toUpper(), false);
+    if (found) {
+        city = FieldText(table, "CITY");
+        state = FieldText(table, "STATE");
+    }
+    keep.restoreSettings();
+    keep.restoreRecord();
+    return found;
+}
+
+QString DupNameKey(const QString& first, const QString& last)
+{
+    return (last.left(30).leftJustified(30) + first.left(30).leftJustified(30)).toUpper();
+}
+
+bool CheckDupName(xbase::Table& table, const QString& first, const QString& last)
+{
+    if (first.isEmpty() || last.isEmpty()) return true;
+    PositionKeeper keep(table);
+    if (!seekKey(table, "LNAME", DupNameKey(first, last), true)) {
+        keep.restoreSettings();
+        keep.restoreRecord();
+        return true;
+    }
+    Beep();
+    const QString text = QStringLiteral("Possible duplicate: \r\n\r\n") + first + QLatin1Char(' ') + last +
+                         QStringLiteral("\r\n") + FieldText(table, "STREET") + QStringLiteral("\r\n") +
+                         FieldText(table, "CITY") + QLatin1Char(',') + FieldText(table, "STATE") +
+                         QLatin1Char(' ') + FieldText(table, "ZIP") + QStringLiteral("\r\n\r\nContinue adding?");
+    const bool goOn = messages().question(QStringLiteral("Possible Duplicate"), text, false);
+    const std::uint32_t duplicate = table.recNo();
+    keep.restoreSettings();
+    if (goOn) keep.restoreRecord();
+    else table.go(duplicate);
+    return goOn;
+}
+
+bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs)
+{
+    bool ok = true;
+    if (prefs.plugDate) ok = putToday(table) && ok;
+    if (prefs.carryOrg) ok = put(table, "ORG", carry.org) && ok;
+    if (prefs.carryCity) ok = put(table, "CITY", carry.city) && ok;
+    if (prefs.carryState) ok = put(table, "STATE", carry.state) && ok;
+    if (prefs.carryZip) ok = put(table, "ZIP", carry.zip) && ok;
+    if (prefs.carryCountry) ok = put(table, "COUNTRY", carry.country) && ok;
+    if (carry.country.isEmpty() && !prefs.defaultCountry.isEmpty())
+        ok = put(table, "COUNTRY", prefs.defaultCountry) && ok;
+    return ok;
+}
+
+bool FillNewRecord(xbase::Table& table, const NewRecordValues& values)
+{
+    bool ok = true;
+    const std::pair<const char*, const QString*> given[] = {{"LNAME", &values.lastName}, {"FNAME", &values.firstName},
+                                                            {"ZIP", &values.zip},        {"CITY", &values.city},
+                                                            {"STATE", &values.state}};
+    for (const auto& [field, value] : given)
+        if (!value->isEmpty()) ok = put(table, field, *value) && ok;
+    return ok;
+}
+
+QString MemoForSave(const QString& memoText)
+{
+    QString text = memoText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    if (!text.isEmpty() && text.size() % 4 == 0) text += QLatin1Char(' ');
+    return text;
+}
+
+}  // namespace rp

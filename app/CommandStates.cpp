@@ -1,0 +1,26 @@
+#include "app/CommandStates.h"
+
+namespace rp {
+
+CommandStates ComputeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet)
+{
+    const bool e = open && editing;
+    const bool r = open && hasRecord;
+    CommandStates s;
+    s.fileMenu = !e;
+    s.openCommands = open;
+    s.saveCancelShown = e;
+    s.addShown = open && !e;
+    s.editDeleteShown = r && !e;
+    s.recordCommandsShown = r && !e;
+    s.recordMenus = r && !e;
+    s.filterPicture = open && filterSet;
+    s.saveCaption = e ? QStringLiteral("&Save") : QStringLiteral("Save");
+    s.cancelCaption = e ? QStringLiteral("&Cancel") : QStringLiteral("Cancel");
+    s.addCaption = e ? QStringLiteral("Add") : QStringLiteral("&Add");
+    s.editCaption = e ? QStringLiteral("Edit") : QStringLiteral("&Edit");
+    s.deleteCaption = e ? QStringLiteral("Delete") : QStringLiteral("&Delete");
+    return s;
+}
+
+}  // namespace rp

@@ -1,0 +1,23 @@
+#pragma once
+// What the main window's commands look like in each state: a pure function of whether a
+// file is open, a record is being edited or added, there is a current record, and a filter
+// is set.
+#include <QString>
+
+namespace rp {
+
+struct CommandStates {
+    bool fileMenu = false;          // the File menu
+    bool openCommands = false;      // commands that need only an open file
+    bool saveCancelShown = false;   // Save and Cancel buttons
+    bool addShown = false;          // Add: shown and enabled
+    bool editDeleteShown = false;   // Edit and Delete: shown and enabled
+    bool recordCommandsShown = false;  // previous/next
+    bool recordMenus = false;       // Clone, Order and the Utilities, Labels, ... menus
+    bool filterPicture = false;     // the filter status picture
+    QString saveCaption, cancelCaption, addCaption, editCaption, deleteCaption;
+};
+
+CommandStates ComputeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet);
+
+}  // namespace rp

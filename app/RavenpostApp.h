@@ -1,0 +1,8 @@
+#pragma once
+// The program's start: single-copy check, start screen, the main window and the event loop.
+
+namespace rp {
+
+int RunRavenpost(int argc, char** argv);
+
+}  // namespace rp

@@ -1,0 +1,194 @@
+#include "app/RecordPage.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStackedLayout>
+#include <QVBoxLayout>
+
+#include "app/DateText.h"
+#include "data/AddressLayout.h"
+#include "data/RecordText.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+const QStringList& RecordPage::fieldOrder()
+{
+    static const QStringList order = {"LNAME", "FNAME", "MIDDLE", "PREFIX", "TITLE", "ORG",   "STREET", "CITY",
+                                      "STATE", "ZIP",   "COUNTRY", "DATE",  "PHONE", "FAX",   "EMAIL",  "NOTES"};
+    return order;
+}
+
+RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
+{
+    content_ = new QWidget;
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    addField(grid, 0, 0, "Last", "LNAME", 30);
+    addField(grid, 1, 0, "First", "FNAME", 30);
+    addField(grid, 1, 2, "MI", "MIDDLE", 1);
+    addField(grid, 0, 2, "Prefix", "PREFIX", 12);
+    addField(grid, 2, 0, "Title", "TITLE", 30, 3);
+    addField(grid, 3, 0, "Org", "ORG", 30, 3);
+    addField(grid, 4, 0, "Street", "STREET", 30, 3);
+    addField(grid, 5, 0, "City", "CITY", 30, 3);
+    addField(grid, 6, 0, "State or Prov", "STATE", 20);
+    addField(grid, 6, 2, "Zip or Postal", "ZIP", 10);
+    addField(grid, 7, 0, "Country", "COUNTRY", 30, 3);
+    addField(grid, 8, 0, "Date", "DATE", 10);
+    dateFormat_ = new QLabel;
+    grid->addWidget(dateFormat_, 8, 2, 1, 2);
+    addField(grid, 9, 0, "Phone", "PHONE", 30, 3);
+    addField(grid, 10, 0, "Fax", "FAX", 30, 3);
+    addField(grid, 11, 0, "E-mail", "EMAIL", 30, 3);
+    addField(grid, 12, 0, "Codes", "NOTES", 30, 3);
+    fields_["MIDDLE"]->setMaximumWidth(fontMetrics().averageCharWidth() * 4 + 12);
+    connect(fields_["MIDDLE"], &QLineEdit::textEdited, this, [this](const QString& t) {
+        QLineEdit* mi = fields_["MIDDLE"];
+        const int at = mi->cursorPosition();
+        mi->setText(t.toUpper());
+        mi->setCursorPosition(at);
+    });
+
+    auto* memoLabel = new QLabel("Memo");
+    memo_ = new QPlainTextEdit;
+    memo_->setTabChangesFocus(true);
+    memo_->installEventFilter(this);
+    memo_->viewport()->installEventFilter(this);
+    memoLabel->setBuddy(memo_);
+    connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!memoLoading_) emit memoTyped();
+    });
+    auto* memoColumn = new QVBoxLayout;
+    memoColumn->addWidget(memoLabel);
+    memoColumn->addWidget(memo_, 1);
+
+    addButton = button("&Add");
+    editButton = button("&Edit");
+    saveButton = button("Save");
+    cancelButton = button("Cancel");
+    deleteButton = button("&Delete");
+    priorButton = button("<");
+    nextButton = button(">");
+    priorButton->setToolTip("Previous record");
+    nextButton->setToolTip("Next record");
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {addButton, editButton, saveButton, cancelButton, deleteButton})
+        buttons->addWidget(b);
+    buttons->addStretch();
+    buttons->addWidget(priorButton);
+    buttons->addWidget(nextButton);
+
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(grid, 3);
+    columns->addLayout(memoColumn, 2);
+    auto* page = new QVBoxLayout(content_);
+    page->setContentsMargins(4, 4, 4, 2);
+    page->setSpacing(4);
+    page->addLayout(columns, 1);
+    page->addLayout(buttons);
+
+    noFile_ = new QLabel("Please Open or Create a Ravenpost file");
+    noFile_->setObjectName("noFilePanel");
+    static_cast<QLabel*>(noFile_)->setAlignment(Qt::AlignCenter);
+    noFile_->setAutoFillBackground(true);
+    QFont big = noFile_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.4);
+    big.setBold(true);
+    noFile_->setFont(big);
+
+    stack_ = new QStackedLayout(this);
+    stack_->addWidget(content_);
+    stack_->addWidget(noFile_);
+
+    QWidget* previous = nullptr;
+    for (const QString& name : fieldOrder()) {
+        QWidget* w = fields_[name];
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    }
+    setTabOrder(previous, memo_);
+}
+
+QLineEdit* RecordPage::addField(QGridLayout* grid, int row, int column, const QString& label, const QString& name,
+                                int width, int span)
+{
+    auto* edit = new QLineEdit;
+    edit->setObjectName(name);
+    edit->setMaxLength(name == "DATE" ? 32767 : width);
+    edit->installEventFilter(this);
+    auto* caption = new QLabel(label);
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, column, Qt::AlignRight);
+    grid->addWidget(edit, row, column + 1, 1, span);
+    fields_.insert(name, edit);
+    return edit;
+}
+
+QPushButton* RecordPage::button(const QString& caption)
+{
+    auto* b = new QPushButton(caption);
+    b->setAutoDefault(false);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+void RecordPage::setNoFile(bool noFile)
+{
+    stack_->setCurrentWidget(noFile ? noFile_ : content_);
+}
+
+void RecordPage::setEditable(bool editable)
+{
+    for (QLineEdit* e : fields_) e->setReadOnly(!editable);
+}
+
+void RecordPage::setDateMask(const QString& qtMask)
+{
+    QLineEdit* date = fields_["DATE"];
+    const QString text = date->text();
+    date->setInputMask(qtMask);
+    date->setText(text);
+}
+
+void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat)
+{
+    const bool has = table && table->recNo() >= 1 && (table->appending() || table->recNo() <= table->recordCount());
+    for (auto it = fields_.begin(); it != fields_.end(); ++it) {
+        const QByteArray name = it.key().toLatin1();
+        QString value;
+        if (has) value = name == "DATE" ? FormatDate(table->date("DATE"), dateFormat) : FieldText(*table, name.constData());
+        it.value()->setText(value);
+        it.value()->setCursorPosition(0);
+    }
+    memoLoading_ = true;
+    memo_->setPlainText(has ? MemoText(*table, "MEMO").replace("\r\n", "\n") : QString());
+    memoLoading_ = false;
+}
+
+QString RecordPage::dateText() const
+{
+    return fields_["DATE"]->text();
+}
+
+bool RecordPage::isRecordControl(const QWidget* w) const
+{
+    if (w == memo_ || (w && w->parentWidget() == memo_)) return true;
+    for (QLineEdit* e : fields_)
+        if (e == w) return true;
+    return false;
+}
+
+bool RecordPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::MouseButtonDblClick) emit fieldDoubleClicked();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace rp

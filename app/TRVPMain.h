@@ -1,0 +1,130 @@
+#pragma once
+// The main window: the open address file on the record page, the Browse list and the Filter
+// page; the File, Utilities and Help menus; adding, editing, saving, cancelling, deleting and
+// moving between records.
+#include <QMainWindow>
+#include <functional>
+#include <optional>
+
+#include "app/AddingRules.h"
+#include "app/Preferences.h"
+#include "data/AddressTable.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+
+namespace rp {
+
+class BrowseGrid;
+class BrowseModel;
+class RecordPage;
+
+class TRVPMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // dataFolder ends in a separator; it holds RAVENP.INI and the default address file.
+    TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* parent = nullptr);
+    ~TRVPMain() override;
+
+    // The creation steps after the window is visible: preferences, engine settings, the
+    // recent or default file, the recent-files menu, the command states.
+    void StartUp();
+
+    bool OpenRVWDBF(const QString& path);
+    void OnOpenRVWFile(bool opened);
+    void LoadPreferences();
+    void UpdateMenuMRUList();
+    void SetButtons();
+
+    void OpenMenuClick();
+    void NewMenuClick();
+    void PreferencesMenuClick();
+    void CountRecordsMenuClick();
+    void ContentsMenuClick();
+    void AboutMenuClick();
+
+    void AddButtonClick();
+    void EditButtonClick();
+    void SaveButtonClick();
+    void CancelButtonClick();
+    void DeleteButtonClick();
+    void PriorButtonClick();
+    void NextButtonClick();
+
+    void ChangeToRecord();
+    void ChangeToBrowse();
+    void ChangeToFilter();
+    int currentPage() const;
+
+    // The "New Record" prompt: asked for the ZIP and/or the names, gives the typed values or
+    // nothing on Cancel. Tests replace it.
+    std::function<std::optional<NewRecordValues>(bool askZip, bool askNames)> newRecordPrompt;
+    // The Preferences dialog, run modally; tests replace it.
+    std::function<void()> preferencesDialog;
+
+    AddressTable& addressTable() { return table_; }
+    RecordPage* recordPage() const { return record_; }
+    BrowseGrid* browseGrid() const { return grid_; }
+    QPushButton* pageButton(int page) const { return pageButtons_[page]; }
+    QMenu* fileMenu() const { return fileMenu_; }
+    QMenu* utilitiesMenu() const { return utilitiesMenu_; }
+    QLabel* typingModeLabel() const { return typingMode_; }
+    const QString& currentFile() const { return currentFile_; }
+    const Preferences& preferences() const { return prefs_; }
+    bool editing() const { return editing_; }
+    bool overwriteMode() const { return !insertMode_; }
+    QString iniPath() const;
+
+    // The user part of the filter (set by the Filter page).
+    QString filterExpression;
+    // False while a dialog of another command works on the table.
+    bool reactingToTableEvents = true;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildMenus();
+    QWidget* buildPages();
+    void showPage(int page);
+    void afterRecordChange();
+    bool hasCurrentRecord() const;
+    bool storeRecord();
+    void insertRecord();
+    bool handleWindowKey(QKeyEvent* key);
+    bool applyTypingMode(QObject* watched, QKeyEvent* key);
+    void moveRecord(int direction);
+    void reloadView();
+
+    xbase::Engine& engine_;
+    QString dataFolder_;
+    AddressTable table_;
+    AddressTable creating_;
+    QString currentFile_;
+    Preferences prefs_;
+    bool editing_ = false;
+    bool insertMode_ = true;
+    QString rememberedDate_;
+    CarryValues carry_;
+
+    QStackedWidget* pages_ = nullptr;
+    RecordPage* record_ = nullptr;
+    BrowseModel* model_ = nullptr;
+    BrowseGrid* grid_ = nullptr;
+    QPushButton* pageButtons_[3] = {};
+    QPushButton* browsePrior_ = nullptr;
+    QPushButton* browseNext_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* utilitiesMenu_ = nullptr;
+    QAction* mruSeparator_ = nullptr;
+    QLabel* typingMode_ = nullptr;
+    QLabel* filterPicture_ = nullptr;
+};
+
+}  // namespace rp

@@ -1,0 +1,179 @@
+// The main window's start-up steps, opening and creating files, preferences and the
+// recent-files menu.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+#include "app/BrowseModel.h"
+#include "app/DateText.h"
+#include "app/IniFile.h"
+#include "app/RecentFiles.h"
+#include "app/RecordPage.h"
+#include "app/TPreferences.h"
+#include "app/TRVPMain.h"
+#include "data/AddressFile.h"
+#include "data/AddressLayout.h"
+#include "framework/FileChooser.h"
+#include "framework/Messages.h"
+
+namespace rp {
+
+QString TRVPMain::iniPath() const
+{
+    return dataFolder_ + QStringLiteral("RAVENP.INI");
+}
+
+void TRVPMain::StartUp()
+{
+    LoadPreferences();
+    QApplication::processEvents();
+    engine_.settings.hideDeleted = true;
+    engine_.settings.century = true;
+    const QString recent = GetMRUFile(IniFile(iniPath()));
+    if (!recent.isEmpty()) {
+        OpenRVWDBF(recent);
+    } else {
+        const QString defaultFile = dataFolder_ + QStringLiteral("RAVENP1.DBF");
+        if (QFileInfo::exists(defaultFile)) {
+            OpenRVWDBF(defaultFile);
+        } else if (CreateAddressFile(defaultFile, creating_)) {
+            creating_.close();
+            OpenRVWDBF(defaultFile);
+        } else {
+            OnOpenRVWFile(false);
+        }
+    }
+    UpdateMenuMRUList();
+    showPage(0);
+    afterRecordChange();
+    SetButtons();
+}
+
+bool TRVPMain::OpenRVWDBF(const QString& path)
+{
+    if (path.isEmpty()) return false;
+    const bool opened = OpenAddressFile(path, table_);
+    OnOpenRVWFile(opened);
+    if (opened) {
+        try {
+            IniFile ini(iniPath());
+            UpdateMRUList(ini, path);
+        } catch (const IniFileError& e) {
+            messages().error(QStringLiteral("Ravenpost"), QString::fromUtf8(e.what()));
+        }
+        UpdateMenuMRUList();
+        currentFile_ = path;
+    } else {
+        currentFile_.clear();
+    }
+    setWindowTitle(QStringLiteral("Ravenpost for Windows - ") + path);
+    return opened;
+}
+
+void TRVPMain::OnOpenRVWFile(bool opened)
+{
+    editing_ = false;
+    if (!opened) {
+        table_.close();
+        record_->setNoFile(true);
+        reloadView();
+        return;
+    }
+    record_->setNoFile(false);
+    if (table_->orderNumber("LNAME") != 0) table_->setOrder("LNAME");
+    table_->setFilter(kStandingCondition.toStdString());
+    table_->goTop();
+    reloadView();
+    QApplication::processEvents();
+    if (table_->recordCount() == 0)
+        ShowInformation(QStringLiteral("There are no records in this file\r\n"
+                                       "Press Alt-A to add a new record OR\r\n"
+                                       "From the File menu select\r\n"
+                                       "Import from DBF File  or\r\n"
+                                       "Import from ASCII File"));
+}
+
+void TRVPMain::LoadPreferences()
+{
+    prefs_ = rp::LoadPreferences(IniFile(iniPath()));
+    engine_.settings.dateFormat = prefs_.shortDateFmt.toStdString();
+    record_->setDateMask(QtInputMask(prefs_.dateEditMask));
+    record_->dateFormatLabel()->setText(QLatin1Char('(') + prefs_.shortDateFmt + QLatin1Char(')'));
+    afterRecordChange();
+}
+
+void TRVPMain::UpdateMenuMRUList()
+{
+    const QList<QAction*> actions = fileMenu_->actions();
+    for (qsizetype i = actions.indexOf(mruSeparator_) + 1; i < actions.size(); ++i) {
+        fileMenu_->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    for (const QString& path : GetMRUList(IniFile(iniPath()))) {
+        fileMenu_->addAction(path, this, [this, path] {
+            OpenRVWDBF(path);
+            SetButtons();
+        });
+    }
+}
+
+void TRVPMain::OpenMenuClick()
+{
+    FileRequest request;
+    request.caption = QStringLiteral("Open");
+    request.filter = QStringLiteral("Ravenpost Files|*.dbf");
+    request.folder = dataFolder_;
+    request.mustExist = true;
+    if (const auto path = fileChooser().openFile(request)) {
+        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF")) ShowInformation(QStringLiteral("Must be a DBF file"));
+        else OpenRVWDBF(*path);
+    }
+    SetButtons();
+}
+
+void TRVPMain::NewMenuClick()
+{
+    FileRequest request;
+    request.caption = QStringLiteral("New");
+    request.filter = QStringLiteral("Ravenpost Files|*.DBF");
+    request.folder = dataFolder_;
+    request.proposedName = QStringLiteral("RAVENP1.DBF");
+    request.defaultSuffix = QStringLiteral("DBF");
+    request.confirmOverwrite = true;
+    if (const auto path = fileChooser().newFile(request)) {
+        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF")) {
+            ShowInformation(QStringLiteral("Must have a .DBF extension"));
+        } else if (QFileInfo::exists(*path)) {
+            ShowInformation(QStringLiteral("That file already exists.Please select another name"));
+        } else if (CreateAddressFile(*path, creating_)) {
+            creating_.close();
+            table_.close();
+            OpenRVWDBF(*path);
+        }
+    }
+    SetButtons();
+}
+
+void TRVPMain::PreferencesMenuClick()
+{
+    if (preferencesDialog) {
+        preferencesDialog();
+    } else {
+        TPreferences dialog(iniPath(), this);
+        dialog.exec();
+    }
+    LoadPreferences();
+}
+
+void TRVPMain::CountRecordsMenuClick()
+{
+    if (!table_.isOpen()) return;
+    const QString n = QString::number(table_->visibleCount());
+    ShowInformation(filterExpression.isEmpty()
+                        ? QStringLiteral("There are ") + n + QStringLiteral(" records")
+                        : QStringLiteral("There are ") + n + QStringLiteral(" records which match the current filter"));
+}
+
+}  // namespace rp

@@ -1,0 +1,213 @@
+// The main window's record work: command states, add, edit, save, cancel, delete and moving
+// between records.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/BrowseGrid.h"
+#include "app/BrowseModel.h"
+#include "app/CommandStates.h"
+#include "app/DateText.h"
+#include "app/RecordPage.h"
+#include "app/TNewRecord.h"
+#include "app/TRVPMain.h"
+#include "data/RecordText.h"
+#include "framework/Messages.h"
+#include "xbase/Error.h"
+
+namespace rp {
+
+bool TRVPMain::hasCurrentRecord() const
+{
+    return table_.isOpen() && table_->recNo() >= 1 && table_->recNo() <= table_->recordCount() && !table_->eof();
+}
+
+void TRVPMain::SetButtons()
+{
+    const CommandStates s =
+        ComputeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(), !filterExpression.isEmpty());
+    fileMenu_->menuAction()->setEnabled(s.fileMenu);
+    utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
+    record_->saveButton->setVisible(s.saveCancelShown);
+    record_->cancelButton->setVisible(s.saveCancelShown);
+    record_->saveButton->setText(s.saveCaption);
+    record_->cancelButton->setText(s.cancelCaption);
+    record_->addButton->setVisible(s.addShown);
+    record_->addButton->setEnabled(s.addShown);
+    record_->addButton->setText(s.addCaption);
+    for (QPushButton* b : {record_->editButton, record_->deleteButton}) {
+        b->setVisible(s.editDeleteShown);
+        b->setEnabled(s.editDeleteShown);
+    }
+    record_->editButton->setText(s.editCaption);
+    record_->deleteButton->setText(s.deleteCaption);
+    for (QPushButton* b : {record_->priorButton, record_->nextButton, browsePrior_, browseNext_})
+        b->setVisible(s.recordCommandsShown);
+    filterPicture_->setVisible(s.filterPicture);
+    record_->setEditable(editing_);
+    record_->memo()->setReadOnly(!editing_ && !s.editDeleteShown);
+    if (editing_ && !record_->isRecordControl(QApplication::focusWidget()))
+        record_->field("LNAME")->setFocus();
+}
+
+void TRVPMain::afterRecordChange()
+{
+    record_->showRecord(table_.isOpen() ? &table_.table() : nullptr, prefs_.shortDateFmt);
+}
+
+// The grid is recounted only while it shows: counting a filtered million-record file reads
+// every record, and the record page has no use for it.
+void TRVPMain::reloadView()
+{
+    if (currentPage() == 1) model_->reset();
+    afterRecordChange();
+}
+
+void TRVPMain::EditButtonClick()
+{
+    if (!hasCurrentRecord() || editing_) return;
+    editing_ = true;
+    if (reactingToTableEvents) SetButtons();
+}
+
+void TRVPMain::insertRecord()
+{
+    carry_ = ReadCarryValues(table_.table());
+    table_->appendBlank();
+    editing_ = true;
+    if (!reactingToTableEvents) return;
+    ApplyInsertReactions(table_.table(), carry_, prefs_);
+    afterRecordChange();
+    SetButtons();
+    record_->field("LNAME")->setFocus();
+}
+
+void TRVPMain::AddButtonClick()
+{
+    if (!table_.isOpen() || editing_ || currentPage() != 0) return;
+    carry_ = ReadCarryValues(table_.table());
+    NewRecordValues values;
+    if (prefs_.plugCityState || prefs_.autoDupCheck) {
+        const auto answer = newRecordPrompt ? newRecordPrompt(prefs_.plugCityState, prefs_.autoDupCheck)
+                                            : TNewRecord::ask(prefs_.plugCityState, prefs_.autoDupCheck, this);
+        if (!answer) return;
+        values = *answer;
+    }
+    if (!values.zip.isEmpty() && prefs_.plugCityState)
+        FillCityState(table_.table(), values.zip, values.city, values.state);
+    if (!CheckDupName(table_.table(), values.firstName, values.lastName)) {
+        afterRecordChange();
+        SetButtons();
+        return;
+    }
+    record_->memo()->clear();
+    insertRecord();
+    FillNewRecord(table_.table(), values);
+    afterRecordChange();
+    SetButtons();
+    const char* focus = FieldText(table_.table(), "LNAME").isEmpty()   ? "LNAME"
+                        : FieldText(table_.table(), "FNAME").isEmpty() ? "FNAME"
+                                                                        : "MIDDLE";
+    record_->field(focus)->setFocus();
+}
+
+bool TRVPMain::storeRecord()
+{
+    xbase::Table& t = table_.table();
+    for (const QString& name : RecordPage::fieldOrder()) {
+        const QByteArray field = name.toLatin1();
+        if (name == QLatin1String("DATE")) continue;
+        const QString typed = record_->field(name)->text();
+        if (typed != FieldText(t, field.constData()) && !SetFieldText(t, field.constData(), typed)) return false;
+    }
+    const auto day = ParseDate(record_->dateText(), prefs_.shortDateFmt);
+    if (!day) {
+        ShowInformation(record_->dateText() + QStringLiteral(" is not a valid date"));
+        record_->field("DATE")->setFocus();
+        return false;
+    }
+    if (*day != t.date("DATE")) {
+        if (*day == 0) t.setEmpty(t.fieldNumber("DATE"));
+        else t.setDate("DATE", *day);
+    }
+    const QString memo = MemoForSave(record_->memo()->toPlainText());
+    if (memo != MemoText(t, "MEMO")) return SetMemoText(t, "MEMO", memo);
+    return true;
+}
+
+void TRVPMain::SaveButtonClick()
+{
+    if (!editing_) return;
+    try {
+        if (!storeRecord()) return;
+        table_->post();
+        table_->commit();
+    } catch (const xbase::Error& e) {
+        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        return;
+    }
+    editing_ = false;
+    reloadView();
+    SetButtons();
+}
+
+void TRVPMain::CancelButtonClick()
+{
+    if (!editing_) return;
+    table_->cancel();
+    editing_ = false;
+    reloadView();
+    SetButtons();
+}
+
+void TRVPMain::DeleteButtonClick()
+{
+    if (!hasCurrentRecord() || editing_) return;
+    if (!AskYesNo(QStringLiteral("Delete this record?"))) return;
+    engine_.settings.hideDeleted = false;
+    QApplication::processEvents();
+    try {
+        table_->deleteRecord();
+        table_->setText("PREFIX", "DELETED");
+        table_->post();
+        table_->commit();
+    } catch (const xbase::Error& e) {
+        table_->cancel();
+        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+    }
+    engine_.settings.hideDeleted = true;
+    table_->skip(1);
+    if (table_->eof()) table_->goBottom();
+    reloadView();
+    SetButtons();
+}
+
+void TRVPMain::moveRecord(int direction)
+{
+    if (!hasCurrentRecord() || editing_) return;
+    table_->skip(direction);
+    if (direction > 0 && table_->eof()) {
+        table_->goBottom();
+        Beep();
+    } else if (direction < 0 && table_->bof()) {
+        Beep();
+    }
+    afterRecordChange();
+    if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
+    SetButtons();
+}
+
+void TRVPMain::PriorButtonClick()
+{
+    moveRecord(-1);
+}
+
+void TRVPMain::NextButtonClick()
+{
+    moveRecord(1);
+}
+
+}  // namespace rp

@@ -1,0 +1,254 @@
+// Record work in the main window: add with and without the prompt, duplicates, carried
+// values, save with the memo rule, cancel, delete, keys and counting.
+#include <QPlainTextEdit>
+
+#include "MainWindowFixture.h"
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "app/DateText.h"
+#include "data/RecordText.h"
+#include "xbase/DateUtil.h"
+
+namespace rp {
+namespace {
+
+class MainRecordTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
+                              {"Adams", "Bob", "Denver", "CO", "80201"},
+                              {"Clark", "Cy", "Austin", "TX", "73301"}});
+        ini().writeString("MRU", "Item1", path("LIST.DBF"));
+    }
+    xbase::Table& table() { return main->addressTable().table(); }
+};
+
+TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues)
+{
+    ini().writeBool("Adding", "CarryCity", true);
+    ini().writeBool("Adding", "CarryZip", true);
+    ini().writeBool("Adding", "PlugDate", true);
+    ini().writeString("Adding", "DefaultCountry", "USA");
+    TRVPMain& w = start();
+    ASSERT_EQ(field("LNAME")->text(), "Adams");
+    w.newRecordPrompt = [](bool, bool) -> std::optional<NewRecordValues> {
+        ADD_FAILURE() << "no prompt expected";
+        return std::nullopt;
+    };
+    w.AddButtonClick();
+    EXPECT_TRUE(w.editing());
+    EXPECT_EQ(field("CITY")->text(), "Denver");
+    EXPECT_EQ(field("ZIP")->text(), "80201");
+    EXPECT_EQ(field("STATE")->text(), "");
+    EXPECT_EQ(field("COUNTRY")->text(), "USA");
+    EXPECT_EQ(field("DATE")->text(), FormatDate(xbase::today(), "mm/dd/yyyy"));
+    EXPECT_EQ(QApplication::focusWidget(), field("LNAME"));
+    EXPECT_TRUE(w.recordPage()->saveButton->isVisibleTo(&w));
+    EXPECT_EQ(w.recordPage()->saveButton->text(), "&Save");
+    EXPECT_FALSE(w.recordPage()->addButton->isVisibleTo(&w));
+    EXPECT_FALSE(w.fileMenu()->menuAction()->isEnabled());
+
+    type("LNAME", "Zane");
+    w.SaveButtonClick();
+    EXPECT_FALSE(w.editing());
+    EXPECT_EQ(table().recordCount(), 4u);
+    EXPECT_EQ(FieldText(table(), "LNAME"), "Zane");
+    EXPECT_EQ(FieldText(table(), "CITY"), "Denver");
+    EXPECT_EQ(table().date("DATE"), xbase::today());
+}
+
+TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates)
+{
+    ini().writeBool("Adding", "PlugCityState", true);
+    ini().writeBool("Adding", "AutoDupCheck", true);
+    TRVPMain& w = start();
+    std::vector<std::pair<bool, bool>> asked;
+    NewRecordValues answer{"Brown", "Ann", "02101", {}, {}};
+    w.newRecordPrompt = [&](bool zip, bool names) -> std::optional<NewRecordValues> {
+        asked.emplace_back(zip, names);
+        return answer;
+    };
+    shown.answer(false);
+    w.AddButtonClick();
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_TRUE(asked[0].first && asked[0].second);
+    EXPECT_FALSE(w.editing());
+    EXPECT_EQ(shown.beeps(), 1);
+    const auto& q = shown.shown().back();
+    EXPECT_EQ(q.caption, "Possible Duplicate");
+    EXPECT_FALSE(q.defaultYes);
+    EXPECT_EQ(q.text, "Possible duplicate: \r\n\r\nAnn Brown\r\n\r\nBoston,MA 02101\r\n\r\nContinue adding?");
+    EXPECT_EQ(field("LNAME")->text(), "Brown");  // left on the duplicate
+    EXPECT_EQ(table().recordCount(), 3u);
+
+    answer = {"Brown", "Annabel", "02101", {}, {}};
+    w.AddButtonClick();
+    ASSERT_TRUE(w.editing());
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+    EXPECT_EQ(field("FNAME")->text(), "Annabel");
+    EXPECT_EQ(field("CITY")->text(), "Boston");
+    EXPECT_EQ(field("STATE")->text(), "MA");
+    EXPECT_EQ(QApplication::focusWidget(), field("MIDDLE"));
+    w.CancelButtonClick();
+    EXPECT_EQ(table().recordCount(), 3u);
+
+    answer = {"", "", "02101", {}, {}};
+    w.AddButtonClick();
+    EXPECT_EQ(QApplication::focusWidget(), field("LNAME"));
+    w.CancelButtonClick();
+
+    w.newRecordPrompt = [](bool, bool) { return std::optional<NewRecordValues>(); };
+    w.AddButtonClick();
+    EXPECT_FALSE(w.editing());
+}
+
+TEST_F(MainRecordTest, DuplicateKeyIsTheExactThirtyPlusThirty)
+{
+    TRVPMain& w = start();
+    EXPECT_TRUE(CheckDupName(table(), "An", "Brown"));  // ANN is not AN
+    EXPECT_TRUE(CheckDupName(table(), "Ann", "Brow"));
+    EXPECT_TRUE(shown.texts().isEmpty());
+    EXPECT_EQ(DupNameKey("Ann", "Brown"), QString("BROWN").leftJustified(30) + QString("ANN").leftJustified(30));
+    EXPECT_EQ(table().orderTagName(), "LNAME");
+    EXPECT_FALSE(w.addressTable().engine().settings.exact);
+}
+
+TEST_F(MainRecordTest, SaveAppliesTheMemoRule)
+{
+    TRVPMain& w = start();
+    w.EditButtonClick();
+    w.recordPage()->memo()->setPlainText("12345678");
+    w.SaveButtonClick();
+    EXPECT_EQ(MemoText(table(), "MEMO"), "12345678 ");
+    w.EditButtonClick();
+    w.recordPage()->memo()->setPlainText("1234567");
+    w.SaveButtonClick();
+    EXPECT_EQ(MemoText(table(), "MEMO"), "1234567");
+}
+
+TEST_F(MainRecordTest, TypingInTheMemoStartsAnEdit)
+{
+    TRVPMain& w = start();
+    w.recordPage()->memo()->setFocus();
+    QTest::keyClicks(w.recordPage()->memo(), "x");
+    EXPECT_TRUE(w.editing());
+}
+
+TEST_F(MainRecordTest, DeleteMarksTheRecordAndHidesIt)
+{
+    TRVPMain& w = start();
+    const std::uint32_t adams = table().recNo();
+    shown.answer(true);
+    w.DeleteButtonClick();
+    EXPECT_EQ(shown.shown().back().text, "Delete this record?");
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+    EXPECT_EQ(table().visibleCount(), 2u);
+    engine.settings.hideDeleted = false;
+    table().go(adams);
+    EXPECT_TRUE(table().deleted());
+    EXPECT_EQ(FieldText(table(), "PREFIX"), "DELETED");
+    engine.settings.hideDeleted = true;
+
+    shown.answer(false);
+    table().goTop();
+    w.DeleteButtonClick();
+    EXPECT_EQ(table().visibleCount(), 2u);
+}
+
+TEST_F(MainRecordTest, PageKeysAndEscape)
+{
+    TRVPMain& w = start();
+    field("LNAME")->setFocus();
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(field("LNAME")->text(), "Adams");
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(shown.beeps(), 1);
+
+    w.EditButtonClick();
+    type("CITY", "Aurora");
+    key(Qt::Key_PageUp);  // does nothing while editing
+    EXPECT_TRUE(w.editing());
+    shown.answer(true);
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(shown.shown().back().text, "Save changes?");
+    EXPECT_FALSE(w.editing());
+    EXPECT_EQ(FieldText(table(), "CITY"), "Aurora");
+
+    w.EditButtonClick();
+    type("CITY", "Golden");
+    shown.answer(true);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(shown.shown().back().text, "Cancel changes?");
+    EXPECT_FALSE(w.editing());
+    EXPECT_EQ(field("CITY")->text(), "Aurora");
+}
+
+TEST_F(MainRecordTest, EnterMovesLikeTab)
+{
+    start();
+    field("LNAME")->setFocus();
+    key(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), field("FNAME"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), field("MIDDLE"));
+}
+
+TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor)
+{
+    TRVPMain& w = start();
+    w.EditButtonClick();
+    field("CITY")->setFocus();
+    field("CITY")->setCursorPosition(0);
+    key(Qt::Key_Insert);
+    EXPECT_TRUE(w.overwriteMode());
+    EXPECT_EQ(w.typingModeLabel()->text(), "Overwrite");
+    QTest::keyClicks(field("CITY"), "Xy");
+    EXPECT_EQ(field("CITY")->text(), "Xynver");
+    key(Qt::Key_Insert);
+    QTest::keyClicks(field("CITY"), "Z");
+    EXPECT_EQ(field("CITY")->text(), "XyZnver");
+}
+
+TEST_F(MainRecordTest, CharactersTheFileCannotHoldAreRefused)
+{
+    TRVPMain& w = start();
+    w.EditButtonClick();
+    type("CITY", QString::fromUtf8("Łódź"));
+    w.SaveButtonClick();
+    EXPECT_TRUE(w.editing());
+    EXPECT_EQ(shown.texts().back(), QString::fromUtf8("The character \"Ł\" cannot be stored in a Ravenpost file."));
+    EXPECT_EQ(FieldText(table(), "CITY"), "Denver");
+}
+
+TEST_F(MainRecordTest, CountRecordsFollowsTheQuery)
+{
+    TRVPMain& w = start();
+    w.CountRecordsMenuClick();
+    EXPECT_EQ(shown.texts().back(), "There are 3 records");
+    w.filterExpression = "UPPER(STATE)=\"MA\"";
+    table().setFilter("UPPER(STATE)=\"MA\"");
+    w.CountRecordsMenuClick();
+    EXPECT_EQ(shown.texts().back(), "There are 1 records which match the current filter");
+}
+
+TEST_F(MainRecordTest, PageButtonsBeepWhileEditing)
+{
+    TRVPMain& w = start();
+    w.EditButtonClick();
+    w.pageButton(1)->click();
+    EXPECT_EQ(w.currentPage(), 0);
+    EXPECT_EQ(shown.beeps(), 1);
+    w.CancelButtonClick();
+    w.pageButton(1)->click();
+    EXPECT_EQ(w.currentPage(), 1);
+    EXPECT_EQ(w.pageButton(1)->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x80));
+    EXPECT_EQ(w.pageButton(0)->palette().color(QPalette::ButtonText), QColor(0x80, 0x00, 0x80));
+}
+
+}  // namespace
+}  // namespace rp

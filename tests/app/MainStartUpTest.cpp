@@ -1,0 +1,126 @@
+// Start-up, opening and creating files, recent files and Exit, driven through the window.
+#include <QFile>
+#include <QMenu>
+
+#include "MainWindowFixture.h"
+#include "app/RecentFiles.h"
+
+namespace rp {
+namespace {
+
+const QString kEmptyFileText = "There are no records in this file\r\nPress Alt-A to add a new record OR\r\n"
+                               "From the File menu select\r\nImport from DBF File  or\r\nImport from ASCII File";
+
+TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt)
+{
+    TRVPMain& w = start();
+    const QString file = path("RAVENP1.DBF");
+    EXPECT_TRUE(QFile::exists(file));
+    ASSERT_TRUE(w.addressTable().isOpen());
+    EXPECT_EQ(w.addressTable()->orderCount(), 21);
+    EXPECT_EQ(w.addressTable()->orderTagName(), "LNAME");
+    EXPECT_EQ(ini().readString("MRU", "Item1"), file);
+    EXPECT_EQ(ini().readString("MRU", "Item2"), "");
+    EXPECT_EQ(shown.texts(), QStringList{kEmptyFileText});
+    EXPECT_EQ(w.windowTitle(), "Ravenpost for Windows - " + file);
+    EXPECT_EQ(w.size(), QSize(610, 450));
+
+    // The empty file: Add only.
+    RecordPage* page = w.recordPage();
+    EXPECT_TRUE(page->addButton->isVisibleTo(&w));
+    EXPECT_FALSE(page->editButton->isVisibleTo(&w));
+    EXPECT_FALSE(page->deleteButton->isVisibleTo(&w));
+    EXPECT_FALSE(page->nextButton->isVisibleTo(&w));
+    EXPECT_FALSE(w.utilitiesMenu()->menuAction()->isEnabled());
+    EXPECT_TRUE(w.fileMenu()->menuAction()->isEnabled());
+    const QList<QAction*> entries = w.fileMenu()->actions();
+    EXPECT_EQ(entries.last()->text(), file);
+}
+
+TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly)
+{
+    makeFile("OTHER.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
+    writeRecent({path("OTHER.DBF"), path("GONE.DBF")});
+    TRVPMain& w = start();
+    EXPECT_EQ(w.currentFile(), path("OTHER.DBF"));
+    EXPECT_FALSE(QFile::exists(path("RAVENP1.DBF")));
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+    EXPECT_TRUE(shown.texts().isEmpty());
+}
+
+TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen)
+{
+    const QString gone = path("GONE.DBF");
+    writeRecent({gone});
+    TRVPMain& w = start();
+    EXPECT_FALSE(w.addressTable().isOpen());
+    EXPECT_FALSE(QFile::exists(path("RAVENP1.DBF")));
+    ASSERT_GE(shown.texts().size(), 1);
+    EXPECT_EQ(shown.texts()[0], "File " + gone + " not found");
+    EXPECT_TRUE(w.recordPage()->noFilePanel()->isVisibleTo(&w));
+    EXPECT_EQ(static_cast<QLabel*>(w.recordPage()->noFilePanel())->text(), "Please Open or Create a Ravenpost file");
+    EXPECT_EQ(GetMRUList(ini()), QStringList{gone});
+    EXPECT_EQ(w.windowTitle(), "Ravenpost for Windows - " + gone);
+    EXPECT_FALSE(w.recordPage()->addButton->isVisibleTo(&w));
+}
+
+TEST_F(MainWindowTest, FilesWithoutTheDeletedTagOrWithANarrowStateOpen)
+{
+    makeFile("NOTAG.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
+    {
+        AddressTable t(engine);
+        ASSERT_TRUE(OpenAddressTable(path("NOTAG.DBF"), t));
+        t->dropTag("DELETED");
+    }
+    writeRecent({path("NOTAG.DBF")});
+    TRVPMain& w = start();
+    EXPECT_TRUE(w.addressTable().isOpen());
+    EXPECT_EQ(shown.texts(), QStringList{"The index file for " + path("NOTAG.DBF") +
+                                         "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
+                                         "from the [File] menu"});
+}
+
+TEST_F(MainWindowTest, OpenAndNewCheckTheNames)
+{
+    TRVPMain& w = start();
+    shown.clear();
+    chooser.answer(path("LIST.TXT"));
+    w.OpenMenuClick();
+    EXPECT_EQ(shown.texts(), QStringList{"Must be a DBF file"});
+    EXPECT_EQ(chooser.requests().back().filter, "Ravenpost Files|*.dbf");
+
+    shown.clear();
+    chooser.answer(path("LIST.TXT"));
+    w.NewMenuClick();
+    chooser.answer(path("RAVENP1.DBF"));
+    w.NewMenuClick();
+    EXPECT_EQ(shown.texts(),
+              QStringList({"Must have a .DBF extension", "That file already exists.Please select another name"}));
+    EXPECT_EQ(chooser.requests().back().proposedName, "RAVENP1.DBF");
+
+    shown.clear();
+    chooser.answer(path("second.dbf"));
+    w.NewMenuClick();
+    EXPECT_EQ(w.currentFile(), path("second.dbf"));
+    EXPECT_EQ(w.addressTable()->orderCount(), 21);
+    EXPECT_EQ(shown.texts(), QStringList{kEmptyFileText});
+    EXPECT_EQ(GetMRUList(ini()), QStringList({path("second.dbf"), path("RAVENP1.DBF")}));
+
+    chooser.answer(std::nullopt);
+    w.OpenMenuClick();
+    EXPECT_EQ(w.currentFile(), path("second.dbf"));
+}
+
+TEST_F(MainWindowTest, ExitAsksFirst)
+{
+    TRVPMain& w = start();
+    shown.answer(false);
+    EXPECT_FALSE(w.close());
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(shown.shown().back().text, "Exit now?");
+    shown.answer(true);
+    EXPECT_TRUE(w.close());
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,81 @@
+#pragma once
+// A main window over a temporary data folder, with scripted messages and file chooser.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+#include "app/IniFile.h"
+#include "app/RecentFiles.h"
+#include "app/RecordPage.h"
+#include "app/TRVPMain.h"
+#include "data/AddressFile.h"
+#include "framework/ScriptedFileChooser.h"
+#include "framework/ScriptedMessages.h"
+#include "xbase/TempDir.h"
+
+namespace rp {
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    QString folder() const { return QString::fromStdString(dir.path()) + "/"; }
+    QString path(const QString& name) const { return folder() + name; }
+    IniFile ini() const { return IniFile(path("RAVENP.INI")); }
+    void writeRecent(const QStringList& files) const
+    {
+        IniFile i = ini();
+        PutMRUList(i, files);
+    }
+
+    // Starts the window; the empty-file message of a new file is answered away.
+    TRVPMain& start()
+    {
+        main = std::make_unique<TRVPMain>(engine, folder());
+        main->show();
+        main->activateWindow();
+        main->StartUp();
+        return *main;
+    }
+
+    // A file with records (LNAME, FNAME, CITY, STATE, ZIP each).
+    void makeFile(const QString& name, const std::vector<std::array<const char*, 5>>& rows)
+    {
+        ScriptedMessages quiet;
+        MessagesScope s(quiet);
+        AddressTable t(engine);
+        ASSERT_TRUE(CreateAddressFile(path(name), t));
+        for (const auto& r : rows) {
+            t->appendBlank();
+            t->setText("LNAME", r[0]);
+            t->setText("FNAME", r[1]);
+            t->setText("CITY", r[2]);
+            t->setText("STATE", r[3]);
+            t->setText("ZIP", r[4]);
+            t->post();
+        }
+        t->commit();
+    }
+
+    QLineEdit* field(const char* name) const { return main->recordPage()->field(name); }
+    void type(const char* name, const QString& text) const { field(name)->setText(text); }
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) const
+    {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : main.get();
+        QTest::keyClick(target, static_cast<Qt::Key>(k), mods);
+    }
+
+    TempDir dir;
+    xbase::Engine engine;
+    ScriptedMessages shown;
+    MessagesScope messagesScope{shown};
+    ScriptedFileChooser chooser;
+    FileChooserScope chooserScope{chooser};
+    std::unique_ptr<TRVPMain> main;
+};
+
+}  // namespace rp
