@@ -3,9 +3,9 @@ BUILD       ?= build
 BENCH_BUILD ?= build-bench
 FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
-ARGS        ?= help
+ARGS        ?=
 
-.PHONY: deps build test run bench fuzz clean
+.PHONY: deps build test run tool bench fuzz clean
 
 deps:
 	@sh scripts/deps.sh
@@ -17,8 +17,12 @@ build: deps
 test: build
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
-# Until the desktop program exists, "run" starts the table tool (make run ARGS="info FILE.DBF").
+# Starts the program; ARGS are passed on (make run ARGS="--home /tmp/ravenpost").
 run: build
+	$(BUILD)/app/ravenpost $(ARGS)
+
+# The table tool (make tool ARGS="info FILE.DBF").
+tool: build
 	$(BUILD)/tools/xbase-tool $(ARGS)
 
 bench: deps

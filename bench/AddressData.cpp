@@ -59,16 +59,6 @@ constexpr std::array<std::string_view, 4> kMemos = {
 
 }  // namespace
 
-std::vector<xbase::FieldSpec> addressFields() {
-    return {{"LNAME", 'C', 30, 0},   {"FNAME", 'C', 30, 0}, {"MIDDLE", 'C', 1, 0},
-            {"TITLE", 'C', 30, 0},   {"ORG", 'C', 30, 0},   {"STREET", 'C', 30, 0},
-            {"CITY", 'C', 30, 0},    {"STATE", 'C', 20, 0}, {"ZIP", 'C', 10, 0},
-            {"COUNTRY", 'C', 30, 0}, {"PHONE", 'C', 30, 0}, {"EMAIL", 'C', 30, 0},
-            {"FAX", 'C', 30, 0},     {"NOTES", 'C', 30, 0}, {"PREFIX", 'C', 12, 0},
-            {"CARRIER", 'C', 4, 0},  {"DATE", 'D', 8, 0},   {"BEGIN", 'L', 1, 0},
-            {"SEQNO", 'N', 6, 0},    {"MEMO", 'M', 10, 0}};
-}
-
 std::uint64_t AddressGenerator::random() {
     // splitmix64: fast, and good enough to vary test data.
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);

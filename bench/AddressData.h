@@ -11,10 +11,6 @@
 
 namespace bench {
 
-// LNAME C30, FNAME C30, MIDDLE C1, TITLE C30, ORG C30, STREET C30, CITY C30, STATE C20, ZIP C10,
-// COUNTRY C30, PHONE C30, EMAIL C30, FAX C30, NOTES C30, PREFIX C12, CARRIER C4, DATE D, BEGIN L,
-// SEQNO N6,0, MEMO M.
-std::vector<xbase::FieldSpec> addressFields();
 constexpr int kAddressFieldCount = 20;
 
 class AddressGenerator {

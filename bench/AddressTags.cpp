@@ -2,11 +2,13 @@
 
 #include <chrono>
 
+#include "data/AddressLayout.h"
+
 namespace bench {
 
 std::vector<double> createAddressTags(xbase::Table& table) {
     std::vector<double> seconds;
-    for (const AddressTag& tag : kAddressTags) {
+    for (const rp::AddressTagDef& tag : rp::AddressTags()) {
         auto start = std::chrono::steady_clock::now();
         table.createTag(tag.name, tag.key);
         seconds.push_back(

@@ -10,6 +10,7 @@
 #include "bench/AddressData.h"
 #include "bench/AddressTags.h"
 #include "bench/BenchTables.h"
+#include "data/AddressLayout.h"
 #include "xbase/Table.h"
 
 namespace {
@@ -30,8 +31,8 @@ void BM_BuildAddressTags(benchmark::State& state) {
     double total = 0;
     for (double s : indexed.tagSeconds) total += s;
     for (auto _ : state) state.SetIterationTime(total);
-    for (std::size_t i = 0; i < bench::kAddressTags.size(); ++i)
-        state.counters[bench::kAddressTags[i].name] = indexed.tagSeconds[i];
+    for (std::size_t i = 0; i < rp::AddressTags().size(); ++i)
+        state.counters[rp::AddressTags()[i].name] = indexed.tagSeconds[i];
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
 BENCHMARK(BM_BuildAddressTags)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -110,7 +111,7 @@ void BM_AppendIndexed(benchmark::State& state) {
                               fs::copy_options::overwrite_existing);
             first = kMillion + 1;
         } else {
-            engine.create(path, bench::addressFields());
+            engine.create(path, rp::AddressFields());
         }
         auto table = engine.open(path, xbase::OpenMode::Exclusive);
         if (!ontoMillion) bench::createAddressTags(*table);

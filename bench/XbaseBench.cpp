@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/AddressData.h"
+#include "data/AddressLayout.h"
 #include "bench/BenchTables.h"
 #include "bench/ProcessMemory.h"
 #include "xbase/Table.h"
@@ -29,7 +30,7 @@ void BM_AppendFresh(benchmark::State& state) {
     xbase::Engine engine;
     for (auto _ : state) {
         state.PauseTiming();
-        engine.create(path, bench::addressFields());
+        engine.create(path, rp::AddressFields());
         auto table = engine.open(path, xbase::OpenMode::Exclusive);
         state.ResumeTiming();
         bench::appendAddresses(*table, 1, n);
