@@ -48,6 +48,25 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     addField(grid, 10, 0, "Fax", "FAX", 30, 3);
     addField(grid, 11, 0, "E-mail", "EMAIL", 30, 3);
     addField(grid, 12, 0, "Codes", "NOTES", 30, 3);
+    const std::pair<const char*, const char*> help[] = {
+        {"LNAME", "The last name; the Last Name order sorts by it and then by the first name."},
+        {"FNAME", "The first name."},
+        {"MIDDLE", "The middle initial, in capitals."},
+        {"PREFIX", "The salutation prefix, such as Mr. or Ms."},
+        {"TITLE", "The job title."},
+        {"ORG", "The organisation or company line of the address."},
+        {"STREET", "The street line of the address."},
+        {"CITY", "The city."},
+        {"STATE", "The state or province."},
+        {"ZIP", "The ZIP or postal code."},
+        {"COUNTRY", "The country; a new record may get the default country of the preferences."},
+        {"DATE", "A date kept for this person, typed in the date format shown beside it."},
+        {"PHONE", "The telephone number."},
+        {"FAX", "The fax number."},
+        {"EMAIL", "The e-mail address."},
+        {"NOTES", "Your selection codes; the filter can pick records by them."},
+    };
+    for (const auto& [name, text] : help) fields_[name]->setWhatsThis(text);
     fields_["MIDDLE"]->setMaximumWidth(fontMetrics().averageCharWidth() * 4 + 12);
     connect(fields_["MIDDLE"], &QLineEdit::textEdited, this, [this](const QString& t) {
         QLineEdit* mi = fields_["MIDDLE"];
@@ -59,6 +78,7 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     auto* memoLabel = new QLabel("Memo");
     memo_ = new QPlainTextEdit;
     memo_->setTabChangesFocus(true);
+    memo_->setWhatsThis("Free notes of any length. Typing here starts editing the record.");
     memo_->installEventFilter(this);
     memo_->viewport()->installEventFilter(this);
     memoLabel->setBuddy(memo_);
