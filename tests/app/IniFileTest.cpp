@@ -3,31 +3,14 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "IniFolderFixture.h"
 #include "app/IniFile.h"
 #include "QtPrinting.h"
 
 namespace rp {
 namespace {
 
-class IniFileTest : public ::testing::Test {
-protected:
-    QString path() const { return dir_.filePath(QStringLiteral("RAVENP.INI")); }
-
-    void put(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir_;
-};
+using IniFileTest = IniFolderTest;
 
 TEST_F(IniFileTest, MissingFileReadsAsDefaults)
 {

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include "QtPrinting.h"
+#include "IniFolderFixture.h"
 #include "app/IniFile.h"
 #include "app/TPreferences.h"
 #include "framework/ScriptedMessages.h"
@@ -18,23 +19,8 @@
 namespace rp {
 namespace {
 
-class TPreferencesTest : public ::testing::Test {
+class TPreferencesTest : public IniFolderTest {
 protected:
-    QString path() const { return dir_.filePath(QStringLiteral("RAVENP.INI")); }
-
-    void put(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QByteArray bytes() const
-    {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
     QString stored(const QString& section, const QString& key) const
     {
         return IniFile(path()).readString(section, key, QStringLiteral("(missing)"));
@@ -51,7 +37,6 @@ protected:
 
     static void press(const QWidget& dialog, const QString& caption) { withText<QPushButton>(dialog, caption)->click(); }
 
-    QTemporaryDir dir_;
 };
 
 TEST_F(TPreferencesTest, LooksAsIntended)
