@@ -185,7 +185,9 @@ bool Table::seekVisible(std::int64_t from, int direction) {
 
 void Table::refreshForNewPosition() {
     post();
-    if (mode_ != OpenMode::Exclusive) refreshCount();
+    if (mode_ == OpenMode::Exclusive) return;
+    refreshCount();
+    catchUpIndexes();
 }
 
 void Table::refreshCount() {
@@ -241,6 +243,11 @@ void Table::go(std::uint32_t recno) {
 
 void Table::skip(long n) {
     post();
+    // Other opens' index changes matter to a skip only where it reads a tag afresh: from its
+    // root (the cursor is not on the current record's entry), or whole (the query's candidates
+    // are still to be found). A skip on from the cursor's entry needs no look: the cursor has
+    // the index catch up before it leaves its leaf.
+    if (order_ > 0 ? !cursorOnCurrent_ : plan_.tag && !plan_.computed) catchUpIndexes();
     if (n == 0) {
         load(recno_);
         return;

@@ -34,6 +34,8 @@ bool Table::orderedStep(int direction) {
         if (direction > 0 ? aboveHigh(key, scopeHigh_) : belowLow(key, scopeLow_)) break;
         if (!inScope(key)) continue;
         std::uint32_t r = cursor_->recno();
+        // A record that another open appended since the count was read.
+        if (r > count_ && mode_ != OpenMode::Exclusive) refreshCount();
         if (r < 1 || r > count_)
             throw IndexError(orderIndexFile() + ": index " + orderTagName() + " lists record " +
                              std::to_string(r) + ", which the table does not have");
@@ -134,6 +136,7 @@ std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
 
 bool Table::seekEncoded(const std::string& key) {
     refreshForNewPosition();
+    currentOrder();  // throws when another open dropped the order's tag
     found_ = false;
     cursor_->seek(key);
     if (orderedStep(+1)) {
