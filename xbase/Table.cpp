@@ -195,10 +195,11 @@ void Table::refreshCount() {
     cacheCount_ = 0;
     char bytes[4];
     dbf_.readExact(4, bytes, 4, "the header");
-    setCountFromHeader(static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[0]) |
-                                                  static_cast<unsigned char>(bytes[1]) << 8 |
-                                                  static_cast<unsigned char>(bytes[2]) << 16 |
-                                                  static_cast<unsigned char>(bytes[3]) << 24));
+    const auto headerCount = static_cast<std::uint32_t>(
+        static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8 |
+        static_cast<unsigned char>(bytes[2]) << 16 | static_cast<unsigned char>(bytes[3]) << 24);
+    // Nobody shrinks the file while it is open shared, so an unchanged count still fits it.
+    if (headerCount != count_) setCountFromHeader(headerCount);
 }
 
 void Table::setCountFromHeader(std::uint32_t headerCount) {

@@ -135,8 +135,15 @@ std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
 }
 
 bool Table::seekEncoded(const std::string& key) {
-    refreshForNewPosition();
-    currentOrder();  // throws when another open dropped the order's tag
+    post();
+    const bool shared = mode_ != OpenMode::Exclusive;
+    if (shared) {
+        // Unlike other moves, a seek reads the record count only when it needs it: for a
+        // record past the count (see orderedStep), or to stand at the end.
+        cacheCount_ = 0;
+        catchUpIndexes();
+        currentOrder();  // throws when another open dropped the order's tag
+    }
     found_ = false;
     cursor_->seek(key);
     if (orderedStep(+1)) {
@@ -144,6 +151,7 @@ bool Table::seekEncoded(const std::string& key) {
         found_ = startsWith(cursor_->key(), key);
         if (found_ || engine_.settings.softSeek) return found_;
     }
+    if (shared) refreshCount();
     standAtEnd(false);
     return false;
 }

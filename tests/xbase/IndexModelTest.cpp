@@ -864,7 +864,8 @@ TEST(IndexOrders, CountInAnOrderOfSomeRecordsCountsThoseRecords) {
 }
 
 // Two shared opens of one table: keys that one adds must reach the other's orders, also after
-// the other has read (and keeps) the pages that the additions change.
+// the other has read (and keeps) the pages that the additions change, and seeks must find the
+// records they list and stand after the last record when they find none.
 TEST(IndexOrders, ASecondSharedOpenSeesNewKeys) {
     TempDir dir;
     Engine engine;
@@ -882,7 +883,13 @@ TEST(IndexOrders, ASecondSharedOpenSeesNewKeys) {
         writer->setText("NAME", "N" + std::to_string(2000 - r));
         writer->post();
         want.insert(want.begin(), r);
+        if (r % 100 == 50) {
+            EXPECT_FALSE(reader->seek("O"));
+            EXPECT_EQ(reader->recNo(), r + 1);
+        }
         if (r % 100 == 0) {
+            EXPECT_TRUE(reader->seek("N" + std::to_string(2000 - r)));
+            EXPECT_EQ(reader->recNo(), r);
             std::vector<std::uint32_t> seen;
             ASSERT_NO_THROW(seen = walk(*reader));
             EXPECT_EQ(seen, want);
