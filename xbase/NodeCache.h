@@ -31,9 +31,6 @@ public:
     void erase(std::uint32_t offset);
     void clear();
 
-    // Bytes held by the nodes kept (an estimate that includes the bookkeeping).
-    std::size_t bytes() const { return interior_.bytes + leaves_.bytes; }
-
 private:
     struct Entry {
         std::uint32_t offset;
