@@ -54,14 +54,30 @@ CdxFile CdxFile::open(const std::string& path, bool writable) {
 }
 
 void CdxFile::loadTags() {
-    tags_.clear();
+    std::vector<std::unique_ptr<IndexTag>> tags;
     IndexCursor cursor(*directory_);
-    for (bool on = cursor.first(); on; on = cursor.next())
-        tags_.push_back(std::make_unique<IndexTag>(*pages_, cursor.recno(),
-                                                   std::string(trimRight(cursor.key()))));
-    std::stable_sort(tags_.begin(), tags_.end(), [](const auto& a, const auto& b) {
+    for (bool on = cursor.first(); on; on = cursor.next()) {
+        std::string name(trimRight(cursor.key()));
+        const std::uint32_t offset = cursor.recno();
+        auto kept = std::find_if(tags_.begin(), tags_.end(), [&](const auto& tag) {
+            return tag && tag->headerOffset() == offset && tag->name() == name;
+        });
+        tags.push_back(kept != tags_.end()
+                           ? std::move(*kept)
+                           : std::make_unique<IndexTag>(*pages_, offset, std::move(name)));
+    }
+    std::stable_sort(tags.begin(), tags.end(), [](const auto& a, const auto& b) {
         return a->headerOffset() < b->headerOffset();
     });
+    tags_ = std::move(tags);
+    generation_ = pages_->generation();
+}
+
+bool CdxFile::refresh() {
+    pages_->catchUp();
+    if (generation_ == pages_->generation()) return false;
+    loadTags();
+    return true;
 }
 
 IndexTag* CdxFile::findTag(std::string_view name) {

@@ -44,6 +44,11 @@ public:
 
     void sync() { pages_->sync(); }
 
+    // Catches up with changes that other opens made to the file (see IndexPages::catchUp): the
+    // tag list is read again, the tags still listed keeping their objects, so that only
+    // dropped tags' objects go. Returns whether the file changed since the last refresh.
+    bool refresh();
+
 private:
     explicit CdxFile(File file);
     void loadTags();
@@ -51,6 +56,7 @@ private:
     std::unique_ptr<IndexPages> pages_;
     std::unique_ptr<IndexTag> directory_;
     std::vector<std::unique_ptr<IndexTag>> tags_;
+    std::uint64_t generation_ = 0;  // the pages' generation when the tag list was read
 };
 
 }  // namespace xbase

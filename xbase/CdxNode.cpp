@@ -111,7 +111,7 @@ std::uint64_t field(std::uint64_t packed, int shift, int bits) {
 }
 
 void decodeLeaf(const IndexPage& page, std::size_t count, std::size_t keyLength, char trail,
-                IndexNode& node) {
+                DecodedNode& node) {
     const int recnoBits = page[20], duplicateBits = page[21], trailingBits = page[22];
     const std::size_t bytesPerEntry = page[23];
     if (bytesPerEntry == 0 || bytesPerEntry > 8 || duplicateBits > 16 || trailingBits > 16 ||
@@ -122,8 +122,10 @@ void decodeLeaf(const IndexPage& page, std::size_t count, std::size_t keyLength,
     if (entriesEnd > kIndexPageSize)
         throw Error("leaf key count " + std::to_string(count) + " does not fit a page");
 
+    node.keys.resize(count * keyLength);
+    node.recnos.resize(count);
+    node.children.clear();
     std::size_t keyPos = kIndexPageSize;
-    node.entries.resize(count);
     for (std::size_t i = 0; i < count; ++i) {
         std::uint64_t packed = 0;
         const std::uint8_t* p = &page[kLeafHeaderSize + i * bytesPerEntry];
@@ -135,24 +137,27 @@ void decodeLeaf(const IndexPage& page, std::size_t count, std::size_t keyLength,
         const std::size_t stored = keyLength - duplicates - trailing;
         if (keyPos < entriesEnd + stored) throw Error("leaf keys run into the entry table");
         keyPos -= stored;
-        NodeEntry& e = node.entries[i];
-        e.recno = static_cast<std::uint32_t>(field(packed, 0, recnoBits));
-        if (i > 0) e.key.assign(node.entries[i - 1].key, 0, duplicates);
-        e.key.append(reinterpret_cast<const char*>(&page[keyPos]), stored);
-        e.key.append(trailing, trail);
+        node.recnos[i] = static_cast<std::uint32_t>(field(packed, 0, recnoBits));
+        // The shared bytes are the leading bytes of the previous key, just before this one.
+        char* key = node.keys.data() + i * keyLength;
+        if (duplicates > 0) std::memcpy(key, key - keyLength, duplicates);
+        std::memcpy(key + duplicates, &page[keyPos], stored);
+        std::memset(key + duplicates + stored, trail, trailing);
     }
 }
 
 void decodeInterior(const IndexPage& page, std::size_t count, std::size_t keyLength,
-                    IndexNode& node) {
+                    DecodedNode& node) {
     if (count > interiorCapacity(keyLength))
         throw Error("interior key count " + std::to_string(count) + " does not fit a page");
-    node.entries.resize(count);
+    node.keys.resize(count * keyLength);
+    node.recnos.resize(count);
+    node.children.resize(count);
     const std::uint8_t* p = &page[kInteriorHeaderSize];
-    for (NodeEntry& e : node.entries) {
-        e.key.assign(reinterpret_cast<const char*>(p), keyLength);
-        e.recno = getBe32(p + keyLength);
-        e.child = getBe32(p + keyLength + 4);
+    for (std::size_t i = 0; i < count; ++i) {
+        std::memcpy(node.keys.data() + i * keyLength, p, keyLength);
+        node.recnos[i] = getBe32(p + keyLength);
+        node.children[i] = getBe32(p + keyLength + 4);
         p += keyLength + 8;
     }
 }
@@ -200,20 +205,38 @@ IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail) {
     return page;
 }
 
-IndexNode decodeNode(const IndexPage& page, std::size_t keyLength, char trail) {
+void decodeNode(const IndexPage& page, std::size_t keyLength, char trail, DecodedNode& node) {
     const std::uint32_t attributes = getLe(&page[0], 2);
     if (attributes > (kAttrLeaf | kAttrRoot))
         throw Error("unknown node attributes " + std::to_string(attributes));
-    IndexNode node;
     node.leaf = (attributes & kAttrLeaf) != 0;
     node.root = (attributes & kAttrRoot) != 0;
     node.left = getLe(&page[4], 4);
     node.right = getLe(&page[8], 4);
+    node.keyLength = keyLength;
     const std::size_t count = getLe(&page[2], 2);
     if (node.leaf)
         decodeLeaf(page, count, keyLength, trail, node);
     else
         decodeInterior(page, count, keyLength, node);
+}
+
+IndexNode decodeNode(const IndexPage& page, std::size_t keyLength, char trail) {
+    DecodedNode decoded;
+    decodeNode(page, keyLength, trail, decoded);
+    return expandNode(decoded);
+}
+
+IndexNode expandNode(const DecodedNode& decoded) {
+    IndexNode node;
+    node.leaf = decoded.leaf;
+    node.root = decoded.root;
+    node.left = decoded.left;
+    node.right = decoded.right;
+    node.entries.reserve(decoded.size());
+    for (std::size_t i = 0; i < decoded.size(); ++i)
+        node.entries.push_back(NodeEntry{std::string(decoded.key(i)), decoded.recnos[i],
+                                         decoded.leaf ? 0 : decoded.children[i]});
     return node;
 }
 

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace xbase {
@@ -68,5 +69,34 @@ IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail);
 // Decodes a node, reading a leaf's widths from its own header. Throws Error saying what is
 // wrong (without naming the file) when the page cannot be a node with keys of this length.
 IndexNode decodeNode(const IndexPage& page, std::size_t keyLength, char trail);
+
+// A node decoded for lookups: its keys one after the other in one block, each keyLength bytes,
+// so that searches compare them in place and decoding allocates nothing per entry.
+struct DecodedNode {
+    bool leaf = true;
+    bool root = false;
+    std::uint32_t left = kNoPage;
+    std::uint32_t right = kNoPage;
+    std::size_t keyLength = 0;
+    std::string keys;
+    std::vector<std::uint32_t> recnos;
+    std::vector<std::uint32_t> children;  // interior nodes only
+
+    std::size_t size() const { return recnos.size(); }
+    std::string_view key(std::size_t i) const {
+        return std::string_view(keys).substr(i * keyLength, keyLength);
+    }
+    // Bytes held, for bounding caches of decoded nodes.
+    std::size_t footprint() const {
+        return sizeof(DecodedNode) + keys.capacity() +
+               sizeof(std::uint32_t) * (recnos.capacity() + children.capacity());
+    }
+};
+
+// Decodes a node into out, reusing its buffers; checks and throws as decodeNode does.
+void decodeNode(const IndexPage& page, std::size_t keyLength, char trail, DecodedNode& out);
+
+// The entries of a decoded node one by one, as encodeNode takes them.
+IndexNode expandNode(const DecodedNode& node);
 
 }  // namespace xbase

@@ -22,4 +22,11 @@ IdxFile IdxFile::open(const std::string& path, bool writable, KeyType keyType) {
     return idx;
 }
 
+bool IdxFile::refresh() {
+    pages_->catchUp();
+    if (generation_ == pages_->generation()) return false;
+    generation_ = pages_->generation();
+    return true;
+}
+
 }  // namespace xbase

@@ -22,11 +22,16 @@ public:
     const IndexTag& tag() const { return *tag_; }
     void sync() { pages_->sync(); }
 
+    // Catches up with changes that other opens made to the file (see IndexPages::catchUp);
+    // returns whether it changed since the last refresh.
+    bool refresh();
+
 private:
     explicit IdxFile(File file);
 
     std::unique_ptr<IndexPages> pages_;
     std::unique_ptr<IndexTag> tag_;
+    std::uint64_t generation_ = 0;  // the pages' generation at the last refresh
 };
 
 }  // namespace xbase

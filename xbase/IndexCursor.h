@@ -1,7 +1,10 @@
 #pragma once
-// A position among the entries of a tag, moved in key order. The cursor holds a copy of the
-// leaf it is on; after the tag changes (insert, remove, build) position it again with seek,
-// first or last before reading.
+// A position among the entries of a tag, moved in key order. The cursor holds the leaf it is
+// on as it was decoded; after the tag changes through this open (insert, remove, build)
+// position it again with seek, first or last before reading. Changes by other opens need no
+// such care once the pages have caught up with them (IndexPages::catchUp): the cursor has the
+// pages catch up before it leaves its leaf, and when the file has changed since the leaf was
+// read it finds its place again from the root instead of following the old sibling link.
 //
 // Walks are bounded: a cursor never leaves the file and reports sibling links that loop,
 // trees deeper than kMaxTreeDepth and undecodable pages as Error naming the file.
@@ -38,23 +41,27 @@ public:
     bool valid() const { return state_ == State::On; }
     bool atEnd() const { return state_ == State::After; }
     // The current entry; only while valid().
-    std::string_view key() const { return leaf_.entries[index_].key; }
-    std::uint32_t recno() const { return leaf_.entries[index_].recno; }
+    std::string_view key() const { return leaf_->key(index_); }
+    std::uint32_t recno() const { return leaf_->recnos[index_]; }
 
 private:
     enum class State { Before, On, After };
 
+    // Goes down from the root to the first leaf entry for which before(key, recno) is false
+    // (or past the last), taking in each interior node the first entry it is false for.
     template <class Before>
     void descend(Before before);
     bool settleForward();
     bool stepBack();
     void moveTo(std::uint32_t offset, int direction);
+    bool leafOutOfDate() const;
     bool startsWith(std::string_view key) const;
 
     const IndexTag* tag_;
     State state_ = State::Before;
-    IndexNode leaf_;
+    NodeCache::Node leaf_;
     std::uint32_t leafOffset_ = kNoPage;
+    std::uint64_t generation_ = 0;  // the pages' generation when the leaf was read
     std::size_t index_ = 0;
     // Leaves moved right minus leaves moved left since the last descent; in a sound file it
     // stays below the page count.

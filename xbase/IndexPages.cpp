@@ -10,6 +10,11 @@ namespace xbase {
 namespace {
 
 constexpr std::uint64_t kFreeListField = 4;
+constexpr std::uint64_t kChangesField = 8;
+// The cache's budgets: the interior levels of the trees (for 60-byte keys, about 3,000
+// nodes: every interior node of a million-entry tag) and the most recently used leaves.
+constexpr std::size_t kInteriorCacheBytes = std::size_t{2} << 20;
+constexpr std::size_t kLeafCacheBytes = std::size_t{2} << 20;
 constexpr std::uint64_t kLargestFile = 0xFFFFFE00;  // offsets are 32-bit and -1 means none
 
 std::uint64_t roundUpToPage(std::uint64_t n) {
@@ -18,11 +23,35 @@ std::uint64_t roundUpToPage(std::uint64_t n) {
 
 }  // namespace
 
-IndexPages::IndexPages(File file) : file_(std::move(file)) { refresh(); }
+IndexPages::IndexPages(File file)
+    : file_(std::move(file)), cache_(kInteriorCacheBytes, kLeafCacheBytes) {
+    refresh();
+    changes_ = readChanges();
+}
 
 void IndexPages::refresh() {
     size_ = file_.size();
     end_ = std::max(end_, roundUpToPage(size_));
+}
+
+std::uint32_t IndexPages::readChanges() const {
+    std::uint8_t bytes[4] = {};
+    file_.readAt(kChangesField, bytes, sizeof bytes);  // a new, still empty file counts 0
+    return getLe(bytes, 4);
+}
+
+void IndexPages::catchUp() {
+    const std::uint32_t changes = readChanges();
+    if (changes == changes_) return;
+    changes_ = changes;
+    cache_.clear();
+    refresh();
+    ++generation_;
+}
+
+std::uint32_t IndexPages::countChange() {
+    writeField(kChangesField, ++changes_);
+    return changes_;
 }
 
 void IndexPages::fail(const std::string& problem) const { throw Error(path() + ": " + problem); }
@@ -46,6 +75,7 @@ void IndexPages::readNode(std::uint32_t offset, IndexPage& page) const {
 
 void IndexPages::writeNode(std::uint32_t offset, const IndexPage& page) {
     checkNodeOffset(offset, end_);
+    cache_.erase(offset);
     file_.writeAt(offset, page.data(), page.size());
     size_ = std::max(size_, std::uint64_t{offset} + kIndexPageSize);
 }
@@ -63,6 +93,8 @@ TagHeaderBytes IndexPages::readHeader(std::uint32_t offset) const {
 }
 
 void IndexPages::writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes) {
+    cache_.erase(offset);
+    cache_.erase(offset + kIndexPageSize);
     file_.writeAt(offset, bytes.data(), bytes.size());
     size_ = std::max(size_, std::uint64_t{offset} + kTagHeaderSize);
     end_ = std::max(end_, roundUpToPage(size_));
@@ -71,6 +103,7 @@ void IndexPages::writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes) 
 void IndexPages::writeField(std::uint64_t offset, std::uint32_t value) {
     std::uint8_t bytes[4];
     putLe(bytes, 4, value);
+    cache_.erase(static_cast<std::uint32_t>(offset / kIndexPageSize * kIndexPageSize));
     file_.writeAt(offset, bytes, sizeof bytes);
 }
 

@@ -2,12 +2,19 @@
 // The pages of an index file (CDX or IDX): whole 512-byte nodes and 1024-byte tag headers read
 // and written at byte offsets, every offset checked against the file before use, and page
 // allocation through the free page list whose head sits at offset 4 of the file's first header.
+//
+// Decoded nodes are kept in a cache of a few megabytes (see NodeCache.h); writes through this
+// object keep it true. Other opens of the file, in this process or another, announce their
+// changes through the change counter at offset 8 of the file's first header: each change to
+// the file's tags raises it once its pages are written (countChange), and catchUp(), which the
+// owner of the file calls before each operation, drops the cache when the counter moved.
 #include <cstdint>
 #include <string>
 
 #include "xbase/CdxHeader.h"
 #include "xbase/CdxNode.h"
 #include "xbase/File.h"
+#include "xbase/NodeCache.h"
 
 namespace xbase {
 
@@ -21,12 +28,25 @@ public:
     // Reads the file size again, after another process may have grown the file.
     void refresh();
 
+    // Reads the change counter; when another open has changed the file since it was last
+    // seen, forgets the cached nodes, reads the file size again and raises the generation.
+    void catchUp();
+    // How many times catchUp() has found the file changed by another open: whatever was read
+    // from the file in an earlier generation may be out of date.
+    std::uint64_t generation() const { return generation_; }
+    // Raises the change counter on disk, after a change to the file's tags has been written;
+    // returns the new count.
+    std::uint32_t countChange();
+
     // Whether offset is a page boundary inside the file past the first header.
     bool holdsNode(std::uint32_t offset) const;
     // Whether offset is a page boundary with a whole tag header inside the file.
     bool holdsHeader(std::uint32_t offset) const;
     // Throws Error naming the file when the offset does not hold a node.
     void readNode(std::uint32_t offset, IndexPage& page) const;
+    // Nodes decoded from this file's pages; writes through this object drop the nodes they
+    // overwrite.
+    NodeCache& nodeCache() { return cache_; }
     void writeNode(std::uint32_t offset, const IndexPage& page);
     TagHeaderBytes readHeader(std::uint32_t offset) const;
     void writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes);
@@ -49,14 +69,18 @@ public:
     [[noreturn]] void fail(const std::string& problem) const;
 
 private:
+    std::uint32_t readChanges() const;
     std::uint32_t freeListHead() const;
     std::uint32_t append(std::uint32_t bytes);
     void checkNodeOffset(std::uint32_t offset, std::uint64_t limit) const;
     static bool isNodeOffset(std::uint32_t offset, std::uint64_t limit);
 
     File file_;
-    std::uint64_t size_ = 0;  // bytes known to be in the file
-    std::uint64_t end_ = 0;   // where the next appended page goes
+    std::uint64_t size_ = 0;     // bytes known to be in the file
+    std::uint64_t end_ = 0;      // where the next appended page goes
+    std::uint32_t changes_ = 0;  // the change counter as last seen or written
+    std::uint64_t generation_ = 0;
+    NodeCache cache_;
 };
 
 }  // namespace xbase

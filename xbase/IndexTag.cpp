@@ -38,7 +38,7 @@ IndexTag IndexTag::create(IndexPages& pages, std::uint32_t headerOffset, const T
     return IndexTag(pages, headerOffset, std::move(name), keyType);
 }
 
-void IndexTag::refresh() {
+void IndexTag::refresh() const {
     if (!pages_->holdsHeader(headerOffset_))
         fail("the tag header offset " + std::to_string(headerOffset_) + " is not inside the file");
     const TagHeaderBytes bytes = pages_->readHeader(headerOffset_);
@@ -47,6 +47,12 @@ void IndexTag::refresh() {
     } catch (const Error& e) {
         fail("tag header at " + std::to_string(headerOffset_) + ": " + e.what());
     }
+    generation_ = pages_->generation();
+}
+
+const TagHeader& IndexTag::current() const {
+    if (generation_ != pages_->generation()) refresh();
+    return header_;
 }
 
 void IndexTag::fail(const std::string& problem) const {
@@ -54,17 +60,24 @@ void IndexTag::fail(const std::string& problem) const {
     pages_->fail(name_.empty() ? problem : "tag " + name_ + ": " + problem);
 }
 
-IndexNode IndexTag::readNode(std::uint32_t offset) const {
+NodeCache::Node IndexTag::node(std::uint32_t offset) const {
+    NodeCache& cache = pages_->nodeCache();
+    if (NodeCache::Node cached = cache.find(offset, keyLength(), trailByte())) return cached;
     if (!pages_->holdsNode(offset))
         fail("index page offset " + std::to_string(offset) + " is not a page inside the file");
     IndexPage page;
     pages_->readNode(offset, page);
+    auto decoded = std::make_shared<DecodedNode>();
     try {
-        return decodeNode(page, keyLength(), trailByte());
+        decodeNode(page, keyLength(), trailByte(), *decoded);
     } catch (const Error& e) {
         fail("index page " + std::to_string(offset) + ": " + e.what());
     }
+    cache.put(offset, decoded, trailByte());
+    return decoded;
 }
+
+IndexNode IndexTag::readNode(std::uint32_t offset) const { return expandNode(*node(offset)); }
 
 void IndexTag::writeNode(std::uint32_t offset, const IndexNode& node) {
     pages_->writeNode(offset, encodeNode(node, keyLength(), trailByte()));
@@ -76,8 +89,14 @@ void IndexTag::setRoot(std::uint32_t offset) {
 }
 
 void IndexTag::countChange() {
-    ++header_.changes;
-    pages_->writeField(headerOffset_ + 8, header_.changes);
+    // The counter of the file's first header counts the changes of the whole file; it is
+    // raised last, once everything else has been written.
+    if (headerOffset_ != 0) {
+        ++header_.changes;
+        pages_->writeField(headerOffset_ + 8, header_.changes);
+    }
+    const std::uint32_t fileChanges = pages_->countChange();
+    if (headerOffset_ == 0) header_.changes = fileChanges;
 }
 
 std::string IndexTag::fullKey(std::string_view key) const {

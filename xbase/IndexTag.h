@@ -4,9 +4,10 @@
 // strings of the tag's key length (see IndexKey.h); the tree keeps them in ascending order
 // whatever the descending flag says: the flag is for whoever navigates to read backwards.
 //
-// The tag reads and writes through IndexPages, which must outlive it. It keeps no node in
-// memory between calls. Locking against other processes is the caller's affair; refresh()
-// re-reads the header after another process may have changed the file.
+// The tag reads and writes through IndexPages, which must outlive it, and reads nodes through
+// its cache. Locking against other processes is the caller's affair: after another open may
+// have changed the file, the caller has the pages catch up (IndexPages::catchUp), and the tag
+// then reads its header again before its next use of the root.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -58,7 +59,8 @@ public:
 
     const std::string& name() const { return name_; }
     std::uint32_t headerOffset() const { return headerOffset_; }
-    const TagHeader& header() const { return header_; }
+    // The header as the file holds it (see current()).
+    const TagHeader& header() const { return current(); }
     std::size_t keyLength() const { return header_.keyLength; }
     const std::string& keyExpression() const { return header_.keyExpression; }
     const std::string& forExpression() const { return header_.forExpression; }
@@ -69,7 +71,7 @@ public:
     char trailByte() const { return keyTrailByte(keyType_); }
 
     // Reads the header again.
-    void refresh();
+    void refresh() const;
 
     // Entries in the tag, counted leaf by leaf.
     std::uint64_t keyCount() const;
@@ -102,9 +104,14 @@ public:
     void releasePages();
 
     // For cursors: the root, a decoded node, the file's page count.
-    std::uint32_t root() const { return header_.root; }
+    std::uint32_t root() const { return current().root; }
     IndexNode readNode(std::uint32_t offset) const;
+    // The node at offset as the cache keeps it: keys side by side, shared with the cache.
+    NodeCache::Node node(std::uint32_t offset) const;
     std::uint64_t pageCount() const { return pages_->pageCount(); }
+    // See IndexPages::catchUp and generation.
+    void catchUp() const { pages_->catchUp(); }
+    std::uint64_t generation() const { return pages_->generation(); }
     [[noreturn]] void fail(const std::string& problem) const;
 
 private:
@@ -114,6 +121,8 @@ private:
         std::size_t index;  // interior: the entry followed; leaf: the position of the entry
     };
 
+    // The header, read again first when the pages have seen another open's changes since.
+    const TagHeader& current() const;
     std::string fullKey(std::string_view key) const;
     void writeNode(std::uint32_t offset, const IndexNode& node);
     void setRoot(std::uint32_t offset);
@@ -130,7 +139,8 @@ private:
     std::uint32_t headerOffset_;
     std::string name_;
     KeyType keyType_;
-    TagHeader header_;
+    mutable TagHeader header_;
+    mutable std::uint64_t generation_ = 0;  // the pages' generation when header_ was read
 };
 
 }  // namespace xbase

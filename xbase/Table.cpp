@@ -185,7 +185,9 @@ bool Table::seekVisible(std::int64_t from, int direction) {
 
 void Table::refreshForNewPosition() {
     post();
-    if (mode_ != OpenMode::Exclusive) refreshCount();
+    if (mode_ == OpenMode::Exclusive) return;
+    refreshCount();
+    catchUpIndexes();
 }
 
 void Table::refreshCount() {
@@ -193,10 +195,11 @@ void Table::refreshCount() {
     cacheCount_ = 0;
     char bytes[4];
     dbf_.readExact(4, bytes, 4, "the header");
-    setCountFromHeader(static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[0]) |
-                                                  static_cast<unsigned char>(bytes[1]) << 8 |
-                                                  static_cast<unsigned char>(bytes[2]) << 16 |
-                                                  static_cast<unsigned char>(bytes[3]) << 24));
+    const auto headerCount = static_cast<std::uint32_t>(
+        static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8 |
+        static_cast<unsigned char>(bytes[2]) << 16 | static_cast<unsigned char>(bytes[3]) << 24);
+    // Nobody shrinks the file while it is open shared, so an unchanged count still fits it.
+    if (headerCount != count_) setCountFromHeader(headerCount);
 }
 
 void Table::setCountFromHeader(std::uint32_t headerCount) {
@@ -241,6 +244,11 @@ void Table::go(std::uint32_t recno) {
 
 void Table::skip(long n) {
     post();
+    // Other opens' index changes matter to a skip only where it reads a tag afresh: from its
+    // root (the cursor is not on the current record's entry), or whole (the query's candidates
+    // are still to be found). A skip on from the cursor's entry needs no look: the cursor has
+    // the index catch up before it leaves its leaf.
+    if (order_ > 0 ? !cursorOnCurrent_ : plan_.tag && !plan_.computed) catchUpIndexes();
     if (n == 0) {
         load(recno_);
         return;

@@ -209,6 +209,12 @@ private:
     Order makeOrder(IndexTag& tag) const;
     TagDefinition defineIndex(std::string name, std::string_view keyExpression, const Expression& key) const;
     void loadStructuralOrders();
+    // Shared and read-only opens: catches up with index changes by other opens before an
+    // operation reads or changes the indexes (see IndexPages::catchUp); when tags came or went,
+    // the orders follow, the current one kept when its tag is still there.
+    void catchUpIndexes();
+    bool ordersListStructuralTags() const;
+    void reloadStructuralOrders();
     Order& currentOrder();
     // Whether an order holds one entry for every record (no condition, not unique, not a file).
     static bool listsEveryRecord(const Order& o) { return !o.file && !o.condition && !o.tag->unique(); }
@@ -219,6 +225,7 @@ private:
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
     KeySource keySourceFor(const Order& o);
     void captureOldKeys();
+    std::optional<std::string> oldKey(const Order& o, std::uint32_t recno) const;
     void updateKeys(std::uint32_t recno, bool appended);
     void setIndexFlag(bool on);
     void indexChanged();
@@ -245,7 +252,8 @@ private:
     void load(std::uint32_t recno);             // sets the current record (count_+1 = phantom)
     bool visible();                             // current record passes deletion and filter
     bool seekVisible(std::int64_t from, int direction);  // loads the first visible record
-    void refreshForNewPosition();  // posts; shared opens re-read the record count
+    // Posts; shared opens re-read the record count and catch up with index changes.
+    void refreshForNewPosition();
     void refreshCount();
     void setCountFromHeader(std::uint32_t headerCount);
     void standAtEnd(bool bof);
@@ -309,7 +317,8 @@ private:
     bool cursorOnCurrent_ = false;
     std::string scopeLow_, scopeHigh_;
     bool found_ = false;
-    std::vector<std::optional<std::string>> oldKeys_;  // structural keys before the edit
+    // The structural keys before the edit, by the header offset of their tag.
+    std::vector<std::pair<std::uint32_t, std::optional<std::string>>> oldKeys_;
 
     // A query whose conjunct compares a tag's key (or its leading term) with a constant is
     // answered from that tag's key range: the records listed there are the only candidates.

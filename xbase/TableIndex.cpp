@@ -120,17 +120,26 @@ void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress) 
 void Table::captureOldKeys() {
     oldKeys_.clear();
     for (const Order& o : orders_)
-        if (!o.file) oldKeys_.push_back(keyFor(o));
+        if (!o.file) oldKeys_.emplace_back(o.tag->headerOffset(), keyFor(o));
+}
+
+std::optional<std::string> Table::oldKey(const Order& o, std::uint32_t recno) const {
+    for (const auto& [offset, key] : oldKeys_)
+        if (offset == o.tag->headerOffset()) return key;
+    // A tag that another open created during the edit lists the record as it was: walk it.
+    IndexCursor cursor(*o.tag);
+    for (bool on = cursor.first(); on; on = cursor.next())
+        if (cursor.recno() == recno) return std::string(cursor.key());
+    return std::nullopt;
 }
 
 void Table::updateKeys(std::uint32_t recno, bool appended) {
+    catchUpIndexes();
     bool changed = false;
-    std::size_t i = 0;
     for (Order& o : orders_) {
         if (o.file) continue;
         std::optional<std::string> now = keyFor(o);
-        const std::optional<std::string>& before = appended ? std::nullopt : oldKeys_.at(i);
-        ++i;
+        const std::optional<std::string> before = appended ? std::nullopt : oldKey(o, recno);
         if (now == before) continue;
         if (before) o.tag->remove(*before, recno);
         if (now) o.tag->insert(*now, recno);
@@ -142,6 +151,49 @@ void Table::updateKeys(std::uint32_t recno, bool appended) {
 void Table::indexChanged() {
     cursorOnCurrent_ = false;
     dropQueryCandidates();
+}
+
+void Table::catchUpIndexes() {
+    if (mode_ == OpenMode::Exclusive) return;  // no other open can change the files
+    bool changed = false;
+    if (cdx_ && cdx_->refresh()) {
+        changed = true;
+        if (!ordersListStructuralTags()) reloadStructuralOrders();
+    }
+    for (Order& o : orders_)
+        if (o.file && o.file->refresh()) changed = true;
+    if (changed) indexChanged();
+}
+
+bool Table::ordersListStructuralTags() const {
+    std::size_t i = 0;
+    for (const Order& o : orders_) {
+        if (o.file) continue;
+        if (i == cdx_->tagCount() || o.tag != &cdx_->tag(i)) return false;
+        ++i;
+    }
+    return i == cdx_->tagCount();
+}
+
+void Table::reloadStructuralOrders() {
+    // The structural index has kept the objects of the tags it still lists, so the current
+    // order's tag is found again by its address; the cursor on it stays valid.
+    const IndexTag* current = order_ > 0 ? orders_[static_cast<std::size_t>(order_ - 1)].tag : nullptr;
+    order_ = 0;
+    try {
+        loadStructuralOrders();
+    } catch (...) {
+        cursor_.reset();
+        planQuery();
+        throw;
+    }
+    for (int n = 1; n <= orderCount(); ++n)
+        if (orders_[static_cast<std::size_t>(n - 1)].tag == current) order_ = n;
+    if (order_ == 0) {
+        cursor_.reset();
+        scopeLow_.clear();
+        scopeHigh_.clear();
+    }
 }
 
 // ---- Tags ------------------------------------------------------------------------------------
@@ -169,6 +221,7 @@ void Table::createTag(const std::string& name, std::string_view keyExpression, s
                       bool unique, const ProgressFn& progress) {
     requireWritable();
     post();
+    catchUpIndexes();
     Order o;
     o.key = compile(keyExpression);
     if (!blank(forExpression)) {
@@ -198,6 +251,7 @@ void Table::createTag(const std::string& name, std::string_view keyExpression, s
 void Table::dropTag(std::string_view name) {
     requireWritable();
     post();
+    catchUpIndexes();
     int n = orderNumber(name);
     if (!cdx_ || n == 0 || orders_[static_cast<std::size_t>(n - 1)].file)
         throw Error(path_ + " has no index tag " + std::string(name));
@@ -227,6 +281,7 @@ void Table::deleteIndexes() {
 void Table::reindex(const ProgressFn& progress) {
     requireWritable();
     post();
+    catchUpIndexes();
     for (Order& o : orders_)
         if (!o.file) buildTag(*o.tag, o, progress);
 }
@@ -324,6 +379,7 @@ int Table::openIndexFile(const std::string& path) {
 
 void Table::addKey() {
     post();
+    catchUpIndexes();
     Order& o = currentOrder();
     if (recno_ < 1 || recno_ > count_) throw Error(path_ + ": there is no current record to index");
     if (std::optional<std::string> key = keyFor(o)) o.tag->insert(*key, recno_);
@@ -332,6 +388,7 @@ void Table::addKey() {
 
 void Table::deleteKey() {
     post();
+    catchUpIndexes();
     Order& o = currentOrder();
     if (recno_ < 1 || recno_ > count_) throw Error(path_ + ": there is no current record to index");
     if (std::optional<std::string> key = keyFor(o)) o.tag->remove(*key, recno_);

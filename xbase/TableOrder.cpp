@@ -34,6 +34,8 @@ bool Table::orderedStep(int direction) {
         if (direction > 0 ? aboveHigh(key, scopeHigh_) : belowLow(key, scopeLow_)) break;
         if (!inScope(key)) continue;
         std::uint32_t r = cursor_->recno();
+        // A record that another open appended since the count was read.
+        if (r > count_ && mode_ != OpenMode::Exclusive) refreshCount();
         if (r < 1 || r > count_)
             throw IndexError(orderIndexFile() + ": index " + orderTagName() + " lists record " +
                              std::to_string(r) + ", which the table does not have");
@@ -133,7 +135,15 @@ std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
 }
 
 bool Table::seekEncoded(const std::string& key) {
-    refreshForNewPosition();
+    post();
+    const bool shared = mode_ != OpenMode::Exclusive;
+    if (shared) {
+        // Unlike other moves, a seek reads the record count only when it needs it: for a
+        // record past the count (see orderedStep), or to stand at the end.
+        cacheCount_ = 0;
+        catchUpIndexes();
+        currentOrder();  // throws when another open dropped the order's tag
+    }
     found_ = false;
     cursor_->seek(key);
     if (orderedStep(+1)) {
@@ -141,6 +151,7 @@ bool Table::seekEncoded(const std::string& key) {
         found_ = startsWith(cursor_->key(), key);
         if (found_ || engine_.settings.softSeek) return found_;
     }
+    if (shared) refreshCount();
     standAtEnd(false);
     return false;
 }

@@ -2,6 +2,7 @@
 // that report progress or are stopped.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "CdxTestSupport.h"
@@ -93,6 +94,45 @@ TEST(CdxFile, DroppedTagsGoAndTheirPagesServeNewOnes) {
     EXPECT_EQ(tagNames(cdx), (std::vector<std::string>{"ONE", "THREE", "TWO"}));
     EXPECT_EQ(forwardEntries(again), forwardEntries(*cdx.findTag("ONE")));
     for (std::size_t i = 0; i < cdx.tagCount(); ++i) cdx.tag(i).verify();
+}
+
+// Two opens of one file. The second has read, and keeps, every page of a tag when the first
+// replaces all its entries (freeing leaves and filling the pages again) and adds a tag. A
+// cursor of the second that goes on from its leaf does not follow the leaf's old sibling link,
+// and once the second has caught up it reads what the first wrote.
+TEST(CdxFile, ASecondOpenCatchesUpWithTheFirstOnesChanges) {
+    TempDir dir;
+    const std::string path = dir.file("S.cdx");
+    CdxFile writer = CdxFile::create(path);
+    const IndexEntries keys = someKeys(3000);
+    IndexTag& tag =
+        *writer.addTag(tagDefinition("T", KeyType::Character, 10), sourceOf(keys), keys.size());
+    CdxFile reader = CdxFile::open(path, false);
+    const IndexTag& seen = reader.tag(0);
+    const IndexEntries old = forwardEntries(seen);
+    IndexCursor going(seen);
+    ASSERT_TRUE(going.last());
+
+    for (const auto& [key, recno] : old) ASSERT_TRUE(tag.remove(key, recno));
+    for (std::uint32_t i = 1; i <= 3000; ++i)  // keys after every old one
+        ASSERT_TRUE(tag.insert("N" + std::to_string(i), i));
+    writer.addTag(tagDefinition("U", KeyType::Character, 10), sourceOf(keys), keys.size());
+
+    // The old leaf's entries, then none: no key of the tag as it is now comes before them.
+    IndexEntries back{{std::string(going.key()), going.recno()}};
+    ASSERT_NO_THROW(while (going.prev()) back.emplace_back(going.key(), going.recno()));
+    ASSERT_LT(back.size(), old.size());
+    EXPECT_TRUE(std::equal(back.begin(), back.end(), old.rbegin()));
+
+    EXPECT_TRUE(reader.refresh());
+    EXPECT_EQ(&reader.tag(0), &seen);  // a tag still listed keeps its object
+    EXPECT_EQ(tagNames(reader), (std::vector<std::string>{"T", "U"}));
+    EXPECT_EQ(forwardEntries(seen), forwardEntries(tag));
+    EXPECT_EQ(forwardEntries(reader.tag(1)), forwardEntries(*writer.findTag("U")));
+    writer.dropTag("T");
+    EXPECT_TRUE(reader.refresh());
+    EXPECT_EQ(tagNames(reader), (std::vector<std::string>{"U"}));
+    EXPECT_FALSE(reader.refresh());
 }
 
 TEST(CdxFile, BuildsReportProgressAndCanBeStopped) {
