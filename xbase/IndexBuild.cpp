@@ -12,9 +12,6 @@ namespace xbase {
 
 namespace {
 
-// How far ahead of the entry being packed its keys are fetched from the block.
-constexpr std::size_t kLookAhead = 16;
-
 // Writes the nodes of one level from left to right, each linked to its neighbours, and
 // gathers the entries the level above needs: each node's greatest entry and its offset. The
 // page of the next node is taken when the one before it is written, so that it can link to it.
@@ -110,7 +107,8 @@ bool IndexTag::build(const KeySource& source, std::uint64_t expectedKeys,
     };
     std::uint32_t previous = 0;
     for (std::size_t next = 0; next < order.size(); ++next) {
-        if (next + kLookAhead < order.size()) keys.prefetch(order[next + kLookAhead]);
+        if (next + KeyBlock::kLookAhead < order.size())
+            keys.prefetch(order[next + KeyBlock::kLookAhead]);
         const std::uint32_t i = order[next];
         if (next > 0 && keys.key(i) == keys.key(previous) &&
             (unique() || keys.recno(i) == keys.recno(previous)))

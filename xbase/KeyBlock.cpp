@@ -105,8 +105,10 @@ void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
         std::size_t last = first + 1;
         while (last < items.size() && items[last].chunk == items[first].chunk) ++last;
         if (last - first > 1) {
-            for (std::size_t i = first; i < last; ++i)
+            for (std::size_t i = first; i < last; ++i) {
+                if (i + kLookAhead < last) prefetchKey(items[i + kLookAhead].position);
                 items[i].chunk = chunk(items[i].position, next);
+            }
             sortFrom(items.subspan(first, last - first), scratch.subspan(first, last - first),
                      next);
         }

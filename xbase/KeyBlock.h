@@ -24,11 +24,12 @@ public:
         return std::string_view(bytes_.data() + std::size_t{i} * keyLength_, keyLength_);
     }
     std::uint32_t recno(std::uint32_t i) const { return recnos_[i]; }
-    // Asks for key i to be brought into the cache ahead of its use.
+    // How many steps ahead a walk over the keys out of block order fetches them (see prefetch).
+    static constexpr std::size_t kLookAhead = 16;
+    // Asks for key i and its record number to be brought into the cache ahead of their use.
     void prefetch(std::uint32_t i) const {
-        const char* p = bytes_.data() + std::size_t{i} * keyLength_;
-        __builtin_prefetch(p);
-        __builtin_prefetch(p + keyLength_ - 1);
+        prefetchKey(i);
+        __builtin_prefetch(&recnos_[i]);
     }
 
     // The positions of the keys in (key, record number) order.
@@ -37,6 +38,11 @@ public:
 private:
     struct SortItem;
 
+    void prefetchKey(std::uint32_t i) const {
+        const char* p = bytes_.data() + std::size_t{i} * keyLength_;
+        __builtin_prefetch(p);
+        __builtin_prefetch(p + keyLength_ - 1);
+    }
     std::uint64_t chunk(std::uint32_t i, std::size_t offset) const;
     void sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
                   std::size_t offset) const;
