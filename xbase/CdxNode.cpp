@@ -25,77 +25,52 @@ std::uint64_t mask(int bits) {
     return bits >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << bits) - 1;
 }
 
-// How a key is stored after the one before it in a leaf.
-struct Compression {
-    std::size_t duplicates = 0;  // leading bytes shared with the previous key
-    std::size_t trailing = 0;    // trail bytes cut from the end
-};
-
-std::size_t trailingRun(const std::string& key, char trail) {
+// The run of trail bytes at the end of a key, compared a word at a time.
+std::size_t trailingRun(const char* key, std::size_t length, char trail) {
+    std::uint64_t trailWord;
+    std::memset(&trailWord, static_cast<unsigned char>(trail), sizeof trailWord);
     std::size_t n = 0;
-    while (n < key.size() && key[key.size() - 1 - n] == trail) ++n;
+    for (std::uint64_t word; n + 8 <= length; n += 8) {
+        std::memcpy(&word, key + length - n - 8, 8);
+        if (word != trailWord) break;
+    }
+    while (n < length && key[length - 1 - n] == trail) ++n;
     return n;
 }
 
-// Shared bytes are taken only from the stored part of the previous key, never from its cut
-// trail: some readers do not put the cut bytes back before expanding the next key.
-Compression compress(const NodeEntry* previous, const std::string& key, char trail) {
-    Compression c;
-    c.trailing = trailingRun(key, trail);
-    if (previous != nullptr) {
-        const std::string& prev = previous->key;
-        const std::size_t limit =
-            std::min(key.size() - c.trailing, prev.size() - trailingRun(prev, trail));
-        while (c.duplicates < limit && prev[c.duplicates] == key[c.duplicates]) ++c.duplicates;
+// How many leading bytes, up to limit, two keys share, compared a word at a time.
+std::size_t sharedPrefix(const char* a, const char* b, std::size_t limit) {
+    std::size_t n = 0;
+    for (std::uint64_t x, y; n + 8 <= limit; n += 8) {
+        std::memcpy(&x, a + n, 8);
+        std::memcpy(&y, b + n, 8);
+        if (x != y) break;
     }
-    return c;
+    while (n < limit && a[n] == b[n]) ++n;
+    return n;
 }
 
-void putHeader(IndexPage& page, std::uint16_t attributes, const IndexNode& node) {
+void putHeader(IndexPage& page, std::uint16_t attributes, std::size_t count, std::uint32_t left,
+               std::uint32_t right) {
     putLe(&page[0], 2, attributes);
-    putLe(&page[2], 2, node.entries.size());
-    putLe(&page[4], 4, node.left);
-    putLe(&page[8], 4, node.right);
+    putLe(&page[2], 2, count);
+    putLe(&page[4], 4, left);
+    putLe(&page[8], 4, right);
 }
 
-void encodeLeaf(const IndexNode& node, std::size_t keyLength, char trail, IndexPage& page) {
-    std::uint32_t maxRecno = 0;
-    for (const NodeEntry& e : node.entries) maxRecno = std::max(maxRecno, e.recno);
-    const LeafLayout layout = leafLayout(keyLength, maxRecno);
-    const auto bytesPerEntry = static_cast<std::size_t>(layout.bytesPerEntry);
-    putHeader(page, kAttrLeaf | (node.root ? kAttrRoot : 0), node);
-
-    std::size_t entryPos = kLeafHeaderSize;
-    std::size_t keyPos = kIndexPageSize;
-    const NodeEntry* previous = nullptr;
-    for (const NodeEntry& e : node.entries) {
-        const Compression c = compress(previous, e.key, trail);
-        const std::size_t stored = keyLength - c.duplicates - c.trailing;
-        if (keyPos < entryPos + bytesPerEntry + stored)
+IndexPage encodeLeaf(const IndexNode& node, std::size_t keyLength, char trail) {
+    LeafPacker leaf(keyLength, trail);
+    for (const NodeEntry& e : node.entries)
+        if (!leaf.add(e.key, e.recno))
             throw Error("Index leaf overflow: the entries given do not fit one page");
-        keyPos -= stored;
-        std::memcpy(&page[keyPos], e.key.data() + c.duplicates, stored);
-        const std::uint64_t packed = e.recno | std::uint64_t{c.duplicates} << layout.recnoBits |
-                                     std::uint64_t{c.trailing}
-                                         << (layout.recnoBits + layout.duplicateBits);
-        putLe(&page[entryPos], bytesPerEntry, packed);
-        entryPos += bytesPerEntry;
-        previous = &e;
-    }
-    putLe(&page[12], 2, keyPos - entryPos);
-    putLe(&page[14], 4, std::min<std::uint64_t>(mask(layout.recnoBits), 0xFFFFFFFF));
-    page[18] = static_cast<std::uint8_t>(mask(layout.duplicateBits));
-    page[19] = static_cast<std::uint8_t>(mask(layout.trailingBits));
-    page[20] = static_cast<std::uint8_t>(layout.recnoBits);
-    page[21] = static_cast<std::uint8_t>(layout.duplicateBits);
-    page[22] = static_cast<std::uint8_t>(layout.trailingBits);
-    page[23] = static_cast<std::uint8_t>(layout.bytesPerEntry);
+    return leaf.encode(node.root, node.left, node.right);
 }
 
-void encodeInterior(const IndexNode& node, std::size_t keyLength, IndexPage& page) {
+IndexPage encodeInterior(const IndexNode& node, std::size_t keyLength) {
     if (node.entries.size() > interiorCapacity(keyLength))
         throw Error("Index node overflow: more entries than an interior node holds");
-    putHeader(page, node.root ? kAttrRoot : 0, node);
+    IndexPage page{};
+    putHeader(page, node.root ? kAttrRoot : 0, node.entries.size(), node.left, node.right);
     std::uint8_t* p = &page[kInteriorHeaderSize];
     for (const NodeEntry& e : node.entries) {
         std::memcpy(p, e.key.data(), keyLength);
@@ -103,6 +78,7 @@ void encodeInterior(const IndexNode& node, std::size_t keyLength, IndexPage& pag
         putBe32(p + keyLength + 4, e.child);
         p += keyLength + 8;
     }
+    return page;
 }
 
 // Extracts a bit field of the packed leaf entry; fields may reach the top of 64 bits.
@@ -183,26 +159,74 @@ std::size_t interiorCapacity(std::size_t keyLength) {
 }
 
 std::size_t leafFill(std::span<const NodeEntry> entries, std::size_t keyLength, char trail) {
-    std::size_t storedBytes = 0;
-    std::uint32_t maxRecno = 0;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const Compression c = compress(i > 0 ? &entries[i - 1] : nullptr, entries[i].key, trail);
-        storedBytes += keyLength - c.duplicates - c.trailing;
-        maxRecno = std::max(maxRecno, entries[i].recno);
-        const auto bytesPerEntry =
-            static_cast<std::size_t>(leafLayout(keyLength, maxRecno).bytesPerEntry);
-        if (kLeafHeaderSize + (i + 1) * bytesPerEntry + storedBytes > kIndexPageSize) return i;
-    }
+    LeafPacker leaf(keyLength, trail);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        if (!leaf.add(entries[i].key, entries[i].recno)) return i;
     return entries.size();
 }
 
-IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail) {
+LeafPacker::LeafPacker(std::size_t keyLength, char trail)
+    : keyLength_(keyLength), trail_(trail), layout_(leafLayout(keyLength, 0)) {
+    entries_.reserve(kMaxLeafEntries);
+}
+
+// Shared bytes are taken only from the stored part of the previous key, never from its cut
+// trail: some readers do not put the cut bytes back before expanding the next key.
+bool LeafPacker::add(std::string_view key, std::uint32_t recno) {
+    Entry e{key.data(), recno, 0, 0};
+    e.trailing = static_cast<std::uint16_t>(trailingRun(key.data(), keyLength_, trail_));
+    if (!entries_.empty()) {
+        const Entry& previous = entries_.back();
+        const std::size_t limit = keyLength_ - std::max(e.trailing, previous.trailing);
+        e.duplicates = static_cast<std::uint16_t>(sharedPrefix(previous.key, key.data(), limit));
+    }
+    LeafLayout layout = layout_;
+    if ((std::uint64_t{recno} >> layout.recnoBits) != 0) layout = leafLayout(keyLength_, recno);
+    const std::size_t stored = storedBytes_ + keyLength_ - e.duplicates - e.trailing;
+    const auto bytesPerEntry = static_cast<std::size_t>(layout.bytesPerEntry);
+    if (kLeafHeaderSize + (entries_.size() + 1) * bytesPerEntry + stored > kIndexPageSize)
+        return false;
+    entries_.push_back(e);
+    storedBytes_ = stored;
+    layout_ = layout;
+    return true;
+}
+
+void LeafPacker::clear() {
+    entries_.clear();
+    storedBytes_ = 0;
+    layout_ = leafLayout(keyLength_, 0);
+}
+
+IndexPage LeafPacker::encode(bool root, std::uint32_t left, std::uint32_t right) const {
     IndexPage page{};
-    if (node.leaf)
-        encodeLeaf(node, keyLength, trail, page);
-    else
-        encodeInterior(node, keyLength, page);
+    putHeader(page, kAttrLeaf | (root ? kAttrRoot : 0), entries_.size(), left, right);
+    const auto bytesPerEntry = static_cast<std::size_t>(layout_.bytesPerEntry);
+    std::size_t entryPos = kLeafHeaderSize;
+    std::size_t keyPos = kIndexPageSize;
+    for (const Entry& e : entries_) {
+        const std::size_t stored = keyLength_ - e.duplicates - e.trailing;
+        keyPos -= stored;
+        std::memcpy(&page[keyPos], e.key + e.duplicates, stored);
+        const std::uint64_t packed =
+            e.recno | std::uint64_t{e.duplicates} << layout_.recnoBits |
+            std::uint64_t{e.trailing} << (layout_.recnoBits + layout_.duplicateBits);
+        putLe(&page[entryPos], bytesPerEntry, packed);
+        entryPos += bytesPerEntry;
+    }
+    putLe(&page[12], 2, keyPos - entryPos);
+    putLe(&page[14], 4, std::min<std::uint64_t>(mask(layout_.recnoBits), 0xFFFFFFFF));
+    page[18] = static_cast<std::uint8_t>(mask(layout_.duplicateBits));
+    page[19] = static_cast<std::uint8_t>(mask(layout_.trailingBits));
+    page[20] = static_cast<std::uint8_t>(layout_.recnoBits);
+    page[21] = static_cast<std::uint8_t>(layout_.duplicateBits);
+    page[22] = static_cast<std::uint8_t>(layout_.trailingBits);
+    page[23] = static_cast<std::uint8_t>(layout_.bytesPerEntry);
     return page;
+}
+
+IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail) {
+    return node.leaf ? encodeLeaf(node, keyLength, trail) : encodeInterior(node, keyLength);
 }
 
 void decodeNode(const IndexPage& page, std::size_t keyLength, char trail, DecodedNode& node) {

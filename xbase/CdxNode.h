@@ -62,6 +62,34 @@ std::size_t interiorCapacity(std::size_t keyLength);
 // not empty: any single key fits).
 std::size_t leafFill(std::span<const NodeEntry> entries, std::size_t keyLength, char trail);
 
+// Fills one leaf entry by entry, working out how each key is stored as it arrives, and encodes
+// it. The keys are not copied: they must stay in place until the leaf is encoded or cleared.
+class LeafPacker {
+public:
+    LeafPacker(std::size_t keyLength, char trail);
+
+    // Adds an entry after those already added (keys in order, each keyLength bytes). Returns
+    // false, adding nothing, when it does not fit; the first entry always fits.
+    bool add(std::string_view key, std::uint32_t recno);
+    std::size_t size() const { return entries_.size(); }
+    void clear();
+    IndexPage encode(bool root, std::uint32_t left, std::uint32_t right) const;
+
+private:
+    struct Entry {
+        const char* key;
+        std::uint32_t recno;
+        std::uint16_t duplicates;  // leading bytes shared with the previous key
+        std::uint16_t trailing;    // trail bytes cut from the end
+    };
+
+    std::size_t keyLength_;
+    char trail_;
+    std::vector<Entry> entries_;
+    std::size_t storedBytes_ = 0;
+    LeafLayout layout_;
+};
+
 // Encodes a node. The entries must be in order and have keys of exactly keyLength bytes; a
 // leaf's entries must fit (see leafFill) and an interior node's must not exceed the capacity.
 IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail);

@@ -23,8 +23,12 @@ char keyTrailByte(KeyType type) { return type == KeyType::Character ? ' ' : '\0'
 
 std::string encodeCharacterKey(std::string_view text, std::size_t keyLength) {
     std::string key(text.substr(0, keyLength));
-    key.resize(keyLength, ' ');
+    fitCharacterKey(key, keyLength);
     return key;
+}
+
+void fitCharacterKey(std::string& text, std::size_t keyLength) {
+    text.resize(keyLength, keyTrailByte(KeyType::Character));
 }
 
 std::string encodeNumericKey(double value) {

@@ -25,6 +25,8 @@ char keyTrailByte(KeyType type);
 
 // Text padded with blanks or cut to the key length.
 std::string encodeCharacterKey(std::string_view text, std::size_t keyLength);
+// The same in place.
+void fitCharacterKey(std::string& text, std::size_t keyLength);
 // The IEEE-754 double, big-endian, with the sign bit flipped for values >= 0 (negative zero
 // counts as zero) and every bit inverted for negative values, so that byte order is numeric
 // order.

@@ -99,10 +99,14 @@ void IndexTag::countChange() {
     if (headerOffset_ == 0) header_.changes = fileChanges;
 }
 
-std::string IndexTag::fullKey(std::string_view key) const {
+void IndexTag::checkKeyLength(std::string_view key) const {
     if (key.size() > keyLength())
         fail("a key of " + std::to_string(key.size()) + " bytes is longer than the key length " +
              std::to_string(keyLength()));
+}
+
+std::string IndexTag::fullKey(std::string_view key) const {
+    checkKeyLength(key);
     std::string full(key);
     full.resize(keyLength(), trailByte());
     return full;

@@ -221,6 +221,8 @@ private:
     // The current record's key in an order; nullopt when its condition leaves it out.
     // honourCondition false gives the key of a record that the condition leaves out too.
     std::optional<std::string> keyFor(const Order& o, bool honourCondition = true) const;
+    // The same into key, reusing its storage; false when the condition leaves the record out.
+    bool formKey(const Order& o, std::string& key, bool honourCondition = true) const;
     std::string encodeSeekKey(const Order& o, std::string_view text) const;
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
     KeySource keySourceFor(const Order& o);

@@ -84,14 +84,23 @@ void Table::loadStructuralOrders() {
 // ---- Keys ------------------------------------------------------------------------------------
 
 std::optional<std::string> Table::keyFor(const Order& o, bool honourCondition) const {
+    std::string key;
+    if (!formKey(o, key, honourCondition)) return std::nullopt;
+    return key;
+}
+
+bool Table::formKey(const Order& o, std::string& key, bool honourCondition) const {
     const Settings& s = engine_.settings;
-    if (honourCondition && o.condition && !o.condition->evalLogical(*this, s)) return std::nullopt;
+    if (honourCondition && o.condition && !o.condition->evalLogical(*this, s)) return false;
     switch (o.type) {
-        case KeyType::Numeric: return encodeNumericKey(o.key.evalNumber(*this, s));
-        case KeyType::Date: return encodeDateKey(o.key.evalDate(*this, s));
-        case KeyType::Logical: return encodeLogicalKey(o.key.evalLogical(*this, s));
-        default: return encodeCharacterKey(o.key.evalString(*this, s), o.keyLength);
+        case KeyType::Numeric: key = encodeNumericKey(o.key.evalNumber(*this, s)); break;
+        case KeyType::Date: key = encodeDateKey(o.key.evalDate(*this, s)); break;
+        case KeyType::Logical: key = encodeLogicalKey(o.key.evalLogical(*this, s)); break;
+        default:
+            o.key.evalString(*this, s, key);
+            fitCharacterKey(key, o.keyLength);
     }
+    return true;
 }
 
 KeySource Table::keySourceFor(const Order& o) {
@@ -99,8 +108,7 @@ KeySource Table::keySourceFor(const Order& o) {
     return [this, &o, next](std::string& key, std::uint32_t& recno) {
         while (++*next <= count_) {
             load(*next);
-            if (std::optional<std::string> k = keyFor(o)) {
-                key = std::move(*k);
+            if (formKey(o, key)) {
                 recno = *next;
                 return true;
             }

@@ -1,5 +1,5 @@
-// Trees at the edges: empty, one key, all-blank keys, key lengths from 1 to 240, and damaged
-// files, which must give errors naming the file rather than crash or hang.
+// Trees at the edges: empty, one key, all-blank keys, keys given out of order, key lengths from 1
+// to 240, and damaged files, which must give errors naming the file rather than crash or hang.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -64,6 +64,39 @@ TEST(CdxEdge, AllBlankKeysKeepRecordOrderAcrossLeaves) {
     ASSERT_TRUE(c.seek(std::string(20, ' '), 500));
     EXPECT_EQ(c.recno(), 500u);
     tag.verify();
+}
+
+TEST(CdxEdge, KeysGivenOutOfOrderComeOutByKeyThenRecordNumber) {
+    // Keys sharing their first 14 bytes: one under 6,000 record numbers, 20 others under 150
+    // each; handed out by record number, then from the last record to the first.
+    IndexEntries byRecord;
+    for (std::uint32_t i = 0; i < 9000; ++i) {
+        std::string key = "COMMON PREFIX ";
+        if (i % 3 == 0) {
+            key += static_cast<char>('A' + i * 31 % 5);
+            key += "  ";
+            key += static_cast<char>('0' + i % 4);
+        }
+        key.resize(20, ' ');
+        byRecord.emplace_back(key, i + 1);
+    }
+    const IndexEntries backwards(byRecord.rbegin(), byRecord.rend());
+    IndexEntries sorted = byRecord;
+    std::sort(sorted.begin(), sorted.end());
+    TempDir dir;
+    CdxFile cdx = CdxFile::create(dir.file("O.cdx"));
+    struct Given {
+        const char* name;
+        const IndexEntries& entries;
+    };
+    for (const Given& g : {Given{"FORWARD", byRecord}, Given{"BACKWARD", backwards}}) {
+        SCOPED_TRACE(g.name);
+        IndexTag& tag = *cdx.addTag(tagDefinition(g.name, KeyType::Character, 20),
+                                    sourceOf(g.entries), g.entries.size());
+        EXPECT_FALSE(tag.readNode(tag.root()).leaf);
+        EXPECT_EQ(forwardEntries(tag), sorted);
+        tag.verify();
+    }
 }
 
 TEST(CdxEdge, KeyLengthsFromOneTo240) {

@@ -1,0 +1,138 @@
+// Sorting moves small fixed-size items rather than the keys themselves: eight bytes of the key
+// read as a big-endian number, the record number and the key's position in the block. Items
+// are sorted on the first eight bytes of their keys; each run of items whose bytes tie is then
+// sorted on the next eight bytes, and so on to the end of the key. The items start in record
+// number order (sorted so when the keys did not arrive that way) and every sort keeps that
+// order among equal chunks, so entries with equal keys come out by record number.
+#include "xbase/KeyBlock.h"
+
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <numeric>
+
+#include "xbase/IndexKey.h"
+
+namespace xbase {
+
+struct KeyBlock::SortItem {
+    std::uint64_t chunk;
+    std::uint32_t recno;
+    std::uint32_t position;
+};
+
+namespace {
+
+// A count beyond this is not trusted for reserving memory up front.
+constexpr std::uint64_t kLargestReserve = 1 << 24;
+constexpr std::size_t kChunkBytes = 8;
+// Runs at least this long are sorted by counting, shorter ones by comparing.
+constexpr std::size_t kRadixMinimum = 1 << 12;
+
+}  // namespace
+
+KeyBlock::KeyBlock(std::size_t keyLength, char trail) : keyLength_(keyLength), trail_(trail) {}
+
+void KeyBlock::reserve(std::uint64_t count) {
+    const std::uint64_t n = std::min(count, kLargestReserve);
+    bytes_.reserve(n * keyLength_);
+    recnos_.reserve(n);
+}
+
+void KeyBlock::add(std::string_view text, std::uint32_t recno) {
+    bytes_.append(text);
+    bytes_.append(keyLength_ - text.size(), trail_);
+    recnos_.push_back(recno);
+    const std::uint32_t n = size();
+    if (n == 1) return;
+    recnosAscend_ = recnosAscend_ && recnos_[n - 2] <= recno;
+    sorted_ = sorted_ && compareIndexEntries(key(n - 2), recnos_[n - 2], key(n - 1), recno) <= 0;
+}
+
+std::vector<std::uint32_t> KeyBlock::order() const {
+    if (sorted_) {
+        std::vector<std::uint32_t> positions(size());
+        std::iota(positions.begin(), positions.end(), 0);
+        return positions;
+    }
+    std::vector<SortItem> items(size());
+    for (std::uint32_t i = 0; i < size(); ++i) items[i] = SortItem{chunk(i, 0), recnos_[i], i};
+    if (!recnosAscend_)
+        std::sort(items.begin(), items.end(),
+                  [](const SortItem& a, const SortItem& b) { return a.recno < b.recno; });
+    {
+        std::vector<SortItem> scratch(items.size());  // gone before the positions are made
+        sortFrom(items, scratch, 0);
+    }
+    std::vector<std::uint32_t> positions(size());
+    for (std::uint32_t i = 0; i < size(); ++i) positions[i] = items[i].position;
+    return positions;
+}
+
+// Eight bytes of key i from offset on as a big-endian number, padded with zero bytes past the
+// end of the key.
+std::uint64_t KeyBlock::chunk(std::uint32_t i, std::size_t offset) const {
+    const auto* p =
+        reinterpret_cast<const unsigned char*>(bytes_.data()) + std::size_t{i} * keyLength_;
+    std::uint64_t value = 0;
+    if (keyLength_ - offset >= kChunkBytes) {
+        std::memcpy(&value, p + offset, kChunkBytes);
+        return std::endian::native == std::endian::little ? __builtin_bswap64(value) : value;
+    }
+    const std::size_t n = keyLength_ - offset;
+    for (std::size_t b = 0; b < n; ++b) value = value << 8 | p[offset + b];
+    return value << (8 * (kChunkBytes - n));
+}
+
+// Sorts items in record number order by the chunks read at offset, keeping that order among
+// equal chunks, then each run of equal chunks on the bytes that follow.
+void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
+                        std::size_t offset) const {
+    if (items.size() >= kRadixMinimum) {
+        radixSort(items, scratch);
+    } else {
+        // Record numbers break ties, which keeps their order.
+        auto before = [](const SortItem& a, const SortItem& b) {
+            return a.chunk != b.chunk ? a.chunk < b.chunk : a.recno < b.recno;
+        };
+        if (!std::is_sorted(items.begin(), items.end(), before))
+            std::sort(items.begin(), items.end(), before);
+    }
+    const std::size_t next = offset + kChunkBytes;
+    if (next >= keyLength_) return;
+    for (std::size_t first = 0; first < items.size();) {
+        std::size_t last = first + 1;
+        while (last < items.size() && items[last].chunk == items[first].chunk) ++last;
+        if (last - first > 1) {
+            for (std::size_t i = first; i < last; ++i) {
+                if (i + kLookAhead < last) prefetchKey(items[i + kLookAhead].position);
+                items[i].chunk = chunk(items[i].position, next);
+            }
+            sortFrom(items.subspan(first, last - first), scratch.subspan(first, last - first),
+                     next);
+        }
+        first = last;
+    }
+}
+
+// A counting sort on one byte of the chunk at a time from the lowest, which keeps the order of
+// equal chunks; bytes that all items share are skipped. Scratch is as long as items.
+void KeyBlock::radixSort(std::span<SortItem> items, std::span<SortItem> scratch) {
+    std::array<std::array<std::size_t, 256>, kChunkBytes> counts{};
+    for (const SortItem& s : items)
+        for (std::size_t d = 0; d < kChunkBytes; ++d) ++counts[d][(s.chunk >> (8 * d)) & 0xFF];
+    SortItem* from = items.data();
+    SortItem* to = scratch.data();
+    for (std::size_t d = 0; d < kChunkBytes; ++d) {
+        std::array<std::size_t, 256>& next = counts[d];
+        if (next[(from[0].chunk >> (8 * d)) & 0xFF] == items.size()) continue;
+        std::exclusive_scan(next.begin(), next.end(), next.begin(), std::size_t{0});
+        for (std::size_t i = 0; i < items.size(); ++i)
+            to[next[(from[i].chunk >> (8 * d)) & 0xFF]++] = from[i];
+        std::swap(from, to);
+    }
+    if (from != items.data()) std::copy(from, from + items.size(), items.data());
+}
+
+}  // namespace xbase

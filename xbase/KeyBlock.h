@@ -1,0 +1,59 @@
+#pragma once
+// The keys of a tag build: held one after the other in one block, each with its record
+// number, and put in (key, record number) order.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace xbase {
+
+class KeyBlock {
+public:
+    KeyBlock(std::size_t keyLength, char trail);
+
+    // Makes room for count keys up front; a count beyond 16 million is not trusted.
+    void reserve(std::uint64_t count);
+    // Appends a key of at most the key length, padded with the trail byte.
+    void add(std::string_view text, std::uint32_t recno);
+
+    std::uint32_t size() const { return static_cast<std::uint32_t>(recnos_.size()); }
+    std::string_view key(std::uint32_t i) const {
+        return std::string_view(bytes_.data() + std::size_t{i} * keyLength_, keyLength_);
+    }
+    std::uint32_t recno(std::uint32_t i) const { return recnos_[i]; }
+    // How many steps ahead a walk over the keys out of block order fetches them (see prefetch).
+    static constexpr std::size_t kLookAhead = 16;
+    // Asks for key i and its record number to be brought into the cache ahead of their use.
+    void prefetch(std::uint32_t i) const {
+        prefetchKey(i);
+        __builtin_prefetch(&recnos_[i]);
+    }
+
+    // The positions of the keys in (key, record number) order.
+    std::vector<std::uint32_t> order() const;
+
+private:
+    struct SortItem;
+
+    void prefetchKey(std::uint32_t i) const {
+        const char* p = bytes_.data() + std::size_t{i} * keyLength_;
+        __builtin_prefetch(p);
+        __builtin_prefetch(p + keyLength_ - 1);
+    }
+    std::uint64_t chunk(std::uint32_t i, std::size_t offset) const;
+    void sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
+                  std::size_t offset) const;
+    static void radixSort(std::span<SortItem> items, std::span<SortItem> scratch);
+
+    std::size_t keyLength_;
+    char trail_;
+    std::string bytes_;
+    std::vector<std::uint32_t> recnos_;
+    bool sorted_ = true;        // every entry so far arrived in order
+    bool recnosAscend_ = true;  // every record number so far arrived in order
+};
+
+}  // namespace xbase
