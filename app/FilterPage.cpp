@@ -1,0 +1,156 @@
+#include "app/FilterPage.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <algorithm>
+
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+constexpr int kFooterGap = 10;
+
+QString textLineHelp(const QString& label)
+{
+    return QStringLiteral(
+               "Finds the records whose %1 begins with what you type here; capitals or not does "
+               "not matter.\n"
+               "Start with an operator to compare instead: > after, >= from, < before, <= up to "
+               "(in alphabetical order), or $ to find the text anywhere in the %1.\n"
+               "Join several: a;b finds either, a+b both, a^b the first but not the second "
+               "(; joins loosest, then +, then ^). For example: brown;green  or  >=60000+<61000.\n"
+               "Records must match every line that is filled in.")
+        .arg(label);
+}
+
+const QString& dateLineHelp()
+{
+    static const QString help = QStringLiteral(
+        "Finds the records with this date, typed in the date format of the preferences.\n"
+        "Start with > for later dates, >= for this date or later, < for earlier dates or <= for "
+        "this date or earlier; for example >=01/15/1997.\n"
+        "; + and ^ have no meaning on this line.");
+    return help;
+}
+
+}  // namespace
+
+FilterPage::FilterPage(QWidget* parent) : QWidget(parent)
+{
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(4, 4, 4, 2);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < kFilterLineCount; ++i) {
+        const FilterLineDef& def = FilterLineDefs()[static_cast<std::size_t>(i)];
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(def.field));
+        edit->setWhatsThis(def.date ? dateLineHelp() : textLineHelp(QLatin1String(def.label)));
+        connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
+        auto* caption = new QLabel(QLatin1String(def.label), this);
+        caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setBuddy(edit);
+        grid->addWidget(caption, i, 0);
+        grid->addWidget(edit, i, 1);
+        lines_[static_cast<std::size_t>(i)] = edit;
+        labels_[static_cast<std::size_t>(i)] = caption;
+        if (i > 0) setTabOrder(lines_[static_cast<std::size_t>(i - 1)], edit);
+    }
+
+    footer_ = new QWidget(this);
+    count_ = new QLabel(footer_);
+    setNow_ = new QPushButton(QStringLiteral("Set &Now"), footer_);
+    clear_ = new QPushButton(QStringLiteral("C&lear"), footer_);
+    setNow_->setToolTip(QStringLiteral("Set the filter the lines describe and count its records"));
+    clear_->setToolTip(QStringLiteral("Empty every line and show all records"));
+    for (QPushButton* b : {setNow_, clear_}) b->setAutoDefault(false);
+    // Room for the longest count a file can give.
+    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("9999999 matches (all records)")));
+    auto* row = new QHBoxLayout(footer_);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(setNow_);
+    row->addWidget(clear_);
+    row->addSpacing(6);
+    row->addWidget(count_, 1);
+    setTabOrder(lines_.back(), setNow_);
+    setTabOrder(setNow_, clear_);
+    grid->addWidget(footer_, kFilterLineCount, 1);
+    grid->setRowMinimumHeight(kFilterLineCount, footer_->sizeHint().height() + kFooterGap);
+    grid->setRowStretch(kFilterLineCount + 1, 1);
+    grid->setColumnStretch(1, 1);
+
+    connect(setNow_, &QPushButton::clicked, this, &FilterPage::setNowRequested);
+    connect(clear_, &QPushButton::clicked, this, [this] {
+        clearLines();
+        emit setNowRequested();
+    });
+}
+
+FilterLines FilterPage::lines() const
+{
+    FilterLines texts;
+    for (int i = 0; i < kFilterLineCount; ++i)
+        texts[static_cast<std::size_t>(i)] = lines_[static_cast<std::size_t>(i)]->text();
+    return texts;
+}
+
+void FilterPage::clearLines()
+{
+    for (QLineEdit* edit : lines_) edit->clear();
+}
+
+void FilterPage::setDateFormat(const QString& shortDateFmt)
+{
+    for (int i = 0; i < kFilterLineCount; ++i)
+        if (FilterLineDefs()[static_cast<std::size_t>(i)].date)
+            lines_[static_cast<std::size_t>(i)]->setPlaceholderText(shortDateFmt);
+}
+
+void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRect)
+{
+    delete layout();
+    QRect used;
+    for (int i = 0; i < kFilterLineCount; ++i) {
+        const QString name = QLatin1String(FilterLineDefs()[static_cast<std::size_t>(i)].field);
+        const QRect field = fieldRect(name);
+        lines_[static_cast<std::size_t>(i)]->setGeometry(field);
+        labels_[static_cast<std::size_t>(i)]->setGeometry(labelRect(name));
+        used |= field;
+    }
+    const QSize hint = footer_->sizeHint();
+    const QRect footer(used.left(), used.bottom() + 1 + kFooterGap, std::max(hint.width(), used.width()),
+                       hint.height());
+    footer_->setGeometry(footer);
+    setMinimumSize(footer.right() + 1, footer.bottom() + 1);
+}
+
+void FilterPage::setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression)
+{
+    count_->setText(QStringLiteral("Searching..."));
+    count_->repaint();
+    const int n = ApplyAddressFilter(table, lines(), shortDateFmt, userExpression);
+    count_->setText(userExpression.isEmpty()
+                        ? QString::number(table.visibleCount()) + QStringLiteral(" matches (all records)")
+                        : QString::number(n) + QStringLiteral(" matches"));
+    if (n == 0) userExpression.clear();
+}
+
+QRect RectOnPage(const QWidget* page, const QWidget* control)
+{
+    if (!control) return {};
+    return QRect(control->mapTo(page, QPoint(0, 0)), control->size());
+}
+
+QLabel* BuddyLabelOf(const QWidget* control)
+{
+    if (!control || !control->parentWidget()) return nullptr;
+    for (QLabel* l : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        if (l->buddy() == control) return l;
+    return nullptr;
+}
+
+}  // namespace rp

@@ -1,0 +1,121 @@
+// The Filter page: Set Now and Clear with their texts, Enter between the lines, the help on
+// each line, and the lines placed over the record page's fields.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "app/AddressFileFixture.h"
+#include "app/FilterPage.h"
+#include "app/RecordPage.h"
+#include "data/AddressLayout.h"
+
+namespace rp {
+namespace {
+
+// The texts a label had each time it was painted.
+class PaintedTexts : public QObject {
+public:
+    explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) texts += label_->text();
+        return false;
+    }
+    QStringList texts;
+
+private:
+    QLabel* label_;
+};
+
+class FilterPageTest : public AddressFileFixture {
+protected:
+    void SetUp() override
+    {
+        AddressFileFixture::SetUp();
+        engine.settings.hideDeleted = true;
+        add({{"LNAME", "Brown"}});
+        add({{"LNAME", "Browning"}, {"NOTES", "VIP"}});
+        add({{"LNAME", "Green"}, {"NOTES", "vip"}});
+        page.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&page));
+    }
+    void setNow() { page.setNow(table.table(), "mm/dd/yyyy", user); }
+
+    FilterPage page;
+    QString user;
+};
+
+TEST_F(FilterPageTest, SetNowShowsSearchingThenTheMatchesAndClearShowsAll)
+{
+    PaintedTexts painted(page.countLabel());
+    page.line(0)->setText("brown");
+    page.line(13)->setText("$vip");
+    setNow();
+    EXPECT_EQ(painted.texts.value(0), "Searching...");
+    EXPECT_EQ(page.countLabel()->text(), "1 matches");
+    EXPECT_EQ(user, R"(UPPER(LNAME)="BROWN" and "VIP"$UPPER(NOTES))");
+
+    // Nothing matches: the query stays, but no filter counts as set.
+    page.line(0)->setText("zz");
+    setNow();
+    EXPECT_EQ(page.countLabel()->text(), "0 matches");
+    EXPECT_EQ(user, "");
+    EXPECT_EQ(table->filter(), JoinedFilter(R"(UPPER(LNAME)="ZZ" and "VIP"$UPPER(NOTES))").toStdString());
+
+    table->go(1);
+    table->setText("PREFIX", "Deleted");
+    table->post();
+    QSignalSpy asked(&page, &FilterPage::setNowRequested);
+    QObject::connect(&page, &FilterPage::setNowRequested, &page, [this] { setNow(); });
+    QTest::mouseClick(page.clearButton(), Qt::LeftButton);
+    EXPECT_EQ(asked.count(), 1);
+    for (int i = 0; i < kFilterLineCount; ++i) EXPECT_TRUE(page.line(i)->text().isEmpty());
+    EXPECT_EQ(page.countLabel()->text(), "2 matches (all records)");
+    EXPECT_EQ(table->filter(), kStandingCondition.toStdString());
+    EXPECT_TRUE(shown.texts().isEmpty());
+}
+
+TEST_F(FilterPageTest, EnterMovesToTheNextLineAndEachLineExplainsItself)
+{
+    QApplication::setActiveWindow(&page);
+    page.line(0)->setFocus();
+    QTest::keyClick(page.line(0), Qt::Key_Return);
+    EXPECT_TRUE(page.line(1)->hasFocus());
+    QTest::keyClick(page.line(1), Qt::Key_Enter);
+    EXPECT_TRUE(page.line(2)->hasFocus());
+    for (int i = 0; i < kFilterLineCount; ++i) {
+        const QString help = page.line(i)->whatsThis();
+        EXPECT_TRUE(help.contains(">=")) << i;
+        EXPECT_EQ(help.contains("a;b"), !FilterLineDefs()[static_cast<std::size_t>(i)].date) << i;
+    }
+}
+
+TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces)
+{
+    QWidget window;
+    auto* record = new RecordPage(&window);
+    auto* filter = new FilterPage(&window);
+    record->setGeometry(0, 0, 760, 420);
+    filter->setGeometry(0, 0, 760, 420);
+    window.resize(760, 420);
+    window.show();
+    filter->copyGeometryFrom([&](const QString& n) { return RectOnPage(record, record->field(n)); },
+                             [&](const QString& n) { return RectOnPage(record, BuddyLabelOf(record->field(n))); });
+    for (int i = 0; i < kFilterLineCount; ++i) {
+        const QString name = FilterLineDefs()[static_cast<std::size_t>(i)].field;
+        EXPECT_EQ(filter->line(i)->geometry(), RectOnPage(record, record->field(name))) << i;
+        const QLabel* label = BuddyLabelOf(record->field(name));
+        ASSERT_NE(label, nullptr) << i;
+        EXPECT_EQ(filter->label(i)->geometry(), RectOnPage(record, label)) << i;
+    }
+    EXPECT_GT(filter->setNowButton()->mapTo(filter, QPoint()).y(), filter->line(13)->geometry().bottom());
+}
+
+}  // namespace
+}  // namespace rp
