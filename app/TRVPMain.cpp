@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "app/BrowseGrid.h"
 #include "app/BrowseModel.h"
 #include "app/DateText.h"
+#include "app/FilterPage.h"
 #include "app/RecordPage.h"
 #include "app/WindowPlacement.h"
 #include "framework/Background.h"
@@ -118,7 +120,9 @@ QWidget* TRVPMain::buildPages()
     pages_ = new QStackedWidget;
     pages_->addWidget(record_);
     pages_->addWidget(browse);
-    pages_->addWidget(new QWidget);
+    filter_ = new FilterPage;
+    pages_->addWidget(filter_);
+    connect(filter_, &FilterPage::setNowRequested, this, &TRVPMain::SetNowClick);
 
     auto* exitButton = new QPushButton(QStringLiteral("Exit"));
     auto* helpButton = new QPushButton(QStringLiteral("Help"));
@@ -194,7 +198,23 @@ void TRVPMain::ChangeToBrowse()
 
 void TRVPMain::ChangeToFilter()
 {
-    if (currentPage() != 2) showPage(2);
+    if (currentPage() == 2) return;
+    if (!filterPlaced_) {
+        filter_->copyGeometryFrom(
+            [this](const QString& n) { return RectOnPage(record_, record_->field(n)); },
+            [this](const QString& n) { return RectOnPage(record_, BuddyLabelOf(record_->field(n))); });
+        filterPlaced_ = true;
+    }
+    showPage(2);
+}
+
+void TRVPMain::SetNowClick()
+{
+    if (currentPage() != 2 || editing_ || !table_.isOpen()) return;
+    filter_->setNow(table_.table(), prefs_.shortDateFmt, filterExpression);
+    table_->goTop();
+    reloadView();
+    SetButtons();
 }
 
 void TRVPMain::paintEvent(QPaintEvent* event)

@@ -19,6 +19,7 @@ namespace rp {
 
 class BrowseGrid;
 class BrowseModel;
+class FilterPage;
 class RecordPage;
 
 class TRVPMain : public QMainWindow {
@@ -56,6 +57,7 @@ public:
     void ChangeToRecord();
     void ChangeToBrowse();
     void ChangeToFilter();
+    void SetNowClick();
     int currentPage() const;
 
     // The "New Record" prompt: asked for the ZIP and/or the names, gives the typed values or
@@ -67,6 +69,8 @@ public:
     AddressTable& addressTable() { return table_; }
     RecordPage* recordPage() const { return record_; }
     BrowseGrid* browseGrid() const { return grid_; }
+    FilterPage* filterPage() const { return filter_; }
+    QLabel* filterPicture() const { return filterPicture_; }
     QPushButton* pageButton(int page) const { return pageButtons_[page]; }
     QMenu* fileMenu() const { return fileMenu_; }
     QMenu* utilitiesMenu() const { return utilitiesMenu_; }
@@ -117,6 +121,8 @@ private:
     RecordPage* record_ = nullptr;
     BrowseModel* model_ = nullptr;
     BrowseGrid* grid_ = nullptr;
+    FilterPage* filter_ = nullptr;
+    bool filterPlaced_ = false;
     QPushButton* pageButtons_[3] = {};
     QPushButton* browsePrior_ = nullptr;
     QPushButton* browseNext_ = nullptr;

@@ -8,13 +8,14 @@
 
 #include "app/BrowseModel.h"
 #include "app/DateText.h"
+#include "app/FilterBuilder.h"
+#include "app/FilterPage.h"
 #include "app/IniFile.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
 #include "app/TPreferences.h"
 #include "app/TRVPMain.h"
 #include "data/AddressFile.h"
-#include "data/AddressLayout.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"
 
@@ -83,7 +84,7 @@ void TRVPMain::OnOpenRVWFile(bool opened)
     }
     record_->setNoFile(false);
     if (table_->orderNumber("LNAME") != 0) table_->setOrder("LNAME");
-    table_->setFilter(kStandingCondition.toStdString());
+    ApplyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression);
     table_->goTop();
     reloadView();
     QApplication::processEvents();
@@ -101,6 +102,7 @@ void TRVPMain::LoadPreferences()
     engine_.settings.dateFormat = prefs_.shortDateFmt.toStdString();
     record_->setDateMask(QtInputMask(prefs_.dateEditMask));
     record_->dateFormatLabel()->setText(QLatin1Char('(') + prefs_.shortDateFmt + QLatin1Char(')'));
+    filter_->setDateFormat(prefs_.shortDateFmt);
     afterRecordChange();
 }
 

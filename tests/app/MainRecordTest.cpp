@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/DateText.h"
+#include "app/FilterPage.h"
 #include "data/RecordText.h"
 #include "xbase/DateUtil.h"
 
@@ -248,6 +249,35 @@ TEST_F(MainRecordTest, PageButtonsBeepWhileEditing)
     EXPECT_EQ(w.currentPage(), 1);
     EXPECT_EQ(w.pageButton(1)->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x80));
     EXPECT_EQ(w.pageButton(0)->palette().color(QPalette::ButtonText), QColor(0x80, 0x00, 0x80));
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile)
+{
+    makeFile("OTHER.DBF", {{"Brook", "Al", "Salem", "OR", "97301"}, {"Zorn", "Di", "Bend", "OR", "97701"}});
+    TRVPMain& w = start();
+    w.ChangeToFilter();
+    w.filterPage()->line(0)->setText("br");
+    w.filterPage()->setNowButton()->click();
+    EXPECT_EQ(w.filterExpression, "UPPER(LNAME)=\"BR\"");
+    EXPECT_EQ(w.filterPage()->countLabel()->text(), "1 matches");
+    EXPECT_TRUE(w.filterPicture()->isVisibleTo(&w));
+    EXPECT_EQ(table().visibleCount(), 1u);
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+
+    ASSERT_TRUE(w.OpenRVWDBF(path("OTHER.DBF")));
+    EXPECT_EQ(table().visibleCount(), 1u);
+    EXPECT_EQ(field("LNAME")->text(), "Brook");
+
+    w.filterPage()->clearButton()->click();
+    EXPECT_EQ(w.filterExpression, "");
+    EXPECT_EQ(w.filterPage()->countLabel()->text(), "2 matches (all records)");
+    EXPECT_FALSE(w.filterPicture()->isVisibleTo(&w));
 }
 
 }  // namespace
