@@ -3,29 +3,18 @@
 // record, with every tag kept up to date, under 10 ms.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QLineEdit>
 #include <filesystem>
 
 #include "app/RecordPage.h"
 #include "app/TRVPMain.h"
+#include "bench/BenchApplication.h"
 #include "bench/BenchTables.h"
 #include "framework/ScriptedMessages.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-void ensureApplication()
-{
-    static int argc = 1;
-    static char name[] = "xbase_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
-}
 
 // A copy of the indexed million-record table (with its index and memo files) for benchmarks
 // that change it, made on the first call.
@@ -53,7 +42,7 @@ QString dataFolder()
 
 void BM_OpenAddressFileAndShowFirstRecord(benchmark::State& state)
 {
-    ensureApplication();
+    bench::ensureApplication();
     rp::ScriptedMessages quiet;
     rp::MessagesScope scope(quiet);
     const QString path = writableAddressTable();
@@ -69,7 +58,7 @@ BENCHMARK(BM_OpenAddressFileAndShowFirstRecord)->Unit(benchmark::kMillisecond)->
 
 void BM_AddAndSaveRecord(benchmark::State& state)
 {
-    ensureApplication();
+    bench::ensureApplication();
     rp::ScriptedMessages quiet;
     rp::MessagesScope scope(quiet);
     xbase::Engine engine;

@@ -1,0 +1,59 @@
+#include "app/TRVWSearching.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace rp {
+namespace {
+
+// The label is this many average characters wide; a longer text ends in "…".
+constexpr int kTextChars = 44;
+
+}  // namespace
+
+TRVWSearching::TRVWSearching(const QString& text, QWidget* parent) : Dialog(parent, 1027)
+{
+    setWindowTitle(QStringLiteral("Searching"));
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    const int width = fontMetrics().averageCharWidth() * kTextChars;
+    text_ = new QLabel(fontMetrics().elidedText(QStringLiteral("Searching for: ") + text, Qt::ElideRight, width), this);
+    text_->setMinimumWidth(width);
+    text_->setToolTip(text);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setWhatsThis(QStringLiteral("Stops the search and goes back to the record you were on."));
+    connect(cancel_, &QPushButton::clicked, this, &TRVWSearching::reject);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->setSpacing(14);
+    layout->addWidget(text_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    sinceEvents_.start();
+}
+
+bool TRVWSearching::afterRecord()
+{
+    if (sinceEvents_.hasExpired(kEventIntervalMs)) {
+        QCoreApplication::processEvents();
+        sinceEvents_.restart();
+    }
+    return !cancelled_;
+}
+
+void TRVWSearching::reject()
+{
+    cancelled_ = true;
+    Dialog::reject();
+}
+
+}  // namespace rp
