@@ -20,6 +20,7 @@ CommandStates ComputeCommandStates(bool open, bool editing, bool hasRecord, bool
     s.addCaption = e ? QStringLiteral("Add") : QStringLiteral("&Add");
     s.editCaption = e ? QStringLiteral("Edit") : QStringLiteral("&Edit");
     s.deleteCaption = e ? QStringLiteral("Delete") : QStringLiteral("&Delete");
+    s.searchCaption = e ? QStringLiteral("Search") : QStringLiteral("Searc&h");
     return s;
 }
 

@@ -12,10 +12,10 @@ struct CommandStates {
     bool saveCancelShown = false;   // Save and Cancel buttons
     bool addShown = false;          // Add: shown and enabled
     bool editDeleteShown = false;   // Edit and Delete: shown and enabled
-    bool recordCommandsShown = false;  // previous/next
+    bool recordCommandsShown = false;  // Search, Search Memo, previous/next
     bool recordMenus = false;       // Clone, Order and the Utilities, Labels, ... menus
     bool filterPicture = false;     // the filter status picture
-    QString saveCaption, cancelCaption, addCaption, editCaption, deleteCaption;
+    QString saveCaption, cancelCaption, addCaption, editCaption, deleteCaption, searchCaption;
 };
 
 CommandStates ComputeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet);

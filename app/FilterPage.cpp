@@ -68,8 +68,6 @@ FilterPage::FilterPage(QWidget* parent) : QWidget(parent)
     setNow_->setToolTip(QStringLiteral("Set the filter the lines describe and count its records"));
     clear_->setToolTip(QStringLiteral("Empty every line and show all records"));
     for (QPushButton* b : {setNow_, clear_}) b->setAutoDefault(false);
-    // Room for the longest count a file can give.
-    count_->setMinimumWidth(count_->fontMetrics().horizontalAdvance(QStringLiteral("9999999 matches (all records)")));
     auto* row = new QHBoxLayout(footer_);
     row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(setNow_);

@@ -78,6 +78,7 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     auto* memoLabel = new QLabel("Memo");
     memo_ = new QPlainTextEdit;
     memo_->setTabChangesFocus(true);
+    memo_->setMinimumHeight(80);
     memo_->setWhatsThis("Free notes of any length. Typing here starts editing the record.");
     memo_->installEventFilter(this);
     memo_->viewport()->installEventFilter(this);
@@ -85,9 +86,18 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
         if (!memoLoading_) emit memoTyped();
     });
+    searchButton = button("Searc&h");
+    searchMemoButton = button("Search Memo");
+    findNextButton = button("Find Next");
+    findNextButton->hide();
     auto* memoColumn = new QVBoxLayout;
     memoColumn->addWidget(memoLabel);
     memoColumn->addWidget(memo_, 1);
+    auto* memoButtons = new QHBoxLayout;
+    memoButtons->addWidget(searchMemoButton);
+    memoButtons->addWidget(findNextButton);
+    memoButtons->addStretch();
+    memoColumn->addLayout(memoButtons);
 
     addButton = button("&Add");
     editButton = button("&Edit");
@@ -99,7 +109,7 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     priorButton->setToolTip("Previous record");
     nextButton->setToolTip("Next record");
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {addButton, editButton, saveButton, cancelButton, deleteButton})
+    for (QPushButton* b : {addButton, editButton, saveButton, cancelButton, deleteButton, searchButton})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(priorButton);
@@ -117,6 +127,7 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     noFile_ = new QLabel("Please Open or Create a Ravenpost file");
     noFile_->setObjectName("noFilePanel");
     static_cast<QLabel*>(noFile_)->setAlignment(Qt::AlignCenter);
+    static_cast<QLabel*>(noFile_)->setWordWrap(true);
     noFile_->setAutoFillBackground(true);
     QFont big = noFile_->font();
     big.setPointSizeF(big.pointSizeF() * 1.4);
@@ -134,6 +145,8 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
         previous = w;
     }
     setTabOrder(previous, memo_);
+    setTabOrder(memo_, searchMemoButton);
+    setTabOrder(searchMemoButton, findNextButton);
 }
 
 QLineEdit* RecordPage::addField(QGridLayout* grid, int row, int column, const QString& label, const QString& name,
@@ -155,6 +168,9 @@ QPushButton* RecordPage::button(const QString& caption)
 {
     auto* b = new QPushButton(caption);
     b->setAutoDefault(false);
+    // Narrower than the style's usual minimum when the window is small: all eight record
+    // buttons together would not fit 610 pixels.
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 16);
     b->setFocusPolicy(Qt::TabFocus);
     return b;
 }

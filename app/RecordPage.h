@@ -33,6 +33,7 @@ public:
     static const QStringList& fieldOrder();
 
     QPushButton *addButton, *editButton, *saveButton, *cancelButton, *deleteButton;
+    QPushButton *searchButton, *searchMemoButton, *findNextButton;
     QPushButton *priorButton, *nextButton;
 
     void setNoFile(bool noFile);

@@ -19,6 +19,7 @@
 #include "app/BrowseModel.h"
 #include "app/DateText.h"
 #include "app/FilterPage.h"
+#include "app/OrderMenu.h"
 #include "app/RecordPage.h"
 #include "app/WindowPlacement.h"
 #include "framework/Background.h"
@@ -49,6 +50,7 @@ TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* pa
     typingMode_->setText(QStringLiteral("Insert"));
     qApp->installEventFilter(this);
     showPage(0);
+    SetButtons();
     resize(kMainWindowSize);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(StartPosition(screen->geometry().size(), kMainWindowSize));
@@ -70,6 +72,14 @@ void TRVPMain::buildMenus()
     fileMenu_->addSeparator();
     fileMenu_->addAction(QStringLiteral("E&xit"), this, &TRVPMain::close);
     mruSeparator_ = fileMenu_->addSeparator();
+
+    orderMenu_ = new OrderMenu(table_, this);
+    menuBar()->addMenu(orderMenu_->menu());
+    connect(orderMenu_, &OrderMenu::orderPicked, this, [this] {
+        reloadView();
+        if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
+        SetButtons();
+    });
 
     utilitiesMenu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
     utilitiesMenu_->addAction(QStringLiteral("&Count Records"), this, &TRVPMain::CountRecordsMenuClick);
@@ -151,6 +161,9 @@ QWidget* TRVPMain::buildPages()
     connect(record_->saveButton, &QPushButton::clicked, this, &TRVPMain::SaveButtonClick);
     connect(record_->cancelButton, &QPushButton::clicked, this, &TRVPMain::CancelButtonClick);
     connect(record_->deleteButton, &QPushButton::clicked, this, &TRVPMain::DeleteButtonClick);
+    connect(record_->searchButton, &QPushButton::clicked, this, &TRVPMain::SearchButtonClick);
+    connect(record_->searchMemoButton, &QPushButton::clicked, this, &TRVPMain::SearchMemoButtonClick);
+    connect(record_->findNextButton, &QPushButton::clicked, this, &TRVPMain::FindNextButtonClick);
     for (QPushButton* b : {record_->priorButton, browsePrior_})
         connect(b, &QPushButton::clicked, this, &TRVPMain::PriorButtonClick);
     for (QPushButton* b : {record_->nextButton, browseNext_})

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "app/AddingRules.h"
+#include "app/MemoSearch.h"
 #include "app/Preferences.h"
 #include "data/AddressTable.h"
 
@@ -20,6 +21,7 @@ namespace rp {
 class BrowseGrid;
 class BrowseModel;
 class FilterPage;
+class OrderMenu;
 class RecordPage;
 
 class TRVPMain : public QMainWindow {
@@ -53,6 +55,9 @@ public:
     void DeleteButtonClick();
     void PriorButtonClick();
     void NextButtonClick();
+    void SearchButtonClick();
+    void SearchMemoButtonClick();
+    void FindNextButtonClick();
 
     void ChangeToRecord();
     void ChangeToBrowse();
@@ -63,6 +68,10 @@ public:
     // The "New Record" prompt: asked for the ZIP and/or the names, gives the typed values or
     // nothing on Cancel. Tests replace it.
     std::function<std::optional<NewRecordValues>(bool askZip, bool askNames)> newRecordPrompt;
+    // The "Search" box for the ticked order (caption, date-format line or empty) and the
+    // "Memo Search" box (last text): the typed text, or nothing on Cancel. Tests replace them.
+    std::function<std::optional<QString>(const QString& caption, const QString& dateLine)> searchPrompt;
+    std::function<std::optional<QString>(const QString& lastText)> memoSearchPrompt;
     // The Preferences dialog, run modally; tests replace it.
     std::function<void()> preferencesDialog;
 
@@ -70,6 +79,7 @@ public:
     RecordPage* recordPage() const { return record_; }
     BrowseGrid* browseGrid() const { return grid_; }
     FilterPage* filterPage() const { return filter_; }
+    OrderMenu* orderMenu() const { return orderMenu_; }
     QLabel* filterPicture() const { return filterPicture_; }
     QPushButton* pageButton(int page) const { return pageButtons_[page]; }
     QMenu* fileMenu() const { return fileMenu_; }
@@ -128,6 +138,8 @@ private:
     QPushButton* browseNext_ = nullptr;
     QMenu* fileMenu_ = nullptr;
     QMenu* utilitiesMenu_ = nullptr;
+    OrderMenu* orderMenu_ = nullptr;
+    MemoSearch memoSearch_;
     QAction* mruSeparator_ = nullptr;
     QLabel* typingMode_ = nullptr;
     QLabel* filterPicture_ = nullptr;

@@ -10,6 +10,7 @@
 #include "app/DateText.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
+#include "app/OrderMenu.h"
 #include "app/IniFile.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
@@ -76,6 +77,7 @@ bool TRVPMain::OpenRVWDBF(const QString& path)
 void TRVPMain::OnOpenRVWFile(bool opened)
 {
     editing_ = false;
+    memoSearch_ = MemoSearch{};
     if (!opened) {
         table_.close();
         record_->setNoFile(true);
@@ -83,7 +85,7 @@ void TRVPMain::OnOpenRVWFile(bool opened)
         return;
     }
     record_->setNoFile(false);
-    if (table_->orderNumber("LNAME") != 0) table_->setOrder("LNAME");
+    orderMenu_->SetMenuOrder(OrderMenu::kLastNameEntry);
     ApplyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression);
     table_->goTop();
     reloadView();

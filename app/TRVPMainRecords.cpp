@@ -11,7 +11,11 @@
 #include "app/BrowseModel.h"
 #include "app/CommandStates.h"
 #include "app/DateText.h"
+#include "app/MemoWalk.h"
+#include "app/OrderMenu.h"
 #include "app/RecordPage.h"
+#include "app/RecordSearch.h"
+#include "app/TSearchBox.h"
 #include "app/TNewRecord.h"
 #include "app/TRVPMain.h"
 #include "data/RecordText.h"
@@ -31,6 +35,11 @@ void TRVPMain::SetButtons()
         ComputeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(), !filterExpression.isEmpty());
     fileMenu_->menuAction()->setEnabled(s.fileMenu);
     utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
+    orderMenu_->menu()->menuAction()->setEnabled(s.recordMenus);
+    record_->searchButton->setVisible(s.recordCommandsShown);
+    record_->searchButton->setText(s.searchCaption);
+    record_->searchMemoButton->setVisible(s.recordCommandsShown);
+    record_->findNextButton->setVisible(!editing_ && memoSearch_.found());
     record_->saveButton->setVisible(s.saveCancelShown);
     record_->cancelButton->setVisible(s.saveCancelShown);
     record_->saveButton->setText(s.saveCaption);
@@ -208,6 +217,40 @@ void TRVPMain::PriorButtonClick()
 void TRVPMain::NextButtonClick()
 {
     moveRecord(1);
+}
+
+}  // namespace rp
+
+namespace rp {
+
+void TRVPMain::SearchButtonClick()
+{
+    if (!hasCurrentRecord() || editing_) return;
+    const QString dateLine = orderMenu_->currentTag() == QLatin1String("DATE") ? prefs_.shortDateFmt : QString();
+    const auto input = searchPrompt ? searchPrompt(orderMenu_->currentCaption(), dateLine)
+                                    : TSearchBox::forOrder(orderMenu_->currentCaption(), dateLine, this)->ask();
+    if (input && SearchFor(table_.table(), orderMenu_->currentTag(), *input, prefs_.shortDateFmt)) afterRecordChange();
+    SetButtons();
+}
+
+void TRVPMain::SearchMemoButtonClick()
+{
+    if (!hasCurrentRecord() || editing_) return;
+    const auto text = memoSearchPrompt ? memoSearchPrompt(memoSearch_.text())
+                                       : TSearchBox::forMemo(memoSearch_.text(), this)->ask();
+    if (!text) return;
+    memoSearch_.setText(*text);
+    FindTextInMemo(memoSearch_, table_.table(), MemoWalkStart::First, this, grid_);
+    afterRecordChange();
+    SetButtons();
+}
+
+void TRVPMain::FindNextButtonClick()
+{
+    if (!hasCurrentRecord() || editing_ || !memoSearch_.found()) return;
+    FindTextInMemo(memoSearch_, table_.table(), MemoWalkStart::AfterCurrent, this, grid_);
+    afterRecordChange();
+    SetButtons();
 }
 
 }  // namespace rp

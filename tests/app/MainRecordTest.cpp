@@ -282,3 +282,35 @@ TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile)
 
 }  // namespace
 }  // namespace rp
+
+namespace rp {
+namespace {
+
+TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage)
+{
+    TRVPMain& w = start();
+    QString askedCaption;
+    w.searchPrompt = [&](const QString& caption, const QString&) {
+        askedCaption = caption;
+        return std::optional<QString>("cl");
+    };
+    w.SearchButtonClick();
+    EXPECT_EQ(askedCaption, "Last Name");
+    EXPECT_EQ(field("LNAME")->text(), "Clark");
+
+    w.EditButtonClick();
+    w.recordPage()->memo()->setPlainText("Call after Easter");
+    w.SaveButtonClick();
+    table().goTop();
+    w.memoSearchPrompt = [](const QString&) { return std::optional<QString>("easter"); };
+    w.SearchMemoButtonClick();
+    EXPECT_EQ(field("LNAME")->text(), "Clark");
+    EXPECT_TRUE(w.recordPage()->findNextButton->isVisibleTo(&w));
+    w.FindNextButtonClick();
+    EXPECT_EQ(shown.beeps(), 1);
+    EXPECT_EQ(field("LNAME")->text(), "Clark");
+    EXPECT_FALSE(w.recordPage()->findNextButton->isVisibleTo(&w));
+}
+
+}  // namespace
+}  // namespace rp
