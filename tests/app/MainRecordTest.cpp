@@ -314,3 +314,32 @@ TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage)
 
 }  // namespace
 }  // namespace rp
+
+namespace rp {
+namespace {
+
+TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce)
+{
+    TRVPMain& w = start();
+    w.EditButtonClick();
+    QLineEdit* date = field("DATE");
+    date->setFocus();
+    QApplication::processEvents();
+    date->setText("12/25/2026");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(date->text(), "//");  // the remembered empty date
+    date->setText("12/25/2026");
+    w.SaveButtonClick();
+    EXPECT_EQ(table().date("DATE"), xbase::julianDay(2026, 12, 25));
+
+    w.preferencesDialog = [this] {
+        ini().writeString("Date", "ShortDateFmt", "dd.mm.yyyy");
+        ini().writeString("Date", "DateEditMask", "!99.99.9999;1;_");
+    };
+    w.PreferencesMenuClick();
+    EXPECT_EQ(w.recordPage()->dateFormatLabel()->text(), "(dd.mm.yyyy)");
+    EXPECT_EQ(date->text(), "25.12.2026");
+}
+
+}  // namespace
+}  // namespace rp
