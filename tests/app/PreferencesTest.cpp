@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "IniFolderFixture.h"
 #include "QtPrinting.h"
 #include "app/IniFile.h"
 #include "app/Preferences.h"
@@ -27,18 +28,7 @@ TEST(EmptyDateTemplateTest, DigitPlacesBetweenBangAndSemicolonBecomeBlanks)
     EXPECT_EQ(EmptyDateTemplate("!9999999999/9999999999/99;1;_"), "          /         ");
 }
 
-class PreferencesFileTest : public ::testing::Test {
-protected:
-    QString path() const { return dir_.filePath(QStringLiteral("RAVENP.INI")); }
-    void put(const QByteArray& bytes) const
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QTemporaryDir dir_;
-};
+using PreferencesFileTest = IniFolderTest;
 
 TEST_F(PreferencesFileTest, MissingFileGivesTheProgramDefaults)
 {
