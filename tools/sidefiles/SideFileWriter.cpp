@@ -52,12 +52,12 @@ int writeSideFile(const SideFile& side, const std::string& sourceDir, const std:
         table->appendBlank();
         for (const auto& [column, value] : row) {
             // Every field is filled, and nothing outside the layout is silently dropped.
-            if (table->fieldNumber(column) == 0)
+            const int n = table->fieldNumber(column);
+            if (n == 0)
                 throw std::runtime_error(side.source + ": column " + column + " is not a field of " + side.file);
-            const xbase::Field& f = table->field(table->fieldNumber(column));
-            if (f.type == 'C' && value.size() > f.width)
-                throw std::runtime_error(side.source + ": \"" + value + "\" is wider than " + f.name);
-            table->setText(column, value);
+            if (table->field(n).type == 'C' && value.size() > table->field(n).width)
+                throw std::runtime_error(side.source + ": \"" + value + "\" is wider than " + column);
+            table->setText(n, value);
         }
         if (static_cast<int>(row.size()) != table->fieldCount())
             throw std::runtime_error(side.source + ": a row does not fill every field of " + side.file);
