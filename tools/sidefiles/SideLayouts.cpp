@@ -46,9 +46,9 @@ SourceRow labelStockRow(const SourceRow& source) {
     SourceRow row = source;
     row.erase("PART");
     row.erase("KIND");
-    row["USERDESC"] = labelStockName(source.at("PART"), source.at("KIND"),
-                                     std::stod(source.at("LBLHEIGHT")), std::stod(source.at("LBLWIDTH")));
-    row["USERDEF"] = "F";
+    row.emplace("USERDESC", labelStockName(source.at("PART"), source.at("KIND"),
+                                           std::stod(source.at("LBLHEIGHT")), std::stod(source.at("LBLWIDTH"))));
+    row.emplace("USERDEF", "F");
     return row;
 }
 
