@@ -4,6 +4,7 @@
 #include <QDir>
 
 #include "app/DataFolder.h"
+#include "app/SideFiles.h"
 #include "app/SingleInstance.h"
 #include "app/TRVPMain.h"
 #include "framework/Messages.h"
@@ -23,6 +24,7 @@ int RunRavenpost(int argc, char** argv)
         messages().error(QStringLiteral("Ravenpost"), QString::fromLocal8Bit(e.what()));
         return 1;
     }
+    CopyMissingSideFiles(folder, DeliveredSideFolders(QApplication::applicationDirPath()));
     SingleInstance instance(folder);
     if (!instance.isFirst()) {
         instance.notifyRunning();

@@ -1,0 +1,51 @@
+#include "app/SideFiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace rp {
+namespace {
+
+// The file of that name in folder, whatever its letter case; empty when there is none.
+QString findFile(const QString& folder, const QString& name)
+{
+    const QStringList found = QDir(folder).entryList({name}, QDir::Files);
+    return found.isEmpty() ? QString() : QDir(folder).filePath(found.constFirst());
+}
+
+}  // namespace
+
+const QStringList& SideFileNames()
+{
+    static const QStringList names = {"RVPLBLS.DBF", "RVPLSU.DBF",  "RVPENVS.DBF",
+                                      "RVPESU.DBF",  "RVPLTRS.DBF", "RVPSZCK.DBF"};
+    return names;
+}
+
+QStringList DeliveredSideFolders(const QString& executableFolder)
+{
+    return {executableFolder, QDir(executableFolder).filePath(QStringLiteral("../share"))};
+}
+
+QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders)
+{
+    QStringList copied;
+    for (const QString& name : SideFileNames()) {
+        if (!findFile(dataFolder, name).isEmpty()) continue;
+        for (const QString& source : sourceFolders) {
+            const QString table = findFile(source, name);
+            if (table.isEmpty()) continue;
+            const QString base = QFileInfo(name).completeBaseName();
+            for (const char* ext : {".DBF", ".CDX", ".FPT"}) {
+                const QString from = findFile(source, base + QLatin1String(ext));
+                if (!from.isEmpty()) QFile::copy(from, QDir(dataFolder).filePath(base + QLatin1String(ext)));
+            }
+            copied << name;
+            break;
+        }
+    }
+    return copied;
+}
+
+}  // namespace rp

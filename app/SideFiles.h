@@ -1,0 +1,20 @@
+#pragma once
+// The side tables delivered with the program (label stocks and setups, envelope sizes and
+// setups, letters, the state/ZIP table) are copied into the data folder when missing there.
+#include <QString>
+#include <QStringList>
+
+namespace rp {
+
+// The six side tables, by file name.
+const QStringList& SideFileNames();
+
+// Where the delivered tables are: beside the program, or in the build tree's share folder.
+QStringList DeliveredSideFolders(const QString& executableFolder);
+
+// Copies each side table (with its index and memo files) that dataFolder lacks from the first
+// source folder holding it; a table the user already has is never overwritten. Returns the
+// names copied.
+QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders);
+
+}  // namespace rp
