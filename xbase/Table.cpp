@@ -280,7 +280,7 @@ std::uint32_t Table::visibleCount() {
     std::uint32_t here = recno_;
     bool bof = bof_, eof = eof_;
     std::uint32_t n = 0;
-    if (order_ > 0 && (!scopeLow_.empty() || !scopeHigh_.empty() || !listsEveryRecord(currentOrder()))) {
+    if (order_ > 0 && (!scope_.unbounded() || !listsEveryRecord(currentOrder()))) {
         for (orderedTop(); !eof_; orderedSkip(1)) ++n;
     } else if (const std::vector<std::uint32_t>* candidates = queryCandidates()) {
         for (std::uint32_t r : *candidates) {

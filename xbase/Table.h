@@ -25,6 +25,7 @@
 #include "xbase/File.h"
 #include "xbase/IdxFile.h"
 #include "xbase/IndexCursor.h"
+#include "xbase/KeyRange.h"
 #include "xbase/MemoFile.h"
 #include "xbase/RecordSource.h"
 
@@ -235,13 +236,17 @@ private:
     void planQuery();
     const std::vector<std::uint32_t>* queryCandidates();
 
+    // Where navigation in the current order keeps: the scope, narrowed by the query's ranges
+    // on that order's keys (see TableQuery.cpp).
+    const KeyRange& bounds();
+
     // Ordered navigation.
-    bool orderedStep(int direction);  // moves the cursor on until a visible record in scope
-    bool placeCursorOnCurrent();      // true when the cursor stands on the current record's entry
-    bool inScope(std::string_view key) const;
+    // Moves the cursor on until a visible record within the bounds; a cursor short of the
+    // bounds goes to their near end first.
+    bool orderedStep(int direction);
+    bool placeCursorOnCurrent();  // true when the cursor stands on the current record's entry
     bool seekEncoded(const std::string& key);
     void orderedTop();
-    void cursorToBottom();  // the last entry, or the last within the scope's high end
     void orderedBottom();
     void orderedSkip(long n);
 
@@ -317,7 +322,9 @@ private:
     int order_ = 0;
     std::unique_ptr<IndexCursor> cursor_;
     bool cursorOnCurrent_ = false;
-    std::string scopeLow_, scopeHigh_;
+    KeyRange scope_;
+    KeyRange bounds_;
+    bool boundsKnown_ = false;  // bounds_ is for the current order, scope and query
     bool found_ = false;
     // The structural keys before the edit, by the header offset of their tag.
     std::vector<std::pair<std::uint32_t, std::optional<std::string>>> oldKeys_;
@@ -326,7 +333,7 @@ private:
     // answered from that tag's key range: the records listed there are the only candidates.
     struct QueryPlan {
         const IndexTag* tag = nullptr;  // null: every record is a candidate
-        std::string low, high;          // key prefixes bounding the range; empty = open
+        KeyRange range;
         bool computed = false;
         std::vector<std::uint32_t> candidates;  // sorted record numbers, once computed
     };

@@ -199,8 +199,7 @@ void Table::reloadStructuralOrders() {
         if (orders_[static_cast<std::size_t>(n - 1)].tag == current) order_ = n;
     if (order_ == 0) {
         cursor_.reset();
-        scopeLow_.clear();
-        scopeHigh_.clear();
+        scope_ = {};
     }
 }
 
@@ -323,8 +322,8 @@ void Table::setOrder(int n) {
     order_ = n;
     cursor_ = n == 0 ? nullptr : std::make_unique<IndexCursor>(*orders_[static_cast<std::size_t>(n - 1)].tag);
     cursorOnCurrent_ = false;
-    scopeLow_.clear();
-    scopeHigh_.clear();
+    scope_ = {};
+    boundsKnown_ = false;
 }
 
 void Table::setOrder(std::string_view tagName) {

@@ -12,27 +12,18 @@ bool startsWith(std::string_view key, std::string_view prefix) {
     return key.size() >= prefix.size() && key.compare(0, prefix.size(), prefix) == 0;
 }
 
-// Whether a key lies before the low end (or after the high end) of a scope, comparing as
-// many leading bytes as the scope key has.
-bool belowLow(std::string_view key, const std::string& low) {
-    return !low.empty() && key.substr(0, low.size()) < low;
-}
-
-bool aboveHigh(std::string_view key, const std::string& high) {
-    return !high.empty() && key.substr(0, high.size()) > high;
-}
-
 }  // namespace
 
-bool Table::inScope(std::string_view key) const {
-    return !belowLow(key, scopeLow_) && !aboveHigh(key, scopeHigh_);
-}
-
 bool Table::orderedStep(int direction) {
+    const KeyRange& b = bounds();
+    // Whether a key lies below or above the bounds follows key order: one seek reaches their
+    // near end, and nothing past their far end lies within them.
+    if (cursor_->valid() && (direction > 0 ? b.below(cursor_->key()) : b.above(cursor_->key()))) {
+        if (direction > 0) cursor_->seek(b.low);
+        else cursor_->seekLast(b.high);
+    }
     for (; cursor_->valid(); direction > 0 ? cursor_->next() : cursor_->prev()) {
-        std::string_view key = cursor_->key();
-        if (direction > 0 ? aboveHigh(key, scopeHigh_) : belowLow(key, scopeLow_)) break;
-        if (!inScope(key)) continue;
+        if (direction > 0 ? b.above(cursor_->key()) : b.below(cursor_->key())) break;
         std::uint32_t r = cursor_->recno();
         // A record that another open appended since the count was read.
         if (r > count_ && mode_ != OpenMode::Exclusive) refreshCount();
@@ -60,19 +51,13 @@ bool Table::placeCursorOnCurrent() {
 }
 
 void Table::orderedTop() {
-    if (scopeLow_.empty()) cursor_->first();
-    else cursor_->seek(scopeLow_);
+    cursor_->first();
     if (orderedStep(+1)) bof_ = eof_ = false;
     else standAtEnd(true);
 }
 
-void Table::cursorToBottom() {
-    if (scopeHigh_.empty()) cursor_->last();
-    else cursor_->seekLast(scopeHigh_);
-}
-
 void Table::orderedBottom() {
-    cursorToBottom();
+    cursor_->last();
     if (orderedStep(-1)) bof_ = eof_ = false;
     else standAtEnd(true);
 }
@@ -89,7 +74,7 @@ void Table::orderedSkip(long n) {
     }
     for (; n < 0; ++n) {
         if (eof_) {
-            cursorToBottom();
+            cursor_->last();
         } else {
             placeCursorOnCurrent();
             cursor_->prev();
@@ -174,14 +159,14 @@ bool Table::seekLogical(bool value) {
 }
 
 void Table::setScope(std::string_view low, std::string_view high) {
+    boundsKnown_ = false;
     if (low.empty() && high.empty()) {
-        scopeLow_.clear();
-        scopeHigh_.clear();
+        scope_ = {};
         return;
     }
     const Order& o = currentOrder();
-    scopeLow_ = low.empty() ? std::string() : encodeSeekKey(o, low);
-    scopeHigh_ = high.empty() ? std::string() : encodeSeekKey(o, high);
+    scope_.low = low.empty() ? std::string() : encodeSeekKey(o, low);
+    scope_.high = high.empty() ? std::string() : encodeSeekKey(o, high);
 }
 
 }  // namespace xbase

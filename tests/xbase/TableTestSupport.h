@@ -42,3 +42,10 @@ inline std::vector<std::uint32_t> walk(xbase::Table& t) {
     for (t.goTop(); !t.eof(); t.skip()) seen.push_back(t.recNo());
     return seen;
 }
+
+// Record numbers visited from bottom to top, listed from top to bottom.
+inline std::vector<std::uint32_t> walkBack(xbase::Table& t) {
+    std::vector<std::uint32_t> seen;
+    for (t.goBottom(); !t.eof() && !t.bof(); t.skip(-1)) seen.insert(seen.begin(), t.recNo());
+    return seen;
+}
