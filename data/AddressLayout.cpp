@@ -46,14 +46,14 @@ const std::array<AddressTagDef, 21>& AddressTags()
 
 bool HasAddressLayout(const xbase::Table& table, int stateWidth)
 {
-    for (const xbase::FieldSpec& spec : AddressFields()) {
-        if (spec.name == "BEGIN") continue;
-        const int n = table.fieldNumber(spec.name);
+    for (const xbase::FieldSpec& wanted : AddressFields()) {
+        if (wanted.name == "BEGIN") continue;
+        const int n = table.fieldNumber(wanted.name);
         if (n == 0) return false;
         const xbase::Field& f = table.field(n);
-        if (f.type != spec.type) return false;
-        if (spec.type != 'C') continue;
-        const int width = spec.name == "STATE" ? stateWidth : spec.width;
+        if (f.type != wanted.type) return false;
+        if (wanted.type != 'C') continue;
+        const int width = wanted.name == "STATE" ? stateWidth : wanted.width;
         if (f.width != width) return false;
     }
     return true;
