@@ -9,13 +9,13 @@
 namespace rp {
 namespace {
 
-// Keeps the table's record, order and exact-match setting and puts them back.
+// Keeps the table's order and exact-match setting, put back when it goes, and its record, put
+// back on request (setting an order keeps the current record, so the two are independent).
 class PositionKeeper {
 public:
     explicit PositionKeeper(xbase::Table& t)
         : t_(t), recno_(t.recNo()), order_(t.order()), exact_(t.engine().settings.exact) {}
-    ~PositionKeeper() { restoreSettings(); }
-    void restoreSettings()
+    ~PositionKeeper()
     {
         t_.engine().settings.exact = exact_;
         t_.setOrder(order_);
@@ -65,7 +65,6 @@ bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QStri
         city = FieldText(table, "CITY");
         state = FieldText(table, "STATE");
     }
-    keep.restoreSettings();
     keep.restoreRecord();
     return found;
 }
@@ -80,7 +79,6 @@ bool CheckDupName(xbase::Table& table, const QString& first, const QString& last
     if (first.isEmpty() || last.isEmpty()) return true;
     PositionKeeper keep(table);
     if (!seekKey(table, "LNAME", DupNameKey(first, last), true)) {
-        keep.restoreSettings();
         keep.restoreRecord();
         return true;
     }
@@ -90,10 +88,7 @@ bool CheckDupName(xbase::Table& table, const QString& first, const QString& last
                          FieldText(table, "CITY") + QLatin1Char(',') + FieldText(table, "STATE") +
                          QLatin1Char(' ') + FieldText(table, "ZIP") + QStringLiteral("\r\n\r\nContinue adding?");
     const bool goOn = messages().question(QStringLiteral("Possible Duplicate"), text, false);
-    const std::uint32_t duplicate = table.recNo();
-    keep.restoreSettings();
     if (goOn) keep.restoreRecord();
-    else table.go(duplicate);
     return goOn;
 }
 
