@@ -89,7 +89,7 @@ void BrowseModel::reset()
 
 RowWindow* BrowseModel::readableRows() const
 {
-    if (!rows_ || !table_.isOpen() || &table_.table() != &rows_->table() || table_->editing()) return nullptr;
+    if (frozen_ || !rows_ || !table_.isOpen() || &table_.table() != &rows_->table() || table_->editing()) return nullptr;
     return &*rows_;
 }
 

@@ -49,6 +49,9 @@ public:
 
     // Counts the rows again and forgets every row and value read.
     void reset();
+    // While frozen nothing is read (rows show blank), so another part of the program can
+    // move through the table; the owner resets the model when it thaws.
+    void setFrozen(bool frozen) { frozen_ = frozen; }
     // The record number shown at row; 0 for none.
     std::uint32_t recordAt(int row) const;
     // The row showing the record; -1 when the grid does not show it. Cheap for records near
@@ -68,6 +71,7 @@ private:
     mutable std::optional<RowWindow> rows_;   // empty while no file is open
     mutable QHash<std::uint32_t, QStringList> values_;
     mutable std::deque<std::uint32_t> valuesRead_;  // oldest first
+    bool frozen_ = false;
 };
 
 }  // namespace rp

@@ -70,6 +70,13 @@ void TRVPMain::buildMenus()
     fileMenu_->addSeparator();
     fileMenu_->addAction(QStringLiteral("&Preferences"), this, &TRVPMain::PreferencesMenuClick);
     fileMenu_->addSeparator();
+    addCommand(fileMenu_, Command::ImportDbf);
+    addCommand(fileMenu_, Command::ImportAscii);
+    fileMenu_->addSeparator();
+    rebuildIndexes_ = fileMenu_->addAction(QStringLiteral("&Rebuild Indexes"), this, &TRVPMain::RebuildIndexesMenuClick);
+    fileMenu_->addSeparator();
+    clone_ = fileMenu_->addAction(QStringLiteral("&Clone"), this, &TRVPMain::CloneMenuClick);
+    fileMenu_->addSeparator();
     fileMenu_->addAction(QStringLiteral("E&xit"), this, &TRVPMain::close);
     mruSeparator_ = fileMenu_->addSeparator();
 
@@ -83,11 +90,40 @@ void TRVPMain::buildMenus()
 
     utilitiesMenu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
     utilitiesMenu_->addAction(QStringLiteral("&Count Records"), this, &TRVPMain::CountRecordsMenuClick);
+    addCommand(utilitiesMenu_, Command::CountZipCodes);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::CheckStateZip);
+    addCommand(utilitiesMenu_, Command::CheckDuplicates);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::ConvertUppercase);
+    addCommand(utilitiesMenu_, Command::DeleteRecords);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::CopyRecordsOut);
+    addCommand(utilitiesMenu_, Command::SearchReplace);
+    for (Command c : {Command::Labels, Command::Envelopes, Command::Letters, Command::Reports})
+        addCommand(nullptr, c);
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
     help->addAction(QStringLiteral("&Contents"), this, &TRVPMain::ContentsMenuClick);
     help->addSeparator();
     help->addAction(QStringLiteral("&About"), this, &TRVPMain::AboutMenuClick);
+}
+
+// A command's entry in menu, or on the menu bar itself when menu is null.
+void TRVPMain::addCommand(QMenu* menu, Command command)
+{
+    const QString caption = PlanFor(command).caption;
+    QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+    connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    commandActions_[command] = action;
+}
+
+void TRVPMain::setFrozen(bool frozen)
+{
+    frozen_ = frozen;
+    model_->setFrozen(frozen);
+    pages_->setUpdatesEnabled(!frozen);
+    if (!frozen) reloadView();
 }
 
 QWidget* TRVPMain::buildPages()

@@ -4,9 +4,12 @@
 // moving between records.
 #include <QMainWindow>
 #include <functional>
+#include <map>
 #include <optional>
 
 #include "app/AddingRules.h"
+#include "app/CommandContext.h"
+#include "app/CommandPlan.h"
 #include "app/MemoSearch.h"
 #include "app/Preferences.h"
 #include "data/AddressTable.h"
@@ -22,6 +25,7 @@ class BrowseGrid;
 class BrowseModel;
 class FilterPage;
 class OrderMenu;
+class PrinterAccess;
 class RecordPage;
 
 class TRVPMain : public QMainWindow {
@@ -45,6 +49,10 @@ public:
     void NewMenuClick();
     void PreferencesMenuClick();
     void CountRecordsMenuClick();
+    void RebuildIndexesMenuClick();
+    void CloneMenuClick();
+    // Runs a command of another subsystem: its preparations, its dialog, its restorations.
+    void RunCommand(Command command);
     void ContentsMenuClick();
     void AboutMenuClick();
 
@@ -74,6 +82,12 @@ public:
     std::function<std::optional<QString>(const QString& lastText)> memoSearchPrompt;
     // The Preferences dialog, run modally; tests replace it.
     std::function<void()> preferencesDialog;
+    // The Rebuild Indexes dialog, run modally on the open file; tests replace it.
+    std::function<void()> rebuildIndexesDialog;
+    // The dialogs of the commands that have one; a command without a dialog stays disabled.
+    std::map<Command, CommandDialog> commandDialogs;
+    // The printers the printing commands check; none installed while null.
+    PrinterAccess* printers = nullptr;
 
     AddressTable& addressTable() { return table_; }
     RecordPage* recordPage() const { return record_; }
@@ -84,6 +98,10 @@ public:
     QPushButton* pageButton(int page) const { return pageButtons_[page]; }
     QMenu* fileMenu() const { return fileMenu_; }
     QMenu* utilitiesMenu() const { return utilitiesMenu_; }
+    QAction* commandAction(Command command) const { return commandActions_.at(command); }
+    QAction* rebuildIndexesAction() const { return rebuildIndexes_; }
+    QAction* cloneAction() const { return clone_; }
+    bool frozen() const { return frozen_; }
     QLabel* typingModeLabel() const { return typingMode_; }
     const QString& currentFile() const { return currentFile_; }
     const Preferences& preferences() const { return prefs_; }
@@ -104,7 +122,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    friend class CommandRun;
     void buildMenus();
+    void addCommand(QMenu* menu, Command command);
+    void setFrozen(bool frozen);
     QWidget* buildPages();
     void showPage(int page);
     void afterRecordChange();
@@ -141,6 +162,10 @@ private:
     OrderMenu* orderMenu_ = nullptr;
     MemoSearch memoSearch_;
     QAction* mruSeparator_ = nullptr;
+    QAction* rebuildIndexes_ = nullptr;
+    QAction* clone_ = nullptr;
+    std::map<Command, QAction*> commandActions_;
+    bool frozen_ = false;
     QLabel* typingMode_ = nullptr;
     QLabel* filterPicture_ = nullptr;
 };

@@ -36,6 +36,12 @@ void TRVPMain::SetButtons()
     fileMenu_->menuAction()->setEnabled(s.fileMenu);
     utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
     orderMenu_->menu()->menuAction()->setEnabled(s.recordMenus);
+    rebuildIndexes_->setEnabled(s.openCommands);
+    clone_->setEnabled(s.recordMenus);
+    for (const auto& [command, action] : commandActions_) {
+        const bool allowed = PlanFor(command).menu == CommandMenu::File ? s.openCommands : s.recordMenus;
+        action->setEnabled(allowed && commandDialogs.count(command) > 0);
+    }
     record_->searchButton->setVisible(s.recordCommandsShown);
     record_->searchButton->setText(s.searchCaption);
     record_->searchMemoButton->setVisible(s.recordCommandsShown);

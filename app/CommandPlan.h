@@ -1,0 +1,84 @@
+#pragma once
+// The main window's commands that open another subsystem's dialog, each described once: the
+// menu it sits in, the steps that prepare the open address file before the dialog, and the
+// steps that restore the window's view after it. Restorations run in the order listed, each
+// only when the preparation it undoes was done, and they run whether the dialog finished,
+// failed or threw.
+#include <QString>
+#include <vector>
+
+namespace rp {
+
+enum class Command {
+    ImportDbf,
+    ImportAscii,
+    CountZipCodes,
+    CheckStateZip,
+    CheckDuplicates,
+    ConvertUppercase,
+    DeleteRecords,
+    CopyRecordsOut,
+    SearchReplace,
+    Labels,
+    Envelopes,
+    Letters,
+    Reports,
+};
+
+// Where a command's entry sits.
+enum class CommandMenu { File, Utilities, MenuBar };
+
+enum class Prepare {
+    RequireFile,       // a file must be open, else stopMessage; stops
+    PrinterCheck,      // a printer must be installed, else the "not feasible" message; stops
+    RecordsCheck,      // stops silently unless the query in force lets a record through
+    NoRecordsMessage,  // as RecordsCheck, but tells the user
+    PauseReactions,
+    RememberRecord,
+    RememberQuery,
+    UserQueryOnly,     // the engine query becomes the user expression alone
+    Freeze,
+    FilterChoice,      // all records or the filter's; the filtered choice needs a filter
+    FilterChoiceDisableOnly,  // the same, but the all-records choice is not forced on
+    ExclusiveReopen,   // the file is closed and opened exclusively into the dialog's table
+    DialogQuery,       // the dialog's table gets the standing condition as its query
+    OpenSideFile,      // sideFile from the program folder into the dialog's side table
+    OpenOrCreateSideFile,
+};
+
+enum class Restore {
+    Reopen,            // after ExclusiveReopen: close the dialog's table, open the file again
+    RecordPage,        // after ExclusiveReopen
+    SetButtons,        // after ExclusiveReopen or UserQueryOnly
+    ApplyFilter,       // the user's filter again; after ExclusiveReopen or UserQueryOnly
+    FirstRecord,       // after UserQueryOnly
+    RememberedQuery,   // after RememberQuery: the query text again and no scope
+    RememberedRecord,  // after RememberRecord
+    Unfreeze,          // after Freeze
+    ResumeReactions,   // after PauseReactions
+    DeleteWorkFile,    // after ExclusiveReopen: workFile in the program folder
+    Printer,           // after PrinterCheck: default printer, then the remembered one
+};
+
+struct CommandPlan {
+    Command command;
+    CommandMenu menu;
+    QString caption;
+    std::vector<Prepare> prepare;
+    std::vector<Restore> restore;
+    QString stopMessage{};     // RequireFile, NoRecordsMessage: told when the command stops
+    QString printingWhat{};    // PrinterCheck: "labels", "envelopes", ...
+    QString sideFile{};        // OpenSideFile / OpenOrCreateSideFile
+    QString sideFileMessage{};  // when the side file cannot be opened
+    QString workFile{};        // DeleteWorkFile
+};
+
+// Every command, in menu order.
+const std::vector<CommandPlan>& CommandPlans();
+const CommandPlan& PlanFor(Command command);
+
+// Whether a restoration follows from this preparation: it runs once any preparation it
+// follows from was done.
+bool FollowsFrom(Restore step, Prepare done);
+
+}  // namespace rp

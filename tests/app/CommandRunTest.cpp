@@ -1,0 +1,278 @@
+// The main window's menu tree and the dispatch of commands to other subsystems' dialogs:
+// what each dialog is given, and that the window is back as it was afterwards, even when the
+// dialog throws or cannot be shown.
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+
+#include "MainWindowFixture.h"
+#include "app/FilterBuilder.h"
+#include "app/FilterPage.h"
+#include "data/AddressLayout.h"
+#include "framework/PrinterAccess.h"
+#include "xbase/Error.h"
+
+namespace rp {
+namespace {
+
+QStringList Captions(const QList<QAction*>& actions)
+{
+    QStringList out;
+    for (const QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    return out;
+}
+
+class LoggedPrinters : public PrinterAccess {
+public:
+    bool installed = true;
+    QString selected = QStringLiteral("Office");
+    QStringList log;
+    bool anyInstalled() const override { return installed; }
+    QString selectedPrinter() const override { return selected; }
+    void selectPrinter(const QString& name) override { log << "select " + name; }
+    void selectDefaultPrinter() override { log << "default"; }
+    void releaseSetup() override { log << "release"; }
+};
+
+class CommandRunTest : public MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
+                              {"Adams", "Bob", "Denver", "CO", "80201"},
+                              {"Clark", "Cy", "Austin", "TX", "73301"}});
+        ini().writeString("MRU", "Item1", path("LIST.DBF"));
+        start();
+        main->printers = &printers;
+    }
+    xbase::Table& table() { return main->addressTable().table(); }
+    QString lastName() { return QString::fromStdString(table().text("LNAME")); }
+    void setFilter(const char* lastNameLine)
+    {
+        main->ChangeToFilter();
+        main->filterPage()->line(0)->setText(lastNameLine);
+        main->SetNowClick();
+        main->ChangeToRecord();
+    }
+
+    LoggedPrinters printers;
+    int runs = 0;
+};
+
+TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled)
+{
+    const QList<QAction*> bar = main->menuBar()->actions();
+    EXPECT_EQ(Captions(bar), (QStringList{"&File", "&Order", "&Utilities", "&Labels", "En&velopes", "Le&tters",
+                                          "&Reports", "&Help"}));
+    QStringList file = Captions(main->fileMenu()->actions());
+    file = file.mid(0, file.indexOf("E&xit") + 2);
+    EXPECT_EQ(file, (QStringList{"&Open", "&New", "-", "&Preferences", "-", "Import from &DBF File",
+                                 "Import from &ASCII File", "-", "&Rebuild Indexes", "-", "&Clone", "-", "E&xit", "-"}));
+    EXPECT_EQ(Captions(main->utilitiesMenu()->actions()),
+              (QStringList{"&Count Records", "Count &Zip Codes", "-", "Check && Repair &State and Zip Codes",
+                           "Check && Repair &Duplicates", "-", "Convert to &Uppercase", "Delete &Records", "-",
+                           "Copy Records &Out", "&Search && Replace Field Values"}));
+    EXPECT_EQ(Captions(bar.last()->menu()->actions()), (QStringList{"&Contents", "-", "&About"}));
+
+    EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
+    EXPECT_TRUE(main->cloneAction()->isEnabled());
+    EXPECT_FALSE(main->commandAction(Command::Labels)->isEnabled());
+    EXPECT_FALSE(main->commandAction(Command::ImportDbf)->isEnabled());
+    main->commandDialogs[Command::Labels] = {[](CommandContext&) {}, {}};
+    main->commandDialogs[Command::ImportDbf] = {[](CommandContext&) {}, {}};
+    main->SetButtons();
+    EXPECT_TRUE(main->commandAction(Command::Labels)->isEnabled());
+    EXPECT_TRUE(main->commandAction(Command::ImportDbf)->isEnabled());
+
+    // An empty view: record commands off, the file commands still on.
+    setFilter("Nobody");
+    EXPECT_FALSE(main->commandAction(Command::Labels)->isEnabled());
+    EXPECT_FALSE(main->cloneAction()->isEnabled());
+    EXPECT_TRUE(main->commandAction(Command::ImportDbf)->isEnabled());
+    EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
+}
+
+TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore)
+{
+    table().goTop();
+    table().skip(1);
+    const std::uint32_t before = table().recNo();
+    const std::string filterBefore = table().filter();
+    main->commandDialogs[Command::ConvertUppercase] = {[&](CommandContext& c) {
+        ++runs;
+        EXPECT_FALSE(main->reactingToTableEvents);
+        EXPECT_TRUE(main->frozen());
+        EXPECT_EQ(c.table, &main->addressTable());
+        c.table->table().goTop();
+        throw xbase::Error("Disk full");
+    }, {}};
+    main->RunCommand(Command::ConvertUppercase);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(table().recNo(), before);
+    EXPECT_EQ(lastName(), "Brown");
+    EXPECT_EQ(table().filter(), filterBefore);
+    EXPECT_EQ(table().orderTagName(), "LNAME");
+    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_FALSE(main->frozen());
+    EXPECT_EQ(shown.texts().last(), "Disk full");
+}
+
+TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesTheFilter)
+{
+    FilterChoice seen;
+    std::string query;
+    main->commandDialogs[Command::DeleteRecords] = {[&](CommandContext& c) {
+        seen = c.filterChoice;
+        query = c.table->table().filter();
+        c.table->table().goBottom();
+    }, {}};
+    main->RunCommand(Command::DeleteRecords);
+    EXPECT_FALSE(seen.filteredEnabled);
+    EXPECT_TRUE(seen.allRecordsForced);
+    EXPECT_EQ(query, "");
+    EXPECT_EQ(table().filter(), kStandingCondition.toStdString());
+
+    setFilter("C");
+    main->RunCommand(Command::DeleteRecords);
+    EXPECT_TRUE(seen.filteredEnabled);
+    EXPECT_FALSE(seen.allRecordsForced);
+    EXPECT_EQ(QString::fromStdString(query), main->filterExpression);
+    EXPECT_EQ(QString::fromStdString(table().filter()), JoinedFilter(main->filterExpression));
+    EXPECT_EQ(lastName(), "Clark");  // the first record of the filter
+}
+
+TEST_F(CommandRunTest, ExclusiveReopenGivesTheDialogItsOwnTableAndOpensTheFileAgain)
+{
+    QFile(path("_chksz.idx")).open(QIODevice::WriteOnly);
+    table().goBottom();
+    main->commandDialogs[Command::CheckStateZip] = {[&](CommandContext& c) {
+        ++runs;
+        EXPECT_FALSE(main->addressTable().isOpen());
+        EXPECT_NE(c.table, &main->addressTable());
+        EXPECT_EQ(c.table->table().filter(), kStandingCondition.toStdString());
+        EXPECT_FALSE(main->reactingToTableEvents);
+    }, {}};
+    main->RunCommand(Command::CheckStateZip);
+    EXPECT_EQ(runs, 1);
+    ASSERT_TRUE(main->addressTable().isOpen());
+    EXPECT_EQ(main->currentFile(), path("LIST.DBF"));
+    EXPECT_EQ(table().orderTagName(), "LNAME");
+    EXPECT_EQ(lastName(), "Adams");
+    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_EQ(main->currentPage(), 0);
+    EXPECT_FALSE(QFile::exists(path("_chksz.idx")));
+}
+
+TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFile)
+{
+    // The other program takes the file in the moment the window lets go of it.
+    main->addressTable().close();
+    QProcess holder;
+    holder.start("/usr/bin/python3",
+                 {"-c", "import fcntl,sys\nf=open(sys.argv[1],'rb')\nfcntl.flock(f,fcntl.LOCK_SH)\n"
+                        "print('held',flush=True)\nsys.stdin.read()",
+                  path("LIST.DBF")});
+    ASSERT_TRUE(holder.waitForReadyRead(10000));
+    main->commandDialogs[Command::CheckDuplicates] = {[&](CommandContext&) { ++runs; }, {}};
+    const qsizetype before = shown.texts().size();
+    main->RunCommand(Command::CheckDuplicates);
+    EXPECT_EQ(runs, 0);
+    const QStringList told = shown.texts().mid(before);
+    ASSERT_FALSE(told.isEmpty());
+    EXPECT_EQ(told.first(), "Unable to open this file exclusively. Possibly in use by another program or user");
+    // The reopen that follows cannot open it either: the window says so and shows no file.
+    EXPECT_GT(told.size(), 1);
+    EXPECT_FALSE(main->addressTable().isOpen());
+
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(10000));
+    main->OpenRVWDBF(path("LIST.DBF"));
+    EXPECT_TRUE(main->addressTable().isOpen());
+}
+
+TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPrinter)
+{
+    setFilter("B");
+    table().goBottom();
+    const std::uint32_t before = table().recNo();
+    const std::string query = table().filter();
+    main->commandDialogs[Command::Labels] = {[&](CommandContext&) { ++runs; }, {}};
+    QFile::remove(path("RVPLSU.DBF"));
+    main->RunCommand(Command::Labels);
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(shown.texts().last(), "Unable to Open RVPLSU.DBF (label setup file)");
+    EXPECT_EQ(table().recNo(), before);
+    EXPECT_EQ(table().filter(), query);
+    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_FALSE(main->frozen());
+    EXPECT_EQ(printers.log, (QStringList{"default", "select Office", "release"}));
+}
+
+TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView)
+{
+    const QString dbf = path("RVPESU.DBF");
+    engine.create(EnginePath(dbf), {{"DESCRIPT", 'C', 30, 0}});
+    main->commandDialogs[Command::Envelopes] = {[&](CommandContext& c) {
+        ++runs;
+        EXPECT_TRUE(c.sideTable != nullptr);
+    }, {}};
+    printers.installed = false;
+    main->RunCommand(Command::Envelopes);
+    EXPECT_EQ(shown.texts().last(), "There are no installed printers.\r\nPrinting envelopes is not feasible");
+    EXPECT_TRUE(printers.log.isEmpty());
+
+    printers.installed = true;
+    setFilter("Nobody");
+    const qsizetype before = shown.texts().size();
+    main->RunCommand(Command::Envelopes);
+    EXPECT_EQ(shown.texts().size(), before);
+    EXPECT_EQ(runs, 0);
+
+    setFilter("");
+    main->RunCommand(Command::Envelopes);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(printers.log, (QStringList{"default", "select Office", "release"}));
+}
+
+TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions)
+{
+    ini().writeBool("Adding", "PlugDate", true);
+    ini().writeBool("Adding", "CarryCity", true);
+    main->LoadPreferences();
+    table().setText("DATE", "19991231");
+    table().setText("CARRIER", "C001");
+    table().setMemo("MEMO", "Met at the fair");
+    table().post();
+    const std::uint32_t count = table().recordCount();
+    main->CloneMenuClick();
+    EXPECT_FALSE(main->editing());
+    EXPECT_EQ(table().recordCount(), count + 1);
+    EXPECT_EQ(table().recNo(), count + 1);
+    EXPECT_EQ(lastName(), "Adams");
+    EXPECT_EQ(table().text("CITY"), "Denver");
+    EXPECT_EQ(table().text("DATE"), "19991231");
+    EXPECT_EQ(table().memo("MEMO"), "Met at the fair");
+    EXPECT_EQ(table().text("CARRIER"), "");
+}
+
+TEST_F(CommandRunTest, RebuildIndexesNeedsAFileAndEndsInLastNameOrder)
+{
+    main->OpenRVWDBF(path("MISSING.DBF"));
+    main->RebuildIndexesMenuClick();
+    EXPECT_EQ(shown.texts().last(), "You need to have a RVW file open first");
+
+    main->OpenRVWDBF(path("LIST.DBF"));
+    main->rebuildIndexesDialog = [&] {
+        ++runs;
+        EXPECT_TRUE(main->frozen());
+        table().setOrder("CITY");
+    };
+    main->RebuildIndexesMenuClick();
+    EXPECT_EQ(runs, 1);
+    EXPECT_FALSE(main->frozen());
+    EXPECT_EQ(table().orderTagName(), "LNAME");
+}
+
+}  // namespace
+}  // namespace rp
