@@ -44,7 +44,9 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     addField(grid, 8, 0, "Date", "DATE", 10);
     dateFormat_ = new QLabel;
     grid->addWidget(dateFormat_, 8, 2, 1, 2);
-    addField(grid, 9, 0, "Phone", "PHONE", 30, 3);
+    addField(grid, 9, 0, "Phone", "PHONE", 30, 2);
+    dialButton = button("Dial");
+    grid->addWidget(dialButton, 9, 3, Qt::AlignLeft);
     addField(grid, 10, 0, "Fax", "FAX", 30, 3);
     addField(grid, 11, 0, "E-mail", "EMAIL", 30, 3);
     addField(grid, 12, 0, "Codes", "NOTES", 30, 3);
@@ -143,6 +145,10 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
         QWidget* w = fields_[name];
         if (previous) setTabOrder(previous, w);
         previous = w;
+        if (name == QLatin1String("PHONE")) {
+            setTabOrder(previous, dialButton);
+            previous = dialButton;
+        }
     }
     setTabOrder(previous, memo_);
     setTabOrder(memo_, searchMemoButton);

@@ -35,6 +35,7 @@ public:
     QPushButton *addButton, *editButton, *saveButton, *cancelButton, *deleteButton;
     QPushButton *searchButton, *searchMemoButton, *findNextButton;
     QPushButton *priorButton, *nextButton;
+    QPushButton* dialButton;
 
     void setNoFile(bool noFile);
     void setEditable(bool editable);

@@ -200,6 +200,9 @@ QWidget* TRVPMain::buildPages()
     connect(record_->searchButton, &QPushButton::clicked, this, &TRVPMain::SearchButtonClick);
     connect(record_->searchMemoButton, &QPushButton::clicked, this, &TRVPMain::SearchMemoButtonClick);
     connect(record_->findNextButton, &QPushButton::clicked, this, &TRVPMain::FindNextButtonClick);
+    connect(record_->dialButton, &QPushButton::clicked, this, [this] {
+        if (phoneDialer && hasCurrentRecord() && !editing_) phoneDialer(record_->field("PHONE")->text());
+    });
     for (QPushButton* b : {record_->priorButton, browsePrior_})
         connect(b, &QPushButton::clicked, this, &TRVPMain::PriorButtonClick);
     for (QPushButton* b : {record_->nextButton, browseNext_})

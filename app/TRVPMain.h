@@ -86,6 +86,8 @@ public:
     std::function<void()> rebuildIndexesDialog;
     // The dialogs of the commands that have one; a command without a dialog stays disabled.
     std::map<Command, CommandDialog> commandDialogs;
+    // The dialer, given the current record's phone number; "Dial" stays disabled without it.
+    std::function<void(const QString& phone)> phoneDialer;
     // The printers the printing commands check; none installed while null.
     PrinterAccess* printers = nullptr;
 

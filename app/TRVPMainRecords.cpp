@@ -45,6 +45,8 @@ void TRVPMain::SetButtons()
     record_->searchButton->setVisible(s.recordCommandsShown);
     record_->searchButton->setText(s.searchCaption);
     record_->searchMemoButton->setVisible(s.recordCommandsShown);
+    record_->dialButton->setVisible(s.recordCommandsShown);
+    record_->dialButton->setEnabled(static_cast<bool>(phoneDialer));
     record_->findNextButton->setVisible(!editing_ && memoSearch_.found());
     record_->saveButton->setVisible(s.saveCancelShown);
     record_->cancelButton->setVisible(s.saveCancelShown);
