@@ -9,6 +9,7 @@
 #include "app/TRVPMain.h"
 #include "framework/Messages.h"
 #include "framework/TSplash.h"
+#include "framework/WhatsThisMenu.h"
 #include "xbase/Engine.h"
 
 namespace rp {
@@ -17,6 +18,8 @@ int RunRavenpost(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravenpost"));
+    WhatsThisMenu whatsThis;
+    app.installEventFilter(&whatsThis);
     QString folder;
     try {
         folder = ResolveDataFolder(QApplication::arguments(), QApplication::applicationDirPath());
