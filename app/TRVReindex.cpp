@@ -36,6 +36,8 @@ TRVReindex::TRVReindex(AddressTable& table, const QString& sideFolder, QWidget* 
     gauge_->hide();
 
     status_ = new QLabel(this);
+    status_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    status_->setMargin(2);
     status_->setMinimumWidth(status_->fontMetrics().averageCharWidth() * kStatusChars);
     status_->setWhatsThis(QStringLiteral("What is being rebuilt."));
 
