@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <memory>
 
 #include "AddressFileFixture.h"
 #include "app/TRVReindex.h"
@@ -37,61 +38,45 @@ protected:
         add({{"LNAME", "Gone"}, {"PREFIX", "DELETED"}});
         table->deleteRecord();
         table->commit();
+        dialog = std::make_unique<TRVReindex>(table, QString::fromStdString(sides.path()), nullptr);
     }
 
-    // An empty folder: the side tables are all passed over.
-    QString sideFolder() const { return QString::fromStdString(sides.path()); }
-
-    TempDir sides;
+    TempDir sides;  // empty: every side table is passed over
+    std::unique_ptr<TRVReindex> dialog;
 };
 
 TEST_F(TRVReindexTest, NamesTheFileAndWaitsWithTheGaugeHidden)
 {
-    TRVReindex dialog(table, sideFolder(), nullptr);
-    EXPECT_EQ(dialog.windowTitle(), "Rebuild indexes for BROWSE.DBF");
-    EXPECT_TRUE(dialog.gauge()->isHidden());
-    EXPECT_EQ(dialog.gauge()->minimum(), 0);
-    EXPECT_EQ(dialog.gauge()->maximum(), 100);
-    EXPECT_EQ(dialog.statusLine()->text(), "");
-    EXPECT_EQ(visibleButtons(dialog), QStringList({"Reindex", "Cancel", "Help"}));
-    EXPECT_TRUE(dialog.reindexButton()->isDefault());
-    EXPECT_EQ(dialog.helpTopic(), 1039);
+    EXPECT_EQ(dialog->windowTitle(), "Rebuild indexes for BROWSE.DBF");
+    EXPECT_TRUE(dialog->gauge()->isHidden());
+    EXPECT_EQ(dialog->gauge()->maximum(), 100);
+    EXPECT_EQ(visibleButtons(*dialog), QStringList({"Reindex", "Cancel", "Help"}));
+    EXPECT_TRUE(dialog->reindexButton()->isDefault());
+    EXPECT_EQ(dialog->helpTopic(), 1039);
     EXPECT_FALSE(HelpViewer::topicPage(1039).isEmpty());
 }
 
 TEST_F(TRVReindexTest, ReindexWorksThroughTheStatusesWithoutLettingItselfBeClosedThenCloses)
 {
-    TRVReindex dialog(table, sideFolder(), nullptr);
-    struct Seen {
-        QString status;
-        bool gaugeShown;
-        bool reindexEnabled;
-        QStringList buttons;
-    };
-    std::vector<Seen> seen;
-    QObject::connect(&dialog, &TRVReindex::statusShown, [&](const QString& text) {
-        seen.push_back({text, !dialog.gauge()->isHidden(), dialog.reindexButton()->isEnabled(), visibleButtons(dialog)});
-        dialog.reject();  // Escape or the window's close box while the work runs
+    QStringList statuses, gaugeShown, buttons;
+    QObject::connect(dialog.get(), &TRVReindex::statusShown, [&](const QString& text) {
+        statuses << text;
+        gaugeShown << (dialog->gauge()->isHidden() ? "no" : "yes");
+        buttons << visibleButtons(*dialog).join(' ') + (dialog->reindexButton()->isEnabled() ? " on" : " off");
+        dialog->reject();  // Escape or the window's close box while the work runs
     });
-    dialog.show();
-    dialog.reindexButton()->click();
+    dialog->show();
+    dialog->reindexButton()->click();
 
-    QStringList statuses;
-    for (const Seen& s : seen) statuses << s.status;
-    EXPECT_EQ(statuses, QStringList({"Cleaning out old deleted records", "Rebuilding indexes",
-                                     "Rebuilding Letters File indexes", "Rebuilding Label Type File indexes",
-                                     "Rebuilding Envelope Type File indexes", "Rebuilding State/Province File indexes",
-                                     "Rebuilding Label Setup File indexes", "Rebuilding Envelope Setup File indexes"}));
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-        EXPECT_EQ(seen[i].gaugeShown, i < 2) << seen[i].status.toStdString();
-        EXPECT_FALSE(seen[i].reindexEnabled) << seen[i].status.toStdString();
-        EXPECT_EQ(seen[i].buttons, QStringList{"Reindex"}) << seen[i].status.toStdString();
-    }
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.gauge()->value(), 0);
+    ASSERT_EQ(statuses.size(), 8);
+    EXPECT_EQ(statuses.first(), "Cleaning out old deleted records");
+    EXPECT_EQ(statuses[1], "Rebuilding indexes");
+    EXPECT_EQ(statuses.last(), "Rebuilding Envelope Setup File indexes");
+    EXPECT_EQ(gaugeShown, QStringList({"yes", "yes", "no", "no", "no", "no", "no", "no"}));
+    EXPECT_EQ(buttons, QStringList(8, "Reindex off"));
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
     EXPECT_TRUE(shown.texts().isEmpty()) << shown.texts().join(" | ").toStdString();
-
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->recordCount(), 1u);
     EXPECT_EQ(table->orderCount(), 21);
@@ -101,13 +86,11 @@ TEST_F(TRVReindexTest, CancelClosesAndLeavesTheFileAsItWas)
 {
     const QByteArray dbf = bytes(dir.file("BROWSE.DBF"));
     const QByteArray cdx = bytes(dir.file("BROWSE.CDX"));
-    TRVReindex dialog(table, sideFolder(), nullptr);
-    dialog.show();
-    dialog.cancelButton()->click();
+    dialog->show();
+    dialog->cancelButton()->click();
 
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_TRUE(dialog.gauge()->isHidden());
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(dialog->result(), QDialog::Rejected);
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->recordCount(), 2u);
     EXPECT_EQ(bytes(dir.file("BROWSE.DBF")), dbf);
