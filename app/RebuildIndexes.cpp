@@ -1,6 +1,5 @@
 #include "app/RebuildIndexes.h"
 
-#include "app/ReindexProgress.h"
 #include "app/SideFiles.h"
 #include "data/AddressFile.h"
 #include "framework/Messages.h"
@@ -43,9 +42,9 @@ void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideInde
 
 }  // namespace
 
-void RebuildAddressIndexes(AddressTable& table, const StatusFn& status, const GaugeFn& gauge)
+void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
+                           const GaugeFn& gauge)
 {
-    ReindexProgress progress;
     const auto report = [&](int value) {
         gauge(progress.show(value));
         return true;
@@ -76,7 +75,7 @@ void RebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const 
         try {
             rebuildSideIndex(engine, path, side);
         } catch (const xbase::Error&) {
-            // A side table that cannot be rebuilt keeps what it had; the next one is tried.
+            // Passed over without a message; the next one is tried.
         }
     }
 }

@@ -4,11 +4,8 @@
 #include <QString>
 #include <functional>
 
+#include "app/ReindexProgress.h"
 #include "data/AddressTable.h"
-
-namespace xbase {
-class Engine;
-}
 
 namespace rp {
 
@@ -18,9 +15,11 @@ using StatusFn = std::function<void(const QString& text)>;
 using GaugeFn = std::function<void(int value)>;
 
 // Deletes the address file's index file, packs the file and creates its tags; the table stays
-// open, in natural order. The gauge follows the pack, then the whole run of tags. When the
+// open, in natural order. The gauge follows the pack, then the whole run of tags, as progress
+// turns the engine's values (progress starts reset; the caller resets it when done). When the
 // tags cannot be made the user is told "Unable to create index files".
-void RebuildAddressIndexes(AddressTable& table, const StatusFn& status, const GaugeFn& gauge);
+void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
+                           const GaugeFn& gauge);
 
 // For each side table in sideFolder: deletes its index file, packs it and creates its tag.
 // A table that is missing or cannot be opened or rebuilt is passed over without a message.

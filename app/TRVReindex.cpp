@@ -78,12 +78,13 @@ void TRVReindex::reject()
 void TRVReindex::ReindexButtonClick()
 {
     setWorking(true);
-    RebuildAddressIndexes(
-        table_, [this](const QString& text) { showStatus(text); }, [this](int value) { showGauge(value); });
+    const auto status = [this](const QString& text) { showStatus(text); };
+    RebuildAddressIndexes(table_, progress_, status, [this](int value) { showGauge(value); });
     gauge_->hide();
-    RebuildSideIndexes(table_.engine(), sideFolder_, [this](const QString& text) { showStatus(text); });
+    RebuildSideIndexes(table_.engine(), sideFolder_, status);
     gauge_->setValue(0);
     setWorking(false);
+    progress_.reset();
     accept();
 }
 

@@ -4,6 +4,7 @@
 // touching anything. While the work runs the dialog cannot be closed.
 #include <QString>
 
+#include "app/ReindexProgress.h"
 #include "framework/Dialog.h"
 
 class QLabel;
@@ -45,6 +46,7 @@ private:
     AddressTable& table_;
     QString sideFolder_;
     bool working_ = false;
+    ReindexProgress progress_;
     QProgressBar* gauge_;
     QLabel* status_;
     QPushButton* reindex_;

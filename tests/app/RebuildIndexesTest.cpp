@@ -41,8 +41,9 @@ TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWitho
 
     QStringList statuses;
     std::vector<int> packGauge, tagGauge;
+    ReindexProgress progress;
     RebuildAddressIndexes(
-        table, [&](const QString& text) { statuses << text; },
+        table, progress, [&](const QString& text) { statuses << text; },
         [&](int value) { (statuses.size() < 2 ? packGauge : tagGauge).push_back(value); });
 
     EXPECT_EQ(statuses, QStringList({"Cleaning out old deleted records", "Rebuilding indexes"}));
