@@ -5,16 +5,12 @@
 #include <QFileInfo>
 
 namespace rp {
-namespace {
 
-// The file of that name in folder, whatever its letter case; empty when there is none.
-QString findFile(const QString& folder, const QString& name)
+QString FindSideFile(const QString& folder, const QString& name)
 {
     const QStringList found = QDir(folder).entryList({name}, QDir::Files);
     return found.isEmpty() ? QString() : QDir(folder).filePath(found.constFirst());
 }
-
-}  // namespace
 
 const QStringList& SideFileNames()
 {
@@ -32,13 +28,13 @@ QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& s
 {
     QStringList copied;
     for (const QString& name : SideFileNames()) {
-        if (!findFile(dataFolder, name).isEmpty()) continue;
+        if (!FindSideFile(dataFolder, name).isEmpty()) continue;
         for (const QString& source : sourceFolders) {
-            const QString table = findFile(source, name);
+            const QString table = FindSideFile(source, name);
             if (table.isEmpty()) continue;
             const QString base = QFileInfo(name).completeBaseName();
             for (const char* ext : {".DBF", ".CDX", ".FPT"}) {
-                const QString from = findFile(source, base + QLatin1String(ext));
+                const QString from = FindSideFile(source, base + QLatin1String(ext));
                 if (!from.isEmpty()) QFile::copy(from, QDir(dataFolder).filePath(base + QLatin1String(ext)));
             }
             copied << name;

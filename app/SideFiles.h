@@ -9,6 +9,9 @@ namespace rp {
 // The six side tables, by file name.
 const QStringList& SideFileNames();
 
+// The file of that name in folder, whatever its letter case; empty when there is none.
+QString FindSideFile(const QString& folder, const QString& name);
+
 // Where the delivered tables are: beside the program, or in the build tree's share folder.
 QStringList DeliveredSideFolders(const QString& executableFolder);
 

@@ -1,0 +1,83 @@
+#include "app/RebuildIndexes.h"
+
+#include "app/SideFiles.h"
+#include "data/AddressFile.h"
+#include "framework/Messages.h"
+#include "xbase/Engine.h"
+#include "xbase/Error.h"
+
+namespace rp {
+namespace {
+
+struct SideIndex {
+    const char* status;
+    const char* file;
+    const char* tag;
+    const char* key;
+};
+
+// In the order they are rebuilt; the key expressions are written exactly so.
+constexpr SideIndex kSideIndexes[] = {
+    {"Rebuilding Letters File indexes", "RVPLTRS.DBF", "DESCRIPT", "UPPER(DESCRIPT)"},
+    {"Rebuilding Label Type File indexes", "RVPLBLS.DBF", "USERDESC", "UPPER(USERDESC)"},
+    {"Rebuilding Envelope Type File indexes", "RVPENVS.DBF", "NAME", "UPPER(NAME)"},
+    {"Rebuilding State/Province File indexes", "RVPSZCK.DBF", "STATE", "UPPER(STATE)"},
+    {"Rebuilding Label Setup File indexes", "RVPLSU.DBF", "DESCRIPT", "UPPER(descript)"},
+    {"Rebuilding Envelope Setup File indexes", "RVPESU.DBF", "DESCRIPT", "UPPER(descript)"},
+};
+
+// Throws xbase::Error when the table cannot be opened or rebuilt; the table is closed either way.
+void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideIndex& side)
+{
+    const auto table = engine.open(EnginePath(path), xbase::OpenMode::Exclusive);
+    // Natural order when the tag is not there (a table whose index file is gone): then no
+    // index file is named and there is nothing to delete.
+    table->setOrder(table->orderNumber(side.tag));
+    // deleteIndexes removes the index file the table actually uses, whatever its letter case.
+    if (!table->orderIndexFile().empty()) table->deleteIndexes();
+    table->pack();
+    table->createTag(side.tag, side.key);
+    table->close();
+}
+
+}  // namespace
+
+void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
+                           const GaugeFn& gauge)
+{
+    const auto report = [&](int value) {
+        gauge(progress.show(value));
+        return true;
+    };
+
+    status(QStringLiteral("Cleaning out old deleted records"));
+    try {
+        table->deleteIndexes();
+        progress.setPacking(true);
+        gauge(0);
+        table->pack(report);
+    } catch (const xbase::Error& e) {
+        // The tags are still made, so that the file is usable however far this came.
+        ShowInformation(QString::fromLocal8Bit(e.what()));
+    }
+
+    status(QStringLiteral("Rebuilding indexes"));
+    progress.setPacking(false);
+    CreateAddressTags(table, [&](int, int percent) { return report(percent); });
+}
+
+void RebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status)
+{
+    for (const SideIndex& side : kSideIndexes) {
+        status(QLatin1String(side.status));
+        const QString path = FindSideFile(sideFolder, QLatin1String(side.file));
+        if (path.isEmpty()) continue;
+        try {
+            rebuildSideIndex(engine, path, side);
+        } catch (const xbase::Error&) {
+            // Passed over without a message; the next one is tried.
+        }
+    }
+}
+
+}  // namespace rp

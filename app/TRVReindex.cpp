@@ -1,0 +1,120 @@
+#include "app/TRVReindex.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/RebuildIndexes.h"
+#include "data/AddressTable.h"
+
+namespace rp {
+namespace {
+
+// The status line shows this many average characters, the longest status with room to spare.
+constexpr int kStatusChars = 48;
+
+}  // namespace
+
+TRVReindex::TRVReindex(AddressTable& table, const QString& sideFolder, QWidget* parent)
+    : Dialog(parent, kHelpTopic), table_(table), sideFolder_(sideFolder)
+{
+    setWindowTitle(QStringLiteral("Rebuild indexes for ") + QFileInfo(table.fileName()).fileName());
+
+    gauge_ = new QProgressBar(this);
+    gauge_->setRange(0, 100);
+    gauge_->setValue(0);
+    gauge_->setWhatsThis(QStringLiteral("How far the rebuilding of the address file has come."));
+    // The gauge keeps its place while hidden, so that the dialog does not change size.
+    QSizePolicy keepPlace = gauge_->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    gauge_->setSizePolicy(keepPlace);
+    gauge_->hide();
+
+    status_ = new QLabel(this);
+    status_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    status_->setMargin(2);
+    status_->setMinimumWidth(status_->fontMetrics().averageCharWidth() * kStatusChars);
+    status_->setWhatsThis(QStringLiteral("What is being rebuilt."));
+
+    reindex_ = new QPushButton(QStringLiteral("Reindex"), this);
+    reindex_->setDefault(true);
+    reindex_->setWhatsThis(QStringLiteral("Removes the deleted records from the address file for good and builds "
+                                          "the indexes of the address file and of the program's own tables afresh."));
+    connect(reindex_, &QPushButton::clicked, this, &TRVReindex::ReindexButtonClick);
+
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setAutoDefault(false);
+    cancel_->setWhatsThis(QStringLiteral("Closes the window and leaves the files as they are."));
+    connect(cancel_, &QPushButton::clicked, this, &TRVReindex::CancelButtonClick);
+
+    help_ = makeHelpButton();
+    pointerHelp_ = makePointerHelpButton();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(pointerHelp_);
+    buttons->addStretch();
+    buttons->addWidget(reindex_);
+    buttons->addWidget(cancel_);
+    buttons->addWidget(help_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(gauge_);
+    layout->addWidget(status_);
+    layout->addSpacing(6);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TRVReindex::reject()
+{
+    if (!working_) Dialog::reject();
+}
+
+void TRVReindex::ReindexButtonClick()
+{
+    setWorking(true);
+    const auto status = [this](const QString& text) { showStatus(text); };
+    RebuildAddressIndexes(table_, progress_, status, [this](int value) { showGauge(value); });
+    gauge_->hide();
+    RebuildSideIndexes(table_.engine(), sideFolder_, status);
+    gauge_->setValue(0);
+    setWorking(false);
+    progress_.reset();
+    accept();
+}
+
+void TRVReindex::CancelButtonClick()
+{
+    gauge_->hide();
+    reject();
+}
+
+void TRVReindex::showStatus(const QString& text)
+{
+    status_->setText(text);
+    emit statusShown(text);
+    QApplication::processEvents();
+}
+
+void TRVReindex::showGauge(int value)
+{
+    gauge_->setValue(value);
+    QApplication::processEvents();
+}
+
+void TRVReindex::setWorking(bool working)
+{
+    working_ = working;
+    gauge_->setVisible(working);
+    reindex_->setEnabled(!working);
+    cancel_->setVisible(!working);
+    help_->setVisible(!working);
+    pointerHelp_->setVisible(!working);
+}
+
+}  // namespace rp
