@@ -41,18 +41,6 @@ TEST(AdcTable, EachPrefixBelongsToOneEntryAndSeventyToNone)
     EXPECT_EQ(unserved, expected);
 }
 
-TEST(AdcTable, NamesKeepTheirDoubledBlanksAndSpellings)
-{
-    const auto& table = AdcTable();
-    EXPECT_EQ(table.front().name, "ALBANY NY 120");
-    EXPECT_EQ(table[9].name, "BURMINGHAM AL 350");
-    EXPECT_EQ(table[25].name, "FARGO ND  580");
-    EXPECT_EQ(table[36].name, "LAS VEGAS  NV 890");
-    EXPECT_EQ(table[73].name, "SAN JUAN PR  006");
-    EXPECT_EQ(table[93].prefixes, "054 050 053 051 052");
-    EXPECT_EQ(table.back().name, "WILMINGTON DE 197");
-}
-
 TEST(AdcPass, AnEntryTakesTheKeysItServesInOrderUnderOneHeading)
 {
     std::vector<std::string> residual{"12001", "13001", "12999", "129"};
