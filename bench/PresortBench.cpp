@@ -35,7 +35,8 @@ void BM_PresortMillionRecords(benchmark::State& state)
         if (state.range(0) == 0) done = rp::DoTheSort(table.table(), folder) == rp::PresortResult::Done;
         else done = rp::TSortBulkMail::run(table.table(), folder, nullptr);
     }
-    if (!done || !shown.texts().isEmpty()) state.SkipWithError(("presort not done " + shown.texts().join(' ').toStdString()).c_str());
+    if (!done || !shown.texts().isEmpty())
+        state.SkipWithError(("presort not done " + shown.texts().join(' ').toStdString()).c_str());
     state.counters["records"] = table->recordCount();
     state.counters["fileBytes"] = static_cast<double>(QFile(rp::PresortFilePath(folder)).size());
 }

@@ -36,9 +36,8 @@ bool writeList(const QString& path, const std::vector<std::string>& lines)
 {
     const std::string text = PresortFileText(lines);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size()) &&
-        file.commit())
-        return true;
+    const auto size = static_cast<qint64>(text.size());
+    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit()) return true;
     messages().error(QStringLiteral("Error"), QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return false;
 }

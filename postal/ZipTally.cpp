@@ -31,7 +31,8 @@ bool AdmitZipKey(std::string_view key)
 {
     if (key.empty() || key[0] < '0' || key[0] > '9') return false;
     if (key < std::string_view("00000") || key > std::string_view("99999-999")) return false;
-    const bool control = std::any_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    const bool control =
+        std::any_of(key.begin(), key.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     return !control && key.find("**") == std::string_view::npos;
 }
 

@@ -48,7 +48,8 @@ QStringList compose(const AddressValues& values, const AddressContents& contents
 
 TEST(AddressBlock, TheDefaultLabelBlock)
 {
-    EXPECT_EQ(compose(janePublic(), labelDefault()), (QStringList{"Dr. Jane Q. Public ", "12 Main St", "Springfield  IL 62701"}));
+    EXPECT_EQ(compose(janePublic(), labelDefault()),
+              (QStringList{"Dr. Jane Q. Public ", "12 Main St", "Springfield  IL 62701"}));
 }
 
 TEST(AddressBlock, EverySwitchAddsItsLineInItsPlace)

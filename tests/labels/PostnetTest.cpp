@@ -39,7 +39,8 @@ TEST(PostnetEligibility, FiveOrNineDigitZipsWithinTheRangeGetABarcode)
 {
     for (const char* zip : {"12345", "00000", "123456789", "12345-6789", "99999-9999", "12345 6789"})
         EXPECT_TRUE(BarcodeEligible(true, zip)) << zip;
-    for (const char* zip : {"1234", "", "A1234", "M5V 2T6", "99999-99999"}) EXPECT_FALSE(BarcodeEligible(true, zip)) << zip;
+    for (const char* zip : {"1234", "", "A1234", "M5V 2T6", "99999-99999"})
+        EXPECT_FALSE(BarcodeEligible(true, zip)) << zip;
     EXPECT_FALSE(BarcodeEligible(false, "12345"));
 }
 

@@ -93,8 +93,8 @@ TEST_F(PresortRun, AFileThatCannotBeWrittenIsReported)
     EXPECT_EQ(DoTheSort(table.table(), folder() + "/missing", {}), PresortResult::Failed);
     ASSERT_EQ(shown.shown().size(), 1u);
     EXPECT_EQ(shown.shown()[0].kind, "error");
-    EXPECT_TRUE(shown.shown()[0].text.startsWith("Cannot write " + QDir::toNativeSeparators(folder() + "/missing/PRESORT.PSL")))
-        << shown.shown()[0].text.toStdString();
+    const QString path = QDir::toNativeSeparators(folder() + "/missing/PRESORT.PSL");
+    EXPECT_TRUE(shown.shown()[0].text.startsWith("Cannot write " + path)) << shown.shown()[0].text.toStdString();
 }
 
 TEST_F(PresortRun, TheTableIsLeftInNaturalOrder)

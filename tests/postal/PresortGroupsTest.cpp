@@ -84,7 +84,8 @@ TEST_F(PresortGroups, ZipsBeginningWith000To003AreUnknown)
     addZip("00201");
     addZip("00123");
     addZip("00401");  // 004 is Westchester's
-    EXPECT_EQ(presortLines(), (Lines{"** ADC WESTCHESTER NY 105", "00401", "** Unknown", "00012", "00123", "00201", "00399"}));
+    EXPECT_EQ(presortLines(),
+              (Lines{"** ADC WESTCHESTER NY 105", "00401", "** Unknown", "00012", "00123", "00201", "00399"}));
 }
 
 TEST_F(PresortGroups, KeysThatAreNoZipCodeAreLeftOut)

@@ -126,7 +126,8 @@ TEST_F(PresortProperty, EveryKeyStandsOnceUnderTheGroupItsPiecesDecide)
                         EXPECT_FALSE(ServesKey(AdcTable()[earlier], key)) << key;
                 }
                 if (kind == 3) {
-                    for (const AdcEntry& entry : AdcTable()) EXPECT_FALSE(ServesKey(entry, key)) << key << " " << entry.name;
+                    for (const AdcEntry& entry : AdcTable())
+                        EXPECT_FALSE(ServesKey(entry, key)) << key << " " << entry.name;
                 }
             }
             if (kind == 0) {
