@@ -24,7 +24,7 @@ TallyRecord MakeTallyRecord()
 
 std::string_view ZipKey(std::string_view zip)
 {
-    return zip.substr(0, std::min(zip.size(), kKeyLength));
+    return zip.substr(0, kKeyLength);
 }
 
 bool AdmitZipKey(std::string_view key)
@@ -36,15 +36,14 @@ bool AdmitZipKey(std::string_view key)
     return !control && key.find("**") == std::string_view::npos;
 }
 
-bool ZipCounter::count(std::string_view zip)
+void ZipCounter::count(std::string_view zip)
 {
     const std::string_view key = ZipKey(zip);
-    if (!AdmitZipKey(key)) return false;
+    if (!AdmitZipKey(key)) return;
     ZipBucket& bucket = buckets_[static_cast<std::size_t>(key[0] - '0')];
     const auto [entry, added] = index_.try_emplace(packedKey(key), static_cast<std::uint32_t>(bucket.size()));
     if (added) bucket.push_back({std::string(key), MakeTallyRecord()});
     else ++bucket[entry->second].tally.count;
-    return true;
 }
 
 ZipBuckets ZipCounter::take()

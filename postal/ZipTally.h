@@ -38,10 +38,9 @@ using ZipBuckets = std::array<ZipBucket, 10>;
 // seen; a hash index finds a key's entry, so a pass over many distinct ZIPs stays linear.
 class ZipCounter {
 public:
-    // Counts the record's ZIP value when its key is admitted; false when it is left out.
-    bool count(std::string_view zip);
+    // Counts a record's ZIP value when its key is admitted.
+    void count(std::string_view zip);
 
-    const ZipBuckets& buckets() const { return buckets_; }
     // Hands the buckets over, leaving the counter empty.
     ZipBuckets take();
 
