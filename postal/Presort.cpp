@@ -1,0 +1,81 @@
+#include "postal/Presort.h"
+
+#include <QSaveFile>
+
+#include "data/AddressTable.h"
+#include "framework/Messages.h"
+#include "postal/PresortList.h"
+#include "postal/ZipTally.h"
+#include "xbase/Ascii.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+void show(const PresortHooks& hooks, const QString& text)
+{
+    if (hooks.status) hooks.status(text);
+}
+
+// The reading pass: false when it was cancelled.
+bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& counter)
+{
+    const int zip = table.fieldNumber("ZIP");
+    for (table.goTop(); !table.eof();) {
+        counter.count(xbase::trimRight(table.fieldBytes(zip)));
+        table.skip();
+        if (!table.eof() && table.recNo() % kStatusInterval == 0)
+            show(hooks, kReadingRecordStatus + QString::number(table.recNo()));
+        if (hooks.afterRecord && !hooks.afterRecord()) return false;
+    }
+    return true;
+}
+
+bool writeList(const QString& path, const std::vector<std::string>& lines)
+{
+    const std::string text = PresortFileText(lines);
+    QSaveFile file(path);
+    const auto size = static_cast<qint64>(text.size());
+    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit()) return true;
+    messages().error(QStringLiteral("Error"), QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    return false;
+}
+
+}  // namespace
+
+PresortResult DoTheSort(xbase::Table& table, const QString& folder, const PresortHooks& hooks)
+{
+    ZipCounter counter;
+    try {
+        table.setOrder(0);
+        show(hooks, kReadingRecordsStatus);
+        if (!countZipCodes(table, hooks, counter)) return PresortResult::Cancelled;
+    } catch (const xbase::Error& e) {
+        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        return PresortResult::Failed;
+    }
+    show(hooks, kSortingStatus);
+    const std::vector<std::string> lines = BuildPresortList(counter.take());
+    return writeList(PresortFilePath(folder), lines) ? PresortResult::Done : PresortResult::Failed;
+}
+
+std::string PresortFileText(const std::vector<std::string>& lines)
+{
+    std::size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return text;
+}
+
+QString PresortFilePath(const QString& folder)
+{
+    return WithTrailingSeparator(folder) + kPresortFileName;
+}
+
+}  // namespace rp

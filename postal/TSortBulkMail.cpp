@@ -1,0 +1,92 @@
+#include "postal/TSortBulkMail.h"
+
+#include <QCoreApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "framework/Messages.h"
+
+namespace rp {
+namespace {
+
+// The status line is this many average characters wide.
+constexpr int kStatusChars = 32;
+// The presort is run from Print Labels; its help topic serves this window too.
+constexpr int kPrintLabelsHelpTopic = 1036;
+
+}  // namespace
+
+TSortBulkMail::TSortBulkMail(xbase::Table& table, const QString& folder, QWidget* parent)
+    : Dialog(parent, kPrintLabelsHelpTopic), table_(table), folder_(folder)
+{
+    setWindowTitle(QStringLiteral("Bulk Mail Presorting"));
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    status_ = new QLabel(this);
+    status_->setMinimumWidth(fontMetrics().averageCharWidth() * kStatusChars);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setWhatsThis(QStringLiteral("Stops the presort; the labels are not printed in presort order."));
+    connect(cancel_, &QPushButton::clicked, this, &TSortBulkMail::CancelButtonClick);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->setSpacing(14);
+    layout->addWidget(status_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+bool TSortBulkMail::run(xbase::Table& table, const QString& folder, QWidget* parent)
+{
+    TSortBulkMail window(table, folder, parent);
+    window.exec();
+    return window.DoneCheck();
+}
+
+void TSortBulkMail::showEvent(QShowEvent* event)
+{
+    Dialog::showEvent(event);
+    if (started_) return;
+    started_ = true;
+    QTimer::singleShot(0, this, &TSortBulkMail::FormActivate);
+}
+
+void TSortBulkMail::FormActivate()
+{
+    PresortHooks hooks;
+    hooks.status = [this](const QString& text) { status_->setText(text); };
+    hooks.afterRecord = [this] { return afterRecord(); };
+    const PresortResult result = DoTheSort(table_, folder_, hooks);
+    completed_ = result == PresortResult::Done;
+    const int code = DoneCheck() ? QDialog::Accepted : QDialog::Rejected;
+    QMetaObject::invokeMethod(this, [this, code] { done(code); }, Qt::QueuedConnection);
+}
+
+bool TSortBulkMail::afterRecord()
+{
+    if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(kEventIntervalMs)) {
+        QCoreApplication::processEvents();
+        sinceEvents_.start();
+    }
+    return !cancelRequested_;
+}
+
+void TSortBulkMail::CancelButtonClick()
+{
+    if (AskYesNo(QStringLiteral("Cancel PRESORT?"))) cancelRequested_ = true;
+}
+
+void TSortBulkMail::reject()
+{
+    CancelButtonClick();
+}
+
+}  // namespace rp
