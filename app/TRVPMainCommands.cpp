@@ -5,6 +5,7 @@
 #include "app/CommandRun.h"
 #include "app/OrderMenu.h"
 #include "app/RecordCopy.h"
+#include "app/TRVReindex.h"
 #include "app/TRVPMain.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
@@ -28,7 +29,12 @@ void TRVPMain::RebuildIndexesMenuClick()
     setFrozen(true);
     QString failure;
     try {
-        rebuildIndexesDialog();
+        if (rebuildIndexesDialog) {
+            rebuildIndexesDialog();
+        } else {
+            TRVReindex dialog(table_, dataFolder_, this);
+            dialog.exec();
+        }
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
     }

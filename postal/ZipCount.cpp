@@ -1,0 +1,83 @@
+#include "postal/ZipCount.h"
+
+#include "data/FieldText.h"
+#include "postal/ZipTally.h"
+#include "xbase/Ascii.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+bool IsStandardZipKey(std::string_view key)
+{
+    return key.size() == 5 && key >= "00000" && key <= "99999-999" && key[0] >= '0' && key[0] <= '9';
+}
+
+QString CountLine(const QString& key, std::int32_t count, const QLocale& locale)
+{
+    return key.left(10).leftJustified(10, QLatin1Char(' ')) + locale.toString(count);
+}
+
+void ZipCountTally::add(std::string_view zipField)
+{
+    const std::string_view key = ZipKey(xbase::trimRight(zipField));
+    if (key.empty()) {
+        ++blank_;
+        return;
+    }
+    auto& list = IsStandardZipKey(key) ? standard_ : other_;
+    const auto it = list.find(key);
+    if (it == list.end()) list.emplace(std::string(key), 1);
+    else ++it->second;
+}
+
+QStringList ZipCountTally::lines(const QLocale& locale) const
+{
+    QStringList out;
+    for (const auto& [key, count] : standard_) out << CountLine(fromFieldBytes(key), count, locale);
+    out << QString() << QString();
+    for (const auto& [key, count] : other_) out << CountLine(fromFieldBytes(key), count, locale);
+    if (blank_ > 0) out << CountLine(QStringLiteral("BLANK"), blank_, locale);
+    return out;
+}
+
+namespace {
+
+// Puts the table back on its order and record however the count ends.
+class OrderKeeper {
+public:
+    explicit OrderKeeper(xbase::Table& table) : table_(table), order_(table.order()), record_(table.recNo()) {}
+    ~OrderKeeper()
+    {
+        table_.setOrder(order_);
+        if (record_ > 0 && record_ <= table_.recordCount()) table_.go(record_);
+    }
+    OrderKeeper(const OrderKeeper&) = delete;
+    OrderKeeper& operator=(const OrderKeeper&) = delete;
+
+private:
+    xbase::Table& table_;
+    int order_;
+    std::uint32_t record_;
+};
+
+}  // namespace
+
+std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHooks& hooks, const QLocale& locale)
+{
+    const OrderKeeper keeper(table);
+    const int zip = table.fieldNumber("ZIP");
+    table.setOrder(0);
+    table.goTop();
+    hooks.status(QStringLiteral("Reading database records..."));
+    ZipCountTally tally;
+    while (!table.eof()) {
+        tally.add(table.fieldBytes(zip));
+        table.skip(1);
+        if (table.recNo() % 100 == 0) hooks.status(QStringLiteral("Reading record ") + QString::number(table.recNo()));
+        if (!hooks.keepGoing()) return std::nullopt;
+    }
+    hooks.status(QStringLiteral("Sorting Zip Codes..."));
+    return tally.lines(locale);
+}
+
+}  // namespace rp
