@@ -1,5 +1,6 @@
 #include "framework/PrinterSurface.h"
 
+#include <QFile>
 #include <QPrinter>
 
 #include "framework/ReportOpPainter.h"
@@ -84,9 +85,11 @@ void PrinterSurface::end()
 
 void PrinterSurface::abort()
 {
-    printer_.abort();
-    if (painter_.isActive()) painter_.end();
     kept_.clear();
+    const bool abandoned = printer_.abort();
+    if (painter_.isActive()) painter_.end();
+    // Output to a file that the engine could not abandon is removed, half-written as it is.
+    if (!abandoned && !printer_.outputFileName().isEmpty()) QFile::remove(printer_.outputFileName());
 }
 
 QPointF PrinterSurface::unprintableMargins() const

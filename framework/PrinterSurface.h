@@ -2,7 +2,7 @@
 // Paints a report on a QPrinter. The printer's print-dialog settings apply: only the pages
 // from fromPage() to toPage() are printed (all when fromPage() is 0), and when the printer
 // cannot make copies itself the pages are kept and sent copyCount() times, collated or not
-// as the printer says.
+// as the printer says. An aborted job to a file leaves no file behind.
 #include <QPainter>
 #include <memory>
 #include <vector>

@@ -56,7 +56,7 @@ int ReportCanvas::linesLeft() const
 
 void ReportCanvas::breakPageWhenFull()
 {
-    if (autoPaging_ && printing_ && linesLeft() == 0) newPage();
+    if (autoPaging_ && printing_ && !startingPage_ && linesLeft() == 0) newPage();
 }
 
 bool ReportCanvas::start()
@@ -65,9 +65,7 @@ bool ReportCanvas::start()
     if (!surface_.begin(paper_)) return false;
     printing_ = true;
     page_ = 1;
-    home();
-    statusChanged();
-    if (pageStart_) pageStart_(*this);
+    pageStarted();
     return true;
 }
 
@@ -76,9 +74,17 @@ void ReportCanvas::newPage()
     if (!printing_) return;
     surface_.newPage();
     ++page_;
+    pageStarted();
+}
+
+void ReportCanvas::pageStarted()
+{
     home();
     statusChanged();
-    if (pageStart_) pageStart_(*this);
+    if (!pageStart_) return;
+    startingPage_ = true;
+    pageStart_(*this);
+    startingPage_ = false;
 }
 
 void ReportCanvas::finish()

@@ -59,7 +59,9 @@ public:
     // Whole lines of the current font that still fit above the section bottom, this one included.
     int linesLeft() const;
     double lineHeight() const { return metrics_.lineHeight(); }
-    // When on (the default), printing a line that no longer fits starts a new page first.
+    // When on, text printed at the current position on a line that no longer fits starts a
+    // new page first (never while the page start handler runs). Off by default: reports that
+    // place headings and footers outside the section decide on their pages themselves.
     void setAutoPaging(bool on) { autoPaging_ = on; }
 
     // --- Fonts and text.
@@ -130,6 +132,7 @@ private:
     QPointF onPaper(QPointF p) const { return p + origin_; }
     QRectF onPaper(const QRectF& r) const { return r.translated(origin_); }
     void breakPageWhenFull();
+    void pageStarted();
     void emitText(const QString& text, double x, QRectF box, TextAlign align, bool clipped);
     void draw(const ReportOp& op);
     void statusChanged();
@@ -150,7 +153,8 @@ private:
     ReportTabStops tabs_;
     std::vector<ReportTabStops> savedTabs_;
     int nextTab_ = 0;
-    bool autoPaging_ = true;
+    bool autoPaging_ = false;
+    bool startingPage_ = false;
     ReportStatus status_;
     std::function<void(const QString&)> statusListener_;
     std::function<void(ReportCanvas&)> pageStart_;

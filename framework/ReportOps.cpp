@@ -17,8 +17,7 @@ QFont ReportFont::toQFont() const
 QColor shadeColour(int percent)
 {
     const int clamped = std::clamp(percent, 0, 100);
-    const int level = static_cast<int>(std::lround(255.0 * (100 - clamped) / 100.0));
-    return QColor(level, level, level);
+    return QColor(0, 0, 0, static_cast<int>(std::lround(255.0 * clamped / 100.0)));
 }
 
 }  // namespace rp

@@ -67,7 +67,8 @@ struct ImageOp {
 
 using ReportOp = std::variant<TextRun, LineOp, RectOp, ImageOp>;
 
-// The grey of a shade: 0 percent is white, 100 percent black.
+// A shade: black at that percentage of opacity. On white paper it is the grey of the
+// percentage; lines and text beneath it stay visible.
 QColor shadeColour(int percent);
 
 }  // namespace rp

@@ -2,6 +2,12 @@
 
 namespace rp {
 
+void ReportTabStops::clear()
+{
+    stops_.clear();
+    lefts_.clear();
+}
+
 void ReportTabStops::add(const TabStop& stop)
 {
     const double after = stops_.empty() ? 0.0 : right(count() - 1);

@@ -24,7 +24,7 @@ struct TabStop {
 
 class ReportTabStops {
 public:
-    void clear() { stops_.clear(); }
+    void clear();
     void add(const TabStop& stop);
     int count() const { return static_cast<int>(stops_.size()); }
     const TabStop& stop(int index) const { return stops_.at(static_cast<std::size_t>(index)); }
