@@ -59,6 +59,8 @@ public:
     // Whole lines of the current font that still fit above the section bottom, this one included.
     int linesLeft() const;
     double lineHeight() const { return metrics_.lineHeight(); }
+    // The top of the current line: its baseline less the font's ascent.
+    double lineTop() const { return cursor_.y() - metrics_.ascent(); }
     // When on, text printed at the current position on a line that no longer fits starts a
     // new page first (never while the page start handler runs). Off by default: reports that
     // place headings and footers outside the section decide on their pages themselves.
@@ -101,6 +103,7 @@ public:
     void setBrush(const QColor& colour) { brush_ = colour; }  // invalid: hollow rectangles
     void moveTo(double x, double y) { penAt_ = QPointF(x, y); }
     void lineTo(double x, double y);
+    // A line on its own; the pen is left at its end.
     void line(double x1, double y1, double x2, double y2);
     // Outlined with the pen, filled with the brush.
     void rectangle(const QRectF& rect);
@@ -120,7 +123,6 @@ public:
     void setPageStartHandler(std::function<void(ReportCanvas&)> handler) { pageStart_ = std::move(handler); }
 
     // --- Status.
-    ReportStatus& status() { return status_; }
     QString statusText() const { return status_.text(page_); }
     void setStatusFormat(const QString& format);
     void setStatusLine(int index, const QString& text);
@@ -128,11 +130,11 @@ public:
     void setStatusListener(std::function<void(const QString&)> listener) { statusListener_ = std::move(listener); }
 
 private:
-    double lineTop() const { return cursor_.y() - metrics_.ascent(); }
     QPointF onPaper(QPointF p) const { return p + origin_; }
     QRectF onPaper(const QRectF& r) const { return r.translated(origin_); }
     void breakPageWhenFull();
     void pageStarted();
+    void drawLine(double x1, double y1, double x2, double y2);
     void emitText(const QString& text, double x, QRectF box, TextAlign align, bool clipped);
     void draw(const ReportOp& op);
     void statusChanged();

@@ -24,8 +24,13 @@ void ReportCanvas::lineTo(double x, double y)
 
 void ReportCanvas::line(double x1, double y1, double x2, double y2)
 {
-    draw(LineOp{onPaper(QPointF(x1, y1)), onPaper(QPointF(x2, y2)), pen()});
+    drawLine(x1, y1, x2, y2);
     penAt_ = QPointF(x2, y2);
+}
+
+void ReportCanvas::drawLine(double x1, double y1, double x2, double y2)
+{
+    draw(LineOp{onPaper(QPointF(x1, y1)), onPaper(QPointF(x2, y2)), pen()});
 }
 
 void ReportCanvas::rectangle(const QRectF& rect)

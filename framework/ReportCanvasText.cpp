@@ -123,10 +123,10 @@ void ReportCanvas::printTab(const QString& text)
     const QRectF cell(tabs_.left(index), lineTop(), stop.width, lineHeight());
 
     if (stop.shade > 0) shadeRectangle(cell, stop.shade);
-    if (stop.boxes.testFlag(BoxLine::Left)) line(cell.left(), cell.top(), cell.left(), cell.bottom());
-    if (stop.boxes.testFlag(BoxLine::Right)) line(cell.right(), cell.top(), cell.right(), cell.bottom());
-    if (stop.boxes.testFlag(BoxLine::Top)) line(cell.left(), cell.top(), cell.right(), cell.top());
-    if (stop.boxes.testFlag(BoxLine::Bottom)) line(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+    if (stop.boxes.testFlag(BoxLine::Left)) drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
+    if (stop.boxes.testFlag(BoxLine::Right)) drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+    if (stop.boxes.testFlag(BoxLine::Top)) drawLine(cell.left(), cell.top(), cell.right(), cell.top());
+    if (stop.boxes.testFlag(BoxLine::Bottom)) drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
 
     const QRectF inner = cell.adjusted(stop.margin, 0, -stop.margin, 0);
     const double width = textWidth(text);

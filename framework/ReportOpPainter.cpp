@@ -33,8 +33,7 @@ QRectF ReportOpPainter::pixels(const QRectF& inches) const
 
 QPen ReportOpPainter::pen(const ReportPen& pen) const
 {
-    QPen result(pen.colour, penPixels(pen.width, scale_), pen.style, Qt::FlatCap, Qt::MiterJoin);
-    return result;
+    return QPen(pen.colour, penPixels(pen.width, scale_), pen.style, Qt::FlatCap, Qt::MiterJoin);
 }
 
 void ReportOpPainter::paintText(const TextRun& run)

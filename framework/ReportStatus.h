@@ -9,9 +9,7 @@ namespace rp {
 class ReportStatus {
 public:
     void setFormat(const QString& format) { format_ = format; }
-    const QString& format() const { return format_; }
     void setLine(int index, const QString& text) { lines_.at(static_cast<std::size_t>(index)) = text; }
-    const QString& line(int index) const { return lines_.at(static_cast<std::size_t>(index)); }
     QString text(int page) const;
 
 private:

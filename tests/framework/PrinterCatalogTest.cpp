@@ -162,7 +162,7 @@ void drawCountReport(ReportCanvas& canvas)
             row = 0;
         }
         ++row;
-        const double top = canvas.y() - ReportTextMetrics(canvas.font()).ascent();
+        const double top = canvas.lineTop();
         if (row % 2 == 1) canvas.shadeRectangle(QRectF(0, top, 1.875, canvas.lineHeight()), 5);
         canvas.printTab(QStringLiteral("%1").arg(10000 + i * 7, 5, 10, QLatin1Char('0')));
         canvas.printTab(QLocale(QLocale::English).toString(i * 37));

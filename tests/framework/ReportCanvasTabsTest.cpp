@@ -81,7 +81,7 @@ TEST_F(ReportTabs, ShadeCoversTheWholeCellOfTheCurrentLine)
 {
     canvas.addTab(stop(1.0, TextAlign::Left, 0.625, 0.05, BoxLine::None, 5));
     canvas.home();
-    const double top = canvas.y() - ReportTextMetrics(canvas.font()).ascent();
+    const double top = canvas.lineTop();
     canvas.printTab(QStringLiteral("x"));
 
     ASSERT_EQ(log.rects().size(), 1u);
@@ -126,6 +126,17 @@ TEST_F(ReportTabs, BoxLinesAreDrawnOnTheChosenSidesOnly)
     expectLine(lines[3], 4.0, top, 4.0, bottom);
     expectLine(lines[4], 3.5, top, 4.0, top);
     expectLine(lines[5], 3.5, bottom, 4.0, bottom);
+}
+
+TEST_F(ReportTabs, BoxLinesLeaveThePenWhereItWas)
+{
+    canvas.addTab(stop(2.0, TextAlign::Left, 1.5, 0, BoxLine::All));
+    canvas.moveTo(0.5, 0.5);
+    canvas.printTab(QStringLiteral("a"));
+    canvas.lineTo(1, 0.5);
+    const LineOp last = log.lines().back();
+    EXPECT_EQ(last.from, QPointF(0.5, 0.5));
+    EXPECT_EQ(last.to, QPointF(1, 0.5));
 }
 
 TEST_F(ReportTabs, NewLineStartsAgainAtTheFirstStopAndTheLastStopIsTheEnd)
@@ -180,7 +191,7 @@ TEST_F(ReportTabs, CountReportRowsSitInTheirColumnWithOddRowsShaded)
     canvas.setOrigin(2 * 1.875 + 0.5, 0);
     canvas.home();
     for (int row = 1; row <= 2; ++row) {
-        if (row % 2 == 1) canvas.shadeRectangle(QRectF(0, canvas.y() - ReportTextMetrics(canvas.font()).ascent(),
+        if (row % 2 == 1) canvas.shadeRectangle(QRectF(0, canvas.lineTop(),
                                                         1.875, canvas.lineHeight()), 5);
         canvas.printTab(QStringLiteral("0213%1").arg(row));
         canvas.printTab(QStringLiteral("%1").arg(row * 1000));

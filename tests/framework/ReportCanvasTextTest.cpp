@@ -43,6 +43,12 @@ TEST(ReportPaper, MarginsSetTheSectionFromThePageEdges)
     EXPECT_EQ(canvas.section(), QRectF(QPointF(0.5, 1), QPointF(7.75, 9.75)));
     canvas.setSectionBottom(4);
     EXPECT_DOUBLE_EQ(canvas.section().bottom(), 4);
+    canvas.setSectionLeft(1);
+    canvas.setSectionRight(8);
+    canvas.setSectionTop(0.5);
+    EXPECT_EQ(canvas.section(), QRectF(QPointF(1, 0.5), QPointF(8, 4)));
+    canvas.setSection(QRectF(0, 0, 2.625, 1));
+    EXPECT_EQ(canvas.section(), QRectF(0, 0, 2.625, 1));
     // New paper starts with the whole page.
     canvas.setLandscape(true);
     EXPECT_EQ(canvas.section(), QRectF(0, 0, 11, 8.5));
@@ -172,7 +178,9 @@ TEST_F(ReportText, TheOriginIsAddedToPositionsAndTheSection)
     canvas.setMarginLeft(0);
     canvas.setMarginTop(0);
     canvas.setOrigin(1.25, 2.5);
+    EXPECT_EQ(canvas.origin(), QPointF(1.25, 2.5));
     canvas.home();
+    EXPECT_NEAR(canvas.lineTop(), 0, kTolerance);
     canvas.println(QStringLiteral("label"));
     canvas.gotoXY(0.5, 0.75);
     canvas.print(QStringLiteral("there"));
