@@ -120,14 +120,20 @@ public:
     bool printing() const { return printing_; }
     int pageNumber() const { return page_; }
     // Called at the start of every page, the first included, after the position went home.
-    void setPageStartHandler(std::function<void(ReportCanvas&)> handler) { pageStart_ = std::move(handler); }
+    void setPageStartHandler(std::function<void(ReportCanvas&)> handler)
+    {
+        pageStart_ = std::move(handler);
+    }
 
     // --- Status.
     QString statusText() const { return status_.text(page_); }
     void setStatusFormat(const QString& format);
     void setStatusLine(int index, const QString& text);
     // Told the new status text whenever it changes.
-    void setStatusListener(std::function<void(const QString&)> listener) { statusListener_ = std::move(listener); }
+    void setStatusListener(std::function<void(const QString&)> listener)
+    {
+        statusListener_ = std::move(listener);
+    }
 
 private:
     QPointF onPaper(QPointF p) const { return p + origin_; }

@@ -14,7 +14,8 @@ void ReportCanvas::setPen(const QColor& colour, Qt::PenStyle style, int hundredt
 
 ReportPen ReportCanvas::pen() const
 {
-    return ReportPen{penColour_, penStyle_, std::max(penHundredths_ / 100.0, 1.0 / surface_.resolution())};
+    const double width = std::max(penHundredths_ / 100.0, 1.0 / surface_.resolution());
+    return ReportPen{penColour_, penStyle_, width};
 }
 
 void ReportCanvas::lineTo(double x, double y)

@@ -39,7 +39,8 @@ void ReportCanvas::setItalic(bool italic)
     setFont(font);
 }
 
-void ReportCanvas::emitText(const QString& text, double x, QRectF box, TextAlign align, bool clipped)
+void ReportCanvas::emitText(const QString& text, double x, QRectF box, TextAlign align,
+                            bool clipped)
 {
     TextRun run;
     run.text = text;
@@ -58,7 +59,8 @@ void ReportCanvas::print(const QString& text)
 {
     breakPageWhenFull();
     const double width = textWidth(text);
-    emitText(text, cursor_.x(), QRectF(cursor_.x(), lineTop(), width, lineHeight()), TextAlign::Left, false);
+    const QRectF box(cursor_.x(), lineTop(), width, lineHeight());
+    emitText(text, cursor_.x(), box, TextAlign::Left, false);
     cursor_.setX(cursor_.x() + width);
 }
 

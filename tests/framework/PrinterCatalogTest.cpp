@@ -143,7 +143,8 @@ void drawCountReport(ReportCanvas& canvas)
         c.print(QStringLiteral("Page %1").arg(c.pageNumber()));
         c.setPen(Qt::black, Qt::SolidLine, 1);
         c.rectangle(area);
-        for (double x : {1.875, 3.75, 5.625}) c.line(area.left() + x, area.top(), area.left() + x, area.bottom());
+        for (double x : {1.875, 3.75, 5.625})
+            c.line(area.left() + x, area.top(), area.left() + x, area.bottom());
         c.setOrigin(0.5, 0);
         c.home();
     });

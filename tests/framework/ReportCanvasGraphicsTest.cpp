@@ -1,10 +1,8 @@
 // Pens, lines, rectangles and pictures on the report canvas, and how thin a pen may become.
 #include "framework/ReportCanvas.h"
 #include "framework/ReportLog.h"
-#include "framework/ReportOpPainter.h"
 
 #include <QImage>
-#include <QPainter>
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,22 +36,6 @@ TEST(ReportPens, NeverThinnerThanOneDotOfTheOutput)
     EXPECT_DOUBLE_EQ(onFine.pen().width, 0.01);
     onFine.setPen(Qt::black, Qt::SolidLine, 0);
     EXPECT_DOUBLE_EQ(onFine.pen().width, 1.0 / 600);
-}
-
-TEST(ReportPens, PaintedPensCoverAtLeastOnePixelAtAnyZoom)
-{
-    EXPECT_DOUBLE_EQ(ReportOpPainter::penPixels(0.01, 50), 1.0);
-    EXPECT_DOUBLE_EQ(ReportOpPainter::penPixels(0.01, 1200), 12.0);
-    EXPECT_DOUBLE_EQ(ReportOpPainter::penPixels(0, 96), 1.0);
-
-    // A 0.001 inch line at 40 pixels to the inch still darkens the pixels it crosses.
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportOpPainter(painter, 40).paint(LineOp{QPointF(0.5125, 0.1), QPointF(0.5125, 0.9), ReportPen{Qt::black, Qt::SolidLine, 0.001}});
-    painter.end();
-    EXPECT_LT(qGray(image.pixel(20, 20)), 128);
-    EXPECT_EQ(qGray(image.pixel(10, 20)), 255);
 }
 
 class ReportGraphics : public ::testing::Test {
@@ -135,19 +117,6 @@ TEST(ShadeColour, PercentOfBlack)
     EXPECT_EQ(shadeColour(50), QColor(0, 0, 0, 128));
     EXPECT_EQ(shadeColour(100), QColor(0, 0, 0, 255));
     EXPECT_EQ(shadeColour(150), QColor(0, 0, 0, 255));
-}
-
-TEST(ShadeColour, ShadesLeaveLinesBeneathThemVisible)
-{
-    QImage image(20, 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    ReportOpPainter ops(painter, 20);
-    ops.paint(LineOp{QPointF(0.5, 0), QPointF(0.5, 1), ReportPen{Qt::black, Qt::SolidLine, 0.1}});
-    ops.paint(RectOp{QRectF(0, 0, 1, 1), false, ReportPen{}, shadeColour(5), 5});
-    painter.end();
-    EXPECT_EQ(qGray(image.pixel(10, 10)), 0);
-    EXPECT_EQ(qGray(image.pixel(3, 10)), 242);
 }
 
 }  // namespace

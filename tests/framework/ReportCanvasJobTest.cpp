@@ -59,7 +59,8 @@ TEST(ReportJob, EveryPageStartsWithTheHandlerAtTheTopOfTheSection)
     ASSERT_TRUE(canvas.start());
     canvas.println(QStringLiteral("body"));
     canvas.newPage();
-    EXPECT_EQ(log.textStrings(1), (QStringList{QStringLiteral("Footer 1"), QStringLiteral("Page 1"), QStringLiteral("body")}));
+    EXPECT_EQ(log.textStrings(1), (QStringList{QStringLiteral("Footer 1"), QStringLiteral("Page 1"),
+                                               QStringLiteral("body")}));
     EXPECT_EQ(log.textStrings(2), (QStringList{QStringLiteral("Footer 2"), QStringLiteral("Page 2")}));
     EXPECT_EQ(log.pages(), 2);
     EXPECT_NEAR(log.text(QStringLiteral("Page 2")).box.top(), 1.0, 1e-9);
