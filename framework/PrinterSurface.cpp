@@ -40,6 +40,11 @@ void PrinterSurface::startPrinterPage()
         kept_.emplace_back();
         return;
     }
+    openPrinterPage();
+}
+
+void PrinterSurface::openPrinterPage()
+{
     // The printer opens its first page itself.
     if (pageOpen_) printer_.newPage();
     pageOpen_ = true;
@@ -73,9 +78,7 @@ void PrinterSurface::end()
         const int pages = static_cast<int>(kept_.size());
         for (int i = 0; i < copies * pages; ++i) {
             const int page = collate ? i % pages : i / copies;
-            if (pageOpen_) printer_.newPage();
-            pageOpen_ = true;
-            ++pagesPrinted_;
+            openPrinterPage();
             paint(kept_[static_cast<std::size_t>(page)]);
         }
         kept_.clear();

@@ -32,6 +32,7 @@ public:
 private:
     bool inRange(int page) const;
     void startPrinterPage();
+    void openPrinterPage();
     void paint(const std::vector<ReportOp>& page);
 
     QPrinter& printer_;
