@@ -1,0 +1,44 @@
+#pragma once
+// A report recorded in memory, page by page, for a preview: each page is the list of its
+// drawing operations, so any page can be painted again at once, at any zoom.
+#include <vector>
+
+#include "framework/ReportSurface.h"
+
+class QPainter;
+
+namespace rp {
+
+class RecordedPages : public ReportSurface {
+public:
+    // The margins and resolution of the printer the preview stands for, so that a report
+    // lays out as it would print.
+    explicit RecordedPages(QPointF unprintableMargins = QPointF(0, 0), double resolution = 600);
+
+    bool begin(const ReportPaper& paper) override;
+    void newPage() override;
+    void draw(const ReportOp& op) override;
+    void end() override;
+    void abort() override;  // drops the pages recorded so far
+    QPointF unprintableMargins() const override { return unprintable_; }
+    double resolution() const override { return resolution_; }
+
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // The page as printed, in inches.
+    QSizeF pageSize() const { return paper_.pageSize(); }
+    bool finished() const { return finished_; }
+    // Operations of page index (from 0).
+    const std::vector<ReportOp>& page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    // Paints page index (from 0) on white with the paper's top-left corner at the painter's
+    // origin, pixelsPerInch device pixels to the inch (the zoom).
+    void paintPage(int index, QPainter& painter, double pixelsPerInch) const;
+
+private:
+    QPointF unprintable_;
+    double resolution_;
+    ReportPaper paper_;
+    std::vector<std::vector<ReportOp>> pages_;
+    bool finished_ = false;
+};
+
+}  // namespace rp

@@ -1,0 +1,74 @@
+#pragma once
+// The primitive drawing operations a report page is made of. The report canvas turns every
+// call into these; surfaces paint, record or log them. All lengths are inches from the paper's
+// top-left corner, y growing downward.
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QRectF>
+#include <QString>
+#include <variant>
+
+namespace rp {
+
+struct ReportFont {
+    QString family = QStringLiteral("Arial");
+    double points = 10;
+    bool bold = false;
+    bool italic = false;
+
+    QFont toQFont() const;
+    bool operator==(const ReportFont&) const = default;
+};
+
+enum class TextAlign { Left, Right, Centre };
+
+// One run of text on one baseline. The canvas measured it: it starts at x and is width wide.
+// Surfaces that measure with their own device fonts place it by its box and alignment instead,
+// so right-aligned text ends on the box's right edge on every device.
+struct TextRun {
+    QString text;
+    ReportFont font;
+    QColor colour = Qt::black;
+    double x = 0;
+    double baseline = 0;
+    double width = 0;
+    QRectF box;              // the alignment box: left and right edges, top and bottom of the line
+    TextAlign align = TextAlign::Left;
+    bool clipped = false;    // nothing outside the box is drawn
+};
+
+struct ReportPen {
+    QColor colour = Qt::black;
+    Qt::PenStyle style = Qt::SolidLine;
+    double width = 0.01;     // inches
+
+    bool operator==(const ReportPen&) const = default;
+};
+
+struct LineOp {
+    QPointF from;
+    QPointF to;
+    ReportPen pen;
+};
+
+struct RectOp {
+    QRectF rect;
+    bool outlined = true;
+    ReportPen pen;           // the outline's pen when outlined
+    QColor fill;             // invalid: not filled
+    int shade = 0;           // percent of black when the fill is a shade, else 0
+};
+
+struct ImageOp {
+    QRectF rect;             // the picture is stretched into it
+    QImage image;
+};
+
+using ReportOp = std::variant<TextRun, LineOp, RectOp, ImageOp>;
+
+// A shade: black at that percentage of opacity. On white paper it is the grey of the
+// percentage; lines and text beneath it stay visible.
+QColor shadeColour(int percent);
+
+}  // namespace rp
