@@ -74,7 +74,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step)
                             QStringLiteral(" is not feasible"));
             return Outcome::Stop;
         }
-        printer_ = main_.printers->selectedPrinter();
+        main_.printers->rememberSelection();
         return Outcome::Go;
     case Prepare::RecordsCheck:
         return table.isOpen() && table->visibleCount() > 0 ? Outcome::Go : Outcome::Stop;
@@ -186,9 +186,7 @@ void CommandRun::restore(Restore step)
         QFile::remove(main_.dataFolder_ + plan_.workFile);
         break;
     case Restore::Printer:
-        main_.printers->selectDefaultPrinter();
-        main_.printers->selectPrinter(printer_);
-        main_.printers->releaseSetup();
+        main_.printers->restoreSelection();
         break;
     }
 }

@@ -36,7 +36,6 @@ private:
     QString path_;
     std::uint32_t record_ = 0;
     std::string query_;
-    QString printer_;
     QString failure_;
 };
 

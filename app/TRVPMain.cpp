@@ -35,8 +35,14 @@ constexpr int kHelpTopics[3] = {1027, 1005, 1020};
 }  // namespace
 
 TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* parent)
-    : QMainWindow(parent), engine_(engine), dataFolder_(dataFolder), table_(engine), creating_(engine)
+    : QMainWindow(parent),
+      engine_(engine),
+      dataFolder_(dataFolder),
+      table_(engine),
+      creating_(engine),
+      printerCatalog_(PrinterCatalog::fromSystem())
 {
+    printers = &printerCatalog_;
     setWindowTitle(QStringLiteral("Ravenpost for Windows"));
     buildMenus();
     setCentralWidget(buildPages());

@@ -13,6 +13,7 @@
 #include "app/MemoSearch.h"
 #include "app/Preferences.h"
 #include "data/AddressTable.h"
+#include "framework/PrinterCatalog.h"
 
 class QLabel;
 class QMenu;
@@ -25,7 +26,6 @@ class BrowseGrid;
 class BrowseModel;
 class FilterPage;
 class OrderMenu;
-class PrinterAccess;
 class RecordPage;
 
 class TRVPMain : public QMainWindow {
@@ -88,8 +88,10 @@ public:
     std::map<Command, CommandDialog> commandDialogs;
     // The dialer, given the current record's phone number; "Dial" stays disabled without it.
     std::function<void(const QString& phone)> phoneDialer;
-    // The printers the printing commands check; none installed while null.
+    // The printers the printing commands check: the window's catalog unless a test puts
+    // another in; none installed while null.
     PrinterAccess* printers = nullptr;
+    PrinterCatalog& printerCatalog() { return printerCatalog_; }
 
     AddressTable& addressTable() { return table_; }
     RecordPage* recordPage() const { return record_; }
@@ -167,6 +169,7 @@ private:
     QAction* rebuildIndexes_ = nullptr;
     QAction* clone_ = nullptr;
     std::map<Command, QAction*> commandActions_;
+    PrinterCatalog printerCatalog_;
     bool frozen_ = false;
     QLabel* typingMode_ = nullptr;
     QLabel* filterPicture_ = nullptr;

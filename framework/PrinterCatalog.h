@@ -7,9 +7,11 @@
 #include <QStringList>
 #include <memory>
 
+#include "framework/PrinterAccess.h"
+
 namespace rp {
 
-class PrinterCatalog {
+class PrinterCatalog : public PrinterAccess {
 public:
     static QString pdfPrinterName() { return QStringLiteral("PDF file"); }
 
@@ -20,7 +22,7 @@ public:
 
     // The system's printers, then "PDF file".
     QStringList names() const;
-    bool anyInstalled() const { return !names().isEmpty(); }
+    bool anyInstalled() const override { return !names().isEmpty(); }
     // The system's default printer, or "PDF file" when the system has none.
     QString defaultPrinter() const;
 
@@ -31,8 +33,8 @@ public:
 
     // Keeps the current selection; restoreSelection() selects the default printer, then the
     // kept one, and discards the printer settings.
-    void rememberSelection() { remembered_ = selected_; }
-    void restoreSelection();
+    void rememberSelection() override { remembered_ = selected_; }
+    void restoreSelection() override;
 
     // The selected printer with the settings made so far.
     QPrinter& printer();

@@ -26,13 +26,10 @@ QStringList Captions(const QList<QAction*>& actions)
 class LoggedPrinters : public PrinterAccess {
 public:
     bool installed = true;
-    QString selected = QStringLiteral("Office");
     QStringList log;
     bool anyInstalled() const override { return installed; }
-    QString selectedPrinter() const override { return selected; }
-    void selectPrinter(const QString& name) override { log << "select " + name; }
-    void selectDefaultPrinter() override { log << "default"; }
-    void releaseSetup() override { log << "release"; }
+    void rememberSelection() override { log << "remember"; }
+    void restoreSelection() override { log << "restore"; }
 };
 
 class CommandRunTest : public MainWindowTest {
@@ -206,7 +203,7 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
     EXPECT_EQ(table().filter(), query);
     EXPECT_TRUE(main->reactingToTableEvents);
     EXPECT_FALSE(main->frozen());
-    EXPECT_EQ(printers.log, (QStringList{"default", "select Office", "release"}));
+    EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
 }
 
 TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView)
@@ -230,9 +227,10 @@ TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView)
     EXPECT_EQ(runs, 0);
 
     setFilter("");
+    printers.log.clear();
     main->RunCommand(Command::Envelopes);
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(printers.log, (QStringList{"default", "select Office", "release"}));
+    EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
 }
 
 TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions)
