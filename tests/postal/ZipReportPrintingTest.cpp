@@ -138,6 +138,15 @@ TEST_F(ZipReportPrinting, NothingPrintsWhenThePrintDialogOrTheFileIsCancelled)
     EXPECT_FALSE(QFile::exists(pdfPath()));
 }
 
+TEST_F(ZipReportPrinting, AFileThatCannotBeWrittenEndsAsCanceled)
+{
+    StatusButtonPresser presser(false);
+    dialogs.answerPrint({});
+    files.answer(output.filePath(QStringLiteral("no-such-folder/zipcount.pdf")));
+    EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), PrintOutcome::Cancelled);
+    EXPECT_EQ(presser.finals, QStringList{"\rPrint Canceled!"});
+}
+
 TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown)
 {
     StatusButtonPresser presser(false);
