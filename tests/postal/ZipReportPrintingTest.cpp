@@ -127,7 +127,7 @@ TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage)
     EXPECT_EQ(darkest(page, 495, 330), 255);
 }
 
-TEST_F(ZipReportPrinting, NothingPrintsWhenThePrintDialogOrTheFileIsCancelled)
+TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCanceled)
 {
     dialogs.answerPrint({false});
     EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), std::nullopt);
@@ -136,10 +136,7 @@ TEST_F(ZipReportPrinting, NothingPrintsWhenThePrintDialogOrTheFileIsCancelled)
     files.answer(std::nullopt);
     EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), std::nullopt);
     EXPECT_FALSE(QFile::exists(pdfPath()));
-}
 
-TEST_F(ZipReportPrinting, AFileThatCannotBeWrittenEndsAsCanceled)
-{
     StatusButtonPresser presser(false);
     dialogs.answerPrint({});
     files.answer(output.filePath(QStringLiteral("no-such-folder/zipcount.pdf")));
