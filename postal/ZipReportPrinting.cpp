@@ -1,0 +1,88 @@
+#include "postal/ZipReportPrinting.h"
+
+#include <QPageSize>
+#include <QPrinter>
+
+#include "framework/Messages.h"
+#include "framework/PrintDialogs.h"
+#include "framework/PrinterCatalog.h"
+#include "framework/PrinterSurface.h"
+#include "framework/RecordedPages.h"
+#include "framework/ReportCanvas.h"
+#include "postal/TCountZipCodes.h"
+#include "postal/ZipReport.h"
+
+namespace rp {
+namespace {
+
+// The paper chosen for the printer in its set-up dialog.
+void usePrinterPaper(ReportCanvas& canvas, const QPrinter& printer)
+{
+    const QPageSize size = printer.pageLayout().pageSize();
+    switch (size.id()) {
+    case QPageSize::Letter: canvas.setPaper(PaperKind::Letter); return;
+    case QPageSize::A4: canvas.setPaper(PaperKind::A4); return;
+    case QPageSize::A5: canvas.setPaper(PaperKind::A5); return;
+    default: break;
+    }
+    const QSizeF inches = size.size(QPageSize::Inch);
+    canvas.setCustomPaper(inches.width(), inches.height());
+}
+
+PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QStringList& lines, bool preview,
+                       QWidget* parent)
+{
+    TPrintStatus status(
+        surface,
+        [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
+            usePrinterPaper(canvas, printer);
+            PrintZipReport(canvas, lines, keepGoing);
+        },
+        preview, parent);
+    status.exec();
+    return status.outcome();
+}
+
+}  // namespace
+
+std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog, QWidget* parent)
+{
+    QPrinter& printer = catalog.printer();
+    if (!printDialogs().print(printer) || !catalog.prepareJob()) return std::nullopt;
+    PrinterSurface surface(printer);
+    return runReport(surface, printer, lines, false, parent);
+}
+
+PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog, const PreviewHook& preview,
+                              QWidget* parent)
+{
+    QPrinter& printer = catalog.printer();
+    // Laid out for the printer's unprintable margins and resolution, as it would print.
+    const PrinterSurface printerSide(printer);
+    RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
+    const PrintOutcome outcome = runReport(pages, printer, lines, true, parent);
+    if (outcome != PrintOutcome::Cancelled && preview) preview(pages, QStringLiteral("Preview Zipcode Count"));
+    return outcome;
+}
+
+void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers)
+{
+    if (!printers || !printers->anyInstalled()) {
+        ShowInformation(QStringLiteral("There are no printers installed"));
+        return;
+    }
+    printDialogs().setup(catalog.printer());
+}
+
+void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog, const PrinterAccess* printers,
+                      PreviewHook preview)
+{
+    window.printReport = [&window, &catalog, preview = std::move(preview)](const QStringList& lines,
+                                                                          bool wantPreview) {
+        if (wantPreview) PreviewZipCounts(lines, catalog, preview, &window);
+        else PrintZipCounts(lines, catalog, &window);
+    };
+    window.printSetup = [&catalog, printers] { ZipReportPrintSetup(catalog, printers); };
+}
+
+}  // namespace rp

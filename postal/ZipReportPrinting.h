@@ -1,0 +1,40 @@
+#pragma once
+// Printing the ZIP code count report from the Count Zip Codes window: to the selected printer
+// or into recorded pages for a preview, through the print status window, and the printer
+// set-up.
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+#include "framework/TPrintStatus.h"
+
+class QWidget;
+
+namespace rp {
+
+class PrinterAccess;
+class PrinterCatalog;
+class RecordedPages;
+class TCountZipCodes;
+
+// Shows recorded pages under a caption, modally; the pages live until it returns.
+using PreviewHook = std::function<void(const RecordedPages& pages, const QString& caption)>;
+
+// The print dialog on the selected printer, the job's preparation (the file of "PDF file"),
+// then the report in the print status window. Nothing when the user stopped before the job.
+std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog, QWidget* parent);
+
+// The report recorded as the selected printer would print it, in the print status window;
+// unless it was cancelled the hook shows the pages under "Preview Zipcode Count".
+PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog, const PreviewHook& preview,
+                              QWidget* parent);
+
+// The printer set-up dialog for the selected printer; "There are no printers installed" when
+// printers is null or has none.
+void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers);
+
+// Gives the window its Print, Preview and Print Setup. The catalog and printers must outlive it.
+void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog, const PrinterAccess* printers,
+                      PreviewHook preview);
+
+}  // namespace rp
