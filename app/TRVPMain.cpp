@@ -16,6 +16,7 @@
 #include <QWhatsThis>
 
 #include "app/BrowseGrid.h"
+#include "app/CommandDialogs.h"
 #include "app/BrowseModel.h"
 #include "app/DateText.h"
 #include "app/FilterPage.h"
@@ -61,6 +62,7 @@ TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* pa
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(StartPosition(screen->geometry().size(), kMainWindowSize));
     record_->dateFormatLabel()->clear();
+    RegisterCommandDialogs(*this);
 }
 
 TRVPMain::~TRVPMain()

@@ -1,0 +1,10 @@
+#pragma once
+// The dialogs of other subsystems that the main window's commands open.
+namespace rp {
+
+class TRVPMain;
+
+// Gives the main window the dialog of every command that has one.
+void RegisterCommandDialogs(TRVPMain& main);
+
+}  // namespace rp
