@@ -166,10 +166,7 @@ void TPreviewForm::FormActivate()
     const bool several = pages_.pageCount() >= 2;
     previous_->setVisible(several);
     next_->setVisible(several);
-    // The layout must have placed the page area before its size is fitted to.
-    if (QLayout* own = layout()) own->activate();
-    page_ = 0;
-    if (pages_.pageCount() > 0) ShowPage(0);
+    ShowPage(0);
     ZoomToWidth();
 }
 
@@ -186,7 +183,9 @@ void TPreviewForm::ZoomToPage()
 
 void TPreviewForm::ShowPage(int page)
 {
-    page_ = std::clamp(page, 0, std::max(pages_.pageCount() - 1, 0));
+    // A run that recorded nothing leaves the counter at its first text.
+    if (pages_.pageCount() == 0) return;
+    page_ = std::clamp(page, 0, pages_.pageCount() - 1);
     counter_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages_.pageCount()));
     view_->showPage(page_, PixelsPerInch(zoom_, logicalDpi()));
 }

@@ -251,6 +251,19 @@ TEST(PreviewNavigation, NextOnTheLastPageAndPreviousOnTheFirstStay)
     EXPECT_EQ(form.pageCounter()->text(), QStringLiteral("Page 1 of 3"));
 }
 
+TEST(PreviewNavigation, AnEmptyRecordingKeepsTheFirstCounter)
+{
+    RecordedPages pages;
+    TPreviewForm form(pages);
+    form.show();
+    form.lastButton()->click();
+    form.firstButton()->click();
+    EXPECT_EQ(form.currentPage(), 0);
+    EXPECT_EQ(form.pageCounter()->text(), QStringLiteral("Page 1 of 1"));
+    EXPECT_FALSE(form.nextButton()->isVisible());
+    EXPECT_FALSE(form.previousButton()->isVisible());
+}
+
 TEST(PreviewNavigation, TurningAPageKeepsTheZoom)
 {
     ShownPreview preview(3);
