@@ -1,10 +1,8 @@
 #include "app/TRVWSearching.h"
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace rp {
 namespace {
@@ -28,16 +26,7 @@ TRVWSearching::TRVWSearching(const QString& text, QWidget* parent) : Dialog(pare
     cancel_->setWhatsThis(QStringLiteral("Stops the search and goes back to the record you were on."));
     connect(cancel_, &QPushButton::clicked, this, &TRVWSearching::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(14);
-    layout->addWidget(text_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutAboveButton(text_, cancel_);
     sinceEvents_.start();
 }
 

@@ -6,12 +6,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QFile>
-#include <filesystem>
 
 #include "bench/BenchApplication.h"
-#include "bench/BenchTables.h"
-#include "data/AddressLayout.h"
-#include "data/AddressTable.h"
+#include "bench/ProgramTable.h"
 #include "framework/ScriptedMessages.h"
 #include "postal/Presort.h"
 #include "postal/TSortBulkMail.h"
@@ -24,11 +21,8 @@ void BM_PresortMillionRecords(benchmark::State& state)
     rp::ScriptedMessages shown;
     rp::MessagesScope scope(shown);
     xbase::Engine engine;
-    engine.settings.hideDeleted = true;
     rp::AddressTable table(engine);
-    const std::filesystem::path path(bench::sharedAddressTable(1000000).path);
-    table.open(QString::fromStdString(path.parent_path().string()), QString::fromStdString(path.filename().string()));
-    table->setFilter(rp::kStandingCondition.toStdString());
+    bench::openAsTheProgramDoes(table);
     const QString folder = QString::fromStdString(bench::benchFolder());
     bool done = false;
     for (auto _ : state) {

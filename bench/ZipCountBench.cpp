@@ -4,12 +4,8 @@
 // its event passes. Target: under 0.5 s.
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include "bench/BenchApplication.h"
-#include "bench/BenchTables.h"
-#include "data/AddressLayout.h"
-#include "data/AddressTable.h"
+#include "bench/ProgramTable.h"
 #include "framework/ScriptedMessages.h"
 #include "postal/TCountZipCodes.h"
 #include "postal/ZipCount.h"
@@ -22,11 +18,8 @@ void BM_CountZipCodesMillionRecords(benchmark::State& state)
     rp::ScriptedMessages shown;
     rp::MessagesScope scope(shown);
     xbase::Engine engine;
-    engine.settings.hideDeleted = true;
     rp::AddressTable table(engine);
-    const std::filesystem::path path(bench::sharedAddressTable(1000000).path);
-    table.open(QString::fromStdString(path.parent_path().string()), QString::fromStdString(path.filename().string()));
-    table->setFilter(rp::kStandingCondition.toStdString());
+    bench::openAsTheProgramDoes(table);
     qsizetype lines = 0;
     for (auto _ : state) {
         if (state.range(0) == 0) {

@@ -9,6 +9,8 @@
 #include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QWhatsThis>
 
 namespace rp {
@@ -36,6 +38,20 @@ QToolButton* Dialog::makePointerHelpButton()
     button->setWhatsThis(QStringLiteral("Click this button, then click any control to read what it does."));
     connect(button, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     return button;
+}
+
+void Dialog::layOutAboveButton(QWidget* content, QPushButton* button)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(button);
+    buttons->addStretch();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->setSpacing(14);
+    layout->addWidget(content);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QPoint Dialog::centredOver(const QRect& mainFrame, const QSize& dialogSize)

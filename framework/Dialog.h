@@ -25,6 +25,9 @@ public:
     static QPoint centredOver(const QRect& mainFrame, const QSize& dialogSize);
 
 protected:
+    // The layout of a small working window: content above a centred button, at a fixed size.
+    void layOutAboveButton(QWidget* content, QPushButton* button);
+
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 

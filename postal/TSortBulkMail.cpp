@@ -1,11 +1,9 @@
 #include "postal/TSortBulkMail.h"
 
 #include <QCoreApplication>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include "framework/Messages.h"
 
@@ -32,16 +30,7 @@ TSortBulkMail::TSortBulkMail(xbase::Table& table, const QString& folder, QWidget
     cancel_->setWhatsThis(QStringLiteral("Stops the presort; the labels are not printed in presort order."));
     connect(cancel_, &QPushButton::clicked, this, &TSortBulkMail::CancelButtonClick);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(14);
-    layout->addWidget(status_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutAboveButton(status_, cancel_);
 }
 
 bool TSortBulkMail::run(xbase::Table& table, const QString& folder, QWidget* parent)
