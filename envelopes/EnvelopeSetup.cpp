@@ -1,0 +1,260 @@
+#include "envelopes/EnvelopeSetup.h"
+
+#include <cmath>
+#include <stdexcept>
+#include <string>
+
+#include "data/FieldText.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+namespace {
+
+bool sameContents(const AddressContents& a, const AddressContents& b) {
+    return a.name == b.name && a.title == b.title && a.company == b.company &&
+           a.street == b.street && a.cityState == b.cityState && a.zip == b.zip &&
+           a.country == b.country && a.phone == b.phone && a.zipPlacement == b.zipPlacement &&
+           a.uppercase == b.uppercase;
+}
+
+// ---- Reading -----------------------------------------------------------------------------
+
+QString readText(const xbase::Table& t, const char* field) {
+    return fromFieldBytes(t.text(field));
+}
+bool readBool(const xbase::Table& t, const char* field) {
+    return t.logical(field).value_or(false);
+}
+float readFloat(const xbase::Table& t, const char* field) {
+    return static_cast<float>(t.number(field));
+}
+std::int32_t readInt(const xbase::Table& t, const char* field) {
+    return static_cast<std::int32_t>(std::lround(t.number(field)));
+}
+
+// ---- Writing -----------------------------------------------------------------------------
+
+void writeText(xbase::Table& t, const char* field, const QString& value) {
+    QString refused;
+    const std::optional<std::string> bytes = toFieldBytes(value, &refused);
+    if (!bytes) throw std::runtime_error(unstorableMessage(refused).toStdString());
+    t.setText(field, *bytes);
+}
+void writeFloat(xbase::Table& t, const char* field, float value) {
+    t.setNumber(field, RoundedTo3Decimals(value));
+}
+void writeInt(xbase::Table& t, const char* field, std::int32_t value) {
+    t.setNumber(field, value);
+}
+
+}  // namespace
+
+bool operator==(const EnvelopeSetup& a, const EnvelopeSetup& b) {
+    return a.descript == b.descript && a.envName == b.envName && a.useReturn == b.useReturn &&
+           a.useMessage == b.useMessage && a.retTop == b.retTop && a.retLeft == b.retLeft &&
+           a.retFontName == b.retFontName && a.retFontSize == b.retFontSize &&
+           a.retFontBold == b.retFontBold && a.retFontItalic == b.retFontItalic &&
+           a.retLines == b.retLines && a.messTop == b.messTop && a.messLeft == b.messLeft &&
+           a.messFontName == b.messFontName && a.messFontSize == b.messFontSize &&
+           a.messFontBold == b.messFontBold && a.messFontItalic == b.messFontItalic &&
+           a.messText == b.messText && a.delTop == b.delTop && a.delLeft == b.delLeft &&
+           a.delFontName == b.delFontName && a.delFontSize == b.delFontSize &&
+           a.delFontBold == b.delFontBold && a.delFontItalic == b.delFontItalic &&
+           a.barcode == b.barcode && sameContents(a.contents, b.contents) &&
+           a.envWidth == b.envWidth && a.envHeight == b.envHeight && a.orient == b.orient &&
+           a.facing == b.facing && a.position == b.position;
+}
+
+EnvelopeSetup DefaultEnvelopeSetup() {
+    EnvelopeSetup s;
+    s.descript = "Default Envelope Setup";
+    s.envName = "Envelope #10";
+    s.envWidth = 9.5f;
+    s.envHeight = 4.125f;
+    s.useReturn = true;
+    s.useMessage = false;
+    s.retTop = 0.25f;
+    s.retLeft = 0.25f;
+    s.retFontName = "Arial";
+    s.retFontSize = 8;
+    s.retFontBold = false;
+    s.retFontItalic = false;
+    s.retLines = {BoundedText<40>("John Q Public"), BoundedText<40>("123 N West St"),
+                  BoundedText<40>("LA, CA  90024"), BoundedText<40>(), BoundedText<40>()};
+    s.messTop = s.envHeight - 1.0f;
+    s.messLeft = 0.25f;
+    s.messFontName = "Arial";
+    s.messFontSize = 10;
+    s.messFontBold = true;
+    s.messFontItalic = true;
+    s.messText = "Handle with Care";
+    s.delTop = s.envHeight * 0.5f;
+    s.delLeft = s.envWidth / 3;
+    s.delFontName = "Arial";
+    s.delFontSize = 10;
+    s.delFontBold = true;
+    s.delFontItalic = false;
+    s.barcode = false;
+    s.contents.name = true;
+    s.contents.title = true;
+    s.contents.company = true;
+    s.contents.street = true;
+    s.contents.cityState = true;
+    s.contents.zip = true;
+    s.contents.phone = false;
+    s.contents.country = false;
+    s.contents.zipPlacement = ZipPlacement::AfterState;
+    s.contents.uppercase = false;
+    s.orient = 1;
+    s.facing = 1;
+    s.position = 2;
+    return s;
+}
+
+bool HasCurrentRecord(const xbase::Table& table) {
+    return table.isOpen() && !table.eof() && table.recNo() >= 1 &&
+           table.recNo() <= table.recordCount() && !table.deleted();
+}
+
+EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& t) {
+    if (!HasCurrentRecord(t)) return DefaultEnvelopeSetup();
+    EnvelopeSetup s;
+    s.descript = readText(t, "DESCRIPT");
+    s.envName = readText(t, "ENVNAME");
+    s.useReturn = readBool(t, "USERETURN");
+    s.useMessage = readBool(t, "USEMESSAGE");
+    s.retTop = readFloat(t, "RETTOP");
+    s.retLeft = readFloat(t, "RETLEFT");
+    s.retFontName = readText(t, "RETFNAME");
+    s.retFontSize = readInt(t, "RETFSIZE");
+    s.retFontBold = readBool(t, "RETFBOLD");
+    s.retFontItalic = readBool(t, "RETFITALIC");
+    s.retLines[0] = readText(t, "RETLINE1");
+    s.retLines[1] = readText(t, "RETLINE2");
+    s.retLines[2] = readText(t, "RETLINE3");
+    s.retLines[3] = readText(t, "RETLINE4");
+    s.retLines[4] = readText(t, "RETLINE5");
+    s.messTop = readFloat(t, "MESSTOP");
+    s.messLeft = readFloat(t, "MESSLEFT");
+    s.messFontName = readText(t, "MESSFNAME");
+    s.messFontSize = readInt(t, "MESSFSIZE");
+    s.messFontBold = readBool(t, "MESSFBOLD");
+    s.messFontItalic = readBool(t, "MESSFITAL");
+    s.messText = readText(t, "MESSTEXT");
+    s.delTop = readFloat(t, "DELTOP");
+    s.delLeft = readFloat(t, "DELLEFT");
+    s.delFontName = readText(t, "DELFNAME");
+    s.delFontSize = readInt(t, "DELFSIZE");
+    s.delFontBold = readBool(t, "DELFBOLD");
+    s.delFontItalic = readBool(t, "DELFITAL");
+    s.barcode = readBool(t, "BARCODE");
+    s.contents.name = readBool(t, "NAME");
+    s.contents.title = readBool(t, "TITLE");
+    s.contents.company = readBool(t, "COMPANY");
+    s.contents.street = readBool(t, "STREET");
+    s.contents.cityState = readBool(t, "CITYSTATE");
+    s.contents.zip = readBool(t, "ZIP");
+    s.contents.phone = readBool(t, "PHONE");
+    s.contents.country = readBool(t, "COUNTRY");
+    s.contents.zipPlacement = static_cast<ZipPlacement>(readInt(t, "ZIPOPTIONS"));
+    s.contents.uppercase = readBool(t, "UPPERCASE");
+    s.envWidth = readFloat(t, "ENVWIDTH");
+    s.envHeight = readFloat(t, "ENVHEIGHT");
+    s.orient = readInt(t, "ORIENT");
+    s.facing = readInt(t, "FACING");
+    s.position = readInt(t, "POSITION");
+    return s;
+}
+
+void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
+    const bool wasEditing = t.editing() || t.appending();
+    try {
+        writeText(t, "DESCRIPT", s.descript);
+        writeText(t, "ENVNAME", s.envName);
+        t.setLogical("USERETURN", s.useReturn);
+        t.setLogical("USEMESSAGE", s.useMessage);
+        writeFloat(t, "RETTOP", s.retTop);
+        writeFloat(t, "RETLEFT", s.retLeft);
+        writeText(t, "RETFNAME", s.retFontName);
+        writeInt(t, "RETFSIZE", s.retFontSize);
+        t.setLogical("RETFBOLD", s.retFontBold);
+        t.setLogical("RETFITALIC", s.retFontItalic);
+        writeText(t, "RETLINE1", s.retLines[0]);
+        writeText(t, "RETLINE2", s.retLines[1]);
+        writeText(t, "RETLINE3", s.retLines[2]);
+        writeText(t, "RETLINE4", s.retLines[3]);
+        writeText(t, "RETLINE5", s.retLines[4]);
+        writeFloat(t, "MESSTOP", s.messTop);
+        writeFloat(t, "MESSLEFT", s.messLeft);
+        writeText(t, "MESSFNAME", s.messFontName);
+        writeInt(t, "MESSFSIZE", s.messFontSize);
+        t.setLogical("MESSFBOLD", s.messFontBold);
+        t.setLogical("MESSFITAL", s.messFontItalic);
+        writeText(t, "MESSTEXT", s.messText);
+        writeFloat(t, "DELTOP", s.delTop);
+        writeFloat(t, "DELLEFT", s.delLeft);
+        writeText(t, "DELFNAME", s.delFontName);
+        writeInt(t, "DELFSIZE", s.delFontSize);
+        t.setLogical("DELFBOLD", s.delFontBold);
+        t.setLogical("DELFITAL", s.delFontItalic);
+        t.setLogical("BARCODE", s.barcode);
+        t.setLogical("NAME", s.contents.name);
+        t.setLogical("TITLE", s.contents.title);
+        t.setLogical("COMPANY", s.contents.company);
+        t.setLogical("STREET", s.contents.street);
+        t.setLogical("CITYSTATE", s.contents.cityState);
+        t.setLogical("ZIP", s.contents.zip);
+        t.setLogical("PHONE", s.contents.phone);
+        t.setLogical("COUNTRY", s.contents.country);
+        writeInt(t, "ZIPOPTIONS", static_cast<std::int32_t>(s.contents.zipPlacement));
+        t.setLogical("UPPERCASE", s.contents.uppercase);
+        writeFloat(t, "ENVWIDTH", s.envWidth);
+        writeFloat(t, "ENVHEIGHT", s.envHeight);
+        writeInt(t, "ORIENT", s.orient);
+        writeInt(t, "FACING", s.facing);
+        writeInt(t, "POSITION", s.position);
+        t.post();
+    } catch (...) {
+        // An edit begun here is dropped; an append or edit of the caller's is left to it.
+        if (!wasEditing && t.editing() && !t.appending()) t.cancel();
+        throw;
+    }
+}
+
+double RoundedTo3Decimals(float value) {
+    return QString::number(static_cast<double>(value), 'f', 3).toDouble();
+}
+
+FeedMethod DecodePosition(std::int32_t stored) {
+    FeedMethod m;
+    m.clockwise = stored > 9;
+    m.position = static_cast<FeedPosition>(m.clockwise ? stored - 10 : stored);
+    return m;
+}
+
+std::int32_t EncodePosition(FeedMethod method) {
+    return static_cast<std::int32_t>(method.position) + (method.clockwise ? 10 : 0);
+}
+
+QString PositionName(FeedPosition position) {
+    switch (position) {
+        case FeedPosition::Left:
+            return QStringLiteral("Left");
+        case FeedPosition::Right:
+            return QStringLiteral("Right");
+        case FeedPosition::Center:
+            return QStringLiteral("Center");
+    }
+    return {};
+}
+
+QString OrientationName(std::int32_t orient) {
+    return orient == 1 ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
+}
+
+QString FacingName(std::int32_t facing) {
+    return facing == 1 ? QStringLiteral("Down") : QStringLiteral("Up");
+}
+
+}  // namespace rp

@@ -1,0 +1,51 @@
+#include "envelopes/EnvelopeSizeForm.h"
+
+#include <QLocale>
+#include <cmath>
+
+namespace rp {
+
+QString ShownLength(double inches, LengthUnit unit) {
+    if (unit == LengthUnit::Inches) return QString::number(inches, 'f', 2);
+    return QString::number(std::round(inches * kMillimetresPerInch), 'f', 0);
+}
+
+double InchesFromShown(const QString& text, LengthUnit unit) {
+    bool ok = false;
+    double value = QLocale::c().toDouble(text.trimmed(), &ok);
+    if (!ok) value = 0;
+    return unit == LengthUnit::Inches ? value : value * kInchesPerMillimetre;
+}
+
+EnvelopeSizeForm::EnvelopeSizeForm(double widthInches, double heightInches)
+    : width_(widthInches), height_(heightInches) {
+    show();
+}
+
+void EnvelopeSizeForm::takeShown() {
+    width_ = InchesFromShown(widthText, unit_);
+    height_ = InchesFromShown(heightText, unit_);
+}
+
+void EnvelopeSizeForm::show() {
+    widthText = ShownLength(width_, unit_);
+    heightText = ShownLength(height_, unit_);
+}
+
+void EnvelopeSizeForm::setUnit(LengthUnit unit) {
+    if (unit == unit_) return;
+    takeShown();
+    unit_ = unit;
+    show();
+}
+
+std::optional<QString> EnvelopeSizeForm::save(const QString& name, const QString& description) {
+    takeShown();
+    if (height_ < 2) return QString::fromLatin1(kHeightTooSmall);
+    if (width_ < 2) return QString::fromLatin1(kWidthTooSmall);
+    if (name.isEmpty()) return QString::fromLatin1(kNameRequired);
+    if (description.isEmpty()) return QString::fromLatin1(kDescriptionRequired);
+    return std::nullopt;
+}
+
+}  // namespace rp

@@ -1,0 +1,152 @@
+#include "envelopes/EnvelopeSizes.h"
+
+#include <exception>
+#include <stdexcept>
+
+#include "data/AddressTable.h"
+#include "data/FieldText.h"
+#include "envelopes/EnvelopeLayouts.h"
+#include "envelopes/EnvelopeSetup.h"
+#include "envelopes/SideRows.h"
+#include "framework/Messages.h"
+#include "xbase/Engine.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+namespace {
+
+void writeText(xbase::Table& t, const char* field, const QString& value) {
+    QString refused;
+    const std::optional<std::string> bytes = toFieldBytes(value, &refused);
+    if (!bytes) throw std::runtime_error(unstorableMessage(refused).toStdString());
+    t.setText(field, *bytes);
+}
+
+// WIDTH, HEIGHT, NAME, DESC in that order, as the dialog's values are taken over.
+void writeSize(xbase::Table& t, const EnvelopeSize& size) {
+    t.setNumber("WIDTH", size.width);
+    t.setNumber("HEIGHT", size.height);
+    writeText(t, "NAME", size.name);
+    writeText(t, "DESC", size.description);
+}
+
+bool currentIsUserDefined(const xbase::Table& sizes) {
+    const std::optional<EnvelopeSize> size = CurrentEnvelopeSize(sizes);
+    return size && size->userDefined;
+}
+
+}  // namespace
+
+std::optional<EnvelopeSize> CurrentEnvelopeSize(const xbase::Table& t) {
+    if (!HasCurrentRecord(t)) return std::nullopt;
+    EnvelopeSize size;
+    size.name = fromFieldBytes(t.text("NAME"));
+    size.description = fromFieldBytes(t.text("DESC"));
+    size.width = t.number("WIDTH");
+    size.height = t.number("HEIGHT");
+    size.userDefined = t.logical("USERDEF").value_or(false);
+    return size;
+}
+
+bool LocateEnvelopeSize(xbase::Table& sizes, const QString& name) {
+    for (GoFirstListed(sizes); !sizes.eof(); sizes.skip()) {
+        if (sizes.deleted()) continue;
+        if (fromFieldBytes(sizes.text("NAME")) == name) return true;
+    }
+    return false;
+}
+
+void AppendEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
+    sizes.appendBlank();
+    try {
+        writeSize(sizes, size);
+        sizes.setLogical("USERDEF", true);
+        sizes.post();
+    } catch (...) {
+        sizes.cancel();
+        throw;
+    }
+}
+
+void OverwriteEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
+    try {
+        writeSize(sizes, size);
+        sizes.post();
+    } catch (...) {
+        sizes.cancel();
+        throw;
+    }
+}
+
+EnvelopeSize NewEnvelopeSizeTemplate() {
+    EnvelopeSize size;
+    size.name = QStringLiteral("[enter new name]");
+    size.description = QStringLiteral("[enter description]");
+    size.width = 9.5;
+    size.height = 4.13;
+    return size;
+}
+
+EnvelopeSizeCommands::EnvelopeSizeCommands(xbase::Table& sizes, EditEnvelopeSizeFn editSize)
+    : sizes_(sizes), editSize_(std::move(editSize)) {}
+
+bool EnvelopeSizeCommands::New() {
+    const std::optional<EnvelopeSize> saved =
+        editSize_ ? editSize_(NewEnvelopeSizeTemplate(), false) : std::nullopt;
+    if (!saved) return false;
+    try {
+        AppendEnvelopeSize(sizes_, *saved);
+    } catch (const std::exception& e) {
+        ShowInformation(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool EnvelopeSizeCommands::Edit() {
+    if (!currentIsUserDefined(sizes_)) {
+        ShowInformation(QString::fromLatin1(kEditOnlyUserDefined));
+        return false;
+    }
+    const std::optional<EnvelopeSize> saved =
+        editSize_ ? editSize_(*CurrentEnvelopeSize(sizes_), true) : std::nullopt;
+    if (!saved) return false;
+    try {
+        OverwriteEnvelopeSize(sizes_, *saved);
+    } catch (const std::exception& e) {
+        ShowInformation(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+bool EnvelopeSizeCommands::Delete() {
+    if (!currentIsUserDefined(sizes_)) {
+        ShowInformation(QString::fromLatin1(kDeleteOnlyUserDefined));
+        return false;
+    }
+    if (!AskYesNo(QString::fromLatin1(kDeleteEnvelopeQuestion))) return false;
+    try {
+        DeleteCurrentRecord(sizes_);
+    } catch (const std::exception& e) {
+        ShowInformation(QString::fromStdString(e.what()));
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<xbase::Table> OpenEnvelopeDefinitions(xbase::Engine& engine,
+                                                      const QString& programFolder) {
+    try {
+        auto table =
+            engine.open(EnginePath(programFolder + QString::fromLatin1(kEnvelopeDefinitionFile)));
+        GoFirstListed(*table);
+        return table;
+    } catch (const std::exception&) {
+        ShowInformation(QString::fromLatin1(kEnvelopeDefinitionOpenFailed));
+        return nullptr;
+    }
+}
+
+}  // namespace rp

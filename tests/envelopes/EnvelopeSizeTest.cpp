@@ -1,0 +1,166 @@
+// The envelope size rules: units and validation of the size dialog, and New / Edit / Delete
+// on the delivered definition file, where only rows the user added may change.
+#include "EnvelopeFixture.h"
+
+#include "envelopes/EnvelopeSizeForm.h"
+#include "envelopes/EnvelopeSizes.h"
+#include "envelopes/SideRows.h"
+
+namespace rp {
+namespace {
+
+TEST(EnvelopeSizeFormTest, ShowsInchesWithTwoDecimalsAndMillimetresWhole) {
+    EnvelopeSizeForm form(9.5, 4.125);
+    EXPECT_EQ(form.unit(), LengthUnit::Inches);
+    EXPECT_EQ(form.widthText, "9.50");
+    EXPECT_EQ(form.heightText, "4.13");
+
+    form.setUnit(LengthUnit::Millimeters);
+    EXPECT_DOUBLE_EQ(form.height(), 4.13);  // the shown value was stored
+    EXPECT_EQ(form.widthText, "241");       // 241.3
+    EXPECT_EQ(form.heightText, "105");      // 104.902
+
+    form.setUnit(LengthUnit::Inches);
+    EXPECT_DOUBLE_EQ(form.width(), 241 * kInchesPerMillimetre);
+    EXPECT_EQ(form.widthText, "9.49");
+    EXPECT_EQ(form.heightText, "4.13");
+}
+
+TEST(EnvelopeSizeFormTest, MillimetresAreHandedBackAsInches) {
+    EnvelopeSizeForm form(9.5, 4.13);
+    form.setUnit(LengthUnit::Millimeters);
+    form.widthText = "240";
+    form.heightText = "110";
+    EXPECT_FALSE(form.save("Euro wide", "240 x 110 mm"));
+    EXPECT_NEAR(form.width(), 9.449, 0.0005);
+    EXPECT_NEAR(form.height(), 4.331, 0.0005);
+    EXPECT_DOUBLE_EQ(form.width(), 240 * 0.039370078740157480314);
+}
+
+TEST(EnvelopeSizeFormTest, TheChecksComeInOrderAndTheFirstFailureIsTold) {
+    EnvelopeSizeForm form(9.5, 4.13);
+    form.heightText = "1.99";
+    EXPECT_EQ(form.save("N", "D"), QString("Envelope Height must be at least 2 inches (50mm)"));
+    form.widthText = "1.5";
+    EXPECT_EQ(form.save("", ""), QString("Envelope Height must be at least 2 inches (50mm)"));
+    form.heightText = "2";
+    EXPECT_EQ(form.save("", ""), QString("Envelope Width must be at least 2 inches (50mm)"));
+    form.widthText = "2.00";
+    EXPECT_EQ(form.save("", ""), QString("A Unique Name is required"));
+    EXPECT_EQ(form.save("N", ""), QString("A Description is required"));
+    EXPECT_FALSE(form.save("N", "D"));
+    EXPECT_DOUBLE_EQ(form.width(), 2.0);
+    EXPECT_DOUBLE_EQ(form.height(), 2.0);
+    form.heightText = "not a number";
+    EXPECT_EQ(form.save("N", "D"), QString("Envelope Height must be at least 2 inches (50mm)"));
+}
+
+TEST(EnvelopeSizeFormTest, FiftyMillimetresIsTooSmallFiftyOneIsEnough) {
+    EnvelopeSizeForm form(9.5, 4.13);
+    form.setUnit(LengthUnit::Millimeters);
+    form.heightText = "50";  // 1.969 inches
+    EXPECT_EQ(form.save("N", "D"), QString("Envelope Height must be at least 2 inches (50mm)"));
+    form.heightText = "51";
+    form.widthText = "50";
+    EXPECT_EQ(form.save("N", "D"), QString("Envelope Width must be at least 2 inches (50mm)"));
+    form.widthText = "51";
+    EXPECT_FALSE(form.save("N", "D"));
+}
+
+class EnvelopeSizeTableTest : public EnvelopeFixture {
+  protected:
+    // The size dialog stand-in: records what it was opened with, answers with reply.
+    EditEnvelopeSizeFn dialog(std::optional<EnvelopeSize> reply) {
+        return [this, reply](const EnvelopeSize& initial, bool editing) {
+            opened.push_back({initial, editing});
+            return reply;
+        };
+    }
+    static EnvelopeSize size(const char* name, const char* desc, double w, double h) {
+        return {QString::fromLatin1(name), QString::fromLatin1(desc), w, h, false};
+    }
+    std::vector<std::pair<EnvelopeSize, bool>> opened;
+};
+
+TEST_F(EnvelopeSizeTableTest, LocatingMatchesTheNameExactlyOrEndsPastTheLastRow) {
+    auto sizes = open("RVPENVS.DBF");
+    EXPECT_TRUE(LocateEnvelopeSize(*sizes, "Monarch"));
+    EXPECT_EQ(sizes->recNo(), 5u);
+    EXPECT_EQ(CurrentEnvelopeSize(*sizes)->width, 7.5);
+    EXPECT_FALSE(LocateEnvelopeSize(*sizes, "monarch"));
+    EXPECT_TRUE(sizes->eof());
+    EXPECT_FALSE(CurrentEnvelopeSize(*sizes));
+    EXPECT_FALSE(LocateEnvelopeSize(*sizes, "Envelope #1"));  // no prefix match
+}
+
+TEST_F(EnvelopeSizeTableTest, NewAppendsAUserDefinedRowEvenUnderAnExistingName) {
+    auto sizes = open("RVPENVS.DBF");
+    EnvelopeSizeCommands commands(*sizes, dialog(size("Envelope #10", "my own #10", 9.449, 4.331)));
+    EXPECT_TRUE(commands.New());
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_FALSE(opened[0].second);
+    EXPECT_EQ(opened[0].first.name, "[enter new name]");
+    EXPECT_EQ(opened[0].first.description, "[enter description]");
+    EXPECT_DOUBLE_EQ(opened[0].first.width, 9.5);
+    EXPECT_DOUBLE_EQ(opened[0].first.height, 4.13);
+
+    EXPECT_EQ(sizes->recordCount(), 19u);
+    EXPECT_EQ(sizes->recNo(), 19u);
+    EXPECT_EQ(CurrentEnvelopeSize(*sizes),
+              (EnvelopeSize{"Envelope #10", "my own #10", 9.449, 4.331, true}));
+    EXPECT_TRUE(messages.texts().isEmpty());
+
+    EnvelopeSizeCommands cancelled(*sizes, dialog(std::nullopt));
+    EXPECT_FALSE(cancelled.New());
+    EXPECT_EQ(sizes->recordCount(), 19u);
+}
+
+TEST_F(EnvelopeSizeTableTest, PredefinedRowsCannotBeEditedOrDeleted) {
+    auto sizes = open("RVPENVS.DBF");
+    ASSERT_TRUE(LocateEnvelopeSize(*sizes, "DL"));
+    const EnvelopeSize before = *CurrentEnvelopeSize(*sizes);
+    EnvelopeSizeCommands commands(*sizes, dialog(size("Changed", "changed", 5, 5)));
+    EXPECT_FALSE(commands.Edit());
+    EXPECT_FALSE(commands.Delete());
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(messages.texts(), (QStringList{"You may only edit User Defined envelopes",
+                                             "You may only delete User Defined envelopes"}));
+    EXPECT_EQ(CurrentEnvelopeSize(*sizes), before);
+    EXPECT_EQ(ListedRecords(*sizes).size(), 18u);
+    sizes.reset();
+    QFile copy(path("RVPENVS.DBF")), original(delivered("RVPENVS.DBF"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), original.readAll());
+}
+
+TEST_F(EnvelopeSizeTableTest, AUserDefinedRowIsEditedFromItsValuesAndDeletedOnYes) {
+    auto sizes = open("RVPENVS.DBF");
+    AppendEnvelopeSize(*sizes, size("Mine", "mine", 8, 3.5));
+    EnvelopeSizeCommands commands(*sizes, dialog(size("Mine, wider", "wider", 8.75, 3.5)));
+    EXPECT_TRUE(commands.Edit());
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_TRUE(opened[0].second);
+    EXPECT_EQ(opened[0].first, (EnvelopeSize{"Mine", "mine", 8, 3.5, true}));
+    EXPECT_EQ(CurrentEnvelopeSize(*sizes), (EnvelopeSize{"Mine, wider", "wider", 8.75, 3.5, true}));
+    EXPECT_EQ(sizes->recordCount(), 19u);
+
+    messages.answer(false);
+    EXPECT_FALSE(commands.Delete());
+    EXPECT_EQ(ListedRecords(*sizes).size(), 19u);
+    messages.answer(true);
+    EXPECT_TRUE(commands.Delete());
+    EXPECT_EQ(messages.texts(), (QStringList{"Delete this envelope?", "Delete this envelope?"}));
+    EXPECT_EQ(ListedRecords(*sizes).size(), 18u);
+    EXPECT_FALSE(LocateEnvelopeSize(*sizes, "Mine, wider"));
+}
+
+TEST_F(EnvelopeSizeTableTest, OpeningTellsWhenTheDefinitionFileIsMissing) {
+    ASSERT_TRUE(OpenEnvelopeDefinitions(engine, folder()));
+    ASSERT_TRUE(QFile::remove(path("RVPENVS.DBF")));
+    EXPECT_FALSE(OpenEnvelopeDefinitions(engine, folder()));
+    EXPECT_EQ(messages.texts(),
+              QStringList{"We were unable to open the envelope definition file: RVPENVS.DBF"});
+}
+
+}  // namespace
+}  // namespace rp
