@@ -31,6 +31,17 @@ protected:
         return table->text("CITY");
     }
 
+    // City, "Contains", find text, case, "Replace only the matching text with", replacement.
+    void ask(TSearchReplace& dialog, const char* find, bool caseSensitive, const char* replacement)
+    {
+        dialog.fieldChoice()->setCurrentText("City");
+        dialog.containsButton()->setChecked(true);
+        dialog.findEdit()->setText(find);
+        dialog.caseSensitiveBox()->setChecked(caseSensitive);
+        dialog.matchingTextButton()->setChecked(true);
+        dialog.replacementEdit()->setText(replacement);
+    }
+
     std::uint32_t boise = 0, reno = 0, other = 0;
 };
 
@@ -38,97 +49,71 @@ TEST_F(SearchReplaceDialog, OpensOnTheFirstFieldAndCutsTheTextsToTheFieldChosen)
 {
     TSearchReplace dialog(table.table(), false);
     EXPECT_EQ(dialog.windowTitle(), "Search and Replace");
-    EXPECT_EQ(dialog.helpTopic(), 4570);
-    EXPECT_EQ(dialog.fieldChoice()->count(), 14);
     EXPECT_EQ(dialog.fieldChoice()->currentText(), "LastName");
-    EXPECT_TRUE(dialog.exactButton()->isChecked());
-    EXPECT_EQ(dialog.exactButton()->text(), "Is exactly equal to  (leave empty for blank)");
-    EXPECT_TRUE(dialog.caseSensitiveBox()->isChecked());
-    EXPECT_TRUE(dialog.wholeFieldButton()->isChecked());
-    EXPECT_TRUE(dialog.allRecordsButton()->isChecked());
-    EXPECT_FALSE(dialog.filteredButton()->isEnabled());
     EXPECT_EQ(dialog.findEdit()->maxLength(), 30);
+    EXPECT_TRUE(dialog.exactButton()->isChecked() && dialog.caseSensitiveBox()->isChecked() &&
+                dialog.wholeFieldButton()->isChecked() && dialog.allRecordsButton()->isChecked());
+    EXPECT_FALSE(dialog.filteredButton()->isEnabled());
 
     dialog.findEdit()->setText("Smith");
     dialog.replacementEdit()->setText("Jones");
-    dialog.fieldChoice()->setCurrentText("Zip");
-    EXPECT_EQ(dialog.replacementEdit()->maxLength(), 10);
     dialog.fieldChoice()->setCurrentText("Middle Initial");
     EXPECT_EQ(dialog.findEdit()->text(), "S");
     EXPECT_EQ(dialog.replacementEdit()->text(), "J");
-
-    TSearchReplace filtered(table.table(), true);
-    EXPECT_TRUE(filtered.filteredButton()->isEnabled());
-    EXPECT_TRUE(filtered.allRecordsButton()->isChecked());
+    EXPECT_EQ(dialog.replacementEdit()->maxLength(), 1);
 }
 
 TEST_F(SearchReplaceDialog, NoToTheQuestionChangesNothingAndAnUnstorableTextIsRefused)
 {
     TSearchReplace dialog(table.table(), false);
-    dialog.fieldChoice()->setCurrentText("City");
-    dialog.findEdit()->setText("Boise");
-    dialog.caseSensitiveBox()->setChecked(false);
-    dialog.replacementEdit()->setText("Nampa");
+    ask(dialog, "Boise", false, "Nampa");
     shown.answer(false);
     dialog.ReplaceNowButtonClick();
     ASSERT_EQ(shown.shown().size(), 1u);
-    EXPECT_EQ(shown.shown()[0].kind, "question");
     EXPECT_EQ(shown.shown()[0].caption, "Replace");
-    EXPECT_EQ(shown.shown()[0].text, "Find records where field City\rexactly matches: \"Boise\" (not case sensitive)\r"
-                                     "and replace the entire field with \"Nampa\"");
+    EXPECT_EQ(shown.shown()[0].text,
+              "Find records where field City\rcontains: \"Boise\" (not case sensitive)\r"
+              "and replace only the matching text with \"Nampa\"");
     EXPECT_EQ(city(boise), "Boise");
-    EXPECT_TRUE(dialog.replaceButton()->isEnabled());
     EXPECT_FALSE(dialog.choices()->isHidden());
 
     shown.clear();
     dialog.replacementEdit()->setText(QStringLiteral("\u0142\u00f3d\u017a"));
     dialog.ReplaceNowButtonClick();
-    EXPECT_EQ(shown.texts(), QStringList{QStringLiteral("The character \"\u0142\" cannot be stored in a Ravenpost file.")});
-    EXPECT_EQ(shown.unansweredLeft(), 0);
+    EXPECT_EQ(shown.texts(),
+              QStringList{QStringLiteral("The character \"\u0142\" cannot be stored in a Ravenpost file.")});
 }
 
-TEST_F(SearchReplaceDialog, ReplacingOverAllRecordsClearsTheFilterAndCloses)
-{
-    table->setFilter("LNAME=\"Adams\"");
-    TSearchReplace dialog(table.table(), true);
-    dialog.fieldChoice()->setCurrentText("City");
-    dialog.containsButton()->setChecked(true);
-    dialog.findEdit()->setText("oi");
-    dialog.caseSensitiveBox()->setChecked(false);
-    dialog.matchingTextButton()->setChecked(true);
-    dialog.replacementEdit()->setText("OY");
-    shown.answer(true);
-    dialog.ReplaceNowButtonClick();
-    EXPECT_EQ(shown.texts().mid(1), (QStringList{"Replaced 2 records", "Replacement done"}));
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(table->filter(), "");
-    EXPECT_EQ(dialog.gauge()->value(), 100);
-    EXPECT_TRUE(dialog.choices()->isHidden());
-    EXPECT_FALSE(dialog.replaceButton()->isEnabled());
-    EXPECT_TRUE(dialog.cancelButton()->isHidden());
-    EXPECT_EQ(city(boise), "BOYse");
-    EXPECT_EQ(city(other), "bOYse");
-}
-
-TEST_F(SearchReplaceDialog, ReplacingTheFilteredRecordsKeepsTheFilterAndTellsWhatDidNotFit)
+TEST_F(SearchReplaceDialog, AllRecordsClearTheFilterAndTheFilteredRecordsKeepIt)
 {
     table->setFilter("CITY<>\"Reno\"");
-    add({{"LNAME", "Dunn"}, {"CITY", std::string(30, 'o')}});
-    TSearchReplace dialog(table.table(), true);
-    dialog.fieldChoice()->setCurrentText("City");
-    dialog.containsButton()->setChecked(true);
-    dialog.findEdit()->setText("o");
-    dialog.matchingTextButton()->setChecked(true);
-    dialog.replacementEdit()->setText("oo");
-    dialog.filteredButton()->setChecked(true);
+    TSearchReplace all(table.table(), true);
+    ask(all, "oi", false, "OY");
     shown.answer(true);
-    dialog.ReplaceNowButtonClick();
-    EXPECT_EQ(shown.texts().mid(1),
-              (QStringList{"Replaced 2 records", "1 record was left unchanged: the new value would not fit in the field.",
-                           "Replacement done"}));
+    all.ReplaceNowButtonClick();
+    EXPECT_EQ(shown.texts().mid(1), (QStringList{"Replaced 2 records", "Replacement done"}));
+    EXPECT_EQ(all.result(), QDialog::Accepted);
+    EXPECT_EQ(table->filter(), "");
+    EXPECT_EQ(all.gauge()->value(), 100);
+    EXPECT_TRUE(all.choices()->isHidden() && all.cancelButton()->isHidden());
+    EXPECT_FALSE(all.replaceButton()->isEnabled());
+    EXPECT_EQ(city(boise), "BOYse");
+    EXPECT_EQ(city(other), "bOYse");
+
+    shown.clear();
+    table->setFilter("CITY<>\"Reno\"");
+    add({{"LNAME", "Dunn"}, {"CITY", std::string(30, 'O')}});
+    TSearchReplace filtered(table.table(), true);
+    ask(filtered, "O", true, "00");
+    filtered.filteredButton()->setChecked(true);
+    shown.answer(true);
+    filtered.ReplaceNowButtonClick();
+    EXPECT_EQ(
+        shown.texts().mid(1),
+        (QStringList{"Replaced 2 records", "1 record was left unchanged: the new value would not fit in the field.",
+                     "Replacement done"}));
     EXPECT_EQ(table->filter(), "CITY<>\"Reno\"");
-    EXPECT_EQ(city(boise), "Booise");
-    EXPECT_EQ(city(other), "booise");
+    EXPECT_EQ(city(boise), "B00Yse");
     EXPECT_EQ(city(reno), "Reno");
 }
 
