@@ -16,7 +16,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
-#include "data/FieldText.h"
+#include "data/RecordText.h"
 #include "framework/Messages.h"
 #include "postal/SearchReplaceRun.h"
 #include "xbase/Table.h"
@@ -32,16 +32,6 @@ QRadioButton* Choice(const QString& caption, const QString& help, QWidget* paren
     auto* button = new QRadioButton(caption, parent);
     button->setWhatsThis(help);
     return button;
-}
-
-// The Windows-1252 bytes of a typed text; nothing, after telling the user, when a character
-// cannot be stored.
-std::optional<std::string> Storable(const QString& text)
-{
-    QString refused;
-    auto bytes = toFieldBytes(text, &refused);
-    if (!bytes) ShowInformation(unstorableMessage(refused));
-    return bytes;
 }
 
 QString TooLongMessage(int records)
@@ -176,9 +166,9 @@ void TSearchReplace::FieldChoiceChange()
 
 std::optional<SearchReplaceRequest> TSearchReplace::request() const
 {
-    auto find = Storable(find_->text());
+    auto find = StorableBytes(find_->text());
     if (!find) return std::nullopt;
-    auto replacement = Storable(replacement_->text());
+    auto replacement = StorableBytes(replacement_->text());
     if (!replacement) return std::nullopt;
     SearchReplaceRequest r;
     r.field = ReplaceableFields()[static_cast<std::size_t>(field_->currentIndex())];
