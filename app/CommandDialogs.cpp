@@ -3,6 +3,7 @@
 #include "app/TRVPMain.h"
 #include "framework/TPreviewForm.h"
 #include "postal/TCountZipCodes.h"
+#include "postal/TSearchReplace.h"
 #include "postal/ZipReportPrinting.h"
 
 namespace rp {
@@ -25,6 +26,10 @@ void RegisterCommandDialogs(TRVPMain& main)
                              ShowPreview(pages, caption, &window);
                          });
         window.exec();
+    }, {}};
+    main.commandDialogs[Command::SearchReplace] = {[](CommandContext& c) {
+        TSearchReplace dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
+        dialog.exec();
     }, {}};
 }
 

@@ -5,17 +5,14 @@
 #include "xbase/Table.h"
 
 namespace rp {
-namespace {
 
-std::optional<std::string> storable(const QString& text)
+std::optional<std::string> StorableBytes(const QString& text)
 {
     QString refused;
     auto bytes = toFieldBytes(text, &refused);
     if (!bytes) ShowInformation(unstorableMessage(refused));
     return bytes;
 }
-
-}  // namespace
 
 QString FieldText(const xbase::Table& table, const char* field)
 {
@@ -29,7 +26,7 @@ QString MemoText(const xbase::Table& table, const char* field)
 
 bool SetFieldText(xbase::Table& table, const char* field, const QString& text)
 {
-    auto bytes = storable(text);
+    auto bytes = StorableBytes(text);
     if (!bytes) return false;
     const std::size_t width = table.field(table.fieldNumber(field)).width;
     if (bytes->size() > width) bytes->resize(width);
@@ -39,7 +36,7 @@ bool SetFieldText(xbase::Table& table, const char* field, const QString& text)
 
 bool SetMemoText(xbase::Table& table, const char* field, const QString& text)
 {
-    auto bytes = storable(text);
+    auto bytes = StorableBytes(text);
     if (!bytes) return false;
     table.setMemo(field, *bytes);
     return true;

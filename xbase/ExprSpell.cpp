@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "xbase/ExprNode.h"
+#include "xbase/ExprLiteral.h"
 #include "xbase/ExprNumber.h"
 
 namespace xbase::expr {
@@ -190,3 +191,14 @@ void CallNode::spell(std::string& out) const {
 }
 
 }  // namespace xbase::expr
+
+namespace xbase {
+
+std::string textLiteral(std::string_view text) {
+    std::string out;
+    expr::spellText(text, out);
+    // One piece is the text and its two quotes.
+    return out.size() == text.size() + 2 ? out : "(" + out + ")";
+}
+
+}  // namespace xbase

@@ -1,0 +1,72 @@
+#include "postal/SearchReplaceRun.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+// Puts back the table's order and the engine's hiding of marked records.
+class ViewKeeper {
+public:
+    explicit ViewKeeper(xbase::Table& table)
+        : table_(table), order_(table.order()), hideDeleted_(table.engine().settings.hideDeleted)
+    {
+    }
+    ~ViewKeeper()
+    {
+        table_.engine().settings.hideDeleted = hideDeleted_;
+        table_.setOrder(order_);
+    }
+    ViewKeeper(const ViewKeeper&) = delete;
+    ViewKeeper& operator=(const ViewKeeper&) = delete;
+
+private:
+    xbase::Table& table_;
+    int order_;
+    bool hideDeleted_;
+};
+
+int Percent(std::uint32_t done, std::uint32_t total)
+{
+    if (total == 0) return 100;
+    return static_cast<int>(std::min<std::uint64_t>(100, std::uint64_t{done} * 100 / total));
+}
+
+}  // namespace
+
+ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request, const ReplaceHooks& hooks)
+{
+    const xbase::Expression selection = table.compile(SelectionExpression(request));
+    const int field = table.fieldNumber(request.field.name);
+    const std::size_t width = table.field(field).width;
+    const xbase::Settings& settings = table.engine().settings;
+
+    const ViewKeeper keeper(table);
+    table.setOrder(0);
+    table.engine().settings.hideDeleted = false;
+    const std::uint32_t total = table.visibleCount();
+    table.goTop();
+    ReplaceOutcome outcome;
+    std::uint32_t visited = 0;
+    while (!table.eof()) {
+        if (!table.deleted() && selection.evalLogical(table, settings)) {
+            const std::string value = ReplacedValue(request, table.text(field));
+            if (value.size() > width) {
+                ++outcome.tooLong;
+            } else {
+                ++outcome.replaced;
+                table.setText(field, value);
+                table.post();
+            }
+        }
+        hooks.progress(Percent(++visited, total));
+        table.skip(1);
+        hooks.afterRecord();
+    }
+    return outcome;
+}
+
+}  // namespace rp
