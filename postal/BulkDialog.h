@@ -20,6 +20,8 @@ public:
     bool busy() const { return busy_; }
     bool cancelRequested() const { return cancelRequested_; }
     QProgressBar* progressBar() const { return progress_; }
+    // Closing the window: Cancel's question while busy.
+    void reject() override;
 
 protected:
     // Marks the loop as running or not; the hooks report to the progress bar and stop the
@@ -33,7 +35,6 @@ protected:
     void cancelClicked();
     // The cancel question; false when the loop cannot be stopped.
     virtual bool confirmCancel() = 0;
-    void reject() override;
 
 private:
     bool handlePendingInput();

@@ -1,6 +1,5 @@
 #include "postal/CopyOut.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -101,23 +100,22 @@ std::string MemoForCopy(std::string memo)
 CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks)
 {
     if (IsPartOfTable(target, source)) return Refused();
+    const std::string memoExtension =
+        QFileInfo(QFile::decodeName(source.memoPath().c_str())).suffix().toLower().toStdString();
     std::string temporary, temporaryMemo;
     try {
         temporary = TemporaryDbfPath(target);
         source.copyStructure(temporary);
+        if (!memoExtension.empty()) temporaryMemo = xbase::companionPath(temporary, memoExtension);
         CopyResult result;
         {
             auto copy = source.engine().open(temporary, xbase::OpenMode::Exclusive);
-            temporaryMemo = copy->memoPath();
             result = WalkView(source, hooks, [&] { CopyRecord(source, *copy); });
             copy->close();
         }
         if (result.status == CopyResult::Status::Copied) {
             const std::string dbf = EnginePath(target);
-            if (!temporaryMemo.empty()) {
-                const std::string ext = QFileInfo(QFile::decodeName(temporaryMemo.c_str())).suffix().toLower().toStdString();
-                xbase::renameFile(temporaryMemo, xbase::newCompanionPath(dbf, ext));
-            }
+            if (!temporaryMemo.empty()) xbase::renameFile(temporaryMemo, xbase::newCompanionPath(dbf, memoExtension));
             xbase::renameFile(temporary, dbf);
             // An index left from an earlier file of that name does not belong to the copy.
             RemoveIfThere(xbase::companionPath(dbf, "cdx"));

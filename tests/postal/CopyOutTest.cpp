@@ -4,6 +4,7 @@
 #include <QFile>
 
 #include "app/AddressFileFixture.h"
+#include "data/AddressLayout.h"
 #include "postal/CopyOut.h"
 #include "postal/CopyTarget.h"
 
@@ -55,7 +56,7 @@ TEST_F(CopyOutTest, TextCopyWritesSixteenQuotedFieldsAndCrLfInTheViewsOrder)
               QByteArray("\"\",\"\",\"\",\"Baker\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\",\"\"\r\n"
                          "\"Mr.\",\"Jos\xE9\",\"Q\",\"O\"Hara\",\"Chief\",\"Acme, Inc.\",\"1 Main St\",\"Boston\",\"MA\","
                          "\"02101\",\"USA\",\"555-1234\",\"jo@acme.com\",\"555-9\",\"<20240305>\",\"VIP\"\r\n"));
-    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.DBF", "BROWSE.FPT", "BROWSE.cdx", "OUT.TXT"}));
+    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.CDX", "BROWSE.DBF", "BROWSE.FPT", "OUT.TXT"}));
 }
 
 TEST_F(CopyOutTest, DbfCopyCarriesTheFieldsAndTheMemoRuleButNotSeqnoOrCarrier)
@@ -63,7 +64,7 @@ TEST_F(CopyOutTest, DbfCopyCarriesTheFieldsAndTheMemoRuleButNotSeqnoOrCarrier)
     QFile(target("OUT.CDX")).open(QIODevice::WriteOnly);  // left from an earlier file of that name
     const CopyResult r = CopyToDbf(table.table(), target("OUT.DBF"));
     ASSERT_EQ(r.status, CopyResult::Status::Copied) << r.error.toStdString();
-    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.DBF", "BROWSE.FPT", "BROWSE.cdx", "OUT.DBF", "OUT.FPT"}));
+    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.CDX", "BROWSE.DBF", "BROWSE.FPT", "OUT.DBF", "OUT.FPT"}));
 
     auto copy = engine.open(dir.file("OUT.DBF"));
     ASSERT_EQ(copy->recordCount(), 2u);
@@ -97,7 +98,7 @@ TEST_F(CopyOutTest, AStoppedOrRefusedCopyLeavesTheChosenNameAsItWas)
     EXPECT_EQ(CopyToAscii(table.table(), target("OUT.TXT"), Dtos, stop).status, CopyResult::Status::Stopped);
     EXPECT_EQ(CopyToDbf(table.table(), target("NEW.DBF"), stop).status, CopyResult::Status::Stopped);
     EXPECT_EQ(contents(target("OUT.TXT")), "old");
-    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.DBF", "BROWSE.FPT", "BROWSE.cdx", "OUT.TXT"}));
+    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.CDX", "BROWSE.DBF", "BROWSE.FPT", "OUT.TXT"}));
 
     const QByteArray before = contents(target("BROWSE.DBF"));
     EXPECT_EQ(CopyToAscii(table.table(), target("browse.dbf"), Dtos).status, CopyResult::Status::Failed);

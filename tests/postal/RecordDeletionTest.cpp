@@ -45,9 +45,9 @@ TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThro
     // Record 6 was in the negated view (shown while deleting) but is not counted again.
     EXPECT_EQ(n, 3u);
     EXPECT_EQ(percents, (std::vector<int>{25, 50, 75, 100}));
-    EXPECT_EQ(marks(), "-d-ddd");
-    EXPECT_EQ(table->filter(), "CITY=\"Boston\"");
     EXPECT_EQ(table->recNo(), 3u);
+    EXPECT_EQ(table->filter(), "CITY=\"Boston\"");
+    EXPECT_EQ(marks(), "-d-ddd");
     EXPECT_TRUE(engine.settings.hideDeleted);
 }
 

@@ -62,9 +62,10 @@ TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAnd
                                       {[&](int p) { percents.push_back(p); }, [] { return true; }});
     EXPECT_EQ(n, 3u);
     EXPECT_EQ(percents, (std::vector<int>{33, 66, 100}));
+    EXPECT_EQ(table->recNo(), 4u);
+    EXPECT_EQ(table->filter(), userQuery);
     EXPECT_EQ(column("LNAME"), (Column{"ADAMS", "brown", "CLARK", "DUNN"}));
     EXPECT_EQ(column("CITY"), (Column{"BOSTON", "boston", "AUSTIN", "BOSTON"}));
-    EXPECT_EQ(table->filter(), userQuery);
 }
 
 TEST_F(UppercaseConversionTest, MatchingFilterConvertsTheViewAndAStopEndsAfterTheRecordInHand)
@@ -72,8 +73,8 @@ TEST_F(UppercaseConversionTest, MatchingFilterConvertsTheViewAndAStopEndsAfterTh
     table->setFilter("CITY=\"boston\"");
     table->go(3);
     EXPECT_EQ(ConvertToUppercase(table.table(), {"LNAME"}, ConvertScope::MatchingFilter), 3u);
-    EXPECT_EQ(column("LNAME"), (Column{"ADAMS", "BROWN", "clark", "DUNN"}));
     EXPECT_EQ(table->recNo(), 3u);
+    EXPECT_EQ(column("LNAME"), (Column{"ADAMS", "BROWN", "clark", "DUNN"}));
 
     int calls = 0;
     EXPECT_EQ(ConvertToUppercase(table.table(), {"CITY"}, ConvertScope::MatchingFilter,
