@@ -1,6 +1,7 @@
 #include "postal/BulkDialog.h"
 
 #include <QApplication>
+#include <QLayout>
 #include <QProgressBar>
 #include <exception>
 
@@ -27,6 +28,14 @@ void BulkDialog::setBusy(bool busy)
 {
     busy_ = busy;
     if (busy) sinceEvents_.start();
+}
+
+void BulkDialog::showWorking(QWidget* choices, QWidget* progress)
+{
+    progress->setMinimumWidth(qMax(choices->width(), choices->sizeHint().width()));
+    choices->hide();
+    progress->show();
+    if (layout()) layout()->activate();
 }
 
 BulkHooks BulkDialog::hooks()

@@ -27,6 +27,8 @@ protected:
     // Marks the loop as running or not; the hooks report to the progress bar and stop the
     // loop once a cancel was confirmed.
     void setBusy(bool busy);
+    // Puts the progress part where the choices were, as wide as they were.
+    void showWorking(QWidget* choices, QWidget* progress);
     BulkHooks hooks();
     // Runs work busy; a failure is told in an error box. False when it failed.
     bool runBusy(const std::function<void()>& work);

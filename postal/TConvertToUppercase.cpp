@@ -122,9 +122,11 @@ void TConvertToUppercase::ConvertButtonClick()
     }
     const ConvertScope chosen = scope();
     helpButtons_->hide();
-    options_->hide();
     convert_->setEnabled(false);
-    progressBar()->setVisible(chosen != ConvertScope::CurrentRecord);
+    if (chosen == ConvertScope::CurrentRecord)
+        options_->hide();
+    else
+        showWorking(options_, progressBar());
     runBusy([&] { ConvertToUppercase(table_, fields, chosen, hooks()); });
     progressBar()->hide();
     accept();

@@ -35,6 +35,8 @@ TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFold
         });
     }
     name_ = new QLabel(kNoCopyTarget, choices_);
+    name_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    name_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
     name_->setWhatsThis(QStringLiteral("The file the records are copied to."));
     saveAs_ = new QPushButton(QStringLiteral("Save As..."), choices_);
     saveAs_->setAutoDefault(false);
@@ -82,7 +84,6 @@ TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFold
     layout->addWidget(progressPanel_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 60);
 }
 
 CopyKind TCopyRecordsOut::kind() const
@@ -93,7 +94,8 @@ CopyKind TCopyRecordsOut::kind() const
 void TCopyRecordsOut::setTarget(const QString& name)
 {
     target_ = name;
-    name_->setText(name);
+    name_->setText(name_->fontMetrics().elidedText(name, Qt::ElideMiddle, name_->minimumWidth()));
+    name_->setToolTip(name);
     copyNow_->setEnabled(name != kNoCopyTarget);
 }
 
@@ -113,11 +115,11 @@ void TCopyRecordsOut::SaveAsButtonClick()
 void TCopyRecordsOut::CopyNowButtonClick()
 {
     if (busy() || target_ == kNoCopyTarget) return;
-    choices_->hide();
     helpButtons_->hide();
-    progressPanel_->show();
     copyNow_->setEnabled(false);
-    progressCaption_->setText(QStringLiteral("Copying to ") + target_);
+    showWorking(choices_, progressPanel_);
+    progressCaption_->setText(progressCaption_->fontMetrics().elidedText(
+        QStringLiteral("Copying to ") + target_, Qt::ElideMiddle, progressPanel_->minimumWidth()));
     const CopyKind chosen = kind();
     CopyResult result;
     runBusy([&] {

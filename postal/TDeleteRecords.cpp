@@ -81,10 +81,9 @@ void TDeleteRecords::DeleteNowButtonClick()
     if (busy()) return;
     const DeleteChoice chosen = userExpression_.isEmpty() ? DeleteChoice::All : choice();
     helpButtons_->hide();
-    choiceBox_->hide();
-    progressPanel_->show();
     deleteNow_->setEnabled(false);
     cancel_->hide();
+    showWorking(choiceBox_, progressPanel_);
     std::uint32_t deleted = 0;
     const bool done = runBusy([&] { deleted = DeleteRecords(table_, chosen, userExpression_, hooks()); });
     if (done) {
