@@ -35,7 +35,7 @@ void RegisterCommandDialogs(TRVPMain& main)
         window.exec();
     }, {}};
     main.commandDialogs[Command::DeleteRecords] = {[](CommandContext& c) {
-        TDeleteRecords window(c.table->table(), c.filterChoice.filteredEnabled ? c.userExpression : QString(), c.parent);
+        TDeleteRecords window(c.table->table(), c.userExpression, c.parent);
         window.exec();
     }, {}};
     main.commandDialogs[Command::CopyRecordsOut] = {[&main](CommandContext& c) {
