@@ -1,8 +1,12 @@
 #include "app/CommandDialogs.h"
 
+#include "app/DateText.h"
 #include "app/TRVPMain.h"
 #include "framework/TPreviewForm.h"
+#include "postal/TConvertToUppercase.h"
+#include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
+#include "postal/TDeleteRecords.h"
 #include "postal/TSearchReplace.h"
 #include "postal/ZipReportPrinting.h"
 
@@ -25,6 +29,20 @@ void RegisterCommandDialogs(TRVPMain& main)
                          [&window](const RecordedPages& pages, const QString& caption) {
                              ShowPreview(pages, caption, &window);
                          });
+        window.exec();
+    }, {}};
+    main.commandDialogs[Command::ConvertUppercase] = {[](CommandContext& c) {
+        TConvertToUppercase window(c.table->table(), !c.userExpression.isEmpty(), c.parent);
+        window.exec();
+    }, {}};
+    main.commandDialogs[Command::DeleteRecords] = {[](CommandContext& c) {
+        TDeleteRecords window(c.table->table(), c.userExpression, c.parent);
+        window.exec();
+    }, {}};
+    main.commandDialogs[Command::CopyRecordsOut] = {[&main](CommandContext& c) {
+        TCopyRecordsOut window(c.table->table(), c.programFolder,
+                               [&main](xbase::JulianDay day) { return FormatDate(day, main.preferences().shortDateFmt); },
+                               c.parent);
         window.exec();
     }, {}};
     main.commandDialogs[Command::SearchReplace] = {[](CommandContext& c) {

@@ -1,0 +1,84 @@
+#include "postal/BulkDialog.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QProgressBar>
+#include <exception>
+
+#include "framework/Messages.h"
+
+namespace rp {
+namespace {
+
+// Pending input is handled at most this often while a loop runs.
+constexpr int kEventIntervalMs = 30;
+
+}  // namespace
+
+BulkDialog::BulkDialog(QWidget* parent, int helpTopic) : Dialog(parent, helpTopic)
+{
+    setModal(true);
+    progress_ = new QProgressBar(this);
+    progress_->setRange(0, 100);
+    progress_->setValue(0);
+    progress_->setWhatsThis(QStringLiteral("Shows how much of the work is done."));
+}
+
+void BulkDialog::setBusy(bool busy)
+{
+    busy_ = busy;
+    if (busy) sinceEvents_.start();
+}
+
+void BulkDialog::showWorking(QWidget* choices, QWidget* progress)
+{
+    progress->setMinimumWidth(qMax(choices->width(), choices->sizeHint().width()));
+    choices->hide();
+    progress->show();
+    if (layout()) layout()->activate();
+}
+
+BulkHooks BulkDialog::hooks()
+{
+    return {[this](int percent) { progress_->setValue(percent); }, [this] { return handlePendingInput(); }};
+}
+
+bool BulkDialog::runBusy(const std::function<void()>& work)
+{
+    setBusy(true);
+    QString failure;
+    try {
+        work();
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    setBusy(false);
+    if (failure.isEmpty()) return true;
+    messages().error(QStringLiteral("Error"), failure);
+    return false;
+}
+
+bool BulkDialog::handlePendingInput()
+{
+    if (sinceEvents_.hasExpired(kEventIntervalMs)) {
+        QApplication::processEvents();
+        sinceEvents_.restart();
+    }
+    return !cancelRequested_;
+}
+
+void BulkDialog::cancelClicked()
+{
+    if (!busy_) {
+        Dialog::reject();
+        return;
+    }
+    if (confirmCancel()) cancelRequested_ = true;
+}
+
+void BulkDialog::reject()
+{
+    cancelClicked();
+}
+
+}  // namespace rp
