@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "data/AddressTable.h"
-#include "data/FieldText.h"
 #include "framework/Messages.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelFiles.h"

@@ -53,6 +53,7 @@ public:
     QRadioButton* dotMatrixButton() const { return dotMatrix_; }
 
 protected:
+    // The Insert key is ignored in the list: rows are added with "New".
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -64,8 +65,6 @@ private:
     QTableView* grid_;
     QRadioButton *laser_, *dotMatrix_;
 };
-
-// The Insert key is ignored in the list ("New" adds rows).
 
 // Opens RVPLBLS.DBF from the program folder (ending in a separator); null after the message
 // "We were unable to open the label definition file: RVPLBLS.DBF".

@@ -294,6 +294,12 @@ TEST_F(LabelSideTest, ChooseLabelDefinitionCopiesTheChosenStockOrTellsWhyNot)
 
     EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel&) { return false; }));
     EXPECT_EQ(setup, DefaultLabelSetup());
+    // OK with no row chosen copies nothing either.
+    EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel& dialog) {
+        dialog.selectRow(-1);
+        return true;
+    }));
+    EXPECT_EQ(setup, DefaultLabelSetup());
 
     EXPECT_TRUE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel& dialog) {
         dialog.setDotMatrix(true);
