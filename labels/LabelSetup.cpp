@@ -1,0 +1,203 @@
+#include "labels/LabelSetup.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "data/FieldText.h"
+#include "framework/Messages.h"
+#include "labels/LabelFiles.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+QString readText(const xbase::Table& table, const char* field, int bound)
+{
+    return fromFieldBytes(table.text(field)).left(bound);
+}
+
+float readFloat(const xbase::Table& table, const char* field) { return static_cast<float>(table.number(field)); }
+
+int readInt(const xbase::Table& table, const char* field)
+{
+    return static_cast<int>(std::lround(table.number(field)));
+}
+
+bool readBool(const xbase::Table& table, const char* field) { return table.logical(field).value_or(false); }
+
+std::string fixed3(float value) { return QString::number(static_cast<double>(value), 'f', 3).toStdString(); }
+
+}  // namespace
+
+AddressContents LabelSetup::addressContents() const
+{
+    AddressContents c;
+    c.name = name;
+    c.title = title;
+    c.company = company;
+    c.street = street;
+    c.cityState = cityState;
+    c.zip = zip;
+    c.phone = phone;
+    c.country = country;
+    c.zipPlacement = zipOptions >= 1 && zipOptions <= 4 ? static_cast<ZipPlacement>(zipOptions) : ZipPlacement::AfterState;
+    c.uppercase = uppercase;
+    return c;
+}
+
+LabelSetup DefaultLabelSetup()
+{
+    LabelSetup s;
+    s.description = QStringLiteral("Default Label Setup");
+    s.printerType = kLaserPrinter;
+    s.fontName = QStringLiteral("Arial");
+    s.fontSize = 10;
+    s.fontBold = false;
+    s.fontItalic = false;
+    s.xOffset = 0.25f;
+    s.yOffset = 0.25f;
+    s.barcode = false;
+    s.name = true;
+    s.title = false;
+    s.company = false;
+    s.street = true;
+    s.cityState = true;
+    s.zip = true;
+    s.phone = false;
+    s.country = false;
+    s.zipOptions = 1;
+    s.uppercase = false;
+    s.labelHeight = 1.0f;
+    s.labelWidth = 2.625f;
+    s.across = 3;
+    s.down = 10;
+    s.topMargin = 0.5f;
+    s.leftMargin = 0.188f;
+    s.horizontalPitch = 2.75f;
+    s.verticalPitch = 1.0f;
+    s.sheetWidth = 8.5f;
+    s.sheetDepth = 11.0f;
+    s.paperSize = QStringLiteral("LTR");
+    s.trimText = true;
+    s.labelTypeName = QStringLiteral("Avery 5160  Address,   1.00 x 2.63");
+    return s;
+}
+
+LabelSetup ReadLabelSetup(const xbase::Table& t)
+{
+    if (t.eof()) return DefaultLabelSetup();
+    LabelSetup s;
+    s.description = readText(t, "DESCRIPT", kSetupDescriptionWidth);
+    s.printerType = readText(t, "PRINTERTYP", kPrinterTypeWidth);
+    s.fontName = readText(t, "FONTNAME", kFontNameWidth);
+    s.fontSize = readInt(t, "FONTSIZE");
+    s.fontBold = readBool(t, "FONTBOLD");
+    s.fontItalic = readBool(t, "FONTITALIC");
+    s.xOffset = readFloat(t, "XOFFSET");
+    s.yOffset = readFloat(t, "YOFFSET");
+    s.barcode = readBool(t, "BARCODE");
+    s.name = readBool(t, "NAME");
+    s.title = readBool(t, "TITLE");
+    s.company = readBool(t, "COMPANY");
+    s.street = readBool(t, "STREET");
+    s.cityState = readBool(t, "CITYSTATE");
+    s.zip = readBool(t, "ZIP");
+    s.phone = readBool(t, "PHONE");
+    s.country = readBool(t, "COUNTRY");
+    s.zipOptions = readInt(t, "ZIPOPTIONS");
+    s.uppercase = readBool(t, "UPPERCASE");
+    s.labelHeight = readFloat(t, "LBLHEIGHT");
+    s.labelWidth = readFloat(t, "LBLWIDTH");
+    s.across = readInt(t, "NBRACROSS");
+    s.down = readInt(t, "NBRDOWN");
+    s.topMargin = readFloat(t, "TOPMARG");
+    s.leftMargin = readFloat(t, "LEFTMARG");
+    s.horizontalPitch = readFloat(t, "HORIZPITCH");
+    s.verticalPitch = readFloat(t, "VERTPITCH");
+    s.sheetWidth = readFloat(t, "SHEETWIDTH");
+    s.sheetDepth = readFloat(t, "SHEETDEPTH");
+    s.paperSize = readText(t, "PAPERSIZE", kPaperCodeWidth);
+    s.trimText = readBool(t, "TRIMTEXT");
+    s.labelTypeName = readText(t, "USERLABELN", kStockDescriptionWidth);
+    return s;
+}
+
+float RoundTo3Decimals(float value) { return QString::fromStdString(fixed3(value)).toFloat(); }
+
+bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
+{
+    // Texts first: a text the code page cannot hold stops the write before anything changes.
+    struct TextValue {
+        const char* field;
+        const QString* value;
+        int bound;
+    };
+    const TextValue texts[] = {{"DESCRIPT", &s.description, kSetupDescriptionWidth},
+                               {"PRINTERTYP", &s.printerType, kPrinterTypeWidth},
+                               {"FONTNAME", &s.fontName, kFontNameWidth},
+                               {"PAPERSIZE", &s.paperSize, kPaperCodeWidth},
+                               {"USERLABELN", &s.labelTypeName, kStockDescriptionWidth}};
+    std::string bytes[std::size(texts)];
+    for (std::size_t i = 0; i < std::size(texts); ++i) {
+        QString refused;
+        const auto encoded = toFieldBytes(texts[i].value->left(texts[i].bound), &refused);
+        if (!encoded) {
+            if (t.editing()) t.cancel();
+            ShowInformation(unstorableMessage(refused));
+            return false;
+        }
+        bytes[i] = *encoded;
+    }
+    for (std::size_t i = 0; i < std::size(texts); ++i) t.setText(texts[i].field, bytes[i]);
+
+    const auto setFloat = [&t](const char* field, float value) { t.setText(field, fixed3(RoundTo3Decimals(value))); };
+    t.setNumber("FONTSIZE", s.fontSize);
+    t.setLogical("FONTBOLD", s.fontBold);
+    t.setLogical("FONTITALIC", s.fontItalic);
+    setFloat("XOFFSET", s.xOffset);
+    setFloat("YOFFSET", s.yOffset);
+    t.setLogical("BARCODE", s.barcode);
+    t.setLogical("NAME", s.name);
+    t.setLogical("TITLE", s.title);
+    t.setLogical("COMPANY", s.company);
+    t.setLogical("STREET", s.street);
+    t.setLogical("CITYSTATE", s.cityState);
+    t.setLogical("ZIP", s.zip);
+    t.setLogical("PHONE", s.phone);
+    t.setLogical("COUNTRY", s.country);
+    t.setNumber("ZIPOPTIONS", s.zipOptions);
+    t.setLogical("UPPERCASE", s.uppercase);
+    setFloat("LBLHEIGHT", s.labelHeight);
+    setFloat("LBLWIDTH", s.labelWidth);
+    t.setNumber("NBRACROSS", s.across);
+    t.setNumber("NBRDOWN", s.down);
+    setFloat("TOPMARG", s.topMargin);
+    setFloat("LEFTMARG", s.leftMargin);
+    setFloat("HORIZPITCH", s.horizontalPitch);
+    setFloat("VERTPITCH", s.verticalPitch);
+    setFloat("SHEETWIDTH", s.sheetWidth);
+    setFloat("SHEETDEPTH", s.sheetDepth);
+    t.setLogical("TRIMTEXT", s.trimText);
+    t.post();
+    return true;
+}
+
+void TakeLabelStock(const xbase::Table& t, LabelSetup& s)
+{
+    s.labelHeight = readFloat(t, "LBLHEIGHT");
+    s.labelWidth = readFloat(t, "LBLWIDTH");
+    s.across = readInt(t, "NBRACROSS");
+    s.down = readInt(t, "NBRDOWN");
+    s.topMargin = readFloat(t, "TOPMARG");
+    s.leftMargin = readFloat(t, "LEFTMARG");
+    s.horizontalPitch = readFloat(t, "HORIZPITCH");
+    s.verticalPitch = readFloat(t, "VERTPITCH");
+    s.sheetWidth = readFloat(t, "SHEETWIDTH");
+    s.sheetDepth = readFloat(t, "SHEETDEPTH");
+    s.paperSize = readText(t, "PAPERSIZE", kPaperCodeWidth);
+    s.printerType = readText(t, "PRINTER", kPrinterTypeWidth);
+    s.labelTypeName = readText(t, "USERDESC", kStockDescriptionWidth);
+}
+
+}  // namespace rp

@@ -1,0 +1,49 @@
+#include "labels/LabelSetupList.h"
+
+#include <QCoreApplication>
+
+#include "framework/Messages.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+bool LabelSetupList::hasCurrent() const { return setups_.isOpen() && !setups_.eof(); }
+
+LabelSetupButtons LabelSetupList::SetLabelButtons() const
+{
+    const bool on = hasCurrent();
+    return {on, on, on, on, on, true};
+}
+
+LabelSetup LabelSetupList::currentSetup() const { return ReadLabelSetup(setups_); }
+
+bool LabelSetupList::Modify(const LabelDesignerFn& designer)
+{
+    if (!hasCurrent()) return false;
+    LabelSetup copy = ReadLabelSetup(setups_);
+    if (!designer(copy)) return false;
+    return WriteLabelSetup(setups_, copy);
+}
+
+bool LabelSetupList::New(const LabelDesignerFn& designer)
+{
+    LabelSetup copy = ReadLabelSetup(setups_);
+    copy.description = kUntitledLabelSetup;
+    if (!designer(copy)) return false;
+    setups_.appendBlank();
+    return WriteLabelSetup(setups_, copy);
+}
+
+bool LabelSetupList::Delete()
+{
+    if (!hasCurrent()) return false;
+    if (!AskYesNo(QStringLiteral("Delete this record?"))) return false;
+    setups_.deleteRecord();
+    QCoreApplication::processEvents();
+    // As a dataset does after a delete: on to the next record, or back to the last one.
+    setups_.skip(1);
+    if (setups_.eof()) setups_.goBottom();
+    return true;
+}
+
+}  // namespace rp

@@ -1,0 +1,140 @@
+// The setup list commands of the Print Labels dialog on a copy of the delivered RVPLSU.DBF:
+// button states, Modify, New and Delete, and the list with its two columns.
+#include <gtest/gtest.h>
+
+#include "LabelSideFixture.h"
+#include "labels/LabelSetupList.h"
+#include "labels/SideTableModel.h"
+
+namespace rp {
+namespace {
+
+class LabelSetupListTest : public LabelSideTest {
+protected:
+    void SetUp() override
+    {
+        LabelSideTest::SetUp();
+        setups = open("RVPLSU.DBF");
+    }
+    int visible() { return static_cast<int>(setups->visibleCount()); }
+
+    std::unique_ptr<xbase::Table> setups;
+};
+
+const LabelSetupButtons kAllOn{true, true, true, true, true, true};
+const LabelSetupButtons kOnlyNew{false, false, false, false, false, true};
+
+TEST_F(LabelSetupListTest, TheListShowsTheFileInRecordOrderWithTwoColumns)
+{
+    SideTableModel model(*setups, {{"DESCRIPT", "Description"}, {"USERLABELN", "Label Type"}});
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Description");
+    EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Label Type");
+    EXPECT_EQ(model.index(0, 0).data().toString(), "Address labels, 30 per sheet");
+    EXPECT_EQ(model.index(0, 1).data().toString(), "Avery 5160  Address,   1.00 x 2.63");
+    EXPECT_EQ(model.index(3, 0).data().toString(), "Dot matrix address labels");
+    EXPECT_EQ(setups->recNo(), 1u);  // the walk leaves the table where it stood
+}
+
+TEST_F(LabelSetupListTest, ModifyWritesTheEditedCopyOnSaveOnly)
+{
+    LabelSetupList list(*setups);
+    EXPECT_EQ(list.SetLabelButtons(), kAllOn);
+    const LabelSetup before = list.currentSetup();
+    EXPECT_EQ(before.description, "Address labels, 30 per sheet");
+
+    LabelSetup seen;
+    EXPECT_FALSE(list.Modify([&](LabelSetup& s) {
+        seen = s;
+        s.fontSize = 30;
+        return false;
+    }));
+    EXPECT_EQ(seen, before);
+    EXPECT_EQ(list.currentSetup(), before);
+
+    EXPECT_TRUE(list.Modify([](LabelSetup& s) {
+        s.fontSize = 12;
+        s.xOffset = 0.1875f;
+        return true;
+    }));
+    EXPECT_EQ(visible(), 4);
+    setups->goTop();
+    EXPECT_EQ(list.currentSetup().fontSize, 12);
+    EXPECT_EQ(list.currentSetup().xOffset, 0.188f);
+}
+
+TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave)
+{
+    LabelSetupList list(*setups);
+    setups->skip();
+    const LabelSetup selected = list.currentSetup();
+    LabelSetup seen;
+    EXPECT_FALSE(list.New([&](LabelSetup& s) {
+        seen = s;
+        return false;
+    }));
+    EXPECT_EQ(setups->recordCount(), 4u);
+    LabelSetup expected = selected;
+    expected.description = "{Untitled Label Setup Record}";
+    EXPECT_EQ(seen, expected);
+
+    EXPECT_TRUE(list.New([](LabelSetup& s) {
+        s.description = "Mine";
+        return true;
+    }));
+    EXPECT_EQ(setups->recordCount(), 5u);
+    EXPECT_EQ(setups->recNo(), 5u);
+    expected.description = "Mine";
+    EXPECT_EQ(list.currentSetup(), expected);
+    EXPECT_EQ(list.SetLabelButtons(), kAllOn);
+}
+
+TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSetup)
+{
+    LabelSetupList list(*setups);
+    messages.answer(false);
+    EXPECT_FALSE(list.Delete());
+    EXPECT_EQ(visible(), 4);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, "question");
+    EXPECT_EQ(messages.shown()[0].text, "Delete this record?");
+
+    // The next record follows; after the last, the one before.
+    messages.answer(true);
+    EXPECT_TRUE(list.Delete());
+    EXPECT_EQ(setups->recNo(), 2u);
+    setups->goBottom();
+    messages.answer(true);
+    EXPECT_TRUE(list.Delete());
+    EXPECT_EQ(setups->recNo(), 3u);
+    for (int i = 0; i < 2; ++i) {
+        messages.answer(true);
+        EXPECT_TRUE(list.Delete());
+    }
+    EXPECT_EQ(visible(), 0);
+    EXPECT_FALSE(list.hasCurrent());
+    EXPECT_EQ(list.SetLabelButtons(), kOnlyNew);
+    EXPECT_FALSE(list.Delete());  // nothing to delete, nothing asked
+    EXPECT_FALSE(list.Modify([](LabelSetup&) { return true; }));
+    EXPECT_EQ(messages.unansweredLeft(), 0);
+
+    // New on the empty file: the default setup, untitled; Cancel appends nothing.
+    LabelSetup seen;
+    EXPECT_FALSE(list.New([&](LabelSetup& s) {
+        seen = s;
+        return false;
+    }));
+    LabelSetup expected = DefaultLabelSetup();
+    expected.description = "{Untitled Label Setup Record}";
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(visible(), 0);
+    EXPECT_EQ(list.SetLabelButtons(), kOnlyNew);
+
+    EXPECT_TRUE(list.New([](LabelSetup&) { return true; }));
+    EXPECT_EQ(visible(), 1);
+    EXPECT_EQ(list.SetLabelButtons(), kAllOn);
+    EXPECT_EQ(list.currentSetup(), expected);
+}
+
+}  // namespace
+}  // namespace rp
