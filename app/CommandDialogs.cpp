@@ -3,6 +3,7 @@
 #include "app/DateText.h"
 #include "app/TRVPMain.h"
 #include "framework/TPreviewForm.h"
+#include "import/TAsciiImport.h"
 #include "postal/TConvertToUppercase.h"
 #include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
@@ -47,6 +48,10 @@ void RegisterCommandDialogs(TRVPMain& main)
     }, {}};
     main.commandDialogs[Command::SearchReplace] = {[](CommandContext& c) {
         TSearchReplace dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
+        dialog.exec();
+    }, {}};
+    main.commandDialogs[Command::ImportAscii] = {[](CommandContext& c) {
+        TAsciiImport dialog(*c.table, c.programFolder, c.parent);
         dialog.exec();
     }, {}};
 }

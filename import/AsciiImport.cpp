@@ -1,0 +1,144 @@
+#include "import/AsciiImport.h"
+
+#include "import/AsciiLine.h"
+#include "import/AsciiLineReader.h"
+#include "import/ImportRecord.h"
+#include "import/ImportTags.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+using Outcome = AsciiImportResult::Outcome;
+using Read = AsciiLineReader::Read;
+
+void tell(const ImportHooks& hooks, const QString& text)
+{
+    if (hooks.status) hooks.status(text);
+}
+
+// Fills the new record of one line; false when a value could not be stored.
+bool fillRecord(ImportRecord& record, const QStringList& values, const ImportLayout& layout)
+{
+    record.begin();
+    for (int c = 0; c < layout.columnCount(); ++c) {
+        const QString& match = layout.columns[static_cast<std::size_t>(c)].match;
+        if (match.isEmpty() || values[c].isEmpty()) continue;
+        if (!record.put(match, values[c])) return false;
+    }
+    return record.finish();
+}
+
+// Drops the record being filled after a failure, so that no part of it is written.
+void dropPending(xbase::Table& table)
+{
+    try {
+        table.cancel();
+    } catch (const xbase::Error&) {
+        // Nothing of the record was written; there is nothing more to undo.
+    }
+}
+
+}  // namespace
+
+AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, const ImportLayout& layout,
+                                  const ImportHooks& hooks)
+{
+    AsciiImportResult result;
+    DropProductionIndex(table);
+
+    tell(hooks, QStringLiteral("Counting total lines"));
+    AsciiLineReader reader(path);
+    if (!reader.open()) {
+        result.outcome = Outcome::ReadError;
+        return result;
+    }
+    std::uint32_t total = 0;
+    for (Read r = reader.next(nullptr); r != Read::End; r = reader.next(nullptr)) {
+        if (r == Read::Failed) {
+            result.outcome = Outcome::ReadError;
+            return result;
+        }
+        ++total;
+        // A large file takes a while to count: the window stays alive and Cancel is seen.
+        if (hooks.bulk.keepGoing && !hooks.bulk.keepGoing()) {
+            result.outcome = Outcome::Cancelled;
+            return result;
+        }
+    }
+    if (!reader.rewind()) {
+        result.outcome = Outcome::ReadError;
+        return result;
+    }
+
+    tell(hooks, QStringLiteral("Importing records"));
+    BulkProgress progress(hooks.bulk, total);
+    ImportRecord record(table);
+    QString line;
+    for (;;) {
+        if (!progress.keepGoing()) {
+            result.outcome = Outcome::Cancelled;
+            break;
+        }
+        const Read r = reader.next(&line);
+        if (r != Read::Line) {
+            result.outcome = r == Read::End ? Outcome::Complete : Outcome::ReadError;
+            break;
+        }
+        ++result.lines;
+        if (reader.lastLineCut()) ++result.cutLines;
+        bool filled = false;
+        try {
+            filled = fillRecord(record, AsciiValues(line, layout.columnCount()), layout);
+        } catch (const xbase::Error&) {
+        }
+        if (!filled) {
+            dropPending(table);
+            result.outcome = Outcome::AnalysisError;
+            break;
+        }
+        try {
+            table.post();
+        } catch (const xbase::Error&) {
+            dropPending(table);
+            result.outcome = Outcome::WriteError;
+            break;
+        }
+        progress.recordDone();
+    }
+    result.cutValues = record.cutValues();
+    return result;
+}
+
+QString AsciiImportMessage(const AsciiImportResult& result)
+{
+    const QString n = QString::number(result.lines);
+    switch (result.outcome) {
+    case Outcome::ReadError:
+        return QStringLiteral("Unknown error reading ASCII file after importing ") + n + QStringLiteral(" records.");
+    case Outcome::AnalysisError:
+        return QStringLiteral("Unknown error analyzing text line after importing ") + n + QStringLiteral(" records.");
+    case Outcome::WriteError:
+        return QStringLiteral("Unknown error writing to datafile after importing ") + n + QStringLiteral(" records.");
+    case Outcome::Cancelled:
+        return QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.");
+    case Outcome::Complete:
+        break;
+    }
+    return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
+}
+
+QString AsciiImportCutMessage(const AsciiImportResult& result)
+{
+    QStringList parts;
+    if (result.cutValues > 0)
+        parts << QStringLiteral("%1 values were longer than their fields and were cut to fit.").arg(result.cutValues);
+    if (result.cutLines > 0)
+        parts << QStringLiteral("%1 lines were longer than %2 characters; the rest of those lines was not imported.")
+                     .arg(result.cutLines)
+                     .arg(kMaxAsciiLineChars);
+    return parts.join(QStringLiteral("\r\n"));
+}
+
+}  // namespace rp

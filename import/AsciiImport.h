@@ -1,0 +1,43 @@
+#pragma once
+// Appending one address record for every line of a comma-delimited text file, each matched
+// column's value going into its field. The file is read twice: once to count its lines for the
+// progress, once to import them. Records posted before a failure or a cancel stay.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "import/ImportLayout.h"
+#include "postal/BulkProgress.h"
+
+namespace xbase {
+class Table;
+}
+
+namespace rp {
+
+struct ImportHooks {
+    std::function<void(const QString& text)> status;  // the status line
+    BulkHooks bulk;                                   // progress in percent, and the cancel test
+};
+
+struct AsciiImportResult {
+    enum class Outcome { Complete, Cancelled, ReadError, AnalysisError, WriteError };
+    Outcome outcome = Outcome::Complete;
+    std::uint32_t lines = 0;      // lines read, the one that failed included
+    std::uint32_t cutValues = 0;  // values cut to their field's width
+    std::uint32_t cutLines = 0;   // lines whose characters beyond 2048 were passed over
+};
+
+// Drops the structural index (see DropProductionIndex), counts the lines ("Counting total
+// lines"), then imports them ("Importing records") until the end of the file, a cancel or a
+// failure. A record whose line fails is not kept.
+AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, const ImportLayout& layout,
+                                  const ImportHooks& hooks = {});
+
+// The message that closes the import, e.g. "Import complete. Imported 12 records.".
+QString AsciiImportMessage(const AsciiImportResult& result);
+
+// What was cut while importing, told after the closing message; empty when nothing was cut.
+QString AsciiImportCutMessage(const AsciiImportResult& result);
+
+}  // namespace rp

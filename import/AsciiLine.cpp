@@ -1,0 +1,49 @@
+#include "import/AsciiLine.h"
+
+namespace rp {
+
+QStringList SplitAsciiLine(const QString& line)
+{
+    const QChar quote(u'"');
+    const QChar comma(u',');
+    QStringList values;
+    QString value;
+    bool inside = false;
+    const qsizetype n = line.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = line[i];
+        if (c == quote) {
+            if (i == 0 || line[i - 1] != quote) {
+                inside = !inside;
+            } else if (inside && (i + 1 == n || line[i + 1] == comma)) {
+                // A doubled quote closes the value only where the value ends.
+                inside = false;
+            }
+        } else if (c == comma && !inside) {
+            values.append(value);
+            value.clear();
+            continue;
+        }
+        value.append(c);
+    }
+    values.append(value);
+    return values;
+}
+
+QString UnquotedValue(const QString& value)
+{
+    const QChar quote(u'"');
+    if (value.isEmpty() || value.front() != quote || value.back() != quote) return value;
+    return value.size() == 1 ? QString() : value.mid(1, value.size() - 2);
+}
+
+QStringList AsciiValues(const QString& line, int columnCount)
+{
+    QStringList values = SplitAsciiLine(line);
+    if (values.size() > columnCount) values.resize(columnCount);
+    for (QString& v : values) v = UnquotedValue(v);
+    while (values.size() < columnCount) values.append(QString());
+    return values;
+}
+
+}  // namespace rp

@@ -1,0 +1,21 @@
+#pragma once
+// One line of a comma-delimited text file split into its values. Commas inside double quotes
+// belong to the value; a value enclosed in double quotes loses them; nothing else is changed.
+#include <QString>
+#include <QStringList>
+
+namespace rp {
+
+// The line split at every comma that does not stand inside double quotes. An empty line gives
+// one empty value; a line ending in a comma gives a last empty value. Quotes are kept.
+QStringList SplitAsciiLine(const QString& line);
+
+// The value without its enclosing double quotes when it both starts and ends with one (a lone
+// double quote becomes empty).
+QString UnquotedValue(const QString& value);
+
+// The unquoted values of a line, exactly columnCount of them: missing ones are empty, extra
+// ones are dropped.
+QStringList AsciiValues(const QString& line, int columnCount);
+
+}  // namespace rp

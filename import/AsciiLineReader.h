@@ -1,0 +1,49 @@
+#pragma once
+// Reads a text file line by line without holding more than one line: lines end in LF, CR LF or
+// a lone CR, and only the first 2048 characters of a line are kept. Each line is decoded on
+// its own: as UTF-8 when it is valid UTF-8 with characters beyond ASCII, else as Windows-1252;
+// a UTF-8 byte order mark at the start of the file is dropped.
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace rp {
+
+inline constexpr int kMaxAsciiLineChars = 2048;
+
+// The text of one line's bytes, by the rule above.
+QString DecodeAsciiLine(std::string_view bytes);
+
+class AsciiLineReader {
+public:
+    enum class Read { Line, End, Failed };
+
+    explicit AsciiLineReader(const QString& path) : file_(path) {}
+
+    bool open();
+    // Back to the first line.
+    bool rewind();
+    // The next line into *line (decoded and cut to 2048 characters); with line null the line is
+    // only passed over, which is how lines are counted.
+    Read next(QString* line);
+    // Whether the last line read had more than 2048 characters.
+    bool lastLineCut() const { return cut_; }
+
+private:
+    // Reads the next part of the file into the buffer; false at the end or on a failure.
+    bool fill();
+    // The byte at the reading position, not taken; -1 at the end or after a failure.
+    int peekByte();
+
+    QFile file_;
+    QByteArray buffer_;
+    qsizetype pos_ = 0;
+    bool failed_ = false;
+    bool atStart_ = true;
+    bool cut_ = false;
+    std::string bytes_;
+};
+
+}  // namespace rp

@@ -1,0 +1,34 @@
+#include "import/ImportRecord.h"
+
+#include "data/RecordText.h"
+#include "import/ImportLayout.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+void ImportRecord::begin()
+{
+    table_.appendBlank();
+    memo_.clear();
+}
+
+bool ImportRecord::put(const QString& caption, const QString& value)
+{
+    const char* field = MatchedField(caption);
+    if (caption == kMemoCaption) {
+        if (!memo_.isEmpty()) memo_ += QStringLiteral("\r\n");
+        memo_ += value;
+        return true;
+    }
+    // Windows-1252 holds one character a byte, so the width counts characters.
+    const auto width = table_.field(table_.fieldNumber(field)).width;
+    if (static_cast<std::size_t>(value.size()) > width) ++cutValues_;
+    return SetFieldText(table_, field, value);
+}
+
+bool ImportRecord::finish()
+{
+    return memo_.isEmpty() || SetMemoText(table_, "MEMO", memo_);
+}
+
+}  // namespace rp

@@ -1,0 +1,35 @@
+#pragma once
+// Fills a new address record from imported values, each going to the field its match caption
+// names: character fields take the value cut to their width, the memo takes each value as a
+// new last line.
+#include <QString>
+#include <cstdint>
+
+namespace xbase {
+class Table;
+}
+
+namespace rp {
+
+class ImportRecord {
+public:
+    explicit ImportRecord(xbase::Table& table) : table_(table) {}
+
+    // Appends a blank record to fill; throws xbase::Error when it cannot.
+    void begin();
+    // Stores value in the field of caption (a caption of MatchTargets). False, after telling
+    // the user, when a character cannot be stored; throws xbase::Error on an engine failure.
+    bool put(const QString& caption, const QString& value);
+    // Writes the collected memo lines into the record; false as put.
+    bool finish();
+
+    // Values cut to their field's width so far.
+    std::uint32_t cutValues() const { return cutValues_; }
+
+private:
+    xbase::Table& table_;
+    QString memo_;
+    std::uint32_t cutValues_ = 0;
+};
+
+}  // namespace rp

@@ -1,0 +1,40 @@
+#include "import/ImportTags.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "data/AddressFile.h"
+#include "framework/Messages.h"
+#include "xbase/Error.h"
+
+namespace rp {
+
+void DropProductionIndex(xbase::Table& table)
+{
+    if (!table.hasStructuralIndex()) return;
+    try {
+        table.deleteIndexes();
+    } catch (const xbase::Error&) {
+        // The appends keep the index up to date instead; the rebuild at the end replaces it.
+    }
+}
+
+int TagRebuildGauge::show(int value)
+{
+    if (value > last_) sum_ += value - last_;
+    last_ = value;
+    return std::min(100, static_cast<int>(std::lround(static_cast<double>(sum_) / 1800 * 100)));
+}
+
+bool RebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge)
+{
+    TagRebuildGauge shown;
+    const bool built = CreateAddressTags(table, [&](int, int percent) {
+        gauge(shown.show(percent));
+        return true;
+    });
+    if (!built) ShowInformation(QStringLiteral("Error rebuilding indexes"));
+    return built;
+}
+
+}  // namespace rp

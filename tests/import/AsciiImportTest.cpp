@@ -1,0 +1,138 @@
+// Importing a text file into a real address file: the values stored, the closing message,
+// cancel and failures, and the tags built afresh afterwards.
+#include <QStringList>
+
+#include "ImportTestFiles.h"
+#include "app/AddressFileFixture.h"
+#include "data/AddressLayout.h"
+#include "data/RecordText.h"
+#include "import/AsciiImport.h"
+#include "import/ImportTags.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+class AsciiImportTest : public AddressFileFixture {
+protected:
+    void SetUp() override
+    {
+        AddressFileFixture::SetUp();
+        add({{"LNAME", "Existing"}});
+    }
+
+    ImportLayout layoutOf(std::initializer_list<const char*> matches)
+    {
+        ImportLayout layout;
+        for (const char* m : matches) layout.columns.push_back({' ', {}, 0, QString::fromLatin1(m)});
+        return layout;
+    }
+
+    AsciiImportResult import(std::string_view text, const ImportLayout& layout, const ImportHooks& hooks = {})
+    {
+        return ImportAsciiFile(table.table(), WriteTextFile(dir, "in.txt", text), layout, hooks);
+    }
+
+    QString field(std::uint32_t recno, const char* name)
+    {
+        table->go(recno);
+        return FieldText(table.table(), name);
+    }
+};
+
+TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh)
+{
+    const auto result = import("\"Smith, Jr.\",Ann,Boston,first note,,second note\r\n"
+                               "Adams,Bob,\"\",,kept out,only note\r\n"
+                               "\r\n"
+                               "Caf\xE9,Zo\r\n",
+                               layoutOf({"Last", "First", "City", "Memo", "", "Memo"}));
+    EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
+    EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 4 records.");
+    EXPECT_EQ(AsciiImportCutMessage(result), "");
+    EXPECT_FALSE(table->hasStructuralIndex());
+    ASSERT_EQ(table->recordCount(), 5u);
+
+    EXPECT_EQ(field(2, "LNAME"), "Smith, Jr.");
+    EXPECT_EQ(field(2, "FNAME"), "Ann");
+    EXPECT_EQ(field(2, "CITY"), "Boston");
+    EXPECT_EQ(MemoText(table.table(), "MEMO"), "first note\r\nsecond note");
+    EXPECT_EQ(field(3, "CITY"), "");
+    EXPECT_EQ(MemoText(table.table(), "MEMO"), "only note");
+    for (const char* f : {"LNAME", "FNAME", "PREFIX", "DATE", "SEQNO"}) EXPECT_EQ(field(4, f), "") << f;
+    EXPECT_EQ(field(5, "LNAME"), QString::fromUtf8("Café"));
+
+    int gauge = -1;
+    ASSERT_TRUE(RebuildImportedTags(table, [&](int percent) { gauge = percent; }));
+    EXPECT_EQ(gauge, 100);
+    EXPECT_EQ(table->orderCount(), 21);
+    // Every tag lists every record, and a seek finds the imported name.
+    for (const AddressTagDef& tag : AddressTags()) {
+        table->setOrder(tag.name);
+        EXPECT_EQ(walk().size(), 5u) << tag.name;
+    }
+    table->setOrder("LNAME");
+    ASSERT_TRUE(table->seek("SMITH"));
+    EXPECT_EQ(table->recNo(), 2u);
+}
+
+TEST_F(AsciiImportTest, TooLongValuesAreCutAndCounted)
+{
+    const std::string longName(40, 'L');
+    const auto result = import(longName + ",12345-67890-12345\n" + std::string(3000, 'x') + "\n", layoutOf({"Last", "Zip/Post Code"}));
+    EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 2 records.");
+    EXPECT_EQ(field(2, "LNAME"), QString(table->field(table->fieldNumber("LNAME")).width, u'L'));
+    EXPECT_EQ(field(2, "ZIP"), QString("12345-67890-12345").left(table->field(table->fieldNumber("ZIP")).width));
+    EXPECT_EQ(result.cutValues, 3u);
+    EXPECT_EQ(result.cutLines, 1u);
+    EXPECT_EQ(AsciiImportCutMessage(result),
+              "3 values were longer than their fields and were cut to fit.\r\n"
+              "1 lines were longer than 2048 characters; the rest of those lines was not imported.");
+}
+
+TEST_F(AsciiImportTest, CancelKeepsTheRecordsPostedSoFar)
+{
+    int asked = 0;
+    std::vector<int> percents;
+    const auto result = import("a\nb\nc\nd\n", layoutOf({"Last"}),
+                               {{}, {[&](int p) { percents.push_back(p); }, [&] { return ++asked <= 4 + 2; }}});
+    // Four calls while counting, then one before each line: the second line is the last.
+    EXPECT_EQ(AsciiImportMessage(result), "Import cancelled after importing 2 records.");
+    EXPECT_EQ(table->recordCount(), 3u);
+    EXPECT_EQ(field(3, "LNAME"), "b");
+    EXPECT_EQ(percents, (std::vector<int>{25, 50}));
+}
+
+TEST_F(AsciiImportTest, AnUnstorableCharacterStopsTheImportWithoutItsRecord)
+{
+    const auto result = import("Lee\nKo\xC5\x82o\nNext\n", layoutOf({"Last"}));
+    EXPECT_EQ(AsciiImportMessage(result), "Unknown error analyzing text line after importing 2 records.");
+    EXPECT_EQ(shown.texts(), QStringList{QString::fromUtf8("The character \"ł\" cannot be stored in a Ravenpost file.")});
+    table->commit();
+    ASSERT_EQ(table->recordCount(), 2u);
+    EXPECT_EQ(field(2, "LNAME"), "Lee");
+}
+
+TEST_F(AsciiImportTest, AMissingFileIsAReadError)
+{
+    const auto result = ImportAsciiFile(table.table(), QString::fromStdString(dir.file("gone.txt")), layoutOf({"Last"}));
+    EXPECT_EQ(AsciiImportMessage(result), "Unknown error reading ASCII file after importing 0 records.");
+    EXPECT_EQ(table->recordCount(), 1u);
+}
+
+TEST(TagRebuildGaugeTest, RisesAddUpAndFallsStartTheNextTag)
+{
+    TagRebuildGauge gauge;
+    EXPECT_EQ(gauge.show(50), 3);    // 50 / 1800 = 2.8 %
+    EXPECT_EQ(gauge.show(100), 6);   // 5.6 %
+    EXPECT_EQ(gauge.show(10), 6);    // the next tag
+    EXPECT_EQ(gauge.show(100), 11);  // 190 / 1800 = 10.6 %
+    for (int tag = 0; tag < 20; ++tag) {
+        gauge.show(0);
+        gauge.show(100);
+    }
+    EXPECT_EQ(gauge.show(100), 100);
+}
+
+}  // namespace
+}  // namespace rp

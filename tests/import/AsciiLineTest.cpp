@@ -1,0 +1,72 @@
+// Splitting comma-delimited lines and reading a text file line by line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ImportTestFiles.h"
+#include "import/AsciiLine.h"
+#include "import/AsciiLineReader.h"
+
+namespace rp {
+namespace {
+
+TEST(AsciiLineTest, QuotedCommasStayInTheirValue)
+{
+    EXPECT_EQ(AsciiValues(R"("Smith, Jr.",Ann)", 2), (QStringList{"Smith, Jr.", "Ann"}));
+    EXPECT_EQ(AsciiValues(R"("",b)", 2), (QStringList{"", "b"}));
+    // An opening quote never closed takes every later comma of the line.
+    EXPECT_EQ(SplitAsciiLine(R"(a,"b,c,d)"), (QStringList{"a", R"("b,c,d)"}));
+    // Doubled quotes inside a value change nothing and are not unescaped.
+    EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 2), (QStringList{R"(say ""hi, there"")", "x"}));
+    EXPECT_EQ(AsciiValues(R"(a"b,c)", 2), (QStringList{R"(a"b,c)", ""}));
+}
+
+TEST(AsciiLineTest, EmptyValuesPaddingAndUnquoting)
+{
+    EXPECT_EQ(SplitAsciiLine(""), QStringList{""});
+    EXPECT_EQ(SplitAsciiLine("a,b,"), (QStringList{"a", "b", ""}));
+    EXPECT_EQ(AsciiValues("a", 3), (QStringList{"a", "", ""}));
+    EXPECT_EQ(AsciiValues("a,b,c,d", 2), (QStringList{"a", "b"}));
+    EXPECT_EQ(UnquotedValue("\""), "");
+    EXPECT_EQ(UnquotedValue(" \"x\""), " \"x\"");
+    EXPECT_EQ(UnquotedValue("\" x \""), " x ");
+}
+
+TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings)
+{
+    TempDir dir;
+    // LF, CR LF, a lone CR, an empty line, Windows-1252 "é", UTF-8 "ł", and no final line end.
+    const QString path = WriteTextFile(dir, "a.txt", "\xEF\xBB\xBFone\ntwo\r\nthree\rfour\n\nJos\xE9\nKo\xC5\x82o\nlast");
+    AsciiLineReader reader(path);
+    ASSERT_TRUE(reader.open());
+    QStringList lines;
+    QString line;
+    while (reader.next(&line) == AsciiLineReader::Read::Line) lines << line;
+    EXPECT_EQ(lines, (QStringList{"one", "two", "three", "four", "", QString::fromUtf8("José"),
+                                  QString::fromUtf8("Koło"), "last"}));
+
+    ASSERT_TRUE(reader.rewind());
+    int counted = 0;
+    while (reader.next(nullptr) == AsciiLineReader::Read::Line) ++counted;
+    EXPECT_EQ(counted, 8);
+}
+
+TEST(AsciiLineTest, LongLinesKeepTheirFirst2048Characters)
+{
+    TempDir dir;
+    const std::string longLine = std::string(2048, 'a') + std::string(10000, 'b');
+    const QString path = WriteTextFile(dir, "long.txt", longLine + "\r\nnext\r\n");
+    AsciiLineReader reader(path);
+    ASSERT_TRUE(reader.open());
+    QString line;
+    ASSERT_EQ(reader.next(&line), AsciiLineReader::Read::Line);
+    EXPECT_EQ(line, QString(2048, u'a'));
+    EXPECT_TRUE(reader.lastLineCut());
+    ASSERT_EQ(reader.next(&line), AsciiLineReader::Read::Line);
+    EXPECT_EQ(line, "next");
+    EXPECT_FALSE(reader.lastLineCut());
+    EXPECT_EQ(reader.next(&line), AsciiLineReader::Read::End);
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,108 @@
+// The sample read when a file is chosen, and the matching of its columns to address fields.
+#include <gtest/gtest.h>
+
+#include "ImportTestFiles.h"
+#include "import/AsciiMatching.h"
+#include "import/AsciiSample.h"
+
+namespace rp {
+namespace {
+
+ImportLayout layoutOf(std::initializer_list<const char*> matches)
+{
+    ImportLayout layout;
+    for (const char* m : matches) layout.columns.push_back({' ', {}, 0, QString::fromLatin1(m)});
+    return layout;
+}
+
+TEST(AsciiSampleTest, ColumnsFromTheFirstLineWidthsFromTenLines)
+{
+    TempDir dir;
+    std::string text = "\"Lee\",Ann\nBartholomew,Jo,extra-long-value\n\n";
+    for (int i = 0; i < 7; ++i) text += "x,Maximilianus\n";
+    text += "y,Wolfeschlegelsteinhausen\n";
+    const AsciiSample sample = ReadAsciiSample(WriteTextFile(dir, "s.txt", text));
+    ASSERT_TRUE(sample.accepted);
+    ASSERT_EQ(sample.layout.columnCount(), 2);
+    EXPECT_EQ(sample.layout.columns[0].width, 11);
+    // The 11th line's longer value is not part of the sample: only 10 lines are read.
+    EXPECT_EQ(sample.layout.columns[1].width, 12);
+    ASSERT_EQ(sample.rows.size(), 10u);
+    EXPECT_EQ(sample.rows[0], (QStringList{"Lee", "Ann"}));
+    EXPECT_EQ(sample.rows[2], (QStringList{"", ""}));
+    EXPECT_FALSE(sample.layout.anyMatch());
+}
+
+TEST(AsciiSampleTest, FewerThanTwoLinesAreRefused)
+{
+    TempDir dir;
+    for (const char* text : {"", "only,one,line\r\n"}) {
+        const AsciiSample sample = ReadAsciiSample(WriteTextFile(dir, "one.txt", text));
+        EXPECT_FALSE(sample.accepted) << text;
+        EXPECT_EQ(sample.layout.columnCount(), 0) << text;
+    }
+    EXPECT_TRUE(ReadAsciiSample(WriteTextFile(dir, "two.txt", "a\nb")).accepted);
+    EXPECT_FALSE(ReadAsciiSample(QString::fromStdString(dir.file("missing.txt"))).accepted);
+}
+
+TEST(AsciiSampleTest, AtMost255Columns)
+{
+    TempDir dir;
+    const std::string wide = std::string(299, ',') + "\n";
+    EXPECT_EQ(ReadAsciiSample(WriteTextFile(dir, "w.txt", wide + wide)).layout.columnCount(), 255);
+}
+
+TEST(AsciiMatchingTest, ButtonsFollowTheMatchesAndTheSelectionMovesOn)
+{
+    AsciiMatching m(layoutOf({"Last", "", "Memo", ""}));
+    EXPECT_EQ(m.selectedRow(), 0);
+    EXPECT_FALSE(m.buttonEnabled("Last"));
+    EXPECT_TRUE(m.buttonEnabled("Memo"));
+    EXPECT_TRUE(m.buttonEnabled("(none)"));
+
+    // Re-matching a row frees its old field.
+    m.choose("First");
+    EXPECT_EQ(m.match(0), "First");
+    EXPECT_TRUE(m.buttonEnabled("Last"));
+    EXPECT_FALSE(m.buttonEnabled("First"));
+    EXPECT_EQ(m.selectedRow(), 1);
+
+    // A taken field cannot be chosen for a second column; Memo can.
+    m.choose("First");
+    EXPECT_EQ(m.match(1), "");
+    EXPECT_EQ(m.selectedRow(), 1);
+    m.choose("Memo");
+    EXPECT_EQ(m.match(1), "Memo");
+    EXPECT_EQ(m.selectedRow(), 2);
+
+    m.select(0);
+    m.choose("(none)");
+    EXPECT_EQ(m.match(0), "");
+    EXPECT_TRUE(m.buttonEnabled("First"));
+
+    // The last row keeps the selection.
+    m.select(3);
+    m.choose("Zip/Post Code");
+    EXPECT_EQ(m.selectedRow(), 3);
+    m.select(7);
+    EXPECT_EQ(m.selectedRow(), 3);
+}
+
+TEST(AsciiMatchingTest, SaveStoresEveryRowAndTellsWhetherAnyMatches)
+{
+    ImportLayout layout = layoutOf({"City", "Phone"});
+    AsciiMatching m(layout);
+    m.choose("(none)");
+    m.choose("(none)");
+    EXPECT_FALSE(m.saveTo(layout));
+    EXPECT_EQ(layout.columns[0].match, "");
+    EXPECT_EQ(layout.columns[1].match, "");
+
+    m.select(1);
+    m.choose("State/Province");
+    EXPECT_TRUE(m.saveTo(layout));
+    EXPECT_EQ(layout.columns[1].match, "State/Province");
+}
+
+}  // namespace
+}  // namespace rp

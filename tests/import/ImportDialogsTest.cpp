@@ -1,0 +1,113 @@
+// The import dialogs offscreen: choosing a file, matching its columns and importing it into a
+// real address file; the match dialog's grids and buttons.
+#include <QApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "ImportTestFiles.h"
+#include "app/AddressFileFixture.h"
+#include "data/RecordText.h"
+#include "framework/ScriptedFileChooser.h"
+#include "import/TAsciiImport.h"
+#include "import/TAsciiMatch.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+class ImportDialogsTest : public AddressFileFixture {
+protected:
+    ScriptedFileChooser chooser;
+    FileChooserScope chooserScope{chooser};
+};
+
+TEST_F(ImportDialogsTest, SelectMatchAndImport)
+{
+    TAsciiImport dialog(table, QString::fromStdString(dir.path()));
+    EXPECT_EQ(dialog.windowTitle(), "ASCII File Import");
+    EXPECT_EQ(dialog.fileLabel()->text(), "(none)");
+    EXPECT_FALSE(dialog.matchButton()->isEnabled());
+    EXPECT_FALSE(dialog.importButton()->isEnabled());
+
+    chooser.answer(WriteTextFile(dir, "one.txt", "Lee,Ann\r\n"));
+    dialog.SelectButtonClick();
+    EXPECT_EQ(shown.texts(), QStringList{"Unable to import from this file"});
+    EXPECT_FALSE(dialog.matchButton()->isEnabled());
+    EXPECT_EQ(dialog.layout().columnCount(), 0);
+    const FileRequest& request = chooser.requests().front();
+    EXPECT_EQ(request.filter, "Text files|*.TXT|All files|*.*");
+    EXPECT_EQ(request.proposedName, "*.txt");
+    EXPECT_EQ(request.defaultSuffix, "prn");
+
+    const QString two = WriteTextFile(dir, "two.txt", "Lee,Ann,x\r\n\"Roe, Jr.\",Bo\r\n");
+    chooser.answer(two);
+    dialog.SelectButtonClick();
+    // A cancelled chooser keeps the file.
+    chooser.answer(std::nullopt);
+    dialog.SelectButtonClick();
+    EXPECT_EQ(dialog.fileName(), two);
+    EXPECT_TRUE(dialog.matchButton()->isEnabled());
+    EXPECT_FALSE(dialog.importButton()->isEnabled());
+
+    QTimer::singleShot(0, &dialog, [] {
+        auto* match = qobject_cast<TAsciiMatch*>(QApplication::activeModalWidget());
+        if (!match) return;
+        match->FieldButtonClick("Last");
+        match->FieldButtonClick("First");
+        match->SaveButtonClick();
+    });
+    // A dialog left open fails the test instead of hanging it.
+    QTimer::singleShot(5000, &dialog, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    dialog.MatchButtonClick();
+    EXPECT_EQ(dialog.layout().columns[0].match, "Last");
+    EXPECT_EQ(dialog.layout().columns[1].match, "First");
+    EXPECT_EQ(dialog.layout().columns[2].match, "");
+    ASSERT_TRUE(dialog.importButton()->isEnabled());
+
+    shown.clear();
+    dialog.ImportButtonClick();
+    EXPECT_EQ(shown.texts(), QStringList{"Import complete. Imported 2 records."});
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_FALSE(dialog.progressBar()->isVisible());
+    EXPECT_EQ(table->orderCount(), 21);
+    table->setOrder("LNAME");
+    table->goTop();
+    EXPECT_EQ(FieldText(table.table(), "LNAME"), "Lee");
+    table->skip();
+    EXPECT_EQ(FieldText(table.table(), "LNAME"), "Roe, Jr.");
+    EXPECT_EQ(FieldText(table.table(), "FNAME"), "Bo");
+}
+
+TEST_F(ImportDialogsTest, MatchDialogShowsTheSampleAndTheMatches)
+{
+    ImportLayout layout;
+    layout.columns = {{' ', {}, 3, "City"}, {' ', {}, 5, "Memo"}, {' ', {}, 2, ""}};
+    TAsciiMatch dialog(layout, {{"Rye", "a b c", "NY"}, {"Ely", "d", ""}});
+    EXPECT_EQ(dialog.windowTitle(), "ASCII File Import Match Fields");
+    EXPECT_EQ(dialog.sampleGrid()->horizontalHeaderItem(2)->text(), "Field 3");
+    EXPECT_EQ(dialog.sampleGrid()->item(1, 0)->text(), "Ely");
+    EXPECT_EQ(dialog.matchGrid()->horizontalHeaderItem(0)->text(), "ASCII Field ");
+    EXPECT_EQ(dialog.matchGrid()->horizontalHeaderItem(1)->text(), "Import into RVW Field ");
+    EXPECT_EQ(dialog.matchGrid()->item(2, 0)->text(), "Field 3");
+    EXPECT_EQ(dialog.matchGrid()->currentRow(), 0);
+    EXPECT_FALSE(dialog.fieldButton("City")->isEnabled());
+    EXPECT_TRUE(dialog.fieldButton("Memo")->isEnabled());
+
+    dialog.matchGrid()->setCurrentCell(2, 0);
+    dialog.fieldButton("Memo")->click();
+    EXPECT_EQ(dialog.matchGrid()->item(2, 1)->text(), "Memo");
+    dialog.matchGrid()->setCurrentCell(0, 0);
+    dialog.fieldButton("(none)")->click();
+    EXPECT_EQ(dialog.matchGrid()->item(0, 1)->text(), "");
+    EXPECT_EQ(dialog.matchGrid()->currentRow(), 1);
+    EXPECT_TRUE(dialog.fieldButton("City")->isEnabled());
+}
+
+}  // namespace
+}  // namespace rp
