@@ -9,8 +9,9 @@ namespace rp {
 namespace {
 
 constexpr qint64 kChunkBytes = 64 * 1024;
-// Enough bytes for 2048 characters in any of the encodings read.
-constexpr std::size_t kMaxLineBytes = 4 * kMaxAsciiLineChars;
+// Enough bytes for 2048 characters in any of the encodings read, even after an unfinished
+// UTF-8 sequence at the end of a cut line is dropped.
+constexpr std::size_t kMaxLineBytes = 4 * kMaxAsciiLineChars + 4;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
@@ -19,7 +20,8 @@ QString DecodeAsciiLine(std::string_view bytes)
 {
     const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    // Stateless: an unfinished sequence at the end is an error, not something to wait for.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
     return utf8.hasError() ? fromFieldBytes(bytes) : text;
 }
@@ -76,6 +78,9 @@ AsciiLineReader::Read AsciiLineReader::next(QString* line)
     if (failed_) return Read::Failed;
     if (!any) return Read::End;
     std::string_view kept(bytes_);
+    // A cut may split a UTF-8 sequence; its bytes lie beyond the characters kept anyway.
+    for (int i = 0; cut_ && i < 4 && !kept.empty() && static_cast<unsigned char>(kept.back()) >= 0x80; ++i)
+        kept.remove_suffix(1);
     if (atStart_ && kept.substr(0, kByteOrderMark.size()) == kByteOrderMark) kept.remove_prefix(kByteOrderMark.size());
     atStart_ = false;
     if (!line) return Read::Line;

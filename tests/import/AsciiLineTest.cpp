@@ -16,8 +16,10 @@ TEST(AsciiLineTest, QuotedCommasStayInTheirValue)
     EXPECT_EQ(AsciiValues(R"("",b)", 2), (QStringList{"", "b"}));
     // An opening quote never closed takes every later comma of the line.
     EXPECT_EQ(SplitAsciiLine(R"(a,"b,c,d)"), (QStringList{"a", R"("b,c,d)"}));
-    // Doubled quotes inside a value change nothing and are not unescaped.
-    EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 2), (QStringList{R"(say ""hi, there"")", "x"}));
+    // Doubled quotes inside a value are not unescaped; a quote after a closing one changes nothing,
+    // so a comma that follows it splits.
+    EXPECT_EQ(AsciiValues(R"("a ""b"" c",x)", 2), (QStringList{R"(a ""b"" c)", "x"}));
+    EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 3), (QStringList{R"("say ""hi)", R"( there""")", "x"}));
     EXPECT_EQ(AsciiValues(R"(a"b,c)", 2), (QStringList{R"(a"b,c)", ""}));
 }
 
