@@ -38,6 +38,8 @@ TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringLi
     for (int r = 0; r < sample_->rowCount(); ++r)
         for (int c = 0; c < columns; ++c) sample_->setItem(r, c, fixedItem(sample[static_cast<std::size_t>(r)][c]));
     sample_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sample_->setWordWrap(false);
+    sample_->resizeColumnsToContents();
     sample_->setMinimumHeight(sample_->verticalHeader()->defaultSectionSize() * 5);
     sample_->setWhatsThis(QStringLiteral("The first lines of the file, one column for each value of a line."));
 
