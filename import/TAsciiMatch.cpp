@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace rp {
 namespace {
@@ -40,6 +41,7 @@ TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringLi
     sample_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sample_->setWordWrap(false);
     sample_->resizeColumnsToContents();
+    for (int c = 0; c < columns; ++c) sample_->setColumnWidth(c, std::min(sample_->columnWidth(c), 240));
     sample_->setMinimumHeight(sample_->verticalHeader()->defaultSectionSize() * 5);
     sample_->setWhatsThis(QStringLiteral("The first lines of the file, one column for each value of a line."));
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ImportTestFiles.h"
+#include "ImportTestSupport.h"
 #include "import/AsciiLine.h"
 #include "import/AsciiLineReader.h"
 

@@ -1,8 +1,9 @@
 #pragma once
-// Writing a test's text file with exact bytes.
+// A test's text file written with exact bytes, and a layout with the given matches.
 #include <QFile>
 #include <string_view>
 
+#include "import/ImportLayout.h"
 #include "xbase/TempDir.h"
 
 namespace rp {
@@ -13,6 +14,13 @@ inline QString WriteTextFile(const TempDir& dir, const char* name, std::string_v
     QFile file(path);
     if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return path;
+}
+
+inline ImportLayout LayoutOf(std::initializer_list<const char*> matches)
+{
+    ImportLayout layout;
+    for (const char* m : matches) layout.columns.push_back({' ', {}, 0, QString::fromLatin1(m)});
+    return layout;
 }
 
 }  // namespace rp
