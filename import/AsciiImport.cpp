@@ -90,7 +90,7 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, cons
         if (reader.lastLineCut()) ++result.cutLines;
         bool filled = false;
         try {
-            filled = fillRecord(record, AsciiValues(line, layout.columnCount()), layout);
+            filled = IsTextLine(line) && fillRecord(record, AsciiValues(line, layout.columnCount()), layout);
         } catch (const xbase::Error&) {
         }
         if (!filled) {

@@ -30,7 +30,8 @@ struct AsciiImportResult {
 
 // Drops the structural index (see DropProductionIndex), counts the lines ("Counting total
 // lines"), then imports them ("Importing records") until the end of the file, a cancel or a
-// failure. A record whose line fails is not kept.
+// failure. A record whose line fails is not kept; a line that is not text (see IsTextLine)
+// fails.
 AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, const ImportLayout& layout,
                                   const ImportHooks& hooks = {});
 

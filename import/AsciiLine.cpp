@@ -2,6 +2,11 @@
 
 namespace rp {
 
+bool IsTextLine(const QString& line)
+{
+    return !line.contains(QChar(u'\0'));
+}
+
 QStringList SplitAsciiLine(const QString& line)
 {
     const QChar quote(u'"');

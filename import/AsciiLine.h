@@ -6,6 +6,9 @@
 
 namespace rp {
 
+// False for a line holding a NUL character: a binary file, not text.
+bool IsTextLine(const QString& line);
+
 // The line split at every comma that does not stand inside double quotes. An empty line gives
 // one empty value; a line ending in a comma gives a last empty value. Quotes are kept.
 QStringList SplitAsciiLine(const QString& line);

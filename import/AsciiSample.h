@@ -16,7 +16,7 @@ struct AsciiSample {
     ImportLayout layout;
     // The unquoted values of each line read, one per column.
     std::vector<QStringList> rows;
-    // At least two lines were read; otherwise the layout is empty.
+    // At least two lines were read, all of them text; otherwise the layout is empty.
     bool accepted = false;
 };
 

@@ -107,6 +107,15 @@ TEST_F(AsciiImportTest, AnUnstorableCharacterStopsTheImportWithoutItsRecord)
     EXPECT_EQ(field(2, "LNAME"), "Lee");
 }
 
+TEST_F(AsciiImportTest, ABinaryLineStopsTheImportWithoutItsRecord)
+{
+    using namespace std::string_view_literals;
+    const auto result = import("Lee\nA\0B\nNext\n"sv, LayoutOf({"Last"}));
+    EXPECT_EQ(AsciiImportMessage(result), "Unknown error analyzing text line after importing 2 records.");
+    table->commit();
+    EXPECT_EQ(table->recordCount(), 2u);
+}
+
 TEST(TagRebuildGaugeTest, RisesAddUpAndFallsStartTheNextTag)
 {
     TagRebuildGauge gauge;

@@ -29,7 +29,9 @@ TEST(AsciiSampleTest, ColumnsFromTheFirstLineWidthsFromTenLines)
 TEST(AsciiSampleTest, FewerThanTwoLinesAreRefused)
 {
     TempDir dir;
-    for (const char* text : {"", "only,one,line\r\n"}) {
+    using namespace std::string_view_literals;
+    // Empty, one line, and a binary file.
+    for (std::string_view text : {""sv, "only,one,line\r\n"sv, "a\nb\0c\n"sv}) {
         const AsciiSample sample = ReadAsciiSample(WriteTextFile(dir, "one.txt", text));
         EXPECT_FALSE(sample.accepted) << text;
         EXPECT_EQ(sample.layout.columnCount(), 0) << text;
