@@ -55,6 +55,7 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setWordWrap(false);
     grid_->setMinimumSize(520, 180);
     grid_->setWhatsThis(QStringLiteral("Your label setups; the one chosen prints."));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showTableRow(); });
@@ -262,6 +263,7 @@ void TRVLabels::showCurrentRecord()
 {
     const std::uint32_t recno = setups_.eof() ? 0 : setups_.recNo();
     model_->refresh();
+    grid_->resizeColumnsToContents();
     const int row = model_->rowOfRecord(recno);
     if (row < 0) return;
     const QSignalBlocker block(grid_->selectionModel());
