@@ -3,6 +3,7 @@
 #include "app/DateText.h"
 #include "app/TRVPMain.h"
 #include "framework/TPreviewForm.h"
+#include "labels/TRVLabels.h"
 #include "postal/TConvertToUppercase.h"
 #include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
@@ -47,6 +48,11 @@ void RegisterCommandDialogs(TRVPMain& main)
     }, {}};
     main.commandDialogs[Command::SearchReplace] = {[](CommandContext& c) {
         TSearchReplace dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
+        dialog.exec();
+    }, {}};
+    main.commandDialogs[Command::Labels] = {[&main](CommandContext& c) {
+        TRVLabels dialog(c.table->table(), *c.sideTable, c.programFolder, main.printerCatalog(),
+                         c.filterChoice.filteredEnabled, c.parent);
         dialog.exec();
     }, {}};
 }

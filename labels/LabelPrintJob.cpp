@@ -80,7 +80,6 @@ void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode)
     if (request.presort && !presortDone_) presortDone_ = TSortBulkMail::run(table_, folder_, parent_);
     if (!request.presort || presortDone_) {
         if (request.presort) {
-            table_.engine().settings.exact = false;
             table_.setOrder("ZIP");
             ShowInformation(kPresortOrderMessage);
         }

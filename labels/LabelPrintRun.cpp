@@ -25,6 +25,22 @@ QString RecordZipKey(const xbase::Table& table)
     return QString::fromLatin1(key.data(), qsizetype(key.size()));
 }
 
+// Presort keys are sought by their beginning: exact matching is off while the run lasts.
+class ExactMatchingOff {
+public:
+    explicit ExactMatchingOff(xbase::Settings& settings) : settings_(settings), was_(settings.exact)
+    {
+        settings_.exact = false;
+    }
+    ~ExactMatchingOff() { settings_.exact = was_; }
+    ExactMatchingOff(const ExactMatchingOff&) = delete;
+    ExactMatchingOff& operator=(const ExactMatchingOff&) = delete;
+
+private:
+    xbase::Settings& settings_;
+    bool was_;
+};
+
 }  // namespace
 
 QStringList LoadPresortList(const QString& folder)
@@ -50,6 +66,7 @@ void LabelPrintRun::usePresortList(QStringList lines)
 
 void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing)
 {
+    const ExactMatchingOff exactOff(table_.engine().settings);
     if (presort_) GetNextSortedZip();
     canvas.setFont(ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
     canvas.setMarginLeft(0);
@@ -136,7 +153,6 @@ void LabelPrintRun::GetNextSortedZip()
         }
         // The tag holds the ZIP in capitals; a short key must be the record's whole key, so
         // that "123" does not take the records of 12345 a second time.
-        table_.engine().settings.exact = false;
         if (table_.seek(key_.toUpper().toStdString()) && RecordZipKey(table_) == key_)
             return;
     }

@@ -26,9 +26,11 @@ public:
     // the table stands on, in its current order.
     LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies);
 
-    // Presorted instead: the records of each ZIP key of the list, in the list's order, found
-    // in the table's current order (the ZIP tag); each heading line (holding "**") prints as
-    // a separator label of its own. Records whose key the list does not hold are left out.
+    // Presorted instead: the records of each ZIP key of the list, in the list's order, sought
+    // by their beginning in the table's current order (the ZIP tag) with exact matching off for
+    // the run; a record belongs to a key only when its first five ZIP characters are the whole
+    // key. Each heading line (holding "**") prints as a separator label of its own. Records
+    // whose key the list does not hold are left out.
     void usePresortList(QStringList lines);
 
     // The run on a started canvas; it asks keepGoing() after every record and ends when it
