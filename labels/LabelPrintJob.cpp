@@ -39,8 +39,8 @@ QSizeF PrinterPage(QPrinter& printer, const ReportPaper& paper)
     return printer.pageLayout().fullRect(QPageLayout::Inch).size();
 }
 
-}  // namespace
-
+// Whether the record the table stands on belongs to its view: not a hidden deleted record,
+// and passing the filter. (Going to a record by its number stands on it whatever it holds.)
 bool RecordInView(const xbase::Table& table)
 {
     if (table.eof()) return false;
@@ -48,6 +48,8 @@ bool RecordInView(const xbase::Table& table)
     if (table.filter().empty()) return true;
     return table.compile(table.filter()).evalLogical(table, table.engine().settings);
 }
+
+}  // namespace
 
 LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog, QWidget* parent)
     : table_(table), folder_(std::move(programFolder)), catalog_(catalog), parent_(parent)

@@ -72,8 +72,4 @@ private:
     bool presortDone_ = false;
 };
 
-// Whether the record the table stands on belongs to its view: not a hidden deleted record,
-// and passing the filter.
-bool RecordInView(const xbase::Table& table);
-
 }  // namespace rp
