@@ -103,7 +103,6 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
     setup.barcode = true;
     setup.uppercase = true;
     setup.trimText = false;
-    table->goTop();
     print(setup);
 
     EXPECT_EQ(log.textStrings(), QStringList({"DR. JANE Q. PUBLIC ", "123 MAIN ST", "SPRINGFIELD  IL 12345-6789"}));
@@ -122,14 +121,6 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
     EXPECT_NEAR(bars.front().to.y(), 0.75 - 0.165 + 0.125, kNear);
     EXPECT_NEAR(bars[1].from.y(), 0.75 - 0.165 + 0.0625, kNear);  // digit 1 starts with a half bar
     EXPECT_NEAR(bars.back().from.x(), 0.438 + 61 * 0.045, kNear);
-
-    // A ZIP the barcode does not take prints none.
-    log = ReportLog();
-    table->goTop();
-    table->setText("ZIP", "1234");
-    table->post();
-    print(setup);
-    EXPECT_TRUE(log.lines().empty());
 }
 
 TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel)
