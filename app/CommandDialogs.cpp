@@ -4,6 +4,7 @@
 #include "app/TRVPMain.h"
 #include "framework/TPreviewForm.h"
 #include "import/TAsciiImport.h"
+#include "labels/TRVLabels.h"
 #include "postal/TConvertToUppercase.h"
 #include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
@@ -52,6 +53,11 @@ void RegisterCommandDialogs(TRVPMain& main)
     }, {}};
     main.commandDialogs[Command::ImportAscii] = {[](CommandContext& c) {
         TAsciiImport dialog(*c.table, c.programFolder, c.parent);
+        dialog.exec();
+    }, {}};
+    main.commandDialogs[Command::Labels] = {[&main](CommandContext& c) {
+        TRVLabels dialog(c.table->table(), *c.sideTable, c.programFolder, main.printerCatalog(),
+                         c.filterChoice.filteredEnabled, c.parent);
         dialog.exec();
     }, {}};
 }

@@ -1,0 +1,139 @@
+#include "labels/LabelPrintJob.h"
+
+#include <QPageLayout>
+#include <QPrinter>
+
+#include "data/AddressLayout.h"
+#include "framework/Messages.h"
+#include "framework/PrintDialogs.h"
+#include "framework/PrinterCatalog.h"
+#include "framework/PrinterSurface.h"
+#include "framework/RecordedPages.h"
+#include "framework/ReportCanvas.h"
+#include "framework/TPreviewForm.h"
+#include "framework/TPrintStatus.h"
+#include "labels/LabelPrintRun.h"
+#include "labels/LabelSheet.h"
+#include "postal/TSortBulkMail.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+PrintStatusTexts LabelStatusTexts()
+{
+    PrintStatusTexts texts;
+    texts.cancelQuestion = QStringLiteral("Cancel Label Printing?");
+    texts.printCanceled = QStringLiteral("\rLabel Print Canceled!");
+    texts.previewCanceled = QStringLiteral("\rLabel Preview Canceled!");
+    texts.previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
+    texts.printCompleted = QStringLiteral("\rLabel Print Completed!");
+    texts.previewReady = QStringLiteral("\rLabel Preview Ready!");
+    return texts;
+}
+
+// The page the printer takes for the paper, in inches as printed.
+QSizeF PrinterPage(QPrinter& printer, const ReportPaper& paper)
+{
+    printer.setPageLayout(paper.pageLayout());
+    return printer.pageLayout().fullRect(QPageLayout::Inch).size();
+}
+
+// Whether the record the table stands on belongs to its view: not a hidden deleted record,
+// and passing the filter. (Going to a record by its number stands on it whatever it holds.)
+bool RecordInView(const xbase::Table& table)
+{
+    if (table.eof()) return false;
+    if (table.engine().settings.hideDeleted && table.deleted()) return false;
+    if (table.filter().empty()) return true;
+    return table.compile(table.filter()).evalLogical(table, table.engine().settings);
+}
+
+}  // namespace
+
+LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog, QWidget* parent)
+    : table_(table), folder_(std::move(programFolder)), catalog_(catalog), parent_(parent)
+{
+    showStatus = [](TPrintStatus& status) { status.exec(); };
+    showPreview = [this](const RecordedPages& pages) {
+        TPreviewForm preview(pages, kLabelPreviewCaption, parent_);
+        preview.exec();
+    };
+}
+
+void LabelPrintJob::PrintNow(const LabelPrintRequest& request)
+{
+    if (!printDialogs().print(catalog_.printer()) || !catalog_.prepareJob()) return;
+    DoPrint(request, true);
+}
+
+void LabelPrintJob::Preview(const LabelPrintRequest& request)
+{
+    DoPrint(request, false);
+}
+
+void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode)
+{
+    const std::uint32_t recno = table_.eof() ? 0 : table_.recNo();
+    const std::string filter = table_.filter();
+    const int order = table_.order();
+
+    chooseRecords(request, recno);
+    if (request.presort && !presortDone_) presortDone_ = TSortBulkMail::run(table_, folder_, parent_);
+    if (!request.presort || presortDone_) {
+        if (request.presort) {
+            table_.setOrder("ZIP");
+            ShowInformation(kPresortOrderMessage);
+        }
+        runStatusWindow(request, printMode);
+    }
+
+    table_.setFilter(filter);
+    table_.setOrder(order);
+    if (recno > 0) table_.go(recno);
+}
+
+void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_t current)
+{
+    switch (request.records) {
+    case LabelRecords::All: table_.setFilter(kStandingCondition.toStdString()); break;
+    case LabelRecords::Current: table_.setFilter("Recno()=" + std::to_string(current)); break;
+    case LabelRecords::Filtered: break;
+    }
+    if (request.startFromCurrent) {
+        table_.go(current);
+        if (RecordInView(table_)) return;
+        ShowInformation(kOutOfRangeMessage);
+    }
+    table_.goTop();
+}
+
+void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode)
+{
+    QPrinter& printer = catalog_.printer();
+    const ReportPaper paper = LabelPaper(request.setup);
+    if (PaperDiffers(PrinterPage(printer, paper), request.setup) && !AskYesNo(PaperQuestion(request.setup))) return;
+
+    const bool presorted = request.presort;
+    const ReportJob job = [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
+        SelectPaper(canvas, paper);
+        if (!canvas.start()) return;
+        LabelPrintRun run(table_, request.setup, request.copies);
+        if (presorted) run.usePresortList(LoadPresortList(folder_));
+        run.PrintLabels(canvas, keepGoing);
+    };
+    if (printMode) {
+        PrinterSurface surface(printer);
+        TPrintStatus status(surface, job, false, parent_, LabelStatusTexts());
+        showStatus(status);
+        return;
+    }
+    // Laid out for the printer's unprintable margins and resolution, as it would print.
+    const PrinterSurface printerSide(printer);
+    RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
+    TPrintStatus status(pages, job, true, parent_, LabelStatusTexts());
+    showStatus(status);
+    if (status.outcome() != PrintOutcome::Cancelled) showPreview(pages);
+}
+
+}  // namespace rp

@@ -1,0 +1,75 @@
+#pragma once
+// Printing labels from the Print Labels dialog: chooses the records on the address table,
+// presorts them when asked, checks the paper, runs the print in the print status window (to
+// the selected printer, or recorded for the preview window) and restores the table's filter,
+// order and current record afterwards.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "labels/LabelSetup.h"
+
+class QWidget;
+
+namespace xbase {
+class Table;
+}
+
+namespace rp {
+
+class PrinterCatalog;
+class RecordedPages;
+class TPrintStatus;
+
+enum class LabelRecords { All, Filtered, Current };
+
+struct LabelPrintRequest {
+    LabelSetup setup;
+    LabelRecords records = LabelRecords::All;
+    bool startFromCurrent = false;
+    bool presort = false;
+    int copies = 1;  // "# copies of each label"
+};
+
+inline const QString kOutOfRangeMessage =
+    QStringLiteral("Current record is out of range. Starting with first record");
+inline const QString kPresortOrderMessage = QStringLiteral(
+    "Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n  2. 3-Digit presort\r\n  3. ADC "
+    "presort");
+inline const QString kLabelPreviewCaption = QStringLiteral("Preview Labels");
+
+class LabelPrintJob {
+public:
+    // The table is the address file with the main window's filter and order; the catalog's
+    // selected printer prints. Both must outlive the job.
+    LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog, QWidget* parent);
+
+    // "Print Now": the print dialog, the job's preparation (the file of "PDF file"), then the
+    // print. Nothing when the user stops before the job.
+    void PrintNow(const LabelPrintRequest& request);
+    // "Preview": the labels recorded as the selected printer would print them, then shown.
+    void Preview(const LabelPrintRequest& request);
+
+    // A completed presort of the current choice: later runs reuse PRESORT.PSL.
+    bool presortDone() const { return presortDone_; }
+    // The choice of records changed: the next presorted run presorts again.
+    void clearPresort() { presortDone_ = false; }
+
+    // Shows the print status window until the run has ended (modally unless a test says).
+    std::function<void(TPrintStatus&)> showStatus;
+    // Shows the recorded labels (TPreviewForm under "Preview Labels" unless a test says).
+    std::function<void(const RecordedPages&)> showPreview;
+
+private:
+    void DoPrint(const LabelPrintRequest& request, bool printMode);
+    void chooseRecords(const LabelPrintRequest& request, std::uint32_t current);
+    void runStatusWindow(const LabelPrintRequest& request, bool printMode);
+
+    xbase::Table& table_;
+    QString folder_;
+    PrinterCatalog& catalog_;
+    QWidget* parent_;
+    bool presortDone_ = false;
+};
+
+}  // namespace rp

@@ -1,0 +1,168 @@
+#include "labels/LabelPrintRun.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "data/RecordText.h"
+#include "framework/ReportCanvas.h"
+#include "labels/AddressBlock.h"
+#include "labels/BarSection.h"
+#include "labels/LabelSheet.h"
+#include "labels/Postnet.h"
+#include "labels/PostnetBars.h"
+#include "postal/Presort.h"
+#include "postal/ZipTally.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+// The presort key of the record the table stands on: the first five characters of its ZIP.
+QString RecordZipKey(const xbase::Table& table)
+{
+    const std::string zip = table.text("ZIP");
+    const std::string_view key = ZipKey(zip);
+    return QString::fromLatin1(key.data(), qsizetype(key.size()));
+}
+
+// Presort keys are sought by their beginning: exact matching is off while the run lasts.
+class ExactMatchingOff {
+public:
+    explicit ExactMatchingOff(xbase::Settings& settings) : settings_(settings), was_(settings.exact)
+    {
+        settings_.exact = false;
+    }
+    ~ExactMatchingOff() { settings_.exact = was_; }
+    ExactMatchingOff(const ExactMatchingOff&) = delete;
+    ExactMatchingOff& operator=(const ExactMatchingOff&) = delete;
+
+private:
+    xbase::Settings& settings_;
+    bool was_;
+};
+
+}  // namespace
+
+QStringList LoadPresortList(const QString& folder)
+{
+    QFile file(PresortFilePath(folder));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
+    // The last line's CR LF leaves an empty piece behind it.
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+LabelPrintRun::LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies)
+    : table_(table), setup_(setup), copies_(std::max(copies, 1))
+{
+}
+
+void LabelPrintRun::usePresortList(QStringList lines)
+{
+    presort_ = true;
+    presortList_ = std::move(lines);
+}
+
+void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing)
+{
+    const ExactMatchingOff exactOff(table_.engine().settings);
+    if (presort_) GetNextSortedZip();
+    canvas.setFont(ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
+    canvas.setMarginLeft(0);
+    canvas.setMarginTop(0);
+    row_ = 0;
+    column_ = 0;
+    printedForRecord_ = 0;
+    while (!table_.eof()) {
+        bool wasSeparator = false;
+        do {
+            if (row_ >= setup_.down) {
+                row_ = 0;
+                column_ = 0;
+                canvas.newPage();
+            }
+            wasSeparator = separator_;
+            printLabel(canvas);
+            if (++column_ >= setup_.across) {
+                column_ = 0;
+                ++row_;
+            }
+        } while (!wasSeparator && printedForRecord_ < copies_);
+        moveOn(wasSeparator);
+        printedForRecord_ = 0;
+        if (!keepGoing()) break;
+    }
+}
+
+void LabelPrintRun::printLabel(ReportCanvas& canvas)
+{
+    const QPointF origin = LabelOrigin(setup_, column_, row_);
+    canvas.setOrigin(origin.x(), origin.y());
+    canvas.setSectionBottom(double(setup_.labelHeight) - double(setup_.yOffset));
+    canvas.home();
+    if (separator_) {
+        canvas.println(key_);
+        return;
+    }
+    printAddress(canvas);
+    const QString zip = FieldText(table_, "ZIP");
+    if (BarcodeEligible(setup_.barcode, zip)) {
+        canvas.setOrigin(origin.x(), origin.y() - kBarcodeLift);
+        canvas.gotoXY(0, 0);
+        BarSection(canvas, BarcodeText(zip, FieldText(table_, "STREET")));
+    }
+    ++printedForRecord_;
+}
+
+void LabelPrintRun::printAddress(ReportCanvas& canvas)
+{
+    QStringList lines;
+    ComposeAddressBlock(lines, table_, setup_.addressContents());
+    for (QString line : lines) {
+        if (!setup_.trimText) {
+            canvas.println(line);
+            continue;
+        }
+        while (!line.isEmpty() && canvas.textWidth(line) + double(setup_.xOffset) > double(setup_.labelWidth))
+            line.chop(1);
+        if (canvas.linesLeft() > 0) canvas.println(line);
+    }
+}
+
+void LabelPrintRun::moveOn(bool wasSeparator)
+{
+    table_.skip();
+    if (!presort_) return;
+    if (wasSeparator) {
+        separator_ = false;
+        GetNextSortedZip();
+    } else if (table_.eof() || RecordZipKey(table_) != key_) {
+        GetNextSortedZip();
+    }
+}
+
+void LabelPrintRun::GetNextSortedZip()
+{
+    while (!presortList_.isEmpty()) {
+        key_ = presortList_.takeFirst();
+        if (key_.contains(QLatin1String("**"))) {
+            table_.goTop();
+            separator_ = true;
+            return;
+        }
+        // The tag holds the ZIP in capitals; a short key must be the record's whole key, so
+        // that "123" does not take the records of 12345 a second time.
+        if (table_.seek(key_.toUpper().toStdString()) && RecordZipKey(table_) == key_)
+            return;
+    }
+    goPastEnd();
+}
+
+void LabelPrintRun::goPastEnd()
+{
+    table_.goBottom();
+    if (!table_.eof()) table_.skip();
+}
+
+}  // namespace rp

@@ -1,0 +1,59 @@
+#pragma once
+// The label print run: walks the address table's current view (or, presorted, the presort
+// list) and fills label sheets row by row, one address block per label, copies of a record on
+// consecutive labels, and a new sheet after the last row. Each label's text starts at its
+// text origin (LabelSheet.h); the barcode, when the setup asks for one, stands 0.165 inch
+// above the block's first line.
+#include <QStringList>
+#include <functional>
+
+#include "labels/LabelSetup.h"
+
+namespace xbase {
+class Table;
+}
+
+namespace rp {
+
+class ReportCanvas;
+
+// The lines of PRESORT.PSL in folder; none when it cannot be read.
+QStringList LoadPresortList(const QString& folder);
+
+class LabelPrintRun {
+public:
+    // Prints copies (at least 1) labels of every record of the table's view, from the record
+    // the table stands on, in its current order.
+    LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies);
+
+    // Presorted instead: the records of each ZIP key of the list, in the list's order, sought
+    // by their beginning in the table's current order (the ZIP tag) with exact matching off for
+    // the run; a record belongs to a key only when its first five ZIP characters are the whole
+    // key. Each heading line (holding "**") prints as a separator label of its own. Records
+    // whose key the list does not hold are left out.
+    void usePresortList(QStringList lines);
+
+    // The run on a started canvas; it asks keepGoing() after every record and ends when it
+    // says no.
+    void PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing);
+
+private:
+    void GetNextSortedZip();
+    void printLabel(ReportCanvas& canvas);
+    void printAddress(ReportCanvas& canvas);
+    void moveOn(bool wasSeparator);
+    void goPastEnd();
+
+    xbase::Table& table_;
+    const LabelSetup setup_;
+    const int copies_;
+    bool presort_ = false;
+    QStringList presortList_;
+    QString key_;            // the current presort key: a line of the list
+    bool separator_ = false; // the next label is a separator showing the key
+    int row_ = 0;
+    int column_ = 0;
+    int printedForRecord_ = 0;
+};
+
+}  // namespace rp

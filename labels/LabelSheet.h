@@ -1,0 +1,40 @@
+#pragma once
+// Where labels lie on a sheet of label stock and which paper the sheet is printed on. All
+// lengths are inches from the sheet's top-left corner.
+#include <QPointF>
+#include <QSizeF>
+#include <QString>
+
+#include "framework/ReportPaper.h"
+
+namespace rp {
+
+class ReportCanvas;
+struct LabelSetup;
+
+// The text origin of the label in column and row (both from 0): the label's corner moved by
+// the setup's text offsets.
+QPointF LabelOrigin(const LabelSetup& setup, int column, int row);
+
+// Stock fed sideways: the paper codes "LTRL", "A4L" and "USERL".
+bool LandscapeStock(const LabelSetup& setup);
+
+// The sheet's width and length as it lies in the printer: its width and depth, each rounded
+// to 2 decimals, swapped for landscape stock.
+QSizeF SheetInPrinter(const LabelSetup& setup);
+
+// The paper of the stock: Letter, A4 or A5 by the paper code, any other code a custom paper of
+// the sheet in the printer; turned for landscape stock.
+ReportPaper LabelPaper(const LabelSetup& setup);
+
+// Puts that paper on the canvas.
+void SelectPaper(ReportCanvas& canvas, const ReportPaper& paper);
+
+// Whether a page (as the printer took the paper) differs from the stock's sheet by more than
+// 0.05 inch in width or height, both compared in whole hundredths.
+bool PaperDiffers(QSizeF page, const LabelSetup& setup);
+
+// The question asked when it does: may the labels be printed anyway?
+QString PaperQuestion(const LabelSetup& setup);
+
+}  // namespace rp

@@ -1,0 +1,190 @@
+// Printing labels as the Print Labels dialog asks: the records chosen, the start from the
+// current record, the presort with its reuse, the paper question, the table restored
+// afterwards, and one print through the "PDF file" printer.
+#include <QApplication>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+#include <memory>
+
+#include "app/AddressFileFixture.h"
+#include "data/AddressLayout.h"
+#include "framework/PrinterCatalog.h"
+#include "framework/RecordedPages.h"
+#include "framework/ScriptedFileChooser.h"
+#include "framework/ScriptedPrintDialogs.h"
+#include "framework/TPrintStatus.h"
+#include "labels/LabelPrintJob.h"
+#include "labels/LabelSheet.h"
+#include "postal/Presort.h"
+
+namespace rp {
+namespace {
+
+class LabelPrintJobTest : public AddressFileFixture {
+protected:
+    void SetUp() override
+    {
+        AddressFileFixture::SetUp();
+        engine.settings.hideDeleted = true;
+        table->setFilter(kStandingCondition.toStdString());
+        job = std::make_unique<LabelPrintJob>(table.table(), folder(), catalog, nullptr);
+        // The window runs in place; the final status is kept.
+        job->showStatus = [this](TPrintStatus& status) {
+            status.show();
+            while (status.outcome() == PrintOutcome::Pending) QApplication::processEvents();
+            finals << status.statusText();
+            status.close();
+        };
+        job->showPreview = [this](const RecordedPages& pages) {
+            for (int p = 0; p < pages.pageCount(); ++p)
+                for (const ReportOp& op : pages.page(p))
+                    if (const auto* run = std::get_if<TextRun>(&op)) previewed << run->text;
+        };
+    }
+
+    LabelPrintRequest request(LabelRecords records) const
+    {
+        LabelPrintRequest r;
+        r.setup = DefaultLabelSetup();
+        r.setup.zip = false;  // one line a label: the name
+        r.records = records;
+        return r;
+    }
+
+    QString folder() const { return QString::fromStdString(dir.path()) + '/'; }
+
+    ScriptedPrintDialogs dialogs;
+    PrintDialogsScope dialogsScope{dialogs};
+    ScriptedFileChooser files;
+    FileChooserScope filesScope{files};
+    PrinterCatalog catalog{{}, QString()};
+    std::unique_ptr<LabelPrintJob> job;
+    QStringList finals;
+    QStringList previewed;
+};
+
+TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAndTheTableRestored)
+{
+    add({{"LNAME", "Adams"}});
+    const std::uint32_t baker = add({{"LNAME", "Baker"}});
+    add({{"LNAME", "Clark"}});
+    const std::string standing = table->filter();
+    table->go(baker);
+
+    LabelPrintRequest single = request(LabelRecords::Current);
+    single.startFromCurrent = true;
+    job->Preview(single);
+    EXPECT_EQ(previewed, QStringList{"Baker "});
+    EXPECT_EQ(finals, QStringList{"\rLabel Preview Ready!"});
+    EXPECT_EQ(table->filter(), standing);
+    EXPECT_EQ(table->orderTagName(), "LNAME");
+    EXPECT_EQ(table->recNo(), baker);
+
+    // The current record outside the filter: told, and the labels start with the first.
+    previewed.clear();
+    table->setFilter("UPPER(LNAME)<>\"BAKER\" .AND. " + standing);
+    LabelPrintRequest filtered = request(LabelRecords::Filtered);
+    filtered.startFromCurrent = true;
+    job->Preview(filtered);
+    EXPECT_EQ(shown.texts(), QStringList{kOutOfRangeMessage});
+    EXPECT_EQ(previewed, QStringList({"Adams ", "Clark "}));
+    EXPECT_EQ(table->recNo(), baker);
+}
+
+TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges)
+{
+    table->deleteIndexes();
+    for (int i = 0; i < 10; ++i) add({{"LNAME", "Z" + std::to_string(i)}, {"ZIP", "12345"}});
+    add({{"LNAME", "No zip"}});
+    ASSERT_TRUE(CreateAddressTags(table));
+    table->setOrder("LNAME");
+    table->goTop();
+
+    LabelPrintRequest presorted = request(LabelRecords::All);
+    presorted.presort = true;
+    job->Preview(presorted);
+    EXPECT_TRUE(job->presortDone());
+    ASSERT_EQ(previewed.size(), 11);
+    EXPECT_EQ(previewed.front(), "** 5-digit 12345");
+    EXPECT_FALSE(previewed.contains("No zip "));
+    EXPECT_EQ(shown.texts(), QStringList{kPresortOrderMessage});
+    EXPECT_EQ(table->orderTagName(), "LNAME");
+
+    // Done: the list is not made again, so without its file nothing prints.
+    ASSERT_TRUE(QFile::remove(PresortFilePath(folder())));
+    previewed.clear();
+    job->Preview(presorted);
+    EXPECT_TRUE(previewed.isEmpty());
+    job->clearPresort();
+    job->Preview(presorted);
+    EXPECT_EQ(previewed.size(), 11);
+}
+
+TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned)
+{
+    EXPECT_FALSE(PaperDiffers(QSizeF(8.54, 11.04), DefaultLabelSetup()));
+    // Sideways stock lies in the printer with its depth as the paper's width.
+    LabelSetup sideways = DefaultLabelSetup();
+    sideways.paperSize = "USERL";
+    sideways.sheetWidth = 10.004f;
+    sideways.sheetDepth = 4.0f;
+    ReportPaper turned = ReportPaper::custom(4, 10);
+    turned.setLandscape(true);
+    EXPECT_EQ(LabelPaper(sideways), turned);
+
+    // Letter paper for a stock of A4 size: No ends the run before the status window.
+    add({{"LNAME", "Adams"}});
+    LabelPrintRequest a4 = request(LabelRecords::All);
+    a4.setup.sheetWidth = 8.27f;
+    a4.setup.sheetDepth = 11.69f;
+    shown.answer(false);
+    job->Preview(a4);
+    EXPECT_EQ(shown.texts(), QStringList{"Ravenpost was unable to confirm that the paper size was set to\r\n\r\n"
+                                         "8.27\" by 11.69\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\n"
+                                         "Would you like to try printing anyways?"});
+    EXPECT_TRUE(finals.isEmpty());
+    EXPECT_TRUE(previewed.isEmpty());
+}
+
+TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter)
+{
+    add({{"LNAME", "Public"}, {"FNAME", "Jane"}, {"STREET", "123 Main St"}, {"CITY", "Springfield"}, {"STATE", "IL"},
+         {"ZIP", "12345-6789"}});
+    add({{"LNAME", "Adams"}, {"FNAME", "Pat"}, {"STREET", "9 Elm Rd"}, {"CITY", "Reno"}, {"STATE", "NV"},
+         {"ZIP", "89501"}});
+    table->goTop();
+    LabelPrintRequest r = request(LabelRecords::All);
+    r.setup.zip = true;
+    r.setup.barcode = true;
+    r.copies = 2;
+    const QString pdf = folder() + "labels.pdf";
+    dialogs.answerPrint({});
+    files.answer(pdf);
+    job->PrintNow(r);
+    EXPECT_EQ(finals, QStringList{"\rLabel Print Completed!"});
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
+    if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
+    const QString prefix = folder() + "page";
+    ASSERT_EQ(QProcess::execute(pdftoppm, {"-png", "-r", "50", "-singlefile", pdf, prefix}), 0);
+    const QImage page(prefix + ".png");
+    ASSERT_EQ(page.size(), QSize(425, 550));
+    // Ink where the first label's barcode and name stand, none below the second row.
+    auto inked = [&page](QRect area) {
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (qGray(page.pixel(x, y)) < 128) return true;
+        return false;
+    };
+    EXPECT_TRUE(inked(QRect(22, 29, 60, 7)));   // bars, 0.585 to 0.71 inch down
+    EXPECT_TRUE(inked(QRect(22, 37, 60, 10)));  // the name line
+    EXPECT_TRUE(inked(QRect(160, 37, 60, 10))); // its copy on the second label
+    EXPECT_FALSE(inked(QRect(0, 140, 425, 400)));
+}
+
+}  // namespace
+}  // namespace rp
