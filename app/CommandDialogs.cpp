@@ -3,6 +3,7 @@
 #include "app/DateText.h"
 #include "app/TRVPMain.h"
 #include "framework/TPreviewForm.h"
+#include "postal/TCheckStateZip.h"
 #include "postal/TConvertToUppercase.h"
 #include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
@@ -30,6 +31,10 @@ void RegisterCommandDialogs(TRVPMain& main)
                              ShowPreview(pages, caption, &window);
                          });
         window.exec();
+    }, {}};
+    main.commandDialogs[Command::CheckStateZip] = {[](CommandContext& c) {
+        TCheckStateZip dialog(c.table->table(), c.programFolder, c.parent);
+        dialog.exec();
     }, {}};
     main.commandDialogs[Command::ConvertUppercase] = {[](CommandContext& c) {
         TConvertToUppercase window(c.table->table(), !c.userExpression.isEmpty(), c.parent);
