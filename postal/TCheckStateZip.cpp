@@ -37,7 +37,10 @@ QTableView* MakeGrid(const QString& help, QWidget* parent)
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->setMinimumSize(560, 220);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setMinimumSectionSize(grid->fontMetrics().averageCharWidth() * 8);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setMinimumSize(640, 220);
     grid->setWhatsThis(help);
     return grid;
 }
@@ -144,6 +147,7 @@ QWidget* TCheckStateZip::makeResultsPanel()
     resultsGrid_ = MakeGrid(QStringLiteral("The records found by the check, by last and first name. "
                                            "Changes go into the records themselves."),
                             panel);
+    resultsGrid_->setMinimumWidth(720);
     auto* navigator = new StateZipNavigator(resultsGrid_, panel);
     auto* edit = MakeButton(QStringLiteral("Edit"), QStringLiteral("Starts editing the current record."), panel);
     connect(edit, &QPushButton::clicked, this, &TCheckStateZip::EditButtonClick);
@@ -256,6 +260,7 @@ void TCheckStateZip::PerformCheckNowClick()
                                                {"CITY", QStringLiteral("City")},
                                                {"COUNTRY", QStringLiteral("Country")}});
     resultsGrid_->setModel(resultsModel_.get());
+    resultsGrid_->resizeColumnsToContents();
     if (resultsModel_->rowCount() > 0) resultsGrid_->setCurrentIndex(resultsModel_->index(0, 0));
     results_->show();
     checked_ = true;
@@ -280,6 +285,7 @@ void TCheckStateZip::EditStateFileClick()
                                                              {"LOW_ZIP", QStringLiteral("Starting Zip/Post")},
                                                              {"HIGH_ZIP", QStringLiteral("Ending Zip/Post")}});
         stateGrid_->setModel(stateModel_.get());
+        stateGrid_->resizeColumnsToContents();
         if (stateModel_->rowCount() > 0) stateGrid_->setCurrentIndex(stateModel_->index(0, 0));
         restingPanel()->hide();
         cancel_->setEnabled(false);

@@ -51,7 +51,6 @@ public:
     QPushButton* editTableButton() const { return editTable_; }
     QPushButton* cancelButton() const { return cancel_; }
     QLabel* countLine() const { return count_; }
-    QTableView* resultsGrid() const { return resultsGrid_; }
     QTableView* stateGrid() const { return stateGrid_; }
     StateZipGridModel* resultsModel() const { return resultsModel_.get(); }
     StateZipGridModel* stateModel() const { return stateModel_.get(); }
