@@ -5,6 +5,7 @@
 #include "framework/TPreviewForm.h"
 #include "import/TAsciiImport.h"
 #include "labels/TRVLabels.h"
+#include "postal/TCheckStateZip.h"
 #include "postal/TConvertToUppercase.h"
 #include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
@@ -32,6 +33,10 @@ void RegisterCommandDialogs(TRVPMain& main)
                              ShowPreview(pages, caption, &window);
                          });
         window.exec();
+    }, {}};
+    main.commandDialogs[Command::CheckStateZip] = {[](CommandContext& c) {
+        TCheckStateZip dialog(c.table->table(), c.programFolder, c.parent);
+        dialog.exec();
     }, {}};
     main.commandDialogs[Command::ConvertUppercase] = {[](CommandContext& c) {
         TConvertToUppercase window(c.table->table(), !c.userExpression.isEmpty(), c.parent);
