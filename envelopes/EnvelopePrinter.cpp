@@ -31,6 +31,13 @@ constexpr NamedSource kSources[] = {
     {QPrinter::FormSource, "Form Source"},
 };
 
+QList<QPrinter::PaperSource> Sources()
+{
+    QList<QPrinter::PaperSource> all;
+    for (const NamedSource& named : kSources) all << named.source;
+    return all;
+}
+
 }  // namespace
 
 QString PaperSourceName(QPrinter::PaperSource source)
@@ -38,13 +45,6 @@ QString PaperSourceName(QPrinter::PaperSource source)
     for (const NamedSource& named : kSources)
         if (named.source == source) return QString::fromLatin1(named.name);
     return {};
-}
-
-QList<QPrinter::PaperSource> EnvelopePrinter::sources()
-{
-    QList<QPrinter::PaperSource> all;
-    for (const NamedSource& named : kSources) all << named.source;
-    return all;
 }
 
 QList<QPageSize> EnvelopePrinter::papers()
@@ -61,7 +61,7 @@ QList<QPageSize> EnvelopePrinter::papers()
 QStringList EnvelopePrinter::sourceNames()
 {
     QStringList names;
-    for (QPrinter::PaperSource source : sources()) names << PaperSourceName(source);
+    for (QPrinter::PaperSource source : Sources()) names << PaperSourceName(source);
     return names;
 }
 
@@ -77,7 +77,7 @@ PrinterChoice EnvelopePrinter::current()
     QPrinter& printer = catalog_.printer();
     PrinterChoice choice;
     choice.printer = catalog_.selected();
-    if (sources().contains(printer.paperSource())) choice.source = PaperSourceName(printer.paperSource());
+    if (Sources().contains(printer.paperSource())) choice.source = PaperSourceName(printer.paperSource());
     const QString paper = printer.pageLayout().pageSize().name();
     if (paperNames().contains(paper)) choice.paper = paper;
     choice.orient = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
@@ -97,7 +97,7 @@ void EnvelopePrinter::apply(const PrinterChoice& choice)
     }
     QPrinter& printer = catalog_.printer();
     if (!choice.source.isEmpty()) {
-        for (QPrinter::PaperSource source : sources())
+        for (QPrinter::PaperSource source : Sources())
             if (PaperSourceName(source) == choice.source) {
                 printer.setPaperSource(source);
                 break;

@@ -33,7 +33,6 @@ public:
     void apply(const PrinterChoice& choice);
 
 private:
-    QList<QPrinter::PaperSource> sources();
     QList<QPageSize> papers();
 
     PrinterCatalog& catalog_;

@@ -11,7 +11,7 @@ namespace {
 
 constexpr double kEps = 1e-4;
 
-EnvelopeSetup Setup(int orient, int facing, int position)
+EnvelopeSetup Fed(int orient, int facing, int position)
 {
     EnvelopeSetup setup = DefaultEnvelopeSetup();
     setup.orient = orient;
@@ -51,28 +51,28 @@ TEST(EnvelopeFeedOffset, FollowsFacingOrientationPositionAndRotation)
     const QSizeF letterLandscape(11, 8.5);
     // The default: landscape, face down, centred; and with "Clockwise Rotation".
     ExpectOffset(DefaultEnvelopeSetup(), letterLandscape, {1.5, 2.1875});
-    ExpectOffset(Setup(1, 1, 12), letterLandscape, {0, 2.1875});
+    ExpectOffset(Fed(1, 1, 12), letterLandscape, {0, 2.1875});
     // Landscape: across the feeder is down the page; face down mirrors it.
-    ExpectOffset(Setup(1, 0, 1), letterLandscape, {1.5, 4.375});
-    ExpectOffset(Setup(1, 0, 0), letterLandscape, {1.5, 0});
-    ExpectOffset(Setup(1, 1, 0), letterLandscape, {1.5, 4.375});
-    ExpectOffset(Setup(1, 1, 1), letterLandscape, {1.5, 0});
+    ExpectOffset(Fed(1, 0, 1), letterLandscape, {1.5, 4.375});
+    ExpectOffset(Fed(1, 0, 0), letterLandscape, {1.5, 0});
+    ExpectOffset(Fed(1, 1, 0), letterLandscape, {1.5, 4.375});
+    ExpectOffset(Fed(1, 1, 1), letterLandscape, {1.5, 0});
     // Clockwise swaps left and right: Right is treated as Left and the other way round.
-    ExpectOffset(Setup(1, 0, 11), letterLandscape, {0, 0});
-    ExpectOffset(Setup(1, 0, 10), letterLandscape, {0, 4.375});
+    ExpectOffset(Fed(1, 0, 11), letterLandscape, {0, 0});
+    ExpectOffset(Fed(1, 0, 10), letterLandscape, {0, 4.375});
     // Portrait on a page wider than the envelope: across the feeder is across the page.
     const QSizeF wide(10, 13);
-    ExpectOffset(Setup(0, 0, 1), wide, {0.5, 0});
-    ExpectOffset(Setup(0, 0, 2), wide, {0.25, 0});
-    ExpectOffset(Setup(0, 0, 0), wide, {0, 0});
-    ExpectOffset(Setup(0, 1, 0), wide, {0.5, 0});
-    ExpectOffset(Setup(0, 1, 1), wide, {0, 0});
+    ExpectOffset(Fed(0, 0, 1), wide, {0.5, 0});
+    ExpectOffset(Fed(0, 0, 2), wide, {0.25, 0});
+    ExpectOffset(Fed(0, 0, 0), wide, {0, 0});
+    ExpectOffset(Fed(0, 1, 0), wide, {0.5, 0});
+    ExpectOffset(Fed(0, 1, 1), wide, {0, 0});
     // The unprintable margins are added; a page narrower than the envelope gives no negative offset.
-    ExpectOffset(Setup(0, 0, 1), {8.5, 11}, {0, 0.1}, {0.25, 0.1});
-    ExpectOffset(Setup(0, 0, 1), wide, {0.75, 0.1}, {0.25, 0.1});
+    ExpectOffset(Fed(0, 0, 1), {8.5, 11}, {0, 0.1}, {0.25, 0.1});
+    ExpectOffset(Fed(0, 0, 1), wide, {0.75, 0.1}, {0.25, 0.1});
     // A page that is the envelope: the margins alone, in every feed method.
     ExpectOffset(DefaultEnvelopeSetup(), {9.5, 4.125}, {0.2, 0.15}, {0.2, 0.15});
-    ExpectOffset(Setup(1, 0, 1), {9.54, 4.19}, {0, 0});
+    ExpectOffset(Fed(1, 0, 1), {9.54, 4.19}, {0, 0});
 
     EXPECT_FALSE(PageDiffersFromEnvelope({9.59, 4.125}, {9.5, 4.125}));
     EXPECT_TRUE(PageDiffersFromEnvelope({9.6, 4.125}, {9.5, 4.125}));
@@ -143,7 +143,7 @@ TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope)
     ReportLog log(300, QPointF(0.2, 0.1));
     ReportCanvas canvas(log);
     canvas.setCustomPaper(10, 13);
-    EnvelopeSetup setup = Setup(0, 0, 1);
+    EnvelopeSetup setup = Fed(0, 0, 1);
     setup.useReturn = false;
     setup.barcode = true;
     RunEnvelope(canvas, setup, Jane("1234"), true);

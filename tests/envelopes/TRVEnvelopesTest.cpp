@@ -62,7 +62,10 @@ protected:
 
     PreferenceAccess access()
     {
-        return {[this](const QString& section, const QString& key) { return prefs[section + "/" + key]; },
+        return {[this](const QString& section, const QString& key) {
+                    const auto found = prefs.find(section + "/" + key);
+                    return found == prefs.end() ? QString() : found->second;
+                },
                 [this](const QString& section, const QString& key, const QString& value) {
                     prefs[section + "/" + key] = value;
                 }};
@@ -80,7 +83,7 @@ protected:
 TEST_F(TRVEnvelopesTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThePrinter)
 {
     auto setups = open("RVPESU.DBF");
-    TRVEnvelopes dialog(*setups, addresses->table(), catalog, access());
+    TRVEnvelopes dialog(*setups, addresses.table(), catalog, access());
     QStringList captions;
     QSizeF previewPage;
     dialog.preview = [&](const RecordedPages& pages, const QString& caption) {
