@@ -1,7 +1,9 @@
 #include "app/CommandDialogs.h"
 
 #include "app/DateText.h"
+#include "app/IniFile.h"
 #include "app/TRVPMain.h"
+#include "envelopes/TRVEnvelopes.h"
 #include "framework/TPreviewForm.h"
 #include "import/TAsciiImport.h"
 #include "labels/TRVLabels.h"
@@ -36,6 +38,16 @@ void RegisterCommandDialogs(TRVPMain& main)
     }, {}};
     main.commandDialogs[Command::CheckStateZip] = {[](CommandContext& c) {
         TCheckStateZip dialog(c.table->table(), c.programFolder, c.parent);
+        dialog.exec();
+    }, {}};
+    main.commandDialogs[Command::Envelopes] = {[&main](CommandContext& c) {
+        const QString ini = c.programFolder + QStringLiteral("RAVENP.INI");
+        PreferenceAccess preferences{
+            [ini](const QString& section, const QString& key) { return IniFile(ini).readString(section, key); },
+            [ini](const QString& section, const QString& key, const QString& value) {
+                IniFile(ini).writeString(section, key, value);
+            }};
+        TRVEnvelopes dialog(*c.sideTable, c.table->table(), main.printerCatalog(), std::move(preferences), c.parent);
         dialog.exec();
     }, {}};
     main.commandDialogs[Command::ConvertUppercase] = {[](CommandContext& c) {

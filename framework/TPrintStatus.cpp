@@ -97,7 +97,7 @@ void TPrintStatus::buttonClicked()
     }
     if (!canvas_) return;
     if (preview_) stopRequested_ = true;
-    else if (AskYesNo(texts_.cancelQuestion)) canvas_->abort();
+    else if (texts_.cancelQuestion.isEmpty() || AskYesNo(texts_.cancelQuestion)) canvas_->abort();
 }
 
 void TPrintStatus::setStatus(const QString& text)

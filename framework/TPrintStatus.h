@@ -22,6 +22,7 @@ using ReportJob = std::function<void(ReportCanvas& canvas, const std::function<b
 
 // The texts a report shows; "%p" in a final status stands for the page number.
 struct PrintStatusTexts {
+    // Asked before a print is cancelled; empty: Cancel aborts at once.
     QString cancelQuestion = QStringLiteral("Cancel Printing?");
     QString printCanceled = QStringLiteral("\rPrint Canceled!");
     QString previewCanceled = QStringLiteral("\rPreview Canceled!");

@@ -1,11 +1,11 @@
 #include "postal/ZipReportPrinting.h"
 
-#include <QPageSize>
 #include <QPrinter>
 
 #include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
+#include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
@@ -15,27 +15,13 @@
 namespace rp {
 namespace {
 
-// The paper chosen for the printer in its set-up dialog.
-void usePrinterPaper(ReportCanvas& canvas, const QPrinter& printer)
-{
-    const QPageSize size = printer.pageLayout().pageSize();
-    switch (size.id()) {
-    case QPageSize::Letter: canvas.setPaper(PaperKind::Letter); return;
-    case QPageSize::A4: canvas.setPaper(PaperKind::A4); return;
-    case QPageSize::A5: canvas.setPaper(PaperKind::A5); return;
-    default: break;
-    }
-    const QSizeF inches = size.size(QPageSize::Inch);
-    canvas.setCustomPaper(inches.width(), inches.height());
-}
-
 PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QStringList& lines, bool preview,
                        QWidget* parent)
 {
     TPrintStatus status(
         surface,
         [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
-            usePrinterPaper(canvas, printer);
+            UsePrinterPaper(canvas, printer);
             PrintZipReport(canvas, lines, keepGoing);
         },
         preview, parent);

@@ -1,0 +1,35 @@
+#pragma once
+// Printing one envelope (DoPrint): to the selected printer or, for a preview, into recorded
+// pages, through the print status window; the preview window then shows the recorded page
+// under "Preview Envelope" unless the run was cancelled.
+#include <QString>
+#include <functional>
+
+#include "envelopes/EnvelopeSetup.h"
+#include "framework/TPrintStatus.h"
+#include "labels/AddressBlock.h"
+
+class QPrinter;
+class QWidget;
+
+namespace rp {
+
+class RecordedPages;
+class ReportSurface;
+
+// Shows recorded pages under a caption, modally; the pages live until it returns.
+using EnvelopePreview = std::function<void(const RecordedPages& pages, const QString& caption)>;
+
+// The run in the print status window on any surface, on the printer's paper.
+PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer, const EnvelopeSetup& setup,
+                            const AddressValues& address, bool preview, QWidget* parent);
+
+// To the printer, whose print dialog has been confirmed and job prepared.
+PrintOutcome PrintEnvelopeOn(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,
+                             QWidget* parent);
+
+// Recorded as the printer would print it, then shown by the hook unless cancelled.
+PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,
+                             const EnvelopePreview& preview, QWidget* parent);
+
+}  // namespace rp

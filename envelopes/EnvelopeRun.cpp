@@ -1,0 +1,171 @@
+#include "envelopes/EnvelopeRun.h"
+
+#include <QPainter>
+#include <QStringList>
+#include <algorithm>
+#include <cmath>
+
+#include "framework/ReportCanvas.h"
+#include "labels/BarSection.h"
+#include "labels/Postnet.h"
+
+namespace rp {
+namespace {
+
+// The barcode's top edge lies this far above the top of the delivery address.
+constexpr double kBarcodeLift = 0.165;
+
+// How far in from the page's edge the envelope lies: all of the spare room at one side of the
+// feeder, half of it when centred, none at the other side.
+double Spare(double spare, FeedPosition position, FeedPosition fullAt)
+{
+    if (position == fullAt) return spare;
+    if (position == FeedPosition::Center) return spare / 2;
+    return 0;
+}
+
+void Font(ReportCanvas& canvas, const QString& name, int points, bool bold, bool italic)
+{
+    canvas.setFont(ReportFont{name, static_cast<double>(points), bold, italic});
+}
+
+}  // namespace
+
+FeedMethod RunFeedMethod(std::int32_t storedPosition)
+{
+    FeedMethod method = DecodePosition(storedPosition);
+    if (method.clockwise) {
+        if (method.position == FeedPosition::Left) method.position = FeedPosition::Right;
+        else if (method.position == FeedPosition::Right) method.position = FeedPosition::Left;
+    }
+    return method;
+}
+
+bool PageDiffersFromEnvelope(QSizeF page, QSizeF envelope)
+{
+    const auto tenths = [](double inches) { return static_cast<long>(std::trunc(inches * 10)); };
+    return tenths(page.width()) != tenths(envelope.width()) || tenths(page.height()) != tenths(envelope.height());
+}
+
+QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable)
+{
+    const QSizeF envelope(setup.envWidth, setup.envHeight);
+    double dx = 0;
+    double dy = 0;
+    if (PageDiffersFromEnvelope(page, envelope)) {
+        const FeedMethod feed = RunFeedMethod(setup.position);
+        const double spareX = page.width() - envelope.width();
+        const double spareY = page.height() - envelope.height();
+        const bool faceUp = setup.facing != 1;
+        // Face down the envelope is seen from behind: its left lies on the feeder's right.
+        const FeedPosition full = faceUp ? FeedPosition::Right : FeedPosition::Left;
+        if (setup.orient == 1) {
+            dx = feed.clockwise ? 0 : spareX;
+            dy = Spare(spareY, feed.position, full);
+        } else {
+            dx = Spare(spareX, feed.position, full);
+        }
+    }
+    dx = std::max(0.0, dx + unprintable.x());
+    dy = std::max(0.0, dy + unprintable.y());
+    return {dx, dy};
+}
+
+const QImage& StampPicture()
+{
+    static const QImage stamp = [] {
+        QImage image(60, 60, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.fillRect(QRect(5, 5, 50, 50), QColor(200, 40, 40));
+        painter.setPen(QPen(Qt::white, 2));
+        painter.drawRect(QRect(9, 9, 42, 42));
+        painter.setBrush(Qt::white);
+        painter.setPen(Qt::NoPen);
+        for (int i = 0; i < 6; ++i) {  // the perforation
+            const int at = 5 + i * 10;
+            for (const QPoint& p : {QPoint(at, 3), QPoint(at, 57), QPoint(3, at), QPoint(57, at)})
+                painter.drawEllipse(p, 3, 3);
+        }
+        painter.setPen(Qt::white);
+        QFont font(QStringLiteral("Arial"));
+        font.setPixelSize(13);
+        font.setBold(true);
+        painter.setFont(font);
+        painter.drawText(QRect(9, 9, 42, 42), Qt::AlignCenter, QStringLiteral("USA"));
+        return image;
+    }();
+    return stamp;
+}
+
+void BeforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup)
+{
+    canvas.setLandscape(setup.orient == 1);
+}
+
+void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address, bool preview)
+{
+    const QSizeF page(canvas.pageWidth(), canvas.pageHeight());
+    const QSizeF envelope(setup.envWidth, setup.envHeight);
+    const QPointF offset =
+        EnvelopeFeedOffset(setup, page, QPointF(canvas.unprintableLeft(), canvas.unprintableTop()));
+    const double dx = offset.x();
+    const double dy = offset.y();
+    canvas.setMarginLeft(0);
+    canvas.setMarginTop(0);
+
+    // The stamp goes to the envelope's top right corner wherever the feed puts the envelope.
+    if (preview && PageDiffersFromEnvelope(page, envelope)) {
+        canvas.setOrigin(0, 0);
+        canvas.picture(QRectF(dx + envelope.width() - 1.0, dy + 0.125, 0.75, 0.75), StampPicture());
+    }
+
+    if (setup.useReturn) {
+        Font(canvas, setup.retFontName, setup.retFontSize, setup.retFontBold, setup.retFontItalic);
+        canvas.setOrigin(setup.retLeft + dx, setup.retTop + dy);
+        canvas.home();
+        for (const auto& line : setup.retLines) canvas.println(line);
+    }
+
+    if (setup.useMessage) {
+        Font(canvas, setup.messFontName, setup.messFontSize, setup.messFontBold, setup.messFontItalic);
+        canvas.setOrigin(setup.messLeft + dx, setup.messTop + dy);
+        canvas.home();
+        canvas.println(setup.messText);
+    }
+
+    QStringList lines;
+    ComposeAddressBlock(lines, address, setup.contents);
+    Font(canvas, setup.delFontName, setup.delFontSize, setup.delFontBold, setup.delFontItalic);
+    canvas.setOrigin(setup.delLeft + dx, setup.delTop + dy);
+    canvas.home();
+    for (const QString& line : lines) canvas.println(line);
+
+    if (BarcodeEligible(setup.barcode, address.zip)) {
+        canvas.setOrigin(setup.delLeft + dx, setup.delTop - kBarcodeLift + dy);
+        canvas.gotoXY(0, 0);
+        BarSection(canvas, BarcodeText(address.zip, address.street));
+    }
+}
+
+void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address, bool preview)
+{
+    BeforePrintEnvelope(canvas, setup);
+    if (!canvas.start()) return;
+    PrintEnvelope(canvas, setup, address, preview);
+}
+
+PrintStatusTexts EnvelopeStatusTexts()
+{
+    PrintStatusTexts texts;
+    texts.cancelQuestion.clear();
+    texts.printCanceled = QStringLiteral("\rEnvelope Print Canceled!");
+    texts.previewCanceled = QStringLiteral("\rEnvelope Preview Canceled!");
+    texts.previewStopped = QStringLiteral("\rPreview Stopped!");
+    texts.printCompleted = QStringLiteral("\rEnvelope Print Completed!");
+    texts.previewReady = QStringLiteral("\rEnvelope Preview Ready!");
+    return texts;
+}
+
+}  // namespace rp

@@ -1,0 +1,52 @@
+#include "envelopes/PrinterMemory.h"
+
+namespace rp {
+namespace {
+
+const QString byName = QString::fromLatin1(kEnvelopeByName);
+const QString bySize = QString::fromLatin1(kEnvelopeBySize);
+
+QString Recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind,
+               const QString& current)
+{
+    QString value = prefs.read(byName, kind + setup.descript.text());
+    if (value.isEmpty()) value = prefs.read(bySize, kind + setup.envName.text());
+    if (value.isEmpty()) value = current;
+    return value;
+}
+
+}  // namespace
+
+PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+                                  const PrinterChoice& current)
+{
+    PrinterChoice choice;
+    choice.printer = Recall(prefs, setup, QStringLiteral("PRINTER"), current.printer);
+    choice.source = Recall(prefs, setup, QStringLiteral("BIN"), current.source);
+    choice.paper = Recall(prefs, setup, QStringLiteral("PAPER"), current.paper);
+    bool isNumber = false;
+    const int orient = prefs.read(byName, QStringLiteral("ORIENT") + setup.descript.text()).trimmed().toInt(&isNumber);
+    choice.orient = isNumber ? orient : current.orient;
+    return choice;
+}
+
+void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const PrinterChoice& current)
+{
+    const QString descript = setup.descript.text();
+    const QString envName = setup.envName.text();
+    prefs.write(byName, QStringLiteral("PRINTER") + descript, current.printer);
+    prefs.write(byName, QStringLiteral("BIN") + descript, current.source);
+    prefs.write(byName, QStringLiteral("PAPER") + descript, current.paper);
+    prefs.write(byName, QStringLiteral("ORIENT") + descript, QString::number(current.orient));
+    prefs.write(bySize, QStringLiteral("PRINTER") + envName, current.printer);
+    prefs.write(bySize, QStringLiteral("BIN") + envName, current.source);
+    prefs.write(bySize, QStringLiteral("PAPER") + envName, current.paper);
+}
+
+QString PrinterSearchText(const QString& printerText)
+{
+    const int on = printerText.indexOf(QStringLiteral(" ON "), 0, Qt::CaseInsensitive);
+    return on < 0 ? printerText : printerText.left(on);
+}
+
+}  // namespace rp

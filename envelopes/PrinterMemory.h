@@ -1,0 +1,46 @@
+#pragma once
+// Which printer, paper source, paper and orientation the user last used, remembered per
+// envelope setup (section EnvelopeByName, keys "PRINTER", "BIN", "PAPER", "ORIENT" followed by
+// the setup's DESCRIPT) and per envelope size (section EnvelopeBySize, keys "PRINTER", "BIN",
+// "PAPER" followed by its ENVNAME) in the preferences file.
+#include <QString>
+#include <functional>
+
+#include "envelopes/EnvelopeSetup.h"
+
+namespace rp {
+
+// Reading and writing one string key of a section of the preferences file. A missing key
+// reads as empty; a write that fails throws std::runtime_error.
+struct PreferenceAccess {
+    std::function<QString(const QString& section, const QString& key)> read;
+    std::function<void(const QString& section, const QString& key, const QString& value)> write;
+};
+
+inline constexpr char kEnvelopeByName[] = "EnvelopeByName";
+inline constexpr char kEnvelopeBySize[] = "EnvelopeBySize";
+
+// A printer's choice: its text as listed, the names of its paper source and paper (empty for
+// none), and its orientation (0 portrait, 1 landscape).
+struct PrinterChoice {
+    QString printer;
+    QString source;
+    QString paper;
+    int orient = 0;
+    bool operator==(const PrinterChoice&) const = default;
+};
+
+// What to select for the setup (LoadPreferences): each name from the setup's keys, else from
+// its envelope's keys, else the printer's current one; the orientation from the setup's key,
+// else the printer's current one.
+PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+                                  const PrinterChoice& current);
+
+// Stores the printer's current choice under the setup and under its envelope (SavePreferences).
+void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const PrinterChoice& current);
+
+// The part of a remembered printer text that names the printer: the text before the first
+// " ON " of its upper-case form, the whole text when there is none.
+QString PrinterSearchText(const QString& printerText);
+
+}  // namespace rp

@@ -1,0 +1,242 @@
+#include "envelopes/TRVEnvelopes.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "envelopes/EnvelopeLayouts.h"
+#include "envelopes/SideRows.h"
+#include "framework/Messages.h"
+#include "framework/PrintDialogs.h"
+#include "framework/PrinterCatalog.h"
+#include "framework/TPreviewForm.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setWhatsThis(help);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, PrinterCatalog& catalog,
+                           PreferenceAccess preferences, QWidget* parent)
+    : Dialog(parent, 1035), setups_(setups), addresses_(addresses), catalog_(catalog), printer_(catalog),
+      preferences_(std::move(preferences)), list_(setups)
+{
+    setWindowTitle(QStringLiteral("Print Envelope"));
+    preview = [this](const RecordedPages& pages, const QString& caption) {
+        TPreviewForm form(pages, caption, this);
+        form.exec();
+    };
+    list_.design = [this](EnvelopeSetup& copy) { return design && design(copy); };
+    list_.showPrinterInformation = [this] { ShowPrinterInformation(); };
+    list_.restorePrinterMemory = [this](const EnvelopeSetup& setup) { LoadPreferences(setup); };
+    list_.listChanged = [this] { refreshGrid(); };
+
+    auto* setupBox = new QGroupBox(QStringLiteral("Select Envelope Setup"), this);
+    model_ = new SideTableModel(setups_, kEnvelopeSetupColumns, this);
+    grid_ = new QTableView(setupBox);
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    grid_->setWhatsThis(QStringLiteral("Your envelope setups. Choose the one to print with."));
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { rowClicked(); });
+
+    modify_ = MakeButton(QStringLiteral("Modify"), QStringLiteral("Changes the selected envelope setup."), setupBox);
+    new_ = MakeButton(QStringLiteral("New"), QStringLiteral("Makes a new envelope setup from the selected one."),
+                      setupBox);
+    delete_ = MakeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the selected envelope setup."), setupBox);
+    connect(modify_, &QPushButton::clicked, this, [this] { ModifyButtonClick(); });
+    connect(new_, &QPushButton::clicked, this, [this] { NewButtonClick(); });
+    connect(delete_, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+    auto* setupButtons = new QVBoxLayout;
+    setupButtons->addWidget(modify_);
+    setupButtons->addWidget(new_);
+    setupButtons->addWidget(delete_);
+    setupButtons->addStretch();
+    auto* setupLayout = new QHBoxLayout(setupBox);
+    setupLayout->addWidget(grid_, 1);
+    setupLayout->addLayout(setupButtons);
+
+    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    printerLine_ = new QLabel(QStringLiteral("Printer:"), printerBox);
+    sourceLine_ = new QLabel(QStringLiteral("Source:"), printerBox);
+    paperLine_ = new QLabel(QStringLiteral("Paper:"), printerBox);
+    for (QLabel* line : {printerLine_, sourceLine_, paperLine_})
+        line->setWhatsThis(QStringLiteral("The printer, paper source and paper the envelope goes to."));
+    printerSetup_ = MakeButton(QStringLiteral("Printer Setup"),
+                               QStringLiteral("Chooses the printer's paper source, paper and orientation."),
+                               printerBox);
+    connect(printerSetup_, &QPushButton::clicked, this, [this] { PrinterSetupButtonClick(); });
+    auto* printerLayout = new QGridLayout(printerBox);
+    printerLayout->addWidget(printerLine_, 0, 0);
+    printerLayout->addWidget(sourceLine_, 1, 0);
+    printerLayout->addWidget(paperLine_, 2, 0);
+    printerLayout->addWidget(printerSetup_, 0, 1, 3, 1, Qt::AlignVCenter);
+    printerLayout->setColumnStretch(0, 1);
+
+    printNow_ = MakeButton(QStringLiteral("Print Now"),
+                           QStringLiteral("Prints the envelope of the current record."), this);
+    previewButton_ = MakeButton(QStringLiteral("Preview"),
+                                QStringLiteral("Shows the envelope of the current record on screen."), this);
+    cancel_ = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+    connect(printNow_, &QPushButton::clicked, this, [this] { PrintNowButtonClick(); });
+    connect(previewButton_, &QPushButton::clicked, this, [this] { PreviewButtonClick(); });
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makePointerHelpButton());
+    buttons->addWidget(printNow_);
+    buttons->addWidget(previewButton_);
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    buttons->addWidget(makeHelpButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(setupBox, 1);
+    layout->addWidget(printerBox);
+    layout->addLayout(buttons);
+    resize(520, 420);
+
+    ShowCurrentRow(grid_, *model_);
+}
+
+TRVEnvelopes::~TRVEnvelopes() = default;
+
+void TRVEnvelopes::showEvent(QShowEvent* event)
+{
+    Dialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    FormActivate();
+}
+
+void TRVEnvelopes::FormActivate()
+{
+    list_.activate();
+    SetEnvelopeButtons();
+    ShowPrinterInformation();
+    LoadPreferences(list_.current());
+}
+
+void TRVEnvelopes::SetEnvelopeButtons()
+{
+    list_.SetEnvelopeButtons();
+    const SetupButtonStates& states = list_.buttons();
+    grid_->setEnabled(states.list);
+    modify_->setEnabled(states.modify && design != nullptr);
+    new_->setEnabled(states.add && design != nullptr);
+    delete_->setEnabled(states.remove);
+    printNow_->setEnabled(states.printNow);
+    previewButton_->setEnabled(states.preview);
+}
+
+void TRVEnvelopes::refreshGrid()
+{
+    model_->refresh();
+    ShowCurrentRow(grid_, *model_);
+}
+
+void TRVEnvelopes::rowClicked()
+{
+    const QModelIndex current = grid_->selectionModel()->currentIndex();
+    if (!current.isValid()) return;
+    const std::uint32_t recno = model_->recordAt(current.row());
+    if (recno != 0 && recno != setups_.recNo()) list_.MoveTo(recno);
+}
+
+void TRVEnvelopes::ModifyButtonClick()
+{
+    list_.Modify();
+    SetEnvelopeButtons();
+}
+
+void TRVEnvelopes::NewButtonClick()
+{
+    list_.New();
+    SetEnvelopeButtons();
+}
+
+void TRVEnvelopes::DeleteButtonClick()
+{
+    list_.Delete();
+    SetEnvelopeButtons();
+}
+
+void TRVEnvelopes::PrintNowButtonClick()
+{
+    list_.readCurrent();
+    const bool confirmed = printDialogs().print(catalog_.printer());
+    SavePreferences();
+    ShowPrinterInformation();
+    if (!confirmed) return;
+    DoPrint(true);
+}
+
+void TRVEnvelopes::PreviewButtonClick()
+{
+    list_.readCurrent();
+    DoPrint(false);
+}
+
+void TRVEnvelopes::DoPrint(bool printMode)
+{
+    const AddressValues address = ReadAddressValues(addresses_);
+    if (!printMode) {
+        PreviewEnvelope(catalog_.printer(), list_.current(), address, preview, this);
+        return;
+    }
+    if (!catalog_.prepareJob()) return;
+    PrintEnvelopeOn(catalog_.printer(), list_.current(), address, this);
+}
+
+void TRVEnvelopes::PrinterSetupButtonClick()
+{
+    printDialogs().setup(catalog_.printer());
+    QCoreApplication::processEvents();
+    SavePreferences();
+    ShowPrinterInformation();
+}
+
+void TRVEnvelopes::LoadPreferences(const EnvelopeSetup& setup)
+{
+    printer_.apply(RecallPrinterChoice(preferences_, setup, printer_.current()));
+    ShowPrinterInformation();
+}
+
+void TRVEnvelopes::SavePreferences()
+{
+    try {
+        StorePrinterChoice(preferences_, list_.current(), printer_.current());
+    } catch (const std::exception& e) {
+        ShowInformation(QString::fromStdString(e.what()));
+    }
+}
+
+void TRVEnvelopes::ShowPrinterInformation()
+{
+    const PrinterChoice choice = printer_.current();
+    printerLine_->setText(QStringLiteral("Printer: ") + choice.printer);
+    sourceLine_->setText(QStringLiteral("Source: ") + choice.source);
+    paperLine_->setText(QStringLiteral("Paper: ") + choice.paper);
+}
+
+}  // namespace rp
