@@ -51,13 +51,13 @@ void DeleteCurrentRecord(xbase::Table& table) {
     standOn(table, next);
 }
 
-SideTableModel::SideTableModel(xbase::Table& table, std::vector<GridColumn> columns,
+SideRowsModel::SideRowsModel(xbase::Table& table, std::vector<GridColumn> columns,
                                QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)) {
     refresh();
 }
 
-void SideTableModel::refresh() {
+void SideRowsModel::refresh() {
     beginResetModel();
     records_ = ListedRecords(table_);
     values_.clear();
@@ -81,39 +81,39 @@ void SideTableModel::refresh() {
     endResetModel();
 }
 
-int SideTableModel::currentRow() const {
+int SideRowsModel::currentRow() const {
     if (!HasCurrentRecord(table_)) return -1;
     const auto at = std::find(records_.begin(), records_.end(), table_.recNo());
     return at == records_.end() ? -1 : static_cast<int>(at - records_.begin());
 }
 
-std::uint32_t SideTableModel::recordAt(int row) const {
+std::uint32_t SideRowsModel::recordAt(int row) const {
     return row >= 0 && row < static_cast<int>(records_.size())
                ? records_[static_cast<std::size_t>(row)]
                : 0;
 }
 
-int SideTableModel::rowCount(const QModelIndex& parent) const {
+int SideRowsModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(records_.size());
 }
 
-int SideTableModel::columnCount(const QModelIndex& parent) const {
+int SideRowsModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QVariant SideTableModel::data(const QModelIndex& index, int role) const {
+QVariant SideRowsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole) return {};
     return values_[static_cast<std::size_t>(index.row())].value(index.column());
 }
 
-QVariant SideTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant SideRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return {};
     if (section < 0 || section >= static_cast<int>(columns_.size())) return {};
     return QString::fromLatin1(columns_[static_cast<std::size_t>(section)].title);
 }
 
-void ShowCurrentRow(QTableView* view, const SideTableModel& model) {
+void ShowCurrentRow(QTableView* view, const SideRowsModel& model) {
     const int row = model.currentRow();
     QItemSelectionModel* selection = view->selectionModel();
     const QSignalBlocker block(selection);

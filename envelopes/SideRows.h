@@ -28,13 +28,13 @@ void DeleteCurrentRecord(xbase::Table& table);
 
 // A read-only grid model of some fields of a side table. The values are taken when the model
 // is refreshed; refresh() after every change of the table.
-class SideTableModel : public QAbstractTableModel {
+class SideRowsModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     template <std::size_t N>
-    SideTableModel(xbase::Table& table, const GridColumn (&columns)[N], QObject* parent = nullptr)
-        : SideTableModel(table, std::vector<GridColumn>(columns, columns + N), parent) {}
-    SideTableModel(xbase::Table& table, std::vector<GridColumn> columns, QObject* parent = nullptr);
+    SideRowsModel(xbase::Table& table, const GridColumn (&columns)[N], QObject* parent = nullptr)
+        : SideRowsModel(table, std::vector<GridColumn>(columns, columns + N), parent) {}
+    SideRowsModel(xbase::Table& table, std::vector<GridColumn> columns, QObject* parent = nullptr);
 
     void refresh();
     // The row of the table's current record; -1 when it stands on none listed.
@@ -55,6 +55,6 @@ class SideTableModel : public QAbstractTableModel {
 };
 
 // Selects the view's row of the table's current record (or none).
-void ShowCurrentRow(QTableView* view, const SideTableModel& model);
+void ShowCurrentRow(QTableView* view, const SideRowsModel& model);
 
 }  // namespace rp

@@ -49,7 +49,7 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
     list_.listChanged = [this] { refreshGrid(); };
 
     auto* setupBox = new QGroupBox(QStringLiteral("Select Envelope Setup"), this);
-    model_ = new SideTableModel(setups_, kEnvelopeSetupColumns, this);
+    model_ = new SideRowsModel(setups_, kEnvelopeSetupColumns, this);
     grid_ = new QTableView(setupBox);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

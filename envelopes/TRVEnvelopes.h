@@ -17,7 +17,7 @@ class QTableView;
 namespace rp {
 
 class PrinterCatalog;
-class SideTableModel;
+class SideRowsModel;
 
 class TRVEnvelopes : public Dialog {
     Q_OBJECT
@@ -75,7 +75,7 @@ private:
     EnvelopePrinter printer_;
     PreferenceAccess preferences_;
     EnvelopeSetupList list_;
-    SideTableModel* model_;
+    SideRowsModel* model_;
     QTableView* grid_;
     QPushButton *modify_, *new_, *delete_, *printNow_, *previewButton_, *printerSetup_, *cancel_;
     QLabel *printerLine_, *sourceLine_, *paperLine_;

@@ -26,7 +26,7 @@ TSelectEnvelope::TSelectEnvelope(xbase::Table& sizes, const QString& envName, QW
 
     LocateEnvelopeSize(sizes_, envName);
 
-    model_ = new SideTableModel(sizes_, kEnvelopeSizeColumns, this);
+    model_ = new SideRowsModel(sizes_, kEnvelopeSizeColumns, this);
     grid_ = new QTableView(this);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

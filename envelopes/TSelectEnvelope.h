@@ -18,7 +18,7 @@ class Engine;
 
 namespace rp {
 
-class SideTableModel;
+class SideRowsModel;
 
 class TSelectEnvelope : public Dialog {
     Q_OBJECT
@@ -40,7 +40,7 @@ class TSelectEnvelope : public Dialog {
     void OkButtonClick();
 
     QTableView* grid() const { return grid_; }
-    SideTableModel* model() const { return model_; }
+    SideRowsModel* model() const { return model_; }
     QPushButton* newButton() const { return new_; }
     QPushButton* editButton() const { return edit_; }
     QPushButton* deleteButton() const { return delete_; }
@@ -54,7 +54,7 @@ class TSelectEnvelope : public Dialog {
     void rowClicked();
 
     xbase::Table& sizes_;
-    SideTableModel* model_;
+    SideRowsModel* model_;
     QTableView* grid_;
     QPushButton *new_, *edit_, *delete_, *ok_;
 };

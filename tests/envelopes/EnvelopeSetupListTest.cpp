@@ -198,7 +198,7 @@ TEST_F(EnvelopeSetupListTest, TheListShowsDescriptionAndEnvelopeInRecordOrder) {
     EnvelopeSetupList list(*setups);
     wire(list, true, QStringLiteral("A second setup"));
     list.New();
-    SideTableModel model(*setups, kEnvelopeSetupColumns);
+    SideRowsModel model(*setups, kEnvelopeSetupColumns);
     ASSERT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Description");
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Envelope");
