@@ -61,25 +61,7 @@ TAsciiImport::TAsciiImport(AddressTable& table, const QString& folder, QWidget* 
         QStringLiteral("Closes the window; while importing, stops after the record in hand and keeps the records "
                        "imported so far."));
     connect(cancel_, &QPushButton::clicked, this, &TAsciiImport::cancelClicked);
-    helpButtons_ = new QWidget(this);
-    auto* helpRow = new QHBoxLayout(helpButtons_);
-    helpRow->setContentsMargins(0, 0, 0, 0);
-    helpRow->addWidget(makeHelpButton());
-    helpRow->addWidget(makePointerHelpButton());
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(commands_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    buttons->addWidget(helpButtons_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(10);
-    layout->addWidget(file_);
-    layout->addWidget(status_);
-    layout->addWidget(progressBar());
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutParts({file_, status_, progressBar()}, {commands_, cancel_});
 }
 
 void TAsciiImport::SelectButtonClick()
@@ -120,7 +102,7 @@ void TAsciiImport::ImportButtonClick()
     if (busy() || !layout_.anyMatch()) return;
     setBusy(true);
     commands_->hide();
-    helpButtons_->hide();
+    helpButtons()->hide();
     progressBar()->setValue(0);
     progressBar()->show();
     status_->clear();

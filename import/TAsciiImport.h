@@ -52,7 +52,6 @@ private:
     QLabel* file_;
     QLabel* status_;
     QWidget* commands_;
-    QWidget* helpButtons_;
     QPushButton* select_;
     QPushButton* match_;
     QPushButton* import_;

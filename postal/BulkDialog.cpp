@@ -1,8 +1,12 @@
 #include "postal/BulkDialog.h"
 
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QLayout>
 #include <QProgressBar>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
 #include <exception>
 
 #include "framework/Messages.h"
@@ -22,6 +26,25 @@ BulkDialog::BulkDialog(QWidget* parent, int helpTopic) : Dialog(parent, helpTopi
     progress_->setRange(0, 100);
     progress_->setValue(0);
     progress_->setWhatsThis(QStringLiteral("Shows how much of the work is done."));
+    helpButtons_ = new QWidget(this);
+    auto* helpRow = new QHBoxLayout(helpButtons_);
+    helpRow->setContentsMargins(0, 0, 0, 0);
+    helpRow->addWidget(makeHelpButton());
+    helpRow->addWidget(makePointerHelpButton());
+}
+
+void BulkDialog::layOutParts(std::initializer_list<QWidget*> parts, std::initializer_list<QWidget*> commands)
+{
+    auto* buttons = new QHBoxLayout;
+    for (QWidget* command : commands) buttons->addWidget(command);
+    buttons->addStretch();
+    buttons->addWidget(helpButtons_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->setSpacing(10);
+    for (QWidget* part : parts) layout->addWidget(part);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void BulkDialog::setBusy(bool busy)

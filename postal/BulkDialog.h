@@ -4,6 +4,7 @@
 // runs. Closing the window while busy counts as the dialog's Cancel.
 #include <QElapsedTimer>
 #include <functional>
+#include <initializer_list>
 
 #include "framework/Dialog.h"
 #include "postal/BulkProgress.h"
@@ -27,6 +28,11 @@ protected:
     // Marks the loop as running or not; the hooks report to the progress bar and stop the
     // loop once a cancel was confirmed.
     void setBusy(bool busy);
+    // Lays the dialog out at a fixed size: the parts from top to bottom, then a row with the
+    // command buttons on the left and Help with pointer help on the right.
+    void layOutParts(std::initializer_list<QWidget*> parts, std::initializer_list<QWidget*> commands);
+    // Help and pointer help, hidden while the work runs.
+    QWidget* helpButtons() const { return helpButtons_; }
     // Puts the progress part where the choices were, as wide as they were.
     void showWorking(QWidget* choices, QWidget* progress);
     BulkHooks hooks();
@@ -42,6 +48,7 @@ private:
     bool handlePendingInput();
 
     QProgressBar* progress_;
+    QWidget* helpButtons_;
     bool busy_ = false;
     bool cancelRequested_ = false;
     QElapsedTimer sinceEvents_;

@@ -75,25 +75,7 @@ TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QW
     cancel_->setAutoDefault(false);
     cancel_->setWhatsThis(QStringLiteral("Closes the window; while converting, stops after the record in hand."));
     connect(cancel_, &QPushButton::clicked, this, &TConvertToUppercase::cancelClicked);
-    helpButtons_ = new QWidget(this);
-    auto* helpRow = new QHBoxLayout(helpButtons_);
-    helpRow->setContentsMargins(0, 0, 0, 0);
-    helpRow->addWidget(makeHelpButton());
-    helpRow->addWidget(makePointerHelpButton());
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(convert_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    buttons->addWidget(helpButtons_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(10);
-    layout->addWidget(heading);
-    layout->addWidget(options_);
-    layout->addWidget(progressBar());
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutParts({heading, options_, progressBar()}, {convert_, cancel_});
     progressBar()->hide();
 }
 
@@ -121,7 +103,7 @@ void TConvertToUppercase::ConvertButtonClick()
         return;
     }
     const ConvertScope chosen = scope();
-    helpButtons_->hide();
+    helpButtons()->hide();
     convert_->setEnabled(false);
     if (chosen == ConvertScope::CurrentRecord)
         options_->hide();

@@ -44,7 +44,6 @@ private:
     QCheckBox* all_;
     QRadioButton* scopes_[3];
     QWidget* options_;
-    QWidget* helpButtons_;
     QPushButton* convert_;
     QPushButton* cancel_;
 };

@@ -66,24 +66,7 @@ TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFold
     cancel_->setAutoDefault(false);
     cancel_->setWhatsThis(QStringLiteral("Closes the window; while copying, stops and keeps no copy."));
     connect(cancel_, &QPushButton::clicked, this, &TCopyRecordsOut::cancelClicked);
-    helpButtons_ = new QWidget(this);
-    auto* helpRow = new QHBoxLayout(helpButtons_);
-    helpRow->setContentsMargins(0, 0, 0, 0);
-    helpRow->addWidget(makeHelpButton());
-    helpRow->addWidget(makePointerHelpButton());
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(copyNow_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    buttons->addWidget(helpButtons_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(10);
-    layout->addWidget(choices_);
-    layout->addWidget(progressPanel_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutParts({choices_, progressPanel_}, {copyNow_, cancel_});
 }
 
 CopyKind TCopyRecordsOut::kind() const
@@ -115,7 +98,7 @@ void TCopyRecordsOut::SaveAsButtonClick()
 void TCopyRecordsOut::CopyNowButtonClick()
 {
     if (busy() || target_ == kNoCopyTarget) return;
-    helpButtons_->hide();
+    helpButtons()->hide();
     copyNow_->setEnabled(false);
     showWorking(choices_, progressPanel_);
     progressCaption_->setText(progressCaption_->fontMetrics().elidedText(

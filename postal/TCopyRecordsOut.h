@@ -53,7 +53,6 @@ private:
     QLabel* name_;
     QWidget* progressPanel_;
     QLabel* progressCaption_;
-    QWidget* helpButtons_;
     QPushButton* saveAs_;
     QPushButton* copyNow_;
     QPushButton* cancel_;

@@ -49,24 +49,7 @@ TDeleteRecords::TDeleteRecords(xbase::Table& table, const QString& userExpressio
     cancel_->setDefault(true);
     cancel_->setWhatsThis(QStringLiteral("Closes the window without deleting anything."));
     connect(cancel_, &QPushButton::clicked, this, &TDeleteRecords::cancelClicked);
-    helpButtons_ = new QWidget(this);
-    auto* helpRow = new QHBoxLayout(helpButtons_);
-    helpRow->setContentsMargins(0, 0, 0, 0);
-    helpRow->addWidget(makeHelpButton());
-    helpRow->addWidget(makePointerHelpButton());
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(deleteNow_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    buttons->addWidget(helpButtons_);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(10);
-    layout->addWidget(choiceBox_);
-    layout->addWidget(progressPanel_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutParts({choiceBox_, progressPanel_}, {deleteNow_, cancel_});
 }
 
 DeleteChoice TDeleteRecords::choice() const
@@ -80,7 +63,7 @@ void TDeleteRecords::DeleteNowButtonClick()
 {
     if (busy()) return;
     const DeleteChoice chosen = userExpression_.isEmpty() ? DeleteChoice::All : choice();
-    helpButtons_->hide();
+    helpButtons()->hide();
     deleteNow_->setEnabled(false);
     cancel_->hide();
     showWorking(choiceBox_, progressPanel_);

@@ -41,7 +41,6 @@ private:
     QWidget* choiceBox_;
     QWidget* progressPanel_;
     QLabel* progressCaption_;
-    QWidget* helpButtons_;
     QPushButton* deleteNow_;
     QPushButton* cancel_;
 };
