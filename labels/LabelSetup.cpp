@@ -28,6 +28,22 @@ bool readBool(const xbase::Table& table, const char* field) { return table.logic
 
 std::string fixed3(float value) { return QString::number(static_cast<double>(value), 'f', 3).toStdString(); }
 
+// The sheet and label measures and the paper, named alike in both side files.
+void readStockGeometry(const xbase::Table& t, LabelSetup& s)
+{
+    s.labelHeight = readFloat(t, "LBLHEIGHT");
+    s.labelWidth = readFloat(t, "LBLWIDTH");
+    s.across = readInt(t, "NBRACROSS");
+    s.down = readInt(t, "NBRDOWN");
+    s.topMargin = readFloat(t, "TOPMARG");
+    s.leftMargin = readFloat(t, "LEFTMARG");
+    s.horizontalPitch = readFloat(t, "HORIZPITCH");
+    s.verticalPitch = readFloat(t, "VERTPITCH");
+    s.sheetWidth = readFloat(t, "SHEETWIDTH");
+    s.sheetDepth = readFloat(t, "SHEETDEPTH");
+    s.paperSize = readText(t, "PAPERSIZE", kPaperCodeWidth);
+}
+
 }  // namespace
 
 AddressContents LabelSetup::addressContents() const
@@ -107,17 +123,7 @@ LabelSetup ReadLabelSetup(const xbase::Table& t)
     s.country = readBool(t, "COUNTRY");
     s.zipOptions = readInt(t, "ZIPOPTIONS");
     s.uppercase = readBool(t, "UPPERCASE");
-    s.labelHeight = readFloat(t, "LBLHEIGHT");
-    s.labelWidth = readFloat(t, "LBLWIDTH");
-    s.across = readInt(t, "NBRACROSS");
-    s.down = readInt(t, "NBRDOWN");
-    s.topMargin = readFloat(t, "TOPMARG");
-    s.leftMargin = readFloat(t, "LEFTMARG");
-    s.horizontalPitch = readFloat(t, "HORIZPITCH");
-    s.verticalPitch = readFloat(t, "VERTPITCH");
-    s.sheetWidth = readFloat(t, "SHEETWIDTH");
-    s.sheetDepth = readFloat(t, "SHEETDEPTH");
-    s.paperSize = readText(t, "PAPERSIZE", kPaperCodeWidth);
+    readStockGeometry(t, s);
     s.trimText = readBool(t, "TRIMTEXT");
     s.labelTypeName = readText(t, "USERLABELN", kStockDescriptionWidth);
     return s;
@@ -185,17 +191,7 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
 
 void TakeLabelStock(const xbase::Table& t, LabelSetup& s)
 {
-    s.labelHeight = readFloat(t, "LBLHEIGHT");
-    s.labelWidth = readFloat(t, "LBLWIDTH");
-    s.across = readInt(t, "NBRACROSS");
-    s.down = readInt(t, "NBRDOWN");
-    s.topMargin = readFloat(t, "TOPMARG");
-    s.leftMargin = readFloat(t, "LEFTMARG");
-    s.horizontalPitch = readFloat(t, "HORIZPITCH");
-    s.verticalPitch = readFloat(t, "VERTPITCH");
-    s.sheetWidth = readFloat(t, "SHEETWIDTH");
-    s.sheetDepth = readFloat(t, "SHEETDEPTH");
-    s.paperSize = readText(t, "PAPERSIZE", kPaperCodeWidth);
+    readStockGeometry(t, s);
     s.printerType = readText(t, "PRINTER", kPrinterTypeWidth);
     s.labelTypeName = readText(t, "USERDESC", kStockDescriptionWidth);
 }
