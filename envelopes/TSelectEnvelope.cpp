@@ -34,6 +34,9 @@ TSelectEnvelope::TSelectEnvelope(xbase::Table& sizes, const QString& envName, QW
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setWordWrap(false);
+    grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->setWhatsThis(QStringLiteral("The envelope sizes. Choose one and press OK."));
     grid_->installEventFilter(this);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
