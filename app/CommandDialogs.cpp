@@ -6,6 +6,7 @@
 #include "envelopes/TRVEnvelopes.h"
 #include "framework/TPreviewForm.h"
 #include "import/TAsciiImport.h"
+#include "import/TDbfImport.h"
 #include "labels/TRVLabels.h"
 #include "postal/TCheckStateZip.h"
 #include "postal/TConvertToUppercase.h"
@@ -70,6 +71,10 @@ void RegisterCommandDialogs(TRVPMain& main)
     }, {}};
     main.commandDialogs[Command::ImportAscii] = {[](CommandContext& c) {
         TAsciiImport dialog(*c.table, c.programFolder, c.parent);
+        dialog.exec();
+    }, {}};
+    main.commandDialogs[Command::ImportDbf] = {[](CommandContext& c) {
+        TDbfImport dialog(*c.table, c.programFolder, c.parent);
         dialog.exec();
     }, {}};
     main.commandDialogs[Command::Labels] = {[&main](CommandContext& c) {

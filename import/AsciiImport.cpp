@@ -30,16 +30,6 @@ bool fillRecord(ImportRecord& record, const QStringList& values, const ImportLay
     return record.finish();
 }
 
-// Drops the record being filled after a failure, so that no part of it is written.
-void dropPending(xbase::Table& table)
-{
-    try {
-        table.cancel();
-    } catch (const xbase::Error&) {
-        // Nothing of the record was written; there is nothing more to undo.
-    }
-}
-
 }  // namespace
 
 AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, const ImportLayout& layout,
@@ -94,14 +84,14 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, cons
         } catch (const xbase::Error&) {
         }
         if (!filled) {
-            dropPending(table);
+            record.drop();
             result.outcome = Outcome::AnalysisError;
             break;
         }
         try {
             table.post();
         } catch (const xbase::Error&) {
-            dropPending(table);
+            record.drop();
             result.outcome = Outcome::WriteError;
             break;
         }

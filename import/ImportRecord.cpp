@@ -2,6 +2,7 @@
 
 #include "data/RecordText.h"
 #include "import/ImportLayout.h"
+#include "xbase/Error.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -29,6 +30,15 @@ bool ImportRecord::put(const QString& caption, const QString& value)
 bool ImportRecord::finish()
 {
     return memo_.isEmpty() || SetMemoText(table_, "MEMO", memo_);
+}
+
+void ImportRecord::drop()
+{
+    try {
+        table_.cancel();
+    } catch (const xbase::Error&) {
+        // Nothing of the record was written; there is nothing more to undo.
+    }
 }
 
 }  // namespace rp

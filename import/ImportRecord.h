@@ -22,6 +22,8 @@ public:
     bool put(const QString& caption, const QString& value);
     // Writes the collected memo lines into the record; false as put.
     bool finish();
+    // Drops the record being filled after a failure, so that no part of it is written.
+    void drop();
 
     // Values cut to their field's width so far.
     std::uint32_t cutValues() const { return cutValues_; }

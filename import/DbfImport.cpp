@@ -1,0 +1,120 @@
+#include "import/DbfImport.h"
+
+#include <QFileInfo>
+
+#include "data/AddressTable.h"
+#include "data/RecordText.h"
+#include "import/ImportRecord.h"
+#include "import/ImportTags.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+using Outcome = DbfImportResult::Outcome;
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
+}
+
+// Fills the new record from the current source record; false when a value could not be stored.
+bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source, const ImportLayout& layout)
+{
+    record.begin();
+    for (int c = 0; c < layout.columnCount(); ++c) {
+        const ImportColumn& column = layout.columns[static_cast<std::size_t>(c)];
+        if (column.match.isEmpty()) continue;
+        const int n = c + 1;
+        if (column.sourceType == 'M') {
+            if (!SetMemoText(target, "MEMO", MemoText(source, source.field(n).name.c_str()))) return false;
+        } else if (column.sourceType == 'D') {
+            if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
+        } else if (const QString text = FieldText(source, source.field(n).name.c_str()); !text.isEmpty()) {
+            if (!record.put(column.match, text)) return false;
+        }
+    }
+    return record.finish();
+}
+
+}  // namespace
+
+DbfSource OpenDbfSource(AddressTable& address, const QString& path)
+{
+    DbfSource source;
+    const QString cannotOpen = QStringLiteral("Unable to open the file ") + path;
+    // The address file is open exclusively while importing; reading it into itself would
+    // never reach its end.
+    if (address.isOpen() && sameFile(path, QString::fromStdString(address.table().path()))) {
+        source.refusal = cannotOpen;
+        return source;
+    }
+    try {
+        source.table = address.table().engine().open(path.toStdString(), xbase::OpenMode::ReadOnly);
+    } catch (const xbase::Error&) {
+        source.refusal = cannotOpen;
+        return source;
+    }
+    if (source.table->recordCount() == 0) {
+        source.table.reset();
+        source.refusal = QStringLiteral("There are no records in ") + path;
+    }
+    return source;
+}
+
+ImportLayout DbfImportLayout(const xbase::Table& source)
+{
+    ImportLayout layout;
+    for (const xbase::Field& field : source.fields())
+        layout.columns.push_back({field.type, QString::fromLatin1(field.name).left(kMaxMatchLength), field.width, {}});
+    return layout;
+}
+
+DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source, const ImportLayout& layout,
+                              const ImportHooks& hooks)
+{
+    DbfImportResult result;
+    DropProductionIndex(target);
+    if (hooks.status) hooks.status(QStringLiteral("Importing records"));
+    const std::uint32_t total = source.recordCount();
+    ImportRecord record(target);
+    int shown = -1;
+    try {
+        for (source.goTop(); !source.eof(); source.skip()) {
+            if (source.deleted()) continue;
+            if (!fillRecord(record, target, source, layout)) {
+                record.drop();
+                result.outcome = Outcome::Failed;
+                break;
+            }
+            target.post();
+            ++result.records;
+            const int percent = PercentDone(source.recNo(), total);
+            if (percent != shown && hooks.bulk.progress) hooks.bulk.progress(percent);
+            shown = percent;
+            if (hooks.bulk.keepGoing && !hooks.bulk.keepGoing()) {
+                result.outcome = Outcome::Cancelled;
+                break;
+            }
+        }
+    } catch (const xbase::Error&) {
+        record.drop();
+        result.outcome = Outcome::Failed;
+    }
+    return result;
+}
+
+QStringList DbfImportMessages(const DbfImportResult& result)
+{
+    const QString n = QString::number(result.records);
+    if (result.outcome == Outcome::Cancelled)
+        return {QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.")};
+    QStringList messages;
+    if (result.outcome == Outcome::Failed) messages << QStringLiteral("Unknown error while importing.");
+    messages << QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
+    return messages;
+}
+
+}  // namespace rp

@@ -1,0 +1,106 @@
+#include "import/ImportDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "data/AddressTable.h"
+#include "framework/Messages.h"
+#include "import/ImportTags.h"
+
+namespace rp {
+
+ImportDialog::ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts, QWidget* parent)
+    : BulkDialog(parent, helpTopic), table_(table)
+{
+    setWindowTitle(texts.title);
+    file_ = new QLabel(this);
+    file_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    file_->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    file_->setWhatsThis(texts.fileHelp);
+    showFile({});
+    status_ = new QLabel(this);
+    status_->setMinimumHeight(fontMetrics().height());
+    status_->setWhatsThis(QStringLiteral("Tells what the import is doing."));
+    progressBar()->hide();
+
+    commands_ = new QWidget(this);
+    select_ = new QPushButton(texts.selectCaption, commands_);
+    select_->setWhatsThis(texts.selectHelp);
+    connect(select_, &QPushButton::clicked, this, &ImportDialog::SelectButtonClick);
+    match_ = new QPushButton(QStringLiteral("Match Fields"), commands_);
+    match_->setAutoDefault(false);
+    match_->setEnabled(false);
+    match_->setWhatsThis(texts.matchHelp);
+    connect(match_, &QPushButton::clicked, this, &ImportDialog::MatchButtonClick);
+    import_ = new QPushButton(QStringLiteral("Import"), commands_);
+    import_->setAutoDefault(false);
+    import_->setEnabled(false);
+    import_->setWhatsThis(texts.importHelp);
+    connect(import_, &QPushButton::clicked, this, &ImportDialog::ImportButtonClick);
+    auto* commandRow = new QHBoxLayout(commands_);
+    commandRow->setContentsMargins(0, 0, 0, 0);
+    commandRow->addWidget(select_);
+    commandRow->addWidget(match_);
+    commandRow->addWidget(import_);
+
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setAutoDefault(false);
+    cancel_->setWhatsThis(
+        QStringLiteral("Closes the window; while importing, stops after the record in hand and keeps the records "
+                       "imported so far."));
+    connect(cancel_, &QPushButton::clicked, this, &ImportDialog::cancelClicked);
+    layOutParts({file_, status_, progressBar()}, {commands_, cancel_});
+}
+
+void ImportDialog::showFile(const QString& path)
+{
+    file_->setText(path.isEmpty() ? QStringLiteral("(none)")
+                                  : file_->fontMetrics().elidedText(path, Qt::ElideMiddle, file_->minimumWidth()));
+    file_->setToolTip(path);
+}
+
+void ImportDialog::setStatus(const QString& text)
+{
+    status_->setText(text);
+}
+
+void ImportDialog::beginImport()
+{
+    setBusy(true);
+    commands_->hide();
+    helpButtons()->hide();
+    progressBar()->setValue(0);
+    progressBar()->show();
+    status_->clear();
+}
+
+void ImportDialog::endImport(const QStringList& messages)
+{
+    status_->clear();
+    for (const QString& message : messages) ShowInformation(message);
+    rebuildTags();
+    setBusy(false);
+    accept();
+}
+
+void ImportDialog::rebuildTags()
+{
+    status_->setText(QStringLiteral("Rebuilding Indexes "));
+    cancel_->hide();
+    rebuilding_ = true;
+    const BulkHooks events = hooks();
+    progressBar()->setValue(0);
+    RebuildImportedTags(table_, [this, &events](int percent) {
+        progressBar()->setValue(percent);
+        // Only to keep the window painted: a cancel is not taken now.
+        events.keepGoing();
+    });
+    rebuilding_ = false;
+    progressBar()->reset();
+    progressBar()->hide();
+    cancel_->show();
+}
+
+}  // namespace rp
