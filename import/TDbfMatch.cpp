@@ -65,7 +65,7 @@ TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool prop
     matches_->resizeColumnToContents(0);
     matches_->setColumnWidth(0, matches_->columnWidth(0) + 16);
     matches_->setMinimumSize(matches_->horizontalHeader()->length() + 220,
-                             matches_->horizontalHeader()->height() + kDbfMatchRows * matches_->rowHeight(0) + 4);
+                             matches_->horizontalHeader()->height() + kDbfMatchRows * matches_->rowHeight(0) + 8);
     matches_->setCurrentCell(0, 0);
     matches_->setWhatsThis(
         QStringLiteral("Each Ravenpost field and the field of the file it is imported from. Double-click a row to "

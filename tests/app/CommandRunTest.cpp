@@ -75,6 +75,7 @@ TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled
     EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
     EXPECT_TRUE(main->cloneAction()->isEnabled());
     main->commandDialogs.erase(Command::Labels);
+    main->commandDialogs.erase(Command::ImportDbf);
     main->SetButtons();
     EXPECT_FALSE(main->commandAction(Command::Labels)->isEnabled());
     EXPECT_FALSE(main->commandAction(Command::ImportDbf)->isEnabled());
