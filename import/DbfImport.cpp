@@ -51,8 +51,14 @@ DbfSource OpenDbfSource(AddressTable& address, const QString& path)
         source.refusal = cannotOpen;
         return source;
     }
+    xbase::Engine& engine = address.table().engine();
     try {
-        source.table = address.table().engine().open(path.toStdString(), xbase::OpenMode::ReadOnly);
+        try {
+            source.table = engine.open(path.toStdString(), xbase::OpenMode::ReadOnly);
+        } catch (const xbase::IndexError&) {
+            // The records are read in record order: an index that cannot be used is passed by.
+            source.table = engine.open(path.toStdString(), xbase::OpenMode::ReadOnly, false);
+        }
     } catch (const xbase::Error&) {
         source.refusal = cannotOpen;
         return source;

@@ -23,7 +23,8 @@ struct DbfSource {
     QString refusal;                      // the message telling why, when refused
 };
 
-// Opens path read-only with the address file's engine. Refused with "Unable to open the file "
+// Opens path read-only with the address file's engine, without its index when that cannot be
+// used. Refused with "Unable to open the file "
 // + path when it cannot be opened or is the address file itself, and with "There are no
 // records in " + path when it holds no records.
 DbfSource OpenDbfSource(AddressTable& address, const QString& path);

@@ -1,5 +1,7 @@
 // Importing a DBF file: the proposal by field name, the rows of the match, opening the source,
 // and an import into a real address file with the tags built afresh.
+#include <QFile>
+
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/RecordText.h"
@@ -169,6 +171,24 @@ TEST_F(DbfImportTest, RefusesTheAddressFileAnEmptyFileAndAMissingOne)
     DbfSource source = OpenDbfSource(table, QString::fromStdString(empty));
     EXPECT_FALSE(source.table);
     EXPECT_EQ(source.refusal, "There are no records in " + QString::fromStdString(empty));
+}
+
+TEST_F(DbfImportTest, ASourceWhoseIndexCannotBeUsedIsReadWithoutIt)
+{
+    const QString path = writeSource();
+    std::string indexPath;
+    {
+        auto writer = engine.open(path.toStdString(), xbase::OpenMode::Exclusive);
+        writer->createTag("GIVEN", "GIVEN");
+        indexPath = writer->structuralIndexPath();
+    }
+    QFile index(QString::fromStdString(indexPath));
+    ASSERT_TRUE(index.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    index.write(QByteArray(1024, 'x'));
+    index.close();
+    DbfSource source = OpenDbfSource(table, path);
+    ASSERT_TRUE(source.table) << source.refusal.toStdString();
+    EXPECT_EQ(source.table->recordCount(), 3u);
 }
 
 TEST_F(DbfImportTest, AllRecordsDeletedImportsNothing)
