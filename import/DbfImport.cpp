@@ -14,12 +14,6 @@ namespace {
 
 using Outcome = DbfImportResult::Outcome;
 
-bool sameFile(const QString& a, const QString& b)
-{
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical.compare(QFileInfo(b).canonicalFilePath(), Qt::CaseInsensitive) == 0;
-}
-
 // Fills the new record from the current source record; false when a value could not be stored.
 bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source, const ImportLayout& layout)
 {
@@ -47,7 +41,7 @@ DbfSource OpenDbfSource(AddressTable& address, const QString& path)
     const QString cannotOpen = QStringLiteral("Unable to open the file ") + path;
     // The address file is open exclusively while importing; reading it into itself would
     // never reach its end.
-    if (address.isOpen() && sameFile(path, QString::fromStdString(address.table().path()))) {
+    if (address.isOpen() && QFileInfo(path) == QFileInfo(QString::fromStdString(address.table().path()))) {
         source.refusal = cannotOpen;
         return source;
     }
