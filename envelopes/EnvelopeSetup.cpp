@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/FieldText.h"
+#include "labels/AddressContentsFields.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -149,16 +150,7 @@ EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& t) {
     s.delFontBold = readBool(t, "DELFBOLD");
     s.delFontItalic = readBool(t, "DELFITAL");
     s.barcode = readBool(t, "BARCODE");
-    s.contents.name = readBool(t, "NAME");
-    s.contents.title = readBool(t, "TITLE");
-    s.contents.company = readBool(t, "COMPANY");
-    s.contents.street = readBool(t, "STREET");
-    s.contents.cityState = readBool(t, "CITYSTATE");
-    s.contents.zip = readBool(t, "ZIP");
-    s.contents.phone = readBool(t, "PHONE");
-    s.contents.country = readBool(t, "COUNTRY");
-    s.contents.zipPlacement = static_cast<ZipPlacement>(readInt(t, "ZIPOPTIONS"));
-    s.contents.uppercase = readBool(t, "UPPERCASE");
+    s.contents = ReadAddressContents(t);
     s.envWidth = readFloat(t, "ENVWIDTH");
     s.envHeight = readFloat(t, "ENVHEIGHT");
     s.orient = readInt(t, "ORIENT");
@@ -199,16 +191,7 @@ void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
         t.setLogical("DELFBOLD", s.delFontBold);
         t.setLogical("DELFITAL", s.delFontItalic);
         t.setLogical("BARCODE", s.barcode);
-        t.setLogical("NAME", s.contents.name);
-        t.setLogical("TITLE", s.contents.title);
-        t.setLogical("COMPANY", s.contents.company);
-        t.setLogical("STREET", s.contents.street);
-        t.setLogical("CITYSTATE", s.contents.cityState);
-        t.setLogical("ZIP", s.contents.zip);
-        t.setLogical("PHONE", s.contents.phone);
-        t.setLogical("COUNTRY", s.contents.country);
-        writeInt(t, "ZIPOPTIONS", static_cast<std::int32_t>(s.contents.zipPlacement));
-        t.setLogical("UPPERCASE", s.contents.uppercase);
+        WriteAddressContents(t, s.contents);
         writeFloat(t, "ENVWIDTH", s.envWidth);
         writeFloat(t, "ENVHEIGHT", s.envHeight);
         writeInt(t, "ORIENT", s.orient);

@@ -6,6 +6,7 @@
 
 #include "data/FieldText.h"
 #include "framework/Messages.h"
+#include "labels/AddressContentsFields.h"
 #include "labels/LabelFiles.h"
 #include "xbase/Table.h"
 
@@ -57,7 +58,7 @@ AddressContents LabelSetup::addressContents() const
     c.zip = zip;
     c.phone = phone;
     c.country = country;
-    c.zipPlacement = zipOptions >= 1 && zipOptions <= 4 ? static_cast<ZipPlacement>(zipOptions) : ZipPlacement::AfterState;
+    c.zipPlacement = ZipPlacementFromCode(zipOptions);
     c.uppercase = uppercase;
     return c;
 }
