@@ -44,7 +44,7 @@ TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* pa
       printerCatalog_(PrinterCatalog::fromSystem())
 {
     printers = &printerCatalog_;
-    setWindowTitle(QStringLiteral("Ravenpost for Windows"));
+    setWindowTitle(QStringLiteral("Ravenpost"));
     buildMenus();
     setCentralWidget(buildPages());
     typingMode_ = new QLabel;

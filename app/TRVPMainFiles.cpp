@@ -70,7 +70,7 @@ bool TRVPMain::OpenRVWDBF(const QString& path)
     } else {
         currentFile_.clear();
     }
-    setWindowTitle(QStringLiteral("Ravenpost for Windows - ") + path);
+    setWindowTitle(QStringLiteral("Ravenpost - ") + path);
     return opened;
 }
 

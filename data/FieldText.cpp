@@ -45,6 +45,23 @@ std::optional<std::string> toFieldBytes(const QString& text, QString* refused)
     return out;
 }
 
+QString withUnstorableReplaced(const QString& text, std::uint32_t* replaced)
+{
+    QString out;
+    out.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (!c.isSurrogate() && encode(c.unicode())) {
+            out += c;
+            continue;
+        }
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) ++i;
+        out += u'?';
+        ++*replaced;
+    }
+    return out;
+}
+
 QString unstorableMessage(const QString& character)
 {
     return QStringLiteral("The character \"%1\" cannot be stored in a Ravenpost file.").arg(character);

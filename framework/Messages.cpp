@@ -19,6 +19,16 @@ Messages*& current()
 
 }  // namespace
 
+QString ErrorText(const std::exception& e)
+{
+    return QString::fromUtf8(e.what());
+}
+
+QString WithCause(const QString& message, const QString& cause)
+{
+    return cause.isEmpty() ? message : message + QStringLiteral("\r\n") + cause;
+}
+
 Messages& messages()
 {
     return *current();

@@ -2,8 +2,15 @@
 // Message boxes and beeps go through one installed Messages object: the program shows real
 // boxes, tests install a ScriptedMessages that records every text and answers from a queue.
 #include <QString>
+#include <exception>
 
 namespace rp {
+
+// The text of an error for the user: its own text, which names the file and the cause.
+QString ErrorText(const std::exception& e);
+// A prescribed message with the cause of a failure on a second line; the message alone when
+// there is no cause.
+QString WithCause(const QString& message, const QString& cause);
 
 class Messages {
 public:

@@ -18,13 +18,12 @@ namespace {
 constexpr QColor inkColour(0x2b, 0x3a, 0x52);
 constexpr QColor ruleColour(0x8a, 0x7f, 0x6a);
 
-QLabel* makeLine(const QString& text, QWidget* parent, qreal pointSize, int weight, bool italic)
+QLabel* makeLine(const QString& text, QWidget* parent, qreal pointSize, int weight)
 {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
     font.setPointSizeF(pointSize);
     font.setWeight(QFont::Weight(weight));
-    font.setItalic(italic);
     label->setFont(font);
     label->setAlignment(Qt::AlignHCenter);
     QPalette palette = label->palette();
@@ -45,10 +44,9 @@ TSplash::TSplash(Kind kind, QWidget* parent) : QDialog(parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(56, 40, 56, 28);
     layout->setSpacing(4);
-    layout->addWidget(makeLine(QStringLiteral("Ravenpost"), this, 32, QFont::Bold, false));
-    layout->addWidget(makeLine(QStringLiteral("for Windows"), this, 14, QFont::Normal, true));
+    layout->addWidget(makeLine(QStringLiteral("Ravenpost"), this, 32, QFont::Bold));
     layout->addSpacing(28);
-    layout->addWidget(makeLine(versionLine(), this, 9.5, QFont::Normal, false));
+    layout->addWidget(makeLine(versionLine(), this, 9.5, QFont::Normal));
 
     if (kind == Kind::About) {
         auto* ok = new QPushButton(QStringLiteral("OK"), this);

@@ -1,6 +1,6 @@
 #pragma once
 // The start screen and the About box: a borderless panel centred on the screen with the
-// product name, "for Windows" and the version. The About box adds an OK button and is modal.
+// product name and the version. The About box adds an OK button and is modal.
 #include <QDialog>
 
 namespace rp {

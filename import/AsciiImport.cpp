@@ -1,5 +1,6 @@
 #include "import/AsciiImport.h"
 
+#include "framework/Messages.h"
 #include "import/AsciiLine.h"
 #include "import/AsciiLineReader.h"
 #include "import/ImportRecord.h"
@@ -18,16 +19,23 @@ void tell(const ImportHooks& hooks, const QString& text)
     if (hooks.status) hooks.status(text);
 }
 
-// Fills the new record of one line; false when a value could not be stored.
-bool fillRecord(ImportRecord& record, const QStringList& values, const ImportLayout& layout)
+// Fills the new record of one line; throws xbase::Error when the engine fails.
+void fillRecord(ImportRecord& record, const QStringList& values, const ImportLayout& layout)
 {
     record.begin();
     for (int c = 0; c < layout.columnCount(); ++c) {
         const QString& match = layout.columns[static_cast<std::size_t>(c)].match;
         if (match.isEmpty() || values[c].isEmpty()) continue;
-        if (!record.put(match, values[c])) return false;
+        record.put(match, values[c]);
     }
-    return record.finish();
+    record.finish();
+}
+
+// The outcome of a failed read, with the file's own account of it.
+void readFailed(AsciiImportResult& result, const AsciiLineReader& reader)
+{
+    result.outcome = Outcome::ReadError;
+    result.cause = reader.errorText();
 }
 
 }  // namespace
@@ -41,13 +49,13 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, cons
     tell(hooks, QStringLiteral("Counting total lines"));
     AsciiLineReader reader(path);
     if (!reader.open()) {
-        result.outcome = Outcome::ReadError;
+        readFailed(result, reader);
         return result;
     }
     std::uint32_t total = 0;
     for (Read r = reader.next(nullptr); r != Read::End; r = reader.next(nullptr)) {
         if (r == Read::Failed) {
-            result.outcome = Outcome::ReadError;
+            readFailed(result, reader);
             return result;
         }
         ++total;
@@ -58,7 +66,7 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, cons
         }
     }
     if (!reader.rewind()) {
-        result.outcome = Outcome::ReadError;
+        readFailed(result, reader);
         return result;
     }
 
@@ -72,45 +80,48 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, cons
             break;
         }
         const Read r = reader.next(&line);
-        if (r != Read::Line) {
-            result.outcome = r == Read::End ? Outcome::Complete : Outcome::ReadError;
-            break;
-        }
+        if (r == Read::Failed) readFailed(result, reader);
+        if (r != Read::Line) break;
         ++result.lines;
         if (reader.lastLineCut()) ++result.cutLines;
-        bool filled = false;
-        try {
-            filled = IsTextLine(line) && fillRecord(record, AsciiValues(line, layout.columnCount()), layout);
-        } catch (const xbase::Error&) {
-        }
-        if (!filled) {
-            record.drop();
+        if (!IsTextLine(line)) {
             result.outcome = Outcome::AnalysisError;
             break;
         }
         try {
+            fillRecord(record, AsciiValues(line, layout.columnCount()), layout);
+        } catch (const xbase::Error& e) {
+            record.drop();
+            result.outcome = Outcome::AnalysisError;
+            result.cause = ErrorText(e);
+            break;
+        }
+        try {
             table.post();
-        } catch (const xbase::Error&) {
+        } catch (const xbase::Error& e) {
             record.drop();
             result.outcome = Outcome::WriteError;
+            result.cause = ErrorText(e);
             break;
         }
         progress.recordDone();
     }
     result.cutValues = record.cutValues();
+    result.replacedCharacters = record.replacedCharacters();
     return result;
 }
 
 QString AsciiImportMessage(const AsciiImportResult& result)
 {
     const QString n = QString::number(result.lines);
+    const QString after = QStringLiteral(" after importing ") + n + QStringLiteral(" records.");
     switch (result.outcome) {
     case Outcome::ReadError:
-        return QStringLiteral("Unknown error reading ASCII file after importing ") + n + QStringLiteral(" records.");
+        return WithCause(QStringLiteral("Unknown error reading ASCII file") + after, result.cause);
     case Outcome::AnalysisError:
-        return QStringLiteral("Unknown error analyzing text line after importing ") + n + QStringLiteral(" records.");
+        return WithCause(QStringLiteral("Unknown error analyzing text line") + after, result.cause);
     case Outcome::WriteError:
-        return QStringLiteral("Unknown error writing to datafile after importing ") + n + QStringLiteral(" records.");
+        return WithCause(QStringLiteral("Unknown error writing to datafile") + after, result.cause);
     case Outcome::Cancelled:
         return QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.");
     case Outcome::Complete:
@@ -119,9 +130,11 @@ QString AsciiImportMessage(const AsciiImportResult& result)
     return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
 }
 
-QString AsciiImportCutMessage(const AsciiImportResult& result)
+QString AsciiImportNotes(const AsciiImportResult& result)
 {
     QStringList parts;
+    if (result.replacedCharacters > 0)
+        parts << QStringLiteral("%1 characters could not be stored and were replaced by ?.").arg(result.replacedCharacters);
     if (result.cutValues > 0)
         parts << QStringLiteral("%1 values were longer than their fields and were cut to fit.").arg(result.cutValues);
     if (result.cutLines > 0)

@@ -31,6 +31,11 @@ bool AsciiLineReader::open()
     return file_.open(QIODevice::ReadOnly) && rewind();
 }
 
+QString AsciiLineReader::errorText() const
+{
+    return file_.fileName() + QStringLiteral(": ") + file_.errorString();
+}
+
 bool AsciiLineReader::rewind()
 {
     buffer_.clear();

@@ -30,6 +30,8 @@ public:
     Read next(QString* line);
     // Whether the last line read had more than 2048 characters.
     bool lastLineCut() const { return cut_; }
+    // The file's name and what went wrong, after a failed open, rewind or read.
+    QString errorText() const;
 
 private:
     // Reads the next part of the file into the buffer; false at the end or on a failure.

@@ -4,6 +4,7 @@
 
 #include "data/AddressTable.h"
 #include "data/RecordText.h"
+#include "framework/Messages.h"
 #include "import/ImportRecord.h"
 #include "import/ImportTags.h"
 #include "xbase/Error.h"
@@ -27,10 +28,11 @@ bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
         } else if (column.sourceType == 'D') {
             if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
         } else if (const QString text = FieldText(source, source.field(n).name.c_str()); !text.isEmpty()) {
-            if (!record.put(column.match, text)) return false;
+            record.put(column.match, text);
         }
     }
-    return record.finish();
+    record.finish();
+    return true;
 }
 
 }  // namespace
@@ -99,9 +101,10 @@ DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source, const 
                 break;
             }
         }
-    } catch (const xbase::Error&) {
+    } catch (const xbase::Error& e) {
         record.drop();
         result.outcome = Outcome::Failed;
+        result.cause = ErrorText(e);
     }
     return result;
 }
@@ -112,7 +115,8 @@ QStringList DbfImportMessages(const DbfImportResult& result)
     if (result.outcome == Outcome::Cancelled)
         return {QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.")};
     QStringList messages;
-    if (result.outcome == Outcome::Failed) messages << QStringLiteral("Unknown error while importing.");
+    if (result.outcome == Outcome::Failed)
+        messages << WithCause(QStringLiteral("Unknown error while importing."), result.cause);
     messages << QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
     return messages;
 }

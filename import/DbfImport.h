@@ -36,6 +36,7 @@ struct DbfImportResult {
     enum class Outcome { Complete, Cancelled, Failed };
     Outcome outcome = Outcome::Complete;
     std::uint32_t records = 0;  // records imported
+    QString cause;              // the engine's text of a failure
 };
 
 // Drops the structural index (see DropProductionIndex), then appends a record for every
@@ -47,7 +48,7 @@ DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source, const 
                               const ImportHooks& hooks = {});
 
 // The messages that close the import, in order: "Unknown error while importing." after a
-// failure, then the count, e.g. "Import complete. Imported 12 records.".
+// failure (with its cause on a second line when there is one), then the count, e.g. "Import complete. Imported 12 records.".
 QStringList DbfImportMessages(const DbfImportResult& result);
 
 }  // namespace rp

@@ -1,5 +1,6 @@
 #include "import/ImportRecord.h"
 
+#include "data/FieldText.h"
 #include "data/RecordText.h"
 #include "import/ImportLayout.h"
 #include "xbase/Error.h"
@@ -13,23 +14,24 @@ void ImportRecord::begin()
     memo_.clear();
 }
 
-bool ImportRecord::put(const QString& caption, const QString& value)
+void ImportRecord::put(const QString& caption, const QString& value)
 {
-    const char* field = MatchedField(caption);
+    const QString storable = withUnstorableReplaced(value, &replaced_);
     if (caption == kMemoCaption) {
         if (!memo_.isEmpty()) memo_ += QStringLiteral("\r\n");
-        memo_ += value;
-        return true;
+        memo_ += storable;
+        return;
     }
+    const char* field = MatchedField(caption);
     // Windows-1252 holds one character a byte, so the width counts characters.
     const auto width = table_.field(table_.fieldNumber(field)).width;
-    if (static_cast<std::size_t>(value.size()) > width) ++cutValues_;
-    return SetFieldText(table_, field, value);
+    if (static_cast<std::size_t>(storable.size()) > width) ++cutValues_;
+    SetFieldText(table_, field, storable);
 }
 
-bool ImportRecord::finish()
+void ImportRecord::finish()
 {
-    return memo_.isEmpty() || SetMemoText(table_, "MEMO", memo_);
+    if (!memo_.isEmpty()) SetMemoText(table_, "MEMO", memo_);
 }
 
 void ImportRecord::drop()

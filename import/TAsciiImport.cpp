@@ -61,7 +61,7 @@ void TAsciiImport::ImportButtonClick()
     const AsciiImportResult result =
         ImportAsciiFile(addressTable().table(), path_, layout_, {[this](const QString& text) { setStatus(text); }, hooks()});
     QStringList messages{AsciiImportMessage(result)};
-    if (const QString cut = AsciiImportCutMessage(result); !cut.isEmpty()) messages << cut;
+    if (const QString notes = AsciiImportNotes(result); !notes.isEmpty()) messages << notes;
     endImport(messages);
 }
 

@@ -51,7 +51,8 @@ std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QSt
 
 bool OutsideZipRange(const std::string& zip, const std::string& low, const std::string& high)
 {
-    return zip < low || zip > high;
+    const std::string_view z(zip);
+    return z.substr(0, low.size()) < low || z.substr(0, high.size()) > high;
 }
 
 std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states, const std::string& indexPath,

@@ -27,7 +27,8 @@ inline constexpr const char* kStateZipIndexKey = "upper(LNAME)+upper(FNAME)";
 std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder, bool forEditing);
 
 // Whether a ZIP lies outside the range low..high, both ends included, comparing the stored
-// bytes as text: 14999-1234 lies above 14999, and 1499 lies between 10000 and 14999.
+// bytes as text, each end with as many characters of the ZIP as it has: 14999-1234 lies
+// within 10000..14999 (its 14999 is compared), and so does 1499, which is shorter.
 bool OutsideZipRange(const std::string& zip, const std::string& low, const std::string& high);
 
 struct StateZipHooks {

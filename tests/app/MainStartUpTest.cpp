@@ -22,7 +22,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt)
     EXPECT_EQ(ini().readString("MRU", "Item1"), file);
     EXPECT_EQ(ini().readString("MRU", "Item2"), "");
     EXPECT_EQ(shown.texts(), QStringList{kEmptyFileText});
-    EXPECT_EQ(w.windowTitle(), "Ravenpost for Windows - " + file);
+    EXPECT_EQ(w.windowTitle(), "Ravenpost - " + file);
     EXPECT_EQ(w.size(), QSize(610, 450));
 
     // The empty file: Add only.
@@ -60,7 +60,7 @@ TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen)
     EXPECT_TRUE(w.recordPage()->noFilePanel()->isVisibleTo(&w));
     EXPECT_EQ(static_cast<QLabel*>(w.recordPage()->noFilePanel())->text(), "Please Open or Create a Ravenpost file");
     EXPECT_EQ(GetMRUList(ini()), QStringList{gone});
-    EXPECT_EQ(w.windowTitle(), "Ravenpost for Windows - " + gone);
+    EXPECT_EQ(w.windowTitle(), "Ravenpost - " + gone);
     EXPECT_FALSE(w.recordPage()->addButton->isVisibleTo(&w));
 }
 

@@ -29,5 +29,20 @@ TEST(FieldText, RefusesWhatTheCodePageCannotHold)
     EXPECT_EQ(toFieldBytes(QString::fromUtf8("Café €5")), std::string("Caf\xE9 \x80" "5"));
 }
 
+TEST(FieldText, ReplacesWhatTheCodePageCannotHoldByQuestionMarks)
+{
+    struct Case {
+        const char* text;
+        const char* stored;
+        std::uint32_t replaced;
+    };
+    for (const Case& c : {Case{"Café €5", "Café €5", 0}, Case{"Łódź", "?ód?", 2},
+                          Case{"a\U0001F600b", "a?b", 1}, Case{"\U0001F600\U0001F600", "??", 2}}) {
+        std::uint32_t replaced = 10;
+        EXPECT_EQ(withUnstorableReplaced(QString::fromUtf8(c.text), &replaced), QString::fromUtf8(c.stored)) << c.text;
+        EXPECT_EQ(replaced, 10 + c.replaced) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace rp

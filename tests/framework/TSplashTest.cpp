@@ -54,9 +54,7 @@ TEST(TSplash, AboutBoxShowsNameFamilyVersionAndOk)
     ApplicationVersion version(QStringLiteral("3.0"));
     TSplash about(TSplash::Kind::About);
     const QStringList texts = labelTexts(about);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Ravenpost")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("for Windows")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("Version 3.0")));
+    EXPECT_EQ(texts, (QStringList{"Ravenpost", "Version 3.0"}));
     const auto buttons = about.findChildren<QPushButton*>();
     ASSERT_EQ(buttons.size(), 1);
     EXPECT_EQ(buttons.front()->text(), QStringLiteral("OK"));
@@ -67,8 +65,7 @@ TEST(TSplash, StartScreenHasNoButtonsAndStaysOnTop)
 {
     TSplash splash(TSplash::Kind::StartScreen);
     const QStringList texts = labelTexts(splash);
-    EXPECT_TRUE(texts.contains(QStringLiteral("Ravenpost")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("for Windows")));
+    EXPECT_EQ(texts, (QStringList{"Ravenpost", TSplash::versionLine()}));
     EXPECT_TRUE(splash.findChildren<QPushButton*>().isEmpty());
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));

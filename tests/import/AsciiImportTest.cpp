@@ -1,5 +1,6 @@
 // Importing a text file into a real address file: the values stored, the closing message,
 // cancel and failures, and the tags built afresh afterwards.
+#include <QDir>
 #include <QStringList>
 
 #include "ImportTestSupport.h"
@@ -42,7 +43,7 @@ TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh)
                                LayoutOf({"Last", "First", "City", "Memo", "", "Memo"}));
     EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
     EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 4 records.");
-    EXPECT_EQ(AsciiImportCutMessage(result), "");
+    EXPECT_EQ(AsciiImportNotes(result), "");
     EXPECT_FALSE(table->hasStructuralIndex());
     ASSERT_EQ(table->recordCount(), 5u);
 
@@ -79,7 +80,7 @@ TEST_F(AsciiImportTest, TooLongValuesAreCutAndCounted)
     EXPECT_EQ(field(2, "ZIP"), QString("12345-67890-12345").left(table->field(table->fieldNumber("ZIP")).width));
     EXPECT_EQ(result.cutValues, 3u);
     EXPECT_EQ(result.cutLines, 1u);
-    EXPECT_EQ(AsciiImportCutMessage(result),
+    EXPECT_EQ(AsciiImportNotes(result),
               "3 values were longer than their fields and were cut to fit.\r\n"
               "1 lines were longer than 2048 characters; the rest of those lines was not imported.");
 }
@@ -97,14 +98,40 @@ TEST_F(AsciiImportTest, CancelKeepsTheRecordsPostedSoFar)
     EXPECT_EQ(percents, (std::vector<int>{25, 50}));
 }
 
-TEST_F(AsciiImportTest, AnUnstorableCharacterStopsTheImportWithoutItsRecord)
+TEST_F(AsciiImportTest, CharactersTheFileCannotHoldAreStoredAsQuestionMarksInEveryEncoding)
 {
-    const auto result = import("Lee\nKo\xC5\x82o\nNext\n", LayoutOf({"Last"}));
-    EXPECT_EQ(AsciiImportMessage(result), "Unknown error analyzing text line after importing 2 records.");
-    EXPECT_EQ(shown.texts(), QStringList{QString::fromUtf8("The character \"ł\" cannot be stored in a Ravenpost file.")});
-    table->commit();
-    ASSERT_EQ(table->recordCount(), 2u);
-    EXPECT_EQ(field(2, "LNAME"), "Lee");
+    // One line each: UTF-8 with a byte order mark, Windows-1252, UTF-8, UTF-8 with an emoji in
+    // a memo, plain ASCII.
+    const auto result = import("\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA,Anna\n"
+                               "M\xFCller,J\xF6rg\n"
+                               "Dvo\xC5\x99\xC3\xA1k,Anton\n"
+                               "Smile,Sam,\xF0\x9F\x98\x80 hi\n"
+                               "Plain,Pat\n",
+                               LayoutOf({"Last", "First", "Memo"}));
+    EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
+    EXPECT_EQ(result.replacedCharacters, 4u);
+    EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 5 records.");
+    EXPECT_EQ(AsciiImportNotes(result), "4 characters could not be stored and were replaced by ?.");
+    EXPECT_TRUE(shown.texts().isEmpty());
+    ASSERT_EQ(table->recordCount(), 6u);
+    EXPECT_EQ(field(2, "LNAME"), QString::fromUtf8("?ód?"));
+    EXPECT_EQ(field(3, "LNAME"), QString::fromUtf8("Müller"));
+    EXPECT_EQ(field(3, "FNAME"), QString::fromUtf8("Jörg"));
+    EXPECT_EQ(field(4, "LNAME"), QString::fromUtf8("Dvo?ák"));
+    table->go(5);
+    EXPECT_EQ(MemoText(table.table(), "MEMO"), "? hi");
+    EXPECT_EQ(field(6, "LNAME"), "Plain");
+}
+
+TEST_F(AsciiImportTest, AFailedReadTellsTheFilesOwnCause)
+{
+    const QString folder = QString::fromStdString(dir.file("folder.txt"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    const auto result = ImportAsciiFile(table.table(), folder, LayoutOf({"Last"}));
+    EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::ReadError);
+    EXPECT_TRUE(AsciiImportMessage(result).startsWith(
+        "Unknown error reading ASCII file after importing 0 records.\r\n" + folder + ": "))
+        << AsciiImportMessage(result).toStdString();
 }
 
 TEST_F(AsciiImportTest, ABinaryLineStopsTheImportWithoutItsRecord)

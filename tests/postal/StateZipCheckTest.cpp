@@ -14,7 +14,9 @@ TEST(OutsideZipRangeTest, BothEndsIncludedAndTextOrder)
 {
     EXPECT_FALSE(OutsideZipRange("10000", "10000", "14999"));
     EXPECT_FALSE(OutsideZipRange("14999", "10000", "14999"));
-    EXPECT_TRUE(OutsideZipRange("14999-1234", "10000", "14999"));
+    EXPECT_FALSE(OutsideZipRange("14999-1234", "10000", "14999"));
+    EXPECT_TRUE(OutsideZipRange("15000-0001", "10000", "14999"));
+    EXPECT_TRUE(OutsideZipRange("09999-9999", "10000", "14999"));
     EXPECT_FALSE(OutsideZipRange("1499", "10000", "14999"));
     EXPECT_FALSE(OutsideZipRange("K1A 0B1", "K0A 0A0", "P9Z 9Z9"));
     EXPECT_TRUE(OutsideZipRange("H2X 1Y4", "K0A 0A0", "P9Z 9Z9"));
@@ -30,7 +32,7 @@ protected:
                             {"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"},
                             {"New York (IRS)", "NY", "00500", "00599"}});
         add({{"LNAME", "Adams"}, {"STATE", "NY"}, {"ZIP", "12345"}});
-        add({{"LNAME", "Baker"}, {"STATE", "NY"}, {"ZIP", "14999-1234"}});  // ZIP+4 past the end
+        add({{"LNAME", "Baker"}, {"STATE", "NY"}, {"ZIP", "15000-1234"}});  // ZIP+4 past the end
         add({{"LNAME", "Clark"}, {"STATE", "NY"}, {"ZIP", "10000"}});
         add({{"LNAME", "Dunn"}, {"STATE", "NY"}, {"ZIP", "00550"}});  // only the first NY row counts
         add({{"LNAME", "Evans"}, {"STATE", "ON"}, {"ZIP", "K1A 0B1"}});
