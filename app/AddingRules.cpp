@@ -2,32 +2,13 @@
 
 #include "data/FieldText.h"
 #include "data/RecordText.h"
+#include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Table.h"
 
 namespace rp {
 namespace {
-
-// Keeps the table's order and exact-match setting, put back when it goes, and its record, put
-// back on request (setting an order keeps the current record, so the two are independent).
-class PositionKeeper {
-public:
-    explicit PositionKeeper(xbase::Table& t)
-        : t_(t), recno_(t.recNo()), order_(t.order()), exact_(t.engine().settings.exact) {}
-    ~PositionKeeper()
-    {
-        t_.engine().settings.exact = exact_;
-        t_.setOrder(order_);
-    }
-    void restoreRecord() { t_.go(recno_); }
-
-private:
-    xbase::Table& t_;
-    std::uint32_t recno_;
-    int order_;
-    bool exact_;
-};
 
 bool seekKey(xbase::Table& table, const char* tag, const QString& key, bool exact)
 {
@@ -59,7 +40,7 @@ CarryValues ReadCarryValues(const xbase::Table& table)
 
 bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state)
 {
-    PositionKeeper keep(table);
+    TableRestore keep(table, TableRestore::Record::Leave);
     const bool found = seekKey(table, "ZIP", zip.toUpper(), false);
     if (found) {
         city = FieldText(table, "CITY");
@@ -77,7 +58,7 @@ QString DupNameKey(const QString& first, const QString& last)
 bool CheckDupName(xbase::Table& table, const QString& first, const QString& last)
 {
     if (first.isEmpty() || last.isEmpty()) return true;
-    PositionKeeper keep(table);
+    TableRestore keep(table, TableRestore::Record::Leave);
     if (!seekKey(table, "LNAME", DupNameKey(first, last), true)) {
         keep.restoreRecord();
         return true;

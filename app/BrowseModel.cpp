@@ -1,7 +1,7 @@
 #include "app/BrowseModel.h"
 
-#include "app/SavedPosition.h"
 #include "data/FieldText.h"
+#include "data/TableRestore.h"
 #include "xbase/Error.h"
 
 namespace rp {
@@ -123,7 +123,7 @@ const QStringList* BrowseModel::valuesOf(std::uint32_t recno) const
     if (!rows) return nullptr;
     QStringList values;
     try {
-        SavedPosition saved(rows->table());
+        TableRestore saved(rows->table());
         rows->table().go(recno);
         values = readValues();
     } catch (const xbase::Error&) {

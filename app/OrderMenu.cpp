@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
 
 namespace rp {
 
@@ -36,10 +37,10 @@ OrderMenu::OrderMenu(AddressTable& table, QWidget* parent)
         QAction* a = menu_->addAction(QString::fromLatin1(entries()[static_cast<std::size_t>(i)].caption));
         a->setCheckable(true);
         group_->addAction(a);
-        connect(a, &QAction::triggered, this, [this, i] {
-            SetMenuOrder(i);
-            emit orderPicked(i);
-        });
+        connect(a, &QAction::triggered, this, Guarded([this, i] {
+                    SetMenuOrder(i);
+                    emit orderPicked(i);
+                }));
     }
     action(kLastNameEntry)->setChecked(true);
 }

@@ -7,6 +7,7 @@
 #include "app/SideFiles.h"
 #include "app/SingleInstance.h"
 #include "app/TRVPMain.h"
+#include "framework/GuardedApplication.h"
 #include "framework/Messages.h"
 #include "framework/TSplash.h"
 #include "framework/WhatsThisMenu.h"
@@ -16,7 +17,7 @@ namespace rp {
 
 int RunRavenpost(int argc, char** argv)
 {
-    QApplication app(argc, argv);
+    GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravenpost"));
     WhatsThisMenu whatsThis;
     app.installEventFilter(&whatsThis);

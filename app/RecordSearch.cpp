@@ -1,40 +1,13 @@
 #include "app/RecordSearch.h"
 
-#include <cstdint>
-
 #include "app/DateText.h"
 #include "data/FieldText.h"
+#include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "xbase/Ascii.h"
 #include "xbase/Table.h"
 
 namespace rp {
-namespace {
-
-// Sets exact matching and soft seek for one seek and puts them back however it ends.
-class SeekSettings {
-public:
-    explicit SeekSettings(xbase::Settings& settings)
-        : settings_(settings), exact_(settings.exact), softSeek_(settings.softSeek)
-    {
-        settings_.exact = false;
-        settings_.softSeek = true;
-    }
-    SeekSettings(const SeekSettings&) = delete;
-    SeekSettings& operator=(const SeekSettings&) = delete;
-    ~SeekSettings()
-    {
-        settings_.exact = exact_;
-        settings_.softSeek = softSeek_;
-    }
-
-private:
-    xbase::Settings& settings_;
-    bool exact_;
-    bool softSeek_;
-};
-
-}  // namespace
 
 SearchKeyResult SearchKey(const QString& orderTag, const QString& input, const QString& dateFormat)
 {
@@ -52,10 +25,12 @@ SearchKeyResult SearchKey(const QString& orderTag, const QString& input, const Q
 bool SeekKeepingPlace(xbase::Table& table, const std::string& key)
 {
     if (table.order() == 0) return false;
-    const std::uint32_t home = table.recNo();
-    SeekSettings settings(table.engine().settings);
+    // Exact matching off and soft seek on for this seek only.
+    TableRestore restore(table, TableRestore::Record::Leave);
+    table.engine().settings.exact = false;
+    table.engine().settings.softSeek = true;
     if (table.seek(key)) return true;
-    table.go(home);
+    restore.restoreRecord();
     return false;
 }
 

@@ -5,7 +5,7 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "app/SavedPosition.h"
+#include "data/TableRestore.h"
 
 namespace rp {
 
@@ -18,7 +18,7 @@ std::uint32_t RowWindow::recordAt(int row)
 {
     if (row < 0 || row >= rows_) return 0;
     if (!serves(row)) {
-        SavedPosition saved(table_);
+        TableRestore saved(table_);
         // An approximate window that ran into an end before reaching the row has become
         // exact; the row is then counted from the nearest known place.
         if (!place(row, true)) place(row, false);
@@ -134,7 +134,7 @@ int RowWindow::rowOf(std::uint32_t recno)
         const int row = first_ + static_cast<int>(at - window_.begin());
         if (serves(row)) return row;
     }
-    SavedPosition saved(table_);
+    TableRestore saved(table_);
     if (!standOn(recno)) return -1;
     std::unordered_map<std::uint32_t, int> known;  // an exact window's records and their rows
     if (exact_)

@@ -16,14 +16,15 @@
 #include <QWhatsThis>
 
 #include "app/BrowseGrid.h"
-#include "app/CommandDialogs.h"
 #include "app/BrowseModel.h"
+#include "app/CommandDialogs.h"
 #include "app/DateText.h"
 #include "app/FilterPage.h"
 #include "app/OrderMenu.h"
 #include "app/RecordPage.h"
 #include "app/WindowPlacement.h"
 #include "framework/Background.h"
+#include "framework/ErrorReport.h"
 #include "framework/HelpViewer.h"
 #include "framework/Messages.h"
 #include "framework/TSplash.h"
@@ -73,31 +74,35 @@ TRVPMain::~TRVPMain()
 void TRVPMain::buildMenus()
 {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_->addAction(QStringLiteral("&Open"), this, &TRVPMain::OpenMenuClick);
-    fileMenu_->addAction(QStringLiteral("&New"), this, &TRVPMain::NewMenuClick);
+    fileMenu_->addAction(QStringLiteral("&Open"), this, Guarded(this, &TRVPMain::OpenMenuClick));
+    fileMenu_->addAction(QStringLiteral("&New"), this, Guarded(this, &TRVPMain::NewMenuClick));
     fileMenu_->addSeparator();
-    fileMenu_->addAction(QStringLiteral("&Preferences"), this, &TRVPMain::PreferencesMenuClick);
+    fileMenu_->addAction(QStringLiteral("&Preferences"), this,
+                         Guarded(this, &TRVPMain::PreferencesMenuClick));
     fileMenu_->addSeparator();
     addCommand(fileMenu_, Command::ImportDbf);
     addCommand(fileMenu_, Command::ImportAscii);
     fileMenu_->addSeparator();
-    rebuildIndexes_ = fileMenu_->addAction(QStringLiteral("&Rebuild Indexes"), this, &TRVPMain::RebuildIndexesMenuClick);
+    rebuildIndexes_ = fileMenu_->addAction(QStringLiteral("&Rebuild Indexes"), this,
+                                           Guarded(this, &TRVPMain::RebuildIndexesMenuClick));
     fileMenu_->addSeparator();
-    clone_ = fileMenu_->addAction(QStringLiteral("&Clone"), this, &TRVPMain::CloneMenuClick);
+    clone_ = fileMenu_->addAction(QStringLiteral("&Clone"), this,
+                                  Guarded(this, &TRVPMain::CloneMenuClick));
     fileMenu_->addSeparator();
     fileMenu_->addAction(QStringLiteral("E&xit"), this, &TRVPMain::close);
     mruSeparator_ = fileMenu_->addSeparator();
 
     orderMenu_ = new OrderMenu(table_, this);
     menuBar()->addMenu(orderMenu_->menu());
-    connect(orderMenu_, &OrderMenu::orderPicked, this, [this] {
-        reloadView();
-        if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
-        SetButtons();
-    });
+    connect(orderMenu_, &OrderMenu::orderPicked, this, Guarded([this] {
+                reloadView();
+                if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
+                SetButtons();
+            }));
 
     utilitiesMenu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
-    utilitiesMenu_->addAction(QStringLiteral("&Count Records"), this, &TRVPMain::CountRecordsMenuClick);
+    utilitiesMenu_->addAction(QStringLiteral("&Count Records"), this,
+                              Guarded(this, &TRVPMain::CountRecordsMenuClick));
     addCommand(utilitiesMenu_, Command::CountZipCodes);
     utilitiesMenu_->addSeparator();
     addCommand(utilitiesMenu_, Command::CheckStateZip);
@@ -122,7 +127,7 @@ void TRVPMain::addCommand(QMenu* menu, Command command)
 {
     const QString caption = PlanFor(command).caption;
     QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
-    connect(action, &QAction::triggered, this, [this, command] { RunCommand(command); });
+    connect(action, &QAction::triggered, this, Guarded([this, command] { RunCommand(command); }));
     commandActions_[command] = action;
 }
 
@@ -143,12 +148,14 @@ QWidget* TRVPMain::buildPages()
         pageButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]));
         pageButtons_[i]->setFocusPolicy(Qt::NoFocus);
         pageButtons_[i]->setAutoDefault(false);
-        connect(pageButtons_[i], &QPushButton::clicked, this, [this, i] {
-            if (editing_) return Beep();
-            if (i == 0) ChangeToRecord();
-            else if (i == 1) ChangeToBrowse();
-            else ChangeToFilter();
-        });
+        connect(pageButtons_[i], &QPushButton::clicked, this, Guarded([this, i] {
+                    if (editing_) return Beep();
+                    if (i == 0) ChangeToRecord();
+                    else if (i == 1)
+                        ChangeToBrowse();
+                    else
+                        ChangeToFilter();
+                }));
         pageRow->addWidget(pageButtons_[i]);
     }
     pageRow->addStretch();
@@ -157,10 +164,10 @@ QWidget* TRVPMain::buildPages()
     model_ = new BrowseModel(table_, [this](xbase::JulianDay d) { return FormatDate(d, prefs_.shortDateFmt); }, this);
     grid_ = new BrowseGrid;
     grid_->setModel(model_);
-    connect(grid_, &BrowseGrid::recordChosen, this, [this](std::uint32_t recno) {
-        table_->go(recno);
-        ChangeToRecord();
-    });
+    connect(grid_, &BrowseGrid::recordChosen, this, Guarded([this](std::uint32_t recno) {
+                table_->go(recno);
+                ChangeToRecord();
+            }));
     auto* browse = new QWidget;
     auto* browseLayout = new QVBoxLayout(browse);
     browsePrior_ = new QPushButton(QStringLiteral("<"));
@@ -176,7 +183,7 @@ QWidget* TRVPMain::buildPages()
     pages_->addWidget(browse);
     filter_ = new FilterPage;
     pages_->addWidget(filter_);
-    connect(filter_, &FilterPage::setNowRequested, this, &TRVPMain::SetNowClick);
+    connect(filter_, &FilterPage::setNowRequested, this, Guarded(this, &TRVPMain::SetNowClick));
 
     auto* exitButton = new QPushButton(QStringLiteral("Exit"));
     auto* helpButton = new QPushButton(QStringLiteral("Help"));
@@ -200,27 +207,37 @@ QWidget* TRVPMain::buildPages()
     layout->addLayout(pageRow);
     layout->addWidget(pages_, 1);
 
-    connect(record_->addButton, &QPushButton::clicked, this, &TRVPMain::AddButtonClick);
-    connect(record_->editButton, &QPushButton::clicked, this, &TRVPMain::EditButtonClick);
-    connect(record_->saveButton, &QPushButton::clicked, this, &TRVPMain::SaveButtonClick);
-    connect(record_->cancelButton, &QPushButton::clicked, this, &TRVPMain::CancelButtonClick);
-    connect(record_->deleteButton, &QPushButton::clicked, this, &TRVPMain::DeleteButtonClick);
-    connect(record_->searchButton, &QPushButton::clicked, this, &TRVPMain::SearchButtonClick);
-    connect(record_->searchMemoButton, &QPushButton::clicked, this, &TRVPMain::SearchMemoButtonClick);
-    connect(record_->findNextButton, &QPushButton::clicked, this, &TRVPMain::FindNextButtonClick);
+    connect(record_->addButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::AddButtonClick));
+    connect(record_->editButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::EditButtonClick));
+    connect(record_->saveButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::SaveButtonClick));
+    connect(record_->cancelButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::CancelButtonClick));
+    connect(record_->deleteButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::DeleteButtonClick));
+    connect(record_->searchButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::SearchButtonClick));
+    connect(record_->searchMemoButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::SearchMemoButtonClick));
+    connect(record_->findNextButton, &QPushButton::clicked, this,
+            Guarded(this, &TRVPMain::FindNextButtonClick));
     connect(record_->dialButton, &QPushButton::clicked, this, [this] {
         if (phoneDialer && hasCurrentRecord() && !editing_) phoneDialer(record_->field("PHONE")->text());
     });
     for (QPushButton* b : {record_->priorButton, browsePrior_})
-        connect(b, &QPushButton::clicked, this, &TRVPMain::PriorButtonClick);
+        connect(b, &QPushButton::clicked, this, Guarded(this, &TRVPMain::PriorButtonClick));
     for (QPushButton* b : {record_->nextButton, browseNext_})
-        connect(b, &QPushButton::clicked, this, &TRVPMain::NextButtonClick);
-    connect(record_, &RecordPage::fieldDoubleClicked, this, [this] {
-        if (!editing_ && hasCurrentRecord()) EditButtonClick();
-    });
-    connect(record_, &RecordPage::memoTyped, this, [this] {
-        if (!editing_ && record_->editButton->isVisible() && record_->editButton->isEnabled()) EditButtonClick();
-    });
+        connect(b, &QPushButton::clicked, this, Guarded(this, &TRVPMain::NextButtonClick));
+    connect(record_, &RecordPage::fieldDoubleClicked, this, Guarded([this] {
+                if (!editing_ && hasCurrentRecord()) EditButtonClick();
+            }));
+    connect(
+        record_, &RecordPage::memoTyped, this, Guarded([this] {
+            if (!editing_ && record_->editButton->isVisible() && record_->editButton->isEnabled())
+                EditButtonClick();
+        }));
     return central;
 }
 
@@ -306,9 +323,12 @@ void TRVPMain::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (table_.isOpen()) table_->cancel();
+    // A file that cannot be written at the end is told; the program ends all the same.
+    ReportErrors([this] {
+        if (table_.isOpen()) table_->cancel();
+        table_.close();
+    });
     editing_ = false;
-    table_.close();
     event->accept();
 }
 

@@ -10,13 +10,14 @@
 #include "app/DateText.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
-#include "app/OrderMenu.h"
 #include "app/IniFile.h"
+#include "app/OrderMenu.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
 #include "app/TPreferences.h"
 #include "app/TRVPMain.h"
 #include "data/AddressFile.h"
+#include "framework/ErrorReport.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"
 
@@ -116,10 +117,10 @@ void TRVPMain::UpdateMenuMRUList()
         actions[i]->deleteLater();
     }
     for (const QString& path : GetMRUList(IniFile(iniPath()))) {
-        fileMenu_->addAction(path, this, [this, path] {
-            OpenRVWDBF(path);
-            SetButtons();
-        });
+        fileMenu_->addAction(path, this, Guarded([this, path] {
+                                 OpenRVWDBF(path);
+                                 SetButtons();
+                             }));
     }
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/RecordPage.h"
 #include "app/TRVPMain.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -47,7 +48,9 @@ bool TRVPMain::eventFilter(QObject* watched, QEvent* event)
     }
     if (applyTypingMode(watched, key)) return false;
     if (currentPage() != 0 || !record_->isAncestorOf(widget)) return false;
-    if (handleWindowKey(key)) return true;
+    bool handled = true;  // a key whose move failed goes no further
+    ReportErrors([&] { handled = handleWindowKey(key); });
+    if (handled) return true;
     if (widget == date && editing_ &&
         (key->key() == Qt::Key_Escape || (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier))) {
         date->setText(rememberedDate_);

@@ -11,6 +11,7 @@
 
 #include "app/RebuildIndexes.h"
 #include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
 
 namespace rp {
 namespace {
@@ -79,9 +80,12 @@ void TRVReindex::ReindexButtonClick()
 {
     setWorking(true);
     const auto status = [this](const QString& text) { showStatus(text); };
-    RebuildAddressIndexes(table_, progress_, status, [this](int value) { showGauge(value); });
-    gauge_->hide();
-    RebuildSideIndexes(table_.engine(), sideFolder_, status);
+    // A failure is told, and the window ends as after a rebuild: the command reopens the file.
+    ReportErrors([&] {
+        RebuildAddressIndexes(table_, progress_, status, [this](int value) { showGauge(value); });
+        gauge_->hide();
+        RebuildSideIndexes(table_.engine(), sideFolder_, status);
+    });
     gauge_->setValue(0);
     setWorking(false);
     progress_.reset();

@@ -14,6 +14,7 @@
 
 #include "envelopes/EnvelopeLayouts.h"
 #include "envelopes/SideRows.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
@@ -59,15 +60,16 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     grid_->setWhatsThis(QStringLiteral("Your envelope setups. Choose the one to print with."));
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { rowClicked(); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            Guarded([this] { rowClicked(); }));
 
     modify_ = MakeButton(QStringLiteral("Modify"), QStringLiteral("Changes the selected envelope setup."), setupBox);
     new_ = MakeButton(QStringLiteral("New"), QStringLiteral("Makes a new envelope setup from the selected one."),
                       setupBox);
     delete_ = MakeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the selected envelope setup."), setupBox);
-    connect(modify_, &QPushButton::clicked, this, [this] { ModifyButtonClick(); });
-    connect(new_, &QPushButton::clicked, this, [this] { NewButtonClick(); });
-    connect(delete_, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
+    connect(modify_, &QPushButton::clicked, this, Guarded([this] { ModifyButtonClick(); }));
+    connect(new_, &QPushButton::clicked, this, Guarded([this] { NewButtonClick(); }));
+    connect(delete_, &QPushButton::clicked, this, Guarded([this] { DeleteButtonClick(); }));
     auto* setupButtons = new QVBoxLayout;
     setupButtons->addWidget(modify_);
     setupButtons->addWidget(new_);
@@ -86,7 +88,8 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
     printerSetup_ = MakeButton(QStringLiteral("Printer Setup"),
                                QStringLiteral("Chooses the printer's paper source, paper and orientation."),
                                printerBox);
-    connect(printerSetup_, &QPushButton::clicked, this, [this] { PrinterSetupButtonClick(); });
+    connect(printerSetup_, &QPushButton::clicked, this,
+            Guarded([this] { PrinterSetupButtonClick(); }));
     auto* printerLayout = new QGridLayout(printerBox);
     printerLayout->addWidget(printerLine_, 0, 0);
     printerLayout->addWidget(sourceLine_, 1, 0);
@@ -99,8 +102,8 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
     previewButton_ = MakeButton(QStringLiteral("Preview"),
                                 QStringLiteral("Shows the envelope of the current record on screen."), this);
     cancel_ = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
-    connect(printNow_, &QPushButton::clicked, this, [this] { PrintNowButtonClick(); });
-    connect(previewButton_, &QPushButton::clicked, this, [this] { PreviewButtonClick(); });
+    connect(printNow_, &QPushButton::clicked, this, Guarded([this] { PrintNowButtonClick(); }));
+    connect(previewButton_, &QPushButton::clicked, this, Guarded([this] { PreviewButtonClick(); }));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makePointerHelpButton());
@@ -126,7 +129,7 @@ void TRVEnvelopes::showEvent(QShowEvent* event)
     Dialog::showEvent(event);
     if (activated_) return;
     activated_ = true;
-    FormActivate();
+    ReportErrors([this] { FormActivate(); });
 }
 
 void TRVEnvelopes::FormActivate()

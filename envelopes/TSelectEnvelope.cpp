@@ -12,6 +12,7 @@
 #include "envelopes/EnvelopeLayouts.h"
 #include "envelopes/SideRows.h"
 #include "envelopes/TEnvelopeEdit.h"
+#include "framework/ErrorReport.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
 
@@ -40,7 +41,7 @@ TSelectEnvelope::TSelectEnvelope(xbase::Table& sizes, const QString& envName, QW
     grid_->setWhatsThis(QStringLiteral("The envelope sizes. Choose one and press OK."));
     grid_->installEventFilter(this);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] { rowClicked(); });
+            Guarded([this] { rowClicked(); }));
 
     new_ = new QPushButton(QStringLiteral("New"), this);
     new_->setWhatsThis(QStringLiteral("Adds an envelope size of your own."));
@@ -52,10 +53,10 @@ TSelectEnvelope::TSelectEnvelope(xbase::Table& sizes, const QString& envName, QW
     ok_->setDefault(true);
     ok_->setWhatsThis(QStringLiteral("Takes the selected envelope size."));
     for (QPushButton* b : {new_, edit_, delete_}) b->setAutoDefault(false);
-    connect(new_, &QPushButton::clicked, this, [this] { NewButtonClick(); });
-    connect(edit_, &QPushButton::clicked, this, [this] { EditButtonClick(); });
-    connect(delete_, &QPushButton::clicked, this, [this] { DeleteButtonClick(); });
-    connect(ok_, &QPushButton::clicked, this, [this] { OkButtonClick(); });
+    connect(new_, &QPushButton::clicked, this, Guarded([this] { NewButtonClick(); }));
+    connect(edit_, &QPushButton::clicked, this, Guarded([this] { EditButtonClick(); }));
+    connect(delete_, &QPushButton::clicked, this, Guarded([this] { DeleteButtonClick(); }));
+    connect(ok_, &QPushButton::clicked, this, Guarded([this] { OkButtonClick(); }));
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(makePointerHelpButton());

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "framework/ReportCanvas.h"
 
@@ -63,11 +64,14 @@ void TPrintStatus::runJob()
     canvas.setStatusLine(1, QString());
     canvas.setStatusListener([this](const QString& text) { setStatus(text); });
     canvas_ = &canvas;
-    job_(canvas, [this, &canvas] { return keepGoing(canvas); });
+    // A job that fails is told, and ends as a cancelled one: its output is abandoned.
+    const bool ran =
+        ReportErrors([&] { job_(canvas, [this, &canvas] { return keepGoing(canvas); }); });
     canvas_ = nullptr;
+    if (!ran) canvas.abort();
 
     // A job whose output never started printed nothing, as if it had been cancelled.
-    const bool aborted = canvas.aborted() || canvas.pageNumber() == 0;
+    const bool aborted = !ran || canvas.aborted() || canvas.pageNumber() == 0;
     if (canvas.printing()) canvas.finish();
     if (aborted) outcome_ = PrintOutcome::Cancelled;
     else outcome_ = stopRequested_ ? PrintOutcome::Stopped : PrintOutcome::Completed;

@@ -1,11 +1,13 @@
 #include "import/DbfBrowseModel.h"
 
 #include "data/FieldText.h"
+#include "framework/ModelErrorReport.h"
 #include "xbase/Table.h"
 
 namespace rp {
 
-DbfBrowseModel::DbfBrowseModel(xbase::Table& table, QObject* parent) : QAbstractTableModel(parent), table_(table) {}
+DbfBrowseModel::DbfBrowseModel(xbase::Table& table, QObject* parent)
+    : QAbstractTableModel(parent), table_(table), errors_(new ModelErrorReport(this)) {}
 
 int DbfBrowseModel::rowCount(const QModelIndex& parent) const
 {
@@ -20,8 +22,12 @@ int DbfBrowseModel::columnCount(const QModelIndex& parent) const
 QVariant DbfBrowseModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
-    table_.go(static_cast<std::uint32_t>(index.row()) + 1);
-    return fromFieldBytes(table_.text(index.column() + 1));
+    return errors_->read(
+        [&]() -> QVariant {
+            table_.go(static_cast<std::uint32_t>(index.row()) + 1);
+            return fromFieldBytes(table_.text(index.column() + 1));
+        },
+        QVariant());
 }
 
 QVariant DbfBrowseModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -1,6 +1,7 @@
 #pragma once
 // The records of a DBF file for a browsing grid: one row per record in record order, one
-// column per field, each cell the field's text.
+// column per field, each cell the field's text. A cell that cannot be read stays empty; the
+// first such error is told once, after the paint.
 #include <QAbstractTableModel>
 
 namespace xbase {
@@ -8,6 +9,8 @@ class Table;
 }
 
 namespace rp {
+
+class ModelErrorReport;
 
 class DbfBrowseModel : public QAbstractTableModel {
     Q_OBJECT
@@ -21,6 +24,7 @@ public:
 
 private:
     xbase::Table& table_;
+    ModelErrorReport* errors_;
 };
 
 }  // namespace rp

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "import/ImportTags.h"
 
@@ -28,17 +29,17 @@ ImportDialog::ImportDialog(AddressTable& table, int helpTopic, const ImportDialo
     commands_ = new QWidget(this);
     select_ = new QPushButton(texts.selectCaption, commands_);
     select_->setWhatsThis(texts.selectHelp);
-    connect(select_, &QPushButton::clicked, this, &ImportDialog::SelectButtonClick);
+    connect(select_, &QPushButton::clicked, this, Guarded(this, &ImportDialog::SelectButtonClick));
     match_ = new QPushButton(QStringLiteral("Match Fields"), commands_);
     match_->setAutoDefault(false);
     match_->setEnabled(false);
     match_->setWhatsThis(texts.matchHelp);
-    connect(match_, &QPushButton::clicked, this, &ImportDialog::MatchButtonClick);
+    connect(match_, &QPushButton::clicked, this, Guarded(this, &ImportDialog::MatchButtonClick));
     import_ = new QPushButton(QStringLiteral("Import"), commands_);
     import_->setAutoDefault(false);
     import_->setEnabled(false);
     import_->setWhatsThis(texts.importHelp);
-    connect(import_, &QPushButton::clicked, this, &ImportDialog::ImportButtonClick);
+    connect(import_, &QPushButton::clicked, this, Guarded(this, &ImportDialog::ImportButtonClick));
     auto* commandRow = new QHBoxLayout(commands_);
     commandRow->setContentsMargins(0, 0, 0, 0);
     commandRow->addWidget(select_);

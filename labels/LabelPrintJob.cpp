@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include "data/AddressLayout.h"
+#include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
@@ -74,9 +75,10 @@ void LabelPrintJob::Preview(const LabelPrintRequest& request)
 
 void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode)
 {
+    // The filter, the order (ZIP when presorted), the record and the exact matching go back
+    // however the run ends.
+    const TableRestore restore(table_);
     const std::uint32_t recno = table_.eof() ? 0 : table_.recNo();
-    const std::string filter = table_.filter();
-    const int order = table_.order();
 
     chooseRecords(request, recno);
     if (request.presort && !presortDone_) presortDone_ = TSortBulkMail::run(table_, folder_, parent_);
@@ -87,10 +89,6 @@ void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode)
         }
         runStatusWindow(request, printMode);
     }
-
-    table_.setFilter(filter);
-    table_.setOrder(order);
-    if (recno > 0) table_.go(recno);
 }
 
 void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_t current)

@@ -2,7 +2,7 @@
 // Printing labels from the Print Labels dialog: chooses the records on the address table,
 // presorts them when asked, checks the paper, runs the print in the print status window (to
 // the selected printer, or recorded for the preview window) and restores the table's filter,
-// order and current record afterwards.
+// order, current record and exact matching afterwards, whichever way the run ends.
 #include <QString>
 #include <cstdint>
 #include <functional>

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "data/RecordText.h"
+#include "data/TableRestore.h"
 #include "framework/ReportCanvas.h"
 #include "labels/AddressBlock.h"
 #include "labels/BarSection.h"
@@ -24,22 +25,6 @@ QString RecordZipKey(const xbase::Table& table)
     const std::string_view key = ZipKey(zip);
     return QString::fromLatin1(key.data(), qsizetype(key.size()));
 }
-
-// Presort keys are sought by their beginning: exact matching is off while the run lasts.
-class ExactMatchingOff {
-public:
-    explicit ExactMatchingOff(xbase::Settings& settings) : settings_(settings), was_(settings.exact)
-    {
-        settings_.exact = false;
-    }
-    ~ExactMatchingOff() { settings_.exact = was_; }
-    ExactMatchingOff(const ExactMatchingOff&) = delete;
-    ExactMatchingOff& operator=(const ExactMatchingOff&) = delete;
-
-private:
-    xbase::Settings& settings_;
-    bool was_;
-};
 
 }  // namespace
 
@@ -66,7 +51,9 @@ void LabelPrintRun::usePresortList(QStringList lines)
 
 void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing)
 {
-    const ExactMatchingOff exactOff(table_.engine().settings);
+    // Presort keys are sought by their beginning: exact matching is off while the run lasts.
+    const TableRestore settings(table_, TableRestore::Record::Leave);
+    table_.engine().settings.exact = false;
     if (presort_) GetNextSortedZip();
     canvas.setFont(ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
     canvas.setMarginLeft(0);

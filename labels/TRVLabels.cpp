@@ -13,6 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "framework/ErrorReport.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 #include "labels/SideTableModel.h"
@@ -58,13 +59,14 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     grid_->setWordWrap(false);
     grid_->setMinimumSize(520, 180);
     grid_->setWhatsThis(QStringLiteral("Your label setups; the one chosen prints."));
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showTableRow(); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            Guarded([this] { showTableRow(); }));
     new_ = MakeButton(QStringLiteral("New"), QStringLiteral("Designs a new label setup, starting from the one chosen."), this);
     modify_ = MakeButton(QStringLiteral("Modify"), QStringLiteral("Changes the chosen label setup in the designer."), this);
     delete_ = MakeButton(QStringLiteral("Delete"), QStringLiteral("Removes the chosen label setup, after asking."), this);
-    connect(new_, &QPushButton::clicked, this, &TRVLabels::NewButtonClick);
-    connect(modify_, &QPushButton::clicked, this, &TRVLabels::ModifyButtonClick);
-    connect(delete_, &QPushButton::clicked, this, &TRVLabels::DeleteButtonClick);
+    connect(new_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::NewButtonClick));
+    connect(modify_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::ModifyButtonClick));
+    connect(delete_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::DeleteButtonClick));
     auto* setupBox = new QGroupBox(QStringLiteral("Select Label Setup"), this);
     auto* setupButtons = new QHBoxLayout;
     for (QPushButton* b : {new_, modify_, delete_}) setupButtons->addWidget(b);
@@ -97,7 +99,8 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
         filtered_->setEnabled(false);
         all_->setChecked(true);
     }
-    for (QRadioButton* b : {all_, filtered_, current_}) connect(b, &QRadioButton::clicked, this, &TRVLabels::RecordsChoiceClick);
+    for (QRadioButton* b : {all_, filtered_, current_})
+        connect(b, &QRadioButton::clicked, this, Guarded(this, &TRVLabels::RecordsChoiceClick));
     connect(startFromCurrent_, &QCheckBox::toggled, this, [this] { job_.clearPresort(); });
     auto* printBox = new QGroupBox(QStringLiteral("Print"), this);
     auto* copiesRow = new QHBoxLayout;
@@ -117,7 +120,8 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     connect(printers_, &QComboBox::activated, this, [this](int index) { catalog_.select(printers_->itemText(index)); });
     auto* printerSetup =
         MakeButton(QStringLiteral("Printer Setup"), QStringLiteral("Sets up the chosen printer."), this);
-    connect(printerSetup, &QPushButton::clicked, this, &TRVLabels::PrinterSetupButtonClick);
+    connect(printerSetup, &QPushButton::clicked, this,
+            Guarded(this, &TRVLabels::PrinterSetupButtonClick));
     auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
     auto* printerLayout = new QHBoxLayout(printerBox);
     printerLayout->addWidget(printers_, 1);
@@ -126,8 +130,8 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     printNow_ = MakeButton(QStringLiteral("Print Now"), QStringLiteral("Prints the labels."), this);
     preview_ = MakeButton(QStringLiteral("Preview"), QStringLiteral("Shows the labels as they will print."), this);
     auto* cancel = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
-    connect(printNow_, &QPushButton::clicked, this, &TRVLabels::PrintNowButtonClick);
-    connect(preview_, &QPushButton::clicked, this, &TRVLabels::PreviewButtonClick);
+    connect(printNow_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::PrintNowButtonClick));
+    connect(preview_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::PreviewButtonClick));
     connect(cancel, &QPushButton::clicked, this, &TRVLabels::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -160,7 +164,7 @@ void TRVLabels::showEvent(QShowEvent* event)
     Dialog::showEvent(event);
     if (activated_) return;
     activated_ = true;
-    FormActivate();
+    ReportErrors([this] { FormActivate(); });
 }
 
 void TRVLabels::FormActivate()

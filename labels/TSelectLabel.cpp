@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelFiles.h"
@@ -63,7 +64,8 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
     model_ = new SideTableModel(stocks_, gridColumns(), this);
     grid_->setModel(model_);
     grid_->resizeColumnsToContents();
-    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] { showTableRow(); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            Guarded([this] { showTableRow(); }));
 
     // Walk from the first row to the first whose description is the input name exactly.
     int row = model_->rowCount() - 1;
@@ -75,7 +77,7 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
     }
     selectRow(row);
 
-    connect(laser_, &QRadioButton::toggled, this, [this](bool on) { setDotMatrix(!on); });
+    connect(laser_, &QRadioButton::toggled, this, Guarded([this](bool on) { setDotMatrix(!on); }));
 
     auto* add = new QPushButton(QStringLiteral("New"), this);
     auto* edit = new QPushButton(QStringLiteral("Edit"), this);
@@ -89,9 +91,9 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
     cancel->setWhatsThis(QStringLiteral("Closes this window and keeps the label stock as it was."));
     ok->setDefault(true);
     for (QPushButton* b : {add, edit, remove, cancel}) b->setAutoDefault(false);
-    connect(add, &QPushButton::clicked, this, &TSelectLabel::NewButtonClick);
-    connect(edit, &QPushButton::clicked, this, &TSelectLabel::EditButtonClick);
-    connect(remove, &QPushButton::clicked, this, &TSelectLabel::DeleteButtonClick);
+    connect(add, &QPushButton::clicked, this, Guarded(this, &TSelectLabel::NewButtonClick));
+    connect(edit, &QPushButton::clicked, this, Guarded(this, &TSelectLabel::EditButtonClick));
+    connect(remove, &QPushButton::clicked, this, Guarded(this, &TSelectLabel::DeleteButtonClick));
     connect(ok, &QPushButton::clicked, this, &TSelectLabel::accept);
     connect(cancel, &QPushButton::clicked, this, &TSelectLabel::reject);
 

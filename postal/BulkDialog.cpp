@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -69,16 +70,9 @@ BulkHooks BulkDialog::hooks()
 bool BulkDialog::runBusy(const std::function<void()>& work)
 {
     setBusy(true);
-    QString failure;
-    try {
-        work();
-    } catch (const std::exception& e) {
-        failure = QString::fromLocal8Bit(e.what());
-    }
+    const bool ran = ReportErrors(work);
     setBusy(false);
-    if (failure.isEmpty()) return true;
-    messages().error(QStringLiteral("Error"), failure);
-    return false;
+    return ran;
 }
 
 bool BulkDialog::handlePendingInput()

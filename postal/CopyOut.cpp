@@ -9,8 +9,8 @@
 
 #include "data/AddressTable.h"
 #include "data/FieldText.h"
+#include "data/TableRestore.h"
 #include "postal/CopyTarget.h"
-#include "postal/TableRestore.h"
 #include "xbase/File.h"
 #include "xbase/Table.h"
 

@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "postal/TableRestore.h"
+#include "data/TableRestore.h"
 #include "xbase/Table.h"
 
 namespace rp {

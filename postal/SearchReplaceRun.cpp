@@ -3,31 +3,11 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "data/TableRestore.h"
 #include "xbase/Table.h"
 
 namespace rp {
 namespace {
-
-// Puts back the table's order and the engine's hiding of marked records.
-class ViewKeeper {
-public:
-    explicit ViewKeeper(xbase::Table& table)
-        : table_(table), order_(table.order()), hideDeleted_(table.engine().settings.hideDeleted)
-    {
-    }
-    ~ViewKeeper()
-    {
-        table_.engine().settings.hideDeleted = hideDeleted_;
-        table_.setOrder(order_);
-    }
-    ViewKeeper(const ViewKeeper&) = delete;
-    ViewKeeper& operator=(const ViewKeeper&) = delete;
-
-private:
-    xbase::Table& table_;
-    int order_;
-    bool hideDeleted_;
-};
 
 int Percent(std::uint32_t done, std::uint32_t total)
 {
@@ -44,7 +24,7 @@ ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceReques
     const std::size_t width = table.field(field).width;
     const xbase::Settings& settings = table.engine().settings;
 
-    const ViewKeeper keeper(table);
+    const TableRestore restore(table);
     table.setOrder(0);
     table.engine().settings.hideDeleted = false;
     const std::uint32_t total = table.visibleCount();

@@ -4,6 +4,7 @@
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
+#include "framework/ErrorReport.h"
 
 namespace rp {
 
@@ -25,7 +26,8 @@ StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent) : QWidge
         buttons_[i]->setToolTip(QString::fromLatin1(kinds[i].hint));
         buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") + QString::fromLatin1(kinds[i].hint).toLower() +
                                   QStringLiteral(" row of the grid."));
-        connect(buttons_[i], &QToolButton::clicked, this, [this, i] { move(static_cast<Move>(i)); });
+        connect(buttons_[i], &QToolButton::clicked, this,
+                Guarded([this, i] { move(static_cast<Move>(i)); }));
         row->addWidget(buttons_[i]);
     }
     row->addStretch();

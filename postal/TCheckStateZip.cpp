@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "postal/StateZipCheck.h"
 #include "postal/StateZipNavigator.h"
@@ -70,11 +71,12 @@ TCheckStateZip::TCheckStateZip(xbase::Table& table, const QString& programFolder
     progressBar()->hide();
 
     close_ = MakeButton(QStringLiteral("Close"), QStringLiteral("Closes the window."), this);
-    connect(close_, &QPushButton::clicked, this, &TCheckStateZip::CloseButtonClick);
+    connect(close_, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::CloseButtonClick));
     editTable_ = MakeButton(kEditCaption,
                             QStringLiteral("Shows the State/Province file for editing; click again to stop editing it."),
                             this);
-    connect(editTable_, &QPushButton::clicked, this, &TCheckStateZip::EditStateFileClick);
+    connect(editTable_, &QPushButton::clicked, this,
+            Guarded(this, &TCheckStateZip::EditStateFileClick));
     help_ = makeHelpButton();
     pointerHelp_ = makePointerHelpButton();
     cancel_ = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Stops the check after the record in hand."), this);
@@ -124,7 +126,8 @@ QWidget* TCheckStateZip::makeSetupPanel()
     check_ = new QPushButton(QStringLiteral("Perform Check Now"), panel);
     check_->setDefault(true);
     check_->setWhatsThis(QStringLiteral("Checks every record of the file against the State/Province file."));
-    connect(check_, &QPushButton::clicked, this, &TCheckStateZip::PerformCheckNowClick);
+    connect(check_, &QPushButton::clicked, this,
+            Guarded(this, &TCheckStateZip::PerformCheckNowClick));
 
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
@@ -150,11 +153,11 @@ QWidget* TCheckStateZip::makeResultsPanel()
     resultsGrid_->setMinimumWidth(720);
     auto* navigator = new StateZipNavigator(resultsGrid_, panel);
     auto* edit = MakeButton(QStringLiteral("Edit"), QStringLiteral("Starts editing the current record."), panel);
-    connect(edit, &QPushButton::clicked, this, &TCheckStateZip::EditButtonClick);
+    connect(edit, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::EditButtonClick));
     auto* save = MakeButton(QStringLiteral("Save"), QStringLiteral("Keeps the changes to the record."), panel);
-    connect(save, &QPushButton::clicked, this, &TCheckStateZip::SaveButtonClick);
+    connect(save, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::SaveButtonClick));
     auto* cancel = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Discards the changes to the record."), panel);
-    connect(cancel, &QPushButton::clicked, this, &TCheckStateZip::CancelEditClick);
+    connect(cancel, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::CancelEditClick));
 
     auto* row = new QHBoxLayout;
     row->addWidget(navigator);
@@ -179,14 +182,14 @@ QWidget* TCheckStateZip::makeTablePanel()
                                          "Click a field to change it; Insert adds a row at the end."),
                           panel);
     auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), stateGrid_, nullptr, nullptr, Qt::WidgetShortcut);
-    connect(insert, &QShortcut::activated, this, &TCheckStateZip::AppendStateRow);
+    connect(insert, &QShortcut::activated, this, Guarded(this, &TCheckStateZip::AppendStateRow));
     auto* navigator = new StateZipNavigator(stateGrid_, panel);
     auto* remove = MakeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the current row."), panel);
-    connect(remove, &QPushButton::clicked, this, &TCheckStateZip::DeleteButtonClick);
+    connect(remove, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::DeleteButtonClick));
     auto* save = MakeButton(QStringLiteral("Save"), QStringLiteral("Keeps the changes to the row."), panel);
-    connect(save, &QPushButton::clicked, this, &TCheckStateZip::SaveButtonClick);
+    connect(save, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::SaveButtonClick));
     auto* undo = MakeButton(QStringLiteral("Undo"), QStringLiteral("Discards the changes to the row."), panel);
-    connect(undo, &QPushButton::clicked, this, &TCheckStateZip::UndoButtonClick);
+    connect(undo, &QPushButton::clicked, this, Guarded(this, &TCheckStateZip::UndoButtonClick));
 
     auto* row = new QHBoxLayout;
     row->addWidget(navigator);

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -70,7 +71,8 @@ TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QW
     convert_ = new QPushButton(QStringLiteral("Convert"), this);
     convert_->setDefault(true);
     convert_->setWhatsThis(QStringLiteral("Converts the ticked fields of the chosen records to capitals."));
-    connect(convert_, &QPushButton::clicked, this, &TConvertToUppercase::ConvertButtonClick);
+    connect(convert_, &QPushButton::clicked, this,
+            Guarded(this, &TConvertToUppercase::ConvertButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
     cancel_->setWhatsThis(QStringLiteral("Closes the window; while converting, stops after the record in hand."));

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "framework/ErrorReport.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"
 
@@ -41,7 +42,8 @@ TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFold
     saveAs_ = new QPushButton(QStringLiteral("Save As..."), choices_);
     saveAs_->setAutoDefault(false);
     saveAs_->setWhatsThis(QStringLiteral("Chooses the file to copy the records to."));
-    connect(saveAs_, &QPushButton::clicked, this, &TCopyRecordsOut::SaveAsButtonClick);
+    connect(saveAs_, &QPushButton::clicked, this,
+            Guarded(this, &TCopyRecordsOut::SaveAsButtonClick));
     auto* nameRow = new QHBoxLayout;
     nameRow->addWidget(name_, 1);
     nameRow->addWidget(saveAs_);
@@ -61,7 +63,8 @@ TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFold
     copyNow_ = new QPushButton(QStringLiteral("Copy Now"), this);
     copyNow_->setEnabled(false);
     copyNow_->setWhatsThis(QStringLiteral("Copies the records of the current view to the chosen file."));
-    connect(copyNow_, &QPushButton::clicked, this, &TCopyRecordsOut::CopyNowButtonClick);
+    connect(copyNow_, &QPushButton::clicked, this,
+            Guarded(this, &TCopyRecordsOut::CopyNowButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
     cancel_->setWhatsThis(QStringLiteral("Closes the window; while copying, stops and keeps no copy."));

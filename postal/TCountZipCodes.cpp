@@ -8,6 +8,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "postal/ZipCount.h"
 
@@ -42,11 +43,11 @@ TCountZipCodes::TCountZipCodes(xbase::Table& table, QWidget* parent) : Dialog(pa
     preview_->setWhatsThis(QStringLiteral("Shows the report on the screen before printing."));
     setup_->setWhatsThis(QStringLiteral("Chooses the printer and its paper."));
     close_->setWhatsThis(QStringLiteral("Closes this window."));
-    connect(print_, &QPushButton::clicked, this, [this] { printClicked(false); });
-    connect(preview_, &QPushButton::clicked, this, [this] { printClicked(true); });
-    connect(setup_, &QPushButton::clicked, this, [this] {
-        if (printSetup) printSetup();
-    });
+    connect(print_, &QPushButton::clicked, this, Guarded([this] { printClicked(false); }));
+    connect(preview_, &QPushButton::clicked, this, Guarded([this] { printClicked(true); }));
+    connect(setup_, &QPushButton::clicked, this, Guarded([this] {
+                if (printSetup) printSetup();
+            }));
     connect(close_, &QPushButton::clicked, this, &TCountZipCodes::accept);
     auto* panelRow = new QHBoxLayout(panel_);
     panelRow->setContentsMargins(0, 0, 0, 0);
@@ -108,13 +109,15 @@ bool TCountZipCodes::DoTheSort()
     counted_ = false;
     lines_.clear();
     sinceEvents_.start();
-    const auto lines = CountZipCodes(
-        table_,
-        {[this](const QString& s) {
-             status_->setText(s);
-             status_->repaint();
-         },
-         [this] { return afterRecord(); }});
+    // A count that fails is told and ends as a cancelled one.
+    std::optional<QStringList> lines;
+    ReportErrors([&] {
+        lines = CountZipCodes(table_, {[this](const QString& s) {
+                                           status_->setText(s);
+                                           status_->repaint();
+                                       },
+                                       [this] { return afterRecord(); }});
+    });
     setCounting(false);
     busy_ = false;
     if (!lines) {

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -44,7 +45,8 @@ TDeleteRecords::TDeleteRecords(xbase::Table& table, const QString& userExpressio
     deleteNow_ = new QPushButton(QStringLiteral("Delete Now"), this);
     deleteNow_->setAutoDefault(false);
     deleteNow_->setWhatsThis(QStringLiteral("Deletes the chosen records at once, without asking again."));
-    connect(deleteNow_, &QPushButton::clicked, this, &TDeleteRecords::DeleteNowButtonClick);
+    connect(deleteNow_, &QPushButton::clicked, this,
+            Guarded(this, &TDeleteRecords::DeleteNowButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setDefault(true);
     cancel_->setWhatsThis(QStringLiteral("Closes the window without deleting anything."));

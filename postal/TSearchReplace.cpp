@@ -17,6 +17,7 @@
 #include <exception>
 
 #include "data/RecordText.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "postal/SearchReplaceRun.h"
 #include "xbase/Table.h"
@@ -65,7 +66,8 @@ TSearchReplace::TSearchReplace(xbase::Table& table, bool filterSet, QWidget* par
     replace_ = new QPushButton(QStringLiteral("Replace Now"), this);
     replace_->setDefault(true);
     replace_->setWhatsThis(QStringLiteral("Describes the change and, once you agree, makes it in every record chosen."));
-    connect(replace_, &QPushButton::clicked, this, &TSearchReplace::ReplaceNowButtonClick);
+    connect(replace_, &QPushButton::clicked, this,
+            Guarded(this, &TSearchReplace::ReplaceNowButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
     cancel_->setWhatsThis(QStringLiteral("Closes this window without changing any record."));
@@ -96,7 +98,8 @@ QWidget* TSearchReplace::makeChoices(bool filterSet)
     field_ = new QComboBox(fieldGroup);
     for (const ReplaceableField& f : ReplaceableFields()) field_->addItem(f.displayName);
     field_->setWhatsThis(QStringLiteral("The field whose values are searched and replaced."));
-    connect(field_, &QComboBox::currentIndexChanged, this, &TSearchReplace::FieldChoiceChange);
+    connect(field_, &QComboBox::currentIndexChanged, this,
+            Guarded(this, &TSearchReplace::FieldChoiceChange));
     auto* fieldLayout = new QHBoxLayout(fieldGroup);
     fieldLayout->addWidget(field_);
     fieldLayout->addStretch();

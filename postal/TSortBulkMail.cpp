@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -53,7 +54,9 @@ void TSortBulkMail::FormActivate()
     PresortHooks hooks;
     hooks.status = [this](const QString& text) { status_->setText(text); };
     hooks.afterRecord = [this] { return afterRecord(); };
-    const PresortResult result = DoTheSort(table_, folder_, hooks);
+    // A presort that fails is told and ends the window as a failed one.
+    PresortResult result = PresortResult::Failed;
+    ReportErrors([&] { result = DoTheSort(table_, folder_, hooks); });
     completed_ = result == PresortResult::Done;
     const int code = DoneCheck() ? QDialog::Accepted : QDialog::Rejected;
     QMetaObject::invokeMethod(this, [this, code] { done(code); }, Qt::QueuedConnection);

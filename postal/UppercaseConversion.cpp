@@ -1,7 +1,7 @@
 #include "postal/UppercaseConversion.h"
 
 #include "data/AddressLayout.h"
-#include "postal/TableRestore.h"
+#include "data/TableRestore.h"
 #include "xbase/Table.h"
 
 namespace rp {

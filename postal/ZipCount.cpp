@@ -1,6 +1,7 @@
 #include "postal/ZipCount.h"
 
 #include "data/FieldText.h"
+#include "data/TableRestore.h"
 #include "postal/ZipTally.h"
 #include "xbase/Ascii.h"
 #include "xbase/Table.h"
@@ -40,31 +41,9 @@ QStringList ZipCountTally::lines(const QLocale& locale) const
     return out;
 }
 
-namespace {
-
-// Puts the table back on its order and record however the count ends.
-class OrderKeeper {
-public:
-    explicit OrderKeeper(xbase::Table& table) : table_(table), order_(table.order()), record_(table.recNo()) {}
-    ~OrderKeeper()
-    {
-        table_.setOrder(order_);
-        if (record_ > 0 && record_ <= table_.recordCount()) table_.go(record_);
-    }
-    OrderKeeper(const OrderKeeper&) = delete;
-    OrderKeeper& operator=(const OrderKeeper&) = delete;
-
-private:
-    xbase::Table& table_;
-    int order_;
-    std::uint32_t record_;
-};
-
-}  // namespace
-
 std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHooks& hooks, const QLocale& locale)
 {
-    const OrderKeeper keeper(table);
+    const TableRestore restore(table);
     const int zip = table.fieldNumber("ZIP");
     table.setOrder(0);
     table.goTop();

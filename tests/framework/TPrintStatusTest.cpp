@@ -6,10 +6,11 @@
 #include "framework/ScriptedMessages.h"
 #include "framework/TPrintStatus.h"
 
+#include <gtest/gtest.h>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
-#include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace rp {
 namespace {
@@ -131,6 +132,39 @@ TEST_F(PrintStatus, APreviewTheJobAbandonsIsCanceled)
     EXPECT_EQ(runToOk(window), "\rPreview Canceled!");
     EXPECT_EQ(window.outcome(), PrintOutcome::Cancelled);
     EXPECT_TRUE(log.aborted());
+}
+
+// A job that throws: the cause is told, the output started is abandoned, and the window ends
+// as cancelled, printing or previewing alike.
+TEST_F(PrintStatus, AJobThatFailsIsToldAndEndsCanceled) {
+    const struct {
+        bool preview;
+        QString final;
+    } cases[] = {{false, "\rPrint Canceled!"}, {true, "\rPreview Canceled!"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.final.toStdString());
+        ReportLog output;
+        shown.clear();
+        TPrintStatus window(
+            output,
+            rows(30,
+                 [](int, int row) {
+                     if (row == 12)
+                         throw std::runtime_error(
+                             "/data/RAVENP1.DBF: a record runs past the end of the file");
+                 }),
+            c.preview);
+        EXPECT_EQ(runToOk(window), c.final);
+        EXPECT_EQ(window.outcome(), PrintOutcome::Cancelled);
+        ASSERT_EQ(shown.shown().size(), 1u);
+        EXPECT_EQ(shown.shown()[0].kind, "error");
+        EXPECT_EQ(shown.shown()[0].caption, "Error");
+        EXPECT_EQ(shown.shown()[0].text,
+                  "/data/RAVENP1.DBF: a record runs past the end of the file");
+        EXPECT_EQ(output.textStrings().size(), 12);
+        EXPECT_TRUE(output.aborted());
+        EXPECT_FALSE(output.ended());
+    }
 }
 
 TEST_F(PrintStatus, AnotherReportBringsItsOwnTexts)

@@ -1,12 +1,13 @@
 // Printing labels as the Print Labels dialog asks: the records chosen, the start from the
 // current record, the presort with its reuse, the paper question, the table restored
 // afterwards, and one print through the "PDF file" printer.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
-#include <gtest/gtest.h>
+#include <filesystem>
 #include <memory>
 
 #include "app/AddressFileFixture.h"
@@ -19,6 +20,7 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheet.h"
 #include "postal/Presort.h"
+#include "xbase/Error.h"
 
 namespace rp {
 namespace {
@@ -121,6 +123,91 @@ TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges)
     job->clearPresort();
     job->Preview(presorted);
     EXPECT_EQ(previewed.size(), 11);
+}
+
+// The memo file cut short once the run has begun: the filter reads the memo of every record the
+// run visits, so the run meets the engine's error. The cause is told, the job ends cancelled
+// with nothing shown or written, and the table is as it was, the presort's ZIP order included.
+TEST_F(LabelPrintJobTest, AnEngineErrorInTheRunEndsItCanceledAndRestoresTheTable) {
+    table->deleteIndexes();
+    for (const char* name : {"Adams", "Baker", "Clark"})
+        add({{"LNAME", name}, {"ZIP", "12345"}, {"MEMO", "Met at the fair"}});
+    ASSERT_TRUE(CreateAddressTags(table));
+    table->setOrder("LNAME");
+    table->commit();
+    const std::string memoPath = table->memoPath();
+    job->showStatus = [this, memoPath, show = job->showStatus](TPrintStatus& status) {
+        std::filesystem::resize_file(memoPath,
+                                     512);  // the header only: every memo lies past the end
+        show(status);
+    };
+    const QString cause =
+        QString::fromStdString(memoPath) + ": memo at block %1 lies past the end of the file";
+    const QString pdf = folder() + "labels.pdf";
+    const std::string filter = table->filter() + " .AND. .NOT. \"secret\" $ MEMO";
+    const std::string kept = memoPath + ".kept";
+
+    const struct {
+        bool presort;
+        QStringList texts;
+        QString final;
+    } cases[] = {
+        // Printed: the first label is drawn, the next record's memo fails; the file goes.
+        {false, {cause.arg(9)}, "\rLabel Print Canceled!"},
+        // Previewed presorted: the separator's move to the top of the ZIP order fails.
+        {true, {kPresortOrderMessage, cause.arg(8)}, "\rLabel Preview Canceled!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.final.toStdString());
+        std::filesystem::copy_file(memoPath, kept,
+                                   std::filesystem::copy_options::overwrite_existing);
+        table->setFilter(filter);
+        engine.settings.exact = true;
+        const std::uint32_t baker = 2;
+        table->go(baker);
+        shown.clear();
+        finals.clear();
+
+        LabelPrintRequest r = request(LabelRecords::Filtered);
+        r.presort = c.presort;
+        if (c.presort) {
+            job->Preview(r);
+        } else {
+            dialogs.answerPrint({});
+            files.answer(pdf);
+            job->PrintNow(r);
+        }
+        EXPECT_EQ(shown.texts(), c.texts);
+        EXPECT_EQ(finals, QStringList{c.final});
+        EXPECT_TRUE(previewed.isEmpty());
+        EXPECT_FALSE(QFile::exists(pdf));
+        EXPECT_EQ(table->filter(), filter);
+        EXPECT_EQ(table->orderTagName(), "LNAME");
+        EXPECT_EQ(table->recNo(), baker);
+        EXPECT_TRUE(engine.settings.exact);
+        std::filesystem::copy_file(kept, memoPath,
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+}
+
+// A file without the ZIP tag: the presorted run fails as it sets the order, after the records
+// were chosen. The error goes on to the dialog's handler; the table is back as it was.
+TEST_F(LabelPrintJobTest, AFailureBeforeTheRunStillRestoresTheTable) {
+    table->deleteIndexes();
+    for (const char* name : {"Adams", "Baker", "Clark"}) add({{"LNAME", name}, {"ZIP", "12345"}});
+    table->createTag("LNAME", "UPPER(LNAME)");
+    table->setOrder("LNAME");
+    const std::string filter = "LNAME <> \"A\"";
+    table->setFilter(filter);
+    table->go(3);
+
+    LabelPrintRequest r = request(LabelRecords::All);
+    r.presort = true;
+    EXPECT_THROW(job->Preview(r), xbase::Error);
+    EXPECT_TRUE(finals.isEmpty());
+    EXPECT_EQ(table->filter(), filter);
+    EXPECT_EQ(table->orderTagName(), "LNAME");
+    EXPECT_EQ(table->recNo(), 3u);
 }
 
 TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned)

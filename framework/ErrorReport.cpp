@@ -1,0 +1,33 @@
+#include "framework/ErrorReport.h"
+
+#include <exception>
+
+#include "framework/Messages.h"
+
+namespace rp {
+
+QString CurrentErrorText() {
+    try {
+        throw;
+    } catch (const std::exception& e) {
+        return QString::fromLocal8Bit(e.what());
+    } catch (...) {
+        return QStringLiteral("An unknown error occurred.");
+    }
+}
+
+void ReportCurrentError() {
+    messages().error(kErrorCaption, CurrentErrorText());
+}
+
+bool ReportErrors(const std::function<void()>& work) {
+    try {
+        work();
+        return true;
+    } catch (...) {
+        ReportCurrentError();
+        return false;
+    }
+}
+
+}  // namespace rp

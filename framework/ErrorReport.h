@@ -1,0 +1,50 @@
+#pragma once
+// Where the program's work meets Qt's event loop (slots, timer callbacks, event handlers, item
+// models), an exception must go no further: Qt does not carry exceptions through its loop. The
+// work runs through ReportErrors, which shows the cause through Messages under "Error" (the
+// engine's text names the file and what went wrong) and lets the program go on.
+#include <QString>
+#include <functional>
+#include <type_traits>
+#include <utility>
+
+namespace rp {
+
+inline const QString kErrorCaption = QStringLiteral("Error");
+
+// The cause of the exception being handled (call only inside a catch block): the text of a
+// std::exception, a fixed text for anything else.
+QString CurrentErrorText();
+
+// Shows the cause of the exception being handled (call only inside a catch block).
+void ReportCurrentError();
+
+// Runs work; an exception it throws is shown and goes no further. False when one was thrown.
+bool ReportErrors(const std::function<void()>& work);
+
+// A callable made fit to be a slot: its exceptions are reported. It takes the signal's
+// arguments when it can use them.
+template <class Work>
+auto Guarded(Work work) {
+    return [work = std::move(work)](auto&&... args) {
+        ReportErrors([&] {
+            if constexpr (std::is_invocable_v<Work&, decltype(args)...>)
+                std::invoke(work, std::forward<decltype(args)>(args)...);
+            else
+                std::invoke(work);
+        });
+    };
+}
+
+// A member function of object as a guarded slot.
+template <class Object, class Method>
+auto Guarded(Object* object, Method method) {
+    return Guarded([object, method](auto&&... args) {
+        if constexpr (std::is_invocable_v<Method, Object*, decltype(args)...>)
+            std::invoke(method, object, std::forward<decltype(args)>(args)...);
+        else
+            std::invoke(method, object);
+    });
+}
+
+}  // namespace rp
