@@ -10,7 +10,7 @@ QString CurrentErrorText() {
     try {
         throw;
     } catch (const std::exception& e) {
-        return QString::fromLocal8Bit(e.what());
+        return ErrorText(e);
     } catch (...) {
         return QStringLiteral("An unknown error occurred.");
     }
