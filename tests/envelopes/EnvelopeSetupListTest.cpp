@@ -1,10 +1,7 @@
 // The setup list commands of the Print Envelope dialog on a real setup file.
 #include "EnvelopeFixture.h"
 
-#include <functional>
-
 #include "envelopes/EnvelopeSetupList.h"
-#include "envelopes/EnvelopeSizes.h"
 #include "envelopes/SideRows.h"
 
 namespace rp {
@@ -211,45 +208,6 @@ TEST_F(EnvelopeSetupListTest, TheListShowsDescriptionAndEnvelopeInRecordOrder) {
     EXPECT_EQ(model.index(1, 1).data().toString(), "Envelope #10");
     EXPECT_EQ(model.currentRow(), 1);
     EXPECT_EQ(setups->recNo(), 2u);  // refreshing keeps the current record
-}
-
-// A value the file refuses in a field after others were filled: the new setup or size is
-// dropped and the file keeps its records, with no blank one after them.
-TEST_F(EnvelopeSetupListTest, AFailingFieldCancelsTheNewRecord) {
-    struct Case {
-        const char* file;
-        std::function<void(xbase::Table&)> add;
-    };
-    const Case cases[] = {
-        {"RVPESU.DBF",
-         [](xbase::Table& t) {
-             EnvelopeSetupList list(t);
-             list.design = [](EnvelopeSetup& copy) {
-                 copy.position = 10000;  // POSITION holds 4 digits
-                 return true;
-             };
-             EXPECT_FALSE(list.New());
-         }},
-        {"RVPENVS.DBF",
-         [](xbase::Table& t) {
-             EnvelopeSize size{"Huge", "huge", 9.5, 100000, true};  // HEIGHT follows WIDTH
-             EXPECT_THROW(AppendEnvelopeSize(t, size), std::runtime_error);
-         }},
-    };
-    for (const Case& c : cases) {
-        auto table = open(c.file);
-        const std::uint32_t before = table->recordCount();
-        c.add(*table);
-        EXPECT_FALSE(table->editing()) << c.file;
-        table->goBottom();
-        table.reset();
-        table = open(c.file);
-        EXPECT_EQ(table->recordCount(), before) << c.file;
-        EXPECT_EQ(ListedRecords(*table).size(), before) << c.file;
-    }
-    ASSERT_EQ(messages.texts().size(), 1);
-    EXPECT_TRUE(messages.texts()[0].contains("The value 10000 does not fit field POSITION (N 4,0)"))
-        << messages.texts()[0].toStdString();
 }
 
 }  // namespace
