@@ -83,6 +83,31 @@ std::optional<QString> sectionOf(const QByteArray& line)
     return decode(text.mid(1, close - 1)).trimmed();
 }
 
+// A key as it is written to the file. What would make its line read as something else or its
+// key read back as another is written as "%" and the two hex digits of each of its UTF-8
+// bytes: "=" and line breaks anywhere, a leading "[" (a section heading) or ";" (a comment),
+// blanks at either end (dropped when read), and the escape "%" itself. Any other key is
+// written as it is.
+QString fileKey(const QString& key)
+{
+    const auto escaped = [&key](qsizetype i) {
+        const QChar c = key[i];
+        if (c == u'=' || c == u'%' || c == u'\r' || c == u'\n') return true;
+        if (c.isSpace() && (i == 0 || i == key.size() - 1)) return true;
+        return i == 0 && (c == u'[' || c == u';');
+    };
+    QString written;
+    for (qsizetype i = 0; i < key.size(); ++i) {
+        if (!escaped(i)) {
+            written += key[i];
+            continue;
+        }
+        for (const char byte : QString(key[i]).toUtf8())
+            written += QStringLiteral("%%1").arg(static_cast<uchar>(byte), 2, 16, QLatin1Char('0')).toUpper();
+    }
+    return written;
+}
+
 // The key and raw value of a "key=value" line; lines starting with ";" are comments.
 struct Entry {
     QString key;
@@ -106,6 +131,7 @@ struct Place {
 
 Place locate(const QList<QByteArray>& lines, const QString& section, const QString& key)
 {
+    const QString written = fileKey(key);
     Place place;
     int occurrence = 0;
     bool inSection = false;
@@ -117,7 +143,7 @@ Place locate(const QList<QByteArray>& lines, const QString& section, const QStri
         }
         const auto entry = inSection ? entryOf(lines[i]) : std::nullopt;
         if (!entry) continue;
-        if (sameName(entry->key, key)) {
+        if (sameName(entry->key, written)) {
             place.keyLine = i;
             return place;
         }
@@ -172,12 +198,12 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         if (updated == line) return;
         line = updated;
     } else if (place.insertAfter >= 0) {
-        file.lines.insert(place.insertAfter + 1, key.toUtf8() + '=' + valueBytes);
+        file.lines.insert(place.insertAfter + 1, fileKey(key).toUtf8() + '=' + valueBytes);
     } else {
         // A new section at the end, set off from what is above it by a blank line.
         if (!file.lines.isEmpty() && !file.lines.last().trimmed().isEmpty()) file.lines.append(QByteArray());
         file.lines.append('[' + section.toUtf8() + ']');
-        file.lines.append(key.toUtf8() + '=' + valueBytes);
+        file.lines.append(fileKey(key).toUtf8() + '=' + valueBytes);
     }
     saveLines(path_, file);
 }

@@ -6,6 +6,10 @@
 // and every write that changes something replaces it whole through a temporary file in the
 // same folder, so a crash never leaves half a file behind. Lines may end in CR LF or LF; written lines end in CR LF.
 //
+// Any text can be a key: what would break its line ("=" or a line break anywhere, a leading
+// "[" or ";", blanks at either end) is written in the file as "%" and hex digits, and so is
+// "%" itself; every other key stands in the file as given.
+//
 // Values are written as UTF-8 without a byte-order mark, so that any path the system allows
 // round-trips. A value that is not valid UTF-8 is read as Windows-1252, the code page of
 // files written by earlier versions of the program.

@@ -21,6 +21,7 @@
 #include "app/DateText.h"
 #include "app/FilterPage.h"
 #include "app/OrderMenu.h"
+#include "app/PdfFolderSetting.h"
 #include "app/RecordPage.h"
 #include "app/WindowPlacement.h"
 #include "framework/Background.h"
@@ -45,6 +46,7 @@ TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* pa
       printerCatalog_(PrinterCatalog::fromSystem())
 {
     printers = &printerCatalog_;
+    printerCatalog_.setPdfFolderMemory(PdfFolderSetting(iniPath()));
     setWindowTitle(QStringLiteral("Ravenpost"));
     buildMenus();
     setCentralWidget(buildPages());

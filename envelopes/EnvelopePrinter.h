@@ -32,6 +32,10 @@ public:
     // printer does not offer selects nothing: the printer keeps its current choice.
     void apply(const PrinterChoice& choice);
 
+    // The envelope itself as the paper: ENVWIDTH wide and ENVHEIGHT high as the page lies in
+    // the setup's orientation.
+    void useEnvelopeAsPaper(const EnvelopeSetup& setup);
+
 private:
     QList<QPageSize> papers();
 

@@ -3,6 +3,7 @@
 #include <QPrinter>
 
 #include "envelopes/EnvelopeRun.h"
+#include "framework/PrinterCatalog.h"
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
@@ -24,11 +25,11 @@ PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer, con
     return status.outcome();
 }
 
-PrintOutcome PrintEnvelopeOn(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,
+PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup, const AddressValues& address,
                              QWidget* parent)
 {
-    PrinterSurface surface(printer);
-    return RunEnvelopeJob(surface, printer, setup, address, false, parent);
+    const auto surface = catalog.jobSurface();
+    return RunEnvelopeJob(*surface, catalog.printer(), setup, address, false, parent);
 }
 
 PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,

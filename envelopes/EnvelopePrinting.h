@@ -14,6 +14,7 @@ class QWidget;
 
 namespace rp {
 
+class PrinterCatalog;
 class RecordedPages;
 class ReportSurface;
 
@@ -24,8 +25,8 @@ using EnvelopePreview = std::function<void(const RecordedPages& pages, const QSt
 PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer, const EnvelopeSetup& setup,
                             const AddressValues& address, bool preview, QWidget* parent);
 
-// To the printer, whose print dialog has been confirmed and job prepared.
-PrintOutcome PrintEnvelopeOn(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,
+// To the selected printer, whose print dialog has been confirmed.
+PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup, const AddressValues& address,
                              QWidget* parent);
 
 // Recorded as the printer would print it, then shown by the hook unless cancelled.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/FieldText.h"
+#include "data/PendingRecord.h"
 #include "labels/AddressContentsFields.h"
 #include "xbase/Table.h"
 
@@ -160,49 +161,43 @@ EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& t) {
 }
 
 void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
-    const bool wasEditing = t.editing() || t.appending();
-    try {
-        writeText(t, "DESCRIPT", s.descript);
-        writeText(t, "ENVNAME", s.envName);
-        t.setLogical("USERETURN", s.useReturn);
-        t.setLogical("USEMESSAGE", s.useMessage);
-        writeFloat(t, "RETTOP", s.retTop);
-        writeFloat(t, "RETLEFT", s.retLeft);
-        writeText(t, "RETFNAME", s.retFontName);
-        writeInt(t, "RETFSIZE", s.retFontSize);
-        t.setLogical("RETFBOLD", s.retFontBold);
-        t.setLogical("RETFITALIC", s.retFontItalic);
-        writeText(t, "RETLINE1", s.retLines[0]);
-        writeText(t, "RETLINE2", s.retLines[1]);
-        writeText(t, "RETLINE3", s.retLines[2]);
-        writeText(t, "RETLINE4", s.retLines[3]);
-        writeText(t, "RETLINE5", s.retLines[4]);
-        writeFloat(t, "MESSTOP", s.messTop);
-        writeFloat(t, "MESSLEFT", s.messLeft);
-        writeText(t, "MESSFNAME", s.messFontName);
-        writeInt(t, "MESSFSIZE", s.messFontSize);
-        t.setLogical("MESSFBOLD", s.messFontBold);
-        t.setLogical("MESSFITAL", s.messFontItalic);
-        writeText(t, "MESSTEXT", s.messText);
-        writeFloat(t, "DELTOP", s.delTop);
-        writeFloat(t, "DELLEFT", s.delLeft);
-        writeText(t, "DELFNAME", s.delFontName);
-        writeInt(t, "DELFSIZE", s.delFontSize);
-        t.setLogical("DELFBOLD", s.delFontBold);
-        t.setLogical("DELFITAL", s.delFontItalic);
-        t.setLogical("BARCODE", s.barcode);
-        WriteAddressContents(t, s.contents);
-        writeFloat(t, "ENVWIDTH", s.envWidth);
-        writeFloat(t, "ENVHEIGHT", s.envHeight);
-        writeInt(t, "ORIENT", s.orient);
-        writeInt(t, "FACING", s.facing);
-        writeInt(t, "POSITION", s.position);
-        t.post();
-    } catch (...) {
-        // An edit begun here is dropped; an append or edit of the caller's is left to it.
-        if (!wasEditing && t.editing() && !t.appending()) t.cancel();
-        throw;
-    }
+    const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
+    writeText(t, "DESCRIPT", s.descript);
+    writeText(t, "ENVNAME", s.envName);
+    t.setLogical("USERETURN", s.useReturn);
+    t.setLogical("USEMESSAGE", s.useMessage);
+    writeFloat(t, "RETTOP", s.retTop);
+    writeFloat(t, "RETLEFT", s.retLeft);
+    writeText(t, "RETFNAME", s.retFontName);
+    writeInt(t, "RETFSIZE", s.retFontSize);
+    t.setLogical("RETFBOLD", s.retFontBold);
+    t.setLogical("RETFITALIC", s.retFontItalic);
+    writeText(t, "RETLINE1", s.retLines[0]);
+    writeText(t, "RETLINE2", s.retLines[1]);
+    writeText(t, "RETLINE3", s.retLines[2]);
+    writeText(t, "RETLINE4", s.retLines[3]);
+    writeText(t, "RETLINE5", s.retLines[4]);
+    writeFloat(t, "MESSTOP", s.messTop);
+    writeFloat(t, "MESSLEFT", s.messLeft);
+    writeText(t, "MESSFNAME", s.messFontName);
+    writeInt(t, "MESSFSIZE", s.messFontSize);
+    t.setLogical("MESSFBOLD", s.messFontBold);
+    t.setLogical("MESSFITAL", s.messFontItalic);
+    writeText(t, "MESSTEXT", s.messText);
+    writeFloat(t, "DELTOP", s.delTop);
+    writeFloat(t, "DELLEFT", s.delLeft);
+    writeText(t, "DELFNAME", s.delFontName);
+    writeInt(t, "DELFSIZE", s.delFontSize);
+    t.setLogical("DELFBOLD", s.delFontBold);
+    t.setLogical("DELFITAL", s.delFontItalic);
+    t.setLogical("BARCODE", s.barcode);
+    WriteAddressContents(t, s.contents);
+    writeFloat(t, "ENVWIDTH", s.envWidth);
+    writeFloat(t, "ENVHEIGHT", s.envHeight);
+    writeInt(t, "ORIENT", s.orient);
+    writeInt(t, "FACING", s.facing);
+    writeInt(t, "POSITION", s.position);
+    t.post();
 }
 
 double RoundedTo3Decimals(float value) {
@@ -212,7 +207,9 @@ double RoundedTo3Decimals(float value) {
 FeedMethod DecodePosition(std::int32_t stored) {
     FeedMethod m;
     m.clockwise = stored > 9;
-    m.position = static_cast<FeedPosition>(m.clockwise ? stored - 10 : stored);
+    // A position outside Left, Right and Center reads as Center, the default.
+    const std::int32_t position = m.clockwise ? stored - 10 : stored;
+    if (position >= 0 && position <= 2) m.position = static_cast<FeedPosition>(position);
     return m;
 }
 

@@ -80,7 +80,8 @@ void WriteEnvelopeSetup(xbase::Table& setups, const EnvelopeSetup& setup);
 double RoundedTo3Decimals(float value);
 
 // The feed method's POSITION, taken apart: 0 Left, 1 Right, 2 Center, and whether
-// "Clockwise Rotation" is ticked (stored as 10 more).
+// "Clockwise Rotation" is ticked (stored as 10 more: any value from 10 up). Any other
+// position (below 0, 3 to 9, 13 and up) reads as Center.
 enum class FeedPosition { Left = 0, Right = 1, Center = 2 };
 struct FeedMethod {
     FeedPosition position = FeedPosition::Center;

@@ -2,8 +2,10 @@
 
 #include <QCoreApplication>
 #include <exception>
+#include <optional>
 
 #include "data/AddressTable.h"
+#include "data/PendingRecord.h"
 #include "envelopes/EnvelopeLayouts.h"
 #include "envelopes/SideRows.h"
 #include "framework/Messages.h"
@@ -43,11 +45,11 @@ bool EnvelopeSetupList::runDesigner(bool append) {
     bool saved = false;
     if (design && design(copy)) {
         try {
-            if (append) setups_.appendBlank();
+            std::optional<PendingRecord> added;
+            if (append) added.emplace(setups_, PendingRecord::Target::NewRecord);
             WriteEnvelopeSetup(setups_, copy);
             saved = true;
         } catch (const std::exception& e) {
-            if (setups_.editing() || setups_.appending()) setups_.cancel();
             ShowInformation(QString::fromStdString(e.what()));
         }
     }

@@ -5,6 +5,7 @@
 
 #include "data/AddressTable.h"
 #include "data/FieldText.h"
+#include "data/PendingRecord.h"
 #include "envelopes/EnvelopeLayouts.h"
 #include "envelopes/EnvelopeSetup.h"
 #include "envelopes/SideRows.h"
@@ -58,25 +59,16 @@ bool LocateEnvelopeSize(xbase::Table& sizes, const QString& name) {
 }
 
 void AppendEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
-    sizes.appendBlank();
-    try {
-        writeSize(sizes, size);
-        sizes.setLogical("USERDEF", true);
-        sizes.post();
-    } catch (...) {
-        sizes.cancel();
-        throw;
-    }
+    const PendingRecord added(sizes, PendingRecord::Target::NewRecord);
+    writeSize(sizes, size);
+    sizes.setLogical("USERDEF", true);
+    sizes.post();
 }
 
 void OverwriteEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
-    try {
-        writeSize(sizes, size);
-        sizes.post();
-    } catch (...) {
-        sizes.cancel();
-        throw;
-    }
+    const PendingRecord change(sizes, PendingRecord::Target::CurrentRecord);
+    writeSize(sizes, size);
+    sizes.post();
 }
 
 EnvelopeSize NewEnvelopeSizeTemplate() {

@@ -6,13 +6,18 @@ namespace {
 const QString byName = QString::fromLatin1(kEnvelopeByName);
 const QString bySize = QString::fromLatin1(kEnvelopeBySize);
 
+// The value remembered for the setup, else for its envelope; empty when neither is.
+QString Remembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind)
+{
+    const QString value = prefs.read(byName, kind + setup.descript.text());
+    return value.isEmpty() ? prefs.read(bySize, kind + setup.envName.text()) : value;
+}
+
 QString Recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind,
                const QString& current)
 {
-    QString value = prefs.read(byName, kind + setup.descript.text());
-    if (value.isEmpty()) value = prefs.read(bySize, kind + setup.envName.text());
-    if (value.isEmpty()) value = current;
-    return value;
+    const QString value = Remembered(prefs, setup, kind);
+    return value.isEmpty() ? current : value;
 }
 
 }  // namespace
@@ -28,6 +33,11 @@ PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeS
     const int orient = prefs.read(byName, QStringLiteral("ORIENT") + setup.descript.text()).trimmed().toInt(&isNumber);
     choice.orient = isNumber ? orient : current.orient;
     return choice;
+}
+
+bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup)
+{
+    return !Remembered(prefs, setup, QStringLiteral("PAPER")).isEmpty();
 }
 
 void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const PrinterChoice& current)

@@ -36,6 +36,9 @@ struct PrinterChoice {
 PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
                                   const PrinterChoice& current);
 
+// Whether a paper is remembered for the setup or for its envelope.
+bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup);
+
 // Stores the printer's current choice under the setup and under its envelope (SavePreferences).
 void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const PrinterChoice& current);
 

@@ -187,7 +187,7 @@ void TRVEnvelopes::DeleteButtonClick()
 void TRVEnvelopes::PrintNowButtonClick()
 {
     list_.readCurrent();
-    const bool confirmed = printDialogs().print(catalog_.printer());
+    const bool confirmed = catalog_.showPrintDialog(QStringLiteral("envelope.pdf"));
     SavePreferences();
     ShowPrinterInformation();
     if (!confirmed) return;
@@ -207,8 +207,7 @@ void TRVEnvelopes::DoPrint(bool printMode)
         PreviewEnvelope(catalog_.printer(), list_.current(), address, preview, this);
         return;
     }
-    if (!catalog_.prepareJob()) return;
-    PrintEnvelopeOn(catalog_.printer(), list_.current(), address, this);
+    PrintEnvelopeOn(catalog_, list_.current(), address, this);
 }
 
 void TRVEnvelopes::PrinterSetupButtonClick()
@@ -222,6 +221,8 @@ void TRVEnvelopes::PrinterSetupButtonClick()
 void TRVEnvelopes::LoadPreferences(const EnvelopeSetup& setup)
 {
     printer_.apply(RecallPrinterChoice(preferences_, setup, printer_.current()));
+    // A PDF of an envelope is the envelope, unless a paper was chosen for it.
+    if (catalog_.pdfSelected() && !PaperRemembered(preferences_, setup)) printer_.useEnvelopeAsPaper(setup);
     ShowPrinterInformation();
 }
 

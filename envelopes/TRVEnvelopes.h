@@ -42,7 +42,8 @@ public:
     void PreviewButtonClick();
     void PrinterSetupButtonClick();
 
-    // LoadPreferences: restores the printer memory of a setup and shows it.
+    // LoadPreferences: restores the printer memory of a setup and shows it. On "PDF file" with
+    // no paper remembered for the setup or its envelope, the envelope itself is the paper.
     void LoadPreferences(const EnvelopeSetup& setup);
     // SavePreferences: stores the printer's choice under the current setup.
     void SavePreferences();

@@ -1,8 +1,13 @@
 #include "framework/PrinterCatalog.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrinterInfo>
+#include <exception>
 
-#include "framework/FileChooser.h"
+#include "framework/Messages.h"
+#include "framework/PrintDialogs.h"
+#include "framework/PrinterSurface.h"
 
 namespace rp {
 
@@ -52,18 +57,32 @@ QPrinter& PrinterCatalog::printer()
     return *printer_;
 }
 
-bool PrinterCatalog::prepareJob()
+QString PrinterCatalog::pdfFolder() const
 {
-    if (!pdfSelected()) return true;
-    FileRequest request;
-    request.caption = QStringLiteral("Print to PDF File");
-    request.filter = QStringLiteral("PDF Files|*.pdf");
-    request.defaultSuffix = QStringLiteral("pdf");
-    request.confirmOverwrite = true;
-    const std::optional<QString> path = fileChooser().newFile(request);
-    if (!path) return false;
-    printer().setOutputFileName(*path);
-    return true;
+    const QString folder = pdfFolder_.read ? pdfFolder_.read() : QString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir() ? folder : QDir::homePath();
+}
+
+bool PrinterCatalog::showPrintDialog(const QString& pdfName)
+{
+    QPrinter& job = printer();
+    if (pdfSelected()) job.setOutputFileName(QDir(pdfFolder()).filePath(pdfName));
+    return printDialogs().print(job);
+}
+
+std::unique_ptr<PrinterSurface> PrinterCatalog::jobSurface()
+{
+    return std::make_unique<PrinterSurface>(printer(), [this](const QString& file) { rememberPdfFolder(file); });
+}
+
+void PrinterCatalog::rememberPdfFolder(const QString& file)
+{
+    if (!pdfFolder_.write) return;
+    try {
+        pdfFolder_.write(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
+    } catch (const std::exception& e) {
+        messages().error(QStringLiteral("Error"), QString::fromUtf8(e.what()));
+    }
 }
 
 }  // namespace rp

@@ -6,6 +6,19 @@
 #include "framework/ReportCanvas.h"
 
 namespace rp {
+namespace {
+
+// The paper's size in inches as exactly as Qt knows it. Qt keeps the inch sizes of the papers
+// it knows rounded to two decimals (an Envelope #10 of 4.125 inches as 4.12) but their points
+// exact; papers defined in millimetres convert exactly from those.
+QSizeF Inches(const QPageSize& size)
+{
+    if (size.definitionUnits() == QPageSize::Millimeter) return size.definitionSize() / 25.4;
+    if (size.id() == QPageSize::Custom && size.definitionUnits() == QPageSize::Inch) return size.definitionSize();
+    return QSizeF(size.sizePoints()) / 72.0;
+}
+
+}  // namespace
 
 void UsePrinterPaper(ReportCanvas& canvas, const QPrinter& printer)
 {
@@ -16,7 +29,7 @@ void UsePrinterPaper(ReportCanvas& canvas, const QPrinter& printer)
     case QPageSize::A5: canvas.setPaper(PaperKind::A5); return;
     default: break;
     }
-    const QSizeF inches = size.size(QPageSize::Inch);
+    const QSizeF inches = Inches(size);
     canvas.setCustomPaper(inches.width(), inches.height());
 }
 

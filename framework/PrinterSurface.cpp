@@ -1,17 +1,37 @@
 #include "framework/PrinterSurface.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
+#include <filesystem>
+#include <system_error>
+#include <utility>
 
+#include "framework/Messages.h"
 #include "framework/ReportOpPainter.h"
 
 namespace rp {
+namespace {
 
-PrinterSurface::PrinterSurface(QPrinter& printer) : printer_(printer) {}
+void ReportUnwritable(const QString& path, const QString& reason)
+{
+    messages().error(QStringLiteral("Error"), QStringLiteral("The file %1 cannot be written: %2")
+                                                  .arg(QDir::toNativeSeparators(path), reason));
+}
 
+}  // namespace
+
+PrinterSurface::PrinterSurface(QPrinter& printer, std::function<void(const QString& path)> fileWritten)
+    : printer_(printer), fileWritten_(std::move(fileWritten))
+{
+}
+
+// A job that did not reach its end (a failure on the way) leaves the file as it was.
 PrinterSurface::~PrinterSurface()
 {
     if (painter_.isActive()) painter_.end();
+    finishFile(false);
 }
 
 bool PrinterSurface::begin(const ReportPaper& paper)
@@ -23,7 +43,11 @@ bool PrinterSurface::begin(const ReportPaper& paper)
     page_ = 1;
     pagesPrinted_ = 0;
     pageOpen_ = false;
-    if (!painter_.begin(&printer_)) return false;
+    if (!startFile()) return false;
+    if (!painter_.begin(&printer_)) {
+        finishFile(false);
+        return false;
+    }
     if (inRange(page_)) startPrinterPage();
     return true;
 }
@@ -83,16 +107,58 @@ void PrinterSurface::end()
         }
         kept_.clear();
     }
-    painter_.end();
+    const bool finished = painter_.end();
+    if (!finished && !file_.isEmpty()) ReportUnwritable(file_, QStringLiteral("the document could not be finished"));
+    finishFile(finished);
 }
 
 void PrinterSurface::abort()
 {
     kept_.clear();
-    const bool abandoned = printer_.abort();
+    printer_.abort();
     if (painter_.isActive()) painter_.end();
-    // Output to a file that the engine could not abandon is removed, half-written as it is.
-    if (!abandoned && !printer_.outputFileName().isEmpty()) QFile::remove(printer_.outputFileName());
+    finishFile(false);
+}
+
+// The job's output goes to ".NAME.part" beside its file, made here so that a folder that
+// cannot take it is told before anything is drawn.
+bool PrinterSurface::startFile()
+{
+    file_ = printer_.outputFileName();
+    if (file_.isEmpty()) return true;
+    const QFileInfo info(file_);
+    QFile partial(info.dir().filePath(QStringLiteral(".%1.part").arg(info.fileName())));
+    if (!partial.open(QIODevice::WriteOnly)) {
+        ReportUnwritable(file_, partial.errorString());
+        file_.clear();
+        return false;
+    }
+    partial_ = partial.fileName();
+    printer_.setOutputFileName(partial_);
+    return true;
+}
+
+// A completed job's partial file replaces the file in one step (keeping the permissions the
+// file had); otherwise it is removed. The printer is left set to the file.
+void PrinterSurface::finishFile(bool completed)
+{
+    if (partial_.isEmpty()) return;
+    const QString file = std::exchange(file_, QString());
+    const QString partial = std::exchange(partial_, QString());
+    printer_.setOutputFileName(file);
+    if (!completed) {
+        QFile::remove(partial);
+        return;
+    }
+    if (QFile::exists(file)) QFile::setPermissions(partial, QFile::permissions(file));
+    std::error_code error;
+    std::filesystem::rename(QFileInfo(partial).filesystemFilePath(), QFileInfo(file).filesystemFilePath(), error);
+    if (error) {
+        QFile::remove(partial);
+        ReportUnwritable(file, QString::fromLocal8Bit(error.message()));
+        return;
+    }
+    if (fileWritten_) fileWritten_(file);
 }
 
 QPointF PrinterSurface::unprintableMargins() const

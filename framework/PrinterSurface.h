@@ -2,8 +2,12 @@
 // Paints a report on a QPrinter. The printer's print-dialog settings apply: only the pages
 // from fromPage() to toPage() are printed (all when fromPage() is 0), and when the printer
 // cannot make copies itself the pages are kept and sent copyCount() times, collated or not
-// as the printer says. An aborted job to a file leaves no file behind.
+// as the printer says. A job to a file (the "PDF file" printer) writes a partial file beside
+// it and puts that in the file's place only when the job completes: an aborted or failed job
+// leaves the file as it was.
 #include <QPainter>
+#include <QString>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -15,7 +19,8 @@ namespace rp {
 
 class PrinterSurface : public ReportSurface {
 public:
-    explicit PrinterSurface(QPrinter& printer);
+    // fileWritten is told the path of the file a completed job wrote.
+    explicit PrinterSurface(QPrinter& printer, std::function<void(const QString& path)> fileWritten = {});
     ~PrinterSurface() override;
 
     bool begin(const ReportPaper& paper) override;
@@ -34,8 +39,13 @@ private:
     void startPrinterPage();
     void openPrinterPage();
     void paint(const std::vector<ReportOp>& page);
+    bool startFile();
+    void finishFile(bool completed);
 
     QPrinter& printer_;
+    std::function<void(const QString& path)> fileWritten_;
+    QString file_;     // the file the job is for, while it runs
+    QString partial_;  // where the job writes it meanwhile
     QPainter painter_;
     int page_ = 0;
     int pagesPrinted_ = 0;

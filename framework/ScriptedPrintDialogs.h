@@ -16,10 +16,12 @@ public:
         int fromPage = 0;  // 0: every page
         int toPage = 0;
         int copies = 1;
+        QString outputFile = {};  // the output file typed over the one proposed; empty: kept
     };
     struct Shown {
-        QString dialog;  // "print" or "setup"
-        QString printer; // the printer's name as the dialog opened
+        QString dialog;      // "print" or "setup"
+        QString printer;     // the printer's name as the dialog opened
+        QString outputFile;  // the output file as the dialog opened
     };
 
     void answerPrint(const Answer& answer) { printAnswers_.push_back(answer); }

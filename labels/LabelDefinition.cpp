@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "data/FieldText.h"
+#include "data/PendingRecord.h"
 #include "framework/Messages.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
@@ -62,10 +63,10 @@ LabelDefinition ReadLabelDefinition(const xbase::Table& t)
 
 bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d)
 {
+    const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     QString refused;
     const auto description = toFieldBytes(d.description.left(kStockDescriptionWidth), &refused);
     if (!description) {
-        if (t.editing()) t.cancel();
         ShowInformation(unstorableMessage(refused));
         return false;
     }
@@ -91,7 +92,7 @@ bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d)
 
 bool AppendLabelDefinition(xbase::Table& t, const LabelDefinition& d)
 {
-    t.appendBlank();
+    const PendingRecord added(t, PendingRecord::Target::NewRecord);
     t.setLogical("USERDEF", true);
     return WriteLabelDefinition(t, d);
 }

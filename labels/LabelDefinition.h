@@ -48,8 +48,9 @@ LabelDefinition ReadLabelDefinition(const xbase::Table& stocks);
 // Stores every field of the definition into the current row (or the row being appended),
 // lengths rounded to 3 decimals, and posts. USERDEF is not touched. Returns false, storing
 // nothing, when the description holds a character the file cannot hold (the user is told).
+// Throws xbase::Error for a value the file refuses; an edit begun here is then cancelled.
 bool WriteLabelDefinition(xbase::Table& stocks, const LabelDefinition& definition);
-// Appends a row with the definition and USERDEF true.
+// Appends a row with the definition and USERDEF true; on a failure the table is as before.
 bool AppendLabelDefinition(xbase::Table& stocks, const LabelDefinition& definition);
 
 }  // namespace rp

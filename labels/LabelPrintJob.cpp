@@ -6,7 +6,6 @@
 #include "data/AddressLayout.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
-#include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
@@ -64,7 +63,7 @@ LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, Printer
 
 void LabelPrintJob::PrintNow(const LabelPrintRequest& request)
 {
-    if (!printDialogs().print(catalog_.printer()) || !catalog_.prepareJob()) return;
+    if (!catalog_.showPrintDialog(QStringLiteral("labels.pdf"))) return;
     DoPrint(request, true);
 }
 
@@ -121,8 +120,8 @@ void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool print
         run.PrintLabels(canvas, keepGoing);
     };
     if (printMode) {
-        PrinterSurface surface(printer);
-        TPrintStatus status(surface, job, false, parent_, LabelStatusTexts());
+        const auto surface = catalog_.jobSurface();
+        TPrintStatus status(*surface, job, false, parent_, LabelStatusTexts());
         showStatus(status);
         return;
     }

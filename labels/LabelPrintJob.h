@@ -44,8 +44,8 @@ public:
     // selected printer prints. Both must outlive the job.
     LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog, QWidget* parent);
 
-    // "Print Now": the print dialog, the job's preparation (the file of "PDF file"), then the
-    // print. Nothing when the user stops before the job.
+    // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print.
+    // Nothing when the user cancels the dialog.
     void PrintNow(const LabelPrintRequest& request);
     // "Preview": the labels recorded as the selected printer would print them, then shown.
     void Preview(const LabelPrintRequest& request);

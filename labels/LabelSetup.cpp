@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/FieldText.h"
+#include "data/PendingRecord.h"
 #include "framework/Messages.h"
 #include "labels/AddressContentsFields.h"
 #include "labels/LabelFiles.h"
@@ -134,6 +135,7 @@ float RoundTo3Decimals(float value) { return QString::fromStdString(fixed3(value
 
 bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
 {
+    const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     // Texts first: a text the code page cannot hold stops the write before anything changes.
     struct TextValue {
         const char* field;
@@ -150,7 +152,6 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
         QString refused;
         const auto encoded = toFieldBytes(texts[i].value->left(texts[i].bound), &refused);
         if (!encoded) {
-            if (t.editing()) t.cancel();
             ShowInformation(unstorableMessage(refused));
             return false;
         }

@@ -70,8 +70,9 @@ LabelSetup ReadLabelSetup(const xbase::Table& setups);
 
 // Puts the setup file into edit state on its current record (a record just appended stays in
 // insert state), stores every field, each float rounded to 3 decimals first, and posts.
-// Returns false, storing nothing (the edit or append is cancelled), when a text holds a
-// character the file cannot hold; the user has then been told.
+// Returns false, storing nothing, when a text holds a character the file cannot hold; the
+// user has then been told. Throws xbase::Error for a value the file refuses; an edit begun
+// here is then cancelled. A record the caller appended is the caller's to cancel.
 bool WriteLabelSetup(xbase::Table& setups, const LabelSetup& setup);
 
 // A float rounded to 3 decimal places: formatted fixed-point with 3 decimals and parsed back.

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "data/PendingRecord.h"
 #include "framework/Messages.h"
 #include "xbase/Table.h"
 
@@ -30,7 +31,7 @@ bool LabelSetupList::New(const LabelDesignerFn& designer)
     LabelSetup copy = ReadLabelSetup(setups_);
     copy.description = kUntitledLabelSetup;
     if (!designer(copy)) return false;
-    setups_.appendBlank();
+    const PendingRecord added(setups_, PendingRecord::Target::NewRecord);
     return WriteLabelSetup(setups_, copy);
 }
 

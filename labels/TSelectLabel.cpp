@@ -67,22 +67,21 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             Guarded([this] { showTableRow(); }));
 
-    // Walk from the first row to the first whose description is the input name exactly.
-    int row = model_->rowCount() - 1;
+    // Walk from the first row to the first whose description is the input name exactly; the
+    // walk ends after the last row when none is.
+    int row = -1;
     for (int r = 0; r < model_->rowCount(); ++r) {
         if (model_->index(r, 0).data().toString() == labelTypeName) {
             row = r;
             break;
         }
     }
-    selectRow(row);
-
     connect(laser_, &QRadioButton::toggled, this, Guarded([this](bool on) { setDotMatrix(!on); }));
 
     auto* add = new QPushButton(QStringLiteral("New"), this);
     auto* edit = new QPushButton(QStringLiteral("Edit"), this);
     auto* remove = new QPushButton(QStringLiteral("Delete"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = ok_ = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     add->setWhatsThis(QStringLiteral("Adds a label stock, starting from the one chosen."));
     edit->setWhatsThis(QStringLiteral("Changes the chosen label stock."));
@@ -113,6 +112,7 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
     layout->addLayout(printers);
     layout->addWidget(grid_, 1);
     layout->addLayout(buttons);
+    selectRow(row);
 }
 
 TSelectLabel::~TSelectLabel() = default;
@@ -151,10 +151,11 @@ void TSelectLabel::selectRow(int row)
     showTableRow();
 }
 
-// The table follows the list's current row; no row leaves it at its end.
+// The table follows the list's current row; no row leaves it at its end, and OK waits for one.
 void TSelectLabel::showTableRow()
 {
     const std::uint32_t recno = model_->recordAt(currentRow());
+    ok_->setEnabled(recno != 0);
     if (recno != 0) {
         if (stocks_.eof() || stocks_.recNo() != recno) stocks_.go(recno);
     } else if (!stocks_.eof()) {

@@ -1,9 +1,9 @@
 #pragma once
 // The "Select Label Definition" dialog over the open label definition file
 // RVPLBLS.DBF. On opening it restricts the list to the input printer type ("Dot Matrix" when it
-// is not "LJ") and stands on the row whose USERDESC equals the input label type name (on the
-// last row when none does). New, Edit and Delete change the file; after OK the table stands on
-// the chosen row, which the caller copies (TakeLabelStock).
+// is not "LJ") and stands on the row whose USERDESC equals the input label type name; when none
+// does, no row is chosen and OK stays disabled until one is. New, Edit and Delete change the
+// file; after OK the table stands on the chosen row, which the caller copies (TakeLabelStock).
 #include <functional>
 #include <memory>
 
@@ -51,6 +51,8 @@ public:
     QTableView* grid() const { return grid_; }
     QRadioButton* laserButton() const { return laser_; }
     QRadioButton* dotMatrixButton() const { return dotMatrix_; }
+    // Enabled while a row is chosen.
+    QPushButton* okButton() const { return ok_; }
 
 protected:
     // The Insert key is ignored in the list: rows are added with "New".
@@ -64,6 +66,7 @@ private:
     SideTableModel* model_;
     QTableView* grid_;
     QRadioButton *laser_, *dotMatrix_;
+    QPushButton* ok_;
 };
 
 // Opens RVPLBLS.DBF from the program folder (ending in a separator); null after the message

@@ -33,10 +33,9 @@ PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QS
 
 std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog, QWidget* parent)
 {
-    QPrinter& printer = catalog.printer();
-    if (!printDialogs().print(printer) || !catalog.prepareJob()) return std::nullopt;
-    PrinterSurface surface(printer);
-    return runReport(surface, printer, lines, false, parent);
+    if (!catalog.showPrintDialog(QStringLiteral("zip-count.pdf"))) return std::nullopt;
+    const auto surface = catalog.jobSurface();
+    return runReport(*surface, catalog.printer(), lines, false, parent);
 }
 
 PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog, const PreviewHook& preview,

@@ -20,8 +20,8 @@ class TCountZipCodes;
 // Shows recorded pages under a caption, modally; the pages live until it returns.
 using PreviewHook = std::function<void(const RecordedPages& pages, const QString& caption)>;
 
-// The print dialog on the selected printer, the job's preparation (the file of "PDF file"),
-// then the report in the print status window. Nothing when the user stopped before the job.
+// The print dialog on the selected printer ("zip-count.pdf" proposed for "PDF file"), then
+// the report in the print status window. Nothing when the user cancelled the dialog.
 std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog, QWidget* parent);
 
 // The report recorded as the selected printer would print it, in the print status window;

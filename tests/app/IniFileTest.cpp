@@ -117,6 +117,40 @@ TEST_F(IniFileTest, KeysWithBlanksAndHashRoundTrip)
     EXPECT_TRUE(bytes().contains("PRINTEREnvelope #10=HP LaserJet 4\r\n"));
 }
 
+TEST_F(IniFileTest, KeysThatWouldBreakTheirLineAreEscapedAndRoundTrip)
+{
+    struct Case {
+        QString key;
+        QByteArray line;  // as written
+    };
+    const Case cases[] = {
+        {"PRINTEREnvelope #10", "PRINTEREnvelope #10=v0"},
+        {"PRINTERA=B", "PRINTERA%3DB=v1"},
+        {"[Bin]", "%5BBin]=v2"},
+        {";Paper", "%3BPaper=v3"},
+        {" Lead", "%20Lead=v4"},
+        {"Trail\t", "Trail%09=v5"},
+        {"Line\r\nBreak", "Line%0D%0ABreak=v6"},
+        {"50% off", "50%25 off=v7"},
+        {"Mid [x]; y", "Mid [x]; y=v8"},
+    };
+    IniFile ini(path());
+    QByteArray expected = "[EnvelopeByName]\r\n";
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        ini.writeString("EnvelopeByName", cases[i].key, QStringLiteral("v%1").arg(i));
+        expected += cases[i].line + "\r\n";
+    }
+    EXPECT_EQ(bytes(), expected);
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(ini.readString("EnvelopeByName", cases[i].key), QStringLiteral("v%1").arg(i)) << i;
+    EXPECT_EQ(ini.readString("EnvelopeByName", "PRINTERA"), QString());
+    EXPECT_EQ(ini.readString("EnvelopeByName", "Trail"), QString());
+
+    ini.writeString("EnvelopeByName", "PRINTERA=B", "changed");
+    EXPECT_EQ(ini.readString("EnvelopeByName", "printera=b"), "changed");
+    EXPECT_EQ(bytes().count("PRINTERA%3DB="), 1);
+}
+
 TEST_F(IniFileTest, NonAsciiPathsRoundTripAsUtf8)
 {
     IniFile ini(path());

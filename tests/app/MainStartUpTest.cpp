@@ -1,9 +1,13 @@
 // Start-up, opening and creating files, recent files and Exit, driven through the window.
+#include <QDir>
 #include <QFile>
 #include <QMenu>
 
 #include "MainWindowFixture.h"
 #include "app/RecentFiles.h"
+#include "framework/PrinterSurface.h"
+#include "framework/ReportCanvas.h"
+#include "framework/ScriptedPrintDialogs.h"
 
 namespace rp {
 namespace {
@@ -120,6 +124,33 @@ TEST_F(MainWindowTest, ExitAsksFirst)
     EXPECT_EQ(shown.shown().back().text, "Exit now?");
     shown.answer(true);
     EXPECT_TRUE(w.close());
+}
+
+// The folder of the last PDF written lives in RAVENP.INI ([Printing] LastPdfFolder): the
+// window's printers propose it, and a completed PDF elsewhere replaces it.
+TEST_F(MainWindowTest, ThePdfFolderIsKeptInTheIniFile)
+{
+    const QString kept = path("pdfs");
+    ASSERT_TRUE(QDir().mkpath(kept));
+    ini().writeString("Printing", "LastPdfFolder", kept);
+    TRVPMain window(engine, folder());
+    PrinterCatalog& catalog = window.printerCatalog();
+    EXPECT_EQ(catalog.pdfFolder(), kept);
+
+    ScriptedPrintDialogs dialogs;
+    PrintDialogsScope scope(dialogs);
+    ASSERT_TRUE(catalog.select(PrinterCatalog::pdfPrinterName()));
+    dialogs.answerPrint({true, 0, 0, 1, path("count.pdf")});
+    ASSERT_TRUE(catalog.showPrintDialog("zip-count.pdf"));
+    EXPECT_EQ(dialogs.shown()[0].outputFile, kept + "/zip-count.pdf");
+    const auto surface = catalog.jobSurface();
+    ReportCanvas canvas(*surface);
+    ASSERT_TRUE(canvas.start());
+    canvas.println("one line");
+    canvas.finish();
+    EXPECT_TRUE(QFile::exists(path("count.pdf")));
+    const QString written = QDir::toNativeSeparators(QString::fromStdString(dir.path()));
+    EXPECT_EQ(ini().readString("Printing", "LastPdfFolder"), written);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // rounding and cutting on the way, and the feed method's stored form.
 #include "EnvelopeFixture.h"
 
+#include <limits>
+
 #include "envelopes/EnvelopeSetup.h"
 
 namespace rp {
@@ -120,6 +122,32 @@ TEST(EnvelopeSetupRecordTest, FeedPositionDecodesTheClockwiseChoice) {
     EXPECT_EQ(OrientationName(1), "Landscape");
     EXPECT_EQ(FacingName(0), "Up");
     EXPECT_EQ(FacingName(1), "Down");
+}
+
+TEST(EnvelopeSetupRecordTest, StoredPositionsOutsideTheirRangeReadAsCenter) {
+    struct Case {
+        std::int32_t stored;
+        FeedPosition position;
+        bool clockwise;
+    };
+    const Case cases[] = {
+        {std::numeric_limits<std::int32_t>::min(), FeedPosition::Center, false},
+        {-1, FeedPosition::Center, false},
+        {0, FeedPosition::Left, false},
+        {2, FeedPosition::Center, false},
+        {3, FeedPosition::Center, false},
+        {9, FeedPosition::Center, false},
+        {10, FeedPosition::Left, true},
+        {12, FeedPosition::Center, true},
+        {13, FeedPosition::Center, true},
+        {std::numeric_limits<std::int32_t>::max(), FeedPosition::Center, true},
+    };
+    for (const Case& c : cases) {
+        const FeedMethod decoded = DecodePosition(c.stored);
+        EXPECT_EQ(decoded.position, c.position) << c.stored;
+        EXPECT_EQ(decoded.clockwise, c.clockwise) << c.stored;
+        EXPECT_FALSE(PositionName(decoded.position).isEmpty()) << c.stored;
+    }
 }
 
 TEST(EnvelopeSetupRecordTest, FloatsAreRoundedTo3DecimalsForTheFile) {

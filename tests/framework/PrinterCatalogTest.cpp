@@ -1,15 +1,18 @@
 // The printer list with its built-in PDF printer, the print dialogs behind their interface,
-// and reports printed through the PDF printer with page ranges and copies.
+// and reports printed through the PDF printer with page ranges and copies, written in place
+// of the file only when complete.
 #include "framework/PrinterCatalog.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ScriptedFileChooser.h"
+#include "framework/ScriptedMessages.h"
 #include "framework/ScriptedPrintDialogs.h"
 
+#include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -66,29 +69,38 @@ TEST(PrinterCatalog, SettingsLastUntilDiscarded)
     EXPECT_EQ(catalog.printer().pageLayout().orientation(), QPageLayout::Portrait);
 }
 
-TEST(PrinterCatalog, ThePdfPrinterAsksForItsFile)
+// The print dialog of "PDF file" proposes the job's file in the folder of the last PDF
+// written while that folder exists, else in the home folder; the dialog's answer is final.
+TEST(PrinterCatalog, ThePrintDialogProposesTheJobsFileInTheLastPdfFolder)
 {
-    ScriptedFileChooser files;
-    FileChooserScope scope(files);
-    PrinterCatalog catalog({}, QString());
-    files.answer(std::nullopt);
-    EXPECT_FALSE(catalog.prepareJob());
-    files.answer(QStringLiteral("/tmp/report.pdf"));
-    EXPECT_TRUE(catalog.prepareJob());
-    EXPECT_EQ(catalog.printer().outputFileName(), QStringLiteral("/tmp/report.pdf"));
-    ASSERT_EQ(files.requests().size(), 2u);
-    EXPECT_EQ(files.requests()[0].filter, QStringLiteral("PDF Files|*.pdf"));
-    EXPECT_EQ(files.requests()[0].defaultSuffix, QStringLiteral("pdf"));
-    EXPECT_TRUE(files.requests()[0].confirmOverwrite);
-}
-
-TEST(PrinterCatalog, SystemPrintersNeedNoFileName)
-{
-    ScriptedFileChooser files;
-    FileChooserScope scope(files);
+    QTemporaryDir last;
+    QString remembered;
+    ScriptedPrintDialogs dialogs;
+    PrintDialogsScope scope(dialogs);
     PrinterCatalog catalog({QStringLiteral("Laser")}, QStringLiteral("Laser"));
-    EXPECT_TRUE(catalog.prepareJob());
-    EXPECT_TRUE(files.requests().empty());
+    catalog.setPdfFolderMemory({[&] { return remembered; }, {}});
+
+    dialogs.answerPrint({});
+    EXPECT_TRUE(catalog.showPrintDialog(QStringLiteral("labels.pdf")));
+    catalog.select(kPdf);
+    struct Case {
+        QString remembered;
+        QString proposed;
+    };
+    const Case cases[] = {
+        {QString(), QDir::home().filePath(QStringLiteral("labels.pdf"))},
+        {last.path(), last.filePath(QStringLiteral("labels.pdf"))},
+        {last.filePath(QStringLiteral("gone")), QDir::home().filePath(QStringLiteral("labels.pdf"))},
+    };
+    for (const Case& c : cases) {
+        remembered = c.remembered;
+        dialogs.answerPrint({false});
+        EXPECT_FALSE(catalog.showPrintDialog(QStringLiteral("labels.pdf")));
+    }
+    ASSERT_EQ(dialogs.shown().size(), 4u);
+    EXPECT_EQ(dialogs.shown()[0].outputFile, QString());
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(dialogs.shown()[i + 1].outputFile, cases[i].proposed) << i;
 }
 
 TEST(ScriptedPrintDialogs, AnswersGoIntoThePrinter)
@@ -178,85 +190,133 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        files.answer(dir.filePath(QStringLiteral("count.pdf")));
+        catalog.setPdfFolderMemory({[this] { return QDir::toNativeSeparators(dir.path()); },
+                                    [this](const QString& folder) { remembered << folder; }});
+    }
+
+    QString pdf() const { return dir.filePath(QStringLiteral("count.pdf")); }
+    // A confirmed print dialog on "count.pdf", then the job's surface.
+    std::unique_ptr<PrinterSurface> confirmedJob(const ScriptedPrintDialogs::Answer& answer = {})
+    {
+        dialogs.answerPrint(answer);
+        EXPECT_TRUE(catalog.showPrintDialog(QStringLiteral("count.pdf")));
+        return catalog.jobSurface();
+    }
+    QByteArray contents() const
+    {
+        QFile file(pdf());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;
-    ScriptedFileChooser files;
-    FileChooserScope filesScope{files};
     ScriptedPrintDialogs dialogs;
     PrintDialogsScope dialogsScope{dialogs};
+    ScriptedMessages shown;
+    MessagesScope messagesScope{shown};
     PrinterCatalog catalog{{}, QString()};
+    QStringList remembered;
 };
 
 TEST_F(PdfPrinting, ATwoPageReportMakesATwoPagePdf)
 {
-    dialogs.answerPrint({});
-    ASSERT_TRUE(printDialogs().print(catalog.printer()));
-    ASSERT_TRUE(catalog.prepareJob());
-    PrinterSurface surface(catalog.printer());
-    ReportCanvas canvas(surface);
+    const auto surface = confirmedJob();
+    ASSERT_EQ(dialogs.shown().size(), 1u);
+    EXPECT_EQ(dialogs.shown()[0].outputFile, pdf());
+    ReportCanvas canvas(*surface);
     EXPECT_DOUBLE_EQ(canvas.unprintableLeft(), 0);
     drawCountReport(canvas);
     EXPECT_EQ(canvas.pageNumber(), 2);
-    EXPECT_EQ(surface.pagesPrinted(), 2);
-    EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("count.pdf"))), 2);
+    EXPECT_EQ(surface->pagesPrinted(), 2);
+    EXPECT_EQ(pdfPages(pdf()), 2);
+    EXPECT_EQ(remembered, QStringList{QDir::toNativeSeparators(dir.path())});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
 }
 
 TEST_F(PdfPrinting, OnlyThePageRangeIsPrinted)
 {
-    dialogs.answerPrint({true, 2, 2, 1});
-    ASSERT_TRUE(printDialogs().print(catalog.printer()));
-    ASSERT_TRUE(catalog.prepareJob());
-    PrinterSurface surface(catalog.printer());
-    ReportCanvas canvas(surface);
+    const auto surface = confirmedJob({true, 2, 2, 1});
+    ReportCanvas canvas(*surface);
     drawCountReport(canvas);
-    EXPECT_EQ(surface.pagesPrinted(), 1);
-    EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("count.pdf"))), 1);
+    EXPECT_EQ(surface->pagesPrinted(), 1);
+    EXPECT_EQ(pdfPages(pdf()), 1);
 }
 
 TEST_F(PdfPrinting, CopiesArePrintedHereWhenThePrinterCannotMakeThem)
 {
-    dialogs.answerPrint({true, 0, 0, 3});
-    ASSERT_TRUE(printDialogs().print(catalog.printer()));
-    ASSERT_TRUE(catalog.prepareJob());
+    const auto surface = confirmedJob({true, 0, 0, 3});
     ASSERT_FALSE(catalog.printer().supportsMultipleCopies());
     catalog.printer().setCollateCopies(true);
-    PrinterSurface surface(catalog.printer());
-    ReportCanvas canvas(surface);
+    ReportCanvas canvas(*surface);
     drawCountReport(canvas);
-    EXPECT_EQ(surface.pagesPrinted(), 6);
-    EXPECT_EQ(pdfPages(dir.filePath(QStringLiteral("count.pdf"))), 6);
+    EXPECT_EQ(surface->pagesPrinted(), 6);
+    EXPECT_EQ(pdfPages(pdf()), 6);
 }
 
 TEST_F(PdfPrinting, TheDocumentHasThePaperOfTheReport)
 {
-    ASSERT_TRUE(catalog.prepareJob());
-    PrinterSurface surface(catalog.printer());
-    ReportCanvas canvas(surface);
+    const auto surface = confirmedJob();
+    ReportCanvas canvas(*surface);
     canvas.setCustomPaper(4.125, 9.5);
     canvas.setLandscape(true);
     ASSERT_TRUE(canvas.start());
     canvas.println(QStringLiteral("envelope"));
     canvas.finish();
-    QFile file(dir.filePath(QStringLiteral("count.pdf")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // An envelope 4.125 wide and 9.5 long printed landscape is 684 by 297 points.
     static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 684(\\.0*)? 297(\\.0*)?\\]"));
-    EXPECT_TRUE(QString::fromLatin1(file.readAll()).contains(mediaBox));
+    EXPECT_TRUE(QString::fromLatin1(contents()).contains(mediaBox));
 }
 
-TEST_F(PdfPrinting, AnAbortedJobLeavesNoFile)
+// The file in place is replaced only by a complete job: an aborted job, one that fails on the
+// way, and one whose folder cannot take it leave it byte for byte; none leaves a partial file.
+TEST_F(PdfPrinting, OnlyACompletedJobReplacesTheFile)
 {
-    ASSERT_TRUE(catalog.prepareJob());
-    PrinterSurface surface(catalog.printer());
-    ReportCanvas canvas(surface);
-    ASSERT_TRUE(canvas.start());
-    canvas.println(QStringLiteral("half"));
-    canvas.abort();
-    EXPECT_TRUE(canvas.aborted());
+    const QByteArray before = "%PDF-1.4 the earlier count\n";
+    {
+        QFile file(pdf());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    const auto draw = [](ReportCanvas& canvas) {
+        ASSERT_TRUE(canvas.start());
+        canvas.println(QStringLiteral("half"));
+    };
+    {
+        const auto surface = confirmedJob();
+        ReportCanvas canvas(*surface);
+        draw(canvas);
+        canvas.abort();
+        EXPECT_TRUE(canvas.aborted());
+        canvas.finish();
+    }
+    EXPECT_THROW(
+        {
+            const auto surface = confirmedJob();
+            ReportCanvas canvas(*surface);
+            draw(canvas);
+            throw std::runtime_error("a failure on the way");
+        },
+        std::runtime_error);
+    EXPECT_EQ(contents(), before);
+    EXPECT_TRUE(remembered.isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
+
+    const QString unwritable = dir.filePath(QStringLiteral("gone/count.pdf"));
+    const auto elsewhere = confirmedJob({true, 0, 0, 1, unwritable});
+    ReportCanvas failed(*elsewhere);
+    EXPECT_FALSE(failed.start());
+    EXPECT_EQ(shown.texts(), QStringList{"The file " + QDir::toNativeSeparators(unwritable) +
+                                         " cannot be written: No such file or directory"});
+    EXPECT_EQ(catalog.printer().outputFileName(), unwritable);
+
+    const auto surface = confirmedJob();
+    ReportCanvas canvas(*surface);
+    draw(canvas);
     canvas.finish();
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("count.pdf"))));
+    EXPECT_TRUE(contents().startsWith("%PDF"));
+    EXPECT_NE(contents(), before);
+    EXPECT_EQ(pdfPages(pdf()), 1);
+    EXPECT_EQ(remembered, QStringList{QDir::toNativeSeparators(dir.path())});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include "LabelSideFixture.h"
@@ -198,12 +199,33 @@ TEST_F(SelectLabelTest, OpensOnThePrinterTypeAndTheNamedStock)
 
     button(dialog, "OK")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
 
-    // Any printer type but "LJ" lists the dot matrix stock; an unknown name ends on the last row.
-    TSelectLabel other(*stocks, "Avery 5160", "");
-    EXPECT_TRUE(other.dotMatrixButton()->isChecked());
-    EXPECT_EQ(other.currentRow(), 2);
+TEST_F(SelectLabelTest, AnUnknownStockChoosesNoRowAndOkWaitsForOne)
+{
+    // Any printer type but "LJ" lists the dot matrix stock; the walk for an unknown name ends
+    // after the last row.
+    TSelectLabel dialog(*stocks, "Avery 5160", "");
+    EXPECT_TRUE(dialog.dotMatrixButton()->isChecked());
+    EXPECT_EQ(dialog.currentRow(), -1);
+    EXPECT_EQ(currentName(), "(end)");
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    dialog.okButton()->click();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+    dialog.selectRow(2);
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
     EXPECT_EQ(currentName(), "Avery 4030  Address,   0.94 x 3.50");
+    dialog.selectRow(-1);
+    EXPECT_FALSE(dialog.okButton()->isEnabled());
+    dialog.laserButton()->click();
+    EXPECT_TRUE(dialog.okButton()->isEnabled());
+    QTest::keyClick(&dialog, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue)

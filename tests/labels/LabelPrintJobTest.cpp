@@ -3,6 +3,7 @@
 // afterwards, and one print through the "PDF file" printer.
 #include <gtest/gtest.h>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -14,7 +15,6 @@
 #include "data/AddressLayout.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
-#include "framework/ScriptedFileChooser.h"
 #include "framework/ScriptedPrintDialogs.h"
 #include "framework/TPrintStatus.h"
 #include "labels/LabelPrintJob.h"
@@ -60,8 +60,6 @@ protected:
 
     ScriptedPrintDialogs dialogs;
     PrintDialogsScope dialogsScope{dialogs};
-    ScriptedFileChooser files;
-    FileChooserScope filesScope{files};
     PrinterCatalog catalog{{}, QString()};
     std::unique_ptr<LabelPrintJob> job;
     QStringList finals;
@@ -247,12 +245,17 @@ TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter)
     r.setup.zip = true;
     r.setup.barcode = true;
     r.copies = 2;
+    // "labels.pdf" in the folder of the last PDF, which is remembered again.
+    const QString outputFolder = QString::fromStdString(dir.path());
+    QString lastFolder = outputFolder;
+    catalog.setPdfFolderMemory({[&] { return lastFolder; }, [&](const QString& folder) { lastFolder = folder + "*"; }});
     const QString pdf = folder() + "labels.pdf";
     dialogs.answerPrint({});
-    files.answer(pdf);
     job->PrintNow(r);
     EXPECT_EQ(finals, QStringList{"\rLabel Print Completed!"});
     ASSERT_TRUE(QFile::exists(pdf));
+    EXPECT_EQ(dialogs.shown().back().outputFile, pdf);
+    EXPECT_EQ(lastFolder, QDir::toNativeSeparators(outputFolder) + "*");
 
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";

@@ -2,9 +2,13 @@
 // button states, Modify, New and Delete, and the list with its two columns.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "LabelSideFixture.h"
+#include "labels/LabelDefinition.h"
 #include "labels/LabelSetupList.h"
 #include "labels/SideTableModel.h"
+#include "xbase/Error.h"
 
 namespace rp {
 namespace {
@@ -134,6 +138,47 @@ TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSe
     EXPECT_EQ(visible(), 1);
     EXPECT_EQ(list.SetLabelButtons(), kAllOn);
     EXPECT_EQ(list.currentSetup(), expected);
+}
+
+// A value the file refuses in a field after others were filled: the new setup or stock is
+// dropped, and the file keeps its records, with no blank one after them.
+TEST_F(LabelSideTest, AFailingFieldCancelsTheNewRecord)
+{
+    struct Case {
+        const char* file;
+        const char* descriptionField;
+        std::function<void(xbase::Table&)> add;
+    };
+    const Case cases[] = {
+        {"RVPLSU.DBF", "DESCRIPT",
+         [](xbase::Table& t) {
+             LabelSetupList(t).New([](LabelSetup& s) {
+                 s.fontSize = 10000;  // FONTSIZE holds 4 digits
+                 return true;
+             });
+         }},
+        {"RVPLBLS.DBF", "USERDESC",
+         [](xbase::Table& t) {
+             LabelDefinition d;
+             d.description = QStringLiteral("Too many across");
+             d.across = 10000;  // NBRACROSS holds 4 digits
+             AppendLabelDefinition(t, d);
+         }},
+    };
+    for (const Case& c : cases) {
+        auto table = open(c.file);
+        const std::uint32_t before = table->recordCount();
+        table->go(before);
+        const std::string last = table->text(c.descriptionField);
+        EXPECT_THROW(c.add(*table), xbase::Error) << c.file;
+        EXPECT_FALSE(table->editing()) << c.file;
+        table->goBottom();
+        table.reset();
+        table = open(c.file);
+        EXPECT_EQ(table->recordCount(), before) << c.file;
+        table->go(before);
+        EXPECT_EQ(table->text(c.descriptionField), last) << c.file;
+    }
 }
 
 }  // namespace

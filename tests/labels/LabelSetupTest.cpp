@@ -6,6 +6,7 @@
 
 #include "LabelSideFixture.h"
 #include "data/FieldText.h"
+#include "data/PendingRecord.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
 
@@ -140,8 +141,10 @@ TEST_F(LabelSetupTest, AnUnstorableCharacterStoresNothing)
     const auto setups = emptySetups();
     LabelSetup s = DefaultLabelSetup();
     s.description = QStringLiteral("Łódź");
-    setups->appendBlank();
-    EXPECT_FALSE(WriteLabelSetup(*setups, s));
+    {
+        const PendingRecord added(*setups, PendingRecord::Target::NewRecord);
+        EXPECT_FALSE(WriteLabelSetup(*setups, s));
+    }
     EXPECT_FALSE(setups->editing());
     EXPECT_EQ(setups->recordCount(), 0u);
     EXPECT_EQ(messages.texts(), QStringList{unstorableMessage(QStringLiteral("Ł"))});

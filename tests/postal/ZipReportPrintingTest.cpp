@@ -4,12 +4,12 @@
 #include "app/AddressFileFixture.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
-#include "framework/ScriptedFileChooser.h"
 #include "framework/ScriptedPrintDialogs.h"
 #include "postal/TCountZipCodes.h"
 #include "postal/ZipReportPrinting.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPageSize>
@@ -73,6 +73,7 @@ protected:
     {
         AddressFileFixture::SetUp();
         ASSERT_TRUE(output.isValid());
+        catalog.setPdfFolderMemory({[this] { return output.path(); }, {}});
     }
 
     PreviewHook recordPreview()
@@ -86,11 +87,9 @@ protected:
         };
     }
 
-    QString pdfPath() const { return output.filePath(QStringLiteral("zipcount.pdf")); }
+    QString pdfPath() const { return output.filePath(QStringLiteral("zip-count.pdf")); }
 
     QTemporaryDir output;
-    ScriptedFileChooser files;
-    FileChooserScope filesScope{files};
     ScriptedPrintDialogs dialogs;
     PrintDialogsScope dialogsScope{dialogs};
     PrinterCatalog catalog{{}, QString()};
@@ -106,11 +105,11 @@ TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage)
     StatusButtonPresser presser(false);
     catalog.printer().setPageSize(QPageSize(QPageSize::Letter));  // as the set-up dialog would
     dialogs.answerPrint({});
-    files.answer(pdfPath());
     EXPECT_EQ(PrintZipCounts(countLines(300), catalog, nullptr), PrintOutcome::Completed);
     EXPECT_EQ(presser.finals, QStringList{"\rPrint Completed!"});
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].dialog, "print");
+    EXPECT_EQ(dialogs.shown()[0].outputFile, pdfPath());
     ASSERT_TRUE(QFile::exists(pdfPath()));
 
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
@@ -131,17 +130,15 @@ TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCan
 {
     dialogs.answerPrint({false});
     EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), std::nullopt);
-    EXPECT_TRUE(files.requests().empty());
-    dialogs.answerPrint({});
-    files.answer(std::nullopt);
-    EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), std::nullopt);
     EXPECT_FALSE(QFile::exists(pdfPath()));
 
     StatusButtonPresser presser(false);
-    dialogs.answerPrint({});
-    files.answer(output.filePath(QStringLiteral("no-such-folder/zipcount.pdf")));
+    const QString unwritable = output.filePath(QStringLiteral("no-such-folder/zip-count.pdf"));
+    dialogs.answerPrint({true, 0, 0, 1, unwritable});
     EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), PrintOutcome::Cancelled);
     EXPECT_EQ(presser.finals, QStringList{"\rPrint Canceled!"});
+    EXPECT_EQ(shown.texts(), QStringList{"The file " + QDir::toNativeSeparators(unwritable) +
+                                         " cannot be written: No such file or directory"});
 }
 
 TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown)
@@ -156,7 +153,6 @@ TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown)
     EXPECT_EQ(previewResolution, catalog.printer().resolution());
     EXPECT_EQ(previewPageSize, QSizeF(210 / 25.4, 297 / 25.4));
     EXPECT_TRUE(dialogs.shown().empty());
-    EXPECT_TRUE(files.requests().empty());
 }
 
 TEST_F(ZipReportPrinting, AStoppedPreviewShowsThePagesMadeSoFar)
@@ -202,7 +198,6 @@ TEST_F(ZipReportPrinting, TheCountWindowsButtonsPrintPreviewAndSetUp)
     EXPECT_EQ(previewPages, 1);
 
     dialogs.answerPrint({});
-    files.answer(pdfPath());
     window.printButton()->click();
     EXPECT_TRUE(QFile::exists(pdfPath()));
     EXPECT_EQ(presser.finals, (QStringList{"\rPreview Ready!", "\rPrint Completed!"}));

@@ -1,0 +1,14 @@
+#include "app/PdfFolderSetting.h"
+
+#include "app/IniFile.h"
+
+namespace rp {
+
+PdfFolderMemory PdfFolderSetting(const QString& iniPath) {
+    const QString section = QString::fromLatin1(kPrintingSection);
+    const QString key = QString::fromLatin1(kLastPdfFolderKey);
+    return {[=] { return IniFile(iniPath).readString(section, key); },
+            [=](const QString& folder) { IniFile(iniPath).writeString(section, key, folder); }};
+}
+
+}  // namespace rp
