@@ -171,8 +171,7 @@ TEST_F(LabelPrintJobTest, AnEngineErrorInTheRunEndsItCanceledAndRestoresTheTable
         if (c.presort) {
             job->Preview(r);
         } else {
-            dialogs.answerPrint({});
-            files.answer(pdf);
+            dialogs.answerPrint({.outputFile = pdf});
             job->PrintNow(r);
         }
         EXPECT_EQ(shown.texts(), c.texts);
