@@ -10,6 +10,7 @@
 #include "app/DateText.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
+#include "app/IndexRecoveryGauge.h"
 #include "app/IniFile.h"
 #include "app/OrderMenu.h"
 #include "app/RecentFiles.h"
@@ -57,7 +58,8 @@ void TRVPMain::StartUp()
 bool TRVPMain::OpenRVWDBF(const QString& path)
 {
     if (path.isEmpty()) return false;
-    const bool opened = OpenAddressFile(path, table_);
+    IndexRecoveryGauge gauge(this);
+    const bool opened = OpenAddressFile(path, table_, gauge.progress());
     OnOpenRVWFile(opened);
     if (opened) {
         try {

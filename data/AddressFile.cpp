@@ -8,7 +8,8 @@
 
 namespace rp {
 
-bool OpenAddressTable(const QString& path, AddressTable& table)
+bool OpenAddressTable(const QString& path, AddressTable& table, const xbase::ProgressFn& rebuildProgress,
+                      QString* cause)
 {
     table.close();
     if (!QFileInfo::exists(path)) {
@@ -18,23 +19,29 @@ bool OpenAddressTable(const QString& path, AddressTable& table)
     const QFileInfo info(path);
     for (int stateWidth : {20, 4}) {
         try {
-            table.open(info.path(), info.fileName());
-        } catch (const xbase::Error&) {
+            table.open(info.path(), info.fileName(), rebuildProgress);
+        } catch (const xbase::Error& e) {
             table.close();
+            if (cause) *cause = ErrorText(e);
             continue;
         }
+        if (table->indexRebuiltAtOpen())
+            ShowInformation(QStringLiteral("The file ") + path +
+                            QStringLiteral(" was not closed properly. Its indexes have been rebuilt."));
         if (HasAddressLayout(table.table(), stateWidth)) return true;
         table.close();
     }
     return false;
 }
 
-bool OpenAddressFile(const QString& path, AddressTable& table)
+bool OpenAddressFile(const QString& path, AddressTable& table, const xbase::ProgressFn& rebuildProgress)
 {
-    if (!OpenAddressTable(path, table)) {
-        ShowInformation(QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
-                        QStringLiteral(" * May not an Ravenpost file.\r\n") +
-                        QStringLiteral(" * May be in use by another program or user"));
+    QString cause;
+    if (!OpenAddressTable(path, table, rebuildProgress, &cause)) {
+        ShowInformation(WithCause(QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
+                                      QStringLiteral(" * May not an Ravenpost file.\r\n") +
+                                      QStringLiteral(" * May be in use by another program or user"),
+                                  cause));
         return false;
     }
     bool allTags = true;

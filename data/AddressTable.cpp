@@ -20,14 +20,14 @@ QString WithTrailingSeparator(const QString& folder)
     return f + QDir::separator();
 }
 
-void AddressTable::open(const QString& folder, const QString& fileName)
+void AddressTable::open(const QString& folder, const QString& fileName, const xbase::ProgressFn& rebuildProgress)
 {
     close();
     folder_ = WithTrailingSeparator(folder);
     fileName_ = fileName;
     const std::string p = EnginePath(path());
     try {
-        table_ = engine_.open(p, xbase::OpenMode::Exclusive);
+        table_ = engine_.open(p, xbase::OpenMode::Exclusive, true, rebuildProgress);
     } catch (const xbase::IndexError&) {
         table_ = engine_.open(p, xbase::OpenMode::Exclusive, false);
     }

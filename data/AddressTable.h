@@ -19,8 +19,9 @@ public:
     xbase::Table* operator->() const { return table_.get(); }
 
     // Opens folder + fileName exclusively; throws xbase::Error. Without indexes when the
-    // structural index cannot be used, so that it can be rebuilt.
-    void open(const QString& folder, const QString& fileName);
+    // structural index cannot be used, so that it can be rebuilt. A file left marked as not
+    // closed properly has its index rebuilt first, reporting through rebuildProgress.
+    void open(const QString& folder, const QString& fileName, const xbase::ProgressFn& rebuildProgress = {});
     void close();
 
     const QString& folder() const { return folder_; }

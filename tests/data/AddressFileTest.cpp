@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <vector>
 
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
@@ -143,6 +144,43 @@ TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding)
     EXPECT_EQ(shown.texts().size(), 1);
     ASSERT_TRUE(CreateAddressTags(table));
     EXPECT_EQ(table->orderCount(), 21);
+}
+
+TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo)
+{
+    // The index on disk lags the records (it misses Zed) and the header carries the mark a
+    // writer leaves while its changes are not all written.
+    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
+    table.close();
+    ASSERT_TRUE(QFile::copy(cdx, path("OLD.CDX")));
+    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    table->appendBlank();
+    table->setText("LNAME", "Zed");
+    table->commit();
+    table.close();
+    ASSERT_TRUE(QFile::remove(cdx) && QFile::copy(path("OLD.CDX"), cdx));
+    QFile dbf(path("A.DBF"));
+    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
+    dbf.close();
+
+    std::vector<int> gauge;
+    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table, [&](int percent) {
+        gauge.push_back(percent);
+        return true;
+    }));
+    EXPECT_EQ(shown.texts(), QStringList{"The file " + path("A.DBF") +
+                                         " was not closed properly. Its indexes have been rebuilt."});
+    ASSERT_FALSE(gauge.empty());
+    EXPECT_EQ(gauge.back(), 100);
+    EXPECT_EQ(table->orderTagName(), "LNAME");
+    EXPECT_TRUE(table->seek("ZED"));
+
+    // Told once: the next open finds the file in order.
+    shown.clear();
+    table.close();
+    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    EXPECT_TRUE(shown.texts().isEmpty());
 }
 
 }  // namespace
