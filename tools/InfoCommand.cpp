@@ -141,11 +141,15 @@ void infoCommand(const Words& words, std::ostream& out) {
         out << "could not be read: " << indexProblem;
     else if (t->hasStructuralIndex())
         out << t->structuralIndexPath();
+    else if (t->indexMayBeStale())
+        out << xbase::companionPath(path, "cdx") << " (not used: it may be out of date)";
     else if (h.tableFlags & xbase::dbf::kFlagStructuralIndex)
         out << "(none: the header marks one, but there is no index file)";
     else
         out << "(none)";
     out << '\n';
+    out << "Incomplete:    "
+        << (t->markedIncomplete() ? "set (the table was not closed properly)" : "clear") << '\n';
     out << "Fields:        " << h.fields.size() << '\n';
     out << "    # Name       Type Width Dec Offset\n";
     int n = 0;
@@ -156,7 +160,7 @@ void infoCommand(const Words& words, std::ostream& out) {
                       static_cast<unsigned>(f.offset));
         out << line;
     }
-    if (!t->hasStructuralIndex()) return;
+    if (!t->hasStructuralIndex() && !t->indexMayBeStale()) return;
     xbase::CdxFile cdx = openIndexCopy(*t);
     out << "Tags:          " << cdx.tagCount() << '\n';
     out << "    # Name       Type Length Key\n";
