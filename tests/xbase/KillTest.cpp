@@ -229,7 +229,7 @@ TEST(KillTest, CommittedRecordsAndTagsSurviveAWriterKilledAtRandom) {
         t->createTag("NAME", "UPPER(NAME)");
         t->createTag("CITYNAME", "CITY+NAME");
         t->createTag("RICH", "AMOUNT", "AMOUNT > 500");
-        t->createTag("CITY", "CITY", {}, true);
+        t->createTag("AMTNAME", "STR(AMOUNT, 6) + NAME");
     }
     std::vector<Rec> records = readRecords(engine, path);
     for (int round = 0; round < kRounds; ++round) {
