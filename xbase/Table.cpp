@@ -1,7 +1,9 @@
 #include "xbase/Table.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
@@ -14,6 +16,7 @@ namespace {
 constexpr std::size_t kCacheBytes = 256 * 1024;
 constexpr std::size_t kJumpBytes = 4096;
 constexpr std::size_t kAppendFlushBytes = 1024 * 1024;
+constexpr int kSharedLockAttempts = 40;  // 5 ms apart
 
 MemoKind memoKindFor(std::uint8_t version, const std::string& dbtPath) {
     switch (version) {
@@ -45,7 +48,7 @@ void Table::openFiles(bool openIndexes, const ProgressFn& rebuildProgress) {
     // First try to have the file alone: then what a killed writer left can be settled.
     bool alone = openLocked(LockKind::Exclusive);
     if (alone && settlePack(path_)) alone = openLocked(LockKind::Exclusive);  // a new file now
-    if (!alone && (mode_ == OpenMode::Exclusive || !dbf_.tryLock(LockKind::Shared))) {
+    if (!alone && (mode_ == OpenMode::Exclusive || !lockSharedSoon())) {
         dbf_.close();
         throw Error(
             mode_ == OpenMode::Exclusive
@@ -62,6 +65,15 @@ void Table::openFiles(bool openIndexes, const ProgressFn& rebuildProgress) {
     if (alone && mode_ != OpenMode::Exclusive && !dbf_.tryLock(LockKind::Shared))
         throw Error(path_ + ": the lock could not be changed to a shared one");
     goTop();
+}
+
+bool Table::lockSharedSoon() {
+    // Another open may hold the file alone for a moment while it looks for what to settle.
+    for (int attempt = 0; attempt < kSharedLockAttempts; ++attempt) {
+        if (dbf_.tryLock(LockKind::Shared)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
 }
 
 bool Table::openLocked(LockKind kind) {

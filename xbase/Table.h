@@ -15,11 +15,12 @@
 // "incomplete transaction" flag, which FoxPro-style readers ignore) from the first change that
 // the index file on disk may not reflect yet until the index pages, the records and the header
 // are flushed: one header write when a run of changes starts (the first post after a commit or
-// the open, or the start of reindex, pack, zap or deleteIndexes) and one when it ends (commit(),
+// the open, or the start of reindex, zap or deleteIndexes) and one when it ends (commit(),
 // close(), the end of those operations). A shared open clears the mark only when no other open
 // is in a run of changes. A table left marked by a program that was killed or cut off by a
 // power failure, or that arrives marked from elsewhere, is repaired by the next open that can
-// have it to itself (see Engine::open).
+// have it to itself (see Engine::open). When commit() returns, what it committed is on the
+// disk: the files written since the last commit are flushed to the device.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -162,16 +163,17 @@ class Table : public RecordSource {
     bool hasStructuralIndex() const { return cdx_ != nullptr; }
     std::string structuralIndexPath() const;
     // Adds a tag to the structural index (creating the index on the first tag) and builds it
-    // from the table. Key expressions give character (at most 240 bytes), numeric, date or
-    // logical keys. Progress runs from 0 to 100; when it asks to stop, Error is thrown and the
-    // index stays as it was. The current order is unchanged.
+    // from the table, after committing what was posted. Key expressions give character (at most 240
+    // bytes), numeric, date or logical keys. Progress runs from 0 to 100; when it asks to stop,
+    // Error is thrown and the index stays as it was. The current order is unchanged.
     void createTag(const std::string& name, std::string_view keyExpression,
                    std::string_view forExpression = {}, bool unique = false,
                    const ProgressFn& progress = {});
     void dropTag(std::string_view name);
     // Closes every index of the table (structural and opened files); order 0 follows.
     void closeIndexes();
-    // Closes the indexes, deletes the structural index file and clears the header's flag.
+    // Commits, closes the indexes, deletes the structural index file and clears the header's
+    // flag (and the incomplete mark: there is no index left to be out of date).
     void deleteIndexes();
     // What the open found (see Engine::open). indexRebuiltAtOpen: the table was marked as not
     // closed properly and its structural index has been rebuilt. indexMayBeStale: it was
@@ -182,7 +184,8 @@ class Table : public RecordSource {
     // Whether the header carried the incomplete mark when the table was opened and still
     // does (an open that repaired the table clears it).
     bool markedIncomplete() const { return incomplete_; }
-    // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
+    // Commits, then rebuilds every structural tag; progress runs from 0 to 100 for each tag in
+    // turn. The tags then follow the records, so the incomplete mark is cleared at its end.
     void reindex(const ProgressFn& progress = {});
 
     int orderCount() const { return static_cast<int>(orders_.size()); }
@@ -234,6 +237,8 @@ class Table : public RecordSource {
     void openFiles(bool openIndexes, const ProgressFn& rebuildProgress);
     // Opens the table file and tries to lock it; false when the lock is held elsewhere.
     bool openLocked(LockKind kind);
+    // The shared lock, tried for a moment; false when it stays held elsewhere.
+    bool lockSharedSoon();
     void openMemo();
     void openStructuralIndex();
     // ---- Crash safety (TableRecovery.cpp) ----
