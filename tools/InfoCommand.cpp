@@ -1,6 +1,7 @@
 // xbase-tool info: what the header and field list of a table say, and the tags of its
 // structural index.
 #include <cstdio>
+#include <optional>
 
 #include "tools/Commands.h"
 #include "tools/IndexCopy.h"
@@ -161,11 +162,18 @@ void infoCommand(const Words& words, std::ostream& out) {
         out << line;
     }
     if (!t->hasStructuralIndex() && !t->indexMayBeStale()) return;
-    xbase::CdxFile cdx = openIndexCopy(*t);
-    out << "Tags:          " << cdx.tagCount() << '\n';
+    std::optional<xbase::CdxFile> cdx;
+    try {
+        cdx.emplace(openIndexCopy(*t));
+    } catch (const xbase::Error& e) {
+        // An index left unused (see indexMayBeStale) has not been read before.
+        out << "Tags:          could not be read: " << e.what() << '\n';
+        return;
+    }
+    out << "Tags:          " << cdx->tagCount() << '\n';
     out << "    # Name       Type Length Key\n";
-    for (std::size_t i = 0; i < cdx.tagCount(); ++i) {
-        const xbase::IndexTag& tag = cdx.tag(i);
+    for (std::size_t i = 0; i < cdx->tagCount(); ++i) {
+        const xbase::IndexTag& tag = cdx->tag(i);
         char line[64];
         std::snprintf(line, sizeof line, "%5zu %-10s %-4c %6zu ", i + 1, tag.name().c_str(),
                       keyTypeLetter(tag.keyType()), tag.keyLength());

@@ -499,6 +499,14 @@ TEST_F(XbaseToolTest, InfoAndCheckReportTheIncompleteFlagAsFoundAndWritersRepair
     EXPECT_EQ(readBytes(path)[14], 0);
     EXPECT_EQ(ok({"check", path}), Lines{"ok: 3 tags, 5 records"});
     EXPECT_EQ(ok({"info", path})[9], "Incomplete:    clear");
+
+    const std::string cdx = dir.file("PEOPLE.CDX");
+    writeBytes(cdx, readBytes(cdx).substr(0, 700));
+    writeBytes(path, bytes);  // marked again
+    info = ok({"info", path});
+    ASSERT_EQ(info.size(), 18u);
+    EXPECT_EQ(info[17],
+              "Tags:          could not be read: " + cdx + ": too short for a compound index");
 }
 
 TEST(CsvLineTest, SplitsPlainAndQuotedValues) {
