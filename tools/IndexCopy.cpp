@@ -2,6 +2,7 @@
 
 #include "tools/ToolArgs.h"
 #include "xbase/Error.h"
+#include "xbase/File.h"
 
 namespace tools {
 
@@ -32,8 +33,10 @@ char keyTypeLetter(xbase::KeyType type) {
 }
 
 xbase::CdxFile openIndexCopy(const xbase::Table& table) {
-    if (!table.hasStructuralIndex()) throw xbase::Error(table.path() + " has no structural index");
-    xbase::CdxFile cdx = xbase::CdxFile::open(table.structuralIndexPath(), false);
+    std::string path = table.structuralIndexPath();
+    if (table.indexMayBeStale()) path = xbase::companionPath(table.path(), "cdx");
+    if (path.empty()) throw xbase::Error(table.path() + " has no structural index");
+    xbase::CdxFile cdx = xbase::CdxFile::open(path, false);
     for (std::size_t i = 0; i < cdx.tagCount(); ++i) {
         xbase::IndexTag& tag = cdx.tag(i);
         tag.setKeyType(keyTypeOf(table.compile(tag.keyExpression()).type()));

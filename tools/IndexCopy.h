@@ -14,8 +14,9 @@ xbase::KeyType keyTypeOf(xbase::ValueType type);
 char keyTypeLetter(xbase::KeyType type);
 
 // Opens the table's structural index read-only and sets each tag's key type from its key
-// expression compiled against the table, as the table does for its own orders. Throws
-// xbase::Error when the table has no structural index.
+// expression compiled against the table, as the table does for its own orders; also the index
+// that a table opened as possibly out of date leaves unused. Throws xbase::Error when the
+// table has no structural index.
 xbase::CdxFile openIndexCopy(const xbase::Table& table);
 
 // "KEY", then " FOR CONDITION" when the tag has one and " UNIQUE" when it is unique.

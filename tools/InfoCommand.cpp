@@ -1,6 +1,7 @@
 // xbase-tool info: what the header and field list of a table say, and the tags of its
 // structural index.
 #include <cstdio>
+#include <optional>
 
 #include "tools/Commands.h"
 #include "tools/IndexCopy.h"
@@ -141,11 +142,15 @@ void infoCommand(const Words& words, std::ostream& out) {
         out << "could not be read: " << indexProblem;
     else if (t->hasStructuralIndex())
         out << t->structuralIndexPath();
+    else if (t->indexMayBeStale())
+        out << xbase::companionPath(path, "cdx") << " (not used: it may be out of date)";
     else if (h.tableFlags & xbase::dbf::kFlagStructuralIndex)
         out << "(none: the header marks one, but there is no index file)";
     else
         out << "(none)";
     out << '\n';
+    out << "Incomplete:    "
+        << (t->markedIncomplete() ? "set (the table was not closed properly)" : "clear") << '\n';
     out << "Fields:        " << h.fields.size() << '\n';
     out << "    # Name       Type Width Dec Offset\n";
     int n = 0;
@@ -156,12 +161,19 @@ void infoCommand(const Words& words, std::ostream& out) {
                       static_cast<unsigned>(f.offset));
         out << line;
     }
-    if (!t->hasStructuralIndex()) return;
-    xbase::CdxFile cdx = openIndexCopy(*t);
-    out << "Tags:          " << cdx.tagCount() << '\n';
+    if (!t->hasStructuralIndex() && !t->indexMayBeStale()) return;
+    std::optional<xbase::CdxFile> cdx;
+    try {
+        cdx.emplace(openIndexCopy(*t));
+    } catch (const xbase::Error& e) {
+        // An index left unused (see indexMayBeStale) has not been read before.
+        out << "Tags:          could not be read: " << e.what() << '\n';
+        return;
+    }
+    out << "Tags:          " << cdx->tagCount() << '\n';
     out << "    # Name       Type Length Key\n";
-    for (std::size_t i = 0; i < cdx.tagCount(); ++i) {
-        const xbase::IndexTag& tag = cdx.tag(i);
+    for (std::size_t i = 0; i < cdx->tagCount(); ++i) {
+        const xbase::IndexTag& tag = cdx->tag(i);
         char line[64];
         std::snprintf(line, sizeof line, "%5zu %-10s %-4c %6zu ", i + 1, tag.name().c_str(),
                       keyTypeLetter(tag.keyType()), tag.keyLength());

@@ -13,9 +13,12 @@ constexpr const char* kUsage = R"(Usage: xbase-tool COMMAND ARGUMENTS
 Commands:
   info FILE
       The table's version, last update, record count, header and record lengths,
-      code page mark, memo file, structural index and fields (number, name, type,
-      width, decimals, offset in the record), then the index's tags (number,
-      name, key type and length, key expression, condition).
+      code page mark, memo file, structural index, the incomplete transaction flag
+      (set while a program writes to the table and cleared when it has flushed its
+      changes: set here means the table was not closed properly) and fields
+      (number, name, type, width, decimals, offset in the record), then the
+      index's tags (number, name, key type and length, key expression,
+      condition).
   create FILE NAME:TYPE[:WIDTH[:DEC]]...
       Creates a new table (an existing FILE is left alone). Types: C (needs a
       width), N (width and optional decimals), D, L and M (no width), as in
@@ -60,15 +63,19 @@ Commands:
       once (in a tag with a condition: exactly the records for which it holds;
       in a unique tag: one record of each key), entries in ascending order,
       each key what the key expression gives for its record, and the table's
-      navigation in the tag's order visiting the same records. Prints
-      "ok: N tags, M records", or a line per problem (ten at most per tag) and
-      ends with status 1.
+      navigation in the tag's order visiting the same records. A set incomplete
+      transaction flag is a problem too. Prints "ok: N tags, M records", or a
+      line per problem (ten at most per tag) and ends with status 1.
   help
       This text.
 
 Errors go to standard error and end the program with status 1. When the
 structural index cannot be read, every command but info reports why and stops;
 removing the .cdx file and building the tags anew with index repairs the table.
+Commands that write (append-csv, pack, index, reindex) open the table for
+themselves and first repair what a killed writer left: they rebuild the index
+of a table whose incomplete transaction flag is set. The reading commands
+report the table as they find it; with the flag set they do not use its index.
 )";
 
 using Command = void (*)(const tools::Words&, std::ostream&);

@@ -15,7 +15,8 @@ std::uint16_t get16(std::string_view b, std::size_t at) {
 }
 
 std::uint32_t get32(std::string_view b, std::size_t at) {
-    return static_cast<std::uint32_t>(get16(b, at)) | static_cast<std::uint32_t>(get16(b, at + 2)) << 16;
+    return static_cast<std::uint32_t>(get16(b, at)) | static_cast<std::uint32_t>(get16(b, at + 2))
+                                                          << 16;
 }
 
 void put16(std::string& b, std::size_t at, std::uint16_t v) {
@@ -30,27 +31,53 @@ void put32(std::string& b, std::size_t at, std::uint32_t v) {
 
 bool knownVersion(std::uint8_t v) {
     switch (v) {
-        case 0x02: case 0x03: case 0x04: case 0x05: case 0x30: case 0x31: case 0x32:
-        case 0x43: case 0x63: case 0x7B: case 0x83: case 0x8B: case 0x8E: case 0xCB:
-        case 0xE5: case 0xF5: case 0xFB:
+        case 0x02:
+        case 0x03:
+        case 0x04:
+        case 0x05:
+        case 0x30:
+        case 0x31:
+        case 0x32:
+        case 0x43:
+        case 0x63:
+        case 0x7B:
+        case 0x83:
+        case 0x8B:
+        case 0x8E:
+        case 0xCB:
+        case 0xE5:
+        case 0xF5:
+        case 0xFB:
             return true;
         default:
             return false;
     }
 }
 
-bool knownType(char t) { return std::strchr("CNFDLMGBPIYTVQW0@+O", t) != nullptr && t != 0; }
+bool knownType(char t) {
+    return std::strchr("CNFDLMGBPIYTVQW0@+O", t) != nullptr && t != 0;
+}
 
 // Types stored in binary or fixed forms must have their own width; readers rely on it.
 bool fixedWidthFits(const Field& f, bool vfp) {
     switch (f.type) {
-        case 'D': return f.width == 8;
-        case 'L': return f.width == 1;
-        case 'I': return f.width == 4;
-        case 'Y': case 'T': return f.width == 8;
-        case 'B': return vfp ? f.width == 8 : f.width == 10;
-        case 'M': case 'G': case 'P': return vfp ? f.width == 4 || f.width == 10 : f.width == 10;
-        default: return true;
+        case 'D':
+            return f.width == 8;
+        case 'L':
+            return f.width == 1;
+        case 'I':
+            return f.width == 4;
+        case 'Y':
+        case 'T':
+            return f.width == 8;
+        case 'B':
+            return vfp ? f.width == 8 : f.width == 10;
+        case 'M':
+        case 'G':
+        case 'P':
+            return vfp ? f.width == 4 || f.width == 10 : f.width == 10;
+        default:
+            return true;
     }
 }
 
@@ -85,6 +112,7 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
     h.recordCount = get32(b, 4);
     h.headerLength = get16(b, 8);
     h.recordLength = get16(b, 10);
+    h.incomplete = b[dbf::kIncompleteOffset] != 0;
     h.tableFlags = static_cast<std::uint8_t>(b[28]);
     h.codePage = static_cast<std::uint8_t>(b[29]);
     if (h.headerLength < dbf::kHeaderSize + 1) throw bad("the header length is too small");
@@ -113,7 +141,8 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
         if (f.name.empty()) throw bad("a field has no name");
         if (!knownType(f.type)) throw bad("field " + f.name + " has an unknown type");
         if (width == 0) throw bad("field " + f.name + " has no width");
-        if (!fixedWidthFits(f, h.isVisualFoxPro())) throw bad("field " + f.name + " has a wrong width for its type");
+        if (!fixedWidthFits(f, h.isVisualFoxPro()))
+            throw bad("field " + f.name + " has a wrong width for its type");
         f.offset = offset;
         offset += width;
         if (offset > h.recordLength) throw bad("the fields are wider than the record");
@@ -138,6 +167,7 @@ std::string encodeDbfPrefix(const DbfHeader& h) {
     put32(b, 4, h.recordCount);
     put16(b, 8, h.headerLength);
     put16(b, 10, h.recordLength);
+    b[dbf::kIncompleteOffset] = h.incomplete ? 1 : 0;
     b[28] = static_cast<char>(h.tableFlags);
     b[29] = static_cast<char>(h.codePage);
     return b;
@@ -169,7 +199,8 @@ FieldList makeFieldList(const std::vector<FieldSpec>& specs) {
         f.name = upperAscii(s.name);
         f.type = upperAscii(s.type);
         auto bad = [&](const std::string& why) {
-            return Error("Field " + (s.name.empty() ? std::string("(no name)") : s.name) + ": " + why);
+            return Error("Field " + (s.name.empty() ? std::string("(no name)") : s.name) + ": " +
+                         why);
         };
         if (f.name.empty() || f.name.size() > 10) throw bad("a name has 1 to 10 characters");
         if (!(f.name[0] >= 'A' && f.name[0] <= 'Z')) throw bad("a name starts with a letter");
@@ -188,10 +219,17 @@ FieldList makeFieldList(const std::vector<FieldSpec>& specs) {
                 if (decimals < 0 || (decimals > 0 && decimals > width - 2))
                     throw bad("the decimals do not fit the width");
                 break;
-            case 'D': width = 8; break;
-            case 'L': width = 1; break;
-            case 'M': width = 10; break;
-            default: throw bad("the type must be C, N, D, L or M");
+            case 'D':
+                width = 8;
+                break;
+            case 'L':
+                width = 1;
+                break;
+            case 'M':
+                width = 10;
+                break;
+            default:
+                throw bad("the type must be C, N, D, L or M");
         }
         f.width = static_cast<std::uint16_t>(width);
         f.decimals = static_cast<std::uint8_t>(decimals);

@@ -19,6 +19,9 @@ constexpr std::uint8_t kDbase4Memo = 0x8B;
 constexpr std::uint8_t kCodePage1252 = 0x03;
 constexpr std::uint8_t kFlagStructuralIndex = 0x01;
 constexpr std::uint8_t kFlagVfpMemo = 0x02;
+// dBase IV's "incomplete transaction" byte. We set it while the structural index on disk may
+// not reflect the records (see Table) and clear it once both are flushed.
+constexpr std::size_t kIncompleteOffset = 14;
 constexpr std::size_t kHeaderSize = 32;
 constexpr std::size_t kDescriptorSize = 32;
 constexpr std::size_t kVfpBacklink = 263;
@@ -35,8 +38,9 @@ struct DbfHeader {
     std::uint16_t recordLength = 0;
     std::uint8_t tableFlags = 0;
     std::uint8_t codePage = dbf::kCodePage1252;
-    FieldList fields;        // user fields, offsets computed from the widths
-    FieldList systemFields;  // Visual FoxPro system fields such as _NullFlags
+    bool incomplete = false;  // byte 14 is not 0
+    FieldList fields;         // user fields, offsets computed from the widths
+    FieldList systemFields;   // Visual FoxPro system fields such as _NullFlags
 
     bool isVisualFoxPro() const { return version == 0x30 || version == 0x31 || version == 0x32; }
     bool hasMemoFields() const;

@@ -8,7 +8,7 @@
 namespace xbase {
 
 class DbtFile final : public MemoFile {
-public:
+  public:
     // Opens the file for reading whatever the table's mode; throws Error for a header shorter
     // than 512 bytes.
     DbtFile(const std::string& path, MemoKind kind);
@@ -21,9 +21,9 @@ public:
     // Always throws: dBase memo files are not written.
     std::uint32_t write(std::uint32_t oldBlock, std::string_view text) override;
     // Nothing is ever written.
-    void flush() override {}
+    void sync() override {}  // read only: nothing to flush
 
-private:
+  private:
     File file_;
     MemoKind kind_;
     std::uint32_t blockSize_ = 512;

@@ -13,11 +13,14 @@ namespace xbase {
 
 Engine::Engine() = default;
 
-Engine::~Engine() { closeAll(); }
+Engine::~Engine() {
+    closeAll();
+}
 
-std::unique_ptr<Table> Engine::open(const std::string& path, OpenMode mode, bool openIndexes) {
+std::unique_ptr<Table> Engine::open(const std::string& path, OpenMode mode, bool openIndexes,
+                                    const ProgressFn& rebuildProgress) {
     std::unique_ptr<Table> table(new Table(*this, path, mode));
-    table->openFiles(openIndexes);
+    table->openFiles(openIndexes, rebuildProgress);
     table->alias_ = makeAlias(path);
     attach(table.get());
     return table;
@@ -28,7 +31,8 @@ void Engine::create(const std::string& path, const std::vector<FieldSpec>& specs
     h.fields = makeFieldList(specs);
     h.version = h.hasMemoFields() ? dbf::kFoxPro2Memo : dbf::kPlain;
     h.lastUpdate = today();
-    h.headerLength = static_cast<std::uint16_t>(dbf::kHeaderSize + dbf::kDescriptorSize * h.fields.size() + 1);
+    h.headerLength =
+        static_cast<std::uint16_t>(dbf::kHeaderSize + dbf::kDescriptorSize * h.fields.size() + 1);
     h.recordLength = static_cast<std::uint16_t>(h.fields.back().offset + h.fields.back().width);
     h.codePage = dbf::kCodePage1252;
     File f = File::create(path);
@@ -55,7 +59,8 @@ std::string Engine::makeAlias(const std::string& path) const {
     std::size_t dot = base.find_last_of('.');
     if (dot != std::string::npos && dot > 0) base.resize(dot);
     base = upperAscii(base.substr(0, 8));
-    std::replace_if(base.begin(), base.end(), [](char c) { return c == '~' || c == '-' || c == ' '; }, '_');
+    std::replace_if(
+        base.begin(), base.end(), [](char c) { return c == '~' || c == '-' || c == ' '; }, '_');
     if (!findAlias(base)) return base;
     for (int n = 1;; ++n) {
         std::string candidate = base + "_" + std::to_string(n);
@@ -63,8 +68,12 @@ std::string Engine::makeAlias(const std::string& path) const {
     }
 }
 
-void Engine::attach(Table* t) { open_.push_back(t); }
+void Engine::attach(Table* t) {
+    open_.push_back(t);
+}
 
-void Engine::detach(Table* t) { open_.erase(std::remove(open_.begin(), open_.end(), t), open_.end()); }
+void Engine::detach(Table* t) {
+    open_.erase(std::remove(open_.begin(), open_.end(), t), open_.end());
+}
 
 }  // namespace xbase

@@ -20,7 +20,7 @@ enum class OpenMode { Shared, ReadOnly, Exclusive };
 using ProgressFn = std::function<bool(int percent)>;
 
 class Engine {
-public:
+  public:
     Engine();
     Engine(const Engine&) = delete;
     Engine& operator=(const Engine&) = delete;
@@ -32,8 +32,23 @@ public:
     // open of the file exists (in this process or another), and vice versa. Throws Error;
     // IndexError when the structural index is damaged or cannot be used, in which case the
     // table can be opened with openIndexes false (no orders) and its index rebuilt.
+    //
+    // Every open first tries to have the file to itself (the exclusive lock, whatever the mode
+    // asked), and when it can:
+    // - it finishes a pack that was killed after its journal was written, or removes the
+    //   scratch files of one killed before (see Table::pack);
+    // - a table whose header carries the incomplete mark (a writer did not close it properly)
+    //   has its structural index rebuilt from the records: the same tags in the same order,
+    //   each with its key expression, condition, unique and descending flags and key length;
+    //   rebuildProgress reports the rebuild from 0 to 100 (false stops it: Error, the table
+    //   stays marked). The mark is then cleared and Table::indexRebuiltAtOpen() is true. A
+    //   damaged index is rebuilt the same way, as long as its tag definitions can be read.
+    //   Read-only opens, and opens with openIndexes false, do not rebuild: a read-only open
+    //   leaves the structural index unused (Table::indexMayBeStale(), no orders).
+    // The open then goes on in the mode asked. A shared open that cannot have the file to
+    // itself leaves a marked table as it is: the writer that marked it is still at work.
     std::unique_ptr<Table> open(const std::string& path, OpenMode mode = OpenMode::Shared,
-                                bool openIndexes = true);
+                                bool openIndexes = true, const ProgressFn& rebuildProgress = {});
 
     // Creates an empty table (FoxPro 2 with an FPT memo file when a field is a memo, else a
     // plain dBase III table), code page Windows-1252, replacing any file of that name.
@@ -46,7 +61,7 @@ public:
     // The open table with this alias (case-insensitive), or null.
     Table* findAlias(std::string_view alias) const;
 
-private:
+  private:
     friend class Table;
     std::string makeAlias(const std::string& path) const;
     void attach(Table* t);

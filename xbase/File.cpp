@@ -21,12 +21,16 @@ namespace {
     throw Error(what + " " + path + ": " + std::strerror(errno));
 }
 
-// The byte that the append lock covers: far beyond any real table, so it never meets data.
+// The bytes that the append and writers' locks cover: far beyond any real table, so they never
+// meet data.
 constexpr off_t kAppendLockOffset = 0x7FFFFFFE;
+constexpr off_t kWritersLockOffset = 0x7FFFFFFD;
 
 }  // namespace
 
-File::File(File&& o) noexcept : fd_(o.fd_), path_(std::move(o.path_)) { o.fd_ = -1; }
+File::File(File&& o) noexcept : fd_(o.fd_), path_(std::move(o.path_)) {
+    o.fd_ = -1;
+}
 
 File& File::operator=(File&& o) noexcept {
     if (this != &o) {
@@ -38,13 +42,15 @@ File& File::operator=(File&& o) noexcept {
     return *this;
 }
 
-File::~File() { close(); }
+File::~File() {
+    close();
+}
 
 File File::open(const std::string& path, bool writable) {
     File f;
     f.fd_ = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
     if (f.fd_ < 0) fail("Cannot open", path);
-    struct stat st{};
+    struct stat st {};
     if (::fstat(f.fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
         errno = EISDIR;
         fail("Cannot open", path);
@@ -67,7 +73,7 @@ void File::close() {
 }
 
 std::uint64_t File::size() const {
-    struct stat st{};
+    struct stat st {};
     if (::fstat(fd_, &st) != 0) fail("Cannot read the size of", path_);
     return static_cast<std::uint64_t>(st.st_size);
 }
@@ -123,23 +129,43 @@ bool File::tryLock(LockKind kind) {
     return true;
 }
 
-void File::lockAppend() { setAppendLock(true); }
+void File::lockAppend() {
+    setByteLock(kAppendLockOffset, F_WRLCK, true);
+}
 
-void File::unlockAppend() { setAppendLock(false); }
+void File::unlockAppend() {
+    setByteLock(kAppendLockOffset, F_UNLCK, false);
+}
 
-void File::setAppendLock(bool locked) {
-    struct flock fl{};
-    fl.l_type = locked ? F_WRLCK : F_UNLCK;
+void File::lockWriters() {
+    setByteLock(kWritersLockOffset, F_RDLCK, true);
+}
+
+bool File::tryLockWritersAlone() {
+    return setByteLock(kWritersLockOffset, F_WRLCK, false);
+}
+
+void File::unlockWriters() {
+    setByteLock(kWritersLockOffset, F_UNLCK, false);
+}
+
+bool File::setByteLock(std::int64_t offset, short type, bool wait) {
+    struct flock fl {};
+    fl.l_type = type;
     fl.l_whence = SEEK_SET;
-    fl.l_start = kAppendLockOffset;
+    fl.l_start = static_cast<off_t>(offset);
     fl.l_len = 1;
-    while (::fcntl(fd_, locked ? F_OFD_SETLKW : F_OFD_SETLK, &fl) != 0) {
-        if (errno != EINTR) fail(locked ? "Cannot lock" : "Cannot unlock", path_);
+    // Changing a lock this open holds is atomic: a refused change keeps the lock as it was.
+    while (::fcntl(fd_, wait ? F_OFD_SETLKW : F_OFD_SETLK, &fl) != 0) {
+        if (errno == EINTR) continue;
+        if (!wait && (errno == EAGAIN || errno == EACCES)) return false;
+        fail(type == F_UNLCK ? "Cannot unlock" : "Cannot lock", path_);
     }
+    return true;
 }
 
 bool fileExists(const std::string& path) {
-    struct stat st{};
+    struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
@@ -149,6 +175,20 @@ void removeFile(const std::string& path) {
 
 void renameFile(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) fail("Cannot rename " + from + " to", to);
+}
+
+void syncFolderOf(const std::string& path) {
+    std::size_t slash = path.find_last_of('/');
+    std::string folder = slash == std::string::npos ? "."
+                         : slash == 0               ? "/"
+                                                    : path.substr(0, slash);
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) fail("Cannot open the folder", folder);
+    int result = ::fsync(fd);
+    int error = errno;
+    ::close(fd);
+    errno = error;
+    if (result != 0) fail("Cannot flush the folder", folder);
 }
 
 std::string companionPath(const std::string& tablePath, const std::string& extension) {

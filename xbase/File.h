@@ -10,7 +10,7 @@ namespace xbase {
 enum class LockKind { None, Shared, Exclusive };
 
 class File {
-public:
+  public:
     File() = default;
     File(const File&) = delete;
     File& operator=(const File&) = delete;
@@ -46,9 +46,18 @@ public:
     // A short exclusive lock used to serialise appends between shared opens; waits.
     void lockAppend();
     void unlockAppend();
+    // The writers' lock, on another byte far past the data: a writer holds it shared (taking
+    // it waits) while its changes may not all have reached the index file; when it is done, it
+    // asks to hold it alone (without waiting: false, the shared hold kept, while another writer
+    // holds it too) to learn whether it is the last writer, then lets go.
+    void lockWriters();
+    bool tryLockWritersAlone();
+    void unlockWriters();
 
-private:
-    void setAppendLock(bool locked);
+  private:
+    // An open-file-description lock on one byte: F_RDLCK, F_WRLCK or F_UNLCK. false when
+    // wait is false and another open holds a conflicting lock.
+    bool setByteLock(std::int64_t offset, short type, bool wait);
 
     int fd_ = -1;
     std::string path_;
@@ -57,6 +66,8 @@ private:
 bool fileExists(const std::string& path);
 void removeFile(const std::string& path);
 void renameFile(const std::string& from, const std::string& to);
+// Makes the names in the folder that holds path (created, renamed or deleted files) durable.
+void syncFolderOf(const std::string& path);
 // The path of a companion file: the same folder and base name with the given extension,
 // matched whatever the letter case of the extension on disk ("ADDRESS.dbf" finds "ADDRESS.FPT").
 // When no such file exists, returns the name with the extension as given.

@@ -50,7 +50,13 @@ void FptFile::create(const std::string& path, std::uint32_t blockSize) {
     File::create(path).writeAt(0, header);
 }
 
-std::uint32_t FptFile::firstBlock() const { return firstBlockFor(blockSize_); }
+void FptFile::sync() {
+    if (writable_) file_.sync();
+}
+
+std::uint32_t FptFile::firstBlock() const {
+    return firstBlockFor(blockSize_);
+}
 
 std::uint32_t FptFile::readNextFree() const {
     char bytes[4];

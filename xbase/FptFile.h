@@ -7,7 +7,7 @@
 namespace xbase {
 
 class FptFile final : public MemoFile {
-public:
+  public:
     // Opens an existing FPT file; throws Error for a truncated header or a block size of 0,
     // and, when writable, for a next free block that could not be written at.
     FptFile(const std::string& path, bool writable);
@@ -22,10 +22,10 @@ public:
     // Reads the next free block from the header on every call rather than keeping it, so that
     // other openers of the file that append in turn see each other's memos.
     std::uint32_t write(std::uint32_t oldBlock, std::string_view text) override;
-    // Writes go straight to the operating system; nothing is held back.
-    void flush() override {}
+    // Writes go straight to the operating system; this flushes them to the disk.
+    void sync() override;
 
-private:
+  private:
     std::uint64_t offsetOf(std::uint32_t block) const {
         return static_cast<std::uint64_t>(block) * blockSize_;
     }

@@ -13,7 +13,7 @@ namespace xbase {
 enum class MemoKind { Fpt, Dbt3, Dbt4 };
 
 class MemoFile {
-public:
+  public:
     virtual ~MemoFile() = default;
 
     // Opens an existing memo file. The kind comes from the table's version byte. Throws Error
@@ -33,8 +33,8 @@ public:
     // must hold now: in place when the text fits the old blocks, else at the end of the file.
     // Empty text returns 0. Throws Error for read-only kinds and files.
     virtual std::uint32_t write(std::uint32_t oldBlock, std::string_view text) = 0;
-    // Makes sure written memos have reached the operating system.
-    virtual void flush() = 0;
+    // Makes sure written memos have reached the disk.
+    virtual void sync() = 0;
 };
 
 }  // namespace xbase

@@ -1,10 +1,13 @@
 #include "xbase/Table.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
+#include "xbase/PackJournal.h"
 
 namespace xbase {
 
@@ -13,12 +16,18 @@ namespace {
 constexpr std::size_t kCacheBytes = 256 * 1024;
 constexpr std::size_t kJumpBytes = 4096;
 constexpr std::size_t kAppendFlushBytes = 1024 * 1024;
+constexpr int kSharedLockAttempts = 40;  // 5 ms apart
 
 MemoKind memoKindFor(std::uint8_t version, const std::string& dbtPath) {
     switch (version) {
-        case 0x83: return MemoKind::Dbt3;
-        case 0x8B: case 0xCB: case 0x8E: return MemoKind::Dbt4;
-        default: return fileExists(dbtPath) ? MemoKind::Dbt3 : MemoKind::Fpt;
+        case 0x83:
+            return MemoKind::Dbt3;
+        case 0x8B:
+        case 0xCB:
+        case 0x8E:
+            return MemoKind::Dbt4;
+        default:
+            return fileExists(dbtPath) ? MemoKind::Dbt3 : MemoKind::Fpt;
     }
 }
 
@@ -35,29 +44,52 @@ Table::~Table() {
     }
 }
 
-void Table::openFiles(bool openIndexes) {
-    dbf_ = File::open(path_, mode_ != OpenMode::ReadOnly);
-    if (!dbf_.tryLock(mode_ == OpenMode::Exclusive ? LockKind::Exclusive : LockKind::Shared)) {
+void Table::openFiles(bool openIndexes, const ProgressFn& rebuildProgress) {
+    // First try to have the file alone: then what a killed writer left can be settled.
+    bool alone = openLocked(LockKind::Exclusive);
+    if (alone && settlePack(path_)) alone = openLocked(LockKind::Exclusive);  // a new file now
+    if (!alone && (mode_ == OpenMode::Exclusive || !lockSharedSoon())) {
         dbf_.close();
-        throw Error(mode_ == OpenMode::Exclusive
-                        ? path_ + " is in use by another program or user and cannot be opened exclusively"
-                        : path_ + " is open exclusively by another program or user");
+        throw Error(
+            mode_ == OpenMode::Exclusive
+                ? path_ + " is in use by another program or user and cannot be opened exclusively"
+                : path_ + " is open exclusively by another program or user");
     }
     readHeader();
+    openMemo();
+    blank_.assign(recordLength_, ' ');
+    load(count_ + 1);
+    settleIncompleteMark(alone, openIndexes, rebuildProgress);
+    if (openIndexes && !indexStale_ && (tableFlags_ & dbf::kFlagStructuralIndex))
+        openStructuralIndex();
+    if (alone && mode_ != OpenMode::Exclusive && !dbf_.tryLock(LockKind::Shared))
+        throw Error(path_ + ": the lock could not be changed to a shared one");
+    goTop();
+}
+
+bool Table::lockSharedSoon() {
+    // Another open may hold the file alone for a moment while it looks for what to settle.
+    for (int attempt = 0; attempt < kSharedLockAttempts; ++attempt) {
+        if (dbf_.tryLock(LockKind::Shared)) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return false;
+}
+
+bool Table::openLocked(LockKind kind) {
+    dbf_ = File::open(path_, mode_ != OpenMode::ReadOnly);
+    return dbf_.tryLock(kind);
+}
+
+void Table::openMemo() {
     DbfHeader probe;
     probe.version = version_;
     probe.fields = fields_;
-    if (probe.hasMemoFields()) {
-        MemoKind kind = memoKindFor(version_, companionPath(path_, "dbt"));
-        std::string memoFile = companionPath(path_, kind == MemoKind::Fpt ? "fpt" : "dbt");
-        if (!fileExists(memoFile))
-            throw Error(path_ + ": its memo file " + memoFile + " is missing");
-        memo_ = MemoFile::open(memoFile, kind, mode_ != OpenMode::ReadOnly && kind == MemoKind::Fpt);
-    }
-    blank_.assign(recordLength_, ' ');
-    load(count_ + 1);
-    if (openIndexes && (tableFlags_ & dbf::kFlagStructuralIndex)) openStructuralIndex();
-    goTop();
+    if (!probe.hasMemoFields()) return;
+    MemoKind kind = memoKindFor(version_, companionPath(path_, "dbt"));
+    std::string memoFile = companionPath(path_, kind == MemoKind::Fpt ? "fpt" : "dbt");
+    if (!fileExists(memoFile)) throw Error(path_ + ": its memo file " + memoFile + " is missing");
+    memo_ = MemoFile::open(memoFile, kind, mode_ != OpenMode::ReadOnly && kind == MemoKind::Fpt);
 }
 
 void Table::readHeader() {
@@ -70,6 +102,7 @@ void Table::readHeader() {
     version_ = h.version;
     codePage_ = h.codePage;
     tableFlags_ = h.tableFlags;
+    incomplete_ = h.incomplete;
     lastUpdate_ = h.lastUpdate;
     headerLength_ = h.headerLength;
     recordLength_ = h.recordLength;
@@ -103,7 +136,9 @@ void Table::close() {
     if (failure) std::rethrow_exception(failure);
 }
 
-std::string Table::memoPath() const { return memo_ ? memo_->path() : std::string(); }
+std::string Table::memoPath() const {
+    return memo_ ? memo_->path() : std::string();
+}
 
 const Field& Table::field(int n) const {
     if (n < 1 || n > fieldCount())
@@ -111,7 +146,9 @@ const Field& Table::field(int n) const {
     return fields_[static_cast<std::size_t>(n - 1)];
 }
 
-int Table::fieldNumber(std::string_view name) const { return findField(fields_, name); }
+int Table::fieldNumber(std::string_view name) const {
+    return findField(fields_, name);
+}
 
 int Table::require(std::string_view name) const {
     int n = findField(fields_, name);
@@ -137,12 +174,13 @@ const char* Table::recordAt(std::uint32_t recno) {
     bool forward = cacheCount_ > 0 && recno == cacheFirst_ + cacheCount_;
     bool backward = cacheCount_ > 0 && recno + 1 == cacheFirst_;
     std::size_t bytes = forward || backward ? kCacheBytes : kJumpBytes;
-    std::uint32_t per = std::max<std::uint32_t>(1, static_cast<std::uint32_t>(bytes / recordLength_));
+    std::uint32_t per =
+        std::max<std::uint32_t>(1, static_cast<std::uint32_t>(bytes / recordLength_));
     std::uint32_t first = backward ? (recno > per ? recno - per + 1 : 1) : recno;
     std::uint32_t n = std::min(per, diskCount_ - first + 1);
     cache_.resize(static_cast<std::size_t>(n) * recordLength_);
-    dbf_.readExact(headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_, cache_.data(),
-                   cache_.size(), "a record");
+    dbf_.readExact(headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_,
+                   cache_.data(), cache_.size(), "a record");
     cacheFirst_ = first;
     cacheCount_ = n;
     return cache_.data() + static_cast<std::size_t>(recno - first) * recordLength_;
@@ -164,12 +202,14 @@ bool Table::seekVisible(std::int64_t from, int direction) {
         if (from < 1 || from > count_) return false;
         auto r = static_cast<std::uint32_t>(from);
         if (direction > 0) {
-            for (auto it = std::lower_bound(candidates->begin(), candidates->end(), r); it != candidates->end(); ++it) {
+            for (auto it = std::lower_bound(candidates->begin(), candidates->end(), r);
+                 it != candidates->end(); ++it) {
                 load(*it);
                 if (visible()) return true;
             }
         } else {
-            for (auto it = std::upper_bound(candidates->begin(), candidates->end(), r); it != candidates->begin();) {
+            for (auto it = std::upper_bound(candidates->begin(), candidates->end(), r);
+                 it != candidates->begin();) {
                 load(*--it);
                 if (visible()) return true;
             }
@@ -219,16 +259,22 @@ void Table::standAtEnd(bool bof) {
 
 void Table::goTop() {
     refreshForNewPosition();
-    if (order_ > 0) orderedTop();
-    else if (seekVisible(1, +1)) bof_ = eof_ = false;
-    else standAtEnd(true);
+    if (order_ > 0)
+        orderedTop();
+    else if (seekVisible(1, +1))
+        bof_ = eof_ = false;
+    else
+        standAtEnd(true);
 }
 
 void Table::goBottom() {
     refreshForNewPosition();
-    if (order_ > 0) orderedBottom();
-    else if (seekVisible(count_, -1)) bof_ = eof_ = false;
-    else standAtEnd(true);
+    if (order_ > 0)
+        orderedBottom();
+    else if (seekVisible(count_, -1))
+        bof_ = eof_ = false;
+    else
+        standAtEnd(true);
 }
 
 void Table::go(std::uint32_t recno) {
@@ -266,8 +312,10 @@ void Table::skip(long n) {
         std::int64_t from = eof_ ? count_ : static_cast<std::int64_t>(recno_) - 1;
         if (!seekVisible(from, -1)) {
             // Before the first record: stand on the first visible one, with bof set.
-            if (seekVisible(1, +1)) eof_ = false;
-            else standAtEnd(true);
+            if (seekVisible(1, +1))
+                eof_ = false;
+            else
+                standAtEnd(true);
             bof_ = true;
             return;
         }
@@ -346,6 +394,7 @@ void Table::cancel() {
 
 void Table::post() {
     if (!editing_) return;
+    beginChanges();
     storeMemos();
     if (appending_ && mode_ == OpenMode::Exclusive) {
         appendBuf_ += edit_;
@@ -380,14 +429,16 @@ void Table::post() {
 
 void Table::writeRecord(std::uint32_t recno, const char* bytes) {
     if (recno > diskCount_) {
-        std::memcpy(appendBuf_.data() + static_cast<std::size_t>(recno - diskCount_ - 1) * recordLength_,
-                    bytes, recordLength_);
+        std::memcpy(
+            appendBuf_.data() + static_cast<std::size_t>(recno - diskCount_ - 1) * recordLength_,
+            bytes, recordLength_);
         return;
     }
-    dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(recno - 1) * recordLength_, bytes, recordLength_);
+    dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(recno - 1) * recordLength_, bytes,
+                 recordLength_);
     if (recno >= cacheFirst_ && recno < cacheFirst_ + cacheCount_)
-        std::memcpy(cache_.data() + static_cast<std::size_t>(recno - cacheFirst_) * recordLength_, bytes,
-                    recordLength_);
+        std::memcpy(cache_.data() + static_cast<std::size_t>(recno - cacheFirst_) * recordLength_,
+                    bytes, recordLength_);
 }
 
 void Table::flushAppends() {
@@ -395,7 +446,8 @@ void Table::flushAppends() {
         // Records first, then the count: an interrupted append leaves a file whose header
         // still tells the truth.
         appendBuf_ += dbf::kEndOfFile;
-        dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_, appendBuf_);
+        dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_,
+                     appendBuf_);
         appendBuf_.clear();
         diskCount_ = count_;
         dirtyHeader_ = true;
@@ -409,9 +461,13 @@ void Table::writeHeaderCount() {
     lastUpdate_ = today();
     int y, m, d;
     civilDate(lastUpdate_, y, m, d);
-    char bytes[7] = {static_cast<char>((y - 1900) & 0xFF), static_cast<char>(m), static_cast<char>(d),
-                     static_cast<char>(diskCount_ & 0xFF), static_cast<char>(diskCount_ >> 8 & 0xFF),
-                     static_cast<char>(diskCount_ >> 16 & 0xFF), static_cast<char>(diskCount_ >> 24 & 0xFF)};
+    char bytes[7] = {static_cast<char>((y - 1900) & 0xFF),
+                     static_cast<char>(m),
+                     static_cast<char>(d),
+                     static_cast<char>(diskCount_ & 0xFF),
+                     static_cast<char>(diskCount_ >> 8 & 0xFF),
+                     static_cast<char>(diskCount_ >> 16 & 0xFF),
+                     static_cast<char>(diskCount_ >> 24 & 0xFF)};
     dbf_.writeAt(1, bytes, sizeof bytes);
     dirtyHeader_ = false;
 }
@@ -420,7 +476,7 @@ void Table::commit() {
     post();
     if (mode_ == OpenMode::ReadOnly) return;
     flushAppends();
-    if (memo_) memo_->flush();
+    endChanges();
 }
 
 void Table::deleteRecord() {
@@ -433,13 +489,19 @@ void Table::recall() {
     post();
 }
 
-bool Table::deleted() const { return current_[0] == '*'; }
+bool Table::deleted() const {
+    return current_[0] == '*';
+}
 
-std::string_view Table::recordBytes() const { return std::string_view(current_, recordLength_); }
+std::string_view Table::recordBytes() const {
+    return std::string_view(current_, recordLength_);
+}
 
 // ---- Filter --------------------------------------------------------------------------------
 
-Expression Table::compile(std::string_view text) const { return Expression::compile(text, fields_); }
+Expression Table::compile(std::string_view text) const {
+    return Expression::compile(text, fields_);
+}
 
 void Table::setFilter(std::string_view expression) {
     std::string_view trimmed = expression;

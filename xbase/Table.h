@@ -10,6 +10,17 @@
 // Changes go to a record buffer: setting a value starts an edit of the current record,
 // appendBlank() starts a new record, and nothing reaches the file until post() (or a move to
 // another record, or commit(), or close(), which post first). cancel() drops the edit.
+//
+// Crash safety. A table with a structural index is marked in its header (byte 14, dBase IV's
+// "incomplete transaction" flag, which FoxPro-style readers ignore) from the first change that
+// the index file on disk may not reflect yet until the index pages, the records and the header
+// are flushed: one header write when a run of changes starts (the first post after a commit or
+// the open, or the start of reindex, zap or deleteIndexes) and one when it ends (commit(),
+// close(), the end of those operations). A shared open clears the mark only when no other open
+// is in a run of changes. A table left marked by a program that was killed or cut off by a
+// power failure, or that arrives marked from elsewhere, is repaired by the next open that can
+// have it to itself (see Engine::open). When commit() returns, what it committed is on the
+// disk: the files written since the last commit are flushed to the device.
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -32,7 +43,7 @@
 namespace xbase {
 
 class Table : public RecordSource {
-public:
+  public:
     ~Table() override;
     Table(const Table&) = delete;
     Table& operator=(const Table&) = delete;
@@ -59,7 +70,7 @@ public:
     // Structure. System fields (Visual FoxPro's _NullFlags) are not listed.
     const FieldList& fields() const override { return fields_; }
     int fieldCount() const { return static_cast<int>(fields_.size()); }
-    const Field& field(int n) const;        // throws Error for a number out of range
+    const Field& field(int n) const;               // throws Error for a number out of range
     int fieldNumber(std::string_view name) const;  // case-insensitive; 0 when none
 
     // Navigation.
@@ -115,7 +126,9 @@ public:
     void cancel();
     bool editing() const { return editing_; }
     bool appending() const { return appending_; }
-    // Posts, then writes every buffered record and the header to the files.
+    // Posts, then writes every buffered record and the header to the files. When it returns,
+    // what was posted since the last commit is on disk (the files are flushed to the device
+    // when anything was written) and the header's incomplete mark is cleared again.
     void commit();
 
     // The deletion mark, written at once.
@@ -123,6 +136,11 @@ public:
     void recall();
 
     // Whole-file operations; pack and zap need an exclusive open.
+    // Pack writes the packed table, memo file and structural index beside the originals
+    // (BASE~.DBF, BASE~.FPT, BASE~.CDX), then a journal (BASE.JNL) naming them, and only then
+    // renames them into place. Killed before the journal is complete, it leaves the original
+    // files (the next open removes the scratch files); after, the next open finishes the
+    // renames. Either way the table, its memo file and its index belong together.
     void pack(const ProgressFn& progress = {});
     void zap();
     void copyStructure(const std::string& path) const;
@@ -145,18 +163,29 @@ public:
     bool hasStructuralIndex() const { return cdx_ != nullptr; }
     std::string structuralIndexPath() const;
     // Adds a tag to the structural index (creating the index on the first tag) and builds it
-    // from the table. Key expressions give character (at most 240 bytes), numeric, date or
-    // logical keys. Progress runs from 0 to 100; when it asks to stop, Error is thrown and the
-    // index stays as it was. The current order is unchanged.
+    // from the table, after committing what was posted. Key expressions give character (at most 240
+    // bytes), numeric, date or logical keys. Progress runs from 0 to 100; when it asks to stop,
+    // Error is thrown and the index stays as it was. The current order is unchanged.
     void createTag(const std::string& name, std::string_view keyExpression,
                    std::string_view forExpression = {}, bool unique = false,
                    const ProgressFn& progress = {});
     void dropTag(std::string_view name);
     // Closes every index of the table (structural and opened files); order 0 follows.
     void closeIndexes();
-    // Closes the indexes, deletes the structural index file and clears the header's flag.
+    // Commits, closes the indexes, deletes the structural index file and clears the header's
+    // flag (and the incomplete mark: there is no index left to be out of date).
     void deleteIndexes();
-    // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
+    // What the open found (see Engine::open). indexRebuiltAtOpen: the table was marked as not
+    // closed properly and its structural index has been rebuilt. indexMayBeStale: it was
+    // marked and could not be repaired by this open (a read-only one), so its structural index
+    // is not used: the table has no orders from it.
+    bool indexRebuiltAtOpen() const { return rebuiltAtOpen_; }
+    bool indexMayBeStale() const { return indexStale_; }
+    // Whether the header carried the incomplete mark when the table was opened and still
+    // does (an open that repaired the table clears it).
+    bool markedIncomplete() const { return incomplete_; }
+    // Commits, then rebuilds every structural tag; progress runs from 0 to 100 for each tag in
+    // turn. The tags then follow the records, so the incomplete mark is cleared at its end.
     void reindex(const ProgressFn& progress = {});
 
     int orderCount() const { return static_cast<int>(orders_.size()); }
@@ -193,7 +222,7 @@ public:
     void addKey();
     void deleteKey();
 
-private:
+  private:
     friend class Engine;
     struct Order {
         IndexTag* tag = nullptr;
@@ -205,10 +234,32 @@ private:
     };
 
     Table(Engine& engine, std::string path, OpenMode mode);
-    void openFiles(bool openIndexes);
+    void openFiles(bool openIndexes, const ProgressFn& rebuildProgress);
+    // Opens the table file and tries to lock it; false when the lock is held elsewhere.
+    bool openLocked(LockKind kind);
+    // The shared lock, tried for a moment; false when it stays held elsewhere.
+    bool lockSharedSoon();
+    void openMemo();
     void openStructuralIndex();
+    // ---- Crash safety (TableRecovery.cpp) ----
+    // Deals with the incomplete mark that the open found: rebuilds, keeps or ignores the index.
+    void settleIncompleteMark(bool alone, bool openIndexes, const ProgressFn& progress);
+    // The definitions of the structural index's tags, in creation order, each checked against
+    // the table's fields; throws IndexError when they cannot be read.
+    std::vector<TagDefinition> tagDefinitions(CdxFile& cdx) const;
+    // Writes a new structural index holding these tags, built from the table, to path and
+    // flushes it. Progress runs once from 0 to 100 over all the tags.
+    void writeStructuralIndex(const std::string& path, const std::vector<TagDefinition>& tags,
+                              const ProgressFn& progress);
+    void beginChanges();
+    void endChanges();
+    void writeIncompleteMark(bool on);
+    // Whether the structural index on disk follows this open's changes: it is open, or there is
+    // none.
+    bool indexInSync() const;
     Order makeOrder(IndexTag& tag) const;
-    TagDefinition defineIndex(std::string name, std::string_view keyExpression, const Expression& key) const;
+    TagDefinition defineIndex(std::string name, std::string_view keyExpression,
+                              const Expression& key) const;
     void loadStructuralOrders();
     // Shared and read-only opens: catches up with index changes by other opens before an
     // operation reads or changes the indexes (see IndexPages::catchUp); when tags came or went,
@@ -218,7 +269,9 @@ private:
     void reloadStructuralOrders();
     Order& currentOrder();
     // Whether an order holds one entry for every record (no condition, not unique, not a file).
-    static bool listsEveryRecord(const Order& o) { return !o.file && !o.condition && !o.tag->unique(); }
+    static bool listsEveryRecord(const Order& o) {
+        return !o.file && !o.condition && !o.tag->unique();
+    }
     // The current record's key in an order; nullopt when its condition leaves it out.
     // honourCondition false gives the key of a record that the condition leaves out too.
     std::optional<std::string> keyFor(const Order& o, bool honourCondition = true) const;
@@ -226,6 +279,8 @@ private:
     bool formKey(const Order& o, std::string& key, bool honourCondition = true) const;
     std::string encodeSeekKey(const Order& o, std::string_view text) const;
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
+    // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
+    void rebuildTags(const ProgressFn& progress);
     KeySource keySourceFor(const Order& o);
     void captureOldKeys();
     std::optional<std::string> oldKey(const Order& o, std::uint32_t recno) const;
@@ -272,6 +327,10 @@ private:
     std::uint32_t memoBlock(int n) const;
     const std::string* pendingMemo(int n) const;
     void copyMemoHeader(const std::string& toDbfPath) const;
+    // Pack: writes the live records to tmpDbf and their memos to tmpMemo (when not empty), and
+    // flushes both.
+    void writePackedFiles(const std::string& tmpDbf, const std::string& tmpMemo,
+                          const ProgressFn& progress);
 
     Engine& engine_;
     std::string path_;
@@ -283,6 +342,7 @@ private:
     std::uint8_t version_ = 0;
     std::uint8_t codePage_ = 0;
     std::uint8_t tableFlags_ = 0;
+    bool incomplete_ = false;  // the header's incomplete mark, as the open found it
     JulianDay lastUpdate_ = 0;
     std::uint16_t headerLength_ = 0;
     std::uint16_t recordLength_ = 0;
@@ -296,6 +356,15 @@ private:
     bool bof_ = true;
     bool eof_ = true;
     bool dirtyHeader_ = false;
+
+    // Crash safety: a run of changes is under way (written since the last commit; shared opens
+    // hold the writers' lock meanwhile), this open marked the header for it, the mark found at
+    // open is another open's and stays (see settleIncompleteMark), and what the open did.
+    bool changing_ = false;
+    bool markWritten_ = false;
+    bool keepMark_ = false;
+    bool rebuiltAtOpen_ = false;
+    bool indexStale_ = false;
 
     const char* current_ = nullptr;  // the current record's bytes
     std::string blank_;              // the phantom record

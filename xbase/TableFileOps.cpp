@@ -3,6 +3,7 @@
 
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
+#include "xbase/PackJournal.h"
 #include "xbase/Table.h"
 
 namespace xbase {
@@ -12,20 +13,22 @@ namespace {
 void copyBytes(const File& from, File& to, std::uint64_t offset, std::uint64_t length) {
     std::string buf(1 << 20, '\0');
     for (std::uint64_t at = offset; at < offset + length;) {
-        std::size_t n = static_cast<std::size_t>(std::min<std::uint64_t>(buf.size(), offset + length - at));
+        std::size_t n =
+            static_cast<std::size_t>(std::min<std::uint64_t>(buf.size(), offset + length - at));
         from.readExact(at, buf.data(), n, "the data to copy");
         to.writeAt(at, buf.data(), n);
         at += n;
     }
 }
 
-// The header bytes with a new record count, and without the structural index flag: a copy or
-// a rewritten table has no index until one is built for it.
+// The header bytes with a new record count and without the incomplete mark, and without the
+// structural index flag unless keepIndexFlag: a copy has no index until one is built for it.
 std::string headerWithCount(const File& dbf, std::uint16_t headerLength, std::uint32_t count,
                             bool keepIndexFlag) {
     std::string h(headerLength, '\0');
     dbf.readExact(0, h.data(), h.size(), "the header");
     for (int i = 0; i < 4; ++i) h[4 + i] = static_cast<char>(count >> (8 * i) & 0xFF);
+    h[dbf::kIncompleteOffset] = 0;
     if (!keepIndexFlag) h[28] = static_cast<char>(h[28] & ~dbf::kFlagStructuralIndex);
     return h;
 }
@@ -33,7 +36,9 @@ std::string headerWithCount(const File& dbf, std::uint16_t headerLength, std::ui
 std::string extensionOf(const std::string& path) {
     std::size_t slash = path.find_last_of('/');
     std::size_t dot = path.find_last_of('.');
-    return dot == std::string::npos || (slash != std::string::npos && dot < slash) ? "" : path.substr(dot + 1);
+    return dot == std::string::npos || (slash != std::string::npos && dot < slash)
+               ? ""
+               : path.substr(dot + 1);
 }
 
 std::string withExtension(const std::string& path, const std::string& ext) {
@@ -47,84 +52,112 @@ void Table::pack(const ProgressFn& progress) {
     if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be packed");
     requireWritable();
     commit();
-    // The packed table is written beside the original and takes its place only when complete,
-    // so a failure or a stop leaves the original untouched.
-    std::string tmpDbf = path_ + ".pak";
-    bool rewriteMemo = memo_ && memo_->kind() == MemoKind::Fpt;
-    std::string tmpMemo = rewriteMemo ? memo_->path() + ".pak" : std::string();
+    // The packed table, memo file and index are written beside the originals and take their
+    // place through the journal only when complete (see PackJournal.h).
+    const std::string tmpDbf = scratchPath(path_);
+    const bool rewriteMemo = memo_ && memo_->kind() == MemoKind::Fpt;
+    const std::string tmpMemo = rewriteMemo ? scratchPath(path_, "fpt") : std::string();
+    const std::string tmpCdx = cdx_ ? scratchPath(path_, "cdx") : std::string();
     try {
-        File out = File::create(tmpDbf);
-        std::unique_ptr<MemoFile> outMemo;
-        if (rewriteMemo) {
-            MemoFile::createFpt(tmpMemo, memo_->blockSize());
-            outMemo = MemoFile::open(tmpMemo, MemoKind::Fpt, true);
+        writePackedFiles(tmpDbf, tmpMemo, progress);
+        if (cdx_) {
+            std::unique_ptr<Table> packed = engine_.open(tmpDbf, OpenMode::Exclusive, false);
+            packed->writeStructuralIndex(tmpCdx, tagDefinitions(*cdx_), {});
+            packed->close();
         }
-        std::string batch;
-        std::uint64_t written = headerLength_;
-        std::uint32_t kept = 0;
-        int lastPercent = -1;
-        for (std::uint32_t r = 1; r <= count_; ++r) {
-            load(r);
-            if (current_[0] == '*') continue;
-            std::string rec(current_, recordLength_);
-            if (rewriteMemo) {
-                for (int n = 1; n <= fieldCount(); ++n) {
-                    const Field& f = fields_[static_cast<std::size_t>(n - 1)];
-                    if (f.type != 'M' && f.type != 'G' && f.type != 'P' && f.type != 'B') continue;
-                    std::uint32_t block = memoBlock(n);
-                    if (block == 0) continue;
-                    std::uint32_t moved = outMemo->write(0, memo_->read(block));
-                    char buf[16];
-                    if (moved == 0) std::memset(buf, ' ', 10);
-                    else std::snprintf(buf, sizeof buf, "%10u", moved);
-                    std::memcpy(rec.data() + f.offset, buf, 10);
-                }
-            }
-            batch += rec;
-            ++kept;
-            if (batch.size() >= (1u << 20)) {
-                out.writeAt(written, batch);
-                written += batch.size();
-                batch.clear();
-            }
-            int percent = static_cast<int>(static_cast<std::uint64_t>(r) * 100 / count_);
-            if (progress && percent != lastPercent) {
-                lastPercent = percent;
-                if (!progress(percent)) throw Error("Packing " + path_ + " was stopped");
-            }
-        }
-        batch += dbf::kEndOfFile;
-        out.writeAt(written, batch);
-        out.writeAt(0, headerWithCount(dbf_, headerLength_, kept, true));
-        if (outMemo) outMemo->flush();
-        out.sync();
     } catch (...) {
-        removeFile(tmpDbf);
-        if (rewriteMemo) removeFile(tmpMemo);
+        for (const std::string& tmp : {tmpDbf, tmpMemo, tmpCdx})
+            if (!tmp.empty()) removeFile(tmp);
         load(recno_ <= count_ ? recno_ : count_ + 1);
         throw;
     }
-    if (rewriteMemo) {
-        std::string memoFile = memo_->path();
-        memo_.reset();
-        renameFile(tmpMemo, memoFile);
-        memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
-    }
-    renameFile(tmpDbf, path_);
-    // The packed table is a new file: open and lock it again.
-    dbf_ = File::open(path_, true);
-    if (!dbf_.tryLock(LockKind::Exclusive))
+    std::vector<Rename> renames;
+    if (rewriteMemo) renames.emplace_back(tmpMemo, memo_->path());
+    if (cdx_) renames.emplace_back(tmpCdx, cdx_->path());
+    renames.emplace_back(tmpDbf, path_);
+    writePackJournal(path_, renames);
+
+    // The packed files are new files: put them in place (the old table stays locked meanwhile),
+    // then open and lock them.
+    const int order = order_;
+    const bool hadIndex = cdx_ != nullptr;
+    setOrder(0);
+    cdx_.reset();
+    memo_.reset();
+    settlePack(path_);
+    if (!openLocked(LockKind::Exclusive))
         throw Error(path_ + " was taken by another program while being packed");
     cacheCount_ = 0;
     readHeader();
-    reindex();  // record numbers have changed
+    openMemo();
+    if (hadIndex)
+        openStructuralIndex();
+    else
+        loadStructuralOrders();  // the index files' orders stay
+    setOrder(order);
     goTop();
+}
+
+void Table::writePackedFiles(const std::string& tmpDbf, const std::string& tmpMemo,
+                             const ProgressFn& progress) {
+    File out = File::create(tmpDbf);
+    std::unique_ptr<MemoFile> outMemo;
+    if (!tmpMemo.empty()) {
+        MemoFile::createFpt(tmpMemo, memo_->blockSize());
+        outMemo = MemoFile::open(tmpMemo, MemoKind::Fpt, true);
+    }
+    std::string batch;
+    std::uint64_t written = headerLength_;
+    std::uint32_t kept = 0;
+    int lastPercent = -1;
+    for (std::uint32_t r = 1; r <= count_; ++r) {
+        load(r);
+        if (current_[0] == '*') continue;
+        std::string rec(current_, recordLength_);
+        if (outMemo) {
+            for (int n = 1; n <= fieldCount(); ++n) {
+                const Field& f = fields_[static_cast<std::size_t>(n - 1)];
+                if (f.type != 'M' && f.type != 'G' && f.type != 'P' && f.type != 'B') continue;
+                std::uint32_t block = memoBlock(n);
+                if (block == 0) continue;
+                std::uint32_t moved = outMemo->write(0, memo_->read(block));
+                char buf[16];
+                if (moved == 0)
+                    std::memset(buf, ' ', 10);
+                else
+                    std::snprintf(buf, sizeof buf, "%10u", moved);
+                std::memcpy(rec.data() + f.offset, buf, 10);
+            }
+        }
+        batch += rec;
+        ++kept;
+        if (batch.size() >= (1u << 20)) {
+            out.writeAt(written, batch);
+            written += batch.size();
+            batch.clear();
+        }
+        int percent = static_cast<int>(static_cast<std::uint64_t>(r) * 100 / count_);
+        if (progress && percent != lastPercent) {
+            lastPercent = percent;
+            if (!progress(percent)) throw Error("Packing " + path_ + " was stopped");
+        }
+    }
+    batch += dbf::kEndOfFile;
+    out.writeAt(written, batch);
+    std::string header = headerWithCount(dbf_, headerLength_, kept, true);
+    // Without its index open, the table's index file is left as it is and no longer fits
+    // the records: the packed table is marked for the next open to rebuild it.
+    if (!cdx_ && (tableFlags_ & dbf::kFlagStructuralIndex)) header[dbf::kIncompleteOffset] = 1;
+    out.writeAt(0, header);
+    if (outMemo) outMemo->sync();
+    out.sync();
 }
 
 void Table::zap() {
     if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be zapped");
     requireWritable();
     cancel();
+    beginChanges();
     appendBuf_.clear();
     count_ = diskCount_ = 0;
     dbf_.truncate(headerLength_);
@@ -138,7 +171,8 @@ void Table::zap() {
         memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
     }
     cacheCount_ = 0;
-    reindex();
+    rebuildTags({});
+    commit();
     goTop();
 }
 

@@ -13,10 +13,14 @@ namespace {
 
 KeyType keyTypeOf(ValueType type) {
     switch (type) {
-        case ValueType::Numeric: return KeyType::Numeric;
-        case ValueType::Date: return KeyType::Date;
-        case ValueType::Logical: return KeyType::Logical;
-        default: return KeyType::Character;
+        case ValueType::Numeric:
+            return KeyType::Numeric;
+        case ValueType::Date:
+            return KeyType::Date;
+        case ValueType::Logical:
+            return KeyType::Logical;
+        default:
+            return KeyType::Character;
     }
 }
 
@@ -27,11 +31,15 @@ std::string baseName(const std::string& path) {
     return upperAscii(dot == std::string::npos ? name : name.substr(0, dot));
 }
 
-bool blank(std::string_view text) { return trimRight(text).find_first_not_of(' ') == std::string_view::npos; }
+bool blank(std::string_view text) {
+    return trimRight(text).find_first_not_of(' ') == std::string_view::npos;
+}
 
 }  // namespace
 
-std::string Table::structuralIndexPath() const { return cdx_ ? cdx_->path() : std::string(); }
+std::string Table::structuralIndexPath() const {
+    return cdx_ ? cdx_->path() : std::string();
+}
 
 // ---- Opening ---------------------------------------------------------------------------------
 
@@ -63,7 +71,8 @@ Table::Order Table::makeOrder(IndexTag& tag) const {
     o.type = keyTypeOf(o.key.type());
     std::size_t want = o.type == KeyType::Logical ? kLogicalKeyLength : kNumericKeyLength;
     if (o.type != KeyType::Character && tag.keyLength() != want)
-        throw IndexError(path_ + ": the index " + what + " has keys of " + std::to_string(tag.keyLength()) +
+        throw IndexError(path_ + ": the index " + what + " has keys of " +
+                         std::to_string(tag.keyLength()) +
                          " bytes, which do not fit its expression");
     tag.setKeyType(o.type);
     o.keyLength = tag.keyLength();
@@ -76,7 +85,8 @@ void Table::loadStructuralOrders() {
         if (o.file) files.push_back(std::move(o));
     orders_.clear();
     if (cdx_)
-        for (std::size_t i = 0; i < cdx_->tagCount(); ++i) orders_.push_back(makeOrder(cdx_->tag(i)));
+        for (std::size_t i = 0; i < cdx_->tagCount(); ++i)
+            orders_.push_back(makeOrder(cdx_->tag(i)));
     for (Order& o : files) orders_.push_back(std::move(o));
     planQuery();
 }
@@ -93,9 +103,15 @@ bool Table::formKey(const Order& o, std::string& key, bool honourCondition) cons
     const Settings& s = engine_.settings;
     if (honourCondition && o.condition && !o.condition->evalLogical(*this, s)) return false;
     switch (o.type) {
-        case KeyType::Numeric: key = encodeNumericKey(o.key.evalNumber(*this, s)); break;
-        case KeyType::Date: key = encodeDateKey(o.key.evalDate(*this, s)); break;
-        case KeyType::Logical: key = encodeLogicalKey(o.key.evalLogical(*this, s)); break;
+        case KeyType::Numeric:
+            key = encodeNumericKey(o.key.evalNumber(*this, s));
+            break;
+        case KeyType::Date:
+            key = encodeDateKey(o.key.evalDate(*this, s));
+            break;
+        case KeyType::Logical:
+            key = encodeLogicalKey(o.key.evalLogical(*this, s));
+            break;
         default:
             o.key.evalString(*this, s, key);
             fitCharacterKey(key, o.keyLength);
@@ -186,7 +202,8 @@ bool Table::ordersListStructuralTags() const {
 void Table::reloadStructuralOrders() {
     // The structural index has kept the objects of the tags it still lists, so the current
     // order's tag is found again by its address; the cursor on it stays valid.
-    const IndexTag* current = order_ > 0 ? orders_[static_cast<std::size_t>(order_ - 1)].tag : nullptr;
+    const IndexTag* current =
+        order_ > 0 ? orders_[static_cast<std::size_t>(order_ - 1)].tag : nullptr;
     order_ = 0;
     try {
         loadStructuralOrders();
@@ -205,7 +222,8 @@ void Table::reloadStructuralOrders() {
 
 // ---- Tags ------------------------------------------------------------------------------------
 
-TagDefinition Table::defineIndex(std::string name, std::string_view keyExpression, const Expression& key) const {
+TagDefinition Table::defineIndex(std::string name, std::string_view keyExpression,
+                                 const Expression& key) const {
     TagDefinition def;
     def.name = std::move(name);
     def.keyExpression = std::string(keyExpression);
@@ -224,18 +242,21 @@ TagDefinition Table::defineIndex(std::string name, std::string_view keyExpressio
     return def;
 }
 
-void Table::createTag(const std::string& name, std::string_view keyExpression, std::string_view forExpression,
-                      bool unique, const ProgressFn& progress) {
+void Table::createTag(const std::string& name, std::string_view keyExpression,
+                      std::string_view forExpression, bool unique, const ProgressFn& progress) {
     requireWritable();
-    post();
+    // Records still buffered are written first: the new tag lists only records on disk, and a
+    // first tag starts the structural index that later changes mark the header for.
+    commit();
     catchUpIndexes();
     Order o;
     o.key = compile(keyExpression);
     if (!blank(forExpression)) {
         o.condition = compile(forExpression);
         if (o.condition->type() != ValueType::Logical)
-            throw ExpressionError("An index condition must be a logical expression: " + std::string(forExpression),
-                                  std::string(forExpression), 1);
+            throw ExpressionError(
+                "An index condition must be a logical expression: " + std::string(forExpression),
+                std::string(forExpression), 1);
     }
     TagDefinition def = defineIndex(upperAscii(name), keyExpression, o.key);
     o.type = def.keyType;
@@ -251,7 +272,8 @@ void Table::createTag(const std::string& name, std::string_view keyExpression, s
     load(here);
     if (!tag) throw Error("Building index " + def.name + " of " + path_ + " was stopped");
     loadStructuralOrders();
-    if (order_ > 0 && orders_[static_cast<std::size_t>(order_ - 1)].file) ++order_;  // files come after tags
+    if (order_ > 0 && orders_[static_cast<std::size_t>(order_ - 1)].file)
+        ++order_;  // files come after tags
     indexChanged();
 }
 
@@ -264,8 +286,10 @@ void Table::dropTag(std::string_view name) {
         throw Error(path_ + " has no index tag " + std::string(name));
     cdx_->dropTag(name);
     loadStructuralOrders();
-    if (order_ == n) setOrder(0);
-    else if (order_ > n) --order_;
+    if (order_ == n)
+        setOrder(0);
+    else if (order_ > n)
+        --order_;
     indexChanged();
 }
 
@@ -279,22 +303,34 @@ void Table::closeIndexes() {
 
 void Table::deleteIndexes() {
     requireWritable();
+    commit();
+    beginChanges();
     std::string path = cdx_ ? cdx_->path() : companionPath(path_, "cdx");
     closeIndexes();
     removeFile(path);
     setIndexFlag(false);
+    keepMark_ = false;  // no index is left to be out of date
+    commit();
 }
 
 void Table::reindex(const ProgressFn& progress) {
     requireWritable();
-    post();
+    commit();
     catchUpIndexes();
+    beginChanges();
+    rebuildTags(progress);
+    keepMark_ = false;  // every tag now follows the records
+    commit();
+}
+
+void Table::rebuildTags(const ProgressFn& progress) {
     for (Order& o : orders_)
         if (!o.file) buildTag(*o.tag, o, progress);
 }
 
 void Table::setIndexFlag(bool on) {
-    std::uint8_t flags = on ? tableFlags_ | dbf::kFlagStructuralIndex : tableFlags_ & ~dbf::kFlagStructuralIndex;
+    std::uint8_t flags =
+        on ? tableFlags_ | dbf::kFlagStructuralIndex : tableFlags_ & ~dbf::kFlagStructuralIndex;
     if (flags == tableFlags_) return;
     tableFlags_ = flags;
     char byte = static_cast<char>(flags);
@@ -317,10 +353,10 @@ std::string Table::tagName(int n) const {
 
 void Table::setOrder(int n) {
     post();
-    if (n < 0 || n > orderCount())
-        throw Error(path_ + " has no order number " + std::to_string(n));
+    if (n < 0 || n > orderCount()) throw Error(path_ + " has no order number " + std::to_string(n));
     order_ = n;
-    cursor_ = n == 0 ? nullptr : std::make_unique<IndexCursor>(*orders_[static_cast<std::size_t>(n - 1)].tag);
+    cursor_ = n == 0 ? nullptr
+                     : std::make_unique<IndexCursor>(*orders_[static_cast<std::size_t>(n - 1)].tag);
     cursorOnCurrent_ = false;
     scope_ = {};
     boundsKnown_ = false;
@@ -338,7 +374,8 @@ Table::Order& Table::currentOrder() {
 }
 
 std::string Table::orderKeyExpression() const {
-    return order_ == 0 ? std::string() : orders_[static_cast<std::size_t>(order_ - 1)].tag->keyExpression();
+    return order_ == 0 ? std::string()
+                       : orders_[static_cast<std::size_t>(order_ - 1)].tag->keyExpression();
 }
 
 std::string Table::orderIndexFile() const {

@@ -125,6 +125,7 @@ TEST_F(XbaseToolTest, CreateThenInfoDescribesTheNewTable) {
                                       "Code page:     0x03 (Windows-1252)",
                                       "Memo file:     " + dir.file("NEW.FPT"),
                                       "Index:         (none)",
+                                      "Incomplete:    clear",
                                       "Fields:        5",
                                       "    # Name       Type Width Dec Offset",
                                       "    1 NAME       C       20   0      1",
@@ -292,9 +293,9 @@ TEST_F(XbaseToolTest, IndexAddsTagsThatTagsAndInfoList) {
     EXPECT_EQ(ok({"tags", path}), (Lines{"1 NAME  UPPER(NAME)", "2 RICH  AMOUNT FOR AMOUNT > 10",
                                          "3 BORN  BORN UNIQUE"}));
     Lines info = ok({"info", path});
-    ASSERT_EQ(info.size(), 21u);
+    ASSERT_EQ(info.size(), 22u);
     EXPECT_EQ(info[8], "Index:         " + dir.file("PEOPLE.CDX"));
-    EXPECT_EQ(Lines(info.begin() + 16, info.end()),
+    EXPECT_EQ(Lines(info.begin() + 17, info.end()),
               (Lines{
                   "Tags:          3",
                   "    # Name       Type Length Key",
@@ -464,12 +465,48 @@ TEST_F(XbaseToolTest, ADamagedIndexStopsEveryCommandButInfo) {
         EXPECT_EQ(r.err, "xbase-tool: " + message + "\n");
     }
     Lines info = ok({"info", path});
-    ASSERT_EQ(info.size(), 16u);  // no tag list
+    ASSERT_EQ(info.size(), 17u);  // no tag list
     EXPECT_EQ(info[8], "Index:         could not be read: " + message);
 
     xbase::removeFile(cdx);
     EXPECT_EQ(ok({"info", path})[8],
               "Index:         (none: the header marks one, but there is no index file)");
+}
+
+TEST_F(XbaseToolTest, InfoAndCheckReportTheIncompleteFlagAsFoundAndWritersRepairIt) {
+    std::string path = writeIndexedPeople();
+    patchRecord(path, 1, 1, "Xavier");  // a change that the index missed
+    std::string bytes = readBytes(path);
+    bytes[14] = 1;
+    writeBytes(path, bytes);
+
+    Lines info = ok({"info", path});
+    ASSERT_EQ(info.size(), 22u);
+    EXPECT_EQ(info[8],
+              "Index:         " + dir.file("PEOPLE.CDX") + " (not used: it may be out of date)");
+    EXPECT_EQ(info[9], "Incomplete:    set (the table was not closed properly)");
+    EXPECT_EQ(info[17], "Tags:          3");
+    ProcessResult check = tool({"check", path});
+    EXPECT_EQ(check.status, 1);
+    EXPECT_EQ(
+        splitLines(check.out),
+        (Lines{"incomplete transaction flag set: the table was not closed properly, and its "
+               "indexes may not match its records",
+               "tag NAME: record 1 has key \"SMITH\" but its key expression gives \"XAVIER\""}));
+    EXPECT_EQ(readBytes(path)[14], 1);  // both only looked
+
+    EXPECT_EQ(ok({"reindex", path}), (Lines{"NAME: 5 keys", "RICH: 2 keys", "BORN: 4 keys"}));
+    EXPECT_EQ(readBytes(path)[14], 0);
+    EXPECT_EQ(ok({"check", path}), Lines{"ok: 3 tags, 5 records"});
+    EXPECT_EQ(ok({"info", path})[9], "Incomplete:    clear");
+
+    const std::string cdx = dir.file("PEOPLE.CDX");
+    writeBytes(cdx, readBytes(cdx).substr(0, 700));
+    writeBytes(path, bytes);  // marked again
+    info = ok({"info", path});
+    ASSERT_EQ(info.size(), 18u);
+    EXPECT_EQ(info[17],
+              "Tags:          could not be read: " + cdx + ": too short for a compound index");
 }
 
 TEST(CsvLineTest, SplitsPlainAndQuotedValues) {
