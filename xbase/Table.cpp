@@ -178,6 +178,9 @@ const char* Table::recordAt(std::uint32_t recno) {
         std::max<std::uint32_t>(1, static_cast<std::uint32_t>(bytes / recordLength_));
     std::uint32_t first = backward ? (recno > per ? recno - per + 1 : 1) : recno;
     std::uint32_t n = std::min(per, diskCount_ - first + 1);
+    // The window holds nothing until the read has filled it: a failed read leaves no stale
+    // window over a buffer of another size.
+    cacheCount_ = 0;
     cache_.resize(static_cast<std::size_t>(n) * recordLength_);
     dbf_.readExact(headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_,
                    cache_.data(), cache_.size(), "a record");
