@@ -46,6 +46,8 @@ ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceReques
         table.skip(1);
         hooks.afterRecord();
     }
+    // The run ends with its changes on disk, the indexes included.
+    table.commit();
     return outcome;
 }
 

@@ -47,6 +47,8 @@ std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::str
         table.skip();
         if (!progress.keepGoing()) break;
     }
+    // The run ends with its changes on disk, the indexes included.
+    table.commit();
     return progress.done();
 }
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <fstream>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -48,6 +49,15 @@ protected:
         }
         ASSERT_TRUE(CreateAddressTags(table));
         table->setOrder("LNAME");
+    }
+
+    // Whether the file on disk carries the header mark of changes whose indexes may not all be
+    // written yet.
+    bool markedOnDisk() const
+    {
+        std::ifstream file(dir.file("BROWSE.DBF"), std::ios::binary);
+        file.seekg(14);
+        return file.get() != 0;
     }
 
     // Record numbers in the order navigation shows them, by a plain walk from the top.

@@ -85,7 +85,9 @@ TEST_F(SearchReplaceRun, EmptyFindSelectsEmptyFieldsButNeverAMarkedRecord)
     const std::uint32_t marked = add({{"LNAME", "Marked"}});
     table->deleteRecord();
 
+    ASSERT_TRUE(markedOnDisk());
     EXPECT_EQ(run(Request("CITY", Exact, "", true, Whole, "Reno")).replaced, 2);
+    EXPECT_FALSE(markedOnDisk());  // the run ends with everything written
     EXPECT_EQ(value(empty, "CITY"), "Reno");
     EXPECT_EQ(value(prefixed, "CITY"), "Reno");  // PREFIX DELETED is only a value here
     EXPECT_EQ(value(marked, "CITY"), "");

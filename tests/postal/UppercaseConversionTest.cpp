@@ -42,10 +42,12 @@ TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAnd
     const std::string userQuery = "CITY=\"boston\" .AND. " + kStandingCondition.toStdString();
     table->setFilter(userQuery);
     table->go(4);
+    ASSERT_TRUE(markedOnDisk());
     std::vector<int> percents;
     const auto n = ConvertToUppercase(table.table(), {"LNAME", "CITY"}, ConvertScope::AllRecords,
                                       {[&](int p) { percents.push_back(p); }, [] { return true; }});
     EXPECT_EQ(n, 3u);
+    EXPECT_FALSE(markedOnDisk());  // the run ends with everything written
     EXPECT_EQ(percents, (std::vector<int>{33, 66, 100}));
     EXPECT_EQ(table->recNo(), 4u);
     EXPECT_EQ(table->filter(), userQuery);
