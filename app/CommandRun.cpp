@@ -105,8 +105,9 @@ CommandRun::Outcome CommandRun::prepare(Prepare step)
     case Prepare::ExclusiveReopen:
         path_ = GetDatabasePath(table) + table.fileName();
         table.close();
-        if (!OpenAddressTable(path_, own_)) {
-            ShowInformation(QStringLiteral("Unable to open this file exclusively. Possibly in use by another program or user"));
+        if (QString cause; !OpenAddressTable(path_, own_, {}, &cause)) {
+            ShowInformation(WithCause(
+                QStringLiteral("Unable to open this file exclusively. Possibly in use by another program or user"), cause));
             return Outcome::SkipDialog;
         }
         context_.table = &own_;
@@ -117,7 +118,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step)
     case Prepare::OpenSideFile:
     case Prepare::OpenOrCreateSideFile:
         if (openSideFile(step == Prepare::OpenOrCreateSideFile)) return Outcome::Go;
-        ShowInformation(plan_.sideFileMessage);
+        ShowInformation(WithCause(plan_.sideFileMessage, sideFileCause_));
         return Outcome::SkipDialog;
     }
     return Outcome::Go;
@@ -128,16 +129,18 @@ bool CommandRun::openSideFile(bool mayCreate)
     const QString path = main_.dataFolder_ + plan_.sideFile;
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            context_.sideTable = main_.engine_.open(EnginePath(path));
+            context_.sideTable = OpenSideTable(main_.engine_, path);
             context_.sideTable->goTop();
             return true;
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
             context_.sideTable.reset();
+            sideFileCause_ = ErrorText(e);
             if (!mayCreate || !dialog_.createSideFile || attempt > 0) return false;
         }
         try {
             dialog_.createSideFile(path);
-        } catch (const std::exception&) {
+        } catch (const std::exception& e) {
+            sideFileCause_ = ErrorText(e);
             return false;
         }
     }

@@ -37,6 +37,7 @@ private:
     std::uint32_t record_ = 0;
     std::string query_;
     QString failure_;
+    QString sideFileCause_;  // why the side file could not be opened
 };
 
 }  // namespace rp

@@ -25,9 +25,7 @@ bool OpenAddressTable(const QString& path, AddressTable& table, const xbase::Pro
             if (cause) *cause = ErrorText(e);
             continue;
         }
-        if (table->indexRebuiltAtOpen())
-            ShowInformation(QStringLiteral("The file ") + path +
-                            QStringLiteral(" was not closed properly. Its indexes have been rebuilt."));
+        TellIfIndexRebuilt(table.table(), path);
         if (HasAddressLayout(table.table(), stateWidth)) return true;
         table.close();
     }

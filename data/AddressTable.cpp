@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "framework/Messages.h"
 #include "xbase/Error.h"
 
 namespace rp {
@@ -36,6 +37,20 @@ void AddressTable::open(const QString& folder, const QString& fileName, const xb
 void AddressTable::close()
 {
     table_.reset();
+}
+
+std::unique_ptr<xbase::Table> OpenSideTable(xbase::Engine& engine, const QString& path)
+{
+    auto table = engine.open(EnginePath(path));
+    TellIfIndexRebuilt(*table, path);
+    return table;
+}
+
+void TellIfIndexRebuilt(const xbase::Table& table, const QString& path)
+{
+    if (table.indexRebuiltAtOpen())
+        ShowInformation(QStringLiteral("The file ") + path +
+                        QStringLiteral(" was not closed properly. Its indexes have been rebuilt."));
 }
 
 QString GetDatabasePath(const AddressTable& table)

@@ -36,6 +36,14 @@ private:
 };
 
 // The folder of the open address file, ending in exactly one separator.
+// Opens one of the program's side tables shared; throws xbase::Error. A table that was not
+// closed properly has its indexes rebuilt, and the user is told (see TellIfIndexRebuilt).
+std::unique_ptr<xbase::Table> OpenSideTable(xbase::Engine& engine, const QString& path);
+
+// Tells the user "The file <path> was not closed properly. Its indexes have been rebuilt."
+// when the open of table rebuilt them.
+void TellIfIndexRebuilt(const xbase::Table& table, const QString& path);
+
 QString GetDatabasePath(const AddressTable& table);
 
 // A folder with exactly one trailing native separator.

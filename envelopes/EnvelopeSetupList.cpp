@@ -105,12 +105,11 @@ void EnvelopeSetupList::rowChanged() {
 std::unique_ptr<xbase::Table> OpenEnvelopeSetups(xbase::Engine& engine,
                                                  const QString& programFolder) {
     try {
-        auto table =
-            engine.open(EnginePath(programFolder + QString::fromLatin1(kEnvelopeSetupFile)));
+        auto table = OpenSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeSetupFile));
         GoFirstListed(*table);
         return table;
-    } catch (const std::exception&) {
-        ShowInformation(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"));
+    } catch (const std::exception& e) {
+        ShowInformation(WithCause(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"), ErrorText(e)));
         return nullptr;
     }
 }

@@ -222,11 +222,12 @@ bool TSelectLabel::eventFilter(QObject* watched, QEvent* event)
 std::unique_ptr<xbase::Table> OpenLabelStockTable(xbase::Engine& engine, const QString& programFolder)
 {
     try {
-        auto table = engine.open(EnginePath(programFolder + QString::fromLatin1(kLabelStockFile)));
+        auto table = OpenSideTable(engine, programFolder + QString::fromLatin1(kLabelStockFile));
         table->goTop();
         return table;
-    } catch (const std::exception&) {
-        ShowInformation(QStringLiteral("We were unable to open the label definition file: RVPLBLS.DBF"));
+    } catch (const std::exception& e) {
+        ShowInformation(
+            WithCause(QStringLiteral("We were unable to open the label definition file: RVPLBLS.DBF"), ErrorText(e)));
         return nullptr;
     }
 }

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "data/AddressTable.h"
+#include "framework/Messages.h"
 #include "postal/BulkProgress.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
@@ -32,11 +33,13 @@ bool Questionable(xbase::Table& states, const std::string& state, const std::str
 
 }  // namespace
 
-std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder, bool forEditing)
+std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder, bool forEditing,
+                                                QString* cause)
 {
+    const QString path = folder + QString::fromLatin1(kStateZipFile);
     try {
-        auto table = engine.open(EnginePath(folder + QString::fromLatin1(kStateZipFile)),
-                                 forEditing ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared);
+        auto table = engine.open(EnginePath(path), forEditing ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared);
+        TellIfIndexRebuilt(*table, path);
         if (table->orderNumber(kStateTag) == 0) {
             if (!forEditing) return nullptr;
             table->createTag(kStateTag, "UPPER(STATE)");
@@ -44,7 +47,8 @@ std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QSt
         table->setOrder(kStateTag);
         table->goTop();
         return table;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        if (cause) *cause = ErrorText(e);
         return nullptr;
     }
 }

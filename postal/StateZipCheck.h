@@ -23,8 +23,10 @@ inline constexpr const char* kStateZipIndexKey = "upper(LNAME)+upper(FNAME)";
 
 // Opens the state/province table from the folder (ending in a separator) in the order of its
 // STATE tag. For editing it is opened exclusively and the tag is created when it is missing;
-// for the check it is opened shared and a missing tag is a failure. Null on any failure.
-std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder, bool forEditing);
+// for the check it is opened shared and a missing tag is a failure. Null on any failure, with
+// the engine's text in *cause when given.
+std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder, bool forEditing,
+                                                QString* cause = nullptr);
 
 // Whether a ZIP lies outside the range low..high, both ends included, comparing the stored
 // bytes as text, each end with as many characters of the ZIP as it has: 14999-1234 lies

@@ -221,9 +221,10 @@ void TCheckStateZip::PerformCheckNowClick()
     showChecking(true);
     setup_->hide();
     const bool includeBlanks = blanks_->isChecked();
-    std::unique_ptr<xbase::Table> states = OpenStateZipTable(table_.engine(), folder_, false);
+    QString cause;
+    std::unique_ptr<xbase::Table> states = OpenStateZipTable(table_.engine(), folder_, false, &cause);
     if (!states) {
-        ShowInformation(QStringLiteral("Unable to open RVPSZCK.DBF"));
+        ShowInformation(WithCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
         showChecking(false);
         setup_->show();
         return;
@@ -277,9 +278,10 @@ bool TCheckStateZip::confirmCancel()
 void TCheckStateZip::EditStateFileClick()
 {
     if (!editingTable_) {
-        states_ = OpenStateZipTable(table_.engine(), folder_, true);
+        QString cause;
+        states_ = OpenStateZipTable(table_.engine(), folder_, true, &cause);
         if (!states_) {
-            ShowInformation(QStringLiteral("Unable to open RVPSZCK.DBF"));
+            ShowInformation(WithCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
             return;
         }
         stateModel_ = std::make_unique<StateZipGridModel>(

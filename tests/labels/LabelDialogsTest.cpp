@@ -311,7 +311,8 @@ TEST_F(LabelSideTest, ChooseLabelDefinitionCopiesTheChosenStockOrTellsWhyNot)
 {
     LabelSetup setup = DefaultLabelSetup();
     EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder() + "missing/", setup));
-    EXPECT_EQ(messages.texts(), QStringList{"We were unable to open the label definition file: RVPLBLS.DBF"});
+    EXPECT_EQ(messages.texts(), QStringList{"We were unable to open the label definition file: RVPLBLS.DBF\r\nCannot open " +
+                                            folder() + "missing/RVPLBLS.DBF: No such file or directory"});
     EXPECT_EQ(setup, DefaultLabelSetup());
 
     EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel&) { return false; }));

@@ -36,7 +36,8 @@ TEST_F(TCheckStateZipTest, FailedCheckThenResultsEditedInPlaceThenTheStateTableE
 
     // No state table yet: told, and the setup panel is back with its buttons.
     dialog.checkButton()->click();
-    EXPECT_EQ(shown.texts(), QStringList{"Unable to open RVPSZCK.DBF"});
+    EXPECT_EQ(shown.texts(), QStringList{"Unable to open RVPSZCK.DBF\r\nCannot open " + folder() +
+                                         "RVPSZCK.DBF: No such file or directory"});
     EXPECT_TRUE(dialog.setupPanel()->isVisible());
     EXPECT_TRUE(dialog.closeButton()->isVisible());
     EXPECT_FALSE(dialog.checked());
