@@ -10,36 +10,31 @@
 namespace rp {
 namespace {
 
-bool seekKey(xbase::Table& table, const char* tag, const QString& key, bool exact)
-{
+bool seekKey(xbase::Table& table, const char* tag, const QString& key, bool exact) {
     table.setOrder(tag);
     table.engine().settings.exact = exact;
     const auto bytes = toFieldBytes(key);
     return bytes && table.seek(*bytes);
 }
 
-bool put(xbase::Table& table, const char* field, const QString& value)
-{
+bool put(xbase::Table& table, const char* field, const QString& value) {
     return SetFieldText(table, field, value);
 }
 
-bool putToday(xbase::Table& table)
-{
+bool putToday(xbase::Table& table) {
     table.setDate("DATE", xbase::today());
     return true;
 }
 
 }  // namespace
 
-CarryValues ReadCarryValues(const xbase::Table& table)
-{
+CarryValues ReadCarryValues(const xbase::Table& table) {
     if (table.recNo() < 1 || table.recNo() > table.recordCount()) return {};
     return {FieldText(table, "ORG"), FieldText(table, "CITY"), FieldText(table, "STATE"),
             FieldText(table, "ZIP"), FieldText(table, "COUNTRY")};
 }
 
-bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state)
-{
+bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state) {
     TableRestore keep(table, TableRestore::Record::Leave);
     const bool found = seekKey(table, "ZIP", zip.toUpper(), false);
     if (found) {
@@ -50,13 +45,11 @@ bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QStri
     return found;
 }
 
-QString DupNameKey(const QString& first, const QString& last)
-{
+QString DupNameKey(const QString& first, const QString& last) {
     return (last.left(30).leftJustified(30) + first.left(30).leftJustified(30)).toUpper();
 }
 
-bool CheckDupName(xbase::Table& table, const QString& first, const QString& last)
-{
+bool CheckDupName(xbase::Table& table, const QString& first, const QString& last) {
     if (first.isEmpty() || last.isEmpty()) return true;
     TableRestore keep(table, TableRestore::Record::Leave);
     if (!seekKey(table, "LNAME", DupNameKey(first, last), true)) {
@@ -64,17 +57,17 @@ bool CheckDupName(xbase::Table& table, const QString& first, const QString& last
         return true;
     }
     Beep();
-    const QString text = QStringLiteral("Possible duplicate: \r\n\r\n") + first + QLatin1Char(' ') + last +
-                         QStringLiteral("\r\n") + FieldText(table, "STREET") + QStringLiteral("\r\n") +
-                         FieldText(table, "CITY") + QLatin1Char(',') + FieldText(table, "STATE") +
-                         QLatin1Char(' ') + FieldText(table, "ZIP") + QStringLiteral("\r\n\r\nContinue adding?");
+    const QString text = QStringLiteral("Possible duplicate: \r\n\r\n") + first + QLatin1Char(' ') +
+                         last + QStringLiteral("\r\n") + FieldText(table, "STREET") +
+                         QStringLiteral("\r\n") + FieldText(table, "CITY") + QLatin1Char(',') +
+                         FieldText(table, "STATE") + QLatin1Char(' ') + FieldText(table, "ZIP") +
+                         QStringLiteral("\r\n\r\nContinue adding?");
     const bool goOn = messages().question(QStringLiteral("Possible Duplicate"), text, false);
     if (goOn) keep.restoreRecord();
     return goOn;
 }
 
-bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs)
-{
+bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs) {
     bool ok = true;
     if (prefs.plugDate) ok = putToday(table) && ok;
     if (prefs.carryOrg) ok = put(table, "ORG", carry.org) && ok;
@@ -87,21 +80,22 @@ bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const P
     return ok;
 }
 
-bool FillNewRecord(xbase::Table& table, const NewRecordValues& values)
-{
+bool FillNewRecord(xbase::Table& table, const NewRecordValues& values) {
     bool ok = true;
-    const std::pair<const char*, const QString*> given[] = {{"LNAME", &values.lastName}, {"FNAME", &values.firstName},
-                                                            {"ZIP", &values.zip},        {"CITY", &values.city},
+    const std::pair<const char*, const QString*> given[] = {{"LNAME", &values.lastName},
+                                                            {"FNAME", &values.firstName},
+                                                            {"ZIP", &values.zip},
+                                                            {"CITY", &values.city},
                                                             {"STATE", &values.state}};
     for (const auto& [field, value] : given)
         if (!value->isEmpty()) ok = put(table, field, *value) && ok;
     return ok;
 }
 
-QString MemoForSave(const QString& memoText)
-{
+QString MemoForSave(const QString& memoText) {
     QString text = memoText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (!text.isEmpty() && text.size() % 4 == 0) text += QLatin1Char(' ');
     return text;
 }

@@ -10,7 +10,7 @@ namespace rp {
 class BrowseGrid : public QTableView {
     Q_OBJECT
 
-public:
+  public:
     explicit BrowseGrid(QWidget* parent = nullptr);
 
     // Sizes the columns for the model as well.
@@ -18,16 +18,16 @@ public:
     // The width in pixels of a column of that many characters in the grid's font.
     int columnWidthFor(int chars) const;
 
-signals:
+  signals:
     // The owner goes to the record and shows it on the record page.
     void recordChosen(std::uint32_t recno);
 
-protected:
+  protected:
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
 
-private:
+  private:
     void chooseRow(int row);
     void sizeColumns();
 };

@@ -35,49 +35,45 @@ constexpr std::array<Column, BrowseModel::kColumnCount> kColumns = {{
 }  // namespace
 
 BrowseModel::BrowseModel(AddressTable& table, DateText dateText, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), dateText_(std::move(dateText))
-{
+    : QAbstractTableModel(parent), table_(table), dateText_(std::move(dateText)) {
     reset();
 }
 
-int BrowseModel::columnChars(int column)
-{
-    return column >= 0 && column < kColumnCount ? kColumns[static_cast<std::size_t>(column)].chars : 0;
+int BrowseModel::columnChars(int column) {
+    return column >= 0 && column < kColumnCount ? kColumns[static_cast<std::size_t>(column)].chars
+                                                : 0;
 }
 
-int BrowseModel::rowCount(const QModelIndex& parent) const
-{
+int BrowseModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !rows_ ? 0 : rows_->rows();
 }
 
-int BrowseModel::columnCount(const QModelIndex& parent) const
-{
+int BrowseModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : kColumnCount;
 }
 
-QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kColumnCount)
+QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)].title);
 }
 
-QVariant BrowseModel::data(const QModelIndex& index, int role) const
-{
+QVariant BrowseModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !checkIndex(index, CheckIndexOption::IndexIsValid)) return {};
     const QStringList* values = valuesOf(recordAt(index.row()));
     return values ? QVariant(values->at(index.column())) : QVariant();
 }
 
-void BrowseModel::reset()
-{
+void BrowseModel::reset() {
     beginResetModel();
     rows_.reset();
     values_.clear();
     valuesRead_.clear();
     if (table_.isOpen() && !table_->editing()) {
         xbase::Table& t = table_.table();
-        for (std::size_t c = 0; c < kColumns.size(); ++c) fields_[c] = t.fieldNumber(kColumns[c].field);
+        for (std::size_t c = 0; c < kColumns.size(); ++c)
+            fields_[c] = t.fieldNumber(kColumns[c].field);
         try {
             rows_.emplace(t, static_cast<int>(t.visibleCount()));
         } catch (const xbase::Error&) {
@@ -87,14 +83,14 @@ void BrowseModel::reset()
     endResetModel();
 }
 
-RowWindow* BrowseModel::readableRows() const
-{
-    if (frozen_ || !rows_ || !table_.isOpen() || &table_.table() != &rows_->table() || table_->editing()) return nullptr;
+RowWindow* BrowseModel::readableRows() const {
+    if (frozen_ || !rows_ || !table_.isOpen() || &table_.table() != &rows_->table() ||
+        table_->editing())
+        return nullptr;
     return &*rows_;
 }
 
-std::uint32_t BrowseModel::recordAt(int row) const
-{
+std::uint32_t BrowseModel::recordAt(int row) const {
     RowWindow* rows = readableRows();
     if (!rows) return 0;
     try {
@@ -104,8 +100,7 @@ std::uint32_t BrowseModel::recordAt(int row) const
     }
 }
 
-int BrowseModel::rowOf(std::uint32_t recno) const
-{
+int BrowseModel::rowOf(std::uint32_t recno) const {
     RowWindow* rows = readableRows();
     if (!rows) return -1;
     try {
@@ -115,8 +110,7 @@ int BrowseModel::rowOf(std::uint32_t recno) const
     }
 }
 
-const QStringList* BrowseModel::valuesOf(std::uint32_t recno) const
-{
+const QStringList* BrowseModel::valuesOf(std::uint32_t recno) const {
     if (recno == 0) return nullptr;
     if (const auto at = values_.constFind(recno); at != values_.cend()) return &*at;
     RowWindow* rows = readableRows();
@@ -137,8 +131,7 @@ const QStringList* BrowseModel::valuesOf(std::uint32_t recno) const
     return &*values_.insert(recno, values);
 }
 
-QStringList BrowseModel::readValues() const
-{
+QStringList BrowseModel::readValues() const {
     const xbase::Table& t = table_.table();
     QStringList values;
     values.reserve(kColumnCount);

@@ -29,7 +29,7 @@ namespace rp {
 class BrowseModel : public QAbstractTableModel {
     Q_OBJECT
 
-public:
+  public:
     // Shows a date field's value; never called for an empty date, which shows as nothing.
     using DateText = std::function<QString(xbase::JulianDay)>;
 
@@ -45,7 +45,8 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
     // Counts the rows again and forgets every row and value read.
     void reset();
@@ -58,7 +59,7 @@ public:
     // the top, the bottom or the rows last shown.
     int rowOf(std::uint32_t recno) const;
 
-private:
+  private:
     // The values of a record's columns; null when the table cannot be read now.
     const QStringList* valuesOf(std::uint32_t recno) const;
     QStringList readValues() const;

@@ -13,7 +13,7 @@ class QWidget;
 namespace rp {
 
 struct FilterChoice {
-    bool filteredEnabled = true;  // false when no filter is set
+    bool filteredEnabled = true;    // false when no filter is set
     bool allRecordsForced = false;  // the all-records choice is selected and cannot be left
 };
 

@@ -36,13 +36,13 @@ enum class Prepare {
     PauseReactions,
     RememberRecord,
     RememberQuery,
-    UserQueryOnly,     // the engine query becomes the user expression alone
+    UserQueryOnly,  // the engine query becomes the user expression alone
     Freeze,
-    FilterChoice,      // all records or the filter's; the filtered choice needs a filter
+    FilterChoice,             // all records or the filter's; the filtered choice needs a filter
     FilterChoiceDisableOnly,  // the same, but the all-records choice is not forced on
-    ExclusiveReopen,   // the file is closed and opened exclusively into the dialog's table
-    DialogQuery,       // the dialog's table gets the standing condition as its query
-    OpenSideFile,      // sideFile from the program folder into the dialog's side table
+    ExclusiveReopen,          // the file is closed and opened exclusively into the dialog's table
+    DialogQuery,              // the dialog's table gets the standing condition as its query
+    OpenSideFile,             // sideFile from the program folder into the dialog's side table
     OpenOrCreateSideFile,
 };
 
@@ -66,11 +66,11 @@ struct CommandPlan {
     QString caption;
     std::vector<Prepare> prepare;
     std::vector<Restore> restore;
-    QString stopMessage{};     // RequireFile, NoRecordsMessage: told when the command stops
-    QString printingWhat{};    // PrinterCheck: "labels", "envelopes", ...
-    QString sideFile{};        // OpenSideFile / OpenOrCreateSideFile
+    QString stopMessage{};      // RequireFile, NoRecordsMessage: told when the command stops
+    QString printingWhat{};     // PrinterCheck: "labels", "envelopes", ...
+    QString sideFile{};         // OpenSideFile / OpenOrCreateSideFile
     QString sideFileMessage{};  // when the side file cannot be opened
-    QString workFile{};        // DeleteWorkFile
+    QString workFile{};         // DeleteWorkFile
 };
 
 // Every command, in menu order.

@@ -14,16 +14,14 @@
 namespace rp {
 
 CommandRun::CommandRun(TRVPMain& main, const CommandPlan& plan, const CommandDialog& dialog)
-    : main_(main), plan_(plan), dialog_(dialog), own_(main.engine_)
-{
+    : main_(main), plan_(plan), dialog_(dialog), own_(main.engine_) {
     context_.parent = &main;
     context_.table = &main.table_;
     context_.programFolder = main.dataFolder_;
     context_.userExpression = main.filterExpression;
 }
 
-void CommandRun::run()
-{
+void CommandRun::run() {
     bool showDialog = true;
     try {
         for (Prepare step : plan_.prepare) {
@@ -44,7 +42,9 @@ void CommandRun::run()
         fail(e);
     }
     for (Restore step : plan_.restore) {
-        if (std::none_of(done_.begin(), done_.end(), [step](Prepare p) { return FollowsFrom(step, p); })) continue;
+        if (std::none_of(done_.begin(), done_.end(),
+                         [step](Prepare p) { return FollowsFrom(step, p); }))
+            continue;
         try {
             restore(step);
         } catch (const std::exception& e) {
@@ -55,77 +55,77 @@ void CommandRun::run()
     if (!failure_.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure_);
 }
 
-void CommandRun::fail(const std::exception& e)
-{
+void CommandRun::fail(const std::exception& e) {
     if (failure_.isEmpty()) failure_ = QString::fromLocal8Bit(e.what());
 }
 
-CommandRun::Outcome CommandRun::prepare(Prepare step)
-{
+CommandRun::Outcome CommandRun::prepare(Prepare step) {
     AddressTable& table = main_.table_;
     switch (step) {
-    case Prepare::RequireFile:
-        if (table.isOpen()) return Outcome::Go;
-        ShowInformation(plan_.stopMessage);
-        return Outcome::Stop;
-    case Prepare::PrinterCheck:
-        if (!main_.printers || !main_.printers->anyInstalled()) {
-            ShowInformation(QStringLiteral("There are no installed printers.\r\nPrinting ") + plan_.printingWhat +
-                            QStringLiteral(" is not feasible"));
+        case Prepare::RequireFile:
+            if (table.isOpen()) return Outcome::Go;
+            ShowInformation(plan_.stopMessage);
             return Outcome::Stop;
-        }
-        main_.printers->rememberSelection();
-        return Outcome::Go;
-    case Prepare::RecordsCheck:
-        return table.isOpen() && table->visibleCount() > 0 ? Outcome::Go : Outcome::Stop;
-    case Prepare::NoRecordsMessage:
-        if (table.isOpen() && table->visibleCount() > 0) return Outcome::Go;
-        ShowInformation(plan_.stopMessage);
-        return Outcome::Stop;
-    case Prepare::PauseReactions:
-        main_.reactingToTableEvents = false;
-        return Outcome::Go;
-    case Prepare::RememberRecord:
-        record_ = table->recNo();
-        return Outcome::Go;
-    case Prepare::RememberQuery:
-        query_ = table->filter();
-        return Outcome::Go;
-    case Prepare::UserQueryOnly:
-        table->setFilter(main_.filterExpression.toStdString());
-        return Outcome::Go;
-    case Prepare::Freeze:
-        main_.setFrozen(true);
-        return Outcome::Go;
-    case Prepare::FilterChoice:
-    case Prepare::FilterChoiceDisableOnly:
-        context_.filterChoice.filteredEnabled = !main_.filterExpression.isEmpty();
-        context_.filterChoice.allRecordsForced = step == Prepare::FilterChoice && main_.filterExpression.isEmpty();
-        return Outcome::Go;
-    case Prepare::ExclusiveReopen:
-        path_ = GetDatabasePath(table) + table.fileName();
-        table.close();
-        if (QString cause; !OpenAddressTable(path_, own_, {}, &cause)) {
-            ShowInformation(WithCause(
-                QStringLiteral("Unable to open this file exclusively. Possibly in use by another program or user"), cause));
+        case Prepare::PrinterCheck:
+            if (!main_.printers || !main_.printers->anyInstalled()) {
+                ShowInformation(QStringLiteral("There are no installed printers.\r\nPrinting ") +
+                                plan_.printingWhat + QStringLiteral(" is not feasible"));
+                return Outcome::Stop;
+            }
+            main_.printers->rememberSelection();
+            return Outcome::Go;
+        case Prepare::RecordsCheck:
+            return table.isOpen() && table->visibleCount() > 0 ? Outcome::Go : Outcome::Stop;
+        case Prepare::NoRecordsMessage:
+            if (table.isOpen() && table->visibleCount() > 0) return Outcome::Go;
+            ShowInformation(plan_.stopMessage);
+            return Outcome::Stop;
+        case Prepare::PauseReactions:
+            main_.reactingToTableEvents = false;
+            return Outcome::Go;
+        case Prepare::RememberRecord:
+            record_ = table->recNo();
+            return Outcome::Go;
+        case Prepare::RememberQuery:
+            query_ = table->filter();
+            return Outcome::Go;
+        case Prepare::UserQueryOnly:
+            table->setFilter(main_.filterExpression.toStdString());
+            return Outcome::Go;
+        case Prepare::Freeze:
+            main_.setFrozen(true);
+            return Outcome::Go;
+        case Prepare::FilterChoice:
+        case Prepare::FilterChoiceDisableOnly:
+            context_.filterChoice.filteredEnabled = !main_.filterExpression.isEmpty();
+            context_.filterChoice.allRecordsForced =
+                step == Prepare::FilterChoice && main_.filterExpression.isEmpty();
+            return Outcome::Go;
+        case Prepare::ExclusiveReopen:
+            path_ = GetDatabasePath(table) + table.fileName();
+            table.close();
+            if (QString cause; !OpenAddressTable(path_, own_, {}, &cause)) {
+                ShowInformation(
+                    WithCause(QStringLiteral("Unable to open this file exclusively. Possibly in "
+                                             "use by another program or user"),
+                              cause));
+                return Outcome::SkipDialog;
+            }
+            context_.table = &own_;
+            return Outcome::Go;
+        case Prepare::DialogQuery:
+            context_.table->table().setFilter(kStandingCondition.toStdString());
+            return Outcome::Go;
+        case Prepare::OpenSideFile:
+        case Prepare::OpenOrCreateSideFile:
+            if (openSideFile(step == Prepare::OpenOrCreateSideFile)) return Outcome::Go;
+            ShowInformation(WithCause(plan_.sideFileMessage, sideFileCause_));
             return Outcome::SkipDialog;
-        }
-        context_.table = &own_;
-        return Outcome::Go;
-    case Prepare::DialogQuery:
-        context_.table->table().setFilter(kStandingCondition.toStdString());
-        return Outcome::Go;
-    case Prepare::OpenSideFile:
-    case Prepare::OpenOrCreateSideFile:
-        if (openSideFile(step == Prepare::OpenOrCreateSideFile)) return Outcome::Go;
-        ShowInformation(WithCause(plan_.sideFileMessage, sideFileCause_));
-        return Outcome::SkipDialog;
     }
     return Outcome::Go;
 }
 
-bool CommandRun::openSideFile(bool mayCreate)
-{
+bool CommandRun::openSideFile(bool mayCreate) {
     const QString path = main_.dataFolder_ + plan_.sideFile;
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
@@ -147,50 +147,51 @@ bool CommandRun::openSideFile(bool mayCreate)
     return false;
 }
 
-void CommandRun::restore(Restore step)
-{
+void CommandRun::restore(Restore step) {
     AddressTable& table = main_.table_;
     switch (step) {
-    case Restore::Reopen:
-        own_.close();
-        main_.OpenRVWDBF(path_);
-        break;
-    case Restore::RecordPage:
-        main_.showPage(0);
-        main_.afterRecordChange();
-        break;
-    case Restore::SetButtons:
-        main_.SetButtons();
-        break;
-    case Restore::ApplyFilter:
-        if (table.isOpen())
-            ApplyAddressFilter(table.table(), main_.filter_->lines(), main_.prefs_.shortDateFmt, main_.filterExpression);
-        break;
-    case Restore::FirstRecord:
-        if (table.isOpen()) table->goTop();
-        main_.afterRecordChange();
-        break;
-    case Restore::RememberedQuery:
-        if (!table.isOpen()) break;
-        table->setFilter(query_);
-        table->setScope({}, {});
-        break;
-    case Restore::RememberedRecord:
-        if (table.isOpen() && record_ >= 1 && record_ <= table->recordCount()) table->go(record_);
-        main_.afterRecordChange();
-        break;
-    case Restore::Unfreeze:
-        main_.setFrozen(false);
-        break;
-    case Restore::ResumeReactions:
-        main_.reactingToTableEvents = true;
-        break;
-    case Restore::DeleteWorkFile:
-        QFile::remove(main_.dataFolder_ + plan_.workFile);
-        break;
-    case Restore::Printer:
-        main_.printers->restoreSelection();
-        break;
+        case Restore::Reopen:
+            own_.close();
+            main_.OpenRVWDBF(path_);
+            break;
+        case Restore::RecordPage:
+            main_.showPage(0);
+            main_.afterRecordChange();
+            break;
+        case Restore::SetButtons:
+            main_.SetButtons();
+            break;
+        case Restore::ApplyFilter:
+            if (table.isOpen())
+                ApplyAddressFilter(table.table(), main_.filter_->lines(), main_.prefs_.shortDateFmt,
+                                   main_.filterExpression);
+            break;
+        case Restore::FirstRecord:
+            if (table.isOpen()) table->goTop();
+            main_.afterRecordChange();
+            break;
+        case Restore::RememberedQuery:
+            if (!table.isOpen()) break;
+            table->setFilter(query_);
+            table->setScope({}, {});
+            break;
+        case Restore::RememberedRecord:
+            if (table.isOpen() && record_ >= 1 && record_ <= table->recordCount())
+                table->go(record_);
+            main_.afterRecordChange();
+            break;
+        case Restore::Unfreeze:
+            main_.setFrozen(false);
+            break;
+        case Restore::ResumeReactions:
+            main_.reactingToTableEvents = true;
+            break;
+        case Restore::DeleteWorkFile:
+            QFile::remove(main_.dataFolder_ + plan_.workFile);
+            break;
+        case Restore::Printer:
+            main_.printers->restoreSelection();
+            break;
     }
 }
 

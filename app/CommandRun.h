@@ -16,11 +16,11 @@ namespace rp {
 class TRVPMain;
 
 class CommandRun {
-public:
+  public:
     CommandRun(TRVPMain& main, const CommandPlan& plan, const CommandDialog& dialog);
     void run();
 
-private:
+  private:
     enum class Outcome { Go, Stop, SkipDialog };
     Outcome prepare(Prepare step);
     void restore(Restore step);

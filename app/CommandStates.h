@@ -7,14 +7,14 @@
 namespace rp {
 
 struct CommandStates {
-    bool fileMenu = false;          // the File menu
-    bool openCommands = false;      // commands that need only an open file
-    bool saveCancelShown = false;   // Save and Cancel buttons
-    bool addShown = false;          // Add: shown and enabled
-    bool editDeleteShown = false;   // Edit and Delete: shown and enabled
+    bool fileMenu = false;             // the File menu
+    bool openCommands = false;         // commands that need only an open file
+    bool saveCancelShown = false;      // Save and Cancel buttons
+    bool addShown = false;             // Add: shown and enabled
+    bool editDeleteShown = false;      // Edit and Delete: shown and enabled
     bool recordCommandsShown = false;  // Search, Search Memo, previous/next
-    bool recordMenus = false;       // Clone, Order and the Utilities, Labels, ... menus
-    bool filterPicture = false;     // the filter status picture
+    bool recordMenus = false;          // Clone, Order and the Utilities, Labels, ... menus
+    bool filterPicture = false;        // the filter status picture
     QString saveCaption, cancelCaption, addCaption, editCaption, deleteCaption, searchCaption;
 };
 

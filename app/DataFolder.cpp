@@ -10,8 +10,7 @@ namespace {
 
 const QString kHomeOption = QStringLiteral("--home");
 
-std::optional<QString> homeOption(const QStringList& arguments)
-{
+std::optional<QString> homeOption(const QStringList& arguments) {
     std::optional<QString> home;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -20,25 +19,23 @@ std::optional<QString> homeOption(const QStringList& arguments)
         else if (argument.startsWith(kHomeOption + QLatin1Char('=')))
             home = argument.mid(kHomeOption.size() + 1);
     }
-    if (home && home->isEmpty()) throw DataFolderError("The option --home needs the name of a folder.");
+    if (home && home->isEmpty())
+        throw DataFolderError("The option --home needs the name of a folder.");
     return home;
 }
 
-bool holdsWritableIni(const QString& folder)
-{
+bool holdsWritableIni(const QString& folder) {
     const QFileInfo ini(QDir(folder).filePath(QString::fromLatin1(kIniFileName)));
     return ini.isFile() && ini.isWritable();
 }
 
-QString perUserFolder()
-{
+QString perUserFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     if (data.isEmpty()) throw DataFolderError("There is no folder for your own program data.");
     return data + QStringLiteral("/Ravenpost");
 }
 
-QString chosenFolder(const QStringList& arguments, const QString& executableFolder)
-{
+QString chosenFolder(const QStringList& arguments, const QString& executableFolder) {
     if (const auto home = homeOption(arguments)) return *home;
     const QString environment = qEnvironmentVariable("RAVENPOST_HOME");
     if (!environment.isEmpty()) return environment;
@@ -48,12 +45,13 @@ QString chosenFolder(const QStringList& arguments, const QString& executableFold
 
 }  // namespace
 
-QString ResolveDataFolder(const QStringList& arguments, const QString& executableFolder)
-{
-    const QString folder = QDir::cleanPath(QFileInfo(chosenFolder(arguments, executableFolder)).absoluteFilePath());
+QString ResolveDataFolder(const QStringList& arguments, const QString& executableFolder) {
+    const QString folder =
+        QDir::cleanPath(QFileInfo(chosenFolder(arguments, executableFolder)).absoluteFilePath());
     const QString native = QDir::toNativeSeparators(folder);
     if (!QDir().mkpath(folder))
-        throw DataFolderError(QStringLiteral("The folder %1 cannot be created.").arg(native).toStdString());
+        throw DataFolderError(
+            QStringLiteral("The folder %1 cannot be created.").arg(native).toStdString());
     return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
 }
 

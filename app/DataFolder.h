@@ -11,7 +11,7 @@ inline constexpr char kIniFileName[] = "RAVENP.INI";
 
 // A data folder that cannot be used; what() is a sentence to show the user.
 class DataFolderError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

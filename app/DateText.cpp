@@ -13,8 +13,7 @@ struct Part {
 };
 
 // The date parts of a format in order, "yyyy" before "yy".
-std::vector<Part> partsOf(const QString& format)
-{
+std::vector<Part> partsOf(const QString& format) {
     std::vector<Part> parts;
     const QString f = format.toLower();
     for (qsizetype i = 0; i < f.size();) {
@@ -34,8 +33,7 @@ std::vector<Part> partsOf(const QString& format)
 
 }  // namespace
 
-QString FormatDate(xbase::JulianDay day, const QString& format)
-{
+QString FormatDate(xbase::JulianDay day, const QString& format) {
     if (day == 0) return {};
     int y = 0, m = 0, d = 0;
     xbase::civilDate(day, y, m, d);
@@ -49,7 +47,8 @@ QString FormatDate(xbase::JulianDay day, const QString& format)
             out += QStringLiteral("%1").arg(y % 100, 2, 10, QLatin1Char('0'));
             i += 2;
         } else if (f.mid(i, 2) == QLatin1String("mm") || f.mid(i, 2) == QLatin1String("dd")) {
-            out += QStringLiteral("%1").arg(f[i] == QLatin1Char('m') ? m : d, 2, 10, QLatin1Char('0'));
+            out +=
+                QStringLiteral("%1").arg(f[i] == QLatin1Char('m') ? m : d, 2, 10, QLatin1Char('0'));
             i += 2;
         } else {
             out += format[i++];
@@ -58,8 +57,7 @@ QString FormatDate(xbase::JulianDay day, const QString& format)
     return out;
 }
 
-std::optional<xbase::JulianDay> ParseDate(const QString& text, const QString& format)
-{
+std::optional<xbase::JulianDay> ParseDate(const QString& text, const QString& format) {
     static const QRegularExpression digits(QStringLiteral("\\d+"));
     std::vector<QString> groups;
     for (auto it = digits.globalMatch(text); it.hasNext();) groups.push_back(it.next().captured());
@@ -70,8 +68,10 @@ std::optional<xbase::JulianDay> ParseDate(const QString& text, const QString& fo
     for (std::size_t i = 0; i < parts.size(); ++i) {
         if (groups[i].size() > parts[i].width) return std::nullopt;
         const int v = groups[i].toInt();
-        if (parts[i].what == QLatin1Char('d')) d = v;
-        else if (parts[i].what == QLatin1Char('m')) m = v;
+        if (parts[i].what == QLatin1Char('d'))
+            d = v;
+        else if (parts[i].what == QLatin1Char('m'))
+            m = v;
         else if (groups[i].size() <= 2) {
             const int thisYear = QDate::currentDate().year();
             const int last = thisYear + 20;
@@ -85,19 +85,23 @@ std::optional<xbase::JulianDay> ParseDate(const QString& text, const QString& fo
     return xbase::julianDay(y, m, d);
 }
 
-QString QtInputMask(const QString& editMask)
-{
+QString QtInputMask(const QString& editMask) {
     const QStringList parts = editMask.split(QLatin1Char(';'));
     QString body = parts[0];
     if (body.startsWith(QLatin1Char('!'))) body.remove(0, 1);
     QString out;
     for (QChar c : body) {
-        if (c == QLatin1Char('9')) out += QLatin1Char('0');
-        else if (c == QLatin1Char('0')) out += QLatin1Char('9');
-        else if (QStringLiteral("Aa#LlCc<>\\").contains(c)) out += QLatin1Char('\\') + QString(c);
-        else out += c;
+        if (c == QLatin1Char('9'))
+            out += QLatin1Char('0');
+        else if (c == QLatin1Char('0'))
+            out += QLatin1Char('9');
+        else if (QStringLiteral("Aa#LlCc<>\\").contains(c))
+            out += QLatin1Char('\\') + QString(c);
+        else
+            out += c;
     }
-    const QString blank = parts.size() > 2 && !parts[2].isEmpty() ? parts[2].left(1) : QStringLiteral(" ");
+    const QString blank =
+        parts.size() > 2 && !parts[2].isEmpty() ? parts[2].left(1) : QStringLiteral(" ");
     return out + QLatin1Char(';') + blank;
 }
 

@@ -22,21 +22,18 @@ constexpr Separator kSeparators[] = {{';', ".or."}, {'+', ".and."}, {'^', ".and.
 
 // Capitals as the engine's UPPER makes them (a-z only), so that a typed value compares with
 // UPPER(field) letter for letter.
-QString upperAscii(QString text)
-{
+QString upperAscii(QString text) {
     for (QChar& c : text)
         if (c >= QLatin1Char('a') && c <= QLatin1Char('z')) c = QChar(c.unicode() - 32);
     return text;
 }
 
-QString quoted(const QString& value)
-{
+QString quoted(const QString& value) {
     return QLatin1Char('"') + value + QLatin1Char('"');
 }
 
 // One piece without separators: an optional operator, then the value.
-QString comparison(const QString& field, const QString& text)
-{
+QString comparison(const QString& field, const QString& text) {
     static const char* const operators[] = {">=", "<=", ">", "<", "$"};
     QString op = QStringLiteral("=");
     QString value = text;
@@ -48,14 +45,16 @@ QString comparison(const QString& field, const QString& text)
         }
     }
     value = quoted(upperAscii(value));
-    if (op == QLatin1String("$")) return value + QStringLiteral("$UPPER(") + field + QLatin1Char(')');
+    if (op == QLatin1String("$"))
+        return value + QStringLiteral("$UPPER(") + field + QLatin1Char(')');
     return QStringLiteral("UPPER(") + field + QLatin1Char(')') + op + value;
 }
 
 // Why a line's term cannot be part of the filter; empty when it can.
-QString problemWith(const xbase::Table& table, const FilterLineDef& def, const QString& text, const QString& term)
-{
-    if (!def.date && text.contains(QLatin1Char('"'))) return QStringLiteral("Double quotes cannot be used.");
+QString problemWith(const xbase::Table& table, const FilterLineDef& def, const QString& text,
+                    const QString& term) {
+    if (!def.date && text.contains(QLatin1Char('"')))
+        return QStringLiteral("Double quotes cannot be used.");
     QString refused;
     const std::optional<std::string> bytes = toFieldBytes(term, &refused);
     if (!bytes) return unstorableMessage(refused);
@@ -69,8 +68,7 @@ QString problemWith(const xbase::Table& table, const FilterLineDef& def, const Q
 
 }  // namespace
 
-const std::array<FilterLineDef, kFilterLineCount>& FilterLineDefs()
-{
+const std::array<FilterLineDef, kFilterLineCount>& FilterLineDefs() {
     static const std::array<FilterLineDef, kFilterLineCount> defs = {{
         {"Last", "LNAME", "LNAME", false},
         {"First", "FNAME", "FNAME", false},
@@ -90,13 +88,11 @@ const std::array<FilterLineDef, kFilterLineCount>& FilterLineDefs()
     return defs;
 }
 
-QStringList SplitOnSeparator(const QString& text, QChar separator)
-{
+QStringList SplitOnSeparator(const QString& text, QChar separator) {
     return text.split(separator, Qt::KeepEmptyParts);
 }
 
-QString BuildFieldTerm(const QString& field, const QString& text)
-{
+QString BuildFieldTerm(const QString& field, const QString& text) {
     if (text.isEmpty()) return {};
     for (const Separator& s : kSeparators) {
         if (!text.contains(QLatin1Char(s.separator))) continue;
@@ -106,17 +102,19 @@ QString BuildFieldTerm(const QString& field, const QString& text)
             if (!term.isEmpty()) terms += term;
         }
         if (terms.size() < 2) return terms.isEmpty() ? QString() : terms.front();
-        return QStringLiteral("((") + terms.join(QLatin1Char(')') + QLatin1String(s.joiner) + QLatin1Char('(')) +
+        return QStringLiteral("((") +
+               terms.join(QLatin1Char(')') + QLatin1String(s.joiner) + QLatin1Char('(')) +
                QStringLiteral("))");
     }
     return comparison(field, text);
 }
 
-std::optional<QString> BuildDateTerm(const QString& expression, const QString& text, const QString& shortDateFmt)
-{
+std::optional<QString> BuildDateTerm(const QString& expression, const QString& text,
+                                     const QString& shortDateFmt) {
     QString op = QStringLiteral("=");
     QString value = text;
-    if (text.startsWith(QLatin1Char('$')) || text.startsWith(QLatin1Char('<')) || text.startsWith(QLatin1Char('>'))) {
+    if (text.startsWith(QLatin1Char('$')) || text.startsWith(QLatin1Char('<')) ||
+        text.startsWith(QLatin1Char('>'))) {
         const int length = text.mid(1, 1) == QLatin1String("=") ? 2 : 1;
         op = text.left(length);
         value = text.mid(length, kMaxValueLength);
@@ -128,8 +126,7 @@ std::optional<QString> BuildDateTerm(const QString& expression, const QString& t
     return expression + op + quoted(QString::fromStdString(xbase::toDtos(*day)));
 }
 
-FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& shortDateFmt)
-{
+FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& shortDateFmt) {
     FilterBuild built;
     QString joiner;
     for (int i = 0; i < kFilterLineCount; ++i) {
@@ -140,7 +137,8 @@ FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& short
         QString term;
         if (!def.date) {
             term = BuildFieldTerm(expression, text);
-        } else if (const std::optional<QString> dateTerm = BuildDateTerm(expression, text, shortDateFmt)) {
+        } else if (const std::optional<QString> dateTerm =
+                       BuildDateTerm(expression, text, shortDateFmt)) {
             term = *dateTerm;
         } else {
             ShowInformation(QStringLiteral("Invalid date. Must be in the format:") + shortDateFmt);
@@ -153,25 +151,25 @@ FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& short
     return built;
 }
 
-QString JoinedFilter(const QString& userExpression)
-{
+QString JoinedFilter(const QString& userExpression) {
     return userExpression + QStringLiteral(".and. ") + kStandingCondition;
 }
 
 int ApplyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
-                       QString& userExpression)
-{
+                       QString& userExpression) {
     const FilterBuild built = BuildFilterExpression(lines, shortDateFmt);
     const bool tooComplex = built.expression.size() > kMaxFilterLength;
     if (built.expression.isEmpty() || tooComplex) {
-        if (tooComplex) ShowInformation(QStringLiteral("Sorry - filter is too complex.Please simplify it."));
+        if (tooComplex)
+            ShowInformation(QStringLiteral("Sorry - filter is too complex.Please simplify it."));
         table.setFilter(kStandingCondition.toStdString());
         userExpression = built.expression;
         return 0;
     }
     for (const LineTerm& t : built.terms) {
         const FilterLineDef& def = FilterLineDefs()[static_cast<std::size_t>(t.line)];
-        const QString problem = problemWith(table, def, lines[static_cast<std::size_t>(t.line)], t.term);
+        const QString problem =
+            problemWith(table, def, lines[static_cast<std::size_t>(t.line)], t.term);
         if (problem.isEmpty()) continue;
         ShowInformation(QStringLiteral("The %1 line cannot be used in a filter: %2\r\n"
                                        "The previous filter stays in force.")

@@ -53,7 +53,8 @@ QString BuildFieldTerm(const QString& field, const QString& text);
 
 // The term of the date line on its expression, or nothing when the text is not a date in the
 // format.
-std::optional<QString> BuildDateTerm(const QString& expression, const QString& text, const QString& shortDateFmt);
+std::optional<QString> BuildDateTerm(const QString& expression, const QString& text,
+                                     const QString& shortDateFmt);
 
 struct LineTerm {
     int line;  // index into FilterLineDefs()

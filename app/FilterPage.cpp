@@ -14,8 +14,7 @@ namespace {
 
 constexpr int kFooterGap = 10;
 
-QString textLineHelp(const QString& label)
-{
+QString textLineHelp(const QString& label) {
     return QStringLiteral(
                "Finds the records whose %1 begins with what you type here; capitals or not does "
                "not matter.\n"
@@ -27,8 +26,7 @@ QString textLineHelp(const QString& label)
         .arg(label);
 }
 
-const QString& dateLineHelp()
-{
+const QString& dateLineHelp() {
     static const QString help = QStringLiteral(
         "Finds the records with this date, typed in the date format of the preferences.\n"
         "Start with > for later dates, >= for this date or later, < for earlier dates or <= for "
@@ -39,8 +37,7 @@ const QString& dateLineHelp()
 
 }  // namespace
 
-FilterPage::FilterPage(QWidget* parent) : QWidget(parent)
-{
+FilterPage::FilterPage(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(4, 4, 4, 2);
     grid->setHorizontalSpacing(6);
@@ -88,28 +85,24 @@ FilterPage::FilterPage(QWidget* parent) : QWidget(parent)
     });
 }
 
-FilterLines FilterPage::lines() const
-{
+FilterLines FilterPage::lines() const {
     FilterLines texts;
     for (int i = 0; i < kFilterLineCount; ++i)
         texts[static_cast<std::size_t>(i)] = lines_[static_cast<std::size_t>(i)]->text();
     return texts;
 }
 
-void FilterPage::clearLines()
-{
+void FilterPage::clearLines() {
     for (QLineEdit* edit : lines_) edit->clear();
 }
 
-void FilterPage::setDateFormat(const QString& shortDateFmt)
-{
+void FilterPage::setDateFormat(const QString& shortDateFmt) {
     for (int i = 0; i < kFilterLineCount; ++i)
         if (FilterLineDefs()[static_cast<std::size_t>(i)].date)
             lines_[static_cast<std::size_t>(i)]->setPlaceholderText(shortDateFmt);
 }
 
-void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRect)
-{
+void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRect) {
     delete layout();
     QRect used;
     for (int i = 0; i < kFilterLineCount; ++i) {
@@ -120,31 +113,28 @@ void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRe
         used |= field;
     }
     const QSize hint = footer_->sizeHint();
-    const QRect footer(used.left(), used.bottom() + 1 + kFooterGap, std::max(hint.width(), used.width()),
-                       hint.height());
+    const QRect footer(used.left(), used.bottom() + 1 + kFooterGap,
+                       std::max(hint.width(), used.width()), hint.height());
     footer_->setGeometry(footer);
     setMinimumSize(footer.right() + 1, footer.bottom() + 1);
 }
 
-void FilterPage::setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression)
-{
+void FilterPage::setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression) {
     count_->setText(QStringLiteral("Searching..."));
     count_->repaint();
     const int n = ApplyAddressFilter(table, lines(), shortDateFmt, userExpression);
-    count_->setText(userExpression.isEmpty()
-                        ? QString::number(table.visibleCount()) + QStringLiteral(" matches (all records)")
-                        : QString::number(n) + QStringLiteral(" matches"));
+    count_->setText(userExpression.isEmpty() ? QString::number(table.visibleCount()) +
+                                                   QStringLiteral(" matches (all records)")
+                                             : QString::number(n) + QStringLiteral(" matches"));
     if (n == 0) userExpression.clear();
 }
 
-QRect RectOnPage(const QWidget* page, const QWidget* control)
-{
+QRect RectOnPage(const QWidget* page, const QWidget* control) {
     if (!control) return {};
     return QRect(control->mapTo(page, QPoint(0, 0)), control->size());
 }
 
-QLabel* BuddyLabelOf(const QWidget* control)
-{
+QLabel* BuddyLabelOf(const QWidget* control) {
     if (!control || !control->parentWidget()) return nullptr;
     for (QLabel* l : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (l->buddy() == control) return l;

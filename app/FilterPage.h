@@ -20,7 +20,7 @@ namespace rp {
 
 class FilterPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FilterPage(QWidget* parent = nullptr);
 
     QLineEdit* line(int i) const { return lines_[static_cast<std::size_t>(i)]; }
@@ -47,11 +47,11 @@ public:
     // through leaves no user expression. userExpression: as for ApplyAddressFilter.
     void setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression);
 
-signals:
+  signals:
     // "Set Now" was pressed, or "Clear" after emptying the lines.
     void setNowRequested();
 
-private:
+  private:
     std::array<QLineEdit*, kFilterLineCount> lines_{};
     std::array<QLabel*, kFilterLineCount> labels_{};
     QLabel* count_ = nullptr;

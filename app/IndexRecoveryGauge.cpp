@@ -8,11 +8,11 @@ IndexRecoveryGauge::IndexRecoveryGauge(QWidget* parent) : parent_(parent) {}
 
 IndexRecoveryGauge::~IndexRecoveryGauge() = default;
 
-xbase::ProgressFn IndexRecoveryGauge::progress()
-{
+xbase::ProgressFn IndexRecoveryGauge::progress() {
     return [this](int percent) {
         if (!window_) {
-            window_ = std::make_unique<QProgressDialog>(QStringLiteral("Rebuilding Indexes"), QString(), 0, 100, parent_);
+            window_ = std::make_unique<QProgressDialog>(QStringLiteral("Rebuilding Indexes"),
+                                                        QString(), 0, 100, parent_);
             window_->setWindowTitle(QStringLiteral("Ravenpost"));
             window_->setWindowModality(Qt::WindowModal);
             window_->setMinimumDuration(0);

@@ -13,7 +13,7 @@ class QWidget;
 namespace rp {
 
 class IndexRecoveryGauge {
-public:
+  public:
     explicit IndexRecoveryGauge(QWidget* parent);
     ~IndexRecoveryGauge();
     IndexRecoveryGauge(const IndexRecoveryGauge&) = delete;
@@ -22,7 +22,7 @@ public:
     // The progress to hand to the open; it shows the window on its first call.
     xbase::ProgressFn progress();
 
-private:
+  private:
     QWidget* parent_;
     std::unique_ptr<QProgressDialog> window_;
 };

@@ -22,16 +22,15 @@ struct IniLines {
     QList<QByteArray> lines;
 };
 
-QString decode(const QByteArray& bytes)
-{
+QString decode(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
     if (!utf8.hasError()) return text;
-    return fromFieldBytes(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return fromFieldBytes(
+        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-IniLines splitLines(QByteArray bytes)
-{
+IniLines splitLines(QByteArray bytes) {
     IniLines file;
     if (bytes.startsWith(kByteOrderMark)) {
         file.byteOrderMark = kByteOrderMark;
@@ -46,22 +45,19 @@ IniLines splitLines(QByteArray bytes)
 }
 
 // The text of the file, or nothing when it is missing or cannot be read.
-std::optional<QByteArray> readBytes(const QString& path)
-{
+std::optional<QByteArray> readBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     return file.readAll();
 }
 
-[[noreturn]] void throwWriteError(const QString& path, const QString& reason)
-{
+[[noreturn]] void throwWriteError(const QString& path, const QString& reason) {
     throw IniFileError(QStringLiteral("The file %1 cannot be written: %2")
                            .arg(QDir::toNativeSeparators(path), reason)
                            .toStdString());
 }
 
-void saveLines(const QString& path, const IniLines& file)
-{
+void saveLines(const QString& path, const IniLines& file) {
     QByteArray bytes = file.byteOrderMark;
     for (const QByteArray& line : file.lines) bytes += line + "\r\n";
     QSaveFile out(path);
@@ -69,14 +65,12 @@ void saveLines(const QString& path, const IniLines& file)
         throwWriteError(path, out.errorString());
 }
 
-bool sameName(const QString& a, const QString& b)
-{
+bool sameName(const QString& a, const QString& b) {
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // The name of a "[Name]" line, blanks around it and inside the brackets dropped.
-std::optional<QString> sectionOf(const QByteArray& line)
-{
+std::optional<QString> sectionOf(const QByteArray& line) {
     const QByteArray text = line.trimmed();
     const qsizetype close = text.indexOf(']');
     if (!text.startsWith('[') || close < 0) return std::nullopt;
@@ -88,8 +82,7 @@ std::optional<QString> sectionOf(const QByteArray& line)
 // bytes: "=" and line breaks anywhere, a leading "[" (a section heading) or ";" (a comment),
 // blanks at either end (dropped when read), and the escape "%" itself. Any other key is
 // written as it is.
-QString fileKey(const QString& key)
-{
+QString fileKey(const QString& key) {
     const auto escaped = [&key](qsizetype i) {
         const QChar c = key[i];
         if (c == u'=' || c == u'%' || c == u'\r' || c == u'\n') return true;
@@ -103,7 +96,9 @@ QString fileKey(const QString& key)
             continue;
         }
         for (const char byte : QString(key[i]).toUtf8())
-            written += QStringLiteral("%%1").arg(static_cast<uchar>(byte), 2, 16, QLatin1Char('0')).toUpper();
+            written += QStringLiteral("%%1")
+                           .arg(static_cast<uchar>(byte), 2, 16, QLatin1Char('0'))
+                           .toUpper();
     }
     return written;
 }
@@ -114,8 +109,7 @@ struct Entry {
     QByteArray value;
 };
 
-std::optional<Entry> entryOf(const QByteArray& line)
-{
+std::optional<Entry> entryOf(const QByteArray& line) {
     const qsizetype equals = line.indexOf('=');
     if (equals < 0 || line.trimmed().startsWith(';')) return std::nullopt;
     return Entry{decode(line.left(equals)).trimmed(), line.mid(equals + 1).trimmed()};
@@ -129,8 +123,7 @@ struct Place {
     qsizetype insertAfter = -1;
 };
 
-Place locate(const QList<QByteArray>& lines, const QString& section, const QString& key)
-{
+Place locate(const QList<QByteArray>& lines, const QString& section, const QString& key) {
     const QString written = fileKey(key);
     Place place;
     int occurrence = 0;
@@ -156,8 +149,7 @@ Place locate(const QList<QByteArray>& lines, const QString& section, const QStri
 
 IniFile::IniFile(QString path) : path_(std::move(path)) {}
 
-QString IniFile::readString(const QString& section, const QString& key, const QString& def) const
-{
+QString IniFile::readString(const QString& section, const QString& key, const QString& def) const {
     const auto bytes = readBytes(path_);
     if (!bytes) return def;
     const IniLines file = splitLines(*bytes);
@@ -166,29 +158,27 @@ QString IniFile::readString(const QString& section, const QString& key, const QS
     return decode(entryOf(file.lines[place.keyLine])->value);
 }
 
-int IniFile::readInteger(const QString& section, const QString& key, int def) const
-{
+int IniFile::readInteger(const QString& section, const QString& key, int def) const {
     bool ok = false;
     const int value = readString(section, key).toInt(&ok);
     return ok ? value : def;
 }
 
-bool IniFile::readBool(const QString& section, const QString& key, bool def) const
-{
+bool IniFile::readBool(const QString& section, const QString& key, bool def) const {
     bool ok = false;
     const int value = readString(section, key).toInt(&ok);
     return ok ? value != 0 : def;
 }
 
-void IniFile::writeString(const QString& section, const QString& key, const QString& value)
-{
+void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     // A file that is there but cannot be read must not be replaced by the one line.
     const auto bytes = readBytes(path_);
     if (!bytes && QFile::exists(path_)) throwWriteError(path_, QStringLiteral("it cannot be read"));
     IniLines file = splitLines(bytes.value_or(QByteArray()));
 
     QString oneLine = value;
-    oneLine.replace(QLatin1Char('\r'), QLatin1Char(' ')).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    oneLine.replace(QLatin1Char('\r'), QLatin1Char(' '))
+        .replace(QLatin1Char('\n'), QLatin1Char(' '));
     const QByteArray valueBytes = oneLine.trimmed().toUtf8();
 
     const Place place = locate(file.lines, section, key);
@@ -201,20 +191,19 @@ void IniFile::writeString(const QString& section, const QString& key, const QStr
         file.lines.insert(place.insertAfter + 1, fileKey(key).toUtf8() + '=' + valueBytes);
     } else {
         // A new section at the end, set off from what is above it by a blank line.
-        if (!file.lines.isEmpty() && !file.lines.last().trimmed().isEmpty()) file.lines.append(QByteArray());
+        if (!file.lines.isEmpty() && !file.lines.last().trimmed().isEmpty())
+            file.lines.append(QByteArray());
         file.lines.append('[' + section.toUtf8() + ']');
         file.lines.append(fileKey(key).toUtf8() + '=' + valueBytes);
     }
     saveLines(path_, file);
 }
 
-void IniFile::writeInteger(const QString& section, const QString& key, int value)
-{
+void IniFile::writeInteger(const QString& section, const QString& key, int value) {
     writeString(section, key, QString::number(value));
 }
 
-void IniFile::writeBool(const QString& section, const QString& key, bool value)
-{
+void IniFile::writeBool(const QString& section, const QString& key, bool value) {
     writeString(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 

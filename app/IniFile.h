@@ -4,7 +4,8 @@
 // are dropped. Every other line (comments, blank lines, other sections and keys, odd lines)
 // is written back exactly as it was read. Nothing keeps the file open: every call reads it,
 // and every write that changes something replaces it whole through a temporary file in the
-// same folder, so a crash never leaves half a file behind. Lines may end in CR LF or LF; written lines end in CR LF.
+// same folder, so a crash never leaves half a file behind. Lines may end in CR LF or LF; written
+// lines end in CR LF.
 //
 // Any text can be a key: what would break its line ("=" or a line break anywhere, a leading
 // "[" or ";", blanks at either end) is written in the file as "%" and hex digits, and so is
@@ -20,12 +21,12 @@ namespace rp {
 
 // A write that could not replace the file; what() names the file and the reason.
 class IniFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 class IniFile {
-public:
+  public:
     explicit IniFile(QString path);
 
     const QString& path() const { return path_; }
@@ -45,7 +46,7 @@ public:
     void writeInteger(const QString& section, const QString& key, int value);
     void writeBool(const QString& section, const QString& key, bool value);  // "1" or "0"
 
-private:
+  private:
     QString path_;
 };
 

@@ -11,39 +11,36 @@ namespace {
 
 // Keeps a widget from repainting for the life of the object.
 class FrozenDisplay {
-public:
-    explicit FrozenDisplay(QWidget* widget) : widget_(widget && widget->updatesEnabled() ? widget : nullptr)
-    {
+  public:
+    explicit FrozenDisplay(QWidget* widget)
+        : widget_(widget && widget->updatesEnabled() ? widget : nullptr) {
         if (widget_) widget_->setUpdatesEnabled(false);
     }
     FrozenDisplay(const FrozenDisplay&) = delete;
     FrozenDisplay& operator=(const FrozenDisplay&) = delete;
-    ~FrozenDisplay()
-    {
+    ~FrozenDisplay() {
         if (widget_) widget_->setUpdatesEnabled(true);
     }
 
-private:
+  private:
     QWidget* widget_;
 };
 
 }  // namespace
 
-void MemoSearch::setText(const QString& text)
-{
+void MemoSearch::setText(const QString& text) {
     text_ = text.left(kMemoTextLimit);
     found_ = false;
 }
 
-bool MemoSearch::find(xbase::Table& table, MemoWalkStart start, const MemoWalkStep& step)
-{
+bool MemoSearch::find(xbase::Table& table, MemoWalkStart start, const MemoWalkStep& step) {
     found_ = WalkMemos(table, text_, start, step);
     if (!found_) Beep();
     return found_;
 }
 
-bool FindTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent, QWidget* list)
-{
+bool FindTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent,
+                    QWidget* list) {
     // The window closes when it goes out of scope, after the walk and its beep.
     TRVWSearching window(search.text(), parent);
     window.show();

@@ -15,7 +15,7 @@ class Table;
 namespace rp {
 
 class MemoSearch {
-public:
+  public:
     // A new text (cut to kMemoTextLimit characters); the last search's finding is forgotten.
     void setText(const QString& text);
     const QString& text() const { return text_; }
@@ -25,7 +25,7 @@ public:
     // Walks for the text (see WalkMemos) and keeps whether it was found; beeps when not.
     bool find(xbase::Table& table, MemoWalkStart start, const MemoWalkStep& step);
 
-private:
+  private:
     QString text_;
     bool found_ = false;
 };
@@ -33,6 +33,7 @@ private:
 // find() with the "Searching" window over parent, which handles pending events during the
 // walk and stops it on Cancel, and with list not repainted while the table moves (may be
 // null). The window closes when the walk ends.
-bool FindTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent, QWidget* list);
+bool FindTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent,
+                    QWidget* list);
 
 }  // namespace rp

@@ -10,21 +10,22 @@
 namespace rp {
 namespace {
 
-std::array<char, 256> makeCapitals()
-{
+std::array<char, 256> makeCapitals() {
     std::array<char, 256> table{};
     for (int c = 0; c < 256; ++c) {
         int upper = c;
-        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7)) upper = c - 0x20;
-        else if (c == 0x9A || c == 0x9C || c == 0x9E) upper = c - 0x10;  // š œ ž
-        else if (c == 0xFF) upper = 0x9F;                                  // ÿ
+        if ((c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7))
+            upper = c - 0x20;
+        else if (c == 0x9A || c == 0x9C || c == 0x9E)
+            upper = c - 0x10;  // š œ ž
+        else if (c == 0xFF)
+            upper = 0x9F;  // ÿ
         table[static_cast<std::size_t>(c)] = static_cast<char>(upper);
     }
     return table;
 }
 
-void toCapitals(std::string_view bytes, std::string& out)
-{
+void toCapitals(std::string_view bytes, std::string& out) {
     static const std::array<char, 256> capitals = makeCapitals();
     out.resize(bytes.size());
     std::transform(bytes.begin(), bytes.end(), out.begin(),
@@ -33,23 +34,24 @@ void toCapitals(std::string_view bytes, std::string& out)
 
 }  // namespace
 
-std::string MemoCapitals(std::string_view bytes)
-{
+std::string MemoCapitals(std::string_view bytes) {
     std::string out;
     toCapitals(bytes, out);
     return out;
 }
 
-bool WalkMemos(xbase::Table& table, const QString& text, MemoWalkStart start, const MemoWalkStep& step)
-{
+bool WalkMemos(xbase::Table& table, const QString& text, MemoWalkStart start,
+               const MemoWalkStep& step) {
     const int memoField = table.fieldNumber("MEMO");
     const auto bytes = toFieldBytes(text.left(kMemoTextLimit));
     if (memoField == 0 || !bytes || bytes->empty()) return false;
     const std::string sought = MemoCapitals(*bytes);
 
     const std::uint32_t home = table.recNo();
-    if (start == MemoWalkStart::First) table.goTop();
-    else table.skip(1);
+    if (start == MemoWalkStart::First)
+        table.goTop();
+    else
+        table.skip(1);
     std::string memo;
     for (; !table.eof(); table.skip(1)) {
         if (!table.isEmpty(memoField)) {

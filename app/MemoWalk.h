@@ -37,6 +37,7 @@ std::string MemoCapitals(std::string_view bytes);
 // returned. An empty text, an empty memo and a text with characters the file cannot hold
 // match nothing. When nothing matches, or step stops the walk, the table goes back to the
 // record it stood on and false is returned.
-bool WalkMemos(xbase::Table& table, const QString& text, MemoWalkStart start, const MemoWalkStep& step);
+bool WalkMemos(xbase::Table& table, const QString& text, MemoWalkStart start,
+               const MemoWalkStep& step);
 
 }  // namespace rp

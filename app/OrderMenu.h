@@ -21,7 +21,7 @@ struct OrderEntry {
 
 class OrderMenu : public QObject {
     Q_OBJECT
-public:
+  public:
     static constexpr int kLastNameEntry = 0;
     static constexpr int kEntryCount = 14;
     // The entries in menu order.
@@ -48,11 +48,11 @@ public:
     QString currentCaption() const;
     QString currentTag() const;
 
-signals:
+  signals:
     // The user picked an entry and the table is in its order now.
     void orderPicked(int entry);
 
-private:
+  private:
     AddressTable& table_;
     QMenu* menu_;
     QActionGroup* group_;

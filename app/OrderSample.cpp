@@ -6,8 +6,7 @@
 
 namespace rp {
 
-OrderSample::OrderSample(xbase::Table& table, std::size_t size)
-{
+OrderSample::OrderSample(xbase::Table& table, std::size_t size) {
     if (table.order() > 0) key_ = table.compile(table.orderKeyExpression());
     std::optional<xbase::Expression> filter;
     if (!table.filter().empty()) filter = table.compile(table.filter());
@@ -26,34 +25,34 @@ OrderSample::OrderSample(xbase::Table& table, std::size_t size)
     std::sort(entries_.begin(), entries_.end(), before);
 }
 
-std::string OrderSample::keyOf(const xbase::Table& table) const
-{
+std::string OrderSample::keyOf(const xbase::Table& table) const {
     if (!key_) return {};
     const xbase::Settings& settings = table.engine().settings;
     switch (key_->type()) {
-        case xbase::ValueType::Numeric: return xbase::encodeNumericKey(key_->evalNumber(table, settings));
-        case xbase::ValueType::Date: return xbase::encodeDateKey(key_->evalDate(table, settings));
-        case xbase::ValueType::Logical: return xbase::encodeLogicalKey(key_->evalLogical(table, settings));
-        case xbase::ValueType::Character: break;
+        case xbase::ValueType::Numeric:
+            return xbase::encodeNumericKey(key_->evalNumber(table, settings));
+        case xbase::ValueType::Date:
+            return xbase::encodeDateKey(key_->evalDate(table, settings));
+        case xbase::ValueType::Logical:
+            return xbase::encodeLogicalKey(key_->evalLogical(table, settings));
+        case xbase::ValueType::Character:
+            break;
     }
     return xbase::encodeCharacterKey(key_->evalString(table, settings), xbase::kMaxKeyLength);
 }
 
-bool OrderSample::before(const Entry& a, const Entry& b)
-{
+bool OrderSample::before(const Entry& a, const Entry& b) {
     return xbase::compareIndexEntries(a.key, a.recno, b.key, b.recno) < 0;
 }
 
-std::uint32_t OrderSample::recordAt(double fraction) const
-{
+std::uint32_t OrderSample::recordAt(double fraction) const {
     if (entries_.empty()) return 0;
     const double last = static_cast<double>(entries_.size() - 1);
     const auto i = static_cast<std::size_t>(std::clamp(fraction, 0.0, 1.0) * last + 0.5);
     return entries_[i].recno;
 }
 
-double OrderSample::fractionBefore(const xbase::Table& table) const
-{
+double OrderSample::fractionBefore(const xbase::Table& table) const {
     if (entries_.empty()) return 0;
     const Entry here{keyOf(table), table.recNo()};
     const auto at = std::lower_bound(entries_.begin(), entries_.end(), here, before);

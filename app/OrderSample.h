@@ -14,7 +14,7 @@
 namespace rp {
 
 class OrderSample {
-public:
+  public:
     // Reads up to size records spread evenly over the file and keeps those that the hidden
     // deleted setting and the filter let through, with their keys in the current order. The
     // table is left standing on the last record read.
@@ -27,7 +27,7 @@ public:
     // The share of the sample that the order lists before the table's current record.
     double fractionBefore(const xbase::Table& table) const;
 
-private:
+  private:
     struct Entry {
         std::string key;
         std::uint32_t recno;

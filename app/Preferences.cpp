@@ -34,20 +34,17 @@ constexpr std::array<Switch, 6> kCarrySwitches = {{
     {"CarryCountry", &Preferences::carryCountry},
 }};
 
-void readSwitches(const IniFile& ini, std::span<const Switch> switches, Preferences& p)
-{
+void readSwitches(const IniFile& ini, std::span<const Switch> switches, Preferences& p) {
     for (const Switch& s : switches) p.*s.field = ini.readBool(kAdding, QString::fromLatin1(s.key));
 }
 
-void writeSwitches(IniFile& ini, std::span<const Switch> switches, const Preferences& p)
-{
+void writeSwitches(IniFile& ini, std::span<const Switch> switches, const Preferences& p) {
     for (const Switch& s : switches) ini.writeBool(kAdding, QString::fromLatin1(s.key), p.*s.field);
 }
 
 }  // namespace
 
-QString EmptyDateTemplate(const QString& mask)
-{
+QString EmptyDateTemplate(const QString& mask) {
     if (!mask.startsWith(QLatin1Char('!'))) return {};
     QString shape = mask.mid(1).section(QLatin1Char(';'), 0, 0).left(kMaxTemplateLength);
     for (QChar& c : shape)
@@ -55,14 +52,15 @@ QString EmptyDateTemplate(const QString& mask)
     return shape;
 }
 
-Preferences LoadPreferences(const IniFile& ini)
-{
+Preferences LoadPreferences(const IniFile& ini) {
     Preferences p;
     // A separator stored empty would run the parts of a date together; it counts as missing.
     p.dateSeparator = ini.readString(kDate, QStringLiteral("DateSeparator"), kDefaultSeparator);
     if (p.dateSeparator.isEmpty()) p.dateSeparator = kDefaultSeparator;
-    p.shortDateFmt = ini.readString(kDate, QStringLiteral("ShortDateFmt"), QStringLiteral("mm/dd/yyyy"));
-    p.dateEditMask = ini.readString(kDate, QStringLiteral("DateEditMask"), QStringLiteral("!99/99/9999;1;_"));
+    p.shortDateFmt =
+        ini.readString(kDate, QStringLiteral("ShortDateFmt"), QStringLiteral("mm/dd/yyyy"));
+    p.dateEditMask =
+        ini.readString(kDate, QStringLiteral("DateEditMask"), QStringLiteral("!99/99/9999;1;_"));
     p.emptyDateTemplate = EmptyDateTemplate(p.dateEditMask);
     readSwitches(ini, kFillSwitches, p);
     p.defaultCountry = ini.readString(kAdding, QStringLiteral("DefaultCountry"));
@@ -70,8 +68,7 @@ Preferences LoadPreferences(const IniFile& ini)
     return p;
 }
 
-void SavePreferences(IniFile& ini, const Preferences& p)
-{
+void SavePreferences(IniFile& ini, const Preferences& p) {
     ini.writeString(kDate, QStringLiteral("DateSeparator"), p.dateSeparator);
     ini.writeString(kDate, QStringLiteral("ShortDateFmt"), p.shortDateFmt);
     ini.writeString(kDate, QStringLiteral("DateEditMask"), p.dateEditMask);
@@ -80,8 +77,7 @@ void SavePreferences(IniFile& ini, const Preferences& p)
     writeSwitches(ini, kCarrySwitches, p);
 }
 
-const std::array<DateFormatEntry, 12>& DateFormatEntries()
-{
+const std::array<DateFormatEntry, 12>& DateFormatEntries() {
     static const std::array<DateFormatEntry, 12> entries = {{
         {"mm/dd/yy", "/", "mm/dd/yy", "!99/99/99;1;"},
         {"mm/dd/yyyy", "/", "mm/dd/yyyy", "!99/99/9999;1;_"},

@@ -15,8 +15,7 @@
 
 namespace rp {
 
-int RunRavenpost(int argc, char** argv)
-{
+int RunRavenpost(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravenpost"));
     WhatsThisMenu whatsThis;

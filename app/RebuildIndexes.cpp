@@ -27,8 +27,7 @@ constexpr SideIndex kSideIndexes[] = {
 };
 
 // Throws xbase::Error when the table cannot be opened or rebuilt; the table is closed either way.
-void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideIndex& side)
-{
+void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideIndex& side) {
     const auto table = engine.open(EnginePath(path), xbase::OpenMode::Exclusive);
     // Natural order when the tag is not there (a table whose index file is gone): then no
     // index file is named and there is nothing to delete.
@@ -43,8 +42,7 @@ void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideInde
 }  // namespace
 
 void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
-                           const GaugeFn& gauge)
-{
+                           const GaugeFn& gauge) {
     const auto report = [&](int value) {
         gauge(progress.show(value));
         return true;
@@ -66,8 +64,7 @@ void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
     CreateAddressTags(table, [&](int, int percent) { return report(percent); });
 }
 
-void RebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status)
-{
+void RebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status) {
     for (const SideIndex& side : kSideIndexes) {
         status(QLatin1String(side.status));
         const QString path = FindSideFile(sideFolder, QLatin1String(side.file));

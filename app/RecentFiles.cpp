@@ -9,15 +9,13 @@ namespace {
 
 const QString kMru = QStringLiteral("MRU");
 
-QString itemKey(int number)
-{
+QString itemKey(int number) {
     return QStringLiteral("Item%1").arg(number);
 }
 
 }  // namespace
 
-QStringList GetMRUList(const IniFile& ini)
-{
+QStringList GetMRUList(const IniFile& ini) {
     QStringList files;
     for (int number = 1; number <= kMaxRecentFiles; ++number) {
         const QString file = ini.readString(kMru, itemKey(number));
@@ -26,19 +24,16 @@ QStringList GetMRUList(const IniFile& ini)
     return files;
 }
 
-QString GetMRUFile(const IniFile& ini)
-{
+QString GetMRUFile(const IniFile& ini) {
     return GetMRUList(ini).value(0);
 }
 
-void PutMRUList(IniFile& ini, const QStringList& files)
-{
+void PutMRUList(IniFile& ini, const QStringList& files) {
     const int count = static_cast<int>(std::min<qsizetype>(files.size(), kMaxRecentFiles));
     for (int i = 0; i < count; ++i) ini.writeString(kMru, itemKey(i + 1), files[i]);
 }
 
-QStringList UpdateMRUList(IniFile& ini, const QString& path)
-{
+QStringList UpdateMRUList(IniFile& ini, const QString& path) {
     const QStringList stored = GetMRUList(ini);
     if (path.isEmpty()) return stored;
     QStringList files{path};

@@ -5,13 +5,13 @@
 namespace rp {
 namespace {
 
-constexpr const char* kCopiedTexts[] = {"LNAME", "FNAME", "MIDDLE",  "PREFIX", "TITLE", "ORG",  "STREET", "CITY",
-                                        "STATE", "ZIP",   "COUNTRY", "PHONE",  "EMAIL", "FAX", "NOTES"};
+constexpr const char* kCopiedTexts[] = {"LNAME",   "FNAME",  "MIDDLE", "PREFIX", "TITLE",
+                                        "ORG",     "STREET", "CITY",   "STATE",  "ZIP",
+                                        "COUNTRY", "PHONE",  "EMAIL",  "FAX",    "NOTES"};
 
 }  // namespace
 
-RecordCopy ReadRecordCopy(const xbase::Table& table)
-{
+RecordCopy ReadRecordCopy(const xbase::Table& table) {
     RecordCopy copy;
     for (const char* name : kCopiedTexts) {
         const int n = table.fieldNumber(name);
@@ -22,11 +22,12 @@ RecordCopy ReadRecordCopy(const xbase::Table& table)
     return copy;
 }
 
-void PutRecordCopy(xbase::Table& table, const RecordCopy& copy)
-{
+void PutRecordCopy(xbase::Table& table, const RecordCopy& copy) {
     for (const auto& [n, text] : copy.texts) table.setText(n, text);
-    if (copy.date == 0) table.setEmpty(table.fieldNumber("DATE"));
-    else table.setDate("DATE", copy.date);
+    if (copy.date == 0)
+        table.setEmpty(table.fieldNumber("DATE"));
+    else
+        table.setDate("DATE", copy.date);
     table.setMemo("MEMO", copy.memo);
 }
 

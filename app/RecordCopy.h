@@ -15,7 +15,7 @@ namespace rp {
 
 struct RecordCopy {
     std::vector<std::pair<int, std::string>> texts;  // field number, value without trailing blanks
-    xbase::JulianDay date = 0;                        // 0 for an empty date
+    xbase::JulianDay date = 0;                       // 0 for an empty date
     std::string memo;
 };
 

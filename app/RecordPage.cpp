@@ -17,15 +17,14 @@
 
 namespace rp {
 
-const QStringList& RecordPage::fieldOrder()
-{
-    static const QStringList order = {"LNAME", "FNAME", "MIDDLE", "PREFIX", "TITLE", "ORG",   "STREET", "CITY",
-                                      "STATE", "ZIP",   "COUNTRY", "DATE",  "PHONE", "FAX",   "EMAIL",  "NOTES"};
+const QStringList& RecordPage::fieldOrder() {
+    static const QStringList order = {"LNAME",  "FNAME", "MIDDLE", "PREFIX", "TITLE",   "ORG",
+                                      "STREET", "CITY",  "STATE",  "ZIP",    "COUNTRY", "DATE",
+                                      "PHONE",  "FAX",   "EMAIL",  "NOTES"};
     return order;
 }
 
-RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
-{
+RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     content_ = new QWidget;
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
@@ -111,7 +110,8 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     priorButton->setToolTip("Previous record");
     nextButton->setToolTip("Next record");
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {addButton, editButton, saveButton, cancelButton, deleteButton, searchButton})
+    for (QPushButton* b :
+         {addButton, editButton, saveButton, cancelButton, deleteButton, searchButton})
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(priorButton);
@@ -155,9 +155,8 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent)
     setTabOrder(searchMemoButton, findNextButton);
 }
 
-QLineEdit* RecordPage::addField(QGridLayout* grid, int row, int column, const QString& label, const QString& name,
-                                int width, int span)
-{
+QLineEdit* RecordPage::addField(QGridLayout* grid, int row, int column, const QString& label,
+                                const QString& name, int width, int span) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
     edit->setMaxLength(name == "DATE" ? 32767 : width);
@@ -170,8 +169,7 @@ QLineEdit* RecordPage::addField(QGridLayout* grid, int row, int column, const QS
     return edit;
 }
 
-QPushButton* RecordPage::button(const QString& caption)
-{
+QPushButton* RecordPage::button(const QString& caption) {
     auto* b = new QPushButton(caption);
     b->setAutoDefault(false);
     // Narrower than the style's usual minimum when the window is small: all eight record
@@ -181,31 +179,30 @@ QPushButton* RecordPage::button(const QString& caption)
     return b;
 }
 
-void RecordPage::setNoFile(bool noFile)
-{
+void RecordPage::setNoFile(bool noFile) {
     stack_->setCurrentWidget(noFile ? noFile_ : content_);
 }
 
-void RecordPage::setEditable(bool editable)
-{
+void RecordPage::setEditable(bool editable) {
     for (QLineEdit* e : fields_) e->setReadOnly(!editable);
 }
 
-void RecordPage::setDateMask(const QString& qtMask)
-{
+void RecordPage::setDateMask(const QString& qtMask) {
     QLineEdit* date = fields_["DATE"];
     const QString text = date->text();
     date->setInputMask(qtMask);
     date->setText(text);
 }
 
-void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat)
-{
-    const bool has = table && table->recNo() >= 1 && (table->appending() || table->recNo() <= table->recordCount());
+void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat) {
+    const bool has = table && table->recNo() >= 1 &&
+                     (table->appending() || table->recNo() <= table->recordCount());
     for (auto it = fields_.begin(); it != fields_.end(); ++it) {
         const QByteArray name = it.key().toLatin1();
         QString value;
-        if (has) value = name == "DATE" ? FormatDate(table->date("DATE"), dateFormat) : FieldText(*table, name.constData());
+        if (has)
+            value = name == "DATE" ? FormatDate(table->date("DATE"), dateFormat)
+                                   : FieldText(*table, name.constData());
         it.value()->setText(value);
         it.value()->setCursorPosition(0);
     }
@@ -214,21 +211,18 @@ void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat
     memoLoading_ = false;
 }
 
-QString RecordPage::dateText() const
-{
+QString RecordPage::dateText() const {
     return fields_["DATE"]->text();
 }
 
-bool RecordPage::isRecordControl(const QWidget* w) const
-{
+bool RecordPage::isRecordControl(const QWidget* w) const {
     if (w == memo_ || (w && w->parentWidget() == memo_)) return true;
     for (QLineEdit* e : fields_)
         if (e == w) return true;
     return false;
 }
 
-bool RecordPage::eventFilter(QObject* watched, QEvent* event)
-{
+bool RecordPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonDblClick) emit fieldDoubleClicked();
     return QWidget::eventFilter(watched, event);
 }

@@ -21,7 +21,7 @@ namespace rp {
 
 class RecordPage : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit RecordPage(QWidget* parent = nullptr);
 
     // The line edit of a field (LNAME ... NOTES, DATE); null for others.
@@ -51,16 +51,16 @@ public:
     QString dateText() const;
     bool isRecordControl(const QWidget* w) const;
 
-signals:
+  signals:
     void fieldDoubleClicked();
     void memoTyped();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
-    QLineEdit* addField(QGridLayout* grid, int row, int column, const QString& label, const QString& name,
-                        int width, int span = 1);
+  private:
+    QLineEdit* addField(QGridLayout* grid, int row, int column, const QString& label,
+                        const QString& name, int width, int span = 1);
     QPushButton* button(const QString& caption);
 
     QHash<QString, QLineEdit*> fields_;

@@ -9,8 +9,8 @@
 
 namespace rp {
 
-SearchKeyResult SearchKey(const QString& orderTag, const QString& input, const QString& dateFormat)
-{
+SearchKeyResult SearchKey(const QString& orderTag, const QString& input,
+                          const QString& dateFormat) {
     using Kind = SearchKeyResult::Kind;
     if (orderTag == QLatin1String("DATE")) {
         const auto day = ParseDate(input, dateFormat);
@@ -22,8 +22,7 @@ SearchKeyResult SearchKey(const QString& orderTag, const QString& input, const Q
     return {Kind::Key, xbase::upperAscii(*bytes)};
 }
 
-bool SeekKeepingPlace(xbase::Table& table, const std::string& key)
-{
+bool SeekKeepingPlace(xbase::Table& table, const std::string& key) {
     if (table.order() == 0) return false;
     // Exact matching off and soft seek on for this seek only.
     TableRestore restore(table, TableRestore::Record::Leave);
@@ -34,18 +33,18 @@ bool SeekKeepingPlace(xbase::Table& table, const std::string& key)
     return false;
 }
 
-bool SearchFor(xbase::Table& table, const QString& orderTag, const QString& input, const QString& dateFormat)
-{
+bool SearchFor(xbase::Table& table, const QString& orderTag, const QString& input,
+               const QString& dateFormat) {
     if (input.isEmpty()) return false;
     const SearchKeyResult k = SearchKey(orderTag, input, dateFormat);
     switch (k.kind) {
-    case SearchKeyResult::Kind::InvalidDate:
-        ShowInformation(QStringLiteral("Invalid date entered"));
-        return false;
-    case SearchKeyResult::Kind::Unstorable:
-        return false;
-    case SearchKeyResult::Kind::Key:
-        break;
+        case SearchKeyResult::Kind::InvalidDate:
+            ShowInformation(QStringLiteral("Invalid date entered"));
+            return false;
+        case SearchKeyResult::Kind::Unstorable:
+            return false;
+        case SearchKeyResult::Kind::Key:
+            break;
     }
     return SeekKeepingPlace(table, k.key);
 }

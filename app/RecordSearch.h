@@ -37,6 +37,7 @@ bool SeekKeepingPlace(xbase::Table& table, const std::string& key);
 // An invalid date is told to
 // the user ("Invalid date entered") and nothing moves; a search that finds nothing says
 // nothing. True when the table stands on a matching record.
-bool SearchFor(xbase::Table& table, const QString& orderTag, const QString& input, const QString& dateFormat);
+bool SearchFor(xbase::Table& table, const QString& orderTag, const QString& input,
+               const QString& dateFormat);
 
 }  // namespace rp

@@ -5,8 +5,7 @@
 
 namespace rp {
 
-int ReindexProgress::show(int value)
-{
+int ReindexProgress::show(int value) {
     if (packing_) return std::clamp(value, 0, 100);
     // A fall means the next tag has started: it adds nothing.
     if (value > last_) total_ += value - last_;
@@ -15,8 +14,7 @@ int ReindexProgress::show(int value)
     return std::clamp(static_cast<int>(std::lround(percent)), 0, 100);
 }
 
-void ReindexProgress::reset()
-{
+void ReindexProgress::reset() {
     *this = ReindexProgress();
 }
 

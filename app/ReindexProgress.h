@@ -6,7 +6,7 @@
 namespace rp {
 
 class ReindexProgress {
-public:
+  public:
     // The engine's progress runs from 0 to 100 for each of this many tags.
     static constexpr int kTagCount = 21;
 
@@ -19,7 +19,7 @@ public:
     // Back to the state before the first value: not packing, nothing counted.
     void reset();
 
-private:
+  private:
     bool packing_ = false;
     int last_ = 0;
     long total_ = 0;

@@ -29,7 +29,7 @@
 namespace rp {
 
 class RowWindow {
-public:
+  public:
     // About a frame's work of skipping on a million-record order.
     static constexpr int kDefaultReach = 5000;
     // Rows the window keeps; the ones furthest from the last row asked for go first.
@@ -51,7 +51,7 @@ public:
     // record back for that row.
     int rowOf(std::uint32_t recno);
 
-private:
+  private:
     bool holds(int row) const { return !window_.empty() && row >= first_ && row <= last(); }
     // Whether the window gives the row: an approximate one gives no row within reach of an end.
     bool serves(int row) const;
@@ -68,7 +68,8 @@ private:
     const OrderSample& sample();
     // Skips from the record towards one end (-1 up, +1 down) at most reach + 1 times; the
     // record's row when the end or a known record (with its row) comes up, else -1.
-    int rowByWalking(std::uint32_t recno, int direction, const std::unordered_map<std::uint32_t, int>& known);
+    int rowByWalking(std::uint32_t recno, int direction,
+                     const std::unordered_map<std::uint32_t, int>& known);
     // Stands on the record; false when navigation does not show it.
     bool standOn(std::uint32_t recno);
 

@@ -6,26 +6,22 @@
 
 namespace rp {
 
-QString FindSideFile(const QString& folder, const QString& name)
-{
+QString FindSideFile(const QString& folder, const QString& name) {
     const QStringList found = QDir(folder).entryList({name}, QDir::Files);
     return found.isEmpty() ? QString() : QDir(folder).filePath(found.constFirst());
 }
 
-const QStringList& SideFileNames()
-{
+const QStringList& SideFileNames() {
     static const QStringList names = {"RVPLBLS.DBF", "RVPLSU.DBF",  "RVPENVS.DBF",
                                       "RVPESU.DBF",  "RVPLTRS.DBF", "RVPSZCK.DBF"};
     return names;
 }
 
-QStringList DeliveredSideFolders(const QString& executableFolder)
-{
+QStringList DeliveredSideFolders(const QString& executableFolder) {
     return {executableFolder, QDir(executableFolder).filePath(QStringLiteral("../share"))};
 }
 
-QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders)
-{
+QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders) {
     QStringList copied;
     for (const QString& name : SideFileNames()) {
         if (!FindSideFile(dataFolder, name).isEmpty()) continue;
@@ -35,7 +31,8 @@ QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& s
             const QString base = QFileInfo(name).completeBaseName();
             for (const char* ext : {".DBF", ".CDX", ".FPT"}) {
                 const QString from = FindSideFile(source, base + QLatin1String(ext));
-                if (!from.isEmpty()) QFile::copy(from, QDir(dataFolder).filePath(base + QLatin1String(ext)));
+                if (!from.isEmpty())
+                    QFile::copy(from, QDir(dataFolder).filePath(base + QLatin1String(ext)));
             }
             copied << name;
             break;

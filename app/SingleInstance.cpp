@@ -15,8 +15,7 @@ constexpr int kWaitMs = 1000;
 const QByteArray kActivate("activate\n");
 
 // Who runs the program: the user id where there is one, else the login name.
-QString userIdentity()
-{
+QString userIdentity() {
 #ifdef Q_OS_UNIX
     return QString::number(getuid());
 #else
@@ -25,27 +24,23 @@ QString userIdentity()
 }
 
 // "Ravenpost-<user>-<hash of the key>": short enough for a socket path, whatever the key.
-QString serverNameFor(const QString& key)
-{
-    const QByteArray hash = QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
+QString serverNameFor(const QString& key) {
+    const QByteArray hash =
+        QCryptographicHash::hash(key.toUtf8(), QCryptographicHash::Sha1).toHex().left(16);
     return QStringLiteral("Ravenpost-%1-%2").arg(userIdentity(), QString::fromLatin1(hash));
 }
 
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), serverName_(serverNameFor(key))
-{
-}
+    : QObject(parent), serverName_(serverNameFor(key)) {}
 
-bool SingleInstance::isFirst()
-{
+bool SingleInstance::isFirst() {
     if (!first_) first_ = becomeRunningCopy();
     return *first_;
 }
 
-bool SingleInstance::becomeRunningCopy()
-{
+bool SingleInstance::becomeRunningCopy() {
     if (runningCopyAnswers()) return false;
     if (listen()) return true;
     if (server_->serverError() == QAbstractSocket::AddressInUseError) {
@@ -60,8 +55,7 @@ bool SingleInstance::becomeRunningCopy()
     return true;
 }
 
-bool SingleInstance::notifyRunning()
-{
+bool SingleInstance::notifyRunning() {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(kWaitMs)) return false;
@@ -71,15 +65,13 @@ bool SingleInstance::notifyRunning()
     return sent;
 }
 
-bool SingleInstance::runningCopyAnswers() const
-{
+bool SingleInstance::runningCopyAnswers() const {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     return socket.waitForConnected(kWaitMs);
 }
 
-bool SingleInstance::listen()
-{
+bool SingleInstance::listen() {
     if (!server_) {
         server_ = new QLocalServer(this);
         server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -88,8 +80,7 @@ bool SingleInstance::listen()
     return server_->listen(serverName_);
 }
 
-void SingleInstance::acceptConnections()
-{
+void SingleInstance::acceptConnections() {
     while (QLocalSocket* socket = server_->nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequests(socket); });
@@ -97,11 +88,9 @@ void SingleInstance::acceptConnections()
     }
 }
 
-void SingleInstance::readRequests(QLocalSocket* socket)
-{
+void SingleInstance::readRequests(QLocalSocket* socket) {
     while (socket->canReadLine())
         if (socket->readLine() == kActivate) emit activationRequested();
 }
 
 }  // namespace rp
-

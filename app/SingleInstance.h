@@ -13,7 +13,7 @@ namespace rp {
 
 class SingleInstance : public QObject {
     Q_OBJECT
-public:
+  public:
     // Copies started with the same key (the data folder) by the same user are the same program.
     explicit SingleInstance(const QString& key, QObject* parent = nullptr);
 
@@ -26,11 +26,11 @@ public:
 
     const QString& serverName() const { return serverName_; }
 
-signals:
+  signals:
     // Another copy asked this one to show itself.
     void activationRequested();
 
-private:
+  private:
     bool becomeRunningCopy();
     bool runningCopyAnswers() const;
     bool listen();

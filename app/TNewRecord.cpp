@@ -9,8 +9,7 @@
 
 namespace rp {
 
-TNewRecord::TNewRecord(bool askZip, bool askNames, QWidget* parent) : Dialog(parent, 1027)
-{
+TNewRecord::TNewRecord(bool askZip, bool askNames, QWidget* parent) : Dialog(parent, 1027) {
     setWindowTitle(QStringLiteral("New Record"));
     auto* form = new QFormLayout;
     const auto line = [&](const QString& label, int width, const QString& help) {
@@ -25,8 +24,10 @@ TNewRecord::TNewRecord(bool askZip, bool askNames, QWidget* parent) : Dialog(par
         zip_ = line(QStringLiteral("Zip Code or Postal Code"), 10,
                     QStringLiteral("The city and state of a record with this code are filled in."));
     if (askNames) {
-        last_ = line(QStringLiteral("Last Name"), 30, QStringLiteral("Checked for a record with the same names."));
-        first_ = line(QStringLiteral("First Name"), 30, QStringLiteral("Checked for a record with the same names."));
+        last_ = line(QStringLiteral("Last Name"), 30,
+                     QStringLiteral("Checked for a record with the same names."));
+        first_ = line(QStringLiteral("First Name"), 30,
+                      QStringLiteral("Checked for a record with the same names."));
     }
     auto* ok = new QPushButton(QStringLiteral("OK [PgDn]"));
     auto* cancel = new QPushButton(QStringLiteral("Cancel"));
@@ -43,8 +44,7 @@ TNewRecord::TNewRecord(bool askZip, bool askNames, QWidget* parent) : Dialog(par
     setFixedSize(sizeHint());
 }
 
-NewRecordValues TNewRecord::values() const
-{
+NewRecordValues TNewRecord::values() const {
     NewRecordValues v;
     if (zip_) v.zip = zip_->text();
     if (last_) v.lastName = last_->text();
@@ -52,8 +52,7 @@ NewRecordValues TNewRecord::values() const
     return v;
 }
 
-void TNewRecord::keyPressEvent(QKeyEvent* event)
-{
+void TNewRecord::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_PageDown) return accept();
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         focusNextChild();
@@ -62,8 +61,7 @@ void TNewRecord::keyPressEvent(QKeyEvent* event)
     Dialog::keyPressEvent(event);
 }
 
-std::optional<NewRecordValues> TNewRecord::ask(bool askZip, bool askNames, QWidget* parent)
-{
+std::optional<NewRecordValues> TNewRecord::ask(bool askZip, bool askNames, QWidget* parent) {
     TNewRecord prompt(askZip, askNames, parent);
     if (prompt.exec() != QDialog::Accepted) return std::nullopt;
     return prompt.values();

@@ -12,7 +12,7 @@ namespace rp {
 
 class TNewRecord : public Dialog {
     Q_OBJECT
-public:
+  public:
     TNewRecord(bool askZip, bool askNames, QWidget* parent);
 
     NewRecordValues values() const;
@@ -23,10 +23,10 @@ public:
     // Shows the prompt modally; nothing on Cancel.
     static std::optional<NewRecordValues> ask(bool askZip, bool askNames, QWidget* parent);
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override;
 
-private:
+  private:
     QLineEdit* zip_ = nullptr;
     QLineEdit* last_ = nullptr;
     QLineEdit* first_ = nullptr;

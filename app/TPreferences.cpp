@@ -22,8 +22,7 @@ constexpr int kCountryLength = 30;
 }  // namespace
 
 TPreferences::TPreferences(const QString& iniPath, QWidget* parent)
-    : Dialog(parent, kHelpTopic), iniPath_(iniPath), held_(LoadPreferences(IniFile(iniPath)))
-{
+    : Dialog(parent, kHelpTopic), iniPath_(iniPath), held_(LoadPreferences(IniFile(iniPath))) {
     setWindowTitle(QStringLiteral("Preferences"));
 
     auto* layout = new QVBoxLayout(this);
@@ -34,13 +33,14 @@ TPreferences::TPreferences(const QString& iniPath, QWidget* parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QLayout* TPreferences::makeDateFormatRow()
-{
+QLayout* TPreferences::makeDateFormatRow() {
     dateFormat_ = new QComboBox(this);
     for (const DateFormatEntry& e : DateFormatEntries()) dateFormat_->addItem(e.entry);
-    dateFormat_->setCurrentIndex(dateFormat_->findText(held_.shortDateFmt, Qt::MatchExactly | Qt::MatchCaseSensitive));
-    dateFormat_->setWhatsThis(QStringLiteral("How dates are shown and typed: the order of day, month "
-                                             "and year, the separator, and two or four digits for the year."));
+    dateFormat_->setCurrentIndex(
+        dateFormat_->findText(held_.shortDateFmt, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    dateFormat_->setWhatsThis(
+        QStringLiteral("How dates are shown and typed: the order of day, month "
+                       "and year, the separator, and two or four digits for the year."));
     // Connected after the stored format is shown, so that only a pick replaces the date values.
     connect(dateFormat_, &QComboBox::currentIndexChanged, this, &TPreferences::pickDateFormat);
 
@@ -50,33 +50,36 @@ QLayout* TPreferences::makeDateFormatRow()
     return row;
 }
 
-QGroupBox* TPreferences::makeAddingGroup()
-{
+QGroupBox* TPreferences::makeAddingGroup() {
     auto* group = new QGroupBox(QStringLiteral(" When adding new records"), this);
     auto* form = new QFormLayout(group);
-    form->addRow(makeSwitch(QStringLiteral("Enter today's date in the date field"),
-                            QStringLiteral("Puts today's date in the date field of every new record."),
-                            &Preferences::plugDate));
-    form->addRow(makeSwitch(QStringLiteral("Automatically insert city and state/province"),
-                            QStringLiteral("Fills in the city and state or province from the ZIP or "
-                                           "postal code you type."),
-                            &Preferences::plugCityState));
-    form->addRow(makeSwitch(QStringLiteral("Automatically check for duplicate names"),
-                            QStringLiteral("Warns you on saving a new record when a record with the same "
-                                           "name is already in the list."),
-                            &Preferences::autoDupCheck));
+    form->addRow(
+        makeSwitch(QStringLiteral("Enter today's date in the date field"),
+                   QStringLiteral("Puts today's date in the date field of every new record."),
+                   &Preferences::plugDate));
+    form->addRow(
+        makeSwitch(QStringLiteral("Automatically insert city and state/province"),
+                   QStringLiteral("Fills in the city and state or province from the ZIP or "
+                                  "postal code you type."),
+                   &Preferences::plugCityState));
+    form->addRow(
+        makeSwitch(QStringLiteral("Automatically check for duplicate names"),
+                   QStringLiteral("Warns you on saving a new record when a record with the same "
+                                  "name is already in the list."),
+                   &Preferences::autoDupCheck));
 
     defaultCountry_ = new QLineEdit(held_.defaultCountry, group);
     defaultCountry_->setMaxLength(kCountryLength);
-    defaultCountry_->setMinimumWidth(defaultCountry_->fontMetrics().averageCharWidth() * kCountryLength);
-    defaultCountry_->setWhatsThis(QStringLiteral("The country put in every new record. Leave it empty for "
-                                                 "lists within one country."));
+    defaultCountry_->setMinimumWidth(defaultCountry_->fontMetrics().averageCharWidth() *
+                                     kCountryLength);
+    defaultCountry_->setWhatsThis(
+        QStringLiteral("The country put in every new record. Leave it empty for "
+                       "lists within one country."));
     form->addRow(QStringLiteral("Default Country Name"), defaultCountry_);
     return group;
 }
 
-QGroupBox* TPreferences::makeCarryGroup()
-{
+QGroupBox* TPreferences::makeCarryGroup() {
     struct Carry {
         const char* caption;
         const char* field;
@@ -97,15 +100,15 @@ QGroupBox* TPreferences::makeCarryGroup()
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < static_cast<int>(std::size(kCarried)); ++i) {
         const Carry& c = kCarried[i];
-        const QString help = QStringLiteral("Copies the %1 of the record on the screen into each new record.")
-                                 .arg(QLatin1String(c.field));
+        const QString help =
+            QStringLiteral("Copies the %1 of the record on the screen into each new record.")
+                .arg(QLatin1String(c.field));
         grid->addWidget(makeSwitch(QLatin1String(c.caption), help, c.member), i % kRows, i / kRows);
     }
     return group;
 }
 
-QLayout* TPreferences::makeButtonRow()
-{
+QLayout* TPreferences::makeButtonRow() {
     auto* save = new QPushButton(QStringLiteral("Save"), this);
     save->setDefault(true);
     save->setWhatsThis(QStringLiteral("Keeps these preferences and closes the window."));
@@ -113,7 +116,8 @@ QLayout* TPreferences::makeButtonRow()
 
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     cancel->setAutoDefault(false);
-    cancel->setWhatsThis(QStringLiteral("Closes the window and leaves the preferences as they were."));
+    cancel->setWhatsThis(
+        QStringLiteral("Closes the window and leaves the preferences as they were."));
     connect(cancel, &QPushButton::clicked, this, &TPreferences::reject);
 
     auto* row = new QHBoxLayout;
@@ -125,8 +129,8 @@ QLayout* TPreferences::makeButtonRow()
     return row;
 }
 
-QCheckBox* TPreferences::makeSwitch(const QString& caption, const QString& help, bool Preferences::*field)
-{
+QCheckBox* TPreferences::makeSwitch(const QString& caption, const QString& help,
+                                    bool Preferences::*field) {
     auto* box = new QCheckBox(caption, this);
     box->setChecked(held_.*field);
     box->setWhatsThis(help);
@@ -134,8 +138,7 @@ QCheckBox* TPreferences::makeSwitch(const QString& caption, const QString& help,
     return box;
 }
 
-void TPreferences::pickDateFormat(int index)
-{
+void TPreferences::pickDateFormat(int index) {
     if (index < 0) return;
     const DateFormatEntry& e = DateFormatEntries()[static_cast<std::size_t>(index)];
     held_.dateSeparator = e.separator;
@@ -144,8 +147,7 @@ void TPreferences::pickDateFormat(int index)
     held_.emptyDateTemplate = EmptyDateTemplate(e.mask);
 }
 
-void TPreferences::save()
-{
+void TPreferences::save() {
     Preferences chosen = held_;
     for (const auto& [box, field] : switches_) chosen.*field = box->isChecked();
     chosen.defaultCountry = defaultCountry_->text();

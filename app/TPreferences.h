@@ -18,7 +18,7 @@ namespace rp {
 
 class TPreferences : public Dialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kHelpTopic = 1030;
 
     TPreferences(const QString& iniPath, QWidget* parent);
@@ -26,7 +26,7 @@ public:
     // The values shown when the dialog opened, or those saved once Save succeeded.
     const Preferences& preferences() const { return held_; }
 
-private:
+  private:
     QLayout* makeDateFormatRow();
     QGroupBox* makeAddingGroup();
     QGroupBox* makeCarryGroup();

@@ -43,8 +43,7 @@ TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* pa
       dataFolder_(dataFolder),
       table_(engine),
       creating_(engine),
-      printerCatalog_(PrinterCatalog::fromSystem())
-{
+      printerCatalog_(PrinterCatalog::fromSystem()) {
     printers = &printerCatalog_;
     printerCatalog_.setPdfFolderMemory(PdfFolderSetting(iniPath()));
     setWindowTitle(QStringLiteral("Ravenpost"));
@@ -68,13 +67,11 @@ TRVPMain::TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* pa
     RegisterCommandDialogs(*this);
 }
 
-TRVPMain::~TRVPMain()
-{
+TRVPMain::~TRVPMain() {
     qApp->removeEventFilter(this);
 }
 
-void TRVPMain::buildMenus()
-{
+void TRVPMain::buildMenus() {
     fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
     fileMenu_->addAction(QStringLiteral("&Open"), this, Guarded(this, &TRVPMain::OpenMenuClick));
     fileMenu_->addAction(QStringLiteral("&New"), this, Guarded(this, &TRVPMain::NewMenuClick));
@@ -125,24 +122,21 @@ void TRVPMain::buildMenus()
 }
 
 // A command's entry in menu, or on the menu bar itself when menu is null.
-void TRVPMain::addCommand(QMenu* menu, Command command)
-{
+void TRVPMain::addCommand(QMenu* menu, Command command) {
     const QString caption = PlanFor(command).caption;
     QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     connect(action, &QAction::triggered, this, Guarded([this, command] { RunCommand(command); }));
     commandActions_[command] = action;
 }
 
-void TRVPMain::setFrozen(bool frozen)
-{
+void TRVPMain::setFrozen(bool frozen) {
     frozen_ = frozen;
     model_->setFrozen(frozen);
     pages_->setUpdatesEnabled(!frozen);
     if (!frozen) reloadView();
 }
 
-QWidget* TRVPMain::buildPages()
-{
+QWidget* TRVPMain::buildPages() {
     auto* central = new QWidget;
     auto* pageRow = new QHBoxLayout;
     const char* captions[3] = {"Main", "Browse", "Filter"};
@@ -152,7 +146,8 @@ QWidget* TRVPMain::buildPages()
         pageButtons_[i]->setAutoDefault(false);
         connect(pageButtons_[i], &QPushButton::clicked, this, Guarded([this, i] {
                     if (editing_) return Beep();
-                    if (i == 0) ChangeToRecord();
+                    if (i == 0)
+                        ChangeToRecord();
                     else if (i == 1)
                         ChangeToBrowse();
                     else
@@ -163,7 +158,8 @@ QWidget* TRVPMain::buildPages()
     pageRow->addStretch();
 
     record_ = new RecordPage;
-    model_ = new BrowseModel(table_, [this](xbase::JulianDay d) { return FormatDate(d, prefs_.shortDateFmt); }, this);
+    model_ = new BrowseModel(
+        table_, [this](xbase::JulianDay d) { return FormatDate(d, prefs_.shortDateFmt); }, this);
     grid_ = new BrowseGrid;
     grid_->setModel(model_);
     connect(grid_, &BrowseGrid::recordChosen, this, Guarded([this](std::uint32_t recno) {
@@ -197,7 +193,8 @@ QWidget* TRVPMain::buildPages()
         b->setFocusPolicy(Qt::NoFocus);
     }
     connect(exitButton, &QPushButton::clicked, this, &TRVPMain::close);
-    connect(helpButton, &QPushButton::clicked, this, [this] { ShowHelpTopic(kHelpTopics[currentPage()], this); });
+    connect(helpButton, &QPushButton::clicked, this,
+            [this] { ShowHelpTopic(kHelpTopics[currentPage()], this); });
     connect(pointer, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     pageRow->addWidget(pointer);
     pageRow->addWidget(helpButton);
@@ -226,7 +223,8 @@ QWidget* TRVPMain::buildPages()
     connect(record_->findNextButton, &QPushButton::clicked, this,
             Guarded(this, &TRVPMain::FindNextButtonClick));
     connect(record_->dialButton, &QPushButton::clicked, this, [this] {
-        if (phoneDialer && hasCurrentRecord() && !editing_) phoneDialer(record_->field("PHONE")->text());
+        if (phoneDialer && hasCurrentRecord() && !editing_)
+            phoneDialer(record_->field("PHONE")->text());
     });
     for (QPushButton* b : {record_->priorButton, browsePrior_})
         connect(b, &QPushButton::clicked, this, Guarded(this, &TRVPMain::PriorButtonClick));
@@ -243,23 +241,21 @@ QWidget* TRVPMain::buildPages()
     return central;
 }
 
-int TRVPMain::currentPage() const
-{
+int TRVPMain::currentPage() const {
     return pages_->currentIndex();
 }
 
-void TRVPMain::showPage(int page)
-{
+void TRVPMain::showPage(int page) {
     pages_->setCurrentIndex(page);
     for (int i = 0; i < 3; ++i) {
         QPalette p = pageButtons_[i]->palette();
-        p.setColor(QPalette::ButtonText, i == page ? QColor(0x00, 0x80, 0x80) : QColor(0x80, 0x00, 0x80));
+        p.setColor(QPalette::ButtonText,
+                   i == page ? QColor(0x00, 0x80, 0x80) : QColor(0x80, 0x00, 0x80));
         pageButtons_[i]->setPalette(p);
     }
 }
 
-void TRVPMain::ChangeToRecord()
-{
+void TRVPMain::ChangeToRecord() {
     if (currentPage() == 0) return;
     showPage(0);
     afterRecordChange();
@@ -267,28 +263,27 @@ void TRVPMain::ChangeToRecord()
     SetButtons();
 }
 
-void TRVPMain::ChangeToBrowse()
-{
+void TRVPMain::ChangeToBrowse() {
     if (currentPage() == 1) return;
     model_->reset();
     showPage(1);
     if (table_.isOpen()) grid_->selectRow(model_->rowOf(table_->recNo()));
 }
 
-void TRVPMain::ChangeToFilter()
-{
+void TRVPMain::ChangeToFilter() {
     if (currentPage() == 2) return;
     if (!filterPlaced_) {
         filter_->copyGeometryFrom(
             [this](const QString& n) { return RectOnPage(record_, record_->field(n)); },
-            [this](const QString& n) { return RectOnPage(record_, BuddyLabelOf(record_->field(n))); });
+            [this](const QString& n) {
+                return RectOnPage(record_, BuddyLabelOf(record_->field(n)));
+            });
         filterPlaced_ = true;
     }
     showPage(2);
 }
 
-void TRVPMain::SetNowClick()
-{
+void TRVPMain::SetNowClick() {
     if (currentPage() != 2 || editing_ || !table_.isOpen()) return;
     filter_->setNow(table_.table(), prefs_.shortDateFmt, filterExpression);
     table_->goTop();
@@ -296,15 +291,13 @@ void TRVPMain::SetNowClick()
     SetButtons();
 }
 
-void TRVPMain::paintEvent(QPaintEvent* event)
-{
+void TRVPMain::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     TileBackground(painter, rect(), event->rect());
     QMainWindow::paintEvent(event);
 }
 
-void TRVPMain::changeEvent(QEvent* event)
-{
+void TRVPMain::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange || !isMaximized()) return;
     if (const QScreen* screen = this->screen()) {
@@ -313,14 +306,12 @@ void TRVPMain::changeEvent(QEvent* event)
     }
 }
 
-void TRVPMain::showEvent(QShowEvent* event)
-{
+void TRVPMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     SetButtons();
 }
 
-void TRVPMain::closeEvent(QCloseEvent* event)
-{
+void TRVPMain::closeEvent(QCloseEvent* event) {
     if (!AskYesNo(QStringLiteral("Exit now?"))) {
         event->ignore();
         return;
@@ -334,13 +325,11 @@ void TRVPMain::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-void TRVPMain::ContentsMenuClick()
-{
+void TRVPMain::ContentsMenuClick() {
     ShowHelpTopic(1010, this);
 }
 
-void TRVPMain::AboutMenuClick()
-{
+void TRVPMain::AboutMenuClick() {
     TSplash::showAbout(this);
 }
 

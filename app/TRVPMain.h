@@ -30,7 +30,7 @@ class RecordPage;
 
 class TRVPMain : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     // dataFolder ends in a separator; it holds RAVENP.INI and the default address file.
     TRVPMain(xbase::Engine& engine, const QString& dataFolder, QWidget* parent = nullptr);
     ~TRVPMain() override;
@@ -78,7 +78,8 @@ public:
     std::function<std::optional<NewRecordValues>(bool askZip, bool askNames)> newRecordPrompt;
     // The "Search" box for the ticked order (caption, date-format line or empty) and the
     // "Memo Search" box (last text): the typed text, or nothing on Cancel. Tests replace them.
-    std::function<std::optional<QString>(const QString& caption, const QString& dateLine)> searchPrompt;
+    std::function<std::optional<QString>(const QString& caption, const QString& dateLine)>
+        searchPrompt;
     std::function<std::optional<QString>(const QString& lastText)> memoSearchPrompt;
     // The Preferences dialog, run modally; tests replace it.
     std::function<void()> preferencesDialog;
@@ -118,14 +119,14 @@ public:
     // False while a dialog of another command works on the table.
     bool reactingToTableEvents = true;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     friend class CommandRun;
     void buildMenus();
     void addCommand(QMenu* menu, Command command);

@@ -5,22 +5,20 @@
 #include "app/CommandRun.h"
 #include "app/OrderMenu.h"
 #include "app/RecordCopy.h"
-#include "app/TRVReindex.h"
 #include "app/TRVPMain.h"
+#include "app/TRVReindex.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 
 namespace rp {
 
-void TRVPMain::RunCommand(Command command)
-{
+void TRVPMain::RunCommand(Command command) {
     const auto dialog = commandDialogs.find(command);
     if (dialog == commandDialogs.end() || editing_) return;
     CommandRun(*this, PlanFor(command), dialog->second).run();
 }
 
-void TRVPMain::RebuildIndexesMenuClick()
-{
+void TRVPMain::RebuildIndexesMenuClick() {
     if (!table_.isOpen()) {
         ShowInformation(QStringLiteral("You need to have a RVW file open first"));
         return;
@@ -45,8 +43,7 @@ void TRVPMain::RebuildIndexesMenuClick()
     if (!failure.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure);
 }
 
-void TRVPMain::CloneMenuClick()
-{
+void TRVPMain::CloneMenuClick() {
     if (!hasCurrentRecord() || editing_ || currentPage() != 0) return;
     const RecordCopy copy = ReadRecordCopy(table_.table());
     insertRecord();

@@ -24,13 +24,11 @@
 
 namespace rp {
 
-QString TRVPMain::iniPath() const
-{
+QString TRVPMain::iniPath() const {
     return dataFolder_ + QStringLiteral("RAVENP.INI");
 }
 
-void TRVPMain::StartUp()
-{
+void TRVPMain::StartUp() {
     LoadPreferences();
     QApplication::processEvents();
     engine_.settings.hideDeleted = true;
@@ -55,8 +53,7 @@ void TRVPMain::StartUp()
     SetButtons();
 }
 
-bool TRVPMain::OpenRVWDBF(const QString& path)
-{
+bool TRVPMain::OpenRVWDBF(const QString& path) {
     if (path.isEmpty()) return false;
     IndexRecoveryGauge gauge(this);
     const bool opened = OpenAddressFile(path, table_, gauge.progress());
@@ -77,8 +74,7 @@ bool TRVPMain::OpenRVWDBF(const QString& path)
     return opened;
 }
 
-void TRVPMain::OnOpenRVWFile(bool opened)
-{
+void TRVPMain::OnOpenRVWFile(bool opened) {
     editing_ = false;
     memoSearch_ = MemoSearch{};
     if (!opened) {
@@ -94,15 +90,15 @@ void TRVPMain::OnOpenRVWFile(bool opened)
     reloadView();
     QApplication::processEvents();
     if (table_->recordCount() == 0)
-        ShowInformation(QStringLiteral("There are no records in this file\r\n"
-                                       "Press Alt-A to add a new record OR\r\n"
-                                       "From the File menu select\r\n"
-                                       "Import from DBF File  or\r\n"
-                                       "Import from ASCII File"));
+        ShowInformation(
+            QStringLiteral("There are no records in this file\r\n"
+                           "Press Alt-A to add a new record OR\r\n"
+                           "From the File menu select\r\n"
+                           "Import from DBF File  or\r\n"
+                           "Import from ASCII File"));
 }
 
-void TRVPMain::LoadPreferences()
-{
+void TRVPMain::LoadPreferences() {
     prefs_ = rp::LoadPreferences(IniFile(iniPath()));
     engine_.settings.dateFormat = prefs_.shortDateFmt.toStdString();
     record_->setDateMask(QtInputMask(prefs_.dateEditMask));
@@ -111,8 +107,7 @@ void TRVPMain::LoadPreferences()
     afterRecordChange();
 }
 
-void TRVPMain::UpdateMenuMRUList()
-{
+void TRVPMain::UpdateMenuMRUList() {
     const QList<QAction*> actions = fileMenu_->actions();
     for (qsizetype i = actions.indexOf(mruSeparator_) + 1; i < actions.size(); ++i) {
         fileMenu_->removeAction(actions[i]);
@@ -126,22 +121,22 @@ void TRVPMain::UpdateMenuMRUList()
     }
 }
 
-void TRVPMain::OpenMenuClick()
-{
+void TRVPMain::OpenMenuClick() {
     FileRequest request;
     request.caption = QStringLiteral("Open");
     request.filter = QStringLiteral("Ravenpost Files|*.dbf");
     request.folder = dataFolder_;
     request.mustExist = true;
     if (const auto path = fileChooser().openFile(request)) {
-        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF")) ShowInformation(QStringLiteral("Must be a DBF file"));
-        else OpenRVWDBF(*path);
+        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF"))
+            ShowInformation(QStringLiteral("Must be a DBF file"));
+        else
+            OpenRVWDBF(*path);
     }
     SetButtons();
 }
 
-void TRVPMain::NewMenuClick()
-{
+void TRVPMain::NewMenuClick() {
     FileRequest request;
     request.caption = QStringLiteral("New");
     request.filter = QStringLiteral("Ravenpost Files|*.DBF");
@@ -163,8 +158,7 @@ void TRVPMain::NewMenuClick()
     SetButtons();
 }
 
-void TRVPMain::PreferencesMenuClick()
-{
+void TRVPMain::PreferencesMenuClick() {
     if (preferencesDialog) {
         preferencesDialog();
     } else {
@@ -174,13 +168,13 @@ void TRVPMain::PreferencesMenuClick()
     LoadPreferences();
 }
 
-void TRVPMain::CountRecordsMenuClick()
-{
+void TRVPMain::CountRecordsMenuClick() {
     if (!table_.isOpen()) return;
     const QString n = QString::number(table_->visibleCount());
     ShowInformation(filterExpression.isEmpty()
                         ? QStringLiteral("There are ") + n + QStringLiteral(" records")
-                        : QStringLiteral("There are ") + n + QStringLiteral(" records which match the current filter"));
+                        : QStringLiteral("There are ") + n +
+                              QStringLiteral(" records which match the current filter"));
 }
 
 }  // namespace rp

@@ -16,8 +16,7 @@
 namespace rp {
 namespace {
 
-bool printable(const QKeyEvent* key)
-{
+bool printable(const QKeyEvent* key) {
     const QString t = key->text();
     return !t.isEmpty() && t[0].unicode() >= 0x20 && t[0].unicode() != 0x7F &&
            !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
@@ -25,8 +24,7 @@ bool printable(const QKeyEvent* key)
 
 }  // namespace
 
-bool TRVPMain::eventFilter(QObject* watched, QEvent* event)
-{
+bool TRVPMain::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::FocusIn) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -52,11 +50,13 @@ bool TRVPMain::eventFilter(QObject* watched, QEvent* event)
     ReportErrors([&] { handled = handleWindowKey(key); });
     if (handled) return true;
     if (widget == date && editing_ &&
-        (key->key() == Qt::Key_Escape || (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier))) {
+        (key->key() == Qt::Key_Escape ||
+         (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier))) {
         date->setText(rememberedDate_);
         return true;
     }
-    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && qobject_cast<QLineEdit*>(widget)) {
+    if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+        qobject_cast<QLineEdit*>(widget)) {
         focusNextChild();
         return true;
     }
@@ -65,13 +65,14 @@ bool TRVPMain::eventFilter(QObject* watched, QEvent* event)
 
 // Overwrite mode: a printable key typed into a text field or the memo box replaces the
 // character at the cursor. Returns false always; the key goes on to the control.
-bool TRVPMain::applyTypingMode(QObject* watched, QKeyEvent* key)
-{
+bool TRVPMain::applyTypingMode(QObject* watched, QKeyEvent* key) {
     if (insertMode_ || !printable(key)) return false;
     if (auto* line = qobject_cast<QLineEdit*>(watched)) {
-        if (!line->hasSelectedText() && line->inputMask().isEmpty() && line->cursorPosition() < line->text().size())
+        if (!line->hasSelectedText() && line->inputMask().isEmpty() &&
+            line->cursorPosition() < line->text().size())
             line->setSelection(line->cursorPosition(), 1);
-    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(watched->parent() ? watched->parent() : watched)) {
+    } else if (auto* memo =
+                   qobject_cast<QPlainTextEdit*>(watched->parent() ? watched->parent() : watched)) {
         QTextCursor c = memo->textCursor();
         if (!c.hasSelection() && !c.atBlockEnd()) {
             c.movePosition(QTextCursor::NextCharacter, QTextCursor::KeepAnchor);
@@ -81,24 +82,25 @@ bool TRVPMain::applyTypingMode(QObject* watched, QKeyEvent* key)
     return false;
 }
 
-bool TRVPMain::handleWindowKey(QKeyEvent* key)
-{
+bool TRVPMain::handleWindowKey(QKeyEvent* key) {
     switch (key->key()) {
-    case Qt::Key_PageDown:
-        if (!editing_) NextButtonClick();
-        else if (AskYesNo(QStringLiteral("Save changes?"))) SaveButtonClick();
-        return true;
-    case Qt::Key_PageUp:
-        if (!editing_) PriorButtonClick();
-        return true;
-    case Qt::Key_Escape:
-        if (editing_ && AskYesNo(QStringLiteral("Cancel changes?"))) {
-            CancelButtonClick();
+        case Qt::Key_PageDown:
+            if (!editing_)
+                NextButtonClick();
+            else if (AskYesNo(QStringLiteral("Save changes?")))
+                SaveButtonClick();
             return true;
-        }
-        return false;
-    default:
-        return false;
+        case Qt::Key_PageUp:
+            if (!editing_) PriorButtonClick();
+            return true;
+        case Qt::Key_Escape:
+            if (editing_ && AskYesNo(QStringLiteral("Cancel changes?"))) {
+                CancelButtonClick();
+                return true;
+            }
+            return false;
+        default:
+            return false;
     }
 }
 

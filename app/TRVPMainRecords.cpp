@@ -15,31 +15,31 @@
 #include "app/OrderMenu.h"
 #include "app/RecordPage.h"
 #include "app/RecordSearch.h"
-#include "app/TSearchBox.h"
 #include "app/TNewRecord.h"
 #include "app/TRVPMain.h"
+#include "app/TSearchBox.h"
 #include "data/RecordText.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 
 namespace rp {
 
-bool TRVPMain::hasCurrentRecord() const
-{
-    return table_.isOpen() && table_->recNo() >= 1 && table_->recNo() <= table_->recordCount() && !table_->eof();
+bool TRVPMain::hasCurrentRecord() const {
+    return table_.isOpen() && table_->recNo() >= 1 && table_->recNo() <= table_->recordCount() &&
+           !table_->eof();
 }
 
-void TRVPMain::SetButtons()
-{
-    const CommandStates s =
-        ComputeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(), !filterExpression.isEmpty());
+void TRVPMain::SetButtons() {
+    const CommandStates s = ComputeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(),
+                                                 !filterExpression.isEmpty());
     fileMenu_->menuAction()->setEnabled(s.fileMenu);
     utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
     orderMenu_->menu()->menuAction()->setEnabled(s.recordMenus);
     rebuildIndexes_->setEnabled(s.openCommands);
     clone_->setEnabled(s.recordMenus);
     for (const auto& [command, action] : commandActions_) {
-        const bool allowed = PlanFor(command).menu == CommandMenu::File ? s.openCommands : s.recordMenus;
+        const bool allowed =
+            PlanFor(command).menu == CommandMenu::File ? s.openCommands : s.recordMenus;
         action->setEnabled(allowed && commandDialogs.count(command) > 0);
     }
     record_->searchButton->setVisible(s.recordCommandsShown);
@@ -70,28 +70,24 @@ void TRVPMain::SetButtons()
         record_->field("LNAME")->setFocus();
 }
 
-void TRVPMain::afterRecordChange()
-{
+void TRVPMain::afterRecordChange() {
     record_->showRecord(table_.isOpen() ? &table_.table() : nullptr, prefs_.shortDateFmt);
 }
 
 // The grid is recounted only while it shows: counting a filtered million-record file reads
 // every record, and the record page has no use for it.
-void TRVPMain::reloadView()
-{
+void TRVPMain::reloadView() {
     if (currentPage() == 1) model_->reset();
     afterRecordChange();
 }
 
-void TRVPMain::EditButtonClick()
-{
+void TRVPMain::EditButtonClick() {
     if (!hasCurrentRecord() || editing_) return;
     editing_ = true;
     if (reactingToTableEvents) SetButtons();
 }
 
-void TRVPMain::insertRecord()
-{
+void TRVPMain::insertRecord() {
     carry_ = ReadCarryValues(table_.table());
     table_->appendBlank();
     editing_ = true;
@@ -102,14 +98,14 @@ void TRVPMain::insertRecord()
     record_->field("LNAME")->setFocus();
 }
 
-void TRVPMain::AddButtonClick()
-{
+void TRVPMain::AddButtonClick() {
     if (!table_.isOpen() || editing_ || currentPage() != 0) return;
     carry_ = ReadCarryValues(table_.table());
     NewRecordValues values;
     if (prefs_.plugCityState || prefs_.autoDupCheck) {
-        const auto answer = newRecordPrompt ? newRecordPrompt(prefs_.plugCityState, prefs_.autoDupCheck)
-                                            : TNewRecord::ask(prefs_.plugCityState, prefs_.autoDupCheck, this);
+        const auto answer = newRecordPrompt
+                                ? newRecordPrompt(prefs_.plugCityState, prefs_.autoDupCheck)
+                                : TNewRecord::ask(prefs_.plugCityState, prefs_.autoDupCheck, this);
         if (!answer) return;
         values = *answer;
     }
@@ -127,18 +123,18 @@ void TRVPMain::AddButtonClick()
     SetButtons();
     const char* focus = FieldText(table_.table(), "LNAME").isEmpty()   ? "LNAME"
                         : FieldText(table_.table(), "FNAME").isEmpty() ? "FNAME"
-                                                                        : "MIDDLE";
+                                                                       : "MIDDLE";
     record_->field(focus)->setFocus();
 }
 
-bool TRVPMain::storeRecord()
-{
+bool TRVPMain::storeRecord() {
     xbase::Table& t = table_.table();
     for (const QString& name : RecordPage::fieldOrder()) {
         const QByteArray field = name.toLatin1();
         if (name == QLatin1String("DATE")) continue;
         const QString typed = record_->field(name)->text();
-        if (typed != FieldText(t, field.constData()) && !SetFieldText(t, field.constData(), typed)) return false;
+        if (typed != FieldText(t, field.constData()) && !SetFieldText(t, field.constData(), typed))
+            return false;
     }
     const auto day = ParseDate(record_->dateText(), prefs_.shortDateFmt);
     if (!day) {
@@ -147,16 +143,17 @@ bool TRVPMain::storeRecord()
         return false;
     }
     if (*day != t.date("DATE")) {
-        if (*day == 0) t.setEmpty(t.fieldNumber("DATE"));
-        else t.setDate("DATE", *day);
+        if (*day == 0)
+            t.setEmpty(t.fieldNumber("DATE"));
+        else
+            t.setDate("DATE", *day);
     }
     const QString memo = MemoForSave(record_->memo()->toPlainText());
     if (memo != MemoText(t, "MEMO")) return SetMemoText(t, "MEMO", memo);
     return true;
 }
 
-void TRVPMain::SaveButtonClick()
-{
+void TRVPMain::SaveButtonClick() {
     if (!editing_) return;
     try {
         if (!storeRecord()) return;
@@ -171,8 +168,7 @@ void TRVPMain::SaveButtonClick()
     SetButtons();
 }
 
-void TRVPMain::CancelButtonClick()
-{
+void TRVPMain::CancelButtonClick() {
     if (!editing_) return;
     table_->cancel();
     editing_ = false;
@@ -180,8 +176,7 @@ void TRVPMain::CancelButtonClick()
     SetButtons();
 }
 
-void TRVPMain::DeleteButtonClick()
-{
+void TRVPMain::DeleteButtonClick() {
     if (!hasCurrentRecord() || editing_) return;
     if (!AskYesNo(QStringLiteral("Delete this record?"))) return;
     engine_.settings.hideDeleted = false;
@@ -202,8 +197,7 @@ void TRVPMain::DeleteButtonClick()
     SetButtons();
 }
 
-void TRVPMain::moveRecord(int direction)
-{
+void TRVPMain::moveRecord(int direction) {
     if (!hasCurrentRecord() || editing_) return;
     table_->skip(direction);
     if (direction > 0 && table_->eof()) {
@@ -217,13 +211,11 @@ void TRVPMain::moveRecord(int direction)
     SetButtons();
 }
 
-void TRVPMain::PriorButtonClick()
-{
+void TRVPMain::PriorButtonClick() {
     moveRecord(-1);
 }
 
-void TRVPMain::NextButtonClick()
-{
+void TRVPMain::NextButtonClick() {
     moveRecord(1);
 }
 
@@ -231,18 +223,19 @@ void TRVPMain::NextButtonClick()
 
 namespace rp {
 
-void TRVPMain::SearchButtonClick()
-{
+void TRVPMain::SearchButtonClick() {
     if (!hasCurrentRecord() || editing_) return;
-    const QString dateLine = orderMenu_->currentTag() == QLatin1String("DATE") ? prefs_.shortDateFmt : QString();
-    const auto input = searchPrompt ? searchPrompt(orderMenu_->currentCaption(), dateLine)
-                                    : TSearchBox::forOrder(orderMenu_->currentCaption(), dateLine, this)->ask();
-    if (input && SearchFor(table_.table(), orderMenu_->currentTag(), *input, prefs_.shortDateFmt)) afterRecordChange();
+    const QString dateLine =
+        orderMenu_->currentTag() == QLatin1String("DATE") ? prefs_.shortDateFmt : QString();
+    const auto input =
+        searchPrompt ? searchPrompt(orderMenu_->currentCaption(), dateLine)
+                     : TSearchBox::forOrder(orderMenu_->currentCaption(), dateLine, this)->ask();
+    if (input && SearchFor(table_.table(), orderMenu_->currentTag(), *input, prefs_.shortDateFmt))
+        afterRecordChange();
     SetButtons();
 }
 
-void TRVPMain::SearchMemoButtonClick()
-{
+void TRVPMain::SearchMemoButtonClick() {
     if (!hasCurrentRecord() || editing_) return;
     const auto text = memoSearchPrompt ? memoSearchPrompt(memoSearch_.text())
                                        : TSearchBox::forMemo(memoSearch_.text(), this)->ask();
@@ -253,8 +246,7 @@ void TRVPMain::SearchMemoButtonClick()
     SetButtons();
 }
 
-void TRVPMain::FindNextButtonClick()
-{
+void TRVPMain::FindNextButtonClick() {
     if (!hasCurrentRecord() || editing_ || !memoSearch_.found()) return;
     FindTextInMemo(memoSearch_, table_.table(), MemoWalkStart::AfterCurrent, this, grid_);
     afterRecordChange();

@@ -22,8 +22,7 @@ constexpr int kStatusChars = 48;
 }  // namespace
 
 TRVReindex::TRVReindex(AddressTable& table, const QString& sideFolder, QWidget* parent)
-    : Dialog(parent, kHelpTopic), table_(table), sideFolder_(sideFolder)
-{
+    : Dialog(parent, kHelpTopic), table_(table), sideFolder_(sideFolder) {
     setWindowTitle(QStringLiteral("Rebuild indexes for ") + QFileInfo(table.fileName()).fileName());
 
     gauge_ = new QProgressBar(this);
@@ -44,8 +43,9 @@ TRVReindex::TRVReindex(AddressTable& table, const QString& sideFolder, QWidget* 
 
     reindex_ = new QPushButton(QStringLiteral("Reindex"), this);
     reindex_->setDefault(true);
-    reindex_->setWhatsThis(QStringLiteral("Removes the deleted records from the address file for good and builds "
-                                          "the indexes of the address file and of the program's own tables afresh."));
+    reindex_->setWhatsThis(
+        QStringLiteral("Removes the deleted records from the address file for good and builds "
+                       "the indexes of the address file and of the program's own tables afresh."));
     connect(reindex_, &QPushButton::clicked, this, &TRVReindex::ReindexButtonClick);
 
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -71,13 +71,11 @@ TRVReindex::TRVReindex(AddressTable& table, const QString& sideFolder, QWidget* 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TRVReindex::reject()
-{
+void TRVReindex::reject() {
     if (!working_) Dialog::reject();
 }
 
-void TRVReindex::ReindexButtonClick()
-{
+void TRVReindex::ReindexButtonClick() {
     setWorking(true);
     const auto status = [this](const QString& text) { showStatus(text); };
     // A failure is told, and the window ends as after a rebuild: the command reopens the file.
@@ -92,27 +90,23 @@ void TRVReindex::ReindexButtonClick()
     accept();
 }
 
-void TRVReindex::CancelButtonClick()
-{
+void TRVReindex::CancelButtonClick() {
     gauge_->hide();
     reject();
 }
 
-void TRVReindex::showStatus(const QString& text)
-{
+void TRVReindex::showStatus(const QString& text) {
     status_->setText(text);
     emit statusShown(text);
     QApplication::processEvents();
 }
 
-void TRVReindex::showGauge(int value)
-{
+void TRVReindex::showGauge(int value) {
     gauge_->setValue(value);
     QApplication::processEvents();
 }
 
-void TRVReindex::setWorking(bool working)
-{
+void TRVReindex::setWorking(bool working) {
     working_ = working;
     gauge_->setVisible(working);
     reindex_->setEnabled(!working);

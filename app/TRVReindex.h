@@ -18,7 +18,7 @@ class AddressTable;
 
 class TRVReindex : public Dialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kHelpTopic = 1039;
 
     // table is the main window's open address file and stays open; sideFolder holds the side
@@ -33,10 +33,10 @@ public:
     // Refused while the work runs.
     void reject() override;
 
-signals:
+  signals:
     void statusShown(const QString& text);
 
-private:
+  private:
     void ReindexButtonClick();
     void CancelButtonClick();
     void showStatus(const QString& text);

@@ -12,26 +12,27 @@ constexpr int kTextChars = 44;
 
 }  // namespace
 
-TRVWSearching::TRVWSearching(const QString& text, QWidget* parent) : Dialog(parent, 1027)
-{
+TRVWSearching::TRVWSearching(const QString& text, QWidget* parent) : Dialog(parent, 1027) {
     setWindowTitle(QStringLiteral("Searching"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const int width = fontMetrics().averageCharWidth() * kTextChars;
-    text_ = new QLabel(fontMetrics().elidedText(QStringLiteral("Searching for: ") + text, Qt::ElideRight, width), this);
+    text_ = new QLabel(
+        fontMetrics().elidedText(QStringLiteral("Searching for: ") + text, Qt::ElideRight, width),
+        this);
     text_->setMinimumWidth(width);
     text_->setToolTip(text);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setWhatsThis(QStringLiteral("Stops the search and goes back to the record you were on."));
+    cancel_->setWhatsThis(
+        QStringLiteral("Stops the search and goes back to the record you were on."));
     connect(cancel_, &QPushButton::clicked, this, &TRVWSearching::reject);
 
     layOutAboveButton(text_, cancel_);
     sinceEvents_.start();
 }
 
-bool TRVWSearching::afterRecord()
-{
+bool TRVWSearching::afterRecord() {
     if (sinceEvents_.hasExpired(kEventIntervalMs)) {
         QCoreApplication::processEvents();
         sinceEvents_.restart();
@@ -39,8 +40,7 @@ bool TRVWSearching::afterRecord()
     return !cancelled_;
 }
 
-void TRVWSearching::reject()
-{
+void TRVWSearching::reject() {
     cancelled_ = true;
     Dialog::reject();
 }

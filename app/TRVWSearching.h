@@ -14,7 +14,7 @@ namespace rp {
 
 class TRVWSearching : public Dialog {
     Q_OBJECT
-public:
+  public:
     // Handling events after every record would cost more than the walk itself; every 10 ms
     // keeps the window answering at once and costs next to nothing.
     static constexpr int kEventIntervalMs = 10;
@@ -31,7 +31,7 @@ public:
 
     void reject() override;
 
-private:
+  private:
     QLabel* text_;
     QPushButton* cancel_;
     QElapsedTimer sinceEvents_;

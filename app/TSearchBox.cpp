@@ -17,29 +17,31 @@ constexpr int kInputChars = 40;
 
 }  // namespace
 
-std::unique_ptr<TSearchBox> TSearchBox::forOrder(const QString& orderCaption, const QString& dateFormat, QWidget* parent)
-{
+std::unique_ptr<TSearchBox> TSearchBox::forOrder(const QString& orderCaption,
+                                                 const QString& dateFormat, QWidget* parent) {
     auto box = std::unique_ptr<TSearchBox>(
-        new TSearchBox(QStringLiteral("Search"), QStringLiteral("Search for ") + orderCaption, dateFormat, parent));
-    box->input_->setWhatsThis(QStringLiteral("The beginning of what you look for, in any letter case. The search goes "
-                                             "to the first record in the current order that begins with it."));
+        new TSearchBox(QStringLiteral("Search"), QStringLiteral("Search for ") + orderCaption,
+                       dateFormat, parent));
+    box->input_->setWhatsThis(
+        QStringLiteral("The beginning of what you look for, in any letter case. The search goes "
+                       "to the first record in the current order that begins with it."));
     return box;
 }
 
-std::unique_ptr<TSearchBox> TSearchBox::forMemo(const QString& lastText, QWidget* parent)
-{
-    auto box = std::unique_ptr<TSearchBox>(
-        new TSearchBox(QStringLiteral("Memo Search"), QStringLiteral("Search For"), QString(), parent));
-    box->input_->setWhatsThis(QStringLiteral("A word or phrase to find anywhere in the memos, in any letter case. "
-                                             "Find Next goes on to the next record that holds it."));
+std::unique_ptr<TSearchBox> TSearchBox::forMemo(const QString& lastText, QWidget* parent) {
+    auto box = std::unique_ptr<TSearchBox>(new TSearchBox(
+        QStringLiteral("Memo Search"), QStringLiteral("Search For"), QString(), parent));
+    box->input_->setWhatsThis(
+        QStringLiteral("A word or phrase to find anywhere in the memos, in any letter case. "
+                       "Find Next goes on to the next record that holds it."));
     box->input_->setText(lastText);
     box->input_->selectAll();
     return box;
 }
 
-TSearchBox::TSearchBox(const QString& title, const QString& prompt, const QString& dateFormat, QWidget* parent)
-    : Dialog(parent, kHelpTopic)
-{
+TSearchBox::TSearchBox(const QString& title, const QString& prompt, const QString& dateFormat,
+                       QWidget* parent)
+    : Dialog(parent, kHelpTopic) {
     setWindowTitle(title);
     prompt_ = new QLabel(prompt, this);
     dateFormat_ = new QLabel(QLatin1Char('(') + dateFormat + QLatin1Char(')'), this);
@@ -70,13 +72,11 @@ TSearchBox::TSearchBox(const QString& title, const QString& prompt, const QStrin
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QString TSearchBox::text() const
-{
+QString TSearchBox::text() const {
     return input_->text();
 }
 
-std::optional<QString> TSearchBox::ask()
-{
+std::optional<QString> TSearchBox::ask() {
     if (exec() != QDialog::Accepted) return std::nullopt;
     return text();
 }

@@ -16,10 +16,11 @@ namespace rp {
 
 class TSearchBox : public Dialog {
     Q_OBJECT
-public:
+  public:
     // The Search box for the ticked order's caption ("Last Name"); dateFormat is shown under
     // the prompt when not empty (the Date order).
-    static std::unique_ptr<TSearchBox> forOrder(const QString& orderCaption, const QString& dateFormat, QWidget* parent);
+    static std::unique_ptr<TSearchBox> forOrder(const QString& orderCaption,
+                                                const QString& dateFormat, QWidget* parent);
     // The Memo Search box, holding the text last sought, selected.
     static std::unique_ptr<TSearchBox> forMemo(const QString& lastText, QWidget* parent);
 
@@ -31,8 +32,9 @@ public:
     QLabel* dateFormatLabel() const { return dateFormat_; }
     QLineEdit* input() const { return input_; }
 
-private:
-    TSearchBox(const QString& title, const QString& prompt, const QString& dateFormat, QWidget* parent);
+  private:
+    TSearchBox(const QString& title, const QString& prompt, const QString& dateFormat,
+               QWidget* parent);
 
     QLabel* prompt_;
     QLabel* dateFormat_;

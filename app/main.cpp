@@ -1,7 +1,6 @@
 // The Ravenpost desktop program.
 #include "app/RavenpostApp.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     return rp::RunRavenpost(argc, argv);
 }

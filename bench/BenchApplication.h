@@ -4,8 +4,7 @@
 
 namespace bench {
 
-inline void ensureApplication()
-{
+inline void ensureApplication() {
     static int argc = 1;
     static char name[] = "xbase_bench";
     static char* argv[] = {name, nullptr};

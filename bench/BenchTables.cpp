@@ -9,8 +9,8 @@
 #include <system_error>
 
 #include "bench/AddressData.h"
-#include "data/AddressLayout.h"
 #include "bench/AddressTags.h"
+#include "data/AddressLayout.h"
 #include "xbase/Table.h"
 
 namespace bench {

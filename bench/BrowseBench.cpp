@@ -14,24 +14,23 @@ namespace {
 
 constexpr int kScreenRows = 30;
 
-QString dayText(xbase::JulianDay day)
-{
+QString dayText(xbase::JulianDay day) {
     return QString::number(day);
 }
 
-void readScreen(const rp::BrowseModel& model, int first)
-{
+void readScreen(const rp::BrowseModel& model, int first) {
     for (int row = first; row < first + kScreenRows; ++row)
-        for (int c = 0; c < model.columnCount(); ++c) benchmark::DoNotOptimize(model.data(model.index(row, c)));
+        for (int c = 0; c < model.columnCount(); ++c)
+            benchmark::DoNotOptimize(model.data(model.index(row, c)));
 }
 
 // The indexed million-record table, open as the program opens address files, in LNAME order.
 // With hidden set, deleted records are hidden and the standing condition is the filter, as
 // the main window has them; counting rows then reads every record.
-void openTable(rp::AddressTable& table, bool hidden)
-{
+void openTable(rp::AddressTable& table, bool hidden) {
     const std::filesystem::path path(bench::sharedIndexedAddressTable().path);
-    table.open(QString::fromStdString(path.parent_path().string()), QString::fromStdString(path.filename().string()));
+    table.open(QString::fromStdString(path.parent_path().string()),
+               QString::fromStdString(path.filename().string()));
     table->setOrder("LNAME");
     if (hidden) {
         table.engine().settings.hideDeleted = true;
@@ -41,8 +40,7 @@ void openTable(rp::AddressTable& table, bool hidden)
 
 // A new model, its row count, the first screen and the last screen. Argument: 1 with deleted
 // records hidden and the standing condition, 0 with every record shown.
-void BM_BrowseOpenAndJumpToLastRow(benchmark::State& state)
-{
+void BM_BrowseOpenAndJumpToLastRow(benchmark::State& state) {
     xbase::Engine engine;
     rp::AddressTable table(engine);
     openTable(table, state.range(0) != 0);
@@ -55,12 +53,15 @@ void BM_BrowseOpenAndJumpToLastRow(benchmark::State& state)
     }
     state.counters["rows"] = rows;
 }
-BENCHMARK(BM_BrowseOpenAndJumpToLastRow)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BrowseOpenAndJumpToLastRow)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 // Opening the grid on the current record, as the main window does: a new model, the row of
 // record 500,000 (somewhere in the middle of the LNAME order) and the screen from that row.
-void BM_BrowseOpenOnTheCurrentRecord(benchmark::State& state)
-{
+void BM_BrowseOpenOnTheCurrentRecord(benchmark::State& state) {
     xbase::Engine engine;
     rp::AddressTable table(engine);
     openTable(table, false);
@@ -77,8 +78,7 @@ BENCHMARK(BM_BrowseOpenOnTheCurrentRecord)->Unit(benchmark::kMillisecond)->UseRe
 
 // A scroll-bar drag on an open grid: screens at 10%, 20% ... 90% of the rows, each too far
 // from the others to reach by skipping; the first one reads the sample of keys.
-void BM_BrowseDragThroughTheMiddle(benchmark::State& state)
-{
+void BM_BrowseDragThroughTheMiddle(benchmark::State& state) {
     xbase::Engine engine;
     rp::AddressTable table(engine);
     openTable(table, false);
@@ -92,8 +92,7 @@ void BM_BrowseDragThroughTheMiddle(benchmark::State& state)
 BENCHMARK(BM_BrowseDragThroughTheMiddle)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // Scrolling a page at a time through 100 pages from the middle, as PageDown does.
-void BM_BrowsePageDown(benchmark::State& state)
-{
+void BM_BrowsePageDown(benchmark::State& state) {
     xbase::Engine engine;
     rp::AddressTable table(engine);
     openTable(table, false);
@@ -102,7 +101,8 @@ void BM_BrowsePageDown(benchmark::State& state)
         rp::BrowseModel model(table, dayText);
         readScreen(model, model.rowCount() / 2);
         state.ResumeTiming();
-        for (int page = 1; page <= 100; ++page) readScreen(model, model.rowCount() / 2 + page * kScreenRows);
+        for (int page = 1; page <= 100; ++page)
+            readScreen(model, model.rowCount() / 2 + page * kScreenRows);
     }
 }
 BENCHMARK(BM_BrowsePageDown)->Unit(benchmark::kMillisecond)->UseRealTime();

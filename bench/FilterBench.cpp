@@ -17,15 +17,15 @@
 
 namespace {
 
-void setNow(benchmark::State& state, int line, const QString& text)
-{
+void setNow(benchmark::State& state, int line, const QString& text) {
     rp::ScriptedMessages shown;
     rp::MessagesScope scope(shown);
     xbase::Engine engine;
     engine.settings.hideDeleted = true;
     rp::AddressTable table(engine);
     const std::filesystem::path path(bench::sharedIndexedAddressTable().path);
-    table.open(QString::fromStdString(path.parent_path().string()), QString::fromStdString(path.filename().string()));
+    table.open(QString::fromStdString(path.parent_path().string()),
+               QString::fromStdString(path.filename().string()));
     table->setOrder("LNAME");
     table->setFilter(rp::kStandingCondition.toStdString());
     rp::FilterLines lines;
@@ -33,7 +33,8 @@ void setNow(benchmark::State& state, int line, const QString& text)
     int matches = 0;
     for (auto _ : state) {
         QString userExpression;
-        matches = rp::ApplyAddressFilter(table.table(), lines, QStringLiteral("mm/dd/yyyy"), userExpression);
+        matches = rp::ApplyAddressFilter(table.table(), lines, QStringLiteral("mm/dd/yyyy"),
+                                         userExpression);
         if (state.range(0) == 1) table->goTop();
         if (state.range(0) == 2) {
             table->goBottom();
@@ -41,20 +42,29 @@ void setNow(benchmark::State& state, int line, const QString& text)
         }
         benchmark::DoNotOptimize(table->recNo());
     }
-    if (!shown.texts().isEmpty()) state.SkipWithError(shown.texts().join(' ').toStdString().c_str());
+    if (!shown.texts().isEmpty())
+        state.SkipWithError(shown.texts().join(' ').toStdString().c_str());
     state.counters["matches"] = matches;
 }
 
-void BM_FilterSetNowLastNamePrefix(benchmark::State& state)
-{
+void BM_FilterSetNowLastNamePrefix(benchmark::State& state) {
     setNow(state, 0, QStringLiteral("smi"));
 }
-BENCHMARK(BM_FilterSetNowLastNamePrefix)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FilterSetNowLastNamePrefix)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
-void BM_FilterSetNowCodesContaining(benchmark::State& state)
-{
+void BM_FilterSetNowCodesContaining(benchmark::State& state) {
     setNow(state, 13, QStringLiteral("$deliver"));
 }
-BENCHMARK(BM_FilterSetNowCodesContaining)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_FilterSetNowCodesContaining)
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

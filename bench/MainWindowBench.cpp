@@ -18,8 +18,7 @@ namespace fs = std::filesystem;
 
 // A copy of the indexed million-record table (with its index and memo files) for benchmarks
 // that change it, made on the first call.
-QString writableAddressTable()
-{
+QString writableAddressTable() {
     static const QString path = [] {
         const fs::path source(bench::sharedIndexedAddressTable().path);
         const fs::path folder = fs::path(bench::benchFolder()) / "window";
@@ -35,13 +34,11 @@ QString writableAddressTable()
     return path;
 }
 
-QString dataFolder()
-{
+QString dataFolder() {
     return QString::fromStdString(bench::benchFolder()) + "/";
 }
 
-void BM_OpenAddressFileAndShowFirstRecord(benchmark::State& state)
-{
+void BM_OpenAddressFileAndShowFirstRecord(benchmark::State& state) {
     bench::ensureApplication();
     rp::ScriptedMessages quiet;
     rp::MessagesScope scope(quiet);
@@ -56,15 +53,15 @@ void BM_OpenAddressFileAndShowFirstRecord(benchmark::State& state)
 }
 BENCHMARK(BM_OpenAddressFileAndShowFirstRecord)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_AddAndSaveRecord(benchmark::State& state)
-{
+void BM_AddAndSaveRecord(benchmark::State& state) {
     bench::ensureApplication();
     rp::ScriptedMessages quiet;
     rp::MessagesScope scope(quiet);
     xbase::Engine engine;
     engine.settings.hideDeleted = true;
     rp::TRVPMain window(engine, dataFolder());
-    if (!window.OpenRVWDBF(writableAddressTable())) return state.SkipWithError("the address file did not open");
+    if (!window.OpenRVWDBF(writableAddressTable()))
+        return state.SkipWithError("the address file did not open");
     int n = 0;
     for (auto _ : state) {
         window.AddButtonClick();

@@ -24,8 +24,7 @@ namespace {
 
 const QString kAbsent = QStringLiteral("in no memo at all");
 
-std::unique_ptr<xbase::Table> openTable(xbase::Engine& engine)
-{
+std::unique_ptr<xbase::Table> openTable(xbase::Engine& engine) {
     engine.settings.hideDeleted = true;
     auto table = engine.open(bench::sharedIndexedAddressTable().path, xbase::OpenMode::Shared);
     table->setOrder("LNAME");
@@ -35,8 +34,8 @@ std::unique_ptr<xbase::Table> openTable(xbase::Engine& engine)
 }
 
 // One walk with the step; the number of records walked.
-long walkEveryRecord(benchmark::State& state, xbase::Table& table, const std::function<bool()>& step)
-{
+long walkEveryRecord(benchmark::State& state, xbase::Table& table,
+                     const std::function<bool()>& step) {
     const std::uint32_t home = table.recNo();
     long records = 0;
     const bool found = rp::WalkMemos(table, kAbsent, rp::MemoWalkStart::First, [&] {
@@ -47,8 +46,7 @@ long walkEveryRecord(benchmark::State& state, xbase::Table& table, const std::fu
     return records;
 }
 
-void BM_MemoSearchNothingFound(benchmark::State& state)
-{
+void BM_MemoSearchNothingFound(benchmark::State& state) {
     xbase::Engine engine;
     const auto table = openTable(engine);
     long records = 0;
@@ -59,8 +57,7 @@ BENCHMARK(BM_MemoSearchNothingFound)->Unit(benchmark::kMillisecond)->UseRealTime
 
 // With the Searching window's step: reports how often events were handled and the longest
 // time between two passes, which is how long the window can be left unanswered.
-void BM_MemoSearchUnderTheSearchingWindow(benchmark::State& state)
-{
+void BM_MemoSearchUnderTheSearchingWindow(benchmark::State& state) {
     bench::ensureApplication();
     xbase::Engine engine;
     const auto table = openTable(engine);
@@ -80,15 +77,15 @@ void BM_MemoSearchUnderTheSearchingWindow(benchmark::State& state)
         passes = 0;
         longestGap = 0;
         sincePass.start();
-        benchmark::DoNotOptimize(walkEveryRecord(state, *table, [&window] { return window.afterRecord(); }));
+        benchmark::DoNotOptimize(
+            walkEveryRecord(state, *table, [&window] { return window.afterRecord(); }));
     }
     state.counters["event_passes"] = static_cast<double>(passes);
     state.counters["longest_gap_ms"] = static_cast<double>(longestGap);
 }
 BENCHMARK(BM_MemoSearchUnderTheSearchingWindow)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_MemoSearchEventsEveryRecord(benchmark::State& state)
-{
+void BM_MemoSearchEventsEveryRecord(benchmark::State& state) {
     bench::ensureApplication();
     xbase::Engine engine;
     const auto table = openTable(engine);

@@ -15,8 +15,7 @@
 
 namespace {
 
-void BM_PresortMillionRecords(benchmark::State& state)
-{
+void BM_PresortMillionRecords(benchmark::State& state) {
     bench::ensureApplication();
     rp::ScriptedMessages shown;
     rp::MessagesScope scope(shown);
@@ -26,8 +25,10 @@ void BM_PresortMillionRecords(benchmark::State& state)
     const QString folder = QString::fromStdString(bench::benchFolder());
     bool done = false;
     for (auto _ : state) {
-        if (state.range(0) == 0) done = rp::DoTheSort(table.table(), folder) == rp::PresortResult::Done;
-        else done = rp::TSortBulkMail::run(table.table(), folder, nullptr);
+        if (state.range(0) == 0)
+            done = rp::DoTheSort(table.table(), folder) == rp::PresortResult::Done;
+        else
+            done = rp::TSortBulkMail::run(table.table(), folder, nullptr);
     }
     if (!done || !shown.texts().isEmpty())
         state.SkipWithError(("presort not done " + shown.texts().join(' ').toStdString()).c_str());

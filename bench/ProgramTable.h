@@ -10,11 +10,11 @@
 
 namespace bench {
 
-inline void openAsTheProgramDoes(rp::AddressTable& table)
-{
+inline void openAsTheProgramDoes(rp::AddressTable& table) {
     table.engine().settings.hideDeleted = true;
     const std::filesystem::path path(sharedAddressTable(1000000).path);
-    table.open(QString::fromStdString(path.parent_path().string()), QString::fromStdString(path.filename().string()));
+    table.open(QString::fromStdString(path.parent_path().string()),
+               QString::fromStdString(path.filename().string()));
     table->setFilter(rp::kStandingCondition.toStdString());
 }
 

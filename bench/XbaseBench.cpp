@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/AddressData.h"
-#include "data/AddressLayout.h"
 #include "bench/BenchTables.h"
 #include "bench/ProcessMemory.h"
+#include "data/AddressLayout.h"
 #include "xbase/Table.h"
 
 namespace {

@@ -12,8 +12,7 @@
 
 namespace {
 
-void BM_CountZipCodesMillionRecords(benchmark::State& state)
-{
+void BM_CountZipCodesMillionRecords(benchmark::State& state) {
     bench::ensureApplication();
     rp::ScriptedMessages shown;
     rp::MessagesScope scope(shown);
@@ -23,7 +22,8 @@ void BM_CountZipCodesMillionRecords(benchmark::State& state)
     qsizetype lines = 0;
     for (auto _ : state) {
         if (state.range(0) == 0) {
-            const auto counted = rp::CountZipCodes(table.table(), {[](const QString&) {}, [] { return true; }});
+            const auto counted =
+                rp::CountZipCodes(table.table(), {[](const QString&) {}, [] { return true; }});
             lines = counted ? counted->size() : 0;
         } else {
             rp::TCountZipCodes window(table.table());
@@ -34,6 +34,10 @@ void BM_CountZipCodesMillionRecords(benchmark::State& state)
     if (lines < 3) state.SkipWithError("nothing counted");
     state.counters["lines"] = static_cast<double>(lines);
 }
-BENCHMARK(BM_CountZipCodesMillionRecords)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_CountZipCodesMillionRecords)
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace

@@ -8,9 +8,8 @@
 
 namespace rp {
 
-bool OpenAddressTable(const QString& path, AddressTable& table, const xbase::ProgressFn& rebuildProgress,
-                      QString* cause)
-{
+bool OpenAddressTable(const QString& path, AddressTable& table,
+                      const xbase::ProgressFn& rebuildProgress, QString* cause) {
     table.close();
     if (!QFileInfo::exists(path)) {
         ShowInformation(QStringLiteral("File ") + path + QStringLiteral(" not found"));
@@ -32,11 +31,12 @@ bool OpenAddressTable(const QString& path, AddressTable& table, const xbase::Pro
     return false;
 }
 
-bool OpenAddressFile(const QString& path, AddressTable& table, const xbase::ProgressFn& rebuildProgress)
-{
+bool OpenAddressFile(const QString& path, AddressTable& table,
+                     const xbase::ProgressFn& rebuildProgress) {
     QString cause;
     if (!OpenAddressTable(path, table, rebuildProgress, &cause)) {
-        ShowInformation(WithCause(QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
+        ShowInformation(WithCause(QStringLiteral("Unable to open ") + path +
+                                      QStringLiteral("\r\n\r\n") +
                                       QStringLiteral(" * May not an Ravenpost file.\r\n") +
                                       QStringLiteral(" * May be in use by another program or user"),
                                   cause));
@@ -44,20 +44,21 @@ bool OpenAddressFile(const QString& path, AddressTable& table, const xbase::Prog
     }
     bool allTags = true;
     for (int i = 0; i < kRequiredTagCount; ++i)
-        allTags = table->orderNumber(AddressTags()[static_cast<std::size_t>(i)].name) != 0 && allTags;
+        allTags =
+            table->orderNumber(AddressTags()[static_cast<std::size_t>(i)].name) != 0 && allTags;
     if (allTags) {
         table->setOrder("LNAME");
     } else {
         table->setOrder(0);
-        ShowInformation(QStringLiteral("The index file for ") + path +
-                        QStringLiteral("\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n") +
-                        QStringLiteral("from the [File] menu"));
+        ShowInformation(
+            QStringLiteral("The index file for ") + path +
+            QStringLiteral("\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n") +
+            QStringLiteral("from the [File] menu"));
     }
     return true;
 }
 
-bool CreateAddressTags(AddressTable& table, const TagProgress& progress)
-{
+bool CreateAddressTags(AddressTable& table, const TagProgress& progress) {
     try {
         table->deleteIndexes();
         int n = 0;
@@ -74,8 +75,7 @@ bool CreateAddressTags(AddressTable& table, const TagProgress& progress)
     return true;
 }
 
-bool CreateAddressFile(const QString& path, AddressTable& table, const TagProgress& progress)
-{
+bool CreateAddressFile(const QString& path, AddressTable& table, const TagProgress& progress) {
     table.close();
     try {
         table.engine().create(EnginePath(path), AddressFields());
@@ -83,7 +83,8 @@ bool CreateAddressFile(const QString& path, AddressTable& table, const TagProgre
         ShowInformation(QStringLiteral("Create failed"));
         return false;
     }
-    if (!QFileInfo::exists(path) || !OpenAddressTable(path, table) || !CreateAddressTags(table, progress)) {
+    if (!QFileInfo::exists(path) || !OpenAddressTable(path, table) ||
+        !CreateAddressTags(table, progress)) {
         ShowInformation(QStringLiteral("File creation failed"));
         return false;
     }

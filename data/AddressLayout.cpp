@@ -4,20 +4,20 @@
 
 namespace rp {
 
-const std::vector<xbase::FieldSpec>& AddressFields()
-{
+const std::vector<xbase::FieldSpec>& AddressFields() {
     static const std::vector<xbase::FieldSpec> fields = {
-        {"LNAME", 'C', 30, 0},   {"FNAME", 'C', 30, 0},  {"MIDDLE", 'C', 1, 0},  {"TITLE", 'C', 30, 0},
-        {"ORG", 'C', 30, 0},     {"STREET", 'C', 30, 0}, {"CITY", 'C', 30, 0},   {"STATE", 'C', 20, 0},
-        {"ZIP", 'C', 10, 0},     {"COUNTRY", 'C', 30, 0}, {"PHONE", 'C', 30, 0}, {"EMAIL", 'C', 30, 0},
-        {"FAX", 'C', 30, 0},     {"NOTES", 'C', 30, 0},  {"PREFIX", 'C', 12, 0}, {"CARRIER", 'C', 4, 0},
-        {"DATE", 'D', 8, 0},     {"BEGIN", 'L', 1, 0},   {"SEQNO", 'N', 6, 0},   {"MEMO", 'M', 10, 0},
+        {"LNAME", 'C', 30, 0},   {"FNAME", 'C', 30, 0}, {"MIDDLE", 'C', 1, 0},
+        {"TITLE", 'C', 30, 0},   {"ORG", 'C', 30, 0},   {"STREET", 'C', 30, 0},
+        {"CITY", 'C', 30, 0},    {"STATE", 'C', 20, 0}, {"ZIP", 'C', 10, 0},
+        {"COUNTRY", 'C', 30, 0}, {"PHONE", 'C', 30, 0}, {"EMAIL", 'C', 30, 0},
+        {"FAX", 'C', 30, 0},     {"NOTES", 'C', 30, 0}, {"PREFIX", 'C', 12, 0},
+        {"CARRIER", 'C', 4, 0},  {"DATE", 'D', 8, 0},   {"BEGIN", 'L', 1, 0},
+        {"SEQNO", 'N', 6, 0},    {"MEMO", 'M', 10, 0},
     };
     return fields;
 }
 
-const std::array<AddressTagDef, 21>& AddressTags()
-{
+const std::array<AddressTagDef, 21>& AddressTags() {
     static const std::array<AddressTagDef, 21> tags = {{
         {"NAME", "UPPER(LNAME-FNAME)"},
         {"LNAME", "UPPER(LNAME)+UPPER(FNAME)"},
@@ -44,8 +44,7 @@ const std::array<AddressTagDef, 21>& AddressTags()
     return tags;
 }
 
-bool HasAddressLayout(const xbase::Table& table, int stateWidth)
-{
+bool HasAddressLayout(const xbase::Table& table, int stateWidth) {
     for (const xbase::FieldSpec& wanted : AddressFields()) {
         if (wanted.name == "BEGIN") continue;
         const int n = table.fieldNumber(wanted.name);

@@ -8,21 +8,19 @@
 
 namespace rp {
 
-std::string EnginePath(const QString& path)
-{
+std::string EnginePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString WithTrailingSeparator(const QString& folder)
-{
+QString WithTrailingSeparator(const QString& folder) {
     QString f = QDir::toNativeSeparators(folder);
     while (f.size() > 1 && f.endsWith(QDir::separator())) f.chop(1);
     if (f == QDir::separator()) return f;
     return f + QDir::separator();
 }
 
-void AddressTable::open(const QString& folder, const QString& fileName, const xbase::ProgressFn& rebuildProgress)
-{
+void AddressTable::open(const QString& folder, const QString& fileName,
+                        const xbase::ProgressFn& rebuildProgress) {
     close();
     folder_ = WithTrailingSeparator(folder);
     fileName_ = fileName;
@@ -34,27 +32,23 @@ void AddressTable::open(const QString& folder, const QString& fileName, const xb
     }
 }
 
-void AddressTable::close()
-{
+void AddressTable::close() {
     table_.reset();
 }
 
-std::unique_ptr<xbase::Table> OpenSideTable(xbase::Engine& engine, const QString& path)
-{
+std::unique_ptr<xbase::Table> OpenSideTable(xbase::Engine& engine, const QString& path) {
     auto table = engine.open(EnginePath(path));
     TellIfIndexRebuilt(*table, path);
     return table;
 }
 
-void TellIfIndexRebuilt(const xbase::Table& table, const QString& path)
-{
+void TellIfIndexRebuilt(const xbase::Table& table, const QString& path) {
     if (table.indexRebuiltAtOpen())
         ShowInformation(QStringLiteral("The file ") + path +
                         QStringLiteral(" was not closed properly. Its indexes have been rebuilt."));
 }
 
-QString GetDatabasePath(const AddressTable& table)
-{
+QString GetDatabasePath(const AddressTable& table) {
     return WithTrailingSeparator(table.folder());
 }
 

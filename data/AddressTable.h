@@ -10,7 +10,7 @@
 namespace rp {
 
 class AddressTable {
-public:
+  public:
     explicit AddressTable(xbase::Engine& engine) : engine_(engine) {}
 
     xbase::Engine& engine() const { return engine_; }
@@ -21,14 +21,15 @@ public:
     // Opens folder + fileName exclusively; throws xbase::Error. Without indexes when the
     // structural index cannot be used, so that it can be rebuilt. A file left marked as not
     // closed properly has its index rebuilt first, reporting through rebuildProgress.
-    void open(const QString& folder, const QString& fileName, const xbase::ProgressFn& rebuildProgress = {});
+    void open(const QString& folder, const QString& fileName,
+              const xbase::ProgressFn& rebuildProgress = {});
     void close();
 
     const QString& folder() const { return folder_; }
     const QString& fileName() const { return fileName_; }
     QString path() const { return folder_ + fileName_; }
 
-private:
+  private:
     xbase::Engine& engine_;
     std::unique_ptr<xbase::Table> table_;
     QString folder_;

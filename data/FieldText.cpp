@@ -11,8 +11,7 @@ constexpr std::array<char16_t, 32> kHigh = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-std::optional<char> encode(char16_t c)
-{
+std::optional<char> encode(char16_t c) {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
     for (std::size_t i = 0; i < kHigh.size(); ++i)
         if (kHigh[i] == c) return static_cast<char>(0x80 + i);
@@ -21,23 +20,23 @@ std::optional<char> encode(char16_t c)
 
 }  // namespace
 
-QString fromFieldBytes(std::string_view bytes)
-{
+QString fromFieldBytes(std::string_view bytes) {
     QString out(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* p = out.data();
-    for (unsigned char b : bytes) *p++ = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
+    for (unsigned char b : bytes)
+        *p++ = QChar(b >= 0x80 && b < 0xA0 ? kHigh[b - 0x80] : char16_t(b));
     return out;
 }
 
-std::optional<std::string> toFieldBytes(const QString& text, QString* refused)
-{
+std::optional<std::string> toFieldBytes(const QString& text, QString* refused) {
     std::string out;
     out.reserve(static_cast<std::size_t>(text.size()));
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         const auto b = c.isSurrogate() ? std::nullopt : encode(c.unicode());
         if (!b) {
-            if (refused) *refused = c.isHighSurrogate() && i + 1 < text.size() ? text.mid(i, 2) : QString(c);
+            if (refused)
+                *refused = c.isHighSurrogate() && i + 1 < text.size() ? text.mid(i, 2) : QString(c);
             return std::nullopt;
         }
         out.push_back(*b);
@@ -45,8 +44,7 @@ std::optional<std::string> toFieldBytes(const QString& text, QString* refused)
     return out;
 }
 
-QString withUnstorableReplaced(const QString& text, std::uint32_t* replaced)
-{
+QString withUnstorableReplaced(const QString& text, std::uint32_t* replaced) {
     QString out;
     out.reserve(text.size());
     for (qsizetype i = 0; i < text.size(); ++i) {
@@ -62,9 +60,9 @@ QString withUnstorableReplaced(const QString& text, std::uint32_t* replaced)
     return out;
 }
 
-QString unstorableMessage(const QString& character)
-{
-    return QStringLiteral("The character \"%1\" cannot be stored in a Ravenpost file.").arg(character);
+QString unstorableMessage(const QString& character) {
+    return QStringLiteral("The character \"%1\" cannot be stored in a Ravenpost file.")
+        .arg(character);
 }
 
 }  // namespace rp

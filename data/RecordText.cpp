@@ -6,26 +6,22 @@
 
 namespace rp {
 
-std::optional<std::string> StorableBytes(const QString& text)
-{
+std::optional<std::string> StorableBytes(const QString& text) {
     QString refused;
     auto bytes = toFieldBytes(text, &refused);
     if (!bytes) ShowInformation(unstorableMessage(refused));
     return bytes;
 }
 
-QString FieldText(const xbase::Table& table, const char* field)
-{
+QString FieldText(const xbase::Table& table, const char* field) {
     return fromFieldBytes(table.text(field));
 }
 
-QString MemoText(const xbase::Table& table, const char* field)
-{
+QString MemoText(const xbase::Table& table, const char* field) {
     return fromFieldBytes(table.memo(field));
 }
 
-bool SetFieldText(xbase::Table& table, const char* field, const QString& text)
-{
+bool SetFieldText(xbase::Table& table, const char* field, const QString& text) {
     auto bytes = StorableBytes(text);
     if (!bytes) return false;
     const std::size_t width = table.field(table.fieldNumber(field)).width;
@@ -34,8 +30,7 @@ bool SetFieldText(xbase::Table& table, const char* field, const QString& text)
     return true;
 }
 
-bool SetMemoText(xbase::Table& table, const char* field, const QString& text)
-{
+bool SetMemoText(xbase::Table& table, const char* field, const QString& text) {
     auto bytes = StorableBytes(text);
     if (!bytes) return false;
     table.setMemo(field, *bytes);

@@ -31,8 +31,7 @@ constexpr NamedSource kSources[] = {
     {QPrinter::FormSource, "Form Source"},
 };
 
-QList<QPrinter::PaperSource> Sources()
-{
+QList<QPrinter::PaperSource> Sources() {
     QList<QPrinter::PaperSource> all;
     for (const NamedSource& named : kSources) all << named.source;
     return all;
@@ -40,16 +39,15 @@ QList<QPrinter::PaperSource> Sources()
 
 }  // namespace
 
-QString PaperSourceName(QPrinter::PaperSource source)
-{
+QString PaperSourceName(QPrinter::PaperSource source) {
     for (const NamedSource& named : kSources)
         if (named.source == source) return QString::fromLatin1(named.name);
     return {};
 }
 
-QList<QPageSize> EnvelopePrinter::papers()
-{
-    if (!catalog_.pdfSelected()) return QPrinterInfo::printerInfo(catalog_.selected()).supportedPageSizes();
+QList<QPageSize> EnvelopePrinter::papers() {
+    if (!catalog_.pdfSelected())
+        return QPrinterInfo::printerInfo(catalog_.selected()).supportedPageSizes();
     QList<QPageSize> all;
     for (int id = 0; id < QPageSize::LastPageSize; ++id) {
         const auto size = static_cast<QPageSize::PageSizeId>(id);
@@ -58,34 +56,31 @@ QList<QPageSize> EnvelopePrinter::papers()
     return all;
 }
 
-QStringList EnvelopePrinter::sourceNames()
-{
+QStringList EnvelopePrinter::sourceNames() {
     QStringList names;
     for (QPrinter::PaperSource source : Sources()) names << PaperSourceName(source);
     return names;
 }
 
-QStringList EnvelopePrinter::paperNames()
-{
+QStringList EnvelopePrinter::paperNames() {
     QStringList names;
     for (const QPageSize& size : papers()) names << size.name();
     return names;
 }
 
-PrinterChoice EnvelopePrinter::current()
-{
+PrinterChoice EnvelopePrinter::current() {
     QPrinter& printer = catalog_.printer();
     PrinterChoice choice;
     choice.printer = catalog_.selected();
-    if (Sources().contains(printer.paperSource())) choice.source = PaperSourceName(printer.paperSource());
+    if (Sources().contains(printer.paperSource()))
+        choice.source = PaperSourceName(printer.paperSource());
     const QString paper = printer.pageLayout().pageSize().name();
     if (paperNames().contains(paper)) choice.paper = paper;
     choice.orient = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
     return choice;
 }
 
-void EnvelopePrinter::apply(const PrinterChoice& choice)
-{
+void EnvelopePrinter::apply(const PrinterChoice& choice) {
     const QString search = PrinterSearchText(choice.printer);
     if (!search.isEmpty()) {
         for (const QString& name : catalog_.names()) {
@@ -113,12 +108,12 @@ void EnvelopePrinter::apply(const PrinterChoice& choice)
     printer.setPageOrientation(choice.orient != 0 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-void EnvelopePrinter::useEnvelopeAsPaper(const EnvelopeSetup& setup)
-{
+void EnvelopePrinter::useEnvelopeAsPaper(const EnvelopeSetup& setup) {
     const QSizeF page(setup.envWidth, setup.envHeight);
     // A landscape page is the sheet turned: the sheet is as wide as the page is high.
     const QSizeF sheet = setup.orient == 1 ? page.transposed() : page;
-    catalog_.printer().setPageSize(QPageSize(sheet, QPageSize::Inch, QString(), QPageSize::ExactMatch));
+    catalog_.printer().setPageSize(
+        QPageSize(sheet, QPageSize::Inch, QString(), QPageSize::ExactMatch));
 }
 
 }  // namespace rp

@@ -16,7 +16,7 @@ class PrinterCatalog;
 QString PaperSourceName(QPrinter::PaperSource source);
 
 class EnvelopePrinter {
-public:
+  public:
     explicit EnvelopePrinter(PrinterCatalog& catalog) : catalog_(catalog) {}
 
     // The paper sources and papers the selected printer lists, by name.
@@ -36,7 +36,7 @@ public:
     // the setup's orientation.
     void useEnvelopeAsPaper(const EnvelopeSetup& setup);
 
-private:
+  private:
     QList<QPageSize> papers();
 
     PrinterCatalog& catalog_;

@@ -11,9 +11,9 @@
 
 namespace rp {
 
-PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer, const EnvelopeSetup& setup,
-                            const AddressValues& address, bool preview, QWidget* parent)
-{
+PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
+                            const EnvelopeSetup& setup, const AddressValues& address, bool preview,
+                            QWidget* parent) {
     TPrintStatus status(
         surface,
         [&](ReportCanvas& canvas, const std::function<bool()>&) {
@@ -25,21 +25,21 @@ PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer, con
     return status.outcome();
 }
 
-PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup, const AddressValues& address,
-                             QWidget* parent)
-{
+PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
+                             const AddressValues& address, QWidget* parent) {
     const auto surface = catalog.jobSurface();
     return RunEnvelopeJob(*surface, catalog.printer(), setup, address, false, parent);
 }
 
-PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,
-                             const EnvelopePreview& preview, QWidget* parent)
-{
+PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
+                             const AddressValues& address, const EnvelopePreview& preview,
+                             QWidget* parent) {
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
     const PrintOutcome outcome = RunEnvelopeJob(pages, printer, setup, address, true, parent);
-    if (outcome != PrintOutcome::Cancelled && preview) preview(pages, QStringLiteral("Preview Envelope"));
+    if (outcome != PrintOutcome::Cancelled && preview)
+        preview(pages, QStringLiteral("Preview Envelope"));
     return outcome;
 }
 

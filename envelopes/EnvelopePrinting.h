@@ -22,15 +22,17 @@ class ReportSurface;
 using EnvelopePreview = std::function<void(const RecordedPages& pages, const QString& caption)>;
 
 // The run in the print status window on any surface, on the printer's paper.
-PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer, const EnvelopeSetup& setup,
-                            const AddressValues& address, bool preview, QWidget* parent);
+PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
+                            const EnvelopeSetup& setup, const AddressValues& address, bool preview,
+                            QWidget* parent);
 
 // To the selected printer, whose print dialog has been confirmed.
-PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup, const AddressValues& address,
-                             QWidget* parent);
+PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
+                             const AddressValues& address, QWidget* parent);
 
 // Recorded as the printer would print it, then shown by the hook unless cancelled.
-PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup, const AddressValues& address,
-                             const EnvelopePreview& preview, QWidget* parent);
+PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
+                             const AddressValues& address, const EnvelopePreview& preview,
+                             QWidget* parent);
 
 }  // namespace rp

@@ -17,38 +17,36 @@ constexpr double kBarcodeLift = 0.165;
 
 // How far in from the page's edge the envelope lies: all of the spare room at one side of the
 // feeder, half of it when centred, none at the other side.
-double Spare(double spare, FeedPosition position, FeedPosition fullAt)
-{
+double Spare(double spare, FeedPosition position, FeedPosition fullAt) {
     if (position == fullAt) return spare;
     if (position == FeedPosition::Center) return spare / 2;
     return 0;
 }
 
-void Font(ReportCanvas& canvas, const QString& name, int points, bool bold, bool italic)
-{
+void Font(ReportCanvas& canvas, const QString& name, int points, bool bold, bool italic) {
     canvas.setFont(ReportFont{name, static_cast<double>(points), bold, italic});
 }
 
 }  // namespace
 
-FeedMethod RunFeedMethod(std::int32_t storedPosition)
-{
+FeedMethod RunFeedMethod(std::int32_t storedPosition) {
     FeedMethod method = DecodePosition(storedPosition);
     if (method.clockwise) {
-        if (method.position == FeedPosition::Left) method.position = FeedPosition::Right;
-        else if (method.position == FeedPosition::Right) method.position = FeedPosition::Left;
+        if (method.position == FeedPosition::Left)
+            method.position = FeedPosition::Right;
+        else if (method.position == FeedPosition::Right)
+            method.position = FeedPosition::Left;
     }
     return method;
 }
 
-bool PageDiffersFromEnvelope(QSizeF page, QSizeF envelope)
-{
+bool PageDiffersFromEnvelope(QSizeF page, QSizeF envelope) {
     const auto tenths = [](double inches) { return static_cast<long>(std::trunc(inches * 10)); };
-    return tenths(page.width()) != tenths(envelope.width()) || tenths(page.height()) != tenths(envelope.height());
+    return tenths(page.width()) != tenths(envelope.width()) ||
+           tenths(page.height()) != tenths(envelope.height());
 }
 
-QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable)
-{
+QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable) {
     const QSizeF envelope(setup.envWidth, setup.envHeight);
     double dx = 0;
     double dy = 0;
@@ -71,8 +69,7 @@ QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unpr
     return {dx, dy};
 }
 
-const QImage& StampPicture()
-{
+const QImage& StampPicture() {
     static const QImage stamp = [] {
         QImage image(60, 60, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -99,13 +96,12 @@ const QImage& StampPicture()
     return stamp;
 }
 
-void BeforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup)
-{
+void BeforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup) {
     canvas.setLandscape(setup.orient == 1);
 }
 
-void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address, bool preview)
-{
+void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+                   bool preview) {
     const QSizeF page(canvas.pageWidth(), canvas.pageHeight());
     const QSizeF envelope(setup.envWidth, setup.envHeight);
     const QPointF offset =
@@ -129,7 +125,8 @@ void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const Addre
     }
 
     if (setup.useMessage) {
-        Font(canvas, setup.messFontName, setup.messFontSize, setup.messFontBold, setup.messFontItalic);
+        Font(canvas, setup.messFontName, setup.messFontSize, setup.messFontBold,
+             setup.messFontItalic);
         canvas.setOrigin(setup.messLeft + dx, setup.messTop + dy);
         canvas.home();
         canvas.println(setup.messText);
@@ -149,15 +146,14 @@ void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const Addre
     }
 }
 
-void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address, bool preview)
-{
+void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+                 bool preview) {
     BeforePrintEnvelope(canvas, setup);
     if (!canvas.start()) return;
     PrintEnvelope(canvas, setup, address, preview);
 }
 
-PrintStatusTexts EnvelopeStatusTexts()
-{
+PrintStatusTexts EnvelopeStatusTexts() {
     PrintStatusTexts texts;
     texts.cancelQuestion.clear();
     texts.printCanceled = QStringLiteral("\rEnvelope Print Canceled!");

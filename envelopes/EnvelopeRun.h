@@ -39,7 +39,8 @@ void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const Addre
                    bool preview);
 
 // The whole run on a canvas whose paper is set: orientation, start, the page.
-void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address, bool preview);
+void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+                 bool preview);
 
 // The print status window's texts for envelopes (Cancel aborts a print without asking).
 PrintStatusTexts EnvelopeStatusTexts();

@@ -109,7 +109,8 @@ std::unique_ptr<xbase::Table> OpenEnvelopeSetups(xbase::Engine& engine,
         GoFirstListed(*table);
         return table;
     } catch (const std::exception& e) {
-        ShowInformation(WithCause(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"), ErrorText(e)));
+        ShowInformation(WithCause(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"),
+                                  ErrorText(e)));
         return nullptr;
     }
 }

@@ -131,11 +131,13 @@ bool EnvelopeSizeCommands::Delete() {
 std::unique_ptr<xbase::Table> OpenEnvelopeDefinitions(xbase::Engine& engine,
                                                       const QString& programFolder) {
     try {
-        auto table = OpenSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeDefinitionFile));
+        auto table =
+            OpenSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeDefinitionFile));
         GoFirstListed(*table);
         return table;
     } catch (const std::exception& e) {
-        ShowInformation(WithCause(QString::fromLatin1(kEnvelopeDefinitionOpenFailed), ErrorText(e)));
+        ShowInformation(
+            WithCause(QString::fromLatin1(kEnvelopeDefinitionOpenFailed), ErrorText(e)));
         return nullptr;
     }
 }

@@ -7,15 +7,13 @@ const QString byName = QString::fromLatin1(kEnvelopeByName);
 const QString bySize = QString::fromLatin1(kEnvelopeBySize);
 
 // The value remembered for the setup, else for its envelope; empty when neither is.
-QString Remembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind)
-{
+QString Remembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind) {
     const QString value = prefs.read(byName, kind + setup.descript.text());
     return value.isEmpty() ? prefs.read(bySize, kind + setup.envName.text()) : value;
 }
 
 QString Recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind,
-               const QString& current)
-{
+               const QString& current) {
     const QString value = Remembered(prefs, setup, kind);
     return value.isEmpty() ? current : value;
 }
@@ -23,25 +21,25 @@ QString Recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const 
 }  // namespace
 
 PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
-                                  const PrinterChoice& current)
-{
+                                  const PrinterChoice& current) {
     PrinterChoice choice;
     choice.printer = Recall(prefs, setup, QStringLiteral("PRINTER"), current.printer);
     choice.source = Recall(prefs, setup, QStringLiteral("BIN"), current.source);
     choice.paper = Recall(prefs, setup, QStringLiteral("PAPER"), current.paper);
     bool isNumber = false;
-    const int orient = prefs.read(byName, QStringLiteral("ORIENT") + setup.descript.text()).trimmed().toInt(&isNumber);
+    const int orient = prefs.read(byName, QStringLiteral("ORIENT") + setup.descript.text())
+                           .trimmed()
+                           .toInt(&isNumber);
     choice.orient = isNumber ? orient : current.orient;
     return choice;
 }
 
-bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup)
-{
+bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup) {
     return !Remembered(prefs, setup, QStringLiteral("PAPER")).isEmpty();
 }
 
-void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const PrinterChoice& current)
-{
+void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+                        const PrinterChoice& current) {
     const QString descript = setup.descript.text();
     const QString envName = setup.envName.text();
     prefs.write(byName, QStringLiteral("PRINTER") + descript, current.printer);
@@ -53,8 +51,7 @@ void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setu
     prefs.write(bySize, QStringLiteral("PAPER") + envName, current.paper);
 }
 
-QString PrinterSearchText(const QString& printerText)
-{
+QString PrinterSearchText(const QString& printerText) {
     const int on = printerText.indexOf(QStringLiteral(" ON "), 0, Qt::CaseInsensitive);
     return on < 0 ? printerText : printerText.left(on);
 }

@@ -40,7 +40,8 @@ PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeS
 bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup);
 
 // Stores the printer's current choice under the setup and under its envelope (SavePreferences).
-void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const PrinterChoice& current);
+void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+                        const PrinterChoice& current);
 
 // The part of a remembered printer text that names the printer: the text before the first
 // " ON " of its upper-case form, the whole text when there is none.

@@ -51,8 +51,7 @@ void DeleteCurrentRecord(xbase::Table& table) {
     standOn(table, next);
 }
 
-SideRowsModel::SideRowsModel(xbase::Table& table, std::vector<GridColumn> columns,
-                               QObject* parent)
+SideRowsModel::SideRowsModel(xbase::Table& table, std::vector<GridColumn> columns, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)) {
     refresh();
 }

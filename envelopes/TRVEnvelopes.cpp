@@ -24,8 +24,7 @@
 namespace rp {
 namespace {
 
-QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* parent)
-{
+QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setWhatsThis(help);
     button->setAutoDefault(false);
@@ -34,11 +33,15 @@ QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* pa
 
 }  // namespace
 
-TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, PrinterCatalog& catalog,
-                           PreferenceAccess preferences, QWidget* parent)
-    : Dialog(parent, 1035), setups_(setups), addresses_(addresses), catalog_(catalog), printer_(catalog),
-      preferences_(std::move(preferences)), list_(setups)
-{
+TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses,
+                           PrinterCatalog& catalog, PreferenceAccess preferences, QWidget* parent)
+    : Dialog(parent, 1035),
+      setups_(setups),
+      addresses_(addresses),
+      catalog_(catalog),
+      printer_(catalog),
+      preferences_(std::move(preferences)),
+      list_(setups) {
     setWindowTitle(QStringLiteral("Print Envelope"));
     preview = [this](const RecordedPages& pages, const QString& caption) {
         TPreviewForm form(pages, caption, this);
@@ -63,10 +66,13 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             Guarded([this] { rowClicked(); }));
 
-    modify_ = MakeButton(QStringLiteral("Modify"), QStringLiteral("Changes the selected envelope setup."), setupBox);
-    new_ = MakeButton(QStringLiteral("New"), QStringLiteral("Makes a new envelope setup from the selected one."),
-                      setupBox);
-    delete_ = MakeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the selected envelope setup."), setupBox);
+    modify_ = MakeButton(QStringLiteral("Modify"),
+                         QStringLiteral("Changes the selected envelope setup."), setupBox);
+    new_ =
+        MakeButton(QStringLiteral("New"),
+                   QStringLiteral("Makes a new envelope setup from the selected one."), setupBox);
+    delete_ = MakeButton(QStringLiteral("Delete"),
+                         QStringLiteral("Deletes the selected envelope setup."), setupBox);
     connect(modify_, &QPushButton::clicked, this, Guarded([this] { ModifyButtonClick(); }));
     connect(new_, &QPushButton::clicked, this, Guarded([this] { NewButtonClick(); }));
     connect(delete_, &QPushButton::clicked, this, Guarded([this] { DeleteButtonClick(); }));
@@ -84,10 +90,11 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
     sourceLine_ = new QLabel(QStringLiteral("Source:"), printerBox);
     paperLine_ = new QLabel(QStringLiteral("Paper:"), printerBox);
     for (QLabel* line : {printerLine_, sourceLine_, paperLine_})
-        line->setWhatsThis(QStringLiteral("The printer, paper source and paper the envelope goes to."));
-    printerSetup_ = MakeButton(QStringLiteral("Printer Setup"),
-                               QStringLiteral("Chooses the printer's paper source, paper and orientation."),
-                               printerBox);
+        line->setWhatsThis(
+            QStringLiteral("The printer, paper source and paper the envelope goes to."));
+    printerSetup_ = MakeButton(
+        QStringLiteral("Printer Setup"),
+        QStringLiteral("Chooses the printer's paper source, paper and orientation."), printerBox);
     connect(printerSetup_, &QPushButton::clicked, this,
             Guarded([this] { PrinterSetupButtonClick(); }));
     auto* printerLayout = new QGridLayout(printerBox);
@@ -99,8 +106,9 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
 
     printNow_ = MakeButton(QStringLiteral("Print Now"),
                            QStringLiteral("Prints the envelope of the current record."), this);
-    previewButton_ = MakeButton(QStringLiteral("Preview"),
-                                QStringLiteral("Shows the envelope of the current record on screen."), this);
+    previewButton_ =
+        MakeButton(QStringLiteral("Preview"),
+                   QStringLiteral("Shows the envelope of the current record on screen."), this);
     cancel_ = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this, Guarded([this] { PrintNowButtonClick(); }));
     connect(previewButton_, &QPushButton::clicked, this, Guarded([this] { PreviewButtonClick(); }));
@@ -124,24 +132,21 @@ TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, 
 
 TRVEnvelopes::~TRVEnvelopes() = default;
 
-void TRVEnvelopes::showEvent(QShowEvent* event)
-{
+void TRVEnvelopes::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
     if (activated_) return;
     activated_ = true;
     ReportErrors([this] { FormActivate(); });
 }
 
-void TRVEnvelopes::FormActivate()
-{
+void TRVEnvelopes::FormActivate() {
     list_.activate();
     SetEnvelopeButtons();
     ShowPrinterInformation();
     LoadPreferences(list_.current());
 }
 
-void TRVEnvelopes::SetEnvelopeButtons()
-{
+void TRVEnvelopes::SetEnvelopeButtons() {
     list_.SetEnvelopeButtons();
     const SetupButtonStates& states = list_.buttons();
     grid_->setEnabled(states.list);
@@ -152,40 +157,34 @@ void TRVEnvelopes::SetEnvelopeButtons()
     previewButton_->setEnabled(states.preview);
 }
 
-void TRVEnvelopes::refreshGrid()
-{
+void TRVEnvelopes::refreshGrid() {
     model_->refresh();
     ShowCurrentRow(grid_, *model_);
 }
 
-void TRVEnvelopes::rowClicked()
-{
+void TRVEnvelopes::rowClicked() {
     const QModelIndex current = grid_->selectionModel()->currentIndex();
     if (!current.isValid()) return;
     const std::uint32_t recno = model_->recordAt(current.row());
     if (recno != 0 && recno != setups_.recNo()) list_.MoveTo(recno);
 }
 
-void TRVEnvelopes::ModifyButtonClick()
-{
+void TRVEnvelopes::ModifyButtonClick() {
     list_.Modify();
     SetEnvelopeButtons();
 }
 
-void TRVEnvelopes::NewButtonClick()
-{
+void TRVEnvelopes::NewButtonClick() {
     list_.New();
     SetEnvelopeButtons();
 }
 
-void TRVEnvelopes::DeleteButtonClick()
-{
+void TRVEnvelopes::DeleteButtonClick() {
     list_.Delete();
     SetEnvelopeButtons();
 }
 
-void TRVEnvelopes::PrintNowButtonClick()
-{
+void TRVEnvelopes::PrintNowButtonClick() {
     list_.readCurrent();
     const bool confirmed = catalog_.showPrintDialog(QStringLiteral("envelope.pdf"));
     SavePreferences();
@@ -194,14 +193,12 @@ void TRVEnvelopes::PrintNowButtonClick()
     DoPrint(true);
 }
 
-void TRVEnvelopes::PreviewButtonClick()
-{
+void TRVEnvelopes::PreviewButtonClick() {
     list_.readCurrent();
     DoPrint(false);
 }
 
-void TRVEnvelopes::DoPrint(bool printMode)
-{
+void TRVEnvelopes::DoPrint(bool printMode) {
     const AddressValues address = ReadAddressValues(addresses_);
     if (!printMode) {
         PreviewEnvelope(catalog_.printer(), list_.current(), address, preview, this);
@@ -210,24 +207,22 @@ void TRVEnvelopes::DoPrint(bool printMode)
     PrintEnvelopeOn(catalog_, list_.current(), address, this);
 }
 
-void TRVEnvelopes::PrinterSetupButtonClick()
-{
+void TRVEnvelopes::PrinterSetupButtonClick() {
     printDialogs().setup(catalog_.printer());
     QCoreApplication::processEvents();
     SavePreferences();
     ShowPrinterInformation();
 }
 
-void TRVEnvelopes::LoadPreferences(const EnvelopeSetup& setup)
-{
+void TRVEnvelopes::LoadPreferences(const EnvelopeSetup& setup) {
     printer_.apply(RecallPrinterChoice(preferences_, setup, printer_.current()));
     // A PDF of an envelope is the envelope, unless a paper was chosen for it.
-    if (catalog_.pdfSelected() && !PaperRemembered(preferences_, setup)) printer_.useEnvelopeAsPaper(setup);
+    if (catalog_.pdfSelected() && !PaperRemembered(preferences_, setup))
+        printer_.useEnvelopeAsPaper(setup);
     ShowPrinterInformation();
 }
 
-void TRVEnvelopes::SavePreferences()
-{
+void TRVEnvelopes::SavePreferences() {
     try {
         StorePrinterChoice(preferences_, list_.current(), printer_.current());
     } catch (const std::exception& e) {
@@ -235,8 +230,7 @@ void TRVEnvelopes::SavePreferences()
     }
 }
 
-void TRVEnvelopes::ShowPrinterInformation()
-{
+void TRVEnvelopes::ShowPrinterInformation() {
     const PrinterChoice choice = printer_.current();
     printerLine_->setText(QStringLiteral("Printer: ") + choice.printer);
     sourceLine_->setText(QStringLiteral("Source: ") + choice.source);

@@ -21,7 +21,7 @@ class SideRowsModel;
 
 class TRVEnvelopes : public Dialog {
     Q_OBJECT
-public:
+  public:
     // setups: the open setup file at its first record; addresses: the address file, whose
     // current record is printed.
     TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses, PrinterCatalog& catalog,
@@ -60,10 +60,10 @@ public:
     QLabel* sourceLine() const { return sourceLine_; }
     QLabel* paperLine() const { return paperLine_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormActivate();
     void SetEnvelopeButtons();
     void refreshGrid();

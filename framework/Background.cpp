@@ -8,14 +8,12 @@
 
 namespace rp {
 
-QPixmap BackgroundTile()
-{
+QPixmap BackgroundTile() {
     LoadFrameworkResources();
     return QPixmap(QStringLiteral(":/framework/images/background.png"));
 }
 
-void TileBackground(QPainter& painter, const QRect& area, const QRect& dirty)
-{
+void TileBackground(QPainter& painter, const QRect& area, const QRect& dirty) {
     const QPixmap tile = BackgroundTile();
     if (tile.isNull()) return;
     const int w = tile.width();

@@ -5,26 +5,22 @@
 
 namespace rp {
 
-void BoxMessages::information(const QString& caption, const QString& text)
-{
+void BoxMessages::information(const QString& caption, const QString& text) {
     QMessageBox::information(QApplication::activeWindow(), caption, text);
 }
 
-void BoxMessages::error(const QString& caption, const QString& text)
-{
+void BoxMessages::error(const QString& caption, const QString& text) {
     QMessageBox::critical(QApplication::activeWindow(), caption, text);
 }
 
-bool BoxMessages::question(const QString& caption, const QString& text, bool defaultYes)
-{
+bool BoxMessages::question(const QString& caption, const QString& text, bool defaultYes) {
     const auto answer = QMessageBox::question(QApplication::activeWindow(), caption, text,
                                               QMessageBox::Yes | QMessageBox::No,
                                               defaultYes ? QMessageBox::Yes : QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 
-void BoxMessages::beep()
-{
+void BoxMessages::beep() {
     QApplication::beep();
 }
 

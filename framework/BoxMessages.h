@@ -5,7 +5,7 @@
 namespace rp {
 
 class BoxMessages : public Messages {
-public:
+  public:
     void information(const QString& caption, const QString& text) override;
     void error(const QString& caption, const QString& text) override;
     bool question(const QString& caption, const QString& text, bool defaultYes) override;

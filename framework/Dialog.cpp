@@ -3,25 +3,23 @@
 #include "framework/Background.h"
 #include "framework/HelpViewer.h"
 
+#include <QHBoxLayout>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
 #include <QToolButton>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 #include <QWhatsThis>
 
 namespace rp {
 
-Dialog::Dialog(QWidget* parent, int helpTopic) : QDialog(parent), helpTopic_(helpTopic)
-{
+Dialog::Dialog(QWidget* parent, int helpTopic) : QDialog(parent), helpTopic_(helpTopic) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 
-QPushButton* Dialog::makeHelpButton(const QString& caption)
-{
+QPushButton* Dialog::makeHelpButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setAutoDefault(false);
     button->setWhatsThis(QStringLiteral("Opens the help page for this window."));
@@ -29,19 +27,18 @@ QPushButton* Dialog::makeHelpButton(const QString& caption)
     return button;
 }
 
-QToolButton* Dialog::makePointerHelpButton()
-{
+QToolButton* Dialog::makePointerHelpButton() {
     auto* button = new QToolButton(this);
     button->setText(QStringLiteral("?"));
     button->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton, nullptr, this));
     button->setToolTip(QStringLiteral("Pointer help"));
-    button->setWhatsThis(QStringLiteral("Click this button, then click any control to read what it does."));
+    button->setWhatsThis(
+        QStringLiteral("Click this button, then click any control to read what it does."));
     connect(button, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     return button;
 }
 
-void Dialog::layOutAboveButton(QWidget* content, QPushButton* button)
-{
+void Dialog::layOutAboveButton(QWidget* content, QPushButton* button) {
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(button);
@@ -54,16 +51,14 @@ void Dialog::layOutAboveButton(QWidget* content, QPushButton* button)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPoint Dialog::centredOver(const QRect& mainFrame, const QSize& dialogSize)
-{
+QPoint Dialog::centredOver(const QRect& mainFrame, const QSize& dialogSize) {
     // Integer division truncates toward zero, so a dialog wider than the main window
     // sits (difference / 2) to the left, not one pixel further.
     return {mainFrame.left() + (mainFrame.width() - dialogSize.width()) / 2,
             mainFrame.top() + (mainFrame.height() - dialogSize.height()) / 2};
 }
 
-void Dialog::showEvent(QShowEvent* event)
-{
+void Dialog::showEvent(QShowEvent* event) {
     if (!placed_ && parentWidget()) {
         placed_ = true;
         move(centredOver(parentWidget()->window()->frameGeometry(), frameGeometry().size()));
@@ -71,8 +66,7 @@ void Dialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
-void Dialog::paintEvent(QPaintEvent* event)
-{
+void Dialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     TileBackground(painter, rect(), event->rect());
 }

@@ -12,7 +12,7 @@ namespace rp {
 
 class Dialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     Dialog(QWidget* parent, int helpTopic);
 
     int helpTopic() const { return helpTopic_; }
@@ -24,14 +24,14 @@ public:
     // left = main left + (main width - dialog width) / 2, top likewise, truncating toward zero.
     static QPoint centredOver(const QRect& mainFrame, const QSize& dialogSize);
 
-protected:
+  protected:
     // The layout of a small working window: content above a centred button, at a fixed size.
     void layOutAboveButton(QWidget* content, QPushButton* button);
 
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     int helpTopic_;
     bool placed_ = false;
 };

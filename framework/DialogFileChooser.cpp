@@ -7,8 +7,7 @@
 namespace rp {
 namespace {
 
-std::optional<QString> run(const FileRequest& request, QFileDialog::AcceptMode mode)
-{
+std::optional<QString> run(const FileRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(QApplication::activeWindow(), request.caption, request.folder);
     dialog.setAcceptMode(mode);
     dialog.setNameFilter(qtNameFilter(request.filter));
@@ -22,20 +21,17 @@ std::optional<QString> run(const FileRequest& request, QFileDialog::AcceptMode m
 
 }  // namespace
 
-QString qtNameFilter(const QString& barFilter)
-{
+QString qtNameFilter(const QString& barFilter) {
     const QStringList parts = barFilter.split(QLatin1Char('|'));
     if (parts.size() < 2) return barFilter;
     return parts[0] + QStringLiteral(" (") + parts[1] + QLatin1Char(')');
 }
 
-std::optional<QString> DialogFileChooser::openFile(const FileRequest& request)
-{
+std::optional<QString> DialogFileChooser::openFile(const FileRequest& request) {
     return run(request, QFileDialog::AcceptOpen);
 }
 
-std::optional<QString> DialogFileChooser::newFile(const FileRequest& request)
-{
+std::optional<QString> DialogFileChooser::newFile(const FileRequest& request) {
     return run(request, QFileDialog::AcceptSave);
 }
 

@@ -5,7 +5,7 @@
 namespace rp {
 
 class DialogFileChooser : public FileChooser {
-public:
+  public:
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> newFile(const FileRequest& request) override;
 };

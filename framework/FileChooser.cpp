@@ -5,8 +5,7 @@
 namespace rp {
 namespace {
 
-FileChooser*& current()
-{
+FileChooser*& current() {
     static DialogFileChooser dialogs;
     static FileChooser* c = &dialogs;
     return c;
@@ -14,18 +13,15 @@ FileChooser*& current()
 
 }  // namespace
 
-FileChooser& fileChooser()
-{
+FileChooser& fileChooser() {
     return *current();
 }
 
-FileChooserScope::FileChooserScope(FileChooser& chooser) : previous_(current())
-{
+FileChooserScope::FileChooserScope(FileChooser& chooser) : previous_(current()) {
     current() = &chooser;
 }
 
-FileChooserScope::~FileChooserScope()
-{
+FileChooserScope::~FileChooserScope() {
     current() = previous_;
 }
 

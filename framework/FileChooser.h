@@ -8,16 +8,16 @@ namespace rp {
 
 struct FileRequest {
     QString caption;
-    QString filter;        // "Ravenpost Files|*.dbf": description and pattern, bar-separated
-    QString folder;        // where the chooser starts
-    QString proposedName;  // file name offered for a new file
-    QString defaultSuffix; // added when the typed name has no extension
-    bool mustExist = false;         // open: the folder and the file must exist
+    QString filter;          // "Ravenpost Files|*.dbf": description and pattern, bar-separated
+    QString folder;          // where the chooser starts
+    QString proposedName;    // file name offered for a new file
+    QString defaultSuffix;   // added when the typed name has no extension
+    bool mustExist = false;  // open: the folder and the file must exist
     bool confirmOverwrite = false;  // new: ask before choosing an existing file
 };
 
 class FileChooser {
-public:
+  public:
     virtual ~FileChooser() = default;
     // The chosen path, or nothing when the user cancelled.
     virtual std::optional<QString> openFile(const FileRequest& request) = 0;
@@ -27,13 +27,13 @@ public:
 FileChooser& fileChooser();
 
 class FileChooserScope {
-public:
+  public:
     explicit FileChooserScope(FileChooser& chooser);
     ~FileChooserScope();
     FileChooserScope(const FileChooserScope&) = delete;
     FileChooserScope& operator=(const FileChooserScope&) = delete;
 
-private:
+  private:
     FileChooser* previous_;
 };
 

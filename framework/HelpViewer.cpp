@@ -16,8 +16,8 @@ constexpr int contentsTopic = 1010;
 
 }  // namespace
 
-HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this))
-{
+HelpViewer::HelpViewer(QWidget* owner)
+    : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
     LoadFrameworkResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ravenpost Help"));
@@ -45,20 +45,17 @@ HelpViewer::HelpViewer(QWidget* owner) : QWidget(owner, Qt::Window), browser_(ne
     layout->addWidget(browser_);
 }
 
-QString HelpViewer::helpFolder()
-{
+QString HelpViewer::helpFolder() {
     return QStringLiteral(":/help");
 }
 
-QString HelpViewer::topicPage(int topic)
-{
+QString HelpViewer::topicPage(int topic) {
     LoadFrameworkResources();
     const QString page = helpFolder() + QStringLiteral("/%1.html").arg(topic);
     return QFileInfo::exists(page) ? page : QString();
 }
 
-void HelpViewer::showTopic(int topic)
-{
+void HelpViewer::showTopic(int topic) {
     const QString page = topicPage(topic);
     if (page.isEmpty()) {
         browser_->setHtml(QStringLiteral("<p>No help is available for topic %1.</p>").arg(topic));
@@ -68,20 +65,18 @@ void HelpViewer::showTopic(int topic)
     browser_->setSource(QUrl(QStringLiteral("qrc") + page));
 }
 
-QString HelpViewer::pageTitle() const
-{
+QString HelpViewer::pageTitle() const {
     return browser_->documentTitle();
 }
 
-QString HelpViewer::pageText() const
-{
+QString HelpViewer::pageText() const {
     return browser_->toPlainText();
 }
 
-void ShowHelpTopic(int topic, QWidget* parent)
-{
+void ShowHelpTopic(int topic, QWidget* parent) {
     QWidget* owner = parent ? parent->window() : nullptr;
-    HelpViewer* viewer = owner ? owner->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
+    HelpViewer* viewer =
+        owner ? owner->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;
     if (!viewer) viewer = new HelpViewer(owner);
     viewer->showTopic(topic);
     viewer->show();

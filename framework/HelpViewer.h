@@ -9,7 +9,7 @@ namespace rp {
 
 class HelpViewer : public QWidget {
     Q_OBJECT
-public:
+  public:
     // A window of its own; with an owner it stays usable while the owner is modal.
     explicit HelpViewer(QWidget* owner = nullptr);
 
@@ -24,7 +24,7 @@ public:
     QString pageTitle() const;
     QString pageText() const;
 
-private:
+  private:
     QTextBrowser* browser_;
 };
 

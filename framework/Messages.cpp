@@ -5,57 +5,47 @@
 namespace rp {
 namespace {
 
-Messages* installed()
-{
+Messages* installed() {
     static BoxMessages boxes;
     return &boxes;
 }
 
-Messages*& current()
-{
+Messages*& current() {
     static Messages* m = installed();
     return m;
 }
 
 }  // namespace
 
-QString ErrorText(const std::exception& e)
-{
+QString ErrorText(const std::exception& e) {
     return QString::fromUtf8(e.what());
 }
 
-QString WithCause(const QString& message, const QString& cause)
-{
+QString WithCause(const QString& message, const QString& cause) {
     return cause.isEmpty() ? message : message + QStringLiteral("\r\n") + cause;
 }
 
-Messages& messages()
-{
+Messages& messages() {
     return *current();
 }
 
-MessagesScope::MessagesScope(Messages& m) : previous_(current())
-{
+MessagesScope::MessagesScope(Messages& m) : previous_(current()) {
     current() = &m;
 }
 
-MessagesScope::~MessagesScope()
-{
+MessagesScope::~MessagesScope() {
     current() = previous_;
 }
 
-void ShowInformation(const QString& text)
-{
+void ShowInformation(const QString& text) {
     messages().information(QStringLiteral("Information"), text);
 }
 
-bool AskYesNo(const QString& text, bool defaultYes)
-{
+bool AskYesNo(const QString& text, bool defaultYes) {
     return messages().question(QStringLiteral("Confirm"), text, defaultYes);
 }
 
-void Beep()
-{
+void Beep() {
     messages().beep();
 }
 

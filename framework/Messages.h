@@ -13,7 +13,7 @@ QString ErrorText(const std::exception& e);
 QString WithCause(const QString& message, const QString& cause);
 
 class Messages {
-public:
+  public:
     virtual ~Messages() = default;
     // A box with the given caption, an icon of the kind and an OK button.
     virtual void information(const QString& caption, const QString& text) = 0;
@@ -28,13 +28,13 @@ Messages& messages();
 
 // Installs other messages for the life of the scope.
 class MessagesScope {
-public:
+  public:
     explicit MessagesScope(Messages& m);
     ~MessagesScope();
     MessagesScope(const MessagesScope&) = delete;
     MessagesScope& operator=(const MessagesScope&) = delete;
 
-private:
+  private:
     Messages* previous_;
 };
 

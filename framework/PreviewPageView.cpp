@@ -9,18 +9,15 @@
 namespace rp {
 
 PreviewPageView::PreviewPageView(const RecordedPages& pages, QWidget* parent)
-    : QWidget(parent), pages_(pages)
-{
+    : QWidget(parent), pages_(pages) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-QSizeF PreviewPageView::contentSize(QSizeF pageInches, double pixelsPerInch)
-{
+QSizeF PreviewPageView::contentSize(QSizeF pageInches, double pixelsPerInch) {
     return pageInches * pixelsPerInch * (1 + 2 * kMarginFraction);
 }
 
-void PreviewPageView::showPage(int index, double pixelsPerInch)
-{
+void PreviewPageView::showPage(int index, double pixelsPerInch) {
     index_ = index;
     pixelsPerInch_ = pixelsPerInch;
     const QSizeF content = contentSize(pages_.pageSize(), pixelsPerInch);
@@ -32,8 +29,7 @@ void PreviewPageView::showPage(int index, double pixelsPerInch)
         update();
 }
 
-void PreviewPageView::paintEvent(QPaintEvent* event)
-{
+void PreviewPageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.fillRect(event->rect(), Qt::white);
     if (index_ < 0 || index_ >= pages_.pageCount()) return;

@@ -11,7 +11,7 @@ class RecordedPages;
 
 class PreviewPageView : public QWidget {
     Q_OBJECT
-public:
+  public:
     // Of the page's size, on each side.
     static constexpr double kMarginFraction = 0.025;
 
@@ -25,10 +25,10 @@ public:
     // Page plus margins in pixels, for a page of the given inches.
     static QSizeF contentSize(QSizeF pageInches, double pixelsPerInch);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     const RecordedPages& pages_;
     int index_ = 0;
     double pixelsPerInch_ = 0;

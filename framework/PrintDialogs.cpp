@@ -5,8 +5,7 @@
 namespace rp {
 namespace {
 
-PrintDialogs*& current()
-{
+PrintDialogs*& current() {
     static SystemPrintDialogs system;
     static PrintDialogs* dialogs = &system;
     return dialogs;
@@ -14,18 +13,15 @@ PrintDialogs*& current()
 
 }  // namespace
 
-PrintDialogs& printDialogs()
-{
+PrintDialogs& printDialogs() {
     return *current();
 }
 
-PrintDialogsScope::PrintDialogsScope(PrintDialogs& dialogs) : previous_(current())
-{
+PrintDialogsScope::PrintDialogsScope(PrintDialogs& dialogs) : previous_(current()) {
     current() = &dialogs;
 }
 
-PrintDialogsScope::~PrintDialogsScope()
-{
+PrintDialogsScope::~PrintDialogsScope() {
     current() = previous_;
 }
 

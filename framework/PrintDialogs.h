@@ -6,7 +6,7 @@ class QPrinter;
 namespace rp {
 
 class PrintDialogs {
-public:
+  public:
     virtual ~PrintDialogs() = default;
     // The print dialog: the user's copies, page range and printer go into the printer.
     // True when the user confirmed.
@@ -18,13 +18,13 @@ public:
 PrintDialogs& printDialogs();
 
 class PrintDialogsScope {
-public:
+  public:
     explicit PrintDialogsScope(PrintDialogs& dialogs);
     ~PrintDialogsScope();
     PrintDialogsScope(const PrintDialogsScope&) = delete;
     PrintDialogsScope& operator=(const PrintDialogsScope&) = delete;
 
-private:
+  private:
     PrintDialogs* previous_;
 };
 

@@ -4,7 +4,7 @@
 namespace rp {
 
 class PrinterAccess {
-public:
+  public:
     virtual ~PrinterAccess() = default;
     virtual bool anyInstalled() const = 0;
     // Keeps the selected printer.

@@ -23,7 +23,7 @@ struct PdfFolderMemory {
 };
 
 class PrinterCatalog : public PrinterAccess {
-public:
+  public:
     static QString pdfPrinterName() { return QStringLiteral("PDF file"); }
 
     // The system's printers as Qt lists them.
@@ -64,7 +64,7 @@ public:
     // (a PDF) has its folder remembered.
     std::unique_ptr<PrinterSurface> jobSurface();
 
-private:
+  private:
     void rememberPdfFolder(const QString& file);
 
     QStringList system_;

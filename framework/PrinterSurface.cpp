@@ -14,28 +14,24 @@
 namespace rp {
 namespace {
 
-void ReportUnwritable(const QString& path, const QString& reason)
-{
+void ReportUnwritable(const QString& path, const QString& reason) {
     messages().error(QStringLiteral("Error"), QStringLiteral("The file %1 cannot be written: %2")
                                                   .arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace
 
-PrinterSurface::PrinterSurface(QPrinter& printer, std::function<void(const QString& path)> fileWritten)
-    : printer_(printer), fileWritten_(std::move(fileWritten))
-{
-}
+PrinterSurface::PrinterSurface(QPrinter& printer,
+                               std::function<void(const QString& path)> fileWritten)
+    : printer_(printer), fileWritten_(std::move(fileWritten)) {}
 
 // A job that did not reach its end (a failure on the way) leaves the file as it was.
-PrinterSurface::~PrinterSurface()
-{
+PrinterSurface::~PrinterSurface() {
     if (painter_.isActive()) painter_.end();
     finishFile(false);
 }
 
-bool PrinterSurface::begin(const ReportPaper& paper)
-{
+bool PrinterSurface::begin(const ReportPaper& paper) {
     printer_.setFullPage(true);
     printer_.setPageLayout(paper.pageLayout());
     keepPages_ = printer_.copyCount() > 1 && !printer_.supportsMultipleCopies();
@@ -52,14 +48,12 @@ bool PrinterSurface::begin(const ReportPaper& paper)
     return true;
 }
 
-bool PrinterSurface::inRange(int page) const
-{
+bool PrinterSurface::inRange(int page) const {
     if (printer_.fromPage() == 0) return true;
     return page >= printer_.fromPage() && (printer_.toPage() == 0 || page <= printer_.toPage());
 }
 
-void PrinterSurface::startPrinterPage()
-{
+void PrinterSurface::startPrinterPage() {
     if (keepPages_) {
         kept_.emplace_back();
         return;
@@ -67,35 +61,32 @@ void PrinterSurface::startPrinterPage()
     openPrinterPage();
 }
 
-void PrinterSurface::openPrinterPage()
-{
+void PrinterSurface::openPrinterPage() {
     // The printer opens its first page itself.
     if (pageOpen_) printer_.newPage();
     pageOpen_ = true;
     ++pagesPrinted_;
 }
 
-void PrinterSurface::newPage()
-{
+void PrinterSurface::newPage() {
     ++page_;
     if (inRange(page_)) startPrinterPage();
 }
 
-void PrinterSurface::paint(const std::vector<ReportOp>& page)
-{
+void PrinterSurface::paint(const std::vector<ReportOp>& page) {
     ReportOpPainter ops(painter_, printer_.resolution());
     for (const ReportOp& op : page) ops.paint(op);
 }
 
-void PrinterSurface::draw(const ReportOp& op)
-{
+void PrinterSurface::draw(const ReportOp& op) {
     if (!inRange(page_)) return;
-    if (keepPages_) kept_.back().push_back(op);
-    else ReportOpPainter(painter_, printer_.resolution()).paint(op);
+    if (keepPages_)
+        kept_.back().push_back(op);
+    else
+        ReportOpPainter(painter_, printer_.resolution()).paint(op);
 }
 
-void PrinterSurface::end()
-{
+void PrinterSurface::end() {
     if (keepPages_) {
         const int copies = printer_.copyCount();
         const bool collate = printer_.collateCopies();
@@ -108,12 +99,12 @@ void PrinterSurface::end()
         kept_.clear();
     }
     const bool finished = painter_.end();
-    if (!finished && !file_.isEmpty()) ReportUnwritable(file_, QStringLiteral("the document could not be finished"));
+    if (!finished && !file_.isEmpty())
+        ReportUnwritable(file_, QStringLiteral("the document could not be finished"));
     finishFile(finished);
 }
 
-void PrinterSurface::abort()
-{
+void PrinterSurface::abort() {
     kept_.clear();
     printer_.abort();
     if (painter_.isActive()) painter_.end();
@@ -122,8 +113,7 @@ void PrinterSurface::abort()
 
 // The job's output goes to ".NAME.part" beside its file, made here so that a folder that
 // cannot take it is told before anything is drawn.
-bool PrinterSurface::startFile()
-{
+bool PrinterSurface::startFile() {
     file_ = printer_.outputFileName();
     if (file_.isEmpty()) return true;
     const QFileInfo info(file_);
@@ -140,8 +130,7 @@ bool PrinterSurface::startFile()
 
 // A completed job's partial file replaces the file in one step (keeping the permissions the
 // file had); otherwise it is removed. The printer is left set to the file.
-void PrinterSurface::finishFile(bool completed)
-{
+void PrinterSurface::finishFile(bool completed) {
     if (partial_.isEmpty()) return;
     const QString file = std::exchange(file_, QString());
     const QString partial = std::exchange(partial_, QString());
@@ -152,7 +141,8 @@ void PrinterSurface::finishFile(bool completed)
     }
     if (QFile::exists(file)) QFile::setPermissions(partial, QFile::permissions(file));
     std::error_code error;
-    std::filesystem::rename(QFileInfo(partial).filesystemFilePath(), QFileInfo(file).filesystemFilePath(), error);
+    std::filesystem::rename(QFileInfo(partial).filesystemFilePath(),
+                            QFileInfo(file).filesystemFilePath(), error);
     if (error) {
         QFile::remove(partial);
         ReportUnwritable(file, QString::fromLocal8Bit(error.message()));
@@ -161,15 +151,13 @@ void PrinterSurface::finishFile(bool completed)
     if (fileWritten_) fileWritten_(file);
 }
 
-QPointF PrinterSurface::unprintableMargins() const
-{
+QPointF PrinterSurface::unprintableMargins() const {
     QPageLayout layout = printer_.pageLayout();
     layout.setUnits(QPageLayout::Inch);
     return QPointF(layout.minimumMargins().left(), layout.minimumMargins().top());
 }
 
-double PrinterSurface::resolution() const
-{
+double PrinterSurface::resolution() const {
     return printer_.resolution();
 }
 

@@ -18,9 +18,10 @@ class QPrinter;
 namespace rp {
 
 class PrinterSurface : public ReportSurface {
-public:
+  public:
     // fileWritten is told the path of the file a completed job wrote.
-    explicit PrinterSurface(QPrinter& printer, std::function<void(const QString& path)> fileWritten = {});
+    explicit PrinterSurface(QPrinter& printer,
+                            std::function<void(const QString& path)> fileWritten = {});
     ~PrinterSurface() override;
 
     bool begin(const ReportPaper& paper) override;
@@ -34,7 +35,7 @@ public:
     // Pages that reached the printer, copies included.
     int pagesPrinted() const { return pagesPrinted_; }
 
-private:
+  private:
     bool inRange(int page) const;
     void startPrinterPage();
     void openPrinterPage();
@@ -49,8 +50,8 @@ private:
     QPainter painter_;
     int page_ = 0;
     int pagesPrinted_ = 0;
-    bool pageOpen_ = false;      // the printer's current page has been used
-    bool keepPages_ = false;     // copies are made here rather than by the printer
+    bool pageOpen_ = false;   // the printer's current page has been used
+    bool keepPages_ = false;  // copies are made here rather than by the printer
     std::vector<std::vector<ReportOp>> kept_;
 };
 

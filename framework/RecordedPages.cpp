@@ -7,41 +7,33 @@
 namespace rp {
 
 RecordedPages::RecordedPages(QPointF unprintableMargins, double resolution)
-    : unprintable_(unprintableMargins), resolution_(resolution)
-{
-}
+    : unprintable_(unprintableMargins), resolution_(resolution) {}
 
-bool RecordedPages::begin(const ReportPaper& paper)
-{
+bool RecordedPages::begin(const ReportPaper& paper) {
     paper_ = paper;
     pages_.assign(1, {});
     finished_ = false;
     return true;
 }
 
-void RecordedPages::newPage()
-{
+void RecordedPages::newPage() {
     pages_.emplace_back();
 }
 
-void RecordedPages::draw(const ReportOp& op)
-{
+void RecordedPages::draw(const ReportOp& op) {
     pages_.back().push_back(op);
 }
 
-void RecordedPages::end()
-{
+void RecordedPages::end() {
     finished_ = true;
 }
 
-void RecordedPages::abort()
-{
+void RecordedPages::abort() {
     pages_.clear();
     finished_ = false;
 }
 
-void RecordedPages::paintPage(int index, QPainter& painter, double pixelsPerInch) const
-{
+void RecordedPages::paintPage(int index, QPainter& painter, double pixelsPerInch) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(QRectF(QPointF(0, 0), pageSize() * pixelsPerInch), Qt::white);

@@ -10,7 +10,7 @@ class QPainter;
 namespace rp {
 
 class RecordedPages : public ReportSurface {
-public:
+  public:
     // The margins and resolution of the printer the preview stands for, so that a report
     // lays out as it would print.
     explicit RecordedPages(QPointF unprintableMargins = QPointF(0, 0), double resolution = 600);
@@ -28,12 +28,14 @@ public:
     QSizeF pageSize() const { return paper_.pageSize(); }
     bool finished() const { return finished_; }
     // Operations of page index (from 0).
-    const std::vector<ReportOp>& page(int index) const { return pages_.at(static_cast<std::size_t>(index)); }
+    const std::vector<ReportOp>& page(int index) const {
+        return pages_.at(static_cast<std::size_t>(index));
+    }
     // Paints page index (from 0) on white with the paper's top-left corner at the painter's
     // origin, pixelsPerInch device pixels to the inch (the zoom).
     void paintPage(int index, QPainter& painter, double pixelsPerInch) const;
 
-private:
+  private:
     QPointF unprintable_;
     double resolution_;
     ReportPaper paper_;

@@ -5,62 +5,52 @@
 namespace rp {
 
 ReportCanvas::ReportCanvas(ReportSurface& surface)
-    : surface_(surface), section_(QPointF(0, 0), paper_.pageSize()), metrics_(font_)
-{
+    : surface_(surface), section_(QPointF(0, 0), paper_.pageSize()), metrics_(font_) {
     home();
 }
 
-void ReportCanvas::setPaper(PaperKind kind)
-{
+void ReportCanvas::setPaper(PaperKind kind) {
     const bool landscape = paper_.landscape();
     paper_ = ReportPaper::standard(kind);
     setLandscape(landscape);
 }
 
-void ReportCanvas::setCustomPaper(double width, double length)
-{
+void ReportCanvas::setCustomPaper(double width, double length) {
     const bool landscape = paper_.landscape();
     paper_ = ReportPaper::custom(width, length);
     setLandscape(landscape);
 }
 
-void ReportCanvas::setLandscape(bool landscape)
-{
+void ReportCanvas::setLandscape(bool landscape) {
     paper_.setLandscape(landscape);
     section_ = QRectF(QPointF(0, 0), paper_.pageSize());
 }
 
-void ReportCanvas::gotoXY(double x, double y)
-{
+void ReportCanvas::gotoXY(double x, double y) {
     cursor_ = QPointF(x, y);
 }
 
-void ReportCanvas::home()
-{
+void ReportCanvas::home() {
     cursor_ = QPointF(section_.left(), section_.top() + metrics_.ascent());
     nextTab_ = 0;
 }
 
-void ReportCanvas::newLine()
-{
+void ReportCanvas::newLine() {
     cursor_ = QPointF(section_.left(), cursor_.y() + metrics_.lineHeight());
     nextTab_ = 0;
 }
 
-int ReportCanvas::linesLeft() const
-{
+int ReportCanvas::linesLeft() const {
     // A small allowance keeps a line that fits exactly from being lost to rounding.
     const double lines = std::floor((section_.bottom() - lineTop()) / metrics_.lineHeight() + 1e-9);
     return lines > 0 ? static_cast<int>(lines) : 0;
 }
 
-void ReportCanvas::breakPageWhenFull()
-{
+void ReportCanvas::breakPageWhenFull() {
     if (autoPaging_ && printing_ && !startingPage_ && linesLeft() == 0) newPage();
 }
 
-bool ReportCanvas::start()
-{
+bool ReportCanvas::start() {
     aborted_ = false;
     if (!surface_.begin(paper_)) return false;
     printing_ = true;
@@ -69,16 +59,14 @@ bool ReportCanvas::start()
     return true;
 }
 
-void ReportCanvas::newPage()
-{
+void ReportCanvas::newPage() {
     if (!printing_) return;
     surface_.newPage();
     ++page_;
     pageStarted();
 }
 
-void ReportCanvas::pageStarted()
-{
+void ReportCanvas::pageStarted() {
     home();
     statusChanged();
     if (!pageStart_) return;
@@ -87,40 +75,34 @@ void ReportCanvas::pageStarted()
     startingPage_ = false;
 }
 
-void ReportCanvas::finish()
-{
+void ReportCanvas::finish() {
     if (!printing_) return;
     printing_ = false;
     surface_.end();
 }
 
-void ReportCanvas::abort()
-{
+void ReportCanvas::abort() {
     if (!printing_) return;
     printing_ = false;
     aborted_ = true;
     surface_.abort();
 }
 
-void ReportCanvas::draw(const ReportOp& op)
-{
+void ReportCanvas::draw(const ReportOp& op) {
     if (printing_) surface_.draw(op);
 }
 
-void ReportCanvas::setStatusFormat(const QString& format)
-{
+void ReportCanvas::setStatusFormat(const QString& format) {
     status_.setFormat(format);
     statusChanged();
 }
 
-void ReportCanvas::setStatusLine(int index, const QString& text)
-{
+void ReportCanvas::setStatusLine(int index, const QString& text) {
     status_.setLine(index, text);
     statusChanged();
 }
 
-void ReportCanvas::statusChanged()
-{
+void ReportCanvas::statusChanged() {
     if (statusListener_) statusListener_(statusText());
 }
 

@@ -21,7 +21,7 @@
 namespace rp {
 
 class ReportCanvas {
-public:
+  public:
     explicit ReportCanvas(ReportSurface& surface);
 
     // --- Page set-up (before start). Changing the paper resets the section to the whole page.
@@ -120,8 +120,7 @@ public:
     bool printing() const { return printing_; }
     int pageNumber() const { return page_; }
     // Called at the start of every page, the first included, after the position went home.
-    void setPageStartHandler(std::function<void(ReportCanvas&)> handler)
-    {
+    void setPageStartHandler(std::function<void(ReportCanvas&)> handler) {
         pageStart_ = std::move(handler);
     }
 
@@ -130,12 +129,11 @@ public:
     void setStatusFormat(const QString& format);
     void setStatusLine(int index, const QString& text);
     // Told the new status text whenever it changes.
-    void setStatusListener(std::function<void(const QString&)> listener)
-    {
+    void setStatusListener(std::function<void(const QString&)> listener) {
         statusListener_ = std::move(listener);
     }
 
-private:
+  private:
     QPointF onPaper(QPointF p) const { return p + origin_; }
     QRectF onPaper(const QRectF& r) const { return r.translated(origin_); }
     void breakPageWhenFull();

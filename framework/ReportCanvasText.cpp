@@ -5,43 +5,37 @@
 
 namespace rp {
 
-void ReportCanvas::setFont(const ReportFont& font)
-{
+void ReportCanvas::setFont(const ReportFont& font) {
     font_ = font;
     metrics_ = ReportTextMetrics(font_);
 }
 
-void ReportCanvas::setFontName(const QString& family)
-{
+void ReportCanvas::setFontName(const QString& family) {
     ReportFont font = font_;
     font.family = family;
     setFont(font);
 }
 
-void ReportCanvas::setFontSize(double points)
-{
+void ReportCanvas::setFontSize(double points) {
     ReportFont font = font_;
     font.points = points;
     setFont(font);
 }
 
-void ReportCanvas::setBold(bool bold)
-{
+void ReportCanvas::setBold(bool bold) {
     ReportFont font = font_;
     font.bold = bold;
     setFont(font);
 }
 
-void ReportCanvas::setItalic(bool italic)
-{
+void ReportCanvas::setItalic(bool italic) {
     ReportFont font = font_;
     font.italic = italic;
     setFont(font);
 }
 
 void ReportCanvas::emitText(const QString& text, double x, QRectF box, TextAlign align,
-                            bool clipped)
-{
+                            bool clipped) {
     TextRun run;
     run.text = text;
     run.font = font_;
@@ -55,8 +49,7 @@ void ReportCanvas::emitText(const QString& text, double x, QRectF box, TextAlign
     draw(run);
 }
 
-void ReportCanvas::print(const QString& text)
-{
+void ReportCanvas::print(const QString& text) {
     breakPageWhenFull();
     const double width = textWidth(text);
     const QRectF box(cursor_.x(), lineTop(), width, lineHeight());
@@ -64,60 +57,52 @@ void ReportCanvas::print(const QString& text)
     cursor_.setX(cursor_.x() + width);
 }
 
-void ReportCanvas::println(const QString& text)
-{
+void ReportCanvas::println(const QString& text) {
     print(text);
     newLine();
 }
 
-void ReportCanvas::printLeft(const QString& text, double x)
-{
+void ReportCanvas::printLeft(const QString& text, double x) {
     const double width = textWidth(text);
     emitText(text, x, QRectF(x, lineTop(), width, lineHeight()), TextAlign::Left, false);
 }
 
-void ReportCanvas::printRight(const QString& text, double x)
-{
+void ReportCanvas::printRight(const QString& text, double x) {
     const double width = textWidth(text);
-    emitText(text, x - width, QRectF(x - width, lineTop(), width, lineHeight()), TextAlign::Right, false);
-}
-
-void ReportCanvas::printCentre(const QString& text, double x)
-{
-    const double width = textWidth(text);
-    emitText(text, x - width / 2, QRectF(x - width / 2, lineTop(), width, lineHeight()), TextAlign::Centre,
+    emitText(text, x - width, QRectF(x - width, lineTop(), width, lineHeight()), TextAlign::Right,
              false);
 }
 
-void ReportCanvas::printClipped(const QString& text, const QRectF& rect)
-{
+void ReportCanvas::printCentre(const QString& text, double x) {
+    const double width = textWidth(text);
+    emitText(text, x - width / 2, QRectF(x - width / 2, lineTop(), width, lineHeight()),
+             TextAlign::Centre, false);
+}
+
+void ReportCanvas::printClipped(const QString& text, const QRectF& rect) {
     const QPointF kept = cursor_;
     cursor_.setY(rect.top() + metrics_.ascent());
     emitText(text, rect.left(), rect, TextAlign::Left, true);
     cursor_ = kept;
 }
 
-void ReportCanvas::clearTabs()
-{
+void ReportCanvas::clearTabs() {
     tabs_.clear();
     nextTab_ = 0;
 }
 
-void ReportCanvas::saveTabs()
-{
+void ReportCanvas::saveTabs() {
     savedTabs_.push_back(tabs_);
 }
 
-void ReportCanvas::restoreTabs()
-{
+void ReportCanvas::restoreTabs() {
     if (savedTabs_.empty()) throw std::logic_error("no saved tab stops to restore");
     tabs_ = savedTabs_.back();
     savedTabs_.pop_back();
     nextTab_ = 0;
 }
 
-void ReportCanvas::printTab(const QString& text)
-{
+void ReportCanvas::printTab(const QString& text) {
     if (nextTab_ >= tabs_.count()) throw std::logic_error("no tab stop left on the line");
     breakPageWhenFull();
     const int index = nextTab_++;
@@ -125,10 +110,14 @@ void ReportCanvas::printTab(const QString& text)
     const QRectF cell(tabs_.left(index), lineTop(), stop.width, lineHeight());
 
     if (stop.shade > 0) shadeRectangle(cell, stop.shade);
-    if (stop.boxes.testFlag(BoxLine::Left)) drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
-    if (stop.boxes.testFlag(BoxLine::Right)) drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
-    if (stop.boxes.testFlag(BoxLine::Top)) drawLine(cell.left(), cell.top(), cell.right(), cell.top());
-    if (stop.boxes.testFlag(BoxLine::Bottom)) drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
+    if (stop.boxes.testFlag(BoxLine::Left))
+        drawLine(cell.left(), cell.top(), cell.left(), cell.bottom());
+    if (stop.boxes.testFlag(BoxLine::Right))
+        drawLine(cell.right(), cell.top(), cell.right(), cell.bottom());
+    if (stop.boxes.testFlag(BoxLine::Top))
+        drawLine(cell.left(), cell.top(), cell.right(), cell.top());
+    if (stop.boxes.testFlag(BoxLine::Bottom))
+        drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
 
     const QRectF inner = cell.adjusted(stop.margin, 0, -stop.margin, 0);
     const double width = textWidth(text);

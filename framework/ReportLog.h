@@ -9,7 +9,7 @@
 namespace rp {
 
 class ReportLog : public ReportSurface {
-public:
+  public:
     struct Entry {
         int page;  // from 1
         ReportOp op;
@@ -39,8 +39,9 @@ public:
     std::vector<RectOp> rects(int page = 0) const;
     std::vector<ImageOp> images(int page = 0) const;
 
-private:
-    template <typename T> std::vector<T> ofKind(int page) const;
+  private:
+    template <typename T>
+    std::vector<T> ofKind(int page) const;
 
     double resolution_;
     QPointF unprintable_;

@@ -6,38 +6,37 @@
 namespace rp {
 
 ReportOpPainter::ReportOpPainter(QPainter& painter, double pixelsPerInch)
-    : painter_(painter), scale_(pixelsPerInch)
-{
-}
+    : painter_(painter), scale_(pixelsPerInch) {}
 
-double ReportOpPainter::penPixels(double inches, double pixelsPerInch)
-{
+double ReportOpPainter::penPixels(double inches, double pixelsPerInch) {
     return std::max(inches * pixelsPerInch, 1.0);
 }
 
-void ReportOpPainter::paint(const ReportOp& op)
-{
-    std::visit([this](const auto& o) {
-        using T = std::decay_t<decltype(o)>;
-        if constexpr (std::is_same_v<T, TextRun>) paintText(o);
-        else if constexpr (std::is_same_v<T, LineOp>) paintLine(o);
-        else if constexpr (std::is_same_v<T, RectOp>) paintRect(o);
-        else paintImage(o);
-    }, op);
+void ReportOpPainter::paint(const ReportOp& op) {
+    std::visit(
+        [this](const auto& o) {
+            using T = std::decay_t<decltype(o)>;
+            if constexpr (std::is_same_v<T, TextRun>)
+                paintText(o);
+            else if constexpr (std::is_same_v<T, LineOp>)
+                paintLine(o);
+            else if constexpr (std::is_same_v<T, RectOp>)
+                paintRect(o);
+            else
+                paintImage(o);
+        },
+        op);
 }
 
-QRectF ReportOpPainter::pixels(const QRectF& inches) const
-{
+QRectF ReportOpPainter::pixels(const QRectF& inches) const {
     return QRectF(pixels(inches.topLeft()), pixels(inches.bottomRight()));
 }
 
-QPen ReportOpPainter::pen(const ReportPen& pen) const
-{
+QPen ReportOpPainter::pen(const ReportPen& pen) const {
     return QPen(pen.colour, penPixels(pen.width, scale_), pen.style, Qt::FlatCap, Qt::MiterJoin);
 }
 
-void ReportOpPainter::paintText(const TextRun& run)
-{
+void ReportOpPainter::paintText(const TextRun& run) {
     // Point sizes follow the device's logical resolution; scale them to the requested one.
     QFont font = run.font.toQFont();
     font.setPointSizeF(run.font.points * scale_ / painter_.device()->logicalDpiY());
@@ -56,14 +55,12 @@ void ReportOpPainter::paintText(const TextRun& run)
     painter_.restore();
 }
 
-void ReportOpPainter::paintLine(const LineOp& line)
-{
+void ReportOpPainter::paintLine(const LineOp& line) {
     painter_.setPen(pen(line.pen));
     painter_.drawLine(pixels(line.from), pixels(line.to));
 }
 
-void ReportOpPainter::paintRect(const RectOp& rect)
-{
+void ReportOpPainter::paintRect(const RectOp& rect) {
     const QRectF area = pixels(rect.rect);
     if (rect.fill.isValid()) painter_.fillRect(area, rect.fill);
     if (!rect.outlined) return;
@@ -72,8 +69,7 @@ void ReportOpPainter::paintRect(const RectOp& rect)
     painter_.drawRect(area);
 }
 
-void ReportOpPainter::paintImage(const ImageOp& image)
-{
+void ReportOpPainter::paintImage(const ImageOp& image) {
     painter_.drawImage(pixels(image.rect), image.image);
 }
 

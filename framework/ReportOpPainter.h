@@ -9,14 +9,14 @@
 namespace rp {
 
 class ReportOpPainter {
-public:
+  public:
     ReportOpPainter(QPainter& painter, double pixelsPerInch);
     void paint(const ReportOp& op);
 
     // The pen width in device pixels for a width in inches.
     static double penPixels(double inches, double pixelsPerInch);
 
-private:
+  private:
     void paintText(const TextRun& run);
     void paintLine(const LineOp& line);
     void paintRect(const RectOp& rect);

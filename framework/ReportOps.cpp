@@ -5,8 +5,7 @@
 
 namespace rp {
 
-QFont ReportFont::toQFont() const
-{
+QFont ReportFont::toQFont() const {
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
@@ -14,8 +13,7 @@ QFont ReportFont::toQFont() const
     return font;
 }
 
-QColor shadeColour(int percent)
-{
+QColor shadeColour(int percent) {
     const int clamped = std::clamp(percent, 0, 100);
     return QColor(0, 0, 0, static_cast<int>(std::lround(255.0 * clamped / 100.0)));
 }

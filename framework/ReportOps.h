@@ -33,15 +33,15 @@ struct TextRun {
     double x = 0;
     double baseline = 0;
     double width = 0;
-    QRectF box;              // the alignment box: left and right edges, top and bottom of the line
+    QRectF box;  // the alignment box: left and right edges, top and bottom of the line
     TextAlign align = TextAlign::Left;
-    bool clipped = false;    // nothing outside the box is drawn
+    bool clipped = false;  // nothing outside the box is drawn
 };
 
 struct ReportPen {
     QColor colour = Qt::black;
     Qt::PenStyle style = Qt::SolidLine;
-    double width = 0.01;     // inches
+    double width = 0.01;  // inches
 
     bool operator==(const ReportPen&) const = default;
 };
@@ -55,13 +55,13 @@ struct LineOp {
 struct RectOp {
     QRectF rect;
     bool outlined = true;
-    ReportPen pen;           // the outline's pen when outlined
-    QColor fill;             // invalid: not filled
-    int shade = 0;           // percent of black when the fill is a shade, else 0
+    ReportPen pen;  // the outline's pen when outlined
+    QColor fill;    // invalid: not filled
+    int shade = 0;  // percent of black when the fill is a shade, else 0
 };
 
 struct ImageOp {
-    QRectF rect;             // the picture is stretched into it
+    QRectF rect;  // the picture is stretched into it
     QImage image;
 };
 

@@ -5,21 +5,22 @@
 namespace rp {
 namespace {
 
-QPageSize::PageSizeId pageSizeId(PaperKind kind)
-{
+QPageSize::PageSizeId pageSizeId(PaperKind kind) {
     switch (kind) {
-    case PaperKind::A4: return QPageSize::A4;
-    case PaperKind::A5: return QPageSize::A5;
-    case PaperKind::Letter:
-    case PaperKind::Custom: break;
+        case PaperKind::A4:
+            return QPageSize::A4;
+        case PaperKind::A5:
+            return QPageSize::A5;
+        case PaperKind::Letter:
+        case PaperKind::Custom:
+            break;
     }
     return QPageSize::Letter;
 }
 
 }  // namespace
 
-ReportPaper ReportPaper::standard(PaperKind kind)
-{
+ReportPaper ReportPaper::standard(PaperKind kind) {
     if (kind == PaperKind::Custom) return ReportPaper();
     ReportPaper paper;
     paper.kind_ = kind;
@@ -30,8 +31,7 @@ ReportPaper ReportPaper::standard(PaperKind kind)
     return paper;
 }
 
-ReportPaper ReportPaper::custom(double width, double length)
-{
+ReportPaper ReportPaper::custom(double width, double length) {
     ReportPaper paper;
     paper.kind_ = PaperKind::Custom;
     paper.width_ = width;
@@ -39,16 +39,15 @@ ReportPaper ReportPaper::custom(double width, double length)
     return paper;
 }
 
-QSizeF ReportPaper::pageSize() const
-{
+QSizeF ReportPaper::pageSize() const {
     return landscape_ ? QSizeF(length_, width_) : QSizeF(width_, length_);
 }
 
-QPageLayout ReportPaper::pageLayout() const
-{
-    const QPageSize size = kind_ == PaperKind::Custom
-        ? QPageSize(QSizeF(width_, length_), QPageSize::Inch, QString(), QPageSize::ExactMatch)
-        : QPageSize(pageSizeId(kind_));
+QPageLayout ReportPaper::pageLayout() const {
+    const QPageSize size =
+        kind_ == PaperKind::Custom
+            ? QPageSize(QSizeF(width_, length_), QPageSize::Inch, QString(), QPageSize::ExactMatch)
+            : QPageSize(pageSizeId(kind_));
     return QPageLayout(size, landscape_ ? QPageLayout::Landscape : QPageLayout::Portrait,
                        QMarginsF(0, 0, 0, 0), QPageLayout::Inch);
 }

@@ -9,7 +9,7 @@ namespace rp {
 enum class PaperKind { Letter, A4, A5, Custom };
 
 class ReportPaper {
-public:
+  public:
     ReportPaper() = default;  // Letter, portrait
     static ReportPaper standard(PaperKind kind);
     static ReportPaper custom(double width, double length);
@@ -27,7 +27,7 @@ public:
 
     bool operator==(const ReportPaper&) const = default;
 
-private:
+  private:
     PaperKind kind_ = PaperKind::Letter;
     double width_ = 8.5;
     double length_ = 11;

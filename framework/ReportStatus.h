@@ -7,12 +7,14 @@
 namespace rp {
 
 class ReportStatus {
-public:
+  public:
     void setFormat(const QString& format) { format_ = format; }
-    void setLine(int index, const QString& text) { lines_.at(static_cast<std::size_t>(index)) = text; }
+    void setLine(int index, const QString& text) {
+        lines_.at(static_cast<std::size_t>(index)) = text;
+    }
     QString text(int page) const;
 
-private:
+  private:
     QString format_ = QStringLiteral("Printing Page %p");
     std::array<QString, 2> lines_;
 };

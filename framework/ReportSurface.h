@@ -9,7 +9,7 @@
 namespace rp {
 
 class ReportSurface {
-public:
+  public:
     virtual ~ReportSurface() = default;
     // Starts a document whose first page is open; false when the output cannot start.
     virtual bool begin(const ReportPaper& paper) = 0;

@@ -19,11 +19,11 @@ struct TabStop {
     double width = 1;
     double margin = 0;
     BoxLines boxes = BoxLine::None;
-    int shade = 0;                   // percent; 0 is no shade
+    int shade = 0;  // percent; 0 is no shade
 };
 
 class ReportTabStops {
-public:
+  public:
     void clear();
     void add(const TabStop& stop);
     int count() const { return static_cast<int>(stops_.size()); }
@@ -32,7 +32,7 @@ public:
     double left(int index) const { return lefts_.at(static_cast<std::size_t>(index)); }
     double right(int index) const { return left(index) + stop(index).width; }
 
-private:
+  private:
     std::vector<TabStop> stops_;
     std::vector<double> lefts_;
 };

@@ -6,8 +6,7 @@ namespace rp {
 namespace {
 
 // A paint device whose only use is to tell the font engine the measuring resolution.
-const QPaintDevice* measuringDevice()
-{
+const QPaintDevice* measuringDevice() {
     static const QImage device = [] {
         QImage image(1, 1, QImage::Format_ARGB32);
         const int dotsPerMetre = qRound(ReportTextMetrics::kDotsPerInch / 0.0254);
@@ -21,8 +20,6 @@ const QPaintDevice* measuringDevice()
 }  // namespace
 
 ReportTextMetrics::ReportTextMetrics(const ReportFont& font)
-    : metrics_(font.toQFont(), measuringDevice())
-{
-}
+    : metrics_(font.toQFont(), measuringDevice()) {}
 
 }  // namespace rp

@@ -9,18 +9,20 @@
 namespace rp {
 
 class ReportTextMetrics {
-public:
+  public:
     static constexpr double kDotsPerInch = 1200;
 
     explicit ReportTextMetrics(const ReportFont& font);
 
-    double width(const QString& text) const { return metrics_.horizontalAdvance(text) / kDotsPerInch; }
+    double width(const QString& text) const {
+        return metrics_.horizontalAdvance(text) / kDotsPerInch;
+    }
     double ascent() const { return metrics_.ascent() / kDotsPerInch; }
     double descent() const { return metrics_.descent() / kDotsPerInch; }
     // From one baseline to the next.
     double lineHeight() const { return metrics_.lineSpacing() / kDotsPerInch; }
 
-private:
+  private:
     QFontMetricsF metrics_;
 };
 

@@ -3,15 +3,13 @@
 #include <QtGlobal>
 
 // Q_INIT_RESOURCE declares a global-namespace function, so it cannot be used inside rp.
-static void registerFrameworkQrc()
-{
+static void registerFrameworkQrc() {
     Q_INIT_RESOURCE(framework);
 }
 
 namespace rp {
 
-void LoadFrameworkResources()
-{
+void LoadFrameworkResources() {
     static const bool registered = [] {
         registerFrameworkQrc();
         return true;

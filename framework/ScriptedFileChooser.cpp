@@ -4,22 +4,20 @@
 
 namespace rp {
 
-std::optional<QString> ScriptedFileChooser::next(const FileRequest& request)
-{
+std::optional<QString> ScriptedFileChooser::next(const FileRequest& request) {
     requests_.push_back(request);
-    if (answers_.empty()) throw std::logic_error("unexpected file chooser: " + request.caption.toStdString());
+    if (answers_.empty())
+        throw std::logic_error("unexpected file chooser: " + request.caption.toStdString());
     auto path = answers_.front();
     answers_.pop_front();
     return path;
 }
 
-std::optional<QString> ScriptedFileChooser::openFile(const FileRequest& request)
-{
+std::optional<QString> ScriptedFileChooser::openFile(const FileRequest& request) {
     return next(request);
 }
 
-std::optional<QString> ScriptedFileChooser::newFile(const FileRequest& request)
-{
+std::optional<QString> ScriptedFileChooser::newFile(const FileRequest& request) {
     return next(request);
 }
 

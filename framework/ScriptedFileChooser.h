@@ -9,13 +9,13 @@
 namespace rp {
 
 class ScriptedFileChooser : public FileChooser {
-public:
+  public:
     void answer(std::optional<QString> path) { answers_.push_back(std::move(path)); }
     std::optional<QString> openFile(const FileRequest& request) override;
     std::optional<QString> newFile(const FileRequest& request) override;
     const std::vector<FileRequest>& requests() const { return requests_; }
 
-private:
+  private:
     std::optional<QString> next(const FileRequest& request);
     std::deque<std::optional<QString>> answers_;
     std::vector<FileRequest> requests_;

@@ -11,7 +11,7 @@
 namespace rp {
 
 class ScriptedMessages : public Messages {
-public:
+  public:
     struct Shown {
         QString kind;  // "information", "error", "question" or "beep"
         QString caption;
@@ -32,7 +32,7 @@ public:
     int unansweredLeft() const { return static_cast<int>(answers_.size()); }
     void clear() { shown_.clear(); }
 
-private:
+  private:
     std::vector<Shown> shown_;
     std::deque<bool> answers_;
 };

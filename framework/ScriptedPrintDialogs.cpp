@@ -5,8 +5,7 @@
 
 namespace rp {
 
-bool ScriptedPrintDialogs::print(QPrinter& printer)
-{
+bool ScriptedPrintDialogs::print(QPrinter& printer) {
     shown_.push_back({QStringLiteral("print"), printer.printerName(), printer.outputFileName()});
     if (printAnswers_.empty()) throw std::logic_error("unexpected print dialog");
     const Answer answer = printAnswers_.front();
@@ -19,8 +18,7 @@ bool ScriptedPrintDialogs::print(QPrinter& printer)
     return true;
 }
 
-bool ScriptedPrintDialogs::setup(QPrinter& printer)
-{
+bool ScriptedPrintDialogs::setup(QPrinter& printer) {
     shown_.push_back({QStringLiteral("setup"), printer.printerName(), printer.outputFileName()});
     if (setupAnswers_.empty()) throw std::logic_error("unexpected printer set-up dialog");
     const bool confirm = setupAnswers_.front();

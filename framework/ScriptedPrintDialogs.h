@@ -10,7 +10,7 @@
 namespace rp {
 
 class ScriptedPrintDialogs : public PrintDialogs {
-public:
+  public:
     struct Answer {
         bool confirm = true;
         int fromPage = 0;  // 0: every page
@@ -30,7 +30,7 @@ public:
     bool setup(QPrinter& printer) override;
     const std::vector<Shown>& shown() const { return shown_; }
 
-private:
+  private:
     std::deque<Answer> printAnswers_;
     std::deque<bool> setupAnswers_;
     std::vector<Shown> shown_;

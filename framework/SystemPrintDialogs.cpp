@@ -6,15 +6,13 @@
 
 namespace rp {
 
-bool SystemPrintDialogs::print(QPrinter& printer)
-{
+bool SystemPrintDialogs::print(QPrinter& printer) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
     return dialog.exec() == QDialog::Accepted;
 }
 
-bool SystemPrintDialogs::setup(QPrinter& printer)
-{
+bool SystemPrintDialogs::setup(QPrinter& printer) {
     QPageSetupDialog dialog(&printer, QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
 }

@@ -5,7 +5,7 @@
 namespace rp {
 
 class SystemPrintDialogs : public PrintDialogs {
-public:
+  public:
     bool print(QPrinter& printer) override;
     bool setup(QPrinter& printer) override;
 };

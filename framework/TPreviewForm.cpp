@@ -24,24 +24,22 @@ namespace {
 constexpr double kWithMargins = 1 + 2 * PreviewPageView::kMarginFraction;
 
 // The zoom at which a length of paper (inches, margins included) fills a length of screen.
-double zoomToFill(double inches, int pixels, double logicalDpi)
-{
+double zoomToFill(double inches, int pixels, double logicalDpi) {
     return 100.0 * pixels / (inches * kWithMargins * logicalDpi);
 }
 
-int wholeZoom(double zoom)
-{
+int wholeZoom(double zoom) {
     // Down to the whole percent, so the page never overshoots what it should fill; the small
     // allowance keeps an exact fit from losing a percent to rounding.
     const double whole = std::floor(zoom + 1e-9);
-    return static_cast<int>(std::clamp(whole, double(TPreviewForm::kMinZoom), double(TPreviewForm::kMaxZoom)));
+    return static_cast<int>(
+        std::clamp(whole, double(TPreviewForm::kMinZoom), double(TPreviewForm::kMaxZoom)));
 }
 
 }  // namespace
 
 TPreviewForm::TPreviewForm(const RecordedPages& pages, const QString& caption, QWidget* parent)
-    : Dialog(parent, HelpTopicFor(caption)), pages_(pages)
-{
+    : Dialog(parent, HelpTopicFor(caption)), pages_(pages) {
     setWindowTitle(caption);
     setModal(true);
 
@@ -54,23 +52,28 @@ TPreviewForm::TPreviewForm(const RecordedPages& pages, const QString& caption, Q
 
     counter_ = new QLabel(QStringLiteral("Page 1 of 1"), this);
     counter_->setWhatsThis(QStringLiteral("The page shown and the number of pages."));
-    counter_->setMinimumWidth(counter_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888 of 8888")));
+    counter_->setMinimumWidth(
+        counter_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888 of 8888")));
 
     QStyle* look = style();
     zoomIn_ = makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom in"),
                              QStringLiteral("Enlarges the page by 10 percent, up to 200 percent."));
-    zoomOut_ = makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom out"),
-                              QStringLiteral("Reduces the page by 10 percent, down to 10 percent."));
+    zoomOut_ =
+        makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom out"),
+                       QStringLiteral("Reduces the page by 10 percent, down to 10 percent."));
     zoomWidth_ = makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Zoom to page width"),
                                 QStringLiteral("Makes the width of the page fill the window."));
     zoomPage_ = makeToolButton(QStringLiteral("Page"), {}, QStringLiteral("Zoom to whole page"),
                                QStringLiteral("Makes the whole page fit in the window."));
-    first_ = makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
-                            QStringLiteral("First page"), QStringLiteral("Shows the first page."));
-    previous_ = makeToolButton(QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
-                               QStringLiteral("Previous page"), QStringLiteral("Shows the page before this one."));
+    first_ =
+        makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
+                       QStringLiteral("First page"), QStringLiteral("Shows the first page."));
+    previous_ = makeToolButton(
+        QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
+        QStringLiteral("Previous page"), QStringLiteral("Shows the page before this one."));
     next_ = makeToolButton(QStringLiteral("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
-                           QStringLiteral("Next page"), QStringLiteral("Shows the page after this one."));
+                           QStringLiteral("Next page"),
+                           QStringLiteral("Shows the page after this one."));
     last_ = makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
                            QStringLiteral("Last page"), QStringLiteral("Shows the last page."));
     connect(zoomIn_, &QToolButton::clicked, this, [this] { setZoom(zoom_ + kZoomStep); });
@@ -99,7 +102,8 @@ TPreviewForm::TPreviewForm(const RecordedPages& pages, const QString& caption, Q
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(counter_);
-    for (QToolButton* button : {zoomIn_, zoomOut_, zoomWidth_, zoomPage_, first_, previous_, next_, last_})
+    for (QToolButton* button :
+         {zoomIn_, zoomOut_, zoomWidth_, zoomPage_, first_, previous_, next_, last_})
         bottom->addWidget(button);
     bottom->addStretch();
     bottom->addWidget(close_);
@@ -114,8 +118,7 @@ TPreviewForm::TPreviewForm(const RecordedPages& pages, const QString& caption, Q
     resize(std::min(760, room.width()), std::min(860, room.height()));
 }
 
-int TPreviewForm::HelpTopicFor(const QString& caption)
-{
+int TPreviewForm::HelpTopicFor(const QString& caption) {
     if (caption == QLatin1String("Preview Envelope")) return 1031;
     if (caption == QLatin1String("Preview Labels")) return 1032;
     if (caption == QLatin1String("Preview Report")) return 1034;
@@ -123,46 +126,41 @@ int TPreviewForm::HelpTopicFor(const QString& caption)
     return kNoHelpTopic;
 }
 
-int TPreviewForm::ClampZoom(int zoom)
-{
+int TPreviewForm::ClampZoom(int zoom) {
     return std::clamp(zoom, kMinZoom, kMaxZoom);
 }
 
-double TPreviewForm::PixelsPerInch(int zoom, double logicalDpi)
-{
+double TPreviewForm::PixelsPerInch(int zoom, double logicalDpi) {
     return zoom / 100.0 * logicalDpi;
 }
 
-int TPreviewForm::FitWidthZoom(QSizeF pageInches, QSize viewport, int scrollBarWidth, double logicalDpi)
-{
+int TPreviewForm::FitWidthZoom(QSizeF pageInches, QSize viewport, int scrollBarWidth,
+                               double logicalDpi) {
     const int zoom = wholeZoom(zoomToFill(pageInches.width(), viewport.width(), logicalDpi));
-    const double height = PreviewPageView::contentSize(pageInches, PixelsPerInch(zoom, logicalDpi)).height();
+    const double height =
+        PreviewPageView::contentSize(pageInches, PixelsPerInch(zoom, logicalDpi)).height();
     if (height <= viewport.height()) return zoom;
     return wholeZoom(zoomToFill(pageInches.width(), viewport.width() - scrollBarWidth, logicalDpi));
 }
 
-int TPreviewForm::FitPageZoom(QSizeF pageInches, QSize viewport, double logicalDpi)
-{
+int TPreviewForm::FitPageZoom(QSizeF pageInches, QSize viewport, double logicalDpi) {
     return wholeZoom(std::min(zoomToFill(pageInches.width(), viewport.width(), logicalDpi),
                               zoomToFill(pageInches.height(), viewport.height(), logicalDpi)));
 }
 
-void TPreviewForm::setZoom(int zoom)
-{
+void TPreviewForm::setZoom(int zoom) {
     zoom_ = ClampZoom(zoom);
     view_->showPage(page_, PixelsPerInch(zoom_, logicalDpi()));
 }
 
-void TPreviewForm::showEvent(QShowEvent* event)
-{
+void TPreviewForm::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
     if (activated_) return;
     activated_ = true;
     FormActivate();
 }
 
-void TPreviewForm::FormActivate()
-{
+void TPreviewForm::FormActivate() {
     const bool several = pages_.pageCount() >= 2;
     previous_->setVisible(several);
     next_->setVisible(several);
@@ -170,19 +168,17 @@ void TPreviewForm::FormActivate()
     ZoomToWidth();
 }
 
-void TPreviewForm::ZoomToWidth()
-{
-    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_->verticalScrollBar());
+void TPreviewForm::ZoomToWidth() {
+    const int scrollBar =
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_->verticalScrollBar());
     setZoom(FitWidthZoom(pages_.pageSize(), visibleArea(), scrollBar, logicalDpi()));
 }
 
-void TPreviewForm::ZoomToPage()
-{
+void TPreviewForm::ZoomToPage() {
     setZoom(FitPageZoom(pages_.pageSize(), visibleArea(), logicalDpi()));
 }
 
-void TPreviewForm::ShowPage(int page)
-{
+void TPreviewForm::ShowPage(int page) {
     // A run that recorded nothing leaves the counter at its first text.
     if (pages_.pageCount() == 0) return;
     page_ = std::clamp(page, 0, pages_.pageCount() - 1);
@@ -190,9 +186,8 @@ void TPreviewForm::ShowPage(int page)
     view_->showPage(page_, PixelsPerInch(zoom_, logicalDpi()));
 }
 
-QToolButton* TPreviewForm::makeToolButton(const QString& text, const QIcon& icon, const QString& toolTip,
-                                          const QString& whatsThis)
-{
+QToolButton* TPreviewForm::makeToolButton(const QString& text, const QIcon& icon,
+                                          const QString& toolTip, const QString& whatsThis) {
     auto* button = new QToolButton(this);
     button->setText(text);
     button->setIcon(icon);
@@ -201,13 +196,11 @@ QToolButton* TPreviewForm::makeToolButton(const QString& text, const QIcon& icon
     return button;
 }
 
-QSize TPreviewForm::visibleArea() const
-{
+QSize TPreviewForm::visibleArea() const {
     return area_->maximumViewportSize();
 }
 
-double TPreviewForm::logicalDpi() const
-{
+double TPreviewForm::logicalDpi() const {
     return view_->logicalDpiX();
 }
 

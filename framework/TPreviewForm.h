@@ -24,14 +24,15 @@ class RecordedPages;
 
 class TPreviewForm : public Dialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMinZoom = 10;
     static constexpr int kMaxZoom = 200;
     static constexpr int kZoomStep = 10;
     // The help topic of a caption that has none of its own.
     static constexpr int kNoHelpTopic = 0;
 
-    explicit TPreviewForm(const RecordedPages& pages, const QString& caption = QStringLiteral("Label Preview"),
+    explicit TPreviewForm(const RecordedPages& pages,
+                          const QString& caption = QStringLiteral("Label Preview"),
                           QWidget* parent = nullptr);
 
     // The Help button's topic for a caption: the captions of the printing windows have one,
@@ -44,7 +45,8 @@ public:
     static double PixelsPerInch(int zoom, double logicalDpi);
     // The largest zoom at which the page width fills the viewport's width; when the page is
     // then taller than the viewport, a vertical scroll bar's width is first taken from it.
-    static int FitWidthZoom(QSizeF pageInches, QSize viewport, int scrollBarWidth, double logicalDpi);
+    static int FitWidthZoom(QSizeF pageInches, QSize viewport, int scrollBarWidth,
+                            double logicalDpi);
     // The largest zoom at which the whole page fits the viewport.
     static int FitPageZoom(QSizeF pageInches, QSize viewport, double logicalDpi);
 
@@ -68,10 +70,10 @@ public:
     QPushButton* closeButton() const { return close_; }
     QPushButton* helpButton() const { return help_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormActivate();
     void ZoomToWidth();
     void ZoomToPage();

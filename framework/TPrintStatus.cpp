@@ -16,8 +16,11 @@ namespace rp {
 
 TPrintStatus::TPrintStatus(ReportSurface& surface, ReportJob job, bool preview, QWidget* parent,
                            PrintStatusTexts texts)
-    : Dialog(parent, 0), surface_(surface), job_(std::move(job)), preview_(preview), texts_(std::move(texts))
-{
+    : Dialog(parent, 0),
+      surface_(surface),
+      job_(std::move(job)),
+      preview_(preview),
+      texts_(std::move(texts)) {
     setWindowTitle(preview ? QStringLiteral("Preview Status") : QStringLiteral("Print Status"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
@@ -27,13 +30,15 @@ TPrintStatus::TPrintStatus(ReportSurface& surface, ReportJob job, bool preview, 
     statusLabel_ = new QLabel(panel);
     statusLabel_->setAlignment(Qt::AlignCenter);
     // Room for the three status lines, so the window keeps its size while the pages go by.
-    statusLabel_->setMinimumSize(fontMetrics().averageCharWidth() * 32, fontMetrics().lineSpacing() * 3);
+    statusLabel_->setMinimumSize(fontMetrics().averageCharWidth() * 32,
+                                 fontMetrics().lineSpacing() * 3);
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addWidget(statusLabel_);
 
     button_ = new QPushButton(preview ? QStringLiteral("Stop") : QStringLiteral("Cancel"), this);
-    button_->setWhatsThis(preview ? QStringLiteral("Stops the preview; the pages made so far are shown.")
-                                  : QStringLiteral("Stops printing after asking."));
+    button_->setWhatsThis(
+        preview ? QStringLiteral("Stops the preview; the pages made so far are shown.")
+                : QStringLiteral("Stops printing after asking."));
     connect(button_, &QPushButton::clicked, this, &TPrintStatus::buttonClicked);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
@@ -48,16 +53,14 @@ TPrintStatus::TPrintStatus(ReportSurface& surface, ReportJob job, bool preview, 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TPrintStatus::showEvent(QShowEvent* event)
-{
+void TPrintStatus::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
     if (started_) return;
     started_ = true;
     QTimer::singleShot(0, this, &TPrintStatus::runJob);
 }
 
-void TPrintStatus::runJob()
-{
+void TPrintStatus::runJob() {
     ReportCanvas canvas(surface_);
     canvas.setStatusFormat(statusFormat());
     canvas.setStatusLine(0, QString());
@@ -73,46 +76,45 @@ void TPrintStatus::runJob()
     // A job whose output never started printed nothing, as if it had been cancelled.
     const bool aborted = !ran || canvas.aborted() || canvas.pageNumber() == 0;
     if (canvas.printing()) canvas.finish();
-    if (aborted) outcome_ = PrintOutcome::Cancelled;
-    else outcome_ = stopRequested_ ? PrintOutcome::Stopped : PrintOutcome::Completed;
+    if (aborted)
+        outcome_ = PrintOutcome::Cancelled;
+    else
+        outcome_ = stopRequested_ ? PrintOutcome::Stopped : PrintOutcome::Completed;
     canvas.setStatusFormat(finalFormat(aborted));
     button_->setText(QStringLiteral("OK"));
     button_->setWhatsThis(QStringLiteral("Closes this window."));
 }
 
-bool TPrintStatus::keepGoing(const ReportCanvas& canvas) const
-{
+bool TPrintStatus::keepGoing(const ReportCanvas& canvas) const {
     QApplication::processEvents();
     return !canvas.aborted() && !stopRequested_;
 }
 
-QString TPrintStatus::finalFormat(bool aborted) const
-{
+QString TPrintStatus::finalFormat(bool aborted) const {
     if (aborted) return preview_ ? texts_.previewCanceled : texts_.printCanceled;
     if (stopRequested_) return texts_.previewStopped;
     return preview_ ? texts_.previewReady : texts_.printCompleted;
 }
 
-void TPrintStatus::buttonClicked()
-{
+void TPrintStatus::buttonClicked() {
     if (outcome_ != PrintOutcome::Pending) {
         accept();
         return;
     }
     if (!canvas_) return;
-    if (preview_) stopRequested_ = true;
-    else if (texts_.cancelQuestion.isEmpty() || AskYesNo(texts_.cancelQuestion)) canvas_->abort();
+    if (preview_)
+        stopRequested_ = true;
+    else if (texts_.cancelQuestion.isEmpty() || AskYesNo(texts_.cancelQuestion))
+        canvas_->abort();
 }
 
-void TPrintStatus::setStatus(const QString& text)
-{
+void TPrintStatus::setStatus(const QString& text) {
     status_ = text;
     statusLabel_->setText(QString(text).replace(u'\r', u'\n'));
 }
 
 // Esc and the close box act as the button does: they stop the job first, and close after it.
-void TPrintStatus::reject()
-{
+void TPrintStatus::reject() {
     buttonClicked();
 }
 

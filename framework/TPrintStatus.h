@@ -35,7 +35,7 @@ enum class PrintOutcome { Pending, Completed, Cancelled, Stopped };
 
 class TPrintStatus : public Dialog {
     Q_OBJECT
-public:
+  public:
     static QString statusFormat() { return QStringLiteral("Printing Page %p\r%0\r%1"); }
 
     TPrintStatus(ReportSurface& surface, ReportJob job, bool preview, QWidget* parent = nullptr,
@@ -49,11 +49,11 @@ public:
     // Cancel or Stop while the job runs, OK afterwards.
     QPushButton* button() const { return button_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void reject() override;
 
-private:
+  private:
     void runJob();
     bool keepGoing(const ReportCanvas& canvas) const;
     void buttonClicked();

@@ -18,8 +18,7 @@ namespace {
 constexpr QColor inkColour(0x2b, 0x3a, 0x52);
 constexpr QColor ruleColour(0x8a, 0x7f, 0x6a);
 
-QLabel* makeLine(const QString& text, QWidget* parent, qreal pointSize, int weight)
-{
+QLabel* makeLine(const QString& text, QWidget* parent, qreal pointSize, int weight) {
     auto* label = new QLabel(text, parent);
     QFont font = label->font();
     font.setPointSizeF(pointSize);
@@ -34,12 +33,12 @@ QLabel* makeLine(const QString& text, QWidget* parent, qreal pointSize, int weig
 
 }  // namespace
 
-TSplash::TSplash(Kind kind, QWidget* parent) : QDialog(parent)
-{
+TSplash::TSplash(Kind kind, QWidget* parent) : QDialog(parent) {
     Qt::WindowFlags flags = Qt::FramelessWindowHint;
     flags |= kind == Kind::StartScreen ? Qt::SplashScreen | Qt::WindowStaysOnTopHint : Qt::Dialog;
     setWindowFlags(flags);
-    setWindowTitle(kind == Kind::About ? QStringLiteral("About Ravenpost") : QStringLiteral("Ravenpost"));
+    setWindowTitle(kind == Kind::About ? QStringLiteral("About Ravenpost")
+                                       : QStringLiteral("Ravenpost"));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(56, 40, 56, 28);
@@ -60,27 +59,25 @@ TSplash::TSplash(Kind kind, QWidget* parent) : QDialog(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void TSplash::showAbout(QWidget* parent)
-{
+void TSplash::showAbout(QWidget* parent) {
     TSplash about(Kind::About, parent);
     about.exec();
 }
 
-QString TSplash::versionLine()
-{
+QString TSplash::versionLine() {
     const QString version = QCoreApplication::applicationVersion();
-    return QStringLiteral("Version ") + (version.isEmpty() ? QStringLiteral(RAVENPOST_VERSION) : version);
+    return QStringLiteral("Version ") +
+           (version.isEmpty() ? QStringLiteral(RAVENPOST_VERSION) : version);
 }
 
-void TSplash::showEvent(QShowEvent* event)
-{
-    const QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+void TSplash::showEvent(QShowEvent* event) {
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen) move(Dialog::centredOver(screen->availableGeometry(), frameGeometry().size()));
     QDialog::showEvent(event);
 }
 
-void TSplash::paintEvent(QPaintEvent* event)
-{
+void TSplash::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     TileBackground(painter, rect(), event->rect());
     // A double rule frames the panel, since it has no window border of its own.

@@ -7,7 +7,7 @@ namespace rp {
 
 class TSplash : public QDialog {
     Q_OBJECT
-public:
+  public:
     enum class Kind { StartScreen, About };
 
     explicit TSplash(Kind kind, QWidget* parent = nullptr);
@@ -18,7 +18,7 @@ public:
     // "Version " and the application's version, or the build's when the application has none.
     static QString versionLine();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

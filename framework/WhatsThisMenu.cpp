@@ -12,25 +12,23 @@ namespace {
 
 // The control whose help text a right click on widget shows: itself, or the scroll area whose
 // viewport it is.
-QWidget* HelpedControl(QWidget* widget)
-{
+QWidget* HelpedControl(QWidget* widget) {
     if (!widget->whatsThis().isEmpty()) return widget;
     auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget());
     if (area && area->viewport() == widget && !area->whatsThis().isEmpty()) return area;
     return nullptr;
 }
 
-QMenu* StandardMenu(QWidget* control)
-{
+QMenu* StandardMenu(QWidget* control) {
     if (auto* line = qobject_cast<QLineEdit*>(control)) return line->createStandardContextMenu();
-    if (auto* text = qobject_cast<QPlainTextEdit*>(control)) return text->createStandardContextMenu();
+    if (auto* text = qobject_cast<QPlainTextEdit*>(control))
+        return text->createStandardContextMenu();
     return new QMenu;
 }
 
 }  // namespace
 
-QMenu* WhatsThisMenu::popupFor(QWidget* widget, const QPoint& globalPos)
-{
+QMenu* WhatsThisMenu::popupFor(QWidget* widget, const QPoint& globalPos) {
     QWidget* control = HelpedControl(widget);
     if (!control) return nullptr;
     QMenu* menu = StandardMenu(control);
@@ -44,8 +42,7 @@ QMenu* WhatsThisMenu::popupFor(QWidget* widget, const QPoint& globalPos)
     return menu;
 }
 
-bool WhatsThisMenu::eventFilter(QObject* watched, QEvent* event)
-{
+bool WhatsThisMenu::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::ContextMenu || !watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
     return popupFor(widget, static_cast<QContextMenuEvent*>(event)->globalPos()) != nullptr;

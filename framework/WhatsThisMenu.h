@@ -11,14 +11,14 @@ namespace rp {
 
 class WhatsThisMenu : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit WhatsThisMenu(QObject* parent = nullptr) : QObject(parent) {}
 
     // The menu for a right click on widget at globalPos, open (not waited for); null when
     // neither the widget nor the scroll area it is the viewport of has a help text.
     static QMenu* popupFor(QWidget* widget, const QPoint& globalPos);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

@@ -11,7 +11,7 @@
 #include "xbase/File.h"
 
 class ScratchFile {
-public:
+  public:
     explicit ScratchFile(const std::string& extension)
         : path_("/tmp/ravenpost-fuzz-" + std::to_string(::getpid()) + "." + extension) {}
     ScratchFile(const ScratchFile&) = delete;
@@ -23,7 +23,7 @@ public:
         return path_;
     }
 
-private:
+  private:
     std::string path_;
 };
 

@@ -20,7 +20,7 @@
 namespace {
 
 class FixedRecord : public xbase::RecordSource {
-public:
+  public:
     FixedRecord() {
         add("LNAME", 'C', 20, 0, "O'Brien-Smith       ");
         add("FNAME", 'C', 15, 0, "  Mary Ann      ");
@@ -45,7 +45,7 @@ public:
     bool deleted() const override { return true; }
     std::uint32_t recNo() const override { return 4000000000u; }
 
-private:
+  private:
     void add(const char* name, char type, int width, int decimals, const std::string& value) {
         xbase::Field f;
         f.name = name;
@@ -68,15 +68,20 @@ private:
 
 std::string evaluate(const xbase::Expression& e, const FixedRecord& rec, const xbase::Settings& s) {
     switch (e.type()) {
-        case xbase::ValueType::Logical: return e.evalLogical(rec, s) ? "T" : "F";
-        case xbase::ValueType::Numeric: return std::to_string(e.evalNumber(rec, s)) + e.evalAsText(rec, s);
-        case xbase::ValueType::Date: return std::to_string(e.evalDate(rec, s)) + e.evalAsText(rec, s);
-        case xbase::ValueType::Character: return e.evalString(rec, s);
+        case xbase::ValueType::Logical:
+            return e.evalLogical(rec, s) ? "T" : "F";
+        case xbase::ValueType::Numeric:
+            return std::to_string(e.evalNumber(rec, s)) + e.evalAsText(rec, s);
+        case xbase::ValueType::Date:
+            return std::to_string(e.evalDate(rec, s)) + e.evalAsText(rec, s);
+        case xbase::ValueType::Character:
+            return e.evalString(rec, s);
     }
     return {};
 }
 
-xbase::Expression recompiled(const std::string& spelling, const FixedRecord& rec, std::string_view text) {
+xbase::Expression recompiled(const std::string& spelling, const FixedRecord& rec,
+                             std::string_view text) {
     try {
         return xbase::Expression::compile(spelling, rec.fields());
     } catch (const xbase::ExpressionError&) {
@@ -87,18 +92,23 @@ xbase::Expression recompiled(const std::string& spelling, const FixedRecord& rec
 bool holds(xbase::Expression::IndexableTerm::Op op, int order) {
     using Op = xbase::Expression::IndexableTerm::Op;
     switch (op) {
-        case Op::Equal: return order == 0;
-        case Op::GreaterOrEqual: return order >= 0;
-        case Op::Greater: return order > 0;
-        case Op::LessOrEqual: return order <= 0;
-        case Op::Less: return order < 0;
+        case Op::Equal:
+            return order == 0;
+        case Op::GreaterOrEqual:
+            return order >= 0;
+        case Op::Greater:
+            return order > 0;
+        case Op::LessOrEqual:
+            return order <= 0;
+        case Op::Less:
+            return order < 0;
     }
     return false;
 }
 
 // Whether the record meets the term, compared as the expression's operator compares.
-bool meets(const xbase::Expression::IndexableTerm& t, const xbase::Expression& operand, const FixedRecord& rec,
-           const xbase::Settings& s) {
+bool meets(const xbase::Expression::IndexableTerm& t, const xbase::Expression& operand,
+           const FixedRecord& rec, const xbase::Settings& s) {
     switch (t.operandType) {
         case xbase::ValueType::Character: {
             const std::string v = operand.evalString(rec, s);
@@ -113,7 +123,8 @@ bool meets(const xbase::Expression::IndexableTerm& t, const xbase::Expression& o
             const xbase::JulianDay v = operand.evalDate(rec, s);
             return holds(t.op, v < t.date ? -1 : v > t.date ? 1 : 0);
         }
-        case xbase::ValueType::Logical: return operand.evalLogical(rec, s) == t.logical;
+        case xbase::ValueType::Logical:
+            return operand.evalLogical(rec, s) == t.logical;
     }
     return false;
 }
@@ -121,8 +132,10 @@ bool meets(const xbase::Expression::IndexableTerm& t, const xbase::Expression& o
 void checkAnalysis(const xbase::Expression& e, const FixedRecord& rec, std::string_view text) {
     const std::string canonical = e.canonical();
     const xbase::Expression again = recompiled(canonical, rec, text);
-    if (again.canonical() != canonical) broken("canonical text spells differently once compiled", text);
-    if (again.type() != e.type() || again.width() != e.width()) broken("canonical text changes type or width", text);
+    if (again.canonical() != canonical)
+        broken("canonical text spells differently once compiled", text);
+    if (again.type() != e.type() || again.width() != e.width())
+        broken("canonical text changes type or width", text);
 
     xbase::Settings plain;
     xbase::Settings exact;
@@ -157,7 +170,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string_view message = err.what();
         std::string shown(text);
         for (char& c : shown) c = c == '\0' ? '?' : c;
-        if (err.position() < 1 || err.position() > size + 1) broken("error position outside the text", text);
+        if (err.position() < 1 || err.position() > size + 1)
+            broken("error position outside the text", text);
         if (err.text() != text) broken("error text differs", text);
         if (message.size() < size || message.substr(message.size() - size) != shown)
             broken("error message does not end with the text", text);
@@ -173,7 +187,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const xbase::Settings* s : {&plain, &other}) {
         const std::string value = evaluate(e, rec, *s);
         const int width = e.width(*s);
-        if (e.type() == xbase::ValueType::Character && width >= 0 && value.size() != static_cast<std::size_t>(width))
+        if (e.type() == xbase::ValueType::Character && width >= 0 &&
+            value.size() != static_cast<std::size_t>(width))
             broken("width differs from the evaluated length", text);
         if (e.width() >= 0 && e.width() != width) broken("width without settings differs", text);
         if (evaluate(copy, rec, *s) != value) broken("copy evaluates differently", text);

@@ -14,14 +14,12 @@ namespace {
 using Outcome = AsciiImportResult::Outcome;
 using Read = AsciiLineReader::Read;
 
-void tell(const ImportHooks& hooks, const QString& text)
-{
+void tell(const ImportHooks& hooks, const QString& text) {
     if (hooks.status) hooks.status(text);
 }
 
 // Fills the new record of one line; throws xbase::Error when the engine fails.
-void fillRecord(ImportRecord& record, const QStringList& values, const ImportLayout& layout)
-{
+void fillRecord(ImportRecord& record, const QStringList& values, const ImportLayout& layout) {
     record.begin();
     for (int c = 0; c < layout.columnCount(); ++c) {
         const QString& match = layout.columns[static_cast<std::size_t>(c)].match;
@@ -32,17 +30,15 @@ void fillRecord(ImportRecord& record, const QStringList& values, const ImportLay
 }
 
 // The outcome of a failed read, with the file's own account of it.
-void readFailed(AsciiImportResult& result, const AsciiLineReader& reader)
-{
+void readFailed(AsciiImportResult& result, const AsciiLineReader& reader) {
     result.outcome = Outcome::ReadError;
     result.cause = reader.errorText();
 }
 
 }  // namespace
 
-AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, const ImportLayout& layout,
-                                  const ImportHooks& hooks)
-{
+AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
+                                  const ImportLayout& layout, const ImportHooks& hooks) {
     AsciiImportResult result;
     DropProductionIndex(table);
 
@@ -111,34 +107,40 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, cons
     return result;
 }
 
-QString AsciiImportMessage(const AsciiImportResult& result)
-{
+QString AsciiImportMessage(const AsciiImportResult& result) {
     const QString n = QString::number(result.lines);
     const QString after = QStringLiteral(" after importing ") + n + QStringLiteral(" records.");
     switch (result.outcome) {
-    case Outcome::ReadError:
-        return WithCause(QStringLiteral("Unknown error reading ASCII file") + after, result.cause);
-    case Outcome::AnalysisError:
-        return WithCause(QStringLiteral("Unknown error analyzing text line") + after, result.cause);
-    case Outcome::WriteError:
-        return WithCause(QStringLiteral("Unknown error writing to datafile") + after, result.cause);
-    case Outcome::Cancelled:
-        return QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.");
-    case Outcome::Complete:
-        break;
+        case Outcome::ReadError:
+            return WithCause(QStringLiteral("Unknown error reading ASCII file") + after,
+                             result.cause);
+        case Outcome::AnalysisError:
+            return WithCause(QStringLiteral("Unknown error analyzing text line") + after,
+                             result.cause);
+        case Outcome::WriteError:
+            return WithCause(QStringLiteral("Unknown error writing to datafile") + after,
+                             result.cause);
+        case Outcome::Cancelled:
+            return QStringLiteral("Import cancelled after importing ") + n +
+                   QStringLiteral(" records.");
+        case Outcome::Complete:
+            break;
     }
     return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
 }
 
-QString AsciiImportNotes(const AsciiImportResult& result)
-{
+QString AsciiImportNotes(const AsciiImportResult& result) {
     QStringList parts;
     if (result.replacedCharacters > 0)
-        parts << QStringLiteral("%1 characters could not be stored and were replaced by ?.").arg(result.replacedCharacters);
+        parts << QStringLiteral("%1 characters could not be stored and were replaced by ?.")
+                     .arg(result.replacedCharacters);
     if (result.cutValues > 0)
-        parts << QStringLiteral("%1 values were longer than their fields and were cut to fit.").arg(result.cutValues);
+        parts << QStringLiteral("%1 values were longer than their fields and were cut to fit.")
+                     .arg(result.cutValues);
     if (result.cutLines > 0)
-        parts << QStringLiteral("%1 lines were longer than %2 characters; the rest of those lines was not imported.")
+        parts << QStringLiteral(
+                     "%1 lines were longer than %2 characters; the rest of those lines was not "
+                     "imported.")
                      .arg(result.cutLines)
                      .arg(kMaxAsciiLineChars);
     return parts.join(QStringLiteral("\r\n"));

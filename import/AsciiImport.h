@@ -23,9 +23,9 @@ struct ImportHooks {
 struct AsciiImportResult {
     enum class Outcome { Complete, Cancelled, ReadError, AnalysisError, WriteError };
     Outcome outcome = Outcome::Complete;
-    std::uint32_t lines = 0;      // lines read, the one that failed included
-    std::uint32_t cutValues = 0;  // values cut to their field's width
-    std::uint32_t cutLines = 0;   // lines whose characters beyond 2048 were passed over
+    std::uint32_t lines = 0;               // lines read, the one that failed included
+    std::uint32_t cutValues = 0;           // values cut to their field's width
+    std::uint32_t cutLines = 0;            // lines whose characters beyond 2048 were passed over
     std::uint32_t replacedCharacters = 0;  // characters the file cannot hold, stored as "?"
     QString cause;                         // the file's or the engine's text of a failure
 };
@@ -34,8 +34,8 @@ struct AsciiImportResult {
 // lines"), then imports them ("Importing records") until the end of the file, a cancel or a
 // failure. A record whose line fails is not kept; a line that is not text (see IsTextLine)
 // fails. A character the address file cannot hold is stored as "?" and counted.
-AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path, const ImportLayout& layout,
-                                  const ImportHooks& hooks = {});
+AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
+                                  const ImportLayout& layout, const ImportHooks& hooks = {});
 
 // The message that closes the import, e.g. "Import complete. Imported 12 records."; a failure's
 // cause follows on a second line.

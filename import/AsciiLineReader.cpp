@@ -16,9 +16,9 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-QString DecodeAsciiLine(std::string_view bytes)
-{
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+QString DecodeAsciiLine(std::string_view bytes) {
+    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // Stateless: an unfinished sequence at the end is an error, not something to wait for.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
@@ -26,18 +26,15 @@ QString DecodeAsciiLine(std::string_view bytes)
     return utf8.hasError() ? fromFieldBytes(bytes) : text;
 }
 
-bool AsciiLineReader::open()
-{
+bool AsciiLineReader::open() {
     return file_.open(QIODevice::ReadOnly) && rewind();
 }
 
-QString AsciiLineReader::errorText() const
-{
+QString AsciiLineReader::errorText() const {
     return file_.fileName() + QStringLiteral(": ") + file_.errorString();
 }
 
-bool AsciiLineReader::rewind()
-{
+bool AsciiLineReader::rewind() {
     buffer_.clear();
     pos_ = 0;
     failed_ = false;
@@ -45,8 +42,7 @@ bool AsciiLineReader::rewind()
     return file_.seek(0);
 }
 
-bool AsciiLineReader::fill()
-{
+bool AsciiLineReader::fill() {
     if (failed_) return false;
     buffer_.resize(kChunkBytes);
     const qint64 got = file_.read(buffer_.data(), kChunkBytes);
@@ -56,14 +52,12 @@ bool AsciiLineReader::fill()
     return got > 0;
 }
 
-int AsciiLineReader::peekByte()
-{
+int AsciiLineReader::peekByte() {
     if (pos_ == buffer_.size() && !fill()) return -1;
     return static_cast<unsigned char>(buffer_[pos_]);
 }
 
-AsciiLineReader::Read AsciiLineReader::next(QString* line)
-{
+AsciiLineReader::Read AsciiLineReader::next(QString* line) {
     bytes_.clear();
     cut_ = false;
     bool any = false;
@@ -77,16 +71,20 @@ AsciiLineReader::Read AsciiLineReader::next(QString* line)
             if (peekByte() == '\n') ++pos_;
             break;
         }
-        if (bytes_.size() < kMaxLineBytes) bytes_.push_back(static_cast<char>(b));
-        else cut_ = true;
+        if (bytes_.size() < kMaxLineBytes)
+            bytes_.push_back(static_cast<char>(b));
+        else
+            cut_ = true;
     }
     if (failed_) return Read::Failed;
     if (!any) return Read::End;
     std::string_view kept(bytes_);
     // A cut may split a UTF-8 sequence; its bytes lie beyond the characters kept anyway.
-    for (int i = 0; cut_ && i < 4 && !kept.empty() && static_cast<unsigned char>(kept.back()) >= 0x80; ++i)
+    for (int i = 0;
+         cut_ && i < 4 && !kept.empty() && static_cast<unsigned char>(kept.back()) >= 0x80; ++i)
         kept.remove_suffix(1);
-    if (atStart_ && kept.substr(0, kByteOrderMark.size()) == kByteOrderMark) kept.remove_prefix(kByteOrderMark.size());
+    if (atStart_ && kept.substr(0, kByteOrderMark.size()) == kByteOrderMark)
+        kept.remove_prefix(kByteOrderMark.size());
     atStart_ = false;
     if (!line) return Read::Line;
     *line = DecodeAsciiLine(kept);

@@ -17,7 +17,7 @@ inline constexpr int kMaxAsciiLineChars = 2048;
 QString DecodeAsciiLine(std::string_view bytes);
 
 class AsciiLineReader {
-public:
+  public:
     enum class Read { Line, End, Failed };
 
     explicit AsciiLineReader(const QString& path) : file_(path) {}
@@ -33,7 +33,7 @@ public:
     // The file's name and what went wrong, after a failed open, rewind or read.
     QString errorText() const;
 
-private:
+  private:
     // Reads the next part of the file into the buffer; false at the end or on a failure.
     bool fill();
     // The byte at the reading position, not taken; -1 at the end or after a failure.

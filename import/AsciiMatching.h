@@ -10,7 +10,7 @@
 namespace rp {
 
 class AsciiMatching {
-public:
+  public:
     // The rows start with the layout's matches; the first row is selected.
     explicit AsciiMatching(const ImportLayout& layout);
 
@@ -30,7 +30,7 @@ public:
     // column has a match.
     bool saveTo(ImportLayout& layout) const;
 
-private:
+  private:
     QStringList matches_;
     int selected_ = 0;
 };

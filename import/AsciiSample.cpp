@@ -7,20 +7,21 @@
 
 namespace rp {
 
-AsciiSample ReadAsciiSample(const QString& path)
-{
+AsciiSample ReadAsciiSample(const QString& path) {
     AsciiSample sample;
     AsciiLineReader reader(path);
     if (!reader.open()) return sample;
     std::vector<QString> lines;
     QString line;
-    while (static_cast<int>(lines.size()) < kSampleLines && reader.next(&line) == AsciiLineReader::Read::Line) {
+    while (static_cast<int>(lines.size()) < kSampleLines &&
+           reader.next(&line) == AsciiLineReader::Read::Line) {
         if (!IsTextLine(line)) return sample;
         lines.push_back(line);
     }
     if (lines.size() < 2) return sample;
 
-    const int columns = std::min(static_cast<int>(SplitAsciiLine(lines.front()).size()), kMaxImportColumns);
+    const int columns =
+        std::min(static_cast<int>(SplitAsciiLine(lines.front()).size()), kMaxImportColumns);
     sample.layout.columns.resize(static_cast<std::size_t>(columns));
     for (const QString& l : lines) {
         QStringList values = AsciiValues(l, columns);

@@ -9,18 +9,15 @@ namespace rp {
 DbfBrowseModel::DbfBrowseModel(xbase::Table& table, QObject* parent)
     : QAbstractTableModel(parent), table_(table), errors_(new ModelErrorReport(this)) {}
 
-int DbfBrowseModel::rowCount(const QModelIndex& parent) const
-{
+int DbfBrowseModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(table_.recordCount());
 }
 
-int DbfBrowseModel::columnCount(const QModelIndex& parent) const
-{
+int DbfBrowseModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : table_.fieldCount();
 }
 
-QVariant DbfBrowseModel::data(const QModelIndex& index, int role) const
-{
+QVariant DbfBrowseModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid()) return {};
     return errors_->read(
         [&]() -> QVariant {
@@ -30,8 +27,7 @@ QVariant DbfBrowseModel::data(const QModelIndex& index, int role) const
         QVariant());
 }
 
-QVariant DbfBrowseModel::headerData(int section, Qt::Orientation orientation, int role) const
-{
+QVariant DbfBrowseModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
     return QString::fromLatin1(table_.field(section + 1).name);

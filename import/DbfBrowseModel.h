@@ -14,15 +14,16 @@ class ModelErrorReport;
 
 class DbfBrowseModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     DbfBrowseModel(xbase::Table& table, QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
-private:
+  private:
     xbase::Table& table_;
     ModelErrorReport* errors_;
 };

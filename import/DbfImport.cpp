@@ -16,18 +16,20 @@ namespace {
 using Outcome = DbfImportResult::Outcome;
 
 // Fills the new record from the current source record; false when a value could not be stored.
-bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source, const ImportLayout& layout)
-{
+bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source,
+                const ImportLayout& layout) {
     record.begin();
     for (int c = 0; c < layout.columnCount(); ++c) {
         const ImportColumn& column = layout.columns[static_cast<std::size_t>(c)];
         if (column.match.isEmpty()) continue;
         const int n = c + 1;
         if (column.sourceType == 'M') {
-            if (!SetMemoText(target, "MEMO", MemoText(source, source.field(n).name.c_str()))) return false;
+            if (!SetMemoText(target, "MEMO", MemoText(source, source.field(n).name.c_str())))
+                return false;
         } else if (column.sourceType == 'D') {
             if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
-        } else if (const QString text = FieldText(source, source.field(n).name.c_str()); !text.isEmpty()) {
+        } else if (const QString text = FieldText(source, source.field(n).name.c_str());
+                   !text.isEmpty()) {
             record.put(column.match, text);
         }
     }
@@ -37,13 +39,13 @@ bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
 
 }  // namespace
 
-DbfSource OpenDbfSource(AddressTable& address, const QString& path)
-{
+DbfSource OpenDbfSource(AddressTable& address, const QString& path) {
     DbfSource source;
     const QString cannotOpen = QStringLiteral("Unable to open the file ") + path;
     // The address file is open exclusively while importing; reading it into itself would
     // never reach its end.
-    if (address.isOpen() && QFileInfo(path) == QFileInfo(QString::fromStdString(address.table().path()))) {
+    if (address.isOpen() &&
+        QFileInfo(path) == QFileInfo(QString::fromStdString(address.table().path()))) {
         source.refusal = cannotOpen;
         return source;
     }
@@ -66,17 +68,16 @@ DbfSource OpenDbfSource(AddressTable& address, const QString& path)
     return source;
 }
 
-ImportLayout DbfImportLayout(const xbase::Table& source)
-{
+ImportLayout DbfImportLayout(const xbase::Table& source) {
     ImportLayout layout;
     for (const xbase::Field& field : source.fields())
-        layout.columns.push_back({field.type, QString::fromLatin1(field.name).left(kMaxMatchLength), field.width, {}});
+        layout.columns.push_back(
+            {field.type, QString::fromLatin1(field.name).left(kMaxMatchLength), field.width, {}});
     return layout;
 }
 
-DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source, const ImportLayout& layout,
-                              const ImportHooks& hooks)
-{
+DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source,
+                              const ImportLayout& layout, const ImportHooks& hooks) {
     DbfImportResult result;
     DropProductionIndex(target);
     if (hooks.status) hooks.status(QStringLiteral("Importing records"));
@@ -109,11 +110,11 @@ DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source, const 
     return result;
 }
 
-QStringList DbfImportMessages(const DbfImportResult& result)
-{
+QStringList DbfImportMessages(const DbfImportResult& result) {
     const QString n = QString::number(result.records);
     if (result.outcome == Outcome::Cancelled)
-        return {QStringLiteral("Import cancelled after importing ") + n + QStringLiteral(" records.")};
+        return {QStringLiteral("Import cancelled after importing ") + n +
+                QStringLiteral(" records.")};
     QStringList messages;
     if (result.outcome == Outcome::Failed)
         messages << WithCause(QStringLiteral("Unknown error while importing."), result.cause);

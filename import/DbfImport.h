@@ -44,11 +44,12 @@ struct DbfImportResult {
 // a failure. Matched memo fields replace the memo, matched dates are stored when not blank,
 // and other fields' text is stored when not empty, cut to the width of its field. The gauge
 // shows the source record number in percent of the source's record count.
-DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source, const ImportLayout& layout,
-                              const ImportHooks& hooks = {});
+DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source,
+                              const ImportLayout& layout, const ImportHooks& hooks = {});
 
 // The messages that close the import, in order: "Unknown error while importing." after a
-// failure (with its cause on a second line when there is one), then the count, e.g. "Import complete. Imported 12 records.".
+// failure (with its cause on a second line when there is one), then the count, e.g. "Import
+// complete. Imported 12 records.".
 QStringList DbfImportMessages(const DbfImportResult& result);
 
 }  // namespace rp

@@ -12,8 +12,7 @@ struct NameRule {
 
 }  // namespace
 
-const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows()
-{
+const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows() {
     static const std::array<DbfMatchRow, kDbfMatchRows> rows{{
         {"Prefix", "PREFIX", "CNL"},
         {"First", "FNAME", "CNL"},
@@ -36,8 +35,7 @@ const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows()
     return rows;
 }
 
-QString ProposedDbfMatch(const QString& name, char type)
-{
+QString ProposedDbfMatch(const QString& name, char type) {
     static const NameRule rules[] = {
         {"Last", {"LAST", "LNAME", "SURNAME"}},
         {"First", {"FIRST", "FNAME", "GIVEN"}},
@@ -65,19 +63,18 @@ QString ProposedDbfMatch(const QString& name, char type)
     return {};
 }
 
-DbfMatching::DbfMatching(const ImportLayout& layout) : layout_(layout)
-{
+DbfMatching::DbfMatching(const ImportLayout& layout) : layout_(layout) {
     for (std::size_t r = 0; r < shown_.size(); ++r) {
         const QString caption = QLatin1String(DbfMatchRows()[r].caption);
-        const auto column = std::find_if(layout.columns.begin(), layout.columns.end(), [&](const ImportColumn& c) {
-            return c.match.compare(caption, Qt::CaseInsensitive) == 0;
-        });
+        const auto column =
+            std::find_if(layout.columns.begin(), layout.columns.end(), [&](const ImportColumn& c) {
+                return c.match.compare(caption, Qt::CaseInsensitive) == 0;
+            });
         if (column != layout.columns.end()) shown_[r] = column->sourceName;
     }
 }
 
-void DbfMatching::propose()
-{
+void DbfMatching::propose() {
     for (const ImportColumn& column : layout_.columns) {
         const QString caption = ProposedDbfMatch(column.sourceName, column.sourceType);
         for (std::size_t r = 0; r < shown_.size(); ++r)
@@ -85,8 +82,7 @@ void DbfMatching::propose()
     }
 }
 
-QStringList DbfMatching::choices(int row) const
-{
+QStringList DbfMatching::choices(int row) const {
     const QLatin1String types(DbfMatchRows()[static_cast<std::size_t>(row)].types);
     QStringList names;
     for (const ImportColumn& column : layout_.columns)
@@ -94,25 +90,23 @@ QStringList DbfMatching::choices(int row) const
     return names;
 }
 
-void DbfMatching::choose(int row, const QString& name)
-{
+void DbfMatching::choose(int row, const QString& name) {
     if (!name.isEmpty())
         for (QString& shown : shown_)
             if (shown == name) shown.clear();
     shown_[static_cast<std::size_t>(row)] = name;
 }
 
-void DbfMatching::clearAll()
-{
+void DbfMatching::clearAll() {
     for (QString& shown : shown_) shown.clear();
 }
 
-bool DbfMatching::saveTo(ImportLayout& layout) const
-{
+bool DbfMatching::saveTo(ImportLayout& layout) const {
     for (ImportColumn& column : layout.columns) {
         column.match.clear();
         for (std::size_t r = 0; r < shown_.size(); ++r)
-            if (shown_[r] == column.sourceName) column.match = QLatin1String(DbfMatchRows()[r].caption);
+            if (shown_[r] == column.sourceName)
+                column.match = QLatin1String(DbfMatchRows()[r].caption);
     }
     return std::any_of(shown_.begin(), shown_.end(), [](const QString& s) { return !s.isEmpty(); });
 }

@@ -26,7 +26,7 @@ const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows();
 QString ProposedDbfMatch(const QString& name, char type);
 
 class DbfMatching {
-public:
+  public:
     // Each row shows the first source field whose match is the row's caption (in any letter
     // case).
     explicit DbfMatching(const ImportLayout& layout);
@@ -48,7 +48,7 @@ public:
     // when at least one row shows a field.
     bool saveTo(ImportLayout& layout) const;
 
-private:
+  private:
     const ImportLayout& layout_;
     std::array<QString, kDbfMatchRows> shown_;
 };

@@ -12,9 +12,9 @@
 
 namespace rp {
 
-ImportDialog::ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts, QWidget* parent)
-    : BulkDialog(parent, helpTopic), table_(table)
-{
+ImportDialog::ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts,
+                           QWidget* parent)
+    : BulkDialog(parent, helpTopic), table_(table) {
     setWindowTitle(texts.title);
     file_ = new QLabel(this);
     file_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
@@ -48,27 +48,25 @@ ImportDialog::ImportDialog(AddressTable& table, int helpTopic, const ImportDialo
 
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(
-        QStringLiteral("Closes the window; while importing, stops after the record in hand and keeps the records "
-                       "imported so far."));
+    cancel_->setWhatsThis(QStringLiteral(
+        "Closes the window; while importing, stops after the record in hand and keeps the records "
+        "imported so far."));
     connect(cancel_, &QPushButton::clicked, this, &ImportDialog::cancelClicked);
     layOutParts({file_, status_, progressBar()}, {commands_, cancel_});
 }
 
-void ImportDialog::showFile(const QString& path)
-{
+void ImportDialog::showFile(const QString& path) {
     file_->setText(path.isEmpty() ? QStringLiteral("(none)")
-                                  : file_->fontMetrics().elidedText(path, Qt::ElideMiddle, file_->minimumWidth()));
+                                  : file_->fontMetrics().elidedText(path, Qt::ElideMiddle,
+                                                                    file_->minimumWidth()));
     file_->setToolTip(path);
 }
 
-void ImportDialog::setStatus(const QString& text)
-{
+void ImportDialog::setStatus(const QString& text) {
     status_->setText(text);
 }
 
-void ImportDialog::beginImport()
-{
+void ImportDialog::beginImport() {
     setBusy(true);
     commands_->hide();
     helpButtons()->hide();
@@ -77,8 +75,7 @@ void ImportDialog::beginImport()
     status_->clear();
 }
 
-void ImportDialog::endImport(const QStringList& messages)
-{
+void ImportDialog::endImport(const QStringList& messages) {
     status_->clear();
     for (const QString& message : messages) ShowInformation(message);
     rebuildTags();
@@ -86,8 +83,7 @@ void ImportDialog::endImport(const QStringList& messages)
     accept();
 }
 
-void ImportDialog::rebuildTags()
-{
+void ImportDialog::rebuildTags() {
     status_->setText(QStringLiteral("Rebuilding Indexes "));
     cancel_->hide();
     rebuilding_ = true;

@@ -25,9 +25,10 @@ struct ImportDialogTexts {
 
 class ImportDialog : public BulkDialog {
     Q_OBJECT
-public:
+  public:
     // table: the address file, open exclusively.
-    ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts, QWidget* parent);
+    ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts,
+                 QWidget* parent);
 
     virtual void SelectButtonClick() = 0;
     virtual void MatchButtonClick() = 0;
@@ -40,7 +41,7 @@ public:
     QPushButton* importButton() const { return import_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-protected:
+  protected:
     // While importing Cancel stops after the record in hand; while the tags are built it does
     // nothing.
     bool confirmCancel() override { return !rebuilding_; }
@@ -54,7 +55,7 @@ protected:
     // The status line emptied, each message told, the tags built afresh; then the dialog closes.
     void endImport(const QStringList& messages);
 
-private:
+  private:
     void rebuildTags();
 
     AddressTable& table_;

@@ -4,13 +4,12 @@
 
 namespace rp {
 
-bool ImportLayout::anyMatch() const
-{
-    return std::any_of(columns.begin(), columns.end(), [](const ImportColumn& c) { return !c.match.isEmpty(); });
+bool ImportLayout::anyMatch() const {
+    return std::any_of(columns.begin(), columns.end(),
+                       [](const ImportColumn& c) { return !c.match.isEmpty(); });
 }
 
-const std::array<MatchTarget, 16>& MatchTargets()
-{
+const std::array<MatchTarget, 16>& MatchTargets() {
     static const std::array<MatchTarget, 16> targets{{
         {"First", "FNAME"},
         {"Last", "LNAME"},
@@ -32,8 +31,7 @@ const std::array<MatchTarget, 16>& MatchTargets()
     return targets;
 }
 
-const char* MatchedField(const QString& caption)
-{
+const char* MatchedField(const QString& caption) {
     for (const MatchTarget& t : MatchTargets())
         if (caption == QLatin1String(t.caption)) return t.field;
     return nullptr;

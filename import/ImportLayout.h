@@ -9,10 +9,10 @@
 namespace rp {
 
 struct ImportColumn {
-    char sourceType = ' ';  // field type letter of a DBF source field
-    QString sourceName;     // field name of a DBF source field, at most 20 characters
-    std::int32_t width = 0; // longest value seen in the sample; a DBF source field's width
-    QString match;          // caption of the receiving address field; empty = not imported
+    char sourceType = ' ';   // field type letter of a DBF source field
+    QString sourceName;      // field name of a DBF source field, at most 20 characters
+    std::int32_t width = 0;  // longest value seen in the sample; a DBF source field's width
+    QString match;           // caption of the receiving address field; empty = not imported
 };
 
 inline constexpr int kMaxImportColumns = 255;

@@ -8,14 +8,12 @@
 
 namespace rp {
 
-void ImportRecord::begin()
-{
+void ImportRecord::begin() {
     table_.appendBlank();
     memo_.clear();
 }
 
-void ImportRecord::put(const QString& caption, const QString& value)
-{
+void ImportRecord::put(const QString& caption, const QString& value) {
     const QString storable = withUnstorableReplaced(value, &replaced_);
     if (caption == kMemoCaption) {
         if (!memo_.isEmpty()) memo_ += QStringLiteral("\r\n");
@@ -29,13 +27,11 @@ void ImportRecord::put(const QString& caption, const QString& value)
     SetFieldText(table_, field, storable);
 }
 
-void ImportRecord::finish()
-{
+void ImportRecord::finish() {
     if (!memo_.isEmpty()) SetMemoText(table_, "MEMO", memo_);
 }
 
-void ImportRecord::drop()
-{
+void ImportRecord::drop() {
     try {
         table_.cancel();
     } catch (const xbase::Error&) {

@@ -12,7 +12,7 @@ class Table;
 namespace rp {
 
 class ImportRecord {
-public:
+  public:
     explicit ImportRecord(xbase::Table& table) : table_(table) {}
 
     // Appends a blank record to fill; throws xbase::Error when it cannot.
@@ -30,7 +30,7 @@ public:
     // Characters stored as "?" so far.
     std::uint32_t replacedCharacters() const { return replaced_; }
 
-private:
+  private:
     xbase::Table& table_;
     QString memo_;
     std::uint32_t cutValues_ = 0;

@@ -9,8 +9,7 @@
 
 namespace rp {
 
-void DropProductionIndex(xbase::Table& table)
-{
+void DropProductionIndex(xbase::Table& table) {
     if (!table.hasStructuralIndex()) return;
     try {
         table.deleteIndexes();
@@ -19,15 +18,13 @@ void DropProductionIndex(xbase::Table& table)
     }
 }
 
-int TagRebuildGauge::show(int value)
-{
+int TagRebuildGauge::show(int value) {
     if (value > last_) sum_ += value - last_;
     last_ = value;
     return std::min(100, static_cast<int>(std::lround(static_cast<double>(sum_) / 1800 * 100)));
 }
 
-bool RebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge)
-{
+bool RebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge) {
     TagRebuildGauge shown;
     const bool built = CreateAddressTags(table, [&](int, int percent) {
         gauge(shown.show(percent));

@@ -15,10 +15,10 @@ void DropProductionIndex(xbase::Table& table);
 // adds to the sum and a fall starts the next tag. The gauge shows sum / 1800 x 100, rounded,
 // and never more than 100.
 class TagRebuildGauge {
-public:
+  public:
     int show(int value);
 
-private:
+  private:
     int last_ = 0;
     long sum_ = 0;
 };

@@ -13,7 +13,7 @@ namespace rp {
 
 class TAsciiImport : public ImportDialog {
     Q_OBJECT
-public:
+  public:
     // table: the address file, open exclusively; folder: where the file chooser starts.
     TAsciiImport(AddressTable& table, const QString& folder, QWidget* parent = nullptr);
 
@@ -24,7 +24,7 @@ public:
     const QString& fileName() const { return path_; }
     const ImportLayout& layout() const { return layout_; }
 
-private:
+  private:
     QString folder_;
     QString path_;
     ImportLayout layout_;

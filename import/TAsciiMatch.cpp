@@ -14,39 +14,42 @@
 namespace rp {
 namespace {
 
-QTableWidgetItem* fixedItem(const QString& text)
-{
+QTableWidgetItem* fixedItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
 
-QString fieldLabel(int column)
-{
+QString fieldLabel(int column) {
     return QStringLiteral("Field ") + QString::number(column + 1);
 }
 
 }  // namespace
 
-TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringList>& sample, QWidget* parent)
-    : Dialog(parent, 1004), matching_(layout)
-{
+TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringList>& sample,
+                         QWidget* parent)
+    : Dialog(parent, 1004), matching_(layout) {
     setWindowTitle(QStringLiteral("ASCII File Import Match Fields"));
     const int columns = layout.columnCount();
 
     sample_ = new QTableWidget(static_cast<int>(sample.size()), columns, this);
-    for (int c = 0; c < columns; ++c) sample_->setHorizontalHeaderItem(c, new QTableWidgetItem(fieldLabel(c)));
+    for (int c = 0; c < columns; ++c)
+        sample_->setHorizontalHeaderItem(c, new QTableWidgetItem(fieldLabel(c)));
     for (int r = 0; r < sample_->rowCount(); ++r)
-        for (int c = 0; c < columns; ++c) sample_->setItem(r, c, fixedItem(sample[static_cast<std::size_t>(r)][c]));
+        for (int c = 0; c < columns; ++c)
+            sample_->setItem(r, c, fixedItem(sample[static_cast<std::size_t>(r)][c]));
     sample_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sample_->setWordWrap(false);
     sample_->resizeColumnsToContents();
-    for (int c = 0; c < columns; ++c) sample_->setColumnWidth(c, std::min(sample_->columnWidth(c), 240));
+    for (int c = 0; c < columns; ++c)
+        sample_->setColumnWidth(c, std::min(sample_->columnWidth(c), 240));
     sample_->setMinimumHeight(sample_->verticalHeader()->defaultSectionSize() * 5);
-    sample_->setWhatsThis(QStringLiteral("The first lines of the file, one column for each value of a line."));
+    sample_->setWhatsThis(
+        QStringLiteral("The first lines of the file, one column for each value of a line."));
 
     matches_ = new QTableWidget(columns, 2, this);
-    matches_->setHorizontalHeaderLabels({QStringLiteral("ASCII Field "), QStringLiteral("Import into RVW Field ")});
+    matches_->setHorizontalHeaderLabels(
+        {QStringLiteral("ASCII Field "), QStringLiteral("Import into RVW Field ")});
     matches_->verticalHeader()->hide();
     matches_->horizontalHeader()->setStretchLastSection(true);
     matches_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -57,7 +60,8 @@ TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringLi
         matches_->setItem(c, 1, fixedItem(QString()));
     }
     matches_->setWhatsThis(
-        QStringLiteral("Each column of the file and the Ravenpost field it is imported into. Highlight a column, then "
+        QStringLiteral("Each column of the file and the Ravenpost field it is imported into. "
+                       "Highlight a column, then "
                        "click the field it goes with."));
     connect(matches_, &QTableWidget::currentCellChanged, this, [this](int row) {
         matching_.select(row);
@@ -73,19 +77,22 @@ TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringLi
         const QString caption = captions[i];
         auto* button = new QPushButton(caption, fieldBox);
         button->setAutoDefault(false);
-        button->setWhatsThis(caption == kNoMatchCaption
-                                 ? QStringLiteral("Leaves the highlighted column out of the import.")
-                                 : QStringLiteral("Imports the highlighted column into this field."));
-        connect(button, &QPushButton::clicked, this, [this, caption] { FieldButtonClick(caption); });
+        button->setWhatsThis(
+            caption == kNoMatchCaption
+                ? QStringLiteral("Leaves the highlighted column out of the import.")
+                : QStringLiteral("Imports the highlighted column into this field."));
+        connect(button, &QPushButton::clicked, this,
+                [this, caption] { FieldButtonClick(caption); });
         buttons_[caption] = button;
         fieldGrid->addWidget(button, i / 3, i % 3);
     }
 
-    auto* instruction = new QLabel(
-        QStringLiteral("Highlight a column in the list, then click the Ravenpost field it goes with. The next column "
-                       "is highlighted for you. Several columns may go into the Memo field; each becomes a line of "
-                       "the memo."),
-        this);
+    auto* instruction = new QLabel(QStringLiteral("Highlight a column in the list, then click the "
+                                                  "Ravenpost field it goes with. The next column "
+                                                  "is highlighted for you. Several columns may go "
+                                                  "into the Memo field; each becomes a line of "
+                                                  "the memo."),
+                                   this);
     instruction->setWordWrap(true);
 
     save_ = new QPushButton(QStringLiteral("Save"), this);
@@ -119,22 +126,20 @@ TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringLi
     showMatching();
 }
 
-void TAsciiMatch::showMatching()
-{
-    for (int row = 0; row < matching_.rowCount(); ++row) matches_->item(row, 1)->setText(matching_.match(row));
+void TAsciiMatch::showMatching() {
+    for (int row = 0; row < matching_.rowCount(); ++row)
+        matches_->item(row, 1)->setText(matching_.match(row));
     for (auto& [caption, button] : buttons_) button->setEnabled(matching_.buttonEnabled(caption));
     if (matching_.rowCount() > 0 && matches_->currentRow() != matching_.selectedRow())
         matches_->setCurrentCell(matching_.selectedRow(), 0);
 }
 
-void TAsciiMatch::FieldButtonClick(const QString& caption)
-{
+void TAsciiMatch::FieldButtonClick(const QString& caption) {
     matching_.choose(caption);
     showMatching();
 }
 
-void TAsciiMatch::SaveButtonClick()
-{
+void TAsciiMatch::SaveButtonClick() {
     accept();
 }
 

@@ -18,9 +18,10 @@ namespace rp {
 
 class TAsciiMatch : public Dialog {
     Q_OBJECT
-public:
+  public:
     // sample: the values of the file's first lines, one per column of the layout.
-    TAsciiMatch(const ImportLayout& layout, const std::vector<QStringList>& sample, QWidget* parent = nullptr);
+    TAsciiMatch(const ImportLayout& layout, const std::vector<QStringList>& sample,
+                QWidget* parent = nullptr);
 
     void FieldButtonClick(const QString& caption);
     void SaveButtonClick();
@@ -31,7 +32,7 @@ public:
     QPushButton* fieldButton(const QString& caption) const { return buttons_.at(caption); }
     QPushButton* saveButton() const { return save_; }
 
-private:
+  private:
     // Shows the matching: each row's match, the selected row and which buttons are on.
     void showMatching();
 

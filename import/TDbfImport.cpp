@@ -13,21 +13,20 @@
 namespace rp {
 
 TDbfImport::TDbfImport(AddressTable& table, const QString& folder, QWidget* parent)
-    : ImportDialog(table, 1015,
-                   {QStringLiteral("DBF File Import"), QStringLiteral("Select DBF File"),
-                    QStringLiteral("The DBF file the records are imported from."),
-                    QStringLiteral("Chooses the DBF file to import."),
-                    QStringLiteral("Chooses which field of the file goes into each Ravenpost field."),
-                    QStringLiteral("Adds a record for every record of the file, then rebuilds the indexes.")},
-                   parent),
-      folder_(folder)
-{
-}
+    : ImportDialog(
+          table, 1015,
+          {QStringLiteral("DBF File Import"), QStringLiteral("Select DBF File"),
+           QStringLiteral("The DBF file the records are imported from."),
+           QStringLiteral("Chooses the DBF file to import."),
+           QStringLiteral("Chooses which field of the file goes into each Ravenpost field."),
+           QStringLiteral(
+               "Adds a record for every record of the file, then rebuilds the indexes.")},
+          parent),
+      folder_(folder) {}
 
 TDbfImport::~TDbfImport() = default;
 
-void TDbfImport::SelectButtonClick()
-{
+void TDbfImport::SelectButtonClick() {
     FileRequest request;
     request.caption = QStringLiteral("Open");
     request.filter = QStringLiteral("Text files|*.TXT|All files|*.*");
@@ -62,16 +61,14 @@ void TDbfImport::SelectButtonClick()
     setStatus({});
 }
 
-void TDbfImport::dropFile()
-{
+void TDbfImport::dropFile() {
     path_.clear();
     showFile(path_);
     matchButton()->setEnabled(false);
     importButton()->setEnabled(false);
 }
 
-void TDbfImport::MatchButtonClick()
-{
+void TDbfImport::MatchButtonClick() {
     if (!source_) return;
     TDbfMatch match(*source_, layout_, !matchesSaved_, QFileInfo(path_).fileName(), this);
     if (match.exec() != QDialog::Accepted) return;
@@ -79,12 +76,12 @@ void TDbfImport::MatchButtonClick()
     importButton()->setEnabled(match.matching().saveTo(layout_));
 }
 
-void TDbfImport::ImportButtonClick()
-{
+void TDbfImport::ImportButtonClick() {
     if (busy() || !source_ || !layout_.anyMatch()) return;
     beginImport();
-    const DbfImportResult result = ImportDbfFile(addressTable().table(), *source_, layout_,
-                                                 {[this](const QString& text) { setStatus(text); }, hooks()});
+    const DbfImportResult result =
+        ImportDbfFile(addressTable().table(), *source_, layout_,
+                      {[this](const QString& text) { setStatus(text); }, hooks()});
     endImport(DbfImportMessages(result));
 }
 

@@ -16,7 +16,7 @@ namespace rp {
 
 class TDbfImport : public ImportDialog {
     Q_OBJECT
-public:
+  public:
     // table: the address file, open exclusively; folder: where the file chooser starts.
     TDbfImport(AddressTable& table, const QString& folder, QWidget* parent = nullptr);
     ~TDbfImport() override;
@@ -29,7 +29,7 @@ public:
     const ImportLayout& layout() const { return layout_; }
     bool matchesSaved() const { return matchesSaved_; }
 
-private:
+  private:
     // No usable file: the name cleared and both commands off.
     void dropFile();
 

@@ -15,15 +15,13 @@
 namespace rp {
 namespace {
 
-QTableWidgetItem* fixedItem(const QString& text)
-{
+QTableWidgetItem* fixedItem(const QString& text) {
     auto* item = new QTableWidgetItem(text);
     item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     return item;
 }
 
-QPushButton* commandButton(const QString& caption, const QString& help, QWidget* parent)
-{
+QPushButton* commandButton(const QString& caption, const QString& help, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
     button->setAutoDefault(false);
     button->setWhatsThis(help);
@@ -32,10 +30,9 @@ QPushButton* commandButton(const QString& caption, const QString& help, QWidget*
 
 }  // namespace
 
-TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool propose, const QString& sourceName,
-                     QWidget* parent)
-    : Dialog(parent, 1016), matching_(layout)
-{
+TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool propose,
+                     const QString& sourceName, QWidget* parent)
+    : Dialog(parent, 1016), matching_(layout) {
     setWindowTitle(QStringLiteral("DBF File Import Match Fields"));
     if (propose) matching_.propose();
 
@@ -51,7 +48,8 @@ TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool prop
     auto* matchBox = new QGroupBox(QStringLiteral("Field Match"), this);
     matches_ = new QTableWidget(kDbfMatchRows, 2, matchBox);
     matches_->setHorizontalHeaderLabels(
-        {QStringLiteral("Ravenpost Field"), QStringLiteral("Import from Field (in ") + sourceName + QStringLiteral(")")});
+        {QStringLiteral("Ravenpost Field"),
+         QStringLiteral("Import from Field (in ") + sourceName + QStringLiteral(")")});
     matches_->verticalHeader()->hide();
     matches_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     matches_->horizontalHeader()->setStretchLastSection(true);
@@ -59,38 +57,45 @@ TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool prop
     matches_->setSelectionMode(QAbstractItemView::SingleSelection);
     matches_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int r = 0; r < kDbfMatchRows; ++r) {
-        matches_->setItem(r, 0, fixedItem(QLatin1String(DbfMatchRows()[static_cast<std::size_t>(r)].caption)));
+        matches_->setItem(
+            r, 0, fixedItem(QLatin1String(DbfMatchRows()[static_cast<std::size_t>(r)].caption)));
         matches_->setItem(r, 1, fixedItem(QString()));
     }
     matches_->resizeColumnToContents(0);
     matches_->setColumnWidth(0, matches_->columnWidth(0) + 16);
-    matches_->setMinimumSize(matches_->horizontalHeader()->length() + 220,
-                             matches_->horizontalHeader()->height() + kDbfMatchRows * matches_->rowHeight(0) + 8);
+    matches_->setMinimumSize(
+        matches_->horizontalHeader()->length() + 220,
+        matches_->horizontalHeader()->height() + kDbfMatchRows * matches_->rowHeight(0) + 8);
     matches_->setCurrentCell(0, 0);
-    matches_->setWhatsThis(
-        QStringLiteral("Each Ravenpost field and the field of the file it is imported from. Double-click a row to "
-                       "choose its field."));
+    matches_->setWhatsThis(QStringLiteral(
+        "Each Ravenpost field and the field of the file it is imported from. Double-click a row to "
+        "choose its field."));
     connect(matches_, &QTableWidget::cellDoubleClicked, this, &TDbfMatch::SelectField);
     (new QVBoxLayout(matchBox))->addWidget(matches_);
 
-    auto* select = commandButton(QStringLiteral("Select Field"),
-                                 QStringLiteral("Chooses the field of the file for the highlighted row."), this);
+    auto* select = commandButton(
+        QStringLiteral("Select Field"),
+        QStringLiteral("Chooses the field of the file for the highlighted row."), this);
     connect(select, &QPushButton::clicked, this, &TDbfMatch::SelectField);
-    auto* clearCurrent = commandButton(QStringLiteral("Clear Current"),
-                                       QStringLiteral("Leaves the highlighted Ravenpost field out of the import."), this);
+    auto* clearCurrent = commandButton(
+        QStringLiteral("Clear Current"),
+        QStringLiteral("Leaves the highlighted Ravenpost field out of the import."), this);
     connect(clearCurrent, &QPushButton::clicked, this, &TDbfMatch::ClearCurrentClick);
-    auto* clearAll =
-        commandButton(QStringLiteral("Clear All"), QStringLiteral("Empties every row of the field match."), this);
+    auto* clearAll = commandButton(QStringLiteral("Clear All"),
+                                   QStringLiteral("Empties every row of the field match."), this);
     connect(clearAll, &QPushButton::clicked, this, &TDbfMatch::ClearAllClick);
-    auto* save = commandButton(QStringLiteral("Save"), QStringLiteral("Keeps these matches for the import."), this);
+    auto* save = commandButton(QStringLiteral("Save"),
+                               QStringLiteral("Keeps these matches for the import."), this);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel =
-        commandButton(QStringLiteral("Cancel"), QStringLiteral("Closes the window without keeping the changes."), this);
+        commandButton(QStringLiteral("Cancel"),
+                      QStringLiteral("Closes the window without keeping the changes."), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* commands = new QVBoxLayout;
     for (QWidget* w : {static_cast<QWidget*>(select), static_cast<QWidget*>(clearCurrent),
-                       static_cast<QWidget*>(clearAll), static_cast<QWidget*>(save), static_cast<QWidget*>(cancel)})
+                       static_cast<QWidget*>(clearAll), static_cast<QWidget*>(save),
+                       static_cast<QWidget*>(cancel)})
         commands->addWidget(w);
     commands->addStretch();
     auto* help = new QHBoxLayout;
@@ -109,13 +114,11 @@ TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool prop
     showMatching();
 }
 
-int TDbfMatch::currentRow() const
-{
+int TDbfMatch::currentRow() const {
     return qMax(0, matches_->currentRow());
 }
 
-void TDbfMatch::SelectField()
-{
+void TDbfMatch::SelectField() {
     const int row = currentRow();
     TGetImportField choice(matching_.choices(row), matching_.shown(row), this);
     if (choice.exec() != QDialog::Accepted) return;
@@ -123,20 +126,17 @@ void TDbfMatch::SelectField()
     showMatching();
 }
 
-void TDbfMatch::ClearCurrentClick()
-{
+void TDbfMatch::ClearCurrentClick() {
     matching_.choose(currentRow(), {});
     showMatching();
 }
 
-void TDbfMatch::ClearAllClick()
-{
+void TDbfMatch::ClearAllClick() {
     matching_.clearAll();
     showMatching();
 }
 
-void TDbfMatch::showMatching()
-{
+void TDbfMatch::showMatching() {
     for (int r = 0; r < kDbfMatchRows; ++r) matches_->item(r, 1)->setText(matching_.shown(r));
 }
 

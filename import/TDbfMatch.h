@@ -19,10 +19,10 @@ namespace rp {
 
 class TDbfMatch : public Dialog {
     Q_OBJECT
-public:
+  public:
     // propose: the matches were never saved, so the rows start with a proposal by name.
-    TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool propose, const QString& sourceName,
-              QWidget* parent = nullptr);
+    TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool propose,
+              const QString& sourceName, QWidget* parent = nullptr);
 
     void SelectField();
     void ClearCurrentClick();
@@ -32,7 +32,7 @@ public:
     QTableView* browser() const { return browser_; }
     QTableWidget* matchGrid() const { return matches_; }
 
-private:
+  private:
     void showMatching();
     int currentRow() const;
 

@@ -7,15 +7,15 @@
 namespace rp {
 
 TGetImportField::TGetImportField(const QStringList& names, const QString& current, QWidget* parent)
-    : Dialog(parent, 1016)
-{
+    : Dialog(parent, 1016) {
     setWindowTitle(QStringLiteral("Select Import Field"));
     list_ = new QListWidget(this);
     list_->addItem(QStringLiteral("(None)"));
     list_->addItems(names);
     const int at = names.indexOf(current);
     list_->setCurrentRow(at < 0 ? 0 : at + 1);
-    list_->setWhatsThis(QStringLiteral("The fields of the file that can go into this Ravenpost field."));
+    list_->setWhatsThis(
+        QStringLiteral("The fields of the file that can go into this Ravenpost field."));
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -26,8 +26,7 @@ TGetImportField::TGetImportField(const QStringList& names, const QString& curren
     layout->addWidget(buttons);
 }
 
-QString TGetImportField::chosen() const
-{
+QString TGetImportField::chosen() const {
     return list_->currentRow() <= 0 ? QString() : list_->currentItem()->text();
 }
 

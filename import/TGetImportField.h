@@ -12,14 +12,14 @@ namespace rp {
 
 class TGetImportField : public Dialog {
     Q_OBJECT
-public:
+  public:
     TGetImportField(const QStringList& names, const QString& current, QWidget* parent = nullptr);
 
     // The selected field's name; empty for "(None)".
     QString chosen() const;
     QListWidget* list() const { return list_; }
 
-private:
+  private:
     QListWidget* list_;
 };
 

@@ -6,8 +6,7 @@ namespace rp {
 namespace {
 
 // s without its leading spaces.
-QString leading(const QString& s)
-{
+QString leading(const QString& s) {
     qsizetype i = 0;
     while (i < s.size() && s[i] == QLatin1Char(' ')) ++i;
     return s.mid(i);
@@ -15,33 +14,28 @@ QString leading(const QString& s)
 
 // A piece of a line: the value without leading spaces and one space after it; nothing for a
 // blank value.
-QString piece(const QString& s)
-{
+QString piece(const QString& s) {
     const QString value = leading(s);
     return value.isEmpty() ? value : value + QLatin1Char(' ');
 }
 
 // s without leading and trailing spaces.
-QString trimmed(const QString& s)
-{
+QString trimmed(const QString& s) {
     qsizetype end = s.size();
     while (end > 0 && s[end - 1] == QLatin1Char(' ')) --end;
     return leading(s.left(end));
 }
 
-void add(QStringList& lines, const QString& line)
-{
+void add(QStringList& lines, const QString& line) {
     if (!line.isEmpty()) lines.append(line);
 }
 
-QString nameLine(const AddressValues& v)
-{
+QString nameLine(const AddressValues& v) {
     const QString middle = trimmed(v.middle).isEmpty() ? v.middle : v.middle + QLatin1Char('.');
     return piece(v.prefix) + piece(v.first) + piece(middle) + piece(v.last);
 }
 
-void addCityLine(QStringList& lines, const AddressValues& v, const AddressContents& c)
-{
+void addCityLine(QStringList& lines, const AddressValues& v, const AddressContents& c) {
     const bool zipAfterState = c.zip && c.zipPlacement == ZipPlacement::AfterState;
     const bool zipBeforeCity = c.zip && c.zipPlacement == ZipPlacement::BeforeCity;
     if (!c.cityState) {
@@ -56,8 +50,7 @@ void addCityLine(QStringList& lines, const AddressValues& v, const AddressConten
     }
 }
 
-void addCountryLine(QStringList& lines, const AddressValues& v, const AddressContents& c)
-{
+void addCountryLine(QStringList& lines, const AddressValues& v, const AddressContents& c) {
     const bool zipAfterCountry = c.zip && c.zipPlacement == ZipPlacement::AfterCountry;
     const bool zipBeforeCountry = c.zip && c.zipPlacement == ZipPlacement::BeforeCountry;
     if (!c.country) {
@@ -73,16 +66,15 @@ void addCountryLine(QStringList& lines, const AddressValues& v, const AddressCon
 
 }  // namespace
 
-AddressValues ReadAddressValues(const xbase::Table& table)
-{
+AddressValues ReadAddressValues(const xbase::Table& table) {
     return {FieldText(table, "PREFIX"), FieldText(table, "FNAME"),   FieldText(table, "MIDDLE"),
             FieldText(table, "LNAME"),  FieldText(table, "TITLE"),   FieldText(table, "ORG"),
             FieldText(table, "STREET"), FieldText(table, "CITY"),    FieldText(table, "STATE"),
             FieldText(table, "ZIP"),    FieldText(table, "COUNTRY"), FieldText(table, "PHONE")};
 }
 
-void ComposeAddressBlock(QStringList& lines, const AddressValues& values, const AddressContents& contents)
-{
+void ComposeAddressBlock(QStringList& lines, const AddressValues& values,
+                         const AddressContents& contents) {
     lines.clear();
     if (contents.name) add(lines, nameLine(values));
     if (contents.title) add(lines, values.title);
@@ -95,8 +87,8 @@ void ComposeAddressBlock(QStringList& lines, const AddressValues& values, const 
         for (QString& line : lines) line = line.toUpper();
 }
 
-void ComposeAddressBlock(QStringList& lines, const xbase::Table& table, const AddressContents& contents)
-{
+void ComposeAddressBlock(QStringList& lines, const xbase::Table& table,
+                         const AddressContents& contents) {
     ComposeAddressBlock(lines, ReadAddressValues(table), contents);
 }
 

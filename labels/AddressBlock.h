@@ -28,9 +28,11 @@ AddressValues ReadAddressValues(const xbase::Table& table);
 //             with Country off, a ZIP placed after or before the country stands alone
 //   phone
 // then every line in capitals when Uppercase is on.
-void ComposeAddressBlock(QStringList& lines, const AddressValues& values, const AddressContents& contents);
+void ComposeAddressBlock(QStringList& lines, const AddressValues& values,
+                         const AddressContents& contents);
 
 // The same for the table's current record.
-void ComposeAddressBlock(QStringList& lines, const xbase::Table& table, const AddressContents& contents);
+void ComposeAddressBlock(QStringList& lines, const xbase::Table& table,
+                         const AddressContents& contents);
 
 }  // namespace rp

@@ -6,13 +6,11 @@
 
 namespace rp {
 
-ZipPlacement ZipPlacementFromCode(int code)
-{
+ZipPlacement ZipPlacementFromCode(int code) {
     return code >= 1 && code <= 4 ? static_cast<ZipPlacement>(code) : ZipPlacement::AfterState;
 }
 
-AddressContents ReadAddressContents(const xbase::Table& t)
-{
+AddressContents ReadAddressContents(const xbase::Table& t) {
     const auto on = [&t](const char* field) { return t.logical(field).value_or(false); };
     AddressContents c;
     c.name = on("NAME");
@@ -28,8 +26,7 @@ AddressContents ReadAddressContents(const xbase::Table& t)
     return c;
 }
 
-void WriteAddressContents(xbase::Table& t, const AddressContents& c)
-{
+void WriteAddressContents(xbase::Table& t, const AddressContents& c) {
     t.setLogical("NAME", c.name);
     t.setLogical("TITLE", c.title);
     t.setLogical("COMPANY", c.company);

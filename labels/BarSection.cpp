@@ -6,8 +6,7 @@
 namespace rp {
 namespace {
 
-void DrawBar(ReportCanvas& canvas, Bar bar)
-{
+void DrawBar(ReportCanvas& canvas, Bar bar) {
     const double x = canvas.x();
     const double y = canvas.y();
     canvas.moveTo(x, y + BarTop(bar));
@@ -17,18 +16,15 @@ void DrawBar(ReportCanvas& canvas, Bar bar)
 
 }  // namespace
 
-void BigBar(ReportCanvas& canvas)
-{
+void BigBar(ReportCanvas& canvas) {
     DrawBar(canvas, Bar::Full);
 }
 
-void LittleBar(ReportCanvas& canvas)
-{
+void LittleBar(ReportCanvas& canvas) {
     DrawBar(canvas, Bar::Half);
 }
 
-void BarSection(ReportCanvas& canvas, const QString& barcodeText)
-{
+void BarSection(ReportCanvas& canvas, const QString& barcodeText) {
     canvas.setPen(Qt::black, Qt::SolidLine, kBarPenHundredths);
     for (Bar bar : PostnetBars(barcodeText)) DrawBar(canvas, bar);
 }

@@ -7,17 +7,16 @@ namespace {
 
 const QString kNoDeliveryPoint = QStringLiteral("99");
 
-bool isOrdinalSuffix(QStringView pair)
-{
+bool isOrdinalSuffix(QStringView pair) {
     return pair == u"ST" || pair == u"ND" || pair == u"RD" || pair == u"TH";
 }
 
 }  // namespace
 
-QString DeliveryPointDigits(const QString& street)
-{
+QString DeliveryPointDigits(const QString& street) {
     const QString line = street.toUpper();
-    if (line.contains(QLatin1String("APO")) || line.contains(QLatin1String("FPO"))) return kNoDeliveryPoint;
+    if (line.contains(QLatin1String("APO")) || line.contains(QLatin1String("FPO")))
+        return kNoDeliveryPoint;
 
     std::optional<QChar> units;
     std::optional<QChar> tens;
@@ -27,8 +26,10 @@ QString DeliveryPointDigits(const QString& street)
         const QChar c = line[i];
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
             if (fraction || ordinal || tens) continue;
-            if (units) tens = c;
-            else units = c;
+            if (units)
+                tens = c;
+            else
+                units = c;
         } else if (c == QLatin1Char(' ')) {
             if (units) break;
             fraction = ordinal = false;

@@ -14,15 +14,20 @@ namespace {
 
 constexpr double kInchesPerMillimetre = 0.039370078740157480314;
 
-float readFloat(const xbase::Table& t, const char* field) { return static_cast<float>(t.number(field)); }
-int readInt(const xbase::Table& t, const char* field) { return static_cast<int>(std::lround(t.number(field))); }
+float readFloat(const xbase::Table& t, const char* field) {
+    return static_cast<float>(t.number(field));
+}
+int readInt(const xbase::Table& t, const char* field) {
+    return static_cast<int>(std::lround(t.number(field)));
+}
 
 }  // namespace
 
-QString ValidLabel(const LabelDefinition& d)
-{
-    if (d.labelHeight < 0.3f) return QStringLiteral("Label Height must be at least .3 inches (or 7mm)");
-    if (d.labelWidth < 0.5f) return QStringLiteral("Label Width must be at least .5 inch (or 13mm)");
+QString ValidLabel(const LabelDefinition& d) {
+    if (d.labelHeight < 0.3f)
+        return QStringLiteral("Label Height must be at least .3 inches (or 7mm)");
+    if (d.labelWidth < 0.5f)
+        return QStringLiteral("Label Width must be at least .5 inch (or 13mm)");
     if (d.across > 1 && d.horizontalPitch < d.labelWidth)
         return QStringLiteral("Horizontal Pitch must be at least = Label Width");
     if (d.down > 1 && d.verticalPitch < d.labelHeight)
@@ -33,17 +38,19 @@ QString ValidLabel(const LabelDefinition& d)
     return {};
 }
 
-double InchesToMillimetres(double inches) { return inches * 25.4; }
+double InchesToMillimetres(double inches) {
+    return inches * 25.4;
+}
 
-double MillimetresToInches(double millimetres) { return millimetres * kInchesPerMillimetre; }
+double MillimetresToInches(double millimetres) {
+    return millimetres * kInchesPerMillimetre;
+}
 
-float MillimetresToStoredInches(double millimetres)
-{
+float MillimetresToStoredInches(double millimetres) {
     return RoundTo3Decimals(static_cast<float>(MillimetresToInches(millimetres)));
 }
 
-LabelDefinition ReadLabelDefinition(const xbase::Table& t)
-{
+LabelDefinition ReadLabelDefinition(const xbase::Table& t) {
     LabelDefinition d;
     d.description = fromFieldBytes(t.text("USERDESC"));
     d.labelWidth = readFloat(t, "LBLWIDTH");
@@ -61,8 +68,7 @@ LabelDefinition ReadLabelDefinition(const xbase::Table& t)
     return d;
 }
 
-bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d)
-{
+bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
     const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     QString refused;
     const auto description = toFieldBytes(d.description.left(kStockDescriptionWidth), &refused);
@@ -71,7 +77,9 @@ bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d)
         return false;
     }
     const auto setFloat = [&t](const char* field, float value) {
-        t.setText(field, QString::number(static_cast<double>(RoundTo3Decimals(value)), 'f', 3).toStdString());
+        t.setText(
+            field,
+            QString::number(static_cast<double>(RoundTo3Decimals(value)), 'f', 3).toStdString());
     };
     t.setText("USERDESC", *description);
     setFloat("LBLHEIGHT", d.labelHeight);
@@ -90,8 +98,7 @@ bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d)
     return true;
 }
 
-bool AppendLabelDefinition(xbase::Table& t, const LabelDefinition& d)
-{
+bool AppendLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
     const PendingRecord added(t, PendingRecord::Target::NewRecord);
     t.setLogical("USERDEF", true);
     return WriteLabelDefinition(t, d);

@@ -12,17 +12,17 @@ namespace rp {
 
 struct LabelDefinition {
     QString description = QStringLiteral("[enter description]");  // USERDESC
-    float labelWidth = 0;       // LBLWIDTH
-    float labelHeight = 0;      // LBLHEIGHT
-    float horizontalPitch = 0;  // HORIZPITCH
-    float verticalPitch = 0;    // VERTPITCH
-    int across = 1;             // NBRACROSS, 1 to 10 in the dialog
-    int down = 1;               // NBRDOWN, 1 to 30 in the dialog
-    float leftMargin = 0;       // LEFTMARG
-    float topMargin = 0;        // TOPMARG
-    QString paperSize;          // PAPERSIZE code
-    float sheetWidth = 0;       // SHEETWIDTH
-    float sheetDepth = 0;       // SHEETDEPTH
+    float labelWidth = 0;                                         // LBLWIDTH
+    float labelHeight = 0;                                        // LBLHEIGHT
+    float horizontalPitch = 0;                                    // HORIZPITCH
+    float verticalPitch = 0;                                      // VERTPITCH
+    int across = 1;                              // NBRACROSS, 1 to 10 in the dialog
+    int down = 1;                                // NBRDOWN, 1 to 30 in the dialog
+    float leftMargin = 0;                        // LEFTMARG
+    float topMargin = 0;                         // TOPMARG
+    QString paperSize;                           // PAPERSIZE code
+    float sheetWidth = 0;                        // SHEETWIDTH
+    float sheetDepth = 0;                        // SHEETDEPTH
     QString printerType = QStringLiteral("LJ");  // PRINTER
 
     bool operator==(const LabelDefinition&) const = default;

@@ -5,22 +5,28 @@ namespace {
 
 using xbase::FieldSpec;
 
-FieldSpec text(const char* name, int width) { return {name, 'C', width, 0}; }
-FieldSpec inches(const char* name) { return {name, 'N', 8, 3}; }
-FieldSpec whole(const char* name) { return {name, 'N', 4, 0}; }
-FieldSpec logical(const char* name) { return {name, 'L', 1, 0}; }
+FieldSpec text(const char* name, int width) {
+    return {name, 'C', width, 0};
+}
+FieldSpec inches(const char* name) {
+    return {name, 'N', 8, 3};
+}
+FieldSpec whole(const char* name) {
+    return {name, 'N', 4, 0};
+}
+FieldSpec logical(const char* name) {
+    return {name, 'L', 1, 0};
+}
 
-std::vector<FieldSpec> geometry()
-{
-    return {inches("LBLHEIGHT"), inches("LBLWIDTH"), whole("NBRACROSS"), whole("NBRDOWN"),
-            inches("TOPMARG"),   inches("LEFTMARG"), inches("HORIZPITCH"), inches("VERTPITCH"),
+std::vector<FieldSpec> geometry() {
+    return {inches("LBLHEIGHT"),  inches("LBLWIDTH"),  whole("NBRACROSS"),   whole("NBRDOWN"),
+            inches("TOPMARG"),    inches("LEFTMARG"),  inches("HORIZPITCH"), inches("VERTPITCH"),
             inches("SHEETWIDTH"), inches("SHEETDEPTH")};
 }
 
 }  // namespace
 
-const std::vector<FieldSpec>& LabelStockLayout()
-{
+const std::vector<FieldSpec>& LabelStockLayout() {
     static const std::vector<FieldSpec> layout = [] {
         std::vector<FieldSpec> fields{text("USERDESC", kStockDescriptionWidth)};
         for (FieldSpec& f : geometry()) fields.push_back(f);
@@ -32,15 +38,19 @@ const std::vector<FieldSpec>& LabelStockLayout()
     return layout;
 }
 
-const std::vector<FieldSpec>& LabelSetupLayout()
-{
+const std::vector<FieldSpec>& LabelSetupLayout() {
     static const std::vector<FieldSpec> layout = [] {
-        std::vector<FieldSpec> fields{text("DESCRIPT", kSetupDescriptionWidth), text("PRINTERTYP", kPrinterTypeWidth),
-                                      text("FONTNAME", kFontNameWidth),         whole("FONTSIZE"),
-                                      logical("FONTBOLD"),                      logical("FONTITALIC"),
-                                      inches("XOFFSET"),                        inches("YOFFSET"),
+        std::vector<FieldSpec> fields{text("DESCRIPT", kSetupDescriptionWidth),
+                                      text("PRINTERTYP", kPrinterTypeWidth),
+                                      text("FONTNAME", kFontNameWidth),
+                                      whole("FONTSIZE"),
+                                      logical("FONTBOLD"),
+                                      logical("FONTITALIC"),
+                                      inches("XOFFSET"),
+                                      inches("YOFFSET"),
                                       logical("BARCODE")};
-        for (const char* name : {"NAME", "TITLE", "COMPANY", "STREET", "CITYSTATE", "ZIP", "PHONE", "COUNTRY"})
+        for (const char* name :
+             {"NAME", "TITLE", "COMPANY", "STREET", "CITYSTATE", "ZIP", "PHONE", "COUNTRY"})
             fields.push_back(logical(name));
         fields.push_back(whole("ZIPOPTIONS"));
         fields.push_back(logical("UPPERCASE"));
@@ -53,22 +63,22 @@ const std::vector<FieldSpec>& LabelSetupLayout()
     return layout;
 }
 
-const std::vector<PaperSize>& PaperSizes()
-{
+const std::vector<PaperSize>& PaperSizes() {
     static const std::vector<PaperSize> sizes = {
         {QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("LTR"), 8.5f, 11.0f},
         {QStringLiteral("Letter Landscape (11 x 8.5\")"), QStringLiteral("LTRL"), 11.0f, 8.5f},
         {QStringLiteral("A4 (210 x 297mm)"), QStringLiteral("A4"), 8.27f, 11.69f},
         {QStringLiteral("A4 Landscape ( 297 x 210mm)"), QStringLiteral("A4L"), 11.69f, 8.27f},
         {QStringLiteral("A5 (148 x 210mm)"), QStringLiteral("A5"), 5.82f, 8.27f},
-        {QStringLiteral("Other Portrait (User Defined)"), QStringLiteral("USERP"), std::nullopt, std::nullopt},
-        {QStringLiteral("Other Landscape (User Defined)"), QStringLiteral("USERL"), std::nullopt, std::nullopt},
+        {QStringLiteral("Other Portrait (User Defined)"), QStringLiteral("USERP"), std::nullopt,
+         std::nullopt},
+        {QStringLiteral("Other Landscape (User Defined)"), QStringLiteral("USERL"), std::nullopt,
+         std::nullopt},
     };
     return sizes;
 }
 
-int PaperListIndex(const QString& code)
-{
+int PaperListIndex(const QString& code) {
     if (code == QLatin1String("USER")) return 5;
     const auto& sizes = PaperSizes();
     for (std::size_t i = 0; i < sizes.size(); ++i)
@@ -76,15 +86,16 @@ int PaperListIndex(const QString& code)
     return -1;
 }
 
-QString PaperCodeAt(int index)
-{
+QString PaperCodeAt(int index) {
     const auto& sizes = PaperSizes();
-    return index >= 0 && index < static_cast<int>(sizes.size()) ? sizes[static_cast<std::size_t>(index)].code : QString();
+    return index >= 0 && index < static_cast<int>(sizes.size())
+               ? sizes[static_cast<std::size_t>(index)].code
+               : QString();
 }
 
-bool IsLandscapePaper(const QString& code)
-{
-    return code == QLatin1String("LTRL") || code == QLatin1String("A4L") || code == QLatin1String("USERL");
+bool IsLandscapePaper(const QString& code) {
+    return code == QLatin1String("LTRL") || code == QLatin1String("A4L") ||
+           code == QLatin1String("USERL");
 }
 
 }  // namespace rp

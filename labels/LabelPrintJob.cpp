@@ -20,8 +20,7 @@
 namespace rp {
 namespace {
 
-PrintStatusTexts LabelStatusTexts()
-{
+PrintStatusTexts LabelStatusTexts() {
     PrintStatusTexts texts;
     texts.cancelQuestion = QStringLiteral("Cancel Label Printing?");
     texts.printCanceled = QStringLiteral("\rLabel Print Canceled!");
@@ -33,16 +32,14 @@ PrintStatusTexts LabelStatusTexts()
 }
 
 // The page the printer takes for the paper, in inches as printed.
-QSizeF PrinterPage(QPrinter& printer, const ReportPaper& paper)
-{
+QSizeF PrinterPage(QPrinter& printer, const ReportPaper& paper) {
     printer.setPageLayout(paper.pageLayout());
     return printer.pageLayout().fullRect(QPageLayout::Inch).size();
 }
 
 // Whether the record the table stands on belongs to its view: not a hidden deleted record,
 // and passing the filter. (Going to a record by its number stands on it whatever it holds.)
-bool RecordInView(const xbase::Table& table)
-{
+bool RecordInView(const xbase::Table& table) {
     if (table.eof()) return false;
     if (table.engine().settings.hideDeleted && table.deleted()) return false;
     if (table.filter().empty()) return true;
@@ -51,9 +48,9 @@ bool RecordInView(const xbase::Table& table)
 
 }  // namespace
 
-LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog, QWidget* parent)
-    : table_(table), folder_(std::move(programFolder)), catalog_(catalog), parent_(parent)
-{
+LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog,
+                             QWidget* parent)
+    : table_(table), folder_(std::move(programFolder)), catalog_(catalog), parent_(parent) {
     showStatus = [](TPrintStatus& status) { status.exec(); };
     showPreview = [this](const RecordedPages& pages) {
         TPreviewForm preview(pages, kLabelPreviewCaption, parent_);
@@ -61,26 +58,24 @@ LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, Printer
     };
 }
 
-void LabelPrintJob::PrintNow(const LabelPrintRequest& request)
-{
+void LabelPrintJob::PrintNow(const LabelPrintRequest& request) {
     if (!catalog_.showPrintDialog(QStringLiteral("labels.pdf"))) return;
     DoPrint(request, true);
 }
 
-void LabelPrintJob::Preview(const LabelPrintRequest& request)
-{
+void LabelPrintJob::Preview(const LabelPrintRequest& request) {
     DoPrint(request, false);
 }
 
-void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode)
-{
+void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode) {
     // The filter, the order (ZIP when presorted), the record and the exact matching go back
     // however the run ends.
     const TableRestore restore(table_);
     const std::uint32_t recno = table_.eof() ? 0 : table_.recNo();
 
     chooseRecords(request, recno);
-    if (request.presort && !presortDone_) presortDone_ = TSortBulkMail::run(table_, folder_, parent_);
+    if (request.presort && !presortDone_)
+        presortDone_ = TSortBulkMail::run(table_, folder_, parent_);
     if (!request.presort || presortDone_) {
         if (request.presort) {
             table_.setOrder("ZIP");
@@ -90,12 +85,16 @@ void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode)
     }
 }
 
-void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_t current)
-{
+void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_t current) {
     switch (request.records) {
-    case LabelRecords::All: table_.setFilter(kStandingCondition.toStdString()); break;
-    case LabelRecords::Current: table_.setFilter("Recno()=" + std::to_string(current)); break;
-    case LabelRecords::Filtered: break;
+        case LabelRecords::All:
+            table_.setFilter(kStandingCondition.toStdString());
+            break;
+        case LabelRecords::Current:
+            table_.setFilter("Recno()=" + std::to_string(current));
+            break;
+        case LabelRecords::Filtered:
+            break;
     }
     if (request.startFromCurrent) {
         table_.go(current);
@@ -105,11 +104,12 @@ void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_
     table_.goTop();
 }
 
-void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode)
-{
+void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode) {
     QPrinter& printer = catalog_.printer();
     const ReportPaper paper = LabelPaper(request.setup);
-    if (PaperDiffers(PrinterPage(printer, paper), request.setup) && !AskYesNo(PaperQuestion(request.setup))) return;
+    if (PaperDiffers(PrinterPage(printer, paper), request.setup) &&
+        !AskYesNo(PaperQuestion(request.setup)))
+        return;
 
     const bool presorted = request.presort;
     const ReportJob job = [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {

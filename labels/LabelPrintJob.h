@@ -34,15 +34,17 @@ struct LabelPrintRequest {
 inline const QString kOutOfRangeMessage =
     QStringLiteral("Current record is out of range. Starting with first record");
 inline const QString kPresortOrderMessage = QStringLiteral(
-    "Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n  2. 3-Digit presort\r\n  3. ADC "
+    "Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n  2. 3-Digit "
+    "presort\r\n  3. ADC "
     "presort");
 inline const QString kLabelPreviewCaption = QStringLiteral("Preview Labels");
 
 class LabelPrintJob {
-public:
+  public:
     // The table is the address file with the main window's filter and order; the catalog's
     // selected printer prints. Both must outlive the job.
-    LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog, QWidget* parent);
+    LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog,
+                  QWidget* parent);
 
     // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print.
     // Nothing when the user cancels the dialog.
@@ -60,7 +62,7 @@ public:
     // Shows the recorded labels (TPreviewForm under "Preview Labels" unless a test says).
     std::function<void(const RecordedPages&)> showPreview;
 
-private:
+  private:
     void DoPrint(const LabelPrintRequest& request, bool printMode);
     void chooseRecords(const LabelPrintRequest& request, std::uint32_t current);
     void runStatusWindow(const LabelPrintRequest& request, bool printMode);

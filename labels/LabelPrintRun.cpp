@@ -19,8 +19,7 @@ namespace rp {
 namespace {
 
 // The presort key of the record the table stands on: the first five characters of its ZIP.
-QString RecordZipKey(const xbase::Table& table)
-{
+QString RecordZipKey(const xbase::Table& table) {
     const std::string zip = table.text("ZIP");
     const std::string_view key = ZipKey(zip);
     return QString::fromLatin1(key.data(), qsizetype(key.size()));
@@ -28,8 +27,7 @@ QString RecordZipKey(const xbase::Table& table)
 
 }  // namespace
 
-QStringList LoadPresortList(const QString& folder)
-{
+QStringList LoadPresortList(const QString& folder) {
     QFile file(PresortFilePath(folder));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
@@ -39,23 +37,20 @@ QStringList LoadPresortList(const QString& folder)
 }
 
 LabelPrintRun::LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies)
-    : table_(table), setup_(setup), copies_(std::max(copies, 1))
-{
-}
+    : table_(table), setup_(setup), copies_(std::max(copies, 1)) {}
 
-void LabelPrintRun::usePresortList(QStringList lines)
-{
+void LabelPrintRun::usePresortList(QStringList lines) {
     presort_ = true;
     presortList_ = std::move(lines);
 }
 
-void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing)
-{
+void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
     // Presort keys are sought by their beginning: exact matching is off while the run lasts.
     const TableRestore settings(table_, TableRestore::Record::Leave);
     table_.engine().settings.exact = false;
     if (presort_) GetNextSortedZip();
-    canvas.setFont(ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
+    canvas.setFont(
+        ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
     canvas.setMarginLeft(0);
     canvas.setMarginTop(0);
     row_ = 0;
@@ -82,8 +77,7 @@ void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()
     }
 }
 
-void LabelPrintRun::printLabel(ReportCanvas& canvas)
-{
+void LabelPrintRun::printLabel(ReportCanvas& canvas) {
     const QPointF origin = LabelOrigin(setup_, column_, row_);
     canvas.setOrigin(origin.x(), origin.y());
     canvas.setSectionBottom(double(setup_.labelHeight) - double(setup_.yOffset));
@@ -102,8 +96,7 @@ void LabelPrintRun::printLabel(ReportCanvas& canvas)
     ++printedForRecord_;
 }
 
-void LabelPrintRun::printAddress(ReportCanvas& canvas)
-{
+void LabelPrintRun::printAddress(ReportCanvas& canvas) {
     QStringList lines;
     ComposeAddressBlock(lines, table_, setup_.addressContents());
     for (QString line : lines) {
@@ -111,14 +104,14 @@ void LabelPrintRun::printAddress(ReportCanvas& canvas)
             canvas.println(line);
             continue;
         }
-        while (!line.isEmpty() && canvas.textWidth(line) + double(setup_.xOffset) > double(setup_.labelWidth))
+        while (!line.isEmpty() &&
+               canvas.textWidth(line) + double(setup_.xOffset) > double(setup_.labelWidth))
             line.chop(1);
         if (canvas.linesLeft() > 0) canvas.println(line);
     }
 }
 
-void LabelPrintRun::moveOn(bool wasSeparator)
-{
+void LabelPrintRun::moveOn(bool wasSeparator) {
     table_.skip();
     if (!presort_) return;
     if (wasSeparator) {
@@ -129,8 +122,7 @@ void LabelPrintRun::moveOn(bool wasSeparator)
     }
 }
 
-void LabelPrintRun::GetNextSortedZip()
-{
+void LabelPrintRun::GetNextSortedZip() {
     while (!presortList_.isEmpty()) {
         key_ = presortList_.takeFirst();
         if (key_.contains(QLatin1String("**"))) {
@@ -140,14 +132,12 @@ void LabelPrintRun::GetNextSortedZip()
         }
         // The tag holds the ZIP in capitals; a short key must be the record's whole key, so
         // that "123" does not take the records of 12345 a second time.
-        if (table_.seek(key_.toUpper().toStdString()) && RecordZipKey(table_) == key_)
-            return;
+        if (table_.seek(key_.toUpper().toStdString()) && RecordZipKey(table_) == key_) return;
     }
     goPastEnd();
 }
 
-void LabelPrintRun::goPastEnd()
-{
+void LabelPrintRun::goPastEnd() {
     table_.goBottom();
     if (!table_.eof()) table_.skip();
 }

@@ -21,7 +21,7 @@ class ReportCanvas;
 QStringList LoadPresortList(const QString& folder);
 
 class LabelPrintRun {
-public:
+  public:
     // Prints copies (at least 1) labels of every record of the table's view, from the record
     // the table stands on, in its current order.
     LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies);
@@ -37,7 +37,7 @@ public:
     // says no.
     void PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing);
 
-private:
+  private:
     void GetNextSortedZip();
     void printLabel(ReportCanvas& canvas);
     void printAddress(ReportCanvas& canvas);
@@ -49,8 +49,8 @@ private:
     const int copies_;
     bool presort_ = false;
     QStringList presortList_;
-    QString key_;            // the current presort key: a line of the list
-    bool separator_ = false; // the next label is a separator showing the key
+    QString key_;             // the current presort key: a line of the list
+    bool separator_ = false;  // the next label is a separator showing the key
     int row_ = 0;
     int column_ = 0;
     int printedForRecord_ = 0;

@@ -14,25 +14,28 @@
 namespace rp {
 namespace {
 
-QString readText(const xbase::Table& table, const char* field, int bound)
-{
+QString readText(const xbase::Table& table, const char* field, int bound) {
     return fromFieldBytes(table.text(field)).left(bound);
 }
 
-float readFloat(const xbase::Table& table, const char* field) { return static_cast<float>(table.number(field)); }
+float readFloat(const xbase::Table& table, const char* field) {
+    return static_cast<float>(table.number(field));
+}
 
-int readInt(const xbase::Table& table, const char* field)
-{
+int readInt(const xbase::Table& table, const char* field) {
     return static_cast<int>(std::lround(table.number(field)));
 }
 
-bool readBool(const xbase::Table& table, const char* field) { return table.logical(field).value_or(false); }
+bool readBool(const xbase::Table& table, const char* field) {
+    return table.logical(field).value_or(false);
+}
 
-std::string fixed3(float value) { return QString::number(static_cast<double>(value), 'f', 3).toStdString(); }
+std::string fixed3(float value) {
+    return QString::number(static_cast<double>(value), 'f', 3).toStdString();
+}
 
 // The sheet and label measures and the paper, named alike in both side files.
-void readStockGeometry(const xbase::Table& t, LabelSetup& s)
-{
+void readStockGeometry(const xbase::Table& t, LabelSetup& s) {
     s.labelHeight = readFloat(t, "LBLHEIGHT");
     s.labelWidth = readFloat(t, "LBLWIDTH");
     s.across = readInt(t, "NBRACROSS");
@@ -48,8 +51,7 @@ void readStockGeometry(const xbase::Table& t, LabelSetup& s)
 
 }  // namespace
 
-AddressContents LabelSetup::addressContents() const
-{
+AddressContents LabelSetup::addressContents() const {
     AddressContents c;
     c.name = name;
     c.title = title;
@@ -64,8 +66,7 @@ AddressContents LabelSetup::addressContents() const
     return c;
 }
 
-LabelSetup DefaultLabelSetup()
-{
+LabelSetup DefaultLabelSetup() {
     LabelSetup s;
     s.description = QStringLiteral("Default Label Setup");
     s.printerType = kLaserPrinter;
@@ -102,8 +103,7 @@ LabelSetup DefaultLabelSetup()
     return s;
 }
 
-LabelSetup ReadLabelSetup(const xbase::Table& t)
-{
+LabelSetup ReadLabelSetup(const xbase::Table& t) {
     if (t.eof()) return DefaultLabelSetup();
     LabelSetup s;
     s.description = readText(t, "DESCRIPT", kSetupDescriptionWidth);
@@ -131,10 +131,11 @@ LabelSetup ReadLabelSetup(const xbase::Table& t)
     return s;
 }
 
-float RoundTo3Decimals(float value) { return QString::fromStdString(fixed3(value)).toFloat(); }
+float RoundTo3Decimals(float value) {
+    return QString::fromStdString(fixed3(value)).toFloat();
+}
 
-bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
-{
+bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
     const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     // Texts first: a text the code page cannot hold stops the write before anything changes.
     struct TextValue {
@@ -159,7 +160,9 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
     }
     for (std::size_t i = 0; i < std::size(texts); ++i) t.setText(texts[i].field, bytes[i]);
 
-    const auto setFloat = [&t](const char* field, float value) { t.setText(field, fixed3(RoundTo3Decimals(value))); };
+    const auto setFloat = [&t](const char* field, float value) {
+        t.setText(field, fixed3(RoundTo3Decimals(value)));
+    };
     t.setNumber("FONTSIZE", s.fontSize);
     t.setLogical("FONTBOLD", s.fontBold);
     t.setLogical("FONTITALIC", s.fontItalic);
@@ -191,8 +194,7 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s)
     return true;
 }
 
-void TakeLabelStock(const xbase::Table& t, LabelSetup& s)
-{
+void TakeLabelStock(const xbase::Table& t, LabelSetup& s) {
     readStockGeometry(t, s);
     s.printerType = readText(t, "PRINTER", kPrinterTypeWidth);
     s.labelTypeName = readText(t, "USERDESC", kStockDescriptionWidth);

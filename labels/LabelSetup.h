@@ -14,15 +14,15 @@ class Table;
 namespace rp {
 
 struct LabelSetup {
-    QString description;   // DESCRIPT, <= 50
-    QString printerType;   // PRINTERTYP, <= 2: "LJ" or "DM", from the chosen stock
-    QString fontName;      // FONTNAME, <= 50
-    int fontSize = 0;      // FONTSIZE, points
+    QString description;      // DESCRIPT, <= 50
+    QString printerType;      // PRINTERTYP, <= 2: "LJ" or "DM", from the chosen stock
+    QString fontName;         // FONTNAME, <= 50
+    int fontSize = 0;         // FONTSIZE, points
     bool fontBold = false;    // FONTBOLD
     bool fontItalic = false;  // FONTITALIC
-    float xOffset = 0;     // XOFFSET: label's left edge to the text's left edge
-    float yOffset = 0;     // YOFFSET: label's top edge to the top of the first text line
-    bool barcode = false;  // BARCODE
+    float xOffset = 0;        // XOFFSET: label's left edge to the text's left edge
+    float yOffset = 0;        // YOFFSET: label's top edge to the top of the first text line
+    bool barcode = false;     // BARCODE
     // Address contents switches (see AddressBlock.h).
     bool name = false;       // NAME
     bool title = false;      // TITLE
@@ -32,22 +32,23 @@ struct LabelSetup {
     bool zip = false;        // ZIP
     bool phone = false;      // PHONE
     bool country = false;    // COUNTRY
-    int zipOptions = 1;      // ZIPOPTIONS: 1 after state, 2 before city, 3 after country, 4 before country
+    int zipOptions =
+        1;  // ZIPOPTIONS: 1 after state, 2 before city, 3 after country, 4 before country
     bool uppercase = false;  // UPPERCASE
     // Stock geometry, a copy of the definition row it came from.
-    float labelHeight = 0;       // LBLHEIGHT
-    float labelWidth = 0;        // LBLWIDTH
-    int across = 0;              // NBRACROSS
-    int down = 0;                // NBRDOWN
-    float topMargin = 0;         // TOPMARG
-    float leftMargin = 0;        // LEFTMARG
-    float horizontalPitch = 0;   // HORIZPITCH
-    float verticalPitch = 0;     // VERTPITCH
-    float sheetWidth = 0;        // SHEETWIDTH
-    float sheetDepth = 0;        // SHEETDEPTH
-    QString paperSize;           // PAPERSIZE, <= 5
-    bool trimText = false;       // TRIMTEXT
-    QString labelTypeName;       // USERLABELN, <= 60: USERDESC of the stock
+    float labelHeight = 0;      // LBLHEIGHT
+    float labelWidth = 0;       // LBLWIDTH
+    int across = 0;             // NBRACROSS
+    int down = 0;               // NBRDOWN
+    float topMargin = 0;        // TOPMARG
+    float leftMargin = 0;       // LEFTMARG
+    float horizontalPitch = 0;  // HORIZPITCH
+    float verticalPitch = 0;    // VERTPITCH
+    float sheetWidth = 0;       // SHEETWIDTH
+    float sheetDepth = 0;       // SHEETDEPTH
+    QString paperSize;          // PAPERSIZE, <= 5
+    bool trimText = false;      // TRIMTEXT
+    QString labelTypeName;      // USERLABELN, <= 60: USERDESC of the stock
 
     // The address contents switches as the address block takes them; a ZIP placement outside
     // 1 to 4 counts as "After state".

@@ -8,26 +8,27 @@
 
 namespace rp {
 
-bool LabelSetupList::hasCurrent() const { return setups_.isOpen() && !setups_.eof(); }
+bool LabelSetupList::hasCurrent() const {
+    return setups_.isOpen() && !setups_.eof();
+}
 
-LabelSetupButtons LabelSetupList::SetLabelButtons() const
-{
+LabelSetupButtons LabelSetupList::SetLabelButtons() const {
     const bool on = hasCurrent();
     return {on, on, on, on, on, true};
 }
 
-LabelSetup LabelSetupList::currentSetup() const { return ReadLabelSetup(setups_); }
+LabelSetup LabelSetupList::currentSetup() const {
+    return ReadLabelSetup(setups_);
+}
 
-bool LabelSetupList::Modify(const LabelDesignerFn& designer)
-{
+bool LabelSetupList::Modify(const LabelDesignerFn& designer) {
     if (!hasCurrent()) return false;
     LabelSetup copy = ReadLabelSetup(setups_);
     if (!designer(copy)) return false;
     return WriteLabelSetup(setups_, copy);
 }
 
-bool LabelSetupList::New(const LabelDesignerFn& designer)
-{
+bool LabelSetupList::New(const LabelDesignerFn& designer) {
     LabelSetup copy = ReadLabelSetup(setups_);
     copy.description = kUntitledLabelSetup;
     if (!designer(copy)) return false;
@@ -35,8 +36,7 @@ bool LabelSetupList::New(const LabelDesignerFn& designer)
     return WriteLabelSetup(setups_, copy);
 }
 
-bool LabelSetupList::Delete()
-{
+bool LabelSetupList::Delete() {
     if (!hasCurrent()) return false;
     if (!AskYesNo(QStringLiteral("Delete this record?"))) return false;
     setups_.deleteRecord();

@@ -28,7 +28,7 @@ struct LabelSetupButtons {
 using LabelDesignerFn = std::function<bool(LabelSetup& setup)>;
 
 class LabelSetupList {
-public:
+  public:
     explicit LabelSetupList(xbase::Table& setups) : setups_(setups) {}
 
     // The setup file has a current record (it is not at its end).
@@ -49,7 +49,7 @@ public:
     // one when the deleted record was the last. True when deleted.
     bool Delete();
 
-private:
+  private:
     xbase::Table& setups_;
 };
 

@@ -4,8 +4,7 @@
 
 namespace rp {
 
-const std::array<Bar, 5>& DigitBars(int digit)
-{
+const std::array<Bar, 5>& DigitBars(int digit) {
     constexpr Bar F = Bar::Full;
     constexpr Bar H = Bar::Half;
     static constexpr std::array<std::array<Bar, 5>, 10> bars{{
@@ -23,8 +22,7 @@ const std::array<Bar, 5>& DigitBars(int digit)
     return bars.at(static_cast<std::size_t>(digit));
 }
 
-std::vector<Bar> PostnetBars(const QString& barcodeText)
-{
+std::vector<Bar> PostnetBars(const QString& barcodeText) {
     const QString digits = DigitsOnly(barcodeText);
     const QString data = digits + PostnetCheckDigit(digits);
     std::vector<Bar> bars;

@@ -21,8 +21,7 @@ inline constexpr double kBarcodeLift = 0.165;
 
 enum class Bar { Half, Full };
 
-constexpr double BarTop(Bar bar)
-{
+constexpr double BarTop(Bar bar) {
     return bar == Bar::Full ? 0.0 : kFullBarHeight - kHalfBarHeight;
 }
 

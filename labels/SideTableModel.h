@@ -15,7 +15,7 @@ namespace rp {
 
 class SideTableModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     struct Column {
         const char* field;
         QString caption;
@@ -33,9 +33,10 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
 
-private:
+  private:
     xbase::Table& table_;
     std::vector<Column> columns_;
     std::vector<std::uint32_t> records_;

@@ -25,8 +25,7 @@ constexpr int kHelpTopic = 1001;
 constexpr double kMaxInches = 999.999;
 constexpr double kMaxMillimetres = 999;
 
-QDoubleSpinBox* lengthEdit(QWidget* parent, const QString& help)
-{
+QDoubleSpinBox* lengthEdit(QWidget* parent, const QString& help) {
     auto* edit = new QDoubleSpinBox(parent);
     edit->setButtonSymbols(QAbstractSpinBox::NoButtons);
     edit->setLocale(QLocale::c());
@@ -38,22 +37,28 @@ QDoubleSpinBox* lengthEdit(QWidget* parent, const QString& help)
 
 }  // namespace
 
-TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic)
-{
+TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic) {
     setWindowTitle(QStringLiteral("Add Label Definition"));
     setModal(true);
 
     description_ = new QLineEdit(this);
     description_->setMaxLength(kStockDescriptionWidth);
-    description_->setWhatsThis(QStringLiteral("The name of this label stock, as the label lists show it."));
+    description_->setWhatsThis(
+        QStringLiteral("The name of this label stock, as the label lists show it."));
     width_ = lengthEdit(this, QStringLiteral("The width of one label."));
     height_ = lengthEdit(this, QStringLiteral("The height of one label."));
-    hPitch_ = lengthEdit(this, QStringLiteral("From the left edge of one label to the left edge of the next in a row; "
-                                              "at least the label width."));
-    vPitch_ = lengthEdit(this, QStringLiteral("From the top edge of one row to the top edge of the next; at least "
-                                              "the label height."));
-    left_ = lengthEdit(this, QStringLiteral("From the left edge of the sheet to the left edge of the first column."));
-    top_ = lengthEdit(this, QStringLiteral("From the top edge of the sheet to the top edge of the first row."));
+    hPitch_ = lengthEdit(
+        this,
+        QStringLiteral("From the left edge of one label to the left edge of the next in a row; "
+                       "at least the label width."));
+    vPitch_ = lengthEdit(
+        this, QStringLiteral("From the top edge of one row to the top edge of the next; at least "
+                             "the label height."));
+    left_ = lengthEdit(
+        this,
+        QStringLiteral("From the left edge of the sheet to the left edge of the first column."));
+    top_ = lengthEdit(
+        this, QStringLiteral("From the top edge of the sheet to the top edge of the first row."));
     sheetWidth_ = lengthEdit(this, QStringLiteral("The width of the sheet as it is fed."));
     sheetDepth_ = lengthEdit(this, QStringLiteral("The height of the sheet as it is fed."));
     across_ = new QSpinBox(this);
@@ -64,15 +69,17 @@ TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic)
     down_->setWhatsThis(QStringLiteral("How many rows make one sheet (1 to 30)."));
     paper_ = new QComboBox(this);
     for (const PaperSize& p : PaperSizes()) paper_->addItem(p.caption);
-    paper_->setWhatsThis(QStringLiteral("The paper the labels come on; a standard size fills in the paper width "
-                                        "and height."));
+    paper_->setWhatsThis(
+        QStringLiteral("The paper the labels come on; a standard size fills in the paper width "
+                       "and height."));
     tractor_ = new QCheckBox(QStringLiteral("Tractor Fed (Dot Matrix)"), this);
     tractor_->setWhatsThis(QStringLiteral("Tick for continuous labels on a dot matrix printer."));
 
     auto* units = new QGroupBox(this);
     inches_ = new QRadioButton(QStringLiteral("In 1000's of an inch"), units);
     millimetres_ = new QRadioButton(QStringLiteral("In Millimeters"), units);
-    inches_->setWhatsThis(QStringLiteral("Shows and takes the lengths in inches, to a thousandth."));
+    inches_->setWhatsThis(
+        QStringLiteral("Shows and takes the lengths in inches, to a thousandth."));
     millimetres_->setWhatsThis(QStringLiteral("Shows and takes the lengths in whole millimetres."));
     inches_->setChecked(true);
     auto* unitRow = new QHBoxLayout(units);
@@ -85,7 +92,8 @@ TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic)
     connect(height_, &QDoubleSpinBox::editingFinished, this, &TLabelEdit::LabelHeightExit);
 
     auto* grid = new QGridLayout;
-    const auto add = [this, grid](int row, int column, const QString& caption, QWidget* field, int span = 1) {
+    const auto add = [this, grid](int row, int column, const QString& caption, QWidget* field,
+                                  int span = 1) {
         auto* label = new QLabel(caption, this);
         label->setBuddy(field);
         grid->addWidget(label, row, column * 2);
@@ -105,8 +113,9 @@ TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic)
     add(6, 1, QStringLiteral("Paper Height"), sheetDepth_);
     grid->addWidget(tractor_, 7, 1, 1, 3);
     grid->addWidget(units, 8, 0, 1, 4);
-    for (QWidget* w : std::initializer_list<QWidget*>{width_, height_, hPitch_, vPitch_, left_, top_, sheetWidth_,
-                                                      sheetDepth_, across_, down_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{width_, height_, hPitch_, vPitch_, left_, top_,
+                                         sheetWidth_, sheetDepth_, across_, down_})
         w->setMinimumWidth(90);
 
     auto* save = new QPushButton(QStringLiteral("Save"), this);
@@ -132,13 +141,11 @@ TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic)
     setDefinition(definition_);
 }
 
-std::vector<QDoubleSpinBox*> TLabelEdit::lengthEdits() const
-{
+std::vector<QDoubleSpinBox*> TLabelEdit::lengthEdits() const {
     return {width_, height_, hPitch_, vPitch_, left_, top_, sheetWidth_, sheetDepth_};
 }
 
-void TLabelEdit::setDefinition(const LabelDefinition& d)
-{
+void TLabelEdit::setDefinition(const LabelDefinition& d) {
     definition_ = d;
     if (!unitInches_) {
         const QSignalBlocker block(inches_);
@@ -160,10 +167,11 @@ void TLabelEdit::setDefinition(const LabelDefinition& d)
     paper_->setCurrentIndex(PaperListIndex(d.paperSize));
 }
 
-bool TLabelEdit::inchMode() const { return unitInches_; }
+bool TLabelEdit::inchMode() const {
+    return unitInches_;
+}
 
-void TLabelEdit::setInchMode(bool inches)
-{
+void TLabelEdit::setInchMode(bool inches) {
     if (inches == unitInches_) return;
     {
         const QSignalBlocker block(inches_);
@@ -172,44 +180,44 @@ void TLabelEdit::setInchMode(bool inches)
     applyUnit(inches, true);
 }
 
-void TLabelEdit::applyUnit(bool inches, bool convert)
-{
+void TLabelEdit::applyUnit(bool inches, bool convert) {
     unitInches_ = inches;
     for (QDoubleSpinBox* edit : lengthEdits()) {
         const double shown = edit->value();
-        const double value = !convert ? shown : inches ? MillimetresToInches(shown) : InchesToMillimetres(shown);
+        const double value = !convert ? shown
+                             : inches ? MillimetresToInches(shown)
+                                      : InchesToMillimetres(shown);
         edit->setDecimals(inches ? 3 : 0);
         edit->setRange(0, inches ? kMaxInches : kMaxMillimetres);
         edit->setValue(value);
     }
 }
 
-void TLabelEdit::PaperSizeChange(int index)
-{
+void TLabelEdit::PaperSizeChange(int index) {
     if (paper_->currentIndex() != index) paper_->setCurrentIndex(index);
     if (index < 0 || index >= static_cast<int>(PaperSizes().size())) return;
     const PaperSize& p = PaperSizes()[static_cast<std::size_t>(index)];
     if (!p.width || !p.depth) return;
-    const auto shown = [this](float inches) { return unitInches_ ? double(inches) : InchesToMillimetres(inches); };
+    const auto shown = [this](float inches) {
+        return unitInches_ ? double(inches) : InchesToMillimetres(inches);
+    };
     sheetWidth_->setValue(shown(*p.width));
     sheetDepth_->setValue(shown(*p.depth));
 }
 
-void TLabelEdit::LabelWidthExit()
-{
+void TLabelEdit::LabelWidthExit() {
     if (hPitch_->value() < width_->value()) hPitch_->setValue(width_->value());
 }
 
-void TLabelEdit::LabelHeightExit()
-{
+void TLabelEdit::LabelHeightExit() {
     if (vPitch_->value() < height_->value()) vPitch_->setValue(height_->value());
 }
 
-LabelDefinition TLabelEdit::displayedDefinition() const
-{
+LabelDefinition TLabelEdit::displayedDefinition() const {
     LabelDefinition d = definition_;
     const auto inches = [this](const QDoubleSpinBox* edit) {
-        return unitInches_ ? static_cast<float>(edit->value()) : MillimetresToStoredInches(edit->value());
+        return unitInches_ ? static_cast<float>(edit->value())
+                           : MillimetresToStoredInches(edit->value());
     };
     d.description = description_->text();
     d.across = across_->value();
@@ -228,8 +236,7 @@ LabelDefinition TLabelEdit::displayedDefinition() const
     return d;
 }
 
-void TLabelEdit::SaveButtonClick()
-{
+void TLabelEdit::SaveButtonClick() {
     // A pending "leaving" of the width or height edit comes first, as when focus moves to Save.
     if (width_->hasFocus()) LabelWidthExit();
     if (height_->hasFocus()) LabelHeightExit();

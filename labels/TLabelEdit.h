@@ -18,7 +18,7 @@ namespace rp {
 
 class TLabelEdit : public Dialog {
     Q_OBJECT
-public:
+  public:
     explicit TLabelEdit(QWidget* parent = nullptr);
 
     // Shows the working values: inch mode, "Tractor Fed (Dot Matrix)" ticked when the printer
@@ -60,7 +60,7 @@ public:
     QRadioButton* inchButton() const { return inches_; }
     QRadioButton* millimetreButton() const { return millimetres_; }
 
-private:
+  private:
     std::vector<QDoubleSpinBox*> lengthEdits() const;
     void applyUnit(bool inches, bool convert);
 

@@ -24,8 +24,7 @@ namespace {
 
 constexpr int kHelpTopic = 1036;
 
-QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* parent)
-{
+QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setWhatsThis(help);
     b->setAutoDefault(false);
@@ -40,15 +39,15 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
       setups_(setups),
       catalog_(catalog),
       list_(setups),
-      job_(addresses, programFolder, catalog, this)
-{
+      job_(addresses, programFolder, catalog, this) {
     setWindowTitle(QStringLiteral("Print Labels"));
     setModal(true);
 
     // The label setups.
-    model_ = new SideTableModel(setups_, {{"DESCRIPT", QStringLiteral("Description")},
-                                          {"USERLABELN", QStringLiteral("Label Type")}},
-                                this);
+    model_ = new SideTableModel(
+        setups_,
+        {{"DESCRIPT", QStringLiteral("Description")}, {"USERLABELN", QStringLiteral("Label Type")}},
+        this);
     grid_ = new QTableView(this);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -61,9 +60,13 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     grid_->setWhatsThis(QStringLiteral("Your label setups; the one chosen prints."));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             Guarded([this] { showTableRow(); }));
-    new_ = MakeButton(QStringLiteral("New"), QStringLiteral("Designs a new label setup, starting from the one chosen."), this);
-    modify_ = MakeButton(QStringLiteral("Modify"), QStringLiteral("Changes the chosen label setup in the designer."), this);
-    delete_ = MakeButton(QStringLiteral("Delete"), QStringLiteral("Removes the chosen label setup, after asking."), this);
+    new_ = MakeButton(QStringLiteral("New"),
+                      QStringLiteral("Designs a new label setup, starting from the one chosen."),
+                      this);
+    modify_ = MakeButton(QStringLiteral("Modify"),
+                         QStringLiteral("Changes the chosen label setup in the designer."), this);
+    delete_ = MakeButton(QStringLiteral("Delete"),
+                         QStringLiteral("Removes the chosen label setup, after asking."), this);
     connect(new_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::NewButtonClick));
     connect(modify_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::ModifyButtonClick));
     connect(delete_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::DeleteButtonClick));
@@ -80,21 +83,25 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     filtered_ = new QRadioButton(QStringLiteral("Records matching filter"), this);
     current_ = new QRadioButton(QStringLiteral("Only current record"), this);
     all_->setWhatsThis(QStringLiteral("Prints a label for every record of the file."));
-    filtered_->setWhatsThis(QStringLiteral("Prints labels for the records of the filter in force."));
-    current_->setWhatsThis(QStringLiteral("Prints labels for the record shown in the main window only."));
+    filtered_->setWhatsThis(
+        QStringLiteral("Prints labels for the records of the filter in force."));
+    current_->setWhatsThis(
+        QStringLiteral("Prints labels for the record shown in the main window only."));
     startFromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), this);
-    startFromCurrent_->setWhatsThis(
-        QStringLiteral("Starts with the record shown in the main window instead of the first record."));
+    startFromCurrent_->setWhatsThis(QStringLiteral(
+        "Starts with the record shown in the main window instead of the first record."));
     presort_ = new QCheckBox(QStringLiteral("Presort for Bulk Mail"), this);
-    presort_->setWhatsThis(
-        QStringLiteral("Prints the labels in bulk-mail presort order, each group after a label naming it."));
+    presort_->setWhatsThis(QStringLiteral(
+        "Prints the labels in bulk-mail presort order, each group after a label naming it."));
     copies_ = new QSpinBox(this);
     copies_->setRange(1, kMaxCopies);
     copies_->setValue(1);
-    copies_->setWhatsThis(QStringLiteral("How many labels to print for each record, side by side."));
+    copies_->setWhatsThis(
+        QStringLiteral("How many labels to print for each record, side by side."));
     auto* copiesLabel = new QLabel(QStringLiteral("# copies of each label"), this);
     copiesLabel->setBuddy(copies_);
-    if (filteredEnabled) filtered_->setChecked(true);
+    if (filteredEnabled)
+        filtered_->setChecked(true);
     else {
         filtered_->setEnabled(false);
         all_->setChecked(true);
@@ -108,7 +115,8 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     copiesRow->addWidget(copiesLabel);
     copiesRow->addStretch();
     auto* printLayout = new QVBoxLayout(printBox);
-    for (QWidget* w : std::initializer_list<QWidget*>{all_, filtered_, current_, startFromCurrent_, presort_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{all_, filtered_, current_, startFromCurrent_, presort_})
         printLayout->addWidget(w);
     printLayout->addLayout(copiesRow);
     printLayout->addStretch();
@@ -117,9 +125,10 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     printers_ = new QComboBox(this);
     printers_->addItems(catalog_.names());
     printers_->setWhatsThis(QStringLiteral("The printer the labels go to."));
-    connect(printers_, &QComboBox::activated, this, [this](int index) { catalog_.select(printers_->itemText(index)); });
-    auto* printerSetup =
-        MakeButton(QStringLiteral("Printer Setup"), QStringLiteral("Sets up the chosen printer."), this);
+    connect(printers_, &QComboBox::activated, this,
+            [this](int index) { catalog_.select(printers_->itemText(index)); });
+    auto* printerSetup = MakeButton(QStringLiteral("Printer Setup"),
+                                    QStringLiteral("Sets up the chosen printer."), this);
     connect(printerSetup, &QPushButton::clicked, this,
             Guarded(this, &TRVLabels::PrinterSetupButtonClick));
     auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
@@ -128,8 +137,10 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
     printerLayout->addWidget(printerSetup);
 
     printNow_ = MakeButton(QStringLiteral("Print Now"), QStringLiteral("Prints the labels."), this);
-    preview_ = MakeButton(QStringLiteral("Preview"), QStringLiteral("Shows the labels as they will print."), this);
-    auto* cancel = MakeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+    preview_ = MakeButton(QStringLiteral("Preview"),
+                          QStringLiteral("Shows the labels as they will print."), this);
+    auto* cancel =
+        MakeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::PrintNowButtonClick));
     connect(preview_, &QPushButton::clicked, this, Guarded(this, &TRVLabels::PreviewButtonClick));
     connect(cancel, &QPushButton::clicked, this, &TRVLabels::reject);
@@ -153,34 +164,29 @@ TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QStrin
 
 TRVLabels::~TRVLabels() = default;
 
-void TRVLabels::setDesigner(LabelDesignerFn designer)
-{
+void TRVLabels::setDesigner(LabelDesignerFn designer) {
     designer_ = std::move(designer);
     SetLabelButtons();
 }
 
-void TRVLabels::showEvent(QShowEvent* event)
-{
+void TRVLabels::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
     if (activated_) return;
     activated_ = true;
     ReportErrors([this] { FormActivate(); });
 }
 
-void TRVLabels::FormActivate()
-{
+void TRVLabels::FormActivate() {
     ShowSetup();
     SetLabelButtons();
 }
 
 // The printer of this dialog, selected in the printer list.
-void TRVLabels::ShowSetup()
-{
+void TRVLabels::ShowSetup() {
     printers_->setCurrentIndex(printers_->findText(catalog_.selected()));
 }
 
-void TRVLabels::SetLabelButtons()
-{
+void TRVLabels::SetLabelButtons() {
     const LabelSetupButtons states = list_.SetLabelButtons();
     modify_->setEnabled(states.modify && designer_);
     new_->setEnabled(states.add && designer_);
@@ -190,8 +196,7 @@ void TRVLabels::SetLabelButtons()
     grid_->setEnabled(states.list);
 }
 
-LabelPrintRequest TRVLabels::request() const
-{
+LabelPrintRequest TRVLabels::request() const {
     LabelPrintRequest r;
     r.setup = list_.currentSetup();
     r.records = current_->isChecked() ? LabelRecords::Current
@@ -203,16 +208,14 @@ LabelPrintRequest TRVLabels::request() const
     return r;
 }
 
-void TRVLabels::RecordsChoiceClick()
-{
+void TRVLabels::RecordsChoiceClick() {
     job_.clearPresort();
     const bool single = current_->isChecked();
     if (single) presort_->setChecked(false);
     presort_->setEnabled(!single);
 }
 
-void TRVLabels::NewButtonClick()
-{
+void TRVLabels::NewButtonClick() {
     if (!designer_) return;
     list_.New(designer_);
     showCurrentRecord();
@@ -220,8 +223,7 @@ void TRVLabels::NewButtonClick()
     SetLabelButtons();
 }
 
-void TRVLabels::ModifyButtonClick()
-{
+void TRVLabels::ModifyButtonClick() {
     if (!designer_) return;
     list_.Modify(designer_);
     showCurrentRecord();
@@ -229,42 +231,36 @@ void TRVLabels::ModifyButtonClick()
     SetLabelButtons();
 }
 
-void TRVLabels::DeleteButtonClick()
-{
+void TRVLabels::DeleteButtonClick() {
     list_.Delete();
     showCurrentRecord();
     SetLabelButtons();
 }
 
-void TRVLabels::PrintNowButtonClick()
-{
+void TRVLabels::PrintNowButtonClick() {
     if (!list_.hasCurrent()) return;
     job_.PrintNow(request());
 }
 
-void TRVLabels::PreviewButtonClick()
-{
+void TRVLabels::PreviewButtonClick() {
     if (!list_.hasCurrent()) return;
     job_.Preview(request());
 }
 
-void TRVLabels::PrinterSetupButtonClick()
-{
+void TRVLabels::PrinterSetupButtonClick() {
     printDialogs().setup(catalog_.printer());
     ShowSetup();
 }
 
 // The setup file follows the list's current row.
-void TRVLabels::showTableRow()
-{
+void TRVLabels::showTableRow() {
     const QModelIndex index = grid_->currentIndex();
     const std::uint32_t recno = index.isValid() ? model_->recordAt(index.row()) : 0;
     if (recno != 0 && (setups_.eof() || setups_.recNo() != recno)) setups_.go(recno);
 }
 
 // The list walked again and its row put on the setup file's current record.
-void TRVLabels::showCurrentRecord()
-{
+void TRVLabels::showCurrentRecord() {
     const std::uint32_t recno = setups_.eof() ? 0 : setups_.recNo();
     model_->refresh();
     grid_->resizeColumnsToContents();

@@ -26,13 +26,13 @@ class SideTableModel;
 
 class TRVLabels : public Dialog {
     Q_OBJECT
-public:
+  public:
     static constexpr int kMaxCopies = 999;
 
     // filteredEnabled false (no filter in force) disables "Records matching filter" and
     // selects "All records".
-    TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QString& programFolder, PrinterCatalog& catalog,
-              bool filteredEnabled, QWidget* parent = nullptr);
+    TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QString& programFolder,
+              PrinterCatalog& catalog, bool filteredEnabled, QWidget* parent = nullptr);
     ~TRVLabels() override;
 
     // The label designer that New and Modify open; while there is none both stay disabled.
@@ -64,10 +64,10 @@ public:
     QPushButton* printNowButton() const { return printNow_; }
     QPushButton* previewButton() const { return preview_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormActivate();
     void ShowSetup();
     void SetLabelButtons();

@@ -24,21 +24,20 @@ namespace {
 
 constexpr int kHelpTopic = 1042;
 
-std::vector<SideTableModel::Column> gridColumns()
-{
-    return {{"USERDESC", QStringLiteral("Label")},       {"LBLHEIGHT", QStringLiteral("Height in.")},
-            {"LBLWIDTH", QStringLiteral("Width in.")},   {"NBRACROSS", QStringLiteral("# Across")},
-            {"NBRDOWN", QStringLiteral("# Down")},       {"TOPMARG", QStringLiteral("Top Margin")},
-            {"LEFTMARG", QStringLiteral("Left Margin")}, {"SHEETWIDTH", QStringLiteral("Page Width")},
-            {"SHEETDEPTH", QStringLiteral("Page Height")}, {"PAPERSIZE", QStringLiteral("Paper Size")}};
+std::vector<SideTableModel::Column> gridColumns() {
+    return {
+        {"USERDESC", QStringLiteral("Label")},         {"LBLHEIGHT", QStringLiteral("Height in.")},
+        {"LBLWIDTH", QStringLiteral("Width in.")},     {"NBRACROSS", QStringLiteral("# Across")},
+        {"NBRDOWN", QStringLiteral("# Down")},         {"TOPMARG", QStringLiteral("Top Margin")},
+        {"LEFTMARG", QStringLiteral("Left Margin")},   {"SHEETWIDTH", QStringLiteral("Page Width")},
+        {"SHEETDEPTH", QStringLiteral("Page Height")}, {"PAPERSIZE", QStringLiteral("Paper Size")}};
 }
 
 }  // namespace
 
-TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, const QString& printerType,
-                           QWidget* parent)
-    : Dialog(parent, kHelpTopic), stocks_(stocks)
-{
+TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName,
+                           const QString& printerType, QWidget* parent)
+    : Dialog(parent, kHelpTopic), stocks_(stocks) {
     setWindowTitle(QStringLiteral("Select Label Definition"));
     setModal(true);
     runEditor = [](TLabelEdit& editor) { return editor.exec() == QDialog::Accepted; };
@@ -46,7 +45,8 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
     laser_ = new QRadioButton(QStringLiteral("Laser or Inkjet"), this);
     dotMatrix_ = new QRadioButton(QStringLiteral("Dot Matrix"), this);
     laser_->setWhatsThis(QStringLiteral("Lists the label sheets for laser and inkjet printers."));
-    dotMatrix_->setWhatsThis(QStringLiteral("Lists the continuous labels for dot matrix printers."));
+    dotMatrix_->setWhatsThis(
+        QStringLiteral("Lists the continuous labels for dot matrix printers."));
 
     grid_ = new QTableView(this);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -117,10 +117,11 @@ TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, c
 
 TSelectLabel::~TSelectLabel() = default;
 
-bool TSelectLabel::dotMatrix() const { return dotMatrix_->isChecked(); }
+bool TSelectLabel::dotMatrix() const {
+    return dotMatrix_->isChecked();
+}
 
-void TSelectLabel::setDotMatrix(bool dm)
-{
+void TSelectLabel::setDotMatrix(bool dm) {
     {
         const QSignalBlocker block(laser_);
         (dm ? dotMatrix_ : laser_)->setChecked(true);
@@ -131,14 +132,12 @@ void TSelectLabel::setDotMatrix(bool dm)
     selectRow(model_->rowCount() > 0 ? 0 : -1);
 }
 
-int TSelectLabel::currentRow() const
-{
+int TSelectLabel::currentRow() const {
     const QModelIndex current = grid_->currentIndex();
     return current.isValid() ? current.row() : -1;
 }
 
-void TSelectLabel::selectRow(int row)
-{
+void TSelectLabel::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) {
         grid_->setCurrentIndex({});
         grid_->clearSelection();
@@ -152,8 +151,7 @@ void TSelectLabel::selectRow(int row)
 }
 
 // The table follows the list's current row; no row leaves it at its end, and OK waits for one.
-void TSelectLabel::showTableRow()
-{
+void TSelectLabel::showTableRow() {
     const std::uint32_t recno = model_->recordAt(currentRow());
     ok_->setEnabled(recno != 0);
     if (recno != 0) {
@@ -164,10 +162,11 @@ void TSelectLabel::showTableRow()
     }
 }
 
-bool TSelectLabel::hasRow() const { return currentRow() >= 0 && !stocks_.eof(); }
+bool TSelectLabel::hasRow() const {
+    return currentRow() >= 0 && !stocks_.eof();
+}
 
-void TSelectLabel::NewButtonClick()
-{
+void TSelectLabel::NewButtonClick() {
     LabelDefinition d = ReadLabelDefinition(stocks_);
     d.description = QStringLiteral("[New] ") + d.description;
     TLabelEdit editor(this);
@@ -180,12 +179,12 @@ void TSelectLabel::NewButtonClick()
     selectRow(row >= 0 ? row : (model_->rowCount() > 0 ? 0 : -1));
 }
 
-void TSelectLabel::EditButtonClick()
-{
+void TSelectLabel::EditButtonClick() {
     if (!hasRow()) return;
     if (!stocks_.logical("USERDEF").value_or(false) &&
-        !AskYesNo(QStringLiteral("This is a predefined Avery label.\rChanging it may result in incorrect output.\r"
-                                 "Are you sure you wish to modify it?")))
+        !AskYesNo(QStringLiteral(
+            "This is a predefined Avery label.\rChanging it may result in incorrect output.\r"
+            "Are you sure you wish to modify it?")))
         return;
     TLabelEdit editor(this);
     editor.setWindowTitle(QStringLiteral("Edit Label Definition"));
@@ -198,12 +197,14 @@ void TSelectLabel::EditButtonClick()
     selectRow(row >= 0 ? row : (model_->rowCount() > 0 ? 0 : -1));
 }
 
-void TSelectLabel::DeleteButtonClick()
-{
+void TSelectLabel::DeleteButtonClick() {
     if (!hasRow()) return;
     const bool userDefined = stocks_.logical("USERDEF").value_or(false);
-    if (!AskYesNo(userDefined ? QStringLiteral("Are you sure you wish to delete this label?")
-                              : QStringLiteral("This is a predefined Avery label. Are you sure you wish to delete it?")))
+    if (!AskYesNo(
+            userDefined
+                ? QStringLiteral("Are you sure you wish to delete this label?")
+                : QStringLiteral(
+                      "This is a predefined Avery label. Are you sure you wish to delete it?")))
         return;
     const int row = currentRow();
     stocks_.deleteRecord();
@@ -211,30 +212,29 @@ void TSelectLabel::DeleteButtonClick()
     selectRow(std::min(row, model_->rowCount() - 1));
 }
 
-bool TSelectLabel::eventFilter(QObject* watched, QEvent* event)
-{
+bool TSelectLabel::eventFilter(QObject* watched, QEvent* event) {
     if (watched == grid_ && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Insert)
         return true;
     return Dialog::eventFilter(watched, event);
 }
 
-std::unique_ptr<xbase::Table> OpenLabelStockTable(xbase::Engine& engine, const QString& programFolder)
-{
+std::unique_ptr<xbase::Table> OpenLabelStockTable(xbase::Engine& engine,
+                                                  const QString& programFolder) {
     try {
         auto table = OpenSideTable(engine, programFolder + QString::fromLatin1(kLabelStockFile));
         table->goTop();
         return table;
     } catch (const std::exception& e) {
-        ShowInformation(
-            WithCause(QStringLiteral("We were unable to open the label definition file: RVPLBLS.DBF"), ErrorText(e)));
+        ShowInformation(WithCause(
+            QStringLiteral("We were unable to open the label definition file: RVPLBLS.DBF"),
+            ErrorText(e)));
         return nullptr;
     }
 }
 
-bool ChooseLabelDefinition(QWidget* parent, xbase::Engine& engine, const QString& programFolder, LabelSetup& setup,
-                           const std::function<bool(TSelectLabel&)>& show)
-{
+bool ChooseLabelDefinition(QWidget* parent, xbase::Engine& engine, const QString& programFolder,
+                           LabelSetup& setup, const std::function<bool(TSelectLabel&)>& show) {
     const auto stocks = OpenLabelStockTable(engine, programFolder);
     if (!stocks) return false;
     TSelectLabel dialog(*stocks, setup.labelTypeName, setup.printerType, parent);

@@ -16,7 +16,7 @@ class QTableView;
 namespace xbase {
 class Engine;
 class Table;
-}
+}  // namespace xbase
 
 namespace rp {
 
@@ -26,7 +26,7 @@ class TLabelEdit;
 
 class TSelectLabel : public Dialog {
     Q_OBJECT
-public:
+  public:
     TSelectLabel(xbase::Table& stocks, const QString& labelTypeName, const QString& printerType,
                  QWidget* parent = nullptr);
     ~TSelectLabel() override;
@@ -54,11 +54,11 @@ public:
     // Enabled while a row is chosen.
     QPushButton* okButton() const { return ok_; }
 
-protected:
+  protected:
     // The Insert key is ignored in the list: rows are added with "New".
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void showTableRow();
     bool hasRow() const;
 
@@ -71,13 +71,14 @@ private:
 
 // Opens RVPLBLS.DBF from the program folder (ending in a separator); null after the message
 // "We were unable to open the label definition file: RVPLBLS.DBF".
-std::unique_ptr<xbase::Table> OpenLabelStockTable(xbase::Engine& engine, const QString& programFolder);
+std::unique_ptr<xbase::Table> OpenLabelStockTable(xbase::Engine& engine,
+                                                  const QString& programFolder);
 
 // "Choose or Define Label" of the designer: opens the definition file, shows the dialog on the
 // setup's label type name and printer type and, on OK with a row chosen, copies its stock into
 // the setup (TakeLabelStock). False, the setup unchanged, when the file cannot be opened or the
 // dialog is cancelled. show runs the dialog (exec() when empty).
-bool ChooseLabelDefinition(QWidget* parent, xbase::Engine& engine, const QString& programFolder, LabelSetup& setup,
-                           const std::function<bool(TSelectLabel&)>& show = {});
+bool ChooseLabelDefinition(QWidget* parent, xbase::Engine& engine, const QString& programFolder,
+                           LabelSetup& setup, const std::function<bool(TSelectLabel&)>& show = {});
 
 }  // namespace rp

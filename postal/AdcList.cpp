@@ -2,14 +2,14 @@
 
 namespace rp {
 
-bool ServesKey(const AdcEntry& entry, std::string_view key)
-{
+bool ServesKey(const AdcEntry& entry, std::string_view key) {
     const std::string_view part = key.substr(0, 3);
-    return part.find(' ') == std::string_view::npos && entry.prefixes.find(part) != std::string_view::npos;
+    return part.find(' ') == std::string_view::npos &&
+           entry.prefixes.find(part) != std::string_view::npos;
 }
 
-void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual, std::vector<std::string>& adcList)
-{
+void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual,
+                std::vector<std::string>& adcList) {
     bool headed = false;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < residual.size(); ++i) {
@@ -28,8 +28,7 @@ void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual, std::
     residual.resize(kept);
 }
 
-std::vector<std::string> FillADCList(std::vector<std::string>& residual)
-{
+std::vector<std::string> FillADCList(std::vector<std::string>& residual) {
     std::vector<std::string> adcList;
     for (const AdcEntry& entry : AdcTable()) ExtractADC(entry, residual, adcList);
     return adcList;

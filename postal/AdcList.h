@@ -16,7 +16,8 @@ bool ServesKey(const AdcEntry& entry, std::string_view key);
 
 // Moves the residual keys the entry serves, in their order, to the end of adcList under the
 // heading "** ADC " + name; an entry that serves none adds nothing.
-void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual, std::vector<std::string>& adcList);
+void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual,
+                std::vector<std::string>& adcList);
 
 // Runs ExtractADC for every entry of the ADC table in table order, so a key goes to the first
 // entry that serves it. Returns the ADC list; residual keeps the keys no entry serves.

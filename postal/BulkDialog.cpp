@@ -20,8 +20,7 @@ constexpr int kEventIntervalMs = 30;
 
 }  // namespace
 
-BulkDialog::BulkDialog(QWidget* parent, int helpTopic) : Dialog(parent, helpTopic)
-{
+BulkDialog::BulkDialog(QWidget* parent, int helpTopic) : Dialog(parent, helpTopic) {
     setModal(true);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
@@ -34,8 +33,8 @@ BulkDialog::BulkDialog(QWidget* parent, int helpTopic) : Dialog(parent, helpTopi
     helpRow->addWidget(makePointerHelpButton());
 }
 
-void BulkDialog::layOutParts(std::initializer_list<QWidget*> parts, std::initializer_list<QWidget*> commands)
-{
+void BulkDialog::layOutParts(std::initializer_list<QWidget*> parts,
+                             std::initializer_list<QWidget*> commands) {
     auto* buttons = new QHBoxLayout;
     for (QWidget* command : commands) buttons->addWidget(command);
     buttons->addStretch();
@@ -48,35 +47,31 @@ void BulkDialog::layOutParts(std::initializer_list<QWidget*> parts, std::initial
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void BulkDialog::setBusy(bool busy)
-{
+void BulkDialog::setBusy(bool busy) {
     busy_ = busy;
     if (busy) sinceEvents_.start();
 }
 
-void BulkDialog::showWorking(QWidget* choices, QWidget* progress)
-{
+void BulkDialog::showWorking(QWidget* choices, QWidget* progress) {
     progress->setMinimumWidth(qMax(choices->width(), choices->sizeHint().width()));
     choices->hide();
     progress->show();
     if (layout()) layout()->activate();
 }
 
-BulkHooks BulkDialog::hooks()
-{
-    return {[this](int percent) { progress_->setValue(percent); }, [this] { return handlePendingInput(); }};
+BulkHooks BulkDialog::hooks() {
+    return {[this](int percent) { progress_->setValue(percent); },
+            [this] { return handlePendingInput(); }};
 }
 
-bool BulkDialog::runBusy(const std::function<void()>& work)
-{
+bool BulkDialog::runBusy(const std::function<void()>& work) {
     setBusy(true);
     const bool ran = ReportErrors(work);
     setBusy(false);
     return ran;
 }
 
-bool BulkDialog::handlePendingInput()
-{
+bool BulkDialog::handlePendingInput() {
     if (sinceEvents_.hasExpired(kEventIntervalMs)) {
         QApplication::processEvents();
         sinceEvents_.restart();
@@ -84,8 +79,7 @@ bool BulkDialog::handlePendingInput()
     return !cancelRequested_;
 }
 
-void BulkDialog::cancelClicked()
-{
+void BulkDialog::cancelClicked() {
     if (!busy_) {
         Dialog::reject();
         return;
@@ -93,8 +87,7 @@ void BulkDialog::cancelClicked()
     if (confirmCancel()) cancelRequested_ = true;
 }
 
-void BulkDialog::reject()
-{
+void BulkDialog::reject() {
     cancelClicked();
 }
 

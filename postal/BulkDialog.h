@@ -15,7 +15,7 @@ namespace rp {
 
 class BulkDialog : public Dialog {
     Q_OBJECT
-public:
+  public:
     BulkDialog(QWidget* parent, int helpTopic);
 
     bool busy() const { return busy_; }
@@ -24,13 +24,14 @@ public:
     // Closing the window: Cancel's question while busy.
     void reject() override;
 
-protected:
+  protected:
     // Marks the loop as running or not; the hooks report to the progress bar and stop the
     // loop once a cancel was confirmed.
     void setBusy(bool busy);
     // Lays the dialog out at a fixed size: the parts from top to bottom, then a row with the
     // command buttons on the left and Help with pointer help on the right.
-    void layOutParts(std::initializer_list<QWidget*> parts, std::initializer_list<QWidget*> commands);
+    void layOutParts(std::initializer_list<QWidget*> parts,
+                     std::initializer_list<QWidget*> commands);
     // Help and pointer help, hidden while the work runs.
     QWidget* helpButtons() const { return helpButtons_; }
     // Puts the progress part where the choices were, as wide as they were.
@@ -44,7 +45,7 @@ protected:
     // The cancel question; false when the loop cannot be stopped.
     virtual bool confirmCancel() = 0;
 
-private:
+  private:
     bool handlePendingInput();
 
     QProgressBar* progress_;

@@ -16,7 +16,7 @@ int PercentDone(std::uint64_t done, std::uint64_t total);
 
 // Counts the records a loop has done and tells the hooks.
 class BulkProgress {
-public:
+  public:
     BulkProgress(const BulkHooks& hooks, std::uint32_t total) : hooks_(hooks), total_(total) {}
 
     // One more record done; the percentage goes to the progress hook when it changed.
@@ -24,7 +24,7 @@ public:
     bool keepGoing() const { return !hooks_.keepGoing || hooks_.keepGoing(); }
     std::uint32_t done() const { return done_; }
 
-private:
+  private:
     const BulkHooks& hooks_;
     std::uint32_t total_;
     std::uint32_t done_ = 0;

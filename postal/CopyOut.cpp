@@ -18,14 +18,14 @@ namespace rp {
 namespace {
 
 // The character fields the DBF copy carries over; DATE and MEMO follow their own rules.
-constexpr std::array<const char*, 15> kDbfTextFields = {"PREFIX", "FNAME",   "MIDDLE", "LNAME", "TITLE",
-                                                        "ORG",    "STREET",  "CITY",   "STATE", "ZIP",
-                                                        "COUNTRY", "PHONE",  "EMAIL",  "FAX",   "NOTES"};
+constexpr std::array<const char*, 15> kDbfTextFields = {
+    "PREFIX", "FNAME", "MIDDLE",  "LNAME", "TITLE", "ORG", "STREET", "CITY",
+    "STATE",  "ZIP",   "COUNTRY", "PHONE", "EMAIL", "FAX", "NOTES"};
 
 // Calls write for every record of the source's view, from the first, reporting progress;
 // the source's query and record are put back afterwards.
-CopyResult WalkView(xbase::Table& source, const BulkHooks& hooks, const std::function<void()>& write)
-{
+CopyResult WalkView(xbase::Table& source, const BulkHooks& hooks,
+                    const std::function<void()>& write) {
     TableRestore restore(source);
     BulkProgress progress(hooks, source.visibleCount());
     CopyResult result;
@@ -42,27 +42,23 @@ CopyResult WalkView(xbase::Table& source, const BulkHooks& hooks, const std::fun
     return result;
 }
 
-CopyResult Refused()
-{
+CopyResult Refused() {
     return {CopyResult::Status::Failed, 0, QStringLiteral("Cannot copy a file to itself!")};
 }
 
 // A free name for the copy in the target's folder, ending in .dbf.
-std::string TemporaryDbfPath(const QString& target)
-{
+std::string TemporaryDbfPath(const QString& target) {
     QTemporaryFile reserve(QFileInfo(target).absolutePath() + QStringLiteral("/~copyXXXXXX.dbf"));
     if (!reserve.open()) throw std::runtime_error(reserve.errorString().toStdString());
     reserve.setAutoRemove(false);
     return EnginePath(reserve.fileName());
 }
 
-void RemoveIfThere(const std::string& path)
-{
+void RemoveIfThere(const std::string& path) {
     if (!path.empty() && xbase::fileExists(path)) xbase::removeFile(path);
 }
 
-void CopyRecord(const xbase::Table& from, xbase::Table& to)
-{
+void CopyRecord(const xbase::Table& from, xbase::Table& to) {
     to.appendBlank();
     for (const char* field : kDbfTextFields) to.setText(field, from.text(field));
     if (const xbase::JulianDay date = from.date("DATE"); date > 0) to.setDate("DATE", date);
@@ -72,10 +68,10 @@ void CopyRecord(const xbase::Table& from, xbase::Table& to)
 
 }  // namespace
 
-std::string CsvRecordLine(const xbase::Table& source, const DateTextFn& dateText)
-{
-    static const char* const before[] = {"PREFIX", "FNAME", "MIDDLE",  "LNAME", "TITLE", "ORG", "STREET",
-                                         "CITY",   "STATE", "ZIP",     "COUNTRY", "PHONE", "EMAIL", "FAX"};
+std::string CsvRecordLine(const xbase::Table& source, const DateTextFn& dateText) {
+    static const char* const before[] = {"PREFIX",  "FNAME",  "MIDDLE", "LNAME", "TITLE",
+                                         "ORG",     "STREET", "CITY",   "STATE", "ZIP",
+                                         "COUNTRY", "PHONE",  "EMAIL",  "FAX"};
     std::string line;
     auto quoted = [&line](const std::string& text) {
         if (!line.empty()) line += ',';
@@ -91,14 +87,12 @@ std::string CsvRecordLine(const xbase::Table& source, const DateTextFn& dateText
     return line;
 }
 
-std::string MemoForCopy(std::string memo)
-{
+std::string MemoForCopy(std::string memo) {
     if (!memo.empty() && memo.size() % 4 == 0) memo += ' ';
     return memo;
 }
 
-CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks)
-{
+CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks) {
     if (IsPartOfTable(target, source)) return Refused();
     const std::string memoExtension =
         QFileInfo(QFile::decodeName(source.memoPath().c_str())).suffix().toLower().toStdString();
@@ -115,7 +109,8 @@ CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHook
         }
         if (result.status == CopyResult::Status::Copied) {
             const std::string dbf = EnginePath(target);
-            if (!temporaryMemo.empty()) xbase::renameFile(temporaryMemo, xbase::newCompanionPath(dbf, memoExtension));
+            if (!temporaryMemo.empty())
+                xbase::renameFile(temporaryMemo, xbase::newCompanionPath(dbf, memoExtension));
             xbase::renameFile(temporary, dbf);
             // An index left from an earlier file of that name does not belong to the copy.
             RemoveIfThere(xbase::companionPath(dbf, "cdx"));
@@ -132,16 +127,17 @@ CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHook
 }
 
 CopyResult CopyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
-                       const BulkHooks& hooks)
-{
+                       const BulkHooks& hooks) {
     if (IsPartOfTable(target, source)) return Refused();
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly)) return {CopyResult::Status::Failed, 0, file.errorString()};
+    if (!file.open(QIODevice::WriteOnly))
+        return {CopyResult::Status::Failed, 0, file.errorString()};
     CopyResult result;
     try {
         result = WalkView(source, hooks, [&] {
             const std::string line = CsvRecordLine(source, dateText);
-            if (file.write(line.data(), static_cast<qint64>(line.size())) != static_cast<qint64>(line.size()))
+            if (file.write(line.data(), static_cast<qint64>(line.size())) !=
+                static_cast<qint64>(line.size()))
                 throw std::runtime_error(file.errorString().toStdString());
         });
     } catch (const std::exception& e) {

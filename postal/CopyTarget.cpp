@@ -9,8 +9,7 @@
 namespace rp {
 namespace {
 
-bool SameFile(const QString& a, const QString& b)
-{
+bool SameFile(const QString& a, const QString& b) {
     if (b.isEmpty()) return false;
     const QFileInfo x(a), y(b);
     if (x.absoluteFilePath().compare(y.absoluteFilePath(), Qt::CaseInsensitive) == 0) return true;
@@ -19,16 +18,15 @@ bool SameFile(const QString& a, const QString& b)
 
 }  // namespace
 
-bool IsPartOfTable(const QString& path, const xbase::Table& table)
-{
+bool IsPartOfTable(const QString& path, const xbase::Table& table) {
     for (const std::string& part : {table.path(), table.memoPath(), table.structuralIndexPath()})
         if (SameFile(path, QFile::decodeName(part.c_str()))) return true;
     return false;
 }
 
-QString CheckCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile)
-{
-    if (kind == CopyKind::Dbf && QLatin1Char('.') + QFileInfo(chosen).suffix().toUpper() != QStringLiteral(".DBF")) {
+QString CheckCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile) {
+    if (kind == CopyKind::Dbf &&
+        QLatin1Char('.') + QFileInfo(chosen).suffix().toUpper() != QStringLiteral(".DBF")) {
         ShowInformation(QStringLiteral("Must have a .DBF extension"));
         return kNoCopyTarget;
     }
@@ -37,8 +35,9 @@ QString CheckCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table
         return kNoCopyTarget;
     }
     if (QFileInfo::exists(chosen) &&
-        !messages().question(QStringLiteral("Warning!"),
-                             chosen + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"), false))
+        !messages().question(
+            QStringLiteral("Warning!"),
+            chosen + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"), false))
         return kNoCopyTarget;
     return chosen;
 }

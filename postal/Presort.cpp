@@ -13,14 +13,12 @@
 namespace rp {
 namespace {
 
-void show(const PresortHooks& hooks, const QString& text)
-{
+void show(const PresortHooks& hooks, const QString& text) {
     if (hooks.status) hooks.status(text);
 }
 
 // The reading pass: false when it was cancelled.
-bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& counter)
-{
+bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& counter) {
     const int zip = table.fieldNumber("ZIP");
     for (table.goTop(); !table.eof();) {
         counter.count(xbase::trimRight(table.fieldBytes(zip)));
@@ -32,20 +30,20 @@ bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& c
     return true;
 }
 
-bool writeList(const QString& path, const std::vector<std::string>& lines)
-{
+bool writeList(const QString& path, const std::vector<std::string>& lines) {
     const std::string text = PresortFileText(lines);
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit()) return true;
-    messages().error(QStringLiteral("Error"), QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
+        return true;
+    messages().error(QStringLiteral("Error"),
+                     QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return false;
 }
 
 }  // namespace
 
-PresortResult DoTheSort(xbase::Table& table, const QString& folder, const PresortHooks& hooks)
-{
+PresortResult DoTheSort(xbase::Table& table, const QString& folder, const PresortHooks& hooks) {
     ZipCounter counter;
     try {
         table.setOrder(0);
@@ -60,8 +58,7 @@ PresortResult DoTheSort(xbase::Table& table, const QString& folder, const Presor
     return writeList(PresortFilePath(folder), lines) ? PresortResult::Done : PresortResult::Failed;
 }
 
-std::string PresortFileText(const std::vector<std::string>& lines)
-{
+std::string PresortFileText(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const std::string& line : lines) size += line.size() + 2;
     std::string text;
@@ -73,8 +70,7 @@ std::string PresortFileText(const std::vector<std::string>& lines)
     return text;
 }
 
-QString PresortFilePath(const QString& folder)
-{
+QString PresortFilePath(const QString& folder) {
     return WithTrailingSeparator(folder) + kPresortFileName;
 }
 

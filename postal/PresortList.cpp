@@ -10,14 +10,12 @@
 namespace rp {
 namespace {
 
-std::string_view prefixOf(const std::string& key)
-{
+std::string_view prefixOf(const std::string& key) {
     return std::string_view(key).substr(0, 3);
 }
 
 // Drops the entries whose flag is set, keeping the order of the others.
-void removeTaken(ZipBucket& bucket, const std::vector<bool>& taken)
-{
+void removeTaken(ZipBucket& bucket, const std::vector<bool>& taken) {
     std::size_t kept = 0;
     for (std::size_t i = 0; i < bucket.size(); ++i) {
         if (taken[i]) continue;
@@ -28,8 +26,7 @@ void removeTaken(ZipBucket& bucket, const std::vector<bool>& taken)
 }
 
 // Every ZIP of 10 pieces or more: its heading and the ZIP; they leave the bucket.
-void takeFiveDigitGroups(ZipBucket& bucket, std::vector<std::string>& fiveList)
-{
+void takeFiveDigitGroups(ZipBucket& bucket, std::vector<std::string>& fiveList) {
     std::vector<bool> taken(bucket.size());
     for (std::size_t i = 0; i < bucket.size(); ++i) {
         if (bucket[i].tally.count <= kGroupThreshold) continue;
@@ -42,8 +39,7 @@ void takeFiveDigitGroups(ZipBucket& bucket, std::vector<std::string>& fiveList)
 
 // Every run of ZIPs sharing their first three characters whose pieces add up to 10 or more:
 // the prefix's heading and the run's ZIPs; they leave the bucket.
-void takeThreeDigitGroups(ZipBucket& bucket, std::vector<std::string>& threeList)
-{
+void takeThreeDigitGroups(ZipBucket& bucket, std::vector<std::string>& threeList) {
     std::vector<bool> taken(bucket.size());
     std::size_t runStart = 0;
     std::int64_t pieces = 0;
@@ -69,13 +65,13 @@ void takeThreeDigitGroups(ZipBucket& bucket, std::vector<std::string>& threeList
 
 }  // namespace
 
-std::vector<std::string> BuildPresortList(ZipBuckets buckets)
-{
+std::vector<std::string> BuildPresortList(ZipBuckets buckets) {
     std::vector<std::string> fiveList;
     std::vector<std::string> threeList;
     std::vector<std::string> residual;
     for (ZipBucket& bucket : buckets) {
-        std::sort(bucket.begin(), bucket.end(), [](const ZipTally& a, const ZipTally& b) { return a.key < b.key; });
+        std::sort(bucket.begin(), bucket.end(),
+                  [](const ZipTally& a, const ZipTally& b) { return a.key < b.key; });
         takeFiveDigitGroups(bucket, fiveList);
         takeThreeDigitGroups(bucket, threeList);
         for (ZipTally& left : bucket) residual.push_back(std::move(left.key));
@@ -83,11 +79,14 @@ std::vector<std::string> BuildPresortList(ZipBuckets buckets)
     std::vector<std::string> adcList = FillADCList(residual);
 
     std::vector<std::string> list = std::move(fiveList);
-    list.insert(list.end(), std::make_move_iterator(threeList.begin()), std::make_move_iterator(threeList.end()));
-    list.insert(list.end(), std::make_move_iterator(adcList.begin()), std::make_move_iterator(adcList.end()));
+    list.insert(list.end(), std::make_move_iterator(threeList.begin()),
+                std::make_move_iterator(threeList.end()));
+    list.insert(list.end(), std::make_move_iterator(adcList.begin()),
+                std::make_move_iterator(adcList.end()));
     if (!residual.empty()) {
         list.push_back("** Unknown");
-        list.insert(list.end(), std::make_move_iterator(residual.begin()), std::make_move_iterator(residual.end()));
+        list.insert(list.end(), std::make_move_iterator(residual.begin()),
+                    std::make_move_iterator(residual.end()));
     }
     return list;
 }

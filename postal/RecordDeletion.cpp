@@ -10,22 +10,21 @@ namespace {
 
 // Sets the engine's hidden-deleted setting for the life of the object.
 class HiddenDeleted {
-public:
-    HiddenDeleted(xbase::Settings& settings, bool hide) : settings_(settings), before_(settings.hideDeleted)
-    {
+  public:
+    HiddenDeleted(xbase::Settings& settings, bool hide)
+        : settings_(settings), before_(settings.hideDeleted) {
         settings_.hideDeleted = hide;
     }
     ~HiddenDeleted() { settings_.hideDeleted = before_; }
     HiddenDeleted(const HiddenDeleted&) = delete;
     HiddenDeleted& operator=(const HiddenDeleted&) = delete;
 
-private:
+  private:
     xbase::Settings& settings_;
     bool before_;
 };
 
-std::uint32_t Zap(xbase::Table& table, const BulkHooks& hooks)
-{
+std::uint32_t Zap(xbase::Table& table, const BulkHooks& hooks) {
     std::uint32_t live = 0;
     {
         HiddenDeleted hide(table.engine().settings, true);
@@ -38,19 +37,20 @@ std::uint32_t Zap(xbase::Table& table, const BulkHooks& hooks)
 
 }  // namespace
 
-QString DeletionQuery(DeleteChoice choice, const QString& userExpression)
-{
+QString DeletionQuery(DeleteChoice choice, const QString& userExpression) {
     switch (choice) {
-    case DeleteChoice::All: return {};
-    case DeleteChoice::MatchingFilter: return userExpression;
-    case DeleteChoice::NotMatchingFilter: return QStringLiteral(".not.(") + userExpression + QLatin1Char(')');
+        case DeleteChoice::All:
+            return {};
+        case DeleteChoice::MatchingFilter:
+            return userExpression;
+        case DeleteChoice::NotMatchingFilter:
+            return QStringLiteral(".not.(") + userExpression + QLatin1Char(')');
     }
     return {};
 }
 
 std::uint32_t DeleteRecords(xbase::Table& table, DeleteChoice choice, const QString& userExpression,
-                            const BulkHooks& hooks)
-{
+                            const BulkHooks& hooks) {
     if (choice != DeleteChoice::All && userExpression.isEmpty())
         throw std::invalid_argument("deleting by the filter needs a filter");
     TableRestore restore(table);

@@ -41,8 +41,8 @@ QString ReplaceDescription(const SearchReplaceRequest& request);
 // Every non-overlapping occurrence of find in text, left to right, replaced by replacement;
 // without case sensitivity ASCII letters match either case. The text outside the matches and
 // the replacement keep their case; an empty find text is never found.
-std::string ReplaceMatches(std::string_view text, std::string_view find, std::string_view replacement,
-                           bool caseSensitive);
+std::string ReplaceMatches(std::string_view text, std::string_view find,
+                           std::string_view replacement, bool caseSensitive);
 
 // The field's new value for a selected record whose field holds current (without trailing
 // blanks).

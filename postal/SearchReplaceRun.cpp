@@ -9,16 +9,15 @@
 namespace rp {
 namespace {
 
-int Percent(std::uint32_t done, std::uint32_t total)
-{
+int Percent(std::uint32_t done, std::uint32_t total) {
     if (total == 0) return 100;
     return static_cast<int>(std::min<std::uint64_t>(100, std::uint64_t{done} * 100 / total));
 }
 
 }  // namespace
 
-ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request, const ReplaceHooks& hooks)
-{
+ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request,
+                                  const ReplaceHooks& hooks) {
     const xbase::Expression selection = table.compile(SelectionExpression(request));
     const int field = table.fieldNumber(request.field.name);
     const std::size_t width = table.field(field).width;

@@ -13,7 +13,7 @@ namespace rp {
 
 struct ReplaceHooks {
     std::function<void(int percent)> progress;  // records visited x 100 / records in the query
-    std::function<void()> afterRecord;           // once a record, after moving on
+    std::function<void()> afterRecord;          // once a record, after moving on
 };
 
 struct ReplaceOutcome {

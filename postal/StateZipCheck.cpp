@@ -15,8 +15,7 @@ constexpr const char* kStateTag = "STATE";
 
 // A whole-key seek: with exact matching off a state "N" would find the row of "NB" and a
 // blank state any row at all.
-bool SeekWholeState(xbase::Table& states, const std::string& state)
-{
+bool SeekWholeState(xbase::Table& states, const std::string& state) {
     xbase::Settings& settings = states.engine().settings;
     const bool exact = settings.exact;
     settings.exact = true;
@@ -25,20 +24,19 @@ bool SeekWholeState(xbase::Table& states, const std::string& state)
     return found;
 }
 
-bool Questionable(xbase::Table& states, const std::string& state, const std::string& zip)
-{
+bool Questionable(xbase::Table& states, const std::string& state, const std::string& zip) {
     if (!SeekWholeState(states, state)) return true;
     return OutsideZipRange(zip, states.text("LOW_ZIP"), states.text("HIGH_ZIP"));
 }
 
 }  // namespace
 
-std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder, bool forEditing,
-                                                QString* cause)
-{
+std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder,
+                                                bool forEditing, QString* cause) {
     const QString path = folder + QString::fromLatin1(kStateZipFile);
     try {
-        auto table = engine.open(EnginePath(path), forEditing ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared);
+        auto table = engine.open(EnginePath(path),
+                                 forEditing ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared);
         TellIfIndexRebuilt(*table, path);
         if (table->orderNumber(kStateTag) == 0) {
             if (!forEditing) return nullptr;
@@ -53,15 +51,14 @@ std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QSt
     }
 }
 
-bool OutsideZipRange(const std::string& zip, const std::string& low, const std::string& high)
-{
+bool OutsideZipRange(const std::string& zip, const std::string& low, const std::string& high) {
     const std::string_view z(zip);
     return z.substr(0, low.size()) < low || z.substr(0, high.size()) > high;
 }
 
-std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states, const std::string& indexPath,
-                            bool includeBlanks, const StateZipHooks& hooks)
-{
+std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states,
+                            const std::string& indexPath, bool includeBlanks,
+                            const StateZipHooks& hooks) {
     const int flagOrder = addresses.createIndexFile(indexPath, kStateZipIndexKey, true);
     addresses.setOrder(0);
     addresses.goTop();
@@ -75,7 +72,8 @@ std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states, const
         if (percent > 0 && percent < 100 && hooks.progress) hooks.progress(percent);
         const std::string state = addresses.text("STATE");
         const std::string zip = addresses.text("ZIP");
-        const bool considered = !addresses.deleted() && (includeBlanks || (!state.empty() && !zip.empty()));
+        const bool considered =
+            !addresses.deleted() && (includeBlanks || (!state.empty() && !zip.empty()));
         if (considered && Questionable(states, state, zip)) {
             addresses.setOrder(flagOrder);
             addresses.addKey();

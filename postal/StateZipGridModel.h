@@ -17,7 +17,7 @@ namespace rp {
 
 class StateZipGridModel : public QAbstractTableModel {
     Q_OBJECT
-public:
+  public:
     struct Column {
         const char* field;
         QString caption;
@@ -40,11 +40,12 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
     bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-private:
+  private:
     QStringList readRow() const;
     int rowOfCurrent() const;
     bool changing() const;

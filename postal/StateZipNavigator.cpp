@@ -8,8 +8,8 @@
 
 namespace rp {
 
-StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent) : QWidget(parent), grid_(grid)
-{
+StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent)
+    : QWidget(parent), grid_(grid) {
     const struct {
         QStyle::StandardPixmap icon;
         const char* hint;
@@ -24,7 +24,8 @@ StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent) : QWidge
         buttons_[i] = new QToolButton(this);
         buttons_[i]->setIcon(style()->standardIcon(kinds[i].icon));
         buttons_[i]->setToolTip(QString::fromLatin1(kinds[i].hint));
-        buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") + QString::fromLatin1(kinds[i].hint).toLower() +
+        buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") +
+                                  QString::fromLatin1(kinds[i].hint).toLower() +
                                   QStringLiteral(" row of the grid."));
         connect(buttons_[i], &QToolButton::clicked, this,
                 Guarded([this, i] { move(static_cast<Move>(i)); }));
@@ -33,15 +34,17 @@ StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent) : QWidge
     row->addStretch();
 }
 
-void StateZipNavigator::move(Move m)
-{
+void StateZipNavigator::move(Move m) {
     QAbstractItemModel* model = grid_->model();
     if (!model || model->rowCount() == 0) return;
     const QModelIndex current = grid_->currentIndex();
     const int row = current.isValid() ? current.row() : 0;
     const int column = current.isValid() ? current.column() : 0;
     const int last = model->rowCount() - 1;
-    const int target = m == First ? 0 : m == Prior ? qMax(0, row - 1) : m == Next ? qMin(last, row + 1) : last;
+    const int target = m == First   ? 0
+                       : m == Prior ? qMax(0, row - 1)
+                       : m == Next  ? qMin(last, row + 1)
+                                    : last;
     grid_->setCurrentIndex(model->index(target, column));
 }
 

@@ -9,14 +9,14 @@ namespace rp {
 
 class StateZipNavigator : public QWidget {
     Q_OBJECT
-public:
+  public:
     enum Move { First, Prior, Next, Last };
     StateZipNavigator(QTableView* grid, QWidget* parent = nullptr);
 
     QToolButton* button(Move m) const { return buttons_[m]; }
     void move(Move m);
 
-private:
+  private:
     QTableView* grid_;
     QToolButton* buttons_[4];
 };

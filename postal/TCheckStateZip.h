@@ -23,7 +23,7 @@ namespace rp {
 
 class TCheckStateZip : public BulkDialog {
     Q_OBJECT
-public:
+  public:
     // programFolder holds RVPSZCK.DBF and receives the work index; it ends in a separator.
     TCheckStateZip(xbase::Table& table, const QString& programFolder, QWidget* parent = nullptr);
     ~TCheckStateZip() override;
@@ -55,10 +55,10 @@ public:
     StateZipGridModel* resultsModel() const { return resultsModel_.get(); }
     StateZipGridModel* stateModel() const { return stateModel_.get(); }
 
-protected:
+  protected:
     bool confirmCancel() override;
 
-private:
+  private:
     QWidget* makeSetupPanel();
     QWidget* makeResultsPanel();
     QWidget* makeTablePanel();

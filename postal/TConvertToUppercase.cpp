@@ -18,8 +18,7 @@
 namespace rp {
 
 TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QWidget* parent)
-    : BulkDialog(parent, 1011), table_(table)
-{
+    : BulkDialog(parent, 1011), table_(table) {
     setWindowTitle(QStringLiteral("Convert To Uppercase"));
     auto* heading = new QLabel(QStringLiteral("Convert  to uppercase:"), this);
     QFont bold = heading->font();
@@ -27,7 +26,8 @@ TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QW
     heading->setFont(bold);
 
     options_ = new QWidget(this);
-    auto* question = new QLabel(QStringLiteral("Which fields should be converted to uppercase?"), options_);
+    auto* question =
+        new QLabel(QStringLiteral("Which fields should be converted to uppercase?"), options_);
     auto* fields = new QGroupBox(options_);
     auto* grid = new QGridLayout(fields);
     const auto& list = UppercaseFields();
@@ -50,7 +50,8 @@ TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QW
 
     auto* scopeBox = new QGroupBox(options_);
     auto* scopeColumn = new QVBoxLayout(scopeBox);
-    const char* const scopeCaptions[] = {"Current Record Only", "All Records", "All Records Matching Filter"};
+    const char* const scopeCaptions[] = {"Current Record Only", "All Records",
+                                         "All Records Matching Filter"};
     const char* const scopeHelp[] = {"Converts only the record shown in the main window.",
                                      "Converts every record of the file, whatever the filter.",
                                      "Converts the records of the current filter."};
@@ -70,34 +71,33 @@ TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QW
 
     convert_ = new QPushButton(QStringLiteral("Convert"), this);
     convert_->setDefault(true);
-    convert_->setWhatsThis(QStringLiteral("Converts the ticked fields of the chosen records to capitals."));
+    convert_->setWhatsThis(
+        QStringLiteral("Converts the ticked fields of the chosen records to capitals."));
     connect(convert_, &QPushButton::clicked, this,
             Guarded(this, &TConvertToUppercase::ConvertButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes the window; while converting, stops after the record in hand."));
+    cancel_->setWhatsThis(
+        QStringLiteral("Closes the window; while converting, stops after the record in hand."));
     connect(cancel_, &QPushButton::clicked, this, &TConvertToUppercase::cancelClicked);
     layOutParts({heading, options_, progressBar()}, {convert_, cancel_});
     progressBar()->hide();
 }
 
-std::vector<std::string> TConvertToUppercase::tickedFields() const
-{
+std::vector<std::string> TConvertToUppercase::tickedFields() const {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < fieldBoxes_.size(); ++i)
         if (fieldBoxes_[i]->isChecked()) out.emplace_back(UppercaseFields()[i].field);
     return out;
 }
 
-ConvertScope TConvertToUppercase::scope() const
-{
+ConvertScope TConvertToUppercase::scope() const {
     for (int i = 0; i < 3; ++i)
         if (scopes_[i]->isChecked()) return static_cast<ConvertScope>(i);
     return ConvertScope::CurrentRecord;
 }
 
-void TConvertToUppercase::ConvertButtonClick()
-{
+void TConvertToUppercase::ConvertButtonClick() {
     if (busy()) return;
     const std::vector<std::string> fields = tickedFields();
     if (fields.empty()) {
@@ -116,8 +116,7 @@ void TConvertToUppercase::ConvertButtonClick()
     accept();
 }
 
-bool TConvertToUppercase::confirmCancel()
-{
+bool TConvertToUppercase::confirmCancel() {
     return AskYesNo(QStringLiteral("Cancel case conversion?"));
 }
 

@@ -20,7 +20,7 @@ namespace rp {
 
 class TConvertToUppercase : public BulkDialog {
     Q_OBJECT
-public:
+  public:
     // filterSet: the user has a filter, so its records can be chosen.
     TConvertToUppercase(xbase::Table& table, bool filterSet, QWidget* parent = nullptr);
 
@@ -35,10 +35,10 @@ public:
     QPushButton* convertButton() const { return convert_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-protected:
+  protected:
     bool confirmCancel() override;
 
-private:
+  private:
     xbase::Table& table_;
     std::vector<QCheckBox*> fieldBoxes_;
     QCheckBox* all_;

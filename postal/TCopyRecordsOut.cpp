@@ -15,19 +15,23 @@
 
 namespace rp {
 
-TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFolder, DateTextFn dateText,
-                                 QWidget* parent)
-    : BulkDialog(parent, 1012), table_(table), programFolder_(programFolder), dateText_(std::move(dateText))
-{
+TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFolder,
+                                 DateTextFn dateText, QWidget* parent)
+    : BulkDialog(parent, 1012),
+      table_(table),
+      programFolder_(programFolder),
+      dateText_(std::move(dateText)) {
     setWindowTitle(QStringLiteral("Copy Records Out"));
     choices_ = new QWidget(this);
     auto* kindBox = new QGroupBox(choices_);
     auto* kindColumn = new QVBoxLayout(kindBox);
     kinds_[0] = new QRadioButton(QStringLiteral("Copy to a DBF file"), kindBox);
-    kinds_[1] = new QRadioButton(QStringLiteral("Copy to an ASCII file (comma delimited)"), kindBox);
-    kinds_[0]->setWhatsThis(QStringLiteral("Copies the records to a new file with the layout of an address file."));
-    kinds_[1]->setWhatsThis(
-        QStringLiteral("Copies the records to a text file, one line a record, each value in double quotes."));
+    kinds_[1] =
+        new QRadioButton(QStringLiteral("Copy to an ASCII file (comma delimited)"), kindBox);
+    kinds_[0]->setWhatsThis(
+        QStringLiteral("Copies the records to a new file with the layout of an address file."));
+    kinds_[1]->setWhatsThis(QStringLiteral(
+        "Copies the records to a text file, one line a record, each value in double quotes."));
     kinds_[0]->setChecked(true);
     for (QRadioButton* k : kinds_) {
         kindColumn->addWidget(k);
@@ -62,35 +66,36 @@ TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFold
 
     copyNow_ = new QPushButton(QStringLiteral("Copy Now"), this);
     copyNow_->setEnabled(false);
-    copyNow_->setWhatsThis(QStringLiteral("Copies the records of the current view to the chosen file."));
+    copyNow_->setWhatsThis(
+        QStringLiteral("Copies the records of the current view to the chosen file."));
     connect(copyNow_, &QPushButton::clicked, this,
             Guarded(this, &TCopyRecordsOut::CopyNowButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes the window; while copying, stops and keeps no copy."));
+    cancel_->setWhatsThis(
+        QStringLiteral("Closes the window; while copying, stops and keeps no copy."));
     connect(cancel_, &QPushButton::clicked, this, &TCopyRecordsOut::cancelClicked);
     layOutParts({choices_, progressPanel_}, {copyNow_, cancel_});
 }
 
-CopyKind TCopyRecordsOut::kind() const
-{
+CopyKind TCopyRecordsOut::kind() const {
     return kinds_[1]->isChecked() ? CopyKind::Ascii : CopyKind::Dbf;
 }
 
-void TCopyRecordsOut::setTarget(const QString& name)
-{
+void TCopyRecordsOut::setTarget(const QString& name) {
     target_ = name;
     name_->setText(name_->fontMetrics().elidedText(name, Qt::ElideMiddle, name_->minimumWidth()));
     name_->setToolTip(name);
     copyNow_->setEnabled(name != kNoCopyTarget);
 }
 
-void TCopyRecordsOut::SaveAsButtonClick()
-{
-    const QString extension = kind() == CopyKind::Dbf ? QStringLiteral("DBF") : QStringLiteral("TXT");
+void TCopyRecordsOut::SaveAsButtonClick() {
+    const QString extension =
+        kind() == CopyKind::Dbf ? QStringLiteral("DBF") : QStringLiteral("TXT");
     FileRequest request;
     request.caption = QStringLiteral("Save As");
-    request.filter = kind() == CopyKind::Dbf ? QStringLiteral("DBF Files|*.DBF") : QStringLiteral("Text Files|*.TXT");
+    request.filter = kind() == CopyKind::Dbf ? QStringLiteral("DBF Files|*.DBF")
+                                             : QStringLiteral("Text Files|*.TXT");
     request.folder = programFolder_;
     request.proposedName = QStringLiteral("*.") + extension;
     request.defaultSuffix = extension;
@@ -98,8 +103,7 @@ void TCopyRecordsOut::SaveAsButtonClick()
     setTarget(chosen ? CheckCopyTarget(kind(), *chosen, table_) : kNoCopyTarget);
 }
 
-void TCopyRecordsOut::CopyNowButtonClick()
-{
+void TCopyRecordsOut::CopyNowButtonClick() {
     if (busy() || target_ == kNoCopyTarget) return;
     helpButtons()->hide();
     copyNow_->setEnabled(false);
@@ -121,8 +125,7 @@ void TCopyRecordsOut::CopyNowButtonClick()
     accept();
 }
 
-bool TCopyRecordsOut::confirmCancel()
-{
+bool TCopyRecordsOut::confirmCancel() {
     return messages().question(QStringLiteral("Cancel"), QStringLiteral("Cancel copy?"), false);
 }
 

@@ -20,7 +20,7 @@ namespace rp {
 
 class TCopyRecordsOut : public BulkDialog {
     Q_OBJECT
-public:
+  public:
     // programFolder: where the save dialog starts; dateText: the DATE text of the text copy.
     TCopyRecordsOut(xbase::Table& table, const QString& programFolder, DateTextFn dateText,
                     QWidget* parent = nullptr);
@@ -38,10 +38,10 @@ public:
     QPushButton* copyNowButton() const { return copyNow_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-protected:
+  protected:
     bool confirmCancel() override;
 
-private:
+  private:
     void setTarget(const QString& name);
 
     xbase::Table& table_;

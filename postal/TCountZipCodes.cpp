@@ -20,11 +20,12 @@ constexpr int kEventIntervalMs = 30;
 
 }  // namespace
 
-TCountZipCodes::TCountZipCodes(xbase::Table& table, QWidget* parent) : Dialog(parent, 4571), table_(table)
-{
+TCountZipCodes::TCountZipCodes(xbase::Table& table, QWidget* parent)
+    : Dialog(parent, 4571), table_(table) {
     setWindowTitle(QStringLiteral("Count Zip Codes"));
     setModal(true);
-    heading_ = new QLabel(QStringLiteral("Counting the number of occurrences of each zip code:"), this);
+    heading_ =
+        new QLabel(QStringLiteral("Counting the number of occurrences of each zip code:"), this);
     statusCaption_ = new QLabel(QStringLiteral("Status:"), this);
     status_ = new QLabel(this);
     status_->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
@@ -39,7 +40,8 @@ TCountZipCodes::TCountZipCodes(xbase::Table& table, QWidget* parent) : Dialog(pa
     preview_ = new QPushButton(QStringLiteral("Preview"), panel_);
     setup_ = new QPushButton(QStringLiteral("Print Setup"), panel_);
     close_ = new QPushButton(QStringLiteral("Close"), panel_);
-    print_->setWhatsThis(QStringLiteral("Prints the count of each ZIP code, four columns to a page."));
+    print_->setWhatsThis(
+        QStringLiteral("Prints the count of each ZIP code, four columns to a page."));
     preview_->setWhatsThis(QStringLiteral("Shows the report on the screen before printing."));
     setup_->setWhatsThis(QStringLiteral("Chooses the printer and its paper."));
     close_->setWhatsThis(QStringLiteral("Closes this window."));
@@ -74,24 +76,21 @@ TCountZipCodes::TCountZipCodes(xbase::Table& table, QWidget* parent) : Dialog(pa
     cancel_->hide();
 }
 
-void TCountZipCodes::showEvent(QShowEvent* event)
-{
+void TCountZipCodes::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
     if (started_) return;
     started_ = true;
     QTimer::singleShot(0, this, [this] { DoTheSort(); });
 }
 
-void TCountZipCodes::setCounting(bool counting)
-{
+void TCountZipCodes::setCounting(bool counting) {
     panel_->setVisible(!counting);
     cancel_->setVisible(counting);
     statusCaption_->setVisible(counting);
     status_->setVisible(counting);
 }
 
-bool TCountZipCodes::afterRecord()
-{
+bool TCountZipCodes::afterRecord() {
     if (sinceEvents_.hasExpired(kEventIntervalMs)) {
         QApplication::processEvents();
         sinceEvents_.restart();
@@ -99,8 +98,7 @@ bool TCountZipCodes::afterRecord()
     return !cancelRequested_;
 }
 
-bool TCountZipCodes::DoTheSort()
-{
+bool TCountZipCodes::DoTheSort() {
     if (busy_) return false;
     setCounting(true);
     status_->clear();
@@ -131,15 +129,13 @@ bool TCountZipCodes::DoTheSort()
     return true;
 }
 
-void TCountZipCodes::printClicked(bool preview)
-{
+void TCountZipCodes::printClicked(bool preview) {
     if (!counted_ && !DoTheSort()) return;
     if (printReport) printReport(lines_, preview);
 }
 
 // While counting, closing the window asks as Cancel does.
-void TCountZipCodes::reject()
-{
+void TCountZipCodes::reject() {
     if (busy_) {
         cancel_->click();
         return;

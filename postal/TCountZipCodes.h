@@ -20,7 +20,7 @@ namespace rp {
 
 class TCountZipCodes : public Dialog {
     Q_OBJECT
-public:
+  public:
     TCountZipCodes(xbase::Table& table, QWidget* parent = nullptr);
 
     // Prints (preview false) or previews the report of the count lines.
@@ -42,11 +42,11 @@ public:
     QPushButton* previewButton() const { return preview_; }
     QPushButton* printSetupButton() const { return setup_; }
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     void reject() override;
 
-private:
+  private:
     void printClicked(bool preview);
     void setCounting(bool counting);
     bool afterRecord();

@@ -15,8 +15,7 @@
 namespace rp {
 
 TDeleteRecords::TDeleteRecords(xbase::Table& table, const QString& userExpression, QWidget* parent)
-    : BulkDialog(parent, 1017), table_(table), userExpression_(userExpression)
-{
+    : BulkDialog(parent, 1017), table_(table), userExpression_(userExpression) {
     setWindowTitle(QStringLiteral("Delete Records"));
     auto* box = new QGroupBox(this);
     choiceBox_ = box;
@@ -44,7 +43,8 @@ TDeleteRecords::TDeleteRecords(xbase::Table& table, const QString& userExpressio
 
     deleteNow_ = new QPushButton(QStringLiteral("Delete Now"), this);
     deleteNow_->setAutoDefault(false);
-    deleteNow_->setWhatsThis(QStringLiteral("Deletes the chosen records at once, without asking again."));
+    deleteNow_->setWhatsThis(
+        QStringLiteral("Deletes the chosen records at once, without asking again."));
     connect(deleteNow_, &QPushButton::clicked, this,
             Guarded(this, &TDeleteRecords::DeleteNowButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -54,15 +54,13 @@ TDeleteRecords::TDeleteRecords(xbase::Table& table, const QString& userExpressio
     layOutParts({choiceBox_, progressPanel_}, {deleteNow_, cancel_});
 }
 
-DeleteChoice TDeleteRecords::choice() const
-{
+DeleteChoice TDeleteRecords::choice() const {
     for (int i = 0; i < 3; ++i)
         if (choices_[i]->isChecked()) return static_cast<DeleteChoice>(i);
     return DeleteChoice::All;
 }
 
-void TDeleteRecords::DeleteNowButtonClick()
-{
+void TDeleteRecords::DeleteNowButtonClick() {
     if (busy()) return;
     const DeleteChoice chosen = userExpression_.isEmpty() ? DeleteChoice::All : choice();
     helpButtons()->hide();
@@ -70,10 +68,13 @@ void TDeleteRecords::DeleteNowButtonClick()
     cancel_->hide();
     showWorking(choiceBox_, progressPanel_);
     std::uint32_t deleted = 0;
-    const bool done = runBusy([&] { deleted = DeleteRecords(table_, chosen, userExpression_, hooks()); });
+    const bool done =
+        runBusy([&] { deleted = DeleteRecords(table_, chosen, userExpression_, hooks()); });
     if (done) {
-        ShowInformation(QStringLiteral("Deleted ") + QString::number(deleted) + QStringLiteral(" records"));
-        ShowInformation(QStringLiteral("For optimum space usage, please select\r\n[Rebuild Indexes] from the Utilities menu"));
+        ShowInformation(QStringLiteral("Deleted ") + QString::number(deleted) +
+                        QStringLiteral(" records"));
+        ShowInformation(QStringLiteral(
+            "For optimum space usage, please select\r\n[Rebuild Indexes] from the Utilities menu"));
     }
     accept();
 }

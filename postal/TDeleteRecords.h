@@ -19,7 +19,7 @@ namespace rp {
 
 class TDeleteRecords : public BulkDialog {
     Q_OBJECT
-public:
+  public:
     // userExpression: the user's filter, empty when none (only "Delete All Records" then).
     TDeleteRecords(xbase::Table& table, const QString& userExpression, QWidget* parent = nullptr);
 
@@ -31,10 +31,10 @@ public:
     QPushButton* deleteNowButton() const { return deleteNow_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-protected:
+  protected:
     bool confirmCancel() override { return false; }
 
-private:
+  private:
     xbase::Table& table_;
     QString userExpression_;
     QRadioButton* choices_[3];

@@ -28,24 +28,22 @@ namespace {
 // Pending input is handled at most this often while replacing.
 constexpr int kEventIntervalMs = 30;
 
-QRadioButton* Choice(const QString& caption, const QString& help, QWidget* parent)
-{
+QRadioButton* Choice(const QString& caption, const QString& help, QWidget* parent) {
     auto* button = new QRadioButton(caption, parent);
     button->setWhatsThis(help);
     return button;
 }
 
-QString TooLongMessage(int records)
-{
-    return (records == 1 ? QStringLiteral("1 record was") : QString::number(records) + QStringLiteral(" records were")) +
+QString TooLongMessage(int records) {
+    return (records == 1 ? QStringLiteral("1 record was")
+                         : QString::number(records) + QStringLiteral(" records were")) +
            QStringLiteral(" left unchanged: the new value would not fit in the field.");
 }
 
 }  // namespace
 
 TSearchReplace::TSearchReplace(xbase::Table& table, bool filterSet, QWidget* parent)
-    : Dialog(parent, 4570), table_(table), filterSet_(filterSet)
-{
+    : Dialog(parent, 4570), table_(table), filterSet_(filterSet) {
     setWindowTitle(QStringLiteral("Search and Replace"));
     setModal(true);
 
@@ -65,7 +63,8 @@ TSearchReplace::TSearchReplace(xbase::Table& table, bool filterSet, QWidget* par
 
     replace_ = new QPushButton(QStringLiteral("Replace Now"), this);
     replace_->setDefault(true);
-    replace_->setWhatsThis(QStringLiteral("Describes the change and, once you agree, makes it in every record chosen."));
+    replace_->setWhatsThis(QStringLiteral(
+        "Describes the change and, once you agree, makes it in every record chosen."));
     connect(replace_, &QPushButton::clicked, this,
             Guarded(this, &TSearchReplace::ReplaceNowButtonClick));
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
@@ -90,8 +89,7 @@ TSearchReplace::TSearchReplace(xbase::Table& table, bool filterSet, QWidget* par
     FieldChoiceChange();
 }
 
-QWidget* TSearchReplace::makeChoices(bool filterSet)
-{
+QWidget* TSearchReplace::makeChoices(bool filterSet) {
     auto* page = new QWidget(pages_);
 
     auto* fieldGroup = new QGroupBox(QStringLiteral("Search for field:"), page);
@@ -105,18 +103,21 @@ QWidget* TSearchReplace::makeChoices(bool filterSet)
     fieldLayout->addStretch();
 
     auto* whereGroup = new QGroupBox(QStringLiteral("Where the field value:"), page);
-    exact_ = Choice(QStringLiteral("Is exactly equal to  (leave empty for blank)"),
-                    QStringLiteral("Records whose field holds the value and nothing else; with an empty value, "
-                                   "records whose field is empty."),
-                    whereGroup);
-    contains_ = Choice(QStringLiteral("Contains"), QStringLiteral("Records whose field holds the value anywhere."),
-                       whereGroup);
+    exact_ = Choice(
+        QStringLiteral("Is exactly equal to  (leave empty for blank)"),
+        QStringLiteral("Records whose field holds the value and nothing else; with an empty value, "
+                       "records whose field is empty."),
+        whereGroup);
+    contains_ = Choice(QStringLiteral("Contains"),
+                       QStringLiteral("Records whose field holds the value anywhere."), whereGroup);
     exact_->setChecked(true);
     find_ = new QLineEdit(whereGroup);
-    find_->setWhatsThis(QStringLiteral("The value to look for. Leave it empty to find records whose field is empty."));
+    find_->setWhatsThis(QStringLiteral(
+        "The value to look for. Leave it empty to find records whose field is empty."));
     caseSensitive_ = new QCheckBox(QStringLiteral("Case sensitive"), whereGroup);
     caseSensitive_->setChecked(true);
-    caseSensitive_->setWhatsThis(QStringLiteral("When ticked, capitals and small letters must match as typed."));
+    caseSensitive_->setWhatsThis(
+        QStringLiteral("When ticked, capitals and small letters must match as typed."));
     auto* whereLayout = new QGridLayout(whereGroup);
     whereLayout->addWidget(exact_, 0, 0, 1, 2);
     whereLayout->addWidget(contains_, 1, 0, 1, 2);
@@ -125,13 +126,17 @@ QWidget* TSearchReplace::makeChoices(bool filterSet)
     whereLayout->addWidget(caseSensitive_, 3, 1);
 
     auto* actionGroup = new QGroupBox(QStringLiteral("And do this action:"), page);
-    whole_ = Choice(QStringLiteral("Replace the whole field with"),
-                    QStringLiteral("The field of each record found gets the new value; an empty value empties it."),
-                    actionGroup);
-    matching_ = Choice(QStringLiteral("Replace only the matching text with"),
-                       QStringLiteral("Each occurrence of the value looked for is replaced; the rest of the field "
-                                      "stays. A record whose field would grow wider than the field is left as it is."),
-                       actionGroup);
+    whole_ =
+        Choice(QStringLiteral("Replace the whole field with"),
+               QStringLiteral(
+                   "The field of each record found gets the new value; an empty value empties it."),
+               actionGroup);
+    matching_ =
+        Choice(QStringLiteral("Replace only the matching text with"),
+               QStringLiteral(
+                   "Each occurrence of the value looked for is replaced; the rest of the field "
+                   "stays. A record whose field would grow wider than the field is left as it is."),
+               actionGroup);
     whole_->setChecked(true);
     replacement_ = new QLineEdit(actionGroup);
     replacement_->setWhatsThis(QStringLiteral("The new text. Leave it empty to delete."));
@@ -142,9 +147,11 @@ QWidget* TSearchReplace::makeChoices(bool filterSet)
     actionLayout->addWidget(replacement_, 2, 1);
 
     auto* usingGroup = new QGroupBox(QStringLiteral("Using:"), page);
-    all_ = Choice(QStringLiteral("All Records"), QStringLiteral("Every record of the file."), usingGroup);
+    all_ = Choice(QStringLiteral("All Records"), QStringLiteral("Every record of the file."),
+                  usingGroup);
     filtered_ = Choice(QStringLiteral("Records matching current Filter"),
-                       QStringLiteral("Only the records of the filter set on the Filter page."), usingGroup);
+                       QStringLiteral("Only the records of the filter set on the Filter page."),
+                       usingGroup);
     all_->setChecked(true);
     filtered_->setEnabled(filterSet);
     auto* usingLayout = new QVBoxLayout(usingGroup);
@@ -154,21 +161,20 @@ QWidget* TSearchReplace::makeChoices(bool filterSet)
     auto* layout = new QVBoxLayout(page);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(10);
-    for (QGroupBox* group : {fieldGroup, whereGroup, actionGroup, usingGroup}) layout->addWidget(group);
+    for (QGroupBox* group : {fieldGroup, whereGroup, actionGroup, usingGroup})
+        layout->addWidget(group);
     return page;
 }
 
 // The texts take at most as many characters as the chosen field is wide.
-void TSearchReplace::FieldChoiceChange()
-{
+void TSearchReplace::FieldChoiceChange() {
     const char* name = ReplaceableFields()[static_cast<std::size_t>(field_->currentIndex())].name;
     const int width = table_.field(table_.fieldNumber(name)).width;
     find_->setMaxLength(width);
     replacement_->setMaxLength(width);
 }
 
-std::optional<SearchReplaceRequest> TSearchReplace::request() const
-{
+std::optional<SearchReplaceRequest> TSearchReplace::request() const {
     auto find = StorableBytes(find_->text());
     if (!find) return std::nullopt;
     auto replacement = StorableBytes(replacement_->text());
@@ -183,8 +189,7 @@ std::optional<SearchReplaceRequest> TSearchReplace::request() const
     return r;
 }
 
-void TSearchReplace::ReplaceNowButtonClick()
-{
+void TSearchReplace::ReplaceNowButtonClick() {
     if (replacing_) return;
     const auto r = request();
     if (!r || !messages().question(QStringLiteral("Replace"), ReplaceDescription(*r), true)) return;
@@ -194,19 +199,19 @@ void TSearchReplace::ReplaceNowButtonClick()
     DoReplace(*r);
 }
 
-void TSearchReplace::DoReplace(const SearchReplaceRequest& request)
-{
+void TSearchReplace::DoReplace(const SearchReplaceRequest& request) {
     pages_->setCurrentWidget(progressPanel_);
     replace_->setEnabled(false);
     cancel_->hide();
     replacing_ = true;
     sinceEvents_.start();
     try {
-        const ReplaceOutcome outcome =
-            ReplaceFieldValues(table_, request, {[this](int percent) { gauge_->setValue(percent); },
-                                                 [this] { afterRecord(); }});
+        const ReplaceOutcome outcome = ReplaceFieldValues(
+            table_, request,
+            {[this](int percent) { gauge_->setValue(percent); }, [this] { afterRecord(); }});
         replacing_ = false;
-        ShowInformation(QStringLiteral("Replaced ") + QString::number(outcome.replaced) + QStringLiteral(" records"));
+        ShowInformation(QStringLiteral("Replaced ") + QString::number(outcome.replaced) +
+                        QStringLiteral(" records"));
         if (outcome.tooLong > 0) ShowInformation(TooLongMessage(outcome.tooLong));
         ShowInformation(QStringLiteral("Replacement done"));
         accept();
@@ -217,8 +222,7 @@ void TSearchReplace::DoReplace(const SearchReplaceRequest& request)
     }
 }
 
-void TSearchReplace::afterRecord()
-{
+void TSearchReplace::afterRecord() {
     if (sinceEvents_.hasExpired(kEventIntervalMs)) {
         QApplication::processEvents();
         sinceEvents_.restart();
@@ -226,8 +230,7 @@ void TSearchReplace::afterRecord()
 }
 
 // Once replacing has begun there is no way back: Esc and the close box wait for the end.
-void TSearchReplace::reject()
-{
+void TSearchReplace::reject() {
     if (!replacing_) Dialog::reject();
 }
 

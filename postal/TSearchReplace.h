@@ -26,7 +26,7 @@ namespace rp {
 
 class TSearchReplace : public Dialog {
     Q_OBJECT
-public:
+  public:
     // The table's query is the user's filter alone, or none when filterSet is false; then only
     // all records can be chosen.
     TSearchReplace(xbase::Table& table, bool filterSet, QWidget* parent = nullptr);
@@ -54,10 +54,10 @@ public:
     QPushButton* replaceButton() const { return replace_; }
     QPushButton* cancelButton() const { return cancel_; }
 
-protected:
+  protected:
     void reject() override;
 
-private:
+  private:
     QWidget* makeChoices(bool filterSet);
     void FieldChoiceChange();
     void DoReplace(const SearchReplaceRequest& request);

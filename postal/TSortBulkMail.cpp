@@ -19,8 +19,7 @@ constexpr int kPrintLabelsHelpTopic = 1036;
 }  // namespace
 
 TSortBulkMail::TSortBulkMail(xbase::Table& table, const QString& folder, QWidget* parent)
-    : Dialog(parent, kPrintLabelsHelpTopic), table_(table), folder_(folder)
-{
+    : Dialog(parent, kPrintLabelsHelpTopic), table_(table), folder_(folder) {
     setWindowTitle(QStringLiteral("Bulk Mail Presorting"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -28,29 +27,27 @@ TSortBulkMail::TSortBulkMail(xbase::Table& table, const QString& folder, QWidget
     status_ = new QLabel(this);
     status_->setMinimumWidth(fontMetrics().averageCharWidth() * kStatusChars);
     cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setWhatsThis(QStringLiteral("Stops the presort; the labels are not printed in presort order."));
+    cancel_->setWhatsThis(
+        QStringLiteral("Stops the presort; the labels are not printed in presort order."));
     connect(cancel_, &QPushButton::clicked, this, &TSortBulkMail::CancelButtonClick);
 
     layOutAboveButton(status_, cancel_);
 }
 
-bool TSortBulkMail::run(xbase::Table& table, const QString& folder, QWidget* parent)
-{
+bool TSortBulkMail::run(xbase::Table& table, const QString& folder, QWidget* parent) {
     TSortBulkMail window(table, folder, parent);
     window.exec();
     return window.DoneCheck();
 }
 
-void TSortBulkMail::showEvent(QShowEvent* event)
-{
+void TSortBulkMail::showEvent(QShowEvent* event) {
     Dialog::showEvent(event);
     if (started_) return;
     started_ = true;
     QTimer::singleShot(0, this, &TSortBulkMail::FormActivate);
 }
 
-void TSortBulkMail::FormActivate()
-{
+void TSortBulkMail::FormActivate() {
     PresortHooks hooks;
     hooks.status = [this](const QString& text) { status_->setText(text); };
     hooks.afterRecord = [this] { return afterRecord(); };
@@ -59,11 +56,11 @@ void TSortBulkMail::FormActivate()
     ReportErrors([&] { result = DoTheSort(table_, folder_, hooks); });
     completed_ = result == PresortResult::Done;
     const int code = DoneCheck() ? QDialog::Accepted : QDialog::Rejected;
-    QMetaObject::invokeMethod(this, [this, code] { done(code); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, code] { done(code); }, Qt::QueuedConnection);
 }
 
-bool TSortBulkMail::afterRecord()
-{
+bool TSortBulkMail::afterRecord() {
     if (!sinceEvents_.isValid() || sinceEvents_.hasExpired(kEventIntervalMs)) {
         QCoreApplication::processEvents();
         sinceEvents_.start();
@@ -71,13 +68,11 @@ bool TSortBulkMail::afterRecord()
     return !cancelRequested_;
 }
 
-void TSortBulkMail::CancelButtonClick()
-{
+void TSortBulkMail::CancelButtonClick() {
     if (AskYesNo(QStringLiteral("Cancel PRESORT?"))) cancelRequested_ = true;
 }
 
-void TSortBulkMail::reject()
-{
+void TSortBulkMail::reject() {
     CancelButtonClick();
 }
 

@@ -19,7 +19,7 @@ namespace rp {
 
 class TSortBulkMail : public Dialog {
     Q_OBJECT
-public:
+  public:
     // Handling events after every record would cost more than reading it; every 10 ms keeps
     // the window answering at once.
     static constexpr int kEventIntervalMs = 10;
@@ -37,10 +37,10 @@ public:
 
     void reject() override;
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private:
+  private:
     void FormActivate();
     void CancelButtonClick();
     bool afterRecord();

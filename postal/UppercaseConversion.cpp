@@ -6,8 +6,7 @@
 
 namespace rp {
 
-const std::array<UppercaseField, 11>& UppercaseFields()
-{
+const std::array<UppercaseField, 11>& UppercaseFields() {
     static const std::array<UppercaseField, 11> fields{{
         {"LNAME", "Last"},
         {"FNAME", "First"},
@@ -24,17 +23,15 @@ const std::array<UppercaseField, 11>& UppercaseFields()
     return fields;
 }
 
-std::string UpperAscii(std::string_view bytes)
-{
+std::string UpperAscii(std::string_view bytes) {
     std::string out(bytes);
     for (char& c : out)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
-std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields, ConvertScope scope,
-                                 const BulkHooks& hooks)
-{
+std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
+                                 ConvertScope scope, const BulkHooks& hooks) {
     TableRestore restore(table);
     if (scope == ConvertScope::AllRecords) table.setFilter(kStandingCondition.toStdString());
     BulkProgress progress(hooks, table.visibleCount());

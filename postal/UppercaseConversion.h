@@ -29,7 +29,7 @@ enum class ConvertScope { CurrentRecord, AllRecords, MatchingFilter };
 // that is not program-deleted (the table's query is set aside for the walk), or of every
 // record of the query in force. The query and the current record are put back afterwards,
 // also when a write fails. Returns the number of records converted.
-std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields, ConvertScope scope,
-                                 const BulkHooks& hooks = {});
+std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
+                                 ConvertScope scope, const BulkHooks& hooks = {});
 
 }  // namespace rp

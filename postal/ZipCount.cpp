@@ -8,18 +8,16 @@
 
 namespace rp {
 
-bool IsStandardZipKey(std::string_view key)
-{
-    return key.size() == 5 && key >= "00000" && key <= "99999-999" && key[0] >= '0' && key[0] <= '9';
+bool IsStandardZipKey(std::string_view key) {
+    return key.size() == 5 && key >= "00000" && key <= "99999-999" && key[0] >= '0' &&
+           key[0] <= '9';
 }
 
-QString CountLine(const QString& key, std::int32_t count, const QLocale& locale)
-{
+QString CountLine(const QString& key, std::int32_t count, const QLocale& locale) {
     return key.left(10).leftJustified(10, QLatin1Char(' ')) + locale.toString(count);
 }
 
-void ZipCountTally::add(std::string_view zipField)
-{
+void ZipCountTally::add(std::string_view zipField) {
     const std::string_view key = ZipKey(xbase::trimRight(zipField));
     if (key.empty()) {
         ++blank_;
@@ -27,12 +25,13 @@ void ZipCountTally::add(std::string_view zipField)
     }
     auto& list = IsStandardZipKey(key) ? standard_ : other_;
     const auto it = list.find(key);
-    if (it == list.end()) list.emplace(std::string(key), 1);
-    else ++it->second;
+    if (it == list.end())
+        list.emplace(std::string(key), 1);
+    else
+        ++it->second;
 }
 
-QStringList ZipCountTally::lines(const QLocale& locale) const
-{
+QStringList ZipCountTally::lines(const QLocale& locale) const {
     QStringList out;
     for (const auto& [key, count] : standard_) out << CountLine(fromFieldBytes(key), count, locale);
     out << QString() << QString();
@@ -41,8 +40,8 @@ QStringList ZipCountTally::lines(const QLocale& locale) const
     return out;
 }
 
-std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHooks& hooks, const QLocale& locale)
-{
+std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHooks& hooks,
+                                         const QLocale& locale) {
     const TableRestore restore(table);
     const int zip = table.fieldNumber("ZIP");
     table.setOrder(0);
@@ -52,7 +51,8 @@ std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHook
     while (!table.eof()) {
         tally.add(table.fieldBytes(zip));
         table.skip(1);
-        if (table.recNo() % 100 == 0) hooks.status(QStringLiteral("Reading record ") + QString::number(table.recNo()));
+        if (table.recNo() % 100 == 0)
+            hooks.status(QStringLiteral("Reading record ") + QString::number(table.recNo()));
         if (!hooks.keepGoing()) return std::nullopt;
     }
     hooks.status(QStringLiteral("Sorting Zip Codes..."));

@@ -24,11 +24,11 @@ bool IsStandardZipKey(std::string_view key);
 QString CountLine(const QString& key, std::int32_t count, const QLocale& locale);
 
 class ZipCountTally {
-public:
+  public:
     void add(std::string_view zipField);
     QStringList lines(const QLocale& locale = QLocale()) const;
 
-private:
+  private:
     std::map<std::string, std::int32_t, std::less<>> standard_;
     std::map<std::string, std::int32_t, std::less<>> other_;
     std::int32_t blank_ = 0;

@@ -13,8 +13,7 @@ constexpr double kMarginTop = 1;
 constexpr double kMarginBottom = 1;
 constexpr int kRowShade = 5;
 
-void defineCells(ReportCanvas& canvas)
-{
+void defineCells(ReportCanvas& canvas) {
     constexpr double kWidth = 0.625;
     constexpr double kInner = 0.05;
     canvas.clearTabs();
@@ -24,20 +23,19 @@ void defineCells(ReportCanvas& canvas)
 }
 
 // Column 0 to 3: the cells move with the origin; the cursor goes to the area's first line.
-void startColumn(ReportCanvas& canvas, int column)
-{
+void startColumn(ReportCanvas& canvas, int column) {
     canvas.setOrigin(column * kColumnWidth + kMarginLeft, 0);
     canvas.home();
 }
 
 // The key in the first cell and the whole count ending at the second cell's inner right edge,
 // however wide it is; the third cell stays empty.
-void printRow(ReportCanvas& canvas, const QString& line, bool shaded)
-{
+void printRow(ReportCanvas& canvas, const QString& line, bool shaded) {
     const ReportTabStops& cells = canvas.tabs();
     if (shaded) {
         const double left = cells.left(0);
-        canvas.shadeRectangle(QRectF(left, canvas.lineTop(), cells.right(2) - left, canvas.lineHeight()), kRowShade);
+        canvas.shadeRectangle(
+            QRectF(left, canvas.lineTop(), cells.right(2) - left, canvas.lineHeight()), kRowShade);
     }
     canvas.printTab(line.left(5));
     const QString count = line.mid(5).trimmed();
@@ -47,8 +45,7 @@ void printRow(ReportCanvas& canvas, const QString& line, bool shaded)
 
 }  // namespace
 
-void HeaderFooter(ReportCanvas& canvas)
-{
+void HeaderFooter(ReportCanvas& canvas) {
     const QRectF area = canvas.section();
     canvas.setOrigin(0, 0);
     canvas.setBold(true);
@@ -67,8 +64,8 @@ void HeaderFooter(ReportCanvas& canvas)
     }
 }
 
-bool PrintZipReport(ReportCanvas& canvas, const QStringList& lines, const std::function<bool()>& keepGoing)
-{
+bool PrintZipReport(ReportCanvas& canvas, const QStringList& lines,
+                    const std::function<bool()>& keepGoing) {
     canvas.setLandscape(false);
     defineCells(canvas);
     canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, false, false});

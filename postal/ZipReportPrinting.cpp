@@ -15,9 +15,8 @@
 namespace rp {
 namespace {
 
-PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QStringList& lines, bool preview,
-                       QWidget* parent)
-{
+PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QStringList& lines,
+                       bool preview, QWidget* parent) {
     TPrintStatus status(
         surface,
         [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
@@ -31,27 +30,26 @@ PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QS
 
 }  // namespace
 
-std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog, QWidget* parent)
-{
+std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+                                           QWidget* parent) {
     if (!catalog.showPrintDialog(QStringLiteral("zip-count.pdf"))) return std::nullopt;
     const auto surface = catalog.jobSurface();
     return runReport(*surface, catalog.printer(), lines, false, parent);
 }
 
-PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog, const PreviewHook& preview,
-                              QWidget* parent)
-{
+PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+                              const PreviewHook& preview, QWidget* parent) {
     QPrinter& printer = catalog.printer();
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
     const PrintOutcome outcome = runReport(pages, printer, lines, true, parent);
-    if (outcome != PrintOutcome::Cancelled && preview) preview(pages, QStringLiteral("Preview Zipcode Count"));
+    if (outcome != PrintOutcome::Cancelled && preview)
+        preview(pages, QStringLiteral("Preview Zipcode Count"));
     return outcome;
 }
 
-void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers)
-{
+void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers) {
     if (!printers || !printers->anyInstalled()) {
         ShowInformation(QStringLiteral("There are no printers installed"));
         return;
@@ -59,13 +57,14 @@ void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers)
     printDialogs().setup(catalog.printer());
 }
 
-void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog, const PrinterAccess* printers,
-                      PreviewHook preview)
-{
+void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog,
+                      const PrinterAccess* printers, PreviewHook preview) {
     window.printReport = [&window, &catalog, preview = std::move(preview)](const QStringList& lines,
-                                                                          bool wantPreview) {
-        if (wantPreview) PreviewZipCounts(lines, catalog, preview, &window);
-        else PrintZipCounts(lines, catalog, &window);
+                                                                           bool wantPreview) {
+        if (wantPreview)
+            PreviewZipCounts(lines, catalog, preview, &window);
+        else
+            PrintZipCounts(lines, catalog, &window);
     };
     window.printSetup = [&catalog, printers] { ZipReportPrintSetup(catalog, printers); };
 }

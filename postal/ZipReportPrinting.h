@@ -22,19 +22,20 @@ using PreviewHook = std::function<void(const RecordedPages& pages, const QString
 
 // The print dialog on the selected printer ("zip-count.pdf" proposed for "PDF file"), then
 // the report in the print status window. Nothing when the user cancelled the dialog.
-std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog, QWidget* parent);
+std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+                                           QWidget* parent);
 
 // The report recorded as the selected printer would print it, in the print status window;
 // unless it was cancelled the hook shows the pages under "Preview Zipcode Count".
-PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog, const PreviewHook& preview,
-                              QWidget* parent);
+PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+                              const PreviewHook& preview, QWidget* parent);
 
 // The printer set-up dialog for the selected printer; "There are no printers installed" when
 // printers is null or has none.
 void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers);
 
 // Gives the window its Print, Preview and Print Setup. The catalog and printers must outlive it.
-void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog, const PrinterAccess* printers,
-                      PreviewHook preview);
+void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog,
+                      const PrinterAccess* printers, PreviewHook preview);
 
 }  // namespace rp

@@ -37,14 +37,14 @@ using ZipBuckets = std::array<ZipBucket, 10>;
 // Tallies keys as the records go by. Each bucket lists its keys in the order they were first
 // seen; a hash index finds a key's entry, so a pass over many distinct ZIPs stays linear.
 class ZipCounter {
-public:
+  public:
     // Counts a record's ZIP value when its key is admitted.
     void count(std::string_view zip);
 
     // Hands the buckets over, leaving the counter empty.
     ZipBuckets take();
 
-private:
+  private:
     ZipBuckets buckets_;
     // A key of at most five bytes packed with its length, to where it stands in its bucket.
     std::unordered_map<std::uint64_t, std::uint32_t> index_;

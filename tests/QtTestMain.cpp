@@ -4,8 +4,7 @@
 
 #include "framework/GuardedApplication.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     rp::GuardedApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

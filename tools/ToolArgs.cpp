@@ -87,7 +87,7 @@ xbase::FieldSpec parseFieldSpec(std::string_view text) {
     xbase::FieldSpec field;
     field.name = std::string(parts[0]);
     field.type = static_cast<char>(parts[1][0] >= 'a' && parts[1][0] <= 'z' ? parts[1][0] - 32
-                                                                           : parts[1][0]);
+                                                                            : parts[1][0]);
     switch (field.type) {
         case 'C':
             if (parts.size() != 3) throw bad("a character field takes a width, as NAME:C:30");

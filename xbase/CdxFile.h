@@ -15,7 +15,7 @@
 namespace xbase {
 
 class CdxFile {
-public:
+  public:
     // Creates a compound index with no tags, overwriting any file of that name.
     static CdxFile create(const std::string& path);
     // Opens a compound index and reads its tag directory and tag headers. Throws Error naming
@@ -49,7 +49,7 @@ public:
     // dropped tags' objects go. Returns whether the file changed since the last refresh.
     bool refresh();
 
-private:
+  private:
     explicit CdxFile(File file);
     void loadTags();
 

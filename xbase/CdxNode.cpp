@@ -208,9 +208,9 @@ IndexPage LeafPacker::encode(bool root, std::uint32_t left, std::uint32_t right)
         const std::size_t stored = keyLength_ - e.duplicates - e.trailing;
         keyPos -= stored;
         std::memcpy(&page[keyPos], e.key + e.duplicates, stored);
-        const std::uint64_t packed =
-            e.recno | std::uint64_t{e.duplicates} << layout_.recnoBits |
-            std::uint64_t{e.trailing} << (layout_.recnoBits + layout_.duplicateBits);
+        const std::uint64_t packed = e.recno | std::uint64_t{e.duplicates} << layout_.recnoBits |
+                                     std::uint64_t{e.trailing}
+                                         << (layout_.recnoBits + layout_.duplicateBits);
         putLe(&page[entryPos], bytesPerEntry, packed);
         entryPos += bytesPerEntry;
     }

@@ -65,7 +65,7 @@ std::size_t leafFill(std::span<const NodeEntry> entries, std::size_t keyLength, 
 // Fills one leaf entry by entry, working out how each key is stored as it arrives, and encodes
 // it. The keys are not copied: they must stay in place until the leaf is encoded or cleared.
 class LeafPacker {
-public:
+  public:
     LeafPacker(std::size_t keyLength, char trail);
 
     // Adds an entry after those already added (keys in order, each keyLength bytes). Returns
@@ -75,7 +75,7 @@ public:
     void clear();
     IndexPage encode(bool root, std::uint32_t left, std::uint32_t right) const;
 
-private:
+  private:
     struct Entry {
         const char* key;
         std::uint32_t recno;

@@ -10,7 +10,9 @@ namespace xbase {
 
 namespace {
 
-bool isLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
+bool isLeap(int y) {
+    return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+}
 
 int daysInMonth(int y, int m) {
     static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -42,7 +44,9 @@ JulianDay julianDay(int y, int m, int d) {
     return d + (153 * mm + 2) / 5 + 365 * yy + yy / 4 - yy / 100 + yy / 400 - 32045;
 }
 
-bool isDateInRange(JulianDay jd) { return jd >= kFirstJulianDay && jd <= kLastJulianDay; }
+bool isDateInRange(JulianDay jd) {
+    return jd >= kFirstJulianDay && jd <= kLastJulianDay;
+}
 
 void civilDate(JulianDay jd, int& year, int& month, int& day) {
     if (!isDateInRange(jd)) {
@@ -100,11 +104,16 @@ std::string toDateText(JulianDay jd, const Settings& s) {
             out += real ? std::string(buf) : std::string(digits, ' ');
             i += digits;
         };
-        if (p.compare(i, 4, "yyyy") == 0) put(y, 4);
-        else if (p.compare(i, 2, "yy") == 0) put(y % 100, 2);
-        else if (p.compare(i, 2, "mm") == 0) put(m, 2);
-        else if (p.compare(i, 2, "dd") == 0) put(d, 2);
-        else out += p[i++];
+        if (p.compare(i, 4, "yyyy") == 0)
+            put(y, 4);
+        else if (p.compare(i, 2, "yy") == 0)
+            put(y % 100, 2);
+        else if (p.compare(i, 2, "mm") == 0)
+            put(m, 2);
+        else if (p.compare(i, 2, "dd") == 0)
+            put(d, 2);
+        else
+            out += p[i++];
     }
     return out;
 }
@@ -115,14 +124,20 @@ JulianDay fromDateText(std::string_view text, const Settings& s) {
     // and separators must be non-digits, so "1/5/97" reads like "01/05/97".
     int y = -1, m = -1, d = -1, yearDigits = 0;
     std::size_t t = 0;
-    auto skipBlanks = [&] { while (t < text.size() && text[t] == ' ') ++t; };
+    auto skipBlanks = [&] {
+        while (t < text.size() && text[t] == ' ') ++t;
+    };
     for (std::size_t i = 0; i < p.size();) {
         int* target = nullptr;
         std::size_t width = 0;
-        if (p.compare(i, 4, "yyyy") == 0) target = &y, width = 4;
-        else if (p.compare(i, 2, "yy") == 0) target = &y, width = 2;
-        else if (p.compare(i, 2, "mm") == 0) target = &m, width = 2;
-        else if (p.compare(i, 2, "dd") == 0) target = &d, width = 2;
+        if (p.compare(i, 4, "yyyy") == 0)
+            target = &y, width = 4;
+        else if (p.compare(i, 2, "yy") == 0)
+            target = &y, width = 2;
+        else if (p.compare(i, 2, "mm") == 0)
+            target = &m, width = 2;
+        else if (p.compare(i, 2, "dd") == 0)
+            target = &d, width = 2;
         if (!target) {
             skipBlanks();
             if (t >= text.size() || std::isdigit(static_cast<unsigned char>(text[t]))) return 0;
@@ -132,7 +147,8 @@ JulianDay fromDateText(std::string_view text, const Settings& s) {
         skipBlanks();
         std::size_t start = t;
         int value = 0;
-        while (t < text.size() && t - start < width && std::isdigit(static_cast<unsigned char>(text[t])))
+        while (t < text.size() && t - start < width &&
+               std::isdigit(static_cast<unsigned char>(text[t])))
             value = value * 10 + (text[t++] - '0');
         if (t == start) return 0;
         if (target == &y) yearDigits = static_cast<int>(t - start);

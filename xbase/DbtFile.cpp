@@ -34,10 +34,10 @@ std::string DbtFile::read(std::uint32_t block) {
     if (kind_ == MemoKind::Dbt4 && startsWithMark(start)) {
         const std::uint32_t stored = memo::le32(start.data() + 4);
         if (stored < kMarkSize)
-            memo::fail(file_, block, "has a length of " + std::to_string(stored) +
-                                         ", less than its own 8-byte header");
-        return memo::counted(file_, block, offset, std::move(start), kMarkSize,
-                             stored - kMarkSize);
+            memo::fail(
+                file_, block,
+                "has a length of " + std::to_string(stored) + ", less than its own 8-byte header");
+        return memo::counted(file_, block, offset, std::move(start), kMarkSize, stored - kMarkSize);
     }
     return memo::toTerminator(file_, offset, std::move(start));
 }

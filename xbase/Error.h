@@ -8,27 +8,27 @@
 namespace xbase {
 
 class Error : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A damaged or foreign index: the table may be opened without its indexes and the index
 // rebuilt.
 class IndexError : public Error {
-public:
+  public:
     using Error::Error;
 };
 
 // A bad expression: the message quotes the expression text and the 1-based character position
 // at which the problem was found.
 class ExpressionError : public Error {
-public:
+  public:
     ExpressionError(const std::string& message, std::string text, std::size_t position)
         : Error(message), text_(std::move(text)), position_(position) {}
     const std::string& text() const { return text_; }
     std::size_t position() const { return position_; }
 
-private:
+  private:
     std::string text_;
     std::size_t position_;
 };

@@ -16,12 +16,18 @@ std::optional<Term::Op> relation(expr::Tok op, bool constantFirst) {
     using expr::Tok;
     switch (op) {
         case Tok::Equal:
-        case Tok::ExactEqual: return Term::Op::Equal;
-        case Tok::GreaterEqual: return constantFirst ? Term::Op::LessOrEqual : Term::Op::GreaterOrEqual;
-        case Tok::Greater: return constantFirst ? Term::Op::Less : Term::Op::Greater;
-        case Tok::LessEqual: return constantFirst ? Term::Op::GreaterOrEqual : Term::Op::LessOrEqual;
-        case Tok::Less: return constantFirst ? Term::Op::Greater : Term::Op::Less;
-        default: return std::nullopt;
+        case Tok::ExactEqual:
+            return Term::Op::Equal;
+        case Tok::GreaterEqual:
+            return constantFirst ? Term::Op::LessOrEqual : Term::Op::GreaterOrEqual;
+        case Tok::Greater:
+            return constantFirst ? Term::Op::Less : Term::Op::Greater;
+        case Tok::LessEqual:
+            return constantFirst ? Term::Op::GreaterOrEqual : Term::Op::LessOrEqual;
+        case Tok::Less:
+            return constantFirst ? Term::Op::Greater : Term::Op::Less;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -45,13 +51,19 @@ std::optional<Term> termOf(const expr::Node& conjunct) {
     term.exactEqual = exactEqual;
     const expr::Context none;
     switch (operand.type()) {
-        case ValueType::Character: term.text = constant.text(none); break;
+        case ValueType::Character:
+            term.text = constant.text(none);
+            break;
         case ValueType::Numeric:
             term.number = constant.number(none);
             if (std::isnan(term.number)) return std::nullopt;
             break;
-        case ValueType::Date: term.date = constant.date(none); break;
-        case ValueType::Logical: term.logical = constant.logical(none); break;
+        case ValueType::Date:
+            term.date = constant.date(none);
+            break;
+        case ValueType::Logical:
+            term.logical = constant.logical(none);
+            break;
     }
     return term;
 }

@@ -66,22 +66,31 @@ constexpr RelFns relFns() {
 
 RelFns fnsFor(Tok op) {
     switch (op) {
-        case Tok::Equal: return relFns<Rel::Eq>();
+        case Tok::Equal:
+            return relFns<Rel::Eq>();
         case Tok::ExactEqual: {
             RelFns fns = relFns<Rel::Eq>();
             fns.text = textSame;
             return fns;
         }
-        case Tok::NotEqual: return relFns<Rel::Ne>();
-        case Tok::Less: return relFns<Rel::Lt>();
-        case Tok::LessEqual: return relFns<Rel::Le>();
-        case Tok::Greater: return relFns<Rel::Gt>();
-        case Tok::GreaterEqual: return relFns<Rel::Ge>();
-        default: return {textContains, nullptr, nullptr, nullptr};  // $
+        case Tok::NotEqual:
+            return relFns<Rel::Ne>();
+        case Tok::Less:
+            return relFns<Rel::Lt>();
+        case Tok::LessEqual:
+            return relFns<Rel::Le>();
+        case Tok::Greater:
+            return relFns<Rel::Gt>();
+        case Tok::GreaterEqual:
+            return relFns<Rel::Ge>();
+        default:
+            return {textContains, nullptr, nullptr, nullptr};  // $
     }
 }
 
-std::string_view trimBlanks(std::string_view s) { return s.substr(0, s.find_last_not_of(' ') + 1); }
+std::string_view trimBlanks(std::string_view s) {
+    return s.substr(0, s.find_last_not_of(' ') + 1);
+}
 
 }  // namespace
 
@@ -97,21 +106,27 @@ int compareText(std::string_view left, std::string_view right, bool exact) {
     return 0;
 }
 
-bool sameText(std::string_view left, std::string_view right) { return trimBlanks(left) == trimBlanks(right); }
+bool sameText(std::string_view left, std::string_view right) {
+    return trimBlanks(left) == trimBlanks(right);
+}
 
 NodePtr makeComparison(const Token& op, Operand left, Operand right, const Source& src) {
     const V l = left.node->type(), r = right.node->type();
     // Quotes as chars: g++ 12 at -O3 takes "\"" + std::string(...) for an overlapping copy.
     const std::string shown = '"' + std::string(op.text) + '"';
     if (l != r)
-        src.fail(std::string("Type mismatch: cannot compare a ") + typeName(l) + " with a " + typeName(r) + " using " +
-                     shown,
+        src.fail(std::string("Type mismatch: cannot compare a ") + typeName(l) + " with a " +
+                     typeName(r) + " using " + shown,
                  op.offset);
     const RelFns fns = fnsFor(op.kind);
-    LogicalFn fn = l == V::Character ? fns.text : l == V::Numeric ? fns.number : l == V::Date ? fns.date : fns.logical;
+    LogicalFn fn = l == V::Character ? fns.text
+                   : l == V::Numeric ? fns.number
+                   : l == V::Date    ? fns.date
+                                     : fns.logical;
     if (!fn)
-        src.fail(op.kind == Tok::Contains ? "Type mismatch: " + shown + " needs two texts"
-                                          : std::string("Type mismatch: ") + shown + " cannot order logical values",
+        src.fail(op.kind == Tok::Contains
+                     ? "Type mismatch: " + shown + " needs two texts"
+                     : std::string("Type mismatch: ") + shown + " cannot order logical values",
                  op.offset);
     Args args;
     args.push_back(std::move(left.node));

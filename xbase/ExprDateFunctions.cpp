@@ -14,7 +14,8 @@ std::string_view dtos(const CallNode& n, const Context& c) {
     if (day <= 0) return out;
     int y, m, d;
     civilDate(day, y, m, d);
-    const int digits[] = {y / 1000, y / 100 % 10, y / 10 % 10, y % 10, m / 10, m % 10, d / 10, d % 10};
+    const int digits[] = {y / 1000, y / 100 % 10, y / 10 % 10, y % 10,
+                          m / 10,   m % 10,       d / 10,      d % 10};
     for (int i = 0; i < 8; ++i) out[i] = static_cast<char>('0' + digits[i]);
     return out;
 }
@@ -29,8 +30,12 @@ int dtocWidth(const CallNode&, const Settings* s) {
     return s ? static_cast<int>(toDateText(0, *s).size()) : -1;
 }
 
-JulianDay ctod(const CallNode& n, const Context& c) { return fromDateText(n.arg(0).text(c), *c.settings); }
-JulianDay date(const CallNode&, const Context&) { return today(); }
+JulianDay ctod(const CallNode& n, const Context& c) {
+    return fromDateText(n.arg(0).text(c), *c.settings);
+}
+JulianDay date(const CallNode&, const Context&) {
+    return today();
+}
 
 // YEAR, MONTH and DAY: the part of the date, 0 for the empty date.
 template <int Part>
@@ -43,17 +48,16 @@ double datePart(const CallNode& n, const Context& c) {
 }
 
 constexpr FunctionDef kDateFunctions[] = {
-    {"DTOS", "D", 1, fixedWidthCall<dtos, 8>},
-    {"DTOC", "D", 1, ruledCall<dtoc, dtocWidth>, false},
-    {"CTOD", "C", 1, plainCall<ctod>, false},
-    {"DATE", "", 0, plainCall<date>, false},
-    {"YEAR", "D", 1, plainCall<datePart<0>>},
-    {"MONTH", "D", 1, plainCall<datePart<1>>},
+    {"DTOS", "D", 1, fixedWidthCall<dtos, 8>}, {"DTOC", "D", 1, ruledCall<dtoc, dtocWidth>, false},
+    {"CTOD", "C", 1, plainCall<ctod>, false},  {"DATE", "", 0, plainCall<date>, false},
+    {"YEAR", "D", 1, plainCall<datePart<0>>},  {"MONTH", "D", 1, plainCall<datePart<1>>},
     {"DAY", "D", 1, plainCall<datePart<2>>},
 };
 
 }  // namespace
 
-std::span<const FunctionDef> dateFunctions() { return kDateFunctions; }
+std::span<const FunctionDef> dateFunctions() {
+    return kDateFunctions;
+}
 
 }  // namespace xbase::expr

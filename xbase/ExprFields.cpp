@@ -20,9 +20,14 @@ std::uint64_t littleEndian(std::string_view bytes, int count) {
 }
 
 class FieldNode final : public Node {
-public:
-    FieldNode(Storage storage, ValueType type, std::string name, int number, int width, int decimals)
-        : Node(type, decimals, 1), storage_(storage), name_(std::move(name)), number_(number), width_(width) {}
+  public:
+    FieldNode(Storage storage, ValueType type, std::string name, int number, int width,
+              int decimals)
+        : Node(type, decimals, 1),
+          storage_(storage),
+          name_(std::move(name)),
+          number_(number),
+          width_(width) {}
 
     int width(const Settings*) const override { return width_; }
     NodePtr clone() const override { return std::make_unique<FieldNode>(*this); }
@@ -39,11 +44,18 @@ public:
         const std::string_view b = c.rec->fieldBytes(number_);
         switch (storage_) {
             case Storage::Int32:
-                return b.size() < 4 ? 0 : static_cast<std::int32_t>(static_cast<std::uint32_t>(littleEndian(b, 4)));
-            case Storage::Double: return b.size() < 8 ? 0 : std::bit_cast<double>(littleEndian(b, 8));
+                return b.size() < 4 ? 0
+                                    : static_cast<std::int32_t>(
+                                          static_cast<std::uint32_t>(littleEndian(b, 4)));
+            case Storage::Double:
+                return b.size() < 8 ? 0 : std::bit_cast<double>(littleEndian(b, 8));
             case Storage::Currency:
-                return b.size() < 8 ? 0 : static_cast<double>(static_cast<std::int64_t>(littleEndian(b, 8))) / 10000.0;
-            default: return parseNumber(b);
+                return b.size() < 8
+                           ? 0
+                           : static_cast<double>(static_cast<std::int64_t>(littleEndian(b, 8))) /
+                                 10000.0;
+            default:
+                return parseNumber(b);
         }
     }
 
@@ -62,7 +74,7 @@ public:
         return v == 'T' || v == 'Y';
     }
 
-private:
+  private:
     Storage storage_;
     std::string name_;  // upper case
     int number_;
@@ -76,23 +88,32 @@ NodePtr makeField(const Field& field, int number) {
     using V = ValueType;
     const int width = field.width;
     auto node = [&](Storage storage, V type, int shownWidth, int decimals) {
-        return std::make_unique<FieldNode>(storage, type, upperAscii(field.name), number, shownWidth, decimals);
+        return std::make_unique<FieldNode>(storage, type, upperAscii(field.name), number,
+                                           shownWidth, decimals);
     };
     switch (upperAscii(field.type)) {
         case 'N':
-        case 'F': return node(Storage::AsciiNumber, V::Numeric, width, field.decimals);
-        case 'I': return node(Storage::Int32, V::Numeric, -1, 0);
+        case 'F':
+            return node(Storage::AsciiNumber, V::Numeric, width, field.decimals);
+        case 'I':
+            return node(Storage::Int32, V::Numeric, -1, 0);
         // B is a double in Visual FoxPro tables, a binary memo in dBase IV ones.
         case 'B':
             if (width == 8) return node(Storage::Double, V::Numeric, -1, field.decimals);
             return node(Storage::Memo, V::Character, -1, 0);
-        case 'Y': return node(Storage::Currency, V::Numeric, -1, 4);
-        case 'D': return node(Storage::Dtos, V::Date, 8, 0);
-        case 'T': return node(Storage::DateTime, V::Date, 8, 0);
-        case 'L': return node(Storage::Logical, V::Logical, 1, 0);
+        case 'Y':
+            return node(Storage::Currency, V::Numeric, -1, 4);
+        case 'D':
+            return node(Storage::Dtos, V::Date, 8, 0);
+        case 'T':
+            return node(Storage::DateTime, V::Date, 8, 0);
+        case 'L':
+            return node(Storage::Logical, V::Logical, 1, 0);
         case 'M':
-        case 'G': return node(Storage::Memo, V::Character, -1, 0);
-        default: return node(Storage::Text, V::Character, width, 0);
+        case 'G':
+            return node(Storage::Memo, V::Character, -1, 0);
+        default:
+            return node(Storage::Text, V::Character, width, 0);
     }
 }
 

@@ -8,9 +8,15 @@ namespace xbase::expr {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isNameStart(char c) { return (upperAscii(c) >= 'A' && upperAscii(c) <= 'Z') || c == '_'; }
-bool isNameChar(char c) { return isNameStart(c) || isDigit(c); }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isNameStart(char c) {
+    return (upperAscii(c) >= 'A' && upperAscii(c) <= 'Z') || c == '_';
+}
+bool isNameChar(char c) {
+    return isNameStart(c) || isDigit(c);
+}
 
 struct Symbol {
     std::string_view text;
@@ -19,11 +25,11 @@ struct Symbol {
 
 // Longer symbols first, so "<=" wins over "<".
 constexpr Symbol kSymbols[] = {
-    {"->", Tok::Arrow},     {"==", Tok::ExactEqual}, {"<>", Tok::NotEqual},     {"!=", Tok::NotEqual},
-    {"<=", Tok::LessEqual}, {">=", Tok::GreaterEqual}, {"(", Tok::LParen},      {")", Tok::RParen},
-    {",", Tok::Comma},      {"+", Tok::Plus},        {"-", Tok::Minus},         {"*", Tok::Star},
-    {"/", Tok::Slash},      {"%", Tok::Percent},     {"=", Tok::Equal},         {"#", Tok::NotEqual},
-    {"<", Tok::Less},       {">", Tok::Greater},     {"$", Tok::Contains},      {"!", Tok::Not},
+    {"->", Tok::Arrow},     {"==", Tok::ExactEqual},   {"<>", Tok::NotEqual}, {"!=", Tok::NotEqual},
+    {"<=", Tok::LessEqual}, {">=", Tok::GreaterEqual}, {"(", Tok::LParen},    {")", Tok::RParen},
+    {",", Tok::Comma},      {"+", Tok::Plus},          {"-", Tok::Minus},     {"*", Tok::Star},
+    {"/", Tok::Slash},      {"%", Tok::Percent},       {"=", Tok::Equal},     {"#", Tok::NotEqual},
+    {"<", Tok::Less},       {">", Tok::Greater},       {"$", Tok::Contains},  {"!", Tok::Not},
 };
 
 // The words that are operators, with or without dots around them (case-insensitive).
@@ -38,7 +44,9 @@ Tok wordOperator(std::string_view word) {
 
 Token Lexer::next() {
     const std::string_view s = src_.text();
-    while (pos_ < s.size() && (s[pos_] == ' ' || s[pos_] == '\t' || s[pos_] == '\r' || s[pos_] == '\n')) ++pos_;
+    while (pos_ < s.size() &&
+           (s[pos_] == ' ' || s[pos_] == '\t' || s[pos_] == '\r' || s[pos_] == '\n'))
+        ++pos_;
     const std::size_t start = pos_;
     if (start >= s.size()) return {Tok::End, start, start, {}};
     const char c = s[start];
@@ -67,7 +75,8 @@ Token Lexer::next() {
     if (c == '"' || c == '\'') return quoted(start, c);
     if (c == '[') return quoted(start, ']');
     for (const Symbol& sym : kSymbols)
-        if (s.compare(start, sym.text.size(), sym.text) == 0) return token(sym.kind, start + sym.text.size());
+        if (s.compare(start, sym.text.size(), sym.text) == 0)
+            return token(sym.kind, start + sym.text.size());
 
     char shown[32];
     if (static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7f)
@@ -92,7 +101,9 @@ Token Lexer::dotted(std::size_t start) {
             return {kind, start, pos_, s.substr(start, pos_ - start)};
         }
     }
-    src_.fail("Unexpected \".\" (logical values are written .T. and .F., operators .AND. .OR. .NOT.)", start);
+    src_.fail(
+        "Unexpected \".\" (logical values are written .T. and .F., operators .AND. .OR. .NOT.)",
+        start);
 }
 
 Token Lexer::quoted(std::size_t start, char close) {

@@ -10,15 +10,15 @@ namespace xbase::expr {
 
 enum class Tok {
     End,
-    Name,     // field, function or alias name
-    Number,   // text holds the digits as written
-    Text,     // text holds what is between the quotes
-    True,     // .T. or .Y.
-    False,    // .F. or .N.
+    Name,    // field, function or alias name
+    Number,  // text holds the digits as written
+    Text,    // text holds what is between the quotes
+    True,    // .T. or .Y.
+    False,   // .F. or .N.
     LParen,
     RParen,
     Comma,
-    Arrow,    // ->
+    Arrow,  // ->
     Plus,
     Minus,
     Star,
@@ -45,13 +45,13 @@ struct Token {
 };
 
 class Lexer {
-public:
+  public:
     explicit Lexer(const Source& src) : src_(src) {}
     // The next token; Tok::End (at the text's length) once the text is used up. Throws
     // ExpressionError for a character that starts no token and for an unclosed quote.
     Token next();
 
-private:
+  private:
     Token dotted(std::size_t start);
     Token quoted(std::size_t start, char close);
     const Source& src_;

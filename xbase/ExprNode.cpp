@@ -12,9 +12,12 @@ namespace {
 
 int defaultWidth(ValueType type) {
     switch (type) {
-        case ValueType::Date: return 8;
-        case ValueType::Logical: return 1;
-        default: return -1;
+        case ValueType::Date:
+            return 8;
+        case ValueType::Logical:
+            return 1;
+        default:
+            return -1;
     }
 }
 
@@ -28,18 +31,30 @@ int deepest(const Args& args) {
 
 const char* typeName(ValueType type) {
     switch (type) {
-        case ValueType::Character: return "text";
-        case ValueType::Numeric: return "number";
-        case ValueType::Date: return "date";
-        case ValueType::Logical: return "logical value";
+        case ValueType::Character:
+            return "text";
+        case ValueType::Numeric:
+            return "number";
+        case ValueType::Date:
+            return "date";
+        case ValueType::Logical:
+            return "logical value";
     }
     return "value";
 }
 
-std::string_view Node::text(const Context&) const { wrongAccess(type_); }
-double Node::number(const Context&) const { wrongAccess(type_); }
-JulianDay Node::date(const Context&) const { wrongAccess(type_); }
-bool Node::logical(const Context&) const { wrongAccess(type_); }
+std::string_view Node::text(const Context&) const {
+    wrongAccess(type_);
+}
+double Node::number(const Context&) const {
+    wrongAccess(type_);
+}
+JulianDay Node::date(const Context&) const {
+    wrongAccess(type_);
+}
+bool Node::logical(const Context&) const {
+    wrongAccess(type_);
+}
 
 NodePtr Literal::makeText(std::string value) {
     auto lit = std::make_unique<Literal>(ValueType::Character, 0);
@@ -63,10 +78,18 @@ NodePtr Literal::folded(std::unique_ptr<CallNode> call) {
     const Context none;
     Literal value(call->type(), call->decimals());
     switch (call->type()) {
-        case ValueType::Character: value.text_ = call->text(none); break;
-        case ValueType::Numeric: value.number_ = call->number(none); break;
-        case ValueType::Date: value.date_ = call->date(none); break;
-        case ValueType::Logical: value.logical_ = call->logical(none); break;
+        case ValueType::Character:
+            value.text_ = call->text(none);
+            break;
+        case ValueType::Numeric:
+            value.number_ = call->number(none);
+            break;
+        case ValueType::Date:
+            value.date_ = call->date(none);
+            break;
+        case ValueType::Logical:
+            value.logical_ = call->logical(none);
+            break;
     }
     std::string spelled;
     if (value.spellValue(spelled)) return std::make_unique<Literal>(value);
@@ -96,16 +119,20 @@ int Literal::width(const Settings*) const {
 CallNode::CallNode(ValueType type, Args args, int decimals)
     : Node(type, decimals, deepest(args) + 1), args_(std::move(args)), width_(defaultWidth(type)) {}
 
-CallNode::CallNode(TextFn fn, Args args, int decimals) : CallNode(ValueType::Character, std::move(args), decimals) {
+CallNode::CallNode(TextFn fn, Args args, int decimals)
+    : CallNode(ValueType::Character, std::move(args), decimals) {
     fn_.text = fn;
 }
-CallNode::CallNode(NumberFn fn, Args args, int decimals) : CallNode(ValueType::Numeric, std::move(args), decimals) {
+CallNode::CallNode(NumberFn fn, Args args, int decimals)
+    : CallNode(ValueType::Numeric, std::move(args), decimals) {
     fn_.number = fn;
 }
-CallNode::CallNode(DateFn fn, Args args, int decimals) : CallNode(ValueType::Date, std::move(args), decimals) {
+CallNode::CallNode(DateFn fn, Args args, int decimals)
+    : CallNode(ValueType::Date, std::move(args), decimals) {
     fn_.date = fn;
 }
-CallNode::CallNode(LogicalFn fn, Args args, int decimals) : CallNode(ValueType::Logical, std::move(args), decimals) {
+CallNode::CallNode(LogicalFn fn, Args args, int decimals)
+    : CallNode(ValueType::Logical, std::move(args), decimals) {
     fn_.logical = fn;
 }
 
@@ -124,11 +151,12 @@ std::optional<double> constantNumber(const Node& node) {
     return node.number(Context{});
 }
 
-NodePtr finishCall(std::unique_ptr<CallNode> call, const Token& op, bool foldable, const Source& src,
-                   std::string_view function) {
+NodePtr finishCall(std::unique_ptr<CallNode> call, const Token& op, bool foldable,
+                   const Source& src, std::string_view function) {
     call->setOperator(op.kind, function);
     if (call->depth() > kMaxNesting) src.fail("Expression nested too deeply", op.offset);
-    for (std::size_t i = 0; i < call->argCount() && foldable; ++i) foldable = call->arg(i).constant();
+    for (std::size_t i = 0; i < call->argCount() && foldable; ++i)
+        foldable = call->arg(i).constant();
     if (!foldable) return call;
     return Literal::folded(std::move(call));
 }

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "xbase/DateUtil.h"
-#include "xbase/Expression.h"
 #include "xbase/ExprLexer.h"
 #include "xbase/ExprSource.h"
+#include "xbase/Expression.h"
 
 namespace xbase::expr {
 
@@ -42,8 +42,9 @@ const char* typeName(ValueType type);
 enum class Level { Any, Or, And, Not, Comparison, Sum, Product, Sign, Primary };
 
 class Node {
-public:
-    Node(ValueType type, int decimals, int depth) : type_(type), decimals_(decimals), depth_(depth) {}
+  public:
+    Node(ValueType type, int decimals, int depth)
+        : type_(type), decimals_(decimals), depth_(depth) {}
     Node(const Node&) = default;
     Node& operator=(const Node&) = delete;
     virtual ~Node() = default;
@@ -70,7 +71,7 @@ public:
     virtual JulianDay date(const Context& ctx) const;
     virtual bool logical(const Context& ctx) const;
 
-private:
+  private:
     ValueType type_;
     int decimals_;
     int depth_;
@@ -91,7 +92,7 @@ class CallNode;
 // literal gives back exactly (a date, a number with more digits than its decimals show, NaN)
 // keeps the call it came from, to be spelled in its place.
 class Literal final : public Node {
-public:
+  public:
     static NodePtr makeText(std::string value);
     static NodePtr makeNumber(double value, int decimals);
     static NodePtr makeLogical(bool value);
@@ -111,7 +112,7 @@ public:
     JulianDay date(const Context&) const override { return date_; }
     bool logical(const Context&) const override { return logical_; }
 
-private:
+  private:
     Literal(const Literal& value, NodePtr origin);
     // Appends a literal that compiles back to this value (decimals included); false when none does.
     bool spellValue(std::string& out) const;
@@ -126,7 +127,7 @@ private:
 // An operator or function applied to its arguments. The evaluating function is chosen when the
 // node is built, from the argument types, so evaluation does no type dispatch.
 class CallNode final : public Node {
-public:
+  public:
     using TextFn = std::string_view (*)(const CallNode&, const Context&);
     using NumberFn = double (*)(const CallNode&, const Context&);
     using DateFn = JulianDay (*)(const CallNode&, const Context&);
@@ -165,7 +166,7 @@ public:
     JulianDay date(const Context& ctx) const override { return fn_.date(*this, ctx); }
     bool logical(const Context& ctx) const override { return fn_.logical(*this, ctx); }
 
-private:
+  private:
     CallNode(ValueType type, Args args, int decimals);
     union Fn {
         TextFn text;
@@ -187,8 +188,8 @@ std::optional<double> constantNumber(const Node& node);
 // Records what the call is (op: the operator token, or the function's name token together with
 // the name as the function table spells it, which is kept), checks the nesting limit, then, when
 // foldable and every argument is a constant, returns the folded value in the call's place.
-NodePtr finishCall(std::unique_ptr<CallNode> call, const Token& op, bool foldable, const Source& src,
-                   std::string_view function = {});
+NodePtr finishCall(std::unique_ptr<CallNode> call, const Token& op, bool foldable,
+                   const Source& src, std::string_view function = {});
 
 // Appends node's spelling, in parentheses when its level is looser than needed.
 void spellOperand(const Node& node, Level needed, std::string& out);

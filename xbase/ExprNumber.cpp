@@ -27,8 +27,9 @@ struct Decimal {
     }
 };
 
-constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                   1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 void setDigits(Decimal& d, std::uint64_t whole) {
     auto r = std::to_chars(d.digits, d.digits + sizeof d.digits, whole);
@@ -129,7 +130,8 @@ double parseNumber(std::string_view text) {
     if (digits <= 15) {
         // Both exact in a double, so the quotient is rounded as from_chars would round it.
         value = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
-    } else if (std::from_chars(text.data() + start, text.data() + i, value).ec == std::errc::result_out_of_range) {
+    } else if (std::from_chars(text.data() + start, text.data() + i, value).ec ==
+               std::errc::result_out_of_range) {
         value = wholeNonZero ? HUGE_VAL : 0.0;
     }
     return negative && value != 0 ? -value : value;
@@ -137,7 +139,9 @@ double parseNumber(std::string_view text) {
 
 int decimalsWritten(std::string_view number) {
     const std::size_t point = number.find('.');
-    return point == std::string_view::npos ? 0 : std::min(15, static_cast<int>(number.size() - point - 1));
+    return point == std::string_view::npos
+               ? 0
+               : std::min(15, static_cast<int>(number.size() - point - 1));
 }
 
 void formatNumber(double value, int length, int decimals, std::string& out) {

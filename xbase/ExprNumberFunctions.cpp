@@ -27,9 +27,15 @@ int strWidth(const CallNode& n, const Settings*) {
     return length ? std::max(0, toInt(*length, kMaxBuiltText)) : -1;
 }
 
-double val(const CallNode& n, const Context& c) { return parseNumber(n.arg(0).text(c)); }
-double absValue(const CallNode& n, const Context& c) { return std::fabs(n.arg(0).number(c)); }
-double integer(const CallNode& n, const Context& c) { return std::trunc(n.arg(0).number(c)); }
+double val(const CallNode& n, const Context& c) {
+    return parseNumber(n.arg(0).text(c));
+}
+double absValue(const CallNode& n, const Context& c) {
+    return std::fabs(n.arg(0).number(c));
+}
+double integer(const CallNode& n, const Context& c) {
+    return std::trunc(n.arg(0).number(c));
+}
 
 double rounded(const CallNode& n, const Context& c) {
     const double value = n.arg(0).number(c);
@@ -57,7 +63,9 @@ std::unique_ptr<CallNode> keepDecimals(Args args) {
 }
 
 // VAL shows two decimals, the xBase default for computed numbers.
-std::unique_ptr<CallNode> buildVal(Args args) { return std::make_unique<CallNode>(val, std::move(args), 2); }
+std::unique_ptr<CallNode> buildVal(Args args) {
+    return std::make_unique<CallNode>(val, std::move(args), 2);
+}
 
 std::unique_ptr<CallNode> buildRound(Args args) {
     const auto places = constantNumber(*args[1]);
@@ -78,12 +86,16 @@ constexpr FunctionDef kNumberFunctions[] = {
     {"ABS", "N", 1, keepDecimals<absValue>},
     {"INT", "N", 1, plainCall<integer>},
     {"ROUND", "NN", 2, buildRound},
-    {"MAX", "v=", 2, buildExtreme<extreme<double, &Node::number, true>, extreme<JulianDay, &Node::date, true>>},
-    {"MIN", "v=", 2, buildExtreme<extreme<double, &Node::number, false>, extreme<JulianDay, &Node::date, false>>},
+    {"MAX", "v=", 2,
+     buildExtreme<extreme<double, &Node::number, true>, extreme<JulianDay, &Node::date, true>>},
+    {"MIN", "v=", 2,
+     buildExtreme<extreme<double, &Node::number, false>, extreme<JulianDay, &Node::date, false>>},
 };
 
 }  // namespace
 
-std::span<const FunctionDef> numberFunctions() { return kNumberFunctions; }
+std::span<const FunctionDef> numberFunctions() {
+    return kNumberFunctions;
+}
 
 }  // namespace xbase::expr

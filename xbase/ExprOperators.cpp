@@ -9,8 +9,12 @@ namespace {
 
 using V = ValueType;
 
-double negate(const CallNode& n, const Context& c) { return -n.arg(0).number(c); }
-bool invert(const CallNode& n, const Context& c) { return !n.arg(0).logical(c); }
+double negate(const CallNode& n, const Context& c) {
+    return -n.arg(0).number(c);
+}
+bool invert(const CallNode& n, const Context& c) {
+    return !n.arg(0).logical(c);
+}
 
 bool allTrue(const CallNode& n, const Context& c) {
     for (std::size_t i = 0; i < n.argCount(); ++i)
@@ -24,9 +28,15 @@ bool anyTrue(const CallNode& n, const Context& c) {
     return false;
 }
 
-double add(const CallNode& n, const Context& c) { return n.arg(0).number(c) + n.arg(1).number(c); }
-double subtract(const CallNode& n, const Context& c) { return n.arg(0).number(c) - n.arg(1).number(c); }
-double multiply(const CallNode& n, const Context& c) { return n.arg(0).number(c) * n.arg(1).number(c); }
+double add(const CallNode& n, const Context& c) {
+    return n.arg(0).number(c) + n.arg(1).number(c);
+}
+double subtract(const CallNode& n, const Context& c) {
+    return n.arg(0).number(c) - n.arg(1).number(c);
+}
+double multiply(const CallNode& n, const Context& c) {
+    return n.arg(0).number(c) * n.arg(1).number(c);
+}
 
 // Division and remainder by zero give 0 rather than stopping a filter half way.
 double divide(const CallNode& n, const Context& c) {
@@ -65,9 +75,15 @@ JulianDay shift(JulianDay date, double days) {
     return moved >= kFirstDay && moved <= kLastDay ? static_cast<JulianDay>(moved) : 0;
 }
 
-JulianDay datePlusDays(const CallNode& n, const Context& c) { return shift(n.arg(0).date(c), n.arg(1).number(c)); }
-JulianDay daysPlusDate(const CallNode& n, const Context& c) { return shift(n.arg(1).date(c), n.arg(0).number(c)); }
-JulianDay dateMinusDays(const CallNode& n, const Context& c) { return shift(n.arg(0).date(c), -n.arg(1).number(c)); }
+JulianDay datePlusDays(const CallNode& n, const Context& c) {
+    return shift(n.arg(0).date(c), n.arg(1).number(c));
+}
+JulianDay daysPlusDate(const CallNode& n, const Context& c) {
+    return shift(n.arg(1).date(c), n.arg(0).number(c));
+}
+JulianDay dateMinusDays(const CallNode& n, const Context& c) {
+    return shift(n.arg(0).date(c), -n.arg(1).number(c));
+}
 double daysBetween(const CallNode& n, const Context& c) {
     return static_cast<double>(n.arg(0).date(c)) - static_cast<double>(n.arg(1).date(c));
 }
@@ -98,7 +114,8 @@ NodePtr makeSign(const Token& op, Operand operand, const Source& src) {
                  op.offset);
     if (op.kind == Tok::Plus) return std::move(operand.node);
     const int decimals = operand.node->decimals();
-    return finishCall(std::make_unique<CallNode>(negate, argsOf(std::move(operand)), decimals), op, true, src);
+    return finishCall(std::make_unique<CallNode>(negate, argsOf(std::move(operand)), decimals), op,
+                      true, src);
 }
 
 NodePtr makeNot(const Token& op, Operand operand, const Source& src) {
@@ -106,15 +123,16 @@ NodePtr makeNot(const Token& op, Operand operand, const Source& src) {
         src.fail("Type mismatch: \"" + std::string(op.text) + "\" needs a logical value, not a " +
                      typeName(operand.node->type()),
                  op.offset);
-    return finishCall(std::make_unique<CallNode>(invert, argsOf(std::move(operand))), op, true, src);
+    return finishCall(std::make_unique<CallNode>(invert, argsOf(std::move(operand))), op, true,
+                      src);
 }
 
 NodePtr makeLogicalChain(const Token& op, std::vector<Operand> operands, const Source& src) {
     Args args;
     for (Operand& o : operands) {
         if (o.node->type() != V::Logical)
-            src.fail("Type mismatch: \"" + std::string(op.text) + "\" needs logical values, not a " +
-                         typeName(o.node->type()),
+            src.fail("Type mismatch: \"" + std::string(op.text) +
+                         "\" needs logical values, not a " + typeName(o.node->type()),
                      o.offset);
         args.push_back(std::move(o.node));
     }
@@ -129,13 +147,24 @@ NodePtr makeArithmetic(const Token& op, Operand left, Operand right, const Sourc
     std::unique_ptr<CallNode> call;
     if (l == V::Numeric && r == V::Numeric) {
         switch (op.kind) {
-            case Tok::Plus: call = std::make_unique<CallNode>(add, std::move(args), std::max(ld, rd)); break;
-            case Tok::Minus: call = std::make_unique<CallNode>(subtract, std::move(args), std::max(ld, rd)); break;
-            case Tok::Star: call = std::make_unique<CallNode>(multiply, std::move(args), std::min(ld + rd, 15)); break;
-            case Tok::Slash: call = std::make_unique<CallNode>(divide, std::move(args), std::max({2, ld, rd})); break;
-            default: call = std::make_unique<CallNode>(remainder, std::move(args), std::max(ld, rd)); break;
+            case Tok::Plus:
+                call = std::make_unique<CallNode>(add, std::move(args), std::max(ld, rd));
+                break;
+            case Tok::Minus:
+                call = std::make_unique<CallNode>(subtract, std::move(args), std::max(ld, rd));
+                break;
+            case Tok::Star:
+                call = std::make_unique<CallNode>(multiply, std::move(args), std::min(ld + rd, 15));
+                break;
+            case Tok::Slash:
+                call = std::make_unique<CallNode>(divide, std::move(args), std::max({2, ld, rd}));
+                break;
+            default:
+                call = std::make_unique<CallNode>(remainder, std::move(args), std::max(ld, rd));
+                break;
         }
-    } else if (l == V::Character && r == V::Character && (op.kind == Tok::Plus || op.kind == Tok::Minus)) {
+    } else if (l == V::Character && r == V::Character &&
+               (op.kind == Tok::Plus || op.kind == Tok::Minus)) {
         call = std::make_unique<CallNode>(op.kind == Tok::Plus ? concat : join, std::move(args));
         call->setWidthRule(sumOfWidths);
     } else if (op.kind == Tok::Plus && l == V::Date && r == V::Numeric) {
@@ -147,8 +176,8 @@ NodePtr makeArithmetic(const Token& op, Operand left, Operand right, const Sourc
     } else if (op.kind == Tok::Minus && l == V::Date && r == V::Date) {
         call = std::make_unique<CallNode>(daysBetween, std::move(args));
     } else {
-        src.fail("Type mismatch: cannot apply \"" + std::string(op.text) + "\" to a " + typeName(l) + " and a " +
-                     typeName(r),
+        src.fail("Type mismatch: cannot apply \"" + std::string(op.text) + "\" to a " +
+                     typeName(l) + " and a " + typeName(r),
                  op.offset);
     }
     return finishCall(std::move(call), op, true, src);

@@ -20,14 +20,18 @@ bool isComparison(Tok k) {
         case Tok::LessEqual:
         case Tok::Greater:
         case Tok::GreaterEqual:
-        case Tok::Contains: return true;
-        default: return false;
+        case Tok::Contains:
+            return true;
+        default:
+            return false;
     }
 }
 
 class Parser {
-public:
-    Parser(const Source& src, const FieldList& fields) : src_(src), fields_(fields), lexer_(src) { advance(); }
+  public:
+    Parser(const Source& src, const FieldList& fields) : src_(src), fields_(fields), lexer_(src) {
+        advance();
+    }
 
     NodePtr parseAll() {
         if (cur_.kind == Tok::End) src_.fail("Empty expression", 0);
@@ -36,10 +40,10 @@ public:
         return std::move(e.node);
     }
 
-private:
+  private:
     // Counts one level of recursion for as long as it lives.
     class Nesting {
-    public:
+      public:
         Nesting(Parser& p, std::size_t offset) : p_(p) {
             if (++p_.depth_ > kMaxNesting) p_.src_.fail("Expression nested too deeply", offset);
         }
@@ -47,7 +51,7 @@ private:
         Nesting(const Nesting&) = delete;
         Nesting& operator=(const Nesting&) = delete;
 
-    private:
+      private:
         Parser& p_;
     };
 
@@ -68,8 +72,9 @@ private:
     // typed inside the text (O"BRIEN), so the message says so.
     [[noreturn]] void fail(std::string problem) const {
         if (prev_.kind == Tok::Text && cur_.offset == prev_.end && cur_.kind != Tok::End)
-            problem += " right after a closing quote (a text that contains a quote must be enclosed in "
-                       "another kind of quote: \"...\", '...' or [...])";
+            problem +=
+                " right after a closing quote (a text that contains a quote must be enclosed in "
+                "another kind of quote: \"...\", '...' or [...])";
         src_.fail(problem, cur_.offset);
     }
 
@@ -146,7 +151,8 @@ private:
 
     // Signs, and a .NOT. that follows an operator ("X = .NOT. Y") binding to one operand.
     Operand unary() {
-        if (cur_.kind != Tok::Plus && cur_.kind != Tok::Minus && cur_.kind != Tok::Not) return primary();
+        if (cur_.kind != Tok::Plus && cur_.kind != Tok::Minus && cur_.kind != Tok::Not)
+            return primary();
         const Token op = cur_;
         advance();
         Nesting level(*this, op.offset);
@@ -161,10 +167,15 @@ private:
         switch (t.kind) {
             case Tok::Number:
                 advance();
-                return {Literal::makeNumber(parseNumber(t.text), decimalsWritten(t.text)), t.offset};
-            case Tok::Text: advance(); return {Literal::makeText(std::string(t.text)), t.offset};
+                return {Literal::makeNumber(parseNumber(t.text), decimalsWritten(t.text)),
+                        t.offset};
+            case Tok::Text:
+                advance();
+                return {Literal::makeText(std::string(t.text)), t.offset};
             case Tok::True:
-            case Tok::False: advance(); return {Literal::makeLogical(t.kind == Tok::True), t.offset};
+            case Tok::False:
+                advance();
+                return {Literal::makeLogical(t.kind == Tok::True), t.offset};
             case Tok::LParen: {
                 advance();
                 Operand inner = expression();
@@ -173,9 +184,13 @@ private:
                 inner.offset = t.offset;
                 return inner;
             }
-            case Tok::Name: advance(); return name(t);
-            case Tok::End: fail("Unexpected end of expression");
-            default: fail("Unexpected " + shown(t));
+            case Tok::Name:
+                advance();
+                return name(t);
+            case Tok::End:
+                fail("Unexpected end of expression");
+            default:
+                fail("Unexpected " + shown(t));
         }
     }
 
@@ -191,7 +206,8 @@ private:
         const int n = findField(fields_, field.text);
         if (n == 0) {
             std::string problem = "Unknown field or function \"" + std::string(field.text) + "\"";
-            if (isFunctionName(field.text)) problem += " (a function needs parentheses, as in DATE())";
+            if (isFunctionName(field.text))
+                problem += " (a function needs parentheses, as in DATE())";
             src_.fail(problem, field.offset);
         }
         return {makeField(fields_[static_cast<std::size_t>(n) - 1], n), t.offset};

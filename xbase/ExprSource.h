@@ -9,7 +9,7 @@
 namespace xbase::expr {
 
 class Source {
-public:
+  public:
     explicit Source(std::string_view text) : text_(text) {}
     std::string_view text() const { return text_; }
 
@@ -23,7 +23,7 @@ public:
         throw ExpressionError(message, std::string(text_), offset + 1);
     }
 
-private:
+  private:
     std::string_view text_;
 };
 

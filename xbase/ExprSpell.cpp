@@ -3,37 +3,56 @@
 #include <charconv>
 #include <cmath>
 
-#include "xbase/ExprNode.h"
 #include "xbase/ExprLiteral.h"
+#include "xbase/ExprNode.h"
 #include "xbase/ExprNumber.h"
 
 namespace xbase::expr {
 
 namespace {
 
-Level tighter(Level level) { return static_cast<Level>(static_cast<int>(level) + 1); }
+Level tighter(Level level) {
+    return static_cast<Level>(static_cast<int>(level) + 1);
+}
 
 const char* symbol(Tok op) {
     switch (op) {
-        case Tok::Or: return ".OR.";
-        case Tok::And: return ".AND.";
-        case Tok::Equal: return "=";
-        case Tok::ExactEqual: return "==";
-        case Tok::NotEqual: return "<>";
-        case Tok::Less: return "<";
-        case Tok::LessEqual: return "<=";
-        case Tok::Greater: return ">";
-        case Tok::GreaterEqual: return ">=";
-        case Tok::Contains: return "$";
-        case Tok::Plus: return "+";
-        case Tok::Minus: return "-";
-        case Tok::Star: return "*";
-        case Tok::Slash: return "/";
-        default: return "%";  // the only infix operator left
+        case Tok::Or:
+            return ".OR.";
+        case Tok::And:
+            return ".AND.";
+        case Tok::Equal:
+            return "=";
+        case Tok::ExactEqual:
+            return "==";
+        case Tok::NotEqual:
+            return "<>";
+        case Tok::Less:
+            return "<";
+        case Tok::LessEqual:
+            return "<=";
+        case Tok::Greater:
+            return ">";
+        case Tok::GreaterEqual:
+            return ">=";
+        case Tok::Contains:
+            return "$";
+        case Tok::Plus:
+            return "+";
+        case Tok::Minus:
+            return "-";
+        case Tok::Star:
+            return "*";
+        case Tok::Slash:
+            return "/";
+        default:
+            return "%";  // the only infix operator left
     }
 }
 
-const CallNode* asCall(const Node& node) { return dynamic_cast<const CallNode*>(&node); }
+const CallNode* asCall(const Node& node) {
+    return dynamic_cast<const CallNode*>(&node);
+}
 
 bool regroupable(const CallNode& call) {
     return call.op() == Tok::And || call.op() == Tok::Or ||
@@ -90,7 +109,8 @@ bool spellNumber(double value, int decimals, std::string& out) {
         digits = "1" + std::string(309, '0');
     } else {
         char buf[400];  // the longest fixed form, of the smallest subnormal, has 326 characters
-        digits.assign(buf, std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed).ptr);
+        digits.assign(
+            buf, std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed).ptr);
     }
     const std::size_t point = digits.find('.');
     const int shown = point == std::string::npos ? 0 : static_cast<int>(digits.size() - point - 1);
@@ -129,10 +149,16 @@ std::vector<const Node*> chainOperands(const Node& node) {
 
 bool Literal::spellValue(std::string& out) const {
     switch (type()) {
-        case ValueType::Character: spellText(text_, out); return true;
-        case ValueType::Numeric: return spellNumber(number_, decimals(), out);
-        case ValueType::Logical: out += logical_ ? ".T." : ".F."; return true;
-        case ValueType::Date: break;
+        case ValueType::Character:
+            spellText(text_, out);
+            return true;
+        case ValueType::Numeric:
+            return spellNumber(number_, decimals(), out);
+        case ValueType::Logical:
+            out += logical_ ? ".T." : ".F.";
+            return true;
+        case ValueType::Date:
+            break;
     }
     return false;  // no literal spells a date
 }
@@ -153,16 +179,23 @@ Level Literal::level() const {
 
 Level CallNode::level() const {
     switch (op_) {
-        case Tok::Name: return Level::Primary;
-        case Tok::Or: return Level::Or;
-        case Tok::And: return Level::And;
-        case Tok::Not: return Level::Not;
+        case Tok::Name:
+            return Level::Primary;
+        case Tok::Or:
+            return Level::Or;
+        case Tok::And:
+            return Level::And;
+        case Tok::Not:
+            return Level::Not;
         case Tok::Plus:
-        case Tok::Minus: return argCount() == 1 ? Level::Sign : Level::Sum;
+        case Tok::Minus:
+            return argCount() == 1 ? Level::Sign : Level::Sum;
         case Tok::Star:
         case Tok::Slash:
-        case Tok::Percent: return Level::Product;
-        default: return Level::Comparison;
+        case Tok::Percent:
+            return Level::Product;
+        default:
+            return Level::Comparison;
     }
 }
 

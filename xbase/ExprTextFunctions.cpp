@@ -36,9 +36,13 @@ Range rightRange(std::size_t size, double n) {
     return {size - r.count, r.count};
 }
 
-std::size_t builtCount(double n) { return static_cast<std::size_t>(std::max(0, toInt(n, kMaxBuiltText))); }
+std::size_t builtCount(double n) {
+    return static_cast<std::size_t>(std::max(0, toInt(n, kMaxBuiltText)));
+}
 
-std::string_view part(std::string_view s, Range r) { return s.substr(r.from, r.count); }
+std::string_view part(std::string_view s, Range r) {
+    return s.substr(r.from, r.count);
+}
 
 // UPPER and LOWER run on every record of filters and index keys, so they change eight bytes at
 // a time: the ASCII letters First..Last get their case bit 0x20 flipped. A byte's top bit ends
@@ -77,11 +81,19 @@ std::string_view stripLeading(std::string_view s) {
     const std::size_t first = s.find_first_not_of(' ');
     return first == std::string_view::npos ? std::string_view() : s.substr(first);
 }
-std::string_view stripTrailing(std::string_view s) { return s.substr(0, s.find_last_not_of(' ') + 1); }
+std::string_view stripTrailing(std::string_view s) {
+    return s.substr(0, s.find_last_not_of(' ') + 1);
+}
 
-std::string_view ltrim(const CallNode& n, const Context& c) { return stripLeading(n.arg(0).text(c)); }
-std::string_view rtrim(const CallNode& n, const Context& c) { return stripTrailing(n.arg(0).text(c)); }
-std::string_view alltrim(const CallNode& n, const Context& c) { return stripLeading(stripTrailing(n.arg(0).text(c))); }
+std::string_view ltrim(const CallNode& n, const Context& c) {
+    return stripLeading(n.arg(0).text(c));
+}
+std::string_view rtrim(const CallNode& n, const Context& c) {
+    return stripTrailing(n.arg(0).text(c));
+}
+std::string_view alltrim(const CallNode& n, const Context& c) {
+    return stripLeading(stripTrailing(n.arg(0).text(c)));
+}
 
 std::optional<double> optionalArg(const CallNode& n, std::size_t i, const Context& c) {
     if (i >= n.argCount()) return std::nullopt;
@@ -146,7 +158,9 @@ std::string_view chr(const CallNode& n, const Context& c) {
     return n.scratch();
 }
 
-double len(const CallNode& n, const Context& c) { return static_cast<double>(n.arg(0).text(c).size()); }
+double len(const CallNode& n, const Context& c) {
+    return static_cast<double>(n.arg(0).text(c).size());
+}
 
 double asc(const CallNode& n, const Context& c) {
     const std::string_view s = n.arg(0).text(c);
@@ -161,13 +175,16 @@ double at(const CallNode& n, const Context& c) {
 }
 
 // Width rules: the width when the text's width and the counts are known.
-int firstWidth(const CallNode& n, const Settings* s) { return n.arg(0).width(s); }
+int firstWidth(const CallNode& n, const Settings* s) {
+    return n.arg(0).width(s);
+}
 
 template <Range (*RangeOf)(std::size_t, double)>
 int sideWidth(const CallNode& n, const Settings* s) {
     const int w = n.arg(0).width(s);
     const auto count = constantNumber(n.arg(1));
-    return w < 0 || !count ? -1 : static_cast<int>(RangeOf(static_cast<std::size_t>(w), *count).count);
+    return w < 0 || !count ? -1
+                           : static_cast<int>(RangeOf(static_cast<std::size_t>(w), *count).count);
 }
 
 int substrWidth(const CallNode& n, const Settings* s) {
@@ -193,7 +210,9 @@ int replicateWidth(const CallNode& n, const Settings* s) {
     const auto times = constantNumber(n.arg(1));
     if (w < 0 || !times) return -1;
     if (w == 0) return 0;
-    return static_cast<int>(std::min(builtCount(*times), kMaxBuiltText / static_cast<std::size_t>(w))) * w;
+    return static_cast<int>(
+               std::min(builtCount(*times), kMaxBuiltText / static_cast<std::size_t>(w))) *
+           w;
 }
 
 constexpr FunctionDef kTextFunctions[] = {
@@ -218,6 +237,8 @@ constexpr FunctionDef kTextFunctions[] = {
 
 }  // namespace
 
-std::span<const FunctionDef> textFunctions() { return kTextFunctions; }
+std::span<const FunctionDef> textFunctions() {
+    return kTextFunctions;
+}
 
 }  // namespace xbase::expr

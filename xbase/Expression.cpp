@@ -21,7 +21,8 @@ Expression Expression::compile(std::string_view text, const FieldList& fields) {
 }
 
 Expression::Expression() = default;
-Expression::Expression(const Expression& other) : text_(other.text_), root_(other.root_ ? other.root_->clone() : nullptr) {}
+Expression::Expression(const Expression& other)
+    : text_(other.text_), root_(other.root_ ? other.root_->clone() : nullptr) {}
 Expression& Expression::operator=(const Expression& other) {
     if (this != &other) *this = Expression(other);
     return *this;
@@ -31,16 +32,22 @@ Expression& Expression::operator=(Expression&&) noexcept = default;
 Expression::~Expression() = default;
 
 // An expression never compiled is an empty text.
-ValueType Expression::type() const { return root_ ? root_->type() : ValueType::Character; }
-int Expression::width() const { return root_ ? root_->width(nullptr) : 0; }
-int Expression::width(const Settings& settings) const { return root_ ? root_->width(&settings) : 0; }
+ValueType Expression::type() const {
+    return root_ ? root_->type() : ValueType::Character;
+}
+int Expression::width() const {
+    return root_ ? root_->width(nullptr) : 0;
+}
+int Expression::width(const Settings& settings) const {
+    return root_ ? root_->width(&settings) : 0;
+}
 
 namespace {
 
 void require(const Expression& e, ValueType wanted) {
     if (e.type() != wanted)
-        throw Error("The expression " + e.text() + " gives a " + expr::typeName(e.type()) + ", not a " +
-                    expr::typeName(wanted));
+        throw Error("The expression " + e.text() + " gives a " + expr::typeName(e.type()) +
+                    ", not a " + expr::typeName(wanted));
 }
 
 }  // namespace
@@ -60,7 +67,8 @@ JulianDay Expression::evalDate(const RecordSource& rec, const Settings& settings
     return root_->date({&rec, &settings});
 }
 
-void Expression::evalString(const RecordSource& rec, const Settings& settings, std::string& out) const {
+void Expression::evalString(const RecordSource& rec, const Settings& settings,
+                            std::string& out) const {
     require(*this, ValueType::Character);
     if (root_)
         out.assign(root_->text({&rec, &settings}));
@@ -76,15 +84,19 @@ std::string Expression::evalString(const RecordSource& rec, const Settings& sett
 
 std::string Expression::evalAsText(const RecordSource& rec, const Settings& settings) const {
     switch (type()) {
-        case ValueType::Character: return evalString(rec, settings);
-        case ValueType::Date: return toDtos(evalDate(rec, settings));
-        case ValueType::Logical: return evalLogical(rec, settings) ? "T" : "F";
-        case ValueType::Numeric: break;
+        case ValueType::Character:
+            return evalString(rec, settings);
+        case ValueType::Date:
+            return toDtos(evalDate(rec, settings));
+        case ValueType::Logical:
+            return evalLogical(rec, settings) ? "T" : "F";
+        case ValueType::Numeric:
+            break;
     }
     const int fieldWidth = root_->width(&settings);
     std::string out;
-    expr::formatNumber(evalNumber(rec, settings), fieldWidth > 0 ? fieldWidth : kComputedNumberWidth,
-                       root_->decimals(), out);
+    expr::formatNumber(evalNumber(rec, settings),
+                       fieldWidth > 0 ? fieldWidth : kComputedNumberWidth, root_->decimals(), out);
     if (fieldWidth <= 0) out.erase(0, out.find_first_not_of(' '));
     return out;
 }

@@ -22,7 +22,7 @@ class Node;
 }
 
 class Expression {
-public:
+  public:
     // Compiles the text against a field list. Throws ExpressionError (message names the
     // problem, the text and the 1-based position) for anything it cannot compile.
     static Expression compile(std::string_view text, const FieldList& fields);
@@ -99,7 +99,7 @@ public:
     // its left text's trailing blanks to the end, so that text is not a prefix of the result.
     std::vector<std::string> leadingTerms() const;
 
-private:
+  private:
     std::string text_;
     std::unique_ptr<expr::Node> root_;
 };

@@ -15,8 +15,8 @@ struct FieldSpec {
 };
 
 struct Field {
-    std::string name;       // upper case
-    char type = 'C';        // the type letter as stored
+    std::string name;         // upper case
+    char type = 'C';          // the type letter as stored
     std::uint16_t width = 0;  // bytes in the record (FoxPro character fields can exceed 255)
     std::uint8_t decimals = 0;
     std::uint32_t offset = 0;  // byte offset in the record, the deletion byte being offset 0

@@ -9,7 +9,7 @@
 namespace xbase {
 
 class IdxFile {
-public:
+  public:
     // Creates an empty index (overwriting any file of that name); the definition's name is
     // not used. Fill it with tag().build or tag().insert.
     static IdxFile create(const std::string& path, const TagDefinition& definition);
@@ -26,7 +26,7 @@ public:
     // returns whether it changed since the last refresh.
     bool refresh();
 
-private:
+  private:
     explicit IdxFile(File file);
 
     std::unique_ptr<IndexPages> pages_;

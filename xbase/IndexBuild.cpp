@@ -16,7 +16,7 @@ namespace {
 // gathers the entries the level above needs: each node's greatest entry and its offset. The
 // page of the next node is taken when the one before it is written, so that it can link to it.
 class LevelWriter {
-public:
+  public:
     LevelWriter(IndexPages& pages, std::vector<std::uint32_t>& allocated)
         : pages_(pages), allocated_(allocated), offset_(allocate()) {}
 
@@ -36,7 +36,7 @@ public:
     // The entries for the level above.
     std::vector<NodeEntry> finish() { return std::move(uppers_); }
 
-private:
+  private:
     std::uint32_t allocate() {
         const std::uint32_t offset = pages_.allocatePage();
         allocated_.push_back(offset);
@@ -52,7 +52,7 @@ private:
 
 // Calls the progress callback when the percentage changes; false when it asked to stop.
 class ProgressReport {
-public:
+  public:
     explicit ProgressReport(const BuildProgress& progress) : progress_(progress) {}
     bool operator()(std::uint64_t done, std::uint64_t total, int from, int to) {
         if (!progress_) return true;
@@ -63,7 +63,7 @@ public:
         return progress_(percent);
     }
 
-private:
+  private:
     const BuildProgress& progress_;
     int last_ = -1;
 };

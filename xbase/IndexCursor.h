@@ -16,7 +16,7 @@
 namespace xbase {
 
 class IndexCursor {
-public:
+  public:
     explicit IndexCursor(const IndexTag& tag) : tag_(&tag) {}
 
     // Each returns whether the cursor is now on an entry.
@@ -44,7 +44,7 @@ public:
     std::string_view key() const { return leaf_->key(index_); }
     std::uint32_t recno() const { return leaf_->recnos[index_]; }
 
-private:
+  private:
     enum class State { Before, On, After };
 
     // Goes down from the root to the first leaf entry for which before(key, recno) is false

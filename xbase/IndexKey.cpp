@@ -19,7 +19,9 @@ void requireLength(std::string_view key, std::size_t length, const char* kind) {
 
 }  // namespace
 
-char keyTrailByte(KeyType type) { return type == KeyType::Character ? ' ' : '\0'; }
+char keyTrailByte(KeyType type) {
+    return type == KeyType::Character ? ' ' : '\0';
+}
 
 std::string encodeCharacterKey(std::string_view text, std::size_t keyLength) {
     std::string key(text.substr(0, keyLength));
@@ -41,9 +43,13 @@ std::string encodeNumericKey(double value) {
     return key;
 }
 
-std::string encodeDateKey(JulianDay day) { return encodeNumericKey(static_cast<double>(day)); }
+std::string encodeDateKey(JulianDay day) {
+    return encodeNumericKey(static_cast<double>(day));
+}
 
-std::string encodeLogicalKey(bool value) { return value ? "T" : "F"; }
+std::string encodeLogicalKey(bool value) {
+    return value ? "T" : "F";
+}
 
 double decodeNumericKey(std::string_view key) {
     requireLength(key, kNumericKeyLength, "numeric");

@@ -54,14 +54,18 @@ std::uint32_t IndexPages::countChange() {
     return changes_;
 }
 
-void IndexPages::fail(const std::string& problem) const { throw Error(path() + ": " + problem); }
+void IndexPages::fail(const std::string& problem) const {
+    throw Error(path() + ": " + problem);
+}
 
 bool IndexPages::isNodeOffset(std::uint32_t offset, std::uint64_t limit) {
     return offset % kIndexPageSize == 0 && offset >= kTagHeaderSize &&
            std::uint64_t{offset} + kIndexPageSize <= limit;
 }
 
-bool IndexPages::holdsNode(std::uint32_t offset) const { return isNodeOffset(offset, size_); }
+bool IndexPages::holdsNode(std::uint32_t offset) const {
+    return isNodeOffset(offset, size_);
+}
 
 void IndexPages::checkNodeOffset(std::uint32_t offset, std::uint64_t limit) const {
     if (!isNodeOffset(offset, limit))
@@ -137,7 +141,9 @@ std::uint32_t IndexPages::allocatePage() {
     return head;
 }
 
-std::uint32_t IndexPages::allocateHeader() { return append(kTagHeaderSize); }
+std::uint32_t IndexPages::allocateHeader() {
+    return append(kTagHeaderSize);
+}
 
 void IndexPages::releasePage(std::uint32_t offset) {
     IndexPage page{};

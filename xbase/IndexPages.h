@@ -19,7 +19,7 @@
 namespace xbase {
 
 class IndexPages {
-public:
+  public:
     explicit IndexPages(File file);
 
     const std::string& path() const { return file_.path(); }
@@ -68,7 +68,7 @@ public:
     // Throws Error with the file name and the problem.
     [[noreturn]] void fail(const std::string& problem) const;
 
-private:
+  private:
     std::uint32_t readChanges() const;
     std::uint32_t freeListHead() const;
     std::uint32_t append(std::uint32_t bytes);

@@ -77,7 +77,9 @@ NodeCache::Node IndexTag::node(std::uint32_t offset) const {
     return decoded;
 }
 
-IndexNode IndexTag::readNode(std::uint32_t offset) const { return expandNode(*node(offset)); }
+IndexNode IndexTag::readNode(std::uint32_t offset) const {
+    return expandNode(*node(offset));
+}
 
 void IndexTag::writeNode(std::uint32_t offset, const IndexNode& node) {
     pages_->writeNode(offset, encodeNode(node, keyLength(), trailByte()));

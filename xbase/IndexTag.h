@@ -47,7 +47,7 @@ using KeySource = std::function<bool(std::string& key, std::uint32_t& recno)>;
 using BuildProgress = std::function<bool(int percent)>;
 
 class IndexTag {
-public:
+  public:
     // Reads the tag whose header is at headerOffset. Its key type decides the trail byte that
     // rebuilds cut keys: the header does not record it, so the opener sets it (see setKeyType).
     IndexTag(IndexPages& pages, std::uint32_t headerOffset, std::string name = {},
@@ -115,7 +115,7 @@ public:
     std::uint64_t generation() const { return pages_->generation(); }
     [[noreturn]] void fail(const std::string& problem) const;
 
-private:
+  private:
     struct PathStep {
         std::uint32_t offset;
         IndexNode node;

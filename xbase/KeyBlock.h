@@ -11,7 +11,7 @@
 namespace xbase {
 
 class KeyBlock {
-public:
+  public:
     KeyBlock(std::size_t keyLength, char trail);
 
     // Makes room for count keys up front; a count beyond 16 million is not trusted.
@@ -35,7 +35,7 @@ public:
     // The positions of the keys in (key, record number) order.
     std::vector<std::uint32_t> order() const;
 
-private:
+  private:
     struct SortItem;
 
     void prefetchKey(std::uint32_t i) const {
@@ -44,8 +44,7 @@ private:
         __builtin_prefetch(p + keyLength_ - 1);
     }
     std::uint64_t chunk(std::uint32_t i, std::size_t offset) const;
-    void sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
-                  std::size_t offset) const;
+    void sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, std::size_t offset) const;
     static void radixSort(std::span<SortItem> items, std::span<SortItem> scratch);
 
     std::size_t keyLength_;

@@ -22,7 +22,8 @@ void KeyRange::narrow(const KeyRange& other) {
     // in, so the bound whose greatest key is lower is the one both keep.
     if (other.high.empty()) return;
     const std::size_t length = std::max(high.size(), other.high.size());
-    if (high.empty() || greatestUnder(other.high, length) < greatestUnder(high, length)) high = other.high;
+    if (high.empty() || greatestUnder(other.high, length) < greatestUnder(high, length))
+        high = other.high;
 }
 
 }  // namespace xbase

@@ -11,8 +11,12 @@ struct KeyRange {
     std::string low, high;
 
     bool unbounded() const { return low.empty() && high.empty(); }
-    bool below(std::string_view key) const { return !low.empty() && key.substr(0, low.size()) < low; }
-    bool above(std::string_view key) const { return !high.empty() && key.substr(0, high.size()) > high; }
+    bool below(std::string_view key) const {
+        return !low.empty() && key.substr(0, low.size()) < low;
+    }
+    bool above(std::string_view key) const {
+        return !high.empty() && key.substr(0, high.size()) > high;
+    }
     // Keeps only the keys that the other range holds as well. Bounds are no longer than the
     // keys they bound.
     void narrow(const KeyRange& other);

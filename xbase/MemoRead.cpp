@@ -25,8 +25,8 @@ std::string readStart(const File& file, std::uint64_t offset, std::uint32_t bloc
     return bytes;
 }
 
-std::string counted(const File& file, std::uint32_t block, std::uint64_t offset,
-                    std::string start, std::size_t dataStart, std::uint64_t length) {
+std::string counted(const File& file, std::uint32_t block, std::uint64_t offset, std::string start,
+                    std::size_t dataStart, std::uint64_t length) {
     if (dataStart + length <= start.size()) {
         start.erase(0, dataStart);
         start.resize(static_cast<std::size_t>(length));
@@ -34,8 +34,9 @@ std::string counted(const File& file, std::uint32_t block, std::uint64_t offset,
     }
     // Checked before allocating, so that a damaged length cannot ask for gigabytes.
     if (offset + dataStart + length > file.size())
-        fail(file, block, "has a length of " + std::to_string(length) +
-                              " bytes, which runs past the end of the file");
+        fail(file, block,
+             "has a length of " + std::to_string(length) +
+                 " bytes, which runs past the end of the file");
     std::string text(static_cast<std::size_t>(length), '\0');
     const std::size_t have = start.size() - dataStart;
     std::memcpy(text.data(), start.data() + dataStart, have);

@@ -19,8 +19,8 @@ std::string readStart(const File& file, std::uint64_t offset, std::uint32_t bloc
 
 // The `length` bytes that follow the first `dataStart` bytes of a memo whose first bytes,
 // read at `offset`, are `start`. Throws when they would run past the end of the file.
-std::string counted(const File& file, std::uint32_t block, std::uint64_t offset,
-                    std::string start, std::size_t dataStart, std::uint64_t length);
+std::string counted(const File& file, std::uint32_t block, std::uint64_t offset, std::string start,
+                    std::size_t dataStart, std::uint64_t length);
 
 // The bytes from `offset` up to the first 0x1A, or up to the end of the file when there is
 // none; `start` holds what readStart gave for that offset.
@@ -29,9 +29,17 @@ std::string toTerminator(const File& file, std::uint64_t offset, std::string sta
 inline std::uint32_t byteAt(const char* p, int i) {
     return static_cast<std::uint8_t>(p[i]);
 }
-inline std::uint32_t be16(const char* p) { return byteAt(p, 0) << 8 | byteAt(p, 1); }
-inline std::uint32_t be32(const char* p) { return be16(p) << 16 | be16(p + 2); }
-inline std::uint32_t le16(const char* p) { return byteAt(p, 1) << 8 | byteAt(p, 0); }
-inline std::uint32_t le32(const char* p) { return le16(p + 2) << 16 | le16(p); }
+inline std::uint32_t be16(const char* p) {
+    return byteAt(p, 0) << 8 | byteAt(p, 1);
+}
+inline std::uint32_t be32(const char* p) {
+    return be16(p) << 16 | be16(p + 2);
+}
+inline std::uint32_t le16(const char* p) {
+    return byteAt(p, 1) << 8 | byteAt(p, 0);
+}
+inline std::uint32_t le32(const char* p) {
+    return le16(p + 2) << 16 | le16(p);
+}
 
 }  // namespace xbase::memo

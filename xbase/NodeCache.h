@@ -17,7 +17,7 @@
 namespace xbase {
 
 class NodeCache {
-public:
+  public:
     using Node = std::shared_ptr<const DecodedNode>;
 
     NodeCache(std::size_t interiorBudget, std::size_t leafBudget);
@@ -31,7 +31,7 @@ public:
     void erase(std::uint32_t offset);
     void clear();
 
-private:
+  private:
     struct Entry {
         std::uint32_t offset;
         Node node;

@@ -9,7 +9,7 @@
 namespace xbase {
 
 class RecordSource {
-public:
+  public:
     virtual ~RecordSource() = default;
     virtual const FieldList& fields() const = 0;
     // The stored bytes of field n (1-based) of the current record, exactly field width long.

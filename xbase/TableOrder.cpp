@@ -19,8 +19,10 @@ bool Table::orderedStep(int direction) {
     // Whether a key lies below or above the bounds follows key order: one seek reaches their
     // near end, and nothing past their far end lies within them.
     if (cursor_->valid() && (direction > 0 ? b.below(cursor_->key()) : b.above(cursor_->key()))) {
-        if (direction > 0) cursor_->seek(b.low);
-        else cursor_->seekLast(b.high);
+        if (direction > 0)
+            cursor_->seek(b.low);
+        else
+            cursor_->seekLast(b.high);
     }
     for (; cursor_->valid(); direction > 0 ? cursor_->next() : cursor_->prev()) {
         if (direction > 0 ? b.above(cursor_->key()) : b.below(cursor_->key())) break;
@@ -52,14 +54,18 @@ bool Table::placeCursorOnCurrent() {
 
 void Table::orderedTop() {
     cursor_->first();
-    if (orderedStep(+1)) bof_ = eof_ = false;
-    else standAtEnd(true);
+    if (orderedStep(+1))
+        bof_ = eof_ = false;
+    else
+        standAtEnd(true);
 }
 
 void Table::orderedBottom() {
     cursor_->last();
-    if (orderedStep(-1)) bof_ = eof_ = false;
-    else standAtEnd(true);
+    if (orderedStep(-1))
+        bof_ = eof_ = false;
+    else
+        standAtEnd(true);
 }
 
 void Table::orderedSkip(long n) {
@@ -93,7 +99,8 @@ void Table::orderedSkip(long n) {
 
 std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
     auto bad = [&](const char* what) {
-        return Error("\"" + std::string(text) + "\" is not " + what + " for index " + tagName(order_));
+        return Error("\"" + std::string(text) + "\" is not " + what + " for index " +
+                     tagName(order_));
     };
     switch (o.type) {
         case KeyType::Numeric: {
@@ -141,20 +148,25 @@ bool Table::seekEncoded(const std::string& key) {
     return false;
 }
 
-bool Table::seek(std::string_view key) { return seekEncoded(encodeSeekKey(currentOrder(), key)); }
+bool Table::seek(std::string_view key) {
+    return seekEncoded(encodeSeekKey(currentOrder(), key));
+}
 
 bool Table::seekNumber(double value) {
-    if (currentOrder().type != KeyType::Numeric) throw Error("Index " + tagName(order_) + " has no numeric keys");
+    if (currentOrder().type != KeyType::Numeric)
+        throw Error("Index " + tagName(order_) + " has no numeric keys");
     return seekEncoded(encodeNumericKey(value));
 }
 
 bool Table::seekDate(JulianDay value) {
-    if (currentOrder().type != KeyType::Date) throw Error("Index " + tagName(order_) + " has no date keys");
+    if (currentOrder().type != KeyType::Date)
+        throw Error("Index " + tagName(order_) + " has no date keys");
     return seekEncoded(encodeDateKey(value));
 }
 
 bool Table::seekLogical(bool value) {
-    if (currentOrder().type != KeyType::Logical) throw Error("Index " + tagName(order_) + " has no logical keys");
+    if (currentOrder().type != KeyType::Logical)
+        throw Error("Index " + tagName(order_) + " has no logical keys");
     return seekEncoded(encodeLogicalKey(value));
 }
 

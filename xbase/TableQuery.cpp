@@ -21,14 +21,16 @@ using Op = Term::Op;
 // of a value at least as long as the constant (shorter ones: see characterRange).
 std::optional<KeyRange> rangeFor(const Term& term, std::string prefix) {
     if (term.op == Op::Equal) return KeyRange{prefix, prefix};
-    if (term.op == Op::GreaterOrEqual || term.op == Op::Greater) return KeyRange{std::move(prefix), {}};
+    if (term.op == Op::GreaterOrEqual || term.op == Op::Greater)
+        return KeyRange{std::move(prefix), {}};
     return KeyRange{{}, std::move(prefix)};
 }
 
 std::optional<KeyRange> characterRange(const Term& term, int operandWidth) {
     std::string text = term.exactEqual ? std::string(trimRight(term.text)) : term.text;
     // A constant longer than the operand compares bytes that lie beyond it in the key.
-    if (text.empty() || operandWidth < 0 || text.size() > static_cast<std::size_t>(operandWidth)) return std::nullopt;
+    if (text.empty() || operandWidth < 0 || text.size() > static_cast<std::size_t>(operandWidth))
+        return std::nullopt;
     if (term.op == Op::Less || term.op == Op::LessOrEqual) {
         // Without exact matching a shorter value that begins the constant compares less ("AB"
         // is below "AB<tab>"; only these two orderings can match it), yet its key, padded with
@@ -44,34 +46,43 @@ std::optional<KeyRange> characterRange(const Term& term, int operandWidth) {
 
 std::optional<KeyRange> valueRange(const Term& term, KeyType type) {
     switch (type) {
-        case KeyType::Numeric: return rangeFor(term, encodeNumericKey(term.number));
-        case KeyType::Date: return rangeFor(term, encodeDateKey(term.date));
+        case KeyType::Numeric:
+            return rangeFor(term, encodeNumericKey(term.number));
+        case KeyType::Date:
+            return rangeFor(term, encodeDateKey(term.date));
         case KeyType::Logical:
             if (term.op != Op::Equal) return std::nullopt;
             return rangeFor(term, encodeLogicalKey(term.logical));
-        default: return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
 bool sameType(ValueType value, KeyType key) {
     switch (key) {
-        case KeyType::Numeric: return value == ValueType::Numeric;
-        case KeyType::Date: return value == ValueType::Date;
-        case KeyType::Logical: return value == ValueType::Logical;
-        default: return value == ValueType::Character;
+        case KeyType::Numeric:
+            return value == ValueType::Numeric;
+        case KeyType::Date:
+            return value == ValueType::Date;
+        case KeyType::Logical:
+            return value == ValueType::Logical;
+        default:
+            return value == ValueType::Character;
     }
 }
 
 // The range of a tag's keys that holds the key of every record passing the term, when the term
 // compares the tag's key, or its leading term, with a constant.
-std::optional<KeyRange> keyRange(const Term& term, const Expression& key, KeyType type, const IndexTag& tag) {
+std::optional<KeyRange> keyRange(const Term& term, const Expression& key, KeyType type,
+                                 const IndexTag& tag) {
     if (tag.descending() || !sameType(term.operandType, type)) return std::nullopt;
     if (term.operand == key.canonical())
         return type == KeyType::Character ? characterRange(term, static_cast<int>(tag.keyLength()))
                                           : valueRange(term, type);
     if (type != KeyType::Character) return std::nullopt;
     std::vector<std::string> leading = key.leadingTerms();
-    if (std::find(leading.begin(), leading.end(), term.operand) == leading.end()) return std::nullopt;
+    if (std::find(leading.begin(), leading.end(), term.operand) == leading.end())
+        return std::nullopt;
     return characterRange(term, term.operandWidth);
 }
 
@@ -107,7 +118,8 @@ const KeyRange& Table::bounds() {
     const Order& o = currentOrder();
     if (filter_ && !o.file)
         for (const Term& term : filter_->indexableTerms())
-            if (std::optional<KeyRange> range = keyRange(term, o.key, o.type, *o.tag)) bounds_.narrow(*range);
+            if (std::optional<KeyRange> range = keyRange(term, o.key, o.type, *o.tag))
+                bounds_.narrow(*range);
     boundsKnown_ = true;
     return bounds_;
 }
@@ -124,7 +136,8 @@ const std::vector<std::uint32_t>* Table::queryCandidates() {
         const KeyRange& range = plan_.range;
         bool on = range.low.empty() ? cursor.first() : (cursor.seek(range.low), cursor.valid());
         for (; on && !range.above(cursor.key()); on = cursor.next())
-            if (cursor.recno() >= 1 && cursor.recno() <= count_) plan_.candidates.push_back(cursor.recno());
+            if (cursor.recno() >= 1 && cursor.recno() <= count_)
+                plan_.candidates.push_back(cursor.recno());
         std::sort(plan_.candidates.begin(), plan_.candidates.end());
         plan_.computed = true;
     }

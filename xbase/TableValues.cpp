@@ -65,8 +65,8 @@ std::uint32_t Table::memoBlock(int n) const {
     std::uint32_t block = 0;
     for (char c : b) {
         if (c < '0' || c > '9' || block > 0x19999999u)
-            throw Error(path_ + ": memo field " + field(n).name + " of record " + std::to_string(recno_) +
-                        " holds no valid block number");
+            throw Error(path_ + ": memo field " + field(n).name + " of record " +
+                        std::to_string(recno_) + " holds no valid block number");
         block = block * 10 + static_cast<std::uint32_t>(c - '0');
     }
     return block;
@@ -90,16 +90,24 @@ std::string Table::text(int n) const {
     const Field& f = field(n);
     std::string_view b = fieldBytes(n);
     switch (f.type) {
-        case 'N': case 'F': return std::string(trimBoth(b));
-        case 'D': return std::string(trimRight(b));
+        case 'N':
+        case 'F':
+            return std::string(trimBoth(b));
+        case 'D':
+            return std::string(trimRight(b));
         case 'L': {
             std::optional<bool> v = logical(n);
             return v ? (*v ? "T" : "F") : "";
         }
-        case 'I': case 'Y': case 'B':
+        case 'I':
+        case 'Y':
+        case 'B':
             if (!isMemoType(f, vfpMemo_)) {
                 char buf[64];
-                std::snprintf(buf, sizeof buf, "%.*f", f.type == 'I' ? 0 : f.type == 'Y' ? 4 : f.decimals,
+                std::snprintf(buf, sizeof buf, "%.*f",
+                              f.type == 'I'   ? 0
+                              : f.type == 'Y' ? 4
+                                              : f.decimals,
                               number(n));
                 return buf;
             }
@@ -122,13 +130,16 @@ double Table::number(int n) const {
     const Field& f = field(n);
     std::string_view b = fieldBytes(n);
     switch (f.type) {
-        case 'N': case 'F': {
+        case 'N':
+        case 'F': {
             double v = 0;
             // A damaged number reads as 0 rather than stopping a scan; writing checks strictly.
             return parseNumber(b, v) ? v : 0;
         }
-        case 'I': return static_cast<double>(littleEndian(b));
-        case 'Y': return static_cast<double>(littleEndian(b)) / 10000.0;
+        case 'I':
+            return static_cast<double>(littleEndian(b));
+        case 'Y':
+            return static_cast<double>(littleEndian(b)) / 10000.0;
         case 'B':
             if (vfpMemo_) {
                 double v;
@@ -136,7 +147,8 @@ double Table::number(int n) const {
                 return v;
             }
             [[fallthrough]];
-        default: throw Error(path_ + ": field " + f.name + " is not numeric");
+        default:
+            throw Error(path_ + ": field " + f.name + " is not numeric");
     }
 }
 
@@ -152,9 +164,18 @@ std::optional<bool> Table::logical(int n) const {
     const Field& f = field(n);
     if (f.type != 'L') throw Error(path_ + ": field " + f.name + " is not logical");
     switch (fieldBytes(n)[0]) {
-        case 'T': case 't': case 'Y': case 'y': return true;
-        case 'F': case 'f': case 'N': case 'n': return false;
-        default: return std::nullopt;
+        case 'T':
+        case 't':
+        case 'Y':
+        case 'y':
+            return true;
+        case 'F':
+        case 'f':
+        case 'N':
+        case 'n':
+            return false;
+        default:
+            return std::nullopt;
     }
 }
 
@@ -173,10 +194,12 @@ void Table::setText(int n, std::string_view value) {
     const Field& f = field(n);
     if (isMemoType(f, vfpMemo_)) return setMemo(n, value);
     switch (f.type) {
-        case 'N': case 'F': {
+        case 'N':
+        case 'F': {
             double v = 0;
             if (!parseNumber(value, v))
-                throw Error("\"" + std::string(value) + "\" is not a number for field " + fieldDescription(f));
+                throw Error("\"" + std::string(value) + "\" is not a number for field " +
+                            fieldDescription(f));
             if (trimBoth(value).empty()) return setEmpty(n);
             return setNumber(n, v);
         }
@@ -185,7 +208,8 @@ void Table::setText(int n, std::string_view value) {
             if (t.empty()) return setEmpty(n);
             JulianDay jd = fromDtos(t);
             if (jd == 0 || t.size() != 8)
-                throw Error("\"" + std::string(value) + "\" is not a date (YYYYMMDD) for field " + f.name);
+                throw Error("\"" + std::string(value) + "\" is not a date (YYYYMMDD) for field " +
+                            f.name);
             return setDate(n, jd);
         }
         case 'L': {
@@ -193,7 +217,8 @@ void Table::setText(int n, std::string_view value) {
             if (t.empty() || t == "?") return setEmpty(n);
             if (t.size() == 1 && std::strchr("TtYy", t[0])) return setLogical(n, true);
             if (t.size() == 1 && std::strchr("FfNn", t[0])) return setLogical(n, false);
-            throw Error("\"" + std::string(value) + "\" is not a logical value for field " + f.name);
+            throw Error("\"" + std::string(value) + "\" is not a logical value for field " +
+                        f.name);
         }
         default: {
             char* rec = beginEdit();
@@ -206,19 +231,21 @@ void Table::setText(int n, std::string_view value) {
 
 void Table::setNumber(int n, double value) {
     const Field& f = field(n);
-    if (f.type != 'N' && f.type != 'F') throw Error(path_ + ": field " + f.name + " is not numeric");
-    if (!std::isfinite(value)) throw Error("A number for field " + fieldDescription(f) + " must be finite");
+    if (f.type != 'N' && f.type != 'F')
+        throw Error(path_ + ": field " + f.name + " is not numeric");
+    if (!std::isfinite(value))
+        throw Error("A number for field " + fieldDescription(f) + " must be finite");
     // Halves round away from zero, as xBase does (printf would round them to even).
     double scale = std::pow(10.0, f.decimals);
     double scaled = std::round(value * scale);
     if (std::abs(scaled) < 1e15) value = scaled / scale;
     char buf[400];
-    int len = std::snprintf(buf, sizeof buf, "%*.*f", static_cast<int>(f.width), static_cast<int>(f.decimals),
-                            value);
+    int len = std::snprintf(buf, sizeof buf, "%*.*f", static_cast<int>(f.width),
+                            static_cast<int>(f.decimals), value);
     // Rounding may leave "-0" or "-0.00": store it without the sign.
     if (std::strtod(buf, nullptr) == 0.0)
-        len = std::snprintf(buf, sizeof buf, "%*.*f", static_cast<int>(f.width), static_cast<int>(f.decimals),
-                            0.0);
+        len = std::snprintf(buf, sizeof buf, "%*.*f", static_cast<int>(f.width),
+                            static_cast<int>(f.decimals), 0.0);
     if (len < 0 || len > f.width) {
         std::snprintf(buf, sizeof buf, "%.*f", static_cast<int>(f.decimals), value);
         throw Error("The value " + std::string(buf) + " does not fit field " + fieldDescription(f));
@@ -263,8 +290,10 @@ void Table::storeMemos() {
         const Field& f = field(n);
         std::uint32_t block = memo_->write(memoBlock(n), text);
         char buf[16];
-        if (block == 0) std::memset(buf, ' ', 10);
-        else std::snprintf(buf, sizeof buf, "%10u", block);
+        if (block == 0)
+            std::memset(buf, ' ', 10);
+        else
+            std::snprintf(buf, sizeof buf, "%10u", block);
         std::memcpy(edit_.data() + f.offset, buf, 10);
     }
     pendingMemos_.clear();

@@ -17,18 +17,16 @@
 namespace rp {
 
 class AddressFileFixture : public ::testing::Test {
-protected:
+  protected:
     using Values = std::initializer_list<std::pair<const char*, std::string_view>>;
 
-    void SetUp() override
-    {
+    void SetUp() override {
         ASSERT_TRUE(CreateAddressFile(QString::fromStdString(dir.file("BROWSE.DBF")), table));
         table->setOrder("LNAME");
     }
 
     // Appends a record with these field values and returns its number.
-    std::uint32_t add(Values values)
-    {
+    std::uint32_t add(Values values) {
         table->appendBlank();
         for (const auto& [field, value] : values) table->setText(field, value);
         table->post();
@@ -38,13 +36,14 @@ protected:
     // Appends n records with last names and cities from short lists, then builds the tags
     // afresh, which is quicker than keeping 21 tags up to date on every append. The order is
     // LNAME again afterwards.
-    void addMany(int n)
-    {
+    void addMany(int n) {
         table->deleteIndexes();
-        static const char* const names[] = {"Walker", "Adams", "Young", "Baker", "Nguyen", "Lopez", "Clark"};
+        static const char* const names[] = {"Walker", "Adams", "Young", "Baker",
+                                            "Nguyen", "Lopez", "Clark"};
         static const char* const cities[] = {"Boise", "Reno", "Tampa", "Denver"};
         for (int i = 0; i < n; ++i) {
-            const std::string last = std::string(names[(i * 5) % 7]) + std::to_string((i * 7919) % 1000);
+            const std::string last =
+                std::string(names[(i * 5) % 7]) + std::to_string((i * 7919) % 1000);
             add({{"LNAME", last}, {"FNAME", "Pat"}, {"CITY", cities[i % 4]}});
         }
         ASSERT_TRUE(CreateAddressTags(table));
@@ -53,16 +52,14 @@ protected:
 
     // Whether the file on disk carries the header mark of changes whose indexes may not all be
     // written yet.
-    bool markedOnDisk() const
-    {
+    bool markedOnDisk() const {
         std::ifstream file(dir.file("BROWSE.DBF"), std::ios::binary);
         file.seekg(14);
         return file.get() != 0;
     }
 
     // Record numbers in the order navigation shows them, by a plain walk from the top.
-    std::vector<std::uint32_t> walk()
-    {
+    std::vector<std::uint32_t> walk() {
         std::vector<std::uint32_t> records;
         for (table->goTop(); !table->eof(); table->skip()) records.push_back(table->recNo());
         return records;

@@ -15,9 +15,8 @@ namespace rp {
 namespace {
 
 class BrowseGridTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         for (const char* name : {"Cole", "Abel", "Dunn", "Bray"}) add({{"LNAME", name}});
         model.emplace(table, [](xbase::JulianDay) { return QString(); });
@@ -29,8 +28,7 @@ protected:
     BrowseGrid grid;
 };
 
-TEST_F(BrowseGridTest, EnterEscAndDoubleClickChooseTheSelectedRecord)
-{
+TEST_F(BrowseGridTest, EnterEscAndDoubleClickChooseTheSelectedRecord) {
     QSignalSpy chosen(&grid, &BrowseGrid::recordChosen);
     grid.show();
     grid.selectRow(2);  // Cole, record 1
@@ -52,8 +50,7 @@ TEST_F(BrowseGridTest, EnterEscAndDoubleClickChooseTheSelectedRecord)
     EXPECT_EQ(grid.currentIndex().row(), 1);
 }
 
-TEST_F(BrowseGridTest, InsertDoesNothingNotEvenTheWindowsShortcut)
-{
+TEST_F(BrowseGridTest, InsertDoesNothingNotEvenTheWindowsShortcut) {
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
     auto* other = new QWidget;
@@ -79,8 +76,7 @@ TEST_F(BrowseGridTest, InsertDoesNothingNotEvenTheWindowsShortcut)
     grid.setParent(nullptr);
 }
 
-TEST_F(BrowseGridTest, ReadOnlySingleRowsAndCharacterWidths)
-{
+TEST_F(BrowseGridTest, ReadOnlySingleRowsAndCharacterWidths) {
     EXPECT_EQ(grid.editTriggers(), QAbstractItemView::NoEditTriggers);
     EXPECT_EQ(grid.selectionMode(), QAbstractItemView::SingleSelection);
     EXPECT_EQ(grid.selectionBehavior(), QAbstractItemView::SelectRows);
@@ -90,9 +86,12 @@ TEST_F(BrowseGridTest, ReadOnlySingleRowsAndCharacterWidths)
     EXPECT_EQ(grid.columnWidthFor(30) - grid.columnWidthFor(15), 15 * perChar);
     for (int c = 0; c < model->columnCount(); ++c) {
         const int title = grid.horizontalHeader()->sectionSizeHint(c);
-        EXPECT_EQ(grid.columnWidth(c), std::max(grid.columnWidthFor(BrowseModel::columnChars(c)), title)) << c;
+        EXPECT_EQ(grid.columnWidth(c),
+                  std::max(grid.columnWidthFor(BrowseModel::columnChars(c)), title))
+            << c;
     }
-    EXPECT_EQ(grid.columnWidth(0), grid.columnWidthFor(20)) << "names are as wide as their characters";
+    EXPECT_EQ(grid.columnWidth(0), grid.columnWidthFor(20))
+        << "names are as wide as their characters";
     EXPECT_GT(grid.columnWidth(5), grid.columnWidthFor(4)) << "Zip/Postal Code shows its title";
 
     const int nameWidth = grid.columnWidth(0);

@@ -10,39 +10,39 @@
 namespace rp {
 namespace {
 
-QString dayText(xbase::JulianDay day)
-{
+QString dayText(xbase::JulianDay day) {
     return "jd" + QString::number(day);
 }
 
 class BrowseModelTest : public AddressFileFixture {
-protected:
-    QString value(const BrowseModel& model, int row, int column) const
-    {
+  protected:
+    QString value(const BrowseModel& model, int row, int column) const {
         return model.data(model.index(row, column)).toString();
     }
-    QStringList lastNames(const BrowseModel& model) const
-    {
+    QStringList lastNames(const BrowseModel& model) const {
         QStringList names;
         for (int row = 0; row < model.rowCount(); ++row) names << value(model, row, 0);
         return names;
     }
-    void addFive()
-    {
+    void addFive() {
         add({{"LNAME", "Zimmer"}, {"FNAME", "Anna"}, {"CITY", "Boise"}});
         add({{"LNAME", "adams"}, {"FNAME", "Bob"}, {"CITY", "Reno"}});
-        add({{"LNAME", "M\xFC" "ller   "}, {"FNAME", "Jo"}, {"CITY", "Boise"}});
+        add({{"LNAME",
+              "M\xFC"
+              "ller   "},
+             {"FNAME", "Jo"},
+             {"CITY", "Boise"}});
         add({{"LNAME", "Baker"}, {"FNAME", "Carl"}, {"CITY", "Boise"}, {"PREFIX", "DELETED"}});
         add({{"LNAME", "Baker"}, {"FNAME", "Alice"}, {"CITY", "Tampa"}});
     }
 };
 
-TEST_F(BrowseModelTest, ColumnsHaveTheirTitlesAndWidthsInOrder)
-{
+TEST_F(BrowseModelTest, ColumnsHaveTheirTitlesAndWidthsInOrder) {
     BrowseModel model(table, dayText);
-    const QStringList titles = {"Last Name", "First Name", "Middle", "Organization", "City", "Zip/Postal Code",
-                                "Street Address", "PREFIX", "State", "Title", "Country", "Phone",
-                                "Codes", "Email", "Fax", "DATE"};
+    const QStringList titles = {
+        "Last Name",      "First Name", "Middle", "Organization", "City",    "Zip/Postal Code",
+        "Street Address", "PREFIX",     "State",  "Title",        "Country", "Phone",
+        "Codes",          "Email",      "Fax",    "DATE"};
     const int chars[] = {20, 15, 1, 20, 15, 4, 20, 4, 20, 20, 15, 15, 15, 30, 30, 10};
     ASSERT_EQ(model.columnCount(), titles.size());
     for (int c = 0; c < model.columnCount(); ++c) {
@@ -53,27 +53,39 @@ TEST_F(BrowseModelTest, ColumnsHaveTheirTitlesAndWidthsInOrder)
     EXPECT_EQ(model.rowCount(), 0);
 }
 
-TEST_F(BrowseModelTest, EachColumnShowsItsField)
-{
-    const std::uint32_t recno =
-        add({{"LNAME", "L"}, {"FNAME", "F"}, {"MIDDLE", "M"}, {"ORG", "O"}, {"CITY", "C"}, {"ZIP", "Z"},
-             {"STREET", "S"}, {"PREFIX", "P"}, {"STATE", "ST"}, {"TITLE", "T"}, {"COUNTRY", "CO"},
-             {"PHONE", "PH"}, {"NOTES", "N"}, {"EMAIL", "E"}, {"FAX", "FX"}, {"DATE", "19990315"}});
+TEST_F(BrowseModelTest, EachColumnShowsItsField) {
+    const std::uint32_t recno = add({{"LNAME", "L"},
+                                     {"FNAME", "F"},
+                                     {"MIDDLE", "M"},
+                                     {"ORG", "O"},
+                                     {"CITY", "C"},
+                                     {"ZIP", "Z"},
+                                     {"STREET", "S"},
+                                     {"PREFIX", "P"},
+                                     {"STATE", "ST"},
+                                     {"TITLE", "T"},
+                                     {"COUNTRY", "CO"},
+                                     {"PHONE", "PH"},
+                                     {"NOTES", "N"},
+                                     {"EMAIL", "E"},
+                                     {"FAX", "FX"},
+                                     {"DATE", "19990315"}});
     add({{"LNAME", "Q"}});
     BrowseModel model(table, dayText);
     ASSERT_EQ(model.rowCount(), 2);
     const QString day = dayText(xbase::julianDay(1999, 3, 15));
-    const QStringList expected = {"L", "F", "M", "O", "C", "Z", "S", "P", "ST", "T", "CO", "PH", "N", "E", "FX", day};
+    const QStringList expected = {"L",  "F", "M",  "O",  "C", "Z", "S",  "P",
+                                  "ST", "T", "CO", "PH", "N", "E", "FX", day};
     for (int c = 0; c < model.columnCount(); ++c) EXPECT_EQ(value(model, 0, c), expected[c]) << c;
     EXPECT_EQ(model.recordAt(0), recno);
     EXPECT_EQ(value(model, 1, 15), QString()) << "an empty date shows as nothing";
 }
 
-TEST_F(BrowseModelTest, RowsFollowTheLastNameOrder)
-{
+TEST_F(BrowseModelTest, RowsFollowTheLastNameOrder) {
     addFive();
     BrowseModel model(table, dayText);
-    EXPECT_EQ(lastNames(model), QStringList({"adams", "Baker", "Baker", QString::fromUtf8("Müller"), "Zimmer"}));
+    EXPECT_EQ(lastNames(model),
+              QStringList({"adams", "Baker", "Baker", QString::fromUtf8("Müller"), "Zimmer"}));
     EXPECT_EQ(value(model, 1, 1), "Alice");
     EXPECT_EQ(value(model, 2, 1), "Carl");
     EXPECT_EQ(model.recordAt(0), 2u);
@@ -83,17 +95,18 @@ TEST_F(BrowseModelTest, RowsFollowTheLastNameOrder)
 
     table->setOrder("FNAME");
     model.reset();
-    EXPECT_EQ(lastNames(model), QStringList({"Baker", "Zimmer", "adams", "Baker", QString::fromUtf8("Müller")}));
+    EXPECT_EQ(lastNames(model),
+              QStringList({"Baker", "Zimmer", "adams", "Baker", QString::fromUtf8("Müller")}));
 }
 
-TEST_F(BrowseModelTest, HiddenDeletedRecordsAndTheFilterLeaveRowsOut)
-{
+TEST_F(BrowseModelTest, HiddenDeletedRecordsAndTheFilterLeaveRowsOut) {
     addFive();
     table->go(1);
     table->deleteRecord();
     engine.settings.hideDeleted = true;
     BrowseModel model(table, dayText);
-    EXPECT_EQ(lastNames(model), QStringList({"adams", "Baker", "Baker", QString::fromUtf8("Müller")}));
+    EXPECT_EQ(lastNames(model),
+              QStringList({"adams", "Baker", "Baker", QString::fromUtf8("Müller")}));
     EXPECT_EQ(model.rowOf(1), -1);
 
     table->setFilter(kStandingCondition.toStdString());
@@ -107,8 +120,7 @@ TEST_F(BrowseModelTest, HiddenDeletedRecordsAndTheFilterLeaveRowsOut)
     EXPECT_EQ(lastNames(model), QStringList({QString::fromUtf8("Müller")}));
 }
 
-TEST_F(BrowseModelTest, ReadingRowsLeavesTheCurrentRecord)
-{
+TEST_F(BrowseModelTest, ReadingRowsLeavesTheCurrentRecord) {
     addFive();
     BrowseModel model(table, dayText);
     table->go(3);
@@ -134,8 +146,7 @@ TEST_F(BrowseModelTest, ReadingRowsLeavesTheCurrentRecord)
     EXPECT_EQ(table->order(), table->orderNumber("LNAME"));
 }
 
-TEST_F(BrowseModelTest, NothingIsReadWhileAnEditIsUnderWay)
-{
+TEST_F(BrowseModelTest, NothingIsReadWhileAnEditIsUnderWay) {
     addFive();
     BrowseModel model(table, dayText);
     table->go(5);
@@ -151,8 +162,7 @@ TEST_F(BrowseModelTest, NothingIsReadWhileAnEditIsUnderWay)
     EXPECT_EQ(model.rowOf(5), 1);
 }
 
-TEST_F(BrowseModelTest, ResetAfterAnAppendShowsTheNewRow)
-{
+TEST_F(BrowseModelTest, ResetAfterAnAppendShowsTheNewRow) {
     addFive();
     BrowseModel model(table, dayText);
     EXPECT_EQ(value(model, 0, 0), "adams");
@@ -172,8 +182,7 @@ TEST_F(BrowseModelTest, ResetAfterAnAppendShowsTheNewRow)
     EXPECT_EQ(model.recordAt(0), 0u);
 }
 
-TEST_F(BrowseModelTest, RowsOfALargeFileMatchAPlainWalk)
-{
+TEST_F(BrowseModelTest, RowsOfALargeFileMatchAPlainWalk) {
     addMany(20000);
     const std::vector<std::uint32_t> records = walk();
     table->go(records[7]);
@@ -185,7 +194,8 @@ TEST_F(BrowseModelTest, RowsOfALargeFileMatchAPlainWalk)
         EXPECT_EQ(model.recordAt(row), records[static_cast<std::size_t>(row)]) << row;
     table->go(records.back());
     EXPECT_EQ(value(model, rows - 1, 0), QString::fromStdString(table->text("LNAME")));
-    for (int row = 0; row < 30; ++row) EXPECT_EQ(model.recordAt(row), records[static_cast<std::size_t>(row)]);
+    for (int row = 0; row < 30; ++row)
+        EXPECT_EQ(model.recordAt(row), records[static_cast<std::size_t>(row)]);
     EXPECT_EQ(model.rowOf(records[123]), 123);
     EXPECT_EQ(model.rowOf(records[rows - 200]), rows - 200);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));

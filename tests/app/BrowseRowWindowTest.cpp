@@ -11,10 +11,9 @@ namespace {
 constexpr int kReach = 50;
 
 class BrowseRowWindowTest : public AddressFileFixture {
-protected:
+  protected:
     // 3000 records; every tenth deleted and hidden, Reno left out by the filter.
-    void SetUp() override
-    {
+    void SetUp() override {
         AddressFileFixture::SetUp();
         addMany(3000);
         for (std::uint32_t r = 5; r <= table->recordCount(); r += 10) {
@@ -25,8 +24,7 @@ protected:
         table->setFilter("CITY <> 'Reno'");
     }
 
-    std::ptrdiff_t place(std::uint32_t recno) const
-    {
+    std::ptrdiff_t place(std::uint32_t recno) const {
         const auto at = std::find(records.begin(), records.end(), recno);
         return at == records.end() ? -1 : at - records.begin();
     }
@@ -35,8 +33,7 @@ protected:
     std::vector<std::uint32_t> records;
 };
 
-TEST_F(BrowseRowWindowTest, ScrollingDownFromAnApproximateRowReachesTheExactEnd)
-{
+TEST_F(BrowseRowWindowTest, ScrollingDownFromAnApproximateRowReachesTheExactEnd) {
     records = walk();
     ASSERT_GT(rows(), 1500);
     table->go(records[9]);
@@ -58,8 +55,7 @@ TEST_F(BrowseRowWindowTest, ScrollingDownFromAnApproximateRowReachesTheExactEnd)
     EXPECT_EQ(table->recNo(), records[9]);
 }
 
-TEST_F(BrowseRowWindowTest, RowOfAndRecordAtAgree)
-{
+TEST_F(BrowseRowWindowTest, RowOfAndRecordAtAgree) {
     records = walk();
     RowWindow window(table.table(), rows(), kReach);
     for (std::size_t i = 0; i < records.size(); i += 37) {
@@ -80,8 +76,7 @@ TEST_F(BrowseRowWindowTest, RowOfAndRecordAtAgree)
     EXPECT_EQ(window.recordAt(-1), 0u);
 }
 
-TEST_F(BrowseRowWindowTest, AnOrderThatListsFewRecordsStillGivesTheRightRows)
-{
+TEST_F(BrowseRowWindowTest, AnOrderThatListsFewRecordsStillGivesTheRightRows) {
     // The sample is drawn from all records, but this order lists only the first names of
     // the alphabet: estimates land past its end, and the rows come out counted from there.
     table->createTag("EARLY", "UPPER(LNAME)", "UPPER(LNAME) < 'C'");

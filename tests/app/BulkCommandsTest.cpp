@@ -11,9 +11,8 @@ namespace rp {
 namespace {
 
 class BulkCommandsTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
                               {"Adams", "Bob", "Denver", "CO", "80201"},
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
@@ -23,8 +22,7 @@ protected:
     xbase::Table& table() { return main->addressTable().table(); }
     // Runs the command; work gets its dialog once it is shown.
     template <typename Window>
-    void run(Command command, const std::function<void(Window&)>& work)
-    {
+    void run(Command command, const std::function<void(Window&)>& work) {
         bool seen = false;
         QTimer::singleShot(0, main.get(), [&] {
             auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
@@ -38,8 +36,7 @@ protected:
     }
 };
 
-TEST_F(BulkCommandsTest, DeleteRecordsNotMatchingTheFilterThenShowsTheFilterAgain)
-{
+TEST_F(BulkCommandsTest, DeleteRecordsNotMatchingTheFilterThenShowsTheFilterAgain) {
     for (Command c : {Command::ConvertUppercase, Command::DeleteRecords, Command::CopyRecordsOut})
         EXPECT_TRUE(main->commandAction(c)->isEnabled());
     main->ChangeToFilter();

@@ -16,15 +16,14 @@
 namespace rp {
 namespace {
 
-QStringList Captions(const QList<QAction*>& actions)
-{
+QStringList Captions(const QList<QAction*>& actions) {
     QStringList out;
     for (const QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return out;
 }
 
 class LoggedPrinters : public PrinterAccess {
-public:
+  public:
     bool installed = true;
     QStringList log;
     bool anyInstalled() const override { return installed; }
@@ -33,9 +32,8 @@ public:
 };
 
 class CommandRunTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
                               {"Adams", "Bob", "Denver", "CO", "80201"},
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
@@ -45,8 +43,7 @@ protected:
     }
     xbase::Table& table() { return main->addressTable().table(); }
     QString lastName() { return QString::fromStdString(table().text("LNAME")); }
-    void setFilter(const char* lastNameLine)
-    {
+    void setFilter(const char* lastNameLine) {
         main->ChangeToFilter();
         main->filterPage()->line(0)->setText(lastNameLine);
         main->SetNowClick();
@@ -57,18 +54,19 @@ protected:
     int runs = 0;
 };
 
-TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled)
-{
+TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled) {
     const QList<QAction*> bar = main->menuBar()->actions();
-    EXPECT_EQ(Captions(bar), (QStringList{"&File", "&Order", "&Utilities", "&Labels", "En&velopes", "Le&tters",
-                                          "&Reports", "&Help"}));
+    EXPECT_EQ(Captions(bar), (QStringList{"&File", "&Order", "&Utilities", "&Labels", "En&velopes",
+                                          "Le&tters", "&Reports", "&Help"}));
     QStringList file = Captions(main->fileMenu()->actions());
     file = file.mid(0, file.indexOf("E&xit") + 2);
     EXPECT_EQ(file, (QStringList{"&Open", "&New", "-", "&Preferences", "-", "Import from &DBF File",
-                                 "Import from &ASCII File", "-", "&Rebuild Indexes", "-", "&Clone", "-", "E&xit", "-"}));
+                                 "Import from &ASCII File", "-", "&Rebuild Indexes", "-", "&Clone",
+                                 "-", "E&xit", "-"}));
     EXPECT_EQ(Captions(main->utilitiesMenu()->actions()),
-              (QStringList{"&Count Records", "Count &Zip Codes", "-", "Check && Repair &State and Zip Codes",
-                           "Check && Repair &Duplicates", "-", "Convert to &Uppercase", "Delete &Records", "-",
+              (QStringList{"&Count Records", "Count &Zip Codes", "-",
+                           "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates",
+                           "-", "Convert to &Uppercase", "Delete &Records", "-",
                            "Copy Records &Out", "&Search && Replace Field Values"}));
     EXPECT_EQ(Captions(bar.last()->menu()->actions()), (QStringList{"&Contents", "-", "&About"}));
 
@@ -93,20 +91,21 @@ TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled
     EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
 }
 
-TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore)
-{
+TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore) {
     table().goTop();
     table().skip(1);
     const std::uint32_t before = table().recNo();
     const std::string filterBefore = table().filter();
-    main->commandDialogs[Command::ConvertUppercase] = {[&](CommandContext& c) {
-        ++runs;
-        EXPECT_FALSE(main->reactingToTableEvents);
-        EXPECT_TRUE(main->frozen());
-        EXPECT_EQ(c.table, &main->addressTable());
-        c.table->table().goTop();
-        throw xbase::Error("Disk full");
-    }, {}};
+    main->commandDialogs[Command::ConvertUppercase] = {
+        [&](CommandContext& c) {
+            ++runs;
+            EXPECT_FALSE(main->reactingToTableEvents);
+            EXPECT_TRUE(main->frozen());
+            EXPECT_EQ(c.table, &main->addressTable());
+            c.table->table().goTop();
+            throw xbase::Error("Disk full");
+        },
+        {}};
     main->RunCommand(Command::ConvertUppercase);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(table().recNo(), before);
@@ -118,15 +117,15 @@ TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore
     EXPECT_EQ(shown.texts().last(), "Disk full");
 }
 
-TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesTheFilter)
-{
+TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesTheFilter) {
     FilterChoice seen;
     std::string query;
     main->commandDialogs[Command::DeleteRecords] = {[&](CommandContext& c) {
-        seen = c.filterChoice;
-        query = c.table->table().filter();
-        c.table->table().goBottom();
-    }, {}};
+                                                        seen = c.filterChoice;
+                                                        query = c.table->table().filter();
+                                                        c.table->table().goBottom();
+                                                    },
+                                                    {}};
     main->RunCommand(Command::DeleteRecords);
     EXPECT_FALSE(seen.filteredEnabled);
     EXPECT_TRUE(seen.allRecordsForced);
@@ -142,17 +141,18 @@ TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesThe
     EXPECT_EQ(lastName(), "Clark");  // the first record of the filter
 }
 
-TEST_F(CommandRunTest, ExclusiveReopenGivesTheDialogItsOwnTableAndOpensTheFileAgain)
-{
+TEST_F(CommandRunTest, ExclusiveReopenGivesTheDialogItsOwnTableAndOpensTheFileAgain) {
     QFile(path("_chksz.idx")).open(QIODevice::WriteOnly);
     table().goBottom();
     main->commandDialogs[Command::CheckStateZip] = {[&](CommandContext& c) {
-        ++runs;
-        EXPECT_FALSE(main->addressTable().isOpen());
-        EXPECT_NE(c.table, &main->addressTable());
-        EXPECT_EQ(c.table->table().filter(), kStandingCondition.toStdString());
-        EXPECT_FALSE(main->reactingToTableEvents);
-    }, {}};
+                                                        ++runs;
+                                                        EXPECT_FALSE(main->addressTable().isOpen());
+                                                        EXPECT_NE(c.table, &main->addressTable());
+                                                        EXPECT_EQ(c.table->table().filter(),
+                                                                  kStandingCondition.toStdString());
+                                                        EXPECT_FALSE(main->reactingToTableEvents);
+                                                    },
+                                                    {}};
     main->RunCommand(Command::CheckStateZip);
     EXPECT_EQ(runs, 1);
     ASSERT_TRUE(main->addressTable().isOpen());
@@ -164,14 +164,14 @@ TEST_F(CommandRunTest, ExclusiveReopenGivesTheDialogItsOwnTableAndOpensTheFileAg
     EXPECT_FALSE(QFile::exists(path("_chksz.idx")));
 }
 
-TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFile)
-{
+TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFile) {
     // The other program takes the file in the moment the window lets go of it.
     main->addressTable().close();
     QProcess holder;
     holder.start("/usr/bin/python3",
-                 {"-c", "import fcntl,sys\nf=open(sys.argv[1],'rb')\nfcntl.flock(f,fcntl.LOCK_SH)\n"
-                        "print('held',flush=True)\nsys.stdin.read()",
+                 {"-c",
+                  "import fcntl,sys\nf=open(sys.argv[1],'rb')\nfcntl.flock(f,fcntl.LOCK_SH)\n"
+                  "print('held',flush=True)\nsys.stdin.read()",
                   path("LIST.DBF")});
     ASSERT_TRUE(holder.waitForReadyRead(10000));
     main->commandDialogs[Command::CheckDuplicates] = {[&](CommandContext&) { ++runs; }, {}};
@@ -182,7 +182,8 @@ TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFil
     ASSERT_FALSE(told.isEmpty());
     // The engine's account of it follows on a second line.
     EXPECT_TRUE(told.first().startsWith(
-        "Unable to open this file exclusively. Possibly in use by another program or user\r\n" + path("LIST.DBF")))
+        "Unable to open this file exclusively. Possibly in use by another program or user\r\n" +
+        path("LIST.DBF")))
         << told.first().toStdString();
     // The reopen that follows cannot open it either: the window says so and shows no file.
     EXPECT_GT(told.size(), 1);
@@ -194,8 +195,7 @@ TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFil
     EXPECT_TRUE(main->addressTable().isOpen());
 }
 
-TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPrinter)
-{
+TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPrinter) {
     setFilter("B");
     table().goBottom();
     const std::uint32_t before = table().recNo();
@@ -213,17 +213,18 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
     EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
 }
 
-TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView)
-{
+TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView) {
     const QString dbf = path("RVPESU.DBF");
     engine.create(EnginePath(dbf), {{"DESCRIPT", 'C', 30, 0}});
     main->commandDialogs[Command::Envelopes] = {[&](CommandContext& c) {
-        ++runs;
-        EXPECT_TRUE(c.sideTable != nullptr);
-    }, {}};
+                                                    ++runs;
+                                                    EXPECT_TRUE(c.sideTable != nullptr);
+                                                },
+                                                {}};
     printers.installed = false;
     main->RunCommand(Command::Envelopes);
-    EXPECT_EQ(shown.texts().last(), "There are no installed printers.\r\nPrinting envelopes is not feasible");
+    EXPECT_EQ(shown.texts().last(),
+              "There are no installed printers.\r\nPrinting envelopes is not feasible");
     EXPECT_TRUE(printers.log.isEmpty());
 
     printers.installed = true;
@@ -240,8 +241,7 @@ TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView)
     EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
 }
 
-TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions)
-{
+TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions) {
     ini().writeBool("Adding", "PlugDate", true);
     ini().writeBool("Adding", "CarryCity", true);
     main->LoadPreferences();
@@ -261,8 +261,7 @@ TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions)
     EXPECT_EQ(table().text("CARRIER"), "");
 }
 
-TEST_F(CommandRunTest, RebuildIndexesNeedsAFileAndEndsInLastNameOrder)
-{
+TEST_F(CommandRunTest, RebuildIndexesNeedsAFileAndEndsInLastNameOrder) {
     main->OpenRVWDBF(path("MISSING.DBF"));
     main->RebuildIndexesMenuClick();
     EXPECT_EQ(shown.texts().last(), "You need to have a RVW file open first");

@@ -15,12 +15,12 @@ namespace rp {
 namespace {
 
 class EnvelopesCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         for (const char* name : {"RVPESU.DBF", "RVPESU.CDX"}) {
             const QString target = path(name);
-            ASSERT_TRUE(QFile::copy(QDir(QStringLiteral(RAVENPOST_SIDEFILE_DIR)).filePath(name), target));
+            ASSERT_TRUE(
+                QFile::copy(QDir(QStringLiteral(RAVENPOST_SIDEFILE_DIR)).filePath(name), target));
             QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
         }
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
@@ -30,8 +30,7 @@ protected:
     }
 
     // Runs the command; while its dialog is open, act on it, then close it.
-    void runDialog(const std::function<void(TRVEnvelopes&)>& act)
-    {
+    void runDialog(const std::function<void(TRVEnvelopes&)>& act) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
             auto* dialog = qobject_cast<TRVEnvelopes*>(QApplication::activeModalWidget());
@@ -48,8 +47,7 @@ protected:
     PrintDialogsScope dialogsScope{dialogs};
 };
 
-TEST_F(EnvelopesCommandTest, PrinterMemoryRoundTripsThroughTheIniFile)
-{
+TEST_F(EnvelopesCommandTest, PrinterMemoryRoundTripsThroughTheIniFile) {
     dialogs.answerPrint({false});
     runDialog([](TRVEnvelopes& dialog) { dialog.printNowButton()->click(); });
     const QString setup = QStringLiteral("#10 business envelope");

@@ -11,20 +11,17 @@ namespace {
 
 constexpr int kLast = 0, kZip = 5, kCity = 6, kState = 7, kDate = 12, kCodes = 13;
 
-FilterLines linesWith(std::initializer_list<std::pair<int, QString>> filled)
-{
+FilterLines linesWith(std::initializer_list<std::pair<int, QString>> filled) {
     FilterLines lines;
     for (const auto& [i, text] : filled) lines[static_cast<std::size_t>(i)] = text;
     return lines;
 }
 
-QString build(std::initializer_list<std::pair<int, QString>> filled)
-{
+QString build(std::initializer_list<std::pair<int, QString>> filled) {
     return BuildFilterExpression(linesWith(filled), "mm/dd/yyyy").expression;
 }
 
-TEST(FilterBuilder, LinesBecomeTheirTerms)
-{
+TEST(FilterBuilder, LinesBecomeTheirTerms) {
     ScriptedMessages shown;
     MessagesScope scope(shown);
     const struct {
@@ -37,7 +34,8 @@ TEST(FilterBuilder, LinesBecomeTheirTerms)
         {kCity, "$spring", R"("SPRING"$UPPER(CITY+STATE))"},
         {kZip, ">=60000+<61000", R"(((UPPER(ZIP)>="60000").and.(UPPER(ZIP)<"61000")))"},
         {kCodes, "a^b", R"(((UPPER(NOTES)="A").and..not.(UPPER(NOTES)="B")))"},
-        {kCodes, "a;b+c", R"(((UPPER(NOTES)="A").or.(((UPPER(NOTES)="B").and.(UPPER(NOTES)="C")))))"},
+        {kCodes, "a;b+c",
+         R"(((UPPER(NOTES)="A").or.(((UPPER(NOTES)="B").and.(UPPER(NOTES)="C")))))"},
         {kDate, ">=01/15/1997", R"(DTOS(DATE)>="19970115")"},
         {kDate, "<1/5/1997", R"(DTOS(DATE)<"19970105")"},
         {kDate, "$01/15/1997", R"(DTOS(DATE)="19970115")"},
@@ -57,35 +55,38 @@ TEST(FilterBuilder, LinesBecomeTheirTerms)
         {kLast, "   ", ""},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(build({{c.line, QString::fromUtf8(c.text)}}), QString::fromUtf8(c.expected)) << c.text;
+        EXPECT_EQ(build({{c.line, QString::fromUtf8(c.text)}}), QString::fromUtf8(c.expected))
+            << c.text;
     EXPECT_TRUE(shown.texts().isEmpty());
 
-    EXPECT_EQ(build({{kState, "il"}, {kLast, "brown"}}), R"(UPPER(LNAME)="BROWN" and UPPER(STATE)="IL")");
+    EXPECT_EQ(build({{kState, "il"}, {kLast, "brown"}}),
+              R"(UPPER(LNAME)="BROWN" and UPPER(STATE)="IL")");
     EXPECT_EQ(build({{kLast, ";"}, {kState, "il"}}), R"(UPPER(STATE)="IL")");  // no joiner
     const QString x(120, QLatin1Char('x'));
-    EXPECT_EQ(BuildFieldTerm("ORG", ">" + x), "UPPER(ORG)>\"" + QString(99, QLatin1Char('X')) + "\"");
+    EXPECT_EQ(BuildFieldTerm("ORG", ">" + x),
+              "UPPER(ORG)>\"" + QString(99, QLatin1Char('X')) + "\"");
     EXPECT_EQ(BuildFieldTerm("ORG", x), "UPPER(ORG)=\"" + x.toUpper() + "\"");
     EXPECT_EQ(SplitOnSeparator(";a;;", QLatin1Char(';')), QStringList({"", "a", "", ""}));
-    EXPECT_EQ(JoinedFilter("UPPER(LNAME)=\"A\""), "UPPER(LNAME)=\"A\".and. UPPER(PREFIX)<>\"DELETED\"");
+    EXPECT_EQ(JoinedFilter("UPPER(LNAME)=\"A\""),
+              "UPPER(LNAME)=\"A\".and. UPPER(PREFIX)<>\"DELETED\"");
 }
 
-TEST(FilterBuilder, InvalidDatesAreToldAndLeftOut)
-{
+TEST(FilterBuilder, InvalidDatesAreToldAndLeftOut) {
     ScriptedMessages shown;
     MessagesScope scope(shown);
     for (const char* bad : {"13/01/1997", "02/30/1997", ">=", "soon", "01/15/1997;01/16/1997"}) {
         shown.clear();
         EXPECT_EQ(build({{kLast, "brown"}, {kDate, bad}}), R"(UPPER(LNAME)="BROWN")") << bad;
-        EXPECT_EQ(shown.texts(), QStringList({"Invalid date. Must be in the format:mm/dd/yyyy"})) << bad;
+        EXPECT_EQ(shown.texts(), QStringList({"Invalid date. Must be in the format:mm/dd/yyyy"}))
+            << bad;
     }
     EXPECT_EQ(BuildFilterExpression(linesWith({{kDate, "15.01.97"}}), "dd.mm.yy").expression,
               R"(DTOS(DATE)="19970115")");
 }
 
 class FilterApplyTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         engine.settings.hideDeleted = true;
         add({{"LNAME", "Brown"}, {"STATE", "IL"}});
@@ -93,8 +94,7 @@ protected:
         add({{"LNAME", "Green"}, {"STATE", "IL"}});
         add({{"LNAME", "Brown"}, {"PREFIX", "Deleted"}});
     }
-    int apply(std::initializer_list<std::pair<int, QString>> filled)
-    {
+    int apply(std::initializer_list<std::pair<int, QString>> filled) {
         return ApplyAddressFilter(table.table(), linesWith(filled), "mm/dd/yyyy", user);
     }
 
@@ -102,8 +102,7 @@ protected:
     const std::string standing = kStandingCondition.toStdString();
 };
 
-TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters)
-{
+TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters) {
     EXPECT_EQ(apply({{kLast, "brown"}}), 2);
     EXPECT_EQ(user, R"(UPPER(LNAME)="BROWN")");
     EXPECT_EQ(table->filter(), JoinedFilter(user).toStdString());
@@ -122,29 +121,34 @@ TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters)
     EXPECT_EQ(shown.texts(), QStringList({"Sorry - filter is too complex.Please simplify it."}));
 }
 
-TEST_F(FilterApplyTest, UnusableLineLeavesThePreviousFilterInForce)
-{
+TEST_F(FilterApplyTest, UnusableLineLeavesThePreviousFilterInForce) {
     ASSERT_EQ(apply({{kLast, "brown"}}), 2);
     const QString before = user;
     const std::string query = table->filter();
     const QString kept = QStringLiteral("\r\nThe previous filter stays in force.");
 
     EXPECT_EQ(apply({{kState, "il"}, {kLast, "o\"brien"}}), 2);
-    EXPECT_EQ(shown.texts(),
-              QStringList({"The Last line cannot be used in a filter: Double quotes cannot be used." + kept}));
+    EXPECT_EQ(
+        shown.texts(),
+        QStringList(
+            {"The Last line cannot be used in a filter: Double quotes cannot be used." + kept}));
     EXPECT_EQ(user, before);
     EXPECT_EQ(table->filter(), query);
 
     shown.clear();
     EXPECT_EQ(apply({{kDate, "$=01/15/1997"}}), 2);
     const QString told = shown.texts().value(0);
-    EXPECT_TRUE(told.startsWith("The Date line cannot be used in a filter: ")) << told.toStdString();
-    EXPECT_TRUE(told.contains(R"(DTOS(DATE)$="19970115")") && told.endsWith(kept)) << told.toStdString();
+    EXPECT_TRUE(told.startsWith("The Date line cannot be used in a filter: "))
+        << told.toStdString();
+    EXPECT_TRUE(told.contains(R"(DTOS(DATE)$="19970115")") && told.endsWith(kept))
+        << told.toStdString();
 
     shown.clear();
     EXPECT_EQ(apply({{kCodes, QString::fromUtf8("\u0142")}}), 2);
-    EXPECT_EQ(shown.texts(), QStringList({"The Codes line cannot be used in a filter: The character \"\u0142\" "
-                                          "cannot be stored in a Ravenpost file." + kept}));
+    EXPECT_EQ(shown.texts(),
+              QStringList({"The Codes line cannot be used in a filter: The character \"\u0142\" "
+                           "cannot be stored in a Ravenpost file." +
+                           kept}));
     EXPECT_EQ(table->filter(), query);
 
     // With no user expression before, the count is 0 as for any Set Now without one.

@@ -20,23 +20,21 @@ namespace {
 
 // The texts a label had each time it was painted.
 class PaintedTexts : public QObject {
-public:
+  public:
     explicit PaintedTexts(QLabel* label) : label_(label) { label->installEventFilter(this); }
-    bool eventFilter(QObject*, QEvent* event) override
-    {
+    bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) texts += label_->text();
         return false;
     }
     QStringList texts;
 
-private:
+  private:
     QLabel* label_;
 };
 
 class FilterPageTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         engine.settings.hideDeleted = true;
         add({{"LNAME", "Brown"}});
@@ -51,8 +49,7 @@ protected:
     QString user;
 };
 
-TEST_F(FilterPageTest, SetNowShowsSearchingThenTheMatchesAndClearShowsAll)
-{
+TEST_F(FilterPageTest, SetNowShowsSearchingThenTheMatchesAndClearShowsAll) {
     PaintedTexts painted(page.countLabel());
     page.line(0)->setText("brown");
     page.line(13)->setText("$vip");
@@ -66,7 +63,8 @@ TEST_F(FilterPageTest, SetNowShowsSearchingThenTheMatchesAndClearShowsAll)
     setNow();
     EXPECT_EQ(page.countLabel()->text(), "0 matches");
     EXPECT_EQ(user, "");
-    EXPECT_EQ(table->filter(), JoinedFilter(R"(UPPER(LNAME)="ZZ" and "VIP"$UPPER(NOTES))").toStdString());
+    EXPECT_EQ(table->filter(),
+              JoinedFilter(R"(UPPER(LNAME)="ZZ" and "VIP"$UPPER(NOTES))").toStdString());
 
     table->go(1);
     table->setText("PREFIX", "Deleted");
@@ -81,8 +79,7 @@ TEST_F(FilterPageTest, SetNowShowsSearchingThenTheMatchesAndClearShowsAll)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(FilterPageTest, EnterMovesToTheNextLineAndEachLineExplainsItself)
-{
+TEST_F(FilterPageTest, EnterMovesToTheNextLineAndEachLineExplainsItself) {
     QApplication::setActiveWindow(&page);
     page.line(0)->setFocus();
     QTest::keyClick(page.line(0), Qt::Key_Return);
@@ -96,8 +93,7 @@ TEST_F(FilterPageTest, EnterMovesToTheNextLineAndEachLineExplainsItself)
     }
 }
 
-TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces)
-{
+TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces) {
     QWidget window;
     auto* record = new RecordPage(&window);
     auto* filter = new FilterPage(&window);
@@ -105,8 +101,9 @@ TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces)
     filter->setGeometry(0, 0, 760, 420);
     window.resize(760, 420);
     window.show();
-    filter->copyGeometryFrom([&](const QString& n) { return RectOnPage(record, record->field(n)); },
-                             [&](const QString& n) { return RectOnPage(record, BuddyLabelOf(record->field(n))); });
+    filter->copyGeometryFrom(
+        [&](const QString& n) { return RectOnPage(record, record->field(n)); },
+        [&](const QString& n) { return RectOnPage(record, BuddyLabelOf(record->field(n))); });
     for (int i = 0; i < kFilterLineCount; ++i) {
         const QString name = FilterLineDefs()[static_cast<std::size_t>(i)].field;
         EXPECT_EQ(filter->line(i)->geometry(), RectOnPage(record, record->field(name))) << i;
@@ -114,7 +111,8 @@ TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces)
         ASSERT_NE(label, nullptr) << i;
         EXPECT_EQ(filter->label(i)->geometry(), RectOnPage(record, label)) << i;
     }
-    EXPECT_GT(filter->setNowButton()->mapTo(filter, QPoint()).y(), filter->line(13)->geometry().bottom());
+    EXPECT_GT(filter->setNowButton()->mapTo(filter, QPoint()).y(),
+              filter->line(13)->geometry().bottom());
 }
 
 }  // namespace

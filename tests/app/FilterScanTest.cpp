@@ -15,8 +15,7 @@ namespace {
 
 using FilterScanTest = AddressFileFixture;
 
-TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks)
-{
+TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks) {
     std::mt19937 random(20240611);
     auto pick = [&](const std::vector<std::string>& pool) { return pool[random() % pool.size()]; };
     // The lines' pools: Last, Zip, City, State, Codes.
@@ -30,9 +29,13 @@ TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks)
     engine.settings.hideDeleted = true;
     table->deleteIndexes();
     for (int i = 0; i < 3000; ++i) {
-        const std::string day = std::to_string(19950101 + random() % 5 * 10000 + random() % 12 * 100 + random() % 28);
-        add({{"LNAME", pick(pools[0].second)}, {"ZIP", pick(pools[1].second)}, {"CITY", pick(pools[2].second)},
-             {"STATE", pick(pools[3].second)}, {"NOTES", pick(pools[4].second)},
+        const std::string day =
+            std::to_string(19950101 + random() % 5 * 10000 + random() % 12 * 100 + random() % 28);
+        add({{"LNAME", pick(pools[0].second)},
+             {"ZIP", pick(pools[1].second)},
+             {"CITY", pick(pools[2].second)},
+             {"STATE", pick(pools[3].second)},
+             {"NOTES", pick(pools[4].second)},
              {"PREFIX", pick({"Mr.", "Deleted", "deleted 2", "Del", "", "", "", ""})},
              {"DATE", random() % 8 ? day : ""}});
         if (random() % 30 == 0) table->deleteRecord();
@@ -54,7 +57,8 @@ TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks)
         }
         if (random() % 4 == 0) {
             const std::string op = pick({"", ">=", "<"});
-            lines[12] = QString("%1%2/15/199%3").arg(op.c_str()).arg(1 + random() % 12).arg(random() % 10);
+            lines[12] =
+                QString("%1%2/15/199%3").arg(op.c_str()).arg(1 + random() % 12).arg(random() % 10);
         }
 
         QString user;
@@ -63,7 +67,8 @@ TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks)
         std::vector<std::uint32_t> expected;
         for (std::uint32_t r = 1; r <= table->recordCount(); ++r) {
             table->go(r);
-            if (!table->deleted() && query.evalLogical(table.table(), engine.settings)) expected.push_back(r);
+            if (!table->deleted() && query.evalLogical(table.table(), engine.settings))
+                expected.push_back(r);
         }
         std::vector<std::uint32_t> got = walk();
         std::sort(got.begin(), got.end());

@@ -13,17 +13,16 @@ namespace rp {
 namespace {
 
 class ImportAsciiCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
-        makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}, {"Adams", "Bob", "Denver", "CO", "80201"}});
+  protected:
+    void SetUp() override {
+        makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
+                              {"Adams", "Bob", "Denver", "CO", "80201"}});
         ini().writeString("MRU", "Item1", path("LIST.DBF"));
         start();
     }
 };
 
-TEST_F(ImportAsciiCommandTest, ImportsAndAppliesTheFilterAgain)
-{
+TEST_F(ImportAsciiCommandTest, ImportsAndAppliesTheFilterAgain) {
     chooser.answer(WriteTextFile(dir, "NEW.TXT", "Brownell,Cy\r\nZane,Di\r\n"));
     main->ChangeToFilter();
     main->filterPage()->line(0)->setText("Brown");

@@ -1,19 +1,18 @@
 // The initialisation file: reading, writing, and keeping every line it does not change.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "IniFolderFixture.h"
-#include "app/IniFile.h"
 #include "QtPrinting.h"
+#include "app/IniFile.h"
 
 namespace rp {
 namespace {
 
 using IniFileTest = IniFolderTest;
 
-TEST_F(IniFileTest, MissingFileReadsAsDefaults)
-{
+TEST_F(IniFileTest, MissingFileReadsAsDefaults) {
     const IniFile ini(path());
     EXPECT_EQ(ini.readString("Date", "ShortDateFmt", "mm/dd/yyyy"), "mm/dd/yyyy");
     EXPECT_EQ(ini.readString("Date", "ShortDateFmt"), QString());
@@ -22,8 +21,7 @@ TEST_F(IniFileTest, MissingFileReadsAsDefaults)
     EXPECT_FALSE(QFile::exists(path()));
 }
 
-TEST_F(IniFileTest, WriteCreatesTheFileWithCrLfLines)
-{
+TEST_F(IniFileTest, WriteCreatesTheFileWithCrLfLines) {
     IniFile ini(path());
     ini.writeString("Date", "ShortDateFmt", "dd.mm.yy");
     ini.writeInteger("Window", "Left", -40);
@@ -32,8 +30,7 @@ TEST_F(IniFileTest, WriteCreatesTheFileWithCrLfLines)
     EXPECT_EQ(ini.readInteger("Window", "Left"), -40);
 }
 
-TEST_F(IniFileTest, SectionsAndKeysIgnoreLetterCase)
-{
+TEST_F(IniFileTest, SectionsAndKeysIgnoreLetterCase) {
     put("[date]\nshortdatefmt=yy/mm/dd\n");
     IniFile ini(path());
     EXPECT_EQ(ini.readString("DATE", "ShortDateFmt"), "yy/mm/dd");
@@ -41,8 +38,7 @@ TEST_F(IniFileTest, SectionsAndKeysIgnoreLetterCase)
     EXPECT_EQ(bytes(), "[date]\r\nshortdatefmt=yyyy/mm/dd\r\n");
 }
 
-TEST_F(IniFileTest, ValueIsWhatFollowsTheFirstEqualsWithoutBlanksAround)
-{
+TEST_F(IniFileTest, ValueIsWhatFollowsTheFirstEqualsWithoutBlanksAround) {
     put("[ Date ]\n  DateSeparator =  .  \nDateEditMask=!99/99/9999;1;_=x\n");
     IniFile ini(path());
     EXPECT_EQ(ini.readString("Date", "DateSeparator"), ".");
@@ -51,8 +47,7 @@ TEST_F(IniFileTest, ValueIsWhatFollowsTheFirstEqualsWithoutBlanksAround)
     EXPECT_EQ(bytes(), "[ Date ]\r\nDateSeparator=-\r\nDateEditMask=!99/99/9999;1;_=x\r\n");
 }
 
-TEST_F(IniFileTest, OtherLinesAreKeptByteForByte)
-{
+TEST_F(IniFileTest, OtherLinesAreKeptByteForByte) {
     put("; Ravenpost settings\r\n"
         "odd line before any section\r\n"
         "[Printer]\r\n"
@@ -83,8 +78,7 @@ TEST_F(IniFileTest, OtherLinesAreKeptByteForByte)
               "x=y\r\n");
 }
 
-TEST_F(IniFileTest, LfLinesAreReadAndWrittenBackAsCrLf)
-{
+TEST_F(IniFileTest, LfLinesAreReadAndWrittenBackAsCrLf) {
     put("[Date]\nDateSeparator=/\n; note\n[MRU]\nItem1=/a/b.dbf");
     IniFile ini(path());
     EXPECT_EQ(ini.readString("MRU", "Item1"), "/a/b.dbf");
@@ -92,8 +86,7 @@ TEST_F(IniFileTest, LfLinesAreReadAndWrittenBackAsCrLf)
     EXPECT_EQ(bytes(), "[Date]\r\nDateSeparator=.\r\n; note\r\n[MRU]\r\nItem1=/a/b.dbf\r\n");
 }
 
-TEST_F(IniFileTest, NewKeyGoesAfterTheSectionsLastKey)
-{
+TEST_F(IniFileTest, NewKeyGoesAfterTheSectionsLastKey) {
     put("[Adding]\r\nPlugDate=1\r\n\r\n; carry\r\n[MRU]\r\nItem1=a\r\n");
     IniFile ini(path());
     ini.writeBool("Adding", "CarryOrg", false);
@@ -106,8 +99,7 @@ TEST_F(IniFileTest, NewKeyGoesAfterTheSectionsLastKey)
     EXPECT_EQ(bytes(), "[Empty]\r\nKey=v\r\n; nothing yet\r\n");
 }
 
-TEST_F(IniFileTest, KeysWithBlanksAndHashRoundTrip)
-{
+TEST_F(IniFileTest, KeysWithBlanksAndHashRoundTrip) {
     IniFile ini(path());
     ini.writeString("Printers", "PRINTEREnvelope #10", "HP LaserJet 4");
     ini.writeString("Printers", "PRINTEREnvelope #9", "Other");
@@ -117,8 +109,7 @@ TEST_F(IniFileTest, KeysWithBlanksAndHashRoundTrip)
     EXPECT_TRUE(bytes().contains("PRINTEREnvelope #10=HP LaserJet 4\r\n"));
 }
 
-TEST_F(IniFileTest, KeysThatWouldBreakTheirLineAreEscapedAndRoundTrip)
-{
+TEST_F(IniFileTest, KeysThatWouldBreakTheirLineAreEscapedAndRoundTrip) {
     struct Case {
         QString key;
         QByteArray line;  // as written
@@ -142,7 +133,8 @@ TEST_F(IniFileTest, KeysThatWouldBreakTheirLineAreEscapedAndRoundTrip)
     }
     EXPECT_EQ(bytes(), expected);
     for (std::size_t i = 0; i < std::size(cases); ++i)
-        EXPECT_EQ(ini.readString("EnvelopeByName", cases[i].key), QStringLiteral("v%1").arg(i)) << i;
+        EXPECT_EQ(ini.readString("EnvelopeByName", cases[i].key), QStringLiteral("v%1").arg(i))
+            << i;
     EXPECT_EQ(ini.readString("EnvelopeByName", "PRINTERA"), QString());
     EXPECT_EQ(ini.readString("EnvelopeByName", "Trail"), QString());
 
@@ -151,23 +143,22 @@ TEST_F(IniFileTest, KeysThatWouldBreakTheirLineAreEscapedAndRoundTrip)
     EXPECT_EQ(bytes().count("PRINTERA%3DB="), 1);
 }
 
-TEST_F(IniFileTest, NonAsciiPathsRoundTripAsUtf8)
-{
+TEST_F(IniFileTest, NonAsciiPathsRoundTripAsUtf8) {
     IniFile ini(path());
-    const QString file = QString::fromUtf8("/home/j\u00FCrgen/\u0410\u0434\u0440\u0435\u0441\u0430/Kunden.DBF");
+    const QString file =
+        QString::fromUtf8("/home/j\u00FCrgen/\u0410\u0434\u0440\u0435\u0441\u0430/Kunden.DBF");
     ini.writeString("MRU", "Item1", file);
     EXPECT_EQ(ini.readString("MRU", "Item1"), file);
     EXPECT_TRUE(bytes().contains("j\xC3\xBCrgen"));
 }
 
-TEST_F(IniFileTest, BytesThatAreNotUtf8ReadAsWindows1252)
-{
+TEST_F(IniFileTest, BytesThatAreNotUtf8ReadAsWindows1252) {
     put("[MRU]\r\nItem1=C:\\J\xFCrgen\\\x80uro.dbf\r\n");
-    EXPECT_EQ(IniFile(path()).readString("MRU", "Item1"), QString::fromUtf8("C:\\J\u00FCrgen\\\u20ACuro.dbf"));
+    EXPECT_EQ(IniFile(path()).readString("MRU", "Item1"),
+              QString::fromUtf8("C:\\J\u00FCrgen\\\u20ACuro.dbf"));
 }
 
-TEST_F(IniFileTest, ByteOrderMarkIsSkippedAndKept)
-{
+TEST_F(IniFileTest, ByteOrderMarkIsSkippedAndKept) {
     put("\xEF\xBB\xBF[Date]\r\nDateSeparator=-\r\n");
     IniFile ini(path());
     EXPECT_EQ(ini.readString("Date", "DateSeparator"), "-");
@@ -175,8 +166,7 @@ TEST_F(IniFileTest, ByteOrderMarkIsSkippedAndKept)
     EXPECT_EQ(bytes(), "\xEF\xBB\xBF[Date]\r\nDateSeparator=.\r\n");
 }
 
-TEST_F(IniFileTest, DuplicateKeysAndSectionsUseTheFirst)
-{
+TEST_F(IniFileTest, DuplicateKeysAndSectionsUseTheFirst) {
     put("[A]\r\nk=1\r\nk=2\r\n[A]\r\nj=3\r\n");
     IniFile ini(path());
     EXPECT_EQ(ini.readInteger("A", "k"), 1);
@@ -186,8 +176,7 @@ TEST_F(IniFileTest, DuplicateKeysAndSectionsUseTheFirst)
     EXPECT_EQ(bytes(), "[A]\r\nk=5\r\nk=2\r\nn=6\r\n[A]\r\nj=3\r\n");
 }
 
-TEST_F(IniFileTest, NumbersAndSwitchesAreWholeNumbers)
-{
+TEST_F(IniFileTest, NumbersAndSwitchesAreWholeNumbers) {
     put("[S]\r\nOne=1\r\nZero=0\r\nTwo= 2 \r\nWord=yes\r\nEmpty=\r\nMixed=12ab\r\n");
     const IniFile ini(path());
     EXPECT_TRUE(ini.readBool("S", "One"));
@@ -207,24 +196,21 @@ TEST_F(IniFileTest, NumbersAndSwitchesAreWholeNumbers)
     EXPECT_EQ(written.readString("S", "Off"), "0");
 }
 
-TEST_F(IniFileTest, LineBreaksInAValueBecomeBlanks)
-{
+TEST_F(IniFileTest, LineBreaksInAValueBecomeBlanks) {
     IniFile ini(path());
     ini.writeString("S", "Text", "two\r\nlines");
     EXPECT_EQ(ini.readString("S", "Text"), "two  lines");
     EXPECT_EQ(bytes(), "[S]\r\nText=two  lines\r\n");
 }
 
-TEST_F(IniFileTest, UnchangedValueLeavesTheFileAlone)
-{
+TEST_F(IniFileTest, UnchangedValueLeavesTheFileAlone) {
     put("[S]\nk=v\n");
     IniFile ini(path());
     ini.writeString("S", "k", "v");
     EXPECT_EQ(bytes(), "[S]\nk=v\n");
 }
 
-TEST_F(IniFileTest, WriteIntoAMissingFolderThrowsAndNamesTheFile)
-{
+TEST_F(IniFileTest, WriteIntoAMissingFolderThrowsAndNamesTheFile) {
     IniFile ini(dir_.filePath(QStringLiteral("no/such/RAVENP.INI")));
     try {
         ini.writeString("S", "k", "v");
@@ -234,8 +220,7 @@ TEST_F(IniFileTest, WriteIntoAMissingFolderThrowsAndNamesTheFile)
     }
 }
 
-TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced)
-{
+TEST_F(IniFileTest, AFileThatCannotBeReadIsNotReplaced) {
     put("[S]\r\nk=v\r\n");
     QFile::setPermissions(path(), QFileDevice::WriteOwner);
     QFile probe(path());

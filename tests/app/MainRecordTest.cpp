@@ -2,10 +2,10 @@
 // values, save with the memo rule, cancel, delete, keys and counting.
 #include <QPlainTextEdit>
 
-#include "MainWindowFixture.h"
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include "MainWindowFixture.h"
 
 #include "app/DateText.h"
 #include "app/FilterPage.h"
@@ -16,9 +16,8 @@ namespace rp {
 namespace {
 
 class MainRecordTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
                               {"Adams", "Bob", "Denver", "CO", "80201"},
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
@@ -27,8 +26,7 @@ protected:
     xbase::Table& table() { return main->addressTable().table(); }
 };
 
-TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues)
-{
+TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
     ini().writeBool("Adding", "CarryCity", true);
     ini().writeBool("Adding", "CarryZip", true);
     ini().writeBool("Adding", "PlugDate", true);
@@ -61,8 +59,7 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues)
     EXPECT_EQ(table().date("DATE"), xbase::today());
 }
 
-TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates)
-{
+TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
     ini().writeBool("Adding", "PlugCityState", true);
     ini().writeBool("Adding", "AutoDupCheck", true);
     TRVPMain& w = start();
@@ -81,7 +78,9 @@ TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates)
     const auto& q = shown.shown().back();
     EXPECT_EQ(q.caption, "Possible Duplicate");
     EXPECT_FALSE(q.defaultYes);
-    EXPECT_EQ(q.text, "Possible duplicate: \r\n\r\nAnn Brown\r\n\r\nBoston,MA 02101\r\n\r\nContinue adding?");
+    EXPECT_EQ(
+        q.text,
+        "Possible duplicate: \r\n\r\nAnn Brown\r\n\r\nBoston,MA 02101\r\n\r\nContinue adding?");
     EXPECT_EQ(field("LNAME")->text(), "Brown");  // left on the duplicate
     EXPECT_EQ(table().recordCount(), 3u);
 
@@ -106,19 +105,18 @@ TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates)
     EXPECT_FALSE(w.editing());
 }
 
-TEST_F(MainRecordTest, DuplicateKeyIsTheExactThirtyPlusThirty)
-{
+TEST_F(MainRecordTest, DuplicateKeyIsTheExactThirtyPlusThirty) {
     TRVPMain& w = start();
     EXPECT_TRUE(CheckDupName(table(), "An", "Brown"));  // ANN is not AN
     EXPECT_TRUE(CheckDupName(table(), "Ann", "Brow"));
     EXPECT_TRUE(shown.texts().isEmpty());
-    EXPECT_EQ(DupNameKey("Ann", "Brown"), QString("BROWN").leftJustified(30) + QString("ANN").leftJustified(30));
+    EXPECT_EQ(DupNameKey("Ann", "Brown"),
+              QString("BROWN").leftJustified(30) + QString("ANN").leftJustified(30));
     EXPECT_EQ(table().orderTagName(), "LNAME");
     EXPECT_FALSE(w.addressTable().engine().settings.exact);
 }
 
-TEST_F(MainRecordTest, SaveAppliesTheMemoRule)
-{
+TEST_F(MainRecordTest, SaveAppliesTheMemoRule) {
     TRVPMain& w = start();
     w.EditButtonClick();
     w.recordPage()->memo()->setPlainText("12345678");
@@ -130,16 +128,14 @@ TEST_F(MainRecordTest, SaveAppliesTheMemoRule)
     EXPECT_EQ(MemoText(table(), "MEMO"), "1234567");
 }
 
-TEST_F(MainRecordTest, TypingInTheMemoStartsAnEdit)
-{
+TEST_F(MainRecordTest, TypingInTheMemoStartsAnEdit) {
     TRVPMain& w = start();
     w.recordPage()->memo()->setFocus();
     QTest::keyClicks(w.recordPage()->memo(), "x");
     EXPECT_TRUE(w.editing());
 }
 
-TEST_F(MainRecordTest, DeleteMarksTheRecordAndHidesIt)
-{
+TEST_F(MainRecordTest, DeleteMarksTheRecordAndHidesIt) {
     TRVPMain& w = start();
     const std::uint32_t adams = table().recNo();
     shown.answer(true);
@@ -159,8 +155,7 @@ TEST_F(MainRecordTest, DeleteMarksTheRecordAndHidesIt)
     EXPECT_EQ(table().visibleCount(), 2u);
 }
 
-TEST_F(MainRecordTest, PageKeysAndEscape)
-{
+TEST_F(MainRecordTest, PageKeysAndEscape) {
     TRVPMain& w = start();
     field("LNAME")->setFocus();
     key(Qt::Key_PageDown);
@@ -189,8 +184,7 @@ TEST_F(MainRecordTest, PageKeysAndEscape)
     EXPECT_EQ(field("CITY")->text(), "Aurora");
 }
 
-TEST_F(MainRecordTest, EnterMovesLikeTab)
-{
+TEST_F(MainRecordTest, EnterMovesLikeTab) {
     start();
     field("LNAME")->setFocus();
     key(Qt::Key_Return);
@@ -199,8 +193,7 @@ TEST_F(MainRecordTest, EnterMovesLikeTab)
     EXPECT_EQ(QApplication::focusWidget(), field("MIDDLE"));
 }
 
-TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor)
-{
+TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor) {
     TRVPMain& w = start();
     w.EditButtonClick();
     field("CITY")->setFocus();
@@ -215,19 +208,18 @@ TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor)
     EXPECT_EQ(field("CITY")->text(), "XyZnver");
 }
 
-TEST_F(MainRecordTest, CharactersTheFileCannotHoldAreRefused)
-{
+TEST_F(MainRecordTest, CharactersTheFileCannotHoldAreRefused) {
     TRVPMain& w = start();
     w.EditButtonClick();
     type("CITY", QString::fromUtf8("Łódź"));
     w.SaveButtonClick();
     EXPECT_TRUE(w.editing());
-    EXPECT_EQ(shown.texts().back(), QString::fromUtf8("The character \"Ł\" cannot be stored in a Ravenpost file."));
+    EXPECT_EQ(shown.texts().back(),
+              QString::fromUtf8("The character \"Ł\" cannot be stored in a Ravenpost file."));
     EXPECT_EQ(FieldText(table(), "CITY"), "Denver");
 }
 
-TEST_F(MainRecordTest, CountRecordsFollowsTheQuery)
-{
+TEST_F(MainRecordTest, CountRecordsFollowsTheQuery) {
     TRVPMain& w = start();
     w.CountRecordsMenuClick();
     EXPECT_EQ(shown.texts().back(), "There are 3 records");
@@ -237,8 +229,7 @@ TEST_F(MainRecordTest, CountRecordsFollowsTheQuery)
     EXPECT_EQ(shown.texts().back(), "There are 1 records which match the current filter");
 }
 
-TEST_F(MainRecordTest, PageButtonsBeepWhileEditing)
-{
+TEST_F(MainRecordTest, PageButtonsBeepWhileEditing) {
     TRVPMain& w = start();
     w.EditButtonClick();
     w.pageButton(1)->click();
@@ -257,9 +248,9 @@ TEST_F(MainRecordTest, PageButtonsBeepWhileEditing)
 namespace rp {
 namespace {
 
-TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile)
-{
-    makeFile("OTHER.DBF", {{"Brook", "Al", "Salem", "OR", "97301"}, {"Zorn", "Di", "Bend", "OR", "97701"}});
+TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile) {
+    makeFile("OTHER.DBF",
+             {{"Brook", "Al", "Salem", "OR", "97301"}, {"Zorn", "Di", "Bend", "OR", "97701"}});
     TRVPMain& w = start();
     w.ChangeToFilter();
     w.filterPage()->line(0)->setText("br");
@@ -286,8 +277,7 @@ TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile)
 namespace rp {
 namespace {
 
-TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage)
-{
+TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage) {
     TRVPMain& w = start();
     QString askedCaption;
     w.searchPrompt = [&](const QString& caption, const QString&) {
@@ -318,8 +308,7 @@ TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage)
 namespace rp {
 namespace {
 
-TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce)
-{
+TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
     TRVPMain& w = start();
     w.EditButtonClick();
     QLineEdit* date = field("DATE");

@@ -10,20 +10,22 @@
 namespace rp {
 namespace {
 
-TEST(CommandStates, FollowTheOpenEditingAndRecordRules)
-{
+TEST(CommandStates, FollowTheOpenEditingAndRecordRules) {
     const CommandStates noFile = ComputeCommandStates(false, false, false, false);
     EXPECT_TRUE(noFile.fileMenu);
-    EXPECT_FALSE(noFile.addShown || noFile.editDeleteShown || noFile.recordMenus || noFile.openCommands);
+    EXPECT_FALSE(noFile.addShown || noFile.editDeleteShown || noFile.recordMenus ||
+                 noFile.openCommands);
 
     const CommandStates empty = ComputeCommandStates(true, false, false, true);
     EXPECT_TRUE(empty.addShown && empty.openCommands && empty.filterPicture);
-    EXPECT_FALSE(empty.editDeleteShown || empty.recordCommandsShown || empty.recordMenus || empty.saveCancelShown);
+    EXPECT_FALSE(empty.editDeleteShown || empty.recordCommandsShown || empty.recordMenus ||
+                 empty.saveCancelShown);
     EXPECT_EQ(empty.addCaption, "&Add");
     EXPECT_EQ(empty.saveCaption, "Save");
 
     const CommandStates editing = ComputeCommandStates(true, true, true, false);
-    EXPECT_FALSE(editing.fileMenu || editing.addShown || editing.editDeleteShown || editing.recordMenus);
+    EXPECT_FALSE(editing.fileMenu || editing.addShown || editing.editDeleteShown ||
+                 editing.recordMenus);
     EXPECT_TRUE(editing.saveCancelShown);
     EXPECT_EQ(editing.saveCaption, "&Save");
     EXPECT_EQ(editing.cancelCaption, "&Cancel");
@@ -37,8 +39,7 @@ TEST(CommandStates, FollowTheOpenEditingAndRecordRules)
     EXPECT_FALSE(browsing.filterPicture);
 }
 
-TEST(DateText, FormatsAndParsesEveryPattern)
-{
+TEST(DateText, FormatsAndParsesEveryPattern) {
     const xbase::JulianDay day = xbase::julianDay(2026, 3, 7);
     EXPECT_EQ(FormatDate(day, "mm/dd/yyyy"), "03/07/2026");
     EXPECT_EQ(FormatDate(day, "dd.mm.yy"), "07.03.26");
@@ -55,15 +56,13 @@ TEST(DateText, FormatsAndParsesEveryPattern)
     EXPECT_EQ(ParseDate("01/01/99", "mm/dd/yy"), xbase::julianDay(1999, 1, 1));
 }
 
-TEST(DateText, EditMasksBecomeQtMasks)
-{
+TEST(DateText, EditMasksBecomeQtMasks) {
     EXPECT_EQ(QtInputMask("!99/99/9999;1;_"), "00/00/0000;_");
     EXPECT_EQ(QtInputMask("!99.99.99;1;_"), "00.00.00;_");
     EXPECT_EQ(QtInputMask("!99/99/99;1;"), "00/00/00; ");
 }
 
-TEST(MemoForSave, AddsABlankToLengthsThatAreMultiplesOfFour)
-{
+TEST(MemoForSave, AddsABlankToLengthsThatAreMultiplesOfFour) {
     EXPECT_EQ(MemoForSave("abcdefgh"), "abcdefgh ");
     EXPECT_EQ(MemoForSave("abcdefg"), "abcdefg");
     EXPECT_EQ(MemoForSave(""), "");
@@ -73,8 +72,7 @@ TEST(MemoForSave, AddsABlankToLengthsThatAreMultiplesOfFour)
     EXPECT_EQ(MemoForSave("abcd\n"), "abcd\r\n");
 }
 
-TEST(WindowPlacement, CentresByIntegerDivisionExceptOnSixForty)
-{
+TEST(WindowPlacement, CentresByIntegerDivisionExceptOnSixForty) {
     EXPECT_EQ(StartPosition({640, 480}, kMainWindowSize), QPoint(0, 0));
     EXPECT_EQ(StartPosition({1024, 768}, kMainWindowSize), QPoint(207, 159));
     EXPECT_EQ(StartPosition({801, 601}, kMainWindowSize), QPoint(95, 75));

@@ -12,11 +12,11 @@
 namespace rp {
 namespace {
 
-const QString kEmptyFileText = "There are no records in this file\r\nPress Alt-A to add a new record OR\r\n"
-                               "From the File menu select\r\nImport from DBF File  or\r\nImport from ASCII File";
+const QString kEmptyFileText =
+    "There are no records in this file\r\nPress Alt-A to add a new record OR\r\n"
+    "From the File menu select\r\nImport from DBF File  or\r\nImport from ASCII File";
 
-TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt)
-{
+TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt) {
     TRVPMain& w = start();
     const QString file = path("RAVENP1.DBF");
     EXPECT_TRUE(QFile::exists(file));
@@ -41,8 +41,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt)
     EXPECT_EQ(entries.last()->text(), file);
 }
 
-TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly)
-{
+TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly) {
     makeFile("OTHER.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
     writeRecent({path("OTHER.DBF"), path("GONE.DBF")});
     TRVPMain& w = start();
@@ -52,8 +51,7 @@ TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen)
-{
+TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen) {
     const QString gone = path("GONE.DBF");
     writeRecent({gone});
     TRVPMain& w = start();
@@ -62,14 +60,14 @@ TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen)
     ASSERT_GE(shown.texts().size(), 1);
     EXPECT_EQ(shown.texts()[0], "File " + gone + " not found");
     EXPECT_TRUE(w.recordPage()->noFilePanel()->isVisibleTo(&w));
-    EXPECT_EQ(static_cast<QLabel*>(w.recordPage()->noFilePanel())->text(), "Please Open or Create a Ravenpost file");
+    EXPECT_EQ(static_cast<QLabel*>(w.recordPage()->noFilePanel())->text(),
+              "Please Open or Create a Ravenpost file");
     EXPECT_EQ(GetMRUList(ini()), QStringList{gone});
     EXPECT_EQ(w.windowTitle(), "Ravenpost - " + gone);
     EXPECT_FALSE(w.recordPage()->addButton->isVisibleTo(&w));
 }
 
-TEST_F(MainWindowTest, FilesWithoutTheDeletedTagOrWithANarrowStateOpen)
-{
+TEST_F(MainWindowTest, FilesWithoutTheDeletedTagOrWithANarrowStateOpen) {
     makeFile("NOTAG.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
     {
         AddressTable t(engine);
@@ -79,13 +77,13 @@ TEST_F(MainWindowTest, FilesWithoutTheDeletedTagOrWithANarrowStateOpen)
     writeRecent({path("NOTAG.DBF")});
     TRVPMain& w = start();
     EXPECT_TRUE(w.addressTable().isOpen());
-    EXPECT_EQ(shown.texts(), QStringList{"The index file for " + path("NOTAG.DBF") +
-                                         "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
-                                         "from the [File] menu"});
+    EXPECT_EQ(shown.texts(),
+              QStringList{"The index file for " + path("NOTAG.DBF") +
+                          "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
+                          "from the [File] menu"});
 }
 
-TEST_F(MainWindowTest, OpenAndNewCheckTheNames)
-{
+TEST_F(MainWindowTest, OpenAndNewCheckTheNames) {
     TRVPMain& w = start();
     shown.clear();
     chooser.answer(path("LIST.TXT"));
@@ -98,8 +96,8 @@ TEST_F(MainWindowTest, OpenAndNewCheckTheNames)
     w.NewMenuClick();
     chooser.answer(path("RAVENP1.DBF"));
     w.NewMenuClick();
-    EXPECT_EQ(shown.texts(),
-              QStringList({"Must have a .DBF extension", "That file already exists.Please select another name"}));
+    EXPECT_EQ(shown.texts(), QStringList({"Must have a .DBF extension",
+                                          "That file already exists.Please select another name"}));
     EXPECT_EQ(chooser.requests().back().proposedName, "RAVENP1.DBF");
 
     shown.clear();
@@ -115,8 +113,7 @@ TEST_F(MainWindowTest, OpenAndNewCheckTheNames)
     EXPECT_EQ(w.currentFile(), path("second.dbf"));
 }
 
-TEST_F(MainWindowTest, ExitAsksFirst)
-{
+TEST_F(MainWindowTest, ExitAsksFirst) {
     TRVPMain& w = start();
     shown.answer(false);
     EXPECT_FALSE(w.close());
@@ -128,8 +125,7 @@ TEST_F(MainWindowTest, ExitAsksFirst)
 
 // The folder of the last PDF written lives in RAVENP.INI ([Printing] LastPdfFolder): the
 // window's printers propose it, and a completed PDF elsewhere replaces it.
-TEST_F(MainWindowTest, ThePdfFolderIsKeptInTheIniFile)
-{
+TEST_F(MainWindowTest, ThePdfFolderIsKeptInTheIniFile) {
     const QString kept = path("pdfs");
     ASSERT_TRUE(QDir().mkpath(kept));
     ini().writeString("Printing", "LastPdfFolder", kept);

@@ -22,19 +22,17 @@
 namespace rp {
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     QString folder() const { return QString::fromStdString(dir.path()) + "/"; }
     QString path(const QString& name) const { return folder() + name; }
     IniFile ini() const { return IniFile(path("RAVENP.INI")); }
-    void writeRecent(const QStringList& files) const
-    {
+    void writeRecent(const QStringList& files) const {
         IniFile i = ini();
         PutMRUList(i, files);
     }
 
     // Starts the window; the empty-file message of a new file is answered away.
-    TRVPMain& start()
-    {
+    TRVPMain& start() {
         main = std::make_unique<TRVPMain>(engine, folder());
         main->show();
         main->activateWindow();
@@ -43,8 +41,7 @@ protected:
     }
 
     // A file with records (LNAME, FNAME, CITY, STATE, ZIP each).
-    void makeFile(const QString& name, const std::vector<std::array<const char*, 5>>& rows)
-    {
+    void makeFile(const QString& name, const std::vector<std::array<const char*, 5>>& rows) {
         ScriptedMessages quiet;
         MessagesScope s(quiet);
         AddressTable t(engine);
@@ -63,8 +60,7 @@ protected:
 
     QLineEdit* field(const char* name) const { return main->recordPage()->field(name); }
     void type(const char* name, const QString& text) const { field(name)->setText(text); }
-    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) const
-    {
+    void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : main.get();
         QTest::keyClick(target, static_cast<Qt::Key>(k), mods);
     }

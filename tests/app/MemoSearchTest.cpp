@@ -12,9 +12,8 @@ namespace rp {
 namespace {
 
 class MemoSearchTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         // In LNAME order: Adams, Baker, Clark, Davis, Evans, Fox.
         davis = add({{"LNAME", "Davis"}, {"MEMO", "Nothing to say"}});
@@ -26,8 +25,7 @@ protected:
     }
 
     // Runs a search, counting the steps taken.
-    bool find(MemoWalkStart start)
-    {
+    bool find(MemoWalkStart start) {
         return search.find(table.table(), start, [this] {
             ++steps;
             return true;
@@ -39,8 +37,7 @@ protected:
     std::uint32_t adams = 0, baker = 0, clark = 0, davis = 0, evans = 0, fox = 0;
 };
 
-TEST_F(MemoSearchTest, ANewSearchStartsAtTheFirstRecordAndFindNextGoesOn)
-{
+TEST_F(MemoSearchTest, ANewSearchStartsAtTheFirstRecordAndFindNextGoesOn) {
     table->go(davis);
     search.setText("fair");
     EXPECT_TRUE(find(MemoWalkStart::First));
@@ -56,8 +53,7 @@ TEST_F(MemoSearchTest, ANewSearchStartsAtTheFirstRecordAndFindNextGoesOn)
     EXPECT_EQ(shown.beeps(), 0);
 }
 
-TEST_F(MemoSearchTest, FindNextAfterTheLastMatchBeepsAndStaysThere)
-{
+TEST_F(MemoSearchTest, FindNextAfterTheLastMatchBeepsAndStaysThere) {
     search.setText("FAIR");
     table->go(evans);
     EXPECT_FALSE(find(MemoWalkStart::AfterCurrent));
@@ -68,8 +64,7 @@ TEST_F(MemoSearchTest, FindNextAfterTheLastMatchBeepsAndStaysThere)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(MemoSearchTest, NotFoundGoesBackToTheRecordItStartedOn)
-{
+TEST_F(MemoSearchTest, NotFoundGoesBackToTheRecordItStartedOn) {
     table->go(clark);
     search.setText("zebra");
     EXPECT_FALSE(find(MemoWalkStart::First));
@@ -79,8 +74,7 @@ TEST_F(MemoSearchTest, NotFoundGoesBackToTheRecordItStartedOn)
     EXPECT_EQ(shown.beeps(), 1);
 }
 
-TEST_F(MemoSearchTest, CancelStopsTheWalkAndCountsAsNotFound)
-{
+TEST_F(MemoSearchTest, CancelStopsTheWalkAndCountsAsNotFound) {
     table->go(fox);
     search.setText("office");  // only Evans, the fifth record
     int left = 2;
@@ -91,8 +85,7 @@ TEST_F(MemoSearchTest, CancelStopsTheWalkAndCountsAsNotFound)
     EXPECT_EQ(shown.beeps(), 1);
 }
 
-TEST_F(MemoSearchTest, TheWalkFollowsTheOrderAndTheFilter)
-{
+TEST_F(MemoSearchTest, TheWalkFollowsTheOrderAndTheFilter) {
     table->setFilter("UPPER(LNAME)<>\"ADAMS\"");
     table->go(fox);
     search.setText("fair");
@@ -114,11 +107,12 @@ TEST_F(MemoSearchTest, TheWalkFollowsTheOrderAndTheFilter)
     EXPECT_EQ(table->recNo(), adams);  // Adams was added before Clark
 }
 
-TEST_F(MemoSearchTest, OnlyTheFirst32767BytesOfAMemoAreSearched)
-{
+TEST_F(MemoSearchTest, OnlyTheFirst32767BytesOfAMemoAreSearched) {
     const std::string pad(kMemoSearchedBytes - 6, '.');
-    const std::uint32_t within = add({{"LNAME", "Long"}, {"MEMO", pad + "NEEDLE and more"}});  // ends at 32767
-    const std::uint32_t beyond = add({{"LNAME", "Longer"}, {"MEMO", pad + ".NEEDLE"}});     // ends at 32768
+    const std::uint32_t within =
+        add({{"LNAME", "Long"}, {"MEMO", pad + "NEEDLE and more"}});  // ends at 32767
+    const std::uint32_t beyond =
+        add({{"LNAME", "Longer"}, {"MEMO", pad + ".NEEDLE"}});  // ends at 32768
     table->go(adams);
     search.setText("needle");
     EXPECT_TRUE(find(MemoWalkStart::First));
@@ -129,9 +123,13 @@ TEST_F(MemoSearchTest, OnlyTheFirst32767BytesOfAMemoAreSearched)
     EXPECT_EQ(table->memo("MEMO").find("NEEDLE"), kMemoSearchedBytes - 5);
 }
 
-TEST_F(MemoSearchTest, LettersMatchInEitherCaseAccentedOnesToo)
-{
-    const std::uint32_t cafe = add({{"LNAME", "Zola"}, {"MEMO", "Caf\xE9 de l'\xC9" "cole, na\xEF" "ve \x9A" "a"}});
+TEST_F(MemoSearchTest, LettersMatchInEitherCaseAccentedOnesToo) {
+    const std::uint32_t cafe = add({{"LNAME", "Zola"},
+                                    {"MEMO",
+                                     "Caf\xE9 de l'\xC9"
+                                     "cole, na\xEF"
+                                     "ve \x9A"
+                                     "a"}});
     search.setText(QString::fromUtf8("CAF\u00c9"));
     EXPECT_TRUE(find(MemoWalkStart::First));
     EXPECT_EQ(table->recNo(), cafe);
@@ -143,8 +141,7 @@ TEST_F(MemoSearchTest, LettersMatchInEitherCaseAccentedOnesToo)
     EXPECT_EQ(MemoCapitals("a\xDF\xB5\xF7\xFF\x9Cz"), "A\xDF\xB5\xF7\x9F\x8CZ");
 }
 
-TEST_F(MemoSearchTest, AnEmptyTextOrOneTheFileCannotHoldFindsNothing)
-{
+TEST_F(MemoSearchTest, AnEmptyTextOrOneTheFileCannotHoldFindsNothing) {
     table->go(clark);
     search.setText("");
     EXPECT_FALSE(find(MemoWalkStart::First));
@@ -154,8 +151,7 @@ TEST_F(MemoSearchTest, AnEmptyTextOrOneTheFileCannotHoldFindsNothing)
     EXPECT_EQ(shown.beeps(), 2);
 }
 
-TEST_F(MemoSearchTest, ALongerTextIsCutToItsFirst255Characters)
-{
+TEST_F(MemoSearchTest, ALongerTextIsCutToItsFirst255Characters) {
     const std::string kept(kMemoTextLimit, 'q');
     const std::uint32_t holder = add({{"LNAME", "Quincy"}, {"MEMO", "<" + kept + ">"}});
     search.setText(QString::fromStdString(kept + "this part is not sought"));
@@ -164,12 +160,12 @@ TEST_F(MemoSearchTest, ALongerTextIsCutToItsFirst255Characters)
     EXPECT_EQ(table->recNo(), holder);
     // Cut by the walk as well, for callers that hand it a longer text.
     table->go(adams);
-    EXPECT_TRUE(WalkMemos(table.table(), QString::fromStdString(kept + "!"), MemoWalkStart::First, [] { return true; }));
+    EXPECT_TRUE(WalkMemos(table.table(), QString::fromStdString(kept + "!"), MemoWalkStart::First,
+                          [] { return true; }));
     EXPECT_EQ(table->recNo(), holder);
 }
 
-TEST_F(MemoSearchTest, ANewTextForgetsTheLastFinding)
-{
+TEST_F(MemoSearchTest, ANewTextForgetsTheLastFinding) {
     search.setText("fair");
     EXPECT_TRUE(find(MemoWalkStart::First));
     search.setText("rain");

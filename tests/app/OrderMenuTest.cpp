@@ -12,9 +12,8 @@ namespace rp {
 namespace {
 
 class OrderMenuTest : public AddressFileFixture {
-protected:
-    QStringList ticked() const
-    {
+  protected:
+    QStringList ticked() const {
         QStringList out;
         for (QAction* a : menu.menu()->actions())
             if (a->isChecked()) out << a->text();
@@ -25,23 +24,22 @@ protected:
     OrderMenu menu{table, &window};
 };
 
-TEST_F(OrderMenuTest, ListsTheFourteenOrdersWithLastNameTicked)
-{
+TEST_F(OrderMenuTest, ListsTheFourteenOrdersWithLastNameTicked) {
     EXPECT_EQ(menu.menu()->title(), "&Order");
     QStringList captions;
     for (QAction* a : menu.menu()->actions()) {
         EXPECT_TRUE(a->isCheckable());
         captions << a->text();
     }
-    EXPECT_EQ(captions, QStringList({"&Last Name", "&First Name", "&Title", "&Organization", "&Street", "&City",
-                                     "&State", "&Zip", "&Country", "&Phone", "&E-mail", "&Fax", "&Date", "&Codes"}));
+    EXPECT_EQ(captions, QStringList({"&Last Name", "&First Name", "&Title", "&Organization",
+                                     "&Street", "&City", "&State", "&Zip", "&Country", "&Phone",
+                                     "&E-mail", "&Fax", "&Date", "&Codes"}));
     EXPECT_EQ(ticked(), QStringList{"&Last Name"});
     EXPECT_EQ(menu.currentCaption(), "Last Name");
     EXPECT_EQ(menu.currentTag(), "LNAME");
 }
 
-TEST_F(OrderMenuTest, EveryEntryTicksAloneAndSetsItsTag)
-{
+TEST_F(OrderMenuTest, EveryEntryTicksAloneAndSetsItsTag) {
     for (int i = 0; i < OrderMenu::kEntryCount; ++i) {
         menu.SetMenuOrder(i);
         const OrderEntry& e = OrderMenu::entries()[static_cast<std::size_t>(i)];
@@ -57,8 +55,7 @@ TEST_F(OrderMenuTest, EveryEntryTicksAloneAndSetsItsTag)
     EXPECT_EQ(table->orderTagName(), "NOTES");
 }
 
-TEST_F(OrderMenuTest, APickByTheUserSetsTheOrderAndTellsTheWindow)
-{
+TEST_F(OrderMenuTest, APickByTheUserSetsTheOrderAndTellsTheWindow) {
     QSignalSpy picked(&menu, &OrderMenu::orderPicked);
     menu.action(7)->trigger();
     EXPECT_EQ(ticked(), QStringList{"&Zip"});
@@ -72,8 +69,7 @@ TEST_F(OrderMenuTest, APickByTheUserSetsTheOrderAndTellsTheWindow)
     EXPECT_EQ(table->orderTagName(), "LNAME");
 }
 
-TEST_F(OrderMenuTest, AMissingTagLeavesRecordOrderAndAnEmptyOneChangesNothing)
-{
+TEST_F(OrderMenuTest, AMissingTagLeavesRecordOrderAndAnEmptyOneChangesNothing) {
     const std::uint32_t first = add({{"LNAME", "Young"}});
     const std::uint32_t second = add({{"LNAME", "Adams"}});
     table->go(first);
@@ -89,8 +85,7 @@ TEST_F(OrderMenuTest, AMissingTagLeavesRecordOrderAndAnEmptyOneChangesNothing)
     EXPECT_EQ(table->orderTagName(), "CITY");
 }
 
-TEST_F(OrderMenuTest, WithNoFileOpenOnlyTheTickAndTheNameChange)
-{
+TEST_F(OrderMenuTest, WithNoFileOpenOnlyTheTickAndTheNameChange) {
     table.close();
     menu.SetMenuOrder(5);
     EXPECT_EQ(ticked(), QStringList{"&City"});

@@ -1,10 +1,10 @@
 // Date and adding preferences: defaults, stored values, the empty-date template and the
 // date formats on offer.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "IniFolderFixture.h"
 #include "QtPrinting.h"
@@ -14,8 +14,7 @@
 namespace rp {
 namespace {
 
-TEST(EmptyDateTemplateTest, DigitPlacesBetweenBangAndSemicolonBecomeBlanks)
-{
+TEST(EmptyDateTemplateTest, DigitPlacesBetweenBangAndSemicolonBecomeBlanks) {
     EXPECT_EQ(EmptyDateTemplate("!99/99/9999;1;_"), "  /  /    ");
     EXPECT_EQ(EmptyDateTemplate("!99.99.99;1;_"), "  .  .  ");
     EXPECT_EQ(EmptyDateTemplate("!9999-99-99;1;_"), "    -  -  ");
@@ -30,23 +29,23 @@ TEST(EmptyDateTemplateTest, DigitPlacesBetweenBangAndSemicolonBecomeBlanks)
 
 using PreferencesFileTest = IniFolderTest;
 
-TEST_F(PreferencesFileTest, MissingFileGivesTheProgramDefaults)
-{
+TEST_F(PreferencesFileTest, MissingFileGivesTheProgramDefaults) {
     const Preferences p = LoadPreferences(IniFile(path()));
     EXPECT_EQ(p.dateSeparator, "/");
     EXPECT_EQ(p.shortDateFmt, "mm/dd/yyyy");
     EXPECT_EQ(p.dateEditMask, "!99/99/9999;1;_");
     EXPECT_EQ(p.emptyDateTemplate, "  /  /    ");
     EXPECT_FALSE(p.plugDate || p.plugCityState || p.autoDupCheck);
-    EXPECT_FALSE(p.carryOrg || p.carrySA1 || p.carryCity || p.carryState || p.carryZip || p.carryCountry);
+    EXPECT_FALSE(p.carryOrg || p.carrySA1 || p.carryCity || p.carryState || p.carryZip ||
+                 p.carryCountry);
     EXPECT_EQ(p.defaultCountry, QString());
 }
 
-TEST_F(PreferencesFileTest, StoredValuesAreRead)
-{
+TEST_F(PreferencesFileTest, StoredValuesAreRead) {
     put("[Date]\r\nDateSeparator=.\r\nShortDateFmt=dd.mm.yy\r\nDateEditMask=!99.99.99;1;_\r\n"
         "[adding]\r\nPlugDate=1\r\nPlugCityState=1\r\nAutoDupCheck=0\r\nDefaultCountry=CANADA\r\n"
-        "CarryOrg=1\r\nCarrySA1=0\r\nCarryCity=1\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry=1\r\n");
+        "CarryOrg=1\r\nCarrySA1=0\r\nCarryCity=1\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry="
+        "1\r\n");
     const Preferences p = LoadPreferences(IniFile(path()));
     EXPECT_EQ(p.dateSeparator, ".");
     EXPECT_EQ(p.shortDateFmt, "dd.mm.yy");
@@ -64,14 +63,12 @@ TEST_F(PreferencesFileTest, StoredValuesAreRead)
     EXPECT_TRUE(p.carryCountry);
 }
 
-TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash)
-{
+TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash) {
     put("[Date]\r\nDateSeparator=\r\n");
     EXPECT_EQ(LoadPreferences(IniFile(path())).dateSeparator, "/");
 }
 
-TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys)
-{
+TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
     IniFile ini(path());
     Preferences p;
     p.dateSeparator = "-";
@@ -84,14 +81,15 @@ TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys)
 
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(),
-              "[Date]\r\nDateSeparator=-\r\nShortDateFmt=mm-dd-yy\r\nDateEditMask=!99-99-99;1;_\r\n"
-              "\r\n[Adding]\r\nPlugDate=0\r\nPlugCityState=0\r\nAutoDupCheck=1\r\nDefaultCountry=USA\r\n"
-              "CarryOrg=0\r\nCarrySA1=0\r\nCarryCity=0\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry=0\r\n");
+    EXPECT_EQ(
+        file.readAll(),
+        "[Date]\r\nDateSeparator=-\r\nShortDateFmt=mm-dd-yy\r\nDateEditMask=!99-99-99;1;_\r\n"
+        "\r\n[Adding]\r\nPlugDate=0\r\nPlugCityState=0\r\nAutoDupCheck=1\r\nDefaultCountry=USA\r\n"
+        "CarryOrg=0\r\nCarrySA1=0\r\nCarryCity=0\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry="
+        "0\r\n");
 }
 
-TEST(DateFormatEntriesTest, TwelveFormatsWithTheirSeparatorsAndMasks)
-{
+TEST(DateFormatEntriesTest, TwelveFormatsWithTheirSeparatorsAndMasks) {
     const auto& entries = DateFormatEntries();
     EXPECT_EQ(entries[0].entry, "mm/dd/yy");
     EXPECT_EQ(entries[0].mask, "!99/99/99;1;");

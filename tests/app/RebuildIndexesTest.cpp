@@ -16,17 +16,16 @@
 namespace rp {
 namespace {
 
-std::string upperPadded(std::string text, std::size_t width)
-{
-    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+std::string upperPadded(std::string text, std::size_t width) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
     text.resize(width, ' ');
     return text;
 }
 
 using RebuildAddressIndexesTest = AddressFileFixture;
 
-TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWithoutAnIndexFile)
-{
+TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWithoutAnIndexFile) {
     addMany(60);
     for (std::uint32_t r : {2u, 3u, 17u, 40u, 60u}) {
         table->go(r);
@@ -51,13 +50,15 @@ TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWitho
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->recordCount(), 55u);
     for (table->goTop(); !table->eof(); table->skip()) EXPECT_NE(table->text("PREFIX"), "DELETED");
-    for (const AddressTagDef& tag : AddressTags()) EXPECT_NE(table->orderNumber(tag.name), 0) << tag.name;
+    for (const AddressTagDef& tag : AddressTags())
+        EXPECT_NE(table->orderNumber(tag.name), 0) << tag.name;
 
     // The LNAME tag lists the records as sorting them by last and first name does.
     std::vector<std::pair<std::string, std::uint32_t>> scanned;
     for (table->goTop(); !table->eof(); table->skip())
-        scanned.emplace_back(upperPadded(table->text("LNAME"), 30) + upperPadded(table->text("FNAME"), 30),
-                             table->recNo());
+        scanned.emplace_back(
+            upperPadded(table->text("LNAME"), 30) + upperPadded(table->text("FNAME"), 30),
+            table->recNo());
     std::sort(scanned.begin(), scanned.end());
     std::vector<std::uint32_t> sorted;
     for (const auto& entry : scanned) sorted.push_back(entry.second);
@@ -75,23 +76,23 @@ TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWitho
 }
 
 class RebuildSideIndexesTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         const QDir delivered(QStringLiteral(RAVENPOST_SIDEFILE_DIR));
-        const QStringList files = delivered.entryList({"RVP*.DBF", "RVP*.CDX", "RVP*.FPT"}, QDir::Files);
+        const QStringList files =
+            delivered.entryList({"RVP*.DBF", "RVP*.CDX", "RVP*.FPT"}, QDir::Files);
         ASSERT_EQ(files.size(), 13) << files.join(' ').toStdString();
         for (const QString& f : files) ASSERT_TRUE(QFile::copy(delivered.filePath(f), path(f)));
     }
 
-    QString path(const QString& name) const { return QString::fromStdString(dir.file(name.toStdString())); }
-    std::unique_ptr<xbase::Table> open(const QString& name)
-    {
+    QString path(const QString& name) const {
+        return QString::fromStdString(dir.file(name.toStdString()));
+    }
+    std::unique_ptr<xbase::Table> open(const QString& name) {
         return engine.open(EnginePath(path(name)), xbase::OpenMode::Exclusive);
     }
     // "TAG KEY" of the table's only tag.
-    std::string onlyTag(const QString& name)
-    {
+    std::string onlyTag(const QString& name) {
         const auto t = open(name);
         if (t->orderCount() != 1) return std::to_string(t->orderCount()) + " tags";
         t->setOrder(1);
@@ -104,11 +105,11 @@ protected:
     MessagesScope scope{shown};
 };
 
-TEST_F(RebuildSideIndexesTest, EachTableFoundGetsItsTagAfreshAndTheOthersArePassedOverQuietly)
-{
+TEST_F(RebuildSideIndexesTest, EachTableFoundGetsItsTagAfreshAndTheOthersArePassedOverQuietly) {
     // The letters under names in small letters, with a memo kept and a deleted letter.
     for (const char* ext : {".DBF", ".CDX", ".FPT"})
-        ASSERT_TRUE(QFile::rename(path(QString("RVPLTRS") + ext), path(QString("rvpltrs") + QString(ext).toLower())));
+        ASSERT_TRUE(QFile::rename(path(QString("RVPLTRS") + ext),
+                                  path(QString("rvpltrs") + QString(ext).toLower())));
     {
         const auto letters = open("rvpltrs.dbf");
         for (const char* name : {"Thank you", "Old notice"}) {
@@ -136,11 +137,15 @@ TEST_F(RebuildSideIndexesTest, EachTableFoundGetsItsTagAfreshAndTheOthersArePass
     }
 
     QStringList statuses;
-    RebuildSideIndexes(engine, QString::fromStdString(dir.path()), [&](const QString& text) { statuses << text; });
+    RebuildSideIndexes(engine, QString::fromStdString(dir.path()),
+                       [&](const QString& text) { statuses << text; });
 
-    EXPECT_EQ(statuses, QStringList({"Rebuilding Letters File indexes", "Rebuilding Label Type File indexes",
-                                     "Rebuilding Envelope Type File indexes", "Rebuilding State/Province File indexes",
-                                     "Rebuilding Label Setup File indexes", "Rebuilding Envelope Setup File indexes"}));
+    EXPECT_EQ(
+        statuses,
+        QStringList(
+            {"Rebuilding Letters File indexes", "Rebuilding Label Type File indexes",
+             "Rebuilding Envelope Type File indexes", "Rebuilding State/Province File indexes",
+             "Rebuilding Label Setup File indexes", "Rebuilding Envelope Setup File indexes"}));
     EXPECT_TRUE(shown.texts().isEmpty()) << shown.texts().join(" | ").toStdString();
     EXPECT_EQ(onlyTag("rvpltrs.dbf"), "DESCRIPT UPPER(DESCRIPT)");
     EXPECT_EQ(onlyTag("RVPLBLS.DBF"), "USERDESC UPPER(USERDESC)");

@@ -1,7 +1,7 @@
 // The recent-files list in the [MRU] section.
+#include <gtest/gtest.h>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "QtPrinting.h"
 #include "app/IniFile.h"
@@ -11,21 +11,19 @@ namespace rp {
 namespace {
 
 class RecentFilesTest : public ::testing::Test {
-protected:
+  protected:
     RecentFilesTest() : ini_(dir_.filePath(QStringLiteral("RAVENP.INI"))) {}
 
     QTemporaryDir dir_;
     IniFile ini_;
 };
 
-TEST_F(RecentFilesTest, EmptyWithoutAFile)
-{
+TEST_F(RecentFilesTest, EmptyWithoutAFile) {
     EXPECT_TRUE(GetMRUList(ini_).isEmpty());
     EXPECT_EQ(GetMRUFile(ini_), QString());
 }
 
-TEST_F(RecentFilesTest, ReadsItemsInOrderSkippingEmptyOnes)
-{
+TEST_F(RecentFilesTest, ReadsItemsInOrderSkippingEmptyOnes) {
     ini_.writeString("MRU", "Item3", "/c.dbf");
     ini_.writeString("MRU", "Item1", "");
     ini_.writeString("MRU", "Item2", "/b.dbf");
@@ -35,16 +33,14 @@ TEST_F(RecentFilesTest, ReadsItemsInOrderSkippingEmptyOnes)
     EXPECT_EQ(GetMRUFile(ini_), "/b.dbf");
 }
 
-TEST_F(RecentFilesTest, FirstFileOpened)
-{
+TEST_F(RecentFilesTest, FirstFileOpened) {
     EXPECT_EQ(UpdateMRUList(ini_, "/lists/club.dbf"), QStringList({"/lists/club.dbf"}));
     EXPECT_EQ(ini_.readString("MRU", "Item1"), "/lists/club.dbf");
     EXPECT_EQ(ini_.readString("MRU", "Item2", "none"), "none");
     EXPECT_EQ(GetMRUFile(ini_), "/lists/club.dbf");
 }
 
-TEST_F(RecentFilesTest, ReopenedFileMovesToTheFrontOnce)
-{
+TEST_F(RecentFilesTest, ReopenedFileMovesToTheFrontOnce) {
     for (const char* file : {"/a.dbf", "/b.dbf", "/c.dbf"}) UpdateMRUList(ini_, file);
     EXPECT_EQ(GetMRUList(ini_), QStringList({"/c.dbf", "/b.dbf", "/a.dbf"}));
     const QStringList after = UpdateMRUList(ini_, "/a.dbf");
@@ -53,28 +49,25 @@ TEST_F(RecentFilesTest, ReopenedFileMovesToTheFrontOnce)
     EXPECT_EQ(UpdateMRUList(ini_, "/a.dbf"), after);
 }
 
-TEST_F(RecentFilesTest, FifthFileDropsTheOldest)
-{
+TEST_F(RecentFilesTest, FifthFileDropsTheOldest) {
     for (const char* file : {"/1.dbf", "/2.dbf", "/3.dbf", "/4.dbf"}) UpdateMRUList(ini_, file);
     EXPECT_EQ(UpdateMRUList(ini_, "/5.dbf"), QStringList({"/5.dbf", "/4.dbf", "/3.dbf", "/2.dbf"}));
     EXPECT_EQ(GetMRUList(ini_), QStringList({"/5.dbf", "/4.dbf", "/3.dbf", "/2.dbf"}));
 }
 
-TEST_F(RecentFilesTest, LetterCaseMakesADifferentEntry)
-{
+TEST_F(RecentFilesTest, LetterCaseMakesADifferentEntry) {
     UpdateMRUList(ini_, "/lists/Club.dbf");
-    EXPECT_EQ(UpdateMRUList(ini_, "/lists/CLUB.DBF"), QStringList({"/lists/CLUB.DBF", "/lists/Club.dbf"}));
+    EXPECT_EQ(UpdateMRUList(ini_, "/lists/CLUB.DBF"),
+              QStringList({"/lists/CLUB.DBF", "/lists/Club.dbf"}));
 }
 
-TEST_F(RecentFilesTest, EmptyPathChangesNothing)
-{
+TEST_F(RecentFilesTest, EmptyPathChangesNothing) {
     UpdateMRUList(ini_, "/a.dbf");
     EXPECT_EQ(UpdateMRUList(ini_, QString()), QStringList({"/a.dbf"}));
     EXPECT_EQ(ini_.readString("MRU", "Item2", "none"), "none");
 }
 
-TEST_F(RecentFilesTest, PutWritesAtMostFourAndLeavesLaterKeys)
-{
+TEST_F(RecentFilesTest, PutWritesAtMostFourAndLeavesLaterKeys) {
     PutMRUList(ini_, {"/1", "/2", "/3", "/4"});
     PutMRUList(ini_, {"/x", "/y"});
     EXPECT_EQ(GetMRUList(ini_), QStringList({"/x", "/y", "/3", "/4"}));

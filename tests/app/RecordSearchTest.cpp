@@ -11,19 +11,20 @@ namespace {
 const QString kFormat = QStringLiteral("mm/dd/yyyy");
 
 class RecordSearchTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
-        brown = add({{"LNAME", "Brown"}, {"CITY", "Boston"}, {"STATE", "MA"}, {"DATE", "20210315"}});
+        brown =
+            add({{"LNAME", "Brown"}, {"CITY", "Boston"}, {"STATE", "MA"}, {"DATE", "20210315"}});
         adams = add({{"LNAME", "Adams"}, {"CITY", "Boise"}, {"STATE", "ID"}, {"DATE", "19991231"}});
-        brooks = add({{"LNAME", "brooks"}, {"CITY", "Austin"}, {"STATE", "TX"}, {"DATE", "20210316"}});
+        brooks =
+            add({{"LNAME", "brooks"}, {"CITY", "Austin"}, {"STATE", "TX"}, {"DATE", "20210316"}});
         bronson = add({{"LNAME", "Bronson"}, {"CITY", "Denver"}, {"STATE", "CO"}});
-        carter = add({{"LNAME", "Carter"}, {"CITY", "Bostwick"}, {"STATE", "GA"}, {"DATE", "20000101"}});
+        carter =
+            add({{"LNAME", "Carter"}, {"CITY", "Bostwick"}, {"STATE", "GA"}, {"DATE", "20000101"}});
     }
 
-    bool search(const char* tag, const QString& input)
-    {
+    bool search(const char* tag, const QString& input) {
         table->setOrder(tag);
         return SearchFor(table.table(), tag, input, kFormat);
     }
@@ -31,8 +32,7 @@ protected:
     std::uint32_t brown = 0, adams = 0, brooks = 0, bronson = 0, carter = 0;
 };
 
-TEST_F(RecordSearchTest, APrefixFindsTheFirstNameInOrder)
-{
+TEST_F(RecordSearchTest, APrefixFindsTheFirstNameInOrder) {
     table->go(carter);
     EXPECT_TRUE(search("LNAME", "bro"));
     EXPECT_EQ(table->recNo(), bronson);  // BRONSON before BROOKS before BROWN
@@ -43,8 +43,7 @@ TEST_F(RecordSearchTest, APrefixFindsTheFirstNameInOrder)
     EXPECT_TRUE(shown.shown().empty());
 }
 
-TEST_F(RecordSearchTest, NothingFoundLeavesTheRecordAndSaysNothing)
-{
+TEST_F(RecordSearchTest, NothingFoundLeavesTheRecordAndSaysNothing) {
     table->go(adams);
     EXPECT_FALSE(search("LNAME", "Bz"));  // a soft seek would stand on CARTER
     EXPECT_EQ(table->recNo(), adams);
@@ -54,8 +53,7 @@ TEST_F(RecordSearchTest, NothingFoundLeavesTheRecordAndSaysNothing)
     EXPECT_TRUE(shown.shown().empty());
 }
 
-TEST_F(RecordSearchTest, TheEngineSettingsArePutBack)
-{
+TEST_F(RecordSearchTest, TheEngineSettingsArePutBack) {
     engine.settings.exact = true;
     engine.settings.softSeek = false;
     table->go(adams);
@@ -69,8 +67,7 @@ TEST_F(RecordSearchTest, TheEngineSettingsArePutBack)
     EXPECT_TRUE(engine.settings.softSeek);
 }
 
-TEST_F(RecordSearchTest, AnInvalidDateIsToldAndNothingMoves)
-{
+TEST_F(RecordSearchTest, AnInvalidDateIsToldAndNothingMoves) {
     table->go(carter);
     EXPECT_FALSE(search("DATE", "13/15/2021"));
     EXPECT_EQ(table->recNo(), carter);
@@ -82,8 +79,7 @@ TEST_F(RecordSearchTest, AnInvalidDateIsToldAndNothingMoves)
     EXPECT_EQ(table->recNo(), carter);
 }
 
-TEST_F(RecordSearchTest, AValidDateFindsItsRecord)
-{
+TEST_F(RecordSearchTest, AValidDateFindsItsRecord) {
     table->go(adams);
     EXPECT_TRUE(search("DATE", "03/16/2021"));
     EXPECT_EQ(table->recNo(), brooks);
@@ -94,8 +90,7 @@ TEST_F(RecordSearchTest, AValidDateFindsItsRecord)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(RecordSearchTest, ACityOrItsBeginningFindsTheCity)
-{
+TEST_F(RecordSearchTest, ACityOrItsBeginningFindsTheCity) {
     table->go(adams);
     EXPECT_TRUE(search("CITY", "bost"));
     EXPECT_EQ(table->recNo(), brown);  // BOSTONMA before BOSTWICKGA
@@ -107,8 +102,7 @@ TEST_F(RecordSearchTest, ACityOrItsBeginningFindsTheCity)
     EXPECT_EQ(table->recNo(), adams);
 }
 
-TEST_F(RecordSearchTest, EmptyInputAndUnstorableCharactersFindNothing)
-{
+TEST_F(RecordSearchTest, EmptyInputAndUnstorableCharactersFindNothing) {
     table->go(carter);
     EXPECT_FALSE(search("LNAME", ""));
     EXPECT_FALSE(search("LNAME", QString::fromUtf8("Bró\u0142")));
@@ -116,24 +110,21 @@ TEST_F(RecordSearchTest, EmptyInputAndUnstorableCharactersFindNothing)
     EXPECT_TRUE(shown.shown().empty());
 }
 
-TEST_F(RecordSearchTest, WithoutAnOrderNothingIsSought)
-{
+TEST_F(RecordSearchTest, WithoutAnOrderNothingIsSought) {
     table->setOrder(0);
     table->go(carter);
     EXPECT_FALSE(SeekKeepingPlace(table.table(), "BRO"));
     EXPECT_EQ(table->recNo(), carter);
 }
 
-TEST_F(RecordSearchTest, TheSearchHonoursTheFilter)
-{
+TEST_F(RecordSearchTest, TheSearchHonoursTheFilter) {
     table->setFilter("UPPER(LNAME)<>\"BRONSON\"");
     table->go(adams);
     EXPECT_TRUE(search("LNAME", "bro"));
     EXPECT_EQ(table->recNo(), brooks);
 }
 
-TEST(SearchKey, CapitalsAreTheEnginesAndDatesAreYyyymmdd)
-{
+TEST(SearchKey, CapitalsAreTheEnginesAndDatesAreYyyymmdd) {
     using Kind = SearchKeyResult::Kind;
     SearchKeyResult k = SearchKey("LNAME", QString::fromUtf8("m\u00fcller jr"), kFormat);
     EXPECT_EQ(k.kind, Kind::Key);
@@ -147,7 +138,8 @@ TEST(SearchKey, CapitalsAreTheEnginesAndDatesAreYyyymmdd)
     EXPECT_EQ(k.key, "19760704");
     EXPECT_EQ(SearchKey("DATE", "04.13.1976", "dd.mm.yyyy").kind, Kind::InvalidDate);
     EXPECT_EQ(SearchKey("DATE", "  /  /    ", kFormat).kind, Kind::InvalidDate);
-    EXPECT_EQ(SearchKey("CITY", QString::fromUtf8("\u0141\u00f3d\u017a"), kFormat).kind, Kind::Unstorable);
+    EXPECT_EQ(SearchKey("CITY", QString::fromUtf8("\u0141\u00f3d\u017a"), kFormat).kind,
+              Kind::Unstorable);
 }
 
 }  // namespace

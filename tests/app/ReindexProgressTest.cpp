@@ -9,8 +9,7 @@
 namespace rp {
 namespace {
 
-TEST(ReindexProgress, TheTagRunRisesSteadilyFromZeroToExactlyAHundred)
-{
+TEST(ReindexProgress, TheTagRunRisesSteadilyFromZeroToExactlyAHundred) {
     ReindexProgress progress;
     std::vector<int> gauge;
     for (int tag = 0; tag < 21; ++tag) {
@@ -22,8 +21,7 @@ TEST(ReindexProgress, TheTagRunRisesSteadilyFromZeroToExactlyAHundred)
     EXPECT_TRUE(std::is_sorted(gauge.begin(), gauge.end()));
 }
 
-TEST(ReindexProgress, WhilePackingTheGaugeShowsTheValueAndCountsNothingTowardsTheTags)
-{
+TEST(ReindexProgress, WhilePackingTheGaugeShowsTheValueAndCountsNothingTowardsTheTags) {
     ReindexProgress progress;
     progress.setPacking(true);
     EXPECT_EQ(progress.show(37), 37);
@@ -37,8 +35,7 @@ TEST(ReindexProgress, WhilePackingTheGaugeShowsTheValueAndCountsNothingTowardsTh
     EXPECT_EQ(progress.show(50), 7);   // 150 of 2100: 7.14
 }
 
-TEST(ReindexProgress, TheShareIsRoundedKeptWithinAHundredAndResetStartsAfresh)
-{
+TEST(ReindexProgress, TheShareIsRoundedKeptWithinAHundredAndResetStartsAfresh) {
     ReindexProgress progress;
     EXPECT_EQ(progress.show(10), 0);  // 0.48
     EXPECT_EQ(progress.show(11), 1);  // 0.52
@@ -47,8 +44,8 @@ TEST(ReindexProgress, TheShareIsRoundedKeptWithinAHundredAndResetStartsAfresh)
         progress.show(100);
         progress.show(0);
     }
-    EXPECT_EQ(progress.show(0), 95);    // 32 + 68 + 19 x 100 = 2000: 95.24
-    EXPECT_EQ(progress.show(89), 99);   // 2089: 99.48
+    EXPECT_EQ(progress.show(0), 95);   // 32 + 68 + 19 x 100 = 2000: 95.24
+    EXPECT_EQ(progress.show(89), 99);  // 2089: 99.48
     progress.show(0);
     EXPECT_EQ(progress.show(100), 100);  // 2189 is past the whole run: 104.24, kept at 100
     progress.setPacking(true);

@@ -13,9 +13,8 @@ namespace rp {
 namespace {
 
 class SearchReplaceCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
                               {"Adams", "Bob", "Denver", "CO", "80201"},
                               {"Baker", "Cy", "Boston", "MA", "02102"}});
@@ -24,8 +23,7 @@ protected:
     }
 };
 
-TEST_F(SearchReplaceCommandTest, ChangesTheFilteredRecordsAndAppliesTheFilterAgain)
-{
+TEST_F(SearchReplaceCommandTest, ChangesTheFilteredRecordsAndAppliesTheFilterAgain) {
     xbase::Table& table = main->addressTable().table();
     ASSERT_TRUE(main->commandAction(Command::SearchReplace)->isEnabled());
     main->ChangeToFilter();

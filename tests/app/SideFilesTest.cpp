@@ -10,21 +10,18 @@
 namespace rp {
 namespace {
 
-void write(const QString& path, const QByteArray& bytes)
-{
+void write(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
 }
 
-QByteArray read(const QString& path)
-{
+QByteArray read(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept)
-{
+TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept) {
     QTemporaryDir delivered, data;
     for (const QString& name : SideFileNames()) {
         const QString base = QDir(delivered.path()).filePath(name.chopped(4));
@@ -34,7 +31,8 @@ TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept)
     write(QDir(delivered.path()).filePath("RVPLTRS.FPT"), "memo");
     write(QDir(data.path()).filePath("rvplsu.dbf"), "mine");
 
-    const QStringList copied = CopyMissingSideFiles(data.path(), {QDir(data.path()).filePath("none"), delivered.path()});
+    const QStringList copied =
+        CopyMissingSideFiles(data.path(), {QDir(data.path()).filePath("none"), delivered.path()});
     EXPECT_EQ(copied.size(), 5);
     EXPECT_FALSE(copied.contains("RVPLSU.DBF"));
     EXPECT_EQ(read(QDir(data.path()).filePath("rvplsu.dbf")), "mine");

@@ -1,11 +1,11 @@
 // One running copy: a later copy with the same key finds the first and asks it to show itself.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUuid>
-#include <gtest/gtest.h>
 
 #include "app/SingleInstance.h"
 
@@ -13,13 +13,11 @@ namespace rp {
 namespace {
 
 // A key no other test run uses.
-QString uniqueKey()
-{
+QString uniqueKey() {
     return QStringLiteral("/tmp/test-%1").arg(QUuid::createUuid().toString(QUuid::WithoutBraces));
 }
 
-TEST(SingleInstanceTest, SecondCopyIsNotFirstAndWakesTheFirst)
-{
+TEST(SingleInstanceTest, SecondCopyIsNotFirstAndWakesTheFirst) {
     const QString key = uniqueKey();
     SingleInstance first(key);
     ASSERT_TRUE(first.isFirst());
@@ -39,8 +37,7 @@ TEST(SingleInstanceTest, SecondCopyIsNotFirstAndWakesTheFirst)
     EXPECT_EQ(activations.count(), 2);
 }
 
-TEST(SingleInstanceTest, DifferentKeysRunSideBySide)
-{
+TEST(SingleInstanceTest, DifferentKeysRunSideBySide) {
     SingleInstance one(uniqueKey());
     SingleInstance other(uniqueKey());
     EXPECT_NE(one.serverName(), other.serverName());
@@ -48,8 +45,7 @@ TEST(SingleInstanceTest, DifferentKeysRunSideBySide)
     EXPECT_TRUE(other.isFirst());
 }
 
-TEST(SingleInstanceTest, NameLeftByACrashedCopyIsTakenOver)
-{
+TEST(SingleInstanceTest, NameLeftByACrashedCopyIsTakenOver) {
     const QString key = uniqueKey();
     SingleInstance first(key);
     // What a copy that crashed leaves behind: the name taken, nobody answering.
@@ -67,8 +63,7 @@ TEST(SingleInstanceTest, NameLeftByACrashedCopyIsTakenOver)
     EXPECT_FALSE(second.isFirst());
 }
 
-TEST(SingleInstanceTest, NobodyToNotifyWhenNoCopyRuns)
-{
+TEST(SingleInstanceTest, NobodyToNotifyWhenNoCopyRuns) {
     SingleInstance alone(uniqueKey());
     EXPECT_FALSE(alone.notifyRunning());
 }

@@ -13,9 +13,8 @@ namespace rp {
 namespace {
 
 class StateZipCommandTest : public MainWindowTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
                               {"Adams", "Bob", "Denver", "CO", "90201"},
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
@@ -28,8 +27,7 @@ protected:
     }
 };
 
-TEST_F(StateZipCommandTest, CorrectedRecordShowsInTheReopenedFileAndTheWorkIndexIsGone)
-{
+TEST_F(StateZipCommandTest, CorrectedRecordShowsInTheReopenedFileAndTheWorkIndexIsGone) {
     ASSERT_TRUE(main->commandAction(Command::CheckStateZip)->isEnabled());
     bool seen = false;
     QTimer::singleShot(0, main.get(), [&] {

@@ -13,15 +13,13 @@
 namespace rp {
 namespace {
 
-QString labelOfRow(const TNewRecord& prompt, int row)
-{
+QString labelOfRow(const TNewRecord& prompt, int row) {
     auto* form = prompt.findChild<QFormLayout*>();
     auto* label = qobject_cast<QLabel*>(form->itemAt(row, QFormLayout::LabelRole)->widget());
     return label ? label->text() : QString();
 }
 
-TEST(TNewRecord, AsksOnlyForWhatThePreferencesWant)
-{
+TEST(TNewRecord, AsksOnlyForWhatThePreferencesWant) {
     TNewRecord zipOnly(true, false, nullptr);
     EXPECT_EQ(zipOnly.windowTitle(), "New Record");
     EXPECT_EQ(labelOfRow(zipOnly, 0), "Zip Code or Postal Code");
@@ -38,8 +36,7 @@ TEST(TNewRecord, AsksOnlyForWhatThePreferencesWant)
     EXPECT_TRUE(captions.contains("Cancel"));
 }
 
-TEST(TNewRecord, EnterMovesOnAndPageDownAccepts)
-{
+TEST(TNewRecord, EnterMovesOnAndPageDownAccepts) {
     TNewRecord prompt(true, true, nullptr);
     prompt.show();
     QApplication::setActiveWindow(&prompt);

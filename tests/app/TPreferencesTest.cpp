@@ -1,4 +1,5 @@
 // The Preferences dialog: what it shows from the file, what Save writes and what Cancel leaves.
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,10 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
-#include "QtPrinting.h"
 #include "IniFolderFixture.h"
+#include "QtPrinting.h"
 #include "app/IniFile.h"
 #include "app/TPreferences.h"
 #include "framework/ScriptedMessages.h"
@@ -20,65 +20,68 @@ namespace rp {
 namespace {
 
 class TPreferencesTest : public IniFolderTest {
-protected:
-    QString stored(const QString& section, const QString& key) const
-    {
+  protected:
+    QString stored(const QString& section, const QString& key) const {
         return IniFile(path()).readString(section, key, QStringLiteral("(missing)"));
     }
 
     template <class Widget>
-    static Widget* withText(const QWidget& dialog, const QString& text)
-    {
+    static Widget* withText(const QWidget& dialog, const QString& text) {
         for (Widget* w : dialog.findChildren<Widget*>())
             if (w->text() == text) return w;
         ADD_FAILURE() << "nothing reads " << text.toStdString();
         return nullptr;
     }
 
-    static void press(const QWidget& dialog, const QString& caption) { withText<QPushButton>(dialog, caption)->click(); }
-
+    static void press(const QWidget& dialog, const QString& caption) {
+        withText<QPushButton>(dialog, caption)->click();
+    }
 };
 
-TEST_F(TPreferencesTest, LooksAsIntended)
-{
+TEST_F(TPreferencesTest, LooksAsIntended) {
     TPreferences dialog(path(), nullptr);
     EXPECT_EQ(dialog.windowTitle(), "Preferences");
     EXPECT_EQ(dialog.helpTopic(), 1030);
-    for (const char* caption : {"Save", "Cancel", "Help"}) EXPECT_NE(withText<QPushButton>(dialog, caption), nullptr);
+    for (const char* caption : {"Save", "Cancel", "Help"})
+        EXPECT_NE(withText<QPushButton>(dialog, caption), nullptr);
     EXPECT_NE(withText<QLabel>(dialog, "Date Format"), nullptr);
     EXPECT_NE(withText<QLabel>(dialog, "Default Country Name"), nullptr);
 
     QStringList groups;
     for (const QGroupBox* g : dialog.findChildren<QGroupBox*>()) groups << g->title();
-    EXPECT_EQ(groups, QStringList({" When adding new records", "Carry forward the following fields:"}));
+    EXPECT_EQ(groups,
+              QStringList({" When adding new records", "Carry forward the following fields:"}));
 
     QStringList boxes;
     for (const QCheckBox* b : dialog.findChildren<QCheckBox*>()) boxes << b->text();
-    EXPECT_EQ(boxes, QStringList({"Enter today's date in the date field", "Automatically insert city and state/province",
-                                  "Automatically check for duplicate names", "Organization", "Street Address ", "City",
-                                  "State/Province", "Zip/Postal Code", "Country"}));
+    EXPECT_EQ(boxes, QStringList({"Enter today's date in the date field",
+                                  "Automatically insert city and state/province",
+                                  "Automatically check for duplicate names", "Organization",
+                                  "Street Address ", "City", "State/Province", "Zip/Postal Code",
+                                  "Country"}));
 
     const auto* formats = dialog.findChild<QComboBox*>();
     ASSERT_NE(formats, nullptr);
     EXPECT_FALSE(formats->isEditable());
     QStringList entries;
     for (int i = 0; i < formats->count(); ++i) entries << formats->itemText(i);
-    EXPECT_EQ(entries, QStringList({"mm/dd/yy", "mm/dd/yyyy", "dd/mm/yy", "dd/mm/yyyy", "dd.mm.yy", "dd.mm.yyyy",
-                                    "yy.mm.dd", "yyyy.mm.dd", "yy/mm/dd", "yyyy/mm/dd", "mm-dd-yy", "mm-dd-yyyy"}));
+    EXPECT_EQ(entries, QStringList({"mm/dd/yy", "mm/dd/yyyy", "dd/mm/yy", "dd/mm/yyyy", "dd.mm.yy",
+                                    "dd.mm.yyyy", "yy.mm.dd", "yyyy.mm.dd", "yy/mm/dd",
+                                    "yyyy/mm/dd", "mm-dd-yy", "mm-dd-yyyy"}));
     EXPECT_EQ(dialog.findChild<QLineEdit*>()->maxLength(), 30);
 
     QList<QWidget*> controls;
     for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) controls << b;
     controls << dialog.findChild<QComboBox*>() << dialog.findChild<QLineEdit*>();
     EXPECT_EQ(controls.size(), 15);  // nine switches, four buttons, the list and the text box
-    for (const QWidget* w : controls) EXPECT_FALSE(w->whatsThis().isEmpty()) << w->metaObject()->className();
+    for (const QWidget* w : controls)
+        EXPECT_FALSE(w->whatsThis().isEmpty()) << w->metaObject()->className();
 
     dialog.show();
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
 }
 
-TEST_F(TPreferencesTest, FreshFileSavedUntouchedStoresTheProgramDefaults)
-{
+TEST_F(TPreferencesTest, FreshFileSavedUntouchedStoresTheProgramDefaults) {
     TPreferences dialog(path(), nullptr);
     EXPECT_EQ(dialog.findChild<QComboBox*>()->currentText(), "mm/dd/yyyy");
     press(dialog, "Save");
@@ -86,14 +89,13 @@ TEST_F(TPreferencesTest, FreshFileSavedUntouchedStoresTheProgramDefaults)
     EXPECT_EQ(stored("Date", "DateSeparator"), "/");
     EXPECT_EQ(stored("Date", "ShortDateFmt"), "mm/dd/yyyy");
     EXPECT_EQ(stored("Date", "DateEditMask"), "!99/99/9999;1;_");
-    for (const char* key : {"PlugDate", "PlugCityState", "AutoDupCheck", "CarryOrg", "CarrySA1", "CarryCity",
-                            "CarryState", "CarryZip", "CarryCountry"})
+    for (const char* key : {"PlugDate", "PlugCityState", "AutoDupCheck", "CarryOrg", "CarrySA1",
+                            "CarryCity", "CarryState", "CarryZip", "CarryCountry"})
         EXPECT_EQ(stored("Adding", key), "0") << key;
     EXPECT_EQ(stored("Adding", "DefaultCountry"), "");
 }
 
-TEST_F(TPreferencesTest, PickingAFormatStoresItsSeparatorAndMask)
-{
+TEST_F(TPreferencesTest, PickingAFormatStoresItsSeparatorAndMask) {
     TPreferences dialog(path(), nullptr);
     auto* formats = dialog.findChild<QComboBox*>();
     formats->setCurrentIndex(formats->findText("dd.mm.yy"));
@@ -104,8 +106,7 @@ TEST_F(TPreferencesTest, PickingAFormatStoresItsSeparatorAndMask)
     EXPECT_EQ(dialog.preferences().emptyDateTemplate, "  .  .  ");
 }
 
-TEST_F(TPreferencesTest, OddStoredFormatShowsNoSelectionAndSurvivesSave)
-{
+TEST_F(TPreferencesTest, OddStoredFormatShowsNoSelectionAndSurvivesSave) {
     put("[Date]\r\nDateSeparator=-\r\nShortDateFmt=yyyy-mm-dd\r\nDateEditMask=!9999-99-99;1;_\r\n");
     TPreferences dialog(path(), nullptr);
     EXPECT_EQ(dialog.findChild<QComboBox*>()->currentIndex(), -1);
@@ -115,8 +116,7 @@ TEST_F(TPreferencesTest, OddStoredFormatShowsNoSelectionAndSurvivesSave)
     EXPECT_EQ(stored("Date", "DateEditMask"), "!9999-99-99;1;_");
 }
 
-TEST_F(TPreferencesTest, ShowingTheStoredFormatKeepsItsOwnMask)
-{
+TEST_F(TPreferencesTest, ShowingTheStoredFormatKeepsItsOwnMask) {
     put("[Date]\r\nShortDateFmt=MM/DD/YYYY\r\n");
     {
         TPreferences dialog(path(), nullptr);
@@ -129,14 +129,14 @@ TEST_F(TPreferencesTest, ShowingTheStoredFormatKeepsItsOwnMask)
     EXPECT_EQ(stored("Date", "DateEditMask"), "!99/99/9999;0;_");
 }
 
-TEST_F(TPreferencesTest, StoredSwitchesAndCountryAreShownAndChangesSaved)
-{
+TEST_F(TPreferencesTest, StoredSwitchesAndCountryAreShownAndChangesSaved) {
     put("[Adding]\r\nPlugCityState=1\r\nCarrySA1=1\r\nCarryZip=1\r\nDefaultCountry=CANADA\r\n");
     TPreferences dialog(path(), nullptr);
     QStringList ticked;
     for (const QCheckBox* b : dialog.findChildren<QCheckBox*>())
         if (b->isChecked()) ticked << b->text();
-    EXPECT_EQ(ticked, QStringList({"Automatically insert city and state/province", "Street Address ", "Zip/Postal Code"}));
+    EXPECT_EQ(ticked, QStringList({"Automatically insert city and state/province",
+                                   "Street Address ", "Zip/Postal Code"}));
     auto* country = dialog.findChild<QLineEdit*>();
     EXPECT_EQ(country->text(), "CANADA");
 
@@ -155,8 +155,7 @@ TEST_F(TPreferencesTest, StoredSwitchesAndCountryAreShownAndChangesSaved)
     EXPECT_TRUE(dialog.preferences().carryCountry);
 }
 
-TEST_F(TPreferencesTest, CancelWritesNothing)
-{
+TEST_F(TPreferencesTest, CancelWritesNothing) {
     {
         TPreferences dialog(path(), nullptr);
         withText<QCheckBox>(dialog, "City")->setChecked(true);
@@ -174,8 +173,7 @@ TEST_F(TPreferencesTest, CancelWritesNothing)
     EXPECT_EQ(bytes(), before);
 }
 
-TEST_F(TPreferencesTest, FileThatCannotBeWrittenIsReportedAndTheDialogStays)
-{
+TEST_F(TPreferencesTest, FileThatCannotBeWrittenIsReportedAndTheDialogStays) {
     ScriptedMessages messages;
     MessagesScope scope(messages);
     TPreferences dialog(dir_.filePath(QStringLiteral("gone/RAVENP.INI")), nullptr);

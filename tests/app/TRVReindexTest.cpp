@@ -15,24 +15,21 @@
 namespace rp {
 namespace {
 
-QStringList visibleButtons(const QWidget& w)
-{
+QStringList visibleButtons(const QWidget& w) {
     QStringList out;
     for (auto* b : w.findChildren<QPushButton*>())
         if (!b->isHidden()) out << b->text();
     return out;
 }
 
-QByteArray bytes(const std::string& path)
-{
+QByteArray bytes(const std::string& path) {
     QFile f(QString::fromStdString(path));
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 class TRVReindexTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         add({{"LNAME", "Kept"}});
         add({{"LNAME", "Gone"}, {"PREFIX", "DELETED"}});
@@ -45,8 +42,7 @@ protected:
     std::unique_ptr<TRVReindex> dialog;
 };
 
-TEST_F(TRVReindexTest, NamesTheFileAndWaitsWithTheGaugeHidden)
-{
+TEST_F(TRVReindexTest, NamesTheFileAndWaitsWithTheGaugeHidden) {
     EXPECT_EQ(dialog->windowTitle(), "Rebuild indexes for BROWSE.DBF");
     EXPECT_TRUE(dialog->gauge()->isHidden());
     EXPECT_EQ(dialog->gauge()->maximum(), 100);
@@ -56,13 +52,13 @@ TEST_F(TRVReindexTest, NamesTheFileAndWaitsWithTheGaugeHidden)
     EXPECT_FALSE(HelpViewer::topicPage(1039).isEmpty());
 }
 
-TEST_F(TRVReindexTest, ReindexWorksThroughTheStatusesWithoutLettingItselfBeClosedThenCloses)
-{
+TEST_F(TRVReindexTest, ReindexWorksThroughTheStatusesWithoutLettingItselfBeClosedThenCloses) {
     QStringList statuses, gaugeShown, buttons;
     QObject::connect(dialog.get(), &TRVReindex::statusShown, [&](const QString& text) {
         statuses << text;
         gaugeShown << (dialog->gauge()->isHidden() ? "no" : "yes");
-        buttons << visibleButtons(*dialog).join(' ') + (dialog->reindexButton()->isEnabled() ? " on" : " off");
+        buttons << visibleButtons(*dialog).join(' ') +
+                       (dialog->reindexButton()->isEnabled() ? " on" : " off");
         dialog->reject();  // Escape or the window's close box while the work runs
     });
     dialog->show();
@@ -82,8 +78,7 @@ TEST_F(TRVReindexTest, ReindexWorksThroughTheStatusesWithoutLettingItselfBeClose
     EXPECT_EQ(table->orderCount(), 21);
 }
 
-TEST_F(TRVReindexTest, CancelClosesAndLeavesTheFileAsItWas)
-{
+TEST_F(TRVReindexTest, CancelClosesAndLeavesTheFileAsItWas) {
     const QByteArray dbf = bytes(dir.file("BROWSE.DBF"));
     const QByteArray cdx = bytes(dir.file("BROWSE.CDX"));
     dialog->show();

@@ -14,8 +14,7 @@
 namespace rp {
 namespace {
 
-TEST(TRVWSearching, ShowsTheTextAndACancelButton)
-{
+TEST(TRVWSearching, ShowsTheTextAndACancelButton) {
     TRVWSearching window("x", nullptr);
     EXPECT_EQ(window.windowTitle(), "Searching");
     EXPECT_EQ(window.textLabel()->text(), "Searching for: x");
@@ -24,8 +23,7 @@ TEST(TRVWSearching, ShowsTheTextAndACancelButton)
     EXPECT_EQ(window.windowModality(), Qt::ApplicationModal);
 }
 
-TEST(TRVWSearching, ALongTextEndsInAnEllipsis)
-{
+TEST(TRVWSearching, ALongTextEndsInAnEllipsis) {
     const QString text(kMemoTextLimit, QLatin1Char('w'));
     TRVWSearching window(text, nullptr);
     const QString shown = window.textLabel()->text();
@@ -35,8 +33,7 @@ TEST(TRVWSearching, ALongTextEndsInAnEllipsis)
     EXPECT_EQ(window.textLabel()->toolTip(), text);
 }
 
-TEST(TRVWSearching, CancelStopsTheWalk)
-{
+TEST(TRVWSearching, CancelStopsTheWalk) {
     TRVWSearching window("x", nullptr);
     window.show();
     EXPECT_TRUE(window.afterRecord());
@@ -46,8 +43,7 @@ TEST(TRVWSearching, CancelStopsTheWalk)
     EXPECT_FALSE(window.isVisible());
 }
 
-TEST(TRVWSearching, TheStepHandlesPendingEventsSoThatCancelGetsThrough)
-{
+TEST(TRVWSearching, TheStepHandlesPendingEventsSoThatCancelGetsThrough) {
     TRVWSearching window("x", nullptr);
     window.show();
     QTimer::singleShot(0, window.cancelButton(), &QPushButton::click);
@@ -59,8 +55,7 @@ TEST(TRVWSearching, TheStepHandlesPendingEventsSoThatCancelGetsThrough)
     EXPECT_LT(clock.elapsed(), 1000);
 }
 
-TEST(TRVWSearching, EventsAreHandledEveryFewMillisecondsNotEveryRecord)
-{
+TEST(TRVWSearching, EventsAreHandledEveryFewMillisecondsNotEveryRecord) {
     TRVWSearching window("x", nullptr);
     window.show();
     int passes = 0;
@@ -81,8 +76,7 @@ TEST(TRVWSearching, EventsAreHandledEveryFewMillisecondsNotEveryRecord)
 
 class FindTextInMemoTest : public AddressFileFixture {};
 
-TEST_F(FindTextInMemoTest, RunsTheSearchUnderTheWindowWithTheListFrozen)
-{
+TEST_F(FindTextInMemoTest, RunsTheSearchUnderTheWindowWithTheListFrozen) {
     const std::uint32_t first = add({{"LNAME", "Adams"}});
     const std::uint32_t holder = add({{"LNAME", "Baker"}, {"MEMO", "owes a book"}});
     QWidget list;
@@ -96,7 +90,8 @@ TEST_F(FindTextInMemoTest, RunsTheSearchUnderTheWindowWithTheListFrozen)
     EXPECT_TRUE(list.updatesEnabled());
     EXPECT_EQ(main.findChild<TRVWSearching*>(), nullptr);
 
-    EXPECT_FALSE(FindTextInMemo(search, table.table(), MemoWalkStart::AfterCurrent, &main, nullptr));
+    EXPECT_FALSE(
+        FindTextInMemo(search, table.table(), MemoWalkStart::AfterCurrent, &main, nullptr));
     EXPECT_EQ(table->recNo(), holder);
     EXPECT_FALSE(search.found());
     EXPECT_EQ(shown.beeps(), 1);

@@ -14,22 +14,19 @@
 namespace rp {
 namespace {
 
-QStringList buttonCaptions(const QWidget& w)
-{
+QStringList buttonCaptions(const QWidget& w) {
     QStringList out;
     for (auto* b : w.findChildren<QPushButton*>()) out << b->text();
     return out;
 }
 
-QPushButton* button(const QWidget& w, const QString& caption)
-{
+QPushButton* button(const QWidget& w, const QString& caption) {
     for (auto* b : w.findChildren<QPushButton*>())
         if (b->text() == caption) return b;
     return nullptr;
 }
 
-TEST(TSearchBox, AsksForTheTickedOrdersCaption)
-{
+TEST(TSearchBox, AsksForTheTickedOrdersCaption) {
     const auto box = TSearchBox::forOrder("Last Name", "", nullptr);
     EXPECT_EQ(box->windowTitle(), "Search");
     EXPECT_EQ(box->promptLabel()->text(), "Search for Last Name");
@@ -39,16 +36,14 @@ TEST(TSearchBox, AsksForTheTickedOrdersCaption)
     EXPECT_EQ(box->text(), "");
 }
 
-TEST(TSearchBox, TheDateOrderShowsTheShortDateFormat)
-{
+TEST(TSearchBox, TheDateOrderShowsTheShortDateFormat) {
     const auto box = TSearchBox::forOrder("Date", "dd.mm.yyyy", nullptr);
     EXPECT_EQ(box->promptLabel()->text(), "Search for Date");
     EXPECT_FALSE(box->dateFormatLabel()->isHidden());
     EXPECT_EQ(box->dateFormatLabel()->text(), "(dd.mm.yyyy)");
 }
 
-TEST(TSearchBox, TheMemoSearchBoxHoldsTheLastText)
-{
+TEST(TSearchBox, TheMemoSearchBoxHoldsTheLastText) {
     const auto box = TSearchBox::forMemo("county fair", nullptr);
     EXPECT_EQ(box->windowTitle(), "Memo Search");
     EXPECT_EQ(box->promptLabel()->text(), "Search For");
@@ -58,8 +53,7 @@ TEST(TSearchBox, TheMemoSearchBoxHoldsTheLastText)
     EXPECT_EQ(box->input()->selectedText(), "county fair");
 }
 
-TEST(TSearchBox, ALongerPasteIsCutToItsFirst255Characters)
-{
+TEST(TSearchBox, ALongerPasteIsCutToItsFirst255Characters) {
     const auto box = TSearchBox::forMemo("", nullptr);
     const QString kept(kMemoTextLimit, QLatin1Char('k'));
     box->input()->insert(kept + "cut off");
@@ -69,8 +63,7 @@ TEST(TSearchBox, ALongerPasteIsCutToItsFirst255Characters)
     EXPECT_EQ(order->text().size(), kMemoTextLimit);
 }
 
-TEST(TSearchBox, EnterAcceptsWhatWasTypedAndCancelRejects)
-{
+TEST(TSearchBox, EnterAcceptsWhatWasTypedAndCancelRejects) {
     const auto box = TSearchBox::forOrder("City", "", nullptr);
     box->show();
     QApplication::setActiveWindow(box.get());

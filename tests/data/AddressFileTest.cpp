@@ -15,12 +15,12 @@ namespace rp {
 namespace {
 
 class AddressFileTest : public ::testing::Test {
-protected:
+  protected:
     QString path(const char* name) const { return QString::fromStdString(dir.file(name)); }
 
     // An address layout with one field changed or left out.
-    void createWith(const QString& p, const std::string& field, char type, int width, bool drop = false)
-    {
+    void createWith(const QString& p, const std::string& field, char type, int width,
+                    bool drop = false) {
         std::vector<xbase::FieldSpec> fields;
         for (auto f : AddressFields()) {
             if (f.name == field) {
@@ -40,8 +40,7 @@ protected:
     AddressTable table{engine};
 };
 
-TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder)
-{
+TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder) {
     ASSERT_TRUE(CreateAddressFile(path("RAVENP1.DBF"), table));
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->fieldCount(), 20);
@@ -57,8 +56,7 @@ TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder)
     EXPECT_EQ(GetDatabasePath(table), QString::fromStdString(dir.path()) + "/");
 }
 
-TEST_F(AddressFileTest, OpeningChecksTheLayout)
-{
+TEST_F(AddressFileTest, OpeningChecksTheLayout) {
     createWith(path("FOUR.DBF"), "STATE", 'C', 4);
     EXPECT_TRUE(OpenAddressTable(path("FOUR.DBF"), table));
 
@@ -78,14 +76,14 @@ TEST_F(AddressFileTest, OpeningChecksTheLayout)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(AddressFileTest, FailuresSayWhatHappened)
-{
+TEST_F(AddressFileTest, FailuresSayWhatHappened) {
     const QString missing = path("GONE.DBF");
     EXPECT_FALSE(OpenAddressFile(missing, table));
-    EXPECT_EQ(shown.texts(), QStringList({"File " + missing + " not found",
-                                          "Unable to open " + missing +
-                                              "\r\n\r\n * May not an Ravenpost file.\r\n * May be in use by "
-                                              "another program or user"}));
+    EXPECT_EQ(shown.texts(),
+              QStringList({"File " + missing + " not found",
+                           "Unable to open " + missing +
+                               "\r\n\r\n * May not an Ravenpost file.\r\n * May be in use by "
+                               "another program or user"}));
     EXPECT_EQ(shown.shown()[0].caption, "Information");
 
     shown.clear();
@@ -100,8 +98,7 @@ TEST_F(AddressFileTest, FailuresSayWhatHappened)
     EXPECT_EQ(shown.texts(), QStringList({"Create failed"}));
 }
 
-TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly)
-{
+TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly) {
     ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
     for (const char* tag : {"JUSTSEQNO", "SEQNO", "STATEZIP"}) table->dropTag(tag);
     ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
@@ -111,13 +108,13 @@ TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly)
     table->dropTag("DELETED");
     ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
     EXPECT_EQ(table->order(), 0);
-    EXPECT_EQ(shown.texts(), QStringList({"The index file for " + path("A.DBF") +
-                                          "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
-                                          "from the [File] menu"}));
+    EXPECT_EQ(shown.texts(),
+              QStringList({"The index file for " + path("A.DBF") +
+                           "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
+                           "from the [File] menu"}));
 }
 
-TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag)
-{
+TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag) {
     ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
     table->createTag("EXTRA", "UPPER(CITY)");
     table->appendBlank();
@@ -130,8 +127,7 @@ TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag)
     EXPECT_TRUE(table->seek("BROWN"));
 }
 
-TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding)
-{
+TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding) {
     ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
     const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
     table.close();
@@ -146,8 +142,7 @@ TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding)
     EXPECT_EQ(table->orderCount(), 21);
 }
 
-TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo)
-{
+TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     // The index on disk lags the records (it misses Zed) and the header carries the mark a
     // writer leaves while its changes are not all written.
     ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
@@ -169,8 +164,9 @@ TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo)
         gauge.push_back(percent);
         return true;
     }));
-    EXPECT_EQ(shown.texts(), QStringList{"The file " + path("A.DBF") +
-                                         " was not closed properly. Its indexes have been rebuilt."});
+    EXPECT_EQ(shown.texts(),
+              QStringList{"The file " + path("A.DBF") +
+                          " was not closed properly. Its indexes have been rebuilt."});
     ASSERT_FALSE(gauge.empty());
     EXPECT_EQ(gauge.back(), 100);
     EXPECT_EQ(table->orderTagName(), "LNAME");

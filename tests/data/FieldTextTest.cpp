@@ -6,8 +6,7 @@
 namespace rp {
 namespace {
 
-TEST(FieldText, Windows1252RoundTrip)
-{
+TEST(FieldText, Windows1252RoundTrip) {
     std::string all;
     for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
     const QString text = fromFieldBytes(all);
@@ -17,20 +16,20 @@ TEST(FieldText, Windows1252RoundTrip)
     EXPECT_EQ(toFieldBytes(text), all);
 }
 
-TEST(FieldText, RefusesWhatTheCodePageCannotHold)
-{
+TEST(FieldText, RefusesWhatTheCodePageCannotHold) {
     QString refused;
     EXPECT_FALSE(toFieldBytes(QString::fromUtf8("Łódź"), &refused));
     EXPECT_EQ(refused, QString::fromUtf8("Ł"));
     EXPECT_FALSE(toFieldBytes(QString::fromUtf8("ab\U0001F600"), &refused));
     EXPECT_EQ(refused, QString::fromUtf8("\U0001F600"));
-    EXPECT_EQ(unstorableMessage(refused),
-              QString::fromUtf8("The character \"\U0001F600\" cannot be stored in a Ravenpost file."));
-    EXPECT_EQ(toFieldBytes(QString::fromUtf8("Café €5")), std::string("Caf\xE9 \x80" "5"));
+    EXPECT_EQ(
+        unstorableMessage(refused),
+        QString::fromUtf8("The character \"\U0001F600\" cannot be stored in a Ravenpost file."));
+    EXPECT_EQ(toFieldBytes(QString::fromUtf8("Café €5")), std::string("Caf\xE9 \x80"
+                                                                      "5"));
 }
 
-TEST(FieldText, ReplacesWhatTheCodePageCannotHoldByQuestionMarks)
-{
+TEST(FieldText, ReplacesWhatTheCodePageCannotHoldByQuestionMarks) {
     struct Case {
         const char* text;
         const char* stored;
@@ -39,7 +38,9 @@ TEST(FieldText, ReplacesWhatTheCodePageCannotHoldByQuestionMarks)
     for (const Case& c : {Case{"Café €5", "Café €5", 0}, Case{"Łódź", "?ód?", 2},
                           Case{"a\U0001F600b", "a?b", 1}, Case{"\U0001F600\U0001F600", "??", 2}}) {
         std::uint32_t replaced = 10;
-        EXPECT_EQ(withUnstorableReplaced(QString::fromUtf8(c.text), &replaced), QString::fromUtf8(c.stored)) << c.text;
+        EXPECT_EQ(withUnstorableReplaced(QString::fromUtf8(c.text), &replaced),
+                  QString::fromUtf8(c.stored))
+            << c.text;
         EXPECT_EQ(replaced, 10 + c.replaced) << c.text;
     }
 }

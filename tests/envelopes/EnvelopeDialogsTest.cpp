@@ -152,9 +152,11 @@ namespace {
 TEST_F(TSelectEnvelopeTest, AMissingDefinitionFileIsToldAndNoDialogShown) {
     ASSERT_TRUE(QFile::remove(path("RVPENVS.DBF")));
     EXPECT_FALSE(ChooseEnvelopeSize(engine, folder(), "Envelope #10", nullptr));
-    EXPECT_EQ(messages.texts(),
-              QStringList{"We were unable to open the envelope definition file: RVPENVS.DBF\r\nCannot open " +
-                          path("RVPENVS.DBF") + ": No such file or directory"});
+    EXPECT_EQ(
+        messages.texts(),
+        QStringList{
+            "We were unable to open the envelope definition file: RVPENVS.DBF\r\nCannot open " +
+            path("RVPENVS.DBF") + ": No such file or directory"});
     EXPECT_TRUE(QApplication::topLevelWidgets().isEmpty() ||
                 std::none_of(QApplication::topLevelWidgets().begin(),
                              QApplication::topLevelWidgets().end(),

@@ -11,8 +11,7 @@ namespace {
 
 constexpr double kEps = 1e-4;
 
-EnvelopeSetup Fed(int orient, int facing, int position)
-{
+EnvelopeSetup Fed(int orient, int facing, int position) {
     EnvelopeSetup setup = DefaultEnvelopeSetup();
     setup.orient = orient;
     setup.facing = facing;
@@ -20,15 +19,14 @@ EnvelopeSetup Fed(int orient, int facing, int position)
     return setup;
 }
 
-void ExpectOffset(const EnvelopeSetup& setup, QSizeF page, QPointF expected, QPointF unprintable = {})
-{
+void ExpectOffset(const EnvelopeSetup& setup, QSizeF page, QPointF expected,
+                  QPointF unprintable = {}) {
     const QPointF offset = EnvelopeFeedOffset(setup, page, unprintable);
     EXPECT_NEAR(offset.x(), expected.x(), kEps) << setup.orient << setup.facing << setup.position;
     EXPECT_NEAR(offset.y(), expected.y(), kEps) << setup.orient << setup.facing << setup.position;
 }
 
-AddressValues Jane(const QString& zip)
-{
+AddressValues Jane(const QString& zip) {
     AddressValues a;
     a.first = "Jane";
     a.middle = "Q";
@@ -41,13 +39,11 @@ AddressValues Jane(const QString& zip)
 }
 
 // The top of a text run's line.
-double Top(const TextRun& run)
-{
+double Top(const TextRun& run) {
     return run.box.top();
 }
 
-TEST(EnvelopeFeedOffset, FollowsFacingOrientationPositionAndRotation)
-{
+TEST(EnvelopeFeedOffset, FollowsFacingOrientationPositionAndRotation) {
     const QSizeF letterLandscape(11, 8.5);
     // The default: landscape, face down, centred; and with "Clockwise Rotation".
     ExpectOffset(DefaultEnvelopeSetup(), letterLandscape, {1.5, 2.1875});
@@ -67,7 +63,8 @@ TEST(EnvelopeFeedOffset, FollowsFacingOrientationPositionAndRotation)
     ExpectOffset(Fed(0, 0, 0), wide, {0, 0});
     ExpectOffset(Fed(0, 1, 0), wide, {0.5, 0});
     ExpectOffset(Fed(0, 1, 1), wide, {0, 0});
-    // The unprintable margins are added; a page narrower than the envelope gives no negative offset.
+    // The unprintable margins are added; a page narrower than the envelope gives no negative
+    // offset.
     ExpectOffset(Fed(0, 0, 1), {8.5, 11}, {0, 0.1}, {0.25, 0.1});
     ExpectOffset(Fed(0, 0, 1), wide, {0.75, 0.1}, {0.25, 0.1});
     // A page that is the envelope: the margins alone, in every feed method.
@@ -85,8 +82,7 @@ TEST(EnvelopeFeedOffset, FollowsFacingOrientationPositionAndRotation)
     EXPECT_FALSE(RunFeedMethod(1).clockwise);
 }
 
-TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape)
-{
+TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape) {
     ReportLog log;
     ReportCanvas canvas(log);
     canvas.setPaper(PaperKind::Letter);
@@ -101,15 +97,16 @@ TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape)
     const double dx = 1.5;
     const double dy = 2.1875;
     // Five return lines, the two empty ones included, then the message and the block.
-    EXPECT_EQ(log.textStrings(), (QStringList{"John Q Public", "123 N West St", "LA, CA  90024", "", "",
-                                              "Handle with Care", "Jane Q. Public ", "123 MAIN ST",
-                                              "Springfield  IL 62701-1234"}));
+    EXPECT_EQ(log.textStrings(), (QStringList{"John Q Public", "123 N West St", "LA, CA  90024", "",
+                                              "", "Handle with Care", "Jane Q. Public ",
+                                              "123 MAIN ST", "Springfield  IL 62701-1234"}));
     const std::vector<TextRun> texts = log.texts();
     EXPECT_NEAR(texts[0].x, 0.25 + dx, kEps);
     EXPECT_NEAR(Top(texts[0]), 0.25 + dy, kEps);
     EXPECT_EQ(texts[0].font, (ReportFont{"Arial", 8, false, false}));
     EXPECT_NEAR(texts[4].x, 0.25 + dx, kEps);
-    EXPECT_NEAR(texts[4].baseline - texts[0].baseline, 4 * (texts[1].baseline - texts[0].baseline), kEps);
+    EXPECT_NEAR(texts[4].baseline - texts[0].baseline, 4 * (texts[1].baseline - texts[0].baseline),
+                kEps);
     EXPECT_NEAR(texts[5].x, 0.25 + dx, kEps);
     EXPECT_NEAR(Top(texts[5]), 3.125 + dy, kEps);
     EXPECT_EQ(texts[5].font, (ReportFont{"Arial", 10, true, true}));
@@ -136,8 +133,7 @@ TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape)
     EXPECT_NEAR(images[0].rect.bottom(), dy + 0.875, kEps);
 }
 
-TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope)
-{
+TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope) {
     // A preview portrait, face up, at the feeder's right, on a page half an inch wider than the
     // envelope; return address off; a four-character ZIP gets no barcode.
     ReportLog log(300, QPointF(0.2, 0.1));

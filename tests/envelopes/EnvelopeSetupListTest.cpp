@@ -184,8 +184,9 @@ TEST_F(EnvelopeSetupListTest, OpeningTellsWhenTheSetupFileIsMissing) {
     opened.reset();
     ASSERT_TRUE(QFile::remove(path("RVPESU.DBF")));
     EXPECT_FALSE(OpenEnvelopeSetups(engine, folder()));
-    EXPECT_EQ(messages.texts(), QStringList{"Unable to Open RVPESU.DBF (envelope setup file)\r\nCannot open " +
-                                            path("RVPESU.DBF") + ": No such file or directory"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{"Unable to Open RVPESU.DBF (envelope setup file)\r\nCannot open " +
+                          path("RVPESU.DBF") + ": No such file or directory"});
 }
 
 }  // namespace

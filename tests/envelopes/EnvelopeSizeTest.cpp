@@ -158,9 +158,11 @@ TEST_F(EnvelopeSizeTableTest, OpeningTellsWhenTheDefinitionFileIsMissing) {
     ASSERT_TRUE(OpenEnvelopeDefinitions(engine, folder()));
     ASSERT_TRUE(QFile::remove(path("RVPENVS.DBF")));
     EXPECT_FALSE(OpenEnvelopeDefinitions(engine, folder()));
-    EXPECT_EQ(messages.texts(),
-              QStringList{"We were unable to open the envelope definition file: RVPENVS.DBF\r\nCannot open " +
-                          path("RVPENVS.DBF") + ": No such file or directory"});
+    EXPECT_EQ(
+        messages.texts(),
+        QStringList{
+            "We were unable to open the envelope definition file: RVPENVS.DBF\r\nCannot open " +
+            path("RVPENVS.DBF") + ": No such file or directory"});
 }
 
 }  // namespace

@@ -14,8 +14,7 @@ namespace {
 // The preferences file's keys as "section/key".
 struct MemoryPreferences {
     std::map<QString, QString> keys;
-    PreferenceAccess access()
-    {
+    PreferenceAccess access() {
         return {[this](const QString& section, const QString& key) {
                     const auto found = keys.find(section + "/" + key);
                     return found == keys.end() ? QString() : found->second;
@@ -26,25 +25,24 @@ struct MemoryPreferences {
     }
 };
 
-EnvelopeSetup Named(const char* descript)
-{
+EnvelopeSetup Named(const char* descript) {
     EnvelopeSetup setup = DefaultEnvelopeSetup();
     setup.descript = descript;
     return setup;
 }
 
-TEST(PrinterMemory, StoresPerSetupAndSizeAndANewSetupStartsFromItsEnvelope)
-{
+TEST(PrinterMemory, StoresPerSetupAndSizeAndANewSetupStartsFromItsEnvelope) {
     MemoryPreferences prefs;
     const PrinterChoice used{"Office Laser on LPT1:", "Envelope", "Envelope US 10", 1};
     StorePrinterChoice(prefs.access(), Named("Office"), used);
-    EXPECT_EQ(prefs.keys, (std::map<QString, QString>{{"EnvelopeByName/PRINTEROffice", "Office Laser on LPT1:"},
-                                                      {"EnvelopeByName/BINOffice", "Envelope"},
-                                                      {"EnvelopeByName/PAPEROffice", "Envelope US 10"},
-                                                      {"EnvelopeByName/ORIENTOffice", "1"},
-                                                      {"EnvelopeBySize/PRINTEREnvelope #10", "Office Laser on LPT1:"},
-                                                      {"EnvelopeBySize/BINEnvelope #10", "Envelope"},
-                                                      {"EnvelopeBySize/PAPEREnvelope #10", "Envelope US 10"}}));
+    EXPECT_EQ(prefs.keys, (std::map<QString, QString>{
+                              {"EnvelopeByName/PRINTEROffice", "Office Laser on LPT1:"},
+                              {"EnvelopeByName/BINOffice", "Envelope"},
+                              {"EnvelopeByName/PAPEROffice", "Envelope US 10"},
+                              {"EnvelopeByName/ORIENTOffice", "1"},
+                              {"EnvelopeBySize/PRINTEREnvelope #10", "Office Laser on LPT1:"},
+                              {"EnvelopeBySize/BINEnvelope #10", "Envelope"},
+                              {"EnvelopeBySize/PAPEREnvelope #10", "Envelope US 10"}}));
 
     const PrinterChoice current{"PDF file", "Auto", "Letter", 0};
     EXPECT_EQ(RecallPrinterChoice(prefs.access(), Named("Office"), current), used);
@@ -68,8 +66,7 @@ TEST(PrinterMemory, StoresPerSetupAndSizeAndANewSetupStartsFromItsEnvelope)
     EXPECT_EQ(PrinterSearchText("Moonlight"), "Moonlight");
 }
 
-TEST(EnvelopePrinter, SelectsTheRecalledChoiceAndKeepsWhatTheSystemNoLongerOffers)
-{
+TEST(EnvelopePrinter, SelectsTheRecalledChoiceAndKeepsWhatTheSystemNoLongerOffers) {
     PrinterCatalog catalog({}, QString());
     EnvelopePrinter printer(catalog);
     const QString envelope10 = QPageSize(QPageSize::Comm10E).name();

@@ -33,9 +33,8 @@ namespace {
 
 // Closes the print status window once its run has ended, keeping its final status.
 class StatusCloser {
-public:
-    StatusCloser()
-    {
+  public:
+    StatusCloser() {
         QObject::connect(&timer_, &QTimer::timeout, [this] {
             auto* status = qobject_cast<TPrintStatus*>(QApplication::activeModalWidget());
             if (!status || status->outcome() == PrintOutcome::Pending) return;
@@ -46,14 +45,13 @@ public:
     }
     QStringList finals;
 
-private:
+  private:
     QTimer timer_;
 };
 
 class TRVEnvelopesTest : public EnvelopeFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         EnvelopeFixture::SetUp();
         ASSERT_TRUE(CreateAddressFile(folder() + "ADDRESS.DBF", addresses));
         addresses->appendBlank();
@@ -67,8 +65,7 @@ protected:
         catalog.printer().setPageSize(QPageSize(QPageSize::Letter));
     }
 
-    PreferenceAccess access()
-    {
+    PreferenceAccess access() {
         return {[this](const QString& section, const QString& key) {
                     const auto found = prefs.find(section + "/" + key);
                     return found == prefs.end() ? QString() : found->second;
@@ -87,8 +84,7 @@ protected:
 };
 
 // Whether any pixel of the area is dark.
-bool DarkIn(const QImage& page, QRect area)
-{
+bool DarkIn(const QImage& page, QRect area) {
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
             if (qGray(page.pixel(x, y)) < 128) return true;
@@ -96,17 +92,16 @@ bool DarkIn(const QImage& page, QRect area)
 }
 
 // The PDF's first page rendered at 50 dots per inch; null when pdftoppm is missing.
-QImage Rendered(const QString& pdf)
-{
+QImage Rendered(const QString& pdf) {
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (pdftoppm.isEmpty()) return {};
     const QString prefix = QFileInfo(pdf).dir().filePath("page");
-    if (QProcess::execute(pdftoppm, {"-png", "-r", "50", "-singlefile", pdf, prefix}) != 0) return {};
+    if (QProcess::execute(pdftoppm, {"-png", "-r", "50", "-singlefile", pdf, prefix}) != 0)
+        return {};
     return QImage(prefix + ".png");
 }
 
-TEST_F(TRVEnvelopesTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThePrinter)
-{
+TEST_F(TRVEnvelopesTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThePrinter) {
     auto setups = open("RVPESU.DBF");
     TRVEnvelopes dialog(*setups, addresses.table(), catalog, access());
     QStringList captions;
@@ -150,7 +145,8 @@ TEST_F(TRVEnvelopesTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThePrinter
     const QString pdf = output.filePath("envelope.pdf");
     dialogs.answerPrint({});
     QTest::mouseClick(dialog.printNowButton(), Qt::LeftButton);
-    EXPECT_EQ(closer.finals, (QStringList{"\rEnvelope Preview Ready!", "\rEnvelope Print Completed!"}));
+    EXPECT_EQ(closer.finals,
+              (QStringList{"\rEnvelope Preview Ready!", "\rEnvelope Print Completed!"}));
     EXPECT_EQ(dialogs.shown().back().outputFile, pdf);
     ASSERT_TRUE(QFile::exists(pdf));
 
@@ -159,8 +155,8 @@ TEST_F(TRVEnvelopesTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThePrinter
     ASSERT_EQ(page.size(), QSize(550, 425));  // Letter in landscape
     // Face down, centred: the block starts at (3.167 + 1.5, 2.063 + 2.1875) inches, the
     // barcode 0.165 inch above it; the top left corner (no return address) stays white.
-    EXPECT_TRUE(DarkIn(page, QRect(233, 213, 60, 8)));    // the name line
-    EXPECT_TRUE(DarkIn(page, QRect(233, 205, 60, 6)));    // the bars
+    EXPECT_TRUE(DarkIn(page, QRect(233, 213, 60, 8)));     // the name line
+    EXPECT_TRUE(DarkIn(page, QRect(233, 205, 60, 6)));     // the bars
     EXPECT_FALSE(DarkIn(page, QRect(225, 150, 300, 50)));  // above the bars
     EXPECT_FALSE(DarkIn(page, QRect(0, 0, 200, 100)));
 }
@@ -168,8 +164,7 @@ TEST_F(TRVEnvelopesTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThePrinter
 // With no paper remembered for the setup or its envelope, "PDF file" prints on the envelope
 // itself (9.5 by 4.125 inches as it lies landscape): no feed offset, no stamp in the preview,
 // everything where the setup puts it on the envelope.
-TEST_F(TRVEnvelopesTest, OnThePdfPrinterWithoutARememberedPaperThePageIsTheEnvelope)
-{
+TEST_F(TRVEnvelopesTest, OnThePdfPrinterWithoutARememberedPaperThePageIsTheEnvelope) {
     auto setups = open("RVPESU.DBF");
     TRVEnvelopes dialog(*setups, addresses.table(), catalog, access());
     QSizeF previewPage;
@@ -190,8 +185,10 @@ TEST_F(TRVEnvelopesTest, OnThePdfPrinterWithoutARememberedPaperThePageIsTheEnvel
     double barsTop = 99;
     for (const ReportOp& op : drawn) {
         EXPECT_FALSE(std::holds_alternative<ImageOp>(op));  // no stamp
-        if (const auto* run = std::get_if<TextRun>(&op); run && run->text == "Jane Public ") name = run;
-        if (const auto* line = std::get_if<LineOp>(&op)) barsTop = std::min(barsTop, line->from.y());
+        if (const auto* run = std::get_if<TextRun>(&op); run && run->text == "Jane Public ")
+            name = run;
+        if (const auto* line = std::get_if<LineOp>(&op))
+            barsTop = std::min(barsTop, line->from.y());
     }
     ASSERT_NE(name, nullptr);
     EXPECT_NEAR(name->x, 3.167, 1e-4);
@@ -201,20 +198,22 @@ TEST_F(TRVEnvelopesTest, OnThePdfPrinterWithoutARememberedPaperThePageIsTheEnvel
     const QString pdf = output.filePath("envelope.pdf");
     dialogs.answerPrint({});
     QTest::mouseClick(dialog.printNowButton(), Qt::LeftButton);
-    EXPECT_EQ(closer.finals, (QStringList{"\rEnvelope Preview Ready!", "\rEnvelope Print Completed!"}));
+    EXPECT_EQ(closer.finals,
+              (QStringList{"\rEnvelope Preview Ready!", "\rEnvelope Print Completed!"}));
     EXPECT_EQ(prefs["EnvelopeBySize/PAPEREnvelope #10"], "Envelope US 10");
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     // 9.5 by 4.125 inches are 684 by 297 points.
-    static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 684(\\.0*)? 297(\\.0*)?\\]"));
+    static const QRegularExpression mediaBox(
+        QStringLiteral("/MediaBox \\[0 0 684(\\.0*)? 297(\\.0*)?\\]"));
     EXPECT_TRUE(QString::fromLatin1(file.readAll()).contains(mediaBox));
 
     const QImage page = Rendered(pdf);
     if (page.isNull()) GTEST_SKIP() << "pdftoppm is not installed";
     ASSERT_EQ(page.size(), QSize(475, 207));
     // The block at (3.167, 2.063) inches, the bars 0.165 inch above it, nothing to their left.
-    EXPECT_TRUE(DarkIn(page, QRect(158, 104, 60, 8)));   // the name line
-    EXPECT_TRUE(DarkIn(page, QRect(158, 95, 60, 6)));    // the bars
+    EXPECT_TRUE(DarkIn(page, QRect(158, 104, 60, 8)));    // the name line
+    EXPECT_TRUE(DarkIn(page, QRect(158, 95, 60, 6)));     // the bars
     EXPECT_FALSE(DarkIn(page, QRect(158, 80, 200, 12)));  // above the bars
     EXPECT_FALSE(DarkIn(page, QRect(0, 0, 150, 207)));
 }

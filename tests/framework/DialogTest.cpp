@@ -4,43 +4,39 @@
 
 #include "framework/Background.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPixmap>
 #include <QPushButton>
 #include <QToolButton>
 #include <QWhatsThis>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace {
 
 using rp::Dialog;
 
 class SizedDialog : public Dialog {
-public:
+  public:
     SizedDialog(QWidget* parent, QSize size) : Dialog(parent, 1027) { setFixedSize(size); }
 };
 
-TEST(DialogCentring, EvenDifferencesSplitExactly)
-{
+TEST(DialogCentring, EvenDifferencesSplitExactly) {
     EXPECT_EQ(Dialog::centredOver(QRect(10, 20, 400, 300), QSize(200, 100)), QPoint(110, 120));
     EXPECT_EQ(Dialog::centredOver(QRect(-40, -30, 300, 200), QSize(100, 100)), QPoint(60, 20));
 }
 
-TEST(DialogCentring, OddDifferencesDropTheHalfPixel)
-{
+TEST(DialogCentring, OddDifferencesDropTheHalfPixel) {
     EXPECT_EQ(Dialog::centredOver(QRect(0, 0, 401, 301), QSize(200, 100)), QPoint(100, 100));
 }
 
-TEST(DialogCentring, NegativeDifferencesTruncateTowardZero)
-{
+TEST(DialogCentring, NegativeDifferencesTruncateTowardZero) {
     // (100 - 301) / 2 is -100, where rounding down would give -101.
     EXPECT_EQ(Dialog::centredOver(QRect(0, 0, 100, 50), QSize(301, 153)), QPoint(-100, -51));
     EXPECT_EQ(Dialog::centredOver(QRect(500, 400, 100, 50), QSize(301, 153)), QPoint(400, 349));
 }
 
-TEST(DialogPlacement, FirstShowCentresOverTheParentWindow)
-{
+TEST(DialogPlacement, FirstShowCentresOverTheParentWindow) {
     QWidget main(nullptr, Qt::FramelessWindowHint);
     main.setGeometry(100, 80, 400, 300);
     main.show();
@@ -50,8 +46,7 @@ TEST(DialogPlacement, FirstShowCentresOverTheParentWindow)
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(149, 154));
 }
 
-TEST(DialogPlacement, WindowFramesCountInTheCentring)
-{
+TEST(DialogPlacement, WindowFramesCountInTheCentring) {
     QWidget main;
     main.setGeometry(200, 100, 300, 200);
     main.show();
@@ -63,8 +58,7 @@ TEST(DialogPlacement, WindowFramesCountInTheCentring)
     EXPECT_EQ(dialogFrame.top() - mainFrame.top(), (mainFrame.height() - dialogFrame.height()) / 2);
 }
 
-TEST(DialogPlacement, ParentWidgetInsideTheWindowCentresOverTheWindow)
-{
+TEST(DialogPlacement, ParentWidgetInsideTheWindowCentresOverTheWindow) {
     QWidget main(nullptr, Qt::FramelessWindowHint);
     main.setGeometry(200, 100, 300, 200);
     auto* inner = new QWidget(&main);
@@ -76,8 +70,7 @@ TEST(DialogPlacement, ParentWidgetInsideTheWindowCentresOverTheWindow)
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(150, 150));
 }
 
-TEST(DialogPlacement, LaterShowsKeepWhereTheUserLeftIt)
-{
+TEST(DialogPlacement, LaterShowsKeepWhereTheUserLeftIt) {
     QWidget main;
     main.setGeometry(100, 80, 400, 300);
     main.show();
@@ -89,8 +82,7 @@ TEST(DialogPlacement, LaterShowsKeepWhereTheUserLeftIt)
     EXPECT_EQ(dialog.frameGeometry().topLeft(), QPoint(5, 6));
 }
 
-TEST(DialogButtons, PointerHelpButtonEntersWhatsThisMode)
-{
+TEST(DialogButtons, PointerHelpButtonEntersWhatsThisMode) {
     Dialog dialog(nullptr, 1027);
     QToolButton* pointer = dialog.makePointerHelpButton();
     EXPECT_EQ(pointer->toolTip(), QStringLiteral("Pointer help"));
@@ -100,8 +92,7 @@ TEST(DialogButtons, PointerHelpButtonEntersWhatsThisMode)
     QWhatsThis::leaveWhatsThisMode();
 }
 
-TEST(DialogBackground, TilesTheBackgroundFromTheTopLeftCorner)
-{
+TEST(DialogBackground, TilesTheBackgroundFromTheTopLeftCorner) {
     SizedDialog dialog(nullptr, QSize(250, 230));
     const QImage shot = dialog.grab().toImage();
     const QImage tile = rp::BackgroundTile().toImage();
@@ -117,8 +108,7 @@ TEST(DialogBackground, TilesTheBackgroundFromTheTopLeftCorner)
     }
 }
 
-TEST(DialogButtons, HelpButtonIsCaptionedAndNeverTheDefault)
-{
+TEST(DialogButtons, HelpButtonIsCaptionedAndNeverTheDefault) {
     Dialog dialog(nullptr, 1005);
     EXPECT_EQ(dialog.makeHelpButton()->text(), QStringLiteral("Help"));
     QPushButton* own = dialog.makeHelpButton(QStringLiteral("&Help"));

@@ -3,18 +3,17 @@
 #include "framework/Dialog.h"
 #include "framework/HelpViewer.h"
 
+#include <gtest/gtest.h>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
-#include <gtest/gtest.h>
 
 namespace {
 
 using rp::HelpViewer;
 
-QStringList linksOf(const QTextDocument& document)
-{
+QStringList linksOf(const QTextDocument& document) {
     QStringList links;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
@@ -25,8 +24,7 @@ QStringList linksOf(const QTextDocument& document)
     return links;
 }
 
-TEST(HelpViewer, HelpButtonOpensTheDialogsTopic)
-{
+TEST(HelpViewer, HelpButtonOpensTheDialogsTopic) {
     rp::Dialog dialog(nullptr, 1027);
     dialog.makeHelpButton()->click();
     auto* viewer = dialog.findChild<HelpViewer*>();
@@ -39,8 +37,7 @@ TEST(HelpViewer, HelpButtonOpensTheDialogsTopic)
     EXPECT_TRUE(viewer->pageText().contains(QStringLiteral("PageDown")));
 }
 
-TEST(HelpViewer, ASecondRequestReusesTheOpenWindow)
-{
+TEST(HelpViewer, ASecondRequestReusesTheOpenWindow) {
     QWidget owner;
     rp::ShowHelpTopic(1005, &owner);
     rp::ShowHelpTopic(1020, &owner);
@@ -49,8 +46,7 @@ TEST(HelpViewer, ASecondRequestReusesTheOpenWindow)
     EXPECT_EQ(viewers.front()->pageTitle(), QStringLiteral("The Filter page"));
 }
 
-TEST(HelpViewer, TopicWithoutAPageSaysSo)
-{
+TEST(HelpViewer, TopicWithoutAPageSaysSo) {
     QWidget owner;
     rp::ShowHelpTopic(4242, &owner);
     auto* viewer = owner.findChild<HelpViewer*>();
@@ -59,14 +55,14 @@ TEST(HelpViewer, TopicWithoutAPageSaysSo)
     EXPECT_TRUE(HelpViewer::topicPage(4242).isEmpty());
 }
 
-TEST(HelpViewer, ContentsLinksLeadToTheirPagesAndBackReturns)
-{
+TEST(HelpViewer, ContentsLinksLeadToTheirPagesAndBackReturns) {
     HelpViewer viewer;
     viewer.showTopic(1010);
     auto* browser = viewer.findChild<QTextBrowser*>();
     ASSERT_NE(browser, nullptr);
     const QStringList links = linksOf(*browser->document());
-    for (const char* page : {"1005.html", "1020.html", "1027.html", "1030.html", "1039.html", "4571.html"})
+    for (const char* page :
+         {"1005.html", "1020.html", "1027.html", "1030.html", "1039.html", "4571.html"})
         EXPECT_TRUE(links.contains(QString::fromLatin1(page))) << page;
 
     const QUrl contents = browser->source();

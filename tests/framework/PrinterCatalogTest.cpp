@@ -7,11 +7,11 @@
 #include "framework/ScriptedMessages.h"
 #include "framework/ScriptedPrintDialogs.h"
 
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <stdexcept>
 
 namespace {
@@ -20,17 +20,17 @@ using namespace rp;
 
 const QString kPdf = QStringLiteral("PDF file");
 
-TEST(PrinterCatalog, ListsTheSystemPrintersThenThePdfPrinter)
-{
-    PrinterCatalog catalog({QStringLiteral("Laser"), QStringLiteral("Inkjet")}, QStringLiteral("Inkjet"));
-    EXPECT_EQ(catalog.names(), (QStringList{QStringLiteral("Laser"), QStringLiteral("Inkjet"), kPdf}));
+TEST(PrinterCatalog, ListsTheSystemPrintersThenThePdfPrinter) {
+    PrinterCatalog catalog({QStringLiteral("Laser"), QStringLiteral("Inkjet")},
+                           QStringLiteral("Inkjet"));
+    EXPECT_EQ(catalog.names(),
+              (QStringList{QStringLiteral("Laser"), QStringLiteral("Inkjet"), kPdf}));
     EXPECT_TRUE(catalog.anyInstalled());
     EXPECT_EQ(catalog.defaultPrinter(), QStringLiteral("Inkjet"));
     EXPECT_EQ(catalog.selected(), QStringLiteral("Inkjet"));
 }
 
-TEST(PrinterCatalog, WithoutSystemPrintersThePdfPrinterIsTheDefault)
-{
+TEST(PrinterCatalog, WithoutSystemPrintersThePdfPrinterIsTheDefault) {
     PrinterCatalog catalog({}, QString());
     EXPECT_EQ(catalog.names(), QStringList{kPdf});
     EXPECT_TRUE(catalog.anyInstalled());
@@ -39,8 +39,7 @@ TEST(PrinterCatalog, WithoutSystemPrintersThePdfPrinterIsTheDefault)
     EXPECT_EQ(PrinterCatalog::fromSystem().names().constLast(), kPdf);
 }
 
-TEST(PrinterCatalog, SelectsOnlyListedPrinters)
-{
+TEST(PrinterCatalog, SelectsOnlyListedPrinters) {
     PrinterCatalog catalog({QStringLiteral("Laser")}, QStringLiteral("Laser"));
     EXPECT_TRUE(catalog.select(kPdf));
     EXPECT_FALSE(catalog.select(QStringLiteral("Plotter")));
@@ -48,9 +47,9 @@ TEST(PrinterCatalog, SelectsOnlyListedPrinters)
     EXPECT_EQ(catalog.printer().outputFormat(), QPrinter::PdfFormat);
 }
 
-TEST(PrinterCatalog, RestoringASelectionForgetsTheChoicesMadeSince)
-{
-    PrinterCatalog catalog({QStringLiteral("Laser"), QStringLiteral("Inkjet")}, QStringLiteral("Laser"));
+TEST(PrinterCatalog, RestoringASelectionForgetsTheChoicesMadeSince) {
+    PrinterCatalog catalog({QStringLiteral("Laser"), QStringLiteral("Inkjet")},
+                           QStringLiteral("Laser"));
     catalog.select(QStringLiteral("Inkjet"));
     catalog.rememberSelection();
     catalog.select(kPdf);
@@ -60,8 +59,7 @@ TEST(PrinterCatalog, RestoringASelectionForgetsTheChoicesMadeSince)
     EXPECT_EQ(catalog.printer().copyCount(), 1);
 }
 
-TEST(PrinterCatalog, SettingsLastUntilDiscarded)
-{
+TEST(PrinterCatalog, SettingsLastUntilDiscarded) {
     PrinterCatalog catalog({}, QString());
     catalog.printer().setPageOrientation(QPageLayout::Landscape);
     EXPECT_EQ(catalog.printer().pageLayout().orientation(), QPageLayout::Landscape);
@@ -71,8 +69,7 @@ TEST(PrinterCatalog, SettingsLastUntilDiscarded)
 
 // The print dialog of "PDF file" proposes the job's file in the folder of the last PDF
 // written while that folder exists, else in the home folder; the dialog's answer is final.
-TEST(PrinterCatalog, ThePrintDialogProposesTheJobsFileInTheLastPdfFolder)
-{
+TEST(PrinterCatalog, ThePrintDialogProposesTheJobsFileInTheLastPdfFolder) {
     QTemporaryDir last;
     QString remembered;
     ScriptedPrintDialogs dialogs;
@@ -90,7 +87,8 @@ TEST(PrinterCatalog, ThePrintDialogProposesTheJobsFileInTheLastPdfFolder)
     const Case cases[] = {
         {QString(), QDir::home().filePath(QStringLiteral("labels.pdf"))},
         {last.path(), last.filePath(QStringLiteral("labels.pdf"))},
-        {last.filePath(QStringLiteral("gone")), QDir::home().filePath(QStringLiteral("labels.pdf"))},
+        {last.filePath(QStringLiteral("gone")),
+         QDir::home().filePath(QStringLiteral("labels.pdf"))},
     };
     for (const Case& c : cases) {
         remembered = c.remembered;
@@ -103,8 +101,7 @@ TEST(PrinterCatalog, ThePrintDialogProposesTheJobsFileInTheLastPdfFolder)
         EXPECT_EQ(dialogs.shown()[i + 1].outputFile, cases[i].proposed) << i;
 }
 
-TEST(ScriptedPrintDialogs, AnswersGoIntoThePrinter)
-{
+TEST(ScriptedPrintDialogs, AnswersGoIntoThePrinter) {
     ScriptedPrintDialogs dialogs;
     PrintDialogsScope scope(dialogs);
     PrinterCatalog catalog({}, QString());
@@ -123,8 +120,7 @@ TEST(ScriptedPrintDialogs, AnswersGoIntoThePrinter)
 }
 
 // Pages in a PDF file, counted from its page objects.
-int pdfPages(const QString& path)
-{
+int pdfPages(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return -1;
     static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
@@ -132,8 +128,7 @@ int pdfPages(const QString& path)
 }
 
 // A two-page count report: heading, frame, column lines and shaded rows in tab stops.
-void drawCountReport(ReportCanvas& canvas)
-{
+void drawCountReport(ReportCanvas& canvas) {
     canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, false, false});
     canvas.setMarginLeft(0.5);
     canvas.setMarginRight(0.5);
@@ -186,9 +181,8 @@ void drawCountReport(ReportCanvas& canvas)
 }
 
 class PdfPrinting : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         catalog.setPdfFolderMemory({[this] { return QDir::toNativeSeparators(dir.path()); },
                                     [this](const QString& folder) { remembered << folder; }});
@@ -196,14 +190,12 @@ protected:
 
     QString pdf() const { return dir.filePath(QStringLiteral("count.pdf")); }
     // A confirmed print dialog on "count.pdf", then the job's surface.
-    std::unique_ptr<PrinterSurface> confirmedJob(const ScriptedPrintDialogs::Answer& answer = {})
-    {
+    std::unique_ptr<PrinterSurface> confirmedJob(const ScriptedPrintDialogs::Answer& answer = {}) {
         dialogs.answerPrint(answer);
         EXPECT_TRUE(catalog.showPrintDialog(QStringLiteral("count.pdf")));
         return catalog.jobSurface();
     }
-    QByteArray contents() const
-    {
+    QByteArray contents() const {
         QFile file(pdf());
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
@@ -217,8 +209,7 @@ protected:
     QStringList remembered;
 };
 
-TEST_F(PdfPrinting, ATwoPageReportMakesATwoPagePdf)
-{
+TEST_F(PdfPrinting, ATwoPageReportMakesATwoPagePdf) {
     const auto surface = confirmedJob();
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].outputFile, pdf());
@@ -232,8 +223,7 @@ TEST_F(PdfPrinting, ATwoPageReportMakesATwoPagePdf)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
 }
 
-TEST_F(PdfPrinting, OnlyThePageRangeIsPrinted)
-{
+TEST_F(PdfPrinting, OnlyThePageRangeIsPrinted) {
     const auto surface = confirmedJob({true, 2, 2, 1});
     ReportCanvas canvas(*surface);
     drawCountReport(canvas);
@@ -241,8 +231,7 @@ TEST_F(PdfPrinting, OnlyThePageRangeIsPrinted)
     EXPECT_EQ(pdfPages(pdf()), 1);
 }
 
-TEST_F(PdfPrinting, CopiesArePrintedHereWhenThePrinterCannotMakeThem)
-{
+TEST_F(PdfPrinting, CopiesArePrintedHereWhenThePrinterCannotMakeThem) {
     const auto surface = confirmedJob({true, 0, 0, 3});
     ASSERT_FALSE(catalog.printer().supportsMultipleCopies());
     catalog.printer().setCollateCopies(true);
@@ -252,8 +241,7 @@ TEST_F(PdfPrinting, CopiesArePrintedHereWhenThePrinterCannotMakeThem)
     EXPECT_EQ(pdfPages(pdf()), 6);
 }
 
-TEST_F(PdfPrinting, TheDocumentHasThePaperOfTheReport)
-{
+TEST_F(PdfPrinting, TheDocumentHasThePaperOfTheReport) {
     const auto surface = confirmedJob();
     ReportCanvas canvas(*surface);
     canvas.setCustomPaper(4.125, 9.5);
@@ -262,14 +250,14 @@ TEST_F(PdfPrinting, TheDocumentHasThePaperOfTheReport)
     canvas.println(QStringLiteral("envelope"));
     canvas.finish();
     // An envelope 4.125 wide and 9.5 long printed landscape is 684 by 297 points.
-    static const QRegularExpression mediaBox(QStringLiteral("/MediaBox \\[0 0 684(\\.0*)? 297(\\.0*)?\\]"));
+    static const QRegularExpression mediaBox(
+        QStringLiteral("/MediaBox \\[0 0 684(\\.0*)? 297(\\.0*)?\\]"));
     EXPECT_TRUE(QString::fromLatin1(contents()).contains(mediaBox));
 }
 
 // The file in place is replaced only by a complete job: an aborted job, one that fails on the
 // way, and one whose folder cannot take it leave it byte for byte; none leaves a partial file.
-TEST_F(PdfPrinting, OnlyACompletedJobReplacesTheFile)
-{
+TEST_F(PdfPrinting, OnlyACompletedJobReplacesTheFile) {
     const QByteArray before = "%PDF-1.4 the earlier count\n";
     {
         QFile file(pdf());

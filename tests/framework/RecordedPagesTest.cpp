@@ -3,17 +3,16 @@
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace rp;
 
 // A long report: each page has its number in the heading and a shaded band.
-void drawNumberedPages(ReportCanvas& canvas, int pages)
-{
+void drawNumberedPages(ReportCanvas& canvas, int pages) {
     canvas.setMarginLeft(0.5);
     canvas.setMarginTop(1);
     ASSERT_TRUE(canvas.start());
@@ -25,8 +24,7 @@ void drawNumberedPages(ReportCanvas& canvas, int pages)
     canvas.finish();
 }
 
-QImage paint(const RecordedPages& pages, int index, double pixelsPerInch)
-{
+QImage paint(const RecordedPages& pages, int index, double pixelsPerInch) {
     const QSizeF size = pages.pageSize() * pixelsPerInch;
     QImage image(qCeil(size.width()), qCeil(size.height()), QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -35,8 +33,7 @@ QImage paint(const RecordedPages& pages, int index, double pixelsPerInch)
     return image;
 }
 
-TEST(RecordedPages, HoldsEveryPageOfALongReport)
-{
+TEST(RecordedPages, HoldsEveryPageOfALongReport) {
     RecordedPages pages;
     ReportCanvas canvas(pages);
     drawNumberedPages(canvas, 320);
@@ -50,8 +47,7 @@ TEST(RecordedPages, HoldsEveryPageOfALongReport)
     }
 }
 
-TEST(RecordedPages, PageSizeFollowsPaperAndOrientation)
-{
+TEST(RecordedPages, PageSizeFollowsPaperAndOrientation) {
     RecordedPages pages;
     ReportCanvas canvas(pages);
     canvas.setCustomPaper(4.125, 9.5);
@@ -62,8 +58,7 @@ TEST(RecordedPages, PageSizeFollowsPaperAndOrientation)
     EXPECT_EQ(pages.pageSize(), QSizeF(9.5, 4.125));
 }
 
-TEST(RecordedPages, TakesTheMarginsAndResolutionOfThePrinterItStandsFor)
-{
+TEST(RecordedPages, TakesTheMarginsAndResolutionOfThePrinterItStandsFor) {
     RecordedPages pages(QPointF(0.25, 0.2), 300);
     ReportCanvas canvas(pages);
     EXPECT_DOUBLE_EQ(canvas.unprintableLeft(), 0.25);
@@ -72,8 +67,7 @@ TEST(RecordedPages, TakesTheMarginsAndResolutionOfThePrinterItStandsFor)
     EXPECT_DOUBLE_EQ(canvas.pen().width, 1.0 / 300);
 }
 
-TEST(RecordedPages, PaintsAnyPageBackAtTheZoomAsked)
-{
+TEST(RecordedPages, PaintsAnyPageBackAtTheZoomAsked) {
     RecordedPages pages;
     ReportCanvas canvas(pages);
     drawNumberedPages(canvas, 3);
@@ -98,8 +92,7 @@ TEST(RecordedPages, PaintsAnyPageBackAtTheZoomAsked)
     EXPECT_EQ(first.copy(0, 40, 170, 180), third.copy(0, 40, 170, 180));
 }
 
-TEST(RecordedPages, AnAbortedRecordingKeepsNoPages)
-{
+TEST(RecordedPages, AnAbortedRecordingKeepsNoPages) {
     RecordedPages pages;
     ReportCanvas canvas(pages);
     ASSERT_TRUE(canvas.start());

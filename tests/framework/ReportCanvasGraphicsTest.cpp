@@ -2,8 +2,8 @@
 #include "framework/ReportCanvas.h"
 #include "framework/ReportLog.h"
 
-#include <QImage>
 #include <gtest/gtest.h>
+#include <QImage>
 
 namespace {
 
@@ -11,8 +11,7 @@ using namespace rp;
 
 constexpr double kTolerance = 1e-9;
 
-TEST(ReportPens, WidthIsInHundredthsOfAnInch)
-{
+TEST(ReportPens, WidthIsInHundredthsOfAnInch) {
     ReportLog log(600);
     ReportCanvas canvas(log);
     canvas.setPen(Qt::red, Qt::DashLine, 3);
@@ -21,8 +20,7 @@ TEST(ReportPens, WidthIsInHundredthsOfAnInch)
     EXPECT_EQ(canvas.pen().style, Qt::DashLine);
 }
 
-TEST(ReportPens, NeverThinnerThanOneDotOfTheOutput)
-{
+TEST(ReportPens, NeverThinnerThanOneDotOfTheOutput) {
     ReportLog coarse(72);
     ReportCanvas onCoarse(coarse);
     onCoarse.setPen(Qt::black, Qt::SolidLine, 1);  // 0.01 inch is less than one dot at 72 dpi
@@ -39,14 +37,13 @@ TEST(ReportPens, NeverThinnerThanOneDotOfTheOutput)
 }
 
 class ReportGraphics : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ASSERT_TRUE(canvas.start()); }
     ReportLog log{300};
     ReportCanvas canvas{log};
 };
 
-TEST_F(ReportGraphics, BarsAreDrawnFromMoveToAndLineToAtTheOrigin)
-{
+TEST_F(ReportGraphics, BarsAreDrawnFromMoveToAndLineToAtTheOrigin) {
     canvas.setOrigin(3.1667, 2.0625 - 0.165);
     canvas.setPen(Qt::black, Qt::SolidLine, 1);
     canvas.moveTo(0, 0);
@@ -64,8 +61,7 @@ TEST_F(ReportGraphics, BarsAreDrawnFromMoveToAndLineToAtTheOrigin)
     EXPECT_DOUBLE_EQ(bars[1].pen.width, 0.01);
 }
 
-TEST_F(ReportGraphics, LineToContinuesFromTheLastPoint)
-{
+TEST_F(ReportGraphics, LineToContinuesFromTheLastPoint) {
     canvas.moveTo(1, 1);
     canvas.lineTo(2, 1);
     canvas.lineTo(2, 3);
@@ -74,8 +70,7 @@ TEST_F(ReportGraphics, LineToContinuesFromTheLastPoint)
     EXPECT_EQ(log.lines()[1].to, QPointF(2, 3));
 }
 
-TEST_F(ReportGraphics, RectanglesAreOutlinedAndFilledWithTheBrush)
-{
+TEST_F(ReportGraphics, RectanglesAreOutlinedAndFilledWithTheBrush) {
     canvas.setMarginLeft(0.5);
     canvas.setMarginTop(1);
     canvas.setMarginRight(0.5);
@@ -99,8 +94,7 @@ TEST_F(ReportGraphics, RectanglesAreOutlinedAndFilledWithTheBrush)
     EXPECT_EQ(rects[2].fill, QColor(0, 0, 0, 64));
 }
 
-TEST_F(ReportGraphics, PicturesAreStretchedIntoTheirRectangle)
-{
+TEST_F(ReportGraphics, PicturesAreStretchedIntoTheirRectangle) {
     QImage stamp(10, 10, QImage::Format_RGB32);
     stamp.fill(Qt::red);
     canvas.setOrigin(0, 0.5);
@@ -110,8 +104,7 @@ TEST_F(ReportGraphics, PicturesAreStretchedIntoTheirRectangle)
     EXPECT_EQ(log.images()[0].image, stamp);
 }
 
-TEST(ShadeColour, PercentOfBlack)
-{
+TEST(ShadeColour, PercentOfBlack) {
     EXPECT_EQ(shadeColour(0), QColor(0, 0, 0, 0));
     EXPECT_EQ(shadeColour(5), QColor(0, 0, 0, 13));
     EXPECT_EQ(shadeColour(50), QColor(0, 0, 0, 128));

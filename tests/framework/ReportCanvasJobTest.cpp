@@ -2,15 +2,14 @@
 #include "framework/ReportCanvas.h"
 #include "framework/ReportLog.h"
 
-#include <QStringList>
 #include <gtest/gtest.h>
+#include <QStringList>
 
 namespace {
 
 using namespace rp;
 
-TEST(ReportJob, NothingIsDrawnBeforeTheStartOrAfterTheFinish)
-{
+TEST(ReportJob, NothingIsDrawnBeforeTheStartOrAfterTheFinish) {
     ReportLog log;
     ReportCanvas canvas(log);
     EXPECT_EQ(canvas.pageNumber(), 0);
@@ -26,8 +25,7 @@ TEST(ReportJob, NothingIsDrawnBeforeTheStartOrAfterTheFinish)
     EXPECT_FALSE(canvas.aborted());
 }
 
-TEST(ReportJob, PagesAreNumberedFromOne)
-{
+TEST(ReportJob, PagesAreNumberedFromOne) {
     ReportLog log;
     ReportCanvas canvas(log);
     ASSERT_TRUE(canvas.start());
@@ -43,8 +41,7 @@ TEST(ReportJob, PagesAreNumberedFromOne)
     EXPECT_EQ(log.textStrings(3), QStringList{QStringLiteral("three")});
 }
 
-TEST(ReportJob, EveryPageStartsWithTheHandlerAtTheTopOfTheSection)
-{
+TEST(ReportJob, EveryPageStartsWithTheHandlerAtTheTopOfTheSection) {
     ReportLog log;
     ReportCanvas canvas(log);
     canvas.setMarginTop(1);
@@ -61,13 +58,13 @@ TEST(ReportJob, EveryPageStartsWithTheHandlerAtTheTopOfTheSection)
     canvas.newPage();
     EXPECT_EQ(log.textStrings(1), (QStringList{QStringLiteral("Footer 1"), QStringLiteral("Page 1"),
                                                QStringLiteral("body")}));
-    EXPECT_EQ(log.textStrings(2), (QStringList{QStringLiteral("Footer 2"), QStringLiteral("Page 2")}));
+    EXPECT_EQ(log.textStrings(2),
+              (QStringList{QStringLiteral("Footer 2"), QStringLiteral("Page 2")}));
     EXPECT_EQ(log.pages(), 2);
     EXPECT_NEAR(log.text(QStringLiteral("Page 2")).box.top(), 1.0, 1e-9);
 }
 
-TEST(ReportJob, StatusTextFillsInThePageAndTheStatusLines)
-{
+TEST(ReportJob, StatusTextFillsInThePageAndTheStatusLines) {
     ReportLog log;
     ReportCanvas canvas(log);
     QStringList heard;
@@ -88,8 +85,7 @@ TEST(ReportJob, StatusTextFillsInThePageAndTheStatusLines)
     EXPECT_EQ(canvas.statusText(), QStringLiteral("\rPreview Stopped at page 3! 100%"));
 }
 
-TEST(ReportJob, AbortStopsTheOutputAndIsRemembered)
-{
+TEST(ReportJob, AbortStopsTheOutputAndIsRemembered) {
     ReportLog log;
     ReportCanvas canvas(log);
     ASSERT_TRUE(canvas.start());

@@ -13,15 +13,13 @@ using namespace rp;
 constexpr double kTolerance = 1e-9;
 
 TabStop stop(std::optional<double> position, TextAlign align, double width, double margin,
-             BoxLines boxes = BoxLine::None, int shade = 0)
-{
+             BoxLines boxes = BoxLine::None, int shade = 0) {
     return TabStop{position, align, width, margin, boxes, shade};
 }
 
 class ReportTabs : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, false, false});
         canvas.setMarginLeft(0.5);
         canvas.setMarginTop(1);
@@ -34,8 +32,7 @@ protected:
     ReportCanvas canvas{log};
 };
 
-TEST_F(ReportTabs, StopsWithoutPositionFollowTheOneBefore)
-{
+TEST_F(ReportTabs, StopsWithoutPositionFollowTheOneBefore) {
     canvas.addTab(stop(0.25, TextAlign::Left, 0.625, 0.05));
     canvas.addTab(stop(std::nullopt, TextAlign::Right, 0.75, 0.05));
     canvas.addTab(stop(3.0, TextAlign::Left, 1, 0));
@@ -47,8 +44,7 @@ TEST_F(ReportTabs, StopsWithoutPositionFollowTheOneBefore)
     EXPECT_DOUBLE_EQ(canvas.tabs().left(3), 4.0);
 }
 
-TEST_F(ReportTabs, TextIsJustifiedInsideTheInnerMargins)
-{
+TEST_F(ReportTabs, TextIsJustifiedInsideTheInnerMargins) {
     canvas.setOrigin(0.5, 0);
     canvas.addTab(stop(0, TextAlign::Left, 0.625, 0.05));
     canvas.addTab(stop(std::nullopt, TextAlign::Right, 0.625, 0.05));
@@ -77,8 +73,7 @@ TEST_F(ReportTabs, TextIsJustifiedInsideTheInnerMargins)
     EXPECT_EQ(centre.align, TextAlign::Centre);
 }
 
-TEST_F(ReportTabs, ShadeCoversTheWholeCellOfTheCurrentLine)
-{
+TEST_F(ReportTabs, ShadeCoversTheWholeCellOfTheCurrentLine) {
     canvas.addTab(stop(1.0, TextAlign::Left, 0.625, 0.05, BoxLine::None, 5));
     canvas.home();
     const double top = canvas.lineTop();
@@ -100,8 +95,7 @@ TEST_F(ReportTabs, ShadeCoversTheWholeCellOfTheCurrentLine)
     EXPECT_TRUE(std::holds_alternative<TextRun>(log.entries()[1].op));
 }
 
-TEST_F(ReportTabs, BoxLinesAreDrawnOnTheChosenSidesOnly)
-{
+TEST_F(ReportTabs, BoxLinesAreDrawnOnTheChosenSidesOnly) {
     canvas.setPen(Qt::black, Qt::SolidLine, 2);
     canvas.addTab(stop(2.0, TextAlign::Left, 1.5, 0, BoxLine::Left | BoxLine::Bottom));
     canvas.addTab(stop(std::nullopt, TextAlign::Left, 0.5, 0, BoxLine::All));
@@ -128,8 +122,7 @@ TEST_F(ReportTabs, BoxLinesAreDrawnOnTheChosenSidesOnly)
     expectLine(lines[5], 3.5, bottom, 4.0, bottom);
 }
 
-TEST_F(ReportTabs, BoxLinesLeaveThePenWhereItWas)
-{
+TEST_F(ReportTabs, BoxLinesLeaveThePenWhereItWas) {
     canvas.addTab(stop(2.0, TextAlign::Left, 1.5, 0, BoxLine::All));
     canvas.moveTo(0.5, 0.5);
     canvas.printTab(QStringLiteral("a"));
@@ -139,8 +132,7 @@ TEST_F(ReportTabs, BoxLinesLeaveThePenWhereItWas)
     EXPECT_EQ(last.to, QPointF(1, 0.5));
 }
 
-TEST_F(ReportTabs, NewLineStartsAgainAtTheFirstStopAndTheLastStopIsTheEnd)
-{
+TEST_F(ReportTabs, NewLineStartsAgainAtTheFirstStopAndTheLastStopIsTheEnd) {
     canvas.addTab(stop(0.5, TextAlign::Left, 1, 0));
     canvas.addTab(stop(std::nullopt, TextAlign::Left, 1, 0));
     canvas.home();
@@ -154,16 +146,14 @@ TEST_F(ReportTabs, NewLineStartsAgainAtTheFirstStopAndTheLastStopIsTheEnd)
                 canvas.lineHeight(), kTolerance);
 }
 
-TEST_F(ReportTabs, EmptyCellsStillDrawTheirShadeButNoText)
-{
+TEST_F(ReportTabs, EmptyCellsStillDrawTheirShadeButNoText) {
     canvas.addTab(stop(0, TextAlign::Left, 1, 0, BoxLine::None, 20));
     canvas.printTab(QString());
     EXPECT_EQ(log.rects().size(), 1u);
     EXPECT_TRUE(log.texts().empty());
 }
 
-TEST_F(ReportTabs, SavedSetsComeBackInReverseOrder)
-{
+TEST_F(ReportTabs, SavedSetsComeBackInReverseOrder) {
     canvas.addTab(stop(1, TextAlign::Left, 1, 0));
     canvas.saveTabs();
     canvas.clearTabs();
@@ -182,8 +172,7 @@ TEST_F(ReportTabs, SavedSetsComeBackInReverseOrder)
     EXPECT_THROW(canvas.restoreTabs(), std::logic_error);
 }
 
-TEST_F(ReportTabs, CountReportRowsSitInTheirColumnWithOddRowsShaded)
-{
+TEST_F(ReportTabs, CountReportRowsSitInTheirColumnWithOddRowsShaded) {
     // Column 2 of a four-column count report: origin 2 * 1.875 + 0.5, three 0.625 cells.
     canvas.addTab(stop(0, TextAlign::Left, 0.625, 0.05));
     canvas.addTab(stop(std::nullopt, TextAlign::Right, 0.625, 0.05));
@@ -191,8 +180,8 @@ TEST_F(ReportTabs, CountReportRowsSitInTheirColumnWithOddRowsShaded)
     canvas.setOrigin(2 * 1.875 + 0.5, 0);
     canvas.home();
     for (int row = 1; row <= 2; ++row) {
-        if (row % 2 == 1) canvas.shadeRectangle(QRectF(0, canvas.lineTop(),
-                                                        1.875, canvas.lineHeight()), 5);
+        if (row % 2 == 1)
+            canvas.shadeRectangle(QRectF(0, canvas.lineTop(), 1.875, canvas.lineHeight()), 5);
         canvas.printTab(QStringLiteral("0213%1").arg(row));
         canvas.printTab(QStringLiteral("%1").arg(row * 1000));
         canvas.printTab(QString());
@@ -205,7 +194,8 @@ TEST_F(ReportTabs, CountReportRowsSitInTheirColumnWithOddRowsShaded)
     EXPECT_NEAR(log.text(QStringLiteral("02131")).x, 4.30, kTolerance);
     const TextRun count = log.text(QStringLiteral("2000"));
     EXPECT_NEAR(count.x + count.width, 4.25 + 1.25 - 0.05, kTolerance);
-    EXPECT_NEAR(count.baseline - log.text(QStringLiteral("1000")).baseline, canvas.lineHeight(), kTolerance);
+    EXPECT_NEAR(count.baseline - log.text(QStringLiteral("1000")).baseline, canvas.lineHeight(),
+                kTolerance);
 }
 
 }  // namespace

@@ -11,8 +11,7 @@ using namespace rp;
 
 constexpr double kTolerance = 1e-9;
 
-TEST(ReportPaper, StandardKindsAndLandscape)
-{
+TEST(ReportPaper, StandardKindsAndLandscape) {
     ReportLog log;
     ReportCanvas canvas(log);
     EXPECT_DOUBLE_EQ(canvas.pageWidth(), 8.5);
@@ -32,8 +31,7 @@ TEST(ReportPaper, StandardKindsAndLandscape)
     EXPECT_EQ(log.paper(), canvas.paper());
 }
 
-TEST(ReportPaper, MarginsSetTheSectionFromThePageEdges)
-{
+TEST(ReportPaper, MarginsSetTheSectionFromThePageEdges) {
     ReportLog log;
     ReportCanvas canvas(log);
     canvas.setMarginLeft(0.5);
@@ -54,8 +52,7 @@ TEST(ReportPaper, MarginsSetTheSectionFromThePageEdges)
     EXPECT_EQ(canvas.section(), QRectF(0, 0, 11, 8.5));
 }
 
-TEST(ReportPaper, UnprintableMarginsComeFromTheOutput)
-{
+TEST(ReportPaper, UnprintableMarginsComeFromTheOutput) {
     ReportLog log(300, QPointF(0.25, 0.125));
     ReportCanvas canvas(log);
     EXPECT_DOUBLE_EQ(canvas.unprintableLeft(), 0.25);
@@ -63,9 +60,8 @@ TEST(ReportPaper, UnprintableMarginsComeFromTheOutput)
 }
 
 class ReportText : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, false, false});
         canvas.setMarginLeft(0.5);
         canvas.setMarginTop(1);
@@ -79,8 +75,7 @@ protected:
     ReportCanvas canvas{log};
 };
 
-TEST_F(ReportText, MetricsFollowTheFontSize)
-{
+TEST_F(ReportText, MetricsFollowTheFontSize) {
     const double tenPoint = canvas.lineHeight();
     // A 10-point font's line is a little more than 10 points (0.139 inch) high.
     EXPECT_GT(tenPoint, 10.0 / 72);
@@ -95,8 +90,7 @@ TEST_F(ReportText, MetricsFollowTheFontSize)
     EXPECT_TRUE(canvas.font().bold);
 }
 
-TEST_F(ReportText, HomeIsTheFirstLineOfTheSectionAndLinesFollowByTheLineHeight)
-{
+TEST_F(ReportText, HomeIsTheFirstLineOfTheSectionAndLinesFollowByTheLineHeight) {
     canvas.home();
     EXPECT_NEAR(canvas.x(), 0.5, kTolerance);
     EXPECT_NEAR(canvas.y(), 1 + ascent(), kTolerance);
@@ -112,17 +106,16 @@ TEST_F(ReportText, HomeIsTheFirstLineOfTheSectionAndLinesFollowByTheLineHeight)
     EXPECT_NEAR(canvas.x(), 0.5, kTolerance);
 }
 
-TEST_F(ReportText, PrintMovesAlongTheLine)
-{
+TEST_F(ReportText, PrintMovesAlongTheLine) {
     canvas.home();
     canvas.print(QStringLiteral("Page "));
     canvas.print(QStringLiteral("3"));
-    EXPECT_NEAR(log.text(QStringLiteral("3")).x, 0.5 + canvas.textWidth(QStringLiteral("Page ")), kTolerance);
+    EXPECT_NEAR(log.text(QStringLiteral("3")).x, 0.5 + canvas.textWidth(QStringLiteral("Page ")),
+                kTolerance);
     EXPECT_NEAR(canvas.x(), 0.5 + canvas.textWidth(QStringLiteral("Page 3")), 1e-6);
 }
 
-TEST_F(ReportText, LinesLeftCountsWholeLinesAboveTheSectionBottom)
-{
+TEST_F(ReportText, LinesLeftCountsWholeLinesAboveTheSectionBottom) {
     const double lh = canvas.lineHeight();
     canvas.setSectionTop(1);
     canvas.setSectionBottom(1 + 3.5 * lh);
@@ -140,8 +133,7 @@ TEST_F(ReportText, LinesLeftCountsWholeLinesAboveTheSectionBottom)
     EXPECT_EQ(canvas.linesLeft(), 0);
 }
 
-TEST_F(ReportText, AlignedTextStartsEndsOrCentresAtThePosition)
-{
+TEST_F(ReportText, AlignedTextStartsEndsOrCentresAtThePosition) {
     canvas.home();
     const QString text = QStringLiteral("Ravenpost");
     const double width = canvas.textWidth(text);
@@ -162,8 +154,7 @@ TEST_F(ReportText, AlignedTextStartsEndsOrCentresAtThePosition)
     EXPECT_NEAR(canvas.x(), 0.5, kTolerance);
 }
 
-TEST_F(ReportText, ClippedTextKeepsToItsRectangle)
-{
+TEST_F(ReportText, ClippedTextKeepsToItsRectangle) {
     canvas.printClipped(QStringLiteral("A long line that does not fit"), QRectF(1, 2, 0.5, 0.25));
     const TextRun run = log.texts().at(0);
     EXPECT_TRUE(run.clipped);
@@ -173,8 +164,7 @@ TEST_F(ReportText, ClippedTextKeepsToItsRectangle)
     EXPECT_GT(run.width, 0.5);
 }
 
-TEST_F(ReportText, TheOriginIsAddedToPositionsAndTheSection)
-{
+TEST_F(ReportText, TheOriginIsAddedToPositionsAndTheSection) {
     canvas.setMarginLeft(0);
     canvas.setMarginTop(0);
     canvas.setOrigin(1.25, 2.5);
@@ -190,8 +180,7 @@ TEST_F(ReportText, TheOriginIsAddedToPositionsAndTheSection)
     EXPECT_NEAR(log.text(QStringLiteral("there")).baseline, 3.25, kTolerance);
 }
 
-TEST_F(ReportText, FontsTravelWithTheirTextRuns)
-{
+TEST_F(ReportText, FontsTravelWithTheirTextRuns) {
     canvas.home();
     canvas.setFont(ReportFont{QStringLiteral("Courier New"), 12, true, true});
     canvas.setTextColour(Qt::blue);
@@ -201,8 +190,7 @@ TEST_F(ReportText, FontsTravelWithTheirTextRuns)
     EXPECT_EQ(run.colour, QColor(Qt::blue));
 }
 
-TEST_F(ReportText, PrintingPastTheSectionBottomStartsANewPage)
-{
+TEST_F(ReportText, PrintingPastTheSectionBottomStartsANewPage) {
     canvas.setAutoPaging(true);
     const int perPage = canvas.linesLeft();
     ASSERT_GT(perPage, 40);  // nine inches of ten-point lines
@@ -219,8 +207,7 @@ TEST_F(ReportText, PrintingPastTheSectionBottomStartsANewPage)
     EXPECT_LE(last.box.bottom(), 10.0 + kTolerance);
 }
 
-TEST_F(ReportText, WithoutAutomaticPagingTheCallerDecides)
-{
+TEST_F(ReportText, WithoutAutomaticPagingTheCallerDecides) {
     canvas.gotoXY(0.5, 20);
     EXPECT_EQ(canvas.linesLeft(), 0);
     canvas.println(QStringLiteral("below"));

@@ -2,17 +2,16 @@
 // text placed by its alignment box with the device's own font measures.
 #include "framework/ReportOpPainter.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QPainter>
-#include <gtest/gtest.h>
 
 namespace {
 
 using namespace rp;
 
 // The leftmost and rightmost columns holding ink, or (-1, -1) on a blank image.
-std::pair<int, int> inkColumns(const QImage& image)
-{
+std::pair<int, int> inkColumns(const QImage& image) {
     int first = -1;
     int last = -1;
     for (int x = 0; x < image.width(); ++x)
@@ -25,8 +24,7 @@ std::pair<int, int> inkColumns(const QImage& image)
     return {first, last};
 }
 
-QImage paintRun(const TextRun& run, double pixelsPerInch)
-{
+QImage paintRun(const TextRun& run, double pixelsPerInch) {
     QImage image(qRound(4 * pixelsPerInch), qRound(1 * pixelsPerInch), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -34,8 +32,7 @@ QImage paintRun(const TextRun& run, double pixelsPerInch)
     return image;
 }
 
-TextRun run(const QString& text, TextAlign align, QRectF box, bool clipped = false)
-{
+TextRun run(const QString& text, TextAlign align, QRectF box, bool clipped = false) {
     TextRun r;
     r.text = text;
     r.font = ReportFont{QStringLiteral("Arial"), 24, true, false};
@@ -47,8 +44,7 @@ TextRun run(const QString& text, TextAlign align, QRectF box, bool clipped = fal
     return r;
 }
 
-TEST(ReportOpPainter, PensCoverAtLeastOnePixelAtAnyZoom)
-{
+TEST(ReportOpPainter, PensCoverAtLeastOnePixelAtAnyZoom) {
     EXPECT_DOUBLE_EQ(ReportOpPainter::penPixels(0.01, 50), 1.0);
     EXPECT_DOUBLE_EQ(ReportOpPainter::penPixels(0.01, 1200), 12.0);
     EXPECT_DOUBLE_EQ(ReportOpPainter::penPixels(0, 96), 1.0);
@@ -58,14 +54,14 @@ TEST(ReportOpPainter, PensCoverAtLeastOnePixelAtAnyZoom)
     image.fill(Qt::white);
     QPainter painter(&image);
     const ReportPen hairline{Qt::black, Qt::SolidLine, 0.001};
-    ReportOpPainter(painter, 40).paint(LineOp{QPointF(0.5125, 0.1), QPointF(0.5125, 0.9), hairline});
+    ReportOpPainter(painter, 40)
+        .paint(LineOp{QPointF(0.5125, 0.1), QPointF(0.5125, 0.9), hairline});
     painter.end();
     EXPECT_LT(qGray(image.pixel(20, 20)), 128);
     EXPECT_EQ(qGray(image.pixel(10, 20)), 255);
 }
 
-TEST(ReportOpPainter, ShadesLeaveLinesBeneathThemVisible)
-{
+TEST(ReportOpPainter, ShadesLeaveLinesBeneathThemVisible) {
     QImage image(20, 20, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -77,8 +73,7 @@ TEST(ReportOpPainter, ShadesLeaveLinesBeneathThemVisible)
     EXPECT_EQ(qGray(image.pixel(3, 10)), 242);
 }
 
-TEST(ReportOpPainter, TextIsPlacedByItsBoxAndAlignment)
-{
+TEST(ReportOpPainter, TextIsPlacedByItsBoxAndAlignment) {
     const QRectF box(QPointF(0.5, 0.2), QPointF(3.5, 0.8));
     const auto left = inkColumns(paintRun(run(QStringLiteral("MMM"), TextAlign::Left, box), 100));
     EXPECT_GE(left.first, 50);
@@ -88,12 +83,12 @@ TEST(ReportOpPainter, TextIsPlacedByItsBoxAndAlignment)
     EXPECT_LE(right.second, 350);
     EXPECT_GE(right.second, 346);
 
-    const auto centre = inkColumns(paintRun(run(QStringLiteral("MMM"), TextAlign::Centre, box), 100));
+    const auto centre =
+        inkColumns(paintRun(run(QStringLiteral("MMM"), TextAlign::Centre, box), 100));
     EXPECT_NEAR((centre.first + centre.second) / 2.0, 200, 3);
 }
 
-TEST(ReportOpPainter, FontSizesFollowTheZoom)
-{
+TEST(ReportOpPainter, FontSizesFollowTheZoom) {
     const QRectF box(QPointF(0.25, 0.2), QPointF(3.5, 0.8));
     const auto small = inkColumns(paintRun(run(QStringLiteral("MMM"), TextAlign::Left, box), 50));
     const auto large = inkColumns(paintRun(run(QStringLiteral("MMM"), TextAlign::Left, box), 100));
@@ -102,10 +97,10 @@ TEST(ReportOpPainter, FontSizesFollowTheZoom)
     EXPECT_NEAR(largeWidth / smallWidth, 2.0, 0.15);
 }
 
-TEST(ReportOpPainter, ClippedTextStaysInItsBox)
-{
+TEST(ReportOpPainter, ClippedTextStaysInItsBox) {
     const QRectF box(QPointF(0.5, 0.2), QPointF(1.0, 0.8));
-    const auto ink = inkColumns(paintRun(run(QStringLiteral("MMMMMMMM"), TextAlign::Left, box, true), 100));
+    const auto ink =
+        inkColumns(paintRun(run(QStringLiteral("MMMMMMMM"), TextAlign::Left, box, true), 100));
     EXPECT_GE(ink.first, 50);
     EXPECT_LE(ink.second, 100);
     EXPECT_GE(ink.second, 95);

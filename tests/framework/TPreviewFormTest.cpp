@@ -3,6 +3,7 @@
 // keys, and the page painted in the scrolling area.
 #include "framework/TPreviewForm.h"
 
+#include <gtest/gtest.h>
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +12,6 @@
 #include <QStyle>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 
 #include "framework/PreviewPageView.h"
 #include "framework/RecordedPages.h"
@@ -27,8 +27,7 @@ using rp::TPreviewForm;
 const QSizeF kLetter(8.5, 11);
 
 // Pages whose text says their number, on Letter paper.
-void record(RecordedPages& pages, int count)
-{
+void record(RecordedPages& pages, int count) {
     ReportCanvas canvas(pages);
     canvas.setMarginLeft(1);
     canvas.setMarginTop(1);
@@ -43,8 +42,7 @@ void record(RecordedPages& pages, int count)
 
 // A preview on count recorded pages, shown (offscreen) as its caller would open it.
 struct ShownPreview {
-    explicit ShownPreview(int count, const QString& caption = QStringLiteral("Label Preview"))
-    {
+    explicit ShownPreview(int count, const QString& caption = QStringLiteral("Label Preview")) {
         record(pages, count);
         form = std::make_unique<TPreviewForm>(pages, caption);
         form->show();
@@ -53,13 +51,12 @@ struct ShownPreview {
     std::unique_ptr<TPreviewForm> form;
 };
 
-int scrollBarWidth(const TPreviewForm& form)
-{
-    return form.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, form.pageArea()->verticalScrollBar());
+int scrollBarWidth(const TPreviewForm& form) {
+    return form.style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr,
+                                     form.pageArea()->verticalScrollBar());
 }
 
-TEST(PreviewZoomRules, ClampedToTenAndTwoHundred)
-{
+TEST(PreviewZoomRules, ClampedToTenAndTwoHundred) {
     EXPECT_EQ(TPreviewForm::ClampZoom(5), 10);
     EXPECT_EQ(TPreviewForm::ClampZoom(10), 10);
     EXPECT_EQ(TPreviewForm::ClampZoom(137), 137);
@@ -67,15 +64,13 @@ TEST(PreviewZoomRules, ClampedToTenAndTwoHundred)
     EXPECT_EQ(TPreviewForm::ClampZoom(201), 200);
 }
 
-TEST(PreviewZoomRules, OneHundredPercentIsOneInchToTheLogicalDpi)
-{
+TEST(PreviewZoomRules, OneHundredPercentIsOneInchToTheLogicalDpi) {
     EXPECT_DOUBLE_EQ(TPreviewForm::PixelsPerInch(100, 96), 96);
     EXPECT_DOUBLE_EQ(TPreviewForm::PixelsPerInch(50, 96), 48);
     EXPECT_DOUBLE_EQ(TPreviewForm::PixelsPerInch(150, 120), 180);
 }
 
-TEST(PreviewZoomRules, FitWidthLeavesRoomForTheScrollBarWhenThePageIsTaller)
-{
+TEST(PreviewZoomRules, FitWidthLeavesRoomForTheScrollBarWhenThePageIsTaller) {
     // 8.5 in with margins at 96 dpi is 856.8 px at 100: 800 px hold 93.37 percent, at which
     // the page is 1031 px high, taller than 600, so 784 px are left: 91.5 percent.
     EXPECT_EQ(TPreviewForm::FitWidthZoom(kLetter, QSize(800, 600), 16, 96), 91);
@@ -83,8 +78,7 @@ TEST(PreviewZoomRules, FitWidthLeavesRoomForTheScrollBarWhenThePageIsTaller)
     EXPECT_EQ(TPreviewForm::FitWidthZoom(kLetter, QSize(800, 600), 0, 96), 93);
 }
 
-TEST(PreviewZoomRules, FitWidthUsesTheWholeWidthWhenThePageFitsInHeight)
-{
+TEST(PreviewZoomRules, FitWidthUsesTheWholeWidthWhenThePageFitsInHeight) {
     // At 93 percent the page is 1031.2 px high: it fits 1100 px, so no scroll bar is needed.
     EXPECT_EQ(TPreviewForm::FitWidthZoom(kLetter, QSize(800, 1100), 16, 96), 93);
     // Landscape Letter, 11 in wide: 1108.8 px at 100; 1000 px hold 90.19 percent, at which
@@ -93,15 +87,13 @@ TEST(PreviewZoomRules, FitWidthUsesTheWholeWidthWhenThePageFitsInHeight)
     EXPECT_EQ(TPreviewForm::FitWidthZoom(QSizeF(11, 8.5), QSize(1000, 771), 17, 96), 88);
 }
 
-TEST(PreviewZoomRules, FitWidthExactFitKeepsItsPercent)
-{
+TEST(PreviewZoomRules, FitWidthExactFitKeepsItsPercent) {
     // 10 in plus margins at 100 dpi at 50 percent is exactly 525 px.
     EXPECT_EQ(TPreviewForm::FitWidthZoom(QSizeF(10, 1), QSize(525, 400), 16, 100), 50);
     EXPECT_EQ(TPreviewForm::FitWidthZoom(QSizeF(10, 1), QSize(524, 400), 16, 100), 49);
 }
 
-TEST(PreviewZoomRules, FitPageTakesTheSmallerOfWidthAndHeight)
-{
+TEST(PreviewZoomRules, FitPageTakesTheSmallerOfWidthAndHeight) {
     // Width allows 93.37, height 600 / 1108.8 = 54.11.
     EXPECT_EQ(TPreviewForm::FitPageZoom(kLetter, QSize(800, 600), 96), 54);
     // A wide, low envelope: height allows 600 / (4.125 * 1.05 * 96) = 144.3, width 800 /
@@ -109,16 +101,14 @@ TEST(PreviewZoomRules, FitPageTakesTheSmallerOfWidthAndHeight)
     EXPECT_EQ(TPreviewForm::FitPageZoom(QSizeF(9.5, 4.125), QSize(800, 600), 96), 83);
 }
 
-TEST(PreviewZoomRules, FitsStayWithinTheZoomRange)
-{
+TEST(PreviewZoomRules, FitsStayWithinTheZoomRange) {
     EXPECT_EQ(TPreviewForm::FitPageZoom(QSizeF(1, 1), QSize(2000, 2000), 96), 200);
     EXPECT_EQ(TPreviewForm::FitWidthZoom(QSizeF(1, 1), QSize(2000, 2000), 16, 96), 200);
     EXPECT_EQ(TPreviewForm::FitPageZoom(kLetter, QSize(50, 50), 96), 10);
     EXPECT_EQ(TPreviewForm::FitWidthZoom(kLetter, QSize(50, 50), 16, 96), 10);
 }
 
-TEST(PreviewZoomButtons, StepByTenAndStopAtTheLimits)
-{
+TEST(PreviewZoomButtons, StepByTenAndStopAtTheLimits) {
     ShownPreview preview(1);
     TPreviewForm& form = *preview.form;
     form.setZoom(15);
@@ -141,8 +131,7 @@ TEST(PreviewZoomButtons, StepByTenAndStopAtTheLimits)
     EXPECT_EQ(form.zoom(), 10);
 }
 
-TEST(PreviewZoomButtons, RedrawThePageAtTheNewSize)
-{
+TEST(PreviewZoomButtons, RedrawThePageAtTheNewSize) {
     ShownPreview preview(1);
     TPreviewForm& form = *preview.form;
     form.setZoom(100);
@@ -154,8 +143,7 @@ TEST(PreviewZoomButtons, RedrawThePageAtTheNewSize)
     EXPECT_EQ(form.pageView()->height(), qCeil(11 * 1.05 * 1.1 * dpi));
 }
 
-TEST(PreviewZoomButtons, FitButtonsUseTheVisibleArea)
-{
+TEST(PreviewZoomButtons, FitButtonsUseTheVisibleArea) {
     ShownPreview preview(2);
     TPreviewForm& form = *preview.form;
     const QSize visible = form.pageArea()->maximumViewportSize();
@@ -172,8 +160,7 @@ TEST(PreviewZoomButtons, FitButtonsUseTheVisibleArea)
     EXPECT_GT(form.zoom(), TPreviewForm::FitPageZoom(kLetter, visible, dpi));
 }
 
-TEST(PreviewFirstActivation, OnePageShowsItsCounterAndNoPreviousOrNext)
-{
+TEST(PreviewFirstActivation, OnePageShowsItsCounterAndNoPreviousOrNext) {
     ShownPreview preview(1);
     TPreviewForm& form = *preview.form;
     EXPECT_EQ(form.pageCounter()->text(), QStringLiteral("Page 1 of 1"));
@@ -183,8 +170,7 @@ TEST(PreviewFirstActivation, OnePageShowsItsCounterAndNoPreviousOrNext)
     EXPECT_TRUE(form.lastButton()->isVisible());
 }
 
-TEST(PreviewFirstActivation, SeveralPagesStartOnTheFirstAtPageWidth)
-{
+TEST(PreviewFirstActivation, SeveralPagesStartOnTheFirstAtPageWidth) {
     ShownPreview preview(3);
     TPreviewForm& form = *preview.form;
     EXPECT_EQ(form.currentPage(), 0);
@@ -192,14 +178,14 @@ TEST(PreviewFirstActivation, SeveralPagesStartOnTheFirstAtPageWidth)
     EXPECT_TRUE(form.previousButton()->isVisible());
     EXPECT_TRUE(form.nextButton()->isVisible());
     const int scrollBar = scrollBarWidth(form);
-    EXPECT_EQ(form.zoom(), TPreviewForm::FitWidthZoom(kLetter, form.pageArea()->maximumViewportSize(), scrollBar,
-                                                       form.pageView()->logicalDpiX()));
+    EXPECT_EQ(form.zoom(),
+              TPreviewForm::FitWidthZoom(kLetter, form.pageArea()->maximumViewportSize(), scrollBar,
+                                         form.pageView()->logicalDpiX()));
     // The page width fits: no horizontal scroll bar.
     EXPECT_EQ(form.pageArea()->horizontalScrollBar()->maximum(), 0);
 }
 
-TEST(PreviewFirstActivation, OnlyTheFirstShowResetsPageAndZoom)
-{
+TEST(PreviewFirstActivation, OnlyTheFirstShowResetsPageAndZoom) {
     ShownPreview preview(3);
     TPreviewForm& form = *preview.form;
     form.lastButton()->click();
@@ -210,16 +196,14 @@ TEST(PreviewFirstActivation, OnlyTheFirstShowResetsPageAndZoom)
     EXPECT_EQ(form.zoom(), 40);
 }
 
-TEST(PreviewFirstActivation, CaptionIsTheCallers)
-{
+TEST(PreviewFirstActivation, CaptionIsTheCallers) {
     ShownPreview preview(1, QStringLiteral("Preview Report"));
     EXPECT_EQ(preview.form->windowTitle(), QStringLiteral("Preview Report"));
     RecordedPages pages;
     EXPECT_EQ(TPreviewForm(pages).windowTitle(), QStringLiteral("Label Preview"));
 }
 
-TEST(PreviewNavigation, FirstLastPreviousNextAndTheCounter)
-{
+TEST(PreviewNavigation, FirstLastPreviousNextAndTheCounter) {
     ShownPreview preview(3);
     TPreviewForm& form = *preview.form;
     form.nextButton()->click();
@@ -237,8 +221,7 @@ TEST(PreviewNavigation, FirstLastPreviousNextAndTheCounter)
     EXPECT_EQ(form.pageView()->pageIndex(), 0);
 }
 
-TEST(PreviewNavigation, NextOnTheLastPageAndPreviousOnTheFirstStay)
-{
+TEST(PreviewNavigation, NextOnTheLastPageAndPreviousOnTheFirstStay) {
     ShownPreview preview(3);
     TPreviewForm& form = *preview.form;
     form.lastButton()->click();
@@ -251,8 +234,7 @@ TEST(PreviewNavigation, NextOnTheLastPageAndPreviousOnTheFirstStay)
     EXPECT_EQ(form.pageCounter()->text(), QStringLiteral("Page 1 of 3"));
 }
 
-TEST(PreviewNavigation, AnEmptyRecordingKeepsTheFirstCounter)
-{
+TEST(PreviewNavigation, AnEmptyRecordingKeepsTheFirstCounter) {
     RecordedPages pages;
     TPreviewForm form(pages);
     form.show();
@@ -264,8 +246,7 @@ TEST(PreviewNavigation, AnEmptyRecordingKeepsTheFirstCounter)
     EXPECT_FALSE(form.previousButton()->isVisible());
 }
 
-TEST(PreviewNavigation, TurningAPageKeepsTheZoom)
-{
+TEST(PreviewNavigation, TurningAPageKeepsTheZoom) {
     ShownPreview preview(3);
     TPreviewForm& form = *preview.form;
     form.setZoom(70);
@@ -274,18 +255,18 @@ TEST(PreviewNavigation, TurningAPageKeepsTheZoom)
     EXPECT_DOUBLE_EQ(form.pageView()->pixelsPerInch(), 0.7 * form.pageView()->logicalDpiX());
 }
 
-TEST(PreviewHelp, TopicComesFromTheCaption)
-{
+TEST(PreviewHelp, TopicComesFromTheCaption) {
     EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("Preview Envelope")), 1031);
     EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("Preview Labels")), 1032);
     EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("Preview Report")), 1034);
     EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("Preview Zipcode Count")), 4572);
-    EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("Label Preview")), TPreviewForm::kNoHelpTopic);
-    EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("preview labels")), TPreviewForm::kNoHelpTopic);
+    EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("Label Preview")),
+              TPreviewForm::kNoHelpTopic);
+    EXPECT_EQ(TPreviewForm::HelpTopicFor(QStringLiteral("preview labels")),
+              TPreviewForm::kNoHelpTopic);
 }
 
-TEST(PreviewHelp, HelpButtonOpensTheCaptionsTopicOrIsDisabled)
-{
+TEST(PreviewHelp, HelpButtonOpensTheCaptionsTopicOrIsDisabled) {
     RecordedPages pages;
     record(pages, 1);
     TPreviewForm zip(pages, QStringLiteral("Preview Zipcode Count"));
@@ -297,8 +278,7 @@ TEST(PreviewHelp, HelpButtonOpensTheCaptionsTopicOrIsDisabled)
     EXPECT_FALSE(plain.helpButton()->isEnabled());
 }
 
-TEST(PreviewControls, CloseIsTheDefaultAndClosesTheWindow)
-{
+TEST(PreviewControls, CloseIsTheDefaultAndClosesTheWindow) {
     ShownPreview preview(1);
     TPreviewForm& form = *preview.form;
     EXPECT_TRUE(form.isModal());
@@ -309,8 +289,7 @@ TEST(PreviewControls, CloseIsTheDefaultAndClosesTheWindow)
     EXPECT_EQ(form.result(), QDialog::Accepted);
 }
 
-TEST(PreviewControls, EveryButtonExplainsItself)
-{
+TEST(PreviewControls, EveryButtonExplainsItself) {
     RecordedPages pages;
     TPreviewForm form(pages);
     for (QToolButton* button : {form.zoomInButton(), form.zoomOutButton(), form.zoomToWidthButton(),
@@ -323,8 +302,7 @@ TEST(PreviewControls, EveryButtonExplainsItself)
 }
 
 // The window active (keys reach only the active window) with a page taller than the area.
-QScrollBar* activeAtFullZoom(TPreviewForm& form)
-{
+QScrollBar* activeAtFullZoom(TPreviewForm& form) {
     form.activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     form.setZoom(200);
@@ -333,8 +311,7 @@ QScrollBar* activeAtFullZoom(TPreviewForm& form)
     return bar;
 }
 
-TEST(PreviewKeys, UpAndDownScrollOneStepWithinTheArea)
-{
+TEST(PreviewKeys, UpAndDownScrollOneStepWithinTheArea) {
     ShownPreview preview(1);
     TPreviewForm& form = *preview.form;
     QScrollBar* bar = activeAtFullZoom(form);
@@ -351,12 +328,12 @@ TEST(PreviewKeys, UpAndDownScrollOneStepWithinTheArea)
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 
-TEST(PreviewKeys, ArrowsScrollWhicheverControlHasTheFocus)
-{
+TEST(PreviewKeys, ArrowsScrollWhicheverControlHasTheFocus) {
     ShownPreview preview(3);
     TPreviewForm& form = *preview.form;
     QScrollBar* bar = activeAtFullZoom(form);
-    for (QWidget* control : std::initializer_list<QWidget*>{form.nextButton(), form.closeButton(), form.pageArea()}) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{form.nextButton(), form.closeButton(), form.pageArea()}) {
         bar->setValue(0);
         control->setFocus();
         QTest::keyClick(control, Qt::Key_Down);
@@ -364,8 +341,7 @@ TEST(PreviewKeys, ArrowsScrollWhicheverControlHasTheFocus)
     }
 }
 
-TEST(PreviewPainting, ThePageIsDrawnInsideItsMargin)
-{
+TEST(PreviewPainting, ThePageIsDrawnInsideItsMargin) {
     ShownPreview preview(2);
     TPreviewForm& form = *preview.form;
     form.setZoom(50);

@@ -18,10 +18,9 @@ namespace {
 constexpr int kRowsPerPage = 10;
 
 class PrintStatus : public ::testing::Test {
-protected:
+  protected:
     // A job of rows, ten to a page, that calls atRow (page, row from 1) before asking to go on.
-    ReportJob rows(int count, std::function<void(int page, int row)> atRow = {})
-    {
+    ReportJob rows(int count, std::function<void(int page, int row)> atRow = {}) {
         return [this, count, atRow](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
             if (!canvas.start()) return;
             statusAtStart = canvas.statusText();
@@ -35,14 +34,14 @@ protected:
     }
 
     // Shows the window modally and presses OK once the job has ended; the final status.
-    QString runToOk(TPrintStatus& window)
-    {
+    QString runToOk(TPrintStatus& window) {
         QTimer ok;
         QObject::connect(&ok, &QTimer::timeout, &window, [&window] {
             if (window.outcome() != PrintOutcome::Pending) window.button()->click();
         });
         ok.start(1);
-        QTimer::singleShot(5000, &window, [&window] { window.done(-1); });  // a hung job fails, not hangs
+        QTimer::singleShot(5000, &window,
+                           [&window] { window.done(-1); });  // a hung job fails, not hangs
         EXPECT_EQ(window.exec(), QDialog::Accepted);
         EXPECT_FALSE(window.isVisible());
         EXPECT_EQ(window.button()->text(), "OK");
@@ -55,8 +54,7 @@ protected:
     QString statusAtStart;
 };
 
-TEST_F(PrintStatus, PrintingRunsWhenShownAndEndsCompleted)
-{
+TEST_F(PrintStatus, PrintingRunsWhenShownAndEndsCompleted) {
     TPrintStatus window(log, rows(25), false);
     EXPECT_EQ(window.windowTitle(), "Print Status");
     EXPECT_EQ(window.button()->text(), "Cancel");
@@ -74,8 +72,7 @@ TEST_F(PrintStatus, PrintingRunsWhenShownAndEndsCompleted)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(PrintStatus, PreviewRunsWhenShownAndEndsReady)
-{
+TEST_F(PrintStatus, PreviewRunsWhenShownAndEndsReady) {
     TPrintStatus window(log, rows(5), true);
     EXPECT_EQ(window.windowTitle(), "Preview Status");
     EXPECT_EQ(window.button()->text(), "Stop");
@@ -84,12 +81,14 @@ TEST_F(PrintStatus, PreviewRunsWhenShownAndEndsReady)
     EXPECT_TRUE(log.ended());
 }
 
-TEST_F(PrintStatus, StopEndsThePreviewAfterTheCurrentRowWithoutAsking)
-{
+TEST_F(PrintStatus, StopEndsThePreviewAfterTheCurrentRowWithoutAsking) {
     TPrintStatus* window = nullptr;
-    TPrintStatus preview(log, rows(100, [&](int page, int row) {
-        if (page == 3 && row == 24) window->button()->click();
-    }), true);
+    TPrintStatus preview(log,
+                         rows(100,
+                              [&](int page, int row) {
+                                  if (page == 3 && row == 24) window->button()->click();
+                              }),
+                         true);
     window = &preview;
     EXPECT_EQ(runToOk(preview), "\rPreview Stopped at page 3!");
     EXPECT_EQ(preview.outcome(), PrintOutcome::Stopped);
@@ -100,14 +99,16 @@ TEST_F(PrintStatus, StopEndsThePreviewAfterTheCurrentRowWithoutAsking)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(PrintStatus, CancelAsksAndOnlyYesAbortsThePrint)
-{
+TEST_F(PrintStatus, CancelAsksAndOnlyYesAbortsThePrint) {
     shown.answer(false);
     shown.answer(true);
     TPrintStatus* window = nullptr;
-    TPrintStatus printing(log, rows(40, [&](int, int row) {
-        if (row == 5 || row == 15) window->button()->click();
-    }), false);
+    TPrintStatus printing(log,
+                          rows(40,
+                               [&](int, int row) {
+                                   if (row == 5 || row == 15) window->button()->click();
+                               }),
+                          false);
     window = &printing;
     EXPECT_EQ(runToOk(printing), "\rPrint Canceled!");
     EXPECT_EQ(printing.outcome(), PrintOutcome::Cancelled);
@@ -123,12 +124,14 @@ TEST_F(PrintStatus, CancelAsksAndOnlyYesAbortsThePrint)
     EXPECT_FALSE(log.ended());
 }
 
-TEST_F(PrintStatus, APreviewTheJobAbandonsIsCanceled)
-{
-    TPrintStatus window(log, [](ReportCanvas& canvas, const std::function<bool()>&) {
-        canvas.start();
-        canvas.abort();
-    }, true);
+TEST_F(PrintStatus, APreviewTheJobAbandonsIsCanceled) {
+    TPrintStatus window(
+        log,
+        [](ReportCanvas& canvas, const std::function<bool()>&) {
+            canvas.start();
+            canvas.abort();
+        },
+        true);
     EXPECT_EQ(runToOk(window), "\rPreview Canceled!");
     EXPECT_EQ(window.outcome(), PrintOutcome::Cancelled);
     EXPECT_TRUE(log.aborted());
@@ -167,16 +170,18 @@ TEST_F(PrintStatus, AJobThatFailsIsToldAndEndsCanceled) {
     }
 }
 
-TEST_F(PrintStatus, AnotherReportBringsItsOwnTexts)
-{
+TEST_F(PrintStatus, AnotherReportBringsItsOwnTexts) {
     PrintStatusTexts texts;
     texts.cancelQuestion = QStringLiteral("Cancel Report Printing?");
     texts.printCompleted = QStringLiteral("\rReport Print Completed!");
     shown.answer(false);
     TPrintStatus* window = nullptr;
-    TPrintStatus printing(log, rows(3, [&](int, int row) {
-        if (row == 2) window->button()->click();
-    }), false, nullptr, texts);
+    TPrintStatus printing(log,
+                          rows(3,
+                               [&](int, int row) {
+                                   if (row == 2) window->button()->click();
+                               }),
+                          false, nullptr, texts);
     window = &printing;
     EXPECT_EQ(runToOk(printing), "\rReport Print Completed!");
     EXPECT_EQ(shown.texts(), QStringList{"Cancel Report Printing?"});

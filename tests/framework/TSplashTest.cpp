@@ -2,6 +2,7 @@
 // OK button.
 #include "framework/TSplash.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -10,47 +11,42 @@
 #include <QScreen>
 #include <QTimer>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace {
 
 using rp::TSplash;
 
-QStringList labelTexts(const QWidget& panel)
-{
+QStringList labelTexts(const QWidget& panel) {
     QStringList texts;
     for (const QLabel* label : panel.findChildren<QLabel*>()) texts << label->text();
     return texts;
 }
 
 class ApplicationVersion {
-public:
-    explicit ApplicationVersion(const QString& version) : previous_(QCoreApplication::applicationVersion())
-    {
+  public:
+    explicit ApplicationVersion(const QString& version)
+        : previous_(QCoreApplication::applicationVersion()) {
         QCoreApplication::setApplicationVersion(version);
     }
     ~ApplicationVersion() { QCoreApplication::setApplicationVersion(previous_); }
 
-private:
+  private:
     QString previous_;
 };
 
-TEST(TSplash, VersionLineUsesTheApplicationsVersion)
-{
+TEST(TSplash, VersionLineUsesTheApplicationsVersion) {
     ApplicationVersion version(QStringLiteral("2.5.1"));
     EXPECT_EQ(TSplash::versionLine(), QStringLiteral("Version 2.5.1"));
 }
 
-TEST(TSplash, VersionLineFallsBackToTheBuildsVersion)
-{
+TEST(TSplash, VersionLineFallsBackToTheBuildsVersion) {
     ApplicationVersion version{QString()};
     const QString line = TSplash::versionLine();
     ASSERT_TRUE(line.startsWith(QStringLiteral("Version "))) << line.toStdString();
     EXPECT_TRUE(line.at(8).isDigit()) << line.toStdString();
 }
 
-TEST(TSplash, AboutBoxShowsNameFamilyVersionAndOk)
-{
+TEST(TSplash, AboutBoxShowsNameFamilyVersionAndOk) {
     ApplicationVersion version(QStringLiteral("3.0"));
     TSplash about(TSplash::Kind::About);
     const QStringList texts = labelTexts(about);
@@ -61,8 +57,7 @@ TEST(TSplash, AboutBoxShowsNameFamilyVersionAndOk)
     EXPECT_TRUE(buttons.front()->isDefault());
 }
 
-TEST(TSplash, StartScreenHasNoButtonsAndStaysOnTop)
-{
+TEST(TSplash, StartScreenHasNoButtonsAndStaysOnTop) {
     TSplash splash(TSplash::Kind::StartScreen);
     const QStringList texts = labelTexts(splash);
     EXPECT_EQ(texts, (QStringList{"Ravenpost", TSplash::versionLine()}));
@@ -71,8 +66,7 @@ TEST(TSplash, StartScreenHasNoButtonsAndStaysOnTop)
     EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
 }
 
-TEST(TSplash, StartScreenIsCentredOnTheScreen)
-{
+TEST(TSplash, StartScreenIsCentredOnTheScreen) {
     TSplash splash(TSplash::Kind::StartScreen);
     splash.show();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
@@ -81,8 +75,7 @@ TEST(TSplash, StartScreenIsCentredOnTheScreen)
     EXPECT_LE(std::abs(frame.center().y() - screen.center().y()), 1);
 }
 
-TEST(TSplash, AboutBoxIsModalAndOkClosesIt)
-{
+TEST(TSplash, AboutBoxIsModalAndOkClosesIt) {
     QWidget main;
     bool sawAbout = false;
     bool okClosed = false;

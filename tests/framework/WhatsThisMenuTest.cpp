@@ -13,15 +13,14 @@
 namespace rp {
 namespace {
 
-QStringList Captions(const QMenu* menu)
-{
+QStringList Captions(const QMenu* menu) {
     QStringList out;
-    for (const QAction* a : menu->actions()) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    for (const QAction* a : menu->actions())
+        out << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return out;
 }
 
-TEST(WhatsThisMenuTest, HelpTextGetsTheEntryAfterTheEditingEntries)
-{
+TEST(WhatsThisMenuTest, HelpTextGetsTheEntryAfterTheEditingEntries) {
     QWidget window;
     auto* button = new QPushButton("Go", &window);
     auto* line = new QLineEdit(&window);
@@ -51,7 +50,8 @@ TEST(WhatsThisMenuTest, HelpTextGetsTheEntryAfterTheEditingEntries)
     EXPECT_EQ(Captions(menu).last(), "What's this?");
     auto helpBoxes = [] {
         int n = 0;
-        for (QWidget* w : QApplication::allWidgets()) n += QString(w->metaObject()->className()) == "QWhatsThat";
+        for (QWidget* w : QApplication::allWidgets())
+            n += QString(w->metaObject()->className()) == "QWhatsThat";
         return n;
     };
     EXPECT_EQ(helpBoxes(), 0);

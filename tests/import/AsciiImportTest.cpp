@@ -15,32 +15,30 @@ namespace rp {
 namespace {
 
 class AsciiImportTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         add({{"LNAME", "Existing"}});
     }
 
-    AsciiImportResult import(std::string_view text, const ImportLayout& layout, const ImportHooks& hooks = {})
-    {
+    AsciiImportResult import(std::string_view text, const ImportLayout& layout,
+                             const ImportHooks& hooks = {}) {
         return ImportAsciiFile(table.table(), WriteTextFile(dir, "in.txt", text), layout, hooks);
     }
 
-    QString field(std::uint32_t recno, const char* name)
-    {
+    QString field(std::uint32_t recno, const char* name) {
         table->go(recno);
         return FieldText(table.table(), name);
     }
 };
 
-TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh)
-{
-    const auto result = import("\"Smith, Jr.\",Ann,Boston,first note,,second note\r\n"
-                               "Adams,Bob,\"\",,kept out,only note\r\n"
-                               "\r\n"
-                               "Caf\xE9,Zo\r\n",
-                               LayoutOf({"Last", "First", "City", "Memo", "", "Memo"}));
+TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh) {
+    const auto result = import(
+        "\"Smith, Jr.\",Ann,Boston,first note,,second note\r\n"
+        "Adams,Bob,\"\",,kept out,only note\r\n"
+        "\r\n"
+        "Caf\xE9,Zo\r\n",
+        LayoutOf({"Last", "First", "City", "Memo", "", "Memo"}));
     EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
     EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 4 records.");
     EXPECT_EQ(AsciiImportNotes(result), "");
@@ -71,26 +69,28 @@ TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh)
     EXPECT_EQ(table->recNo(), 2u);
 }
 
-TEST_F(AsciiImportTest, TooLongValuesAreCutAndCounted)
-{
+TEST_F(AsciiImportTest, TooLongValuesAreCutAndCounted) {
     const std::string longName(40, 'L');
-    const auto result = import(longName + ",12345-67890-12345\n" + std::string(3000, 'x') + "\n", LayoutOf({"Last", "Zip/Post Code"}));
+    const auto result = import(longName + ",12345-67890-12345\n" + std::string(3000, 'x') + "\n",
+                               LayoutOf({"Last", "Zip/Post Code"}));
     EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 2 records.");
     EXPECT_EQ(field(2, "LNAME"), QString(table->field(table->fieldNumber("LNAME")).width, u'L'));
-    EXPECT_EQ(field(2, "ZIP"), QString("12345-67890-12345").left(table->field(table->fieldNumber("ZIP")).width));
+    EXPECT_EQ(field(2, "ZIP"),
+              QString("12345-67890-12345").left(table->field(table->fieldNumber("ZIP")).width));
     EXPECT_EQ(result.cutValues, 3u);
     EXPECT_EQ(result.cutLines, 1u);
-    EXPECT_EQ(AsciiImportNotes(result),
-              "3 values were longer than their fields and were cut to fit.\r\n"
-              "1 lines were longer than 2048 characters; the rest of those lines was not imported.");
+    EXPECT_EQ(
+        AsciiImportNotes(result),
+        "3 values were longer than their fields and were cut to fit.\r\n"
+        "1 lines were longer than 2048 characters; the rest of those lines was not imported.");
 }
 
-TEST_F(AsciiImportTest, CancelKeepsTheRecordsPostedSoFar)
-{
+TEST_F(AsciiImportTest, CancelKeepsTheRecordsPostedSoFar) {
     int asked = 0;
     std::vector<int> percents;
-    const auto result = import("a\nb\nc\nd\n", LayoutOf({"Last"}),
-                               {{}, {[&](int p) { percents.push_back(p); }, [&] { return ++asked <= 4 + 2; }}});
+    const auto result =
+        import("a\nb\nc\nd\n", LayoutOf({"Last"}),
+               {{}, {[&](int p) { percents.push_back(p); }, [&] { return ++asked <= 4 + 2; }}});
     // Four calls while counting, then one before each line: the second line is the last.
     EXPECT_EQ(AsciiImportMessage(result), "Import cancelled after importing 2 records.");
     EXPECT_EQ(table->recordCount(), 3u);
@@ -98,16 +98,17 @@ TEST_F(AsciiImportTest, CancelKeepsTheRecordsPostedSoFar)
     EXPECT_EQ(percents, (std::vector<int>{25, 50}));
 }
 
-TEST_F(AsciiImportTest, CharactersTheFileCannotHoldAreStoredAsQuestionMarksInEveryEncoding)
-{
+TEST_F(AsciiImportTest, CharactersTheFileCannotHoldAreStoredAsQuestionMarksInEveryEncoding) {
     // One line each: UTF-8 with a byte order mark, Windows-1252, UTF-8, UTF-8 with an emoji in
     // a memo, plain ASCII.
-    const auto result = import("\xEF\xBB\xBF\xC5\x81\xC3\xB3" "d\xC5\xBA,Anna\n"
-                               "M\xFCller,J\xF6rg\n"
-                               "Dvo\xC5\x99\xC3\xA1k,Anton\n"
-                               "Smile,Sam,\xF0\x9F\x98\x80 hi\n"
-                               "Plain,Pat\n",
-                               LayoutOf({"Last", "First", "Memo"}));
+    const auto result = import(
+        "\xEF\xBB\xBF\xC5\x81\xC3\xB3"
+        "d\xC5\xBA,Anna\n"
+        "M\xFCller,J\xF6rg\n"
+        "Dvo\xC5\x99\xC3\xA1k,Anton\n"
+        "Smile,Sam,\xF0\x9F\x98\x80 hi\n"
+        "Plain,Pat\n",
+        LayoutOf({"Last", "First", "Memo"}));
     EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
     EXPECT_EQ(result.replacedCharacters, 4u);
     EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 5 records.");
@@ -123,8 +124,7 @@ TEST_F(AsciiImportTest, CharactersTheFileCannotHoldAreStoredAsQuestionMarksInEve
     EXPECT_EQ(field(6, "LNAME"), "Plain");
 }
 
-TEST_F(AsciiImportTest, AFailedReadTellsTheFilesOwnCause)
-{
+TEST_F(AsciiImportTest, AFailedReadTellsTheFilesOwnCause) {
     const QString folder = QString::fromStdString(dir.file("folder.txt"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const auto result = ImportAsciiFile(table.table(), folder, LayoutOf({"Last"}));
@@ -134,17 +134,16 @@ TEST_F(AsciiImportTest, AFailedReadTellsTheFilesOwnCause)
         << AsciiImportMessage(result).toStdString();
 }
 
-TEST_F(AsciiImportTest, ABinaryLineStopsTheImportWithoutItsRecord)
-{
+TEST_F(AsciiImportTest, ABinaryLineStopsTheImportWithoutItsRecord) {
     using namespace std::string_view_literals;
     const auto result = import("Lee\nA\0B\nNext\n"sv, LayoutOf({"Last"}));
-    EXPECT_EQ(AsciiImportMessage(result), "Unknown error analyzing text line after importing 2 records.");
+    EXPECT_EQ(AsciiImportMessage(result),
+              "Unknown error analyzing text line after importing 2 records.");
     table->commit();
     EXPECT_EQ(table->recordCount(), 2u);
 }
 
-TEST(TagRebuildGaugeTest, RisesAddUpAndFallsStartTheNextTag)
-{
+TEST(TagRebuildGaugeTest, RisesAddUpAndFallsStartTheNextTag) {
     TagRebuildGauge gauge;
     EXPECT_EQ(gauge.show(50), 3);    // 50 / 1800 = 2.8 %
     EXPECT_EQ(gauge.show(100), 6);   // 5.6 %

@@ -10,8 +10,7 @@
 namespace rp {
 namespace {
 
-TEST(AsciiLineTest, QuotedCommasStayInTheirValueAndValuesFitTheColumns)
-{
+TEST(AsciiLineTest, QuotedCommasStayInTheirValueAndValuesFitTheColumns) {
     EXPECT_EQ(AsciiValues(R"("Smith, Jr.",Ann)", 2), (QStringList{"Smith, Jr.", "Ann"}));
     EXPECT_EQ(AsciiValues(R"("",b)", 2), (QStringList{"", "b"}));
     // An opening quote never closed takes every later comma of the line.
@@ -19,7 +18,8 @@ TEST(AsciiLineTest, QuotedCommasStayInTheirValueAndValuesFitTheColumns)
     // Doubled quotes inside a value are not unescaped; a quote after a closing one changes nothing,
     // so a comma that follows it splits.
     EXPECT_EQ(AsciiValues(R"("a ""b"" c",x)", 2), (QStringList{R"(a ""b"" c)", "x"}));
-    EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 3), (QStringList{R"("say ""hi)", R"( there""")", "x"}));
+    EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 3),
+              (QStringList{R"("say ""hi)", R"( there""")", "x"}));
     EXPECT_EQ(AsciiValues(R"(a"b,c)", 2), (QStringList{R"(a"b,c)", ""}));
     // Empty values, padding, dropping and unquoting.
     EXPECT_EQ(SplitAsciiLine(""), QStringList{""});
@@ -31,11 +31,11 @@ TEST(AsciiLineTest, QuotedCommasStayInTheirValueAndValuesFitTheColumns)
     EXPECT_EQ(UnquotedValue("\" x \""), " x ");
 }
 
-TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings)
-{
+TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings) {
     TempDir dir;
     // LF, CR LF, a lone CR, an empty line, Windows-1252 "é", UTF-8 "ł", and no final line end.
-    const QString path = WriteTextFile(dir, "a.txt", "\xEF\xBB\xBFone\ntwo\r\nthree\rfour\n\nJos\xE9\nKo\xC5\x82o\nlast");
+    const QString path = WriteTextFile(
+        dir, "a.txt", "\xEF\xBB\xBFone\ntwo\r\nthree\rfour\n\nJos\xE9\nKo\xC5\x82o\nlast");
     AsciiLineReader reader(path);
     ASSERT_TRUE(reader.open());
     QStringList lines;
@@ -50,8 +50,7 @@ TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings)
     EXPECT_EQ(counted, 8);
 }
 
-TEST(AsciiLineTest, LongLinesKeepTheirFirst2048Characters)
-{
+TEST(AsciiLineTest, LongLinesKeepTheirFirst2048Characters) {
     TempDir dir;
     const std::string longLine = std::string(2048, 'a') + std::string(10000, 'b');
     const QString path = WriteTextFile(dir, "long.txt", longLine + "\r\nnext\r\n");

@@ -8,8 +8,7 @@
 namespace rp {
 namespace {
 
-TEST(AsciiSampleTest, ColumnsFromTheFirstLineWidthsFromTenLines)
-{
+TEST(AsciiSampleTest, ColumnsFromTheFirstLineWidthsFromTenLines) {
     TempDir dir;
     std::string text = "\"Lee\",Ann\nBartholomew,Jo,extra-long-value\n\n";
     for (int i = 0; i < 7; ++i) text += "x,Maximilianus\n";
@@ -26,8 +25,7 @@ TEST(AsciiSampleTest, ColumnsFromTheFirstLineWidthsFromTenLines)
     EXPECT_FALSE(sample.layout.anyMatch());
 }
 
-TEST(AsciiSampleTest, FewerThanTwoLinesAreRefused)
-{
+TEST(AsciiSampleTest, FewerThanTwoLinesAreRefused) {
     TempDir dir;
     using namespace std::string_view_literals;
     // Empty, one line, and a binary file.
@@ -39,15 +37,13 @@ TEST(AsciiSampleTest, FewerThanTwoLinesAreRefused)
     EXPECT_TRUE(ReadAsciiSample(WriteTextFile(dir, "two.txt", "a\nb")).accepted);
 }
 
-TEST(AsciiSampleTest, AtMost255Columns)
-{
+TEST(AsciiSampleTest, AtMost255Columns) {
     TempDir dir;
     const std::string wide = std::string(299, ',') + "\n";
     EXPECT_EQ(ReadAsciiSample(WriteTextFile(dir, "w.txt", wide + wide)).layout.columnCount(), 255);
 }
 
-TEST(AsciiMatchingTest, ButtonsFollowTheMatchesTheSelectionMovesOnAndSaveStoresThem)
-{
+TEST(AsciiMatchingTest, ButtonsFollowTheMatchesTheSelectionMovesOnAndSaveStoresThem) {
     AsciiMatching m(LayoutOf({"Last", "", "Memo", ""}));
     EXPECT_EQ(m.selectedRow(), 0);
     EXPECT_FALSE(m.buttonEnabled("Last"));

@@ -18,13 +18,12 @@ namespace rp {
 namespace {
 
 class DbfImportDialogTest : public AddressFileFixture {
-protected:
+  protected:
     ScriptedFileChooser chooser;
     FileChooserScope chooserScope{chooser};
 };
 
-TEST_F(DbfImportDialogTest, SelectMatchAndImport)
-{
+TEST_F(DbfImportDialogTest, SelectMatchAndImport) {
     const std::string path = dir.file("PEOPLE.DBF");
     engine.create(path, {{"SURNAME", 'C', 20, 0}, {"CITY", 'C', 20, 0}, {"MEMBER", 'L', 1, 0}});
     {
@@ -64,7 +63,9 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport)
         if (!match) return;
         header << match->windowTitle() << match->matchGrid()->horizontalHeaderItem(0)->text()
                << match->matchGrid()->horizontalHeaderItem(1)->text();
-        for (int r : {2, 7}) rows << match->matchGrid()->item(r, 0)->text() + "=" + match->matchGrid()->item(r, 1)->text();
+        for (int r : {2, 7})
+            rows << match->matchGrid()->item(r, 0)->text() + "=" +
+                        match->matchGrid()->item(r, 1)->text();
         browsed = match->browser()->model()->rowCount();
         for (QPushButton* button : match->findChildren<QPushButton*>())
             if (button->text() == "Save") button->click();
@@ -74,7 +75,8 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport)
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
     dialog.MatchButtonClick();
-    EXPECT_EQ(header, QStringList({"DBF File Import Match Fields", "Ravenpost Field", "Import from Field (in PEOPLE.DBF)"}));
+    EXPECT_EQ(header, QStringList({"DBF File Import Match Fields", "Ravenpost Field",
+                                   "Import from Field (in PEOPLE.DBF)"}));
     EXPECT_EQ(rows, QStringList({"Last=SURNAME", "City=CITY"}));
     EXPECT_EQ(browsed, 2);
     EXPECT_TRUE(dialog.matchesSaved());

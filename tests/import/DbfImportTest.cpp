@@ -13,15 +13,14 @@
 namespace rp {
 namespace {
 
-ImportLayout FieldsOf(std::initializer_list<std::pair<char, const char*>> fields)
-{
+ImportLayout FieldsOf(std::initializer_list<std::pair<char, const char*>> fields) {
     ImportLayout layout;
-    for (const auto& [type, name] : fields) layout.columns.push_back({type, QString::fromLatin1(name), 10, {}});
+    for (const auto& [type, name] : fields)
+        layout.columns.push_back({type, QString::fromLatin1(name), 10, {}});
     return layout;
 }
 
-TEST(DbfMatchingTest, ProposesByNameAndType)
-{
+TEST(DbfMatchingTest, ProposesByNameAndType) {
     EXPECT_EQ(ProposedDbfMatch("codes", 'C'), "Zip/Post Code");
     EXPECT_EQ(ProposedDbfMatch("SALUTATION", 'C'), "Prefix");
     EXPECT_EQ(ProposedDbfMatch("LASTVISIT", 'D'), "Last");
@@ -32,10 +31,14 @@ TEST(DbfMatchingTest, ProposesByNameAndType)
     EXPECT_EQ(ProposedDbfMatch("AMOUNT", 'N'), "");
 }
 
-TEST(DbfMatchingTest, RowsProposeChooseAndSave)
-{
-    ImportLayout layout = FieldsOf({{'C', "SURNAME"}, {'C', "NAME2"}, {'M', "NOTE1"}, {'D', "JOINED"},
-                                    {'C', "LNAME"}, {'M', "NOTE2"}, {'N', "AMOUNT"}});
+TEST(DbfMatchingTest, RowsProposeChooseAndSave) {
+    ImportLayout layout = FieldsOf({{'C', "SURNAME"},
+                                    {'C', "NAME2"},
+                                    {'M', "NOTE1"},
+                                    {'D', "JOINED"},
+                                    {'C', "LNAME"},
+                                    {'M', "NOTE2"},
+                                    {'N', "AMOUNT"}});
     layout.columns[1].match = "first";  // saved matches are shown in any letter case
     DbfMatching matching(layout);
     EXPECT_EQ(matching.shown(1), "NAME2");
@@ -64,14 +67,19 @@ TEST(DbfMatchingTest, RowsProposeChooseAndSave)
 }
 
 class DbfImportTest : public AddressFileFixture {
-protected:
+  protected:
     // A source with character, numeric, date and memo fields: a full record, one with blanks
     // and a deleted one.
-    QString writeSource()
-    {
+    QString writeSource() {
         const std::string path = dir.file("SOURCE.DBF");
-        engine.create(path, {{"SURNAME", 'C', 40, 0}, {"GIVEN", 'C', 10, 0}, {"HOMECITY", 'C', 20, 0}, {"JOINED", 'D', 8, 0},
-                             {"AMOUNT", 'N', 8, 2}, {"NOTE1", 'M', 10, 0}, {"LASTSEEN", 'D', 8, 0}, {"NOTE2", 'M', 10, 0}});
+        engine.create(path, {{"SURNAME", 'C', 40, 0},
+                             {"GIVEN", 'C', 10, 0},
+                             {"HOMECITY", 'C', 20, 0},
+                             {"JOINED", 'D', 8, 0},
+                             {"AMOUNT", 'N', 8, 2},
+                             {"NOTE1", 'M', 10, 0},
+                             {"LASTSEEN", 'D', 8, 0},
+                             {"NOTE2", 'M', 10, 0}});
         auto source = engine.open(path, xbase::OpenMode::Exclusive);
         source->appendBlank();
         source->setText("SURNAME", std::string(40, 'S'));
@@ -92,15 +100,13 @@ protected:
         return QString::fromStdString(path);
     }
 
-    QString field(std::uint32_t recno, const char* name)
-    {
+    QString field(std::uint32_t recno, const char* name) {
         table->go(recno);
         return FieldText(table.table(), name);
     }
 };
 
-TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields)
-{
+TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields) {
     add({{"LNAME", "Existing"}});
     DbfSource source = OpenDbfSource(table, writeSource());
     ASSERT_TRUE(source.table) << source.refusal.toStdString();
@@ -112,14 +118,15 @@ TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields)
     DbfMatching matching(layout);
     matching.propose();
     EXPECT_EQ(matching.shown(2), "LASTSEEN");  // a date, yet its values go to DATE
-    matching.choose(5, "SURNAME");  // organization
-    matching.choose(11, "AMOUNT");  // the phone row takes the number's text
+    matching.choose(5, "SURNAME");             // organization
+    matching.choose(11, "AMOUNT");             // the phone row takes the number's text
     ASSERT_TRUE(matching.saveTo(layout));
 
     std::vector<int> gauge;
     QStringList status;
     const DbfImportResult result = ImportDbfFile(
-        table.table(), *source.table, layout, {[&](const QString& s) { status << s; }, {[&](int p) { gauge.push_back(p); }, {}}});
+        table.table(), *source.table, layout,
+        {[&](const QString& s) { status << s; }, {[&](int p) { gauge.push_back(p); }, {}}});
     EXPECT_EQ(DbfImportMessages(result), QStringList{"Import complete. Imported 2 records."});
     EXPECT_EQ(status, QStringList{"Importing records"});
     EXPECT_EQ(gauge, (std::vector<int>{33, 66}));
@@ -149,19 +156,19 @@ TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields)
     EXPECT_EQ(table->recNo(), 3u);
 }
 
-TEST_F(DbfImportTest, CancelStopsAfterTheRecordInHand)
-{
+TEST_F(DbfImportTest, CancelStopsAfterTheRecordInHand) {
     DbfSource source = OpenDbfSource(table, writeSource());
     ASSERT_TRUE(source.table);
     ImportLayout layout = DbfImportLayout(*source.table);
     layout.columns[0].match = "Last";
-    const DbfImportResult result = ImportDbfFile(table.table(), *source.table, layout, {{}, {{}, [] { return false; }}});
-    EXPECT_EQ(DbfImportMessages(result), QStringList{"Import cancelled after importing 1 records."});
+    const DbfImportResult result =
+        ImportDbfFile(table.table(), *source.table, layout, {{}, {{}, [] { return false; }}});
+    EXPECT_EQ(DbfImportMessages(result),
+              QStringList{"Import cancelled after importing 1 records."});
     EXPECT_EQ(table->recordCount(), 1u);
 }
 
-TEST_F(DbfImportTest, RefusesTheAddressFileAnEmptyFileAndAMissingOne)
-{
+TEST_F(DbfImportTest, RefusesTheAddressFileAnEmptyFileAndAMissingOne) {
     const QString own = QString::fromStdString(table->path());
     EXPECT_EQ(OpenDbfSource(table, own).refusal, "Unable to open the file " + own);
     const QString missing = QString::fromStdString(dir.file("MISSING.DBF"));
@@ -173,8 +180,7 @@ TEST_F(DbfImportTest, RefusesTheAddressFileAnEmptyFileAndAMissingOne)
     EXPECT_EQ(source.refusal, "There are no records in " + QString::fromStdString(empty));
 }
 
-TEST_F(DbfImportTest, ASourceWhoseIndexCannotBeUsedIsReadWithoutIt)
-{
+TEST_F(DbfImportTest, ASourceWhoseIndexCannotBeUsedIsReadWithoutIt) {
     const QString path = writeSource();
     std::string indexPath;
     {
@@ -191,8 +197,7 @@ TEST_F(DbfImportTest, ASourceWhoseIndexCannotBeUsedIsReadWithoutIt)
     EXPECT_EQ(source.table->recordCount(), 3u);
 }
 
-TEST_F(DbfImportTest, AllRecordsDeletedImportsNothing)
-{
+TEST_F(DbfImportTest, AllRecordsDeletedImportsNothing) {
     const std::string path = dir.file("DELETED.DBF");
     engine.create(path, {{"LNAME", 'C', 10, 0}});
     {

@@ -20,13 +20,12 @@ namespace rp {
 namespace {
 
 class ImportDialogsTest : public AddressFileFixture {
-protected:
+  protected:
     ScriptedFileChooser chooser;
     FileChooserScope chooserScope{chooser};
 };
 
-TEST_F(ImportDialogsTest, SelectMatchAndImport)
-{
+TEST_F(ImportDialogsTest, SelectMatchAndImport) {
     TAsciiImport dialog(table, QString::fromStdString(dir.path()));
     EXPECT_EQ(dialog.fileLabel()->text(), "(none)");
 
@@ -74,8 +73,7 @@ TEST_F(ImportDialogsTest, SelectMatchAndImport)
     EXPECT_EQ(FieldText(table.table(), "FNAME"), "Bo");
 }
 
-TEST_F(ImportDialogsTest, MatchDialogShowsTheSampleAndTheMatches)
-{
+TEST_F(ImportDialogsTest, MatchDialogShowsTheSampleAndTheMatches) {
     ImportLayout layout;
     layout.columns = {{' ', {}, 3, "City"}, {' ', {}, 5, "Memo"}, {' ', {}, 2, ""}};
     TAsciiMatch dialog(layout, {{"Rye", "a b c", "NY"}, {"Ely", "d", ""}});

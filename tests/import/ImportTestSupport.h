@@ -8,16 +8,15 @@
 
 namespace rp {
 
-inline QString WriteTextFile(const TempDir& dir, const char* name, std::string_view bytes)
-{
+inline QString WriteTextFile(const TempDir& dir, const char* name, std::string_view bytes) {
     const QString path = QString::fromStdString(dir.file(name));
     QFile file(path);
-    if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
     return path;
 }
 
-inline ImportLayout LayoutOf(std::initializer_list<const char*> matches)
-{
+inline ImportLayout LayoutOf(std::initializer_list<const char*> matches) {
     ImportLayout layout;
     for (const char* m : matches) layout.columns.push_back({' ', {}, 0, QString::fromLatin1(m)});
     return layout;

@@ -8,8 +8,7 @@
 namespace rp {
 namespace {
 
-TEST(BarSectionDrawing, BarsStandAPitchApartFromTheOriginAndEndOnOneBaseline)
-{
+TEST(BarSectionDrawing, BarsStandAPitchApartFromTheOriginAndEndOnOneBaseline) {
     ReportLog log;
     ReportCanvas canvas(log);
     canvas.start();
@@ -39,8 +38,7 @@ TEST(BarSectionDrawing, BarsStandAPitchApartFromTheOriginAndEndOnOneBaseline)
     EXPECT_DOUBLE_EQ(canvas.y(), 0.0);
 }
 
-TEST(BarSectionDrawing, SingleBarsMoveOnAndKeepTheirHeights)
-{
+TEST(BarSectionDrawing, SingleBarsMoveOnAndKeepTheirHeights) {
     ReportLog log;
     ReportCanvas canvas(log);
     canvas.start();

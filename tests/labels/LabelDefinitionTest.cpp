@@ -8,8 +8,7 @@ namespace rp {
 namespace {
 
 // A valid definition: the Avery 5160 sheet.
-LabelDefinition sheet()
-{
+LabelDefinition sheet() {
     LabelDefinition d;
     d.description = "Mine";
     d.labelHeight = 1.0f;
@@ -35,15 +34,13 @@ const QString kPageHeight = "Page Height must be at least .3 inches";
 const QString kDescription = "You must provide a description";
 
 template <class Change>
-QString validAfter(Change change)
-{
+QString validAfter(Change change) {
     LabelDefinition d = sheet();
     change(d);
     return ValidLabel(d);
 }
 
-TEST(ValidLabel, EachRuleAtItsEdge)
-{
+TEST(ValidLabel, EachRuleAtItsEdge) {
     EXPECT_EQ(ValidLabel(sheet()), "");
     EXPECT_EQ(validAfter([](auto& d) { d.labelHeight = d.verticalPitch = 0.3f; }), "");
     EXPECT_EQ(validAfter([](auto& d) { d.labelHeight = 0.299f; }), kHeight);
@@ -61,11 +58,11 @@ TEST(ValidLabel, EachRuleAtItsEdge)
     EXPECT_EQ(validAfter([](auto& d) { d.sheetDepth = 0.3f; }), "");
     EXPECT_EQ(validAfter([](auto& d) { d.sheetDepth = 0.299f; }), kPageHeight);
     EXPECT_EQ(validAfter([](auto& d) { d.description.clear(); }), kDescription);
-    EXPECT_EQ(validAfter([](auto& d) { d.description = " "; }), "");  // only an empty text is refused
+    EXPECT_EQ(validAfter([](auto& d) { d.description = " "; }),
+              "");  // only an empty text is refused
 }
 
-TEST(ValidLabel, TheFirstFailingRuleSpeaks)
-{
+TEST(ValidLabel, TheFirstFailingRuleSpeaks) {
     LabelDefinition d;  // everything zero, description "[enter description]"
     d.across = d.down = 2;
     EXPECT_EQ(ValidLabel(d), kHeight);
@@ -85,8 +82,7 @@ TEST(ValidLabel, TheFirstFailingRuleSpeaks)
     EXPECT_EQ(ValidLabel(d), kDescription);
 }
 
-TEST(LabelUnits, InchesAndMillimetres)
-{
+TEST(LabelUnits, InchesAndMillimetres) {
     EXPECT_DOUBLE_EQ(InchesToMillimetres(1.0), 25.4);
     EXPECT_NEAR(InchesToMillimetres(8.27), 210.058, 1e-9);
     EXPECT_NEAR(InchesToMillimetres(11.69), 296.926, 1e-9);

@@ -1,5 +1,6 @@
 // The "Add / Edit Label Definition" and "Select Label Definition" dialogs, offscreen, on a copy
 // of the delivered RVPLBLS.DBF.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,7 +14,6 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include "LabelSideFixture.h"
 #include "labels/LabelFiles.h"
@@ -25,24 +25,21 @@
 namespace rp {
 namespace {
 
-QStringList texts(const QWidget& dialog)
-{
+QStringList texts(const QWidget& dialog) {
     QStringList out;
     for (const QLabel* l : dialog.findChildren<QLabel*>()) out << l->text();
     for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) out << b->text();
     return out;
 }
 
-QPushButton* button(const QWidget& dialog, const QString& caption)
-{
+QPushButton* button(const QWidget& dialog, const QString& caption) {
     for (QPushButton* b : dialog.findChildren<QPushButton*>())
         if (b->text() == caption) return b;
     ADD_FAILURE() << "no button " << caption.toStdString();
     return nullptr;
 }
 
-LabelDefinition letterSheet()
-{
+LabelDefinition letterSheet() {
     LabelDefinition d;
     d.description = "Mine";
     d.labelHeight = 1.0f;
@@ -59,15 +56,15 @@ LabelDefinition letterSheet()
     return d;
 }
 
-TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves)
-{
+TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves) {
     TLabelEdit dialog;
     EXPECT_EQ(dialog.windowTitle(), "Add Label Definition");
     EXPECT_EQ(dialog.helpTopic(), 1001);
     const QStringList captions = texts(dialog);
-    for (const char* c : {"Description", "Label Width", "Label Height", "Horizontal Pitch", "Vertical Pitch", "# across",
-                          "# down", "Left Margin", "Top Margin", "Paper size", "Paper Width", "Paper Height",
-                          "Tractor Fed (Dot Matrix)", "In 1000's of an inch", "In Millimeters", "Save", "Cancel", "Help"})
+    for (const char* c : {"Description", "Label Width", "Label Height", "Horizontal Pitch",
+                          "Vertical Pitch", "# across", "# down", "Left Margin", "Top Margin",
+                          "Paper size", "Paper Width", "Paper Height", "Tractor Fed (Dot Matrix)",
+                          "In 1000's of an inch", "In Millimeters", "Save", "Cancel", "Help"})
         EXPECT_TRUE(captions.contains(c)) << c;
     EXPECT_EQ(dialog.descriptionEdit()->text(), "[enter description]");
     ASSERT_EQ(dialog.paperList()->count(), 7);
@@ -139,8 +136,7 @@ TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves)
     EXPECT_EQ(saved.printerType, "LJ");
 }
 
-TEST_F(LabelSideTest, LabelEditSavesAnOldUserCodeAsUserP)
-{
+TEST_F(LabelSideTest, LabelEditSavesAnOldUserCodeAsUserP) {
     TLabelEdit dialog;
     dialog.setDefinition(letterSheet());
     dialog.SaveButtonClick();
@@ -160,27 +156,29 @@ TEST_F(LabelSideTest, LabelEditSavesAnOldUserCodeAsUserP)
 }
 
 class SelectLabelTest : public LabelSideTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         LabelSideTest::SetUp();
         stocks = open("RVPLBLS.DBF");
     }
-    QString currentName() const { return stocks->eof() ? "(end)" : QString::fromStdString(stocks->text("USERDESC")); }
+    QString currentName() const {
+        return stocks->eof() ? "(end)" : QString::fromStdString(stocks->text("USERDESC"));
+    }
     std::unique_ptr<xbase::Table> stocks;
 };
 
-TEST_F(SelectLabelTest, OpensOnThePrinterTypeAndTheNamedStock)
-{
+TEST_F(SelectLabelTest, OpensOnThePrinterTypeAndTheNamedStock) {
     TSelectLabel dialog(*stocks, "Avery 5160  Address,   1.00 x 2.63", "LJ");
     EXPECT_EQ(dialog.windowTitle(), "Select Label Definition");
     EXPECT_EQ(dialog.helpTopic(), 1042);
     QStringList headers;
     for (int c = 0; c < dialog.model()->columnCount(); ++c)
         headers << dialog.model()->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers, QStringList({"Label", "Height in.", "Width in.", "# Across", "# Down", "Top Margin",
-                                    "Left Margin", "Page Width", "Page Height", "Paper Size"}));
-    for (const char* c : {"Laser or Inkjet", "Dot Matrix", "New", "Edit", "Delete", "OK", "Cancel", "Help"})
+    EXPECT_EQ(headers,
+              QStringList({"Label", "Height in.", "Width in.", "# Across", "# Down", "Top Margin",
+                           "Left Margin", "Page Width", "Page Height", "Paper Size"}));
+    for (const char* c :
+         {"Laser or Inkjet", "Dot Matrix", "New", "Edit", "Delete", "OK", "Cancel", "Help"})
         EXPECT_TRUE(texts(dialog).contains(c)) << c;
     EXPECT_TRUE(dialog.laserButton()->isChecked());
     EXPECT_EQ(dialog.model()->rowCount(), 137);
@@ -201,8 +199,7 @@ TEST_F(SelectLabelTest, OpensOnThePrinterTypeAndTheNamedStock)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(SelectLabelTest, AnUnknownStockChoosesNoRowAndOkWaitsForOne)
-{
+TEST_F(SelectLabelTest, AnUnknownStockChoosesNoRowAndOkWaitsForOne) {
     // Any printer type but "LJ" lists the dot matrix stock; the walk for an unknown name ends
     // after the last row.
     TSelectLabel dialog(*stocks, "Avery 5160", "");
@@ -228,8 +225,7 @@ TEST_F(SelectLabelTest, AnUnknownStockChoosesNoRowAndOkWaitsForOne)
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue)
-{
+TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue) {
     TSelectLabel dialog(*stocks, "Avery 5160  Address,   1.00 x 2.63", "LJ");
     QString editorTitle;
     LabelDefinition prefilled;
@@ -273,8 +269,9 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue)
 
     dialog.selectRow(0);
     const QString predefined = currentName();
-    const QString ask = "This is a predefined Avery label.\rChanging it may result in incorrect output.\r"
-                        "Are you sure you wish to modify it?";
+    const QString ask =
+        "This is a predefined Avery label.\rChanging it may result in incorrect output.\r"
+        "Are you sure you wish to modify it?";
     messages.answer(false);
     editorTitle.clear();
     dialog.EditButtonClick();
@@ -292,7 +289,8 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue)
     messages.clear();
     messages.answer(false);
     dialog.DeleteButtonClick();
-    EXPECT_EQ(messages.texts(), QStringList{"This is a predefined Avery label. Are you sure you wish to delete it?"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{"This is a predefined Avery label. Are you sure you wish to delete it?"});
     EXPECT_EQ(dialog.model()->rowCount(), 138);
     messages.answer(true);
     dialog.DeleteButtonClick();
@@ -307,15 +305,17 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue)
     EXPECT_EQ(dialog.model()->rowCount(), 136);
 }
 
-TEST_F(LabelSideTest, ChooseLabelDefinitionCopiesTheChosenStockOrTellsWhyNot)
-{
+TEST_F(LabelSideTest, ChooseLabelDefinitionCopiesTheChosenStockOrTellsWhyNot) {
     LabelSetup setup = DefaultLabelSetup();
     EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder() + "missing/", setup));
-    EXPECT_EQ(messages.texts(), QStringList{"We were unable to open the label definition file: RVPLBLS.DBF\r\nCannot open " +
-                                            folder() + "missing/RVPLBLS.DBF: No such file or directory"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{
+                  "We were unable to open the label definition file: RVPLBLS.DBF\r\nCannot open " +
+                  folder() + "missing/RVPLBLS.DBF: No such file or directory"});
     EXPECT_EQ(setup, DefaultLabelSetup());
 
-    EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel&) { return false; }));
+    EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup,
+                                       [](TSelectLabel&) { return false; }));
     EXPECT_EQ(setup, DefaultLabelSetup());
     // OK with no row chosen copies nothing either.
     EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel& dialog) {

@@ -10,9 +10,8 @@
 namespace rp {
 namespace {
 
-void expectLayout(xbase::Engine& engine, const QString& path, const std::vector<xbase::FieldSpec>& layout,
-                  const char* tag, const char* key)
-{
+void expectLayout(xbase::Engine& engine, const QString& path,
+                  const std::vector<xbase::FieldSpec>& layout, const char* tag, const char* key) {
     SCOPED_TRACE(path.toStdString());
     const auto table = engine.open(EnginePath(path), xbase::OpenMode::ReadOnly);
     ASSERT_EQ(table->fieldCount(), static_cast<int>(layout.size()));
@@ -29,21 +28,23 @@ void expectLayout(xbase::Engine& engine, const QString& path, const std::vector<
     EXPECT_EQ(table->orderKeyExpression(), key);
 }
 
-TEST_F(LabelSideTest, LayoutsInCodeAreThoseOfTheDeliveredTables)
-{
-    expectLayout(engine, deliveredPath("RVPLBLS.DBF"), LabelStockLayout(), kLabelStockTag, kLabelStockTagKey);
-    expectLayout(engine, deliveredPath("RVPLSU.DBF"), LabelSetupLayout(), kLabelSetupTag, kLabelSetupTagKey);
+TEST_F(LabelSideTest, LayoutsInCodeAreThoseOfTheDeliveredTables) {
+    expectLayout(engine, deliveredPath("RVPLBLS.DBF"), LabelStockLayout(), kLabelStockTag,
+                 kLabelStockTagKey);
+    expectLayout(engine, deliveredPath("RVPLSU.DBF"), LabelSetupLayout(), kLabelSetupTag,
+                 kLabelSetupTagKey);
     // The setup file's fields in the order of the record's members.
     QStringList names;
     for (const auto& f : LabelSetupLayout()) names << QString::fromStdString(f.name);
     EXPECT_EQ(names.join(','),
-              "DESCRIPT,PRINTERTYP,FONTNAME,FONTSIZE,FONTBOLD,FONTITALIC,XOFFSET,YOFFSET,BARCODE,NAME,TITLE,COMPANY,"
-              "STREET,CITYSTATE,ZIP,PHONE,COUNTRY,ZIPOPTIONS,UPPERCASE,LBLHEIGHT,LBLWIDTH,NBRACROSS,NBRDOWN,TOPMARG,"
+              "DESCRIPT,PRINTERTYP,FONTNAME,FONTSIZE,FONTBOLD,FONTITALIC,XOFFSET,YOFFSET,BARCODE,"
+              "NAME,TITLE,COMPANY,"
+              "STREET,CITYSTATE,ZIP,PHONE,COUNTRY,ZIPOPTIONS,UPPERCASE,LBLHEIGHT,LBLWIDTH,"
+              "NBRACROSS,NBRDOWN,TOPMARG,"
               "LEFTMARG,HORIZPITCH,VERTPITCH,SHEETWIDTH,SHEETDEPTH,PAPERSIZE,TRIMTEXT,USERLABELN");
 }
 
-TEST(LabelPaper, CodesListPositionsAndLandscape)
-{
+TEST(LabelPaper, CodesListPositionsAndLandscape) {
     const QStringList codes{"LTR", "LTRL", "A4", "A4L", "A5", "USERP", "USERL"};
     for (int i = 0; i < codes.size(); ++i) {
         EXPECT_EQ(PaperListIndex(codes[i]), i);
@@ -58,11 +59,11 @@ TEST(LabelPaper, CodesListPositionsAndLandscape)
     EXPECT_EQ(*PaperSizes()[4].width, 5.82f);
     EXPECT_FALSE(PaperSizes()[6].width.has_value());
     for (const char* code : {"LTRL", "A4L", "USERL"}) EXPECT_TRUE(IsLandscapePaper(code)) << code;
-    for (const char* code : {"LTR", "A4", "A5", "USERP", "USER"}) EXPECT_FALSE(IsLandscapePaper(code)) << code;
+    for (const char* code : {"LTR", "A4", "A5", "USERP", "USER"})
+        EXPECT_FALSE(IsLandscapePaper(code)) << code;
 }
 
-TEST_F(LabelSideTest, EveryDeliveredStockIsValidWithKnownCodesAndPredefined)
-{
+TEST_F(LabelSideTest, EveryDeliveredStockIsValidWithKnownCodesAndPredefined) {
     const auto stocks = open("RVPLBLS.DBF");
     int rows = 0;
     for (; !stocks->eof(); stocks->skip(), ++rows) {
@@ -71,7 +72,8 @@ TEST_F(LabelSideTest, EveryDeliveredStockIsValidWithKnownCodesAndPredefined)
         EXPECT_EQ(ValidLabel(d), "");
         EXPECT_TRUE(d.printerType == "LJ" || d.printerType == "DM");
         ASSERT_GE(PaperListIndex(d.paperSize), 0);
-        const PaperSize& paper = PaperSizes()[static_cast<std::size_t>(PaperListIndex(d.paperSize))];
+        const PaperSize& paper =
+            PaperSizes()[static_cast<std::size_t>(PaperListIndex(d.paperSize))];
         if (paper.width) {
             EXPECT_EQ(d.sheetWidth, *paper.width);
             EXPECT_EQ(d.sheetDepth, *paper.depth);
@@ -86,8 +88,7 @@ TEST_F(LabelSideTest, EveryDeliveredStockIsValidWithKnownCodesAndPredefined)
 }
 
 // The default setup names the Avery 5160 stock; its geometry is that row's.
-TEST_F(LabelSideTest, TheDefaultSetupCarriesTheDeliveredAvery5160Geometry)
-{
+TEST_F(LabelSideTest, TheDefaultSetupCarriesTheDeliveredAvery5160Geometry) {
     const auto stocks = open("RVPLBLS.DBF");
     stocks->setOrder(kLabelStockTag);
     ASSERT_TRUE(stocks->seek("AVERY 5160  ADDRESS,   1.00 X 2.63"));

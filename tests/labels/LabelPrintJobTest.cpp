@@ -26,9 +26,8 @@ namespace rp {
 namespace {
 
 class LabelPrintJobTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         engine.settings.hideDeleted = true;
         table->setFilter(kStandingCondition.toStdString());
@@ -47,8 +46,7 @@ protected:
         };
     }
 
-    LabelPrintRequest request(LabelRecords records) const
-    {
+    LabelPrintRequest request(LabelRecords records) const {
         LabelPrintRequest r;
         r.setup = DefaultLabelSetup();
         r.setup.zip = false;  // one line a label: the name
@@ -66,8 +64,7 @@ protected:
     QStringList previewed;
 };
 
-TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAndTheTableRestored)
-{
+TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAndTheTableRestored) {
     add({{"LNAME", "Adams"}});
     const std::uint32_t baker = add({{"LNAME", "Baker"}});
     add({{"LNAME", "Clark"}});
@@ -94,8 +91,7 @@ TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAnd
     EXPECT_EQ(table->recNo(), baker);
 }
 
-TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges)
-{
+TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges) {
     table->deleteIndexes();
     for (int i = 0; i < 10; ++i) add({{"LNAME", "Z" + std::to_string(i)}, {"ZIP", "12345"}});
     add({{"LNAME", "No zip"}});
@@ -207,8 +203,7 @@ TEST_F(LabelPrintJobTest, AFailureBeforeTheRunStillRestoresTheTable) {
     EXPECT_EQ(table->recNo(), 3u);
 }
 
-TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned)
-{
+TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned) {
     EXPECT_FALSE(PaperDiffers(QSizeF(8.54, 11.04), DefaultLabelSetup()));
     // Sideways stock lies in the printer with its depth as the paper's width.
     LabelSetup sideways = DefaultLabelSetup();
@@ -226,18 +221,27 @@ TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned)
     a4.setup.sheetDepth = 11.69f;
     shown.answer(false);
     job->Preview(a4);
-    EXPECT_EQ(shown.texts(), QStringList{"Ravenpost was unable to confirm that the paper size was set to\r\n\r\n"
-                                         "8.27\" by 11.69\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\n"
-                                         "Would you like to try printing anyways?"});
+    EXPECT_EQ(
+        shown.texts(),
+        QStringList{"Ravenpost was unable to confirm that the paper size was set to\r\n\r\n"
+                    "8.27\" by 11.69\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\n"
+                    "Would you like to try printing anyways?"});
     EXPECT_TRUE(finals.isEmpty());
     EXPECT_TRUE(previewed.isEmpty());
 }
 
-TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter)
-{
-    add({{"LNAME", "Public"}, {"FNAME", "Jane"}, {"STREET", "123 Main St"}, {"CITY", "Springfield"}, {"STATE", "IL"},
+TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter) {
+    add({{"LNAME", "Public"},
+         {"FNAME", "Jane"},
+         {"STREET", "123 Main St"},
+         {"CITY", "Springfield"},
+         {"STATE", "IL"},
          {"ZIP", "12345-6789"}});
-    add({{"LNAME", "Adams"}, {"FNAME", "Pat"}, {"STREET", "9 Elm Rd"}, {"CITY", "Reno"}, {"STATE", "NV"},
+    add({{"LNAME", "Adams"},
+         {"FNAME", "Pat"},
+         {"STREET", "9 Elm Rd"},
+         {"CITY", "Reno"},
+         {"STATE", "NV"},
          {"ZIP", "89501"}});
     table->goTop();
     LabelPrintRequest r = request(LabelRecords::All);
@@ -247,7 +251,8 @@ TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter)
     // "labels.pdf" in the folder of the last PDF, which is remembered again.
     const QString outputFolder = QString::fromStdString(dir.path());
     QString lastFolder = outputFolder;
-    catalog.setPdfFolderMemory({[&] { return lastFolder; }, [&](const QString& folder) { lastFolder = folder + "*"; }});
+    catalog.setPdfFolderMemory(
+        {[&] { return lastFolder; }, [&](const QString& folder) { lastFolder = folder + "*"; }});
     const QString pdf = folder() + "labels.pdf";
     dialogs.answerPrint({});
     job->PrintNow(r);
@@ -269,9 +274,9 @@ TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter)
                 if (qGray(page.pixel(x, y)) < 128) return true;
         return false;
     };
-    EXPECT_TRUE(inked(QRect(22, 29, 60, 7)));   // bars, 0.585 to 0.71 inch down
-    EXPECT_TRUE(inked(QRect(22, 37, 60, 10)));  // the name line
-    EXPECT_TRUE(inked(QRect(160, 37, 60, 10))); // its copy on the second label
+    EXPECT_TRUE(inked(QRect(22, 29, 60, 7)));    // bars, 0.585 to 0.71 inch down
+    EXPECT_TRUE(inked(QRect(22, 37, 60, 10)));   // the name line
+    EXPECT_TRUE(inked(QRect(160, 37, 60, 10)));  // its copy on the second label
     EXPECT_FALSE(inked(QRect(0, 140, 425, 400)));
 }
 

@@ -22,10 +22,9 @@ struct Placed {
 };
 
 class LabelPrintRunTest : public AddressFileFixture {
-protected:
+  protected:
     // Runs the labels of the table's view from the record it stands on.
-    void print(const LabelSetup& setup, int copies = 1, std::optional<QStringList> presort = {})
-    {
+    void print(const LabelSetup& setup, int copies = 1, std::optional<QStringList> presort = {}) {
         ReportCanvas canvas(log);
         SelectPaper(canvas, LabelPaper(setup));
         ASSERT_TRUE(canvas.start());
@@ -36,8 +35,7 @@ protected:
     }
 
     // Where every run of this text was printed.
-    std::vector<Placed> placed(const QString& text) const
-    {
+    std::vector<Placed> placed(const QString& text) const {
         std::vector<Placed> out;
         for (const ReportLog::Entry& e : log.entries())
             if (const auto* run = std::get_if<TextRun>(&e.op); run && run->text == text)
@@ -45,25 +43,23 @@ protected:
         return out;
     }
 
-    void addNamed(int n)
-    {
-        for (int i = 1; i <= n; ++i) add({{"LNAME", QStringLiteral("N%1").arg(i, 2, 10, QChar('0')).toStdString()}});
+    void addNamed(int n) {
+        for (int i = 1; i <= n; ++i)
+            add({{"LNAME", QStringLiteral("N%1").arg(i, 2, 10, QChar('0')).toStdString()}});
         table->goTop();
     }
 
     ReportLog log;
 };
 
-void ExpectAt(const std::vector<Placed>& runs, int page, double x, double y)
-{
+void ExpectAt(const std::vector<Placed>& runs, int page, double x, double y) {
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].page, page);
     EXPECT_NEAR(runs[0].at.x(), x, kNear);
     EXPECT_NEAR(runs[0].at.y(), y, kNear);
 }
 
-TEST_F(LabelPrintRunTest, LabelsFillRowsAcrossThenDownAndTheThirtyFirstStartsTheNextSheet)
-{
+TEST_F(LabelPrintRunTest, LabelsFillRowsAcrossThenDownAndTheThirtyFirstStartsTheNextSheet) {
     addNamed(31);
     print(DefaultLabelSetup());
     EXPECT_EQ(log.pages(), 2);
@@ -94,10 +90,15 @@ TEST_F(LabelPrintRunTest, LabelsFillRowsAcrossThenDownAndTheThirtyFirstStartsThe
     ExpectAt(placed("N31 "), 1, 4.625, 0.35);
 }
 
-TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
-{
-    add({{"PREFIX", "Dr."}, {"FNAME", "Jane"}, {"MIDDLE", "Q"}, {"LNAME", "Public"}, {"STREET", "123 Main St"},
-         {"CITY", "Springfield"}, {"STATE", "IL"}, {"ZIP", "12345-6789"}});
+TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine) {
+    add({{"PREFIX", "Dr."},
+         {"FNAME", "Jane"},
+         {"MIDDLE", "Q"},
+         {"LNAME", "Public"},
+         {"STREET", "123 Main St"},
+         {"CITY", "Springfield"},
+         {"STATE", "IL"},
+         {"ZIP", "12345-6789"}});
     table->goTop();
     LabelSetup setup = DefaultLabelSetup();
     setup.barcode = true;
@@ -105,7 +106,8 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
     setup.trimText = false;
     print(setup);
 
-    EXPECT_EQ(log.textStrings(), QStringList({"DR. JANE Q. PUBLIC ", "123 MAIN ST", "SPRINGFIELD  IL 12345-6789"}));
+    EXPECT_EQ(log.textStrings(),
+              QStringList({"DR. JANE Q. PUBLIC ", "123 MAIN ST", "SPRINGFIELD  IL 12345-6789"}));
     const std::vector<TextRun> runs = log.texts();
     const double lineHeight = runs[0].box.height();
     for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -123,8 +125,7 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
     EXPECT_NEAR(bars.back().from.x(), 0.438 + 61 * 0.045, kNear);
 }
 
-TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel)
-{
+TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel) {
     add({{"LNAME", "Abcdefghijklmnopqrstuvwxyz"}, {"STREET", "1 Long Street"}, {"CITY", "Reno"}});
     table->goTop();
     LabelSetup setup = DefaultLabelSetup();
@@ -132,11 +133,15 @@ TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel)
     print(setup);
     const QString name = log.textStrings().value(0);
     ASSERT_FALSE(name.isEmpty());
-    EXPECT_TRUE(QStringLiteral("Abcdefghijklmnopqrstuvwxyz ").startsWith(name)) << name.toStdString();
+    EXPECT_TRUE(QStringLiteral("Abcdefghijklmnopqrstuvwxyz ").startsWith(name))
+        << name.toStdString();
     ReportCanvas measure(log);
     measure.setFont(ReportFont{"Arial", 10, false, false});
     EXPECT_LE(measure.textWidth(name) + 0.25, 1.0);
-    EXPECT_GT(measure.textWidth(QStringLiteral("Abcdefghijklmnopqrstuvwxyz ").left(name.size() + 1)) + 0.25, 1.0);
+    EXPECT_GT(
+        measure.textWidth(QStringLiteral("Abcdefghijklmnopqrstuvwxyz ").left(name.size() + 1)) +
+            0.25,
+        1.0);
 
     // An offset past the label's width leaves every line empty; they still take their lines.
     log = ReportLog();
@@ -156,11 +161,11 @@ TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel)
     setup.trimText = false;
     table->goTop();
     print(setup);
-    EXPECT_EQ(log.textStrings(), QStringList({"Abcdefghijklmnopqrstuvwxyz ", "1 Long Street", "Reno  "}));
+    EXPECT_EQ(log.textStrings(),
+              QStringList({"Abcdefghijklmnopqrstuvwxyz ", "1 Long Street", "Reno  "}));
 }
 
-TEST_F(LabelPrintRunTest, PresortedRunPrintsEachKeyOnceAfterItsSeparatorLabel)
-{
+TEST_F(LabelPrintRunTest, PresortedRunPrintsEachKeyOnceAfterItsSeparatorLabel) {
     add({{"LNAME", "Five1"}, {"ZIP", "12345"}});
     add({{"LNAME", "Short"}, {"ZIP", "123"}});
     add({{"LNAME", "Left out"}, {"ZIP", "99999"}});
@@ -174,8 +179,9 @@ TEST_F(LabelPrintRunTest, PresortedRunPrintsEachKeyOnceAfterItsSeparatorLabel)
     print(setup, 2, list);
     EXPECT_TRUE(engine.settings.exact);
 
-    EXPECT_EQ(log.textStrings(), QStringList({"** 3-digit 123", "Short ", "Short ", "Five1 ", "Five1 ", "Five2 ",
-                                              "Five2 ", "Other ", "Other ", "** Unknown"}));
+    EXPECT_EQ(log.textStrings(),
+              QStringList({"** 3-digit 123", "Short ", "Short ", "Five1 ", "Five1 ", "Five2 ",
+                           "Five2 ", "Other ", "Other ", "** Unknown"}));
     // The separator takes one label, each copy the next, on into the next row.
     ExpectAt(placed("** 3-digit 123"), 1, 0.438, 0.75);
     EXPECT_NEAR(placed("Short ")[0].at.x(), 3.188, kNear);

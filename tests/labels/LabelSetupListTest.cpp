@@ -14,9 +14,8 @@ namespace rp {
 namespace {
 
 class LabelSetupListTest : public LabelSideTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         LabelSideTest::SetUp();
         setups = open("RVPLSU.DBF");
     }
@@ -28,8 +27,7 @@ protected:
 const LabelSetupButtons kAllOn{true, true, true, true, true, true};
 const LabelSetupButtons kOnlyNew{false, false, false, false, false, true};
 
-TEST_F(LabelSetupListTest, TheListShowsTheFileInRecordOrderWithTwoColumns)
-{
+TEST_F(LabelSetupListTest, TheListShowsTheFileInRecordOrderWithTwoColumns) {
     SideTableModel model(*setups, {{"DESCRIPT", "Description"}, {"USERLABELN", "Label Type"}});
     ASSERT_EQ(model.rowCount(), 4);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Description");
@@ -40,8 +38,7 @@ TEST_F(LabelSetupListTest, TheListShowsTheFileInRecordOrderWithTwoColumns)
     EXPECT_EQ(setups->recNo(), 1u);  // the walk leaves the table where it stood
 }
 
-TEST_F(LabelSetupListTest, ModifyWritesTheEditedCopyOnSaveOnly)
-{
+TEST_F(LabelSetupListTest, ModifyWritesTheEditedCopyOnSaveOnly) {
     LabelSetupList list(*setups);
     EXPECT_EQ(list.SetLabelButtons(), kAllOn);
     const LabelSetup before = list.currentSetup();
@@ -67,8 +64,7 @@ TEST_F(LabelSetupListTest, ModifyWritesTheEditedCopyOnSaveOnly)
     EXPECT_EQ(list.currentSetup().xOffset, 0.188f);
 }
 
-TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave)
-{
+TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave) {
     LabelSetupList list(*setups);
     setups->skip();
     const LabelSetup selected = list.currentSetup();
@@ -93,8 +89,7 @@ TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave
     EXPECT_EQ(list.SetLabelButtons(), kAllOn);
 }
 
-TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSetup)
-{
+TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSetup) {
     LabelSetupList list(*setups);
     messages.answer(false);
     EXPECT_FALSE(list.Delete());
@@ -142,8 +137,7 @@ TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSe
 
 // A value the file refuses in a field after others were filled: the new setup or stock is
 // dropped, and the file keeps its records, with no blank one after them.
-TEST_F(LabelSideTest, AFailingFieldCancelsTheNewRecord)
-{
+TEST_F(LabelSideTest, AFailingFieldCancelsTheNewRecord) {
     struct Case {
         const char* file;
         const char* descriptionField;

@@ -14,10 +14,10 @@ namespace rp {
 namespace {
 
 class LabelSetupTest : public LabelSideTest {
-protected:
+  protected:
     // An empty setup file of the program's layout (another layout when given).
-    std::unique_ptr<xbase::Table> emptySetups(const std::vector<xbase::FieldSpec>& layout = LabelSetupLayout())
-    {
+    std::unique_ptr<xbase::Table> emptySetups(
+        const std::vector<xbase::FieldSpec>& layout = LabelSetupLayout()) {
         engine.create(EnginePath(path("SETUPS.DBF")), layout);
         auto table = engine.open(EnginePath(path("SETUPS.DBF")), xbase::OpenMode::Exclusive);
         table->goTop();
@@ -25,8 +25,7 @@ protected:
     }
 };
 
-LabelSetup odd()
-{
+LabelSetup odd() {
     LabelSetup s;
     s.description = "Shipping, big";
     s.printerType = "DM";
@@ -57,13 +56,14 @@ LabelSetup odd()
     return s;
 }
 
-TEST(LabelSetupDefaults, EveryMemberOfTheDefaultSetup)
-{
+TEST(LabelSetupDefaults, EveryMemberOfTheDefaultSetup) {
     std::ostringstream text;
     PrintTo(DefaultLabelSetup(), &text);
     EXPECT_EQ(text.str(),
-              "{Default Label Setup|LJ|Arial 10 off 0.25,0.25 bc 0 contents 10011100 zip@1 uc 0 label 1x2.625 3x10 "
-              "marg 0.5,0.188 pitch 2.75,1 sheet 8.5x11 LTR trim 1 type Avery 5160  Address,   1.00 x 2.63}");
+              "{Default Label Setup|LJ|Arial 10 off 0.25,0.25 bc 0 contents 10011100 zip@1 uc 0 "
+              "label 1x2.625 3x10 "
+              "marg 0.5,0.188 pitch 2.75,1 sheet 8.5x11 LTR trim 1 type Avery 5160  Address,   "
+              "1.00 x 2.63}");
     EXPECT_EQ(DefaultLabelSetup().leftMargin, 0.188f);
     EXPECT_EQ(kUntitledLabelSetup, "{Untitled Label Setup Record}");
     const AddressContents c = DefaultLabelSetup().addressContents();
@@ -72,8 +72,7 @@ TEST(LabelSetupDefaults, EveryMemberOfTheDefaultSetup)
     EXPECT_EQ(c.zipPlacement, ZipPlacement::AfterState);
 }
 
-TEST(LabelSetupRounding, FloatsAreRoundedToThreeDecimals)
-{
+TEST(LabelSetupRounding, FloatsAreRoundedToThreeDecimals) {
     EXPECT_EQ(RoundTo3Decimals(0.1875f), 0.188f);
     EXPECT_EQ(RoundTo3Decimals(2.6255f), 2.625f);  // the float is just below the half
     EXPECT_EQ(RoundTo3Decimals(0.0004f), 0.0f);
@@ -82,8 +81,7 @@ TEST(LabelSetupRounding, FloatsAreRoundedToThreeDecimals)
     EXPECT_EQ(RoundTo3Decimals(-0.25f), -0.25f);
 }
 
-TEST_F(LabelSetupTest, AnEmptyFileGivesTheDefaultAndASetupRoundTripsRoundedToThreeDecimals)
-{
+TEST_F(LabelSetupTest, AnEmptyFileGivesTheDefaultAndASetupRoundTripsRoundedToThreeDecimals) {
     const auto setups = emptySetups();
     ASSERT_TRUE(setups->eof());
     EXPECT_EQ(ReadLabelSetup(*setups), DefaultLabelSetup());  // an empty file
@@ -118,8 +116,7 @@ TEST_F(LabelSetupTest, AnEmptyFileGivesTheDefaultAndASetupRoundTripsRoundedToThr
     EXPECT_EQ(ReadLabelSetup(*again), changed);
 }
 
-TEST_F(LabelSetupTest, TextsOfAFileWithWiderColumnsAreCutToTheirBounds)
-{
+TEST_F(LabelSetupTest, TextsOfAFileWithWiderColumnsAreCutToTheirBounds) {
     std::vector<xbase::FieldSpec> wide = LabelSetupLayout();
     for (auto& f : wide)
         if (f.type == 'C') f.width = 80;
@@ -136,8 +133,7 @@ TEST_F(LabelSetupTest, TextsOfAFileWithWiderColumnsAreCutToTheirBounds)
     EXPECT_EQ(cut.labelTypeName.size(), 60);
 }
 
-TEST_F(LabelSetupTest, AnUnstorableCharacterStoresNothing)
-{
+TEST_F(LabelSetupTest, AnUnstorableCharacterStoresNothing) {
     const auto setups = emptySetups();
     LabelSetup s = DefaultLabelSetup();
     s.description = QStringLiteral("Łódź");

@@ -2,10 +2,10 @@
 // Copies of the delivered label side tables (written by sidefile-build into the build's share
 // folder) in a temporary program folder, opened in an engine that hides deleted records as
 // the program's does.
+#include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
 
@@ -20,22 +20,22 @@ namespace rp {
 
 // The whole record on one line: name, title, company, street, city + state, zip, phone and
 // country as the digits after "contents".
-inline void PrintTo(const LabelSetup& s, std::ostream* os)
-{
-    *os << '{' << s.description.toStdString() << '|' << s.printerType.toStdString() << '|' << s.fontName.toStdString()
-        << ' ' << s.fontSize << (s.fontBold ? " bold" : "") << (s.fontItalic ? " italic" : "") << " off " << s.xOffset
-        << ',' << s.yOffset << " bc " << s.barcode << " contents " << s.name << s.title << s.company << s.street
-        << s.cityState << s.zip << s.phone << s.country << " zip@" << s.zipOptions << " uc " << s.uppercase << " label "
-        << s.labelHeight << 'x' << s.labelWidth << ' ' << s.across << 'x' << s.down << " marg " << s.topMargin << ','
-        << s.leftMargin << " pitch " << s.horizontalPitch << ',' << s.verticalPitch << " sheet " << s.sheetWidth << 'x'
-        << s.sheetDepth << ' ' << s.paperSize.toStdString() << " trim " << s.trimText << " type "
+inline void PrintTo(const LabelSetup& s, std::ostream* os) {
+    *os << '{' << s.description.toStdString() << '|' << s.printerType.toStdString() << '|'
+        << s.fontName.toStdString() << ' ' << s.fontSize << (s.fontBold ? " bold" : "")
+        << (s.fontItalic ? " italic" : "") << " off " << s.xOffset << ',' << s.yOffset << " bc "
+        << s.barcode << " contents " << s.name << s.title << s.company << s.street << s.cityState
+        << s.zip << s.phone << s.country << " zip@" << s.zipOptions << " uc " << s.uppercase
+        << " label " << s.labelHeight << 'x' << s.labelWidth << ' ' << s.across << 'x' << s.down
+        << " marg " << s.topMargin << ',' << s.leftMargin << " pitch " << s.horizontalPitch << ','
+        << s.verticalPitch << " sheet " << s.sheetWidth << 'x' << s.sheetDepth << ' '
+        << s.paperSize.toStdString() << " trim " << s.trimText << " type "
         << s.labelTypeName.toStdString() << '}';
 }
 
 class LabelSideTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(dir.isValid());
         engine.settings.hideDeleted = true;
         const QDir delivered(QStringLiteral(RAVENPOST_SIDEFILE_DIR));
@@ -45,13 +45,14 @@ protected:
 
     QString folder() const { return dir.path() + '/'; }
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
-    std::unique_ptr<xbase::Table> open(const QString& name)
-    {
+    std::unique_ptr<xbase::Table> open(const QString& name) {
         auto table = engine.open(EnginePath(path(name)));
         table->goTop();
         return table;
     }
-    static QString deliveredPath(const char* name) { return QDir(QStringLiteral(RAVENPOST_SIDEFILE_DIR)).filePath(name); }
+    static QString deliveredPath(const char* name) {
+        return QDir(QStringLiteral(RAVENPOST_SIDEFILE_DIR)).filePath(name);
+    }
 
     QTemporaryDir dir;
     xbase::Engine engine;

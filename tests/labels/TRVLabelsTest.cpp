@@ -1,5 +1,6 @@
 // "Print Labels" offscreen on copies of the delivered setup file: its controls and their
 // states, the choice of records, the setup list commands and a preview from the list's row.
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTableView>
-#include <gtest/gtest.h>
 
 #include "LabelSideFixture.h"
 #include "data/AddressFile.h"
@@ -22,9 +22,8 @@ namespace rp {
 namespace {
 
 class TRVLabelsTest : public LabelSideTest {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         LabelSideTest::SetUp();
         ASSERT_TRUE(CreateAddressFile(path("LIST.DBF"), addresses));
         addresses->setOrder("LNAME");
@@ -37,9 +36,9 @@ protected:
         setups = open("RVPLSU.DBF");
     }
 
-    std::unique_ptr<TRVLabels> dialog(bool filteredEnabled)
-    {
-        auto d = std::make_unique<TRVLabels>(addresses.table(), *setups, folder(), catalog, filteredEnabled);
+    std::unique_ptr<TRVLabels> dialog(bool filteredEnabled) {
+        auto d = std::make_unique<TRVLabels>(addresses.table(), *setups, folder(), catalog,
+                                             filteredEnabled);
         d->printJob().showStatus = [](TPrintStatus& status) {
             status.show();
             while (status.outcome() == PrintOutcome::Pending) QApplication::processEvents();
@@ -58,8 +57,7 @@ protected:
     QStringList previewed;
 };
 
-TEST_F(TRVLabelsTest, ControlsChoicesSetupListAndPreview)
-{
+TEST_F(TRVLabelsTest, ControlsChoicesSetupListAndPreview) {
     auto d = dialog(false);
     d->show();
     EXPECT_EQ(d->windowTitle(), "Print Labels");
@@ -67,9 +65,10 @@ TEST_F(TRVLabelsTest, ControlsChoicesSetupListAndPreview)
     QStringList captions;
     for (const QAbstractButton* b : d->findChildren<QAbstractButton*>()) captions << b->text();
     for (const QLabel* l : d->findChildren<QLabel*>()) captions << l->text();
-    for (const char* c : {"All records", "Records matching filter", "Only current record", "Start from current record",
-                          "Presort for Bulk Mail", "# copies of each label", "New", "Modify", "Delete", "Print Now",
-                          "Preview", "Printer Setup", "Cancel", "Help"})
+    for (const char* c :
+         {"All records", "Records matching filter", "Only current record",
+          "Start from current record", "Presort for Bulk Mail", "# copies of each label", "New",
+          "Modify", "Delete", "Print Now", "Preview", "Printer Setup", "Cancel", "Help"})
         EXPECT_TRUE(captions.contains(c)) << c;
     EXPECT_EQ(d->model()->rowCount(), 4);
 

@@ -17,16 +17,15 @@ namespace rp {
 namespace {
 
 class BulkDialogsTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
-        for (const char* name : {"adams", "baker", "clark"}) add({{"LNAME", name}, {"PREFIX", "mr."}});
+        for (const char* name : {"adams", "baker", "clark"})
+            add({{"LNAME", name}, {"PREFIX", "mr."}});
         table->goTop();
     }
     // Clicks Cancel the first time the dialog's progress bar moves.
-    static void cancelOnFirstProgress(BulkDialog& dialog, QPushButton* cancel)
-    {
+    static void cancelOnFirstProgress(BulkDialog& dialog, QPushButton* cancel) {
         QObject::connect(dialog.progressBar(), &QProgressBar::valueChanged, &dialog, [cancel](int) {
             if (cancel->isEnabled()) {
                 cancel->click();
@@ -34,18 +33,17 @@ protected:
             }
         });
     }
-    QString column(const char* field)
-    {
+    QString column(const char* field) {
         QStringList out;
-        for (table->goTop(); !table->eof(); table->skip()) out << QString::fromStdString(table->text(field));
+        for (table->goTop(); !table->eof(); table->skip())
+            out << QString::fromStdString(table->text(field));
         return out.join(',');
     }
     ScriptedFileChooser chooser;
     FileChooserScope chooserScope{chooser};
 };
 
-TEST_F(BulkDialogsTest, ConvertNeedsATickedFieldAndConvertsOnlyTheTickedOnes)
-{
+TEST_F(BulkDialogsTest, ConvertNeedsATickedFieldAndConvertsOnlyTheTickedOnes) {
     TConvertToUppercase window(table.table(), false);
     EXPECT_FALSE(window.scopeButton(ConvertScope::MatchingFilter)->isEnabled());
     EXPECT_TRUE(window.scopeButton(ConvertScope::CurrentRecord)->isChecked());
@@ -62,8 +60,7 @@ TEST_F(BulkDialogsTest, ConvertNeedsATickedFieldAndConvertsOnlyTheTickedOnes)
     EXPECT_EQ(column("LNAME"), "adams,baker,clark");
 }
 
-TEST_F(BulkDialogsTest, CancelWhileConvertingAsksAndStopsAfterTheRecordInHand)
-{
+TEST_F(BulkDialogsTest, CancelWhileConvertingAsksAndStopsAfterTheRecordInHand) {
     TConvertToUppercase window(table.table(), true);
     window.scopeButton(ConvertScope::MatchingFilter)->setChecked(true);
     cancelOnFirstProgress(window, window.cancelButton());
@@ -74,20 +71,19 @@ TEST_F(BulkDialogsTest, CancelWhileConvertingAsksAndStopsAfterTheRecordInHand)
     EXPECT_EQ(window.result(), QDialog::Accepted);
 }
 
-TEST_F(BulkDialogsTest, DeleteWithoutAFilterOffersOnlyAllAndReportsTheCount)
-{
+TEST_F(BulkDialogsTest, DeleteWithoutAFilterOffersOnlyAllAndReportsTheCount) {
     TDeleteRecords window(table.table(), QString());
     EXPECT_TRUE(window.choiceButton(DeleteChoice::All)->isChecked());
     EXPECT_FALSE(window.choiceButton(DeleteChoice::MatchingFilter)->isEnabled());
     EXPECT_FALSE(window.choiceButton(DeleteChoice::NotMatchingFilter)->isEnabled());
     window.deleteNowButton()->click();
     EXPECT_EQ(shown.texts(), (QStringList{"Deleted 3 records",
-                                          "For optimum space usage, please select\r\n[Rebuild Indexes] from the Utilities menu"}));
+                                          "For optimum space usage, please select\r\n[Rebuild "
+                                          "Indexes] from the Utilities menu"}));
     EXPECT_EQ(table->recordCount(), 0u);
 }
 
-TEST_F(BulkDialogsTest, CopyNeedsANameForItsKindAndCancelAsksWithNoAsDefaultAndKeepsNoFile)
-{
+TEST_F(BulkDialogsTest, CopyNeedsANameForItsKindAndCancelAsksWithNoAsDefaultAndKeepsNoFile) {
     const QString out = QString::fromStdString(dir.file("OUT.DBF"));
     TCopyRecordsOut window(table.table(), QString(), [](xbase::JulianDay) { return QString(); });
     EXPECT_FALSE(window.copyNowButton()->isEnabled());

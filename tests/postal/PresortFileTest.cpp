@@ -11,15 +11,13 @@ namespace {
 
 using PresortRun = PresortFixture;
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
+void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-TEST_F(PresortRun, WritesTheListWithCrLfLineEnds)
-{
+TEST_F(PresortRun, WritesTheListWithCrLfLineEnds) {
     addZip("M5V 2T6");
     addZip("12346", 3);
     addZip("60601", 10);
@@ -40,16 +38,14 @@ TEST_F(PresortRun, WritesTheListWithCrLfLineEnds)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(PresortRun, AnEmptyViewGivesAnEmptyFile)
-{
+TEST_F(PresortRun, AnEmptyViewGivesAnEmptyFile) {
     writeFile(listPath(), "** 5-digit 12345\r\n12345\r\n");
     addZip("12345", 3, "DELETED");
     EXPECT_EQ(presort(), PresortResult::Done);
     EXPECT_EQ(fileBytes(), "");
 }
 
-TEST_F(PresortRun, ReadsOnlyTheRecordsOfTheView)
-{
+TEST_F(PresortRun, ReadsOnlyTheRecordsOfTheView) {
     addZip("12345", 9);
     addZip("12345", 1, "OUT");
     addZip("12346", 5);
@@ -57,8 +53,7 @@ TEST_F(PresortRun, ReadsOnlyTheRecordsOfTheView)
     EXPECT_EQ(presortLines(), (Lines{"** 3-digit 123", "12345", "12346"}));
 }
 
-TEST_F(PresortRun, ShowsItsStatusLinesAndStepsAfterEveryRecord)
-{
+TEST_F(PresortRun, ShowsItsStatusLinesAndStepsAfterEveryRecord) {
     addZip("12345", 299);  // the end, record 300, is no record read
     QStringList statuses;
     int steps = 0;
@@ -66,13 +61,12 @@ TEST_F(PresortRun, ShowsItsStatusLinesAndStepsAfterEveryRecord)
     hooks.status = [&](const QString& text) { statuses << text; };
     hooks.afterRecord = [&] { return ++steps > 0; };
     EXPECT_EQ(presort(hooks), PresortResult::Done);
-    EXPECT_EQ(statuses, (QStringList{"Reading database records...", "Reading record 100", "Reading record 200",
-                                     "Sorting Zip Codes..."}));
+    EXPECT_EQ(statuses, (QStringList{"Reading database records...", "Reading record 100",
+                                     "Reading record 200", "Sorting Zip Codes..."}));
     EXPECT_EQ(steps, 299);
 }
 
-TEST_F(PresortRun, ACancelledRunLeavesTheEarlierFileAsItWas)
-{
+TEST_F(PresortRun, ACancelledRunLeavesTheEarlierFileAsItWas) {
     writeFile(listPath(), "earlier\r\n");
     addZip("12345", 20);
     QStringList statuses;
@@ -84,21 +78,21 @@ TEST_F(PresortRun, ACancelledRunLeavesTheEarlierFileAsItWas)
     EXPECT_EQ(steps, 3);
     EXPECT_EQ(fileBytes(), "earlier\r\n");
     EXPECT_FALSE(statuses.contains("Sorting Zip Codes..."));
-    EXPECT_EQ(QDir(folder()).entryList(QDir::Files).filter("PRESORT"), QStringList{kPresortFileName});
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files).filter("PRESORT"),
+              QStringList{kPresortFileName});
 }
 
-TEST_F(PresortRun, AFileThatCannotBeWrittenIsReported)
-{
+TEST_F(PresortRun, AFileThatCannotBeWrittenIsReported) {
     addZip("12345");
     EXPECT_EQ(DoTheSort(table.table(), folder() + "/missing", {}), PresortResult::Failed);
     ASSERT_EQ(shown.shown().size(), 1u);
     EXPECT_EQ(shown.shown()[0].kind, "error");
     const QString path = QDir::toNativeSeparators(folder() + "/missing/PRESORT.PSL");
-    EXPECT_TRUE(shown.shown()[0].text.startsWith("Cannot write " + path)) << shown.shown()[0].text.toStdString();
+    EXPECT_TRUE(shown.shown()[0].text.startsWith("Cannot write " + path))
+        << shown.shown()[0].text.toStdString();
 }
 
-TEST_F(PresortRun, TheTableIsLeftInNaturalOrder)
-{
+TEST_F(PresortRun, TheTableIsLeftInNaturalOrder) {
     ASSERT_TRUE(CreateAddressTags(table));
     table->setOrder("ZIP");
     addZip("99999");

@@ -19,9 +19,8 @@
 namespace rp {
 
 class PresortFixture : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         ASSERT_TRUE(CreateAddressFile(QString::fromStdString(dir.file("LIST.DBF")), table));
         table->deleteIndexes();
         engine.settings.hideDeleted = true;
@@ -29,8 +28,7 @@ protected:
     }
 
     // Appends pieces records with this ZIP.
-    void addZip(std::string_view zip, int pieces = 1, std::string_view prefix = {})
-    {
+    void addZip(std::string_view zip, int pieces = 1, std::string_view prefix = {}) {
         for (int i = 0; i < pieces; ++i) {
             table->appendBlank();
             table->setText("ZIP", zip);
@@ -42,18 +40,18 @@ protected:
     QString folder() const { return QString::fromStdString(dir.path()); }
     QString listPath() const { return PresortFilePath(folder()); }
 
-    PresortResult presort(const PresortHooks& hooks = {}) { return DoTheSort(table.table(), folder(), hooks); }
+    PresortResult presort(const PresortHooks& hooks = {}) {
+        return DoTheSort(table.table(), folder(), hooks);
+    }
 
-    std::string fileBytes() const
-    {
+    std::string fileBytes() const {
         QFile file(listPath());
         if (!file.open(QIODevice::ReadOnly)) return "(no file)";
         return file.readAll().toStdString();
     }
 
     // The file's lines; each must end in CR LF.
-    std::vector<std::string> fileLines() const
-    {
+    std::vector<std::string> fileLines() const {
         const std::string bytes = fileBytes();
         std::vector<std::string> lines;
         std::size_t from = 0;
@@ -64,8 +62,7 @@ protected:
     }
 
     // Presorts and returns the lines written.
-    std::vector<std::string> presortLines()
-    {
+    std::vector<std::string> presortLines() {
         EXPECT_EQ(presort(), PresortResult::Done);
         return fileLines();
     }

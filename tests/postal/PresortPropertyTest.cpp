@@ -19,20 +19,21 @@ struct Group {
     Lines keys;
 };
 
-std::vector<Group> groupsOf(const Lines& lines)
-{
+std::vector<Group> groupsOf(const Lines& lines) {
     std::vector<Group> groups;
     for (const std::string& line : lines) {
-        if (line.find("**") != std::string::npos) groups.push_back({line, {}});
-        else if (groups.empty()) ADD_FAILURE() << "ZIP line before any heading: " << line;
-        else groups.back().keys.push_back(line);
+        if (line.find("**") != std::string::npos)
+            groups.push_back({line, {}});
+        else if (groups.empty())
+            ADD_FAILURE() << "ZIP line before any heading: " << line;
+        else
+            groups.back().keys.push_back(line);
     }
     return groups;
 }
 
 // 0 five-digit, 1 three-digit, 2 ADC, 3 unknown.
-int kindOf(const std::string& heading)
-{
+int kindOf(const std::string& heading) {
     if (heading.starts_with("** 5-digit ")) return 0;
     if (heading.starts_with("** 3-digit ")) return 1;
     if (heading.starts_with("** ADC ")) return 2;
@@ -40,23 +41,24 @@ int kindOf(const std::string& heading)
     return 3;
 }
 
-int adcIndex(const std::string& heading)
-{
+int adcIndex(const std::string& heading) {
     const std::string name = heading.substr(7);
     const auto& table = AdcTable();
-    const auto it = std::find_if(table.begin(), table.end(), [&](const AdcEntry& e) { return e.name == name; });
+    const auto it =
+        std::find_if(table.begin(), table.end(), [&](const AdcEntry& e) { return e.name == name; });
     EXPECT_NE(it, table.end()) << heading;
     return static_cast<int>(it - table.begin());
 }
 
 class PresortProperty : public PresortFixture {
-protected:
+  protected:
     // Random ZIP values, with how many pieces each admitted key has.
-    std::map<std::string, int> fill(std::mt19937& rng)
-    {
+    std::map<std::string, int> fill(std::mt19937& rng) {
         std::map<std::string, int> pieces;
         std::vector<std::string> zips;
-        const auto below = [&](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+        const auto below = [&](int n) {
+            return static_cast<int>(rng() % static_cast<unsigned>(n));
+        };
         const int prefixes = 3 + below(8);
         for (int p = 0; p < prefixes; ++p) {
             char prefix[4];
@@ -65,9 +67,12 @@ protected:
             for (int k = 0; k < keys; ++k) {
                 char zip[16];
                 const int form = below(10);
-                if (form == 0) std::snprintf(zip, sizeof zip, "%s%d", prefix, below(10));  // a short key
-                else if (form == 1) std::snprintf(zip, sizeof zip, "%s%02d-%04d", prefix, below(100), below(10000));
-                else std::snprintf(zip, sizeof zip, "%s%02d", prefix, below(100));
+                if (form == 0)
+                    std::snprintf(zip, sizeof zip, "%s%d", prefix, below(10));  // a short key
+                else if (form == 1)
+                    std::snprintf(zip, sizeof zip, "%s%02d-%04d", prefix, below(100), below(10000));
+                else
+                    std::snprintf(zip, sizeof zip, "%s%02d", prefix, below(100));
                 const int count = below(4) == 0 ? 8 + below(6) : 1 + below(4);
                 const std::string key(ZipKey(zip));
                 if (key < "00000") continue;  // "0000" and the like are no key
@@ -83,8 +88,7 @@ protected:
     }
 };
 
-TEST_F(PresortProperty, EveryKeyStandsOnceUnderTheGroupItsPiecesDecide)
-{
+TEST_F(PresortProperty, EveryKeyStandsOnceUnderTheGroupItsPiecesDecide) {
     constexpr unsigned rngStart = 20240917;
     std::mt19937 rng(rngStart);
     for (int round = 0; round < 6; ++round) {

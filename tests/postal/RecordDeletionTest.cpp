@@ -7,11 +7,11 @@ namespace rp {
 namespace {
 
 class RecordDeletionTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
-        for (const char* city : {"Boston", "Austin", "Boston", "Denver", "Austin"}) add({{"LNAME", "X"}, {"CITY", city}});
+        for (const char* city : {"Boston", "Austin", "Boston", "Denver", "Austin"})
+            add({{"LNAME", "X"}, {"CITY", city}});
         // Record 6 was deleted before: the deletion mark and PREFIX.
         add({{"LNAME", "Gone"}, {"CITY", "Denver"}, {"PREFIX", "DELETED"}});
         table->deleteRecord();
@@ -19,8 +19,7 @@ protected:
         engine.settings.hideDeleted = true;
     }
     // "d" for a record with both marks, "-" for one without either, "?" for half deleted.
-    std::string marks()
-    {
+    std::string marks() {
         std::string out;
         const bool hide = engine.settings.hideDeleted;
         engine.settings.hideDeleted = false;
@@ -34,9 +33,9 @@ protected:
     }
 };
 
-TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThrough)
-{
-    EXPECT_EQ(DeletionQuery(DeleteChoice::NotMatchingFilter, "CITY=\"Boston\""), ".not.(CITY=\"Boston\")");
+TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThrough) {
+    EXPECT_EQ(DeletionQuery(DeleteChoice::NotMatchingFilter, "CITY=\"Boston\""),
+              ".not.(CITY=\"Boston\")");
     table->setFilter("CITY=\"Boston\"");
     table->go(3);
     std::vector<int> percents;
@@ -50,15 +49,16 @@ TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThro
     EXPECT_EQ(marks(), "-d-ddd");
     EXPECT_TRUE(engine.settings.hideDeleted);
     // Deleting by the filter needs one.
-    EXPECT_THROW(DeleteRecords(table.table(), DeleteChoice::MatchingFilter, ""), std::invalid_argument);
+    EXPECT_THROW(DeleteRecords(table.table(), DeleteChoice::MatchingFilter, ""),
+                 std::invalid_argument);
     EXPECT_EQ(marks(), "-d-ddd");
 }
 
-TEST_F(RecordDeletionTest, AllWithAFilterSetEmptiesTheWholeFile)
-{
+TEST_F(RecordDeletionTest, AllWithAFilterSetEmptiesTheWholeFile) {
     table->setFilter("CITY=\"Austin\"");
     std::vector<int> percents;
-    EXPECT_EQ(DeleteRecords(table.table(), DeleteChoice::All, "CITY=\"Austin\"", {[&](int p) { percents.push_back(p); }, {}}),
+    EXPECT_EQ(DeleteRecords(table.table(), DeleteChoice::All, "CITY=\"Austin\"",
+                            {[&](int p) { percents.push_back(p); }, {}}),
               5u);
     EXPECT_EQ(percents, (std::vector<int>{100}));
     EXPECT_EQ(table->recordCount(), 0u);

@@ -14,33 +14,38 @@ constexpr auto Contains = MatchKind::Contains;
 constexpr auto Whole = ReplaceAction::WholeField;
 constexpr auto Matching = ReplaceAction::MatchingText;
 
-SearchReplaceRequest Request(std::string_view field, MatchKind match, std::string find, bool caseSensitive,
-                             ReplaceAction action, std::string replacement)
-{
+SearchReplaceRequest Request(std::string_view field, MatchKind match, std::string find,
+                             bool caseSensitive, ReplaceAction action, std::string replacement) {
     for (const ReplaceableField& f : ReplaceableFields())
-        if (f.name == field) return {f, match, std::move(find), caseSensitive, action, std::move(replacement)};
+        if (f.name == field)
+            return {f, match, std::move(find), caseSensitive, action, std::move(replacement)};
     ADD_FAILURE() << field;
     return {};
 }
 
-TEST(SearchReplace, FieldsExpressionsAndDescriptions)
-{
+TEST(SearchReplace, FieldsExpressionsAndDescriptions) {
     QStringList shown;
     for (const ReplaceableField& f : ReplaceableFields()) shown << f.displayName;
-    EXPECT_EQ(shown, (QStringList{"LastName", "FirstName", "Middle Initial", "Title", "Organization", "Street", "City",
-                                  "State", "Zip", "Country", "Phone", "Email", "Fax", "Codes"}));
+    EXPECT_EQ(shown, (QStringList{"LastName", "FirstName", "Middle Initial", "Title",
+                                  "Organization", "Street", "City", "State", "Zip", "Country",
+                                  "Phone", "Email", "Fax", "Codes"}));
 
-    EXPECT_EQ(SelectionExpression(Request("STREET", Contains, "", false, Whole, "")), "EMPTY(STREET)");
-    EXPECT_EQ(SelectionExpression(Request("STREET", Contains, "Main", true, Whole, "")), "\"Main\"$STREET");
+    EXPECT_EQ(SelectionExpression(Request("STREET", Contains, "", false, Whole, "")),
+              "EMPTY(STREET)");
+    EXPECT_EQ(SelectionExpression(Request("STREET", Contains, "Main", true, Whole, "")),
+              "\"Main\"$STREET");
     EXPECT_EQ(SelectionExpression(Request("STREET", Contains, "Main", false, Whole, "")),
               "upper(\"MAIN\")$upper(STREET)");
-    EXPECT_EQ(SelectionExpression(Request("CITY", Exact, "Boise", true, Whole, "")), "CITY==\"Boise\"");
+    EXPECT_EQ(SelectionExpression(Request("CITY", Exact, "Boise", true, Whole, "")),
+              "CITY==\"Boise\"");
     // Only ASCII letters are upper-cased, as the engine's UPPER does.
     EXPECT_EQ(SelectionExpression(Request("CITY", Exact, "s\xe9o", false, Whole, "")),
               "upper(CITY)==upper(\"S\xe9O\")");
     // Quotes in the find text give a literal that still reads back as the text.
-    EXPECT_EQ(SelectionExpression(Request("ORG", Contains, "\"Ace\"", true, Whole, "")), "'\"Ace\"'$ORG");
-    EXPECT_EQ(SelectionExpression(Request("ORG", Exact, "a\"b'c]d", true, Whole, "")), "ORG==([a\"b'c]+\"]d\")");
+    EXPECT_EQ(SelectionExpression(Request("ORG", Contains, "\"Ace\"", true, Whole, "")),
+              "'\"Ace\"'$ORG");
+    EXPECT_EQ(SelectionExpression(Request("ORG", Exact, "a\"b'c]d", true, Whole, "")),
+              "ORG==([a\"b'c]+\"]d\")");
 
     EXPECT_EQ(ReplaceDescription(Request("LNAME", Exact, "", true, Whole, "")),
               "Find records where field LastName\ris empty \rand delete the entire field ");
@@ -52,32 +57,29 @@ TEST(SearchReplace, FieldsExpressionsAndDescriptions)
               "and replace only the matching text with \"Saint \u00e9\"");
 }
 
-TEST(SearchReplace, MatchingTextReplacement)
-{
+TEST(SearchReplace, MatchingTextReplacement) {
     EXPECT_EQ(ReplaceMatches("Banana", "a", "e", false), "Benene");
     EXPECT_EQ(ReplaceMatches("BAnana", "a", "e", true), "BAnene");
-    EXPECT_EQ(ReplaceMatches("aaaa", "aa", "a", true), "aa");             // no overlaps, never searched again
+    EXPECT_EQ(ReplaceMatches("aaaa", "aa", "a", true), "aa");  // no overlaps, never searched again
     EXPECT_EQ(ReplaceMatches("Caf\xc9", "\xe9", "e", false), "Caf\xc9");  // not an ASCII letter
     EXPECT_EQ(ReplaceMatches("abc", "", "x", false), "abc");
 }
 
 class SearchReplaceRun : public AddressFileFixture {
-protected:
-    ReplaceOutcome run(const SearchReplaceRequest& request)
-    {
+  protected:
+    ReplaceOutcome run(const SearchReplaceRequest& request) {
         percents.clear();
-        return ReplaceFieldValues(table.table(), request, {[this](int p) { percents.push_back(p); }, [] {}});
+        return ReplaceFieldValues(table.table(), request,
+                                  {[this](int p) { percents.push_back(p); }, [] {}});
     }
-    std::string value(std::uint32_t record, const char* field)
-    {
+    std::string value(std::uint32_t record, const char* field) {
         table->go(record);
         return table->text(field);
     }
     std::vector<int> percents;
 };
 
-TEST_F(SearchReplaceRun, EmptyFindSelectsEmptyFieldsButNeverAMarkedRecord)
-{
+TEST_F(SearchReplaceRun, EmptyFindSelectsEmptyFieldsButNeverAMarkedRecord) {
     engine.settings.hideDeleted = true;
     const std::uint32_t full = add({{"LNAME", "Full"}, {"CITY", "Boise"}});
     const std::uint32_t empty = add({{"LNAME", "Empty"}});
@@ -101,8 +103,7 @@ TEST_F(SearchReplaceRun, EmptyFindSelectsEmptyFieldsButNeverAMarkedRecord)
     EXPECT_EQ(value(empty, "ORG"), "");
 }
 
-TEST_F(SearchReplaceRun, ExactMatchesWholeValuesAndContainsAnyPart)
-{
+TEST_F(SearchReplaceRun, ExactMatchesWholeValuesAndContainsAnyPart) {
     const std::uint32_t main = add({{"CITY", "Main"}});
     const std::uint32_t mainz = add({{"CITY", "Mainz"}});
     const std::uint32_t street = add({{"CITY", "MAIN STREET"}});
@@ -114,7 +115,8 @@ TEST_F(SearchReplaceRun, ExactMatchesWholeValuesAndContainsAnyPart)
     EXPECT_EQ(run(Request("CITY", Contains, "main", false, Matching, "Oak")).replaced, 2);
     EXPECT_EQ(value(street, "CITY"), "Oak STREET");
     EXPECT_EQ(value(mainz, "CITY"), "Oakz");
-    EXPECT_EQ(run(Request("ORG", Contains, "\"Best\" O'Hara [Inc]", true, Matching, "Co")).replaced, 1);
+    EXPECT_EQ(run(Request("ORG", Contains, "\"Best\" O'Hara [Inc]", true, Matching, "Co")).replaced,
+              1);
     EXPECT_EQ(value(quoted, "ORG"), "The Co");
 }
 

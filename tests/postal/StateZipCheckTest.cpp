@@ -10,8 +10,7 @@
 namespace rp {
 namespace {
 
-TEST(OutsideZipRangeTest, BothEndsIncludedAndTextOrder)
-{
+TEST(OutsideZipRangeTest, BothEndsIncludedAndTextOrder) {
     EXPECT_FALSE(OutsideZipRange("10000", "10000", "14999"));
     EXPECT_FALSE(OutsideZipRange("14999", "10000", "14999"));
     EXPECT_FALSE(OutsideZipRange("14999-1234", "10000", "14999"));
@@ -23,9 +22,8 @@ TEST(OutsideZipRangeTest, BothEndsIncludedAndTextOrder)
 }
 
 class StateZipCheckTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"),
                            {{"New York", "NY", "10000", "14999"},
@@ -34,7 +32,9 @@ protected:
         add({{"LNAME", "Adams"}, {"STATE", "NY"}, {"ZIP", "12345"}});
         add({{"LNAME", "Baker"}, {"STATE", "NY"}, {"ZIP", "15000-1234"}});  // ZIP+4 past the end
         add({{"LNAME", "Clark"}, {"STATE", "NY"}, {"ZIP", "10000"}});
-        add({{"LNAME", "Dunn"}, {"STATE", "NY"}, {"ZIP", "00550"}});  // only the first NY row counts
+        add({{"LNAME", "Dunn"},
+             {"STATE", "NY"},
+             {"ZIP", "00550"}});  // only the first NY row counts
         add({{"LNAME", "Evans"}, {"STATE", "ON"}, {"ZIP", "K1A 0B1"}});
         add({{"LNAME", "Frank"}, {"STATE", "ON"}, {"ZIP", "H2X 1Y4"}});
         add({{"LNAME", "Grant"}, {"STATE", "ZZ"}, {"ZIP", "12345"}});  // not in the table
@@ -49,14 +49,13 @@ protected:
         states = OpenStateZipTable(engine, QString::fromStdString(dir.path()) + "/", false);
         ASSERT_NE(states, nullptr);
     }
-    std::uint32_t check(bool blanks, std::function<bool()> keepGoing = {})
-    {
-        return CheckStateZip(table.table(), *states, indexPath, blanks,
-                             {[this](int p) { percents.push_back(p); }, [this](std::uint32_t n) { counts.push_back(n); },
-                              std::move(keepGoing)});
+    std::uint32_t check(bool blanks, std::function<bool()> keepGoing = {}) {
+        return CheckStateZip(
+            table.table(), *states, indexPath, blanks,
+            {[this](int p) { percents.push_back(p); },
+             [this](std::uint32_t n) { counts.push_back(n); }, std::move(keepGoing)});
     }
-    std::vector<std::string> listed()
-    {
+    std::vector<std::string> listed() {
         std::vector<std::string> names;
         for (std::uint32_t r : walk()) {
             table->go(r);
@@ -72,8 +71,7 @@ protected:
     std::vector<std::uint32_t> counts;
 };
 
-TEST_F(StateZipCheckTest, FlagsRecordsOutsideTheirRangeOrStateInNameOrder)
-{
+TEST_F(StateZipCheckTest, FlagsRecordsOutsideTheirRangeOrStateInNameOrder) {
     QFile stale(QString::fromStdString(indexPath));
     ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
     stale.write("left over");
@@ -94,14 +92,12 @@ TEST_F(StateZipCheckTest, FlagsRecordsOutsideTheirRangeOrStateInNameOrder)
     EXPECT_EQ(listed(), (Names{"Baker", "Dunn", "Frank", "Grant", "Jones"}));
 }
 
-TEST_F(StateZipCheckTest, BlanksIncludedFlagBlankStatesAndBlankZipsUnderKnownStates)
-{
+TEST_F(StateZipCheckTest, BlanksIncludedFlagBlankStatesAndBlankZipsUnderKnownStates) {
     EXPECT_EQ(check(true), 7u);
     EXPECT_EQ(listed(), (Names{"Baker", "Dunn", "Frank", "Grant", "Hill", "Irwin", "Jones"}));
 }
 
-TEST_F(StateZipCheckTest, BlankStateInTheTableIsNotFlagged)
-{
+TEST_F(StateZipCheckTest, BlankStateInTheTableIsNotFlagged) {
     states.reset();
     WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"),
                        {{"New York", "NY", "10000", "14999"}, {"Unknown", "", "00000", "99999"}});
@@ -111,8 +107,7 @@ TEST_F(StateZipCheckTest, BlankStateInTheTableIsNotFlagged)
     EXPECT_EQ(listed(), (Names{"Baker", "Dunn", "Evans", "Frank", "Grant", "Irwin", "Jones"}));
 }
 
-TEST_F(StateZipCheckTest, StoppingKeepsTheRecordsFoundSoFar)
-{
+TEST_F(StateZipCheckTest, StoppingKeepsTheRecordsFoundSoFar) {
     int asked = 0;
     EXPECT_EQ(check(false, [&] { return ++asked < 4; }), 2u);
     EXPECT_EQ(asked, 4);
@@ -120,12 +115,12 @@ TEST_F(StateZipCheckTest, StoppingKeepsTheRecordsFoundSoFar)
     EXPECT_EQ(listed(), (Names{"Baker", "Dunn"}));
 }
 
-TEST_F(StateZipCheckTest, TableWithoutItsTagOpensOnlyForEditingWhichCreatesTheTag)
-{
+TEST_F(StateZipCheckTest, TableWithoutItsTagOpensOnlyForEditingWhichCreatesTheTag) {
     states.reset();
     const QString folder = QString::fromStdString(dir.path()) + "/";
     EXPECT_EQ(OpenStateZipTable(engine, folder + "missing/", false), nullptr);
-    WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"), {{"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"}}, false);
+    WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"), {{"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"}},
+                       false);
     EXPECT_EQ(OpenStateZipTable(engine, folder, false), nullptr);
     auto editing = OpenStateZipTable(engine, folder, true);
     ASSERT_NE(editing, nullptr);

@@ -15,9 +15,8 @@ namespace rp {
 namespace {
 
 class TCheckStateZipTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         add({{"LNAME", "Adams"}, {"STATE", "NY"}, {"ZIP", "20001"}, {"CITY", "Albany"}});
         add({{"LNAME", "Baker"}, {"STATE", "NY"}, {"ZIP", "12345"}});
@@ -26,8 +25,7 @@ protected:
     QString folder() const { return QString::fromStdString(dir.path()) + "/"; }
 };
 
-TEST_F(TCheckStateZipTest, FailedCheckThenResultsEditedInPlaceThenTheStateTableEdited)
-{
+TEST_F(TCheckStateZipTest, FailedCheckThenResultsEditedInPlaceThenTheStateTableEdited) {
     TCheckStateZip dialog(table.table(), folder());
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Check State and Zip  Codes");
@@ -56,9 +54,10 @@ TEST_F(TCheckStateZipTest, FailedCheckThenResultsEditedInPlaceThenTheStateTableE
     StateZipGridModel* found = dialog.resultsModel();
     ASSERT_EQ(found->rowCount(), 1);
     QStringList headers;
-    for (int c = 0; c < found->columnCount(); ++c) headers << found->headerData(c, Qt::Horizontal).toString();
-    EXPECT_EQ(headers, (QStringList{"Zip/Postal Code", "State/Province", "Last", "First", "Organization",
-                                    "Street Address", "City", "Country"}));
+    for (int c = 0; c < found->columnCount(); ++c)
+        headers << found->headerData(c, Qt::Horizontal).toString();
+    EXPECT_EQ(headers, (QStringList{"Zip/Postal Code", "State/Province", "Last", "First",
+                                    "Organization", "Street Address", "City", "Country"}));
     EXPECT_EQ(found->data(found->index(0, 6)).toString(), "Albany");
     // An edit that is cancelled leaves the record; one that is saved reaches the file.
     EXPECT_TRUE(found->setData(found->index(0, 0), "99999"));
@@ -82,7 +81,8 @@ TEST_F(TCheckStateZipTest, FailedCheckThenResultsEditedInPlaceThenTheStateTableE
     dialog.AppendStateRow();
     ASSERT_EQ(states->rowCount(), 2);
     for (int c = 0; c < 4; ++c)
-        EXPECT_TRUE(states->setData(states->index(1, c), QStringList{"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"}[c]));
+        EXPECT_TRUE(states->setData(states->index(1, c),
+                                    QStringList{"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"}[c]));
     dialog.SaveButtonClick();
     dialog.stateGrid()->setCurrentIndex(states->index(0, 0));
     dialog.DeleteButtonClick();

@@ -16,24 +16,22 @@ namespace rp {
 namespace {
 
 class SearchReplaceDialog : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         boise = add({{"LNAME", "Adams"}, {"CITY", "Boise"}});
         reno = add({{"LNAME", "Baker"}, {"CITY", "Reno"}});
         other = add({{"LNAME", "Clark"}, {"CITY", "boise"}});
     }
 
-    std::string city(std::uint32_t record)
-    {
+    std::string city(std::uint32_t record) {
         table->go(record);
         return table->text("CITY");
     }
 
     // City, "Contains", find text, case, "Replace only the matching text with", replacement.
-    void ask(TSearchReplace& dialog, const char* find, bool caseSensitive, const char* replacement)
-    {
+    void ask(TSearchReplace& dialog, const char* find, bool caseSensitive,
+             const char* replacement) {
         dialog.fieldChoice()->setCurrentText("City");
         dialog.containsButton()->setChecked(true);
         dialog.findEdit()->setText(find);
@@ -45,8 +43,7 @@ protected:
     std::uint32_t boise = 0, reno = 0, other = 0;
 };
 
-TEST_F(SearchReplaceDialog, OpensOnTheFirstFieldAndCutsTheTextsToTheFieldChosen)
-{
+TEST_F(SearchReplaceDialog, OpensOnTheFirstFieldAndCutsTheTextsToTheFieldChosen) {
     TSearchReplace dialog(table.table(), false);
     EXPECT_EQ(dialog.windowTitle(), "Search and Replace");
     EXPECT_EQ(dialog.fieldChoice()->currentText(), "LastName");
@@ -63,8 +60,7 @@ TEST_F(SearchReplaceDialog, OpensOnTheFirstFieldAndCutsTheTextsToTheFieldChosen)
     EXPECT_EQ(dialog.replacementEdit()->maxLength(), 1);
 }
 
-TEST_F(SearchReplaceDialog, NoToTheQuestionChangesNothingAndAnUnstorableTextIsRefused)
-{
+TEST_F(SearchReplaceDialog, NoToTheQuestionChangesNothingAndAnUnstorableTextIsRefused) {
     TSearchReplace dialog(table.table(), false);
     ask(dialog, "Boise", false, "Nampa");
     shown.answer(false);
@@ -81,11 +77,11 @@ TEST_F(SearchReplaceDialog, NoToTheQuestionChangesNothingAndAnUnstorableTextIsRe
     dialog.replacementEdit()->setText(QStringLiteral("\u0142\u00f3d\u017a"));
     dialog.ReplaceNowButtonClick();
     EXPECT_EQ(shown.texts(),
-              QStringList{QStringLiteral("The character \"\u0142\" cannot be stored in a Ravenpost file.")});
+              QStringList{QStringLiteral(
+                  "The character \"\u0142\" cannot be stored in a Ravenpost file.")});
 }
 
-TEST_F(SearchReplaceDialog, AllRecordsClearTheFilterAndTheFilteredRecordsKeepIt)
-{
+TEST_F(SearchReplaceDialog, AllRecordsClearTheFilterAndTheFilteredRecordsKeepIt) {
     table->setFilter("CITY<>\"Reno\"");
     TSearchReplace all(table.table(), true);
     ask(all, "oi", false, "OY");
@@ -108,10 +104,10 @@ TEST_F(SearchReplaceDialog, AllRecordsClearTheFilterAndTheFilteredRecordsKeepIt)
     filtered.filteredButton()->setChecked(true);
     shown.answer(true);
     filtered.ReplaceNowButtonClick();
-    EXPECT_EQ(
-        shown.texts().mid(1),
-        (QStringList{"Replaced 2 records", "1 record was left unchanged: the new value would not fit in the field.",
-                     "Replacement done"}));
+    EXPECT_EQ(shown.texts().mid(1),
+              (QStringList{"Replaced 2 records",
+                           "1 record was left unchanged: the new value would not fit in the field.",
+                           "Replacement done"}));
     EXPECT_EQ(table->filter(), "CITY<>\"Reno\"");
     EXPECT_EQ(city(boise), "B00Yse");
     EXPECT_EQ(city(reno), "Reno");

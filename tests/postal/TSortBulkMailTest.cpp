@@ -14,13 +14,14 @@ namespace {
 
 using SortBulkMailWindow = PresortFixture;
 
-TEST_F(SortBulkMailWindow, RunsWhenShownAndClosesItselfDone)
-{
+TEST_F(SortBulkMailWindow, RunsWhenShownAndClosesItselfDone) {
     addZip("12345", 10);
     TSortBulkMail window(table.table(), folder(), nullptr);
     EXPECT_EQ(window.windowTitle(), "Bulk Mail Presorting");
     EXPECT_FALSE(window.DoneCheck());
-    QTimer::singleShot(5000, &window, [&window] { window.done(QDialog::Rejected); });  // a hung run fails, not hangs
+    QTimer::singleShot(5000, &window, [&window] {
+        window.done(QDialog::Rejected);
+    });  // a hung run fails, not hangs
     EXPECT_EQ(window.exec(), QDialog::Accepted);
     EXPECT_TRUE(window.DoneCheck());
     EXPECT_FALSE(window.isVisible());
@@ -29,8 +30,7 @@ TEST_F(SortBulkMailWindow, RunsWhenShownAndClosesItselfDone)
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
-TEST_F(SortBulkMailWindow, CancelConfirmedStopsTheRunWithoutAList)
-{
+TEST_F(SortBulkMailWindow, CancelConfirmedStopsTheRunWithoutAList) {
     addZip("12345", 300);
     shown.answer(true);
     TSortBulkMail window(table.table(), folder(), nullptr);
@@ -44,8 +44,7 @@ TEST_F(SortBulkMailWindow, CancelConfirmedStopsTheRunWithoutAList)
     EXPECT_EQ(shown.shown()[0].text, "Cancel PRESORT?");
 }
 
-TEST_F(SortBulkMailWindow, CancelAnsweredNoLetsTheRunFinish)
-{
+TEST_F(SortBulkMailWindow, CancelAnsweredNoLetsTheRunFinish) {
     addZip("12345", 300);
     shown.answer(false);
     TSortBulkMail window(table.table(), folder(), nullptr);
@@ -56,8 +55,7 @@ TEST_F(SortBulkMailWindow, CancelAnsweredNoLetsTheRunFinish)
     EXPECT_EQ(fileLines(), (Lines{"** 5-digit 12345", "12345"}));
 }
 
-TEST_F(SortBulkMailWindow, RunReturnsTheDoneMark)
-{
+TEST_F(SortBulkMailWindow, RunReturnsTheDoneMark) {
     addZip("12345");
     EXPECT_TRUE(TSortBulkMail::run(table.table(), folder(), nullptr));
     EXPECT_EQ(fileLines(), (Lines{"** ADC ALBANY NY 120", "12345"}));

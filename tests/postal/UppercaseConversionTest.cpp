@@ -7,17 +7,16 @@
 namespace rp {
 namespace {
 
-TEST(UpperAsciiTest, OnlyTheLettersAToZChange)
-{
+TEST(UpperAsciiTest, OnlyTheLettersAToZChange) {
     // Windows-1252: é (E9), š (9A), ß (DF) and ÿ (FF) have capitals elsewhere but stay as they are.
-    EXPECT_EQ(UpperAscii("o'brien-smith \xE9mile \x9A\xDF\xFF az{}@`"), "O'BRIEN-SMITH \xE9MILE \x9A\xDF\xFF AZ{}@`");
+    EXPECT_EQ(UpperAscii("o'brien-smith \xE9mile \x9A\xDF\xFF az{}@`"),
+              "O'BRIEN-SMITH \xE9MILE \x9A\xDF\xFF AZ{}@`");
     EXPECT_EQ(UpperAscii(""), "");
 }
 
 class UppercaseConversionTest : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         add({{"LNAME", "adams"}, {"CITY", "boston"}, {"PREFIX", "mr."}});
         add({{"LNAME", "brown"}, {"CITY", "boston"}, {"PREFIX", "deleted"}});
@@ -25,8 +24,7 @@ protected:
         add({{"LNAME", "dunn"}, {"CITY", "boston"}, {"PREFIX", "ms."}});
         table->setOrder(0);
     }
-    std::vector<std::string> column(const char* field)
-    {
+    std::vector<std::string> column(const char* field) {
         std::vector<std::string> out;
         for (std::uint32_t r = 1; r <= table->recordCount(); ++r) {
             table->go(r);
@@ -37,8 +35,7 @@ protected:
     using Column = std::vector<std::string>;
 };
 
-TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAndRestoresTheQuery)
-{
+TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAndRestoresTheQuery) {
     const std::string userQuery = "CITY=\"boston\" .AND. " + kStandingCondition.toStdString();
     table->setFilter(userQuery);
     table->go(4);
@@ -55,8 +52,7 @@ TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAnd
     EXPECT_EQ(column("CITY"), (Column{"BOSTON", "boston", "AUSTIN", "BOSTON"}));
 }
 
-TEST_F(UppercaseConversionTest, CurrentRecordOnlyAndMatchingFilterReachTheirRecordsOnly)
-{
+TEST_F(UppercaseConversionTest, CurrentRecordOnlyAndMatchingFilterReachTheirRecordsOnly) {
     table->go(3);
     EXPECT_EQ(ConvertToUppercase(table.table(), {"PREFIX"}, ConvertScope::CurrentRecord), 1u);
     EXPECT_EQ(column("PREFIX"), (Column{"mr.", "deleted", "DR.", "ms."}));
@@ -66,7 +62,6 @@ TEST_F(UppercaseConversionTest, CurrentRecordOnlyAndMatchingFilterReachTheirReco
     EXPECT_EQ(ConvertToUppercase(table.table(), {"LNAME"}, ConvertScope::MatchingFilter), 3u);
     EXPECT_EQ(table->recNo(), 3u);
     EXPECT_EQ(column("LNAME"), (Column{"ADAMS", "BROWN", "clark", "DUNN"}));
-
 }
 
 }  // namespace

@@ -14,8 +14,7 @@ namespace {
 
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 
-TEST(ZipCountTallyTest, KeysAreSortedIntoStandardOtherAndBlank)
-{
+TEST(ZipCountTallyTest, KeysAreSortedIntoStandardOtherAndBlank) {
     EXPECT_TRUE(IsStandardZipKey("02134"));
     EXPECT_TRUE(IsStandardZipKey("99999"));
     EXPECT_FALSE(IsStandardZipKey("0213"));
@@ -26,26 +25,27 @@ TEST(ZipCountTallyTest, KeysAreSortedIntoStandardOtherAndBlank)
     tally.add("K1A 0B1   ");
     tally.add("1234      ");
     tally.add("          ");
-    for (const char* zip : {"80201", "02134-1234", "02134", "K1A 0B1", "1234", "", "80201", "ABCDE", "", "02134"})
+    for (const char* zip :
+         {"80201", "02134-1234", "02134", "K1A 0B1", "1234", "", "80201", "ABCDE", "", "02134"})
         tally.add(zip);
-    EXPECT_EQ(tally.lines(kUs), (QStringList{"02134     3", "80201     2", "", "", "1234      2", "ABCDE     1",
-                                             "K1A 0     2", "BLANK     3"}));
+    EXPECT_EQ(tally.lines(kUs), (QStringList{"02134     3", "80201     2", "", "", "1234      2",
+                                             "ABCDE     1", "K1A 0     2", "BLANK     3"}));
     EXPECT_EQ(ZipCountTally().lines(kUs), (QStringList{"", ""}));
 }
 
-TEST(ZipCountTallyTest, CountsAreGroupedByTheLocale)
-{
+TEST(ZipCountTallyTest, CountsAreGroupedByTheLocale) {
     EXPECT_EQ(CountLine("02134", 1234, kUs), "02134     1,234");
     EXPECT_EQ(CountLine("02134", 1234567, kUs), "02134     1,234,567");
-    EXPECT_EQ(CountLine("02134", 1234, QLocale(QLocale::German, QLocale::Germany)), "02134     1.234");
+    EXPECT_EQ(CountLine("02134", 1234, QLocale(QLocale::German, QLocale::Germany)),
+              "02134     1.234");
 }
 
 class ZipCountTest : public AddressFileFixture {};
 
-TEST_F(ZipCountTest, WalksTheViewInRecordOrderAndPutsTheTableBack)
-{
+TEST_F(ZipCountTest, WalksTheViewInRecordOrderAndPutsTheTableBack) {
     for (int i = 0; i < 250; ++i)
-        add({{"LNAME", i % 50 == 0 ? "Gone" : "Kept"}, {"ZIP", i % 2 ? "10001" : "20002"},
+        add({{"LNAME", i % 50 == 0 ? "Gone" : "Kept"},
+             {"ZIP", i % 2 ? "10001" : "20002"},
              {"PREFIX", i % 50 == 0 ? "DELETED" : ""}});
     table->setFilter(kStandingCondition.toStdString());
     table->setOrder("ZIP");
@@ -54,24 +54,25 @@ TEST_F(ZipCountTest, WalksTheViewInRecordOrderAndPutsTheTableBack)
     const std::uint32_t before = table->recNo();
 
     QStringList statuses;
-    const auto lines = CountZipCodes(table.table(), {[&](const QString& s) { statuses << s; }, [] { return true; }}, kUs);
+    const auto lines = CountZipCodes(
+        table.table(), {[&](const QString& s) { statuses << s; }, [] { return true; }}, kUs);
     ASSERT_TRUE(lines);
     // Records 1, 51, 101, 151 and 201 are left out by the filter; all of them have 20002.
     EXPECT_EQ(*lines, (QStringList{"10001     125", "20002     120", "", ""}));
-    EXPECT_EQ(statuses, (QStringList{"Reading database records...", "Reading record 100", "Reading record 200",
-                                     "Sorting Zip Codes..."}));
+    EXPECT_EQ(statuses, (QStringList{"Reading database records...", "Reading record 100",
+                                     "Reading record 200", "Sorting Zip Codes..."}));
     EXPECT_EQ(table->orderTagName(), "ZIP");
     EXPECT_EQ(table->recNo(), before);
 
     int calls = 0;
-    EXPECT_FALSE(CountZipCodes(table.table(), {[](const QString&) {}, [&] { return ++calls < 10; }}));
+    EXPECT_FALSE(
+        CountZipCodes(table.table(), {[](const QString&) {}, [&] { return ++calls < 10; }}));
     EXPECT_EQ(calls, 10);
     EXPECT_EQ(table->orderTagName(), "ZIP");
     EXPECT_EQ(table->recNo(), before);
 }
 
-TEST_F(ZipCountTest, WindowCountsWhenShownAndPrintsFromTheSameLines)
-{
+TEST_F(ZipCountTest, WindowCountsWhenShownAndPrintsFromTheSameLines) {
     add({{"ZIP", "30301"}});
     add({{"ZIP", ""}});
     TCountZipCodes window(table.table());

@@ -23,18 +23,20 @@
 namespace rp {
 namespace {
 
-QStringList countLines(int n)
-{
+QStringList countLines(int n) {
     QStringList lines;
-    for (int i = 0; i < n; ++i) lines << QStringLiteral("%1     %2").arg(10000 + i * 7).arg(i * 37 + 1);
-    lines << "02134     1,234,567" << "" << "" << "BLANK     3";
+    for (int i = 0; i < n; ++i)
+        lines << QStringLiteral("%1     %2").arg(10000 + i * 7).arg(i * 37 + 1);
+    lines << "02134     1,234,567"
+          << ""
+          << ""
+          << "BLANK     3";
     return lines;
 }
 
 // The darkest grey of the pixels around (x, y), two to either side: a hairline may fall
 // between two pixels.
-int darkest(const QImage& image, int x, int y)
-{
+int darkest(const QImage& image, int x, int y) {
     int grey = 255;
     for (int dx = -2; dx <= 2; ++dx) grey = std::min(grey, qGray(image.pixel(x + dx, y)));
     return grey;
@@ -43,9 +45,8 @@ int darkest(const QImage& image, int x, int y)
 // Presses the print status window's button whenever the window has come to the state asked
 // for: OK once the job has ended, or Stop as soon as the job runs. Final statuses are kept.
 class StatusButtonPresser {
-public:
-    explicit StatusButtonPresser(bool stopEarly)
-    {
+  public:
+    explicit StatusButtonPresser(bool stopEarly) {
         QObject::connect(&timer_, &QTimer::timeout, [this, stopEarly] {
             auto* status = qobject_cast<TPrintStatus*>(QApplication::activeModalWidget());
             if (!status) return;
@@ -62,22 +63,20 @@ public:
 
     QStringList finals;
 
-private:
+  private:
     QTimer timer_;
     bool stopped_ = false;
 };
 
 class ZipReportPrinting : public AddressFileFixture {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         AddressFileFixture::SetUp();
         ASSERT_TRUE(output.isValid());
         catalog.setPdfFolderMemory({[this] { return output.path(); }, {}});
     }
 
-    PreviewHook recordPreview()
-    {
+    PreviewHook recordPreview() {
         return [this](const RecordedPages& pages, const QString& caption) {
             captions << caption;
             previewPages = pages.pageCount();
@@ -100,8 +99,7 @@ protected:
     QSizeF previewPageSize;
 };
 
-TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage)
-{
+TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage) {
     StatusButtonPresser presser(false);
     catalog.printer().setPageSize(QPageSize(QPageSize::Letter));  // as the set-up dialog would
     dialogs.answerPrint({});
@@ -115,7 +113,8 @@ TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage)
     const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
     if (pdftoppm.isEmpty()) GTEST_SKIP() << "pdftoppm is not installed";
     const QString prefix = output.filePath(QStringLiteral("page"));
-    ASSERT_EQ(QProcess::execute(pdftoppm, {"-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile", pdfPath(), prefix}),
+    ASSERT_EQ(QProcess::execute(pdftoppm, {"-png", "-r", "60", "-f", "1", "-l", "1", "-singlefile",
+                                           pdfPath(), prefix}),
               0);
     const QImage page(prefix + ".png");
     ASSERT_EQ(page.size(), QSize(510, 660));  // Letter at 60 dots per inch
@@ -126,8 +125,7 @@ TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage)
     EXPECT_EQ(darkest(page, 495, 330), 255);
 }
 
-TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCanceled)
-{
+TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCanceled) {
     dialogs.answerPrint({false});
     EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), std::nullopt);
     EXPECT_FALSE(QFile::exists(pdfPath()));
@@ -141,11 +139,11 @@ TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCan
                                          " cannot be written: No such file or directory"});
 }
 
-TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown)
-{
+TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown) {
     StatusButtonPresser presser(false);
     catalog.printer().setPageSize(QPageSize(QPageSize::A4));
-    EXPECT_EQ(PreviewZipCounts(countLines(300), catalog, recordPreview(), nullptr), PrintOutcome::Completed);
+    EXPECT_EQ(PreviewZipCounts(countLines(300), catalog, recordPreview(), nullptr),
+              PrintOutcome::Completed);
     EXPECT_EQ(presser.finals, QStringList{"\rPreview Ready!"});
     EXPECT_EQ(captions, QStringList{"Preview Zipcode Count"});
     EXPECT_EQ(previewPages, 2);
@@ -155,18 +153,17 @@ TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown)
     EXPECT_TRUE(dialogs.shown().empty());
 }
 
-TEST_F(ZipReportPrinting, AStoppedPreviewShowsThePagesMadeSoFar)
-{
+TEST_F(ZipReportPrinting, AStoppedPreviewShowsThePagesMadeSoFar) {
     StatusButtonPresser presser(true);
-    EXPECT_EQ(PreviewZipCounts(countLines(1000), catalog, recordPreview(), nullptr), PrintOutcome::Stopped);
+    EXPECT_EQ(PreviewZipCounts(countLines(1000), catalog, recordPreview(), nullptr),
+              PrintOutcome::Stopped);
     EXPECT_EQ(presser.finals, QStringList{"\rPreview Stopped at page 1!"});
     EXPECT_EQ(captions, QStringList{"Preview Zipcode Count"});
     EXPECT_EQ(previewPages, 1);
     EXPECT_TRUE(previewFinished);
 }
 
-TEST_F(ZipReportPrinting, PrintSetupNeedsAPrinter)
-{
+TEST_F(ZipReportPrinting, PrintSetupNeedsAPrinter) {
     ZipReportPrintSetup(catalog, nullptr);
     ASSERT_EQ(shown.shown().size(), 1u);
     EXPECT_EQ(shown.shown()[0].kind, "information");
@@ -181,8 +178,7 @@ TEST_F(ZipReportPrinting, PrintSetupNeedsAPrinter)
     EXPECT_EQ(shown.shown().size(), 1u);
 }
 
-TEST_F(ZipReportPrinting, TheCountWindowsButtonsPrintPreviewAndSetUp)
-{
+TEST_F(ZipReportPrinting, TheCountWindowsButtonsPrintPreviewAndSetUp) {
     add({{"ZIP", "30301"}});
     add({{"ZIP", "30301-1234"}});
     add({{"ZIP", ""}});

@@ -6,8 +6,8 @@
 #include "framework/ReportTextMetrics.h"
 #include "postal/ZipReport.h"
 
-#include <cmath>
 #include <gtest/gtest.h>
+#include <cmath>
 
 namespace rp {
 namespace {
@@ -17,35 +17,31 @@ const ReportTextMetrics kBold(ReportFont{QStringLiteral("Arial"), 10, true, fals
 constexpr double kEps = 1e-9;
 
 // Rows in a column: whole lines between the area's top (1 inch) and bottom (10 inches).
-int rowsPerColumn()
-{
+int rowsPerColumn() {
     return static_cast<int>(std::floor(9 / kRegular.lineHeight() + 1e-9));
 }
 
 // The top of row (from 1) of any column.
-double rowTop(int row)
-{
+double rowTop(int row) {
     return 1 + (row - 1) * kRegular.lineHeight();
 }
 
-QStringList countLines(int n)
-{
+QStringList countLines(int n) {
     QStringList lines;
     for (int i = 0; i < n; ++i) lines << QStringLiteral("%1     %2").arg(10000 + i).arg(i + 1);
     return lines;
 }
 
 class ZipReport : public ::testing::Test {
-protected:
-    void draw(const QStringList& lines, std::function<bool()> keepGoing = [] { return true; })
-    {
+  protected:
+    void draw(
+        const QStringList& lines, std::function<bool()> keepGoing = [] { return true; }) {
         ReportCanvas canvas(log);
         ASSERT_TRUE(PrintZipReport(canvas, lines, keepGoing));
         canvas.finish();
     }
 
-    std::vector<RectOp> shades(int page) const
-    {
+    std::vector<RectOp> shades(int page) const {
         std::vector<RectOp> found;
         for (const RectOp& rect : log.rects(page))
             if (rect.shade > 0) found.push_back(rect);
@@ -53,8 +49,7 @@ protected:
     }
 
     // The frame and three column lines every page carries.
-    void expectFrameAndLines(int page) const
-    {
+    void expectFrameAndLines(int page) const {
         std::vector<RectOp> frames;
         for (const RectOp& rect : log.rects(page))
             if (rect.outlined) frames.push_back(rect);
@@ -72,8 +67,7 @@ protected:
         }
     }
 
-    void expectShadedRow(const RectOp& shade, int column, int row) const
-    {
+    void expectShadedRow(const RectOp& shade, int column, int row) const {
         EXPECT_EQ(shade.shade, 5);
         EXPECT_FALSE(shade.outlined);
         EXPECT_NEAR(shade.rect.left(), 0.5 + column * 1.875, kEps);
@@ -85,11 +79,11 @@ protected:
     ReportLog log;
 };
 
-TEST_F(ZipReport, TheHeadingSitsAboveAndThePageNumberBelowTheFramedArea)
-{
+TEST_F(ZipReport, TheHeadingSitsAboveAndThePageNumberBelowTheFramedArea) {
     draw({"02134     1,234"});
     EXPECT_EQ(log.paper(), ReportPaper());
-    EXPECT_EQ(log.textStrings(1), (QStringList{"Zip Code Count Report", "Page 1", "02134", "1,234"}));
+    EXPECT_EQ(log.textStrings(1),
+              (QStringList{"Zip Code Count Report", "Page 1", "02134", "1,234"}));
     const TextRun title = log.text("Zip Code Count Report");
     EXPECT_NEAR(title.x, 0.5, kEps);
     EXPECT_NEAR(title.baseline, 0.75 + kBold.lineHeight(), kEps);
@@ -103,8 +97,7 @@ TEST_F(ZipReport, TheHeadingSitsAboveAndThePageNumberBelowTheFramedArea)
     expectFrameAndLines(1);
 }
 
-TEST_F(ZipReport, RowsRunDownTheColumnWithOddRowsShaded)
-{
+TEST_F(ZipReport, RowsRunDownTheColumnWithOddRowsShaded) {
     draw({"02134     1,234", "10001     7", "30301     12", "94105     3"});
     for (int row = 1; row <= 4; ++row) {
         const TextRun key = log.texts(1)[static_cast<std::size_t>(2 * row)];
@@ -126,8 +119,7 @@ TEST_F(ZipReport, RowsRunDownTheColumnWithOddRowsShaded)
     expectShadedRow(shaded[1], 0, 3);
 }
 
-TEST_F(ZipReport, FullColumnsMoveRightAndAFifthColumnStartsANewPage)
-{
+TEST_F(ZipReport, FullColumnsMoveRightAndAFifthColumnStartsANewPage) {
     const int perColumn = rowsPerColumn();
     ASSERT_GT(perColumn, 40);
     draw(countLines(4 * perColumn + 3));
@@ -139,7 +131,8 @@ TEST_F(ZipReport, FullColumnsMoveRightAndAFifthColumnStartsANewPage)
         const TextRun first = log.text(key);
         EXPECT_NEAR(first.x, 0.55 + column * 1.875, kEps) << column;
         EXPECT_NEAR(first.baseline, rowTop(1) + kRegular.ascent(), kEps) << column;
-        expectShadedRow(shades(1)[static_cast<std::size_t>(column * ((perColumn + 1) / 2))], column, 1);
+        expectShadedRow(shades(1)[static_cast<std::size_t>(column * ((perColumn + 1) / 2))], column,
+                        1);
     }
     const TextRun last = log.text(QString::number(10000 + perColumn - 1));
     EXPECT_NEAR(last.baseline, rowTop(perColumn) + kRegular.ascent(), kEps);
@@ -159,8 +152,7 @@ TEST_F(ZipReport, FullColumnsMoveRightAndAFifthColumnStartsANewPage)
     expectFrameAndLines(2);
 }
 
-TEST_F(ZipReport, AnEmptyViewPrintsOnePageWithTwoEmptyRows)
-{
+TEST_F(ZipReport, AnEmptyViewPrintsOnePageWithTwoEmptyRows) {
     draw({"", ""});
     EXPECT_EQ(log.pages(), 1);
     EXPECT_EQ(log.textStrings(), (QStringList{"Zip Code Count Report", "Page 1"}));
@@ -170,8 +162,7 @@ TEST_F(ZipReport, AnEmptyViewPrintsOnePageWithTwoEmptyRows)
     expectShadedRow(shaded[0], 0, 1);
 }
 
-TEST_F(ZipReport, AMillionAndMoreIsPrintedWholeEndingAtTheCellsInnerEdge)
-{
+TEST_F(ZipReport, AMillionAndMoreIsPrintedWholeEndingAtTheCellsInnerEdge) {
     draw({"02134     1,234,567", "BLANK     12,345,678"});
     const TextRun count = log.text("1,234,567");
     EXPECT_NEAR(count.x + count.width, 1.7, kEps);
@@ -184,13 +175,12 @@ TEST_F(ZipReport, AMillionAndMoreIsPrintedWholeEndingAtTheCellsInnerEdge)
     EXPECT_NEAR(wider.baseline, rowTop(2) + kRegular.ascent(), kEps);
 }
 
-TEST_F(ZipReport, DrawingEndsWhenTheHookSaysNo)
-{
+TEST_F(ZipReport, DrawingEndsWhenTheHookSaysNo) {
     int rows = 0;
     draw(countLines(10), [&] { return ++rows < 3; });
     EXPECT_EQ(rows, 3);
-    EXPECT_EQ(log.textStrings(), (QStringList{"Zip Code Count Report", "Page 1", "10000", "1", "10001", "2", "10002",
-                                              "3"}));
+    EXPECT_EQ(log.textStrings(), (QStringList{"Zip Code Count Report", "Page 1", "10000", "1",
+                                              "10001", "2", "10002", "3"}));
 }
 
 }  // namespace

@@ -45,7 +45,9 @@ std::string nameKey(std::mt19937& rng, std::size_t keyLength) {
     return encodeCharacterKey(text, keyLength);
 }
 
-bool isLeafRoot(const IndexTag& tag) { return tag.readNode(tag.root()).leaf; }
+bool isLeafRoot(const IndexTag& tag) {
+    return tag.readNode(tag.root()).leaf;
+}
 
 }  // namespace
 

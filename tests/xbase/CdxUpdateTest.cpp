@@ -14,7 +14,9 @@ namespace {
 
 const IndexEntries kNone;
 
-std::string key10(const std::string& text) { return encodeCharacterKey(text, 10); }
+std::string key10(const std::string& text) {
+    return encodeCharacterKey(text, 10);
+}
 
 }  // namespace
 

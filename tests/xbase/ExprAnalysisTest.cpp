@@ -7,9 +7,13 @@ namespace {
 using Op = xbase::Expression::IndexableTerm::Op;
 using xbase::ValueType;
 
-std::string canonical(std::string_view text) { return compileOn(person(), text).canonical(); }
+std::string canonical(std::string_view text) {
+    return compileOn(person(), text).canonical();
+}
 
-std::vector<std::string> leading(std::string_view text) { return compileOn(person(), text).leadingTerms(); }
+std::vector<std::string> leading(std::string_view text) {
+    return compileOn(person(), text).leadingTerms();
+}
 
 TEST(ExprAnalysis, SpellingsThatMeanTheSameHaveOneCanonicalText) {
     const std::pair<const char*, const char*> same[] = {
@@ -20,33 +24,41 @@ TEST(ExprAnalysis, SpellingsThatMeanTheSameHaveOneCanonicalText) {
         {"SUBS(LNAME,2) + ALLT(FNAME)", "SUBSTR(LNAME,2)+ALLTRIM(FNAME)"},
         {"TRIM(LNAME)", "RTRIM(LNAME)"},
         {"((SEQNO*2)+1)", "SEQNO*2+1"},
-        {"(ACTIVE .AND. SEQNO=1) .AND. (LNAME='x' .AND. ACTIVE)", "ACTIVE.AND.SEQNO=1.AND.LNAME='x'.AND.ACTIVE"},
+        {"(ACTIVE .AND. SEQNO=1) .AND. (LNAME='x' .AND. ACTIVE)",
+         "ACTIVE.AND.SEQNO=1.AND.LNAME='x'.AND.ACTIVE"},
         {"LNAME+(FNAME+STATE)", "(LNAME+FNAME)+STATE"},
         {"SEQNO >= 50+50", "SEQNO>=0100"},
         {"SEQNO*.5", "SEQNO*0.5"},
         {"SEQNO = -(3)", "SEQNO=-3"},
     };
     for (const auto& [a, b] : same) EXPECT_EQ(canonical(a), canonical(b)) << a << " | " << b;
-    EXPECT_EQ(canonical("upper( lname ) = 'SM' .and. Seqno>=50+50"), "UPPER(LNAME)=\"SM\".AND.SEQNO>=100");
+    EXPECT_EQ(canonical("upper( lname ) = 'SM' .and. Seqno>=50+50"),
+              "UPPER(LNAME)=\"SM\".AND.SEQNO>=100");
 }
 
 TEST(ExprAnalysis, DifferentMeaningsNeverShareACanonicalText) {
     const std::pair<const char*, const char*> different[] = {
-        {"(SEQNO+1)*2", "SEQNO+1*2"},      {"SEQNO-(1-SEQNO)", "SEQNO-1-SEQNO"},
+        {"(SEQNO+1)*2", "SEQNO+1*2"},
+        {"SEQNO-(1-SEQNO)", "SEQNO-1-SEQNO"},
         {"SEQNO+(1.5+AMOUNT)", "SEQNO+1.5+AMOUNT"},  // rounding depends on the grouping
-        {"LNAME+FNAME", "FNAME+LNAME"},    {"LNAME-FNAME", "LNAME+FNAME"},
+        {"LNAME+FNAME", "FNAME+LNAME"},
+        {"LNAME-FNAME", "LNAME+FNAME"},
         {"LNAME+(FNAME-STATE)", "LNAME+FNAME-STATE"},
-        {"LNAME=\"SM\"", "LNAME==\"SM\""}, {"LNAME=\"SM\"", "LNAME=\"SM \""},
-        {"SEQNO*1.5", "SEQNO*1.50"},       {"SEQNO*(1/3)", "SEQNO*0.33"},
-        {"SEQNO/(3*0.1)", "SEQNO/0.3"},    {".NOT. ACTIVE = ACTIVE", "ACTIVE = .NOT. ACTIVE"},
+        {"LNAME=\"SM\"", "LNAME==\"SM\""},
+        {"LNAME=\"SM\"", "LNAME=\"SM \""},
+        {"SEQNO*1.5", "SEQNO*1.50"},
+        {"SEQNO*(1/3)", "SEQNO*0.33"},
+        {"SEQNO/(3*0.1)", "SEQNO/0.3"},
+        {".NOT. ACTIVE = ACTIVE", "ACTIVE = .NOT. ACTIVE"},
     };
     for (const auto& [a, b] : different) EXPECT_NE(canonical(a), canonical(b)) << a << " | " << b;
 }
 
 TEST(ExprAnalysis, CanonicalTextsCompileBackToTheSameExpression) {
     const TestRecord r = person();
-    const char* texts[] = {"LNAME = [say \"hi\"]",  "LNAME = '\"' + \"'\" + ']'", "SEQNO*(3*0.1) - -AMOUNT",
-                           "X->FNAME-LNAME+STATE", "ACTIVE = !(SEQNO>1)",        "SEQNO*(1/3)+AMOUNT"};
+    const char* texts[] = {"LNAME = [say \"hi\"]",    "LNAME = '\"' + \"'\" + ']'",
+                           "SEQNO*(3*0.1) - -AMOUNT", "X->FNAME-LNAME+STATE",
+                           "ACTIVE = !(SEQNO>1)",     "SEQNO*(1/3)+AMOUNT"};
     for (const char* text : texts) {
         const xbase::Expression e = compileOn(r, text);
         const xbase::Expression again = compileOn(r, e.canonical());
@@ -55,11 +67,13 @@ TEST(ExprAnalysis, CanonicalTextsCompileBackToTheSameExpression) {
     }
     EXPECT_EQ(canonical("LNAME = [say \"hi\"]"), "LNAME='say \"hi\"'");
     EXPECT_EQ(canonical("LNAME = '\"' + \"'\" + ']'"), "LNAME=[\"']+\"]\"");
-    EXPECT_EQ(canonical("SEQNO*(3*0.1)"), "SEQNO*(3*0.1)");  // 0.30000000000000004 shown with 1 decimal
+    EXPECT_EQ(canonical("SEQNO*(3*0.1)"),
+              "SEQNO*(3*0.1)");  // 0.30000000000000004 shown with 1 decimal
 }
 
 TEST(ExprAnalysis, TermsAreTheComparisonsWithConstantsAmongTheConjuncts) {
-    const auto terms = compileOn(person(), "UPPER(LNAME)=\"SM\" .and. UPPER(PREFIX)<>\"DELETED\"").indexableTerms();
+    const auto terms = compileOn(person(), "UPPER(LNAME)=\"SM\" .and. UPPER(PREFIX)<>\"DELETED\"")
+                           .indexableTerms();
     ASSERT_EQ(terms.size(), 1u);
     EXPECT_EQ(terms[0].operand, "UPPER(LNAME)");
     EXPECT_EQ(terms[0].operandType, ValueType::Character);
@@ -68,12 +82,14 @@ TEST(ExprAnalysis, TermsAreTheComparisonsWithConstantsAmongTheConjuncts) {
     EXPECT_FALSE(terms[0].exactEqual);
     EXPECT_EQ(terms[0].text, "SM");
 
-    const auto mixed = compileOn(person(),
-                                 "100 <= seqno .and. (ACTIVE=.T. .and. (AMOUNT<2*5 .and. trim(LNAME)==\"X\"))"
-                                 " .and. (SEQNO=1 .or. SEQNO=2) .and. .not. SEQNO>7 .and. \"x\"$LNAME"
-                                 " .and. BORN>=CTOD(\"01/15/97\") .and. DTOS(BORN)>=\"19970115\" .and. SEQNO=AMOUNT"
-                                 " .and. \"SM\"=LNAME .and. \"SM\"==LNAME")
-                           .indexableTerms();
+    const auto mixed =
+        compileOn(
+            person(),
+            "100 <= seqno .and. (ACTIVE=.T. .and. (AMOUNT<2*5 .and. trim(LNAME)==\"X\"))"
+            " .and. (SEQNO=1 .or. SEQNO=2) .and. .not. SEQNO>7 .and. \"x\"$LNAME"
+            " .and. BORN>=CTOD(\"01/15/97\") .and. DTOS(BORN)>=\"19970115\" .and. SEQNO=AMOUNT"
+            " .and. \"SM\"=LNAME .and. \"SM\"==LNAME")
+            .indexableTerms();
     ASSERT_EQ(mixed.size(), 6u);
     EXPECT_EQ(mixed[0].operand, "SEQNO");
     EXPECT_EQ(mixed[0].op, Op::GreaterOrEqual);
@@ -115,7 +131,8 @@ TEST(ExprAnalysis, LeadingTermsOfTheAddressKeys) {
 }
 
 TEST(ExprAnalysis, ALeadingTermMatchesTheCanonicalTextOfAQueryOperand) {
-    const auto terms = compileOn(person(), "str( seqno, 6 ) + state = \"    42NY\"").indexableTerms();
+    const auto terms =
+        compileOn(person(), "str( seqno, 6 ) + state = \"    42NY\"").indexableTerms();
     ASSERT_EQ(terms.size(), 1u);
     EXPECT_EQ(leading("STR(SEQNO,6)+STATE+ZIP")[1], terms[0].operand);
 }

@@ -21,7 +21,8 @@ TEST(ExprDate, DtosWritesYyyymmddAndBlanksForTheEmptyDate) {
 TEST(ExprDate, DtocAndCtodFollowTheFormatAndCentury) {
     const TestRecord r = person();
     const xbase::Settings us = dates("mm/dd/yy", false), usLong = dates("mm/dd/yy", true);
-    const xbase::Settings german = dates("dd.mm.yyyy", false), germanLong = dates("dd.mm.yyyy", true);
+    const xbase::Settings german = dates("dd.mm.yyyy", false),
+                          germanLong = dates("dd.mm.yyyy", true);
     EXPECT_EQ(evalText(r, "DTOC(BORN)", us), "04/12/65");
     EXPECT_EQ(evalText(r, "DTOC(BORN)", usLong), "04/12/1965");
     EXPECT_EQ(evalText(r, "DTOC(BORN)", german), "12.04.65");

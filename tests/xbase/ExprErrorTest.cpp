@@ -4,7 +4,8 @@
 namespace {
 
 void expectError(const std::string& text, const std::string& problem, std::size_t position) {
-    const std::string expected = problem + " at position " + std::to_string(position) + " in: " + text;
+    const std::string expected =
+        problem + " at position " + std::to_string(position) + " in: " + text;
     EXPECT_EQ(compileError(person(), text), expected);
 }
 
@@ -13,7 +14,8 @@ TEST(ExprError, TheErrorCarriesTextAndPosition) {
         compileOn(person(), "UPPER(FOO)=\"X\"");
         FAIL() << "compiled";
     } catch (const xbase::ExpressionError& e) {
-        EXPECT_STREQ(e.what(), "Unknown field or function \"FOO\" at position 7 in: UPPER(FOO)=\"X\"");
+        EXPECT_STREQ(e.what(),
+                     "Unknown field or function \"FOO\" at position 7 in: UPPER(FOO)=\"X\"");
         EXPECT_EQ(e.text(), "UPPER(FOO)=\"X\"");
         EXPECT_EQ(e.position(), 7u);
     }
@@ -23,7 +25,9 @@ TEST(ExprError, UnknownNames) {
     expectError("FOO(1)", "Unknown function \"FOO\"", 1);
     expectError("LNAME+FRED", "Unknown field or function \"FRED\"", 7);
     expectError("X->FRED", "Unknown field or function \"FRED\"", 4);
-    expectError("DATE-1", "Unknown field or function \"DATE\" (a function needs parentheses, as in DATE())", 1);
+    expectError("DATE-1",
+                "Unknown field or function \"DATE\" (a function needs parentheses, as in DATE())",
+                1);
     expectError("LNAME->", "Missing a field name after \"->\"", 8);
 }
 
@@ -40,7 +44,8 @@ TEST(ExprError, UnbalancedQuotesAndParentheses) {
 
 TEST(ExprError, AQuoteInsideATextIsPointedOut) {
     expectError("UPPER(LNAME)=\"O\"BRIEN\"",
-                "Unexpected \"BRIEN\" right after a closing quote (a text that contains a quote must be enclosed "
+                "Unexpected \"BRIEN\" right after a closing quote (a text that contains a quote "
+                "must be enclosed "
                 "in another kind of quote: \"...\", '...' or [...])",
                 17);
     EXPECT_EQ(compileError(person(), "UPPER(LNAME)=\"O'BRIEN\""), "");
@@ -55,7 +60,8 @@ TEST(ExprError, WrongTypes) {
     expectError("ACTIVE<.T.", "Type mismatch: \"<\" cannot order logical values", 7);
     expectError("-LNAME", "Type mismatch: \"-\" needs a number, not a text", 1);
     expectError(".NOT. LNAME", "Type mismatch: \".NOT.\" needs a logical value, not a text", 1);
-    expectError("ACTIVE .AND. SEQNO", "Type mismatch: \".AND.\" needs logical values, not a number", 14);
+    expectError("ACTIVE .AND. SEQNO", "Type mismatch: \".AND.\" needs logical values, not a number",
+                14);
     expectError("ACTIVE or LNAME", "Type mismatch: \"or\" needs logical values, not a text", 11);
     expectError("SUBSTR(LNAME,\"1\")", "SUBSTR argument 2 must be a number, not a text", 14);
     expectError("IIF(ACTIVE,1,\"x\")",
@@ -79,10 +85,12 @@ TEST(ExprError, TrailingGarbageAndStrayCharacters) {
     expectError("1 2", "Unexpected \"2\"", 3);
     expectError("LNAME @ \"x\"", "Unexpected character \"@\"", 7);
     expectError(std::string("LNAME\x01"), "Unexpected character 0x01", 6);
-    EXPECT_EQ(compileError(person(), std::string("LNAME\0", 6)), "Unexpected character 0x00 at position 6 in: LNAME?");
+    EXPECT_EQ(compileError(person(), std::string("LNAME\0", 6)),
+              "Unexpected character 0x00 at position 6 in: LNAME?");
     expectError("LNAME+", "Unexpected end of expression", 7);
-    expectError("ACTIVE .AN. ACTIVE",
-                "Unexpected \".\" (logical values are written .T. and .F., operators .AND. .OR. .NOT.)", 8);
+    expectError(
+        "ACTIVE .AN. ACTIVE",
+        "Unexpected \".\" (logical values are written .T. and .F., operators .AND. .OR. .NOT.)", 8);
     expectError("1.2.3", "Unexpected \".3\"", 4);
     expectError("LNAME \"a\"", "Unexpected \"a\"", 7);
     expectError("LNAME [a very long text that goes on]", "Unexpected [a very long text th...", 7);

@@ -15,7 +15,9 @@ std::string littleEndian(std::uint64_t v, int bytes) {
 TEST(ExprField, NumericFieldsReadSignsDecimalsAndBlanks) {
     TestRecord r;
     r.add("N", 'N', 10, 2, "-1234.56").add("F", 'F', 8, 3, "0.125").add("BLANK", 'N', 8, 0, "");
-    r.add("GARBAGE", 'N', 6, 0, "12ab").add("STARS", 'N', 4, 0, "****").add("PLUS", 'N', 5, 0, "+7");
+    r.add("GARBAGE", 'N', 6, 0, "12ab")
+        .add("STARS", 'N', 4, 0, "****")
+        .add("PLUS", 'N', 5, 0, "+7");
     EXPECT_EQ(evalNumber(r, "N"), -1234.56);
     EXPECT_EQ(evalNumber(r, "F"), 0.125);
     EXPECT_EQ(evalNumber(r, "BLANK"), 0);
@@ -64,7 +66,8 @@ TEST(ExprField, VisualFoxProBinaryFieldsReadAsNumbersAndDates) {
     r.add("I", 'I', 4, 0, littleEndian(static_cast<std::uint32_t>(-123456), 4));
     r.add("B", 'B', 8, 2, littleEndian(bits, 8));
     r.add("Y", 'Y', 8, 4, littleEndian(static_cast<std::uint64_t>(-123456789), 8));
-    r.add("T", 'T', 8, 0, littleEndian(static_cast<std::uint32_t>(day), 4) + littleEndian(3600000, 4));
+    r.add("T", 'T', 8, 0,
+          littleEndian(static_cast<std::uint32_t>(day), 4) + littleEndian(3600000, 4));
     r.add("T0", 'T', 8, 0, std::string(8, '\0'));
     r.add("TBAD", 'T', 8, 0, littleEndian(0x7FFFFFFF, 4) + littleEndian(0, 4));
     r.add("V", 'V', 5, 0, "abc");

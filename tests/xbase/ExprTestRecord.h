@@ -11,10 +11,11 @@
 #include "xbase/Expression.h"
 
 class TestRecord : public xbase::RecordSource {
-public:
+  public:
     // Adds a field holding value: C text is padded with blanks, N/F numbers are right-aligned,
     // anything else is stored as given (padded with blanks).
-    TestRecord& add(const std::string& name, char type, int width, int decimals, std::string_view value) {
+    TestRecord& add(const std::string& name, char type, int width, int decimals,
+                    std::string_view value) {
         xbase::Field f;
         f.name = name;
         f.type = type;
@@ -32,7 +33,8 @@ public:
     }
     // Replaces a field's value, laid out as add() does.
     void set(const std::string& name, std::string_view value) {
-        const xbase::Field& f = fields_.at(static_cast<std::size_t>(xbase::findField(fields_, name)) - 1);
+        const xbase::Field& f =
+            fields_.at(static_cast<std::size_t>(xbase::findField(fields_, name)) - 1);
         bytes_.replace(f.offset, f.width, layout(f, value));
     }
 
@@ -53,11 +55,12 @@ public:
     std::uint32_t recno = 1;
     mutable int reads = 0;  // fieldBytes calls
 
-private:
+  private:
     static std::string layout(const xbase::Field& f, std::string_view value) {
         std::string v(value.substr(0, f.width));
         const std::size_t pad = f.width - v.size();
-        return f.type == 'N' || f.type == 'F' ? std::string(pad, ' ') + v : v + std::string(pad, ' ');
+        return f.type == 'N' || f.type == 'F' ? std::string(pad, ' ') + v
+                                              : v + std::string(pad, ' ');
     }
 
     xbase::FieldList fields_;
@@ -87,16 +90,19 @@ inline TestRecord person() {
 inline xbase::Expression compileOn(const TestRecord& r, std::string_view text) {
     return xbase::Expression::compile(text, r.fields());
 }
-inline std::string evalText(const TestRecord& r, std::string_view text, const xbase::Settings& s = {}) {
+inline std::string evalText(const TestRecord& r, std::string_view text,
+                            const xbase::Settings& s = {}) {
     return compileOn(r, text).evalString(r, s);
 }
-inline double evalNumber(const TestRecord& r, std::string_view text, const xbase::Settings& s = {}) {
+inline double evalNumber(const TestRecord& r, std::string_view text,
+                         const xbase::Settings& s = {}) {
     return compileOn(r, text).evalNumber(r, s);
 }
 inline bool evalLogical(const TestRecord& r, std::string_view text, const xbase::Settings& s = {}) {
     return compileOn(r, text).evalLogical(r, s);
 }
-inline xbase::JulianDay evalDate(const TestRecord& r, std::string_view text, const xbase::Settings& s = {}) {
+inline xbase::JulianDay evalDate(const TestRecord& r, std::string_view text,
+                                 const xbase::Settings& s = {}) {
     return compileOn(r, text).evalDate(r, s);
 }
 

@@ -3,7 +3,9 @@
 
 namespace {
 
-int widthOf(const char* text) { return compileOn(person(), text).width(); }
+int widthOf(const char* text) {
+    return compileOn(person(), text).width();
+}
 
 TEST(ExprWidth, KeyExpressionsAddUpTheirParts) {
     EXPECT_EQ(widthOf("UPPER(LNAME)+UPPER(FNAME)"), 60);

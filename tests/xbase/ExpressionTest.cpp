@@ -40,7 +40,8 @@ TEST(Expression, BareWordsAndOrNotWorkInAnyCase) {
 
 TEST(Expression, TheUsualFilterHolds) {
     TestRecord r = person();
-    const xbase::Expression filter = compileOn(r, "UPPER(LNAME)=\"SM\" .and. UPPER(PREFIX)<>\"DELETED\"");
+    const xbase::Expression filter =
+        compileOn(r, "UPPER(LNAME)=\"SM\" .and. UPPER(PREFIX)<>\"DELETED\"");
     EXPECT_TRUE(filter.evalLogical(r, {}));
     r.set("PREFIX", "deleted");
     EXPECT_FALSE(filter.evalLogical(r, {}));
@@ -66,7 +67,8 @@ TEST(Expression, AndOrStopAsSoonAsTheResultIsKnown) {
 
 TEST(Expression, CopiesEvaluateIndependently) {
     const TestRecord r = person();
-    auto original = std::make_unique<xbase::Expression>(compileOn(r, "UPPER(TRIM(FNAME))+\"/\"+LNAME"));
+    auto original =
+        std::make_unique<xbase::Expression>(compileOn(r, "UPPER(TRIM(FNAME))+\"/\"+LNAME"));
     xbase::Expression copy(*original);
     xbase::Expression assigned;
     assigned = *original;

@@ -41,12 +41,23 @@ TEST(FixtureRead, AddressTableMatchesTheManifestFieldForField) {
             const auto& want = rec[f.name];
             SCOPED_TRACE("record " + std::to_string(t->recNo()) + " field " + f.name);
             switch (f.type) {
-                case 'C': EXPECT_EQ(std::string(t->fieldBytes(n)), want.get<std::string>()); break;
-                case 'D': EXPECT_EQ(std::string(t->fieldBytes(n)), want.get<std::string>()); break;
-                case 'L': EXPECT_EQ(t->logical(n).value_or(false), want.get<bool>()); break;
-                case 'N': EXPECT_EQ(t->number(n), want.get<double>()); break;
-                case 'M': EXPECT_EQ(t->memo(n), want.get<std::string>()); break;
-                default: ADD_FAILURE() << "unexpected type " << f.type;
+                case 'C':
+                    EXPECT_EQ(std::string(t->fieldBytes(n)), want.get<std::string>());
+                    break;
+                case 'D':
+                    EXPECT_EQ(std::string(t->fieldBytes(n)), want.get<std::string>());
+                    break;
+                case 'L':
+                    EXPECT_EQ(t->logical(n).value_or(false), want.get<bool>());
+                    break;
+                case 'N':
+                    EXPECT_EQ(t->number(n), want.get<double>());
+                    break;
+                case 'M':
+                    EXPECT_EQ(t->memo(n), want.get<std::string>());
+                    break;
+                default:
+                    ADD_FAILURE() << "unexpected type " << f.type;
             }
             ++checked;
         }

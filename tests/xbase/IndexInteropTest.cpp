@@ -29,7 +29,9 @@ namespace {
 
 const char* const kPerl = "/usr/bin/perl";
 
-std::string cdxKeysScript() { return std::string(RAVENPOST_SHARED_DIR) + "/tools/cdx-keys.pl"; }
+std::string cdxKeysScript() {
+    return std::string(RAVENPOST_SHARED_DIR) + "/tools/cdx-keys.pl";
+}
 
 struct Person {
     std::string name, city;  // as stored, padded to the field widths
@@ -47,7 +49,9 @@ std::string upper(std::string s) {
     return s;
 }
 
-std::string trimmed(const std::string& s) { return s.substr(0, s.find_last_not_of(' ') + 1); }
+std::string trimmed(const std::string& s) {
+    return s.substr(0, s.find_last_not_of(' ') + 1);
+}
 
 std::string perlNumber(double v) {
     char text[64];
@@ -70,13 +74,23 @@ struct TagModel {
 const std::vector<TagModel>& tagModels() {
     static const std::vector<TagModel> tags = {
         {"NAME", "UPPER(NAME)", "", 'C', [](const Person& p) { return upper(p.name); },
-         [](const Person& p) -> std::optional<std::string> { return trimmed(upper(p.name)); }, nullptr},
-        {"CITYNAME", "UPPER(CITY)+UPPER(NAME)", "", 'C', [](const Person& p) { return upper(p.city + p.name); },
-         [](const Person& p) -> std::optional<std::string> { return trimmed(upper(p.city + p.name)); }, nullptr},
-        {"AGE", "AGE", "", 'N', [](const Person& p) { return encodeNumericKey(p.ageTenths / 10.0); },
-         [](const Person& p) -> std::optional<std::string> { return perlNumber(p.ageTenths / 10.0); }, nullptr},
+         [](const Person& p) -> std::optional<std::string> { return trimmed(upper(p.name)); },
+         nullptr},
+        {"CITYNAME", "UPPER(CITY)+UPPER(NAME)", "", 'C',
+         [](const Person& p) { return upper(p.city + p.name); },
+         [](const Person& p) -> std::optional<std::string> {
+             return trimmed(upper(p.city + p.name));
+         },
+         nullptr},
+        {"AGE", "AGE", "", 'N',
+         [](const Person& p) { return encodeNumericKey(p.ageTenths / 10.0); },
+         [](const Person& p) -> std::optional<std::string> {
+             return perlNumber(p.ageTenths / 10.0);
+         },
+         nullptr},
         {"BORNTEXT", "DTOS(BORN)", "", 'C', [](const Person& p) { return toDtos(p.born); },
-         [](const Person& p) -> std::optional<std::string> { return trimmed(toDtos(p.born)); }, nullptr},
+         [](const Person& p) -> std::optional<std::string> { return trimmed(toDtos(p.born)); },
+         nullptr},
         {"BORN", "BORN", "", 'N', [](const Person& p) { return encodeDateKey(p.born); },
          [](const Person&) -> std::optional<std::string> { return std::nullopt; }, nullptr},
         {"DEL", "DELETED()", "", 'C', [](const Person& p) { return encodeLogicalKey(p.deleted); },
@@ -89,9 +103,10 @@ const std::vector<TagModel>& tagModels() {
 }
 
 class IndexInterop : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        if (::access(kPerl, X_OK) != 0 || runProcess(kPerl, {"-MXBase::Index", "-e", "1"}, dir.path()).status != 0)
+        if (::access(kPerl, X_OK) != 0 ||
+            runProcess(kPerl, {"-MXBase::Index", "-e", "1"}, dir.path()).status != 0)
             GTEST_SKIP() << "Perl's XBase module is missing";
     }
 
@@ -108,17 +123,19 @@ protected:
         return lines;
     }
 
-    static std::string firstDifference(const std::vector<std::string>& want, const std::vector<std::string>& got) {
+    static std::string firstDifference(const std::vector<std::string>& want,
+                                       const std::vector<std::string>& got) {
         std::size_t i = 0;
         while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
         if (i == want.size() && i == got.size()) return "";
-        return "lengths " + std::to_string(want.size()) + " and " + std::to_string(got.size()) + "; at " +
-               std::to_string(i) + " want \"" + (i < want.size() ? want[i] : "(end)") + "\", got \"" +
-               (i < got.size() ? got[i] : "(end)") + "\"";
+        return "lengths " + std::to_string(want.size()) + " and " + std::to_string(got.size()) +
+               "; at " + std::to_string(i) + " want \"" + (i < want.size() ? want[i] : "(end)") +
+               "\", got \"" + (i < got.size() ? got[i] : "(end)") + "\"";
     }
 
     // Every tag as the other reader sees it against the model.
-    void expectReaderAgrees(const std::vector<Person>& rows, const std::string& cdx, const std::string& when) {
+    void expectReaderAgrees(const std::vector<Person>& rows, const std::string& cdx,
+                            const std::string& when) {
         std::vector<std::string> names;
         for (const TagModel& tag : tagModels()) names.push_back(tag.name);
         std::vector<std::string> listed = perlLines(cdx, "", 'C');
@@ -128,12 +145,14 @@ protected:
         for (const TagModel& tag : tagModels()) {
             std::vector<std::pair<std::string, std::uint32_t>> entries;
             for (std::uint32_t r = 1; r <= rows.size(); ++r)
-                if (!tag.includes || tag.includes(rows[r - 1])) entries.emplace_back(tag.keyOf(rows[r - 1]), r);
+                if (!tag.includes || tag.includes(rows[r - 1]))
+                    entries.emplace_back(tag.keyOf(rows[r - 1]), r);
             std::sort(entries.begin(), entries.end());
             std::vector<std::string> want;
             const bool keysShown = tag.shown(Person{}).has_value();
             for (const auto& [key, r] : entries)
-                want.push_back((keysShown ? *tag.shown(rows[r - 1]) : std::string()) + "\t" + std::to_string(r));
+                want.push_back((keysShown ? *tag.shown(rows[r - 1]) : std::string()) + "\t" +
+                               std::to_string(r));
             std::vector<std::string> got = perlLines(cdx, tag.name, tag.perlType);
             if (!keysShown) {
                 // Keys it cannot decode: the record numbers only.
@@ -148,7 +167,8 @@ protected:
         for (std::size_t i = 0; i < cdx.tagCount(); ++i) {
             const IndexTag& tag = cdx.tag(i);
             if (tag.name() == "DEL") continue;  // one byte keys: thousands fit few leaves
-            EXPECT_FALSE(tag.readNode(tag.root()).leaf) << "tag " << tag.name() << " has a single level";
+            EXPECT_FALSE(tag.readNode(tag.root()).leaf)
+                << "tag " << tag.name() << " has a single level";
         }
     }
 
@@ -167,9 +187,11 @@ protected:
     }
 
     Person randomPerson() {
-        static const char* const stems[] = {"Smith", "smith", "SMYTHE", "Lee", "Leeds", "van der Berg", "O'Neil",
-                                            "M\xFCller", "\xC9lise", "", "Zz", "a"};
-        static const char* const cities[] = {"London", "Paris", "", "New York", "\xD6rebro", "Oslo"};
+        static const char* const stems[] = {
+            "Smith",  "smith",     "SMYTHE",   "Lee", "Leeds", "van der Berg",
+            "O'Neil", "M\xFCller", "\xC9lise", "",    "Zz",    "a"};
+        static const char* const cities[] = {"London",   "Paris",     "",
+                                             "New York", "\xD6rebro", "Oslo"};
         Person p;
         std::string name = stems[rng() % std::size(stems)];
         if (rng() % 3 != 0) name += ' ' + std::to_string(rng() % 2000);
@@ -267,7 +289,9 @@ TEST_F(IndexInterop, RecordNumbersPast65535) {
         std::snprintf(text, sizeof text, "%06u", v * 7919u % 1000000u);
         return std::string(text);
     };
-    auto number = [](std::uint32_t v) { return static_cast<double>(v * 104729u % 100000u) - 50000; };
+    auto number = [](std::uint32_t v) {
+        return static_cast<double>(v * 104729u % 100000u) - 50000;
+    };
     std::vector<std::uint32_t> ids;  // record r holds code(ids[r-1]) and number(ids[r-1])
     auto add = [&](std::uint32_t count) {
         for (std::uint32_t i = 0; i < count; ++i) {
@@ -282,7 +306,7 @@ TEST_F(IndexInterop, RecordNumbersPast65535) {
     add(69000);
     t->createTag("CODE", "CODE");
     t->createTag("N", "N");
-    add(1500);  // inserted one by one, past 65,535
+    add(1500);                                            // inserted one by one, past 65,535
     for (std::uint32_t r = 66000; r <= 70500; r += 97) {  // changed in place
         t->go(r);
         ids[r - 1] += 3000000;
@@ -303,7 +327,8 @@ TEST_F(IndexInterop, RecordNumbersPast65535) {
     std::sort(numbers.begin(), numbers.end());
     std::vector<std::string> wantCodes, wantNumbers;
     for (const auto& [k, r] : codes) wantCodes.push_back(k + "\t" + std::to_string(r));
-    for (const auto& [k, r] : numbers) wantNumbers.push_back(perlNumber(k) + "\t" + std::to_string(r));
+    for (const auto& [k, r] : numbers)
+        wantNumbers.push_back(perlNumber(k) + "\t" + std::to_string(r));
     EXPECT_EQ(firstDifference(wantCodes, perlLines(cdx, "CODE", 'C')), "");
     EXPECT_EQ(firstDifference(wantNumbers, perlLines(cdx, "N", 'N')), "");
 }

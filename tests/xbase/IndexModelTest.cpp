@@ -45,7 +45,9 @@ std::string upper(std::string s) {
     return s;
 }
 
-double age(const Person& p) { return p.ageTenths ? *p.ageTenths / 10.0 : 0.0; }
+double age(const Person& p) {
+    return p.ageTenths ? *p.ageTenths / 10.0 : 0.0;
+}
 
 // "-" between texts: the left one's trailing blanks go to the end of the result.
 std::string trimmingJoin(const std::string& left, const std::string& right) {
@@ -70,24 +72,26 @@ struct TagModel {
 
 const std::vector<TagModel>& tagModels() {
     static const std::vector<TagModel> tags = {
-        {"NAME", "UPPER(NAME)", "", KeyType::Character, kNameWidth, [](const Person& p) { return upper(p.name); },
-         nullptr},
+        {"NAME", "UPPER(NAME)", "", KeyType::Character, kNameWidth,
+         [](const Person& p) { return upper(p.name); }, nullptr},
         {"CITYNAME", "UPPER(CITY)+UPPER(NAME)", "", KeyType::Character, kCityWidth + kNameWidth,
          [](const Person& p) { return upper(p.city) + upper(p.name); }, nullptr},
         {"JOINED", "UPPER(CITY-NAME)", "", KeyType::Character, kCityWidth + kNameWidth,
          [](const Person& p) { return upper(trimmingJoin(p.city, p.name)); }, nullptr},
         {"AGE", "AGE", "", KeyType::Numeric, kNumericKeyLength,
          [](const Person& p) { return encodeNumericKey(age(p)); }, nullptr},
-        {"BORNTEXT", "DTOS(BORN)", "", KeyType::Character, 8, [](const Person& p) { return toDtos(p.born); },
-         nullptr},
+        {"BORNTEXT", "DTOS(BORN)", "", KeyType::Character, 8,
+         [](const Person& p) { return toDtos(p.born); }, nullptr},
         {"BORN", "BORN", "", KeyType::Date, kNumericKeyLength,
          [](const Person& p) { return encodeDateKey(p.born); }, nullptr},
         {"DEL", "DELETED()", "", KeyType::Logical, kLogicalKeyLength,
          [](const Person& p) { return encodeLogicalKey(p.deleted); }, nullptr},
         {"SENIOR", "UPPER(NAME)", "AGE > 50", KeyType::Character, kNameWidth,
-         [](const Person& p) { return upper(p.name); }, [](const Person& p) { return age(p) > 50; }},
+         [](const Person& p) { return upper(p.name); },
+         [](const Person& p) { return age(p) > 50; }},
         {"LIVEAGE", "AGE", ".NOT. DELETED()", KeyType::Numeric, kNumericKeyLength,
-         [](const Person& p) { return encodeNumericKey(age(p)); }, [](const Person& p) { return !p.deleted; }},
+         [](const Person& p) { return encodeNumericKey(age(p)); },
+         [](const Person& p) { return !p.deleted; }},
     };
     return tags;
 }
@@ -97,7 +101,9 @@ struct Entry {
     std::uint32_t recno;
 };
 
-bool entryLess(const Entry& a, const Entry& b) { return compareIndexEntries(a.key, a.recno, b.key, b.recno) < 0; }
+bool entryLess(const Entry& a, const Entry& b) {
+    return compareIndexEntries(a.key, a.recno, b.key, b.recno) < 0;
+}
 
 // Encoded scope ends; empty = open.
 struct Scope {
@@ -122,15 +128,17 @@ std::string fileBytes(const std::string& path) {
     return out.str();
 }
 
-std::string describe(const std::vector<std::uint32_t>& want, const std::vector<std::uint32_t>& got) {
+std::string describe(const std::vector<std::uint32_t>& want,
+                     const std::vector<std::uint32_t>& got) {
     std::size_t i = 0;
     while (i < want.size() && i < got.size() && want[i] == got[i]) ++i;
     if (i == want.size() && i == got.size()) return "";
     auto at = [](const std::vector<std::uint32_t>& v, std::size_t n) {
         return n < v.size() ? std::to_string(v[n]) : std::string("(end)");
     };
-    return "lengths " + std::to_string(want.size()) + " and " + std::to_string(got.size()) + "; first difference at " +
-           std::to_string(i) + ": want record " + at(want, i) + ", got " + at(got, i);
+    return "lengths " + std::to_string(want.size()) + " and " + std::to_string(got.size()) +
+           "; first difference at " + std::to_string(i) + ": want record " + at(want, i) +
+           ", got " + at(got, i);
 }
 
 std::string showKey(const std::string& key) {
@@ -150,7 +158,7 @@ std::string showKey(const std::string& key) {
 // What a run does besides appends, changes, deletions and recalls.
 struct Variant {
     std::uint32_t randomStart;
-    OpenMode mode;           // the mode the run starts in; reopening may switch it
+    OpenMode mode;  // the mode the run starts in; reopening may switch it
     int operations;
     bool packAndZap = true;  // pack and zap reopen a shared table exclusively
     // visibleCount() in an order whose tag has a condition, without a scope, must count the
@@ -165,10 +173,12 @@ struct Variant {
     const char* label = "";
 };
 
-void PrintTo(const Variant& v, std::ostream* os) { *os << v.label; }
+void PrintTo(const Variant& v, std::ostream* os) {
+    *os << v.label;
+}
 
 class IndexModelRun {
-public:
+  public:
     explicit IndexModelRun(const Variant& v) : variant_(v), rng_(v.randomStart), mode_(v.mode) {}
 
     void run() {
@@ -202,7 +212,7 @@ public:
         t_->close();
     }
 
-private:
+  private:
     // How an edit ends: post(), cancel(), commit(), or a move (which posts): skip(0) staying
     // on the record, or skip(1) / skip(-1) leaving it for its neighbour in the current order.
     enum class Finish { Post, Cancel, Commit, Stay, SkipAway };
@@ -213,35 +223,60 @@ private:
     bool chance(int percent) { return static_cast<int>(pick(100)) < percent; }
 
     std::string randomName() {
-        static const char* const stems[] = {"smith", "SMITH",   "Smythe",       "lee",   "Lee",          "LEEDS",
-                                            "o'neil", "van der berg", "\xE9lise", "\xC9LISE", "zz", "a",
-                                            "ab",    "AB",      "abc",          "",      " lead blank",  "Abcdefghijkl",
-                                            "abcdefghijklmnop", "\xFFz", "Z~"};
+        static const char* const stems[] = {"smith",
+                                            "SMITH",
+                                            "Smythe",
+                                            "lee",
+                                            "Lee",
+                                            "LEEDS",
+                                            "o'neil",
+                                            "van der berg",
+                                            "\xE9lise",
+                                            "\xC9LISE",
+                                            "zz",
+                                            "a",
+                                            "ab",
+                                            "AB",
+                                            "abc",
+                                            "",
+                                            " lead blank",
+                                            "Abcdefghijkl",
+                                            "abcdefghijklmnop",
+                                            "\xFFz",
+                                            "Z~"};
         std::string s = stems[pick(std::size(stems))];
         if (chance(30)) s += " " + std::to_string(pick(40));
         return s;
     }
 
     std::string randomCity() {
-        static const char* const cities[] = {"London", "LONDON", "london", "Paris",   "Par",  "",
-                                             "Rome",   "\xD6rebro", "New York", "Zagreb", "St Ives", " Oslo"};
+        static const char* const cities[] = {"London",   "LONDON", "london",  "Paris",
+                                             "Par",      "",       "Rome",    "\xD6rebro",
+                                             "New York", "Zagreb", "St Ives", " Oslo"};
         return cities[pick(std::size(cities))];
     }
 
     std::optional<int> randomAgeTenths() {
         switch (pick(6)) {
-            case 0: return std::nullopt;
-            case 1: return 500 + static_cast<int>(pick(3)) - 1;  // around the condition's bound
-            case 2: return static_cast<int>(pick(100)) * 10;
-            default: return static_cast<int>(pick(20000)) - 9999;  // -999.9 .. 999.9 in tenths
+            case 0:
+                return std::nullopt;
+            case 1:
+                return 500 + static_cast<int>(pick(3)) - 1;  // around the condition's bound
+            case 2:
+                return static_cast<int>(pick(100)) * 10;
+            default:
+                return static_cast<int>(pick(20000)) - 9999;  // -999.9 .. 999.9 in tenths
         }
     }
 
     JulianDay randomDate() {
         switch (pick(5)) {
-            case 0: return 0;
-            case 1: return julianDay(1990, 1, 1) + static_cast<JulianDay>(pick(40));
-            default: return julianDay(1900, 1, 1) + static_cast<JulianDay>(pick(50000));
+            case 0:
+                return 0;
+            case 1:
+                return julianDay(1990, 1, 1) + static_cast<JulianDay>(pick(40));
+            default:
+                return julianDay(1900, 1, 1) + static_cast<JulianDay>(pick(50000));
         }
     }
 
@@ -259,34 +294,53 @@ private:
         }
         if (all || chance(40)) {
             p.ageTenths = randomAgeTenths();
-            if (p.ageTenths) t_->setNumber("AGE", *p.ageTenths / 10.0);
-            else t_->setEmpty(t_->fieldNumber("AGE"));
+            if (p.ageTenths)
+                t_->setNumber("AGE", *p.ageTenths / 10.0);
+            else
+                t_->setEmpty(t_->fieldNumber("AGE"));
         }
         if (all || chance(40)) {
             p.born = randomDate();
-            if (p.born != 0 || chance(50)) t_->setDate("BORN", p.born);
-            else t_->setEmpty(t_->fieldNumber("BORN"));
+            if (p.born != 0 || chance(50))
+                t_->setDate("BORN", p.born);
+            else
+                t_->setEmpty(t_->fieldNumber("BORN"));
         }
     }
 
     Finish randomFinish() {
         switch (pick(10)) {
-            case 0: case 1: return Finish::Cancel;
-            case 2: return Finish::Commit;
-            case 3: return Finish::Stay;
-            case 4: return Finish::SkipAway;
-            default: return Finish::Post;
+            case 0:
+            case 1:
+                return Finish::Cancel;
+            case 2:
+                return Finish::Commit;
+            case 3:
+                return Finish::Stay;
+            case 4:
+                return Finish::SkipAway;
+            default:
+                return Finish::Post;
         }
     }
 
     // Ends an edit but a SkipAway (see afterEdit); false when it was dropped.
     bool finish(Finish how) {
         switch (how) {
-            case Finish::Cancel: t_->cancel(); return false;
-            case Finish::Commit: t_->commit(); return true;
-            case Finish::Stay: t_->skip(0); return true;
-            case Finish::SkipAway: return true;
-            default: t_->post(); return true;
+            case Finish::Cancel:
+                t_->cancel();
+                return false;
+            case Finish::Commit:
+                t_->commit();
+                return true;
+            case Finish::Stay:
+                t_->skip(0);
+                return true;
+            case Finish::SkipAway:
+                return true;
+            default:
+                t_->post();
+                return true;
         }
     }
 
@@ -309,9 +363,10 @@ private:
 
     std::string context() const {
         std::string out = "random start " + std::to_string(variant_.randomStart) + ", " +
-                          (mode_ == OpenMode::Exclusive ? "exclusive" : "shared") + ", hideDeleted " +
-                          (engine_.settings.hideDeleted ? "on" : "off") + ", step " + std::to_string(step_) +
-                          ", records " + std::to_string(rows_.size()) + "; last operations:";
+                          (mode_ == OpenMode::Exclusive ? "exclusive" : "shared") +
+                          ", hideDeleted " + (engine_.settings.hideDeleted ? "on" : "off") +
+                          ", step " + std::to_string(step_) + ", records " +
+                          std::to_string(rows_.size()) + "; last operations:";
         for (const std::string& r : recent_) out += "\n  " + r;
         return out;
     }
@@ -383,12 +438,16 @@ private:
         const bool alsoDelete = chance(10);
         Finish how = alsoDelete ? Finish::Post : randomFinish();
         note("change " + std::to_string(r) + " to " + showKey(p.name) + " " + showKey(p.city) +
-             (alsoDelete ? " and delete" : how == Finish::Cancel ? " (cancelled)" : ""));
+             (alsoDelete              ? " and delete"
+              : how == Finish::Cancel ? " (cancelled)"
+                                      : ""));
         if (alsoDelete) {
             t_->deleteRecord();  // posts the edit with the mark
             p.deleted = true;
         } else if (!finish(how)) {
-            ASSERT_EQ(t_->text("NAME"), rows_[r - 1].name.substr(0, rows_[r - 1].name.find_last_not_of(' ') + 1)) << "cancel kept the change";
+            ASSERT_EQ(t_->text("NAME"),
+                      rows_[r - 1].name.substr(0, rows_[r - 1].name.find_last_not_of(' ') + 1))
+                << "cancel kept the change";
             return;
         }
         rows_[r - 1] = p;
@@ -407,15 +466,18 @@ private:
         t_->setLogical("OK", chance(50));
         if (!finish(chance(80) ? Finish::Post : Finish::Stay)) return;
         if (compare) {
-            ASSERT_TRUE(fileBytes(t_->structuralIndexPath()) == before) << "changing NOTE and OK wrote to the index";
+            ASSERT_TRUE(fileBytes(t_->structuralIndexPath()) == before)
+                << "changing NOTE and OK wrote to the index";
         }
     }
 
     void markDeleted(bool mark) {
         const std::uint32_t r = standOnSomeRecord();
         note((mark ? "delete " : "recall ") + std::to_string(r));
-        if (mark) t_->deleteRecord();
-        else t_->recall();
+        if (mark)
+            t_->deleteRecord();
+        else
+            t_->recall();
         rows_[r - 1].deleted = mark;
         ++version_;
         ASSERT_NO_FATAL_FAILURE(afterEdit(Finish::Post, r));
@@ -465,7 +527,8 @@ private:
     void expectTagNames() {
         ASSERT_EQ(t_->orderCount(), static_cast<int>(orderTags_.size()));
         for (int n = 1; n <= t_->orderCount(); ++n)
-            ASSERT_EQ(t_->tagName(n), orderTags_[static_cast<std::size_t>(n - 1)]->name) << "order " << n;
+            ASSERT_EQ(t_->tagName(n), orderTags_[static_cast<std::size_t>(n - 1)]->name)
+                << "order " << n;
     }
 
     // A single-order index file built from the table lists what the model says; opened again
@@ -483,7 +546,8 @@ private:
         ASSERT_NO_FATAL_FAILURE(reopen(mode_));
         const int again = t_->openIndexFile(idx);
         ASSERT_EQ(again, t_->orderCount());
-        ASSERT_EQ(describe(want, walkForward(*t_)), "") << "index file on " << like.key << ", opened again";
+        ASSERT_EQ(describe(want, walkForward(*t_)), "")
+            << "index file on " << like.key << ", opened again";
         ASSERT_NO_FATAL_FAILURE(reopen(mode_));
     }
 
@@ -538,8 +602,9 @@ private:
         t_->skip(forward ? 1 : -1);
         // Forward past the last: the end. Back past the first: on the first, with bof set.
         const std::optional<Entry>& on = neighbour || forward ? neighbour : first;
-        const std::string what = std::string("skipping ") + (forward ? "forward" : "back") + " from changed record " +
-                                 std::to_string(here) + " in order " + std::to_string(order_) + " ";
+        const std::string what = std::string("skipping ") + (forward ? "forward" : "back") +
+                                 " from changed record " + std::to_string(here) + " in order " +
+                                 std::to_string(order_) + " ";
         ASSERT_EQ(t_->recNo(), on ? on->recno : t_->recordCount() + 1) << what << context();
         ASSERT_EQ(t_->eof(), !on) << what << context();
         if (forward || !neighbour || variant_.bofClearedByMovingBack) {
@@ -549,15 +614,20 @@ private:
 
     // ---- The model's answers ----------------------------------------------------------------
 
-    const TagModel* tag() const { return order_ == 0 ? nullptr : orderTags_[static_cast<std::size_t>(order_ - 1)]; }
-    int randomOrder() { return static_cast<int>(pick(static_cast<std::uint32_t>(orderTags_.size()) + 1)); }
+    const TagModel* tag() const {
+        return order_ == 0 ? nullptr : orderTags_[static_cast<std::size_t>(order_ - 1)];
+    }
+    int randomOrder() {
+        return static_cast<int>(pick(static_cast<std::uint32_t>(orderTags_.size()) + 1));
+    }
 
     bool visible(const Person& p) const { return !(engine_.settings.hideDeleted && p.deleted); }
 
     // The entries the order visits, in order (natural order: empty keys by record number).
     // Kept until the model or the deletion setting changes.
     const std::vector<Entry>& sequence(const TagModel* tag, const Scope& scope, bool onlyVisible) {
-        const auto id = std::make_tuple(version_, tag, scope.low, scope.high, onlyVisible && engine_.settings.hideDeleted);
+        const auto id = std::make_tuple(version_, tag, scope.low, scope.high,
+                                        onlyVisible && engine_.settings.hideDeleted);
         if (cachedId_ != id) {
             cached_ = computeSequence(tag, scope, onlyVisible);
             cachedId_ = id;
@@ -565,7 +635,8 @@ private:
         return cached_;
     }
 
-    std::vector<Entry> computeSequence(const TagModel* tag, const Scope& scope, bool onlyVisible) const {
+    std::vector<Entry> computeSequence(const TagModel* tag, const Scope& scope,
+                                       bool onlyVisible) const {
         std::vector<Entry> out;
         for (std::uint32_t r = 1; r <= rows_.size(); ++r) {
             const Person& p = rows_[r - 1];
@@ -615,9 +686,9 @@ private:
     // A seek value for the current order: present keys and prefixes of them, absent ones,
     // texts longer than the key, in the forms the order takes.
     struct SeekValue {
-        std::string text;   // what seek() is given (empty for the typed forms)
-        std::string key;    // the encoded key the model looks for
-        int typed = 0;      // 0 text; 1 seekNumber, 2 seekDate, 3 seekLogical
+        std::string text;  // what seek() is given (empty for the typed forms)
+        std::string key;   // the encoded key the model looks for
+        int typed = 0;     // 0 text; 1 seekNumber, 2 seekDate, 3 seekLogical
         double number = 0;
         JulianDay date = 0;
         bool logical = false;
@@ -625,7 +696,8 @@ private:
 
     SeekValue randomSeekValue(bool textOnly) {
         const TagModel& tm = *tag();
-        const Person& model = rows_.empty() ? Person{} : rows_[pick(static_cast<std::uint32_t>(rows_.size()))];
+        const Person& model =
+            rows_.empty() ? Person{} : rows_[pick(static_cast<std::uint32_t>(rows_.size()))];
         SeekValue v;
         switch (tm.type) {
             case KeyType::Character: {
@@ -633,14 +705,23 @@ private:
                 full.resize(tm.keyLength, ' ');
                 std::size_t len = 0;
                 switch (pick(5)) {
-                    case 0: len = 1; break;
-                    case 1: len = full.size(); break;
-                    case 2: len = std::string_view(full).find_last_not_of(' ') + 1; break;
-                    default: len = pick(static_cast<std::uint32_t>(full.size()) + 1);
+                    case 0:
+                        len = 1;
+                        break;
+                    case 1:
+                        len = full.size();
+                        break;
+                    case 2:
+                        len = std::string_view(full).find_last_not_of(' ') + 1;
+                        break;
+                    default:
+                        len = pick(static_cast<std::uint32_t>(full.size()) + 1);
                 }
                 v.text = full.substr(0, len);
                 switch (pick(6)) {
-                    case 0: v.text += "QQQ"; break;  // absent, or longer than the key
+                    case 0:
+                        v.text += "QQQ";
+                        break;  // absent, or longer than the key
                     case 1:
                         if (!v.text.empty()) v.text.back() = static_cast<char>(v.text.back() + 1);
                         break;
@@ -648,14 +729,17 @@ private:
                         for (char& c : v.text)
                             if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
                         break;
-                    default: break;
+                    default:
+                        break;
                 }
-                v.key = engine_.settings.exact ? encodeCharacterKey(v.text, tm.keyLength)
-                                               : v.text.substr(0, std::min(v.text.size(), tm.keyLength));
+                v.key = engine_.settings.exact
+                            ? encodeCharacterKey(v.text, tm.keyLength)
+                            : v.text.substr(0, std::min(v.text.size(), tm.keyLength));
                 return v;
             }
             case KeyType::Numeric: {
-                int tenths = chance(60) ? (model.ageTenths ? *model.ageTenths : 0) : static_cast<int>(pick(2001)) - 1000;
+                int tenths = chance(60) ? (model.ageTenths ? *model.ageTenths : 0)
+                                        : static_cast<int>(pick(2001)) - 1000;
                 if (chance(20)) tenths += 1;
                 v.number = tenths / 10.0;
                 v.key = encodeNumericKey(v.number);
@@ -671,8 +755,10 @@ private:
             case KeyType::Date: {
                 v.date = chance(60) ? model.born : randomDate();
                 v.key = encodeDateKey(v.date);
-                if (v.date != 0 && (textOnly || chance(50))) v.text = toDtos(v.date);
-                else v.typed = 2;
+                if (v.date != 0 && (textOnly || chance(50)))
+                    v.text = toDtos(v.date);
+                else
+                    v.typed = 2;
                 if (textOnly && v.date == 0) {  // the empty date has no text form
                     v.date = julianDay(1990, 1, 5);
                     v.key = encodeDateKey(v.date);
@@ -684,8 +770,10 @@ private:
             case KeyType::Logical:
                 v.logical = chance(50);
                 v.key = encodeLogicalKey(v.logical);
-                if (textOnly || chance(50)) v.text = v.logical ? (chance(50) ? "T" : "t") : (chance(50) ? "F" : "f");
-                else v.typed = 3;
+                if (textOnly || chance(50))
+                    v.text = v.logical ? (chance(50) ? "T" : "t") : (chance(50) ? "F" : "f");
+                else
+                    v.typed = 3;
                 return v;
         }
         return v;
@@ -697,21 +785,30 @@ private:
         const SeekValue v = randomSeekValue(false);
         bool found = false;
         switch (v.typed) {
-            case 1: found = t_->seekNumber(v.number); break;
-            case 2: found = t_->seekDate(v.date); break;
-            case 3: found = t_->seekLogical(v.logical); break;
-            default: found = t_->seek(v.text); break;
+            case 1:
+                found = t_->seekNumber(v.number);
+                break;
+            case 2:
+                found = t_->seekDate(v.date);
+                break;
+            case 3:
+                found = t_->seekLogical(v.logical);
+                break;
+            default:
+                found = t_->seek(v.text);
+                break;
         }
         const std::vector<Entry>& seq = sequence(tag(), scope_, true);
-        auto it = std::find_if(seq.begin(), seq.end(),
-                               [&](const Entry& e) { return e.key.compare(0, v.key.size(), v.key) >= 0; });
+        auto it = std::find_if(seq.begin(), seq.end(), [&](const Entry& e) {
+            return e.key.compare(0, v.key.size(), v.key) >= 0;
+        });
         const bool wantFound = it != seq.end() && it->key.compare(0, v.key.size(), v.key) == 0;
         Position want{static_cast<std::size_t>(it - seq.begin()), false};
         if (!wantFound && !engine_.settings.softSeek) want.index = seq.size();
-        const std::string what = "seek " + (v.typed ? "typed " + showKey(v.key) : showKey(v.text)) + " exact " +
-                                 (engine_.settings.exact ? "on" : "off") + " soft " +
-                                 (engine_.settings.softSeek ? "on" : "off") + " scope " + showKey(scope_.low) + ".." +
-                                 showKey(scope_.high);
+        const std::string what = "seek " + (v.typed ? "typed " + showKey(v.key) : showKey(v.text)) +
+                                 " exact " + (engine_.settings.exact ? "on" : "off") + " soft " +
+                                 (engine_.settings.softSeek ? "on" : "off") + " scope " +
+                                 showKey(scope_.low) + ".." + showKey(scope_.high);
         ASSERT_EQ(found, wantFound) << what << " in order " << order_ << " " << context();
         ASSERT_EQ(t_->found(), wantFound) << what;
         ASSERT_NO_FATAL_FAILURE(expectAt(seq, want, what));
@@ -723,8 +820,10 @@ private:
     void randomScope() {
         engine_.settings.exact = chance(30);
         SeekValue low = randomSeekValue(true), high = randomSeekValue(true);
-        if (chance(25)) low = SeekValue{};
-        else if (chance(25)) high = SeekValue{};
+        if (chance(25))
+            low = SeekValue{};
+        else if (chance(25))
+            high = SeekValue{};
         if (low.text.empty() && high.text.empty()) high = randomSeekValue(true);
         // Ends given as empty texts leave that side open, whatever exact says.
         scope_.low = low.text.empty() ? std::string() : low.key;
@@ -746,21 +845,25 @@ private:
     // loop).
     std::vector<std::uint32_t> walkForward(Table& table) const {
         std::vector<std::uint32_t> seen;
-        for (table.goTop(); !table.eof() && seen.size() <= rows_.size(); table.skip()) seen.push_back(table.recNo());
+        for (table.goTop(); !table.eof() && seen.size() <= rows_.size(); table.skip())
+            seen.push_back(table.recNo());
         return seen;
     }
 
     void checkOrder(Table& table, const std::string& who) {
         const std::vector<std::uint32_t> want = recnos(sequence(tag(), scope_, true));
-        const std::string where = who + " order " + std::to_string(order_) + (tag() ? std::string(" ") + tag()->name : "") +
-                                  " scope " + showKey(scope_.low) + ".." + showKey(scope_.high) + ": ";
+        const std::string where = who + " order " + std::to_string(order_) +
+                                  (tag() ? std::string(" ") + tag()->name : "") + " scope " +
+                                  showKey(scope_.low) + ".." + showKey(scope_.high) + ": ";
         ASSERT_EQ(describe(want, walkForward(table)), "") << where << "walk forward; " << context();
         std::vector<std::uint32_t> backward;
-        for (table.goBottom(); !table.eof() && !table.bof() && backward.size() <= rows_.size(); table.skip(-1))
+        for (table.goBottom(); !table.eof() && !table.bof() && backward.size() <= rows_.size();
+             table.skip(-1))
             backward.push_back(table.recNo());
         std::reverse(backward.begin(), backward.end());
         ASSERT_EQ(describe(want, backward), "") << where << "walk backward; " << context();
-        const bool conditional = tag() && tag()->includes && scope_.low.empty() && scope_.high.empty();
+        const bool conditional =
+            tag() && tag()->includes && scope_.low.empty() && scope_.high.empty();
         if (!conditional || variant_.countConditionalOrders) {
             ASSERT_EQ(table.visibleCount(), want.size()) << where << "visibleCount; " << context();
         }
@@ -779,7 +882,8 @@ private:
         }
         if (mode_ == OpenMode::Shared) {
             // What a shared open wrote is on disk: another open of the file reads the same.
-            std::unique_ptr<Table> fresh = reader_ ? nullptr : engine_.open(path_, OpenMode::Shared);
+            std::unique_ptr<Table> fresh =
+                reader_ ? nullptr : engine_.open(path_, OpenMode::Shared);
             Table& reader = reader_ ? *reader_ : *fresh;
             for (int n = 0; n <= static_cast<int>(orderTags_.size()); ++n) {
                 reader.setOrder(n);
@@ -810,7 +914,8 @@ private:
     std::unique_ptr<Table> reader_;
     std::vector<Person> rows_;  // record n is rows_[n - 1]; changes of it bump version_
     std::uint64_t version_ = 0;
-    std::tuple<std::uint64_t, const TagModel*, std::string, std::string, bool> cachedId_{~0ull, nullptr, "", "", false};
+    std::tuple<std::uint64_t, const TagModel*, std::string, std::string, bool> cachedId_{
+        ~0ull, nullptr, "", "", false};
     std::vector<Entry> cached_;
     std::vector<const TagModel*> orderTags_;  // the tag of order n is orderTags_[n - 1]
     int order_ = 0;
@@ -821,7 +926,9 @@ private:
 
 }  // namespace
 
-static std::string variantName(const ::testing::TestParamInfo<Variant>& info) { return info.param.label; }
+static std::string variantName(const ::testing::TestParamInfo<Variant>& info) {
+    return info.param.label;
+}
 
 class ModelRuns : public ::testing::TestWithParam<Variant> {};
 
@@ -830,16 +937,17 @@ TEST_P(ModelRuns, WalksCountsSeeksScopesAndSkipsMatchTheModel) {
     ASSERT_NO_FATAL_FAILURE(run.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(IndexModel, ModelRuns,
-                         ::testing::Values(Variant{1, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive1"},
-                                           Variant{2, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive2"},
-                                           Variant{3, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive3"},
-                                           Variant{11, OpenMode::Shared, 2000, true, false, false, false, "Shared11"},
-                                           Variant{12, OpenMode::Shared, 2000, true, false, false, false, "Shared12"},
-                                           Variant{4, OpenMode::Exclusive, 2500, true, true, false, true, "AllChecks"},
-                                           Variant{13, OpenMode::Shared, 2000, false, false, true, false,
-                                                   "LongLivedReader"}),
-                         variantName);
+INSTANTIATE_TEST_SUITE_P(
+    IndexModel, ModelRuns,
+    ::testing::Values(
+        Variant{1, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive1"},
+        Variant{2, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive2"},
+        Variant{3, OpenMode::Exclusive, 2500, true, false, false, false, "Exclusive3"},
+        Variant{11, OpenMode::Shared, 2000, true, false, false, false, "Shared11"},
+        Variant{12, OpenMode::Shared, 2000, true, false, false, false, "Shared12"},
+        Variant{4, OpenMode::Exclusive, 2500, true, true, false, true, "AllChecks"},
+        Variant{13, OpenMode::Shared, 2000, false, false, true, false, "LongLivedReader"}),
+    variantName);
 
 // visibleCount() says how many records navigation visits; in an order whose tag has a FOR
 // condition, or is unique, navigation visits only the records the tag lists.

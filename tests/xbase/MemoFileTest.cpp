@@ -277,17 +277,19 @@ TEST(MemoCorruption, ThrowsAnErrorNamingTheFileAndTheProblem) {
     const std::string path = dir.file("BROKEN.memo");
     for (const Case& c : cases) {
         spit(path, c.bytes);
-        const std::string error =
-            errorFrom([&] {
-                auto memo = MemoFile::open(path, c.kind, c.writable);
-                // A damaged next free block shows on the first write, not on opening.
-                if (c.writable) memo->write(0, "x");
-                else memo->read(c.block);
-            });
+        const std::string error = errorFrom([&] {
+            auto memo = MemoFile::open(path, c.kind, c.writable);
+            // A damaged next free block shows on the first write, not on opening.
+            if (c.writable)
+                memo->write(0, "x");
+            else
+                memo->read(c.block);
+        });
         EXPECT_NE(error.find(path + ": "), std::string::npos) << error;
         EXPECT_NE(error.find(c.problem), std::string::npos) << error;
     }
-    EXPECT_NE(errorFrom([&] { MemoFile::open(dir.file("none.fpt"), MemoKind::Fpt, false); })
-                  .find(dir.file("none.fpt")),
+    EXPECT_NE(errorFrom([&] {
+                  MemoFile::open(dir.file("none.fpt"), MemoKind::Fpt, false);
+              }).find(dir.file("none.fpt")),
               std::string::npos);
 }

@@ -30,20 +30,24 @@ using Recnos = std::vector<std::uint32_t>;
 // Names and cities chosen for prefix edge cases: shorter and longer than the constants, as
 // long as the field or cut by it, with leading and inner blanks, empty, differing only in case,
 // with bytes from 0x80 up.
-const char* const kNames[] = {"AB",  "ab", "Ab",       "aB",       "ABC",        "abc",  "ABCDEFGH",
-                              "abcdefgh", "A", "a",   "",         " AB",        "AB X", "AB  X",
-                              "\xC9T\xC9", "\xE9t\xE9", "\xFF", "ZZ", "M",    "MA",   "m",
-                              "Mz",  "C",  "BZ",       "ABCDEFGHIJK", "ab  "};
-const char* const kCities[] = {"London", "LONDON", "Lon", "", "Paris", "PAR", " Rome", "\xD6rebro", "Oslo"};
+const char* const kNames[] = {
+    "AB", "ab", "Ab",  "aB",   "ABC",   "abc",       "ABCDEFGH",    "abcdefgh", "A",
+    "a",  "",   " AB", "AB X", "AB  X", "\xC9T\xC9", "\xE9t\xE9",   "\xFF",     "ZZ",
+    "M",  "MA", "m",   "Mz",   "C",     "BZ",        "ABCDEFGHIJK", "ab  "};
+const char* const kCities[] = {"London", "LONDON", "Lon",       "",    "Paris",
+                               "PAR",    " Rome",  "\xD6rebro", "Oslo"};
 
 // Constants for each kind of operand.
-const char* const kNameConstants[] = {"AB", "ab",       "AB ",        "A",   "ABCDEFGH", "ABCDEFGHIJ", "",
-                                      "M",  "C",        "\xC9",       "\xC9T\xC9", "Z", "AB X", " AB",
-                                      "abc", "AB      ", "AB        ", "\xE9"};
-const char* const kCityConstants[] = {"LON", "LONDON", "LONDONX", "", "P", "PAR", "PAR ", " R", "\xD6", "LON "};
-const char* const kPairConstants[] = {"LONDONAB", "LONAB",  "LON",   "LONDON", "PARIS", "PAR   AB", "",
-                                      "LON   AB", "LONDONABCDEFGHXX", "OSLOAB", " ROMEA"};
-const char* const kDateConstants[] = {"1990", "1985", "19", "", "199001", "2000", "1990010", "        "};
+const char* const kNameConstants[] = {"AB",   "ab",  "AB ", "A",        "ABCDEFGH",   "ABCDEFGHIJ",
+                                      "",     "M",   "C",   "\xC9",     "\xC9T\xC9",  "Z",
+                                      "AB X", " AB", "abc", "AB      ", "AB        ", "\xE9"};
+const char* const kCityConstants[] = {"LON", "LONDON", "LONDONX", "",     "P",
+                                      "PAR", "PAR ",   " R",      "\xD6", "LON "};
+const char* const kPairConstants[] = {"LONDONAB", "LONAB", "LON",      "LONDON",           "PARIS",
+                                      "PAR   AB", "",      "LON   AB", "LONDONABCDEFGHXX", "OSLOAB",
+                                      " ROMEA"};
+const char* const kDateConstants[] = {"1990",   "1985", "19",      "",
+                                      "199001", "2000", "1990010", "        "};
 const char* const kTextOps[] = {"=", "==", ">=", ">", "<=", "<"};
 const char* const kNumbers[] = {"0", "33", "40", "50", "51", "99", "-1", "33.5"};
 
@@ -56,14 +60,18 @@ struct Variant {
     const char* label = "";
 };
 
-void PrintTo(const Variant& v, std::ostream* os) { *os << v.label; }
+void PrintTo(const Variant& v, std::ostream* os) {
+    *os << v.label;
+}
 
 class QueryRun {
-public:
+  public:
     explicit QueryRun(const Variant& v) : variant_(v), rng_(v.randomStart) {}
 
     void run() {
-        engine_.create(path_, {{"NAME", 'C', 8, 0}, {"CITY", 'C', 6, 0}, {"AGE", 'N', 4, 0}, {"BORN", 'D', 0, 0}});
+        engine_.create(
+            path_,
+            {{"NAME", 'C', 8, 0}, {"CITY", 'C', 6, 0}, {"AGE", 'N', 4, 0}, {"BORN", 'D', 0, 0}});
         t_ = engine_.open(path_, OpenMode::Exclusive);
         for (int i = 0; i < 500; ++i) {
             t_->appendBlank();
@@ -83,7 +91,7 @@ public:
         }
     }
 
-private:
+  private:
     std::uint32_t pick(std::uint32_t n) { return static_cast<std::uint32_t>(rng_() % n); }
     bool chance(int percent) { return static_cast<int>(pick(100)) < percent; }
     template <std::size_t N>
@@ -94,10 +102,14 @@ private:
     void fill(Table& t) {
         if (chance(80)) t.setText("NAME", any(kNames));
         if (chance(80)) t.setText("CITY", any(kCities));
-        if (chance(85)) t.setNumber("AGE", static_cast<double>(pick(100)));
-        else t.setEmpty(t.fieldNumber("AGE"));
-        if (chance(85)) t.setDate("BORN", julianDay(1980, 1, 1) + static_cast<JulianDay>(pick(7300)));
-        else t.setEmpty(t.fieldNumber("BORN"));
+        if (chance(85))
+            t.setNumber("AGE", static_cast<double>(pick(100)));
+        else
+            t.setEmpty(t.fieldNumber("AGE"));
+        if (chance(85))
+            t.setDate("BORN", julianDay(1980, 1, 1) + static_cast<JulianDay>(pick(7300)));
+        else
+            t.setEmpty(t.fieldNumber("BORN"));
     }
 
     void createTags() {
@@ -139,13 +151,27 @@ private:
         const std::string op = any(kTextOps);
         std::string operand, constant;
         switch (variant_.controlBytes && chance(40) ? 2 : pick(9)) {
-            case 0: operand = chance(50) ? "UPPER(NAME)" : "upper(name)"; break;
-            case 1: operand = chance(50) ? "NAME" : "UPPE(NAME)"; break;
-            case 2: operand = "TRIM(NAME)"; break;
-            case 3: operand = "UPPER(CITY)"; break;
-            case 4: operand = chance(50) ? "UPPER(CITY)+UPPER(NAME)" : "UPPER(CITY-NAME)"; break;
-            case 5: operand = chance(50) ? "UPPER(CITY)-UPPER(NAME)" : "TRIM(CITY)+UPPER(NAME)"; break;
-            case 6: operand = "DTOS(BORN)"; break;
+            case 0:
+                operand = chance(50) ? "UPPER(NAME)" : "upper(name)";
+                break;
+            case 1:
+                operand = chance(50) ? "NAME" : "UPPE(NAME)";
+                break;
+            case 2:
+                operand = "TRIM(NAME)";
+                break;
+            case 3:
+                operand = "UPPER(CITY)";
+                break;
+            case 4:
+                operand = chance(50) ? "UPPER(CITY)+UPPER(NAME)" : "UPPER(CITY-NAME)";
+                break;
+            case 5:
+                operand = chance(50) ? "UPPER(CITY)-UPPER(NAME)" : "TRIM(CITY)+UPPER(NAME)";
+                break;
+            case 6:
+                operand = "DTOS(BORN)";
+                break;
             default: {
                 compared("AGE");
                 const std::string n = any(kNumbers);
@@ -154,11 +180,14 @@ private:
             }
         }
         compared(operand);
-        if (operand == "UPPER(CITY)") constant = textConstant(kCityConstants, std::size(kCityConstants));
+        if (operand == "UPPER(CITY)")
+            constant = textConstant(kCityConstants, std::size(kCityConstants));
         else if (operand.find("CITY") != std::string::npos)
             constant = textConstant(kPairConstants, std::size(kPairConstants));
-        else if (operand == "DTOS(BORN)") constant = textConstant(kDateConstants, std::size(kDateConstants));
-        else constant = textConstant(kNameConstants, std::size(kNameConstants));
+        else if (operand == "DTOS(BORN)")
+            constant = textConstant(kDateConstants, std::size(kDateConstants));
+        else
+            constant = textConstant(kNameConstants, std::size(kNameConstants));
         if (chance(15)) return constant + " " + op + " " + operand;  // constant first
         return operand + " " + op + " " + constant;
     }
@@ -166,13 +195,18 @@ private:
     std::string conjunct() {
         std::string c;
         switch (pick(12)) {
-            case 0: c = textConstant(kNameConstants, std::size(kNameConstants)) + " $ UPPER(NAME)"; break;
+            case 0:
+                c = textConstant(kNameConstants, std::size(kNameConstants)) + " $ UPPER(NAME)";
+                break;
             case 1:
                 c = chance(50) ? "DELETED() = .F." : ".T. = DELETED()";
                 compared("DELETED()");
                 break;
-            case 2: c = "BORN >= CTOD(\"01/01/90\")"; break;
-            default: c = comparison();
+            case 2:
+                c = "BORN >= CTOD(\"01/01/90\")";
+                break;
+            default:
+                c = comparison();
         }
         if (chance(10)) return ".NOT. " + c;
         if (chance(12)) return "(" + c + " .OR. " + comparison() + ")";
@@ -187,7 +221,8 @@ private:
     std::string randomFilter() {
         operands_.clear();
         std::string f = conjunct();
-        for (int n = static_cast<int>(pick(3)); n > 0; --n) f += (chance(80) ? " .AND. " : " .and. ") + conjunct();
+        for (int n = static_cast<int>(pick(3)); n > 0; --n)
+            f += (chance(80) ? " .AND. " : " .and. ") + conjunct();
         if (chance(10)) f = "(" + f + ") .AND. " + conjunct();
         return f;
     }
@@ -206,9 +241,9 @@ private:
     }
 
     std::string where() const {
-        return "filter " + filter_ + " exact " + (engine_.settings.exact ? "on" : "off") + " hideDeleted " +
-               (engine_.settings.hideDeleted ? "on" : "off") + " random start " + std::to_string(variant_.randomStart) + " round " +
-               std::to_string(round_);
+        return "filter " + filter_ + " exact " + (engine_.settings.exact ? "on" : "off") +
+               " hideDeleted " + (engine_.settings.hideDeleted ? "on" : "off") + " random start " +
+               std::to_string(variant_.randomStart) + " round " + std::to_string(round_);
     }
 
     void oneFilter() {
@@ -263,7 +298,8 @@ private:
                 if (!reached && !expect.empty()) reached = expect.front();
             }
             EXPECT_EQ(t_->recNo(), reached ? *reached : t_->recordCount() + 1)
-                << what << ": skip(" << (forward ? 1 : -1) << ") from record " << sequence[at] << "; " << where();
+                << what << ": skip(" << (forward ? 1 : -1) << ") from record " << sequence[at]
+                << "; " << where();
         }
     }
 
@@ -285,14 +321,16 @@ private:
             const std::string low = chance(20) ? std::string() : scopeEnd(all[i]);
             const std::string high = chance(20) ? std::string() : scopeEnd(all[j]);
             t_->setScope(low, high);
-            ASSERT_NO_FATAL_FAILURE(compareInOrder(all, passing, tag + " scope \"" + low + "\"..\"" + high + "\""));
+            ASSERT_NO_FATAL_FAILURE(
+                compareInOrder(all, passing, tag + " scope \"" + low + "\"..\"" + high + "\""));
         }
         t_->setOrder(0);
     }
 
     // Navigation in the current order and scope against the same without the filter; skips
     // start from any record of the order's whole sequence.
-    void compareInOrder(const Recnos& all, const std::set<std::uint32_t>& passing, const std::string& what) {
+    void compareInOrder(const Recnos& all, const std::set<std::uint32_t>& passing,
+                        const std::string& what) {
         t_->setFilter("");
         const Recnos held = walk(*t_);
         t_->setFilter(filter_);
@@ -316,7 +354,8 @@ private:
                             [&](const std::string& operand) { return key.rfind(operand, 0) == 0; }))
                 keyed.push_back(n);
         }
-        if (!keyed.empty() && chance(70)) return keyed[pick(static_cast<std::uint32_t>(keyed.size()))];
+        if (!keyed.empty() && chance(70))
+            return keyed[pick(static_cast<std::uint32_t>(keyed.size()))];
         return static_cast<int>(pick(static_cast<std::uint32_t>(t_->orderCount()))) + 1;
     }
 
@@ -326,7 +365,8 @@ private:
         t_->go(recno);
         const Expression key = t_->compile(t_->orderKeyExpression());
         const std::string text = key.evalAsText(*t_, engine_.settings);
-        if (key.type() == ValueType::Character) return text.substr(0, pick(static_cast<std::uint32_t>(text.size()) + 1));
+        if (key.type() == ValueType::Character)
+            return text.substr(0, pick(static_cast<std::uint32_t>(text.size()) + 1));
         return text.find_first_not_of(' ') == std::string::npos ? std::string() : text;
     }
 
@@ -335,7 +375,8 @@ private:
         ASSERT_EQ(plain_->orderCount(), 0);
         plain_->setFilter(filter_);
         EXPECT_EQ(walk(*plain_), want) << "open without indexes; " << where();
-        EXPECT_EQ(plain_->visibleCount(), want.size()) << "open without indexes, count; " << where();
+        EXPECT_EQ(plain_->visibleCount(), want.size())
+            << "open without indexes, count; " << where();
     }
 
     // Through the table under test, or in shared opens at times through another open, whose
@@ -350,8 +391,10 @@ private:
                 return;
             case 1:
                 t.go(pick(t.recordCount()) + 1);
-                if (t.deleted()) t.recall();
-                else t.deleteRecord();
+                if (t.deleted())
+                    t.recall();
+                else
+                    t.deleteRecord();
                 return;
             default:
                 t.go(pick(t.recordCount()) + 1);
@@ -375,7 +418,9 @@ private:
 
 }  // namespace
 
-static std::string variantName(const ::testing::TestParamInfo<Variant>& info) { return info.param.label; }
+static std::string variantName(const ::testing::TestParamInfo<Variant>& info) {
+    return info.param.label;
+}
 
 class QueryRuns : public ::testing::TestWithParam<Variant> {};
 
@@ -384,12 +429,13 @@ TEST_P(QueryRuns, IndexedFiltersGiveWhatAPlainScanGives) {
     ASSERT_NO_FATAL_FAILURE(run.run());
 }
 
-INSTANTIATE_TEST_SUITE_P(QueryEquivalence, QueryRuns,
-                         ::testing::Values(Variant{1, OpenMode::Exclusive, 150, false, "Exclusive1"},
-                                           Variant{2, OpenMode::Exclusive, 150, false, "Exclusive2"},
-                                           Variant{3, OpenMode::Shared, 150, false, "Shared3"},
-                                           Variant{4, OpenMode::Exclusive, 150, true, "ControlBytes"}),
-                         variantName);
+INSTANTIATE_TEST_SUITE_P(
+    QueryEquivalence, QueryRuns,
+    ::testing::Values(Variant{1, OpenMode::Exclusive, 150, false, "Exclusive1"},
+                      Variant{2, OpenMode::Exclusive, 150, false, "Exclusive2"},
+                      Variant{3, OpenMode::Shared, 150, false, "Shared3"},
+                      Variant{4, OpenMode::Exclusive, 150, true, "ControlBytes"}),
+    variantName);
 
 // Without exact matching, "AB" < "AB<tab>" holds: the shorter text compares less when it is
 // the beginning of the longer one. A key of TRIM(NAME) pads "AB" with blanks, and a blank

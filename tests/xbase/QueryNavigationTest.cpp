@@ -19,7 +19,7 @@ namespace {
 using Recnos = std::vector<std::uint32_t>;
 
 class RangeNavigation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         engine_.create(path_, {{"NAME", 'C', 8, 0}, {"AGE", 'N', 3, 0}});
         auto t = engine_.open(path_, OpenMode::Exclusive);

@@ -36,12 +36,13 @@ TEST(TableCreate, WritesFoxProHeaderFieldListAndEmptyMemoFile) {
     header[1] = static_cast<char>(y - 1900);
     header[2] = static_cast<char>(m);
     header[3] = static_cast<char>(d);
-    header[8] = static_cast<char>(193);   // header length
-    header[10] = 35;                      // record length: 1 + 10 + 5 + 8 + 1 + 10
-    header[29] = 0x03;                    // Windows-1252
-    std::string expected = header + descriptor("NAME", 'C', 1, 10, 0) + descriptor("AGE", 'N', 11, 5, 1) +
-                           descriptor("BORN", 'D', 16, 8, 0) + descriptor("OK", 'L', 24, 1, 0) +
-                           descriptor("NOTE", 'M', 25, 10, 0) + "\x0D\x1A";
+    header[8] = static_cast<char>(193);  // header length
+    header[10] = 35;                     // record length: 1 + 10 + 5 + 8 + 1 + 10
+    header[29] = 0x03;                   // Windows-1252
+    std::string expected = header + descriptor("NAME", 'C', 1, 10, 0) +
+                           descriptor("AGE", 'N', 11, 5, 1) + descriptor("BORN", 'D', 16, 8, 0) +
+                           descriptor("OK", 'L', 24, 1, 0) + descriptor("NOTE", 'M', 25, 10, 0) +
+                           "\x0D\x1A";
     EXPECT_EQ(dbf, expected);
 
     std::string fpt = readBytes(dir.file("PEOPLE.FPT"));

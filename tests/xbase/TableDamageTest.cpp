@@ -10,7 +10,7 @@ using namespace xbase;
 namespace {
 
 class Damage : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         Engine maker;
         maker.create(path, peopleFields());
@@ -132,6 +132,7 @@ TEST_F(Damage, BrokenMemoReferencesFailNamingTheFile) {
         t->memo("NOTE");
         FAIL() << "read a garbled block number";
     } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), path + ": memo field NOTE of record 2 holds no valid block number");
+        EXPECT_EQ(std::string(e.what()),
+                  path + ": memo field NOTE of record 2 holds no valid block number");
     }
 }

@@ -10,7 +10,7 @@ using namespace xbase;
 namespace {
 
 class FileOps : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         engine.create(path, peopleFields());
         t = engine.open(path, OpenMode::Exclusive);
@@ -18,7 +18,8 @@ protected:
             t->appendBlank();
             t->setText("NAME", 'n' + std::to_string(i));
             t->setNumber("AGE", i);
-            t->setMemo("NOTE", std::string(static_cast<std::size_t>(200 * i), static_cast<char>('a' + i)));
+            t->setMemo("NOTE",
+                       std::string(static_cast<std::size_t>(200 * i), static_cast<char>('a' + i)));
             t->post();
         }
         for (std::uint32_t r : {2u, 3u, 5u}) {
@@ -112,7 +113,8 @@ TEST_F(FileOps, CopyStructureMakesAnEmptyTwin) {
     EXPECT_EQ(copy->recordCount(), 0u);
     EXPECT_EQ(copy->fields().size(), t->fields().size());
     EXPECT_EQ(copy->field(2).decimals, 1);
-    EXPECT_EQ(readBytes(dir.file("EMPTY.FPT")).substr(0, 8), std::string("\0\0\0\x08\0\0\0\x40", 8));
+    EXPECT_EQ(readBytes(dir.file("EMPTY.FPT")).substr(0, 8),
+              std::string("\0\0\0\x08\0\0\0\x40", 8));
     copy->appendBlank();
     copy->setMemo("NOTE", "fresh");
     copy->post();

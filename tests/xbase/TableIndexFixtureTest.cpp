@@ -14,7 +14,7 @@ using namespace xbase;
 namespace {
 
 class AddressFixture : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         for (const char* name : {"ADDRESS.dbf", "ADDRESS.fpt", "ADDRESS.cdx"})
             std::filesystem::copy_file(sharedDir() + "/fixtures/xbase/" + name, dir.file(name));

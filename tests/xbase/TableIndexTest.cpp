@@ -11,7 +11,7 @@ using namespace xbase;
 namespace {
 
 class Indexes : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         engine.create(path, peopleFields());
         t = engine.open(path, OpenMode::Exclusive);
@@ -200,7 +200,10 @@ TEST_F(Indexes, ConditionsAndUniqueTags) {
     EXPECT_EQ(walk(*t), (Recnos{4, 2, 6, 1}));
     EXPECT_THROW(t->createTag("BAD", "UPPER(NAME)", "AGE"), ExpressionError);
     EXPECT_THROW(t->createTag("BAD", "NOSUCH"), ExpressionError);
-    EXPECT_THROW(t->createTag("WIDE", "NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME"), Error);
+    EXPECT_THROW(t->createTag("WIDE",
+                              "NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+"
+                              "NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME+NAME"),
+                 Error);
     EXPECT_EQ(t->orderCount(), 6);
 }
 

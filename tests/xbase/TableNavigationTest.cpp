@@ -11,7 +11,7 @@ using namespace xbase;
 namespace {
 
 class Navigation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         engine.create(dir.file("n.dbf"), peopleFields());
         t = engine.open(dir.file("n.dbf"), OpenMode::Exclusive);

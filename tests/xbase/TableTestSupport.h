@@ -18,11 +18,17 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
     out << bytes;
 }
 
-inline std::string sharedDir() { return RAVENPOST_SHARED_DIR; }
+inline std::string sharedDir() {
+    return RAVENPOST_SHARED_DIR;
+}
 
 // NAME C10, AGE N5.1, BORN D, OK L, NOTE M: one field of each kind we write.
 inline std::vector<xbase::FieldSpec> peopleFields() {
-    return {{"NAME", 'C', 10, 0}, {"AGE", 'N', 5, 1}, {"BORN", 'D', 0, 0}, {"OK", 'L', 0, 0}, {"NOTE", 'M', 0, 0}};
+    return {{"NAME", 'C', 10, 0},
+            {"AGE", 'N', 5, 1},
+            {"BORN", 'D', 0, 0},
+            {"OK", 'L', 0, 0},
+            {"NOTE", 'M', 0, 0}};
 }
 
 // Appends one record per name (AGE = position, nothing else set) and commits.

@@ -12,7 +12,7 @@ using namespace xbase;
 namespace {
 
 class Values : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         engine.create(path, peopleFields());
         t = engine.open(path, OpenMode::Exclusive);
@@ -35,7 +35,11 @@ TEST_F(Values, StoresPaddedRightAlignedAndTyped) {
     t->setDate("BORN", julianDay(1997, 1, 15));
     t->setLogical("OK", true);
     t->commit();
-    EXPECT_EQ(recordOnDisk(1), " Ann        42.3" "19970115" "T" "          ");
+    EXPECT_EQ(recordOnDisk(1),
+              " Ann        42.3"
+              "19970115"
+              "T"
+              "          ");
     EXPECT_EQ(t->text("NAME"), "Ann");
     EXPECT_EQ(t->text("AGE"), "42.3");
     EXPECT_DOUBLE_EQ(t->number("AGE"), 42.3);

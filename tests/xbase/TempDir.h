@@ -8,7 +8,7 @@
 #include <system_error>
 
 class TempDir {
-public:
+  public:
     TempDir() {
         std::string pattern =
             (std::filesystem::temp_directory_path() / "ravenpost-test-XXXXXX").string();
@@ -26,6 +26,6 @@ public:
     const std::string& path() const { return path_; }
     std::string file(const std::string& name) const { return path_ + "/" + name; }
 
-private:
+  private:
     std::string path_;
 };

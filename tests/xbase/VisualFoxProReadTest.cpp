@@ -69,18 +69,19 @@ std::string doubleBytes(double v) {
 
 TEST(VisualFoxProRead, BinaryTypesReadAsValuesAndSystemFieldsStayHidden) {
     TempDir dir;
-    std::vector<RawField> fields = {{"NAME", 'C', 6, 0, 0},  {"COUNT", 'I', 4, 0, 0},
-                                    {"RATE", 'B', 8, 2, 0},  {"PRICE", 'Y', 8, 4, 0},
-                                    {"STAMP", 'T', 8, 0, 0}, {"NOTE", 'M', 4, 0, 0},
+    std::vector<RawField> fields = {{"NAME", 'C', 6, 0, 0},         {"COUNT", 'I', 4, 0, 0},
+                                    {"RATE", 'B', 8, 2, 0},         {"PRICE", 'Y', 8, 4, 0},
+                                    {"STAMP", 'T', 8, 0, 0},        {"NOTE", 'M', 4, 0, 0},
                                     {"_NullFlags", '0', 1, 0, 0x05}};
     JulianDay day = julianDay(2024, 2, 29);
     std::string rec1 = " Widget" + le(static_cast<std::uint32_t>(-42), 4) + doubleBytes(3.25) +
-                       le(123456, 8) + le(static_cast<std::uint64_t>(day), 4) + le(13 * 3600000 + 5 * 60000 + 9000, 4) +
-                       le(8, 4) + '\0';
-    std::string rec2 = "*" + std::string(6, ' ') + le(0, 4) + doubleBytes(0) + le(0, 8) + le(0, 8) + le(0, 4) + '\0';
+                       le(123456, 8) + le(static_cast<std::uint64_t>(day), 4) +
+                       le(13 * 3600000 + 5 * 60000 + 9000, 4) + le(8, 4) + '\0';
+    std::string rec2 = "*" + std::string(6, ' ') + le(0, 4) + doubleBytes(0) + le(0, 8) + le(0, 8) +
+                       le(0, 4) + '\0';
     writeBytes(dir.file("V.DBF"), vfpTable(fields, {rec1, rec2}));
     std::string fpt(512, '\0');
-    fpt[3] = 9;  // next free block
+    fpt[3] = 9;   // next free block
     fpt[7] = 64;  // block size
     fpt += std::string("\0\0\0\x01\0\0\0\x05", 8) + "hello" + std::string(64 - 13, '\0');
     writeBytes(dir.file("V.FPT"), fpt);
@@ -110,15 +111,17 @@ TEST(VisualFoxProRead, BinaryTypesReadAsValuesAndSystemFieldsStayHidden) {
 TEST(VisualFoxProRead, FixedWidthTypesOfAnotherWidthAreRefused) {
     TempDir dir;
     Engine engine;
-    for (RawField f : {RawField{"RATE", 'B', 1, 0, 0}, RawField{"WHEN", 'T', 4, 0, 0}, RawField{"N", 'I', 2, 0, 0},
-                       RawField{"D", 'D', 6, 0, 0}, RawField{"L", 'L', 2, 0, 0}}) {
-        writeBytes(dir.file("W.DBF"), vfpTable({f}, {' ' + std::string(static_cast<std::size_t>(f.width), '\x01')}));
+    for (RawField f :
+         {RawField{"RATE", 'B', 1, 0, 0}, RawField{"WHEN", 'T', 4, 0, 0},
+          RawField{"N", 'I', 2, 0, 0}, RawField{"D", 'D', 6, 0, 0}, RawField{"L", 'L', 2, 0, 0}}) {
+        writeBytes(dir.file("W.DBF"),
+                   vfpTable({f}, {' ' + std::string(static_cast<std::size_t>(f.width), '\x01')}));
         try {
             engine.open(dir.file("W.DBF"));
             ADD_FAILURE() << f.name << " opened";
         } catch (const Error& e) {
-            EXPECT_EQ(std::string(e.what()), dir.file("W.DBF") + ": not a valid table (field " + f.name +
-                                                 " has a wrong width for its type)");
+            EXPECT_EQ(std::string(e.what()), dir.file("W.DBF") + ": not a valid table (field " +
+                                                 f.name + " has a wrong width for its type)");
         }
     }
 }
@@ -129,7 +132,8 @@ TEST(VisualFoxProRead, DaysOutsideTheYearsOfTheCalendarReadAsEmpty) {
     EXPECT_EQ(toDtos(kFirstJulianDay), "00010101");
     EXPECT_EQ(toDtos(kFirstJulianDay - 1), "        ");
     TempDir dir;
-    writeBytes(dir.file("T.DBF"), vfpTable({{"WHEN", 'T', 8, 0, 0}}, {" " + le(0x7FFFFFF0, 4) + le(0, 4)}));
+    writeBytes(dir.file("T.DBF"),
+               vfpTable({{"WHEN", 'T', 8, 0, 0}}, {" " + le(0x7FFFFFF0, 4) + le(0, 4)}));
     Engine engine;
     auto t = engine.open(dir.file("T.DBF"));
     EXPECT_EQ(t->text("WHEN"), "");

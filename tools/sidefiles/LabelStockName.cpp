@@ -8,7 +8,9 @@ namespace sidefiles {
 namespace {
 
 // Inches with two decimals, halves rounded away from zero (2.625 gives "2.63").
-double hundredths(double inches) { return std::round(inches * 100.0) / 100.0; }
+double hundredths(double inches) {
+    return std::round(inches * 100.0) / 100.0;
+}
 
 }  // namespace
 

@@ -54,13 +54,16 @@ int writeSideFile(const SideFile& side, const std::string& sourceDir, const std:
             // Every field is filled, and nothing outside the layout is silently dropped.
             const int n = table->fieldNumber(column);
             if (n == 0)
-                throw std::runtime_error(side.source + ": column " + column + " is not a field of " + side.file);
+                throw std::runtime_error(side.source + ": column " + column +
+                                         " is not a field of " + side.file);
             if (table->field(n).type == 'C' && value.size() > table->field(n).width)
-                throw std::runtime_error(side.source + ": \"" + value + "\" is wider than " + column);
+                throw std::runtime_error(side.source + ": \"" + value + "\" is wider than " +
+                                         column);
             table->setText(n, value);
         }
         if (static_cast<int>(row.size()) != table->fieldCount())
-            throw std::runtime_error(side.source + ": a row does not fill every field of " + side.file);
+            throw std::runtime_error(side.source + ": a row does not fill every field of " +
+                                     side.file);
         table->post();
     }
     table->createTag(side.tagName, side.tagKey);

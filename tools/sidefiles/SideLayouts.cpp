@@ -10,17 +10,26 @@ namespace {
 
 using xbase::FieldSpec;
 
-FieldSpec text(const char* name, int width) { return {name, 'C', width, 0}; }
+FieldSpec text(const char* name, int width) {
+    return {name, 'C', width, 0};
+}
 // Lengths in inches, held to 3 decimals.
-FieldSpec inches(const char* name) { return {name, 'N', 8, 3}; }
+FieldSpec inches(const char* name) {
+    return {name, 'N', 8, 3};
+}
 // Counts, point sizes and choice numbers.
-FieldSpec whole(const char* name) { return {name, 'N', 4, 0}; }
-FieldSpec logical(const char* name) { return {name, 'L', 1, 0}; }
+FieldSpec whole(const char* name) {
+    return {name, 'N', 4, 0};
+}
+FieldSpec logical(const char* name) {
+    return {name, 'L', 1, 0};
+}
 
 // The address contents switches that label and envelope setups share.
 std::vector<FieldSpec> addressContents() {
     std::vector<FieldSpec> fields;
-    for (const char* name : {"NAME", "TITLE", "COMPANY", "STREET", "CITYSTATE", "ZIP", "PHONE", "COUNTRY"})
+    for (const char* name :
+         {"NAME", "TITLE", "COMPANY", "STREET", "CITYSTATE", "ZIP", "PHONE", "COUNTRY"})
         fields.push_back(logical(name));
     fields.push_back(whole("ZIPOPTIONS"));
     fields.push_back(logical("UPPERCASE"));
@@ -29,8 +38,8 @@ std::vector<FieldSpec> addressContents() {
 
 // The stock geometry that label definitions and label setups share.
 std::vector<FieldSpec> labelGeometry() {
-    return {inches("LBLHEIGHT"), inches("LBLWIDTH"), whole("NBRACROSS"), whole("NBRDOWN"),
-            inches("TOPMARG"), inches("LEFTMARG"), inches("HORIZPITCH"), inches("VERTPITCH"),
+    return {inches("LBLHEIGHT"),  inches("LBLWIDTH"),  whole("NBRACROSS"),   whole("NBRDOWN"),
+            inches("TOPMARG"),    inches("LEFTMARG"),  inches("HORIZPITCH"), inches("VERTPITCH"),
             inches("SHEETWIDTH"), inches("SHEETDEPTH")};
 }
 
@@ -47,7 +56,8 @@ SourceRow labelStockRow(const SourceRow& source) {
     row.erase("PART");
     row.erase("KIND");
     row.emplace("USERDESC", labelStockName(source.at("PART"), source.at("KIND"),
-                                           std::stod(source.at("LBLHEIGHT")), std::stod(source.at("LBLWIDTH"))));
+                                           std::stod(source.at("LBLHEIGHT")),
+                                           std::stod(source.at("LBLWIDTH"))));
     row.emplace("USERDEF", "F");
     return row;
 }
@@ -56,7 +66,10 @@ std::vector<SideFile> makeSideFiles() {
     SideFile stocks{"RVPLBLS.DBF",
                     join(std::vector{text("USERDESC", 60)}, labelGeometry(),
                          std::vector{text("PRINTER", 2), text("PAPERSIZE", 5), logical("USERDEF")}),
-                    "USERDESC", "UPPER(USERDESC)", "label-stocks.csv", labelStockRow};
+                    "USERDESC",
+                    "UPPER(USERDESC)",
+                    "label-stocks.csv",
+                    labelStockRow};
     SideFile labelSetups{
         "RVPLSU.DBF",
         join(std::vector{text("DESCRIPT", 50), text("PRINTERTYP", 2), text("FONTNAME", 50),
@@ -64,31 +77,48 @@ std::vector<SideFile> makeSideFiles() {
                          inches("XOFFSET"), inches("YOFFSET"), logical("BARCODE")},
              addressContents(), labelGeometry(),
              std::vector{text("PAPERSIZE", 5), logical("TRIMTEXT"), text("USERLABELN", 60)}),
-        "DESCRIPT", "UPPER(descript)", "label-setups.csv", nullptr};
-    SideFile envelopes{"RVPENVS.DBF",
-                       {text("NAME", 20), text("DESC", 20), inches("WIDTH"), inches("HEIGHT"), logical("USERDEF")},
-                       "NAME", "UPPER(NAME)", "envelope-sizes.csv", nullptr};
+        "DESCRIPT",
+        "UPPER(descript)",
+        "label-setups.csv",
+        nullptr};
+    SideFile envelopes{
+        "RVPENVS.DBF",
+        {text("NAME", 20), text("DESC", 20), inches("WIDTH"), inches("HEIGHT"), logical("USERDEF")},
+        "NAME",
+        "UPPER(NAME)",
+        "envelope-sizes.csv",
+        nullptr};
     SideFile envelopeSetups{
         "RVPESU.DBF",
-        join(std::vector{text("DESCRIPT", 50), text("ENVNAME", 20), logical("USERETURN"),
-                         logical("USEMESSAGE"), inches("RETTOP"), inches("RETLEFT"),
-                         text("RETFNAME", 50), whole("RETFSIZE"), logical("RETFBOLD"),
+        join(std::vector{text("DESCRIPT", 50),  text("ENVNAME", 20),  logical("USERETURN"),
+                         logical("USEMESSAGE"), inches("RETTOP"),     inches("RETLEFT"),
+                         text("RETFNAME", 50),  whole("RETFSIZE"),    logical("RETFBOLD"),
                          logical("RETFITALIC"), text("RETLINE1", 40), text("RETLINE2", 40),
-                         text("RETLINE3", 40), text("RETLINE4", 40), text("RETLINE5", 40),
-                         inches("MESSTOP"), inches("MESSLEFT"), text("MESSFNAME", 50),
-                         whole("MESSFSIZE"), logical("MESSFBOLD"), logical("MESSFITAL"),
-                         text("MESSTEXT", 50), inches("DELTOP"), inches("DELLEFT"),
-                         text("DELFNAME", 50), whole("DELFSIZE"), logical("DELFBOLD"),
-                         logical("DELFITAL"), logical("BARCODE")},
+                         text("RETLINE3", 40),  text("RETLINE4", 40), text("RETLINE5", 40),
+                         inches("MESSTOP"),     inches("MESSLEFT"),   text("MESSFNAME", 50),
+                         whole("MESSFSIZE"),    logical("MESSFBOLD"), logical("MESSFITAL"),
+                         text("MESSTEXT", 50),  inches("DELTOP"),     inches("DELLEFT"),
+                         text("DELFNAME", 50),  whole("DELFSIZE"),    logical("DELFBOLD"),
+                         logical("DELFITAL"),   logical("BARCODE")},
              addressContents(),
              std::vector{inches("ENVWIDTH"), inches("ENVHEIGHT"), whole("ORIENT"), whole("FACING"),
                          whole("POSITION")}),
-        "DESCRIPT", "UPPER(descript)", "envelope-setups.csv", nullptr};
-    SideFile letters{"RVPLTRS.DBF", {text("DESCRIPT", 50), {"RTF", 'M', 10, 0}},
-                     "DESCRIPT", "UPPER(DESCRIPT)", "", nullptr};
+        "DESCRIPT",
+        "UPPER(descript)",
+        "envelope-setups.csv",
+        nullptr};
+    SideFile letters{"RVPLTRS.DBF",
+                     {text("DESCRIPT", 50), {"RTF", 'M', 10, 0}},
+                     "DESCRIPT",
+                     "UPPER(DESCRIPT)",
+                     "",
+                     nullptr};
     SideFile states{"RVPSZCK.DBF",
                     {text("NAME", 20), text("STATE", 4), text("LOW_ZIP", 10), text("HIGH_ZIP", 10)},
-                    "STATE", "UPPER(STATE)", "state-zip.csv", nullptr};
+                    "STATE",
+                    "UPPER(STATE)",
+                    "state-zip.csv",
+                    nullptr};
     return {letters, stocks, envelopes, states, labelSetups, envelopeSetups};
 }
 
