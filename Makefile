@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps build test run tool bench fuzz clean
+.PHONY: deps build test run tool bench fuzz format check-format clean
 
 deps:
 	@sh scripts/deps.sh
@@ -14,8 +14,15 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_WERROR=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-test: build
+test: build check-format
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# Every C++ source as .clang-format has it; check-format fails on one that differs.
+format: deps
+	find . \( -name 'build*' -o -name '.*' ! -name . \) -prune -o \( -name '*.cpp' -o -name '*.h' \) -print | xargs clang-format -i
+
+check-format: deps
+	@sh scripts/check-format.sh
 
 # Starts the program; ARGS are passed on (make run ARGS="--home /tmp/ravenpost").
 run: build

@@ -2,7 +2,7 @@
 # Installs the Debian packages the project needs; quiet and quick when they are all present.
 set -e
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
-libbenchmark-dev nlohmann-json3-dev python3 python3-dbfread libdbd-xbase-perl clang libclang-rt-14-dev
+libbenchmark-dev nlohmann-json3-dev python3 python3-dbfread libdbd-xbase-perl clang clang-format libclang-rt-14-dev
 xvfb xauth fonts-liberation2 imagemagick poppler-utils"
 missing=""
 for p in $PACKAGES; do
