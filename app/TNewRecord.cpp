@@ -9,7 +9,8 @@
 
 namespace rp {
 
-TNewRecord::TNewRecord(bool askZip, bool askNames, QWidget* parent) : Dialog(parent, 1027) {
+TNewRecord::TNewRecord(bool askZip, bool askNames, QWidget* parent)
+    : Dialog(parent, HelpTopic::RecordPage) {
     setWindowTitle(QStringLiteral("New Record"));
     auto* form = new QFormLayout;
     const auto line = [&](const QString& label, int width, const QString& help) {

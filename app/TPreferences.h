@@ -7,6 +7,7 @@
 
 #include "app/Preferences.h"
 #include "framework/Dialog.h"
+#include "framework/HelpTopic.h"
 
 class QCheckBox;
 class QComboBox;
@@ -19,7 +20,7 @@ namespace rp {
 class TPreferences : public Dialog {
     Q_OBJECT
   public:
-    static constexpr int kHelpTopic = 1030;
+    static constexpr HelpTopic::Number kHelpTopic = HelpTopic::Preferences;
 
     TPreferences(const QString& iniPath, QWidget* parent);
 

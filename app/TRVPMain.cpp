@@ -26,6 +26,7 @@
 #include "app/WindowPlacement.h"
 #include "framework/Background.h"
 #include "framework/ErrorReport.h"
+#include "framework/HelpTopic.h"
 #include "framework/HelpViewer.h"
 #include "framework/Messages.h"
 #include "framework/TSplash.h"
@@ -33,7 +34,8 @@
 namespace rp {
 namespace {
 
-constexpr int kHelpTopics[3] = {1027, 1005, 1020};
+constexpr HelpTopic::Number kHelpTopics[3] = {HelpTopic::RecordPage, HelpTopic::Browse,
+                                              HelpTopic::Filter};
 
 }  // namespace
 
@@ -326,7 +328,7 @@ void TRVPMain::closeEvent(QCloseEvent* event) {
 }
 
 void TRVPMain::ContentsMenuClick() {
-    ShowHelpTopic(1010, this);
+    ShowHelpTopic(HelpTopic::Contents, this);
 }
 
 void TRVPMain::AboutMenuClick() {

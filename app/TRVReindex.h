@@ -6,6 +6,7 @@
 
 #include "app/ReindexProgress.h"
 #include "framework/Dialog.h"
+#include "framework/HelpTopic.h"
 
 class QLabel;
 class QProgressBar;
@@ -19,7 +20,7 @@ class AddressTable;
 class TRVReindex : public Dialog {
     Q_OBJECT
   public:
-    static constexpr int kHelpTopic = 1039;
+    static constexpr HelpTopic::Number kHelpTopic = HelpTopic::RebuildIndexes;
 
     // table is the main window's open address file and stays open; sideFolder holds the side
     // tables.

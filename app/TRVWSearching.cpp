@@ -12,7 +12,8 @@ constexpr int kTextChars = 44;
 
 }  // namespace
 
-TRVWSearching::TRVWSearching(const QString& text, QWidget* parent) : Dialog(parent, 1027) {
+TRVWSearching::TRVWSearching(const QString& text, QWidget* parent)
+    : Dialog(parent, HelpTopic::RecordPage) {
     setWindowTitle(QStringLiteral("Searching"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

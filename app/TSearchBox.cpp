@@ -11,7 +11,6 @@
 namespace rp {
 namespace {
 
-constexpr int kHelpTopic = 1027;
 // The line shows this many average characters.
 constexpr int kInputChars = 40;
 
@@ -41,7 +40,7 @@ std::unique_ptr<TSearchBox> TSearchBox::forMemo(const QString& lastText, QWidget
 
 TSearchBox::TSearchBox(const QString& title, const QString& prompt, const QString& dateFormat,
                        QWidget* parent)
-    : Dialog(parent, kHelpTopic) {
+    : Dialog(parent, HelpTopic::RecordPage) {
     setWindowTitle(title);
     prompt_ = new QLabel(prompt, this);
     dateFormat_ = new QLabel(QLatin1Char('(') + dateFormat + QLatin1Char(')'), this);

@@ -18,7 +18,9 @@
 namespace rp {
 
 TEnvelopeEdit::TEnvelopeEdit(const EnvelopeSize& initial, QWidget* parent)
-    : Dialog(parent, 1000), form_(initial.width, initial.height), result_(initial) {
+    : Dialog(parent, HelpTopic::EnvelopeSizeEdit),
+      form_(initial.width, initial.height),
+      result_(initial) {
     setWindowTitle(QStringLiteral("Add New Envelope Size"));
 
     name_ = new QLineEdit(initial.name, this);

@@ -35,7 +35,7 @@ QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* pa
 
 TRVEnvelopes::TRVEnvelopes(xbase::Table& setups, const xbase::Table& addresses,
                            PrinterCatalog& catalog, PreferenceAccess preferences, QWidget* parent)
-    : Dialog(parent, 1035),
+    : Dialog(parent, HelpTopic::PrintEnvelope),
       setups_(setups),
       addresses_(addresses),
       catalog_(catalog),

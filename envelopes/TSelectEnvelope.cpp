@@ -19,7 +19,7 @@
 namespace rp {
 
 TSelectEnvelope::TSelectEnvelope(xbase::Table& sizes, const QString& envName, QWidget* parent)
-    : Dialog(parent, 1041), sizes_(sizes) {
+    : Dialog(parent, HelpTopic::SelectEnvelopeSize), sizes_(sizes) {
     setWindowTitle(QStringLiteral("Select Envelope Size"));
     editSize = [this](const EnvelopeSize& initial, bool editing) {
         return TEnvelopeEdit::Run(initial, editing, this);

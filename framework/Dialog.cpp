@@ -15,7 +15,8 @@
 
 namespace rp {
 
-Dialog::Dialog(QWidget* parent, int helpTopic) : QDialog(parent), helpTopic_(helpTopic) {
+Dialog::Dialog(QWidget* parent, HelpTopic::Number helpTopic)
+    : QDialog(parent), helpTopic_(helpTopic) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
 }
 

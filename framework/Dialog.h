@@ -5,6 +5,8 @@
 // "What's this?" mode (controls carry their short help in QWidget::whatsThis).
 #include <QDialog>
 
+#include "framework/HelpTopic.h"
+
 class QPushButton;
 class QToolButton;
 
@@ -13,9 +15,9 @@ namespace rp {
 class Dialog : public QDialog {
     Q_OBJECT
   public:
-    Dialog(QWidget* parent, int helpTopic);
+    Dialog(QWidget* parent, HelpTopic::Number helpTopic);
 
-    int helpTopic() const { return helpTopic_; }
+    HelpTopic::Number helpTopic() const { return helpTopic_; }
 
     // Buttons for the dialog's own layout; each dialog places them where it wants them.
     QPushButton* makeHelpButton(const QString& caption = QStringLiteral("Help"));
@@ -32,7 +34,7 @@ class Dialog : public QDialog {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    int helpTopic_;
+    HelpTopic::Number helpTopic_;
     bool placed_ = false;
 };
 

@@ -1,5 +1,6 @@
 #include "framework/HelpViewer.h"
 
+#include "framework/HelpTopic.h"
 #include "framework/Resources.h"
 
 #include <QFileInfo>
@@ -12,7 +13,7 @@
 namespace rp {
 namespace {
 
-constexpr int contentsTopic = 1010;
+constexpr int contentsTopic = HelpTopic::Contents;
 
 }  // namespace
 

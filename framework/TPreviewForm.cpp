@@ -118,11 +118,11 @@ TPreviewForm::TPreviewForm(const RecordedPages& pages, const QString& caption, Q
     resize(std::min(760, room.width()), std::min(860, room.height()));
 }
 
-int TPreviewForm::HelpTopicFor(const QString& caption) {
-    if (caption == QLatin1String("Preview Envelope")) return 1031;
-    if (caption == QLatin1String("Preview Labels")) return 1032;
-    if (caption == QLatin1String("Preview Report")) return 1034;
-    if (caption == QLatin1String("Preview Zipcode Count")) return 4572;
+HelpTopic::Number TPreviewForm::HelpTopicFor(const QString& caption) {
+    if (caption == QLatin1String("Preview Envelope")) return HelpTopic::PreviewEnvelope;
+    if (caption == QLatin1String("Preview Labels")) return HelpTopic::PreviewLabels;
+    if (caption == QLatin1String("Preview Report")) return HelpTopic::PreviewReport;
+    if (caption == QLatin1String("Preview Zipcode Count")) return HelpTopic::PreviewZipCount;
     return kNoHelpTopic;
 }
 

@@ -29,7 +29,7 @@ class TPreviewForm : public Dialog {
     static constexpr int kMaxZoom = 200;
     static constexpr int kZoomStep = 10;
     // The help topic of a caption that has none of its own.
-    static constexpr int kNoHelpTopic = 0;
+    static constexpr HelpTopic::Number kNoHelpTopic = HelpTopic::None;
 
     explicit TPreviewForm(const RecordedPages& pages,
                           const QString& caption = QStringLiteral("Label Preview"),
@@ -37,7 +37,7 @@ class TPreviewForm : public Dialog {
 
     // The Help button's topic for a caption: the captions of the printing windows have one,
     // any other caption gets kNoHelpTopic (and a disabled Help button).
-    static int HelpTopicFor(const QString& caption);
+    static HelpTopic::Number HelpTopicFor(const QString& caption);
 
     // Zoom percentages, all clamped to kMinZoom..kMaxZoom. The page is measured with its
     // margins; the visible area (viewport) is the page area without scroll bars.

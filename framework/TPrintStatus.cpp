@@ -16,7 +16,7 @@ namespace rp {
 
 TPrintStatus::TPrintStatus(ReportSurface& surface, ReportJob job, bool preview, QWidget* parent,
                            PrintStatusTexts texts)
-    : Dialog(parent, 0),
+    : Dialog(parent, HelpTopic::None),
       surface_(surface),
       job_(std::move(job)),
       preview_(preview),

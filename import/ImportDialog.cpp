@@ -12,8 +12,8 @@
 
 namespace rp {
 
-ImportDialog::ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts,
-                           QWidget* parent)
+ImportDialog::ImportDialog(AddressTable& table, HelpTopic::Number helpTopic,
+                           const ImportDialogTexts& texts, QWidget* parent)
     : BulkDialog(parent, helpTopic), table_(table) {
     setWindowTitle(texts.title);
     file_ = new QLabel(this);

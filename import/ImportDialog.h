@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "framework/HelpTopic.h"
 #include "postal/BulkDialog.h"
 
 class QLabel;
@@ -27,7 +28,7 @@ class ImportDialog : public BulkDialog {
     Q_OBJECT
   public:
     // table: the address file, open exclusively.
-    ImportDialog(AddressTable& table, int helpTopic, const ImportDialogTexts& texts,
+    ImportDialog(AddressTable& table, HelpTopic::Number helpTopic, const ImportDialogTexts& texts,
                  QWidget* parent);
 
     virtual void SelectButtonClick() = 0;

@@ -13,7 +13,7 @@ namespace rp {
 
 TAsciiImport::TAsciiImport(AddressTable& table, const QString& folder, QWidget* parent)
     : ImportDialog(
-          table, 1003,
+          table, HelpTopic::AsciiImport,
           {QStringLiteral("ASCII File Import"), QStringLiteral("Select ASCII File"),
            QStringLiteral("The text file the records are imported from."),
            QStringLiteral("Chooses the comma-delimited text file to import."),

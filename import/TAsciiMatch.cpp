@@ -28,7 +28,7 @@ QString fieldLabel(int column) {
 
 TAsciiMatch::TAsciiMatch(const ImportLayout& layout, const std::vector<QStringList>& sample,
                          QWidget* parent)
-    : Dialog(parent, 1004), matching_(layout) {
+    : Dialog(parent, HelpTopic::AsciiMatch), matching_(layout) {
     setWindowTitle(QStringLiteral("ASCII File Import Match Fields"));
     const int columns = layout.columnCount();
 

@@ -14,7 +14,7 @@ namespace rp {
 
 TDbfImport::TDbfImport(AddressTable& table, const QString& folder, QWidget* parent)
     : ImportDialog(
-          table, 1015,
+          table, HelpTopic::DbfImport,
           {QStringLiteral("DBF File Import"), QStringLiteral("Select DBF File"),
            QStringLiteral("The DBF file the records are imported from."),
            QStringLiteral("Chooses the DBF file to import."),

@@ -32,7 +32,7 @@ QPushButton* commandButton(const QString& caption, const QString& help, QWidget*
 
 TDbfMatch::TDbfMatch(xbase::Table& source, const ImportLayout& layout, bool propose,
                      const QString& sourceName, QWidget* parent)
-    : Dialog(parent, 1016), matching_(layout) {
+    : Dialog(parent, HelpTopic::DbfMatch), matching_(layout) {
     setWindowTitle(QStringLiteral("DBF File Import Match Fields"));
     if (propose) matching_.propose();
 

@@ -7,7 +7,7 @@
 namespace rp {
 
 TGetImportField::TGetImportField(const QStringList& names, const QString& current, QWidget* parent)
-    : Dialog(parent, 1016) {
+    : Dialog(parent, HelpTopic::DbfMatch) {
     setWindowTitle(QStringLiteral("Select Import Field"));
     list_ = new QListWidget(this);
     list_->addItem(QStringLiteral("(None)"));

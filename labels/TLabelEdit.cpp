@@ -20,7 +20,6 @@
 namespace rp {
 namespace {
 
-constexpr int kHelpTopic = 1001;
 // Inch mode: 3 decimals, at most 6 digits; millimetres: whole, at most 3 digits.
 constexpr double kMaxInches = 999.999;
 constexpr double kMaxMillimetres = 999;
@@ -37,7 +36,7 @@ QDoubleSpinBox* lengthEdit(QWidget* parent, const QString& help) {
 
 }  // namespace
 
-TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, kHelpTopic) {
+TLabelEdit::TLabelEdit(QWidget* parent) : Dialog(parent, HelpTopic::LabelStockEdit) {
     setWindowTitle(QStringLiteral("Add Label Definition"));
     setModal(true);
 

@@ -22,8 +22,6 @@
 namespace rp {
 namespace {
 
-constexpr int kHelpTopic = 1036;
-
 QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* parent) {
     auto* b = new QPushButton(caption, parent);
     b->setWhatsThis(help);
@@ -35,7 +33,7 @@ QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* pa
 
 TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QString& programFolder,
                      PrinterCatalog& catalog, bool filteredEnabled, QWidget* parent)
-    : Dialog(parent, kHelpTopic),
+    : Dialog(parent, HelpTopic::PrintLabels),
       setups_(setups),
       catalog_(catalog),
       list_(setups),

@@ -22,8 +22,6 @@
 namespace rp {
 namespace {
 
-constexpr int kHelpTopic = 1042;
-
 std::vector<SideTableModel::Column> gridColumns() {
     return {
         {"USERDESC", QStringLiteral("Label")},         {"LBLHEIGHT", QStringLiteral("Height in.")},
@@ -37,7 +35,7 @@ std::vector<SideTableModel::Column> gridColumns() {
 
 TSelectLabel::TSelectLabel(xbase::Table& stocks, const QString& labelTypeName,
                            const QString& printerType, QWidget* parent)
-    : Dialog(parent, kHelpTopic), stocks_(stocks) {
+    : Dialog(parent, HelpTopic::SelectLabelStock), stocks_(stocks) {
     setWindowTitle(QStringLiteral("Select Label Definition"));
     setModal(true);
     runEditor = [](TLabelEdit& editor) { return editor.exec() == QDialog::Accepted; };

@@ -20,7 +20,7 @@ constexpr int kEventIntervalMs = 30;
 
 }  // namespace
 
-BulkDialog::BulkDialog(QWidget* parent, int helpTopic) : Dialog(parent, helpTopic) {
+BulkDialog::BulkDialog(QWidget* parent, HelpTopic::Number helpTopic) : Dialog(parent, helpTopic) {
     setModal(true);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);

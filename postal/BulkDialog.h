@@ -7,6 +7,7 @@
 #include <initializer_list>
 
 #include "framework/Dialog.h"
+#include "framework/HelpTopic.h"
 #include "postal/BulkProgress.h"
 
 class QProgressBar;
@@ -16,7 +17,7 @@ namespace rp {
 class BulkDialog : public Dialog {
     Q_OBJECT
   public:
-    BulkDialog(QWidget* parent, int helpTopic);
+    BulkDialog(QWidget* parent, HelpTopic::Number helpTopic);
 
     bool busy() const { return busy_; }
     bool cancelRequested() const { return cancelRequested_; }

@@ -54,7 +54,7 @@ QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* pa
 }  // namespace
 
 TCheckStateZip::TCheckStateZip(xbase::Table& table, const QString& programFolder, QWidget* parent)
-    : BulkDialog(parent, 1008), table_(table), folder_(programFolder) {
+    : BulkDialog(parent, HelpTopic::StateZipCheck), table_(table), folder_(programFolder) {
     setWindowTitle(QStringLiteral("Check State and Zip  Codes"));
     setup_ = makeSetupPanel();
     results_ = makeResultsPanel();

@@ -18,7 +18,7 @@
 namespace rp {
 
 TConvertToUppercase::TConvertToUppercase(xbase::Table& table, bool filterSet, QWidget* parent)
-    : BulkDialog(parent, 1011), table_(table) {
+    : BulkDialog(parent, HelpTopic::ConvertToUppercase), table_(table) {
     setWindowTitle(QStringLiteral("Convert To Uppercase"));
     auto* heading = new QLabel(QStringLiteral("Convert  to uppercase:"), this);
     QFont bold = heading->font();

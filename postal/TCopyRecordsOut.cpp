@@ -17,7 +17,7 @@ namespace rp {
 
 TCopyRecordsOut::TCopyRecordsOut(xbase::Table& table, const QString& programFolder,
                                  DateTextFn dateText, QWidget* parent)
-    : BulkDialog(parent, 1012),
+    : BulkDialog(parent, HelpTopic::CopyRecordsOut),
       table_(table),
       programFolder_(programFolder),
       dateText_(std::move(dateText)) {

@@ -21,7 +21,7 @@ constexpr int kEventIntervalMs = 30;
 }  // namespace
 
 TCountZipCodes::TCountZipCodes(xbase::Table& table, QWidget* parent)
-    : Dialog(parent, 4571), table_(table) {
+    : Dialog(parent, HelpTopic::CountZipCodes), table_(table) {
     setWindowTitle(QStringLiteral("Count Zip Codes"));
     setModal(true);
     heading_ =

@@ -15,7 +15,7 @@
 namespace rp {
 
 TDeleteRecords::TDeleteRecords(xbase::Table& table, const QString& userExpression, QWidget* parent)
-    : BulkDialog(parent, 1017), table_(table), userExpression_(userExpression) {
+    : BulkDialog(parent, HelpTopic::DeleteRecords), table_(table), userExpression_(userExpression) {
     setWindowTitle(QStringLiteral("Delete Records"));
     auto* box = new QGroupBox(this);
     choiceBox_ = box;

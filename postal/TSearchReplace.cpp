@@ -43,7 +43,7 @@ QString TooLongMessage(int records) {
 }  // namespace
 
 TSearchReplace::TSearchReplace(xbase::Table& table, bool filterSet, QWidget* parent)
-    : Dialog(parent, 4570), table_(table), filterSet_(filterSet) {
+    : Dialog(parent, HelpTopic::SearchReplace), table_(table), filterSet_(filterSet) {
     setWindowTitle(QStringLiteral("Search and Replace"));
     setModal(true);
 

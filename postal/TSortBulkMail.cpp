@@ -14,12 +14,11 @@ namespace {
 // The status line is this many average characters wide.
 constexpr int kStatusChars = 32;
 // The presort is run from Print Labels; its help topic serves this window too.
-constexpr int kPrintLabelsHelpTopic = 1036;
 
 }  // namespace
 
 TSortBulkMail::TSortBulkMail(xbase::Table& table, const QString& folder, QWidget* parent)
-    : Dialog(parent, kPrintLabelsHelpTopic), table_(table), folder_(folder) {
+    : Dialog(parent, HelpTopic::PrintLabels), table_(table), folder_(folder) {
     setWindowTitle(QStringLiteral("Bulk Mail Presorting"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);

@@ -18,7 +18,9 @@ using rp::Dialog;
 
 class SizedDialog : public Dialog {
   public:
-    SizedDialog(QWidget* parent, QSize size) : Dialog(parent, 1027) { setFixedSize(size); }
+    SizedDialog(QWidget* parent, QSize size) : Dialog(parent, rp::HelpTopic::RecordPage) {
+        setFixedSize(size);
+    }
 };
 
 TEST(DialogCentring, EvenDifferencesSplitExactly) {
@@ -83,7 +85,7 @@ TEST(DialogPlacement, LaterShowsKeepWhereTheUserLeftIt) {
 }
 
 TEST(DialogButtons, PointerHelpButtonEntersWhatsThisMode) {
-    Dialog dialog(nullptr, 1027);
+    Dialog dialog(nullptr, rp::HelpTopic::RecordPage);
     QToolButton* pointer = dialog.makePointerHelpButton();
     EXPECT_EQ(pointer->toolTip(), QStringLiteral("Pointer help"));
     EXPECT_TRUE(dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
@@ -109,7 +111,7 @@ TEST(DialogBackground, TilesTheBackgroundFromTheTopLeftCorner) {
 }
 
 TEST(DialogButtons, HelpButtonIsCaptionedAndNeverTheDefault) {
-    Dialog dialog(nullptr, 1005);
+    Dialog dialog(nullptr, rp::HelpTopic::Browse);
     EXPECT_EQ(dialog.makeHelpButton()->text(), QStringLiteral("Help"));
     QPushButton* own = dialog.makeHelpButton(QStringLiteral("&Help"));
     EXPECT_EQ(own->text(), QStringLiteral("&Help"));

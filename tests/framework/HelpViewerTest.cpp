@@ -25,7 +25,7 @@ QStringList linksOf(const QTextDocument& document) {
 }
 
 TEST(HelpViewer, HelpButtonOpensTheDialogsTopic) {
-    rp::Dialog dialog(nullptr, 1027);
+    rp::Dialog dialog(nullptr, rp::HelpTopic::RecordPage);
     dialog.makeHelpButton()->click();
     auto* viewer = dialog.findChild<HelpViewer*>();
     ASSERT_NE(viewer, nullptr);

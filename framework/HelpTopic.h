@@ -1,0 +1,38 @@
+#pragma once
+// The topics of the help pages, named for the window or page they explain; each number is the
+// page's own (share/help/<number>.html), which the pages also use to link to each other.
+namespace rp {
+
+struct HelpTopic {
+    enum Number : int {
+        None = 0,  // a window without a page of its own: its Help button is disabled
+        EnvelopeSizeEdit = 1000,
+        LabelStockEdit = 1001,
+        AsciiImport = 1003,
+        AsciiMatch = 1004,
+        Browse = 1005,
+        StateZipCheck = 1008,
+        Contents = 1010,
+        ConvertToUppercase = 1011,
+        CopyRecordsOut = 1012,
+        DbfImport = 1015,
+        DbfMatch = 1016,
+        DeleteRecords = 1017,
+        Filter = 1020,
+        RecordPage = 1027,
+        Preferences = 1030,
+        PreviewEnvelope = 1031,
+        PreviewLabels = 1032,
+        PreviewReport = 1034,
+        PrintEnvelope = 1035,
+        PrintLabels = 1036,
+        RebuildIndexes = 1039,
+        SelectEnvelopeSize = 1041,
+        SelectLabelStock = 1042,
+        SearchReplace = 4570,
+        CountZipCodes = 4571,
+        PreviewZipCount = 4572,
+    };
+};
+
+}  // namespace rp
