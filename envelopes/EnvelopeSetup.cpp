@@ -13,13 +13,6 @@ namespace rp {
 
 namespace {
 
-bool sameContents(const AddressContents& a, const AddressContents& b) {
-    return a.name == b.name && a.title == b.title && a.company == b.company &&
-           a.street == b.street && a.cityState == b.cityState && a.zip == b.zip &&
-           a.country == b.country && a.phone == b.phone && a.zipPlacement == b.zipPlacement &&
-           a.uppercase == b.uppercase;
-}
-
 // ---- Reading -----------------------------------------------------------------------------
 
 QString readText(const xbase::Table& t, const char* field) {
@@ -51,22 +44,6 @@ void writeInt(xbase::Table& t, const char* field, std::int32_t value) {
 }
 
 }  // namespace
-
-bool operator==(const EnvelopeSetup& a, const EnvelopeSetup& b) {
-    return a.descript == b.descript && a.envName == b.envName && a.useReturn == b.useReturn &&
-           a.useMessage == b.useMessage && a.retTop == b.retTop && a.retLeft == b.retLeft &&
-           a.retFontName == b.retFontName && a.retFontSize == b.retFontSize &&
-           a.retFontBold == b.retFontBold && a.retFontItalic == b.retFontItalic &&
-           a.retLines == b.retLines && a.messTop == b.messTop && a.messLeft == b.messLeft &&
-           a.messFontName == b.messFontName && a.messFontSize == b.messFontSize &&
-           a.messFontBold == b.messFontBold && a.messFontItalic == b.messFontItalic &&
-           a.messText == b.messText && a.delTop == b.delTop && a.delLeft == b.delLeft &&
-           a.delFontName == b.delFontName && a.delFontSize == b.delFontSize &&
-           a.delFontBold == b.delFontBold && a.delFontItalic == b.delFontItalic &&
-           a.barcode == b.barcode && sameContents(a.contents, b.contents) &&
-           a.envWidth == b.envWidth && a.envHeight == b.envHeight && a.orient == b.orient &&
-           a.facing == b.facing && a.position == b.position;
-}
 
 EnvelopeSetup DefaultEnvelopeSetup() {
     EnvelopeSetup s;

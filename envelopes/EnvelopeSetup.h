@@ -50,12 +50,9 @@ struct EnvelopeSetup {
     std::int32_t orient = 0;    // ORIENT: 0 "Portrait", 1 "Landscape"
     std::int32_t facing = 0;    // FACING: 0 "Up", 1 "Down"
     std::int32_t position = 0;  // POSITION: 0 "Left", 1 "Right", 2 "Center"; +10 clockwise
-};
 
-bool operator==(const EnvelopeSetup& a, const EnvelopeSetup& b);
-inline bool operator!=(const EnvelopeSetup& a, const EnvelopeSetup& b) {
-    return !(a == b);
-}
+    bool operator==(const EnvelopeSetup&) const = default;
+};
 
 // The setup of an empty setup file: "Default Envelope Setup" for an "Envelope #10".
 EnvelopeSetup DefaultEnvelopeSetup();

@@ -22,6 +22,8 @@ struct AddressContents {
     bool phone = false;
     ZipPlacement zipPlacement = ZipPlacement::AfterState;
     bool uppercase = false;
+
+    bool operator==(const AddressContents&) const = default;
 };
 
 }  // namespace rp
