@@ -98,7 +98,7 @@ void LabelPrintRun::printLabel(ReportCanvas& canvas) {
 
 void LabelPrintRun::printAddress(ReportCanvas& canvas) {
     QStringList lines;
-    ComposeAddressBlock(lines, table_, setup_.addressContents());
+    ComposeAddressBlock(lines, table_, setup_.contents);
     for (QString line : lines) {
         if (!setup_.trimText) {
             canvas.println(line);

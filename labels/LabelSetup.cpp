@@ -51,21 +51,6 @@ void readStockGeometry(const xbase::Table& t, LabelSetup& s) {
 
 }  // namespace
 
-AddressContents LabelSetup::addressContents() const {
-    AddressContents c;
-    c.name = name;
-    c.title = title;
-    c.company = company;
-    c.street = street;
-    c.cityState = cityState;
-    c.zip = zip;
-    c.phone = phone;
-    c.country = country;
-    c.zipPlacement = ZipPlacementFromCode(zipOptions);
-    c.uppercase = uppercase;
-    return c;
-}
-
 LabelSetup DefaultLabelSetup() {
     LabelSetup s;
     s.description = QStringLiteral("Default Label Setup");
@@ -77,16 +62,10 @@ LabelSetup DefaultLabelSetup() {
     s.xOffset = 0.25f;
     s.yOffset = 0.25f;
     s.barcode = false;
-    s.name = true;
-    s.title = false;
-    s.company = false;
-    s.street = true;
-    s.cityState = true;
-    s.zip = true;
-    s.phone = false;
-    s.country = false;
-    s.zipOptions = 1;
-    s.uppercase = false;
+    s.contents.name = true;
+    s.contents.street = true;
+    s.contents.cityState = true;
+    s.contents.zip = true;
     s.labelHeight = 1.0f;
     s.labelWidth = 2.625f;
     s.across = 3;
@@ -115,16 +94,7 @@ LabelSetup ReadLabelSetup(const xbase::Table& t) {
     s.xOffset = readFloat(t, "XOFFSET");
     s.yOffset = readFloat(t, "YOFFSET");
     s.barcode = readBool(t, "BARCODE");
-    s.name = readBool(t, "NAME");
-    s.title = readBool(t, "TITLE");
-    s.company = readBool(t, "COMPANY");
-    s.street = readBool(t, "STREET");
-    s.cityState = readBool(t, "CITYSTATE");
-    s.zip = readBool(t, "ZIP");
-    s.phone = readBool(t, "PHONE");
-    s.country = readBool(t, "COUNTRY");
-    s.zipOptions = readInt(t, "ZIPOPTIONS");
-    s.uppercase = readBool(t, "UPPERCASE");
+    s.contents = ReadAddressContents(t);
     readStockGeometry(t, s);
     s.trimText = readBool(t, "TRIMTEXT");
     s.labelTypeName = readText(t, "USERLABELN", kStockDescriptionWidth);
@@ -169,16 +139,7 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
     setFloat("XOFFSET", s.xOffset);
     setFloat("YOFFSET", s.yOffset);
     t.setLogical("BARCODE", s.barcode);
-    t.setLogical("NAME", s.name);
-    t.setLogical("TITLE", s.title);
-    t.setLogical("COMPANY", s.company);
-    t.setLogical("STREET", s.street);
-    t.setLogical("CITYSTATE", s.cityState);
-    t.setLogical("ZIP", s.zip);
-    t.setLogical("PHONE", s.phone);
-    t.setLogical("COUNTRY", s.country);
-    t.setNumber("ZIPOPTIONS", s.zipOptions);
-    t.setLogical("UPPERCASE", s.uppercase);
+    WriteAddressContents(t, s.contents);
     setFloat("LBLHEIGHT", s.labelHeight);
     setFloat("LBLWIDTH", s.labelWidth);
     t.setNumber("NBRACROSS", s.across);

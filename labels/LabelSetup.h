@@ -23,18 +23,9 @@ struct LabelSetup {
     float xOffset = 0;        // XOFFSET: label's left edge to the text's left edge
     float yOffset = 0;        // YOFFSET: label's top edge to the top of the first text line
     bool barcode = false;     // BARCODE
-    // Address contents switches (see AddressBlock.h).
-    bool name = false;       // NAME
-    bool title = false;      // TITLE
-    bool company = false;    // COMPANY
-    bool street = false;     // STREET
-    bool cityState = false;  // CITYSTATE
-    bool zip = false;        // ZIP
-    bool phone = false;      // PHONE
-    bool country = false;    // COUNTRY
-    int zipOptions =
-        1;  // ZIPOPTIONS: 1 after state, 2 before city, 3 after country, 4 before country
-    bool uppercase = false;  // UPPERCASE
+    // NAME, TITLE, COMPANY, STREET, CITYSTATE, ZIP, PHONE, COUNTRY, ZIPOPTIONS (a code outside 1
+    // to 4 reads as after the state), UPPERCASE: what the address block prints.
+    AddressContents contents;
     // Stock geometry, a copy of the definition row it came from.
     float labelHeight = 0;      // LBLHEIGHT
     float labelWidth = 0;       // LBLWIDTH
@@ -49,10 +40,6 @@ struct LabelSetup {
     QString paperSize;          // PAPERSIZE, <= 5
     bool trimText = false;      // TRIMTEXT
     QString labelTypeName;      // USERLABELN, <= 60: USERDESC of the stock
-
-    // The address contents switches as the address block takes them; a ZIP placement outside
-    // 1 to 4 counts as "After state".
-    AddressContents addressContents() const;
 
     bool operator==(const LabelSetup&) const = default;
 };

@@ -49,7 +49,7 @@ class LabelPrintJobTest : public AddressFileFixture {
     LabelPrintRequest request(LabelRecords records) const {
         LabelPrintRequest r;
         r.setup = DefaultLabelSetup();
-        r.setup.zip = false;  // one line a label: the name
+        r.setup.contents.zip = false;  // one line a label: the name
         r.records = records;
         return r;
     }
@@ -245,7 +245,7 @@ TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter) {
          {"ZIP", "89501"}});
     table->goTop();
     LabelPrintRequest r = request(LabelRecords::All);
-    r.setup.zip = true;
+    r.setup.contents.zip = true;
     r.setup.barcode = true;
     r.copies = 2;
     // "labels.pdf" in the folder of the last PDF, which is remembered again.

@@ -102,7 +102,7 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
     table->goTop();
     LabelSetup setup = DefaultLabelSetup();
     setup.barcode = true;
-    setup.uppercase = true;
+    setup.contents.uppercase = true;
     setup.trimText = false;
     print(setup);
 
@@ -173,7 +173,7 @@ TEST_F(LabelPrintRunTest, PresortedRunPrintsEachKeyOnceAfterItsSeparatorLabel) {
     add({{"LNAME", "Other"}, {"ZIP", "12399"}});
     table->setOrder("ZIP");
     LabelSetup setup = DefaultLabelSetup();
-    setup.zip = false;  // the name line alone
+    setup.contents.zip = false;  // the name line alone
     const QStringList list{"** 3-digit 123", "123", "12345", "12399", "** Unknown", "00000"};
     engine.settings.exact = true;  // off while the run lasts, then on again
     print(setup, 2, list);

@@ -36,10 +36,10 @@ LabelSetup odd() {
     s.xOffset = 0.1875f;  // 18 pixels at 96 per inch
     s.yOffset = 0.0004f;
     s.barcode = true;
-    s.name = s.company = s.zip = s.country = true;
-    s.title = s.street = s.cityState = s.phone = false;
-    s.zipOptions = 4;
-    s.uppercase = true;
+    s.contents.name = s.contents.company = s.contents.zip = s.contents.country = true;
+    s.contents.title = s.contents.street = s.contents.cityState = s.contents.phone = false;
+    s.contents.zipPlacement = ZipPlacement::BeforeCountry;
+    s.contents.uppercase = true;
     s.labelHeight = 0.98425f;  // 25 mm
     s.labelWidth = 2.5984252f;
     s.across = 10;
@@ -66,7 +66,7 @@ TEST(LabelSetupDefaults, EveryMemberOfTheDefaultSetup) {
               "1.00 x 2.63}");
     EXPECT_EQ(DefaultLabelSetup().leftMargin, 0.188f);
     EXPECT_EQ(kUntitledLabelSetup, "{Untitled Label Setup Record}");
-    const AddressContents c = DefaultLabelSetup().addressContents();
+    const AddressContents c = DefaultLabelSetup().contents;
     EXPECT_TRUE(c.name && c.street && c.cityState && c.zip);
     EXPECT_FALSE(c.title || c.company || c.phone || c.country || c.uppercase);
     EXPECT_EQ(c.zipPlacement, ZipPlacement::AfterState);

@@ -21,15 +21,16 @@ namespace rp {
 // The whole record on one line: name, title, company, street, city + state, zip, phone and
 // country as the digits after "contents".
 inline void PrintTo(const LabelSetup& s, std::ostream* os) {
+    const AddressContents& c = s.contents;
     *os << '{' << s.description.toStdString() << '|' << s.printerType.toStdString() << '|'
         << s.fontName.toStdString() << ' ' << s.fontSize << (s.fontBold ? " bold" : "")
         << (s.fontItalic ? " italic" : "") << " off " << s.xOffset << ',' << s.yOffset << " bc "
-        << s.barcode << " contents " << s.name << s.title << s.company << s.street << s.cityState
-        << s.zip << s.phone << s.country << " zip@" << s.zipOptions << " uc " << s.uppercase
-        << " label " << s.labelHeight << 'x' << s.labelWidth << ' ' << s.across << 'x' << s.down
-        << " marg " << s.topMargin << ',' << s.leftMargin << " pitch " << s.horizontalPitch << ','
-        << s.verticalPitch << " sheet " << s.sheetWidth << 'x' << s.sheetDepth << ' '
-        << s.paperSize.toStdString() << " trim " << s.trimText << " type "
+        << s.barcode << " contents " << c.name << c.title << c.company << c.street << c.cityState
+        << c.zip << c.phone << c.country << " zip@" << static_cast<int>(c.zipPlacement) << " uc "
+        << c.uppercase << " label " << s.labelHeight << 'x' << s.labelWidth << ' ' << s.across
+        << 'x' << s.down << " marg " << s.topMargin << ',' << s.leftMargin << " pitch "
+        << s.horizontalPitch << ',' << s.verticalPitch << " sheet " << s.sheetWidth << 'x'
+        << s.sheetDepth << ' ' << s.paperSize.toStdString() << " trim " << s.trimText << " type "
         << s.labelTypeName.toStdString() << '}';
 }
 
