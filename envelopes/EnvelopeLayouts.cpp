@@ -1,23 +1,17 @@
 #include "envelopes/EnvelopeLayouts.h"
 
+#include "data/SideFileFields.h"
+
 namespace rp {
 
 namespace {
 
 using xbase::FieldSpec;
 
-FieldSpec text(const char* name, int width) {
-    return {name, 'C', width, 0};
-}
-FieldSpec inches(const char* name) {
-    return {name, 'N', 8, 3};
-}
-FieldSpec whole(const char* name) {
-    return {name, 'N', 4, 0};
-}
-FieldSpec logical(const char* name) {
-    return {name, 'L', 1, 0};
-}
+using rp::sidefields::inches;
+using rp::sidefields::logical;
+using rp::sidefields::text;
+using rp::sidefields::whole;
 
 EnvelopeTableLayout makeSetupLayout() {
     std::vector<FieldSpec> f = {
@@ -28,11 +22,12 @@ EnvelopeTableLayout makeSetupLayout() {
         inches("MESSLEFT"),   text("MESSFNAME", 50), whole("MESSFSIZE"),   logical("MESSFBOLD"),
         logical("MESSFITAL"), text("MESSTEXT", 50),  inches("DELTOP"),     inches("DELLEFT"),
         text("DELFNAME", 50), whole("DELFSIZE"),     logical("DELFBOLD"),  logical("DELFITAL"),
-        logical("BARCODE"),   logical("NAME"),       logical("TITLE"),     logical("COMPANY"),
-        logical("STREET"),    logical("CITYSTATE"),  logical("ZIP"),       logical("PHONE"),
-        logical("COUNTRY"),   whole("ZIPOPTIONS"),   logical("UPPERCASE"), inches("ENVWIDTH"),
-        inches("ENVHEIGHT"),  whole("ORIENT"),       whole("FACING"),      whole("POSITION"),
+        logical("BARCODE"),
     };
+    for (FieldSpec& field : rp::sidefields::addressContentsFields()) f.push_back(field);
+    for (const FieldSpec& field : {inches("ENVWIDTH"), inches("ENVHEIGHT"), whole("ORIENT"),
+                                   whole("FACING"), whole("POSITION")})
+        f.push_back(field);
     return {kEnvelopeSetupFile, std::move(f), "DESCRIPT", "UPPER(descript)"};
 }
 

@@ -1,35 +1,23 @@
 #include "labels/LabelFiles.h"
 
+#include "data/SideFileFields.h"
+
 namespace rp {
 namespace {
 
 using xbase::FieldSpec;
 
-FieldSpec text(const char* name, int width) {
-    return {name, 'C', width, 0};
-}
-FieldSpec inches(const char* name) {
-    return {name, 'N', 8, 3};
-}
-FieldSpec whole(const char* name) {
-    return {name, 'N', 4, 0};
-}
-FieldSpec logical(const char* name) {
-    return {name, 'L', 1, 0};
-}
-
-std::vector<FieldSpec> geometry() {
-    return {inches("LBLHEIGHT"),  inches("LBLWIDTH"),  whole("NBRACROSS"),   whole("NBRDOWN"),
-            inches("TOPMARG"),    inches("LEFTMARG"),  inches("HORIZPITCH"), inches("VERTPITCH"),
-            inches("SHEETWIDTH"), inches("SHEETDEPTH")};
-}
+using rp::sidefields::inches;
+using rp::sidefields::logical;
+using rp::sidefields::text;
+using rp::sidefields::whole;
 
 }  // namespace
 
 const std::vector<FieldSpec>& LabelStockLayout() {
     static const std::vector<FieldSpec> layout = [] {
         std::vector<FieldSpec> fields{text("USERDESC", kStockDescriptionWidth)};
-        for (FieldSpec& f : geometry()) fields.push_back(f);
+        for (FieldSpec& f : rp::sidefields::labelGeometryFields()) fields.push_back(f);
         fields.push_back(text("PRINTER", kPrinterTypeWidth));
         fields.push_back(text("PAPERSIZE", kPaperCodeWidth));
         fields.push_back(logical("USERDEF"));
@@ -49,12 +37,8 @@ const std::vector<FieldSpec>& LabelSetupLayout() {
                                       inches("XOFFSET"),
                                       inches("YOFFSET"),
                                       logical("BARCODE")};
-        for (const char* name :
-             {"NAME", "TITLE", "COMPANY", "STREET", "CITYSTATE", "ZIP", "PHONE", "COUNTRY"})
-            fields.push_back(logical(name));
-        fields.push_back(whole("ZIPOPTIONS"));
-        fields.push_back(logical("UPPERCASE"));
-        for (FieldSpec& f : geometry()) fields.push_back(f);
+        for (FieldSpec& f : rp::sidefields::addressContentsFields()) fields.push_back(f);
+        for (FieldSpec& f : rp::sidefields::labelGeometryFields()) fields.push_back(f);
         fields.push_back(text("PAPERSIZE", kPaperCodeWidth));
         fields.push_back(logical("TRIMTEXT"));
         fields.push_back(text("USERLABELN", kStockDescriptionWidth));

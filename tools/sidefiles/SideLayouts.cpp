@@ -3,6 +3,7 @@
 #include <string>
 
 #include "LabelStockName.h"
+#include "data/SideFileFields.h"
 
 namespace sidefiles {
 
@@ -10,38 +11,10 @@ namespace {
 
 using xbase::FieldSpec;
 
-FieldSpec text(const char* name, int width) {
-    return {name, 'C', width, 0};
-}
-// Lengths in inches, held to 3 decimals.
-FieldSpec inches(const char* name) {
-    return {name, 'N', 8, 3};
-}
-// Counts, point sizes and choice numbers.
-FieldSpec whole(const char* name) {
-    return {name, 'N', 4, 0};
-}
-FieldSpec logical(const char* name) {
-    return {name, 'L', 1, 0};
-}
-
-// The address contents switches that label and envelope setups share.
-std::vector<FieldSpec> addressContents() {
-    std::vector<FieldSpec> fields;
-    for (const char* name :
-         {"NAME", "TITLE", "COMPANY", "STREET", "CITYSTATE", "ZIP", "PHONE", "COUNTRY"})
-        fields.push_back(logical(name));
-    fields.push_back(whole("ZIPOPTIONS"));
-    fields.push_back(logical("UPPERCASE"));
-    return fields;
-}
-
-// The stock geometry that label definitions and label setups share.
-std::vector<FieldSpec> labelGeometry() {
-    return {inches("LBLHEIGHT"),  inches("LBLWIDTH"),  whole("NBRACROSS"),   whole("NBRDOWN"),
-            inches("TOPMARG"),    inches("LEFTMARG"),  inches("HORIZPITCH"), inches("VERTPITCH"),
-            inches("SHEETWIDTH"), inches("SHEETDEPTH")};
-}
+using rp::sidefields::inches;
+using rp::sidefields::logical;
+using rp::sidefields::text;
+using rp::sidefields::whole;
 
 template <typename... Parts>
 std::vector<FieldSpec> join(Parts... parts) {
@@ -64,7 +37,7 @@ SourceRow labelStockRow(const SourceRow& source) {
 
 std::vector<SideFile> makeSideFiles() {
     SideFile stocks{"RVPLBLS.DBF",
-                    join(std::vector{text("USERDESC", 60)}, labelGeometry(),
+                    join(std::vector{text("USERDESC", 60)}, rp::sidefields::labelGeometryFields(),
                          std::vector{text("PRINTER", 2), text("PAPERSIZE", 5), logical("USERDEF")}),
                     "USERDESC",
                     "UPPER(USERDESC)",
@@ -75,7 +48,7 @@ std::vector<SideFile> makeSideFiles() {
         join(std::vector{text("DESCRIPT", 50), text("PRINTERTYP", 2), text("FONTNAME", 50),
                          whole("FONTSIZE"), logical("FONTBOLD"), logical("FONTITALIC"),
                          inches("XOFFSET"), inches("YOFFSET"), logical("BARCODE")},
-             addressContents(), labelGeometry(),
+             rp::sidefields::addressContentsFields(), rp::sidefields::labelGeometryFields(),
              std::vector{text("PAPERSIZE", 5), logical("TRIMTEXT"), text("USERLABELN", 60)}),
         "DESCRIPT",
         "UPPER(descript)",
@@ -100,7 +73,7 @@ std::vector<SideFile> makeSideFiles() {
                          text("MESSTEXT", 50),  inches("DELTOP"),     inches("DELLEFT"),
                          text("DELFNAME", 50),  whole("DELFSIZE"),    logical("DELFBOLD"),
                          logical("DELFITAL"),   logical("BARCODE")},
-             addressContents(),
+             rp::sidefields::addressContentsFields(),
              std::vector{inches("ENVWIDTH"), inches("ENVHEIGHT"), whole("ORIENT"), whole("FACING"),
                          whole("POSITION")}),
         "DESCRIPT",
