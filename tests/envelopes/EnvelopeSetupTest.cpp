@@ -1,6 +1,7 @@
 // The EnvelopeSetup record: its default, its round trip through a row of RVPESU.DBF, the
 // rounding and cutting on the way, and the feed method's stored form.
 #include "EnvelopeFixture.h"
+#include "TableBytes.h"
 
 #include <limits>
 
@@ -225,6 +226,19 @@ TEST_F(EnvelopeSetupTableTest, AnUnstorableCharacterIsRefusedAndTheRowKept) {
     EXPECT_FALSE(setups->editing());
     EXPECT_EQ(ReadEnvelopeSetup(*setups).descript, "#10 business envelope");
     EXPECT_EQ(ReadEnvelopeSetup(*setups).messText, "Handle with Care");
+}
+
+// The delivered setups read and written back by the program keep their bytes.
+TEST_F(EnvelopeFixture, EveryDeliveredSetupWrittenBackKeepsItsBytes) {
+    {
+        auto setups = engine.open(path("RVPESU.DBF").toStdString(), xbase::OpenMode::Exclusive);
+        for (std::uint32_t r = 1; r <= setups->recordCount(); ++r) {
+            setups->go(r);
+            WriteEnvelopeSetup(*setups, ReadEnvelopeSetup(*setups));
+        }
+    }
+    EXPECT_EQ(TableBytesWithoutDate(path("RVPESU.DBF")),
+              TableBytesWithoutDate(delivered("RVPESU.DBF")));
 }
 
 }  // namespace
