@@ -6,6 +6,7 @@
 
 #include "data/FieldText.h"
 #include "data/PendingRecord.h"
+#include "data/SideFileValues.h"
 #include "labels/AddressContentsFields.h"
 #include "xbase/Table.h"
 
@@ -35,9 +36,6 @@ void writeText(xbase::Table& t, const char* field, const QString& value) {
     const std::optional<std::string> bytes = toFieldBytes(value, &refused);
     if (!bytes) throw std::runtime_error(unstorableMessage(refused).toStdString());
     t.setText(field, *bytes);
-}
-void writeFloat(xbase::Table& t, const char* field, float value) {
-    t.setNumber(field, RoundedTo3Decimals(value));
 }
 void writeInt(xbase::Table& t, const char* field, std::int32_t value) {
     t.setNumber(field, value);
@@ -143,8 +141,8 @@ void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
     writeText(t, "ENVNAME", s.envName);
     t.setLogical("USERETURN", s.useReturn);
     t.setLogical("USEMESSAGE", s.useMessage);
-    writeFloat(t, "RETTOP", s.retTop);
-    writeFloat(t, "RETLEFT", s.retLeft);
+    SetInches(t, "RETTOP", s.retTop);
+    SetInches(t, "RETLEFT", s.retLeft);
     writeText(t, "RETFNAME", s.retFontName);
     writeInt(t, "RETFSIZE", s.retFontSize);
     t.setLogical("RETFBOLD", s.retFontBold);
@@ -154,31 +152,27 @@ void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
     writeText(t, "RETLINE3", s.retLines[2]);
     writeText(t, "RETLINE4", s.retLines[3]);
     writeText(t, "RETLINE5", s.retLines[4]);
-    writeFloat(t, "MESSTOP", s.messTop);
-    writeFloat(t, "MESSLEFT", s.messLeft);
+    SetInches(t, "MESSTOP", s.messTop);
+    SetInches(t, "MESSLEFT", s.messLeft);
     writeText(t, "MESSFNAME", s.messFontName);
     writeInt(t, "MESSFSIZE", s.messFontSize);
     t.setLogical("MESSFBOLD", s.messFontBold);
     t.setLogical("MESSFITAL", s.messFontItalic);
     writeText(t, "MESSTEXT", s.messText);
-    writeFloat(t, "DELTOP", s.delTop);
-    writeFloat(t, "DELLEFT", s.delLeft);
+    SetInches(t, "DELTOP", s.delTop);
+    SetInches(t, "DELLEFT", s.delLeft);
     writeText(t, "DELFNAME", s.delFontName);
     writeInt(t, "DELFSIZE", s.delFontSize);
     t.setLogical("DELFBOLD", s.delFontBold);
     t.setLogical("DELFITAL", s.delFontItalic);
     t.setLogical("BARCODE", s.barcode);
     WriteAddressContents(t, s.contents);
-    writeFloat(t, "ENVWIDTH", s.envWidth);
-    writeFloat(t, "ENVHEIGHT", s.envHeight);
+    SetInches(t, "ENVWIDTH", s.envWidth);
+    SetInches(t, "ENVHEIGHT", s.envHeight);
     writeInt(t, "ORIENT", s.orient);
     writeInt(t, "FACING", s.facing);
     writeInt(t, "POSITION", s.position);
     t.post();
-}
-
-double RoundedTo3Decimals(float value) {
-    return QString::number(static_cast<double>(value), 'f', 3).toDouble();
 }
 
 FeedMethod DecodePosition(std::int32_t stored) {

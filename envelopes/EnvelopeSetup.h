@@ -73,9 +73,6 @@ EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& setups);
 // record as it was.
 void WriteEnvelopeSetup(xbase::Table& setups, const EnvelopeSetup& setup);
 
-// A float as it is written to the file: formatted fixed-point with 3 decimals, parsed back.
-double RoundedTo3Decimals(float value);
-
 // The feed method's POSITION, taken apart: 0 Left, 1 Right, 2 Center, and whether
 // "Clockwise Rotation" is ticked (stored as 10 more: any value from 10 up). Any other
 // position (below 0, 3 to 9, 13 and up) reads as Center.

@@ -4,6 +4,7 @@
 
 #include "data/FieldText.h"
 #include "data/PendingRecord.h"
+#include "data/SideFileValues.h"
 #include "framework/Messages.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
@@ -76,11 +77,7 @@ bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
         ShowInformation(unstorableMessage(refused));
         return false;
     }
-    const auto setFloat = [&t](const char* field, float value) {
-        t.setText(
-            field,
-            QString::number(static_cast<double>(RoundTo3Decimals(value)), 'f', 3).toStdString());
-    };
+    const auto setFloat = [&t](const char* field, float value) { SetInches(t, field, value); };
     t.setText("USERDESC", *description);
     setFloat("LBLHEIGHT", d.labelHeight);
     setFloat("LBLWIDTH", d.labelWidth);

@@ -6,6 +6,7 @@
 
 #include "data/FieldText.h"
 #include "data/PendingRecord.h"
+#include "data/SideFileValues.h"
 #include "framework/Messages.h"
 #include "labels/AddressContentsFields.h"
 #include "labels/LabelFiles.h"
@@ -28,10 +29,6 @@ int readInt(const xbase::Table& table, const char* field) {
 
 bool readBool(const xbase::Table& table, const char* field) {
     return table.logical(field).value_or(false);
-}
-
-std::string fixed3(float value) {
-    return QString::number(static_cast<double>(value), 'f', 3).toStdString();
 }
 
 // The sheet and label measures and the paper, named alike in both side files.
@@ -101,10 +98,6 @@ LabelSetup ReadLabelSetup(const xbase::Table& t) {
     return s;
 }
 
-float RoundTo3Decimals(float value) {
-    return QString::fromStdString(fixed3(value)).toFloat();
-}
-
 bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
     const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     // Texts first: a text the code page cannot hold stops the write before anything changes.
@@ -130,9 +123,7 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
     }
     for (std::size_t i = 0; i < std::size(texts); ++i) t.setText(texts[i].field, bytes[i]);
 
-    const auto setFloat = [&t](const char* field, float value) {
-        t.setText(field, fixed3(RoundTo3Decimals(value)));
-    };
+    const auto setFloat = [&t](const char* field, float value) { SetInches(t, field, value); };
     t.setNumber("FONTSIZE", s.fontSize);
     t.setLogical("FONTBOLD", s.fontBold);
     t.setLogical("FONTITALIC", s.fontItalic);

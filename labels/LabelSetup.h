@@ -63,9 +63,6 @@ LabelSetup ReadLabelSetup(const xbase::Table& setups);
 // here is then cancelled. A record the caller appended is the caller's to cancel.
 bool WriteLabelSetup(xbase::Table& setups, const LabelSetup& setup);
 
-// A float rounded to 3 decimal places: formatted fixed-point with 3 decimals and parsed back.
-float RoundTo3Decimals(float value);
-
 // Copies the stock of the definition file's (RVPLBLS.DBF) current row into the setup: label
 // height and width, counts, margins, pitches, sheet size, paper code (cut to 5), PRINTER into
 // the printer type (cut to 2) and USERDESC into the label type name (cut to 60).

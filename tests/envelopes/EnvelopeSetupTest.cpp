@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "data/SideFileValues.h"
 #include "envelopes/EnvelopeSetup.h"
 
 namespace rp {
@@ -152,11 +153,11 @@ TEST(EnvelopeSetupRecordTest, StoredPositionsOutsideTheirRangeReadAsCenter) {
 }
 
 TEST(EnvelopeSetupRecordTest, FloatsAreRoundedTo3DecimalsForTheFile) {
-    EXPECT_DOUBLE_EQ(RoundedTo3Decimals(9.5f / 3), 3.167);
-    EXPECT_DOUBLE_EQ(RoundedTo3Decimals(4.125f * 0.5f),
-                     2.063);  // 2.0625 exactly: half away from zero
-    EXPECT_DOUBLE_EQ(RoundedTo3Decimals(0.25f), 0.25);
-    EXPECT_DOUBLE_EQ(RoundedTo3Decimals(0.1234f), 0.123);
+    EXPECT_FLOAT_EQ(RoundTo3Decimals(9.5f / 3), 3.167f);
+    EXPECT_FLOAT_EQ(RoundTo3Decimals(4.125f * 0.5f),
+                    2.063f);  // 2.0625 exactly: half away from zero
+    EXPECT_FLOAT_EQ(RoundTo3Decimals(0.25f), 0.25f);
+    EXPECT_FLOAT_EQ(RoundTo3Decimals(0.1234f), 0.123f);
 }
 
 class EnvelopeSetupTableTest : public EnvelopeFixture {};

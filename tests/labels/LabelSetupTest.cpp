@@ -7,6 +7,7 @@
 #include "LabelSideFixture.h"
 #include "data/FieldText.h"
 #include "data/PendingRecord.h"
+#include "data/SideFileValues.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
 
