@@ -20,14 +20,4 @@ void ReportCurrentError() {
     messages().error(kErrorCaption, CurrentErrorText());
 }
 
-bool ReportErrors(const std::function<void()>& work) {
-    try {
-        work();
-        return true;
-    } catch (...) {
-        ReportCurrentError();
-        return false;
-    }
-}
-
 }  // namespace rp

@@ -20,7 +20,17 @@ QString CurrentErrorText();
 void ReportCurrentError();
 
 // Runs work; an exception it throws is shown and goes no further. False when one was thrown.
-bool ReportErrors(const std::function<void()>& work);
+// A template, so that wrapping a slot or an event costs no allocation.
+template <class Work>
+bool ReportErrors(Work&& work) {
+    try {
+        work();
+        return true;
+    } catch (...) {
+        ReportCurrentError();
+        return false;
+    }
+}
 
 // A callable made fit to be a slot: its exceptions are reported. It takes the signal's
 // arguments when it can use them.

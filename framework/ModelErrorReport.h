@@ -28,7 +28,6 @@ class ModelErrorReport : public QObject {
 
     // Shows the cause later unless one was shown or is waiting already.
     void remember(const QString& cause);
-    bool failed() const { return failed_; }
 
   private:
     bool failed_ = false;

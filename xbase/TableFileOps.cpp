@@ -3,6 +3,7 @@
 
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
+#include "xbase/MemoBlockField.h"
 #include "xbase/PackJournal.h"
 #include "xbase/Table.h"
 
@@ -120,13 +121,7 @@ void Table::writePackedFiles(const std::string& tmpDbf, const std::string& tmpMe
                 if (f.type != 'M' && f.type != 'G' && f.type != 'P' && f.type != 'B') continue;
                 std::uint32_t block = memoBlock(n);
                 if (block == 0) continue;
-                std::uint32_t moved = outMemo->write(0, memo_->read(block));
-                char buf[16];
-                if (moved == 0)
-                    std::memset(buf, ' ', 10);
-                else
-                    std::snprintf(buf, sizeof buf, "%10u", moved);
-                std::memcpy(rec.data() + f.offset, buf, 10);
+                putMemoBlock(rec.data() + f.offset, outMemo->write(0, memo_->read(block)));
             }
         }
         batch += rec;

@@ -6,6 +6,7 @@
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
+#include "xbase/MemoBlockField.h"
 #include "xbase/Table.h"
 
 namespace xbase {
@@ -288,13 +289,7 @@ void Table::setEmpty(int n) {
 void Table::storeMemos() {
     for (const auto& [n, text] : pendingMemos_) {
         const Field& f = field(n);
-        std::uint32_t block = memo_->write(memoBlock(n), text);
-        char buf[16];
-        if (block == 0)
-            std::memset(buf, ' ', 10);
-        else
-            std::snprintf(buf, sizeof buf, "%10u", block);
-        std::memcpy(edit_.data() + f.offset, buf, 10);
+        putMemoBlock(edit_.data() + f.offset, memo_->write(memoBlock(n), text));
     }
     pendingMemos_.clear();
 }

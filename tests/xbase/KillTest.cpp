@@ -22,7 +22,7 @@ using namespace xbase;
 
 namespace {
 
-constexpr unsigned kSeed = 20240611;
+constexpr unsigned kRandomBase = 20240611;
 constexpr int kRounds = 20;
 const char* const kCities[] = {"Albany", "Boston", "Chicago", "Denver", "El Paso", "Fresno"};
 
@@ -65,9 +65,10 @@ void send(int fd, const std::string& line) {
 }
 
 // The child: runs of changes, each ended by a commit, and now and then a pack, until killed.
-[[noreturn]] void writeUntilKilled(const std::string& path, unsigned seed, OpenMode mode, int fd) {
+[[noreturn]] void writeUntilKilled(const std::string& path, unsigned randomKey, OpenMode mode,
+                                   int fd) {
     try {
-        std::mt19937 rng(seed);
+        std::mt19937 rng(randomKey);
         Engine engine;
         auto t = engine.open(path, mode);
         for (;;) {
@@ -221,7 +222,7 @@ TEST(KillTest, CommittedRecordsAndTagsSurviveAWriterKilledAtRandom) {
         {{"NAME", 'C', 12, 0}, {"CITY", 'C', 10, 0}, {"AMOUNT", 'N', 6, 0}, {"NOTE", 'M', 0, 0}});
     {
         auto t = engine.open(path, OpenMode::Exclusive);
-        std::mt19937 rng(kSeed);
+        std::mt19937 rng(kRandomBase);
         for (int i = 0; i < 200; ++i) {
             t->appendBlank();
             put(*t, randomRec(rng));
@@ -233,8 +234,9 @@ TEST(KillTest, CommittedRecordsAndTagsSurviveAWriterKilledAtRandom) {
     }
     std::vector<Rec> records = readRecords(engine, path);
     for (int round = 0; round < kRounds; ++round) {
-        const unsigned seed = kSeed + static_cast<unsigned>(round);
-        SCOPED_TRACE("seed " + std::to_string(seed) + " (round " + std::to_string(round) + ")");
+        const unsigned randomKey = kRandomBase + static_cast<unsigned>(round);
+        SCOPED_TRACE("random key " + std::to_string(randomKey) + " (round " +
+                     std::to_string(round) + ")");
         const OpenMode mode = round % 2 == 0 ? OpenMode::Exclusive : OpenMode::Shared;
         int fds[2];
         ASSERT_EQ(::pipe(fds), 0);
@@ -242,10 +244,10 @@ TEST(KillTest, CommittedRecordsAndTagsSurviveAWriterKilledAtRandom) {
         ASSERT_GE(child, 0);
         if (child == 0) {
             ::close(fds[0]);
-            writeUntilKilled(path, seed, mode, fds[1]);
+            writeUntilKilled(path, randomKey, mode, fds[1]);
         }
         ::close(fds[1]);
-        std::mt19937 rng(seed);
+        std::mt19937 rng(randomKey);
         std::this_thread::sleep_for(std::chrono::milliseconds(5 + rng() % 150));
         ::kill(child, SIGKILL);
         Report report;
