@@ -8,13 +8,14 @@
 #include "import/TAsciiImport.h"
 #include "import/TDbfImport.h"
 #include "labels/TRVLabels.h"
-#include "postal/TCheckStateZip.h"
-#include "postal/TConvertToUppercase.h"
-#include "postal/TCopyRecordsOut.h"
 #include "postal/TCountZipCodes.h"
-#include "postal/TDeleteRecords.h"
-#include "postal/TSearchReplace.h"
+#include "postal/TSortBulkMail.h"
 #include "postal/ZipReportPrinting.h"
+#include "utilities/TCheckStateZip.h"
+#include "utilities/TConvertToUppercase.h"
+#include "utilities/TCopyRecordsOut.h"
+#include "utilities/TDeleteRecords.h"
+#include "utilities/TSearchReplace.h"
 
 namespace rp {
 namespace {
@@ -102,7 +103,7 @@ void RegisterCommandDialogs(TRVPMain& main) {
     main.commandDialogs[Command::Labels] = {
         [&main](CommandContext& c) {
             TRVLabels dialog(c.table->table(), *c.sideTable, c.programFolder, main.printerCatalog(),
-                             c.filterChoice.filteredEnabled, c.parent);
+                             &TSortBulkMail::run, c.filterChoice.filteredEnabled, c.parent);
             dialog.exec();
         },
         {}};

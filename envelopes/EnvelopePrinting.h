@@ -7,7 +7,7 @@
 
 #include "envelopes/EnvelopeSetup.h"
 #include "framework/TPrintStatus.h"
-#include "labels/AddressBlock.h"
+#include "mailpiece/AddressBlock.h"
 
 class QPrinter;
 class QWidget;

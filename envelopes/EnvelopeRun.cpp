@@ -6,8 +6,8 @@
 #include <cmath>
 
 #include "framework/ReportCanvas.h"
-#include "labels/BarSection.h"
-#include "labels/Postnet.h"
+#include "mailpiece/BarSection.h"
+#include "mailpiece/Postnet.h"
 
 namespace rp {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "envelopes/EnvelopeSetup.h"
 #include "framework/TPrintStatus.h"
-#include "labels/AddressBlock.h"
+#include "mailpiece/AddressBlock.h"
 
 namespace rp {
 

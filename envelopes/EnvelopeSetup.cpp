@@ -7,7 +7,7 @@
 #include "data/FieldText.h"
 #include "data/PendingRecord.h"
 #include "data/SideFileValues.h"
-#include "labels/AddressContentsFields.h"
+#include "mailpiece/AddressContentsFields.h"
 #include "xbase/Table.h"
 
 namespace rp {

@@ -7,8 +7,8 @@
 #include <array>
 #include <cstdint>
 
-#include "envelopes/BoundedText.h"
-#include "labels/AddressContents.h"
+#include "mailpiece/AddressContents.h"
+#include "mailpiece/BoundedText.h"
 
 namespace xbase {
 class Table;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "framework/BulkProgress.h"
 #include "import/ImportLayout.h"
-#include "postal/BulkProgress.h"
 
 namespace xbase {
 class Table;

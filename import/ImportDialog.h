@@ -5,8 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "framework/BulkDialog.h"
 #include "framework/HelpTopic.h"
-#include "postal/BulkDialog.h"
 
 class QLabel;
 class QPushButton;

@@ -14,7 +14,6 @@
 #include "framework/TPrintStatus.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
-#include "postal/TSortBulkMail.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -49,8 +48,12 @@ bool RecordInView(const xbase::Table& table) {
 }  // namespace
 
 LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog,
-                             QWidget* parent)
-    : table_(table), folder_(std::move(programFolder)), catalog_(catalog), parent_(parent) {
+                             PresortRunner presort, QWidget* parent)
+    : table_(table),
+      folder_(std::move(programFolder)),
+      catalog_(catalog),
+      presort_(std::move(presort)),
+      parent_(parent) {
     showStatus = [](TPrintStatus& status) { status.exec(); };
     showPreview = [this](const RecordedPages& pages) {
         TPreviewForm preview(pages, kLabelPreviewCaption, parent_);
@@ -74,8 +77,7 @@ void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode) {
     const std::uint32_t recno = table_.eof() ? 0 : table_.recNo();
 
     chooseRecords(request, recno);
-    if (request.presort && !presortDone_)
-        presortDone_ = TSortBulkMail::run(table_, folder_, parent_);
+    if (request.presort && !presortDone_) presortDone_ = presort_(table_, folder_, parent_);
     if (!request.presort || presortDone_) {
         if (request.presort) {
             table_.setOrder("ZIP");

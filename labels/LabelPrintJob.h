@@ -23,6 +23,11 @@ class TPrintStatus;
 
 enum class LabelRecords { All, Filtered, Current };
 
+// Presorts the table's current view into the folder (writing PRESORT.PSL) and tells whether the
+// presort completed; the program hands in its presort window.
+using PresortRunner =
+    std::function<bool(xbase::Table& table, const QString& folder, QWidget* parent)>;
+
 struct LabelPrintRequest {
     LabelSetup setup;
     LabelRecords records = LabelRecords::All;
@@ -44,7 +49,7 @@ class LabelPrintJob {
     // The table is the address file with the main window's filter and order; the catalog's
     // selected printer prints. Both must outlive the job.
     LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog,
-                  QWidget* parent);
+                  PresortRunner presort, QWidget* parent);
 
     // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print.
     // Nothing when the user cancels the dialog.
@@ -70,6 +75,7 @@ class LabelPrintJob {
     xbase::Table& table_;
     QString folder_;
     PrinterCatalog& catalog_;
+    PresortRunner presort_;
     QWidget* parent_;
     bool presortDone_ = false;
 };

@@ -8,8 +8,8 @@
 #include "data/PendingRecord.h"
 #include "data/SideFileValues.h"
 #include "framework/Messages.h"
-#include "labels/AddressContentsFields.h"
 #include "labels/LabelFiles.h"
+#include "mailpiece/AddressContentsFields.h"
 #include "xbase/Table.h"
 
 namespace rp {

@@ -5,7 +5,7 @@
 // field widths (see LabelFiles.h) and a longer value read from a file is cut.
 #include <QString>
 
-#include "labels/AddressContents.h"
+#include "mailpiece/AddressContents.h"
 
 namespace xbase {
 class Table;

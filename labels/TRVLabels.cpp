@@ -32,12 +32,13 @@ QPushButton* MakeButton(const QString& caption, const QString& help, QWidget* pa
 }  // namespace
 
 TRVLabels::TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QString& programFolder,
-                     PrinterCatalog& catalog, bool filteredEnabled, QWidget* parent)
+                     PrinterCatalog& catalog, PresortRunner presort, bool filteredEnabled,
+                     QWidget* parent)
     : Dialog(parent, HelpTopic::PrintLabels),
       setups_(setups),
       catalog_(catalog),
       list_(setups),
-      job_(addresses, programFolder, catalog, this) {
+      job_(addresses, programFolder, catalog, std::move(presort), this) {
     setWindowTitle(QStringLiteral("Print Labels"));
     setModal(true);
 

@@ -32,7 +32,8 @@ class TRVLabels : public Dialog {
     // filteredEnabled false (no filter in force) disables "Records matching filter" and
     // selects "All records".
     TRVLabels(xbase::Table& addresses, xbase::Table& setups, const QString& programFolder,
-              PrinterCatalog& catalog, bool filteredEnabled, QWidget* parent = nullptr);
+              PrinterCatalog& catalog, PresortRunner presort, bool filteredEnabled,
+              QWidget* parent = nullptr);
     ~TRVLabels() override;
 
     // The label designer that New and Modify open; while there is none both stay disabled.

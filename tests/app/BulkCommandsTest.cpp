@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/FilterPage.h"
-#include "postal/TDeleteRecords.h"
+#include "utilities/TDeleteRecords.h"
 
 namespace rp {
 namespace {

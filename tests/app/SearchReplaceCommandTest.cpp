@@ -7,7 +7,7 @@
 #include "MainWindowFixture.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
-#include "postal/TSearchReplace.h"
+#include "utilities/TSearchReplace.h"
 
 namespace rp {
 namespace {

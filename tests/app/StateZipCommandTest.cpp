@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "postal/StateZipTableFile.h"
-#include "postal/TCheckStateZip.h"
+#include "utilities/StateZipTableFile.h"
+#include "utilities/TCheckStateZip.h"
 
 namespace rp {
 namespace {

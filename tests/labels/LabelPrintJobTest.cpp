@@ -20,6 +20,7 @@
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheet.h"
 #include "postal/Presort.h"
+#include "postal/TSortBulkMail.h"
 #include "xbase/Error.h"
 
 namespace rp {
@@ -31,7 +32,8 @@ class LabelPrintJobTest : public AddressFileFixture {
         AddressFileFixture::SetUp();
         engine.settings.hideDeleted = true;
         table->setFilter(kStandingCondition.toStdString());
-        job = std::make_unique<LabelPrintJob>(table.table(), folder(), catalog, nullptr);
+        job = std::make_unique<LabelPrintJob>(table.table(), folder(), catalog, &TSortBulkMail::run,
+                                              nullptr);
         // The window runs in place; the final status is kept.
         job->showStatus = [this](TPrintStatus& status) {
             status.show();

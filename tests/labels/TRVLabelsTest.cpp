@@ -17,6 +17,7 @@
 #include "framework/TPrintStatus.h"
 #include "labels/SideTableModel.h"
 #include "labels/TRVLabels.h"
+#include "postal/TSortBulkMail.h"
 
 namespace rp {
 namespace {
@@ -38,7 +39,7 @@ class TRVLabelsTest : public LabelSideTest {
 
     std::unique_ptr<TRVLabels> dialog(bool filteredEnabled) {
         auto d = std::make_unique<TRVLabels>(addresses.table(), *setups, folder(), catalog,
-                                             filteredEnabled);
+                                             &TSortBulkMail::run, filteredEnabled);
         d->printJob().showStatus = [](TPrintStatus& status) {
             status.show();
             while (status.outcome() == PrintOutcome::Pending) QApplication::processEvents();

@@ -1,0 +1,45 @@
+#include "utilities/CopyTarget.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include "framework/Messages.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+bool SameFile(const QString& a, const QString& b) {
+    if (b.isEmpty()) return false;
+    const QFileInfo x(a), y(b);
+    if (x.absoluteFilePath().compare(y.absoluteFilePath(), Qt::CaseInsensitive) == 0) return true;
+    return x.exists() && y.exists() && x.canonicalFilePath() == y.canonicalFilePath();
+}
+
+}  // namespace
+
+bool IsPartOfTable(const QString& path, const xbase::Table& table) {
+    for (const std::string& part : {table.path(), table.memoPath(), table.structuralIndexPath()})
+        if (SameFile(path, QFile::decodeName(part.c_str()))) return true;
+    return false;
+}
+
+QString CheckCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile) {
+    if (kind == CopyKind::Dbf &&
+        QLatin1Char('.') + QFileInfo(chosen).suffix().toUpper() != QStringLiteral(".DBF")) {
+        ShowInformation(QStringLiteral("Must have a .DBF extension"));
+        return kNoCopyTarget;
+    }
+    if (IsPartOfTable(chosen, addressFile)) {
+        ShowInformation(QStringLiteral("Cannot copy a file to itself!"));
+        return kNoCopyTarget;
+    }
+    if (QFileInfo::exists(chosen) &&
+        !messages().question(
+            QStringLiteral("Warning!"),
+            chosen + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"), false))
+        return kNoCopyTarget;
+    return chosen;
+}
+
+}  // namespace rp

@@ -1,0 +1,51 @@
+#include "utilities/StateZipNavigator.h"
+
+#include <QHBoxLayout>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include "framework/ErrorReport.h"
+
+namespace rp {
+
+StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent)
+    : QWidget(parent), grid_(grid) {
+    const struct {
+        QStyle::StandardPixmap icon;
+        const char* hint;
+    } kinds[] = {{QStyle::SP_MediaSkipBackward, "First"},
+                 {QStyle::SP_MediaSeekBackward, "Previous"},
+                 {QStyle::SP_MediaSeekForward, "Next"},
+                 {QStyle::SP_MediaSkipForward, "Last"}};
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(2);
+    for (int i = 0; i < 4; ++i) {
+        buttons_[i] = new QToolButton(this);
+        buttons_[i]->setIcon(style()->standardIcon(kinds[i].icon));
+        buttons_[i]->setToolTip(QString::fromLatin1(kinds[i].hint));
+        buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") +
+                                  QString::fromLatin1(kinds[i].hint).toLower() +
+                                  QStringLiteral(" row of the grid."));
+        connect(buttons_[i], &QToolButton::clicked, this,
+                Guarded([this, i] { move(static_cast<Move>(i)); }));
+        row->addWidget(buttons_[i]);
+    }
+    row->addStretch();
+}
+
+void StateZipNavigator::move(Move m) {
+    QAbstractItemModel* model = grid_->model();
+    if (!model || model->rowCount() == 0) return;
+    const QModelIndex current = grid_->currentIndex();
+    const int row = current.isValid() ? current.row() : 0;
+    const int column = current.isValid() ? current.column() : 0;
+    const int last = model->rowCount() - 1;
+    const int target = m == First   ? 0
+                       : m == Prior ? qMax(0, row - 1)
+                       : m == Next  ? qMin(last, row + 1)
+                                    : last;
+    grid_->setCurrentIndex(model->index(target, column));
+}
+
+}  // namespace rp

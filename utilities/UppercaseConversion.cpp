@@ -1,0 +1,52 @@
+#include "utilities/UppercaseConversion.h"
+
+#include "data/AddressLayout.h"
+#include "data/TableRestore.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+const std::array<UppercaseField, 11>& UppercaseFields() {
+    static const std::array<UppercaseField, 11> fields{{
+        {"LNAME", "Last"},
+        {"FNAME", "First"},
+        {"MIDDLE", "Middle"},
+        {"TITLE", "Title"},
+        {"ORG", "Organization"},
+        {"STREET", "Street"},
+        {"CITY", "City"},
+        {"STATE", "State/Province"},
+        {"ZIP", "Zip/Postal Code"},
+        {"COUNTRY", "Country"},
+        {"PREFIX", "Prefix"},
+    }};
+    return fields;
+}
+
+std::string UpperAscii(std::string_view bytes) {
+    std::string out(bytes);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
+                                 ConvertScope scope, const BulkHooks& hooks) {
+    TableRestore restore(table);
+    if (scope == ConvertScope::AllRecords) table.setFilter(kStandingCondition.toStdString());
+    BulkProgress progress(hooks, table.visibleCount());
+    if (scope != ConvertScope::CurrentRecord) table.goTop();
+    while (!table.eof()) {
+        for (const std::string& field : fields) table.setText(field, UpperAscii(table.text(field)));
+        table.post();
+        progress.recordDone();
+        if (scope == ConvertScope::CurrentRecord) break;
+        table.skip();
+        if (!progress.keepGoing()) break;
+    }
+    // The run ends with its changes on disk, the indexes included.
+    table.commit();
+    return progress.done();
+}
+
+}  // namespace rp
