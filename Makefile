@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps build test run tool bench fuzz format check-format clean
+.PHONY: deps build test run tool bench fuzz format check-format check-layers clean
 
 deps:
 	@sh scripts/deps.sh
@@ -14,7 +14,7 @@ build: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_WERROR=ON >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-test: build check-format
+test: build check-format check-layers
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
 # Every C++ source as .clang-format has it; check-format fails on one that differs.
@@ -23,6 +23,11 @@ format: deps
 
 check-format: deps
 	@sh scripts/check-format.sh
+
+# Each library includes only the folders below it (the table is in the script); fails naming
+# every include against that.
+check-layers: deps
+	@sh scripts/check-layers.sh
 
 # Starts the program; ARGS are passed on (make run ARGS="--home /tmp/ravenpost").
 run: build
