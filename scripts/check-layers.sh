@@ -9,7 +9,8 @@
 #   data                               data, xbase; Qt headers from QtCore only
 #   framework                          framework; any Qt header
 #   xbase                              xbase; no Qt header
-#   tools                              tools, xbase; no Qt header
+#   tools                              tools, xbase, data (sidefile-build shares the side-file
+#                                      field layouts); no Qt header
 # tests/, bench/ and fuzz/ are not checked. A folder with C++ sources that is not in this table
 # fails until it is added to LAYERS below.
 #
@@ -35,7 +36,7 @@ BELOW_SUBSYSTEMS = ["mailpiece", "postal", "data", "framework", "xbase"]
 # Folder -> the project folders its sources may include.
 LAYERS = {
     "xbase": {"xbase"},
-    "tools": {"tools", "xbase"},
+    "tools": {"tools", "xbase", "data"},
     "framework": {"framework"},
     "data": {"data", "xbase"},
     "mailpiece": {"mailpiece", "data", "framework", "xbase"},
