@@ -18,7 +18,7 @@ bool seekKey(xbase::Table& table, const char* tag, const QString& key, bool exac
 }
 
 bool put(xbase::Table& table, const char* field, const QString& value) {
-    return SetFieldText(table, field, value);
+    return setFieldText(table, field, value);
 }
 
 bool putToday(xbase::Table& table) {
@@ -28,46 +28,46 @@ bool putToday(xbase::Table& table) {
 
 }  // namespace
 
-CarryValues ReadCarryValues(const xbase::Table& table) {
+CarryValues readCarryValues(const xbase::Table& table) {
     if (table.recNo() < 1 || table.recNo() > table.recordCount()) return {};
-    return {FieldText(table, "ORG"), FieldText(table, "CITY"), FieldText(table, "STATE"),
-            FieldText(table, "ZIP"), FieldText(table, "COUNTRY")};
+    return {fieldText(table, "ORG"), fieldText(table, "CITY"), fieldText(table, "STATE"),
+            fieldText(table, "ZIP"), fieldText(table, "COUNTRY")};
 }
 
-bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state) {
+bool fillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state) {
     TableRestore keep(table, TableRestore::Record::Leave);
     const bool found = seekKey(table, "ZIP", zip.toUpper(), false);
     if (found) {
-        city = FieldText(table, "CITY");
-        state = FieldText(table, "STATE");
+        city = fieldText(table, "CITY");
+        state = fieldText(table, "STATE");
     }
     keep.restoreRecord();
     return found;
 }
 
-QString DupNameKey(const QString& first, const QString& last) {
+QString dupNameKey(const QString& first, const QString& last) {
     return (last.left(30).leftJustified(30) + first.left(30).leftJustified(30)).toUpper();
 }
 
-bool CheckDupName(xbase::Table& table, const QString& first, const QString& last) {
+bool checkDupName(xbase::Table& table, const QString& first, const QString& last) {
     if (first.isEmpty() || last.isEmpty()) return true;
     TableRestore keep(table, TableRestore::Record::Leave);
-    if (!seekKey(table, "LNAME", DupNameKey(first, last), true)) {
+    if (!seekKey(table, "LNAME", dupNameKey(first, last), true)) {
         keep.restoreRecord();
         return true;
     }
-    Beep();
+    beep();
     const QString text = QStringLiteral("Possible duplicate: \r\n\r\n") + first + QLatin1Char(' ') +
-                         last + QStringLiteral("\r\n") + FieldText(table, "STREET") +
-                         QStringLiteral("\r\n") + FieldText(table, "CITY") + QLatin1Char(',') +
-                         FieldText(table, "STATE") + QLatin1Char(' ') + FieldText(table, "ZIP") +
+                         last + QStringLiteral("\r\n") + fieldText(table, "STREET") +
+                         QStringLiteral("\r\n") + fieldText(table, "CITY") + QLatin1Char(',') +
+                         fieldText(table, "STATE") + QLatin1Char(' ') + fieldText(table, "ZIP") +
                          QStringLiteral("\r\n\r\nContinue adding?");
     const bool goOn = messages().question(QStringLiteral("Possible Duplicate"), text, false);
     if (goOn) keep.restoreRecord();
     return goOn;
 }
 
-bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs) {
+bool applyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs) {
     bool ok = true;
     if (prefs.plugDate) ok = putToday(table) && ok;
     if (prefs.carryOrg) ok = put(table, "ORG", carry.org) && ok;
@@ -80,7 +80,7 @@ bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const P
     return ok;
 }
 
-bool FillNewRecord(xbase::Table& table, const NewRecordValues& values) {
+bool fillNewRecord(xbase::Table& table, const NewRecordValues& values) {
     bool ok = true;
     const std::pair<const char*, const QString*> given[] = {{"LNAME", &values.lastName},
                                                             {"FNAME", &values.firstName},
@@ -92,7 +92,7 @@ bool FillNewRecord(xbase::Table& table, const NewRecordValues& values) {
     return ok;
 }
 
-QString MemoForSave(const QString& memoText) {
+QString memoForSave(const QString& memoText) {
     QString text = memoText;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));

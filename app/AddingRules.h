@@ -16,19 +16,19 @@ struct CarryValues {
 };
 
 // The carry values of the current record (all empty when there is none).
-CarryValues ReadCarryValues(const xbase::Table& table);
+CarryValues readCarryValues(const xbase::Table& table);
 
 // Seeks zip (in capitals, prefix match) in the ZIP order and gives the found record's CITY and
 // STATE; the table's record, order and exact setting are restored. False when not found.
-bool FillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state);
+bool fillCityState(xbase::Table& table, const QString& zip, QString& city, QString& state);
 
 // Last name then first name, each cut or padded with blanks to 30, in capitals.
-QString DupNameKey(const QString& first, const QString& last);
+QString dupNameKey(const QString& first, const QString& last);
 
 // Asks "Possible Duplicate" when a record with exactly these names exists. True to go on
 // adding: then the table is back on its record; on No it stays on the duplicate. The order
 // and exact setting are restored either way.
-bool CheckDupName(xbase::Table& table, const QString& first, const QString& last);
+bool checkDupName(xbase::Table& table, const QString& first, const QString& last);
 
 // Values a new record gets from the prompt, the ZIP lookup and the carry values.
 struct NewRecordValues {
@@ -38,14 +38,14 @@ struct NewRecordValues {
 // Puts the prompt's names and ZIP and the city and state found by ZIP into the record being
 // added, each only where not empty (the insert reactions have put the carried values).
 // False when a value cannot be stored.
-bool FillNewRecord(xbase::Table& table, const NewRecordValues& values);
+bool fillNewRecord(xbase::Table& table, const NewRecordValues& values);
 
 // What the insert reactions put into a fresh record: today's date, the carried values whose
 // flags are set, the default country.
-bool ApplyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs);
+bool applyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs);
 
 // The memo text to store: with line breaks counted as two characters, a length that is a
 // non-zero multiple of 4 gets one blank at the end.
-QString MemoForSave(const QString& memoText);
+QString memoForSave(const QString& memoText);
 
 }  // namespace rp

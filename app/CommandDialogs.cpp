@@ -2,45 +2,45 @@
 
 #include "app/DateText.h"
 #include "app/IniFile.h"
-#include "app/TRVPMain.h"
-#include "envelopes/TRVEnvelopes.h"
-#include "framework/TPreviewForm.h"
-#include "import/TAsciiImport.h"
-#include "import/TDbfImport.h"
-#include "labels/TRVLabels.h"
-#include "postal/TCountZipCodes.h"
-#include "postal/TSortBulkMail.h"
+#include "app/MainWindow.h"
+#include "envelopes/PrintEnvelopeDialog.h"
+#include "framework/PreviewWindow.h"
+#include "import/AsciiImportDialog.h"
+#include "import/DbfImportDialog.h"
+#include "labels/PrintLabelsDialog.h"
+#include "postal/PresortDialog.h"
+#include "postal/ZipCountDialog.h"
 #include "postal/ZipReportPrinting.h"
-#include "utilities/TCheckStateZip.h"
-#include "utilities/TConvertToUppercase.h"
-#include "utilities/TCopyRecordsOut.h"
-#include "utilities/TDeleteRecords.h"
-#include "utilities/TSearchReplace.h"
+#include "utilities/ConvertToUppercaseDialog.h"
+#include "utilities/CopyRecordsOutDialog.h"
+#include "utilities/DeleteRecordsDialog.h"
+#include "utilities/SearchReplaceDialog.h"
+#include "utilities/StateZipCheckDialog.h"
 
 namespace rp {
 namespace {
 
-void ShowPreview(const RecordedPages& pages, const QString& caption, QWidget* parent) {
-    TPreviewForm preview(pages, caption, parent);
+void showPreview(const RecordedPages& pages, const QString& caption, QWidget* parent) {
+    PreviewWindow preview(pages, caption, parent);
     preview.exec();
 }
 
 }  // namespace
 
-void RegisterCommandDialogs(TRVPMain& main) {
+void registerCommandDialogs(MainWindow& main) {
     main.commandDialogs[Command::CountZipCodes] = {
         [&main](CommandContext& c) {
-            TCountZipCodes window(c.table->table(), c.parent);
-            ConnectZipReport(window, main.printerCatalog(), main.printers,
+            ZipCountDialog window(c.table->table(), c.parent);
+            connectZipReport(window, main.printerCatalog(), main.printers,
                              [&window](const RecordedPages& pages, const QString& caption) {
-                                 ShowPreview(pages, caption, &window);
+                                 showPreview(pages, caption, &window);
                              });
             window.exec();
         },
         {}};
     main.commandDialogs[Command::CheckStateZip] = {
         [](CommandContext& c) {
-            TCheckStateZip dialog(c.table->table(), c.programFolder, c.parent);
+            StateZipCheckDialog dialog(c.table->table(), c.programFolder, c.parent);
             dialog.exec();
         },
         {}};
@@ -54,29 +54,30 @@ void RegisterCommandDialogs(TRVPMain& main) {
                 [ini](const QString& section, const QString& key, const QString& value) {
                     IniFile(ini).writeString(section, key, value);
                 }};
-            TRVEnvelopes dialog(*c.sideTable, c.table->table(), main.printerCatalog(),
-                                std::move(preferences), c.parent);
+            PrintEnvelopeDialog dialog(*c.sideTable, c.table->table(), main.printerCatalog(),
+                                       std::move(preferences), c.parent);
             dialog.exec();
         },
         {}};
     main.commandDialogs[Command::ConvertUppercase] = {
         [](CommandContext& c) {
-            TConvertToUppercase window(c.table->table(), !c.userExpression.isEmpty(), c.parent);
+            ConvertToUppercaseDialog window(c.table->table(), !c.userExpression.isEmpty(),
+                                            c.parent);
             window.exec();
         },
         {}};
     main.commandDialogs[Command::DeleteRecords] = {
         [](CommandContext& c) {
-            TDeleteRecords window(c.table->table(), c.userExpression, c.parent);
+            DeleteRecordsDialog window(c.table->table(), c.userExpression, c.parent);
             window.exec();
         },
         {}};
     main.commandDialogs[Command::CopyRecordsOut] = {
         [&main](CommandContext& c) {
-            TCopyRecordsOut window(
+            CopyRecordsOutDialog window(
                 c.table->table(), c.programFolder,
                 [&main](xbase::JulianDay day) {
-                    return FormatDate(day, main.preferences().shortDateFmt);
+                    return formatDate(day, main.preferences().shortDateFmt);
                 },
                 c.parent);
             window.exec();
@@ -84,29 +85,30 @@ void RegisterCommandDialogs(TRVPMain& main) {
         {}};
     main.commandDialogs[Command::SearchReplace] = {
         [](CommandContext& c) {
-            TSearchReplace dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
+            SearchReplaceDialog dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
             dialog.exec();
         },
         {}};
     main.commandDialogs[Command::ImportAscii] = {[](CommandContext& c) {
-                                                     TAsciiImport dialog(*c.table, c.programFolder,
-                                                                         c.parent);
+                                                     AsciiImportDialog dialog(
+                                                         *c.table, c.programFolder, c.parent);
                                                      dialog.exec();
                                                  },
                                                  {}};
     main.commandDialogs[Command::ImportDbf] = {[](CommandContext& c) {
-                                                   TDbfImport dialog(*c.table, c.programFolder,
-                                                                     c.parent);
+                                                   DbfImportDialog dialog(*c.table, c.programFolder,
+                                                                          c.parent);
                                                    dialog.exec();
                                                },
                                                {}};
-    main.commandDialogs[Command::Labels] = {
-        [&main](CommandContext& c) {
-            TRVLabels dialog(c.table->table(), *c.sideTable, c.programFolder, main.printerCatalog(),
-                             &TSortBulkMail::run, c.filterChoice.filteredEnabled, c.parent);
-            dialog.exec();
-        },
-        {}};
+    main.commandDialogs[Command::Labels] = {[&main](CommandContext& c) {
+                                                PrintLabelsDialog dialog(
+                                                    c.table->table(), *c.sideTable, c.programFolder,
+                                                    main.printerCatalog(), &PresortDialog::run,
+                                                    c.filterChoice.filteredEnabled, c.parent);
+                                                dialog.exec();
+                                            },
+                                            {}};
 }
 
 }  // namespace rp

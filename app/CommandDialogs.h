@@ -2,9 +2,9 @@
 // The dialogs of other subsystems that the main window's commands open.
 namespace rp {
 
-class TRVPMain;
+class MainWindow;
 
 // Gives the main window the dialog of every command that has one.
-void RegisterCommandDialogs(TRVPMain& main);
+void registerCommandDialogs(MainWindow& main);
 
 }  // namespace rp

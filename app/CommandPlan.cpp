@@ -9,7 +9,7 @@ namespace {
 using P = Prepare;
 using R = Restore;
 
-std::vector<CommandPlan> MakePlans() {
+std::vector<CommandPlan> makePlans() {
     const QString needFile = QStringLiteral("You need to have a Ravenpost file open first");
     const std::vector<P> userQuery{P::PauseReactions, P::UserQueryOnly, P::Freeze, P::FilterChoice};
     const std::vector<R> afterUserQuery{R::ApplyFilter, R::FirstRecord, R::Unfreeze,
@@ -111,18 +111,18 @@ std::vector<CommandPlan> MakePlans() {
 
 }  // namespace
 
-const std::vector<CommandPlan>& CommandPlans() {
-    static const std::vector<CommandPlan> plans = MakePlans();
+const std::vector<CommandPlan>& commandPlans() {
+    static const std::vector<CommandPlan> plans = makePlans();
     return plans;
 }
 
-const CommandPlan& PlanFor(Command command) {
-    for (const CommandPlan& p : CommandPlans())
+const CommandPlan& planFor(Command command) {
+    for (const CommandPlan& p : commandPlans())
         if (p.command == command) return p;
     throw std::invalid_argument("no plan for the command");
 }
 
-bool FollowsFrom(Restore step, Prepare done) {
+bool followsFrom(Restore step, Prepare done) {
     switch (step) {
         case R::Reopen:
         case R::RecordPage:

@@ -74,11 +74,11 @@ struct CommandPlan {
 };
 
 // Every command, in menu order.
-const std::vector<CommandPlan>& CommandPlans();
-const CommandPlan& PlanFor(Command command);
+const std::vector<CommandPlan>& commandPlans();
+const CommandPlan& planFor(Command command);
 
 // Whether a restoration follows from this preparation: it runs once any preparation it
 // follows from was done.
-bool FollowsFrom(Restore step, Prepare done);
+bool followsFrom(Restore step, Prepare done);
 
 }  // namespace rp

@@ -5,7 +5,7 @@
 
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
-#include "app/TRVPMain.h"
+#include "app/MainWindow.h"
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
 #include "framework/Messages.h"
@@ -13,7 +13,7 @@
 
 namespace rp {
 
-CommandRun::CommandRun(TRVPMain& main, const CommandPlan& plan, const CommandDialog& dialog)
+CommandRun::CommandRun(MainWindow& main, const CommandPlan& plan, const CommandDialog& dialog)
     : main_(main), plan_(plan), dialog_(dialog), own_(main.engine_) {
     context_.parent = &main;
     context_.table = &main.table_;
@@ -43,7 +43,7 @@ void CommandRun::run() {
     }
     for (Restore step : plan_.restore) {
         if (std::none_of(done_.begin(), done_.end(),
-                         [step](Prepare p) { return FollowsFrom(step, p); }))
+                         [step](Prepare p) { return followsFrom(step, p); }))
             continue;
         try {
             restore(step);
@@ -51,7 +51,7 @@ void CommandRun::run() {
             fail(e);
         }
     }
-    main_.SetButtons();
+    main_.updateCommandStates();
     if (!failure_.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure_);
 }
 
@@ -64,11 +64,11 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
     switch (step) {
         case Prepare::RequireFile:
             if (table.isOpen()) return Outcome::Go;
-            ShowInformation(plan_.stopMessage);
+            showInformation(plan_.stopMessage);
             return Outcome::Stop;
         case Prepare::PrinterCheck:
             if (!main_.printers || !main_.printers->anyInstalled()) {
-                ShowInformation(QStringLiteral("There are no installed printers.\r\nPrinting ") +
+                showInformation(QStringLiteral("There are no installed printers.\r\nPrinting ") +
                                 plan_.printingWhat + QStringLiteral(" is not feasible"));
                 return Outcome::Stop;
             }
@@ -78,7 +78,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
             return table.isOpen() && table->visibleCount() > 0 ? Outcome::Go : Outcome::Stop;
         case Prepare::NoRecordsMessage:
             if (table.isOpen() && table->visibleCount() > 0) return Outcome::Go;
-            ShowInformation(plan_.stopMessage);
+            showInformation(plan_.stopMessage);
             return Outcome::Stop;
         case Prepare::PauseReactions:
             main_.reactingToTableEvents = false;
@@ -102,11 +102,11 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
                 step == Prepare::FilterChoice && main_.filterExpression.isEmpty();
             return Outcome::Go;
         case Prepare::ExclusiveReopen:
-            path_ = GetDatabasePath(table) + table.fileName();
+            path_ = getDatabasePath(table) + table.fileName();
             table.close();
-            if (QString cause; !OpenAddressTable(path_, own_, {}, &cause)) {
-                ShowInformation(
-                    WithCause(QStringLiteral("Unable to open this file exclusively. Possibly in "
+            if (QString cause; !openAddressTable(path_, own_, {}, &cause)) {
+                showInformation(
+                    withCause(QStringLiteral("Unable to open this file exclusively. Possibly in "
                                              "use by another program or user"),
                               cause));
                 return Outcome::SkipDialog;
@@ -119,7 +119,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
         case Prepare::OpenSideFile:
         case Prepare::OpenOrCreateSideFile:
             if (openSideFile(step == Prepare::OpenOrCreateSideFile)) return Outcome::Go;
-            ShowInformation(WithCause(plan_.sideFileMessage, sideFileCause_));
+            showInformation(withCause(plan_.sideFileMessage, sideFileCause_));
             return Outcome::SkipDialog;
     }
     return Outcome::Go;
@@ -129,18 +129,18 @@ bool CommandRun::openSideFile(bool mayCreate) {
     const QString path = main_.dataFolder_ + plan_.sideFile;
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            context_.sideTable = OpenSideTable(main_.engine_, path);
+            context_.sideTable = openSideTable(main_.engine_, path);
             context_.sideTable->goTop();
             return true;
         } catch (const std::exception& e) {
             context_.sideTable.reset();
-            sideFileCause_ = ErrorText(e);
+            sideFileCause_ = errorText(e);
             if (!mayCreate || !dialog_.createSideFile || attempt > 0) return false;
         }
         try {
             dialog_.createSideFile(path);
         } catch (const std::exception& e) {
-            sideFileCause_ = ErrorText(e);
+            sideFileCause_ = errorText(e);
             return false;
         }
     }
@@ -152,18 +152,18 @@ void CommandRun::restore(Restore step) {
     switch (step) {
         case Restore::Reopen:
             own_.close();
-            main_.OpenRVWDBF(path_);
+            main_.openAddressFile(path_);
             break;
         case Restore::RecordPage:
             main_.showPage(0);
             main_.afterRecordChange();
             break;
         case Restore::SetButtons:
-            main_.SetButtons();
+            main_.updateCommandStates();
             break;
         case Restore::ApplyFilter:
             if (table.isOpen())
-                ApplyAddressFilter(table.table(), main_.filter_->lines(), main_.prefs_.shortDateFmt,
+                applyAddressFilter(table.table(), main_.filter_->lines(), main_.prefs_.shortDateFmt,
                                    main_.filterExpression);
             break;
         case Restore::FirstRecord:

@@ -13,11 +13,11 @@
 
 namespace rp {
 
-class TRVPMain;
+class MainWindow;
 
 class CommandRun {
   public:
-    CommandRun(TRVPMain& main, const CommandPlan& plan, const CommandDialog& dialog);
+    CommandRun(MainWindow& main, const CommandPlan& plan, const CommandDialog& dialog);
     void run();
 
   private:
@@ -27,7 +27,7 @@ class CommandRun {
     bool openSideFile(bool mayCreate);
     void fail(const std::exception& e);
 
-    TRVPMain& main_;
+    MainWindow& main_;
     const CommandPlan& plan_;
     const CommandDialog& dialog_;
     std::vector<Prepare> done_;

@@ -2,7 +2,7 @@
 
 namespace rp {
 
-CommandStates ComputeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet) {
+CommandStates computeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet) {
     const bool e = open && editing;
     const bool r = open && hasRecord;
     CommandStates s;

@@ -18,6 +18,6 @@ struct CommandStates {
     QString saveCaption, cancelCaption, addCaption, editCaption, deleteCaption, searchCaption;
 };
 
-CommandStates ComputeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet);
+CommandStates computeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet);
 
 }  // namespace rp

@@ -45,7 +45,7 @@ QString chosenFolder(const QStringList& arguments, const QString& executableFold
 
 }  // namespace
 
-QString ResolveDataFolder(const QStringList& arguments, const QString& executableFolder) {
+QString resolveDataFolder(const QStringList& arguments, const QString& executableFolder) {
     const QString folder =
         QDir::cleanPath(QFileInfo(chosenFolder(arguments, executableFolder)).absoluteFilePath());
     const QString native = QDir::toNativeSeparators(folder);

@@ -21,6 +21,6 @@ class DataFolderError : public std::runtime_error {
 // per-user data folder, ~/.local/share/Ravenpost. The folder comes back absolute, in native
 // separators with a trailing separator, and is created when missing. Throws DataFolderError
 // when "--home" names no folder or the folder cannot be created.
-QString ResolveDataFolder(const QStringList& arguments, const QString& executableFolder);
+QString resolveDataFolder(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp

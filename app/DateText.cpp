@@ -33,7 +33,7 @@ std::vector<Part> partsOf(const QString& format) {
 
 }  // namespace
 
-QString FormatDate(xbase::JulianDay day, const QString& format) {
+QString formatDate(xbase::JulianDay day, const QString& format) {
     if (day == 0) return {};
     int y = 0, m = 0, d = 0;
     xbase::civilDate(day, y, m, d);
@@ -57,7 +57,7 @@ QString FormatDate(xbase::JulianDay day, const QString& format) {
     return out;
 }
 
-std::optional<xbase::JulianDay> ParseDate(const QString& text, const QString& format) {
+std::optional<xbase::JulianDay> parseDate(const QString& text, const QString& format) {
     static const QRegularExpression digits(QStringLiteral("\\d+"));
     std::vector<QString> groups;
     for (auto it = digits.globalMatch(text); it.hasNext();) groups.push_back(it.next().captured());
@@ -85,7 +85,7 @@ std::optional<xbase::JulianDay> ParseDate(const QString& text, const QString& fo
     return xbase::julianDay(y, m, d);
 }
 
-QString QtInputMask(const QString& editMask) {
+QString qtInputMask(const QString& editMask) {
     const QStringList parts = editMask.split(QLatin1Char(';'));
     QString body = parts[0];
     if (body.startsWith(QLatin1Char('!'))) body.remove(0, 1);

@@ -68,7 +68,7 @@ QString problemWith(const xbase::Table& table, const FilterLineDef& def, const Q
 
 }  // namespace
 
-const std::array<FilterLineDef, kFilterLineCount>& FilterLineDefs() {
+const std::array<FilterLineDef, kFilterLineCount>& filterLineDefs() {
     static const std::array<FilterLineDef, kFilterLineCount> defs = {{
         {"Last", "LNAME", "LNAME", false},
         {"First", "FNAME", "FNAME", false},
@@ -88,17 +88,17 @@ const std::array<FilterLineDef, kFilterLineCount>& FilterLineDefs() {
     return defs;
 }
 
-QStringList SplitOnSeparator(const QString& text, QChar separator) {
+QStringList splitOnSeparator(const QString& text, QChar separator) {
     return text.split(separator, Qt::KeepEmptyParts);
 }
 
-QString BuildFieldTerm(const QString& field, const QString& text) {
+QString buildFieldTerm(const QString& field, const QString& text) {
     if (text.isEmpty()) return {};
     for (const Separator& s : kSeparators) {
         if (!text.contains(QLatin1Char(s.separator))) continue;
         QStringList terms;
-        for (const QString& piece : SplitOnSeparator(text, QLatin1Char(s.separator))) {
-            const QString term = BuildFieldTerm(field, piece);
+        for (const QString& piece : splitOnSeparator(text, QLatin1Char(s.separator))) {
+            const QString term = buildFieldTerm(field, piece);
             if (!term.isEmpty()) terms += term;
         }
         if (terms.size() < 2) return terms.isEmpty() ? QString() : terms.front();
@@ -109,7 +109,7 @@ QString BuildFieldTerm(const QString& field, const QString& text) {
     return comparison(field, text);
 }
 
-std::optional<QString> BuildDateTerm(const QString& expression, const QString& text,
+std::optional<QString> buildDateTerm(const QString& expression, const QString& text,
                                      const QString& shortDateFmt) {
     QString op = QStringLiteral("=");
     QString value = text;
@@ -120,28 +120,28 @@ std::optional<QString> BuildDateTerm(const QString& expression, const QString& t
         value = text.mid(length, kMaxValueLength);
         if (op == QLatin1String("$")) op = QStringLiteral("=");
     }
-    // ParseDate gives 0 for a text without digits: no date either.
-    const std::optional<xbase::JulianDay> day = ParseDate(value, shortDateFmt);
+    // parseDate gives 0 for a text without digits: no date either.
+    const std::optional<xbase::JulianDay> day = parseDate(value, shortDateFmt);
     if (!day || *day == 0) return std::nullopt;
     return expression + op + quoted(QString::fromStdString(xbase::toDtos(*day)));
 }
 
-FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& shortDateFmt) {
+FilterBuild buildFilterExpression(const FilterLines& lines, const QString& shortDateFmt) {
     FilterBuild built;
     QString joiner;
     for (int i = 0; i < kFilterLineCount; ++i) {
         const QString& text = lines[static_cast<std::size_t>(i)];
         if (text.trimmed().isEmpty()) continue;
-        const FilterLineDef& def = FilterLineDefs()[static_cast<std::size_t>(i)];
+        const FilterLineDef& def = filterLineDefs()[static_cast<std::size_t>(i)];
         const QString expression = QLatin1String(def.expression);
         QString term;
         if (!def.date) {
-            term = BuildFieldTerm(expression, text);
+            term = buildFieldTerm(expression, text);
         } else if (const std::optional<QString> dateTerm =
-                       BuildDateTerm(expression, text, shortDateFmt)) {
+                       buildDateTerm(expression, text, shortDateFmt)) {
             term = *dateTerm;
         } else {
-            ShowInformation(QStringLiteral("Invalid date. Must be in the format:") + shortDateFmt);
+            showInformation(QStringLiteral("Invalid date. Must be in the format:") + shortDateFmt);
         }
         if (term.isEmpty()) continue;
         built.expression += joiner + term;
@@ -151,34 +151,34 @@ FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& short
     return built;
 }
 
-QString JoinedFilter(const QString& userExpression) {
+QString joinedFilter(const QString& userExpression) {
     return userExpression + QStringLiteral(".and. ") + kStandingCondition;
 }
 
-int ApplyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
+int applyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
                        QString& userExpression) {
-    const FilterBuild built = BuildFilterExpression(lines, shortDateFmt);
+    const FilterBuild built = buildFilterExpression(lines, shortDateFmt);
     const bool tooComplex = built.expression.size() > kMaxFilterLength;
     if (built.expression.isEmpty() || tooComplex) {
         if (tooComplex)
-            ShowInformation(QStringLiteral("Sorry - filter is too complex.Please simplify it."));
+            showInformation(QStringLiteral("Sorry - filter is too complex.Please simplify it."));
         table.setFilter(kStandingCondition.toStdString());
         userExpression = built.expression;
         return 0;
     }
     for (const LineTerm& t : built.terms) {
-        const FilterLineDef& def = FilterLineDefs()[static_cast<std::size_t>(t.line)];
+        const FilterLineDef& def = filterLineDefs()[static_cast<std::size_t>(t.line)];
         const QString problem =
             problemWith(table, def, lines[static_cast<std::size_t>(t.line)], t.term);
         if (problem.isEmpty()) continue;
-        ShowInformation(QStringLiteral("The %1 line cannot be used in a filter: %2\r\n"
+        showInformation(QStringLiteral("The %1 line cannot be used in a filter: %2\r\n"
                                        "The previous filter stays in force.")
                             .arg(QLatin1String(def.label), problem));
         return userExpression.isEmpty() ? 0 : static_cast<int>(table.visibleCount());
     }
     // Every term compiles (each is a comparison or a chain of them) and holds only characters
     // the file can hold, so the joined filter does too.
-    table.setFilter(*toFieldBytes(JoinedFilter(built.expression)));
+    table.setFilter(*toFieldBytes(joinedFilter(built.expression)));
     userExpression = built.expression;
     return static_cast<int>(table.visibleCount());
 }

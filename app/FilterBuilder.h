@@ -16,7 +16,7 @@
 // separators mean nothing there.
 //
 // This lives with the program rather than in data/ because the date line is read the way the
-// program reads dates (ParseDate).
+// program reads dates (parseDate).
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -39,25 +39,25 @@ struct FilterLineDef {
     bool date;               // the date line
 };
 // The lines in the Filter page's order.
-const std::array<FilterLineDef, kFilterLineCount>& FilterLineDefs();
+const std::array<FilterLineDef, kFilterLineCount>& filterLineDefs();
 
 // The user expression may be at most this long.
 inline constexpr int kMaxFilterLength = 255;
 
 // The pieces between the separators, empty pieces kept ("a;;b" gives "a", "", "b").
-QStringList SplitOnSeparator(const QString& text, QChar separator);
+QStringList splitOnSeparator(const QString& text, QChar separator);
 
 // The term of a text line on a field expression; empty when the line leaves nothing to test.
 // The text is used as typed: leading and trailing blanks take part.
-QString BuildFieldTerm(const QString& field, const QString& text);
+QString buildFieldTerm(const QString& field, const QString& text);
 
 // The term of the date line on its expression, or nothing when the text is not a date in the
 // format.
-std::optional<QString> BuildDateTerm(const QString& expression, const QString& text,
+std::optional<QString> buildDateTerm(const QString& expression, const QString& text,
                                      const QString& shortDateFmt);
 
 struct LineTerm {
-    int line;  // index into FilterLineDefs()
+    int line;  // index into filterLineDefs()
     QString term;
 };
 
@@ -68,10 +68,10 @@ struct FilterBuild {
 
 // The user expression of the lines; blank lines are skipped. An invalid date is told to the
 // user ("Invalid date. Must be in the format:" and the format) and left out.
-FilterBuild BuildFilterExpression(const FilterLines& lines, const QString& shortDateFmt);
+FilterBuild buildFilterExpression(const FilterLines& lines, const QString& shortDateFmt);
 
 // The table's filter for a user expression: it followed by ".and. " and the standing condition.
-QString JoinedFilter(const QString& userExpression);
+QString joinedFilter(const QString& userExpression);
 
 // Builds the lines and sets the table's filter; returns how many records it lets through.
 // userExpression holds the user expression in force on entry and the new one on return.
@@ -80,7 +80,7 @@ QString JoinedFilter(const QString& userExpression);
 // quote typed into it, a character no address file can hold, anything the engine cannot
 // compile): the user is told which line and why, and the filter and userExpression stay as
 // they were; the result is then the count of that filter (0 when no user expression).
-int ApplyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
+int applyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
                        QString& userExpression);
 
 }  // namespace rp

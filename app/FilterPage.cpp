@@ -43,7 +43,7 @@ FilterPage::FilterPage(QWidget* parent) : QWidget(parent) {
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
     for (int i = 0; i < kFilterLineCount; ++i) {
-        const FilterLineDef& def = FilterLineDefs()[static_cast<std::size_t>(i)];
+        const FilterLineDef& def = filterLineDefs()[static_cast<std::size_t>(i)];
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(def.field));
         edit->setWhatsThis(def.date ? dateLineHelp() : textLineHelp(QLatin1String(def.label)));
@@ -98,7 +98,7 @@ void FilterPage::clearLines() {
 
 void FilterPage::setDateFormat(const QString& shortDateFmt) {
     for (int i = 0; i < kFilterLineCount; ++i)
-        if (FilterLineDefs()[static_cast<std::size_t>(i)].date)
+        if (filterLineDefs()[static_cast<std::size_t>(i)].date)
             lines_[static_cast<std::size_t>(i)]->setPlaceholderText(shortDateFmt);
 }
 
@@ -106,7 +106,7 @@ void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRe
     delete layout();
     QRect used;
     for (int i = 0; i < kFilterLineCount; ++i) {
-        const QString name = QLatin1String(FilterLineDefs()[static_cast<std::size_t>(i)].field);
+        const QString name = QLatin1String(filterLineDefs()[static_cast<std::size_t>(i)].field);
         const QRect field = fieldRect(name);
         lines_[static_cast<std::size_t>(i)]->setGeometry(field);
         labels_[static_cast<std::size_t>(i)]->setGeometry(labelRect(name));
@@ -122,19 +122,19 @@ void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRe
 void FilterPage::setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression) {
     count_->setText(QStringLiteral("Searching..."));
     count_->repaint();
-    const int n = ApplyAddressFilter(table, lines(), shortDateFmt, userExpression);
+    const int n = applyAddressFilter(table, lines(), shortDateFmt, userExpression);
     count_->setText(userExpression.isEmpty() ? QString::number(table.visibleCount()) +
                                                    QStringLiteral(" matches (all records)")
                                              : QString::number(n) + QStringLiteral(" matches"));
     if (n == 0) userExpression.clear();
 }
 
-QRect RectOnPage(const QWidget* page, const QWidget* control) {
+QRect rectOnPage(const QWidget* page, const QWidget* control) {
     if (!control) return {};
     return QRect(control->mapTo(page, QPoint(0, 0)), control->size());
 }
 
-QLabel* BuddyLabelOf(const QWidget* control) {
+QLabel* buddyLabelOf(const QWidget* control) {
     if (!control || !control->parentWidget()) return nullptr;
     for (QLabel* l : control->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         if (l->buddy() == control) return l;

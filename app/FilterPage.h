@@ -42,9 +42,9 @@ class FilterPage : public QWidget {
     void copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRect);
 
     // Set Now, the page's part. "Searching..." shows (painted at once) while the filter is built
-    // and counted by ApplyAddressFilter; then "<n> matches", or "<n> matches (all records)"
+    // and counted by applyAddressFilter; then "<n> matches", or "<n> matches (all records)"
     // with the table's count when there is no user expression. A filter that lets nothing
-    // through leaves no user expression. userExpression: as for ApplyAddressFilter.
+    // through leaves no user expression. userExpression: as for applyAddressFilter.
     void setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression);
 
   signals:
@@ -61,8 +61,8 @@ class FilterPage : public QWidget {
 };
 
 // Where a control of a page lies in the page's coordinates; an empty rectangle for null.
-QRect RectOnPage(const QWidget* page, const QWidget* control);
+QRect rectOnPage(const QWidget* page, const QWidget* control);
 // The label whose buddy the control is, among the labels of the control's parent; null if none.
-QLabel* BuddyLabelOf(const QWidget* control);
+QLabel* buddyLabelOf(const QWidget* control);
 
 }  // namespace rp

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QWidget>
 
-#include "app/TRVWSearching.h"
+#include "app/MemoSearchProgress.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -34,15 +34,15 @@ void MemoSearch::setText(const QString& text) {
 }
 
 bool MemoSearch::find(xbase::Table& table, MemoWalkStart start, const MemoWalkStep& step) {
-    found_ = WalkMemos(table, text_, start, step);
-    if (!found_) Beep();
+    found_ = walkMemos(table, text_, start, step);
+    if (!found_) beep();
     return found_;
 }
 
-bool FindTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent,
+bool findTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent,
                     QWidget* list) {
     // The window closes when it goes out of scope, after the walk and its beep.
-    TRVWSearching window(search.text(), parent);
+    MemoSearchProgress window(search.text(), parent);
     window.show();
     QCoreApplication::processEvents();
     const FrozenDisplay frozen(list);

@@ -22,7 +22,7 @@ class MemoSearch {
     // The last search found the text: "Find Next" is shown.
     bool found() const { return found_; }
 
-    // Walks for the text (see WalkMemos) and keeps whether it was found; beeps when not.
+    // Walks for the text (see walkMemos) and keeps whether it was found; beeps when not.
     bool find(xbase::Table& table, MemoWalkStart start, const MemoWalkStep& step);
 
   private:
@@ -33,7 +33,7 @@ class MemoSearch {
 // find() with the "Searching" window over parent, which handles pending events during the
 // walk and stops it on Cancel, and with list not repainted while the table moves (may be
 // null). The window closes when the walk ends.
-bool FindTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent,
+bool findTextInMemo(MemoSearch& search, xbase::Table& table, MemoWalkStart start, QWidget* parent,
                     QWidget* list);
 
 }  // namespace rp

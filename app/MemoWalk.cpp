@@ -34,18 +34,18 @@ void toCapitals(std::string_view bytes, std::string& out) {
 
 }  // namespace
 
-std::string MemoCapitals(std::string_view bytes) {
+std::string memoCapitals(std::string_view bytes) {
     std::string out;
     toCapitals(bytes, out);
     return out;
 }
 
-bool WalkMemos(xbase::Table& table, const QString& text, MemoWalkStart start,
+bool walkMemos(xbase::Table& table, const QString& text, MemoWalkStart start,
                const MemoWalkStep& step) {
     const int memoField = table.fieldNumber("MEMO");
     const auto bytes = toFieldBytes(text.left(kMemoTextLimit));
     if (memoField == 0 || !bytes || bytes->empty()) return false;
-    const std::string sought = MemoCapitals(*bytes);
+    const std::string sought = memoCapitals(*bytes);
 
     const std::uint32_t home = table.recNo();
     if (start == MemoWalkStart::First)

@@ -30,14 +30,14 @@ using MemoWalkStep = std::function<bool()>;
 // Windows-1252 bytes in capitals: a-z as UPPER makes them, and the accented small letters
 // as their capitals (à-þ but ÷, and š, œ, ž, ÿ), so that "é" finds "É". ß and µ have no
 // capital of their own and stay.
-std::string MemoCapitals(std::string_view bytes);
+std::string memoCapitals(std::string_view bytes);
 
 // Walks from the start until the first record whose MEMO, in its first kMemoSearchedBytes
 // bytes, holds text in any letter case; the table stays on that record and true is
 // returned. An empty text, an empty memo and a text with characters the file cannot hold
 // match nothing. When nothing matches, or step stops the walk, the table goes back to the
 // record it stood on and false is returned.
-bool WalkMemos(xbase::Table& table, const QString& text, MemoWalkStart start,
+bool walkMemos(xbase::Table& table, const QString& text, MemoWalkStart start,
                const MemoWalkStep& step);
 
 }  // namespace rp

@@ -39,8 +39,8 @@ OrderMenu::OrderMenu(AddressTable& table, QWidget* parent)
             menu_->addAction(QString::fromLatin1(entries()[static_cast<std::size_t>(i)].caption));
         a->setCheckable(true);
         group_->addAction(a);
-        connect(a, &QAction::triggered, this, Guarded([this, i] {
-                    SetMenuOrder(i);
+        connect(a, &QAction::triggered, this, guarded([this, i] {
+                    setMenuOrder(i);
                     emit orderPicked(i);
                 }));
     }
@@ -51,14 +51,14 @@ QAction* OrderMenu::action(int entry) const {
     return group_->actions().value(entry);
 }
 
-void OrderMenu::SetMenuOrder(int entry) {
+void OrderMenu::setMenuOrder(int entry) {
     if (entry < 0 || entry >= kEntryCount) return;
     action(entry)->setChecked(true);  // the exclusive group unticks the others
     current_ = entry;
-    SetCurrentOrder(currentTag());
+    setCurrentOrder(currentTag());
 }
 
-void OrderMenu::SetCurrentOrder(const QString& tag) {
+void OrderMenu::setCurrentOrder(const QString& tag) {
     currentOrder_ = tag;
     if (tag.isEmpty() || !table_.isOpen()) return;
     const std::string name = tag.toStdString();

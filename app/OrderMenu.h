@@ -35,13 +35,13 @@ class OrderMenu : public QObject {
     QAction* action(int entry) const;
 
     // Ticks the entry alone and makes its tag the current order.
-    void SetMenuOrder(int entry);
+    void setMenuOrder(int entry);
     // Keeps tag as the current order and, when it is not empty and the file is open, makes
     // it the table's order. A file without that tag is shown in record order: searching
     // then finds nothing rather than seeking keys of another order.
-    void SetCurrentOrder(const QString& tag);
+    void setCurrentOrder(const QString& tag);
 
-    // The tag last given to SetCurrentOrder.
+    // The tag last given to setCurrentOrder.
     const QString& currentOrder() const { return currentOrder_; }
     // The ticked entry, its caption without the "&" ("Last Name") and its tag.
     int currentEntry() const { return current_; }

@@ -4,7 +4,7 @@
 
 namespace rp {
 
-PdfFolderMemory PdfFolderSetting(const QString& iniPath) {
+PdfFolderMemory pdfFolderSetting(const QString& iniPath) {
     const QString section = QString::fromLatin1(kPrintingSection);
     const QString key = QString::fromLatin1(kLastPdfFolderKey);
     return {[=] { return IniFile(iniPath).readString(section, key); },

@@ -12,6 +12,6 @@ inline constexpr char kLastPdfFolderKey[] = "LastPdfFolder";
 
 // Reads and writes the folder in the initialisation file at iniPath; a write that fails throws
 // IniFileError.
-PdfFolderMemory PdfFolderSetting(const QString& iniPath);
+PdfFolderMemory pdfFolderSetting(const QString& iniPath);
 
 }  // namespace rp

@@ -44,7 +44,7 @@ void writeSwitches(IniFile& ini, std::span<const Switch> switches, const Prefere
 
 }  // namespace
 
-QString EmptyDateTemplate(const QString& mask) {
+QString emptyDateTemplate(const QString& mask) {
     if (!mask.startsWith(QLatin1Char('!'))) return {};
     QString shape = mask.mid(1).section(QLatin1Char(';'), 0, 0).left(kMaxTemplateLength);
     for (QChar& c : shape)
@@ -52,7 +52,7 @@ QString EmptyDateTemplate(const QString& mask) {
     return shape;
 }
 
-Preferences LoadPreferences(const IniFile& ini) {
+Preferences loadPreferences(const IniFile& ini) {
     Preferences p;
     // A separator stored empty would run the parts of a date together; it counts as missing.
     p.dateSeparator = ini.readString(kDate, QStringLiteral("DateSeparator"), kDefaultSeparator);
@@ -61,14 +61,14 @@ Preferences LoadPreferences(const IniFile& ini) {
         ini.readString(kDate, QStringLiteral("ShortDateFmt"), QStringLiteral("mm/dd/yyyy"));
     p.dateEditMask =
         ini.readString(kDate, QStringLiteral("DateEditMask"), QStringLiteral("!99/99/9999;1;_"));
-    p.emptyDateTemplate = EmptyDateTemplate(p.dateEditMask);
+    p.emptyDateTemplate = emptyDateTemplate(p.dateEditMask);
     readSwitches(ini, kFillSwitches, p);
     p.defaultCountry = ini.readString(kAdding, QStringLiteral("DefaultCountry"));
     readSwitches(ini, kCarrySwitches, p);
     return p;
 }
 
-void SavePreferences(IniFile& ini, const Preferences& p) {
+void savePreferences(IniFile& ini, const Preferences& p) {
     ini.writeString(kDate, QStringLiteral("DateSeparator"), p.dateSeparator);
     ini.writeString(kDate, QStringLiteral("ShortDateFmt"), p.shortDateFmt);
     ini.writeString(kDate, QStringLiteral("DateEditMask"), p.dateEditMask);
@@ -77,7 +77,7 @@ void SavePreferences(IniFile& ini, const Preferences& p) {
     writeSwitches(ini, kCarrySwitches, p);
 }
 
-const std::array<DateFormatEntry, 12>& DateFormatEntries() {
+const std::array<DateFormatEntry, 12>& dateFormatEntries() {
     static const std::array<DateFormatEntry, 12> entries = {{
         {"mm/dd/yy", "/", "mm/dd/yy", "!99/99/99;1;"},
         {"mm/dd/yyyy", "/", "mm/dd/yyyy", "!99/99/9999;1;_"},

@@ -28,13 +28,13 @@ struct Preferences {
 // An edit mask "!99/99/9999;1;_" gives the date field's look when empty, "  /  /    ": the
 // characters between "!" and the first ";" (at most 20) with every "0" and "9" a blank. A
 // mask that does not begin with "!" gives an empty template.
-QString EmptyDateTemplate(const QString& mask);
+QString emptyDateTemplate(const QString& mask);
 
 // Missing keys take the program's defaults: "/", "mm/dd/yyyy", "!99/99/9999;1;_", every
 // switch off and no country.
-Preferences LoadPreferences(const IniFile& ini);
+Preferences loadPreferences(const IniFile& ini);
 // Writes the three [Date] keys and the ten [Adding] keys.
-void SavePreferences(IniFile& ini, const Preferences& preferences);
+void savePreferences(IniFile& ini, const Preferences& preferences);
 
 // One of the date formats the user can choose, with the separator and edit mask that go
 // with it.
@@ -45,6 +45,6 @@ struct DateFormatEntry {
     QString mask;
 };
 
-const std::array<DateFormatEntry, 12>& DateFormatEntries();
+const std::array<DateFormatEntry, 12>& dateFormatEntries();
 
 }  // namespace rp

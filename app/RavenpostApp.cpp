@@ -4,42 +4,42 @@
 #include <QDir>
 
 #include "app/DataFolder.h"
+#include "app/MainWindow.h"
 #include "app/SideFiles.h"
 #include "app/SingleInstance.h"
-#include "app/TRVPMain.h"
 #include "framework/GuardedApplication.h"
 #include "framework/Messages.h"
-#include "framework/TSplash.h"
+#include "framework/StartScreen.h"
 #include "framework/WhatsThisMenu.h"
 #include "xbase/Engine.h"
 
 namespace rp {
 
-int RunRavenpost(int argc, char** argv) {
+int runRavenpost(int argc, char** argv) {
     GuardedApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ravenpost"));
     WhatsThisMenu whatsThis;
     app.installEventFilter(&whatsThis);
     QString folder;
     try {
-        folder = ResolveDataFolder(QApplication::arguments(), QApplication::applicationDirPath());
+        folder = resolveDataFolder(QApplication::arguments(), QApplication::applicationDirPath());
     } catch (const std::exception& e) {
         messages().error(QStringLiteral("Ravenpost"), QString::fromLocal8Bit(e.what()));
         return 1;
     }
-    CopyMissingSideFiles(folder, DeliveredSideFolders(QApplication::applicationDirPath()));
+    copyMissingSideFiles(folder, deliveredSideFolders(QApplication::applicationDirPath()));
     SingleInstance instance(folder);
     if (!instance.isFirst()) {
         instance.notifyRunning();
         return 0;
     }
 
-    auto splash = std::make_unique<TSplash>(TSplash::Kind::StartScreen);
+    auto splash = std::make_unique<StartScreen>(StartScreen::Kind::StartScreen);
     splash->show();
     QApplication::processEvents();
 
     xbase::Engine engine;
-    TRVPMain main(engine, folder);
+    MainWindow main(engine, folder);
     QObject::connect(&instance, &SingleInstance::activationRequested, &main, [&main] {
         if (main.isMinimized()) main.showNormal();
         main.raise();
@@ -49,7 +49,7 @@ int RunRavenpost(int argc, char** argv) {
     QApplication::processEvents();
     splash.reset();
     QApplication::processEvents();
-    main.StartUp();
+    main.startUp();
     return QApplication::exec();
 }
 

@@ -3,6 +3,6 @@
 
 namespace rp {
 
-int RunRavenpost(int argc, char** argv);
+int runRavenpost(int argc, char** argv);
 
 }  // namespace rp

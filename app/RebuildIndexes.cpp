@@ -28,7 +28,7 @@ constexpr SideIndex kSideIndexes[] = {
 
 // Throws xbase::Error when the table cannot be opened or rebuilt; the table is closed either way.
 void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideIndex& side) {
-    const auto table = engine.open(EnginePath(path), xbase::OpenMode::Exclusive);
+    const auto table = engine.open(enginePath(path), xbase::OpenMode::Exclusive);
     // Natural order when the tag is not there (a table whose index file is gone): then no
     // index file is named and there is nothing to delete.
     table->setOrder(table->orderNumber(side.tag));
@@ -41,7 +41,7 @@ void rebuildSideIndex(xbase::Engine& engine, const QString& path, const SideInde
 
 }  // namespace
 
-void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
+void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
                            const GaugeFn& gauge) {
     const auto report = [&](int value) {
         gauge(progress.show(value));
@@ -56,18 +56,18 @@ void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
         table->pack(report);
     } catch (const xbase::Error& e) {
         // The tags are still made, so that the file is usable however far this came.
-        ShowInformation(QString::fromLocal8Bit(e.what()));
+        showInformation(QString::fromLocal8Bit(e.what()));
     }
 
     status(QStringLiteral("Rebuilding indexes"));
     progress.setPacking(false);
-    CreateAddressTags(table, [&](int, int percent) { return report(percent); });
+    createAddressTags(table, [&](int, int percent) { return report(percent); });
 }
 
-void RebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status) {
+void rebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status) {
     for (const SideIndex& side : kSideIndexes) {
         status(QLatin1String(side.status));
-        const QString path = FindSideFile(sideFolder, QLatin1String(side.file));
+        const QString path = findSideFile(sideFolder, QLatin1String(side.file));
         if (path.isEmpty()) continue;
         try {
             rebuildSideIndex(engine, path, side);

@@ -18,11 +18,11 @@ using GaugeFn = std::function<void(int value)>;
 // open, in natural order. The gauge follows the pack, then the whole run of tags, as progress
 // turns the engine's values (progress starts reset; the caller resets it when done). When the
 // tags cannot be made the user is told "Unable to create index files".
-void RebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
+void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const StatusFn& status,
                            const GaugeFn& gauge);
 
 // For each side table in sideFolder: deletes its index file, packs it and creates its tag.
 // A table that is missing or cannot be opened or rebuilt is passed over without a message.
-void RebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status);
+void rebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status);
 
 }  // namespace rp

@@ -15,7 +15,7 @@ QString itemKey(int number) {
 
 }  // namespace
 
-QStringList GetMRUList(const IniFile& ini) {
+QStringList getMRUList(const IniFile& ini) {
     QStringList files;
     for (int number = 1; number <= kMaxRecentFiles; ++number) {
         const QString file = ini.readString(kMru, itemKey(number));
@@ -24,24 +24,24 @@ QStringList GetMRUList(const IniFile& ini) {
     return files;
 }
 
-QString GetMRUFile(const IniFile& ini) {
-    return GetMRUList(ini).value(0);
+QString getMRUFile(const IniFile& ini) {
+    return getMRUList(ini).value(0);
 }
 
-void PutMRUList(IniFile& ini, const QStringList& files) {
+void putMRUList(IniFile& ini, const QStringList& files) {
     const int count = static_cast<int>(std::min<qsizetype>(files.size(), kMaxRecentFiles));
     for (int i = 0; i < count; ++i) ini.writeString(kMru, itemKey(i + 1), files[i]);
 }
 
-QStringList UpdateMRUList(IniFile& ini, const QString& path) {
-    const QStringList stored = GetMRUList(ini);
+QStringList updateMRUList(IniFile& ini, const QString& path) {
+    const QStringList stored = getMRUList(ini);
     if (path.isEmpty()) return stored;
     QStringList files{path};
     for (const QString& file : stored) {
         if (files.size() == kMaxRecentFiles) break;
         if (file != path) files.append(file);
     }
-    PutMRUList(ini, files);
+    putMRUList(ini, files);
     return files;
 }
 

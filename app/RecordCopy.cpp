@@ -11,7 +11,7 @@ constexpr const char* kCopiedTexts[] = {"LNAME",   "FNAME",  "MIDDLE", "PREFIX",
 
 }  // namespace
 
-RecordCopy ReadRecordCopy(const xbase::Table& table) {
+RecordCopy readRecordCopy(const xbase::Table& table) {
     RecordCopy copy;
     for (const char* name : kCopiedTexts) {
         const int n = table.fieldNumber(name);
@@ -22,7 +22,7 @@ RecordCopy ReadRecordCopy(const xbase::Table& table) {
     return copy;
 }
 
-void PutRecordCopy(xbase::Table& table, const RecordCopy& copy) {
+void putRecordCopy(xbase::Table& table, const RecordCopy& copy) {
     for (const auto& [n, text] : copy.texts) table.setText(n, text);
     if (copy.date == 0)
         table.setEmpty(table.fieldNumber("DATE"));

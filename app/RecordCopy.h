@@ -19,9 +19,9 @@ struct RecordCopy {
     std::string memo;
 };
 
-RecordCopy ReadRecordCopy(const xbase::Table& table);
+RecordCopy readRecordCopy(const xbase::Table& table);
 
 // Puts the copy into the record being added; an empty date stays empty.
-void PutRecordCopy(xbase::Table& table, const RecordCopy& copy);
+void putRecordCopy(xbase::Table& table, const RecordCopy& copy);
 
 }  // namespace rp

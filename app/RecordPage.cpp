@@ -201,13 +201,13 @@ void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat
         const QByteArray name = it.key().toLatin1();
         QString value;
         if (has)
-            value = name == "DATE" ? FormatDate(table->date("DATE"), dateFormat)
-                                   : FieldText(*table, name.constData());
+            value = name == "DATE" ? formatDate(table->date("DATE"), dateFormat)
+                                   : fieldText(*table, name.constData());
         it.value()->setText(value);
         it.value()->setCursorPosition(0);
     }
     memoLoading_ = true;
-    memo_->setPlainText(has ? MemoText(*table, "MEMO").replace("\r\n", "\n") : QString());
+    memo_->setPlainText(has ? memoText(*table, "MEMO").replace("\r\n", "\n") : QString());
     memoLoading_ = false;
 }
 

@@ -9,11 +9,11 @@
 
 namespace rp {
 
-SearchKeyResult SearchKey(const QString& orderTag, const QString& input,
+SearchKeyResult searchKey(const QString& orderTag, const QString& input,
                           const QString& dateFormat) {
     using Kind = SearchKeyResult::Kind;
     if (orderTag == QLatin1String("DATE")) {
-        const auto day = ParseDate(input, dateFormat);
+        const auto day = parseDate(input, dateFormat);
         if (!day || *day == 0) return {Kind::InvalidDate, {}};
         return {Kind::Key, xbase::toDtos(*day)};
     }
@@ -22,7 +22,7 @@ SearchKeyResult SearchKey(const QString& orderTag, const QString& input,
     return {Kind::Key, xbase::upperAscii(*bytes)};
 }
 
-bool SeekKeepingPlace(xbase::Table& table, const std::string& key) {
+bool seekKeepingPlace(xbase::Table& table, const std::string& key) {
     if (table.order() == 0) return false;
     // Exact matching off and soft seek on for this seek only.
     TableRestore restore(table, TableRestore::Record::Leave);
@@ -33,20 +33,20 @@ bool SeekKeepingPlace(xbase::Table& table, const std::string& key) {
     return false;
 }
 
-bool SearchFor(xbase::Table& table, const QString& orderTag, const QString& input,
+bool searchFor(xbase::Table& table, const QString& orderTag, const QString& input,
                const QString& dateFormat) {
     if (input.isEmpty()) return false;
-    const SearchKeyResult k = SearchKey(orderTag, input, dateFormat);
+    const SearchKeyResult k = searchKey(orderTag, input, dateFormat);
     switch (k.kind) {
         case SearchKeyResult::Kind::InvalidDate:
-            ShowInformation(QStringLiteral("Invalid date entered"));
+            showInformation(QStringLiteral("Invalid date entered"));
             return false;
         case SearchKeyResult::Kind::Unstorable:
             return false;
         case SearchKeyResult::Kind::Key:
             break;
     }
-    return SeekKeepingPlace(table, k.key);
+    return seekKeepingPlace(table, k.key);
 }
 
 }  // namespace rp

@@ -25,19 +25,19 @@ struct SearchKeyResult {
 // with the letters a-z in capitals, as UPPER builds the index keys (accented letters stay as
 // they are, in the keys and here). For CITY, whose keys are the city and state run together,
 // a city or its beginning is a prefix of the key.
-SearchKeyResult SearchKey(const QString& orderTag, const QString& input, const QString& dateFormat);
+SearchKeyResult searchKey(const QString& orderTag, const QString& input, const QString& dateFormat);
 
 // Seeks key on the table's current order with exact matching off and soft seek on, so that
 // a key matches every index key it begins; the engine's settings are put back afterwards.
 // When no key matches (or the table has no order) the table goes back to the record it
 // stood on. True when found.
-bool SeekKeepingPlace(xbase::Table& table, const std::string& key);
+bool seekKeepingPlace(xbase::Table& table, const std::string& key);
 
 // The Search command after the box: forms the key and seeks it. Empty input does nothing.
 // An invalid date is told to
 // the user ("Invalid date entered") and nothing moves; a search that finds nothing says
 // nothing. True when the table stands on a matching record.
-bool SearchFor(xbase::Table& table, const QString& orderTag, const QString& input,
+bool searchFor(xbase::Table& table, const QString& orderTag, const QString& input,
                const QString& dateFormat);
 
 }  // namespace rp

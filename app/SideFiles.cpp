@@ -6,31 +6,31 @@
 
 namespace rp {
 
-QString FindSideFile(const QString& folder, const QString& name) {
+QString findSideFile(const QString& folder, const QString& name) {
     const QStringList found = QDir(folder).entryList({name}, QDir::Files);
     return found.isEmpty() ? QString() : QDir(folder).filePath(found.constFirst());
 }
 
-const QStringList& SideFileNames() {
+const QStringList& sideFileNames() {
     static const QStringList names = {"RVPLBLS.DBF", "RVPLSU.DBF",  "RVPENVS.DBF",
                                       "RVPESU.DBF",  "RVPLTRS.DBF", "RVPSZCK.DBF"};
     return names;
 }
 
-QStringList DeliveredSideFolders(const QString& executableFolder) {
+QStringList deliveredSideFolders(const QString& executableFolder) {
     return {executableFolder, QDir(executableFolder).filePath(QStringLiteral("../share"))};
 }
 
-QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders) {
+QStringList copyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders) {
     QStringList copied;
-    for (const QString& name : SideFileNames()) {
-        if (!FindSideFile(dataFolder, name).isEmpty()) continue;
+    for (const QString& name : sideFileNames()) {
+        if (!findSideFile(dataFolder, name).isEmpty()) continue;
         for (const QString& source : sourceFolders) {
-            const QString table = FindSideFile(source, name);
+            const QString table = findSideFile(source, name);
             if (table.isEmpty()) continue;
             const QString base = QFileInfo(name).completeBaseName();
             for (const char* ext : {".DBF", ".CDX", ".FPT"}) {
-                const QString from = FindSideFile(source, base + QLatin1String(ext));
+                const QString from = findSideFile(source, base + QLatin1String(ext));
                 if (!from.isEmpty())
                     QFile::copy(from, QDir(dataFolder).filePath(base + QLatin1String(ext)));
             }

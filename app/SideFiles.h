@@ -7,17 +7,17 @@
 namespace rp {
 
 // The six side tables, by file name.
-const QStringList& SideFileNames();
+const QStringList& sideFileNames();
 
 // The file of that name in folder, whatever its letter case; empty when there is none.
-QString FindSideFile(const QString& folder, const QString& name);
+QString findSideFile(const QString& folder, const QString& name);
 
 // Where the delivered tables are: beside the program, or in the build tree's share folder.
-QStringList DeliveredSideFolders(const QString& executableFolder);
+QStringList deliveredSideFolders(const QString& executableFolder);
 
 // Copies each side table (with its index and memo files) that dataFolder lacks from the first
 // source folder holding it; a table the user already has is never overwritten. Returns the
 // names copied.
-QStringList CopyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders);
+QStringList copyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders);
 
 }  // namespace rp

@@ -2,12 +2,12 @@
 
 namespace rp {
 
-QPoint StartPosition(const QSize& screen, const QSize& window) {
+QPoint startPosition(const QSize& screen, const QSize& window) {
     if (screen == QSize(640, 480)) return {0, 0};
     return {(screen.width() - window.width()) / 2, (screen.height() - window.height()) / 2};
 }
 
-QRect FitMaximised(const QRect& window, const QRect& workArea) {
+QRect fitMaximised(const QRect& window, const QRect& workArea) {
     QRect r = window;
     if (r.height() > workArea.height()) {
         r.setTop(0);

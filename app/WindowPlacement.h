@@ -7,10 +7,10 @@ namespace rp {
 
 inline constexpr QSize kMainWindowSize{610, 450};
 
-QPoint StartPosition(const QSize& screen, const QSize& window);
+QPoint startPosition(const QSize& screen, const QSize& window);
 
 // A maximised window taller than the work area gets its height and a top of 0; else, when
 // wider, its width and a left of 0.
-QRect FitMaximised(const QRect& window, const QRect& workArea);
+QRect fitMaximised(const QRect& window, const QRect& workArea);
 
 }  // namespace rp

@@ -2,5 +2,5 @@
 #include "app/RavenpostApp.h"
 
 int main(int argc, char** argv) {
-    return rp::RunRavenpost(argc, argv);
+    return rp::runRavenpost(argc, argv);
 }

@@ -8,7 +8,7 @@ namespace bench {
 
 std::vector<double> createAddressTags(xbase::Table& table) {
     std::vector<double> seconds;
-    for (const rp::AddressTagDef& tag : rp::AddressTags()) {
+    for (const rp::AddressTagDef& tag : rp::addressTags()) {
         auto start = std::chrono::steady_clock::now();
         table.createTag(tag.name, tag.key);
         seconds.push_back(

@@ -56,7 +56,7 @@ void appendAddresses(xbase::Table& table, std::uint32_t first, std::uint32_t n) 
 
 double buildAddressTable(xbase::Engine& engine, const std::string& path, std::uint32_t n) {
     auto start = std::chrono::steady_clock::now();
-    engine.create(path, rp::AddressFields());
+    engine.create(path, rp::addressFields());
     auto table = engine.open(path, xbase::OpenMode::Exclusive);
     appendAddresses(*table, 1, n);
     table->close();

@@ -32,7 +32,7 @@ struct IndexedTable {
     std::vector<double> tagSeconds;  // the build time of each address tag
 };
 
-// A copy of the shared 1,000,000-record table with every address tag (AddressTags.h), built on
+// A copy of the shared 1,000,000-record table with every address tag (addressTags.h), built on
 // the first call.
 const IndexedTable& sharedIndexedAddressTable();
 

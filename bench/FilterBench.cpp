@@ -33,7 +33,7 @@ void setNow(benchmark::State& state, int line, const QString& text) {
     int matches = 0;
     for (auto _ : state) {
         QString userExpression;
-        matches = rp::ApplyAddressFilter(table.table(), lines, QStringLiteral("mm/dd/yyyy"),
+        matches = rp::applyAddressFilter(table.table(), lines, QStringLiteral("mm/dd/yyyy"),
                                          userExpression);
         if (state.range(0) == 1) table->goTop();
         if (state.range(0) == 2) {

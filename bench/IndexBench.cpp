@@ -31,8 +31,8 @@ void BM_BuildAddressTags(benchmark::State& state) {
     double total = 0;
     for (double s : indexed.tagSeconds) total += s;
     for (auto _ : state) state.SetIterationTime(total);
-    for (std::size_t i = 0; i < rp::AddressTags().size(); ++i)
-        state.counters[rp::AddressTags()[i].name] = indexed.tagSeconds[i];
+    for (std::size_t i = 0; i < rp::addressTags().size(); ++i)
+        state.counters[rp::addressTags()[i].name] = indexed.tagSeconds[i];
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
 BENCHMARK(BM_BuildAddressTags)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
@@ -111,7 +111,7 @@ void BM_AppendIndexed(benchmark::State& state) {
                               fs::copy_options::overwrite_existing);
             first = kMillion + 1;
         } else {
-            engine.create(path, rp::AddressFields());
+            engine.create(path, rp::addressFields());
         }
         auto table = engine.open(path, xbase::OpenMode::Exclusive);
         if (!ontoMillion) bench::createAddressTags(*table);

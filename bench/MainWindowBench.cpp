@@ -6,8 +6,8 @@
 #include <QLineEdit>
 #include <filesystem>
 
+#include "app/MainWindow.h"
 #include "app/RecordPage.h"
-#include "app/TRVPMain.h"
 #include "bench/BenchApplication.h"
 #include "bench/BenchTables.h"
 #include "framework/ScriptedMessages.h"
@@ -45,9 +45,9 @@ void BM_OpenAddressFileAndShowFirstRecord(benchmark::State& state) {
     const QString path = writableAddressTable();
     xbase::Engine engine;
     engine.settings.hideDeleted = true;
-    rp::TRVPMain window(engine, dataFolder());
+    rp::MainWindow window(engine, dataFolder());
     for (auto _ : state) {
-        if (!window.OpenRVWDBF(path)) state.SkipWithError("the address file did not open");
+        if (!window.openAddressFile(path)) state.SkipWithError("the address file did not open");
         benchmark::DoNotOptimize(window.recordPage()->field("LNAME")->text());
     }
 }
@@ -59,15 +59,15 @@ void BM_AddAndSaveRecord(benchmark::State& state) {
     rp::MessagesScope scope(quiet);
     xbase::Engine engine;
     engine.settings.hideDeleted = true;
-    rp::TRVPMain window(engine, dataFolder());
-    if (!window.OpenRVWDBF(writableAddressTable()))
+    rp::MainWindow window(engine, dataFolder());
+    if (!window.openAddressFile(writableAddressTable()))
         return state.SkipWithError("the address file did not open");
     int n = 0;
     for (auto _ : state) {
-        window.AddButtonClick();
+        window.onAddClicked();
         window.recordPage()->field("LNAME")->setText(QString("Benchmark %1").arg(++n));
         window.recordPage()->field("CITY")->setText("Springfield");
-        window.SaveButtonClick();
+        window.onSaveClicked();
         if (window.editing()) state.SkipWithError("the record was not saved");
     }
 }

@@ -13,8 +13,8 @@
 #include <algorithm>
 #include <functional>
 
+#include "app/MemoSearchProgress.h"
 #include "app/MemoWalk.h"
-#include "app/TRVWSearching.h"
 #include "bench/BenchApplication.h"
 #include "bench/BenchTables.h"
 #include "data/AddressLayout.h"
@@ -38,7 +38,7 @@ long walkEveryRecord(benchmark::State& state, xbase::Table& table,
                      const std::function<bool()>& step) {
     const std::uint32_t home = table.recNo();
     long records = 0;
-    const bool found = rp::WalkMemos(table, kAbsent, rp::MemoWalkStart::First, [&] {
+    const bool found = rp::walkMemos(table, kAbsent, rp::MemoWalkStart::First, [&] {
         ++records;
         return step();
     });
@@ -61,7 +61,7 @@ void BM_MemoSearchUnderTheSearchingWindow(benchmark::State& state) {
     bench::ensureApplication();
     xbase::Engine engine;
     const auto table = openTable(engine);
-    rp::TRVWSearching window(kAbsent, nullptr);
+    rp::MemoSearchProgress window(kAbsent, nullptr);
     window.show();
     QCoreApplication::processEvents();
     long passes = 0;
@@ -89,7 +89,7 @@ void BM_MemoSearchEventsEveryRecord(benchmark::State& state) {
     bench::ensureApplication();
     xbase::Engine engine;
     const auto table = openTable(engine);
-    rp::TRVWSearching window(kAbsent, nullptr);
+    rp::MemoSearchProgress window(kAbsent, nullptr);
     window.show();
     for (auto _ : state) {
         benchmark::DoNotOptimize(walkEveryRecord(state, *table, [] {

@@ -11,7 +11,7 @@
 #include "bench/ProgramTable.h"
 #include "framework/ScriptedMessages.h"
 #include "postal/Presort.h"
-#include "postal/TSortBulkMail.h"
+#include "postal/PresortDialog.h"
 
 namespace {
 
@@ -26,14 +26,14 @@ void BM_PresortMillionRecords(benchmark::State& state) {
     bool done = false;
     for (auto _ : state) {
         if (state.range(0) == 0)
-            done = rp::DoTheSort(table.table(), folder) == rp::PresortResult::Done;
+            done = rp::runPresort(table.table(), folder) == rp::PresortResult::Done;
         else
-            done = rp::TSortBulkMail::run(table.table(), folder, nullptr);
+            done = rp::PresortDialog::run(table.table(), folder, nullptr);
     }
     if (!done || !shown.texts().isEmpty())
         state.SkipWithError(("presort not done " + shown.texts().join(' ').toStdString()).c_str());
     state.counters["records"] = table->recordCount();
-    state.counters["fileBytes"] = static_cast<double>(QFile(rp::PresortFilePath(folder)).size());
+    state.counters["fileBytes"] = static_cast<double>(QFile(rp::presortFilePath(folder)).size());
 }
 BENCHMARK(BM_PresortMillionRecords)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 

@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "bench/BenchApplication.h"
+#include "framework/PreviewWindow.h"
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
-#include "framework/TPreviewForm.h"
 
 namespace {
 
@@ -52,7 +52,7 @@ void BM_RecordAndOpenPreview(benchmark::State& state) {
         const auto pages = recordDenseReport();
         if (!pages || pages->pageCount() != kPages)
             return state.SkipWithError("the report did not record");
-        rp::TPreviewForm form(*pages, QStringLiteral("Preview Report"));
+        rp::PreviewWindow form(*pages, QStringLiteral("Preview Report"));
         form.show();
         benchmark::DoNotOptimize(form.grab());
     }
@@ -65,7 +65,7 @@ void BM_OpenPreview(benchmark::State& state) {
     if (!pages || pages->pageCount() != kPages)
         return state.SkipWithError("the report did not record");
     for (auto _ : state) {
-        rp::TPreviewForm form(*pages, QStringLiteral("Preview Report"));
+        rp::PreviewWindow form(*pages, QStringLiteral("Preview Report"));
         form.show();
         benchmark::DoNotOptimize(form.grab());
     }
@@ -77,7 +77,7 @@ void BM_TurnPreviewPage(benchmark::State& state) {
     const auto pages = recordDenseReport();
     if (!pages || pages->pageCount() != kPages)
         return state.SkipWithError("the report did not record");
-    rp::TPreviewForm form(*pages, QStringLiteral("Preview Report"));
+    rp::PreviewWindow form(*pages, QStringLiteral("Preview Report"));
     form.show();
     for (auto _ : state) {
         if (form.currentPage() == kPages - 1) form.firstButton()->click();

@@ -30,7 +30,7 @@ void BM_AppendFresh(benchmark::State& state) {
     xbase::Engine engine;
     for (auto _ : state) {
         state.PauseTiming();
-        engine.create(path, rp::AddressFields());
+        engine.create(path, rp::addressFields());
         auto table = engine.open(path, xbase::OpenMode::Exclusive);
         state.ResumeTiming();
         bench::appendAddresses(*table, 1, n);

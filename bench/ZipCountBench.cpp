@@ -7,8 +7,8 @@
 #include "bench/BenchApplication.h"
 #include "bench/ProgramTable.h"
 #include "framework/ScriptedMessages.h"
-#include "postal/TCountZipCodes.h"
 #include "postal/ZipCount.h"
+#include "postal/ZipCountDialog.h"
 
 namespace {
 
@@ -23,11 +23,11 @@ void BM_CountZipCodesMillionRecords(benchmark::State& state) {
     for (auto _ : state) {
         if (state.range(0) == 0) {
             const auto counted =
-                rp::CountZipCodes(table.table(), {[](const QString&) {}, [] { return true; }});
+                rp::countZipCodes(table.table(), {[](const QString&) {}, [] { return true; }});
             lines = counted ? counted->size() : 0;
         } else {
-            rp::TCountZipCodes window(table.table());
-            window.DoTheSort();
+            rp::ZipCountDialog window(table.table());
+            window.runPresort();
             lines = window.countLines().size();
         }
     }

@@ -8,11 +8,11 @@
 
 namespace rp {
 
-bool OpenAddressTable(const QString& path, AddressTable& table,
+bool openAddressTable(const QString& path, AddressTable& table,
                       const xbase::ProgressFn& rebuildProgress, QString* cause) {
     table.close();
     if (!QFileInfo::exists(path)) {
-        ShowInformation(QStringLiteral("File ") + path + QStringLiteral(" not found"));
+        showInformation(QStringLiteral("File ") + path + QStringLiteral(" not found"));
         return false;
     }
     const QFileInfo info(path);
@@ -21,21 +21,21 @@ bool OpenAddressTable(const QString& path, AddressTable& table,
             table.open(info.path(), info.fileName(), rebuildProgress);
         } catch (const xbase::Error& e) {
             table.close();
-            if (cause) *cause = ErrorText(e);
+            if (cause) *cause = errorText(e);
             continue;
         }
-        TellIfIndexRebuilt(table.table(), path);
-        if (HasAddressLayout(table.table(), stateWidth)) return true;
+        tellIfIndexRebuilt(table.table(), path);
+        if (hasAddressLayout(table.table(), stateWidth)) return true;
         table.close();
     }
     return false;
 }
 
-bool OpenAddressFile(const QString& path, AddressTable& table,
-                     const xbase::ProgressFn& rebuildProgress) {
+bool openAddressFileChecked(const QString& path, AddressTable& table,
+                            const xbase::ProgressFn& rebuildProgress) {
     QString cause;
-    if (!OpenAddressTable(path, table, rebuildProgress, &cause)) {
-        ShowInformation(WithCause(QStringLiteral("Unable to open ") + path +
+    if (!openAddressTable(path, table, rebuildProgress, &cause)) {
+        showInformation(withCause(QStringLiteral("Unable to open ") + path +
                                       QStringLiteral("\r\n\r\n") +
                                       QStringLiteral(" * May not an Ravenpost file.\r\n") +
                                       QStringLiteral(" * May be in use by another program or user"),
@@ -45,12 +45,12 @@ bool OpenAddressFile(const QString& path, AddressTable& table,
     bool allTags = true;
     for (int i = 0; i < kRequiredTagCount; ++i)
         allTags =
-            table->orderNumber(AddressTags()[static_cast<std::size_t>(i)].name) != 0 && allTags;
+            table->orderNumber(addressTags()[static_cast<std::size_t>(i)].name) != 0 && allTags;
     if (allTags) {
         table->setOrder("LNAME");
     } else {
         table->setOrder(0);
-        ShowInformation(
+        showInformation(
             QStringLiteral("The index file for ") + path +
             QStringLiteral("\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n") +
             QStringLiteral("from the [File] menu"));
@@ -58,34 +58,34 @@ bool OpenAddressFile(const QString& path, AddressTable& table,
     return true;
 }
 
-bool CreateAddressTags(AddressTable& table, const TagProgress& progress) {
+bool createAddressTags(AddressTable& table, const TagProgress& progress) {
     try {
         table->deleteIndexes();
         int n = 0;
-        for (const AddressTagDef& tag : AddressTags()) {
+        for (const AddressTagDef& tag : addressTags()) {
             ++n;
             xbase::ProgressFn report;
             if (progress) report = [&progress, n](int percent) { return progress(n, percent); };
             table->createTag(tag.name, tag.key, {}, false, report);
         }
     } catch (const xbase::Error&) {
-        ShowInformation(QStringLiteral("Unable to create index files"));
+        showInformation(QStringLiteral("Unable to create index files"));
         return false;
     }
     return true;
 }
 
-bool CreateAddressFile(const QString& path, AddressTable& table, const TagProgress& progress) {
+bool createAddressFile(const QString& path, AddressTable& table, const TagProgress& progress) {
     table.close();
     try {
-        table.engine().create(EnginePath(path), AddressFields());
+        table.engine().create(enginePath(path), addressFields());
     } catch (const xbase::Error&) {
-        ShowInformation(QStringLiteral("Create failed"));
+        showInformation(QStringLiteral("Create failed"));
         return false;
     }
-    if (!QFileInfo::exists(path) || !OpenAddressTable(path, table) ||
-        !CreateAddressTags(table, progress)) {
-        ShowInformation(QStringLiteral("File creation failed"));
+    if (!QFileInfo::exists(path) || !openAddressTable(path, table) ||
+        !createAddressTags(table, progress)) {
+        showInformation(QStringLiteral("File creation failed"));
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
 #pragma once
 // Creating, opening and checking address files. Every failure is told to the user through
-// ShowInformation with the texts below and reported as false.
+// showInformation with the texts below and reported as false.
 #include <QString>
 #include <functional>
 
@@ -16,19 +16,19 @@ using TagProgress = std::function<bool(int tag, int percent)>;
 // opened (in use, damaged), with the engine's text in *cause when given. A file that was not
 // closed properly gets its indexes rebuilt (rebuildProgress reports from 0 to 100) and the user
 // is told "The file <path> was not closed properly. Its indexes have been rebuilt.".
-bool OpenAddressTable(const QString& path, AddressTable& table,
+bool openAddressTable(const QString& path, AddressTable& table,
                       const xbase::ProgressFn& rebuildProgress = {}, QString* cause = nullptr);
 
-// OpenAddressTable, then the tag check; sets the LNAME order when every required tag exists,
+// openAddressTable, then the tag check; sets the LNAME order when every required tag exists,
 // else tells the user to rebuild the indexes. True whenever the table is open. When it cannot
 // be opened, the engine's text follows the message on a line of its own.
-bool OpenAddressFile(const QString& path, AddressTable& table,
-                     const xbase::ProgressFn& rebuildProgress = {});
+bool openAddressFileChecked(const QString& path, AddressTable& table,
+                            const xbase::ProgressFn& rebuildProgress = {});
 
 // Creates a new, empty address file with all tags and leaves it open in table.
-bool CreateAddressFile(const QString& path, AddressTable& table, const TagProgress& progress = {});
+bool createAddressFile(const QString& path, AddressTable& table, const TagProgress& progress = {});
 
 // Deletes the table's structural index and creates the 21 tags.
-bool CreateAddressTags(AddressTable& table, const TagProgress& progress = {});
+bool createAddressTags(AddressTable& table, const TagProgress& progress = {});
 
 }  // namespace rp

@@ -4,7 +4,7 @@
 
 namespace rp {
 
-const std::vector<xbase::FieldSpec>& AddressFields() {
+const std::vector<xbase::FieldSpec>& addressFields() {
     static const std::vector<xbase::FieldSpec> fields = {
         {"LNAME", 'C', 30, 0},   {"FNAME", 'C', 30, 0}, {"MIDDLE", 'C', 1, 0},
         {"TITLE", 'C', 30, 0},   {"ORG", 'C', 30, 0},   {"STREET", 'C', 30, 0},
@@ -17,7 +17,7 @@ const std::vector<xbase::FieldSpec>& AddressFields() {
     return fields;
 }
 
-const std::array<AddressTagDef, 21>& AddressTags() {
+const std::array<AddressTagDef, 21>& addressTags() {
     static const std::array<AddressTagDef, 21> tags = {{
         {"NAME", "UPPER(LNAME-FNAME)"},
         {"LNAME", "UPPER(LNAME)+UPPER(FNAME)"},
@@ -44,8 +44,8 @@ const std::array<AddressTagDef, 21>& AddressTags() {
     return tags;
 }
 
-bool HasAddressLayout(const xbase::Table& table, int stateWidth) {
-    for (const xbase::FieldSpec& wanted : AddressFields()) {
+bool hasAddressLayout(const xbase::Table& table, int stateWidth) {
+    for (const xbase::FieldSpec& wanted : addressFields()) {
         if (wanted.name == "BEGIN") continue;
         const int n = table.fieldNumber(wanted.name);
         if (n == 0) return false;

@@ -13,14 +13,14 @@ class Table;
 namespace rp {
 
 // The fields in physical order (STATE 20 wide; older files have it 4 wide).
-const std::vector<xbase::FieldSpec>& AddressFields();
+const std::vector<xbase::FieldSpec>& addressFields();
 
 struct AddressTagDef {
     const char* name;
     const char* key;
 };
 // The tags in creation order; the first kRequiredTagCount must exist when a file is opened.
-const std::array<AddressTagDef, 21>& AddressTags();
+const std::array<AddressTagDef, 21>& addressTags();
 inline constexpr int kRequiredTagCount = 18;
 
 // Hides records marked deleted by PREFIX; part of every query on the address file.
@@ -28,6 +28,6 @@ inline const QString kStandingCondition = QStringLiteral("UPPER(PREFIX)<>\"DELET
 
 // Every field but BEGIN present with its type and width, STATE being stateWidth wide;
 // fields beyond these are ignored.
-bool HasAddressLayout(const xbase::Table& table, int stateWidth);
+bool hasAddressLayout(const xbase::Table& table, int stateWidth);
 
 }  // namespace rp

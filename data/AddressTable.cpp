@@ -8,11 +8,11 @@
 
 namespace rp {
 
-std::string EnginePath(const QString& path) {
+std::string enginePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-QString WithTrailingSeparator(const QString& folder) {
+QString withTrailingSeparator(const QString& folder) {
     QString f = QDir::toNativeSeparators(folder);
     while (f.size() > 1 && f.endsWith(QDir::separator())) f.chop(1);
     if (f == QDir::separator()) return f;
@@ -22,9 +22,9 @@ QString WithTrailingSeparator(const QString& folder) {
 void AddressTable::open(const QString& folder, const QString& fileName,
                         const xbase::ProgressFn& rebuildProgress) {
     close();
-    folder_ = WithTrailingSeparator(folder);
+    folder_ = withTrailingSeparator(folder);
     fileName_ = fileName;
-    const std::string p = EnginePath(path());
+    const std::string p = enginePath(path());
     try {
         table_ = engine_.open(p, xbase::OpenMode::Exclusive, true, rebuildProgress);
     } catch (const xbase::IndexError&) {
@@ -36,20 +36,20 @@ void AddressTable::close() {
     table_.reset();
 }
 
-std::unique_ptr<xbase::Table> OpenSideTable(xbase::Engine& engine, const QString& path) {
-    auto table = engine.open(EnginePath(path));
-    TellIfIndexRebuilt(*table, path);
+std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path) {
+    auto table = engine.open(enginePath(path));
+    tellIfIndexRebuilt(*table, path);
     return table;
 }
 
-void TellIfIndexRebuilt(const xbase::Table& table, const QString& path) {
+void tellIfIndexRebuilt(const xbase::Table& table, const QString& path) {
     if (table.indexRebuiltAtOpen())
-        ShowInformation(QStringLiteral("The file ") + path +
+        showInformation(QStringLiteral("The file ") + path +
                         QStringLiteral(" was not closed properly. Its indexes have been rebuilt."));
 }
 
-QString GetDatabasePath(const AddressTable& table) {
-    return WithTrailingSeparator(table.folder());
+QString getDatabasePath(const AddressTable& table) {
+    return withTrailingSeparator(table.folder());
 }
 
 }  // namespace rp

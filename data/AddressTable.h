@@ -38,19 +38,19 @@ class AddressTable {
 
 // The folder of the open address file, ending in exactly one separator.
 // Opens one of the program's side tables shared; throws xbase::Error. A table that was not
-// closed properly has its indexes rebuilt, and the user is told (see TellIfIndexRebuilt).
-std::unique_ptr<xbase::Table> OpenSideTable(xbase::Engine& engine, const QString& path);
+// closed properly has its indexes rebuilt, and the user is told (see tellIfIndexRebuilt).
+std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path);
 
 // Tells the user "The file <path> was not closed properly. Its indexes have been rebuilt."
 // when the open of table rebuilt them.
-void TellIfIndexRebuilt(const xbase::Table& table, const QString& path);
+void tellIfIndexRebuilt(const xbase::Table& table, const QString& path);
 
-QString GetDatabasePath(const AddressTable& table);
+QString getDatabasePath(const AddressTable& table);
 
 // A folder with exactly one trailing native separator.
-QString WithTrailingSeparator(const QString& folder);
+QString withTrailingSeparator(const QString& folder);
 
 // The engine's file-system form of a path.
-std::string EnginePath(const QString& path);
+std::string enginePath(const QString& path);
 
 }  // namespace rp

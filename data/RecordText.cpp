@@ -6,23 +6,23 @@
 
 namespace rp {
 
-std::optional<std::string> StorableBytes(const QString& text) {
+std::optional<std::string> storableBytes(const QString& text) {
     QString refused;
     auto bytes = toFieldBytes(text, &refused);
-    if (!bytes) ShowInformation(unstorableMessage(refused));
+    if (!bytes) showInformation(unstorableMessage(refused));
     return bytes;
 }
 
-QString FieldText(const xbase::Table& table, const char* field) {
+QString fieldText(const xbase::Table& table, const char* field) {
     return fromFieldBytes(table.text(field));
 }
 
-QString MemoText(const xbase::Table& table, const char* field) {
+QString memoText(const xbase::Table& table, const char* field) {
     return fromFieldBytes(table.memo(field));
 }
 
-bool SetFieldText(xbase::Table& table, const char* field, const QString& text) {
-    auto bytes = StorableBytes(text);
+bool setFieldText(xbase::Table& table, const char* field, const QString& text) {
+    auto bytes = storableBytes(text);
     if (!bytes) return false;
     const std::size_t width = table.field(table.fieldNumber(field)).width;
     if (bytes->size() > width) bytes->resize(width);
@@ -30,8 +30,8 @@ bool SetFieldText(xbase::Table& table, const char* field, const QString& text) {
     return true;
 }
 
-bool SetMemoText(xbase::Table& table, const char* field, const QString& text) {
-    auto bytes = StorableBytes(text);
+bool setMemoText(xbase::Table& table, const char* field, const QString& text) {
+    auto bytes = storableBytes(text);
     if (!bytes) return false;
     table.setMemo(field, *bytes);
     return true;

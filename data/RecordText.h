@@ -14,14 +14,14 @@ namespace rp {
 
 // The Windows-1252 bytes of text; nothing, after telling the user, when a character cannot
 // be held.
-std::optional<std::string> StorableBytes(const QString& text);
+std::optional<std::string> storableBytes(const QString& text);
 
-QString FieldText(const xbase::Table& table, const char* field);
-QString MemoText(const xbase::Table& table, const char* field);
+QString fieldText(const xbase::Table& table, const char* field);
+QString memoText(const xbase::Table& table, const char* field);
 
 // Stores text cut to the field's width; false (after telling the user) when a character
 // cannot be held.
-bool SetFieldText(xbase::Table& table, const char* field, const QString& text);
-bool SetMemoText(xbase::Table& table, const char* field, const QString& text);
+bool setFieldText(xbase::Table& table, const char* field, const QString& text);
+bool setMemoText(xbase::Table& table, const char* field, const QString& text);
 
 }  // namespace rp

@@ -13,12 +13,12 @@ QString fixed3(float value) {
 
 }  // namespace
 
-float RoundTo3Decimals(float value) {
+float roundTo3Decimals(float value) {
     return fixed3(value).toFloat();
 }
 
-void SetInches(xbase::Table& table, const char* field, float value) {
-    table.setText(field, fixed3(RoundTo3Decimals(value)).toStdString());
+void setInches(xbase::Table& table, const char* field, float value) {
+    table.setText(field, fixed3(roundTo3Decimals(value)).toStdString());
 }
 
 }  // namespace rp

@@ -8,9 +8,9 @@ class Table;
 namespace rp {
 
 // value rounded to three decimals: formatted fixed-point with 3 decimals and parsed back.
-float RoundTo3Decimals(float value);
+float roundTo3Decimals(float value);
 
 // Stores value, rounded so, in a numeric field of the current record (N 8,3 in the side files).
-void SetInches(xbase::Table& table, const char* field, float value);
+void setInches(xbase::Table& table, const char* field, float value);
 
 }  // namespace rp

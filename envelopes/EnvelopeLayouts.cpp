@@ -33,7 +33,7 @@ EnvelopeTableLayout makeSetupLayout() {
 
 }  // namespace
 
-const EnvelopeTableLayout& EnvelopeDefinitionLayout() {
+const EnvelopeTableLayout& envelopeDefinitionLayout() {
     static const EnvelopeTableLayout layout{
         kEnvelopeDefinitionFile,
         {text("NAME", 20), text("DESC", 20), inches("WIDTH"), inches("HEIGHT"), logical("USERDEF")},
@@ -42,7 +42,7 @@ const EnvelopeTableLayout& EnvelopeDefinitionLayout() {
     return layout;
 }
 
-const EnvelopeTableLayout& EnvelopeSetupLayout() {
+const EnvelopeTableLayout& envelopeSetupLayout() {
     static const EnvelopeTableLayout layout = makeSetupLayout();
     return layout;
 }

@@ -21,9 +21,9 @@ struct EnvelopeTableLayout {
 };
 
 // RVPENVS.DBF: NAME, DESC, WIDTH, HEIGHT, USERDEF; tag NAME on "UPPER(NAME)".
-const EnvelopeTableLayout& EnvelopeDefinitionLayout();
+const EnvelopeTableLayout& envelopeDefinitionLayout();
 // RVPESU.DBF: the 44 members of EnvelopeSetup; tag DESCRIPT on "UPPER(descript)".
-const EnvelopeTableLayout& EnvelopeSetupLayout();
+const EnvelopeTableLayout& envelopeSetupLayout();
 
 // The grid titles of the Select Envelope Size list, in column order, with their fields.
 struct GridColumn {

@@ -31,7 +31,7 @@ constexpr NamedSource kSources[] = {
     {QPrinter::FormSource, "Form Source"},
 };
 
-QList<QPrinter::PaperSource> Sources() {
+QList<QPrinter::PaperSource> sources() {
     QList<QPrinter::PaperSource> all;
     for (const NamedSource& named : kSources) all << named.source;
     return all;
@@ -39,7 +39,7 @@ QList<QPrinter::PaperSource> Sources() {
 
 }  // namespace
 
-QString PaperSourceName(QPrinter::PaperSource source) {
+QString paperSourceName(QPrinter::PaperSource source) {
     for (const NamedSource& named : kSources)
         if (named.source == source) return QString::fromLatin1(named.name);
     return {};
@@ -58,7 +58,7 @@ QList<QPageSize> EnvelopePrinter::papers() {
 
 QStringList EnvelopePrinter::sourceNames() {
     QStringList names;
-    for (QPrinter::PaperSource source : Sources()) names << PaperSourceName(source);
+    for (QPrinter::PaperSource source : sources()) names << paperSourceName(source);
     return names;
 }
 
@@ -72,8 +72,8 @@ PrinterChoice EnvelopePrinter::current() {
     QPrinter& printer = catalog_.printer();
     PrinterChoice choice;
     choice.printer = catalog_.selected();
-    if (Sources().contains(printer.paperSource()))
-        choice.source = PaperSourceName(printer.paperSource());
+    if (sources().contains(printer.paperSource()))
+        choice.source = paperSourceName(printer.paperSource());
     const QString paper = printer.pageLayout().pageSize().name();
     if (paperNames().contains(paper)) choice.paper = paper;
     choice.orient = printer.pageLayout().orientation() == QPageLayout::Landscape ? 1 : 0;
@@ -81,7 +81,7 @@ PrinterChoice EnvelopePrinter::current() {
 }
 
 void EnvelopePrinter::apply(const PrinterChoice& choice) {
-    const QString search = PrinterSearchText(choice.printer);
+    const QString search = printerSearchText(choice.printer);
     if (!search.isEmpty()) {
         for (const QString& name : catalog_.names()) {
             if (name.contains(search, Qt::CaseInsensitive)) {
@@ -92,8 +92,8 @@ void EnvelopePrinter::apply(const PrinterChoice& choice) {
     }
     QPrinter& printer = catalog_.printer();
     if (!choice.source.isEmpty()) {
-        for (QPrinter::PaperSource source : Sources())
-            if (PaperSourceName(source) == choice.source) {
+        for (QPrinter::PaperSource source : sources())
+            if (paperSourceName(source) == choice.source) {
                 printer.setPaperSource(source);
                 break;
             }

@@ -13,7 +13,7 @@ namespace rp {
 class PrinterCatalog;
 
 // The name of a paper source ("Auto", "Manual", "Envelope", ...); empty for one Qt cannot ask for.
-QString PaperSourceName(QPrinter::PaperSource source);
+QString paperSourceName(QPrinter::PaperSource source);
 
 class EnvelopePrinter {
   public:

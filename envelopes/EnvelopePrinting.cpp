@@ -11,33 +11,33 @@
 
 namespace rp {
 
-PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
+PrintOutcome runEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
                             const EnvelopeSetup& setup, const AddressValues& address, bool preview,
                             QWidget* parent) {
-    TPrintStatus status(
+    PrintStatusDialog status(
         surface,
         [&](ReportCanvas& canvas, const std::function<bool()>&) {
-            UsePrinterPaper(canvas, printer);
-            RunEnvelope(canvas, setup, address, preview);
+            usePrinterPaper(canvas, printer);
+            runEnvelope(canvas, setup, address, preview);
         },
-        preview, parent, EnvelopeStatusTexts());
+        preview, parent, envelopeStatusTexts());
     status.exec();
     return status.outcome();
 }
 
-PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
+PrintOutcome printEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
                              const AddressValues& address, QWidget* parent) {
     const auto surface = catalog.jobSurface();
-    return RunEnvelopeJob(*surface, catalog.printer(), setup, address, false, parent);
+    return runEnvelopeJob(*surface, catalog.printer(), setup, address, false, parent);
 }
 
-PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
+PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
                              const AddressValues& address, const EnvelopePreview& preview,
                              QWidget* parent) {
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    const PrintOutcome outcome = RunEnvelopeJob(pages, printer, setup, address, true, parent);
+    const PrintOutcome outcome = runEnvelopeJob(pages, printer, setup, address, true, parent);
     if (outcome != PrintOutcome::Cancelled && preview)
         preview(pages, QStringLiteral("Preview Envelope"));
     return outcome;

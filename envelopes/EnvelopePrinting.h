@@ -1,12 +1,12 @@
 #pragma once
-// Printing one envelope (DoPrint): to the selected printer or, for a preview, into recorded
+// Printing one envelope (doPrint): to the selected printer or, for a preview, into recorded
 // pages, through the print status window; the preview window then shows the recorded page
 // under "Preview Envelope" unless the run was cancelled.
 #include <QString>
 #include <functional>
 
 #include "envelopes/EnvelopeSetup.h"
-#include "framework/TPrintStatus.h"
+#include "framework/PrintStatusDialog.h"
 #include "mailpiece/AddressBlock.h"
 
 class QPrinter;
@@ -22,16 +22,16 @@ class ReportSurface;
 using EnvelopePreview = std::function<void(const RecordedPages& pages, const QString& caption)>;
 
 // The run in the print status window on any surface, on the printer's paper.
-PrintOutcome RunEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
+PrintOutcome runEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
                             const EnvelopeSetup& setup, const AddressValues& address, bool preview,
                             QWidget* parent);
 
 // To the selected printer, whose print dialog has been confirmed.
-PrintOutcome PrintEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
+PrintOutcome printEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
                              const AddressValues& address, QWidget* parent);
 
 // Recorded as the printer would print it, then shown by the hook unless cancelled.
-PrintOutcome PreviewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
+PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
                              const AddressValues& address, const EnvelopePreview& preview,
                              QWidget* parent);
 

@@ -17,20 +17,20 @@ constexpr double kBarcodeLift = 0.165;
 
 // How far in from the page's edge the envelope lies: all of the spare room at one side of the
 // feeder, half of it when centred, none at the other side.
-double Spare(double spare, FeedPosition position, FeedPosition fullAt) {
+double spare(double spare, FeedPosition position, FeedPosition fullAt) {
     if (position == fullAt) return spare;
     if (position == FeedPosition::Center) return spare / 2;
     return 0;
 }
 
-void Font(ReportCanvas& canvas, const QString& name, int points, bool bold, bool italic) {
+void font(ReportCanvas& canvas, const QString& name, int points, bool bold, bool italic) {
     canvas.setFont(ReportFont{name, static_cast<double>(points), bold, italic});
 }
 
 }  // namespace
 
-FeedMethod RunFeedMethod(std::int32_t storedPosition) {
-    FeedMethod method = DecodePosition(storedPosition);
+FeedMethod runFeedMethod(std::int32_t storedPosition) {
+    FeedMethod method = decodePosition(storedPosition);
     if (method.clockwise) {
         if (method.position == FeedPosition::Left)
             method.position = FeedPosition::Right;
@@ -40,18 +40,18 @@ FeedMethod RunFeedMethod(std::int32_t storedPosition) {
     return method;
 }
 
-bool PageDiffersFromEnvelope(QSizeF page, QSizeF envelope) {
+bool pageDiffersFromEnvelope(QSizeF page, QSizeF envelope) {
     const auto tenths = [](double inches) { return static_cast<long>(std::trunc(inches * 10)); };
     return tenths(page.width()) != tenths(envelope.width()) ||
            tenths(page.height()) != tenths(envelope.height());
 }
 
-QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable) {
+QPointF envelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable) {
     const QSizeF envelope(setup.envWidth, setup.envHeight);
     double dx = 0;
     double dy = 0;
-    if (PageDiffersFromEnvelope(page, envelope)) {
-        const FeedMethod feed = RunFeedMethod(setup.position);
+    if (pageDiffersFromEnvelope(page, envelope)) {
+        const FeedMethod feed = runFeedMethod(setup.position);
         const double spareX = page.width() - envelope.width();
         const double spareY = page.height() - envelope.height();
         const bool faceUp = setup.facing != 1;
@@ -59,9 +59,9 @@ QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unpr
         const FeedPosition full = faceUp ? FeedPosition::Right : FeedPosition::Left;
         if (setup.orient == 1) {
             dx = feed.clockwise ? 0 : spareX;
-            dy = Spare(spareY, feed.position, full);
+            dy = spare(spareY, feed.position, full);
         } else {
-            dx = Spare(spareX, feed.position, full);
+            dx = spare(spareX, feed.position, full);
         }
     }
     dx = std::max(0.0, dx + unprintable.x());
@@ -69,7 +69,7 @@ QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unpr
     return {dx, dy};
 }
 
-const QImage& StampPicture() {
+const QImage& stampPicture() {
     static const QImage stamp = [] {
         QImage image(60, 60, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -96,36 +96,36 @@ const QImage& StampPicture() {
     return stamp;
 }
 
-void BeforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup) {
+void beforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup) {
     canvas.setLandscape(setup.orient == 1);
 }
 
-void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+void printEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
                    bool preview) {
     const QSizeF page(canvas.pageWidth(), canvas.pageHeight());
     const QSizeF envelope(setup.envWidth, setup.envHeight);
     const QPointF offset =
-        EnvelopeFeedOffset(setup, page, QPointF(canvas.unprintableLeft(), canvas.unprintableTop()));
+        envelopeFeedOffset(setup, page, QPointF(canvas.unprintableLeft(), canvas.unprintableTop()));
     const double dx = offset.x();
     const double dy = offset.y();
     canvas.setMarginLeft(0);
     canvas.setMarginTop(0);
 
     // The stamp goes to the envelope's top right corner wherever the feed puts the envelope.
-    if (preview && PageDiffersFromEnvelope(page, envelope)) {
+    if (preview && pageDiffersFromEnvelope(page, envelope)) {
         canvas.setOrigin(0, 0);
-        canvas.picture(QRectF(dx + envelope.width() - 1.0, dy + 0.125, 0.75, 0.75), StampPicture());
+        canvas.picture(QRectF(dx + envelope.width() - 1.0, dy + 0.125, 0.75, 0.75), stampPicture());
     }
 
     if (setup.useReturn) {
-        Font(canvas, setup.retFontName, setup.retFontSize, setup.retFontBold, setup.retFontItalic);
+        font(canvas, setup.retFontName, setup.retFontSize, setup.retFontBold, setup.retFontItalic);
         canvas.setOrigin(setup.retLeft + dx, setup.retTop + dy);
         canvas.home();
         for (const auto& line : setup.retLines) canvas.println(line);
     }
 
     if (setup.useMessage) {
-        Font(canvas, setup.messFontName, setup.messFontSize, setup.messFontBold,
+        font(canvas, setup.messFontName, setup.messFontSize, setup.messFontBold,
              setup.messFontItalic);
         canvas.setOrigin(setup.messLeft + dx, setup.messTop + dy);
         canvas.home();
@@ -133,27 +133,27 @@ void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const Addre
     }
 
     QStringList lines;
-    ComposeAddressBlock(lines, address, setup.contents);
-    Font(canvas, setup.delFontName, setup.delFontSize, setup.delFontBold, setup.delFontItalic);
+    composeAddressBlock(lines, address, setup.contents);
+    font(canvas, setup.delFontName, setup.delFontSize, setup.delFontBold, setup.delFontItalic);
     canvas.setOrigin(setup.delLeft + dx, setup.delTop + dy);
     canvas.home();
     for (const QString& line : lines) canvas.println(line);
 
-    if (BarcodeEligible(setup.barcode, address.zip)) {
+    if (barcodeEligible(setup.barcode, address.zip)) {
         canvas.setOrigin(setup.delLeft + dx, setup.delTop - kBarcodeLift + dy);
         canvas.gotoXY(0, 0);
-        BarSection(canvas, BarcodeText(address.zip, address.street));
+        barSection(canvas, barcodeText(address.zip, address.street));
     }
 }
 
-void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+void runEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
                  bool preview) {
-    BeforePrintEnvelope(canvas, setup);
+    beforePrintEnvelope(canvas, setup);
     if (!canvas.start()) return;
-    PrintEnvelope(canvas, setup, address, preview);
+    printEnvelope(canvas, setup, address, preview);
 }
 
-PrintStatusTexts EnvelopeStatusTexts() {
+PrintStatusTexts envelopeStatusTexts() {
     PrintStatusTexts texts;
     texts.cancelQuestion.clear();
     texts.printCanceled = QStringLiteral("\rEnvelope Print Canceled!");

@@ -9,7 +9,7 @@
 #include <QSizeF>
 
 #include "envelopes/EnvelopeSetup.h"
-#include "framework/TPrintStatus.h"
+#include "framework/PrintStatusDialog.h"
 #include "mailpiece/AddressBlock.h"
 
 namespace rp {
@@ -18,31 +18,31 @@ class ReportCanvas;
 
 // The position across the feeder as the run uses it: POSITION without the 10 of "Clockwise
 // Rotation", Left and Right swapped when that is ticked (the envelope is turned the other way).
-FeedMethod RunFeedMethod(std::int32_t storedPosition);
+FeedMethod runFeedMethod(std::int32_t storedPosition);
 
 // Whether the page is not exactly the envelope: width or height differ in their whole tenths
 // of an inch.
-bool PageDiffersFromEnvelope(QSizeF page, QSizeF envelope);
+bool pageDiffersFromEnvelope(QSizeF page, QSizeF envelope);
 
 // Where the envelope's top-left corner lies on the page (PW, PH after the orientation is
 // set), the printer's unprintable margins added, neither coordinate below 0.
-QPointF EnvelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable);
+QPointF envelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable);
 
 // The preview's stamp picture.
-const QImage& StampPicture();
+const QImage& stampPicture();
 
 // Before the page: landscape when ORIENT is 1, else portrait.
-void BeforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup);
+void beforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup);
 
 // The one page of the envelope, on a started canvas whose paper and orientation are set.
-void PrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+void printEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
                    bool preview);
 
 // The whole run on a canvas whose paper is set: orientation, start, the page.
-void RunEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
+void runEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
                  bool preview);
 
 // The print status window's texts for envelopes (Cancel aborts a print without asking).
-PrintStatusTexts EnvelopeStatusTexts();
+PrintStatusTexts envelopeStatusTexts();
 
 }  // namespace rp

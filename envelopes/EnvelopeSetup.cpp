@@ -43,7 +43,7 @@ void writeInt(xbase::Table& t, const char* field, std::int32_t value) {
 
 }  // namespace
 
-EnvelopeSetup DefaultEnvelopeSetup() {
+EnvelopeSetup defaultEnvelopeSetup() {
     EnvelopeSetup s;
     s.descript = "Default Envelope Setup";
     s.envName = "Envelope #10";
@@ -89,13 +89,13 @@ EnvelopeSetup DefaultEnvelopeSetup() {
     return s;
 }
 
-bool HasCurrentRecord(const xbase::Table& table) {
+bool hasCurrentRecord(const xbase::Table& table) {
     return table.isOpen() && !table.eof() && table.recNo() >= 1 &&
            table.recNo() <= table.recordCount() && !table.deleted();
 }
 
-EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& t) {
-    if (!HasCurrentRecord(t)) return DefaultEnvelopeSetup();
+EnvelopeSetup readEnvelopeSetup(const xbase::Table& t) {
+    if (!hasCurrentRecord(t)) return defaultEnvelopeSetup();
     EnvelopeSetup s;
     s.descript = readText(t, "DESCRIPT");
     s.envName = readText(t, "ENVNAME");
@@ -126,7 +126,7 @@ EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& t) {
     s.delFontBold = readBool(t, "DELFBOLD");
     s.delFontItalic = readBool(t, "DELFITAL");
     s.barcode = readBool(t, "BARCODE");
-    s.contents = ReadAddressContents(t);
+    s.contents = readAddressContents(t);
     s.envWidth = readFloat(t, "ENVWIDTH");
     s.envHeight = readFloat(t, "ENVHEIGHT");
     s.orient = readInt(t, "ORIENT");
@@ -135,14 +135,14 @@ EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& t) {
     return s;
 }
 
-void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
+void writeEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
     const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     writeText(t, "DESCRIPT", s.descript);
     writeText(t, "ENVNAME", s.envName);
     t.setLogical("USERETURN", s.useReturn);
     t.setLogical("USEMESSAGE", s.useMessage);
-    SetInches(t, "RETTOP", s.retTop);
-    SetInches(t, "RETLEFT", s.retLeft);
+    setInches(t, "RETTOP", s.retTop);
+    setInches(t, "RETLEFT", s.retLeft);
     writeText(t, "RETFNAME", s.retFontName);
     writeInt(t, "RETFSIZE", s.retFontSize);
     t.setLogical("RETFBOLD", s.retFontBold);
@@ -152,30 +152,30 @@ void WriteEnvelopeSetup(xbase::Table& t, const EnvelopeSetup& s) {
     writeText(t, "RETLINE3", s.retLines[2]);
     writeText(t, "RETLINE4", s.retLines[3]);
     writeText(t, "RETLINE5", s.retLines[4]);
-    SetInches(t, "MESSTOP", s.messTop);
-    SetInches(t, "MESSLEFT", s.messLeft);
+    setInches(t, "MESSTOP", s.messTop);
+    setInches(t, "MESSLEFT", s.messLeft);
     writeText(t, "MESSFNAME", s.messFontName);
     writeInt(t, "MESSFSIZE", s.messFontSize);
     t.setLogical("MESSFBOLD", s.messFontBold);
     t.setLogical("MESSFITAL", s.messFontItalic);
     writeText(t, "MESSTEXT", s.messText);
-    SetInches(t, "DELTOP", s.delTop);
-    SetInches(t, "DELLEFT", s.delLeft);
+    setInches(t, "DELTOP", s.delTop);
+    setInches(t, "DELLEFT", s.delLeft);
     writeText(t, "DELFNAME", s.delFontName);
     writeInt(t, "DELFSIZE", s.delFontSize);
     t.setLogical("DELFBOLD", s.delFontBold);
     t.setLogical("DELFITAL", s.delFontItalic);
     t.setLogical("BARCODE", s.barcode);
-    WriteAddressContents(t, s.contents);
-    SetInches(t, "ENVWIDTH", s.envWidth);
-    SetInches(t, "ENVHEIGHT", s.envHeight);
+    writeAddressContents(t, s.contents);
+    setInches(t, "ENVWIDTH", s.envWidth);
+    setInches(t, "ENVHEIGHT", s.envHeight);
     writeInt(t, "ORIENT", s.orient);
     writeInt(t, "FACING", s.facing);
     writeInt(t, "POSITION", s.position);
     t.post();
 }
 
-FeedMethod DecodePosition(std::int32_t stored) {
+FeedMethod decodePosition(std::int32_t stored) {
     FeedMethod m;
     m.clockwise = stored > 9;
     // A position outside Left, Right and Center reads as Center, the default.
@@ -184,11 +184,11 @@ FeedMethod DecodePosition(std::int32_t stored) {
     return m;
 }
 
-std::int32_t EncodePosition(FeedMethod method) {
+std::int32_t encodePosition(FeedMethod method) {
     return static_cast<std::int32_t>(method.position) + (method.clockwise ? 10 : 0);
 }
 
-QString PositionName(FeedPosition position) {
+QString positionName(FeedPosition position) {
     switch (position) {
         case FeedPosition::Left:
             return QStringLiteral("Left");
@@ -200,11 +200,11 @@ QString PositionName(FeedPosition position) {
     return {};
 }
 
-QString OrientationName(std::int32_t orient) {
+QString orientationName(std::int32_t orient) {
     return orient == 1 ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
 }
 
-QString FacingName(std::int32_t facing) {
+QString facingName(std::int32_t facing) {
     return facing == 1 ? QStringLiteral("Down") : QStringLiteral("Up");
 }
 

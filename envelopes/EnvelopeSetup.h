@@ -55,23 +55,23 @@ struct EnvelopeSetup {
 };
 
 // The setup of an empty setup file: "Default Envelope Setup" for an "Envelope #10".
-EnvelopeSetup DefaultEnvelopeSetup();
+EnvelopeSetup defaultEnvelopeSetup();
 
 // The DESCRIPT of the copy that "New" hands to the designer.
 inline constexpr char kUntitledEnvelopeSetup[] = "{Untitled Envelope Setup Record}";
 
 // Whether the table stands on a record (not past the end of an empty or exhausted file, and
 // not on one carrying the deletion mark).
-bool HasCurrentRecord(const xbase::Table& table);
+bool hasCurrentRecord(const xbase::Table& table);
 
 // The setup of the setup file's current record, or the default setup when there is none.
-EnvelopeSetup ReadEnvelopeSetup(const xbase::Table& setups);
+EnvelopeSetup readEnvelopeSetup(const xbase::Table& setups);
 
 // Stores all 44 members into the current record (a just-appended record stays appended),
 // each float first rounded to 3 decimals, and posts. Throws std::runtime_error (the engine's
 // xbase::Error, or a message naming a character the file cannot hold) and then leaves the
 // record as it was.
-void WriteEnvelopeSetup(xbase::Table& setups, const EnvelopeSetup& setup);
+void writeEnvelopeSetup(xbase::Table& setups, const EnvelopeSetup& setup);
 
 // The feed method's POSITION, taken apart: 0 Left, 1 Right, 2 Center, and whether
 // "Clockwise Rotation" is ticked (stored as 10 more: any value from 10 up). Any other
@@ -81,12 +81,12 @@ struct FeedMethod {
     FeedPosition position = FeedPosition::Center;
     bool clockwise = false;
 };
-FeedMethod DecodePosition(std::int32_t stored);
-std::int32_t EncodePosition(FeedMethod method);
+FeedMethod decodePosition(std::int32_t stored);
+std::int32_t encodePosition(FeedMethod method);
 
 // "Left", "Right", "Center"; "Portrait", "Landscape"; "Up", "Down".
-QString PositionName(FeedPosition position);
-QString OrientationName(std::int32_t orient);
-QString FacingName(std::int32_t facing);
+QString positionName(FeedPosition position);
+QString orientationName(std::int32_t orient);
+QString facingName(std::int32_t facing);
 
 }  // namespace rp

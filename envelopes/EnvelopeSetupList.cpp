@@ -14,8 +14,8 @@
 
 namespace rp {
 
-SetupButtonStates EnvelopeButtonStates(const xbase::Table& setups) {
-    const bool any = HasCurrentRecord(setups);
+SetupButtonStates envelopeButtonStates(const xbase::Table& setups) {
+    const bool any = hasCurrentRecord(setups);
     SetupButtonStates s;
     s.list = s.modify = s.printNow = s.preview = s.remove = any;
     s.add = true;
@@ -23,20 +23,20 @@ SetupButtonStates EnvelopeButtonStates(const xbase::Table& setups) {
 }
 
 EnvelopeSetupList::EnvelopeSetupList(xbase::Table& setups)
-    : setups_(setups), current_(ReadEnvelopeSetup(setups)) {}
+    : setups_(setups), current_(readEnvelopeSetup(setups)) {}
 
 const EnvelopeSetup& EnvelopeSetupList::readCurrent() {
-    current_ = ReadEnvelopeSetup(setups_);
+    current_ = readEnvelopeSetup(setups_);
     return current_;
 }
 
-void EnvelopeSetupList::SetEnvelopeButtons() {
-    buttons_ = EnvelopeButtonStates(setups_);
+void EnvelopeSetupList::setEnvelopeButtons() {
+    buttons_ = envelopeButtonStates(setups_);
 }
 
 void EnvelopeSetupList::activate() {
     readCurrent();
-    SetEnvelopeButtons();
+    setEnvelopeButtons();
 }
 
 bool EnvelopeSetupList::runDesigner(bool append) {
@@ -47,35 +47,35 @@ bool EnvelopeSetupList::runDesigner(bool append) {
         try {
             std::optional<PendingRecord> added;
             if (append) added.emplace(setups_, PendingRecord::Target::NewRecord);
-            WriteEnvelopeSetup(setups_, copy);
+            writeEnvelopeSetup(setups_, copy);
             saved = true;
         } catch (const std::exception& e) {
-            ShowInformation(QString::fromStdString(e.what()));
+            showInformation(QString::fromStdString(e.what()));
         }
     }
     if (listChanged) listChanged();
     if (showPrinterInformation) showPrinterInformation();
     readCurrent();
-    SetEnvelopeButtons();
+    setEnvelopeButtons();
     return saved;
 }
 
-bool EnvelopeSetupList::Modify() {
-    if (!HasCurrentRecord(setups_)) return false;
+bool EnvelopeSetupList::modify() {
+    if (!hasCurrentRecord(setups_)) return false;
     return runDesigner(false);
 }
 
-bool EnvelopeSetupList::New() {
+bool EnvelopeSetupList::createNew() {
     return runDesigner(true);
 }
 
-bool EnvelopeSetupList::Delete() {
-    if (!HasCurrentRecord(setups_)) return false;
-    if (!AskYesNo(QStringLiteral("Delete this record?"))) return false;
+bool EnvelopeSetupList::deleteCurrent() {
+    if (!hasCurrentRecord(setups_)) return false;
+    if (!askYesNo(QStringLiteral("Delete this record?"))) return false;
     try {
-        DeleteCurrentRecord(setups_);
+        deleteCurrentRecord(setups_);
     } catch (const std::exception& e) {
-        ShowInformation(QString::fromStdString(e.what()));
+        showInformation(QString::fromStdString(e.what()));
         return false;
     }
     if (listChanged) listChanged();
@@ -85,11 +85,11 @@ bool EnvelopeSetupList::Delete() {
         QCoreApplication::processEvents();
     // The grid now stands on another row (or none): that row's setup is read.
     rowChanged();
-    SetEnvelopeButtons();
+    setEnvelopeButtons();
     return true;
 }
 
-void EnvelopeSetupList::MoveTo(std::uint32_t recno) {
+void EnvelopeSetupList::moveTo(std::uint32_t recno) {
     if (recno == 0)
         setups_.go(setups_.recordCount() + 1);
     else
@@ -99,18 +99,18 @@ void EnvelopeSetupList::MoveTo(std::uint32_t recno) {
 
 void EnvelopeSetupList::rowChanged() {
     readCurrent();
-    if (restorePrinterMemory && HasCurrentRecord(setups_)) restorePrinterMemory(current_);
+    if (restorePrinterMemory && hasCurrentRecord(setups_)) restorePrinterMemory(current_);
 }
 
-std::unique_ptr<xbase::Table> OpenEnvelopeSetups(xbase::Engine& engine,
+std::unique_ptr<xbase::Table> openEnvelopeSetups(xbase::Engine& engine,
                                                  const QString& programFolder) {
     try {
-        auto table = OpenSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeSetupFile));
-        GoFirstListed(*table);
+        auto table = openSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeSetupFile));
+        goFirstListed(*table);
         return table;
     } catch (const std::exception& e) {
-        ShowInformation(WithCause(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"),
-                                  ErrorText(e)));
+        showInformation(withCause(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"),
+                                  errorText(e)));
         return nullptr;
     }
 }

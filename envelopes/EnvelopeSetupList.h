@@ -28,7 +28,7 @@ struct SetupButtonStates {
     bool operator==(const SetupButtonStates&) const = default;
 };
 
-SetupButtonStates EnvelopeButtonStates(const xbase::Table& setups);
+SetupButtonStates envelopeButtonStates(const xbase::Table& setups);
 
 class EnvelopeSetupList {
   public:
@@ -54,23 +54,23 @@ class EnvelopeSetupList {
 
     // Reads the current record's setup.
     const EnvelopeSetup& readCurrent();
-    // Recomputes the button states (SetEnvelopeButtons).
-    void SetEnvelopeButtons();
+    // Recomputes the button states (setEnvelopeButtons).
+    void setEnvelopeButtons();
     // First activation: reads the current setup and sets the button states.
     void activate();
 
     // "Modify": the designer on a copy of the current setup; on Save the copy is written back
     // into the current record. Afterwards, whatever the outcome, the printer information is
     // shown, the current setup read again and the button states recomputed. True on Save.
-    bool Modify();
+    bool modify();
     // "New": as Modify, but the copy is named "{Untitled Envelope Setup Record}" and on Save a
     // record is appended first.
-    bool New();
+    bool createNew();
     // "Delete": asks "Delete this record?"; on Yes deletes the current record, lets pending
     // messages run and recomputes the button states. True when a record was deleted.
-    bool Delete();
+    bool deleteCurrent();
     // Moving to another row of the list: reads that setup and restores its printer memory.
-    void MoveTo(std::uint32_t recno);
+    void moveTo(std::uint32_t recno);
 
   private:
     bool runDesigner(bool append);
@@ -83,7 +83,7 @@ class EnvelopeSetupList {
 
 // Opens RVPESU.DBF from the program folder and goes to its first record; on failure shows
 // "Unable to Open RVPESU.DBF (envelope setup file)" and returns null.
-std::unique_ptr<xbase::Table> OpenEnvelopeSetups(xbase::Engine& engine,
+std::unique_ptr<xbase::Table> openEnvelopeSetups(xbase::Engine& engine,
                                                  const QString& programFolder);
 
 }  // namespace rp

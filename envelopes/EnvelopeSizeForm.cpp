@@ -5,12 +5,12 @@
 
 namespace rp {
 
-QString ShownLength(double inches, LengthUnit unit) {
+QString shownLength(double inches, LengthUnit unit) {
     if (unit == LengthUnit::Inches) return QString::number(inches, 'f', 2);
     return QString::number(std::round(inches * kMillimetresPerInch), 'f', 0);
 }
 
-double InchesFromShown(const QString& text, LengthUnit unit) {
+double inchesFromShown(const QString& text, LengthUnit unit) {
     bool ok = false;
     double value = QLocale::c().toDouble(text.trimmed(), &ok);
     if (!ok) value = 0;
@@ -23,13 +23,13 @@ EnvelopeSizeForm::EnvelopeSizeForm(double widthInches, double heightInches)
 }
 
 void EnvelopeSizeForm::takeShown() {
-    width_ = InchesFromShown(widthText, unit_);
-    height_ = InchesFromShown(heightText, unit_);
+    width_ = inchesFromShown(widthText, unit_);
+    height_ = inchesFromShown(heightText, unit_);
 }
 
 void EnvelopeSizeForm::show() {
-    widthText = ShownLength(width_, unit_);
-    heightText = ShownLength(height_, unit_);
+    widthText = shownLength(width_, unit_);
+    heightText = shownLength(height_, unit_);
 }
 
 void EnvelopeSizeForm::setUnit(LengthUnit unit) {

@@ -18,9 +18,9 @@ inline constexpr char kNameRequired[] = "A Unique Name is required";
 inline constexpr char kDescriptionRequired[] = "A Description is required";
 
 // A length as the dialog shows it: "9.50" in inches, "241" in millimetres.
-QString ShownLength(double inches, LengthUnit unit);
+QString shownLength(double inches, LengthUnit unit);
 // A shown length read back as inches; text that is no number reads as 0.
-double InchesFromShown(const QString& text, LengthUnit unit);
+double inchesFromShown(const QString& text, LengthUnit unit);
 
 class EnvelopeSizeForm {
   public:

@@ -33,14 +33,14 @@ void writeSize(xbase::Table& t, const EnvelopeSize& size) {
 }
 
 bool currentIsUserDefined(const xbase::Table& sizes) {
-    const std::optional<EnvelopeSize> size = CurrentEnvelopeSize(sizes);
+    const std::optional<EnvelopeSize> size = currentEnvelopeSize(sizes);
     return size && size->userDefined;
 }
 
 }  // namespace
 
-std::optional<EnvelopeSize> CurrentEnvelopeSize(const xbase::Table& t) {
-    if (!HasCurrentRecord(t)) return std::nullopt;
+std::optional<EnvelopeSize> currentEnvelopeSize(const xbase::Table& t) {
+    if (!hasCurrentRecord(t)) return std::nullopt;
     EnvelopeSize size;
     size.name = fromFieldBytes(t.text("NAME"));
     size.description = fromFieldBytes(t.text("DESC"));
@@ -50,28 +50,28 @@ std::optional<EnvelopeSize> CurrentEnvelopeSize(const xbase::Table& t) {
     return size;
 }
 
-bool LocateEnvelopeSize(xbase::Table& sizes, const QString& name) {
-    for (GoFirstListed(sizes); !sizes.eof(); sizes.skip()) {
+bool locateEnvelopeSize(xbase::Table& sizes, const QString& name) {
+    for (goFirstListed(sizes); !sizes.eof(); sizes.skip()) {
         if (sizes.deleted()) continue;
         if (fromFieldBytes(sizes.text("NAME")) == name) return true;
     }
     return false;
 }
 
-void AppendEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
+void appendEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
     const PendingRecord added(sizes, PendingRecord::Target::NewRecord);
     writeSize(sizes, size);
     sizes.setLogical("USERDEF", true);
     sizes.post();
 }
 
-void OverwriteEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
+void overwriteEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size) {
     const PendingRecord change(sizes, PendingRecord::Target::CurrentRecord);
     writeSize(sizes, size);
     sizes.post();
 }
 
-EnvelopeSize NewEnvelopeSizeTemplate() {
+EnvelopeSize newEnvelopeSizeTemplate() {
     EnvelopeSize size;
     size.name = QStringLiteral("[enter new name]");
     size.description = QStringLiteral("[enter description]");
@@ -83,61 +83,61 @@ EnvelopeSize NewEnvelopeSizeTemplate() {
 EnvelopeSizeCommands::EnvelopeSizeCommands(xbase::Table& sizes, EditEnvelopeSizeFn editSize)
     : sizes_(sizes), editSize_(std::move(editSize)) {}
 
-bool EnvelopeSizeCommands::New() {
+bool EnvelopeSizeCommands::createNew() {
     const std::optional<EnvelopeSize> saved =
-        editSize_ ? editSize_(NewEnvelopeSizeTemplate(), false) : std::nullopt;
+        editSize_ ? editSize_(newEnvelopeSizeTemplate(), false) : std::nullopt;
     if (!saved) return false;
     try {
-        AppendEnvelopeSize(sizes_, *saved);
+        appendEnvelopeSize(sizes_, *saved);
     } catch (const std::exception& e) {
-        ShowInformation(QString::fromStdString(e.what()));
+        showInformation(QString::fromStdString(e.what()));
         return false;
     }
     return true;
 }
 
-bool EnvelopeSizeCommands::Edit() {
+bool EnvelopeSizeCommands::editCurrent() {
     if (!currentIsUserDefined(sizes_)) {
-        ShowInformation(QString::fromLatin1(kEditOnlyUserDefined));
+        showInformation(QString::fromLatin1(kEditOnlyUserDefined));
         return false;
     }
     const std::optional<EnvelopeSize> saved =
-        editSize_ ? editSize_(*CurrentEnvelopeSize(sizes_), true) : std::nullopt;
+        editSize_ ? editSize_(*currentEnvelopeSize(sizes_), true) : std::nullopt;
     if (!saved) return false;
     try {
-        OverwriteEnvelopeSize(sizes_, *saved);
+        overwriteEnvelopeSize(sizes_, *saved);
     } catch (const std::exception& e) {
-        ShowInformation(QString::fromStdString(e.what()));
+        showInformation(QString::fromStdString(e.what()));
         return false;
     }
     return true;
 }
 
-bool EnvelopeSizeCommands::Delete() {
+bool EnvelopeSizeCommands::deleteCurrent() {
     if (!currentIsUserDefined(sizes_)) {
-        ShowInformation(QString::fromLatin1(kDeleteOnlyUserDefined));
+        showInformation(QString::fromLatin1(kDeleteOnlyUserDefined));
         return false;
     }
-    if (!AskYesNo(QString::fromLatin1(kDeleteEnvelopeQuestion))) return false;
+    if (!askYesNo(QString::fromLatin1(kDeleteEnvelopeQuestion))) return false;
     try {
-        DeleteCurrentRecord(sizes_);
+        deleteCurrentRecord(sizes_);
     } catch (const std::exception& e) {
-        ShowInformation(QString::fromStdString(e.what()));
+        showInformation(QString::fromStdString(e.what()));
         return false;
     }
     return true;
 }
 
-std::unique_ptr<xbase::Table> OpenEnvelopeDefinitions(xbase::Engine& engine,
+std::unique_ptr<xbase::Table> openEnvelopeDefinitions(xbase::Engine& engine,
                                                       const QString& programFolder) {
     try {
         auto table =
-            OpenSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeDefinitionFile));
-        GoFirstListed(*table);
+            openSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeDefinitionFile));
+        goFirstListed(*table);
         return table;
     } catch (const std::exception& e) {
-        ShowInformation(
-            WithCause(QString::fromLatin1(kEnvelopeDefinitionOpenFailed), ErrorText(e)));
+        showInformation(
+            withCause(QString::fromLatin1(kEnvelopeDefinitionOpenFailed), errorText(e)));
         return nullptr;
     }
 }

@@ -31,16 +31,16 @@ inline constexpr char kEnvelopeDefinitionOpenFailed[] =
     "We were unable to open the envelope definition file: RVPENVS.DBF";
 
 // The size of the table's current row; nothing when it stands on none.
-std::optional<EnvelopeSize> CurrentEnvelopeSize(const xbase::Table& sizes);
+std::optional<EnvelopeSize> currentEnvelopeSize(const xbase::Table& sizes);
 
 // Walks the list from the first row and stops on the first row whose NAME equals name exactly
 // (letter case and all); otherwise the table ends past the last row. True when found.
-bool LocateEnvelopeSize(xbase::Table& sizes, const QString& name);
+bool locateEnvelopeSize(xbase::Table& sizes, const QString& name);
 
 // Appends a row with WIDTH, HEIGHT, NAME, DESC of size and USERDEF true; it becomes current.
-void AppendEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size);
+void appendEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size);
 // Overwrites WIDTH, HEIGHT, NAME and DESC of the current row (USERDEF is kept).
-void OverwriteEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size);
+void overwriteEnvelopeSize(xbase::Table& sizes, const EnvelopeSize& size);
 
 // The size dialog's part in the commands: shown with the caption "Add New Envelope Size"
 // (editing false) or "Edit Envelope Size", prefilled from initial; the size saved, or nothing
@@ -56,14 +56,14 @@ class EnvelopeSizeCommands {
 
     // The size dialog with 9.5 by 4.13 inches, "[enter new name]" and "[enter description]";
     // on Save a user-defined row is appended.
-    bool New();
+    bool createNew();
     // Only for a user-defined row ("You may only edit User Defined envelopes" otherwise): the
     // size dialog captioned "Edit Envelope Size", prefilled from the row; on Save the row's
     // WIDTH, HEIGHT, NAME and DESC are overwritten.
-    bool Edit();
+    bool editCurrent();
     // Only for a user-defined row ("You may only delete User Defined envelopes" otherwise):
     // asks "Delete this envelope?" and on Yes deletes the row.
-    bool Delete();
+    bool deleteCurrent();
 
   private:
     xbase::Table& sizes_;
@@ -71,11 +71,11 @@ class EnvelopeSizeCommands {
 };
 
 // The initial values of the size dialog for "New".
-EnvelopeSize NewEnvelopeSizeTemplate();
+EnvelopeSize newEnvelopeSizeTemplate();
 
 // Opens RVPENVS.DBF from the program folder at its first row; on failure shows "We were unable
 // to open the envelope definition file: RVPENVS.DBF" and returns null.
-std::unique_ptr<xbase::Table> OpenEnvelopeDefinitions(xbase::Engine& engine,
+std::unique_ptr<xbase::Table> openEnvelopeDefinitions(xbase::Engine& engine,
                                                       const QString& programFolder);
 
 }  // namespace rp

@@ -7,25 +7,25 @@ const QString byName = QString::fromLatin1(kEnvelopeByName);
 const QString bySize = QString::fromLatin1(kEnvelopeBySize);
 
 // The value remembered for the setup, else for its envelope; empty when neither is.
-QString Remembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind) {
+QString remembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind) {
     const QString value = prefs.read(byName, kind + setup.descript.text());
     return value.isEmpty() ? prefs.read(bySize, kind + setup.envName.text()) : value;
 }
 
-QString Recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind,
+QString recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind,
                const QString& current) {
-    const QString value = Remembered(prefs, setup, kind);
+    const QString value = remembered(prefs, setup, kind);
     return value.isEmpty() ? current : value;
 }
 
 }  // namespace
 
-PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+PrinterChoice recallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
                                   const PrinterChoice& current) {
     PrinterChoice choice;
-    choice.printer = Recall(prefs, setup, QStringLiteral("PRINTER"), current.printer);
-    choice.source = Recall(prefs, setup, QStringLiteral("BIN"), current.source);
-    choice.paper = Recall(prefs, setup, QStringLiteral("PAPER"), current.paper);
+    choice.printer = recall(prefs, setup, QStringLiteral("PRINTER"), current.printer);
+    choice.source = recall(prefs, setup, QStringLiteral("BIN"), current.source);
+    choice.paper = recall(prefs, setup, QStringLiteral("PAPER"), current.paper);
     bool isNumber = false;
     const int orient = prefs.read(byName, QStringLiteral("ORIENT") + setup.descript.text())
                            .trimmed()
@@ -34,11 +34,11 @@ PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeS
     return choice;
 }
 
-bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup) {
-    return !Remembered(prefs, setup, QStringLiteral("PAPER")).isEmpty();
+bool paperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup) {
+    return !remembered(prefs, setup, QStringLiteral("PAPER")).isEmpty();
 }
 
-void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+void storePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
                         const PrinterChoice& current) {
     const QString descript = setup.descript.text();
     const QString envName = setup.envName.text();
@@ -51,7 +51,7 @@ void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setu
     prefs.write(bySize, QStringLiteral("PAPER") + envName, current.paper);
 }
 
-QString PrinterSearchText(const QString& printerText) {
+QString printerSearchText(const QString& printerText) {
     const int on = printerText.indexOf(QStringLiteral(" ON "), 0, Qt::CaseInsensitive);
     return on < 0 ? printerText : printerText.left(on);
 }

@@ -30,21 +30,21 @@ struct PrinterChoice {
     bool operator==(const PrinterChoice&) const = default;
 };
 
-// What to select for the setup (LoadPreferences): each name from the setup's keys, else from
+// What to select for the setup (loadPreferences): each name from the setup's keys, else from
 // its envelope's keys, else the printer's current one; the orientation from the setup's key,
 // else the printer's current one.
-PrinterChoice RecallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+PrinterChoice recallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
                                   const PrinterChoice& current);
 
 // Whether a paper is remembered for the setup or for its envelope.
-bool PaperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup);
+bool paperRemembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup);
 
-// Stores the printer's current choice under the setup and under its envelope (SavePreferences).
-void StorePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
+// Stores the printer's current choice under the setup and under its envelope (savePreferences).
+void storePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
                         const PrinterChoice& current);
 
 // The part of a remembered printer text that names the printer: the text before the first
 // " ON " of its upper-case form, the whole text when there is none.
-QString PrinterSearchText(const QString& printerText);
+QString printerSearchText(const QString& printerText);
 
 }  // namespace rp

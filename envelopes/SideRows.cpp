@@ -22,8 +22,8 @@ void standOn(xbase::Table& table, std::uint32_t recno) {
 
 }  // namespace
 
-std::vector<std::uint32_t> ListedRecords(xbase::Table& table) {
-    const std::uint32_t current = HasCurrentRecord(table) ? table.recNo() : 0;
+std::vector<std::uint32_t> listedRecords(xbase::Table& table) {
+    const std::uint32_t current = hasCurrentRecord(table) ? table.recNo() : 0;
     std::vector<std::uint32_t> records;
     for (table.goTop(); !table.eof(); table.skip())
         if (!table.deleted()) records.push_back(table.recNo());
@@ -31,14 +31,14 @@ std::vector<std::uint32_t> ListedRecords(xbase::Table& table) {
     return records;
 }
 
-void GoFirstListed(xbase::Table& table) {
+void goFirstListed(xbase::Table& table) {
     table.goTop();
     while (!table.eof() && table.deleted()) table.skip();
 }
 
-void DeleteCurrentRecord(xbase::Table& table) {
-    if (!HasCurrentRecord(table)) return;
-    const std::vector<std::uint32_t> before = ListedRecords(table);
+void deleteCurrentRecord(xbase::Table& table) {
+    if (!hasCurrentRecord(table)) return;
+    const std::vector<std::uint32_t> before = listedRecords(table);
     const auto at = std::find(before.begin(), before.end(), table.recNo());
     table.deleteRecord();
     std::uint32_t next = 0;
@@ -58,9 +58,9 @@ SideRowsModel::SideRowsModel(xbase::Table& table, std::vector<GridColumn> column
 
 void SideRowsModel::refresh() {
     beginResetModel();
-    records_ = ListedRecords(table_);
+    records_ = listedRecords(table_);
     values_.clear();
-    const std::uint32_t current = HasCurrentRecord(table_) ? table_.recNo() : 0;
+    const std::uint32_t current = hasCurrentRecord(table_) ? table_.recNo() : 0;
     for (std::uint32_t recno : records_) {
         table_.go(recno);
         QStringList row;
@@ -81,7 +81,7 @@ void SideRowsModel::refresh() {
 }
 
 int SideRowsModel::currentRow() const {
-    if (!HasCurrentRecord(table_)) return -1;
+    if (!hasCurrentRecord(table_)) return -1;
     const auto at = std::find(records_.begin(), records_.end(), table_.recNo());
     return at == records_.end() ? -1 : static_cast<int>(at - records_.begin());
 }
@@ -112,7 +112,7 @@ QVariant SideRowsModel::headerData(int section, Qt::Orientation orientation, int
     return QString::fromLatin1(columns_[static_cast<std::size_t>(section)].title);
 }
 
-void ShowCurrentRow(QTableView* view, const SideRowsModel& model) {
+void showCurrentRow(QTableView* view, const SideRowsModel& model) {
     const int row = model.currentRow();
     QItemSelectionModel* selection = view->selectionModel();
     const QSignalBlocker block(selection);

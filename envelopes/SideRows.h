@@ -17,14 +17,14 @@ class Table;
 namespace rp {
 
 // The record numbers the list shows, in record order. The current record is kept.
-std::vector<std::uint32_t> ListedRecords(xbase::Table& table);
+std::vector<std::uint32_t> listedRecords(xbase::Table& table);
 
 // Goes to the first listed record (past the end when there is none).
-void GoFirstListed(xbase::Table& table);
+void goFirstListed(xbase::Table& table);
 
 // Marks the current record deleted and moves as a grid does: to the next listed record, or
 // to the previous one when it was the last, or past the end when none is left.
-void DeleteCurrentRecord(xbase::Table& table);
+void deleteCurrentRecord(xbase::Table& table);
 
 // A read-only grid model of some fields of a side table. The values are taken when the model
 // is refreshed; refresh() after every change of the table.
@@ -55,6 +55,6 @@ class SideRowsModel : public QAbstractTableModel {
 };
 
 // Selects the view's row of the table's current record (or none).
-void ShowCurrentRow(QTableView* view, const SideRowsModel& model);
+void showCurrentRow(QTableView* view, const SideRowsModel& model);
 
 }  // namespace rp

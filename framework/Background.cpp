@@ -8,13 +8,13 @@
 
 namespace rp {
 
-QPixmap BackgroundTile() {
-    LoadFrameworkResources();
+QPixmap backgroundTile() {
+    loadFrameworkResources();
     return QPixmap(QStringLiteral(":/framework/images/background.png"));
 }
 
-void TileBackground(QPainter& painter, const QRect& area, const QRect& dirty) {
-    const QPixmap tile = BackgroundTile();
+void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty) {
+    const QPixmap tile = backgroundTile();
     if (tile.isNull()) return;
     const int w = tile.width();
     const int h = tile.height();

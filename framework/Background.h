@@ -7,10 +7,10 @@ class QRect;
 namespace rp {
 
 // The 108 x 108 background picture.
-QPixmap BackgroundTile();
+QPixmap backgroundTile();
 
 // Paints the background picture repeatedly over area, row by row from its top-left corner;
 // only the tiles meeting dirty are drawn.
-void TileBackground(QPainter& painter, const QRect& area, const QRect& dirty);
+void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty);
 
 }  // namespace rp

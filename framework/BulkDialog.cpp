@@ -66,7 +66,7 @@ BulkHooks BulkDialog::hooks() {
 
 bool BulkDialog::runBusy(const std::function<void()>& work) {
     setBusy(true);
-    const bool ran = ReportErrors(work);
+    const bool ran = reportErrors(work);
     setBusy(false);
     return ran;
 }

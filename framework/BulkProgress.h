@@ -12,7 +12,7 @@ struct BulkHooks {
     std::function<bool()> keepGoing;
 };
 
-int PercentDone(std::uint64_t done, std::uint64_t total);
+int percentDone(std::uint64_t done, std::uint64_t total);
 
 // Counts the records a loop has done and tells the hooks.
 class BulkProgress {

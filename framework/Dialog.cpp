@@ -24,7 +24,7 @@ QPushButton* Dialog::makeHelpButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setAutoDefault(false);
     button->setWhatsThis(QStringLiteral("Opens the help page for this window."));
-    connect(button, &QPushButton::clicked, this, [this] { ShowHelpTopic(helpTopic_, this); });
+    connect(button, &QPushButton::clicked, this, [this] { showHelpTopic(helpTopic_, this); });
     return button;
 }
 
@@ -69,7 +69,7 @@ void Dialog::showEvent(QShowEvent* event) {
 
 void Dialog::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    TileBackground(painter, rect(), event->rect());
+    tileBackground(painter, rect(), event->rect());
 }
 
 }  // namespace rp

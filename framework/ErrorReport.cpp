@@ -6,18 +6,19 @@
 
 namespace rp {
 
-QString CurrentErrorText() {
+QString currentErrorText() {
     try {
         throw;
     } catch (const std::exception& e) {
-        return ErrorText(e);
+        return errorText(e);
     } catch (...) {
+        // Something that is not an exception class carries no text to show.
         return QStringLiteral("An unknown error occurred.");
     }
 }
 
-void ReportCurrentError() {
-    messages().error(kErrorCaption, CurrentErrorText());
+void reportCurrentError() {
+    messages().error(kErrorCaption, currentErrorText());
 }
 
 }  // namespace rp

@@ -1,7 +1,7 @@
 #pragma once
 // Where the program's work meets Qt's event loop (slots, timer callbacks, event handlers, item
 // models), an exception must go no further: Qt does not carry exceptions through its loop. The
-// work runs through ReportErrors, which shows the cause through Messages under "Error" (the
+// work runs through reportErrors, which shows the cause through Messages under "Error" (the
 // engine's text names the file and what went wrong) and lets the program go on.
 #include <QString>
 #include <functional>
@@ -14,20 +14,21 @@ inline const QString kErrorCaption = QStringLiteral("Error");
 
 // The cause of the exception being handled (call only inside a catch block): the text of a
 // std::exception, a fixed text for anything else.
-QString CurrentErrorText();
+QString currentErrorText();
 
 // Shows the cause of the exception being handled (call only inside a catch block).
-void ReportCurrentError();
+void reportCurrentError();
 
 // Runs work; an exception it throws is shown and goes no further. False when one was thrown.
 // A template, so that wrapping a slot or an event costs no allocation.
 template <class Work>
-bool ReportErrors(Work&& work) {
+bool reportErrors(Work&& work) {
     try {
         work();
         return true;
     } catch (...) {
-        ReportCurrentError();
+        // Every failure ends here, whatever its type; reportCurrentError shows its own text.
+        reportCurrentError();
         return false;
     }
 }
@@ -35,9 +36,9 @@ bool ReportErrors(Work&& work) {
 // A callable made fit to be a slot: its exceptions are reported. It takes the signal's
 // arguments when it can use them.
 template <class Work>
-auto Guarded(Work work) {
+auto guarded(Work work) {
     return [work = std::move(work)](auto&&... args) {
-        ReportErrors([&] {
+        reportErrors([&] {
             if constexpr (std::is_invocable_v<Work&, decltype(args)...>)
                 std::invoke(work, std::forward<decltype(args)>(args)...);
             else
@@ -48,8 +49,8 @@ auto Guarded(Work work) {
 
 // A member function of object as a guarded slot.
 template <class Object, class Method>
-auto Guarded(Object* object, Method method) {
-    return Guarded([object, method](auto&&... args) {
+auto guarded(Object* object, Method method) {
+    return guarded([object, method](auto&&... args) {
         if constexpr (std::is_invocable_v<Method, Object*, decltype(args)...>)
             std::invoke(method, object, std::forward<decltype(args)>(args)...);
         else

@@ -8,7 +8,7 @@ GuardedApplication::GuardedApplication(int& argc, char** argv) : QApplication(ar
 
 bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     bool handled = false;
-    ReportErrors([&] { handled = QApplication::notify(receiver, event); });
+    reportErrors([&] { handled = QApplication::notify(receiver, event); });
     return handled;
 }
 

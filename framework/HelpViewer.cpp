@@ -19,7 +19,7 @@ constexpr int contentsTopic = HelpTopic::Contents;
 
 HelpViewer::HelpViewer(QWidget* owner)
     : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
-    LoadFrameworkResources();
+    loadFrameworkResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Ravenpost Help"));
     resize(560, 480);
@@ -51,7 +51,7 @@ QString HelpViewer::helpFolder() {
 }
 
 QString HelpViewer::topicPage(int topic) {
-    LoadFrameworkResources();
+    loadFrameworkResources();
     const QString page = helpFolder() + QStringLiteral("/%1.html").arg(topic);
     return QFileInfo::exists(page) ? page : QString();
 }
@@ -74,7 +74,7 @@ QString HelpViewer::pageText() const {
     return browser_->toPlainText();
 }
 
-void ShowHelpTopic(int topic, QWidget* parent) {
+void showHelpTopic(int topic, QWidget* parent) {
     QWidget* owner = parent ? parent->window() : nullptr;
     HelpViewer* viewer =
         owner ? owner->findChild<HelpViewer*>(QString(), Qt::FindDirectChildrenOnly) : nullptr;

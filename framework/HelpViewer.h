@@ -30,6 +30,6 @@ class HelpViewer : public QWidget {
 
 // Shows the topic in the help window belonging to parent's window (opening it if needed),
 // and brings that window to the front.
-void ShowHelpTopic(int topic, QWidget* parent);
+void showHelpTopic(int topic, QWidget* parent);
 
 }  // namespace rp

@@ -17,11 +17,11 @@ Messages*& current() {
 
 }  // namespace
 
-QString ErrorText(const std::exception& e) {
+QString errorText(const std::exception& e) {
     return QString::fromUtf8(e.what());
 }
 
-QString WithCause(const QString& message, const QString& cause) {
+QString withCause(const QString& message, const QString& cause) {
     return cause.isEmpty() ? message : message + QStringLiteral("\r\n") + cause;
 }
 
@@ -37,15 +37,15 @@ MessagesScope::~MessagesScope() {
     current() = previous_;
 }
 
-void ShowInformation(const QString& text) {
+void showInformation(const QString& text) {
     messages().information(QStringLiteral("Information"), text);
 }
 
-bool AskYesNo(const QString& text, bool defaultYes) {
+bool askYesNo(const QString& text, bool defaultYes) {
     return messages().question(QStringLiteral("Confirm"), text, defaultYes);
 }
 
-void Beep() {
+void beep() {
     messages().beep();
 }
 

@@ -7,10 +7,10 @@
 namespace rp {
 
 // The text of an error for the user: its own text, which names the file and the cause.
-QString ErrorText(const std::exception& e);
+QString errorText(const std::exception& e);
 // A prescribed message with the cause of a failure on a second line; the message alone when
 // there is no cause.
-QString WithCause(const QString& message, const QString& cause);
+QString withCause(const QString& message, const QString& cause);
 
 class Messages {
   public:
@@ -39,9 +39,9 @@ class MessagesScope {
 };
 
 // "Information" box with an OK button.
-void ShowInformation(const QString& text);
+void showInformation(const QString& text);
 // Yes/No question captioned "Confirm", Yes as the default button unless defaultYes is false.
-bool AskYesNo(const QString& text, bool defaultYes = true);
-void Beep();
+bool askYesNo(const QString& text, bool defaultYes = true);
+void beep();
 
 }  // namespace rp

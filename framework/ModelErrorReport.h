@@ -21,7 +21,8 @@ class ModelErrorReport : public QObject {
         try {
             return read();
         } catch (...) {
-            remember(CurrentErrorText());
+            // A model must answer the view; the cause is kept and shown after painting.
+            remember(currentErrorText());
             return fallback;
         }
     }

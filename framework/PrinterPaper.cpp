@@ -11,7 +11,7 @@ namespace {
 // The paper's size in inches as exactly as Qt knows it. Qt keeps the inch sizes of the papers
 // it knows rounded to two decimals (an Envelope #10 of 4.125 inches as 4.12) but their points
 // exact; papers defined in millimetres convert exactly from those.
-QSizeF Inches(const QPageSize& size) {
+QSizeF sizeInInches(const QPageSize& size) {
     if (size.definitionUnits() == QPageSize::Millimeter) return size.definitionSize() / 25.4;
     if (size.id() == QPageSize::Custom && size.definitionUnits() == QPageSize::Inch)
         return size.definitionSize();
@@ -20,7 +20,7 @@ QSizeF Inches(const QPageSize& size) {
 
 }  // namespace
 
-void UsePrinterPaper(ReportCanvas& canvas, const QPrinter& printer) {
+void usePrinterPaper(ReportCanvas& canvas, const QPrinter& printer) {
     const QPageSize size = printer.pageLayout().pageSize();
     switch (size.id()) {
         case QPageSize::Letter:
@@ -35,7 +35,7 @@ void UsePrinterPaper(ReportCanvas& canvas, const QPrinter& printer) {
         default:
             break;
     }
-    const QSizeF inches = Inches(size);
+    const QSizeF inches = sizeInInches(size);
     canvas.setCustomPaper(inches.width(), inches.height());
 }
 

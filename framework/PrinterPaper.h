@@ -8,6 +8,6 @@ namespace rp {
 class ReportCanvas;
 
 // The paper chosen for the printer (in its set-up dialog or by name) becomes the canvas's.
-void UsePrinterPaper(ReportCanvas& canvas, const QPrinter& printer);
+void usePrinterPaper(ReportCanvas& canvas, const QPrinter& printer);
 
 }  // namespace rp

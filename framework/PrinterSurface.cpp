@@ -14,7 +14,7 @@
 namespace rp {
 namespace {
 
-void ReportUnwritable(const QString& path, const QString& reason) {
+void reportUnwritable(const QString& path, const QString& reason) {
     messages().error(QStringLiteral("Error"), QStringLiteral("The file %1 cannot be written: %2")
                                                   .arg(QDir::toNativeSeparators(path), reason));
 }
@@ -100,7 +100,7 @@ void PrinterSurface::end() {
     }
     const bool finished = painter_.end();
     if (!finished && !file_.isEmpty())
-        ReportUnwritable(file_, QStringLiteral("the document could not be finished"));
+        reportUnwritable(file_, QStringLiteral("the document could not be finished"));
     finishFile(finished);
 }
 
@@ -119,7 +119,7 @@ bool PrinterSurface::startFile() {
     const QFileInfo info(file_);
     QFile partial(info.dir().filePath(QStringLiteral(".%1.part").arg(info.fileName())));
     if (!partial.open(QIODevice::WriteOnly)) {
-        ReportUnwritable(file_, partial.errorString());
+        reportUnwritable(file_, partial.errorString());
         file_.clear();
         return false;
     }
@@ -145,7 +145,7 @@ void PrinterSurface::finishFile(bool completed) {
                             QFileInfo(file).filesystemFilePath(), error);
     if (error) {
         QFile::remove(partial);
-        ReportUnwritable(file, QString::fromLocal8Bit(error.message()));
+        reportUnwritable(file, QString::fromLocal8Bit(error.message()));
         return;
     }
     if (fileWritten_) fileWritten_(file);

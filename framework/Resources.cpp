@@ -9,7 +9,7 @@ static void registerFrameworkQrc() {
 
 namespace rp {
 
-void LoadFrameworkResources() {
+void loadFrameworkResources() {
     static const bool registered = [] {
         registerFrameworkQrc();
         return true;

@@ -5,6 +5,6 @@
 namespace rp {
 
 // Registers the framework's resources; later calls do nothing.
-void LoadFrameworkResources();
+void loadFrameworkResources();
 
 }  // namespace rp

@@ -12,14 +12,14 @@ namespace {
 
 // The control whose help text a right click on widget shows: itself, or the scroll area whose
 // viewport it is.
-QWidget* HelpedControl(QWidget* widget) {
+QWidget* helpedControl(QWidget* widget) {
     if (!widget->whatsThis().isEmpty()) return widget;
     auto* area = qobject_cast<QAbstractScrollArea*>(widget->parentWidget());
     if (area && area->viewport() == widget && !area->whatsThis().isEmpty()) return area;
     return nullptr;
 }
 
-QMenu* StandardMenu(QWidget* control) {
+QMenu* standardMenu(QWidget* control) {
     if (auto* line = qobject_cast<QLineEdit*>(control)) return line->createStandardContextMenu();
     if (auto* text = qobject_cast<QPlainTextEdit*>(control))
         return text->createStandardContextMenu();
@@ -29,9 +29,9 @@ QMenu* StandardMenu(QWidget* control) {
 }  // namespace
 
 QMenu* WhatsThisMenu::popupFor(QWidget* widget, const QPoint& globalPos) {
-    QWidget* control = HelpedControl(widget);
+    QWidget* control = helpedControl(widget);
     if (!control) return nullptr;
-    QMenu* menu = StandardMenu(control);
+    QMenu* menu = standardMenu(control);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     if (!menu->isEmpty()) menu->addSeparator();
     const QString text = control->whatsThis();

@@ -37,10 +37,10 @@ void readFailed(AsciiImportResult& result, const AsciiLineReader& reader) {
 
 }  // namespace
 
-AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
+AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
                                   const ImportLayout& layout, const ImportHooks& hooks) {
     AsciiImportResult result;
-    DropProductionIndex(table);
+    dropProductionIndex(table);
 
     tell(hooks, QStringLiteral("Counting total lines"));
     AsciiLineReader reader(path);
@@ -80,16 +80,16 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
         if (r != Read::Line) break;
         ++result.lines;
         if (reader.lastLineCut()) ++result.cutLines;
-        if (!IsTextLine(line)) {
+        if (!isTextLine(line)) {
             result.outcome = Outcome::AnalysisError;
             break;
         }
         try {
-            fillRecord(record, AsciiValues(line, layout.columnCount()), layout);
+            fillRecord(record, asciiValues(line, layout.columnCount()), layout);
         } catch (const xbase::Error& e) {
             record.drop();
             result.outcome = Outcome::AnalysisError;
-            result.cause = ErrorText(e);
+            result.cause = errorText(e);
             break;
         }
         try {
@@ -97,7 +97,7 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
         } catch (const xbase::Error& e) {
             record.drop();
             result.outcome = Outcome::WriteError;
-            result.cause = ErrorText(e);
+            result.cause = errorText(e);
             break;
         }
         progress.recordDone();
@@ -107,18 +107,18 @@ AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
     return result;
 }
 
-QString AsciiImportMessage(const AsciiImportResult& result) {
+QString asciiImportMessage(const AsciiImportResult& result) {
     const QString n = QString::number(result.lines);
     const QString after = QStringLiteral(" after importing ") + n + QStringLiteral(" records.");
     switch (result.outcome) {
         case Outcome::ReadError:
-            return WithCause(QStringLiteral("Unknown error reading ASCII file") + after,
+            return withCause(QStringLiteral("Unknown error reading ASCII file") + after,
                              result.cause);
         case Outcome::AnalysisError:
-            return WithCause(QStringLiteral("Unknown error analyzing text line") + after,
+            return withCause(QStringLiteral("Unknown error analyzing text line") + after,
                              result.cause);
         case Outcome::WriteError:
-            return WithCause(QStringLiteral("Unknown error writing to datafile") + after,
+            return withCause(QStringLiteral("Unknown error writing to datafile") + after,
                              result.cause);
         case Outcome::Cancelled:
             return QStringLiteral("Import cancelled after importing ") + n +
@@ -129,7 +129,7 @@ QString AsciiImportMessage(const AsciiImportResult& result) {
     return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
 }
 
-QString AsciiImportNotes(const AsciiImportResult& result) {
+QString asciiImportNotes(const AsciiImportResult& result) {
     QStringList parts;
     if (result.replacedCharacters > 0)
         parts << QStringLiteral("%1 characters could not be stored and were replaced by ?.")

@@ -30,19 +30,19 @@ struct AsciiImportResult {
     QString cause;                         // the file's or the engine's text of a failure
 };
 
-// Drops the structural index (see DropProductionIndex), counts the lines ("Counting total
+// Drops the structural index (see dropProductionIndex), counts the lines ("Counting total
 // lines"), then imports them ("Importing records") until the end of the file, a cancel or a
-// failure. A record whose line fails is not kept; a line that is not text (see IsTextLine)
+// failure. A record whose line fails is not kept; a line that is not text (see isTextLine)
 // fails. A character the address file cannot hold is stored as "?" and counted.
-AsciiImportResult ImportAsciiFile(xbase::Table& table, const QString& path,
+AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
                                   const ImportLayout& layout, const ImportHooks& hooks = {});
 
 // The message that closes the import, e.g. "Import complete. Imported 12 records."; a failure's
 // cause follows on a second line.
-QString AsciiImportMessage(const AsciiImportResult& result);
+QString asciiImportMessage(const AsciiImportResult& result);
 
 // What was replaced or cut while importing, told after the closing message; empty when
 // nothing was.
-QString AsciiImportNotes(const AsciiImportResult& result);
+QString asciiImportNotes(const AsciiImportResult& result);
 
 }  // namespace rp

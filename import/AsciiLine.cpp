@@ -2,11 +2,11 @@
 
 namespace rp {
 
-bool IsTextLine(const QString& line) {
+bool isTextLine(const QString& line) {
     return !line.contains(QChar(u'\0'));
 }
 
-QStringList SplitAsciiLine(const QString& line) {
+QStringList splitAsciiLine(const QString& line) {
     const QChar quote(u'"');
     const QChar comma(u',');
     QStringList values;
@@ -33,16 +33,16 @@ QStringList SplitAsciiLine(const QString& line) {
     return values;
 }
 
-QString UnquotedValue(const QString& value) {
+QString unquotedValue(const QString& value) {
     const QChar quote(u'"');
     if (value.isEmpty() || value.front() != quote || value.back() != quote) return value;
     return value.size() == 1 ? QString() : value.mid(1, value.size() - 2);
 }
 
-QStringList AsciiValues(const QString& line, int columnCount) {
-    QStringList values = SplitAsciiLine(line);
+QStringList asciiValues(const QString& line, int columnCount) {
+    QStringList values = splitAsciiLine(line);
     if (values.size() > columnCount) values.resize(columnCount);
-    for (QString& v : values) v = UnquotedValue(v);
+    for (QString& v : values) v = unquotedValue(v);
     while (values.size() < columnCount) values.append(QString());
     return values;
 }

@@ -7,18 +7,18 @@
 namespace rp {
 
 // False for a line holding a NUL character: a binary file, not text.
-bool IsTextLine(const QString& line);
+bool isTextLine(const QString& line);
 
 // The line split at every comma that does not stand inside double quotes. An empty line gives
 // one empty value; a line ending in a comma gives a last empty value. Quotes are kept.
-QStringList SplitAsciiLine(const QString& line);
+QStringList splitAsciiLine(const QString& line);
 
 // The value without its enclosing double quotes when it both starts and ends with one (a lone
 // double quote becomes empty).
-QString UnquotedValue(const QString& value);
+QString unquotedValue(const QString& value);
 
 // The unquoted values of a line, exactly columnCount of them: missing ones are empty, extra
 // ones are dropped.
-QStringList AsciiValues(const QString& line, int columnCount);
+QStringList asciiValues(const QString& line, int columnCount);
 
 }  // namespace rp

@@ -16,7 +16,7 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-QString DecodeAsciiLine(std::string_view bytes) {
+QString decodeAsciiLine(std::string_view bytes) {
     const bool ascii = std::all_of(bytes.begin(), bytes.end(),
                                    [](char c) { return static_cast<unsigned char>(c) < 0x80; });
     if (ascii) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
@@ -87,7 +87,7 @@ AsciiLineReader::Read AsciiLineReader::next(QString* line) {
         kept.remove_prefix(kByteOrderMark.size());
     atStart_ = false;
     if (!line) return Read::Line;
-    *line = DecodeAsciiLine(kept);
+    *line = decodeAsciiLine(kept);
     if (line->size() > kMaxAsciiLineChars) {
         line->truncate(kMaxAsciiLineChars);
         cut_ = true;

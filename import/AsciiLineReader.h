@@ -14,7 +14,7 @@ namespace rp {
 inline constexpr int kMaxAsciiLineChars = 2048;
 
 // The text of one line's bytes, by the rule above.
-QString DecodeAsciiLine(std::string_view bytes);
+QString decodeAsciiLine(std::string_view bytes);
 
 class AsciiLineReader {
   public:

@@ -7,7 +7,7 @@
 
 namespace rp {
 
-AsciiSample ReadAsciiSample(const QString& path) {
+AsciiSample readAsciiSample(const QString& path) {
     AsciiSample sample;
     AsciiLineReader reader(path);
     if (!reader.open()) return sample;
@@ -15,16 +15,16 @@ AsciiSample ReadAsciiSample(const QString& path) {
     QString line;
     while (static_cast<int>(lines.size()) < kSampleLines &&
            reader.next(&line) == AsciiLineReader::Read::Line) {
-        if (!IsTextLine(line)) return sample;
+        if (!isTextLine(line)) return sample;
         lines.push_back(line);
     }
     if (lines.size() < 2) return sample;
 
     const int columns =
-        std::min(static_cast<int>(SplitAsciiLine(lines.front()).size()), kMaxImportColumns);
+        std::min(static_cast<int>(splitAsciiLine(lines.front()).size()), kMaxImportColumns);
     sample.layout.columns.resize(static_cast<std::size_t>(columns));
     for (const QString& l : lines) {
-        QStringList values = AsciiValues(l, columns);
+        QStringList values = asciiValues(l, columns);
         for (int c = 0; c < columns; ++c) {
             auto& width = sample.layout.columns[static_cast<std::size_t>(c)].width;
             width = std::max<std::int32_t>(width, static_cast<std::int32_t>(values[c].size()));

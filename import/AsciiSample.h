@@ -20,6 +20,6 @@ struct AsciiSample {
     bool accepted = false;
 };
 
-AsciiSample ReadAsciiSample(const QString& path);
+AsciiSample readAsciiSample(const QString& path);
 
 }  // namespace rp

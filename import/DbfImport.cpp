@@ -24,11 +24,11 @@ bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
         if (column.match.isEmpty()) continue;
         const int n = c + 1;
         if (column.sourceType == 'M') {
-            if (!SetMemoText(target, "MEMO", MemoText(source, source.field(n).name.c_str())))
+            if (!setMemoText(target, "MEMO", memoText(source, source.field(n).name.c_str())))
                 return false;
         } else if (column.sourceType == 'D') {
             if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
-        } else if (const QString text = FieldText(source, source.field(n).name.c_str());
+        } else if (const QString text = fieldText(source, source.field(n).name.c_str());
                    !text.isEmpty()) {
             record.put(column.match, text);
         }
@@ -39,7 +39,7 @@ bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
 
 }  // namespace
 
-DbfSource OpenDbfSource(AddressTable& address, const QString& path) {
+DbfSource openDbfSource(AddressTable& address, const QString& path) {
     DbfSource source;
     const QString cannotOpen = QStringLiteral("Unable to open the file ") + path;
     // The address file is open exclusively while importing; reading it into itself would
@@ -68,7 +68,7 @@ DbfSource OpenDbfSource(AddressTable& address, const QString& path) {
     return source;
 }
 
-ImportLayout DbfImportLayout(const xbase::Table& source) {
+ImportLayout dbfImportLayout(const xbase::Table& source) {
     ImportLayout layout;
     for (const xbase::Field& field : source.fields())
         layout.columns.push_back(
@@ -76,10 +76,10 @@ ImportLayout DbfImportLayout(const xbase::Table& source) {
     return layout;
 }
 
-DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source,
+DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
                               const ImportLayout& layout, const ImportHooks& hooks) {
     DbfImportResult result;
-    DropProductionIndex(target);
+    dropProductionIndex(target);
     if (hooks.status) hooks.status(QStringLiteral("Importing records"));
     const std::uint32_t total = source.recordCount();
     ImportRecord record(target);
@@ -94,7 +94,7 @@ DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source,
             }
             target.post();
             ++result.records;
-            const int percent = PercentDone(source.recNo(), total);
+            const int percent = percentDone(source.recNo(), total);
             if (percent != shown && hooks.bulk.progress) hooks.bulk.progress(percent);
             shown = percent;
             if (hooks.bulk.keepGoing && !hooks.bulk.keepGoing()) {
@@ -105,19 +105,19 @@ DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source,
     } catch (const xbase::Error& e) {
         record.drop();
         result.outcome = Outcome::Failed;
-        result.cause = ErrorText(e);
+        result.cause = errorText(e);
     }
     return result;
 }
 
-QStringList DbfImportMessages(const DbfImportResult& result) {
+QStringList dbfImportMessages(const DbfImportResult& result) {
     const QString n = QString::number(result.records);
     if (result.outcome == Outcome::Cancelled)
         return {QStringLiteral("Import cancelled after importing ") + n +
                 QStringLiteral(" records.")};
     QStringList messages;
     if (result.outcome == Outcome::Failed)
-        messages << WithCause(QStringLiteral("Unknown error while importing."), result.cause);
+        messages << withCause(QStringLiteral("Unknown error while importing."), result.cause);
     messages << QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
     return messages;
 }

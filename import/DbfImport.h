@@ -27,10 +27,10 @@ struct DbfSource {
 // used. Refused with "Unable to open the file "
 // + path when it cannot be opened or is the address file itself, and with "There are no
 // records in " + path when it holds no records.
-DbfSource OpenDbfSource(AddressTable& address, const QString& path);
+DbfSource openDbfSource(AddressTable& address, const QString& path);
 
 // One column per source field: its type letter, name, width and no match.
-ImportLayout DbfImportLayout(const xbase::Table& source);
+ImportLayout dbfImportLayout(const xbase::Table& source);
 
 struct DbfImportResult {
     enum class Outcome { Complete, Cancelled, Failed };
@@ -39,17 +39,17 @@ struct DbfImportResult {
     QString cause;              // the engine's text of a failure
 };
 
-// Drops the structural index (see DropProductionIndex), then appends a record for every
+// Drops the structural index (see dropProductionIndex), then appends a record for every
 // record of the source not marked deleted ("Importing records"), until the end, a cancel or
 // a failure. Matched memo fields replace the memo, matched dates are stored when not blank,
 // and other fields' text is stored when not empty, cut to the width of its field. The gauge
 // shows the source record number in percent of the source's record count.
-DbfImportResult ImportDbfFile(xbase::Table& target, xbase::Table& source,
+DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
                               const ImportLayout& layout, const ImportHooks& hooks = {});
 
 // The messages that close the import, in order: "Unknown error while importing." after a
 // failure (with its cause on a second line when there is one), then the count, e.g. "Import
 // complete. Imported 12 records.".
-QStringList DbfImportMessages(const DbfImportResult& result);
+QStringList dbfImportMessages(const DbfImportResult& result);
 
 }  // namespace rp

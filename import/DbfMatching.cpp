@@ -12,7 +12,7 @@ struct NameRule {
 
 }  // namespace
 
-const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows() {
+const std::array<DbfMatchRow, kDbfMatchRows>& dbfMatchRows() {
     static const std::array<DbfMatchRow, kDbfMatchRows> rows{{
         {"Prefix", "PREFIX", "CNL"},
         {"First", "FNAME", "CNL"},
@@ -35,7 +35,7 @@ const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows() {
     return rows;
 }
 
-QString ProposedDbfMatch(const QString& name, char type) {
+QString proposedDbfMatch(const QString& name, char type) {
     static const NameRule rules[] = {
         {"Last", {"LAST", "LNAME", "SURNAME"}},
         {"First", {"FIRST", "FNAME", "GIVEN"}},
@@ -65,7 +65,7 @@ QString ProposedDbfMatch(const QString& name, char type) {
 
 DbfMatching::DbfMatching(const ImportLayout& layout) : layout_(layout) {
     for (std::size_t r = 0; r < shown_.size(); ++r) {
-        const QString caption = QLatin1String(DbfMatchRows()[r].caption);
+        const QString caption = QLatin1String(dbfMatchRows()[r].caption);
         const auto column =
             std::find_if(layout.columns.begin(), layout.columns.end(), [&](const ImportColumn& c) {
                 return c.match.compare(caption, Qt::CaseInsensitive) == 0;
@@ -76,14 +76,14 @@ DbfMatching::DbfMatching(const ImportLayout& layout) : layout_(layout) {
 
 void DbfMatching::propose() {
     for (const ImportColumn& column : layout_.columns) {
-        const QString caption = ProposedDbfMatch(column.sourceName, column.sourceType);
+        const QString caption = proposedDbfMatch(column.sourceName, column.sourceType);
         for (std::size_t r = 0; r < shown_.size(); ++r)
-            if (caption == QLatin1String(DbfMatchRows()[r].caption)) shown_[r] = column.sourceName;
+            if (caption == QLatin1String(dbfMatchRows()[r].caption)) shown_[r] = column.sourceName;
     }
 }
 
 QStringList DbfMatching::choices(int row) const {
-    const QLatin1String types(DbfMatchRows()[static_cast<std::size_t>(row)].types);
+    const QLatin1String types(dbfMatchRows()[static_cast<std::size_t>(row)].types);
     QStringList names;
     for (const ImportColumn& column : layout_.columns)
         if (types.contains(QLatin1Char(column.sourceType))) names << column.sourceName;
@@ -106,7 +106,7 @@ bool DbfMatching::saveTo(ImportLayout& layout) const {
         column.match.clear();
         for (std::size_t r = 0; r < shown_.size(); ++r)
             if (shown_[r] == column.sourceName)
-                column.match = QLatin1String(DbfMatchRows()[r].caption);
+                column.match = QLatin1String(dbfMatchRows()[r].caption);
     }
     return std::any_of(shown_.begin(), shown_.end(), [](const QString& s) { return !s.isEmpty(); });
 }

@@ -19,11 +19,11 @@ struct DbfMatchRow {
 inline constexpr int kDbfMatchRows = 17;
 
 // The rows in the order they are shown.
-const std::array<DbfMatchRow, kDbfMatchRows>& DbfMatchRows();
+const std::array<DbfMatchRow, kDbfMatchRows>& dbfMatchRows();
 
 // The caption of the row a source field of this name and type would go into by its name;
 // empty when none.
-QString ProposedDbfMatch(const QString& name, char type);
+QString proposedDbfMatch(const QString& name, char type);
 
 class DbfMatching {
   public:
@@ -31,7 +31,7 @@ class DbfMatching {
     // case).
     explicit DbfMatching(const ImportLayout& layout);
 
-    // Fills the rows with ProposedDbfMatch for every source field; a later field proposed for
+    // Fills the rows with proposedDbfMatch for every source field; a later field proposed for
     // the same row takes it over.
     void propose();
 

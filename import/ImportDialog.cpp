@@ -29,17 +29,17 @@ ImportDialog::ImportDialog(AddressTable& table, HelpTopic::Number helpTopic,
     commands_ = new QWidget(this);
     select_ = new QPushButton(texts.selectCaption, commands_);
     select_->setWhatsThis(texts.selectHelp);
-    connect(select_, &QPushButton::clicked, this, Guarded(this, &ImportDialog::SelectButtonClick));
+    connect(select_, &QPushButton::clicked, this, guarded(this, &ImportDialog::onSelectClicked));
     match_ = new QPushButton(QStringLiteral("Match Fields"), commands_);
     match_->setAutoDefault(false);
     match_->setEnabled(false);
     match_->setWhatsThis(texts.matchHelp);
-    connect(match_, &QPushButton::clicked, this, Guarded(this, &ImportDialog::MatchButtonClick));
+    connect(match_, &QPushButton::clicked, this, guarded(this, &ImportDialog::onMatchClicked));
     import_ = new QPushButton(QStringLiteral("Import"), commands_);
     import_->setAutoDefault(false);
     import_->setEnabled(false);
     import_->setWhatsThis(texts.importHelp);
-    connect(import_, &QPushButton::clicked, this, Guarded(this, &ImportDialog::ImportButtonClick));
+    connect(import_, &QPushButton::clicked, this, guarded(this, &ImportDialog::onImportClicked));
     auto* commandRow = new QHBoxLayout(commands_);
     commandRow->setContentsMargins(0, 0, 0, 0);
     commandRow->addWidget(select_);
@@ -77,7 +77,7 @@ void ImportDialog::beginImport() {
 
 void ImportDialog::endImport(const QStringList& messages) {
     status_->clear();
-    for (const QString& message : messages) ShowInformation(message);
+    for (const QString& message : messages) showInformation(message);
     rebuildTags();
     setBusy(false);
     accept();
@@ -89,7 +89,7 @@ void ImportDialog::rebuildTags() {
     rebuilding_ = true;
     const BulkHooks events = hooks();
     progressBar()->setValue(0);
-    RebuildImportedTags(table_, [this, &events](int percent) {
+    rebuildImportedTags(table_, [this, &events](int percent) {
         progressBar()->setValue(percent);
         // Only to keep the window painted: a cancel is not taken now.
         events.keepGoing();

@@ -31,9 +31,9 @@ class ImportDialog : public BulkDialog {
     ImportDialog(AddressTable& table, HelpTopic::Number helpTopic, const ImportDialogTexts& texts,
                  QWidget* parent);
 
-    virtual void SelectButtonClick() = 0;
-    virtual void MatchButtonClick() = 0;
-    virtual void ImportButtonClick() = 0;
+    virtual void onSelectClicked() = 0;
+    virtual void onMatchClicked() = 0;
+    virtual void onImportClicked() = 0;
 
     QLabel* fileLabel() const { return file_; }
     QLabel* statusLabel() const { return status_; }

@@ -9,7 +9,7 @@ bool ImportLayout::anyMatch() const {
                        [](const ImportColumn& c) { return !c.match.isEmpty(); });
 }
 
-const std::array<MatchTarget, 16>& MatchTargets() {
+const std::array<MatchTarget, 16>& matchTargets() {
     static const std::array<MatchTarget, 16> targets{{
         {"First", "FNAME"},
         {"Last", "LNAME"},
@@ -31,8 +31,8 @@ const std::array<MatchTarget, 16>& MatchTargets() {
     return targets;
 }
 
-const char* MatchedField(const QString& caption) {
-    for (const MatchTarget& t : MatchTargets())
+const char* matchedField(const QString& caption) {
+    for (const MatchTarget& t : matchTargets())
         if (caption == QLatin1String(t.caption)) return t.field;
     return nullptr;
 }

@@ -31,13 +31,13 @@ struct MatchTarget {
 };
 
 // The address fields a column can go into, in the order their buttons are shown.
-const std::array<MatchTarget, 16>& MatchTargets();
+const std::array<MatchTarget, 16>& matchTargets();
 
 // The caption that clears a column's match, and the one whose values are added as memo lines.
 inline const QString kNoMatchCaption = QStringLiteral("(none)");
 inline const QString kMemoCaption = QStringLiteral("Memo");
 
 // The field a caption fills; null for a caption that is not a target.
-const char* MatchedField(const QString& caption);
+const char* matchedField(const QString& caption);
 
 }  // namespace rp

@@ -20,15 +20,15 @@ void ImportRecord::put(const QString& caption, const QString& value) {
         memo_ += storable;
         return;
     }
-    const char* field = MatchedField(caption);
+    const char* field = matchedField(caption);
     // Windows-1252 holds one character a byte, so the width counts characters.
     const auto width = table_.field(table_.fieldNumber(field)).width;
     if (static_cast<std::size_t>(storable.size()) > width) ++cutValues_;
-    SetFieldText(table_, field, storable);
+    setFieldText(table_, field, storable);
 }
 
 void ImportRecord::finish() {
-    if (!memo_.isEmpty()) SetMemoText(table_, "MEMO", memo_);
+    if (!memo_.isEmpty()) setMemoText(table_, "MEMO", memo_);
 }
 
 void ImportRecord::drop() {

@@ -17,7 +17,7 @@ class ImportRecord {
 
     // Appends a blank record to fill; throws xbase::Error when it cannot.
     void begin();
-    // Stores value in the field of caption (a caption of MatchTargets); throws xbase::Error on
+    // Stores value in the field of caption (a caption of matchTargets); throws xbase::Error on
     // an engine failure.
     void put(const QString& caption, const QString& value);
     // Writes the collected memo lines into the record; throws as put.

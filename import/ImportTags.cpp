@@ -9,7 +9,7 @@
 
 namespace rp {
 
-void DropProductionIndex(xbase::Table& table) {
+void dropProductionIndex(xbase::Table& table) {
     if (!table.hasStructuralIndex()) return;
     try {
         table.deleteIndexes();
@@ -24,13 +24,13 @@ int TagRebuildGauge::show(int value) {
     return std::min(100, static_cast<int>(std::lround(static_cast<double>(sum_) / 1800 * 100)));
 }
 
-bool RebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge) {
+bool rebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge) {
     TagRebuildGauge shown;
-    const bool built = CreateAddressTags(table, [&](int, int percent) {
+    const bool built = createAddressTags(table, [&](int, int percent) {
         gauge(shown.show(percent));
         return true;
     });
-    if (!built) ShowInformation(QStringLiteral("Error rebuilding indexes"));
+    if (!built) showInformation(QStringLiteral("Error rebuilding indexes"));
     return built;
 }
 

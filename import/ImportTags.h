@@ -9,7 +9,7 @@ namespace rp {
 
 // Deletes the table's structural index file when it has one. Should that fail, the index stays
 // and is kept up to date while the records are appended.
-void DropProductionIndex(xbase::Table& table);
+void dropProductionIndex(xbase::Table& table);
 
 // The gauge while the tags are built. Each tag reports a running value from 0 upwards; a rise
 // adds to the sum and a fall starts the next tag. The gauge shows sum / 1800 x 100, rounded,
@@ -23,8 +23,8 @@ class TagRebuildGauge {
     long sum_ = 0;
 };
 
-// Builds every tag of the address file (CreateAddressTags); gauge receives each gauge value.
+// Builds every tag of the address file (createAddressTags); gauge receives each gauge value.
 // On failure the user is told "Error rebuilding indexes" and the result is false.
-bool RebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge);
+bool rebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge);
 
 }  // namespace rp

@@ -24,7 +24,7 @@ int readInt(const xbase::Table& t, const char* field) {
 
 }  // namespace
 
-QString ValidLabel(const LabelDefinition& d) {
+QString validLabel(const LabelDefinition& d) {
     if (d.labelHeight < 0.3f)
         return QStringLiteral("Label Height must be at least .3 inches (or 7mm)");
     if (d.labelWidth < 0.5f)
@@ -39,19 +39,19 @@ QString ValidLabel(const LabelDefinition& d) {
     return {};
 }
 
-double InchesToMillimetres(double inches) {
+double inchesToMillimetres(double inches) {
     return inches * 25.4;
 }
 
-double MillimetresToInches(double millimetres) {
+double millimetresToInches(double millimetres) {
     return millimetres * kInchesPerMillimetre;
 }
 
-float MillimetresToStoredInches(double millimetres) {
-    return RoundTo3Decimals(static_cast<float>(MillimetresToInches(millimetres)));
+float millimetresToStoredInches(double millimetres) {
+    return roundTo3Decimals(static_cast<float>(millimetresToInches(millimetres)));
 }
 
-LabelDefinition ReadLabelDefinition(const xbase::Table& t) {
+LabelDefinition readLabelDefinition(const xbase::Table& t) {
     LabelDefinition d;
     d.description = fromFieldBytes(t.text("USERDESC"));
     d.labelWidth = readFloat(t, "LBLWIDTH");
@@ -69,15 +69,15 @@ LabelDefinition ReadLabelDefinition(const xbase::Table& t) {
     return d;
 }
 
-bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
+bool writeLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
     const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     QString refused;
     const auto description = toFieldBytes(d.description.left(kStockDescriptionWidth), &refused);
     if (!description) {
-        ShowInformation(unstorableMessage(refused));
+        showInformation(unstorableMessage(refused));
         return false;
     }
-    const auto setFloat = [&t](const char* field, float value) { SetInches(t, field, value); };
+    const auto setFloat = [&t](const char* field, float value) { setInches(t, field, value); };
     t.setText("USERDESC", *description);
     setFloat("LBLHEIGHT", d.labelHeight);
     setFloat("LBLWIDTH", d.labelWidth);
@@ -95,10 +95,10 @@ bool WriteLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
     return true;
 }
 
-bool AppendLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
+bool appendLabelDefinition(xbase::Table& t, const LabelDefinition& d) {
     const PendingRecord added(t, PendingRecord::Target::NewRecord);
     t.setLogical("USERDEF", true);
-    return WriteLabelDefinition(t, d);
+    return writeLabelDefinition(t, d);
 }
 
 }  // namespace rp

@@ -28,29 +28,29 @@ struct LabelDefinition {
     bool operator==(const LabelDefinition&) const = default;
 };
 
-// ValidLabel: the message of the first failing rule, in this order, or an empty text when the
+// validLabel: the message of the first failing rule, in this order, or an empty text when the
 // definition is valid:
 //   label height < 0.3, label width < 0.5, more than one across and horizontal pitch < label
 //   width, more than one down and vertical pitch < label height, sheet width < 0.3, sheet
 //   depth < 0.3, empty description.
-QString ValidLabel(const LabelDefinition& definition);
+QString validLabel(const LabelDefinition& definition);
 
 // 25.4 millimetres to the inch.
-double InchesToMillimetres(double inches);
+double inchesToMillimetres(double inches);
 // Millimetres times 1/25.4 (0.039370078740157480314).
-double MillimetresToInches(double millimetres);
+double millimetresToInches(double millimetres);
 // A millimetre value as stored on Save in millimetre mode: converted to inches and rounded to
 // 3 decimals (25 mm gives 0.984, 66 mm 2.598).
-float MillimetresToStoredInches(double millimetres);
+float millimetresToStoredInches(double millimetres);
 
 // The definition of the definition file's current row; texts without trailing blanks.
-LabelDefinition ReadLabelDefinition(const xbase::Table& stocks);
+LabelDefinition readLabelDefinition(const xbase::Table& stocks);
 // Stores every field of the definition into the current row (or the row being appended),
 // lengths rounded to 3 decimals, and posts. USERDEF is not touched. Returns false, storing
 // nothing, when the description holds a character the file cannot hold (the user is told).
 // Throws xbase::Error for a value the file refuses; an edit begun here is then cancelled.
-bool WriteLabelDefinition(xbase::Table& stocks, const LabelDefinition& definition);
+bool writeLabelDefinition(xbase::Table& stocks, const LabelDefinition& definition);
 // Appends a row with the definition and USERDEF true; on a failure the table is as before.
-bool AppendLabelDefinition(xbase::Table& stocks, const LabelDefinition& definition);
+bool appendLabelDefinition(xbase::Table& stocks, const LabelDefinition& definition);
 
 }  // namespace rp

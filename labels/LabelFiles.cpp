@@ -14,7 +14,7 @@ using rp::sidefields::whole;
 
 }  // namespace
 
-const std::vector<FieldSpec>& LabelStockLayout() {
+const std::vector<FieldSpec>& labelStockLayout() {
     static const std::vector<FieldSpec> layout = [] {
         std::vector<FieldSpec> fields{text("USERDESC", kStockDescriptionWidth)};
         for (FieldSpec& f : rp::sidefields::labelGeometryFields()) fields.push_back(f);
@@ -26,7 +26,7 @@ const std::vector<FieldSpec>& LabelStockLayout() {
     return layout;
 }
 
-const std::vector<FieldSpec>& LabelSetupLayout() {
+const std::vector<FieldSpec>& labelSetupLayout() {
     static const std::vector<FieldSpec> layout = [] {
         std::vector<FieldSpec> fields{text("DESCRIPT", kSetupDescriptionWidth),
                                       text("PRINTERTYP", kPrinterTypeWidth),
@@ -47,7 +47,7 @@ const std::vector<FieldSpec>& LabelSetupLayout() {
     return layout;
 }
 
-const std::vector<PaperSize>& PaperSizes() {
+const std::vector<PaperSize>& paperSizes() {
     static const std::vector<PaperSize> sizes = {
         {QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("LTR"), 8.5f, 11.0f},
         {QStringLiteral("Letter Landscape (11 x 8.5\")"), QStringLiteral("LTRL"), 11.0f, 8.5f},
@@ -62,22 +62,22 @@ const std::vector<PaperSize>& PaperSizes() {
     return sizes;
 }
 
-int PaperListIndex(const QString& code) {
+int paperListIndex(const QString& code) {
     if (code == QLatin1String("USER")) return 5;
-    const auto& sizes = PaperSizes();
+    const auto& sizes = paperSizes();
     for (std::size_t i = 0; i < sizes.size(); ++i)
         if (sizes[i].code == code) return static_cast<int>(i);
     return -1;
 }
 
-QString PaperCodeAt(int index) {
-    const auto& sizes = PaperSizes();
+QString paperCodeAt(int index) {
+    const auto& sizes = paperSizes();
     return index >= 0 && index < static_cast<int>(sizes.size())
                ? sizes[static_cast<std::size_t>(index)].code
                : QString();
 }
 
-bool IsLandscapePaper(const QString& code) {
+bool isLandscapePaper(const QString& code) {
     return code == QLatin1String("LTRL") || code == QLatin1String("A4L") ||
            code == QLatin1String("USERL");
 }

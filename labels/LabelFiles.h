@@ -29,8 +29,8 @@ inline constexpr int kPaperCodeWidth = 5;          // PAPERSIZE
 
 // Field layouts, in file order. Lengths are N 8.3 (3 decimals, as the values are rounded to 3
 // decimals before they are stored), counts and choices N 4.0.
-const std::vector<xbase::FieldSpec>& LabelStockLayout();
-const std::vector<xbase::FieldSpec>& LabelSetupLayout();
+const std::vector<xbase::FieldSpec>& labelStockLayout();
+const std::vector<xbase::FieldSpec>& labelSetupLayout();
 
 // Printer type codes: laser or inkjet (sheet-fed) and dot matrix (tractor-fed).
 inline const QString kLaserPrinter = QStringLiteral("LJ");
@@ -45,13 +45,13 @@ struct PaperSize {
 };
 
 // The seven entries, in list order (positions 0 to 6).
-const std::vector<PaperSize>& PaperSizes();
+const std::vector<PaperSize>& paperSizes();
 // List position of a code: "LTR" 0, "LTRL" 1, "A4" 2, "A4L" 3, "A5" 4, "USER" or "USERP" 5,
 // "USERL" 6; -1 for any other code.
-int PaperListIndex(const QString& code);
+int paperListIndex(const QString& code);
 // The code written for a list position ("USERP" for 5); empty outside 0 to 6.
-QString PaperCodeAt(int index);
+QString paperCodeAt(int index);
 // Landscape stock: "LTRL", "A4L" and "USERL" (the print run turns the page).
-bool IsLandscapePaper(const QString& code);
+bool isLandscapePaper(const QString& code);
 
 }  // namespace rp

@@ -6,12 +6,12 @@
 #include "data/AddressLayout.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
+#include "framework/PreviewWindow.h"
+#include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
-#include "framework/TPreviewForm.h"
-#include "framework/TPrintStatus.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
 #include "xbase/Table.h"
@@ -19,7 +19,7 @@
 namespace rp {
 namespace {
 
-PrintStatusTexts LabelStatusTexts() {
+PrintStatusTexts labelStatusTexts() {
     PrintStatusTexts texts;
     texts.cancelQuestion = QStringLiteral("Cancel Label Printing?");
     texts.printCanceled = QStringLiteral("\rLabel Print Canceled!");
@@ -31,14 +31,14 @@ PrintStatusTexts LabelStatusTexts() {
 }
 
 // The page the printer takes for the paper, in inches as printed.
-QSizeF PrinterPage(QPrinter& printer, const ReportPaper& paper) {
+QSizeF printerPage(QPrinter& printer, const ReportPaper& paper) {
     printer.setPageLayout(paper.pageLayout());
     return printer.pageLayout().fullRect(QPageLayout::Inch).size();
 }
 
 // Whether the record the table stands on belongs to its view: not a hidden deleted record,
 // and passing the filter. (Going to a record by its number stands on it whatever it holds.)
-bool RecordInView(const xbase::Table& table) {
+bool recordInView(const xbase::Table& table) {
     if (table.eof()) return false;
     if (table.engine().settings.hideDeleted && table.deleted()) return false;
     if (table.filter().empty()) return true;
@@ -54,23 +54,23 @@ LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, Printer
       catalog_(catalog),
       presort_(std::move(presort)),
       parent_(parent) {
-    showStatus = [](TPrintStatus& status) { status.exec(); };
+    showStatus = [](PrintStatusDialog& status) { status.exec(); };
     showPreview = [this](const RecordedPages& pages) {
-        TPreviewForm preview(pages, kLabelPreviewCaption, parent_);
+        PreviewWindow preview(pages, kLabelPreviewCaption, parent_);
         preview.exec();
     };
 }
 
-void LabelPrintJob::PrintNow(const LabelPrintRequest& request) {
+void LabelPrintJob::printNow(const LabelPrintRequest& request) {
     if (!catalog_.showPrintDialog(QStringLiteral("labels.pdf"))) return;
-    DoPrint(request, true);
+    doPrint(request, true);
 }
 
-void LabelPrintJob::Preview(const LabelPrintRequest& request) {
-    DoPrint(request, false);
+void LabelPrintJob::preview(const LabelPrintRequest& request) {
+    doPrint(request, false);
 }
 
-void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode) {
+void LabelPrintJob::doPrint(const LabelPrintRequest& request, bool printMode) {
     // The filter, the order (ZIP when presorted), the record and the exact matching go back
     // however the run ends.
     const TableRestore restore(table_);
@@ -81,7 +81,7 @@ void LabelPrintJob::DoPrint(const LabelPrintRequest& request, bool printMode) {
     if (!request.presort || presortDone_) {
         if (request.presort) {
             table_.setOrder("ZIP");
-            ShowInformation(kPresortOrderMessage);
+            showInformation(kPresortOrderMessage);
         }
         runStatusWindow(request, printMode);
     }
@@ -100,37 +100,37 @@ void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_
     }
     if (request.startFromCurrent) {
         table_.go(current);
-        if (RecordInView(table_)) return;
-        ShowInformation(kOutOfRangeMessage);
+        if (recordInView(table_)) return;
+        showInformation(kOutOfRangeMessage);
     }
     table_.goTop();
 }
 
 void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode) {
     QPrinter& printer = catalog_.printer();
-    const ReportPaper paper = LabelPaper(request.setup);
-    if (PaperDiffers(PrinterPage(printer, paper), request.setup) &&
-        !AskYesNo(PaperQuestion(request.setup)))
+    const ReportPaper paper = labelPaper(request.setup);
+    if (paperDiffers(printerPage(printer, paper), request.setup) &&
+        !askYesNo(paperQuestion(request.setup)))
         return;
 
     const bool presorted = request.presort;
     const ReportJob job = [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
-        SelectPaper(canvas, paper);
+        selectPaper(canvas, paper);
         if (!canvas.start()) return;
         LabelPrintRun run(table_, request.setup, request.copies);
-        if (presorted) run.usePresortList(LoadPresortList(folder_));
-        run.PrintLabels(canvas, keepGoing);
+        if (presorted) run.usePresortList(loadPresortList(folder_));
+        run.printLabels(canvas, keepGoing);
     };
     if (printMode) {
         const auto surface = catalog_.jobSurface();
-        TPrintStatus status(*surface, job, false, parent_, LabelStatusTexts());
+        PrintStatusDialog status(*surface, job, false, parent_, labelStatusTexts());
         showStatus(status);
         return;
     }
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    TPrintStatus status(pages, job, true, parent_, LabelStatusTexts());
+    PrintStatusDialog status(pages, job, true, parent_, labelStatusTexts());
     showStatus(status);
     if (status.outcome() != PrintOutcome::Cancelled) showPreview(pages);
 }

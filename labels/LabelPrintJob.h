@@ -19,7 +19,7 @@ namespace rp {
 
 class PrinterCatalog;
 class RecordedPages;
-class TPrintStatus;
+class PrintStatusDialog;
 
 enum class LabelRecords { All, Filtered, Current };
 
@@ -53,9 +53,9 @@ class LabelPrintJob {
 
     // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print.
     // Nothing when the user cancels the dialog.
-    void PrintNow(const LabelPrintRequest& request);
+    void printNow(const LabelPrintRequest& request);
     // "Preview": the labels recorded as the selected printer would print them, then shown.
-    void Preview(const LabelPrintRequest& request);
+    void preview(const LabelPrintRequest& request);
 
     // A completed presort of the current choice: later runs reuse PRESORT.PSL.
     bool presortDone() const { return presortDone_; }
@@ -63,12 +63,12 @@ class LabelPrintJob {
     void clearPresort() { presortDone_ = false; }
 
     // Shows the print status window until the run has ended (modally unless a test says).
-    std::function<void(TPrintStatus&)> showStatus;
-    // Shows the recorded labels (TPreviewForm under "Preview Labels" unless a test says).
+    std::function<void(PrintStatusDialog&)> showStatus;
+    // Shows the recorded labels (PreviewWindow under "Preview Labels" unless a test says).
     std::function<void(const RecordedPages&)> showPreview;
 
   private:
-    void DoPrint(const LabelPrintRequest& request, bool printMode);
+    void doPrint(const LabelPrintRequest& request, bool printMode);
     void chooseRecords(const LabelPrintRequest& request, std::uint32_t current);
     void runStatusWindow(const LabelPrintRequest& request, bool printMode);
 

@@ -19,16 +19,16 @@ namespace rp {
 namespace {
 
 // The presort key of the record the table stands on: the first five characters of its ZIP.
-QString RecordZipKey(const xbase::Table& table) {
+QString recordZipKey(const xbase::Table& table) {
     const std::string zip = table.text("ZIP");
-    const std::string_view key = ZipKey(zip);
+    const std::string_view key = zipKey(zip);
     return QString::fromLatin1(key.data(), qsizetype(key.size()));
 }
 
 }  // namespace
 
-QStringList LoadPresortList(const QString& folder) {
-    QFile file(PresortFilePath(folder));
+QStringList loadPresortList(const QString& folder) {
+    QFile file(presortFilePath(folder));
     if (!file.open(QIODevice::ReadOnly)) return {};
     QStringList lines = QString::fromLatin1(file.readAll()).split(QStringLiteral("\r\n"));
     // The last line's CR LF leaves an empty piece behind it.
@@ -44,11 +44,11 @@ void LabelPrintRun::usePresortList(QStringList lines) {
     presortList_ = std::move(lines);
 }
 
-void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
+void LabelPrintRun::printLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
     // Presort keys are sought by their beginning: exact matching is off while the run lasts.
     const TableRestore settings(table_, TableRestore::Record::Leave);
     table_.engine().settings.exact = false;
-    if (presort_) GetNextSortedZip();
+    if (presort_) getNextSortedZip();
     canvas.setFont(
         ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
     canvas.setMarginLeft(0);
@@ -78,7 +78,7 @@ void LabelPrintRun::PrintLabels(ReportCanvas& canvas, const std::function<bool()
 }
 
 void LabelPrintRun::printLabel(ReportCanvas& canvas) {
-    const QPointF origin = LabelOrigin(setup_, column_, row_);
+    const QPointF origin = labelOrigin(setup_, column_, row_);
     canvas.setOrigin(origin.x(), origin.y());
     canvas.setSectionBottom(double(setup_.labelHeight) - double(setup_.yOffset));
     canvas.home();
@@ -87,18 +87,18 @@ void LabelPrintRun::printLabel(ReportCanvas& canvas) {
         return;
     }
     printAddress(canvas);
-    const QString zip = FieldText(table_, "ZIP");
-    if (BarcodeEligible(setup_.barcode, zip)) {
+    const QString zip = fieldText(table_, "ZIP");
+    if (barcodeEligible(setup_.barcode, zip)) {
         canvas.setOrigin(origin.x(), origin.y() - kBarcodeLift);
         canvas.gotoXY(0, 0);
-        BarSection(canvas, BarcodeText(zip, FieldText(table_, "STREET")));
+        barSection(canvas, barcodeText(zip, fieldText(table_, "STREET")));
     }
     ++printedForRecord_;
 }
 
 void LabelPrintRun::printAddress(ReportCanvas& canvas) {
     QStringList lines;
-    ComposeAddressBlock(lines, table_, setup_.contents);
+    composeAddressBlock(lines, table_, setup_.contents);
     for (QString line : lines) {
         if (!setup_.trimText) {
             canvas.println(line);
@@ -116,13 +116,13 @@ void LabelPrintRun::moveOn(bool wasSeparator) {
     if (!presort_) return;
     if (wasSeparator) {
         separator_ = false;
-        GetNextSortedZip();
-    } else if (table_.eof() || RecordZipKey(table_) != key_) {
-        GetNextSortedZip();
+        getNextSortedZip();
+    } else if (table_.eof() || recordZipKey(table_) != key_) {
+        getNextSortedZip();
     }
 }
 
-void LabelPrintRun::GetNextSortedZip() {
+void LabelPrintRun::getNextSortedZip() {
     while (!presortList_.isEmpty()) {
         key_ = presortList_.takeFirst();
         if (key_.contains(QLatin1String("**"))) {
@@ -132,7 +132,7 @@ void LabelPrintRun::GetNextSortedZip() {
         }
         // The tag holds the ZIP in capitals; a short key must be the record's whole key, so
         // that "123" does not take the records of 12345 a second time.
-        if (table_.seek(key_.toUpper().toStdString()) && RecordZipKey(table_) == key_) return;
+        if (table_.seek(key_.toUpper().toStdString()) && recordZipKey(table_) == key_) return;
     }
     goPastEnd();
 }

@@ -18,7 +18,7 @@ namespace rp {
 class ReportCanvas;
 
 // The lines of PRESORT.PSL in folder; none when it cannot be read.
-QStringList LoadPresortList(const QString& folder);
+QStringList loadPresortList(const QString& folder);
 
 class LabelPrintRun {
   public:
@@ -35,10 +35,10 @@ class LabelPrintRun {
 
     // The run on a started canvas; it asks keepGoing() after every record and ends when it
     // says no.
-    void PrintLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing);
+    void printLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing);
 
   private:
-    void GetNextSortedZip();
+    void getNextSortedZip();
     void printLabel(ReportCanvas& canvas);
     void printAddress(ReportCanvas& canvas);
     void moveOn(bool wasSeparator);

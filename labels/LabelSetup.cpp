@@ -48,7 +48,7 @@ void readStockGeometry(const xbase::Table& t, LabelSetup& s) {
 
 }  // namespace
 
-LabelSetup DefaultLabelSetup() {
+LabelSetup defaultLabelSetup() {
     LabelSetup s;
     s.description = QStringLiteral("Default Label Setup");
     s.printerType = kLaserPrinter;
@@ -79,8 +79,8 @@ LabelSetup DefaultLabelSetup() {
     return s;
 }
 
-LabelSetup ReadLabelSetup(const xbase::Table& t) {
-    if (t.eof()) return DefaultLabelSetup();
+LabelSetup readLabelSetup(const xbase::Table& t) {
+    if (t.eof()) return defaultLabelSetup();
     LabelSetup s;
     s.description = readText(t, "DESCRIPT", kSetupDescriptionWidth);
     s.printerType = readText(t, "PRINTERTYP", kPrinterTypeWidth);
@@ -91,14 +91,14 @@ LabelSetup ReadLabelSetup(const xbase::Table& t) {
     s.xOffset = readFloat(t, "XOFFSET");
     s.yOffset = readFloat(t, "YOFFSET");
     s.barcode = readBool(t, "BARCODE");
-    s.contents = ReadAddressContents(t);
+    s.contents = readAddressContents(t);
     readStockGeometry(t, s);
     s.trimText = readBool(t, "TRIMTEXT");
     s.labelTypeName = readText(t, "USERLABELN", kStockDescriptionWidth);
     return s;
 }
 
-bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
+bool writeLabelSetup(xbase::Table& t, const LabelSetup& s) {
     const PendingRecord change(t, PendingRecord::Target::CurrentRecord);
     // Texts first: a text the code page cannot hold stops the write before anything changes.
     struct TextValue {
@@ -116,21 +116,21 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
         QString refused;
         const auto encoded = toFieldBytes(texts[i].value->left(texts[i].bound), &refused);
         if (!encoded) {
-            ShowInformation(unstorableMessage(refused));
+            showInformation(unstorableMessage(refused));
             return false;
         }
         bytes[i] = *encoded;
     }
     for (std::size_t i = 0; i < std::size(texts); ++i) t.setText(texts[i].field, bytes[i]);
 
-    const auto setFloat = [&t](const char* field, float value) { SetInches(t, field, value); };
+    const auto setFloat = [&t](const char* field, float value) { setInches(t, field, value); };
     t.setNumber("FONTSIZE", s.fontSize);
     t.setLogical("FONTBOLD", s.fontBold);
     t.setLogical("FONTITALIC", s.fontItalic);
     setFloat("XOFFSET", s.xOffset);
     setFloat("YOFFSET", s.yOffset);
     t.setLogical("BARCODE", s.barcode);
-    WriteAddressContents(t, s.contents);
+    writeAddressContents(t, s.contents);
     setFloat("LBLHEIGHT", s.labelHeight);
     setFloat("LBLWIDTH", s.labelWidth);
     t.setNumber("NBRACROSS", s.across);
@@ -146,7 +146,7 @@ bool WriteLabelSetup(xbase::Table& t, const LabelSetup& s) {
     return true;
 }
 
-void TakeLabelStock(const xbase::Table& t, LabelSetup& s) {
+void takeLabelStock(const xbase::Table& t, LabelSetup& s) {
     readStockGeometry(t, s);
     s.printerType = readText(t, "PRINTER", kPrinterTypeWidth);
     s.labelTypeName = readText(t, "USERDESC", kStockDescriptionWidth);

@@ -47,25 +47,25 @@ struct LabelSetup {
 // The setup used when the setup file has no current record: "Default Label Setup" on an
 // Avery 5160 sheet (3 x 10 labels of 1.0 x 2.625 inches), Arial 10, name, street, city + state
 // and ZIP, trimmed.
-LabelSetup DefaultLabelSetup();
+LabelSetup defaultLabelSetup();
 
 // The description the designer's copy gets for the "New" command.
 inline const QString kUntitledLabelSetup = QStringLiteral("{Untitled Label Setup Record}");
 
 // The setup of the setup file's current record, or the default setup when the file has no
 // current record (it is at its end). Floats are read as stored; texts are cut to their bounds.
-LabelSetup ReadLabelSetup(const xbase::Table& setups);
+LabelSetup readLabelSetup(const xbase::Table& setups);
 
 // Puts the setup file into edit state on its current record (a record just appended stays in
 // insert state), stores every field, each float rounded to 3 decimals first, and posts.
 // Returns false, storing nothing, when a text holds a character the file cannot hold; the
 // user has then been told. Throws xbase::Error for a value the file refuses; an edit begun
 // here is then cancelled. A record the caller appended is the caller's to cancel.
-bool WriteLabelSetup(xbase::Table& setups, const LabelSetup& setup);
+bool writeLabelSetup(xbase::Table& setups, const LabelSetup& setup);
 
 // Copies the stock of the definition file's (RVPLBLS.DBF) current row into the setup: label
 // height and width, counts, margins, pitches, sheet size, paper code (cut to 5), PRINTER into
 // the printer type (cut to 2) and USERDESC into the label type name (cut to 60).
-void TakeLabelStock(const xbase::Table& stocks, LabelSetup& setup);
+void takeLabelStock(const xbase::Table& stocks, LabelSetup& setup);
 
 }  // namespace rp

@@ -12,33 +12,33 @@ bool LabelSetupList::hasCurrent() const {
     return setups_.isOpen() && !setups_.eof();
 }
 
-LabelSetupButtons LabelSetupList::SetLabelButtons() const {
+LabelSetupButtons LabelSetupList::setLabelButtons() const {
     const bool on = hasCurrent();
     return {on, on, on, on, on, true};
 }
 
 LabelSetup LabelSetupList::currentSetup() const {
-    return ReadLabelSetup(setups_);
+    return readLabelSetup(setups_);
 }
 
-bool LabelSetupList::Modify(const LabelDesignerFn& designer) {
+bool LabelSetupList::modify(const LabelDesignerFn& designer) {
     if (!hasCurrent()) return false;
-    LabelSetup copy = ReadLabelSetup(setups_);
+    LabelSetup copy = readLabelSetup(setups_);
     if (!designer(copy)) return false;
-    return WriteLabelSetup(setups_, copy);
+    return writeLabelSetup(setups_, copy);
 }
 
-bool LabelSetupList::New(const LabelDesignerFn& designer) {
-    LabelSetup copy = ReadLabelSetup(setups_);
+bool LabelSetupList::createNew(const LabelDesignerFn& designer) {
+    LabelSetup copy = readLabelSetup(setups_);
     copy.description = kUntitledLabelSetup;
     if (!designer(copy)) return false;
     const PendingRecord added(setups_, PendingRecord::Target::NewRecord);
-    return WriteLabelSetup(setups_, copy);
+    return writeLabelSetup(setups_, copy);
 }
 
-bool LabelSetupList::Delete() {
+bool LabelSetupList::deleteCurrent() {
     if (!hasCurrent()) return false;
-    if (!AskYesNo(QStringLiteral("Delete this record?"))) return false;
+    if (!askYesNo(QStringLiteral("Delete this record?"))) return false;
     setups_.deleteRecord();
     QCoreApplication::processEvents();
     // As a dataset does after a delete: on to the next record, or back to the last one.

@@ -12,7 +12,7 @@ class Table;
 
 namespace rp {
 
-// Enabled states of the panel's controls (SetLabelButtons): all but New need a current record.
+// Enabled states of the panel's controls (setLabelButtons): all but New need a current record.
 struct LabelSetupButtons {
     bool modify = false;
     bool printNow = false;
@@ -33,21 +33,21 @@ class LabelSetupList {
 
     // The setup file has a current record (it is not at its end).
     bool hasCurrent() const;
-    LabelSetupButtons SetLabelButtons() const;
-    // ReadLabelSetup of the current record (the default setup when there is none).
+    LabelSetupButtons setLabelButtons() const;
+    // readLabelSetup of the current record (the default setup when there is none).
     LabelSetup currentSetup() const;
 
     // Modify: the designer on a copy of the current setup; on Save the copy is written back
     // into the current record. Nothing without a current record. True when written.
-    bool Modify(const LabelDesignerFn& designer);
+    bool modify(const LabelDesignerFn& designer);
     // New: the designer on a copy of the current setup (the default setup when the file is
     // empty) described as "{Untitled Label Setup Record}"; on Save a record is appended and the
     // copy written into it. Cancel changes nothing. True when appended.
-    bool New(const LabelDesignerFn& designer);
+    bool createNew(const LabelDesignerFn& designer);
     // Delete: asks "Delete this record?" (Yes/No); on Yes deletes the current record and lets
     // pending window messages run. The list then stands on the next record, or on the last
     // one when the deleted record was the last. True when deleted.
-    bool Delete();
+    bool deleteCurrent();
 
   private:
     xbase::Table& setups_;

@@ -9,35 +9,35 @@
 namespace rp {
 namespace {
 
-long Hundredths(double inches) {
+long hundredths(double inches) {
     return std::lround(inches * 100);
 }
 
-double RoundTo2Decimals(double inches) {
-    return static_cast<double>(Hundredths(inches)) / 100;
+double roundTo2Decimals(double inches) {
+    return static_cast<double>(hundredths(inches)) / 100;
 }
 
 }  // namespace
 
-QPointF LabelOrigin(const LabelSetup& s, int column, int row) {
+QPointF labelOrigin(const LabelSetup& s, int column, int row) {
     return QPointF(column * double(s.horizontalPitch) + double(s.leftMargin) + double(s.xOffset),
                    row * double(s.verticalPitch) + double(s.topMargin) + double(s.yOffset));
 }
 
-bool LandscapeStock(const LabelSetup& setup) {
+bool landscapeStock(const LabelSetup& setup) {
     const QString& code = setup.paperSize;
     return code == QLatin1String("LTRL") || code == QLatin1String("A4L") ||
            code == QLatin1String("USERL");
 }
 
-QSizeF SheetInPrinter(const LabelSetup& setup) {
-    const bool landscape = LandscapeStock(setup);
-    return QSizeF(RoundTo2Decimals(landscape ? setup.sheetDepth : setup.sheetWidth),
-                  RoundTo2Decimals(landscape ? setup.sheetWidth : setup.sheetDepth));
+QSizeF sheetInPrinter(const LabelSetup& setup) {
+    const bool landscape = landscapeStock(setup);
+    return QSizeF(roundTo2Decimals(landscape ? setup.sheetDepth : setup.sheetWidth),
+                  roundTo2Decimals(landscape ? setup.sheetWidth : setup.sheetDepth));
 }
 
-ReportPaper LabelPaper(const LabelSetup& setup) {
-    const bool landscape = LandscapeStock(setup);
+ReportPaper labelPaper(const LabelSetup& setup) {
+    const bool landscape = landscapeStock(setup);
     const QString& code = setup.paperSize;
     ReportPaper paper;
     if (code == QLatin1String("LTR") || code == QLatin1String("LTRL"))
@@ -47,14 +47,14 @@ ReportPaper LabelPaper(const LabelSetup& setup) {
     else if (code == QLatin1String("A5"))
         paper = ReportPaper::standard(PaperKind::A5);
     else {
-        const QSizeF sheet = SheetInPrinter(setup);
+        const QSizeF sheet = sheetInPrinter(setup);
         paper = ReportPaper::custom(sheet.width(), sheet.height());
     }
     paper.setLandscape(landscape);
     return paper;
 }
 
-void SelectPaper(ReportCanvas& canvas, const ReportPaper& paper) {
+void selectPaper(ReportCanvas& canvas, const ReportPaper& paper) {
     if (paper.kind() == PaperKind::Custom)
         canvas.setCustomPaper(paper.width(), paper.length());
     else
@@ -62,13 +62,13 @@ void SelectPaper(ReportCanvas& canvas, const ReportPaper& paper) {
     canvas.setLandscape(paper.landscape());
 }
 
-bool PaperDiffers(QSizeF page, const LabelSetup& setup) {
-    return std::labs(Hundredths(page.width()) - Hundredths(setup.sheetWidth)) > 5 ||
-           std::labs(Hundredths(page.height()) - Hundredths(setup.sheetDepth)) > 5;
+bool paperDiffers(QSizeF page, const LabelSetup& setup) {
+    return std::labs(hundredths(page.width()) - hundredths(setup.sheetWidth)) > 5 ||
+           std::labs(hundredths(page.height()) - hundredths(setup.sheetDepth)) > 5;
 }
 
-QString PaperQuestion(const LabelSetup& setup) {
-    const QSizeF sheet = SheetInPrinter(setup);
+QString paperQuestion(const LabelSetup& setup) {
+    const QSizeF sheet = sheetInPrinter(setup);
     const QString inch = QStringLiteral("\"");
     return QStringLiteral(
                "Ravenpost was unable to confirm that the paper size was set to\r\n\r\n") +

@@ -14,27 +14,27 @@ struct LabelSetup;
 
 // The text origin of the label in column and row (both from 0): the label's corner moved by
 // the setup's text offsets.
-QPointF LabelOrigin(const LabelSetup& setup, int column, int row);
+QPointF labelOrigin(const LabelSetup& setup, int column, int row);
 
 // Stock fed sideways: the paper codes "LTRL", "A4L" and "USERL".
-bool LandscapeStock(const LabelSetup& setup);
+bool landscapeStock(const LabelSetup& setup);
 
 // The sheet's width and length as it lies in the printer: its width and depth, each rounded
 // to 2 decimals, swapped for landscape stock.
-QSizeF SheetInPrinter(const LabelSetup& setup);
+QSizeF sheetInPrinter(const LabelSetup& setup);
 
 // The paper of the stock: Letter, A4 or A5 by the paper code, any other code a custom paper of
 // the sheet in the printer; turned for landscape stock.
-ReportPaper LabelPaper(const LabelSetup& setup);
+ReportPaper labelPaper(const LabelSetup& setup);
 
 // Puts that paper on the canvas.
-void SelectPaper(ReportCanvas& canvas, const ReportPaper& paper);
+void selectPaper(ReportCanvas& canvas, const ReportPaper& paper);
 
 // Whether a page (as the printer took the paper) differs from the stock's sheet by more than
 // 0.05 inch in width or height, both compared in whole hundredths.
-bool PaperDiffers(QSizeF page, const LabelSetup& setup);
+bool paperDiffers(QSizeF page, const LabelSetup& setup);
 
 // The question asked when it does: may the labels be printed anyway?
-QString PaperQuestion(const LabelSetup& setup);
+QString paperQuestion(const LabelSetup& setup);
 
 }  // namespace rp

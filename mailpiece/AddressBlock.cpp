@@ -66,14 +66,14 @@ void addCountryLine(QStringList& lines, const AddressValues& v, const AddressCon
 
 }  // namespace
 
-AddressValues ReadAddressValues(const xbase::Table& table) {
-    return {FieldText(table, "PREFIX"), FieldText(table, "FNAME"),   FieldText(table, "MIDDLE"),
-            FieldText(table, "LNAME"),  FieldText(table, "TITLE"),   FieldText(table, "ORG"),
-            FieldText(table, "STREET"), FieldText(table, "CITY"),    FieldText(table, "STATE"),
-            FieldText(table, "ZIP"),    FieldText(table, "COUNTRY"), FieldText(table, "PHONE")};
+AddressValues readAddressValues(const xbase::Table& table) {
+    return {fieldText(table, "PREFIX"), fieldText(table, "FNAME"),   fieldText(table, "MIDDLE"),
+            fieldText(table, "LNAME"),  fieldText(table, "TITLE"),   fieldText(table, "ORG"),
+            fieldText(table, "STREET"), fieldText(table, "CITY"),    fieldText(table, "STATE"),
+            fieldText(table, "ZIP"),    fieldText(table, "COUNTRY"), fieldText(table, "PHONE")};
 }
 
-void ComposeAddressBlock(QStringList& lines, const AddressValues& values,
+void composeAddressBlock(QStringList& lines, const AddressValues& values,
                          const AddressContents& contents) {
     lines.clear();
     if (contents.name) add(lines, nameLine(values));
@@ -87,9 +87,9 @@ void ComposeAddressBlock(QStringList& lines, const AddressValues& values,
         for (QString& line : lines) line = line.toUpper();
 }
 
-void ComposeAddressBlock(QStringList& lines, const xbase::Table& table,
+void composeAddressBlock(QStringList& lines, const xbase::Table& table,
                          const AddressContents& contents) {
-    ComposeAddressBlock(lines, ReadAddressValues(table), contents);
+    composeAddressBlock(lines, readAddressValues(table), contents);
 }
 
 }  // namespace rp

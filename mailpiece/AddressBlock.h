@@ -17,7 +17,7 @@ struct AddressValues {
 };
 
 // The values of the table's current record.
-AddressValues ReadAddressValues(const xbase::Table& table);
+AddressValues readAddressValues(const xbase::Table& table);
 
 // Clears lines, then fills them from the values:
 //   name      PREFIX FNAME MIDDLE. LNAME and one space (a blank part takes no room)
@@ -28,11 +28,11 @@ AddressValues ReadAddressValues(const xbase::Table& table);
 //             with Country off, a ZIP placed after or before the country stands alone
 //   phone
 // then every line in capitals when Uppercase is on.
-void ComposeAddressBlock(QStringList& lines, const AddressValues& values,
+void composeAddressBlock(QStringList& lines, const AddressValues& values,
                          const AddressContents& contents);
 
 // The same for the table's current record.
-void ComposeAddressBlock(QStringList& lines, const xbase::Table& table,
+void composeAddressBlock(QStringList& lines, const xbase::Table& table,
                          const AddressContents& contents);
 
 }  // namespace rp

@@ -6,11 +6,11 @@
 
 namespace rp {
 
-ZipPlacement ZipPlacementFromCode(int code) {
+ZipPlacement zipPlacementFromCode(int code) {
     return code >= 1 && code <= 4 ? static_cast<ZipPlacement>(code) : ZipPlacement::AfterState;
 }
 
-AddressContents ReadAddressContents(const xbase::Table& t) {
+AddressContents readAddressContents(const xbase::Table& t) {
     const auto on = [&t](const char* field) { return t.logical(field).value_or(false); };
     AddressContents c;
     c.name = on("NAME");
@@ -21,12 +21,12 @@ AddressContents ReadAddressContents(const xbase::Table& t) {
     c.zip = on("ZIP");
     c.phone = on("PHONE");
     c.country = on("COUNTRY");
-    c.zipPlacement = ZipPlacementFromCode(static_cast<int>(std::lround(t.number("ZIPOPTIONS"))));
+    c.zipPlacement = zipPlacementFromCode(static_cast<int>(std::lround(t.number("ZIPOPTIONS"))));
     c.uppercase = on("UPPERCASE");
     return c;
 }
 
-void WriteAddressContents(xbase::Table& t, const AddressContents& c) {
+void writeAddressContents(xbase::Table& t, const AddressContents& c) {
     t.setLogical("NAME", c.name);
     t.setLogical("TITLE", c.title);
     t.setLogical("COMPANY", c.company);

@@ -11,9 +11,9 @@ class Table;
 namespace rp {
 
 // The placement of a stored ZIPOPTIONS code; codes outside 1 to 4 read as after the state.
-ZipPlacement ZipPlacementFromCode(int code);
+ZipPlacement zipPlacementFromCode(int code);
 
-AddressContents ReadAddressContents(const xbase::Table& table);
-void WriteAddressContents(xbase::Table& table, const AddressContents& contents);
+AddressContents readAddressContents(const xbase::Table& table);
+void writeAddressContents(xbase::Table& table, const AddressContents& contents);
 
 }  // namespace rp

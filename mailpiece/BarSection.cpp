@@ -6,27 +6,27 @@
 namespace rp {
 namespace {
 
-void DrawBar(ReportCanvas& canvas, Bar bar) {
+void drawBar(ReportCanvas& canvas, Bar bar) {
     const double x = canvas.x();
     const double y = canvas.y();
-    canvas.moveTo(x, y + BarTop(bar));
+    canvas.moveTo(x, y + barTop(bar));
     canvas.lineTo(x, y + kFullBarHeight);
     canvas.gotoXY(x + kBarPitch, y);
 }
 
 }  // namespace
 
-void BigBar(ReportCanvas& canvas) {
-    DrawBar(canvas, Bar::Full);
+void bigBar(ReportCanvas& canvas) {
+    drawBar(canvas, Bar::Full);
 }
 
-void LittleBar(ReportCanvas& canvas) {
-    DrawBar(canvas, Bar::Half);
+void littleBar(ReportCanvas& canvas) {
+    drawBar(canvas, Bar::Half);
 }
 
-void BarSection(ReportCanvas& canvas, const QString& barcodeText) {
+void barSection(ReportCanvas& canvas, const QString& barcodeText) {
     canvas.setPen(Qt::black, Qt::SolidLine, kBarPenHundredths);
-    for (Bar bar : PostnetBars(barcodeText)) DrawBar(canvas, bar);
+    for (Bar bar : postnetBars(barcodeText)) drawBar(canvas, bar);
 }
 
 }  // namespace rp

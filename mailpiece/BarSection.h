@@ -10,10 +10,10 @@ class ReportCanvas;
 // Draws the barcode of a barcode text (its digits and their correction digit between two
 // frame bars) with a solid black pen kBarPenHundredths wide. The current position ends one
 // pitch right of the last bar.
-void BarSection(ReportCanvas& canvas, const QString& barcodeText);
+void barSection(ReportCanvas& canvas, const QString& barcodeText);
 
 // One bar at the current position, then the current position one pitch to the right.
-void BigBar(ReportCanvas& canvas);
-void LittleBar(ReportCanvas& canvas);
+void bigBar(ReportCanvas& canvas);
+void littleBar(ReportCanvas& canvas);
 
 }  // namespace rp

@@ -13,7 +13,7 @@ bool isOrdinalSuffix(QStringView pair) {
 
 }  // namespace
 
-QString DeliveryPointDigits(const QString& street) {
+QString deliveryPointDigits(const QString& street) {
     const QString line = street.toUpper();
     if (line.contains(QLatin1String("APO")) || line.contains(QLatin1String("FPO")))
         return kNoDeliveryPoint;

@@ -8,6 +8,6 @@ namespace rp {
 // first word that holds any, skipping fractions (the 1/2 of 12 1/2) and ordinals (42ND);
 // a letter before a single digit counts as 0 (A1 gives 01). "99" when the line names an
 // APO or FPO, or holds no such digit.
-QString DeliveryPointDigits(const QString& street);
+QString deliveryPointDigits(const QString& street);
 
 }  // namespace rp

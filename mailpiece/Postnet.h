@@ -6,19 +6,19 @@
 namespace rp {
 
 // The characters "0" to "9" of text, in order.
-QString DigitsOnly(const QString& text);
+QString digitsOnly(const QString& text);
 
 // The digit that brings the digit sum of digits up to a multiple of 10, as one character.
-QString PostnetCheckDigit(const QString& digits);
+QString postnetCheckDigit(const QString& digits);
 
 // Whether a barcode is printed for a ZIP (as the file holds it, no trailing blanks): the
 // setup asks for barcodes, the ZIP has at least 5 characters, lies between "00000" and
 // "99999-9999" in character order, and holds 5 or 9 digits, the only lengths a POSTNET
 // ZIP code has.
-bool BarcodeEligible(bool barcodeOn, const QString& zip);
+bool barcodeEligible(bool barcodeOn, const QString& zip);
 
 // What the barcode encodes: the ZIP, and for a ZIP+4 in its ten-character form (12345-6789)
 // the delivery point of the street line.
-QString BarcodeText(const QString& zip, const QString& street);
+QString barcodeText(const QString& zip, const QString& street);
 
 }  // namespace rp

@@ -4,7 +4,7 @@
 
 namespace rp {
 
-const std::array<Bar, 5>& DigitBars(int digit) {
+const std::array<Bar, 5>& digitBars(int digit) {
     constexpr Bar F = Bar::Full;
     constexpr Bar H = Bar::Half;
     static constexpr std::array<std::array<Bar, 5>, 10> bars{{
@@ -22,14 +22,14 @@ const std::array<Bar, 5>& DigitBars(int digit) {
     return bars.at(static_cast<std::size_t>(digit));
 }
 
-std::vector<Bar> PostnetBars(const QString& barcodeText) {
-    const QString digits = DigitsOnly(barcodeText);
-    const QString data = digits + PostnetCheckDigit(digits);
+std::vector<Bar> postnetBars(const QString& barcodeText) {
+    const QString digits = digitsOnly(barcodeText);
+    const QString data = digits + postnetCheckDigit(digits);
     std::vector<Bar> bars;
     bars.reserve(static_cast<std::size_t>(data.size()) * 5 + 2);
     bars.push_back(Bar::Full);
     for (QChar c : data) {
-        const std::array<Bar, 5>& digit = DigitBars(c.digitValue());
+        const std::array<Bar, 5>& digit = digitBars(c.digitValue());
         bars.insert(bars.end(), digit.begin(), digit.end());
     }
     bars.push_back(Bar::Full);

@@ -21,15 +21,15 @@ inline constexpr double kBarcodeLift = 0.165;
 
 enum class Bar { Half, Full };
 
-constexpr double BarTop(Bar bar) {
+constexpr double barTop(Bar bar) {
     return bar == Bar::Full ? 0.0 : kFullBarHeight - kHalfBarHeight;
 }
 
 // The five bars of a digit, left to right.
-const std::array<Bar, 5>& DigitBars(int digit);
+const std::array<Bar, 5>& digitBars(int digit);
 
 // The bars for a barcode text: its digits (others dropped) and their correction digit,
 // between the two frame bars.
-std::vector<Bar> PostnetBars(const QString& barcodeText);
+std::vector<Bar> postnetBars(const QString& barcodeText);
 
 }  // namespace rp

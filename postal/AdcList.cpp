@@ -2,19 +2,19 @@
 
 namespace rp {
 
-bool ServesKey(const AdcEntry& entry, std::string_view key) {
+bool servesKey(const AdcEntry& entry, std::string_view key) {
     const std::string_view part = key.substr(0, 3);
     return part.find(' ') == std::string_view::npos &&
            entry.prefixes.find(part) != std::string_view::npos;
 }
 
-void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual,
+void extractADC(const AdcEntry& entry, std::vector<std::string>& residual,
                 std::vector<std::string>& adcList) {
     bool headed = false;
     std::size_t kept = 0;
     for (std::size_t i = 0; i < residual.size(); ++i) {
         std::string& key = residual[i];
-        if (!ServesKey(entry, key)) {
+        if (!servesKey(entry, key)) {
             if (kept != i) residual[kept] = std::move(key);
             ++kept;
             continue;
@@ -28,9 +28,9 @@ void ExtractADC(const AdcEntry& entry, std::vector<std::string>& residual,
     residual.resize(kept);
 }
 
-std::vector<std::string> FillADCList(std::vector<std::string>& residual) {
+std::vector<std::string> fillADCList(std::vector<std::string>& residual) {
     std::vector<std::string> adcList;
-    for (const AdcEntry& entry : AdcTable()) ExtractADC(entry, residual, adcList);
+    for (const AdcEntry& entry : adcTable()) extractADC(entry, residual, adcList);
     return adcList;
 }
 

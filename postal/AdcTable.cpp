@@ -2,7 +2,7 @@
 
 namespace rp {
 
-const std::array<AdcEntry, kAdcCount>& AdcTable() {
+const std::array<AdcEntry, kAdcCount>& adcTable() {
     static constexpr std::array<AdcEntry, kAdcCount> table{{
         {"ALBANY NY 120", "120 121 122 123 124 125 126 127 128 129"},
         {"ALBUQUERQUE NM 870", "865 870 871 872 873 874 875 877 878 879 880 881 882 883 884"},

@@ -13,6 +13,6 @@ struct AdcEntry {
 
 inline constexpr std::size_t kAdcCount = 96;
 
-const std::array<AdcEntry, kAdcCount>& AdcTable();
+const std::array<AdcEntry, kAdcCount>& adcTable();
 
 }  // namespace rp

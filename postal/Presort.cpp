@@ -31,7 +31,7 @@ bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& c
 }
 
 bool writeList(const QString& path, const std::vector<std::string>& lines) {
-    const std::string text = PresortFileText(lines);
+    const std::string text = presortFileText(lines);
     QSaveFile file(path);
     const auto size = static_cast<qint64>(text.size());
     if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
@@ -43,7 +43,7 @@ bool writeList(const QString& path, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-PresortResult DoTheSort(xbase::Table& table, const QString& folder, const PresortHooks& hooks) {
+PresortResult runPresort(xbase::Table& table, const QString& folder, const PresortHooks& hooks) {
     ZipCounter counter;
     try {
         table.setOrder(0);
@@ -54,11 +54,11 @@ PresortResult DoTheSort(xbase::Table& table, const QString& folder, const Presor
         return PresortResult::Failed;
     }
     show(hooks, kSortingStatus);
-    const std::vector<std::string> lines = BuildPresortList(counter.take());
-    return writeList(PresortFilePath(folder), lines) ? PresortResult::Done : PresortResult::Failed;
+    const std::vector<std::string> lines = buildPresortList(counter.take());
+    return writeList(presortFilePath(folder), lines) ? PresortResult::Done : PresortResult::Failed;
 }
 
-std::string PresortFileText(const std::vector<std::string>& lines) {
+std::string presortFileText(const std::vector<std::string>& lines) {
     std::size_t size = 0;
     for (const std::string& line : lines) size += line.size() + 2;
     std::string text;
@@ -70,8 +70,8 @@ std::string PresortFileText(const std::vector<std::string>& lines) {
     return text;
 }
 
-QString PresortFilePath(const QString& folder) {
-    return WithTrailingSeparator(folder) + kPresortFileName;
+QString presortFilePath(const QString& folder) {
+    return withTrailingSeparator(folder) + kPresortFileName;
 }
 
 }  // namespace rp

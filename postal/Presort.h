@@ -41,12 +41,13 @@ enum class PresortResult {
 // records honoured) in natural order, which the table keeps afterwards, and on a completed
 // pass writes the list into folder as PRESORT.PSL. The file is replaced only once the new one
 // is complete: after a cancel or a failure any earlier file is as it was.
-PresortResult DoTheSort(xbase::Table& table, const QString& folder, const PresortHooks& hooks = {});
+PresortResult runPresort(xbase::Table& table, const QString& folder,
+                         const PresortHooks& hooks = {});
 
 // The list file's bytes: every line ended by CR LF.
-std::string PresortFileText(const std::vector<std::string>& lines);
+std::string presortFileText(const std::vector<std::string>& lines);
 
 // folder + PRESORT.PSL, a separator put between them when folder lacks one.
-QString PresortFilePath(const QString& folder);
+QString presortFilePath(const QString& folder);
 
 }  // namespace rp

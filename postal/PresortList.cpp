@@ -65,7 +65,7 @@ void takeThreeDigitGroups(ZipBucket& bucket, std::vector<std::string>& threeList
 
 }  // namespace
 
-std::vector<std::string> BuildPresortList(ZipBuckets buckets) {
+std::vector<std::string> buildPresortList(ZipBuckets buckets) {
     std::vector<std::string> fiveList;
     std::vector<std::string> threeList;
     std::vector<std::string> residual;
@@ -76,7 +76,7 @@ std::vector<std::string> BuildPresortList(ZipBuckets buckets) {
         takeThreeDigitGroups(bucket, threeList);
         for (ZipTally& left : bucket) residual.push_back(std::move(left.key));
     }
-    std::vector<std::string> adcList = FillADCList(residual);
+    std::vector<std::string> adcList = fillADCList(residual);
 
     std::vector<std::string> list = std::move(fiveList);
     list.insert(list.end(), std::make_move_iterator(threeList.begin()),

@@ -14,6 +14,6 @@ namespace rp {
 inline constexpr std::int32_t kGroupThreshold = 9;
 
 // The list's lines from the tallied buckets (consumed).
-std::vector<std::string> BuildPresortList(ZipBuckets buckets);
+std::vector<std::string> buildPresortList(ZipBuckets buckets);
 
 }  // namespace rp

@@ -8,22 +8,22 @@
 
 namespace rp {
 
-bool IsStandardZipKey(std::string_view key) {
+bool isStandardZipKey(std::string_view key) {
     return key.size() == 5 && key >= "00000" && key <= "99999-999" && key[0] >= '0' &&
            key[0] <= '9';
 }
 
-QString CountLine(const QString& key, std::int32_t count, const QLocale& locale) {
+QString countLine(const QString& key, std::int32_t count, const QLocale& locale) {
     return key.left(10).leftJustified(10, QLatin1Char(' ')) + locale.toString(count);
 }
 
 void ZipCountTally::add(std::string_view zipField) {
-    const std::string_view key = ZipKey(xbase::trimRight(zipField));
+    const std::string_view key = zipKey(xbase::trimRight(zipField));
     if (key.empty()) {
         ++blank_;
         return;
     }
-    auto& list = IsStandardZipKey(key) ? standard_ : other_;
+    auto& list = isStandardZipKey(key) ? standard_ : other_;
     const auto it = list.find(key);
     if (it == list.end())
         list.emplace(std::string(key), 1);
@@ -33,14 +33,14 @@ void ZipCountTally::add(std::string_view zipField) {
 
 QStringList ZipCountTally::lines(const QLocale& locale) const {
     QStringList out;
-    for (const auto& [key, count] : standard_) out << CountLine(fromFieldBytes(key), count, locale);
+    for (const auto& [key, count] : standard_) out << countLine(fromFieldBytes(key), count, locale);
     out << QString() << QString();
-    for (const auto& [key, count] : other_) out << CountLine(fromFieldBytes(key), count, locale);
-    if (blank_ > 0) out << CountLine(QStringLiteral("BLANK"), blank_, locale);
+    for (const auto& [key, count] : other_) out << countLine(fromFieldBytes(key), count, locale);
+    if (blank_ > 0) out << countLine(QStringLiteral("BLANK"), blank_, locale);
     return out;
 }
 
-std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHooks& hooks,
+std::optional<QStringList> countZipCodes(xbase::Table& table, const ZipCountHooks& hooks,
                                          const QLocale& locale) {
     const TableRestore restore(table);
     const int zip = table.fieldNumber("ZIP");

@@ -18,10 +18,10 @@ class Table;
 namespace rp {
 
 // Five characters from "00000" up to "99999-999", starting with a digit (compared byte by byte).
-bool IsStandardZipKey(std::string_view key);
+bool isStandardZipKey(std::string_view key);
 
 // "%-10.10s" of the key followed by the count with the locale's thousands separator.
-QString CountLine(const QString& key, std::int32_t count, const QLocale& locale);
+QString countLine(const QString& key, std::int32_t count, const QLocale& locale);
 
 class ZipCountTally {
   public:
@@ -42,7 +42,7 @@ struct ZipCountHooks {
 
 // Counts the table's view (its filter and hidden deleted records) in record order. The order
 // and record are restored afterwards. Nothing when the count was stopped.
-std::optional<QStringList> CountZipCodes(xbase::Table& table, const ZipCountHooks& hooks,
+std::optional<QStringList> countZipCodes(xbase::Table& table, const ZipCountHooks& hooks,
                                          const QLocale& locale = QLocale());
 
 }  // namespace rp

@@ -45,7 +45,7 @@ void printRow(ReportCanvas& canvas, const QString& line, bool shaded) {
 
 }  // namespace
 
-void HeaderFooter(ReportCanvas& canvas) {
+void headerFooter(ReportCanvas& canvas) {
     const QRectF area = canvas.section();
     canvas.setOrigin(0, 0);
     canvas.setBold(true);
@@ -64,7 +64,7 @@ void HeaderFooter(ReportCanvas& canvas) {
     }
 }
 
-bool PrintZipReport(ReportCanvas& canvas, const QStringList& lines,
+bool printZipReport(ReportCanvas& canvas, const QStringList& lines,
                     const std::function<bool()>& keepGoing) {
     canvas.setLandscape(false);
     defineCells(canvas);
@@ -75,7 +75,7 @@ bool PrintZipReport(ReportCanvas& canvas, const QStringList& lines,
     canvas.setMarginBottom(kMarginBottom);
     if (!canvas.start()) return false;
 
-    HeaderFooter(canvas);
+    headerFooter(canvas);
     int column = 0;
     startColumn(canvas, column);
     int row = 0;
@@ -83,7 +83,7 @@ bool PrintZipReport(ReportCanvas& canvas, const QStringList& lines,
         if (canvas.linesLeft() == 0) {
             if (++column == kColumnsPerPage) {
                 canvas.newPage();
-                HeaderFooter(canvas);
+                headerFooter(canvas);
                 column = 0;
             }
             startColumn(canvas, column);

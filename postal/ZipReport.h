@@ -12,11 +12,11 @@ class ReportCanvas;
 // Sets the canvas up (paper kept, portrait), starts it and draws the lines, asking keepGoing()
 // after each row and stopping when it says no. The caller finishes the document. False when
 // the output could not start.
-bool PrintZipReport(ReportCanvas& canvas, const QStringList& lines,
+bool printZipReport(ReportCanvas& canvas, const QStringList& lines,
                     const std::function<bool()>& keepGoing);
 
 // The page heading, drawn with the origin at the paper's corner: the title in bold above the
 // printing area, "Page " and the number below it, the frame and the three column lines.
-void HeaderFooter(ReportCanvas& canvas);
+void headerFooter(ReportCanvas& canvas);
 
 }  // namespace rp

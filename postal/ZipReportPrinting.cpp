@@ -9,7 +9,7 @@
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
-#include "postal/TCountZipCodes.h"
+#include "postal/ZipCountDialog.h"
 #include "postal/ZipReport.h"
 
 namespace rp {
@@ -17,11 +17,11 @@ namespace {
 
 PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QStringList& lines,
                        bool preview, QWidget* parent) {
-    TPrintStatus status(
+    PrintStatusDialog status(
         surface,
         [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
-            UsePrinterPaper(canvas, printer);
-            PrintZipReport(canvas, lines, keepGoing);
+            usePrinterPaper(canvas, printer);
+            printZipReport(canvas, lines, keepGoing);
         },
         preview, parent);
     status.exec();
@@ -30,14 +30,14 @@ PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QS
 
 }  // namespace
 
-std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+std::optional<PrintOutcome> printZipCounts(const QStringList& lines, PrinterCatalog& catalog,
                                            QWidget* parent) {
     if (!catalog.showPrintDialog(QStringLiteral("zip-count.pdf"))) return std::nullopt;
     const auto surface = catalog.jobSurface();
     return runReport(*surface, catalog.printer(), lines, false, parent);
 }
 
-PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+PrintOutcome previewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
                               const PreviewHook& preview, QWidget* parent) {
     QPrinter& printer = catalog.printer();
     // Laid out for the printer's unprintable margins and resolution, as it would print.
@@ -49,24 +49,24 @@ PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
     return outcome;
 }
 
-void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers) {
+void zipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers) {
     if (!printers || !printers->anyInstalled()) {
-        ShowInformation(QStringLiteral("There are no printers installed"));
+        showInformation(QStringLiteral("There are no printers installed"));
         return;
     }
     printDialogs().setup(catalog.printer());
 }
 
-void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog,
+void connectZipReport(ZipCountDialog& window, PrinterCatalog& catalog,
                       const PrinterAccess* printers, PreviewHook preview) {
     window.printReport = [&window, &catalog, preview = std::move(preview)](const QStringList& lines,
                                                                            bool wantPreview) {
         if (wantPreview)
-            PreviewZipCounts(lines, catalog, preview, &window);
+            previewZipCounts(lines, catalog, preview, &window);
         else
-            PrintZipCounts(lines, catalog, &window);
+            printZipCounts(lines, catalog, &window);
     };
-    window.printSetup = [&catalog, printers] { ZipReportPrintSetup(catalog, printers); };
+    window.printSetup = [&catalog, printers] { zipReportPrintSetup(catalog, printers); };
 }
 
 }  // namespace rp

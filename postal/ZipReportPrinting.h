@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "framework/TPrintStatus.h"
+#include "framework/PrintStatusDialog.h"
 
 class QWidget;
 
@@ -15,27 +15,27 @@ namespace rp {
 class PrinterAccess;
 class PrinterCatalog;
 class RecordedPages;
-class TCountZipCodes;
+class ZipCountDialog;
 
 // Shows recorded pages under a caption, modally; the pages live until it returns.
 using PreviewHook = std::function<void(const RecordedPages& pages, const QString& caption)>;
 
 // The print dialog on the selected printer ("zip-count.pdf" proposed for "PDF file"), then
 // the report in the print status window. Nothing when the user cancelled the dialog.
-std::optional<PrintOutcome> PrintZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+std::optional<PrintOutcome> printZipCounts(const QStringList& lines, PrinterCatalog& catalog,
                                            QWidget* parent);
 
 // The report recorded as the selected printer would print it, in the print status window;
 // unless it was cancelled the hook shows the pages under "Preview Zipcode Count".
-PrintOutcome PreviewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
+PrintOutcome previewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
                               const PreviewHook& preview, QWidget* parent);
 
 // The printer set-up dialog for the selected printer; "There are no printers installed" when
 // printers is null or has none.
-void ZipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers);
+void zipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers);
 
 // Gives the window its Print, Preview and Print Setup. The catalog and printers must outlive it.
-void ConnectZipReport(TCountZipCodes& window, PrinterCatalog& catalog,
+void connectZipReport(ZipCountDialog& window, PrinterCatalog& catalog,
                       const PrinterAccess* printers, PreviewHook preview);
 
 }  // namespace rp

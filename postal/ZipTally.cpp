@@ -16,15 +16,15 @@ std::uint64_t packedKey(std::string_view key) {
 
 }  // namespace
 
-TallyRecord MakeTallyRecord() {
+TallyRecord makeTallyRecord() {
     return TallyRecord{1};
 }
 
-std::string_view ZipKey(std::string_view zip) {
+std::string_view zipKey(std::string_view zip) {
     return zip.substr(0, kKeyLength);
 }
 
-bool AdmitZipKey(std::string_view key) {
+bool admitZipKey(std::string_view key) {
     if (key.empty() || key[0] < '0' || key[0] > '9') return false;
     if (key < std::string_view("00000") || key > std::string_view("99999-999")) return false;
     const bool control = std::any_of(key.begin(), key.end(),
@@ -33,13 +33,13 @@ bool AdmitZipKey(std::string_view key) {
 }
 
 void ZipCounter::count(std::string_view zip) {
-    const std::string_view key = ZipKey(zip);
-    if (!AdmitZipKey(key)) return;
+    const std::string_view key = zipKey(zip);
+    if (!admitZipKey(key)) return;
     ZipBucket& bucket = buckets_[static_cast<std::size_t>(key[0] - '0')];
     const auto [entry, added] =
         index_.try_emplace(packedKey(key), static_cast<std::uint32_t>(bucket.size()));
     if (added)
-        bucket.push_back({std::string(key), MakeTallyRecord()});
+        bucket.push_back({std::string(key), makeTallyRecord()});
     else
         ++bucket[entry->second].tally.count;
 }

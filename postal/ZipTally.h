@@ -17,15 +17,15 @@ struct TallyRecord {
 };
 
 // A key's tally when it is first seen: one piece.
-TallyRecord MakeTallyRecord();
+TallyRecord makeTallyRecord();
 
 // The first five bytes of a ZIP value (fewer when it is shorter).
-std::string_view ZipKey(std::string_view zip);
+std::string_view zipKey(std::string_view zip);
 
 // Whether a key takes part in the presort: not below "00000", not above "99999-999" (byte
 // order), a digit first; and nothing that would break the list file's lines: no control
 // character and no "**", which marks a heading.
-bool AdmitZipKey(std::string_view key);
+bool admitZipKey(std::string_view key);
 
 struct ZipTally {
     std::string key;

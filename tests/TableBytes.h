@@ -7,7 +7,7 @@
 
 namespace rp {
 
-inline QByteArray TableBytesWithoutDate(const QString& file) {
+inline QByteArray tableBytesWithoutDate(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return {};
     QByteArray bytes = f.readAll();

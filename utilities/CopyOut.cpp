@@ -24,7 +24,7 @@ constexpr std::array<const char*, 15> kDbfTextFields = {
 
 // Calls write for every record of the source's view, from the first, reporting progress;
 // the source's query and record are put back afterwards.
-CopyResult WalkView(xbase::Table& source, const BulkHooks& hooks,
+CopyResult walkView(xbase::Table& source, const BulkHooks& hooks,
                     const std::function<void()>& write) {
     TableRestore restore(source);
     BulkProgress progress(hooks, source.visibleCount());
@@ -42,33 +42,33 @@ CopyResult WalkView(xbase::Table& source, const BulkHooks& hooks,
     return result;
 }
 
-CopyResult Refused() {
+CopyResult refused() {
     return {CopyResult::Status::Failed, 0, QStringLiteral("Cannot copy a file to itself!")};
 }
 
 // A free name for the copy in the target's folder, ending in .dbf.
-std::string TemporaryDbfPath(const QString& target) {
+std::string temporaryDbfPath(const QString& target) {
     QTemporaryFile reserve(QFileInfo(target).absolutePath() + QStringLiteral("/~copyXXXXXX.dbf"));
     if (!reserve.open()) throw std::runtime_error(reserve.errorString().toStdString());
     reserve.setAutoRemove(false);
-    return EnginePath(reserve.fileName());
+    return enginePath(reserve.fileName());
 }
 
-void RemoveIfThere(const std::string& path) {
+void removeIfThere(const std::string& path) {
     if (!path.empty() && xbase::fileExists(path)) xbase::removeFile(path);
 }
 
-void CopyRecord(const xbase::Table& from, xbase::Table& to) {
+void copyRecord(const xbase::Table& from, xbase::Table& to) {
     to.appendBlank();
     for (const char* field : kDbfTextFields) to.setText(field, from.text(field));
     if (const xbase::JulianDay date = from.date("DATE"); date > 0) to.setDate("DATE", date);
-    to.setMemo("MEMO", MemoForCopy(from.memo("MEMO")));
+    to.setMemo("MEMO", memoForCopy(from.memo("MEMO")));
     to.post();
 }
 
 }  // namespace
 
-std::string CsvRecordLine(const xbase::Table& source, const DateTextFn& dateText) {
+std::string csvRecordLine(const xbase::Table& source, const DateTextFn& dateText) {
     static const char* const before[] = {"PREFIX",  "FNAME",  "MIDDLE", "LNAME", "TITLE",
                                          "ORG",     "STREET", "CITY",   "STATE", "ZIP",
                                          "COUNTRY", "PHONE",  "EMAIL",  "FAX"};
@@ -87,55 +87,55 @@ std::string CsvRecordLine(const xbase::Table& source, const DateTextFn& dateText
     return line;
 }
 
-std::string MemoForCopy(std::string memo) {
+std::string memoForCopy(std::string memo) {
     if (!memo.empty() && memo.size() % 4 == 0) memo += ' ';
     return memo;
 }
 
-CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks) {
-    if (IsPartOfTable(target, source)) return Refused();
+CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks) {
+    if (isPartOfTable(target, source)) return refused();
     const std::string memoExtension =
         QFileInfo(QFile::decodeName(source.memoPath().c_str())).suffix().toLower().toStdString();
     std::string temporary, temporaryMemo;
     try {
-        temporary = TemporaryDbfPath(target);
+        temporary = temporaryDbfPath(target);
         source.copyStructure(temporary);
         if (!memoExtension.empty()) temporaryMemo = xbase::companionPath(temporary, memoExtension);
         CopyResult result;
         {
             auto copy = source.engine().open(temporary, xbase::OpenMode::Exclusive);
-            result = WalkView(source, hooks, [&] { CopyRecord(source, *copy); });
+            result = walkView(source, hooks, [&] { copyRecord(source, *copy); });
             copy->close();
         }
         if (result.status == CopyResult::Status::Copied) {
-            const std::string dbf = EnginePath(target);
+            const std::string dbf = enginePath(target);
             if (!temporaryMemo.empty())
                 xbase::renameFile(temporaryMemo, xbase::newCompanionPath(dbf, memoExtension));
             xbase::renameFile(temporary, dbf);
             // An index left from an earlier file of that name does not belong to the copy.
-            RemoveIfThere(xbase::companionPath(dbf, "cdx"));
+            removeIfThere(xbase::companionPath(dbf, "cdx"));
             return result;
         }
-        RemoveIfThere(temporary);
-        RemoveIfThere(temporaryMemo);
+        removeIfThere(temporary);
+        removeIfThere(temporaryMemo);
         return result;
     } catch (const std::exception& e) {
-        RemoveIfThere(temporary);
-        RemoveIfThere(temporaryMemo);
+        removeIfThere(temporary);
+        removeIfThere(temporaryMemo);
         return {CopyResult::Status::Failed, 0, QString::fromLocal8Bit(e.what())};
     }
 }
 
-CopyResult CopyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
+CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
                        const BulkHooks& hooks) {
-    if (IsPartOfTable(target, source)) return Refused();
+    if (isPartOfTable(target, source)) return refused();
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly))
         return {CopyResult::Status::Failed, 0, file.errorString()};
     CopyResult result;
     try {
-        result = WalkView(source, hooks, [&] {
-            const std::string line = CsvRecordLine(source, dateText);
+        result = walkView(source, hooks, [&] {
+            const std::string line = csvRecordLine(source, dateText);
             if (file.write(line.data(), static_cast<qint64>(line.size())) !=
                 static_cast<qint64>(line.size()))
                 throw std::runtime_error(file.errorString().toStdString());

@@ -30,15 +30,15 @@ using DateTextFn = std::function<QString(xbase::JulianDay)>;
 // One comma-delimited line of the current record, Windows-1252 bytes ending in CR LF:
 // PREFIX, FNAME, MIDDLE, LNAME, TITLE, ORG, STREET, CITY, STATE, ZIP, COUNTRY, PHONE, EMAIL,
 // FAX, the DATE's display text and NOTES, each in double quotes.
-std::string CsvRecordLine(const xbase::Table& source, const DateTextFn& dateText);
+std::string csvRecordLine(const xbase::Table& source, const DateTextFn& dateText);
 
 // The memo text as the DBF copy stores it: a text whose length is a positive multiple of 4
 // gets a blank at its end.
-std::string MemoForCopy(std::string memo);
+std::string memoForCopy(std::string memo);
 
 // The copies refuse a target that is the source table or one of its companion files.
-CopyResult CopyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks = {});
-CopyResult CopyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
+CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks = {});
+CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
                        const BulkHooks& hooks = {});
 
 }  // namespace rp

@@ -9,7 +9,7 @@
 namespace rp {
 namespace {
 
-bool SameFile(const QString& a, const QString& b) {
+bool sameFile(const QString& a, const QString& b) {
     if (b.isEmpty()) return false;
     const QFileInfo x(a), y(b);
     if (x.absoluteFilePath().compare(y.absoluteFilePath(), Qt::CaseInsensitive) == 0) return true;
@@ -18,20 +18,20 @@ bool SameFile(const QString& a, const QString& b) {
 
 }  // namespace
 
-bool IsPartOfTable(const QString& path, const xbase::Table& table) {
+bool isPartOfTable(const QString& path, const xbase::Table& table) {
     for (const std::string& part : {table.path(), table.memoPath(), table.structuralIndexPath()})
-        if (SameFile(path, QFile::decodeName(part.c_str()))) return true;
+        if (sameFile(path, QFile::decodeName(part.c_str()))) return true;
     return false;
 }
 
-QString CheckCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile) {
+QString checkCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile) {
     if (kind == CopyKind::Dbf &&
         QLatin1Char('.') + QFileInfo(chosen).suffix().toUpper() != QStringLiteral(".DBF")) {
-        ShowInformation(QStringLiteral("Must have a .DBF extension"));
+        showInformation(QStringLiteral("Must have a .DBF extension"));
         return kNoCopyTarget;
     }
-    if (IsPartOfTable(chosen, addressFile)) {
-        ShowInformation(QStringLiteral("Cannot copy a file to itself!"));
+    if (isPartOfTable(chosen, addressFile)) {
+        showInformation(QStringLiteral("Cannot copy a file to itself!"));
         return kNoCopyTarget;
     }
     if (QFileInfo::exists(chosen) &&

@@ -14,11 +14,11 @@ enum class CopyKind { Dbf, Ascii };
 inline const QString kNoCopyTarget = QStringLiteral("(none)");
 
 // Whether path names the table's own file, its memo file or its index, ignoring letter case.
-bool IsPartOfTable(const QString& path, const xbase::Table& table);
+bool isPartOfTable(const QString& path, const xbase::Table& table);
 
 // The name to copy to after the checks on chosen: a DBF target needs the .DBF extension, the
 // open address file and its companions are refused, and overwriting an existing file must be
 // confirmed. kNoCopyTarget when a check refused it.
-QString CheckCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile);
+QString checkCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile);
 
 }  // namespace rp

@@ -24,7 +24,7 @@ class HiddenDeleted {
     bool before_;
 };
 
-std::uint32_t Zap(xbase::Table& table, const BulkHooks& hooks) {
+std::uint32_t zap(xbase::Table& table, const BulkHooks& hooks) {
     std::uint32_t live = 0;
     {
         HiddenDeleted hide(table.engine().settings, true);
@@ -37,7 +37,7 @@ std::uint32_t Zap(xbase::Table& table, const BulkHooks& hooks) {
 
 }  // namespace
 
-QString DeletionQuery(DeleteChoice choice, const QString& userExpression) {
+QString deletionQuery(DeleteChoice choice, const QString& userExpression) {
     switch (choice) {
         case DeleteChoice::All:
             return {};
@@ -49,14 +49,14 @@ QString DeletionQuery(DeleteChoice choice, const QString& userExpression) {
     return {};
 }
 
-std::uint32_t DeleteRecords(xbase::Table& table, DeleteChoice choice, const QString& userExpression,
+std::uint32_t deleteRecords(xbase::Table& table, DeleteChoice choice, const QString& userExpression,
                             const BulkHooks& hooks) {
     if (choice != DeleteChoice::All && userExpression.isEmpty())
         throw std::invalid_argument("deleting by the filter needs a filter");
     TableRestore restore(table);
     HiddenDeleted show(table.engine().settings, false);
-    table.setFilter(DeletionQuery(choice, userExpression).toStdString());
-    if (choice == DeleteChoice::All) return Zap(table, hooks);
+    table.setFilter(deletionQuery(choice, userExpression).toStdString());
+    if (choice == DeleteChoice::All) return zap(table, hooks);
 
     BulkProgress progress(hooks, table.visibleCount());
     std::uint32_t deleted = 0;

@@ -16,14 +16,14 @@ enum class DeleteChoice { All, MatchingFilter, NotMatchingFilter };
 
 // The query the records to delete are walked under: none for All, the user's filter
 // expression, or its negation.
-QString DeletionQuery(DeleteChoice choice, const QString& userExpression);
+QString deletionQuery(DeleteChoice choice, const QString& userExpression);
 
 // Deletes the records the choice names, with userExpression the user's filter (empty when no
 // filter is set, when only All makes sense). Records that already carry the deletion mark
 // are not counted again. All needs the table opened exclusively. The table's query, its
 // current record (when it still exists) and the engine's hidden-deleted setting are put back
 // afterwards. Returns the number of records deleted.
-std::uint32_t DeleteRecords(xbase::Table& table, DeleteChoice choice, const QString& userExpression,
+std::uint32_t deleteRecords(xbase::Table& table, DeleteChoice choice, const QString& userExpression,
                             const BulkHooks& hooks = {});
 
 }  // namespace rp

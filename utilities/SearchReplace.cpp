@@ -6,7 +6,7 @@
 
 namespace rp {
 
-const std::vector<ReplaceableField>& ReplaceableFields() {
+const std::vector<ReplaceableField>& replaceableFields() {
     static const std::vector<ReplaceableField> fields{
         {QStringLiteral("LastName"), "LNAME"},
         {QStringLiteral("FirstName"), "FNAME"},
@@ -26,7 +26,7 @@ const std::vector<ReplaceableField>& ReplaceableFields() {
     return fields;
 }
 
-std::string SelectionExpression(const SearchReplaceRequest& request) {
+std::string selectionExpression(const SearchReplaceRequest& request) {
     const std::string field = request.field.name;
     if (request.find.empty()) return "EMPTY(" + field + ")";
     if (request.caseSensitive) {
@@ -38,7 +38,7 @@ std::string SelectionExpression(const SearchReplaceRequest& request) {
                                                 : "upper(" + field + ")==upper(" + value + ")";
 }
 
-QString ReplaceDescription(const SearchReplaceRequest& request) {
+QString replaceDescription(const SearchReplaceRequest& request) {
     const QString quote = QStringLiteral("\"");
     QString condition = QStringLiteral("is empty ");
     if (!request.find.empty()) {
@@ -61,7 +61,7 @@ QString ReplaceDescription(const SearchReplaceRequest& request) {
            QLatin1Char('\r') + condition + QLatin1Char('\r') + action;
 }
 
-std::string ReplaceMatches(std::string_view text, std::string_view find,
+std::string replaceMatches(std::string_view text, std::string_view find,
                            std::string_view replacement, bool caseSensitive) {
     std::string result;
     std::size_t rest = 0;
@@ -78,9 +78,9 @@ std::string ReplaceMatches(std::string_view text, std::string_view find,
     return result;
 }
 
-std::string ReplacedValue(const SearchReplaceRequest& request, std::string_view current) {
+std::string replacedValue(const SearchReplaceRequest& request, std::string_view current) {
     if (request.action == ReplaceAction::WholeField) return request.replacement;
-    return ReplaceMatches(current, request.find, request.replacement, request.caseSensitive);
+    return replaceMatches(current, request.find, request.replacement, request.caseSensitive);
 }
 
 }  // namespace rp

@@ -15,7 +15,7 @@ struct ReplaceableField {
 };
 
 // The fields offered, in the order the choice shows them.
-const std::vector<ReplaceableField>& ReplaceableFields();
+const std::vector<ReplaceableField>& replaceableFields();
 
 enum class MatchKind { ExactlyEqual, Contains };
 enum class ReplaceAction { WholeField, MatchingText };
@@ -33,19 +33,19 @@ struct SearchReplaceRequest {
 // The logical expression true for the records to change: EMPTY(F) for an empty find text,
 // else F == V or V $ F, both sides upper-cased when the case does not matter. V is written as
 // a literal that gives back exactly the find text, whatever quotes it holds.
-std::string SelectionExpression(const SearchReplaceRequest& request);
+std::string selectionExpression(const SearchReplaceRequest& request);
 
 // The three lines, joined by carriage returns, that the user confirms.
-QString ReplaceDescription(const SearchReplaceRequest& request);
+QString replaceDescription(const SearchReplaceRequest& request);
 
 // Every non-overlapping occurrence of find in text, left to right, replaced by replacement;
 // without case sensitivity ASCII letters match either case. The text outside the matches and
 // the replacement keep their case; an empty find text is never found.
-std::string ReplaceMatches(std::string_view text, std::string_view find,
+std::string replaceMatches(std::string_view text, std::string_view find,
                            std::string_view replacement, bool caseSensitive);
 
 // The field's new value for a selected record whose field holds current (without trailing
 // blanks).
-std::string ReplacedValue(const SearchReplaceRequest& request, std::string_view current);
+std::string replacedValue(const SearchReplaceRequest& request, std::string_view current);
 
 }  // namespace rp

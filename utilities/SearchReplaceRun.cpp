@@ -9,16 +9,16 @@
 namespace rp {
 namespace {
 
-int Percent(std::uint32_t done, std::uint32_t total) {
+int percent(std::uint32_t done, std::uint32_t total) {
     if (total == 0) return 100;
     return static_cast<int>(std::min<std::uint64_t>(100, std::uint64_t{done} * 100 / total));
 }
 
 }  // namespace
 
-ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request,
+ReplaceOutcome replaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request,
                                   const ReplaceHooks& hooks) {
-    const xbase::Expression selection = table.compile(SelectionExpression(request));
+    const xbase::Expression selection = table.compile(selectionExpression(request));
     const int field = table.fieldNumber(request.field.name);
     const std::size_t width = table.field(field).width;
     const xbase::Settings& settings = table.engine().settings;
@@ -32,7 +32,7 @@ ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceReques
     std::uint32_t visited = 0;
     while (!table.eof()) {
         if (!table.deleted() && selection.evalLogical(table, settings)) {
-            const std::string value = ReplacedValue(request, table.text(field));
+            const std::string value = replacedValue(request, table.text(field));
             if (value.size() > width) {
                 ++outcome.tooLong;
             } else {
@@ -41,7 +41,7 @@ ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceReques
                 table.post();
             }
         }
-        hooks.progress(Percent(++visited, total));
+        hooks.progress(percent(++visited, total));
         table.skip(1);
         hooks.afterRecord();
     }

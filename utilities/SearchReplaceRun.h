@@ -26,7 +26,7 @@ struct ReplaceOutcome {
 // alone); each selected record whose new value fits the field is changed and posted. The
 // table's order and the engine's hiding of marked records are restored afterwards, however
 // the pass ends. Throws what the engine throws.
-ReplaceOutcome ReplaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request,
+ReplaceOutcome replaceFieldValues(xbase::Table& table, const SearchReplaceRequest& request,
                                   const ReplaceHooks& hooks);
 
 }  // namespace rp

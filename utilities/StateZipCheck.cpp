@@ -15,7 +15,7 @@ constexpr const char* kStateTag = "STATE";
 
 // A whole-key seek: with exact matching off a state "N" would find the row of "NB" and a
 // blank state any row at all.
-bool SeekWholeState(xbase::Table& states, const std::string& state) {
+bool seekWholeState(xbase::Table& states, const std::string& state) {
     xbase::Settings& settings = states.engine().settings;
     const bool exact = settings.exact;
     settings.exact = true;
@@ -24,20 +24,20 @@ bool SeekWholeState(xbase::Table& states, const std::string& state) {
     return found;
 }
 
-bool Questionable(xbase::Table& states, const std::string& state, const std::string& zip) {
-    if (!SeekWholeState(states, state)) return true;
-    return OutsideZipRange(zip, states.text("LOW_ZIP"), states.text("HIGH_ZIP"));
+bool questionable(xbase::Table& states, const std::string& state, const std::string& zip) {
+    if (!seekWholeState(states, state)) return true;
+    return outsideZipRange(zip, states.text("LOW_ZIP"), states.text("HIGH_ZIP"));
 }
 
 }  // namespace
 
-std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder,
+std::unique_ptr<xbase::Table> openStateZipTable(xbase::Engine& engine, const QString& folder,
                                                 bool forEditing, QString* cause) {
     const QString path = folder + QString::fromLatin1(kStateZipFile);
     try {
-        auto table = engine.open(EnginePath(path),
+        auto table = engine.open(enginePath(path),
                                  forEditing ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared);
-        TellIfIndexRebuilt(*table, path);
+        tellIfIndexRebuilt(*table, path);
         if (table->orderNumber(kStateTag) == 0) {
             if (!forEditing) return nullptr;
             table->createTag(kStateTag, "UPPER(STATE)");
@@ -46,17 +46,17 @@ std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QSt
         table->goTop();
         return table;
     } catch (const std::exception& e) {
-        if (cause) *cause = ErrorText(e);
+        if (cause) *cause = errorText(e);
         return nullptr;
     }
 }
 
-bool OutsideZipRange(const std::string& zip, const std::string& low, const std::string& high) {
+bool outsideZipRange(const std::string& zip, const std::string& low, const std::string& high) {
     const std::string_view z(zip);
     return z.substr(0, low.size()) < low || z.substr(0, high.size()) > high;
 }
 
-std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states,
+std::uint32_t checkStateZip(xbase::Table& addresses, xbase::Table& states,
                             const std::string& indexPath, bool includeBlanks,
                             const StateZipHooks& hooks) {
     const int flagOrder = addresses.createIndexFile(indexPath, kStateZipIndexKey, true);
@@ -68,13 +68,13 @@ std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states,
     std::uint32_t found = 0;
     while (!addresses.eof()) {
         const std::uint32_t recno = addresses.recNo();
-        const int percent = PercentDone(++done, total);
+        const int percent = percentDone(++done, total);
         if (percent > 0 && percent < 100 && hooks.progress) hooks.progress(percent);
         const std::string state = addresses.text("STATE");
         const std::string zip = addresses.text("ZIP");
         const bool considered =
             !addresses.deleted() && (includeBlanks || (!state.empty() && !zip.empty()));
-        if (considered && Questionable(states, state, zip)) {
+        if (considered && questionable(states, state, zip)) {
             addresses.setOrder(flagOrder);
             addresses.addKey();
             addresses.setOrder(0);

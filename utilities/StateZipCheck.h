@@ -25,13 +25,13 @@ inline constexpr const char* kStateZipIndexKey = "upper(LNAME)+upper(FNAME)";
 // STATE tag. For editing it is opened exclusively and the tag is created when it is missing;
 // for the check it is opened shared and a missing tag is a failure. Null on any failure, with
 // the engine's text in *cause when given.
-std::unique_ptr<xbase::Table> OpenStateZipTable(xbase::Engine& engine, const QString& folder,
+std::unique_ptr<xbase::Table> openStateZipTable(xbase::Engine& engine, const QString& folder,
                                                 bool forEditing, QString* cause = nullptr);
 
 // Whether a ZIP lies outside the range low..high, both ends included, comparing the stored
 // bytes as text, each end with as many characters of the ZIP as it has: 14999-1234 lies
 // within 10000..14999 (its 14999 is compared), and so does 1499, which is shorter.
-bool OutsideZipRange(const std::string& zip, const std::string& low, const std::string& high);
+bool outsideZipRange(const std::string& zip, const std::string& low, const std::string& high);
 
 struct StateZipHooks {
     // The whole percentage done, told only while it lies strictly between 0 and 100.
@@ -48,7 +48,7 @@ struct StateZipHooks {
 // there) and becomes the table's order, at its first record, when the check ends or is
 // stopped. states must be in its STATE order; a state is looked up by its whole stored text,
 // and only the first row found for it counts. Returns the number of questionable records.
-std::uint32_t CheckStateZip(xbase::Table& addresses, xbase::Table& states,
+std::uint32_t checkStateZip(xbase::Table& addresses, xbase::Table& states,
                             const std::string& indexPath, bool includeBlanks,
                             const StateZipHooks& hooks = {});
 

@@ -17,7 +17,7 @@ StateZipGridModel::StateZipGridModel(xbase::Table& table, std::vector<Column> co
 
 QStringList StateZipGridModel::readRow() const {
     QStringList row;
-    for (const Column& c : columns_) row << FieldText(table_, c.field);
+    for (const Column& c : columns_) row << fieldText(table_, c.field);
     return row;
 }
 
@@ -127,12 +127,12 @@ bool StateZipGridModel::setData(const QModelIndex& index, const QVariant& value,
         // Another record's edit is posted by the move; a new record being filled is the
         // current record already.
         if (!(changing() && table_.recNo() == recordAt(row))) table_.go(recordAt(row));
-        if (!SetFieldText(table_, field, value.toString())) return false;
+        if (!setFieldText(table_, field, value.toString())) return false;
     } catch (const std::exception& e) {
         messages().error(QStringLiteral("Error"), QString::fromLocal8Bit(e.what()));
         return false;
     }
-    values_[static_cast<std::size_t>(row)][index.column()] = FieldText(table_, field);
+    values_[static_cast<std::size_t>(row)][index.column()] = fieldText(table_, field);
     emit dataChanged(index, index);
     return true;
 }

@@ -28,7 +28,7 @@ StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent)
                                   QString::fromLatin1(kinds[i].hint).toLower() +
                                   QStringLiteral(" row of the grid."));
         connect(buttons_[i], &QToolButton::clicked, this,
-                Guarded([this, i] { move(static_cast<Move>(i)); }));
+                guarded([this, i] { move(static_cast<Move>(i)); }));
         row->addWidget(buttons_[i]);
     }
     row->addStretch();

@@ -6,7 +6,7 @@
 
 namespace rp {
 
-const std::array<UppercaseField, 11>& UppercaseFields() {
+const std::array<UppercaseField, 11>& uppercaseFields() {
     static const std::array<UppercaseField, 11> fields{{
         {"LNAME", "Last"},
         {"FNAME", "First"},
@@ -23,21 +23,21 @@ const std::array<UppercaseField, 11>& UppercaseFields() {
     return fields;
 }
 
-std::string UpperAscii(std::string_view bytes) {
+std::string upperAscii(std::string_view bytes) {
     std::string out(bytes);
     for (char& c : out)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     return out;
 }
 
-std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
+std::uint32_t convertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
                                  ConvertScope scope, const BulkHooks& hooks) {
     TableRestore restore(table);
     if (scope == ConvertScope::AllRecords) table.setFilter(kStandingCondition.toStdString());
     BulkProgress progress(hooks, table.visibleCount());
     if (scope != ConvertScope::CurrentRecord) table.goTop();
     while (!table.eof()) {
-        for (const std::string& field : fields) table.setText(field, UpperAscii(table.text(field)));
+        for (const std::string& field : fields) table.setText(field, upperAscii(table.text(field)));
         table.post();
         progress.recordDone();
         if (scope == ConvertScope::CurrentRecord) break;

@@ -19,17 +19,17 @@ struct UppercaseField {
     const char* caption;
 };
 // The fields that can be converted, in the order they are converted and offered.
-const std::array<UppercaseField, 11>& UppercaseFields();
+const std::array<UppercaseField, 11>& uppercaseFields();
 
-std::string UpperAscii(std::string_view bytes);
+std::string upperAscii(std::string_view bytes);
 
 enum class ConvertScope { CurrentRecord, AllRecords, MatchingFilter };
 
-// Converts the fields (names from UppercaseFields) of the current record, of every record
+// Converts the fields (names from uppercaseFields) of the current record, of every record
 // that is not program-deleted (the table's query is set aside for the walk), or of every
 // record of the query in force. The query and the current record are put back afterwards,
 // also when a write fails. Returns the number of records converted.
-std::uint32_t ConvertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
+std::uint32_t convertToUppercase(xbase::Table& table, const std::vector<std::string>& fields,
                                  ConvertScope scope, const BulkHooks& hooks = {});
 
 }  // namespace rp

@@ -21,7 +21,7 @@ class AddressFileFixture : public ::testing::Test {
     using Values = std::initializer_list<std::pair<const char*, std::string_view>>;
 
     void SetUp() override {
-        ASSERT_TRUE(CreateAddressFile(QString::fromStdString(dir.file("BROWSE.DBF")), table));
+        ASSERT_TRUE(createAddressFile(QString::fromStdString(dir.file("BROWSE.DBF")), table));
         table->setOrder("LNAME");
     }
 
@@ -46,7 +46,7 @@ class AddressFileFixture : public ::testing::Test {
                 std::string(names[(i * 5) % 7]) + std::to_string((i * 7919) % 1000);
             add({{"LNAME", last}, {"FNAME", "Pat"}, {"CITY", cities[i % 4]}});
         }
-        ASSERT_TRUE(CreateAddressTags(table));
+        ASSERT_TRUE(createAddressTags(table));
         table->setOrder("LNAME");
     }
 

@@ -5,7 +5,7 @@
 
 #include "MainWindowFixture.h"
 #include "app/FilterPage.h"
-#include "utilities/TDeleteRecords.h"
+#include "utilities/DeleteRecordsDialog.h"
 
 namespace rp {
 namespace {
@@ -31,7 +31,7 @@ class BulkCommandsTest : public MainWindowTest {
             work(*window);
             if (window->isVisible()) window->reject();
         });
-        main->RunCommand(command);
+        main->runCommand(command);
         EXPECT_TRUE(seen);
     }
 };
@@ -39,10 +39,10 @@ class BulkCommandsTest : public MainWindowTest {
 TEST_F(BulkCommandsTest, DeleteRecordsNotMatchingTheFilterThenShowsTheFilterAgain) {
     for (Command c : {Command::ConvertUppercase, Command::DeleteRecords, Command::CopyRecordsOut})
         EXPECT_TRUE(main->commandAction(c)->isEnabled());
-    main->ChangeToFilter();
+    main->changeToFilter();
     main->filterPage()->line(0)->setText("B");
-    main->SetNowClick();
-    run<TDeleteRecords>(Command::DeleteRecords, [](TDeleteRecords& w) {
+    main->onSetNowClicked();
+    run<DeleteRecordsDialog>(Command::DeleteRecords, [](DeleteRecordsDialog& w) {
         w.choiceButton(DeleteChoice::NotMatchingFilter)->setChecked(true);
         w.deleteNowButton()->click();
     });

@@ -16,7 +16,7 @@
 namespace rp {
 namespace {
 
-QStringList Captions(const QList<QAction*>& actions) {
+QStringList captions(const QList<QAction*>& actions) {
     QStringList out;
     for (const QAction* a : actions) out << (a->isSeparator() ? QStringLiteral("-") : a->text());
     return out;
@@ -44,10 +44,10 @@ class CommandRunTest : public MainWindowTest {
     xbase::Table& table() { return main->addressTable().table(); }
     QString lastName() { return QString::fromStdString(table().text("LNAME")); }
     void setFilter(const char* lastNameLine) {
-        main->ChangeToFilter();
+        main->changeToFilter();
         main->filterPage()->line(0)->setText(lastNameLine);
-        main->SetNowClick();
-        main->ChangeToRecord();
+        main->onSetNowClicked();
+        main->changeToRecord();
     }
 
     LoggedPrinters printers;
@@ -56,30 +56,30 @@ class CommandRunTest : public MainWindowTest {
 
 TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled) {
     const QList<QAction*> bar = main->menuBar()->actions();
-    EXPECT_EQ(Captions(bar), (QStringList{"&File", "&Order", "&Utilities", "&Labels", "En&velopes",
+    EXPECT_EQ(captions(bar), (QStringList{"&File", "&Order", "&Utilities", "&Labels", "En&velopes",
                                           "Le&tters", "&Reports", "&Help"}));
-    QStringList file = Captions(main->fileMenu()->actions());
+    QStringList file = captions(main->fileMenu()->actions());
     file = file.mid(0, file.indexOf("E&xit") + 2);
     EXPECT_EQ(file, (QStringList{"&Open", "&New", "-", "&Preferences", "-", "Import from &DBF File",
                                  "Import from &ASCII File", "-", "&Rebuild Indexes", "-", "&Clone",
                                  "-", "E&xit", "-"}));
-    EXPECT_EQ(Captions(main->utilitiesMenu()->actions()),
+    EXPECT_EQ(captions(main->utilitiesMenu()->actions()),
               (QStringList{"&Count Records", "Count &Zip Codes", "-",
                            "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates",
                            "-", "Convert to &Uppercase", "Delete &Records", "-",
                            "Copy Records &Out", "&Search && Replace Field Values"}));
-    EXPECT_EQ(Captions(bar.last()->menu()->actions()), (QStringList{"&Contents", "-", "&About"}));
+    EXPECT_EQ(captions(bar.last()->menu()->actions()), (QStringList{"&Contents", "-", "&About"}));
 
     EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
     EXPECT_TRUE(main->cloneAction()->isEnabled());
     main->commandDialogs.erase(Command::Labels);
     main->commandDialogs.erase(Command::ImportDbf);
-    main->SetButtons();
+    main->updateCommandStates();
     EXPECT_FALSE(main->commandAction(Command::Labels)->isEnabled());
     EXPECT_FALSE(main->commandAction(Command::ImportDbf)->isEnabled());
     main->commandDialogs[Command::Labels] = {[](CommandContext&) {}, {}};
     main->commandDialogs[Command::ImportDbf] = {[](CommandContext&) {}, {}};
-    main->SetButtons();
+    main->updateCommandStates();
     EXPECT_TRUE(main->commandAction(Command::Labels)->isEnabled());
     EXPECT_TRUE(main->commandAction(Command::ImportDbf)->isEnabled());
 
@@ -106,7 +106,7 @@ TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore
             throw xbase::Error("Disk full");
         },
         {}};
-    main->RunCommand(Command::ConvertUppercase);
+    main->runCommand(Command::ConvertUppercase);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(table().recNo(), before);
     EXPECT_EQ(lastName(), "Brown");
@@ -126,18 +126,18 @@ TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesThe
                                                         c.table->table().goBottom();
                                                     },
                                                     {}};
-    main->RunCommand(Command::DeleteRecords);
+    main->runCommand(Command::DeleteRecords);
     EXPECT_FALSE(seen.filteredEnabled);
     EXPECT_TRUE(seen.allRecordsForced);
     EXPECT_EQ(query, "");
     EXPECT_EQ(table().filter(), kStandingCondition.toStdString());
 
     setFilter("C");
-    main->RunCommand(Command::DeleteRecords);
+    main->runCommand(Command::DeleteRecords);
     EXPECT_TRUE(seen.filteredEnabled);
     EXPECT_FALSE(seen.allRecordsForced);
     EXPECT_EQ(QString::fromStdString(query), main->filterExpression);
-    EXPECT_EQ(QString::fromStdString(table().filter()), JoinedFilter(main->filterExpression));
+    EXPECT_EQ(QString::fromStdString(table().filter()), joinedFilter(main->filterExpression));
     EXPECT_EQ(lastName(), "Clark");  // the first record of the filter
 }
 
@@ -153,7 +153,7 @@ TEST_F(CommandRunTest, ExclusiveReopenGivesTheDialogItsOwnTableAndOpensTheFileAg
                                                         EXPECT_FALSE(main->reactingToTableEvents);
                                                     },
                                                     {}};
-    main->RunCommand(Command::CheckStateZip);
+    main->runCommand(Command::CheckStateZip);
     EXPECT_EQ(runs, 1);
     ASSERT_TRUE(main->addressTable().isOpen());
     EXPECT_EQ(main->currentFile(), path("LIST.DBF"));
@@ -176,7 +176,7 @@ TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFil
     ASSERT_TRUE(holder.waitForReadyRead(10000));
     main->commandDialogs[Command::CheckDuplicates] = {[&](CommandContext&) { ++runs; }, {}};
     const qsizetype before = shown.texts().size();
-    main->RunCommand(Command::CheckDuplicates);
+    main->runCommand(Command::CheckDuplicates);
     EXPECT_EQ(runs, 0);
     const QStringList told = shown.texts().mid(before);
     ASSERT_FALSE(told.isEmpty());
@@ -191,7 +191,7 @@ TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFil
 
     holder.closeWriteChannel();
     ASSERT_TRUE(holder.waitForFinished(10000));
-    main->OpenRVWDBF(path("LIST.DBF"));
+    main->openAddressFile(path("LIST.DBF"));
     EXPECT_TRUE(main->addressTable().isOpen());
 }
 
@@ -202,7 +202,7 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
     const std::string query = table().filter();
     main->commandDialogs[Command::Labels] = {[&](CommandContext&) { ++runs; }, {}};
     QFile::remove(path("RVPLSU.DBF"));
-    main->RunCommand(Command::Labels);
+    main->runCommand(Command::Labels);
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(shown.texts().last(), "Unable to Open RVPLSU.DBF (label setup file)\r\nCannot open " +
                                         path("RVPLSU.DBF") + ": No such file or directory");
@@ -215,14 +215,14 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
 
 TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView) {
     const QString dbf = path("RVPESU.DBF");
-    engine.create(EnginePath(dbf), {{"DESCRIPT", 'C', 30, 0}});
+    engine.create(enginePath(dbf), {{"DESCRIPT", 'C', 30, 0}});
     main->commandDialogs[Command::Envelopes] = {[&](CommandContext& c) {
                                                     ++runs;
                                                     EXPECT_TRUE(c.sideTable != nullptr);
                                                 },
                                                 {}};
     printers.installed = false;
-    main->RunCommand(Command::Envelopes);
+    main->runCommand(Command::Envelopes);
     EXPECT_EQ(shown.texts().last(),
               "There are no installed printers.\r\nPrinting envelopes is not feasible");
     EXPECT_TRUE(printers.log.isEmpty());
@@ -230,13 +230,13 @@ TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView) {
     printers.installed = true;
     setFilter("Nobody");
     const qsizetype before = shown.texts().size();
-    main->RunCommand(Command::Envelopes);
+    main->runCommand(Command::Envelopes);
     EXPECT_EQ(shown.texts().size(), before);
     EXPECT_EQ(runs, 0);
 
     setFilter("");
     printers.log.clear();
-    main->RunCommand(Command::Envelopes);
+    main->runCommand(Command::Envelopes);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
 }
@@ -244,13 +244,13 @@ TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView) {
 TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions) {
     ini().writeBool("Adding", "PlugDate", true);
     ini().writeBool("Adding", "CarryCity", true);
-    main->LoadPreferences();
+    main->loadPreferences();
     table().setText("DATE", "19991231");
     table().setText("CARRIER", "C001");
     table().setMemo("MEMO", "Met at the fair");
     table().post();
     const std::uint32_t count = table().recordCount();
-    main->CloneMenuClick();
+    main->onCloneTriggered();
     EXPECT_FALSE(main->editing());
     EXPECT_EQ(table().recordCount(), count + 1);
     EXPECT_EQ(table().recNo(), count + 1);
@@ -262,17 +262,17 @@ TEST_F(CommandRunTest, CloneCopiesAfterTheInsertReactions) {
 }
 
 TEST_F(CommandRunTest, RebuildIndexesNeedsAFileAndEndsInLastNameOrder) {
-    main->OpenRVWDBF(path("MISSING.DBF"));
-    main->RebuildIndexesMenuClick();
+    main->openAddressFile(path("MISSING.DBF"));
+    main->onRebuildIndexesTriggered();
     EXPECT_EQ(shown.texts().last(), "You need to have a RVW file open first");
 
-    main->OpenRVWDBF(path("LIST.DBF"));
+    main->openAddressFile(path("LIST.DBF"));
     main->rebuildIndexesDialog = [&] {
         ++runs;
         EXPECT_TRUE(main->frozen());
         table().setOrder("CITY");
     };
-    main->RebuildIndexesMenuClick();
+    main->onRebuildIndexesTriggered();
     EXPECT_EQ(runs, 1);
     EXPECT_FALSE(main->frozen());
     EXPECT_EQ(table().orderTagName(), "LNAME");

@@ -39,7 +39,7 @@ class DataFolderTest : public ::testing::Test {
         : userData_("XDG_DATA_HOME", QFile::encodeName(dir_.filePath(QStringLiteral("user")))),
           environment_("RAVENPOST_HOME", QByteArray()) {}
 
-    // A folder under the temporary one, as ResolveDataFolder gives it back.
+    // A folder under the temporary one, as resolveDataFolder gives it back.
     QString expected(const QString& name) const {
         return QDir::toNativeSeparators(dir_.filePath(name)) + QDir::separator();
     }
@@ -59,13 +59,13 @@ class DataFolderTest : public ::testing::Test {
 };
 
 TEST_F(DataFolderTest, PerUserFolderIsTheLastChoiceAndIsCreated) {
-    const QString folder = ResolveDataFolder({"ravenpost"}, dir_.filePath(QStringLiteral("bin")));
+    const QString folder = resolveDataFolder({"ravenpost"}, dir_.filePath(QStringLiteral("bin")));
     EXPECT_EQ(folder, expected(QStringLiteral("user/Ravenpost")));
     EXPECT_TRUE(QDir(folder).exists());
 }
 
 TEST_F(DataFolderTest, PortableCopyUsesItsOwnFolder) {
-    EXPECT_EQ(ResolveDataFolder({"ravenpost"}, portableFolder()), expected(QStringLiteral("bin")));
+    EXPECT_EQ(resolveDataFolder({"ravenpost"}, portableFolder()), expected(QStringLiteral("bin")));
 }
 
 TEST_F(DataFolderTest, ReadOnlyIniInTheExecutableFolderIsNotPortable) {
@@ -74,13 +74,13 @@ TEST_F(DataFolderTest, ReadOnlyIniInTheExecutableFolderIsNotPortable) {
                           QFileDevice::ReadOwner);
     if (QFileInfo(QDir(folder).filePath(QStringLiteral("RAVENP.INI"))).isWritable())
         GTEST_SKIP() << "running with rights that write any file";
-    EXPECT_EQ(ResolveDataFolder({"ravenpost"}, folder), expected(QStringLiteral("user/Ravenpost")));
+    EXPECT_EQ(resolveDataFolder({"ravenpost"}, folder), expected(QStringLiteral("user/Ravenpost")));
 }
 
 TEST_F(DataFolderTest, EnvironmentBeatsPortable) {
     const EnvironmentScope home("RAVENPOST_HOME",
                                 QFile::encodeName(dir_.filePath(QStringLiteral("env/data"))));
-    const QString folder = ResolveDataFolder({"ravenpost"}, portableFolder());
+    const QString folder = resolveDataFolder({"ravenpost"}, portableFolder());
     EXPECT_EQ(folder, expected(QStringLiteral("env/data")));
     EXPECT_TRUE(QDir(folder).exists());
 }
@@ -88,10 +88,10 @@ TEST_F(DataFolderTest, EnvironmentBeatsPortable) {
 TEST_F(DataFolderTest, HomeOptionBeatsEnvironment) {
     const EnvironmentScope home("RAVENPOST_HOME",
                                 QFile::encodeName(dir_.filePath(QStringLiteral("env"))));
-    EXPECT_EQ(ResolveDataFolder({"ravenpost", "--home", dir_.filePath(QStringLiteral("opt a"))},
+    EXPECT_EQ(resolveDataFolder({"ravenpost", "--home", dir_.filePath(QStringLiteral("opt a"))},
                                 portableFolder()),
               expected(QStringLiteral("opt a")));
-    EXPECT_EQ(ResolveDataFolder({"ravenpost", "--home=" + dir_.filePath(QStringLiteral("opt b/x"))},
+    EXPECT_EQ(resolveDataFolder({"ravenpost", "--home=" + dir_.filePath(QStringLiteral("opt b/x"))},
                                 QString()),
               expected(QStringLiteral("opt b/x")));
     EXPECT_TRUE(QDir(dir_.filePath(QStringLiteral("opt b/x"))).exists());
@@ -101,14 +101,14 @@ TEST_F(DataFolderTest, HomeOptionBeatsEnvironment) {
 TEST_F(DataFolderTest, RelativeHomeIsMadeAbsoluteAndTidied) {
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir_.path()));
-    const QString folder = ResolveDataFolder({"--home", "./rel/../here/"}, QString());
+    const QString folder = resolveDataFolder({"--home", "./rel/../here/"}, QString());
     QDir::setCurrent(previous);
     EXPECT_EQ(folder, expected(QStringLiteral("here")));
 }
 
 TEST_F(DataFolderTest, HomeWithoutAFolderIsAnError) {
-    EXPECT_THROW(ResolveDataFolder({"ravenpost", "--home"}, QString()), DataFolderError);
-    EXPECT_THROW(ResolveDataFolder({"ravenpost", "--home="}, QString()), DataFolderError);
+    EXPECT_THROW(resolveDataFolder({"ravenpost", "--home"}, QString()), DataFolderError);
+    EXPECT_THROW(resolveDataFolder({"ravenpost", "--home="}, QString()), DataFolderError);
 }
 
 TEST_F(DataFolderTest, FolderThatCannotBeCreatedIsAnError) {
@@ -117,7 +117,7 @@ TEST_F(DataFolderTest, FolderThatCannotBeCreatedIsAnError) {
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.close();
     try {
-        ResolveDataFolder({"--home", blocker + "/inside"}, QString());
+        resolveDataFolder({"--home", blocker + "/inside"}, QString());
         FAIL() << "no error";
     } catch (const DataFolderError& e) {
         EXPECT_EQ(

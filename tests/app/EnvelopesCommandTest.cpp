@@ -7,7 +7,7 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
-#include "envelopes/TRVEnvelopes.h"
+#include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/ScriptedPrintDialogs.h"
 
@@ -30,16 +30,16 @@ class EnvelopesCommandTest : public MainWindowTest {
     }
 
     // Runs the command; while its dialog is open, act on it, then close it.
-    void runDialog(const std::function<void(TRVEnvelopes&)>& act) {
+    void runDialog(const std::function<void(PrintEnvelopeDialog&)>& act) {
         bool seen = false;
         QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<TRVEnvelopes*>(QApplication::activeModalWidget());
+            auto* dialog = qobject_cast<PrintEnvelopeDialog*>(QApplication::activeModalWidget());
             if (!dialog) return;
             seen = true;
             act(*dialog);
             dialog->reject();
         });
-        main->RunCommand(Command::Envelopes);
+        main->runCommand(Command::Envelopes);
         EXPECT_TRUE(seen);
     }
 
@@ -49,7 +49,7 @@ class EnvelopesCommandTest : public MainWindowTest {
 
 TEST_F(EnvelopesCommandTest, PrinterMemoryRoundTripsThroughTheIniFile) {
     dialogs.answerPrint({false});
-    runDialog([](TRVEnvelopes& dialog) { dialog.printNowButton()->click(); });
+    runDialog([](PrintEnvelopeDialog& dialog) { dialog.printNowButton()->click(); });
     const QString setup = QStringLiteral("#10 business envelope");
     EXPECT_EQ(ini().readString("EnvelopeByName", "PRINTER" + setup), "PDF file");
     EXPECT_EQ(ini().readString("EnvelopeByName", "ORIENT" + setup), "0");
@@ -61,7 +61,7 @@ TEST_F(EnvelopesCommandTest, PrinterMemoryRoundTripsThroughTheIniFile) {
     const QString envelope10 = QPageSize(QPageSize::Comm10E).name();
     ini().writeString("EnvelopeByName", "PAPER" + setup, envelope10);
     ini().writeString("EnvelopeByName", "ORIENT" + setup, "1");
-    runDialog([&](TRVEnvelopes& dialog) {
+    runDialog([&](PrintEnvelopeDialog& dialog) {
         EXPECT_EQ(dialog.paperLine()->text(), "Paper: " + envelope10);
         const QPageLayout layout = main->printerCatalog().printer().pageLayout();
         EXPECT_EQ(layout.orientation(), QPageLayout::Landscape);

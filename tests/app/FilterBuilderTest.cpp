@@ -18,7 +18,7 @@ FilterLines linesWith(std::initializer_list<std::pair<int, QString>> filled) {
 }
 
 QString build(std::initializer_list<std::pair<int, QString>> filled) {
-    return BuildFilterExpression(linesWith(filled), "mm/dd/yyyy").expression;
+    return buildFilterExpression(linesWith(filled), "mm/dd/yyyy").expression;
 }
 
 TEST(FilterBuilder, LinesBecomeTheirTerms) {
@@ -63,11 +63,11 @@ TEST(FilterBuilder, LinesBecomeTheirTerms) {
               R"(UPPER(LNAME)="BROWN" and UPPER(STATE)="IL")");
     EXPECT_EQ(build({{kLast, ";"}, {kState, "il"}}), R"(UPPER(STATE)="IL")");  // no joiner
     const QString x(120, QLatin1Char('x'));
-    EXPECT_EQ(BuildFieldTerm("ORG", ">" + x),
+    EXPECT_EQ(buildFieldTerm("ORG", ">" + x),
               "UPPER(ORG)>\"" + QString(99, QLatin1Char('X')) + "\"");
-    EXPECT_EQ(BuildFieldTerm("ORG", x), "UPPER(ORG)=\"" + x.toUpper() + "\"");
-    EXPECT_EQ(SplitOnSeparator(";a;;", QLatin1Char(';')), QStringList({"", "a", "", ""}));
-    EXPECT_EQ(JoinedFilter("UPPER(LNAME)=\"A\""),
+    EXPECT_EQ(buildFieldTerm("ORG", x), "UPPER(ORG)=\"" + x.toUpper() + "\"");
+    EXPECT_EQ(splitOnSeparator(";a;;", QLatin1Char(';')), QStringList({"", "a", "", ""}));
+    EXPECT_EQ(joinedFilter("UPPER(LNAME)=\"A\""),
               "UPPER(LNAME)=\"A\".and. UPPER(PREFIX)<>\"DELETED\"");
 }
 
@@ -80,7 +80,7 @@ TEST(FilterBuilder, InvalidDatesAreToldAndLeftOut) {
         EXPECT_EQ(shown.texts(), QStringList({"Invalid date. Must be in the format:mm/dd/yyyy"}))
             << bad;
     }
-    EXPECT_EQ(BuildFilterExpression(linesWith({{kDate, "15.01.97"}}), "dd.mm.yy").expression,
+    EXPECT_EQ(buildFilterExpression(linesWith({{kDate, "15.01.97"}}), "dd.mm.yy").expression,
               R"(DTOS(DATE)="19970115")");
 }
 
@@ -95,7 +95,7 @@ class FilterApplyTest : public AddressFileFixture {
         add({{"LNAME", "Brown"}, {"PREFIX", "Deleted"}});
     }
     int apply(std::initializer_list<std::pair<int, QString>> filled) {
-        return ApplyAddressFilter(table.table(), linesWith(filled), "mm/dd/yyyy", user);
+        return applyAddressFilter(table.table(), linesWith(filled), "mm/dd/yyyy", user);
     }
 
     QString user;
@@ -105,7 +105,7 @@ class FilterApplyTest : public AddressFileFixture {
 TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters) {
     EXPECT_EQ(apply({{kLast, "brown"}}), 2);
     EXPECT_EQ(user, R"(UPPER(LNAME)="BROWN")");
-    EXPECT_EQ(table->filter(), JoinedFilter(user).toStdString());
+    EXPECT_EQ(table->filter(), joinedFilter(user).toStdString());
     EXPECT_EQ(apply({{kLast, "brown"}, {kState, "il"}}), 1);
     EXPECT_EQ(apply({}), 0);
     EXPECT_EQ(table->filter(), standing);
@@ -113,7 +113,7 @@ TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters) {
     // UPPER(LNAME)="..." is 15 characters around the value.
     EXPECT_EQ(apply({{kLast, QString(240, QLatin1Char('b'))}}), 0);
     EXPECT_EQ(user.size(), 255);
-    EXPECT_EQ(table->filter(), JoinedFilter(user).toStdString());
+    EXPECT_EQ(table->filter(), joinedFilter(user).toStdString());
     EXPECT_TRUE(shown.texts().isEmpty());
     EXPECT_EQ(apply({{kLast, QString(241, QLatin1Char('b'))}}), 0);
     EXPECT_EQ(user.size(), 256);

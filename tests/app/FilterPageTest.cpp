@@ -64,7 +64,7 @@ TEST_F(FilterPageTest, SetNowShowsSearchingThenTheMatchesAndClearShowsAll) {
     EXPECT_EQ(page.countLabel()->text(), "0 matches");
     EXPECT_EQ(user, "");
     EXPECT_EQ(table->filter(),
-              JoinedFilter(R"(UPPER(LNAME)="ZZ" and "VIP"$UPPER(NOTES))").toStdString());
+              joinedFilter(R"(UPPER(LNAME)="ZZ" and "VIP"$UPPER(NOTES))").toStdString());
 
     table->go(1);
     table->setText("PREFIX", "Deleted");
@@ -89,7 +89,7 @@ TEST_F(FilterPageTest, EnterMovesToTheNextLineAndEachLineExplainsItself) {
     for (int i = 0; i < kFilterLineCount; ++i) {
         const QString help = page.line(i)->whatsThis();
         EXPECT_TRUE(help.contains(">=")) << i;
-        EXPECT_EQ(help.contains("a;b"), !FilterLineDefs()[static_cast<std::size_t>(i)].date) << i;
+        EXPECT_EQ(help.contains("a;b"), !filterLineDefs()[static_cast<std::size_t>(i)].date) << i;
     }
 }
 
@@ -102,14 +102,14 @@ TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces) {
     window.resize(760, 420);
     window.show();
     filter->copyGeometryFrom(
-        [&](const QString& n) { return RectOnPage(record, record->field(n)); },
-        [&](const QString& n) { return RectOnPage(record, BuddyLabelOf(record->field(n))); });
+        [&](const QString& n) { return rectOnPage(record, record->field(n)); },
+        [&](const QString& n) { return rectOnPage(record, buddyLabelOf(record->field(n))); });
     for (int i = 0; i < kFilterLineCount; ++i) {
-        const QString name = FilterLineDefs()[static_cast<std::size_t>(i)].field;
-        EXPECT_EQ(filter->line(i)->geometry(), RectOnPage(record, record->field(name))) << i;
-        const QLabel* label = BuddyLabelOf(record->field(name));
+        const QString name = filterLineDefs()[static_cast<std::size_t>(i)].field;
+        EXPECT_EQ(filter->line(i)->geometry(), rectOnPage(record, record->field(name))) << i;
+        const QLabel* label = buddyLabelOf(record->field(name));
         ASSERT_NE(label, nullptr) << i;
-        EXPECT_EQ(filter->label(i)->geometry(), RectOnPage(record, label)) << i;
+        EXPECT_EQ(filter->label(i)->geometry(), rectOnPage(record, label)) << i;
     }
     EXPECT_GT(filter->setNowButton()->mapTo(filter, QPoint()).y(),
               filter->line(13)->geometry().bottom());

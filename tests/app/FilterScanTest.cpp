@@ -40,7 +40,7 @@ TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks) {
              {"DATE", random() % 8 ? day : ""}});
         if (random() % 30 == 0) table->deleteRecord();
     }
-    ASSERT_TRUE(CreateAddressTags(table));
+    ASSERT_TRUE(createAddressTags(table));
     table->setOrder("LNAME");
 
     int picked = 0;
@@ -62,7 +62,7 @@ TEST_F(FilterScanTest, RandomFiltersLetThroughWhatAPlainScanPicks) {
         }
 
         QString user;
-        const int count = ApplyAddressFilter(table.table(), lines, "mm/dd/yyyy", user);
+        const int count = applyAddressFilter(table.table(), lines, "mm/dd/yyyy", user);
         const xbase::Expression query = table->compile(table->filter());
         std::vector<std::uint32_t> expected;
         for (std::uint32_t r = 1; r <= table->recordCount(); ++r) {

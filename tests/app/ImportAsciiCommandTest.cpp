@@ -5,9 +5,9 @@
 #include "MainWindowFixture.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
+#include "import/AsciiImportDialog.h"
+#include "import/AsciiMatchDialog.h"
 #include "import/ImportTestSupport.h"
-#include "import/TAsciiImport.h"
-#include "import/TAsciiMatch.h"
 
 namespace rp {
 namespace {
@@ -23,35 +23,35 @@ class ImportAsciiCommandTest : public MainWindowTest {
 };
 
 TEST_F(ImportAsciiCommandTest, ImportsAndAppliesTheFilterAgain) {
-    chooser.answer(WriteTextFile(dir, "NEW.TXT", "Brownell,Cy\r\nZane,Di\r\n"));
-    main->ChangeToFilter();
+    chooser.answer(writeTextFile(dir, "NEW.TXT", "Brownell,Cy\r\nZane,Di\r\n"));
+    main->changeToFilter();
     main->filterPage()->line(0)->setText("Brown");
-    main->SetNowClick();
-    main->ChangeToRecord();
+    main->onSetNowClicked();
+    main->changeToRecord();
     shown.clear();
 
     QTimer::singleShot(0, main.get(), [] {
-        auto* dialog = qobject_cast<TAsciiImport*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<AsciiImportDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
-        dialog->SelectButtonClick();
+        dialog->onSelectClicked();
         QTimer::singleShot(0, dialog, [] {
-            auto* match = qobject_cast<TAsciiMatch*>(QApplication::activeModalWidget());
+            auto* match = qobject_cast<AsciiMatchDialog*>(QApplication::activeModalWidget());
             if (!match) return;
-            match->FieldButtonClick("Last");
-            match->SaveButtonClick();
+            match->onFieldClicked("Last");
+            match->onSaveClicked();
         });
-        dialog->MatchButtonClick();
-        dialog->ImportButtonClick();
+        dialog->onMatchClicked();
+        dialog->onImportClicked();
     });
     // A dialog left open fails the test instead of hanging it.
     QTimer::singleShot(5000, main.get(), [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    main->RunCommand(Command::ImportAscii);
+    main->runCommand(Command::ImportAscii);
 
     EXPECT_EQ(shown.texts(), QStringList{"Import complete. Imported 2 records."});
     xbase::Table& table = main->addressTable().table();
-    EXPECT_EQ(QString::fromStdString(table.filter()), JoinedFilter(main->filterExpression));
+    EXPECT_EQ(QString::fromStdString(table.filter()), joinedFilter(main->filterExpression));
     EXPECT_EQ(table.recordCount(), 4u);
     EXPECT_EQ(table.visibleCount(), 2u);
 }

@@ -31,19 +31,19 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
     ini().writeBool("Adding", "CarryZip", true);
     ini().writeBool("Adding", "PlugDate", true);
     ini().writeString("Adding", "DefaultCountry", "USA");
-    TRVPMain& w = start();
+    MainWindow& w = start();
     ASSERT_EQ(field("LNAME")->text(), "Adams");
     w.newRecordPrompt = [](bool, bool) -> std::optional<NewRecordValues> {
         ADD_FAILURE() << "no prompt expected";
         return std::nullopt;
     };
-    w.AddButtonClick();
+    w.onAddClicked();
     EXPECT_TRUE(w.editing());
     EXPECT_EQ(field("CITY")->text(), "Denver");
     EXPECT_EQ(field("ZIP")->text(), "80201");
     EXPECT_EQ(field("STATE")->text(), "");
     EXPECT_EQ(field("COUNTRY")->text(), "USA");
-    EXPECT_EQ(field("DATE")->text(), FormatDate(xbase::today(), "mm/dd/yyyy"));
+    EXPECT_EQ(field("DATE")->text(), formatDate(xbase::today(), "mm/dd/yyyy"));
     EXPECT_EQ(QApplication::focusWidget(), field("LNAME"));
     EXPECT_TRUE(w.recordPage()->saveButton->isVisibleTo(&w));
     EXPECT_EQ(w.recordPage()->saveButton->text(), "&Save");
@@ -51,18 +51,18 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
     EXPECT_FALSE(w.fileMenu()->menuAction()->isEnabled());
 
     type("LNAME", "Zane");
-    w.SaveButtonClick();
+    w.onSaveClicked();
     EXPECT_FALSE(w.editing());
     EXPECT_EQ(table().recordCount(), 4u);
-    EXPECT_EQ(FieldText(table(), "LNAME"), "Zane");
-    EXPECT_EQ(FieldText(table(), "CITY"), "Denver");
+    EXPECT_EQ(fieldText(table(), "LNAME"), "Zane");
+    EXPECT_EQ(fieldText(table(), "CITY"), "Denver");
     EXPECT_EQ(table().date("DATE"), xbase::today());
 }
 
 TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
     ini().writeBool("Adding", "PlugCityState", true);
     ini().writeBool("Adding", "AutoDupCheck", true);
-    TRVPMain& w = start();
+    MainWindow& w = start();
     std::vector<std::pair<bool, bool>> asked;
     NewRecordValues answer{"Brown", "Ann", "02101", {}, {}};
     w.newRecordPrompt = [&](bool zip, bool names) -> std::optional<NewRecordValues> {
@@ -70,7 +70,7 @@ TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
         return answer;
     };
     shown.answer(false);
-    w.AddButtonClick();
+    w.onAddClicked();
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_TRUE(asked[0].first && asked[0].second);
     EXPECT_FALSE(w.editing());
@@ -85,78 +85,78 @@ TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
     EXPECT_EQ(table().recordCount(), 3u);
 
     answer = {"Brown", "Annabel", "02101", {}, {}};
-    w.AddButtonClick();
+    w.onAddClicked();
     ASSERT_TRUE(w.editing());
     EXPECT_EQ(field("LNAME")->text(), "Brown");
     EXPECT_EQ(field("FNAME")->text(), "Annabel");
     EXPECT_EQ(field("CITY")->text(), "Boston");
     EXPECT_EQ(field("STATE")->text(), "MA");
     EXPECT_EQ(QApplication::focusWidget(), field("MIDDLE"));
-    w.CancelButtonClick();
+    w.onCancelClicked();
     EXPECT_EQ(table().recordCount(), 3u);
 
     answer = {"", "", "02101", {}, {}};
-    w.AddButtonClick();
+    w.onAddClicked();
     EXPECT_EQ(QApplication::focusWidget(), field("LNAME"));
-    w.CancelButtonClick();
+    w.onCancelClicked();
 
     w.newRecordPrompt = [](bool, bool) { return std::optional<NewRecordValues>(); };
-    w.AddButtonClick();
+    w.onAddClicked();
     EXPECT_FALSE(w.editing());
 }
 
 TEST_F(MainRecordTest, DuplicateKeyIsTheExactThirtyPlusThirty) {
-    TRVPMain& w = start();
-    EXPECT_TRUE(CheckDupName(table(), "An", "Brown"));  // ANN is not AN
-    EXPECT_TRUE(CheckDupName(table(), "Ann", "Brow"));
+    MainWindow& w = start();
+    EXPECT_TRUE(checkDupName(table(), "An", "Brown"));  // ANN is not AN
+    EXPECT_TRUE(checkDupName(table(), "Ann", "Brow"));
     EXPECT_TRUE(shown.texts().isEmpty());
-    EXPECT_EQ(DupNameKey("Ann", "Brown"),
+    EXPECT_EQ(dupNameKey("Ann", "Brown"),
               QString("BROWN").leftJustified(30) + QString("ANN").leftJustified(30));
     EXPECT_EQ(table().orderTagName(), "LNAME");
     EXPECT_FALSE(w.addressTable().engine().settings.exact);
 }
 
 TEST_F(MainRecordTest, SaveAppliesTheMemoRule) {
-    TRVPMain& w = start();
-    w.EditButtonClick();
+    MainWindow& w = start();
+    w.onEditClicked();
     w.recordPage()->memo()->setPlainText("12345678");
-    w.SaveButtonClick();
-    EXPECT_EQ(MemoText(table(), "MEMO"), "12345678 ");
-    w.EditButtonClick();
+    w.onSaveClicked();
+    EXPECT_EQ(memoText(table(), "MEMO"), "12345678 ");
+    w.onEditClicked();
     w.recordPage()->memo()->setPlainText("1234567");
-    w.SaveButtonClick();
-    EXPECT_EQ(MemoText(table(), "MEMO"), "1234567");
+    w.onSaveClicked();
+    EXPECT_EQ(memoText(table(), "MEMO"), "1234567");
 }
 
 TEST_F(MainRecordTest, TypingInTheMemoStartsAnEdit) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     w.recordPage()->memo()->setFocus();
     QTest::keyClicks(w.recordPage()->memo(), "x");
     EXPECT_TRUE(w.editing());
 }
 
 TEST_F(MainRecordTest, DeleteMarksTheRecordAndHidesIt) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     const std::uint32_t adams = table().recNo();
     shown.answer(true);
-    w.DeleteButtonClick();
+    w.onDeleteClicked();
     EXPECT_EQ(shown.shown().back().text, "Delete this record?");
     EXPECT_EQ(field("LNAME")->text(), "Brown");
     EXPECT_EQ(table().visibleCount(), 2u);
     engine.settings.hideDeleted = false;
     table().go(adams);
     EXPECT_TRUE(table().deleted());
-    EXPECT_EQ(FieldText(table(), "PREFIX"), "DELETED");
+    EXPECT_EQ(fieldText(table(), "PREFIX"), "DELETED");
     engine.settings.hideDeleted = true;
 
     shown.answer(false);
     table().goTop();
-    w.DeleteButtonClick();
+    w.onDeleteClicked();
     EXPECT_EQ(table().visibleCount(), 2u);
 }
 
 TEST_F(MainRecordTest, PageKeysAndEscape) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     field("LNAME")->setFocus();
     key(Qt::Key_PageDown);
     EXPECT_EQ(field("LNAME")->text(), "Brown");
@@ -165,7 +165,7 @@ TEST_F(MainRecordTest, PageKeysAndEscape) {
     key(Qt::Key_PageUp);
     EXPECT_EQ(shown.beeps(), 1);
 
-    w.EditButtonClick();
+    w.onEditClicked();
     type("CITY", "Aurora");
     key(Qt::Key_PageUp);  // does nothing while editing
     EXPECT_TRUE(w.editing());
@@ -173,9 +173,9 @@ TEST_F(MainRecordTest, PageKeysAndEscape) {
     key(Qt::Key_PageDown);
     EXPECT_EQ(shown.shown().back().text, "Save changes?");
     EXPECT_FALSE(w.editing());
-    EXPECT_EQ(FieldText(table(), "CITY"), "Aurora");
+    EXPECT_EQ(fieldText(table(), "CITY"), "Aurora");
 
-    w.EditButtonClick();
+    w.onEditClicked();
     type("CITY", "Golden");
     shown.answer(true);
     key(Qt::Key_Escape);
@@ -194,8 +194,8 @@ TEST_F(MainRecordTest, EnterMovesLikeTab) {
 }
 
 TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor) {
-    TRVPMain& w = start();
-    w.EditButtonClick();
+    MainWindow& w = start();
+    w.onEditClicked();
     field("CITY")->setFocus();
     field("CITY")->setCursorPosition(0);
     key(Qt::Key_Insert);
@@ -209,33 +209,33 @@ TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor) {
 }
 
 TEST_F(MainRecordTest, CharactersTheFileCannotHoldAreRefused) {
-    TRVPMain& w = start();
-    w.EditButtonClick();
+    MainWindow& w = start();
+    w.onEditClicked();
     type("CITY", QString::fromUtf8("Łódź"));
-    w.SaveButtonClick();
+    w.onSaveClicked();
     EXPECT_TRUE(w.editing());
     EXPECT_EQ(shown.texts().back(),
               QString::fromUtf8("The character \"Ł\" cannot be stored in a Ravenpost file."));
-    EXPECT_EQ(FieldText(table(), "CITY"), "Denver");
+    EXPECT_EQ(fieldText(table(), "CITY"), "Denver");
 }
 
 TEST_F(MainRecordTest, CountRecordsFollowsTheQuery) {
-    TRVPMain& w = start();
-    w.CountRecordsMenuClick();
+    MainWindow& w = start();
+    w.onCountRecordsTriggered();
     EXPECT_EQ(shown.texts().back(), "There are 3 records");
     w.filterExpression = "UPPER(STATE)=\"MA\"";
     table().setFilter("UPPER(STATE)=\"MA\"");
-    w.CountRecordsMenuClick();
+    w.onCountRecordsTriggered();
     EXPECT_EQ(shown.texts().back(), "There are 1 records which match the current filter");
 }
 
 TEST_F(MainRecordTest, PageButtonsBeepWhileEditing) {
-    TRVPMain& w = start();
-    w.EditButtonClick();
+    MainWindow& w = start();
+    w.onEditClicked();
     w.pageButton(1)->click();
     EXPECT_EQ(w.currentPage(), 0);
     EXPECT_EQ(shown.beeps(), 1);
-    w.CancelButtonClick();
+    w.onCancelClicked();
     w.pageButton(1)->click();
     EXPECT_EQ(w.currentPage(), 1);
     EXPECT_EQ(w.pageButton(1)->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x80));
@@ -251,8 +251,8 @@ namespace {
 TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile) {
     makeFile("OTHER.DBF",
              {{"Brook", "Al", "Salem", "OR", "97301"}, {"Zorn", "Di", "Bend", "OR", "97701"}});
-    TRVPMain& w = start();
-    w.ChangeToFilter();
+    MainWindow& w = start();
+    w.changeToFilter();
     w.filterPage()->line(0)->setText("br");
     w.filterPage()->setNowButton()->click();
     EXPECT_EQ(w.filterExpression, "UPPER(LNAME)=\"BR\"");
@@ -261,7 +261,7 @@ TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile) {
     EXPECT_EQ(table().visibleCount(), 1u);
     EXPECT_EQ(field("LNAME")->text(), "Brown");
 
-    ASSERT_TRUE(w.OpenRVWDBF(path("OTHER.DBF")));
+    ASSERT_TRUE(w.openAddressFile(path("OTHER.DBF")));
     EXPECT_EQ(table().visibleCount(), 1u);
     EXPECT_EQ(field("LNAME")->text(), "Brook");
 
@@ -278,25 +278,25 @@ namespace rp {
 namespace {
 
 TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     QString askedCaption;
     w.searchPrompt = [&](const QString& caption, const QString&) {
         askedCaption = caption;
         return std::optional<QString>("cl");
     };
-    w.SearchButtonClick();
+    w.onSearchClicked();
     EXPECT_EQ(askedCaption, "Last Name");
     EXPECT_EQ(field("LNAME")->text(), "Clark");
 
-    w.EditButtonClick();
+    w.onEditClicked();
     w.recordPage()->memo()->setPlainText("Call after Easter");
-    w.SaveButtonClick();
+    w.onSaveClicked();
     table().goTop();
     w.memoSearchPrompt = [](const QString&) { return std::optional<QString>("easter"); };
-    w.SearchMemoButtonClick();
+    w.onSearchMemoClicked();
     EXPECT_EQ(field("LNAME")->text(), "Clark");
     EXPECT_TRUE(w.recordPage()->findNextButton->isVisibleTo(&w));
-    w.FindNextButtonClick();
+    w.onFindNextClicked();
     EXPECT_EQ(shown.beeps(), 1);
     EXPECT_EQ(field("LNAME")->text(), "Clark");
     EXPECT_FALSE(w.recordPage()->findNextButton->isVisibleTo(&w));
@@ -309,8 +309,8 @@ namespace rp {
 namespace {
 
 TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
-    TRVPMain& w = start();
-    w.EditButtonClick();
+    MainWindow& w = start();
+    w.onEditClicked();
     QLineEdit* date = field("DATE");
     date->setFocus();
     QApplication::processEvents();
@@ -318,14 +318,14 @@ TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(date->text(), "//");  // the remembered empty date
     date->setText("12/25/2026");
-    w.SaveButtonClick();
+    w.onSaveClicked();
     EXPECT_EQ(table().date("DATE"), xbase::julianDay(2026, 12, 25));
 
     w.preferencesDialog = [this] {
         ini().writeString("Date", "ShortDateFmt", "dd.mm.yyyy");
         ini().writeString("Date", "DateEditMask", "!99.99.9999;1;_");
     };
-    w.PreferencesMenuClick();
+    w.onPreferencesTriggered();
     EXPECT_EQ(w.recordPage()->dateFormatLabel()->text(), "(dd.mm.yyyy)");
     EXPECT_EQ(date->text(), "25.12.2026");
 }

@@ -11,19 +11,19 @@ namespace rp {
 namespace {
 
 TEST(CommandStates, FollowTheOpenEditingAndRecordRules) {
-    const CommandStates noFile = ComputeCommandStates(false, false, false, false);
+    const CommandStates noFile = computeCommandStates(false, false, false, false);
     EXPECT_TRUE(noFile.fileMenu);
     EXPECT_FALSE(noFile.addShown || noFile.editDeleteShown || noFile.recordMenus ||
                  noFile.openCommands);
 
-    const CommandStates empty = ComputeCommandStates(true, false, false, true);
+    const CommandStates empty = computeCommandStates(true, false, false, true);
     EXPECT_TRUE(empty.addShown && empty.openCommands && empty.filterPicture);
     EXPECT_FALSE(empty.editDeleteShown || empty.recordCommandsShown || empty.recordMenus ||
                  empty.saveCancelShown);
     EXPECT_EQ(empty.addCaption, "&Add");
     EXPECT_EQ(empty.saveCaption, "Save");
 
-    const CommandStates editing = ComputeCommandStates(true, true, true, false);
+    const CommandStates editing = computeCommandStates(true, true, true, false);
     EXPECT_FALSE(editing.fileMenu || editing.addShown || editing.editDeleteShown ||
                  editing.recordMenus);
     EXPECT_TRUE(editing.saveCancelShown);
@@ -33,7 +33,7 @@ TEST(CommandStates, FollowTheOpenEditingAndRecordRules) {
     EXPECT_EQ(editing.editCaption, "Edit");
     EXPECT_EQ(editing.deleteCaption, "Delete");
 
-    const CommandStates browsing = ComputeCommandStates(true, false, true, false);
+    const CommandStates browsing = computeCommandStates(true, false, true, false);
     EXPECT_TRUE(browsing.editDeleteShown && browsing.recordCommandsShown && browsing.recordMenus);
     EXPECT_EQ(browsing.editCaption, "&Edit");
     EXPECT_FALSE(browsing.filterPicture);
@@ -41,44 +41,44 @@ TEST(CommandStates, FollowTheOpenEditingAndRecordRules) {
 
 TEST(DateText, FormatsAndParsesEveryPattern) {
     const xbase::JulianDay day = xbase::julianDay(2026, 3, 7);
-    EXPECT_EQ(FormatDate(day, "mm/dd/yyyy"), "03/07/2026");
-    EXPECT_EQ(FormatDate(day, "dd.mm.yy"), "07.03.26");
-    EXPECT_EQ(FormatDate(day, "yyyy/mm/dd"), "2026/03/07");
-    EXPECT_EQ(FormatDate(0, "mm/dd/yyyy"), "");
-    EXPECT_EQ(ParseDate("03/07/2026", "mm/dd/yyyy"), day);
-    EXPECT_EQ(ParseDate("07.03.26", "dd.mm.yy"), day);
-    EXPECT_EQ(ParseDate("2026-03-07", "yyyy-mm-dd"), day);
-    EXPECT_EQ(ParseDate("  /  /    ", "mm/dd/yyyy"), xbase::JulianDay{0});
-    EXPECT_EQ(ParseDate("", "mm/dd/yyyy"), xbase::JulianDay{0});
-    EXPECT_FALSE(ParseDate("13/07/2026", "mm/dd/yyyy"));
-    EXPECT_FALSE(ParseDate("02/30/2026", "mm/dd/yyyy"));
-    EXPECT_FALSE(ParseDate("03/07", "mm/dd/yyyy"));
-    EXPECT_EQ(ParseDate("01/01/99", "mm/dd/yy"), xbase::julianDay(1999, 1, 1));
+    EXPECT_EQ(formatDate(day, "mm/dd/yyyy"), "03/07/2026");
+    EXPECT_EQ(formatDate(day, "dd.mm.yy"), "07.03.26");
+    EXPECT_EQ(formatDate(day, "yyyy/mm/dd"), "2026/03/07");
+    EXPECT_EQ(formatDate(0, "mm/dd/yyyy"), "");
+    EXPECT_EQ(parseDate("03/07/2026", "mm/dd/yyyy"), day);
+    EXPECT_EQ(parseDate("07.03.26", "dd.mm.yy"), day);
+    EXPECT_EQ(parseDate("2026-03-07", "yyyy-mm-dd"), day);
+    EXPECT_EQ(parseDate("  /  /    ", "mm/dd/yyyy"), xbase::JulianDay{0});
+    EXPECT_EQ(parseDate("", "mm/dd/yyyy"), xbase::JulianDay{0});
+    EXPECT_FALSE(parseDate("13/07/2026", "mm/dd/yyyy"));
+    EXPECT_FALSE(parseDate("02/30/2026", "mm/dd/yyyy"));
+    EXPECT_FALSE(parseDate("03/07", "mm/dd/yyyy"));
+    EXPECT_EQ(parseDate("01/01/99", "mm/dd/yy"), xbase::julianDay(1999, 1, 1));
 }
 
 TEST(DateText, EditMasksBecomeQtMasks) {
-    EXPECT_EQ(QtInputMask("!99/99/9999;1;_"), "00/00/0000;_");
-    EXPECT_EQ(QtInputMask("!99.99.99;1;_"), "00.00.00;_");
-    EXPECT_EQ(QtInputMask("!99/99/99;1;"), "00/00/00; ");
+    EXPECT_EQ(qtInputMask("!99/99/9999;1;_"), "00/00/0000;_");
+    EXPECT_EQ(qtInputMask("!99.99.99;1;_"), "00.00.00;_");
+    EXPECT_EQ(qtInputMask("!99/99/99;1;"), "00/00/00; ");
 }
 
-TEST(MemoForSave, AddsABlankToLengthsThatAreMultiplesOfFour) {
-    EXPECT_EQ(MemoForSave("abcdefgh"), "abcdefgh ");
-    EXPECT_EQ(MemoForSave("abcdefg"), "abcdefg");
-    EXPECT_EQ(MemoForSave(""), "");
+TEST(memoForSave, AddsABlankToLengthsThatAreMultiplesOfFour) {
+    EXPECT_EQ(memoForSave("abcdefgh"), "abcdefgh ");
+    EXPECT_EQ(memoForSave("abcdefg"), "abcdefg");
+    EXPECT_EQ(memoForSave(""), "");
     // Line breaks count as two characters.
-    EXPECT_EQ(MemoForSave("ab\ncd"), "ab\r\ncd");
-    EXPECT_EQ(MemoForSave("a\nb"), "a\r\nb ");
-    EXPECT_EQ(MemoForSave("abcd\n"), "abcd\r\n");
+    EXPECT_EQ(memoForSave("ab\ncd"), "ab\r\ncd");
+    EXPECT_EQ(memoForSave("a\nb"), "a\r\nb ");
+    EXPECT_EQ(memoForSave("abcd\n"), "abcd\r\n");
 }
 
 TEST(WindowPlacement, CentresByIntegerDivisionExceptOnSixForty) {
-    EXPECT_EQ(StartPosition({640, 480}, kMainWindowSize), QPoint(0, 0));
-    EXPECT_EQ(StartPosition({1024, 768}, kMainWindowSize), QPoint(207, 159));
-    EXPECT_EQ(StartPosition({801, 601}, kMainWindowSize), QPoint(95, 75));
-    EXPECT_EQ(FitMaximised({10, 20, 700, 900}, {0, 0, 1024, 768}), QRect(10, 0, 700, 768));
-    EXPECT_EQ(FitMaximised({10, 20, 1100, 500}, {0, 0, 1024, 768}), QRect(0, 20, 1024, 500));
-    EXPECT_EQ(FitMaximised({10, 20, 600, 500}, {0, 0, 1024, 768}), QRect(10, 20, 600, 500));
+    EXPECT_EQ(startPosition({640, 480}, kMainWindowSize), QPoint(0, 0));
+    EXPECT_EQ(startPosition({1024, 768}, kMainWindowSize), QPoint(207, 159));
+    EXPECT_EQ(startPosition({801, 601}, kMainWindowSize), QPoint(95, 75));
+    EXPECT_EQ(fitMaximised({10, 20, 700, 900}, {0, 0, 1024, 768}), QRect(10, 0, 700, 768));
+    EXPECT_EQ(fitMaximised({10, 20, 1100, 500}, {0, 0, 1024, 768}), QRect(0, 20, 1024, 500));
+    EXPECT_EQ(fitMaximised({10, 20, 600, 500}, {0, 0, 1024, 768}), QRect(10, 20, 600, 500));
 }
 
 }  // namespace

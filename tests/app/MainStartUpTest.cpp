@@ -17,7 +17,7 @@ const QString kEmptyFileText =
     "From the File menu select\r\nImport from DBF File  or\r\nImport from ASCII File";
 
 TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     const QString file = path("RAVENP1.DBF");
     EXPECT_TRUE(QFile::exists(file));
     ASSERT_TRUE(w.addressTable().isOpen());
@@ -44,7 +44,7 @@ TEST_F(MainWindowTest, FirstStartCreatesTheDefaultFileAndRemembersIt) {
 TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly) {
     makeFile("OTHER.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
     writeRecent({path("OTHER.DBF"), path("GONE.DBF")});
-    TRVPMain& w = start();
+    MainWindow& w = start();
     EXPECT_EQ(w.currentFile(), path("OTHER.DBF"));
     EXPECT_FALSE(QFile::exists(path("RAVENP1.DBF")));
     EXPECT_EQ(field("LNAME")->text(), "Brown");
@@ -54,7 +54,7 @@ TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly) {
 TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen) {
     const QString gone = path("GONE.DBF");
     writeRecent({gone});
-    TRVPMain& w = start();
+    MainWindow& w = start();
     EXPECT_FALSE(w.addressTable().isOpen());
     EXPECT_FALSE(QFile::exists(path("RAVENP1.DBF")));
     ASSERT_GE(shown.texts().size(), 1);
@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen) {
     EXPECT_TRUE(w.recordPage()->noFilePanel()->isVisibleTo(&w));
     EXPECT_EQ(static_cast<QLabel*>(w.recordPage()->noFilePanel())->text(),
               "Please Open or Create a Ravenpost file");
-    EXPECT_EQ(GetMRUList(ini()), QStringList{gone});
+    EXPECT_EQ(getMRUList(ini()), QStringList{gone});
     EXPECT_EQ(w.windowTitle(), "Ravenpost - " + gone);
     EXPECT_FALSE(w.recordPage()->addButton->isVisibleTo(&w));
 }
@@ -71,11 +71,11 @@ TEST_F(MainWindowTest, FilesWithoutTheDeletedTagOrWithANarrowStateOpen) {
     makeFile("NOTAG.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
     {
         AddressTable t(engine);
-        ASSERT_TRUE(OpenAddressTable(path("NOTAG.DBF"), t));
+        ASSERT_TRUE(openAddressTable(path("NOTAG.DBF"), t));
         t->dropTag("DELETED");
     }
     writeRecent({path("NOTAG.DBF")});
-    TRVPMain& w = start();
+    MainWindow& w = start();
     EXPECT_TRUE(w.addressTable().isOpen());
     EXPECT_EQ(shown.texts(),
               QStringList{"The index file for " + path("NOTAG.DBF") +
@@ -84,37 +84,37 @@ TEST_F(MainWindowTest, FilesWithoutTheDeletedTagOrWithANarrowStateOpen) {
 }
 
 TEST_F(MainWindowTest, OpenAndNewCheckTheNames) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     shown.clear();
     chooser.answer(path("LIST.TXT"));
-    w.OpenMenuClick();
+    w.onOpenTriggered();
     EXPECT_EQ(shown.texts(), QStringList{"Must be a DBF file"});
     EXPECT_EQ(chooser.requests().back().filter, "Ravenpost Files|*.dbf");
 
     shown.clear();
     chooser.answer(path("LIST.TXT"));
-    w.NewMenuClick();
+    w.onNewTriggered();
     chooser.answer(path("RAVENP1.DBF"));
-    w.NewMenuClick();
+    w.onNewTriggered();
     EXPECT_EQ(shown.texts(), QStringList({"Must have a .DBF extension",
                                           "That file already exists.Please select another name"}));
     EXPECT_EQ(chooser.requests().back().proposedName, "RAVENP1.DBF");
 
     shown.clear();
     chooser.answer(path("second.dbf"));
-    w.NewMenuClick();
+    w.onNewTriggered();
     EXPECT_EQ(w.currentFile(), path("second.dbf"));
     EXPECT_EQ(w.addressTable()->orderCount(), 21);
     EXPECT_EQ(shown.texts(), QStringList{kEmptyFileText});
-    EXPECT_EQ(GetMRUList(ini()), QStringList({path("second.dbf"), path("RAVENP1.DBF")}));
+    EXPECT_EQ(getMRUList(ini()), QStringList({path("second.dbf"), path("RAVENP1.DBF")}));
 
     chooser.answer(std::nullopt);
-    w.OpenMenuClick();
+    w.onOpenTriggered();
     EXPECT_EQ(w.currentFile(), path("second.dbf"));
 }
 
 TEST_F(MainWindowTest, ExitAsksFirst) {
-    TRVPMain& w = start();
+    MainWindow& w = start();
     shown.answer(false);
     EXPECT_FALSE(w.close());
     EXPECT_TRUE(w.isVisible());
@@ -129,7 +129,7 @@ TEST_F(MainWindowTest, ThePdfFolderIsKeptInTheIniFile) {
     const QString kept = path("pdfs");
     ASSERT_TRUE(QDir().mkpath(kept));
     ini().writeString("Printing", "LastPdfFolder", kept);
-    TRVPMain window(engine, folder());
+    MainWindow window(engine, folder());
     PrinterCatalog& catalog = window.printerCatalog();
     EXPECT_EQ(catalog.pdfFolder(), kept);
 

@@ -11,9 +11,9 @@
 #include <memory>
 
 #include "app/IniFile.h"
+#include "app/MainWindow.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
-#include "app/TRVPMain.h"
 #include "data/AddressFile.h"
 #include "framework/ScriptedFileChooser.h"
 #include "framework/ScriptedMessages.h"
@@ -28,15 +28,15 @@ class MainWindowTest : public ::testing::Test {
     IniFile ini() const { return IniFile(path("RAVENP.INI")); }
     void writeRecent(const QStringList& files) const {
         IniFile i = ini();
-        PutMRUList(i, files);
+        putMRUList(i, files);
     }
 
     // Starts the window; the empty-file message of a new file is answered away.
-    TRVPMain& start() {
-        main = std::make_unique<TRVPMain>(engine, folder());
+    MainWindow& start() {
+        main = std::make_unique<MainWindow>(engine, folder());
         main->show();
         main->activateWindow();
-        main->StartUp();
+        main->startUp();
         return *main;
     }
 
@@ -45,7 +45,7 @@ class MainWindowTest : public ::testing::Test {
         ScriptedMessages quiet;
         MessagesScope s(quiet);
         AddressTable t(engine);
-        ASSERT_TRUE(CreateAddressFile(path(name), t));
+        ASSERT_TRUE(createAddressFile(path(name), t));
         for (const auto& r : rows) {
             t->appendBlank();
             t->setText("LNAME", r[0]);
@@ -71,7 +71,7 @@ class MainWindowTest : public ::testing::Test {
     MessagesScope messagesScope{shown};
     ScriptedFileChooser chooser;
     FileChooserScope chooserScope{chooser};
-    std::unique_ptr<TRVPMain> main;
+    std::unique_ptr<MainWindow> main;
 };
 
 }  // namespace rp

@@ -138,7 +138,7 @@ TEST_F(MemoSearchTest, LettersMatchInEitherCaseAccentedOnesToo) {
     EXPECT_EQ(table->recNo(), cafe);
     search.setText("cafe");
     EXPECT_FALSE(find(MemoWalkStart::First));
-    EXPECT_EQ(MemoCapitals("a\xDF\xB5\xF7\xFF\x9Cz"), "A\xDF\xB5\xF7\x9F\x8CZ");
+    EXPECT_EQ(memoCapitals("a\xDF\xB5\xF7\xFF\x9Cz"), "A\xDF\xB5\xF7\x9F\x8CZ");
 }
 
 TEST_F(MemoSearchTest, AnEmptyTextOrOneTheFileCannotHoldFindsNothing) {
@@ -160,7 +160,7 @@ TEST_F(MemoSearchTest, ALongerTextIsCutToItsFirst255Characters) {
     EXPECT_EQ(table->recNo(), holder);
     // Cut by the walk as well, for callers that hand it a longer text.
     table->go(adams);
-    EXPECT_TRUE(WalkMemos(table.table(), QString::fromStdString(kept + "!"), MemoWalkStart::First,
+    EXPECT_TRUE(walkMemos(table.table(), QString::fromStdString(kept + "!"), MemoWalkStart::First,
                           [] { return true; }));
     EXPECT_EQ(table->recNo(), holder);
 }

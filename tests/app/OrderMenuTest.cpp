@@ -41,16 +41,16 @@ TEST_F(OrderMenuTest, ListsTheFourteenOrdersWithLastNameTicked) {
 
 TEST_F(OrderMenuTest, EveryEntryTicksAloneAndSetsItsTag) {
     for (int i = 0; i < OrderMenu::kEntryCount; ++i) {
-        menu.SetMenuOrder(i);
+        menu.setMenuOrder(i);
         const OrderEntry& e = OrderMenu::entries()[static_cast<std::size_t>(i)];
         EXPECT_EQ(ticked(), QStringList{QString::fromLatin1(e.caption)});
         EXPECT_EQ(menu.currentEntry(), i);
         EXPECT_EQ(menu.currentOrder(), e.tag);
         EXPECT_EQ(table->orderTagName(), e.tag);
     }
-    menu.SetMenuOrder(10);
+    menu.setMenuOrder(10);
     EXPECT_EQ(menu.currentCaption(), "E-mail");
-    menu.SetMenuOrder(13);
+    menu.setMenuOrder(13);
     EXPECT_EQ(menu.currentCaption(), "Codes");
     EXPECT_EQ(table->orderTagName(), "NOTES");
 }
@@ -63,7 +63,7 @@ TEST_F(OrderMenuTest, APickByTheUserSetsTheOrderAndTellsTheWindow) {
     ASSERT_EQ(picked.count(), 1);
     EXPECT_EQ(picked.front().front().toInt(), 7);
 
-    menu.SetMenuOrder(OrderMenu::kLastNameEntry);
+    menu.setMenuOrder(OrderMenu::kLastNameEntry);
     EXPECT_EQ(picked.count(), 1);  // setting from the program is no pick
     EXPECT_EQ(ticked(), QStringList{"&Last Name"});
     EXPECT_EQ(table->orderTagName(), "LNAME");
@@ -73,21 +73,21 @@ TEST_F(OrderMenuTest, AMissingTagLeavesRecordOrderAndAnEmptyOneChangesNothing) {
     const std::uint32_t first = add({{"LNAME", "Young"}});
     const std::uint32_t second = add({{"LNAME", "Adams"}});
     table->go(first);
-    menu.SetCurrentOrder("NOSUCHTAG");
+    menu.setCurrentOrder("NOSUCHTAG");
     EXPECT_EQ(menu.currentOrder(), "NOSUCHTAG");
     EXPECT_EQ(table->order(), 0);
     EXPECT_EQ(table->recNo(), first);
     EXPECT_EQ(walk(), (std::vector<std::uint32_t>{first, second}));
 
-    menu.SetCurrentOrder("CITY");
-    menu.SetCurrentOrder("");
+    menu.setCurrentOrder("CITY");
+    menu.setCurrentOrder("");
     EXPECT_EQ(menu.currentOrder(), "");
     EXPECT_EQ(table->orderTagName(), "CITY");
 }
 
 TEST_F(OrderMenuTest, WithNoFileOpenOnlyTheTickAndTheNameChange) {
     table.close();
-    menu.SetMenuOrder(5);
+    menu.setMenuOrder(5);
     EXPECT_EQ(ticked(), QStringList{"&City"});
     EXPECT_EQ(menu.currentOrder(), "CITY");
 }

@@ -15,22 +15,22 @@ namespace rp {
 namespace {
 
 TEST(EmptyDateTemplateTest, DigitPlacesBetweenBangAndSemicolonBecomeBlanks) {
-    EXPECT_EQ(EmptyDateTemplate("!99/99/9999;1;_"), "  /  /    ");
-    EXPECT_EQ(EmptyDateTemplate("!99.99.99;1;_"), "  .  .  ");
-    EXPECT_EQ(EmptyDateTemplate("!9999-99-99;1;_"), "    -  -  ");
-    EXPECT_EQ(EmptyDateTemplate("!00/00/0000;0;_"), "  /  /    ");
-    EXPECT_EQ(EmptyDateTemplate("!99/99/99;1;"), "  /  /  ");
-    EXPECT_EQ(EmptyDateTemplate("!99/99"), "  /  ");
-    EXPECT_EQ(EmptyDateTemplate("99/99/9999;1;_"), QString());
-    EXPECT_EQ(EmptyDateTemplate(QString()), QString());
-    EXPECT_EQ(EmptyDateTemplate("!"), QString());
-    EXPECT_EQ(EmptyDateTemplate("!9999999999/9999999999/99;1;_"), "          /         ");
+    EXPECT_EQ(emptyDateTemplate("!99/99/9999;1;_"), "  /  /    ");
+    EXPECT_EQ(emptyDateTemplate("!99.99.99;1;_"), "  .  .  ");
+    EXPECT_EQ(emptyDateTemplate("!9999-99-99;1;_"), "    -  -  ");
+    EXPECT_EQ(emptyDateTemplate("!00/00/0000;0;_"), "  /  /    ");
+    EXPECT_EQ(emptyDateTemplate("!99/99/99;1;"), "  /  /  ");
+    EXPECT_EQ(emptyDateTemplate("!99/99"), "  /  ");
+    EXPECT_EQ(emptyDateTemplate("99/99/9999;1;_"), QString());
+    EXPECT_EQ(emptyDateTemplate(QString()), QString());
+    EXPECT_EQ(emptyDateTemplate("!"), QString());
+    EXPECT_EQ(emptyDateTemplate("!9999999999/9999999999/99;1;_"), "          /         ");
 }
 
 using PreferencesFileTest = IniFolderTest;
 
 TEST_F(PreferencesFileTest, MissingFileGivesTheProgramDefaults) {
-    const Preferences p = LoadPreferences(IniFile(path()));
+    const Preferences p = loadPreferences(IniFile(path()));
     EXPECT_EQ(p.dateSeparator, "/");
     EXPECT_EQ(p.shortDateFmt, "mm/dd/yyyy");
     EXPECT_EQ(p.dateEditMask, "!99/99/9999;1;_");
@@ -46,7 +46,7 @@ TEST_F(PreferencesFileTest, StoredValuesAreRead) {
         "[adding]\r\nPlugDate=1\r\nPlugCityState=1\r\nAutoDupCheck=0\r\nDefaultCountry=CANADA\r\n"
         "CarryOrg=1\r\nCarrySA1=0\r\nCarryCity=1\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry="
         "1\r\n");
-    const Preferences p = LoadPreferences(IniFile(path()));
+    const Preferences p = loadPreferences(IniFile(path()));
     EXPECT_EQ(p.dateSeparator, ".");
     EXPECT_EQ(p.shortDateFmt, "dd.mm.yy");
     EXPECT_EQ(p.dateEditMask, "!99.99.99;1;_");
@@ -65,7 +65,7 @@ TEST_F(PreferencesFileTest, StoredValuesAreRead) {
 
 TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash) {
     put("[Date]\r\nDateSeparator=\r\n");
-    EXPECT_EQ(LoadPreferences(IniFile(path())).dateSeparator, "/");
+    EXPECT_EQ(loadPreferences(IniFile(path())).dateSeparator, "/");
 }
 
 TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
@@ -77,7 +77,7 @@ TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
     p.defaultCountry = "USA";
     p.autoDupCheck = true;
     p.carryZip = true;
-    SavePreferences(ini, p);
+    savePreferences(ini, p);
 
     QFile file(path());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -90,7 +90,7 @@ TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
 }
 
 TEST(DateFormatEntriesTest, TwelveFormatsWithTheirSeparatorsAndMasks) {
-    const auto& entries = DateFormatEntries();
+    const auto& entries = dateFormatEntries();
     EXPECT_EQ(entries[0].entry, "mm/dd/yy");
     EXPECT_EQ(entries[0].mask, "!99/99/99;1;");
     EXPECT_EQ(entries[1].mask, "!99/99/9999;1;_");
@@ -105,7 +105,7 @@ TEST(DateFormatEntriesTest, TwelveFormatsWithTheirSeparatorsAndMasks) {
         EXPECT_EQ(e.format.count(e.separator), 2) << e.format.toStdString();
         QString shape = e.format;
         shape.replace(QRegularExpression("[dmy]"), " ");
-        EXPECT_EQ(EmptyDateTemplate(e.mask), shape) << e.format.toStdString();
+        EXPECT_EQ(emptyDateTemplate(e.mask), shape) << e.format.toStdString();
     }
     EXPECT_EQ(seen.size(), 12);
 }

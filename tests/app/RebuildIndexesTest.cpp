@@ -35,13 +35,13 @@ TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWitho
     }
     table.close();
     ASSERT_TRUE(QFile::remove(QString::fromStdString(dir.file("BROWSE.CDX"))));
-    ASSERT_TRUE(OpenAddressTable(QString::fromStdString(dir.file("BROWSE.DBF")), table));
+    ASSERT_TRUE(openAddressTable(QString::fromStdString(dir.file("BROWSE.DBF")), table));
     ASSERT_EQ(table->orderCount(), 0);
 
     QStringList statuses;
     std::vector<int> packGauge, tagGauge;
     ReindexProgress progress;
-    RebuildAddressIndexes(
+    rebuildAddressIndexes(
         table, progress, [&](const QString& text) { statuses << text; },
         [&](int value) { (statuses.size() < 2 ? packGauge : tagGauge).push_back(value); });
 
@@ -50,7 +50,7 @@ TEST_F(RebuildAddressIndexesTest, DeletedRecordsGoForGoodAndTheTagsComeBackWitho
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->recordCount(), 55u);
     for (table->goTop(); !table->eof(); table->skip()) EXPECT_NE(table->text("PREFIX"), "DELETED");
-    for (const AddressTagDef& tag : AddressTags())
+    for (const AddressTagDef& tag : addressTags())
         EXPECT_NE(table->orderNumber(tag.name), 0) << tag.name;
 
     // The LNAME tag lists the records as sorting them by last and first name does.
@@ -89,7 +89,7 @@ class RebuildSideIndexesTest : public ::testing::Test {
         return QString::fromStdString(dir.file(name.toStdString()));
     }
     std::unique_ptr<xbase::Table> open(const QString& name) {
-        return engine.open(EnginePath(path(name)), xbase::OpenMode::Exclusive);
+        return engine.open(enginePath(path(name)), xbase::OpenMode::Exclusive);
     }
     // "TAG KEY" of the table's only tag.
     std::string onlyTag(const QString& name) {
@@ -137,7 +137,7 @@ TEST_F(RebuildSideIndexesTest, EachTableFoundGetsItsTagAfreshAndTheOthersArePass
     }
 
     QStringList statuses;
-    RebuildSideIndexes(engine, QString::fromStdString(dir.path()),
+    rebuildSideIndexes(engine, QString::fromStdString(dir.path()),
                        [&](const QString& text) { statuses << text; });
 
     EXPECT_EQ(

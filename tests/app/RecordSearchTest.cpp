@@ -26,7 +26,7 @@ class RecordSearchTest : public AddressFileFixture {
 
     bool search(const char* tag, const QString& input) {
         table->setOrder(tag);
-        return SearchFor(table.table(), tag, input, kFormat);
+        return searchFor(table.table(), tag, input, kFormat);
     }
 
     std::uint32_t brown = 0, adams = 0, brooks = 0, bronson = 0, carter = 0;
@@ -113,7 +113,7 @@ TEST_F(RecordSearchTest, EmptyInputAndUnstorableCharactersFindNothing) {
 TEST_F(RecordSearchTest, WithoutAnOrderNothingIsSought) {
     table->setOrder(0);
     table->go(carter);
-    EXPECT_FALSE(SeekKeepingPlace(table.table(), "BRO"));
+    EXPECT_FALSE(seekKeepingPlace(table.table(), "BRO"));
     EXPECT_EQ(table->recNo(), carter);
 }
 
@@ -124,21 +124,21 @@ TEST_F(RecordSearchTest, TheSearchHonoursTheFilter) {
     EXPECT_EQ(table->recNo(), brooks);
 }
 
-TEST(SearchKey, CapitalsAreTheEnginesAndDatesAreYyyymmdd) {
+TEST(searchKey, CapitalsAreTheEnginesAndDatesAreYyyymmdd) {
     using Kind = SearchKeyResult::Kind;
-    SearchKeyResult k = SearchKey("LNAME", QString::fromUtf8("m\u00fcller jr"), kFormat);
+    SearchKeyResult k = searchKey("LNAME", QString::fromUtf8("m\u00fcller jr"), kFormat);
     EXPECT_EQ(k.kind, Kind::Key);
     EXPECT_EQ(k.key, "M\xFCLLER JR");  // as UPPER makes the index keys: ü stays small
-    k = SearchKey("ZIP", "83702-1234", kFormat);
+    k = searchKey("ZIP", "83702-1234", kFormat);
     EXPECT_EQ(k.key, "83702-1234");
-    k = SearchKey("DATE", "7/4/1976", kFormat);
+    k = searchKey("DATE", "7/4/1976", kFormat);
     EXPECT_EQ(k.kind, Kind::Key);
     EXPECT_EQ(k.key, "19760704");
-    k = SearchKey("DATE", "04.07.1976", "dd.mm.yyyy");
+    k = searchKey("DATE", "04.07.1976", "dd.mm.yyyy");
     EXPECT_EQ(k.key, "19760704");
-    EXPECT_EQ(SearchKey("DATE", "04.13.1976", "dd.mm.yyyy").kind, Kind::InvalidDate);
-    EXPECT_EQ(SearchKey("DATE", "  /  /    ", kFormat).kind, Kind::InvalidDate);
-    EXPECT_EQ(SearchKey("CITY", QString::fromUtf8("\u0141\u00f3d\u017a"), kFormat).kind,
+    EXPECT_EQ(searchKey("DATE", "04.13.1976", "dd.mm.yyyy").kind, Kind::InvalidDate);
+    EXPECT_EQ(searchKey("DATE", "  /  /    ", kFormat).kind, Kind::InvalidDate);
+    EXPECT_EQ(searchKey("CITY", QString::fromUtf8("\u0141\u00f3d\u017a"), kFormat).kind,
               Kind::Unstorable);
 }
 

@@ -7,7 +7,7 @@
 #include "MainWindowFixture.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
-#include "utilities/TSearchReplace.h"
+#include "utilities/SearchReplaceDialog.h"
 
 namespace rp {
 namespace {
@@ -26,33 +26,33 @@ class SearchReplaceCommandTest : public MainWindowTest {
 TEST_F(SearchReplaceCommandTest, ChangesTheFilteredRecordsAndAppliesTheFilterAgain) {
     xbase::Table& table = main->addressTable().table();
     ASSERT_TRUE(main->commandAction(Command::SearchReplace)->isEnabled());
-    main->ChangeToFilter();
+    main->changeToFilter();
     main->filterPage()->line(0)->setText("Brown");
-    main->SetNowClick();
-    main->ChangeToRecord();
+    main->onSetNowClicked();
+    main->changeToRecord();
     shown.clear();
 
     std::string query;
     QTimer::singleShot(0, main.get(), [&] {
-        auto* dialog = qobject_cast<TSearchReplace*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<SearchReplaceDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
         query = table.filter();
         dialog->fieldChoice()->setCurrentText("City");
         dialog->findEdit()->setText("Boston");
         dialog->replacementEdit()->setText("Salem");
         dialog->filteredButton()->setChecked(true);
-        dialog->ReplaceNowButtonClick();
+        dialog->onReplaceNowClicked();
     });
     // A dialog left open fails the test instead of hanging it.
     QTimer::singleShot(5000, main.get(), [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
     shown.answer(true);
-    main->RunCommand(Command::SearchReplace);
+    main->runCommand(Command::SearchReplace);
 
     EXPECT_EQ(QString::fromStdString(query), main->filterExpression);
     EXPECT_EQ(shown.texts().mid(1), (QStringList{"Replaced 1 records", "Replacement done"}));
-    EXPECT_EQ(QString::fromStdString(table.filter()), JoinedFilter(main->filterExpression));
+    EXPECT_EQ(QString::fromStdString(table.filter()), joinedFilter(main->filterExpression));
     EXPECT_EQ(table.text("LNAME"), "Brown");
     EXPECT_EQ(table.text("CITY"), "Salem");
     table.setFilter("");

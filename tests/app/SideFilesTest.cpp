@@ -23,7 +23,7 @@ QByteArray read(const QString& path) {
 
 TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept) {
     QTemporaryDir delivered, data;
-    for (const QString& name : SideFileNames()) {
+    for (const QString& name : sideFileNames()) {
         const QString base = QDir(delivered.path()).filePath(name.chopped(4));
         write(base + ".DBF", "table " + name.toLatin1());
         write(base + ".CDX", "index " + name.toLatin1());
@@ -32,7 +32,7 @@ TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept) {
     write(QDir(data.path()).filePath("rvplsu.dbf"), "mine");
 
     const QStringList copied =
-        CopyMissingSideFiles(data.path(), {QDir(data.path()).filePath("none"), delivered.path()});
+        copyMissingSideFiles(data.path(), {QDir(data.path()).filePath("none"), delivered.path()});
     EXPECT_EQ(copied.size(), 5);
     EXPECT_FALSE(copied.contains("RVPLSU.DBF"));
     EXPECT_EQ(read(QDir(data.path()).filePath("rvplsu.dbf")), "mine");
@@ -41,7 +41,7 @@ TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept) {
     EXPECT_EQ(read(QDir(data.path()).filePath("RVPLTRS.FPT")), "memo");
 
     write(QDir(data.path()).filePath("RVPLBLS.DBF"), "changed by the user");
-    EXPECT_TRUE(CopyMissingSideFiles(data.path(), {delivered.path()}).isEmpty());
+    EXPECT_TRUE(copyMissingSideFiles(data.path(), {delivered.path()}).isEmpty());
     EXPECT_EQ(read(QDir(data.path()).filePath("RVPLBLS.DBF")), "changed by the user");
 }
 

@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
+#include "utilities/StateZipCheckDialog.h"
 #include "utilities/StateZipTableFile.h"
-#include "utilities/TCheckStateZip.h"
 
 namespace rp {
 namespace {
@@ -18,7 +18,7 @@ class StateZipCommandTest : public MainWindowTest {
         makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
                               {"Adams", "Bob", "Denver", "CO", "90201"},
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
-        WriteStateZipTable(engine, path("RVPSZCK.DBF").toStdString(),
+        writeStateZipTable(engine, path("RVPSZCK.DBF").toStdString(),
                            {{"Massachusetts", "MA", "01000", "02799"},
                             {"Colorado", "CO", "80000", "81699"},
                             {"Texas", "TX", "73300", "73399"}});
@@ -31,7 +31,7 @@ TEST_F(StateZipCommandTest, CorrectedRecordShowsInTheReopenedFileAndTheWorkIndex
     ASSERT_TRUE(main->commandAction(Command::CheckStateZip)->isEnabled());
     bool seen = false;
     QTimer::singleShot(0, main.get(), [&] {
-        auto* dialog = qobject_cast<TCheckStateZip*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<StateZipCheckDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         seen = true;
         EXPECT_FALSE(main->addressTable().isOpen());
@@ -41,10 +41,10 @@ TEST_F(StateZipCommandTest, CorrectedRecordShowsInTheReopenedFileAndTheWorkIndex
         ASSERT_EQ(found->rowCount(), 1);
         EXPECT_EQ(found->data(found->index(0, 2)).toString(), "Adams");
         found->setData(found->index(0, 0), "80201");
-        dialog->SaveButtonClick();
+        dialog->onSaveClicked();
         dialog->closeButton()->click();
     });
-    main->RunCommand(Command::CheckStateZip);
+    main->runCommand(Command::CheckStateZip);
     EXPECT_TRUE(seen);
     ASSERT_TRUE(main->addressTable().isOpen());
     EXPECT_EQ(main->currentFile(), path("LIST.DBF"));

@@ -22,7 +22,7 @@ class AddressFileTest : public ::testing::Test {
     void createWith(const QString& p, const std::string& field, char type, int width,
                     bool drop = false) {
         std::vector<xbase::FieldSpec> fields;
-        for (auto f : AddressFields()) {
+        for (auto f : addressFields()) {
             if (f.name == field) {
                 if (drop) continue;
                 f.type = type;
@@ -30,7 +30,7 @@ class AddressFileTest : public ::testing::Test {
             }
             fields.push_back(f);
         }
-        engine.create(EnginePath(p), fields);
+        engine.create(enginePath(p), fields);
     }
 
     TempDir dir;
@@ -41,44 +41,44 @@ class AddressFileTest : public ::testing::Test {
 };
 
 TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder) {
-    ASSERT_TRUE(CreateAddressFile(path("RAVENP1.DBF"), table));
+    ASSERT_TRUE(createAddressFile(path("RAVENP1.DBF"), table));
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->fieldCount(), 20);
     EXPECT_EQ(table->field(8).width, 20);
     ASSERT_EQ(table->orderCount(), 21);
     for (int i = 0; i < 21; ++i) {
-        EXPECT_EQ(table->tagName(i + 1), AddressTags()[static_cast<std::size_t>(i)].name);
+        EXPECT_EQ(table->tagName(i + 1), addressTags()[static_cast<std::size_t>(i)].name);
         table->setOrder(i + 1);
-        EXPECT_EQ(table->orderKeyExpression(), AddressTags()[static_cast<std::size_t>(i)].key);
+        EXPECT_EQ(table->orderKeyExpression(), addressTags()[static_cast<std::size_t>(i)].key);
     }
     EXPECT_TRUE(QFile::exists(path("RAVENP1.cdx")) || QFile::exists(path("RAVENP1.CDX")));
     EXPECT_TRUE(shown.texts().isEmpty());
-    EXPECT_EQ(GetDatabasePath(table), QString::fromStdString(dir.path()) + "/");
+    EXPECT_EQ(getDatabasePath(table), QString::fromStdString(dir.path()) + "/");
 }
 
 TEST_F(AddressFileTest, OpeningChecksTheLayout) {
     createWith(path("FOUR.DBF"), "STATE", 'C', 4);
-    EXPECT_TRUE(OpenAddressTable(path("FOUR.DBF"), table));
+    EXPECT_TRUE(openAddressTable(path("FOUR.DBF"), table));
 
     createWith(path("FIFTEEN.DBF"), "STATE", 'C', 15);
-    EXPECT_FALSE(OpenAddressTable(path("FIFTEEN.DBF"), table));
+    EXPECT_FALSE(openAddressTable(path("FIFTEEN.DBF"), table));
     EXPECT_FALSE(table.isOpen());
 
     createWith(path("NOBEGIN.DBF"), "BEGIN", 'L', 1, true);
-    EXPECT_TRUE(OpenAddressTable(path("NOBEGIN.DBF"), table));
+    EXPECT_TRUE(openAddressTable(path("NOBEGIN.DBF"), table));
 
     createWith(path("NOFAX.DBF"), "FAX", 'C', 30, true);
-    EXPECT_FALSE(OpenAddressTable(path("NOFAX.DBF"), table));
+    EXPECT_FALSE(openAddressTable(path("NOFAX.DBF"), table));
     createWith(path("WIDECITY.DBF"), "CITY", 'C', 31);
-    EXPECT_FALSE(OpenAddressTable(path("WIDECITY.DBF"), table));
+    EXPECT_FALSE(openAddressTable(path("WIDECITY.DBF"), table));
     createWith(path("TEXTDATE.DBF"), "DATE", 'C', 8);
-    EXPECT_FALSE(OpenAddressTable(path("TEXTDATE.DBF"), table));
+    EXPECT_FALSE(openAddressTable(path("TEXTDATE.DBF"), table));
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
 TEST_F(AddressFileTest, FailuresSayWhatHappened) {
     const QString missing = path("GONE.DBF");
-    EXPECT_FALSE(OpenAddressFile(missing, table));
+    EXPECT_FALSE(openAddressFileChecked(missing, table));
     EXPECT_EQ(shown.texts(),
               QStringList({"File " + missing + " not found",
                            "Unable to open " + missing +
@@ -88,25 +88,25 @@ TEST_F(AddressFileTest, FailuresSayWhatHappened) {
 
     shown.clear();
     createWith(path("ODD.DBF"), "STATE", 'C', 15);
-    EXPECT_FALSE(OpenAddressFile(path("ODD.DBF"), table));
+    EXPECT_FALSE(openAddressFileChecked(path("ODD.DBF"), table));
     ASSERT_EQ(shown.texts().size(), 1);
     EXPECT_TRUE(shown.texts()[0].startsWith("Unable to open " + path("ODD.DBF")));
 
     shown.clear();
     ASSERT_TRUE(QDir().mkdir(path("SUB.DBF")));
-    EXPECT_FALSE(CreateAddressFile(path("SUB.DBF"), table));
+    EXPECT_FALSE(createAddressFile(path("SUB.DBF"), table));
     EXPECT_EQ(shown.texts(), QStringList({"Create failed"}));
 }
 
 TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly) {
-    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
     for (const char* tag : {"JUSTSEQNO", "SEQNO", "STATEZIP"}) table->dropTag(tag);
-    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
     EXPECT_EQ(table->orderTagName(), "LNAME");
     EXPECT_TRUE(shown.texts().isEmpty());
 
     table->dropTag("DELETED");
-    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
     EXPECT_EQ(table->order(), 0);
     EXPECT_EQ(shown.texts(),
               QStringList({"The index file for " + path("A.DBF") +
@@ -115,12 +115,12 @@ TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly) {
 }
 
 TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag) {
-    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
     table->createTag("EXTRA", "UPPER(CITY)");
     table->appendBlank();
     table->setText("LNAME", "Brown");
     table->post();
-    ASSERT_TRUE(CreateAddressTags(table));
+    ASSERT_TRUE(createAddressTags(table));
     EXPECT_EQ(table->orderCount(), 21);
     EXPECT_EQ(table->orderNumber("EXTRA"), 0);
     table->setOrder("LNAME");
@@ -128,28 +128,28 @@ TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag) {
 }
 
 TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding) {
-    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
     const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
     table.close();
     QFile f(cdx);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(QByteArray(100, 'x'));
     f.close();
-    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
     EXPECT_EQ(table->order(), 0);
     EXPECT_EQ(shown.texts().size(), 1);
-    ASSERT_TRUE(CreateAddressTags(table));
+    ASSERT_TRUE(createAddressTags(table));
     EXPECT_EQ(table->orderCount(), 21);
 }
 
 TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     // The index on disk lags the records (it misses Zed) and the header carries the mark a
     // writer leaves while its changes are not all written.
-    ASSERT_TRUE(CreateAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
     const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
     table.close();
     ASSERT_TRUE(QFile::copy(cdx, path("OLD.CDX")));
-    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
     table->appendBlank();
     table->setText("LNAME", "Zed");
     table->commit();
@@ -160,7 +160,7 @@ TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     dbf.close();
 
     std::vector<int> gauge;
-    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table, [&](int percent) {
+    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table, [&](int percent) {
         gauge.push_back(percent);
         return true;
     }));
@@ -175,7 +175,7 @@ TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     // Told once: the next open finds the file in order.
     shown.clear();
     table.close();
-    ASSERT_TRUE(OpenAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 

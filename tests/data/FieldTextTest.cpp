@@ -6,7 +6,7 @@
 namespace rp {
 namespace {
 
-TEST(FieldText, Windows1252RoundTrip) {
+TEST(fieldText, Windows1252RoundTrip) {
     std::string all;
     for (int b = 1; b < 256; ++b) all.push_back(static_cast<char>(b));
     const QString text = fromFieldBytes(all);
@@ -16,7 +16,7 @@ TEST(FieldText, Windows1252RoundTrip) {
     EXPECT_EQ(toFieldBytes(text), all);
 }
 
-TEST(FieldText, RefusesWhatTheCodePageCannotHold) {
+TEST(fieldText, RefusesWhatTheCodePageCannotHold) {
     QString refused;
     EXPECT_FALSE(toFieldBytes(QString::fromUtf8("Łódź"), &refused));
     EXPECT_EQ(refused, QString::fromUtf8("Ł"));
@@ -29,7 +29,7 @@ TEST(FieldText, RefusesWhatTheCodePageCannotHold) {
                                                                       "5"));
 }
 
-TEST(FieldText, ReplacesWhatTheCodePageCannotHoldByQuestionMarks) {
+TEST(fieldText, ReplacesWhatTheCodePageCannotHoldByQuestionMarks) {
     struct Case {
         const char* text;
         const char* stored;

@@ -10,17 +10,17 @@
 #include <QTableView>
 #include <QTest>
 
+#include "envelopes/EnvelopeSizeDialog.h"
+#include "envelopes/SelectEnvelopeSizeDialog.h"
 #include "envelopes/SideRows.h"
-#include "envelopes/TEnvelopeEdit.h"
-#include "envelopes/TSelectEnvelope.h"
 
 namespace rp {
 namespace {
 
-TEST(TEnvelopeEditTest, SavesMillimetresAsInchesAndStaysOpenOnARefusal) {
+TEST(EnvelopeSizeDialogTest, SavesMillimetresAsInchesAndStaysOpenOnARefusal) {
     ScriptedMessages messages;
     MessagesScope scope(messages);
-    TEnvelopeEdit dialog(NewEnvelopeSizeTemplate());
+    EnvelopeSizeDialog dialog(newEnvelopeSizeTemplate());
     EXPECT_EQ(dialog.windowTitle(), "Add New Envelope Size");
     EXPECT_EQ(dialog.helpTopic(), 1000);
     dialog.show();
@@ -60,8 +60,8 @@ TEST(TEnvelopeEditTest, SavesMillimetresAsInchesAndStaysOpenOnARefusal) {
     EXPECT_EQ(messages.texts().size(), 1);
 }
 
-TEST(TEnvelopeEditTest, EditingChangesTheCaptionAndCancelGivesNoResult) {
-    TEnvelopeEdit dialog({"Mine", "mine", 8, 3.5, true});
+TEST(EnvelopeSizeDialogTest, EditingChangesTheCaptionAndCancelGivesNoResult) {
+    EnvelopeSizeDialog dialog({"Mine", "mine", 8, 3.5, true});
     dialog.setEditing(true);
     EXPECT_EQ(dialog.windowTitle(), "Edit Envelope Size");
     EXPECT_EQ(dialog.widthEdit()->text(), "8.00");
@@ -72,11 +72,11 @@ TEST(TEnvelopeEditTest, EditingChangesTheCaptionAndCancelGivesNoResult) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
-class TSelectEnvelopeTest : public EnvelopeFixture {};
+class SelectEnvelopeSizeDialogTest : public EnvelopeFixture {};
 
-TEST_F(TSelectEnvelopeTest, StandsOnTheSetupsEnvelopeAndKeepsPredefinedRows) {
+TEST_F(SelectEnvelopeSizeDialogTest, StandsOnTheSetupsEnvelopeAndKeepsPredefinedRows) {
     auto sizes = open("RVPENVS.DBF");
-    TSelectEnvelope dialog(*sizes, "Envelope #6 3/4");
+    SelectEnvelopeSizeDialog dialog(*sizes, "Envelope #6 3/4");
     std::vector<bool> editedWith;
     dialog.editSize = [&](const EnvelopeSize& initial,
                           bool editing) -> std::optional<EnvelopeSize> {
@@ -135,9 +135,9 @@ TEST_F(TSelectEnvelopeTest, StandsOnTheSetupsEnvelopeAndKeepsPredefinedRows) {
     EXPECT_EQ(dialog.chosen(), (EnvelopeSize{"Monarch", "3 7/8 x 7 1/2 in", 7.5, 3.875, false}));
 }
 
-TEST_F(TSelectEnvelopeTest, AnUnknownEnvelopeLeavesTheListPastItsLastRow) {
+TEST_F(SelectEnvelopeSizeDialogTest, AnUnknownEnvelopeLeavesTheListPastItsLastRow) {
     auto sizes = open("RVPENVS.DBF");
-    TSelectEnvelope dialog(*sizes, "No such envelope");
+    SelectEnvelopeSizeDialog dialog(*sizes, "No such envelope");
     EXPECT_FALSE(dialog.grid()->currentIndex().isValid());
     EXPECT_FALSE(dialog.chosen());
     EXPECT_TRUE(sizes->eof());
@@ -149,9 +149,9 @@ TEST_F(TSelectEnvelopeTest, AnUnknownEnvelopeLeavesTheListPastItsLastRow) {
 namespace rp {
 namespace {
 
-TEST_F(TSelectEnvelopeTest, AMissingDefinitionFileIsToldAndNoDialogShown) {
+TEST_F(SelectEnvelopeSizeDialogTest, AMissingDefinitionFileIsToldAndNoDialogShown) {
     ASSERT_TRUE(QFile::remove(path("RVPENVS.DBF")));
-    EXPECT_FALSE(ChooseEnvelopeSize(engine, folder(), "Envelope #10", nullptr));
+    EXPECT_FALSE(chooseEnvelopeSize(engine, folder(), "Envelope #10", nullptr));
     EXPECT_EQ(
         messages.texts(),
         QStringList{

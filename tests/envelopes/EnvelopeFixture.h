@@ -40,7 +40,7 @@ class EnvelopeFixture : public ::testing::Test {
 
     // An empty setup file of the program's layout, with its tag, replacing the delivered one.
     std::unique_ptr<xbase::Table> emptySetups() {
-        const EnvelopeTableLayout& layout = EnvelopeSetupLayout();
+        const EnvelopeTableLayout& layout = envelopeSetupLayout();
         QFile::remove(path("RVPESU.CDX"));
         engine.create(path("RVPESU.DBF").toStdString(), layout.fields);
         auto table = engine.open(path("RVPESU.DBF").toStdString(), xbase::OpenMode::Exclusive);

@@ -47,14 +47,14 @@ TEST(EnvelopeJobError, IsToldAndEndsTheJobCanceled) {
         QString final;
         QTimer closer;
         QObject::connect(&closer, &QTimer::timeout, [&final] {
-            auto* status = qobject_cast<TPrintStatus*>(QApplication::activeModalWidget());
+            auto* status = qobject_cast<PrintStatusDialog*>(QApplication::activeModalWidget());
             if (!status || status->outcome() == PrintOutcome::Pending) return;
             final = status->statusText();
             status->button()->click();
         });
         closer.start(1);
         EXPECT_EQ(
-            RunEnvelopeJob(output, printer, DefaultEnvelopeSetup(), address, c.preview, nullptr),
+            runEnvelopeJob(output, printer, defaultEnvelopeSetup(), address, c.preview, nullptr),
             PrintOutcome::Cancelled);
         EXPECT_EQ(final, c.final);
         EXPECT_EQ(shown.texts(), QStringList{QString::fromStdString(kCause)});

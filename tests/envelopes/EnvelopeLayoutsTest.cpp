@@ -33,7 +33,7 @@ class EnvelopeLayoutsTest : public EnvelopeFixture {
 };
 
 TEST_F(EnvelopeLayoutsTest, DefinitionFileHasTheFieldsOfTheText) {
-    const EnvelopeTableLayout& layout = EnvelopeDefinitionLayout();
+    const EnvelopeTableLayout& layout = envelopeDefinitionLayout();
     EXPECT_EQ(layout.file, "RVPENVS.DBF");
     std::vector<std::string> names;
     for (const auto& f : layout.fields) names.push_back(f.name);
@@ -45,7 +45,7 @@ TEST_F(EnvelopeLayoutsTest, DefinitionFileHasTheFieldsOfTheText) {
 }
 
 TEST_F(EnvelopeLayoutsTest, SetupFileHasThe44MembersInOrder) {
-    const EnvelopeTableLayout& layout = EnvelopeSetupLayout();
+    const EnvelopeTableLayout& layout = envelopeSetupLayout();
     EXPECT_EQ(layout.file, "RVPESU.DBF");
     std::vector<std::string> names;
     for (const auto& f : layout.fields) names.push_back(f.name);

@@ -11,22 +11,22 @@ namespace {
 
 constexpr double kEps = 1e-4;
 
-EnvelopeSetup Fed(int orient, int facing, int position) {
-    EnvelopeSetup setup = DefaultEnvelopeSetup();
+EnvelopeSetup fed(int orient, int facing, int position) {
+    EnvelopeSetup setup = defaultEnvelopeSetup();
     setup.orient = orient;
     setup.facing = facing;
     setup.position = position;
     return setup;
 }
 
-void ExpectOffset(const EnvelopeSetup& setup, QSizeF page, QPointF expected,
+void expectOffset(const EnvelopeSetup& setup, QSizeF page, QPointF expected,
                   QPointF unprintable = {}) {
-    const QPointF offset = EnvelopeFeedOffset(setup, page, unprintable);
+    const QPointF offset = envelopeFeedOffset(setup, page, unprintable);
     EXPECT_NEAR(offset.x(), expected.x(), kEps) << setup.orient << setup.facing << setup.position;
     EXPECT_NEAR(offset.y(), expected.y(), kEps) << setup.orient << setup.facing << setup.position;
 }
 
-AddressValues Jane(const QString& zip) {
+AddressValues jane(const QString& zip) {
     AddressValues a;
     a.first = "Jane";
     a.middle = "Q";
@@ -39,57 +39,57 @@ AddressValues Jane(const QString& zip) {
 }
 
 // The top of a text run's line.
-double Top(const TextRun& run) {
+double top(const TextRun& run) {
     return run.box.top();
 }
 
-TEST(EnvelopeFeedOffset, FollowsFacingOrientationPositionAndRotation) {
+TEST(envelopeFeedOffset, FollowsFacingOrientationPositionAndRotation) {
     const QSizeF letterLandscape(11, 8.5);
     // The default: landscape, face down, centred; and with "Clockwise Rotation".
-    ExpectOffset(DefaultEnvelopeSetup(), letterLandscape, {1.5, 2.1875});
-    ExpectOffset(Fed(1, 1, 12), letterLandscape, {0, 2.1875});
+    expectOffset(defaultEnvelopeSetup(), letterLandscape, {1.5, 2.1875});
+    expectOffset(fed(1, 1, 12), letterLandscape, {0, 2.1875});
     // Landscape: across the feeder is down the page; face down mirrors it.
-    ExpectOffset(Fed(1, 0, 1), letterLandscape, {1.5, 4.375});
-    ExpectOffset(Fed(1, 0, 0), letterLandscape, {1.5, 0});
-    ExpectOffset(Fed(1, 1, 0), letterLandscape, {1.5, 4.375});
-    ExpectOffset(Fed(1, 1, 1), letterLandscape, {1.5, 0});
+    expectOffset(fed(1, 0, 1), letterLandscape, {1.5, 4.375});
+    expectOffset(fed(1, 0, 0), letterLandscape, {1.5, 0});
+    expectOffset(fed(1, 1, 0), letterLandscape, {1.5, 4.375});
+    expectOffset(fed(1, 1, 1), letterLandscape, {1.5, 0});
     // Clockwise swaps left and right: Right is treated as Left and the other way round.
-    ExpectOffset(Fed(1, 0, 11), letterLandscape, {0, 0});
-    ExpectOffset(Fed(1, 0, 10), letterLandscape, {0, 4.375});
+    expectOffset(fed(1, 0, 11), letterLandscape, {0, 0});
+    expectOffset(fed(1, 0, 10), letterLandscape, {0, 4.375});
     // Portrait on a page wider than the envelope: across the feeder is across the page.
     const QSizeF wide(10, 13);
-    ExpectOffset(Fed(0, 0, 1), wide, {0.5, 0});
-    ExpectOffset(Fed(0, 0, 2), wide, {0.25, 0});
-    ExpectOffset(Fed(0, 0, 0), wide, {0, 0});
-    ExpectOffset(Fed(0, 1, 0), wide, {0.5, 0});
-    ExpectOffset(Fed(0, 1, 1), wide, {0, 0});
+    expectOffset(fed(0, 0, 1), wide, {0.5, 0});
+    expectOffset(fed(0, 0, 2), wide, {0.25, 0});
+    expectOffset(fed(0, 0, 0), wide, {0, 0});
+    expectOffset(fed(0, 1, 0), wide, {0.5, 0});
+    expectOffset(fed(0, 1, 1), wide, {0, 0});
     // The unprintable margins are added; a page narrower than the envelope gives no negative
     // offset.
-    ExpectOffset(Fed(0, 0, 1), {8.5, 11}, {0, 0.1}, {0.25, 0.1});
-    ExpectOffset(Fed(0, 0, 1), wide, {0.75, 0.1}, {0.25, 0.1});
+    expectOffset(fed(0, 0, 1), {8.5, 11}, {0, 0.1}, {0.25, 0.1});
+    expectOffset(fed(0, 0, 1), wide, {0.75, 0.1}, {0.25, 0.1});
     // A page that is the envelope: the margins alone, in every feed method.
-    ExpectOffset(DefaultEnvelopeSetup(), {9.5, 4.125}, {0.2, 0.15}, {0.2, 0.15});
-    ExpectOffset(Fed(1, 0, 1), {9.54, 4.19}, {0, 0});
+    expectOffset(defaultEnvelopeSetup(), {9.5, 4.125}, {0.2, 0.15}, {0.2, 0.15});
+    expectOffset(fed(1, 0, 1), {9.54, 4.19}, {0, 0});
 
-    EXPECT_FALSE(PageDiffersFromEnvelope({9.59, 4.125}, {9.5, 4.125}));
-    EXPECT_TRUE(PageDiffersFromEnvelope({9.6, 4.125}, {9.5, 4.125}));
-    EXPECT_TRUE(PageDiffersFromEnvelope({9.5, 4.2}, {9.5, 4.125}));
-    const FeedMethod right = RunFeedMethod(11);
+    EXPECT_FALSE(pageDiffersFromEnvelope({9.59, 4.125}, {9.5, 4.125}));
+    EXPECT_TRUE(pageDiffersFromEnvelope({9.6, 4.125}, {9.5, 4.125}));
+    EXPECT_TRUE(pageDiffersFromEnvelope({9.5, 4.2}, {9.5, 4.125}));
+    const FeedMethod right = runFeedMethod(11);
     EXPECT_TRUE(right.clockwise);
     EXPECT_EQ(right.position, FeedPosition::Left);
-    EXPECT_EQ(RunFeedMethod(12).position, FeedPosition::Center);
-    EXPECT_EQ(RunFeedMethod(1).position, FeedPosition::Right);
-    EXPECT_FALSE(RunFeedMethod(1).clockwise);
+    EXPECT_EQ(runFeedMethod(12).position, FeedPosition::Center);
+    EXPECT_EQ(runFeedMethod(1).position, FeedPosition::Right);
+    EXPECT_FALSE(runFeedMethod(1).clockwise);
 }
 
 TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape) {
     ReportLog log;
     ReportCanvas canvas(log);
     canvas.setPaper(PaperKind::Letter);
-    EnvelopeSetup setup = DefaultEnvelopeSetup();
+    EnvelopeSetup setup = defaultEnvelopeSetup();
     setup.useMessage = true;
     setup.barcode = true;
-    RunEnvelope(canvas, setup, Jane("62701-1234"), true);
+    runEnvelope(canvas, setup, jane("62701-1234"), true);
     canvas.finish();
 
     EXPECT_TRUE(log.paper().landscape());
@@ -102,16 +102,16 @@ TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape) {
                                               "123 MAIN ST", "Springfield  IL 62701-1234"}));
     const std::vector<TextRun> texts = log.texts();
     EXPECT_NEAR(texts[0].x, 0.25 + dx, kEps);
-    EXPECT_NEAR(Top(texts[0]), 0.25 + dy, kEps);
+    EXPECT_NEAR(top(texts[0]), 0.25 + dy, kEps);
     EXPECT_EQ(texts[0].font, (ReportFont{"Arial", 8, false, false}));
     EXPECT_NEAR(texts[4].x, 0.25 + dx, kEps);
     EXPECT_NEAR(texts[4].baseline - texts[0].baseline, 4 * (texts[1].baseline - texts[0].baseline),
                 kEps);
     EXPECT_NEAR(texts[5].x, 0.25 + dx, kEps);
-    EXPECT_NEAR(Top(texts[5]), 3.125 + dy, kEps);
+    EXPECT_NEAR(top(texts[5]), 3.125 + dy, kEps);
     EXPECT_EQ(texts[5].font, (ReportFont{"Arial", 10, true, true}));
     EXPECT_NEAR(texts[6].x, 3.1667 + dx, kEps);
-    EXPECT_NEAR(Top(texts[6]), 2.0625 + dy, kEps);
+    EXPECT_NEAR(top(texts[6]), 2.0625 + dy, kEps);
     EXPECT_EQ(texts[6].font, (ReportFont{"Arial", 10, true, false}));
     EXPECT_NEAR(texts[8].x, 3.1667 + dx, kEps);
     EXPECT_GT(texts[8].baseline, texts[7].baseline);
@@ -139,15 +139,15 @@ TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope) {
     ReportLog log(300, QPointF(0.2, 0.1));
     ReportCanvas canvas(log);
     canvas.setCustomPaper(10, 13);
-    EnvelopeSetup setup = Fed(0, 0, 1);
+    EnvelopeSetup setup = fed(0, 0, 1);
     setup.useReturn = false;
     setup.barcode = true;
-    RunEnvelope(canvas, setup, Jane("1234"), true);
+    runEnvelope(canvas, setup, jane("1234"), true);
     canvas.finish();
     EXPECT_FALSE(log.paper().landscape());
     EXPECT_EQ(log.textStrings().first(), "Jane Q. Public ");
     EXPECT_NEAR(log.texts()[0].x, 3.1667 + 0.5 + 0.2, kEps);
-    EXPECT_NEAR(Top(log.texts()[0]), 2.0625 + 0.1, kEps);
+    EXPECT_NEAR(top(log.texts()[0]), 2.0625 + 0.1, kEps);
     EXPECT_TRUE(log.lines().empty());
     EXPECT_EQ(log.images().size(), 1u);
 
@@ -155,18 +155,18 @@ TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope) {
     ReportLog exact(300, QPointF(0.2, 0.1));
     ReportCanvas onEnvelope(exact);
     onEnvelope.setCustomPaper(4.125, 9.5);
-    RunEnvelope(onEnvelope, DefaultEnvelopeSetup(), Jane("62701"), true);
+    runEnvelope(onEnvelope, defaultEnvelopeSetup(), jane("62701"), true);
     onEnvelope.finish();
     EXPECT_TRUE(exact.images().empty());
     EXPECT_NEAR(exact.text("John Q Public").x, 0.25 + 0.2, kEps);
-    EXPECT_NEAR(Top(exact.text("John Q Public")), 0.25 + 0.1, kEps);
+    EXPECT_NEAR(top(exact.text("John Q Public")), 0.25 + 0.1, kEps);
     EXPECT_NEAR(exact.text("Jane Q. Public ").x, 3.1667 + 0.2, kEps);
 
     // Printing leaves the stamp out.
     ReportLog printed;
     ReportCanvas toPrinter(printed);
     toPrinter.setPaper(PaperKind::Letter);
-    RunEnvelope(toPrinter, DefaultEnvelopeSetup(), Jane("62701"), false);
+    runEnvelope(toPrinter, defaultEnvelopeSetup(), jane("62701"), false);
     toPrinter.finish();
     EXPECT_TRUE(printed.images().empty());
     EXPECT_EQ(printed.textStrings().size(), 8);

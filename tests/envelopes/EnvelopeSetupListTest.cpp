@@ -34,12 +34,12 @@ TEST_F(EnvelopeSetupListTest, OnlyNewIsEnabledOnAnEmptyFile) {
     EnvelopeSetupList list(*setups);
     list.activate();
     EXPECT_EQ(list.buttons(), (SetupButtonStates{false, false, false, false, false, true}));
-    EXPECT_EQ(list.current(), DefaultEnvelopeSetup());
+    EXPECT_EQ(list.current(), defaultEnvelopeSetup());
 
     wire(list, true);
-    EXPECT_FALSE(list.Modify());
+    EXPECT_FALSE(list.modify());
     EXPECT_TRUE(designed.empty());
-    EXPECT_FALSE(list.Delete());
+    EXPECT_FALSE(list.deleteCurrent());
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
@@ -56,9 +56,9 @@ TEST_F(EnvelopeSetupListTest, NewOnAnEmptyFileStartsFromTheDefaultAndAppendsOnSa
     EnvelopeSetupList list(*setups);
     list.activate();
     wire(list, true, QStringLiteral("Mine"));
-    EXPECT_TRUE(list.New());
+    EXPECT_TRUE(list.createNew());
     ASSERT_EQ(designed.size(), 1u);
-    EnvelopeSetup expected = DefaultEnvelopeSetup();
+    EnvelopeSetup expected = defaultEnvelopeSetup();
     expected.descript = "{Untitled Envelope Setup Record}";
     EXPECT_EQ(designed[0], expected);
     EXPECT_EQ(setups->recordCount(), 1u);
@@ -73,21 +73,21 @@ TEST_F(EnvelopeSetupListTest, NewCopiesTheSelectedSetupAndCancelAddsNothing) {
     EnvelopeSetupList list(*setups);
     list.activate();
     wire(list, false);
-    EXPECT_FALSE(list.New());
+    EXPECT_FALSE(list.createNew());
     ASSERT_EQ(designed.size(), 1u);
-    EnvelopeSetup expected = ReadEnvelopeSetup(*setups);
+    EnvelopeSetup expected = readEnvelopeSetup(*setups);
     expected.descript = "{Untitled Envelope Setup Record}";
     EXPECT_EQ(designed[0], expected);
     EXPECT_EQ(setups->recordCount(), 1u);
     EXPECT_EQ(printerInformation, 1);  // whatever the outcome
 
     wire(list, true, QStringLiteral("Copy of #10"));
-    EXPECT_TRUE(list.New());
+    EXPECT_TRUE(list.createNew());
     EXPECT_EQ(setups->recordCount(), 2u);
     EXPECT_EQ(setups->recNo(), 2u);
     EXPECT_EQ(list.current().descript, "Copy of #10");
     EXPECT_TRUE(list.current().barcode);  // the rest comes from the selected setup
-    EXPECT_EQ(ListedRecords(*setups), (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_EQ(listedRecords(*setups), (std::vector<std::uint32_t>{1, 2}));
 }
 
 TEST_F(EnvelopeSetupListTest, ModifyWritesTheCopyBackIntoTheCurrentRecordOnlyOnSave) {
@@ -95,8 +95,8 @@ TEST_F(EnvelopeSetupListTest, ModifyWritesTheCopyBackIntoTheCurrentRecordOnlyOnS
     EnvelopeSetupList list(*setups);
     list.activate();
     wire(list, false, QStringLiteral("Not kept"));
-    EXPECT_FALSE(list.Modify());
-    EXPECT_EQ(ReadEnvelopeSetup(*setups).descript, "#10 business envelope");
+    EXPECT_FALSE(list.modify());
+    EXPECT_EQ(readEnvelopeSetup(*setups).descript, "#10 business envelope");
     EXPECT_EQ(designed.at(0).descript, "#10 business envelope");
     EXPECT_EQ(printerInformation, 1);
 
@@ -107,7 +107,7 @@ TEST_F(EnvelopeSetupListTest, ModifyWritesTheCopyBackIntoTheCurrentRecordOnlyOnS
         copy.delLeft = 3.16666f;
         return true;
     };
-    EXPECT_TRUE(list.Modify());
+    EXPECT_TRUE(list.modify());
     EXPECT_EQ(setups->recordCount(), 1u);
     EXPECT_EQ(printerInformation, 2);
     EXPECT_EQ(list.current().descript, "Business, upright");
@@ -115,7 +115,7 @@ TEST_F(EnvelopeSetupListTest, ModifyWritesTheCopyBackIntoTheCurrentRecordOnlyOnS
     EXPECT_FLOAT_EQ(list.current().delLeft, 3.167f);  // read again from the file, rounded
     auto other = engine.open(path("RVPESU.DBF").toStdString());
     other->goTop();
-    EXPECT_EQ(ReadEnvelopeSetup(*other).orient, 0);
+    EXPECT_EQ(readEnvelopeSetup(*other).orient, 0);
 }
 
 TEST_F(EnvelopeSetupListTest, DeleteAsksAndTheLastDeletionEmptiesTheList) {
@@ -123,29 +123,29 @@ TEST_F(EnvelopeSetupListTest, DeleteAsksAndTheLastDeletionEmptiesTheList) {
     EnvelopeSetupList list(*setups);
     list.activate();
     wire(list, true, QStringLiteral("Second"));
-    list.New();
+    list.createNew();
     ASSERT_EQ(setups->recNo(), 2u);
 
     messages.answer(false);
-    EXPECT_FALSE(list.Delete());
+    EXPECT_FALSE(list.deleteCurrent());
     EXPECT_EQ(messages.texts(), QStringList{"Delete this record?"});
-    EXPECT_EQ(ListedRecords(*setups).size(), 2u);
+    EXPECT_EQ(listedRecords(*setups).size(), 2u);
     EXPECT_EQ(eventsRun, 0);
 
     messages.answer(true);
-    EXPECT_TRUE(list.Delete());
+    EXPECT_TRUE(list.deleteCurrent());
     EXPECT_EQ(eventsRun, 1);
-    EXPECT_EQ(ListedRecords(*setups), std::vector<std::uint32_t>{1});
+    EXPECT_EQ(listedRecords(*setups), std::vector<std::uint32_t>{1});
     EXPECT_EQ(setups->recNo(), 1u);  // the previous row, the deleted one having been the last
     EXPECT_EQ(list.current().descript, "#10 business envelope");
     EXPECT_EQ(restored.back(), "#10 business envelope");
     EXPECT_TRUE(list.buttons().modify);
 
     messages.answer(true);
-    EXPECT_TRUE(list.Delete());
-    EXPECT_TRUE(ListedRecords(*setups).empty());
+    EXPECT_TRUE(list.deleteCurrent());
+    EXPECT_TRUE(listedRecords(*setups).empty());
     EXPECT_EQ(list.buttons(), (SetupButtonStates{false, false, false, false, false, true}));
-    EXPECT_EQ(list.current(), DefaultEnvelopeSetup());
+    EXPECT_EQ(list.current(), defaultEnvelopeSetup());
     EXPECT_EQ(messages.unansweredLeft(), 0);
 }
 
@@ -154,36 +154,36 @@ TEST_F(EnvelopeSetupListTest, DeletedRecordsStayOutOfTheListWhateverTheEngineSet
     auto setups = open("RVPESU.DBF");
     EnvelopeSetupList list(*setups);
     wire(list, true, QStringLiteral("Second"));
-    list.New();
+    list.createNew();
     setups->go(1);
     messages.answer(true);
-    ASSERT_TRUE(list.Delete());
+    ASSERT_TRUE(list.deleteCurrent());
     EXPECT_EQ(setups->recNo(), 2u);  // the next row
-    EXPECT_EQ(ListedRecords(*setups), std::vector<std::uint32_t>{2});
+    EXPECT_EQ(listedRecords(*setups), std::vector<std::uint32_t>{2});
     setups->go(1);
-    EXPECT_FALSE(HasCurrentRecord(*setups));
-    EXPECT_EQ(ReadEnvelopeSetup(*setups), DefaultEnvelopeSetup());
+    EXPECT_FALSE(hasCurrentRecord(*setups));
+    EXPECT_EQ(readEnvelopeSetup(*setups), defaultEnvelopeSetup());
 }
 
 TEST_F(EnvelopeSetupListTest, MovingToAnotherRowReadsItAndRestoresItsPrinter) {
     auto setups = open("RVPESU.DBF");
     EnvelopeSetupList list(*setups);
     wire(list, true, QStringLiteral("Second"));
-    list.New();
-    list.MoveTo(1);
+    list.createNew();
+    list.moveTo(1);
     EXPECT_EQ(list.current().descript, "#10 business envelope");
-    list.MoveTo(2);
+    list.moveTo(2);
     EXPECT_EQ(list.current().descript, "Second");
     EXPECT_EQ(restored, (QStringList{"#10 business envelope", "Second"}));
 }
 
 TEST_F(EnvelopeSetupListTest, OpeningTellsWhenTheSetupFileIsMissing) {
-    auto opened = OpenEnvelopeSetups(engine, folder());
+    auto opened = openEnvelopeSetups(engine, folder());
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->recNo(), 1u);
     opened.reset();
     ASSERT_TRUE(QFile::remove(path("RVPESU.DBF")));
-    EXPECT_FALSE(OpenEnvelopeSetups(engine, folder()));
+    EXPECT_FALSE(openEnvelopeSetups(engine, folder()));
     EXPECT_EQ(messages.texts(),
               QStringList{"Unable to Open RVPESU.DBF (envelope setup file)\r\nCannot open " +
                           path("RVPESU.DBF") + ": No such file or directory"});
@@ -199,7 +199,7 @@ TEST_F(EnvelopeSetupListTest, TheListShowsDescriptionAndEnvelopeInRecordOrder) {
     auto setups = open("RVPESU.DBF");
     EnvelopeSetupList list(*setups);
     wire(list, true, QStringLiteral("A second setup"));
-    list.New();
+    list.createNew();
     SideRowsModel model(*setups, kEnvelopeSetupColumns);
     ASSERT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Description");

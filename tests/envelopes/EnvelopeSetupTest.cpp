@@ -51,7 +51,7 @@ EnvelopeSetup everyMemberSet() {
 }
 
 TEST(EnvelopeSetupDefaultTest, IsTheNumber10SetupOfTheText) {
-    const EnvelopeSetup s = DefaultEnvelopeSetup();
+    const EnvelopeSetup s = defaultEnvelopeSetup();
     EXPECT_EQ(s.descript, "Default Envelope Setup");
     EXPECT_EQ(s.envName, "Envelope #10");
     EXPECT_FLOAT_EQ(s.envWidth, 9.5f);
@@ -108,22 +108,22 @@ TEST(EnvelopeSetupRecordTest, TextsAreCutAtTheirFieldWidths) {
 }
 
 TEST(EnvelopeSetupRecordTest, FeedPositionDecodesTheClockwiseChoice) {
-    EXPECT_EQ(DecodePosition(11).position, FeedPosition::Right);
-    EXPECT_TRUE(DecodePosition(11).clockwise);
-    EXPECT_EQ(PositionName(DecodePosition(11).position), "Right");
-    EXPECT_EQ(DecodePosition(12).position, FeedPosition::Center);
-    EXPECT_TRUE(DecodePosition(12).clockwise);
-    EXPECT_EQ(DecodePosition(10).position, FeedPosition::Left);
+    EXPECT_EQ(decodePosition(11).position, FeedPosition::Right);
+    EXPECT_TRUE(decodePosition(11).clockwise);
+    EXPECT_EQ(positionName(decodePosition(11).position), "Right");
+    EXPECT_EQ(decodePosition(12).position, FeedPosition::Center);
+    EXPECT_TRUE(decodePosition(12).clockwise);
+    EXPECT_EQ(decodePosition(10).position, FeedPosition::Left);
     for (int stored : {0, 1, 2}) {
-        EXPECT_FALSE(DecodePosition(stored).clockwise);
-        EXPECT_EQ(static_cast<int>(DecodePosition(stored).position), stored);
+        EXPECT_FALSE(decodePosition(stored).clockwise);
+        EXPECT_EQ(static_cast<int>(decodePosition(stored).position), stored);
     }
     for (int stored : {0, 1, 2, 10, 11, 12})
-        EXPECT_EQ(EncodePosition(DecodePosition(stored)), stored);
-    EXPECT_EQ(OrientationName(0), "Portrait");
-    EXPECT_EQ(OrientationName(1), "Landscape");
-    EXPECT_EQ(FacingName(0), "Up");
-    EXPECT_EQ(FacingName(1), "Down");
+        EXPECT_EQ(encodePosition(decodePosition(stored)), stored);
+    EXPECT_EQ(orientationName(0), "Portrait");
+    EXPECT_EQ(orientationName(1), "Landscape");
+    EXPECT_EQ(facingName(0), "Up");
+    EXPECT_EQ(facingName(1), "Down");
 }
 
 TEST(EnvelopeSetupRecordTest, StoredPositionsOutsideTheirRangeReadAsCenter) {
@@ -145,33 +145,33 @@ TEST(EnvelopeSetupRecordTest, StoredPositionsOutsideTheirRangeReadAsCenter) {
         {std::numeric_limits<std::int32_t>::max(), FeedPosition::Center, true},
     };
     for (const Case& c : cases) {
-        const FeedMethod decoded = DecodePosition(c.stored);
+        const FeedMethod decoded = decodePosition(c.stored);
         EXPECT_EQ(decoded.position, c.position) << c.stored;
         EXPECT_EQ(decoded.clockwise, c.clockwise) << c.stored;
-        EXPECT_FALSE(PositionName(decoded.position).isEmpty()) << c.stored;
+        EXPECT_FALSE(positionName(decoded.position).isEmpty()) << c.stored;
     }
 }
 
 TEST(EnvelopeSetupRecordTest, FloatsAreRoundedTo3DecimalsForTheFile) {
-    EXPECT_FLOAT_EQ(RoundTo3Decimals(9.5f / 3), 3.167f);
-    EXPECT_FLOAT_EQ(RoundTo3Decimals(4.125f * 0.5f),
+    EXPECT_FLOAT_EQ(roundTo3Decimals(9.5f / 3), 3.167f);
+    EXPECT_FLOAT_EQ(roundTo3Decimals(4.125f * 0.5f),
                     2.063f);  // 2.0625 exactly: half away from zero
-    EXPECT_FLOAT_EQ(RoundTo3Decimals(0.25f), 0.25f);
-    EXPECT_FLOAT_EQ(RoundTo3Decimals(0.1234f), 0.123f);
+    EXPECT_FLOAT_EQ(roundTo3Decimals(0.25f), 0.25f);
+    EXPECT_FLOAT_EQ(roundTo3Decimals(0.1234f), 0.123f);
 }
 
 class EnvelopeSetupTableTest : public EnvelopeFixture {};
 
 TEST_F(EnvelopeSetupTableTest, AnEmptyFileReadsAsTheDefault) {
     auto setups = emptySetups();
-    EXPECT_FALSE(HasCurrentRecord(*setups));
-    EXPECT_EQ(ReadEnvelopeSetup(*setups), DefaultEnvelopeSetup());
+    EXPECT_FALSE(hasCurrentRecord(*setups));
+    EXPECT_EQ(readEnvelopeSetup(*setups), defaultEnvelopeSetup());
 }
 
 TEST_F(EnvelopeSetupTableTest, TheDeliveredSetupReads) {
     auto setups = open("RVPESU.DBF");
-    ASSERT_TRUE(HasCurrentRecord(*setups));
-    const EnvelopeSetup s = ReadEnvelopeSetup(*setups);
+    ASSERT_TRUE(hasCurrentRecord(*setups));
+    const EnvelopeSetup s = readEnvelopeSetup(*setups);
     EXPECT_EQ(s.descript, "#10 business envelope");
     EXPECT_EQ(s.envName, "Envelope #10");
     EXPECT_FLOAT_EQ(s.envWidth, 9.5f);
@@ -188,13 +188,13 @@ TEST_F(EnvelopeSetupTableTest, ASetupSurvivesItsRowAndAReopen) {
     const EnvelopeSetup written = everyMemberSet();
     {
         auto setups = open("RVPESU.DBF");
-        WriteEnvelopeSetup(*setups, written);
+        writeEnvelopeSetup(*setups, written);
         EXPECT_FALSE(setups->editing());
         EXPECT_EQ(setups->recordCount(), 1u);
-        EXPECT_EQ(ReadEnvelopeSetup(*setups), written);
+        EXPECT_EQ(readEnvelopeSetup(*setups), written);
     }
     auto again = open("RVPESU.DBF");
-    const EnvelopeSetup read = ReadEnvelopeSetup(*again);
+    const EnvelopeSetup read = readEnvelopeSetup(*again);
     EXPECT_EQ(read, written);
     EXPECT_EQ(read.retLines[2], "");
     EXPECT_EQ(read.retLines[3], "Springfield, IL  62701");
@@ -206,13 +206,13 @@ TEST_F(EnvelopeSetupTableTest, ASetupSurvivesItsRowAndAReopen) {
 TEST_F(EnvelopeSetupTableTest, TheDefaultIsStoredRoundedAndAJustAppendedRecordIsAppended) {
     auto setups = emptySetups();
     setups->appendBlank();
-    WriteEnvelopeSetup(*setups, DefaultEnvelopeSetup());
+    writeEnvelopeSetup(*setups, defaultEnvelopeSetup());
     EXPECT_EQ(setups->recordCount(), 1u);
-    EXPECT_TRUE(HasCurrentRecord(*setups));
+    EXPECT_TRUE(hasCurrentRecord(*setups));
     EXPECT_EQ(setups->text("DELLEFT"), "3.167");
     EXPECT_EQ(setups->text("DELTOP"), "2.063");
     EXPECT_EQ(setups->text("MESSTOP"), "3.125");
-    const EnvelopeSetup read = ReadEnvelopeSetup(*setups);
+    const EnvelopeSetup read = readEnvelopeSetup(*setups);
     EXPECT_FLOAT_EQ(read.delLeft, 3.167f);
     EXPECT_FLOAT_EQ(read.delTop, 2.063f);
     EXPECT_EQ(read.descript, "Default Envelope Setup");
@@ -221,12 +221,12 @@ TEST_F(EnvelopeSetupTableTest, TheDefaultIsStoredRoundedAndAJustAppendedRecordIs
 
 TEST_F(EnvelopeSetupTableTest, AnUnstorableCharacterIsRefusedAndTheRowKept) {
     auto setups = open("RVPESU.DBF");
-    EnvelopeSetup s = ReadEnvelopeSetup(*setups);
+    EnvelopeSetup s = readEnvelopeSetup(*setups);
     s.messText = QStringLiteral("Fragile \u0142");
-    EXPECT_THROW(WriteEnvelopeSetup(*setups, s), std::runtime_error);
+    EXPECT_THROW(writeEnvelopeSetup(*setups, s), std::runtime_error);
     EXPECT_FALSE(setups->editing());
-    EXPECT_EQ(ReadEnvelopeSetup(*setups).descript, "#10 business envelope");
-    EXPECT_EQ(ReadEnvelopeSetup(*setups).messText, "Handle with Care");
+    EXPECT_EQ(readEnvelopeSetup(*setups).descript, "#10 business envelope");
+    EXPECT_EQ(readEnvelopeSetup(*setups).messText, "Handle with Care");
 }
 
 // The delivered setups read and written back by the program keep their bytes.
@@ -235,11 +235,11 @@ TEST_F(EnvelopeFixture, EveryDeliveredSetupWrittenBackKeepsItsBytes) {
         auto setups = engine.open(path("RVPESU.DBF").toStdString(), xbase::OpenMode::Exclusive);
         for (std::uint32_t r = 1; r <= setups->recordCount(); ++r) {
             setups->go(r);
-            WriteEnvelopeSetup(*setups, ReadEnvelopeSetup(*setups));
+            writeEnvelopeSetup(*setups, readEnvelopeSetup(*setups));
         }
     }
-    EXPECT_EQ(TableBytesWithoutDate(path("RVPESU.DBF")),
-              TableBytesWithoutDate(delivered("RVPESU.DBF")));
+    EXPECT_EQ(tableBytesWithoutDate(path("RVPESU.DBF")),
+              tableBytesWithoutDate(delivered("RVPESU.DBF")));
 }
 
 }  // namespace

@@ -84,19 +84,19 @@ class EnvelopeSizeTableTest : public EnvelopeFixture {
 
 TEST_F(EnvelopeSizeTableTest, LocatingMatchesTheNameExactlyOrEndsPastTheLastRow) {
     auto sizes = open("RVPENVS.DBF");
-    EXPECT_TRUE(LocateEnvelopeSize(*sizes, "Monarch"));
+    EXPECT_TRUE(locateEnvelopeSize(*sizes, "Monarch"));
     EXPECT_EQ(sizes->recNo(), 5u);
-    EXPECT_EQ(CurrentEnvelopeSize(*sizes)->width, 7.5);
-    EXPECT_FALSE(LocateEnvelopeSize(*sizes, "monarch"));
+    EXPECT_EQ(currentEnvelopeSize(*sizes)->width, 7.5);
+    EXPECT_FALSE(locateEnvelopeSize(*sizes, "monarch"));
     EXPECT_TRUE(sizes->eof());
-    EXPECT_FALSE(CurrentEnvelopeSize(*sizes));
-    EXPECT_FALSE(LocateEnvelopeSize(*sizes, "Envelope #1"));  // no prefix match
+    EXPECT_FALSE(currentEnvelopeSize(*sizes));
+    EXPECT_FALSE(locateEnvelopeSize(*sizes, "Envelope #1"));  // no prefix match
 }
 
 TEST_F(EnvelopeSizeTableTest, NewAppendsAUserDefinedRowEvenUnderAnExistingName) {
     auto sizes = open("RVPENVS.DBF");
     EnvelopeSizeCommands commands(*sizes, dialog(size("Envelope #10", "my own #10", 9.449, 4.331)));
-    EXPECT_TRUE(commands.New());
+    EXPECT_TRUE(commands.createNew());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_FALSE(opened[0].second);
     EXPECT_EQ(opened[0].first.name, "[enter new name]");
@@ -106,27 +106,27 @@ TEST_F(EnvelopeSizeTableTest, NewAppendsAUserDefinedRowEvenUnderAnExistingName) 
 
     EXPECT_EQ(sizes->recordCount(), 19u);
     EXPECT_EQ(sizes->recNo(), 19u);
-    EXPECT_EQ(CurrentEnvelopeSize(*sizes),
+    EXPECT_EQ(currentEnvelopeSize(*sizes),
               (EnvelopeSize{"Envelope #10", "my own #10", 9.449, 4.331, true}));
     EXPECT_TRUE(messages.texts().isEmpty());
 
     EnvelopeSizeCommands cancelled(*sizes, dialog(std::nullopt));
-    EXPECT_FALSE(cancelled.New());
+    EXPECT_FALSE(cancelled.createNew());
     EXPECT_EQ(sizes->recordCount(), 19u);
 }
 
 TEST_F(EnvelopeSizeTableTest, PredefinedRowsCannotBeEditedOrDeleted) {
     auto sizes = open("RVPENVS.DBF");
-    ASSERT_TRUE(LocateEnvelopeSize(*sizes, "DL"));
-    const EnvelopeSize before = *CurrentEnvelopeSize(*sizes);
+    ASSERT_TRUE(locateEnvelopeSize(*sizes, "DL"));
+    const EnvelopeSize before = *currentEnvelopeSize(*sizes);
     EnvelopeSizeCommands commands(*sizes, dialog(size("Changed", "changed", 5, 5)));
-    EXPECT_FALSE(commands.Edit());
-    EXPECT_FALSE(commands.Delete());
+    EXPECT_FALSE(commands.editCurrent());
+    EXPECT_FALSE(commands.deleteCurrent());
     EXPECT_TRUE(opened.empty());
     EXPECT_EQ(messages.texts(), (QStringList{"You may only edit User Defined envelopes",
                                              "You may only delete User Defined envelopes"}));
-    EXPECT_EQ(CurrentEnvelopeSize(*sizes), before);
-    EXPECT_EQ(ListedRecords(*sizes).size(), 18u);
+    EXPECT_EQ(currentEnvelopeSize(*sizes), before);
+    EXPECT_EQ(listedRecords(*sizes).size(), 18u);
     sizes.reset();
     QFile copy(path("RVPENVS.DBF")), original(delivered("RVPENVS.DBF"));
     ASSERT_TRUE(copy.open(QIODevice::ReadOnly) && original.open(QIODevice::ReadOnly));
@@ -135,29 +135,29 @@ TEST_F(EnvelopeSizeTableTest, PredefinedRowsCannotBeEditedOrDeleted) {
 
 TEST_F(EnvelopeSizeTableTest, AUserDefinedRowIsEditedFromItsValuesAndDeletedOnYes) {
     auto sizes = open("RVPENVS.DBF");
-    AppendEnvelopeSize(*sizes, size("Mine", "mine", 8, 3.5));
+    appendEnvelopeSize(*sizes, size("Mine", "mine", 8, 3.5));
     EnvelopeSizeCommands commands(*sizes, dialog(size("Mine, wider", "wider", 8.75, 3.5)));
-    EXPECT_TRUE(commands.Edit());
+    EXPECT_TRUE(commands.editCurrent());
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_TRUE(opened[0].second);
     EXPECT_EQ(opened[0].first, (EnvelopeSize{"Mine", "mine", 8, 3.5, true}));
-    EXPECT_EQ(CurrentEnvelopeSize(*sizes), (EnvelopeSize{"Mine, wider", "wider", 8.75, 3.5, true}));
+    EXPECT_EQ(currentEnvelopeSize(*sizes), (EnvelopeSize{"Mine, wider", "wider", 8.75, 3.5, true}));
     EXPECT_EQ(sizes->recordCount(), 19u);
 
     messages.answer(false);
-    EXPECT_FALSE(commands.Delete());
-    EXPECT_EQ(ListedRecords(*sizes).size(), 19u);
+    EXPECT_FALSE(commands.deleteCurrent());
+    EXPECT_EQ(listedRecords(*sizes).size(), 19u);
     messages.answer(true);
-    EXPECT_TRUE(commands.Delete());
+    EXPECT_TRUE(commands.deleteCurrent());
     EXPECT_EQ(messages.texts(), (QStringList{"Delete this envelope?", "Delete this envelope?"}));
-    EXPECT_EQ(ListedRecords(*sizes).size(), 18u);
-    EXPECT_FALSE(LocateEnvelopeSize(*sizes, "Mine, wider"));
+    EXPECT_EQ(listedRecords(*sizes).size(), 18u);
+    EXPECT_FALSE(locateEnvelopeSize(*sizes, "Mine, wider"));
 }
 
 TEST_F(EnvelopeSizeTableTest, OpeningTellsWhenTheDefinitionFileIsMissing) {
-    ASSERT_TRUE(OpenEnvelopeDefinitions(engine, folder()));
+    ASSERT_TRUE(openEnvelopeDefinitions(engine, folder()));
     ASSERT_TRUE(QFile::remove(path("RVPENVS.DBF")));
-    EXPECT_FALSE(OpenEnvelopeDefinitions(engine, folder()));
+    EXPECT_FALSE(openEnvelopeDefinitions(engine, folder()));
     EXPECT_EQ(
         messages.texts(),
         QStringList{

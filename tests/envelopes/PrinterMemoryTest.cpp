@@ -25,8 +25,8 @@ struct MemoryPreferences {
     }
 };
 
-EnvelopeSetup Named(const char* descript) {
-    EnvelopeSetup setup = DefaultEnvelopeSetup();
+EnvelopeSetup named(const char* descript) {
+    EnvelopeSetup setup = defaultEnvelopeSetup();
     setup.descript = descript;
     return setup;
 }
@@ -34,7 +34,7 @@ EnvelopeSetup Named(const char* descript) {
 TEST(PrinterMemory, StoresPerSetupAndSizeAndANewSetupStartsFromItsEnvelope) {
     MemoryPreferences prefs;
     const PrinterChoice used{"Office Laser on LPT1:", "Envelope", "Envelope US 10", 1};
-    StorePrinterChoice(prefs.access(), Named("Office"), used);
+    storePrinterChoice(prefs.access(), named("Office"), used);
     EXPECT_EQ(prefs.keys, (std::map<QString, QString>{
                               {"EnvelopeByName/PRINTEROffice", "Office Laser on LPT1:"},
                               {"EnvelopeByName/BINOffice", "Envelope"},
@@ -45,25 +45,25 @@ TEST(PrinterMemory, StoresPerSetupAndSizeAndANewSetupStartsFromItsEnvelope) {
                               {"EnvelopeBySize/PAPEREnvelope #10", "Envelope US 10"}}));
 
     const PrinterChoice current{"PDF file", "Auto", "Letter", 0};
-    EXPECT_EQ(RecallPrinterChoice(prefs.access(), Named("Office"), current), used);
+    EXPECT_EQ(recallPrinterChoice(prefs.access(), named("Office"), current), used);
     // Office 2 on the same envelope: printer, source and paper of the envelope, the printer's
     // own orientation.
-    EXPECT_EQ(RecallPrinterChoice(prefs.access(), Named("Office 2"), current),
+    EXPECT_EQ(recallPrinterChoice(prefs.access(), named("Office 2"), current),
               (PrinterChoice{"Office Laser on LPT1:", "Envelope", "Envelope US 10", 0}));
     // The setup's own keys come first; an empty one falls back key by key.
     prefs.keys["EnvelopeByName/PRINTERHome"] = "Inkjet";
     prefs.keys["EnvelopeByName/ORIENTHome"] = "0";
-    EXPECT_EQ(RecallPrinterChoice(prefs.access(), Named("Home"), {"PDF file", "", "", 1}),
+    EXPECT_EQ(recallPrinterChoice(prefs.access(), named("Home"), {"PDF file", "", "", 1}),
               (PrinterChoice{"Inkjet", "Envelope", "Envelope US 10", 0}));
     // Nothing stored: the printer's current choice.
-    EnvelopeSetup other = Named("Other");
+    EnvelopeSetup other = named("Other");
     other.envName = "Monarch";
-    EXPECT_EQ(RecallPrinterChoice(prefs.access(), other, current), current);
+    EXPECT_EQ(recallPrinterChoice(prefs.access(), other, current), current);
 
-    EXPECT_EQ(PrinterSearchText("Office Laser on LPT1:"), "Office Laser");
-    EXPECT_EQ(PrinterSearchText("Office Laser ON lpt1: on x"), "Office Laser");
-    EXPECT_EQ(PrinterSearchText("Canon"), "Canon");
-    EXPECT_EQ(PrinterSearchText("Moonlight"), "Moonlight");
+    EXPECT_EQ(printerSearchText("Office Laser on LPT1:"), "Office Laser");
+    EXPECT_EQ(printerSearchText("Office Laser ON lpt1: on x"), "Office Laser");
+    EXPECT_EQ(printerSearchText("Canon"), "Canon");
+    EXPECT_EQ(printerSearchText("Moonlight"), "Moonlight");
 }
 
 TEST(EnvelopePrinter, SelectsTheRecalledChoiceAndKeepsWhatTheSystemNoLongerOffers) {
@@ -84,7 +84,7 @@ TEST(EnvelopePrinter, SelectsTheRecalledChoiceAndKeepsWhatTheSystemNoLongerOffer
     EXPECT_EQ(now.printer, "PDF file");
     EXPECT_EQ(now.paper, envelope10);
     EXPECT_EQ(now.orient, 0);
-    EXPECT_EQ(PaperSourceName(QPrinter::EnvelopeManual), "Envelope Manual");
+    EXPECT_EQ(paperSourceName(QPrinter::EnvelopeManual), "Envelope Manual");
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST(DialogButtons, PointerHelpButtonEntersWhatsThisMode) {
 TEST(DialogBackground, TilesTheBackgroundFromTheTopLeftCorner) {
     SizedDialog dialog(nullptr, QSize(250, 230));
     const QImage shot = dialog.grab().toImage();
-    const QImage tile = rp::BackgroundTile().toImage();
+    const QImage tile = rp::backgroundTile().toImage();
     ASSERT_EQ(tile.size(), QSize(108, 108));
     for (const QPoint& inTile : {QPoint(0, 0), QPoint(17, 91), QPoint(107, 107), QPoint(50, 3)}) {
         for (int row = 0; row < 3; ++row) {

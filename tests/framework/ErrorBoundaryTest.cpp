@@ -35,11 +35,11 @@ TEST_F(ErrorBoundary, GuardedSlotsTellTheCauseAndTakeTheSignalsArguments) {
     QPushButton button;
     button.setCheckable(true);
     QList<bool> seen;
-    QObject::connect(&button, &QPushButton::clicked, &button, Guarded([&](bool checked) {
+    QObject::connect(&button, &QPushButton::clicked, &button, guarded([&](bool checked) {
         seen << checked;
         throw std::runtime_error(kCause.toStdString());
     }));
-    QObject::connect(&button, &QPushButton::clicked, &button, Guarded([&] { seen << false; }));
+    QObject::connect(&button, &QPushButton::clicked, &button, guarded([&] { seen << false; }));
     button.click();
     EXPECT_EQ(seen, QList<bool>({true, false}));  // the second slot still ran
     ASSERT_EQ(shown.shown().size(), 1u);

@@ -39,8 +39,8 @@ TEST(HelpViewer, HelpButtonOpensTheDialogsTopic) {
 
 TEST(HelpViewer, ASecondRequestReusesTheOpenWindow) {
     QWidget owner;
-    rp::ShowHelpTopic(1005, &owner);
-    rp::ShowHelpTopic(1020, &owner);
+    rp::showHelpTopic(1005, &owner);
+    rp::showHelpTopic(1020, &owner);
     const auto viewers = owner.findChildren<HelpViewer*>();
     ASSERT_EQ(viewers.size(), 1);
     EXPECT_EQ(viewers.front()->pageTitle(), QStringLiteral("The Filter page"));
@@ -48,7 +48,7 @@ TEST(HelpViewer, ASecondRequestReusesTheOpenWindow) {
 
 TEST(HelpViewer, TopicWithoutAPageSaysSo) {
     QWidget owner;
-    rp::ShowHelpTopic(4242, &owner);
+    rp::showHelpTopic(4242, &owner);
     auto* viewer = owner.findChild<HelpViewer*>();
     ASSERT_NE(viewer, nullptr);
     EXPECT_EQ(viewer->pageText().trimmed(), QStringLiteral("No help is available for topic 4242."));

@@ -13,7 +13,7 @@
 namespace rp {
 namespace {
 
-QStringList Captions(const QMenu* menu) {
+QStringList captions(const QMenu* menu) {
     QStringList out;
     for (const QAction* a : menu->actions())
         out << (a->isSeparator() ? QStringLiteral("-") : a->text());
@@ -35,11 +35,11 @@ TEST(WhatsThisMenuTest, HelpTextGetsTheEntryAfterTheEditingEntries) {
 
     QMenu* menu = WhatsThisMenu::popupFor(button, {});
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Captions(menu), QStringList{"What's this?"});
+    EXPECT_EQ(captions(menu), QStringList{"What's this?"});
     menu->close();
 
     menu = WhatsThisMenu::popupFor(line, {});
-    const QStringList lineCaptions = Captions(menu);
+    const QStringList lineCaptions = captions(menu);
     EXPECT_GT(lineCaptions.size(), 2);
     EXPECT_EQ(lineCaptions.mid(lineCaptions.size() - 2), (QStringList{"-", "What's this?"}));
     menu->close();
@@ -47,7 +47,7 @@ TEST(WhatsThisMenuTest, HelpTextGetsTheEntryAfterTheEditingEntries) {
     // A right click on the memo lands on its viewport; the memo's text is shown.
     menu = WhatsThisMenu::popupFor(memo->viewport(), {});
     ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(Captions(menu).last(), "What's this?");
+    EXPECT_EQ(captions(menu).last(), "What's this?");
     auto helpBoxes = [] {
         int n = 0;
         for (QWidget* w : QApplication::allWidgets())

@@ -23,12 +23,12 @@ class AsciiImportTest : public AddressFileFixture {
 
     AsciiImportResult import(std::string_view text, const ImportLayout& layout,
                              const ImportHooks& hooks = {}) {
-        return ImportAsciiFile(table.table(), WriteTextFile(dir, "in.txt", text), layout, hooks);
+        return importAsciiFile(table.table(), writeTextFile(dir, "in.txt", text), layout, hooks);
     }
 
     QString field(std::uint32_t recno, const char* name) {
         table->go(recno);
-        return FieldText(table.table(), name);
+        return fieldText(table.table(), name);
     }
 };
 
@@ -38,29 +38,29 @@ TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh) {
         "Adams,Bob,\"\",,kept out,only note\r\n"
         "\r\n"
         "Caf\xE9,Zo\r\n",
-        LayoutOf({"Last", "First", "City", "Memo", "", "Memo"}));
+        layoutOf({"Last", "First", "City", "Memo", "", "Memo"}));
     EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
-    EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 4 records.");
-    EXPECT_EQ(AsciiImportNotes(result), "");
+    EXPECT_EQ(asciiImportMessage(result), "Import complete. Imported 4 records.");
+    EXPECT_EQ(asciiImportNotes(result), "");
     EXPECT_FALSE(table->hasStructuralIndex());
     ASSERT_EQ(table->recordCount(), 5u);
 
     EXPECT_EQ(field(2, "LNAME"), "Smith, Jr.");
     EXPECT_EQ(field(2, "FNAME"), "Ann");
     EXPECT_EQ(field(2, "CITY"), "Boston");
-    EXPECT_EQ(MemoText(table.table(), "MEMO"), "first note\r\nsecond note");
+    EXPECT_EQ(memoText(table.table(), "MEMO"), "first note\r\nsecond note");
     EXPECT_EQ(field(3, "CITY"), "");
-    EXPECT_EQ(MemoText(table.table(), "MEMO"), "only note");
+    EXPECT_EQ(memoText(table.table(), "MEMO"), "only note");
     table->go(4);
     EXPECT_EQ(table->recordBytes().substr(1).find_first_not_of(' '), std::string_view::npos);
     EXPECT_EQ(field(5, "LNAME"), QString::fromUtf8("Café"));
 
     int gauge = -1;
-    ASSERT_TRUE(RebuildImportedTags(table, [&](int percent) { gauge = percent; }));
+    ASSERT_TRUE(rebuildImportedTags(table, [&](int percent) { gauge = percent; }));
     EXPECT_EQ(gauge, 100);
     EXPECT_EQ(table->orderCount(), 21);
     // Every tag lists every record, and a seek finds the imported name.
-    for (const AddressTagDef& tag : AddressTags()) {
+    for (const AddressTagDef& tag : addressTags()) {
         table->setOrder(tag.name);
         EXPECT_EQ(walk().size(), 5u) << tag.name;
     }
@@ -72,15 +72,15 @@ TEST_F(AsciiImportTest, StoresTheMatchedValuesAndBuildsTheTagsAfresh) {
 TEST_F(AsciiImportTest, TooLongValuesAreCutAndCounted) {
     const std::string longName(40, 'L');
     const auto result = import(longName + ",12345-67890-12345\n" + std::string(3000, 'x') + "\n",
-                               LayoutOf({"Last", "Zip/Post Code"}));
-    EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 2 records.");
+                               layoutOf({"Last", "Zip/Post Code"}));
+    EXPECT_EQ(asciiImportMessage(result), "Import complete. Imported 2 records.");
     EXPECT_EQ(field(2, "LNAME"), QString(table->field(table->fieldNumber("LNAME")).width, u'L'));
     EXPECT_EQ(field(2, "ZIP"),
               QString("12345-67890-12345").left(table->field(table->fieldNumber("ZIP")).width));
     EXPECT_EQ(result.cutValues, 3u);
     EXPECT_EQ(result.cutLines, 1u);
     EXPECT_EQ(
-        AsciiImportNotes(result),
+        asciiImportNotes(result),
         "3 values were longer than their fields and were cut to fit.\r\n"
         "1 lines were longer than 2048 characters; the rest of those lines was not imported.");
 }
@@ -89,10 +89,10 @@ TEST_F(AsciiImportTest, CancelKeepsTheRecordsPostedSoFar) {
     int asked = 0;
     std::vector<int> percents;
     const auto result =
-        import("a\nb\nc\nd\n", LayoutOf({"Last"}),
+        import("a\nb\nc\nd\n", layoutOf({"Last"}),
                {{}, {[&](int p) { percents.push_back(p); }, [&] { return ++asked <= 4 + 2; }}});
     // Four calls while counting, then one before each line: the second line is the last.
-    EXPECT_EQ(AsciiImportMessage(result), "Import cancelled after importing 2 records.");
+    EXPECT_EQ(asciiImportMessage(result), "Import cancelled after importing 2 records.");
     EXPECT_EQ(table->recordCount(), 3u);
     EXPECT_EQ(field(3, "LNAME"), "b");
     EXPECT_EQ(percents, (std::vector<int>{25, 50}));
@@ -108,11 +108,11 @@ TEST_F(AsciiImportTest, CharactersTheFileCannotHoldAreStoredAsQuestionMarksInEve
         "Dvo\xC5\x99\xC3\xA1k,Anton\n"
         "Smile,Sam,\xF0\x9F\x98\x80 hi\n"
         "Plain,Pat\n",
-        LayoutOf({"Last", "First", "Memo"}));
+        layoutOf({"Last", "First", "Memo"}));
     EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::Complete);
     EXPECT_EQ(result.replacedCharacters, 4u);
-    EXPECT_EQ(AsciiImportMessage(result), "Import complete. Imported 5 records.");
-    EXPECT_EQ(AsciiImportNotes(result), "4 characters could not be stored and were replaced by ?.");
+    EXPECT_EQ(asciiImportMessage(result), "Import complete. Imported 5 records.");
+    EXPECT_EQ(asciiImportNotes(result), "4 characters could not be stored and were replaced by ?.");
     EXPECT_TRUE(shown.texts().isEmpty());
     ASSERT_EQ(table->recordCount(), 6u);
     EXPECT_EQ(field(2, "LNAME"), QString::fromUtf8("?ód?"));
@@ -120,24 +120,24 @@ TEST_F(AsciiImportTest, CharactersTheFileCannotHoldAreStoredAsQuestionMarksInEve
     EXPECT_EQ(field(3, "FNAME"), QString::fromUtf8("Jörg"));
     EXPECT_EQ(field(4, "LNAME"), QString::fromUtf8("Dvo?ák"));
     table->go(5);
-    EXPECT_EQ(MemoText(table.table(), "MEMO"), "? hi");
+    EXPECT_EQ(memoText(table.table(), "MEMO"), "? hi");
     EXPECT_EQ(field(6, "LNAME"), "Plain");
 }
 
 TEST_F(AsciiImportTest, AFailedReadTellsTheFilesOwnCause) {
     const QString folder = QString::fromStdString(dir.file("folder.txt"));
     ASSERT_TRUE(QDir().mkdir(folder));
-    const auto result = ImportAsciiFile(table.table(), folder, LayoutOf({"Last"}));
+    const auto result = importAsciiFile(table.table(), folder, layoutOf({"Last"}));
     EXPECT_EQ(result.outcome, AsciiImportResult::Outcome::ReadError);
-    EXPECT_TRUE(AsciiImportMessage(result).startsWith(
+    EXPECT_TRUE(asciiImportMessage(result).startsWith(
         "Unknown error reading ASCII file after importing 0 records.\r\n" + folder + ": "))
-        << AsciiImportMessage(result).toStdString();
+        << asciiImportMessage(result).toStdString();
 }
 
 TEST_F(AsciiImportTest, ABinaryLineStopsTheImportWithoutItsRecord) {
     using namespace std::string_view_literals;
-    const auto result = import("Lee\nA\0B\nNext\n"sv, LayoutOf({"Last"}));
-    EXPECT_EQ(AsciiImportMessage(result),
+    const auto result = import("Lee\nA\0B\nNext\n"sv, layoutOf({"Last"}));
+    EXPECT_EQ(asciiImportMessage(result),
               "Unknown error analyzing text line after importing 2 records.");
     table->commit();
     EXPECT_EQ(table->recordCount(), 2u);

@@ -11,30 +11,30 @@ namespace rp {
 namespace {
 
 TEST(AsciiLineTest, QuotedCommasStayInTheirValueAndValuesFitTheColumns) {
-    EXPECT_EQ(AsciiValues(R"("Smith, Jr.",Ann)", 2), (QStringList{"Smith, Jr.", "Ann"}));
-    EXPECT_EQ(AsciiValues(R"("",b)", 2), (QStringList{"", "b"}));
+    EXPECT_EQ(asciiValues(R"("Smith, Jr.",Ann)", 2), (QStringList{"Smith, Jr.", "Ann"}));
+    EXPECT_EQ(asciiValues(R"("",b)", 2), (QStringList{"", "b"}));
     // An opening quote never closed takes every later comma of the line.
-    EXPECT_EQ(SplitAsciiLine(R"(a,"b,c,d)"), (QStringList{"a", R"("b,c,d)"}));
+    EXPECT_EQ(splitAsciiLine(R"(a,"b,c,d)"), (QStringList{"a", R"("b,c,d)"}));
     // Doubled quotes inside a value are not unescaped; a quote after a closing one changes nothing,
     // so a comma that follows it splits.
-    EXPECT_EQ(AsciiValues(R"("a ""b"" c",x)", 2), (QStringList{R"(a ""b"" c)", "x"}));
-    EXPECT_EQ(AsciiValues(R"("say ""hi, there""",x)", 3),
+    EXPECT_EQ(asciiValues(R"("a ""b"" c",x)", 2), (QStringList{R"(a ""b"" c)", "x"}));
+    EXPECT_EQ(asciiValues(R"("say ""hi, there""",x)", 3),
               (QStringList{R"("say ""hi)", R"( there""")", "x"}));
-    EXPECT_EQ(AsciiValues(R"(a"b,c)", 2), (QStringList{R"(a"b,c)", ""}));
+    EXPECT_EQ(asciiValues(R"(a"b,c)", 2), (QStringList{R"(a"b,c)", ""}));
     // Empty values, padding, dropping and unquoting.
-    EXPECT_EQ(SplitAsciiLine(""), QStringList{""});
-    EXPECT_EQ(SplitAsciiLine("a,b,"), (QStringList{"a", "b", ""}));
-    EXPECT_EQ(AsciiValues("a", 3), (QStringList{"a", "", ""}));
-    EXPECT_EQ(AsciiValues("a,b,c,d", 2), (QStringList{"a", "b"}));
-    EXPECT_EQ(UnquotedValue("\""), "");
-    EXPECT_EQ(UnquotedValue(" \"x\""), " \"x\"");
-    EXPECT_EQ(UnquotedValue("\" x \""), " x ");
+    EXPECT_EQ(splitAsciiLine(""), QStringList{""});
+    EXPECT_EQ(splitAsciiLine("a,b,"), (QStringList{"a", "b", ""}));
+    EXPECT_EQ(asciiValues("a", 3), (QStringList{"a", "", ""}));
+    EXPECT_EQ(asciiValues("a,b,c,d", 2), (QStringList{"a", "b"}));
+    EXPECT_EQ(unquotedValue("\""), "");
+    EXPECT_EQ(unquotedValue(" \"x\""), " \"x\"");
+    EXPECT_EQ(unquotedValue("\" x \""), " x ");
 }
 
 TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings) {
     TempDir dir;
     // LF, CR LF, a lone CR, an empty line, Windows-1252 "é", UTF-8 "ł", and no final line end.
-    const QString path = WriteTextFile(
+    const QString path = writeTextFile(
         dir, "a.txt", "\xEF\xBB\xBFone\ntwo\r\nthree\rfour\n\nJos\xE9\nKo\xC5\x82o\nlast");
     AsciiLineReader reader(path);
     ASSERT_TRUE(reader.open());
@@ -53,7 +53,7 @@ TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings) {
 TEST(AsciiLineTest, LongLinesKeepTheirFirst2048Characters) {
     TempDir dir;
     const std::string longLine = std::string(2048, 'a') + std::string(10000, 'b');
-    const QString path = WriteTextFile(dir, "long.txt", longLine + "\r\nnext\r\n");
+    const QString path = writeTextFile(dir, "long.txt", longLine + "\r\nnext\r\n");
     AsciiLineReader reader(path);
     ASSERT_TRUE(reader.open());
     QString line;

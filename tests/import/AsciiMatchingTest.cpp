@@ -13,7 +13,7 @@ TEST(AsciiSampleTest, ColumnsFromTheFirstLineWidthsFromTenLines) {
     std::string text = "\"Lee\",Ann\nBartholomew,Jo,extra-long-value\n\n";
     for (int i = 0; i < 7; ++i) text += "x,Maximilianus\n";
     text += "y,Wolfeschlegelsteinhausen\n";
-    const AsciiSample sample = ReadAsciiSample(WriteTextFile(dir, "s.txt", text));
+    const AsciiSample sample = readAsciiSample(writeTextFile(dir, "s.txt", text));
     ASSERT_TRUE(sample.accepted);
     ASSERT_EQ(sample.layout.columnCount(), 2);
     EXPECT_EQ(sample.layout.columns[0].width, 11);
@@ -30,21 +30,21 @@ TEST(AsciiSampleTest, FewerThanTwoLinesAreRefused) {
     using namespace std::string_view_literals;
     // Empty, one line, and a binary file.
     for (std::string_view text : {""sv, "only,one,line\r\n"sv, "a\nb\0c\n"sv}) {
-        const AsciiSample sample = ReadAsciiSample(WriteTextFile(dir, "one.txt", text));
+        const AsciiSample sample = readAsciiSample(writeTextFile(dir, "one.txt", text));
         EXPECT_FALSE(sample.accepted) << text;
         EXPECT_EQ(sample.layout.columnCount(), 0) << text;
     }
-    EXPECT_TRUE(ReadAsciiSample(WriteTextFile(dir, "two.txt", "a\nb")).accepted);
+    EXPECT_TRUE(readAsciiSample(writeTextFile(dir, "two.txt", "a\nb")).accepted);
 }
 
 TEST(AsciiSampleTest, AtMost255Columns) {
     TempDir dir;
     const std::string wide = std::string(299, ',') + "\n";
-    EXPECT_EQ(ReadAsciiSample(WriteTextFile(dir, "w.txt", wide + wide)).layout.columnCount(), 255);
+    EXPECT_EQ(readAsciiSample(writeTextFile(dir, "w.txt", wide + wide)).layout.columnCount(), 255);
 }
 
 TEST(AsciiMatchingTest, ButtonsFollowTheMatchesTheSelectionMovesOnAndSaveStoresThem) {
-    AsciiMatching m(LayoutOf({"Last", "", "Memo", ""}));
+    AsciiMatching m(layoutOf({"Last", "", "Memo", ""}));
     EXPECT_EQ(m.selectedRow(), 0);
     EXPECT_FALSE(m.buttonEnabled("Last"));
     EXPECT_TRUE(m.buttonEnabled("Memo"));
@@ -75,7 +75,7 @@ TEST(AsciiMatchingTest, ButtonsFollowTheMatchesTheSelectionMovesOnAndSaveStoresT
     m.choose("Zip/Post Code");
     EXPECT_EQ(m.selectedRow(), 3);
 
-    ImportLayout saved = LayoutOf({"City", "City", "City", "City"});
+    ImportLayout saved = layoutOf({"City", "City", "City", "City"});
     EXPECT_TRUE(m.saveTo(saved));
     EXPECT_EQ(saved.columns[0].match, "");
     EXPECT_EQ(saved.columns[1].match, "Memo");

@@ -10,8 +10,8 @@
 #include "app/AddressFileFixture.h"
 #include "data/RecordText.h"
 #include "framework/ScriptedFileChooser.h"
-#include "import/TDbfImport.h"
-#include "import/TDbfMatch.h"
+#include "import/DbfImportDialog.h"
+#include "import/DbfMatchDialog.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -34,13 +34,13 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport) {
             writer->setText("CITY", "Rye");
         }
     }
-    TDbfImport dialog(table, QString::fromStdString(dir.path()));
+    DbfImportDialog dialog(table, QString::fromStdString(dir.path()));
     EXPECT_EQ(dialog.windowTitle(), "DBF File Import");
     EXPECT_EQ(dialog.fileLabel()->text(), "(none)");
 
     const QString own = QString::fromStdString(table->path());
     chooser.answer(own);
-    dialog.SelectButtonClick();
+    dialog.onSelectClicked();
     EXPECT_EQ(shown.texts(), QStringList{"Unable to open the file " + own});
     EXPECT_EQ(dialog.fileLabel()->text(), "(none)");
     EXPECT_FALSE(dialog.matchButton()->isEnabled());
@@ -50,7 +50,7 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport) {
     EXPECT_EQ(request.defaultSuffix, "prn");
 
     chooser.answer(QString::fromStdString(path));
-    dialog.SelectButtonClick();
+    dialog.onSelectClicked();
     EXPECT_TRUE(dialog.matchButton()->isEnabled());
     EXPECT_FALSE(dialog.importButton()->isEnabled());
     EXPECT_FALSE(dialog.matchesSaved());
@@ -59,7 +59,7 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport) {
     QStringList rows;
     int browsed = 0;
     QTimer::singleShot(0, &dialog, [&] {
-        auto* match = qobject_cast<TDbfMatch*>(QApplication::activeModalWidget());
+        auto* match = qobject_cast<DbfMatchDialog*>(QApplication::activeModalWidget());
         if (!match) return;
         header << match->windowTitle() << match->matchGrid()->horizontalHeaderItem(0)->text()
                << match->matchGrid()->horizontalHeaderItem(1)->text();
@@ -74,7 +74,7 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport) {
     QTimer::singleShot(5000, &dialog, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    dialog.MatchButtonClick();
+    dialog.onMatchClicked();
     EXPECT_EQ(header, QStringList({"DBF File Import Match Fields", "Ravenpost Field",
                                    "Import from Field (in PEOPLE.DBF)"}));
     EXPECT_EQ(rows, QStringList({"Last=SURNAME", "City=CITY"}));
@@ -84,13 +84,13 @@ TEST_F(DbfImportDialogTest, SelectMatchAndImport) {
     EXPECT_EQ(dialog.layout().columns[2].match, "");
 
     shown.clear();
-    dialog.ImportButtonClick();
+    dialog.onImportClicked();
     EXPECT_EQ(shown.texts(), QStringList{"Import complete. Imported 2 records."});
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(table->orderCount(), 21);
     table->go(2);
-    EXPECT_EQ(FieldText(table.table(), "LNAME"), "Roe");
-    EXPECT_EQ(FieldText(table.table(), "CITY"), "Rye");
+    EXPECT_EQ(fieldText(table.table(), "LNAME"), "Roe");
+    EXPECT_EQ(fieldText(table.table(), "CITY"), "Rye");
 }
 
 }  // namespace

@@ -13,7 +13,7 @@
 namespace rp {
 namespace {
 
-ImportLayout FieldsOf(std::initializer_list<std::pair<char, const char*>> fields) {
+ImportLayout fieldsOf(std::initializer_list<std::pair<char, const char*>> fields) {
     ImportLayout layout;
     for (const auto& [type, name] : fields)
         layout.columns.push_back({type, QString::fromLatin1(name), 10, {}});
@@ -21,18 +21,18 @@ ImportLayout FieldsOf(std::initializer_list<std::pair<char, const char*>> fields
 }
 
 TEST(DbfMatchingTest, ProposesByNameAndType) {
-    EXPECT_EQ(ProposedDbfMatch("codes", 'C'), "Zip/Post Code");
-    EXPECT_EQ(ProposedDbfMatch("SALUTATION", 'C'), "Prefix");
-    EXPECT_EQ(ProposedDbfMatch("LASTVISIT", 'D'), "Last");
-    EXPECT_EQ(ProposedDbfMatch("JOINED", 'D'), "Date");
-    EXPECT_EQ(ProposedDbfMatch("LASTNOTE", 'M'), "Memo");
-    EXPECT_EQ(ProposedDbfMatch("LASTPIC", 'G'), "");
-    EXPECT_EQ(ProposedDbfMatch("E-MAIL", 'C'), "E-Mail");
-    EXPECT_EQ(ProposedDbfMatch("AMOUNT", 'N'), "");
+    EXPECT_EQ(proposedDbfMatch("codes", 'C'), "Zip/Post Code");
+    EXPECT_EQ(proposedDbfMatch("SALUTATION", 'C'), "Prefix");
+    EXPECT_EQ(proposedDbfMatch("LASTVISIT", 'D'), "Last");
+    EXPECT_EQ(proposedDbfMatch("JOINED", 'D'), "Date");
+    EXPECT_EQ(proposedDbfMatch("LASTNOTE", 'M'), "Memo");
+    EXPECT_EQ(proposedDbfMatch("LASTPIC", 'G'), "");
+    EXPECT_EQ(proposedDbfMatch("E-MAIL", 'C'), "E-Mail");
+    EXPECT_EQ(proposedDbfMatch("AMOUNT", 'N'), "");
 }
 
 TEST(DbfMatchingTest, RowsProposeChooseAndSave) {
-    ImportLayout layout = FieldsOf({{'C', "SURNAME"},
+    ImportLayout layout = fieldsOf({{'C', "SURNAME"},
                                     {'C', "NAME2"},
                                     {'M', "NOTE1"},
                                     {'D', "JOINED"},
@@ -102,15 +102,15 @@ class DbfImportTest : public AddressFileFixture {
 
     QString field(std::uint32_t recno, const char* name) {
         table->go(recno);
-        return FieldText(table.table(), name);
+        return fieldText(table.table(), name);
     }
 };
 
 TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields) {
     add({{"LNAME", "Existing"}});
-    DbfSource source = OpenDbfSource(table, writeSource());
+    DbfSource source = openDbfSource(table, writeSource());
     ASSERT_TRUE(source.table) << source.refusal.toStdString();
-    ImportLayout layout = DbfImportLayout(*source.table);
+    ImportLayout layout = dbfImportLayout(*source.table);
     ASSERT_EQ(layout.columnCount(), 8);
     EXPECT_EQ(layout.columns[3].sourceType, 'D');
     EXPECT_EQ(layout.columns[4].sourceName, "AMOUNT");
@@ -124,10 +124,10 @@ TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields) {
 
     std::vector<int> gauge;
     QStringList status;
-    const DbfImportResult result = ImportDbfFile(
+    const DbfImportResult result = importDbfFile(
         table.table(), *source.table, layout,
         {[&](const QString& s) { status << s; }, {[&](int p) { gauge.push_back(p); }, {}}});
-    EXPECT_EQ(DbfImportMessages(result), QStringList{"Import complete. Imported 2 records."});
+    EXPECT_EQ(dbfImportMessages(result), QStringList{"Import complete. Imported 2 records."});
     EXPECT_EQ(status, QStringList{"Importing records"});
     EXPECT_EQ(gauge, (std::vector<int>{33, 66}));
     EXPECT_FALSE(table->hasStructuralIndex());
@@ -139,15 +139,15 @@ TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields) {
     EXPECT_EQ(field(2, "CITY"), QString::fromUtf8("Café Town"));
     EXPECT_EQ(field(2, "PHONE"), "12.50");
     EXPECT_EQ(table->text("DATE"), "20200102");  // the later date field wins
-    EXPECT_EQ(MemoText(table.table(), "MEMO"), "second note");
+    EXPECT_EQ(memoText(table.table(), "MEMO"), "second note");
     EXPECT_EQ(field(3, "ORG"), "Blank");
     EXPECT_EQ(field(3, "CITY"), "");
     EXPECT_EQ(table->text("DATE"), "");
-    EXPECT_EQ(MemoText(table.table(), "MEMO"), "");
+    EXPECT_EQ(memoText(table.table(), "MEMO"), "");
 
-    ASSERT_TRUE(RebuildImportedTags(table, [](int) {}));
+    ASSERT_TRUE(rebuildImportedTags(table, [](int) {}));
     EXPECT_EQ(table->orderCount(), 21);
-    for (const AddressTagDef& tag : AddressTags()) {
+    for (const AddressTagDef& tag : addressTags()) {
         table->setOrder(tag.name);
         EXPECT_EQ(walk().size(), 3u) << tag.name;
     }
@@ -157,25 +157,25 @@ TEST_F(DbfImportTest, ImportsCharacterDateNumericAndMemoFields) {
 }
 
 TEST_F(DbfImportTest, CancelStopsAfterTheRecordInHand) {
-    DbfSource source = OpenDbfSource(table, writeSource());
+    DbfSource source = openDbfSource(table, writeSource());
     ASSERT_TRUE(source.table);
-    ImportLayout layout = DbfImportLayout(*source.table);
+    ImportLayout layout = dbfImportLayout(*source.table);
     layout.columns[0].match = "Last";
     const DbfImportResult result =
-        ImportDbfFile(table.table(), *source.table, layout, {{}, {{}, [] { return false; }}});
-    EXPECT_EQ(DbfImportMessages(result),
+        importDbfFile(table.table(), *source.table, layout, {{}, {{}, [] { return false; }}});
+    EXPECT_EQ(dbfImportMessages(result),
               QStringList{"Import cancelled after importing 1 records."});
     EXPECT_EQ(table->recordCount(), 1u);
 }
 
 TEST_F(DbfImportTest, RefusesTheAddressFileAnEmptyFileAndAMissingOne) {
     const QString own = QString::fromStdString(table->path());
-    EXPECT_EQ(OpenDbfSource(table, own).refusal, "Unable to open the file " + own);
+    EXPECT_EQ(openDbfSource(table, own).refusal, "Unable to open the file " + own);
     const QString missing = QString::fromStdString(dir.file("MISSING.DBF"));
-    EXPECT_EQ(OpenDbfSource(table, missing).refusal, "Unable to open the file " + missing);
+    EXPECT_EQ(openDbfSource(table, missing).refusal, "Unable to open the file " + missing);
     const std::string empty = dir.file("EMPTY.DBF");
     engine.create(empty, {{"NAME", 'C', 10, 0}});
-    DbfSource source = OpenDbfSource(table, QString::fromStdString(empty));
+    DbfSource source = openDbfSource(table, QString::fromStdString(empty));
     EXPECT_FALSE(source.table);
     EXPECT_EQ(source.refusal, "There are no records in " + QString::fromStdString(empty));
 }
@@ -192,7 +192,7 @@ TEST_F(DbfImportTest, ASourceWhoseIndexCannotBeUsedIsReadWithoutIt) {
     ASSERT_TRUE(index.open(QIODevice::WriteOnly | QIODevice::Truncate));
     index.write(QByteArray(1024, 'x'));
     index.close();
-    DbfSource source = OpenDbfSource(table, path);
+    DbfSource source = openDbfSource(table, path);
     ASSERT_TRUE(source.table) << source.refusal.toStdString();
     EXPECT_EQ(source.table->recordCount(), 3u);
 }
@@ -207,11 +207,11 @@ TEST_F(DbfImportTest, AllRecordsDeletedImportsNothing) {
         writer->post();
         writer->deleteRecord();
     }
-    DbfSource source = OpenDbfSource(table, QString::fromStdString(path));
+    DbfSource source = openDbfSource(table, QString::fromStdString(path));
     ASSERT_TRUE(source.table);
-    ImportLayout layout = DbfImportLayout(*source.table);
+    ImportLayout layout = dbfImportLayout(*source.table);
     layout.columns[0].match = "Last";
-    EXPECT_EQ(DbfImportMessages(ImportDbfFile(table.table(), *source.table, layout)),
+    EXPECT_EQ(dbfImportMessages(importDbfFile(table.table(), *source.table, layout)),
               QStringList{"Import complete. Imported 0 records."});
     EXPECT_EQ(table->recordCount(), 0u);
 }

@@ -12,8 +12,8 @@
 #include "app/AddressFileFixture.h"
 #include "data/RecordText.h"
 #include "framework/ScriptedFileChooser.h"
-#include "import/TAsciiImport.h"
-#include "import/TAsciiMatch.h"
+#include "import/AsciiImportDialog.h"
+#include "import/AsciiMatchDialog.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -26,11 +26,11 @@ class ImportDialogsTest : public AddressFileFixture {
 };
 
 TEST_F(ImportDialogsTest, SelectMatchAndImport) {
-    TAsciiImport dialog(table, QString::fromStdString(dir.path()));
+    AsciiImportDialog dialog(table, QString::fromStdString(dir.path()));
     EXPECT_EQ(dialog.fileLabel()->text(), "(none)");
 
-    chooser.answer(WriteTextFile(dir, "one.txt", "Lee,Ann\r\n"));
-    dialog.SelectButtonClick();
+    chooser.answer(writeTextFile(dir, "one.txt", "Lee,Ann\r\n"));
+    dialog.onSelectClicked();
     EXPECT_EQ(shown.texts(), QStringList{"Unable to import from this file"});
     EXPECT_FALSE(dialog.matchButton()->isEnabled());
     const FileRequest& request = chooser.requests().front();
@@ -38,45 +38,45 @@ TEST_F(ImportDialogsTest, SelectMatchAndImport) {
     EXPECT_EQ(request.proposedName, "*.txt");
     EXPECT_EQ(request.defaultSuffix, "prn");
 
-    const QString two = WriteTextFile(dir, "two.txt", "Lee,Ann,x\r\n\"Roe, Jr.\",Bo\r\n");
+    const QString two = writeTextFile(dir, "two.txt", "Lee,Ann,x\r\n\"Roe, Jr.\",Bo\r\n");
     chooser.answer(two);
-    dialog.SelectButtonClick();
+    dialog.onSelectClicked();
     // A cancelled chooser keeps the file.
     chooser.answer(std::nullopt);
-    dialog.SelectButtonClick();
+    dialog.onSelectClicked();
     EXPECT_EQ(dialog.fileName(), two);
     EXPECT_TRUE(dialog.matchButton()->isEnabled());
     EXPECT_FALSE(dialog.importButton()->isEnabled());
 
     QTimer::singleShot(0, &dialog, [] {
-        auto* match = qobject_cast<TAsciiMatch*>(QApplication::activeModalWidget());
+        auto* match = qobject_cast<AsciiMatchDialog*>(QApplication::activeModalWidget());
         if (!match) return;
-        match->FieldButtonClick("Last");
-        match->FieldButtonClick("First");
-        match->SaveButtonClick();
+        match->onFieldClicked("Last");
+        match->onFieldClicked("First");
+        match->onSaveClicked();
     });
     // A dialog left open fails the test instead of hanging it.
     QTimer::singleShot(5000, &dialog, [] {
         if (QWidget* w = QApplication::activeModalWidget()) w->close();
     });
-    dialog.MatchButtonClick();
+    dialog.onMatchClicked();
     EXPECT_EQ(dialog.layout().columns[0].match, "Last");
     EXPECT_EQ(dialog.layout().columns[1].match, "First");
     ASSERT_TRUE(dialog.importButton()->isEnabled());
 
     shown.clear();
-    dialog.ImportButtonClick();
+    dialog.onImportClicked();
     EXPECT_EQ(shown.texts(), QStringList{"Import complete. Imported 2 records."});
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(table->orderCount(), 21);
     table->go(2);
-    EXPECT_EQ(FieldText(table.table(), "FNAME"), "Bo");
+    EXPECT_EQ(fieldText(table.table(), "FNAME"), "Bo");
 }
 
 TEST_F(ImportDialogsTest, MatchDialogShowsTheSampleAndTheMatches) {
     ImportLayout layout;
     layout.columns = {{' ', {}, 3, "City"}, {' ', {}, 5, "Memo"}, {' ', {}, 2, ""}};
-    TAsciiMatch dialog(layout, {{"Rye", "a b c", "NY"}, {"Ely", "d", ""}});
+    AsciiMatchDialog dialog(layout, {{"Rye", "a b c", "NY"}, {"Ely", "d", ""}});
     EXPECT_EQ(dialog.windowTitle(), "ASCII File Import Match Fields");
     EXPECT_EQ(dialog.sampleGrid()->horizontalHeaderItem(2)->text(), "Field 3");
     EXPECT_EQ(dialog.matchGrid()->horizontalHeaderItem(0)->text(), "ASCII Field ");

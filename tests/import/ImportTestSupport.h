@@ -8,7 +8,7 @@
 
 namespace rp {
 
-inline QString WriteTextFile(const TempDir& dir, const char* name, std::string_view bytes) {
+inline QString writeTextFile(const TempDir& dir, const char* name, std::string_view bytes) {
     const QString path = QString::fromStdString(dir.file(name));
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))
@@ -16,7 +16,7 @@ inline QString WriteTextFile(const TempDir& dir, const char* name, std::string_v
     return path;
 }
 
-inline ImportLayout LayoutOf(std::initializer_list<const char*> matches) {
+inline ImportLayout layoutOf(std::initializer_list<const char*> matches) {
     ImportLayout layout;
     for (const char* m : matches) layout.columns.push_back({' ', {}, 0, QString::fromLatin1(m)});
     return layout;

@@ -17,17 +17,17 @@ TEST_F(LabelSideTest, EveryDeliveredRowWrittenBackKeepsItsBytes) {
         stocks->setOrder(0);
         for (std::uint32_t r = 1; r <= stocks->recordCount(); ++r) {
             stocks->go(r);
-            ASSERT_TRUE(WriteLabelDefinition(*stocks, ReadLabelDefinition(*stocks))) << r;
+            ASSERT_TRUE(writeLabelDefinition(*stocks, readLabelDefinition(*stocks))) << r;
         }
         auto setups = open("RVPLSU.DBF");
         setups->setOrder(0);
         for (std::uint32_t r = 1; r <= setups->recordCount(); ++r) {
             setups->go(r);
-            ASSERT_TRUE(WriteLabelSetup(*setups, ReadLabelSetup(*setups))) << r;
+            ASSERT_TRUE(writeLabelSetup(*setups, readLabelSetup(*setups))) << r;
         }
     }
     for (const char* name : {"RVPLBLS.DBF", "RVPLSU.DBF"})
-        EXPECT_EQ(TableBytesWithoutDate(path(name)), TableBytesWithoutDate(deliveredPath(name)))
+        EXPECT_EQ(tableBytesWithoutDate(path(name)), tableBytesWithoutDate(deliveredPath(name)))
             << name;
 }
 

@@ -37,11 +37,11 @@ template <class Change>
 QString validAfter(Change change) {
     LabelDefinition d = sheet();
     change(d);
-    return ValidLabel(d);
+    return validLabel(d);
 }
 
-TEST(ValidLabel, EachRuleAtItsEdge) {
-    EXPECT_EQ(ValidLabel(sheet()), "");
+TEST(validLabel, EachRuleAtItsEdge) {
+    EXPECT_EQ(validLabel(sheet()), "");
     EXPECT_EQ(validAfter([](auto& d) { d.labelHeight = d.verticalPitch = 0.3f; }), "");
     EXPECT_EQ(validAfter([](auto& d) { d.labelHeight = 0.299f; }), kHeight);
     EXPECT_EQ(validAfter([](auto& d) { d.labelWidth = 0.5f; }), "");
@@ -62,40 +62,40 @@ TEST(ValidLabel, EachRuleAtItsEdge) {
               "");  // only an empty text is refused
 }
 
-TEST(ValidLabel, TheFirstFailingRuleSpeaks) {
+TEST(validLabel, TheFirstFailingRuleSpeaks) {
     LabelDefinition d;  // everything zero, description "[enter description]"
     d.across = d.down = 2;
-    EXPECT_EQ(ValidLabel(d), kHeight);
+    EXPECT_EQ(validLabel(d), kHeight);
     d.labelHeight = 1;
-    EXPECT_EQ(ValidLabel(d), kWidth);
+    EXPECT_EQ(validLabel(d), kWidth);
     d.labelWidth = 1;
-    EXPECT_EQ(ValidLabel(d), kHPitch);
+    EXPECT_EQ(validLabel(d), kHPitch);
     d.horizontalPitch = 1;
-    EXPECT_EQ(ValidLabel(d), kVPitch);
+    EXPECT_EQ(validLabel(d), kVPitch);
     d.verticalPitch = 1;
-    EXPECT_EQ(ValidLabel(d), kPageWidth);
+    EXPECT_EQ(validLabel(d), kPageWidth);
     d.sheetWidth = 1;
-    EXPECT_EQ(ValidLabel(d), kPageHeight);
+    EXPECT_EQ(validLabel(d), kPageHeight);
     d.sheetDepth = 1;
-    EXPECT_EQ(ValidLabel(d), "");
+    EXPECT_EQ(validLabel(d), "");
     d.description.clear();
-    EXPECT_EQ(ValidLabel(d), kDescription);
+    EXPECT_EQ(validLabel(d), kDescription);
 }
 
 TEST(LabelUnits, InchesAndMillimetres) {
-    EXPECT_DOUBLE_EQ(InchesToMillimetres(1.0), 25.4);
-    EXPECT_NEAR(InchesToMillimetres(8.27), 210.058, 1e-9);
-    EXPECT_NEAR(InchesToMillimetres(11.69), 296.926, 1e-9);
-    EXPECT_NEAR(MillimetresToInches(25.4), 1.0, 1e-15);
-    EXPECT_DOUBLE_EQ(MillimetresToInches(1.0), 0.039370078740157480314);
+    EXPECT_DOUBLE_EQ(inchesToMillimetres(1.0), 25.4);
+    EXPECT_NEAR(inchesToMillimetres(8.27), 210.058, 1e-9);
+    EXPECT_NEAR(inchesToMillimetres(11.69), 296.926, 1e-9);
+    EXPECT_NEAR(millimetresToInches(25.4), 1.0, 1e-15);
+    EXPECT_DOUBLE_EQ(millimetresToInches(1.0), 0.039370078740157480314);
     // 25 mm high and 66 mm wide are stored as 0.984 and 2.598.
-    EXPECT_EQ(MillimetresToStoredInches(25), 0.984f);
-    EXPECT_EQ(MillimetresToStoredInches(66), 2.598f);
+    EXPECT_EQ(millimetresToStoredInches(25), 0.984f);
+    EXPECT_EQ(millimetresToStoredInches(66), 2.598f);
     // The validation limits in millimetres: 7 mm is not .3 inch, 8 mm is; 13 mm is .512 inch.
-    EXPECT_EQ(MillimetresToStoredInches(7), 0.276f);
-    EXPECT_EQ(MillimetresToStoredInches(8), 0.315f);
-    EXPECT_EQ(MillimetresToStoredInches(13), 0.512f);
-    EXPECT_EQ(MillimetresToStoredInches(999), 39.331f);
+    EXPECT_EQ(millimetresToStoredInches(7), 0.276f);
+    EXPECT_EQ(millimetresToStoredInches(8), 0.315f);
+    EXPECT_EQ(millimetresToStoredInches(13), 0.512f);
+    EXPECT_EQ(millimetresToStoredInches(999), 39.331f);
 }
 
 }  // namespace

@@ -18,9 +18,9 @@
 #include "LabelSideFixture.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
+#include "labels/LabelStockDialog.h"
+#include "labels/SelectLabelStockDialog.h"
 #include "labels/SideTableModel.h"
-#include "labels/TLabelEdit.h"
-#include "labels/TSelectLabel.h"
 
 namespace rp {
 namespace {
@@ -57,7 +57,7 @@ LabelDefinition letterSheet() {
 }
 
 TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves) {
-    TLabelEdit dialog;
+    LabelStockDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Add Label Definition");
     EXPECT_EQ(dialog.helpTopic(), 1001);
     const QStringList captions = texts(dialog);
@@ -91,15 +91,15 @@ TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves) {
     EXPECT_EQ(dialog.paperWidthEdit()->text(), "216");
     EXPECT_EQ(dialog.paperHeightEdit()->text(), "279");
     EXPECT_EQ(dialog.horizontalPitchEdit()->maximum(), 999);
-    dialog.PaperSizeChange(2);  // A4 in millimetres
+    dialog.onPaperSizeChanged(2);  // A4 in millimetres
     EXPECT_EQ(dialog.paperWidthEdit()->text(), "210");
     EXPECT_EQ(dialog.paperHeightEdit()->text(), "297");
-    dialog.PaperSizeChange(6);  // user defined: the sizes stay
+    dialog.onPaperSizeChanged(6);  // user defined: the sizes stay
     EXPECT_EQ(dialog.paperWidthEdit()->text(), "210");
     dialog.inchButton()->click();
     EXPECT_EQ(dialog.labelWidthEdit()->text(), "2.638");  // 67 mm
     EXPECT_EQ(dialog.paperWidthEdit()->text(), "8.268");
-    dialog.PaperSizeChange(0);
+    dialog.onPaperSizeChanged(0);
     EXPECT_EQ(dialog.paperWidthEdit()->text(), "8.500");
     EXPECT_EQ(dialog.paperHeightEdit()->text(), "11.000");
 
@@ -117,7 +117,7 @@ TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
-    dialog.LabelWidthExit();  // leaving the width raises the pitch to it
+    dialog.onLabelWidthEditingFinished();  // leaving the width raises the pitch to it
     EXPECT_EQ(dialog.horizontalPitchEdit()->value(), 66);
     dialog.tractorFedBox()->setChecked(false);
     dialog.descriptionEdit()->setText("Metric");
@@ -137,9 +137,9 @@ TEST_F(LabelSideTest, LabelEditShowsConvertsValidatesAndSaves) {
 }
 
 TEST_F(LabelSideTest, LabelEditSavesAnOldUserCodeAsUserP) {
-    TLabelEdit dialog;
+    LabelStockDialog dialog;
     dialog.setDefinition(letterSheet());
-    dialog.SaveButtonClick();
+    dialog.onSaveClicked();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.definition().paperSize, "USERP");
     EXPECT_EQ(dialog.definition().printerType, "LJ");
@@ -151,7 +151,7 @@ TEST_F(LabelSideTest, LabelEditSavesAnOldUserCodeAsUserP) {
     dialog.setDefinition(unknown);
     EXPECT_EQ(dialog.paperList()->currentIndex(), -1);
     dialog.descriptionEdit()->clear();
-    dialog.SaveButtonClick();
+    dialog.onSaveClicked();
     EXPECT_EQ(messages.texts(), QStringList{"You must provide a description"});
 }
 
@@ -168,7 +168,7 @@ class SelectLabelTest : public LabelSideTest {
 };
 
 TEST_F(SelectLabelTest, OpensOnThePrinterTypeAndTheNamedStock) {
-    TSelectLabel dialog(*stocks, "Avery 5160  Address,   1.00 x 2.63", "LJ");
+    SelectLabelStockDialog dialog(*stocks, "Avery 5160  Address,   1.00 x 2.63", "LJ");
     EXPECT_EQ(dialog.windowTitle(), "Select Label Definition");
     EXPECT_EQ(dialog.helpTopic(), 1042);
     QStringList headers;
@@ -202,7 +202,7 @@ TEST_F(SelectLabelTest, OpensOnThePrinterTypeAndTheNamedStock) {
 TEST_F(SelectLabelTest, AnUnknownStockChoosesNoRowAndOkWaitsForOne) {
     // Any printer type but "LJ" lists the dot matrix stock; the walk for an unknown name ends
     // after the last row.
-    TSelectLabel dialog(*stocks, "Avery 5160", "");
+    SelectLabelStockDialog dialog(*stocks, "Avery 5160", "");
     EXPECT_TRUE(dialog.dotMatrixButton()->isChecked());
     EXPECT_EQ(dialog.currentRow(), -1);
     EXPECT_EQ(currentName(), "(end)");
@@ -226,23 +226,23 @@ TEST_F(SelectLabelTest, AnUnknownStockChoosesNoRowAndOkWaitsForOne) {
 }
 
 TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue) {
-    TSelectLabel dialog(*stocks, "Avery 5160  Address,   1.00 x 2.63", "LJ");
+    SelectLabelStockDialog dialog(*stocks, "Avery 5160  Address,   1.00 x 2.63", "LJ");
     QString editorTitle;
     LabelDefinition prefilled;
     bool save = false;
     LabelDefinition entered;
-    dialog.runEditor = [&](TLabelEdit& editor) {
+    dialog.runEditor = [&](LabelStockDialog& editor) {
         editorTitle = editor.windowTitle();
         prefilled = editor.definition();
         if (save) {
             editor.setDefinition(entered);
-            editor.SaveButtonClick();
+            editor.onSaveClicked();
         }
         return save;
     };
 
     // New: prefilled from the row, "[New] " before its name; Cancel adds nothing.
-    dialog.NewButtonClick();
+    dialog.onNewClicked();
     EXPECT_EQ(editorTitle, "Add Label Definition");
     EXPECT_EQ(prefilled.description, "[New] Avery 5160  Address,   1.00 x 2.63");
     EXPECT_EQ(prefilled.leftMargin, 0.188f);
@@ -252,7 +252,7 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue) {
     entered = prefilled;
     entered.description = "My own";
     entered.labelWidth = 2.5f;
-    dialog.NewButtonClick();
+    dialog.onNewClicked();
     EXPECT_EQ(stocks->recordCount(), 141u);
     EXPECT_EQ(currentName(), "My own");
     EXPECT_EQ(stocks->text("LBLWIDTH") + " " + stocks->text("LEFTMARG"), "2.500 0.188");
@@ -261,7 +261,7 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue) {
 
     // Edit of a user-defined row asks nothing; of a predefined row asks first.
     entered.description = "My own, changed";
-    dialog.EditButtonClick();
+    dialog.onEditClicked();
     EXPECT_EQ(editorTitle, "Edit Label Definition");
     EXPECT_EQ(currentName(), "My own, changed");
     EXPECT_EQ(stocks->logical("USERDEF"), true);
@@ -274,13 +274,13 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue) {
         "Are you sure you wish to modify it?";
     messages.answer(false);
     editorTitle.clear();
-    dialog.EditButtonClick();
+    dialog.onEditClicked();
     EXPECT_EQ(messages.texts(), QStringList{ask});
     EXPECT_TRUE(editorTitle.isEmpty());
     messages.answer(true);
     entered = prefilled;
     entered.description = "Changed Avery";
-    dialog.EditButtonClick();
+    dialog.onEditClicked();
     EXPECT_EQ(currentName(), "Changed Avery");
     EXPECT_EQ(stocks->logical("USERDEF"), false);
     EXPECT_EQ(stocks->recordCount(), 141u);
@@ -288,47 +288,49 @@ TEST_F(SelectLabelTest, NewEditAndDeleteChangeTheCatalogue) {
     // Delete: its question by kind of row; No keeps the row.
     messages.clear();
     messages.answer(false);
-    dialog.DeleteButtonClick();
+    dialog.onDeleteClicked();
     EXPECT_EQ(messages.texts(),
               QStringList{"This is a predefined Avery label. Are you sure you wish to delete it?"});
     EXPECT_EQ(dialog.model()->rowCount(), 138);
     messages.answer(true);
-    dialog.DeleteButtonClick();
+    dialog.onDeleteClicked();
     EXPECT_EQ(dialog.model()->rowCount(), 137);
     EXPECT_EQ(dialog.currentRow(), 0);
     dialog.selectRow(dialog.model()->rowOfRecord(141));
     EXPECT_EQ(currentName(), "My own, changed");
     messages.clear();
     messages.answer(true);
-    dialog.DeleteButtonClick();
+    dialog.onDeleteClicked();
     EXPECT_EQ(messages.texts(), QStringList{"Are you sure you wish to delete this label?"});
     EXPECT_EQ(dialog.model()->rowCount(), 136);
 }
 
 TEST_F(LabelSideTest, ChooseLabelDefinitionCopiesTheChosenStockOrTellsWhyNot) {
-    LabelSetup setup = DefaultLabelSetup();
-    EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder() + "missing/", setup));
+    LabelSetup setup = defaultLabelSetup();
+    EXPECT_FALSE(chooseLabelDefinition(nullptr, engine, folder() + "missing/", setup));
     EXPECT_EQ(messages.texts(),
               QStringList{
                   "We were unable to open the label definition file: RVPLBLS.DBF\r\nCannot open " +
                   folder() + "missing/RVPLBLS.DBF: No such file or directory"});
-    EXPECT_EQ(setup, DefaultLabelSetup());
+    EXPECT_EQ(setup, defaultLabelSetup());
 
-    EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup,
-                                       [](TSelectLabel&) { return false; }));
-    EXPECT_EQ(setup, DefaultLabelSetup());
+    EXPECT_FALSE(chooseLabelDefinition(nullptr, engine, folder(), setup,
+                                       [](SelectLabelStockDialog&) { return false; }));
+    EXPECT_EQ(setup, defaultLabelSetup());
     // OK with no row chosen copies nothing either.
-    EXPECT_FALSE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel& dialog) {
-        dialog.selectRow(-1);
-        return true;
-    }));
-    EXPECT_EQ(setup, DefaultLabelSetup());
+    EXPECT_FALSE(
+        chooseLabelDefinition(nullptr, engine, folder(), setup, [](SelectLabelStockDialog& dialog) {
+            dialog.selectRow(-1);
+            return true;
+        }));
+    EXPECT_EQ(setup, defaultLabelSetup());
 
-    EXPECT_TRUE(ChooseLabelDefinition(nullptr, engine, folder(), setup, [](TSelectLabel& dialog) {
-        dialog.setDotMatrix(true);
-        dialog.selectRow(1);
-        return true;
-    }));
+    EXPECT_TRUE(
+        chooseLabelDefinition(nullptr, engine, folder(), setup, [](SelectLabelStockDialog& dialog) {
+            dialog.setDotMatrix(true);
+            dialog.selectRow(1);
+            return true;
+        }));
     EXPECT_EQ(setup.labelTypeName, "Avery 4014  Address,   1.44 x 4.00");
     EXPECT_EQ(setup.printerType, "DM");
     EXPECT_EQ(setup.labelWidth, 4.0f);

@@ -13,7 +13,7 @@ namespace {
 void expectLayout(xbase::Engine& engine, const QString& path,
                   const std::vector<xbase::FieldSpec>& layout, const char* tag, const char* key) {
     SCOPED_TRACE(path.toStdString());
-    const auto table = engine.open(EnginePath(path), xbase::OpenMode::ReadOnly);
+    const auto table = engine.open(enginePath(path), xbase::OpenMode::ReadOnly);
     ASSERT_EQ(table->fieldCount(), static_cast<int>(layout.size()));
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const xbase::Field& f = table->field(static_cast<int>(i) + 1);
@@ -29,13 +29,13 @@ void expectLayout(xbase::Engine& engine, const QString& path,
 }
 
 TEST_F(LabelSideTest, LayoutsInCodeAreThoseOfTheDeliveredTables) {
-    expectLayout(engine, deliveredPath("RVPLBLS.DBF"), LabelStockLayout(), kLabelStockTag,
+    expectLayout(engine, deliveredPath("RVPLBLS.DBF"), labelStockLayout(), kLabelStockTag,
                  kLabelStockTagKey);
-    expectLayout(engine, deliveredPath("RVPLSU.DBF"), LabelSetupLayout(), kLabelSetupTag,
+    expectLayout(engine, deliveredPath("RVPLSU.DBF"), labelSetupLayout(), kLabelSetupTag,
                  kLabelSetupTagKey);
     // The setup file's fields in the order of the record's members.
     QStringList names;
-    for (const auto& f : LabelSetupLayout()) names << QString::fromStdString(f.name);
+    for (const auto& f : labelSetupLayout()) names << QString::fromStdString(f.name);
     EXPECT_EQ(names.join(','),
               "DESCRIPT,PRINTERTYP,FONTNAME,FONTSIZE,FONTBOLD,FONTITALIC,XOFFSET,YOFFSET,BARCODE,"
               "NAME,TITLE,COMPANY,"
@@ -44,36 +44,36 @@ TEST_F(LabelSideTest, LayoutsInCodeAreThoseOfTheDeliveredTables) {
               "LEFTMARG,HORIZPITCH,VERTPITCH,SHEETWIDTH,SHEETDEPTH,PAPERSIZE,TRIMTEXT,USERLABELN");
 }
 
-TEST(LabelPaper, CodesListPositionsAndLandscape) {
+TEST(labelPaper, CodesListPositionsAndLandscape) {
     const QStringList codes{"LTR", "LTRL", "A4", "A4L", "A5", "USERP", "USERL"};
     for (int i = 0; i < codes.size(); ++i) {
-        EXPECT_EQ(PaperListIndex(codes[i]), i);
-        EXPECT_EQ(PaperCodeAt(i), codes[i]);
+        EXPECT_EQ(paperListIndex(codes[i]), i);
+        EXPECT_EQ(paperCodeAt(i), codes[i]);
     }
-    EXPECT_EQ(PaperListIndex("USER"), 5);
-    EXPECT_EQ(PaperListIndex("ltr"), -1);
-    EXPECT_EQ(PaperListIndex(""), -1);
-    EXPECT_EQ(PaperCodeAt(7), "");
-    EXPECT_EQ(PaperSizes()[0].caption, "Letter (8.5 x 11\")");
-    EXPECT_EQ(PaperSizes()[3].caption, "A4 Landscape ( 297 x 210mm)");
-    EXPECT_EQ(*PaperSizes()[4].width, 5.82f);
-    EXPECT_FALSE(PaperSizes()[6].width.has_value());
-    for (const char* code : {"LTRL", "A4L", "USERL"}) EXPECT_TRUE(IsLandscapePaper(code)) << code;
+    EXPECT_EQ(paperListIndex("USER"), 5);
+    EXPECT_EQ(paperListIndex("ltr"), -1);
+    EXPECT_EQ(paperListIndex(""), -1);
+    EXPECT_EQ(paperCodeAt(7), "");
+    EXPECT_EQ(paperSizes()[0].caption, "Letter (8.5 x 11\")");
+    EXPECT_EQ(paperSizes()[3].caption, "A4 Landscape ( 297 x 210mm)");
+    EXPECT_EQ(*paperSizes()[4].width, 5.82f);
+    EXPECT_FALSE(paperSizes()[6].width.has_value());
+    for (const char* code : {"LTRL", "A4L", "USERL"}) EXPECT_TRUE(isLandscapePaper(code)) << code;
     for (const char* code : {"LTR", "A4", "A5", "USERP", "USER"})
-        EXPECT_FALSE(IsLandscapePaper(code)) << code;
+        EXPECT_FALSE(isLandscapePaper(code)) << code;
 }
 
 TEST_F(LabelSideTest, EveryDeliveredStockIsValidWithKnownCodesAndPredefined) {
     const auto stocks = open("RVPLBLS.DBF");
     int rows = 0;
     for (; !stocks->eof(); stocks->skip(), ++rows) {
-        const LabelDefinition d = ReadLabelDefinition(*stocks);
+        const LabelDefinition d = readLabelDefinition(*stocks);
         SCOPED_TRACE(d.description.toStdString());
-        EXPECT_EQ(ValidLabel(d), "");
+        EXPECT_EQ(validLabel(d), "");
         EXPECT_TRUE(d.printerType == "LJ" || d.printerType == "DM");
-        ASSERT_GE(PaperListIndex(d.paperSize), 0);
+        ASSERT_GE(paperListIndex(d.paperSize), 0);
         const PaperSize& paper =
-            PaperSizes()[static_cast<std::size_t>(PaperListIndex(d.paperSize))];
+            paperSizes()[static_cast<std::size_t>(paperListIndex(d.paperSize))];
         if (paper.width) {
             EXPECT_EQ(d.sheetWidth, *paper.width);
             EXPECT_EQ(d.sheetDepth, *paper.depth);
@@ -92,13 +92,13 @@ TEST_F(LabelSideTest, TheDefaultSetupCarriesTheDeliveredAvery5160Geometry) {
     const auto stocks = open("RVPLBLS.DBF");
     stocks->setOrder(kLabelStockTag);
     ASSERT_TRUE(stocks->seek("AVERY 5160  ADDRESS,   1.00 X 2.63"));
-    LabelSetup taken = DefaultLabelSetup();
+    LabelSetup taken = defaultLabelSetup();
     taken.labelHeight = taken.labelWidth = taken.topMargin = taken.leftMargin = 0;
     taken.horizontalPitch = taken.verticalPitch = taken.sheetWidth = taken.sheetDepth = 0;
     taken.across = taken.down = 0;
     taken.paperSize = taken.printerType = taken.labelTypeName = "?";
-    TakeLabelStock(*stocks, taken);
-    EXPECT_EQ(taken, DefaultLabelSetup());
+    takeLabelStock(*stocks, taken);
+    EXPECT_EQ(taken, defaultLabelSetup());
 }
 
 }  // namespace

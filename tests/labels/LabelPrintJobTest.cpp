@@ -13,14 +13,14 @@
 
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
 #include "framework/ScriptedPrintDialogs.h"
-#include "framework/TPrintStatus.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheet.h"
 #include "postal/Presort.h"
-#include "postal/TSortBulkMail.h"
+#include "postal/PresortDialog.h"
 #include "xbase/Error.h"
 
 namespace rp {
@@ -32,10 +32,10 @@ class LabelPrintJobTest : public AddressFileFixture {
         AddressFileFixture::SetUp();
         engine.settings.hideDeleted = true;
         table->setFilter(kStandingCondition.toStdString());
-        job = std::make_unique<LabelPrintJob>(table.table(), folder(), catalog, &TSortBulkMail::run,
+        job = std::make_unique<LabelPrintJob>(table.table(), folder(), catalog, &PresortDialog::run,
                                               nullptr);
         // The window runs in place; the final status is kept.
-        job->showStatus = [this](TPrintStatus& status) {
+        job->showStatus = [this](PrintStatusDialog& status) {
             status.show();
             while (status.outcome() == PrintOutcome::Pending) QApplication::processEvents();
             finals << status.statusText();
@@ -50,7 +50,7 @@ class LabelPrintJobTest : public AddressFileFixture {
 
     LabelPrintRequest request(LabelRecords records) const {
         LabelPrintRequest r;
-        r.setup = DefaultLabelSetup();
+        r.setup = defaultLabelSetup();
         r.setup.contents.zip = false;  // one line a label: the name
         r.records = records;
         return r;
@@ -75,7 +75,7 @@ TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAnd
 
     LabelPrintRequest single = request(LabelRecords::Current);
     single.startFromCurrent = true;
-    job->Preview(single);
+    job->preview(single);
     EXPECT_EQ(previewed, QStringList{"Baker "});
     EXPECT_EQ(finals, QStringList{"\rLabel Preview Ready!"});
     EXPECT_EQ(table->filter(), standing);
@@ -87,7 +87,7 @@ TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAnd
     table->setFilter("UPPER(LNAME)<>\"BAKER\" .AND. " + standing);
     LabelPrintRequest filtered = request(LabelRecords::Filtered);
     filtered.startFromCurrent = true;
-    job->Preview(filtered);
+    job->preview(filtered);
     EXPECT_EQ(shown.texts(), QStringList{kOutOfRangeMessage});
     EXPECT_EQ(previewed, QStringList({"Adams ", "Clark "}));
     EXPECT_EQ(table->recNo(), baker);
@@ -97,13 +97,13 @@ TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges) {
     table->deleteIndexes();
     for (int i = 0; i < 10; ++i) add({{"LNAME", "Z" + std::to_string(i)}, {"ZIP", "12345"}});
     add({{"LNAME", "No zip"}});
-    ASSERT_TRUE(CreateAddressTags(table));
+    ASSERT_TRUE(createAddressTags(table));
     table->setOrder("LNAME");
     table->goTop();
 
     LabelPrintRequest presorted = request(LabelRecords::All);
     presorted.presort = true;
-    job->Preview(presorted);
+    job->preview(presorted);
     EXPECT_TRUE(job->presortDone());
     ASSERT_EQ(previewed.size(), 11);
     EXPECT_EQ(previewed.front(), "** 5-digit 12345");
@@ -112,12 +112,12 @@ TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges) {
     EXPECT_EQ(table->orderTagName(), "LNAME");
 
     // Done: the list is not made again, so without its file nothing prints.
-    ASSERT_TRUE(QFile::remove(PresortFilePath(folder())));
+    ASSERT_TRUE(QFile::remove(presortFilePath(folder())));
     previewed.clear();
-    job->Preview(presorted);
+    job->preview(presorted);
     EXPECT_TRUE(previewed.isEmpty());
     job->clearPresort();
-    job->Preview(presorted);
+    job->preview(presorted);
     EXPECT_EQ(previewed.size(), 11);
 }
 
@@ -128,11 +128,11 @@ TEST_F(LabelPrintJobTest, AnEngineErrorInTheRunEndsItCanceledAndRestoresTheTable
     table->deleteIndexes();
     for (const char* name : {"Adams", "Baker", "Clark"})
         add({{"LNAME", name}, {"ZIP", "12345"}, {"MEMO", "Met at the fair"}});
-    ASSERT_TRUE(CreateAddressTags(table));
+    ASSERT_TRUE(createAddressTags(table));
     table->setOrder("LNAME");
     table->commit();
     const std::string memoPath = table->memoPath();
-    job->showStatus = [this, memoPath, show = job->showStatus](TPrintStatus& status) {
+    job->showStatus = [this, memoPath, show = job->showStatus](PrintStatusDialog& status) {
         std::filesystem::resize_file(memoPath,
                                      512);  // the header only: every memo lies past the end
         show(status);
@@ -167,10 +167,10 @@ TEST_F(LabelPrintJobTest, AnEngineErrorInTheRunEndsItCanceledAndRestoresTheTable
         LabelPrintRequest r = request(LabelRecords::Filtered);
         r.presort = c.presort;
         if (c.presort) {
-            job->Preview(r);
+            job->preview(r);
         } else {
             dialogs.answerPrint({.outputFile = pdf});
-            job->PrintNow(r);
+            job->printNow(r);
         }
         EXPECT_EQ(shown.texts(), c.texts);
         EXPECT_EQ(finals, QStringList{c.final});
@@ -198,7 +198,7 @@ TEST_F(LabelPrintJobTest, AFailureBeforeTheRunStillRestoresTheTable) {
 
     LabelPrintRequest r = request(LabelRecords::All);
     r.presort = true;
-    EXPECT_THROW(job->Preview(r), xbase::Error);
+    EXPECT_THROW(job->preview(r), xbase::Error);
     EXPECT_TRUE(finals.isEmpty());
     EXPECT_EQ(table->filter(), filter);
     EXPECT_EQ(table->orderTagName(), "LNAME");
@@ -206,15 +206,15 @@ TEST_F(LabelPrintJobTest, AFailureBeforeTheRunStillRestoresTheTable) {
 }
 
 TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned) {
-    EXPECT_FALSE(PaperDiffers(QSizeF(8.54, 11.04), DefaultLabelSetup()));
+    EXPECT_FALSE(paperDiffers(QSizeF(8.54, 11.04), defaultLabelSetup()));
     // Sideways stock lies in the printer with its depth as the paper's width.
-    LabelSetup sideways = DefaultLabelSetup();
+    LabelSetup sideways = defaultLabelSetup();
     sideways.paperSize = "USERL";
     sideways.sheetWidth = 10.004f;
     sideways.sheetDepth = 4.0f;
     ReportPaper turned = ReportPaper::custom(4, 10);
     turned.setLandscape(true);
-    EXPECT_EQ(LabelPaper(sideways), turned);
+    EXPECT_EQ(labelPaper(sideways), turned);
 
     // Letter paper for a stock of A4 size: No ends the run before the status window.
     add({{"LNAME", "Adams"}});
@@ -222,7 +222,7 @@ TEST_F(LabelPrintJobTest, PaperThatDiffersFromTheSheetIsQuestioned) {
     a4.setup.sheetWidth = 8.27f;
     a4.setup.sheetDepth = 11.69f;
     shown.answer(false);
-    job->Preview(a4);
+    job->preview(a4);
     EXPECT_EQ(
         shown.texts(),
         QStringList{"Ravenpost was unable to confirm that the paper size was set to\r\n\r\n"
@@ -257,7 +257,7 @@ TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter) {
         {[&] { return lastFolder; }, [&](const QString& folder) { lastFolder = folder + "*"; }});
     const QString pdf = folder() + "labels.pdf";
     dialogs.answerPrint({});
-    job->PrintNow(r);
+    job->printNow(r);
     EXPECT_EQ(finals, QStringList{"\rLabel Print Completed!"});
     ASSERT_TRUE(QFile::exists(pdf));
     EXPECT_EQ(dialogs.shown().back().outputFile, pdf);

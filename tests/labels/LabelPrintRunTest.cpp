@@ -26,11 +26,11 @@ class LabelPrintRunTest : public AddressFileFixture {
     // Runs the labels of the table's view from the record it stands on.
     void print(const LabelSetup& setup, int copies = 1, std::optional<QStringList> presort = {}) {
         ReportCanvas canvas(log);
-        SelectPaper(canvas, LabelPaper(setup));
+        selectPaper(canvas, labelPaper(setup));
         ASSERT_TRUE(canvas.start());
         LabelPrintRun run(table.table(), setup, copies);
         if (presort) run.usePresortList(*presort);
-        run.PrintLabels(canvas, [] { return true; });
+        run.printLabels(canvas, [] { return true; });
         canvas.finish();
     }
 
@@ -52,7 +52,7 @@ class LabelPrintRunTest : public AddressFileFixture {
     ReportLog log;
 };
 
-void ExpectAt(const std::vector<Placed>& runs, int page, double x, double y) {
+void expectAt(const std::vector<Placed>& runs, int page, double x, double y) {
     ASSERT_EQ(runs.size(), 1u);
     EXPECT_EQ(runs[0].page, page);
     EXPECT_NEAR(runs[0].at.x(), x, kNear);
@@ -61,21 +61,21 @@ void ExpectAt(const std::vector<Placed>& runs, int page, double x, double y) {
 
 TEST_F(LabelPrintRunTest, LabelsFillRowsAcrossThenDownAndTheThirtyFirstStartsTheNextSheet) {
     addNamed(31);
-    print(DefaultLabelSetup());
+    print(defaultLabelSetup());
     EXPECT_EQ(log.pages(), 2);
     EXPECT_EQ(log.paper(), ReportPaper::standard(PaperKind::Letter));
-    ExpectAt(placed("N01 "), 1, 0.438, 0.75);
-    ExpectAt(placed("N02 "), 1, 3.188, 0.75);
-    ExpectAt(placed("N03 "), 1, 5.938, 0.75);
-    ExpectAt(placed("N04 "), 1, 0.438, 1.75);
-    ExpectAt(placed("N30 "), 1, 5.938, 9.75);
-    ExpectAt(placed("N31 "), 2, 0.438, 0.75);
+    expectAt(placed("N01 "), 1, 0.438, 0.75);
+    expectAt(placed("N02 "), 1, 3.188, 0.75);
+    expectAt(placed("N03 "), 1, 5.938, 0.75);
+    expectAt(placed("N04 "), 1, 0.438, 1.75);
+    expectAt(placed("N30 "), 1, 5.938, 9.75);
+    expectAt(placed("N31 "), 2, 0.438, 0.75);
     EXPECT_EQ(log.texts().size(), 31u);
 
     // The run starts with the record the table stands on, on the sheet's first label; margins
     // and offsets of another stock move every label alike.
     log = ReportLog();
-    LabelSetup shifted = DefaultLabelSetup();
+    LabelSetup shifted = defaultLabelSetup();
     shifted.leftMargin = 0.5f;
     shifted.topMargin = 0.25f;
     shifted.xOffset = 0.125f;
@@ -86,8 +86,8 @@ TEST_F(LabelPrintRunTest, LabelsFillRowsAcrossThenDownAndTheThirtyFirstStartsThe
     for (int i = 0; i < 29; ++i) table->skip();
     print(shifted);
     EXPECT_EQ(log.textStrings(), QStringList({"N30 ", "N31 "}));
-    ExpectAt(placed("N30 "), 1, 0.625, 0.35);
-    ExpectAt(placed("N31 "), 1, 4.625, 0.35);
+    expectAt(placed("N30 "), 1, 0.625, 0.35);
+    expectAt(placed("N31 "), 1, 4.625, 0.35);
 }
 
 TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine) {
@@ -100,7 +100,7 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
          {"STATE", "IL"},
          {"ZIP", "12345-6789"}});
     table->goTop();
-    LabelSetup setup = DefaultLabelSetup();
+    LabelSetup setup = defaultLabelSetup();
     setup.barcode = true;
     setup.contents.uppercase = true;
     setup.trimText = false;
@@ -128,7 +128,7 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
 TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel) {
     add({{"LNAME", "Abcdefghijklmnopqrstuvwxyz"}, {"STREET", "1 Long Street"}, {"CITY", "Reno"}});
     table->goTop();
-    LabelSetup setup = DefaultLabelSetup();
+    LabelSetup setup = defaultLabelSetup();
     setup.labelWidth = 1.0f;
     print(setup);
     const QString name = log.textStrings().value(0);
@@ -152,7 +152,7 @@ TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel) {
 
     // A label too low for a line: nothing with trimming, everything past its edge without.
     log = ReportLog();
-    setup = DefaultLabelSetup();
+    setup = defaultLabelSetup();
     setup.labelHeight = 0.3f;
     table->goTop();
     print(setup);
@@ -172,7 +172,7 @@ TEST_F(LabelPrintRunTest, PresortedRunPrintsEachKeyOnceAfterItsSeparatorLabel) {
     add({{"LNAME", "Five2"}, {"ZIP", "12345-6789"}});
     add({{"LNAME", "Other"}, {"ZIP", "12399"}});
     table->setOrder("ZIP");
-    LabelSetup setup = DefaultLabelSetup();
+    LabelSetup setup = defaultLabelSetup();
     setup.contents.zip = false;  // the name line alone
     const QStringList list{"** 3-digit 123", "123", "12345", "12399", "** Unknown", "00000"};
     engine.settings.exact = true;  // off while the run lasts, then on again
@@ -183,13 +183,13 @@ TEST_F(LabelPrintRunTest, PresortedRunPrintsEachKeyOnceAfterItsSeparatorLabel) {
               QStringList({"** 3-digit 123", "Short ", "Short ", "Five1 ", "Five1 ", "Five2 ",
                            "Five2 ", "Other ", "Other ", "** Unknown"}));
     // The separator takes one label, each copy the next, on into the next row.
-    ExpectAt(placed("** 3-digit 123"), 1, 0.438, 0.75);
+    expectAt(placed("** 3-digit 123"), 1, 0.438, 0.75);
     EXPECT_NEAR(placed("Short ")[0].at.x(), 3.188, kNear);
     EXPECT_NEAR(placed("Short ")[1].at.x(), 5.938, kNear);
     EXPECT_NEAR(placed("Five2 ")[0].at.x(), 5.938, kNear);
     EXPECT_NEAR(placed("Five2 ")[1].at.x(), 0.438, kNear);
     EXPECT_NEAR(placed("Five2 ")[1].at.y(), 2.75, kNear);
-    ExpectAt(placed("** Unknown"), 1, 0.438, 3.75);
+    expectAt(placed("** Unknown"), 1, 0.438, 3.75);
 }
 
 }  // namespace

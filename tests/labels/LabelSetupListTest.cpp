@@ -40,12 +40,12 @@ TEST_F(LabelSetupListTest, TheListShowsTheFileInRecordOrderWithTwoColumns) {
 
 TEST_F(LabelSetupListTest, ModifyWritesTheEditedCopyOnSaveOnly) {
     LabelSetupList list(*setups);
-    EXPECT_EQ(list.SetLabelButtons(), kAllOn);
+    EXPECT_EQ(list.setLabelButtons(), kAllOn);
     const LabelSetup before = list.currentSetup();
     EXPECT_EQ(before.description, "Address labels, 30 per sheet");
 
     LabelSetup seen;
-    EXPECT_FALSE(list.Modify([&](LabelSetup& s) {
+    EXPECT_FALSE(list.modify([&](LabelSetup& s) {
         seen = s;
         s.fontSize = 30;
         return false;
@@ -53,7 +53,7 @@ TEST_F(LabelSetupListTest, ModifyWritesTheEditedCopyOnSaveOnly) {
     EXPECT_EQ(seen, before);
     EXPECT_EQ(list.currentSetup(), before);
 
-    EXPECT_TRUE(list.Modify([](LabelSetup& s) {
+    EXPECT_TRUE(list.modify([](LabelSetup& s) {
         s.fontSize = 12;
         s.xOffset = 0.1875f;
         return true;
@@ -69,7 +69,7 @@ TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave
     setups->skip();
     const LabelSetup selected = list.currentSetup();
     LabelSetup seen;
-    EXPECT_FALSE(list.New([&](LabelSetup& s) {
+    EXPECT_FALSE(list.createNew([&](LabelSetup& s) {
         seen = s;
         return false;
     }));
@@ -78,7 +78,7 @@ TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave
     expected.description = "{Untitled Label Setup Record}";
     EXPECT_EQ(seen, expected);
 
-    EXPECT_TRUE(list.New([](LabelSetup& s) {
+    EXPECT_TRUE(list.createNew([](LabelSetup& s) {
         s.description = "Mine";
         return true;
     }));
@@ -86,13 +86,13 @@ TEST_F(LabelSetupListTest, NewStartsFromTheSelectedSetupUntitledAndAppendsOnSave
     EXPECT_EQ(setups->recNo(), 5u);
     expected.description = "Mine";
     EXPECT_EQ(list.currentSetup(), expected);
-    EXPECT_EQ(list.SetLabelButtons(), kAllOn);
+    EXPECT_EQ(list.setLabelButtons(), kAllOn);
 }
 
 TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSetup) {
     LabelSetupList list(*setups);
     messages.answer(false);
-    EXPECT_FALSE(list.Delete());
+    EXPECT_FALSE(list.deleteCurrent());
     EXPECT_EQ(visible(), 4);
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, "question");
@@ -100,38 +100,38 @@ TEST_F(LabelSetupListTest, DeleteAsksAndAnEmptyFileLeavesOnlyNewWithTheDefaultSe
 
     // The next record follows; after the last, the one before.
     messages.answer(true);
-    EXPECT_TRUE(list.Delete());
+    EXPECT_TRUE(list.deleteCurrent());
     EXPECT_EQ(setups->recNo(), 2u);
     setups->goBottom();
     messages.answer(true);
-    EXPECT_TRUE(list.Delete());
+    EXPECT_TRUE(list.deleteCurrent());
     EXPECT_EQ(setups->recNo(), 3u);
     for (int i = 0; i < 2; ++i) {
         messages.answer(true);
-        EXPECT_TRUE(list.Delete());
+        EXPECT_TRUE(list.deleteCurrent());
     }
     EXPECT_EQ(visible(), 0);
     EXPECT_FALSE(list.hasCurrent());
-    EXPECT_EQ(list.SetLabelButtons(), kOnlyNew);
-    EXPECT_FALSE(list.Delete());  // nothing to delete, nothing asked
-    EXPECT_FALSE(list.Modify([](LabelSetup&) { return true; }));
+    EXPECT_EQ(list.setLabelButtons(), kOnlyNew);
+    EXPECT_FALSE(list.deleteCurrent());  // nothing to delete, nothing asked
+    EXPECT_FALSE(list.modify([](LabelSetup&) { return true; }));
     EXPECT_EQ(messages.unansweredLeft(), 0);
 
     // New on the empty file: the default setup, untitled; Cancel appends nothing.
     LabelSetup seen;
-    EXPECT_FALSE(list.New([&](LabelSetup& s) {
+    EXPECT_FALSE(list.createNew([&](LabelSetup& s) {
         seen = s;
         return false;
     }));
-    LabelSetup expected = DefaultLabelSetup();
+    LabelSetup expected = defaultLabelSetup();
     expected.description = "{Untitled Label Setup Record}";
     EXPECT_EQ(seen, expected);
     EXPECT_EQ(visible(), 0);
-    EXPECT_EQ(list.SetLabelButtons(), kOnlyNew);
+    EXPECT_EQ(list.setLabelButtons(), kOnlyNew);
 
-    EXPECT_TRUE(list.New([](LabelSetup&) { return true; }));
+    EXPECT_TRUE(list.createNew([](LabelSetup&) { return true; }));
     EXPECT_EQ(visible(), 1);
-    EXPECT_EQ(list.SetLabelButtons(), kAllOn);
+    EXPECT_EQ(list.setLabelButtons(), kAllOn);
     EXPECT_EQ(list.currentSetup(), expected);
 }
 
@@ -146,7 +146,7 @@ TEST_F(LabelSideTest, AFailingFieldCancelsTheNewRecord) {
     const Case cases[] = {
         {"RVPLSU.DBF", "DESCRIPT",
          [](xbase::Table& t) {
-             LabelSetupList(t).New([](LabelSetup& s) {
+             LabelSetupList(t).createNew([](LabelSetup& s) {
                  s.fontSize = 10000;  // FONTSIZE holds 4 digits
                  return true;
              });
@@ -156,7 +156,7 @@ TEST_F(LabelSideTest, AFailingFieldCancelsTheNewRecord) {
              LabelDefinition d;
              d.description = QStringLiteral("Too many across");
              d.across = 10000;  // NBRACROSS holds 4 digits
-             AppendLabelDefinition(t, d);
+             appendLabelDefinition(t, d);
          }},
     };
     for (const Case& c : cases) {

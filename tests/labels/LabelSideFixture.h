@@ -47,7 +47,7 @@ class LabelSideTest : public ::testing::Test {
     QString folder() const { return dir.path() + '/'; }
     QString path(const QString& name) const { return QDir(dir.path()).filePath(name); }
     std::unique_ptr<xbase::Table> open(const QString& name) {
-        auto table = engine.open(EnginePath(path(name)));
+        auto table = engine.open(enginePath(path(name)));
         table->goTop();
         return table;
     }

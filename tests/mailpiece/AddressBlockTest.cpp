@@ -38,7 +38,7 @@ AddressContents everything(ZipPlacement placement) {
 
 QStringList compose(const AddressValues& values, const AddressContents& contents) {
     QStringList lines{"left over"};
-    ComposeAddressBlock(lines, values, contents);
+    composeAddressBlock(lines, values, contents);
     return lines;
 }
 
@@ -143,7 +143,7 @@ TEST_F(AddressBlockRecord, TheBlockOfTheCurrentRecord) {
     c.zipPlacement = ZipPlacement::BeforeCity;
     c.uppercase = true;
     QStringList lines;
-    ComposeAddressBlock(lines, table.table(), c);
+    composeAddressBlock(lines, table.table(), c);
     EXPECT_EQ(lines, (QStringList{"DR. JANE Q. PUBLIC ", "  12 MAIN ST", "8001 Z\u00dcRICH ZH ",
                                   "SWITZERLAND"}));
 }

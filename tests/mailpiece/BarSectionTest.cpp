@@ -14,7 +14,7 @@ TEST(BarSectionDrawing, BarsStandAPitchApartFromTheOriginAndEndOnOneBaseline) {
     canvas.start();
     canvas.setOrigin(1.0, 2.0);
     canvas.gotoXY(0, 0);
-    BarSection(canvas, "12345");
+    barSection(canvas, "12345");
     canvas.finish();
 
     const std::vector<LineOp> bars = log.lines();
@@ -43,8 +43,8 @@ TEST(BarSectionDrawing, SingleBarsMoveOnAndKeepTheirHeights) {
     ReportCanvas canvas(log);
     canvas.start();
     canvas.gotoXY(0.5, 0.5);
-    BigBar(canvas);
-    LittleBar(canvas);
+    bigBar(canvas);
+    littleBar(canvas);
     canvas.finish();
     const std::vector<LineOp> bars = log.lines();
     ASSERT_EQ(bars.size(), 2u);

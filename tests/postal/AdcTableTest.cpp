@@ -16,9 +16,9 @@ std::string prefix(int n) {
     return text;
 }
 
-TEST(AdcTable, EachPrefixBelongsToOneEntryAndSeventyToNone) {
+TEST(adcTable, EachPrefixBelongsToOneEntryAndSeventyToNone) {
     std::set<std::string> served;
-    for (const AdcEntry& entry : AdcTable()) {
+    for (const AdcEntry& entry : adcTable()) {
         for (std::size_t at = 0; at < entry.prefixes.size(); at += 4) {
             const std::string p(entry.prefixes.substr(at, 3));
             EXPECT_EQ(p.find_first_not_of("0123456789"), std::string::npos) << entry.name;
@@ -44,7 +44,7 @@ TEST(AdcTable, EachPrefixBelongsToOneEntryAndSeventyToNone) {
 TEST(AdcPass, AnEntryTakesTheKeysItServesInOrderUnderOneHeading) {
     std::vector<std::string> residual{"12001", "13001", "12999", "129"};
     std::vector<std::string> adcList{"earlier"};
-    ExtractADC(AdcTable().front(), residual, adcList);
+    extractADC(adcTable().front(), residual, adcList);
     EXPECT_EQ(adcList, (std::vector<std::string>{"earlier", "** ADC ALBANY NY 120", "12001",
                                                  "12999", "129"}));
     EXPECT_EQ(residual, std::vector<std::string>{"13001"});
@@ -53,7 +53,7 @@ TEST(AdcPass, AnEntryTakesTheKeysItServesInOrderUnderOneHeading) {
 TEST(AdcPass, AnEntryThatServesNoKeyAddsNothing) {
     std::vector<std::string> residual{"13001"};
     std::vector<std::string> adcList;
-    ExtractADC(AdcTable().front(), residual, adcList);
+    extractADC(adcTable().front(), residual, adcList);
     EXPECT_TRUE(adcList.empty());
     EXPECT_EQ(residual, std::vector<std::string>{"13001"});
 }
@@ -61,7 +61,7 @@ TEST(AdcPass, AnEntryThatServesNoKeyAddsNothing) {
 TEST(AdcPass, AKeyGoesToTheFirstEntryThatServesItAndUnservedKeysStay) {
     // "0 1" stands in Albany's "120 121" only across a blank.
     std::vector<std::string> residual{"00012", "05", "05401", "99501", "0 123", "1A"};
-    EXPECT_EQ(FillADCList(residual),
+    EXPECT_EQ(fillADCList(residual),
               (std::vector<std::string>{"** ADC ANCHORAGE AK 995", "99501",  //
                                         "** ADC BOSTON MA 021", "05",        // in its 055
                                         "** ADC WHITE RVR JCT VT 050", "05401"}));

@@ -84,7 +84,7 @@ TEST_F(PresortRun, ACancelledRunLeavesTheEarlierFileAsItWas) {
 
 TEST_F(PresortRun, AFileThatCannotBeWrittenIsReported) {
     addZip("12345");
-    EXPECT_EQ(DoTheSort(table.table(), folder() + "/missing", {}), PresortResult::Failed);
+    EXPECT_EQ(runPresort(table.table(), folder() + "/missing", {}), PresortResult::Failed);
     ASSERT_EQ(shown.shown().size(), 1u);
     EXPECT_EQ(shown.shown()[0].kind, "error");
     const QString path = QDir::toNativeSeparators(folder() + "/missing/PRESORT.PSL");
@@ -93,7 +93,7 @@ TEST_F(PresortRun, AFileThatCannotBeWrittenIsReported) {
 }
 
 TEST_F(PresortRun, TheTableIsLeftInNaturalOrder) {
-    ASSERT_TRUE(CreateAddressTags(table));
+    ASSERT_TRUE(createAddressTags(table));
     table->setOrder("ZIP");
     addZip("99999");
     EXPECT_EQ(presort(), PresortResult::Done);

@@ -21,7 +21,7 @@ namespace rp {
 class PresortFixture : public ::testing::Test {
   protected:
     void SetUp() override {
-        ASSERT_TRUE(CreateAddressFile(QString::fromStdString(dir.file("LIST.DBF")), table));
+        ASSERT_TRUE(createAddressFile(QString::fromStdString(dir.file("LIST.DBF")), table));
         table->deleteIndexes();
         engine.settings.hideDeleted = true;
         table->setFilter(kStandingCondition.toStdString());
@@ -38,10 +38,10 @@ class PresortFixture : public ::testing::Test {
     }
 
     QString folder() const { return QString::fromStdString(dir.path()); }
-    QString listPath() const { return PresortFilePath(folder()); }
+    QString listPath() const { return presortFilePath(folder()); }
 
     PresortResult presort(const PresortHooks& hooks = {}) {
-        return DoTheSort(table.table(), folder(), hooks);
+        return runPresort(table.table(), folder(), hooks);
     }
 
     std::string fileBytes() const {

@@ -43,7 +43,7 @@ int kindOf(const std::string& heading) {
 
 int adcIndex(const std::string& heading) {
     const std::string name = heading.substr(7);
-    const auto& table = AdcTable();
+    const auto& table = adcTable();
     const auto it =
         std::find_if(table.begin(), table.end(), [&](const AdcEntry& e) { return e.name == name; });
     EXPECT_NE(it, table.end()) << heading;
@@ -74,7 +74,7 @@ class PresortProperty : public PresortFixture {
                 else
                     std::snprintf(zip, sizeof zip, "%s%02d", prefix, below(100));
                 const int count = below(4) == 0 ? 8 + below(6) : 1 + below(4);
-                const std::string key(ZipKey(zip));
+                const std::string key(zipKey(zip));
                 if (key < "00000") continue;  // "0000" and the like are no key
                 pieces[key] += count;
                 for (int i = 0; i < count; ++i) zips.push_back(zip);
@@ -125,13 +125,13 @@ TEST_F(PresortProperty, EveryKeyStandsOnceUnderTheGroupItsPiecesDecide) {
                 if (kind >= 2) leftPerPrefix[key.substr(0, 3)] += pieces.at(key);
                 if (kind == 2) {
                     const auto entry = static_cast<std::size_t>(adcIndex(g.heading));
-                    EXPECT_TRUE(ServesKey(AdcTable()[entry], key)) << key;
+                    EXPECT_TRUE(servesKey(adcTable()[entry], key)) << key;
                     for (std::size_t earlier = 0; earlier < entry; ++earlier)
-                        EXPECT_FALSE(ServesKey(AdcTable()[earlier], key)) << key;
+                        EXPECT_FALSE(servesKey(adcTable()[earlier], key)) << key;
                 }
                 if (kind == 3) {
-                    for (const AdcEntry& entry : AdcTable())
-                        EXPECT_FALSE(ServesKey(entry, key)) << key << " " << entry.name;
+                    for (const AdcEntry& entry : adcTable())
+                        EXPECT_FALSE(servesKey(entry, key)) << key << " " << entry.name;
                 }
             }
             if (kind == 0) {

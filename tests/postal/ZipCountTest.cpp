@@ -2,8 +2,8 @@
 // walk over a real file's view.
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
-#include "postal/TCountZipCodes.h"
 #include "postal/ZipCount.h"
+#include "postal/ZipCountDialog.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -15,11 +15,11 @@ namespace {
 const QLocale kUs(QLocale::English, QLocale::UnitedStates);
 
 TEST(ZipCountTallyTest, KeysAreSortedIntoStandardOtherAndBlank) {
-    EXPECT_TRUE(IsStandardZipKey("02134"));
-    EXPECT_TRUE(IsStandardZipKey("99999"));
-    EXPECT_FALSE(IsStandardZipKey("0213"));
-    EXPECT_FALSE(IsStandardZipKey("K1A 0"));
-    EXPECT_FALSE(IsStandardZipKey(" 2134"));
+    EXPECT_TRUE(isStandardZipKey("02134"));
+    EXPECT_TRUE(isStandardZipKey("99999"));
+    EXPECT_FALSE(isStandardZipKey("0213"));
+    EXPECT_FALSE(isStandardZipKey("K1A 0"));
+    EXPECT_FALSE(isStandardZipKey(" 2134"));
 
     ZipCountTally tally;
     tally.add("K1A 0B1   ");
@@ -34,9 +34,9 @@ TEST(ZipCountTallyTest, KeysAreSortedIntoStandardOtherAndBlank) {
 }
 
 TEST(ZipCountTallyTest, CountsAreGroupedByTheLocale) {
-    EXPECT_EQ(CountLine("02134", 1234, kUs), "02134     1,234");
-    EXPECT_EQ(CountLine("02134", 1234567, kUs), "02134     1,234,567");
-    EXPECT_EQ(CountLine("02134", 1234, QLocale(QLocale::German, QLocale::Germany)),
+    EXPECT_EQ(countLine("02134", 1234, kUs), "02134     1,234");
+    EXPECT_EQ(countLine("02134", 1234567, kUs), "02134     1,234,567");
+    EXPECT_EQ(countLine("02134", 1234, QLocale(QLocale::German, QLocale::Germany)),
               "02134     1.234");
 }
 
@@ -54,7 +54,7 @@ TEST_F(ZipCountTest, WalksTheViewInRecordOrderAndPutsTheTableBack) {
     const std::uint32_t before = table->recNo();
 
     QStringList statuses;
-    const auto lines = CountZipCodes(
+    const auto lines = countZipCodes(
         table.table(), {[&](const QString& s) { statuses << s; }, [] { return true; }}, kUs);
     ASSERT_TRUE(lines);
     // Records 1, 51, 101, 151 and 201 are left out by the filter; all of them have 20002.
@@ -66,7 +66,7 @@ TEST_F(ZipCountTest, WalksTheViewInRecordOrderAndPutsTheTableBack) {
 
     int calls = 0;
     EXPECT_FALSE(
-        CountZipCodes(table.table(), {[](const QString&) {}, [&] { return ++calls < 10; }}));
+        countZipCodes(table.table(), {[](const QString&) {}, [&] { return ++calls < 10; }}));
     EXPECT_EQ(calls, 10);
     EXPECT_EQ(table->orderTagName(), "ZIP");
     EXPECT_EQ(table->recNo(), before);
@@ -75,7 +75,7 @@ TEST_F(ZipCountTest, WalksTheViewInRecordOrderAndPutsTheTableBack) {
 TEST_F(ZipCountTest, WindowCountsWhenShownAndPrintsFromTheSameLines) {
     add({{"ZIP", "30301"}});
     add({{"ZIP", ""}});
-    TCountZipCodes window(table.table());
+    ZipCountDialog window(table.table());
     QStringList printed;
     std::vector<bool> previews;
     window.printReport = [&](const QStringList& lines, bool preview) {

@@ -5,7 +5,7 @@
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
 #include "framework/ScriptedPrintDialogs.h"
-#include "postal/TCountZipCodes.h"
+#include "postal/ZipCountDialog.h"
 #include "postal/ZipReportPrinting.h"
 
 #include <QApplication>
@@ -48,7 +48,7 @@ class StatusButtonPresser {
   public:
     explicit StatusButtonPresser(bool stopEarly) {
         QObject::connect(&timer_, &QTimer::timeout, [this, stopEarly] {
-            auto* status = qobject_cast<TPrintStatus*>(QApplication::activeModalWidget());
+            auto* status = qobject_cast<PrintStatusDialog*>(QApplication::activeModalWidget());
             if (!status) return;
             if (status->outcome() != PrintOutcome::Pending) {
                 finals << status->statusText();
@@ -103,7 +103,7 @@ TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage) {
     StatusButtonPresser presser(false);
     catalog.printer().setPageSize(QPageSize(QPageSize::Letter));  // as the set-up dialog would
     dialogs.answerPrint({});
-    EXPECT_EQ(PrintZipCounts(countLines(300), catalog, nullptr), PrintOutcome::Completed);
+    EXPECT_EQ(printZipCounts(countLines(300), catalog, nullptr), PrintOutcome::Completed);
     EXPECT_EQ(presser.finals, QStringList{"\rPrint Completed!"});
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].dialog, "print");
@@ -127,13 +127,13 @@ TEST_F(ZipReportPrinting, PrintsToThePdfPrinterAndRendersTheFirstPage) {
 
 TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCanceled) {
     dialogs.answerPrint({false});
-    EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), std::nullopt);
+    EXPECT_EQ(printZipCounts(countLines(3), catalog, nullptr), std::nullopt);
     EXPECT_FALSE(QFile::exists(pdfPath()));
 
     StatusButtonPresser presser(false);
     const QString unwritable = output.filePath(QStringLiteral("no-such-folder/zip-count.pdf"));
     dialogs.answerPrint({true, 0, 0, 1, unwritable});
-    EXPECT_EQ(PrintZipCounts(countLines(3), catalog, nullptr), PrintOutcome::Cancelled);
+    EXPECT_EQ(printZipCounts(countLines(3), catalog, nullptr), PrintOutcome::Cancelled);
     EXPECT_EQ(presser.finals, QStringList{"\rPrint Canceled!"});
     EXPECT_EQ(shown.texts(), QStringList{"The file " + QDir::toNativeSeparators(unwritable) +
                                          " cannot be written: No such file or directory"});
@@ -142,7 +142,7 @@ TEST_F(ZipReportPrinting, CancelledDialogsPrintNothingAndAnUnwritableFileEndsCan
 TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown) {
     StatusButtonPresser presser(false);
     catalog.printer().setPageSize(QPageSize(QPageSize::A4));
-    EXPECT_EQ(PreviewZipCounts(countLines(300), catalog, recordPreview(), nullptr),
+    EXPECT_EQ(previewZipCounts(countLines(300), catalog, recordPreview(), nullptr),
               PrintOutcome::Completed);
     EXPECT_EQ(presser.finals, QStringList{"\rPreview Ready!"});
     EXPECT_EQ(captions, QStringList{"Preview Zipcode Count"});
@@ -155,7 +155,7 @@ TEST_F(ZipReportPrinting, APreviewIsRecordedForTheSelectedPrinterAndShown) {
 
 TEST_F(ZipReportPrinting, AStoppedPreviewShowsThePagesMadeSoFar) {
     StatusButtonPresser presser(true);
-    EXPECT_EQ(PreviewZipCounts(countLines(1000), catalog, recordPreview(), nullptr),
+    EXPECT_EQ(previewZipCounts(countLines(1000), catalog, recordPreview(), nullptr),
               PrintOutcome::Stopped);
     EXPECT_EQ(presser.finals, QStringList{"\rPreview Stopped at page 1!"});
     EXPECT_EQ(captions, QStringList{"Preview Zipcode Count"});
@@ -164,7 +164,7 @@ TEST_F(ZipReportPrinting, AStoppedPreviewShowsThePagesMadeSoFar) {
 }
 
 TEST_F(ZipReportPrinting, PrintSetupNeedsAPrinter) {
-    ZipReportPrintSetup(catalog, nullptr);
+    zipReportPrintSetup(catalog, nullptr);
     ASSERT_EQ(shown.shown().size(), 1u);
     EXPECT_EQ(shown.shown()[0].kind, "information");
     EXPECT_EQ(shown.shown()[0].caption, "Information");
@@ -172,7 +172,7 @@ TEST_F(ZipReportPrinting, PrintSetupNeedsAPrinter) {
     EXPECT_TRUE(dialogs.shown().empty());
 
     dialogs.answerSetup(true);
-    ZipReportPrintSetup(catalog, &catalog);
+    zipReportPrintSetup(catalog, &catalog);
     ASSERT_EQ(dialogs.shown().size(), 1u);
     EXPECT_EQ(dialogs.shown()[0].dialog, "setup");
     EXPECT_EQ(shown.shown().size(), 1u);
@@ -182,8 +182,8 @@ TEST_F(ZipReportPrinting, TheCountWindowsButtonsPrintPreviewAndSetUp) {
     add({{"ZIP", "30301"}});
     add({{"ZIP", "30301-1234"}});
     add({{"ZIP", ""}});
-    TCountZipCodes window(table.table());
-    ConnectZipReport(window, catalog, &catalog, recordPreview());
+    ZipCountDialog window(table.table());
+    connectZipReport(window, catalog, &catalog, recordPreview());
     window.show();
     QApplication::processEvents();
     ASSERT_TRUE(window.counted());

@@ -37,7 +37,7 @@ class ZipReport : public ::testing::Test {
     void draw(
         const QStringList& lines, std::function<bool()> keepGoing = [] { return true; }) {
         ReportCanvas canvas(log);
-        ASSERT_TRUE(PrintZipReport(canvas, lines, keepGoing));
+        ASSERT_TRUE(printZipReport(canvas, lines, keepGoing));
         canvas.finish();
     }
 

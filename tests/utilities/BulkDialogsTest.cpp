@@ -9,9 +9,9 @@
 
 #include "app/AddressFileFixture.h"
 #include "framework/ScriptedFileChooser.h"
-#include "utilities/TConvertToUppercase.h"
-#include "utilities/TCopyRecordsOut.h"
-#include "utilities/TDeleteRecords.h"
+#include "utilities/ConvertToUppercaseDialog.h"
+#include "utilities/CopyRecordsOutDialog.h"
+#include "utilities/DeleteRecordsDialog.h"
 
 namespace rp {
 namespace {
@@ -44,7 +44,7 @@ class BulkDialogsTest : public AddressFileFixture {
 };
 
 TEST_F(BulkDialogsTest, ConvertNeedsATickedFieldAndConvertsOnlyTheTickedOnes) {
-    TConvertToUppercase window(table.table(), false);
+    ConvertToUppercaseDialog window(table.table(), false);
     EXPECT_FALSE(window.scopeButton(ConvertScope::MatchingFilter)->isEnabled());
     EXPECT_TRUE(window.scopeButton(ConvertScope::CurrentRecord)->isChecked());
     window.allBox()->setChecked(false);
@@ -61,7 +61,7 @@ TEST_F(BulkDialogsTest, ConvertNeedsATickedFieldAndConvertsOnlyTheTickedOnes) {
 }
 
 TEST_F(BulkDialogsTest, CancelWhileConvertingAsksAndStopsAfterTheRecordInHand) {
-    TConvertToUppercase window(table.table(), true);
+    ConvertToUppercaseDialog window(table.table(), true);
     window.scopeButton(ConvertScope::MatchingFilter)->setChecked(true);
     cancelOnFirstProgress(window, window.cancelButton());
     shown.answer(true);
@@ -72,7 +72,7 @@ TEST_F(BulkDialogsTest, CancelWhileConvertingAsksAndStopsAfterTheRecordInHand) {
 }
 
 TEST_F(BulkDialogsTest, DeleteWithoutAFilterOffersOnlyAllAndReportsTheCount) {
-    TDeleteRecords window(table.table(), QString());
+    DeleteRecordsDialog window(table.table(), QString());
     EXPECT_TRUE(window.choiceButton(DeleteChoice::All)->isChecked());
     EXPECT_FALSE(window.choiceButton(DeleteChoice::MatchingFilter)->isEnabled());
     EXPECT_FALSE(window.choiceButton(DeleteChoice::NotMatchingFilter)->isEnabled());
@@ -85,10 +85,11 @@ TEST_F(BulkDialogsTest, DeleteWithoutAFilterOffersOnlyAllAndReportsTheCount) {
 
 TEST_F(BulkDialogsTest, CopyNeedsANameForItsKindAndCancelAsksWithNoAsDefaultAndKeepsNoFile) {
     const QString out = QString::fromStdString(dir.file("OUT.DBF"));
-    TCopyRecordsOut window(table.table(), QString(), [](xbase::JulianDay) { return QString(); });
+    CopyRecordsOutDialog window(table.table(), QString(),
+                                [](xbase::JulianDay) { return QString(); });
     EXPECT_FALSE(window.copyNowButton()->isEnabled());
     chooser.answer(out);
-    window.SaveAsButtonClick();
+    window.onSaveAsClicked();
     EXPECT_EQ(chooser.requests()[0].proposedName, "*.DBF");
     EXPECT_TRUE(window.copyNowButton()->isEnabled());
     // Another kind of copy forgets the name.
@@ -97,10 +98,10 @@ TEST_F(BulkDialogsTest, CopyNeedsANameForItsKindAndCancelAsksWithNoAsDefaultAndK
     EXPECT_FALSE(window.copyNowButton()->isEnabled());
     window.kindButton(CopyKind::Dbf)->setChecked(true);
     chooser.answer(out);
-    window.SaveAsButtonClick();
+    window.onSaveAsClicked();
     cancelOnFirstProgress(window, window.cancelButton());
     shown.answer(true);
-    window.CopyNowButtonClick();
+    window.onCopyNowClicked();
     EXPECT_EQ(window.progressCaption()->text(), "Copying to " + out);
     ASSERT_EQ(shown.shown().size(), 1u);
     EXPECT_EQ(shown.shown()[0].caption, "Cancel");

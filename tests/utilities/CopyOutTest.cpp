@@ -11,7 +11,7 @@
 namespace rp {
 namespace {
 
-QString Dtos(xbase::JulianDay day) {
+QString dtos(xbase::JulianDay day) {
     return day ? QStringLiteral("<%1>").arg(QString::fromStdString(xbase::toDtos(day))) : QString();
 }
 
@@ -57,7 +57,7 @@ class CopyOutTest : public AddressFileFixture {
 };
 
 TEST_F(CopyOutTest, TextCopyWritesSixteenQuotedFieldsAndCrLfInTheViewsOrder) {
-    const CopyResult r = CopyToAscii(table.table(), target("OUT.TXT"), Dtos);
+    const CopyResult r = copyToAscii(table.table(), target("OUT.TXT"), dtos);
     EXPECT_EQ(r.status, CopyResult::Status::Copied);
     EXPECT_EQ(r.records, 2u);
     EXPECT_EQ(
@@ -73,7 +73,7 @@ TEST_F(CopyOutTest, TextCopyWritesSixteenQuotedFieldsAndCrLfInTheViewsOrder) {
 
 TEST_F(CopyOutTest, DbfCopyCarriesTheFieldsAndTheMemoRuleButNotSeqnoOrCarrier) {
     QFile(target("OUT.CDX")).open(QIODevice::WriteOnly);  // left from an earlier file of that name
-    const CopyResult r = CopyToDbf(table.table(), target("OUT.DBF"));
+    const CopyResult r = copyToDbf(table.table(), target("OUT.DBF"));
     ASSERT_EQ(r.status, CopyResult::Status::Copied) << r.error.toStdString();
     EXPECT_EQ(folderFiles(),
               (QStringList{"BROWSE.CDX", "BROWSE.DBF", "BROWSE.FPT", "OUT.DBF", "OUT.FPT"}));
@@ -104,29 +104,29 @@ TEST_F(CopyOutTest, AStoppedOrRefusedCopyLeavesTheChosenNameAsItWas) {
         old.write("old");
     }
     const BulkHooks stop{{}, [] { return false; }};
-    EXPECT_EQ(CopyToAscii(table.table(), target("OUT.TXT"), Dtos, stop).status,
+    EXPECT_EQ(copyToAscii(table.table(), target("OUT.TXT"), dtos, stop).status,
               CopyResult::Status::Stopped);
-    EXPECT_EQ(CopyToDbf(table.table(), target("NEW.DBF"), stop).status,
+    EXPECT_EQ(copyToDbf(table.table(), target("NEW.DBF"), stop).status,
               CopyResult::Status::Stopped);
     EXPECT_EQ(contents(target("OUT.TXT")), "old");
     EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.CDX", "BROWSE.DBF", "BROWSE.FPT", "OUT.TXT"}));
 
     const QByteArray before = contents(target("BROWSE.DBF"));
-    EXPECT_EQ(CopyToAscii(table.table(), target("browse.dbf"), Dtos).status,
+    EXPECT_EQ(copyToAscii(table.table(), target("browse.dbf"), dtos).status,
               CopyResult::Status::Failed);
-    EXPECT_EQ(CopyToDbf(table.table(), target("browse.fpt")).status, CopyResult::Status::Failed);
+    EXPECT_EQ(copyToDbf(table.table(), target("browse.fpt")).status, CopyResult::Status::Failed);
     EXPECT_EQ(contents(target("BROWSE.DBF")), before);
-    EXPECT_EQ(CopyToDbf(table.table(), target("NOFOLDER/X.DBF")).status,
+    EXPECT_EQ(copyToDbf(table.table(), target("NOFOLDER/X.DBF")).status,
               CopyResult::Status::Failed);
 }
 
 TEST_F(CopyOutTest, ChosenNamesAreCheckedWithTheExactMessages) {
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Dbf, target("OUT.TXT"), table.table()), kNoCopyTarget);
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Dbf, target("browse.dbf"), table.table()), kNoCopyTarget);
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Ascii, target("Browse.Fpt"), table.table()), kNoCopyTarget);
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Ascii, target("OUT.TXT"), table.table()),
+    EXPECT_EQ(checkCopyTarget(CopyKind::Dbf, target("OUT.TXT"), table.table()), kNoCopyTarget);
+    EXPECT_EQ(checkCopyTarget(CopyKind::Dbf, target("browse.dbf"), table.table()), kNoCopyTarget);
+    EXPECT_EQ(checkCopyTarget(CopyKind::Ascii, target("Browse.Fpt"), table.table()), kNoCopyTarget);
+    EXPECT_EQ(checkCopyTarget(CopyKind::Ascii, target("OUT.TXT"), table.table()),
               target("OUT.TXT"));
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Dbf, target("out.dbf"), table.table()), target("out.dbf"));
+    EXPECT_EQ(checkCopyTarget(CopyKind::Dbf, target("out.dbf"), table.table()), target("out.dbf"));
     EXPECT_EQ(shown.texts(),
               (QStringList{"Must have a .DBF extension", "Cannot copy a file to itself!",
                            "Cannot copy a file to itself!"}));
@@ -135,8 +135,8 @@ TEST_F(CopyOutTest, ChosenNamesAreCheckedWithTheExactMessages) {
     shown.clear();
     shown.answer(false);
     shown.answer(true);
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Dbf, target("OLD.DBF"), table.table()), kNoCopyTarget);
-    EXPECT_EQ(CheckCopyTarget(CopyKind::Dbf, target("OLD.DBF"), table.table()), target("OLD.DBF"));
+    EXPECT_EQ(checkCopyTarget(CopyKind::Dbf, target("OLD.DBF"), table.table()), kNoCopyTarget);
+    EXPECT_EQ(checkCopyTarget(CopyKind::Dbf, target("OLD.DBF"), table.table()), target("OLD.DBF"));
     ASSERT_EQ(shown.shown().size(), 2u);
     EXPECT_EQ(shown.shown()[0].kind, "question");
     EXPECT_EQ(shown.shown()[0].caption, "Warning!");

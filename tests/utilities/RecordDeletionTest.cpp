@@ -34,12 +34,12 @@ class RecordDeletionTest : public AddressFileFixture {
 };
 
 TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThrough) {
-    EXPECT_EQ(DeletionQuery(DeleteChoice::NotMatchingFilter, "CITY=\"Boston\""),
+    EXPECT_EQ(deletionQuery(DeleteChoice::NotMatchingFilter, "CITY=\"Boston\""),
               ".not.(CITY=\"Boston\")");
     table->setFilter("CITY=\"Boston\"");
     table->go(3);
     std::vector<int> percents;
-    const auto n = DeleteRecords(table.table(), DeleteChoice::NotMatchingFilter, "CITY=\"Boston\"",
+    const auto n = deleteRecords(table.table(), DeleteChoice::NotMatchingFilter, "CITY=\"Boston\"",
                                  {[&](int p) { percents.push_back(p); }, {}});
     // Record 6 was in the negated view (shown while deleting) but is not counted again.
     EXPECT_EQ(n, 3u);
@@ -49,7 +49,7 @@ TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThro
     EXPECT_EQ(marks(), "-d-ddd");
     EXPECT_TRUE(engine.settings.hideDeleted);
     // Deleting by the filter needs one.
-    EXPECT_THROW(DeleteRecords(table.table(), DeleteChoice::MatchingFilter, ""),
+    EXPECT_THROW(deleteRecords(table.table(), DeleteChoice::MatchingFilter, ""),
                  std::invalid_argument);
     EXPECT_EQ(marks(), "-d-ddd");
 }
@@ -57,7 +57,7 @@ TEST_F(RecordDeletionTest, NotMatchingDeletesExactlyWhatTheNegatedFilterLetsThro
 TEST_F(RecordDeletionTest, AllWithAFilterSetEmptiesTheWholeFile) {
     table->setFilter("CITY=\"Austin\"");
     std::vector<int> percents;
-    EXPECT_EQ(DeleteRecords(table.table(), DeleteChoice::All, "CITY=\"Austin\"",
+    EXPECT_EQ(deleteRecords(table.table(), DeleteChoice::All, "CITY=\"Austin\"",
                             {[&](int p) { percents.push_back(p); }, {}}),
               5u);
     EXPECT_EQ(percents, (std::vector<int>{100}));

@@ -11,21 +11,21 @@ namespace rp {
 namespace {
 
 TEST(OutsideZipRangeTest, BothEndsIncludedAndTextOrder) {
-    EXPECT_FALSE(OutsideZipRange("10000", "10000", "14999"));
-    EXPECT_FALSE(OutsideZipRange("14999", "10000", "14999"));
-    EXPECT_FALSE(OutsideZipRange("14999-1234", "10000", "14999"));
-    EXPECT_TRUE(OutsideZipRange("15000-0001", "10000", "14999"));
-    EXPECT_TRUE(OutsideZipRange("09999-9999", "10000", "14999"));
-    EXPECT_FALSE(OutsideZipRange("1499", "10000", "14999"));
-    EXPECT_FALSE(OutsideZipRange("K1A 0B1", "K0A 0A0", "P9Z 9Z9"));
-    EXPECT_TRUE(OutsideZipRange("H2X 1Y4", "K0A 0A0", "P9Z 9Z9"));
+    EXPECT_FALSE(outsideZipRange("10000", "10000", "14999"));
+    EXPECT_FALSE(outsideZipRange("14999", "10000", "14999"));
+    EXPECT_FALSE(outsideZipRange("14999-1234", "10000", "14999"));
+    EXPECT_TRUE(outsideZipRange("15000-0001", "10000", "14999"));
+    EXPECT_TRUE(outsideZipRange("09999-9999", "10000", "14999"));
+    EXPECT_FALSE(outsideZipRange("1499", "10000", "14999"));
+    EXPECT_FALSE(outsideZipRange("K1A 0B1", "K0A 0A0", "P9Z 9Z9"));
+    EXPECT_TRUE(outsideZipRange("H2X 1Y4", "K0A 0A0", "P9Z 9Z9"));
 }
 
 class StateZipCheckTest : public AddressFileFixture {
   protected:
     void SetUp() override {
         AddressFileFixture::SetUp();
-        WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"),
+        writeStateZipTable(engine, dir.file("RVPSZCK.DBF"),
                            {{"New York", "NY", "10000", "14999"},
                             {"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"},
                             {"New York (IRS)", "NY", "00500", "00599"}});
@@ -46,11 +46,11 @@ class StateZipCheckTest : public AddressFileFixture {
         table->deleteRecord();
         add({{"LNAME", "Baker"}, {"FNAME", "Al"}, {"STATE", "NY"}, {"ZIP", "1499"}});
         table->setFilter(kStandingCondition.toStdString());
-        states = OpenStateZipTable(engine, QString::fromStdString(dir.path()) + "/", false);
+        states = openStateZipTable(engine, QString::fromStdString(dir.path()) + "/", false);
         ASSERT_NE(states, nullptr);
     }
     std::uint32_t check(bool blanks, std::function<bool()> keepGoing = {}) {
-        return CheckStateZip(
+        return checkStateZip(
             table.table(), *states, indexPath, blanks,
             {[this](int p) { percents.push_back(p); },
              [this](std::uint32_t n) { counts.push_back(n); }, std::move(keepGoing)});
@@ -99,9 +99,9 @@ TEST_F(StateZipCheckTest, BlanksIncludedFlagBlankStatesAndBlankZipsUnderKnownSta
 
 TEST_F(StateZipCheckTest, BlankStateInTheTableIsNotFlagged) {
     states.reset();
-    WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"),
+    writeStateZipTable(engine, dir.file("RVPSZCK.DBF"),
                        {{"New York", "NY", "10000", "14999"}, {"Unknown", "", "00000", "99999"}});
-    states = OpenStateZipTable(engine, QString::fromStdString(dir.path()) + "/", false);
+    states = openStateZipTable(engine, QString::fromStdString(dir.path()) + "/", false);
     ASSERT_NE(states, nullptr);
     EXPECT_EQ(check(true), 7u);
     EXPECT_EQ(listed(), (Names{"Baker", "Dunn", "Evans", "Frank", "Grant", "Irwin", "Jones"}));
@@ -118,17 +118,17 @@ TEST_F(StateZipCheckTest, StoppingKeepsTheRecordsFoundSoFar) {
 TEST_F(StateZipCheckTest, TableWithoutItsTagOpensOnlyForEditingWhichCreatesTheTag) {
     states.reset();
     const QString folder = QString::fromStdString(dir.path()) + "/";
-    EXPECT_EQ(OpenStateZipTable(engine, folder + "missing/", false), nullptr);
-    WriteStateZipTable(engine, dir.file("RVPSZCK.DBF"), {{"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"}},
+    EXPECT_EQ(openStateZipTable(engine, folder + "missing/", false), nullptr);
+    writeStateZipTable(engine, dir.file("RVPSZCK.DBF"), {{"Ontario", "ON", "K0A 0A0", "P9Z 9Z9"}},
                        false);
-    EXPECT_EQ(OpenStateZipTable(engine, folder, false), nullptr);
-    auto editing = OpenStateZipTable(engine, folder, true);
+    EXPECT_EQ(openStateZipTable(engine, folder, false), nullptr);
+    auto editing = openStateZipTable(engine, folder, true);
     ASSERT_NE(editing, nullptr);
     EXPECT_EQ(editing->mode(), xbase::OpenMode::Exclusive);
     EXPECT_EQ(editing->orderTagName(), "STATE");
-    EXPECT_EQ(OpenStateZipTable(engine, folder, false), nullptr);  // held exclusively
+    EXPECT_EQ(openStateZipTable(engine, folder, false), nullptr);  // held exclusively
     editing.reset();
-    EXPECT_NE(OpenStateZipTable(engine, folder, false), nullptr);
+    EXPECT_NE(openStateZipTable(engine, folder, false), nullptr);
 }
 
 }  // namespace

@@ -12,7 +12,7 @@ namespace rp {
 
 using StateZipRow = std::array<const char*, 4>;  // NAME, STATE, LOW_ZIP, HIGH_ZIP
 
-inline void WriteStateZipTable(xbase::Engine& engine, const std::string& path,
+inline void writeStateZipTable(xbase::Engine& engine, const std::string& path,
                                const std::vector<StateZipRow>& rows, bool withTag = true) {
     engine.create(
         path, {{"NAME", 'C', 20}, {"STATE", 'C', 4}, {"LOW_ZIP", 'C', 10}, {"HIGH_ZIP", 'C', 10}});

@@ -9,9 +9,9 @@ namespace {
 
 TEST(UpperAsciiTest, OnlyTheLettersAToZChange) {
     // Windows-1252: é (E9), š (9A), ß (DF) and ÿ (FF) have capitals elsewhere but stay as they are.
-    EXPECT_EQ(UpperAscii("o'brien-smith \xE9mile \x9A\xDF\xFF az{}@`"),
+    EXPECT_EQ(upperAscii("o'brien-smith \xE9mile \x9A\xDF\xFF az{}@`"),
               "O'BRIEN-SMITH \xE9MILE \x9A\xDF\xFF AZ{}@`");
-    EXPECT_EQ(UpperAscii(""), "");
+    EXPECT_EQ(upperAscii(""), "");
 }
 
 class UppercaseConversionTest : public AddressFileFixture {
@@ -41,7 +41,7 @@ TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAnd
     table->go(4);
     ASSERT_TRUE(markedOnDisk());
     std::vector<int> percents;
-    const auto n = ConvertToUppercase(table.table(), {"LNAME", "CITY"}, ConvertScope::AllRecords,
+    const auto n = convertToUppercase(table.table(), {"LNAME", "CITY"}, ConvertScope::AllRecords,
                                       {[&](int p) { percents.push_back(p); }, [] { return true; }});
     EXPECT_EQ(n, 3u);
     EXPECT_FALSE(markedOnDisk());  // the run ends with everything written
@@ -54,12 +54,12 @@ TEST_F(UppercaseConversionTest, AllRecordsIgnoresTheFilterButSkipsDeletedOnesAnd
 
 TEST_F(UppercaseConversionTest, CurrentRecordOnlyAndMatchingFilterReachTheirRecordsOnly) {
     table->go(3);
-    EXPECT_EQ(ConvertToUppercase(table.table(), {"PREFIX"}, ConvertScope::CurrentRecord), 1u);
+    EXPECT_EQ(convertToUppercase(table.table(), {"PREFIX"}, ConvertScope::CurrentRecord), 1u);
     EXPECT_EQ(column("PREFIX"), (Column{"mr.", "deleted", "DR.", "ms."}));
 
     table->setFilter("CITY=\"boston\"");
     table->go(3);
-    EXPECT_EQ(ConvertToUppercase(table.table(), {"LNAME"}, ConvertScope::MatchingFilter), 3u);
+    EXPECT_EQ(convertToUppercase(table.table(), {"LNAME"}, ConvertScope::MatchingFilter), 3u);
     EXPECT_EQ(table->recNo(), 3u);
     EXPECT_EQ(column("LNAME"), (Column{"ADAMS", "BROWN", "clark", "DUNN"}));
 }

@@ -1,0 +1,340 @@
+#include "app/MainWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWhatsThis>
+
+#include "app/BrowseGrid.h"
+#include "app/BrowseModel.h"
+#include "app/CommandDialogs.h"
+#include "app/DateText.h"
+#include "app/FilterPage.h"
+#include "app/OrderMenu.h"
+#include "app/PdfFolderSetting.h"
+#include "app/RecordPage.h"
+#include "app/WindowPlacement.h"
+#include "framework/Background.h"
+#include "framework/ErrorReport.h"
+#include "framework/HelpTopic.h"
+#include "framework/HelpViewer.h"
+#include "framework/Messages.h"
+#include "framework/StartScreen.h"
+
+namespace rp {
+namespace {
+
+constexpr HelpTopic::Number kHelpTopics[3] = {HelpTopic::RecordPage, HelpTopic::Browse,
+                                              HelpTopic::Filter};
+
+}  // namespace
+
+MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget* parent)
+    : QMainWindow(parent),
+      engine_(engine),
+      dataFolder_(dataFolder),
+      table_(engine),
+      creating_(engine),
+      printerCatalog_(PrinterCatalog::fromSystem()) {
+    printers = &printerCatalog_;
+    printerCatalog_.setPdfFolderMemory(pdfFolderSetting(iniPath()));
+    setWindowTitle(QStringLiteral("Ravenpost"));
+    buildMenus();
+    setCentralWidget(buildPages());
+    typingMode_ = new QLabel;
+    filterPicture_ = new QLabel;
+    filterPicture_->setPixmap(style()->standardPixmap(QStyle::SP_FileDialogContentsView));
+    filterPicture_->setToolTip(QStringLiteral("A filter is set"));
+    filterPicture_->hide();
+    statusBar()->addPermanentWidget(filterPicture_);
+    statusBar()->addPermanentWidget(typingMode_);
+    typingMode_->setText(QStringLiteral("Insert"));
+    qApp->installEventFilter(this);
+    showPage(0);
+    updateCommandStates();
+    resize(kMainWindowSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(startPosition(screen->geometry().size(), kMainWindowSize));
+    record_->dateFormatLabel()->clear();
+    registerCommandDialogs(*this);
+}
+
+MainWindow::~MainWindow() {
+    qApp->removeEventFilter(this);
+}
+
+void MainWindow::buildMenus() {
+    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
+    fileMenu_->addAction(QStringLiteral("&Open"), this,
+                         guarded(this, &MainWindow::onOpenTriggered));
+    fileMenu_->addAction(QStringLiteral("&New"), this, guarded(this, &MainWindow::onNewTriggered));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(QStringLiteral("&Preferences"), this,
+                         guarded(this, &MainWindow::onPreferencesTriggered));
+    fileMenu_->addSeparator();
+    addCommand(fileMenu_, Command::ImportDbf);
+    addCommand(fileMenu_, Command::ImportAscii);
+    fileMenu_->addSeparator();
+    rebuildIndexes_ = fileMenu_->addAction(QStringLiteral("&Rebuild Indexes"), this,
+                                           guarded(this, &MainWindow::onRebuildIndexesTriggered));
+    fileMenu_->addSeparator();
+    clone_ = fileMenu_->addAction(QStringLiteral("&Clone"), this,
+                                  guarded(this, &MainWindow::onCloneTriggered));
+    fileMenu_->addSeparator();
+    fileMenu_->addAction(QStringLiteral("E&xit"), this, &MainWindow::close);
+    mruSeparator_ = fileMenu_->addSeparator();
+
+    orderMenu_ = new OrderMenu(table_, this);
+    menuBar()->addMenu(orderMenu_->menu());
+    connect(orderMenu_, &OrderMenu::orderPicked, this, guarded([this] {
+                reloadView();
+                if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
+                updateCommandStates();
+            }));
+
+    utilitiesMenu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
+    utilitiesMenu_->addAction(QStringLiteral("&Count Records"), this,
+                              guarded(this, &MainWindow::onCountRecordsTriggered));
+    addCommand(utilitiesMenu_, Command::CountZipCodes);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::CheckStateZip);
+    addCommand(utilitiesMenu_, Command::CheckDuplicates);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::ConvertUppercase);
+    addCommand(utilitiesMenu_, Command::DeleteRecords);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::CopyRecordsOut);
+    addCommand(utilitiesMenu_, Command::SearchReplace);
+    for (Command c : {Command::Labels, Command::Envelopes, Command::Letters, Command::Reports})
+        addCommand(nullptr, c);
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    help->addAction(QStringLiteral("&Contents"), this, &MainWindow::onContentsTriggered);
+    help->addSeparator();
+    help->addAction(QStringLiteral("&About"), this, &MainWindow::onAboutTriggered);
+}
+
+// A command's entry in menu, or on the menu bar itself when menu is null.
+void MainWindow::addCommand(QMenu* menu, Command command) {
+    const QString caption = planFor(command).caption;
+    QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
+    connect(action, &QAction::triggered, this, guarded([this, command] { runCommand(command); }));
+    commandActions_[command] = action;
+}
+
+void MainWindow::setFrozen(bool frozen) {
+    frozen_ = frozen;
+    model_->setFrozen(frozen);
+    pages_->setUpdatesEnabled(!frozen);
+    if (!frozen) reloadView();
+}
+
+QWidget* MainWindow::buildPages() {
+    auto* central = new QWidget;
+    auto* pageRow = new QHBoxLayout;
+    const char* captions[3] = {"Main", "Browse", "Filter"};
+    for (int i = 0; i < 3; ++i) {
+        pageButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]));
+        pageButtons_[i]->setFocusPolicy(Qt::NoFocus);
+        pageButtons_[i]->setAutoDefault(false);
+        connect(pageButtons_[i], &QPushButton::clicked, this, guarded([this, i] {
+                    if (editing_) return beep();
+                    if (i == 0)
+                        changeToRecord();
+                    else if (i == 1)
+                        changeToBrowse();
+                    else
+                        changeToFilter();
+                }));
+        pageRow->addWidget(pageButtons_[i]);
+    }
+    pageRow->addStretch();
+
+    record_ = new RecordPage;
+    model_ = new BrowseModel(
+        table_, [this](xbase::JulianDay d) { return formatDate(d, prefs_.shortDateFmt); }, this);
+    grid_ = new BrowseGrid;
+    grid_->setModel(model_);
+    connect(grid_, &BrowseGrid::recordChosen, this, guarded([this](std::uint32_t recno) {
+                table_->go(recno);
+                changeToRecord();
+            }));
+    auto* browse = new QWidget;
+    auto* browseLayout = new QVBoxLayout(browse);
+    browsePrior_ = new QPushButton(QStringLiteral("<"));
+    browseNext_ = new QPushButton(QStringLiteral(">"));
+    auto* browseButtons = new QHBoxLayout;
+    browseButtons->addStretch();
+    browseButtons->addWidget(browsePrior_);
+    browseButtons->addWidget(browseNext_);
+    browseLayout->addWidget(grid_, 1);
+    browseLayout->addLayout(browseButtons);
+    pages_ = new QStackedWidget;
+    pages_->addWidget(record_);
+    pages_->addWidget(browse);
+    filter_ = new FilterPage;
+    pages_->addWidget(filter_);
+    connect(filter_, &FilterPage::setNowRequested, this,
+            guarded(this, &MainWindow::onSetNowClicked));
+
+    auto* exitButton = new QPushButton(QStringLiteral("Exit"));
+    auto* helpButton = new QPushButton(QStringLiteral("Help"));
+    auto* pointer = new QToolButton;
+    pointer->setText(QStringLiteral("?"));
+    pointer->setToolTip(QStringLiteral("Pointer help"));
+    for (QPushButton* b : {exitButton, helpButton}) {
+        b->setAutoDefault(false);
+        b->setFocusPolicy(Qt::NoFocus);
+    }
+    connect(exitButton, &QPushButton::clicked, this, &MainWindow::close);
+    connect(helpButton, &QPushButton::clicked, this,
+            [this] { showHelpTopic(kHelpTopics[currentPage()], this); });
+    connect(pointer, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
+    pageRow->addWidget(pointer);
+    pageRow->addWidget(helpButton);
+    pageRow->addWidget(exitButton);
+
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(6, 4, 6, 0);
+    layout->setSpacing(2);
+    layout->addLayout(pageRow);
+    layout->addWidget(pages_, 1);
+
+    connect(record_->addButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onAddClicked));
+    connect(record_->editButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onEditClicked));
+    connect(record_->saveButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onSaveClicked));
+    connect(record_->cancelButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onCancelClicked));
+    connect(record_->deleteButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onDeleteClicked));
+    connect(record_->searchButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onSearchClicked));
+    connect(record_->searchMemoButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onSearchMemoClicked));
+    connect(record_->findNextButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onFindNextClicked));
+    connect(record_->dialButton, &QPushButton::clicked, this, [this] {
+        if (phoneDialer && hasCurrentRecord() && !editing_)
+            phoneDialer(record_->field("PHONE")->text());
+    });
+    for (QPushButton* b : {record_->priorButton, browsePrior_})
+        connect(b, &QPushButton::clicked, this, guarded(this, &MainWindow::onPriorClicked));
+    for (QPushButton* b : {record_->nextButton, browseNext_})
+        connect(b, &QPushButton::clicked, this, guarded(this, &MainWindow::onNextClicked));
+    connect(record_, &RecordPage::fieldDoubleClicked, this, guarded([this] {
+                if (!editing_ && hasCurrentRecord()) onEditClicked();
+            }));
+    connect(
+        record_, &RecordPage::memoTyped, this, guarded([this] {
+            if (!editing_ && record_->editButton->isVisible() && record_->editButton->isEnabled())
+                onEditClicked();
+        }));
+    return central;
+}
+
+int MainWindow::currentPage() const {
+    return pages_->currentIndex();
+}
+
+void MainWindow::showPage(int page) {
+    pages_->setCurrentIndex(page);
+    for (int i = 0; i < 3; ++i) {
+        QPalette p = pageButtons_[i]->palette();
+        p.setColor(QPalette::ButtonText,
+                   i == page ? QColor(0x00, 0x80, 0x80) : QColor(0x80, 0x00, 0x80));
+        pageButtons_[i]->setPalette(p);
+    }
+}
+
+void MainWindow::changeToRecord() {
+    if (currentPage() == 0) return;
+    showPage(0);
+    afterRecordChange();
+    QApplication::processEvents();
+    updateCommandStates();
+}
+
+void MainWindow::changeToBrowse() {
+    if (currentPage() == 1) return;
+    model_->reset();
+    showPage(1);
+    if (table_.isOpen()) grid_->selectRow(model_->rowOf(table_->recNo()));
+}
+
+void MainWindow::changeToFilter() {
+    if (currentPage() == 2) return;
+    if (!filterPlaced_) {
+        filter_->copyGeometryFrom(
+            [this](const QString& n) { return rectOnPage(record_, record_->field(n)); },
+            [this](const QString& n) {
+                return rectOnPage(record_, buddyLabelOf(record_->field(n)));
+            });
+        filterPlaced_ = true;
+    }
+    showPage(2);
+}
+
+void MainWindow::onSetNowClicked() {
+    if (currentPage() != 2 || editing_ || !table_.isOpen()) return;
+    filter_->setNow(table_.table(), prefs_.shortDateFmt, filterExpression);
+    table_->goTop();
+    reloadView();
+    updateCommandStates();
+}
+
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    tileBackground(painter, rect(), event->rect());
+    QMainWindow::paintEvent(event);
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMaximized()) return;
+    if (const QScreen* screen = this->screen()) {
+        const QRect fitted = fitMaximised(frameGeometry(), screen->availableGeometry());
+        if (fitted != frameGeometry()) setGeometry(fitted);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    updateCommandStates();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!askYesNo(QStringLiteral("Exit now?"))) {
+        event->ignore();
+        return;
+    }
+    // A file that cannot be written at the end is told; the program ends all the same.
+    reportErrors([this] {
+        if (table_.isOpen()) table_->cancel();
+        table_.close();
+    });
+    editing_ = false;
+    event->accept();
+}
+
+void MainWindow::onContentsTriggered() {
+    showHelpTopic(HelpTopic::Contents, this);
+}
+
+void MainWindow::onAboutTriggered() {
+    StartScreen::showAbout(this);
+}
+
+}  // namespace rp

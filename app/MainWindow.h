@@ -1,0 +1,179 @@
+#pragma once
+// The main window: the open address file on the record page, the Browse list and the Filter
+// page; the File, Utilities and Help menus; adding, editing, saving, cancelling, deleting and
+// moving between records.
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <optional>
+
+#include "app/AddingRules.h"
+#include "app/CommandContext.h"
+#include "app/CommandPlan.h"
+#include "app/MemoSearch.h"
+#include "app/Preferences.h"
+#include "data/AddressTable.h"
+#include "framework/PrinterCatalog.h"
+
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+
+namespace rp {
+
+class BrowseGrid;
+class BrowseModel;
+class FilterPage;
+class OrderMenu;
+class RecordPage;
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+  public:
+    // dataFolder ends in a separator; it holds RAVENP.INI and the default address file.
+    MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The creation steps after the window is visible: preferences, engine settings, the
+    // recent or default file, the recent-files menu, the command states.
+    void startUp();
+
+    bool openAddressFile(const QString& path);
+    void onAddressFileOpened(bool opened);
+    void loadPreferences();
+    void updateMenuMRUList();
+    void updateCommandStates();
+
+    void onOpenTriggered();
+    void onNewTriggered();
+    void onPreferencesTriggered();
+    void onCountRecordsTriggered();
+    void onRebuildIndexesTriggered();
+    void onCloneTriggered();
+    // Runs a command of another subsystem: its preparations, its dialog, its restorations.
+    void runCommand(Command command);
+    void onContentsTriggered();
+    void onAboutTriggered();
+
+    void onAddClicked();
+    void onEditClicked();
+    void onSaveClicked();
+    void onCancelClicked();
+    void onDeleteClicked();
+    void onPriorClicked();
+    void onNextClicked();
+    void onSearchClicked();
+    void onSearchMemoClicked();
+    void onFindNextClicked();
+
+    void changeToRecord();
+    void changeToBrowse();
+    void changeToFilter();
+    void onSetNowClicked();
+    int currentPage() const;
+
+    // The "New Record" prompt: asked for the ZIP and/or the names, gives the typed values or
+    // nothing on Cancel. Tests replace it.
+    std::function<std::optional<NewRecordValues>(bool askZip, bool askNames)> newRecordPrompt;
+    // The "Search" box for the ticked order (caption, date-format line or empty) and the
+    // "Memo Search" box (last text): the typed text, or nothing on Cancel. Tests replace them.
+    std::function<std::optional<QString>(const QString& caption, const QString& dateLine)>
+        searchPrompt;
+    std::function<std::optional<QString>(const QString& lastText)> memoSearchPrompt;
+    // The Preferences dialog, run modally; tests replace it.
+    std::function<void()> preferencesDialog;
+    // The Rebuild Indexes dialog, run modally on the open file; tests replace it.
+    std::function<void()> rebuildIndexesDialog;
+    // The dialogs of the commands that have one; a command without a dialog stays disabled.
+    std::map<Command, CommandDialog> commandDialogs;
+    // The dialer, given the current record's phone number; "Dial" stays disabled without it.
+    std::function<void(const QString& phone)> phoneDialer;
+    // The printers the printing commands check: the window's catalog unless a test puts
+    // another in; none installed while null.
+    PrinterAccess* printers = nullptr;
+    PrinterCatalog& printerCatalog() { return printerCatalog_; }
+
+    AddressTable& addressTable() { return table_; }
+    RecordPage* recordPage() const { return record_; }
+    BrowseGrid* browseGrid() const { return grid_; }
+    FilterPage* filterPage() const { return filter_; }
+    OrderMenu* orderMenu() const { return orderMenu_; }
+    QLabel* filterPicture() const { return filterPicture_; }
+    QPushButton* pageButton(int page) const { return pageButtons_[page]; }
+    QMenu* fileMenu() const { return fileMenu_; }
+    QMenu* utilitiesMenu() const { return utilitiesMenu_; }
+    QAction* commandAction(Command command) const { return commandActions_.at(command); }
+    QAction* rebuildIndexesAction() const { return rebuildIndexes_; }
+    QAction* cloneAction() const { return clone_; }
+    bool frozen() const { return frozen_; }
+    QLabel* typingModeLabel() const { return typingMode_; }
+    const QString& currentFile() const { return currentFile_; }
+    const Preferences& preferences() const { return prefs_; }
+    bool editing() const { return editing_; }
+    bool overwriteMode() const { return !insertMode_; }
+    QString iniPath() const;
+
+    // The user part of the filter (set by the Filter page).
+    QString filterExpression;
+    // False while a dialog of another command works on the table.
+    bool reactingToTableEvents = true;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    friend class CommandRun;
+    void buildMenus();
+    void addCommand(QMenu* menu, Command command);
+    void setFrozen(bool frozen);
+    QWidget* buildPages();
+    void showPage(int page);
+    void afterRecordChange();
+    bool hasCurrentRecord() const;
+    bool storeRecord();
+    void insertRecord();
+    bool handleWindowKey(QKeyEvent* key);
+    bool applyTypingMode(QObject* watched, QKeyEvent* key);
+    void moveRecord(int direction);
+    void reloadView();
+
+    xbase::Engine& engine_;
+    QString dataFolder_;
+    AddressTable table_;
+    AddressTable creating_;
+    QString currentFile_;
+    Preferences prefs_;
+    bool editing_ = false;
+    bool insertMode_ = true;
+    QString rememberedDate_;
+    CarryValues carry_;
+
+    QStackedWidget* pages_ = nullptr;
+    RecordPage* record_ = nullptr;
+    BrowseModel* model_ = nullptr;
+    BrowseGrid* grid_ = nullptr;
+    FilterPage* filter_ = nullptr;
+    bool filterPlaced_ = false;
+    QPushButton* pageButtons_[3] = {};
+    QPushButton* browsePrior_ = nullptr;
+    QPushButton* browseNext_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* utilitiesMenu_ = nullptr;
+    OrderMenu* orderMenu_ = nullptr;
+    MemoSearch memoSearch_;
+    QAction* mruSeparator_ = nullptr;
+    QAction* rebuildIndexes_ = nullptr;
+    QAction* clone_ = nullptr;
+    std::map<Command, QAction*> commandActions_;
+    PrinterCatalog printerCatalog_;
+    bool frozen_ = false;
+    QLabel* typingMode_ = nullptr;
+    QLabel* filterPicture_ = nullptr;
+};
+
+}  // namespace rp

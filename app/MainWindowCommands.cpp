@@ -1,0 +1,63 @@
+// The main window's commands that work on the open file as a whole or hand it to another
+// subsystem's dialog: Rebuild Indexes, Clone and the dispatched commands.
+#include <QAction>
+
+#include "app/CommandRun.h"
+#include "app/MainWindow.h"
+#include "app/OrderMenu.h"
+#include "app/RebuildIndexesDialog.h"
+#include "app/RecordCopy.h"
+#include "framework/Messages.h"
+#include "xbase/Error.h"
+
+namespace rp {
+
+void MainWindow::runCommand(Command command) {
+    const auto dialog = commandDialogs.find(command);
+    if (dialog == commandDialogs.end() || editing_) return;
+    CommandRun(*this, planFor(command), dialog->second).run();
+}
+
+void MainWindow::onRebuildIndexesTriggered() {
+    if (!table_.isOpen()) {
+        showInformation(QStringLiteral("You need to have a RVW file open first"));
+        return;
+    }
+    if (editing_) return;
+    setFrozen(true);
+    QString failure;
+    try {
+        if (rebuildIndexesDialog) {
+            rebuildIndexesDialog();
+        } else {
+            RebuildIndexesDialog dialog(table_, dataFolder_, this);
+            dialog.exec();
+        }
+    } catch (const std::exception& e) {
+        failure = QString::fromLocal8Bit(e.what());
+    }
+    setFrozen(false);
+    orderMenu_->setMenuOrder(OrderMenu::kLastNameEntry);
+    reloadView();
+    updateCommandStates();
+    if (!failure.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure);
+}
+
+void MainWindow::onCloneTriggered() {
+    if (!hasCurrentRecord() || editing_ || currentPage() != 0) return;
+    const RecordCopy copy = readRecordCopy(table_.table());
+    insertRecord();
+    try {
+        putRecordCopy(table_.table(), copy);
+        table_->post();
+        table_->commit();
+    } catch (const xbase::Error& e) {
+        table_->cancel();
+        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+    }
+    editing_ = false;
+    reloadView();
+    updateCommandStates();
+}
+
+}  // namespace rp

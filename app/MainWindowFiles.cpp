@@ -1,0 +1,180 @@
+// The main window's start-up steps, opening and creating files, preferences and the
+// recent-files menu.
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenu>
+
+#include "app/BrowseModel.h"
+#include "app/DateText.h"
+#include "app/FilterBuilder.h"
+#include "app/FilterPage.h"
+#include "app/IndexRecoveryGauge.h"
+#include "app/IniFile.h"
+#include "app/MainWindow.h"
+#include "app/OrderMenu.h"
+#include "app/PreferencesDialog.h"
+#include "app/RecentFiles.h"
+#include "app/RecordPage.h"
+#include "data/AddressFile.h"
+#include "framework/ErrorReport.h"
+#include "framework/FileChooser.h"
+#include "framework/Messages.h"
+
+namespace rp {
+
+QString MainWindow::iniPath() const {
+    return dataFolder_ + QStringLiteral("RAVENP.INI");
+}
+
+void MainWindow::startUp() {
+    loadPreferences();
+    QApplication::processEvents();
+    engine_.settings.hideDeleted = true;
+    engine_.settings.century = true;
+    const QString recent = getMRUFile(IniFile(iniPath()));
+    if (!recent.isEmpty()) {
+        openAddressFile(recent);
+    } else {
+        const QString defaultFile = dataFolder_ + QStringLiteral("RAVENP1.DBF");
+        if (QFileInfo::exists(defaultFile)) {
+            openAddressFile(defaultFile);
+        } else if (createAddressFile(defaultFile, creating_)) {
+            creating_.close();
+            openAddressFile(defaultFile);
+        } else {
+            onAddressFileOpened(false);
+        }
+    }
+    updateMenuMRUList();
+    showPage(0);
+    afterRecordChange();
+    updateCommandStates();
+}
+
+bool MainWindow::openAddressFile(const QString& path) {
+    if (path.isEmpty()) return false;
+    IndexRecoveryGauge gauge(this);
+    const bool opened = openAddressFileChecked(path, table_, gauge.progress());
+    onAddressFileOpened(opened);
+    if (opened) {
+        try {
+            IniFile ini(iniPath());
+            updateMRUList(ini, path);
+        } catch (const IniFileError& e) {
+            messages().error(QStringLiteral("Ravenpost"), QString::fromUtf8(e.what()));
+        }
+        updateMenuMRUList();
+        currentFile_ = path;
+    } else {
+        currentFile_.clear();
+    }
+    setWindowTitle(QStringLiteral("Ravenpost - ") + path);
+    return opened;
+}
+
+void MainWindow::onAddressFileOpened(bool opened) {
+    editing_ = false;
+    memoSearch_ = MemoSearch{};
+    if (!opened) {
+        table_.close();
+        record_->setNoFile(true);
+        reloadView();
+        return;
+    }
+    record_->setNoFile(false);
+    orderMenu_->setMenuOrder(OrderMenu::kLastNameEntry);
+    applyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression);
+    table_->goTop();
+    reloadView();
+    QApplication::processEvents();
+    if (table_->recordCount() == 0)
+        showInformation(
+            QStringLiteral("There are no records in this file\r\n"
+                           "Press Alt-A to add a new record OR\r\n"
+                           "From the File menu select\r\n"
+                           "Import from DBF File  or\r\n"
+                           "Import from ASCII File"));
+}
+
+void MainWindow::loadPreferences() {
+    prefs_ = rp::loadPreferences(IniFile(iniPath()));
+    engine_.settings.dateFormat = prefs_.shortDateFmt.toStdString();
+    record_->setDateMask(qtInputMask(prefs_.dateEditMask));
+    record_->dateFormatLabel()->setText(QLatin1Char('(') + prefs_.shortDateFmt + QLatin1Char(')'));
+    filter_->setDateFormat(prefs_.shortDateFmt);
+    afterRecordChange();
+}
+
+void MainWindow::updateMenuMRUList() {
+    const QList<QAction*> actions = fileMenu_->actions();
+    for (qsizetype i = actions.indexOf(mruSeparator_) + 1; i < actions.size(); ++i) {
+        fileMenu_->removeAction(actions[i]);
+        actions[i]->deleteLater();
+    }
+    for (const QString& path : getMRUList(IniFile(iniPath()))) {
+        fileMenu_->addAction(path, this, guarded([this, path] {
+                                 openAddressFile(path);
+                                 updateCommandStates();
+                             }));
+    }
+}
+
+void MainWindow::onOpenTriggered() {
+    FileRequest request;
+    request.caption = QStringLiteral("Open");
+    request.filter = QStringLiteral("Ravenpost Files|*.dbf");
+    request.folder = dataFolder_;
+    request.mustExist = true;
+    if (const auto path = fileChooser().openFile(request)) {
+        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF"))
+            showInformation(QStringLiteral("Must be a DBF file"));
+        else
+            openAddressFile(*path);
+    }
+    updateCommandStates();
+}
+
+void MainWindow::onNewTriggered() {
+    FileRequest request;
+    request.caption = QStringLiteral("New");
+    request.filter = QStringLiteral("Ravenpost Files|*.DBF");
+    request.folder = dataFolder_;
+    request.proposedName = QStringLiteral("RAVENP1.DBF");
+    request.defaultSuffix = QStringLiteral("DBF");
+    request.confirmOverwrite = true;
+    if (const auto path = fileChooser().newFile(request)) {
+        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF")) {
+            showInformation(QStringLiteral("Must have a .DBF extension"));
+        } else if (QFileInfo::exists(*path)) {
+            showInformation(QStringLiteral("That file already exists.Please select another name"));
+        } else if (createAddressFile(*path, creating_)) {
+            creating_.close();
+            table_.close();
+            openAddressFile(*path);
+        }
+    }
+    updateCommandStates();
+}
+
+void MainWindow::onPreferencesTriggered() {
+    if (preferencesDialog) {
+        preferencesDialog();
+    } else {
+        PreferencesDialog dialog(iniPath(), this);
+        dialog.exec();
+    }
+    loadPreferences();
+}
+
+void MainWindow::onCountRecordsTriggered() {
+    if (!table_.isOpen()) return;
+    const QString n = QString::number(table_->visibleCount());
+    showInformation(filterExpression.isEmpty()
+                        ? QStringLiteral("There are ") + n + QStringLiteral(" records")
+                        : QStringLiteral("There are ") + n +
+                              QStringLiteral(" records which match the current filter"));
+}
+
+}  // namespace rp

@@ -1,0 +1,49 @@
+#include "app/MemoSearchProgress.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace rp {
+namespace {
+
+// The label is this many average characters wide; a longer text ends in "…".
+constexpr int kTextChars = 44;
+
+}  // namespace
+
+MemoSearchProgress::MemoSearchProgress(const QString& text, QWidget* parent)
+    : Dialog(parent, HelpTopic::RecordPage) {
+    setWindowTitle(QStringLiteral("Searching"));
+    setWindowModality(Qt::ApplicationModal);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    const int width = fontMetrics().averageCharWidth() * kTextChars;
+    text_ = new QLabel(
+        fontMetrics().elidedText(QStringLiteral("Searching for: ") + text, Qt::ElideRight, width),
+        this);
+    text_->setMinimumWidth(width);
+    text_->setToolTip(text);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_->setWhatsThis(
+        QStringLiteral("Stops the search and goes back to the record you were on."));
+    connect(cancel_, &QPushButton::clicked, this, &MemoSearchProgress::reject);
+
+    layOutAboveButton(text_, cancel_);
+    sinceEvents_.start();
+}
+
+bool MemoSearchProgress::afterRecord() {
+    if (sinceEvents_.hasExpired(kEventIntervalMs)) {
+        QCoreApplication::processEvents();
+        sinceEvents_.restart();
+    }
+    return !cancelled_;
+}
+
+void MemoSearchProgress::reject() {
+    cancelled_ = true;
+    Dialog::reject();
+}
+
+}  // namespace rp

@@ -1,0 +1,165 @@
+#include "app/PreferencesDialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/IniFile.h"
+#include "framework/Messages.h"
+
+namespace rp {
+namespace {
+
+constexpr int kCountryLength = 30;
+
+}  // namespace
+
+PreferencesDialog::PreferencesDialog(const QString& iniPath, QWidget* parent)
+    : Dialog(parent, kHelpTopic), iniPath_(iniPath), held_(loadPreferences(IniFile(iniPath))) {
+    setWindowTitle(QStringLiteral("Preferences"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(makeDateFormatRow());
+    layout->addWidget(makeAddingGroup());
+    layout->addWidget(makeCarryGroup());
+    layout->addLayout(makeButtonRow());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLayout* PreferencesDialog::makeDateFormatRow() {
+    dateFormat_ = new QComboBox(this);
+    for (const DateFormatEntry& e : dateFormatEntries()) dateFormat_->addItem(e.entry);
+    dateFormat_->setCurrentIndex(
+        dateFormat_->findText(held_.shortDateFmt, Qt::MatchExactly | Qt::MatchCaseSensitive));
+    dateFormat_->setWhatsThis(
+        QStringLiteral("How dates are shown and typed: the order of day, month "
+                       "and year, the separator, and two or four digits for the year."));
+    // Connected after the stored format is shown, so that only a pick replaces the date values.
+    connect(dateFormat_, &QComboBox::currentIndexChanged, this, &PreferencesDialog::pickDateFormat);
+
+    auto* row = new QFormLayout;
+    row->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    row->addRow(QStringLiteral("Date Format"), dateFormat_);
+    return row;
+}
+
+QGroupBox* PreferencesDialog::makeAddingGroup() {
+    auto* group = new QGroupBox(QStringLiteral(" When adding new records"), this);
+    auto* form = new QFormLayout(group);
+    form->addRow(
+        makeSwitch(QStringLiteral("Enter today's date in the date field"),
+                   QStringLiteral("Puts today's date in the date field of every new record."),
+                   &Preferences::plugDate));
+    form->addRow(
+        makeSwitch(QStringLiteral("Automatically insert city and state/province"),
+                   QStringLiteral("Fills in the city and state or province from the ZIP or "
+                                  "postal code you type."),
+                   &Preferences::plugCityState));
+    form->addRow(
+        makeSwitch(QStringLiteral("Automatically check for duplicate names"),
+                   QStringLiteral("Warns you on saving a new record when a record with the same "
+                                  "name is already in the list."),
+                   &Preferences::autoDupCheck));
+
+    defaultCountry_ = new QLineEdit(held_.defaultCountry, group);
+    defaultCountry_->setMaxLength(kCountryLength);
+    defaultCountry_->setMinimumWidth(defaultCountry_->fontMetrics().averageCharWidth() *
+                                     kCountryLength);
+    defaultCountry_->setWhatsThis(
+        QStringLiteral("The country put in every new record. Leave it empty for "
+                       "lists within one country."));
+    form->addRow(QStringLiteral("Default Country Name"), defaultCountry_);
+    return group;
+}
+
+QGroupBox* PreferencesDialog::makeCarryGroup() {
+    struct Carry {
+        const char* caption;
+        const char* field;
+        bool Preferences::*member;
+    };
+    // Down the first column, then down the second.
+    static constexpr Carry kCarried[] = {
+        {"Organization", "organization", &Preferences::carryOrg},
+        {"Street Address ", "street address", &Preferences::carrySA1},
+        {"City", "city", &Preferences::carryCity},
+        {"State/Province", "state or province", &Preferences::carryState},
+        {"Zip/Postal Code", "ZIP or postal code", &Preferences::carryZip},
+        {"Country", "country", &Preferences::carryCountry},
+    };
+    constexpr int kRows = 3;
+
+    auto* group = new QGroupBox(QStringLiteral("Carry forward the following fields:"), this);
+    auto* grid = new QGridLayout(group);
+    for (int i = 0; i < static_cast<int>(std::size(kCarried)); ++i) {
+        const Carry& c = kCarried[i];
+        const QString help =
+            QStringLiteral("Copies the %1 of the record on the screen into each new record.")
+                .arg(QLatin1String(c.field));
+        grid->addWidget(makeSwitch(QLatin1String(c.caption), help, c.member), i % kRows, i / kRows);
+    }
+    return group;
+}
+
+QLayout* PreferencesDialog::makeButtonRow() {
+    auto* save = new QPushButton(QStringLiteral("Save"), this);
+    save->setDefault(true);
+    save->setWhatsThis(QStringLiteral("Keeps these preferences and closes the window."));
+    connect(save, &QPushButton::clicked, this, &PreferencesDialog::save);
+
+    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setAutoDefault(false);
+    cancel->setWhatsThis(
+        QStringLiteral("Closes the window and leaves the preferences as they were."));
+    connect(cancel, &QPushButton::clicked, this, &PreferencesDialog::reject);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(makePointerHelpButton());
+    row->addStretch();
+    row->addWidget(save);
+    row->addWidget(cancel);
+    row->addWidget(makeHelpButton());
+    return row;
+}
+
+QCheckBox* PreferencesDialog::makeSwitch(const QString& caption, const QString& help,
+                                         bool Preferences::*field) {
+    auto* box = new QCheckBox(caption, this);
+    box->setChecked(held_.*field);
+    box->setWhatsThis(help);
+    switches_.emplace_back(box, field);
+    return box;
+}
+
+void PreferencesDialog::pickDateFormat(int index) {
+    if (index < 0) return;
+    const DateFormatEntry& e = dateFormatEntries()[static_cast<std::size_t>(index)];
+    held_.dateSeparator = e.separator;
+    held_.shortDateFmt = e.format;
+    held_.dateEditMask = e.mask;
+    held_.emptyDateTemplate = emptyDateTemplate(e.mask);
+}
+
+void PreferencesDialog::save() {
+    Preferences chosen = held_;
+    for (const auto& [box, field] : switches_) chosen.*field = box->isChecked();
+    chosen.defaultCountry = defaultCountry_->text();
+    try {
+        IniFile ini(iniPath_);
+        savePreferences(ini, chosen);
+    } catch (const IniFileError& e) {
+        messages().error(windowTitle(), QString::fromUtf8(e.what()));
+        return;
+    }
+    held_ = chosen;
+    accept();
+}
+
+}  // namespace rp

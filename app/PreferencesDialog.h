@@ -1,0 +1,46 @@
+#pragma once
+// The Preferences dialog: the date format and what happens when records are added. It reads
+// the [Date] and [Adding] keys when it opens and writes all of them on Save.
+#include <QString>
+#include <utility>
+#include <vector>
+
+#include "app/Preferences.h"
+#include "framework/Dialog.h"
+#include "framework/HelpTopic.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLayout;
+class QLineEdit;
+
+namespace rp {
+
+class PreferencesDialog : public Dialog {
+    Q_OBJECT
+  public:
+    static constexpr HelpTopic::Number kHelpTopic = HelpTopic::Preferences;
+
+    PreferencesDialog(const QString& iniPath, QWidget* parent);
+
+    // The values shown when the dialog opened, or those saved once Save succeeded.
+    const Preferences& preferences() const { return held_; }
+
+  private:
+    QLayout* makeDateFormatRow();
+    QGroupBox* makeAddingGroup();
+    QGroupBox* makeCarryGroup();
+    QLayout* makeButtonRow();
+    QCheckBox* makeSwitch(const QString& caption, const QString& help, bool Preferences::*field);
+    void pickDateFormat(int index);
+    void save();
+
+    QString iniPath_;
+    Preferences held_;
+    QComboBox* dateFormat_ = nullptr;
+    QLineEdit* defaultCountry_ = nullptr;
+    std::vector<std::pair<QCheckBox*, bool Preferences::*>> switches_;
+};
+
+}  // namespace rp

@@ -1,0 +1,241 @@
+#include "envelopes/PrintEnvelopeDialog.h"
+
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <exception>
+
+#include "envelopes/EnvelopeLayouts.h"
+#include "envelopes/SideRows.h"
+#include "framework/ErrorReport.h"
+#include "framework/Messages.h"
+#include "framework/PreviewWindow.h"
+#include "framework/PrintDialogs.h"
+#include "framework/PrinterCatalog.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setWhatsThis(help);
+    button->setAutoDefault(false);
+    return button;
+}
+
+}  // namespace
+
+PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Table& addresses,
+                                         PrinterCatalog& catalog, PreferenceAccess preferences,
+                                         QWidget* parent)
+    : Dialog(parent, HelpTopic::PrintEnvelope),
+      setups_(setups),
+      addresses_(addresses),
+      catalog_(catalog),
+      printer_(catalog),
+      preferences_(std::move(preferences)),
+      list_(setups) {
+    setWindowTitle(QStringLiteral("Print Envelope"));
+    preview = [this](const RecordedPages& pages, const QString& caption) {
+        PreviewWindow form(pages, caption, this);
+        form.exec();
+    };
+    list_.design = [this](EnvelopeSetup& copy) { return design && design(copy); };
+    list_.showPrinterInformation = [this] { showPrinterInformation(); };
+    list_.restorePrinterMemory = [this](const EnvelopeSetup& setup) { loadPreferences(setup); };
+    list_.listChanged = [this] { refreshGrid(); };
+
+    auto* setupBox = new QGroupBox(QStringLiteral("Select Envelope Setup"), this);
+    model_ = new SideRowsModel(setups_, kEnvelopeSetupColumns, this);
+    grid_ = new QTableView(setupBox);
+    grid_->setModel(model_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->verticalHeader()->hide();
+    grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    grid_->setWhatsThis(QStringLiteral("Your envelope setups. Choose the one to print with."));
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            guarded([this] { rowClicked(); }));
+
+    modify_ = makeButton(QStringLiteral("Modify"),
+                         QStringLiteral("Changes the selected envelope setup."), setupBox);
+    new_ =
+        makeButton(QStringLiteral("New"),
+                   QStringLiteral("Makes a new envelope setup from the selected one."), setupBox);
+    delete_ = makeButton(QStringLiteral("Delete"),
+                         QStringLiteral("Deletes the selected envelope setup."), setupBox);
+    connect(modify_, &QPushButton::clicked, this, guarded([this] { onModifyClicked(); }));
+    connect(new_, &QPushButton::clicked, this, guarded([this] { onNewClicked(); }));
+    connect(delete_, &QPushButton::clicked, this, guarded([this] { onDeleteClicked(); }));
+    auto* setupButtons = new QVBoxLayout;
+    setupButtons->addWidget(modify_);
+    setupButtons->addWidget(new_);
+    setupButtons->addWidget(delete_);
+    setupButtons->addStretch();
+    auto* setupLayout = new QHBoxLayout(setupBox);
+    setupLayout->addWidget(grid_, 1);
+    setupLayout->addLayout(setupButtons);
+
+    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    printerLine_ = new QLabel(QStringLiteral("Printer:"), printerBox);
+    sourceLine_ = new QLabel(QStringLiteral("Source:"), printerBox);
+    paperLine_ = new QLabel(QStringLiteral("Paper:"), printerBox);
+    for (QLabel* line : {printerLine_, sourceLine_, paperLine_})
+        line->setWhatsThis(
+            QStringLiteral("The printer, paper source and paper the envelope goes to."));
+    printerSetup_ = makeButton(
+        QStringLiteral("Printer Setup"),
+        QStringLiteral("Chooses the printer's paper source, paper and orientation."), printerBox);
+    connect(printerSetup_, &QPushButton::clicked, this,
+            guarded([this] { onPrinterSetupClicked(); }));
+    auto* printerLayout = new QGridLayout(printerBox);
+    printerLayout->addWidget(printerLine_, 0, 0);
+    printerLayout->addWidget(sourceLine_, 1, 0);
+    printerLayout->addWidget(paperLine_, 2, 0);
+    printerLayout->addWidget(printerSetup_, 0, 1, 3, 1, Qt::AlignVCenter);
+    printerLayout->setColumnStretch(0, 1);
+
+    printNow_ = makeButton(QStringLiteral("Print Now"),
+                           QStringLiteral("Prints the envelope of the current record."), this);
+    previewButton_ =
+        makeButton(QStringLiteral("Preview"),
+                   QStringLiteral("Shows the envelope of the current record on screen."), this);
+    cancel_ = makeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+    connect(printNow_, &QPushButton::clicked, this, guarded([this] { onPrintNowClicked(); }));
+    connect(previewButton_, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
+    connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makePointerHelpButton());
+    buttons->addWidget(printNow_);
+    buttons->addWidget(previewButton_);
+    buttons->addStretch();
+    buttons->addWidget(cancel_);
+    buttons->addWidget(makeHelpButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(setupBox, 1);
+    layout->addWidget(printerBox);
+    layout->addLayout(buttons);
+    resize(520, 420);
+
+    showCurrentRow(grid_, *model_);
+}
+
+PrintEnvelopeDialog::~PrintEnvelopeDialog() = default;
+
+void PrintEnvelopeDialog::showEvent(QShowEvent* event) {
+    Dialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    reportErrors([this] { onFormActivated(); });
+}
+
+void PrintEnvelopeDialog::onFormActivated() {
+    list_.activate();
+    setEnvelopeButtons();
+    showPrinterInformation();
+    loadPreferences(list_.current());
+}
+
+void PrintEnvelopeDialog::setEnvelopeButtons() {
+    list_.setEnvelopeButtons();
+    const SetupButtonStates& states = list_.buttons();
+    grid_->setEnabled(states.list);
+    modify_->setEnabled(states.modify && design != nullptr);
+    new_->setEnabled(states.add && design != nullptr);
+    delete_->setEnabled(states.remove);
+    printNow_->setEnabled(states.printNow);
+    previewButton_->setEnabled(states.preview);
+}
+
+void PrintEnvelopeDialog::refreshGrid() {
+    model_->refresh();
+    showCurrentRow(grid_, *model_);
+}
+
+void PrintEnvelopeDialog::rowClicked() {
+    const QModelIndex current = grid_->selectionModel()->currentIndex();
+    if (!current.isValid()) return;
+    const std::uint32_t recno = model_->recordAt(current.row());
+    if (recno != 0 && recno != setups_.recNo()) list_.moveTo(recno);
+}
+
+void PrintEnvelopeDialog::onModifyClicked() {
+    list_.modify();
+    setEnvelopeButtons();
+}
+
+void PrintEnvelopeDialog::onNewClicked() {
+    list_.createNew();
+    setEnvelopeButtons();
+}
+
+void PrintEnvelopeDialog::onDeleteClicked() {
+    list_.deleteCurrent();
+    setEnvelopeButtons();
+}
+
+void PrintEnvelopeDialog::onPrintNowClicked() {
+    list_.readCurrent();
+    const bool confirmed = catalog_.showPrintDialog(QStringLiteral("envelope.pdf"));
+    savePreferences();
+    showPrinterInformation();
+    if (!confirmed) return;
+    doPrint(true);
+}
+
+void PrintEnvelopeDialog::onPreviewClicked() {
+    list_.readCurrent();
+    doPrint(false);
+}
+
+void PrintEnvelopeDialog::doPrint(bool printMode) {
+    const AddressValues address = readAddressValues(addresses_);
+    if (!printMode) {
+        previewEnvelope(catalog_.printer(), list_.current(), address, preview, this);
+        return;
+    }
+    printEnvelopeOn(catalog_, list_.current(), address, this);
+}
+
+void PrintEnvelopeDialog::onPrinterSetupClicked() {
+    printDialogs().setup(catalog_.printer());
+    QCoreApplication::processEvents();
+    savePreferences();
+    showPrinterInformation();
+}
+
+void PrintEnvelopeDialog::loadPreferences(const EnvelopeSetup& setup) {
+    printer_.apply(recallPrinterChoice(preferences_, setup, printer_.current()));
+    // A PDF of an envelope is the envelope, unless a paper was chosen for it.
+    if (catalog_.pdfSelected() && !paperRemembered(preferences_, setup))
+        printer_.useEnvelopeAsPaper(setup);
+    showPrinterInformation();
+}
+
+void PrintEnvelopeDialog::savePreferences() {
+    try {
+        storePrinterChoice(preferences_, list_.current(), printer_.current());
+    } catch (const std::exception& e) {
+        showInformation(QString::fromStdString(e.what()));
+    }
+}
+
+void PrintEnvelopeDialog::showPrinterInformation() {
+    const PrinterChoice choice = printer_.current();
+    printerLine_->setText(QStringLiteral("Printer: ") + choice.printer);
+    sourceLine_->setText(QStringLiteral("Source: ") + choice.source);
+    paperLine_->setText(QStringLiteral("Paper: ") + choice.paper);
+}
+
+}  // namespace rp

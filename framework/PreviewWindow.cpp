@@ -1,0 +1,207 @@
+#include "framework/PreviewWindow.h"
+
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+#include "framework/PreviewPageView.h"
+#include "framework/RecordedPages.h"
+
+namespace rp {
+namespace {
+
+// Page plus margins, as a multiple of the page.
+constexpr double kWithMargins = 1 + 2 * PreviewPageView::kMarginFraction;
+
+// The zoom at which a length of paper (inches, margins included) fills a length of screen.
+double zoomToFill(double inches, int pixels, double logicalDpi) {
+    return 100.0 * pixels / (inches * kWithMargins * logicalDpi);
+}
+
+int wholeZoom(double zoom) {
+    // Down to the whole percent, so the page never overshoots what it should fill; the small
+    // allowance keeps an exact fit from losing a percent to rounding.
+    const double whole = std::floor(zoom + 1e-9);
+    return static_cast<int>(
+        std::clamp(whole, double(PreviewWindow::kMinZoom), double(PreviewWindow::kMaxZoom)));
+}
+
+}  // namespace
+
+PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption, QWidget* parent)
+    : Dialog(parent, helpTopicFor(caption)), pages_(pages) {
+    setWindowTitle(caption);
+    setModal(true);
+
+    area_ = new QScrollArea(this);
+    area_->setAlignment(Qt::AlignCenter);
+    area_->setBackgroundRole(QPalette::Dark);
+    area_->setWhatsThis(QStringLiteral("The page as it will print. Up and Down scroll it."));
+    view_ = new PreviewPageView(pages_, area_);
+    area_->setWidget(view_);
+
+    counter_ = new QLabel(QStringLiteral("Page 1 of 1"), this);
+    counter_->setWhatsThis(QStringLiteral("The page shown and the number of pages."));
+    counter_->setMinimumWidth(
+        counter_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888 of 8888")));
+
+    QStyle* look = style();
+    zoomIn_ = makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom in"),
+                             QStringLiteral("Enlarges the page by 10 percent, up to 200 percent."));
+    zoomOut_ =
+        makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom out"),
+                       QStringLiteral("Reduces the page by 10 percent, down to 10 percent."));
+    zoomWidth_ = makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Zoom to page width"),
+                                QStringLiteral("Makes the width of the page fill the window."));
+    zoomPage_ = makeToolButton(QStringLiteral("Page"), {}, QStringLiteral("Zoom to whole page"),
+                               QStringLiteral("Makes the whole page fit in the window."));
+    first_ =
+        makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
+                       QStringLiteral("First page"), QStringLiteral("Shows the first page."));
+    previous_ = makeToolButton(
+        QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
+        QStringLiteral("Previous page"), QStringLiteral("Shows the page before this one."));
+    next_ = makeToolButton(QStringLiteral("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
+                           QStringLiteral("Next page"),
+                           QStringLiteral("Shows the page after this one."));
+    last_ = makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
+                           QStringLiteral("Last page"), QStringLiteral("Shows the last page."));
+    connect(zoomIn_, &QToolButton::clicked, this, [this] { setZoom(zoom_ + kZoomStep); });
+    connect(zoomOut_, &QToolButton::clicked, this, [this] { setZoom(zoom_ - kZoomStep); });
+    connect(zoomWidth_, &QToolButton::clicked, this, &PreviewWindow::zoomToWidth);
+    connect(zoomPage_, &QToolButton::clicked, this, &PreviewWindow::zoomToPage);
+    connect(first_, &QToolButton::clicked, this, [this] { showPage(0); });
+    connect(previous_, &QToolButton::clicked, this, [this] { showPage(page_ - 1); });
+    connect(next_, &QToolButton::clicked, this, [this] { showPage(page_ + 1); });
+    connect(last_, &QToolButton::clicked, this, [this] { showPage(pages_.pageCount() - 1); });
+
+    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_->setDefault(true);
+    close_->setWhatsThis(QStringLiteral("Closes the preview."));
+    connect(close_, &QPushButton::clicked, this, &PreviewWindow::accept);
+    help_ = makeHelpButton();
+    help_->setEnabled(helpTopic() != kNoHelpTopic);
+
+    // Shortcuts, so the keys scroll the page whichever control has the focus; the scroll bar
+    // keeps the step within its range, so the page stops at either end.
+    QScrollBar* vertical = area_->verticalScrollBar();
+    connect(new QShortcut(Qt::Key_Up, this), &QShortcut::activated, vertical,
+            [vertical] { vertical->triggerAction(QAbstractSlider::SliderSingleStepSub); });
+    connect(new QShortcut(Qt::Key_Down, this), &QShortcut::activated, vertical,
+            [vertical] { vertical->triggerAction(QAbstractSlider::SliderSingleStepAdd); });
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(counter_);
+    for (QToolButton* button :
+         {zoomIn_, zoomOut_, zoomWidth_, zoomPage_, first_, previous_, next_, last_})
+        bottom->addWidget(button);
+    bottom->addStretch();
+    bottom->addWidget(close_);
+    bottom->addWidget(help_);
+    bottom->addWidget(makePointerHelpButton());
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(area_, 1);
+    layout->addLayout(bottom);
+
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize room = screen ? screen->availableSize() * 0.9 : QSize(760, 860);
+    resize(std::min(760, room.width()), std::min(860, room.height()));
+}
+
+HelpTopic::Number PreviewWindow::helpTopicFor(const QString& caption) {
+    if (caption == QLatin1String("Preview Envelope")) return HelpTopic::PreviewEnvelope;
+    if (caption == QLatin1String("Preview Labels")) return HelpTopic::PreviewLabels;
+    if (caption == QLatin1String("Preview Report")) return HelpTopic::PreviewReport;
+    if (caption == QLatin1String("Preview Zipcode Count")) return HelpTopic::PreviewZipCount;
+    return kNoHelpTopic;
+}
+
+int PreviewWindow::clampZoom(int zoom) {
+    return std::clamp(zoom, kMinZoom, kMaxZoom);
+}
+
+double PreviewWindow::pixelsPerInch(int zoom, double logicalDpi) {
+    return zoom / 100.0 * logicalDpi;
+}
+
+int PreviewWindow::fitWidthZoom(QSizeF pageInches, QSize viewport, int scrollBarWidth,
+                                double logicalDpi) {
+    const int zoom = wholeZoom(zoomToFill(pageInches.width(), viewport.width(), logicalDpi));
+    const double height =
+        PreviewPageView::contentSize(pageInches, pixelsPerInch(zoom, logicalDpi)).height();
+    if (height <= viewport.height()) return zoom;
+    return wholeZoom(zoomToFill(pageInches.width(), viewport.width() - scrollBarWidth, logicalDpi));
+}
+
+int PreviewWindow::fitPageZoom(QSizeF pageInches, QSize viewport, double logicalDpi) {
+    return wholeZoom(std::min(zoomToFill(pageInches.width(), viewport.width(), logicalDpi),
+                              zoomToFill(pageInches.height(), viewport.height(), logicalDpi)));
+}
+
+void PreviewWindow::setZoom(int zoom) {
+    zoom_ = clampZoom(zoom);
+    view_->showPage(page_, pixelsPerInch(zoom_, logicalDpi()));
+}
+
+void PreviewWindow::showEvent(QShowEvent* event) {
+    Dialog::showEvent(event);
+    if (activated_) return;
+    activated_ = true;
+    onFormActivated();
+}
+
+void PreviewWindow::onFormActivated() {
+    const bool several = pages_.pageCount() >= 2;
+    previous_->setVisible(several);
+    next_->setVisible(several);
+    showPage(0);
+    zoomToWidth();
+}
+
+void PreviewWindow::zoomToWidth() {
+    const int scrollBar =
+        style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, area_->verticalScrollBar());
+    setZoom(fitWidthZoom(pages_.pageSize(), visibleArea(), scrollBar, logicalDpi()));
+}
+
+void PreviewWindow::zoomToPage() {
+    setZoom(fitPageZoom(pages_.pageSize(), visibleArea(), logicalDpi()));
+}
+
+void PreviewWindow::showPage(int page) {
+    // A run that recorded nothing leaves the counter at its first text.
+    if (pages_.pageCount() == 0) return;
+    page_ = std::clamp(page, 0, pages_.pageCount() - 1);
+    counter_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages_.pageCount()));
+    view_->showPage(page_, pixelsPerInch(zoom_, logicalDpi()));
+}
+
+QToolButton* PreviewWindow::makeToolButton(const QString& text, const QIcon& icon,
+                                           const QString& toolTip, const QString& whatsThis) {
+    auto* button = new QToolButton(this);
+    button->setText(text);
+    button->setIcon(icon);
+    button->setToolTip(toolTip);
+    button->setWhatsThis(whatsThis);
+    return button;
+}
+
+QSize PreviewWindow::visibleArea() const {
+    return area_->maximumViewportSize();
+}
+
+double PreviewWindow::logicalDpi() const {
+    return view_->logicalDpiX();
+}
+
+}  // namespace rp

@@ -1,0 +1,190 @@
+// The Preferences dialog: what it shows from the file, what Save writes and what Cancel leaves.
+#include <gtest/gtest.h>
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "IniFolderFixture.h"
+#include "QtPrinting.h"
+#include "app/IniFile.h"
+#include "app/PreferencesDialog.h"
+#include "framework/ScriptedMessages.h"
+
+namespace rp {
+namespace {
+
+class PreferencesDialogTest : public IniFolderTest {
+  protected:
+    QString stored(const QString& section, const QString& key) const {
+        return IniFile(path()).readString(section, key, QStringLiteral("(missing)"));
+    }
+
+    template <class Widget>
+    static Widget* withText(const QWidget& dialog, const QString& text) {
+        for (Widget* w : dialog.findChildren<Widget*>())
+            if (w->text() == text) return w;
+        ADD_FAILURE() << "nothing reads " << text.toStdString();
+        return nullptr;
+    }
+
+    static void press(const QWidget& dialog, const QString& caption) {
+        withText<QPushButton>(dialog, caption)->click();
+    }
+};
+
+TEST_F(PreferencesDialogTest, LooksAsIntended) {
+    PreferencesDialog dialog(path(), nullptr);
+    EXPECT_EQ(dialog.windowTitle(), "Preferences");
+    EXPECT_EQ(dialog.helpTopic(), 1030);
+    for (const char* caption : {"Save", "Cancel", "Help"})
+        EXPECT_NE(withText<QPushButton>(dialog, caption), nullptr);
+    EXPECT_NE(withText<QLabel>(dialog, "Date Format"), nullptr);
+    EXPECT_NE(withText<QLabel>(dialog, "Default Country Name"), nullptr);
+
+    QStringList groups;
+    for (const QGroupBox* g : dialog.findChildren<QGroupBox*>()) groups << g->title();
+    EXPECT_EQ(groups,
+              QStringList({" When adding new records", "Carry forward the following fields:"}));
+
+    QStringList boxes;
+    for (const QCheckBox* b : dialog.findChildren<QCheckBox*>()) boxes << b->text();
+    EXPECT_EQ(boxes, QStringList({"Enter today's date in the date field",
+                                  "Automatically insert city and state/province",
+                                  "Automatically check for duplicate names", "Organization",
+                                  "Street Address ", "City", "State/Province", "Zip/Postal Code",
+                                  "Country"}));
+
+    const auto* formats = dialog.findChild<QComboBox*>();
+    ASSERT_NE(formats, nullptr);
+    EXPECT_FALSE(formats->isEditable());
+    QStringList entries;
+    for (int i = 0; i < formats->count(); ++i) entries << formats->itemText(i);
+    EXPECT_EQ(entries, QStringList({"mm/dd/yy", "mm/dd/yyyy", "dd/mm/yy", "dd/mm/yyyy", "dd.mm.yy",
+                                    "dd.mm.yyyy", "yy.mm.dd", "yyyy.mm.dd", "yy/mm/dd",
+                                    "yyyy/mm/dd", "mm-dd-yy", "mm-dd-yyyy"}));
+    EXPECT_EQ(dialog.findChild<QLineEdit*>()->maxLength(), 30);
+
+    QList<QWidget*> controls;
+    for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) controls << b;
+    controls << dialog.findChild<QComboBox*>() << dialog.findChild<QLineEdit*>();
+    EXPECT_EQ(controls.size(), 15);  // nine switches, four buttons, the list and the text box
+    for (const QWidget* w : controls)
+        EXPECT_FALSE(w->whatsThis().isEmpty()) << w->metaObject()->className();
+
+    dialog.show();
+    EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
+}
+
+TEST_F(PreferencesDialogTest, FreshFileSavedUntouchedStoresTheProgramDefaults) {
+    PreferencesDialog dialog(path(), nullptr);
+    EXPECT_EQ(dialog.findChild<QComboBox*>()->currentText(), "mm/dd/yyyy");
+    press(dialog, "Save");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(stored("Date", "DateSeparator"), "/");
+    EXPECT_EQ(stored("Date", "ShortDateFmt"), "mm/dd/yyyy");
+    EXPECT_EQ(stored("Date", "DateEditMask"), "!99/99/9999;1;_");
+    for (const char* key : {"PlugDate", "PlugCityState", "AutoDupCheck", "CarryOrg", "CarrySA1",
+                            "CarryCity", "CarryState", "CarryZip", "CarryCountry"})
+        EXPECT_EQ(stored("Adding", key), "0") << key;
+    EXPECT_EQ(stored("Adding", "DefaultCountry"), "");
+}
+
+TEST_F(PreferencesDialogTest, PickingAFormatStoresItsSeparatorAndMask) {
+    PreferencesDialog dialog(path(), nullptr);
+    auto* formats = dialog.findChild<QComboBox*>();
+    formats->setCurrentIndex(formats->findText("dd.mm.yy"));
+    press(dialog, "Save");
+    EXPECT_EQ(stored("Date", "DateSeparator"), ".");
+    EXPECT_EQ(stored("Date", "ShortDateFmt"), "dd.mm.yy");
+    EXPECT_EQ(stored("Date", "DateEditMask"), "!99.99.99;1;_");
+    EXPECT_EQ(dialog.preferences().emptyDateTemplate, "  .  .  ");
+}
+
+TEST_F(PreferencesDialogTest, OddStoredFormatShowsNoSelectionAndSurvivesSave) {
+    put("[Date]\r\nDateSeparator=-\r\nShortDateFmt=yyyy-mm-dd\r\nDateEditMask=!9999-99-99;1;_\r\n");
+    PreferencesDialog dialog(path(), nullptr);
+    EXPECT_EQ(dialog.findChild<QComboBox*>()->currentIndex(), -1);
+    press(dialog, "Save");
+    EXPECT_EQ(stored("Date", "DateSeparator"), "-");
+    EXPECT_EQ(stored("Date", "ShortDateFmt"), "yyyy-mm-dd");
+    EXPECT_EQ(stored("Date", "DateEditMask"), "!9999-99-99;1;_");
+}
+
+TEST_F(PreferencesDialogTest, ShowingTheStoredFormatKeepsItsOwnMask) {
+    put("[Date]\r\nShortDateFmt=MM/DD/YYYY\r\n");
+    {
+        PreferencesDialog dialog(path(), nullptr);
+        EXPECT_EQ(dialog.findChild<QComboBox*>()->currentIndex(), -1);  // letter case counts
+    }
+    put("[Date]\r\nShortDateFmt=mm/dd/yyyy\r\nDateEditMask=!99/99/9999;0;_\r\n");
+    PreferencesDialog dialog(path(), nullptr);
+    EXPECT_EQ(dialog.findChild<QComboBox*>()->currentText(), "mm/dd/yyyy");
+    press(dialog, "Save");
+    EXPECT_EQ(stored("Date", "DateEditMask"), "!99/99/9999;0;_");
+}
+
+TEST_F(PreferencesDialogTest, StoredSwitchesAndCountryAreShownAndChangesSaved) {
+    put("[Adding]\r\nPlugCityState=1\r\nCarrySA1=1\r\nCarryZip=1\r\nDefaultCountry=CANADA\r\n");
+    PreferencesDialog dialog(path(), nullptr);
+    QStringList ticked;
+    for (const QCheckBox* b : dialog.findChildren<QCheckBox*>())
+        if (b->isChecked()) ticked << b->text();
+    EXPECT_EQ(ticked, QStringList({"Automatically insert city and state/province",
+                                   "Street Address ", "Zip/Postal Code"}));
+    auto* country = dialog.findChild<QLineEdit*>();
+    EXPECT_EQ(country->text(), "CANADA");
+
+    withText<QCheckBox>(dialog, "Automatically check for duplicate names")->setChecked(true);
+    withText<QCheckBox>(dialog, "Street Address ")->setChecked(false);
+    withText<QCheckBox>(dialog, "Country")->setChecked(true);
+    country->setText("USA");
+    press(dialog, "Save");
+    EXPECT_EQ(stored("Adding", "AutoDupCheck"), "1");
+    EXPECT_EQ(stored("Adding", "PlugCityState"), "1");
+    EXPECT_EQ(stored("Adding", "CarrySA1"), "0");
+    EXPECT_EQ(stored("Adding", "CarryZip"), "1");
+    EXPECT_EQ(stored("Adding", "CarryCountry"), "1");
+    EXPECT_EQ(stored("Adding", "CarryOrg"), "0");
+    EXPECT_EQ(stored("Adding", "DefaultCountry"), "USA");
+    EXPECT_TRUE(dialog.preferences().carryCountry);
+}
+
+TEST_F(PreferencesDialogTest, CancelWritesNothing) {
+    {
+        PreferencesDialog dialog(path(), nullptr);
+        withText<QCheckBox>(dialog, "City")->setChecked(true);
+        press(dialog, "Cancel");
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    EXPECT_FALSE(QFile::exists(path()));
+
+    const QByteArray before = "[Date]\nShortDateFmt=dd/mm/yy\n; mine\n";
+    put(before);
+    PreferencesDialog dialog(path(), nullptr);
+    auto* formats = dialog.findChild<QComboBox*>();
+    formats->setCurrentIndex(formats->findText("yyyy.mm.dd"));
+    press(dialog, "Cancel");
+    EXPECT_EQ(bytes(), before);
+}
+
+TEST_F(PreferencesDialogTest, FileThatCannotBeWrittenIsReportedAndTheDialogStays) {
+    ScriptedMessages messages;
+    MessagesScope scope(messages);
+    PreferencesDialog dialog(dir_.filePath(QStringLiteral("gone/RAVENP.INI")), nullptr);
+    dialog.show();
+    press(dialog, "Save");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, "error");
+    EXPECT_TRUE(messages.shown()[0].text.contains("gone"));
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+}  // namespace
+}  // namespace rp

@@ -1,0 +1,368 @@
+#include "utilities/StateZipCheckDialog.h"
+
+#include <QCheckBox>
+#include <QFont>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QShortcut>
+#include <QTableView>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
+#include "framework/Messages.h"
+#include "utilities/StateZipCheck.h"
+#include "utilities/StateZipNavigator.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+const QString kEditCaption = QStringLiteral("Edit State/Province File");
+const QString kStopCaption = QStringLiteral("Stop Editing");
+
+QLabel* wrappedLabel(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+QTableView* makeGrid(const QString& help, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setMinimumSectionSize(grid->fontMetrics().averageCharWidth() * 8);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setMinimumSize(640, 220);
+    grid->setWhatsThis(help);
+    return grid;
+}
+
+QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setAutoDefault(false);
+    button->setWhatsThis(help);
+    return button;
+}
+
+}  // namespace
+
+StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& programFolder,
+                                         QWidget* parent)
+    : BulkDialog(parent, HelpTopic::StateZipCheck), table_(table), folder_(programFolder) {
+    setWindowTitle(QStringLiteral("Check State and Zip  Codes"));
+    setup_ = makeSetupPanel();
+    results_ = makeResultsPanel();
+    tablePanel_ = makeTablePanel();
+    results_->hide();
+    tablePanel_->hide();
+
+    count_ = new QLabel(this);
+    count_->hide();
+    progressBar()->hide();
+
+    close_ = makeButton(QStringLiteral("Close"), QStringLiteral("Closes the window."), this);
+    connect(close_, &QPushButton::clicked, this,
+            guarded(this, &StateZipCheckDialog::onCloseClicked));
+    editTable_ = makeButton(
+        kEditCaption,
+        QStringLiteral(
+            "Shows the State/Province file for editing; click again to stop editing it."),
+        this);
+    connect(editTable_, &QPushButton::clicked, this,
+            guarded(this, &StateZipCheckDialog::onEditStateFileClicked));
+    help_ = makeHelpButton();
+    pointerHelp_ = makePointerHelpButton();
+    cancel_ = makeButton(QStringLiteral("Cancel"),
+                         QStringLiteral("Stops the check after the record in hand."), this);
+    connect(cancel_, &QPushButton::clicked, this, &StateZipCheckDialog::cancelClicked);
+    cancel_->hide();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(close_);
+    buttons->addWidget(editTable_);
+    buttons->addWidget(cancel_);
+    buttons->addStretch();
+    buttons->addWidget(help_);
+    buttons->addWidget(pointerHelp_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(18, 16, 18, 12);
+    layout->setSpacing(10);
+    layout->addWidget(setup_);
+    layout->addWidget(results_);
+    layout->addWidget(tablePanel_);
+    layout->addWidget(progressBar());
+    layout->addWidget(count_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+StateZipCheckDialog::~StateZipCheckDialog() {
+    // The grids go before the tables they show.
+    stateModel_.reset();
+    resultsModel_.reset();
+}
+
+QWidget* StateZipCheckDialog::makeSetupPanel() {
+    auto* panel = new QWidget(this);
+    auto* heading = new QLabel(
+        QStringLiteral("Check For State/Province  & Zipcode/Postal Code Anomolies"), panel);
+    QFont bold = heading->font();
+    bold.setBold(true);
+    heading->setFont(bold);
+    auto* explanation = wrappedLabel(
+        QStringLiteral(
+            "A check will be performed by comparing the records in the file against the "
+            "State/Province "
+            "file, which contains a list of State/Zip Province/Postcode combinations. This file "
+            "may be "
+            "edited or added bo by clicking the 'Edit State/Province File' button below."),
+        panel);
+    blanks_ = new QCheckBox(
+        QStringLiteral("Include records with blank State/Province or Zip/Postcode entries?"),
+        panel);
+    blanks_->setWhatsThis(
+        QStringLiteral("Ticked: records with an empty state or ZIP are checked too."));
+    check_ = new QPushButton(QStringLiteral("Perform Check Now"), panel);
+    check_->setDefault(true);
+    check_->setWhatsThis(
+        QStringLiteral("Checks every record of the file against the State/Province file."));
+    connect(check_, &QPushButton::clicked, this,
+            guarded(this, &StateZipCheckDialog::onPerformCheckNowClicked));
+
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(12);
+    column->addWidget(heading);
+    column->addWidget(explanation);
+    column->addWidget(blanks_);
+    column->addWidget(check_, 0, Qt::AlignHCenter);
+    panel->setFixedWidth(480);
+    return panel;
+}
+
+QWidget* StateZipCheckDialog::makeResultsPanel() {
+    auto* panel = new QWidget(this);
+    auto* text = wrappedLabel(
+        QStringLiteral("These records have questionable state/zip or province/postcode "
+                       "combinations. You may edit "
+                       "the contents to make changes. When you are done, press the Close button."),
+        panel);
+    resultsGrid_ =
+        makeGrid(QStringLiteral("The records found by the check, by last and first name. "
+                                "Changes go into the records themselves."),
+                 panel);
+    resultsGrid_->setMinimumWidth(720);
+    auto* navigator = new StateZipNavigator(resultsGrid_, panel);
+    auto* edit = makeButton(QStringLiteral("Edit"),
+                            QStringLiteral("Starts editing the current record."), panel);
+    connect(edit, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onEditClicked));
+    auto* save = makeButton(QStringLiteral("Save"),
+                            QStringLiteral("Keeps the changes to the record."), panel);
+    connect(save, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onSaveClicked));
+    auto* cancel = makeButton(QStringLiteral("Cancel"),
+                              QStringLiteral("Discards the changes to the record."), panel);
+    connect(cancel, &QPushButton::clicked, this,
+            guarded(this, &StateZipCheckDialog::onCancelEditClicked));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(navigator);
+    row->addStretch();
+    row->addWidget(edit);
+    row->addWidget(save);
+    row->addWidget(cancel);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(text);
+    column->addWidget(resultsGrid_);
+    column->addLayout(row);
+    return panel;
+}
+
+QWidget* StateZipCheckDialog::makeTablePanel() {
+    auto* panel = new QWidget(this);
+    auto* first = new QLabel(
+        QStringLiteral("Make changes to the State/Province file to best reflect your country"),
+        panel);
+    auto* second = new QLabel(QStringLiteral("Click on field to begin editing"), panel);
+    stateGrid_ = makeGrid(
+        QStringLiteral("The State/Province file: one range of ZIP or postal codes per row. "
+                       "Click a field to change it; Insert adds a row at the end."),
+        panel);
+    auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), stateGrid_, nullptr, nullptr,
+                                 Qt::WidgetShortcut);
+    connect(insert, &QShortcut::activated, this,
+            guarded(this, &StateZipCheckDialog::appendStateRow));
+    auto* navigator = new StateZipNavigator(stateGrid_, panel);
+    auto* remove =
+        makeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the current row."), panel);
+    connect(remove, &QPushButton::clicked, this,
+            guarded(this, &StateZipCheckDialog::onDeleteClicked));
+    auto* save =
+        makeButton(QStringLiteral("Save"), QStringLiteral("Keeps the changes to the row."), panel);
+    connect(save, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onSaveClicked));
+    auto* undo = makeButton(QStringLiteral("Undo"),
+                            QStringLiteral("Discards the changes to the row."), panel);
+    connect(undo, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onUndoClicked));
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(navigator);
+    row->addStretch();
+    row->addWidget(remove);
+    row->addWidget(save);
+    row->addWidget(undo);
+    auto* column = new QVBoxLayout(panel);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(first);
+    column->addWidget(second);
+    column->addWidget(stateGrid_);
+    column->addLayout(row);
+    return panel;
+}
+
+void StateZipCheckDialog::showChecking(bool checking) {
+    help_->setVisible(!checking);
+    pointerHelp_->setVisible(!checking);
+    close_->setVisible(!checking);
+    editTable_->setVisible(!checking);
+    cancel_->setVisible(checking);
+}
+
+void StateZipCheckDialog::onPerformCheckNowClicked() {
+    if (busy()) return;
+    showChecking(true);
+    setup_->hide();
+    const bool includeBlanks = blanks_->isChecked();
+    QString cause;
+    std::unique_ptr<xbase::Table> states =
+        openStateZipTable(table_.engine(), folder_, false, &cause);
+    if (!states) {
+        showInformation(withCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
+        showChecking(false);
+        setup_->show();
+        return;
+    }
+    progressBar()->setValue(0);
+    progressBar()->show();
+    count_->clear();
+    count_->show();
+    const BulkHooks bulk = hooks();
+    const StateZipHooks check{
+        bulk.progress,
+        [this](std::uint32_t found) {
+            count_->setText(QStringLiteral("Found ") + QString::number(found) +
+                            QStringLiteral(" records with questionable state or zipcodes"));
+        },
+        bulk.keepGoing};
+    const bool done = runBusy([&] {
+        checkStateZip(table_, *states,
+                      enginePath(folder_ + QString::fromLatin1(kStateZipWorkIndex)), includeBlanks,
+                      check);
+    });
+    states.reset();
+    progressBar()->hide();
+    count_->hide();
+    showChecking(false);
+    if (!done) {
+        setup_->show();
+        return;
+    }
+    resultsModel_ = std::make_unique<StateZipGridModel>(
+        table_, std::vector<StateZipGridModel::Column>{{"ZIP", QStringLiteral("Zip/Postal Code")},
+                                                       {"STATE", QStringLiteral("State/Province")},
+                                                       {"LNAME", QStringLiteral("Last")},
+                                                       {"FNAME", QStringLiteral("First")},
+                                                       {"ORG", QStringLiteral("Organization")},
+                                                       {"STREET", QStringLiteral("Street Address")},
+                                                       {"CITY", QStringLiteral("City")},
+                                                       {"COUNTRY", QStringLiteral("Country")}});
+    resultsGrid_->setModel(resultsModel_.get());
+    resultsGrid_->resizeColumnsToContents();
+    if (resultsModel_->rowCount() > 0) resultsGrid_->setCurrentIndex(resultsModel_->index(0, 0));
+    results_->show();
+    checked_ = true;
+}
+
+bool StateZipCheckDialog::confirmCancel() {
+    return messages().question(QStringLiteral("Information"), QStringLiteral("Cancel operation?"),
+                               true);
+}
+
+void StateZipCheckDialog::onEditStateFileClicked() {
+    if (!editingTable_) {
+        QString cause;
+        states_ = openStateZipTable(table_.engine(), folder_, true, &cause);
+        if (!states_) {
+            showInformation(withCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
+            return;
+        }
+        stateModel_ = std::make_unique<StateZipGridModel>(
+            *states_, std::vector<StateZipGridModel::Column>{
+                          {"NAME", QStringLiteral("State or Province")},
+                          {"STATE", QStringLiteral("Abbreviation")},
+                          {"LOW_ZIP", QStringLiteral("Starting Zip/Post")},
+                          {"HIGH_ZIP", QStringLiteral("Ending Zip/Post")}});
+        stateGrid_->setModel(stateModel_.get());
+        stateGrid_->resizeColumnsToContents();
+        if (stateModel_->rowCount() > 0) stateGrid_->setCurrentIndex(stateModel_->index(0, 0));
+        restingPanel()->hide();
+        cancel_->setEnabled(false);
+        editingTable_ = true;
+        editTable_->setText(kStopCaption);
+        tablePanel_->show();
+        return;
+    }
+    stateGrid_->setModel(nullptr);
+    stateModel_.reset();
+    states_.reset();  // closing posts an edit under way
+    tablePanel_->hide();
+    editTable_->setText(kEditCaption);
+    cancel_->setEnabled(true);
+    editingTable_ = false;
+    restingPanel()->show();
+}
+
+void StateZipCheckDialog::onCloseClicked() {
+    if (!busy()) accept();
+}
+
+void StateZipCheckDialog::onEditClicked() {
+    if (!resultsModel_ || resultsModel_->rowCount() == 0) return;
+    QModelIndex current = resultsGrid_->currentIndex();
+    if (!current.isValid()) current = resultsModel_->index(0, 0);
+    resultsGrid_->setCurrentIndex(current);
+    resultsGrid_->setFocus();
+    resultsGrid_->edit(current);
+}
+
+void StateZipCheckDialog::onSaveClicked() {
+    StateZipGridModel* model = editingTable_ ? stateModel_.get() : resultsModel_.get();
+    if (model) model->post();
+}
+
+void StateZipCheckDialog::onCancelEditClicked() {
+    if (resultsModel_) resultsModel_->cancel();
+}
+
+void StateZipCheckDialog::onDeleteClicked() {
+    if (stateModel_) stateModel_->deleteRow(stateGrid_->currentIndex().row());
+}
+
+void StateZipCheckDialog::onUndoClicked() {
+    if (stateModel_) stateModel_->cancel();
+}
+
+void StateZipCheckDialog::appendStateRow() {
+    if (!stateModel_) return;
+    const int row = stateModel_->appendRow();
+    stateGrid_->setCurrentIndex(stateModel_->index(row, 0));
+    stateGrid_->edit(stateGrid_->currentIndex());
+}
+
+}  // namespace rp
