@@ -31,7 +31,7 @@ void registerCommandDialogs(MainWindow& main) {
     main.commandDialogs[Command::CountZipCodes] = {
         [&main](CommandContext& c) {
             ZipCountDialog window(c.table->table(), c.parent);
-            connectZipReport(window, main.printerCatalog(), main.printers,
+            connectZipReport(window, main.printerCatalog(), main.services().printers,
                              [&window](const RecordedPages& pages, const QString& caption) {
                                  showPreview(pages, caption, &window);
                              });

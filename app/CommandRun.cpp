@@ -3,9 +3,6 @@
 #include <QFile>
 #include <algorithm>
 
-#include "app/FilterBuilder.h"
-#include "app/FilterPage.h"
-#include "app/MainWindow.h"
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
 #include "framework/Messages.h"
@@ -13,12 +10,12 @@
 
 namespace rp {
 
-CommandRun::CommandRun(MainWindow& main, const CommandPlan& plan, const CommandDialog& dialog)
-    : main_(main), plan_(plan), dialog_(dialog), own_(main.engine_) {
-    context_.parent = &main;
-    context_.table = &main.table_;
-    context_.programFolder = main.dataFolder_;
-    context_.userExpression = main.filterExpression;
+CommandRun::CommandRun(CommandHost& host, const CommandPlan& plan, const CommandDialog& dialog)
+    : host_(host), plan_(plan), dialog_(dialog), own_(host.engine()) {
+    context_.parent = host.dialogParent();
+    context_.table = &host.addressTable();
+    context_.programFolder = host.dataFolder();
+    context_.userExpression = host.userExpression();
 }
 
 void CommandRun::run() {
@@ -51,7 +48,7 @@ void CommandRun::run() {
             fail(e);
         }
     }
-    main_.updateCommandStates();
+    host_.updateCommandStates();
     if (!failure_.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure_);
 }
 
@@ -60,19 +57,19 @@ void CommandRun::fail(const std::exception& e) {
 }
 
 CommandRun::Outcome CommandRun::prepare(Prepare step) {
-    AddressTable& table = main_.table_;
+    AddressTable& table = host_.addressTable();
     switch (step) {
         case Prepare::RequireFile:
             if (table.isOpen()) return Outcome::Go;
             showInformation(plan_.stopMessage);
             return Outcome::Stop;
         case Prepare::PrinterCheck:
-            if (!main_.printers || !main_.printers->anyInstalled()) {
+            if (!host_.printers() || !host_.printers()->anyInstalled()) {
                 showInformation(QStringLiteral("There are no installed printers.\r\nPrinting ") +
                                 plan_.printingWhat + QStringLiteral(" is not feasible"));
                 return Outcome::Stop;
             }
-            main_.printers->rememberSelection();
+            host_.printers()->rememberSelection();
             return Outcome::Go;
         case Prepare::RecordsCheck:
             return table.isOpen() && table->visibleCount() > 0 ? Outcome::Go : Outcome::Stop;
@@ -81,7 +78,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
             showInformation(plan_.stopMessage);
             return Outcome::Stop;
         case Prepare::PauseReactions:
-            main_.reactingToTableEvents = false;
+            host_.setReactingToTableEvents(false);
             return Outcome::Go;
         case Prepare::RememberRecord:
             record_ = table->recNo();
@@ -90,16 +87,16 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
             query_ = table->filter();
             return Outcome::Go;
         case Prepare::UserQueryOnly:
-            table->setFilter(main_.filterExpression.toStdString());
+            table->setFilter(host_.userExpression().toStdString());
             return Outcome::Go;
         case Prepare::Freeze:
-            main_.setFrozen(true);
+            host_.setFrozen(true);
             return Outcome::Go;
         case Prepare::FilterChoice:
         case Prepare::FilterChoiceDisableOnly:
-            context_.filterChoice.filteredEnabled = !main_.filterExpression.isEmpty();
+            context_.filterChoice.filteredEnabled = !host_.userExpression().isEmpty();
             context_.filterChoice.allRecordsForced =
-                step == Prepare::FilterChoice && main_.filterExpression.isEmpty();
+                step == Prepare::FilterChoice && host_.userExpression().isEmpty();
             return Outcome::Go;
         case Prepare::ExclusiveReopen:
             path_ = getDatabasePath(table) + table.fileName();
@@ -126,10 +123,10 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
 }
 
 bool CommandRun::openSideFile(bool mayCreate) {
-    const QString path = main_.dataFolder_ + plan_.sideFile;
+    const QString path = host_.dataFolder() + plan_.sideFile;
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
-            context_.sideTable = openSideTable(main_.engine_, path);
+            context_.sideTable = openSideTable(host_.engine(), path);
             context_.sideTable->goTop();
             return true;
         } catch (const std::exception& e) {
@@ -148,27 +145,24 @@ bool CommandRun::openSideFile(bool mayCreate) {
 }
 
 void CommandRun::restore(Restore step) {
-    AddressTable& table = main_.table_;
+    AddressTable& table = host_.addressTable();
     switch (step) {
         case Restore::Reopen:
             own_.close();
-            main_.openAddressFile(path_);
+            host_.reopenAddressFile(path_);
             break;
         case Restore::RecordPage:
-            main_.showPage(0);
-            main_.afterRecordChange();
+            host_.showRecordPage();
             break;
         case Restore::SetButtons:
-            main_.updateCommandStates();
+            host_.updateCommandStates();
             break;
         case Restore::ApplyFilter:
-            if (table.isOpen())
-                applyAddressFilter(table.table(), main_.filter_->lines(), main_.prefs_.shortDateFmt,
-                                   main_.filterExpression);
+            if (table.isOpen()) host_.applyFilter();
             break;
         case Restore::FirstRecord:
             if (table.isOpen()) table->goTop();
-            main_.afterRecordChange();
+            host_.showCurrentRecord();
             break;
         case Restore::RememberedQuery:
             if (!table.isOpen()) break;
@@ -178,19 +172,19 @@ void CommandRun::restore(Restore step) {
         case Restore::RememberedRecord:
             if (table.isOpen() && record_ >= 1 && record_ <= table->recordCount())
                 table->go(record_);
-            main_.afterRecordChange();
+            host_.showCurrentRecord();
             break;
         case Restore::Unfreeze:
-            main_.setFrozen(false);
+            host_.setFrozen(false);
             break;
         case Restore::ResumeReactions:
-            main_.reactingToTableEvents = true;
+            host_.setReactingToTableEvents(true);
             break;
         case Restore::DeleteWorkFile:
-            QFile::remove(main_.dataFolder_ + plan_.workFile);
+            QFile::remove(host_.dataFolder() + plan_.workFile);
             break;
         case Restore::Printer:
-            main_.printers->restoreSelection();
+            host_.printers()->restoreSelection();
             break;
     }
 }

@@ -9,15 +9,14 @@
 #include <vector>
 
 #include "app/CommandContext.h"
+#include "app/CommandHost.h"
 #include "app/CommandPlan.h"
 
 namespace rp {
 
-class MainWindow;
-
 class CommandRun {
   public:
-    CommandRun(MainWindow& main, const CommandPlan& plan, const CommandDialog& dialog);
+    CommandRun(CommandHost& host, const CommandPlan& plan, const CommandDialog& dialog);
     void run();
 
   private:
@@ -27,7 +26,7 @@ class CommandRun {
     bool openSideFile(bool mayCreate);
     void fail(const std::exception& e);
 
-    MainWindow& main_;
+    CommandHost& host_;
     const CommandPlan& plan_;
     const CommandDialog& dialog_;
     std::vector<Prepare> done_;

@@ -46,7 +46,7 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
       table_(engine),
       creating_(engine),
       printerCatalog_(PrinterCatalog::fromSystem()) {
-    printers = &printerCatalog_;
+    setServices({});
     printerCatalog_.setPdfFolderMemory(pdfFolderSetting(iniPath()));
     setWindowTitle(QStringLiteral("Ravenpost"));
     buildMenus();
@@ -71,6 +71,12 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
 
 MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
+}
+
+void MainWindow::setServices(MainWindowServices services) {
+    fillDefaultServices(services, this, table_, dataFolder_, printerCatalog_);
+    services_ = std::move(services);
+    if (record_) updateCommandStates();
 }
 
 void MainWindow::buildMenus() {
@@ -227,8 +233,8 @@ QWidget* MainWindow::buildPages() {
     connect(record_->findNextButton, &QPushButton::clicked, this,
             guarded(this, &MainWindow::onFindNextClicked));
     connect(record_->dialButton, &QPushButton::clicked, this, [this] {
-        if (phoneDialer && hasCurrentRecord() && !editing_)
-            phoneDialer(record_->field("PHONE")->text());
+        if (services_.phoneDialer && hasCurrentRecord() && !editing_)
+            services_.phoneDialer(record_->field("PHONE")->text());
     });
     for (QPushButton* b : {record_->priorButton, browsePrior_})
         connect(b, &QPushButton::clicked, this, guarded(this, &MainWindow::onPriorClicked));
@@ -257,6 +263,11 @@ void MainWindow::showPage(int page) {
                    i == page ? QColor(0x00, 0x80, 0x80) : QColor(0x80, 0x00, 0x80));
         pageButtons_[i]->setPalette(p);
     }
+}
+
+void MainWindow::showRecordPage() {
+    showPage(0);
+    afterRecordChange();
 }
 
 void MainWindow::changeToRecord() {

@@ -9,7 +9,9 @@
 
 #include "app/AddingRules.h"
 #include "app/CommandContext.h"
+#include "app/CommandHost.h"
 #include "app/CommandPlan.h"
+#include "app/MainWindowServices.h"
 #include "app/MemoSearch.h"
 #include "app/Preferences.h"
 #include "data/AddressTable.h"
@@ -28,7 +30,7 @@ class FilterPage;
 class OrderMenu;
 class RecordPage;
 
-class MainWindow : public QMainWindow {
+class MainWindow : public QMainWindow, private CommandHost {
     Q_OBJECT
   public:
     // dataFolder ends in a separator; it holds RAVENP.INI and the default address file.
@@ -43,7 +45,7 @@ class MainWindow : public QMainWindow {
     void onAddressFileOpened(bool opened);
     void loadPreferences();
     void updateMenuMRUList();
-    void updateCommandStates();
+    void updateCommandStates() override;
 
     void onOpenTriggered();
     void onNewTriggered();
@@ -73,28 +75,15 @@ class MainWindow : public QMainWindow {
     void onSetNowClicked();
     int currentPage() const;
 
-    // The "New Record" prompt: asked for the ZIP and/or the names, gives the typed values or
-    // nothing on Cancel. Tests replace it.
-    std::function<std::optional<NewRecordValues>(bool askZip, bool askNames)> newRecordPrompt;
-    // The "Search" box for the ticked order (caption, date-format line or empty) and the
-    // "Memo Search" box (last text): the typed text, or nothing on Cancel. Tests replace them.
-    std::function<std::optional<QString>(const QString& caption, const QString& dateLine)>
-        searchPrompt;
-    std::function<std::optional<QString>(const QString& lastText)> memoSearchPrompt;
-    // The Preferences dialog, run modally; tests replace it.
-    std::function<void()> preferencesDialog;
-    // The Rebuild Indexes dialog, run modally on the open file; tests replace it.
-    std::function<void()> rebuildIndexesDialog;
+    // The prompts, dialogs, dialer and printers the window uses from now on; the program's
+    // own (and the window's printer catalog) stand in for those left empty.
+    void setServices(MainWindowServices services);
+    const MainWindowServices& services() const { return services_; }
     // The dialogs of the commands that have one; a command without a dialog stays disabled.
     std::map<Command, CommandDialog> commandDialogs;
-    // The dialer, given the current record's phone number; "Dial" stays disabled without it.
-    std::function<void(const QString& phone)> phoneDialer;
-    // The printers the printing commands check: the window's catalog unless a test puts
-    // another in; none installed while null.
-    PrinterAccess* printers = nullptr;
     PrinterCatalog& printerCatalog() { return printerCatalog_; }
 
-    AddressTable& addressTable() { return table_; }
+    AddressTable& addressTable() override { return table_; }
     RecordPage* recordPage() const { return record_; }
     BrowseGrid* browseGrid() const { return grid_; }
     FilterPage* filterPage() const { return filter_; }
@@ -127,10 +116,21 @@ class MainWindow : public QMainWindow {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    friend class CommandRun;
+    // What a command run uses of the window.
+    QWidget* dialogParent() override { return this; }
+    xbase::Engine& engine() override { return engine_; }
+    QString dataFolder() const override { return dataFolder_; }
+    QString userExpression() const override { return filterExpression; }
+    PrinterAccess* printers() override { return services_.printers; }
+    void setFrozen(bool frozen) override;
+    void setReactingToTableEvents(bool reacting) override { reactingToTableEvents = reacting; }
+    void applyFilter() override;
+    void showRecordPage() override;
+    void showCurrentRecord() override { afterRecordChange(); }
+    bool reopenAddressFile(const QString& path) override { return openAddressFile(path); }
+
     void buildMenus();
     void addCommand(QMenu* menu, Command command);
-    void setFrozen(bool frozen);
     QWidget* buildPages();
     void showPage(int page);
     void afterRecordChange();
@@ -171,6 +171,7 @@ class MainWindow : public QMainWindow {
     QAction* clone_ = nullptr;
     std::map<Command, QAction*> commandActions_;
     PrinterCatalog printerCatalog_;
+    MainWindowServices services_;
     bool frozen_ = false;
     QLabel* typingMode_ = nullptr;
     QLabel* filterPicture_ = nullptr;

@@ -5,7 +5,6 @@
 #include "app/CommandRun.h"
 #include "app/MainWindow.h"
 #include "app/OrderMenu.h"
-#include "app/RebuildIndexesDialog.h"
 #include "app/RecordCopy.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
@@ -27,12 +26,7 @@ void MainWindow::onRebuildIndexesTriggered() {
     setFrozen(true);
     QString failure;
     try {
-        if (rebuildIndexesDialog) {
-            rebuildIndexesDialog();
-        } else {
-            RebuildIndexesDialog dialog(table_, dataFolder_, this);
-            dialog.exec();
-        }
+        services_.rebuildIndexesDialog();
     } catch (const std::exception& e) {
         failure = QString::fromLocal8Bit(e.what());
     }

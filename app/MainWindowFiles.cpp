@@ -14,7 +14,6 @@
 #include "app/IniFile.h"
 #include "app/MainWindow.h"
 #include "app/OrderMenu.h"
-#include "app/PreferencesDialog.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
 #include "data/AddressFile.h"
@@ -85,7 +84,7 @@ void MainWindow::onAddressFileOpened(bool opened) {
     }
     record_->setNoFile(false);
     orderMenu_->setMenuOrder(OrderMenu::kLastNameEntry);
-    applyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression);
+    applyFilter();
     table_->goTop();
     reloadView();
     QApplication::processEvents();
@@ -96,6 +95,10 @@ void MainWindow::onAddressFileOpened(bool opened) {
                            "From the File menu select\r\n"
                            "Import from DBF File  or\r\n"
                            "Import from ASCII File"));
+}
+
+void MainWindow::applyFilter() {
+    applyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression);
 }
 
 void MainWindow::loadPreferences() {
@@ -159,12 +162,7 @@ void MainWindow::onNewTriggered() {
 }
 
 void MainWindow::onPreferencesTriggered() {
-    if (preferencesDialog) {
-        preferencesDialog();
-    } else {
-        PreferencesDialog dialog(iniPath(), this);
-        dialog.exec();
-    }
+    services_.preferencesDialog();
     loadPreferences();
 }
 

@@ -13,11 +13,9 @@
 #include "app/DateText.h"
 #include "app/MainWindow.h"
 #include "app/MemoWalk.h"
-#include "app/NewRecordDialog.h"
 #include "app/OrderMenu.h"
 #include "app/RecordPage.h"
 #include "app/RecordSearch.h"
-#include "app/SearchPromptDialog.h"
 #include "data/RecordText.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
@@ -46,7 +44,7 @@ void MainWindow::updateCommandStates() {
     record_->searchButton->setText(s.searchCaption);
     record_->searchMemoButton->setVisible(s.recordCommandsShown);
     record_->dialButton->setVisible(s.recordCommandsShown);
-    record_->dialButton->setEnabled(static_cast<bool>(phoneDialer));
+    record_->dialButton->setEnabled(static_cast<bool>(services_.phoneDialer));
     record_->findNextButton->setVisible(!editing_ && memoSearch_.found());
     record_->saveButton->setVisible(s.saveCancelShown);
     record_->cancelButton->setVisible(s.saveCancelShown);
@@ -103,9 +101,7 @@ void MainWindow::onAddClicked() {
     carry_ = readCarryValues(table_.table());
     NewRecordValues values;
     if (prefs_.plugCityState || prefs_.autoDupCheck) {
-        const auto answer =
-            newRecordPrompt ? newRecordPrompt(prefs_.plugCityState, prefs_.autoDupCheck)
-                            : NewRecordDialog::ask(prefs_.plugCityState, prefs_.autoDupCheck, this);
+        const auto answer = services_.newRecordPrompt(prefs_.plugCityState, prefs_.autoDupCheck);
         if (!answer) return;
         values = *answer;
     }
@@ -227,10 +223,7 @@ void MainWindow::onSearchClicked() {
     if (!hasCurrentRecord() || editing_) return;
     const QString dateLine =
         orderMenu_->currentTag() == QLatin1String("DATE") ? prefs_.shortDateFmt : QString();
-    const auto input =
-        searchPrompt
-            ? searchPrompt(orderMenu_->currentCaption(), dateLine)
-            : SearchPromptDialog::forOrder(orderMenu_->currentCaption(), dateLine, this)->ask();
+    const auto input = services_.searchPrompt(orderMenu_->currentCaption(), dateLine);
     if (input && searchFor(table_.table(), orderMenu_->currentTag(), *input, prefs_.shortDateFmt))
         afterRecordChange();
     updateCommandStates();
@@ -238,9 +231,7 @@ void MainWindow::onSearchClicked() {
 
 void MainWindow::onSearchMemoClicked() {
     if (!hasCurrentRecord() || editing_) return;
-    const auto text = memoSearchPrompt
-                          ? memoSearchPrompt(memoSearch_.text())
-                          : SearchPromptDialog::forMemo(memoSearch_.text(), this)->ask();
+    const auto text = services_.memoSearchPrompt(memoSearch_.text());
     if (!text) return;
     memoSearch_.setText(*text);
     findTextInMemo(memoSearch_, table_.table(), MemoWalkStart::First, this, grid_);

@@ -54,7 +54,8 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     list_.listChanged = [this] { refreshGrid(); };
 
     auto* setupBox = new QGroupBox(QStringLiteral("Select Envelope Setup"), this);
-    model_ = new SideRowsModel(setups_, kEnvelopeSetupColumns, this);
+    model_ = new SideGridModel(setups_, envelopeGridColumns(kEnvelopeSetupColumns),
+                               kEnvelopeGridOptions, this);
     grid_ = new QTableView(setupBox);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

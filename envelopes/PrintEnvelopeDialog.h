@@ -17,7 +17,7 @@ class QTableView;
 namespace rp {
 
 class PrinterCatalog;
-class SideRowsModel;
+class SideGridModel;
 
 class PrintEnvelopeDialog : public Dialog {
     Q_OBJECT
@@ -77,7 +77,7 @@ class PrintEnvelopeDialog : public Dialog {
     EnvelopePrinter printer_;
     PreferenceAccess preferences_;
     EnvelopeSetupList list_;
-    SideRowsModel* model_;
+    SideGridModel* model_;
     QTableView* grid_;
     QPushButton *modify_, *new_, *delete_, *printNow_, *previewButton_, *printerSetup_, *cancel_;
     QLabel *printerLine_, *sourceLine_, *paperLine_;

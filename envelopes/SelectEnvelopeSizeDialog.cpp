@@ -28,7 +28,8 @@ SelectEnvelopeSizeDialog::SelectEnvelopeSizeDialog(xbase::Table& sizes, const QS
 
     locateEnvelopeSize(sizes_, envName);
 
-    model_ = new SideRowsModel(sizes_, kEnvelopeSizeColumns, this);
+    model_ = new SideGridModel(sizes_, envelopeGridColumns(kEnvelopeSizeColumns),
+                               kEnvelopeGridOptions, this);
     grid_ = new QTableView(this);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -18,7 +18,7 @@ class Engine;
 
 namespace rp {
 
-class SideRowsModel;
+class SideGridModel;
 
 class SelectEnvelopeSizeDialog : public Dialog {
     Q_OBJECT
@@ -41,7 +41,7 @@ class SelectEnvelopeSizeDialog : public Dialog {
     void onOkClicked();
 
     QTableView* grid() const { return grid_; }
-    SideRowsModel* model() const { return model_; }
+    SideGridModel* model() const { return model_; }
     QPushButton* newButton() const { return new_; }
     QPushButton* editButton() const { return edit_; }
     QPushButton* deleteButton() const { return delete_; }
@@ -55,7 +55,7 @@ class SelectEnvelopeSizeDialog : public Dialog {
     void rowClicked();
 
     xbase::Table& sizes_;
-    SideRowsModel* model_;
+    SideGridModel* model_;
     QTableView* grid_;
     QPushButton *new_, *edit_, *delete_, *ok_;
 };

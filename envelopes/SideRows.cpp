@@ -4,7 +4,6 @@
 #include <QTableView>
 #include <algorithm>
 
-#include "data/FieldText.h"
 #include "envelopes/EnvelopeSetup.h"
 #include "xbase/Table.h"
 
@@ -51,68 +50,14 @@ void deleteCurrentRecord(xbase::Table& table) {
     standOn(table, next);
 }
 
-SideRowsModel::SideRowsModel(xbase::Table& table, std::vector<GridColumn> columns, QObject* parent)
-    : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)) {
-    refresh();
+std::vector<SideGridColumn> envelopeGridColumns(std::span<const GridColumn> columns) {
+    std::vector<SideGridColumn> result;
+    result.reserve(columns.size());
+    for (const GridColumn& c : columns) result.push_back({c.field, QString::fromLatin1(c.title)});
+    return result;
 }
 
-void SideRowsModel::refresh() {
-    beginResetModel();
-    records_ = listedRecords(table_);
-    values_.clear();
-    const std::uint32_t current = hasCurrentRecord(table_) ? table_.recNo() : 0;
-    for (std::uint32_t recno : records_) {
-        table_.go(recno);
-        QStringList row;
-        for (const GridColumn& c : columns_) {
-            const int n = table_.fieldNumber(c.field);
-            if (n == 0) {
-                row << QString();
-            } else if (table_.field(n).type == 'N') {
-                row << (table_.isEmpty(n) ? QString() : QString::number(table_.number(n)));
-            } else {
-                row << fromFieldBytes(table_.text(n));
-            }
-        }
-        values_.push_back(row);
-    }
-    standOn(table_, current);
-    endResetModel();
-}
-
-int SideRowsModel::currentRow() const {
-    if (!hasCurrentRecord(table_)) return -1;
-    const auto at = std::find(records_.begin(), records_.end(), table_.recNo());
-    return at == records_.end() ? -1 : static_cast<int>(at - records_.begin());
-}
-
-std::uint32_t SideRowsModel::recordAt(int row) const {
-    return row >= 0 && row < static_cast<int>(records_.size())
-               ? records_[static_cast<std::size_t>(row)]
-               : 0;
-}
-
-int SideRowsModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(records_.size());
-}
-
-int SideRowsModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(columns_.size());
-}
-
-QVariant SideRowsModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole) return {};
-    return values_[static_cast<std::size_t>(index.row())].value(index.column());
-}
-
-QVariant SideRowsModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole) return {};
-    if (orientation == Qt::Vertical) return {};
-    if (section < 0 || section >= static_cast<int>(columns_.size())) return {};
-    return QString::fromLatin1(columns_[static_cast<std::size_t>(section)].title);
-}
-
-void showCurrentRow(QTableView* view, const SideRowsModel& model) {
+void showCurrentRow(QTableView* view, const SideGridModel& model) {
     const int row = model.currentRow();
     QItemSelectionModel* selection = view->selectionModel();
     const QSignalBlocker block(selection);

@@ -1,7 +1,7 @@
 #pragma once
 // The setup list commands of the Print Labels dialog (its "Select Label Setup" panel), on the
 // open label setup file RVPLSU.DBF, which the caller opened and put on its first record.
-// The dialog wires its buttons to these and shows the list with SideTableModel.
+// The dialog wires its buttons to these and shows the list with SideGridModel.
 #include <functional>
 
 #include "labels/LabelSetup.h"

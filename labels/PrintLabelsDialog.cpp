@@ -13,10 +13,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "data/SideGridModel.h"
 #include "framework/ErrorReport.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
-#include "labels/SideTableModel.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -43,10 +43,10 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     setModal(true);
 
     // The label setups.
-    model_ = new SideTableModel(
+    model_ = new SideGridModel(
         setups_,
         {{"DESCRIPT", QStringLiteral("Description")}, {"USERLABELN", QStringLiteral("Label Type")}},
-        this);
+        {}, this);
     grid_ = new QTableView(this);
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);

@@ -22,7 +22,7 @@ class Table;
 namespace rp {
 
 class PrinterCatalog;
-class SideTableModel;
+class SideGridModel;
 
 class PrintLabelsDialog : public Dialog {
     Q_OBJECT
@@ -50,7 +50,7 @@ class PrintLabelsDialog : public Dialog {
     void onPreviewClicked();
     void onPrinterSetupClicked();
 
-    SideTableModel* model() const { return model_; }
+    SideGridModel* model() const { return model_; }
     QTableView* grid() const { return grid_; }
     QRadioButton* allButton() const { return all_; }
     QRadioButton* filteredButton() const { return filtered_; }
@@ -81,7 +81,7 @@ class PrintLabelsDialog : public Dialog {
     LabelSetupList list_;
     LabelPrintJob job_;
     LabelDesignerFn designer_;
-    SideTableModel* model_;
+    SideGridModel* model_;
     QTableView* grid_;
     QRadioButton *all_, *filtered_, *current_;
     QCheckBox *startFromCurrent_, *presort_;

@@ -10,19 +10,19 @@
 #include <QVBoxLayout>
 
 #include "data/AddressTable.h"
+#include "data/SideGridModel.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
 #include "labels/LabelStockDialog.h"
-#include "labels/SideTableModel.h"
 #include "xbase/Table.h"
 
 namespace rp {
 namespace {
 
-std::vector<SideTableModel::Column> gridColumns() {
+std::vector<SideGridColumn> gridColumns() {
     return {
         {"USERDESC", QStringLiteral("Label")},         {"LBLHEIGHT", QStringLiteral("Height in.")},
         {"LBLWIDTH", QStringLiteral("Width in.")},     {"NBRACROSS", QStringLiteral("# Across")},
@@ -59,7 +59,7 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     const bool dm = printerType != kLaserPrinter;
     stocks_.setFilter(dm ? "\"DM\"$printer" : "\"LJ\"$printer");
     (dm ? dotMatrix_ : laser_)->setChecked(true);
-    model_ = new SideTableModel(stocks_, gridColumns(), this);
+    model_ = new SideGridModel(stocks_, gridColumns(), {}, this);
     grid_->setModel(model_);
     grid_->resizeColumnsToContents();
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,

@@ -21,7 +21,7 @@ class Table;
 namespace rp {
 
 struct LabelSetup;
-class SideTableModel;
+class SideGridModel;
 class LabelStockDialog;
 
 class SelectLabelStockDialog : public Dialog {
@@ -47,7 +47,7 @@ class SelectLabelStockDialog : public Dialog {
     void selectRow(int row);
 
     xbase::Table& table() const { return stocks_; }
-    SideTableModel* model() const { return model_; }
+    SideGridModel* model() const { return model_; }
     QTableView* grid() const { return grid_; }
     QRadioButton* laserButton() const { return laser_; }
     QRadioButton* dotMatrixButton() const { return dotMatrix_; }
@@ -63,7 +63,7 @@ class SelectLabelStockDialog : public Dialog {
     bool hasRow() const;
 
     xbase::Table& stocks_;
-    SideTableModel* model_;
+    SideGridModel* model_;
     QTableView* grid_;
     QRadioButton *laser_, *dotMatrix_;
     QPushButton* ok_;

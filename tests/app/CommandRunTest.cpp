@@ -38,8 +38,8 @@ class CommandRunTest : public MainWindowTest {
                               {"Adams", "Bob", "Denver", "CO", "80201"},
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
         ini().writeString("MRU", "Item1", path("LIST.DBF"));
+        services.printers = &printers;
         start();
-        main->printers = &printers;
     }
     xbase::Table& table() { return main->addressTable().table(); }
     QString lastName() { return QString::fromStdString(table().text("LNAME")); }
@@ -267,11 +267,12 @@ TEST_F(CommandRunTest, RebuildIndexesNeedsAFileAndEndsInLastNameOrder) {
     EXPECT_EQ(shown.texts().last(), "You need to have a RVW file open first");
 
     main->openAddressFile(path("LIST.DBF"));
-    main->rebuildIndexesDialog = [&] {
+    services.rebuildIndexesDialog = [&] {
         ++runs;
         EXPECT_TRUE(main->frozen());
         table().setOrder("CITY");
     };
+    main->setServices(services);
     main->onRebuildIndexesTriggered();
     EXPECT_EQ(runs, 1);
     EXPECT_FALSE(main->frozen());

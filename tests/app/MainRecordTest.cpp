@@ -31,12 +31,12 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
     ini().writeBool("Adding", "CarryZip", true);
     ini().writeBool("Adding", "PlugDate", true);
     ini().writeString("Adding", "DefaultCountry", "USA");
-    MainWindow& w = start();
-    ASSERT_EQ(field("LNAME")->text(), "Adams");
-    w.newRecordPrompt = [](bool, bool) -> std::optional<NewRecordValues> {
+    services.newRecordPrompt = [](bool, bool) -> std::optional<NewRecordValues> {
         ADD_FAILURE() << "no prompt expected";
         return std::nullopt;
     };
+    MainWindow& w = start();
+    ASSERT_EQ(field("LNAME")->text(), "Adams");
     w.onAddClicked();
     EXPECT_TRUE(w.editing());
     EXPECT_EQ(field("CITY")->text(), "Denver");
@@ -62,13 +62,13 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
 TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
     ini().writeBool("Adding", "PlugCityState", true);
     ini().writeBool("Adding", "AutoDupCheck", true);
-    MainWindow& w = start();
     std::vector<std::pair<bool, bool>> asked;
     NewRecordValues answer{"Brown", "Ann", "02101", {}, {}};
-    w.newRecordPrompt = [&](bool zip, bool names) -> std::optional<NewRecordValues> {
+    services.newRecordPrompt = [&](bool zip, bool names) -> std::optional<NewRecordValues> {
         asked.emplace_back(zip, names);
         return answer;
     };
+    MainWindow& w = start();
     shown.answer(false);
     w.onAddClicked();
     ASSERT_EQ(asked.size(), 1u);
@@ -100,7 +100,8 @@ TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
     EXPECT_EQ(QApplication::focusWidget(), field("LNAME"));
     w.onCancelClicked();
 
-    w.newRecordPrompt = [](bool, bool) { return std::optional<NewRecordValues>(); };
+    services.newRecordPrompt = [](bool, bool) { return std::optional<NewRecordValues>(); };
+    w.setServices(services);
     w.onAddClicked();
     EXPECT_FALSE(w.editing());
 }
@@ -278,12 +279,12 @@ namespace rp {
 namespace {
 
 TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage) {
-    MainWindow& w = start();
     QString askedCaption;
-    w.searchPrompt = [&](const QString& caption, const QString&) {
+    services.searchPrompt = [&](const QString& caption, const QString&) {
         askedCaption = caption;
         return std::optional<QString>("cl");
     };
+    MainWindow& w = start();
     w.onSearchClicked();
     EXPECT_EQ(askedCaption, "Last Name");
     EXPECT_EQ(field("LNAME")->text(), "Clark");
@@ -292,7 +293,8 @@ TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage) {
     w.recordPage()->memo()->setPlainText("Call after Easter");
     w.onSaveClicked();
     table().goTop();
-    w.memoSearchPrompt = [](const QString&) { return std::optional<QString>("easter"); };
+    services.memoSearchPrompt = [](const QString&) { return std::optional<QString>("easter"); };
+    w.setServices(services);
     w.onSearchMemoClicked();
     EXPECT_EQ(field("LNAME")->text(), "Clark");
     EXPECT_TRUE(w.recordPage()->findNextButton->isVisibleTo(&w));
@@ -321,10 +323,11 @@ TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
     w.onSaveClicked();
     EXPECT_EQ(table().date("DATE"), xbase::julianDay(2026, 12, 25));
 
-    w.preferencesDialog = [this] {
+    services.preferencesDialog = [this] {
         ini().writeString("Date", "ShortDateFmt", "dd.mm.yyyy");
         ini().writeString("Date", "DateEditMask", "!99.99.9999;1;_");
     };
+    w.setServices(services);
     w.onPreferencesTriggered();
     EXPECT_EQ(w.recordPage()->dateFormatLabel()->text(), "(dd.mm.yyyy)");
     EXPECT_EQ(date->text(), "25.12.2026");

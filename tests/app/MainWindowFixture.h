@@ -1,5 +1,6 @@
 #pragma once
-// A main window over a temporary data folder, with scripted messages and file chooser.
+// A main window over a temporary data folder, with scripted messages and file chooser, and
+// the prompts, dialogs and printers a test puts in services.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include "app/IniFile.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowServices.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
 #include "data/AddressFile.h"
@@ -31,9 +33,10 @@ class MainWindowTest : public ::testing::Test {
         putMRUList(i, files);
     }
 
-    // Starts the window; the empty-file message of a new file is answered away.
+    // Starts the window with services; the empty-file message of a new file is answered away.
     MainWindow& start() {
         main = std::make_unique<MainWindow>(engine, folder());
+        main->setServices(services);
         main->show();
         main->activateWindow();
         main->startUp();
@@ -71,6 +74,7 @@ class MainWindowTest : public ::testing::Test {
     MessagesScope messagesScope{shown};
     ScriptedFileChooser chooser;
     FileChooserScope chooserScope{chooser};
+    MainWindowServices services;  // those left empty are the program's own
     std::unique_ptr<MainWindow> main;
 };
 

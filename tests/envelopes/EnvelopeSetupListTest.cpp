@@ -200,7 +200,7 @@ TEST_F(EnvelopeSetupListTest, TheListShowsDescriptionAndEnvelopeInRecordOrder) {
     EnvelopeSetupList list(*setups);
     wire(list, true, QStringLiteral("A second setup"));
     list.createNew();
-    SideRowsModel model(*setups, kEnvelopeSetupColumns);
+    SideGridModel model(*setups, envelopeGridColumns(kEnvelopeSetupColumns), kEnvelopeGridOptions);
     ASSERT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Description");
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Envelope");

@@ -16,11 +16,11 @@
 #include <QTest>
 
 #include "LabelSideFixture.h"
+#include "data/SideGridModel.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
 #include "labels/LabelStockDialog.h"
 #include "labels/SelectLabelStockDialog.h"
-#include "labels/SideTableModel.h"
 
 namespace rp {
 namespace {

@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "LabelSideFixture.h"
+#include "data/SideGridModel.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelSetupList.h"
-#include "labels/SideTableModel.h"
 #include "xbase/Error.h"
 
 namespace rp {
@@ -28,7 +28,7 @@ const LabelSetupButtons kAllOn{true, true, true, true, true, true};
 const LabelSetupButtons kOnlyNew{false, false, false, false, false, true};
 
 TEST_F(LabelSetupListTest, TheListShowsTheFileInRecordOrderWithTwoColumns) {
-    SideTableModel model(*setups, {{"DESCRIPT", "Description"}, {"USERLABELN", "Label Type"}});
+    SideGridModel model(*setups, {{"DESCRIPT", "Description"}, {"USERLABELN", "Label Type"}});
     ASSERT_EQ(model.rowCount(), 4);
     EXPECT_EQ(model.headerData(0, Qt::Horizontal).toString(), "Description");
     EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "Label Type");

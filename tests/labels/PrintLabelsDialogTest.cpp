@@ -12,11 +12,11 @@
 
 #include "LabelSideFixture.h"
 #include "data/AddressFile.h"
+#include "data/SideGridModel.h"
 #include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
 #include "labels/PrintLabelsDialog.h"
-#include "labels/SideTableModel.h"
 #include "postal/PresortDialog.h"
 
 namespace rp {
