@@ -17,8 +17,16 @@ bool seekKey(xbase::Table& table, const char* tag, const QString& key, bool exac
     return bytes && table.seek(*bytes);
 }
 
+// False, after telling the user, when the value cannot be stored; the other values are still
+// put, each refusal told on its own.
 bool put(xbase::Table& table, const char* field, const QString& value) {
-    return setFieldText(table, field, value);
+    try {
+        setFieldText(table, field, value);
+        return true;
+    } catch (const UnstorableText& e) {
+        showInformation(errorText(e));
+        return false;
+    }
 }
 
 bool putToday(xbase::Table& table) {

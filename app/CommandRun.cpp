@@ -101,11 +101,12 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
         case Prepare::ExclusiveReopen:
             path_ = getDatabasePath(table) + table.fileName();
             table.close();
-            if (QString cause; !openAddressTable(path_, own_, {}, &cause)) {
+            if (const AddressFileResult reopened = openAddressTable(path_, own_);
+                !reopened.tell(showInformation)) {
                 showInformation(
                     withCause(QStringLiteral("Unable to open this file exclusively. Possibly in "
                                              "use by another program or user"),
-                              cause));
+                              reopened.cause));
                 return Outcome::SkipDialog;
             }
             context_.table = &own_;
@@ -127,6 +128,8 @@ bool CommandRun::openSideFile(bool mayCreate) {
     for (int attempt = 0; attempt < 2; ++attempt) {
         try {
             context_.sideTable = openSideTable(host_.engine(), path);
+            if (const auto notice = indexRebuiltNotice(*context_.sideTable, path))
+                showInformation(*notice);
             context_.sideTable->goTop();
             return true;
         } catch (const std::exception& e) {

@@ -39,7 +39,7 @@ void MainWindow::startUp() {
         const QString defaultFile = dataFolder_ + QStringLiteral("RAVENP1.DBF");
         if (QFileInfo::exists(defaultFile)) {
             openAddressFile(defaultFile);
-        } else if (createAddressFile(defaultFile, creating_)) {
+        } else if (createAddressFile(defaultFile, creating_).tell(showInformation)) {
             creating_.close();
             openAddressFile(defaultFile);
         } else {
@@ -55,7 +55,8 @@ void MainWindow::startUp() {
 bool MainWindow::openAddressFile(const QString& path) {
     if (path.isEmpty()) return false;
     IndexRecoveryGauge gauge(this);
-    const bool opened = openAddressFileChecked(path, table_, gauge.progress());
+    const bool opened =
+        openAddressFileChecked(path, table_, gauge.progress()).tell(showInformation);
     onAddressFileOpened(opened);
     if (opened) {
         try {
@@ -152,7 +153,7 @@ void MainWindow::onNewTriggered() {
             showInformation(QStringLiteral("Must have a .DBF extension"));
         } else if (QFileInfo::exists(*path)) {
             showInformation(QStringLiteral("That file already exists.Please select another name"));
-        } else if (createAddressFile(*path, creating_)) {
+        } else if (createAddressFile(*path, creating_).tell(showInformation)) {
             creating_.close();
             table_.close();
             openAddressFile(*path);

@@ -129,8 +129,7 @@ bool MainWindow::storeRecord() {
         const QByteArray field = name.toLatin1();
         if (name == QLatin1String("DATE")) continue;
         const QString typed = record_->field(name)->text();
-        if (typed != fieldText(t, field.constData()) && !setFieldText(t, field.constData(), typed))
-            return false;
+        if (typed != fieldText(t, field.constData())) setFieldText(t, field.constData(), typed);
     }
     const auto day = parseDate(record_->dateText(), prefs_.shortDateFmt);
     if (!day) {
@@ -145,7 +144,7 @@ bool MainWindow::storeRecord() {
             t.setDate("DATE", *day);
     }
     const QString memo = memoForSave(record_->memo()->toPlainText());
-    if (memo != memoText(t, "MEMO")) return setMemoText(t, "MEMO", memo);
+    if (memo != memoText(t, "MEMO")) setMemoText(t, "MEMO", memo);
     return true;
 }
 
@@ -155,6 +154,9 @@ void MainWindow::onSaveClicked() {
         if (!storeRecord()) return;
         table_->post();
         table_->commit();
+    } catch (const UnstorableText& e) {
+        showInformation(errorText(e));
+        return;
     } catch (const xbase::Error& e) {
         messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
         return;

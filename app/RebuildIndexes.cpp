@@ -61,7 +61,8 @@ void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
 
     status(QStringLiteral("Rebuilding indexes"));
     progress.setPacking(false);
-    createAddressTags(table, [&](int, int percent) { return report(percent); });
+    const auto tagProgress = [&](int, int percent) { return report(percent); };
+    createAddressTags(table, tagProgress).tell(showInformation);
 }
 
 void rebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status) {

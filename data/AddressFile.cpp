@@ -3,17 +3,24 @@
 #include <QFileInfo>
 
 #include "data/AddressLayout.h"
-#include "framework/Messages.h"
 #include "xbase/Error.h"
 
 namespace rp {
+namespace {
 
-bool openAddressTable(const QString& path, AddressTable& table,
-                      const xbase::ProgressFn& rebuildProgress, QString* cause) {
+QString engineText(const xbase::Error& e) {
+    return QString::fromUtf8(e.what());
+}
+
+}  // namespace
+
+AddressFileResult openAddressTable(const QString& path, AddressTable& table,
+                                   const xbase::ProgressFn& rebuildProgress) {
+    AddressFileResult result;
     table.close();
     if (!QFileInfo::exists(path)) {
-        showInformation(QStringLiteral("File ") + path + QStringLiteral(" not found"));
-        return false;
+        result.notices << QStringLiteral("File ") + path + QStringLiteral(" not found");
+        return result;
     }
     const QFileInfo info(path);
     for (int stateWidth : {20, 4}) {
@@ -21,26 +28,30 @@ bool openAddressTable(const QString& path, AddressTable& table,
             table.open(info.path(), info.fileName(), rebuildProgress);
         } catch (const xbase::Error& e) {
             table.close();
-            if (cause) *cause = errorText(e);
+            result.cause = engineText(e);
             continue;
         }
-        tellIfIndexRebuilt(table.table(), path);
-        if (hasAddressLayout(table.table(), stateWidth)) return true;
+        if (const auto notice = indexRebuiltNotice(table.table(), path)) result.notices << *notice;
+        if (hasAddressLayout(table.table(), stateWidth)) {
+            result.ok = true;
+            return result;
+        }
         table.close();
     }
-    return false;
+    return result;
 }
 
-bool openAddressFileChecked(const QString& path, AddressTable& table,
-                            const xbase::ProgressFn& rebuildProgress) {
-    QString cause;
-    if (!openAddressTable(path, table, rebuildProgress, &cause)) {
-        showInformation(withCause(QStringLiteral("Unable to open ") + path +
-                                      QStringLiteral("\r\n\r\n") +
-                                      QStringLiteral(" * May not an Ravenpost file.\r\n") +
-                                      QStringLiteral(" * May be in use by another program or user"),
-                                  cause));
-        return false;
+AddressFileResult openAddressFileChecked(const QString& path, AddressTable& table,
+                                         const xbase::ProgressFn& rebuildProgress) {
+    AddressFileResult result = openAddressTable(path, table, rebuildProgress);
+    if (!result) {
+        // The engine's text, when there is one, on a line of its own after the message.
+        QString text = QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
+                       QStringLiteral(" * May not an Ravenpost file.\r\n") +
+                       QStringLiteral(" * May be in use by another program or user");
+        if (!result.cause.isEmpty()) text += QStringLiteral("\r\n") + result.cause;
+        result.notices << text;
+        return result;
     }
     bool allTags = true;
     for (int i = 0; i < kRequiredTagCount; ++i)
@@ -50,15 +61,16 @@ bool openAddressFileChecked(const QString& path, AddressTable& table,
         table->setOrder("LNAME");
     } else {
         table->setOrder(0);
-        showInformation(
+        result.notices.append(
             QStringLiteral("The index file for ") + path +
             QStringLiteral("\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n") +
             QStringLiteral("from the [File] menu"));
     }
-    return true;
+    return result;
 }
 
-bool createAddressTags(AddressTable& table, const TagProgress& progress) {
+AddressFileResult createAddressTags(AddressTable& table, const TagProgress& progress) {
+    AddressFileResult result;
     try {
         table->deleteIndexes();
         int n = 0;
@@ -68,27 +80,39 @@ bool createAddressTags(AddressTable& table, const TagProgress& progress) {
             if (progress) report = [&progress, n](int percent) { return progress(n, percent); };
             table->createTag(tag.name, tag.key, {}, false, report);
         }
-    } catch (const xbase::Error&) {
-        showInformation(QStringLiteral("Unable to create index files"));
-        return false;
+    } catch (const xbase::Error& e) {
+        result.notices << QStringLiteral("Unable to create index files");
+        result.cause = engineText(e);
+        return result;
     }
-    return true;
+    result.ok = true;
+    return result;
 }
 
-bool createAddressFile(const QString& path, AddressTable& table, const TagProgress& progress) {
+AddressFileResult createAddressFile(const QString& path, AddressTable& table,
+                                    const TagProgress& progress) {
+    AddressFileResult result;
     table.close();
     try {
         table.engine().create(enginePath(path), addressFields());
-    } catch (const xbase::Error&) {
-        showInformation(QStringLiteral("Create failed"));
-        return false;
+    } catch (const xbase::Error& e) {
+        result.notices << QStringLiteral("Create failed");
+        result.cause = engineText(e);
+        return result;
     }
-    if (!QFileInfo::exists(path) || !openAddressTable(path, table) ||
-        !createAddressTags(table, progress)) {
-        showInformation(QStringLiteral("File creation failed"));
-        return false;
+    // Takes in what a step told; true when it worked.
+    const auto step = [&result](AddressFileResult done) {
+        result.notices << done.notices;
+        if (!done.cause.isEmpty()) result.cause = done.cause;
+        return done.ok;
+    };
+    if (!QFileInfo::exists(path) || !step(openAddressTable(path, table)) ||
+        !step(createAddressTags(table, progress))) {
+        result.notices << QStringLiteral("File creation failed");
+        return result;
     }
-    return true;
+    result.ok = true;
+    return result;
 }
 
 }  // namespace rp

@@ -1,7 +1,8 @@
 #pragma once
-// Creating, opening and checking address files. Every failure is told to the user through
-// showInformation with the texts below and reported as false.
+// Creating, opening and checking address files. Nothing here shows anything: what the user is
+// to be told comes back in the result, and the caller shows it.
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 #include "data/AddressTable.h"
@@ -11,24 +12,49 @@ namespace rp {
 // Progress while the tags are built: tag number 1-21 and that tag's percent; false stops.
 using TagProgress = std::function<bool(int tag, int percent)>;
 
-// Opens any address file into table: "File <path> not found" when it does not exist; false
-// without a message when the layout does not match with STATE 20 or 4 wide or it cannot be
-// opened (in use, damaged), with the engine's text in *cause when given. A file that was not
-// closed properly gets its indexes rebuilt (rebuildProgress reports from 0 to 100) and the user
-// is told "The file <path> was not closed properly. Its indexes have been rebuilt.".
-bool openAddressTable(const QString& path, AddressTable& table,
-                      const xbase::ProgressFn& rebuildProgress = {}, QString* cause = nullptr);
+// What an open or a create came to: whether it worked, and the messages for the user in the
+// order they arose, each to be shown as an information message, whether it worked or not.
+struct [[nodiscard]] AddressFileResult {
+    bool ok = false;
+    QStringList notices;
+    // The engine's text of the last failure, empty when there was none. Only the "Unable to
+    // open" notice ends with it; the other notices are their fixed texts alone.
+    QString cause;
+
+    explicit operator bool() const { return ok; }
+
+    // Hands each notice in order to show (showInformation where the user is to see them), then
+    // answers whether it worked.
+    template <class Show>
+    bool tell(Show&& show) const {
+        for (const QString& text : notices) show(text);
+        return ok;
+    }
+};
+
+// Opens any address file into table. Fails with the notice "File <path> not found" when it does
+// not exist; without a notice when the layout does not match with STATE 20 or 4 wide or it
+// cannot be opened (in use, damaged), the engine's text then in cause. A file that was not
+// closed properly gets its indexes rebuilt (rebuildProgress reports from 0 to 100) and the
+// notice "The file <path> was not closed properly. Its indexes have been rebuilt.".
+AddressFileResult openAddressTable(const QString& path, AddressTable& table,
+                                   const xbase::ProgressFn& rebuildProgress = {});
 
 // openAddressTable, then the tag check; sets the LNAME order when every required tag exists,
-// else tells the user to rebuild the indexes. True whenever the table is open. When it cannot
-// be opened, the engine's text follows the message on a line of its own.
-bool openAddressFileChecked(const QString& path, AddressTable& table,
-                            const xbase::ProgressFn& rebuildProgress = {});
+// else adds the notice to rebuild the indexes. Succeeds whenever the table is open. When it
+// cannot be opened, the notice "Unable to open <path>..." ends with the engine's text on a line
+// of its own.
+AddressFileResult openAddressFileChecked(const QString& path, AddressTable& table,
+                                         const xbase::ProgressFn& rebuildProgress = {});
 
-// Creates a new, empty address file with all tags and leaves it open in table.
-bool createAddressFile(const QString& path, AddressTable& table, const TagProgress& progress = {});
+// Creates a new, empty address file with all tags and leaves it open in table. Fails with
+// "Create failed" when the engine cannot make the file, else with "File creation failed" after
+// the notices of the open and the tags; the engine's text is in cause.
+AddressFileResult createAddressFile(const QString& path, AddressTable& table,
+                                    const TagProgress& progress = {});
 
-// Deletes the table's structural index and creates the 21 tags.
-bool createAddressTags(AddressTable& table, const TagProgress& progress = {});
+// Deletes the table's structural index and creates the 21 tags. Fails with "Unable to create
+// index files", the engine's text in cause.
+AddressFileResult createAddressTags(AddressTable& table, const TagProgress& progress = {});
 
 }  // namespace rp

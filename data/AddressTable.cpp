@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-#include "framework/Messages.h"
 #include "xbase/Error.h"
 
 namespace rp {
@@ -37,15 +36,13 @@ void AddressTable::close() {
 }
 
 std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path) {
-    auto table = engine.open(enginePath(path));
-    tellIfIndexRebuilt(*table, path);
-    return table;
+    return engine.open(enginePath(path));
 }
 
-void tellIfIndexRebuilt(const xbase::Table& table, const QString& path) {
-    if (table.indexRebuiltAtOpen())
-        showInformation(QStringLiteral("The file ") + path +
-                        QStringLiteral(" was not closed properly. Its indexes have been rebuilt."));
+std::optional<QString> indexRebuiltNotice(const xbase::Table& table, const QString& path) {
+    if (!table.indexRebuiltAtOpen()) return std::nullopt;
+    return QStringLiteral("The file ") + path +
+           QStringLiteral(" was not closed properly. Its indexes have been rebuilt.");
 }
 
 QString getDatabasePath(const AddressTable& table) {

@@ -3,6 +3,7 @@
 // database path) and bare file name kept apart.
 #include <QString>
 #include <memory>
+#include <optional>
 
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
@@ -36,15 +37,15 @@ class AddressTable {
     QString fileName_;
 };
 
-// The folder of the open address file, ending in exactly one separator.
 // Opens one of the program's side tables shared; throws xbase::Error. A table that was not
-// closed properly has its indexes rebuilt, and the user is told (see tellIfIndexRebuilt).
+// closed properly has its indexes rebuilt; the caller tells the user (indexRebuiltNotice).
 std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path);
 
-// Tells the user "The file <path> was not closed properly. Its indexes have been rebuilt."
-// when the open of table rebuilt them.
-void tellIfIndexRebuilt(const xbase::Table& table, const QString& path);
+// "The file <path> was not closed properly. Its indexes have been rebuilt." when the open of
+// table rebuilt them, for the caller to show as an information message; nothing otherwise.
+std::optional<QString> indexRebuiltNotice(const xbase::Table& table, const QString& path);
 
+// The folder of the open address file, ending in exactly one separator.
 QString getDatabasePath(const AddressTable& table);
 
 // A folder with exactly one trailing native separator.

@@ -1,16 +1,20 @@
 #include "data/RecordText.h"
 
+#include <utility>
+
 #include "data/FieldText.h"
-#include "framework/Messages.h"
 #include "xbase/Table.h"
 
 namespace rp {
 
-std::optional<std::string> storableBytes(const QString& text) {
+UnstorableText::UnstorableText(const QString& character)
+    : std::runtime_error(unstorableMessage(character).toStdString()) {}
+
+std::string storableBytes(const QString& text) {
     QString refused;
     auto bytes = toFieldBytes(text, &refused);
-    if (!bytes) showInformation(unstorableMessage(refused));
-    return bytes;
+    if (!bytes) throw UnstorableText(refused);
+    return std::move(*bytes);
 }
 
 QString fieldText(const xbase::Table& table, const char* field) {
@@ -21,20 +25,15 @@ QString memoText(const xbase::Table& table, const char* field) {
     return fromFieldBytes(table.memo(field));
 }
 
-bool setFieldText(xbase::Table& table, const char* field, const QString& text) {
-    auto bytes = storableBytes(text);
-    if (!bytes) return false;
+void setFieldText(xbase::Table& table, const char* field, const QString& text) {
+    std::string bytes = storableBytes(text);
     const std::size_t width = table.field(table.fieldNumber(field)).width;
-    if (bytes->size() > width) bytes->resize(width);
-    table.setText(field, *bytes);
-    return true;
+    if (bytes.size() > width) bytes.resize(width);
+    table.setText(field, bytes);
 }
 
-bool setMemoText(xbase::Table& table, const char* field, const QString& text) {
-    auto bytes = storableBytes(text);
-    if (!bytes) return false;
-    table.setMemo(field, *bytes);
-    return true;
+void setMemoText(xbase::Table& table, const char* field, const QString& text) {
+    table.setMemo(field, storableBytes(text));
 }
 
 }  // namespace rp

@@ -1,9 +1,9 @@
 #pragma once
 // Reading and writing address fields as QString: character values without trailing blanks,
-// memos with CR LF line ends, and a refusal (with its message shown) for text the file's code
-// page cannot hold, in which case nothing is stored.
+// memos with CR LF line ends, and a refusal (UnstorableText) for text the file's code page
+// cannot hold, in which case nothing is stored.
 #include <QString>
-#include <optional>
+#include <stdexcept>
 #include <string>
 
 namespace xbase {
@@ -12,16 +12,23 @@ class Table;
 
 namespace rp {
 
-// The Windows-1252 bytes of text; nothing, after telling the user, when a character cannot
-// be held.
-std::optional<std::string> storableBytes(const QString& text);
+// Text holds a character Windows-1252 has no place for. what() is the message for the user in
+// UTF-8, "The character "ł" cannot be stored in a Ravenpost file.", which callers show as an
+// information message.
+class UnstorableText : public std::runtime_error {
+  public:
+    explicit UnstorableText(const QString& character);
+};
+
+// The Windows-1252 bytes of text; throws UnstorableText when a character cannot be held.
+std::string storableBytes(const QString& text);
 
 QString fieldText(const xbase::Table& table, const char* field);
 QString memoText(const xbase::Table& table, const char* field);
 
-// Stores text cut to the field's width; false (after telling the user) when a character
-// cannot be held.
-bool setFieldText(xbase::Table& table, const char* field, const QString& text);
-bool setMemoText(xbase::Table& table, const char* field, const QString& text);
+// Stores text cut to the field's width. Throws UnstorableText, storing nothing, when a
+// character cannot be held; xbase::Error as the engine does.
+void setFieldText(xbase::Table& table, const char* field, const QString& text);
+void setMemoText(xbase::Table& table, const char* field, const QString& text);
 
 }  // namespace rp

@@ -104,8 +104,10 @@ void EnvelopeSetupList::rowChanged() {
 
 std::unique_ptr<xbase::Table> openEnvelopeSetups(xbase::Engine& engine,
                                                  const QString& programFolder) {
+    const QString path = programFolder + QString::fromLatin1(kEnvelopeSetupFile);
     try {
-        auto table = openSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeSetupFile));
+        auto table = openSideTable(engine, path);
+        if (const auto notice = indexRebuiltNotice(*table, path)) showInformation(*notice);
         goFirstListed(*table);
         return table;
     } catch (const std::exception& e) {

@@ -130,9 +130,10 @@ bool EnvelopeSizeCommands::deleteCurrent() {
 
 std::unique_ptr<xbase::Table> openEnvelopeDefinitions(xbase::Engine& engine,
                                                       const QString& programFolder) {
+    const QString path = programFolder + QString::fromLatin1(kEnvelopeDefinitionFile);
     try {
-        auto table =
-            openSideTable(engine, programFolder + QString::fromLatin1(kEnvelopeDefinitionFile));
+        auto table = openSideTable(engine, path);
+        if (const auto notice = indexRebuiltNotice(*table, path)) showInformation(*notice);
         goFirstListed(*table);
         return table;
     } catch (const std::exception& e) {

@@ -15,8 +15,8 @@ namespace {
 
 using Outcome = DbfImportResult::Outcome;
 
-// Fills the new record from the current source record; false when a value could not be stored.
-bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source,
+// Fills the new record from the current source record.
+void fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source,
                 const ImportLayout& layout) {
     record.begin();
     for (int c = 0; c < layout.columnCount(); ++c) {
@@ -24,8 +24,8 @@ bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
         if (column.match.isEmpty()) continue;
         const int n = c + 1;
         if (column.sourceType == 'M') {
-            if (!setMemoText(target, "MEMO", memoText(source, source.field(n).name.c_str())))
-                return false;
+            // Both files hold Windows-1252 bytes, so the memo goes over as it is.
+            target.setMemo("MEMO", source.memo(n));
         } else if (column.sourceType == 'D') {
             if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
         } else if (const QString text = fieldText(source, source.field(n).name.c_str());
@@ -34,7 +34,6 @@ bool fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
         }
     }
     record.finish();
-    return true;
 }
 
 }  // namespace
@@ -87,11 +86,7 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
     try {
         for (source.goTop(); !source.eof(); source.skip()) {
             if (source.deleted()) continue;
-            if (!fillRecord(record, target, source, layout)) {
-                record.drop();
-                result.outcome = Outcome::Failed;
-                break;
-            }
+            fillRecord(record, target, source, layout);
             target.post();
             ++result.records;
             const int percent = percentDone(source.recNo(), total);

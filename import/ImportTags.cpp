@@ -26,10 +26,11 @@ int TagRebuildGauge::show(int value) {
 
 bool rebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge) {
     TagRebuildGauge shown;
-    const bool built = createAddressTags(table, [&](int, int percent) {
+    const auto progress = [&](int, int percent) {
         gauge(shown.show(percent));
         return true;
-    });
+    };
+    const bool built = createAddressTags(table, progress).tell(showInformation);
     if (!built) showInformation(QStringLiteral("Error rebuilding indexes"));
     return built;
 }

@@ -221,8 +221,10 @@ bool SelectLabelStockDialog::eventFilter(QObject* watched, QEvent* event) {
 
 std::unique_ptr<xbase::Table> openLabelStockTable(xbase::Engine& engine,
                                                   const QString& programFolder) {
+    const QString path = programFolder + QString::fromLatin1(kLabelStockFile);
     try {
-        auto table = openSideTable(engine, programFolder + QString::fromLatin1(kLabelStockFile));
+        auto table = openSideTable(engine, path);
+        if (const auto notice = indexRebuiltNotice(*table, path)) showInformation(*notice);
         table->goTop();
         return table;
     } catch (const std::exception& e) {

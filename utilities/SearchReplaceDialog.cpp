@@ -175,17 +175,18 @@ void SearchReplaceDialog::onFieldChoiceChanged() {
 }
 
 std::optional<SearchReplaceRequest> SearchReplaceDialog::request() const {
-    auto find = storableBytes(find_->text());
-    if (!find) return std::nullopt;
-    auto replacement = storableBytes(replacement_->text());
-    if (!replacement) return std::nullopt;
     SearchReplaceRequest r;
+    try {
+        r.find = storableBytes(find_->text());
+        r.replacement = storableBytes(replacement_->text());
+    } catch (const UnstorableText& e) {
+        showInformation(errorText(e));
+        return std::nullopt;
+    }
     r.field = replaceableFields()[static_cast<std::size_t>(field_->currentIndex())];
     r.match = contains_->isChecked() ? MatchKind::Contains : MatchKind::ExactlyEqual;
-    r.find = std::move(*find);
     r.caseSensitive = caseSensitive_->isChecked();
     r.action = matching_->isChecked() ? ReplaceAction::MatchingText : ReplaceAction::WholeField;
-    r.replacement = std::move(*replacement);
     return r;
 }
 

@@ -37,7 +37,7 @@ std::unique_ptr<xbase::Table> openStateZipTable(xbase::Engine& engine, const QSt
     try {
         auto table = engine.open(enginePath(path),
                                  forEditing ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared);
-        tellIfIndexRebuilt(*table, path);
+        if (const auto notice = indexRebuiltNotice(*table, path)) showInformation(*notice);
         if (table->orderNumber(kStateTag) == 0) {
             if (!forEditing) return nullptr;
             table->createTag(kStateTag, "UPPER(STATE)");

@@ -127,7 +127,10 @@ bool StateZipGridModel::setData(const QModelIndex& index, const QVariant& value,
         // Another record's edit is posted by the move; a new record being filled is the
         // current record already.
         if (!(changing() && table_.recNo() == recordAt(row))) table_.go(recordAt(row));
-        if (!setFieldText(table_, field, value.toString())) return false;
+        setFieldText(table_, field, value.toString());
+    } catch (const UnstorableText& e) {
+        showInformation(errorText(e));
+        return false;
     } catch (const std::exception& e) {
         messages().error(QStringLiteral("Error"), QString::fromLocal8Bit(e.what()));
         return false;

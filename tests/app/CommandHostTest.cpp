@@ -50,7 +50,7 @@ class LoggingHost : public CommandHost {
     void showCurrentRecord() override { log << "record " + QString::number(table_->recNo()); }
     bool reopenAddressFile(const QString& path) override {
         log << "reopen " + path;
-        return openAddressFileChecked(path, table_);
+        return openAddressFileChecked(path, table_).ok;
     }
     void updateCommandStates() override { log << "states"; }
 

@@ -217,6 +217,7 @@ TEST_F(MainRecordTest, CharactersTheFileCannotHoldAreRefused) {
     EXPECT_TRUE(w.editing());
     EXPECT_EQ(shown.texts().back(),
               QString::fromUtf8("The character \"Ł\" cannot be stored in a Ravenpost file."));
+    EXPECT_EQ(shown.shown().back().kind, "information");
     EXPECT_EQ(fieldText(table(), "CITY"), "Denver");
 }
 

@@ -1,11 +1,14 @@
-// The main window's plain rules: command states, dates as shown and typed, the memo rule and
-// where the window goes.
+// The main window's plain rules: command states, dates as shown and typed, the memo rule, where
+// the window goes, and new-record values the file cannot hold.
 #include <gtest/gtest.h>
 
 #include "app/AddingRules.h"
+#include "app/AddressFileFixture.h"
 #include "app/CommandStates.h"
 #include "app/DateText.h"
 #include "app/WindowPlacement.h"
+#include "data/FieldText.h"
+#include "data/RecordText.h"
 
 namespace rp {
 namespace {
@@ -79,6 +82,25 @@ TEST(WindowPlacement, CentresByIntegerDivisionExceptOnSixForty) {
     EXPECT_EQ(fitMaximised({10, 20, 700, 900}, {0, 0, 1024, 768}), QRect(10, 0, 700, 768));
     EXPECT_EQ(fitMaximised({10, 20, 1100, 500}, {0, 0, 1024, 768}), QRect(0, 20, 1024, 500));
     EXPECT_EQ(fitMaximised({10, 20, 600, 500}, {0, 0, 1024, 768}), QRect(10, 20, 600, 500));
+}
+
+using AddingRulesTest = AddressFileFixture;
+
+TEST_F(AddingRulesTest, ValuesTheFileCannotHoldAreToldOneByOneAndTheOthersStillGoIn) {
+    table->appendBlank();
+    NewRecordValues values;
+    values.lastName = QString::fromUtf8("Łaski");
+    values.firstName = QStringLiteral("Ann");
+    values.city = QString::fromUtf8("Gdańsk");
+    EXPECT_FALSE(fillNewRecord(table.table(), values));
+    ASSERT_EQ(shown.shown().size(), 2u);
+    EXPECT_EQ(shown.shown()[0].kind, "information");
+    EXPECT_EQ(shown.shown()[1].kind, "information");
+    EXPECT_EQ(shown.texts(), (QStringList{unstorableMessage(QString::fromUtf8("Ł")),
+                                          unstorableMessage(QString::fromUtf8("ń"))}));
+    EXPECT_EQ(fieldText(table.table(), "FNAME"), "Ann");
+    EXPECT_EQ(fieldText(table.table(), "LNAME"), "");
+    table->cancel();
 }
 
 }  // namespace

@@ -59,6 +59,11 @@ TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen) {
     EXPECT_FALSE(QFile::exists(path("RAVENP1.DBF")));
     ASSERT_GE(shown.texts().size(), 1);
     EXPECT_EQ(shown.texts()[0], "File " + gone + " not found");
+    EXPECT_EQ(shown.shown()[0].kind, "information");
+    EXPECT_EQ(shown.shown()[0].caption, "Information");
+    ASSERT_GE(shown.texts().size(), 2);
+    EXPECT_TRUE(shown.texts()[1].startsWith("Unable to open " + gone + "\r\n"));
+    EXPECT_EQ(shown.shown()[1].kind, "information");
     EXPECT_TRUE(w.recordPage()->noFilePanel()->isVisibleTo(&w));
     EXPECT_EQ(static_cast<QLabel*>(w.recordPage()->noFilePanel())->text(),
               "Please Open or Create a Ravenpost file");

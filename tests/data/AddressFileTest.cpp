@@ -1,14 +1,14 @@
 // Creating and opening address files: layouts that open and fail, the tag check and the
-// exact messages.
+// exact messages they hand back for the user.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QStringList>
 #include <vector>
 
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
-#include "framework/ScriptedMessages.h"
 #include "xbase/TempDir.h"
 
 namespace rp {
@@ -33,15 +33,19 @@ class AddressFileTest : public ::testing::Test {
         engine.create(enginePath(p), fields);
     }
 
+    // Gathers what a call hands back for the user, in order, and answers whether it worked.
+    bool kept(const AddressFileResult& result) {
+        return result.tell([this](const QString& text) { told << text; });
+    }
+
     TempDir dir;
     xbase::Engine engine;
-    ScriptedMessages shown;
-    MessagesScope scope{shown};
+    QStringList told;
     AddressTable table{engine};
 };
 
 TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder) {
-    ASSERT_TRUE(createAddressFile(path("RAVENP1.DBF"), table));
+    ASSERT_TRUE(kept(createAddressFile(path("RAVENP1.DBF"), table)));
     ASSERT_TRUE(table.isOpen());
     EXPECT_EQ(table->fieldCount(), 20);
     EXPECT_EQ(table->field(8).width, 20);
@@ -52,75 +56,75 @@ TEST_F(AddressFileTest, NewFileHasTheLayoutAndTheTwentyOneTagsInOrder) {
         EXPECT_EQ(table->orderKeyExpression(), addressTags()[static_cast<std::size_t>(i)].key);
     }
     EXPECT_TRUE(QFile::exists(path("RAVENP1.cdx")) || QFile::exists(path("RAVENP1.CDX")));
-    EXPECT_TRUE(shown.texts().isEmpty());
+    EXPECT_TRUE(told.isEmpty());
     EXPECT_EQ(getDatabasePath(table), QString::fromStdString(dir.path()) + "/");
 }
 
 TEST_F(AddressFileTest, OpeningChecksTheLayout) {
     createWith(path("FOUR.DBF"), "STATE", 'C', 4);
-    EXPECT_TRUE(openAddressTable(path("FOUR.DBF"), table));
+    EXPECT_TRUE(kept(openAddressTable(path("FOUR.DBF"), table)));
 
     createWith(path("FIFTEEN.DBF"), "STATE", 'C', 15);
-    EXPECT_FALSE(openAddressTable(path("FIFTEEN.DBF"), table));
+    EXPECT_FALSE(kept(openAddressTable(path("FIFTEEN.DBF"), table)));
     EXPECT_FALSE(table.isOpen());
 
     createWith(path("NOBEGIN.DBF"), "BEGIN", 'L', 1, true);
-    EXPECT_TRUE(openAddressTable(path("NOBEGIN.DBF"), table));
+    EXPECT_TRUE(kept(openAddressTable(path("NOBEGIN.DBF"), table)));
 
     createWith(path("NOFAX.DBF"), "FAX", 'C', 30, true);
-    EXPECT_FALSE(openAddressTable(path("NOFAX.DBF"), table));
+    EXPECT_FALSE(kept(openAddressTable(path("NOFAX.DBF"), table)));
     createWith(path("WIDECITY.DBF"), "CITY", 'C', 31);
-    EXPECT_FALSE(openAddressTable(path("WIDECITY.DBF"), table));
+    EXPECT_FALSE(kept(openAddressTable(path("WIDECITY.DBF"), table)));
     createWith(path("TEXTDATE.DBF"), "DATE", 'C', 8);
-    EXPECT_FALSE(openAddressTable(path("TEXTDATE.DBF"), table));
-    EXPECT_TRUE(shown.texts().isEmpty());
+    EXPECT_FALSE(kept(openAddressTable(path("TEXTDATE.DBF"), table)));
+    EXPECT_TRUE(told.isEmpty());
 }
 
 TEST_F(AddressFileTest, FailuresSayWhatHappened) {
     const QString missing = path("GONE.DBF");
-    EXPECT_FALSE(openAddressFileChecked(missing, table));
-    EXPECT_EQ(shown.texts(),
-              QStringList({"File " + missing + " not found",
-                           "Unable to open " + missing +
-                               "\r\n\r\n * May not an Ravenpost file.\r\n * May be in use by "
-                               "another program or user"}));
-    EXPECT_EQ(shown.shown()[0].caption, "Information");
+    EXPECT_FALSE(kept(openAddressFileChecked(missing, table)));
+    EXPECT_EQ(told, QStringList({"File " + missing + " not found",
+                                 "Unable to open " + missing +
+                                     "\r\n\r\n * May not an Ravenpost file.\r\n * May be in use by "
+                                     "another program or user"}));
 
-    shown.clear();
+    told.clear();
     createWith(path("ODD.DBF"), "STATE", 'C', 15);
-    EXPECT_FALSE(openAddressFileChecked(path("ODD.DBF"), table));
-    ASSERT_EQ(shown.texts().size(), 1);
-    EXPECT_TRUE(shown.texts()[0].startsWith("Unable to open " + path("ODD.DBF")));
+    EXPECT_FALSE(kept(openAddressFileChecked(path("ODD.DBF"), table)));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith("Unable to open " + path("ODD.DBF")));
 
-    shown.clear();
+    told.clear();
     ASSERT_TRUE(QDir().mkdir(path("SUB.DBF")));
-    EXPECT_FALSE(createAddressFile(path("SUB.DBF"), table));
-    EXPECT_EQ(shown.texts(), QStringList({"Create failed"}));
+    const AddressFileResult failed = createAddressFile(path("SUB.DBF"), table);
+    EXPECT_FALSE(kept(failed));
+    EXPECT_EQ(told, QStringList({"Create failed"}));
+    // The engine's text stays with the result for a caller that wants it.
+    EXPECT_FALSE(failed.cause.isEmpty());
 }
 
 TEST_F(AddressFileTest, TagCheckNeedsTheFirstEighteenOnly) {
-    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(kept(createAddressFile(path("A.DBF"), table)));
     for (const char* tag : {"JUSTSEQNO", "SEQNO", "STATEZIP"}) table->dropTag(tag);
-    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
+    ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table)));
     EXPECT_EQ(table->orderTagName(), "LNAME");
-    EXPECT_TRUE(shown.texts().isEmpty());
+    EXPECT_TRUE(told.isEmpty());
 
     table->dropTag("DELETED");
-    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
+    ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table)));
     EXPECT_EQ(table->order(), 0);
-    EXPECT_EQ(shown.texts(),
-              QStringList({"The index file for " + path("A.DBF") +
-                           "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
-                           "from the [File] menu"}));
+    EXPECT_EQ(told, QStringList({"The index file for " + path("A.DBF") +
+                                 "\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n"
+                                 "from the [File] menu"}));
 }
 
 TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag) {
-    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(kept(createAddressFile(path("A.DBF"), table)));
     table->createTag("EXTRA", "UPPER(CITY)");
     table->appendBlank();
     table->setText("LNAME", "Brown");
     table->post();
-    ASSERT_TRUE(createAddressTags(table));
+    ASSERT_TRUE(kept(createAddressTags(table)));
     EXPECT_EQ(table->orderCount(), 21);
     EXPECT_EQ(table->orderNumber("EXTRA"), 0);
     table->setOrder("LNAME");
@@ -128,28 +132,28 @@ TEST_F(AddressFileTest, RecreatingTagsLeavesNoStaleTag) {
 }
 
 TEST_F(AddressFileTest, DamagedIndexOpensForRebuilding) {
-    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(kept(createAddressFile(path("A.DBF"), table)));
     const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
     table.close();
     QFile f(cdx);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(QByteArray(100, 'x'));
     f.close();
-    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
+    ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table)));
     EXPECT_EQ(table->order(), 0);
-    EXPECT_EQ(shown.texts().size(), 1);
-    ASSERT_TRUE(createAddressTags(table));
+    EXPECT_EQ(told.size(), 1);
+    ASSERT_TRUE(kept(createAddressTags(table)));
     EXPECT_EQ(table->orderCount(), 21);
 }
 
 TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     // The index on disk lags the records (it misses Zed) and the header carries the mark a
     // writer leaves while its changes are not all written.
-    ASSERT_TRUE(createAddressFile(path("A.DBF"), table));
+    ASSERT_TRUE(kept(createAddressFile(path("A.DBF"), table)));
     const QString cdx = QFile::exists(path("A.cdx")) ? path("A.cdx") : path("A.CDX");
     table.close();
     ASSERT_TRUE(QFile::copy(cdx, path("OLD.CDX")));
-    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
+    ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table)));
     table->appendBlank();
     table->setText("LNAME", "Zed");
     table->commit();
@@ -160,23 +164,58 @@ TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     dbf.close();
 
     std::vector<int> gauge;
-    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table, [&](int percent) {
+    ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table, [&](int percent) {
         gauge.push_back(percent);
         return true;
-    }));
-    EXPECT_EQ(shown.texts(),
-              QStringList{"The file " + path("A.DBF") +
-                          " was not closed properly. Its indexes have been rebuilt."});
+    })));
+    EXPECT_EQ(told, QStringList{"The file " + path("A.DBF") +
+                                " was not closed properly. Its indexes have been rebuilt."});
     ASSERT_FALSE(gauge.empty());
     EXPECT_EQ(gauge.back(), 100);
     EXPECT_EQ(table->orderTagName(), "LNAME");
     EXPECT_TRUE(table->seek("ZED"));
 
     // Told once: the next open finds the file in order.
-    shown.clear();
+    told.clear();
     table.close();
-    ASSERT_TRUE(openAddressFileChecked(path("A.DBF"), table));
-    EXPECT_TRUE(shown.texts().isEmpty());
+    ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table)));
+    EXPECT_TRUE(told.isEmpty());
+}
+
+TEST_F(AddressFileTest, AFileTheEngineCannotOpenSaysWhyOnTheLastLine) {
+    QFile garbage(path("JUNK.DBF"));
+    ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+    garbage.write(QByteArray(10, 'x'));
+    garbage.close();
+    const AddressFileResult result = openAddressFileChecked(path("JUNK.DBF"), table);
+    EXPECT_FALSE(result);
+    EXPECT_FALSE(table.isOpen());
+    ASSERT_FALSE(result.cause.isEmpty());
+    EXPECT_EQ(result.notices,
+              QStringList{"Unable to open " + path("JUNK.DBF") +
+                          "\r\n\r\n * May not an Ravenpost file.\r\n * May be in use by "
+                          "another program or user\r\n" +
+                          result.cause});
+}
+
+TEST_F(AddressFileTest, ASideTableNotClosedProperlyHasANoticeForTheCallerOnce) {
+    const QString side = path("SIDE.DBF");
+    engine.create(enginePath(side), {{"NAME", 'C', 10, 0}});
+    {
+        auto t = engine.open(enginePath(side), xbase::OpenMode::Exclusive);
+        t->createTag("NAME", "UPPER(NAME)");
+    }
+    QFile dbf(side);
+    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
+    dbf.close();
+
+    auto opened = openSideTable(engine, side);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(indexRebuiltNotice(*opened, side),
+              "The file " + side + " was not closed properly. Its indexes have been rebuilt.");
+    opened.reset();
+    opened = openSideTable(engine, side);
+    EXPECT_EQ(indexRebuiltNotice(*opened, side), std::nullopt);
 }
 
 }  // namespace

@@ -212,5 +212,19 @@ TEST_F(EnvelopeSetupListTest, TheListShowsDescriptionAndEnvelopeInRecordOrder) {
     EXPECT_EQ(setups->recNo(), 2u);  // refreshing keeps the current record
 }
 
+TEST_F(EnvelopeSetupListTest, OpeningAFileNotClosedProperlyTellsItsIndexesWereRebuilt) {
+    QFile dbf(path("RVPESU.DBF"));
+    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
+    dbf.close();
+    auto opened = openEnvelopeSetups(engine, folder());
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->recNo(), 1u);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, "information");
+    EXPECT_EQ(messages.shown()[0].text,
+              "The file " + path("RVPESU.DBF") +
+                  " was not closed properly. Its indexes have been rebuilt.");
+}
+
 }  // namespace
 }  // namespace rp

@@ -79,6 +79,8 @@ TEST_F(SearchReplaceDialogTest, NoToTheQuestionChangesNothingAndAnUnstorableText
     EXPECT_EQ(shown.texts(),
               QStringList{QStringLiteral(
                   "The character \"\u0142\" cannot be stored in a Ravenpost file.")});
+    EXPECT_EQ(shown.shown()[0].kind, "information");
+    EXPECT_EQ(city(boise), "Boise");
 }
 
 TEST_F(SearchReplaceDialogTest, AllRecordsClearTheFilterAndTheFilteredRecordsKeepIt) {

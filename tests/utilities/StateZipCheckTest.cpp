@@ -4,7 +4,9 @@
 
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "data/FieldText.h"
 #include "utilities/StateZipCheck.h"
+#include "utilities/StateZipGridModel.h"
 #include "utilities/StateZipTableFile.h"
 
 namespace rp {
@@ -129,6 +131,39 @@ TEST_F(StateZipCheckTest, TableWithoutItsTagOpensOnlyForEditingWhichCreatesTheTa
     EXPECT_EQ(openStateZipTable(engine, folder, false), nullptr);  // held exclusively
     editing.reset();
     EXPECT_NE(openStateZipTable(engine, folder, false), nullptr);
+}
+
+TEST_F(StateZipCheckTest, ATableNotClosedProperlyIsRebuiltAndTheUserIsToldOnce) {
+    states.reset();
+    const QString folder = QString::fromStdString(dir.path()) + "/";
+    QFile dbf(folder + "RVPSZCK.DBF");
+    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
+    dbf.close();
+    shown.clear();
+    states = openStateZipTable(engine, folder, false);
+    ASSERT_NE(states, nullptr);
+    ASSERT_EQ(shown.shown().size(), 1u);
+    EXPECT_EQ(shown.shown()[0].kind, "information");
+    EXPECT_EQ(shown.shown()[0].text, "The file " + folder +
+                                         "RVPSZCK.DBF was not closed properly. Its indexes have "
+                                         "been rebuilt.");
+    EXPECT_EQ(check(false), 5u);
+
+    states.reset();
+    states = openStateZipTable(engine, folder, false);
+    EXPECT_EQ(shown.shown().size(), 1u);
+}
+
+TEST_F(StateZipCheckTest, AGridEditTheFileCannotHoldIsRefusedAsInformation) {
+    StateZipGridModel grid(*states, {{"STATE", "State"}, {"NAME", "Name"}});
+    shown.clear();
+    EXPECT_FALSE(grid.setData(grid.index(0, 1), QString::fromUtf8("Québec → Est")));
+    ASSERT_EQ(shown.shown().size(), 1u);
+    EXPECT_EQ(shown.shown()[0].kind, "information");
+    EXPECT_EQ(shown.shown()[0].caption, "Information");
+    EXPECT_EQ(shown.shown()[0].text, unstorableMessage(QString::fromUtf8("→")));
+    EXPECT_EQ(grid.data(grid.index(0, 1)).toString(), "New York");
+    grid.cancel();
 }
 
 }  // namespace
