@@ -9,6 +9,7 @@
 #include "tools/RecordLine.h"
 #include "tools/ToolArgs.h"
 #include "xbase/Ascii.h"
+#include "xbase/CdxFile.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
 #include "xbase/IndexCursor.h"

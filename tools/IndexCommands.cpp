@@ -3,6 +3,7 @@
 #include "tools/IndexCopy.h"
 #include "tools/RecordLine.h"
 #include "tools/ToolArgs.h"
+#include "xbase/CdxFile.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
 #include "xbase/Table.h"

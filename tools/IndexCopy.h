@@ -4,6 +4,8 @@
 #include <string>
 
 #include "xbase/CdxFile.h"
+#include "xbase/IndexKey.h"
+#include "xbase/IndexTag.h"
 #include "xbase/Table.h"
 
 namespace tools {

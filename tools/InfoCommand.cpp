@@ -6,6 +6,7 @@
 #include "tools/Commands.h"
 #include "tools/IndexCopy.h"
 #include "tools/ToolArgs.h"
+#include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"

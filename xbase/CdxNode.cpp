@@ -10,10 +10,8 @@ namespace xbase {
 
 namespace {
 
-constexpr std::size_t kLeafHeaderSize = 24;
-constexpr std::size_t kInteriorHeaderSize = 12;
-constexpr std::uint16_t kAttrRoot = 1;
-constexpr std::uint16_t kAttrLeaf = 2;
+// Leaf entries are unpacked into 64 bits.
+constexpr std::size_t kMaxLeafEntryBytes = sizeof(std::uint64_t);
 
 int bitsFor(std::uint64_t v) {
     int bits = 0;
@@ -52,10 +50,10 @@ std::size_t sharedPrefix(const char* a, const char* b, std::size_t limit) {
 
 void putHeader(IndexPage& page, std::uint16_t attributes, std::size_t count, std::uint32_t left,
                std::uint32_t right) {
-    putLe(&page[0], 2, attributes);
-    putLe(&page[2], 2, count);
-    putLe(&page[4], 4, left);
-    putLe(&page[8], 4, right);
+    putLe(&page[kNodeAttributeOffset], kNodeAttributeSize, attributes);
+    putLe(&page[kNodeKeyCountOffset], kNodeKeyCountSize, count);
+    putLe(&page[kNodeLeftOffset], kNodeLinkSize, left);
+    putLe(&page[kNodeRightOffset], kNodeLinkSize, right);
 }
 
 IndexPage encodeLeaf(const IndexNode& node, std::size_t keyLength, char trail) {
@@ -70,13 +68,13 @@ IndexPage encodeInterior(const IndexNode& node, std::size_t keyLength) {
     if (node.entries.size() > interiorCapacity(keyLength))
         throw Error("Index node overflow: more entries than an interior node holds");
     IndexPage page{};
-    putHeader(page, node.root ? kAttrRoot : 0, node.entries.size(), node.left, node.right);
+    putHeader(page, node.root ? kNodeRoot : 0, node.entries.size(), node.left, node.right);
     std::uint8_t* p = &page[kInteriorHeaderSize];
     for (const NodeEntry& e : node.entries) {
         std::memcpy(p, e.key.data(), keyLength);
         putBe32(p + keyLength, e.recno);
-        putBe32(p + keyLength + 4, e.child);
-        p += keyLength + 8;
+        putBe32(p + keyLength + kInteriorRecnoSize, e.child);
+        p += interiorEntrySize(keyLength);
     }
     return page;
 }
@@ -88,9 +86,12 @@ std::uint64_t field(std::uint64_t packed, int shift, int bits) {
 
 void decodeLeaf(const IndexPage& page, std::size_t count, std::size_t keyLength, char trail,
                 DecodedNode& node) {
-    const int recnoBits = page[20], duplicateBits = page[21], trailingBits = page[22];
-    const std::size_t bytesPerEntry = page[23];
-    if (bytesPerEntry == 0 || bytesPerEntry > 8 || duplicateBits > 16 || trailingBits > 16 ||
+    const int recnoBits = page[kLeafRecnoBitsOffset];
+    const int duplicateBits = page[kLeafDuplicateBitsOffset];
+    const int trailingBits = page[kLeafTrailingBitsOffset];
+    const std::size_t bytesPerEntry = page[kLeafBytesPerEntryOffset];
+    if (bytesPerEntry == 0 || bytesPerEntry > kMaxLeafEntryBytes || duplicateBits > 16 ||
+        trailingBits > 16 ||
         static_cast<std::size_t>(recnoBits + duplicateBits + trailingBits) > 8 * bytesPerEntry)
         throw Error("leaf entry layout makes no sense (" + std::to_string(bytesPerEntry) +
                     " bytes per entry)");
@@ -133,8 +134,8 @@ void decodeInterior(const IndexPage& page, std::size_t count, std::size_t keyLen
     for (std::size_t i = 0; i < count; ++i) {
         std::memcpy(node.keys.data() + i * keyLength, p, keyLength);
         node.recnos[i] = getBe32(p + keyLength);
-        node.children[i] = getBe32(p + keyLength + 4);
-        p += keyLength + 8;
+        node.children[i] = getBe32(p + keyLength + kInteriorRecnoSize);
+        p += interiorEntrySize(keyLength);
     }
 }
 
@@ -145,8 +146,8 @@ LeafLayout leafLayout(std::size_t keyLength, std::uint32_t maxRecno) {
     layout.duplicateBits = layout.trailingBits = bitsFor(keyLength);
     // Key lengths up to 240 take at most eight bits for each count, so entries start at three
     // bytes.
-    layout.bytesPerEntry = 3;
-    layout.recnoBits = 24 - 2 * layout.duplicateBits;
+    layout.bytesPerEntry = static_cast<int>(kLeafMinEntryBytes);
+    layout.recnoBits = 8 * layout.bytesPerEntry - 2 * layout.duplicateBits;
     while (layout.recnoBits < 32 && (std::uint64_t{maxRecno} >> layout.recnoBits) != 0) {
         ++layout.bytesPerEntry;
         layout.recnoBits += 8;
@@ -155,7 +156,7 @@ LeafLayout leafLayout(std::size_t keyLength, std::uint32_t maxRecno) {
 }
 
 std::size_t interiorCapacity(std::size_t keyLength) {
-    return (kIndexPageSize - kInteriorHeaderSize) / (keyLength + 8);
+    return (kIndexPageSize - kInteriorHeaderSize) / interiorEntrySize(keyLength);
 }
 
 std::size_t leafFill(std::span<const NodeEntry> entries, std::size_t keyLength, char trail) {
@@ -200,7 +201,7 @@ void LeafPacker::clear() {
 
 IndexPage LeafPacker::encode(bool root, std::uint32_t left, std::uint32_t right) const {
     IndexPage page{};
-    putHeader(page, kAttrLeaf | (root ? kAttrRoot : 0), entries_.size(), left, right);
+    putHeader(page, kNodeLeaf | (root ? kNodeRoot : 0), entries_.size(), left, right);
     const auto bytesPerEntry = static_cast<std::size_t>(layout_.bytesPerEntry);
     std::size_t entryPos = kLeafHeaderSize;
     std::size_t keyPos = kIndexPageSize;
@@ -214,14 +215,15 @@ IndexPage LeafPacker::encode(bool root, std::uint32_t left, std::uint32_t right)
         putLe(&page[entryPos], bytesPerEntry, packed);
         entryPos += bytesPerEntry;
     }
-    putLe(&page[12], 2, keyPos - entryPos);
-    putLe(&page[14], 4, std::min<std::uint64_t>(mask(layout_.recnoBits), 0xFFFFFFFF));
-    page[18] = static_cast<std::uint8_t>(mask(layout_.duplicateBits));
-    page[19] = static_cast<std::uint8_t>(mask(layout_.trailingBits));
-    page[20] = static_cast<std::uint8_t>(layout_.recnoBits);
-    page[21] = static_cast<std::uint8_t>(layout_.duplicateBits);
-    page[22] = static_cast<std::uint8_t>(layout_.trailingBits);
-    page[23] = static_cast<std::uint8_t>(layout_.bytesPerEntry);
+    putLe(&page[kLeafFreeSpaceOffset], kLeafFreeSpaceSize, keyPos - entryPos);
+    putLe(&page[kLeafRecnoMaskOffset], kLeafRecnoMaskSize,
+          std::min<std::uint64_t>(mask(layout_.recnoBits), 0xFFFFFFFF));
+    page[kLeafDuplicateMaskOffset] = static_cast<std::uint8_t>(mask(layout_.duplicateBits));
+    page[kLeafTrailingMaskOffset] = static_cast<std::uint8_t>(mask(layout_.trailingBits));
+    page[kLeafRecnoBitsOffset] = static_cast<std::uint8_t>(layout_.recnoBits);
+    page[kLeafDuplicateBitsOffset] = static_cast<std::uint8_t>(layout_.duplicateBits);
+    page[kLeafTrailingBitsOffset] = static_cast<std::uint8_t>(layout_.trailingBits);
+    page[kLeafBytesPerEntryOffset] = static_cast<std::uint8_t>(layout_.bytesPerEntry);
     return page;
 }
 
@@ -230,15 +232,15 @@ IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail) {
 }
 
 void decodeNode(const IndexPage& page, std::size_t keyLength, char trail, DecodedNode& node) {
-    const std::uint32_t attributes = getLe(&page[0], 2);
-    if (attributes > (kAttrLeaf | kAttrRoot))
+    const std::uint32_t attributes = getLe(&page[kNodeAttributeOffset], kNodeAttributeSize);
+    if (attributes > (kNodeLeaf | kNodeRoot))
         throw Error("unknown node attributes " + std::to_string(attributes));
-    node.leaf = (attributes & kAttrLeaf) != 0;
-    node.root = (attributes & kAttrRoot) != 0;
-    node.left = getLe(&page[4], 4);
-    node.right = getLe(&page[8], 4);
+    node.leaf = (attributes & kNodeLeaf) != 0;
+    node.root = (attributes & kNodeRoot) != 0;
+    node.left = getLe(&page[kNodeLeftOffset], kNodeLinkSize);
+    node.right = getLe(&page[kNodeRightOffset], kNodeLinkSize);
     node.keyLength = keyLength;
-    const std::size_t count = getLe(&page[2], 2);
+    const std::size_t count = getLe(&page[kNodeKeyCountOffset], kNodeKeyCountSize);
     if (node.leaf)
         decodeLeaf(page, count, keyLength, trail, node);
     else

@@ -2,13 +2,48 @@
 // The 512-byte nodes of a compact index (CDX tags and IDX files) and their encoding: pure
 // functions on page buffers, no file access.
 //
-// Interior node: attributes, key count, left and right sibling, then entries of the full key,
-// the record number and the child offset (both big-endian), each carrying the greatest key of
-// its child's subtree. Leaf node: a 24-byte header that also gives the bit widths of the
-// entries, then fixed-size entries (record number, duplicate count, trailing count packed in a
-// little-endian integer) growing forward, and the key bytes growing backward from the end of
-// the page: each key stored without the bytes it shares with the previous key of the node and
-// without the run of trail bytes at its end.
+// Interior nodes hold, for each child, the greatest key of the child's subtree with its record
+// number. Leaves hold the keys themselves, compressed: each key is stored without the leading
+// bytes it shares with the previous key of the node and without the run of trail bytes (see
+// keyTrailByte) at its end; a small fixed-size entry per key says how many bytes of each were
+// cut. Node layout, offsets from the start of the page; integers are little-endian unless
+// marked BE; page offsets are byte offsets in the file, kNoPage for none:
+//
+//   Every node
+//     offset  size  field
+//          0     2  attributes: kNodeRoot | kNodeLeaf (0 interior, 1 interior root, 2 leaf,
+//                   3 leaf that is the root)
+//          2     2  key count
+//          4     4  left sibling's page offset
+//          8     4  right sibling's page offset
+//
+//   Interior node (12-byte header), k = key length
+//         12   k+8  first entry: the key (k bytes, padded with the trail byte), its record
+//                   number (4, BE), the child's page offset (4, BE); the next entry follows
+//                   at 12 + (k + 8), and so on: at most (512 - 12) / (k + 8) entries. The rest
+//                   of the page is zero.
+//
+//   Leaf node (24-byte header)
+//         12     2  free space: the bytes between the end of the entries and the stored keys
+//         14     4  record number mask: 2^(record number bits) - 1, at most 0xFFFFFFFF
+//         18     1  duplicate count mask: 2^(duplicate count bits) - 1
+//         19     1  trailing count mask: 2^(trailing count bits) - 1
+//         20     1  record number bits
+//         21     1  duplicate count bits
+//         22     1  trailing count bits
+//         23     1  bytes per entry, n (see leafLayout)
+//         24     n  first entry, a little-endian integer of n bytes holding from its lowest bit
+//                   up: the record number, the duplicate count (leading bytes shared with the
+//                   previous key; 0 for the first entry), the trailing count (trail bytes cut
+//                   from the end), each in the bit width given above. The next entry follows
+//                   at 24 + n, and so on: at most (512 - 24) / 3 entries.
+//          ...      free space
+//          ...      stored key bytes (k - duplicates - trailing for each key), from the end of
+//                   the page backwards: the first entry's end at offset 512, the next one's
+//                   just before it.
+//
+//   Free page (on the list headed in the file's first tag header, see CdxHeader.h)
+//          0     4  the next free page's offset, kNoPage at the end of the list
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -22,11 +57,59 @@ namespace xbase {
 constexpr std::size_t kIndexPageSize = 512;
 using IndexPage = std::array<std::uint8_t, kIndexPageSize>;
 
-// The most entries a leaf can hold: three-byte entries whose keys are all shared or cut.
-constexpr std::size_t kMaxLeafEntries = (kIndexPageSize - 24) / 3;
-
 // "No page" in sibling links, root pointers and the free list.
 constexpr std::uint32_t kNoPage = 0xFFFFFFFF;
+
+// Where the fields of the layout above lie, and their sizes.
+constexpr std::size_t kNodeAttributeOffset = 0;
+constexpr std::size_t kNodeAttributeSize = 2;
+constexpr std::size_t kNodeKeyCountOffset = 2;
+constexpr std::size_t kNodeKeyCountSize = 2;
+constexpr std::size_t kNodeLeftOffset = 4;
+constexpr std::size_t kNodeRightOffset = 8;
+constexpr std::size_t kNodeLinkSize = 4;
+// Attribute bits.
+constexpr std::uint16_t kNodeRoot = 0x01;
+constexpr std::uint16_t kNodeLeaf = 0x02;
+
+constexpr std::size_t kInteriorHeaderSize = 12;
+// After each key of an interior node: its record number, then the child's offset.
+constexpr std::size_t kInteriorRecnoSize = 4;
+constexpr std::size_t kInteriorChildSize = 4;
+
+constexpr std::size_t kLeafFreeSpaceOffset = 12;
+constexpr std::size_t kLeafFreeSpaceSize = 2;
+constexpr std::size_t kLeafRecnoMaskOffset = 14;
+constexpr std::size_t kLeafRecnoMaskSize = 4;
+constexpr std::size_t kLeafDuplicateMaskOffset = 18;
+constexpr std::size_t kLeafTrailingMaskOffset = 19;
+constexpr std::size_t kLeafRecnoBitsOffset = 20;
+constexpr std::size_t kLeafDuplicateBitsOffset = 21;
+constexpr std::size_t kLeafTrailingBitsOffset = 22;
+constexpr std::size_t kLeafBytesPerEntryOffset = 23;
+constexpr std::size_t kLeafHeaderSize = 24;
+// The narrowest leaf entry.
+constexpr std::size_t kLeafMinEntryBytes = 3;
+
+constexpr std::size_t kFreePageNextOffset = 0;
+constexpr std::size_t kFreePageNextSize = 4;
+
+static_assert(kNodeKeyCountOffset == kNodeAttributeOffset + kNodeAttributeSize);
+static_assert(kNodeLeftOffset == kNodeKeyCountOffset + kNodeKeyCountSize);
+static_assert(kNodeRightOffset == kNodeLeftOffset + kNodeLinkSize);
+static_assert(kInteriorHeaderSize == kNodeRightOffset + kNodeLinkSize);
+static_assert(kLeafFreeSpaceOffset == kNodeRightOffset + kNodeLinkSize);
+static_assert(kLeafRecnoMaskOffset == kLeafFreeSpaceOffset + kLeafFreeSpaceSize);
+static_assert(kLeafDuplicateMaskOffset == kLeafRecnoMaskOffset + kLeafRecnoMaskSize);
+static_assert(kLeafHeaderSize == kLeafBytesPerEntryOffset + 1);
+
+// The bytes of one interior entry for keys of this length.
+constexpr std::size_t interiorEntrySize(std::size_t keyLength) {
+    return keyLength + kInteriorRecnoSize + kInteriorChildSize;
+}
+
+// The most entries a leaf can hold: the narrowest entries, whose keys are all shared or cut.
+constexpr std::size_t kMaxLeafEntries = (kIndexPageSize - kLeafHeaderSize) / kLeafMinEntryBytes;
 
 struct NodeEntry {
     std::string key;          // the full key, key length bytes

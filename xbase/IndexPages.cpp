@@ -9,8 +9,6 @@ namespace xbase {
 
 namespace {
 
-constexpr std::uint64_t kFreeListField = 4;
-constexpr std::uint64_t kChangesField = 8;
 // The cache's budgets: the interior levels of the trees (for 60-byte keys, about 3,000
 // nodes: every interior node of a million-entry tag) and the most recently used leaves.
 constexpr std::size_t kInteriorCacheBytes = std::size_t{2} << 20;
@@ -35,9 +33,9 @@ void IndexPages::refresh() {
 }
 
 std::uint32_t IndexPages::readChanges() const {
-    std::uint8_t bytes[4] = {};
-    file_.readAt(kChangesField, bytes, sizeof bytes);  // a new, still empty file counts 0
-    return getLe(bytes, 4);
+    std::uint8_t bytes[kTagLongSize] = {};
+    file_.readAt(kTagChangesOffset, bytes, sizeof bytes);  // a new, still empty file counts 0
+    return getLe(bytes, sizeof bytes);
 }
 
 void IndexPages::catchUp() {
@@ -50,7 +48,7 @@ void IndexPages::catchUp() {
 }
 
 std::uint32_t IndexPages::countChange() {
-    writeField(kChangesField, ++changes_);
+    writeField(kTagChangesOffset, ++changes_);
     return changes_;
 }
 
@@ -117,9 +115,9 @@ void IndexPages::writeNodeField(std::uint32_t offset, std::size_t field, std::ui
 }
 
 std::uint32_t IndexPages::freeListHead() const {
-    std::uint8_t bytes[4];
-    file_.readExact(kFreeListField, bytes, sizeof bytes, "the free page list");
-    const std::uint32_t head = getLe(bytes, 4);
+    std::uint8_t bytes[kTagLongSize];
+    file_.readExact(kTagFreeListOffset, bytes, sizeof bytes, "the free page list");
+    const std::uint32_t head = getLe(bytes, sizeof bytes);
     return head == 0 ? kNoPage : head;  // some writers mark an empty list with 0
 }
 
@@ -135,9 +133,9 @@ std::uint32_t IndexPages::allocatePage() {
     if (head == kNoPage) return append(kIndexPageSize);
     IndexPage page;
     readNode(head, page);
-    const std::uint32_t next = getLe(page.data(), 4);
+    const std::uint32_t next = getLe(&page[kFreePageNextOffset], kFreePageNextSize);
     if (next == head) fail("the free page list loops");
-    writeField(kFreeListField, next);
+    writeField(kTagFreeListOffset, next);
     return head;
 }
 
@@ -147,9 +145,9 @@ std::uint32_t IndexPages::allocateHeader() {
 
 void IndexPages::releasePage(std::uint32_t offset) {
     IndexPage page{};
-    putLe(page.data(), 4, freeListHead());
+    putLe(&page[kFreePageNextOffset], kFreePageNextSize, freeListHead());
     writeNode(offset, page);
-    writeField(kFreeListField, offset);
+    writeField(kTagFreeListOffset, offset);
 }
 
 }  // namespace xbase

@@ -34,7 +34,7 @@ IndexTag IndexTag::create(IndexPages& pages, std::uint32_t headerOffset, const T
     IndexNode empty;
     empty.root = true;
     pages.writeNode(root, encodeNode(empty, fresh.keyLength, keyTrailByte(keyType)));
-    pages.writeField(headerOffset, root);
+    pages.writeField(headerOffset + kTagRootOffset, root);
     return IndexTag(pages, headerOffset, std::move(name), keyType);
 }
 
@@ -87,7 +87,7 @@ void IndexTag::writeNode(std::uint32_t offset, const IndexNode& node) {
 
 void IndexTag::setRoot(std::uint32_t offset) {
     header_.root = offset;
-    pages_->writeField(headerOffset_, offset);
+    pages_->writeField(headerOffset_ + kTagRootOffset, offset);
 }
 
 void IndexTag::countChange() {
@@ -95,7 +95,7 @@ void IndexTag::countChange() {
     // raised last, once everything else has been written.
     if (headerOffset_ != 0) {
         ++header_.changes;
-        pages_->writeField(headerOffset_ + 8, header_.changes);
+        pages_->writeField(headerOffset_ + kTagChangesOffset, header_.changes);
     }
     const std::uint32_t fileChanges = pages_->countChange();
     if (headerOffset_ == 0) header_.changes = fileChanges;

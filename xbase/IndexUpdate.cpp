@@ -16,9 +16,6 @@ namespace xbase {
 
 namespace {
 
-constexpr std::size_t kLeftLink = 4;
-constexpr std::size_t kRightLink = 8;
-
 // Where the pieces of a leaf that may not fit one page begin. When entries are being appended
 // at the right end of the tree the left piece stays full, so that ascending loads fill pages.
 std::vector<std::size_t> leafCuts(const std::vector<NodeEntry>& entries, std::size_t keyLength,
@@ -161,7 +158,7 @@ void IndexTag::store(std::vector<PathStep>& path, std::size_t level, std::vector
             NodeEntry{piece.entries.back().key, piece.entries.back().recno, offsets[i]});
     }
     if (pieces > 1 && old.right != kNoPage)
-        pages_->writeNodeField(old.right, kLeftLink, offsets.back());
+        pages_->writeNodeField(old.right, kNodeLeftOffset, offsets.back());
 
     if (isRoot) {
         if (pieces == 1) {
@@ -186,8 +183,8 @@ void IndexTag::store(std::vector<PathStep>& path, std::size_t level, std::vector
 }
 
 void IndexTag::unlink(const IndexNode& node) {
-    if (node.left != kNoPage) pages_->writeNodeField(node.left, kRightLink, node.right);
-    if (node.right != kNoPage) pages_->writeNodeField(node.right, kLeftLink, node.left);
+    if (node.left != kNoPage) pages_->writeNodeField(node.left, kNodeRightOffset, node.right);
+    if (node.right != kNoPage) pages_->writeNodeField(node.right, kNodeLeftOffset, node.left);
 }
 
 void IndexTag::collapseRoot(std::uint32_t offset, std::uint32_t child) {

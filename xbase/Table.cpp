@@ -5,8 +5,12 @@
 #include <cstring>
 #include <thread>
 
+#include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
+#include "xbase/IdxFile.h"
+#include "xbase/IndexCursor.h"
+#include "xbase/MemoFile.h"
 #include "xbase/PackJournal.h"
 
 namespace xbase {

@@ -22,25 +22,33 @@
 // have it to itself (see Engine::open). When commit() returns, what it committed is on the
 // disk: the files written since the last commit are flushed to the device.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
-#include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Engine.h"
 #include "xbase/Expression.h"
 #include "xbase/Field.h"
 #include "xbase/File.h"
-#include "xbase/IdxFile.h"
-#include "xbase/IndexCursor.h"
 #include "xbase/KeyRange.h"
-#include "xbase/MemoFile.h"
 #include "xbase/RecordSource.h"
 
 namespace xbase {
+
+// The index and memo files a table works through stay out of this header: the table holds
+// them by pointer, and only the Table*.cpp files see their definitions.
+class CdxFile;
+class IdxFile;
+class IndexCursor;
+class IndexTag;
+class MemoFile;
+struct TagDefinition;
+enum class KeyType;  // IndexKey.h
 
 class Table : public RecordSource {
   public:
@@ -229,7 +237,7 @@ class Table : public RecordSource {
         std::unique_ptr<IdxFile> file;  // for index files; null for structural tags
         Expression key;
         std::optional<Expression> condition;
-        KeyType type = KeyType::Character;
+        KeyType type{};  // KeyType::Character (checked in TableIndex.cpp)
         std::size_t keyLength = 0;
     };
 
@@ -269,9 +277,7 @@ class Table : public RecordSource {
     void reloadStructuralOrders();
     Order& currentOrder();
     // Whether an order holds one entry for every record (no condition, not unique, not a file).
-    static bool listsEveryRecord(const Order& o) {
-        return !o.file && !o.condition && !o.tag->unique();
-    }
+    static bool listsEveryRecord(const Order& o);
     // The current record's key in an order; nullopt when its condition leaves it out.
     // honourCondition false gives the key of a record that the condition leaves out too.
     std::optional<std::string> keyFor(const Order& o, bool honourCondition = true) const;
@@ -281,7 +287,9 @@ class Table : public RecordSource {
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
     // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
     void rebuildTags(const ProgressFn& progress);
-    KeySource keySourceFor(const Order& o);
+    // The records' keys in the order, one per call, as IndexTag's builders take them (a
+    // KeySource).
+    std::function<bool(std::string& key, std::uint32_t& recno)> keySourceFor(const Order& o);
     void captureOldKeys();
     std::optional<std::string> oldKey(const Order& o, std::uint32_t recno) const;
     void updateKeys(std::uint32_t recno, bool appended);

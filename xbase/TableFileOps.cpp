@@ -1,9 +1,11 @@
 // Operations on the whole table file: pack, zap and copies.
 #include <cstring>
 
+#include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
 #include "xbase/MemoBlockField.h"
+#include "xbase/MemoFile.h"
 #include "xbase/PackJournal.h"
 #include "xbase/Table.h"
 

@@ -3,11 +3,19 @@
 #include <memory>
 
 #include "xbase/Ascii.h"
+#include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
+#include "xbase/IdxFile.h"
+#include "xbase/IndexCursor.h"
+#include "xbase/IndexKey.h"
+#include "xbase/IndexTag.h"
 #include "xbase/Table.h"
 
 namespace xbase {
+
+// Table.h declares KeyType without its values and gives an order the value-initialized type.
+static_assert(KeyType{} == KeyType::Character);
 
 namespace {
 
@@ -89,6 +97,10 @@ void Table::loadStructuralOrders() {
             orders_.push_back(makeOrder(cdx_->tag(i)));
     for (Order& o : files) orders_.push_back(std::move(o));
     planQuery();
+}
+
+bool Table::listsEveryRecord(const Order& o) {
+    return !o.file && !o.condition && !o.tag->unique();
 }
 
 // ---- Keys ------------------------------------------------------------------------------------

@@ -2,6 +2,8 @@
 #include <cstdlib>
 
 #include "xbase/Error.h"
+#include "xbase/IndexCursor.h"
+#include "xbase/IndexKey.h"
 #include "xbase/Table.h"
 
 namespace xbase {

@@ -6,6 +6,9 @@
 #include <algorithm>
 
 #include "xbase/Ascii.h"
+#include "xbase/IndexCursor.h"
+#include "xbase/IndexKey.h"
+#include "xbase/IndexTag.h"
 #include "xbase/Table.h"
 
 namespace xbase {

@@ -1,7 +1,11 @@
 // Crash safety of a table: the header's incomplete mark around runs of changes, and what an
 // open does with a table that a writer left marked.
+#include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
+#include "xbase/IdxFile.h"
+#include "xbase/IndexTag.h"
+#include "xbase/MemoFile.h"
 #include "xbase/PackJournal.h"
 #include "xbase/Table.h"
 

@@ -7,6 +7,7 @@
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
 #include "xbase/MemoBlockField.h"
+#include "xbase/MemoFile.h"
 #include "xbase/Table.h"
 
 namespace xbase {

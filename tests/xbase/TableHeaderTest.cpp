@@ -1,0 +1,70 @@
+// What xbase/Table.h brings into the files that include it: the engine's public headers, and
+// none of the index and memo file classes, which the table holds by pointer only.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The source tree this test was built from (the side files' sources are its share/sidefiles).
+std::filesystem::path sourceRoot() {
+    return std::filesystem::path(SIDEFILE_SOURCE_DIR).parent_path().parent_path();
+}
+
+// The project headers named on the #include "..." lines of a file.
+std::vector<std::string> projectIncludes(const std::filesystem::path& file) {
+    std::ifstream in(file);
+    std::vector<std::string> names;
+    const std::string directive = "#include \"";
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(directive, 0) != 0) continue;
+        const std::size_t end = line.find('"', directive.size());
+        if (end != std::string::npos)
+            names.push_back(line.substr(directive.size(), end - directive.size()));
+    }
+    return names;
+}
+
+// Every project header that including `header` reads, itself included.
+std::set<std::string> headersReached(const std::filesystem::path& root, const std::string& header) {
+    std::set<std::string> reached;
+    std::vector<std::string> pending{header};
+    while (!pending.empty()) {
+        const std::string name = pending.back();
+        pending.pop_back();
+        if (!reached.insert(name).second) continue;
+        for (std::string& next : projectIncludes(root / name)) pending.push_back(std::move(next));
+    }
+    return reached;
+}
+
+}  // namespace
+
+TEST(TableHeader, IncludesNoIndexOrMemoFileHeaders) {
+    const std::filesystem::path root = sourceRoot();
+    ASSERT_TRUE(std::filesystem::exists(root / "xbase/Table.h")) << root;
+    const std::set<std::string> reached = headersReached(root, "xbase/Table.h");
+    // The scan follows the includes: the headers of the public signatures are there.
+    for (const char* used : {"xbase/Engine.h", "xbase/Expression.h", "xbase/Field.h",
+                             "xbase/KeyRange.h", "xbase/RecordSource.h", "xbase/Settings.h"})
+        EXPECT_TRUE(reached.count(used)) << used;
+    for (const char* internal :
+         {"xbase/CdxFile.h", "xbase/IdxFile.h", "xbase/CdxNode.h", "xbase/CdxHeader.h",
+          "xbase/IndexTag.h", "xbase/IndexPages.h", "xbase/NodeCache.h", "xbase/IndexCursor.h",
+          "xbase/IndexKey.h", "xbase/MemoFile.h", "xbase/FptFile.h", "xbase/DbtFile.h"})
+        EXPECT_FALSE(reached.count(internal)) << "xbase/Table.h reaches " << internal;
+}
+
+TEST(TableHeader, TheScanSeesIncludesThroughOtherHeaders) {
+    // CdxFile.h names IndexTag.h, which names CdxNode.h: a header two steps away is found.
+    const std::filesystem::path root = sourceRoot();
+    ASSERT_TRUE(std::filesystem::exists(root / "xbase/CdxFile.h")) << root;
+    const std::set<std::string> reached = headersReached(root, "xbase/CdxFile.h");
+    EXPECT_TRUE(reached.count("xbase/IndexTag.h"));
+    EXPECT_TRUE(reached.count("xbase/CdxNode.h"));
+    EXPECT_TRUE(reached.count("xbase/File.h"));
+}
