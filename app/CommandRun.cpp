@@ -53,7 +53,7 @@ void CommandRun::run() {
 }
 
 void CommandRun::fail(const std::exception& e) {
-    if (failure_.isEmpty()) failure_ = QString::fromLocal8Bit(e.what());
+    if (failure_.isEmpty()) failure_ = errorText(e);
 }
 
 CommandRun::Outcome CommandRun::prepare(Prepare step) {

@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/OrderMenu.h"
 #include "app/RecordCopy.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 
@@ -28,7 +29,7 @@ void MainWindow::onRebuildIndexesTriggered() {
     try {
         services_.rebuildIndexesDialog();
     } catch (const std::exception& e) {
-        failure = QString::fromLocal8Bit(e.what());
+        failure = errorText(e);
     }
     setFrozen(false);
     orderMenu_->setMenuOrder(OrderMenu::kLastNameEntry);
@@ -47,7 +48,7 @@ void MainWindow::onCloneTriggered() {
         table_->commit();
     } catch (const xbase::Error& e) {
         table_->cancel();
-        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        showError(e);
     }
     editing_ = false;
     reloadView();

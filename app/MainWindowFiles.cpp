@@ -63,7 +63,7 @@ bool MainWindow::openAddressFile(const QString& path) {
             IniFile ini(iniPath());
             updateMRUList(ini, path);
         } catch (const IniFileError& e) {
-            messages().error(QStringLiteral("Ravenpost"), QString::fromUtf8(e.what()));
+            messages().error(QStringLiteral("Ravenpost"), errorText(e));
         }
         updateMenuMRUList();
         currentFile_ = path;

@@ -17,6 +17,7 @@
 #include "app/RecordPage.h"
 #include "app/RecordSearch.h"
 #include "data/RecordText.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 
@@ -158,7 +159,7 @@ void MainWindow::onSaveClicked() {
         showInformation(errorText(e));
         return;
     } catch (const xbase::Error& e) {
-        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        showError(e);
         return;
     }
     editing_ = false;
@@ -186,7 +187,7 @@ void MainWindow::onDeleteClicked() {
         table_->commit();
     } catch (const xbase::Error& e) {
         table_->cancel();
-        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        showError(e);
     }
     engine_.settings.hideDeleted = true;
     table_->skip(1);

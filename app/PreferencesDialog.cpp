@@ -155,7 +155,7 @@ void PreferencesDialog::save() {
         IniFile ini(iniPath_);
         savePreferences(ini, chosen);
     } catch (const IniFileError& e) {
-        messages().error(windowTitle(), QString::fromUtf8(e.what()));
+        messages().error(windowTitle(), errorText(e));
         return;
     }
     held_ = chosen;

@@ -24,7 +24,7 @@ int runRavenpost(int argc, char** argv) {
     try {
         folder = resolveDataFolder(QApplication::arguments(), QApplication::applicationDirPath());
     } catch (const std::exception& e) {
-        messages().error(QStringLiteral("Ravenpost"), QString::fromLocal8Bit(e.what()));
+        messages().error(QStringLiteral("Ravenpost"), errorText(e));
         return 1;
     }
     copyMissingSideFiles(folder, deliveredSideFolders(QApplication::applicationDirPath()));

@@ -56,7 +56,7 @@ void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
         table->pack(report);
     } catch (const xbase::Error& e) {
         // The tags are still made, so that the file is usable however far this came.
-        showInformation(QString::fromLocal8Bit(e.what()));
+        showInformation(errorText(e));
     }
 
     status(QStringLiteral("Rebuilding indexes"));

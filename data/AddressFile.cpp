@@ -12,6 +12,11 @@ QString engineText(const xbase::Error& e) {
     return QString::fromUtf8(e.what());
 }
 
+// A message as written, with the engine's text, when there is one, on a line of its own.
+QString withEngineText(const QString& message, const QString& cause) {
+    return cause.isEmpty() ? message : message + QStringLiteral("\r\n") + cause;
+}
+
 }  // namespace
 
 AddressFileResult openAddressTable(const QString& path, AddressTable& table,
@@ -45,12 +50,11 @@ AddressFileResult openAddressFileChecked(const QString& path, AddressTable& tabl
                                          const xbase::ProgressFn& rebuildProgress) {
     AddressFileResult result = openAddressTable(path, table, rebuildProgress);
     if (!result) {
-        // The engine's text, when there is one, on a line of its own after the message.
-        QString text = QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
-                       QStringLiteral(" * May not an Ravenpost file.\r\n") +
-                       QStringLiteral(" * May be in use by another program or user");
-        if (!result.cause.isEmpty()) text += QStringLiteral("\r\n") + result.cause;
-        result.notices << text;
+        result.notices << withEngineText(
+            QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
+                QStringLiteral(" * May not an Ravenpost file.\r\n") +
+                QStringLiteral(" * May be in use by another program or user"),
+            result.cause);
         return result;
     }
     bool allTags = true;
@@ -81,8 +85,9 @@ AddressFileResult createAddressTags(AddressTable& table, const TagProgress& prog
             table->createTag(tag.name, tag.key, {}, false, report);
         }
     } catch (const xbase::Error& e) {
-        result.notices << QStringLiteral("Unable to create index files");
         result.cause = engineText(e);
+        result.notices << withEngineText(QStringLiteral("Unable to create index files"),
+                                         result.cause);
         return result;
     }
     result.ok = true;
@@ -96,8 +101,8 @@ AddressFileResult createAddressFile(const QString& path, AddressTable& table,
     try {
         table.engine().create(enginePath(path), addressFields());
     } catch (const xbase::Error& e) {
-        result.notices << QStringLiteral("Create failed");
         result.cause = engineText(e);
+        result.notices << withEngineText(QStringLiteral("Create failed"), result.cause);
         return result;
     }
     // Takes in what a step told; true when it worked.
@@ -108,6 +113,7 @@ AddressFileResult createAddressFile(const QString& path, AddressTable& table,
     };
     if (!QFileInfo::exists(path) || !step(openAddressTable(path, table)) ||
         !step(createAddressTags(table, progress))) {
+        // The step that failed has told its cause already.
         result.notices << QStringLiteral("File creation failed");
         return result;
     }

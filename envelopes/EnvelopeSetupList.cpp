@@ -50,7 +50,7 @@ bool EnvelopeSetupList::runDesigner(bool append) {
             writeEnvelopeSetup(setups_, copy);
             saved = true;
         } catch (const std::exception& e) {
-            showInformation(QString::fromStdString(e.what()));
+            showInformation(errorText(e));
         }
     }
     if (listChanged) listChanged();
@@ -75,7 +75,7 @@ bool EnvelopeSetupList::deleteCurrent() {
     try {
         deleteCurrentRecord(setups_);
     } catch (const std::exception& e) {
-        showInformation(QString::fromStdString(e.what()));
+        showInformation(errorText(e));
         return false;
     }
     if (listChanged) listChanged();

@@ -90,7 +90,7 @@ bool EnvelopeSizeCommands::createNew() {
     try {
         appendEnvelopeSize(sizes_, *saved);
     } catch (const std::exception& e) {
-        showInformation(QString::fromStdString(e.what()));
+        showInformation(errorText(e));
         return false;
     }
     return true;
@@ -107,7 +107,7 @@ bool EnvelopeSizeCommands::editCurrent() {
     try {
         overwriteEnvelopeSize(sizes_, *saved);
     } catch (const std::exception& e) {
-        showInformation(QString::fromStdString(e.what()));
+        showInformation(errorText(e));
         return false;
     }
     return true;
@@ -122,7 +122,7 @@ bool EnvelopeSizeCommands::deleteCurrent() {
     try {
         deleteCurrentRecord(sizes_);
     } catch (const std::exception& e) {
-        showInformation(QString::fromStdString(e.what()));
+        showInformation(errorText(e));
         return false;
     }
     return true;

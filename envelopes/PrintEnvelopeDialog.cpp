@@ -19,6 +19,7 @@
 #include "framework/PreviewWindow.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
+#include "framework/RecordGrid.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -56,12 +57,8 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     auto* setupBox = new QGroupBox(QStringLiteral("Select Envelope Setup"), this);
     model_ = new SideGridModel(setups_, envelopeGridColumns(kEnvelopeSetupColumns),
                                kEnvelopeGridOptions, this);
-    grid_ = new QTableView(setupBox);
+    grid_ = makeRecordGrid(setupBox);
     grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     grid_->setWhatsThis(QStringLiteral("Your envelope setups. Choose the one to print with."));
@@ -228,7 +225,7 @@ void PrintEnvelopeDialog::savePreferences() {
     try {
         storePrinterChoice(preferences_, list_.current(), printer_.current());
     } catch (const std::exception& e) {
-        showInformation(QString::fromStdString(e.what()));
+        showInformation(errorText(e));
     }
 }
 

@@ -13,6 +13,7 @@
 #include "envelopes/EnvelopeSizeDialog.h"
 #include "envelopes/SideRows.h"
 #include "framework/ErrorReport.h"
+#include "framework/RecordGrid.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
 
@@ -30,12 +31,8 @@ SelectEnvelopeSizeDialog::SelectEnvelopeSizeDialog(xbase::Table& sizes, const QS
 
     model_ = new SideGridModel(sizes_, envelopeGridColumns(kEnvelopeSizeColumns),
                                kEnvelopeGridOptions, this);
-    grid_ = new QTableView(this);
+    grid_ = makeRecordGrid(this);
     grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setWordWrap(false);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);

@@ -17,8 +17,16 @@ QString currentErrorText() {
     }
 }
 
+void showError(const QString& text) {
+    messages().error(kErrorCaption, text);
+}
+
+void showError(const std::exception& e) {
+    showError(errorText(e));
+}
+
 void reportCurrentError() {
-    messages().error(kErrorCaption, currentErrorText());
+    showError(currentErrorText());
 }
 
 }  // namespace rp

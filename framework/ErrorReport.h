@@ -4,6 +4,7 @@
 // work runs through reportErrors, which shows the cause through Messages under "Error" (the
 // engine's text names the file and what went wrong) and lets the program go on.
 #include <QString>
+#include <exception>
 #include <functional>
 #include <type_traits>
 #include <utility>
@@ -18,6 +19,11 @@ QString currentErrorText();
 
 // Shows the cause of the exception being handled (call only inside a catch block).
 void reportCurrentError();
+
+// The one way an error reaches the user: its text under "Error". The exception's own text names
+// the file and the cause.
+void showError(const QString& text);
+void showError(const std::exception& e);
 
 // Runs work; an exception it throws is shown and goes no further. False when one was thrown.
 // A template, so that wrapping a slot or an event costs no allocation.

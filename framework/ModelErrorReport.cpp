@@ -1,5 +1,6 @@
 #include "framework/ModelErrorReport.h"
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 
 namespace rp {
@@ -8,7 +9,7 @@ void ModelErrorReport::remember(const QString& cause) {
     if (failed_) return;
     failed_ = true;
     QMetaObject::invokeMethod(
-        this, [cause] { messages().error(kErrorCaption, cause); }, Qt::QueuedConnection);
+        this, [cause] { showError(cause); }, Qt::QueuedConnection);
 }
 
 }  // namespace rp

@@ -5,6 +5,7 @@
 #include <QPrinterInfo>
 #include <exception>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterSurface.h"
@@ -74,7 +75,7 @@ void PrinterCatalog::rememberPdfFolder(const QString& file) {
     try {
         pdfFolder_.write(QDir::toNativeSeparators(QFileInfo(file).absolutePath()));
     } catch (const std::exception& e) {
-        messages().error(QStringLiteral("Error"), QString::fromUtf8(e.what()));
+        showError(e);
     }
 }
 

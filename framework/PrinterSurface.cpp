@@ -8,6 +8,7 @@
 #include <system_error>
 #include <utility>
 
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "framework/ReportOpPainter.h"
 
@@ -15,8 +16,8 @@ namespace rp {
 namespace {
 
 void reportUnwritable(const QString& path, const QString& reason) {
-    messages().error(QStringLiteral("Error"), QStringLiteral("The file %1 cannot be written: %2")
-                                                  .arg(QDir::toNativeSeparators(path), reason));
+    showError(QStringLiteral("The file %1 cannot be written: %2")
+                  .arg(QDir::toNativeSeparators(path), reason));
 }
 
 }  // namespace

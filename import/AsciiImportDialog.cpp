@@ -3,7 +3,6 @@
 #include <QPushButton>
 
 #include "data/AddressTable.h"
-#include "framework/FileChooser.h"
 #include "framework/Messages.h"
 #include "import/AsciiImport.h"
 #include "import/AsciiMatchDialog.h"
@@ -23,14 +22,8 @@ AsciiImportDialog::AsciiImportDialog(AddressTable& table, const QString& folder,
       folder_(folder) {}
 
 void AsciiImportDialog::onSelectClicked() {
-    FileRequest request;
-    request.caption = QStringLiteral("Open");
-    request.filter = QStringLiteral("Text files|*.TXT|All files|*.*");
-    request.folder = folder_;
-    request.proposedName = QStringLiteral("*.txt");
-    request.defaultSuffix = QStringLiteral("prn");
-    request.mustExist = true;
-    if (const std::optional<QString> chosen = fileChooser().openFile(request)) path_ = *chosen;
+    if (const std::optional<QString> chosen = askSourceFile(folder_, QStringLiteral("*.txt")))
+        path_ = *chosen;
 
     importButton()->setEnabled(false);
     showFile(path_);

@@ -56,8 +56,8 @@ DbfSource openDbfSource(AddressTable& address, const QString& path) {
             // The records are read in record order: an index that cannot be used is passed by.
             source.table = engine.open(path.toStdString(), xbase::OpenMode::ReadOnly, false);
         }
-    } catch (const xbase::Error&) {
-        source.refusal = cannotOpen;
+    } catch (const xbase::Error& e) {
+        source.refusal = withCause(cannotOpen, errorText(e));
         return source;
     }
     if (source.table->recordCount() == 0) {

@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "data/AddressTable.h"
-#include "framework/FileChooser.h"
 #include "framework/Messages.h"
 #include "import/DbfImport.h"
 #include "import/DbfMatchDialog.h"
@@ -27,14 +26,8 @@ DbfImportDialog::DbfImportDialog(AddressTable& table, const QString& folder, QWi
 DbfImportDialog::~DbfImportDialog() = default;
 
 void DbfImportDialog::onSelectClicked() {
-    FileRequest request;
-    request.caption = QStringLiteral("Open");
-    request.filter = QStringLiteral("Text files|*.TXT|All files|*.*");
-    request.folder = folder_;
-    request.proposedName = QStringLiteral("*.dbf");
-    request.defaultSuffix = QStringLiteral("prn");
-    request.mustExist = true;
-    if (const std::optional<QString> chosen = fileChooser().openFile(request)) path_ = *chosen;
+    if (const std::optional<QString> chosen = askSourceFile(folder_, QStringLiteral("*.dbf")))
+        path_ = *chosen;
 
     source_.reset();
     importButton()->setEnabled(false);

@@ -7,6 +7,7 @@
 
 #include "data/AddressTable.h"
 #include "framework/ErrorReport.h"
+#include "framework/FileChooser.h"
 #include "framework/Messages.h"
 #include "import/ImportTags.h"
 
@@ -53,6 +54,18 @@ ImportDialog::ImportDialog(AddressTable& table, HelpTopic::Number helpTopic,
         "imported so far."));
     connect(cancel_, &QPushButton::clicked, this, &ImportDialog::cancelClicked);
     layOutParts({file_, status_, progressBar()}, {commands_, cancel_});
+}
+
+std::optional<QString> ImportDialog::askSourceFile(const QString& folder,
+                                                   const QString& proposedName) const {
+    FileRequest request;
+    request.caption = QStringLiteral("Open");
+    request.filter = QStringLiteral("Text files|*.TXT|All files|*.*");
+    request.folder = folder;
+    request.proposedName = proposedName;
+    request.defaultSuffix = QStringLiteral("prn");
+    request.mustExist = true;
+    return fileChooser().openFile(request);
 }
 
 void ImportDialog::showFile(const QString& path) {

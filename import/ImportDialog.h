@@ -4,6 +4,7 @@
 // are told, the tags are built afresh and the dialog closes.
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 #include "framework/BulkDialog.h"
 #include "framework/HelpTopic.h"
@@ -48,6 +49,9 @@ class ImportDialog : public BulkDialog {
     bool confirmCancel() override { return !rebuilding_; }
 
     AddressTable& addressTable() const { return table_; }
+    // The "Open" file chooser on folder with proposedName ("*.txt", "*.dbf"); nothing when the
+    // user cancels.
+    std::optional<QString> askSourceFile(const QString& folder, const QString& proposedName) const;
     // Shows the chosen file, or "(none)" for an empty path.
     void showFile(const QString& path);
     void setStatus(const QString& text);

@@ -17,6 +17,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
+#include "framework/RecordGrid.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -47,12 +48,8 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
         setups_,
         {{"DESCRIPT", QStringLiteral("Description")}, {"USERLABELN", QStringLiteral("Label Type")}},
         {}, this);
-    grid_ = new QTableView(this);
+    grid_ = makeRecordGrid(this);
     grid_->setModel(model_);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setWordWrap(false);
     grid_->setMinimumSize(520, 180);

@@ -13,6 +13,7 @@
 #include "data/SideGridModel.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
+#include "framework/RecordGrid.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelFiles.h"
 #include "labels/LabelSetup.h"
@@ -46,11 +47,7 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     dotMatrix_->setWhatsThis(
         QStringLiteral("Lists the continuous labels for dot matrix printers."));
 
-    grid_ = new QTableView(this);
-    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    grid_->verticalHeader()->hide();
+    grid_ = makeRecordGrid(this);
     grid_->setWhatsThis(QStringLiteral("The label stocks; choose one and press OK."));
     grid_->installEventFilter(this);
     grid_->setMinimumSize(720, 300);

@@ -3,6 +3,7 @@
 #include <QSaveFile>
 
 #include "data/AddressTable.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "postal/PresortList.h"
 #include "postal/ZipTally.h"
@@ -36,8 +37,7 @@ bool writeList(const QString& path, const std::vector<std::string>& lines) {
     const auto size = static_cast<qint64>(text.size());
     if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
         return true;
-    messages().error(QStringLiteral("Error"),
-                     QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    showError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
     return false;
 }
 
@@ -50,7 +50,7 @@ PresortResult runPresort(xbase::Table& table, const QString& folder, const Preso
         show(hooks, kReadingRecordsStatus);
         if (!countZipCodes(table, hooks, counter)) return PresortResult::Cancelled;
     } catch (const xbase::Error& e) {
-        messages().error(QStringLiteral("Error"), QString::fromStdString(e.what()));
+        showError(e);
         return PresortResult::Failed;
     }
     show(hooks, kSortingStatus);

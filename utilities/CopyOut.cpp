@@ -10,6 +10,7 @@
 #include "data/AddressTable.h"
 #include "data/FieldText.h"
 #include "data/TableRestore.h"
+#include "framework/Messages.h"
 #include "utilities/CopyTarget.h"
 #include "xbase/File.h"
 #include "xbase/Table.h"
@@ -122,7 +123,7 @@ CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHook
     } catch (const std::exception& e) {
         removeIfThere(temporary);
         removeIfThere(temporaryMemo);
-        return {CopyResult::Status::Failed, 0, QString::fromLocal8Bit(e.what())};
+        return {CopyResult::Status::Failed, 0, errorText(e)};
     }
 }
 
@@ -142,7 +143,7 @@ CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTe
         });
     } catch (const std::exception& e) {
         file.cancelWriting();
-        return {CopyResult::Status::Failed, 0, QString::fromLocal8Bit(e.what())};
+        return {CopyResult::Status::Failed, 0, errorText(e)};
     }
     if (result.status != CopyResult::Status::Copied) {
         file.cancelWriting();

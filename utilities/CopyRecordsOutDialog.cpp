@@ -120,7 +120,7 @@ void CopyRecordsOutDialog::onCopyNowClicked() {
         if (chosen == CopyKind::Dbf)
             showInformation(QStringLiteral("There was an error copying"));
         else
-            messages().error(QStringLiteral("Error"), result.error);
+            showError(result.error);
     }
     accept();
 }

@@ -218,7 +218,7 @@ void SearchReplaceDialog::doReplace(const SearchReplaceRequest& request) {
         accept();
     } catch (const std::exception& e) {
         replacing_ = false;
-        messages().error(QStringLiteral("Ravenpost"), QString::fromLocal8Bit(e.what()));
+        messages().error(QStringLiteral("Ravenpost"), errorText(e));
         Dialog::reject();
     }
 }

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "data/RecordText.h"
+#include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "xbase/Table.h"
 
@@ -87,7 +88,7 @@ void StateZipGridModel::deleteRow(int row) {
         table_.go(recordAt(row));
         table_.deleteRecord();
     } catch (const std::exception& e) {
-        messages().error(QStringLiteral("Error"), QString::fromLocal8Bit(e.what()));
+        showError(e);
         return;
     }
     beginRemoveRows({}, row, row);
@@ -132,7 +133,7 @@ bool StateZipGridModel::setData(const QModelIndex& index, const QVariant& value,
         showInformation(errorText(e));
         return false;
     } catch (const std::exception& e) {
-        messages().error(QStringLiteral("Error"), QString::fromLocal8Bit(e.what()));
+        showError(e);
         return false;
     }
     values_[static_cast<std::size_t>(row)][index.column()] = fieldText(table_, field);
