@@ -28,7 +28,7 @@ void showPreview(const RecordedPages& pages, const QString& caption, QWidget* pa
 }  // namespace
 
 void registerCommandDialogs(MainWindow& main) {
-    main.commandDialogs[Command::CountZipCodes] = {
+    main.commandDialogs()[Command::CountZipCodes] = {
         [&main](CommandContext& c) {
             ZipCountDialog window(c.table->table(), c.parent);
             connectZipReport(window, main.printerCatalog(), main.services().printers,
@@ -38,13 +38,13 @@ void registerCommandDialogs(MainWindow& main) {
             window.exec();
         },
         {}};
-    main.commandDialogs[Command::CheckStateZip] = {
+    main.commandDialogs()[Command::CheckStateZip] = {
         [](CommandContext& c) {
             StateZipCheckDialog dialog(c.table->table(), c.programFolder, c.parent);
             dialog.exec();
         },
         {}};
-    main.commandDialogs[Command::Envelopes] = {
+    main.commandDialogs()[Command::Envelopes] = {
         [&main](CommandContext& c) {
             const QString ini = c.programFolder + QStringLiteral("RAVENP.INI");
             PreferenceAccess preferences{
@@ -59,20 +59,20 @@ void registerCommandDialogs(MainWindow& main) {
             dialog.exec();
         },
         {}};
-    main.commandDialogs[Command::ConvertUppercase] = {
+    main.commandDialogs()[Command::ConvertUppercase] = {
         [](CommandContext& c) {
             ConvertToUppercaseDialog window(c.table->table(), !c.userExpression.isEmpty(),
                                             c.parent);
             window.exec();
         },
         {}};
-    main.commandDialogs[Command::DeleteRecords] = {
+    main.commandDialogs()[Command::DeleteRecords] = {
         [](CommandContext& c) {
             DeleteRecordsDialog window(c.table->table(), c.userExpression, c.parent);
             window.exec();
         },
         {}};
-    main.commandDialogs[Command::CopyRecordsOut] = {
+    main.commandDialogs()[Command::CopyRecordsOut] = {
         [&main](CommandContext& c) {
             CopyRecordsOutDialog window(
                 c.table->table(), c.programFolder,
@@ -83,32 +83,32 @@ void registerCommandDialogs(MainWindow& main) {
             window.exec();
         },
         {}};
-    main.commandDialogs[Command::SearchReplace] = {
+    main.commandDialogs()[Command::SearchReplace] = {
         [](CommandContext& c) {
             SearchReplaceDialog dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
             dialog.exec();
         },
         {}};
-    main.commandDialogs[Command::ImportAscii] = {[](CommandContext& c) {
-                                                     AsciiImportDialog dialog(
+    main.commandDialogs()[Command::ImportAscii] = {[](CommandContext& c) {
+                                                       AsciiImportDialog dialog(
+                                                           *c.table, c.programFolder, c.parent);
+                                                       dialog.exec();
+                                                   },
+                                                   {}};
+    main.commandDialogs()[Command::ImportDbf] = {[](CommandContext& c) {
+                                                     DbfImportDialog dialog(
                                                          *c.table, c.programFolder, c.parent);
                                                      dialog.exec();
                                                  },
                                                  {}};
-    main.commandDialogs[Command::ImportDbf] = {[](CommandContext& c) {
-                                                   DbfImportDialog dialog(*c.table, c.programFolder,
-                                                                          c.parent);
-                                                   dialog.exec();
-                                               },
-                                               {}};
-    main.commandDialogs[Command::Labels] = {[&main](CommandContext& c) {
-                                                PrintLabelsDialog dialog(
-                                                    c.table->table(), *c.sideTable, c.programFolder,
-                                                    main.printerCatalog(), &PresortDialog::run,
-                                                    c.filterChoice.filteredEnabled, c.parent);
-                                                dialog.exec();
-                                            },
-                                            {}};
+    main.commandDialogs()[Command::Labels] = {
+        [&main](CommandContext& c) {
+            PrintLabelsDialog dialog(c.table->table(), *c.sideTable, c.programFolder,
+                                     main.printerCatalog(), &PresortDialog::run,
+                                     c.filterChoice.filteredEnabled, c.parent);
+            dialog.exec();
+        },
+        {}};
 }
 
 }  // namespace rp

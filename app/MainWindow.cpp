@@ -300,7 +300,7 @@ void MainWindow::changeToFilter() {
 
 void MainWindow::onSetNowClicked() {
     if (currentPage() != 2 || editing_ || !table_.isOpen()) return;
-    filter_->setNow(table_.table(), prefs_.shortDateFmt, filterExpression);
+    filter_->setNow(table_.table(), prefs_.shortDateFmt, filterExpression_);
     table_->goTop();
     reloadView();
     updateCommandStates();

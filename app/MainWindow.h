@@ -80,7 +80,7 @@ class MainWindow : public QMainWindow, private CommandHost {
     void setServices(MainWindowServices services);
     const MainWindowServices& services() const { return services_; }
     // The dialogs of the commands that have one; a command without a dialog stays disabled.
-    std::map<Command, CommandDialog> commandDialogs;
+    std::map<Command, CommandDialog>& commandDialogs() { return commandDialogs_; }
     PrinterCatalog& printerCatalog() { return printerCatalog_; }
 
     AddressTable& addressTable() override { return table_; }
@@ -104,9 +104,10 @@ class MainWindow : public QMainWindow, private CommandHost {
     QString iniPath() const;
 
     // The user part of the filter (set by the Filter page).
-    QString filterExpression;
+    const QString& filterExpression() const { return filterExpression_; }
+    void setFilterExpression(const QString& expression) { filterExpression_ = expression; }
     // False while a dialog of another command works on the table.
-    bool reactingToTableEvents = true;
+    bool reactingToTableEvents() const { return reactingToTableEvents_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -116,14 +117,17 @@ class MainWindow : public QMainWindow, private CommandHost {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    std::map<Command, CommandDialog> commandDialogs_;
+    QString filterExpression_;
+    bool reactingToTableEvents_ = true;
     // What a command run uses of the window.
     QWidget* dialogParent() override { return this; }
     xbase::Engine& engine() override { return engine_; }
     QString dataFolder() const override { return dataFolder_; }
-    QString userExpression() const override { return filterExpression; }
+    QString userExpression() const override { return filterExpression_; }
     PrinterAccess* printers() override { return services_.printers; }
     void setFrozen(bool frozen) override;
-    void setReactingToTableEvents(bool reacting) override { reactingToTableEvents = reacting; }
+    void setReactingToTableEvents(bool reacting) override { reactingToTableEvents_ = reacting; }
     void applyFilter() override;
     void showRecordPage() override;
     void showCurrentRecord() override { afterRecordChange(); }

@@ -13,8 +13,8 @@
 namespace rp {
 
 void MainWindow::runCommand(Command command) {
-    const auto dialog = commandDialogs.find(command);
-    if (dialog == commandDialogs.end() || editing_) return;
+    const auto dialog = commandDialogs_.find(command);
+    if (dialog == commandDialogs_.end() || editing_) return;
     CommandRun(*this, planFor(command), dialog->second).run();
 }
 

@@ -99,7 +99,7 @@ void MainWindow::onAddressFileOpened(bool opened) {
 }
 
 void MainWindow::applyFilter() {
-    applyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression);
+    applyAddressFilter(table_.table(), filter_->lines(), prefs_.shortDateFmt, filterExpression_);
 }
 
 void MainWindow::loadPreferences() {
@@ -170,7 +170,7 @@ void MainWindow::onPreferencesTriggered() {
 void MainWindow::onCountRecordsTriggered() {
     if (!table_.isOpen()) return;
     const QString n = QString::number(table_->visibleCount());
-    showInformation(filterExpression.isEmpty()
+    showInformation(filterExpression_.isEmpty()
                         ? QStringLiteral("There are ") + n + QStringLiteral(" records")
                         : QStringLiteral("There are ") + n +
                               QStringLiteral(" records which match the current filter"));

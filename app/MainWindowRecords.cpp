@@ -30,7 +30,7 @@ bool MainWindow::hasCurrentRecord() const {
 
 void MainWindow::updateCommandStates() {
     const CommandStates s = computeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(),
-                                                 !filterExpression.isEmpty());
+                                                 !filterExpression_.isEmpty());
     fileMenu_->menuAction()->setEnabled(s.fileMenu);
     utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
     orderMenu_->menu()->menuAction()->setEnabled(s.recordMenus);
@@ -39,7 +39,7 @@ void MainWindow::updateCommandStates() {
     for (const auto& [command, action] : commandActions_) {
         const bool allowed =
             planFor(command).menu == CommandMenu::File ? s.openCommands : s.recordMenus;
-        action->setEnabled(allowed && commandDialogs.count(command) > 0);
+        action->setEnabled(allowed && commandDialogs_.count(command) > 0);
     }
     record_->searchButton->setVisible(s.recordCommandsShown);
     record_->searchButton->setText(s.searchCaption);
@@ -83,14 +83,14 @@ void MainWindow::reloadView() {
 void MainWindow::onEditClicked() {
     if (!hasCurrentRecord() || editing_) return;
     editing_ = true;
-    if (reactingToTableEvents) updateCommandStates();
+    if (reactingToTableEvents_) updateCommandStates();
 }
 
 void MainWindow::insertRecord() {
     carry_ = readCarryValues(table_.table());
     table_->appendBlank();
     editing_ = true;
-    if (!reactingToTableEvents) return;
+    if (!reactingToTableEvents_) return;
     applyInsertReactions(table_.table(), carry_, prefs_);
     afterRecordChange();
     updateCommandStates();

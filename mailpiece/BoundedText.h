@@ -8,8 +8,6 @@ namespace rp {
 template <int N>
 class BoundedText {
   public:
-    static constexpr int capacity = N;
-
     BoundedText() = default;
     BoundedText(const QString& text) : text_(text.left(N)) {}  // NOLINT: converts like a string
     BoundedText(const char* text) : BoundedText(QString::fromUtf8(text)) {}  // NOLINT

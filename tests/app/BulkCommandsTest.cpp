@@ -50,7 +50,7 @@ TEST_F(BulkCommandsTest, DeleteRecordsNotMatchingTheFilterThenShowsTheFilterAgai
     EXPECT_EQ(table().visibleCount(), 1u);
     EXPECT_EQ(table().text("LNAME"), "Brown");
     EXPECT_EQ(table().recordCount(), 3u);
-    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_TRUE(main->reactingToTableEvents());
     EXPECT_FALSE(main->frozen());
 }
 

@@ -72,13 +72,13 @@ TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled
 
     EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
     EXPECT_TRUE(main->cloneAction()->isEnabled());
-    main->commandDialogs.erase(Command::Labels);
-    main->commandDialogs.erase(Command::ImportDbf);
+    main->commandDialogs().erase(Command::Labels);
+    main->commandDialogs().erase(Command::ImportDbf);
     main->updateCommandStates();
     EXPECT_FALSE(main->commandAction(Command::Labels)->isEnabled());
     EXPECT_FALSE(main->commandAction(Command::ImportDbf)->isEnabled());
-    main->commandDialogs[Command::Labels] = {[](CommandContext&) {}, {}};
-    main->commandDialogs[Command::ImportDbf] = {[](CommandContext&) {}, {}};
+    main->commandDialogs()[Command::Labels] = {[](CommandContext&) {}, {}};
+    main->commandDialogs()[Command::ImportDbf] = {[](CommandContext&) {}, {}};
     main->updateCommandStates();
     EXPECT_TRUE(main->commandAction(Command::Labels)->isEnabled());
     EXPECT_TRUE(main->commandAction(Command::ImportDbf)->isEnabled());
@@ -96,10 +96,10 @@ TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore
     table().skip(1);
     const std::uint32_t before = table().recNo();
     const std::string filterBefore = table().filter();
-    main->commandDialogs[Command::ConvertUppercase] = {
+    main->commandDialogs()[Command::ConvertUppercase] = {
         [&](CommandContext& c) {
             ++runs;
-            EXPECT_FALSE(main->reactingToTableEvents);
+            EXPECT_FALSE(main->reactingToTableEvents());
             EXPECT_TRUE(main->frozen());
             EXPECT_EQ(c.table, &main->addressTable());
             c.table->table().goTop();
@@ -112,7 +112,7 @@ TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore
     EXPECT_EQ(lastName(), "Brown");
     EXPECT_EQ(table().filter(), filterBefore);
     EXPECT_EQ(table().orderTagName(), "LNAME");
-    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_TRUE(main->reactingToTableEvents());
     EXPECT_FALSE(main->frozen());
     EXPECT_EQ(shown.texts().last(), "Disk full");
 }
@@ -120,12 +120,12 @@ TEST_F(CommandRunTest, ThrowingDialogLeavesRecordOrderFilterAndReactionsAsBefore
 TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesTheFilter) {
     FilterChoice seen;
     std::string query;
-    main->commandDialogs[Command::DeleteRecords] = {[&](CommandContext& c) {
-                                                        seen = c.filterChoice;
-                                                        query = c.table->table().filter();
-                                                        c.table->table().goBottom();
-                                                    },
-                                                    {}};
+    main->commandDialogs()[Command::DeleteRecords] = {[&](CommandContext& c) {
+                                                          seen = c.filterChoice;
+                                                          query = c.table->table().filter();
+                                                          c.table->table().goBottom();
+                                                      },
+                                                      {}};
     main->runCommand(Command::DeleteRecords);
     EXPECT_FALSE(seen.filteredEnabled);
     EXPECT_TRUE(seen.allRecordsForced);
@@ -136,30 +136,30 @@ TEST_F(CommandRunTest, DeleteRecordsWorksOnTheUserExpressionAloneAndReappliesThe
     main->runCommand(Command::DeleteRecords);
     EXPECT_TRUE(seen.filteredEnabled);
     EXPECT_FALSE(seen.allRecordsForced);
-    EXPECT_EQ(QString::fromStdString(query), main->filterExpression);
-    EXPECT_EQ(QString::fromStdString(table().filter()), joinedFilter(main->filterExpression));
+    EXPECT_EQ(QString::fromStdString(query), main->filterExpression());
+    EXPECT_EQ(QString::fromStdString(table().filter()), joinedFilter(main->filterExpression()));
     EXPECT_EQ(lastName(), "Clark");  // the first record of the filter
 }
 
 TEST_F(CommandRunTest, ExclusiveReopenGivesTheDialogItsOwnTableAndOpensTheFileAgain) {
     QFile(path("_chksz.idx")).open(QIODevice::WriteOnly);
     table().goBottom();
-    main->commandDialogs[Command::CheckStateZip] = {[&](CommandContext& c) {
-                                                        ++runs;
-                                                        EXPECT_FALSE(main->addressTable().isOpen());
-                                                        EXPECT_NE(c.table, &main->addressTable());
-                                                        EXPECT_EQ(c.table->table().filter(),
-                                                                  kStandingCondition.toStdString());
-                                                        EXPECT_FALSE(main->reactingToTableEvents);
-                                                    },
-                                                    {}};
+    main->commandDialogs()[Command::CheckStateZip] = {
+        [&](CommandContext& c) {
+            ++runs;
+            EXPECT_FALSE(main->addressTable().isOpen());
+            EXPECT_NE(c.table, &main->addressTable());
+            EXPECT_EQ(c.table->table().filter(), kStandingCondition.toStdString());
+            EXPECT_FALSE(main->reactingToTableEvents());
+        },
+        {}};
     main->runCommand(Command::CheckStateZip);
     EXPECT_EQ(runs, 1);
     ASSERT_TRUE(main->addressTable().isOpen());
     EXPECT_EQ(main->currentFile(), path("LIST.DBF"));
     EXPECT_EQ(table().orderTagName(), "LNAME");
     EXPECT_EQ(lastName(), "Adams");
-    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_TRUE(main->reactingToTableEvents());
     EXPECT_EQ(main->currentPage(), 0);
     EXPECT_FALSE(QFile::exists(path("_chksz.idx")));
 }
@@ -174,7 +174,7 @@ TEST_F(CommandRunTest, ExclusiveReopenFailsCleanlyWhileAnotherProcessHoldsTheFil
                   "print('held',flush=True)\nsys.stdin.read()",
                   path("LIST.DBF")});
     ASSERT_TRUE(holder.waitForReadyRead(10000));
-    main->commandDialogs[Command::CheckDuplicates] = {[&](CommandContext&) { ++runs; }, {}};
+    main->commandDialogs()[Command::CheckDuplicates] = {[&](CommandContext&) { ++runs; }, {}};
     const qsizetype before = shown.texts().size();
     main->runCommand(Command::CheckDuplicates);
     EXPECT_EQ(runs, 0);
@@ -200,7 +200,7 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
     table().goBottom();
     const std::uint32_t before = table().recNo();
     const std::string query = table().filter();
-    main->commandDialogs[Command::Labels] = {[&](CommandContext&) { ++runs; }, {}};
+    main->commandDialogs()[Command::Labels] = {[&](CommandContext&) { ++runs; }, {}};
     QFile::remove(path("RVPLSU.DBF"));
     main->runCommand(Command::Labels);
     EXPECT_EQ(runs, 0);
@@ -208,7 +208,7 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
                                         path("RVPLSU.DBF") + ": No such file or directory");
     EXPECT_EQ(table().recNo(), before);
     EXPECT_EQ(table().filter(), query);
-    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_TRUE(main->reactingToTableEvents());
     EXPECT_FALSE(main->frozen());
     EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
 }
@@ -216,11 +216,11 @@ TEST_F(CommandRunTest, LabelsWithoutItsSetupFileTellsAndRestoresRecordQueryAndPr
 TEST_F(CommandRunTest, PrintingCommandsNeedAPrinterAndRecordsInView) {
     const QString dbf = path("RVPESU.DBF");
     engine.create(enginePath(dbf), {{"DESCRIPT", 'C', 30, 0}});
-    main->commandDialogs[Command::Envelopes] = {[&](CommandContext& c) {
-                                                    ++runs;
-                                                    EXPECT_TRUE(c.sideTable != nullptr);
-                                                },
-                                                {}};
+    main->commandDialogs()[Command::Envelopes] = {[&](CommandContext& c) {
+                                                      ++runs;
+                                                      EXPECT_TRUE(c.sideTable != nullptr);
+                                                  },
+                                                  {}};
     printers.installed = false;
     main->runCommand(Command::Envelopes);
     EXPECT_EQ(shown.texts().last(),

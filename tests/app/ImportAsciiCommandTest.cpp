@@ -51,7 +51,7 @@ TEST_F(ImportAsciiCommandTest, ImportsAndAppliesTheFilterAgain) {
 
     EXPECT_EQ(shown.texts(), QStringList{"Import complete. Imported 2 records."});
     xbase::Table& table = main->addressTable().table();
-    EXPECT_EQ(QString::fromStdString(table.filter()), joinedFilter(main->filterExpression));
+    EXPECT_EQ(QString::fromStdString(table.filter()), joinedFilter(main->filterExpression()));
     EXPECT_EQ(table.recordCount(), 4u);
     EXPECT_EQ(table.visibleCount(), 2u);
 }

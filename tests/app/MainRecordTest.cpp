@@ -225,7 +225,7 @@ TEST_F(MainRecordTest, CountRecordsFollowsTheQuery) {
     MainWindow& w = start();
     w.onCountRecordsTriggered();
     EXPECT_EQ(shown.texts().back(), "There are 3 records");
-    w.filterExpression = "UPPER(STATE)=\"MA\"";
+    w.setFilterExpression("UPPER(STATE)=\"MA\"");
     table().setFilter("UPPER(STATE)=\"MA\"");
     w.onCountRecordsTriggered();
     EXPECT_EQ(shown.texts().back(), "There are 1 records which match the current filter");
@@ -257,7 +257,7 @@ TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile) {
     w.changeToFilter();
     w.filterPage()->line(0)->setText("br");
     w.filterPage()->setNowButton()->click();
-    EXPECT_EQ(w.filterExpression, "UPPER(LNAME)=\"BR\"");
+    EXPECT_EQ(w.filterExpression(), "UPPER(LNAME)=\"BR\"");
     EXPECT_EQ(w.filterPage()->countLabel()->text(), "1 matches");
     EXPECT_TRUE(w.filterPicture()->isVisibleTo(&w));
     EXPECT_EQ(table().visibleCount(), 1u);
@@ -268,7 +268,7 @@ TEST_F(MainRecordTest, SetNowFiltersTheWindowAndFollowsItToTheNextFile) {
     EXPECT_EQ(field("LNAME")->text(), "Brook");
 
     w.filterPage()->clearButton()->click();
-    EXPECT_EQ(w.filterExpression, "");
+    EXPECT_EQ(w.filterExpression(), "");
     EXPECT_EQ(w.filterPage()->countLabel()->text(), "2 matches (all records)");
     EXPECT_FALSE(w.filterPicture()->isVisibleTo(&w));
 }

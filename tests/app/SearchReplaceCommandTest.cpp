@@ -50,9 +50,9 @@ TEST_F(SearchReplaceCommandTest, ChangesTheFilteredRecordsAndAppliesTheFilterAga
     shown.answer(true);
     main->runCommand(Command::SearchReplace);
 
-    EXPECT_EQ(QString::fromStdString(query), main->filterExpression);
+    EXPECT_EQ(QString::fromStdString(query), main->filterExpression());
     EXPECT_EQ(shown.texts().mid(1), (QStringList{"Replaced 1 records", "Replacement done"}));
-    EXPECT_EQ(QString::fromStdString(table.filter()), joinedFilter(main->filterExpression));
+    EXPECT_EQ(QString::fromStdString(table.filter()), joinedFilter(main->filterExpression()));
     EXPECT_EQ(table.text("LNAME"), "Brown");
     EXPECT_EQ(table.text("CITY"), "Salem");
     table.setFilter("");

@@ -53,7 +53,7 @@ TEST_F(StateZipCommandTest, CorrectedRecordShowsInTheReopenedFileAndTheWorkIndex
     table.goTop();
     EXPECT_EQ(table.text("LNAME"), "Adams");
     EXPECT_EQ(table.text("ZIP"), "80201");
-    EXPECT_TRUE(main->reactingToTableEvents);
+    EXPECT_TRUE(main->reactingToTableEvents());
     EXPECT_FALSE(QFile::exists(path("_chksz.idx")));
 }
 
