@@ -3,13 +3,13 @@
 namespace rp {
 namespace {
 
-const QString byName = QString::fromLatin1(kEnvelopeByName);
-const QString bySize = QString::fromLatin1(kEnvelopeBySize);
+const QString kByName = QString::fromLatin1(kEnvelopeByName);
+const QString kBySize = QString::fromLatin1(kEnvelopeBySize);
 
 // The value remembered for the setup, else for its envelope; empty when neither is.
 QString remembered(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind) {
-    const QString value = prefs.read(byName, kind + setup.descript.text());
-    return value.isEmpty() ? prefs.read(bySize, kind + setup.envName.text()) : value;
+    const QString value = prefs.read(kByName, kind + setup.descript.text());
+    return value.isEmpty() ? prefs.read(kBySize, kind + setup.envName.text()) : value;
 }
 
 QString recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const QString& kind,
@@ -27,7 +27,7 @@ PrinterChoice recallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeS
     choice.source = recall(prefs, setup, QStringLiteral("BIN"), current.source);
     choice.paper = recall(prefs, setup, QStringLiteral("PAPER"), current.paper);
     bool isNumber = false;
-    const int orient = prefs.read(byName, QStringLiteral("ORIENT") + setup.descript.text())
+    const int orient = prefs.read(kByName, QStringLiteral("ORIENT") + setup.descript.text())
                            .trimmed()
                            .toInt(&isNumber);
     choice.orient = isNumber ? orient : current.orient;
@@ -42,13 +42,13 @@ void storePrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setu
                         const PrinterChoice& current) {
     const QString descript = setup.descript.text();
     const QString envName = setup.envName.text();
-    prefs.write(byName, QStringLiteral("PRINTER") + descript, current.printer);
-    prefs.write(byName, QStringLiteral("BIN") + descript, current.source);
-    prefs.write(byName, QStringLiteral("PAPER") + descript, current.paper);
-    prefs.write(byName, QStringLiteral("ORIENT") + descript, QString::number(current.orient));
-    prefs.write(bySize, QStringLiteral("PRINTER") + envName, current.printer);
-    prefs.write(bySize, QStringLiteral("BIN") + envName, current.source);
-    prefs.write(bySize, QStringLiteral("PAPER") + envName, current.paper);
+    prefs.write(kByName, QStringLiteral("PRINTER") + descript, current.printer);
+    prefs.write(kByName, QStringLiteral("BIN") + descript, current.source);
+    prefs.write(kByName, QStringLiteral("PAPER") + descript, current.paper);
+    prefs.write(kByName, QStringLiteral("ORIENT") + descript, QString::number(current.orient));
+    prefs.write(kBySize, QStringLiteral("PRINTER") + envName, current.printer);
+    prefs.write(kBySize, QStringLiteral("BIN") + envName, current.source);
+    prefs.write(kBySize, QStringLiteral("PAPER") + envName, current.paper);
 }
 
 QString printerSearchText(const QString& printerText) {

@@ -13,7 +13,7 @@
 namespace rp {
 namespace {
 
-constexpr int contentsTopic = HelpTopic::Contents;
+constexpr int kContentsTopic = HelpTopic::Contents;
 
 }  // namespace
 
@@ -33,7 +33,7 @@ HelpViewer::HelpViewer(QWidget* owner)
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QPushButton::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward, &QPushButton::setEnabled);
-    connect(contents, &QPushButton::clicked, this, [this] { showTopic(contentsTopic); });
+    connect(contents, &QPushButton::clicked, this, [this] { showTopic(kContentsTopic); });
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(back);
