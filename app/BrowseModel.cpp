@@ -106,7 +106,7 @@ int BrowseModel::rowOf(std::uint32_t recno) const {
     try {
         return rows->rowOf(recno);
     } catch (const xbase::Error&) {
-        return -1;
+        return -1;  // as recordAt: no row, and the main window's own moves report the cause
     }
 }
 
@@ -121,7 +121,7 @@ const QStringList* BrowseModel::valuesOf(std::uint32_t recno) const {
         rows->table().go(recno);
         values = readValues();
     } catch (const xbase::Error&) {
-        return nullptr;
+        return nullptr;  // as recordAt: a blank row, and the main window's moves report the cause
     }
     if (valuesRead_.size() >= static_cast<std::size_t>(kCachedRecords)) {
         values_.remove(valuesRead_.front());

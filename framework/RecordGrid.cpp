@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QTableView>
+#include <QTableWidgetItem>
 
 namespace rp {
 
@@ -12,6 +13,12 @@ QTableView* makeRecordGrid(QWidget* parent) {
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
     return grid;
+}
+
+QTableWidgetItem* makeFixedItem(const QString& text) {
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    return item;
 }
 
 }  // namespace rp

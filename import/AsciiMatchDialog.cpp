@@ -10,15 +10,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
+#include "framework/RecordGrid.h"
 
 namespace rp {
 namespace {
-
-QTableWidgetItem* fixedItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
 
 QString fieldLabel(int column) {
     return QStringLiteral("Field ") + QString::number(column + 1);
@@ -37,7 +32,7 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
         sample_->setHorizontalHeaderItem(c, new QTableWidgetItem(fieldLabel(c)));
     for (int r = 0; r < sample_->rowCount(); ++r)
         for (int c = 0; c < columns; ++c)
-            sample_->setItem(r, c, fixedItem(sample[static_cast<std::size_t>(r)][c]));
+            sample_->setItem(r, c, makeFixedItem(sample[static_cast<std::size_t>(r)][c]));
     sample_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sample_->setWordWrap(false);
     sample_->resizeColumnsToContents();
@@ -56,8 +51,8 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
     matches_->setSelectionMode(QAbstractItemView::SingleSelection);
     matches_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < columns; ++c) {
-        matches_->setItem(c, 0, fixedItem(fieldLabel(c)));
-        matches_->setItem(c, 1, fixedItem(QString()));
+        matches_->setItem(c, 0, makeFixedItem(fieldLabel(c)));
+        matches_->setItem(c, 1, makeFixedItem(QString()));
     }
     matches_->setWhatsThis(
         QStringLiteral("Each column of the file and the Ravenpost field it is imported into. "

@@ -9,17 +9,12 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "framework/RecordGrid.h"
 #include "import/DbfBrowseModel.h"
 #include "import/ImportFieldDialog.h"
 
 namespace rp {
 namespace {
-
-QTableWidgetItem* fixedItem(const QString& text) {
-    auto* item = new QTableWidgetItem(text);
-    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-    return item;
-}
 
 QPushButton* commandButton(const QString& caption, const QString& help, QWidget* parent) {
     auto* button = new QPushButton(caption, parent);
@@ -58,8 +53,9 @@ DbfMatchDialog::DbfMatchDialog(xbase::Table& source, const ImportLayout& layout,
     matches_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int r = 0; r < kDbfMatchRows; ++r) {
         matches_->setItem(
-            r, 0, fixedItem(QLatin1String(dbfMatchRows()[static_cast<std::size_t>(r)].caption)));
-        matches_->setItem(r, 1, fixedItem(QString()));
+            r, 0,
+            makeFixedItem(QLatin1String(dbfMatchRows()[static_cast<std::size_t>(r)].caption)));
+        matches_->setItem(r, 1, makeFixedItem(QString()));
     }
     matches_->resizeColumnToContents(0);
     matches_->setColumnWidth(0, matches_->columnWidth(0) + 16);
