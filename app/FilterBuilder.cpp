@@ -151,10 +151,6 @@ FilterBuild buildFilterExpression(const FilterLines& lines, const QString& short
     return built;
 }
 
-QString joinedFilter(const QString& userExpression) {
-    return userExpression + QStringLiteral(".and. ") + kStandingCondition;
-}
-
 int applyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
                        QString& userExpression) {
     const FilterBuild built = buildFilterExpression(lines, shortDateFmt);

@@ -23,6 +23,8 @@
 #include <optional>
 #include <vector>
 
+#include "data/AddressLayout.h"
+
 namespace xbase {
 class Table;
 }
@@ -69,9 +71,6 @@ struct FilterBuild {
 // The user expression of the lines; blank lines are skipped. An invalid date is told to the
 // user ("Invalid date. Must be in the format:" and the format) and left out.
 FilterBuild buildFilterExpression(const FilterLines& lines, const QString& shortDateFmt);
-
-// The table's filter for a user expression: it followed by ".and. " and the standing condition.
-QString joinedFilter(const QString& userExpression);
 
 // Builds the lines and sets the table's filter; returns how many records it lets through.
 // userExpression holds the user expression in force on entry and the new one on return.

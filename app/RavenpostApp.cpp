@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QDir>
 
-#include "app/DataFolder.h"
 #include "app/MainWindow.h"
-#include "app/SideFiles.h"
 #include "app/SingleInstance.h"
+#include "data/DataFolder.h"
+#include "data/SideFiles.h"
 #include "framework/GuardedApplication.h"
 #include "framework/Messages.h"
 #include "framework/StartScreen.h"

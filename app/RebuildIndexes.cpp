@@ -1,7 +1,7 @@
 #include "app/RebuildIndexes.h"
 
-#include "app/SideFiles.h"
 #include "data/AddressFile.h"
+#include "data/SideFiles.h"
 #include "framework/Messages.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"

@@ -26,6 +26,11 @@ inline constexpr int kRequiredTagCount = 18;
 // Hides records marked deleted by PREFIX; part of every query on the address file.
 inline const QString kStandingCondition = QStringLiteral("UPPER(PREFIX)<>\"DELETED\"");
 
+// The table's filter for a user expression: it followed by ".and. " and the standing condition.
+inline QString joinedFilter(const QString& userExpression) {
+    return userExpression + QStringLiteral(".and. ") + kStandingCondition;
+}
+
 // Every field but BEGIN present with its type and width, STATE being stateWidth wide;
 // fields beyond these are ignored.
 bool hasAddressLayout(const xbase::Table& table, int stateWidth);

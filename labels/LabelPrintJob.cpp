@@ -76,7 +76,7 @@ void LabelPrintJob::doPrint(const LabelPrintRequest& request, bool printMode) {
     const TableRestore restore(table_);
     const std::uint32_t recno = table_.eof() ? 0 : table_.recNo();
 
-    chooseRecords(request, recno);
+    chooseLabelRecords(table_, request, recno);
     if (request.presort && !presortDone_) presortDone_ = presort_(table_, folder_, parent_);
     if (!request.presort || presortDone_) {
         if (request.presort) {
@@ -87,40 +87,47 @@ void LabelPrintJob::doPrint(const LabelPrintRequest& request, bool printMode) {
     }
 }
 
-void LabelPrintJob::chooseRecords(const LabelPrintRequest& request, std::uint32_t current) {
+void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
+                        std::uint32_t current) {
     switch (request.records) {
         case LabelRecords::All:
-            table_.setFilter(kStandingCondition.toStdString());
+            table.setFilter(kStandingCondition.toStdString());
             break;
         case LabelRecords::Current:
-            table_.setFilter("Recno()=" + std::to_string(current));
+            table.setFilter("Recno()=" + std::to_string(current));
             break;
         case LabelRecords::Filtered:
             break;
     }
     if (request.startFromCurrent) {
-        table_.go(current);
-        if (recordInView(table_)) return;
+        table.go(current);
+        if (recordInView(table)) return;
         showInformation(kOutOfRangeMessage);
     }
-    table_.goTop();
+    table.goTop();
+}
+
+bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup) {
+    return !paperDiffers(printerPage(printer, labelPaper(setup)), setup) ||
+           askYesNo(paperQuestion(setup));
+}
+
+ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
+                         const QString& presortFolder) {
+    return [&table, request, presortFolder](ReportCanvas& canvas,
+                                            const std::function<bool()>& keepGoing) {
+        selectPaper(canvas, labelPaper(request.setup));
+        if (!canvas.start()) return;
+        LabelPrintRun run(table, request.setup, request.copies);
+        if (request.presort) run.usePresortList(loadPresortList(presortFolder));
+        run.printLabels(canvas, keepGoing);
+    };
 }
 
 void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode) {
     QPrinter& printer = catalog_.printer();
-    const ReportPaper paper = labelPaper(request.setup);
-    if (paperDiffers(printerPage(printer, paper), request.setup) &&
-        !askYesNo(paperQuestion(request.setup)))
-        return;
-
-    const bool presorted = request.presort;
-    const ReportJob job = [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
-        selectPaper(canvas, paper);
-        if (!canvas.start()) return;
-        LabelPrintRun run(table_, request.setup, request.copies);
-        if (presorted) run.usePresortList(loadPresortList(folder_));
-        run.printLabels(canvas, keepGoing);
-    };
+    if (!confirmLabelPaper(printer, request.setup)) return;
+    const ReportJob job = labelReportJob(table_, request, folder_);
     if (printMode) {
         const auto surface = catalog_.jobSurface();
         PrintStatusDialog status(*surface, job, false, parent_, labelStatusTexts());

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <functional>
 
+#include "framework/PrintStatusDialog.h"
 #include "labels/LabelSetup.h"
 
+class QPrinter;
 class QWidget;
 
 namespace xbase {
@@ -44,6 +46,18 @@ inline const QString kPresortOrderMessage = QStringLiteral(
     "presort");
 inline const QString kLabelPreviewCaption = QStringLiteral("Preview Labels");
 
+// Sets the table's view for the request: the standing condition for all records, the current
+// record alone, or the filter in force; then stands on the first record, or on current when
+// the run starts from it and it is in the view (else tells kOutOfRangeMessage).
+void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
+                        std::uint32_t current);
+// False when the printer's paper differs from the setup's and the user declines to go on.
+bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup);
+// The label run of a request on the table as it stands, for the print status window or a
+// batch run; a presorted run reads PRESORT.PSL from presortFolder.
+ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
+                         const QString& presortFolder);
+
 class LabelPrintJob {
   public:
     // The table is the address file with the main window's filter and order; the catalog's
@@ -69,7 +83,6 @@ class LabelPrintJob {
 
   private:
     void doPrint(const LabelPrintRequest& request, bool printMode);
-    void chooseRecords(const LabelPrintRequest& request, std::uint32_t current);
     void runStatusWindow(const LabelPrintRequest& request, bool printMode);
 
     xbase::Table& table_;

@@ -1,4 +1,4 @@
-#include "app/SideFiles.h"
+#include "data/SideFiles.h"
 
 #include <QDir>
 #include <QFile>

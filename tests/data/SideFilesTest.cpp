@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/SideFiles.h"
+#include "data/SideFiles.h"
 
 namespace rp {
 namespace {

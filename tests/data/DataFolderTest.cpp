@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "QtPrinting.h"
-#include "app/DataFolder.h"
+#include "app/QtPrinting.h"
+#include "data/DataFolder.h"
 
 namespace rp {
 namespace {

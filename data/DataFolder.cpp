@@ -1,4 +1,4 @@
-#include "app/DataFolder.h"
+#include "data/DataFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

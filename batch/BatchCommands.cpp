@@ -1,0 +1,74 @@
+#include "batch/BatchCommands.h"
+
+#include <cstdio>
+#include <functional>
+#include <map>
+
+#include "batch/BatchError.h"
+#include "batch/BatchMessages.h"
+#include "framework/Messages.h"
+
+namespace rp {
+namespace {
+
+using Command = std::function<int(const QStringList&, const QString&)>;
+
+struct CommandEntry {
+    Command run;
+    const char* usage;
+};
+
+const std::map<QString, CommandEntry>& commands() {
+    static const std::map<QString, CommandEntry> table = {
+        {QStringLiteral("count"),
+         {runCount,
+          "count ADDRESSFILE [--filter EXPR] [--home DIR]\n"
+          "  Writes the number of chosen records on standard output."}},
+        {QStringLiteral("labels"),
+         {runLabels,
+          "labels ADDRESSFILE --setup DESCRIPTION (--output FILE.pdf | --printer NAME)\n"
+          "       [--copies N] [--presort] [--start-record N] [--filter EXPR] [--order TAG]\n"
+          "       [--yes] [--quiet] [--home DIR]\n"
+          "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
+    };
+    return table;
+}
+
+void printUsage(std::FILE* out) {
+    std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");
+    for (const auto& [name, entry] : commands()) std::fprintf(out, "  %s\n", entry.usage);
+    std::fprintf(out,
+                 "\nStatus: 0 done, 1 a usage or input error, 2 stopped (Ctrl+C).\n"
+                 "Every command takes --help.\n");
+}
+
+}  // namespace
+
+int runBatch(const QStringList& arguments, const QString& executableFolder) {
+    if (arguments.isEmpty() || arguments[0] == QStringLiteral("--help") ||
+        arguments[0] == QStringLiteral("-h")) {
+        printUsage(arguments.isEmpty() ? stderr : stdout);
+        return arguments.isEmpty() ? kExitError : kExitDone;
+    }
+    const auto found = commands().find(arguments[0]);
+    if (found == commands().end()) {
+        std::fprintf(stderr, "ravenpost-batch: unknown command %s\n",
+                     arguments[0].toLocal8Bit().constData());
+        return kExitError;
+    }
+    if (arguments.contains(QStringLiteral("--help"))) {
+        std::fprintf(stdout, "usage: ravenpost-batch %s\n", found->second.usage);
+        return kExitDone;
+    }
+    BatchMessages messages(arguments.contains(QStringLiteral("--yes")));
+    MessagesScope scope(messages);
+    try {
+        return found->second.run(arguments, executableFolder);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "ravenpost-batch %s: %s\n", arguments[0].toLocal8Bit().constData(),
+                     BatchMessages::oneLine(errorText(e)).toLocal8Bit().constData());
+        return kExitError;
+    }
+}
+
+}  // namespace rp

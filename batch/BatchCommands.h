@@ -1,0 +1,21 @@
+#pragma once
+// The commands of ravenpost-batch. Each returns the exit status: 0 done, 1 a usage or input
+// error (told on standard error), 2 stopped.
+#include <QString>
+#include <QStringList>
+
+namespace rp {
+
+inline constexpr int kExitDone = 0;
+inline constexpr int kExitError = 1;
+inline constexpr int kExitStopped = 2;
+
+// Runs "ravenpost-batch ARGUMENTS" (the program name left out); executableFolder is where the
+// delivered side files are looked for.
+int runBatch(const QStringList& arguments, const QString& executableFolder);
+
+// The commands, for runBatch.
+int runCount(const QStringList& arguments, const QString& executableFolder);
+int runLabels(const QStringList& arguments, const QString& executableFolder);
+
+}  // namespace rp

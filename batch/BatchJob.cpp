@@ -1,0 +1,103 @@
+#include "batch/BatchJob.h"
+
+#include <QDir>
+#include <atomic>
+#include <csignal>
+#include <cstdio>
+
+#include "batch/BatchError.h"
+#include "data/AddressFile.h"
+#include "data/AddressLayout.h"
+#include "data/DataFolder.h"
+#include "data/SideFiles.h"
+#include "framework/Messages.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+std::atomic<bool> stop{false};
+
+extern "C" void onInterrupt(int) {
+    stop = true;
+}
+
+}  // namespace
+
+OptionSpec commonOptions() {
+    return {{QStringLiteral("home"), QStringLiteral("filter"), QStringLiteral("order")},
+            {QStringLiteral("quiet"), QStringLiteral("yes")}};
+}
+
+void installStopHandler() {
+    std::signal(SIGINT, onInterrupt);
+}
+
+bool BatchJob::stopRequested() {
+    return stop;
+}
+
+BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder)
+    : args_(args), table_(engine_) {
+    QStringList homeArguments;
+    if (args.has(QStringLiteral("home")))
+        homeArguments << QStringLiteral("--home") << args.value(QStringLiteral("home"));
+    try {
+        dataFolder_ = resolveDataFolder(homeArguments, executableFolder);
+    } catch (const DataFolderError& e) {
+        throw BatchError(errorText(e));
+    }
+    copyMissingSideFiles(dataFolder_, deliveredSideFolders(executableFolder));
+
+    if (args.positional().size() < 2) throw BatchError(QStringLiteral("no address file given"));
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[1]));
+    const AddressFileResult opened = openAddressTable(path, table_);
+    if (!opened) {
+        QString text = opened.notices.isEmpty() ? QStringLiteral("Unable to open ") + path
+                                                : opened.notices.join(QLatin1Char(' '));
+        throw BatchError(withCause(text, opened.cause));
+    }
+    for (const QString& notice : opened.notices) showInformation(notice);
+}
+
+void BatchJob::chooseRecords() {
+    xbase::Table& t = table();
+    const QString user = args_.value(QStringLiteral("filter"));
+    const QString filter = user.isEmpty() ? kStandingCondition : joinedFilter(user);
+    try {
+        if (!user.isEmpty()) t.compile(user.toStdString());
+        t.setFilter(filter.toStdString());
+    } catch (const xbase::ExpressionError& e) {
+        throw BatchError(QStringLiteral("--filter: ") + errorText(e));  // names the position
+    }
+    const QString order = args_.value(QStringLiteral("order"));
+    if (!order.isEmpty()) {
+        if (t.orderNumber(order.toStdString()) == 0)
+            throw BatchError(QStringLiteral("--order: the address file has no tag %1").arg(order));
+        t.setOrder(order.toStdString());
+    }
+    t.goTop();
+}
+
+void BatchJob::startPass(const QString& name) {
+    pass_ = name;
+    lastTenth_ = 0;
+}
+
+bool BatchJob::keepGoing(std::uint64_t done, std::uint64_t total) {
+    if (!args_.has(QStringLiteral("quiet")) && total > 0) {
+        const int tenth = static_cast<int>(done * 10 / total);
+        if (tenth > lastTenth_) {
+            lastTenth_ = tenth;
+            std::fprintf(stderr, "%s: %d %% (%llu of %llu records)\n",
+                         pass_.toLocal8Bit().constData(), tenth * 10,
+                         static_cast<unsigned long long>(done),
+                         static_cast<unsigned long long>(total));
+            std::fflush(stderr);
+        }
+    }
+    return !stop;
+}
+
+}  // namespace rp

@@ -1,0 +1,54 @@
+#pragma once
+// What every ravenpost-batch command shares: the data folder (--home, under the program's rules,
+// with the delivered side files copied in when missing), the address file opened shared or
+// exclusively, the records chosen (--filter, --order), progress on standard error, and the stop
+// that Ctrl+C asks for.
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+#include "batch/BatchArgs.h"
+#include "data/AddressTable.h"
+#include "xbase/Engine.h"
+
+namespace rp {
+
+// The options every command that walks the address file takes.
+OptionSpec commonOptions();
+
+class BatchJob {
+  public:
+    // Resolves the data folder and opens the address file (the second positional argument)
+    // shared. Throws BatchError when either cannot be had.
+    BatchJob(const BatchArgs& args, const QString& executableFolder);
+
+    const BatchArgs& args() const { return args_; }
+    const QString& dataFolder() const { return dataFolder_; }
+    xbase::Engine& engine() { return engine_; }
+    xbase::Table& table() { return table_.table(); }
+
+    // Sets the view: every record but those marked deleted, or --filter joined to that
+    // condition; the order --order names. Throws BatchError for a bad expression (with its
+    // position) or an unknown tag.
+    void chooseRecords();
+
+    // Starts a pass over the records (its name leads its progress lines).
+    void startPass(const QString& name);
+    // Called after each record: tells the progress of done records out of total (a line per
+    // 10 % unless --quiet) and says whether to go on (false once Ctrl+C was pressed).
+    bool keepGoing(std::uint64_t done, std::uint64_t total);
+    static bool stopRequested();
+
+  private:
+    const BatchArgs& args_;
+    QString dataFolder_;
+    xbase::Engine engine_;
+    AddressTable table_;
+    QString pass_;
+    int lastTenth_ = 0;
+};
+
+// Installs the Ctrl+C handler that asks running jobs to stop.
+void installStopHandler();
+
+}  // namespace rp

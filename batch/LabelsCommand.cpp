@@ -1,0 +1,101 @@
+// "labels": the label run of the Print Labels dialog on the chosen records, to a PDF file or a
+// printer. A presorted run writes its PRESORT.PSL into a private work folder, so a running
+// program's list is never changed under it.
+#include <QDir>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include "batch/BatchCommands.h"
+#include "batch/BatchError.h"
+#include "batch/BatchJob.h"
+#include "batch/LabelSetupLookup.h"
+#include "data/AddressTable.h"
+#include "framework/Messages.h"
+#include "framework/PrinterSurface.h"
+#include "framework/ReportCanvas.h"
+#include "labels/LabelPrintJob.h"
+#include "postal/Presort.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+OptionSpec labelOptions() {
+    OptionSpec spec = commonOptions();
+    for (const char* name : {"setup", "copies", "start-record", "output", "printer"})
+        spec.withValue.insert(QString::fromLatin1(name));
+    spec.switches.insert(QStringLiteral("presort"));
+    return spec;
+}
+
+void choosePrinter(QPrinter& printer, const BatchArgs& args) {
+    const QString output = args.value(QStringLiteral("output"));
+    if (!args.value(QStringLiteral("printer")).isEmpty()) {
+        printer.setPrinterName(args.value(QStringLiteral("printer")));
+        if (!printer.isValid())
+            throw BatchError(QStringLiteral("--printer: there is no printer %1")
+                                 .arg(args.value(QStringLiteral("printer"))));
+    } else if (!output.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::current().absoluteFilePath(output));
+    } else {
+        throw BatchError(QStringLiteral("give --output FILE.pdf or --printer NAME"));
+    }
+}
+
+}  // namespace
+
+int runLabels(const QStringList& arguments, const QString& executableFolder) {
+    const BatchArgs args(arguments, labelOptions());
+    if (!args.has(QStringLiteral("setup")))
+        throw BatchError(QStringLiteral("--setup DESCRIPTION is needed"));
+    LabelPrintRequest request;
+    request.records = LabelRecords::Filtered;
+    request.copies = args.number(QStringLiteral("copies"), 1, 1);
+    request.presort = args.has(QStringLiteral("presort"));
+    request.startFromCurrent = args.has(QStringLiteral("start-record"));
+    const auto start =
+        static_cast<std::uint32_t>(args.number(QStringLiteral("start-record"), 1, 1));
+
+    BatchJob job(args, executableFolder);
+    QPrinter printer(QPrinter::HighResolution);
+    choosePrinter(printer, args);
+    {
+        const auto setups =
+            openSideTable(job.engine(), job.dataFolder() + QStringLiteral("RVPLSU.DBF"));
+        request.setup = findLabelSetup(*setups, args.value(QStringLiteral("setup")));
+    }
+
+    job.chooseRecords();
+    xbase::Table& table = job.table();
+    const std::uint64_t total = table.visibleCount();
+    chooseLabelRecords(table, request, start);
+
+    QTemporaryDir work;
+    if (request.presort) {
+        std::uint64_t read = 0;
+        job.startPass(QStringLiteral("presort"));
+        PresortHooks hooks;
+        hooks.afterRecord = [&] { return job.keepGoing(++read, total); };
+        const PresortResult presorted = runPresort(table, work.path(), hooks);
+        if (presorted == PresortResult::Cancelled) return kExitStopped;
+        if (presorted == PresortResult::Failed) return kExitError;
+        table.setOrder("ZIP");
+        showInformation(kPresortOrderMessage);
+    }
+    if (!confirmLabelPaper(printer, request.setup)) return kExitError;
+
+    job.startPass(QStringLiteral("labels"));
+    PrinterSurface surface(printer);
+    ReportCanvas canvas(surface);
+    std::uint64_t printed = 0;
+    labelReportJob(table, request, work.path())(canvas, [&] {
+        if (!job.keepGoing(++printed, total)) canvas.abort();
+        return !canvas.aborted();
+    });
+    const bool stopped = canvas.aborted();
+    if (canvas.printing()) canvas.finish();
+    return stopped ? kExitStopped : kExitDone;
+}
+
+}  // namespace rp

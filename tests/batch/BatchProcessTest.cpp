@@ -1,0 +1,162 @@
+// ravenpost-batch run as a process on an address file in a temporary folder: the count, labels
+// to a PDF read back with pdftotext, and the one-line message with status 1 for bad input.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <csignal>
+
+#include "app/AddressFileFixture.h"
+
+namespace rp {
+namespace {
+
+struct ProcessRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class BatchProcessTest : public AddressFileFixture {
+  protected:
+    void SetUp() override {
+        AddressFileFixture::SetUp();
+        add({{"LNAME", "Young"},
+             {"FNAME", "Ann"},
+             {"STREET", "1 Elm St"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83702"}});
+        add({{"LNAME", "Adams"},
+             {"FNAME", "Bob"},
+             {"STREET", "2 Oak Ave"},
+             {"CITY", "Reno"},
+             {"STATE", "NV"},
+             {"ZIP", "89501"}});
+        add({{"LNAME", "Baker"},
+             {"FNAME", "Cy"},
+             {"STREET", "3 Pine Rd"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83706"},
+             {"PREFIX", "DELETED"}});
+        table.close();
+        file = QString::fromStdString(dir.file("BROWSE.DBF"));
+        home = QString::fromStdString(dir.file("home"));
+    }
+
+    ProcessRun batch(QStringList arguments) {
+        arguments << QStringLiteral("--home") << home;
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(dir.path()));
+        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    static QString pdfText(const QString& pdf) {
+        QProcess text;
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        text.waitForFinished(30000);
+        return QString::fromUtf8(text.readAllStandardOutput());
+    }
+
+    QString file;
+    QString home;
+};
+
+TEST_F(BatchProcessTest, CountsTheChosenRecords) {
+    const struct {
+        QStringList options;
+        QString out;
+    } cases[] = {
+        {{}, "2\n"},  // the record marked DELETED is left out
+        {{"--filter", "UPPER(CITY)=\"BOISE\""}, "1\n"},
+        {{"--filter=UPPER(CITY)=\"TAMPA\""}, "0\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessRun run = batch(QStringList{"count", file} << c.options);
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out, c.out) << c.options.join(' ').toStdString();
+    }
+}
+
+TEST_F(BatchProcessTest, PrintsLabelsInLastNameOrderToAPdf) {
+    const QString pdf = QString::fromStdString(dir.file("labels.pdf"));
+    const ProcessRun run = batch({"labels", file, "--setup", "address LABELS, 30 per sheet  ",
+                                  "--output", pdf, "--order", "LNAME", "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "");
+    const QString text = pdfText(pdf);
+    const qsizetype adams = text.indexOf("Bob Adams");
+    const qsizetype young = text.indexOf("Ann Young");
+    EXPECT_GE(adams, 0) << text.toStdString();
+    EXPECT_GT(young, adams);
+    EXPECT_TRUE(text.contains("Boise, ID 83702") || text.contains("Boise ID 83702"))
+        << text.toStdString();
+    EXPECT_FALSE(text.contains("Baker"));
+}
+
+TEST_F(BatchProcessTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput) {
+    const QString pdf = QString::fromStdString(dir.file("none.pdf"));
+    const struct {
+        QStringList arguments;
+        QString err;
+    } cases[] = {
+        {{"labels", file, "--setup", "Nothing like it", "--output", pdf},
+         "ravenpost-batch labels: --setup: no label setup is described \"Nothing like it\"; there "
+         "are \"Address labels, 30 per sheet\", \"Shipping labels, 2 x 4 with barcode\""},
+        {{"count", file, "--filter", "CITY = \"Boise"},
+         "ravenpost-batch count: --filter: Missing closing \" for the text starting at position 8 "
+         "in: CITY = \"Boise\n"},
+        {{"count", file, "--order", "NOSUCH"},
+         "ravenpost-batch count: --order: the address file has no tag NOSUCH\n"},
+        {{"count", QString::fromStdString(dir.file("MISSING.DBF"))},
+         "ravenpost-batch count: File " + QString::fromStdString(dir.file("MISSING.DBF")) +
+             " not found"},
+        {{"count", file, "--copies", "2"}, "ravenpost-batch count: unknown option --copies\n"},
+        {{"labels", file, "--setup", "x", "--copies", "0", "--output", pdf},
+         "ravenpost-batch labels: --copies must be a whole number of at least 1, not \"0\"\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessRun run = batch(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(BatchProcessTest, CtrlCStopsALabelRunLeavingNoPdf) {
+    table.open(QString::fromStdString(dir.path()), QStringLiteral("BROWSE.DBF"));
+    addMany(100000);
+    table.close();
+    const QString pdf = QString::fromStdString(dir.file("stopped.pdf"));
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(dir.path()));
+    process.start(QStringLiteral(RAVENPOST_BATCH_PATH),
+                  {"labels", file, "--setup", "Address labels, 30 per sheet", "--output", pdf,
+                   "--home", home});
+    // Stopped as soon as the label pass reports its first tenth.
+    QByteArray err;
+    while (!err.contains("labels: 10 %") && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(1000);
+        err += process.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("labels: 10 %")) << err.toStdString();
+    const qint64 pid = process.processId();
+    ASSERT_GT(pid, 0) << "the run ended before it could be stopped";
+    ::kill(static_cast<pid_t>(pid), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(QDir(QString::fromStdString(dir.path()))
+                    .entryList({QStringLiteral("stopped*")}, QDir::Files)
+                    .isEmpty());
+}
+
+}  // namespace
+}  // namespace rp
