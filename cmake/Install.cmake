@@ -20,10 +20,12 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Ravenpost developers")
 set(CPACK_PACKAGE_CONTACT "Ravenpost developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Desktop mailing-list manager on xBase address files")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Ravenpost keeps address lists in xBase tables (DBF with memo and CDX index files) and\
- prints label sheets and envelopes from them, with bulk-mail presort and POSTNET barcodes.\
- The package also holds xbase-tool, which looks into, fills and repairs xBase tables.")
+# One line each, as the control file's description wants them short.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+    "Ravenpost keeps address lists in xBase tables (DBF with memo and CDX index"
+    "files) and prints label sheets and envelopes from them, with bulk-mail"
+    "presort and POSTNET barcodes. The package also holds xbase-tool, which"
+    "looks into, fills and repairs xBase tables.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
