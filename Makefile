@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps build test run tool bench fuzz format check-format check-layers clean
+.PHONY: deps build test run tool package bench fuzz format check-format check-layers clean
 
 deps:
 	@sh scripts/deps.sh
@@ -36,6 +36,10 @@ run: build
 # The table tool (make tool ARGS="info FILE.DBF").
 tool: build
 	$(BUILD)/tools/xbase-tool $(ARGS)
+
+# The Debian package of everything installed, written into $(BUILD)/ (ravenpost_VERSION_ARCH.deb).
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVENPOST_TESTS=OFF -DRAVENPOST_BENCH=ON >/dev/null

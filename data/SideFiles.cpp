@@ -18,7 +18,9 @@ const QStringList& sideFileNames() {
 }
 
 QStringList deliveredSideFolders(const QString& executableFolder) {
-    return {executableFolder, QDir(executableFolder).filePath(QStringLiteral("../share"))};
+    const QDir dir(executableFolder);
+    return {executableFolder, dir.filePath(QStringLiteral("../share")),
+            dir.filePath(QStringLiteral("../share/ravenpost"))};
 }
 
 QStringList copyMissingSideFiles(const QString& dataFolder, const QStringList& sourceFolders) {

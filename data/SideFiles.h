@@ -12,7 +12,9 @@ const QStringList& sideFileNames();
 // The file of that name in folder, whatever its letter case; empty when there is none.
 QString findSideFile(const QString& folder, const QString& name);
 
-// Where the delivered tables are: beside the program, or in the build tree's share folder.
+// Where the delivered tables are, in the order searched: beside the program, in the build
+// tree's share folder (build/share beside build/app), or where an installed copy keeps them
+// (share/ravenpost beside bin/).
 QStringList deliveredSideFolders(const QString& executableFolder);
 
 // Copies each side table (with its index and memo files) that dataFolder lacks from the first

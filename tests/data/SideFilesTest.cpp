@@ -45,5 +45,45 @@ TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept) {
     EXPECT_EQ(read(QDir(data.path()).filePath("RVPLBLS.DBF")), "changed by the user");
 }
 
+TEST(SideFiles, TheInstalledShareFolderIsSearchedAfterTheBuildTreeOnes) {
+    const QStringList folders = deliveredSideFolders("/opt/rp/bin");
+    ASSERT_EQ(folders.size(), 3);
+    EXPECT_EQ(folders[0], "/opt/rp/bin");
+    EXPECT_EQ(QDir::cleanPath(folders[1]), "/opt/rp/share");
+    EXPECT_EQ(QDir::cleanPath(folders[2]), "/opt/rp/share/ravenpost");
+}
+
+TEST(SideFiles, AnInstalledCopyFillsTheDataFolderFromShareRavenpost) {
+    QTemporaryDir prefix, data;
+    const QDir root(prefix.path());
+    ASSERT_TRUE(root.mkpath("bin"));
+    ASSERT_TRUE(root.mkpath("share/ravenpost"));
+    for (const QString& name : sideFileNames())
+        write(root.filePath("share/ravenpost/" + name), "installed " + name.toLatin1());
+    write(root.filePath("share/ravenpost/RVPLTRS.FPT"), "installed memo");
+
+    const QStringList copied =
+        copyMissingSideFiles(data.path(), deliveredSideFolders(root.filePath("bin")));
+    EXPECT_EQ(copied, sideFileNames());
+    EXPECT_EQ(read(QDir(data.path()).filePath("RVPESU.DBF")), "installed RVPESU.DBF");
+    EXPECT_EQ(read(QDir(data.path()).filePath("RVPLTRS.FPT")), "installed memo");
+}
+
+TEST(SideFiles, TablesBesideTheProgramWinOverTheInstalledOnes) {
+    QTemporaryDir prefix, data;
+    const QDir root(prefix.path());
+    ASSERT_TRUE(root.mkpath("bin"));
+    ASSERT_TRUE(root.mkpath("share/ravenpost"));
+    write(root.filePath("bin/RVPLBLS.DBF"), "beside");
+    write(root.filePath("share/ravenpost/RVPLBLS.DBF"), "installed");
+    write(root.filePath("share/ravenpost/RVPLSU.DBF"), "installed setups");
+
+    const QStringList copied =
+        copyMissingSideFiles(data.path(), deliveredSideFolders(root.filePath("bin")));
+    EXPECT_EQ(copied, QStringList({"RVPLBLS.DBF", "RVPLSU.DBF"}));
+    EXPECT_EQ(read(QDir(data.path()).filePath("RVPLBLS.DBF")), "beside");
+    EXPECT_EQ(read(QDir(data.path()).filePath("RVPLSU.DBF")), "installed setups");
+}
+
 }  // namespace
 }  // namespace rp
