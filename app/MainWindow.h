@@ -37,9 +37,13 @@ class MainWindow : public QMainWindow, private CommandHost {
     MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The creation steps after the window is visible: preferences, engine settings, the
-    // recent or default file, the recent-files menu, the command states.
-    void startUp();
+    // The creation steps after the window is visible: preferences, engine settings, the file
+    // named on the command line (through the rules of File > Open), else the recent or default
+    // file, the recent-files menu, the command states.
+    void startUp(const QString& fileToOpen = {});
+    // A file another copy of the program was asked to open: opened as File > Open opens a
+    // chosen file ("Must be a DBF file" for another kind); a beep while a record is edited.
+    void openRequestedFile(const QString& path);
 
     bool openAddressFile(const QString& path);
     void onAddressFileOpened(bool opened);
@@ -117,6 +121,7 @@ class MainWindow : public QMainWindow, private CommandHost {
     void paintEvent(QPaintEvent* event) override;
 
   private:
+    void openChosenFile(const QString& path);
     std::map<Command, CommandDialog> commandDialogs_;
     QString filterExpression_;
     bool reactingToTableEvents_ = true;

@@ -27,13 +27,15 @@ QString MainWindow::iniPath() const {
     return dataFolder_ + QStringLiteral("RAVENP.INI");
 }
 
-void MainWindow::startUp() {
+void MainWindow::startUp(const QString& fileToOpen) {
     loadPreferences();
     QApplication::processEvents();
     engine_.settings.hideDeleted = true;
     engine_.settings.century = true;
     const QString recent = getMRUFile(IniFile(iniPath()));
-    if (!recent.isEmpty()) {
+    if (!fileToOpen.isEmpty()) {
+        openChosenFile(fileToOpen);
+    } else if (!recent.isEmpty()) {
         openAddressFile(recent);
     } else {
         const QString defaultFile = dataFolder_ + QStringLiteral("RAVENP1.DBF");
@@ -131,12 +133,26 @@ void MainWindow::onOpenTriggered() {
     request.filter = QStringLiteral("Ravenpost Files|*.dbf");
     request.folder = dataFolder_;
     request.mustExist = true;
-    if (const auto path = fileChooser().openFile(request)) {
-        if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF"))
-            showInformation(QStringLiteral("Must be a DBF file"));
-        else
-            openAddressFile(*path);
+    if (const auto path = fileChooser().openFile(request)) openChosenFile(*path);
+    updateCommandStates();
+}
+
+void MainWindow::openChosenFile(const QString& path) {
+    if (QFileInfo(path).suffix().toUpper() != QLatin1String("DBF"))
+        showInformation(QStringLiteral("Must be a DBF file"));
+    else
+        openAddressFile(path);
+}
+
+void MainWindow::openRequestedFile(const QString& path) {
+    // While a record is being edited, the edit comes first; File > Open is disabled too.
+    if (editing_) {
+        beep();
+        return;
     }
+    openChosenFile(path);
+    showPage(0);
+    afterRecordChange();
     updateCommandStates();
 }
 

@@ -4,9 +4,11 @@
 #include <QDir>
 
 #include "app/MainWindow.h"
+#include "app/ProgramArguments.h"
 #include "app/SingleInstance.h"
 #include "data/DataFolder.h"
 #include "data/SideFiles.h"
+#include "framework/ErrorReport.h"
 #include "framework/GuardedApplication.h"
 #include "framework/Messages.h"
 #include "framework/StartScreen.h"
@@ -28,9 +30,10 @@ int runRavenpost(int argc, char** argv) {
         return 1;
     }
     copyMissingSideFiles(folder, deliveredSideFolders(QApplication::applicationDirPath()));
+    const QString fileToOpen = addressFileArgument(QApplication::arguments());
     SingleInstance instance(folder);
     if (!instance.isFirst()) {
-        instance.notifyRunning();
+        instance.notifyRunning(fileToOpen);
         return 0;
     }
 
@@ -45,11 +48,13 @@ int runRavenpost(int argc, char** argv) {
         main.raise();
         main.activateWindow();
     });
+    QObject::connect(&instance, &SingleInstance::openRequested, &main,
+                     guarded(&main, &MainWindow::openRequestedFile));
     main.show();
     QApplication::processEvents();
     splash.reset();
     QApplication::processEvents();
-    main.startUp();
+    main.startUp(fileToOpen);
     return QApplication::exec();
 }
 

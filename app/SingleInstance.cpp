@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kWaitMs = 1000;
 const QByteArray kActivate("activate\n");
+const QByteArray kOpen("open ");  // followed by the path in UTF-8 and a line end
 
 // Who runs the program: the user id where there is one, else the login name.
 QString userIdentity() {
@@ -55,11 +56,12 @@ bool SingleInstance::becomeRunningCopy() {
     return true;
 }
 
-bool SingleInstance::notifyRunning() {
+bool SingleInstance::notifyRunning(const QString& fileToOpen) {
     QLocalSocket socket;
     socket.connectToServer(serverName_);
     if (!socket.waitForConnected(kWaitMs)) return false;
     socket.write(kActivate);
+    if (!fileToOpen.isEmpty()) socket.write(kOpen + fileToOpen.toUtf8() + '\n');
     const bool sent = socket.waitForBytesWritten(kWaitMs);
     socket.disconnectFromServer();
     return sent;
@@ -89,8 +91,13 @@ void SingleInstance::acceptConnections() {
 }
 
 void SingleInstance::readRequests(QLocalSocket* socket) {
-    while (socket->canReadLine())
-        if (socket->readLine() == kActivate) emit activationRequested();
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine();
+        if (line == kActivate)
+            emit activationRequested();
+        else if (line.startsWith(kOpen) && line.endsWith('\n'))
+            emit openRequested(QString::fromUtf8(line.mid(kOpen.size()).chopped(1)));
+    }
 }
 
 }  // namespace rp

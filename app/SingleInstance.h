@@ -21,14 +21,17 @@ class SingleInstance : public QObject {
     // listens for later ones. Decided on the first call. When the name cannot be taken at
     // all, the program runs without the check and this is true as well.
     bool isFirst();
-    // For a later copy: asks the running copy to show itself; false when it did not answer.
-    bool notifyRunning();
+    // For a later copy: asks the running copy to show itself, and to open fileToOpen when one
+    // is given; false when it did not answer.
+    bool notifyRunning(const QString& fileToOpen = {});
 
     const QString& serverName() const { return serverName_; }
 
   signals:
     // Another copy asked this one to show itself.
     void activationRequested();
+    // Another copy was started with this file to open.
+    void openRequested(const QString& path);
 
   private:
     bool becomeRunningCopy();

@@ -51,6 +51,23 @@ TEST_F(MainWindowTest, LaterStartsOpenTheRecentFileOnly) {
     EXPECT_TRUE(shown.texts().isEmpty());
 }
 
+TEST_F(MainWindowTest, AFileNamedOnTheCommandLineOpensInsteadOfTheRecentOne) {
+    makeFile("OTHER.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
+    makeFile("NAMED.DBF", {{"Green", "Bo", "Reno", "NV", "89501"}});
+    writeRecent({path("OTHER.DBF")});
+    MainWindow& w = start(path("NAMED.DBF"));
+    EXPECT_EQ(w.currentFile(), path("NAMED.DBF"));
+    EXPECT_EQ(field("LNAME")->text(), "Green");
+
+    // Another copy asks for a file: opened as File > Open opens one, other kinds refused.
+    w.openRequestedFile(path("OTHER.DBF"));
+    EXPECT_EQ(w.currentFile(), path("OTHER.DBF"));
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+    w.openRequestedFile(path("LIST.TXT"));
+    EXPECT_EQ(w.currentFile(), path("OTHER.DBF"));
+    EXPECT_EQ(shown.texts(), QStringList{"Must be a DBF file"});
+}
+
 TEST_F(MainWindowTest, AMissingRecentFileLeavesNoFileOpen) {
     const QString gone = path("GONE.DBF");
     writeRecent({gone});

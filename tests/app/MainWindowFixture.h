@@ -34,12 +34,12 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // Starts the window with services; the empty-file message of a new file is answered away.
-    MainWindow& start() {
+    MainWindow& start(const QString& fileToOpen = {}) {
         main = std::make_unique<MainWindow>(engine, folder());
         main->setServices(services);
         main->show();
         main->activateWindow();
-        main->startUp();
+        main->startUp(fileToOpen);
         return *main;
     }
 

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QUuid>
 
+#include "app/ProgramArguments.h"
 #include "app/SingleInstance.h"
 
 namespace rp {
@@ -35,6 +36,38 @@ TEST(SingleInstanceTest, SecondCopyIsNotFirstAndWakesTheFirst) {
     EXPECT_TRUE(second.notifyRunning());
     ASSERT_TRUE(activations.wait(5000));
     EXPECT_EQ(activations.count(), 2);
+}
+
+TEST(SingleInstanceTest, ALaterCopyHandsItsFileToTheRunningOne) {
+    const QString key = uniqueKey();
+    SingleInstance first(key);
+    ASSERT_TRUE(first.isFirst());
+    QSignalSpy activations(&first, &SingleInstance::activationRequested);
+    QSignalSpy opens(&first, &SingleInstance::openRequested);
+
+    SingleInstance second(key);
+    EXPECT_TRUE(second.notifyRunning(QStringLiteral("/tmp/Mailing List \u00e9t\u00e9.DBF")));
+    ASSERT_TRUE(opens.wait(5000));
+    EXPECT_EQ(activations.count(), 1);
+    ASSERT_EQ(opens.count(), 1);
+    EXPECT_EQ(opens[0][0].toString(), QStringLiteral("/tmp/Mailing List \u00e9t\u00e9.DBF"));
+}
+
+TEST(ProgramArgumentsTest, TheAddressFileIsTheFirstArgumentThatIsNoOption) {
+    const QString here = QDir::currentPath();
+    const struct {
+        QStringList arguments;
+        QString file;
+    } cases[] = {
+        {{"ravenpost"}, ""},
+        {{"ravenpost", "--home", "/data"}, ""},
+        {{"ravenpost", "--home", "/data", "/lists/A.DBF"}, "/lists/A.DBF"},
+        {{"ravenpost", "--home=/data", "B.DBF"}, here + "/B.DBF"},
+        {{"ravenpost", "/lists/A.DBF", "/lists/B.DBF"}, "/lists/A.DBF"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(addressFileArgument(c.arguments), QDir::toNativeSeparators(c.file))
+            << c.arguments.join(' ').toStdString();
 }
 
 TEST(SingleInstanceTest, DifferentKeysRunSideBySide) {
