@@ -68,6 +68,8 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     xbase::Table& table = job.table();
     std::uint64_t total = 1;
     if (oneRecord) {
+        if (args.has(QStringLiteral("filter")))
+            throw BatchError(QStringLiteral("--record prints that one record: leave out --filter"));
         if (recno > table.recordCount())
             throw BatchError(
                 QStringLiteral("--record: the address file has no record %1 (it has %2)")

@@ -2,9 +2,11 @@
 // page per chosen record in a PDF read back with pdfinfo and pdftotext, --record, --paper, and
 // the one-line messages with status 1 for bad input.
 #include <gtest/gtest.h>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
+#include <csignal>
 
 #include "app/AddressFileFixture.h"
 
@@ -146,6 +148,9 @@ TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput)
          "\"9.5 by 4\"\n"},
         {{"--setup", "#10 business envelope", "--output", pdf, "--filter", "CITY=\"Tampa\""},
          "ravenpost-batch envelopes: no record is chosen: there is no envelope to print\n"},
+        {{"--setup", "#10 business envelope", "--output", pdf, "--record", "1", "--filter",
+          "CITY=\"Reno\""},
+         "ravenpost-batch envelopes: --record prints that one record: leave out --filter\n"},
         {{"--setup", "#10 business envelope"},
          "ravenpost-batch envelopes: give --output FILE.pdf or --printer NAME\n"},
         {{"--output", pdf}, "ravenpost-batch envelopes: --setup DESCRIPTION is needed\n"},
@@ -157,6 +162,33 @@ TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(EnvelopesCommandTest, CtrlCStopsTheRunLeavingNoPdf) {
+    table.open(QString::fromStdString(dir.path()), QStringLiteral("BROWSE.DBF"));
+    addMany(20000);
+    table.close();
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(dir.path()));
+    process.start(
+        QStringLiteral(RAVENPOST_BATCH_PATH),
+        {"envelopes", file, "--setup", "#10 business envelope", "--output", pdf, "--home", home});
+    // Stopped as soon as the pass reports its first tenth.
+    QByteArray err;
+    while (!err.contains("envelopes: 10 %") && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(1000);
+        err += process.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("envelopes: 10 %")) << err.toStdString();
+    const qint64 pid = process.processId();
+    ASSERT_GT(pid, 0) << "the run ended before it could be stopped";
+    ::kill(static_cast<pid_t>(pid), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(QDir(QString::fromStdString(dir.path()))
+                    .entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
 }
 
 }  // namespace
