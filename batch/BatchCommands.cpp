@@ -24,6 +24,13 @@ const std::map<QString, CommandEntry>& commands() {
          {runCount,
           "count ADDRESSFILE [--filter EXPR] [--home DIR]\n"
           "  Writes the number of chosen records on standard output."}},
+        {QStringLiteral("envelopes"),
+         {runEnvelopes,
+          "envelopes ADDRESSFILE --setup DESCRIPTION (--output FILE.pdf | --printer NAME)\n"
+          "       [--record N] [--paper Letter|A4|WxH] [--filter EXPR] [--order TAG]\n"
+          "       [--quiet] [--home DIR]\n"
+          "  Prints one envelope per chosen record (or record N) with an envelope setup of\n"
+          "  RVPESU.DBF."}},
         {QStringLiteral("labels"),
          {runLabels,
           "labels ADDRESSFILE --setup DESCRIPTION (--output FILE.pdf | --printer NAME)\n"

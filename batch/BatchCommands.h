@@ -17,5 +17,6 @@ int runBatch(const QStringList& arguments, const QString& executableFolder);
 // The commands, for runBatch.
 int runCount(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
+int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp

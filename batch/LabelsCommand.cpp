@@ -8,7 +8,7 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
-#include "batch/LabelSetupLookup.h"
+#include "batch/SetupLookup.h"
 #include "data/AddressTable.h"
 #include "framework/Messages.h"
 #include "framework/PrinterSurface.h"

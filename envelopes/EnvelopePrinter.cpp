@@ -108,12 +108,15 @@ void EnvelopePrinter::apply(const PrinterChoice& choice) {
     printer.setPageOrientation(choice.orient != 0 ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
-void EnvelopePrinter::useEnvelopeAsPaper(const EnvelopeSetup& setup) {
+QPageSize envelopeSheet(const EnvelopeSetup& setup) {
     const QSizeF page(setup.envWidth, setup.envHeight);
     // A landscape page is the sheet turned: the sheet is as wide as the page is high.
     const QSizeF sheet = setup.orient == 1 ? page.transposed() : page;
-    catalog_.printer().setPageSize(
-        QPageSize(sheet, QPageSize::Inch, QString(), QPageSize::ExactMatch));
+    return QPageSize(sheet, QPageSize::Inch, QString(), QPageSize::ExactMatch);
+}
+
+void EnvelopePrinter::useEnvelopeAsPaper(const EnvelopeSetup& setup) {
+    catalog_.printer().setPageSize(envelopeSheet(setup));
 }
 
 }  // namespace rp

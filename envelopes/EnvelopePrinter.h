@@ -3,6 +3,7 @@
 // paper by name, its orientation; reading them and selecting them by name. Papers are those
 // the printer lists, every standard paper for the "PDF file" printer; Qt lists no paper
 // sources, so every source it can ask for counts as offered.
+#include <QPageSize>
 #include <QPrinter>
 #include <QStringList>
 
@@ -11,6 +12,10 @@
 namespace rp {
 
 class PrinterCatalog;
+
+// The envelope itself as a paper: ENVWIDTH wide and ENVHEIGHT high as the page lies in the
+// setup's orientation (a landscape page is the sheet turned).
+QPageSize envelopeSheet(const EnvelopeSetup& setup);
 
 // The name of a paper source ("Auto", "Manual", "Envelope", ...); empty for one Qt cannot ask for.
 QString paperSourceName(QPrinter::PaperSource source);

@@ -1,0 +1,107 @@
+// "envelopes": the envelope run of the Print Envelope dialog, one page per chosen record (or
+// the one record --record names), to a PDF file or a printer. The paper is --paper when given;
+// else a PDF is the envelope itself, as the dialog makes it, and a printer keeps its own.
+#include <QDir>
+#include <QPrinter>
+
+#include "batch/BatchCommands.h"
+#include "batch/BatchError.h"
+#include "batch/BatchJob.h"
+#include "batch/PaperOption.h"
+#include "batch/SetupLookup.h"
+#include "data/AddressTable.h"
+#include "envelopes/EnvelopePrinter.h"
+#include "envelopes/EnvelopeRun.h"
+#include "framework/PrinterPaper.h"
+#include "framework/PrinterSurface.h"
+#include "framework/ReportCanvas.h"
+#include "mailpiece/AddressBlock.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+OptionSpec envelopeOptions() {
+    OptionSpec spec = commonOptions();
+    for (const char* name : {"setup", "record", "output", "printer", "paper"})
+        spec.withValue.insert(QString::fromLatin1(name));
+    return spec;
+}
+
+void choosePrinter(QPrinter& printer, const BatchArgs& args, const EnvelopeSetup& setup) {
+    const QString output = args.value(QStringLiteral("output"));
+    const QString name = args.value(QStringLiteral("printer"));
+    if (!name.isEmpty()) {
+        printer.setPrinterName(name);
+        if (!printer.isValid())
+            throw BatchError(QStringLiteral("--printer: there is no printer %1").arg(name));
+    } else if (!output.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::current().absoluteFilePath(output));
+        printer.setPageSize(envelopeSheet(setup));
+    } else {
+        throw BatchError(QStringLiteral("give --output FILE.pdf or --printer NAME"));
+    }
+    if (const auto paper = paperOption(args)) printer.setPageSize(*paper);
+}
+
+}  // namespace
+
+int runEnvelopes(const QStringList& arguments, const QString& executableFolder) {
+    const BatchArgs args(arguments, envelopeOptions());
+    if (!args.has(QStringLiteral("setup")))
+        throw BatchError(QStringLiteral("--setup DESCRIPTION is needed"));
+    paperOption(args);  // a bad --paper is told before anything else is opened
+    const bool oneRecord = args.has(QStringLiteral("record"));
+    const auto recno = static_cast<std::uint32_t>(args.number(QStringLiteral("record"), 1, 1));
+
+    BatchJob job(args, executableFolder);
+    EnvelopeSetup setup;
+    {
+        const auto setups =
+            openSideTable(job.engine(), job.dataFolder() + QStringLiteral("RVPESU.DBF"));
+        setup = findEnvelopeSetup(*setups, args.value(QStringLiteral("setup")));
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    choosePrinter(printer, args, setup);
+
+    xbase::Table& table = job.table();
+    std::uint64_t total = 1;
+    if (oneRecord) {
+        if (args.has(QStringLiteral("filter")))
+            throw BatchError(QStringLiteral("--record prints that one record: leave out --filter"));
+        if (recno > table.recordCount())
+            throw BatchError(
+                QStringLiteral("--record: the address file has no record %1 (it has %2)")
+                    .arg(recno)
+                    .arg(table.recordCount()));
+        table.go(recno);
+    } else {
+        job.chooseRecords();
+        total = table.visibleCount();
+        table.goTop();
+    }
+    if (total == 0)
+        throw BatchError(QStringLiteral("no record is chosen: there is no envelope to print"));
+
+    job.startPass(QStringLiteral("envelopes"));
+    PrinterSurface surface(printer);
+    ReportCanvas canvas(surface);
+    usePrinterPaper(canvas, printer);
+    beforePrintEnvelope(canvas, setup);
+    if (!canvas.start()) return kExitError;
+    std::uint64_t printed = 0;
+    while (printed < total && !table.eof()) {
+        if (printed > 0) canvas.newPage();
+        printEnvelope(canvas, setup, readAddressValues(table), false);
+        if (!job.keepGoing(++printed, total)) {
+            canvas.abort();
+            return kExitStopped;
+        }
+        if (!oneRecord) table.skip();
+    }
+    canvas.finish();
+    return kExitDone;
+}
+
+}  // namespace rp

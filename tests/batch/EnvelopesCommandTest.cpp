@@ -1,0 +1,195 @@
+// "ravenpost-batch envelopes" run as a process on an address file in a temporary folder: one
+// page per chosen record in a PDF read back with pdfinfo and pdftotext, --record, --paper, and
+// the one-line messages with status 1 for bad input.
+#include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <csignal>
+
+#include "app/AddressFileFixture.h"
+
+namespace rp {
+namespace {
+
+struct EnvelopeRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class EnvelopesCommandTest : public AddressFileFixture {
+  protected:
+    void SetUp() override {
+        AddressFileFixture::SetUp();
+        add({{"LNAME", "Young"},
+             {"FNAME", "Ann"},
+             {"STREET", "1 Elm St"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83702"}});
+        add({{"LNAME", "Adams"},
+             {"FNAME", "Bob"},
+             {"STREET", "2 Oak Ave"},
+             {"CITY", "Reno"},
+             {"STATE", "NV"},
+             {"ZIP", "89501"}});
+        add({{"LNAME", "Baker"},
+             {"FNAME", "Cy"},
+             {"STREET", "3 Pine Rd"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83706"},
+             {"PREFIX", "DELETED"}});
+        table.close();
+        file = QString::fromStdString(dir.file("BROWSE.DBF"));
+        home = QString::fromStdString(dir.file("home"));
+        pdf = QString::fromStdString(dir.file("envelopes.pdf"));
+    }
+
+    EnvelopeRun batch(QStringList arguments) {
+        arguments << QStringLiteral("--home") << home;
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(dir.path()));
+        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    static QString tool(const QString& name, const QStringList& arguments) {
+        QProcess process;
+        process.start(name, arguments);
+        process.waitForFinished(30000);
+        return QString::fromUtf8(process.readAllStandardOutput());
+    }
+
+    QString pdfText() const {
+        return tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, "-"});
+    }
+
+    // pdfinfo's "Pages:" and "Page size:" values, e.g. "2" and "684 x 297 pts".
+    QString pdfInfo(const QString& key) const {
+        const QRegularExpression line(QStringLiteral("^%1:\\s+(.*)$").arg(key),
+                                      QRegularExpression::MultilineOption);
+        const auto match = line.match(tool(QStringLiteral("pdfinfo"), {pdf}));
+        return match.hasMatch() ? match.captured(1).trimmed() : QString();
+    }
+
+    QString file;
+    QString home;
+    QString pdf;
+};
+
+TEST_F(EnvelopesCommandTest, PrintsOneEnvelopePerChosenRecordOnTheEnvelopeItself) {
+    const EnvelopeRun run = batch({"envelopes", file, "--setup", "#10 BUSINESS envelope  ",
+                                   "--output", pdf, "--order", "LNAME", "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(pdfInfo("Pages"), "2");
+    // The landscape #10 envelope: 9.5 by 4.125 inches.
+    EXPECT_TRUE(pdfInfo("Page size").startsWith("684 x 297 pts"))
+        << pdfInfo("Page size").toStdString();
+    const QString text = pdfText();
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_GE(pages.size(), 2) << text.toStdString();
+    EXPECT_TRUE(pages[0].contains("Bob Adams")) << pages[0].toStdString();
+    EXPECT_FALSE(pages[0].contains("Ann Young"));
+    EXPECT_TRUE(pages[1].contains("Ann Young")) << pages[1].toStdString();
+    EXPECT_TRUE(pages[1].contains("1 Elm St")) << pages[1].toStdString();
+    EXPECT_TRUE(pages[1].contains("83702")) << pages[1].toStdString();
+    EXPECT_FALSE(text.contains("Baker"));
+}
+
+TEST_F(EnvelopesCommandTest, RecordPrintsOnlyThatRecord) {
+    const EnvelopeRun run = batch({"envelopes", file, "--setup", "#10 business envelope",
+                                   "--output", pdf, "--record", "1", "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(pdfInfo("Pages"), "1");
+    const QString text = pdfText();
+    EXPECT_TRUE(text.contains("Ann Young")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Bob Adams"));
+}
+
+TEST_F(EnvelopesCommandTest, PaperPutsTheEnvelopeOnThatSheet) {
+    const struct {
+        QString paper;
+        QString size;
+    } cases[] = {
+        {"Letter", "792 x 612 pts"},  // turned for the landscape setup
+        {"a4", "842 x 595 pts"},
+        {"4.125x9.5", "684 x 297 pts"},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(pdf);
+        const EnvelopeRun run = batch({"envelopes", file, "--setup", "#10 business envelope",
+                                       "--output", pdf, "--paper", c.paper, "--quiet"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(pdfInfo("Pages"), "2") << c.paper.toStdString();
+        EXPECT_TRUE(pdfInfo("Page size").startsWith(c.size))
+            << c.paper.toStdString() << ": " << pdfInfo("Page size").toStdString();
+    }
+}
+
+TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput) {
+    const struct {
+        QStringList arguments;
+        QString err;
+    } cases[] = {
+        {{"--setup", "Nothing like it", "--output", pdf},
+         "ravenpost-batch envelopes: --setup: no envelope setup is described \"Nothing like "
+         "it\"; there are \"#10 business envelope\"\n"},
+        {{"--setup", "#10 business envelope", "--output", pdf, "--record", "9"},
+         "ravenpost-batch envelopes: --record: the address file has no record 9 (it has 3)\n"},
+        {{"--setup", "#10 business envelope", "--output", pdf, "--paper", "9.5 by 4"},
+         "ravenpost-batch envelopes: --paper must be Letter, A4 or WIDTHxHEIGHT in inches, not "
+         "\"9.5 by 4\"\n"},
+        {{"--setup", "#10 business envelope", "--output", pdf, "--filter", "CITY=\"Tampa\""},
+         "ravenpost-batch envelopes: no record is chosen: there is no envelope to print\n"},
+        {{"--setup", "#10 business envelope", "--output", pdf, "--record", "1", "--filter",
+          "CITY=\"Reno\""},
+         "ravenpost-batch envelopes: --record prints that one record: leave out --filter\n"},
+        {{"--setup", "#10 business envelope"},
+         "ravenpost-batch envelopes: give --output FILE.pdf or --printer NAME\n"},
+        {{"--output", pdf}, "ravenpost-batch envelopes: --setup DESCRIPTION is needed\n"},
+    };
+    for (const auto& c : cases) {
+        const EnvelopeRun run = batch(QStringList{"envelopes", file} << c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out, "");
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(EnvelopesCommandTest, CtrlCStopsTheRunLeavingNoPdf) {
+    table.open(QString::fromStdString(dir.path()), QStringLiteral("BROWSE.DBF"));
+    addMany(20000);
+    table.close();
+    QProcess process;
+    process.setWorkingDirectory(QString::fromStdString(dir.path()));
+    process.start(
+        QStringLiteral(RAVENPOST_BATCH_PATH),
+        {"envelopes", file, "--setup", "#10 business envelope", "--output", pdf, "--home", home});
+    // Stopped as soon as the pass reports its first tenth.
+    QByteArray err;
+    while (!err.contains("envelopes: 10 %") && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(1000);
+        err += process.readAllStandardError();
+    }
+    ASSERT_TRUE(err.contains("envelopes: 10 %")) << err.toStdString();
+    const qint64 pid = process.processId();
+    ASSERT_GT(pid, 0) << "the run ended before it could be stopped";
+    ::kill(static_cast<pid_t>(pid), SIGINT);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(QDir(QString::fromStdString(dir.path()))
+                    .entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
+}
+
+}  // namespace
+}  // namespace rp
