@@ -22,11 +22,15 @@ namespace {
 OptionSpec importCsvOptions() {
     OptionSpec spec = commonOptions();
     spec.withValue.insert(QStringLiteral("columns"));
+    // An import appends to the whole file: no records are chosen.
+    spec.withValue.erase(QStringLiteral("filter"));
+    spec.withValue.erase(QStringLiteral("order"));
     return spec;
 }
 
-// The number of lines of the file; throws BatchError naming the file and the line when a
-// double quote is left open, or when the file cannot be read.
+// The number of lines of the file; throws BatchError naming the file and the line when a line
+// is not text (the import would stop there) or leaves a double quote open, or when the file
+// cannot be read.
 std::uint32_t checkedLineCount(const QString& path) {
     AsciiLineReader reader(path);
     if (!reader.open()) throw BatchError(reader.errorText());
@@ -37,6 +41,8 @@ std::uint32_t checkedLineCount(const QString& path) {
         if (r == AsciiLineReader::Read::Failed) throw BatchError(reader.errorText());
         if (r == AsciiLineReader::Read::End) return lines;
         ++lines;
+        if (!isTextLine(line))
+            throw BatchError(QStringLiteral("%1 line %2: not a line of text").arg(path).arg(lines));
         if (!quotesClosed(line))
             throw BatchError(
                 QStringLiteral("%1 line %2: a double quote is not closed").arg(path).arg(lines));

@@ -17,6 +17,9 @@ namespace {
 OptionSpec importDbfOptions() {
     OptionSpec spec = commonOptions();
     spec.withValue.insert(QStringLiteral("map"));
+    // An import appends to the whole file: no records are chosen.
+    spec.withValue.erase(QStringLiteral("filter"));
+    spec.withValue.erase(QStringLiteral("order"));
     return spec;
 }
 

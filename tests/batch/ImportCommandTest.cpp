@@ -111,6 +111,10 @@ TEST_F(ImportCommandTest, ImportCsvAppendsALineARecordAndTellsWhatWasCutOrReplac
 
 TEST_F(ImportCommandTest, ImportCsvRefusesBadInputBeforeImportingAnything) {
     const QString broken = writeFile("broken.csv", "Smith,Ann\r\nJones,\"Bob,x\r\nLee,Al\r\n");
+    std::string binary = "Smith,Ann\r\n";
+    for (int i = 0; i < 12; ++i) binary += "Lee,Al\r\n";
+    binary += std::string("Nul,\0x\r\n", 8);
+    const QString notText = writeFile("binary.csv", binary);
     const QString good = writeFile("good.csv", "Smith,Ann\r\nJones,Bob\r\n");
     const struct {
         QStringList arguments;
@@ -118,6 +122,8 @@ TEST_F(ImportCommandTest, ImportCsvRefusesBadInputBeforeImportingAnything) {
     } cases[] = {
         {{"import-csv", file, broken, "--columns", "LNAME,FNAME"},
          "ravenpost-batch import-csv: " + broken + " line 2: a double quote is not closed\n"},
+        {{"import-csv", file, notText, "--columns", "LNAME,FNAME"},
+         "ravenpost-batch import-csv: " + notText + " line 14: not a line of text\n"},
         {{"import-csv", file, good, "--columns", "LNAME,BOGUS"},
          "ravenpost-batch import-csv: --columns: there is no address field BOGUS\n"},
         {{"import-csv", file, good, "--columns", "LNAME,LNAME"},
