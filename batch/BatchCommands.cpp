@@ -37,6 +37,18 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--copies N] [--presort] [--start-record N] [--filter EXPR] [--order TAG]\n"
           "       [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
+        {QStringLiteral("import-csv"),
+         {runImportCsv,
+          "import-csv ADDRESSFILE CSVFILE --columns FIELD,FIELD,...\n"
+          "       [--quiet] [--home DIR]\n"
+          "  Appends a record for every line of a comma-delimited file; the n-th FIELD (an\n"
+          "  address field name such as LNAME, or MEMO, or empty to skip) takes column n."}},
+        {QStringLiteral("import-dbf"),
+         {runImportDbf,
+          "import-dbf ADDRESSFILE SOURCE.DBF [--map SRC=FIELD,...]\n"
+          "       [--quiet] [--home DIR]\n"
+          "  Appends a record for every record of a DBF file, its fields matched by name;\n"
+          "  --map puts source field SRC into FIELD (SRC= leaves it out)."}},
     };
     return table;
 }

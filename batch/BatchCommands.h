@@ -18,5 +18,7 @@ int runBatch(const QStringList& arguments, const QString& executableFolder);
 int runCount(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
+int runImportCsv(const QStringList& arguments, const QString& executableFolder);
+int runImportDbf(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp

@@ -26,6 +26,7 @@ class BatchJob {
     const QString& dataFolder() const { return dataFolder_; }
     xbase::Engine& engine() { return engine_; }
     xbase::Table& table() { return table_.table(); }
+    AddressTable& addressTable() { return table_; }
 
     // Sets the view: every record but those marked deleted, or --filter joined to that
     // condition; the order --order names. Throws BatchError for a bad expression (with its

@@ -6,10 +6,13 @@ bool isTextLine(const QString& line) {
     return !line.contains(QChar(u'\0'));
 }
 
-QStringList splitAsciiLine(const QString& line) {
+namespace {
+
+// Splits the line into values (when values is not null); answers whether a double quote was
+// left open at the end of the line.
+bool scanAsciiLine(const QString& line, QStringList* values) {
     const QChar quote(u'"');
     const QChar comma(u',');
-    QStringList values;
     QString value;
     bool inside = false;
     const qsizetype n = line.size();
@@ -23,14 +26,26 @@ QStringList splitAsciiLine(const QString& line) {
                 inside = false;
             }
         } else if (c == comma && !inside) {
-            values.append(value);
+            if (values) values->append(value);
             value.clear();
             continue;
         }
-        value.append(c);
+        if (values) value.append(c);
     }
-    values.append(value);
+    if (values) values->append(value);
+    return inside;
+}
+
+}  // namespace
+
+QStringList splitAsciiLine(const QString& line) {
+    QStringList values;
+    scanAsciiLine(line, &values);
     return values;
+}
+
+bool quotesClosed(const QString& line) {
+    return !scanAsciiLine(line, nullptr);
 }
 
 QString unquotedValue(const QString& value) {

@@ -13,6 +13,10 @@ bool isTextLine(const QString& line);
 // one empty value; a line ending in a comma gives a last empty value. Quotes are kept.
 QStringList splitAsciiLine(const QString& line);
 
+// False when a double quote opened on the line is still open at its end (by the rules of
+// splitAsciiLine).
+bool quotesClosed(const QString& line);
+
 // The value without its enclosing double quotes when it both starts and ends with one (a lone
 // double quote becomes empty).
 QString unquotedValue(const QString& value);

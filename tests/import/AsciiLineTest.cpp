@@ -50,6 +50,15 @@ TEST(AsciiLineTest, ReaderTakesEveryLineEndAndBothEncodings) {
     EXPECT_EQ(counted, 8);
 }
 
+TEST(AsciiLineTest, AQuoteLeftOpenIsFound) {
+    EXPECT_TRUE(quotesClosed(R"("Smith, Jr.",Ann)"));
+    EXPECT_TRUE(quotesClosed(R"("a ""b"" c",x)"));
+    EXPECT_TRUE(quotesClosed(""));
+    EXPECT_TRUE(quotesClosed("a,b"));
+    EXPECT_FALSE(quotesClosed(R"(a,"b,c,d)"));
+    EXPECT_FALSE(quotesClosed(R"(")"));
+}
+
 TEST(AsciiLineTest, LongLinesKeepTheirFirst2048Characters) {
     TempDir dir;
     const std::string longLine = std::string(2048, 'a') + std::string(10000, 'b');

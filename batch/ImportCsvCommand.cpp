@@ -1,0 +1,120 @@
+// "import-csv": the ASCII import of the import window from the command line. The columns go
+// into the fields --columns names, in order; a file with a double quote left open on a line is
+// refused before anything is imported.
+#include <QDir>
+#include <QFileInfo>
+
+#include "batch/BatchCommands.h"
+#include "batch/BatchError.h"
+#include "batch/BatchJob.h"
+#include "batch/ImportClose.h"
+#include "framework/Messages.h"
+#include "import/AsciiImport.h"
+#include "import/AsciiLine.h"
+#include "import/AsciiLineReader.h"
+#include "import/AsciiMatching.h"
+#include "import/AsciiSample.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+OptionSpec importCsvOptions() {
+    OptionSpec spec = commonOptions();
+    spec.withValue.insert(QStringLiteral("columns"));
+    // An import appends to the whole file: no records are chosen.
+    spec.withValue.erase(QStringLiteral("filter"));
+    spec.withValue.erase(QStringLiteral("order"));
+    return spec;
+}
+
+// The number of lines of the file; throws BatchError naming the file and the line when a line
+// is not text (the import would stop there) or leaves a double quote open, or when the file
+// cannot be read.
+std::uint32_t checkedLineCount(const QString& path) {
+    AsciiLineReader reader(path);
+    if (!reader.open()) throw BatchError(reader.errorText());
+    std::uint32_t lines = 0;
+    QString line;
+    for (;;) {
+        const AsciiLineReader::Read r = reader.next(&line);
+        if (r == AsciiLineReader::Read::Failed) throw BatchError(reader.errorText());
+        if (r == AsciiLineReader::Read::End) return lines;
+        ++lines;
+        if (!isTextLine(line))
+            throw BatchError(QStringLiteral("%1 line %2: not a line of text").arg(path).arg(lines));
+        if (!quotesClosed(line))
+            throw BatchError(
+                QStringLiteral("%1 line %2: a double quote is not closed").arg(path).arg(lines));
+    }
+}
+
+// The layout of the file's columns matched to the fields --columns names, as the match window
+// would take them: one column per field, any number into the memo.
+ImportLayout matchedLayout(ImportLayout layout, const QString& path, const BatchArgs& args) {
+    const QStringList names =
+        args.value(QStringLiteral("columns")).split(QLatin1Char(','), Qt::KeepEmptyParts);
+    if (names.size() > layout.columnCount())
+        throw BatchError(QStringLiteral("--columns: %1 names given, but %2 has %3 columns")
+                             .arg(names.size())
+                             .arg(path)
+                             .arg(layout.columnCount()));
+    AsciiMatching matching(layout);
+    for (int c = 0; c < names.size(); ++c) {
+        const QString name = names[c].trimmed();
+        const QString caption =
+            name.isEmpty() ? kNoMatchCaption : captionNamed(matchTargets(), name);
+        if (caption.isEmpty())
+            throw BatchError(QStringLiteral("--columns: there is no address field %1").arg(name));
+        matching.select(c);
+        if (!matching.buttonEnabled(caption))
+            throw BatchError(QStringLiteral("--columns: %1 is given twice").arg(name));
+        matching.choose(caption);
+    }
+    if (!matching.saveTo(layout))
+        throw BatchError(QStringLiteral("--columns: no column goes into an address field"));
+    return layout;
+}
+
+}  // namespace
+
+int runImportCsv(const QStringList& arguments, const QString& executableFolder) {
+    const BatchArgs args(arguments, importCsvOptions());
+    if (args.positional().size() < 3) throw BatchError(QStringLiteral("no CSV file given"));
+    if (args.value(QStringLiteral("columns")).isEmpty())
+        throw BatchError(QStringLiteral("--columns FIELD,FIELD,... is needed"));
+    BatchJob job(args, executableFolder);
+
+    const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[2]));
+    if (!QFileInfo(path).isFile()) throw BatchError(QStringLiteral("File %1 not found").arg(path));
+    const std::uint32_t total = checkedLineCount(path);
+    AsciiSample sample = readAsciiSample(path);
+    if (!sample.accepted)
+        throw BatchError(QStringLiteral("%1: Unable to import from this file").arg(path));
+    const ImportLayout layout = matchedLayout(std::move(sample.layout), path, args);
+
+    // The import counts the lines first, then imports them: only the second pass shows
+    // progress. Its stop test comes before each line, and once more at the end.
+    bool importing = false;
+    std::uint64_t tests = 0;
+    ImportHooks hooks;
+    hooks.status = [&](const QString& text) {
+        if (text != QStringLiteral("Importing records")) return;
+        importing = true;
+        job.startPass(QStringLiteral("import"));
+    };
+    hooks.bulk.keepGoing = [&] {
+        if (!importing) return !BatchJob::stopRequested();
+        return job.keepGoing(tests++, total);
+    };
+    const AsciiImportResult result = importAsciiFile(job.table(), path, layout, hooks);
+
+    QStringList messages{asciiImportMessage(result)};
+    const QString notes = asciiImportNotes(result);
+    if (!notes.isEmpty()) messages << notes.split(QStringLiteral("\r\n"));
+    using Outcome = AsciiImportResult::Outcome;
+    return closeImport(job, messages, result.outcome == Outcome::Cancelled,
+                       result.outcome != Outcome::Cancelled && result.outcome != Outcome::Complete);
+}
+
+}  // namespace rp
