@@ -30,6 +30,22 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--copies N] [--presort] [--start-record N] [--filter EXPR] [--order TAG]\n"
           "       [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
+        {QStringLiteral("zip-count"),
+         {runZipCount,
+          "zip-count ADDRESSFILE (--text | --output FILE.pdf | --printer NAME)\n"
+          "       [--filter EXPR] [--quiet] [--home DIR]\n"
+          "  Counts the ZIP codes of the chosen records: the Zip Code Count Report, or with\n"
+          "  --text its count lines on standard output."}},
+        {QStringLiteral("presort"),
+         {runPresortCommand,
+          "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--quiet] [--home DIR]\n"
+          "  Writes the presort list of the chosen records to FILE, or PRESORT.PSL in the\n"
+          "  data folder."}},
+        {QStringLiteral("check-state-zip"),
+         {runCheckStateZip,
+          "check-state-zip ADDRESSFILE [--blanks] [--filter EXPR] [--quiet] [--home DIR]\n"
+          "  Checks state and ZIP against RVPSZCK.DBF and writes each questionable record as\n"
+          "  record number, state and ZIP (tab-separated), in last and first name order."}},
     };
     return table;
 }

@@ -17,5 +17,8 @@ int runBatch(const QStringList& arguments, const QString& executableFolder);
 // The commands, for runBatch.
 int runCount(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
+int runZipCount(const QStringList& arguments, const QString& executableFolder);
+int runPresortCommand(const QStringList& arguments, const QString& executableFolder);
+int runCheckStateZip(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp
