@@ -38,12 +38,14 @@ const std::map<QString, CommandEntry>& commands() {
           "  --text its count lines on standard output."}},
         {QStringLiteral("presort"),
          {runPresortCommand,
-          "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--quiet] [--home DIR]\n"
+          "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--quiet]\n"
+          "       [--home DIR]\n"
           "  Writes the presort list of the chosen records to FILE, or PRESORT.PSL in the\n"
           "  data folder."}},
         {QStringLiteral("check-state-zip"),
          {runCheckStateZip,
-          "check-state-zip ADDRESSFILE [--blanks] [--filter EXPR] [--quiet] [--home DIR]\n"
+          "check-state-zip ADDRESSFILE [--blanks] [--filter EXPR] [--quiet]\n"
+          "       [--home DIR]\n"
           "  Checks state and ZIP against RVPSZCK.DBF and writes each questionable record as\n"
           "  record number, state and ZIP (tab-separated), in last and first name order."}},
     };

@@ -19,11 +19,12 @@ int runPresortCommand(const QStringList& arguments, const QString& executableFol
     OptionSpec spec = commonOptions();
     spec.withValue.insert(QStringLiteral("output"));
     const BatchArgs args(arguments, spec);
-    const QString output = args.has(QStringLiteral("output"))
-                               ? QDir::current().absoluteFilePath(args.value("output"))
-                               : QString();
-    if (args.has(QStringLiteral("output")) && args.value(QStringLiteral("output")).isEmpty())
-        throw BatchError(QStringLiteral("--output needs a file name"));
+    QString output;
+    if (args.has(QStringLiteral("output"))) {
+        if (args.value(QStringLiteral("output")).isEmpty())
+            throw BatchError(QStringLiteral("--output needs a file name"));
+        output = QDir::current().absoluteFilePath(args.value(QStringLiteral("output")));
+    }
 
     BatchJob job(args, executableFolder);
     std::unique_ptr<QTemporaryDir> work;

@@ -76,7 +76,9 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
             if (!job.keepGoing(++rows, rowCount)) canvas.abort();
             return !canvas.aborted();
         }))
-        throw BatchError(QStringLiteral("the report could not be started"));
+        throw BatchError(
+            QStringLiteral("the report could not be started on %1")
+                .arg(args.value(QStringLiteral("printer"), args.value(QStringLiteral("output")))));
     const bool stopped = canvas.aborted();
     if (canvas.printing()) canvas.finish();
     return stopped ? kExitStopped : kExitDone;

@@ -64,5 +64,16 @@ TEST_F(ZipCountCommandTest, WantsExactlyOneDestination) {
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
+TEST_F(ZipCountCommandTest, AnUnknownPrinterEndsWithStatusOne) {
+    // Told before the count where the printer list knows it is missing, else when the report
+    // cannot start on it.
+    const ZipProcessRun run = batch({"zip-count", file, "--printer", "No such printer", "--quiet"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("ravenpost-batch zip-count: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("No such printer")) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "");
+}
+
 }  // namespace
 }  // namespace rp
