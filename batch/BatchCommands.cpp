@@ -49,6 +49,24 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--quiet] [--home DIR]\n"
           "  Appends a record for every record of a DBF file, its fields matched by name;\n"
           "  --map puts source field SRC into FIELD (SRC= leaves it out)."}},
+        {QStringLiteral("zip-count"),
+         {runZipCount,
+          "zip-count ADDRESSFILE (--text | --output FILE.pdf | --printer NAME)\n"
+          "       [--filter EXPR] [--quiet] [--home DIR]\n"
+          "  Counts the ZIP codes of the chosen records: the Zip Code Count Report, or with\n"
+          "  --text its count lines on standard output."}},
+        {QStringLiteral("presort"),
+         {runPresortCommand,
+          "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--quiet]\n"
+          "       [--home DIR]\n"
+          "  Writes the presort list of the chosen records to FILE, or PRESORT.PSL in the\n"
+          "  data folder."}},
+        {QStringLiteral("check-state-zip"),
+         {runCheckStateZip,
+          "check-state-zip ADDRESSFILE [--blanks] [--filter EXPR] [--quiet]\n"
+          "       [--home DIR]\n"
+          "  Checks state and ZIP against RVPSZCK.DBF and writes each questionable record as\n"
+          "  record number, state and ZIP (tab-separated), in last and first name order."}},
     };
     return table;
 }

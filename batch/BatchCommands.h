@@ -20,5 +20,8 @@ int runLabels(const QStringList& arguments, const QString& executableFolder);
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
 int runImportCsv(const QStringList& arguments, const QString& executableFolder);
 int runImportDbf(const QStringList& arguments, const QString& executableFolder);
+int runZipCount(const QStringList& arguments, const QString& executableFolder);
+int runPresortCommand(const QStringList& arguments, const QString& executableFolder);
+int runCheckStateZip(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp

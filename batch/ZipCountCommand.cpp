@@ -1,0 +1,87 @@
+// "zip-count": the count of the Count Zip Codes window over the chosen records, printed as its
+// report to a PDF file or a printer, or with --text as the count lines on standard output.
+#include <QDir>
+#include <QPrinter>
+#include <cstdio>
+
+#include "batch/BatchCommands.h"
+#include "batch/BatchError.h"
+#include "batch/BatchJob.h"
+#include "framework/PrinterPaper.h"
+#include "framework/PrinterSurface.h"
+#include "framework/ReportCanvas.h"
+#include "postal/ZipCount.h"
+#include "postal/ZipReport.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+OptionSpec zipCountOptions() {
+    OptionSpec spec = commonOptions();
+    spec.withValue.insert(QStringLiteral("output"));
+    spec.withValue.insert(QStringLiteral("printer"));
+    spec.switches.insert(QStringLiteral("text"));
+    return spec;
+}
+
+void chooseReportPrinter(QPrinter& printer, const BatchArgs& args) {
+    const QString name = args.value(QStringLiteral("printer"));
+    const QString output = args.value(QStringLiteral("output"));
+    if (!name.isEmpty()) {
+        printer.setPrinterName(name);
+        if (!printer.isValid())
+            throw BatchError(QStringLiteral("--printer: there is no printer %1").arg(name));
+    } else if (!output.isEmpty()) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QDir::current().absoluteFilePath(output));
+    } else {
+        throw BatchError(QStringLiteral("give --text, --output FILE.pdf or --printer NAME"));
+    }
+}
+
+}  // namespace
+
+int runZipCount(const QStringList& arguments, const QString& executableFolder) {
+    const BatchArgs args(arguments, zipCountOptions());
+    const bool text = args.has(QStringLiteral("text"));
+    if (text && (args.has(QStringLiteral("output")) || args.has(QStringLiteral("printer"))))
+        throw BatchError(
+            QStringLiteral("--text writes to standard output; leave out --output and --printer"));
+
+    BatchJob job(args, executableFolder);
+    QPrinter printer(QPrinter::HighResolution);
+    if (!text) chooseReportPrinter(printer, args);
+
+    job.chooseRecords();
+    xbase::Table& table = job.table();
+    const std::uint64_t total = table.visibleCount();
+    std::uint64_t read = 0;
+    job.startPass(QStringLiteral("zip-count"));
+    const std::optional<QStringList> lines =
+        countZipCodes(table, {[](const QString&) {}, [&] { return job.keepGoing(++read, total); }});
+    if (!lines) return kExitStopped;
+
+    if (text) {
+        for (const QString& line : *lines) std::printf("%s\n", line.toLocal8Bit().constData());
+        return kExitDone;
+    }
+    job.startPass(QStringLiteral("report"));
+    PrinterSurface surface(printer);
+    ReportCanvas canvas(surface);
+    usePrinterPaper(canvas, printer);
+    std::uint64_t rows = 0;
+    const auto rowCount = static_cast<std::uint64_t>(lines->size());
+    if (!printZipReport(canvas, *lines, [&] {
+            if (!job.keepGoing(++rows, rowCount)) canvas.abort();
+            return !canvas.aborted();
+        }))
+        throw BatchError(
+            QStringLiteral("the report could not be started on %1")
+                .arg(args.value(QStringLiteral("printer"), args.value(QStringLiteral("output")))));
+    const bool stopped = canvas.aborted();
+    if (canvas.printing()) canvas.finish();
+    return stopped ? kExitStopped : kExitDone;
+}
+
+}  // namespace rp

@@ -1,0 +1,79 @@
+// ravenpost-batch zip-count: the count lines on standard output, the report as a PDF, and the
+// errors for a missing or doubled destination.
+#include <QFile>
+
+#include "ZipCommandFixture.h"
+
+namespace rp {
+namespace {
+
+using ZipCountCommandTest = ZipCommandFixture;
+
+TEST_F(ZipCountCommandTest, WritesTheCountLinesOfTheChosenRecords) {
+    ZipProcessRun run = batch({"zip-count", file, "--text", "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(),
+              "12345     1\n"
+              "83702     2\n"
+              "89501     1\n"
+              "97201     1\n"
+              "\n"
+              "\n"
+              "M5V 2     1\n"  // the key is the first five characters
+              "BLANK     1\n");
+    EXPECT_EQ(run.err, "");
+
+    run = batch({"zip-count", file, "--text", "--quiet", "--filter", "STATE=\"ID\""});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "83702     1\n97201     1\n\n\n");
+}
+
+TEST_F(ZipCountCommandTest, PrintsTheReportToAPdf) {
+    const QString pdf = QString::fromStdString(dir.file("zips.pdf"));
+    const ZipProcessRun run = batch({"zip-count", file, "--output", pdf, "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "");
+    const QString text = pdfText(pdf);
+    EXPECT_TRUE(text.contains("Zip Code Count Report")) << text.toStdString();
+    EXPECT_TRUE(text.contains("Page 1")) << text.toStdString();
+    EXPECT_TRUE(text.contains("83702")) << text.toStdString();
+    EXPECT_TRUE(text.contains("BLANK")) << text.toStdString();
+}
+
+TEST_F(ZipCountCommandTest, WantsExactlyOneDestination) {
+    const QString pdf = QString::fromStdString(dir.file("zips.pdf"));
+    const struct {
+        QStringList arguments;
+        QString err;
+    } cases[] = {
+        {{"zip-count", file},
+         "ravenpost-batch zip-count: give --text, --output FILE.pdf or --printer NAME\n"},
+        {{"zip-count", file, "--text", "--output", pdf},
+         "ravenpost-batch zip-count: --text writes to standard output; leave out --output and "
+         "--printer\n"},
+        {{"zip-count", file, "--text", "--filter", "ZIP ="},
+         "ravenpost-batch zip-count: --filter: "},
+    };
+    for (const auto& c : cases) {
+        const ZipProcessRun run = batch(c.arguments);
+        EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
+        EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+        EXPECT_EQ(run.out.toStdString(), "");
+    }
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(ZipCountCommandTest, AnUnknownPrinterEndsWithStatusOne) {
+    // Told before the count where the printer list knows it is missing, else when the report
+    // cannot start on it.
+    const ZipProcessRun run = batch({"zip-count", file, "--printer", "No such printer", "--quiet"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.startsWith("ravenpost-batch zip-count: ")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("No such printer")) << run.err.toStdString();
+    EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "");
+}
+
+}  // namespace
+}  // namespace rp
