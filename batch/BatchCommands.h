@@ -17,5 +17,9 @@ int runBatch(const QStringList& arguments, const QString& executableFolder);
 // The commands, for runBatch.
 int runCount(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
+int runCopyOut(const QStringList& arguments, const QString& executableFolder);
+int runUppercase(const QStringList& arguments, const QString& executableFolder);
+int runDelete(const QStringList& arguments, const QString& executableFolder);
+int runSearchReplace(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp
