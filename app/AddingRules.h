@@ -3,7 +3,7 @@
 // insert, city and state found by ZIP, the duplicate-name warning, and the memo rule of Save.
 #include <QString>
 
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 
 namespace xbase {
 class Table;

@@ -1,8 +1,8 @@
 #include "app/CommandDialogs.h"
 
-#include "app/DateText.h"
-#include "app/IniFile.h"
 #include "app/MainWindow.h"
+#include "data/DateText.h"
+#include "data/IniFile.h"
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PreviewWindow.h"
 #include "import/AsciiImportDialog.h"

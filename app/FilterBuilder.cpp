@@ -1,7 +1,7 @@
 #include "app/FilterBuilder.h"
 
-#include "app/DateText.h"
 #include "data/AddressLayout.h"
+#include "data/DateText.h"
 #include "data/FieldText.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"

@@ -13,8 +13,8 @@
 #include "app/CommandPlan.h"
 #include "app/MainWindowServices.h"
 #include "app/MemoSearch.h"
-#include "app/Preferences.h"
 #include "data/AddressTable.h"
+#include "data/Preferences.h"
 #include "framework/PrinterCatalog.h"
 
 class QLabel;

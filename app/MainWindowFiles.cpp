@@ -7,16 +7,16 @@
 #include <QMenu>
 
 #include "app/BrowseModel.h"
-#include "app/DateText.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
 #include "app/IndexRecoveryGauge.h"
-#include "app/IniFile.h"
 #include "app/MainWindow.h"
 #include "app/OrderMenu.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
 #include "data/AddressFile.h"
+#include "data/DateText.h"
+#include "data/IniFile.h"
 #include "framework/ErrorReport.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"

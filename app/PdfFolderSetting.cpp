@@ -1,6 +1,6 @@
 #include "app/PdfFolderSetting.h"
 
-#include "app/IniFile.h"
+#include "data/IniFile.h"
 
 namespace rp {
 

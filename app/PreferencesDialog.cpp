@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/IniFile.h"
+#include "data/IniFile.h"
 #include "framework/Messages.h"
 
 namespace rp {

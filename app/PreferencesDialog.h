@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 #include "framework/Dialog.h"
 #include "framework/HelpTopic.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/IniFile.h"
+#include "data/IniFile.h"
 
 namespace rp {
 namespace {

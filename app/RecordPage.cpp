@@ -10,8 +10,8 @@
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
-#include "app/DateText.h"
 #include "data/AddressLayout.h"
+#include "data/DateText.h"
 #include "data/RecordText.h"
 #include "xbase/Table.h"
 

@@ -1,6 +1,6 @@
 #include "app/RecordSearch.h"
 
-#include "app/DateText.h"
+#include "data/DateText.h"
 #include "data/FieldText.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"

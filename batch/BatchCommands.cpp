@@ -67,6 +67,25 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--home DIR]\n"
           "  Checks state and ZIP against RVPSZCK.DBF and writes each questionable record as\n"
           "  record number, state and ZIP (tab-separated), in last and first name order."}},
+        {QStringLiteral("copy-out"),
+         {runCopyOut,
+          "copy-out ADDRESSFILE --output FILE.csv|FILE.dbf [--filter EXPR] [--order TAG]\n"
+          "       [--yes] [--quiet] [--home DIR]\n"
+          "  Copies the chosen records to a comma-delimited file, or to a DBF file with the "
+          "memo."}},
+        {QStringLiteral("uppercase"),
+         {runUppercase,
+          "uppercase ADDRESSFILE [--fields NAME,NAME...] [--filter EXPR] [--quiet] [--home DIR]\n"
+          "  Converts the fields of the chosen records to capitals; writes the number converted."}},
+        {QStringLiteral("delete"),
+         {runDelete,
+          "delete ADDRESSFILE (--filter EXPR [--not-matching] | --all) [--home DIR]\n"
+          "  Deletes the records the filter chooses (or leaves out); --all empties the file."}},
+        {QStringLiteral("search-replace"),
+         {runSearchReplace,
+          "search-replace ADDRESSFILE FIELD FIND REPLACE [--whole] [--ignore-case]\n"
+          "       [--filter EXPR] --yes [--home DIR]\n"
+          "  Replaces FIND within FIELD of the chosen records (--whole: fields equal to FIND)."}},
     };
     return table;
 }

@@ -23,5 +23,9 @@ int runImportDbf(const QStringList& arguments, const QString& executableFolder);
 int runZipCount(const QStringList& arguments, const QString& executableFolder);
 int runPresortCommand(const QStringList& arguments, const QString& executableFolder);
 int runCheckStateZip(const QStringList& arguments, const QString& executableFolder);
+int runCopyOut(const QStringList& arguments, const QString& executableFolder);
+int runUppercase(const QStringList& arguments, const QString& executableFolder);
+int runDelete(const QStringList& arguments, const QString& executableFolder);
+int runSearchReplace(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp

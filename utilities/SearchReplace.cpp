@@ -83,4 +83,10 @@ std::string replacedValue(const SearchReplaceRequest& request, std::string_view 
     return replaceMatches(current, request.find, request.replacement, request.caseSensitive);
 }
 
+QString tooLongMessage(int records) {
+    return (records == 1 ? QStringLiteral("1 record was")
+                         : QString::number(records) + QStringLiteral(" records were")) +
+           QStringLiteral(" left unchanged: the new value would not fit in the field.");
+}
+
 }  // namespace rp

@@ -48,4 +48,8 @@ std::string replaceMatches(std::string_view text, std::string_view find,
 // blanks).
 std::string replacedValue(const SearchReplaceRequest& request, std::string_view current);
 
+// The message telling how many selected records were left as they were because the new value
+// is wider than the field.
+QString tooLongMessage(int records);
+
 }  // namespace rp

@@ -34,12 +34,6 @@ QRadioButton* choice(const QString& caption, const QString& help, QWidget* paren
     return button;
 }
 
-QString tooLongMessage(int records) {
-    return (records == 1 ? QStringLiteral("1 record was")
-                         : QString::number(records) + QStringLiteral(" records were")) +
-           QStringLiteral(" left unchanged: the new value would not fit in the field.");
-}
-
 }  // namespace
 
 SearchReplaceDialog::SearchReplaceDialog(xbase::Table& table, bool filterSet, QWidget* parent)

@@ -5,7 +5,7 @@
 
 #include "IniFolderFixture.h"
 #include "QtPrinting.h"
-#include "app/IniFile.h"
+#include "data/IniFile.h"
 
 namespace rp {
 namespace {

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include "MainWindowFixture.h"
 
-#include "app/DateText.h"
 #include "app/FilterPage.h"
+#include "data/DateText.h"
 #include "data/RecordText.h"
 #include "xbase/DateUtil.h"
 

@@ -5,8 +5,8 @@
 #include "app/AddingRules.h"
 #include "app/AddressFileFixture.h"
 #include "app/CommandStates.h"
-#include "app/DateText.h"
 #include "app/WindowPlacement.h"
+#include "data/DateText.h"
 #include "data/FieldText.h"
 #include "data/RecordText.h"
 

@@ -11,12 +11,12 @@
 #include <QTest>
 #include <memory>
 
-#include "app/IniFile.h"
 #include "app/MainWindow.h"
 #include "app/MainWindowServices.h"
 #include "app/RecentFiles.h"
 #include "app/RecordPage.h"
 #include "data/AddressFile.h"
+#include "data/IniFile.h"
 #include "framework/ScriptedFileChooser.h"
 #include "framework/ScriptedMessages.h"
 #include "xbase/TempDir.h"

@@ -12,8 +12,8 @@
 
 #include "IniFolderFixture.h"
 #include "QtPrinting.h"
-#include "app/IniFile.h"
 #include "app/PreferencesDialog.h"
+#include "data/IniFile.h"
 #include "framework/ScriptedMessages.h"
 
 namespace rp {

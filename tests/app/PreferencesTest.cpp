@@ -8,8 +8,8 @@
 
 #include "IniFolderFixture.h"
 #include "QtPrinting.h"
-#include "app/IniFile.h"
-#include "app/Preferences.h"
+#include "data/IniFile.h"
+#include "data/Preferences.h"
 
 namespace rp {
 namespace {

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "QtPrinting.h"
-#include "app/IniFile.h"
 #include "app/RecentFiles.h"
+#include "data/IniFile.h"
 
 namespace rp {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/IniFile.h"
+#include "data/IniFile.h"
 
 #include <QDir>
 #include <QFile>

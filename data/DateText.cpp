@@ -1,4 +1,4 @@
-#include "app/DateText.h"
+#include "data/DateText.h"
 
 #include <QDate>
 #include <QRegularExpression>

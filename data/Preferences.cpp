@@ -1,8 +1,8 @@
-#include "app/Preferences.h"
+#include "data/Preferences.h"
 
 #include <span>
 
-#include "app/IniFile.h"
+#include "data/IniFile.h"
 
 namespace rp {
 namespace {

@@ -1,0 +1,66 @@
+// "copy-out": Copy Records Out on the chosen records, in the chosen order, to a comma-delimited
+// file (.csv or any other name) or to a DBF file with the memo (.dbf). Dates are written in the
+// short date format of the data folder's preferences.
+#include <QDir>
+
+#include "batch/BatchCommands.h"
+#include "batch/BatchError.h"
+#include "batch/BatchJob.h"
+#include "data/DataFolder.h"
+#include "data/DateText.h"
+#include "data/IniFile.h"
+#include "data/Preferences.h"
+#include "utilities/CopyOut.h"
+#include "utilities/CopyTarget.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+OptionSpec copyOutOptions() {
+    OptionSpec spec = commonOptions();
+    spec.withValue.insert(QStringLiteral("output"));
+    return spec;
+}
+
+}  // namespace
+
+int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
+    const BatchArgs args(arguments, copyOutOptions());
+    const QString output = args.value(QStringLiteral("output"));
+    if (output.isEmpty()) throw BatchError(QStringLiteral("give --output FILE.csv or FILE.dbf"));
+    const CopyKind kind = output.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive)
+                              ? CopyKind::Dbf
+                              : CopyKind::Ascii;
+
+    BatchJob job(args, executableFolder);
+    const QString target = checkCopyTarget(
+        kind, QDir::cleanPath(QDir::current().absoluteFilePath(output)), job.table());
+    if (target == kNoCopyTarget)
+        throw BatchError(QStringLiteral("--output: cannot copy to %1").arg(output));
+    job.chooseRecords();
+
+    xbase::Table& table = job.table();
+    const std::uint64_t total = table.visibleCount();
+    std::uint64_t done = 0;
+    job.startPass(QStringLiteral("copy-out"));
+    BulkHooks hooks;
+    hooks.keepGoing = [&] { return job.keepGoing(++done, total); };
+    const QString dateFormat =
+        loadPreferences(IniFile(job.dataFolder() + QString::fromLatin1(kIniFileName))).shortDateFmt;
+    const CopyResult result =
+        kind == CopyKind::Dbf
+            ? copyToDbf(table, target, hooks)
+            : copyToAscii(
+                  table, target,
+                  [&dateFormat](xbase::JulianDay day) { return formatDate(day, dateFormat); },
+                  hooks);
+    if (result.status == CopyResult::Status::Stopped) return kExitStopped;
+    if (result.status == CopyResult::Status::Failed)
+        throw BatchError(
+            QStringLiteral("--output %1: ").arg(output) +
+            (result.error.isEmpty() ? QStringLiteral("There was an error copying") : result.error));
+    return kExitDone;
+}
+
+}  // namespace rp

@@ -1,0 +1,83 @@
+#pragma once
+// An address file of three records (one marked DELETED in PREFIX) in a temporary folder, for
+// ravenpost-batch commands that change or copy it, run as a process with their own data folder.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include "app/AddressFileFixture.h"
+#include "xbase/DateUtil.h"
+
+namespace rp {
+
+struct CommandRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+class UtilityCommandFixture : public AddressFileFixture {
+  protected:
+    void SetUp() override {
+        AddressFileFixture::SetUp();
+        add({{"LNAME", "Young"},
+             {"FNAME", "Ann"},
+             {"STREET", "1 Elm St"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83702"},
+             {"NOTES", "vip"}});
+        table->setDate("DATE", xbase::julianDay(2024, 3, 15));
+        table->setMemo("MEMO", "Met at the fair");
+        table->post();
+        add({{"LNAME", "Adams"},
+             {"FNAME", "Bob"},
+             {"STREET", "2 Oak Ave"},
+             {"CITY", "Reno"},
+             {"STATE", "NV"},
+             {"ZIP", "89501"}});
+        add({{"LNAME", "Baker"},
+             {"FNAME", "Cy"},
+             {"STREET", "3 Pine Rd"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83706"},
+             {"PREFIX", "DELETED"}});
+        table.close();
+        file = QString::fromStdString(dir.file("BROWSE.DBF"));
+        home = QString::fromStdString(dir.file("home"));
+    }
+
+    CommandRun batch(QStringList arguments) {
+        arguments << QStringLiteral("--home") << home;
+        QProcess process;
+        process.setWorkingDirectory(QString::fromStdString(dir.path()));
+        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000));
+        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+                QString::fromLocal8Bit(process.readAllStandardError())};
+    }
+
+    static QByteArray bytesOf(const QString& path) {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    // The field of every record, in record order, read after the run.
+    std::vector<std::string> column(const char* field) {
+        table.open(QString::fromStdString(dir.path()), QStringLiteral("BROWSE.DBF"));
+        table->setOrder(0);
+        std::vector<std::string> values;
+        for (std::uint32_t r = 1; r <= table->recordCount(); ++r) {
+            table->go(r);
+            values.push_back(table->text(field));
+        }
+        table.close();
+        return values;
+    }
+
+    QString file;
+    QString home;
+};
+
+}  // namespace rp
