@@ -5,14 +5,20 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps build test run tool package bench fuzz format check-format check-layers clean
+.PHONY: deps configure build programs test run tool package bench fuzz format check-format check-layers clean
 
 deps:
 	@sh scripts/deps.sh
 
-build: deps
+configure: deps
 	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_WERROR=ON >/dev/null
+
+build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
+
+# The programs, the table tool and the side files only: what running and installing need.
+programs: configure
+	@cmake --build $(BUILD) -j $(JOBS) --target ravenpost ravenpost-batch xbase-tool sidefiles
 
 test: build check-format check-layers
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
@@ -30,11 +36,11 @@ check-layers: deps
 	@sh scripts/check-layers.sh
 
 # Starts the program; ARGS are passed on (make run ARGS="--home /tmp/ravenpost").
-run: build
+run: programs
 	$(BUILD)/app/ravenpost $(ARGS)
 
 # The table tool (make tool ARGS="info FILE.DBF").
-tool: build
+tool: programs
 	$(BUILD)/tools/xbase-tool $(ARGS)
 
 # The Debian package of everything installed, written into $(BUILD)/ (ravenpost_VERSION_ARCH.deb).
