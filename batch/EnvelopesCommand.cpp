@@ -7,6 +7,7 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
+#include "batch/OutputPrinter.h"
 #include "batch/PaperOption.h"
 #include "batch/SetupLookup.h"
 #include "data/AddressTable.h"
@@ -29,19 +30,10 @@ OptionSpec envelopeOptions() {
 }
 
 void choosePrinter(QPrinter& printer, const BatchArgs& args, const EnvelopeSetup& setup) {
-    const QString output = args.value(QStringLiteral("output"));
-    const QString name = args.value(QStringLiteral("printer"));
-    if (!name.isEmpty()) {
-        printer.setPrinterName(name);
-        if (!printer.isValid())
-            throw BatchError(QStringLiteral("--printer: there is no printer %1").arg(name));
-    } else if (!output.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::current().absoluteFilePath(output));
+    // A PDF is the envelope itself unless --paper says otherwise; a printer keeps its paper.
+    if (chooseOutputPrinter(printer, args,
+                            QStringLiteral("give --output FILE.pdf or --printer NAME")))
         printer.setPageSize(envelopeSheet(setup));
-    } else {
-        throw BatchError(QStringLiteral("give --output FILE.pdf or --printer NAME"));
-    }
     if (const auto paper = paperOption(args)) printer.setPageSize(*paper);
 }
 

@@ -8,6 +8,7 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
+#include "batch/OutputPrinter.h"
 #include "batch/SetupLookup.h"
 #include "data/AddressTable.h"
 #include "framework/Messages.h"
@@ -28,21 +29,6 @@ OptionSpec labelOptions() {
     return spec;
 }
 
-void choosePrinter(QPrinter& printer, const BatchArgs& args) {
-    const QString output = args.value(QStringLiteral("output"));
-    if (!args.value(QStringLiteral("printer")).isEmpty()) {
-        printer.setPrinterName(args.value(QStringLiteral("printer")));
-        if (!printer.isValid())
-            throw BatchError(QStringLiteral("--printer: there is no printer %1")
-                                 .arg(args.value(QStringLiteral("printer"))));
-    } else if (!output.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::current().absoluteFilePath(output));
-    } else {
-        throw BatchError(QStringLiteral("give --output FILE.pdf or --printer NAME"));
-    }
-}
-
 }  // namespace
 
 int runLabels(const QStringList& arguments, const QString& executableFolder) {
@@ -59,7 +45,7 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
 
     BatchJob job(args, executableFolder);
     QPrinter printer(QPrinter::HighResolution);
-    choosePrinter(printer, args);
+    chooseOutputPrinter(printer, args, QStringLiteral("give --output FILE.pdf or --printer NAME"));
     {
         const auto setups =
             openSideTable(job.engine(), job.dataFolder() + QStringLiteral("RVPLSU.DBF"));

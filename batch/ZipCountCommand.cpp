@@ -7,6 +7,7 @@
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
+#include "batch/OutputPrinter.h"
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
@@ -25,21 +26,6 @@ OptionSpec zipCountOptions() {
     return spec;
 }
 
-void chooseReportPrinter(QPrinter& printer, const BatchArgs& args) {
-    const QString name = args.value(QStringLiteral("printer"));
-    const QString output = args.value(QStringLiteral("output"));
-    if (!name.isEmpty()) {
-        printer.setPrinterName(name);
-        if (!printer.isValid())
-            throw BatchError(QStringLiteral("--printer: there is no printer %1").arg(name));
-    } else if (!output.isEmpty()) {
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QDir::current().absoluteFilePath(output));
-    } else {
-        throw BatchError(QStringLiteral("give --text, --output FILE.pdf or --printer NAME"));
-    }
-}
-
 }  // namespace
 
 int runZipCount(const QStringList& arguments, const QString& executableFolder) {
@@ -51,7 +37,9 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
 
     BatchJob job(args, executableFolder);
     QPrinter printer(QPrinter::HighResolution);
-    if (!text) chooseReportPrinter(printer, args);
+    if (!text)
+        chooseOutputPrinter(printer, args,
+                            QStringLiteral("give --text, --output FILE.pdf or --printer NAME"));
 
     job.chooseRecords();
     xbase::Table& table = job.table();
