@@ -4,7 +4,7 @@
 
 namespace rp {
 
-BatchArgs::BatchArgs(const QStringList& arguments, const OptionSpec& spec) {
+BatchArgs::BatchArgs(const QStringList& arguments, const OptionNames& names) {
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
         if (!argument.startsWith(QStringLiteral("--")) || argument == QStringLiteral("--")) {
@@ -19,10 +19,10 @@ BatchArgs::BatchArgs(const QStringList& arguments, const OptionSpec& spec) {
             value = name.mid(equals + 1);
             name.truncate(equals);
         }
-        if (spec.switches.count(name)) {
+        if (names.switches.count(name)) {
             if (inline_) throw BatchError(QStringLiteral("--%1 takes no value").arg(name));
             values_[name] << QString();
-        } else if (spec.withValue.count(name)) {
+        } else if (names.withValue.count(name)) {
             if (!inline_) {
                 if (i + 1 >= arguments.size())
                     throw BatchError(QStringLiteral("--%1 needs a value").arg(name));

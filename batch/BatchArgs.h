@@ -9,7 +9,7 @@
 
 namespace rp {
 
-struct OptionSpec {
+struct OptionNames {
     std::set<QString> withValue;  // names without the dashes
     std::set<QString> switches;
 };
@@ -18,7 +18,7 @@ class BatchArgs {
   public:
     // Throws BatchError for an unknown option or a missing value. positional gets the
     // arguments that are not options (the command and the address file first).
-    BatchArgs(const QStringList& arguments, const OptionSpec& spec);
+    BatchArgs(const QStringList& arguments, const OptionNames& names);
 
     const QStringList& positional() const { return positional_; }
     bool has(const QString& name) const { return values_.count(name) > 0; }

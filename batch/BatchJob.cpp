@@ -25,7 +25,7 @@ extern "C" void onInterrupt(int) {
 
 }  // namespace
 
-OptionSpec commonOptions() {
+OptionNames commonOptions() {
     return {{QStringLiteral("home"), QStringLiteral("filter"), QStringLiteral("order")},
             {QStringLiteral("quiet"), QStringLiteral("yes")}};
 }

@@ -14,7 +14,7 @@
 namespace rp {
 
 // The options every command that walks the address file takes.
-OptionSpec commonOptions();
+OptionNames commonOptions();
 
 class BatchJob {
   public:

@@ -18,9 +18,9 @@
 namespace rp {
 
 int runCheckStateZip(const QStringList& arguments, const QString& executableFolder) {
-    OptionSpec spec = commonOptions();
-    spec.switches.insert(QStringLiteral("blanks"));
-    const BatchArgs args(arguments, spec);
+    OptionNames names = commonOptions();
+    names.switches.insert(QStringLiteral("blanks"));
+    const BatchArgs args(arguments, names);
     const QTemporaryDir work;
     if (!work.isValid())
         throw BatchError(QStringLiteral("cannot make a work folder: ") + work.errorString());

@@ -17,10 +17,10 @@
 namespace rp {
 namespace {
 
-OptionSpec copyOutOptions() {
-    OptionSpec spec = commonOptions();
-    spec.withValue.insert(QStringLiteral("output"));
-    return spec;
+OptionNames copyOutOptions() {
+    OptionNames names = commonOptions();
+    names.withValue.insert(QStringLiteral("output"));
+    return names;
 }
 
 }  // namespace

@@ -10,11 +10,11 @@
 namespace rp {
 namespace {
 
-OptionSpec deleteOptions() {
-    OptionSpec spec = commonOptions();
-    spec.switches.insert(QStringLiteral("all"));
-    spec.switches.insert(QStringLiteral("not-matching"));
-    return spec;
+OptionNames deleteOptions() {
+    OptionNames names = commonOptions();
+    names.switches.insert(QStringLiteral("all"));
+    names.switches.insert(QStringLiteral("not-matching"));
+    return names;
 }
 
 }  // namespace

@@ -22,11 +22,11 @@
 namespace rp {
 namespace {
 
-OptionSpec envelopeOptions() {
-    OptionSpec spec = commonOptions();
+OptionNames envelopeOptions() {
+    OptionNames names = commonOptions();
     for (const char* name : {"setup", "record", "output", "printer", "paper"})
-        spec.withValue.insert(QString::fromLatin1(name));
-    return spec;
+        names.withValue.insert(QString::fromLatin1(name));
+    return names;
 }
 
 void choosePrinter(QPrinter& printer, const BatchArgs& args, const EnvelopeSetup& setup) {

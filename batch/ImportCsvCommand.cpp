@@ -19,13 +19,13 @@
 namespace rp {
 namespace {
 
-OptionSpec importCsvOptions() {
-    OptionSpec spec = commonOptions();
-    spec.withValue.insert(QStringLiteral("columns"));
+OptionNames importCsvOptions() {
+    OptionNames names = commonOptions();
+    names.withValue.insert(QStringLiteral("columns"));
     // An import appends to the whole file: no records are chosen.
-    spec.withValue.erase(QStringLiteral("filter"));
-    spec.withValue.erase(QStringLiteral("order"));
-    return spec;
+    names.withValue.erase(QStringLiteral("filter"));
+    names.withValue.erase(QStringLiteral("order"));
+    return names;
 }
 
 // The number of lines of the file; throws BatchError naming the file and the line when a line

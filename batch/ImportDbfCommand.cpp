@@ -14,13 +14,13 @@
 namespace rp {
 namespace {
 
-OptionSpec importDbfOptions() {
-    OptionSpec spec = commonOptions();
-    spec.withValue.insert(QStringLiteral("map"));
+OptionNames importDbfOptions() {
+    OptionNames names = commonOptions();
+    names.withValue.insert(QStringLiteral("map"));
     // An import appends to the whole file: no records are chosen.
-    spec.withValue.erase(QStringLiteral("filter"));
-    spec.withValue.erase(QStringLiteral("order"));
-    return spec;
+    names.withValue.erase(QStringLiteral("filter"));
+    names.withValue.erase(QStringLiteral("order"));
+    return names;
 }
 
 int rowOf(const QString& caption) {

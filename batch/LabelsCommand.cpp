@@ -21,12 +21,12 @@
 namespace rp {
 namespace {
 
-OptionSpec labelOptions() {
-    OptionSpec spec = commonOptions();
+OptionNames labelOptions() {
+    OptionNames names = commonOptions();
     for (const char* name : {"setup", "copies", "start-record", "output", "printer"})
-        spec.withValue.insert(QString::fromLatin1(name));
-    spec.switches.insert(QStringLiteral("presort"));
-    return spec;
+        names.withValue.insert(QString::fromLatin1(name));
+    names.switches.insert(QStringLiteral("presort"));
+    return names;
 }
 
 }  // namespace

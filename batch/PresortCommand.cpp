@@ -16,9 +16,9 @@
 namespace rp {
 
 int runPresortCommand(const QStringList& arguments, const QString& executableFolder) {
-    OptionSpec spec = commonOptions();
-    spec.withValue.insert(QStringLiteral("output"));
-    const BatchArgs args(arguments, spec);
+    OptionNames names = commonOptions();
+    names.withValue.insert(QStringLiteral("output"));
+    const BatchArgs args(arguments, names);
     QString output;
     if (args.has(QStringLiteral("output"))) {
         if (args.value(QStringLiteral("output")).isEmpty())

@@ -15,11 +15,11 @@
 namespace rp {
 namespace {
 
-OptionSpec searchReplaceOptions() {
-    OptionSpec spec = commonOptions();
-    spec.switches.insert(QStringLiteral("whole"));
-    spec.switches.insert(QStringLiteral("ignore-case"));
-    return spec;
+OptionNames searchReplaceOptions() {
+    OptionNames names = commonOptions();
+    names.switches.insert(QStringLiteral("whole"));
+    names.switches.insert(QStringLiteral("ignore-case"));
+    return names;
 }
 
 ReplaceableField replaceableField(const QString& name) {

@@ -13,10 +13,10 @@
 namespace rp {
 namespace {
 
-OptionSpec uppercaseOptions() {
-    OptionSpec spec = commonOptions();
-    spec.withValue.insert(QStringLiteral("fields"));
-    return spec;
+OptionNames uppercaseOptions() {
+    OptionNames names = commonOptions();
+    names.withValue.insert(QStringLiteral("fields"));
+    return names;
 }
 
 QString offeredNames() {

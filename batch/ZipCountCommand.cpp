@@ -18,12 +18,12 @@
 namespace rp {
 namespace {
 
-OptionSpec zipCountOptions() {
-    OptionSpec spec = commonOptions();
-    spec.withValue.insert(QStringLiteral("output"));
-    spec.withValue.insert(QStringLiteral("printer"));
-    spec.switches.insert(QStringLiteral("text"));
-    return spec;
+OptionNames zipCountOptions() {
+    OptionNames names = commonOptions();
+    names.withValue.insert(QStringLiteral("output"));
+    names.withValue.insert(QStringLiteral("printer"));
+    names.switches.insert(QStringLiteral("text"));
+    return names;
 }
 
 }  // namespace
