@@ -6,21 +6,15 @@
 #include <QProcess>
 #include <csignal>
 
-#include "app/AddressFileFixture.h"
+#include "BatchFixture.h"
 
 namespace rp {
 namespace {
 
-struct ProcessRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-class BatchProcessTest : public AddressFileFixture {
+class BatchProcessTest : public BatchFixture {
   protected:
     void SetUp() override {
-        AddressFileFixture::SetUp();
+        BatchFixture::SetUp();
         add({{"LNAME", "Young"},
              {"FNAME", "Ann"},
              {"STREET", "1 Elm St"},
@@ -40,31 +34,8 @@ class BatchProcessTest : public AddressFileFixture {
              {"STATE", "ID"},
              {"ZIP", "83706"},
              {"PREFIX", "DELETED"}});
-        table.close();
-        file = QString::fromStdString(dir.file("BROWSE.DBF"));
-        home = QString::fromStdString(dir.file("home"));
+        handOver();
     }
-
-    ProcessRun batch(QStringList arguments) {
-        arguments << QStringLiteral("--home") << home;
-        QProcess process;
-        process.setWorkingDirectory(QString::fromStdString(dir.path()));
-        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
-    }
-
-    static QString pdfText(const QString& pdf) {
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        text.waitForFinished(30000);
-        return QString::fromUtf8(text.readAllStandardOutput());
-    }
-
-    QString file;
-    QString home;
 };
 
 TEST_F(BatchProcessTest, CountsTheChosenRecords) {
@@ -77,7 +48,7 @@ TEST_F(BatchProcessTest, CountsTheChosenRecords) {
         {{"--filter=UPPER(CITY)=\"TAMPA\""}, "0\n"},
     };
     for (const auto& c : cases) {
-        const ProcessRun run = batch(QStringList{"count", file} << c.options);
+        const BatchRun run = batch(QStringList{"count", file} << c.options);
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(run.out, c.out) << c.options.join(' ').toStdString();
     }
@@ -85,8 +56,8 @@ TEST_F(BatchProcessTest, CountsTheChosenRecords) {
 
 TEST_F(BatchProcessTest, PrintsLabelsInLastNameOrderToAPdf) {
     const QString pdf = QString::fromStdString(dir.file("labels.pdf"));
-    const ProcessRun run = batch({"labels", file, "--setup", "address LABELS, 30 per sheet  ",
-                                  "--output", pdf, "--order", "LNAME", "--quiet"});
+    const BatchRun run = batch({"labels", file, "--setup", "address LABELS, 30 per sheet  ",
+                                "--output", pdf, "--order", "LNAME", "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, "");
     const QString text = pdfText(pdf);
@@ -121,7 +92,7 @@ TEST_F(BatchProcessTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput) {
          "ravenpost-batch labels: --copies must be a whole number of at least 1, not \"0\"\n"},
     };
     for (const auto& c : cases) {
-        const ProcessRun run = batch(c.arguments);
+        const BatchRun run = batch(c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();

@@ -10,7 +10,7 @@ namespace {
 using CheckStateZipCommandTest = ZipCommandFixture;
 
 TEST_F(CheckStateZipCommandTest, ListsTheQuestionableRecordsInNameOrder) {
-    const ZipProcessRun run = batch({"check-state-zip", file, "--quiet"});
+    const BatchRun run = batch({"check-state-zip", file, "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // Cruz's ZIP lies outside Idaho's range, Diaz's state is unknown; the blank ones and
     // the record marked DELETED are passed over.
@@ -19,7 +19,7 @@ TEST_F(CheckStateZipCommandTest, ListsTheQuestionableRecordsInNameOrder) {
 }
 
 TEST_F(CheckStateZipCommandTest, BlanksAddsTheRecordsWithABlankStateOrZip) {
-    const ZipProcessRun run = batch({"check-state-zip", file, "--quiet", "--blanks"});
+    const BatchRun run = batch({"check-state-zip", file, "--quiet", "--blanks"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(), "4\tID\t97201\n5\tXX\t12345\n6\t\t83702\n7\tIL\t\n");
 }
@@ -30,7 +30,7 @@ TEST_F(CheckStateZipCommandTest, AStateTableThatCannotBeReadIsAnInputError) {
     ASSERT_TRUE(states.open(QIODevice::WriteOnly | QIODevice::Truncate));
     states.write("not a table");
     states.close();
-    const ZipProcessRun run = batch({"check-state-zip", file});
+    const BatchRun run = batch({"check-state-zip", file});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.startsWith("ravenpost-batch check-state-zip: Unable to open " + home))
         << run.err.toStdString();

@@ -17,7 +17,7 @@ TEST_F(CopyOutCommandTest, WritesTheChosenRecordsAsCommaDelimitedLines) {
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write("[Date]\r\nShortDateFmt=dd.mm.yyyy\r\n");
     ini.close();
-    const CommandRun run = batch({"copy-out", file, "--output", "out.csv", "--order", "LNAME"});
+    const BatchRun run = batch({"copy-out", file, "--output", "out.csv", "--order", "LNAME"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(bytesOf(QString::fromStdString(dir.file("out.csv"))),
@@ -28,7 +28,7 @@ TEST_F(CopyOutCommandTest, WritesTheChosenRecordsAsCommaDelimitedLines) {
 }
 
 TEST_F(CopyOutCommandTest, CopiesTheFilteredRecordsToADbfWithTheMemo) {
-    const CommandRun run = batch(
+    const BatchRun run = batch(
         {"copy-out", file, "--output", "COPY.DBF", "--filter", "CITY = \"Boise\"", "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, "");
@@ -54,7 +54,7 @@ TEST_F(CopyOutCommandTest, RefusesBadTargetsWritingNothing) {
     };
     const QByteArray before = bytesOf(file);
     for (const auto& c : cases) {
-        const CommandRun run = batch(c.arguments);
+        const BatchRun run = batch(c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.endsWith(c.err) || run.err.startsWith(c.err)) << run.err.toStdString();
     }
@@ -68,10 +68,10 @@ TEST_F(CopyOutCommandTest, OverwritesAnExistingFileOnlyWithYes) {
     ASSERT_TRUE(old.open(QIODevice::WriteOnly));
     old.write("keep");
     old.close();
-    const CommandRun refused = batch({"copy-out", file, "--output", "old.csv", "--quiet"});
+    const BatchRun refused = batch({"copy-out", file, "--output", "old.csv", "--quiet"});
     EXPECT_EQ(refused.status, 1);
     EXPECT_EQ(bytesOf(target), "keep");
-    const CommandRun done = batch({"copy-out", file, "--output", "old.csv", "--quiet", "--yes"});
+    const BatchRun done = batch({"copy-out", file, "--output", "old.csv", "--quiet", "--yes"});
     EXPECT_EQ(done.status, 0) << done.err.toStdString();
     EXPECT_EQ(bytesOf(target).count("\r\n"), 2);
 }

@@ -24,7 +24,7 @@ class DeleteCommandTest : public UtilityCommandFixture {
 };
 
 TEST_F(DeleteCommandTest, DeletesTheRecordsTheFilterChooses) {
-    const CommandRun run = batch({"delete", file, "--filter", "CITY = \"Reno\""});
+    const BatchRun run = batch({"delete", file, "--filter", "CITY = \"Reno\""});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("Deleted 1 records\n")) << run.err.toStdString();
     EXPECT_EQ(column("PREFIX"), (std::vector<std::string>{"", "DELETED", "DELETED"}));
@@ -32,7 +32,7 @@ TEST_F(DeleteCommandTest, DeletesTheRecordsTheFilterChooses) {
 }
 
 TEST_F(DeleteCommandTest, DeletesTheRecordsTheFilterLeavesOut) {
-    const CommandRun run = batch({"delete", file, "--filter", "CITY = \"Reno\"", "--not-matching"});
+    const BatchRun run = batch({"delete", file, "--filter", "CITY = \"Reno\"", "--not-matching"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("Deleted 2 records\n")) << run.err.toStdString();
     EXPECT_EQ(column("LNAME"), (std::vector<std::string>{"Young", "Adams", "Baker"}));
@@ -40,7 +40,7 @@ TEST_F(DeleteCommandTest, DeletesTheRecordsTheFilterLeavesOut) {
 }
 
 TEST_F(DeleteCommandTest, AllEmptiesTheFile) {
-    const CommandRun run = batch({"delete", file, "--all"});
+    const BatchRun run = batch({"delete", file, "--all"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.startsWith("Deleted 3 records\n")) << run.err.toStdString();
     EXPECT_TRUE(column("LNAME").empty());
@@ -60,7 +60,7 @@ TEST_F(DeleteCommandTest, BadInputChangesNothing) {
     };
     const QByteArray before = bytesOf(file);
     for (const auto& c : cases) {
-        const CommandRun run = batch(c.arguments);
+        const BatchRun run = batch(c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();

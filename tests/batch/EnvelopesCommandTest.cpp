@@ -8,21 +8,15 @@
 #include <QRegularExpression>
 #include <csignal>
 
-#include "app/AddressFileFixture.h"
+#include "BatchFixture.h"
 
 namespace rp {
 namespace {
 
-struct EnvelopeRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-class EnvelopesCommandTest : public AddressFileFixture {
+class EnvelopesCommandTest : public BatchFixture {
   protected:
     void SetUp() override {
-        AddressFileFixture::SetUp();
+        BatchFixture::SetUp();
         add({{"LNAME", "Young"},
              {"FNAME", "Ann"},
              {"STREET", "1 Elm St"},
@@ -42,20 +36,8 @@ class EnvelopesCommandTest : public AddressFileFixture {
              {"STATE", "ID"},
              {"ZIP", "83706"},
              {"PREFIX", "DELETED"}});
-        table.close();
-        file = QString::fromStdString(dir.file("BROWSE.DBF"));
-        home = QString::fromStdString(dir.file("home"));
+        handOver();
         pdf = QString::fromStdString(dir.file("envelopes.pdf"));
-    }
-
-    EnvelopeRun batch(QStringList arguments) {
-        arguments << QStringLiteral("--home") << home;
-        QProcess process;
-        process.setWorkingDirectory(QString::fromStdString(dir.path()));
-        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
     }
 
     static QString tool(const QString& name, const QStringList& arguments) {
@@ -77,14 +59,12 @@ class EnvelopesCommandTest : public AddressFileFixture {
         return match.hasMatch() ? match.captured(1).trimmed() : QString();
     }
 
-    QString file;
-    QString home;
     QString pdf;
 };
 
 TEST_F(EnvelopesCommandTest, PrintsOneEnvelopePerChosenRecordOnTheEnvelopeItself) {
-    const EnvelopeRun run = batch({"envelopes", file, "--setup", "#10 BUSINESS envelope  ",
-                                   "--output", pdf, "--order", "LNAME", "--quiet"});
+    const BatchRun run = batch({"envelopes", file, "--setup", "#10 BUSINESS envelope  ", "--output",
+                                pdf, "--order", "LNAME", "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(run.out, "");
@@ -104,8 +84,8 @@ TEST_F(EnvelopesCommandTest, PrintsOneEnvelopePerChosenRecordOnTheEnvelopeItself
 }
 
 TEST_F(EnvelopesCommandTest, RecordPrintsOnlyThatRecord) {
-    const EnvelopeRun run = batch({"envelopes", file, "--setup", "#10 business envelope",
-                                   "--output", pdf, "--record", "1", "--quiet"});
+    const BatchRun run = batch({"envelopes", file, "--setup", "#10 business envelope", "--output",
+                                pdf, "--record", "1", "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(pdfInfo("Pages"), "1");
     const QString text = pdfText();
@@ -124,8 +104,8 @@ TEST_F(EnvelopesCommandTest, PaperPutsTheEnvelopeOnThatSheet) {
     };
     for (const auto& c : cases) {
         QFile::remove(pdf);
-        const EnvelopeRun run = batch({"envelopes", file, "--setup", "#10 business envelope",
-                                       "--output", pdf, "--paper", c.paper, "--quiet"});
+        const BatchRun run = batch({"envelopes", file, "--setup", "#10 business envelope",
+                                    "--output", pdf, "--paper", c.paper, "--quiet"});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(pdfInfo("Pages"), "2") << c.paper.toStdString();
         EXPECT_TRUE(pdfInfo("Page size").startsWith(c.size))
@@ -156,7 +136,7 @@ TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput)
         {{"--output", pdf}, "ravenpost-batch envelopes: --setup DESCRIPTION is needed\n"},
     };
     for (const auto& c : cases) {
-        const EnvelopeRun run = batch(QStringList{"envelopes", file} << c.arguments);
+        const BatchRun run = batch(QStringList{"envelopes", file} << c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
         EXPECT_EQ(run.err, c.err);
         EXPECT_EQ(run.out, "");

@@ -23,7 +23,7 @@ TEST_F(PresortCommandTest, WritesTheListToTheOutputFile) {
     ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
     earlier.write("earlier\r\n");
     earlier.close();
-    const ZipProcessRun run = batch({"presort", file, "--output", out, "--quiet"});
+    const BatchRun run = batch({"presort", file, "--output", out, "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(), "");
     EXPECT_EQ(bytesOf(out).toStdString(), std::string(kList));
@@ -36,14 +36,14 @@ TEST_F(PresortCommandTest, WritesTheListToTheOutputFile) {
 }
 
 TEST_F(PresortCommandTest, WritesPresortPslIntoTheDataFolderWithoutOutput) {
-    const ZipProcessRun run = batch({"presort", file, "--quiet"});
+    const BatchRun run = batch({"presort", file, "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(bytesOf(home + "/PRESORT.PSL").toStdString(), std::string(kList));
 }
 
 TEST_F(PresortCommandTest, ReadsOnlyTheChosenRecords) {
     const QString out = QString::fromStdString(dir.file("nv.psl"));
-    const ZipProcessRun run =
+    const BatchRun run =
         batch({"presort", file, "--output", out, "--quiet", "--filter", "STATE=\"NV\""});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(bytesOf(out).toStdString(), std::string("** ADC LAS VEGAS  NV 890\r\n89501\r\n"));
@@ -51,7 +51,7 @@ TEST_F(PresortCommandTest, ReadsOnlyTheChosenRecords) {
 
 TEST_F(PresortCommandTest, ABadOutputFolderIsAnInputError) {
     const QString out = QString::fromStdString(dir.file("none/list.psl"));
-    const ZipProcessRun run = batch({"presort", file, "--output", out});
+    const BatchRun run = batch({"presort", file, "--output", out});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "ravenpost-batch presort: --output: there is no folder " +
                            QString::fromStdString(dir.file("none")) + "\n");

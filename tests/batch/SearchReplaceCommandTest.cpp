@@ -10,7 +10,7 @@ namespace {
 class SearchReplaceCommandTest : public UtilityCommandFixture {};
 
 TEST_F(SearchReplaceCommandTest, ReplacesTheMatchingTextOfTheChosenRecords) {
-    const CommandRun run =
+    const BatchRun run =
         batch({"search-replace", file, "Street", "e", "3", "--ignore-case", "--yes"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("Replaced 2 records\nReplacement done\n"))
@@ -20,8 +20,8 @@ TEST_F(SearchReplaceCommandTest, ReplacesTheMatchingTextOfTheChosenRecords) {
 }
 
 TEST_F(SearchReplaceCommandTest, WholeReplacesFieldsEqualToTheText) {
-    const CommandRun run = batch({"search-replace", file, "CITY", "Boise", "Meridian", "--whole",
-                                  "--filter", "STATE = \"ID\"", "--yes"});
+    const BatchRun run = batch({"search-replace", file, "CITY", "Boise", "Meridian", "--whole",
+                                "--filter", "STATE = \"ID\"", "--yes"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("Replaced 1 records\n")) << run.err.toStdString();
     EXPECT_EQ(column("CITY"), (std::vector<std::string>{"Meridian", "Reno", "Boise"}));
@@ -29,7 +29,7 @@ TEST_F(SearchReplaceCommandTest, WholeReplacesFieldsEqualToTheText) {
 
 TEST_F(SearchReplaceCommandTest, ChangesNothingWithoutYes) {
     const QByteArray before = bytesOf(file);
-    const CommandRun run = batch({"search-replace", file, "CITY", "Reno", "Sparks"});
+    const BatchRun run = batch({"search-replace", file, "CITY", "Reno", "Sparks"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.endsWith(" No (give --yes to answer Yes)\n")) << run.err.toStdString();
     EXPECT_EQ(bytesOf(file), before);
@@ -37,7 +37,7 @@ TEST_F(SearchReplaceCommandTest, ChangesNothingWithoutYes) {
 
 TEST_F(SearchReplaceCommandTest, ABadFieldLeavesTheFileAsItWas) {
     const QByteArray before = bytesOf(file);
-    const CommandRun run = batch({"search-replace", file, "SHOESIZE", "9", "10", "--yes"});
+    const BatchRun run = batch({"search-replace", file, "SHOESIZE", "9", "10", "--yes"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(
         run.err.startsWith("ravenpost-batch search-replace: FIELD: SHOESIZE cannot be "
@@ -45,7 +45,7 @@ TEST_F(SearchReplaceCommandTest, ABadFieldLeavesTheFileAsItWas) {
         << run.err.toStdString();
     EXPECT_EQ(run.err.count('\n'), 1);
     EXPECT_EQ(bytesOf(file), before);
-    const CommandRun missing = batch({"search-replace", file, "CITY", "Reno"});
+    const BatchRun missing = batch({"search-replace", file, "CITY", "Reno"});
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "ravenpost-batch search-replace: give ADDRESSFILE FIELD FIND REPLACE\n");
 }

@@ -10,7 +10,7 @@ namespace {
 class UppercaseCommandTest : public UtilityCommandFixture {};
 
 TEST_F(UppercaseCommandTest, ConvertsTheNamedFieldsOfTheFilteredRecords) {
-    const CommandRun run = batch(
+    const BatchRun run = batch(
         {"uppercase", file, "--fields", "city,lname", "--filter", "CITY = \"Boise\"", "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "1\n");  // Baker is marked DELETED and left out
@@ -20,7 +20,7 @@ TEST_F(UppercaseCommandTest, ConvertsTheNamedFieldsOfTheFilteredRecords) {
 }
 
 TEST_F(UppercaseCommandTest, ConvertsEveryOfferedFieldByDefault) {
-    const CommandRun run = batch({"uppercase", file});
+    const BatchRun run = batch({"uppercase", file});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, "2\n");
     EXPECT_TRUE(run.err.contains("uppercase: 100 % (2 of 2 records)")) << run.err.toStdString();
@@ -30,7 +30,7 @@ TEST_F(UppercaseCommandTest, ConvertsEveryOfferedFieldByDefault) {
 
 TEST_F(UppercaseCommandTest, ABadFieldLeavesTheFileAsItWas) {
     const QByteArray before = bytesOf(file);
-    const CommandRun run = batch({"uppercase", file, "--fields", "CITY,SHOESIZE"});
+    const BatchRun run = batch({"uppercase", file, "--fields", "CITY,SHOESIZE"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(
         run.err.startsWith("ravenpost-batch uppercase: --fields: SHOESIZE cannot be "

@@ -5,21 +5,15 @@
 #include <QFile>
 #include <QProcess>
 
-#include "app/AddressFileFixture.h"
+#include "BatchFixture.h"
 #include "xbase/DateUtil.h"
 
 namespace rp {
 
-struct CommandRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-class UtilityCommandFixture : public AddressFileFixture {
+class UtilityCommandFixture : public BatchFixture {
   protected:
     void SetUp() override {
-        AddressFileFixture::SetUp();
+        BatchFixture::SetUp();
         add({{"LNAME", "Young"},
              {"FNAME", "Ann"},
              {"STREET", "1 Elm St"},
@@ -43,19 +37,7 @@ class UtilityCommandFixture : public AddressFileFixture {
              {"STATE", "ID"},
              {"ZIP", "83706"},
              {"PREFIX", "DELETED"}});
-        table.close();
-        file = QString::fromStdString(dir.file("BROWSE.DBF"));
-        home = QString::fromStdString(dir.file("home"));
-    }
-
-    CommandRun batch(QStringList arguments) {
-        arguments << QStringLiteral("--home") << home;
-        QProcess process;
-        process.setWorkingDirectory(QString::fromStdString(dir.path()));
-        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        handOver();
     }
 
     static QByteArray bytesOf(const QString& path) {
@@ -75,9 +57,6 @@ class UtilityCommandFixture : public AddressFileFixture {
         table.close();
         return values;
     }
-
-    QString file;
-    QString home;
 };
 
 }  // namespace rp

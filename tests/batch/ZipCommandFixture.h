@@ -5,20 +5,14 @@
 #include <QFile>
 #include <QProcess>
 
-#include "app/AddressFileFixture.h"
+#include "BatchFixture.h"
 
 namespace rp {
 
-struct ZipProcessRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-class ZipCommandFixture : public AddressFileFixture {
+class ZipCommandFixture : public BatchFixture {
   protected:
     void SetUp() override {
-        AddressFileFixture::SetUp();
+        BatchFixture::SetUp();
         add({{"LNAME", "Young"}, {"FNAME", "Ann"}, {"STATE", "ID"}, {"ZIP", "83702"}});  // 1
         add({{"LNAME", "Adams"}, {"FNAME", "Bob"}, {"STATE", "NV"}, {"ZIP", "89501"}});  // 2
         add({{"LNAME", "Baker"},
@@ -31,36 +25,13 @@ class ZipCommandFixture : public AddressFileFixture {
         add({{"LNAME", "Evans"}, {"FNAME", "Flo"}, {"STATE", ""}, {"ZIP", "83702"}});     // 6
         add({{"LNAME", "Ford"}, {"FNAME", "Gus"}, {"STATE", "IL"}, {"ZIP", ""}});         // 7
         add({{"LNAME", "Abel"}, {"FNAME", "Hal"}, {"STATE", "ON"}, {"ZIP", "M5V 2T6"}});  // 8
-        table.close();
-        file = QString::fromStdString(dir.file("BROWSE.DBF"));
-        home = QString::fromStdString(dir.file("home"));
-    }
-
-    ZipProcessRun batch(QStringList arguments) {
-        arguments << QStringLiteral("--home") << home;
-        QProcess process;
-        process.setWorkingDirectory(QString::fromStdString(dir.path()));
-        process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000));
-        return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
-                QString::fromLocal8Bit(process.readAllStandardError())};
+        handOver();
     }
 
     static QByteArray bytesOf(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
     }
-
-    static QString pdfText(const QString& pdf) {
-        QProcess text;
-        text.start(QStringLiteral("pdftotext"),
-                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        text.waitForFinished(30000);
-        return QString::fromUtf8(text.readAllStandardOutput());
-    }
-
-    QString file;
-    QString home;
 };
 
 }  // namespace rp

@@ -10,7 +10,7 @@ namespace {
 using ZipCountCommandTest = ZipCommandFixture;
 
 TEST_F(ZipCountCommandTest, WritesTheCountLinesOfTheChosenRecords) {
-    ZipProcessRun run = batch({"zip-count", file, "--text", "--quiet"});
+    BatchRun run = batch({"zip-count", file, "--text", "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(),
               "12345     1\n"
@@ -30,7 +30,7 @@ TEST_F(ZipCountCommandTest, WritesTheCountLinesOfTheChosenRecords) {
 
 TEST_F(ZipCountCommandTest, PrintsTheReportToAPdf) {
     const QString pdf = QString::fromStdString(dir.file("zips.pdf"));
-    const ZipProcessRun run = batch({"zip-count", file, "--output", pdf, "--quiet"});
+    const BatchRun run = batch({"zip-count", file, "--output", pdf, "--quiet"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_EQ(run.out.toStdString(), "");
     const QString text = pdfText(pdf);
@@ -55,7 +55,7 @@ TEST_F(ZipCountCommandTest, WantsExactlyOneDestination) {
          "ravenpost-batch zip-count: --filter: "},
     };
     for (const auto& c : cases) {
-        const ZipProcessRun run = batch(c.arguments);
+        const BatchRun run = batch(c.arguments);
         EXPECT_EQ(run.status, 1) << c.arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(c.err)) << run.err.toStdString();
         EXPECT_EQ(run.err.count('\n'), 1) << run.err.toStdString();
@@ -67,7 +67,7 @@ TEST_F(ZipCountCommandTest, WantsExactlyOneDestination) {
 TEST_F(ZipCountCommandTest, AnUnknownPrinterEndsWithStatusOne) {
     // Told before the count where the printer list knows it is missing, else when the report
     // cannot start on it.
-    const ZipProcessRun run = batch({"zip-count", file, "--printer", "No such printer", "--quiet"});
+    const BatchRun run = batch({"zip-count", file, "--printer", "No such printer", "--quiet"});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.err.startsWith("ravenpost-batch zip-count: ")) << run.err.toStdString();
     EXPECT_TRUE(run.err.contains("No such printer")) << run.err.toStdString();
