@@ -1,7 +1,6 @@
 // ravenpost-batch: the printing and checking jobs of Ravenpost from the command line. It needs
 // no display: without one it draws on Qt's offscreen platform.
 #include <QApplication>
-#include <QDir>
 #include <cstdio>
 
 #include "batch/BatchCommands.h"
