@@ -2,7 +2,6 @@
 
 #include "app/MainWindow.h"
 #include "data/DateText.h"
-#include "data/IniFile.h"
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PreviewWindow.h"
 #include "import/AsciiImportDialog.h"
@@ -46,14 +45,8 @@ void registerCommandDialogs(MainWindow& main) {
         {}};
     main.commandDialogs()[Command::Envelopes] = {
         [&main](CommandContext& c) {
-            const QString ini = c.programFolder + QStringLiteral("RAVENP.INI");
-            PreferenceAccess preferences{
-                [ini](const QString& section, const QString& key) {
-                    return IniFile(ini).readString(section, key);
-                },
-                [ini](const QString& section, const QString& key, const QString& value) {
-                    IniFile(ini).writeString(section, key, value);
-                }};
+            PreferenceAccess preferences =
+                iniPreferenceAccess(c.programFolder + QStringLiteral("RAVENP.INI"));
             PrintEnvelopeDialog dialog(*c.sideTable, c.table->table(), main.printerCatalog(),
                                        std::move(preferences), c.parent);
             dialog.exec();

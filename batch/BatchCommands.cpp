@@ -1,6 +1,7 @@
 #include "batch/BatchCommands.h"
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <map>
 
@@ -22,20 +23,20 @@ const std::map<QString, CommandEntry>& commands() {
     static const std::map<QString, CommandEntry> table = {
         {QStringLiteral("count"),
          {runCount,
-          "count ADDRESSFILE [--filter EXPR] [--home DIR]\n"
+          "count ADDRESSFILE [--filter EXPR] [--where LINE=TEXT]... [--home DIR]\n"
           "  Writes the number of chosen records on standard output."}},
         {QStringLiteral("envelopes"),
          {runEnvelopes,
-          "envelopes ADDRESSFILE --setup DESCRIPTION (--output FILE.pdf | --printer NAME)\n"
-          "       [--record N] [--paper Letter|A4|WxH] [--filter EXPR] [--order TAG]\n"
-          "       [--quiet] [--home DIR]\n"
+          "envelopes ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"
+          "       [--record N] [--paper Letter|A4|WxH]\n"
+          "       [--filter EXPR] [--where LINE=TEXT]... [--order TAG] [--quiet] [--home DIR]\n"
           "  Prints one envelope per chosen record (or record N) with an envelope setup of\n"
           "  RVPESU.DBF."}},
         {QStringLiteral("labels"),
          {runLabels,
-          "labels ADDRESSFILE --setup DESCRIPTION (--output FILE.pdf | --printer NAME)\n"
-          "       [--copies N] [--presort] [--start-record N] [--filter EXPR] [--order TAG]\n"
-          "       [--yes] [--quiet] [--home DIR]\n"
+          "labels ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"
+          "       [--copies N] [--presort] [--start-record N] [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
         {QStringLiteral("import-csv"),
          {runImportCsv,
@@ -51,31 +52,32 @@ const std::map<QString, CommandEntry>& commands() {
           "  --map puts source field SRC into FIELD (SRC= leaves it out)."}},
         {QStringLiteral("zip-count"),
          {runZipCount,
-          "zip-count ADDRESSFILE (--text | --output FILE.pdf | --printer NAME)\n"
-          "       [--filter EXPR] [--quiet] [--home DIR]\n"
+          "zip-count ADDRESSFILE [--text | --output FILE.pdf | --printer NAME]\n"
+          "       [--filter EXPR] [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
           "  Counts the ZIP codes of the chosen records: the Zip Code Count Report, or with\n"
           "  --text its count lines on standard output."}},
         {QStringLiteral("presort"),
          {runPresortCommand,
-          "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--quiet]\n"
-          "       [--home DIR]\n"
+          "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--where LINE=TEXT]...\n"
+          "       [--quiet] [--home DIR]\n"
           "  Writes the presort list of the chosen records to FILE, or PRESORT.PSL in the\n"
           "  data folder."}},
         {QStringLiteral("check-state-zip"),
          {runCheckStateZip,
-          "check-state-zip ADDRESSFILE [--blanks] [--filter EXPR] [--quiet]\n"
-          "       [--home DIR]\n"
+          "check-state-zip ADDRESSFILE [--blanks] [--filter EXPR] [--where LINE=TEXT]...\n"
+          "       [--quiet] [--home DIR]\n"
           "  Checks state and ZIP against RVPSZCK.DBF and writes each questionable record as\n"
           "  record number, state and ZIP (tab-separated), in last and first name order."}},
         {QStringLiteral("copy-out"),
          {runCopyOut,
-          "copy-out ADDRESSFILE --output FILE.csv|FILE.dbf [--filter EXPR] [--order TAG]\n"
-          "       [--yes] [--quiet] [--home DIR]\n"
+          "copy-out ADDRESSFILE --output FILE.csv|FILE.dbf [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
           "  Copies the chosen records to a comma-delimited file, or to a DBF file with the "
           "memo."}},
         {QStringLiteral("uppercase"),
          {runUppercase,
-          "uppercase ADDRESSFILE [--fields NAME,NAME...] [--filter EXPR] [--quiet] [--home DIR]\n"
+          "uppercase ADDRESSFILE [--fields NAME,NAME...] [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
           "  Converts the fields of the chosen records to capitals; writes the number converted."}},
         {QStringLiteral("delete"),
          {runDelete,
@@ -84,18 +86,31 @@ const std::map<QString, CommandEntry>& commands() {
         {QStringLiteral("search-replace"),
          {runSearchReplace,
           "search-replace ADDRESSFILE FIELD FIND REPLACE [--whole] [--ignore-case]\n"
-          "       [--filter EXPR] --yes [--home DIR]\n"
+          "       [--filter EXPR] [--where LINE=TEXT]... --yes [--home DIR]\n"
           "  Replaces FIND within FIELD of the chosen records (--whole: fields equal to FIND)."}},
     };
     return table;
 }
 
+constexpr const char* kChoosingRecords =
+    "Choosing records: every record not marked deleted, or those --filter EXPR (an xBase\n"
+    "expression) lets through, and those the Filter page lines of --where LINE=TEXT let\n"
+    "through (one line per option, named by its label or field: --where \"Last=SM;JO\"\n"
+    "--where \"State or Prov=CA\"; the text in the Filter page's syntax); --order TAG.";
+
+constexpr const char* kPrinting =
+    "Printing: --printer NAME (a system printer), or --output FILE.pdf; else the printer the\n"
+    "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
+    "when that is \"PDF file\", labels.pdf, envelope.pdf or zip-count.pdf in the current\n"
+    "folder.";
+
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");
     for (const auto& [name, entry] : commands()) std::fprintf(out, "  %s\n", entry.usage);
     std::fprintf(out,
-                 "\nStatus: 0 done, 1 a usage or input error, 2 stopped (Ctrl+C).\n"
-                 "Every command takes --help.\n");
+                 "\n%s\n\n%s\n\nStatus: 0 done, 1 a usage or input error, 2 stopped (Ctrl+C).\n"
+                 "Every command takes --help.\n",
+                 kChoosingRecords, kPrinting);
 }
 
 }  // namespace
@@ -114,6 +129,10 @@ int runBatch(const QStringList& arguments, const QString& executableFolder) {
     }
     if (arguments.contains(QStringLiteral("--help"))) {
         std::fprintf(stdout, "usage: ravenpost-batch %s\n", found->second.usage);
+        if (std::strstr(found->second.usage, "--filter"))
+            std::fprintf(stdout, "\n%s\n", kChoosingRecords);
+        if (std::strstr(found->second.usage, "--printer"))
+            std::fprintf(stdout, "\n%s\n", kPrinting);
         return kExitDone;
     }
     BatchMessages messages(arguments.contains(QStringLiteral("--yes")));

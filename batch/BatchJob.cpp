@@ -6,9 +6,13 @@
 #include <cstdio>
 
 #include "batch/BatchError.h"
+#include "batch/WhereOption.h"
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
 #include "data/DataFolder.h"
+#include "data/FieldText.h"
+#include "data/IniFile.h"
+#include "data/Preferences.h"
 #include "data/SideFiles.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
@@ -26,7 +30,8 @@ extern "C" void onInterrupt(int) {
 }  // namespace
 
 OptionNames commonOptions() {
-    return {{QStringLiteral("home"), QStringLiteral("filter"), QStringLiteral("order")},
+    return {{QStringLiteral("home"), QStringLiteral("filter"), QStringLiteral("where"),
+             QStringLiteral("order")},
             {QStringLiteral("quiet"), QStringLiteral("yes")}};
 }
 
@@ -63,14 +68,24 @@ BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder)
 
 void BatchJob::chooseRecords() {
     xbase::Table& t = table();
-    const QString user = args_.value(QStringLiteral("filter"));
-    const QString filter = user.isEmpty() ? kStandingCondition : joinedFilter(user);
-    try {
-        if (!user.isEmpty()) t.compile(user.toStdString());
-        t.setFilter(filter.toStdString());
-    } catch (const xbase::ExpressionError& e) {
-        throw BatchError(QStringLiteral("--filter: ") + errorText(e));  // names the position
+    QString user = args_.value(QStringLiteral("filter"));
+    if (!user.isEmpty()) {
+        QString refused;
+        const std::optional<std::string> bytes = toFieldBytes(user, &refused);
+        if (!bytes) throw BatchError(QStringLiteral("--filter: ") + unstorableMessage(refused));
+        try {
+            t.compile(*bytes);
+        } catch (const xbase::ExpressionError& e) {
+            throw BatchError(QStringLiteral("--filter: ") + errorText(e));  // names the position
+        }
     }
+    const QString where = whereExpression(
+        args_.values(QStringLiteral("where")),
+        loadPreferences(IniFile(dataFolder_ + QLatin1String(kIniFileName))).shortDateFmt, t);
+    if (!where.isEmpty())
+        user = user.isEmpty() ? where : QStringLiteral("(%1) .and. (%2)").arg(user, where);
+    // Both parts compile and hold only storable characters, so the joined filter does too.
+    t.setFilter(*toFieldBytes(user.isEmpty() ? kStandingCondition : joinedFilter(user)));
     const QString order = args_.value(QStringLiteral("order"));
     if (!order.isEmpty()) {
         if (t.orderNumber(order.toStdString()) == 0)

@@ -1,8 +1,8 @@
 #pragma once
 // What every ravenpost-batch command shares: the data folder (--home, under the program's rules,
 // with the delivered side files copied in when missing), the address file opened shared or
-// exclusively, the records chosen (--filter, --order), progress on standard error, and the stop
-// that Ctrl+C asks for.
+// exclusively, the records chosen (--filter, --where, --order), progress on standard error, and the
+// stop that Ctrl+C asks for.
 #include <QString>
 #include <cstdint>
 #include <functional>
@@ -28,9 +28,10 @@ class BatchJob {
     xbase::Table& table() { return table_.table(); }
     AddressTable& addressTable() { return table_; }
 
-    // Sets the view: every record but those marked deleted, or --filter joined to that
-    // condition; the order --order names. Throws BatchError for a bad expression (with its
-    // position) or an unknown tag.
+    // Sets the view: every record but those marked deleted, or --filter and the Filter page
+    // lines of --where (both when both are given) joined to that condition; the order --order
+    // names. Throws BatchError for a bad expression (with its position), an unusable --where
+    // line or an unknown tag.
     void chooseRecords();
 
     // Starts a pass over the records (its name leads its progress lines).

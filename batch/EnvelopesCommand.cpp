@@ -11,6 +11,7 @@
 #include "batch/PaperOption.h"
 #include "batch/SetupLookup.h"
 #include "data/AddressTable.h"
+#include "data/DataFolder.h"
 #include "envelopes/EnvelopePrinter.h"
 #include "envelopes/EnvelopeRun.h"
 #include "framework/PrinterPaper.h"
@@ -27,14 +28,6 @@ OptionNames envelopeOptions() {
     for (const char* name : {"setup", "record", "output", "printer", "paper"})
         names.withValue.insert(QString::fromLatin1(name));
     return names;
-}
-
-void choosePrinter(QPrinter& printer, const BatchArgs& args, const EnvelopeSetup& setup) {
-    // A PDF is the envelope itself unless --paper says otherwise; a printer keeps its paper.
-    if (chooseOutputPrinter(printer, args,
-                            QStringLiteral("give --output FILE.pdf or --printer NAME")))
-        printer.setPageSize(envelopeSheet(setup));
-    if (const auto paper = paperOption(args)) printer.setPageSize(*paper);
 }
 
 }  // namespace
@@ -54,8 +47,15 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
             openSideTable(job.engine(), job.dataFolder() + QStringLiteral("RVPESU.DBF"));
         setup = findEnvelopeSetup(*setups, args.value(QStringLiteral("setup")));
     }
-    QPrinter printer(QPrinter::HighResolution);
-    choosePrinter(printer, args, setup);
+    // The printer, source, paper and orientation the dialog remembers for the setup; a PDF
+    // named by --output is the envelope itself. --paper puts its paper in either.
+    OutputPrinter output(args, QStringLiteral("envelope.pdf"), [&](PrinterCatalog& catalog) {
+        EnvelopePrinter(catalog).recall(
+            iniPreferenceAccess(job.dataFolder() + QLatin1String(kIniFileName)), setup);
+    });
+    QPrinter& printer = output.printer();
+    if (output.named() && output.toPdf()) printer.setPageSize(envelopeSheet(setup));
+    if (const auto paper = paperOption(args)) printer.setPageSize(*paper);
 
     xbase::Table& table = job.table();
     std::uint64_t total = 1;

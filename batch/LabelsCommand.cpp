@@ -1,7 +1,6 @@
 // "labels": the label run of the Print Labels dialog on the chosen records, to a PDF file or a
 // printer. A presorted run writes its PRESORT.PSL into a private work folder, so a running
 // program's list is never changed under it.
-#include <QDir>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -44,8 +43,8 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
         static_cast<std::uint32_t>(args.number(QStringLiteral("start-record"), 1, 1));
 
     BatchJob job(args, executableFolder);
-    QPrinter printer(QPrinter::HighResolution);
-    chooseOutputPrinter(printer, args, QStringLiteral("give --output FILE.pdf or --printer NAME"));
+    OutputPrinter output(args, QStringLiteral("labels.pdf"));
+    QPrinter& printer = output.printer();
     {
         const auto setups =
             openSideTable(job.engine(), job.dataFolder() + QStringLiteral("RVPLSU.DBF"));

@@ -2,25 +2,35 @@
 
 #include <QDir>
 #include <QPrinter>
+#include <cstdio>
 
 #include "batch/BatchArgs.h"
 #include "batch/BatchError.h"
 
 namespace rp {
 
-bool chooseOutputPrinter(QPrinter& printer, const BatchArgs& args, const QString& missingText) {
+OutputPrinter::OutputPrinter(const BatchArgs& args, const QString& pdfName,
+                             const std::function<void(PrinterCatalog&)>& recall)
+    : catalog_(PrinterCatalog::fromSystem()) {
     const QString name = args.value(QStringLiteral("printer"));
     const QString output = args.value(QStringLiteral("output"));
+    named_ = !name.isEmpty() || !output.isEmpty();
     if (!name.isEmpty()) {
-        printer.setPrinterName(name);
-        if (!printer.isValid())
-            throw BatchError(QStringLiteral("--printer: there is no printer %1").arg(name));
-        return false;
+        if (name == PrinterCatalog::pdfPrinterName() || !catalog_.select(name))
+            throw BatchError(
+                QStringLiteral("--printer: there is no printer %1; the printers are %2")
+                    .arg(name, catalog_.names().join(QStringLiteral(", "))));
+    } else if (!output.isEmpty()) {
+        catalog_.select(PrinterCatalog::pdfPrinterName());
+    } else if (recall) {
+        recall(catalog_);
     }
-    if (output.isEmpty()) throw BatchError(missingText);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QDir::current().absoluteFilePath(output));
-    return true;
+    if (!toPdf()) return;
+    const QString file = QDir::current().absoluteFilePath(output.isEmpty() ? pdfName : output);
+    if (output.isEmpty())
+        std::fprintf(stderr, "ravenpost-batch: printing to %s\n",
+                     QDir::toNativeSeparators(file).toLocal8Bit().constData());
+    catalog_.printer().setOutputFileName(file);
 }
 
 }  // namespace rp

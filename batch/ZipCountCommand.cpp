@@ -36,10 +36,8 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
             QStringLiteral("--text writes to standard output; leave out --output and --printer"));
 
     BatchJob job(args, executableFolder);
-    QPrinter printer(QPrinter::HighResolution);
-    if (!text)
-        chooseOutputPrinter(printer, args,
-                            QStringLiteral("give --text, --output FILE.pdf or --printer NAME"));
+    std::optional<OutputPrinter> output;
+    if (!text) output.emplace(args, QStringLiteral("zip-count.pdf"));
 
     job.chooseRecords();
     xbase::Table& table = job.table();
@@ -55,6 +53,7 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
         return kExitDone;
     }
     job.startPass(QStringLiteral("report"));
+    QPrinter& printer = output->printer();
     PrinterSurface surface(printer);
     ReportCanvas canvas(surface);
     usePrinterPaper(canvas, printer);
@@ -66,7 +65,7 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
         }))
         throw BatchError(
             QStringLiteral("the report could not be started on %1")
-                .arg(args.value(QStringLiteral("printer"), args.value(QStringLiteral("output")))));
+                .arg(output->toPdf() ? printer.outputFileName() : printer.printerName()));
     const bool stopped = canvas.aborted();
     if (canvas.printing()) canvas.finish();
     return stopped ? kExitStopped : kExitDone;

@@ -119,4 +119,9 @@ void EnvelopePrinter::useEnvelopeAsPaper(const EnvelopeSetup& setup) {
     catalog_.printer().setPageSize(envelopeSheet(setup));
 }
 
+void EnvelopePrinter::recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup) {
+    apply(recallPrinterChoice(prefs, setup, current()));
+    if (catalog_.pdfSelected() && !paperRemembered(prefs, setup)) useEnvelopeAsPaper(setup);
+}
+
 }  // namespace rp

@@ -41,6 +41,10 @@ class EnvelopePrinter {
     // the setup's orientation.
     void useEnvelopeAsPaper(const EnvelopeSetup& setup);
 
+    // Applies what is remembered for the setup (recallPrinterChoice); a PDF is the envelope
+    // itself unless a paper was remembered for it.
+    void recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup);
+
   private:
     QList<QPageSize> papers();
 

@@ -214,10 +214,7 @@ void PrintEnvelopeDialog::onPrinterSetupClicked() {
 }
 
 void PrintEnvelopeDialog::loadPreferences(const EnvelopeSetup& setup) {
-    printer_.apply(recallPrinterChoice(preferences_, setup, printer_.current()));
-    // A PDF of an envelope is the envelope, unless a paper was chosen for it.
-    if (catalog_.pdfSelected() && !paperRemembered(preferences_, setup))
-        printer_.useEnvelopeAsPaper(setup);
+    printer_.recall(preferences_, setup);
     showPrinterInformation();
 }
 

@@ -1,5 +1,7 @@
 #include "envelopes/PrinterMemory.h"
 
+#include "data/IniFile.h"
+
 namespace rp {
 namespace {
 
@@ -19,6 +21,15 @@ QString recall(const PreferenceAccess& prefs, const EnvelopeSetup& setup, const 
 }
 
 }  // namespace
+
+PreferenceAccess iniPreferenceAccess(const QString& iniPath) {
+    return {[iniPath](const QString& section, const QString& key) {
+                return IniFile(iniPath).readString(section, key);
+            },
+            [iniPath](const QString& section, const QString& key, const QString& value) {
+                IniFile(iniPath).writeString(section, key, value);
+            }};
+}
 
 PrinterChoice recallPrinterChoice(const PreferenceAccess& prefs, const EnvelopeSetup& setup,
                                   const PrinterChoice& current) {

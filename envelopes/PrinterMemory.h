@@ -17,6 +17,9 @@ struct PreferenceAccess {
     std::function<void(const QString& section, const QString& key, const QString& value)> write;
 };
 
+// Access to the preferences file at iniPath, opened again for each read and write.
+PreferenceAccess iniPreferenceAccess(const QString& iniPath);
+
 inline constexpr char kEnvelopeByName[] = "EnvelopeByName";
 inline constexpr char kEnvelopeBySize[] = "EnvelopeBySize";
 

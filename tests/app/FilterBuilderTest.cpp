@@ -71,17 +71,17 @@ TEST(FilterBuilder, LinesBecomeTheirTerms) {
               "UPPER(LNAME)=\"A\".and. UPPER(PREFIX)<>\"DELETED\"");
 }
 
-TEST(FilterBuilder, InvalidDatesAreToldAndLeftOut) {
-    ScriptedMessages shown;
-    MessagesScope scope(shown);
+TEST(FilterBuilder, InvalidDatesAreFlaggedAndLeftOut) {
     for (const char* bad : {"13/01/1997", "02/30/1997", ">=", "soon", "01/15/1997;01/16/1997"}) {
-        shown.clear();
-        EXPECT_EQ(build({{kLast, "brown"}, {kDate, bad}}), R"(UPPER(LNAME)="BROWN")") << bad;
-        EXPECT_EQ(shown.texts(), QStringList({"Invalid date. Must be in the format:mm/dd/yyyy"}))
-            << bad;
+        const FilterBuild built =
+            buildFilterExpression(linesWith({{kLast, "brown"}, {kDate, bad}}), "mm/dd/yyyy");
+        EXPECT_EQ(built.expression, R"(UPPER(LNAME)="BROWN")") << bad;
+        EXPECT_TRUE(built.invalidDate) << bad;
     }
-    EXPECT_EQ(buildFilterExpression(linesWith({{kDate, "15.01.97"}}), "dd.mm.yy").expression,
-              R"(DTOS(DATE)="19970115")");
+    EXPECT_EQ(invalidDateMessage("mm/dd/yyyy"), "Invalid date. Must be in the format:mm/dd/yyyy");
+    const FilterBuild good = buildFilterExpression(linesWith({{kDate, "15.01.97"}}), "dd.mm.yy");
+    EXPECT_EQ(good.expression, R"(DTOS(DATE)="19970115")");
+    EXPECT_FALSE(good.invalidDate);
 }
 
 class FilterApplyTest : public AddressFileFixture {
@@ -119,6 +119,10 @@ TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters) {
     EXPECT_EQ(user.size(), 256);
     EXPECT_EQ(table->filter(), standing);
     EXPECT_EQ(shown.texts(), QStringList({"Sorry - filter is too complex.Please simplify it."}));
+
+    shown.clear();
+    EXPECT_EQ(apply({{kState, "il"}, {kDate, "02/30/1997"}}), 2);
+    EXPECT_EQ(shown.texts(), QStringList({"Invalid date. Must be in the format:mm/dd/yyyy"}));
 }
 
 TEST_F(FilterApplyTest, UnusableLineLeavesThePreviousFilterInForce) {

@@ -46,6 +46,13 @@ TEST_F(BatchProcessTest, CountsTheChosenRecords) {
         {{}, "2\n"},  // the record marked DELETED is left out
         {{"--filter", "UPPER(CITY)=\"BOISE\""}, "1\n"},
         {{"--filter=UPPER(CITY)=\"TAMPA\""}, "0\n"},
+        // Filter page lines by label or field name, in the page's syntax.
+        {{"--where", "Last=YO;AD"}, "2\n"},
+        {{"--where", "last=ad;zz", "--where", "STATE=nv"}, "1\n"},
+        {{"--where", "State or Prov=ID", "--where", "City=$ois"}, "1\n"},
+        {{"--where", "Zip or Postal=>=89"}, "1\n"},
+        {{"--where", "Last=YO;AD", "--filter", "ZIP=\"895\""}, "1\n"},
+        {{"--where", "Date="}, "2\n"},  // an empty line adds nothing
     };
     for (const auto& c : cases) {
         const BatchRun run = batch(QStringList{"count", file} << c.options);
@@ -88,6 +95,22 @@ TEST_F(BatchProcessTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput) {
          "ravenpost-batch count: File " + QString::fromStdString(dir.file("MISSING.DBF")) +
              " not found"},
         {{"count", file, "--copies", "2"}, "ravenpost-batch count: unknown option --copies\n"},
+        {{"count", file, "--where", "Surname=Adams"},
+         "ravenpost-batch count: --where \"Surname=Adams\": no such Filter line; the lines are "
+         "Last (LNAME), First (FNAME), "},
+        {{"count", file, "--where", "Last"},
+         "ravenpost-batch count: --where \"Last\": give LINE=TEXT\n"},
+        {{"count", file, "--where", "Last=A", "--where", "lname=B"},
+         "ravenpost-batch count: --where \"lname=B\": the Last line is already given by --where "
+         "\"Last=A\"\n"},
+        {{"count", file, "--where", "Date=02/30/1997"},
+         "ravenpost-batch count: --where \"Date=02/30/1997\": Invalid date. Must be in the "
+         "format:mm/dd/yyyy\n"},
+        {{"count", file, "--where", "Org=O\"Brien"},
+         "ravenpost-batch count: --where \"Org=O\"Brien\": the Org line cannot be used in a "
+         "filter: Double quotes cannot be used.\n"},
+        {{"count", file, "--where", "Last=" + QString(241, QLatin1Char('b'))},
+         "ravenpost-batch count: --where: Sorry - filter is too complex.Please simplify it.\n"},
         {{"labels", file, "--setup", "x", "--copies", "0", "--output", pdf},
          "ravenpost-batch labels: --copies must be a whole number of at least 1, not \"0\"\n"},
     };

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <csignal>
@@ -113,6 +114,27 @@ TEST_F(EnvelopesCommandTest, PaperPutsTheEnvelopeOnThatSheet) {
     }
 }
 
+TEST_F(EnvelopesCommandTest, WithoutPrinterOrOutputTheRememberedPrinterAndPaperAreUsed) {
+    if (!QPrinterInfo::availablePrinterNames().isEmpty())
+        GTEST_SKIP() << "this machine has printers; the run would print on one";
+    ASSERT_TRUE(QDir().mkpath(home));
+    QFile ini(home + "/RAVENP.INI");
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(
+        "[EnvelopeByName]\r\nPRINTER#10 business envelope=PDF file\r\n"
+        "PAPER#10 business envelope=Letter / ANSI A\r\nORIENT#10 business envelope=0\r\n");
+    ini.close();
+    pdf = QString::fromStdString(dir.file("envelope.pdf"));
+
+    const BatchRun run = batch({"envelopes", file, "--setup", "#10 business envelope", "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.err, "ravenpost-batch: printing to " + QDir::toNativeSeparators(pdf) + "\n");
+    EXPECT_EQ(pdfInfo("Pages"), "2");
+    // Letter, turned for the landscape setup.
+    EXPECT_TRUE(pdfInfo("Page size").startsWith("792 x 612 pts"))
+        << pdfInfo("Page size").toStdString();
+}
+
 TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput) {
     const struct {
         QStringList arguments;
@@ -131,8 +153,6 @@ TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput)
         {{"--setup", "#10 business envelope", "--output", pdf, "--record", "1", "--filter",
           "CITY=\"Reno\""},
          "ravenpost-batch envelopes: --record prints that one record: leave out --filter\n"},
-        {{"--setup", "#10 business envelope"},
-         "ravenpost-batch envelopes: give --output FILE.pdf or --printer NAME\n"},
         {{"--output", pdf}, "ravenpost-batch envelopes: --setup DESCRIPTION is needed\n"},
     };
     for (const auto& c : cases) {
