@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps configure build programs test run tool package bench fuzz format check-format check-layers clean
+.PHONY: deps configure build programs test run tool package package-check bench fuzz format check-format check-layers clean
 
 deps:
 	@sh scripts/deps.sh
@@ -46,6 +46,10 @@ tool: programs
 # The Debian package of everything installed, written into $(BUILD)/ (ravenpost_VERSION_ARCH.deb).
 package: build
 	@cmake --build $(BUILD) --target package
+
+# The package's control fields, and a label job run from its files extracted with dpkg-deb -x.
+package-check: package
+	@sh tests/install/package-test.sh $(BUILD)
 
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRAVENPOST_TESTS=OFF -DRAVENPOST_BENCH=ON >/dev/null

@@ -103,10 +103,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
             table.close();
             if (const AddressFileResult reopened = openAddressTable(path_, own_);
                 !reopened.tell(showInformation)) {
-                showInformation(
-                    withCause(QStringLiteral("Unable to open this file exclusively. Possibly in "
-                                             "use by another program or user"),
-                              reopened.cause));
+                showInformation(withCause(kExclusiveOpenMessage, reopened.cause));
                 return Outcome::SkipDialog;
             }
             context_.table = &own_;

@@ -1,5 +1,6 @@
 #include "batch/BatchJob.h"
 
+#include <unistd.h>
 #include <QDir>
 #include <atomic>
 #include <csignal>
@@ -43,8 +44,8 @@ bool BatchJob::stopRequested() {
     return stop;
 }
 
-BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder)
-    : args_(args), table_(engine_) {
+BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder, xbase::OpenMode mode)
+    : args_(args), table_(engine_), progress_(stderr, ::isatty(STDERR_FILENO) != 0) {
     QStringList homeArguments;
     if (args.has(QStringLiteral("home")))
         homeArguments << QStringLiteral("--home") << args.value(QStringLiteral("home"));
@@ -57,10 +58,13 @@ BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder)
 
     if (args.positional().size() < 2) throw BatchError(QStringLiteral("no address file given"));
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[1]));
-    const AddressFileResult opened = openAddressTable(path, table_);
+    const AddressFileResult opened = openAddressTable(path, table_, {}, mode);
     if (!opened) {
-        QString text = opened.notices.isEmpty() ? QStringLiteral("Unable to open ") + path
-                                                : opened.notices.join(QLatin1Char(' '));
+        QString text = opened.notices.join(QLatin1Char(' '));
+        if (text.isEmpty())
+            text = mode == xbase::OpenMode::Exclusive
+                       ? kExclusiveOpenMessage + QStringLiteral(": ") + path
+                       : QStringLiteral("Unable to open ") + path;
         throw BatchError(withCause(text, opened.cause));
     }
     for (const QString& notice : opened.notices) showInformation(notice);
@@ -96,22 +100,11 @@ void BatchJob::chooseRecords() {
 }
 
 void BatchJob::startPass(const QString& name) {
-    pass_ = name;
-    lastTenth_ = 0;
+    progress_.start(name);
 }
 
 bool BatchJob::keepGoing(std::uint64_t done, std::uint64_t total) {
-    if (!args_.has(QStringLiteral("quiet")) && total > 0) {
-        const int tenth = static_cast<int>(done * 10 / total);
-        if (tenth > lastTenth_) {
-            lastTenth_ = tenth;
-            std::fprintf(stderr, "%s: %d %% (%llu of %llu records)\n",
-                         pass_.toLocal8Bit().constData(), tenth * 10,
-                         static_cast<unsigned long long>(done),
-                         static_cast<unsigned long long>(total));
-            std::fflush(stderr);
-        }
-    }
+    if (!args_.has(QStringLiteral("quiet"))) progress_.report(done, total);
     return !stop;
 }
 

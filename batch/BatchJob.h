@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "batch/BatchArgs.h"
+#include "batch/BatchProgress.h"
 #include "data/AddressTable.h"
 #include "xbase/Engine.h"
 
@@ -18,9 +19,12 @@ OptionNames commonOptions();
 
 class BatchJob {
   public:
-    // Resolves the data folder and opens the address file (the second positional argument)
-    // shared. Throws BatchError when either cannot be had.
-    BatchJob(const BatchArgs& args, const QString& executableFolder);
+    // Resolves the data folder and opens the address file (the second positional argument):
+    // shared for the jobs that only read it, exclusively for those that change it. Throws
+    // BatchError when either cannot be had (for an exclusive open, with the program's message
+    // that the file is in use).
+    BatchJob(const BatchArgs& args, const QString& executableFolder,
+             xbase::OpenMode mode = xbase::OpenMode::Shared);
 
     const BatchArgs& args() const { return args_; }
     const QString& dataFolder() const { return dataFolder_; }
@@ -36,8 +40,8 @@ class BatchJob {
 
     // Starts a pass over the records (its name leads its progress lines).
     void startPass(const QString& name);
-    // Called after each record: tells the progress of done records out of total (a line per
-    // 10 % unless --quiet) and says whether to go on (false once Ctrl+C was pressed).
+    // Called after each record: tells the progress of done records out of total (unless
+    // --quiet) and says whether to go on (false once Ctrl+C was pressed).
     bool keepGoing(std::uint64_t done, std::uint64_t total);
     static bool stopRequested();
 
@@ -46,8 +50,7 @@ class BatchJob {
     QString dataFolder_;
     xbase::Engine engine_;
     AddressTable table_;
-    QString pass_;
-    int lastTenth_ = 0;
+    BatchProgress progress_;
 };
 
 // Installs the Ctrl+C handler that asks running jobs to stop.

@@ -32,7 +32,7 @@ int runDelete(const QStringList& arguments, const QString& executableFolder) {
                                     ? DeleteChoice::NotMatchingFilter
                                     : DeleteChoice::MatchingFilter;
 
-    BatchJob job(args, executableFolder);
+    BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
     job.chooseRecords();  // tells a bad --filter before anything changes
     xbase::Table& table = job.table();
     const std::uint32_t deleted = deleteRecords(table, choice, user);

@@ -83,7 +83,7 @@ int runImportCsv(const QStringList& arguments, const QString& executableFolder) 
     if (args.positional().size() < 3) throw BatchError(QStringLiteral("no CSV file given"));
     if (args.value(QStringLiteral("columns")).isEmpty())
         throw BatchError(QStringLiteral("--columns FIELD,FIELD,... is needed"));
-    BatchJob job(args, executableFolder);
+    BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
 
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[2]));
     if (!QFileInfo(path).isFile()) throw BatchError(QStringLiteral("File %1 not found").arg(path));

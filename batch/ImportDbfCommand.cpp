@@ -64,7 +64,7 @@ void applyMap(DbfMatching& matching, const ImportLayout& layout, const QString& 
 int runImportDbf(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, importDbfOptions());
     if (args.positional().size() < 3) throw BatchError(QStringLiteral("no DBF file given"));
-    BatchJob job(args, executableFolder);
+    BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
 
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[2]));
     DbfSource source = openDbfSource(job.addressTable(), path);

@@ -60,7 +60,7 @@ int runSearchReplace(const QStringList& arguments, const QString& executableFold
     request.action = whole ? ReplaceAction::WholeField : ReplaceAction::MatchingText;
     request.caseSensitive = !args.has(QStringLiteral("ignore-case"));
 
-    BatchJob job(args, executableFolder);
+    BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
     job.chooseRecords();
     xbase::Table& table = job.table();
     if (!messages().question(QStringLiteral("Replace"), replaceDescription(request), true))

@@ -58,7 +58,7 @@ std::vector<std::string> chosenFields(const BatchArgs& args) {
 int runUppercase(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, uppercaseOptions());
     const std::vector<std::string> fields = chosenFields(args);
-    BatchJob job(args, executableFolder);
+    BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
     job.chooseRecords();
     xbase::Table& table = job.table();
     const std::uint64_t total = table.visibleCount();

@@ -20,7 +20,7 @@ QString withEngineText(const QString& message, const QString& cause) {
 }  // namespace
 
 AddressFileResult openAddressTable(const QString& path, AddressTable& table,
-                                   const xbase::ProgressFn& rebuildProgress) {
+                                   const xbase::ProgressFn& rebuildProgress, xbase::OpenMode mode) {
     AddressFileResult result;
     table.close();
     if (!QFileInfo::exists(path)) {
@@ -30,7 +30,7 @@ AddressFileResult openAddressTable(const QString& path, AddressTable& table,
     const QFileInfo info(path);
     for (int stateWidth : {20, 4}) {
         try {
-            table.open(info.path(), info.fileName(), rebuildProgress);
+            table.open(info.path(), info.fileName(), rebuildProgress, mode);
         } catch (const xbase::Error& e) {
             table.close();
             result.cause = engineText(e);

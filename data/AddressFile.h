@@ -38,7 +38,12 @@ struct [[nodiscard]] AddressFileResult {
 // closed properly gets its indexes rebuilt (rebuildProgress reports from 0 to 100) and the
 // notice "The file <path> was not closed properly. Its indexes have been rebuilt.".
 AddressFileResult openAddressTable(const QString& path, AddressTable& table,
-                                   const xbase::ProgressFn& rebuildProgress = {});
+                                   const xbase::ProgressFn& rebuildProgress = {},
+                                   xbase::OpenMode mode = xbase::OpenMode::Exclusive);
+
+// What a command that needs the address file to itself says when it cannot reopen it so.
+inline const QString kExclusiveOpenMessage = QStringLiteral(
+    "Unable to open this file exclusively. Possibly in use by another program or user");
 
 // openAddressTable, then the tag check; sets the LNAME order when every required tag exists,
 // else adds the notice to rebuild the indexes. Succeeds whenever the table is open. When it

@@ -19,15 +19,15 @@ QString withTrailingSeparator(const QString& folder) {
 }
 
 void AddressTable::open(const QString& folder, const QString& fileName,
-                        const xbase::ProgressFn& rebuildProgress) {
+                        const xbase::ProgressFn& rebuildProgress, xbase::OpenMode mode) {
     close();
     folder_ = withTrailingSeparator(folder);
     fileName_ = fileName;
     const std::string p = enginePath(path());
     try {
-        table_ = engine_.open(p, xbase::OpenMode::Exclusive, true, rebuildProgress);
+        table_ = engine_.open(p, mode, true, rebuildProgress);
     } catch (const xbase::IndexError&) {
-        table_ = engine_.open(p, xbase::OpenMode::Exclusive, false);
+        table_ = engine_.open(p, mode, false);
     }
 }
 

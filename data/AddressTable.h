@@ -19,11 +19,13 @@ class AddressTable {
     xbase::Table& table() const { return *table_; }  // only while open
     xbase::Table* operator->() const { return table_.get(); }
 
-    // Opens folder + fileName exclusively; throws xbase::Error. Without indexes when the
-    // structural index cannot be used, so that it can be rebuilt. A file left marked as not
-    // closed properly has its index rebuilt first, reporting through rebuildProgress.
+    // Opens folder + fileName (exclusively unless told otherwise); throws xbase::Error. Without
+    // indexes when the structural index cannot be used, so that it can be rebuilt. A file left
+    // marked as not closed properly has its index rebuilt first, reporting through
+    // rebuildProgress.
     void open(const QString& folder, const QString& fileName,
-              const xbase::ProgressFn& rebuildProgress = {});
+              const xbase::ProgressFn& rebuildProgress = {},
+              xbase::OpenMode mode = xbase::OpenMode::Exclusive);
     void close();
 
     const QString& folder() const { return folder_; }

@@ -2,11 +2,32 @@
 // ravenpost-batch run as a process on the address file a test filled in a temporary folder,
 // with its own data folder; the run's status and what it wrote.
 #include <gtest/gtest.h>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMap>
 #include <QProcess>
+#include <csignal>
 
 #include "app/AddressFileFixture.h"
 
 namespace rp {
+
+// Waits until the running process writes said on standard error, then presses Ctrl+C (SIGINT)
+// and waits for it to end. Returns all it wrote on standard error; it lacks said when the
+// process ended before saying it.
+inline QByteArray interruptWhenSaid(QProcess& process, const QByteArray& said) {
+    process.setReadChannel(QProcess::StandardError);
+    QByteArray err;
+    while (!err.contains(said) && process.state() != QProcess::NotRunning) {
+        process.waitForReadyRead(1000);
+        err += process.readAllStandardError();
+    }
+    if (err.contains(said) && process.processId() > 0)
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+    process.waitForFinished(60000);
+    return err + process.readAllStandardError();
+}
 
 struct BatchRun {
     int status = -1;
@@ -39,6 +60,19 @@ class BatchFixture : public AddressFileFixture {
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         text.waitForFinished(30000);
         return QString::fromUtf8(text.readAllStandardOutput());
+    }
+
+    // Every file of the address file (table, memo, index) with its bytes.
+    QMap<QString, QByteArray> addressFiles() const {
+        QMap<QString, QByteArray> files;
+        const QDir folder = QFileInfo(file).dir();
+        for (const QString& name :
+             folder.entryList({QFileInfo(file).completeBaseName() + ".*"}, QDir::Files)) {
+            QFile f(folder.filePath(name));
+            EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << name.toStdString();
+            files[name] = f.readAll();
+        }
+        return files;
     }
 
     QString file;  // the address file

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <csignal>
 
 #include "BatchFixture.h"
 
@@ -128,6 +127,7 @@ TEST_F(BatchProcessTest, CtrlCStopsALabelRunLeavingNoPdf) {
     table.open(QString::fromStdString(dir.path()), QStringLiteral("BROWSE.DBF"));
     addMany(100000);
     table.close();
+    const auto before = addressFiles();
     const QString pdf = QString::fromStdString(dir.file("stopped.pdf"));
     QProcess process;
     process.setWorkingDirectory(QString::fromStdString(dir.path()));
@@ -135,17 +135,8 @@ TEST_F(BatchProcessTest, CtrlCStopsALabelRunLeavingNoPdf) {
                   {"labels", file, "--setup", "Address labels, 30 per sheet", "--output", pdf,
                    "--home", home});
     // Stopped as soon as the label pass reports its first tenth.
-    QByteArray err;
-    while (!err.contains("labels: 10 %") && process.state() != QProcess::NotRunning) {
-        process.waitForReadyRead(1000);
-        err += process.readAllStandardError();
-    }
+    const QByteArray err = interruptWhenSaid(process, "labels: 10 %");
     ASSERT_TRUE(err.contains("labels: 10 %")) << err.toStdString();
-    const qint64 pid = process.processId();
-    ASSERT_GT(pid, 0) << "the run ended before it could be stopped";
-    ::kill(static_cast<pid_t>(pid), SIGINT);
-    ASSERT_TRUE(process.waitForFinished(60000));
-    err += process.readAllStandardError();
     if (process.exitCode() == 0 && err.contains("labels: 100 %"))
         GTEST_SKIP() << "the run had printed every label before the stop arrived";
     EXPECT_EQ(process.exitCode(), 2);
@@ -153,6 +144,7 @@ TEST_F(BatchProcessTest, CtrlCStopsALabelRunLeavingNoPdf) {
     EXPECT_TRUE(QDir(QString::fromStdString(dir.path()))
                     .entryList({QStringLiteral("stopped*")}, QDir::Files)
                     .isEmpty());
+    EXPECT_EQ(addressFiles(), before);
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 #include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <csignal>
 
 #include "BatchFixture.h"
 
@@ -174,16 +173,8 @@ TEST_F(EnvelopesCommandTest, CtrlCStopsTheRunLeavingNoPdf) {
         QStringLiteral(RAVENPOST_BATCH_PATH),
         {"envelopes", file, "--setup", "#10 business envelope", "--output", pdf, "--home", home});
     // Stopped as soon as the pass reports its first tenth.
-    QByteArray err;
-    while (!err.contains("envelopes: 10 %") && process.state() != QProcess::NotRunning) {
-        process.waitForReadyRead(1000);
-        err += process.readAllStandardError();
-    }
+    const QByteArray err = interruptWhenSaid(process, "envelopes: 10 %");
     ASSERT_TRUE(err.contains("envelopes: 10 %")) << err.toStdString();
-    const qint64 pid = process.processId();
-    ASSERT_GT(pid, 0) << "the run ended before it could be stopped";
-    ::kill(static_cast<pid_t>(pid), SIGINT);
-    ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_FALSE(QFile::exists(pdf));
     EXPECT_TRUE(QDir(QString::fromStdString(dir.path()))

@@ -6,9 +6,9 @@
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <csignal>
 #include <string>
 
+#include "BatchFixture.h"
 #include "app/AddressFileFixture.h"
 #include "data/FieldText.h"
 
@@ -146,17 +146,8 @@ TEST_F(ImportCommandTest, CtrlCStopsACsvImportKeepingTheRecordsImportedSoFar) {
     for (int i = 0; i < 600000; ++i) lines += "Name" + std::to_string(i) + ",Pat\r\n";
     const QString csv = writeFile("big.csv", lines);
     start({"import-csv", file, csv, "--columns", "LNAME,FNAME"});
-    QByteArray err;
-    while (!err.contains("import: 10 %") && process.state() != QProcess::NotRunning) {
-        process.waitForReadyRead(1000);
-        err += process.readAllStandardError();
-    }
+    const QByteArray err = interruptWhenSaid(process, "import: 10 %");
     ASSERT_TRUE(err.contains("import: 10 %")) << err.toStdString();
-    const qint64 pid = process.processId();
-    ASSERT_GT(pid, 0) << "the import ended before it could be stopped";
-    ::kill(static_cast<pid_t>(pid), SIGINT);
-    ASSERT_TRUE(process.waitForFinished(60000));
-    err += process.readAllStandardError();
     // On a quick machine the pass may have read its last line before the signal came; the
     // tag rebuild after it does not stop.
     if (process.exitCode() == 0 && err.contains("import: 90 %"))

@@ -7,6 +7,7 @@ set -u
 CMAKE=$1
 BUILD=$2
 SOURCE=$(cd "$(dirname "$0")/../.." && pwd)
+. "$SOURCE/tests/install/label-job.sh"
 PREFIX=$(mktemp -d)
 trap 'rm -rf "$PREFIX"' EXIT
 failures=0
@@ -41,23 +42,7 @@ else
     first=$("$BATCH" --help | head -n 1)
     [ "$first" = "usage: ravenpost-batch COMMAND ADDRESSFILE [options]" ] ||
         fail "ravenpost-batch --help began with \"$first\""
-    JOB="$PREFIX/job"
-    mkdir -p "$JOB"
-    "$PREFIX/bin/xbase-tool" create "$JOB/LIST.DBF" LNAME:C:30 FNAME:C:30 MIDDLE:C:1 TITLE:C:30 \
-        ORG:C:30 STREET:C:30 CITY:C:30 STATE:C:20 ZIP:C:10 COUNTRY:C:30 PHONE:C:30 EMAIL:C:30 \
-        FAX:C:30 NOTES:C:30 PREFIX:C:12 CARRIER:C:4 DATE:D BEGIN:L SEQNO:N:6:0 MEMO:M >/dev/null
-    printf 'Adams,Bob,2 Oak Ave,Reno,NV,89501\n' >"$JOB/rows.csv"
-    "$PREFIX/bin/xbase-tool" append-csv "$JOB/LIST.DBF" "$JOB/rows.csv" \
-        --columns LNAME,FNAME,STREET,CITY,STATE,ZIP >/dev/null
-    if ! "$BATCH" labels "$JOB/LIST.DBF" --setup "Address labels, 30 per sheet" \
-        --output "$JOB/labels.pdf" --home "$JOB/home" --quiet; then
-        fail "the installed ravenpost-batch labels job failed"
-    elif [ ! -s "$JOB/labels.pdf" ]; then
-        fail "the installed ravenpost-batch labels job wrote no PDF"
-    elif command -v pdftotext >/dev/null 2>&1 &&
-        ! pdftotext "$JOB/labels.pdf" - | grep -q "Bob Adams"; then
-        fail "the label PDF lacks \"Bob Adams\""
-    fi
+    problem=$(labelJob "$PREFIX/bin" "$PREFIX/job") || fail "installed tree: $problem"
 fi
 if command -v readelf >/dev/null 2>&1; then
     for program in ravenpost ravenpost-batch xbase-tool; do
