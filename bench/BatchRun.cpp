@@ -39,6 +39,8 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     run.wallSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     run.peakKb = usage.ru_maxrss;
+    auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
+    run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);
     return run;
 }
