@@ -45,6 +45,7 @@ bool PrinterSurface::begin(const ReportPaper& paper) {
         finishFile(false);
         return false;
     }
+    ops_.emplace(painter_, printer_.resolution());
     if (inRange(page_)) startPrinterPage();
     return true;
 }
@@ -75,8 +76,7 @@ void PrinterSurface::newPage() {
 }
 
 void PrinterSurface::paint(const std::vector<ReportOp>& page) {
-    ReportOpPainter ops(painter_, printer_.resolution());
-    for (const ReportOp& op : page) ops.paint(op);
+    for (const ReportOp& op : page) ops_->paint(op);
 }
 
 void PrinterSurface::draw(const ReportOp& op) {
@@ -84,7 +84,7 @@ void PrinterSurface::draw(const ReportOp& op) {
     if (keepPages_)
         kept_.back().push_back(op);
     else
-        ReportOpPainter(painter_, printer_.resolution()).paint(op);
+        ops_->paint(op);
 }
 
 void PrinterSurface::end() {

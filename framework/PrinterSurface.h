@@ -9,8 +9,10 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "framework/ReportOpPainter.h"
 #include "framework/ReportSurface.h"
 
 class QPrinter;
@@ -48,6 +50,7 @@ class PrinterSurface : public ReportSurface {
     QString file_;     // the file the job is for, while it runs
     QString partial_;  // where the job writes it meanwhile
     QPainter painter_;
+    std::optional<ReportOpPainter> ops_;  // paints into painter_ while the job runs
     int page_ = 0;
     int pagesPrinted_ = 0;
     bool pageOpen_ = false;   // the printer's current page has been used

@@ -108,6 +108,8 @@ class ReportCanvas {
     // Outlined with the pen, filled with the brush.
     void rectangle(const QRectF& rect);
     void shadeRectangle(const QRectF& rect, int percent);
+    // Solid rectangles of one colour, no outline, sent to the surface as one operation.
+    void fillRectangles(const std::vector<QRectF>& rects, const QColor& colour);
     void picture(const QRectF& rect, const QImage& image);
 
     // --- The job.
@@ -139,7 +141,9 @@ class ReportCanvas {
     void breakPageWhenFull();
     void pageStarted();
     void drawLine(double x1, double y1, double x2, double y2);
-    void emitText(const QString& text, double x, QRectF box, TextAlign align, bool clipped);
+    // The text measured width wide (callers have measured it already).
+    void emitText(const QString& text, double x, double width, QRectF box, TextAlign align,
+                  bool clipped);
     void draw(const ReportOp& op);
     void statusChanged();
 

@@ -37,6 +37,13 @@ void ReportCanvas::shadeRectangle(const QRectF& rect, int percent) {
     draw(RectOp{onPaper(rect), false, pen(), shadeColour(percent), percent});
 }
 
+void ReportCanvas::fillRectangles(const std::vector<QRectF>& rects, const QColor& colour) {
+    FillOp fill{{}, colour};
+    fill.rects.reserve(rects.size());
+    for (const QRectF& rect : rects) fill.rects.push_back(onPaper(rect));
+    draw(fill);
+}
+
 void ReportCanvas::picture(const QRectF& rect, const QImage& image) {
     draw(ImageOp{onPaper(rect), image});
 }

@@ -34,15 +34,15 @@ void ReportCanvas::setItalic(bool italic) {
     setFont(font);
 }
 
-void ReportCanvas::emitText(const QString& text, double x, QRectF box, TextAlign align,
-                            bool clipped) {
+void ReportCanvas::emitText(const QString& text, double x, double width, QRectF box,
+                            TextAlign align, bool clipped) {
     TextRun run;
     run.text = text;
     run.font = font_;
     run.colour = textColour_;
     run.x = origin_.x() + x;
     run.baseline = origin_.y() + cursor_.y();
-    run.width = textWidth(text);
+    run.width = width;
     run.box = onPaper(box);
     run.align = align;
     run.clipped = clipped;
@@ -53,7 +53,7 @@ void ReportCanvas::print(const QString& text) {
     breakPageWhenFull();
     const double width = textWidth(text);
     const QRectF box(cursor_.x(), lineTop(), width, lineHeight());
-    emitText(text, cursor_.x(), box, TextAlign::Left, false);
+    emitText(text, cursor_.x(), width, box, TextAlign::Left, false);
     cursor_.setX(cursor_.x() + width);
 }
 
@@ -64,25 +64,25 @@ void ReportCanvas::println(const QString& text) {
 
 void ReportCanvas::printLeft(const QString& text, double x) {
     const double width = textWidth(text);
-    emitText(text, x, QRectF(x, lineTop(), width, lineHeight()), TextAlign::Left, false);
+    emitText(text, x, width, QRectF(x, lineTop(), width, lineHeight()), TextAlign::Left, false);
 }
 
 void ReportCanvas::printRight(const QString& text, double x) {
     const double width = textWidth(text);
-    emitText(text, x - width, QRectF(x - width, lineTop(), width, lineHeight()), TextAlign::Right,
-             false);
+    emitText(text, x - width, width, QRectF(x - width, lineTop(), width, lineHeight()),
+             TextAlign::Right, false);
 }
 
 void ReportCanvas::printCentre(const QString& text, double x) {
     const double width = textWidth(text);
-    emitText(text, x - width / 2, QRectF(x - width / 2, lineTop(), width, lineHeight()),
+    emitText(text, x - width / 2, width, QRectF(x - width / 2, lineTop(), width, lineHeight()),
              TextAlign::Centre, false);
 }
 
 void ReportCanvas::printClipped(const QString& text, const QRectF& rect) {
     const QPointF kept = cursor_;
     cursor_.setY(rect.top() + metrics_.ascent());
-    emitText(text, rect.left(), rect, TextAlign::Left, true);
+    emitText(text, rect.left(), textWidth(text), rect, TextAlign::Left, true);
     cursor_ = kept;
 }
 
@@ -124,7 +124,7 @@ void ReportCanvas::printTab(const QString& text) {
     double x = inner.left();
     if (stop.align == TextAlign::Right) x = inner.right() - width;
     if (stop.align == TextAlign::Centre) x = inner.center().x() - width / 2;
-    if (!text.isEmpty()) emitText(text, x, inner, stop.align, true);
+    if (!text.isEmpty()) emitText(text, x, width, inner, stop.align, true);
     cursor_.setX(cell.right());
 }
 

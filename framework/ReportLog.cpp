@@ -50,6 +50,10 @@ std::vector<RectOp> ReportLog::rects(int page) const {
     return ofKind<RectOp>(page);
 }
 
+std::vector<FillOp> ReportLog::fills(int page) const {
+    return ofKind<FillOp>(page);
+}
+
 std::vector<ImageOp> ReportLog::images(int page) const {
     return ofKind<ImageOp>(page);
 }

@@ -37,6 +37,7 @@ class ReportLog : public ReportSurface {
     TextRun text(const QString& text) const;
     std::vector<LineOp> lines(int page = 0) const;
     std::vector<RectOp> rects(int page = 0) const;
+    std::vector<FillOp> fills(int page = 0) const;
     std::vector<ImageOp> images(int page = 0) const;
 
   private:

@@ -22,6 +22,8 @@ void ReportOpPainter::paint(const ReportOp& op) {
                 paintLine(o);
             else if constexpr (std::is_same_v<T, RectOp>)
                 paintRect(o);
+            else if constexpr (std::is_same_v<T, FillOp>)
+                paintFill(o);
             else
                 paintImage(o);
         },
@@ -36,23 +38,41 @@ QPen ReportOpPainter::pen(const ReportPen& pen) const {
     return QPen(pen.colour, penPixels(pen.width, scale_), pen.style, Qt::FlatCap, Qt::MiterJoin);
 }
 
-void ReportOpPainter::paintText(const TextRun& run) {
-    // Point sizes follow the device's logical resolution; scale them to the requested one.
-    QFont font = run.font.toQFont();
-    font.setPointSizeF(run.font.points * scale_ / painter_.device()->logicalDpiY());
-    const QFontMetricsF metrics(font, painter_.device());
-    const double width = metrics.horizontalAdvance(run.text);
-    const QRectF box = pixels(run.box);
-    double x = box.left();
-    if (run.align == TextAlign::Right) x = box.right() - width;
-    if (run.align == TextAlign::Centre) x = box.center().x() - width / 2;
+const QFont& ReportOpPainter::deviceFont(const ReportFont& font) {
+    if (font_ != font) {
+        // Point sizes follow the device's logical resolution; scale them to the requested one.
+        deviceFont_ = font.toQFont();
+        deviceFont_.setPointSizeF(font.points * scale_ / painter_.device()->logicalDpiY());
+        deviceMetrics_.reset();
+        font_ = font;
+    }
+    return deviceFont_;
+}
 
-    painter_.save();
-    if (run.clipped) painter_.setClipRect(box, Qt::IntersectClip);
+const QFontMetricsF& ReportOpPainter::deviceMetrics() {
+    if (!deviceMetrics_) deviceMetrics_.emplace(deviceFont_, painter_.device());
+    return *deviceMetrics_;
+}
+
+void ReportOpPainter::paintText(const TextRun& run) {
+    const QFont& font = deviceFont(run.font);
+    const QRectF box = pixels(run.box);
+    // Left-aligned text starts on the box's left edge; only the others need the device's width.
+    double x = box.left();
+    if (run.align == TextAlign::Right)
+        x = box.right() - deviceMetrics().horizontalAdvance(run.text);
+    if (run.align == TextAlign::Centre)
+        x = box.center().x() - deviceMetrics().horizontalAdvance(run.text) / 2;
+
+    // Font and pen are set by every operation that uses them; only a clip must be undone.
+    if (run.clipped) {
+        painter_.save();
+        painter_.setClipRect(box, Qt::IntersectClip);
+    }
     painter_.setFont(font);
     painter_.setPen(run.colour);
     painter_.drawText(QPointF(x, run.baseline * scale_), run.text);
-    painter_.restore();
+    if (run.clipped) painter_.restore();
 }
 
 void ReportOpPainter::paintLine(const LineOp& line) {
@@ -67,6 +87,22 @@ void ReportOpPainter::paintRect(const RectOp& rect) {
     painter_.setPen(pen(rect.pen));
     painter_.setBrush(Qt::NoBrush);
     painter_.drawRect(area);
+}
+
+void ReportOpPainter::paintFill(const FillOp& fill) {
+    if (fill.rects.empty()) return;
+    // Drawn from the first rectangle's corner: a barcode's rectangles then have the same small
+    // coordinates wherever it stands, which keeps a PDF's page descriptions short.
+    const QPointF corner = pixels(fill.rects.front().topLeft());
+    std::vector<QRectF> rects;
+    rects.reserve(fill.rects.size());
+    for (const QRectF& rect : fill.rects) rects.push_back(pixels(rect).translated(-corner));
+    const QTransform kept = painter_.worldTransform();
+    painter_.translate(corner);
+    painter_.setPen(Qt::NoPen);
+    painter_.setBrush(fill.colour);
+    painter_.drawRects(rects.data(), static_cast<int>(rects.size()));
+    painter_.setWorldTransform(kept);
 }
 
 void ReportOpPainter::paintImage(const ImageOp& image) {

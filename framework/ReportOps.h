@@ -8,6 +8,7 @@
 #include <QRectF>
 #include <QString>
 #include <variant>
+#include <vector>
 
 namespace rp {
 
@@ -60,12 +61,19 @@ struct RectOp {
     int shade = 0;  // percent of black when the fill is a shade, else 0
 };
 
+// Solid rectangles without outlines, all of one colour, filled in one go (the bars of a
+// barcode): one fill on the device rather than a stroke or a fill for each.
+struct FillOp {
+    std::vector<QRectF> rects;
+    QColor colour = Qt::black;
+};
+
 struct ImageOp {
     QRectF rect;  // the picture is stretched into it
     QImage image;
 };
 
-using ReportOp = std::variant<TextRun, LineOp, RectOp, ImageOp>;
+using ReportOp = std::variant<TextRun, LineOp, RectOp, FillOp, ImageOp>;
 
 // A shade: black at that percentage of opacity. On white paper it is the grey of the
 // percentage; lines and text beneath it stay visible.

@@ -22,4 +22,12 @@ const QPaintDevice* measuringDevice() {
 ReportTextMetrics::ReportTextMetrics(const ReportFont& font)
     : metrics_(font.toQFont(), measuringDevice()) {}
 
+double ReportTextMetrics::width(const QString& text) const {
+    if (const auto found = widths_.constFind(text); found != widths_.cend()) return found.value();
+    if (widths_.size() >= kRemembered) widths_.clear();
+    const double measured = metrics_.horizontalAdvance(text) / kDotsPerInch;
+    widths_.insert(text, measured);
+    return measured;
+}
+
 }  // namespace rp

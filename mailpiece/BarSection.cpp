@@ -1,32 +1,45 @@
 #include "mailpiece/BarSection.h"
 
+#include <vector>
+
 #include "framework/ReportCanvas.h"
 #include "mailpiece/PostnetBars.h"
 
 namespace rp {
 namespace {
 
-void drawBar(ReportCanvas& canvas, Bar bar) {
+// The bar at the current position as a solid rectangle the pen's width wide, centred on the
+// position (where the pen's stroke lay), from its top down to the baseline; the current
+// position moves one pitch to the right.
+QRectF barRect(ReportCanvas& canvas, Bar bar) {
+    const double width = canvas.pen().width;
     const double x = canvas.x();
     const double y = canvas.y();
-    canvas.moveTo(x, y + barTop(bar));
-    canvas.lineTo(x, y + kFullBarHeight);
     canvas.gotoXY(x + kBarPitch, y);
+    return QRectF(QPointF(x - width / 2, y + barTop(bar)),
+                  QPointF(x + width / 2, y + kFullBarHeight));
+}
+
+void drawBars(ReportCanvas& canvas, const std::vector<Bar>& bars) {
+    canvas.setPen(Qt::black, Qt::SolidLine, kBarPenHundredths);
+    std::vector<QRectF> rects;
+    rects.reserve(bars.size());
+    for (Bar bar : bars) rects.push_back(barRect(canvas, bar));
+    canvas.fillRectangles(rects, Qt::black);
 }
 
 }  // namespace
 
 void bigBar(ReportCanvas& canvas) {
-    drawBar(canvas, Bar::Full);
+    drawBars(canvas, {Bar::Full});
 }
 
 void littleBar(ReportCanvas& canvas) {
-    drawBar(canvas, Bar::Half);
+    drawBars(canvas, {Bar::Half});
 }
 
 void barSection(ReportCanvas& canvas, const QString& barcodeText) {
-    canvas.setPen(Qt::black, Qt::SolidLine, kBarPenHundredths);
-    for (Bar bar : postnetBars(barcodeText)) drawBar(canvas, bar);
+    drawBars(canvas, postnetBars(barcodeText));
 }
 
 }  // namespace rp

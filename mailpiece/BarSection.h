@@ -1,6 +1,8 @@
 #pragma once
-// Drawing a POSTNET barcode with the report canvas's pen: the bars stand side by side from
-// the canvas's current position (the barcode's top-left corner), all ending on one baseline.
+// Drawing a POSTNET barcode on the report canvas: the bars stand side by side from the canvas's
+// current position (the barcode's top-left corner), all ending on one baseline. Each bar is a
+// solid black rectangle as wide as the canvas's pen of kBarPenHundredths (never thinner than a
+// device dot), centred on its position; all the bars of a call are filled as one operation.
 #include <QString>
 
 namespace rp {
@@ -8,8 +10,8 @@ namespace rp {
 class ReportCanvas;
 
 // Draws the barcode of a barcode text (its digits and their correction digit between two
-// frame bars) with a solid black pen kBarPenHundredths wide. The current position ends one
-// pitch right of the last bar.
+// frame bars); the canvas's pen is left solid black, kBarPenHundredths wide. The current
+// position ends one pitch right of the last bar.
 void barSection(ReportCanvas& canvas, const QString& barcodeText);
 
 // One bar at the current position, then the current position one pitch to the right.

@@ -117,12 +117,15 @@ TEST(EnvelopeRun, PlacesEveryPartOfANumber10EnvelopeFedFaceDownInLandscape) {
     EXPECT_GT(texts[8].baseline, texts[7].baseline);
 
     // 62 bars from 0.165 inch above the block, one pitch apart, on one baseline.
-    const std::vector<LineOp> bars = log.lines();
+    ASSERT_EQ(log.fills().size(), 1u);
+    const std::vector<QRectF> bars = log.fills()[0].rects;
     ASSERT_EQ(bars.size(), 62u);
-    EXPECT_NEAR(bars[0].from.x(), 3.1667 + dx, kEps);
-    EXPECT_NEAR(bars[0].from.y(), 2.0625 - 0.165 + dy, kEps);
-    EXPECT_NEAR(bars[0].to.y(), 2.0625 - 0.165 + dy + 0.125, kEps);
-    EXPECT_NEAR(bars[61].from.x(), 3.1667 + dx + 61 * 0.045, kEps);
+    EXPECT_NEAR(bars[0].center().x(), 3.1667 + dx, kEps);
+    EXPECT_NEAR(bars[0].width(), 0.01, kEps);
+    EXPECT_NEAR(bars[0].top(), 2.0625 - 0.165 + dy, kEps);
+    EXPECT_NEAR(bars[0].bottom(), 2.0625 - 0.165 + dy + 0.125, kEps);
+    EXPECT_NEAR(bars[61].center().x(), 3.1667 + dx + 61 * 0.045, kEps);
+    EXPECT_NEAR(bars[61].bottom(), 2.0625 - 0.165 + dy + 0.125, kEps);
 
     // The stamp sits in the envelope's top right corner.
     const std::vector<ImageOp> images = log.images();
@@ -149,6 +152,7 @@ TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope) {
     EXPECT_NEAR(log.texts()[0].x, 3.1667 + 0.5 + 0.2, kEps);
     EXPECT_NEAR(top(log.texts()[0]), 2.0625 + 0.1, kEps);
     EXPECT_TRUE(log.lines().empty());
+    EXPECT_TRUE(log.fills().empty());
     EXPECT_EQ(log.images().size(), 1u);
 
     // A preview on a page that is the envelope: no stamp, the margins alone as the offset.

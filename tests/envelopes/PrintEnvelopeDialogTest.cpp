@@ -187,8 +187,8 @@ TEST_F(PrintEnvelopeDialogTest, OnThePdfPrinterWithoutARememberedPaperThePageIsT
         EXPECT_FALSE(std::holds_alternative<ImageOp>(op));  // no stamp
         if (const auto* run = std::get_if<TextRun>(&op); run && run->text == "Jane Public ")
             name = run;
-        if (const auto* line = std::get_if<LineOp>(&op))
-            barsTop = std::min(barsTop, line->from.y());
+        if (const auto* fill = std::get_if<FillOp>(&op))
+            for (const QRectF& bar : fill->rects) barsTop = std::min(barsTop, bar.top());
     }
     ASSERT_NE(name, nullptr);
     EXPECT_NEAR(name->x, 3.167, 1e-4);

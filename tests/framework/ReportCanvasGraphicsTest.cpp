@@ -112,4 +112,28 @@ TEST(ShadeColour, PercentOfBlack) {
     EXPECT_EQ(shadeColour(150), QColor(0, 0, 0, 255));
 }
 
+TEST_F(ReportGraphics, FilledRectanglesAreOneOperationAtTheOrigin) {
+    canvas.setOrigin(1.5, 0.25);
+    canvas.fillRectangles({QRectF(0, 0, 0.01, 0.125), QRectF(0.045, 0.0625, 0.01, 0.0625)},
+                          Qt::black);
+    ASSERT_EQ(log.entries().size(), 1u);
+    const std::vector<FillOp> fills = log.fills();
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].colour, QColor(Qt::black));
+    ASSERT_EQ(fills[0].rects.size(), 2u);
+    EXPECT_NEAR(fills[0].rects[0].left(), 1.5, kTolerance);
+    EXPECT_NEAR(fills[0].rects[0].top(), 0.25, kTolerance);
+    EXPECT_NEAR(fills[0].rects[0].bottom(), 0.375, kTolerance);
+    EXPECT_NEAR(fills[0].rects[1].left(), 1.545, kTolerance);
+    EXPECT_NEAR(fills[0].rects[1].top(), 0.3125, kTolerance);
+    EXPECT_NEAR(fills[0].rects[1].width(), 0.01, kTolerance);
+    EXPECT_TRUE(log.lines().empty());
+    EXPECT_TRUE(log.rects().empty());
+
+    // Nothing reaches the surface once the job has ended.
+    canvas.finish();
+    canvas.fillRectangles({QRectF(0, 0, 1, 1)}, Qt::black);
+    EXPECT_EQ(log.fills().size(), 1u);
+}
+
 }  // namespace

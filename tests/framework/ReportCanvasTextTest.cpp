@@ -90,6 +90,34 @@ TEST_F(ReportText, MetricsFollowTheFontSize) {
     EXPECT_TRUE(canvas.font().bold);
 }
 
+TEST_F(ReportText, AMeasureIsTheSameWhenTakenAgainOrAfterAnotherText) {
+    const ReportFont font{QStringLiteral("Arial"), 10, false, false};
+    const double fresh = ReportTextMetrics(font).width(QStringLiteral("Springfield  IL 62701"));
+    const double freshShort = ReportTextMetrics(font).width(QStringLiteral("Springfield"));
+    ASSERT_LT(freshShort, fresh);
+    const ReportTextMetrics metrics(font);
+    EXPECT_DOUBLE_EQ(metrics.width(QStringLiteral("Springfield  IL 62701")), fresh);
+    EXPECT_DOUBLE_EQ(metrics.width(QStringLiteral("Springfield  IL 62701")), fresh);
+    EXPECT_DOUBLE_EQ(metrics.width(QStringLiteral("Springfield")), freshShort);
+    EXPECT_DOUBLE_EQ(metrics.width(QStringLiteral("Springfield  IL 62701")), fresh);
+    EXPECT_DOUBLE_EQ(metrics.width(QString()), 0.0);
+    // Past the texts it remembers it measures afresh, with the same results.
+    for (int i = 0; i < 5000; ++i) metrics.width(QString::number(i));
+    EXPECT_DOUBLE_EQ(metrics.width(QStringLiteral("Springfield")), freshShort);
+    EXPECT_DOUBLE_EQ(metrics.width(QStringLiteral("4999")),
+                     ReportTextMetrics(font).width(QStringLiteral("4999")));
+
+    // A run's width is its measure in the font it is printed in.
+    canvas.print(QStringLiteral("Springfield"));
+    canvas.setFontSize(20);
+    canvas.print(QStringLiteral("Springfield"));
+    const std::vector<TextRun> runs = log.texts();
+    ASSERT_EQ(runs.size(), 2u);
+    EXPECT_DOUBLE_EQ(runs[0].width, freshShort);
+    EXPECT_NEAR(runs[1].width, 2 * freshShort, 0.02);
+    EXPECT_DOUBLE_EQ(runs[1].width, canvas.textWidth(QStringLiteral("Springfield")));
+}
+
 TEST_F(ReportText, HomeIsTheFirstLineOfTheSectionAndLinesFollowByTheLineHeight) {
     canvas.home();
     EXPECT_NEAR(canvas.x(), 0.5, kTolerance);

@@ -106,4 +106,70 @@ TEST(ReportOpPainter, ClippedTextStaysInItsBox) {
     EXPECT_GE(ink.second, 95);
 }
 
+TEST(ReportOpPainter, FillsPaintEveryRectangleSolidWithoutAnOutline) {
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::red, 8));  // whatever pen the painter holds draws no outline
+    ReportOpPainter(painter, 100)
+        .paint(FillOp{{QRectF(0.1, 0.1, 0.1, 0.5), QRectF(0.5, 0.2, 0.2, 0.2)}, Qt::black});
+    painter.end();
+    EXPECT_EQ(image.pixelColor(15, 50), QColor(Qt::black));  // inside the first
+    EXPECT_EQ(image.pixelColor(60, 30), QColor(Qt::black));  // inside the second
+    EXPECT_EQ(image.pixelColor(35, 50), QColor(Qt::white));  // between them
+    EXPECT_EQ(image.pixelColor(8, 50), QColor(Qt::white));   // just left of the first
+    EXPECT_EQ(image.pixelColor(15, 62), QColor(Qt::white));  // just below the first
+    EXPECT_EQ(image.pixelColor(72, 30), QColor(Qt::white));  // just right of the second
+}
+
+TEST(ReportOpPainter, FillsKeepThePaintersOwnTransform) {
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.translate(10, 5);
+    const QTransform before = painter.worldTransform();
+    ReportOpPainter(painter, 100)
+        .paint(FillOp{{QRectF(0.3, 0.3, 0.1, 0.1), QRectF(0.6, 0.5, 0.1, 0.2)}, Qt::black});
+    EXPECT_EQ(painter.worldTransform(), before);
+    painter.end();
+    EXPECT_EQ(image.pixelColor(45, 40), QColor(Qt::black));  // (0.35, 0.35) moved by (10, 5)
+    EXPECT_EQ(image.pixelColor(75, 65), QColor(Qt::black));  // (0.65, 0.6) moved by (10, 5)
+    EXPECT_EQ(image.pixelColor(38, 33), QColor(Qt::white));  // where the first would be unmoved
+    EXPECT_EQ(image.pixelColor(75, 78), QColor(Qt::white));  // below the second
+}
+
+TEST(ReportOpPainter, OnePainterKeepsEachRunsFontAndClip) {
+    // A clipped run, then the same text unclipped in a smaller font, then right-aligned in the
+    // first font again: the clip ends with its run, and each run has its own size.
+    QImage image(400, 300, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    ReportOpPainter ops(painter, 100);
+    ops.paint(run(QStringLiteral("MMMMMMMM"), TextAlign::Left,
+                  QRectF(QPointF(0.5, 0.2), QPointF(1.0, 0.8)), true));
+    TextRun small = run(QStringLiteral("MMMMMMMM"), TextAlign::Left,
+                        QRectF(QPointF(0.5, 1.2), QPointF(3.9, 1.8)));
+    small.baseline = 1.6;
+    small.font.points = 12;
+    ops.paint(small);
+    TextRun right =
+        run(QStringLiteral("MMM"), TextAlign::Right, QRectF(QPointF(0.5, 2.2), QPointF(3.5, 2.8)));
+    right.baseline = 2.6;
+    ops.paint(right);
+    painter.end();
+
+    const auto clipped = inkColumns(image.copy(0, 0, 400, 100));
+    EXPECT_LE(clipped.second, 100);
+    const auto unclipped = inkColumns(image.copy(0, 100, 400, 100));
+    EXPECT_GT(unclipped.second, 150);  // eight 12-point capitals run well past the clip
+    const auto large = inkColumns(paintRun(run(QStringLiteral("MMMMMMMM"), TextAlign::Left,
+                                               QRectF(QPointF(0.5, 0.2), QPointF(3.9, 0.8))),
+                                           100));
+    EXPECT_NEAR(double(unclipped.second - unclipped.first) / (large.second - large.first), 0.5,
+                0.08);
+    const auto ended = inkColumns(image.copy(0, 200, 400, 100));
+    EXPECT_LE(ended.second, 350);
+    EXPECT_GE(ended.second, 346);
+}
+
 }  // namespace

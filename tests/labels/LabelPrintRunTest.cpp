@@ -116,13 +116,19 @@ TEST_F(LabelPrintRunTest, AddressLinesInCapitalsWithTheBarcodeAboveTheFirstLine)
     }
 
     // 9 ZIP digits, delivery point 23, correction digit 0: 12 digits between two frame bars.
-    const std::vector<LineOp> bars = log.lines();
+    // One fill of 62 bars, each 0.01 inch wide centred on its pitch.
+    EXPECT_TRUE(log.lines().empty());
+    ASSERT_EQ(log.fills().size(), 1u);
+    const std::vector<QRectF> bars = log.fills()[0].rects;
     ASSERT_EQ(bars.size(), 62u);
-    EXPECT_NEAR(bars.front().from.x(), 0.438, kNear);
-    EXPECT_NEAR(bars.front().from.y(), 0.75 - 0.165, kNear);
-    EXPECT_NEAR(bars.front().to.y(), 0.75 - 0.165 + 0.125, kNear);
-    EXPECT_NEAR(bars[1].from.y(), 0.75 - 0.165 + 0.0625, kNear);  // digit 1 starts with a half bar
-    EXPECT_NEAR(bars.back().from.x(), 0.438 + 61 * 0.045, kNear);
+    EXPECT_NEAR(bars.front().center().x(), 0.438, kNear);
+    EXPECT_NEAR(bars.front().left(), 0.438 - 0.005, kNear);
+    EXPECT_NEAR(bars.front().width(), 0.01, kNear);
+    EXPECT_NEAR(bars.front().top(), 0.75 - 0.165, kNear);
+    EXPECT_NEAR(bars.front().bottom(), 0.75 - 0.165 + 0.125, kNear);
+    EXPECT_NEAR(bars[1].top(), 0.75 - 0.165 + 0.0625, kNear);  // digit 1 starts with a half bar
+    EXPECT_NEAR(bars[1].bottom(), 0.75 - 0.165 + 0.125, kNear);
+    EXPECT_NEAR(bars.back().center().x(), 0.438 + 61 * 0.045, kNear);
 }
 
 TEST_F(LabelPrintRunTest, TrimmingShortensLinesAndDropsThoseBelowTheLabel) {
