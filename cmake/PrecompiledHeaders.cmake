@@ -15,10 +15,9 @@
 # target of a set must have no compile definitions the others lack (a definition one file needs
 # goes on that file). With RAVENPOST_PCH=OFF nothing is precompiled.
 #
-# ccache: the lead's build folders use CMAKE_CXX_COMPILER_LAUNCHER=ccache. ccache caches
-# translation units that use a precompiled header (and the header itself) only with the
-# sloppiness below and, for GCC, -fpch-preprocess; both are arranged here when the launcher is
-# ccache.
+# ccache (CMAKE_CXX_COMPILER_LAUNCHER=ccache) caches translation units that use a precompiled
+# header, and the header itself, only with the sloppiness below and, for GCC, -fpch-preprocess;
+# both are arranged here when the launcher is ccache.
 
 option(RAVENPOST_PCH "Precompile the standard library, Qt and GoogleTest headers" ON)
 
