@@ -4,9 +4,15 @@ set -e
 PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev libgmock-dev
 libbenchmark-dev nlohmann-json3-dev python3 python3-dbfread libdbd-xbase-perl clang clang-format libclang-rt-14-dev
 xvfb xauth fonts-liberation2 imagemagick poppler-utils"
+# One dpkg-query for the lot: this runs before every make target.
+installed=" $(dpkg-query -W -f='${Package} ${Status}\n' $PACKAGES 2>/dev/null |
+    awk '$2 == "install" && $4 == "installed" { printf "%s ", $1 }')"
 missing=""
 for p in $PACKAGES; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+    case "$installed" in
+        *" $p "*) ;;
+        *) missing="$missing $p" ;;
+    esac
 done
 [ -z "$missing" ] && exit 0
 echo "Installing:$missing"
