@@ -10,8 +10,9 @@ ARGS        ?=
 deps:
 	@sh scripts/deps.sh
 
+# Once per build folder; after that ninja runs cmake again itself when a CMake file changes.
 configure: deps
-	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_WERROR=ON >/dev/null
+	@test -f $(BUILD)/build.ninja || cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_WERROR=ON >/dev/null
 
 build: configure
 	@cmake --build $(BUILD) -j $(JOBS)
