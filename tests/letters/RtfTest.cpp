@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <cstdint>
 
 #include "letters/RtfPageLayout.h"
 #include "letters/RtfReader.h"
@@ -261,6 +262,33 @@ TEST(RtfReader, GroupsRestoreCharacterFormatting) {
     const auto i = find(document, "i");
     EXPECT_EQ(i->format.fontWeight(), QFont::Normal);
     EXPECT_EQ(i->format.fontPointSize(), 12);
+}
+
+TEST(RtfReader, DamagedLettersReadWithoutFaultAndWriteBackReadably) {
+    const QStringList allowed = {QString(), QString::fromLatin1(kRtfTooDeep),
+                                 QString::fromLatin1(kRtfNotRtf),
+                                 QString::fromLatin1(kRtfUnterminated)};
+    std::uint32_t random = 12345;
+    int unterminated = 0;
+    for (const QString& name : letterNames()) {
+        const QByteArray letter = readFixture(name);
+        for (int round = 0; round < 200; ++round) {
+            QByteArray damaged = letter.left(letter.size() * (round + 1) / 201);
+            for (int flip = 0; flip < 8; ++flip) {
+                random = random * 1103515245u + 12345u;
+                if (damaged.isEmpty()) break;
+                damaged[(random >> 8) % damaged.size()] = static_cast<char>(random >> 24);
+            }
+            QTextDocument document;
+            const std::optional<QString> error = readRtf(damaged, document);
+            ASSERT_TRUE(allowed.contains(error.value_or(QString()))) << error->toStdString();
+            if (error == QString::fromLatin1(kRtfUnterminated)) ++unterminated;
+            QTextDocument again;
+            ASSERT_EQ(readRtf(writeRtf(document), again), std::nullopt);
+            EXPECT_EQ(paragraphs(again).size(), paragraphs(document).size());
+        }
+    }
+    EXPECT_GT(unterminated, 400);
 }
 
 }  // namespace
