@@ -83,9 +83,8 @@ void BatchJob::chooseRecords() {
             throw BatchError(QStringLiteral("--filter: ") + errorText(e));  // names the position
         }
     }
-    const QString where = whereExpression(
-        args_.values(QStringLiteral("where")),
-        loadPreferences(IniFile(dataFolder_ + QLatin1String(kIniFileName))).shortDateFmt, t);
+    const QString where =
+        whereExpression(args_.values(QStringLiteral("where")), shortDateFormat(), t);
     if (!where.isEmpty())
         user = user.isEmpty() ? where : QStringLiteral("(%1) .and. (%2)").arg(user, where);
     // Both parts compile and hold only storable characters, so the joined filter does too.
@@ -99,8 +98,14 @@ void BatchJob::chooseRecords() {
     t.goTop();
 }
 
-void BatchJob::startPass(const QString& name) {
+void BatchJob::startPass(const QString& name, std::uint64_t total) {
     progress_.start(name);
+    done_ = 0;
+    total_ = total;
+}
+
+QString BatchJob::shortDateFormat() const {
+    return loadPreferences(IniFile(dataFolder_ + QLatin1String(kIniFileName))).shortDateFmt;
 }
 
 bool BatchJob::keepGoing(std::uint64_t done, std::uint64_t total) {

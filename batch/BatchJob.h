@@ -38,8 +38,13 @@ class BatchJob {
     // line or an unknown tag.
     void chooseRecords();
 
-    // Starts a pass over the records (its name leads its progress lines).
-    void startPass(const QString& name);
+    // Starts a pass over the records (its name leads its progress lines); recordDone() counts
+    // them against total.
+    void startPass(const QString& name, std::uint64_t total = 0);
+    // Called after each record of a pass started with its total: keepGoing for the next count.
+    bool recordDone() { return keepGoing(++done_, total_); }
+    // The short date format of the data folder's RAVENP.INI.
+    QString shortDateFormat() const;
     // Called after each record: tells the progress of done records out of total (unless
     // --quiet) and says whether to go on (false once Ctrl+C was pressed).
     bool keepGoing(std::uint64_t done, std::uint64_t total);
@@ -51,6 +56,8 @@ class BatchJob {
     xbase::Engine engine_;
     AddressTable table_;
     BatchProgress progress_;
+    std::uint64_t done_ = 0;
+    std::uint64_t total_ = 0;
 };
 
 // Installs the Ctrl+C handler that asks running jobs to stop.

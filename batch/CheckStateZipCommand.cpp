@@ -36,13 +36,11 @@ int runCheckStateZip(const QStringList& arguments, const QString& executableFold
 
     job.chooseRecords();
     xbase::Table& table = job.table();
-    const std::uint64_t total = table.visibleCount();
-    std::uint64_t done = 0;
     bool stopped = false;
-    job.startPass(QStringLiteral("check-state-zip"));
+    job.startPass(QStringLiteral("check-state-zip"), table.visibleCount());
     StateZipHooks hooks;
     hooks.keepGoing = [&] {
-        stopped = !job.keepGoing(++done, total);
+        stopped = !job.recordDone();
         return !stopped;
     };
     checkStateZip(table, *states,

@@ -8,8 +8,6 @@
 #include "batch/BatchJob.h"
 #include "data/DataFolder.h"
 #include "data/DateText.h"
-#include "data/IniFile.h"
-#include "data/Preferences.h"
 #include "utilities/CopyOut.h"
 #include "utilities/CopyTarget.h"
 #include "xbase/Table.h"
@@ -41,13 +39,10 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
     job.chooseRecords();
 
     xbase::Table& table = job.table();
-    const std::uint64_t total = table.visibleCount();
-    std::uint64_t done = 0;
-    job.startPass(QStringLiteral("copy-out"));
+    job.startPass(QStringLiteral("copy-out"), table.visibleCount());
     BulkHooks hooks;
-    hooks.keepGoing = [&] { return job.keepGoing(++done, total); };
-    const QString dateFormat =
-        loadPreferences(IniFile(job.dataFolder() + QString::fromLatin1(kIniFileName))).shortDateFmt;
+    hooks.keepGoing = [&] { return job.recordDone(); };
+    const QString dateFormat = job.shortDateFormat();
     const CopyResult result =
         kind == CopyKind::Dbf
             ? copyToDbf(table, target, hooks)

@@ -76,7 +76,7 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     if (total == 0)
         throw BatchError(QStringLiteral("no record is chosen: there is no envelope to print"));
 
-    job.startPass(QStringLiteral("envelopes"));
+    job.startPass(QStringLiteral("envelopes"), total);
     PrinterSurface surface(printer);
     ReportCanvas canvas(surface);
     usePrinterPaper(canvas, printer);
@@ -86,7 +86,8 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     while (printed < total && !table.eof()) {
         if (printed > 0) canvas.newPage();
         printEnvelope(canvas, setup, readAddressValues(table), false);
-        if (!job.keepGoing(++printed, total)) {
+        ++printed;
+        if (!job.recordDone()) {
             canvas.abort();
             return kExitStopped;
         }

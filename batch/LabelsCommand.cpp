@@ -58,10 +58,9 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
 
     QTemporaryDir work;
     if (request.presort) {
-        std::uint64_t read = 0;
-        job.startPass(QStringLiteral("presort"));
+        job.startPass(QStringLiteral("presort"), total);
         PresortHooks hooks;
-        hooks.afterRecord = [&] { return job.keepGoing(++read, total); };
+        hooks.afterRecord = [&] { return job.recordDone(); };
         const PresortResult presorted = runPresort(table, work.path(), hooks);
         if (presorted == PresortResult::Cancelled) return kExitStopped;
         if (presorted == PresortResult::Failed) return kExitError;
@@ -70,12 +69,11 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
     }
     if (!confirmLabelPaper(printer, request.setup)) return kExitError;
 
-    job.startPass(QStringLiteral("labels"));
+    job.startPass(QStringLiteral("labels"), total);
     PrinterSurface surface(printer);
     ReportCanvas canvas(surface);
-    std::uint64_t printed = 0;
     labelReportJob(table, request, work.path())(canvas, [&] {
-        if (!job.keepGoing(++printed, total)) canvas.abort();
+        if (!job.recordDone()) canvas.abort();
         return !canvas.aborted();
     });
     const bool stopped = canvas.aborted();

@@ -44,11 +44,9 @@ int runPresortCommand(const QStringList& arguments, const QString& executableFol
 
     job.chooseRecords();
     xbase::Table& table = job.table();
-    const std::uint64_t total = table.visibleCount();
-    std::uint64_t read = 0;
-    job.startPass(QStringLiteral("presort"));
+    job.startPass(QStringLiteral("presort"), table.visibleCount());
     PresortHooks hooks;
-    hooks.afterRecord = [&] { return job.keepGoing(++read, total); };
+    hooks.afterRecord = [&] { return job.recordDone(); };
     const PresortResult result = runPresort(table, folder, hooks);
     if (result == PresortResult::Cancelled) return kExitStopped;
     if (result == PresortResult::Failed) return kExitError;  // told through the messages

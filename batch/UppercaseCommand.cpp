@@ -61,13 +61,11 @@ int runUppercase(const QStringList& arguments, const QString& executableFolder) 
     BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
     job.chooseRecords();
     xbase::Table& table = job.table();
-    const std::uint64_t total = table.visibleCount();
-    std::uint64_t done = 0;
     bool stopped = false;
-    job.startPass(QStringLiteral("uppercase"));
+    job.startPass(QStringLiteral("uppercase"), table.visibleCount());
     BulkHooks hooks;
     hooks.keepGoing = [&] {
-        stopped = !job.keepGoing(++done, total);
+        stopped = !job.recordDone();
         return !stopped;
     };
     const std::uint32_t converted =

@@ -41,26 +41,22 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
 
     job.chooseRecords();
     xbase::Table& table = job.table();
-    const std::uint64_t total = table.visibleCount();
-    std::uint64_t read = 0;
-    job.startPass(QStringLiteral("zip-count"));
+    job.startPass(QStringLiteral("zip-count"), table.visibleCount());
     const std::optional<QStringList> lines =
-        countZipCodes(table, {[](const QString&) {}, [&] { return job.keepGoing(++read, total); }});
+        countZipCodes(table, {[](const QString&) {}, [&] { return job.recordDone(); }});
     if (!lines) return kExitStopped;
 
     if (text) {
         for (const QString& line : *lines) std::printf("%s\n", line.toLocal8Bit().constData());
         return kExitDone;
     }
-    job.startPass(QStringLiteral("report"));
+    job.startPass(QStringLiteral("report"), static_cast<std::uint64_t>(lines->size()));
     QPrinter& printer = output->printer();
     PrinterSurface surface(printer);
     ReportCanvas canvas(surface);
     usePrinterPaper(canvas, printer);
-    std::uint64_t rows = 0;
-    const auto rowCount = static_cast<std::uint64_t>(lines->size());
     if (!printZipReport(canvas, *lines, [&] {
-            if (!job.keepGoing(++rows, rowCount)) canvas.abort();
+            if (!job.recordDone()) canvas.abort();
             return !canvas.aborted();
         }))
         throw BatchError(

@@ -8,6 +8,7 @@
 #include <QMap>
 #include <QProcess>
 #include <csignal>
+#include <functional>
 
 #include "app/AddressFileFixture.h"
 
@@ -37,6 +38,31 @@ struct BatchRun {
 
 class BatchFixture : public AddressFileFixture {
   protected:
+    // Ann Young of Boise, Bob Adams of Reno, and Cy Baker of Boise marked DELETED, in that
+    // order; withYoung may fill in more of Young's record while it is current.
+    void addThreeAddresses(const std::function<void()>& withYoung = {}) {
+        add({{"LNAME", "Young"},
+             {"FNAME", "Ann"},
+             {"STREET", "1 Elm St"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83702"}});
+        if (withYoung) withYoung();
+        add({{"LNAME", "Adams"},
+             {"FNAME", "Bob"},
+             {"STREET", "2 Oak Ave"},
+             {"CITY", "Reno"},
+             {"STATE", "NV"},
+             {"ZIP", "89501"}});
+        add({{"LNAME", "Baker"},
+             {"FNAME", "Cy"},
+             {"STREET", "3 Pine Rd"},
+             {"CITY", "Boise"},
+             {"STATE", "ID"},
+             {"ZIP", "83706"},
+             {"PREFIX", "DELETED"}});
+    }
+
     // Closes the address file the test filled, so that the process can open it.
     void handOver() {
         table.close();

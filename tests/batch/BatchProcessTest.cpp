@@ -14,25 +14,7 @@ class BatchProcessTest : public BatchFixture {
   protected:
     void SetUp() override {
         BatchFixture::SetUp();
-        add({{"LNAME", "Young"},
-             {"FNAME", "Ann"},
-             {"STREET", "1 Elm St"},
-             {"CITY", "Boise"},
-             {"STATE", "ID"},
-             {"ZIP", "83702"}});
-        add({{"LNAME", "Adams"},
-             {"FNAME", "Bob"},
-             {"STREET", "2 Oak Ave"},
-             {"CITY", "Reno"},
-             {"STATE", "NV"},
-             {"ZIP", "89501"}});
-        add({{"LNAME", "Baker"},
-             {"FNAME", "Cy"},
-             {"STREET", "3 Pine Rd"},
-             {"CITY", "Boise"},
-             {"STATE", "ID"},
-             {"ZIP", "83706"},
-             {"PREFIX", "DELETED"}});
+        addThreeAddresses();
         handOver();
     }
 };

@@ -14,29 +14,12 @@ class UtilityCommandFixture : public BatchFixture {
   protected:
     void SetUp() override {
         BatchFixture::SetUp();
-        add({{"LNAME", "Young"},
-             {"FNAME", "Ann"},
-             {"STREET", "1 Elm St"},
-             {"CITY", "Boise"},
-             {"STATE", "ID"},
-             {"ZIP", "83702"},
-             {"NOTES", "vip"}});
-        table->setDate("DATE", xbase::julianDay(2024, 3, 15));
-        table->setMemo("MEMO", "Met at the fair");
-        table->post();
-        add({{"LNAME", "Adams"},
-             {"FNAME", "Bob"},
-             {"STREET", "2 Oak Ave"},
-             {"CITY", "Reno"},
-             {"STATE", "NV"},
-             {"ZIP", "89501"}});
-        add({{"LNAME", "Baker"},
-             {"FNAME", "Cy"},
-             {"STREET", "3 Pine Rd"},
-             {"CITY", "Boise"},
-             {"STATE", "ID"},
-             {"ZIP", "83706"},
-             {"PREFIX", "DELETED"}});
+        addThreeAddresses([this] {
+            table->setText("NOTES", "vip");
+            table->setDate("DATE", xbase::julianDay(2024, 3, 15));
+            table->setMemo("MEMO", "Met at the fair");
+            table->post();
+        });
         handOver();
     }
 
