@@ -1,0 +1,73 @@
+#include "letters/PageUnits.h"
+
+#include <QRegularExpression>
+#include <cmath>
+#include <limits>
+
+namespace rp {
+
+namespace {
+
+double twipsPerUnit(PageUnit unit) {
+    switch (unit) {
+        case PageUnit::Inch:
+            return kTwipsPerInch;
+        case PageUnit::Cm:
+            return kTwipsPerCm;
+        case PageUnit::Twips:
+            break;
+    }
+    return 1.0;
+}
+
+}  // namespace
+
+QString formatTwips(int twips, PageUnit unit) {
+    if (unit == PageUnit::Twips) return QString::number(twips);
+    return QString::number(twips / twipsPerUnit(unit), 'f', 2);
+}
+
+std::optional<int> parseToTwips(const QString& text, PageUnit unit) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) return 0;
+    // C notation only: no group separators, no ",", no exponent, no "+".
+    static const QRegularExpression kNumber(QStringLiteral("^-?(\\d+\\.?\\d*|\\.\\d+)$"));
+    if (!kNumber.match(trimmed).hasMatch()) return std::nullopt;
+    bool ok = false;
+    const double value = trimmed.toDouble(&ok);
+    if (!ok) return std::nullopt;
+    const double twips = std::round(value * twipsPerUnit(unit));
+    if (twips < std::numeric_limits<int>::min() || twips > std::numeric_limits<int>::max())
+        return std::nullopt;
+    return static_cast<int>(twips);
+}
+
+std::optional<PageLayoutFault> findPageLayoutFault(const PageLayout& layout) {
+    if (layout.paperWidth <= 0)
+        return PageLayoutFault{PageField::Width, QStringLiteral("Width must be greater than 0")};
+    if (layout.paperHeight <= 0)
+        return PageLayoutFault{PageField::Height, QStringLiteral("Height must be greater than 0")};
+    if (layout.topMargin < 0)
+        return PageLayoutFault{PageField::Top, QStringLiteral("Top must not be negative")};
+    if (layout.bottomMargin < 0)
+        return PageLayoutFault{PageField::Bottom, QStringLiteral("Bottom must not be negative")};
+    if (layout.leftMargin < 0)
+        return PageLayoutFault{PageField::Left, QStringLiteral("Left must not be negative")};
+    if (layout.rightMargin < 0)
+        return PageLayoutFault{PageField::Right, QStringLiteral("Right must not be negative")};
+    // Sums in 64 bits: two margins near the int limit must not wrap round to a small value.
+    if (qint64{layout.leftMargin} + layout.rightMargin >= layout.paperWidth)
+        return PageLayoutFault{PageField::Left,
+                               QStringLiteral("Left and Right leave no room for text on the page")};
+    if (qint64{layout.topMargin} + layout.bottomMargin >= layout.paperHeight)
+        return PageLayoutFault{PageField::Top,
+                               QStringLiteral("Top and Bottom leave no room for text on the page")};
+    return std::nullopt;
+}
+
+std::optional<QString> pageLayoutFault(const PageLayout& layout) {
+    if (auto fault = findPageLayoutFault(layout)) return fault->message;
+    return std::nullopt;
+}
+
+}  // namespace rp
