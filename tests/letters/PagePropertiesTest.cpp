@@ -1,6 +1,16 @@
-// Page lengths in inches, centimetres and twips, and the refusals of a page layout.
+// Page Properties: the unit arithmetic, the refusals on OK, and the dialog offscreen.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "framework/Messages.h"
+#include "framework/ScriptedMessages.h"
+#include "letters/PagePropertiesDialog.h"
 #include "letters/PageUnits.h"
 
 namespace rp {
@@ -77,6 +87,111 @@ TEST(PageUnitsTest, NamesTheFirstFaultOfALayout) {
     for (const Row& row : rows)
         EXPECT_EQ(pageLayoutFault(row.layout), row.fault)
             << row.layout.paperWidth << " " << row.layout.leftMargin;
+}
+
+class PagePropertiesDialogTest : public ::testing::Test {
+  protected:
+    void SetUp() override { PagePropertiesDialog::resetRememberedUnit(); }
+    void TearDown() override { PagePropertiesDialog::resetRememberedUnit(); }
+
+    // The first key typed replaces the selected text, so the box is never empty on the way.
+    static void retype(QLineEdit* box, const QString& text) {
+        box->setFocus();
+        box->selectAll();
+        QTest::keyClicks(box, text);
+    }
+
+    ScriptedMessages messages_;
+    MessagesScope scope_{messages_};
+};
+
+TEST_F(PagePropertiesDialogTest, ShowsTheLayoutAndConvertsOnAUnitChange) {
+    PagePropertiesDialog dialog(PageLayout{12240, 15840, 1800, 1800, 1440, 720});
+    EXPECT_EQ(dialog.windowTitle(), "Page Properties");
+    EXPECT_EQ(dialog.helpTopic(), HelpTopic::None);
+    EXPECT_EQ(dialog.unitList()->currentText(), "Inch");
+    EXPECT_EQ(dialog.unitList()->count(), 3);
+    QStringList groups;
+    for (auto* g : dialog.findChildren<QGroupBox*>()) groups << g->title();
+    EXPECT_EQ(groups, (QStringList{" Paper Size ", " Margins "}));
+    EXPECT_EQ(dialog.widthEdit()->text(), "8.50");
+    EXPECT_EQ(dialog.heightEdit()->text(), "11.00");
+    EXPECT_EQ(dialog.leftEdit()->text(), "1.25");
+    EXPECT_EQ(dialog.bottomEdit()->text(), "0.50");
+
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    retype(dialog.widthEdit(), "1");
+    EXPECT_EQ(dialog.layout().paperWidth, 1440);
+    // Partial texts leave the kept value alone.
+    retype(dialog.topEdit(), "-.");
+    EXPECT_EQ(dialog.layout().topMargin, 1440);
+    QTest::keyClicks(dialog.topEdit(), "5");
+    EXPECT_EQ(dialog.layout().topMargin, -720);
+    // An emptied box holds 0.
+    retype(dialog.rightEdit(), "7");
+    QTest::keyClick(dialog.rightEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(dialog.layout().rightMargin, 0);
+
+    dialog.unitList()->setCurrentText("Twips");
+    EXPECT_EQ(dialog.widthEdit()->text(), "1440");
+    EXPECT_EQ(dialog.topEdit()->text(), "-720");
+    EXPECT_EQ(dialog.heightEdit()->text(), "15840");
+    dialog.unitList()->setCurrentText("Cm");
+    EXPECT_EQ(dialog.widthEdit()->text(), "2.54");
+    // Showing rounded values does not change the kept twips.
+    dialog.unitList()->setCurrentText("Inch");
+    EXPECT_EQ(dialog.layout(), (PageLayout{1440, 15840, 1800, 0, -720, 720}));
+    EXPECT_TRUE(messages_.texts().isEmpty());
+}
+
+TEST_F(PagePropertiesDialogTest, LeavingABoxWithoutANumberReportsAndRestores) {
+    PagePropertiesDialog dialog(PageLayout{});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    retype(dialog.heightEdit(), "abc");
+    EXPECT_TRUE(messages_.texts().isEmpty());
+    dialog.rightEdit()->setFocus();
+    EXPECT_EQ(messages_.texts(), QStringList{"'abc' is not a valid floating point value"});
+    EXPECT_EQ(dialog.heightEdit()->text(), "11.00");
+    EXPECT_EQ(dialog.layout(), PageLayout{});
+}
+
+TEST_F(PagePropertiesDialogTest, OkRefusesAWidthOfNothingAndStaysOpen) {
+    PagePropertiesDialog dialog(PageLayout{});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    retype(dialog.widthEdit(), "0");
+    QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+    EXPECT_EQ(messages_.texts(), QStringList{"Width must be greater than 0"});
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), dialog.widthEdit());
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(PagePropertiesDialogTest, CancelForgetsTheUnitAndOkRemembersIt) {
+    {
+        PagePropertiesDialog dialog(PageLayout{});
+        dialog.show();
+        dialog.unitList()->setCurrentText("Twips");
+        QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+    }
+    EXPECT_EQ(PagePropertiesDialog::rememberedUnit(), PageUnit::Inch);
+    {
+        PagePropertiesDialog dialog(PageLayout{});
+        EXPECT_EQ(dialog.unitList()->currentText(), "Inch");
+        dialog.show();
+        dialog.unitList()->setCurrentText("Cm");
+        retype(dialog.leftEdit(), "2.54");
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        EXPECT_EQ(dialog.layout().leftMargin, 1440);
+    }
+    PagePropertiesDialog next(PageLayout{});
+    EXPECT_EQ(next.unitList()->currentText(), "Cm");
+    EXPECT_EQ(next.widthEdit()->text(), "21.59");
+    EXPECT_TRUE(messages_.texts().isEmpty());
 }
 
 }  // namespace
