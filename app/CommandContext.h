@@ -27,10 +27,11 @@ struct CommandContext {
 };
 
 // A command's dialog, run modally; it may throw, the command's restorations run regardless.
-// createSideFile makes an empty side file for commands that create it when it cannot be opened.
+// createSideFile makes an empty side file, under the engine given, for commands that create it
+// where none exists.
 struct CommandDialog {
     std::function<void(CommandContext&)> run;
-    std::function<void(const QString& path)> createSideFile;
+    std::function<void(xbase::Engine& engine, const QString& path)> createSideFile;
 };
 
 }  // namespace rp

@@ -7,6 +7,8 @@
 #include "import/AsciiImportDialog.h"
 #include "import/DbfImportDialog.h"
 #include "labels/PrintLabelsDialog.h"
+#include "letters/LettersFile.h"
+#include "letters/PrintLettersDialog.h"
 #include "postal/PresortDialog.h"
 #include "postal/ZipCountDialog.h"
 #include "postal/ZipReportPrinting.h"
@@ -52,6 +54,13 @@ void registerCommandDialogs(MainWindow& main) {
             dialog.exec();
         },
         {}};
+    main.commandDialogs()[Command::Letters] = {[&main](CommandContext& c) {
+                                                   PrintLettersDialog dialog(
+                                                       *c.sideTable, main.printerCatalog(),
+                                                       c.filterChoice.filteredEnabled, c.parent);
+                                                   dialog.exec();
+                                               },
+                                               &createLettersFile};
     main.commandDialogs()[Command::ConvertUppercase] = {
         [](CommandContext& c) {
             ConvertToUppercaseDialog window(c.table->table(), !c.userExpression.isEmpty(),

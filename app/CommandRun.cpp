@@ -121,27 +121,28 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
 }
 
 bool CommandRun::openSideFile(bool mayCreate) {
-    const QString path = host_.dataFolder() + plan_.sideFile;
-    for (int attempt = 0; attempt < 2; ++attempt) {
-        try {
+    // A side file is created only where none exists in any letter case: one that is there but
+    // cannot be opened (in use, damaged, unreadable) is left as it is and the cause told.
+    const QString wanted = host_.dataFolder() + plan_.sideFile;
+    const QString existing = existingFileInAnyCase(wanted);
+    try {
+        if (existing.isEmpty() && mayCreate && dialog_.createSideFile) {
+            dialog_.createSideFile(host_.engine(), wanted);
+            context_.sideTable =
+                host_.engine().open(enginePath(wanted), xbase::OpenMode::Exclusive);
+        } else {
+            const QString path = existing.isEmpty() ? wanted : existing;
             context_.sideTable = openSideTable(host_.engine(), path);
             if (const auto notice = indexRebuiltNotice(*context_.sideTable, path))
                 showInformation(*notice);
-            context_.sideTable->goTop();
-            return true;
-        } catch (const std::exception& e) {
-            context_.sideTable.reset();
-            sideFileCause_ = errorText(e);
-            if (!mayCreate || !dialog_.createSideFile || attempt > 0) return false;
         }
-        try {
-            dialog_.createSideFile(path);
-        } catch (const std::exception& e) {
-            sideFileCause_ = errorText(e);
-            return false;
-        }
+        context_.sideTable->goTop();
+        return true;
+    } catch (const std::exception& e) {
+        context_.sideTable.reset();
+        sideFileCause_ = errorText(e);
+        return false;
     }
-    return false;
 }
 
 void CommandRun::restore(Restore step) {

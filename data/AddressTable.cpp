@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "xbase/Error.h"
 
@@ -37,6 +38,16 @@ void AddressTable::close() {
 
 std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path) {
     return engine.open(enginePath(path));
+}
+
+QString existingFileInAnyCase(const QString& path) {
+    if (QFileInfo(path).isFile()) return path;
+    const QFileInfo wanted(path);
+    const QDir folder = wanted.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden))
+        if (name.compare(wanted.fileName(), Qt::CaseInsensitive) == 0)
+            return wanted.path() + QDir::separator() + name;
+    return {};
 }
 
 std::optional<QString> indexRebuiltNotice(const xbase::Table& table, const QString& path) {

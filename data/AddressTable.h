@@ -43,6 +43,10 @@ class AddressTable {
 // closed properly has its indexes rebuilt; the caller tells the user (indexRebuiltNotice).
 std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path);
 
+// The file at path, or the one in its folder whose name differs only in letter case; empty when
+// there is neither.
+QString existingFileInAnyCase(const QString& path);
+
 // "The file <path> was not closed properly. Its indexes have been rebuilt." when the open of
 // table rebuilt them, for the caller to show as an information message; nothing otherwise.
 std::optional<QString> indexRebuiltNotice(const xbase::Table& table, const QString& path);

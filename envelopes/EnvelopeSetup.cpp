@@ -5,6 +5,7 @@
 #include <string>
 
 #include "data/FieldText.h"
+#include "data/ListedRecords.h"
 #include "data/PendingRecord.h"
 #include "data/SideFileValues.h"
 #include "mailpiece/AddressContentsFields.h"
@@ -87,11 +88,6 @@ EnvelopeSetup defaultEnvelopeSetup() {
     s.facing = 1;
     s.position = 2;
     return s;
-}
-
-bool hasCurrentRecord(const xbase::Table& table) {
-    return table.isOpen() && !table.eof() && table.recNo() >= 1 &&
-           table.recNo() <= table.recordCount() && !table.deleted();
 }
 
 EnvelopeSetup readEnvelopeSetup(const xbase::Table& t) {

@@ -60,10 +60,6 @@ EnvelopeSetup defaultEnvelopeSetup();
 // The DESCRIPT of the copy that "New" hands to the designer.
 inline constexpr char kUntitledEnvelopeSetup[] = "{Untitled Envelope Setup Record}";
 
-// Whether the table stands on a record (not past the end of an empty or exhausted file, and
-// not on one carrying the deletion mark).
-bool hasCurrentRecord(const xbase::Table& table);
-
 // The setup of the setup file's current record, or the default setup when there is none.
 EnvelopeSetup readEnvelopeSetup(const xbase::Table& setups);
 

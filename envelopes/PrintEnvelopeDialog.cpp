@@ -126,7 +126,7 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     layout->addLayout(buttons);
     resize(520, 420);
 
-    showCurrentRow(grid_, *model_);
+    selectGridRow(grid_, model_->currentRow());
 }
 
 PrintEnvelopeDialog::~PrintEnvelopeDialog() = default;
@@ -158,7 +158,7 @@ void PrintEnvelopeDialog::setEnvelopeButtons() {
 
 void PrintEnvelopeDialog::refreshGrid() {
     model_->refresh();
-    showCurrentRow(grid_, *model_);
+    selectGridRow(grid_, model_->currentRow());
 }
 
 void PrintEnvelopeDialog::rowClicked() {

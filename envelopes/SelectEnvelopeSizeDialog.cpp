@@ -70,7 +70,7 @@ SelectEnvelopeSizeDialog::SelectEnvelopeSizeDialog(xbase::Table& sizes, const QS
     layout->addLayout(buttons);
     resize(520, 360);
 
-    showCurrentRow(grid_, *model_);
+    selectGridRow(grid_, model_->currentRow());
 }
 
 SelectEnvelopeSizeDialog::~SelectEnvelopeSizeDialog() = default;
@@ -81,7 +81,7 @@ std::optional<EnvelopeSize> SelectEnvelopeSizeDialog::chosen() const {
 
 void SelectEnvelopeSizeDialog::refreshGrid() {
     model_->refresh();
-    showCurrentRow(grid_, *model_);
+    selectGridRow(grid_, model_->currentRow());
 }
 
 void SelectEnvelopeSizeDialog::rowClicked() {

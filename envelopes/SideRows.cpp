@@ -1,76 +1,12 @@
 #include "envelopes/SideRows.h"
 
-#include <QItemSelectionModel>
-#include <QTableView>
-#include <algorithm>
-
-#include "envelopes/EnvelopeSetup.h"
-#include "xbase/Table.h"
-
 namespace rp {
-
-namespace {
-
-// Puts the table back on recno, or past the end when recno is 0.
-void standOn(xbase::Table& table, std::uint32_t recno) {
-    if (recno == 0)
-        table.go(table.recordCount() + 1);
-    else
-        table.go(recno);
-}
-
-}  // namespace
-
-std::vector<std::uint32_t> listedRecords(xbase::Table& table) {
-    const std::uint32_t current = hasCurrentRecord(table) ? table.recNo() : 0;
-    std::vector<std::uint32_t> records;
-    for (table.goTop(); !table.eof(); table.skip())
-        if (!table.deleted()) records.push_back(table.recNo());
-    standOn(table, current);
-    return records;
-}
-
-void goFirstListed(xbase::Table& table) {
-    table.goTop();
-    while (!table.eof() && table.deleted()) table.skip();
-}
-
-void deleteCurrentRecord(xbase::Table& table) {
-    if (!hasCurrentRecord(table)) return;
-    const std::vector<std::uint32_t> before = listedRecords(table);
-    const auto at = std::find(before.begin(), before.end(), table.recNo());
-    table.deleteRecord();
-    std::uint32_t next = 0;
-    if (at != before.end()) {
-        if (at + 1 != before.end())
-            next = *(at + 1);
-        else if (at != before.begin())
-            next = *(at - 1);
-    }
-    standOn(table, next);
-}
 
 std::vector<SideGridColumn> envelopeGridColumns(std::span<const GridColumn> columns) {
     std::vector<SideGridColumn> result;
     result.reserve(columns.size());
     for (const GridColumn& c : columns) result.push_back({c.field, QString::fromLatin1(c.title)});
     return result;
-}
-
-void showCurrentRow(QTableView* view, const SideGridModel& model) {
-    const int row = model.currentRow();
-    QItemSelectionModel* selection = view->selectionModel();
-    const QSignalBlocker block(selection);
-    if (row < 0) {
-        selection->clear();
-        selection->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
-    } else {
-        const QModelIndex index = model.index(row, 0);
-        selection->setCurrentIndex(index,
-                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        view->scrollTo(index);
-    }
-    view->viewport()->update();
 }
 
 }  // namespace rp

@@ -13,4 +13,8 @@ QTableView* makeRecordGrid(QWidget* parent);
 // A cell of a table widget that can be selected but not edited.
 QTableWidgetItem* makeFixedItem(const QString& text);
 
+// Makes row the grid's current and only selected row and scrolls to it; row -1 selects none.
+// The selection model's signals are held back.
+void selectGridRow(QTableView* grid, int row);
+
 }  // namespace rp

@@ -492,7 +492,8 @@ QString RtfParser::decode(const QByteArray& bytes) {
 
 QTextCharFormat RtfParser::charFormat(const CharState& chars) const {
     QTextCharFormat format;
-    const auto font = fonts_.find(chars.font);
+    // Text with no \f of its own is in the default font (\deff).
+    const auto font = fonts_.find(chars.font >= 0 ? chars.font : defaultFont_);
     if (font != fonts_.end()) format.setFontFamilies(QStringList{font->second});
     format.setFontPointSize(chars.halfPoints / 2.0);
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -509,6 +510,8 @@ void RtfParser::fill(QTextDocument& document) const {
     std::vector<Paragraph> paragraphs = paragraphs_;
     if (paragraphs.size() > 1 && paragraphs.back().runs.empty()) paragraphs.pop_back();
     document.clear();
+    if (const auto font = fonts_.find(defaultFont_); font != fonts_.end())
+        document.setDefaultFont(QFont(font->second, 12));
     QTextCursor cursor(&document);
     bool first = true;
     for (const Paragraph& paragraph : paragraphs) {

@@ -5,6 +5,7 @@
 
 #include <limits>
 
+#include "data/ListedRecords.h"
 #include "data/SideFileValues.h"
 #include "envelopes/EnvelopeSetup.h"
 

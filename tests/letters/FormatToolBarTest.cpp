@@ -63,6 +63,9 @@ struct StyleCase {
     Command command;
     std::function<bool(const QTextCharFormat&)> has;
 };
+void PrintTo(const StyleCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FormatToolBarStyleTest : public FormatToolBarTest,
                                public ::testing::WithParamInterface<StyleCase> {};
@@ -119,6 +122,9 @@ struct SizeCase {
     const char* typed;
     double applied;  // the word's size afterwards; 12 is the size it had
 };
+void PrintTo(const SizeCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
 class FormatToolBarSizeTest : public FormatToolBarTest,
                               public ::testing::WithParamInterface<SizeCase> {};

@@ -1,0 +1,221 @@
+#include "letters/LetterDesignerDialog.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "data/FieldText.h"
+#include "framework/ErrorReport.h"
+#include "framework/FileChooser.h"
+#include "framework/Messages.h"
+#include "letters/FormatToolBar.h"
+#include "letters/LetterDocument.h"
+#include "letters/LettersFile.h"
+#include "letters/MergeCodes.h"
+#include "letters/PagePropertiesDialog.h"
+#include "letters/RtfReader.h"
+#include "letters/RtfWriter.h"
+
+namespace rp {
+namespace {
+
+QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setWhatsThis(help);
+    button->setAutoDefault(false);
+    return button;
+}
+
+constexpr char kRtfFilter[] = "Rich Text Files|*.rtf";
+
+std::optional<PageLayout> runPageProperties(QWidget* parent, const PageLayout& current) {
+    PagePropertiesDialog dialog(current, parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.layout();
+}
+
+}  // namespace
+
+LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTextDocument* letter,
+                                           QWidget* parent)
+    : Dialog(parent, HelpTopic::LetterDesigner) {
+    setWindowTitle(QStringLiteral("Letter Designer"));
+    askPageLayout = [this](const PageLayout& current) { return runPageProperties(this, current); };
+
+    description_ = new QLineEdit(description, this);
+    description_->setMaxLength(kLetterDescriptionWidth);
+    description_->setWhatsThis(QStringLiteral("The name the letter is listed under."));
+    auto* descriptionLabel = new QLabel(QStringLiteral("Description"), this);
+    descriptionLabel->setBuddy(description_);
+
+    fields_ = new QComboBox(this);
+    for (const char* name : kMergeCodeNames) fields_->addItem(QString::fromLatin1(name));
+    fields_->setCurrentIndex(0);
+    fields_->setWhatsThis(
+        QStringLiteral("Puts a field of the address record into the letter where the cursor "
+                       "stands, in square brackets. Each printed letter shows the record's "
+                       "value there."));
+    connect(fields_, &QComboBox::activated, this,
+            guarded([this](int index) { insertField(index); }));
+    auto* fieldsLabel = new QLabel(QStringLiteral("Insert field"), this);
+    fieldsLabel->setBuddy(fields_);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(descriptionLabel);
+    top->addWidget(description_, 1);
+    top->addSpacing(12);
+    top->addWidget(fieldsLabel);
+    top->addWidget(fields_);
+
+    editor_ = new QTextEdit(this);
+    editor_->setAcceptRichText(true);
+    editor_->setWhatsThis(
+        QStringLiteral("The letter. Field names in square brackets are "
+                       "replaced by each record's values when it is printed."));
+    useDocument(letter ? copyLetterDocument(*letter) : newLetterDocument());
+    auto* toolBar = new FormatToolBar(editor_, this);
+
+    auto* save = makeButton(QStringLiteral("Save"), QStringLiteral("Keeps the letter."), this);
+    auto* cancel = makeButton(QStringLiteral("Cancel"),
+                              QStringLiteral("Closes this window without keeping changes."), this);
+    auto* pageSetup = makeButton(QStringLiteral("Page Setup"),
+                                 QStringLiteral("Sets the letter's paper size and margins."), this);
+    auto* openRtf = makeButton(QStringLiteral("Open RTF File…"),
+                               QStringLiteral("Replaces the letter with one written in another "
+                                              "word processor and saved as RTF."),
+                               this);
+    auto* saveRtf = makeButton(
+        QStringLiteral("Save as RTF File…"),
+        QStringLiteral("Writes the letter as an RTF file that other word processors open."), this);
+    preview_ =
+        makeButton(QStringLiteral("Preview"),
+                   QStringLiteral("Shows the letter filled in for the current record."), this);
+    connect(save, &QPushButton::clicked, this, guarded([this] { onSaveClicked(); }));
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(pageSetup, &QPushButton::clicked, this, guarded([this] { onPageSetupClicked(); }));
+    connect(openRtf, &QPushButton::clicked, this, guarded([this] { onOpenRtfClicked(); }));
+    connect(saveRtf, &QPushButton::clicked, this, guarded([this] { onSaveRtfClicked(); }));
+    connect(preview_, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(makePointerHelpButton());
+    for (QPushButton* b : {pageSetup, openRtf, saveRtf, preview_}) buttons->addWidget(b);
+    buttons->addStretch();
+    for (QPushButton* b : {save, cancel}) buttons->addWidget(b);
+    buttons->addWidget(makeHelpButton());
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(toolBar);
+    layout->addWidget(editor_, 1);
+    layout->addLayout(buttons);
+    resize(860, 640);
+}
+
+LetterDesignerDialog::~LetterDesignerDialog() {
+    editor_->setDocument(nullptr);  // the editor must not keep a pointer to document_
+}
+
+void LetterDesignerDialog::showEvent(QShowEvent* event) {
+    Dialog::showEvent(event);
+    preview_->setEnabled(preview != nullptr);
+    editor_->setFocus();
+}
+
+QString LetterDesignerDialog::description() const {
+    return description_->text();
+}
+
+std::unique_ptr<QTextDocument> LetterDesignerDialog::takeDocument() {
+    auto letter = std::move(document_);
+    useDocument(newLetterDocument());
+    return letter;
+}
+
+void LetterDesignerDialog::useDocument(std::unique_ptr<QTextDocument> document) {
+    document->clearUndoRedoStacks();  // undo starts with the letter as loaded
+    editor_->setDocument(document.get());
+    document_ = std::move(document);
+    fitEditorToPage();
+}
+
+void LetterDesignerDialog::fitEditorToPage() {
+    const PageLayout page = pageLayout(*document_);
+    const int textTwips = page.paperWidth - page.leftMargin - page.rightMargin;
+    editor_->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    editor_->setLineWrapColumnOrWidth(std::max(1, textTwips * editor_->logicalDpiX() / 1440));
+}
+
+void LetterDesignerDialog::insertField(int index) {
+    if (index < 0 || index >= static_cast<int>(kMergeCodeNames.size())) return;
+    editor_->textCursor().insertText(mergeCode(QString::fromLatin1(kMergeCodeNames[index])));
+    editor_->setFocus();
+    editor_->viewport()->update();
+}
+
+void LetterDesignerDialog::onSaveClicked() {
+    QString refused;
+    if (!toFieldBytes(description(), &refused)) {
+        showInformation(unstorableMessage(refused));
+        description_->setFocus();
+        return;
+    }
+    accept();
+}
+
+void LetterDesignerDialog::onPageSetupClicked() {
+    if (const std::optional<PageLayout> chosen = askPageLayout(pageLayout(*document_))) {
+        setPageLayout(*document_, *chosen);
+        fitEditorToPage();
+    }
+}
+
+void LetterDesignerDialog::onOpenRtfClicked() {
+    FileRequest request;
+    request.caption = QStringLiteral("Open RTF File");
+    request.filter = QString::fromLatin1(kRtfFilter);
+    request.folder = QDir::homePath();
+    request.mustExist = true;
+    const std::optional<QString> path = fileChooser().openFile(request);
+    if (!path) return;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showInformation(withCause(QStringLiteral("Unable to read ") + *path, file.errorString()));
+        return;
+    }
+    auto letter = newLetterDocument();
+    if (const auto fault = readRtf(file.readAll(), *letter)) {
+        showInformation(withCause(QStringLiteral("Unable to read ") + *path, *fault));
+        return;
+    }
+    useDocument(std::move(letter));
+}
+
+void LetterDesignerDialog::onSaveRtfClicked() {
+    FileRequest request;
+    request.caption = QStringLiteral("Save as RTF File");
+    request.filter = QString::fromLatin1(kRtfFilter);
+    request.folder = QDir::homePath();
+    request.proposedName = QStringLiteral("letter.rtf");
+    request.defaultSuffix = QStringLiteral("rtf");
+    request.confirmOverwrite = true;
+    const std::optional<QString> path = fileChooser().newFile(request);
+    if (!path) return;
+    QSaveFile file(*path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(writeRtf(*document_)) < 0 || !file.commit())
+        showInformation(withCause(QStringLiteral("Unable to write ") + *path, file.errorString()));
+}
+
+void LetterDesignerDialog::onPreviewClicked() {
+    if (preview) preview(*document_);
+}
+
+}  // namespace rp
