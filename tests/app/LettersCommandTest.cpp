@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "MainWindowFixture.h"
+#include "app/FilterPage.h"
 #include "letters/LettersFile.h"
 #include "letters/PrintLettersDialog.h"
 #include "xbase/Error.h"
@@ -53,6 +54,18 @@ TEST_F(LettersCommandTest, AMissingLettersFileIsCreatedAndOpenedExclusively) {
     EXPECT_EQ(letters->field(1).width, 50);
     EXPECT_EQ(letters->field(2).type, 'M');
     EXPECT_TRUE(shown.texts().isEmpty());
+}
+
+TEST_F(LettersCommandTest, WithoutRecordsInViewOrWithoutAFileNothingOpensAndNothingIsCreated) {
+    main->changeToFilter();
+    main->filterPage()->line(0)->setText(QStringLiteral("Nobody"));
+    main->onSetNowClicked();
+    main->changeToRecord();
+    EXPECT_FALSE(runDialog([](PrintLettersDialog&) {}));
+    main->addressTable().close();
+    EXPECT_FALSE(runDialog([](PrintLettersDialog&) {}));
+    EXPECT_TRUE(shown.texts().isEmpty());
+    EXPECT_FALSE(QFile::exists(path("RVPLTRS.DBF")));
 }
 
 TEST_F(LettersCommandTest, ALettersFileInOtherLetterCaseIsOpenedNotReplaced) {
