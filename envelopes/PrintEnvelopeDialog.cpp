@@ -23,17 +23,6 @@
 #include "xbase/Table.h"
 
 namespace rp {
-namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setWhatsThis(help);
-    button->setAutoDefault(false);
-    return button;
-}
-
-}  // namespace
-
 PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Table& addresses,
                                          PrinterCatalog& catalog, PreferenceAccess preferences,
                                          QWidget* parent)
@@ -65,13 +54,13 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
 
-    modify_ = makeButton(QStringLiteral("Modify"),
-                         QStringLiteral("Changes the selected envelope setup."), setupBox);
-    new_ =
-        makeButton(QStringLiteral("New"),
-                   QStringLiteral("Makes a new envelope setup from the selected one."), setupBox);
-    delete_ = makeButton(QStringLiteral("Delete"),
-                         QStringLiteral("Deletes the selected envelope setup."), setupBox);
+    modify_ = makeCommandButton(QStringLiteral("Modify"),
+                                QStringLiteral("Changes the selected envelope setup."), setupBox);
+    new_ = makeCommandButton(QStringLiteral("New"),
+                             QStringLiteral("Makes a new envelope setup from the selected one."),
+                             setupBox);
+    delete_ = makeCommandButton(QStringLiteral("Delete"),
+                                QStringLiteral("Deletes the selected envelope setup."), setupBox);
     connect(modify_, &QPushButton::clicked, this, guarded([this] { onModifyClicked(); }));
     connect(new_, &QPushButton::clicked, this, guarded([this] { onNewClicked(); }));
     connect(delete_, &QPushButton::clicked, this, guarded([this] { onDeleteClicked(); }));
@@ -91,7 +80,7 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     for (QLabel* line : {printerLine_, sourceLine_, paperLine_})
         line->setWhatsThis(
             QStringLiteral("The printer, paper source and paper the envelope goes to."));
-    printerSetup_ = makeButton(
+    printerSetup_ = makeCommandButton(
         QStringLiteral("Printer Setup"),
         QStringLiteral("Chooses the printer's paper source, paper and orientation."), printerBox);
     connect(printerSetup_, &QPushButton::clicked, this,
@@ -103,12 +92,14 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     printerLayout->addWidget(printerSetup_, 0, 1, 3, 1, Qt::AlignVCenter);
     printerLayout->setColumnStretch(0, 1);
 
-    printNow_ = makeButton(QStringLiteral("Print Now"),
-                           QStringLiteral("Prints the envelope of the current record."), this);
-    previewButton_ =
-        makeButton(QStringLiteral("Preview"),
-                   QStringLiteral("Shows the envelope of the current record on screen."), this);
-    cancel_ = makeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+    printNow_ =
+        makeCommandButton(QStringLiteral("Print Now"),
+                          QStringLiteral("Prints the envelope of the current record."), this);
+    previewButton_ = makeCommandButton(
+        QStringLiteral("Preview"),
+        QStringLiteral("Shows the envelope of the current record on screen."), this);
+    cancel_ =
+        makeCommandButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this, guarded([this] { onPrintNowClicked(); }));
     connect(previewButton_, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);

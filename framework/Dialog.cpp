@@ -28,6 +28,13 @@ QPushButton* Dialog::makeHelpButton(const QString& caption) {
     return button;
 }
 
+QPushButton* makeCommandButton(const QString& caption, const QString& help, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setWhatsThis(help);
+    button->setAutoDefault(false);
+    return button;
+}
+
 QToolButton* Dialog::makePointerHelpButton() {
     auto* button = new QToolButton(this);
     button->setText(QStringLiteral("?"));

@@ -12,6 +12,10 @@ class QToolButton;
 
 namespace rp {
 
+// A push button of a dialog's own layout: its short help in whatsThis, and not pressed by Enter
+// unless made the default button.
+QPushButton* makeCommandButton(const QString& caption, const QString& help, QWidget* parent);
+
 class Dialog : public QDialog {
     Q_OBJECT
   public:

@@ -14,17 +14,6 @@
 #include "import/ImportFieldDialog.h"
 
 namespace rp {
-namespace {
-
-QPushButton* commandButton(const QString& caption, const QString& help, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    button->setWhatsThis(help);
-    return button;
-}
-
-}  // namespace
-
 DbfMatchDialog::DbfMatchDialog(xbase::Table& source, const ImportLayout& layout, bool propose,
                                const QString& sourceName, QWidget* parent)
     : Dialog(parent, HelpTopic::DbfMatch), matching_(layout) {
@@ -69,23 +58,23 @@ DbfMatchDialog::DbfMatchDialog(xbase::Table& source, const ImportLayout& layout,
     connect(matches_, &QTableWidget::cellDoubleClicked, this, &DbfMatchDialog::selectField);
     (new QVBoxLayout(matchBox))->addWidget(matches_);
 
-    auto* select = commandButton(
+    auto* select = makeCommandButton(
         QStringLiteral("Select Field"),
         QStringLiteral("Chooses the field of the file for the highlighted row."), this);
     connect(select, &QPushButton::clicked, this, &DbfMatchDialog::selectField);
-    auto* clearCurrent = commandButton(
+    auto* clearCurrent = makeCommandButton(
         QStringLiteral("Clear Current"),
         QStringLiteral("Leaves the highlighted Ravenpost field out of the import."), this);
     connect(clearCurrent, &QPushButton::clicked, this, &DbfMatchDialog::onClearCurrentClicked);
-    auto* clearAll = commandButton(QStringLiteral("Clear All"),
-                                   QStringLiteral("Empties every row of the field match."), this);
+    auto* clearAll = makeCommandButton(
+        QStringLiteral("Clear All"), QStringLiteral("Empties every row of the field match."), this);
     connect(clearAll, &QPushButton::clicked, this, &DbfMatchDialog::onClearAllClicked);
-    auto* save = commandButton(QStringLiteral("Save"),
-                               QStringLiteral("Keeps these matches for the import."), this);
+    auto* save = makeCommandButton(QStringLiteral("Save"),
+                                   QStringLiteral("Keeps these matches for the import."), this);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel =
-        commandButton(QStringLiteral("Cancel"),
-                      QStringLiteral("Closes the window without keeping the changes."), this);
+        makeCommandButton(QStringLiteral("Cancel"),
+                          QStringLiteral("Closes the window without keeping the changes."), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* commands = new QVBoxLayout;

@@ -21,17 +21,6 @@
 #include "xbase/Table.h"
 
 namespace rp {
-namespace {
-
-QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setWhatsThis(help);
-    b->setAutoDefault(false);
-    return b;
-}
-
-}  // namespace
-
 PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setups,
                                      const QString& programFolder, PrinterCatalog& catalog,
                                      PresortRunner presort, bool filteredEnabled, QWidget* parent)
@@ -56,13 +45,15 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     grid_->setWhatsThis(QStringLiteral("Your label setups; the one chosen prints."));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { showTableRow(); }));
-    new_ = makeButton(QStringLiteral("New"),
-                      QStringLiteral("Designs a new label setup, starting from the one chosen."),
-                      this);
-    modify_ = makeButton(QStringLiteral("Modify"),
-                         QStringLiteral("Changes the chosen label setup in the designer."), this);
-    delete_ = makeButton(QStringLiteral("Delete"),
-                         QStringLiteral("Removes the chosen label setup, after asking."), this);
+    new_ = makeCommandButton(
+        QStringLiteral("New"),
+        QStringLiteral("Designs a new label setup, starting from the one chosen."), this);
+    modify_ =
+        makeCommandButton(QStringLiteral("Modify"),
+                          QStringLiteral("Changes the chosen label setup in the designer."), this);
+    delete_ =
+        makeCommandButton(QStringLiteral("Delete"),
+                          QStringLiteral("Removes the chosen label setup, after asking."), this);
     connect(new_, &QPushButton::clicked, this, guarded(this, &PrintLabelsDialog::onNewClicked));
     connect(modify_, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onModifyClicked));
@@ -126,8 +117,8 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     printers_->setWhatsThis(QStringLiteral("The printer the labels go to."));
     connect(printers_, &QComboBox::activated, this,
             [this](int index) { catalog_.select(printers_->itemText(index)); });
-    auto* printerSetup = makeButton(QStringLiteral("Printer Setup"),
-                                    QStringLiteral("Sets up the chosen printer."), this);
+    auto* printerSetup = makeCommandButton(QStringLiteral("Printer Setup"),
+                                           QStringLiteral("Sets up the chosen printer."), this);
     connect(printerSetup, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onPrinterSetupClicked));
     auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
@@ -135,11 +126,12 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     printerLayout->addWidget(printers_, 1);
     printerLayout->addWidget(printerSetup);
 
-    printNow_ = makeButton(QStringLiteral("Print Now"), QStringLiteral("Prints the labels."), this);
-    preview_ = makeButton(QStringLiteral("Preview"),
-                          QStringLiteral("Shows the labels as they will print."), this);
+    printNow_ =
+        makeCommandButton(QStringLiteral("Print Now"), QStringLiteral("Prints the labels."), this);
+    preview_ = makeCommandButton(QStringLiteral("Preview"),
+                                 QStringLiteral("Shows the labels as they will print."), this);
     auto* cancel =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+        makeCommandButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onPrintNowClicked));
     connect(preview_, &QPushButton::clicked, this,

@@ -28,13 +28,6 @@
 namespace rp {
 namespace {
 
-QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setWhatsThis(help);
-    button->setAutoDefault(false);
-    return button;
-}
-
 constexpr char kRtfFilter[] = "Rich Text Files|*.rtf";
 
 std::optional<PageLayout> runPageProperties(QWidget* parent, const PageLayout& current) {
@@ -84,21 +77,25 @@ LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTe
     useDocument(letter ? copyLetterDocument(*letter) : newLetterDocument());
     auto* toolBar = new FormatToolBar(editor_, this);
 
-    auto* save = makeButton(QStringLiteral("Save"), QStringLiteral("Keeps the letter."), this);
-    auto* cancel = makeButton(QStringLiteral("Cancel"),
-                              QStringLiteral("Closes this window without keeping changes."), this);
-    auto* pageSetup = makeButton(QStringLiteral("Page Setup"),
-                                 QStringLiteral("Sets the letter's paper size and margins."), this);
-    auto* openRtf = makeButton(QStringLiteral("Open RTF File…"),
-                               QStringLiteral("Replaces the letter with one written in another "
-                                              "word processor and saved as RTF."),
-                               this);
-    auto* saveRtf = makeButton(
+    auto* save =
+        makeCommandButton(QStringLiteral("Save"), QStringLiteral("Keeps the letter."), this);
+    auto* cancel =
+        makeCommandButton(QStringLiteral("Cancel"),
+                          QStringLiteral("Closes this window without keeping changes."), this);
+    auto* pageSetup =
+        makeCommandButton(QStringLiteral("Page Setup"),
+                          QStringLiteral("Sets the letter's paper size and margins."), this);
+    auto* openRtf =
+        makeCommandButton(QStringLiteral("Open RTF File…"),
+                          QStringLiteral("Replaces the letter with one written in another "
+                                         "word processor and saved as RTF."),
+                          this);
+    auto* saveRtf = makeCommandButton(
         QStringLiteral("Save as RTF File…"),
         QStringLiteral("Writes the letter as an RTF file that other word processors open."), this);
-    preview_ =
-        makeButton(QStringLiteral("Preview"),
-                   QStringLiteral("Shows the letter filled in for the current record."), this);
+    preview_ = makeCommandButton(
+        QStringLiteral("Preview"),
+        QStringLiteral("Shows the letter filled in for the current record."), this);
     connect(save, &QPushButton::clicked, this, guarded([this] { onSaveClicked(); }));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(pageSetup, &QPushButton::clicked, this, guarded([this] { onPageSetupClicked(); }));

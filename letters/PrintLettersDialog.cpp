@@ -29,13 +29,6 @@
 namespace rp {
 namespace {
 
-QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setWhatsThis(help);
-    button->setAutoDefault(false);
-    return button;
-}
-
 std::unique_ptr<QTextDocument> runDesigner(QWidget* parent, QString& description,
                                            const QTextDocument* letter) {
     LetterDesignerDialog designer(description, letter, parent);
@@ -62,11 +55,11 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     list_->setWhatsThis(QStringLiteral("Your letters. Choose the one to print."));
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
-    new_ = makeButton(QStringLiteral("New"), QStringLiteral("Writes a new letter."), this);
-    modify_ =
-        makeButton(QStringLiteral("Modify"), QStringLiteral("Changes the selected letter."), this);
-    delete_ =
-        makeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the selected letter."), this);
+    new_ = makeCommandButton(QStringLiteral("New"), QStringLiteral("Writes a new letter."), this);
+    modify_ = makeCommandButton(QStringLiteral("Modify"),
+                                QStringLiteral("Changes the selected letter."), this);
+    delete_ = makeCommandButton(QStringLiteral("Delete"),
+                                QStringLiteral("Deletes the selected letter."), this);
     connect(new_, &QPushButton::clicked, this, guarded([this] { onNewClicked(); }));
     connect(modify_, &QPushButton::clicked, this, guarded([this] { onModifyClicked(); }));
     connect(delete_, &QPushButton::clicked, this, guarded([this] { onDeleteClicked(); }));
@@ -107,8 +100,9 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
     printerName_ = new QLabel(printerBox);
     printerName_->setWhatsThis(QStringLiteral("The printer the letters go to."));
-    auto* printerSetup = makeButton(QStringLiteral("Printer Setup"),
-                                    QStringLiteral("Chooses the printer's settings."), printerBox);
+    auto* printerSetup =
+        makeCommandButton(QStringLiteral("Printer Setup"),
+                          QStringLiteral("Chooses the printer's settings."), printerBox);
     connect(printerSetup, &QPushButton::clicked, this,
             guarded([this] { onPrinterSetupClicked(); }));
     auto* printerLayout = new QVBoxLayout(printerBox);
@@ -120,14 +114,14 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     choices->addWidget(printerBox, 0, 1);
     choices->addLayout(copiesRow, 1, 1);
 
-    printNow_ =
-        makeButton(QStringLiteral("Print Now"),
-                   QStringLiteral("Prints the selected letter for the chosen records."), this);
-    preview_ =
-        makeButton(QStringLiteral("Preview"),
-                   QStringLiteral("Shows the selected letter for the chosen records."), this);
+    printNow_ = makeCommandButton(
+        QStringLiteral("Print Now"),
+        QStringLiteral("Prints the selected letter for the chosen records."), this);
+    preview_ = makeCommandButton(
+        QStringLiteral("Preview"),
+        QStringLiteral("Shows the selected letter for the chosen records."), this);
     auto* cancel =
-        makeButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+        makeCommandButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this, guarded([this] { onPrintNowClicked(); }));
     connect(preview_, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

@@ -44,13 +44,6 @@ QTableView* makeGrid(const QString& help, QWidget* parent) {
     return grid;
 }
 
-QPushButton* makeButton(const QString& caption, const QString& help, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setAutoDefault(false);
-    button->setWhatsThis(help);
-    return button;
-}
-
 }  // namespace
 
 StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& programFolder,
@@ -67,10 +60,10 @@ StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& pro
     count_->hide();
     progressBar()->hide();
 
-    close_ = makeButton(QStringLiteral("Close"), QStringLiteral("Closes the window."), this);
+    close_ = makeCommandButton(QStringLiteral("Close"), QStringLiteral("Closes the window."), this);
     connect(close_, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onCloseClicked));
-    editTable_ = makeButton(
+    editTable_ = makeCommandButton(
         kEditCaption,
         QStringLiteral(
             "Shows the State/Province file for editing; click again to stop editing it."),
@@ -79,8 +72,8 @@ StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& pro
             guarded(this, &StateZipCheckDialog::onEditStateFileClicked));
     help_ = makeHelpButton();
     pointerHelp_ = makePointerHelpButton();
-    cancel_ = makeButton(QStringLiteral("Cancel"),
-                         QStringLiteral("Stops the check after the record in hand."), this);
+    cancel_ = makeCommandButton(QStringLiteral("Cancel"),
+                                QStringLiteral("Stops the check after the record in hand."), this);
     connect(cancel_, &QPushButton::clicked, this, &StateZipCheckDialog::cancelClicked);
     cancel_->hide();
 
@@ -160,14 +153,14 @@ QWidget* StateZipCheckDialog::makeResultsPanel() {
                  panel);
     resultsGrid_->setMinimumWidth(720);
     auto* navigator = new StateZipNavigator(resultsGrid_, panel);
-    auto* edit = makeButton(QStringLiteral("Edit"),
-                            QStringLiteral("Starts editing the current record."), panel);
+    auto* edit = makeCommandButton(QStringLiteral("Edit"),
+                                   QStringLiteral("Starts editing the current record."), panel);
     connect(edit, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onEditClicked));
-    auto* save = makeButton(QStringLiteral("Save"),
-                            QStringLiteral("Keeps the changes to the record."), panel);
+    auto* save = makeCommandButton(QStringLiteral("Save"),
+                                   QStringLiteral("Keeps the changes to the record."), panel);
     connect(save, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onSaveClicked));
-    auto* cancel = makeButton(QStringLiteral("Cancel"),
-                              QStringLiteral("Discards the changes to the record."), panel);
+    auto* cancel = makeCommandButton(QStringLiteral("Cancel"),
+                                     QStringLiteral("Discards the changes to the record."), panel);
     connect(cancel, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onCancelEditClicked));
 
@@ -200,15 +193,15 @@ QWidget* StateZipCheckDialog::makeTablePanel() {
     connect(insert, &QShortcut::activated, this,
             guarded(this, &StateZipCheckDialog::appendStateRow));
     auto* navigator = new StateZipNavigator(stateGrid_, panel);
-    auto* remove =
-        makeButton(QStringLiteral("Delete"), QStringLiteral("Deletes the current row."), panel);
+    auto* remove = makeCommandButton(QStringLiteral("Delete"),
+                                     QStringLiteral("Deletes the current row."), panel);
     connect(remove, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onDeleteClicked));
-    auto* save =
-        makeButton(QStringLiteral("Save"), QStringLiteral("Keeps the changes to the row."), panel);
+    auto* save = makeCommandButton(QStringLiteral("Save"),
+                                   QStringLiteral("Keeps the changes to the row."), panel);
     connect(save, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onSaveClicked));
-    auto* undo = makeButton(QStringLiteral("Undo"),
-                            QStringLiteral("Discards the changes to the row."), panel);
+    auto* undo = makeCommandButton(QStringLiteral("Undo"),
+                                   QStringLiteral("Discards the changes to the row."), panel);
     connect(undo, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onUndoClicked));
 
     auto* row = new QHBoxLayout;
