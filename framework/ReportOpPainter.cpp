@@ -1,6 +1,8 @@
 #include "framework/ReportOpPainter.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace rp {
@@ -24,8 +26,10 @@ void ReportOpPainter::paint(const ReportOp& op) {
                 paintRect(o);
             else if constexpr (std::is_same_v<T, FillOp>)
                 paintFill(o);
-            else
+            else if constexpr (std::is_same_v<T, ImageOp>)
                 paintImage(o);
+            else
+                paintDocumentPage(o);
         },
         op);
 }
@@ -107,6 +111,22 @@ void ReportOpPainter::paintFill(const FillOp& fill) {
 
 void ReportOpPainter::paintImage(const ImageOp& image) {
     painter_.drawImage(pixels(image.rect), image.image);
+}
+
+void ReportOpPainter::paintDocumentPage(const DocumentPageOp& op) {
+    if (!op.document || op.layoutDpi <= 0) return;
+    const QSizeF page = op.document->pageSize();
+    const double scale = scale_ / op.layoutDpi;
+    painter_.save();
+    painter_.translate(pixels(op.rect.topLeft()));
+    painter_.scale(scale, scale);
+    painter_.setClipRect(QRectF(QPointF(0, 0), page), Qt::IntersectClip);
+    painter_.translate(0, -op.page * page.height());
+    QAbstractTextDocumentLayout::PaintContext context;
+    context.clip = QRectF(QPointF(0, op.page * page.height()), page);
+    context.palette.setColor(QPalette::Text, Qt::black);
+    op.document->documentLayout()->draw(&painter_, context);
+    painter_.restore();
 }
 
 }  // namespace rp

@@ -25,6 +25,7 @@ class ReportOpPainter {
     void paintRect(const RectOp& rect);
     void paintFill(const FillOp& fill);
     void paintImage(const ImageOp& image);
+    void paintDocumentPage(const DocumentPageOp& page);
     QPen pen(const ReportPen& pen) const;
     // The run's font at the device's resolution.
     const QFont& deviceFont(const ReportFont& font);

@@ -7,8 +7,11 @@
 #include <QImage>
 #include <QRectF>
 #include <QString>
+#include <memory>
 #include <variant>
 #include <vector>
+
+class QTextDocument;
 
 namespace rp {
 
@@ -73,7 +76,17 @@ struct ImageOp {
     QImage image;
 };
 
-using ReportOp = std::variant<TextRun, LineOp, RectOp, FillOp, ImageOp>;
+// One page of a paginated rich-text document (a letter): the part of the document that lies on
+// that page, drawn into rect. The document was laid out at layoutDpi pixels per inch on pages
+// of its pageSize(), which is rect's size at that resolution.
+struct DocumentPageOp {
+    std::shared_ptr<const QTextDocument> document;
+    int page = 0;  // from 0
+    QRectF rect;
+    double layoutDpi = 96;
+};
+
+using ReportOp = std::variant<TextRun, LineOp, RectOp, FillOp, ImageOp, DocumentPageOp>;
 
 // A shade: black at that percentage of opacity. On white paper it is the grey of the
 // percentage; lines and text beneath it stay visible.

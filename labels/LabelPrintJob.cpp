@@ -4,6 +4,7 @@
 #include <QPrinter>
 
 #include "data/AddressLayout.h"
+#include "data/RecordView.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "framework/PreviewWindow.h"
@@ -34,15 +35,6 @@ PrintStatusTexts labelStatusTexts() {
 QSizeF printerPage(QPrinter& printer, const ReportPaper& paper) {
     printer.setPageLayout(paper.pageLayout());
     return printer.pageLayout().fullRect(QPageLayout::Inch).size();
-}
-
-// Whether the record the table stands on belongs to its view: not a hidden deleted record,
-// and passing the filter. (Going to a record by its number stands on it whatever it holds.)
-bool recordInView(const xbase::Table& table) {
-    if (table.eof()) return false;
-    if (table.engine().settings.hideDeleted && table.deleted()) return false;
-    if (table.filter().empty()) return true;
-    return table.compile(table.filter()).evalLogical(table, table.engine().settings);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "data/RecordView.h"
 #include "framework/PrintStatusDialog.h"
 #include "labels/LabelSetup.h"
 
@@ -38,8 +39,6 @@ struct LabelPrintRequest {
     int copies = 1;  // "# copies of each label"
 };
 
-inline const QString kOutOfRangeMessage =
-    QStringLiteral("Current record is out of range. Starting with first record");
 inline const QString kPresortOrderMessage = QStringLiteral(
     "Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n  2. 3-Digit "
     "presort\r\n  3. ADC "

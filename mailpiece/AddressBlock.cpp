@@ -30,11 +30,6 @@ void add(QStringList& lines, const QString& line) {
     if (!line.isEmpty()) lines.append(line);
 }
 
-QString nameLine(const AddressValues& v) {
-    const QString middle = trimmed(v.middle).isEmpty() ? v.middle : v.middle + QLatin1Char('.');
-    return piece(v.prefix) + piece(v.first) + piece(middle) + piece(v.last);
-}
-
 void addCityLine(QStringList& lines, const AddressValues& v, const AddressContents& c) {
     const bool zipAfterState = c.zip && c.zipPlacement == ZipPlacement::AfterState;
     const bool zipBeforeCity = c.zip && c.zipPlacement == ZipPlacement::BeforeCity;
@@ -65,6 +60,11 @@ void addCountryLine(QStringList& lines, const AddressValues& v, const AddressCon
 }
 
 }  // namespace
+
+QString nameLine(const AddressValues& v) {
+    const QString middle = trimmed(v.middle).isEmpty() ? v.middle : v.middle + QLatin1Char('.');
+    return piece(v.prefix) + piece(v.first) + piece(middle) + piece(v.last);
+}
 
 AddressValues readAddressValues(const xbase::Table& table) {
     return {fieldText(table, "PREFIX"), fieldText(table, "FNAME"),   fieldText(table, "MIDDLE"),

@@ -19,6 +19,10 @@ struct AddressValues {
 // The values of the table's current record.
 AddressValues readAddressValues(const xbase::Table& table);
 
+// The name line: PREFIX FNAME MIDDLE. LNAME, each part without its leading blanks and followed
+// by one blank, a blank part taking no room ("." follows a middle name that is not blank).
+QString nameLine(const AddressValues& values);
+
 // Clears lines, then fills them from the values:
 //   name      PREFIX FNAME MIDDLE. LNAME and one space (a blank part takes no room)
 //   title, organization, street

@@ -1,0 +1,81 @@
+#include "letters/LetterMerge.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <vector>
+
+#include "letters/LetterDocument.h"
+#include "letters/MergeCodes.h"
+
+namespace rp {
+namespace {
+
+struct CodeAt {
+    int position;  // of the "[" in the document
+    int length;
+    int code;  // index into kMergeCodeNames
+};
+
+// The code whose name is text, or -1.
+int codeNamed(QStringView text) {
+    for (std::size_t i = 0; i < kMergeCodeNames.size(); ++i)
+        if (text == QLatin1String(kMergeCodeNames[i])) return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<CodeAt> findCodes(const QTextDocument& document) {
+    std::vector<CodeAt> found;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        qsizetype open = text.indexOf(QLatin1Char('['));
+        while (open >= 0) {
+            const qsizetype close = text.indexOf(QLatin1Char(']'), open + 1);
+            if (close < 0) break;
+            const qsizetype nextOpen = text.indexOf(QLatin1Char('['), open + 1);
+            if (nextOpen >= 0 && nextOpen < close) {  // "[[First]": the inner bracket starts it
+                open = nextOpen;
+                continue;
+            }
+            const int code = codeNamed(QStringView(text).mid(open + 1, close - open - 1));
+            if (code >= 0)
+                found.push_back({block.position() + static_cast<int>(open),
+                                 static_cast<int>(close - open + 1), code});
+            open = text.indexOf(QLatin1Char('['), close + 1);
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+int mergeLetter(QTextDocument& document, const MergeRecord& record) {
+    const std::vector<CodeAt> codes = findCodes(document);
+    QTextCursor cursor(&document);
+    cursor.beginEditBlock();
+    // From the end backwards, so that the positions found before any change stay right.
+    for (auto at = codes.rbegin(); at != codes.rend(); ++at) {
+        cursor.setPosition(at->position + 1);
+        const QTextCharFormat format = cursor.charFormat();  // of the code's first character
+        cursor.setPosition(at->position);
+        cursor.setPosition(at->position + at->length, QTextCursor::KeepAnchor);
+        QString value = mergeCodeValue(at->code, record);
+        value.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
+        if (value.isEmpty())
+            cursor.removeSelectedText();
+        else
+            cursor.insertText(value, format);
+    }
+    cursor.endEditBlock();
+    return static_cast<int>(codes.size());
+}
+
+std::unique_ptr<QTextDocument> mergedLetter(const QTextDocument& letter,
+                                            const MergeRecord& record) {
+    std::unique_ptr<QTextDocument> merged = copyLetterDocument(letter);
+    merged->setUndoRedoEnabled(false);
+    mergeLetter(*merged, record);
+    return merged;
+}
+
+}  // namespace rp

@@ -1,0 +1,68 @@
+#include "letters/LetterPrintRun.h"
+
+#include <QTextDocument>
+#include <cmath>
+#include <memory>
+#include <stdexcept>
+
+#include "framework/ReportSurface.h"
+#include "letters/LetterMerge.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+LetterPrintRun::LetterPrintRun(const QTextDocument& letter, xbase::Table& addresses,
+                               LetterRunOptions options)
+    : letter_(letter), addresses_(addresses), options_(std::move(options)) {}
+
+bool LetterPrintRun::run(ReportSurface& surface) {
+    const PageLayout page = pageLayout(letter_);
+    if (!surface.begin(letterPaper(page)))
+        throw std::runtime_error("The printer could not start the job.");
+    try {
+        dpi_ = surface.resolution();
+        const int res = static_cast<int>(std::lround(dpi_));
+        const QPointF offsets = surface.unprintableMargins() * dpi_;
+        const int xoffset = static_cast<int>(std::lround(offsets.x()));
+        const int yoffset = static_cast<int>(std::lround(offsets.y()));
+        const PrinterBounds bounds = determinePrinterBounds(page, res, res, xoffset, yoffset);
+        if (bounds.width <= 0 || bounds.height <= 0)
+            throw std::runtime_error(kNoTextAreaMessage.toStdString());
+        // The surface draws in inches from the paper's corner.
+        textRect_ = QRectF((bounds.left + xoffset) / dpi_, (bounds.top + yoffset) / dpi_,
+                           bounds.width / dpi_, bounds.height / dpi_);
+        textPixels_ = QSizeF(bounds.width, bounds.height);
+        pages_ = 0;
+        while (!addresses_.eof()) {
+            printRecord(surface);
+            if (options_.onlyCurrent) break;
+            addresses_.skip();
+            if (!addresses_.eof()) surface.newPage();
+            if (keepGoing && !keepGoing(pages_)) {
+                surface.abort();
+                return false;
+            }
+        }
+    } catch (...) {
+        surface.abort();
+        throw;
+    }
+    surface.end();
+    return true;
+}
+
+void LetterPrintRun::printRecord(ReportSurface& surface) {
+    std::shared_ptr<QTextDocument> merged =
+        mergedLetter(letter_, readMergeRecord(addresses_, options_.today));
+    const int pageCount = layOutLetterPages(*merged, dpi_, textPixels_);
+    for (int copy = 0; copy < options_.copies; ++copy) {
+        if (copy > 0) surface.newPage();
+        for (int p = 0; p < pageCount; ++p) {
+            if (p > 0) surface.newPage();
+            surface.draw(DocumentPageOp{merged, p, textRect_, dpi_});
+            ++pages_;
+        }
+    }
+}
+
+}  // namespace rp
