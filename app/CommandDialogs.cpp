@@ -7,6 +7,7 @@
 #include "import/AsciiImportDialog.h"
 #include "import/DbfImportDialog.h"
 #include "labels/PrintLabelsDialog.h"
+#include "letters/LetterPrinting.h"
 #include "letters/LettersFile.h"
 #include "letters/PrintLettersDialog.h"
 #include "postal/PresortDialog.h"
@@ -24,6 +25,17 @@ namespace {
 void showPreview(const RecordedPages& pages, const QString& caption, QWidget* parent) {
     PreviewWindow preview(pages, caption, parent);
     preview.exec();
+}
+
+void runLettersDialog(MainWindow& main, CommandContext& c) {
+    PrintLettersDialog dialog(*c.sideTable, main.printerCatalog(), c.filterChoice.filteredEnabled,
+                              c.parent);
+    const QString today = formatDate(xbase::today(), main.preferences().shortDateFmt);
+    LetterPrinting printing(c.table->table(), main.printerCatalog(), today, &dialog);
+    dialog.printNow = [&printing](const QTextDocument& letter, const LetterPrintRequest& request) {
+        printing.printNow(letter, request);
+    };
+    dialog.exec();
 }
 
 }  // namespace
@@ -54,13 +66,8 @@ void registerCommandDialogs(MainWindow& main) {
             dialog.exec();
         },
         {}};
-    main.commandDialogs()[Command::Letters] = {[&main](CommandContext& c) {
-                                                   PrintLettersDialog dialog(
-                                                       *c.sideTable, main.printerCatalog(),
-                                                       c.filterChoice.filteredEnabled, c.parent);
-                                                   dialog.exec();
-                                               },
-                                               &createLettersFile};
+    main.commandDialogs()[Command::Letters] = {
+        [&main](CommandContext& c) { runLettersDialog(main, c); }, &createLettersFile};
     main.commandDialogs()[Command::ConvertUppercase] = {
         [](CommandContext& c) {
             ConvertToUppercaseDialog window(c.table->table(), !c.userExpression.isEmpty(),

@@ -58,4 +58,8 @@ std::vector<ImageOp> ReportLog::images(int page) const {
     return ofKind<ImageOp>(page);
 }
 
+std::vector<DocumentPageOp> ReportLog::documentPages(int page) const {
+    return ofKind<DocumentPageOp>(page);
+}
+
 }  // namespace rp

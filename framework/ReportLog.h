@@ -39,6 +39,7 @@ class ReportLog : public ReportSurface {
     std::vector<RectOp> rects(int page = 0) const;
     std::vector<FillOp> fills(int page = 0) const;
     std::vector<ImageOp> images(int page = 0) const;
+    std::vector<DocumentPageOp> documentPages(int page = 0) const;
 
   private:
     template <typename T>

@@ -1,0 +1,204 @@
+// Printing letters: the text rectangle on the printer's page, the pages of each record and
+// copy, cancelling, the records chosen for "Print Now", and a print through "PDF file".
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <array>
+
+#include "app/AddressFileFixture.h"
+#include "data/AddressLayout.h"
+#include "framework/PrinterCatalog.h"
+#include "framework/ReportLog.h"
+#include "framework/ScriptedPrintDialogs.h"
+#include "letters/LetterDocument.h"
+#include "letters/LetterPrintRun.h"
+#include "letters/LetterPrintStatusDialog.h"
+#include "letters/LetterPrinting.h"
+
+namespace rp {
+namespace {
+
+TEST(PrinterBounds, FromTheLayoutInTwipsTheResolutionAndTheOffsets) {
+    const struct {
+        PageLayout page;
+        int res, xoffset, yoffset;
+        PrinterBounds bounds;
+    } cases[] = {
+        {PageLayout{}, 600, 0, 0, {600, 600, 3900, 5400}},
+        {PageLayout{}, 600, 25, 30, {575, 570, 3925, 5430}},
+        {PageLayout{11906, 16838, 1134, 1134, 1417, 1417}, 300, 0, 0, {236, 295, 2008, 2917}},
+        {PageLayout{12240, 15840, 6120, 6120, 1440, 1440}, 300, 0, 0, {1275, 300, 0, 2700}},
+    };
+    for (const auto& c : cases) {
+        const PrinterBounds b = determinePrinterBounds(c.page, c.res, c.res, c.xoffset, c.yoffset);
+        EXPECT_EQ((std::array{b.left, b.top, b.width, b.height}),
+                  (std::array{c.bounds.left, c.bounds.top, c.bounds.width, c.bounds.height}));
+    }
+}
+
+class LetterPrintRunTest : public AddressFileFixture {
+  protected:
+    void SetUp() override {
+        AddressFileFixture::SetUp();
+        engine.settings.hideDeleted = true;
+        for (const char* last : {"Adams", "Baker", "Clark"})
+            add({{"LNAME", last}, {"FNAME", "Pat"}, {"CITY", "Reno"}});
+        table->goTop();
+    }
+    // A letter of the given number of pages on Letter paper with 1-inch margins.
+    static std::unique_ptr<QTextDocument> letterOfPages(int pages) {
+        auto letter = newLetterDocument();
+        QString text = QStringLiteral("Dear [First] [Last],");
+        for (int line = 1; line < pages * 40; ++line) text += QStringLiteral("\nLine");
+        letter->setPlainText(text);
+        return letter;
+    }
+    static QStringList firstLines(const ReportLog& log) {
+        QStringList lines;
+        for (const DocumentPageOp& op : log.documentPages())
+            if (op.page == 0) lines << op.document->begin().text();
+        return lines;
+    }
+};
+
+TEST_F(LetterPrintRunTest, EachRecordOnItsOwnPageInTheTextRectangle) {
+    const auto letter = letterOfPages(1);
+    LetterPrintRun run(*letter, table.table(), {});
+    std::vector<int> told;
+    run.keepGoing = [&](int pages) {
+        told.push_back(pages);
+        return true;
+    };
+    ReportLog log(300);
+    EXPECT_TRUE(run.run(log));
+    EXPECT_TRUE(log.ended());
+    EXPECT_EQ(log.pages(), 3);
+    EXPECT_EQ(told, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(firstLines(log),
+              (QStringList{"Dear Pat Adams,", "Dear Pat Baker,", "Dear Pat Clark,"}));
+    const DocumentPageOp first = log.documentPages(1).at(0);
+    EXPECT_EQ(first.rect, QRectF(1, 1, 6.5, 9));
+    EXPECT_EQ(first.layoutDpi, 300);
+    EXPECT_EQ(first.document->pageSize(), QSizeF(1950, 2700));
+    EXPECT_EQ(log.paper().kind(), PaperKind::Letter);
+}
+
+TEST_F(LetterPrintRunTest, TwoCopiesOfATwoPageLetterCountFourPagesForTheRecord) {
+    const auto letter = letterOfPages(2);
+    LetterPrintRun run(*letter, table.table(), {.copies = 2, .onlyCurrent = true, .today = {}});
+    ReportLog log(300);
+    ASSERT_TRUE(run.run(log));
+    EXPECT_EQ(run.pagesCounted(), 4);
+    EXPECT_EQ(log.pages(), 4);
+    std::vector<int> pageOfDocument;
+    for (const DocumentPageOp& op : log.documentPages()) pageOfDocument.push_back(op.page);
+    EXPECT_EQ(pageOfDocument, (std::vector<int>{0, 1, 0, 1}));
+}
+
+TEST_F(LetterPrintRunTest, CancelAbortsAndALayoutWithoutTextAreaStopsTheJob) {
+    const auto letter = letterOfPages(1);
+    LetterPrintRun run(*letter, table.table(), {});
+    run.keepGoing = [](int) { return false; };
+    ReportLog log(300);
+    EXPECT_FALSE(run.run(log));
+    EXPECT_TRUE(log.aborted());
+    EXPECT_FALSE(log.ended());
+    EXPECT_EQ(log.documentPages().size(), 1u);
+
+    setPageLayout(*letter, {12240, 15840, 1440, 1440, 8000, 8000});
+    table->goTop();
+    LetterPrintRun none(*letter, table.table(), {});
+    ReportLog refused(300);
+    try {
+        none.run(refused);
+        FAIL() << "a page without room for text was printed";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(e.what(), kNoTextAreaMessage.toStdString());
+    }
+    EXPECT_TRUE(refused.aborted());
+    EXPECT_TRUE(refused.documentPages().empty());
+}
+
+TEST_F(LetterPrintRunTest, RecordsChosenForPrintNow) {
+    table->setFilter("CITY = \"Reno\" .and. LNAME <> \"Baker\"");
+    const std::uint32_t baker = 2;
+    const struct {
+        LetterRecords records;
+        bool fromCurrent;
+        const char* standsOn;
+        bool told;
+        bool standing;  // the filter becomes the standing condition
+    } cases[] = {
+        {LetterRecords::Current, false, "Baker", false, false},
+        {LetterRecords::Current, true, "Adams", true, false},
+        {LetterRecords::Filtered, false, "Adams", false, false},
+        {LetterRecords::All, true, "Baker", false, true},
+        {LetterRecords::All, false, "Adams", false, true},
+    };
+    const std::string userFilter = table->filter();
+    for (const auto& c : cases) {
+        table->setFilter(userFilter);
+        table->go(baker);
+        shown.clear();
+        chooseLetterRecords(table.table(), {c.records, c.fromCurrent, 1}, baker);
+        EXPECT_EQ(table->text("LNAME"), c.standsOn);
+        EXPECT_EQ(shown.texts().size(), c.told ? 1 : 0);
+        EXPECT_EQ(table->filter() == kStandingCondition.toStdString(), c.standing);
+    }
+    EXPECT_EQ(shown.texts(), QStringList{}) << "the last case tells nothing";
+}
+
+class PrintNowTest : public LetterPrintRunTest {
+  protected:
+    ScriptedPrintDialogs dialogs;
+    PrintDialogsScope dialogsScope{dialogs};
+    PrinterCatalog catalog{{}, QString()};
+    QString pdf() const { return QString::fromStdString(dir.path()) + "/letters.pdf"; }
+};
+
+TEST_F(PrintNowTest, PrintsToPdfTellsCompletionAndPutsTheTableBack) {
+    table->setFilter("LNAME <> \"Clark\"");
+    table->go(2);
+    const auto letter = letterOfPages(1);
+    LetterPrinting printing(table.table(), catalog, QStringLiteral("12/08/2026"), nullptr);
+    QStringList finals;
+    printing.showStatus = [&](LetterPrintStatusDialog& status) {
+        EXPECT_EQ(status.windowTitle(), "Print Status Screen");
+        EXPECT_EQ(status.button()->text(), "Cancel");
+        status.runPrint();
+        finals << status.statusLabel()->text() << status.button()->text();
+    };
+    dialogs.answerPrint({.outputFile = pdf()});
+    printing.printNow(*letter, {LetterRecords::All, false, 1});
+    EXPECT_EQ(finals, (QStringList{"Letter Print Completed!", "Close"}));
+    EXPECT_TRUE(QFile::exists(pdf()));
+    EXPECT_EQ(table->filter(), "LNAME <> \"Clark\"");
+    EXPECT_EQ(table->recNo(), 2u);
+
+    // Cancel pressed: "Cancel print job?" No goes on, Yes aborts and writes nothing.
+    QFile::remove(pdf());
+    printing.showStatus = [&](LetterPrintStatusDialog& status) {
+        status.button()->click();
+        status.runPrint();
+        finals << status.statusLabel()->text();
+    };
+    shown.answer(false);
+    dialogs.answerPrint({.outputFile = pdf()});
+    printing.printNow(*letter, {LetterRecords::All, false, 1});
+    EXPECT_EQ(finals.last(), "Letter Print Completed!");
+    QFile::remove(pdf());
+    shown.answer(true);
+    dialogs.answerPrint({.outputFile = pdf()});
+    printing.printNow(*letter, {LetterRecords::All, false, 1});
+    EXPECT_EQ(finals.last(), "Letter Print Canceled!");
+    EXPECT_EQ(shown.texts(), (QStringList{"Cancel print job?", "Cancel print job?"}));
+    EXPECT_FALSE(QFile::exists(pdf()));
+    EXPECT_EQ(table->filter(), "LNAME <> \"Clark\"");
+    EXPECT_EQ(table->recNo(), 2u);
+}
+
+}  // namespace
+}  // namespace rp
