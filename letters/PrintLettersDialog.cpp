@@ -30,8 +30,10 @@ namespace rp {
 namespace {
 
 std::unique_ptr<QTextDocument> runDesigner(QWidget* parent, QString& description,
-                                           const QTextDocument* letter) {
+                                           const QTextDocument* letter,
+                                           std::function<void(const QTextDocument&)> preview) {
     LetterDesignerDialog designer(description, letter, parent);
+    designer.preview = std::move(preview);
     if (designer.exec() != QDialog::Accepted) return nullptr;
     description = designer.description();
     return designer.takeDocument();
@@ -44,7 +46,7 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     : Dialog(parent, HelpTopic::PrintLetters), letters_(letters), catalog_(catalog) {
     setWindowTitle(QStringLiteral("Print Letters"));
     design = [this](QString& description, const QTextDocument* letter) {
-        return runDesigner(this, description, letter);
+        return runDesigner(this, description, letter, preview);
     };
 
     model_ = new SideGridModel(letters_, {{"DESCRIPT", QStringLiteral("Letter Description")}},
@@ -241,8 +243,7 @@ void PrintLettersDialog::onPrintNowClicked() {
 
 void PrintLettersDialog::onPreviewClicked() {
     QTextDocument letter;
-    if (preview && hasCurrentRecord(letters_) && readCurrentLetter(letter))
-        preview(letter, request());
+    if (preview && hasCurrentRecord(letters_) && readCurrentLetter(letter)) preview(letter);
 }
 
 void PrintLettersDialog::onPrinterSetupClicked() {

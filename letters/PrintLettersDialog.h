@@ -37,13 +37,14 @@ class PrintLettersDialog : public Dialog {
     ~PrintLettersDialog() override;
 
     // The designer for "New" (letter null) and "Modify": edits description and returns the
-    // saved document, or null when the user cancelled. By default the "Letter Designer".
+    // saved document, or null when the user cancelled. By default the "Letter Designer", whose
+    // "Preview" shows its document through preview.
     std::function<std::unique_ptr<QTextDocument>(QString& description, const QTextDocument* letter)>
         design;
-    // Prints or previews the current letter; "Print Now" and "Preview" stay disabled while
-    // there is none.
+    // Prints the current letter for the chosen records; "Print Now" stays disabled while unset.
     std::function<void(const QTextDocument& letter, const LetterPrintRequest& request)> printNow;
-    std::function<void(const QTextDocument& letter, const LetterPrintRequest& request)> preview;
+    // Shows a letter merged with the address records; "Preview" stays disabled while unset.
+    std::function<void(const QTextDocument& letter)> preview;
 
     void onNewClicked();
     void onModifyClicked();

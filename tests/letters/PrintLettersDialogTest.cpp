@@ -94,7 +94,7 @@ TEST_F(PrintLettersDialogTest, DeleteAsksAndTheLastDeletionLeavesOnlyNew) {
     addLetter(QStringLiteral("Only one"), QStringLiteral("Hello"));
     const auto dialog = makeDialog();
     dialog->printNow = [](const QTextDocument&, const LetterPrintRequest&) {};
-    dialog->preview = [](const QTextDocument&, const LetterPrintRequest&) {};
+    dialog->preview = [](const QTextDocument&) {};
     dialog->setLetterButtons();
     EXPECT_EQ(enabled(*dialog), (QList<bool>{true, true, true, true, true, true}));
 
@@ -111,7 +111,7 @@ TEST_F(PrintLettersDialogTest, DeleteAsksAndTheLastDeletionLeavesOnlyNew) {
     EXPECT_EQ(enabled(*dialog), (QList<bool>{false, true, false, false, false, false}));
 }
 
-TEST_F(PrintLettersDialogTest, PrintNowAndPreviewGetTheCurrentLetterAndTheChoices) {
+TEST_F(PrintLettersDialogTest, PrintNowGetsTheLetterAndTheChoicesPreviewTheLetter) {
     addLetter(QStringLiteral("Welcome"), QStringLiteral("Dear [First],"));
     const auto dialog = makeDialog();
     EXPECT_FALSE(dialog->printNowButton()->isEnabled());  // nothing to print with yet
@@ -119,17 +119,18 @@ TEST_F(PrintLettersDialogTest, PrintNowAndPreviewGetTheCurrentLetterAndTheChoice
     dialog->printNow = [&](const QTextDocument& letter, const LetterPrintRequest& r) {
         asked.push_back({letter.toPlainText(), r});
     };
-    dialog->preview = dialog->printNow;
+    dialog->preview = [&](const QTextDocument& letter) {
+        asked.push_back({letter.toPlainText(), LetterPrintRequest{}});
+    };
     dialog->allRecordsChoice()->setChecked(true);
     dialog->startFromCurrentBox()->setChecked(true);
     dialog->copiesBox()->setValue(3);
     dialog->onPrintNowClicked();
-    dialog->filteredChoice()->setChecked(true);
     dialog->onPreviewClicked();
     ASSERT_EQ(asked.size(), 2u);
     EXPECT_EQ(asked[0].first, "Dear [First],");
     EXPECT_EQ(asked[0].second, (LetterPrintRequest{LetterRecords::All, true, 3}));
-    EXPECT_EQ(asked[1].second, (LetterPrintRequest{LetterRecords::Filtered, true, 3}));
+    EXPECT_EQ(asked[1].first, "Dear [First],");
 
     letters->setMemo("RTF", "not a letter");
     letters->post();
