@@ -2,6 +2,7 @@
 // two pages long: the merge of the current record, the record and page buttons, the zoom steps
 // and fits, the sheet's size and what is drawn on it, and a table the letter cannot be merged
 // with.
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <memory>
+#include <stdexcept>
 
 #include "data/AddressFile.h"
 #include "data/AddressTable.h"
@@ -268,6 +270,57 @@ TEST_F(LetterPreviewTest, AFailedMergeIsToldOnceAsAnErrorDrawingThePreview) {
     EXPECT_EQ(d->document(), nullptr);
     d->nextRecord();
     EXPECT_EQ(shown.texts().size(), 2);
+}
+
+// A layout whose drawing fails, as a document's layout could on a bad font or a full memory.
+class FailingLayout : public QAbstractTextDocumentLayout {
+  public:
+    using QAbstractTextDocumentLayout::QAbstractTextDocumentLayout;
+    void draw(QPainter*, const PaintContext&) override {
+        ++draws;
+        throw std::runtime_error("the page cannot be drawn");
+    }
+    int hitTest(const QPointF&, Qt::HitTestAccuracy) const override { return -1; }
+    int pageCount() const override { return 1; }
+    QSizeF documentSize() const override { return {100, 100}; }
+    QRectF frameBoundingRect(QTextFrame*) const override { return {}; }
+    QRectF blockBoundingRect(const QTextBlock&) const override { return {}; }
+    void documentChanged(int, int, int) override {}
+    int draws = 0;
+};
+
+TEST_F(LetterPreviewTest, AFailedDrawingIsReportedOnceAfterThePaint) {
+    QTextDocument document;
+    auto* layout = new FailingLayout(&document);
+    document.setDocumentLayout(layout);
+    document.setPageSize({600, 800});
+    LetterPageView view;
+    QStringList causes;
+    QObject::connect(&view, &LetterPageView::drawFailed,
+                     [&](const QString& cause) { causes << cause; });
+    view.setDocument(&document, PageLayout{}, 96);
+    view.setZoom(50);
+    view.resize(500, 600);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    EXPECT_EQ(causes, QStringList{"the page cannot be drawn"});
+    // Painted again, the page is left blank rather than failing again.
+    view.sheet()->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(causes.size(), 1);
+    EXPECT_EQ(layout->draws, 1);
+    // A new document is drawn afresh, and a new failure is told.
+    view.setDocument(&document, PageLayout{}, 96);
+    view.sheet()->repaint();
+    QApplication::processEvents();
+    EXPECT_EQ(causes.size(), 2);
+
+    // The window tells the user of the failure its view reports.
+    auto d = shownDialog();
+    emit d->pageView()->drawFailed(QStringLiteral("the page cannot be drawn"));
+    EXPECT_EQ(shown.texts(), QStringList{"There was an error drawing the preview\r\n"
+                                         "the page cannot be drawn"});
 }
 
 TEST_F(LetterPreviewTest, UpAndDownScrollThePageView) {
