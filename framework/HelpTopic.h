@@ -24,6 +24,7 @@ struct HelpTopic {
         Preferences = 1030,
         PreviewEnvelope = 1031,
         PreviewLabels = 1032,
+        PreviewLetters = 1033,
         PreviewReport = 1034,
         PrintEnvelope = 1035,
         PrintLabels = 1036,
