@@ -7,6 +7,7 @@
 #include "import/AsciiImportDialog.h"
 #include "import/DbfImportDialog.h"
 #include "labels/PrintLabelsDialog.h"
+#include "letters/LetterPreviewDialog.h"
 #include "letters/LetterPrinting.h"
 #include "letters/LettersFile.h"
 #include "letters/PrintLettersDialog.h"
@@ -34,6 +35,10 @@ void runLettersDialog(MainWindow& main, CommandContext& c) {
     LetterPrinting printing(c.table->table(), main.printerCatalog(), today, &dialog);
     dialog.printNow = [&printing](const QTextDocument& letter, const LetterPrintRequest& request) {
         printing.printNow(letter, request);
+    };
+    dialog.preview = [&](const QTextDocument& letter) {
+        LetterPreviewDialog preview(letter, c.table->table(), today, &dialog);
+        preview.exec();
     };
     dialog.exec();
 }

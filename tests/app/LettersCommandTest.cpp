@@ -2,6 +2,7 @@
 // exists (in any letter case), and a file that cannot be opened left as it is.
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
 #include <functional>
@@ -78,6 +79,8 @@ TEST_F(LettersCommandTest, ALettersFileInOtherLetterCaseIsOpenedNotReplaced) {
     }
     EXPECT_TRUE(runDialog([&](PrintLettersDialog& dialog) {
         EXPECT_EQ(dialog.list()->model()->rowCount(), 1);
+        EXPECT_TRUE(dialog.printNowButton()->isEnabled());  // the program prints and previews
+        EXPECT_TRUE(dialog.previewButton()->isEnabled());
         // Opened shared: another open of the file is allowed.
         EXPECT_NO_THROW(engine.open(enginePath(path("rvpltrs.dbf"))));
     }));
