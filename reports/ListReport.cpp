@@ -1,0 +1,63 @@
+#include "reports/ListReport.h"
+
+#include <string>
+
+#include "data/AddressLayout.h"
+#include "data/RecordView.h"
+#include "framework/Messages.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+const std::array<QString, 4> kReportLayoutNames{
+    QStringLiteral("1. Name,Address,City,State,Zip,Phone"),
+    QStringLiteral("2. Name,Organization,Phone,Fax"),
+    QStringLiteral("3. Organization,Name,Phone,Fax "),
+    QStringLiteral("4. All fields (takes several lines)")};
+
+const char* reportLayoutTag(int layout) {
+    return layout == 3 ? "ORG" : "LNAME";
+}
+
+void chooseReportRecords(xbase::Table& table, const ListReportRequest& request,
+                         std::uint32_t current) {
+    table.setOrder(reportLayoutTag(request.layout));
+    switch (request.records) {
+        case ReportRecords::All:
+            table.setFilter(kStandingCondition.toStdString());
+            break;
+        case ReportRecords::Current:
+            table.setFilter("Recno()=" + std::to_string(current));
+            break;
+        case ReportRecords::Filtered:
+            break;
+    }
+    if (request.startFromCurrent) {
+        table.go(current);
+        if (recordInView(table)) return;
+        showInformation(kOutOfRangeMessage);
+    }
+    table.goTop();
+    if (request.layout != 4) {
+        // Records whose key sorts before "0" (an empty name, one starting with a blank or a
+        // punctuation character below the digits) are left out.
+        xbase::Settings& settings = table.engine().settings;
+        const bool softSeek = settings.softSeek;
+        settings.softSeek = true;
+        table.seek("0");
+        settings.softSeek = softSeek;
+    }
+}
+
+PrintStatusTexts listReportStatusTexts() {
+    PrintStatusTexts texts;
+    texts.cancelQuestion = QStringLiteral("Cancel Report Printing?");
+    texts.printCanceled = QStringLiteral("\rReport Print Canceled!");
+    texts.previewCanceled = QStringLiteral("\rReport Preview Canceled!");
+    texts.previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
+    texts.printCompleted = QStringLiteral("\rReport Print Completed!");
+    texts.previewReady = QStringLiteral("\rReport Preview Ready!");
+    return texts;
+}
+
+}  // namespace rp
