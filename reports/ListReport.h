@@ -23,6 +23,7 @@ struct ListReportRequest {
     bool codes = false;  // "Print Codes"
     ReportRecords records = ReportRecords::Filtered;
     bool startFromCurrent = false;
+    QString dateFormat = QStringLiteral("MM/dd/yyyy");  // DATE as the program shows dates
 };
 
 // The entries of "Select Report:", exactly (the third ends in a blank).
