@@ -1,6 +1,7 @@
 #include "app/CommandDialogs.h"
 
 #include "app/MainWindow.h"
+#include "data/DataFolder.h"
 #include "data/DateText.h"
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PreviewWindow.h"
@@ -14,6 +15,7 @@
 #include "postal/PresortDialog.h"
 #include "postal/ZipCountDialog.h"
 #include "postal/ZipReportPrinting.h"
+#include "reports/PrintReportDialog.h"
 #include "utilities/ConvertToUppercaseDialog.h"
 #include "utilities/CopyRecordsOutDialog.h"
 #include "utilities/DeleteRecordsDialog.h"
@@ -73,6 +75,15 @@ void registerCommandDialogs(MainWindow& main) {
         {}};
     main.commandDialogs()[Command::Letters] = {
         [&main](CommandContext& c) { runLettersDialog(main, c); }, &createLettersFile};
+    main.commandDialogs()[Command::Reports] = {
+        [&main](CommandContext& c) {
+            PrintReportDialog dialog(c.table->table(), main.printerCatalog(),
+                                     c.programFolder + QLatin1String(kIniFileName),
+                                     c.table->fileName(), c.filterChoice.filteredEnabled,
+                                     main.preferences().shortDateFmt, c.parent);
+            dialog.exec();
+        },
+        {}};
     main.commandDialogs()[Command::ConvertUppercase] = {
         [](CommandContext& c) {
             ConvertToUppercaseDialog window(c.table->table(), !c.userExpression.isEmpty(),

@@ -29,6 +29,7 @@ struct HelpTopic {
         PrintEnvelope = 1035,
         PrintLabels = 1036,
         PrintLetters = 1037,
+        PrintReport = 1038,
         RebuildIndexes = 1039,
         SelectEnvelopeSize = 1041,
         SelectLabelStock = 1042,
