@@ -10,6 +10,8 @@
 #include "BatchFixture.h"
 #include "letters/LetterDocument.h"
 #include "letters/LettersFile.h"
+#include "letters/RtfReader.h"
+#include "xbase/Table.h"
 
 namespace rp {
 namespace {
@@ -155,6 +157,23 @@ TEST_F(LettersCommandTest, AnUnknownLetterListsTheLettersThereAre) {
     EXPECT_EQ(run.err.trimmed(),
               "ravenpost-batch letters: --letter: no letter is described \"Farewell\"; there are "
               "\"Welcome\", \"Renewal\"");
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(LettersCommandTest, ALetterThatCannotBeReadWholeIsAnError) {
+    {
+        const QString lettersPath = home + QLatin1Char('/') + QLatin1String(kLettersFileName);
+        const auto letters = engine.open(enginePath(lettersPath), xbase::OpenMode::Exclusive);
+        letters->appendBlank();
+        letters->setText("DESCRIPT", "Broken");
+        letters->setText("RTF", "{\\rtf1\\ansi Dear [First],");
+        letters->post();
+    }
+    const BatchRun run = letters({"--letter", "BROKEN"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains("--letter: the letter \"BROKEN\" cannot be read whole: " +
+                                 QString::fromLatin1(kRtfUnterminated)))
+        << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
