@@ -38,6 +38,15 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--copies N] [--presort] [--start-record N] [--filter EXPR]\n"
           "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
+        {QStringLiteral("letters"),
+         {runLetters,
+          "letters ADDRESSFILE (--letter DESCRIPTION | --rtf FILE.rtf)\n"
+          "       [--output FILE.pdf | --printer NAME] [--copies N]\n"
+          "       [--all | --record N | --start-record N] [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--order TAG] [--quiet] [--home DIR]\n"
+          "  Prints one merged letter per chosen record (or record N; --all: every record not\n"
+          "  marked deleted), each on new pages, with a letter of RVPLTRS.DBF or an RTF file;\n"
+          "  --copies 1 to 999 of each."}},
         {QStringLiteral("import-csv"),
          {runImportCsv,
           "import-csv ADDRESSFILE CSVFILE --columns FIELD,FIELD,...\n"
@@ -101,8 +110,8 @@ constexpr const char* kChoosingRecords =
 constexpr const char* kPrinting =
     "Printing: --printer NAME (a system printer), or --output FILE.pdf; else the printer the\n"
     "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
-    "when that is \"PDF file\", labels.pdf, envelope.pdf or zip-count.pdf in the current\n"
-    "folder.";
+    "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf or zip-count.pdf in\n"
+    "the current folder.";
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");

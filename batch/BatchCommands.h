@@ -17,6 +17,7 @@ int runBatch(const QStringList& arguments, const QString& executableFolder);
 // The commands, for runBatch.
 int runCount(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
+int runLetters(const QStringList& arguments, const QString& executableFolder);
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
 int runImportCsv(const QStringList& arguments, const QString& executableFolder);
 int runImportDbf(const QStringList& arguments, const QString& executableFolder);
