@@ -13,6 +13,7 @@
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
 #include "batch/OutputPrinter.h"
+#include "batch/SetupLookup.h"
 #include "data/AddressTable.h"
 #include "data/DateText.h"
 #include "data/RecordView.h"
@@ -39,30 +40,16 @@ OptionNames letterOptions() {
     return names;
 }
 
-// A description as the lookup compares it: trailing blanks dropped, letter case folded.
-QString comparable(const QString& description) {
-    QString text = description;
-    while (text.endsWith(QLatin1Char(' '))) text.chop(1);
-    return text.toCaseFolded();
-}
-
 // The letter of the letters file whose description matches, read whole.
 std::unique_ptr<QTextDocument> findLetter(xbase::Table& letters, const QString& description) {
-    QStringList listed;
-    std::vector<std::uint32_t> matches;
+    QStringList descriptions;
+    std::vector<std::uint32_t> records;
     for (letters.goTop(); !letters.eof(); letters.skip()) {
-        const QString described = letterDescription(letters);
-        listed << QStringLiteral("\"%1\"").arg(described.trimmed());
-        if (comparable(described) == comparable(description)) matches.push_back(letters.recNo());
+        descriptions << letterDescription(letters);
+        records.push_back(letters.recNo());
     }
-    if (matches.size() != 1)
-        throw BatchError(
-            QStringLiteral("--letter: %1 letter is described \"%2\"; there are %3")
-                .arg(matches.empty() ? QStringLiteral("no") : QStringLiteral("more than one"))
-                .arg(description)
-                .arg(listed.isEmpty() ? QStringLiteral("none")
-                                      : listed.join(QStringLiteral(", "))));
-    letters.go(matches.front());
+    letters.go(records[findDescribed(descriptions, description, QStringLiteral("--letter"),
+                                     QStringLiteral("letter"))]);
     auto letter = newLetterDocument();
     if (const auto fault = readLetter(letters, *letter))
         throw BatchError(QStringLiteral("--letter: the letter \"%1\" cannot be read whole: %2")

@@ -17,7 +17,7 @@ QString comparable(const QString& description) {
 }  // namespace
 
 std::size_t findDescribed(const QStringList& descriptions, const QString& wanted,
-                          const QString& kind) {
+                          const QString& option, const QString& what) {
     QStringList listed;
     std::vector<std::size_t> matches;
     for (qsizetype i = 0; i < descriptions.size(); ++i) {
@@ -27,9 +27,10 @@ std::size_t findDescribed(const QStringList& descriptions, const QString& wanted
     }
     if (matches.size() == 1) return matches.front();
     throw BatchError(
-        QStringLiteral("--setup: %1 %2 setup is described \"%3\"; there are %4")
+        QStringLiteral("%1: %2 %3 is described \"%4\"; there are %5")
+            .arg(option)
             .arg(matches.empty() ? QStringLiteral("no") : QStringLiteral("more than one"))
-            .arg(kind)
+            .arg(what)
             .arg(wanted)
             .arg(listed.isEmpty() ? QStringLiteral("none") : listed.join(QStringLiteral(", "))));
 }
@@ -41,7 +42,8 @@ LabelSetup findLabelSetup(xbase::Table& setups, const QString& description) {
         all.push_back(readLabelSetup(setups));
         descriptions << all.back().description;
     }
-    return all[findDescribed(descriptions, description, QStringLiteral("label"))];
+    return all[findDescribed(descriptions, description, QStringLiteral("--setup"),
+                             QStringLiteral("label setup"))];
 }
 
 EnvelopeSetup findEnvelopeSetup(xbase::Table& setups, const QString& description) {
@@ -51,7 +53,8 @@ EnvelopeSetup findEnvelopeSetup(xbase::Table& setups, const QString& description
         all.push_back(readEnvelopeSetup(setups));
         descriptions << all.back().descript.text();
     }
-    return all[findDescribed(descriptions, description, QStringLiteral("envelope"))];
+    return all[findDescribed(descriptions, description, QStringLiteral("--setup"),
+                             QStringLiteral("envelope setup"))];
 }
 
 }  // namespace rp

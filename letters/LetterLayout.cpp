@@ -2,7 +2,9 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QImage>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <cmath>
 #include <map>
 #include <memory>
@@ -51,6 +53,11 @@ ReportPaper letterPaper(const PageLayout& page) {
 }
 
 int layOutLetterPages(QTextDocument& document, double dpi, QSizeF pagePixels) {
+    // Each line keeps its shaped glyphs, so drawing does not shape the text again.
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
+        block.layout()->setCacheEnabled(true);
+    // Unhinted widths: lines break alike at every resolution, on screen and on paper.
+    document.setUseDesignMetrics(true);
     document.documentLayout()->setPaintDevice(measuringDevice(dpi));
     document.setDocumentMargin(0);
     document.setPageSize(pagePixels);
