@@ -38,6 +38,14 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--copies N] [--presort] [--start-record N] [--filter EXPR]\n"
           "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
+        {QStringLiteral("report"),
+         {runReport,
+          "report ADDRESSFILE --layout 1..4 --title TEXT [--memo] [--codes]\n"
+          "       [--output FILE.pdf | --printer NAME] [--start-record N] [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
+          "  Prints the list report of the chosen records: 1 name, address, city, phone;\n"
+          "  2 name, organization, phone, fax; 3 the same by organization; 4 all fields.\n"
+          "  --memo and --codes add each record's memo and codes."}},
         {QStringLiteral("import-csv"),
          {runImportCsv,
           "import-csv ADDRESSFILE CSVFILE --columns FIELD,FIELD,...\n"
@@ -101,8 +109,8 @@ constexpr const char* kChoosingRecords =
 constexpr const char* kPrinting =
     "Printing: --printer NAME (a system printer), or --output FILE.pdf; else the printer the\n"
     "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
-    "when that is \"PDF file\", labels.pdf, envelope.pdf or zip-count.pdf in the current\n"
-    "folder.";
+    "when that is \"PDF file\", labels.pdf, envelope.pdf, zip-count.pdf or report.pdf in the\n"
+    "current folder.";
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");

@@ -20,6 +20,7 @@ int runLabels(const QStringList& arguments, const QString& executableFolder);
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
 int runImportCsv(const QStringList& arguments, const QString& executableFolder);
 int runImportDbf(const QStringList& arguments, const QString& executableFolder);
+int runReport(const QStringList& arguments, const QString& executableFolder);
 int runZipCount(const QStringList& arguments, const QString& executableFolder);
 int runPresortCommand(const QStringList& arguments, const QString& executableFolder);
 int runCheckStateZip(const QStringList& arguments, const QString& executableFolder);
