@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 
+#include "data/DateText.h"
 #include "data/FieldText.h"
 #include "framework/ReportCanvas.h"
 #include "reports/ListReport.h"
@@ -175,8 +176,9 @@ void ListReportDrawing::run(const std::function<bool()>& keepGoing) {
 }
 
 void ListReportDrawing::record() {
-    const ReportFields f = ReportFields::read(table_, request_.dateFormat);
-    canvas_.setBold(false);
+    const ReportFields f = ReportFields::read(table_, layout_);
+    // A new font drops the canvas's measures of the old one: set only when it changes.
+    if (canvas_.font().bold) canvas_.setBold(false);
     switch (layout_) {
         case 1: {
             cell(0, reportName(f), 1.75);
@@ -207,7 +209,7 @@ void ListReportDrawing::record() {
             canvas_.newLine();
             cell(1, reportPhoneAndFax(f), 2.25);
             cell(2, withoutLeadingBlanks(f.email), 3.0);
-            cell(3, f.date, 1.5);
+            cell(3, formatDate(table_.date("DATE"), request_.dateFormat), 1.5);
             break;
         }
     }

@@ -1,29 +1,33 @@
 #include "reports/ReportTexts.h"
 
-#include "data/DateText.h"
 #include "data/RecordText.h"
 #include "xbase/Table.h"
 
 namespace rp {
 
-ReportFields ReportFields::read(const xbase::Table& table, const QString& dateFormat) {
+ReportFields ReportFields::read(const xbase::Table& table, int layout) {
     ReportFields f;
     f.lname = fieldText(table, "LNAME");
     f.fname = fieldText(table, "FNAME");
     f.middle = fieldText(table, "MIDDLE");
-    f.prefix = fieldText(table, "PREFIX");
-    f.title = fieldText(table, "TITLE");
-    f.org = fieldText(table, "ORG");
-    f.street = fieldText(table, "STREET");
-    f.city = fieldText(table, "CITY");
-    f.state = fieldText(table, "STATE");
-    f.zip = fieldText(table, "ZIP");
-    f.country = fieldText(table, "COUNTRY");
     f.phone = fieldText(table, "PHONE");
-    f.fax = fieldText(table, "FAX");
-    f.email = fieldText(table, "EMAIL");
     f.notes = fieldText(table, "NOTES");
-    f.date = formatDate(table.date("DATE"), dateFormat);
+    if (layout == 1 || layout == 4) {
+        f.street = fieldText(table, "STREET");
+        f.city = fieldText(table, "CITY");
+        f.state = fieldText(table, "STATE");
+        f.zip = fieldText(table, "ZIP");
+    }
+    if (layout != 1) {
+        f.org = fieldText(table, "ORG");
+        f.fax = fieldText(table, "FAX");
+    }
+    if (layout == 4) {
+        f.prefix = fieldText(table, "PREFIX");
+        f.title = fieldText(table, "TITLE");
+        f.country = fieldText(table, "COUNTRY");
+        f.email = fieldText(table, "EMAIL");
+    }
     return f;
 }
 

@@ -13,10 +13,11 @@ namespace rp {
 // The fields of one record the report shows, as read from the address file.
 struct ReportFields {
     QString lname, fname, middle, prefix, title, org, street, city, state, zip, country, phone, fax,
-        email, notes, date;
+        email, notes;
 
-    // The current record of the table; date is DATE in dateFormat (empty for an empty date).
-    static ReportFields read(const xbase::Table& table, const QString& dateFormat);
+    // The character fields of the table's current record that the layout (1 to 4) shows;
+    // the others stay empty. NOTES is read for every layout.
+    static ReportFields read(const xbase::Table& table, int layout);
 };
 
 // Layouts 1 to 3: "LNAME, FNAME MIDDLE." (the period only after a middle initial).
