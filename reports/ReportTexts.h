@@ -1,6 +1,6 @@
 #pragma once
 // The texts the list report composes from a record's fields: names, the city lines, title and
-// organization, phone and fax. Each part loses its leading blanks before it is joined (the
+// organization, phone and fax. Each field loses its leading blanks before it is joined (the
 // prefix of the full name excepted); fields arrive without trailing blanks.
 #include <QString>
 
@@ -24,7 +24,7 @@ struct ReportFields {
 QString reportName(const ReportFields& fields);
 // Layout 4: "LNAME, PREFIX FNAME MIDDLE."; empty when LNAME is empty.
 QString reportFullName(const ReportFields& fields);
-// Layout 1: "CITY, STATE  ZIP " with each part and what follows it only when present.
+// Layout 1: "CITY, STATE  ZIP ", each field with what follows it only when present.
 QString reportCityLine(const ReportFields& fields);
 // Layout 4: "CITY, STATE, ZIP".
 QString reportCityStateZip(const ReportFields& fields);
