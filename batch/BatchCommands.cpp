@@ -47,6 +47,14 @@ const std::map<QString, CommandEntry>& commands() {
           "  Prints one merged letter per chosen record (or record N; --all: every record not\n"
           "  marked deleted), each on new pages, with a letter of RVPLTRS.DBF or an RTF file;\n"
           "  --copies 1 to 999 of each."}},
+        {QStringLiteral("report"),
+         {runReport,
+          "report ADDRESSFILE --layout 1..4 --title TEXT [--memo] [--codes]\n"
+          "       [--output FILE.pdf | --printer NAME] [--start-record N] [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
+          "  Prints the list report of the chosen records: 1 name, address, city, phone;\n"
+          "  2 name, organization, phone, fax; 3 the same by organization; 4 all fields.\n"
+          "  --memo and --codes add each record's memo and codes."}},
         {QStringLiteral("import-csv"),
          {runImportCsv,
           "import-csv ADDRESSFILE CSVFILE --columns FIELD,FIELD,...\n"
@@ -110,8 +118,9 @@ constexpr const char* kChoosingRecords =
 constexpr const char* kPrinting =
     "Printing: --printer NAME (a system printer), or --output FILE.pdf; else the printer the\n"
     "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
-    "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf or zip-count.pdf in\n"
-    "the current folder.";
+    "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf, zip-count.pdf or report.pdf
+    "
+    "in the current folder.";
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");
