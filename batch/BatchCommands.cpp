@@ -118,9 +118,8 @@ constexpr const char* kChoosingRecords =
 constexpr const char* kPrinting =
     "Printing: --printer NAME (a system printer), or --output FILE.pdf; else the printer the\n"
     "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
-    "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf, zip-count.pdf or report.pdf
-    "
-    "in the current folder.";
+    "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf, zip-count.pdf or\n"
+    "report.pdf in the current folder.";
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");
