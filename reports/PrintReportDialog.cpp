@@ -51,6 +51,8 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
     layouts_ = new QListWidget(contents);
     for (const QString& name : kReportLayoutNames) layouts_->addItem(name);
     layouts_->setCurrentRow(0);
+    layouts_->setFixedHeight(layouts_->sizeHintForRow(0) * layouts_->count() +
+                             2 * layouts_->frameWidth() + 4);
     layouts_->setWhatsThis(QStringLiteral("The columns of the report and their order."));
     auto* layoutLabel = new QLabel(QStringLiteral("Select Report:"), contents);
     layoutLabel->setBuddy(layouts_);
