@@ -1,11 +1,11 @@
 // ravenpost-batch: the printing and checking jobs of Ravenpost from the command line. It needs
 // no display: without one it draws on Qt's offscreen platform.
-#include <malloc.h>
 #include <QApplication>
 #include <cstdio>
 
 #include "batch/BatchCommands.h"
 #include "batch/BatchJob.h"
+#include "framework/PrintingMemory.h"
 #include "framework/Resources.h"
 
 namespace {
@@ -17,19 +17,10 @@ void keepQtCriticalOnly(QtMsgType type, const QMessageLogContext&, const QString
         std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
 }
 
-// Qt's PDF writer frees its buffers after every page and allocates them again for the next;
-// with the allocator's default padding and trimming, each page then grows the heap and gives
-// the memory back to the system (half the processor time of a label run, measured). Keeping
-// freed memory for reuse costs a few megabytes at most.
-void keepFreedMemory() {
-    mallopt(M_TOP_PAD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    keepFreedMemory();
+    rp::keepFreedMemoryForReuse();
     qInstallMessageHandler(keepQtCriticalOnly);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

@@ -33,6 +33,8 @@ class PrinterSurface : public ReportSurface {
     void abort() override;
     QPointF unprintableMargins() const override;
     double resolution() const override;
+    // Only while the job keeps its pages to send them again for copies.
+    bool keepsOperations() const override { return keepPages_; }
 
     // Pages that reached the printer, copies included.
     int pagesPrinted() const { return pagesPrinted_; }

@@ -22,6 +22,9 @@ class ReportSurface {
     virtual QPointF unprintableMargins() const = 0;
     // Dots per inch of the device; no pen is drawn thinner than one dot.
     virtual double resolution() const = 0;
+    // Whether operations are kept once draw has returned (recorded, logged, or held back to be
+    // sent again for copies): what an operation points to must then stay as it is.
+    virtual bool keepsOperations() const { return true; }
 };
 
 }  // namespace rp

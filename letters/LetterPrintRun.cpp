@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "framework/ReportSurface.h"
+#include "letters/LetterDocument.h"
 #include "letters/LetterMerge.h"
 #include "xbase/Table.h"
 
@@ -33,6 +34,8 @@ bool LetterPrintRun::run(ReportSurface& surface) {
                            bounds.width / dpi_, bounds.height / dpi_);
         textPixels_ = QSizeF(bounds.width, bounds.height);
         pages_ = 0;
+        reuse_ = !surface.keepsOperations();
+        working_.reset();
         while (!addresses_.eof()) {
             printRecord(surface);
             if (options_.onlyCurrent) break;
@@ -52,9 +55,8 @@ bool LetterPrintRun::run(ReportSurface& surface) {
 }
 
 void LetterPrintRun::printRecord(ReportSurface& surface) {
-    std::shared_ptr<QTextDocument> merged =
-        mergedLetter(letter_, readMergeRecord(addresses_, options_.today));
-    const int pageCount = layOutLetterPages(*merged, dpi_, textPixels_);
+    const std::shared_ptr<QTextDocument> merged = mergeCurrentRecord();
+    const int pageCount = merged->pageCount();
     for (int copy = 0; copy < options_.copies; ++copy) {
         if (copy > 0) surface.newPage();
         for (int p = 0; p < pageCount; ++p) {
@@ -63,6 +65,24 @@ void LetterPrintRun::printRecord(ReportSurface& surface) {
             ++pages_;
         }
     }
+}
+
+std::shared_ptr<QTextDocument> LetterPrintRun::mergeCurrentRecord() {
+    const MergeRecord record = readMergeRecord(addresses_, options_.today);
+    if (!reuse_) {
+        std::shared_ptr<QTextDocument> merged = mergedLetter(letter_, record);
+        layOutLetterPages(*merged, dpi_, textPixels_);
+        return merged;
+    }
+    if (working_) {
+        working_->undo();
+    } else {
+        working_ = copyLetterDocument(letter_);
+        working_->clearUndoRedoStacks();
+        layOutLetterPages(*working_, dpi_, textPixels_);
+    }
+    mergeLetter(*working_, record);  // one step to undo
+    return working_;
 }
 
 }  // namespace rp

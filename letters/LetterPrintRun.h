@@ -5,6 +5,7 @@
 // of its own.
 #include <QString>
 #include <functional>
+#include <memory>
 
 #include "letters/LetterLayout.h"
 
@@ -43,6 +44,10 @@ class LetterPrintRun {
 
   private:
     void printRecord(ReportSurface& surface);
+    // The letter merged with the current record and laid out: a copy of its own when the
+    // surface keeps what it is given, else the one working copy with its last merge undone,
+    // so that only what the merge changed is laid out again.
+    std::shared_ptr<QTextDocument> mergeCurrentRecord();
 
     const QTextDocument& letter_;
     xbase::Table& addresses_;
@@ -51,6 +56,8 @@ class LetterPrintRun {
     QRectF textRect_;  // inches from the paper's corner
     QSizeF textPixels_;
     int pages_ = 0;
+    bool reuse_ = false;
+    std::shared_ptr<QTextDocument> working_;
 };
 
 }  // namespace rp

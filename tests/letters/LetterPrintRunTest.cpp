@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -198,6 +199,41 @@ TEST_F(PrintNowTest, PrintsToPdfTellsCompletionAndPutsTheTableBack) {
     EXPECT_FALSE(QFile::exists(pdf()));
     EXPECT_EQ(table->filter(), "LNAME <> \"Clark\"");
     EXPECT_EQ(table->recNo(), 2u);
+}
+
+// The PDF's text, page by page.
+QStringList pdfPages(const QString& pdf) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    EXPECT_TRUE(text.waitForFinished(30000)) << "pdftotext (Debian package poppler-utils)";
+    QStringList pages = QString::fromUtf8(text.readAllStandardOutput()).split(QChar(u'\f'));
+    if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
+    return pages;
+}
+
+TEST_F(PrintNowTest, EachPageOfThePdfHasItsRecordWhetherThePrinterOrTheRunMakesTheCopies) {
+    const auto letter = letterOfPages(1);
+    LetterPrinting printing(table.table(), catalog, QStringLiteral("12/08/2026"), nullptr);
+    printing.showStatus = [](LetterPrintStatusDialog& status) { status.runPrint(); };
+    const struct {
+        int dialogCopies;  // copies asked in the print dialog: the pages are kept and sent again
+        int letterCopies;  // "# copies of each letter"
+        QStringList names;
+    } cases[] = {
+        {1, 1, {"Adams", "Baker", "Clark"}},
+        {1, 2, {"Adams", "Adams", "Baker", "Baker", "Clark", "Clark"}},
+        {2, 1, {"Adams", "Baker", "Clark", "Adams", "Baker", "Clark"}},
+    };
+    for (const auto& c : cases) {
+        QFile::remove(pdf());
+        catalog.discardSettings();
+        dialogs.answerPrint({.copies = c.dialogCopies, .outputFile = pdf()});
+        printing.printNow(*letter, {LetterRecords::All, false, c.letterCopies});
+        QStringList names;
+        for (const QString& page : pdfPages(pdf()))
+            names << page.section(QLatin1Char(' '), 2, 2).section(QLatin1Char(','), 0, 0);
+        EXPECT_EQ(names, c.names) << c.dialogCopies << " " << c.letterCopies;
+    }
 }
 
 }  // namespace
