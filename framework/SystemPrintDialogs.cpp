@@ -9,6 +9,7 @@ namespace rp {
 bool SystemPrintDialogs::print(QPrinter& printer) {
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    dialog.setMinMax(1, 32767);  // the page range offered: every page a job can have
     return dialog.exec() == QDialog::Accepted;
 }
 
