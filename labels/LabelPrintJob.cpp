@@ -4,7 +4,6 @@
 #include <QPrinter>
 
 #include "data/AddressLayout.h"
-#include "data/RecordView.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "framework/PreviewWindow.h"
@@ -15,6 +14,7 @@
 #include "framework/ReportCanvas.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
+#include "mailpiece/PrintRecords.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -81,22 +81,8 @@ void LabelPrintJob::doPrint(const LabelPrintRequest& request, bool printMode) {
 
 void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
                         std::uint32_t current) {
-    switch (request.records) {
-        case LabelRecords::All:
-            table.setFilter(kStandingCondition.toStdString());
-            break;
-        case LabelRecords::Current:
-            table.setFilter("Recno()=" + std::to_string(current));
-            break;
-        case LabelRecords::Filtered:
-            break;
-    }
-    if (request.startFromCurrent) {
-        table.go(current);
-        if (recordInView(table)) return;
-        showInformation(kOutOfRangeMessage);
-    }
-    table.goTop();
+    selectPrintRecords(table, request.records, current);
+    goToPrintStart(table, request.startFromCurrent, current);
 }
 
 bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup) {

@@ -10,6 +10,7 @@
 #include "data/RecordView.h"
 #include "framework/PrintStatusDialog.h"
 #include "labels/LabelSetup.h"
+#include "mailpiece/PrintRecords.h"
 
 class QPrinter;
 class QWidget;
@@ -24,7 +25,7 @@ class PrinterCatalog;
 class RecordedPages;
 class PrintStatusDialog;
 
-enum class LabelRecords { All, Filtered, Current };
+using LabelRecords = PrintRecords;
 
 // Presorts the table's current view into the folder (writing PRESORT.PSL) and tells whether the
 // presort completed; the program hands in its presort window.

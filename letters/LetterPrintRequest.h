@@ -1,8 +1,10 @@
 #pragma once
 // What "Print Letters" asks of a print or preview run of the current letter.
+#include "mailpiece/PrintRecords.h"
+
 namespace rp {
 
-enum class LetterRecords { All, Filtered, Current };
+using LetterRecords = PrintRecords;
 
 struct LetterPrintRequest {
     LetterRecords records = LetterRecords::Current;

@@ -1,7 +1,5 @@
 #include "letters/LetterPrinting.h"
 
-#include "data/AddressLayout.h"
-#include "data/RecordView.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "framework/PrinterCatalog.h"
@@ -14,16 +12,11 @@ namespace rp {
 
 void chooseLetterRecords(xbase::Table& addresses, const LetterPrintRequest& request,
                          std::uint32_t current) {
+    // The current record alone needs no filter: the run stops after it.
     if (request.records == LetterRecords::All)
-        addresses.setFilter(kStandingCondition.toStdString());
-    if (request.startFromCurrent) {
-        addresses.go(current);
-        if (recordInView(addresses)) return;
-        showInformation(kOutOfRangeMessage);
-        addresses.goTop();
-    } else if (request.records != LetterRecords::Current) {
-        addresses.goTop();
-    }
+        selectPrintRecords(addresses, request.records, current);
+    if (request.startFromCurrent || request.records != LetterRecords::Current)
+        goToPrintStart(addresses, request.startFromCurrent, current);
 }
 
 LetterPrinting::LetterPrinting(xbase::Table& addresses, PrinterCatalog& catalog, QString today,

@@ -1,10 +1,5 @@
 #include "reports/ListReport.h"
 
-#include <string>
-
-#include "data/AddressLayout.h"
-#include "data/RecordView.h"
-#include "framework/Messages.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -22,22 +17,8 @@ const char* reportLayoutTag(int layout) {
 void chooseReportRecords(xbase::Table& table, const ListReportRequest& request,
                          std::uint32_t current) {
     table.setOrder(reportLayoutTag(request.layout));
-    switch (request.records) {
-        case ReportRecords::All:
-            table.setFilter(kStandingCondition.toStdString());
-            break;
-        case ReportRecords::Current:
-            table.setFilter("Recno()=" + std::to_string(current));
-            break;
-        case ReportRecords::Filtered:
-            break;
-    }
-    if (request.startFromCurrent) {
-        table.go(current);
-        if (recordInView(table)) return;
-        showInformation(kOutOfRangeMessage);
-    }
-    table.goTop();
+    selectPrintRecords(table, request.records, current);
+    if (goToPrintStart(table, request.startFromCurrent, current)) return;
     if (request.layout != 4) {
         // Records whose key sorts before "0" (an empty name, one starting with a blank or a
         // punctuation character below the digits) are left out.

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "framework/PrintStatusDialog.h"
+#include "mailpiece/PrintRecords.h"
 
 namespace xbase {
 class Table;
@@ -14,7 +15,7 @@ class Table;
 
 namespace rp {
 
-enum class ReportRecords { All, Filtered, Current };
+using ReportRecords = PrintRecords;
 
 struct ListReportRequest {
     int layout = 1;  // 1 to 4, as "Select Report:" lists them
