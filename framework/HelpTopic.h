@@ -19,6 +19,7 @@ struct HelpTopic {
         DbfMatch = 1016,
         DeleteRecords = 1017,
         Filter = 1020,
+        LabelDesigner = 1025,
         LetterDesigner = 1026,
         RecordPage = 1027,
         Preferences = 1030,

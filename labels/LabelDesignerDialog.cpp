@@ -1,0 +1,451 @@
+#include "labels/LabelDesignerDialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "framework/Messages.h"
+#include "labels/LabelDesignerPreview.h"
+#include "labels/LabelFontDialog.h"
+#include "labels/SelectLabelStockDialog.h"
+#include "mailpiece/AddressBlock.h"
+#include "xbase/Table.h"
+
+namespace rp {
+
+// The life-size label: drawn from the dialog's working values unless drawing is suspended.
+class LabelPreviewWidget : public QWidget {
+  public:
+    explicit LabelPreviewWidget(LabelDesignerDialog& dialog) : QWidget(nullptr), dialog_(dialog) {}
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        if (dialog_.drawingSuspended()) return;
+        QPainter painter(this);
+        drawLabelPreview(painter, dialog_.model(), dialog_.addressLines());
+    }
+
+  private:
+    LabelDesignerDialog& dialog_;
+};
+
+namespace {
+
+constexpr int kDescriptionLength = 50;
+// Hold-to-repeat timings in milliseconds: first repeat, then every.
+constexpr int kFontRepeatDelay = 500, kFontRepeatInterval = 50;
+constexpr int kUpDownRepeatDelay = 50, kUpDownRepeatInterval = 25;
+constexpr int kSideRepeatDelay = 100, kSideRepeatInterval = 5;
+
+QToolButton* makeToolButton(const QString& text, Qt::ArrowType arrow, const QString& help,
+                            QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    if (arrow != Qt::NoArrow) button->setArrowType(arrow);
+    button->setWhatsThis(help);
+    button->setToolTip(help);
+    return button;
+}
+
+void setRepeat(QAbstractButton* button, int delay, int interval) {
+    button->setAutoRepeat(true);
+    button->setAutoRepeatDelay(delay);
+    button->setAutoRepeatInterval(interval);
+}
+
+}  // namespace
+
+LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* addresses, int ppi,
+                                         QWidget* parent)
+    : Dialog(parent, HelpTopic::LabelDesigner),
+      model_(setup, ppi > 0 ? ppi : logicalDpiX()),
+      addresses_(addresses) {
+    setWindowTitle(QStringLiteral("Label Setup "));
+    chooseFont = [this](LabelFont& font) { return LabelFontDialog::choose(this, font); };
+
+    // Description.
+    auto* descriptionLabel = new QLabel(QStringLiteral("Label Setup Description"), this);
+    description_ = new QLineEdit(this);
+    description_->setMaxLength(kDescriptionLength);
+    description_->setWhatsThis(QStringLiteral("The name the Print Labels list shows."));
+    descriptionLabel->setBuddy(description_);
+
+    // Label Definition.
+    auto* definition = new QGroupBox(QStringLiteral("Label Definition"), this);
+    labelType_ = new QLabel(definition);
+    labelType_->setWordWrap(true);
+    chooseLabel_ = makeCommandButton(QStringLiteral("Choose or Define Label"),
+                                     QStringLiteral("Pick the label sheet or describe a new one."),
+                                     definition);
+    auto* definitionLayout = new QVBoxLayout(definition);
+    definitionLayout->addWidget(labelType_);
+    definitionLayout->addWidget(chooseLabel_);
+
+    // Font.
+    auto* fontBox = new QGroupBox(QStringLiteral("Font"), this);
+    fontInfo_ = new QLabel(fontBox);
+    chooseFontButton_ = makeCommandButton(
+        QStringLiteral("Choose Font"), QStringLiteral("Pick the font of the label text."), fontBox);
+    smaller_ = makeToolButton(QStringLiteral("-"), Qt::NoArrow,
+                              QStringLiteral("A smaller font size; hold to keep going."), fontBox);
+    bigger_ = makeToolButton(QStringLiteral("+"), Qt::NoArrow,
+                             QStringLiteral("A bigger font size; hold to keep going."), fontBox);
+    setRepeat(smaller_, kFontRepeatDelay, kFontRepeatInterval);
+    setRepeat(bigger_, kFontRepeatDelay, kFontRepeatInterval);
+    auto* fontLayout = new QGridLayout(fontBox);
+    fontLayout->addWidget(fontInfo_, 0, 0, 1, 3);
+    fontLayout->addWidget(chooseFontButton_, 1, 0);
+    fontLayout->addWidget(smaller_, 1, 1);
+    fontLayout->addWidget(bigger_, 1, 2);
+
+    // Text Position.
+    auto* position = new QGroupBox(QStringLiteral("Text Position"), this);
+    up_ = makeToolButton(QStringLiteral("Up"), Qt::UpArrow, QStringLiteral("Move the text up."),
+                         position);
+    down_ = makeToolButton(QStringLiteral("Down"), Qt::DownArrow,
+                           QStringLiteral("Move the text down."), position);
+    left_ = makeToolButton(QStringLiteral("Left"), Qt::LeftArrow,
+                           QStringLiteral("Move the text left."), position);
+    right_ = makeToolButton(QStringLiteral("Right"), Qt::RightArrow,
+                            QStringLiteral("Move the text right."), position);
+    home_ = makeToolButton(QStringLiteral("Home"), Qt::NoArrow,
+                           QStringLiteral("Put the text back near the top left corner."), position);
+    setRepeat(up_, kUpDownRepeatDelay, kUpDownRepeatInterval);
+    setRepeat(down_, kUpDownRepeatDelay, kUpDownRepeatInterval);
+    setRepeat(left_, kSideRepeatDelay, kSideRepeatInterval);
+    setRepeat(right_, kSideRepeatDelay, kSideRepeatInterval);
+    auto* positionLayout = new QGridLayout(position);
+    positionLayout->addWidget(up_, 0, 1);
+    positionLayout->addWidget(left_, 1, 0);
+    positionLayout->addWidget(home_, 1, 1);
+    positionLayout->addWidget(right_, 1, 2);
+    positionLayout->addWidget(down_, 2, 1);
+
+    // Label Contents.
+    auto* contents = new QGroupBox(QStringLiteral("Label Contents"), this);
+    auto box = [contents](const char* caption) {
+        return new QCheckBox(QString::fromLatin1(caption), contents);
+    };
+    name_ = box("Name");
+    title_ = box("Title");
+    organization_ = box("Organization");
+    street_ = box("Street");
+    cityState_ = box("City + State");
+    country_ = box("Country");
+    phone_ = box("Phone");
+    zip_ = box("Zip/Postal code");
+    barcode_ = box("US Postnet Barcode");
+    uppercase_ = box("Uppercase");
+    trim_ = box("Trim text to fit label");
+    placement_ = new QButtonGroup(this);
+    auto* contentsLayout = new QVBoxLayout(contents);
+    for (QCheckBox* b : {name_, title_, organization_, street_, cityState_, country_, phone_, zip_})
+        contentsLayout->addWidget(b);
+    const std::pair<ZipPlacement, const char*> placements[] = {
+        {ZipPlacement::AfterState, "After state"},
+        {ZipPlacement::BeforeCity, "Before city"},
+        {ZipPlacement::AfterCountry, "After country"},
+        {ZipPlacement::BeforeCountry, "Before country"}};
+    for (const auto& [placement, caption] : placements) {
+        auto* radio = new QRadioButton(QString::fromLatin1(caption), contents);
+        placement_->addButton(radio, static_cast<int>(placement));
+        auto* indented = new QHBoxLayout;
+        indented->addSpacing(20);
+        indented->addWidget(radio);
+        contentsLayout->addLayout(indented);
+    }
+    for (QCheckBox* b : {barcode_, uppercase_, trim_}) contentsLayout->addWidget(b);
+
+    // Preview and Record navigator.
+    preview_ = new LabelPreviewWidget(*this);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(preview_);
+    scroll->setMinimumSize(420, 180);
+    scroll->setAlignment(Qt::AlignCenter);
+    auto* record = new QGroupBox(QStringLiteral("Record"), this);
+    first_ = makeToolButton(QStringLiteral("|<"), Qt::NoArrow,
+                            QStringLiteral("The first record of the address file."), record);
+    prior_ = makeToolButton(QStringLiteral("<"), Qt::NoArrow,
+                            QStringLiteral("The previous record."), record);
+    next_ = makeToolButton(QStringLiteral(">"), Qt::NoArrow, QStringLiteral("The next record."),
+                           record);
+    last_ = makeToolButton(QStringLiteral(">|"), Qt::NoArrow,
+                           QStringLiteral("The last record of the address file."), record);
+    auto* recordLayout = new QHBoxLayout(record);
+    for (QAbstractButton* b : {first_, prior_, next_, last_}) recordLayout->addWidget(b);
+    for (QAbstractButton* b : {first_, prior_, next_, last_}) b->setEnabled(addresses_ != nullptr);
+
+    // Save, Help, Cancel.
+    auto* save = makeCommandButton(QStringLiteral("Save"),
+                                   QStringLiteral("Keep this label setup and close."), this);
+    auto* cancel = makeCommandButton(QStringLiteral("Cancel"),
+                                     QStringLiteral("Close without keeping the changes."), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(save);
+    buttons->addWidget(makeHelpButton());
+    buttons->addWidget(cancel);
+
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(descriptionLabel);
+    leftColumn->addWidget(description_);
+    leftColumn->addWidget(definition);
+    leftColumn->addWidget(fontBox);
+    leftColumn->addWidget(position);
+    leftColumn->addStretch();
+    auto* rightColumn = new QVBoxLayout;
+    rightColumn->addWidget(scroll, 1);
+    rightColumn->addWidget(record, 0, Qt::AlignHCenter);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(leftColumn);
+    columns->addWidget(contents);
+    columns->addLayout(rightColumn, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(columns);
+    layout->addLayout(buttons);
+
+    connect(save, &QPushButton::clicked, this, &LabelDesignerDialog::onSaveClicked);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(chooseLabel_, &QAbstractButton::clicked, this,
+            &LabelDesignerDialog::onChooseLabelClicked);
+    connect(chooseFontButton_, &QAbstractButton::clicked, this,
+            &LabelDesignerDialog::onChooseFontClicked);
+    connect(smaller_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onSmallerClicked);
+    connect(bigger_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onBiggerClicked);
+    connect(up_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onUpClicked);
+    connect(down_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onDownClicked);
+    connect(left_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onLeftClicked);
+    connect(right_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onRightClicked);
+    connect(home_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onHomeClicked);
+    connect(barcode_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onBarcodeClicked);
+    for (QCheckBox* b : {name_, title_, organization_, street_, cityState_, country_, phone_, zip_,
+                         uppercase_, trim_})
+        connect(b, &QAbstractButton::clicked, this, &LabelDesignerDialog::onContentsClicked);
+    connect(placement_, &QButtonGroup::idClicked, this, &LabelDesignerDialog::onContentsClicked);
+    connect(first_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onFirstClicked);
+    connect(prior_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onPriorClicked);
+    connect(next_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onNextClicked);
+    connect(last_, &QAbstractButton::clicked, this, &LabelDesignerDialog::onLastClicked);
+}
+
+LabelDesignerDialog::~LabelDesignerDialog() = default;
+
+LabelSetup LabelDesignerDialog::editedSetup() const {
+    return model_.saved();
+}
+
+QWidget* LabelDesignerDialog::preview() const {
+    return preview_;
+}
+
+QRadioButton* LabelDesignerDialog::placementButton(ZipPlacement placement) const {
+    return static_cast<QRadioButton*>(placement_->button(static_cast<int>(placement)));
+}
+
+QStringList LabelDesignerDialog::addressLines() const {
+    QStringList lines;
+    if (addresses_ && !addresses_->eof())
+        composeAddressBlock(lines, *addresses_, model_.contents());
+    return lines;
+}
+
+QImage LabelDesignerDialog::previewImage() const {
+    return labelPreviewImage(model_, addressLines());
+}
+
+void LabelDesignerDialog::showEvent(QShowEvent* event) {
+    Dialog::showEvent(event);
+    if (!activated_) activate();
+}
+
+void LabelDesignerDialog::activate() {
+    activated_ = true;
+    suspended_ = true;
+    description_->setText(model_.description());
+    showContents();
+    showFontInfo();
+    suspended_ = false;
+    resizeLabel();
+    labelType_->setText(model_.setup().labelTypeName);
+}
+
+void LabelDesignerDialog::showContents() {
+    const AddressContents& c = model_.contents();
+    name_->setChecked(c.name);
+    title_->setChecked(c.title);
+    organization_->setChecked(c.company);
+    street_->setChecked(c.street);
+    cityState_->setChecked(c.cityState);
+    country_->setChecked(c.country);
+    phone_->setChecked(c.phone);
+    zip_->setChecked(c.zip);
+    placementButton(c.zipPlacement)->setChecked(true);
+    for (QAbstractButton* b : placement_->buttons()) b->setEnabled(c.zip);
+    uppercase_->setChecked(c.uppercase);
+    trim_->setChecked(model_.trimText());
+    showBarcodeChoice();
+}
+
+void LabelDesignerDialog::showBarcodeChoice() {
+    barcode_->setEnabled(model_.barcodeAvailable());
+    barcode_->setChecked(model_.barcode());
+}
+
+void LabelDesignerDialog::showFontInfo() {
+    fontInfo_->setText(model_.fontInfo());
+}
+
+void LabelDesignerDialog::resizeLabel() {
+    preview_->setFixedSize(model_.labelSize());
+    showBarcodeChoice();
+    drawLabel();
+}
+
+void LabelDesignerDialog::drawLabel() {
+    if (suspended_) return;
+    ++redraws_;
+    preview_->update();
+}
+
+void LabelDesignerDialog::onSaveClicked() {
+    model_.setDescription(description_->text());
+    if (model_.descriptionMissing()) {
+        showInformation(kNoDescriptionMessage);
+        return;
+    }
+    accept();
+}
+
+void LabelDesignerDialog::onChooseLabelClicked() {
+    if (!chooseStock) return;
+    LabelSetup chosen = model_.setup();
+    if (!chooseStock(chosen)) return;
+    model_.takeStock(chosen);
+    resizeLabel();
+    labelType_->setText(model_.setup().labelTypeName);
+}
+
+void LabelDesignerDialog::onChooseFontClicked() {
+    LabelFont font = model_.font();
+    if (!chooseFont || !chooseFont(font)) return;
+    model_.setFont(font);
+    showFontInfo();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onSmallerClicked() {
+    if (!model_.smaller()) {
+        beep();
+        return;
+    }
+    showFontInfo();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onBiggerClicked() {
+    if (!model_.bigger()) {
+        beep();
+        return;
+    }
+    showFontInfo();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onUpClicked() {
+    model_.moveUp();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onDownClicked() {
+    model_.moveDown();
+    drawLabel();
+}
+
+// A click while the button is still down comes from its repeat: the text moves faster.
+void LabelDesignerDialog::onLeftClicked() {
+    model_.moveLeft(left_->isDown());
+    drawLabel();
+}
+
+void LabelDesignerDialog::onRightClicked() {
+    model_.moveRight(right_->isDown());
+    drawLabel();
+}
+
+void LabelDesignerDialog::onHomeClicked() {
+    model_.moveHome();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onBarcodeClicked() {
+    model_.setBarcode(barcode_->isChecked());
+    onContentsClicked();
+}
+
+void LabelDesignerDialog::onContentsClicked() {
+    AddressContents c;
+    c.name = name_->isChecked();
+    c.title = title_->isChecked();
+    c.company = organization_->isChecked();
+    c.street = street_->isChecked();
+    c.cityState = cityState_->isChecked();
+    c.country = country_->isChecked();
+    c.phone = phone_->isChecked();
+    c.zip = zip_->isChecked();
+    const int placement = placement_->checkedId();
+    c.zipPlacement = placement >= 1 && placement <= 4 ? static_cast<ZipPlacement>(placement)
+                                                      : ZipPlacement::AfterState;
+    c.uppercase = uppercase_->isChecked();
+    model_.setContents(c, trim_->isChecked());
+    for (QAbstractButton* b : placement_->buttons()) b->setEnabled(c.zip);
+    drawLabel();
+}
+
+void LabelDesignerDialog::onFirstClicked() {
+    if (!addresses_) return;
+    addresses_->goTop();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onPriorClicked() {
+    if (!addresses_) return;
+    addresses_->skip(-1);
+    if (addresses_->bof()) addresses_->goTop();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onNextClicked() {
+    if (!addresses_) return;
+    addresses_->skip(1);
+    if (addresses_->eof()) addresses_->goBottom();
+    drawLabel();
+}
+
+void LabelDesignerDialog::onLastClicked() {
+    if (!addresses_) return;
+    addresses_->goBottom();
+    drawLabel();
+}
+
+bool runLabelDesigner(LabelSetup& setup, xbase::Table& addresses, const QString& programFolder,
+                      QWidget* parent) {
+    LabelDesignerDialog dialog(setup, &addresses, 0, parent);
+    dialog.chooseStock = [&dialog, &addresses, &programFolder](LabelSetup& chosen) {
+        return chooseLabelDefinition(&dialog, addresses.engine(), programFolder, chosen);
+    };
+    if (dialog.exec() != QDialog::Accepted) return false;
+    setup = dialog.editedSetup();
+    return true;
+}
+
+}  // namespace rp
