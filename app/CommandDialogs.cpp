@@ -7,6 +7,7 @@
 #include "framework/PreviewWindow.h"
 #include "import/AsciiImportDialog.h"
 #include "import/DbfImportDialog.h"
+#include "labels/LabelDesignerDialog.h"
 #include "labels/PrintLabelsDialog.h"
 #include "letters/LetterPreviewDialog.h"
 #include "letters/LetterPrinting.h"
@@ -131,6 +132,9 @@ void registerCommandDialogs(MainWindow& main) {
             PrintLabelsDialog dialog(c.table->table(), *c.sideTable, c.programFolder,
                                      main.printerCatalog(), &PresortDialog::run,
                                      c.filterChoice.filteredEnabled, c.parent);
+            dialog.setDesigner([&c, &dialog](LabelSetup& setup) {
+                return runLabelDesigner(setup, c.table->table(), c.programFolder, &dialog);
+            });
             dialog.exec();
         },
         {}};
