@@ -3,6 +3,7 @@
 // and fonts of the items, the feed method and the record buttons; and the Return Address window.
 #include "EnvelopeFixture.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 #include "data/AddressFile.h"
@@ -218,6 +220,30 @@ TEST_F(EnvelopeDesignerDialogTest, TheRecordButtonsMoveThroughTheAddressFile) {
     EXPECT_EQ(addresses.table().recNo(), 2u);
     QTest::mouseClick(dialog->recordButton(1), Qt::LeftButton);
     EXPECT_EQ(addresses.table().recNo(), 1u);
+}
+
+// Runs the designer modally and, once it shows, edits the description and clicks Save or Cancel.
+bool runAndClose(EnvelopeSetup& copy, xbase::Table& addresses, const QString& folder, bool save) {
+    QTimer timer;
+    QObject::connect(&timer, &QTimer::timeout, [&timer, save] {
+        auto* designer = qobject_cast<EnvelopeDesignerDialog*>(QApplication::activeModalWidget());
+        if (!designer) return;
+        timer.stop();
+        designer->descriptionEdit()->setText("Renamed");
+        (save ? designer->saveButton() : designer->cancelButton())->click();
+    });
+    timer.start(1);
+    return runEnvelopeDesigner(copy, addresses, folder, nullptr);
+}
+
+TEST_F(EnvelopeDesignerDialogTest, RunningTheDesignerHandsBackTheCopyOnlyOnSave) {
+    EnvelopeSetup copy = setup;
+    EXPECT_FALSE(runAndClose(copy, addresses.table(), folder(), false));
+    EXPECT_EQ(copy, setup);
+    EXPECT_TRUE(runAndClose(copy, addresses.table(), folder(), true));
+    EXPECT_EQ(copy.descript, "Renamed");
+    EXPECT_EQ(copy.retLines, setup.retLines);
+    EXPECT_EQ(copy.envName, setup.envName);
 }
 
 TEST(ReturnAddressDialogTest, ShowsTheLinesAndHandsBackTheEdit) {
