@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 #include "data/DataFolder.h"
 #include "data/DateText.h"
+#include "envelopes/EnvelopeDesignerDialog.h"
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PreviewWindow.h"
 #include "import/AsciiImportDialog.h"
@@ -71,6 +72,9 @@ void registerCommandDialogs(MainWindow& main) {
                 iniPreferenceAccess(c.programFolder + QStringLiteral("RAVENP.INI"));
             PrintEnvelopeDialog dialog(*c.sideTable, c.table->table(), main.printerCatalog(),
                                        std::move(preferences), c.parent);
+            dialog.design = [&c, &dialog](EnvelopeSetup& copy) {
+                return runEnvelopeDesigner(copy, c.table->table(), c.programFolder, &dialog);
+            };
             dialog.exec();
         },
         {}};

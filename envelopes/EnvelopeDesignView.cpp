@@ -1,0 +1,236 @@
+#include "envelopes/EnvelopeDesignView.h"
+
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace rp {
+namespace {
+
+constexpr int kGrip = 5;
+
+}  // namespace
+
+EnvelopeDesignView::EnvelopeDesignView(EnvelopeDesignModel& model, QWidget* parent)
+    : QWidget(parent), model_(model) {
+    setFocusPolicy(Qt::StrongFocus);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+    updateArea();
+}
+
+void EnvelopeDesignView::setDeliveryLines(const QStringList& lines) {
+    deliveryLines_ = lines;
+    update();
+}
+
+void EnvelopeDesignView::setShowOutlines(bool on) {
+    showOutlines_ = on;
+    update();
+}
+
+void EnvelopeDesignView::updateArea() {
+    setFixedSize(sizeHint());
+    update();
+}
+
+QSize EnvelopeDesignView::sizeHint() const {
+    return model_.areaSize() + QSize(2 * kDesignBorder, 2 * kDesignBorder);
+}
+
+QFont EnvelopeDesignView::zoomedFont(DesignItem item) const {
+    const DesignFont& f = model_.font(item);
+    QFont font(f.name);
+    font.setPointSize(std::max(1, model_.pointSizeAtZoom(f.size)));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    return font;
+}
+
+QStringList EnvelopeDesignView::linesOf(DesignItem item) const {
+    switch (item) {
+        case DesignItem::ReturnAddress:
+            return model_.returnLines();
+        case DesignItem::Delivery:
+            return deliveryLines_;
+        case DesignItem::Message:
+            return {model_.messageText()};
+    }
+    return {};
+}
+
+bool EnvelopeDesignView::itemShown(DesignItem item) const {
+    if (item == DesignItem::ReturnAddress) return model_.useReturn();
+    if (item == DesignItem::Message) return model_.useMessage();
+    return true;
+}
+
+QRect EnvelopeDesignView::itemRect(DesignItem item) const {
+    if (!itemShown(item)) return {};
+    const QFontMetrics metrics(zoomedFont(item));
+    const TextMeasure measure{[&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
+                              metrics.height()};
+    const QPoint at = model_.itemPosition(item) + QPoint(kDesignBorder, kDesignBorder);
+    return {at, EnvelopeDesignModel::blockSize(linesOf(item), measure)};
+}
+
+QRect EnvelopeDesignView::barcodeRect() const {
+    if (!model_.barcode()) return {};
+    return model_.barcodeRect().translated(kDesignBorder, kDesignBorder);
+}
+
+std::optional<DesignItem> EnvelopeDesignView::itemAt(QPoint point) const {
+    for (DesignItem item : {DesignItem::Message, DesignItem::Delivery, DesignItem::ReturnAddress})
+        if (itemRect(item).contains(point)) return item;
+    return std::nullopt;
+}
+
+void EnvelopeDesignView::attachHandle(DesignItem item) {
+    handle_ = item;
+    update();
+}
+
+void EnvelopeDesignView::detachHandle() {
+    handle_.reset();
+    dragging_ = false;
+    update();
+}
+
+QMenu* EnvelopeDesignView::contextMenuFor(DesignItem item) {
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->addAction(QStringLiteral("Font"), this, [this, item] { emit fontRequested(item); });
+    QAction* text =
+        menu->addAction(QStringLiteral("Text"), this, [this, item] { emit textRequested(item); });
+    text->setEnabled(item != DesignItem::Delivery);
+    return menu;
+}
+
+void EnvelopeDesignView::drawItem(QPainter& painter, DesignItem item) const {
+    const QRect rect = itemRect(item);
+    painter.fillRect(rect, Qt::white);
+    painter.setFont(zoomedFont(item));
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(painter.font());
+    int top = rect.top();
+    for (const QString& line : linesOf(item)) {
+        painter.drawText(rect.left(), top + metrics.ascent(), line);
+        top += metrics.height();
+    }
+    if (showOutlines_) {
+        painter.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(rect.adjusted(-1, -1, 0, 0));
+    }
+}
+
+void EnvelopeDesignView::drawHandle(QPainter& painter, const QRect& rect) const {
+    const QRect frame = rect.adjusted(-2, -2, 1, 1);
+    painter.setPen(QPen(Qt::black, 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(frame);
+    painter.setPen(Qt::black);
+    painter.setBrush(Qt::black);
+    const int xs[] = {frame.left(), frame.center().x(), frame.right()};
+    const int ys[] = {frame.top(), frame.center().y(), frame.bottom()};
+    for (int x : xs)
+        for (int y : ys)
+            if (x != frame.center().x() || y != frame.center().y())
+                painter.drawRect(x - kGrip / 2, y - kGrip / 2, kGrip - 1, kGrip - 1);
+}
+
+void EnvelopeDesignView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::gray);
+    painter.fillRect(QRect(QPoint(kDesignBorder, kDesignBorder), model_.areaSize()), Qt::white);
+    if (model_.useReturn()) drawItem(painter, DesignItem::ReturnAddress);
+    drawItem(painter, DesignItem::Delivery);
+    if (model_.barcode()) {
+        const QRect bars = barcodeRect();
+        painter.fillRect(bars, Qt::white);
+        // Tall and short bars in the rhythm of a postal barcode.
+        const int step = std::max(2, 4 * model_.zoom() / 100);
+        for (int x = bars.left(), n = 0; x + step / 2 <= bars.right() + 1; x += step, ++n) {
+            const bool tall = (n * 7 + n / 3) % 5 < 2;
+            const int h = tall ? bars.height() : bars.height() / 2;
+            painter.fillRect(x, bars.bottom() + 1 - h, std::max(1, step / 2), h, Qt::black);
+        }
+    }
+    if (model_.useMessage()) drawItem(painter, DesignItem::Message);
+    if (handle_ && itemShown(*handle_)) drawHandle(painter, itemRect(*handle_));
+}
+
+void EnvelopeDesignView::mousePressEvent(QMouseEvent* event) {
+    setFocus();
+    const QPoint point = event->position().toPoint();
+    const std::optional<DesignItem> item = itemAt(point);
+    if (event->button() == Qt::RightButton) {
+        if (handle_ && item == handle_) {
+            detachHandle();
+        } else if (item) {
+            contextMenuFor(*item)->popup(event->globalPosition().toPoint());
+        }
+        return;
+    }
+    if (event->button() != Qt::LeftButton) return;
+    if (!item) {
+        detachHandle();
+        return;
+    }
+    attachHandle(*item);
+    dragging_ = true;
+    moved_ = false;
+    dragStart_ = point;
+    itemStart_ = model_.itemPosition(*item);
+}
+
+void EnvelopeDesignView::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragging_ || !handle_) return;
+    const QPoint delta = event->position().toPoint() - dragStart_;
+    if (delta.isNull() && !moved_) return;
+    moved_ = true;
+    model_.moveItem(*handle_, itemStart_ + delta);
+    update();
+}
+
+void EnvelopeDesignView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !dragging_) return;
+    dragging_ = false;
+    if (moved_) {
+        model_.rememberPositions();
+        emit positionsRemembered();
+    }
+    moved_ = false;
+}
+
+void EnvelopeDesignView::keyPressEvent(QKeyEvent* event) {
+    QPoint step;
+    switch (event->key()) {
+        case Qt::Key_Left:
+            step = {-1, 0};
+            break;
+        case Qt::Key_Right:
+            step = {1, 0};
+            break;
+        case Qt::Key_Up:
+            step = {0, -1};
+            break;
+        case Qt::Key_Down:
+            step = {0, 1};
+            break;
+        default:
+            QWidget::keyPressEvent(event);
+            return;
+    }
+    if (!handle_) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    model_.moveItem(*handle_, model_.itemPosition(*handle_) + step);
+    model_.rememberPositions();
+    emit positionsRemembered();
+    update();
+}
+
+}  // namespace rp
