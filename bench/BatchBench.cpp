@@ -27,19 +27,8 @@ namespace fs = std::filesystem;
 const std::string kAddressSetup = "Address labels, 30 per sheet";
 const std::string kBarcodeSetup = "Shipping labels, 2 x 4 with barcode";
 
-// The generated address file of n records in a folder of its own, written on first use.
 const std::string& addressFile(std::uint32_t n) {
-    static std::map<std::uint32_t, std::string> files;
-    auto it = files.find(n);
-    if (it == files.end()) {
-        const fs::path folder = fs::path(bench::benchFolder()) / ("batch" + std::to_string(n));
-        fs::create_directories(folder);
-        const std::string path = (folder / "ADDRESS.DBF").string();
-        xbase::Engine engine;
-        bench::buildAddressTable(engine, path, n);
-        it = files.emplace(n, path).first;
-    }
-    return it->second;
+    return bench::generatedAddressFile("batch", n);
 }
 
 // Runs the program once and tells how it went; the data folder is new for every run.

@@ -90,4 +90,19 @@ const IndexedTable& sharedIndexedAddressTable() {
     return indexed;
 }
 
+const std::string& generatedAddressFile(const std::string& folderPrefix, std::uint32_t n) {
+    static std::map<std::string, std::string> files;
+    const std::string key = folderPrefix + std::to_string(n);
+    auto it = files.find(key);
+    if (it == files.end()) {
+        const std::filesystem::path folder = std::filesystem::path(benchFolder()) / key;
+        std::filesystem::create_directories(folder);
+        const std::string path = (folder / "ADDRESS.DBF").string();
+        xbase::Engine engine;
+        buildAddressTable(engine, path, n);
+        it = files.emplace(key, path).first;
+    }
+    return it->second;
+}
+
 }  // namespace bench

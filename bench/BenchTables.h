@@ -19,6 +19,10 @@ void appendAddresses(xbase::Table& table, std::uint32_t first, std::uint32_t n);
 // Creates the table at path and fills it with n records; returns the seconds it took.
 double buildAddressTable(xbase::Engine& engine, const std::string& path, std::uint32_t n);
 
+// A generated address file of n records in a folder of its own under the bench folder (named
+// folderPrefix + n), written on first use; its path.
+const std::string& generatedAddressFile(const std::string& folderPrefix, std::uint32_t n);
+
 struct SharedTable {
     std::string path;
     double buildSeconds = 0;

@@ -65,17 +65,7 @@ std::unique_ptr<QTextDocument> onePageLetter() {
 }
 
 const std::string& addressFile(std::uint32_t n) {
-    static std::map<std::uint32_t, std::string> files;
-    auto it = files.find(n);
-    if (it == files.end()) {
-        const fs::path folder = fs::path(bench::benchFolder()) / ("letters" + std::to_string(n));
-        fs::create_directories(folder);
-        const std::string path = (folder / "ADDRESS.DBF").string();
-        xbase::Engine engine;
-        bench::buildAddressTable(engine, path, n);
-        it = files.emplace(n, path).first;
-    }
-    return it->second;
+    return bench::generatedAddressFile("letters", n);
 }
 
 void BM_LetterPrintToPdf(benchmark::State& state) {

@@ -35,6 +35,16 @@ QPushButton* makeCommandButton(const QString& caption, const QString& help, QWid
     return button;
 }
 
+QToolButton* makeToolButton(const QString& text, const QIcon& icon, const QString& toolTip,
+                            const QString& whatsThis, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setText(text);
+    button->setIcon(icon);
+    button->setToolTip(toolTip);
+    button->setWhatsThis(whatsThis);
+    return button;
+}
+
 QToolButton* Dialog::makePointerHelpButton() {
     auto* button = new QToolButton(this);
     button->setText(QStringLiteral("?"));

@@ -7,6 +7,7 @@
 
 #include "framework/HelpTopic.h"
 
+class QIcon;
 class QPushButton;
 class QToolButton;
 
@@ -15,6 +16,10 @@ namespace rp {
 // A push button of a dialog's own layout: its short help in whatsThis, and not pressed by Enter
 // unless made the default button.
 QPushButton* makeCommandButton(const QString& caption, const QString& help, QWidget* parent);
+
+// A tool button with a text, an icon (may be null), a tool tip and its short help.
+QToolButton* makeToolButton(const QString& text, const QIcon& icon, const QString& toolTip,
+                            const QString& whatsThis, QWidget* parent);
 
 class Dialog : public QDialog {
     Q_OBJECT

@@ -56,26 +56,29 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
         counter_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888 of 8888")));
 
     QStyle* look = style();
-    zoomIn_ = makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom in"),
-                             QStringLiteral("Enlarges the page by 10 percent, up to 200 percent."));
+    zoomIn_ =
+        makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom in"),
+                       QStringLiteral("Enlarges the page by 10 percent, up to 200 percent."), this);
     zoomOut_ =
         makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom out"),
-                       QStringLiteral("Reduces the page by 10 percent, down to 10 percent."));
-    zoomWidth_ = makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Zoom to page width"),
-                                QStringLiteral("Makes the width of the page fill the window."));
+                       QStringLiteral("Reduces the page by 10 percent, down to 10 percent."), this);
+    zoomWidth_ =
+        makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Zoom to page width"),
+                       QStringLiteral("Makes the width of the page fill the window."), this);
     zoomPage_ = makeToolButton(QStringLiteral("Page"), {}, QStringLiteral("Zoom to whole page"),
-                               QStringLiteral("Makes the whole page fit in the window."));
+                               QStringLiteral("Makes the whole page fit in the window."), this);
     first_ =
         makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
-                       QStringLiteral("First page"), QStringLiteral("Shows the first page."));
+                       QStringLiteral("First page"), QStringLiteral("Shows the first page."), this);
     previous_ = makeToolButton(
         QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
-        QStringLiteral("Previous page"), QStringLiteral("Shows the page before this one."));
+        QStringLiteral("Previous page"), QStringLiteral("Shows the page before this one."), this);
     next_ = makeToolButton(QStringLiteral("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
                            QStringLiteral("Next page"),
-                           QStringLiteral("Shows the page after this one."));
-    last_ = makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
-                           QStringLiteral("Last page"), QStringLiteral("Shows the last page."));
+                           QStringLiteral("Shows the page after this one."), this);
+    last_ =
+        makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
+                       QStringLiteral("Last page"), QStringLiteral("Shows the last page."), this);
     connect(zoomIn_, &QToolButton::clicked, this, [this] { setZoom(zoom_ + kZoomStep); });
     connect(zoomOut_, &QToolButton::clicked, this, [this] { setZoom(zoom_ - kZoomStep); });
     connect(zoomWidth_, &QToolButton::clicked, this, &PreviewWindow::zoomToWidth);
@@ -184,16 +187,6 @@ void PreviewWindow::showPage(int page) {
     page_ = std::clamp(page, 0, pages_.pageCount() - 1);
     counter_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages_.pageCount()));
     view_->showPage(page_, pixelsPerInch(zoom_, logicalDpi()));
-}
-
-QToolButton* PreviewWindow::makeToolButton(const QString& text, const QIcon& icon,
-                                           const QString& toolTip, const QString& whatsThis) {
-    auto* button = new QToolButton(this);
-    button->setText(text);
-    button->setIcon(icon);
-    button->setToolTip(toolTip);
-    button->setWhatsThis(whatsThis);
-    return button;
 }
 
 QSize PreviewWindow::visibleArea() const {

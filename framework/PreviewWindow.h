@@ -78,8 +78,6 @@ class PreviewWindow : public Dialog {
     void zoomToWidth();
     void zoomToPage();
     void showPage(int page);
-    QToolButton* makeToolButton(const QString& text, const QIcon& icon, const QString& toolTip,
-                                const QString& whatsThis);
     QSize visibleArea() const;
     double logicalDpi() const;
 

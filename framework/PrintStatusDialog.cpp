@@ -14,6 +14,16 @@
 
 namespace rp {
 
+PrintStatusTexts PrintStatusTexts::forJob(const QString& kind) {
+    PrintStatusTexts texts;
+    texts.cancelQuestion = QStringLiteral("Cancel %1 Printing?").arg(kind);
+    texts.printCanceled = QStringLiteral("\r%1 Print Canceled!").arg(kind);
+    texts.previewCanceled = QStringLiteral("\r%1 Preview Canceled!").arg(kind);
+    texts.printCompleted = QStringLiteral("\r%1 Print Completed!").arg(kind);
+    texts.previewReady = QStringLiteral("\r%1 Preview Ready!").arg(kind);
+    return texts;
+}
+
 PrintStatusDialog::PrintStatusDialog(ReportSurface& surface, ReportJob job, bool preview,
                                      QWidget* parent, PrintStatusTexts texts)
     : Dialog(parent, HelpTopic::None),

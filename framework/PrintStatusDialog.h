@@ -29,6 +29,10 @@ struct PrintStatusTexts {
     QString previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
     QString printCompleted = QStringLiteral("\rPrint Completed!");
     QString previewReady = QStringLiteral("\rPreview Ready!");
+
+    // The texts of a kind of job ("Label", "Report"): "Cancel Label Printing?",
+    // "\rLabel Print Canceled!" and so on; the stopped preview's text stays as it is.
+    static PrintStatusTexts forJob(const QString& kind);
 };
 
 enum class PrintOutcome { Pending, Completed, Cancelled, Stopped };

@@ -21,14 +21,7 @@ namespace rp {
 namespace {
 
 PrintStatusTexts labelStatusTexts() {
-    PrintStatusTexts texts;
-    texts.cancelQuestion = QStringLiteral("Cancel Label Printing?");
-    texts.printCanceled = QStringLiteral("\rLabel Print Canceled!");
-    texts.previewCanceled = QStringLiteral("\rLabel Preview Canceled!");
-    texts.previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
-    texts.printCompleted = QStringLiteral("\rLabel Print Completed!");
-    texts.previewReady = QStringLiteral("\rLabel Preview Ready!");
-    return texts;
+    return PrintStatusTexts::forJob(QStringLiteral("Label"));
 }
 
 // The page the printer takes for the paper, in inches as printed.

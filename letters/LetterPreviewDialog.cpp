@@ -53,36 +53,41 @@ LetterPreviewDialog::LetterPreviewDialog(const QTextDocument& letterTemplate,
         pageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888")));
 
     QStyle* look = style();
-    firstRecord_ = makeToolButton(
-        QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
-        QStringLiteral("First Record"), QStringLiteral("Shows the letter for the first record."));
+    firstRecord_ =
+        makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
+                       QStringLiteral("First Record"),
+                       QStringLiteral("Shows the letter for the first record."), this);
     previousRecord_ =
         makeToolButton(QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
                        QStringLiteral("Previous Record"),
-                       QStringLiteral("Shows the letter for the record before this one."));
+                       QStringLiteral("Shows the letter for the record before this one."), this);
     nextRecord_ =
         makeToolButton(QStringLiteral("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
                        QStringLiteral("Next Record"),
-                       QStringLiteral("Shows the letter for the record after this one."));
-    lastRecord_ = makeToolButton(
-        QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
-        QStringLiteral("Last Record"), QStringLiteral("Shows the letter for the last record."));
-    zoomIn_ = makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom In"),
-                             QStringLiteral("Enlarges the page by a quarter, up to 150 percent."));
-    zoomOut_ = makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom Out"),
-                              QStringLiteral("Reduces the page by a quarter, down to 50 percent."));
-    fitWidth_ = makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Fit Width"),
-                               QStringLiteral("Makes the width of the page fill the window."));
+                       QStringLiteral("Shows the letter for the record after this one."), this);
+    lastRecord_ =
+        makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
+                       QStringLiteral("Last Record"),
+                       QStringLiteral("Shows the letter for the last record."), this);
+    zoomIn_ =
+        makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom In"),
+                       QStringLiteral("Enlarges the page by a quarter, up to 150 percent."), this);
+    zoomOut_ =
+        makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom Out"),
+                       QStringLiteral("Reduces the page by a quarter, down to 50 percent."), this);
+    fitWidth_ =
+        makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Fit Width"),
+                       QStringLiteral("Makes the width of the page fill the window."), this);
     fitPage_ = makeToolButton(QStringLiteral("Page"), {}, QStringLiteral("Fit Page"),
-                              QStringLiteral("Makes the whole page fit in the window."));
+                              QStringLiteral("Makes the whole page fit in the window."), this);
     previousPage_ =
         makeToolButton(QStringLiteral("Previous Page"), look->standardIcon(QStyle::SP_ArrowUp),
                        QStringLiteral("Previous Page"),
-                       QStringLiteral("Shows the page of the letter before this one."));
+                       QStringLiteral("Shows the page of the letter before this one."), this);
     nextPage_ =
         makeToolButton(QStringLiteral("Next Page"), look->standardIcon(QStyle::SP_ArrowDown),
                        QStringLiteral("Next Page"),
-                       QStringLiteral("Shows the page of the letter after this one."));
+                       QStringLiteral("Shows the page of the letter after this one."), this);
     for (QToolButton* button : {previousPage_, nextPage_})
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(firstRecord_, &QToolButton::clicked, this,
@@ -290,16 +295,6 @@ void LetterPreviewDialog::showPage() {
 
 void LetterPreviewDialog::drawFailed(const QString& cause) {
     showInformation(withCause(kDrawingError, cause));
-}
-
-QToolButton* LetterPreviewDialog::makeToolButton(const QString& text, const QIcon& icon,
-                                                 const QString& toolTip, const QString& whatsThis) {
-    auto* button = new QToolButton(this);
-    button->setText(text);
-    button->setIcon(icon);
-    button->setToolTip(toolTip);
-    button->setWhatsThis(whatsThis);
-    return button;
 }
 
 }  // namespace rp

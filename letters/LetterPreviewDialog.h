@@ -88,8 +88,6 @@ class LetterPreviewDialog : public Dialog {
     void showEvent(QShowEvent* event) override;
 
   private:
-    QToolButton* makeToolButton(const QString& text, const QIcon& icon, const QString& toolTip,
-                                const QString& whatsThis);
     // Moves the table with move, then merges the letter with the record it stands on and shows
     // page 1. A failure is told as an error drawing the preview.
     template <class Move>

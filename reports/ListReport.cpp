@@ -31,14 +31,7 @@ void chooseReportRecords(xbase::Table& table, const ListReportRequest& request,
 }
 
 PrintStatusTexts listReportStatusTexts() {
-    PrintStatusTexts texts;
-    texts.cancelQuestion = QStringLiteral("Cancel Report Printing?");
-    texts.printCanceled = QStringLiteral("\rReport Print Canceled!");
-    texts.previewCanceled = QStringLiteral("\rReport Preview Canceled!");
-    texts.previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
-    texts.printCompleted = QStringLiteral("\rReport Print Completed!");
-    texts.previewReady = QStringLiteral("\rReport Preview Ready!");
-    return texts;
+    return PrintStatusTexts::forJob(QStringLiteral("Report"));
 }
 
 }  // namespace rp
