@@ -38,6 +38,15 @@ void littleBar(ReportCanvas& canvas) {
     drawBars(canvas, {Bar::Half});
 }
 
+void fourStateSection(ReportCanvas& canvas, const std::vector<FourStateBar>& bars) {
+    const QPointF at(canvas.x(), canvas.y());
+    std::vector<QRectF> rects;
+    rects.reserve(bars.size());
+    for (std::size_t i = 0; i < bars.size(); ++i)
+        rects.push_back(fourStateBarRect(bars[i], int(i)).translated(at));
+    canvas.fillRectangles(rects, Qt::black);
+}
+
 void barSection(ReportCanvas& canvas, const QString& barcodeText) {
     drawBars(canvas, postnetBars(barcodeText));
 }

@@ -4,6 +4,9 @@
 // solid black rectangle as wide as the canvas's pen of kBarPenHundredths (never thinner than a
 // device dot), centred on its position; all the bars of a call are filled as one operation.
 #include <QString>
+#include <vector>
+
+#include "mailpiece/IntelligentMail.h"
 
 namespace rp {
 
@@ -13,6 +16,10 @@ class ReportCanvas;
 // frame bars); the canvas's pen is left solid black, kBarPenHundredths wide. The current
 // position ends one pitch right of the last bar.
 void barSection(ReportCanvas& canvas, const QString& barcodeText);
+
+// Draws the bars of an Intelligent Mail barcode with their top-left corner at the current
+// position, filled as one operation; the current position is left where it was.
+void fourStateSection(ReportCanvas& canvas, const std::vector<FourStateBar>& bars);
 
 // One bar at the current position, then the current position one pitch to the right.
 void bigBar(ReportCanvas& canvas);
