@@ -21,6 +21,12 @@ struct CommandEntry {
 
 const std::map<QString, CommandEntry>& commands() {
     static const std::map<QString, CommandEntry> table = {
+        {QStringLiteral("barcode"),
+         {runBarcode,
+          "barcode --zip ZIP [--imb BARCODEID,SERVICE,MAILER,SERIAL]\n"
+          "  Writes the bars of a postal barcode for a ZIP (5, 9 or 11 digits; none with\n"
+          "  --imb): POSTNET as its digits with the correction digit and its bars as F and H,\n"
+          "  or with --imb the Intelligent Mail barcode's bars as A, D, F and T."}},
         {QStringLiteral("count"),
          {runCount,
           "count ADDRESSFILE [--filter EXPR] [--where LINE=TEXT]... [--home DIR]\n"
@@ -28,14 +34,15 @@ const std::map<QString, CommandEntry>& commands() {
         {QStringLiteral("envelopes"),
          {runEnvelopes,
           "envelopes ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"
-          "       [--record N] [--paper Letter|A4|WxH]\n"
+          "       [--record N] [--paper Letter|A4|WxH] [--barcode postnet|imb]\n"
           "       [--filter EXPR] [--where LINE=TEXT]... [--order TAG] [--quiet] [--home DIR]\n"
           "  Prints one envelope per chosen record (or record N) with an envelope setup of\n"
           "  RVPESU.DBF."}},
         {QStringLiteral("labels"),
          {runLabels,
           "labels ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"
-          "       [--copies N] [--presort] [--start-record N] [--filter EXPR]\n"
+          "       [--copies N] [--presort] [--start-record N] [--barcode postnet|imb]\n"
+          "       [--filter EXPR]\n"
           "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
         {QStringLiteral("letters"),
@@ -119,7 +126,8 @@ constexpr const char* kPrinting =
     "Printing: --printer NAME (a system printer), or --output FILE.pdf; else the printer the\n"
     "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
     "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf, zip-count.pdf or\n"
-    "report.pdf in the current folder.";
+    "report.pdf in the current folder. The postal barcode is the one RAVENP.INI chooses, or\n"
+    "--barcode's; a completed run stores the next Intelligent Mail serial number there.";
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");

@@ -15,6 +15,7 @@ inline constexpr int kExitStopped = 2;
 int runBatch(const QStringList& arguments, const QString& executableFolder);
 
 // The commands, for runBatch.
+int runBarcode(const QStringList& arguments, const QString& executableFolder);
 int runCount(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
 int runLetters(const QStringList& arguments, const QString& executableFolder);

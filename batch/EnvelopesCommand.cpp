@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPrinter>
 
+#include "batch/BarcodeOption.h"
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
@@ -25,7 +26,7 @@ namespace {
 
 OptionNames envelopeOptions() {
     OptionNames names = commonOptions();
-    for (const char* name : {"setup", "record", "output", "printer", "paper"})
+    for (const char* name : {"setup", "record", "output", "printer", "paper", "barcode"})
         names.withValue.insert(QString::fromLatin1(name));
     return names;
 }
@@ -41,6 +42,7 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     const auto recno = static_cast<std::uint32_t>(args.number(QStringLiteral("record"), 1, 1));
 
     BatchJob job(args, executableFolder);
+    PieceBarcoder barcoder(barcodeOption(args, job.dataFolder()));
     EnvelopeSetup setup;
     {
         const auto setups =
@@ -85,7 +87,7 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     std::uint64_t printed = 0;
     while (printed < total && !table.eof()) {
         if (printed > 0) canvas.newPage();
-        printEnvelope(canvas, setup, readAddressValues(table), false);
+        printEnvelope(canvas, setup, readAddressValues(table), false, &barcoder);
         ++printed;
         if (!job.recordDone()) {
             canvas.abort();
@@ -94,6 +96,7 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
         if (!oneRecord) table.skip();
     }
     canvas.finish();
+    storeNextSerial(barcoder, job.dataFolder());
     return kExitDone;
 }
 

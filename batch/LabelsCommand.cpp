@@ -4,6 +4,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 
+#include "batch/BarcodeOption.h"
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
@@ -22,7 +23,7 @@ namespace {
 
 OptionNames labelOptions() {
     OptionNames names = commonOptions();
-    for (const char* name : {"setup", "copies", "start-record", "output", "printer"})
+    for (const char* name : {"setup", "copies", "start-record", "output", "printer", "barcode"})
         names.withValue.insert(QString::fromLatin1(name));
     names.switches.insert(QStringLiteral("presort"));
     return names;
@@ -43,6 +44,7 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
         static_cast<std::uint32_t>(args.number(QStringLiteral("start-record"), 1, 1));
 
     BatchJob job(args, executableFolder);
+    PieceBarcoder barcoder(barcodeOption(args, job.dataFolder()));
     OutputPrinter output(args, QStringLiteral("labels.pdf"));
     QPrinter& printer = output.printer();
     {
@@ -72,13 +74,15 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
     job.startPass(QStringLiteral("labels"), total);
     PrinterSurface surface(printer);
     ReportCanvas canvas(surface);
-    labelReportJob(table, request, work.path())(canvas, [&] {
+    labelReportJob(table, request, work.path(), &barcoder)(canvas, [&] {
         if (!job.recordDone()) canvas.abort();
         return !canvas.aborted();
     });
     const bool stopped = canvas.aborted();
     if (canvas.printing()) canvas.finish();
-    return stopped ? kExitStopped : kExitDone;
+    if (stopped) return kExitStopped;
+    storeNextSerial(barcoder, job.dataFolder());
+    return kExitDone;
 }
 
 }  // namespace rp

@@ -14,6 +14,7 @@ class QWidget;
 
 namespace rp {
 
+class PieceBarcoder;
 class PrinterCatalog;
 class RecordedPages;
 class ReportSurface;
@@ -21,18 +22,20 @@ class ReportSurface;
 // Shows recorded pages under a caption, modally; the pages live until it returns.
 using EnvelopePreview = std::function<void(const RecordedPages& pages, const QString& caption)>;
 
-// The run in the print status window on any surface, on the printer's paper.
+// The run in the print status window on any surface, on the printer's paper; the barcode
+// comes from barcoder, POSTNET when there is none.
 PrintOutcome runEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
                             const EnvelopeSetup& setup, const AddressValues& address, bool preview,
-                            QWidget* parent);
+                            QWidget* parent, PieceBarcoder* barcoder = nullptr);
 
 // To the selected printer, whose print dialog has been confirmed.
 PrintOutcome printEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
-                             const AddressValues& address, QWidget* parent);
+                             const AddressValues& address, QWidget* parent,
+                             PieceBarcoder* barcoder = nullptr);
 
 // Recorded as the printer would print it, then shown by the hook unless cancelled.
 PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
                              const AddressValues& address, const EnvelopePreview& preview,
-                             QWidget* parent);
+                             QWidget* parent, PieceBarcoder* barcoder = nullptr);
 
 }  // namespace rp

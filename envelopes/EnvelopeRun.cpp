@@ -6,7 +6,6 @@
 #include <cmath>
 
 #include "framework/ReportCanvas.h"
-#include "mailpiece/BarSection.h"
 #include "mailpiece/Postnet.h"
 
 namespace rp {
@@ -101,7 +100,7 @@ void beforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup) {
 }
 
 void printEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
-                   bool preview) {
+                   bool preview, PieceBarcoder* barcoder) {
     const QSizeF page(canvas.pageWidth(), canvas.pageHeight());
     const QSizeF envelope(setup.envWidth, setup.envHeight);
     const QPointF offset =
@@ -142,15 +141,16 @@ void printEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const Addre
     if (barcodeEligible(setup.barcode, address.zip)) {
         canvas.setOrigin(setup.delLeft + dx, setup.delTop - kBarcodeLift + dy);
         canvas.gotoXY(0, 0);
-        barSection(canvas, barcodeText(address.zip, address.street));
+        PieceBarcoder postnet;
+        (barcoder ? *barcoder : postnet).draw(canvas, address.zip, address.street);
     }
 }
 
 void runEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
-                 bool preview) {
+                 bool preview, PieceBarcoder* barcoder) {
     beforePrintEnvelope(canvas, setup);
     if (!canvas.start()) return;
-    printEnvelope(canvas, setup, address, preview);
+    printEnvelope(canvas, setup, address, preview, barcoder);
 }
 
 PrintStatusTexts envelopeStatusTexts() {

@@ -11,6 +11,7 @@
 #include "envelopes/EnvelopeSetup.h"
 #include "framework/PrintStatusDialog.h"
 #include "mailpiece/AddressBlock.h"
+#include "mailpiece/PostalBarcode.h"
 
 namespace rp {
 
@@ -34,13 +35,14 @@ const QImage& stampPicture();
 // Before the page: landscape when ORIENT is 1, else portrait.
 void beforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup);
 
-// The one page of the envelope, on a started canvas whose paper and orientation are set.
+// The one page of the envelope, on a started canvas whose paper and orientation are set; the
+// barcode comes from barcoder, POSTNET when there is none.
 void printEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
-                   bool preview);
+                   bool preview, PieceBarcoder* barcoder = nullptr);
 
 // The whole run on a canvas whose paper is set: orientation, start, the page.
 void runEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const AddressValues& address,
-                 bool preview);
+                 bool preview, PieceBarcoder* barcoder = nullptr);
 
 // The print status window's texts for envelopes (Cancel aborts a print without asking).
 PrintStatusTexts envelopeStatusTexts();

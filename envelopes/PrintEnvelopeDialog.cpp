@@ -20,6 +20,7 @@
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordGrid.h"
+#include "mailpiece/PostalBarcode.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -190,11 +191,16 @@ void PrintEnvelopeDialog::onPreviewClicked() {
 
 void PrintEnvelopeDialog::doPrint(bool printMode) {
     const AddressValues address = readAddressValues(addresses_);
+    PieceBarcoder barcoder(loadPostalBarcode(preferences_.read));
     if (!printMode) {
-        previewEnvelope(catalog_.printer(), list_.current(), address, preview, this);
+        previewEnvelope(catalog_.printer(), list_.current(), address, preview, this, &barcoder);
         return;
     }
-    printEnvelopeOn(catalog_, list_.current(), address, this);
+    // The serial is used only by an envelope that printed.
+    if (printEnvelopeOn(catalog_, list_.current(), address, this, &barcoder) ==
+            PrintOutcome::Completed &&
+        barcoder.serialsUsed() > 0)
+        saveNextSerial(preferences_.write, barcoder.nextSerial());
 }
 
 void PrintEnvelopeDialog::onPrinterSetupClicked() {

@@ -4,6 +4,8 @@
 #include <QPrinter>
 
 #include "data/AddressLayout.h"
+#include "data/DataFolder.h"
+#include "data/IniFile.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
 #include "framework/PreviewWindow.h"
@@ -14,6 +16,7 @@
 #include "framework/ReportCanvas.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
+#include "mailpiece/PostalBarcode.h"
 #include "mailpiece/PrintRecords.h"
 #include "xbase/Table.h"
 
@@ -84,12 +87,12 @@ bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup) {
 }
 
 ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
-                         const QString& presortFolder) {
-    return [&table, request, presortFolder](ReportCanvas& canvas,
-                                            const std::function<bool()>& keepGoing) {
+                         const QString& presortFolder, PieceBarcoder* barcoder) {
+    return [&table, request, presortFolder, barcoder](ReportCanvas& canvas,
+                                                      const std::function<bool()>& keepGoing) {
         selectPaper(canvas, labelPaper(request.setup));
         if (!canvas.start()) return;
-        LabelPrintRun run(table, request.setup, request.copies);
+        LabelPrintRun run(table, request.setup, request.copies, barcoder);
         if (request.presort) run.usePresortList(loadPresortList(presortFolder));
         run.printLabels(canvas, keepGoing);
     };
@@ -98,11 +101,15 @@ ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
 void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode) {
     QPrinter& printer = catalog_.printer();
     if (!confirmLabelPaper(printer, request.setup)) return;
-    const ReportJob job = labelReportJob(table_, request, folder_);
+    IniFile ini(folder_ + QLatin1String(kIniFileName));
+    PieceBarcoder barcoder(loadPostalBarcode(ini));
+    const ReportJob job = labelReportJob(table_, request, folder_, &barcoder);
     if (printMode) {
         const auto surface = catalog_.jobSurface();
         PrintStatusDialog status(*surface, job, false, parent_, labelStatusTexts());
         showStatus(status);
+        if (status.outcome() == PrintOutcome::Completed && barcoder.serialsUsed() > 0)
+            saveNextSerial(ini, barcoder.nextSerial());
         return;
     }
     // Laid out for the printer's unprintable margins and resolution, as it would print.

@@ -21,6 +21,7 @@ class Table;
 
 namespace rp {
 
+class PieceBarcoder;
 class PrinterCatalog;
 class RecordedPages;
 class PrintStatusDialog;
@@ -54,9 +55,10 @@ void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
 // False when the printer's paper differs from the setup's and the user declines to go on.
 bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup);
 // The label run of a request on the table as it stands, for the print status window or a
-// batch run; a presorted run reads PRESORT.PSL from presortFolder.
+// batch run; a presorted run reads PRESORT.PSL from presortFolder. The barcodes come from
+// barcoder (POSTNET when there is none), which must outlive the job.
 ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
-                         const QString& presortFolder);
+                         const QString& presortFolder, PieceBarcoder* barcoder = nullptr);
 
 class LabelPrintJob {
   public:
@@ -66,7 +68,9 @@ class LabelPrintJob {
                   PresortRunner presort, QWidget* parent);
 
     // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print.
-    // Nothing when the user cancels the dialog.
+    // Nothing when the user cancels the dialog. The barcodes are those RAVENP.INI of the
+    // program folder chooses; after a completed print the next Intelligent Mail serial is
+    // stored there (a preview or a cancelled print uses none).
     void printNow(const LabelPrintRequest& request);
     // "Preview": the labels recorded as the selected printer would print them, then shown.
     void preview(const LabelPrintRequest& request);

@@ -8,7 +8,6 @@
 #include "framework/ReportCanvas.h"
 #include "labels/LabelSheet.h"
 #include "mailpiece/AddressBlock.h"
-#include "mailpiece/BarSection.h"
 #include "mailpiece/Postnet.h"
 #include "mailpiece/PostnetBars.h"
 #include "postal/Presort.h"
@@ -36,8 +35,12 @@ QStringList loadPresortList(const QString& folder) {
     return lines;
 }
 
-LabelPrintRun::LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies)
-    : table_(table), setup_(setup), copies_(std::max(copies, 1)) {}
+LabelPrintRun::LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies,
+                             PieceBarcoder* barcoder)
+    : table_(table),
+      setup_(setup),
+      copies_(std::max(copies, 1)),
+      barcoder_(barcoder ? *barcoder : postnet_) {}
 
 void LabelPrintRun::usePresortList(QStringList lines) {
     presort_ = true;
@@ -91,7 +94,7 @@ void LabelPrintRun::printLabel(ReportCanvas& canvas) {
     if (barcodeEligible(setup_.barcode, zip)) {
         canvas.setOrigin(origin.x(), origin.y() - kBarcodeLift);
         canvas.gotoXY(0, 0);
-        barSection(canvas, barcodeText(zip, fieldText(table_, "STREET")));
+        barcoder_.draw(canvas, zip, fieldText(table_, "STREET"));
     }
     ++printedForRecord_;
 }

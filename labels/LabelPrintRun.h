@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "labels/LabelSetup.h"
+#include "mailpiece/PostalBarcode.h"
 
 namespace xbase {
 class Table;
@@ -23,8 +24,10 @@ QStringList loadPresortList(const QString& folder);
 class LabelPrintRun {
   public:
     // Prints copies (at least 1) labels of every record of the table's view, from the record
-    // the table stands on, in its current order.
-    LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies);
+    // the table stands on, in its current order. Barcodes come from barcoder (which must
+    // outlive the run), POSTNET when there is none.
+    LabelPrintRun(xbase::Table& table, const LabelSetup& setup, int copies,
+                  PieceBarcoder* barcoder = nullptr);
 
     // Presorted instead: the records of each ZIP key of the list, in the list's order, sought
     // by their beginning in the table's current order (the ZIP tag) with exact matching off for
@@ -47,6 +50,8 @@ class LabelPrintRun {
     xbase::Table& table_;
     const LabelSetup setup_;
     const int copies_;
+    PieceBarcoder postnet_;
+    PieceBarcoder& barcoder_;
     bool presort_ = false;
     QStringList presortList_;
     QString key_;             // the current presort key: a line of the list

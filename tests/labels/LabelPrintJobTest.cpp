@@ -7,18 +7,22 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QPushButton>
 #include <QStandardPaths>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "data/IniFile.h"
 #include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
 #include "framework/ScriptedPrintDialogs.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheet.h"
+#include "mailpiece/PostalBarcode.h"
 #include "postal/Presort.h"
 #include "postal/PresortDialog.h"
 #include "xbase/Error.h"
@@ -280,6 +284,49 @@ TEST_F(LabelPrintJobTest, PrintsToThePdfPrinter) {
     EXPECT_TRUE(inked(QRect(22, 37, 60, 10)));   // the name line
     EXPECT_TRUE(inked(QRect(160, 37, 60, 10)));  // its copy on the second label
     EXPECT_FALSE(inked(QRect(0, 140, 425, 400)));
+}
+
+}  // namespace
+}  // namespace rp
+
+namespace rp {
+namespace {
+
+// With the Intelligent Mail barcode chosen in RAVENP.INI, every label of a completed print
+// takes the next serial and the next one is stored; a preview or a cancelled print takes none.
+TEST_F(LabelPrintJobTest, OnlyCompletedPrintsUseIntelligentMailSerials) {
+    IniFile ini(folder() + "RAVENP.INI");
+    savePostalBarcode(ini, {BarcodeSymbology::IntelligentMail, {"00", "700", "123456", 5000}});
+    for (int i = 0; i < 30; ++i)
+        add({{"LNAME", "Reader" + std::to_string(i)}, {"STREET", "9 Elm Rd"}, {"ZIP", "89501"}});
+    table->goTop();
+    LabelPrintRequest r = request(LabelRecords::All);
+    r.setup.contents.zip = true;
+    r.setup.barcode = true;
+    dialogs.answerPrint({});
+    job->printNow(r);
+    dialogs.answerPrint({});
+    job->printNow(r);
+    EXPECT_EQ(ini.readString("PostalBarcode", "NextSerial"), "5060");
+
+    job->preview(r);
+    EXPECT_FALSE(previewed.isEmpty());
+    EXPECT_EQ(ini.readString("PostalBarcode", "NextSerial"), "5060");
+
+    // "Cancel Label Printing?" answered Yes while the first labels print.
+    shown.answer(true);
+    const auto show = job->showStatus;
+    job->showStatus = [show](PrintStatusDialog& status) {
+        // Once the run has started: its first record lets the click through.
+        QPushButton* button = status.button();
+        QTimer::singleShot(0, button,
+                           [button] { QTimer::singleShot(0, button, &QPushButton::click); });
+        show(status);
+    };
+    dialogs.answerPrint({});
+    job->printNow(r);
+    EXPECT_EQ(finals.back(), "\rLabel Print Canceled!");
+    EXPECT_EQ(ini.readString("PostalBarcode", "NextSerial"), "5060");
 }
 
 }  // namespace
