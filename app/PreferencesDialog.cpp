@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/PostalBarcodeBox.h"
 #include "data/IniFile.h"
 #include "framework/Messages.h"
 
@@ -29,6 +30,8 @@ PreferencesDialog::PreferencesDialog(const QString& iniPath, QWidget* parent)
     layout->addLayout(makeDateFormatRow());
     layout->addWidget(makeAddingGroup());
     layout->addWidget(makeCarryGroup());
+    barcode_ = new PostalBarcodeBox(loadPostalBarcode(IniFile(iniPath)), this);
+    layout->addWidget(barcode_);
     layout->addLayout(makeButtonRow());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -151,9 +154,14 @@ void PreferencesDialog::save() {
     Preferences chosen = held_;
     for (const auto& [box, field] : switches_) chosen.*field = box->isChecked();
     chosen.defaultCountry = defaultCountry_->text();
+    if (const QString problem = barcode_->problem(); !problem.isEmpty()) {
+        messages().error(windowTitle(), problem);
+        return;
+    }
     try {
         IniFile ini(iniPath_);
         savePreferences(ini, chosen);
+        savePostalBarcode(ini, barcode_->settings());
     } catch (const IniFileError& e) {
         messages().error(windowTitle(), errorText(e));
         return;

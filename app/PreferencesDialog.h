@@ -1,6 +1,7 @@
 #pragma once
-// The Preferences dialog: the date format and what happens when records are added. It reads
-// the [Date] and [Adding] keys when it opens and writes all of them on Save.
+// The Preferences dialog: the date format, what happens when records are added, and the postal
+// barcode. It reads the [Date], [Adding] and [PostalBarcode] keys when it opens and writes all of
+// them on Save; Intelligent Mail with a tracking code that is not right is not saved.
 #include <QString>
 #include <utility>
 #include <vector>
@@ -17,6 +18,8 @@ class QLineEdit;
 
 namespace rp {
 
+class PostalBarcodeBox;
+
 class PreferencesDialog : public Dialog {
     Q_OBJECT
   public:
@@ -26,6 +29,7 @@ class PreferencesDialog : public Dialog {
 
     // The values shown when the dialog opened, or those saved once Save succeeded.
     const Preferences& preferences() const { return held_; }
+    PostalBarcodeBox* barcodeBox() const { return barcode_; }
 
   private:
     QLayout* makeDateFormatRow();
@@ -41,6 +45,7 @@ class PreferencesDialog : public Dialog {
     QComboBox* dateFormat_ = nullptr;
     QLineEdit* defaultCountry_ = nullptr;
     std::vector<std::pair<QCheckBox*, bool Preferences::*>> switches_;
+    PostalBarcodeBox* barcode_ = nullptr;
 };
 
 }  // namespace rp

@@ -8,10 +8,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "IniFolderFixture.h"
 #include "QtPrinting.h"
+#include "app/PostalBarcodeBox.h"
 #include "app/PreferencesDialog.h"
 #include "data/IniFile.h"
 #include "framework/ScriptedMessages.h"
@@ -49,8 +52,8 @@ TEST_F(PreferencesDialogTest, LooksAsIntended) {
 
     QStringList groups;
     for (const QGroupBox* g : dialog.findChildren<QGroupBox*>()) groups << g->title();
-    EXPECT_EQ(groups,
-              QStringList({" When adding new records", "Carry forward the following fields:"}));
+    EXPECT_EQ(groups, QStringList({" When adding new records",
+                                   "Carry forward the following fields:", "Postal Barcode"}));
 
     QStringList boxes;
     for (const QCheckBox* b : dialog.findChildren<QCheckBox*>()) boxes << b->text();
@@ -73,7 +76,8 @@ TEST_F(PreferencesDialogTest, LooksAsIntended) {
     QList<QWidget*> controls;
     for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) controls << b;
     controls << dialog.findChild<QComboBox*>() << dialog.findChild<QLineEdit*>();
-    EXPECT_EQ(controls.size(), 15);  // nine switches, four buttons, the list and the text box
+    // Nine switches, the two barcode choices, four buttons, the list and the text box.
+    EXPECT_EQ(controls.size(), 17);
     for (const QWidget* w : controls)
         EXPECT_FALSE(w->whatsThis().isEmpty()) << w->metaObject()->className();
 
@@ -184,6 +188,45 @@ TEST_F(PreferencesDialogTest, FileThatCannotBeWrittenIsReportedAndTheDialogStays
     EXPECT_TRUE(messages.shown()[0].text.contains("gone"));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(PreferencesDialogTest, IntelligentMailIsCheckedAsTypedAndSavedOnlyWhenRight) {
+    ScriptedMessages shown;
+    MessagesScope scope(shown);
+    PreferencesDialog dialog(path(), nullptr);
+    PostalBarcodeBox& box = *dialog.barcodeBox();
+    EXPECT_TRUE(box.postnetButton()->isChecked());
+    EXPECT_FALSE(box.mailerIdEdit()->isEnabled());
+    EXPECT_EQ(box.problemLine()->text(), "");
+
+    box.intelligentMailButton()->click();
+    EXPECT_TRUE(box.mailerIdEdit()->isEnabled());
+    // Letters are not taken; each part's problem shows as it is typed.
+    QTest::keyClicks(box.barcodeIdEdit(), "0A5");
+    EXPECT_EQ(box.barcodeIdEdit()->text(), "05");
+    EXPECT_EQ(box.problemLine()->text(),
+              "The barcode identifier must be 2 digits, the second of them 0 to 4.");
+    box.barcodeIdEdit()->setText("00");
+    box.serviceTypeEdit()->setText("700");
+    box.mailerIdEdit()->setText("912345678");
+    box.serialEdit()->setText("1234567");
+    EXPECT_EQ(box.problemLine()->text(),
+              "With a mailer ID of 9 digits the serial number is 1 to 6 digits.");
+    press(dialog, "Save");
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(shown.texts(), QStringList{"With a mailer ID of 9 digits the serial number is 1 to "
+                                         "6 digits."});
+    EXPECT_EQ(stored("PostalBarcode", "Symbology"), "(missing)");
+
+    box.serialEdit()->setText("42");
+    EXPECT_EQ(box.problemLine()->text(), "");
+    press(dialog, "Save");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    for (const auto& [key, value] :
+         {std::pair{"Symbology", "IntelligentMail"}, std::pair{"BarcodeId", "00"},
+          std::pair{"ServiceType", "700"}, std::pair{"MailerId", "912345678"},
+          std::pair{"NextSerial", "42"}})
+        EXPECT_EQ(stored("PostalBarcode", key), value) << key;
 }
 
 }  // namespace
