@@ -14,6 +14,7 @@
 #include "envelopes/EnvelopeSetup.h"
 #include "envelopes/EnvelopeSizes.h"
 #include "mailpiece/AddressBlock.h"
+#include "mailpiece/PostalBarcode.h"
 
 namespace rp {
 
@@ -98,6 +99,9 @@ class EnvelopeDesignModel {
     void setUseMessage(bool on) { useMessage_ = on; }
     bool barcode() const { return barcode_; }
     void setBarcode(bool on) { barcode_ = on; }
+    // The postal barcode the barcode item pictures (POSTNET unless set).
+    BarcodeSymbology symbology() const { return symbology_; }
+    void setSymbology(BarcodeSymbology symbology) { symbology_ = symbology; }
 
     // The address contents; a change is stored into the working setup alone.
     const AddressContents& contents() const { return setup_.contents; }
@@ -133,6 +137,7 @@ class EnvelopeDesignModel {
     static int index(DesignItem item) { return static_cast<int>(item); }
 
     EnvelopeSetup setup_;
+    BarcodeSymbology symbology_ = BarcodeSymbology::Postnet;
     int ppi_;
     int zoom_ = 100;
     int widthPx_ = 0, heightPx_ = 0;

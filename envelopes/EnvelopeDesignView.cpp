@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "mailpiece/BarcodePicture.h"
+
 namespace rp {
 namespace {
 
@@ -148,14 +150,7 @@ void EnvelopeDesignView::paintEvent(QPaintEvent*) {
     drawItem(painter, DesignItem::Delivery);
     if (model_.barcode()) {
         const QRect bars = barcodeRect();
-        painter.fillRect(bars, Qt::white);
-        // Tall and short bars in the rhythm of a postal barcode.
-        const int step = std::max(2, 4 * model_.zoom() / 100);
-        for (int x = bars.left(), n = 0; x + step / 2 <= bars.right() + 1; x += step, ++n) {
-            const bool tall = (n * 7 + n / 3) % 5 < 2;
-            const int h = tall ? bars.height() : bars.height() / 2;
-            painter.fillRect(x, bars.bottom() + 1 - h, std::max(1, step / 2), h, Qt::black);
-        }
+        painter.drawImage(bars.topLeft(), barcodePicture(model_.symbology(), bars.size()));
     }
     if (model_.useMessage()) drawItem(painter, DesignItem::Message);
     if (handle_ && itemShown(*handle_)) drawHandle(painter, itemRect(*handle_));

@@ -19,6 +19,8 @@
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "data/DataFolder.h"
+#include "data/IniFile.h"
 #include "envelopes/EnvelopeDesignView.h"
 #include "envelopes/ReturnAddressDialog.h"
 #include "envelopes/SelectEnvelopeSizeDialog.h"
@@ -547,6 +549,8 @@ void EnvelopeDesignerDialog::onSaveClicked() {
 bool runEnvelopeDesigner(EnvelopeSetup& copy, xbase::Table& addresses, const QString& programFolder,
                          QWidget* parent) {
     EnvelopeDesignerDialog dialog(copy, addresses, programFolder, parent);
+    dialog.model().setSymbology(
+        loadPostalBarcode(IniFile(programFolder + QLatin1String(kIniFileName))).symbology);
     if (dialog.exec() != QDialog::Accepted) return false;
     copy = dialog.setup();
     return true;

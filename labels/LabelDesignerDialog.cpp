@@ -14,6 +14,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "data/DataFolder.h"
+#include "data/IniFile.h"
 #include "framework/Messages.h"
 #include "labels/LabelDesignerPreview.h"
 #include "labels/LabelFontDialog.h"
@@ -440,6 +442,8 @@ void LabelDesignerDialog::onLastClicked() {
 bool runLabelDesigner(LabelSetup& setup, xbase::Table& addresses, const QString& programFolder,
                       QWidget* parent) {
     LabelDesignerDialog dialog(setup, &addresses, 0, parent);
+    dialog.model().setSymbology(
+        loadPostalBarcode(IniFile(programFolder + QLatin1String(kIniFileName))).symbology);
     dialog.chooseStock = [&dialog, &addresses, &programFolder](LabelSetup& chosen) {
         return chooseLabelDefinition(&dialog, addresses.engine(), programFolder, chosen);
     };

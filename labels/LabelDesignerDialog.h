@@ -41,6 +41,7 @@ class LabelDesignerDialog : public Dialog {
     std::function<bool(LabelFont& font)> chooseFont;
 
     const LabelDesignerModel& model() const { return model_; }
+    LabelDesignerModel& model() { return model_; }
     // The setup as Save stores it.
     LabelSetup editedSetup() const;
 

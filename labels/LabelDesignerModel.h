@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "labels/LabelSetup.h"
+#include "mailpiece/PostalBarcode.h"
 
 namespace rp {
 
@@ -81,6 +82,9 @@ class LabelDesignerModel {
     bool barcodeAvailable() const { return setup_.labelWidth >= kBarcodeMinWidth; }
     // Switching on with Y at most the barcode picture's height moves the text below it.
     void setBarcode(bool on);
+    // The postal barcode the preview pictures (POSTNET unless set).
+    BarcodeSymbology symbology() const { return symbology_; }
+    void setSymbology(BarcodeSymbology symbology) { symbology_ = symbology; }
 
     const AddressContents& contents() const { return setup_.contents; }
     bool trimText() const { return setup_.trimText; }
@@ -99,6 +103,7 @@ class LabelDesignerModel {
   private:
     LabelSetup setup_;
     int ppi_;
+    BarcodeSymbology symbology_ = BarcodeSymbology::Postnet;
     int x_ = 0;
     int y_ = 0;
 };

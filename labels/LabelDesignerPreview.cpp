@@ -6,29 +6,12 @@
 #include <algorithm>
 
 #include "labels/LabelDesignerModel.h"
-#include "mailpiece/PostnetBars.h"
+#include "mailpiece/BarcodePicture.h"
 
 namespace rp {
-namespace {
-
-constexpr int kBarPitchPixels = 4;
-constexpr int kBarWidthPixels = 2;
-
-}  // namespace
-
-QImage labelBarcodePicture() {
-    QImage picture(LabelDesignerModel::kBarcodePictureWidth,
-                   LabelDesignerModel::kBarcodePictureHeight, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    // Twelve digits between the frame bars: 62 bars, 4 pixels apart.
-    const std::vector<Bar> bars = postnetBars(QStringLiteral("12345678901"));
-    const int height = LabelDesignerModel::kBarcodePictureHeight;
-    for (int i = 0; i < static_cast<int>(bars.size()); ++i) {
-        const int top = bars[i] == Bar::Full ? 0 : height / 2;
-        painter.fillRect(i * kBarPitchPixels, top, kBarWidthPixels, height - top, Qt::black);
-    }
-    return picture;
+QImage labelBarcodePicture(BarcodeSymbology symbology) {
+    return barcodePicture(symbology, QSize(LabelDesignerModel::kBarcodePictureWidth,
+                                           LabelDesignerModel::kBarcodePictureHeight));
 }
 
 QFont labelPreviewFont(const LabelDesignerModel& model) {
@@ -69,7 +52,8 @@ void drawLabelPreview(QPainter& painter, const LabelDesignerModel& model,
     for (int k = 0; k < lines.size(); ++k)
         painter.drawText(QPoint(model.x(), model.y() + (k + 1) * pitch - descent), lines[k]);
 
-    if (model.barcode()) painter.drawImage(model.barcodePosition(), labelBarcodePicture());
+    if (model.barcode())
+        painter.drawImage(model.barcodePosition(), labelBarcodePicture(model.symbology()));
     painter.restore();
 }
 

@@ -7,6 +7,8 @@
 #include <QImage>
 #include <QStringList>
 
+#include "mailpiece/PostalBarcode.h"
+
 namespace rp {
 
 class LabelDesignerModel;
@@ -17,7 +19,7 @@ inline const QColor kPreviewBackground(192, 192, 192);
 inline constexpr int kLabelCornerSize = 20;
 
 // The fixed picture of bars drawn for the barcode, 248 x 12 pixels: black bars on white.
-QImage labelBarcodePicture();
+QImage labelBarcodePicture(BarcodeSymbology symbology = BarcodeSymbology::Postnet);
 
 // The screen font of the label text: its pixel height truncate(size x PPI / 72) with the bold
 // and italic switches; a printer pitch font ("... 10CPI") is stretched to its character width

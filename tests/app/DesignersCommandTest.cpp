@@ -113,5 +113,23 @@ TEST_F(DesignersCommandTest, EnvelopeSetupMadeWithNewIsSelectedAfterSave) {
         });
 }
 
+TEST_F(DesignersCommandTest, DesignersPictureTheBarcodeThePreferencesChoose) {
+    ini().writeString("PostalBarcode", "Symbology", "IntelligentMail");
+    runDesigner<PrintLabelsDialog, LabelDesignerDialog>(
+        Command::Labels, &PrintLabelsDialog::modifyButton,
+        [](LabelDesignerDialog& designer) {
+            EXPECT_EQ(designer.model().symbology(), BarcodeSymbology::IntelligentMail);
+            designer.reject();
+        },
+        [](PrintLabelsDialog&) {});
+    runDesigner<PrintEnvelopeDialog, EnvelopeDesignerDialog>(
+        Command::Envelopes, &PrintEnvelopeDialog::modifyButton,
+        [](EnvelopeDesignerDialog& designer) {
+            EXPECT_EQ(designer.model().symbology(), BarcodeSymbology::IntelligentMail);
+            designer.reject();
+        },
+        [](PrintEnvelopeDialog&) {});
+}
+
 }  // namespace
 }  // namespace rp

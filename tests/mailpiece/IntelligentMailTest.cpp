@@ -9,6 +9,7 @@
 #include "framework/ReportCanvas.h"
 #include "framework/ReportLog.h"
 #include "mailpiece/BarSection.h"
+#include "mailpiece/BarcodePicture.h"
 #include "mailpiece/IntelligentMail.h"
 #include "mailpiece/PostalBarcode.h"
 #include "xbase/TempDir.h"
@@ -138,6 +139,28 @@ TEST(IntelligentMailTest, SettingsRoundTripAndEachPieceTakesTheNextSerial) {
     EXPECT_EQ(postnet.serialsUsed(), 0u);
     ASSERT_EQ(log.fills().size(), 4u);
     EXPECT_EQ(log.fills()[3].rects.size(), 32u);
+}
+
+TEST(IntelligentMailTest, DesignerPicturesShowEachSymbologysBars) {
+    // Bars that reach the top but not the bottom (ascenders) and bars that reach neither
+    // (trackers) are Intelligent Mail's alone; POSTNET bars all stand on the baseline.
+    auto kinds = [](const QImage& picture) {
+        int ascenders = 0, trackers = 0;
+        for (int x = 0; x < picture.width(); ++x) {
+            const bool top = qGray(picture.pixel(x, 0)) < 128;
+            const bool middle = qGray(picture.pixel(x, picture.height() / 2)) < 128;
+            const bool bottom = qGray(picture.pixel(x, picture.height() - 1)) < 128;
+            ascenders += top && !bottom;
+            trackers += middle && !top && !bottom;
+        }
+        return std::pair{ascenders, trackers};
+    };
+    const QImage postnet = barcodePicture(BarcodeSymbology::Postnet, QSize(248, 12));
+    const QImage imb = barcodePicture(BarcodeSymbology::IntelligentMail, QSize(248, 12));
+    ASSERT_EQ(imb.size(), QSize(248, 12));
+    EXPECT_EQ(kinds(postnet), std::pair(0, 0));
+    EXPECT_GT(kinds(imb).first, 0);
+    EXPECT_GT(kinds(imb).second, 0);
 }
 
 }  // namespace
