@@ -82,25 +82,31 @@ TEST_F(BarcodeCommandTest, CompletedRunsStoreTheNextSerialAndAFailedOneNone) {
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), expected);
     }
+    // Presorted, the separator labels take none.
+    const BatchRun presorted = batch(QStringList(labels) << "--presort");
+    ASSERT_EQ(presorted.status, 0) << presorted.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains("** ")) << pdfText(pdf).toStdString();
+    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1090");
+
     // POSTNET labels take no serial; one envelope takes one.
     ASSERT_EQ(batch(QStringList(labels.mid(0, 6)) << "--barcode"
                                                   << "postnet"
                                                   << "--quiet")
                   .status,
               0);
-    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1060");
+    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1090");
     const BatchRun envelope =
         batch({"envelopes", file, "--setup", "#10 business envelope", "--record", "3", "--output",
                QString::fromStdString(dir.file("envelope.pdf")), "--barcode", "imb", "--quiet"});
     ASSERT_EQ(envelope.status, 0) << envelope.err.toStdString();
-    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1061");
+    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1091");
 
     settings.writeString("PostalBarcode", "MailerId", "12345");
     const BatchRun refused = batch(labels);
     EXPECT_EQ(refused.status, 1);
     EXPECT_TRUE(refused.err.contains("The mailer ID must be 6 or 9 digits."))
         << refused.err.toStdString();
-    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1061");
+    EXPECT_EQ(ini().readString("PostalBarcode", "NextSerial"), "1091");
 }
 
 }  // namespace
