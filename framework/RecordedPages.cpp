@@ -11,20 +11,22 @@ RecordedPages::RecordedPages(QPointF unprintableMargins, double resolution)
 
 bool RecordedPages::begin(const ReportPaper& paper) {
     paper_ = paper;
-    pages_.assign(1, {});
+    pages_.clear();
+    pages_.startPage();
     finished_ = false;
     return true;
 }
 
 void RecordedPages::newPage() {
-    pages_.emplace_back();
+    pages_.startPage();
 }
 
 void RecordedPages::draw(const ReportOp& op) {
-    pages_.back().push_back(op);
+    pages_.add(op);
 }
 
 void RecordedPages::end() {
+    pages_.finishPage();
     finished_ = true;
 }
 

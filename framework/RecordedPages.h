@@ -1,8 +1,10 @@
 #pragma once
-// A report recorded in memory, page by page, for a preview: each page is the list of its
-// drawing operations, so any page can be painted again at once, at any zoom.
+// A report recorded in memory, page by page, for a preview: each page keeps its drawing
+// operations (packed small, see PageStore), so any page can be painted again at once, at any
+// zoom.
 #include <vector>
 
+#include "framework/PageStore.h"
 #include "framework/ReportSurface.h"
 
 class QPainter;
@@ -23,14 +25,14 @@ class RecordedPages : public ReportSurface {
     QPointF unprintableMargins() const override { return unprintable_; }
     double resolution() const override { return resolution_; }
 
-    int pageCount() const { return static_cast<int>(pages_.size()); }
+    int pageCount() const { return pages_.pageCount(); }
     // The page as printed, in inches.
     QSizeF pageSize() const { return paper_.pageSize(); }
     bool finished() const { return finished_; }
-    // Operations of page index (from 0).
-    const std::vector<ReportOp>& page(int index) const {
-        return pages_.at(static_cast<std::size_t>(index));
-    }
+    // Operations of page index (from 0), as they were recorded.
+    std::vector<ReportOp> page(int index) const { return pages_.page(index); }
+    // The memory the recorded operations take, in bytes.
+    std::size_t byteSize() const { return pages_.byteSize(); }
     // Paints page index (from 0) on white with the paper's top-left corner at the painter's
     // origin, pixelsPerInch device pixels to the inch (the zoom).
     void paintPage(int index, QPainter& painter, double pixelsPerInch) const;
@@ -39,7 +41,7 @@ class RecordedPages : public ReportSurface {
     QPointF unprintable_;
     double resolution_;
     ReportPaper paper_;
-    std::vector<std::vector<ReportOp>> pages_;
+    PageStore pages_;
     bool finished_ = false;
 };
 
