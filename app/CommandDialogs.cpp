@@ -5,7 +5,6 @@
 #include "data/DateText.h"
 #include "envelopes/EnvelopeDesignerDialog.h"
 #include "envelopes/PrintEnvelopeDialog.h"
-#include "framework/PreviewWindow.h"
 #include "import/AsciiImportDialog.h"
 #include "import/DbfImportDialog.h"
 #include "labels/LabelDesignerDialog.h"
@@ -26,11 +25,6 @@
 
 namespace rp {
 namespace {
-
-void showPreview(const RecordedPages& pages, const QString& caption, QWidget* parent) {
-    PreviewWindow preview(pages, caption, parent);
-    preview.exec();
-}
 
 void runLettersDialog(MainWindow& main, CommandContext& c) {
     PrintLettersDialog dialog(*c.sideTable, main.printerCatalog(), c.filterChoice.filteredEnabled,
@@ -53,10 +47,7 @@ void registerCommandDialogs(MainWindow& main) {
     main.commandDialogs()[Command::CountZipCodes] = {
         [&main](CommandContext& c) {
             ZipCountDialog window(c.table->table(), c.parent);
-            connectZipReport(window, main.printerCatalog(), main.services().printers,
-                             [&window](const RecordedPages& pages, const QString& caption) {
-                                 showPreview(pages, caption, &window);
-                             });
+            connectZipReport(window, main.printerCatalog(), main.services().printers, {});
             window.exec();
         },
         {}};

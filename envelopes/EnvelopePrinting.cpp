@@ -7,20 +7,30 @@
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
+#include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
 
 namespace rp {
 
+namespace {
+
+// The envelope on the printer's paper; everything it refers to must outlive the job.
+ReportJob envelopeJob(const QPrinter& printer, const EnvelopeSetup& setup,
+                      const AddressValues& address, bool preview, PieceBarcoder* barcoder) {
+    return [&printer, &setup, &address, preview, barcoder](ReportCanvas& canvas,
+                                                           const std::function<bool()>&) {
+        usePrinterPaper(canvas, printer);
+        runEnvelope(canvas, setup, address, preview, barcoder);
+    };
+}
+
+}  // namespace
+
 PrintOutcome runEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
                             const EnvelopeSetup& setup, const AddressValues& address, bool preview,
                             QWidget* parent, PieceBarcoder* barcoder) {
-    PrintStatusDialog status(
-        surface,
-        [&](ReportCanvas& canvas, const std::function<bool()>&) {
-            usePrinterPaper(canvas, printer);
-            runEnvelope(canvas, setup, address, preview, barcoder);
-        },
-        preview, parent, envelopeStatusTexts());
+    PrintStatusDialog status(surface, envelopeJob(printer, setup, address, preview, barcoder),
+                             preview, parent, envelopeStatusTexts());
     status.exec();
     return status.outcome();
 }
@@ -38,11 +48,9 @@ PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    const PrintOutcome outcome =
-        runEnvelopeJob(pages, printer, setup, address, true, parent, barcoder);
-    if (outcome != PrintOutcome::Cancelled && preview)
-        preview(pages, QStringLiteral("Preview Envelope"));
-    return outcome;
+    return previewJob(pages, envelopeJob(printer, setup, address, true, barcoder),
+                      QStringLiteral("Preview Envelope"), envelopeStatusTexts(), parent,
+                      {{}, preview});
 }
 
 }  // namespace rp

@@ -33,7 +33,8 @@ PrintOutcome printEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup
                              const AddressValues& address, QWidget* parent,
                              PieceBarcoder* barcoder = nullptr);
 
-// Recorded as the printer would print it, then shown by the hook unless cancelled.
+// Recorded as the printer would print it and shown in the preview window, or with a hook
+// (tests) recorded in the print status window and then handed to the hook unless cancelled.
 PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
                              const AddressValues& address, const EnvelopePreview& preview,
                              QWidget* parent, PieceBarcoder* barcoder = nullptr);

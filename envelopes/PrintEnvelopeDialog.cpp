@@ -16,7 +16,6 @@
 #include "envelopes/SideRows.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
-#include "framework/PreviewWindow.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordGrid.h"
@@ -35,10 +34,6 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
       preferences_(std::move(preferences)),
       list_(setups) {
     setWindowTitle(QStringLiteral("Print Envelope"));
-    preview = [this](const RecordedPages& pages, const QString& caption) {
-        PreviewWindow form(pages, caption, this);
-        form.exec();
-    };
     list_.design = [this](EnvelopeSetup& copy) { return design && design(copy); };
     list_.showPrinterInformation = [this] { showPrinterInformation(); };
     list_.restorePrinterMemory = [this](const EnvelopeSetup& setup) { loadPreferences(setup); };

@@ -31,7 +31,7 @@ class PrintEnvelopeDialog : public Dialog {
 
     // The envelope designer for "Modify" and "New"; both stay disabled while there is none.
     std::function<bool(EnvelopeSetup& copy)> design;
-    // Shows the recorded page of a preview; by default the preview window.
+    // Gets the recorded page of a preview (tests); unset, the preview window shows it.
     EnvelopePreview preview;
 
     EnvelopeSetupList& setupList() { return list_; }

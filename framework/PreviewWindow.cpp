@@ -86,7 +86,7 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
     connect(first_, &QToolButton::clicked, this, [this] { showPage(0); });
     connect(previous_, &QToolButton::clicked, this, [this] { showPage(page_ - 1); });
     connect(next_, &QToolButton::clicked, this, [this] { showPage(page_ + 1); });
-    connect(last_, &QToolButton::clicked, this, [this] { showPage(pages_.pageCount() - 1); });
+    connect(last_, &QToolButton::clicked, this, [this] { showPage(shownPages() - 1); });
 
     close_ = new QPushButton(QStringLiteral("Close"), this);
     close_->setDefault(true);
@@ -164,11 +164,41 @@ void PreviewWindow::showEvent(QShowEvent* event) {
 }
 
 void PreviewWindow::onFormActivated() {
-    const bool several = pages_.pageCount() >= 2;
+    showPagesRecorded();
+    if (!shownFirst_) zoomToWidth();
+}
+
+int PreviewWindow::shownPages() const {
+    return live_ ? pages_.completePages() : pages_.pageCount();
+}
+
+bool PreviewWindow::moreToCome() const {
+    return live_ && !pages_.finished();
+}
+
+void PreviewWindow::showPagesRecorded() {
+    const bool several = pages_.pageCount() >= 2 || moreToCome();
     previous_->setVisible(several);
     next_->setVisible(several);
-    showPage(0);
-    zoomToWidth();
+    if (!shownFirst_ && shownPages() > 0) {
+        // The first page: its paper is known now.
+        shownFirst_ = true;
+        showPage(0);
+        zoomToWidth();
+        return;
+    }
+    showCounter();
+}
+
+void PreviewWindow::showCounter() {
+    const int pages = shownPages();
+    if (pages == 0) {
+        // Nothing recorded yet; a report that recorded nothing keeps the first text.
+        if (moreToCome()) counter_->clear();
+        return;
+    }
+    counter_->setText(moreToCome() ? QStringLiteral("Page %1 of %2+").arg(page_ + 1).arg(pages)
+                                   : QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages));
 }
 
 void PreviewWindow::zoomToWidth() {
@@ -182,10 +212,12 @@ void PreviewWindow::zoomToPage() {
 }
 
 void PreviewWindow::showPage(int page) {
-    // A run that recorded nothing leaves the counter at its first text.
-    if (pages_.pageCount() == 0) return;
-    page_ = std::clamp(page, 0, pages_.pageCount() - 1);
-    counter_->setText(QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages_.pageCount()));
+    // A run that recorded nothing leaves the counter at its first text; a page still being
+    // recorded is not shown.
+    if (shownPages() == 0) return;
+    shownFirst_ = true;
+    page_ = std::clamp(page, 0, shownPages() - 1);
+    showCounter();
     view_->showPage(page_, pixelsPerInch(zoom_, logicalDpi()));
 }
 

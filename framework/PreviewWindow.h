@@ -72,9 +72,18 @@ class PreviewWindow : public Dialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // The pages are still being recorded: only complete pages are shown, and until the report
+    // has finished the counter reads "Page n of m+".
+    void followRecording() { live_ = true; }
+    // The pages changed while the window is open: the counter, the buttons, and the first page
+    // once there is one.
+    void showPagesRecorded();
 
   private:
     void onFormActivated();
+    void showCounter();
+    int shownPages() const;
+    bool moreToCome() const;
     void zoomToWidth();
     void zoomToPage();
     void showPage(int page);
@@ -91,6 +100,8 @@ class PreviewWindow : public Dialog {
     int zoom_ = 100;
     int page_ = 0;
     bool activated_ = false;
+    bool shownFirst_ = false;
+    bool live_ = false;
 };
 
 }  // namespace rp

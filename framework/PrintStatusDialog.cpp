@@ -93,6 +93,11 @@ void PrintStatusDialog::runJob() {
     canvas.setStatusFormat(finalFormat(aborted));
     button_->setText(QStringLiteral("OK"));
     button_->setWhatsThis(QStringLiteral("Closes this window."));
+    emit jobEnded();
+}
+
+void PrintStatusDialog::requestStop() {
+    if (preview_ && outcome_ == PrintOutcome::Pending) stopRequested_ = true;
 }
 
 bool PrintStatusDialog::keepGoing(const ReportCanvas& canvas) const {
@@ -113,7 +118,7 @@ void PrintStatusDialog::buttonClicked() {
     }
     if (!canvas_) return;
     if (preview_)
-        stopRequested_ = true;
+        requestStop();
     else if (texts_.cancelQuestion.isEmpty() || askYesNo(texts_.cancelQuestion))
         canvas_->abort();
 }

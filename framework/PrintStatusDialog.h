@@ -52,6 +52,12 @@ class PrintStatusDialog : public Dialog {
     QLabel* statusLabel() const { return statusLabel_; }
     // Cancel or Stop while the job runs, OK afterwards.
     QPushButton* button() const { return button_; }
+    // Stop: a preview's job ends after the row it is on, keeping the pages made so far.
+    void requestStop();
+
+  signals:
+    // The job has returned; outcome() tells how it ended.
+    void jobEnded();
 
   protected:
     void showEvent(QShowEvent* event) override;

@@ -19,6 +19,7 @@ bool RecordedPages::begin(const ReportPaper& paper) {
 
 void RecordedPages::newPage() {
     pages_.startPage();
+    if (listener_) listener_();
 }
 
 void RecordedPages::draw(const ReportOp& op) {
@@ -28,11 +29,13 @@ void RecordedPages::draw(const ReportOp& op) {
 void RecordedPages::end() {
     pages_.finishPage();
     finished_ = true;
+    if (listener_) listener_();
 }
 
 void RecordedPages::abort() {
     pages_.clear();
     finished_ = false;
+    if (listener_) listener_();
 }
 
 void RecordedPages::paintPage(int index, QPainter& painter, double pixelsPerInch) const {

@@ -2,6 +2,8 @@
 // A report recorded in memory, page by page, for a preview: each page keeps its drawing
 // operations (packed small, see PageStore), so any page can be painted again at once, at any
 // zoom.
+#include <algorithm>
+#include <functional>
 #include <vector>
 
 #include "framework/PageStore.h"
@@ -26,6 +28,11 @@ class RecordedPages : public ReportSurface {
     double resolution() const override { return resolution_; }
 
     int pageCount() const { return pages_.pageCount(); }
+    // The pages that can be shown: every page once the report has finished, else all but the
+    // one being drawn.
+    int completePages() const { return finished_ ? pageCount() : std::max(0, pageCount() - 1); }
+    // Told after every page begun, at the end and when the pages are dropped.
+    void setPageListener(std::function<void()> listener) { listener_ = std::move(listener); }
     // The page as printed, in inches.
     QSizeF pageSize() const { return paper_.pageSize(); }
     bool finished() const { return finished_; }
@@ -42,6 +49,7 @@ class RecordedPages : public ReportSurface {
     double resolution_;
     ReportPaper paper_;
     PageStore pages_;
+    std::function<void()> listener_;
     bool finished_ = false;
 };
 

@@ -8,11 +8,11 @@
 #include "data/IniFile.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
-#include "framework/PreviewWindow.h"
 #include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
+#include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
@@ -43,10 +43,6 @@ LabelPrintJob::LabelPrintJob(xbase::Table& table, QString programFolder, Printer
       presort_(std::move(presort)),
       parent_(parent) {
     showStatus = [](PrintStatusDialog& status) { status.exec(); };
-    showPreview = [this](const RecordedPages& pages) {
-        PreviewWindow preview(pages, kLabelPreviewCaption, parent_);
-        preview.exec();
-    };
 }
 
 void LabelPrintJob::printNow(const LabelPrintRequest& request) {
@@ -115,9 +111,14 @@ void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool print
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    PrintStatusDialog status(pages, job, true, parent_, labelStatusTexts());
-    showStatus(status);
-    if (status.outcome() != PrintOutcome::Cancelled) showPreview(pages);
+    PreviewHooks hooks;
+    if (showPreview) {
+        hooks.showStatus = showStatus;
+        hooks.showPreview = [this](const RecordedPages& recorded, const QString&) {
+            showPreview(recorded);
+        };
+    }
+    previewJob(pages, job, kLabelPreviewCaption, labelStatusTexts(), parent_, hooks);
 }
 
 }  // namespace rp

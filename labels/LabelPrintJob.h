@@ -82,7 +82,9 @@ class LabelPrintJob {
 
     // Shows the print status window until the run has ended (modally unless a test says).
     std::function<void(PrintStatusDialog&)> showStatus;
-    // Shows the recorded labels (PreviewWindow under "Preview Labels" unless a test says).
+    // Shows the recorded labels once they are all recorded (a test's hook; then the print status
+    // window runs through showStatus first). Unset, the preview window under "Preview Labels"
+    // shows the labels while they are recorded.
     std::function<void(const RecordedPages&)> showPreview;
 
   private:

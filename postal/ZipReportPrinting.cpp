@@ -8,6 +8,7 @@
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
+#include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
 #include "postal/ZipCountDialog.h"
 #include "postal/ZipReport.h"
@@ -15,17 +16,11 @@
 namespace rp {
 namespace {
 
-PrintOutcome runReport(ReportSurface& surface, const QPrinter& printer, const QStringList& lines,
-                       bool preview, QWidget* parent) {
-    PrintStatusDialog status(
-        surface,
-        [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
-            usePrinterPaper(canvas, printer);
-            printZipReport(canvas, lines, keepGoing);
-        },
-        preview, parent);
-    status.exec();
-    return status.outcome();
+ReportJob zipReportJob(const QPrinter& printer, const QStringList& lines) {
+    return [&printer, &lines](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
+        usePrinterPaper(canvas, printer);
+        printZipReport(canvas, lines, keepGoing);
+    };
 }
 
 }  // namespace
@@ -34,7 +29,9 @@ std::optional<PrintOutcome> printZipCounts(const QStringList& lines, PrinterCata
                                            QWidget* parent) {
     if (!catalog.showPrintDialog(QStringLiteral("zip-count.pdf"))) return std::nullopt;
     const auto surface = catalog.jobSurface();
-    return runReport(*surface, catalog.printer(), lines, false, parent);
+    PrintStatusDialog status(*surface, zipReportJob(catalog.printer(), lines), false, parent);
+    status.exec();
+    return status.outcome();
 }
 
 PrintOutcome previewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
@@ -43,10 +40,8 @@ PrintOutcome previewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    const PrintOutcome outcome = runReport(pages, printer, lines, true, parent);
-    if (outcome != PrintOutcome::Cancelled && preview)
-        preview(pages, QStringLiteral("Preview Zipcode Count"));
-    return outcome;
+    return previewJob(pages, zipReportJob(printer, lines), QStringLiteral("Preview Zipcode Count"),
+                      {}, parent, {{}, preview});
 }
 
 void zipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers) {

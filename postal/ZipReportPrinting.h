@@ -25,8 +25,9 @@ using PreviewHook = std::function<void(const RecordedPages& pages, const QString
 std::optional<PrintOutcome> printZipCounts(const QStringList& lines, PrinterCatalog& catalog,
                                            QWidget* parent);
 
-// The report recorded as the selected printer would print it, in the print status window;
-// unless it was cancelled the hook shows the pages under "Preview Zipcode Count".
+// The report recorded as the selected printer would print it for "Preview Zipcode Count": with
+// no hook the preview window shows the pages while they are recorded; a hook (tests) gets them
+// once the print status window has recorded them all, unless the recording was cancelled.
 PrintOutcome previewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
                               const PreviewHook& preview, QWidget* parent);
 

@@ -7,6 +7,7 @@
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/RecordedPages.h"
+#include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
 #include "xbase/Table.h"
 
@@ -30,25 +31,19 @@ class ScopeCleared {
     xbase::Table& table_;
 };
 
-PrintOutcome run(xbase::Table& table, const ListReportRequest& request, ReportSurface& surface,
-                 const QPrinter& printer, bool preview, const ListReportWindows& windows,
-                 QWidget* parent) {
+// The table prepared for the request, the job on the printer's paper handed to work, and the
+// table put back however work ends.
+PrintOutcome withReportJob(xbase::Table& table, const ListReportRequest& request,
+                           const QPrinter& printer,
+                           const std::function<PrintOutcome(const ReportJob&)>& work) {
     const TableRestore restore(table);
     const ScopeCleared scope(table);
     chooseReportRecords(table, request, table.recNo());
     const ReportJob job = listReportJob(table, request);
-    PrintStatusDialog status(
-        surface,
-        [&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
-            usePrinterPaper(canvas, printer);
-            job(canvas, keepGoing);
-        },
-        preview, parent, listReportStatusTexts());
-    if (windows.showStatus)
-        windows.showStatus(status);
-    else
-        status.exec();
-    return status.outcome();
+    return work([&](ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
+        usePrinterPaper(canvas, printer);
+        job(canvas, keepGoing);
+    });
 }
 
 }  // namespace
@@ -57,7 +52,14 @@ void printListReport(xbase::Table& table, const ListReportRequest& request, Prin
                      const ListReportWindows& windows, QWidget* parent) {
     if (!catalog.showPrintDialog(QStringLiteral("report.pdf"))) return;
     const auto surface = catalog.jobSurface();
-    run(table, request, *surface, catalog.printer(), false, windows, parent);
+    withReportJob(table, request, catalog.printer(), [&](const ReportJob& job) {
+        PrintStatusDialog status(*surface, job, false, parent, listReportStatusTexts());
+        if (windows.showStatus)
+            windows.showStatus(status);
+        else
+            status.exec();
+        return status.outcome();
+    });
 }
 
 PrintOutcome previewListReport(xbase::Table& table, const ListReportRequest& request,
@@ -66,10 +68,10 @@ PrintOutcome previewListReport(xbase::Table& table, const ListReportRequest& req
     QPrinter& printer = catalog.printer();
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    const PrintOutcome outcome = run(table, request, pages, printer, true, windows, parent);
-    if (outcome != PrintOutcome::Cancelled && windows.showPreview)
-        windows.showPreview(pages, kReportPreviewCaption);
-    return outcome;
+    return withReportJob(table, request, printer, [&](const ReportJob& job) {
+        return previewJob(pages, job, kReportPreviewCaption, listReportStatusTexts(), parent,
+                          {windows.showStatus, windows.showPreview});
+    });
 }
 
 }  // namespace rp

@@ -1,7 +1,7 @@
 #pragma once
 // One run of the list report from "Print Report": the table prepared for the request, the job in
-// the print status window (to a printer, or recorded for the preview window, which then opens
-// unless the run was cancelled), and the table's order, query, key range and record put back in
+// the print status window (to a printer, or recorded for the preview window, which shows the
+// pages as they are recorded), and the table's order, query, key range and record put back in
 // every outcome.
 #include <functional>
 
@@ -19,7 +19,9 @@ class RecordedPages;
 struct ListReportWindows {
     // Shows the print status window until the job has ended; by default modally.
     std::function<void(PrintStatusDialog&)> showStatus;
-    // Shows the recorded pages of a preview under a caption; by default the preview window.
+    // Shows the recorded pages of a preview under a caption once they are all recorded (a
+    // test's hook; the status window then runs through showStatus first). Unset, the preview
+    // window shows the pages while they are recorded.
     std::function<void(const RecordedPages& pages, const QString& caption)> showPreview;
 };
 

@@ -15,7 +15,6 @@
 #include "data/IniFile.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
-#include "framework/PreviewWindow.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 
@@ -36,10 +35,6 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
       iniPath_(std::move(iniPath)),
       dateFormat_(std::move(dateFormat)) {
     setWindowTitle(QStringLiteral("Print Report"));
-    windows.showPreview = [this](const RecordedPages& pages, const QString& caption) {
-        PreviewWindow preview(pages, caption, this);
-        preview.exec();
-    };
 
     auto* contents = new QGroupBox(QStringLiteral("Report Contents"), this);
     title_ = new QLineEdit(IniFile(iniPath_).readString(kTitleSection, kTitleKey,
