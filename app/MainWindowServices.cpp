@@ -4,6 +4,7 @@
 #include "app/PreferencesDialog.h"
 #include "app/RebuildIndexesDialog.h"
 #include "app/SearchPromptDialog.h"
+#include "dialer/DialPhoneDialog.h"
 
 namespace rp {
 
@@ -29,6 +30,12 @@ void fillDefaultServices(MainWindowServices& services, QWidget* window, AddressT
     if (!services.rebuildIndexesDialog)
         services.rebuildIndexesDialog = [window, &table, dataFolder] {
             RebuildIndexesDialog dialog(table, dataFolder, window);
+            dialog.exec();
+        };
+    if (!services.phoneDialer)
+        services.phoneDialer = [window, ini = dataFolder +
+                                              QStringLiteral("RAVENP.INI")](const QString& phone) {
+            DialPhoneDialog dialog(ini, phone, window);
             dialog.exec();
         };
     if (!services.printers) services.printers = &printers;

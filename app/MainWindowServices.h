@@ -36,8 +36,8 @@ struct MainWindowServices {
 
 // Puts the program's own prompt or dialog, shown over window, in every one left empty: the
 // Preferences dialog edits RAVENP.INI in dataFolder, Rebuild Indexes works on table with the
-// side files of dataFolder. Printers left null become printers. The dialer is left as it is:
-// the program has none of its own.
+// side files of dataFolder, and the dialer runs the "Dial Phone Number" dialog with its
+// settings in RAVENP.INI of dataFolder. Printers left null become printers.
 void fillDefaultServices(MainWindowServices& services, QWidget* window, AddressTable& table,
                          const QString& dataFolder, PrinterAccess& printers);
 

@@ -18,6 +18,7 @@ struct HelpTopic {
         DbfImport = 1015,
         DbfMatch = 1016,
         DeleteRecords = 1017,
+        Dialer = 1018,
         EnvelopeDesigner = 1019,
         Filter = 1020,
         LabelDesigner = 1025,

@@ -1,14 +1,19 @@
 // The main window's prompts, dialogs, dialer and printers: the program's own stand in for
 // those a caller leaves empty, and the window uses the ones it is given.
+#include <QApplication>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
 #include <QWidget>
 
 #include "MainWindowFixture.h"
+#include "dialer/DialPhoneDialog.h"
 #include "framework/PrinterCatalog.h"
 
 namespace rp {
 namespace {
 
-TEST(MainWindowServices, EmptyOnesGetTheProgramsOwnButNoDialer) {
+TEST(MainWindowServices, EmptyOnesGetTheProgramsOwn) {
     QWidget window;
     xbase::Engine engine;
     AddressTable table(engine);
@@ -20,7 +25,7 @@ TEST(MainWindowServices, EmptyOnesGetTheProgramsOwnButNoDialer) {
     EXPECT_TRUE(services.memoSearchPrompt);
     EXPECT_TRUE(services.preferencesDialog);
     EXPECT_TRUE(services.rebuildIndexesDialog);
-    EXPECT_FALSE(services.phoneDialer);
+    EXPECT_TRUE(services.phoneDialer);
     EXPECT_EQ(services.printers, &catalog);
 }
 
@@ -52,7 +57,7 @@ class MainServicesTest : public MainWindowTest {
     }
 };
 
-TEST_F(MainServicesTest, DialIsEnabledOnlyWithADialerAndDialsTheShownNumber) {
+TEST_F(MainServicesTest, DialIsEnabledWithADialerAndDialsTheShownNumber) {
     QStringList dialed;
     services.phoneDialer = [&dialed](const QString& phone) { dialed << phone; };
     MainWindow& w = start();
@@ -63,10 +68,32 @@ TEST_F(MainServicesTest, DialIsEnabledOnlyWithADialerAndDialsTheShownNumber) {
     dial->click();
     EXPECT_EQ(dialed, QStringList{"555-0100"});
 
+    // The program's own dialer replaces an empty one.
     w.setServices({});
-    EXPECT_FALSE(dial->isEnabled());
-    dial->click();
+    EXPECT_TRUE(dial->isEnabled());
     EXPECT_EQ(dialed.size(), 1);
+}
+
+TEST_F(MainServicesTest, DialOpensTheDialPhoneNumberDialogOverTheWindow) {
+    ini().writeString("Dialing", "Prefix", "9,");
+    ini().writeInteger("Dialing", "Method", 1);
+    MainWindow& w = start();
+    type("PHONE", "(555) 010-0100");
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<DialPhoneDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        seen = true;
+        EXPECT_EQ(dialog->parentWidget(), &w);
+        EXPECT_EQ(dialog->numberEdit()->text(), "(555) 010-0100");
+        EXPECT_EQ(dialog->prefixEdit()->text(), "9,");
+        EXPECT_TRUE(dialog->pulseButton()->isChecked());
+        dialog->cancelButton()->click();
+    });
+    w.recordPage()->dialButton->click();
+    EXPECT_TRUE(seen);
+    // Cancel wrote nothing.
+    EXPECT_EQ(ini().readString("Dialing", "Port", "none"), "none");
 }
 
 }  // namespace
