@@ -1,0 +1,100 @@
+#include "utilities/DuplicateCheck.h"
+
+#include <algorithm>
+
+#include "framework/BulkProgress.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+char foldAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameFolded(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldAscii(x) == foldAscii(y);
+           });
+}
+
+std::string trimmedRight(std::string text) {
+    const auto end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
+}  // namespace
+
+const char* duplicateIndexKey(DuplicateKind kind) {
+    return kind == DuplicateKind::Street ? "upper(STREET)" : "upper(LNAME-FNAME)";
+}
+
+const char* duplicateScanTag(DuplicateKind kind) {
+    return kind == DuplicateKind::Street ? "STREET" : "NAME";
+}
+
+DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int streetCharacters) {
+    if (kind == DuplicateKind::Street) {
+        const int n = std::clamp(streetCharacters, 1, kMaxStreetCharacters);
+        std::string street = table.text("STREET");
+        if (street.size() > static_cast<std::size_t>(n)) street.resize(static_cast<std::size_t>(n));
+        return {trimmedRight(std::move(street)), {}};
+    }
+    DuplicateKey key{table.text("LNAME"), table.text("FNAME")};
+    if (kind == DuplicateKind::Initial && key.second.size() > 1) key.second.resize(1);
+    return key;
+}
+
+bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b) {
+    return sameFolded(a.first, b.first) && sameFolded(a.second, b.second);
+}
+
+std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int streetCharacters,
+                              const std::string& indexPath, const DuplicateHooks& hooks) {
+    const int workOrder = table.createIndexFile(indexPath, duplicateIndexKey(kind), true);
+    table.setOrder(duplicateScanTag(kind));
+    const int scanOrder = table.order();
+    table.goTop();
+    const std::uint32_t total = table.visibleCount();
+    table.goTop();
+
+    // The first record never matches: its previous key is "-" in each part.
+    DuplicateKey previous{"-", "-"};
+    std::uint32_t previousRecord = 0;
+    std::uint32_t lastAdded = 0;
+    std::uint32_t visited = 0;
+    std::uint32_t found = 0;
+    const auto addKeyOf = [&](std::uint32_t recno) {
+        if (recno == lastAdded) return;
+        table.go(recno);
+        table.setOrder(workOrder);
+        table.addKey();
+        table.setOrder(scanOrder);
+        lastAdded = recno;
+    };
+    while (!table.eof()) {
+        const std::uint32_t recno = table.recNo();
+        const int percent = percentDone(++visited, total);
+        if (percent > 0 && percent < 100 && hooks.progress) hooks.progress(percent);
+        if (!table.deleted()) {
+            DuplicateKey key = duplicateKey(table, kind, streetCharacters);
+            if (!key.skipped() && sameDuplicateKey(key, previous)) {
+                addKeyOf(previousRecord);
+                addKeyOf(recno);
+                ++found;
+            }
+            previous = std::move(key);
+            previousRecord = recno;
+        }
+        table.go(recno);
+        table.skip();
+        if (hooks.found) hooks.found(found);
+        if (hooks.keepGoing && !hooks.keepGoing()) break;
+    }
+    table.setOrder(workOrder);
+    table.goTop();
+    return found;
+}
+
+}  // namespace rp
