@@ -1,6 +1,7 @@
 #include "utilities/DuplicateCheck.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/BulkProgress.h"
 #include "xbase/Table.h"
@@ -54,7 +55,6 @@ std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int stree
                               const std::string& indexPath, const DuplicateHooks& hooks) {
     const int workOrder = table.createIndexFile(indexPath, duplicateIndexKey(kind), true);
     table.setOrder(duplicateScanTag(kind));
-    const int scanOrder = table.order();
     table.goTop();
     const std::uint32_t total = table.visibleCount();
     table.goTop();
@@ -62,16 +62,14 @@ std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int stree
     // The first record never matches: its previous key is "-" in each part.
     DuplicateKey previous{"-", "-"};
     std::uint32_t previousRecord = 0;
-    std::uint32_t lastAdded = 0;
     std::uint32_t visited = 0;
     std::uint32_t found = 0;
-    const auto addKeyOf = [&](std::uint32_t recno) {
-        if (recno == lastAdded) return;
-        table.go(recno);
-        table.setOrder(workOrder);
-        table.addKey();
-        table.setOrder(scanOrder);
-        lastAdded = recno;
+    // The records to list, in scan order; a record is taken once even when it closes one pair
+    // and opens the next. Their keys go into the work index after the walk, which then stays
+    // in the scan order throughout.
+    std::vector<std::uint32_t> listed;
+    const auto take = [&listed](std::uint32_t recno) {
+        if (listed.empty() || listed.back() != recno) listed.push_back(recno);
     };
     while (!table.eof()) {
         const std::uint32_t recno = table.recNo();
@@ -80,19 +78,22 @@ std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int stree
         if (!table.deleted()) {
             DuplicateKey key = duplicateKey(table, kind, streetCharacters);
             if (!key.skipped() && sameDuplicateKey(key, previous)) {
-                addKeyOf(previousRecord);
-                addKeyOf(recno);
+                take(previousRecord);
+                take(recno);
                 ++found;
             }
             previous = std::move(key);
             previousRecord = recno;
         }
-        table.go(recno);
         table.skip();
         if (hooks.found) hooks.found(found);
         if (hooks.keepGoing && !hooks.keepGoing()) break;
     }
     table.setOrder(workOrder);
+    for (const std::uint32_t recno : listed) {
+        table.go(recno);
+        table.addKey();
+    }
     table.goTop();
     return found;
 }
