@@ -20,6 +20,7 @@
 #include "utilities/ConvertToUppercaseDialog.h"
 #include "utilities/CopyRecordsOutDialog.h"
 #include "utilities/DeleteRecordsDialog.h"
+#include "utilities/DuplicateCheckDialog.h"
 #include "utilities/SearchReplaceDialog.h"
 #include "utilities/StateZipCheckDialog.h"
 
@@ -54,6 +55,12 @@ void registerCommandDialogs(MainWindow& main) {
     main.commandDialogs()[Command::CheckStateZip] = {
         [](CommandContext& c) {
             StateZipCheckDialog dialog(c.table->table(), c.programFolder, c.parent);
+            dialog.exec();
+        },
+        {}};
+    main.commandDialogs()[Command::CheckDuplicates] = {
+        [](CommandContext& c) {
+            DuplicateCheckDialog dialog(c.table->table(), c.programFolder, c.parent);
             dialog.exec();
         },
         {}};

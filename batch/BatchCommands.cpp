@@ -92,6 +92,12 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--quiet] [--home DIR]\n"
           "  Checks state and ZIP against RVPSZCK.DBF and writes each questionable record as\n"
           "  record number, state and ZIP (tab-separated), in last and first name order."}},
+        {QStringLiteral("duplicates"),
+         {runDuplicates,
+          "duplicates ADDRESSFILE [--by name|initial|street[:N]] [--filter EXPR]\n"
+          "       [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
+          "  Writes the possible duplicates as record number and key (tab-separated), equal\n"
+          "  keys together, and their number of equal pairs to standard error."}},
         {QStringLiteral("copy-out"),
          {runCopyOut,
           "copy-out ADDRESSFILE --output FILE.csv|FILE.dbf [--filter EXPR]\n"

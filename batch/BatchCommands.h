@@ -26,6 +26,7 @@ int runReport(const QStringList& arguments, const QString& executableFolder);
 int runZipCount(const QStringList& arguments, const QString& executableFolder);
 int runPresortCommand(const QStringList& arguments, const QString& executableFolder);
 int runCheckStateZip(const QStringList& arguments, const QString& executableFolder);
+int runDuplicates(const QStringList& arguments, const QString& executableFolder);
 int runCopyOut(const QStringList& arguments, const QString& executableFolder);
 int runUppercase(const QStringList& arguments, const QString& executableFolder);
 int runDelete(const QStringList& arguments, const QString& executableFolder);

@@ -11,6 +11,7 @@ struct HelpTopic {
         AsciiImport = 1003,
         AsciiMatch = 1004,
         Browse = 1005,
+        DuplicateCheck = 1007,
         StateZipCheck = 1008,
         Contents = 1010,
         ConvertToUppercase = 1011,

@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QFont>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -15,8 +14,8 @@
 #include "data/AddressTable.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
+#include "utilities/GridNavigator.h"
 #include "utilities/StateZipCheck.h"
-#include "utilities/StateZipNavigator.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -29,19 +28,6 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
     return label;
-}
-
-QTableView* makeGrid(const QString& help, QWidget* parent) {
-    auto* grid = new QTableView(parent);
-    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
-    grid->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
-    grid->horizontalHeader()->setHighlightSections(false);
-    grid->horizontalHeader()->setMinimumSectionSize(grid->fontMetrics().averageCharWidth() * 8);
-    grid->horizontalHeader()->setStretchLastSection(true);
-    grid->setMinimumSize(640, 220);
-    grid->setWhatsThis(help);
-    return grid;
 }
 
 }  // namespace
@@ -70,8 +56,9 @@ StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& pro
         this);
     connect(editTable_, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onEditStateFileClicked));
-    help_ = makeHelpButton();
-    pointerHelp_ = makePointerHelpButton();
+    // The base's Help and pointer help buttons.
+    help_ = helpButtons()->findChild<QPushButton*>();
+    pointerHelp_ = helpButtons()->findChild<QToolButton*>();
     cancel_ = makeCommandButton(QStringLiteral("Cancel"),
                                 QStringLiteral("Stops the check after the record in hand."), this);
     connect(cancel_, &QPushButton::clicked, this, &StateZipCheckDialog::cancelClicked);
@@ -82,8 +69,7 @@ StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& pro
     buttons->addWidget(editTable_);
     buttons->addWidget(cancel_);
     buttons->addStretch();
-    buttons->addWidget(help_);
-    buttons->addWidget(pointerHelp_);
+    buttons->addWidget(helpButtons());
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
     layout->setSpacing(10);
@@ -148,11 +134,11 @@ QWidget* StateZipCheckDialog::makeResultsPanel() {
                        "the contents to make changes. When you are done, press the Close button."),
         panel);
     resultsGrid_ =
-        makeGrid(QStringLiteral("The records found by the check, by last and first name. "
-                                "Changes go into the records themselves."),
-                 panel);
+        makeRecordGrid(QStringLiteral("The records found by the check, by last and first name. "
+                                      "Changes go into the records themselves."),
+                       panel);
     resultsGrid_->setMinimumWidth(720);
-    auto* navigator = new StateZipNavigator(resultsGrid_, panel);
+    auto* navigator = new GridNavigator(resultsGrid_, panel);
     auto* edit = makeCommandButton(QStringLiteral("Edit"),
                                    QStringLiteral("Starts editing the current record."), panel);
     connect(edit, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onEditClicked));
@@ -184,7 +170,7 @@ QWidget* StateZipCheckDialog::makeTablePanel() {
         QStringLiteral("Make changes to the State/Province file to best reflect your country"),
         panel);
     auto* second = new QLabel(QStringLiteral("Click on field to begin editing"), panel);
-    stateGrid_ = makeGrid(
+    stateGrid_ = makeRecordGrid(
         QStringLiteral("The State/Province file: one range of ZIP or postal codes per row. "
                        "Click a field to change it; Insert adds a row at the end."),
         panel);
@@ -192,7 +178,7 @@ QWidget* StateZipCheckDialog::makeTablePanel() {
                                  Qt::WidgetShortcut);
     connect(insert, &QShortcut::activated, this,
             guarded(this, &StateZipCheckDialog::appendStateRow));
-    auto* navigator = new StateZipNavigator(stateGrid_, panel);
+    auto* navigator = new GridNavigator(stateGrid_, panel);
     auto* remove = makeCommandButton(QStringLiteral("Delete"),
                                      QStringLiteral("Deletes the current row."), panel);
     connect(remove, &QPushButton::clicked, this,
@@ -266,15 +252,15 @@ void StateZipCheckDialog::onPerformCheckNowClicked() {
         setup_->show();
         return;
     }
-    resultsModel_ = std::make_unique<StateZipGridModel>(
-        table_, std::vector<StateZipGridModel::Column>{{"ZIP", QStringLiteral("Zip/Postal Code")},
-                                                       {"STATE", QStringLiteral("State/Province")},
-                                                       {"LNAME", QStringLiteral("Last")},
-                                                       {"FNAME", QStringLiteral("First")},
-                                                       {"ORG", QStringLiteral("Organization")},
-                                                       {"STREET", QStringLiteral("Street Address")},
-                                                       {"CITY", QStringLiteral("City")},
-                                                       {"COUNTRY", QStringLiteral("Country")}});
+    resultsModel_ = std::make_unique<RecordGridModel>(
+        table_, std::vector<RecordGridModel::Column>{{"ZIP", QStringLiteral("Zip/Postal Code")},
+                                                     {"STATE", QStringLiteral("State/Province")},
+                                                     {"LNAME", QStringLiteral("Last")},
+                                                     {"FNAME", QStringLiteral("First")},
+                                                     {"ORG", QStringLiteral("Organization")},
+                                                     {"STREET", QStringLiteral("Street Address")},
+                                                     {"CITY", QStringLiteral("City")},
+                                                     {"COUNTRY", QStringLiteral("Country")}});
     resultsGrid_->setModel(resultsModel_.get());
     resultsGrid_->resizeColumnsToContents();
     if (resultsModel_->rowCount() > 0) resultsGrid_->setCurrentIndex(resultsModel_->index(0, 0));
@@ -295,12 +281,12 @@ void StateZipCheckDialog::onEditStateFileClicked() {
             showInformation(withCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
             return;
         }
-        stateModel_ = std::make_unique<StateZipGridModel>(
-            *states_, std::vector<StateZipGridModel::Column>{
-                          {"NAME", QStringLiteral("State or Province")},
-                          {"STATE", QStringLiteral("Abbreviation")},
-                          {"LOW_ZIP", QStringLiteral("Starting Zip/Post")},
-                          {"HIGH_ZIP", QStringLiteral("Ending Zip/Post")}});
+        stateModel_ = std::make_unique<RecordGridModel>(
+            *states_,
+            std::vector<RecordGridModel::Column>{{"NAME", QStringLiteral("State or Province")},
+                                                 {"STATE", QStringLiteral("Abbreviation")},
+                                                 {"LOW_ZIP", QStringLiteral("Starting Zip/Post")},
+                                                 {"HIGH_ZIP", QStringLiteral("Ending Zip/Post")}});
         stateGrid_->setModel(stateModel_.get());
         stateGrid_->resizeColumnsToContents();
         if (stateModel_->rowCount() > 0) stateGrid_->setCurrentIndex(stateModel_->index(0, 0));
@@ -335,7 +321,7 @@ void StateZipCheckDialog::onEditClicked() {
 }
 
 void StateZipCheckDialog::onSaveClicked() {
-    StateZipGridModel* model = editingTable_ ? stateModel_.get() : resultsModel_.get();
+    RecordGridModel* model = editingTable_ ? stateModel_.get() : resultsModel_.get();
     if (model) model->post();
 }
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "framework/BulkDialog.h"
-#include "utilities/StateZipGridModel.h"
+#include "utilities/RecordGridModel.h"
 
 class QCheckBox;
 class QLabel;
@@ -53,8 +53,8 @@ class StateZipCheckDialog : public BulkDialog {
     QPushButton* cancelButton() const { return cancel_; }
     QLabel* countLine() const { return count_; }
     QTableView* stateGrid() const { return stateGrid_; }
-    StateZipGridModel* resultsModel() const { return resultsModel_.get(); }
-    StateZipGridModel* stateModel() const { return stateModel_.get(); }
+    RecordGridModel* resultsModel() const { return resultsModel_.get(); }
+    RecordGridModel* stateModel() const { return stateModel_.get(); }
 
   protected:
     bool confirmCancel() override;
@@ -74,8 +74,8 @@ class StateZipCheckDialog : public BulkDialog {
     bool checked_ = false;
     bool editingTable_ = false;
     std::unique_ptr<xbase::Table> states_;
-    std::unique_ptr<StateZipGridModel> resultsModel_;
-    std::unique_ptr<StateZipGridModel> stateModel_;
+    std::unique_ptr<RecordGridModel> resultsModel_;
+    std::unique_ptr<RecordGridModel> stateModel_;
 
     QWidget* setup_;
     QWidget* results_;

@@ -37,7 +37,7 @@ TEST_F(StateZipCommandTest, CorrectedRecordShowsInTheReopenedFileAndTheWorkIndex
         EXPECT_FALSE(main->addressTable().isOpen());
         dialog->checkButton()->click();
         EXPECT_TRUE(QFile::exists(path("_chksz.idx")));
-        StateZipGridModel* found = dialog->resultsModel();
+        RecordGridModel* found = dialog->resultsModel();
         ASSERT_EQ(found->rowCount(), 1);
         EXPECT_EQ(found->data(found->index(0, 2)).toString(), "Adams");
         found->setData(found->index(0, 0), "80201");

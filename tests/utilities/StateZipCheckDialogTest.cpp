@@ -51,7 +51,7 @@ TEST_F(StateZipCheckDialogTest, FailedCheckThenResultsEditedInPlaceThenTheStateT
     EXPECT_TRUE(dialog.editTableButton()->isVisible());
     EXPECT_FALSE(dialog.cancelButton()->isVisible());
 
-    StateZipGridModel* found = dialog.resultsModel();
+    RecordGridModel* found = dialog.resultsModel();
     ASSERT_EQ(found->rowCount(), 1);
     QStringList headers;
     for (int c = 0; c < found->columnCount(); ++c)
@@ -76,7 +76,7 @@ TEST_F(StateZipCheckDialogTest, FailedCheckThenResultsEditedInPlaceThenTheStateT
     EXPECT_TRUE(dialog.tablePanel()->isVisible());
     EXPECT_FALSE(dialog.resultsPanel()->isVisible());
     EXPECT_FALSE(dialog.cancelButton()->isEnabled());
-    StateZipGridModel* states = dialog.stateModel();
+    RecordGridModel* states = dialog.stateModel();
     ASSERT_EQ(states->rowCount(), 1);
     dialog.appendStateRow();
     ASSERT_EQ(states->rowCount(), 2);

@@ -5,8 +5,8 @@
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/FieldText.h"
+#include "utilities/RecordGridModel.h"
 #include "utilities/StateZipCheck.h"
-#include "utilities/StateZipGridModel.h"
 #include "utilities/StateZipTableFile.h"
 
 namespace rp {
@@ -155,7 +155,7 @@ TEST_F(StateZipCheckTest, ATableNotClosedProperlyIsRebuiltAndTheUserIsToldOnce) 
 }
 
 TEST_F(StateZipCheckTest, AGridEditTheFileCannotHoldIsRefusedAsInformation) {
-    StateZipGridModel grid(*states, {{"STATE", "State"}, {"NAME", "Name"}});
+    RecordGridModel grid(*states, {{"STATE", "State"}, {"NAME", "Name"}});
     shown.clear();
     EXPECT_FALSE(grid.setData(grid.index(0, 1), QString::fromUtf8("Québec → Est")));
     ASSERT_EQ(shown.shown().size(), 1u);

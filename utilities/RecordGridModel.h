@@ -15,14 +15,14 @@ class Table;
 
 namespace rp {
 
-class StateZipGridModel : public QAbstractTableModel {
+class RecordGridModel : public QAbstractTableModel {
     Q_OBJECT
   public:
     struct Column {
         const char* field;
         QString caption;
     };
-    StateZipGridModel(xbase::Table& table, std::vector<Column> columns, QObject* parent = nullptr);
+    RecordGridModel(xbase::Table& table, std::vector<Column> columns, QObject* parent = nullptr);
 
     // Walks the table again; it is left at its first record.
     void refresh();

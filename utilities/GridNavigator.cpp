@@ -1,6 +1,7 @@
-#include "utilities/StateZipNavigator.h"
+#include "utilities/GridNavigator.h"
 
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QStyle>
 #include <QTableView>
 #include <QToolButton>
@@ -8,13 +9,25 @@
 
 namespace rp {
 
-StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent)
-    : QWidget(parent), grid_(grid) {
+QTableView* makeRecordGrid(const QString& help, QWidget* parent) {
+    auto* grid = new QTableView(parent);
+    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
+    grid->horizontalHeader()->setHighlightSections(false);
+    grid->horizontalHeader()->setMinimumSectionSize(grid->fontMetrics().averageCharWidth() * 8);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->setMinimumSize(640, 220);
+    grid->setWhatsThis(help);
+    return grid;
+}
+
+GridNavigator::GridNavigator(QTableView* grid, QWidget* parent) : QWidget(parent), grid_(grid) {
     const struct {
         QStyle::StandardPixmap icon;
         const char* hint;
     } kinds[] = {{QStyle::SP_MediaSkipBackward, "First"},
-                 {QStyle::SP_MediaSeekBackward, "Previous"},
+                 {QStyle::SP_MediaSeekBackward, "Prior"},
                  {QStyle::SP_MediaSeekForward, "Next"},
                  {QStyle::SP_MediaSkipForward, "Last"}};
     auto* row = new QHBoxLayout(this);
@@ -34,7 +47,7 @@ StateZipNavigator::StateZipNavigator(QTableView* grid, QWidget* parent)
     row->addStretch();
 }
 
-void StateZipNavigator::move(Move m) {
+void GridNavigator::move(Move m) {
     QAbstractItemModel* model = grid_->model();
     if (!model || model->rowCount() == 0) return;
     const QModelIndex current = grid_->currentIndex();

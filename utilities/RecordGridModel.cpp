@@ -1,4 +1,4 @@
-#include "utilities/StateZipGridModel.h"
+#include "utilities/RecordGridModel.h"
 
 #include <algorithm>
 #include <exception>
@@ -10,19 +10,18 @@
 
 namespace rp {
 
-StateZipGridModel::StateZipGridModel(xbase::Table& table, std::vector<Column> columns,
-                                     QObject* parent)
+RecordGridModel::RecordGridModel(xbase::Table& table, std::vector<Column> columns, QObject* parent)
     : QAbstractTableModel(parent), table_(table), columns_(std::move(columns)) {
     refresh();
 }
 
-QStringList StateZipGridModel::readRow() const {
+QStringList RecordGridModel::readRow() const {
     QStringList row;
     for (const Column& c : columns_) row << fieldText(table_, c.field);
     return row;
 }
 
-void StateZipGridModel::refresh() {
+void RecordGridModel::refresh() {
     beginResetModel();
     records_.clear();
     values_.clear();
@@ -34,20 +33,20 @@ void StateZipGridModel::refresh() {
     endResetModel();
 }
 
-std::uint32_t StateZipGridModel::recordAt(int row) const {
+std::uint32_t RecordGridModel::recordAt(int row) const {
     return row >= 0 && row < rowCount() ? records_[static_cast<std::size_t>(row)] : 0;
 }
 
-bool StateZipGridModel::changing() const {
+bool RecordGridModel::changing() const {
     return table_.editing() || table_.appending();
 }
 
-int StateZipGridModel::rowOfCurrent() const {
+int RecordGridModel::rowOfCurrent() const {
     const auto it = std::find(records_.begin(), records_.end(), table_.recNo());
     return it == records_.end() ? -1 : static_cast<int>(it - records_.begin());
 }
 
-int StateZipGridModel::appendRow() {
+int RecordGridModel::appendRow() {
     table_.appendBlank();
     const int row = rowCount();
     beginInsertRows({}, row, row);
@@ -57,11 +56,11 @@ int StateZipGridModel::appendRow() {
     return row;
 }
 
-void StateZipGridModel::post() {
+void RecordGridModel::post() {
     if (changing()) table_.post();
 }
 
-void StateZipGridModel::cancel() {
+void RecordGridModel::cancel() {
     if (!changing()) return;
     const bool appending = table_.appending();
     const int row = rowOfCurrent();
@@ -78,7 +77,7 @@ void StateZipGridModel::cancel() {
     emit dataChanged(index(row, 0), index(row, columnCount() - 1));
 }
 
-void StateZipGridModel::deleteRow(int row) {
+void RecordGridModel::deleteRow(int row) {
     if (row < 0 || row >= rowCount()) return;
     try {
         if (table_.appending() && rowOfCurrent() == row) {
@@ -97,30 +96,30 @@ void StateZipGridModel::deleteRow(int row) {
     endRemoveRows();
 }
 
-int StateZipGridModel::rowCount(const QModelIndex& parent) const {
+int RecordGridModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(records_.size());
 }
 
-int StateZipGridModel::columnCount(const QModelIndex& parent) const {
+int RecordGridModel::columnCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(columns_.size());
 }
 
-QVariant StateZipGridModel::data(const QModelIndex& index, int role) const {
+QVariant RecordGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
     return values_[static_cast<std::size_t>(index.row())][index.column()];
 }
 
-QVariant StateZipGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+QVariant RecordGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return {};
     return columns_[static_cast<std::size_t>(section)].caption;
 }
 
-Qt::ItemFlags StateZipGridModel::flags(const QModelIndex& index) const {
+Qt::ItemFlags RecordGridModel::flags(const QModelIndex& index) const {
     return QAbstractTableModel::flags(index) | Qt::ItemIsEditable;
 }
 
-bool StateZipGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+bool RecordGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
     if (!index.isValid() || role != Qt::EditRole) return false;
     const int row = index.row();
     const char* field = columns_[static_cast<std::size_t>(index.column())].field;

@@ -1,0 +1,68 @@
+// ravenpost-batch duplicates: each key kind with its lines in the check's order and the count
+// on standard error, a withdrawn record passed over, a bad --by refused, and the work index
+// kept out of the data folder.
+#include <QDir>
+#include <QFile>
+
+#include "BatchFixture.h"
+
+namespace rp {
+namespace {
+
+class DuplicatesCommandTest : public BatchFixture {
+  protected:
+    void SetUp() override {
+        BatchFixture::SetUp();
+        add({{"LNAME", "Jones"}, {"FNAME", "Mary"}, {"STREET", "123 Main Street"}});  // 1
+        add({{"LNAME", "JONES"}, {"FNAME", "MARY"}, {"STREET", "9 Elm Rd"}});         // 2
+        add({{"LNAME", "Jones"}, {"FNAME", "Martha"}, {"STREET", "123 Main St"}});    // 3
+        add({{"LNAME", "Smith"}, {"FNAME", "Al"}});                                   // 4
+        add({{"FNAME", "Mary"}, {"STREET", "123 MAIN STREET"}});                      // 5
+        add({{"LNAME", "Jones"}, {"FNAME", "Mary"}, {"PREFIX", "DELETED"}});          // 6
+        handOver();
+    }
+};
+
+TEST_F(DuplicatesCommandTest, ByNameIsTheDefaultAndFoldsLetterCase) {
+    const BatchRun run = batch({"duplicates", file, "--quiet"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "1\tJones\tMary\n2\tJONES\tMARY\n");
+    EXPECT_EQ(run.err, "Found 1 possible duplicates\n");
+    EXPECT_EQ(batch({"duplicates", file, "--quiet", "--by", "name"}).out, run.out);
+}
+
+TEST_F(DuplicatesCommandTest, ByInitialListsARunOfThreeOnceEach) {
+    const BatchRun run = batch({"duplicates", file, "--quiet", "--by", "initial"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "3\tJones\tM\n1\tJones\tM\n2\tJONES\tM\n");
+    EXPECT_EQ(run.err, "Found 2 possible duplicates\n");
+}
+
+TEST_F(DuplicatesCommandTest, ByStreetComparesTheFirstCharacters) {
+    BatchRun run = batch({"duplicates", file, "--quiet", "--by", "street:10"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "3\t123 Main S\n1\t123 Main S\n5\t123 MAIN S\n");
+    EXPECT_EQ(run.err, "Found 2 possible duplicates\n");
+    run = batch({"duplicates", file, "--quiet", "--by", "street"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "1\t123 Main Street\n5\t123 MAIN STREET\n");
+    EXPECT_EQ(run.err, "Found 1 possible duplicates\n");
+}
+
+TEST_F(DuplicatesCommandTest, TheWorkIndexStaysOutOfTheDataFolder) {
+    ASSERT_EQ(batch({"duplicates", file, "--quiet"}).status, 0);
+    EXPECT_FALSE(QFile::exists(home + "/_chkdup.idx"));
+    EXPECT_TRUE(QDir(QString::fromStdString(dir.path())).entryList({"*.idx", "*.IDX"}).isEmpty());
+}
+
+TEST_F(DuplicatesCommandTest, AnUnknownKeyIsRefused) {
+    for (const char* by : {"zip", "street:0", "street:31", "street:x"}) {
+        const BatchRun run = batch({"duplicates", file, "--by", by});
+        EXPECT_NE(run.status, 0) << by;
+        EXPECT_TRUE(run.err.contains("--by")) << run.err.toStdString();
+        EXPECT_EQ(run.out, "");
+    }
+}
+
+}  // namespace
+}  // namespace rp

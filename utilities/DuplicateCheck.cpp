@@ -1,0 +1,101 @@
+#include "utilities/DuplicateCheck.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "framework/BulkProgress.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+char foldAscii(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+bool sameFolded(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return foldAscii(x) == foldAscii(y);
+           });
+}
+
+std::string trimmedRight(std::string text) {
+    const auto end = text.find_last_not_of(' ');
+    text.erase(end == std::string::npos ? 0 : end + 1);
+    return text;
+}
+
+}  // namespace
+
+const char* duplicateIndexKey(DuplicateKind kind) {
+    return kind == DuplicateKind::Street ? "upper(STREET)" : "upper(LNAME-FNAME)";
+}
+
+const char* duplicateScanTag(DuplicateKind kind) {
+    return kind == DuplicateKind::Street ? "STREET" : "NAME";
+}
+
+DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int streetCharacters) {
+    if (kind == DuplicateKind::Street) {
+        const int n = std::clamp(streetCharacters, 1, kMaxStreetCharacters);
+        std::string street = table.text("STREET");
+        if (street.size() > static_cast<std::size_t>(n)) street.resize(static_cast<std::size_t>(n));
+        return {trimmedRight(std::move(street)), {}};
+    }
+    DuplicateKey key{table.text("LNAME"), table.text("FNAME")};
+    if (kind == DuplicateKind::Initial && key.second.size() > 1) key.second.resize(1);
+    return key;
+}
+
+bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b) {
+    return sameFolded(a.first, b.first) && sameFolded(a.second, b.second);
+}
+
+std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int streetCharacters,
+                              const std::string& indexPath, const DuplicateHooks& hooks) {
+    const int workOrder = table.createIndexFile(indexPath, duplicateIndexKey(kind), true);
+    table.setOrder(duplicateScanTag(kind));
+    table.goTop();
+    const std::uint32_t total = table.visibleCount();
+    table.goTop();
+
+    // The first record never matches: its previous key is "-" in each part.
+    DuplicateKey previous{"-", "-"};
+    std::uint32_t previousRecord = 0;
+    std::uint32_t visited = 0;
+    std::uint32_t found = 0;
+    // The records to list, in scan order; a record is taken once even when it closes one pair
+    // and opens the next. Their keys go into the work index after the walk, which then stays
+    // in the scan order throughout.
+    std::vector<std::uint32_t> listed;
+    const auto take = [&listed](std::uint32_t recno) {
+        if (listed.empty() || listed.back() != recno) listed.push_back(recno);
+    };
+    while (!table.eof()) {
+        const std::uint32_t recno = table.recNo();
+        const int percent = percentDone(++visited, total);
+        if (percent > 0 && percent < 100 && hooks.progress) hooks.progress(percent);
+        if (!table.deleted()) {
+            DuplicateKey key = duplicateKey(table, kind, streetCharacters);
+            if (!key.skipped() && sameDuplicateKey(key, previous)) {
+                take(previousRecord);
+                take(recno);
+                ++found;
+            }
+            previous = std::move(key);
+            previousRecord = recno;
+        }
+        table.skip();
+        if (hooks.found) hooks.found(found);
+        if (hooks.keepGoing && !hooks.keepGoing()) break;
+    }
+    table.setOrder(workOrder);
+    for (const std::uint32_t recno : listed) {
+        table.go(recno);
+        table.addKey();
+    }
+    table.goTop();
+    return found;
+}
+
+}  // namespace rp

@@ -1,0 +1,62 @@
+#pragma once
+// The duplicate check: the address file is walked in the order of its NAME or STREET tag, so
+// that equal keys are neighbours, and every record whose key equals the one before it gets
+// both its own key and its neighbour's added to the work index _chkdup.idx. That index then
+// orders the address table and lists only the possible duplicates.
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace xbase {
+class Table;
+}
+
+namespace rp {
+
+inline constexpr const char* kDuplicateWorkIndex = "_chkdup.idx";
+inline constexpr int kMaxStreetCharacters = 30;
+
+enum class DuplicateKind {
+    Name,     // last name and the whole first name
+    Initial,  // last name and the first character of the first name
+    Street,   // the first N characters of the street
+};
+
+// The key the work index is created on for a kind of check.
+const char* duplicateIndexKey(DuplicateKind kind);
+// The tag whose order the check walks for a kind of check.
+const char* duplicateScanTag(DuplicateKind kind);
+
+// The parts of one record's key, compared part by part with ASCII letters folded. A key whose
+// first part is empty (no last name, or blank street characters) is never reported.
+struct DuplicateKey {
+    std::string first;
+    std::string second;
+    bool skipped() const { return first.empty(); }
+};
+
+// The key of the table's current record for the kind; streetCharacters counts for Street only.
+DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int streetCharacters);
+// Whether two keys are equal with ASCII letters folded.
+bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b);
+
+struct DuplicateHooks {
+    // The whole percentage done, told only while it lies strictly between 0 and 100.
+    std::function<void(int percent)> progress;
+    // The number of equal neighbour pairs so far, told after each record.
+    std::function<void(std::uint32_t found)> found;
+    // Asked after each record; false stops the check there.
+    std::function<bool()> keepGoing;
+};
+
+// Runs the check over the records the table's filter lets through, in the kind's tag order,
+// to the end of the file or until keepGoing says stop (the count taken first only drives the
+// percentage). Records with the deletion mark are passed over and leave the previous key as
+// it was. The work index is created empty at indexPath (replacing any file there); each
+// record is added to it once, even the middle ones of a run of three or more. When the check
+// ends or is stopped the work index is the table's order, at its first record. Returns the
+// number of equal neighbour pairs: a run of three counts two.
+std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int streetCharacters,
+                              const std::string& indexPath, const DuplicateHooks& hooks = {});
+
+}  // namespace rp
