@@ -43,6 +43,8 @@ class CdxFile {
     void dropTag(std::string_view name);
 
     void sync() { pages_->sync(); }
+    // See IndexPages::holdWrites.
+    void holdWrites(bool on) { pages_->holdWrites(on); }
 
     // Catches up with changes that other opens made to the file (see IndexPages::catchUp): the
     // tag list is read again, the tags still listed keeping their objects, so that only

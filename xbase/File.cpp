@@ -3,9 +3,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -113,6 +115,43 @@ void File::writeAt(std::uint64_t offset, const void* buf, std::size_t n) {
 
 void File::truncate(std::uint64_t size) {
     if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("Cannot truncate", path_);
+}
+
+FileMap File::mapForReading(std::uint64_t length) const {
+    FileMap map;
+    length = std::min(length, size());
+    if (length == 0) return map;
+    void* address = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, fd_, 0);
+    if (address == MAP_FAILED) return map;
+    map.address_ = address;
+    map.size_ = length;
+    return map;
+}
+
+FileMap::FileMap(FileMap&& o) noexcept : address_(o.address_), size_(o.size_) {
+    o.address_ = nullptr;
+    o.size_ = 0;
+}
+
+FileMap& FileMap::operator=(FileMap&& o) noexcept {
+    if (this != &o) {
+        unmap();
+        address_ = o.address_;
+        size_ = o.size_;
+        o.address_ = nullptr;
+        o.size_ = 0;
+    }
+    return *this;
+}
+
+FileMap::~FileMap() {
+    unmap();
+}
+
+void FileMap::unmap() {
+    if (address_) ::munmap(address_, size_);
+    address_ = nullptr;
+    size_ = 0;
 }
 
 void File::sync() {

@@ -9,6 +9,35 @@ namespace xbase {
 
 enum class LockKind { None, Shared, Exclusive };
 
+// The first bytes of a file mapped for reading, shared with every writer of the file: what any
+// open, in any process, writes there shows at once, without a read call. Only files that
+// cannot shrink below the mapped length while the mapping lives may be mapped (a shared lock
+// keeps out the exclusive opens that truncate), as touching a page past the end would kill
+// the process. Empty when the file could not be mapped.
+class FileMap {
+  public:
+    FileMap() = default;
+    FileMap(const FileMap&) = delete;
+    FileMap& operator=(const FileMap&) = delete;
+    FileMap(FileMap&& other) noexcept;
+    FileMap& operator=(FileMap&& other) noexcept;
+    ~FileMap();
+
+    const char* data() const { return static_cast<const char*>(address_); }
+    std::uint64_t size() const { return size_; }
+    // Whether the n bytes at offset lie inside the mapping.
+    bool covers(std::uint64_t offset, std::uint64_t n) const {
+        return offset <= size_ && n <= size_ - offset;
+    }
+
+  private:
+    friend class File;
+    void unmap();
+
+    void* address_ = nullptr;
+    std::uint64_t size_ = 0;
+};
+
 class File {
   public:
     File() = default;
@@ -39,6 +68,9 @@ class File {
     }
     void truncate(std::uint64_t size);
     void sync();
+    // Maps the first length bytes (no more than the file holds) for reading; an empty map when
+    // the file is empty or the system refuses.
+    FileMap mapForReading(std::uint64_t length) const;
 
     // Takes a lock on the whole file without waiting; false when another open of the file, in
     // this process or another, holds a conflicting lock. Locks end when the file is closed.

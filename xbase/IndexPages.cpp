@@ -1,6 +1,8 @@
 #include "xbase/IndexPages.h"
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 #include "xbase/Error.h"
 #include "xbase/IndexBytes.h"
@@ -14,6 +16,8 @@ namespace {
 constexpr std::size_t kInteriorCacheBytes = std::size_t{2} << 20;
 constexpr std::size_t kLeafCacheBytes = std::size_t{2} << 20;
 constexpr std::uint64_t kLargestFile = 0xFFFFFE00;  // offsets are 32-bit and -1 means none
+// The most that held writes keep in memory before they are written.
+constexpr std::size_t kHeldPages = (std::size_t{8} << 20) / kIndexPageSize;
 
 std::uint64_t roundUpToPage(std::uint64_t n) {
     return (n + kIndexPageSize - 1) / kIndexPageSize * kIndexPageSize;
@@ -30,11 +34,19 @@ IndexPages::IndexPages(File file)
 void IndexPages::refresh() {
     size_ = file_.size();
     end_ = std::max(end_, roundUpToPage(size_));
+    // The counter is read before every operation of a shared open: from a mapping of the first
+    // header it costs no read call. Nothing truncates an index file, so the header stays.
+    if (!head_.data() && size_ >= kTagHeaderSize) head_ = file_.mapForReading(kTagHeaderSize);
 }
 
 std::uint32_t IndexPages::readChanges() const {
     std::uint8_t bytes[kTagLongSize] = {};
-    file_.readAt(kTagChangesOffset, bytes, sizeof bytes);  // a new, still empty file counts 0
+    if (!held_.empty() && size_ >= kTagHeaderSize)
+        readBytes(kTagChangesOffset, bytes, sizeof bytes, "the change counter");
+    else if (head_.covers(kTagChangesOffset, sizeof bytes))
+        std::memcpy(bytes, head_.data() + kTagChangesOffset, sizeof bytes);
+    else
+        file_.readAt(kTagChangesOffset, bytes, sizeof bytes);  // a new, still empty file counts 0
     return getLe(bytes, sizeof bytes);
 }
 
@@ -72,14 +84,83 @@ void IndexPages::checkNodeOffset(std::uint32_t offset, std::uint64_t limit) cons
 
 void IndexPages::readNode(std::uint32_t offset, IndexPage& page) const {
     checkNodeOffset(offset, size_);
-    file_.readExact(offset, page.data(), page.size(), "an index page");
+    readBytes(offset, page.data(), page.size(), "an index page");
 }
 
 void IndexPages::writeNode(std::uint32_t offset, const IndexPage& page) {
     checkNodeOffset(offset, end_);
     cache_.erase(offset);
-    file_.writeAt(offset, page.data(), page.size());
+    writeBytes(offset, page.data(), page.size());
     size_ = std::max(size_, std::uint64_t{offset} + kIndexPageSize);
+}
+
+void IndexPages::readBytes(std::uint64_t offset, void* buf, std::size_t n, const char* what) const {
+    if (held_.empty()) {
+        file_.readExact(offset, buf, n, what);
+        return;
+    }
+    // Page by page: a held page from memory, any other from the file.
+    auto* out = static_cast<std::uint8_t*>(buf);
+    for (std::uint64_t at = offset; at < offset + n;) {
+        const std::uint64_t page = at / kIndexPageSize * kIndexPageSize;
+        const std::size_t count =
+            static_cast<std::size_t>(std::min(page + kIndexPageSize, offset + n) - at);
+        auto it = held_.find(static_cast<std::uint32_t>(page));
+        if (it != held_.end())
+            std::memcpy(out + (at - offset), it->second.data() + (at - page), count);
+        else
+            file_.readExact(at, out + (at - offset), count, what);
+        at += count;
+    }
+}
+
+void IndexPages::writeBytes(std::uint64_t offset, const void* buf, std::size_t n) {
+    if (!holding_) {
+        file_.writeAt(offset, buf, n);
+        return;
+    }
+    const auto* in = static_cast<const std::uint8_t*>(buf);
+    for (std::uint64_t at = offset; at < offset + n;) {
+        const std::uint64_t page = at / kIndexPageSize * kIndexPageSize;
+        const std::size_t count =
+            static_cast<std::size_t>(std::min(page + kIndexPageSize, offset + n) - at);
+        auto [it, added] = held_.try_emplace(static_cast<std::uint32_t>(page));
+        if (added && count < kIndexPageSize) {
+            // Part of a page: the rest is what the file holds there (nothing past its end).
+            it->second.fill(0);
+            file_.readAt(page, it->second.data(), kIndexPageSize);
+        }
+        std::memcpy(it->second.data() + (at - page), in + (at - offset), count);
+        at += count;
+    }
+    if (held_.size() > kHeldPages) writeHeld();
+}
+
+void IndexPages::writeHeld() {
+    // Runs of neighbouring pages go out in one write each, in file order.
+    std::vector<std::uint8_t> run;
+    std::uint64_t runStart = 0;
+    for (auto it = held_.begin(); it != held_.end();) {
+        runStart = it->first;
+        run.clear();
+        std::uint64_t next = runStart;
+        for (; it != held_.end() && it->first == next; ++it, next += kIndexPageSize)
+            run.insert(run.end(), it->second.begin(), it->second.end());
+        file_.writeAt(runStart, run.data(), run.size());
+        // Written pages leave the map only once they are on their way, so a failed write
+        // leaves every page not yet written held.
+        held_.erase(held_.begin(), it);
+    }
+}
+
+void IndexPages::holdWrites(bool on) {
+    if (!on) writeHeld();
+    holding_ = on;
+}
+
+void IndexPages::sync() {
+    writeHeld();
+    file_.sync();
 }
 
 bool IndexPages::holdsHeader(std::uint32_t offset) const {
@@ -90,14 +171,14 @@ TagHeaderBytes IndexPages::readHeader(std::uint32_t offset) const {
     if (!holdsHeader(offset))
         fail("tag header offset " + std::to_string(offset) + " is not inside the file");
     TagHeaderBytes bytes;
-    file_.readExact(offset, bytes.data(), bytes.size(), "a tag header");
+    readBytes(offset, bytes.data(), bytes.size(), "a tag header");
     return bytes;
 }
 
 void IndexPages::writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes) {
     cache_.erase(offset);
     cache_.erase(offset + kIndexPageSize);
-    file_.writeAt(offset, bytes.data(), bytes.size());
+    writeBytes(offset, bytes.data(), bytes.size());
     size_ = std::max(size_, std::uint64_t{offset} + kTagHeaderSize);
     end_ = std::max(end_, roundUpToPage(size_));
 }
@@ -106,7 +187,7 @@ void IndexPages::writeField(std::uint64_t offset, std::uint32_t value) {
     std::uint8_t bytes[4];
     putLe(bytes, 4, value);
     cache_.erase(static_cast<std::uint32_t>(offset / kIndexPageSize * kIndexPageSize));
-    file_.writeAt(offset, bytes, sizeof bytes);
+    writeBytes(offset, bytes, sizeof bytes);
 }
 
 void IndexPages::writeNodeField(std::uint32_t offset, std::size_t field, std::uint32_t value) {
@@ -116,7 +197,7 @@ void IndexPages::writeNodeField(std::uint32_t offset, std::size_t field, std::ui
 
 std::uint32_t IndexPages::freeListHead() const {
     std::uint8_t bytes[kTagLongSize];
-    file_.readExact(kTagFreeListOffset, bytes, sizeof bytes, "the free page list");
+    readBytes(kTagFreeListOffset, bytes, sizeof bytes, "the free page list");
     const std::uint32_t head = getLe(bytes, sizeof bytes);
     return head == 0 ? kNoPage : head;  // some writers mark an empty list with 0
 }

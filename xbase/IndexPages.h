@@ -9,6 +9,7 @@
 // the file's tags raises it once its pages are written (countChange), and catchUp(), which the
 // owner of the file calls before each operation, drops the cache when the counter moved.
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "xbase/CdxHeader.h"
@@ -63,24 +64,37 @@ class IndexPages {
     // Puts a page at the head of the free list.
     void releasePage(std::uint32_t offset);
 
-    void sync() { file_.sync(); }
+    // While on, writes stay in memory (and reads see them) until they are turned off, the file
+    // is synced or they pass a budget: an exclusive open's run of changes, which the table's
+    // incomplete mark covers, writes each changed page once rather than once per key. Turning
+    // them off writes what is held.
+    void holdWrites(bool on);
+    // Writes what is held, then flushes the file to the disk.
+    void sync();
 
     // Throws Error with the file name and the problem.
     [[noreturn]] void fail(const std::string& problem) const;
 
   private:
     std::uint32_t readChanges() const;
+    // Reads and writes of bytes within the file, through the held pages.
+    void readBytes(std::uint64_t offset, void* buf, std::size_t n, const char* what) const;
+    void writeBytes(std::uint64_t offset, const void* buf, std::size_t n);
+    void writeHeld();
     std::uint32_t freeListHead() const;
     std::uint32_t append(std::uint32_t bytes);
     void checkNodeOffset(std::uint32_t offset, std::uint64_t limit) const;
     static bool isNodeOffset(std::uint32_t offset, std::uint64_t limit);
 
     File file_;
+    FileMap head_;               // the first header, once the file holds it
     std::uint64_t size_ = 0;     // bytes known to be in the file
     std::uint64_t end_ = 0;      // where the next appended page goes
     std::uint32_t changes_ = 0;  // the change counter as last seen or written
     std::uint64_t generation_ = 0;
     NodeCache cache_;
+    bool holding_ = false;
+    std::map<std::uint32_t, IndexPage> held_;  // pages written while holding, by offset
 };
 
 }  // namespace xbase

@@ -68,6 +68,9 @@ void Table::openFiles(bool openIndexes, const ProgressFn& rebuildProgress) {
         openStructuralIndex();
     if (alone && mode_ != OpenMode::Exclusive && !dbf_.tryLock(LockKind::Shared))
         throw Error(path_ + ": the lock could not be changed to a shared one");
+    // The shared lock keeps out the exclusive opens that shrink the file, so the header and
+    // records on disk now stay readable through a mapping; appended later, they are read.
+    if (mode_ != OpenMode::Exclusive) dbfMap_ = dbf_.mapForReading(dbf_.size());
     goTop();
 }
 
@@ -124,6 +127,7 @@ void Table::close() {
     } catch (...) {
         failure = std::current_exception();
     }
+    dbfMap_ = FileMap();
     dbf_.close();
     memo_.reset();
     cursor_.reset();
@@ -182,12 +186,18 @@ const char* Table::recordAt(std::uint32_t recno) {
         std::max<std::uint32_t>(1, static_cast<std::uint32_t>(bytes / recordLength_));
     std::uint32_t first = backward ? (recno > per ? recno - per + 1 : 1) : recno;
     std::uint32_t n = std::min(per, diskCount_ - first + 1);
+    const std::uint64_t offset =
+        headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_;
+    // A jump copies only its record from the mapping: its neighbours cost no read call either.
+    if (!forward && !backward && dbfMap_.covers(offset, recordLength_)) n = 1;
     // The window holds nothing until the read has filled it: a failed read leaves no stale
     // window over a buffer of another size.
     cacheCount_ = 0;
     cache_.resize(static_cast<std::size_t>(n) * recordLength_);
-    dbf_.readExact(headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_,
-                   cache_.data(), cache_.size(), "a record");
+    if (dbfMap_.covers(offset, cache_.size()))
+        std::memcpy(cache_.data(), dbfMap_.data() + offset, cache_.size());
+    else
+        dbf_.readExact(offset, cache_.data(), cache_.size(), "a record");
     cacheFirst_ = first;
     cacheCount_ = n;
     return cache_.data() + static_cast<std::size_t>(recno - first) * recordLength_;
@@ -241,7 +251,10 @@ void Table::refreshCount() {
     // Another program may have changed or appended records since we last looked.
     cacheCount_ = 0;
     char bytes[4];
-    dbf_.readExact(4, bytes, 4, "the header");
+    if (dbfMap_.covers(4, sizeof bytes))
+        std::memcpy(bytes, dbfMap_.data() + 4, sizeof bytes);
+    else
+        dbf_.readExact(4, bytes, 4, "the header");
     const auto headerCount = static_cast<std::uint32_t>(
         static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8 |
         static_cast<unsigned char>(bytes[2]) << 16 | static_cast<unsigned char>(bytes[3]) << 24);

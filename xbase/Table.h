@@ -283,6 +283,9 @@ class Table : public RecordSource {
     std::optional<std::string> keyFor(const Order& o, bool honourCondition = true) const;
     // The same into key, reusing its storage; false when the condition leaves the record out.
     bool formKey(const Order& o, std::string& key, bool honourCondition = true) const;
+    // The same for the record that rec shows (formKey's work, for any thread).
+    static bool formKeyOf(const Order& o, const RecordSource& rec, const Settings& s,
+                          std::string& key, bool honourCondition = true);
     std::string encodeSeekKey(const Order& o, std::string_view text) const;
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
     // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
@@ -290,6 +293,9 @@ class Table : public RecordSource {
     // The records' keys in the order, one per call, as IndexTag's builders take them (a
     // KeySource).
     std::function<bool(std::string& key, std::uint32_t& recno)> keySourceFor(const Order& o);
+    // keySourceFor for a large table: a second thread forms the keys of the later records
+    // meanwhile (TableKeys.cpp).
+    std::function<bool(std::string& key, std::uint32_t& recno)> twoThreadKeySource(const Order& o);
     void captureOldKeys();
     std::optional<std::string> oldKey(const Order& o, std::uint32_t recno) const;
     void updateKeys(std::uint32_t recno, bool appended);
@@ -345,6 +351,7 @@ class Table : public RecordSource {
     std::string alias_;
     OpenMode mode_;
     File dbf_;
+    FileMap dbfMap_;  // the file as it was at a non-exclusive open, for reading
     std::unique_ptr<MemoFile> memo_;
 
     std::uint8_t version_ = 0;

@@ -112,37 +112,27 @@ std::optional<std::string> Table::keyFor(const Order& o, bool honourCondition) c
 }
 
 bool Table::formKey(const Order& o, std::string& key, bool honourCondition) const {
-    const Settings& s = engine_.settings;
-    if (honourCondition && o.condition && !o.condition->evalLogical(*this, s)) return false;
+    return formKeyOf(o, *this, engine_.settings, key, honourCondition);
+}
+
+bool Table::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s, std::string& key,
+                      bool honourCondition) {
+    if (honourCondition && o.condition && !o.condition->evalLogical(rec, s)) return false;
     switch (o.type) {
         case KeyType::Numeric:
-            key = encodeNumericKey(o.key.evalNumber(*this, s));
+            key = encodeNumericKey(o.key.evalNumber(rec, s));
             break;
         case KeyType::Date:
-            key = encodeDateKey(o.key.evalDate(*this, s));
+            key = encodeDateKey(o.key.evalDate(rec, s));
             break;
         case KeyType::Logical:
-            key = encodeLogicalKey(o.key.evalLogical(*this, s));
+            key = encodeLogicalKey(o.key.evalLogical(rec, s));
             break;
         default:
-            o.key.evalString(*this, s, key);
+            o.key.evalString(rec, s, key);
             fitCharacterKey(key, o.keyLength);
     }
     return true;
-}
-
-KeySource Table::keySourceFor(const Order& o) {
-    auto next = std::make_shared<std::uint32_t>(0);
-    return [this, &o, next](std::string& key, std::uint32_t& recno) {
-        while (++*next <= count_) {
-            load(*next);
-            if (formKey(o, key)) {
-                recno = *next;
-                return true;
-            }
-        }
-        return false;
-    };
 }
 
 void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress) {

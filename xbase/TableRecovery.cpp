@@ -31,13 +31,18 @@ void Table::beginChanges() {
     if (tableFlags_ & dbf::kFlagStructuralIndex) {
         writeIncompleteMark(true);
         markWritten_ = true;
+        // Under the mark, an exclusive open writes each changed index page once per run.
+        if (mode_ == OpenMode::Exclusive && cdx_) cdx_->holdWrites(true);
     }
 }
 
 void Table::endChanges() {
     if (!changing_) return;
     if (memo_) memo_->sync();
-    if (cdx_) cdx_->sync();
+    if (cdx_) {
+        cdx_->holdWrites(false);
+        cdx_->sync();
+    }
     dbf_.sync();
     // Among shared opens, the last one to finish its changes clears the mark.
     const bool last = mode_ != OpenMode::Shared || dbf_.tryLockWritersAlone();

@@ -1,0 +1,156 @@
+// The keys of every record for a tag build, in record order. On a large table a second thread
+// forms the keys of the later half of the records from its own reads of the file while this
+// one forms those of the first half; its keys then follow, so the builder sees exactly the
+// sequence one thread would give. Where the second thread cannot go on (a memo field, an
+// expression that fails) this thread carries on from that record itself.
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+#include "xbase/IdxFile.h"
+#include "xbase/IndexTag.h"
+#include "xbase/Table.h"
+
+namespace xbase {
+
+namespace {
+
+// Tables with fewer records are built by one thread.
+constexpr std::uint32_t kTwoThreadMinimum = 50000;
+// The second thread reads this many bytes of records at a time.
+constexpr std::size_t kReadBytes = 256 * 1024;
+
+// Thrown by RecordBytes for a memo: the thread that owns the table reads memos.
+struct MemoNeeded {};
+
+// A record's bytes as an expression sees them.
+class RecordBytes : public RecordSource {
+  public:
+    explicit RecordBytes(const FieldList& fields) : fields_(fields) {}
+    void show(const char* bytes, std::uint32_t recno) {
+        bytes_ = bytes;
+        recno_ = recno;
+    }
+    const FieldList& fields() const override { return fields_; }
+    std::string_view fieldBytes(int n) const override {
+        const Field& f = fields_[static_cast<std::size_t>(n - 1)];
+        return std::string_view(bytes_ + f.offset, f.width);
+    }
+    std::string memoText(int) const override { throw MemoNeeded{}; }
+    bool deleted() const override { return bytes_[0] == '*'; }
+    std::uint32_t recNo() const override { return recno_; }
+
+  private:
+    const FieldList& fields_;
+    const char* bytes_ = nullptr;
+    std::uint32_t recno_ = 0;
+};
+
+// The second thread's work and what it has formed: the keys of records from first on, each
+// with its length byte, up to (not including) stoppedAt.
+struct LaterKeys {
+    std::thread thread;
+    std::atomic<bool> cancel{false};
+    std::string keys;
+    std::vector<std::uint32_t> recnos;
+    std::uint32_t stoppedAt = 0;
+
+    ~LaterKeys() {
+        cancel = true;
+        if (thread.joinable()) thread.join();
+    }
+};
+
+}  // namespace
+
+KeySource Table::keySourceFor(const Order& o) {
+    if (count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
+        std::thread::hardware_concurrency() > 1)
+        return twoThreadKeySource(o);
+    auto next = std::make_shared<std::uint32_t>(0);
+    return [this, &o, next](std::string& key, std::uint32_t& recno) {
+        while (++*next <= count_) {
+            load(*next);
+            if (formKey(o, key)) {
+                recno = *next;
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+KeySource Table::twoThreadKeySource(const Order& o) {
+    const std::uint32_t middle = count_ / 2 + 1;
+    const std::uint32_t last = count_;
+    auto later = std::make_shared<LaterKeys>();
+    auto own = std::make_shared<Order>();  // expressions keep scratch space: a copy per thread
+    own->key = o.key;
+    own->condition = o.condition;
+    own->type = o.type;
+    own->keyLength = o.keyLength;
+    later->stoppedAt = middle;
+    later->thread = std::thread([this, own, middle, last, work = later.get()] {
+        RecordBytes rec(fields_);
+        std::vector<char> buffer;
+        std::string key;
+        const std::uint32_t perRead =
+            std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
+        try {
+            for (std::uint32_t first = middle; first <= last && !work->cancel; first += perRead) {
+                const std::uint32_t n = std::min(perRead, last - first + 1);
+                buffer.resize(static_cast<std::size_t>(n) * recordLength_);
+                dbf_.readExact(
+                    headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_,
+                    buffer.data(), buffer.size(), "a record");
+                for (std::uint32_t i = 0; i < n; ++i) {
+                    rec.show(buffer.data() + static_cast<std::size_t>(i) * recordLength_,
+                             first + i);
+                    if (formKeyOf(*own, rec, engine_.settings, key)) {
+                        work->keys += static_cast<char>(key.size());
+                        work->keys += key;
+                        work->recnos.push_back(first + i);
+                    }
+                    work->stoppedAt = first + i + 1;
+                }
+            }
+        } catch (...) {
+            // This thread carries on from stoppedAt, where the same record fails or is read
+            // with its memo.
+        }
+    });
+
+    auto next = std::make_shared<std::uint32_t>(0);
+    auto taken = std::make_shared<std::size_t>(0);   // keys of the second thread handed on
+    auto offset = std::make_shared<std::size_t>(0);  // where the next of them starts
+    return [this, &o, middle, later, next, taken, offset](std::string& key, std::uint32_t& recno) {
+        while (*next + 1 < middle) {
+            load(++*next);
+            if (formKey(o, key)) {
+                recno = *next;
+                return true;
+            }
+        }
+        if (later->thread.joinable()) later->thread.join();
+        if (*taken < later->recnos.size()) {
+            const auto length = static_cast<unsigned char>(later->keys[*offset]);
+            key.assign(later->keys, *offset + 1, length);
+            *offset += 1 + length;
+            recno = later->recnos[(*taken)++];
+            *next = recno;
+            return true;
+        }
+        // Past the second thread's keys: on from the record where it stopped.
+        *next = std::max(*next, later->stoppedAt - 1);
+        while (++*next <= count_) {
+            load(*next);
+            if (formKey(o, key)) {
+                recno = *next;
+                return true;
+            }
+        }
+        return false;
+    };
+}
+
+}  // namespace xbase
