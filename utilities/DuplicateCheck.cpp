@@ -90,10 +90,7 @@ std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int stree
         if (hooks.keepGoing && !hooks.keepGoing()) break;
     }
     table.setOrder(workOrder);
-    for (const std::uint32_t recno : listed) {
-        table.go(recno);
-        table.addKey();
-    }
+    table.fillIndexFile(listed);
     table.goTop();
     return found;
 }

@@ -12,8 +12,8 @@ enum class LockKind { None, Shared, Exclusive };
 // The first bytes of a file mapped for reading, shared with every writer of the file: what any
 // open, in any process, writes there shows at once, without a read call. Only files that
 // cannot shrink below the mapped length while the mapping lives may be mapped (a shared lock
-// keeps out the exclusive opens that truncate), as touching a page past the end would kill
-// the process. Empty when the file could not be mapped.
+// keeps out the exclusive opens that truncate; an exclusive open unmaps before it truncates),
+// as touching a page past the end would kill the process. Empty when the file could not be mapped.
 class FileMap {
   public:
     FileMap() = default;

@@ -69,8 +69,9 @@ void Table::openFiles(bool openIndexes, const ProgressFn& rebuildProgress) {
     if (alone && mode_ != OpenMode::Exclusive && !dbf_.tryLock(LockKind::Shared))
         throw Error(path_ + ": the lock could not be changed to a shared one");
     // The shared lock keeps out the exclusive opens that shrink the file, so the header and
-    // records on disk now stay readable through a mapping; appended later, they are read.
-    if (mode_ != OpenMode::Exclusive) dbfMap_ = dbf_.mapForReading(dbf_.size());
+    // records on disk now stay readable through a mapping; appended later, they are read. An
+    // exclusive open drops its mapping before it shrinks or replaces the file (zap, pack).
+    dbfMap_ = dbf_.mapForReading(dbf_.size());
     goTop();
 }
 

@@ -228,6 +228,10 @@ class Table : public RecordSource {
     int openIndexFile(const std::string& path);
     // Adds or removes the current record's key in the current order; adding twice is harmless.
     void addKey();
+    // Fills the current order, an index file created empty, with the keys of the given records
+    // (as addKey on each, repeats harmless) in one pass: the keys are sorted and the file written
+    // once. The current record stays.
+    void fillIndexFile(const std::vector<std::uint32_t>& records);
     void deleteKey();
 
   private:
@@ -351,7 +355,7 @@ class Table : public RecordSource {
     std::string alias_;
     OpenMode mode_;
     File dbf_;
-    FileMap dbfMap_;  // the file as it was at a non-exclusive open, for reading
+    FileMap dbfMap_;  // the file's length at open (or pack), for reading
     std::unique_ptr<MemoFile> memo_;
 
     std::uint8_t version_ = 0;

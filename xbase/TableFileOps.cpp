@@ -87,11 +87,13 @@ void Table::pack(const ProgressFn& progress) {
     setOrder(0);
     cdx_.reset();
     memo_.reset();
+    dbfMap_ = FileMap();
     settlePack(path_);
     if (!openLocked(LockKind::Exclusive))
         throw Error(path_ + " was taken by another program while being packed");
     cacheCount_ = 0;
     readHeader();
+    dbfMap_ = dbf_.mapForReading(dbf_.size());
     openMemo();
     if (hadIndex)
         openStructuralIndex();
@@ -157,6 +159,7 @@ void Table::zap() {
     beginChanges();
     appendBuf_.clear();
     count_ = diskCount_ = 0;
+    dbfMap_ = FileMap();  // no mapping may reach past the file's new end
     dbf_.truncate(headerLength_);
     dbf_.writeAt(headerLength_, std::string(1, dbf::kEndOfFile));
     writeHeaderCount();

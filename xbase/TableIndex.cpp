@@ -1,5 +1,6 @@
 // The table's indexes: the structural compound index and single-order index files, the keys
 // of records, and keeping the structural tags up to date.
+#include <algorithm>
 #include <memory>
 
 #include "xbase/Ascii.h"
@@ -421,6 +422,35 @@ int Table::openIndexFile(const std::string& path) {
     orders_.push_back(std::move(o));
     setOrder(orderCount());
     return order_;
+}
+
+void Table::fillIndexFile(const std::vector<std::uint32_t>& records) {
+    post();
+    Order& o = currentOrder();
+    if (!o.file) throw Error(path_ + ": the current order is not an index file");
+    const std::uint32_t here = recno_;
+    // Read in file order: the keys are sorted anyway.
+    std::vector<std::uint32_t> sorted(records);
+    std::sort(sorted.begin(), sorted.end());
+    sorted.erase(std::unique(sorted.begin(), sorted.end()), sorted.end());
+    std::size_t next = 0;
+    const bool built = o.tag->build(
+        [&](std::string& key, std::uint32_t& recno) {
+            while (next < sorted.size()) {
+                const std::uint32_t r = sorted[next++];
+                if (r < 1 || r > count_) continue;
+                load(r);
+                if (formKey(o, key)) {
+                    recno = r;
+                    return true;
+                }
+            }
+            return false;
+        },
+        sorted.size());
+    load(here);
+    indexChanged();
+    if (!built) throw Error("Filling index " + o.tag->name() + " of " + path_ + " was stopped");
 }
 
 void Table::addKey() {

@@ -246,6 +246,18 @@ TEST_F(Indexes, IndexFilesListWhatIsAddedToThem) {
     EXPECT_EQ(t->orderCount(), 0);
 }
 
+TEST_F(Indexes, AnIndexFileFilledAtOnceListsWhatAddKeyWould) {
+    // The same records as above, record 3 twice, and numbers the table does not have.
+    t->createIndexFile(dir.file("ONCE.IDX"), "UPPER(NAME)", true);
+    t->go(2);
+    t->fillIndexFile({3, 1, 3, 6, 0, 99});
+    EXPECT_EQ(t->recNo(), 2u);
+    EXPECT_EQ(walk(*t), (Recnos{6, 1, 3}));
+    EXPECT_TRUE(t->seek("SMY"));
+    t->setOrder(0);
+    EXPECT_THROW(t->fillIndexFile({1}), Error);
+}
+
 TEST_F(Indexes, IndexFilesReopenAndBuildFromTheTable) {
     std::string idx = dir.file("AGES.IDX");
     t->createIndexFile(idx, "AGE", false);
