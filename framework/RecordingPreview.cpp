@@ -1,5 +1,7 @@
 #include "framework/RecordingPreview.h"
 
+#include <QScrollArea>
+
 #include "framework/RecordedPages.h"
 
 namespace rp {
@@ -26,7 +28,13 @@ RecordingPreview::~RecordingPreview() {
 
 void RecordingPreview::showEvent(QShowEvent* event) {
     PreviewWindow::showEvent(event);
-    if (!status_->isVisible() && status_->outcome() == PrintOutcome::Pending) status_->show();
+    if (status_->isVisible() || status_->outcome() != PrintOutcome::Pending) return;
+    status_->show();
+    // In the lower right corner of the page area, where it hides the least of the page.
+    const QRect area(pageArea()->mapTo(this, QPoint(0, 0)), pageArea()->size());
+    const QPoint corner =
+        area.bottomRight() - QPoint(status_->width(), status_->height()) - QPoint(32, 16);
+    status_->move(mapToGlobal(corner));
 }
 
 void RecordingPreview::done(int result) {
