@@ -5,39 +5,10 @@
 #include <gtest/gtest.h>
 #include <QTextDocument>
 
+#include "RecordedOps.h"
+
 namespace rp {
 namespace {
-
-bool sameOp(const ReportOp& a, const ReportOp& b) {
-    if (a.index() != b.index()) return false;
-    if (const auto* x = std::get_if<TextRun>(&a)) {
-        const auto& y = std::get<TextRun>(b);
-        return x->text == y.text && x->font == y.font && x->colour == y.colour && x->x == y.x &&
-               x->baseline == y.baseline && x->width == y.width && x->box == y.box &&
-               x->align == y.align && x->clipped == y.clipped;
-    }
-    if (const auto* x = std::get_if<LineOp>(&a)) {
-        const auto& y = std::get<LineOp>(b);
-        return x->from == y.from && x->to == y.to && x->pen == y.pen;
-    }
-    if (const auto* x = std::get_if<RectOp>(&a)) {
-        const auto& y = std::get<RectOp>(b);
-        return x->rect == y.rect && x->outlined == y.outlined && x->pen == y.pen &&
-               x->fill == y.fill && x->shade == y.shade;
-    }
-    if (const auto* x = std::get_if<FillOp>(&a)) {
-        const auto& y = std::get<FillOp>(b);
-        return x->rects == y.rects && x->colour == y.colour;
-    }
-    if (const auto* x = std::get_if<ImageOp>(&a)) {
-        const auto& y = std::get<ImageOp>(b);
-        return x->rect == y.rect && x->image == y.image;
-    }
-    const auto& x = std::get<DocumentPageOp>(a);
-    const auto& y = std::get<DocumentPageOp>(b);
-    return x.document == y.document && x.page == y.page && x.rect == y.rect &&
-           x.layoutDpi == y.layoutDpi;
-}
 
 TEST(PageStoreTest, EveryOperationComesBackAsRecorded) {
     QImage picture(4, 3, QImage::Format_RGB32);
