@@ -172,7 +172,7 @@ QWidget* DuplicateCheckDialog::makeResultsPanel() {
                                           "Changes go into the records themselves."),
                            panel);
     grid_->setMinimumWidth(760);
-    navigator_ = new GridNavigator(grid_, panel);
+    navigator_ = new GridNavigator(grid_, QStringLiteral("Prior"), panel);
     auto* remove = makeCommandButton(QStringLiteral("Delete"),
                                      QStringLiteral("Deletes the current record."), panel);
     connect(remove, &QPushButton::clicked, this,

@@ -22,23 +22,23 @@ QTableView* makeRecordGrid(const QString& help, QWidget* parent) {
     return grid;
 }
 
-GridNavigator::GridNavigator(QTableView* grid, QWidget* parent) : QWidget(parent), grid_(grid) {
+GridNavigator::GridNavigator(QTableView* grid, const QString& priorHint, QWidget* parent)
+    : QWidget(parent), grid_(grid) {
     const struct {
         QStyle::StandardPixmap icon;
-        const char* hint;
-    } kinds[] = {{QStyle::SP_MediaSkipBackward, "First"},
-                 {QStyle::SP_MediaSeekBackward, "Prior"},
-                 {QStyle::SP_MediaSeekForward, "Next"},
-                 {QStyle::SP_MediaSkipForward, "Last"}};
+        QString hint;
+    } kinds[] = {{QStyle::SP_MediaSkipBackward, QStringLiteral("First")},
+                 {QStyle::SP_MediaSeekBackward, priorHint},
+                 {QStyle::SP_MediaSeekForward, QStringLiteral("Next")},
+                 {QStyle::SP_MediaSkipForward, QStringLiteral("Last")}};
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
     for (int i = 0; i < 4; ++i) {
         buttons_[i] = new QToolButton(this);
         buttons_[i]->setIcon(style()->standardIcon(kinds[i].icon));
-        buttons_[i]->setToolTip(QString::fromLatin1(kinds[i].hint));
-        buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") +
-                                  QString::fromLatin1(kinds[i].hint).toLower() +
+        buttons_[i]->setToolTip(kinds[i].hint);
+        buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") + kinds[i].hint.toLower() +
                                   QStringLiteral(" row of the grid."));
         connect(buttons_[i], &QToolButton::clicked, this,
                 guarded([this, i] { move(static_cast<Move>(i)); }));

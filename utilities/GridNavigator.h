@@ -17,7 +17,8 @@ class GridNavigator : public QWidget {
     Q_OBJECT
   public:
     enum Move { First, Prior, Next, Last };
-    GridNavigator(QTableView* grid, QWidget* parent = nullptr);
+    // priorHint names the second button ("Prior" or "Previous", as each window has it).
+    GridNavigator(QTableView* grid, const QString& priorHint, QWidget* parent = nullptr);
 
     QToolButton* button(Move m) const { return buttons_[m]; }
     void move(Move m);

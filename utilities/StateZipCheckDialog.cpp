@@ -138,7 +138,7 @@ QWidget* StateZipCheckDialog::makeResultsPanel() {
                                       "Changes go into the records themselves."),
                        panel);
     resultsGrid_->setMinimumWidth(720);
-    auto* navigator = new GridNavigator(resultsGrid_, panel);
+    auto* navigator = new GridNavigator(resultsGrid_, QStringLiteral("Previous"), panel);
     auto* edit = makeCommandButton(QStringLiteral("Edit"),
                                    QStringLiteral("Starts editing the current record."), panel);
     connect(edit, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onEditClicked));
@@ -178,7 +178,7 @@ QWidget* StateZipCheckDialog::makeTablePanel() {
                                  Qt::WidgetShortcut);
     connect(insert, &QShortcut::activated, this,
             guarded(this, &StateZipCheckDialog::appendStateRow));
-    auto* navigator = new GridNavigator(stateGrid_, panel);
+    auto* navigator = new GridNavigator(stateGrid_, QStringLiteral("Previous"), panel);
     auto* remove = makeCommandButton(QStringLiteral("Delete"),
                                      QStringLiteral("Deletes the current row."), panel);
     connect(remove, &QPushButton::clicked, this,

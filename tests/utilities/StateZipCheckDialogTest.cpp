@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolButton>
 
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
@@ -31,6 +32,11 @@ TEST_F(StateZipCheckDialogTest, FailedCheckThenResultsEditedInPlaceThenTheStateT
     EXPECT_EQ(dialog.windowTitle(), "Check State and Zip  Codes");
     EXPECT_EQ(dialog.helpTopic(), 1008);
     EXPECT_FALSE(dialog.blanksBox()->isChecked());
+    // Both grids' navigators name their second button "Previous".
+    QStringList hints;
+    for (const QToolButton* b : dialog.findChildren<QToolButton*>())
+        if (b->toolTip() == "Previous" || b->toolTip() == "Prior") hints << b->toolTip();
+    EXPECT_EQ(hints, (QStringList{"Previous", "Previous"}));
 
     // No state table yet: told, and the setup panel is back with its buttons.
     dialog.checkButton()->click();
