@@ -297,6 +297,10 @@ class Table : public RecordSource {
     // The records' keys in the order, one per call, as IndexTag's builders take them (a
     // KeySource).
     std::function<bool(std::string& key, std::uint32_t& recno)> keySourceFor(const Order& o);
+    // Loads the records after next, one by one, until one has a key in o: true with its key and
+    // number (next left on it); false past the last record.
+    bool nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& key,
+                         std::uint32_t& recno);
     // keySourceFor for a large table: a second thread forms the keys of the later records
     // meanwhile (TableKeys.cpp).
     std::function<bool(std::string& key, std::uint32_t& recno)> twoThreadKeySource(const Order& o);

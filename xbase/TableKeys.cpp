@@ -63,20 +63,25 @@ struct LaterKeys {
 
 }  // namespace
 
+bool Table::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& key,
+                            std::uint32_t& recno) {
+    while (++next <= count_) {
+        load(next);
+        if (formKey(o, key)) {
+            recno = next;
+            return true;
+        }
+    }
+    return false;
+}
+
 KeySource Table::keySourceFor(const Order& o) {
     if (count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
         std::thread::hardware_concurrency() > 1)
         return twoThreadKeySource(o);
     auto next = std::make_shared<std::uint32_t>(0);
     return [this, &o, next](std::string& key, std::uint32_t& recno) {
-        while (++*next <= count_) {
-            load(*next);
-            if (formKey(o, key)) {
-                recno = *next;
-                return true;
-            }
-        }
-        return false;
+        return nextKeyedRecord(o, *next, key, recno);
     };
 }
 
@@ -142,14 +147,7 @@ KeySource Table::twoThreadKeySource(const Order& o) {
         }
         // Past the second thread's keys: on from the record where it stopped.
         *next = std::max(*next, later->stoppedAt - 1);
-        while (++*next <= count_) {
-            load(*next);
-            if (formKey(o, key)) {
-                recno = *next;
-                return true;
-            }
-        }
-        return false;
+        return nextKeyedRecord(o, *next, key, recno);
     };
 }
 
