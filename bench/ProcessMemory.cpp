@@ -14,6 +14,8 @@ ResidentMemory residentMemory() {
             m.currentKb = std::stoll(line.substr(6));
         else if (line.rfind("VmHWM:", 0) == 0)
             m.peakKb = std::stoll(line.substr(6));
+        else if (line.rfind("RssAnon:", 0) == 0)
+            m.anonymousKb = std::stoll(line.substr(8));
     }
     return m;
 }

@@ -7,6 +7,9 @@ namespace bench {
 struct ResidentMemory {
     std::int64_t currentKb = 0;  // VmRSS
     std::int64_t peakKb = 0;     // VmHWM
+    // RssAnon: what the process allocated, without the pages of files it has mapped (the
+    // system can drop those and read them again).
+    std::int64_t anonymousKb = 0;
 };
 
 ResidentMemory residentMemory();

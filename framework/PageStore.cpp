@@ -1,5 +1,7 @@
 #include "framework/PageStore.h"
 
+#include <QDir>
+#include <QTemporaryFile>
 #include <cstring>
 #include <stdexcept>
 #include <type_traits>
@@ -94,6 +96,10 @@ class Reader {
 
 }  // namespace
 
+PageStore::PageStore(std::size_t memoryBudget) : budget_(memoryBudget) {}
+
+PageStore::~PageStore() = default;
+
 void PageStore::startPage() {
     finishPage();
     pages_.emplace_back();
@@ -152,6 +158,40 @@ void PageStore::finishPage() {
     page.bytes = qCompress(page.bytes, 1);
     page.bytes.squeeze();
     bytes_ += std::size_t(page.bytes.size());
+    if (bytes_ > budget_) spill(page);
+}
+
+void PageStore::spill(Page& page) {
+    if (!file_) {
+        file_ = std::make_unique<QTemporaryFile>(
+            QDir::temp().filePath(QStringLiteral("ravenpost-pages-XXXXXX")));
+        if (!file_->open()) {
+            const std::string cause = file_->errorString().toStdString();
+            file_.reset();
+            throw std::runtime_error("Cannot create a file for the recorded pages in " +
+                                     QDir::tempPath().toStdString() + ": " + cause);
+        }
+    }
+    const qint64 at = file_->size();
+    if (!file_->seek(at) || file_->write(page.bytes) != page.bytes.size())
+        throw std::runtime_error("Cannot write the recorded pages to " +
+                                 file_->fileName().toStdString() + ": " +
+                                 file_->errorString().toStdString());
+    page.fileOffset = at;
+    page.fileSize = page.bytes.size();
+    bytes_ -= std::size_t(page.fileSize);
+    spilled_ += std::size_t(page.fileSize);
+    page.bytes = QByteArray();
+}
+
+QByteArray PageStore::storedBytes(const Page& page) const {
+    if (page.fileOffset < 0) return page.bytes;
+    QByteArray bytes(page.fileSize, Qt::Uninitialized);
+    if (!file_->seek(page.fileOffset) || file_->read(bytes.data(), page.fileSize) != page.fileSize)
+        throw std::runtime_error("Cannot read the recorded pages from " +
+                                 file_->fileName().toStdString() + ": " +
+                                 file_->errorString().toStdString());
+    return bytes;
 }
 
 void PageStore::clear() {
@@ -159,13 +199,15 @@ void PageStore::clear() {
     fonts_.clear();
     colours_.clear();
     bytes_ = 0;
+    file_.reset();
+    spilled_ = 0;
 }
 
 std::vector<ReportOp> PageStore::page(int index) const {
     const Page& page = pages_.at(std::size_t(index));
-    const QByteArray bytes =
-        page.compressed && !page.bytes.isEmpty() ? qUncompress(page.bytes) : page.bytes;
-    if (page.compressed && bytes.isEmpty() && !page.bytes.isEmpty())
+    const QByteArray stored = storedBytes(page);
+    const QByteArray bytes = page.compressed && !stored.isEmpty() ? qUncompress(stored) : stored;
+    if (page.compressed && bytes.isEmpty() && !stored.isEmpty())
         throw std::runtime_error("A recorded page is damaged");
     std::vector<ReportOp> ops;
     Reader in(bytes);

@@ -40,6 +40,8 @@ class RecordedPages : public ReportSurface {
     std::vector<ReportOp> page(int index) const { return pages_.page(index); }
     // The memory the recorded operations take, in bytes.
     std::size_t byteSize() const { return pages_.byteSize(); }
+    // The bytes of the pages kept in a temporary file once the memory budget was spent.
+    std::size_t spilledSize() const { return pages_.spilledSize(); }
     // Paints page index (from 0) on white with the paper's top-left corner at the painter's
     // origin, pixelsPerInch device pixels to the inch (the zoom).
     void paintPage(int index, QPainter& painter, double pixelsPerInch) const;

@@ -59,5 +59,28 @@ TEST(PageStoreTest, AFinishedPageOfLabelsTakesAFractionOfItsOperations) {
     EXPECT_EQ(store.page(0).size(), 120u);
 }
 
+TEST(PageStoreTest, PagesPastTheMemoryBudgetAreReadBackFromTheirFile) {
+    PageStore store(2000);
+    for (int p = 0; p < 40; ++p) {
+        store.startPage();
+        for (int line = 0; line < 20; ++line)
+            store.add(TextRun{QStringLiteral("Page %1 line %2 of the report").arg(p).arg(line),
+                              ReportFont{}, Qt::black, 0.5, 1.0 + line * 0.2, 2, QRectF(),
+                              TextAlign::Left, false});
+    }
+    store.finishPage();
+    EXPECT_GT(store.spilledSize(), 0u);
+    EXPECT_LT(store.byteSize(), 2000u + 1000u);  // the budget and at most the page that passed it
+    for (int p : {39, 0, 17}) {
+        const std::vector<ReportOp> ops = store.page(p);
+        ASSERT_EQ(ops.size(), 20u);
+        EXPECT_EQ(std::get<TextRun>(ops[19]).text,
+                  QStringLiteral("Page %1 line 19 of the report").arg(p));
+    }
+    store.clear();
+    EXPECT_EQ(store.spilledSize(), 0u);
+    EXPECT_EQ(store.pageCount(), 0);
+}
+
 }  // namespace
 }  // namespace rp
