@@ -80,11 +80,8 @@ PostalBarcodeSettings PostalBarcodeBox::settings() const {
 
 QString PostalBarcodeBox::problem() const {
     if (!intelligentMail_->isChecked()) return {};
-    for (const QString& problem :
-         {barcodeIdProblem(barcodeId_->text()), serviceTypeProblem(serviceType_->text()),
-          mailerIdProblem(mailerId_->text()), serialProblem(serial_->text(), mailerId_->text())})
-        if (!problem.isEmpty()) return problem;
-    return {};
+    return typedTrackingProblem(barcodeId_->text(), serviceType_->text(), mailerId_->text(),
+                                serial_->text());
 }
 
 void PostalBarcodeBox::refresh() {

@@ -19,9 +19,9 @@ MailerTracking trackingOption(const QString& value) {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != 4)
         throw BatchError(QStringLiteral("--imb takes BARCODEID,SERVICE,MAILER,SERIAL"));
-    for (const QString& problem : {barcodeIdProblem(parts[0]), serviceTypeProblem(parts[1]),
-                                   mailerIdProblem(parts[2]), serialProblem(parts[3], parts[2])})
-        if (!problem.isEmpty()) throw BatchError(problem);
+    if (const QString problem = typedTrackingProblem(parts[0], parts[1], parts[2], parts[3]);
+        !problem.isEmpty())
+        throw BatchError(problem);
     return MailerTracking{parts[0], parts[1], parts[2], parts[3].toULongLong()};
 }
 

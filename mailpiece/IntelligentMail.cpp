@@ -74,14 +74,17 @@ QString serialProblem(const QString& serial, const QString& mailerId) {
     return {};
 }
 
-QString trackingProblem(const MailerTracking& tracking) {
-    for (const QString& problem :
-         {barcodeIdProblem(tracking.barcodeId), serviceTypeProblem(tracking.serviceType),
-          mailerIdProblem(tracking.mailerId)})
+QString typedTrackingProblem(const QString& barcodeId, const QString& serviceType,
+                             const QString& mailerId, const QString& serial) {
+    for (const QString& problem : {barcodeIdProblem(barcodeId), serviceTypeProblem(serviceType),
+                                   mailerIdProblem(mailerId), serialProblem(serial, mailerId)})
         if (!problem.isEmpty()) return problem;
-    if (tracking.serial >= serialLimit(tracking.mailerId))
-        return serialProblem(QString::number(tracking.serial), tracking.mailerId);
     return {};
+}
+
+QString trackingProblem(const MailerTracking& tracking) {
+    return typedTrackingProblem(tracking.barcodeId, tracking.serviceType, tracking.mailerId,
+                                QString::number(tracking.serial));
 }
 
 int serialLength(const QString& mailerId) {

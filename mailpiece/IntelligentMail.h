@@ -42,6 +42,9 @@ QString mailerIdProblem(const QString& mailerId);
 QString serialProblem(const QString& serial, const QString& mailerId);
 // The first problem of the four parts; empty when the tracking code is right.
 QString trackingProblem(const MailerTracking& tracking);
+// The same for the four parts as typed, the serial as text.
+QString typedTrackingProblem(const QString& barcodeId, const QString& serviceType,
+                             const QString& mailerId, const QString& serial);
 
 // 9 beside a 6-digit mailer ID, otherwise 6.
 int serialLength(const QString& mailerId);

@@ -45,7 +45,9 @@ void saveNextSerial(const SettingWrite& write, std::uint64_t serial) {
 }
 
 void saveNextSerial(IniFile& ini, std::uint64_t serial) {
-    ini.writeString(kSection, QStringLiteral("NextSerial"), QString::number(serial));
+    saveNextSerial([&ini](const QString& section, const QString& key,
+                          const QString& value) { ini.writeString(section, key, value); },
+                   serial);
 }
 
 PieceBarcoder::PieceBarcoder(PostalBarcodeSettings settings) : settings_(std::move(settings)) {}

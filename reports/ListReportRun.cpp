@@ -70,7 +70,7 @@ PrintOutcome previewListReport(xbase::Table& table, const ListReportRequest& req
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
     return withReportJob(table, request, printer, [&](const ReportJob& job) {
         return previewJob(pages, job, kReportPreviewCaption, listReportStatusTexts(), parent,
-                          {windows.showStatus, windows.showPreview});
+                          windows);
     });
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "framework/PrintStatusDialog.h"
+#include "framework/RecordingPreview.h"
 #include "reports/ListReport.h"
 
 class QPrinter;
@@ -16,14 +17,8 @@ namespace rp {
 class PrinterCatalog;
 class RecordedPages;
 
-struct ListReportWindows {
-    // Shows the print status window until the job has ended; by default modally.
-    std::function<void(PrintStatusDialog&)> showStatus;
-    // Shows the recorded pages of a preview under a caption once they are all recorded (a
-    // test's hook; the status window then runs through showStatus first). Unset, the preview
-    // window shows the pages while they are recorded.
-    std::function<void(const RecordedPages& pages, const QString& caption)> showPreview;
-};
+// The windows' hooks: showStatus also runs a print's status window (modally when unset).
+using ListReportWindows = PreviewHooks;
 
 // "Print Now": the print dialog ("report.pdf" proposed for "PDF file"), then the run; nothing
 // when the user cancels the dialog.
