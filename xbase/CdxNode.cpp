@@ -64,19 +64,37 @@ IndexPage encodeLeaf(const IndexNode& node, std::size_t keyLength, char trail) {
     return leaf.encode(node.root, node.left, node.right);
 }
 
-IndexPage encodeInterior(const IndexNode& node, std::size_t keyLength) {
-    if (node.entries.size() > interiorCapacity(keyLength))
+// Encodes an interior node whose i-th entry entry(i) gives as key, record number and child.
+template <typename EntryAt>
+IndexPage encodeInterior(bool root, std::uint32_t left, std::uint32_t right, std::size_t count,
+                         std::size_t keyLength, EntryAt entry) {
+    if (count > interiorCapacity(keyLength))
         throw Error("Index node overflow: more entries than an interior node holds");
     IndexPage page{};
-    putHeader(page, node.root ? kNodeRoot : 0, node.entries.size(), node.left, node.right);
+    putHeader(page, root ? kNodeRoot : 0, count, left, right);
     std::uint8_t* p = &page[kInteriorHeaderSize];
-    for (const NodeEntry& e : node.entries) {
-        std::memcpy(p, e.key.data(), keyLength);
-        putBe32(p + keyLength, e.recno);
-        putBe32(p + keyLength + kInteriorRecnoSize, e.child);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto [key, recno, child] = entry(i);
+        std::memcpy(p, key.data(), keyLength);
+        putBe32(p + keyLength, recno);
+        putBe32(p + keyLength + kInteriorRecnoSize, child);
         p += interiorEntrySize(keyLength);
     }
     return page;
+}
+
+struct InteriorEntry {
+    std::string_view key;
+    std::uint32_t recno;
+    std::uint32_t child;
+};
+
+IndexPage encodeInterior(const IndexNode& node, std::size_t keyLength) {
+    return encodeInterior(node.root, node.left, node.right, node.entries.size(), keyLength,
+                          [&](std::size_t i) {
+                              const NodeEntry& e = node.entries[i];
+                              return InteriorEntry{e.key, e.recno, e.child};
+                          });
 }
 
 // Extracts a bit field of the packed leaf entry; fields may reach the top of 64 bits.
@@ -251,6 +269,52 @@ IndexNode decodeNode(const IndexPage& page, std::size_t keyLength, char trail) {
     DecodedNode decoded;
     decodeNode(page, keyLength, trail, decoded);
     return expandNode(decoded);
+}
+
+IndexPage encodeNode(const DecodedNode& node, char trail) {
+    if (!node.leaf)
+        return encodeInterior(
+            node.root, node.left, node.right, node.size(), node.keyLength, [&](std::size_t i) {
+                return InteriorEntry{node.key(i), node.recnos[i], node.children[i]};
+            });
+    LeafPacker leaf(node.keyLength, trail);
+    for (std::size_t i = 0; i < node.size(); ++i)
+        if (!leaf.add(node.key(i), node.recnos[i]))
+            throw Error("Index leaf overflow: the entries given do not fit one page");
+    return leaf.encode(node.root, node.left, node.right);
+}
+
+void DecodedNode::insertEntry(std::size_t i, std::string_view key, std::uint32_t recno,
+                              std::uint32_t child) {
+    keys.insert(i * keyLength, key.substr(0, keyLength));
+    recnos.insert(recnos.begin() + static_cast<std::ptrdiff_t>(i), recno);
+    if (!leaf) children.insert(children.begin() + static_cast<std::ptrdiff_t>(i), child);
+}
+
+void DecodedNode::eraseEntry(std::size_t i) {
+    keys.erase(i * keyLength, keyLength);
+    recnos.erase(recnos.begin() + static_cast<std::ptrdiff_t>(i));
+    if (!leaf) children.erase(children.begin() + static_cast<std::ptrdiff_t>(i));
+}
+
+void DecodedNode::replaceEntry(std::size_t i, std::string_view key, std::uint32_t recno,
+                               std::uint32_t child) {
+    keys.replace(i * keyLength, keyLength, key.substr(0, keyLength));
+    recnos[i] = recno;
+    if (!leaf) children[i] = child;
+}
+
+DecodedNode DecodedNode::slice(std::size_t from, std::size_t to) const {
+    DecodedNode piece;
+    piece.leaf = leaf;
+    piece.keyLength = keyLength;
+    piece.keys.assign(keys, from * keyLength, (to - from) * keyLength);
+    const auto at = [](const std::vector<std::uint32_t>& v, std::size_t i) {
+        return v.begin() + static_cast<std::ptrdiff_t>(i);
+    };
+    piece.recnos.assign(at(recnos, from), at(recnos, to));
+    if (!leaf) piece.children.assign(at(children, from), at(children, to));
+    return piece;
 }
 
 IndexNode expandNode(const DecodedNode& decoded) {

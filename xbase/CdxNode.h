@@ -197,6 +197,14 @@ struct DecodedNode {
     std::string_view key(std::size_t i) const {
         return std::string_view(keys).substr(i * keyLength, keyLength);
     }
+    // Entries changed in place, for updates of single entries; child is ignored in leaves.
+    void insertEntry(std::size_t i, std::string_view key, std::uint32_t recno,
+                     std::uint32_t child = 0);
+    void eraseEntry(std::size_t i);
+    void replaceEntry(std::size_t i, std::string_view key, std::uint32_t recno,
+                      std::uint32_t child = 0);
+    // A node of the same kind holding entries [from, to), with no links and no root mark.
+    DecodedNode slice(std::size_t from, std::size_t to) const;
     // Bytes held, for bounding caches of decoded nodes.
     std::size_t footprint() const {
         return sizeof(DecodedNode) + keys.capacity() +
@@ -206,6 +214,9 @@ struct DecodedNode {
 
 // Decodes a node into out, reusing its buffers; checks and throws as decodeNode does.
 void decodeNode(const IndexPage& page, std::size_t keyLength, char trail, DecodedNode& out);
+
+// Encodes a decoded node; its entries must fit as encodeNode requires.
+IndexPage encodeNode(const DecodedNode& node, char trail);
 
 // The entries of a decoded node one by one, as encodeNode takes them.
 IndexNode expandNode(const DecodedNode& node);

@@ -34,17 +34,23 @@ IndexPages::IndexPages(File file)
 void IndexPages::refresh() {
     size_ = file_.size();
     end_ = std::max(end_, roundUpToPage(size_));
-    // The counter is read before every operation of a shared open: from a mapping of the first
-    // header it costs no read call. Nothing truncates an index file, so the header stays.
-    if (!head_.data() && size_ >= kTagHeaderSize) head_ = file_.mapForReading(kTagHeaderSize);
+    remap();
+}
+
+void IndexPages::remap() {
+    // Pages (and the change counter, read before every operation of a shared open) are read
+    // from a mapping of the file rather than with a read call each. Nothing truncates an index
+    // file, so what was mapped stays inside it; pages past the mapping are read with a call
+    // until it is made again, once the file has grown by an eighth.
+    if (size_ > map_.size()) map_ = file_.mapForReading(size_);
 }
 
 std::uint32_t IndexPages::readChanges() const {
     std::uint8_t bytes[kTagLongSize] = {};
     if (!held_.empty() && size_ >= kTagHeaderSize)
         readBytes(kTagChangesOffset, bytes, sizeof bytes, "the change counter");
-    else if (head_.covers(kTagChangesOffset, sizeof bytes))
-        std::memcpy(bytes, head_.data() + kTagChangesOffset, sizeof bytes);
+    else if (map_.covers(kTagChangesOffset, sizeof bytes))
+        std::memcpy(bytes, map_.data() + kTagChangesOffset, sizeof bytes);
     else
         file_.readAt(kTagChangesOffset, bytes, sizeof bytes);  // a new, still empty file counts 0
     return getLe(bytes, sizeof bytes);
@@ -55,6 +61,7 @@ void IndexPages::catchUp() {
     if (changes == changes_) return;
     changes_ = changes;
     cache_.clear();
+    freeHead_.reset();
     refresh();
     ++generation_;
 }
@@ -94,9 +101,16 @@ void IndexPages::writeNode(std::uint32_t offset, const IndexPage& page) {
     size_ = std::max(size_, std::uint64_t{offset} + kIndexPageSize);
 }
 
+void IndexPages::readFile(std::uint64_t offset, void* buf, std::size_t n, const char* what) const {
+    if (map_.covers(offset, n))
+        std::memcpy(buf, map_.data() + offset, n);
+    else
+        file_.readExact(offset, buf, n, what);
+}
+
 void IndexPages::readBytes(std::uint64_t offset, void* buf, std::size_t n, const char* what) const {
     if (held_.empty()) {
-        file_.readExact(offset, buf, n, what);
+        readFile(offset, buf, n, what);
         return;
     }
     // Page by page: a held page from memory, any other from the file.
@@ -109,7 +123,7 @@ void IndexPages::readBytes(std::uint64_t offset, void* buf, std::size_t n, const
         if (it != held_.end())
             std::memcpy(out + (at - offset), it->second.data() + (at - page), count);
         else
-            file_.readExact(at, out + (at - offset), count, what);
+            readFile(at, out + (at - offset), count, what);
         at += count;
     }
 }
@@ -151,6 +165,7 @@ void IndexPages::writeHeld() {
         // leaves every page not yet written held.
         held_.erase(held_.begin(), it);
     }
+    remap();
 }
 
 void IndexPages::holdWrites(bool on) {
@@ -176,6 +191,7 @@ TagHeaderBytes IndexPages::readHeader(std::uint32_t offset) const {
 }
 
 void IndexPages::writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes) {
+    if (offset == 0) freeHead_.reset();
     cache_.erase(offset);
     cache_.erase(offset + kIndexPageSize);
     writeBytes(offset, bytes.data(), bytes.size());
@@ -184,10 +200,12 @@ void IndexPages::writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes) 
 }
 
 void IndexPages::writeField(std::uint64_t offset, std::uint32_t value) {
+    if (offset == kTagFreeListOffset) freeHead_.reset();
     std::uint8_t bytes[4];
     putLe(bytes, 4, value);
     cache_.erase(static_cast<std::uint32_t>(offset / kIndexPageSize * kIndexPageSize));
     writeBytes(offset, bytes, sizeof bytes);
+    if (offset == kTagFreeListOffset) freeHead_ = value;
 }
 
 void IndexPages::writeNodeField(std::uint32_t offset, std::size_t field, std::uint32_t value) {
@@ -195,11 +213,13 @@ void IndexPages::writeNodeField(std::uint32_t offset, std::size_t field, std::ui
     writeField(offset + field, value);
 }
 
-std::uint32_t IndexPages::freeListHead() const {
-    std::uint8_t bytes[kTagLongSize];
-    readBytes(kTagFreeListOffset, bytes, sizeof bytes, "the free page list");
-    const std::uint32_t head = getLe(bytes, sizeof bytes);
-    return head == 0 ? kNoPage : head;  // some writers mark an empty list with 0
+std::uint32_t IndexPages::freeListHead() {
+    if (!freeHead_) {
+        std::uint8_t bytes[kTagLongSize];
+        readBytes(kTagFreeListOffset, bytes, sizeof bytes, "the free page list");
+        freeHead_ = getLe(bytes, sizeof bytes);
+    }
+    return *freeHead_ == 0 ? kNoPage : *freeHead_;  // some writers mark an empty list with 0
 }
 
 std::uint32_t IndexPages::append(std::uint32_t bytes) {

@@ -3,13 +3,15 @@
 // and written at byte offsets, every offset checked against the file before use, and page
 // allocation through the free page list whose head sits at offset 4 of the file's first header.
 //
-// Decoded nodes are kept in a cache of a few megabytes (see NodeCache.h); writes through this
+// Pages are read through a mapping of the file (see remap in IndexPages.cpp). Decoded nodes
+// are kept in a cache of a few megabytes (see NodeCache.h); writes through this
 // object keep it true. Other opens of the file, in this process or another, announce their
 // changes through the change counter at offset 8 of the file's first header: each change to
 // the file's tags raises it once its pages are written (countChange), and catchUp(), which the
 // owner of the file calls before each operation, drops the cache when the counter moved.
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "xbase/CdxHeader.h"
@@ -80,17 +82,21 @@ class IndexPages {
     // Reads and writes of bytes within the file, through the held pages.
     void readBytes(std::uint64_t offset, void* buf, std::size_t n, const char* what) const;
     void writeBytes(std::uint64_t offset, const void* buf, std::size_t n);
+    // Bytes as the file holds them, through the mapping where it reaches.
+    void readFile(std::uint64_t offset, void* buf, std::size_t n, const char* what) const;
+    void remap();
     void writeHeld();
-    std::uint32_t freeListHead() const;
+    std::uint32_t freeListHead();
     std::uint32_t append(std::uint32_t bytes);
     void checkNodeOffset(std::uint32_t offset, std::uint64_t limit) const;
     static bool isNodeOffset(std::uint32_t offset, std::uint64_t limit);
 
     File file_;
-    FileMap head_;               // the first header, once the file holds it
-    std::uint64_t size_ = 0;     // bytes known to be in the file
-    std::uint64_t end_ = 0;      // where the next appended page goes
-    std::uint32_t changes_ = 0;  // the change counter as last seen or written
+    FileMap map_;                            // the file as far as it reached when last mapped
+    std::uint64_t size_ = 0;                 // bytes known to be in the file
+    std::uint64_t end_ = 0;                  // where the next appended page goes
+    std::uint32_t changes_ = 0;              // the change counter as last seen or written
+    std::optional<std::uint32_t> freeHead_;  // the free list's head as the file holds it
     std::uint64_t generation_ = 0;
     NodeCache cache_;
     bool holding_ = false;

@@ -81,8 +81,10 @@ IndexNode IndexTag::readNode(std::uint32_t offset) const {
     return expandNode(*node(offset));
 }
 
-void IndexTag::writeNode(std::uint32_t offset, const IndexNode& node) {
-    pages_->writeNode(offset, encodeNode(node, keyLength(), trailByte()));
+void IndexTag::writeNode(std::uint32_t offset, DecodedNode node, const IndexPage& page) {
+    pages_->writeNode(offset, page);
+    pages_->nodeCache().put(offset, std::make_shared<const DecodedNode>(std::move(node)),
+                            trailByte());
 }
 
 void IndexTag::setRoot(std::uint32_t offset) {

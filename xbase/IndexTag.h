@@ -118,8 +118,8 @@ class IndexTag {
   private:
     struct PathStep {
         std::uint32_t offset;
-        IndexNode node;
-        std::size_t index;  // interior: the entry followed; leaf: the position of the entry
+        NodeCache::Node node;  // as read, shared with the cache
+        std::size_t index;     // interior: the entry followed; leaf: the position of the entry
     };
 
     // The header, read again first when the pages have seen another open's changes since.
@@ -127,15 +127,15 @@ class IndexTag {
     // Throws Error when the key is longer than the key length.
     void checkKeyLength(std::string_view key) const;
     std::string fullKey(std::string_view key) const;
-    void writeNode(std::uint32_t offset, const IndexNode& node);
+    // Writes the encoded page of node and keeps the node in the cache as the page's.
+    void writeNode(std::uint32_t offset, DecodedNode node, const IndexPage& page);
     void setRoot(std::uint32_t offset);
     void countChange();
     std::vector<std::uint32_t> treePages() const;
 
     std::vector<PathStep> pathTo(const std::string& key, std::uint32_t recno) const;
-    void store(std::vector<PathStep>& path, std::size_t level, std::vector<NodeEntry> entries,
-               bool appending);
-    void unlink(const IndexNode& node);
+    void store(std::vector<PathStep>& path, std::size_t level, DecodedNode entries, bool appending);
+    void unlink(const DecodedNode& node);
     void collapseRoot(std::uint32_t offset, std::uint32_t child);
 
     IndexPages* pages_;

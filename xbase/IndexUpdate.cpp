@@ -5,8 +5,6 @@
 // entries are kept equal to the greatest entry below them, the root splits upwards and a root
 // left with a single child hands the root over to it.
 #include <algorithm>
-#include <iterator>
-#include <span>
 
 #include "xbase/Error.h"
 #include "xbase/IndexCursor.h"
@@ -18,13 +16,17 @@ namespace {
 
 // Where the pieces of a leaf that may not fit one page begin. When entries are being appended
 // at the right end of the tree the left piece stays full, so that ascending loads fill pages.
-std::vector<std::size_t> leafCuts(const std::vector<NodeEntry>& entries, std::size_t keyLength,
-                                  char trail, bool appending) {
-    const std::span<const NodeEntry> all(entries);
+// When the whole leaf fits, packer is left holding all of it, ready to encode.
+std::vector<std::size_t> leafCuts(const DecodedNode& entries, LeafPacker& packer, bool appending) {
     const std::size_t n = entries.size();
-    auto fits = [&](std::size_t from, std::size_t to) {
-        return leafFill(all.subspan(from, to - from), keyLength, trail) == to - from;
+    // How many entries from `from` on fit one leaf, counting no further than `to`.
+    auto fill = [&](std::size_t from, std::size_t to) {
+        packer.clear();
+        std::size_t i = from;
+        while (i < to && packer.add(entries.key(i), entries.recnos[i])) ++i;
+        return i - from;
     };
+    auto fits = [&](std::size_t from, std::size_t to) { return fill(from, to) == to - from; };
     if (fits(0, n)) return {0};
     if (appending && fits(0, n - 1)) return {0, n - 1};
     for (std::size_t d = 0; d <= n / 2; ++d) {
@@ -32,8 +34,7 @@ std::vector<std::size_t> leafCuts(const std::vector<NodeEntry>& entries, std::si
             if (k > 0 && k < n && fits(0, k) && fits(k, n)) return {0, k};
     }
     std::vector<std::size_t> cuts;
-    for (std::size_t start = 0; start < n; start += leafFill(all.subspan(start), keyLength, trail))
-        cuts.push_back(start);
+    for (std::size_t start = 0; start < n; start += fill(start, n)) cuts.push_back(start);
     return cuts;
 }
 
@@ -48,8 +49,8 @@ std::vector<std::size_t> interiorCuts(std::size_t n, std::size_t capacity, bool 
     return cuts;
 }
 
-bool sameEntry(const NodeEntry& a, const NodeEntry& b) {
-    return a.recno == b.recno && a.key == b.key;
+bool holdsEntry(const DecodedNode& node, std::size_t i, std::string_view key, std::uint32_t recno) {
+    return i < node.size() && node.recnos[i] == recno && node.key(i) == key;
 }
 
 }  // namespace
@@ -62,20 +63,23 @@ std::vector<IndexTag::PathStep> IndexTag::pathTo(const std::string& key,
         for (const PathStep& step : path)
             if (step.offset == offset)
                 fail("index page " + std::to_string(offset) + " is its own descendant");
-        IndexNode node = readNode(offset);
-        auto pos =
-            std::find_if_not(node.entries.begin(), node.entries.end(), [&](const NodeEntry& e) {
-                return compareIndexEntries(e.key, e.recno, key, recno) < 0;
-            });
-        if (!node.leaf) {
-            if (node.entries.empty())
-                fail("interior index page " + std::to_string(offset) + " has no entries");
-            if (pos == node.entries.end()) --pos;
+        NodeCache::Node node = this->node(offset);
+        std::size_t lo = 0;
+        for (std::size_t hi = node->size(); lo < hi;) {
+            const std::size_t mid = lo + (hi - lo) / 2;
+            if (compareIndexEntries(node->key(mid), node->recnos[mid], key, recno) < 0)
+                lo = mid + 1;
+            else
+                hi = mid;
         }
-        const auto index = static_cast<std::size_t>(pos - node.entries.begin());
-        const std::uint32_t child = node.leaf ? kNoPage : pos->child;
-        const bool leaf = node.leaf;
-        path.push_back(PathStep{offset, std::move(node), index});
+        if (!node->leaf) {
+            if (node->size() == 0)
+                fail("interior index page " + std::to_string(offset) + " has no entries");
+            if (lo == node->size()) --lo;
+        }
+        const bool leaf = node->leaf;
+        const std::uint32_t child = leaf ? kNoPage : node->children[lo];
+        path.push_back(PathStep{offset, std::move(node), lo});
         if (leaf) return path;
         offset = child;
     }
@@ -86,12 +90,11 @@ bool IndexTag::insert(std::string_view key, std::uint32_t recno) {
     const std::string full = fullKey(key);
     if (unique() && IndexCursor(*this).seek(full)) return false;
     std::vector<PathStep> path = pathTo(full, recno);
-    PathStep& leaf = path.back();
-    std::vector<NodeEntry> entries = std::move(leaf.node.entries);
-    const NodeEntry added{full, recno, 0};
-    if (leaf.index < entries.size() && sameEntry(entries[leaf.index], added)) return false;
-    entries.insert(entries.begin() + static_cast<std::ptrdiff_t>(leaf.index), added);
-    const bool appending = leaf.index + 1 == entries.size() && leaf.node.right == kNoPage;
+    const PathStep& leaf = path.back();
+    if (holdsEntry(*leaf.node, leaf.index, full, recno)) return false;
+    DecodedNode entries = *leaf.node;
+    entries.insertEntry(leaf.index, full, recno);
+    const bool appending = leaf.index + 1 == entries.size() && leaf.node->right == kNoPage;
     store(path, path.size() - 1, std::move(entries), appending);
     countChange();
     return true;
@@ -100,65 +103,71 @@ bool IndexTag::insert(std::string_view key, std::uint32_t recno) {
 bool IndexTag::remove(std::string_view key, std::uint32_t recno) {
     const std::string full = fullKey(key);
     std::vector<PathStep> path = pathTo(full, recno);
-    PathStep& leaf = path.back();
-    if (leaf.index >= leaf.node.entries.size() ||
-        !sameEntry(leaf.node.entries[leaf.index], NodeEntry{full, recno, 0}))
-        return false;
-    std::vector<NodeEntry> entries = std::move(leaf.node.entries);
-    entries.erase(entries.begin() + static_cast<std::ptrdiff_t>(leaf.index));
+    const PathStep& leaf = path.back();
+    if (!holdsEntry(*leaf.node, leaf.index, full, recno)) return false;
+    DecodedNode entries = *leaf.node;
+    entries.eraseEntry(leaf.index);
     store(path, path.size() - 1, std::move(entries), false);
     countChange();
     return true;
 }
 
-void IndexTag::store(std::vector<PathStep>& path, std::size_t level, std::vector<NodeEntry> entries,
+void IndexTag::store(std::vector<PathStep>& path, std::size_t level, DecodedNode entries,
                      bool appending) {
     PathStep& step = path[level];
-    const IndexNode& old = step.node;
+    const NodeCache::Node old = step.node;
     const bool isRoot = level == 0;
-    if (entries.empty()) {
+    if (entries.size() == 0) {
         if (isRoot) {
-            IndexNode empty;
+            DecodedNode empty;
             empty.root = true;
-            writeNode(step.offset, empty);
+            empty.keyLength = keyLength();
+            const IndexPage page = encodeNode(empty, trailByte());
+            writeNode(step.offset, std::move(empty), page);
             return;
         }
-        unlink(old);
+        unlink(*old);
         pages_->releasePage(step.offset);
         PathStep& parent = path[level - 1];
-        std::vector<NodeEntry> parentEntries = std::move(parent.node.entries);
-        parentEntries.erase(parentEntries.begin() + static_cast<std::ptrdiff_t>(parent.index));
+        DecodedNode parentEntries = *parent.node;
+        parentEntries.eraseEntry(parent.index);
         store(path, level - 1, std::move(parentEntries), false);
         return;
     }
-    if (isRoot && !old.leaf && entries.size() == 1) {
-        collapseRoot(step.offset, entries.front().child);
+    if (isRoot && !old->leaf && entries.size() == 1) {
+        collapseRoot(step.offset, entries.children.front());
         return;
     }
 
+    LeafPacker packer(keyLength(), trailByte());
     const std::vector<std::size_t> cuts =
-        old.leaf ? leafCuts(entries, keyLength(), trailByte(), appending)
-                 : interiorCuts(entries.size(), interiorCapacity(keyLength()), appending);
+        old->leaf ? leafCuts(entries, packer, appending)
+                  : interiorCuts(entries.size(), interiorCapacity(keyLength()), appending);
     const std::size_t pieces = cuts.size();
     std::vector<std::uint32_t> offsets{step.offset};
     while (offsets.size() < pieces) offsets.push_back(pages_->allocatePage());
-    std::vector<NodeEntry> uppers;
+    DecodedNode uppers;  // an entry for each piece, for the level above
+    uppers.leaf = false;
+    uppers.keyLength = keyLength();
     for (std::size_t i = 0; i < pieces; ++i) {
-        IndexNode piece;
-        piece.leaf = old.leaf;
-        piece.root = isRoot && pieces == 1;
-        piece.left = i > 0 ? offsets[i - 1] : old.left;
-        piece.right = i + 1 < pieces ? offsets[i + 1] : old.right;
         const std::size_t end = i + 1 < pieces ? cuts[i + 1] : entries.size();
-        piece.entries.assign(
-            std::make_move_iterator(entries.begin() + static_cast<std::ptrdiff_t>(cuts[i])),
-            std::make_move_iterator(entries.begin() + static_cast<std::ptrdiff_t>(end)));
-        writeNode(offsets[i], piece);
-        uppers.push_back(
-            NodeEntry{piece.entries.back().key, piece.entries.back().recno, offsets[i]});
+        const bool root = isRoot && pieces == 1;
+        const std::uint32_t left = i > 0 ? offsets[i - 1] : old->left;
+        const std::uint32_t right = i + 1 < pieces ? offsets[i + 1] : old->right;
+        // A leaf that fits whole is still in the packer, which points into its keys: it is
+        // encoded before the keys move.
+        const bool packed = pieces == 1 && old->leaf;
+        IndexPage page = packed ? packer.encode(root, left, right) : IndexPage{};
+        DecodedNode piece = pieces == 1 ? std::move(entries) : entries.slice(cuts[i], end);
+        piece.root = root;
+        piece.left = left;
+        piece.right = right;
+        if (!packed) page = encodeNode(piece, trailByte());
+        uppers.insertEntry(i, piece.key(piece.size() - 1), piece.recnos.back(), offsets[i]);
+        writeNode(offsets[i], std::move(piece), page);
     }
-    if (pieces > 1 && old.right != kNoPage)
-        pages_->writeNodeField(old.right, kNodeLeftOffset, offsets.back());
+    if (pieces > 1 && old->right != kNoPage)
+        pages_->writeNodeField(old->right, kNodeLeftOffset, offsets.back());
 
     if (isRoot) {
         if (pieces == 1) {
@@ -166,35 +175,40 @@ void IndexTag::store(std::vector<PathStep>& path, std::size_t level, std::vector
             return;
         }
         // The root split: a new root above it takes an entry for each piece.
-        PathStep top{pages_->allocatePage(), IndexNode{}, 0};
-        top.node.leaf = false;
-        path.insert(path.begin(), std::move(top));
+        auto top = std::make_shared<DecodedNode>();
+        top->leaf = false;
+        top->keyLength = keyLength();
+        path.insert(path.begin(), PathStep{pages_->allocatePage(), std::move(top), 0});
         store(path, 0, std::move(uppers), appending);
         return;
     }
     PathStep& parent = path[level - 1];
-    if (pieces == 1 && sameEntry(parent.node.entries[parent.index], uppers.front())) return;
-    std::vector<NodeEntry> parentEntries = std::move(parent.node.entries);
-    const auto slot = parentEntries.begin() + static_cast<std::ptrdiff_t>(parent.index);
-    *slot = uppers.front();
-    parentEntries.insert(slot + 1, uppers.begin() + 1, uppers.end());
+    if (pieces == 1 && holdsEntry(*parent.node, parent.index, uppers.key(0), uppers.recnos[0]))
+        return;
+    DecodedNode parentEntries = *parent.node;
+    parentEntries.replaceEntry(parent.index, uppers.key(0), uppers.recnos[0], offsets[0]);
+    for (std::size_t i = 1; i < pieces; ++i)
+        parentEntries.insertEntry(parent.index + i, uppers.key(i), uppers.recnos[i], offsets[i]);
     store(path, level - 1, std::move(parentEntries),
-          appending && pieces > 1 && parent.node.right == kNoPage);
+          appending && pieces > 1 && parent.node->right == kNoPage);
 }
 
-void IndexTag::unlink(const IndexNode& node) {
+void IndexTag::unlink(const DecodedNode& node) {
     if (node.left != kNoPage) pages_->writeNodeField(node.left, kNodeRightOffset, node.right);
     if (node.right != kNoPage) pages_->writeNodeField(node.right, kNodeLeftOffset, node.left);
 }
 
 void IndexTag::collapseRoot(std::uint32_t offset, std::uint32_t child) {
-    IndexNode node = readNode(child);
+    DecodedNode node = *this->node(child);
     node.root = true;
     node.left = node.right = kNoPage;
-    writeNode(child, node);
+    const bool again = !node.leaf && node.size() == 1;
+    const std::uint32_t grandchild = again ? node.children.front() : kNoPage;
+    const IndexPage page = encodeNode(node, trailByte());
+    writeNode(child, std::move(node), page);
     setRoot(child);
     pages_->releasePage(offset);
-    if (!node.leaf && node.entries.size() == 1) collapseRoot(child, node.entries.front().child);
+    if (again) collapseRoot(child, grandchild);
 }
 
 }  // namespace xbase

@@ -4,55 +4,85 @@ namespace xbase {
 
 namespace {
 
-// What keeping a node costs besides the node itself: its list entry and its slot in the map.
+// What keeping a node costs besides the node itself: its slot and its entry in the map.
 constexpr std::size_t kEntryOverhead = 96;
 
 }  // namespace
 
 NodeCache::NodeCache(std::size_t interiorBudget, std::size_t leafBudget)
-    : interior_{interiorBudget, 0, {}}, leaves_{leafBudget, 0, {}} {}
+    : interior_{interiorBudget, 0, {}, {}, 0}, leaves_{leafBudget, 0, {}, {}, 0} {}
 
 NodeCache::Node NodeCache::find(std::uint32_t offset, std::size_t keyLength, char trail) {
     const auto it = places_.find(offset);
     if (it == places_.end()) return nullptr;
-    const Place& place = it->second;
-    if (place.entry->node->keyLength != keyLength || place.entry->trail != trail) return nullptr;
-    std::list<Entry>& entries = place.segment->entries;
-    entries.splice(entries.begin(), entries, place.entry);
-    return place.entry->node;
+    Slot& slot = it->second.segment->slots[it->second.slot];
+    if (slot.keyLength != keyLength || slot.trail != trail) return nullptr;
+    slot.used = true;
+    return slot.node;
 }
 
 void NodeCache::put(std::uint32_t offset, Node node, char trail) {
     erase(offset);
     Segment& segment = node->leaf ? leaves_ : interior_;
-    const std::size_t bytes = node->footprint() + kEntryOverhead;
-    segment.entries.push_front(Entry{offset, std::move(node), trail, bytes});
-    segment.bytes += bytes;
-    places_.emplace(offset, Place{&segment, segment.entries.begin()});
-    // The newest node stays even when it alone is over the budget.
-    while (segment.bytes > segment.budget && segment.entries.size() > 1) {
-        const auto last = std::prev(segment.entries.end());
-        drop(places_.at(last->offset));
+    std::uint32_t index;
+    if (segment.free.empty()) {
+        index = static_cast<std::uint32_t>(segment.slots.size());
+        segment.slots.emplace_back();
+    } else {
+        index = segment.free.back();
+        segment.free.pop_back();
+    }
+    Slot& slot = segment.slots[index];
+    slot.bytes = node->footprint() + kEntryOverhead;
+    slot.keyLength = node->keyLength;
+    slot.node = std::move(node);
+    slot.offset = offset;
+    slot.trail = trail;
+    slot.used = false;
+    segment.bytes += slot.bytes;
+    places_.emplace(offset, Place{&segment, index});
+    shrink(segment, index);
+}
+
+void NodeCache::shrink(Segment& segment, std::uint32_t keep) {
+    // The newest node stays even when it alone is over the budget. Each turn of the sweep
+    // either drops a node or clears a flag, so two turns over the slots drop one.
+    while (segment.bytes > segment.budget && segment.slots.size() - segment.free.size() > 1) {
+        if (segment.hand >= segment.slots.size()) segment.hand = 0;
+        const auto index = static_cast<std::uint32_t>(segment.hand++);
+        Slot& slot = segment.slots[index];
+        if (!slot.node || index == keep) continue;
+        if (slot.used) {
+            slot.used = false;
+            continue;
+        }
+        places_.erase(slot.offset);
+        release(segment, index);
     }
 }
 
 void NodeCache::erase(std::uint32_t offset) {
     const auto it = places_.find(offset);
-    if (it != places_.end()) drop(it->second);
+    if (it == places_.end()) return;
+    const Place place = it->second;
+    places_.erase(it);
+    release(*place.segment, place.slot);
 }
 
-void NodeCache::drop(const Place& place) {
-    const std::uint32_t offset = place.entry->offset;
-    place.segment->bytes -= place.entry->bytes;
-    place.segment->entries.erase(place.entry);
-    places_.erase(offset);
+void NodeCache::release(Segment& segment, std::uint32_t index) {
+    Slot& slot = segment.slots[index];
+    segment.bytes -= slot.bytes;
+    slot.node.reset();
+    segment.free.push_back(index);
 }
 
 void NodeCache::clear() {
     places_.clear();
     for (Segment* segment : {&interior_, &leaves_}) {
-        segment->entries.clear();
+        segment->slots.clear();
+        segment->free.clear();
         segment->bytes = 0;
+        segment->hand = 0;
     }
 }
 

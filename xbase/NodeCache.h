@@ -1,16 +1,18 @@
 #pragma once
 // Decoded index nodes kept by page offset, so that the nodes a descent passes are not read and
-// decoded again. Interior nodes and leaves have byte budgets of their own, each kept by
-// dropping its least recently used nodes: a stream of leaves (a long walk, random seeks) never
-// pushes out the upper levels of a tree that every descent passes through.
+// decoded again. Interior nodes and leaves have byte budgets of their own: a stream of leaves
+// (a long walk, random seeks) never pushes out the upper levels of a tree that every descent
+// passes through. Within a budget, nodes leave in "second chance" order: a sweep passes over
+// the slots and drops the first node not used since the sweep last passed it, so that a hit
+// only sets a flag.
 //
 // Nodes are handed out as shared pointers to immutable nodes: dropping or replacing a node here
 // leaves whoever holds it with the node as it was.
 #include <cstddef>
 #include <cstdint>
-#include <list>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "xbase/CdxNode.h"
 
@@ -32,23 +34,29 @@ class NodeCache {
     void clear();
 
   private:
-    struct Entry {
-        std::uint32_t offset;
-        Node node;
-        char trail;
-        std::size_t bytes;
+    struct Slot {
+        Node node;  // null in a free slot
+        std::uint32_t offset = 0;
+        std::size_t keyLength = 0;
+        std::size_t bytes = 0;
+        char trail = 0;
+        bool used = false;  // found since the sweep last passed
     };
     struct Segment {
         std::size_t budget;
         std::size_t bytes = 0;
-        std::list<Entry> entries;  // most recently used first
+        std::vector<Slot> slots;
+        std::vector<std::uint32_t> free;  // indexes of free slots
+        std::size_t hand = 0;             // where the sweep goes on
     };
     struct Place {
         Segment* segment;
-        std::list<Entry>::iterator entry;
+        std::uint32_t slot;
     };
 
-    void drop(const Place& place);
+    void release(Segment& segment, std::uint32_t slot);
+    // Drops nodes until the segment is within its budget, keeping the slot just filled.
+    void shrink(Segment& segment, std::uint32_t keep);
 
     Segment interior_;
     Segment leaves_;
