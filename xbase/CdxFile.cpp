@@ -129,4 +129,18 @@ void CdxFile::dropTag(std::string_view name) {
     tags_.erase(it);
 }
 
+void CdxFile::putPending() {
+    for (auto& tag : tags_) tag->putPending();
+}
+
+void CdxFile::sync() {
+    putPending();
+    pages_->sync();
+}
+
+void CdxFile::holdWrites(bool on) {
+    if (!on) putPending();
+    pages_->holdWrites(on);
+}
+
 }  // namespace xbase

@@ -42,9 +42,10 @@ class CdxFile {
     // there is no such tag.
     void dropTag(std::string_view name);
 
-    void sync() { pages_->sync(); }
+    // Both put the entries the tags hold back in first (see IndexTag::insertNew).
+    void sync();
     // See IndexPages::holdWrites.
-    void holdWrites(bool on) { pages_->holdWrites(on); }
+    void holdWrites(bool on);
 
     // Catches up with changes that other opens made to the file (see IndexPages::catchUp): the
     // tag list is read again, the tags still listed keeping their objects, so that only
@@ -54,6 +55,7 @@ class CdxFile {
   private:
     explicit CdxFile(File file);
     void loadTags();
+    void putPending();
 
     std::unique_ptr<IndexPages> pages_;
     std::unique_ptr<IndexTag> directory_;

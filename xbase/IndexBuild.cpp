@@ -72,6 +72,7 @@ class ProgressReport {
 
 bool IndexTag::build(const KeySource& source, std::uint64_t expectedKeys,
                      const BuildProgress& progress) {
+    putPending();  // a stopped build leaves the tag as it was, entries held back included
     ProgressReport report(progress);
     KeyBlock keys(keyLength(), trailByte());
     keys.reserve(expectedKeys);

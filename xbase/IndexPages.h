@@ -71,6 +71,7 @@ class IndexPages {
     // incomplete mark covers, writes each changed page once rather than once per key. Turning
     // them off writes what is held.
     void holdWrites(bool on);
+    bool holdingWrites() const { return holding_; }
     // Writes what is held, then flushes the file to the disk.
     void sync();
 

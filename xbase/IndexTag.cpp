@@ -150,7 +150,15 @@ std::vector<std::uint32_t> IndexTag::treePages() const {
     return found;
 }
 
+std::uint32_t IndexTag::root() const {
+    // Putting held-back entries in changes the pages, not the entries the tag stands for.
+    if (!pendingRecnos_.empty()) const_cast<IndexTag*>(this)->putPending();
+    return current().root;
+}
+
 void IndexTag::releasePages() {
+    pendingKeys_.clear();
+    pendingRecnos_.clear();
     for (std::uint32_t offset : treePages()) pages_->releasePage(offset);
 }
 

@@ -84,6 +84,14 @@ class IndexTag {
     bool insert(std::string_view key, std::uint32_t recno);
     // Removes an entry; false when it is not there.
     bool remove(std::string_view key, std::uint32_t recno);
+    // Adds the entry of a record the tag cannot hold yet (a record just appended). While the
+    // pages hold their writes (an exclusive run of changes) a tag that is not unique holds
+    // such entries back and puts them in together, in key order, each leaf taking all of its
+    // new entries at once: before the tree is next read or changed in any other way, when
+    // many are waiting, and when the file's held writes go out (see putPending).
+    void insertNew(std::string_view key, std::uint32_t recno);
+    // Puts in the entries held back by insertNew.
+    void putPending();
 
     // Replaces the whole tree with the entries source hands out, in any order (they are sorted
     // here unless they arrive sorted); a unique tag keeps the lowest record number of each key.
@@ -105,7 +113,8 @@ class IndexTag {
     void releasePages();
 
     // For cursors: the root, a decoded node, the file's page count.
-    std::uint32_t root() const { return current().root; }
+    // The root, once any entries held back are in the tree.
+    std::uint32_t root() const;
     IndexNode readNode(std::uint32_t offset) const;
     // The node at offset as the cache keeps it: keys side by side, shared with the cache.
     NodeCache::Node node(std::uint32_t offset) const;
@@ -133,7 +142,9 @@ class IndexTag {
     void countChange();
     std::vector<std::uint32_t> treePages() const;
 
-    std::vector<PathStep> pathTo(const std::string& key, std::uint32_t recno) const;
+    std::vector<PathStep> pathTo(std::string_view key, std::uint32_t recno) const;
+    // Puts sorted entries in, one leaf at a time.
+    void insertSorted(const DecodedNode& added);
     void store(std::vector<PathStep>& path, std::size_t level, DecodedNode entries, bool appending);
     void unlink(const DecodedNode& node);
     void collapseRoot(std::uint32_t offset, std::uint32_t child);
@@ -144,6 +155,9 @@ class IndexTag {
     KeyType keyType_;
     mutable TagHeader header_;
     mutable std::uint64_t generation_ = 0;  // the pages' generation when header_ was read
+    // Entries held back by insertNew: their keys side by side, key length bytes each.
+    std::string pendingKeys_;
+    std::vector<std::uint32_t> pendingRecnos_;
 };
 
 }  // namespace xbase

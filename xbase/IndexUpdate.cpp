@@ -14,6 +14,9 @@ namespace xbase {
 
 namespace {
 
+// Entries held back by insertNew are put in once this many wait.
+constexpr std::size_t kMostPending = 32768;
+
 // Where the pieces of a leaf that may not fit one page begin. When entries are being appended
 // at the right end of the tree the left piece stays full, so that ascending loads fill pages.
 // When the whole leaf fits, packer is left holding all of it, ready to encode.
@@ -27,15 +30,22 @@ std::vector<std::size_t> leafCuts(const DecodedNode& entries, LeafPacker& packer
         return i - from;
     };
     auto fits = [&](std::size_t from, std::size_t to) { return fill(from, to) == to - from; };
-    if (fits(0, n)) return {0};
-    if (appending && fits(0, n - 1)) return {0, n - 1};
+    const std::size_t first = fill(0, n);
+    if (first == n) return {0};
+    // Each piece as full as it can be: for entries appended at the right end, and for more
+    // entries than two leaves hold.
+    auto greedy = [&] {
+        std::vector<std::size_t> cuts{0};
+        for (std::size_t start = first; start < n; start += fill(start, n)) cuts.push_back(start);
+        return cuts;
+    };
+    if (appending || !fits(first, n)) return greedy();
+    // Two pieces do: the cut nearest the middle, leaving room on both sides.
     for (std::size_t d = 0; d <= n / 2; ++d) {
         for (std::size_t k : {n / 2 - d, n / 2 + d})
             if (k > 0 && k < n && fits(0, k) && fits(k, n)) return {0, k};
     }
-    std::vector<std::size_t> cuts;
-    for (std::size_t start = 0; start < n; start += fill(start, n)) cuts.push_back(start);
-    return cuts;
+    return greedy();
 }
 
 std::vector<std::size_t> interiorCuts(std::size_t n, std::size_t capacity, bool appending) {
@@ -53,10 +63,38 @@ bool holdsEntry(const DecodedNode& node, std::size_t i, std::string_view key, st
     return i < node.size() && node.recnos[i] == recno && node.key(i) == key;
 }
 
+int compareEntries(const DecodedNode& a, std::size_t i, const DecodedNode& b, std::size_t j) {
+    return compareIndexEntries(a.key(i), a.recnos[i], b.key(j), b.recnos[j]);
+}
+
+// The entries of a leaf with added entries [from, to) merged in, leaving out those it holds.
+DecodedNode mergeEntries(const DecodedNode& leaf, const DecodedNode& added, std::size_t from,
+                         std::size_t to) {
+    DecodedNode merged;
+    merged.keyLength = leaf.keyLength;
+    merged.keys.reserve(leaf.keys.size() + (to - from) * leaf.keyLength);
+    merged.recnos.reserve(leaf.size() + to - from);
+    auto take = [&](const DecodedNode& node, std::size_t i) {
+        merged.keys.append(node.key(i));
+        merged.recnos.push_back(node.recnos[i]);
+    };
+    std::size_t i = 0;
+    while (i < leaf.size() || from < to) {
+        const int order = i == leaf.size() ? 1
+                          : from == to     ? -1
+                                           : compareEntries(leaf, i, added, from);
+        if (order <= 0) take(leaf, i++);
+        if (order >= 0) {
+            if (order > 0) take(added, from);
+            ++from;
+        }
+    }
+    return merged;
+}
+
 }  // namespace
 
-std::vector<IndexTag::PathStep> IndexTag::pathTo(const std::string& key,
-                                                 std::uint32_t recno) const {
+std::vector<IndexTag::PathStep> IndexTag::pathTo(std::string_view key, std::uint32_t recno) const {
     std::vector<PathStep> path;
     std::uint32_t offset = root();
     while (path.size() <= static_cast<std::size_t>(kMaxTreeDepth)) {
@@ -98,6 +136,68 @@ bool IndexTag::insert(std::string_view key, std::uint32_t recno) {
     store(path, path.size() - 1, std::move(entries), appending);
     countChange();
     return true;
+}
+
+void IndexTag::insertNew(std::string_view key, std::uint32_t recno) {
+    if (unique() || !pages_->holdingWrites()) {
+        insert(key, recno);
+        return;
+    }
+    pendingKeys_ += fullKey(key);
+    pendingRecnos_.push_back(recno);
+    if (pendingRecnos_.size() >= kMostPending) putPending();
+}
+
+void IndexTag::putPending() {
+    if (pendingRecnos_.empty()) return;
+    DecodedNode added;
+    added.keyLength = keyLength();
+    {
+        const std::string keys = std::move(pendingKeys_);
+        const std::vector<std::uint32_t> recnos = std::move(pendingRecnos_);
+        pendingKeys_.clear();
+        pendingRecnos_.clear();
+        const std::size_t length = keyLength();
+        auto key = [&](std::uint32_t i) {
+            return std::string_view(keys).substr(std::size_t{i} * length, length);
+        };
+        std::vector<std::uint32_t> order(recnos.size());
+        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
+        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
+            return compareIndexEntries(key(a), recnos[a], key(b), recnos[b]) < 0;
+        });
+        added.keys.reserve(keys.size());
+        added.recnos.reserve(recnos.size());
+        for (std::uint32_t i : order) {
+            if (added.size() > 0 && holdsEntry(added, added.size() - 1, key(i), recnos[i]))
+                continue;
+            added.keys.append(key(i));
+            added.recnos.push_back(recnos[i]);
+        }
+    }
+    insertSorted(added);
+    countChange();
+}
+
+void IndexTag::insertSorted(const DecodedNode& added) {
+    for (std::size_t i = 0; i < added.size();) {
+        std::vector<PathStep> path = pathTo(added.key(i), added.recnos[i]);
+        const NodeCache::Node leaf = path.back().node;
+        // The leaf takes the entries up to its greatest; the rightmost leaf takes all the rest.
+        const bool rightmost = leaf->right == kNoPage;
+        std::size_t end = i + 1;
+        if (rightmost)
+            end = added.size();
+        else if (leaf->size() > 0)
+            while (end < added.size() && compareEntries(added, end, *leaf, leaf->size() - 1) <= 0)
+                ++end;
+        DecodedNode entries = mergeEntries(*leaf, added, i, end);
+        const bool appending = rightmost && (leaf->size() == 0 ||
+                                             compareEntries(added, i, *leaf, leaf->size() - 1) > 0);
+        if (entries.size() != leaf->size())
+            store(path, path.size() - 1, std::move(entries), appending);
+        i = end;
+    }
 }
 
 bool IndexTag::remove(std::string_view key, std::uint32_t recno) {

@@ -169,7 +169,10 @@ void Table::updateKeys(std::uint32_t recno, bool appended) {
         const std::optional<std::string> before = appended ? std::nullopt : oldKey(o, recno);
         if (now == before) continue;
         if (before) o.tag->remove(*before, recno);
-        if (now) o.tag->insert(*now, recno);
+        if (now && appended)
+            o.tag->insertNew(*now, recno);
+        else if (now)
+            o.tag->insert(*now, recno);
         changed = true;
     }
     if (changed) indexChanged();
