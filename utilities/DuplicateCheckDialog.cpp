@@ -18,6 +18,7 @@
 #include "data/AddressTable.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
+#include "utilities/GridEditRow.h"
 #include "utilities/GridNavigator.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
@@ -87,20 +88,7 @@ DuplicateCheckDialog::DuplicateCheckDialog(xbase::Table& table, const QString& p
     connect(cancel_, &QPushButton::clicked, this, &DuplicateCheckDialog::cancelClicked);
     cancel_->hide();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(close_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    buttons->addWidget(helpButtons());
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(10);
-    layout->addWidget(setup_);
-    layout->addWidget(results_);
-    layout->addWidget(progressBar());
-    layout->addWidget(count_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutParts({setup_, results_, progressBar(), count_}, {close_, cancel_});
 }
 
 DuplicateCheckDialog::~DuplicateCheckDialog() {
@@ -173,28 +161,18 @@ QWidget* DuplicateCheckDialog::makeResultsPanel() {
                            panel);
     grid_->setMinimumWidth(760);
     navigator_ = new GridNavigator(grid_, QStringLiteral("Prior"), panel);
-    auto* remove = makeCommandButton(QStringLiteral("Delete"),
-                                     QStringLiteral("Deletes the current record."), panel);
-    connect(remove, &QPushButton::clicked, this,
+    auto* edits = new GridEditRow(navigator_, QStringLiteral("record"), panel);
+    connect(edits, &GridEditRow::deleteClicked, this,
             guarded(this, &DuplicateCheckDialog::onDeleteClicked));
-    auto* save = makeCommandButton(QStringLiteral("Save"),
-                                   QStringLiteral("Keeps the changes to the record."), panel);
-    connect(save, &QPushButton::clicked, this, guarded(this, &DuplicateCheckDialog::onSaveClicked));
-    auto* undo = makeCommandButton(QStringLiteral("Undo"),
-                                   QStringLiteral("Discards the changes to the record."), panel);
-    connect(undo, &QPushButton::clicked, this, guarded(this, &DuplicateCheckDialog::onUndoClicked));
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(navigator_);
-    row->addStretch();
-    row->addWidget(remove);
-    row->addWidget(save);
-    row->addWidget(undo);
+    connect(edits, &GridEditRow::saveClicked, this,
+            guarded(this, &DuplicateCheckDialog::onSaveClicked));
+    connect(edits, &GridEditRow::undoClicked, this,
+            guarded(this, &DuplicateCheckDialog::onUndoClicked));
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(text);
     column->addWidget(grid_);
-    column->addLayout(row);
+    column->addWidget(edits);
     return panel;
 }
 

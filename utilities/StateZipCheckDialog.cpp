@@ -14,6 +14,7 @@
 #include "data/AddressTable.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
+#include "utilities/GridEditRow.h"
 #include "utilities/GridNavigator.h"
 #include "utilities/StateZipCheck.h"
 #include "xbase/Table.h"
@@ -64,22 +65,8 @@ StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& pro
     connect(cancel_, &QPushButton::clicked, this, &StateZipCheckDialog::cancelClicked);
     cancel_->hide();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(close_);
-    buttons->addWidget(editTable_);
-    buttons->addWidget(cancel_);
-    buttons->addStretch();
-    buttons->addWidget(helpButtons());
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(18, 16, 18, 12);
-    layout->setSpacing(10);
-    layout->addWidget(setup_);
-    layout->addWidget(results_);
-    layout->addWidget(tablePanel_);
-    layout->addWidget(progressBar());
-    layout->addWidget(count_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layOutParts({setup_, results_, tablePanel_, progressBar(), count_},
+                {close_, editTable_, cancel_});
 }
 
 StateZipCheckDialog::~StateZipCheckDialog() {
@@ -179,29 +166,19 @@ QWidget* StateZipCheckDialog::makeTablePanel() {
     connect(insert, &QShortcut::activated, this,
             guarded(this, &StateZipCheckDialog::appendStateRow));
     auto* navigator = new GridNavigator(stateGrid_, QStringLiteral("Previous"), panel);
-    auto* remove = makeCommandButton(QStringLiteral("Delete"),
-                                     QStringLiteral("Deletes the current row."), panel);
-    connect(remove, &QPushButton::clicked, this,
+    auto* edits = new GridEditRow(navigator, QStringLiteral("row"), panel);
+    connect(edits, &GridEditRow::deleteClicked, this,
             guarded(this, &StateZipCheckDialog::onDeleteClicked));
-    auto* save = makeCommandButton(QStringLiteral("Save"),
-                                   QStringLiteral("Keeps the changes to the row."), panel);
-    connect(save, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onSaveClicked));
-    auto* undo = makeCommandButton(QStringLiteral("Undo"),
-                                   QStringLiteral("Discards the changes to the row."), panel);
-    connect(undo, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onUndoClicked));
-
-    auto* row = new QHBoxLayout;
-    row->addWidget(navigator);
-    row->addStretch();
-    row->addWidget(remove);
-    row->addWidget(save);
-    row->addWidget(undo);
+    connect(edits, &GridEditRow::saveClicked, this,
+            guarded(this, &StateZipCheckDialog::onSaveClicked));
+    connect(edits, &GridEditRow::undoClicked, this,
+            guarded(this, &StateZipCheckDialog::onUndoClicked));
     auto* column = new QVBoxLayout(panel);
     column->setContentsMargins(0, 0, 0, 0);
     column->addWidget(first);
     column->addWidget(second);
     column->addWidget(stateGrid_);
-    column->addLayout(row);
+    column->addWidget(edits);
     return panel;
 }
 
