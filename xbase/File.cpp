@@ -148,6 +148,17 @@ FileMap::~FileMap() {
     unmap();
 }
 
+void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
+    // Pages are brought in at least 4 KB at a time: a copy counts as at least that much.
+    constexpr std::uint64_t kPage = 4096;
+    constexpr std::uint64_t kReleaseAfter = std::uint64_t{48} << 20;
+    std::memcpy(out, static_cast<const char*>(address_) + offset, n);
+    copiedSinceRelease_ += std::max<std::uint64_t>(n, kPage);
+    if (copiedSinceRelease_ < kReleaseAfter) return;
+    copiedSinceRelease_ = 0;
+    ::madvise(address_, size_, MADV_DONTNEED);  // a shared file mapping reads the file again
+}
+
 void FileMap::unmap() {
     if (address_) ::munmap(address_, size_);
     address_ = nullptr;

@@ -23,12 +23,16 @@ class FileMap {
     FileMap& operator=(FileMap&& other) noexcept;
     ~FileMap();
 
-    const char* data() const { return static_cast<const char*>(address_); }
     std::uint64_t size() const { return size_; }
     // Whether the n bytes at offset lie inside the mapping.
     bool covers(std::uint64_t offset, std::uint64_t n) const {
         return offset <= size_ && n <= size_ - offset;
     }
+    // Copies n bytes at offset, which the mapping must cover. The file's pages that reads
+    // bring in count as this process's memory until they are let go: after every few dozen
+    // megabytes copied the mapping lets go of them all (the system keeps them cached), so
+    // that a walk through a large file in any order holds only its latest stretch.
+    void copy(std::uint64_t offset, void* out, std::size_t n) const;
 
   private:
     friend class File;
@@ -36,6 +40,7 @@ class FileMap {
 
     void* address_ = nullptr;
     std::uint64_t size_ = 0;
+    mutable std::uint64_t copiedSinceRelease_ = 0;
 };
 
 class File {

@@ -50,7 +50,7 @@ std::uint32_t IndexPages::readChanges() const {
     if (!held_.empty() && size_ >= kTagHeaderSize)
         readBytes(kTagChangesOffset, bytes, sizeof bytes, "the change counter");
     else if (map_.covers(kTagChangesOffset, sizeof bytes))
-        std::memcpy(bytes, map_.data() + kTagChangesOffset, sizeof bytes);
+        map_.copy(kTagChangesOffset, bytes, sizeof bytes);
     else
         file_.readAt(kTagChangesOffset, bytes, sizeof bytes);  // a new, still empty file counts 0
     return getLe(bytes, sizeof bytes);
@@ -103,7 +103,7 @@ void IndexPages::writeNode(std::uint32_t offset, const IndexPage& page) {
 
 void IndexPages::readFile(std::uint64_t offset, void* buf, std::size_t n, const char* what) const {
     if (map_.covers(offset, n))
-        std::memcpy(buf, map_.data() + offset, n);
+        map_.copy(offset, buf, n);
     else
         file_.readExact(offset, buf, n, what);
 }

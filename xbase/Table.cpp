@@ -196,7 +196,7 @@ const char* Table::recordAt(std::uint32_t recno) {
     cacheCount_ = 0;
     cache_.resize(static_cast<std::size_t>(n) * recordLength_);
     if (dbfMap_.covers(offset, cache_.size()))
-        std::memcpy(cache_.data(), dbfMap_.data() + offset, cache_.size());
+        dbfMap_.copy(offset, cache_.data(), cache_.size());
     else
         dbf_.readExact(offset, cache_.data(), cache_.size(), "a record");
     cacheFirst_ = first;
@@ -253,7 +253,7 @@ void Table::refreshCount() {
     cacheCount_ = 0;
     char bytes[4];
     if (dbfMap_.covers(4, sizeof bytes))
-        std::memcpy(bytes, dbfMap_.data() + 4, sizeof bytes);
+        dbfMap_.copy(4, bytes, sizeof bytes);
     else
         dbf_.readExact(4, bytes, 4, "the header");
     const auto headerCount = static_cast<std::uint32_t>(
