@@ -55,4 +55,10 @@ class KeyBlock {
     bool recnosAscend_ = true;  // every record number so far arrived in order
 };
 
+// A tag's keys gathered and put in order, ready for IndexTag::buildFrom.
+struct SortedKeys {
+    KeyBlock keys;
+    std::vector<std::uint32_t> order;
+};
+
 }  // namespace xbase

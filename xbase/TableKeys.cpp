@@ -9,7 +9,9 @@
 
 #include "xbase/IdxFile.h"
 #include "xbase/IndexTag.h"
+#include "xbase/KeyBlock.h"
 #include "xbase/Table.h"
+#include "xbase/TagPipeline.h"
 
 namespace xbase {
 
@@ -63,6 +65,60 @@ struct LaterKeys {
 
 }  // namespace
 
+Table::Order Table::copyForThread(const Order& o) {
+    Order own;
+    own.key = o.key;
+    own.condition = o.condition;
+    own.type = o.type;
+    own.keyLength = o.keyLength;
+    return own;
+}
+
+bool Table::pipelinesTags(std::size_t tagCount) const {
+    return tagCount > 1 && count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
+           std::thread::hardware_concurrency() > 1;
+}
+
+PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
+    const Order o = copyForThread(source);
+    PreparedKeys prepared;
+    KeyBlock keys(o.keyLength, keyTrailByte(o.type));
+    keys.reserve(count_);
+    RecordBytes rec(fields_);
+    std::vector<char> buffer;
+    std::string key;
+    const std::uint32_t perRead =
+        std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
+    try {
+        for (std::uint32_t first = 1; first <= count_; first += perRead) {
+            if (stop) return prepared;
+            const std::uint32_t n = std::min(perRead, count_ - first + 1);
+            const std::uint64_t offset =
+                headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_;
+            const std::size_t length = static_cast<std::size_t>(n) * recordLength_;
+            // Records inside the mapping are read in place.
+            const char* bytes = dbfMap_.data() + offset;
+            if (!dbfMap_.covers(offset, length)) {
+                buffer.resize(length);
+                dbf_.readExact(offset, buffer.data(), length, "a record");
+                bytes = buffer.data();
+            }
+            for (std::uint32_t i = 0; i < n; ++i) {
+                rec.show(bytes + static_cast<std::size_t>(i) * recordLength_, first + i);
+                if (!formKeyOf(o, rec, engine_.settings, key)) continue;
+                // The owner's build of the tag fails on a key too long, with the tag's words.
+                if (key.size() > o.keyLength) return prepared;
+                keys.add(key, first + i);
+            }
+        }
+    } catch (const MemoNeeded&) {
+        return prepared;  // the owner of the table forms these keys itself
+    }
+    std::vector<std::uint32_t> order = keys.order();
+    prepared.sorted.emplace(SortedKeys{std::move(keys), std::move(order)});
+    return prepared;
+}
+
 bool Table::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& key,
                             std::uint32_t& recno) {
     while (++next <= count_) {
@@ -89,11 +145,7 @@ KeySource Table::twoThreadKeySource(const Order& o) {
     const std::uint32_t middle = count_ / 2 + 1;
     const std::uint32_t last = count_;
     auto later = std::make_shared<LaterKeys>();
-    auto own = std::make_shared<Order>();  // expressions keep scratch space: a copy per thread
-    own->key = o.key;
-    own->condition = o.condition;
-    own->type = o.type;
-    own->keyLength = o.keyLength;
+    auto own = std::make_shared<Order>(copyForThread(o));
     later->stoppedAt = middle;
     later->thread = std::thread([this, own, middle, last, work = later.get()] {
         RecordBytes rec(fields_);
