@@ -7,6 +7,7 @@
 #include <atomic>
 #include <thread>
 
+#include "xbase/HugePages.h"
 #include "xbase/IdxFile.h"
 #include "xbase/IndexTag.h"
 #include "xbase/KeyBlock.h"
@@ -53,8 +54,8 @@ class RecordBytes : public RecordSource {
 struct LaterKeys {
     std::thread thread;
     std::atomic<bool> cancel{false};
-    std::string keys;
-    std::vector<std::uint32_t> recnos;
+    std::vector<char, HugePageAllocator<char>> keys;
+    std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos;
     std::uint32_t stoppedAt = 0;
 
     ~LaterKeys() {
@@ -147,6 +148,9 @@ KeySource Table::twoThreadKeySource(const Order& o) {
     auto later = std::make_shared<LaterKeys>();
     auto own = std::make_shared<Order>(copyForThread(o));
     later->stoppedAt = middle;
+    // Room for a key of every record, each with its length byte, so that nothing is moved.
+    later->keys.reserve(static_cast<std::size_t>(last - middle + 1) * (o.keyLength + 1));
+    later->recnos.reserve(last - middle + 1);
     later->thread = std::thread([this, own, middle, last, work = later.get()] {
         RecordBytes rec(fields_);
         std::vector<char> buffer;
@@ -164,8 +168,8 @@ KeySource Table::twoThreadKeySource(const Order& o) {
                     rec.show(buffer.data() + static_cast<std::size_t>(i) * recordLength_,
                              first + i);
                     if (formKeyOf(*own, rec, engine_.settings, key)) {
-                        work->keys += static_cast<char>(key.size());
-                        work->keys += key;
+                        work->keys.push_back(static_cast<char>(key.size()));
+                        work->keys.insert(work->keys.end(), key.begin(), key.end());
                         work->recnos.push_back(first + i);
                     }
                     work->stoppedAt = first + i + 1;
@@ -191,7 +195,7 @@ KeySource Table::twoThreadKeySource(const Order& o) {
         if (later->thread.joinable()) later->thread.join();
         if (*taken < later->recnos.size()) {
             const auto length = static_cast<unsigned char>(later->keys[*offset]);
-            key.assign(later->keys, *offset + 1, length);
+            key.assign(later->keys.data() + *offset + 1, length);
             *offset += 1 + length;
             recno = later->recnos[(*taken)++];
             *next = recno;
