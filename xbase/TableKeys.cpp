@@ -3,8 +3,12 @@
 // one forms those of the first half; its keys then follow, so the builder sees exactly the
 // sequence one thread would give. Where the second thread cannot go on (a memo field, an
 // expression that fails) this thread carries on from that record itself.
+//
+// A build of several tags (TagPipeline) prepares each tag's keys whole on one thread, either,
+// sorted and ready for the tree; a tag whose keys need a memo is left to the table's thread.
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
 #include "xbase/HugePages.h"
@@ -97,13 +101,14 @@ PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& st
             const std::uint64_t offset =
                 headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_;
             const std::size_t length = static_cast<std::size_t>(n) * recordLength_;
-            // Records inside the mapping are read in place.
-            const char* bytes = dbfMap_.data() + offset;
-            if (!dbfMap_.covers(offset, length)) {
-                buffer.resize(length);
+            // A chunk copied in one go is read faster from the cache than record by record
+            // from the mapping.
+            buffer.resize(length);
+            if (dbfMap_.covers(offset, length))
+                std::memcpy(buffer.data(), dbfMap_.data() + offset, length);
+            else
                 dbf_.readExact(offset, buffer.data(), length, "a record");
-                bytes = buffer.data();
-            }
+            const char* bytes = buffer.data();
             for (std::uint32_t i = 0; i < n; ++i) {
                 rec.show(bytes + static_cast<std::size_t>(i) * recordLength_, first + i);
                 if (!formKeyOf(o, rec, engine_.settings, key)) continue;
