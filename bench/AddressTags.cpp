@@ -7,13 +7,19 @@
 namespace bench {
 
 std::vector<double> createAddressTags(xbase::Table& table) {
+    std::vector<xbase::Table::TagRequest> requests;
+    for (const rp::AddressTagDef& tag : rp::addressTags())
+        requests.push_back({tag.name, tag.key, {}, false});
     std::vector<double> seconds;
-    for (const rp::AddressTagDef& tag : rp::addressTags()) {
-        auto start = std::chrono::steady_clock::now();
-        table.createTag(tag.name, tag.key);
-        seconds.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
+    auto last = std::chrono::steady_clock::now();
+    table.createTags(requests, [&](std::size_t, int percent) {
+        if (percent == 100) {
+            const auto now = std::chrono::steady_clock::now();
+            seconds.push_back(std::chrono::duration<double>(now - last).count());
+            last = now;
+        }
+        return true;
+    });
     return seconds;
 }
 

@@ -24,8 +24,8 @@ std::string upper(std::string text) {
     return text;
 }
 
-// Building every address tag on a copy of the million-record table, once; the counters give
-// each tag's share in seconds.
+// Building every address tag on a copy of the million-record table, once, in one build; the
+// counters give each tag's share in seconds (from the end of the tag before to its own end).
 void BM_BuildAddressTags(benchmark::State& state) {
     const bench::IndexedTable& indexed = bench::sharedIndexedAddressTable();
     double total = 0;

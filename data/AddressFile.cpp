@@ -77,13 +77,15 @@ AddressFileResult createAddressTags(AddressTable& table, const TagProgress& prog
     AddressFileResult result;
     try {
         table->deleteIndexes();
-        int n = 0;
-        for (const AddressTagDef& tag : addressTags()) {
-            ++n;
-            xbase::ProgressFn report;
-            if (progress) report = [&progress, n](int percent) { return progress(n, percent); };
-            table->createTag(tag.name, tag.key, {}, false, report);
-        }
+        std::vector<xbase::Table::TagRequest> requests;
+        for (const AddressTagDef& tag : addressTags())
+            requests.push_back({tag.name, tag.key, {}, false});
+        xbase::Table::TagsProgressFn report;
+        if (progress)
+            report = [&progress](std::size_t tag, int percent) {
+                return progress(static_cast<int>(tag) + 1, percent);
+            };
+        table->createTags(requests, report);
     } catch (const xbase::Error& e) {
         result.cause = engineText(e);
         result.notices << withEngineText(QStringLiteral("Unable to create index files"),

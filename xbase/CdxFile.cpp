@@ -88,6 +88,12 @@ IndexTag* CdxFile::findTag(std::string_view name) {
 
 IndexTag* CdxFile::addTag(const TagDefinition& definition, const KeySource& source,
                           std::uint64_t expectedKeys, const BuildProgress& progress) {
+    return addTag(definition,
+                  [&](IndexTag& tag) { return tag.build(source, expectedKeys, progress); });
+}
+
+IndexTag* CdxFile::addTag(const TagDefinition& definition,
+                          const std::function<bool(IndexTag& tag)>& build) {
     if (!validTagName(definition.name))
         pages_->fail("\"" + definition.name + "\" is not a valid tag name");
     if (findTag(definition.name) != nullptr)
@@ -96,7 +102,7 @@ IndexTag* CdxFile::addTag(const TagDefinition& definition, const KeySource& sour
     const std::uint32_t offset = pages_->allocateHeader();
     auto tag = std::make_unique<IndexTag>(
         IndexTag::create(*pages_, offset, header, upperAscii(definition.name), definition.keyType));
-    if (!tag->build(source, expectedKeys, progress)) {
+    if (!build(*tag)) {
         tag->releasePages();
         pages_->releasePage(offset);
         pages_->releasePage(offset + kIndexPageSize);

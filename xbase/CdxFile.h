@@ -38,6 +38,10 @@ class CdxFile {
     // with a letter or underscore, or that is taken.
     IndexTag* addTag(const TagDefinition& definition, const KeySource& source,
                      std::uint64_t expectedKeys, const BuildProgress& progress = {});
+    // The same with the tree written by build (IndexTag::build or IndexTag::buildFrom), which
+    // returns false when progress stopped it.
+    IndexTag* addTag(const TagDefinition& definition,
+                     const std::function<bool(IndexTag& tag)>& build);
     // Removes a tag from the directory and puts its pages on the free list. Throws Error when
     // there is no such tag.
     void dropTag(std::string_view name);

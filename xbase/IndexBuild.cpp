@@ -85,7 +85,12 @@ bool IndexTag::build(const KeySource& source, std::uint64_t expectedKeys,
         keys.add(key, recno);
         if (!report(keys.size(), expectedKeys, 0, 50)) return false;
     }
-    const std::vector<std::uint32_t> order = keys.order();
+    return buildFrom(keys, keys.order(), progress);
+}
+
+bool IndexTag::buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>& order,
+                         const BuildProgress& progress) {
+    ProgressReport report(progress);
     if (!report(1, 1, 0, 55)) return false;
 
     std::vector<std::uint32_t> allocated;

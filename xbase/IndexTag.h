@@ -21,6 +21,8 @@
 
 namespace xbase {
 
+class KeyBlock;
+
 // Deeper trees are taken for corrupt: a walk down stops there.
 constexpr int kMaxTreeDepth = 64;
 
@@ -103,6 +105,10 @@ class IndexTag {
     // written so far are free again.
     bool build(const KeySource& source, std::uint64_t expectedKeys,
                const BuildProgress& progress = {});
+    // The second half of build: writes the tree from keys already gathered, in the order
+    // given (KeyBlock::order). Progress runs from 55 to 100.
+    bool buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>& order,
+                   const BuildProgress& progress = {});
 
     // Checks the whole tree: order of the entries, interior entries carrying their child's
     // greatest entry, every leaf at the same depth, sibling links, no empty node below the root.

@@ -41,8 +41,8 @@ void KeyBlock::reserve(std::uint64_t count) {
 }
 
 void KeyBlock::add(std::string_view text, std::uint32_t recno) {
-    bytes_.append(text);
-    bytes_.append(keyLength_ - text.size(), trail_);
+    bytes_.insert(bytes_.end(), text.begin(), text.end());
+    bytes_.insert(bytes_.end(), keyLength_ - text.size(), trail_);
     recnos_.push_back(recno);
     const std::uint32_t n = size();
     if (n == 1) return;
@@ -56,13 +56,14 @@ std::vector<std::uint32_t> KeyBlock::order() const {
         std::iota(positions.begin(), positions.end(), 0);
         return positions;
     }
-    std::vector<SortItem> items(size());
+    std::vector<SortItem, HugePageAllocator<SortItem>> items(size());
     for (std::uint32_t i = 0; i < size(); ++i) items[i] = SortItem{chunk(i, 0), recnos_[i], i};
     if (!recnosAscend_)
         std::sort(items.begin(), items.end(),
                   [](const SortItem& a, const SortItem& b) { return a.recno < b.recno; });
     {
-        std::vector<SortItem> scratch(items.size());  // gone before the positions are made
+        // Gone before the positions are made.
+        std::vector<SortItem, HugePageAllocator<SortItem>> scratch(items.size());
         sortFrom(items, scratch, 0);
     }
     std::vector<std::uint32_t> positions(size());

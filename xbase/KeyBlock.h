@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "xbase/HugePages.h"
+
 namespace xbase {
 
 class KeyBlock {
@@ -49,10 +51,16 @@ class KeyBlock {
 
     std::size_t keyLength_;
     char trail_;
-    std::string bytes_;
-    std::vector<std::uint32_t> recnos_;
+    std::vector<char, HugePageAllocator<char>> bytes_;
+    std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos_;
     bool sorted_ = true;        // every entry so far arrived in order
     bool recnosAscend_ = true;  // every record number so far arrived in order
+};
+
+// A tag's keys gathered and put in order, ready for IndexTag::buildFrom.
+struct SortedKeys {
+    KeyBlock keys;
+    std::vector<std::uint32_t> order;
 };
 
 }  // namespace xbase

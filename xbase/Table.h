@@ -21,6 +21,7 @@
 // power failure, or that arrives marked from elsewhere, is repaired by the next open that can
 // have it to itself (see Engine::open). When commit() returns, what it committed is on the
 // disk: the files written since the last commit are flushed to the device.
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -47,6 +48,7 @@ class IdxFile;
 class IndexCursor;
 class IndexTag;
 class MemoFile;
+struct PreparedKeys;
 struct TagDefinition;
 enum class KeyType;  // IndexKey.h
 
@@ -177,6 +179,21 @@ class Table : public RecordSource {
     void createTag(const std::string& name, std::string_view keyExpression,
                    std::string_view forExpression = {}, bool unique = false,
                    const ProgressFn& progress = {});
+    // One tag of createTags.
+    struct TagRequest {
+        std::string name;
+        std::string keyExpression;
+        std::string forExpression;
+        bool unique = false;
+    };
+    // Told how far the build of a tag (numbered from 0 in the list) has got, 0 to 100; returns
+    // false to stop it.
+    using TagsProgressFn = std::function<bool(std::size_t tag, int percent)>;
+    // createTag for each tag of the list in turn, with the same outcome byte for byte and the
+    // same errors; the tags built before an error or a stop stay. On a large table the keys of
+    // the next tag are gathered and sorted on a second thread while a tree is written; a tag
+    // whose keys came that way reports its progress from 55 on.
+    void createTags(const std::vector<TagRequest>& tags, const TagsProgressFn& progress = {});
     void dropTag(std::string_view name);
     // Closes every index of the table (structural and opened files); order 0 follows.
     void closeIndexes();
@@ -291,7 +308,18 @@ class Table : public RecordSource {
     static bool formKeyOf(const Order& o, const RecordSource& rec, const Settings& s,
                           std::string& key, bool honourCondition = true);
     std::string encodeSeekKey(const Order& o, std::string_view text) const;
-    void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress);
+    // Builds tag from the records, or from prepared keys when they are given.
+    void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
+                  PreparedKeys* prepared = nullptr);
+    // The order and definition of a tag that createTags makes; throws as createTag does.
+    Order planTag(const TagRequest& request, TagDefinition& def) const;
+    // Whether a build of this many tags gathers their keys on two threads (see TagPipeline).
+    bool pipelinesTags(std::size_t tagCount) const;
+    // The keys of every record in o, gathered from the file and sorted; for any thread, which
+    // works on its own copy of o's expressions. Gives up early once stop is set.
+    PreparedKeys prepareKeys(const Order& o, const std::atomic<bool>& stop) const;
+    // The expressions of o in a copy of their own (expressions keep scratch space).
+    static Order copyForThread(const Order& o);
     // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.
     void rebuildTags(const ProgressFn& progress);
     // The records' keys in the order, one per call, as IndexTag's builders take them (a

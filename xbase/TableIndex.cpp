@@ -12,6 +12,7 @@
 #include "xbase/IndexKey.h"
 #include "xbase/IndexTag.h"
 #include "xbase/Table.h"
+#include "xbase/TagPipeline.h"
 
 namespace xbase {
 
@@ -136,9 +137,13 @@ bool Table::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s
     return true;
 }
 
-void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress) {
+void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
+                     PreparedKeys* prepared) {
+    if (prepared && prepared->error) std::rethrow_exception(prepared->error);
     std::uint32_t here = recno_;
-    bool built = tag.build(keySourceFor(o), count_, progress);
+    bool built = prepared && prepared->sorted
+                     ? tag.buildFrom(prepared->sorted->keys, prepared->sorted->order, progress)
+                     : tag.build(keySourceFor(o), count_, progress);
     load(here);
     indexChanged();
     if (!built) throw Error("Building index " + tag.name() + " of " + path_ + " was stopped");
@@ -248,39 +253,83 @@ TagDefinition Table::defineIndex(std::string name, std::string_view keyExpressio
     return def;
 }
 
+Table::Order Table::planTag(const TagRequest& request, TagDefinition& def) const {
+    Order o;
+    o.key = compile(request.keyExpression);
+    if (!blank(request.forExpression)) {
+        o.condition = compile(request.forExpression);
+        if (o.condition->type() != ValueType::Logical)
+            throw ExpressionError(
+                "An index condition must be a logical expression: " + request.forExpression,
+                request.forExpression, 1);
+    }
+    def = defineIndex(upperAscii(request.name), request.keyExpression, o.key);
+    o.type = def.keyType;
+    o.keyLength = def.keyLength;
+    def.forExpression = o.condition ? request.forExpression : std::string();
+    def.unique = request.unique;
+    return o;
+}
+
 void Table::createTag(const std::string& name, std::string_view keyExpression,
                       std::string_view forExpression, bool unique, const ProgressFn& progress) {
+    TagsProgressFn report;
+    if (progress) report = [&progress](std::size_t, int percent) { return progress(percent); };
+    createTags({{name, std::string(keyExpression), std::string(forExpression), unique}}, report);
+}
+
+void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn& progress) {
     requireWritable();
-    // Records still buffered are written first: the new tag lists only records on disk, and a
+    // Records still buffered are written first: the new tags list only records on disk, and a
     // first tag starts the structural index that later changes mark the header for.
     commit();
     catchUpIndexes();
-    Order o;
-    o.key = compile(keyExpression);
-    if (!blank(forExpression)) {
-        o.condition = compile(forExpression);
-        if (o.condition->type() != ValueType::Logical)
-            throw ExpressionError(
-                "An index condition must be a logical expression: " + std::string(forExpression),
-                std::string(forExpression), 1);
+    // Each tag is planned up front; one that cannot be made fails when its turn comes, after
+    // the tags before it are built.
+    std::vector<Order> orders(tags.size());
+    std::vector<TagDefinition> defs(tags.size());
+    std::vector<std::exception_ptr> errors(tags.size());
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        try {
+            orders[i] = planTag(tags[i], defs[i]);
+        } catch (...) {
+            errors[i] = std::current_exception();
+        }
     }
-    TagDefinition def = defineIndex(upperAscii(name), keyExpression, o.key);
-    o.type = def.keyType;
-    o.keyLength = def.keyLength;
-    def.forExpression = o.condition ? std::string(forExpression) : std::string();
-    def.unique = unique;
-    if (!cdx_) {
-        cdx_ = std::make_unique<CdxFile>(CdxFile::create(newCompanionPath(path_, "cdx")));
-        setIndexFlag(true);
+    std::optional<TagPipeline> pipeline;
+    if (pipelinesTags(tags.size()))
+        pipeline.emplace(tags.size(),
+                         [this, &orders, &errors](std::size_t i, const std::atomic<bool>& stop) {
+                             return errors[i] ? PreparedKeys{} : prepareKeys(orders[i], stop);
+                         });
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        if (errors[i]) std::rethrow_exception(errors[i]);
+        const TagDefinition& def = defs[i];
+        if (!cdx_) {
+            cdx_ = std::make_unique<CdxFile>(CdxFile::create(newCompanionPath(path_, "cdx")));
+            setIndexFlag(true);
+        }
+        BuildProgress report;
+        if (progress) report = [&progress, i](int percent) { return progress(i, percent); };
+        std::uint32_t here = recno_;
+        IndexTag* tag = nullptr;
+        PreparedKeys prepared = pipeline ? pipeline->take(i) : PreparedKeys{};
+        if (prepared.error) std::rethrow_exception(prepared.error);
+        if (prepared.sorted)
+            tag = cdx_->addTag(def, [&](IndexTag& t) {
+                return t.buildFrom(prepared.sorted->keys, prepared.sorted->order, report);
+            });
+        else
+            tag = cdx_->addTag(def, keySourceFor(orders[i]), count_, report);
+        prepared = {};
+        if (pipeline) pipeline->done(i);
+        load(here);
+        if (!tag) throw Error("Building index " + def.name + " of " + path_ + " was stopped");
+        loadStructuralOrders();
+        if (order_ > 0 && orders_[static_cast<std::size_t>(order_ - 1)].file)
+            ++order_;  // files come after tags
+        indexChanged();
     }
-    std::uint32_t here = recno_;
-    IndexTag* tag = cdx_->addTag(def, keySourceFor(o), count_, progress);
-    load(here);
-    if (!tag) throw Error("Building index " + def.name + " of " + path_ + " was stopped");
-    loadStructuralOrders();
-    if (order_ > 0 && orders_[static_cast<std::size_t>(order_ - 1)].file)
-        ++order_;  // files come after tags
-    indexChanged();
 }
 
 void Table::dropTag(std::string_view name) {
@@ -330,8 +379,24 @@ void Table::reindex(const ProgressFn& progress) {
 }
 
 void Table::rebuildTags(const ProgressFn& progress) {
+    std::vector<Order*> tags;
     for (Order& o : orders_)
-        if (!o.file) buildTag(*o.tag, o, progress);
+        if (!o.file) tags.push_back(&o);
+    std::optional<TagPipeline> pipeline;
+    if (pipelinesTags(tags.size()))
+        pipeline.emplace(tags.size(), [this, &tags](std::size_t i, const std::atomic<bool>& stop) {
+            return prepareKeys(*tags[i], stop);
+        });
+    for (std::size_t i = 0; i < tags.size(); ++i) {
+        if (!pipeline) {
+            buildTag(*tags[i]->tag, *tags[i], progress);
+            continue;
+        }
+        PreparedKeys prepared = pipeline->take(i);
+        buildTag(*tags[i]->tag, *tags[i], progress, &prepared);
+        prepared = {};
+        pipeline->done(i);
+    }
 }
 
 void Table::setIndexFlag(bool on) {

@@ -3,13 +3,20 @@
 // one forms those of the first half; its keys then follow, so the builder sees exactly the
 // sequence one thread would give. Where the second thread cannot go on (a memo field, an
 // expression that fails) this thread carries on from that record itself.
+//
+// A build of several tags (TagPipeline) prepares each tag's keys whole on one thread, either,
+// sorted and ready for the tree; a tag whose keys need a memo is left to the table's thread.
 #include <algorithm>
 #include <atomic>
+#include <cstring>
 #include <thread>
 
+#include "xbase/HugePages.h"
 #include "xbase/IdxFile.h"
 #include "xbase/IndexTag.h"
+#include "xbase/KeyBlock.h"
 #include "xbase/Table.h"
+#include "xbase/TagPipeline.h"
 
 namespace xbase {
 
@@ -51,8 +58,8 @@ class RecordBytes : public RecordSource {
 struct LaterKeys {
     std::thread thread;
     std::atomic<bool> cancel{false};
-    std::string keys;
-    std::vector<std::uint32_t> recnos;
+    std::vector<char, HugePageAllocator<char>> keys;
+    std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos;
     std::uint32_t stoppedAt = 0;
 
     ~LaterKeys() {
@@ -62,6 +69,61 @@ struct LaterKeys {
 };
 
 }  // namespace
+
+Table::Order Table::copyForThread(const Order& o) {
+    Order own;
+    own.key = o.key;
+    own.condition = o.condition;
+    own.type = o.type;
+    own.keyLength = o.keyLength;
+    return own;
+}
+
+bool Table::pipelinesTags(std::size_t tagCount) const {
+    return tagCount > 1 && count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
+           std::thread::hardware_concurrency() > 1;
+}
+
+PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
+    const Order o = copyForThread(source);
+    PreparedKeys prepared;
+    KeyBlock keys(o.keyLength, keyTrailByte(o.type));
+    keys.reserve(count_);
+    RecordBytes rec(fields_);
+    std::vector<char> buffer;
+    std::string key;
+    const std::uint32_t perRead =
+        std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
+    try {
+        for (std::uint32_t first = 1; first <= count_; first += perRead) {
+            if (stop) return prepared;
+            const std::uint32_t n = std::min(perRead, count_ - first + 1);
+            const std::uint64_t offset =
+                headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_;
+            const std::size_t length = static_cast<std::size_t>(n) * recordLength_;
+            // A chunk copied in one go is read faster from the cache than record by record
+            // from the mapping.
+            buffer.resize(length);
+            if (dbfMap_.covers(offset, length))
+                std::memcpy(buffer.data(), dbfMap_.data() + offset, length);
+            else
+                dbf_.readExact(offset, buffer.data(), length, "a record");
+            const char* bytes = buffer.data();
+            for (std::uint32_t i = 0; i < n; ++i) {
+                rec.show(bytes + static_cast<std::size_t>(i) * recordLength_, first + i);
+                if (!formKeyOf(o, rec, engine_.settings, key)) continue;
+                // The owner's build of the tag fails on a key too long, with the tag's words.
+                if (key.size() > o.keyLength) return prepared;
+                keys.add(key, first + i);
+            }
+        }
+    } catch (const MemoNeeded&) {
+        return prepared;  // the owner of the table forms these keys itself
+    }
+    std::vector<std::uint32_t> order = keys.order();
+    prepared.sorted.emplace(SortedKeys{std::move(keys), std::move(order)});
+    return prepared;
+}
 
 bool Table::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& key,
                             std::uint32_t& recno) {
@@ -89,12 +151,11 @@ KeySource Table::twoThreadKeySource(const Order& o) {
     const std::uint32_t middle = count_ / 2 + 1;
     const std::uint32_t last = count_;
     auto later = std::make_shared<LaterKeys>();
-    auto own = std::make_shared<Order>();  // expressions keep scratch space: a copy per thread
-    own->key = o.key;
-    own->condition = o.condition;
-    own->type = o.type;
-    own->keyLength = o.keyLength;
+    auto own = std::make_shared<Order>(copyForThread(o));
     later->stoppedAt = middle;
+    // Room for a key of every record, each with its length byte, so that nothing is moved.
+    later->keys.reserve(static_cast<std::size_t>(last - middle + 1) * (o.keyLength + 1));
+    later->recnos.reserve(last - middle + 1);
     later->thread = std::thread([this, own, middle, last, work = later.get()] {
         RecordBytes rec(fields_);
         std::vector<char> buffer;
@@ -112,8 +173,8 @@ KeySource Table::twoThreadKeySource(const Order& o) {
                     rec.show(buffer.data() + static_cast<std::size_t>(i) * recordLength_,
                              first + i);
                     if (formKeyOf(*own, rec, engine_.settings, key)) {
-                        work->keys += static_cast<char>(key.size());
-                        work->keys += key;
+                        work->keys.push_back(static_cast<char>(key.size()));
+                        work->keys.insert(work->keys.end(), key.begin(), key.end());
                         work->recnos.push_back(first + i);
                     }
                     work->stoppedAt = first + i + 1;
@@ -139,7 +200,7 @@ KeySource Table::twoThreadKeySource(const Order& o) {
         if (later->thread.joinable()) later->thread.join();
         if (*taken < later->recnos.size()) {
             const auto length = static_cast<unsigned char>(later->keys[*offset]);
-            key.assign(later->keys, *offset + 1, length);
+            key.assign(later->keys.data() + *offset + 1, length);
             *offset += 1 + length;
             recno = later->recnos[(*taken)++];
             *next = recno;
