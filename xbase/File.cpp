@@ -153,9 +153,10 @@ void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
     constexpr std::uint64_t kPage = 4096;
     constexpr std::uint64_t kReleaseAfter = std::uint64_t{48} << 20;
     std::memcpy(out, static_cast<const char*>(address_) + offset, n);
-    copiedSinceRelease_ += std::max<std::uint64_t>(n, kPage);
-    if (copiedSinceRelease_ < kReleaseAfter) return;
-    copiedSinceRelease_ = 0;
+    const std::uint64_t counted = std::max<std::uint64_t>(n, kPage);
+    if (copiedSinceRelease_.fetch_add(counted, std::memory_order_relaxed) + counted < kReleaseAfter)
+        return;
+    copiedSinceRelease_.store(0, std::memory_order_relaxed);
     ::madvise(address_, size_, MADV_DONTNEED);  // a shared file mapping reads the file again
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // A file handle with positioned reads and writes and whole-file locks that hold across
 // processes. The only place that talks to the operating system's file calls.
+#include <atomic>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,7 +41,7 @@ class FileMap {
 
     void* address_ = nullptr;
     std::uint64_t size_ = 0;
-    mutable std::uint64_t copiedSinceRelease_ = 0;
+    mutable std::atomic<std::uint64_t> copiedSinceRelease_{0};  // copies come from any thread
 };
 
 class File {

@@ -105,7 +105,7 @@ PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& st
             // from the mapping.
             buffer.resize(length);
             if (dbfMap_.covers(offset, length))
-                std::memcpy(buffer.data(), dbfMap_.data() + offset, length);
+                dbfMap_.copy(offset, buffer.data(), length);
             else
                 dbf_.readExact(offset, buffer.data(), length, "a record");
             const char* bytes = buffer.data();
