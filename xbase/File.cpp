@@ -125,10 +125,12 @@ FileMap File::mapForReading(std::uint64_t length) const {
     if (address == MAP_FAILED) return map;
     map.address_ = address;
     map.size_ = length;
+    map.touched_ = std::make_unique<std::atomic<std::uint64_t>[]>(map.words());
     return map;
 }
 
-FileMap::FileMap(FileMap&& o) noexcept : address_(o.address_), size_(o.size_) {
+FileMap::FileMap(FileMap&& o) noexcept
+    : address_(o.address_), size_(o.size_), touched_(std::move(o.touched_)) {
     o.address_ = nullptr;
     o.size_ = 0;
 }
@@ -138,6 +140,8 @@ FileMap& FileMap::operator=(FileMap&& o) noexcept {
         unmap();
         address_ = o.address_;
         size_ = o.size_;
+        touched_ = std::move(o.touched_);
+        touchedPages_.store(0, std::memory_order_relaxed);
         o.address_ = nullptr;
         o.size_ = 0;
     }
@@ -149,14 +153,20 @@ FileMap::~FileMap() {
 }
 
 void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
-    // Pages are brought in at least 4 KB at a time: a copy counts as at least that much.
     constexpr std::uint64_t kPage = 4096;
-    constexpr std::uint64_t kReleaseAfter = std::uint64_t{48} << 20;
+    constexpr std::uint64_t kReleasePages = (std::uint64_t{64} << 20) / kPage;
     std::memcpy(out, static_cast<const char*>(address_) + offset, n);
-    const std::uint64_t counted = std::max<std::uint64_t>(n, kPage);
-    if (copiedSinceRelease_.fetch_add(counted, std::memory_order_relaxed) + counted < kReleaseAfter)
+    std::uint64_t added = 0;
+    for (std::uint64_t page = offset / kPage; page <= (offset + n - 1) / kPage; ++page) {
+        const std::uint64_t bit = std::uint64_t{1} << (page % 64);
+        if ((touched_[page / 64].fetch_or(bit, std::memory_order_relaxed) & bit) == 0) ++added;
+    }
+    if (added == 0 ||
+        touchedPages_.fetch_add(added, std::memory_order_relaxed) + added < kReleasePages)
         return;
-    copiedSinceRelease_.store(0, std::memory_order_relaxed);
+    touchedPages_.store(0, std::memory_order_relaxed);
+    for (std::uint64_t word = 0; word < words(); ++word)
+        touched_[word].store(0, std::memory_order_relaxed);
     ::madvise(address_, size_, MADV_DONTNEED);  // a shared file mapping reads the file again
 }
 

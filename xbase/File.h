@@ -3,6 +3,7 @@
 // processes. The only place that talks to the operating system's file calls.
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -30,18 +31,24 @@ class FileMap {
         return offset <= size_ && n <= size_ - offset;
     }
     // Copies n bytes at offset, which the mapping must cover. The file's pages that reads
-    // bring in count as this process's memory until they are let go: after every few dozen
-    // megabytes copied the mapping lets go of them all (the system keeps them cached), so
-    // that a walk through a large file in any order holds only its latest stretch.
+    // bring in count as this process's memory until they are let go: once copies have touched
+    // 64 MB of pages not touched before, the mapping lets go of them all (the system keeps
+    // them cached), so that a walk through a large file in any order holds only its latest
+    // stretch, while reads that come back to the same pages keep them.
     void copy(std::uint64_t offset, void* out, std::size_t n) const;
 
   private:
     friend class File;
     void unmap();
+    // Words of the touched-page bits.
+    std::uint64_t words() const { return (size_ + 4096 * 64 - 1) / (4096 * 64); }
 
     void* address_ = nullptr;
     std::uint64_t size_ = 0;
-    mutable std::atomic<std::uint64_t> copiedSinceRelease_{0};  // copies come from any thread
+    // Copies come from any thread: a bit for each 4 KB page touched since the last release,
+    // and their count.
+    std::unique_ptr<std::atomic<std::uint64_t>[]> touched_;
+    mutable std::atomic<std::uint64_t> touchedPages_{0};
 };
 
 class File {

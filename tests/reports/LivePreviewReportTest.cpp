@@ -2,6 +2,8 @@
 // the same operations on the same pages, with codes and memo bands that cross pages.
 #include <gtest/gtest.h>
 
+#include <QRegularExpression>
+
 #include "RecordedOps.h"
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
@@ -12,6 +14,17 @@ namespace rp {
 namespace {
 
 class LivePreviewReportTest : public AddressFileFixture {};
+
+// Each page's heading shows the time of day it was drawn: two recordings a second apart
+// differ there and nowhere else, so the time is left out of the comparison.
+PageOps withoutTimeOfDay(PageOps pages) {
+    const QRegularExpression time(QStringLiteral("^\\d{1,2}:\\d{2}(:\\d{2})?( [AP]M)?$"));
+    for (auto& page : pages)
+        for (ReportOp& op : page)
+            if (auto* run = std::get_if<TextRun>(&op); run && time.match(run->text).hasMatch())
+                run->text = QStringLiteral("TIME");
+    return pages;
+}
 
 TEST_F(LivePreviewReportTest, MemoBandsAcrossPagesRecordTheSamePagesLiveAsInFull) {
     engine.settings.hideDeleted = true;
@@ -33,9 +46,9 @@ TEST_F(LivePreviewReportTest, MemoBandsAcrossPagesRecordTheSamePagesLiveAsInFull
     request.codes = true;
     chooseReportRecords(table.table(), request, 1);
     const ReportJob job = listReportJob(table.table(), request);
-    const PageOps full = loggedPages(job);
+    const PageOps full = withoutTimeOfDay(loggedPages(job));
     chooseReportRecords(table.table(), request, 1);
-    const PageOps live = livePages(job);
+    const PageOps live = withoutTimeOfDay(livePages(job));
     ASSERT_GE(full.size(), 4u);
     EXPECT_EQ(live.size(), full.size());
     EXPECT_EQ(differences(live, full), 0);
