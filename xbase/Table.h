@@ -318,6 +318,10 @@ class Table : public RecordSource {
     // The keys of every record in o, gathered from the file and sorted; for any thread, which
     // works on its own copy of o's expressions. Gives up early once stop is set.
     PreparedKeys prepareKeys(const Order& o, const std::atomic<bool>& stop) const;
+    // Calls each(bytes, recno) for the records first to last in turn, read a chunk at a time,
+    // until it returns false; for any thread.
+    template <class Each>
+    void forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each each) const;
     // The expressions of o in a copy of their own (expressions keep scratch space).
     static Order copyForThread(const Order& o);
     // Rebuilds every structural tag; progress runs from 0 to 100 for each tag in turn.

@@ -84,42 +84,51 @@ bool Table::pipelinesTags(std::size_t tagCount) const {
            std::thread::hardware_concurrency() > 1;
 }
 
+template <class Each>
+void Table::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each each) const {
+    const std::uint32_t perRead =
+        std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
+    std::vector<char> buffer;
+    for (std::uint32_t from = first; from <= last; from += perRead) {
+        const std::uint32_t n = std::min(perRead, last - from + 1);
+        const std::uint64_t offset =
+            headerLength_ + static_cast<std::uint64_t>(from - 1) * recordLength_;
+        const std::size_t length = static_cast<std::size_t>(n) * recordLength_;
+        // A chunk copied in one go is read faster from the cache than record by record from
+        // the mapping.
+        buffer.resize(length);
+        if (dbfMap_.covers(offset, length))
+            dbfMap_.copy(offset, buffer.data(), length);
+        else
+            dbf_.readExact(offset, buffer.data(), length, "a record");
+        for (std::uint32_t i = 0; i < n; ++i)
+            if (!each(buffer.data() + static_cast<std::size_t>(i) * recordLength_, from + i))
+                return;
+    }
+}
+
 PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
     const Order o = copyForThread(source);
-    PreparedKeys prepared;
     KeyBlock keys(o.keyLength, keyTrailByte(o.type));
     keys.reserve(count_);
     RecordBytes rec(fields_);
-    std::vector<char> buffer;
     std::string key;
-    const std::uint32_t perRead =
-        std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
+    bool complete = true;
     try {
-        for (std::uint32_t first = 1; first <= count_; first += perRead) {
-            if (stop) return prepared;
-            const std::uint32_t n = std::min(perRead, count_ - first + 1);
-            const std::uint64_t offset =
-                headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_;
-            const std::size_t length = static_cast<std::size_t>(n) * recordLength_;
-            // A chunk copied in one go is read faster from the cache than record by record
-            // from the mapping.
-            buffer.resize(length);
-            if (dbfMap_.covers(offset, length))
-                dbfMap_.copy(offset, buffer.data(), length);
-            else
-                dbf_.readExact(offset, buffer.data(), length, "a record");
-            const char* bytes = buffer.data();
-            for (std::uint32_t i = 0; i < n; ++i) {
-                rec.show(bytes + static_cast<std::size_t>(i) * recordLength_, first + i);
-                if (!formKeyOf(o, rec, engine_.settings, key)) continue;
-                // The owner's build of the tag fails on a key too long, with the tag's words.
-                if (key.size() > o.keyLength) return prepared;
-                keys.add(key, first + i);
-            }
-        }
+        forEachRecordBytes(1, count_, [&](const char* bytes, std::uint32_t recno) {
+            if (stop) return complete = false;
+            rec.show(bytes, recno);
+            if (!formKeyOf(o, rec, engine_.settings, key)) return true;
+            // The owner's build of the tag fails on a key too long, with the tag's words.
+            if (key.size() > o.keyLength) return complete = false;
+            keys.add(key, recno);
+            return true;
+        });
     } catch (const MemoNeeded&) {
-        return prepared;  // the owner of the table forms these keys itself
+        complete = false;  // the owner of the table forms these keys itself
     }
+    PreparedKeys prepared;
+    if (!complete) return prepared;
     std::vector<std::uint32_t> order = keys.order();
     prepared.sorted.emplace(SortedKeys{std::move(keys), std::move(order)});
     return prepared;
@@ -158,28 +167,19 @@ KeySource Table::twoThreadKeySource(const Order& o) {
     later->recnos.reserve(last - middle + 1);
     later->thread = std::thread([this, own, middle, last, work = later.get()] {
         RecordBytes rec(fields_);
-        std::vector<char> buffer;
         std::string key;
-        const std::uint32_t perRead =
-            std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
         try {
-            for (std::uint32_t first = middle; first <= last && !work->cancel; first += perRead) {
-                const std::uint32_t n = std::min(perRead, last - first + 1);
-                buffer.resize(static_cast<std::size_t>(n) * recordLength_);
-                dbf_.readExact(
-                    headerLength_ + static_cast<std::uint64_t>(first - 1) * recordLength_,
-                    buffer.data(), buffer.size(), "a record");
-                for (std::uint32_t i = 0; i < n; ++i) {
-                    rec.show(buffer.data() + static_cast<std::size_t>(i) * recordLength_,
-                             first + i);
-                    if (formKeyOf(*own, rec, engine_.settings, key)) {
-                        work->keys.push_back(static_cast<char>(key.size()));
-                        work->keys.insert(work->keys.end(), key.begin(), key.end());
-                        work->recnos.push_back(first + i);
-                    }
-                    work->stoppedAt = first + i + 1;
+            forEachRecordBytes(middle, last, [&](const char* bytes, std::uint32_t recno) {
+                if (work->cancel) return false;
+                rec.show(bytes, recno);
+                if (formKeyOf(*own, rec, engine_.settings, key)) {
+                    work->keys.push_back(static_cast<char>(key.size()));
+                    work->keys.insert(work->keys.end(), key.begin(), key.end());
+                    work->recnos.push_back(recno);
                 }
-            }
+                work->stoppedAt = recno + 1;
+                return true;
+            });
         } catch (...) {
             // This thread carries on from stoppedAt, where the same record fails or is read
             // with its memo.
