@@ -26,17 +26,21 @@ PreparedKeys TagPipeline::run(std::size_t i) {
     }
 }
 
+void TagPipeline::prepareNext(std::unique_lock<std::mutex>& lock) {
+    const std::size_t i = next_++;
+    lock.unlock();
+    PreparedKeys keys = run(i);
+    lock.lock();
+    slots_[i] = std::move(keys);
+    changed_.notify_all();
+}
+
 void TagPipeline::work() {
     std::unique_lock lock(mutex_);
     for (;;) {
         changed_.wait(lock, [this] { return stop_ || mayClaim() || next_ == slots_.size(); });
         if (stop_ || next_ == slots_.size()) return;
-        const std::size_t i = next_++;
-        lock.unlock();
-        PreparedKeys keys = run(i);
-        lock.lock();
-        slots_[i] = std::move(keys);
-        changed_.notify_all();
+        prepareNext(lock);
     }
 }
 
@@ -49,12 +53,7 @@ PreparedKeys TagPipeline::take(std::size_t i) {
             return keys;
         }
         if (mayClaim()) {
-            const std::size_t j = next_++;
-            lock.unlock();
-            PreparedKeys keys = run(j);
-            lock.lock();
-            slots_[j] = std::move(keys);
-            changed_.notify_all();
+            prepareNext(lock);
             continue;
         }
         changed_.wait(lock);

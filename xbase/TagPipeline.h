@@ -48,6 +48,8 @@ class TagPipeline {
     void work();
     bool mayClaim() const { return next_ < slots_.size() && next_ - done_ < kInFlight; }
     PreparedKeys run(std::size_t i);
+    // Claims the next tag, prepares it with the lock let go and puts its keys in its slot.
+    void prepareNext(std::unique_lock<std::mutex>& lock);
 
     Prepare prepare_;
     std::mutex mutex_;
