@@ -72,7 +72,6 @@ class ProgressReport {
 
 bool IndexTag::build(const KeySource& source, std::uint64_t expectedKeys,
                      const BuildProgress& progress) {
-    putPending();  // a stopped build leaves the tag as it was, entries held back included
     ProgressReport report(progress);
     KeyBlock keys(keyLength(), trailByte());
     keys.reserve(expectedKeys);
@@ -90,6 +89,7 @@ bool IndexTag::build(const KeySource& source, std::uint64_t expectedKeys,
 
 bool IndexTag::buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>& order,
                          const BuildProgress& progress) {
+    putPending();  // a stopped build leaves the tag as it was, entries held back included
     ProgressReport report(progress);
     if (!report(1, 1, 0, 55)) return false;
 

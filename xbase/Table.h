@@ -308,6 +308,10 @@ class Table : public RecordSource {
     static bool formKeyOf(const Order& o, const RecordSource& rec, const Settings& s,
                           std::string& key, bool honourCondition = true);
     std::string encodeSeekKey(const Order& o, std::string_view text) const;
+    // Builds tag's tree from prepared keys when they are given and sorted, else from the
+    // records; rethrows the error that stopped their preparation.
+    bool fillTag(IndexTag& tag, const Order& o, const PreparedKeys* prepared,
+                 const ProgressFn& progress);
     // Builds tag from the records, or from prepared keys when they are given.
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
                   PreparedKeys* prepared = nullptr);

@@ -137,13 +137,18 @@ bool Table::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s
     return true;
 }
 
+bool Table::fillTag(IndexTag& tag, const Order& o, const PreparedKeys* prepared,
+                    const ProgressFn& progress) {
+    if (prepared && prepared->error) std::rethrow_exception(prepared->error);
+    return prepared && prepared->sorted
+               ? tag.buildFrom(prepared->sorted->keys, prepared->sorted->order, progress)
+               : tag.build(keySourceFor(o), count_, progress);
+}
+
 void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
                      PreparedKeys* prepared) {
-    if (prepared && prepared->error) std::rethrow_exception(prepared->error);
     std::uint32_t here = recno_;
-    bool built = prepared && prepared->sorted
-                     ? tag.buildFrom(prepared->sorted->keys, prepared->sorted->order, progress)
-                     : tag.build(keySourceFor(o), count_, progress);
+    const bool built = fillTag(tag, o, prepared, progress);
     load(here);
     indexChanged();
     if (!built) throw Error("Building index " + tag.name() + " of " + path_ + " was stopped");
@@ -314,13 +319,8 @@ void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn
         std::uint32_t here = recno_;
         IndexTag* tag = nullptr;
         PreparedKeys prepared = pipeline ? pipeline->take(i) : PreparedKeys{};
-        if (prepared.error) std::rethrow_exception(prepared.error);
-        if (prepared.sorted)
-            tag = cdx_->addTag(def, [&](IndexTag& t) {
-                return t.buildFrom(prepared.sorted->keys, prepared.sorted->order, report);
-            });
-        else
-            tag = cdx_->addTag(def, keySourceFor(orders[i]), count_, report);
+        tag = cdx_->addTag(def,
+                           [&](IndexTag& t) { return fillTag(t, orders[i], &prepared, report); });
         prepared = {};
         if (pipeline) pipeline->done(i);
         load(here);
