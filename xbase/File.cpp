@@ -164,6 +164,11 @@ void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
     if (added == 0 ||
         touchedPages_.fetch_add(added, std::memory_order_relaxed) + added < kReleasePages)
         return;
+    letGo();
+}
+
+void FileMap::letGo() const {
+    if (!address_) return;
     touchedPages_.store(0, std::memory_order_relaxed);
     for (std::uint64_t word = 0; word < words(); ++word)
         touched_[word].store(0, std::memory_order_relaxed);

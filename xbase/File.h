@@ -36,6 +36,14 @@ class FileMap {
     // them cached), so that a walk through a large file in any order holds only its latest
     // stretch, while reads that come back to the same pages keep them.
     void copy(std::uint64_t offset, void* out, std::size_t n) const;
+    // The bytes at offset in place, for passes that read the whole file more than once: they
+    // are not counted, so the pages stay with this process until letGo(). They show what
+    // writers put there meanwhile, and stay readable after letGo (the file is read again).
+    const char* bytesAt(std::uint64_t offset) const {
+        return static_cast<const char*>(address_) + offset;
+    }
+    // Lets go of every page the mapping holds.
+    void letGo() const;
 
   private:
     friend class File;

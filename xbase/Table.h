@@ -314,11 +314,17 @@ class Table : public RecordSource {
                  const ProgressFn& progress);
     // Builds tag from the records, or from prepared keys when they are given.
     void buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
-                  PreparedKeys* prepared = nullptr);
+                  const PreparedKeys* prepared);
     // The order and definition of a tag that createTags makes; throws as createTag does.
     Order planTag(const TagRequest& request, TagDefinition& def) const;
     // Whether a build of this many tags gathers their keys on two threads (see TagPipeline).
     bool pipelinesTags(std::size_t tagCount) const;
+    // Calls build(i, prepared) for each order in turn, with its keys prepared ahead on a
+    // second thread where that pays (else prepared is nullptr); a null order has none. The
+    // records' pages read meanwhile stay with the process until the last tag is built, as
+    // each tag reads them all again.
+    void buildInTurn(const std::vector<const Order*>& orders,
+                     const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build);
     // The keys of every record in o, gathered from the file and sorted; for any thread, which
     // works on its own copy of o's expressions. Gives up early once stop is set.
     PreparedKeys prepareKeys(const Order& o, const std::atomic<bool>& stop) const;

@@ -146,7 +146,7 @@ bool Table::fillTag(IndexTag& tag, const Order& o, const PreparedKeys* prepared,
 }
 
 void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
-                     PreparedKeys* prepared) {
+                     const PreparedKeys* prepared) {
     std::uint32_t here = recno_;
     const bool built = fillTag(tag, o, prepared, progress);
     load(here);
@@ -301,13 +301,10 @@ void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn
             errors[i] = std::current_exception();
         }
     }
-    std::optional<TagPipeline> pipeline;
-    if (pipelinesTags(tags.size()))
-        pipeline.emplace(tags.size(),
-                         [this, &orders, &errors](std::size_t i, const std::atomic<bool>& stop) {
-                             return errors[i] ? PreparedKeys{} : prepareKeys(orders[i], stop);
-                         });
-    for (std::size_t i = 0; i < tags.size(); ++i) {
+    std::vector<const Order*> planned(tags.size());
+    for (std::size_t i = 0; i < tags.size(); ++i)
+        if (!errors[i]) planned[i] = &orders[i];
+    buildInTurn(planned, [&](std::size_t i, const PreparedKeys* prepared) {
         if (errors[i]) std::rethrow_exception(errors[i]);
         const TagDefinition& def = defs[i];
         if (!cdx_) {
@@ -317,18 +314,39 @@ void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn
         BuildProgress report;
         if (progress) report = [&progress, i](int percent) { return progress(i, percent); };
         std::uint32_t here = recno_;
-        IndexTag* tag = nullptr;
-        PreparedKeys prepared = pipeline ? pipeline->take(i) : PreparedKeys{};
-        tag = cdx_->addTag(def,
-                           [&](IndexTag& t) { return fillTag(t, orders[i], &prepared, report); });
-        prepared = {};
-        if (pipeline) pipeline->done(i);
+        IndexTag* tag =
+            cdx_->addTag(def, [&](IndexTag& t) { return fillTag(t, orders[i], prepared, report); });
         load(here);
         if (!tag) throw Error("Building index " + def.name + " of " + path_ + " was stopped");
         loadStructuralOrders();
         if (order_ > 0 && orders_[static_cast<std::size_t>(order_ - 1)].file)
             ++order_;  // files come after tags
         indexChanged();
+    });
+}
+
+void Table::buildInTurn(
+    const std::vector<const Order*>& orders,
+    const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build) {
+    struct LetGoOfRecords {
+        const FileMap& map;
+        ~LetGoOfRecords() { map.letGo(); }
+    } letGo{dbfMap_};
+    std::optional<TagPipeline> pipeline;
+    if (pipelinesTags(orders.size()))
+        pipeline.emplace(orders.size(),
+                         [this, &orders](std::size_t i, const std::atomic<bool>& stop) {
+                             return orders[i] ? prepareKeys(*orders[i], stop) : PreparedKeys{};
+                         });
+    for (std::size_t i = 0; i < orders.size(); ++i) {
+        if (!pipeline) {
+            build(i, nullptr);
+            continue;
+        }
+        PreparedKeys prepared = pipeline->take(i);
+        build(i, &prepared);
+        prepared = {};
+        pipeline->done(i);
     }
 }
 
@@ -382,21 +400,9 @@ void Table::rebuildTags(const ProgressFn& progress) {
     std::vector<Order*> tags;
     for (Order& o : orders_)
         if (!o.file) tags.push_back(&o);
-    std::optional<TagPipeline> pipeline;
-    if (pipelinesTags(tags.size()))
-        pipeline.emplace(tags.size(), [this, &tags](std::size_t i, const std::atomic<bool>& stop) {
-            return prepareKeys(*tags[i], stop);
-        });
-    for (std::size_t i = 0; i < tags.size(); ++i) {
-        if (!pipeline) {
-            buildTag(*tags[i]->tag, *tags[i], progress);
-            continue;
-        }
-        PreparedKeys prepared = pipeline->take(i);
-        buildTag(*tags[i]->tag, *tags[i], progress, &prepared);
-        prepared = {};
-        pipeline->done(i);
-    }
+    buildInTurn({tags.begin(), tags.end()}, [&](std::size_t i, const PreparedKeys* prepared) {
+        buildTag(*tags[i]->tag, *tags[i], progress, prepared);
+    });
 }
 
 void Table::setIndexFlag(bool on) {
@@ -470,7 +476,9 @@ int Table::createIndexFile(const std::string& path, std::string_view keyExpressi
     o.keyLength = def.keyLength;
     if (!empty) {
         try {
-            buildTag(*o.tag, o, progress);
+            buildInTurn({&o}, [&](std::size_t, const PreparedKeys* prepared) {
+                buildTag(*o.tag, o, progress, prepared);
+            });
         } catch (...) {
             o.file.reset();
             removeFile(path);

@@ -113,23 +113,30 @@ void Table::writeStructuralIndex(const std::string& path, const std::vector<TagD
                                  const ProgressFn& progress) {
     CdxFile cdx = CdxFile::create(path);
     const std::uint32_t here = recno_;
+    std::vector<Order> orders(tags.size());
+    std::vector<const Order*> planned;
     for (std::size_t i = 0; i < tags.size(); ++i) {
         const TagDefinition& def = tags[i];
-        Order o;
+        Order& o = orders[i];
         o.key = compile(def.keyExpression);
         if (!def.forExpression.empty()) o.condition = compile(def.forExpression);
         o.type = def.keyType;
         o.keyLength = def.keyLength;
+        planned.push_back(&o);
+    }
+    buildInTurn(planned, [&](std::size_t i, const PreparedKeys* prepared) {
         BuildProgress overall;
         if (progress)
             overall = [&progress, i, n = tags.size()](int percent) {
                 return progress(
                     static_cast<int>((i * 100 + static_cast<std::size_t>(percent)) / n));
             };
-        const bool built = cdx.addTag(def, keySourceFor(o), count_, overall) != nullptr;
+        const bool built = cdx.addTag(tags[i], [&](IndexTag& t) {
+            return fillTag(t, orders[i], prepared, overall);
+        }) != nullptr;
         load(here);
         if (!built) throw Error("Rebuilding the indexes of " + path_ + " was stopped");
-    }
+    });
     cdx.sync();
 }
 

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "TableTestSupport.h"
 #include "TempDir.h"
@@ -17,6 +19,22 @@ using namespace xbase;
 namespace {
 
 constexpr int kRecords = 60000;
+
+// The kilobytes of the file at path that this process's mappings hold resident.
+long residentKilobytes(const std::string& path) {
+    std::ifstream maps("/proc/self/smaps");
+    long total = 0;
+    bool inFile = false;
+    for (std::string line; std::getline(maps, line);) {
+        if (line.find('-') < line.find(' ')) {  // a mapping's first line ends with its path
+            inFile = line.size() >= path.size() &&
+                     line.compare(line.size() - path.size(), path.size(), path) == 0;
+        } else if (inFile && line.rfind("Rss:", 0) == 0) {
+            std::istringstream(line.substr(4)) >> total;
+        }
+    }
+    return total;
+}
 
 // Plain, numeric, conditional, unique, date, memo-reading and deletion-mark tags.
 const std::vector<Table::TagRequest>& requests() {
@@ -89,6 +107,26 @@ TEST_F(TagsTogether, AllAtOnceWritesTheFileThatOneByOneWrites) {
     for (const auto& [tag, percent] : reports)
         if (percent == 100) ended.push_back(tag);
     EXPECT_EQ(ended, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5}));
+}
+
+TEST_F(TagsTogether, ARepairAtOpenWritesTheFileThatOneByOneWrites) {
+    oneByOne(*open(first), requests().size());
+    open(second)->createTags(requests());
+    std::string dbf = readBytes(path(second));
+    dbf[14] = 1;  // a run of changes that never finished
+    writeBytes(path(second), dbf);
+    EXPECT_TRUE(open(second)->indexRebuiltAtOpen());
+    EXPECT_EQ(readBytes(second.file("P.CDX")), readBytes(first.file("P.CDX")));
+}
+
+TEST_F(TagsTogether, TheRecordsReadForABuildAreLetGoAfterIt) {
+    auto table = open(second);
+    const long fileKilobytes = static_cast<long>(std::filesystem::file_size(path(second)) / 1024);
+    table->createTags(requests());
+    table->createTag("AGAIN", "NAME");
+    table->reindex();
+    EXPECT_LT(residentKilobytes(std::filesystem::canonical(path(second)).string()),
+              fileKilobytes / 4);
 }
 
 TEST_F(TagsTogether, ReindexListsWhatFreshTagsList) {
