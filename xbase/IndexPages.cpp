@@ -41,7 +41,7 @@ void IndexPages::remap() {
     // Pages (and the change counter, read before every operation of a shared open) are read
     // from a mapping of the file rather than with a read call each. Nothing truncates an index
     // file, so what was mapped stays inside it; pages past the mapping are read with a call
-    // until it is made again, once the file has grown by an eighth.
+    // until the next refresh or write of held pages maps the file again at its new size.
     if (size_ > map_.size()) map_ = file_.mapForReading(size_);
 }
 

@@ -152,13 +152,12 @@ std::vector<std::uint32_t> IndexTag::treePages() const {
 
 std::uint32_t IndexTag::root() const {
     // Putting held-back entries in changes the pages, not the entries the tag stands for.
-    if (!pendingRecnos_.empty()) const_cast<IndexTag*>(this)->putPending();
+    if (pending_) const_cast<IndexTag*>(this)->putPending();
     return current().root;
 }
 
 void IndexTag::releasePages() {
-    pendingKeys_.clear();
-    pendingRecnos_.clear();
+    pending_.reset();
     for (std::uint32_t offset : treePages()) pages_->releasePage(offset);
 }
 

@@ -10,6 +10,7 @@
 // then reads its header again before its next use of the root.
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +19,9 @@
 #include "xbase/CdxNode.h"
 #include "xbase/IndexKey.h"
 #include "xbase/IndexPages.h"
+#include "xbase/KeyBlock.h"
 
 namespace xbase {
-
-class KeyBlock;
 
 // Deeper trees are taken for corrupt: a walk down stops there.
 constexpr int kMaxTreeDepth = 64;
@@ -161,9 +161,8 @@ class IndexTag {
     KeyType keyType_;
     mutable TagHeader header_;
     mutable std::uint64_t generation_ = 0;  // the pages' generation when header_ was read
-    // Entries held back by insertNew: their keys side by side, key length bytes each.
-    std::string pendingKeys_;
-    std::vector<std::uint32_t> pendingRecnos_;
+    // Entries held back by insertNew; none while nothing is held back.
+    std::optional<KeyBlock> pending_;
 };
 
 }  // namespace xbase

@@ -143,37 +143,24 @@ void IndexTag::insertNew(std::string_view key, std::uint32_t recno) {
         insert(key, recno);
         return;
     }
-    pendingKeys_ += fullKey(key);
-    pendingRecnos_.push_back(recno);
-    if (pendingRecnos_.size() >= kMostPending) putPending();
+    checkKeyLength(key);
+    if (!pending_) pending_.emplace(keyLength(), trailByte());
+    pending_->add(key, recno);
+    if (pending_->size() >= kMostPending) putPending();
 }
 
 void IndexTag::putPending() {
-    if (pendingRecnos_.empty()) return;
+    if (!pending_) return;
+    // Out of the tag first: the walks below must not put them in again.
+    const KeyBlock keys = std::move(*pending_);
+    pending_.reset();
     DecodedNode added;
     added.keyLength = keyLength();
-    {
-        const std::string keys = std::move(pendingKeys_);
-        const std::vector<std::uint32_t> recnos = std::move(pendingRecnos_);
-        pendingKeys_.clear();
-        pendingRecnos_.clear();
-        const std::size_t length = keyLength();
-        auto key = [&](std::uint32_t i) {
-            return std::string_view(keys).substr(std::size_t{i} * length, length);
-        };
-        std::vector<std::uint32_t> order(recnos.size());
-        for (std::uint32_t i = 0; i < order.size(); ++i) order[i] = i;
-        std::sort(order.begin(), order.end(), [&](std::uint32_t a, std::uint32_t b) {
-            return compareIndexEntries(key(a), recnos[a], key(b), recnos[b]) < 0;
-        });
-        added.keys.reserve(keys.size());
-        added.recnos.reserve(recnos.size());
-        for (std::uint32_t i : order) {
-            if (added.size() > 0 && holdsEntry(added, added.size() - 1, key(i), recnos[i]))
-                continue;
-            added.keys.append(key(i));
-            added.recnos.push_back(recnos[i]);
-        }
+    for (std::uint32_t i : keys.order()) {
+        if (added.size() > 0 && holdsEntry(added, added.size() - 1, keys.key(i), keys.recno(i)))
+            continue;
+        added.keys.append(keys.key(i));
+        added.recnos.push_back(keys.recno(i));
     }
     insertSorted(added);
     countChange();

@@ -16,7 +16,7 @@ NodeCache::Node NodeCache::find(std::uint32_t offset, std::size_t keyLength, cha
     const auto it = places_.find(offset);
     if (it == places_.end()) return nullptr;
     Slot& slot = it->second.segment->slots[it->second.slot];
-    if (slot.keyLength != keyLength || slot.trail != trail) return nullptr;
+    if (slot.node->keyLength != keyLength || slot.trail != trail) return nullptr;
     slot.used = true;
     return slot.node;
 }
@@ -34,7 +34,6 @@ void NodeCache::put(std::uint32_t offset, Node node, char trail) {
     }
     Slot& slot = segment.slots[index];
     slot.bytes = node->footprint() + kEntryOverhead;
-    slot.keyLength = node->keyLength;
     slot.node = std::move(node);
     slot.offset = offset;
     slot.trail = trail;

@@ -37,7 +37,6 @@ class NodeCache {
     struct Slot {
         Node node;  // null in a free slot
         std::uint32_t offset = 0;
-        std::size_t keyLength = 0;
         std::size_t bytes = 0;
         char trail = 0;
         bool used = false;  // found since the sweep last passed

@@ -317,6 +317,8 @@ class Table : public RecordSource {
                   const PreparedKeys* prepared);
     // The order and definition of a tag that createTags makes; throws as createTag does.
     Order planTag(const TagRequest& request, TagDefinition& def) const;
+    // Whether the table is large enough, all on disk, for a second thread to form keys.
+    bool secondThreadPays() const;
     // Whether a build of this many tags gathers their keys on two threads (see TagPipeline).
     bool pipelinesTags(std::size_t tagCount) const;
     // Calls build(i, prepared) for each order in turn, with its keys prepared ahead on a

@@ -294,16 +294,15 @@ void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn
     std::vector<Order> orders(tags.size());
     std::vector<TagDefinition> defs(tags.size());
     std::vector<std::exception_ptr> errors(tags.size());
+    std::vector<const Order*> planned(tags.size());
     for (std::size_t i = 0; i < tags.size(); ++i) {
         try {
             orders[i] = planTag(tags[i], defs[i]);
+            planned[i] = &orders[i];
         } catch (...) {
             errors[i] = std::current_exception();
         }
     }
-    std::vector<const Order*> planned(tags.size());
-    for (std::size_t i = 0; i < tags.size(); ++i)
-        if (!errors[i]) planned[i] = &orders[i];
     buildInTurn(planned, [&](std::size_t i, const PreparedKeys* prepared) {
         if (errors[i]) std::rethrow_exception(errors[i]);
         const TagDefinition& def = defs[i];

@@ -8,7 +8,6 @@
 // sorted and ready for the tree; a tag whose keys need a memo is left to the table's thread.
 #include <algorithm>
 #include <atomic>
-#include <cstring>
 #include <thread>
 
 #include "xbase/HugePages.h"
@@ -89,9 +88,13 @@ Table::Order Table::copyForThread(const Order& o) {
     return own;
 }
 
-bool Table::pipelinesTags(std::size_t tagCount) const {
-    return tagCount > 1 && count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
+bool Table::secondThreadPays() const {
+    return count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
            std::thread::hardware_concurrency() > 1;
+}
+
+bool Table::pipelinesTags(std::size_t tagCount) const {
+    return tagCount > 1 && secondThreadPays();
 }
 
 template <class Each>
@@ -162,9 +165,7 @@ bool Table::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& ke
 }
 
 KeySource Table::keySourceFor(const Order& o) {
-    if (count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
-        std::thread::hardware_concurrency() > 1)
-        return twoThreadKeySource(o);
+    if (secondThreadPays()) return twoThreadKeySource(o);
     auto next = std::make_shared<std::uint32_t>(0);
     return [this, &o, next](std::string& key, std::uint32_t& recno) {
         return nextKeyedRecord(o, *next, key, recno);
