@@ -6,6 +6,7 @@
 #include <QString>
 #include <exception>
 #include <functional>
+#include <tuple>
 #include <type_traits>
 #include <utility>
 
@@ -39,16 +40,41 @@ bool reportErrors(Work&& work) {
     }
 }
 
+namespace detail {
+
+// Calls work with the arguments when it takes them, else with none. A plain function template
+// rather than branches inside a lambda: some compilers (clang 14) instantiate a lambda that
+// stands in a discarded branch.
+template <class Work, class... Args>
+void invokeWithWhatFits(const Work& work, Args&&... args) {
+    if constexpr (std::is_invocable_v<const Work&, Args...>)
+        std::invoke(work, std::forward<Args>(args)...);
+    else
+        std::invoke(work);
+}
+
+template <class Object, class Method, class... Args>
+void invokeMemberWithWhatFits(Object* object, Method method, Args&&... args) {
+    if constexpr (std::is_invocable_v<Method, Object*, Args...>)
+        std::invoke(method, object, std::forward<Args>(args)...);
+    else
+        std::invoke(method, object);
+}
+
+}  // namespace detail
+
 // A callable made fit to be a slot: its exceptions are reported. It takes the signal's
 // arguments when it can use them.
 template <class Work>
 auto guarded(Work work) {
     return [work = std::move(work)](auto&&... args) {
+        auto arguments = std::forward_as_tuple(std::forward<decltype(args)>(args)...);
         reportErrors([&] {
-            if constexpr (std::is_invocable_v<Work&, decltype(args)...>)
-                std::invoke(work, std::forward<decltype(args)>(args)...);
-            else
-                std::invoke(work);
+            std::apply(
+                [&](auto&&... a) {
+                    detail::invokeWithWhatFits(work, std::forward<decltype(a)>(a)...);
+                },
+                std::move(arguments));
         });
     };
 }
@@ -57,10 +83,7 @@ auto guarded(Work work) {
 template <class Object, class Method>
 auto guarded(Object* object, Method method) {
     return guarded([object, method](auto&&... args) {
-        if constexpr (std::is_invocable_v<Method, Object*, decltype(args)...>)
-            std::invoke(method, object, std::forward<decltype(args)>(args)...);
-        else
-            std::invoke(method, object);
+        detail::invokeMemberWithWhatFits(object, method, std::forward<decltype(args)>(args)...);
     });
 }
 
