@@ -1,6 +1,7 @@
 #include "batch/BatchJob.h"
 
 #include <unistd.h>
+#include <QCoreApplication>
 #include <QDir>
 #include <atomic>
 #include <csignal>
@@ -14,6 +15,7 @@
 #include "data/FieldText.h"
 #include "data/IniFile.h"
 #include "data/Preferences.h"
+#include "data/RecordView.h"
 #include "data/SideFiles.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
@@ -46,6 +48,7 @@ bool BatchJob::stopRequested() {
 
 BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder, xbase::OpenMode mode)
     : args_(args), table_(engine_), progress_(stderr, ::isatty(STDERR_FILENO) != 0) {
+    engine_.settings.hideDeleted = true;
     QStringList homeArguments;
     if (args.has(QStringLiteral("home")))
         homeArguments << QStringLiteral("--home") << args.value(QStringLiteral("home"));
@@ -96,6 +99,22 @@ void BatchJob::chooseRecords() {
         t.setOrder(order.toStdString());
     }
     t.goTop();
+}
+
+void BatchJob::goToRecordOption() {
+    xbase::Table& t = table();
+    const auto recno = static_cast<std::uint32_t>(args_.number(QStringLiteral("record"), 1, 1));
+    if (recno > t.recordCount())
+        throw BatchError(QStringLiteral("--record: the address file has no record %1 (it has %2)")
+                             .arg(recno)
+                             .arg(t.recordCount()));
+    // The view of all records, in which a hidden record is out of view.
+    t.setFilter(kStandingCondition.toStdString());
+    t.go(recno);
+    if (!recordInView(t))
+        throw BatchError(QCoreApplication::translate(
+                             "BatchJob", "--record: record %1 is deleted, and is not printed")
+                             .arg(recno));
 }
 
 void BatchJob::startPass(const QString& name, std::uint64_t total) {

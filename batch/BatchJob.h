@@ -20,7 +20,8 @@ OptionNames commonOptions();
 class BatchJob {
   public:
     // Resolves the data folder and opens the address file (the second positional argument):
-    // shared for the jobs that only read it, exclusively for those that change it. Throws
+    // shared for the jobs that only read it, exclusively for those that change it. As in the
+    // program, records marked deleted are hidden. Throws
     // BatchError when either cannot be had (for an exclusive open, with the program's message
     // that the file is in use).
     BatchJob(const BatchArgs& args, const QString& executableFolder,
@@ -37,6 +38,11 @@ class BatchJob {
     // names. Throws BatchError for a bad expression (with its position), an unusable --where
     // line or an unknown tag.
     void chooseRecords();
+
+    // Stands on the record --record names, for the commands that print one record: throws
+    // BatchError naming the option when the file has no such record, or when it is one the
+    // program hides (marked deleted, or PREFIX "DELETED").
+    void goToRecordOption();
 
     // Starts a pass over the records (its name leads its progress lines); recordDone() counts
     // them against total.

@@ -39,7 +39,7 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
         throw BatchError(QStringLiteral("--setup DESCRIPTION is needed"));
     paperOption(args);  // a bad --paper is told before anything else is opened
     const bool oneRecord = args.has(QStringLiteral("record"));
-    const auto recno = static_cast<std::uint32_t>(args.number(QStringLiteral("record"), 1, 1));
+    args.number(QStringLiteral("record"), 1, 1);  // a bad --record is told before anything opens
 
     BatchJob job(args, executableFolder);
     PieceBarcoder barcoder(barcodeOption(args, job.dataFolder()));
@@ -64,12 +64,7 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     if (oneRecord) {
         if (args.has(QStringLiteral("filter")))
             throw BatchError(QStringLiteral("--record prints that one record: leave out --filter"));
-        if (recno > table.recordCount())
-            throw BatchError(
-                QStringLiteral("--record: the address file has no record %1 (it has %2)")
-                    .arg(recno)
-                    .arg(table.recordCount()));
-        table.go(recno);
+        job.goToRecordOption();
     } else {
         job.chooseRecords();
         total = table.visibleCount();

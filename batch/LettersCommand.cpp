@@ -101,7 +101,7 @@ int runLetters(const QStringList& arguments, const QString& executableFolder) {
                              .arg(args.value(QStringLiteral("copies"))));
     checkRecordChoice(args);
     const bool oneRecord = args.has(QStringLiteral("record"));
-    const auto recno = static_cast<std::uint32_t>(args.number(QStringLiteral("record"), 1, 1));
+    args.number(QStringLiteral("record"), 1, 1);  // a bad --record is told before anything opens
     const bool fromStart = args.has(QStringLiteral("start-record"));
     const auto start =
         static_cast<std::uint32_t>(args.number(QStringLiteral("start-record"), 1, 1));
@@ -120,12 +120,7 @@ int runLetters(const QStringList& arguments, const QString& executableFolder) {
     xbase::Table& table = job.table();
     std::uint64_t total = 1;
     if (oneRecord) {
-        if (recno > table.recordCount())
-            throw BatchError(
-                QStringLiteral("--record: the address file has no record %1 (it has %2)")
-                    .arg(recno)
-                    .arg(table.recordCount()));
-        table.go(recno);
+        job.goToRecordOption();
         options.onlyCurrent = true;
     } else {
         job.chooseRecords();

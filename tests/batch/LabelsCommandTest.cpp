@@ -60,8 +60,8 @@ TEST_F(LabelsCommandTest, PresortPrintsEachGroupAfterItsSeparatorLabel) {
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // What the dialog would show goes to standard error as one line.
     EXPECT_TRUE(
-        run.err.startsWith("Labels will print/preview in the following order:   1. "
-                           "5-Digit presort   2. 3-Digit presort"))
+        run.err.startsWith("Labels will print/preview in the following order: 1. "
+                           "5-Digit presort 2. 3-Digit presort 3. ADC presort\n"))
         << run.err.toStdString();
     EXPECT_EQ(run.err.count('\n'), 1);
     // 50 records and three separator labels on 30-label sheets.
