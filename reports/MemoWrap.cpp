@@ -1,6 +1,7 @@
 #include "reports/MemoWrap.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 namespace rp {
 namespace {
@@ -11,10 +12,10 @@ QFont screenFont() {
     return font;
 }
 
-QString withoutTrailingBlanks(const QString& text) {
+QStringView withoutTrailingBlanks(QStringView text) {
     qsizetype end = text.size();
     while (end > 0 && text.at(end - 1) == u' ') --end;
-    return text.left(end);
+    return text.first(end);
 }
 
 }  // namespace
@@ -30,42 +31,68 @@ QStringList MemoWrap::wrap(const QString& memo) const {
     return out;
 }
 
-qsizetype MemoWrap::fittingPrefix(const QString& text) const {
-    qsizetype fit = 1;
-    while (fit < text.size() && measure(text.left(fit + 1)) <= width_) ++fit;
-    return fit;
+double MemoWrap::measure(QStringView text) const {
+    // The metrics take a QString: one over the same characters, not a copy of them.
+    return metrics_.horizontalAdvance(QString::fromRawData(text.data(), text.size()));
 }
 
-void MemoWrap::wrapLine(const QString& line, QStringList& out) const {
+qsizetype MemoWrap::fittingPrefix(QStringView text, qsizetype guess) const {
+    // A longer prefix is never narrower: the answer lies between a prefix that fits and one
+    // that is too wide. From the guess the step doubles until the two are found, then the span
+    // between them is halved; the prefixes measured stay near a line's length, however long
+    // the text is, and a good guess (the line before) settles it in two or three measures.
+    const auto fitsWidth = [&](qsizetype length) { return measure(text.first(length)) <= width_; };
+    qsizetype fits = 1;
+    qsizetype tooWide = text.size() + 1;
+    guess = std::clamp(guess, qsizetype{1}, text.size());
+    bool upward = true;
+    if (guess > 1) {
+        upward = fitsWidth(guess);
+        (upward ? fits : tooWide) = guess;
+    }
+    for (qsizetype step = 1; tooWide - fits > 1; step *= 2) {
+        const qsizetype probe =
+            upward ? std::min(fits + step, tooWide - 1) : std::max(tooWide - step, fits + 1);
+        const bool probeFits = fitsWidth(probe);
+        (probeFits ? fits : tooWide) = probe;
+        if (probeFits != upward) break;
+    }
+    while (tooWide - fits > 1) {
+        const qsizetype middle = fits + (tooWide - fits) / 2;
+        (fitsWidth(middle) ? fits : tooWide) = middle;
+    }
+    return fits;
+}
+
+void MemoWrap::wrapLine(QStringView line, QStringList& out) const {
     const qsizetype before = out.size();
     // Words with the blanks that follow them; a line ends after the last word that fits, its
-    // trailing blanks dropped.
-    QString current;
+    // trailing blanks dropped. The line being filled runs from start to at.
+    qsizetype start = 0;
     qsizetype at = 0;
     while (at < line.size()) {
         qsizetype end = at;
         while (end < line.size() && line.at(end) != u' ') ++end;
+        const qsizetype wordEnd = end;
         while (end < line.size() && line.at(end) == u' ') ++end;
-        const QString word = line.mid(at, end - at);
-        at = end;
-        if (measure(withoutTrailingBlanks(current + word)) <= width_) {
-            current += word;
+        if (measure(withoutTrailingBlanks(line.sliced(start, end - start))) <= width_) {
+            at = end;
             continue;
         }
-        const QString done = withoutTrailingBlanks(current);
-        if (!done.isEmpty()) out << done;
+        const QStringView done = withoutTrailingBlanks(line.sliced(start, at - start));
+        if (!done.isEmpty()) out << done.toString();
         // A word wider than a whole line: as many characters as fit on each line.
-        QString rest = word;
-        for (QString kept = withoutTrailingBlanks(rest); !kept.isEmpty() && measure(kept) > width_;
-             kept = withoutTrailingBlanks(rest)) {
-            const qsizetype fit = fittingPrefix(kept);
-            out << kept.left(fit);
-            rest = rest.mid(fit);
+        start = at;
+        for (qsizetype fit = 0; start < wordEnd; start += fit) {
+            const QStringView kept = line.sliced(start, wordEnd - start);
+            fit = fittingPrefix(kept, fit);
+            if (fit == kept.size() && measure(kept) <= width_) break;
+            out << kept.first(fit).toString();
         }
-        current = rest;
+        at = end;
     }
-    const QString last = withoutTrailingBlanks(current);
-    if (!last.isEmpty() || out.size() == before) out << last;
+    const QStringView last = withoutTrailingBlanks(line.sliced(start, at - start));
+    if (!last.isEmpty() || out.size() == before) out << last.toString();
 }
 
 }  // namespace rp

@@ -21,10 +21,11 @@ class MemoWrap {
     double widthPixels() const { return width_; }
 
   private:
-    void wrapLine(const QString& line, QStringList& out) const;
-    double measure(const QString& text) const { return metrics_.horizontalAdvance(text); }
-    // How many of text's leading characters fit the width (at least one).
-    qsizetype fittingPrefix(const QString& text) const;
+    void wrapLine(QStringView line, QStringList& out) const;
+    double measure(QStringView text) const;
+    // How many of text's leading characters fit the width (at least one); guess: where to
+    // start looking, such as the count of the line before.
+    qsizetype fittingPrefix(QStringView text, qsizetype guess) const;
 
     QFont font_;
     QFontMetricsF metrics_;

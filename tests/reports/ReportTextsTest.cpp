@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QRegularExpression>
 
 #include "app/QtPrinting.h"
 #include "reports/MemoWrap.h"
@@ -108,6 +109,85 @@ TEST(MemoWrapTest, LineEndsKeepLinesAndBlankLinesAndLongWordsBreakBetweenCharact
     ASSERT_GT(pieces.size(), 1);
     EXPECT_EQ(pieces.join(QString()), word);
     for (const QString& piece : pieces) EXPECT_LE(screenWidth(piece), 48);
+}
+
+QString trimmedRight(const QString& text) {
+    qsizetype end = text.size();
+    while (end > 0 && text.at(end - 1) == u' ') --end;
+    return text.left(end);
+}
+
+// The wrapping rule measured the plain way, one prefix after another: each line takes the words
+// (with the blanks after them) that fit; a word wider than a line gives as many characters as
+// fit to each line, at least one.
+QStringList wrappedOneByOne(const QString& memo, double widthInches) {
+    const double width = widthInches * MemoWrap::kScreenDpi;
+    QStringList out;
+    for (const QString& line : memo.split(QRegularExpression(QStringLiteral("\r\n|\n|\r")))) {
+        const qsizetype before = out.size();
+        QString current;
+        for (qsizetype at = 0; at < line.size();) {
+            qsizetype end = at;
+            while (end < line.size() && line.at(end) != u' ') ++end;
+            while (end < line.size() && line.at(end) == u' ') ++end;
+            QString word = line.mid(at, end - at);
+            at = end;
+            if (screenWidth(trimmedRight(current + word)) <= width) {
+                current += word;
+                continue;
+            }
+            if (!trimmedRight(current).isEmpty()) out << trimmedRight(current);
+            while (!trimmedRight(word).isEmpty() && screenWidth(trimmedRight(word)) > width) {
+                const QString kept = trimmedRight(word);
+                qsizetype fit = 1;
+                while (fit < kept.size() && screenWidth(kept.left(fit + 1)) <= width) ++fit;
+                out << kept.left(fit);
+                word = word.mid(fit);
+            }
+            current = word;
+        }
+        if (!trimmedRight(current).isEmpty() || out.size() == before) out << trimmedRight(current);
+    }
+    return out;
+}
+
+QString letters(qsizetype length, qsizetype offset = 0) {
+    QString text;
+    for (qsizetype i = 0; i < length; ++i)
+        text += QChar(u'a' + static_cast<char16_t>((i + offset) % 26));
+    return text;
+}
+
+TEST(MemoWrapTest, LongTextBreaksWhereMeasuringEachPrefixBreaksIt) {
+    struct Case {
+        const char* what;
+        QString memo;
+        double width;
+    };
+    const QString wide =
+        QString(300, u'W') + QString(300, u'i') + QStringLiteral("MmIl.,") + QString(200, u'.');
+    const Case cases[] = {
+        {"no blanks", letters(3000), 6.25},
+        {"no blanks, narrow", letters(1200, 7), 1.5},
+        {"wide and narrow letters", wide, 2.0},
+        {"long words between blanks",
+         letters(400) + QStringLiteral(" ") + letters(150, 3) + QStringLiteral("   ") +
+             QStringLiteral("short words here ") + letters(700, 11) + QStringLiteral(" end"),
+         6.25},
+        {"blanks before a long word", QStringLiteral("    ") + letters(500) + QStringLiteral("  "),
+         3.0},
+        {"line breaks",
+         letters(500) + QStringLiteral("\r\n") + letters(120, 5) + QStringLiteral("\n\nword ") +
+             letters(300, 9) + QStringLiteral("\r") + QStringLiteral("last line"),
+         6.25},
+        {"a column of single characters", letters(60), 0.05},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const QStringList lines = MemoWrap(c.width).wrap(c.memo);
+        EXPECT_GT(lines.size(), 2);
+        EXPECT_EQ(lines, wrappedOneByOne(c.memo, c.width));
+    }
 }
 
 TEST(MemoWrapTest, NoWidthAtAllStillTakesOneCharacterALine) {
