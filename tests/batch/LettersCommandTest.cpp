@@ -11,6 +11,7 @@
 #include "letters/LetterDocument.h"
 #include "letters/LettersFile.h"
 #include "letters/RtfReader.h"
+#include "tests/SharedFolder.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -127,8 +128,9 @@ TEST_F(LettersCommandTest, EachFontIsEmbeddedOnce) {
 }
 
 TEST_F(LettersCommandTest, AnRtfFilesLetterPrintsOnItsOwnA4Paper) {
-    const QString rtf =
-        QStringLiteral(RAVENPOST_SHARED_DIR "/fixtures/rtf/letter2-a4-long-libreoffice.rtf");
+    SKIP_WITHOUT_SHARED_FOLDER();
+    const QString rtf = QString::fromStdString(test::sharedFolder()) +
+                        QStringLiteral("/fixtures/rtf/letter2-a4-long-libreoffice.rtf");
     ASSERT_TRUE(QFile::exists(rtf));
     const BatchRun run = letters({"--rtf", rtf, "--record", "2"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();

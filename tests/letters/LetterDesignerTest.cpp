@@ -11,6 +11,7 @@
 #include "letters/LetterDesignerDialog.h"
 #include "letters/RtfPageLayout.h"
 #include "letters/RtfReader.h"
+#include "tests/SharedFolder.h"
 
 namespace rp {
 namespace {
@@ -94,6 +95,7 @@ TEST_F(LetterDesignerTest, PageSetupSetsTheLayoutAndTheEditorWrapsAtTheTextWidth
 }
 
 TEST_F(LetterDesignerTest, RtfFilesOfOtherProgramsOpenAndTheLetterSavesAsRtf) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     LetterDesignerDialog designer(QStringLiteral("x"), nullptr);
     designer.editor()->setPlainText(QStringLiteral("mine"));
     const QString notRtf = folder() + QStringLiteral("notes.rtf");
@@ -106,7 +108,8 @@ TEST_F(LetterDesignerTest, RtfFilesOfOtherProgramsOpenAndTheLetterSavesAsRtf) {
     EXPECT_EQ(shown.texts().last(), "Unable to read " + notRtf + "\r\nThe text is not RTF");
     EXPECT_EQ(designer.document().toPlainText(), "mine");
 
-    files.answer(QStringLiteral(RAVENPOST_SHARED_DIR "/fixtures/rtf/letter3-pandoc.rtf"));
+    files.answer(QString::fromStdString(test::sharedFolder()) +
+                 QStringLiteral("/fixtures/rtf/letter3-pandoc.rtf"));
     designer.onOpenRtfClicked();
     EXPECT_EQ(files.requests().back().caption, "Open RTF File");
     EXPECT_NE(designer.document().toPlainText(), "mine");

@@ -11,6 +11,7 @@
 #include "letters/LetterMerge.h"
 #include "letters/MergeCodes.h"
 #include "letters/RtfReader.h"
+#include "tests/SharedFolder.h"
 
 namespace rp {
 namespace {
@@ -134,11 +135,13 @@ TEST(LetterMerge, EmptyValuesVanishAndTheAddressBlockStaysOneParagraph) {
 }
 
 TEST(LetterMerge, FixtureLettersKeepTheirFormattingAndLoseEveryCode) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     const MergeRecord r = record({"Ms.", "Ann", "Q", "Brown", "Chair", "Acme", "1 Elm St", "Boston",
                                   "MA", "02101", "", "555-1000"});
     for (const char* name : {"letter1-libreoffice.rtf", "letter2-a4-long-libreoffice.rtf",
                              "letter3-pandoc.rtf", "letter4-wordpad.rtf"}) {
-        QFile file(QStringLiteral(RAVENPOST_SHARED_DIR "/fixtures/rtf/") + name);
+        QFile file(QString::fromStdString(test::sharedFolder()) + QStringLiteral("/fixtures/rtf/") +
+                   name);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         QTextDocument letter;
         ASSERT_FALSE(readRtf(file.readAll(), letter).has_value()) << name;
@@ -148,7 +151,8 @@ TEST(LetterMerge, FixtureLettersKeepTheirFormattingAndLoseEveryCode) {
             EXPECT_FALSE(text.contains(mergeCode(QLatin1String(code)))) << name << " " << code;
     }
     // In the first fixture "[Prefix] [Last]" is bold Times New Roman: so is "Ms. Brown".
-    QFile file(QStringLiteral(RAVENPOST_SHARED_DIR "/fixtures/rtf/letter1-libreoffice.rtf"));
+    QFile file(QString::fromStdString(test::sharedFolder()) +
+               QStringLiteral("/fixtures/rtf/letter1-libreoffice.rtf"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QTextDocument letter;
     readRtf(file.readAll(), letter);

@@ -12,11 +12,13 @@
 #include "letters/RtfPageLayout.h"
 #include "letters/RtfReader.h"
 #include "letters/RtfWriter.h"
+#include "tests/SharedFolder.h"
 
 namespace rp {
 namespace {
 
-const QString kFixtures = QStringLiteral(RAVENPOST_SHARED_DIR "/fixtures/rtf");
+const QString kFixtures =
+    QString::fromStdString(test::sharedFolder()) + QStringLiteral("/fixtures/rtf");
 
 QByteArray readFixture(const QString& name) {
     QFile file(kFixtures + u'/' + name);
@@ -134,6 +136,7 @@ QStringList letterNames() {
 }
 
 TEST(RtfReader, ReadsEachLetterAsOtherProgramsWroteIt) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     const QJsonObject all = expectations();
     ASSERT_EQ(letterNames().size(), 4);
     for (const QString& name : letterNames()) {
@@ -144,6 +147,7 @@ TEST(RtfReader, ReadsEachLetterAsOtherProgramsWroteIt) {
 }
 
 TEST(RtfWriter, EachLetterReadsBackTheSame) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     const QJsonObject all = expectations();
     for (const QString& name : letterNames()) {
         QTextDocument original;
@@ -158,6 +162,7 @@ TEST(RtfWriter, EachLetterReadsBackTheSame) {
 }
 
 TEST(RtfWriter, WritesAsciiWithCrLfLinesOfReasonableLength) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     QTextDocument document;
     ASSERT_EQ(readRtf(readFixture("letter2-a4-long-libreoffice.rtf"), document), std::nullopt);
     QTextCursor(&document).insertText(QStringLiteral("Привет ☃ café\t{x}\\"));
@@ -265,6 +270,7 @@ TEST(RtfReader, GroupsRestoreCharacterFormatting) {
 }
 
 TEST(RtfReader, DamagedLettersReadWithoutFaultAndWriteBackReadably) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     const QStringList allowed = {QString(), QString::fromLatin1(kRtfTooDeep),
                                  QString::fromLatin1(kRtfNotRtf),
                                  QString::fromLatin1(kRtfUnterminated)};

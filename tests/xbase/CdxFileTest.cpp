@@ -7,6 +7,7 @@
 
 #include "CdxTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "xbase/CdxFile.h"
 
 using namespace xbase;
@@ -29,6 +30,7 @@ std::vector<std::string> tagNames(const CdxFile& cdx) {
 }  // namespace
 
 TEST(CdxFile, TagsKeepTheirDefinitionsAndCreationOrder) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     const std::string path = dir.file("F.cdx");
     const IndexEntries keys = someKeys(100);

@@ -7,6 +7,7 @@
 
 #include "CdxTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "xbase/Ascii.h"
 #include "xbase/CdxFile.h"
 
@@ -30,6 +31,7 @@ CdxFile openAddressIndex(const TempDir& dir, bool writable) {
 }  // namespace
 
 TEST(CdxFixture, TagsComeInCreationOrderWithTheirExpressions) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     CdxFile cdx = openAddressIndex(dir, false);
     const nlohmann::json tags = manifest()["tags_in_creation_order"];
@@ -49,6 +51,7 @@ TEST(CdxFixture, TagsComeInCreationOrderWithTheirExpressions) {
 }
 
 TEST(CdxFixture, EveryTagListsTheRecordsInTheReferenceOrder) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     CdxFile cdx = openAddressIndex(dir, false);
     const nlohmann::json orders = manifest()["tag_order_recnos_deleted_shown"];
@@ -65,6 +68,7 @@ TEST(CdxFixture, EveryTagListsTheRecordsInTheReferenceOrder) {
 }
 
 TEST(CdxFixture, NumericKeysDecodeToTheFieldValues) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     CdxFile cdx = openAddressIndex(dir, false);
     for (const auto& [key, recno] : forwardEntries(*cdx.findTag("JUSTSEQNO"))) {
@@ -74,6 +78,7 @@ TEST(CdxFixture, NumericKeysDecodeToTheFieldValues) {
 }
 
 TEST(CdxFixture, PrefixSeeksOnLastNamesMatchTheReference) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     CdxFile cdx = openAddressIndex(dir, false);
     IndexCursor cursor(*cdx.findTag("LNAME"));
@@ -94,6 +99,7 @@ TEST(CdxFixture, PrefixSeeksOnLastNamesMatchTheReference) {
 }
 
 TEST(CdxFixture, SeekLastFindsTheEndOfARunOfKeys) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     CdxFile cdx = openAddressIndex(dir, false);
     const IndexTag& tag = *cdx.findTag("LNAME");
@@ -122,6 +128,7 @@ TEST(CdxFixture, SeekLastFindsTheEndOfARunOfKeys) {
 }
 
 TEST(CdxFixture, OurInsertsAndRemovalsInItsTreesStayReadableByOthers) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     std::string path;
     {

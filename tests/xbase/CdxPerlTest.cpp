@@ -8,6 +8,7 @@
 
 #include "CdxTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "xbase/Ascii.h"
 #include "xbase/CdxFile.h"
 
@@ -52,6 +53,7 @@ bool isLeafRoot(const IndexTag& tag) {
 }  // namespace
 
 TEST(CdxPerl, BulkBuiltTagsOfSeveralLevelsReadTheSame) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     const std::string path = dir.file("BULK.cdx");
     std::mt19937 rng(7);
@@ -79,6 +81,7 @@ TEST(CdxPerl, BulkBuiltTagsOfSeveralLevelsReadTheSame) {
 }
 
 TEST(CdxPerl, RandomInsertsAndRemovalsMatchAModelAndTheOtherReader) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     const std::string path = dir.file("CHURN.cdx");
     std::mt19937 rng(11);

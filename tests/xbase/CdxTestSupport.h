@@ -14,13 +14,14 @@
 #include <utility>
 #include <vector>
 
+#include "tests/SharedFolder.h"
 #include "xbase/Error.h"
 #include "xbase/IndexCursor.h"
 
 using IndexEntries = std::vector<std::pair<std::string, std::uint32_t>>;
 
 inline std::string referenceFile(const std::string& name) {
-    return std::string(RAVENPOST_SHARED_DIR) + "/fixtures/xbase/" + name;
+    return rp::test::sharedFolder() + "/fixtures/xbase/" + name;
 }
 
 // A writable copy of a reference file in folder.
@@ -108,8 +109,7 @@ inline std::vector<std::uint32_t> recnosOf(const IndexEntries& entries) {
 // tag name, the tag names.
 inline std::vector<std::string> perlListing(const std::string& cdxPath, const std::string& tag,
                                             const std::string& type) {
-    std::string command =
-        "'" + std::string(RAVENPOST_SHARED_DIR) + "/tools/cdx-keys.pl' '" + cdxPath + "'";
+    std::string command = "'" + rp::test::sharedFolder() + "/tools/cdx-keys.pl' '" + cdxPath + "'";
     if (!tag.empty()) command += " " + tag + " " + type;
     FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
     if (pipe == nullptr) throw std::runtime_error("cannot run " + command);

@@ -7,6 +7,7 @@
 
 #include "TableTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "xbase/DateUtil.h"
 
 using namespace xbase;
@@ -22,6 +23,7 @@ void copyFixtures(const TempDir& dir, std::initializer_list<const char*> names) 
 }  // namespace
 
 TEST(FixtureRead, AddressTableMatchesTheManifestFieldForField) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     copyFixtures(dir, {"ADDRESS.dbf", "ADDRESS.fpt", "ADDRESS.cdx"});
     std::ifstream in(sharedDir() + "/fixtures/xbase/ADDRESS.json");
@@ -66,6 +68,7 @@ TEST(FixtureRead, AddressTableMatchesTheManifestFieldForField) {
 }
 
 TEST(FixtureRead, AddressTableHidesDeletedRecordsWhenAsked) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     copyFixtures(dir, {"ADDRESS.dbf", "ADDRESS.fpt", "ADDRESS.cdx"});
     Engine engine;
@@ -79,6 +82,7 @@ TEST(FixtureRead, AddressTableHidesDeletedRecordsWhenAsked) {
 }
 
 TEST(FixtureRead, DbaseThreeTableWithDbtMemos) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     copyFixtures(dir, {"DBASE3.dbf", "DBASE3.dbt"});
     Engine engine;

@@ -19,6 +19,7 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
 #include "xbase/IndexKey.h"
@@ -30,7 +31,7 @@ namespace {
 const char* const kPerl = "/usr/bin/perl";
 
 std::string cdxKeysScript() {
-    return std::string(RAVENPOST_SHARED_DIR) + "/tools/cdx-keys.pl";
+    return rp::test::sharedFolder() + "/tools/cdx-keys.pl";
 }
 
 struct Person {
@@ -105,6 +106,7 @@ const std::vector<TagModel>& tagModels() {
 class IndexInterop : public ::testing::Test {
   protected:
     void SetUp() override {
+        SKIP_WITHOUT_SHARED_FOLDER();
         if (::access(kPerl, X_OK) != 0 ||
             runProcess(kPerl, {"-MXBase::Index", "-e", "1"}, dir.path()).status != 0)
             GTEST_SKIP() << "Perl's XBase module is missing";

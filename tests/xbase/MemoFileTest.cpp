@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "tests/SharedFolder.h"
 #include "tests/xbase/TempDir.h"
 #include "xbase/Error.h"
 
@@ -46,7 +47,7 @@ std::string fpt(std::uint32_t next, const std::string& body = "") {
 }
 
 std::string fixture(const std::string& name) {
-    return slurp(std::string(RAVENPOST_SHARED_DIR) + "/fixtures/xbase/" + name);
+    return slurp(rp::test::sharedFolder() + "/fixtures/xbase/" + name);
 }
 
 // The block numbers in a table's first memo field, one per record (0 for a blank field).
@@ -196,6 +197,7 @@ TEST_P(FptBlockSize, PlacesMemosOnItsBlockBoundaries) {
 INSTANTIATE_TEST_SUITE_P(Sizes, FptBlockSize, testing::Values(1u, 32u, 512u, 1000u, 65535u));
 
 TEST(MemoFixtures, ReadsEveryMemoOfTheHarbourFpt) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     spit(dir.file("ADDRESS.fpt"), fixture("ADDRESS.fpt"));
     auto memo = MemoFile::open(dir.file("ADDRESS.fpt"), MemoKind::Fpt, false);
@@ -215,6 +217,7 @@ TEST(MemoFixtures, ReadsEveryMemoOfTheHarbourFpt) {
 }
 
 TEST(MemoFixtures, ReadsEveryMemoOfTheHarbourDbtAsDbaseIIIAndIV) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     TempDir dir;
     spit(dir.file("DBASE3.dbt"), fixture("DBASE3.dbt"));
     const std::vector<std::uint32_t> blocks = memoBlocks(fixture("DBASE3.dbf"));

@@ -7,6 +7,7 @@
 
 #include "TableTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -16,6 +17,7 @@ namespace {
 class AddressFixture : public ::testing::Test {
   protected:
     void SetUp() override {
+        SKIP_WITHOUT_SHARED_FOLDER();
         for (const char* name : {"ADDRESS.dbf", "ADDRESS.fpt", "ADDRESS.cdx"})
             std::filesystem::copy_file(sharedDir() + "/fixtures/xbase/" + name, dir.file(name));
         std::ifstream in(sharedDir() + "/fixtures/xbase/ADDRESS.json");

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/SharedFolder.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
 
@@ -19,7 +20,7 @@ inline void writeBytes(const std::string& path, const std::string& bytes) {
 }
 
 inline std::string sharedDir() {
-    return RAVENPOST_SHARED_DIR;
+    return rp::test::sharedFolder();
 }
 
 // NAME C10, AGE N5.1, BORN D, OK L, NOTE M: one field of each kind we write.

@@ -4,6 +4,7 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "TempDir.h"
+#include "tests/SharedFolder.h"
 #include "tools/CsvLine.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
@@ -137,6 +138,7 @@ TEST_F(XbaseToolTest, CreateThenInfoDescribesTheNewTable) {
 }
 
 TEST_F(XbaseToolTest, InfoReadsAnotherProgramsDbaseTable) {
+    SKIP_WITHOUT_SHARED_FOLDER();
     std::string path = dir.file("DBASE3.dbf");
     writeBytes(path, readBytes(sharedDir() + "/fixtures/xbase/DBASE3.dbf"));
     writeBytes(dir.file("DBASE3.dbt"), readBytes(sharedDir() + "/fixtures/xbase/DBASE3.dbt"));
