@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps configure build programs test run tool package package-check bench fuzz format check-format check-layers clean
+.PHONY: deps configure build programs test run tool package package-check bench fuzz fuzz-smoke format check-format check-layers clean
 
 deps:
 	@sh scripts/deps.sh
@@ -57,9 +57,14 @@ bench: deps
 	@cmake --build $(BENCH_BUILD) -j $(JOBS)
 	$(BENCH_BUILD)/bench/xbase_bench
 
+# The fuzz targets only (the programs are not built here).
 fuzz: deps
-	@CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_TESTS=OFF -DRAVENPOST_FUZZ=ON >/dev/null
-	@cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_TESTS=OFF -DRAVENPOST_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
+
+# Each fuzz target for a few seconds on its seeds in fuzz/corpus/ (CI runs it after the tests).
+fuzz-smoke: fuzz
+	@sh scripts/fuzz-smoke.sh $(FUZZ_BUILD) 10
 
 clean:
 	rm -rf $(BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)
