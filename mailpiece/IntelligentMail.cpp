@@ -12,7 +12,7 @@ namespace {
 
 bool allDigits(const QString& text) {
     for (QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9')) return false;
+        if (!isZipDigit(c)) return false;
     return true;
 }
 
@@ -97,7 +97,7 @@ std::uint64_t followingSerial(std::uint64_t serial, const QString& mailerId) {
 
 QString routingProblem(const QString& zip) {
     for (QChar c : zip)
-        if (!c.isDigit() && c != QLatin1Char('-') && c != QLatin1Char(' '))
+        if (!isZipCharacter(c))
             return QStringLiteral("The ZIP code may hold only digits, blanks and hyphens.");
     switch (digitsOnly(zip).size()) {
         case 0:

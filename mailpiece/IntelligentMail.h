@@ -51,8 +51,8 @@ int serialLength(const QString& mailerId);
 // The serial that follows: one more, back to 0 past the largest the length can hold.
 std::uint64_t followingSerial(std::uint64_t serial, const QString& mailerId);
 
-// The routing code of a ZIP as typed: its digits, which must number 0, 5, 9 or 11; only digits,
-// blanks and hyphens may be typed. The problem as a message, or empty.
+// The routing code of a ZIP as typed: its digits, which must number 0, 5, 9 or 11; only the
+// digits "0" to "9", blanks and hyphens may be typed. The problem as a message, or empty.
 QString routingProblem(const QString& zip);
 
 // The 20 digits of the tracking code.

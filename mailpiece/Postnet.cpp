@@ -14,8 +14,16 @@ constexpr qsizetype kZipPlus4Length = 10;
 QString digitsOnly(const QString& text) {
     QString digits;
     for (QChar c : text)
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) digits += c;
+        if (isZipDigit(c)) digits += c;
     return digits;
+}
+
+bool isZipDigit(QChar c) {
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+bool isZipCharacter(QChar c) {
+    return isZipDigit(c) || c == QLatin1Char(' ') || c == QLatin1Char('-');
 }
 
 QString postnetCheckDigit(const QString& digits) {
@@ -27,6 +35,8 @@ QString postnetCheckDigit(const QString& digits) {
 bool barcodeEligible(bool barcodeOn, const QString& zip) {
     if (!barcodeOn || zip.size() < kZipDigits) return false;
     if (zip < QLatin1String("00000") || zip > QLatin1String("99999-9999")) return false;
+    for (QChar c : zip)
+        if (c.digitValue() >= 0 && !isZipDigit(c)) return false;
     const qsizetype digits = digitsOnly(zip).size();
     return digits == kZipDigits || digits == kZipPlus4Digits;
 }
