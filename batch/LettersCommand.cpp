@@ -63,8 +63,11 @@ std::unique_ptr<QTextDocument> readRtfLetter(const QString& path) {
     if (!file.open(QIODevice::ReadOnly))
         throw BatchError(QStringLiteral("--rtf: cannot read %1: %2").arg(path, file.errorString()));
     auto letter = newLetterDocument();
-    if (const auto fault = readRtf(file.readAll(), *letter))
+    QStringList notes;
+    if (const auto fault = readRtf(file.readAll(), *letter, &notes))
         throw BatchError(QStringLiteral("--rtf: cannot read %1: %2").arg(path, *fault));
+    for (const QString& note : notes)
+        showInformation(QStringLiteral("--rtf: %1: %2").arg(path, note));
     return letter;
 }
 

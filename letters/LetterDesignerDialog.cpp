@@ -189,11 +189,13 @@ void LetterDesignerDialog::onOpenRtfClicked() {
         return;
     }
     auto letter = newLetterDocument();
-    if (const auto fault = readRtf(file.readAll(), *letter)) {
+    QStringList notes;
+    if (const auto fault = readRtf(file.readAll(), *letter, &notes)) {
         showInformation(withCause(QStringLiteral("Unable to read ") + *path, *fault));
         return;
     }
     useDocument(std::move(letter));
+    if (!notes.isEmpty()) showInformation(notes.join(u'\n'));
 }
 
 void LetterDesignerDialog::onSaveRtfClicked() {

@@ -2,6 +2,9 @@
 // The page a letter is laid out on, kept with its QTextDocument. Lengths in twips (1440 to the
 // inch), as RTF states them.
 #include <QMetaType>
+#include <QStringList>
+
+#include "framework/PageLimits.h"
 
 class QTextDocument;
 
@@ -19,6 +22,16 @@ struct PageLayout {
     // What an RTF file that states no page size or margins is laid out on.
     static PageLayout rtfDefaults() { return {12240, 15840, 1800, 1800, 1440, 1440}; }
 };
+
+inline constexpr int kTwipsInInch = 1440;
+inline constexpr int kLargestPageSideTwips =
+    static_cast<int>(kLargestPageSideInches * kTwipsInInch);
+
+// The page an RTF file's stated lengths are laid out on. A side of 0 or less gives Letter
+// paper; a side larger than a page can be printed is cut to kLargestPageSideTwips; a negative
+// margin is the RTF default; two margins that leave no room for text between them are each cut
+// to a quarter of that side. What was changed is told in notes, one line each.
+PageLayout fitRtfPage(const PageLayout& stated, QStringList& notes);
 
 // The dynamic property of the QTextDocument that holds its PageLayout.
 inline constexpr char kPageLayoutProperty[] = "ravenpostPageLayout";

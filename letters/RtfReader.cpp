@@ -2,13 +2,13 @@
 
 #include <QByteArray>
 #include <QColor>
-#include <QStringDecoder>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <map>
 #include <vector>
 
@@ -18,6 +18,9 @@
 namespace rp {
 
 namespace {
+
+// Numbers of control words are cut to this, so that they stay within an int.
+constexpr std::int64_t kLargestParam = std::numeric_limits<int>::max();
 
 enum class Destination { Text, FontTable, ColorTable, Skip };
 
@@ -117,21 +120,22 @@ class RtfParser {
     explicit RtfParser(const QByteArray& data) : data_(data) {}
 
     std::optional<QString> parse();
-    void fill(QTextDocument& document) const;
+    void fill(QTextDocument& document, QStringList& notes) const;
 
   private:
     void controlWord();
     void controlSymbol();
     void word(QByteArrayView name, int param, bool hasParam);
+    void fontTableWord(QByteArrayView name, int param);
     void textWord(QByteArrayView name, int param, bool hasParam);
     void textByte(char byte, bool escaped);
     void flushText();
     void appendText(const QString& text);
     void endParagraph();
+    void flushFontName();
     void commitFont();
     void commitColor();
-    void setCodePage(int codePage);
-    QString decode(const QByteArray& bytes);
+    int codePageOf(int font) const;
     QTextCharFormat charFormat(const CharState& chars) const;
 
     const QByteArray& data_;
@@ -141,18 +145,23 @@ class RtfParser {
     bool groupStart_ = false;  // no control word or text yet since the last '{'
     int skipCount_ = 0;        // characters still to skip after \uN
     QByteArray pendingBytes_;  // text bytes not yet decoded, in the current formatting
-    std::optional<QStringDecoder> decoder_;  // none for Windows-1252, decoded by table
+    CodePageDecoder decoder_;
+    int codePage_ = kWindows1252;  // \ansicpg: text in a font without a code page of its own
     int defaultFont_ = 0;
     std::map<int, QString> fonts_;
+    std::map<int, int> fontCodePages_;  // the fonts whose entry names a code page
     int fontEntry_ = 0;
-    QByteArray fontName_;
+    QString fontName_;
+    QByteArray fontBytes_;                       // the end of fontName_ not yet decoded
+    std::optional<int> fontCharsetPage_;         // \fcharset of the entry
+    std::optional<int> fontCodePage_;            // \cpg of the entry, which goes before \fcharset
     std::vector<std::optional<QColor>> colors_;  // none for the automatic colour
     int red_ = 0;
     int green_ = 0;
     int blue_ = 0;
     bool colorSet_ = false;
     std::vector<Paragraph> paragraphs_{1};
-    PageLayout layout_ = PageLayout::rtfDefaults();
+    PageLayout layout_ = PageLayout::rtfDefaults();  // as the file states it
 };
 
 std::optional<QString> RtfParser::parse() {
@@ -172,7 +181,7 @@ std::optional<QString> RtfParser::parse() {
         } else if (c == '}') {
             flushText();
             skipCount_ = 0;
-            if (state_.destination == Destination::FontTable && !fontName_.isEmpty()) commitFont();
+            if (state_.destination == Destination::FontTable) commitFont();
             state_ = stack_.back();
             stack_.pop_back();
             groupStart_ = false;
@@ -211,7 +220,7 @@ void RtfParser::controlWord() {
     std::int64_t value = 0;
     while (pos_ < data_.size() && isDigit(data_[pos_])) {
         hasParam = true;
-        value = std::min<std::int64_t>(value * 10 + (data_[pos_] - '0'), 1'000'000'000);
+        value = std::min<std::int64_t>(value * 10 + (data_[pos_] - '0'), kLargestParam);
         ++pos_;
     }
     if (pos_ < data_.size() && data_[pos_] == ' ') ++pos_;
@@ -278,12 +287,7 @@ void RtfParser::word(QByteArrayView name, int param, bool hasParam) {
         case Destination::Skip:
             return;
         case Destination::FontTable:
-            if (name == "f") {
-                fontEntry_ = param;
-                fontName_.clear();
-            } else if (isSkippedDestination(name)) {
-                state_.destination = Destination::Skip;
-            }
+            fontTableWord(name, param);
             return;
         case Destination::ColorTable:
             if (name == "red") {
@@ -303,6 +307,29 @@ void RtfParser::word(QByteArrayView name, int param, bool hasParam) {
     }
 }
 
+void RtfParser::fontTableWord(QByteArrayView name, int param) {
+    if (name == "f") {
+        fontEntry_ = param;
+        fontName_.clear();
+        fontBytes_.clear();
+        fontCharsetPage_.reset();
+        fontCodePage_.reset();
+    } else if (name == "fcharset") {
+        fontCharsetPage_ = codePageOfCharset(param);
+    } else if (name == "cpg") {
+        fontCodePage_ = param;
+    } else if (name == "u") {
+        flushFontName();
+        const int unit = param < 0 ? param + 65536 : param;
+        if (unit >= 0 && unit <= 0xFFFF) fontName_.append(QChar(static_cast<char16_t>(unit)));
+        skipCount_ = state_.unicodeSkip;
+    } else if (name == "uc") {
+        state_.unicodeSkip = std::clamp(param, 0, 16);
+    } else if (isSkippedDestination(name)) {
+        state_.destination = Destination::Skip;
+    }
+}
+
 void RtfParser::textWord(QByteArrayView name, int param, bool hasParam) {
     flushText();
     if (skipCount_ > 0) {
@@ -319,9 +346,9 @@ void RtfParser::textWord(QByteArrayView name, int param, bool hasParam) {
     } else if (isSkippedDestination(name)) {
         state_.destination = Destination::Skip;
     } else if (name == "ansi") {
-        setCodePage(1252);
+        codePage_ = kWindows1252;
     } else if (name == "ansicpg") {
-        setCodePage(param);
+        codePage_ = param;
     } else if (name == "deff") {
         defaultFont_ = param;
         chars.font = param;
@@ -379,17 +406,17 @@ void RtfParser::textWord(QByteArrayView name, int param, bool hasParam) {
     } else if (name == "uc") {
         state_.unicodeSkip = std::clamp(param, 0, 16);
     } else if (name == "paperw") {
-        if (param > 0) layout_.paperWidth = param;
+        layout_.paperWidth = param;
     } else if (name == "paperh") {
-        if (param > 0) layout_.paperHeight = param;
+        layout_.paperHeight = param;
     } else if (name == "margl") {
-        if (param >= 0) layout_.leftMargin = param;
+        layout_.leftMargin = param;
     } else if (name == "margr") {
-        if (param >= 0) layout_.rightMargin = param;
+        layout_.rightMargin = param;
     } else if (name == "margt") {
-        if (param >= 0) layout_.topMargin = param;
+        layout_.topMargin = param;
     } else if (name == "margb") {
-        if (param >= 0) layout_.bottomMargin = param;
+        layout_.bottomMargin = param;
     }
 }
 
@@ -398,10 +425,12 @@ void RtfParser::textByte(char byte, bool escaped) {
         case Destination::Skip:
             return;
         case Destination::FontTable:
-            if (byte == ';' && !escaped) {
+            if (skipCount_ > 0) {
+                --skipCount_;
+            } else if (byte == ';' && !escaped) {
                 commitFont();
             } else {
-                fontName_.append(byte);
+                fontBytes_.append(byte);
             }
             return;
         case Destination::ColorTable:
@@ -419,7 +448,7 @@ void RtfParser::textByte(char byte, bool escaped) {
 
 void RtfParser::flushText() {
     if (pendingBytes_.isEmpty()) return;
-    const QString text = decode(pendingBytes_);
+    const QString text = decoder_.decode(pendingBytes_, codePageOf(state_.chars.font));
     pendingBytes_.clear();
     appendText(text);
 }
@@ -455,10 +484,24 @@ void RtfParser::endParagraph() {
     paragraphs_.emplace_back();
 }
 
+void RtfParser::flushFontName() {
+    if (fontBytes_.isEmpty()) return;
+    const int codePage = fontCodePage_ ? *fontCodePage_ : fontCharsetPage_.value_or(codePage_);
+    fontName_ += decoder_.decode(fontBytes_, codePage);
+    fontBytes_.clear();
+}
+
 void RtfParser::commitFont() {
-    const QString name = decode(fontName_).trimmed();
+    flushFontName();
+    const QString name = fontName_.trimmed();
     fontName_.clear();
-    if (!name.isEmpty()) fonts_[fontEntry_] = name;
+    if (name.isEmpty()) return;
+    fonts_[fontEntry_] = name;
+    if (fontCodePage_) {
+        fontCodePages_[fontEntry_] = *fontCodePage_;
+    } else if (fontCharsetPage_) {
+        fontCodePages_[fontEntry_] = *fontCharsetPage_;
+    }
 }
 
 void RtfParser::commitColor() {
@@ -471,23 +514,9 @@ void RtfParser::commitColor() {
     colorSet_ = false;
 }
 
-void RtfParser::setCodePage(int codePage) {
-    decoder_.reset();
-    if (codePage == 1252) return;
-    for (const QByteArray& name :
-         {"windows-" + QByteArray::number(codePage), "cp" + QByteArray::number(codePage)}) {
-        decoder_.emplace(name.constData());
-        if (decoder_->isValid()) return;
-    }
-    decoder_.reset();
-}
-
-QString RtfParser::decode(const QByteArray& bytes) {
-    if (decoder_) return decoder_->decode(bytes);
-    QString text;
-    text.reserve(bytes.size());
-    for (char byte : bytes) text.append(QChar(fromWindows1252(static_cast<unsigned char>(byte))));
-    return text;
+int RtfParser::codePageOf(int font) const {
+    const auto found = fontCodePages_.find(font >= 0 ? font : defaultFont_);
+    return found != fontCodePages_.end() ? found->second : codePage_;
 }
 
 QTextCharFormat RtfParser::charFormat(const CharState& chars) const {
@@ -506,18 +535,22 @@ QTextCharFormat RtfParser::charFormat(const CharState& chars) const {
     return format;
 }
 
-void RtfParser::fill(QTextDocument& document) const {
-    std::vector<Paragraph> paragraphs = paragraphs_;
-    if (paragraphs.size() > 1 && paragraphs.back().runs.empty()) paragraphs.pop_back();
+void RtfParser::fill(QTextDocument& document, QStringList& notes) const {
+    // The paragraph after the last \par holds text only when the file ends without one.
+    auto end = paragraphs_.end();
+    if (paragraphs_.size() > 1 && paragraphs_.back().runs.empty()) --end;
     document.clear();
     if (const auto font = fonts_.find(defaultFont_); font != fonts_.end())
         document.setDefaultFont(QFont(font->second, 12));
+    // One edit block: a cursor outside one lays out the paragraph it inserts into after each
+    // run, which makes a paragraph of many runs take time in the square of their number.
     QTextCursor cursor(&document);
+    cursor.beginEditBlock();
     bool first = true;
-    for (const Paragraph& paragraph : paragraphs) {
+    for (auto paragraph = paragraphs_.begin(); paragraph != end; ++paragraph) {
         QTextBlockFormat blockFormat;
-        blockFormat.setAlignment(paragraph.alignment);
-        const QTextCharFormat blockChars = charFormat(paragraph.chars);
+        blockFormat.setAlignment(paragraph->alignment);
+        const QTextCharFormat blockChars = charFormat(paragraph->chars);
         if (first) {
             cursor.setBlockFormat(blockFormat);
             cursor.setBlockCharFormat(blockChars);
@@ -525,14 +558,16 @@ void RtfParser::fill(QTextDocument& document) const {
         } else {
             cursor.insertBlock(blockFormat, blockChars);
         }
-        for (const Run& run : paragraph.runs) cursor.insertText(run.text, charFormat(run.chars));
+        for (const Run& run : paragraph->runs) cursor.insertText(run.text, charFormat(run.chars));
     }
-    setPageLayout(document, layout_);
+    cursor.endEditBlock();
+    setPageLayout(document, fitRtfPage(layout_, notes));
 }
 
 }  // namespace
 
-std::optional<QString> readRtf(const QByteArray& data, QTextDocument& document) {
+std::optional<QString> readRtf(const QByteArray& data, QTextDocument& document,
+                               QStringList* notes) {
     RtfParser parser(data);
     std::optional<QString> error = parser.parse();
     if (error && *error == QLatin1String(kRtfNotRtf)) {
@@ -540,7 +575,9 @@ std::optional<QString> readRtf(const QByteArray& data, QTextDocument& document) 
         setPageLayout(document, PageLayout::rtfDefaults());
         return error;
     }
-    parser.fill(document);
+    QStringList fillNotes;
+    parser.fill(document, fillNotes);
+    if (notes) *notes += fillNotes;
     return error;
 }
 

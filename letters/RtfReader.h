@@ -3,6 +3,7 @@
 // size, bold, italic, underline and colour, and the page layout (stored with setPageLayout).
 // Destinations and control words it does not know are skipped.
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QByteArray;
@@ -19,7 +20,10 @@ inline constexpr char kRtfUnterminated[] = "The RTF text ends before its last gr
 
 // Replaces the document's content with the RTF in data. Returns an error text when the input
 // cannot be read whole; the document then holds what was read before the fault. Bytes after
-// the closing brace of the outermost group are ignored.
-std::optional<QString> readRtf(const QByteArray& data, QTextDocument& document);
+// the closing brace of the outermost group are ignored. What the reader had to change to lay
+// the letter out (a page larger than can be printed, margins wider than the page) is added to
+// notes, one line each, when notes are asked for.
+std::optional<QString> readRtf(const QByteArray& data, QTextDocument& document,
+                               QStringList* notes = nullptr);
 
 }  // namespace rp
