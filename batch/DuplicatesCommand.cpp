@@ -79,7 +79,7 @@ int runDuplicates(const QStringList& arguments, const QString& executableFolder)
         std::printf("\n");
     }
     std::fflush(stdout);
-    std::fprintf(stderr, "Found %u possible duplicates\n", found);
+    std::fprintf(stderr, "%s\n", duplicatesFoundText(found).toLocal8Bit().constData());
     return kExitDone;
 }
 

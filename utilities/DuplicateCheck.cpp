@@ -1,8 +1,11 @@
 #include "utilities/DuplicateCheck.h"
 
+#include <QCoreApplication>
 #include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "data/TableRestore.h"
 #include "framework/BulkProgress.h"
 #include "xbase/Table.h"
 
@@ -48,49 +51,59 @@ DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int str
 }
 
 bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b) {
-    return sameFolded(a.first, b.first) && sameFolded(a.second, b.second);
+    return sameFolded(a.joined(), b.joined());
+}
+
+QString duplicatesFoundText(std::uint32_t found) {
+    return QCoreApplication::translate("DuplicateCheck", "Found %n possible duplicates", nullptr,
+                                       static_cast<int>(found));
 }
 
 std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int streetCharacters,
                               const std::string& indexPath, const DuplicateHooks& hooks) {
-    const int workOrder = table.createIndexFile(indexPath, duplicateIndexKey(kind), true);
-    table.setOrder(duplicateScanTag(kind));
-    table.goTop();
-    const std::uint32_t total = table.visibleCount();
-    table.goTop();
-
-    // The first record never matches: its previous key is "-" in each part.
-    DuplicateKey previous{"-", "-"};
-    std::uint32_t previousRecord = 0;
-    std::uint32_t visited = 0;
+    int workOrder = 0;
     std::uint32_t found = 0;
-    // The records to list, in scan order; a record is taken once even when it closes one pair
-    // and opens the next. Their keys go into the work index after the walk, which then stays
-    // in the scan order throughout.
-    std::vector<std::uint32_t> listed;
-    const auto take = [&listed](std::uint32_t recno) {
-        if (listed.empty() || listed.back() != recno) listed.push_back(recno);
-    };
-    while (!table.eof()) {
-        const std::uint32_t recno = table.recNo();
-        const int percent = percentDone(++visited, total);
-        if (percent > 0 && percent < 100 && hooks.progress) hooks.progress(percent);
-        if (!table.deleted()) {
-            DuplicateKey key = duplicateKey(table, kind, streetCharacters);
-            if (!key.skipped() && sameDuplicateKey(key, previous)) {
-                take(previousRecord);
-                take(recno);
-                ++found;
+    {
+        // Until the work index is filled, a failure leaves the table as it was found.
+        const TableRestore restore(table);
+        workOrder = table.createIndexFile(indexPath, duplicateIndexKey(kind), true);
+        table.setOrder(duplicateScanTag(kind));
+        table.goTop();
+        const std::uint32_t total = table.visibleCount();
+        table.goTop();
+
+        std::optional<DuplicateKey> previous;
+        std::uint32_t previousRecord = 0;
+        std::uint32_t visited = 0;
+        // The records to list, in scan order; a record is taken once even when it closes one
+        // pair and opens the next. Their keys go into the work index after the walk, which
+        // then stays in the scan order throughout.
+        std::vector<std::uint32_t> listed;
+        const auto take = [&listed](std::uint32_t recno) {
+            if (listed.empty() || listed.back() != recno) listed.push_back(recno);
+        };
+        while (!table.eof()) {
+            const std::uint32_t recno = table.recNo();
+            const int percent = percentDone(++visited, total);
+            if (percent > 0 && percent < 100 && hooks.progress) hooks.progress(percent);
+            if (!table.deleted()) {
+                DuplicateKey key = duplicateKey(table, kind, streetCharacters);
+                if (!key.skipped() && previous && sameDuplicateKey(key, *previous)) {
+                    take(previousRecord);
+                    take(recno);
+                    ++found;
+                }
+                previous = std::move(key);
+                previousRecord = recno;
             }
-            previous = std::move(key);
-            previousRecord = recno;
+            table.skip();
+            if (hooks.found) hooks.found(found);
+            if (hooks.keepGoing && !hooks.keepGoing()) break;
         }
-        table.skip();
-        if (hooks.found) hooks.found(found);
-        if (hooks.keepGoing && !hooks.keepGoing()) break;
+        table.setOrder(workOrder);
+        table.fillIndexFile(listed);
     }
     table.setOrder(workOrder);
-    table.fillIndexFile(listed);
     table.goTop();
     return found;
 }
