@@ -11,6 +11,7 @@
 #include "reports/ListReport.h"
 #include "reports/MemoWrap.h"
 #include "reports/ReportTexts.h"
+#include "reports/ReportTitle.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -48,6 +49,17 @@ const std::array<std::array<const char*, 4>, 3> kLayoutFourHeadings{
      {"", "Street", "City/State/Zip", "Country"},
      {"", "Phone,Fax", "Email", "Date"}}};
 
+// On paper narrower than Letter the columns shrink in proportion so that the last ends at the
+// right rule (paper width less 0.5), as the first starts at the left margin; on Letter and
+// wider paper they keep their widths.
+double columnScale(int layout, double paperWidth) {
+    constexpr double kLetterWidth = 8.5;
+    if (paperWidth >= kLetterWidth) return 1.0;
+    double total = 0;
+    for (const Column& column : layoutColumns(layout)) total += column.width;
+    return std::max(0.0, paperWidth - kLeft - kMargin) / total;
+}
+
 ReportFont arial(bool bold) {
     return ReportFont{QStringLiteral("Arial"), kFontPoints, bold, false};
 }
@@ -59,6 +71,7 @@ class ListReportDrawing {
           request_(request),
           canvas_(canvas),
           layout_(std::clamp(request.layout, 1, 4)),
+          scale_(columnScale(layout_, canvas.pageWidth())),
           wrap_(canvas.pageWidth() - 2.25) {}
 
     void run(const std::function<bool()>& keepGoing);
@@ -69,8 +82,8 @@ class ListReportDrawing {
     void fullWidthTab(int shade);
     void heading();
     void newPage() { canvas_.newPage(); }
-    // Into column (from 0) from its left edge, cut at width less the allowance; an empty
-    // text draws nothing.
+    // Into column (from 0) from its left edge, cut at width (as on Letter paper) less the
+    // allowance; an empty text draws nothing.
     void cell(int column, const QString& text, double width);
     void record();
     void codesAndMemo(const ReportFields& fields);
@@ -79,6 +92,7 @@ class ListReportDrawing {
     const ListReportRequest& request_;
     ReportCanvas& canvas_;
     int layout_;
+    double scale_;  // of the columns' positions and widths
     MemoWrap wrap_;
 };
 
@@ -89,7 +103,7 @@ void ListReportDrawing::defineColumns() {
         TabStop stop;
         if (first) stop.position = kLeft;
         first = false;
-        stop.width = column.width;
+        stop.width = column.width * scale_;
         stop.margin = kCellMargin;
         canvas_.addTab(stop);
     }
@@ -111,9 +125,12 @@ void ListReportDrawing::heading() {
     canvas_.setSection(QRectF(QPointF(kLeft, kMargin), QPointF(width - kMargin, height - kMargin)));
     canvas_.setFont(ReportFont{QStringLiteral("Times New Roman"), 14, true, false});
     canvas_.home();
-    canvas_.printLeft(request_.title, kLeft);
-    canvas_.printRight(QStringLiteral("Page ") + QString::number(canvas_.pageNumber()),
-                       canvas_.section().right());
+    // The title stops a blank short of the page number.
+    const QString pageText = QStringLiteral("Page ") + QString::number(canvas_.pageNumber());
+    const double pageLeft = canvas_.section().right() - canvas_.textWidth(pageText);
+    const double titleRoom = pageLeft - canvas_.textWidth(QStringLiteral(" ")) - kLeft;
+    canvas_.printLeft(titleInRoom(canvas_, request_.title, titleRoom), kLeft);
+    canvas_.printRight(pageText, canvas_.section().right());
     canvas_.newLine();
     canvas_.printRight(QLocale().toString(QTime::currentTime(), QLocale::ShortFormat),
                        canvas_.section().right());
@@ -144,8 +161,8 @@ void ListReportDrawing::heading() {
 void ListReportDrawing::cell(int column, const QString& text, double width) {
     if (text.isEmpty()) return;  // nothing to see, nothing sent
     const double left = canvas_.tabs().left(column);
-    canvas_.printClipped(
-        text, QRectF(left, canvas_.lineTop(), width - kClipAllowance, canvas_.lineHeight()));
+    const double clip = std::max(0.0, width * scale_ - kClipAllowance);
+    canvas_.printClipped(text, QRectF(left, canvas_.lineTop(), clip, canvas_.lineHeight()));
 }
 
 void ListReportDrawing::run(const std::function<bool()>& keepGoing) {

@@ -17,6 +17,7 @@
 #include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
+#include "reports/ReportTitle.h"
 
 namespace rp {
 namespace {
@@ -37,9 +38,10 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
     setWindowTitle(QStringLiteral("Print Report"));
 
     auto* contents = new QGroupBox(QStringLiteral("Report Contents"), this);
-    title_ = new QLineEdit(IniFile(iniPath_).readString(kTitleSection, kTitleKey,
-                                                        QStringLiteral("Report for: ") + fileName),
-                           contents);
+    title_ = new QLineEdit(contents);
+    title_->setValidator(new TitleValidator(title_));
+    title_->setText(IniFile(iniPath_).readString(kTitleSection, kTitleKey,
+                                                 QStringLiteral("Report for: ") + fileName));
     title_->setWhatsThis(QStringLiteral("The title printed at the top of every page."));
     auto* titleLabel = new QLabel(QStringLiteral("Report Title"), contents);
     titleLabel->setBuddy(title_);

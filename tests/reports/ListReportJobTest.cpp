@@ -3,11 +3,13 @@
 // the records the choices and the start leave.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/AddressFileFixture.h"
 #include "app/QtPrinting.h"
@@ -81,11 +83,15 @@ class ListReportJobTest : public AddressFileFixture {
 
     ReportLog& draw(
         const ListReportRequest& r, std::uint32_t current = 1,
-        const std::function<bool()>& keepGoing = [] { return true; }, double paperWidth = 8.5) {
+        const std::function<bool()>& keepGoing = [] { return true; },
+        const ReportPaper& paper = ReportPaper()) {
         chooseReportRecords(table.table(), r, current);
         log = std::make_unique<ReportLog>();
         ReportCanvas canvas(*log);
-        if (paperWidth != 8.5) canvas.setCustomPaper(paperWidth, 11);
+        if (paper.kind() == PaperKind::Custom)
+            canvas.setCustomPaper(paper.width(), paper.length());
+        else
+            canvas.setPaper(paper.kind());
         listReportJob(table.table(), r)(canvas, keepGoing);
         canvas.finish();
         return *log;
@@ -146,6 +152,50 @@ TEST_F(ListReportJobTest, HeadingTitlePageNumberTimeAndRulesAroundTheRows) {
     }
     // The rows are in Arial 9, neither bold nor italic.
     EXPECT_EQ(log->text("Smith,  ").font, (ReportFont{QStringLiteral("Arial"), 9, false, false}));
+}
+
+TEST_F(ListReportJobTest, ALongTitleEndsInAnEllipsisABlankShortOfThePageNumber) {
+    addRecord({{"LNAME", "Smith"}});
+    const ReportTextMetrics heading(ReportFont{QStringLiteral("Times New Roman"), 14, true, false});
+    QString title;
+    while (title.size() < 200) title += QStringLiteral("Members of the county association, ");
+    title.truncate(200);
+    ListReportRequest r = request(1);
+    r.title = title;
+    draw(r);
+    const TextRun page = log->text("Page 1");
+    const TextRun drawn = log->texts(1).front();
+    ASSERT_TRUE(drawn.text.endsWith(QChar(0x2026))) << drawn.text.toStdString();
+    const QString kept = drawn.text.chopped(1);
+    EXPECT_TRUE(title.startsWith(kept));
+    EXPECT_NEAR(drawn.x, 1.0, kTiny);
+    EXPECT_NEAR(drawn.baseline, page.baseline, kTiny);
+    const double room = page.x - heading.width(QStringLiteral(" "));
+    EXPECT_LE(drawn.x + drawn.width, room + kTiny);
+    // As long as it can be: one more character would not fit.
+    EXPECT_GT(1.0 + heading.width(title.left(kept.size() + 1) + QChar(0x2026)), room);
+    EXPECT_GT(drawn.x + drawn.width, room - 0.2);
+
+    // A title that fits is printed whole.
+    r.title = title.left(40);
+    draw(r);
+    EXPECT_EQ(log->texts(1).front().text, title.left(40));
+}
+
+TEST_F(ListReportJobTest, LineBreaksInTheTitlePrintAsBlanks) {
+    addRecord({{"LNAME", "Smith"}});
+    const QString titles[] = {"Members\r\nof 2026", "Members\nof 2026", "Members\rof 2026",
+                              QStringLiteral("Members\u2028of 2026"),
+                              QStringLiteral("Members\u2029of 2026")};
+    for (const QString& title : titles) {
+        SCOPED_TRACE(title.toStdString());
+        ListReportRequest r = request(1);
+        r.title = title;
+        draw(r);
+        const TextRun drawn = log->texts(1).front();
+        EXPECT_EQ(drawn.text, "Members of 2026");
+        EXPECT_NEAR(drawn.x, 1.0, kTiny);
+    }
 }
 
 TEST_F(ListReportJobTest, ColumnHeadingsAtTheirTabStops) {
@@ -264,6 +314,89 @@ TEST_F(ListReportJobTest, EachLayoutsCellsFromTheColumnEdgeCutShortOfTheNext) {
             EXPECT_NEAR(rows[i].box.width(), c.cells[i].clip, kTiny);
             EXPECT_NEAR(rows[i].baseline, rowBaseline(c.cells[i].line), kTiny);
             EXPECT_FALSE(rows[i].font.bold);
+        }
+    }
+}
+
+TEST_F(ListReportJobTest, OnPaperNarrowerThanLetterTheColumnsShrinkToEndAtTheRightRule) {
+    addRecord({{"LNAME", "Smith"},
+               {"FNAME", "John"},
+               {"TITLE", "CEO"},
+               {"ORG", "Acme"},
+               {"STREET", "12 Main St"},
+               {"CITY", "Boise"},
+               {"COUNTRY", "USA"},
+               {"PHONE", "555-1234"},
+               {"FAX", "555-9876"},
+               {"EMAIL", "js@acme.com"}},
+              {}, xbase::julianDay(2024, 3, 15));
+    struct Placed {
+        int column;  // from 0
+        int span;    // columns the text may run across
+    };
+    struct Layout {
+        int layout;
+        std::array<double, 4> widths;  // on Letter
+        std::vector<Placed> headings, cells;
+    };
+    const std::vector<Placed> fourInARow{{0, 1}, {1, 1}, {2, 1}, {3, 1}};
+    const Layout layouts[] = {
+        {1, {1.75, 2.15, 2.0, 1.5}, fourInARow, fourInARow},
+        {2, {2.0, 2.5, 1.5, 1.35}, fourInARow, fourInARow},
+        {3, {2.5, 2.0, 1.5, 1.35}, fourInARow, fourInARow},
+        {4,
+         {0.5, 2.25, 3.0, 1.5},
+         {{0, 1}, {2, 1}, {1, 1}, {2, 1}, {3, 1}, {1, 1}, {2, 1}, {3, 1}},
+         {{0, 2}, {2, 2}, {1, 1}, {2, 1}, {3, 1}, {1, 1}, {2, 1}, {3, 1}}},
+    };
+    struct Paper {
+        const char* name;
+        ReportPaper paper;
+        bool shrinks;
+    };
+    const Paper papers[] = {
+        {"A4", ReportPaper::standard(PaperKind::A4), true},
+        {"Letter", ReportPaper(), false},
+        {"11 inches wide", ReportPaper::custom(11, 8.5), false},
+    };
+    for (const Paper& p : papers) {
+        const double paperWidth = p.paper.pageSize().width();
+        for (const Layout& l : layouts) {
+            SCOPED_TRACE(std::string(p.name) + ", layout " + std::to_string(l.layout));
+            const double total = l.widths[0] + l.widths[1] + l.widths[2] + l.widths[3];
+            const double scale = p.shrinks ? (paperWidth - 1.5) / total : 1.0;
+            std::array<double, 5> edges{1.0};  // each column's left edge, then the last's right
+            for (std::size_t i = 0; i < 4; ++i) edges[i + 1] = edges[i] + l.widths[i] * scale;
+            if (p.shrinks) {
+                EXPECT_NEAR(edges[4], paperWidth - 0.5, kTiny);
+            }
+            draw(
+                request(l.layout), 1, [] { return true; }, p.paper);
+
+            std::vector<TextRun> headings, cells;
+            for (const TextRun& run : log->texts(1)) {
+                if (run.font.family != QStringLiteral("Arial")) continue;
+                (run.font.bold ? headings : cells).push_back(run);
+            }
+            ASSERT_EQ(headings.size(), l.headings.size());
+            for (std::size_t i = 0; i < headings.size(); ++i) {
+                SCOPED_TRACE(headings[i].text.toStdString());
+                EXPECT_NEAR(headings[i].x, edges[l.headings[i].column] + 0.02, kTiny);
+            }
+            ASSERT_EQ(cells.size(), l.cells.size());
+            for (std::size_t i = 0; i < cells.size(); ++i) {
+                SCOPED_TRACE(cells[i].text.toStdString());
+                const Placed& placed = l.cells[i];
+                EXPECT_NEAR(cells[i].box.left(), edges[placed.column], kTiny);
+                EXPECT_NEAR(cells[i].box.width(),
+                            edges[placed.column + placed.span] - edges[placed.column] - 0.2, kTiny);
+                EXPECT_EQ(cells[i].font, (ReportFont{QStringLiteral("Arial"), 9, false, false}));
+            }
+            // The rules still run from the left margin to half an inch from the paper's edge.
+            for (const LineOp& line : log->lines(1)) {
+                EXPECT_NEAR(line.from.x(), 1.0, kTiny);
+                EXPECT_NEAR(line.to.x(), paperWidth - 0.5, kTiny);
+            }
         }
     }
 }
@@ -493,7 +626,7 @@ TEST_F(ListReportJobTest, PaperNarrowerThanTheMemoMarginsStillEnds) {
     ListReportRequest r = request(1);
     r.memo = true;
     draw(
-        r, 1, [] { return true; }, 2.0);
+        r, 1, [] { return true; }, ReportPaper::custom(2.0, 11));
     ASSERT_TRUE(log->ended());
     EXPECT_EQ(rowTexts().mid(rowTexts().size() - 4), QStringList({"a", "b", "c", "d"}));
 }

@@ -68,6 +68,30 @@ TEST_F(PrintReportDialogTest, ChoicesStartAsDefinedAndCancelKeepsTheTitle) {
     EXPECT_TRUE(dialog->filteredChoice()->isChecked());
 }
 
+TEST_F(PrintReportDialogTest, TheTitleBoxShowsLineBreaksAsBlanks) {
+    IniFile(ini()).writeString("UserDefinedReport", "UserReportTitle", "Stored\rtitle");
+    auto dialog = makeDialog(false);
+    EXPECT_EQ(dialog->titleBox()->text(), "Stored title");
+    struct Case {
+        QString typed, shown;
+    };
+    const Case cases[] = {
+        {"Members\r\nof 2026", "Members of 2026"},
+        {"Members\nof\r2026", "Members of 2026"},
+        {QStringLiteral("Members\u2028of\u20292026"), "Members of 2026"},
+        {"Members", "Members"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString());
+        // As a paste puts it in: at the cursor, replacing the selection.
+        dialog->titleBox()->selectAll();
+        dialog->titleBox()->insert(c.typed);
+        EXPECT_EQ(dialog->titleBox()->text(), c.shown);
+        EXPECT_EQ(dialog->titleBox()->cursorPosition(), c.shown.size());
+        EXPECT_EQ(dialog->request().title, c.shown);
+    }
+}
+
 TEST_F(PrintReportDialogTest, APreviewOpensUnderItsCaptionAndTheTableIsPutBack) {
     table->setOrder("CITY");
     table->setFilter("LNAME <> \"Clark\"");
