@@ -31,6 +31,11 @@ const std::map<QString, CommandEntry>& commands() {
          {runCount,
           "count ADDRESSFILE [--filter EXPR] [--where LINE=TEXT]... [--home DIR]\n"
           "  Writes the number of chosen records on standard output."}},
+        {QStringLiteral("create"),
+         {runCreate,
+          "create FILE.DBF\n"
+          "  Makes a new, empty address file with its memo file and the 21 tags, as File > New\n"
+          "  makes it; an existing file is never replaced."}},
         {QStringLiteral("envelopes"),
          {runEnvelopes,
           "envelopes ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"

@@ -17,6 +17,7 @@ int runBatch(const QStringList& arguments, const QString& executableFolder);
 // The commands, for runBatch.
 int runBarcode(const QStringList& arguments, const QString& executableFolder);
 int runCount(const QStringList& arguments, const QString& executableFolder);
+int runCreate(const QStringList& arguments, const QString& executableFolder);
 int runLabels(const QStringList& arguments, const QString& executableFolder);
 int runLetters(const QStringList& arguments, const QString& executableFolder);
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
