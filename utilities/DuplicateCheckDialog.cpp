@@ -189,8 +189,7 @@ void DuplicateCheckDialog::showChecking(bool checking) {
 }
 
 void DuplicateCheckDialog::showCount() {
-    count_->setText(QStringLiteral("Found ") + QString::number(found_) +
-                    QStringLiteral(" possible duplicates"));
+    count_->setText(duplicatesFoundText(found_));
 }
 
 void DuplicateCheckDialog::onPerformCheckNowClicked() {
@@ -211,12 +210,21 @@ void DuplicateCheckDialog::onPerformCheckNowClicked() {
                                    showCount();
                                },
                                bulk.keepGoing};
-    runBusy([&] {
+    const bool done = runBusy([&] {
         found_ =
             checkDuplicates(table_, chosen, characters,
                             enginePath(folder_ + QString::fromLatin1(kDuplicateWorkIndex)), check);
     });
     progressBar()->hide();
+    checked_ = true;
+    if (!done) {
+        // The error has been told and the table stands as before: there are no results to
+        // show, and the dialog can only be closed.
+        count_->setText(tr("The check could not be made. Close this window to go back."));
+        close_->show();
+        cancel_->hide();
+        return;
+    }
     model_ = std::make_unique<RecordGridModel>(table_, columnsFor(chosen));
     grid_->setModel(model_.get());
     grid_->resizeColumnsToContents();
@@ -224,7 +232,6 @@ void DuplicateCheckDialog::onPerformCheckNowClicked() {
     results_->show();
     showChecking(false);
     showCount();
-    checked_ = true;
 }
 
 bool DuplicateCheckDialog::confirmCancel() {

@@ -1,6 +1,6 @@
 // The "Check and Repair Duplicates" dialog offscreen: the setup panel and its choices, a check
 // shown in the editable grid, Street moved first, Save and Undo, Delete with its question and
-// marks, and Cancel halfway showing what was found.
+// marks, Cancel halfway showing what was found, and a work index that cannot be made.
 #include <QFile>
 #include <QLabel>
 #include <QProgressBar>
@@ -9,11 +9,13 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QToolButton>
+#include <fstream>
 
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "utilities/DuplicateCheckDialog.h"
 #include "utilities/GridNavigator.h"
+#include "xbase/Table.h"
 
 namespace rp {
 namespace {
@@ -155,6 +157,50 @@ TEST_F(DuplicateCheckDialogTest, CancelHalfwayShowsWhatWasFound) {
               "Found " + QString::number(found) + " possible duplicates");
     // The JONES pair and a run of Zed records.
     EXPECT_EQ(dialog.resultsModel()->rowCount(), static_cast<int>(found) + 2);
+}
+
+// The work index's folder is a plain file, so the index cannot be made, even by root.
+TEST_F(DuplicateCheckDialogTest, AWorkIndexThatCannotBeMadeLeavesOnlyClose) {
+    std::ofstream(dir.file("plain.txt")) << "a file, not a folder";
+    const QString folder = QString::fromStdString(dir.file("plain.txt")) + "/";
+    table->setOrder("CITY");
+    table->go(2);
+    DuplicateCheckDialog dialog(table.table(), folder);
+    dialog.show();
+    dialog.checkButton()->click();
+
+    ASSERT_EQ(shown.shown().size(), 1u);
+    EXPECT_EQ(shown.shown()[0].kind, "error");
+    EXPECT_EQ(shown.shown()[0].caption, "Error");
+    EXPECT_EQ(shown.shown()[0].text, "Cannot create " + folder + "_chkdup.idx: Not a directory");
+    EXPECT_EQ(table->filter(), kStandingCondition.toStdString());
+    EXPECT_EQ(table->orderTagName(), "CITY");
+    EXPECT_EQ(table->recNo(), 2u);
+
+    EXPECT_FALSE(dialog.setupPanel()->isVisible());
+    EXPECT_FALSE(dialog.resultsPanel()->isVisible());
+    EXPECT_FALSE(dialog.grid()->isVisible());
+    EXPECT_EQ(dialog.grid()->model(), nullptr);
+    EXPECT_EQ(dialog.resultsModel(), nullptr);
+    EXPECT_FALSE(dialog.navigator()->isVisible());
+    EXPECT_TRUE(dialog.countLine()->isVisible());
+    EXPECT_EQ(dialog.countLine()->text(),
+              "The check could not be made. Close this window to go back.");
+    EXPECT_FALSE(dialog.progressBar()->isVisible());
+    QStringList buttons;
+    for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+        if (button->isVisible()) buttons << button->text();
+    EXPECT_EQ(buttons, QStringList{"Close"});
+
+    // Delete, Save and Undo do nothing, and there is no second check.
+    dialog.onDeleteClicked();
+    dialog.onSaveClicked();
+    dialog.onUndoClicked();
+    dialog.onPerformCheckNowClicked();
+    EXPECT_EQ(shown.shown().size(), 1u);
+    EXPECT_EQ(table->orderTagName(), "CITY");
+    dialog.closeButton()->click();
+    EXPECT_FALSE(dialog.isVisible());
 }
 
 }  // namespace
