@@ -56,8 +56,30 @@ QSize EnvelopeDesignModel::areaSize() const {
     return {widthPx_ * zoom_ / 100, heightPx_ * zoom_ / 100};
 }
 
-void EnvelopeDesignModel::moveItem(DesignItem item, QPoint screenPosition) {
-    screen_[index(item)] = screenPosition;
+QRect EnvelopeDesignModel::itemExtent(DesignItem item, QPoint screenPosition, QSize block) const {
+    const QRect text(screenPosition, block);
+    if (item != DesignItem::Delivery || !barcode_) return text;
+    const QRect bars(screenPosition.x(), screenPosition.y() - barcodeLift(),
+                     kBarcodeWidth * zoom_ / 100, kBarcodeHeight * zoom_ / 100);
+    return text.united(bars);
+}
+
+QPoint EnvelopeDesignModel::positionInside(DesignItem item, QPoint screenPosition,
+                                           QSize block) const {
+    const QRect extent = itemExtent(item, screenPosition, block);
+    const QSize area = areaSize();
+    // Along each axis the extent's near edge goes no further than the envelope's far edge
+    // allows, and no further out than the envelope's near edge.
+    const auto inside = [](int start, int length, int room) {
+        return std::max(0, std::min(start, room - length));
+    };
+    const QPoint shift(inside(extent.left(), extent.width(), area.width()) - extent.left(),
+                       inside(extent.top(), extent.height(), area.height()) - extent.top());
+    return screenPosition + shift;
+}
+
+void EnvelopeDesignModel::moveItem(DesignItem item, QPoint screenPosition, QSize block) {
+    screen_[index(item)] = positionInside(item, screenPosition, block);
 }
 
 void EnvelopeDesignModel::rememberPositions() {
@@ -67,7 +89,15 @@ void EnvelopeDesignModel::rememberPositions() {
         remembered_[i] = {screen_[i].x() * 100 / zoom_, screen_[i].y() * 100 / zoom_};
 }
 
+bool EnvelopeDesignModel::isEmptyText(const QStringList& lines) {
+    return std::all_of(lines.begin(), lines.end(),
+                       [](const QString& line) { return line.trimmed().isEmpty(); });
+}
+
 QSize EnvelopeDesignModel::blockSize(const QStringList& lines, const TextMeasure& measure) {
+    if (isEmptyText(lines))
+        return {kEmptyItemLetters * measure.width(QStringLiteral("W")),
+                kEmptyItemLines * measure.lineHeight};
     int widest = 0;
     for (const QString& line : lines) widest = std::max(widest, measure.width(line));
     return {widest, static_cast<int>(lines.size()) * measure.lineHeight};

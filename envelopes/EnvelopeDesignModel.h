@@ -40,6 +40,10 @@ struct TextMeasure {
 inline constexpr char kDescriptionMissing[] =
     "Please enter a description for this Envelope Setup record";
 
+// The room an item without text keeps.
+inline constexpr int kEmptyItemLines = 3;
+inline constexpr int kEmptyItemLetters = 12;
+
 // The barcode picture at 100 %.
 inline constexpr int kBarcodeWidth = 248;
 inline constexpr int kBarcodeHeight = 12;
@@ -62,7 +66,15 @@ class EnvelopeDesignModel {
 
     // The item's top-left corner on screen at the current zoom (relative to the white area).
     QPoint itemPosition(DesignItem item) const { return screen_[index(item)]; }
-    void moveItem(DesignItem item, QPoint screenPosition);
+    // What the item covers on screen at a position when its text block is `block` in size:
+    // the block, and for the delivery address the barcode picture above it when that is on.
+    QRect itemExtent(DesignItem item, QPoint screenPosition, QSize block) const;
+    // The position nearest to screenPosition at which the item, its text block `block` in
+    // size at the current zoom, lies wholly on the envelope. An item larger than the envelope
+    // keeps to its top or left edge.
+    QPoint positionInside(DesignItem item, QPoint screenPosition, QSize block) const;
+    // Moves the item towards screenPosition as far as it stays on the envelope.
+    void moveItem(DesignItem item, QPoint screenPosition, QSize block);
     // Remembered (100 %) position of the item.
     QPoint rememberedPosition(DesignItem item) const { return remembered_[index(item)]; }
     // remembered = truncate(screen position / (zoom / 100)) for all three items.
@@ -76,7 +88,10 @@ class EnvelopeDesignModel {
     int pointSizeAtZoom(int size) const { return size * zoom_ / 100; }
 
     // The item's size from its lines: the widest line by the number of lines times one line.
+    // An item with no text keeps room to be seen, clicked and given text: kEmptyItemLines
+    // lines high and as wide as kEmptyItemLetters letters "W".
     static QSize blockSize(const QStringList& lines, const TextMeasure& measure);
+    static bool isEmptyText(const QStringList& lines);
 
     // The barcode picture's rectangle on screen: its left edge at the delivery item's left,
     // truncate(ppi * 0.165 * zoom / 100) pixels above its top, 248 x 12 scaled by the zoom.

@@ -68,13 +68,28 @@ bool EnvelopeDesignView::itemShown(DesignItem item) const {
     return true;
 }
 
-QRect EnvelopeDesignView::itemRect(DesignItem item) const {
-    if (!itemShown(item)) return {};
+QSize EnvelopeDesignView::itemSize(DesignItem item) const {
     const QFontMetrics metrics(zoomedFont(item));
     const TextMeasure measure{[&metrics](const QString& s) { return metrics.horizontalAdvance(s); },
                               metrics.height()};
+    return EnvelopeDesignModel::blockSize(linesOf(item), measure);
+}
+
+QRect EnvelopeDesignView::itemRect(DesignItem item) const {
+    if (!itemShown(item)) return {};
     const QPoint at = model_.itemPosition(item) + QPoint(kDesignBorder, kDesignBorder);
-    return {at, EnvelopeDesignModel::blockSize(linesOf(item), measure)};
+    return {at, itemSize(item)};
+}
+
+void EnvelopeDesignView::keepItemsInside() {
+    bool moved = false;
+    for (DesignItem item : {DesignItem::ReturnAddress, DesignItem::Delivery, DesignItem::Message}) {
+        const QPoint at = model_.itemPosition(item);
+        model_.moveItem(item, at, itemSize(item));
+        moved = moved || model_.itemPosition(item) != at;
+    }
+    if (moved) model_.rememberPositions();
+    update();
 }
 
 QRect EnvelopeDesignView::barcodeRect() const {
@@ -120,7 +135,8 @@ void EnvelopeDesignView::drawItem(QPainter& painter, DesignItem item) const {
         painter.drawText(rect.left(), top + metrics.ascent(), line);
         top += metrics.height();
     }
-    if (showOutlines_) {
+    // An item without text is seen by its outline alone.
+    if (showOutlines_ || EnvelopeDesignModel::isEmptyText(linesOf(item))) {
         painter.setPen(QPen(QColor(0xc0, 0xc0, 0xc0), 1, Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(rect.adjusted(-1, -1, 0, 0));
@@ -185,7 +201,7 @@ void EnvelopeDesignView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint delta = event->position().toPoint() - dragStart_;
     if (delta.isNull() && !moved_) return;
     moved_ = true;
-    model_.moveItem(*handle_, itemStart_ + delta);
+    model_.moveItem(*handle_, itemStart_ + delta, itemSize(*handle_));
     update();
 }
 
@@ -222,7 +238,7 @@ void EnvelopeDesignView::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    model_.moveItem(*handle_, model_.itemPosition(*handle_) + step);
+    model_.moveItem(*handle_, model_.itemPosition(*handle_) + step, itemSize(*handle_));
     model_.rememberPositions();
     emit positionsRemembered();
     update();

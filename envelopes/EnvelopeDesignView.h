@@ -3,7 +3,8 @@
 // border of 12 pixels, with the return address, the delivery address, the barcode picture and
 // the message line where the working values put them. A click on an item attaches the move
 // handle to it; dragging the handle moves the item and, on release, the positions are
-// remembered. The arrow keys move the item with the handle by one pixel. The right mouse
+// remembered. The arrow keys move the item with the handle by one pixel. Neither takes an item
+// off the envelope. An item without text shows a dotted outline of usable size. The right mouse
 // button on an item offers "Font" and "Text" ("Text" disabled on the delivery address).
 #include <QStringList>
 #include <QWidget>
@@ -34,6 +35,11 @@ class EnvelopeDesignView : public QWidget {
 
     // The item's rectangle in widget coordinates (border included); empty for a hidden item.
     QRect itemRect(DesignItem item) const;
+    // The size of the item's text block at the current zoom, shown or not.
+    QSize itemSize(DesignItem item) const;
+    // Moves every item (shown or not) that lies partly off the envelope just inside it and
+    // remembers the positions when one moved.
+    void keepItemsInside();
     QRect barcodeRect() const;
     bool itemShown(DesignItem item) const;
     // The topmost shown item at a widget point.

@@ -178,10 +178,11 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
     layout->addLayout(bottom);
 
     // Opening: the first page, the positions remembered at 100 %, the controls from the
-    // working values, then half size.
+    // working values, an item lying off the envelope moved just inside, then half size.
     pages_->setCurrentIndex(0);
     loadControls();
     refreshDelivery();
+    view_->keepItemsInside();
     zoomButton(50)->setChecked(true);
     onZoomClicked(50);
     showFeed();

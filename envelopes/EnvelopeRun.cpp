@@ -1,9 +1,11 @@
 #include "envelopes/EnvelopeRun.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
 #include <cmath>
+#include <stdexcept>
 
 #include "framework/ReportCanvas.h"
 #include "mailpiece/Postnet.h"
@@ -13,6 +15,11 @@ namespace {
 
 // The barcode's top edge lies this far above the top of the delivery address.
 constexpr double kBarcodeLift = 0.165;
+
+constexpr double kPointsPerInch = 72.0;
+// Positions are stored to 3 decimals: a block the designer put against the envelope's edge
+// may come back up to half a thousandth further out.
+constexpr double kStoredRounding = 0.0005;
 
 // How far in from the page's edge the envelope lies: all of the spare room at one side of the
 // feeder, half of it when centred, none at the other side.
@@ -68,6 +75,28 @@ QPointF envelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unpr
     return {dx, dy};
 }
 
+bool deliveryOnEnvelope(const EnvelopeSetup& setup) {
+    const double letter = setup.delFontSize / kPointsPerInch;
+    const double left = setup.delLeft;
+    const double top = setup.delTop;
+    return left >= -kStoredRounding && top >= -kStoredRounding &&
+           left + letter <= setup.envWidth + kStoredRounding &&
+           top + letter <= setup.envHeight + kStoredRounding;
+}
+
+QString deliveryOffEnvelopeText(const EnvelopeSetup& setup) {
+    return QCoreApplication::translate(
+               "EnvelopeRun",
+               "The envelope setup \"%1\" places the delivery address off the envelope. Open it "
+               "in the Envelope Designer and move the address onto the envelope.")
+        .arg(setup.descript.text());
+}
+
+void requireDeliveryOnEnvelope(const EnvelopeSetup& setup) {
+    if (!deliveryOnEnvelope(setup))
+        throw std::runtime_error(deliveryOffEnvelopeText(setup).toStdString());
+}
+
 const QImage& stampPicture() {
     static const QImage stamp = [] {
         QImage image(60, 60, QImage::Format_RGB32);
@@ -96,6 +125,7 @@ const QImage& stampPicture() {
 }
 
 void beforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup) {
+    requireDeliveryOnEnvelope(setup);
     canvas.setLandscape(setup.orient == 1);
 }
 

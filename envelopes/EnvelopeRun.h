@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QSizeF>
+#include <QString>
 
 #include "envelopes/EnvelopeSetup.h"
 #include "framework/PrintStatusDialog.h"
@@ -29,10 +30,19 @@ bool pageDiffersFromEnvelope(QSizeF page, QSizeF envelope);
 // set), the printer's unprintable margins added, neither coordinate below 0.
 QPointF envelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unprintable);
 
+// Whether the setup puts the delivery address on its envelope: its top-left corner on the
+// envelope with room for one letter of its font (DELFSIZE points) to the right and below.
+bool deliveryOnEnvelope(const EnvelopeSetup& setup);
+// The refusal of a setup whose delivery address lies off its envelope, naming the setup.
+QString deliveryOffEnvelopeText(const EnvelopeSetup& setup);
+// Throws the refusal when the delivery address lies off the envelope: nothing is printed.
+void requireDeliveryOnEnvelope(const EnvelopeSetup& setup);
+
 // The preview's stamp picture.
 const QImage& stampPicture();
 
-// Before the page: landscape when ORIENT is 1, else portrait.
+// Before the page: the setup is refused when its delivery address lies off the envelope;
+// then landscape when ORIENT is 1, else portrait.
 void beforePrintEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup);
 
 // The one page of the envelope, on a started canvas whose paper and orientation are set; the

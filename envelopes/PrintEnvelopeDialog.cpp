@@ -13,6 +13,7 @@
 #include <exception>
 
 #include "envelopes/EnvelopeLayouts.h"
+#include "envelopes/EnvelopeRun.h"
 #include "envelopes/SideRows.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
@@ -172,6 +173,7 @@ void PrintEnvelopeDialog::onDeleteClicked() {
 
 void PrintEnvelopeDialog::onPrintNowClicked() {
     list_.readCurrent();
+    requireDeliveryOnEnvelope(list_.current());  // before the printer is asked for
     const bool confirmed = catalog_.showPrintDialog(QStringLiteral("envelope.pdf"));
     savePreferences();
     showPrinterInformation();
@@ -181,6 +183,7 @@ void PrintEnvelopeDialog::onPrintNowClicked() {
 
 void PrintEnvelopeDialog::onPreviewClicked() {
     list_.readCurrent();
+    requireDeliveryOnEnvelope(list_.current());
     doPrint(false);
 }
 

@@ -67,10 +67,10 @@ TEST(EnvelopeDesignModelTest, RememberedPositionDividesTheScreenPositionByTheZoo
     };
     for (const Row& row :
          {Row{100, {33, 17}, {33, 17}}, Row{75, {33, 17}, {44, 22}}, Row{50, {33, 17}, {66, 34}},
-          Row{50, {-3, 5}, {-6, 10}}, Row{75, {-4, 1}, {-5, 1}}}) {
+          Row{50, {3, 5}, {6, 10}}, Row{75, {4, 1}, {5, 1}}}) {
         EnvelopeDesignModel model(number10(), kPpi);
         model.setZoom(row.zoom);
-        model.moveItem(DesignItem::Message, row.screen);
+        model.moveItem(DesignItem::Message, row.screen, QSize(10, 10));
         EXPECT_EQ(model.rememberedPosition(DesignItem::Message), QPoint(24, 336));
         model.rememberPositions();
         EXPECT_EQ(model.rememberedPosition(DesignItem::Message), row.remembered) << row.zoom;
@@ -94,7 +94,149 @@ TEST(EnvelopeDesignModelTest, AnItemIsAsWideAsItsWidestLineAndAsHighAsItsLines) 
     const TextMeasure measure{[](const QString& s) { return static_cast<int>(s.size()) * 7; }, 15};
     EXPECT_EQ(EnvelopeDesignModel::blockSize({"ab", "abcdef", "abc"}, measure), QSize(42, 45));
     EXPECT_EQ(EnvelopeDesignModel::blockSize({"x"}, measure), QSize(7, 15));
-    EXPECT_EQ(EnvelopeDesignModel::blockSize({}, measure), QSize(0, 0));
+}
+
+TEST(EnvelopeDesignModelTest, AnItemWithoutTextKeepsRoomToBeClicked) {
+    const TextMeasure measure{[](const QString& s) { return static_cast<int>(s.size()) * 7; }, 15};
+    // Twelve letters "W" wide, three lines high, however many blank lines it has.
+    for (const QStringList& lines : {QStringList{}, QStringList{""}, QStringList{"", "  ", ""}})
+        EXPECT_EQ(EnvelopeDesignModel::blockSize(lines, measure), QSize(84, 45)) << lines.size();
+    EXPECT_TRUE(EnvelopeDesignModel::isEmptyText({" ", ""}));
+    EXPECT_FALSE(EnvelopeDesignModel::isEmptyText({"", "x"}));
+}
+
+TEST(EnvelopeDesignModelTest, AMovedItemStaysWhollyOnTheEnvelope) {
+    // #10 at 96 ppi: 912 x 396 pixels at 100 %, 456 x 198 at 50 %. With the barcode on, the
+    // delivery address takes the 248 x 12 picture 15 pixels above it (124 x 6, 7 above, at 50 %).
+    struct Row {
+        const char* what;
+        DesignItem item;
+        int zoom;
+        bool barcode;
+        QPoint wanted;
+        QSize block;
+        QPoint placed;
+    };
+    const Row rows[] = {
+        {"return off the left",
+         DesignItem::ReturnAddress,
+         100,
+         false,
+         {-50, 10},
+         {100, 45},
+         {0, 10}},
+        {"return off the right",
+         DesignItem::ReturnAddress,
+         100,
+         false,
+         {900, 10},
+         {100, 45},
+         {812, 10}},
+        {"return off the top", DesignItem::ReturnAddress, 50, false, {40, -1}, {50, 22}, {40, 0}},
+        {"return off the bottom",
+         DesignItem::ReturnAddress,
+         50,
+         false,
+         {40, 190},
+         {50, 22},
+         {40, 176}},
+        {"message off the top", DesignItem::Message, 100, false, {20, -7}, {120, 15}, {20, 0}},
+        {"message off the bottom",
+         DesignItem::Message,
+         100,
+         false,
+         {20, 390},
+         {120, 15},
+         {20, 381}},
+        {"message off the right", DesignItem::Message, 75, false, {680, 100}, {90, 11}, {594, 100}},
+        {"message off the corner", DesignItem::Message, 75, false, {-5, 300}, {90, 11}, {0, 286}},
+        {"delivery off the left",
+         DesignItem::Delivery,
+         100,
+         false,
+         {-186, 192},
+         {180, 45},
+         {0, 192}},
+        {"delivery off the right",
+         DesignItem::Delivery,
+         100,
+         false,
+         {800, 192},
+         {180, 45},
+         {732, 192}},
+        {"delivery off the bottom",
+         DesignItem::Delivery,
+         100,
+         false,
+         {300, 380},
+         {180, 45},
+         {300, 351}},
+        {"barcode off the top", DesignItem::Delivery, 100, true, {300, 5}, {180, 45}, {300, 15}},
+        {"barcode off the right",
+         DesignItem::Delivery,
+         100,
+         true,
+         {800, 100},
+         {180, 45},
+         {664, 100}},
+        {"barcode off at 50 %", DesignItem::Delivery, 50, true, {-10, 300}, {50, 20}, {0, 178}},
+        {"barcode off the top at 50 %",
+         DesignItem::Delivery,
+         50,
+         true,
+         {100, 3},
+         {150, 20},
+         {100, 7}},
+        {"larger than the envelope",
+         DesignItem::Message,
+         100,
+         false,
+         {30, 30},
+         {1000, 500},
+         {0, 0}},
+        {"on the envelope", DesignItem::Delivery, 100, true, {300, 200}, {180, 45}, {300, 200}},
+        {"against the corner", DesignItem::Delivery, 100, false, {732, 351}, {180, 45}, {732, 351}},
+    };
+    for (const Row& row : rows) {
+        EnvelopeDesignModel model(number10(), kPpi);
+        model.setBarcode(row.barcode);
+        model.setZoom(row.zoom);
+        EXPECT_EQ(model.positionInside(row.item, row.wanted, row.block), row.placed) << row.what;
+        model.moveItem(row.item, row.wanted, row.block);
+        EXPECT_EQ(model.itemPosition(row.item), row.placed) << row.what;
+        const QRect extent = model.itemExtent(row.item, row.placed, row.block);
+        if (row.block.width() <= model.areaSize().width()) {
+            EXPECT_TRUE(QRect(QPoint(0, 0), model.areaSize()).contains(extent)) << row.what;
+        }
+    }
+}
+
+TEST(EnvelopeDesignModelTest, AnItemAtTheEdgeStaysThereUnderArrowSteps) {
+    // Each arrow key moves the item by one pixel from where it stands.
+    struct Row {
+        QPoint at, step, placed;
+    };
+    for (const Row& row : {Row{{0, 50}, {-1, 0}, {0, 50}}, Row{{812, 50}, {1, 0}, {812, 50}},
+                           Row{{50, 0}, {0, -1}, {50, 0}}, Row{{50, 351}, {0, 1}, {50, 351}},
+                           Row{{1, 1}, {-1, 0}, {0, 1}}, Row{{811, 350}, {0, 1}, {811, 351}}}) {
+        EnvelopeDesignModel model(number10(), kPpi);
+        const QSize block(100, 45);
+        model.moveItem(DesignItem::ReturnAddress, row.at, block);
+        ASSERT_EQ(model.itemPosition(DesignItem::ReturnAddress), row.at);
+        model.moveItem(DesignItem::ReturnAddress, row.at + row.step, block);
+        model.rememberPositions();
+        EXPECT_EQ(model.rememberedPosition(DesignItem::ReturnAddress), row.placed) << row.at.x();
+    }
+}
+
+TEST(EnvelopeDesignModelTest, SavedPositionsOfAnItemDraggedOffAreOnTheEnvelope) {
+    EnvelopeDesignModel model(number10(), kPpi);
+    model.setZoom(50);
+    model.moveItem(DesignItem::Delivery, {-93, 96}, {90, 24});  // -1.938 inches at 100 %
+    model.rememberPositions();
+    ASSERT_TRUE(model.save(QStringLiteral("Office")));
+    EXPECT_FLOAT_EQ(model.setup().delLeft, 0.0f);
+    EXPECT_FLOAT_EQ(model.setup().delTop, 2.0f);
 }
 
 TEST(EnvelopeDesignModelTest, TheBarcodeStandsAboveTheDeliveryAddress) {

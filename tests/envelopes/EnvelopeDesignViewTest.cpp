@@ -134,6 +134,90 @@ TEST_F(EnvelopeDesignViewTest, ArrowKeysMoveTheHandledItemOnePixel) {
     EXPECT_EQ(model.rememberedPosition(DesignItem::ReturnAddress), QPoint(25, 24));
 }
 
+TEST_F(EnvelopeDesignViewTest, NoItemIsDraggedOrSteppedOffTheEnvelope) {
+    // Each item dragged far past each edge ends against that edge, its rectangle (the
+    // delivery address with the barcode above it) wholly on the envelope.
+    const QRect envelope(QPoint(kDesignBorder, kDesignBorder), model.areaSize());
+    struct Row {
+        DesignItem item;
+        QPoint drag;
+        bool left, right, top, bottom;  // which edge it ends against
+    };
+    const Row rows[] = {
+        {DesignItem::ReturnAddress, {-400, 0}, true, false, false, false},
+        {DesignItem::ReturnAddress, {0, -300}, false, false, true, false},
+        {DesignItem::Delivery, {-600, 0}, true, false, false, false},
+        {DesignItem::Delivery, {900, 0}, false, true, false, false},
+        {DesignItem::Delivery, {0, -400}, false, false, true, false},
+        {DesignItem::Delivery, {0, 400}, false, false, false, true},
+        {DesignItem::Message, {900, 300}, false, true, false, true},
+    };
+    for (const Row& row : rows) {
+        EnvelopeDesignModel fresh(number10(), 96);
+        EnvelopeDesignView page(fresh);
+        page.setDeliveryLines(view.deliveryLines());
+        const QPoint start = page.itemRect(row.item).center();
+        QTest::mousePress(&page, Qt::LeftButton, {}, start);
+        QTest::mouseMove(&page, start + row.drag);
+        QTest::mouseRelease(&page, Qt::LeftButton, {}, start + row.drag);
+        QRect covered = page.itemRect(row.item);
+        if (row.item == DesignItem::Delivery) covered = covered.united(page.barcodeRect());
+        EXPECT_TRUE(envelope.contains(covered)) << row.drag.x() << "," << row.drag.y();
+        EXPECT_EQ(covered.left() == envelope.left(), row.left) << row.drag.x();
+        EXPECT_EQ(covered.right() == envelope.right(), row.right) << row.drag.x();
+        EXPECT_EQ(covered.top() == envelope.top(), row.top) << row.drag.y();
+        EXPECT_EQ(covered.bottom() == envelope.bottom(), row.bottom) << row.drag.y();
+        EXPECT_EQ(fresh.rememberedPosition(row.item), fresh.itemPosition(row.item));
+    }
+}
+
+TEST_F(EnvelopeDesignViewTest, ArrowKeysStopAtTheEdges) {
+    view.attachHandle(DesignItem::ReturnAddress);
+    for (int i = 0; i < 30; ++i) QTest::keyClick(&view, Qt::Key_Left);
+    for (int i = 0; i < 30; ++i) QTest::keyClick(&view, Qt::Key_Up);
+    EXPECT_EQ(model.rememberedPosition(DesignItem::ReturnAddress), QPoint(0, 0));
+    const QSize room = model.areaSize() - view.itemRect(DesignItem::Message).size();
+    view.attachHandle(DesignItem::Message);
+    for (int i = 0; i < 900; ++i) QTest::keyClick(&view, Qt::Key_Right);
+    for (int i = 0; i < 60; ++i) QTest::keyClick(&view, Qt::Key_Down);
+    EXPECT_EQ(model.rememberedPosition(DesignItem::Message), QPoint(room.width(), room.height()));
+}
+
+TEST_F(EnvelopeDesignViewTest, AnItemLyingOffTheEnvelopeIsMovedJustInside) {
+    EnvelopeSetup s = number10();
+    s.delLeft = -1.938f;  // -186 pixels
+    s.messTop = 4.1f;     // its line reaches past the bottom edge
+    EnvelopeDesignModel off(s, 96);
+    EnvelopeDesignView page(off);
+    page.setDeliveryLines(view.deliveryLines());
+    page.keepItemsInside();
+    EXPECT_EQ(off.rememberedPosition(DesignItem::Delivery), QPoint(0, 192));
+    EXPECT_EQ(off.rememberedPosition(DesignItem::Message).y(),
+              396 - page.itemRect(DesignItem::Message).height());
+    EXPECT_EQ(off.rememberedPosition(DesignItem::ReturnAddress), QPoint(24, 24));  // unmoved
+}
+
+TEST_F(EnvelopeDesignViewTest, AnEmptyItemHasAnOutlineToClickAndAMenu) {
+    model.setReturnLines({});
+    model.setMessageText(QString());
+    view.setShowOutlines(false);
+    for (DesignItem item : {DesignItem::ReturnAddress, DesignItem::Message}) {
+        const QRect rect = view.itemRect(item);
+        const QFontMetrics metrics(QFont(QStringLiteral("Sans Serif"), 10));
+        EXPECT_EQ(rect.height(), 3 * metrics.height());
+        EXPECT_EQ(rect.width(), 12 * metrics.horizontalAdvance(QLatin1Char('W')));
+        EXPECT_EQ(view.itemAt(rect.center()), item);
+        // Its outline shows even with "Show outlines" off.
+        const QImage image = view.grab().toImage();
+        EXPECT_EQ(QColor(image.pixel(rect.left() - 1, rect.top() - 1)), QColor(0xc0, 0xc0, 0xc0));
+        // A click takes hold of it; the right button then lets go.
+        QTest::mouseClick(&view, Qt::LeftButton, {}, rect.center());
+        EXPECT_EQ(view.handleItem(), item);
+        QTest::mouseClick(&view, Qt::RightButton, {}, rect.center());
+        EXPECT_FALSE(view.handleItem().has_value());
+    }
+}
+
 TEST_F(EnvelopeDesignViewTest, TheRightButtonOnTheHandleDetachesIt) {
     view.attachHandle(DesignItem::Message);
     QTest::mouseClick(&view, Qt::RightButton, {}, inside(DesignItem::Message));

@@ -84,6 +84,22 @@ TEST_F(EnvelopeDesignerDialogTest, OpensOnTheDesignPageAtHalfSize) {
     EXPECT_EQ(dialog->view()->size(), QSize(936, 420));
 }
 
+TEST_F(EnvelopeDesignerDialogTest, AnAddressStoredOffTheEnvelopeOpensJustInsideIt) {
+    setup.delLeft = -1.938f;  // -186 pixels at 96 ppi
+    setup.delTop = 2.0f;
+    setup.messTop = 5.0f;  // below the envelope altogether
+    setup.useReturn = setup.useMessage = true;
+    auto dialog = open();
+    const QRect envelope(QPoint(kDesignBorder, kDesignBorder), dialog->model().areaSize());
+    for (DesignItem item : {DesignItem::ReturnAddress, DesignItem::Delivery, DesignItem::Message})
+        EXPECT_TRUE(envelope.contains(dialog->view()->itemRect(item))) << static_cast<int>(item);
+    EXPECT_EQ(dialog->model().rememberedPosition(DesignItem::Delivery), QPoint(0, 192));
+    QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
+    EXPECT_EQ(dialog->result(), QDialog::Accepted);
+    EXPECT_FLOAT_EQ(dialog->setup().delLeft, 0.0f);
+    EXPECT_FLOAT_EQ(dialog->setup().delTop, 2.0f);
+    EXPECT_LT(dialog->setup().messTop, 4.125f);
+}
 TEST_F(EnvelopeDesignerDialogTest, ABlankDescriptionIsRefusedAndTheDesignerStaysOpen) {
     auto dialog = open();
     dialog->descriptionEdit()->setText("   ");

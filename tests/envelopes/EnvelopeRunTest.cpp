@@ -176,5 +176,42 @@ TEST(EnvelopeRun, PortraitFaceUpRightWithMarginsAndPagesThatAreTheEnvelope) {
     EXPECT_EQ(printed.textStrings().size(), 8);
 }
 
+TEST(EnvelopeRun, ADeliveryAddressOffTheEnvelopeIsFoundBeforePrinting) {
+    // Default: a #10 envelope, 9.5 x 4.125 inches, the address in 10 points (0.139 inch).
+    struct Row {
+        float left, top;
+        bool on;
+    };
+    for (const Row& row :
+         {Row{-1.938f, 2.0625f, false}, Row{3.0f, -0.01f, false}, Row{9.4f, 2.0f, false},
+          Row{3.0f, 4.0f, false}, Row{9.5f, 4.125f, false}, Row{0.0f, 0.0f, true},
+          Row{9.361f, 3.986f, true}, Row{3.1667f, 2.0625f, true}}) {
+        EnvelopeSetup setup = defaultEnvelopeSetup();
+        setup.delLeft = row.left;
+        setup.delTop = row.top;
+        EXPECT_EQ(deliveryOnEnvelope(setup), row.on) << row.left << "," << row.top;
+    }
+}
+
+TEST(EnvelopeRun, ASetupWithItsDeliveryAddressOffTheEnvelopePrintsNothing) {
+    EnvelopeSetup setup = defaultEnvelopeSetup();
+    setup.descript = "Office";
+    setup.delLeft = -1.938f;
+    ReportLog log;
+    ReportCanvas canvas(log);
+    canvas.setPaper(PaperKind::Letter);
+    try {
+        runEnvelope(canvas, setup, jane("62701"), false);
+        ADD_FAILURE() << "the run went on";
+    } catch (const std::exception& e) {
+        EXPECT_EQ(QString::fromUtf8(e.what()),
+                  "The envelope setup \"Office\" places the delivery address off the envelope. "
+                  "Open it in the Envelope Designer and move the address onto the envelope.");
+    }
+    EXPECT_FALSE(canvas.printing());
+    EXPECT_EQ(canvas.pageNumber(), 0);
+    EXPECT_TRUE(log.textStrings().isEmpty());
+}
+
 }  // namespace
 }  // namespace rp

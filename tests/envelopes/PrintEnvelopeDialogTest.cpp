@@ -218,5 +218,36 @@ TEST_F(PrintEnvelopeDialogTest, OnThePdfPrinterWithoutARememberedPaperThePageIsT
     EXPECT_FALSE(darkIn(page, QRect(0, 0, 150, 207)));
 }
 
+// A setup whose delivery address lies off its envelope is refused before the printer is
+// asked for: no print dialog, no status window, no preview, no file.
+TEST_F(PrintEnvelopeDialogTest, ASetupWithTheAddressOffTheEnvelopeIsRefusedBeforePrinting) {
+    auto setups = open("RVPESU.DBF");
+    EnvelopeSetup setup = readEnvelopeSetup(*setups);
+    setup.delLeft = -1.938f;
+    writeEnvelopeSetup(*setups, setup);
+    PrintEnvelopeDialog dialog(*setups, addresses.table(), catalog, access());
+    int previews = 0;
+    dialog.preview = [&](const RecordedPages&, const QString&) { ++previews; };
+    catalog.setPdfFolderMemory({[this] { return output.path(); }, {}});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    StatusCloser closer;
+    QTest::mouseClick(dialog.previewButton(), Qt::LeftButton);
+    QTest::mouseClick(dialog.printNowButton(), Qt::LeftButton);
+    const QString refusal =
+        "The envelope setup \"#10 business envelope\" places the delivery address off the "
+        "envelope. Open it in the Envelope Designer and move the address onto the envelope.";
+    ASSERT_EQ(messages.shown().size(), 2u);
+    for (const ScriptedMessages::Shown& shown : messages.shown()) {
+        EXPECT_EQ(shown.kind, "error");
+        EXPECT_EQ(shown.text, refusal);
+    }
+    EXPECT_EQ(previews, 0);
+    EXPECT_TRUE(closer.finals.isEmpty());
+    EXPECT_TRUE(dialogs.shown().empty());
+    EXPECT_TRUE(QDir(output.path()).isEmpty());
+}
+
 }  // namespace
 }  // namespace rp
