@@ -1,8 +1,12 @@
 // ravenpost-batch duplicates: each key kind with its lines in the check's order and the count
-// on standard error, a withdrawn record passed over, a bad --by refused, and the work index
-// kept out of the data folder.
+// on standard error, a withdrawn record passed over, a bad --by refused, the work index
+// kept out of the data folder, and a work index that cannot be written.
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <csignal>
 
 #include "BatchFixture.h"
 
@@ -62,6 +66,34 @@ TEST_F(DuplicatesCommandTest, AnUnknownKeyIsRefused) {
         EXPECT_TRUE(run.err.contains("--by")) << run.err.toStdString();
         EXPECT_EQ(run.out, "");
     }
+}
+
+// A full disk met while the work index is written: the process may write no file beyond the
+// size of an empty index (its header and root page, 1536 bytes), and gets an error instead of
+// the signal. The job ends with the error's one line.
+using DuplicatesCommandFullDiskTest = BatchFixture;
+
+TEST_F(DuplicatesCommandFullDiskTest, AWorkIndexThatCannotBeWrittenEndsTheJob) {
+    for (int i = 0; i < 300; ++i) add({{"LNAME", "Lee"}, {"FNAME", "Ann"}});
+    handOver();
+    QProcess process;
+    process.setChildProcessModifier([] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit emptyIndex{1536, 1536};
+        setrlimit(RLIMIT_FSIZE, &emptyIndex);
+    });
+    process.start(QStringLiteral(RAVENPOST_BATCH_PATH),
+                  {"duplicates", file, "--quiet", "--home", home});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_EQ(process.readAllStandardOutput(), "");
+    const QString err = QString::fromLocal8Bit(process.readAllStandardError());
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^ravenpost-batch duplicates: Cannot write "
+                                                  "/\\S+/_chkdup\\.idx: File too large\\n$"))
+                    .match(err)
+                    .hasMatch())
+        << err.toStdString();
 }
 
 }  // namespace
