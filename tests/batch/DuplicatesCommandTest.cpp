@@ -71,6 +71,21 @@ TEST_F(DuplicatesCommandTest, AnUnknownKeyIsRefused) {
 // A full disk met while the work index is written: the process may write no file beyond the
 // size of an empty index (its header and root page, 1536 bytes), and gets an error instead of
 // the signal. The job ends with the error's one line.
+using DuplicatesJoinedNameTest = BatchFixture;
+
+// The NAME order joins the trimmed last name and the first name, so a name split elsewhere
+// sorts with the other two and equals them.
+TEST_F(DuplicatesJoinedNameTest, ANameSplitElsewhereEqualsTheWholeName) {
+    add({{"LNAME", "Smith"}, {"FNAME", "John"}});
+    add({{"LNAME", "SmithJ"}, {"FNAME", "ohn"}});
+    add({{"LNAME", "Smith"}, {"FNAME", "John"}});
+    handOver();
+    const BatchRun run = batch({"duplicates", file, "--quiet", "--by", "name"});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out.toStdString(), "1\tSmith\tJohn\n2\tSmithJ\tohn\n3\tSmith\tJohn\n");
+    EXPECT_EQ(run.err, "Found 2 possible duplicates\n");
+}
+
 using DuplicatesCommandFullDiskTest = BatchFixture;
 
 TEST_F(DuplicatesCommandFullDiskTest, AWorkIndexThatCannotBeWrittenEndsTheJob) {
