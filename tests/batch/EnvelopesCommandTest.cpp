@@ -1,6 +1,7 @@
 // "ravenpost-batch envelopes" run as a process on an address file in a temporary folder: one
 // page per chosen record in a PDF read back with pdfinfo and pdftotext, --record, --paper, and
-// the one-line messages with status 1 for bad input.
+// the one-line messages with status 1 for bad input and for a setup that puts the address off
+// its envelope.
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QRegularExpression>
 
 #include "BatchFixture.h"
+#include "envelopes/EnvelopeSetup.h"
 
 namespace rp {
 namespace {
@@ -143,6 +145,35 @@ TEST_F(EnvelopesCommandTest, BadInputEndsWithOneLineAndStatusOneLeavingNoOutput)
         EXPECT_EQ(run.out, "");
     }
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(EnvelopesCommandTest, ASetupWithTheAddressOffTheEnvelopeIsRefusedLeavingNoPdf) {
+    // The first run makes the data folder with the delivered setups; then the setup's
+    // delivery address is moved off the envelope, as a designer without limits stored it.
+    const QString first = QString::fromStdString(dir.file("first.pdf"));
+    ASSERT_EQ(batch({"envelopes", file, "--setup", "#10 business envelope", "--output", first,
+                     "--record", "1", "--quiet"})
+                  .status,
+              0);
+    {
+        auto setups = engine.open((home + "/RVPESU.DBF").toStdString());
+        setups->goTop();
+        EnvelopeSetup setup = readEnvelopeSetup(*setups);
+        setup.delLeft = -1.938f;
+        writeEnvelopeSetup(*setups, setup);
+    }
+    const BatchRun run = batch({"envelopes", file, "--setup", "#10 business envelope", "--output",
+                                pdf, "--record", "1", "--quiet"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "ravenpost-batch envelopes: The envelope setup \"#10 business envelope\" places the "
+              "delivery address off the envelope. Open it in the Envelope Designer and move the "
+              "address onto the envelope.\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(QDir(QString::fromStdString(dir.path()))
+                    .entryList({QStringLiteral("*.part")}, QDir::Files | QDir::Hidden)
+                    .isEmpty());
 }
 
 TEST_F(EnvelopesCommandTest, CtrlCStopsTheRunLeavingNoPdf) {
