@@ -62,11 +62,13 @@ const std::map<QString, CommandEntry>& commands() {
         {QStringLiteral("report"),
          {runReport,
           "report ADDRESSFILE --layout 1..4 --title TEXT [--memo] [--codes]\n"
-          "       [--output FILE.pdf | --printer NAME] [--start-record N] [--filter EXPR]\n"
-          "       [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
+          "       [--output FILE.pdf | --printer NAME] [--paper Letter|A4|WxH]\n"
+          "       [--start-record N] [--filter EXPR] [--where LINE=TEXT]... [--quiet]\n"
+          "       [--home DIR]\n"
           "  Prints the list report of the chosen records: 1 name, address, city, phone;\n"
           "  2 name, organization, phone, fax; 3 the same by organization; 4 all fields.\n"
-          "  --memo and --codes add each record's memo and codes."}},
+          "  --memo and --codes add each record's memo and codes. --paper: Letter, A4 or\n"
+          "  WIDTHxHEIGHT in inches (else the printer's paper)."}},
         {QStringLiteral("import-csv"),
          {runImportCsv,
           "import-csv ADDRESSFILE CSVFILE --columns FIELD,FIELD,...\n"
@@ -82,9 +84,11 @@ const std::map<QString, CommandEntry>& commands() {
         {QStringLiteral("zip-count"),
          {runZipCount,
           "zip-count ADDRESSFILE [--text | --output FILE.pdf | --printer NAME]\n"
-          "       [--filter EXPR] [--where LINE=TEXT]... [--quiet] [--home DIR]\n"
+          "       [--paper Letter|A4|WxH] [--filter EXPR] [--where LINE=TEXT]... [--quiet]\n"
+          "       [--home DIR]\n"
           "  Counts the ZIP codes of the chosen records: the Zip Code Count Report, or with\n"
-          "  --text its count lines on standard output."}},
+          "  --text its count lines on standard output. --paper: Letter, A4 or WIDTHxHEIGHT in\n"
+          "  inches (else the printer's paper)."}},
         {QStringLiteral("presort"),
          {runPresortCommand,
           "presort ADDRESSFILE [--output FILE] [--filter EXPR] [--where LINE=TEXT]...\n"

@@ -5,6 +5,7 @@
 
 #include "batch/BatchArgs.h"
 #include "batch/BatchError.h"
+#include "framework/PageLimits.h"
 
 namespace rp {
 
@@ -21,9 +22,12 @@ std::optional<QPageSize> paperOption(const BatchArgs& args) {
         bool high = false;
         const double width = sides[0].toDouble(&wide);
         const double height = sides[1].toDouble(&high);
-        if (wide && high && width > 0 && height > 0 && width <= 100 && height <= 100)
+        if (wide && high && width > 0 && height > 0) {
+            if (!isPrintablePageSide(width) || !isPrintablePageSide(height))
+                throw BatchError(pageSideTooLargeText(QStringLiteral("--paper")));
             return QPageSize(QSizeF(width, height), QPageSize::Inch, QString(),
                              QPageSize::ExactMatch);
+        }
     }
     throw BatchError(
         QStringLiteral("--paper must be Letter, A4 or WIDTHxHEIGHT in inches, not \"%1\"")

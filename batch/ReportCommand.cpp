@@ -1,11 +1,12 @@
 // "report": the list report of the Print Report dialog on the chosen records, in one of its
-// four layouts, to a PDF file or a printer.
+// four layouts, to a PDF file or a printer, on the paper --paper names or else the printer's.
 #include <QPrinter>
 
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
 #include "batch/OutputPrinter.h"
+#include "batch/PaperOption.h"
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
@@ -17,7 +18,7 @@ namespace {
 
 OptionNames reportOptions() {
     OptionNames names = commonOptions();
-    for (const char* name : {"layout", "title", "start-record", "output", "printer"})
+    for (const char* name : {"layout", "title", "start-record", "output", "printer", "paper"})
         names.withValue.insert(QString::fromLatin1(name));
     names.switches.insert(QStringLiteral("memo"));
     names.switches.insert(QStringLiteral("codes"));
@@ -32,6 +33,7 @@ int runReport(const QStringList& arguments, const QString& executableFolder) {
         throw BatchError(QStringLiteral("--layout 1..4 is needed"));
     if (!args.has(QStringLiteral("title")))
         throw BatchError(QStringLiteral("--title TEXT is needed"));
+    const std::optional<QPageSize> paper = paperOption(args);
     ListReportRequest request;
     request.layout = args.number(QStringLiteral("layout"), 1, 1);
     if (request.layout > 4)
@@ -48,6 +50,7 @@ int runReport(const QStringList& arguments, const QString& executableFolder) {
     request.dateFormat = job.shortDateFormat();
     OutputPrinter output(args, QStringLiteral("report.pdf"));
     QPrinter& printer = output.printer();
+    if (paper) printer.setPageSize(*paper);
 
     job.chooseRecords();
     xbase::Table& table = job.table();

@@ -1,5 +1,6 @@
 // "zip-count": the count of the Count Zip Codes window over the chosen records, printed as its
-// report to a PDF file or a printer, or with --text as the count lines on standard output.
+// report to a PDF file or a printer (on the paper --paper names or else the printer's), or with
+// --text as the count lines on standard output.
 #include <QDir>
 #include <QPrinter>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
 #include "batch/OutputPrinter.h"
+#include "batch/PaperOption.h"
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
@@ -22,6 +24,7 @@ OptionNames zipCountOptions() {
     OptionNames names = commonOptions();
     names.withValue.insert(QStringLiteral("output"));
     names.withValue.insert(QStringLiteral("printer"));
+    names.withValue.insert(QStringLiteral("paper"));
     names.switches.insert(QStringLiteral("text"));
     return names;
 }
@@ -34,6 +37,9 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
     if (text && (args.has(QStringLiteral("output")) || args.has(QStringLiteral("printer"))))
         throw BatchError(
             QStringLiteral("--text writes to standard output; leave out --output and --printer"));
+    if (text && args.has(QStringLiteral("paper")))
+        throw BatchError(QStringLiteral("--text prints on no paper; leave out --paper"));
+    const std::optional<QPageSize> paper = paperOption(args);
 
     BatchJob job(args, executableFolder);
     std::optional<OutputPrinter> output;
@@ -52,6 +58,7 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
     }
     job.startPass(QStringLiteral("report"), static_cast<std::uint64_t>(lines->size()));
     QPrinter& printer = output->printer();
+    if (paper) printer.setPageSize(*paper);
     PrinterSurface surface(printer);
     ReportCanvas canvas(surface);
     usePrinterPaper(canvas, printer);

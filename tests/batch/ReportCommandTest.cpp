@@ -1,13 +1,16 @@
 // ravenpost-batch report on a generated address file of 1,000 records: each layout to a PDF
 // holding every chosen record once, in its layout's order, without the records whose key sorts
-// before "0" in layouts 1 to 3; the codes and memo under their records; the option errors.
+// before "0" in layouts 1 to 3; the codes and memo under their records; the paper --paper
+// names; the option errors.
 #include <gtest/gtest.h>
+#include <QFile>
 #include <QRegularExpression>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "BatchFixture.h"
+#include "PdfInfo.h"
 #include "data/RecordText.h"
 
 namespace rp {
@@ -128,6 +131,47 @@ TEST_F(ReportCommandTest, CodesAndMemoUnderTheirRecord) {
     EXPECT_GT(memo, codes);
     EXPECT_GT(text.indexOf(QStringLiteral("Call in May")), memo);
     EXPECT_GT(next, text.indexOf(QStringLiteral("Call in May")));
+}
+
+TEST_F(ReportCommandTest, PaperNamesTheSheetAndABadOneIsRefused) {
+    const struct {
+        QString paper;
+        QString size;
+    } sheets[] = {
+        {"Letter", "612 x 792 pts"},
+        {"A4", "595 x 842 pts"},
+        {"letter", "612 x 792 pts"},
+        {"8x10", "576 x 720 pts"},
+    };
+    for (const auto& c : sheets) {
+        SCOPED_TRACE(c.paper.toStdString());
+        QFile::remove(pdf);
+        const BatchRun run = batch({"report", file, "--layout", "1", "--title", "Members",
+                                    "--output", pdf, "--paper", c.paper, "--quiet"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith(c.size))
+            << pdfInfo(pdf, "Page size").toStdString();
+    }
+
+    const struct {
+        QString paper;
+        QString err;
+    } refused[] = {
+        {"Legal",
+         "ravenpost-batch report: --paper must be Letter, A4 or WIDTHxHEIGHT in inches, not "
+         "\"Legal\"\n"},
+        {"8.5x201",
+         "ravenpost-batch report: --paper: a page can be at most 200 inches (508 cm) a side.\n"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.paper.toStdString());
+        QFile::remove(pdf);
+        const BatchRun run = batch({"report", file, "--layout", "1", "--title", "Members",
+                                    "--output", pdf, "--paper", c.paper, "--quiet"});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
 }
 
 TEST_F(ReportCommandTest, StartRecordAndOptionErrors) {

@@ -1,7 +1,8 @@
-// ravenpost-batch zip-count: the count lines on standard output, the report as a PDF, and the
-// errors for a missing or doubled destination.
+// ravenpost-batch zip-count: the count lines on standard output, the report as a PDF on the
+// paper --paper names, and the errors for a missing or doubled destination or a bad paper.
 #include <QFile>
 
+#include "PdfInfo.h"
 #include "ZipCommandFixture.h"
 
 namespace rp {
@@ -38,6 +39,51 @@ TEST_F(ZipCountCommandTest, PrintsTheReportToAPdf) {
     EXPECT_TRUE(text.contains("Page 1")) << text.toStdString();
     EXPECT_TRUE(text.contains("83702")) << text.toStdString();
     EXPECT_TRUE(text.contains("BLANK")) << text.toStdString();
+}
+
+TEST_F(ZipCountCommandTest, PaperNamesTheSheetAndABadOneIsRefused) {
+    const QString pdf = QString::fromStdString(dir.file("zips.pdf"));
+    const struct {
+        QString paper;
+        QString size;
+    } sheets[] = {
+        {"Letter", "612 x 792 pts"},
+        {"A4", "595 x 842 pts"},
+        {"11x17", "792 x 1224 pts"},
+    };
+    for (const auto& c : sheets) {
+        SCOPED_TRACE(c.paper.toStdString());
+        QFile::remove(pdf);
+        const BatchRun run =
+            batch({"zip-count", file, "--output", pdf, "--paper", c.paper, "--quiet"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(pdfInfo(pdf, "Page size").startsWith(c.size))
+            << pdfInfo(pdf, "Page size").toStdString();
+        EXPECT_TRUE(pdfText(pdf).contains("Zip Code Count Report"));
+    }
+
+    const struct {
+        QStringList arguments;
+        QString err;
+    } refused[] = {
+        {{"--output", pdf, "--paper", "A3"},
+         "ravenpost-batch zip-count: --paper must be Letter, A4 or WIDTHxHEIGHT in inches, not "
+         "\"A3\"\n"},
+        {{"--output", pdf, "--paper", "250x11"},
+         "ravenpost-batch zip-count: --paper: a page can be at most 200 inches (508 cm) a "
+         "side.\n"},
+        {{"--text", "--paper", "A4"},
+         "ravenpost-batch zip-count: --text prints on no paper; leave out --paper\n"},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString());
+        QFile::remove(pdf);
+        const BatchRun run = batch(QStringList{"zip-count", file} << c.arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.err, c.err);
+        EXPECT_EQ(run.out.toStdString(), "");
+        EXPECT_FALSE(QFile::exists(pdf));
+    }
 }
 
 TEST_F(ZipCountCommandTest, TextGoesToStandardOutputOnly) {
