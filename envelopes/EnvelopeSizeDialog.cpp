@@ -41,8 +41,8 @@ EnvelopeSizeDialog::EnvelopeSizeDialog(const EnvelopeSize& initial, QWidget* par
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("Name"), name_);
     fields->addRow(QStringLiteral("Description"), description_);
-    fields->addRow(QStringLiteral("Width"), width_);
-    fields->addRow(QStringLiteral("Height"), height_);
+    fields->addRow(QString::fromLatin1(kWidthCaption), width_);
+    fields->addRow(QString::fromLatin1(kHeightCaption), height_);
 
     auto* units = new QGroupBox(this);
     inches_ = new QRadioButton(QStringLiteral("In inches"), units);

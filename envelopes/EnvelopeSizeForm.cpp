@@ -3,6 +3,8 @@
 #include <QLocale>
 #include <cmath>
 
+#include "framework/PageLimits.h"
+
 namespace rp {
 
 QString shownLength(double inches, LengthUnit unit) {
@@ -45,6 +47,10 @@ std::optional<QString> EnvelopeSizeForm::save(const QString& name, const QString
     if (width_ < 2) return QString::fromLatin1(kWidthTooSmall);
     if (name.isEmpty()) return QString::fromLatin1(kNameRequired);
     if (description.isEmpty()) return QString::fromLatin1(kDescriptionRequired);
+    if (height_ > kLargestPageSideInches)
+        return pageSideTooLargeText(QString::fromLatin1(kHeightCaption));
+    if (width_ > kLargestPageSideInches)
+        return pageSideTooLargeText(QString::fromLatin1(kWidthCaption));
     return std::nullopt;
 }
 

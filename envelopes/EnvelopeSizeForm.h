@@ -17,6 +17,10 @@ inline constexpr char kWidthTooSmall[] = "Envelope Width must be at least 2 inch
 inline constexpr char kNameRequired[] = "A Unique Name is required";
 inline constexpr char kDescriptionRequired[] = "A Description is required";
 
+// The captions of the two length boxes.
+inline constexpr char kWidthCaption[] = "Width";
+inline constexpr char kHeightCaption[] = "Height";
+
 // A length as the dialog shows it: "9.50" in inches, "241" in millimetres.
 QString shownLength(double inches, LengthUnit unit);
 // A shown length read back as inches; text that is no number reads as 0.
@@ -39,7 +43,8 @@ class EnvelopeSizeForm {
     void setUnit(LengthUnit unit);
 
     // "Save": takes the shown lengths as inches, then checks in order height, width, name,
-    // description; the first failure's message, or nothing when all pass.
+    // description, and that neither length is larger than a page may be (height first); the
+    // first failure's message, or nothing when all pass.
     std::optional<QString> save(const QString& name, const QString& description);
 
   private:

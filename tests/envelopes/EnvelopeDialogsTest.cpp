@@ -72,6 +72,38 @@ TEST(EnvelopeSizeDialogTest, EditingChangesTheCaptionAndCancelGivesNoResult) {
     EXPECT_FALSE(dialog.isVisible());
 }
 
+TEST(EnvelopeSizeDialogTest, ALengthLargerThanAPageIsRefusedAndTheDialogStaysOpen) {
+    ScriptedMessages messages;
+    MessagesScope scope(messages);
+    for (bool editing : {false, true}) {
+        EnvelopeSizeDialog dialog({"Banner", "long", 9.5, 4.13, true});
+        dialog.setEditing(editing);
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        dialog.widthEdit()->clear();
+        QTest::keyClicks(dialog.widthEdit(), "240");
+        QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible()) << editing;
+        EXPECT_EQ(dialog.result(), QDialog::Rejected);
+        dialog.widthEdit()->clear();
+        QTest::keyClicks(dialog.widthEdit(), "200");
+        dialog.heightEdit()->clear();
+        QTest::keyClicks(dialog.heightEdit(), "201.5");
+        QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
+        EXPECT_TRUE(dialog.isVisible()) << editing;
+        dialog.heightEdit()->clear();
+        QTest::keyClicks(dialog.heightEdit(), "200");
+        QTest::mouseClick(dialog.saveButton(), Qt::LeftButton);
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << editing;
+        EXPECT_DOUBLE_EQ(dialog.saved().width, 200.0);
+    }
+    const QString width = "Width: a page can be at most 200 inches (508 cm) a side.";
+    const QString height = "Height: a page can be at most 200 inches (508 cm) a side.";
+    EXPECT_EQ(messages.texts(), (QStringList{width, height, width, height}));
+    for (const ScriptedMessages::Shown& shown : messages.shown())
+        EXPECT_EQ(shown.kind, "information");
+}
+
 class SelectEnvelopeSizeDialogTest : public EnvelopeFixture {};
 
 TEST_F(SelectEnvelopeSizeDialogTest, StandsOnTheSetupsEnvelopeAndKeepsPredefinedRows) {

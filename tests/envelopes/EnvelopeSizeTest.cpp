@@ -55,6 +55,30 @@ TEST(EnvelopeSizeFormTest, TheChecksComeInOrderAndTheFirstFailureIsTold) {
     EXPECT_EQ(form.save("N", "D"), QString("Envelope Height must be at least 2 inches (50mm)"));
 }
 
+TEST(EnvelopeSizeFormTest, ALengthLargerThanAPageMayBeIsRefusedNamingItsBox) {
+    struct Row {
+        const char *width, *height, *name;
+        std::optional<QString> refusal;
+    };
+    const QString width = "Width: a page can be at most 200 inches (508 cm) a side.";
+    const QString height = "Height: a page can be at most 200 inches (508 cm) a side.";
+    const Row rows[] = {
+        {"200.01", "4.13", "N", width},
+        {"9.50", "250", "N", height},
+        {"999", "999", "N", height},  // height first, as the other checks
+        {"999", "1.5", "N", QString("Envelope Height must be at least 2 inches (50mm)")},
+        {"999", "4.13", "", QString("A Unique Name is required")},
+        {"200", "200", "N", std::nullopt},
+        {"200.00", "4.13", "N", std::nullopt},
+    };
+    for (const Row& row : rows) {
+        EnvelopeSizeForm form(9.5, 4.13);
+        form.widthText = row.width;
+        form.heightText = row.height;
+        EXPECT_EQ(form.save(row.name, "D"), row.refusal) << row.width << " x " << row.height;
+    }
+}
+
 TEST(EnvelopeSizeFormTest, FiftyMillimetresIsTooSmallFiftyOneIsEnough) {
     EnvelopeSizeForm form(9.5, 4.13);
     form.setUnit(LengthUnit::Millimeters);
