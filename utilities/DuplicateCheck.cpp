@@ -16,12 +16,6 @@ char foldAscii(char c) {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-bool sameFolded(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return foldAscii(x) == foldAscii(y);
-           });
-}
-
 std::string trimmedRight(std::string text) {
     const auto end = text.find_last_not_of(' ');
     text.erase(end == std::string::npos ? 0 : end + 1);
@@ -51,7 +45,15 @@ DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int str
 }
 
 bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b) {
-    return sameFolded(a.joined(), b.joined());
+    const std::size_t length = a.first.size() + a.second.size();
+    if (b.first.size() + b.second.size() != length) return false;
+    // The joined text's i-th character, read from the parts in place.
+    const auto at = [](const DuplicateKey& key, std::size_t i) {
+        return i < key.first.size() ? key.first[i] : key.second[i - key.first.size()];
+    };
+    for (std::size_t i = 0; i < length; ++i)
+        if (foldAscii(at(a, i)) != foldAscii(at(b, i))) return false;
+    return true;
 }
 
 QString duplicatesFoundText(std::uint32_t found) {

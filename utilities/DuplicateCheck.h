@@ -37,7 +37,6 @@ struct DuplicateKey {
     std::string first;
     std::string second;
     bool skipped() const { return first.empty(); }
-    std::string joined() const { return first + second; }
 };
 
 // The key of the table's current record for the kind; streetCharacters counts for Street only.
