@@ -66,7 +66,8 @@ std::uint32_t checkDuplicates(xbase::Table& table, DuplicateKind kind, int stree
     int workOrder = 0;
     std::uint32_t found = 0;
     {
-        // Until the work index is filled, a failure leaves the table as it was found.
+        // However this scope ends, the table goes back to where it stood; only a check that
+        // filled its work index goes on to take that index as the order.
         const TableRestore restore(table);
         workOrder = table.createIndexFile(indexPath, duplicateIndexKey(kind), true);
         table.setOrder(duplicateScanTag(kind));
