@@ -64,10 +64,14 @@ TEST(ProgramArgumentsTest, TheAddressFileIsTheFirstArgumentThatIsNoOption) {
         {{"ravenpost", "--home", "/data", "/lists/A.DBF"}, "/lists/A.DBF"},
         {{"ravenpost", "--home=/data", "B.DBF"}, here + "/B.DBF"},
         {{"ravenpost", "/lists/A.DBF", "/lists/B.DBF"}, "/lists/A.DBF"},
+        {{"ravenpost", "/lists/A.DBF", "--home", "/data"}, "/lists/A.DBF"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(addressFileArgument(c.arguments), QDir::toNativeSeparators(c.file))
+    for (const auto& c : cases) {
+        const ProgramArguments parsed = parseProgramArguments(c.arguments);
+        EXPECT_EQ(parsed.action, ProgramArguments::Action::Run);
+        EXPECT_EQ(parsed.fileToOpen, QDir::toNativeSeparators(c.file))
             << c.arguments.join(' ').toStdString();
+    }
 }
 
 TEST(SingleInstanceTest, DifferentKeysRunSideBySide) {
