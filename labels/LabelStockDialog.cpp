@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "framework/Messages.h"
+#include "framework/PageLimits.h"
 #include "labels/LabelFiles.h"
 
 namespace rp {
@@ -95,6 +96,8 @@ LabelStockDialog::LabelStockDialog(QWidget* parent) : Dialog(parent, HelpTopic::
     auto* grid = new QGridLayout;
     const auto add = [this, grid](int row, int column, const QString& caption, QWidget* field,
                                   int span = 1) {
+        if (auto* length = qobject_cast<QDoubleSpinBox*>(field))
+            lengthCaptions_.emplace_back(length, caption);
         auto* label = new QLabel(caption, this);
         label->setBuddy(field);
         grid->addWidget(label, row, column * 2);
@@ -214,6 +217,14 @@ void LabelStockDialog::onLabelHeightEditingFinished() {
     if (vPitch_->value() < height_->value()) vPitch_->setValue(height_->value());
 }
 
+QString LabelStockDialog::tooLargeLength() const {
+    for (const auto& [edit, caption] : lengthCaptions_) {
+        const double inches = unitInches_ ? edit->value() : millimetresToInches(edit->value());
+        if (inches > kLargestPageSideInches) return pageSideTooLargeText(caption);
+    }
+    return {};
+}
+
 LabelDefinition LabelStockDialog::displayedDefinition() const {
     LabelDefinition d = definition_;
     const auto inches = [this](const QDoubleSpinBox* edit) {
@@ -242,7 +253,8 @@ void LabelStockDialog::onSaveClicked() {
     if (width_->hasFocus()) onLabelWidthEditingFinished();
     if (height_->hasFocus()) onLabelHeightEditingFinished();
     const LabelDefinition d = displayedDefinition();
-    const QString problem = validLabel(d);
+    QString problem = validLabel(d);
+    if (problem.isEmpty()) problem = tooLargeLength();
     if (!problem.isEmpty()) {
         showInformation(problem);
         return;

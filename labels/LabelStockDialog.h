@@ -3,7 +3,10 @@
 // working values (inches) with setDefinition before showing it, sets the caption
 // "Edit Label Definition" for an edit, and after a Save (an Accepted result) reads them back
 // with definition(). Save validates (validLabel) and stays open with the first failing rule's
-// message when the definition is not valid.
+// message when the definition is not valid, or when a length is larger than a page side may be.
+#include <utility>
+#include <vector>
+
 #include "framework/Dialog.h"
 #include "labels/LabelDefinition.h"
 
@@ -62,6 +65,9 @@ class LabelStockDialog : public Dialog {
 
   private:
     std::vector<QDoubleSpinBox*> lengthEdits() const;
+    // The refusal of the first length box, in the dialog's order, whose value is larger than
+    // a page side may be; empty when none is.
+    QString tooLargeLength() const;
     void applyUnit(bool inches, bool convert);
 
     LabelDefinition definition_;
@@ -72,6 +78,8 @@ class LabelStockDialog : public Dialog {
     QCheckBox* tractor_;
     QRadioButton *inches_, *millimetres_;
     bool unitInches_ = true;
+    // The length boxes with their captions, in the dialog's order.
+    std::vector<std::pair<QDoubleSpinBox*, QString>> lengthCaptions_;
 };
 
 }  // namespace rp
