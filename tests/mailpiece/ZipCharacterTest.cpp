@@ -10,7 +10,8 @@ namespace rp {
 namespace {
 
 TEST(ZipCharacterTest, OnlyAsciiDigitsBlanksAndHyphens) {
-    for (QChar c : QStringLiteral("0123456789 -")) EXPECT_TRUE(isZipCharacter(c)) << int(c.unicode());
+    for (QChar c : QStringLiteral("0123456789 -"))
+        EXPECT_TRUE(isZipCharacter(c)) << int(c.unicode());
     for (QChar c : QStringLiteral("\uff10\uff19\u0660\u0669\u06f5\u0966\u00b2\u00b9_.A/"))
         EXPECT_FALSE(isZipCharacter(c)) << int(c.unicode());
     EXPECT_TRUE(isZipDigit(QLatin1Char('7')));
