@@ -18,6 +18,7 @@
 #include "data/AddressFile.h"
 #include "envelopes/EnvelopeDesignView.h"
 #include "envelopes/EnvelopeDesignerDialog.h"
+#include "envelopes/EnvelopeRun.h"
 #include "envelopes/ReturnAddressDialog.h"
 
 namespace rp {
@@ -82,6 +83,25 @@ TEST_F(EnvelopeDesignerDialogTest, OpensOnTheDesignPageAtHalfSize) {
 
     QTest::mouseClick(dialog->zoomButton(100), Qt::LeftButton);
     EXPECT_EQ(dialog->view()->size(), QSize(936, 420));
+}
+
+TEST_F(EnvelopeDesignerDialogTest, AnAddressDraggedToAnyCornerIsSavedPrintable) {
+    for (int zoom : {50, 75, 100}) {
+        for (QPoint drag :
+             {QPoint(-2000, -2000), QPoint(2000, -2000), QPoint(-2000, 2000), QPoint(2000, 2000)}) {
+            auto dialog = open();
+            dialog->zoomButton(zoom)->click();
+            EnvelopeDesignView* view = dialog->view();
+            const QPoint start = view->itemRect(DesignItem::Delivery).center();
+            QTest::mousePress(view, Qt::LeftButton, {}, start);
+            QTest::mouseMove(view, start + drag);
+            QTest::mouseRelease(view, Qt::LeftButton, {}, start + drag);
+            QTest::mouseClick(dialog->saveButton(), Qt::LeftButton);
+            ASSERT_EQ(dialog->result(), QDialog::Accepted);
+            EXPECT_TRUE(deliveryOnEnvelope(dialog->setup()))
+                << zoom << " " << dialog->setup().delLeft << "," << dialog->setup().delTop;
+        }
+    }
 }
 
 TEST_F(EnvelopeDesignerDialogTest, AnAddressStoredOffTheEnvelopeOpensJustInsideIt) {
