@@ -91,6 +91,7 @@ class EnvelopeDesignModel {
     // An item with no text keeps room to be seen, clicked and given text: kEmptyItemLines
     // lines high and as wide as kEmptyItemLetters letters "W".
     static QSize blockSize(const QStringList& lines, const TextMeasure& measure);
+    // True when no line has anything but blanks: the item shows no text.
     static bool isEmptyText(const QStringList& lines);
 
     // The barcode picture's rectangle on screen: its left edge at the delivery item's left,

@@ -33,6 +33,15 @@ void font(ReportCanvas& canvas, const QString& name, int points, bool bold, bool
     canvas.setFont(ReportFont{name, static_cast<double>(points), bold, italic});
 }
 
+// The refusal of a setup whose delivery address lies off its envelope.
+QString deliveryOffEnvelopeText(const EnvelopeSetup& setup) {
+    return QCoreApplication::translate(
+               "EnvelopeRun",
+               "The envelope setup \"%1\" places the delivery address off the envelope. Open it "
+               "in the Envelope Designer and move the address onto the envelope.")
+        .arg(setup.descript.text());
+}
+
 }  // namespace
 
 FeedMethod runFeedMethod(std::int32_t storedPosition) {
@@ -82,14 +91,6 @@ bool deliveryOnEnvelope(const EnvelopeSetup& setup) {
     return left >= -kStoredRounding && top >= -kStoredRounding &&
            left + letter <= setup.envWidth + kStoredRounding &&
            top + letter <= setup.envHeight + kStoredRounding;
-}
-
-QString deliveryOffEnvelopeText(const EnvelopeSetup& setup) {
-    return QCoreApplication::translate(
-               "EnvelopeRun",
-               "The envelope setup \"%1\" places the delivery address off the envelope. Open it "
-               "in the Envelope Designer and move the address onto the envelope.")
-        .arg(setup.descript.text());
 }
 
 void requireDeliveryOnEnvelope(const EnvelopeSetup& setup) {

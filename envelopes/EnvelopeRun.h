@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPointF>
 #include <QSizeF>
-#include <QString>
 
 #include "envelopes/EnvelopeSetup.h"
 #include "framework/PrintStatusDialog.h"
@@ -33,9 +32,8 @@ QPointF envelopeFeedOffset(const EnvelopeSetup& setup, QSizeF page, QPointF unpr
 // Whether the setup puts the delivery address on its envelope: its top-left corner on the
 // envelope with room for one letter of its font (DELFSIZE points) to the right and below.
 bool deliveryOnEnvelope(const EnvelopeSetup& setup);
-// The refusal of a setup whose delivery address lies off its envelope, naming the setup.
-QString deliveryOffEnvelopeText(const EnvelopeSetup& setup);
-// Throws the refusal when the delivery address lies off the envelope: nothing is printed.
+// Throws the refusal naming the setup when its delivery address lies off the envelope, so
+// that nothing is printed.
 void requireDeliveryOnEnvelope(const EnvelopeSetup& setup);
 
 // The preview's stamp picture.
