@@ -1,12 +1,7 @@
 #pragma once
-// Laying a letter out on pages: the text rectangle on a printer page, and the pagination of a
-// document at a device's resolution.
-#include <QSizeF>
-
+// The page of a letter on a printer: the text rectangle and the paper.
 #include "framework/ReportPaper.h"
 #include "letters/RtfPageLayout.h"
-
-class QTextDocument;
 
 namespace rp {
 
@@ -27,9 +22,5 @@ PrinterBounds determinePrinterBounds(const PageLayout& page, int xres, int yres,
 // The paper of a letter's page: Letter or A4 when it is one of them (to the twip), else the
 // size itself.
 ReportPaper letterPaper(const PageLayout& page);
-
-// Paginates the document on pages of pagePixels at dpi pixels per inch: its fonts measured at
-// that resolution, no document margin. Returns the number of pages.
-int layOutLetterPages(QTextDocument& document, double dpi, QSizeF pagePixels);
 
 }  // namespace rp

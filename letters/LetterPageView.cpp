@@ -47,7 +47,8 @@ void LetterPageView::setDocument(const QTextDocument* document, const PageLayout
     setZoom(zoom_);
 }
 
-void LetterPageView::showPage(int page) {
+void LetterPageView::showPage(const QTextDocument* document, int page) {
+    document_ = document;
     pageIndex_ = page;
     sheet_->update();
 }

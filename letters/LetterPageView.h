@@ -37,10 +37,11 @@ class LetterPageView : public QScrollArea {
     static QSizeF textPixels(const PageLayout& page, int dpi);
 
     // What is shown: a document laid out at dpi on pages of textPixels(page, dpi), or nothing
-    // (null). The document must outlive its showing.
+    // (null), from its first page. The document must outlive its showing.
     void setDocument(const QTextDocument* document, const PageLayout& page, int dpi);
-    // The page (from 0) and the zoom; the sheet takes its new size and is drawn again.
-    void showPage(int page);
+    // A page (from 0) of a document laid out so, as the one before, and the zoom; the sheet
+    // takes its new size and is drawn again.
+    void showPage(const QTextDocument* document, int page);
     void setZoom(int zoom);
 
     const QTextDocument* document() const { return document_; }

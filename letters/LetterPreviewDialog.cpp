@@ -19,6 +19,7 @@
 #include "letters/LetterLayout.h"
 #include "letters/LetterMerge.h"
 #include "letters/LetterPageView.h"
+#include "letters/LetterPages.h"
 #include "letters/MergeValues.h"
 #include "xbase/Table.h"
 
@@ -211,20 +212,21 @@ void LetterPreviewDialog::lastRecord() {
 }
 
 void LetterPreviewDialog::mergeCurrentRecord() {
-    std::unique_ptr<QTextDocument> merged;
-    int pages = 0;
+    std::shared_ptr<QTextDocument> merged;
+    std::unique_ptr<LetterPages> pages;
     const int dpi = screenDpi();
     try {
         merged = mergedLetter(template_, readMergeRecord(addresses_, today_));
-        pages = layOutLetterPages(*merged, dpi, LetterPageView::textPixels(page_, dpi));
+        pages = std::make_unique<LetterPages>(merged, dpi, LetterPageView::textPixels(page_, dpi));
     } catch (...) {
         showInformation(withCause(kDrawingError, currentErrorText()));
         return;
     }
-    // The view lets go of the old document before it is destroyed.
-    view_->setDocument(merged.get(), page_, dpi);
+    // The view lets go of the old pages before they are destroyed.
+    view_->setDocument(pages->page(0).document.get(), page_, dpi);
     document_ = std::move(merged);
-    pageCount_ = pages;
+    pages_ = std::move(pages);
+    pageCount_ = pages_->count();
     pageIndex_ = 0;
     pageStarts_.clear();
     showPage();
@@ -290,7 +292,9 @@ void LetterPreviewDialog::showPage() {
     pageLabel_->setText(QStringLiteral("Page %1").arg(pageNumber()));
     previousPage_->setEnabled(!pageStarts_.empty());
     nextPage_->setEnabled(pageIndex_ < pageCount_ - 1);
-    view_->showPage(pageIndex_);
+    if (!pages_) return;
+    const LetterPages::Page page = pages_->page(pageIndex_);
+    view_->showPage(page.document.get(), page.page);
 }
 
 void LetterPreviewDialog::drawFailed(const QString& cause) {

@@ -27,6 +27,7 @@ class Table;
 namespace rp {
 
 class LetterPageView;
+class LetterPages;
 
 class LetterPreviewDialog : public Dialog {
     Q_OBJECT
@@ -53,8 +54,7 @@ class LetterPreviewDialog : public Dialog {
     Fit fit() const { return fit_; }
     int pageNumber() const { return pageIndex_ + 1; }  // the page shown, from 1
     int pageCount() const { return pageCount_; }
-    // The letter merged with the current record, laid out on its pages; null before the window
-    // was first shown.
+    // The letter merged with the current record; null before the window was first shown.
     const QTextDocument* document() const { return document_.get(); }
     int screenDpi() const;
 
@@ -101,7 +101,8 @@ class LetterPreviewDialog : public Dialog {
     const QTextDocument& template_;
     xbase::Table& addresses_;
     QString today_;
-    std::unique_ptr<QTextDocument> document_;
+    std::shared_ptr<QTextDocument> document_;
+    std::unique_ptr<LetterPages> pages_;  // document_ on its pages
     PageLayout page_;
     int pageCount_ = 0;
     int pageIndex_ = 0;            // the page shown, from 0

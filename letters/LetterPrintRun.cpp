@@ -8,6 +8,7 @@
 #include "framework/ReportSurface.h"
 #include "letters/LetterDocument.h"
 #include "letters/LetterMerge.h"
+#include "letters/LetterPages.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -55,13 +56,13 @@ bool LetterPrintRun::run(ReportSurface& surface) {
 }
 
 void LetterPrintRun::printRecord(ReportSurface& surface) {
-    const std::shared_ptr<QTextDocument> merged = mergeCurrentRecord();
-    const int pageCount = merged->pageCount();
+    const LetterPages pages(mergeCurrentRecord(), dpi_, textPixels_);
     for (int copy = 0; copy < options_.copies; ++copy) {
         if (copy > 0) surface.newPage();
-        for (int p = 0; p < pageCount; ++p) {
+        for (int p = 0; p < pages.count(); ++p) {
             if (p > 0) surface.newPage();
-            surface.draw(DocumentPageOp{merged, p, textRect_, dpi_});
+            const LetterPages::Page page = pages.page(p);
+            surface.draw(DocumentPageOp{page.document, page.page, textRect_, dpi_});
             ++pages_;
         }
     }
@@ -69,17 +70,13 @@ void LetterPrintRun::printRecord(ReportSurface& surface) {
 
 std::shared_ptr<QTextDocument> LetterPrintRun::mergeCurrentRecord() {
     const MergeRecord record = readMergeRecord(addresses_, options_.today);
-    if (!reuse_) {
-        std::shared_ptr<QTextDocument> merged = mergedLetter(letter_, record);
-        layOutLetterPages(*merged, dpi_, textPixels_);
-        return merged;
-    }
+    if (!reuse_) return mergedLetter(letter_, record);
     if (working_) {
         working_->undo();
     } else {
         working_ = copyLetterDocument(letter_);
+        setLetterLayoutFormat(*working_);
         working_->clearUndoRedoStacks();
-        layOutLetterPages(*working_, dpi_, textPixels_);
     }
     mergeLetter(*working_, record);  // one step to undo
     return working_;

@@ -44,9 +44,9 @@ class LetterPrintRun {
 
   private:
     void printRecord(ReportSurface& surface);
-    // The letter merged with the current record and laid out: a copy of its own when the
-    // surface keeps what it is given, else the one working copy with its last merge undone,
-    // so that only what the merge changed is laid out again.
+    // The letter merged with the current record: a copy of its own when the surface keeps what
+    // it is given, else the one working copy with its last merge undone, so that a letter laid
+    // out in place lays out again only what the merge changed.
     std::shared_ptr<QTextDocument> mergeCurrentRecord();
 
     const QTextDocument& letter_;
