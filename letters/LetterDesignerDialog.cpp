@@ -145,10 +145,9 @@ void LetterDesignerDialog::useDocument(std::unique_ptr<QTextDocument> document) 
 }
 
 void LetterDesignerDialog::fitEditorToPage() {
-    const PageLayout page = pageLayout(*document_);
-    const int textTwips = page.paperWidth - page.leftMargin - page.rightMargin;
     editor_->setLineWrapMode(QTextEdit::FixedPixelWidth);
-    editor_->setLineWrapColumnOrWidth(std::max(1, textTwips * editor_->logicalDpiX() / 1440));
+    editor_->setLineWrapColumnOrWidth(
+        textWidthPixels(pageLayout(*document_), editor_->logicalDpiX()));
 }
 
 void LetterDesignerDialog::insertField(int index) {

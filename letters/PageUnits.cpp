@@ -1,8 +1,11 @@
 #include "letters/PageUnits.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "framework/PageLimits.h"
 
 namespace rp {
 
@@ -47,6 +50,10 @@ std::optional<PageLayoutFault> findPageLayoutFault(const PageLayout& layout) {
         return PageLayoutFault{PageField::Width, QStringLiteral("Width must be greater than 0")};
     if (layout.paperHeight <= 0)
         return PageLayoutFault{PageField::Height, QStringLiteral("Height must be greater than 0")};
+    if (!isPrintablePageSide(layout.paperWidth / kTwipsPerInch))
+        return PageLayoutFault{PageField::Width, pageSideTooLargeText(QStringLiteral("Width"))};
+    if (!isPrintablePageSide(layout.paperHeight / kTwipsPerInch))
+        return PageLayoutFault{PageField::Height, pageSideTooLargeText(QStringLiteral("Height"))};
     if (layout.topMargin < 0)
         return PageLayoutFault{PageField::Top, QStringLiteral("Top must not be negative")};
     if (layout.bottomMargin < 0)
@@ -63,6 +70,12 @@ std::optional<PageLayoutFault> findPageLayoutFault(const PageLayout& layout) {
         return PageLayoutFault{PageField::Top,
                                QStringLiteral("Top and Bottom leave no room for text on the page")};
     return std::nullopt;
+}
+
+int textWidthPixels(const PageLayout& page, int dpi) {
+    const qint64 twips = qint64{page.paperWidth} - page.leftMargin - page.rightMargin;
+    const qint64 pixels = twips * dpi / 1440;
+    return static_cast<int>(std::clamp<qint64>(pixels, 1, std::numeric_limits<int>::max()));
 }
 
 std::optional<QString> pageLayoutFault(const PageLayout& layout) {

@@ -30,9 +30,15 @@ struct PageLayoutFault {
     QString message;
 };
 
-// The first reason the layout cannot be accepted, with the box it belongs to.
+// The first reason the layout cannot be accepted, with the box it belongs to: a paper side of
+// no length or longer than the largest printable page, a negative margin, or margins that leave
+// no room for text.
 std::optional<PageLayoutFault> findPageLayoutFault(const PageLayout& layout);
 // The message of findPageLayoutFault alone.
 std::optional<QString> pageLayoutFault(const PageLayout& layout);
+
+// The width of the page's text (the paper less the side margins) in pixels at dpi, whole-number
+// division: at least 1, and at most what an int holds, whatever the layout.
+int textWidthPixels(const PageLayout& page, int dpi);
 
 }  // namespace rp

@@ -89,6 +89,43 @@ TEST(PageUnitsTest, NamesTheFirstFaultOfALayout) {
             << row.layout.paperWidth << " " << row.layout.leftMargin;
 }
 
+TEST(PageUnitsTest, RefusesAPaperSideBeyondTheLargestPrintablePage) {
+    struct Row {
+        PageLayout layout;  // width, height, left, right, top, bottom
+        std::optional<QString> fault;
+    };
+    const Row rows[] = {
+        {{288000, 288000, 0, 0, 0, 0}, std::nullopt},
+        {{288001, 15840, 0, 0, 0, 0}, "Width: a page can be at most 200 inches (508 cm) a side."},
+        {{12240, 288001, 0, 0, 0, 0}, "Height: a page can be at most 200 inches (508 cm) a side."},
+        {{2147483647, 2147483647, 0, 0, 0, 0},
+         "Width: a page can be at most 200 inches (508 cm) a side."},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(pageLayoutFault(row.layout), row.fault) << row.layout.paperWidth;
+}
+
+TEST(PageUnitsTest, TextWidthInPixelsNeverOverflows) {
+    struct Row {
+        PageLayout layout;  // width, height, left, right, top, bottom
+        int dpi;
+        int pixels;
+    };
+    const Row rows[] = {
+        {PageLayout{}, 96, 624},
+        {{288000, 288000, 1440, 1440, 0, 0}, 96, 19008},
+        {{288000, 288000, 0, 0, 0, 0}, 192, 38400},
+        {{22320000, 15840, 0, 0, 0, 0}, 96, 1488000},  // 15,500 inches
+        {{2147483647, 15840, 0, 0, 0, 0}, 96, 143165576},
+        {{2147483647, 15840, 0, 0, 0, 0}, 2147483647, 2147483647},
+        {{1440, 15840, 1440, 1440, 0, 0}, 96, 1},
+        {{1440, 15840, -2147483647 - 1, 0, 0, 0}, 2147483647, 2147483647},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(textWidthPixels(row.layout, row.dpi), row.pixels)
+            << row.layout.paperWidth << " " << row.dpi;
+}
+
 class PagePropertiesDialogTest : public ::testing::Test {
   protected:
     void SetUp() override { PagePropertiesDialog::resetRememberedUnit(); }
@@ -167,6 +204,53 @@ TEST_F(PagePropertiesDialogTest, OkRefusesAWidthOfNothingAndStaysOpen) {
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(QApplication::focusWidget(), dialog.widthEdit());
     EXPECT_NE(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(PagePropertiesDialogTest, OkRefusesAPaperSideOver200InchesInEveryUnit) {
+    struct Row {
+        const char* unit;
+        PageField field;
+        const char* tooLarge;
+        const char* largest;  // 200 inches to the nearest twip
+        const char* message;
+    };
+    const Row rows[] = {
+        {"Inch", PageField::Width, "200.01", "200",
+         "Width: a page can be at most 200 inches (508 cm) a side."},
+        {"Cm", PageField::Width, "508.01", "508",
+         "Width: a page can be at most 200 inches (508 cm) a side."},
+        {"Twips", PageField::Width, "288001", "288000",
+         "Width: a page can be at most 200 inches (508 cm) a side."},
+        {"Inch", PageField::Height, "1400000", "200.00",
+         "Height: a page can be at most 200 inches (508 cm) a side."},
+        {"Cm", PageField::Height, "600", "508.00",
+         "Height: a page can be at most 200 inches (508 cm) a side."},
+        {"Twips", PageField::Height, "2147483647", "288000",
+         "Height: a page can be at most 200 inches (508 cm) a side."},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.unit) + " " + row.tooLarge);
+        PagePropertiesDialog dialog(PageLayout{});
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        dialog.unitList()->setCurrentText(QString::fromLatin1(row.unit));
+        QLineEdit* box = dialog.edit(row.field);
+        retype(box, QString::fromLatin1(row.tooLarge));
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        EXPECT_EQ(messages_.texts(), QStringList{QString::fromLatin1(row.message)});
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), box);
+        EXPECT_NE(dialog.result(), QDialog::Accepted);
+        messages_.clear();
+
+        retype(box, QString::fromLatin1(row.largest));
+        QTest::mouseClick(dialog.okButton(), Qt::LeftButton);
+        EXPECT_TRUE(messages_.texts().isEmpty());
+        EXPECT_EQ(dialog.result(), QDialog::Accepted);
+        const PageLayout accepted = dialog.layout();
+        EXPECT_EQ(row.field == PageField::Width ? accepted.paperWidth : accepted.paperHeight,
+                  288000);
+    }
 }
 
 TEST_F(PagePropertiesDialogTest, CancelForgetsTheUnitAndOkRemembersIt) {
