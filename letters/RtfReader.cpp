@@ -108,6 +108,40 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// The character a control symbol stands for, or 0 for none.
+char16_t symbolCharacter(char symbol) {
+    switch (symbol) {
+        case '~':
+            return 0x00A0;  // no-break space
+        case '-':
+            return 0x00AD;  // soft hyphen
+        case '_':
+            return 0x2011;  // no-break hyphen
+        default:
+            return 0;
+    }
+}
+
+// Characters QTextDocument keeps for its own marks; text never holds them.
+bool isDocumentMark(char16_t unit) {
+    return unit == 0xFDD0 || unit == 0xFDD1 || unit == 0xFFFC;
+}
+
+// The font name as the writer can write it back: without control characters, line and
+// paragraph separators, document marks and the ';' that ends an entry, and trimmed.
+QString fontFamilyOf(const QString& name) {
+    QString kept;
+    kept.reserve(name.size());
+    for (QChar c : name) {
+        const char16_t unit = c.unicode();
+        if (unit >= 0x20 && unit != u';' && unit != 0x2028 && unit != 0x2029 &&
+            !isDocumentMark(unit)) {
+            kept.append(c);
+        }
+    }
+    return kept.trimmed();
+}
+
 int hexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -132,6 +166,7 @@ class RtfParser {
     void flushText();
     void appendText(const QString& text);
     void endParagraph();
+    void fontCharacter(char16_t character);
     void flushFontName();
     void commitFont();
     void commitColor();
@@ -250,28 +285,21 @@ void RtfParser::controlSymbol() {
         textByte(symbol, true);
         return;
     }
+    const char16_t character = symbolCharacter(symbol);
+    if (state_.destination == Destination::FontTable && character != 0) {
+        fontCharacter(character);
+        return;
+    }
     if (state_.destination != Destination::Text) return;
     flushText();
     if (skipCount_ > 0) {
         --skipCount_;
         return;
     }
-    switch (symbol) {
-        case '~':
-            appendText(QString(QChar(0x00A0)));
-            break;
-        case '-':
-            appendText(QString(QChar(0x00AD)));
-            break;
-        case '_':
-            appendText(QString(QChar(0x2011)));
-            break;
-        case '\r':
-        case '\n':
-            endParagraph();
-            break;
-        default:
-            break;
+    if (character != 0) {
+        appendText(QString(QChar(character)));
+    } else if (symbol == '\r' || symbol == '\n') {
+        endParagraph();
     }
 }
 
@@ -319,9 +347,8 @@ void RtfParser::fontTableWord(QByteArrayView name, int param) {
     } else if (name == "cpg") {
         fontCodePage_ = param;
     } else if (name == "u") {
-        flushFontName();
         const int unit = param < 0 ? param + 65536 : param;
-        if (unit >= 0 && unit <= 0xFFFF) fontName_.append(QChar(static_cast<char16_t>(unit)));
+        if (unit >= 0 && unit <= 0xFFFF) fontCharacter(static_cast<char16_t>(unit));
         skipCount_ = state_.unicodeSkip;
     } else if (name == "uc") {
         state_.unicodeSkip = std::clamp(param, 0, 16);
@@ -462,7 +489,7 @@ void RtfParser::appendText(const QString& text) {
             kept.append(c);
         } else if (unit == 0x2029) {
             kept.append(QChar(0x2028));
-        } else if (unit >= 0x20 && unit != 0xFDD0 && unit != 0xFDD1 && unit != 0xFFFC) {
+        } else if (unit >= 0x20 && !isDocumentMark(unit)) {
             kept.append(c);
         }
     }
@@ -484,6 +511,15 @@ void RtfParser::endParagraph() {
     paragraphs_.emplace_back();
 }
 
+void RtfParser::fontCharacter(char16_t character) {
+    if (skipCount_ > 0) {
+        --skipCount_;
+        return;
+    }
+    flushFontName();
+    fontName_.append(QChar(character));
+}
+
 void RtfParser::flushFontName() {
     if (fontBytes_.isEmpty()) return;
     const int codePage = fontCodePage_ ? *fontCodePage_ : fontCharsetPage_.value_or(codePage_);
@@ -493,7 +529,7 @@ void RtfParser::flushFontName() {
 
 void RtfParser::commitFont() {
     flushFontName();
-    const QString name = fontName_.trimmed();
+    const QString name = fontFamilyOf(fontName_);
     fontName_.clear();
     if (name.isEmpty()) return;
     fonts_[fontEntry_] = name;
@@ -521,8 +557,9 @@ int RtfParser::codePageOf(int font) const {
 
 QTextCharFormat RtfParser::charFormat(const CharState& chars) const {
     QTextCharFormat format;
-    // Text with no \f of its own is in the default font (\deff).
-    const auto font = fonts_.find(chars.font >= 0 ? chars.font : defaultFont_);
+    // Text with no \f of its own, or one the font table lacks, is in the default font (\deff).
+    auto font = fonts_.find(chars.font);
+    if (font == fonts_.end()) font = fonts_.find(defaultFont_);
     if (font != fonts_.end()) format.setFontFamilies(QStringList{font->second});
     format.setFontPointSize(chars.halfPoints / 2.0);
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
@@ -540,8 +577,13 @@ void RtfParser::fill(QTextDocument& document, QStringList& notes) const {
     auto end = paragraphs_.end();
     if (paragraphs_.size() > 1 && paragraphs_.back().runs.empty()) --end;
     document.clear();
-    if (const auto font = fonts_.find(defaultFont_); font != fonts_.end())
-        document.setDefaultFont(QFont(font->second, 12));
+    if (const auto font = fonts_.find(defaultFont_); font != fonts_.end()) {
+        // The name as one family: QFont(QString) would take commas in it as a list of them.
+        QFont defaultFont;
+        defaultFont.setFamilies({font->second});
+        defaultFont.setPointSize(12);
+        document.setDefaultFont(defaultFont);
+    }
     // One edit block: a cursor outside one lays out the paragraph it inserts into after each
     // run, which makes a paragraph of many runs take time in the square of their number.
     QTextCursor cursor(&document);
