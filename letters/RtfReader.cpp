@@ -337,15 +337,16 @@ void RtfParser::word(QByteArrayView name, int param, bool hasParam) {
 
 void RtfParser::fontTableWord(QByteArrayView name, int param) {
     if (name == "f") {
+        commitFont();  // an entry its ';' did not end
         fontEntry_ = param;
-        fontName_.clear();
-        fontBytes_.clear();
         fontCharsetPage_.reset();
         fontCodePage_.reset();
     } else if (name == "fcharset") {
         fontCharsetPage_ = codePageOfCharset(param);
     } else if (name == "cpg") {
         fontCodePage_ = param;
+    } else if (name == "u" && skipCount_ > 0) {
+        --skipCount_;  // a stand-in for the \uN before, as in text
     } else if (name == "u") {
         const int unit = param < 0 ? param + 65536 : param;
         if (unit >= 0 && unit <= 0xFFFF) fontCharacter(static_cast<char16_t>(unit));

@@ -64,6 +64,8 @@ TEST(RtfFontName, EscapesInTheFontTableReadAsTheirCodePage) {
         {"\\uN with two stand-ins", "{\\f1\\uc2 \\u1064\\'3f\\'3fA;}", QStringLiteral("ШA")},
         {"\\uN without stand-ins", "{\\f1\\uc0 \\u1064 A;}", QStringLiteral("ШA")},
         {"\\uN between bytes", "{\\f1\\fcharset204 \\'d8\\u1088?\\'e8;}", QStringLiteral("Шри")},
+        {"entries without semicolons", "\\f2 Other\\f1\\fcharset204 \\'d8\\'f0\\f3 Third",
+         QStringLiteral("Шр")},
         {"no closing semicolon", "{\\f1\\fcharset161 \\'c3\\'f1}", QStringLiteral("Γρ")},
     };
     for (const Case& c : cases) {
