@@ -19,6 +19,7 @@
 #include "framework/Messages.h"
 #include "letters/FormatToolBar.h"
 #include "letters/LetterDocument.h"
+#include "letters/LetterEditor.h"
 #include "letters/LettersFile.h"
 #include "letters/MergeCodes.h"
 #include "letters/PagePropertiesDialog.h"
@@ -69,8 +70,7 @@ LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTe
     top->addWidget(fieldsLabel);
     top->addWidget(fields_);
 
-    editor_ = new QTextEdit(this);
-    editor_->setAcceptRichText(true);
+    editor_ = new LetterEditor(this);
     editor_->setWhatsThis(
         QStringLiteral("The letter. Field names in square brackets are "
                        "replaced by each record's values when it is printed."));

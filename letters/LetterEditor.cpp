@@ -1,0 +1,29 @@
+#include "letters/LetterEditor.h"
+
+#include <QMimeData>
+#include <QTextDocument>
+
+#include "letters/LetterPaste.h"
+
+namespace rp {
+
+LetterEditor::LetterEditor(QWidget* parent) : QTextEdit(parent) {
+    setAcceptRichText(true);
+}
+
+bool LetterEditor::canInsertFromMimeData(const QMimeData* source) const {
+    return source && offersLetterText(*source);
+}
+
+void LetterEditor::insertFromMimeData(const QMimeData* source) {
+    if (!source) return;
+    QTextCursor cursor = textCursor();
+    if (const std::unique_ptr<QTextDocument> rich = offeredRichText(*source))
+        insertLetterText(cursor, *rich);
+    else
+        cursor.insertText(source->text());  // in the format at the caret
+    setTextCursor(cursor);
+    ensureCursorVisible();
+}
+
+}  // namespace rp
