@@ -1,34 +1,17 @@
 // Letters on their pages: a letter taller than one document's layout can measure is laid out in
 // parts, and printing it puts every line on its page once, in order, whatever its length.
-#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
-#include <QTextLayout>
-#include <cmath>
 
 #include "app/AddressFileFixture.h"
 #include "framework/ReportLog.h"
 #include "letters/LetterDocument.h"
 #include "letters/LetterPages.h"
 #include "letters/LetterPrintRun.h"
+#include "tests/letters/PageLines.h"
 
 namespace rp {
 namespace {
-
-// The text of the lines whose tops lie on the page (from 0) of a laid-out document.
-QStringList linesOnPage(const QTextDocument& document, int page) {
-    const double height = document.pageSize().height();
-    QStringList lines;
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        const QTextLayout* layout = block.layout();
-        for (int i = 0; i < layout->lineCount(); ++i) {
-            const QTextLine line = layout->lineAt(i);
-            const double top = layout->position().y() + line.y();
-            if (static_cast<int>(std::floor((top + 0.5) / height)) == page)
-                lines << block.text().mid(line.textStart(), line.textLength());
-        }
-    }
-    return lines;
-}
 
 // A letter of one-line paragraphs: "Dear [Last]," and then the lines of text.
 std::unique_ptr<QTextDocument> letterOfLines(const QStringList& text) {

@@ -21,6 +21,7 @@
 #include "letters/LetterDocument.h"
 #include "letters/LetterPageView.h"
 #include "letters/LetterPreviewDialog.h"
+#include "tests/letters/PageLines.h"
 #include "xbase/Engine.h"
 #include "xbase/TempDir.h"
 
@@ -270,6 +271,27 @@ TEST_F(LetterPreviewTest, AFailedMergeIsToldOnceAsAnErrorDrawingThePreview) {
     EXPECT_EQ(d->document(), nullptr);
     d->nextRecord();
     EXPECT_EQ(shown.texts().size(), 2);
+}
+
+TEST_F(LetterPreviewTest, ALongLettersPagesFollowEachOtherAcrossItsParts) {
+    QStringList lines;
+    for (int i = 1; i <= 1500; ++i)
+        lines << QStringLiteral("Line %1 of the letter, long enough to be seen.").arg(i);
+    letter->setPlainText(QStringLiteral("Dear [First] [Last],\n") + lines.join(QLatin1Char('\n')));
+    auto d = shownDialog();
+    QStringList shown;
+    const QTextDocument* firstPart = d->pageView()->document();
+    bool otherPart = false;
+    for (int page = 1; page <= d->pageCount(); ++page) {
+        EXPECT_EQ(d->pageLabel()->text(), QStringLiteral("Page %1").arg(page));
+        const QTextDocument* part = d->pageView()->document();
+        otherPart = otherPart || part != firstPart;
+        shown << linesOnPage(*part, d->pageView()->pageIndex());
+        d->nextPage();
+    }
+    EXPECT_TRUE(otherPart);
+    EXPECT_EQ(shown, QStringList{"Dear Jane Public,"} + lines);
+    EXPECT_FALSE(d->nextPageButton()->isEnabled());
 }
 
 // A layout whose drawing fails, as a document's layout could on a bad font or a full memory.
