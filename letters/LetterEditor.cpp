@@ -3,6 +3,7 @@
 #include <QMimeData>
 #include <QTextDocument>
 
+#include "framework/ErrorReport.h"
 #include "letters/LetterPaste.h"
 
 namespace rp {
@@ -17,13 +18,16 @@ bool LetterEditor::canInsertFromMimeData(const QMimeData* source) const {
 
 void LetterEditor::insertFromMimeData(const QMimeData* source) {
     if (!source) return;
-    QTextCursor cursor = textCursor();
-    if (const std::unique_ptr<QTextDocument> rich = offeredRichText(*source))
-        insertLetterText(cursor, *rich);
-    else
-        cursor.insertText(source->text());  // in the format at the caret
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    // Called from a key press, a menu or a drop: a failure is told here.
+    reportErrors([&] {
+        QTextCursor cursor = textCursor();
+        if (const std::unique_ptr<QTextDocument> rich = offeredRichText(*source))
+            insertLetterText(cursor, *rich);
+        else
+            cursor.insertText(source->text());  // in the format at the caret
+        setTextCursor(cursor);
+        ensureCursorVisible();
+    });
 }
 
 }  // namespace rp
