@@ -1,7 +1,9 @@
 #pragma once
 // Reads RTF text into a QTextDocument: paragraphs with their alignment, characters with font,
 // size, bold, italic, underline and colour, and the page layout (stored with setPageLayout).
-// Destinations and control words it does not know are skipped.
+// Text bytes and font names are read in the code page of their font (\fcharsetN, \cpgN) or
+// else of the document (\ansicpgN); \uN anywhere. Destinations and control words it does not
+// know are skipped.
 #include <QString>
 #include <QStringList>
 #include <optional>
