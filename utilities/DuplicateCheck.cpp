@@ -37,23 +37,33 @@ DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int str
         const int n = std::clamp(streetCharacters, 1, kMaxStreetCharacters);
         std::string street = table.text("STREET");
         if (street.size() > static_cast<std::size_t>(n)) street.resize(static_cast<std::size_t>(n));
-        return {trimmedRight(std::move(street)), {}};
+        return {trimmedRight(std::move(street)), {}, {}};
     }
-    DuplicateKey key{table.text("LNAME"), table.text("FNAME")};
-    if (kind == DuplicateKind::Initial && key.second.size() > 1) key.second.resize(1);
+    DuplicateKey key{table.text("LNAME"), table.text("FNAME"), {}};
+    if (kind == DuplicateKind::Initial && key.second.size() > 1) {
+        key.rest = key.second.substr(1);
+        key.second.resize(1);
+    }
     return key;
 }
 
 bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b) {
-    const std::size_t length = a.first.size() + a.second.size();
-    if (b.first.size() + b.second.size() != length) return false;
     // The joined text's i-th character, read from the parts in place.
     const auto at = [](const DuplicateKey& key, std::size_t i) {
-        return i < key.first.size() ? key.first[i] : key.second[i - key.first.size()];
+        if (i < key.first.size()) return key.first[i];
+        i -= key.first.size();
+        return i < key.second.size() ? key.second[i] : key.rest[i - key.second.size()];
     };
-    for (std::size_t i = 0; i < length; ++i)
-        if (foldAscii(at(a, i)) != foldAscii(at(b, i))) return false;
-    return true;
+    const auto sameOver = [&](std::size_t aLength, std::size_t bLength) {
+        if (aLength != bLength) return false;
+        for (std::size_t i = 0; i < aLength; ++i)
+            if (foldAscii(at(a, i)) != foldAscii(at(b, i))) return false;
+        return true;
+    };
+    const std::size_t aKey = a.first.size() + a.second.size();
+    const std::size_t bKey = b.first.size() + b.second.size();
+    return sameOver(aKey, bKey) || ((!a.rest.empty() || !b.rest.empty()) &&
+                                    sameOver(aKey + a.rest.size(), bKey + b.rest.size()));
 }
 
 QString duplicatesFoundText(std::uint32_t found) {

@@ -33,15 +33,20 @@ const char* duplicateScanTag(DuplicateKind kind);
 // followed by the second, as the NAME order sorts its records (trimmed last name, then first
 // name), so that records with equal keys stand together in the order the check walks. A key
 // whose first part is empty (no last name, or blank street characters) is never reported.
+// For the initial, rest holds the first name after its first character: two records whose
+// whole names join equal are alike under the initial as well, although a record whose joined
+// name merely begins the same (Smith/John, SmithJ/ohn) may stand between them in the order.
 struct DuplicateKey {
     std::string first;
     std::string second;
+    std::string rest;
     bool skipped() const { return first.empty(); }
 };
 
 // The key of the table's current record for the kind; streetCharacters counts for Street only.
 DuplicateKey duplicateKey(const xbase::Table& table, DuplicateKind kind, int streetCharacters);
-// Whether two keys are equal joined, with ASCII letters folded.
+// Whether two keys are equal joined, with ASCII letters folded: their first and second parts,
+// or all three.
 bool sameDuplicateKey(const DuplicateKey& a, const DuplicateKey& b);
 
 // The count line a check ends with: "Found 2 possible duplicates".

@@ -80,10 +80,18 @@ TEST_F(DuplicatesJoinedNameTest, ANameSplitElsewhereEqualsTheWholeName) {
     add({{"LNAME", "SmithJ"}, {"FNAME", "ohn"}});
     add({{"LNAME", "Smith"}, {"FNAME", "John"}});
     handOver();
-    const BatchRun run = batch({"duplicates", file, "--quiet", "--by", "name"});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out.toStdString(), "1\tSmith\tJohn\n2\tSmithJ\tohn\n3\tSmith\tJohn\n");
-    EXPECT_EQ(run.err, "Found 2 possible duplicates\n");
+    const struct {
+        const char* by;
+        const char* out;
+    } cases[] = {{"name", "1\tSmith\tJohn\n2\tSmithJ\tohn\n3\tSmith\tJohn\n"},
+                 {"initial", "1\tSmith\tJ\n2\tSmithJ\to\n3\tSmith\tJ\n"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.by);
+        const BatchRun run = batch({"duplicates", file, "--quiet", "--by", c.by});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out.toStdString(), c.out);
+        EXPECT_EQ(run.err, "Found 2 possible duplicates\n");
+    }
 }
 
 using DuplicatesCommandFullDiskTest = BatchFixture;

@@ -174,11 +174,16 @@ INSTANTIATE_TEST_SUITE_P(
                        {{"Smith", "John"}, {"SmithJ", "ohn"}, {"Smith", "John"}},
                        2,
                        {0, 1, 2}},
-        // The middle record's initial key is SMITHJO: it stands between the other two in the
-        // NAME order, so they are not neighbours under the initial.
+        // The middle record's initial key is SMITHJO, but its whole name joins as the others'
+        // do: under the initial, as under the whole name, all three are alike.
         JoinedNameCase{"SplitAnywhereByInitial",
                        DuplicateKind::Initial,
                        {{"Smith", "John"}, {"SmithJ", "ohn"}, {"Smith", "John"}},
+                       2,
+                       {0, 1, 2}},
+        JoinedNameCase{"SplitAnywhereOtherwiseByInitial",
+                       DuplicateKind::Initial,
+                       {{"Smith", "Jane"}, {"SmithJ", "ohn"}},
                        0,
                        {}},
         JoinedNameCase{"SplitAfterTheInitial",
