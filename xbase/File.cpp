@@ -14,6 +14,8 @@
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
+#include "xbase/MappedRead.h"
+#include "xbase/WriteFaults.h"
 
 namespace xbase {
 
@@ -21,6 +23,14 @@ namespace {
 
 [[noreturn]] void fail(const std::string& what, const std::string& path) {
     throw Error(what + " " + path + ": " + std::strerror(errno));
+}
+
+// Fails as the call would when the fault plan says it should.
+void failIfPlanned(const std::string& what, const std::string& path) {
+    if (const int error = WriteFaults::next()) {
+        errno = error;
+        fail(what, path);
+    }
 }
 
 // The bytes that the append and writers' locks cover: far beyond any real table, so they never
@@ -74,6 +84,14 @@ void File::close() {
     fd_ = -1;
 }
 
+void File::closeChecked() {
+    if (fd_ < 0) return;
+    const int fd = fd_;
+    fd_ = -1;
+    // The descriptor is gone whatever close says, so it is not tried again.
+    if (::close(fd) != 0 && errno != EINTR) fail("Cannot close", path_);
+}
+
 std::uint64_t File::size() const {
     struct stat st {};
     if (::fstat(fd_, &st) != 0) fail("Cannot read the size of", path_);
@@ -101,6 +119,19 @@ void File::readExact(std::uint64_t offset, void* buf, std::size_t n, const char*
 }
 
 void File::writeAt(std::uint64_t offset, const void* buf, std::size_t n) {
+    if (const int error = WriteFaults::next()) {
+        // A filling disk takes the bytes over those the file has and some of those past its end.
+        if (WriteFaults::halfWrite()) {
+            const std::uint64_t end = size();
+            const std::size_t inside =
+                offset < end ? static_cast<std::size_t>(std::min<std::uint64_t>(n, end - offset))
+                             : 0;
+            if (::pwrite(fd_, buf, inside + (n - inside) / 2, static_cast<off_t>(offset)) < 0)
+                fail("Cannot write", path_);
+        }
+        errno = error;
+        fail("Cannot write", path_);
+    }
     std::size_t done = 0;
     while (done < n) {
         ssize_t w = ::pwrite(fd_, static_cast<const char*>(buf) + done, n - done,
@@ -109,11 +140,17 @@ void File::writeAt(std::uint64_t offset, const void* buf, std::size_t n) {
             if (errno == EINTR) continue;
             fail("Cannot write", path_);
         }
+        if (w == 0) {
+            // A write that takes nothing and names no cause would be tried for ever.
+            errno = EIO;
+            fail("Cannot write", path_);
+        }
         done += static_cast<std::size_t>(w);
     }
 }
 
 void File::truncate(std::uint64_t size) {
+    failIfPlanned("Cannot truncate", path_);
     if (::ftruncate(fd_, static_cast<off_t>(size)) != 0) fail("Cannot truncate", path_);
 }
 
@@ -123,14 +160,25 @@ FileMap File::mapForReading(std::uint64_t length) const {
     if (length == 0) return map;
     void* address = ::mmap(nullptr, length, PROT_READ, MAP_SHARED, fd_, 0);
     if (address == MAP_FAILED) return map;
+    auto cutShort = std::make_unique<std::atomic<bool>>(false);
+    if (!watchMapping(address, length, cutShort.get())) {
+        ::munmap(address, length);  // read with calls instead
+        return map;
+    }
     map.address_ = address;
     map.size_ = length;
+    map.path_ = path_;
+    map.cutShort_ = std::move(cutShort);
     map.touched_ = std::make_unique<std::atomic<std::uint64_t>[]>(map.words());
     return map;
 }
 
 FileMap::FileMap(FileMap&& o) noexcept
-    : address_(o.address_), size_(o.size_), touched_(std::move(o.touched_)) {
+    : address_(o.address_),
+      size_(o.size_),
+      path_(std::move(o.path_)),
+      cutShort_(std::move(o.cutShort_)),
+      touched_(std::move(o.touched_)) {
     o.address_ = nullptr;
     o.size_ = 0;
 }
@@ -140,6 +188,8 @@ FileMap& FileMap::operator=(FileMap&& o) noexcept {
         unmap();
         address_ = o.address_;
         size_ = o.size_;
+        path_ = std::move(o.path_);
+        cutShort_ = std::move(o.cutShort_);
         touched_ = std::move(o.touched_);
         touchedPages_.store(0, std::memory_order_relaxed);
         o.address_ = nullptr;
@@ -155,7 +205,9 @@ FileMap::~FileMap() {
 void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
     constexpr std::uint64_t kPage = 4096;
     constexpr std::uint64_t kReleasePages = (std::uint64_t{64} << 20) / kPage;
-    std::memcpy(out, static_cast<const char*>(address_) + offset, n);
+    if (!copyFromMapping(out, static_cast<const char*>(address_) + offset, n) ||
+        cutShort_->load(std::memory_order_relaxed))
+        failCutShort(offset);
     std::uint64_t added = 0;
     for (std::uint64_t page = offset / kPage; page <= (offset + n - 1) / kPage; ++page) {
         const std::uint64_t bit = std::uint64_t{1} << (page % 64);
@@ -167,6 +219,15 @@ void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
     letGo();
 }
 
+void FileMap::checkInPlace(std::uint64_t offset) const {
+    if (cutShort_ && cutShort_->load(std::memory_order_relaxed)) failCutShort(offset);
+}
+
+void FileMap::failCutShort(std::uint64_t offset) const {
+    throw Error(path_ + " was cut short by another program: reading at offset " +
+                std::to_string(offset) + " went past its end");
+}
+
 void FileMap::letGo() const {
     if (!address_) return;
     touchedPages_.store(0, std::memory_order_relaxed);
@@ -176,12 +237,16 @@ void FileMap::letGo() const {
 }
 
 void FileMap::unmap() {
-    if (address_) ::munmap(address_, size_);
+    if (address_) {
+        unwatchMapping(address_);
+        ::munmap(address_, size_);
+    }
     address_ = nullptr;
     size_ = 0;
 }
 
 void File::sync() {
+    failIfPlanned("Cannot flush", path_);
     if (::fdatasync(fd_) != 0) fail("Cannot flush", path_);
 }
 
@@ -240,6 +305,7 @@ void removeFile(const std::string& path) {
 }
 
 void renameFile(const std::string& from, const std::string& to) {
+    failIfPlanned("Cannot rename " + from + " to", to);
     if (::rename(from.c_str(), to.c_str()) != 0) fail("Cannot rename " + from + " to", to);
 }
 
@@ -250,6 +316,11 @@ void syncFolderOf(const std::string& path) {
                                                     : path.substr(0, slash);
     int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) fail("Cannot open the folder", folder);
+    if (const int error = WriteFaults::next()) {
+        ::close(fd);
+        errno = error;
+        fail("Cannot flush the folder", folder);
+    }
     int result = ::fsync(fd);
     int error = errno;
     ::close(fd);

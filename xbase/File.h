@@ -12,10 +12,12 @@ namespace xbase {
 enum class LockKind { None, Shared, Exclusive };
 
 // The first bytes of a file mapped for reading, shared with every writer of the file: what any
-// open, in any process, writes there shows at once, without a read call. Only files that
-// cannot shrink below the mapped length while the mapping lives may be mapped (a shared lock
-// keeps out the exclusive opens that truncate; an exclusive open unmaps before it truncates),
-// as touching a page past the end would kill the process. Empty when the file could not be mapped.
+// open, in any process, writes there shows at once, without a read call. Within the program a
+// shared lock keeps out the exclusive opens that truncate, and an exclusive open unmaps before
+// it truncates; another program that ignores the locks may still cut the file short. Touching
+// a page past the new end then does not end the process (see MappedRead.h): a copy throws
+// Error naming the file, and reads in place see zeros until they check with checkInPlace().
+// Empty when the file could not be mapped.
 class FileMap {
   public:
     FileMap() = default;
@@ -34,25 +36,36 @@ class FileMap {
     // bring in count as this process's memory until they are let go: once copies have touched
     // 64 MB of pages not touched before, the mapping lets go of them all (the system keeps
     // them cached), so that a walk through a large file in any order holds only its latest
-    // stretch, while reads that come back to the same pages keep them.
+    // stretch, while reads that come back to the same pages keep them. Throws Error naming the
+    // file when another program has cut it short of the bytes (or of others read in place).
     void copy(std::uint64_t offset, void* out, std::size_t n) const;
     // The bytes at offset in place, for passes that read the whole file more than once: they
     // are not counted, so the pages stay with this process until letGo(). They show what
     // writers put there meanwhile, and stay readable after letGo (the file is read again).
+    // Bytes the file no longer holds read as zeros: a pass calls checkInPlace() after each
+    // stretch it read, before it trusts what it formed from it.
     const char* bytesAt(std::uint64_t offset) const {
         return static_cast<const char*>(address_) + offset;
     }
+    // Throws Error naming the file and the offset where the reads were when a read of the
+    // mapping found the file cut short by another program.
+    void checkInPlace(std::uint64_t offset) const;
     // Lets go of every page the mapping holds.
     void letGo() const;
 
   private:
     friend class File;
     void unmap();
+    [[noreturn]] void failCutShort(std::uint64_t offset) const;
     // Words of the touched-page bits.
     std::uint64_t words() const { return (size_ + 4096 * 64 - 1) / (4096 * 64); }
 
     void* address_ = nullptr;
     std::uint64_t size_ = 0;
+    std::string path_;
+    // Set by the fault handler when a read in place met a page past the file's end; on the heap
+    // so that it stays put while the mapping moves.
+    std::unique_ptr<std::atomic<bool>> cutShort_;
     // Copies come from any thread: a bit for each 4 KB page touched since the last release,
     // and their count.
     std::unique_ptr<std::atomic<std::uint64_t>[]> touched_;
@@ -76,13 +89,19 @@ class File {
 
     bool isOpen() const { return fd_ >= 0; }
     const std::string& path() const { return path_; }
+    // Closes without a word: for destructors and for files whose writes were flushed already.
     void close();
+    // Closes and throws Error naming the file when the system reports a failure (a write that
+    // only showed its failure now, on a network folder for one).
+    void closeChecked();
 
     std::uint64_t size() const;
     // Reads up to n bytes at offset; returns how many were read (less only at the end).
     std::size_t readAt(std::uint64_t offset, void* buf, std::size_t n) const;
     // Reads exactly n bytes at offset or throws Error naming the file and what was being read.
     void readExact(std::uint64_t offset, void* buf, std::size_t n, const char* what) const;
+    // Writes all n bytes at offset, a short write going on from where it stopped, or throws
+    // Error naming the file and the system's cause.
     void writeAt(std::uint64_t offset, const void* buf, std::size_t n);
     void writeAt(std::uint64_t offset, std::string_view bytes) {
         writeAt(offset, bytes.data(), bytes.size());

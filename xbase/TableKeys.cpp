@@ -117,11 +117,22 @@ void Table::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each eac
             dbf_.readExact(offset, buffer.data(), length, "a record");
             chunk = buffer.data();
         }
-        for (std::uint32_t i = 0; i < n; ++i) {
-            if (i + kLookAhead < n)
-                prefetchRecord(chunk + std::size_t{i + kLookAhead} * recordLength_, recordLength_);
-            if (!each(chunk + static_cast<std::size_t>(i) * recordLength_, from + i)) return;
+        // Records of a file cut short read as zeros: what was formed from them is not kept, and
+        // a failure they caused gives way to the file's.
+        bool more = true;
+        try {
+            for (std::uint32_t i = 0; more && i < n; ++i) {
+                if (i + kLookAhead < n)
+                    prefetchRecord(chunk + std::size_t{i + kLookAhead} * recordLength_,
+                                   recordLength_);
+                more = each(chunk + static_cast<std::size_t>(i) * recordLength_, from + i);
+            }
+        } catch (...) {
+            dbfMap_.checkInPlace(offset);
+            throw;
         }
+        dbfMap_.checkInPlace(offset);
+        if (!more) return;
     }
 }
 
