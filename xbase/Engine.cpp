@@ -37,7 +37,7 @@ void Engine::create(const std::string& path, const std::vector<FieldSpec>& specs
     h.codePage = dbf::kCodePage1252;
     File f = File::create(path);
     f.writeAt(0, encodeDbfHeader(h) + dbf::kEndOfFile);
-    f.close();
+    f.closeChecked();
     if (h.hasMemoFields()) MemoFile::createFpt(newCompanionPath(path, "fpt"));
 }
 

@@ -47,7 +47,9 @@ void FptFile::create(const std::string& path, std::uint32_t blockSize) {
     std::string header(kHeaderSize, '\0');
     putBe32(header.data(), firstBlockFor(blockSize));
     putBe16(header.data() + 6, blockSize);
-    File::create(path).writeAt(0, header);
+    File file = File::create(path);
+    file.writeAt(0, header);
+    file.closeChecked();
 }
 
 void FptFile::sync() {

@@ -129,7 +129,11 @@ void Table::close() {
         failure = std::current_exception();
     }
     dbfMap_ = FileMap();
-    dbf_.close();
+    try {
+        dbf_.closeChecked();
+    } catch (...) {
+        if (!failure) failure = std::current_exception();
+    }
     memo_.reset();
     cursor_.reset();
     orders_.clear();
@@ -467,8 +471,13 @@ void Table::flushAppends() {
         // Records first, then the count: an interrupted append leaves a file whose header
         // still tells the truth.
         appendBuf_ += dbf::kEndOfFile;
-        dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_,
-                     appendBuf_);
+        try {
+            dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_,
+                         appendBuf_);
+        } catch (...) {
+            appendBuf_.pop_back();  // the records stay to be written again
+            throw;
+        }
         appendBuf_.clear();
         diskCount_ = count_;
         dirtyHeader_ = true;

@@ -179,6 +179,7 @@ void Table::zap() {
 void Table::copyStructure(const std::string& path) const {
     File out = File::create(path);
     out.writeAt(0, headerWithCount(dbf_, headerLength_, 0, false) + dbf::kEndOfFile);
+    out.closeChecked();
     if (memo_) copyMemoHeader(path);
 }
 
@@ -197,6 +198,7 @@ void Table::copyMemoHeader(const std::string& toDbfPath) const {
     }
     File out = File::create(withExtension(toDbfPath, extensionOf(memo_->path())));
     out.writeAt(0, header);
+    out.closeChecked();
 }
 
 void Table::copyFile(const std::string& path) {
@@ -206,10 +208,12 @@ void Table::copyFile(const std::string& path) {
     std::uint64_t length = static_cast<std::uint64_t>(count_) * recordLength_;
     copyBytes(dbf_, out, headerLength_, length);
     out.writeAt(headerLength_ + length, std::string(1, dbf::kEndOfFile));
+    out.closeChecked();
     if (memo_) {
         File memoIn = File::open(memo_->path(), false);
         File memoOut = File::create(withExtension(path, extensionOf(memo_->path())));
         copyBytes(memoIn, memoOut, 0, memoIn.size());
+        memoOut.closeChecked();
     }
 }
 
