@@ -210,8 +210,14 @@ class Table : public RecordSource {
     // does (an open that repaired the table clears it).
     bool markedIncomplete() const { return incomplete_; }
     // Commits, then rebuilds every structural tag; progress runs from 0 to 100 for each tag in
-    // turn. The tags then follow the records, so the incomplete mark is cleared at its end.
+    // turn. The tags then follow the records, so the incomplete mark is cleared at its end; a
+    // rebuild that fails leaves it set. A structural index set aside is opened again first.
     void reindex(const ProgressFn& progress = {});
+    // For a run of appends that no tag is to follow, one at a time: commits, marks the header
+    // incomplete (on the disk when it returns) and closes the structural index, whose file and
+    // tag definitions stay. The mark stays until reindex(), so a writer cut short leaves a table
+    // that the next open able to repair rebuilds. Nothing happens without a structural index.
+    void setIndexAside();
 
     int orderCount() const { return static_cast<int>(orders_.size()); }
     int orderNumber(std::string_view tagName) const;  // case-insensitive; 0 when none

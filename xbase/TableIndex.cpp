@@ -388,10 +388,29 @@ void Table::deleteIndexes() {
 void Table::reindex(const ProgressFn& progress) {
     requireWritable();
     commit();
+    if (!cdx_ && (tableFlags_ & dbf::kFlagStructuralIndex)) {
+        openStructuralIndex();
+        indexChanged();
+    }
     catchUpIndexes();
     beginChanges();
-    rebuildTags(progress);
+    try {
+        rebuildTags(progress);
+    } catch (...) {
+        keepMark_ = true;  // some tags may not follow the records
+        throw;
+    }
     keepMark_ = false;  // every tag now follows the records
+    commit();
+}
+
+void Table::setIndexAside() {
+    requireWritable();
+    commit();
+    if (!cdx_) return;
+    closeIndexes();
+    // Without the index open the table is not in sync with it, so the mark outlives the run.
+    beginChanges();
     commit();
 }
 
