@@ -7,6 +7,7 @@
 #include "batch/BatchJob.h"
 #include "framework/PrintingMemory.h"
 #include "framework/Resources.h"
+#include "xbase/FileSizeLimit.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ void keepQtCriticalOnly(QtMsgType type, const QMessageLogContext&, const QString
 }  // namespace
 
 int main(int argc, char** argv) {
+    xbase::failWritesPastFileSizeLimit();
     rp::keepFreedMemoryForReuse();
     qInstallMessageHandler(keepQtCriticalOnly);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&

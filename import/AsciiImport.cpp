@@ -40,7 +40,13 @@ void readFailed(AsciiImportResult& result, const AsciiLineReader& reader) {
 AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
                                   const ImportLayout& layout, const ImportHooks& hooks) {
     AsciiImportResult result;
-    dropProductionIndex(table);
+    try {
+        setAddressTagsAside(table);
+    } catch (const xbase::Error& e) {
+        result.outcome = Outcome::WriteError;
+        result.cause = errorText(e);
+        return result;
+    }
 
     tell(hooks, QStringLiteral("Counting total lines"));
     AsciiLineReader reader(path);
@@ -101,6 +107,15 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
             break;
         }
         progress.recordDone();
+    }
+    // The records still held back are written now: the import has not saved them before.
+    if (result.outcome != Outcome::WriteError) {
+        try {
+            table.commit();
+        } catch (const xbase::Error& e) {
+            result.outcome = Outcome::WriteError;
+            result.cause = errorText(e);
+        }
     }
     result.cutValues = record.cutValues();
     result.replacedCharacters = record.replacedCharacters();

@@ -30,7 +30,7 @@ struct AsciiImportResult {
     QString cause;                         // the file's or the engine's text of a failure
 };
 
-// Drops the structural index (see dropProductionIndex), counts the lines ("Counting total
+// Sets the address tags aside (see setAddressTagsAside), counts the lines ("Counting total
 // lines"), then imports them ("Importing records") until the end of the file, a cancel or a
 // failure. A record whose line fails is not kept; a line that is not text (see isTextLine)
 // fails. A character the address file cannot hold is stored as "?" and counted.

@@ -78,12 +78,12 @@ ImportLayout dbfImportLayout(const xbase::Table& source) {
 DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
                               const ImportLayout& layout, const ImportHooks& hooks) {
     DbfImportResult result;
-    dropProductionIndex(target);
-    if (hooks.status) hooks.status(QStringLiteral("Importing records"));
     const std::uint32_t total = source.recordCount();
     ImportRecord record(target);
     int shown = -1;
     try {
+        setAddressTagsAside(target);
+        if (hooks.status) hooks.status(QStringLiteral("Importing records"));
         for (source.goTop(); !source.eof(); source.skip()) {
             if (source.deleted()) continue;
             fillRecord(record, target, source, layout);
@@ -97,6 +97,8 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
                 break;
             }
         }
+        // The records still held back are written now: the import has not saved them before.
+        target.commit();
     } catch (const xbase::Error& e) {
         record.drop();
         result.outcome = Outcome::Failed;

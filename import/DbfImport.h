@@ -39,7 +39,7 @@ struct DbfImportResult {
     QString cause;              // the engine's text of a failure
 };
 
-// Drops the structural index (see dropProductionIndex), then appends a record for every
+// Sets the address tags aside (see setAddressTagsAside), then appends a record for every
 // record of the source not marked deleted ("Importing records"), until the end, a cancel or
 // a failure. Matched memo fields replace the memo, matched dates are stored when not blank,
 // and other fields' text is stored when not empty, cut to the width of its field. The gauge

@@ -4,18 +4,32 @@
 #include <cmath>
 
 #include "data/AddressFile.h"
+#include "data/AddressLayout.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 
 namespace rp {
+namespace {
 
-void dropProductionIndex(xbase::Table& table) {
-    if (!table.hasStructuralIndex()) return;
-    try {
+// Whether the structural tags are the address tags, no more and no fewer.
+bool holdsAddressTags(const xbase::Table& table) {
+    if (!table.hasStructuralIndex() || table.orderCount() != static_cast<int>(addressTags().size()))
+        return false;
+    return std::all_of(addressTags().begin(), addressTags().end(),
+                       [&](const AddressTagDef& tag) { return table.orderNumber(tag.name) != 0; });
+}
+
+}  // namespace
+
+void setAddressTagsAside(xbase::Table& table) {
+    if (!holdsAddressTags(table)) {
         table.deleteIndexes();
-    } catch (const xbase::Error&) {
-        // The appends keep the index up to date instead; the rebuild at the end replaces it.
+        std::vector<xbase::Table::TagRequest> requests;
+        for (const AddressTagDef& tag : addressTags())
+            requests.push_back({tag.name, tag.key, {}, false});
+        table.createTags(requests);
     }
+    table.setIndexAside();
 }
 
 int TagRebuildGauge::show(int value) {
@@ -26,11 +40,26 @@ int TagRebuildGauge::show(int value) {
 
 bool rebuildImportedTags(AddressTable& table, const std::function<void(int percent)>& gauge) {
     TagRebuildGauge shown;
-    const auto progress = [&](int, int percent) {
-        gauge(shown.show(percent));
-        return true;
-    };
-    const bool built = createAddressTags(table, progress).tell(showInformation);
+    bool built = false;
+    try {
+        table->reindex([&](int percent) {
+            gauge(shown.show(percent));
+            return true;
+        });
+        built = holdsAddressTags(table.table());
+    } catch (const xbase::Error& e) {
+        showInformation(withCause(QStringLiteral("Unable to create index files"), errorText(e)));
+        showInformation(QStringLiteral("Error rebuilding indexes"));
+        return false;
+    }
+    // The tags could not be set aside: they are all made afresh.
+    if (!built) {
+        const auto progress = [&](int, int percent) {
+            gauge(shown.show(percent));
+            return true;
+        };
+        built = createAddressTags(table, progress).tell(showInformation);
+    }
     if (!built) showInformation(QStringLiteral("Error rebuilding indexes"));
     return built;
 }

@@ -5,6 +5,7 @@
 #include "tools/Commands.h"
 #include "tools/ToolArgs.h"
 #include "xbase/Error.h"
+#include "xbase/FileSizeLimit.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ constexpr NamedCommand kCommands[] = {
 }  // namespace
 
 int main(int argc, char** argv) {
+    xbase::failWritesPastFileSizeLimit();
     if (argc < 2 || std::strcmp(argv[1], "help") == 0 || std::strcmp(argv[1], "--help") == 0) {
         std::cout << kUsage;
         return 0;
