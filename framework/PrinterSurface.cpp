@@ -1,9 +1,15 @@
 #include "framework/PrinterSurface.h"
 
+#include <unistd.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <utility>
@@ -18,6 +24,29 @@ namespace {
 void reportUnwritable(const QString& path, const QString& reason) {
     showError(QStringLiteral("The file %1 cannot be written: %2")
                   .arg(QDir::toNativeSeparators(path), reason));
+}
+
+QString systemCause() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Why the document in path is not whole on the disk, or nothing when it is. The printer's PDF
+// writer does not tell a failed write, so the file is flushed and its last bytes looked at;
+// when its end is missing, a write past it finds the cause (a full disk, a limit on the size
+// of files).
+QString unfinishedDocument(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite)) return file.errorString();
+    if (::fsync(file.handle()) != 0) return systemCause();
+    const qint64 size = file.size();
+    constexpr qint64 kTail = 32;
+    if (!file.seek(std::max<qint64>(0, size - kTail))) return file.errorString();
+    if (file.read(kTail).trimmed().endsWith("%%EOF")) return {};
+    const QByteArray probe(64 * 1024, '\0');
+    if (::pwrite(file.handle(), probe.constData(), static_cast<std::size_t>(probe.size()),
+                 static_cast<off_t>(size)) < 0)
+        return systemCause();
+    return QCoreApplication::translate("PrinterSurface", "the document was cut short");
 }
 
 }  // namespace
@@ -138,6 +167,11 @@ void PrinterSurface::finishFile(bool completed) {
     printer_.setOutputFileName(file);
     if (!completed) {
         QFile::remove(partial);
+        return;
+    }
+    if (const QString problem = unfinishedDocument(partial); !problem.isEmpty()) {
+        QFile::remove(partial);
+        reportUnwritable(file, problem);
         return;
     }
     if (QFile::exists(file)) QFile::setPermissions(partial, QFile::permissions(file));

@@ -8,6 +8,9 @@
 #include "framework/ScriptedPrintDialogs.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -304,6 +307,47 @@ TEST_F(PdfPrinting, OnlyACompletedJobReplacesTheFile) {
     EXPECT_NE(contents(), before);
     EXPECT_EQ(pdfPages(pdf()), 1);
     EXPECT_EQ(remembered, QStringList{QDir::toNativeSeparators(dir.path())});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
+}
+
+// Writes past the given size fail with "File too large" while it lives, as writes on a full
+// disk fail with their own cause.
+class FileSizeLimitScope {
+  public:
+    explicit FileSizeLimitScope(rlim_t bytes) {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        savedSignal_ = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimitScope() {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        ::signal(SIGXFSZ, savedSignal_);
+    }
+
+  private:
+    rlimit saved_{};
+    sighandler_t savedSignal_{};
+};
+
+TEST_F(PdfPrinting, ADocumentThatCouldNotBeWrittenWholeLeavesTheFileAsItWas) {
+    const QByteArray before = "%PDF-1.4 the earlier count\n";
+    {
+        QFile file(pdf());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    const auto surface = confirmedJob();
+    {
+        ReportCanvas canvas(*surface);
+        const FileSizeLimitScope limit(2048);
+        drawCountReport(canvas);
+    }
+    EXPECT_EQ(shown.texts(), QStringList{"The file " + QDir::toNativeSeparators(pdf()) +
+                                         " cannot be written: File too large"});
+    EXPECT_EQ(contents(), before);
+    EXPECT_TRUE(remembered.isEmpty());
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
 }
 
