@@ -408,9 +408,11 @@ void Table::setIndexAside() {
     requireWritable();
     commit();
     if (!cdx_) return;
-    closeIndexes();
-    // Without the index open the table is not in sync with it, so the mark outlives the run.
+    // The mark is on the disk before the index is let go: should it fail, the index stays open
+    // and kept up to date. Without the index open the table is not in sync with it, so the mark
+    // outlives the run.
     beginChanges();
+    closeIndexes();
     commit();
 }
 

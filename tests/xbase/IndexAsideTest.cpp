@@ -3,10 +3,13 @@
 // leaves the mark.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "TempDir.h"
 #include "xbase/Error.h"
+#include "xbase/WriteFaults.h"
 
 using namespace xbase;
 
@@ -83,6 +86,19 @@ TEST_F(IndexAside, AReindexThatFailsLeavesTheMark) {
         EXPECT_EQ(mark(), 1);
         EXPECT_TRUE(engine.open(path, OpenMode::Exclusive)->indexRebuiltAtOpen());
     }
+}
+
+TEST_F(IndexAside, WhenTheMarkCannotBeWrittenTheIndexStaysOpen) {
+    auto t = engine.open(path, OpenMode::Exclusive);
+    WriteFaults::failAfter(1, ENOSPC);
+    EXPECT_THROW(t->setIndexAside(), Error);
+    WriteFaults::off();
+    EXPECT_TRUE(t->hasStructuralIndex());
+    EXPECT_EQ(t->orderCount(), 2);
+    appendNames(*t, {"adams"});
+    t->close();
+    EXPECT_EQ(mark(), 0);
+    EXPECT_EQ(check(), "ok: 2 tags, 3 records\n");
 }
 
 }  // namespace
