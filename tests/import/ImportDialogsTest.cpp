@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTimer>
+#include <cerrno>
 
 #include "ImportTestSupport.h"
 #include "app/AddressFileFixture.h"
@@ -15,6 +16,7 @@
 #include "import/AsciiImportDialog.h"
 #include "import/AsciiMatchDialog.h"
 #include "xbase/Table.h"
+#include "xbase/WriteFaults.h"
 
 namespace rp {
 namespace {
@@ -71,6 +73,48 @@ TEST_F(ImportDialogsTest, SelectMatchAndImport) {
     EXPECT_EQ(table->orderCount(), 21);
     table->go(2);
     EXPECT_EQ(fieldText(table.table(), "FNAME"), "Bo");
+}
+
+TEST_F(ImportDialogsTest, AFullDiskEndsTheImportWithItsCauseAndTheTableStaysOpen) {
+    AsciiImportDialog dialog(table, QString::fromStdString(dir.path()));
+    chooser.answer(writeTextFile(dir, "two.txt", "Lee,Ann,x\r\nRoe,Bo,y\r\n"));
+    dialog.onSelectClicked();
+    QTimer::singleShot(0, &dialog, [] {
+        auto* match = qobject_cast<AsciiMatchDialog*>(QApplication::activeModalWidget());
+        if (!match) return;
+        match->onFieldClicked("Last");
+        match->onSaveClicked();
+    });
+    QTimer::singleShot(5000, &dialog, [] {
+        if (QWidget* w = QApplication::activeModalWidget()) w->close();
+    });
+    dialog.onMatchClicked();
+    ASSERT_TRUE(dialog.importButton()->isEnabled());
+
+    // The disk fills up at the write of the two records, after the header's mark.
+    xbase::WriteFaults::failAfter(8, ENOSPC, xbase::WriteFaults::kLasting);
+    dialog.onImportClicked();
+    xbase::WriteFaults::off();
+    const QString file = QString::fromStdString(dir.file("BROWSE.DBF"));
+    const QString cause = QStringLiteral("Cannot write %1: No space left on device").arg(file);
+    EXPECT_EQ(
+        shown.texts(),
+        (QStringList{"Unknown error writing to datafile after importing 2 records.\r\n" + cause,
+                     "Unable to create index files\r\n" + cause, "Error rebuilding indexes"}));
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    ASSERT_TRUE(table.isOpen());
+
+    // With room again the records held back are written; the next open builds the tags.
+    table.close();
+    shown.clear();
+    const AddressFileResult opened = openAddressTable(file, table);
+    ASSERT_TRUE(opened.ok);
+    EXPECT_EQ(opened.notices,
+              QStringList{QStringLiteral("The file %1 was not closed properly. Its indexes have "
+                                         "been rebuilt.")
+                              .arg(file)});
+    EXPECT_EQ(table->recordCount(), 2u);
+    EXPECT_EQ(table->orderCount(), 21);
 }
 
 TEST_F(ImportDialogsTest, MatchDialogShowsTheSampleAndTheMatches) {
