@@ -31,12 +31,20 @@ QStringList copyMissingSideFiles(const QString& dataFolder, const QStringList& s
             const QString table = findSideFile(source, name);
             if (table.isEmpty()) continue;
             const QString base = QFileInfo(name).completeBaseName();
+            QStringList made;
             for (const char* ext : {".DBF", ".CDX", ".FPT"}) {
                 const QString from = findSideFile(source, base + QLatin1String(ext));
-                if (!from.isEmpty())
-                    QFile::copy(from, QDir(dataFolder).filePath(base + QLatin1String(ext)));
+                if (from.isEmpty()) continue;
+                const QString to = QDir(dataFolder).filePath(base + QLatin1String(ext));
+                if (!QFile::copy(from, to)) {
+                    // A table comes with all its files or not at all: the next start tries again.
+                    for (const QString& file : made) QFile::remove(file);
+                    made.clear();
+                    break;
+                }
+                made << to;
             }
-            copied << name;
+            if (!made.isEmpty()) copied << name;
             break;
         }
     }

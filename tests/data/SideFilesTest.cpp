@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "FileSizeLimitScope.h"
 #include "data/SideFiles.h"
 
 namespace rp {
@@ -43,6 +44,27 @@ TEST(SideFiles, MissingTablesAreCopiedWithTheirCompanionsAndOwnOnesKept) {
     write(QDir(data.path()).filePath("RVPLBLS.DBF"), "changed by the user");
     EXPECT_TRUE(copyMissingSideFiles(data.path(), {delivered.path()}).isEmpty());
     EXPECT_EQ(read(QDir(data.path()).filePath("RVPLBLS.DBF")), "changed by the user");
+}
+
+// A table whose index could not be copied whole (the disk filled) is not left without it.
+TEST(SideFiles, ATableIsCopiedWithAllItsFilesOrNotAtAll) {
+    QTemporaryDir delivered, data;
+    for (const QString& name : sideFileNames()) {
+        const QString base = QDir(delivered.path()).filePath(name.chopped(4));
+        write(base + ".DBF", "table " + name.toLatin1());
+        write(base + ".CDX", name == "RVPENVS.DBF" ? QByteArray(8192, 'i') : "index");
+    }
+    QStringList copied;
+    {
+        const FileSizeLimitScope limit(4096);
+        copied = copyMissingSideFiles(data.path(), {delivered.path()});
+    }
+    EXPECT_EQ(copied.size(), 5);
+    EXPECT_FALSE(copied.contains("RVPENVS.DBF"));
+    const QStringList left = QDir(data.path()).entryList(QDir::Files | QDir::Hidden);
+    EXPECT_FALSE(left.contains("RVPENVS.DBF"));
+    EXPECT_EQ(left.size(), 10) << left.join(' ').toStdString();
+    EXPECT_EQ(copyMissingSideFiles(data.path(), {delivered.path()}), QStringList{"RVPENVS.DBF"});
 }
 
 TEST(SideFiles, TheInstalledShareFolderIsSearchedAfterTheBuildTreeOnes) {

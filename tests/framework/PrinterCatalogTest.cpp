@@ -1,6 +1,7 @@
 // The printer list with its built-in PDF printer, the print dialogs behind their interface,
 // and reports printed through the PDF printer with page ranges and copies, written in place
 // of the file only when complete.
+#include "FileSizeLimitScope.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
@@ -8,8 +9,6 @@
 #include "framework/ScriptedPrintDialogs.h"
 
 #include <gtest/gtest.h>
-#include <signal.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
@@ -309,27 +308,6 @@ TEST_F(PdfPrinting, OnlyACompletedJobReplacesTheFile) {
     EXPECT_EQ(remembered, QStringList{QDir::toNativeSeparators(dir.path())});
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"count.pdf"});
 }
-
-// Writes past the given size fail with "File too large" while it lives, as writes on a full
-// disk fail with their own cause.
-class FileSizeLimitScope {
-  public:
-    explicit FileSizeLimitScope(rlim_t bytes) {
-        ::getrlimit(RLIMIT_FSIZE, &saved_);
-        savedSignal_ = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimitScope() {
-        ::setrlimit(RLIMIT_FSIZE, &saved_);
-        ::signal(SIGXFSZ, savedSignal_);
-    }
-
-  private:
-    rlimit saved_{};
-    sighandler_t savedSignal_{};
-};
 
 TEST_F(PdfPrinting, ADocumentThatCouldNotBeWrittenWholeLeavesTheFileAsItWas) {
     const QByteArray before = "%PDF-1.4 the earlier count\n";
