@@ -421,32 +421,47 @@ void Table::post() {
     if (!editing_) return;
     beginChanges();
     storeMemos();
-    if (appending_ && mode_ == OpenMode::Exclusive) {
-        appendBuf_ += edit_;
-        recno_ = ++count_;
-        if (appendBuf_.size() >= kAppendFlushBytes) flushAppends();
-        updateKeys(recno_, true);
-    } else if (appending_) {
-        // Shared opens append one record at a time under the append lock, at the end that the
-        // header shows now: other programs may have appended meanwhile.
-        dbf_.lockAppend();
-        try {
-            refreshCount();
-            std::string bytes = edit_ + dbf::kEndOfFile;
-            dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(count_) * recordLength_, bytes);
+    bool inTable = false;  // whether the record's bytes have reached the table
+    try {
+        if (appending_ && mode_ == OpenMode::Exclusive) {
+            appendBuf_ += edit_;
             recno_ = ++count_;
-            diskCount_ = count_;
-            writeHeaderCount();
+            inTable = true;
+            if (appendBuf_.size() >= kAppendFlushBytes) flushAppends();
             updateKeys(recno_, true);
-        } catch (...) {
+        } else if (appending_) {
+            // Shared opens append one record at a time under the append lock, at the end that
+            // the header shows now: other programs may have appended meanwhile.
+            dbf_.lockAppend();
+            try {
+                refreshCount();
+                std::string bytes = edit_ + dbf::kEndOfFile;
+                dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(count_) * recordLength_,
+                             bytes);
+                recno_ = ++count_;
+                diskCount_ = count_;
+                writeHeaderCount();
+                inTable = true;
+                updateKeys(recno_, true);
+            } catch (...) {
+                dbf_.unlockAppend();
+                throw;
+            }
             dbf_.unlockAppend();
-            throw;
+        } else {
+            writeRecord(recno_, edit_.data());
+            dirtyHeader_ = true;
+            inTable = true;
+            updateKeys(recno_, false);
         }
-        dbf_.unlockAppend();
-    } else {
-        writeRecord(recno_, edit_.data());
-        dirtyHeader_ = true;
-        updateKeys(recno_, false);
+    } catch (...) {
+        if (!inTable) throw;  // the edit stays, to be posted again
+        // The record is in the table, so posting it again would append it twice; the tags may
+        // miss it, so the mark stays for the next open that can rebuild them.
+        keepMark_ = true;
+        editing_ = appending_ = false;
+        current_ = recordAt(recno_);
+        throw;
     }
     editing_ = appending_ = false;
     current_ = recordAt(recno_);

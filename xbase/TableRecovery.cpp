@@ -27,13 +27,19 @@ void Table::writeIncompleteMark(bool on) {
 void Table::beginChanges() {
     if (changing_) return;
     if (mode_ == OpenMode::Shared) dbf_.lockWriters();
-    changing_ = true;
     if (tableFlags_ & dbf::kFlagStructuralIndex) {
-        writeIncompleteMark(true);
+        try {
+            writeIncompleteMark(true);
+        } catch (...) {
+            // Nothing may be changed before the mark is on the disk: the run has not begun.
+            if (mode_ == OpenMode::Shared) dbf_.unlockWriters();
+            throw;
+        }
         markWritten_ = true;
         // Under the mark, an exclusive open writes each changed index page once per run.
         if (mode_ == OpenMode::Exclusive && cdx_) cdx_->holdWrites(true);
     }
+    changing_ = true;
 }
 
 void Table::endChanges() {

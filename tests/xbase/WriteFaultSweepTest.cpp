@@ -37,6 +37,10 @@ std::string describe(const Rec& r) {
            (r.deleted ? "|deleted" : "");
 }
 
+void PrintTo(const Rec& r, std::ostream* out) {
+    *out << describe(r);
+}
+
 Rec numbered(int i) {
     Rec r{"name" + std::to_string(100 - i), i % 2 ? "Boston" : "Albany", std::to_string(i * 7),
           i % 3 ? std::string(40 + i * 10, static_cast<char>('A' + i % 26)) : ""};
@@ -73,6 +77,7 @@ std::vector<Rec> packed(const std::vector<Rec>& recs) {
 // One operation of the sweep and what it may leave behind.
 struct Operation {
     const char* name;
+    OpenMode mode;
     std::function<void(Table&)> prepare;  // before the writes are counted
     std::function<void(Table&)> run;
     // Whether the records found after the fault are allowed, given those before.
@@ -90,47 +95,55 @@ void expectSame(const std::vector<Rec>& expected, const std::vector<Rec>& actual
         EXPECT_EQ(actual[i], expected[i]) << "record " << i + 1 << ": " << describe(actual[i]);
 }
 
+void save(Table& t) {
+    put(t, kNewValues);
+    t.post();
+    t.commit();
+}
+
+void expectSaved(const std::vector<Rec>& before, const std::vector<Rec>& after) {
+    ASSERT_EQ(after.size(), before.size());
+    Rec saved = kNewValues;
+    saved.deleted = before[kSaved - 1].deleted;
+    EXPECT_TRUE(after[kSaved - 1] == before[kSaved - 1] || after[kSaved - 1] == saved)
+        << "the saved record is torn: " << describe(after[kSaved - 1]);
+    std::vector<Rec> others = after;
+    others[kSaved - 1] = before[kSaved - 1];
+    expectSame(before, others, before.size());
+}
+
+void append(Table& t) {
+    for (const Rec& r : kAppended) {
+        t.appendBlank();
+        put(t, r);
+        t.post();
+    }
+    t.commit();
+}
+
+void expectAppended(const std::vector<Rec>& before, const std::vector<Rec>& after) {
+    ASSERT_GE(after.size(), before.size());
+    ASSERT_LE(after.size(), before.size() + std::size(kAppended));
+    expectSame(before, after, before.size());
+    for (std::size_t i = before.size(); i < after.size(); ++i)
+        EXPECT_EQ(after[i], kAppended[i - before.size()])
+            << "appended record " << i + 1 << ": " << describe(after[i]);
+}
+
 std::vector<Operation> operations() {
+    const auto goToSaved = [](Table& t) { t.go(kSaved); };
+    const auto nothing = [](Table&) {};
     return {
-        {"save", [](Table& t) { t.go(kSaved); },
-         [](Table& t) {
-             put(t, kNewValues);
-             t.post();
-             t.commit();
-         },
-         [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
-             ASSERT_EQ(after.size(), before.size());
-             Rec saved = kNewValues;
-             saved.deleted = before[kSaved - 1].deleted;
-             EXPECT_TRUE(after[kSaved - 1] == before[kSaved - 1] || after[kSaved - 1] == saved)
-                 << "the saved record is torn: " << describe(after[kSaved - 1]);
-             std::vector<Rec> others = after;
-             others[kSaved - 1] = before[kSaved - 1];
-             expectSame(before, others, before.size());
-         }},
-        {"append", [](Table&) {},
-         [](Table& t) {
-             for (const Rec& r : kAppended) {
-                 t.appendBlank();
-                 put(t, r);
-                 t.post();
-             }
-             t.commit();
-         },
-         [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
-             ASSERT_GE(after.size(), before.size());
-             ASSERT_LE(after.size(), before.size() + std::size(kAppended));
-             expectSame(before, after, before.size());
-             for (std::size_t i = before.size(); i < after.size(); ++i)
-                 EXPECT_EQ(after[i], kAppended[i - before.size()])
-                     << "appended record " << i + 1 << ": " << describe(after[i]);
-         }},
-        {"pack", [](Table&) {}, [](Table& t) { t.pack(); },
+        {"save", OpenMode::Exclusive, goToSaved, save, expectSaved},
+        {"save in a shared open", OpenMode::Shared, goToSaved, save, expectSaved},
+        {"append", OpenMode::Exclusive, nothing, append, expectAppended},
+        {"append in a shared open", OpenMode::Shared, nothing, append, expectAppended},
+        {"pack", OpenMode::Exclusive, nothing, [](Table& t) { t.pack(); },
          [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
              EXPECT_TRUE(after == before || after == packed(before))
                  << "a pack left " << after.size() << " records of " << before.size();
          }},
-        {"reindex", [](Table&) {}, [](Table& t) { t.reindex(); },
+        {"reindex", OpenMode::Exclusive, nothing, [](Table& t) { t.reindex(); },
          [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
              ASSERT_EQ(after.size(), before.size());
              expectSame(before, after, before.size());
@@ -173,7 +186,7 @@ class WriteFaultSweep : public ::testing::Test {
     // The writes the operation makes when none fails.
     std::uint64_t countWrites(const Operation& op) {
         Engine engine;
-        auto t = engine.open(freshCopy(), OpenMode::Exclusive);
+        auto t = engine.open(freshCopy(), op.mode);
         op.prepare(*t);
         WriteFaults::count();
         op.run(*t);
@@ -188,7 +201,7 @@ class WriteFaultSweep : public ::testing::Test {
         std::string error;
         {
             Engine engine;
-            auto t = engine.open(path, OpenMode::Exclusive);
+            auto t = engine.open(path, op.mode);
             op.prepare(*t);
             WriteFaults::failAfter(n, ENOSPC, mode);
             try {

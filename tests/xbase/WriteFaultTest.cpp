@@ -66,6 +66,30 @@ TEST_F(WriteFaultTest, AppendsWrittenAgainAfterAFailureEndTheFileOnce) {
     EXPECT_EQ(bytes[4], 3);  // the record count
 }
 
+// A change posted again after the mark could not be written puts the mark on the disk first.
+TEST_F(WriteFaultTest, NoChangeIsWrittenBeforeTheMark) {
+    const std::string path = dir_.file("P.DBF");
+    Engine engine;
+    engine.create(path, {{"NAME", 'C', 10, 0}});
+    {
+        auto t = engine.open(path, OpenMode::Exclusive);
+        t->appendBlank();
+        t->setText("NAME", "one");
+        t->createTag("NAME", "NAME");
+    }
+    auto t = engine.open(path, OpenMode::Exclusive);
+    t->go(1);
+    t->setText("NAME", "two");
+    WriteFaults::failAfter(1, ENOSPC);
+    EXPECT_THROW(t->post(), Error);
+    WriteFaults::off();
+    EXPECT_EQ(readBytes(path)[14], 0);
+    t->post();
+    EXPECT_EQ(readBytes(path)[14], 1);
+    t->commit();
+    EXPECT_EQ(readBytes(path)[14], 0);
+}
+
 TEST_F(WriteFaultTest, AHalfWriteOnlyLengthensTheFileByHalfOfWhatItAdds) {
     const std::string path = dir_.file("H.BIN");
     File f = File::create(path);
