@@ -4,7 +4,7 @@
 // must end with an error naming the file and the cause; the table, opened again (which repairs
 // what the mark covers), must hold every record as committed before the operation (a saved
 // record old or new, never a mix; a packed table old or new, whole), and xbase-tool check must
-// find its tags in agreement with the records.
+// find its tags in agreement with the records. The repair at open is swept the same way.
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -81,7 +81,9 @@ struct Operation {
     std::function<void(Table&)> prepare;  // before the writes are counted
     std::function<void(Table&)> run;
     // Whether the records found after the fault are allowed, given those before.
-    std::function<void(const std::vector<Rec>& before, const std::vector<Rec>& after)> expect;
+    using Expect =
+        std::function<void(const std::vector<Rec>& before, const std::vector<Rec>& after)>;
+    Expect expect;
 };
 
 const Rec kNewValues{"saved", "Chicago", "999", std::string(300, 'S')};
@@ -214,18 +216,36 @@ class WriteFaultSweep : public ::testing::Test {
             t.reset();
             WriteFaults::off();
         }
+        expectFullDisk(error);
+        expectRepaired(path, op.expect);
+    }
+
+    void expectFullDisk(const std::string& error) const {
         EXPECT_NE(error.find(work_.path()), std::string::npos) << error;
         EXPECT_NE(error.find("No space left on device"), std::string::npos) << error;
+    }
+
+    // Opens the table (which repairs what the mark covers) and checks what it holds.
+    void expectRepaired(const std::string& path, const Operation::Expect& expect) {
         {
             Engine engine;
-            engine.open(path, OpenMode::Exclusive)->close();  // repairs what the mark covers
+            engine.open(path, OpenMode::Exclusive)->close();
         }
         EXPECT_EQ(readBytes(path)[14], 0) << "the mark is still set";
         const std::vector<Rec> after = readRecords(path);
-        op.expect(before_, after);
+        expect(before_, after);
         EXPECT_EQ(runProcess(XBASE_TOOL_PATH, {"check", path}, work_.path()).out,
                   "ok: " + std::to_string(kTags) + " tags, " + std::to_string(after.size()) +
                       " records\n");
+    }
+
+    // A fresh copy whose mark says a writer was cut short: its next exclusive open rebuilds.
+    std::string markedCopy() {
+        const std::string path = freshCopy();
+        std::string bytes = readBytes(path);
+        bytes[14] = 1;
+        writeBytes(path, bytes);
+        return path;
     }
 
     void sweep(unsigned mode) {
@@ -252,6 +272,41 @@ TEST_F(WriteFaultSweep, OneWriteFailsAndTheDiskHasRoomAgain) {
 
 TEST_F(WriteFaultSweep, TheDiskStaysFullFromAHalfDoneWriteOn) {
     sweep(WriteFaults::kHalfWrite | WriteFaults::kLasting);
+}
+
+// The repair at open, stopped at each of its writes, is done again by the next open.
+TEST_F(WriteFaultSweep, TheRepairAtOpenIsDoneAgainAfterAFailure) {
+    std::uint64_t writes = 0;
+    {
+        Engine engine;
+        const std::string path = markedCopy();
+        WriteFaults::count();
+        auto t = engine.open(path, OpenMode::Exclusive);
+        writes = WriteFaults::calls();
+        WriteFaults::off();
+        ASSERT_TRUE(t->indexRebuiltAtOpen());
+    }
+    ASSERT_GT(writes, 0u);
+    for (const unsigned mode : {0u, WriteFaults::kHalfWrite | WriteFaults::kLasting}) {
+        for (std::uint64_t n = 1; n <= writes; ++n) {
+            SCOPED_TRACE("repair at open in mode " + std::to_string(mode) + ": write " +
+                         std::to_string(n) + " of " + std::to_string(writes) + " fails");
+            const std::string path = markedCopy();
+            std::string error;
+            WriteFaults::failAfter(n, ENOSPC, mode);
+            try {
+                Engine().open(path, OpenMode::Exclusive);
+            } catch (const Error& e) {
+                error = e.what();
+            }
+            WriteFaults::off();
+            expectFullDisk(error);
+            expectRepaired(path, [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
+                EXPECT_EQ(after, before);
+            });
+            if (HasFailure()) return;
+        }
+    }
 }
 
 }  // namespace
