@@ -66,6 +66,39 @@ TEST_F(WriteFaultTest, AppendsWrittenAgainAfterAFailureEndTheFileOnce) {
     EXPECT_EQ(bytes[4], 3);  // the record count
 }
 
+// The records an exclusive open gathers are written in batches as they are posted; a batch
+// that could not be written is written with the next, and the record whose post failed is not
+// appended again.
+TEST_F(WriteFaultTest, ARecordWhoseBatchCouldNotBeWrittenIsAppendedOnce) {
+    const std::string path = dir_.file("B.DBF");
+    Engine engine;
+    engine.create(path, {{"NAME", 'C', 250, 0}, {"MORE", 'C', 250, 0}, {"MOST", 'C', 250, 0}});
+    constexpr int kRecords = 1500;  // past the first batch of a megabyte
+    int failures = 0;
+    {
+        auto t = engine.open(path, OpenMode::Exclusive);
+        WriteFaults::failAfter(1, ENOSPC);
+        for (int i = 1; i <= kRecords; ++i) {
+            t->appendBlank();
+            t->setText("NAME", std::to_string(i));
+            try {
+                t->post();
+            } catch (const Error&) {
+                ++failures;
+            }
+        }
+        WriteFaults::off();
+        t->close();
+    }
+    EXPECT_EQ(failures, 1);
+    auto t = engine.open(path, OpenMode::ReadOnly);
+    ASSERT_EQ(t->recordCount(), static_cast<std::uint32_t>(kRecords));
+    for (int i = 1; i <= kRecords; ++i) {
+        t->go(static_cast<std::uint32_t>(i));
+        ASSERT_EQ(t->text("NAME"), std::to_string(i));
+    }
+}
+
 // A change posted again after the mark could not be written puts the mark on the disk first.
 TEST_F(WriteFaultTest, NoChangeIsWrittenBeforeTheMark) {
     const std::string path = dir_.file("P.DBF");
