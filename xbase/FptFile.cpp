@@ -47,8 +47,12 @@ void FptFile::create(const std::string& path, std::uint32_t blockSize) {
     std::string header(kHeaderSize, '\0');
     putBe32(header.data(), firstBlockFor(blockSize));
     putBe16(header.data() + 6, blockSize);
-    File file = File::create(path);
+    // An existing file gets its new header in place before it is cut short: a disk that fills
+    // meanwhile leaves a memo file that opens (its old blocks past the header unused), where
+    // writing the header into an emptied file could leave none.
+    File file = fileExists(path) ? File::open(path, true) : File::create(path);
     file.writeAt(0, header);
+    file.truncate(kHeaderSize);
     file.closeChecked();
 }
 

@@ -11,7 +11,8 @@ class FptFile final : public MemoFile {
     // Opens an existing FPT file; throws Error for a truncated header or a block size of 0,
     // and, when writable, for a next free block that could not be written at.
     FptFile(const std::string& path, bool writable);
-    // Writes an FPT file that holds no memos; the block size is 1 to 65535 bytes.
+    // Writes an FPT file that holds no memos, in place of any file of that name; the block size
+    // is 1 to 65535 bytes.
     static void create(const std::string& path, std::uint32_t blockSize);
 
     MemoKind kind() const override { return MemoKind::Fpt; }

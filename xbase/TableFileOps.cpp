@@ -157,21 +157,26 @@ void Table::zap() {
     requireWritable();
     cancel();
     beginChanges();
-    appendBuf_.clear();
-    count_ = diskCount_ = 0;
-    dbfMap_ = FileMap();  // no mapping may reach past the file's new end
-    dbf_.truncate(headerLength_);
-    dbf_.writeAt(headerLength_, std::string(1, dbf::kEndOfFile));
-    writeHeaderCount();
-    if (memo_ && memo_->kind() == MemoKind::Fpt) {
-        std::string memoFile = memo_->path();
-        std::uint32_t blockSize = memo_->blockSize();
-        memo_.reset();
-        MemoFile::createFpt(memoFile, blockSize);
-        memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
+    try {
+        appendBuf_.clear();
+        count_ = diskCount_ = 0;
+        cacheCount_ = 0;
+        dirtyHeader_ = true;  // a commit after a failure below still writes the count
+        dbfMap_ = FileMap();  // no mapping may reach past the file's new end
+        // The count first: from then on the table is empty, whatever stops the rest.
+        writeHeaderCount();
+        dbf_.truncate(headerLength_);
+        dbf_.writeAt(headerLength_, std::string(1, dbf::kEndOfFile));
+        if (memo_ && memo_->kind() == MemoKind::Fpt) {
+            const std::string memoFile = memo_->path();
+            MemoFile::createFpt(memoFile, memo_->blockSize());
+            memo_ = MemoFile::open(memoFile, MemoKind::Fpt, true);
+        }
+        rebuildTags({});
+    } catch (...) {
+        keepMark_ = true;  // the tags may still list the records
+        throw;
     }
-    cacheCount_ = 0;
-    rebuildTags({});
     commit();
     goTop();
 }

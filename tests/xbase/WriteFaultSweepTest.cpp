@@ -145,6 +145,11 @@ std::vector<Operation> operations() {
              EXPECT_TRUE(after == before || after == packed(before))
                  << "a pack left " << after.size() << " records of " << before.size();
          }},
+        {"zap", OpenMode::Exclusive, nothing, [](Table& t) { t.zap(); },
+         [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
+             EXPECT_TRUE(after == before || after.empty())
+                 << "a zap left " << after.size() << " records of " << before.size();
+         }},
         {"reindex", OpenMode::Exclusive, nothing, [](Table& t) { t.reindex(); },
          [](const std::vector<Rec>& before, const std::vector<Rec>& after) {
              ASSERT_EQ(after.size(), before.size());
