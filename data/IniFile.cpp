@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <optional>
 #include <utility>
 
 #include "data/FieldText.h"
+#include "data/WholeFile.h"
 
 namespace rp {
 namespace {
@@ -60,9 +60,8 @@ std::optional<QByteArray> readBytes(const QString& path) {
 void saveLines(const QString& path, const IniLines& file) {
     QByteArray bytes = file.byteOrderMark;
     for (const QByteArray& line : file.lines) bytes += line + "\r\n";
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly) || out.write(bytes) != bytes.size() || !out.commit())
-        throwWriteError(path, out.errorString());
+    WholeFile out(path);
+    if (!out.open() || !out.write(bytes) || !out.commit()) throwWriteError(path, out.cause());
 }
 
 bool sameName(const QString& a, const QString& b) {

@@ -1,8 +1,7 @@
 #include "postal/Presort.h"
 
-#include <QSaveFile>
-
 #include "data/AddressTable.h"
+#include "data/WholeFile.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "postal/PresortList.h"
@@ -33,11 +32,10 @@ bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& c
 
 bool writeList(const QString& path, const std::vector<std::string>& lines) {
     const std::string text = presortFileText(lines);
-    QSaveFile file(path);
-    const auto size = static_cast<qint64>(text.size());
-    if (file.open(QIODevice::WriteOnly) && file.write(text.data(), size) == size && file.commit())
+    WholeFile file(path);
+    if (file.open() && file.write(text.data(), static_cast<qint64>(text.size())) && file.commit())
         return true;
-    showError(QStringLiteral("Cannot write %1: %2").arg(path, file.errorString()));
+    showError(QStringLiteral("Cannot write %1: %2").arg(path, file.cause()));
     return false;
 }
 

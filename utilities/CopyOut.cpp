@@ -1,8 +1,9 @@
 #include "utilities/CopyOut.h"
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QTemporaryFile>
 #include <array>
 #include <stdexcept>
@@ -10,6 +11,7 @@
 #include "data/AddressTable.h"
 #include "data/FieldText.h"
 #include "data/TableRestore.h"
+#include "data/WholeFile.h"
 #include "framework/Messages.h"
 #include "utilities/CopyTarget.h"
 #include "xbase/File.h"
@@ -53,6 +55,12 @@ std::string temporaryDbfPath(const QString& target) {
     if (!reserve.open()) throw std::runtime_error(reserve.errorString().toStdString());
     reserve.setAutoRemove(false);
     return enginePath(reserve.fileName());
+}
+
+CopyResult cannotWrite(const QString& target, std::uint32_t records, const QString& cause) {
+    return {CopyResult::Status::Failed, records,
+            QCoreApplication::translate("CopyOut", "The file %1 cannot be written: %2")
+                .arg(QDir::toNativeSeparators(target), cause)};
 }
 
 void removeIfThere(const std::string& path) {
@@ -130,26 +138,30 @@ CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHook
 CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
                        const BulkHooks& hooks) {
     if (isPartOfTable(target, source)) return refused();
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
-        return {CopyResult::Status::Failed, 0, file.errorString()};
+    WholeFile file(target);
+    if (!file.open()) return cannotWrite(target, 0, file.cause());
+    // Lines are gathered and written a stretch at a time.
+    constexpr std::size_t kStretch = 64 * 1024;
+    struct WriteFailed {};
+    std::string pending;
+    const auto writePending = [&] {
+        if (!file.write(pending.data(), static_cast<qint64>(pending.size()))) throw WriteFailed{};
+        pending.clear();
+    };
     CopyResult result;
     try {
         result = walkView(source, hooks, [&] {
-            const std::string line = csvRecordLine(source, dateText);
-            if (file.write(line.data(), static_cast<qint64>(line.size())) !=
-                static_cast<qint64>(line.size()))
-                throw std::runtime_error(file.errorString().toStdString());
+            pending += csvRecordLine(source, dateText);
+            if (pending.size() >= kStretch) writePending();
         });
+        if (result.status == CopyResult::Status::Copied) writePending();
+    } catch (const WriteFailed&) {
+        return cannotWrite(target, 0, file.cause());
     } catch (const std::exception& e) {
-        file.cancelWriting();
-        return {CopyResult::Status::Failed, 0, errorText(e)};
+        return {CopyResult::Status::Failed, 0, errorText(e)};  // the engine names its own file
     }
-    if (result.status != CopyResult::Status::Copied) {
-        file.cancelWriting();
-        return result;
-    }
-    if (!file.commit()) return {CopyResult::Status::Failed, result.records, file.errorString()};
+    if (result.status != CopyResult::Status::Copied) return result;
+    if (!file.commit()) return cannotWrite(target, result.records, file.cause());
     return result;
 }
 

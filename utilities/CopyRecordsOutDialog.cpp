@@ -118,7 +118,7 @@ void CopyRecordsOutDialog::onCopyNowClicked() {
     });
     if (result.status == CopyResult::Status::Failed) {
         if (chosen == CopyKind::Dbf)
-            showInformation(QStringLiteral("There was an error copying"));
+            showInformation(withCause(QStringLiteral("There was an error copying"), result.error));
         else
             showError(result.error);
     }

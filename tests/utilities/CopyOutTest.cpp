@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "FileSizeLimitScope.h"
 #include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "utilities/CopyOut.h"
@@ -118,6 +119,32 @@ TEST_F(CopyOutTest, AStoppedOrRefusedCopyLeavesTheChosenNameAsItWas) {
     EXPECT_EQ(contents(target("BROWSE.DBF")), before);
     EXPECT_EQ(copyToDbf(table.table(), target("NOFOLDER/X.DBF")).status,
               CopyResult::Status::Failed);
+}
+
+// A disk that fills during the copy (here a limit on the size of files, whose writes fail as
+// on a full disk) ends it with the file and the cause, and leaves the chosen name as it was.
+TEST_F(CopyOutTest, ACopyThatCannotBeWrittenWholeSaysWhyAndLeavesNothing) {
+    {
+        QFile old(target("OUT.TXT"));
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("old");
+    }
+    CopyResult text, dbf;
+    {
+        const FileSizeLimitScope limit(100);
+        text = copyToAscii(table.table(), target("OUT.TXT"), dtos);
+        dbf = copyToDbf(table.table(), target("NEW.DBF"));
+    }
+    EXPECT_EQ(text.status, CopyResult::Status::Failed);
+    EXPECT_EQ(text.error, "The file " + QDir::toNativeSeparators(target("OUT.TXT")) +
+                              " cannot be written: File too large");
+    EXPECT_EQ(dbf.status, CopyResult::Status::Failed);
+    EXPECT_TRUE(
+        dbf.error.startsWith("Cannot write " + QString::fromStdString(dir.path()) + "/~copy"))
+        << dbf.error.toStdString();
+    EXPECT_TRUE(dbf.error.endsWith(".dbf: File too large")) << dbf.error.toStdString();
+    EXPECT_EQ(contents(target("OUT.TXT")), "old");
+    EXPECT_EQ(folderFiles(), (QStringList{"BROWSE.CDX", "BROWSE.DBF", "BROWSE.FPT", "OUT.TXT"}));
 }
 
 TEST_F(CopyOutTest, ChosenNamesAreCheckedWithTheExactMessages) {
