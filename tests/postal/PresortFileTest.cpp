@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include "FileSizeLimitScope.h"
 #include "PresortFixture.h"
 
 namespace rp {
@@ -90,6 +91,24 @@ TEST_F(PresortRun, AFileThatCannotBeWrittenIsReported) {
     const QString path = QDir::toNativeSeparators(folder() + "/missing/PRESORT.PSL");
     EXPECT_TRUE(shown.shown()[0].text.startsWith("Cannot write " + path))
         << shown.shown()[0].text.toStdString();
+}
+
+// A disk that fills while the list is written (here a limit on the size of files, whose writes
+// fail as on a full disk) leaves the earlier list as it was.
+TEST_F(PresortRun, AListCutShortLeavesTheEarlierOneAndSaysWhy) {
+    for (int i = 0; i < 20; ++i) addZip(QString::number(10000 + i * 101).toStdString());
+    writeFile(listPath(), "earlier\r\n");
+    PresortResult result;
+    {
+        const FileSizeLimitScope limit(60);
+        result = presort();
+    }
+    EXPECT_EQ(result, PresortResult::Failed);
+    ASSERT_EQ(shown.shown().size(), 1u);
+    EXPECT_EQ(shown.shown()[0].text, "Cannot write " + listPath() + ": File too large");
+    EXPECT_EQ(fileBytes(), "earlier\r\n");
+    EXPECT_EQ(QDir(folder()).entryList(QDir::Files).filter("PRESORT"),
+              QStringList{kPresortFileName});
 }
 
 TEST_F(PresortRun, TheTableIsLeftInNaturalOrder) {
