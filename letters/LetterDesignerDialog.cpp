@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
 #include "data/FieldText.h"
+#include "data/WholeFile.h"
 #include "framework/ErrorReport.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"
@@ -207,9 +207,9 @@ void LetterDesignerDialog::onSaveRtfClicked() {
     request.confirmOverwrite = true;
     const std::optional<QString> path = fileChooser().newFile(request);
     if (!path) return;
-    QSaveFile file(*path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(writeRtf(*document_)) < 0 || !file.commit())
-        showInformation(withCause(QStringLiteral("Unable to write ") + *path, file.errorString()));
+    WholeFile file(*path);
+    if (!file.open() || !file.write(writeRtf(*document_)) || !file.commit())
+        showInformation(withCause(QStringLiteral("Unable to write ") + *path, file.cause()));
 }
 
 void LetterDesignerDialog::onPreviewClicked() {

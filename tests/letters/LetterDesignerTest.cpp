@@ -6,6 +6,7 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
+#include "FileSizeLimitScope.h"
 #include "LettersFixture.h"
 #include "framework/ScriptedFileChooser.h"
 #include "letters/LetterDesignerDialog.h"
@@ -131,6 +132,22 @@ TEST_F(LetterDesignerTest, RtfFilesOfOtherProgramsOpenAndTheLetterSavesAsRtf) {
     designer.onSaveRtfClicked();
     EXPECT_TRUE(shown.texts().last().startsWith("Unable to write " + folder() +
                                                 "no/such/folder/out.rtf\r\n"));
+}
+
+// A disk that fills while the letter is saved (here a limit on the size of files, whose writes
+// fail as on a full disk) leaves no part of a file and says why.
+TEST_F(LetterDesignerTest, ALetterCutShortWhileSavedLeavesNoFile) {
+    LetterDesignerDialog designer(QStringLiteral("x"), nullptr);
+    designer.editor()->setPlainText(QString(40000, QLatin1Char('x')));  // written in one piece
+    const QString saved = folder() + QStringLiteral("out.rtf");
+    files.answer(saved);
+    {
+        const FileSizeLimitScope limit(20000);
+        designer.onSaveRtfClicked();
+    }
+    EXPECT_FALSE(QFile::exists(saved));
+    ASSERT_FALSE(shown.texts().isEmpty());
+    EXPECT_EQ(shown.texts().last(), "Unable to write " + saved + "\r\nFile too large");
 }
 
 }  // namespace
