@@ -62,7 +62,7 @@ fuzz: deps
 	@test -f $(FUZZ_BUILD)/build.ninja || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DRAVENPOST_TESTS=OFF -DRAVENPOST_FUZZ=ON >/dev/null
 	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz_all
 
-# Each fuzz target for a few seconds on its seeds in fuzz/corpus/ (CI runs it after the tests).
+# Each fuzz target for a few seconds on its starting inputs in fuzz/corpus/ (CI runs it after the tests).
 fuzz-smoke: fuzz
 	@sh scripts/fuzz-smoke.sh $(FUZZ_BUILD) 10
 

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs each libFuzzer target of a fuzz build on its seed corpus (fuzz/corpus/TARGET) for a few
+# Runs each libFuzzer target of a fuzz build on its starting inputs (fuzz/corpus/TARGET) for a few
 # seconds: a crash, a hang, a leak or a sanitizer report fails the run and leaves the input that
 # caused it in the current folder. Usage: fuzz-smoke.sh BUILD_FOLDER [SECONDS]
 set -e
@@ -15,7 +15,7 @@ for target in "$build"/fuzz/fuzz_*; do
     dict=""
     [ -f "$here/fuzz/$name.dict" ] && dict="-dict=$here/fuzz/$name.dict"
     echo "$name: ${seconds} s on fuzz/corpus/$name"
-    # The first folder takes what the run finds; the seeds are only read.
+    # The first folder takes what the run finds; the starting inputs are only read.
     "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
         $dict "$work/$name" "$here/fuzz/corpus/$name" >"$work/$name.log" 2>&1 || {
         tail -n 60 "$work/$name.log"
