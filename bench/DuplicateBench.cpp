@@ -9,7 +9,7 @@
 #include "bench/BenchTables.h"
 #include "data/AddressLayout.h"
 #include "data/AddressTable.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 #include "utilities/DuplicateCheck.h"
 
 namespace {

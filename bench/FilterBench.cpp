@@ -13,7 +13,7 @@
 #include "bench/BenchTables.h"
 #include "data/AddressLayout.h"
 #include "data/AddressTable.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace {
 

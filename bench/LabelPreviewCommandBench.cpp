@@ -19,9 +19,9 @@
 #include "bench/PreviewWatch.h"
 #include "data/AddressLayout.h"
 #include "framework/PrinterCatalog.h"
-#include "framework/ScriptedMessages.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSetup.h"
+#include "support/ScriptedMessages.h"
 #include "xbase/Table.h"
 
 namespace {

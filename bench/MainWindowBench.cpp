@@ -10,7 +10,7 @@
 #include "app/RecordPage.h"
 #include "bench/BenchApplication.h"
 #include "bench/BenchTables.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 
 #include "bench/BenchApplication.h"
 #include "bench/ProgramTable.h"
-#include "framework/ScriptedMessages.h"
 #include "postal/Presort.h"
 #include "postal/PresortDialog.h"
+#include "support/ScriptedMessages.h"
 
 namespace {
 

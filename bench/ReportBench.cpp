@@ -10,8 +10,8 @@
 #include "framework/PreviewWindow.h"
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ScriptedMessages.h"
 #include "reports/ListReport.h"
+#include "support/ScriptedMessages.h"
 #include "xbase/Table.h"
 
 namespace {

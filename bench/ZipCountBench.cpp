@@ -6,9 +6,9 @@
 
 #include "bench/BenchApplication.h"
 #include "bench/ProgramTable.h"
-#include "framework/ScriptedMessages.h"
 #include "postal/ZipCount.h"
 #include "postal/ZipCountDialog.h"
+#include "support/ScriptedMessages.h"
 
 namespace {
 

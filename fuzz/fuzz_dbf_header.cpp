@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "tests/xbase/TempDir.h"
+#include "tests/support/TempDir.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "AddressFileFixture.h"
 #include "app/BrowseGrid.h"
 #include "app/BrowseModel.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

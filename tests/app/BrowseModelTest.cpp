@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <chrono>
 
-#include "AddressFileFixture.h"
 #include "app/BrowseModel.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

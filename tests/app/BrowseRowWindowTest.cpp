@@ -2,8 +2,8 @@
 // exact rows near the ends, rowOf and recordAt agreeing, and orders the sample misjudges.
 #include <algorithm>
 
-#include "AddressFileFixture.h"
 #include "app/RowWindow.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -11,9 +11,9 @@
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
 #include "framework/PrinterAccess.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 #include "xbase/Error.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 namespace {

@@ -9,7 +9,7 @@
 #include "MainWindowFixture.h"
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PrinterCatalog.h"
-#include "framework/ScriptedPrintDialogs.h"
+#include "support/ScriptedPrintDialogs.h"
 
 namespace rp {
 namespace {

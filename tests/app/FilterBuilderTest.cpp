@@ -2,9 +2,9 @@
 // the lines that cannot be used.
 #include <gtest/gtest.h>
 
-#include "app/AddressFileFixture.h"
 #include "app/FilterBuilder.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

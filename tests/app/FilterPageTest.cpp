@@ -10,10 +10,10 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/AddressFileFixture.h"
 #include "app/FilterPage.h"
 #include "app/RecordPage.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

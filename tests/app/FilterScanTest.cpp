@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <random>
 
-#include "app/AddressFileFixture.h"
 #include "app/FilterBuilder.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

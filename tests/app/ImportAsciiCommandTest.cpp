@@ -7,7 +7,7 @@
 #include "app/FilterPage.h"
 #include "import/AsciiImportDialog.h"
 #include "import/AsciiMatchDialog.h"
-#include "import/ImportTestSupport.h"
+#include "support/ImportTestSupport.h"
 
 namespace rp {
 namespace {

@@ -4,8 +4,8 @@
 #include <QTemporaryDir>
 
 #include "IniFolderFixture.h"
-#include "QtPrinting.h"
 #include "data/IniFile.h"
+#include "support/QtPrinting.h"
 
 namespace rp {
 namespace {

@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "app/AddingRules.h"
-#include "app/AddressFileFixture.h"
 #include "app/CommandStates.h"
 #include "app/WindowPlacement.h"
 #include "data/DateText.h"
 #include "data/FieldText.h"
 #include "data/RecordText.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -7,7 +7,7 @@
 #include "app/RecentFiles.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ScriptedPrintDialogs.h"
+#include "support/ScriptedPrintDialogs.h"
 
 namespace rp {
 namespace {

@@ -17,9 +17,9 @@
 #include "app/RecordPage.h"
 #include "data/AddressFile.h"
 #include "data/IniFile.h"
-#include "framework/ScriptedFileChooser.h"
-#include "framework/ScriptedMessages.h"
-#include "xbase/TempDir.h"
+#include "support/ScriptedFileChooser.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 
 namespace rp {
 

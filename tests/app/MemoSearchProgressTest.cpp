@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "AddressFileFixture.h"
 #include "app/MemoSearch.h"
 #include "app/MemoSearchProgress.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "AddressFileFixture.h"
 #include "app/MemoSearch.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

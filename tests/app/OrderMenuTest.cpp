@@ -5,8 +5,8 @@
 #include <QMenu>
 #include <QSignalSpy>
 
-#include "AddressFileFixture.h"
 #include "app/OrderMenu.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -13,11 +13,11 @@
 #include <QTest>
 
 #include "IniFolderFixture.h"
-#include "QtPrinting.h"
 #include "app/PostalBarcodeBox.h"
 #include "app/PreferencesDialog.h"
 #include "data/IniFile.h"
-#include "framework/ScriptedMessages.h"
+#include "support/QtPrinting.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

@@ -7,9 +7,9 @@
 #include <QTemporaryDir>
 
 #include "IniFolderFixture.h"
-#include "QtPrinting.h"
 #include "data/IniFile.h"
 #include "data/Preferences.h"
+#include "support/QtPrinting.h"
 
 namespace rp {
 namespace {

@@ -12,7 +12,7 @@
 #include <QTest>
 
 #include "app/ProgramArguments.h"
-#include "xbase/TempDir.h"
+#include "support/TempDir.h"
 
 namespace rp {
 namespace {

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <memory>
 
-#include "AddressFileFixture.h"
 #include "app/RebuildIndexesDialog.h"
 #include "framework/HelpViewer.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "AddressFileFixture.h"
 #include "app/RebuildIndexes.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -3,9 +3,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "QtPrinting.h"
 #include "app/RecentFiles.h"
 #include "data/IniFile.h"
+#include "support/QtPrinting.h"
 
 namespace rp {
 namespace {

@@ -2,8 +2,8 @@
 // short date format, and the record kept when nothing matches.
 #include <gtest/gtest.h>
 
-#include "AddressFileFixture.h"
 #include "app/RecordSearch.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -6,8 +6,8 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
+#include "support/StateZipTableFile.h"
 #include "utilities/StateZipCheckDialog.h"
-#include "utilities/StateZipTableFile.h"
 
 namespace rp {
 namespace {

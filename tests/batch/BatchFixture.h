@@ -10,7 +10,7 @@
 #include <csignal>
 #include <functional>
 
-#include "app/AddressFileFixture.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "BatchFixture.h"
-#include "app/AddressFileFixture.h"
 #include "data/FieldText.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

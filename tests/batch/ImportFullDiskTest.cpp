@@ -12,7 +12,7 @@
 #include <csignal>
 #include <string>
 
-#include "app/AddressFileFixture.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

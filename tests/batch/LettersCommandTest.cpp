@@ -11,7 +11,7 @@
 #include "letters/LetterDocument.h"
 #include "letters/LettersFile.h"
 #include "letters/RtfReader.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
 #include "xbase/Table.h"
 
 namespace rp {

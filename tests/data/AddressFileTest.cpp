@@ -9,7 +9,7 @@
 
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
-#include "xbase/TempDir.h"
+#include "support/TempDir.h"
 
 namespace rp {
 namespace {

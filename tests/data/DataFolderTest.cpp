@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <optional>
 
-#include "app/QtPrinting.h"
 #include "data/DataFolder.h"
+#include "support/QtPrinting.h"
 
 namespace rp {
 namespace {

@@ -6,9 +6,9 @@
 
 #include "data/FieldText.h"
 #include "data/RecordText.h"
+#include "support/TempDir.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 namespace {

@@ -5,8 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "FileSizeLimitScope.h"
 #include "data/SideFiles.h"
+#include "support/FileSizeLimitScope.h"
 
 namespace rp {
 namespace {

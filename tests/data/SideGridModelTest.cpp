@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "data/SideGridModel.h"
+#include "support/TempDir.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 namespace {

@@ -2,8 +2,8 @@
 // out, an exception's included; an edit begun inside dropped; the record left when asked.
 #include <stdexcept>
 
-#include "app/AddressFileFixture.h"
 #include "data/TableRestore.h"
+#include "support/AddressFileFixture.h"
 #include "xbase/Table.h"
 
 namespace rp {

@@ -7,9 +7,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "FileSizeLimitScope.h"
 #include "data/IniFile.h"
 #include "data/WholeFile.h"
+#include "support/FileSizeLimitScope.h"
 
 namespace rp {
 namespace {

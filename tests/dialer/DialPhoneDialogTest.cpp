@@ -14,7 +14,7 @@
 #include "data/IniFile.h"
 #include "dialer/DialPhoneDialog.h"
 #include "dialer/ModemPty.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

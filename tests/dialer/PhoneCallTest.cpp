@@ -14,7 +14,7 @@
 #include "dialer/ModemLine.h"
 #include "dialer/ModemPty.h"
 #include "dialer/PhoneCall.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

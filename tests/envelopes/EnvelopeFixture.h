@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "envelopes/EnvelopeLayouts.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 

@@ -7,8 +7,8 @@
 #include <QTimer>
 
 #include "envelopes/EnvelopePrinting.h"
-#include "framework/ReportLog.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ReportLog.h"
+#include "support/ScriptedMessages.h"
 #include "xbase/Error.h"
 
 namespace rp {

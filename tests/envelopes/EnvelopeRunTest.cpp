@@ -4,7 +4,7 @@
 
 #include "envelopes/EnvelopeRun.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 namespace rp {
 namespace {

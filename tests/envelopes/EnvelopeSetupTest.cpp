@@ -1,7 +1,7 @@
 // The EnvelopeSetup record: its default, its round trip through a row of RVPESU.DBF, the
 // rounding and cutting on the way, and the feed method's stored form.
 #include "EnvelopeFixture.h"
-#include "TableBytes.h"
+#include "support/TableBytes.h"
 
 #include <limits>
 

@@ -26,7 +26,7 @@
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
-#include "framework/ScriptedPrintDialogs.h"
+#include "support/ScriptedPrintDialogs.h"
 
 namespace rp {
 namespace {

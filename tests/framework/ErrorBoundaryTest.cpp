@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 #include "framework/ErrorReport.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

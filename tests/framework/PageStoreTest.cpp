@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 #include <QTextDocument>
 
-#include "RecordedOps.h"
+#include "support/RecordedOps.h"
 
 namespace rp {
 namespace {

@@ -3,8 +3,8 @@
 // asking.
 #include "framework/PrintStatusDialog.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ReportLog.h"
+#include "support/ScriptedMessages.h"
 
 #include <gtest/gtest.h>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The printer list with its built-in PDF printer, the print dialogs behind their interface,
 // and reports printed through the PDF printer with page ranges and copies, written in place
 // of the file only when complete.
-#include "FileSizeLimitScope.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ScriptedMessages.h"
-#include "framework/ScriptedPrintDialogs.h"
+#include "support/FileSizeLimitScope.h"
+#include "support/ScriptedMessages.h"
+#include "support/ScriptedPrintDialogs.h"
 
 #include <gtest/gtest.h>
 

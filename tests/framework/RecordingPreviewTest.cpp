@@ -14,7 +14,7 @@
 
 #include "framework/RecordedPages.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

@@ -1,6 +1,6 @@
 // Pens, lines, rectangles and pictures on the report canvas, and how thin a pen may become.
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 #include <gtest/gtest.h>
 #include <QImage>

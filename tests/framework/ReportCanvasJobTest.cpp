@@ -1,6 +1,6 @@
 // The report job: start, pages and page numbers, the status text, abort.
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 #include <gtest/gtest.h>
 #include <QStringList>

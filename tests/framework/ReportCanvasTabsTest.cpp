@@ -1,7 +1,7 @@
 // Tab stops on the report canvas: cell positions, justification inside the inner margins,
 // shading and box lines, saving and restoring a set, and the count-report row layout.
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>

@@ -1,7 +1,7 @@
 // Text on the report canvas: paper and printing area, the current position and its lines,
 // aligned and clipped text, fonts, and pages that break by themselves.
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 #include <gtest/gtest.h>
 

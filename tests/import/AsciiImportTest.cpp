@@ -3,12 +3,12 @@
 #include <QDir>
 #include <QStringList>
 
-#include "ImportTestSupport.h"
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/RecordText.h"
 #include "import/AsciiImport.h"
 #include "import/ImportTags.h"
+#include "support/AddressFileFixture.h"
+#include "support/ImportTestSupport.h"
 #include "xbase/Table.h"
 
 namespace rp {

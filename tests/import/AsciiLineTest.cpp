@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "ImportTestSupport.h"
 #include "import/AsciiLine.h"
 #include "import/AsciiLineReader.h"
+#include "support/ImportTestSupport.h"
 
 namespace rp {
 namespace {

@@ -1,9 +1,9 @@
 // The sample read when a file is chosen, and the matching of its columns to address fields.
 #include <gtest/gtest.h>
 
-#include "ImportTestSupport.h"
 #include "import/AsciiMatching.h"
 #include "import/AsciiSample.h"
+#include "support/ImportTestSupport.h"
 
 namespace rp {
 namespace {

@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <filesystem>
 
-#include "framework/ScriptedMessages.h"
 #include "import/DbfBrowseModel.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 namespace {

@@ -7,11 +7,11 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include "app/AddressFileFixture.h"
 #include "data/RecordText.h"
-#include "framework/ScriptedFileChooser.h"
 #include "import/DbfImportDialog.h"
 #include "import/DbfMatchDialog.h"
+#include "support/AddressFileFixture.h"
+#include "support/ScriptedFileChooser.h"
 #include "xbase/Table.h"
 
 namespace rp {

@@ -2,12 +2,12 @@
 // and an import into a real address file with the tags built afresh.
 #include <QFile>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/RecordText.h"
 #include "import/DbfImport.h"
 #include "import/DbfMatching.h"
 #include "import/ImportTags.h"
+#include "support/AddressFileFixture.h"
 #include "xbase/Table.h"
 
 namespace rp {

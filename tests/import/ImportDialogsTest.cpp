@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <cerrno>
 
-#include "ImportTestSupport.h"
-#include "app/AddressFileFixture.h"
 #include "data/RecordText.h"
-#include "framework/ScriptedFileChooser.h"
 #include "import/AsciiImportDialog.h"
 #include "import/AsciiMatchDialog.h"
+#include "support/AddressFileFixture.h"
+#include "support/ImportTestSupport.h"
+#include "support/ScriptedFileChooser.h"
 #include "xbase/Table.h"
 #include "xbase/WriteFaults.h"
 

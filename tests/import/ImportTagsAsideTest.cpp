@@ -5,11 +5,11 @@
 #include <fstream>
 #include <functional>
 
-#include "ImportTestSupport.h"
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "import/AsciiImport.h"
 #include "import/ImportTags.h"
+#include "support/AddressFileFixture.h"
+#include "support/ImportTestSupport.h"
 #include "xbase/Table.h"
 
 namespace rp {

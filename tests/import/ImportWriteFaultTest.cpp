@@ -5,13 +5,13 @@
 #include <cerrno>
 #include <functional>
 
-#include "ImportTestSupport.h"
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/RecordText.h"
 #include "import/AsciiImport.h"
 #include "import/DbfImport.h"
 #include "import/ImportTags.h"
+#include "support/AddressFileFixture.h"
+#include "support/ImportTestSupport.h"
 #include "xbase/Table.h"
 #include "xbase/WriteFaults.h"
 

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "LabelSideFixture.h"
-#include "TableBytes.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelSetup.h"
+#include "support/TableBytes.h"
 #include "xbase/Table.h"
 
 namespace rp {

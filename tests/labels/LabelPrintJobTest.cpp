@@ -13,18 +13,18 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/IniFile.h"
 #include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
-#include "framework/ScriptedPrintDialogs.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheet.h"
 #include "mailpiece/PostalBarcode.h"
 #include "postal/Presort.h"
 #include "postal/PresortDialog.h"
+#include "support/AddressFileFixture.h"
+#include "support/ScriptedPrintDialogs.h"
 #include "xbase/Error.h"
 
 namespace rp {

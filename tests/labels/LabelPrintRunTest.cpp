@@ -5,11 +5,11 @@
 
 #include <optional>
 
-#include "app/AddressFileFixture.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
+#include "support/AddressFileFixture.h"
+#include "support/ReportLog.h"
 
 namespace rp {
 namespace {

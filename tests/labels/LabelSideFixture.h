@@ -11,8 +11,8 @@
 
 #include "data/AddressTable.h"
 #include "framework/Messages.h"
-#include "framework/ScriptedMessages.h"
 #include "labels/LabelSetup.h"
+#include "support/ScriptedMessages.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
 

@@ -4,8 +4,8 @@
 #include <QDoubleSpinBox>
 #include <QTest>
 
-#include "framework/ScriptedMessages.h"
 #include "labels/LabelStockDialog.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

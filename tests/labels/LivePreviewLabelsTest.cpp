@@ -2,12 +2,12 @@
 // same operations on the same pages, presorted with separator labels and two copies each.
 #include <gtest/gtest.h>
 
-#include "RecordedOps.h"
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
-#include "framework/ScriptedMessages.h"
 #include "labels/LabelPrintJob.h"
 #include "postal/Presort.h"
+#include "support/AddressFileFixture.h"
+#include "support/RecordedOps.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <QThread>
 
-#include "app/AddressFileFixture.h"
 #include "bench/PreviewWatch.h"
 #include "data/AddressLayout.h"
 #include "framework/PrinterCatalog.h"
@@ -13,6 +12,7 @@
 #include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
 #include "labels/LabelPrintJob.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -6,13 +6,13 @@
 #include <QTextCursor>
 #include <QTextEdit>
 
-#include "FileSizeLimitScope.h"
 #include "LettersFixture.h"
-#include "framework/ScriptedFileChooser.h"
 #include "letters/LetterDesignerDialog.h"
 #include "letters/RtfPageLayout.h"
 #include "letters/RtfReader.h"
-#include "tests/SharedFolder.h"
+#include "support/FileSizeLimitScope.h"
+#include "support/ScriptedFileChooser.h"
+#include "support/SharedFolder.h"
 
 namespace rp {
 namespace {

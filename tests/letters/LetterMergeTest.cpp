@@ -11,7 +11,7 @@
 #include "letters/LetterMerge.h"
 #include "letters/MergeCodes.h"
 #include "letters/RtfReader.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
 
 namespace rp {
 namespace {

@@ -3,11 +3,11 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app/AddressFileFixture.h"
-#include "framework/ReportLog.h"
 #include "letters/LetterDocument.h"
 #include "letters/LetterPages.h"
 #include "letters/LetterPrintRun.h"
+#include "support/AddressFileFixture.h"
+#include "support/ReportLog.h"
 #include "tests/letters/PageLines.h"
 
 namespace rp {

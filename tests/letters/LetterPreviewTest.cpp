@@ -17,13 +17,13 @@
 
 #include "data/AddressFile.h"
 #include "data/AddressTable.h"
-#include "framework/ScriptedMessages.h"
 #include "letters/LetterDocument.h"
 #include "letters/LetterPageView.h"
 #include "letters/LetterPreviewDialog.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 #include "tests/letters/PageLines.h"
 #include "xbase/Engine.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 namespace {

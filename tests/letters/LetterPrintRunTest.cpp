@@ -9,15 +9,15 @@
 #include <QTextDocument>
 #include <array>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "framework/PrinterCatalog.h"
-#include "framework/ReportLog.h"
-#include "framework/ScriptedPrintDialogs.h"
 #include "letters/LetterDocument.h"
 #include "letters/LetterPrintRun.h"
 #include "letters/LetterPrintStatusDialog.h"
 #include "letters/LetterPrinting.h"
+#include "support/AddressFileFixture.h"
+#include "support/ReportLog.h"
+#include "support/ScriptedPrintDialogs.h"
 
 namespace rp {
 namespace {

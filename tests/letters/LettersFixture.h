@@ -8,12 +8,12 @@
 #include <memory>
 
 #include "data/AddressTable.h"
-#include "framework/ScriptedMessages.h"
 #include "letters/LetterDocument.h"
 #include "letters/LettersFile.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
-#include "xbase/TempDir.h"
 
 namespace rp {
 

@@ -9,9 +9,9 @@
 #include <QTest>
 
 #include "framework/Messages.h"
-#include "framework/ScriptedMessages.h"
 #include "letters/PagePropertiesDialog.h"
 #include "letters/PageUnits.h"
+#include "support/ScriptedMessages.h"
 
 namespace rp {
 namespace {

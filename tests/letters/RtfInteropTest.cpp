@@ -9,7 +9,7 @@
 
 #include "letters/LetterDocument.h"
 #include "letters/RtfWriter.h"
-#include "xbase/TempDir.h"
+#include "support/TempDir.h"
 
 namespace rp {
 namespace {

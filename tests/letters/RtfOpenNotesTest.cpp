@@ -3,9 +3,9 @@
 #include <QFile>
 
 #include "LettersFixture.h"
-#include "framework/ScriptedFileChooser.h"
 #include "letters/LetterDesignerDialog.h"
 #include "letters/RtfPageLayout.h"
+#include "support/ScriptedFileChooser.h"
 
 namespace rp {
 namespace {

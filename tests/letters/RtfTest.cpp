@@ -12,7 +12,7 @@
 #include "letters/RtfPageLayout.h"
 #include "letters/RtfReader.h"
 #include "letters/RtfWriter.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
 
 namespace rp {
 namespace {

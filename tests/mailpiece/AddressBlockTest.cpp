@@ -2,8 +2,8 @@
 // and capitals.
 #include <gtest/gtest.h>
 
-#include "app/AddressFileFixture.h"
 #include "mailpiece/AddressBlock.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
 #include "mailpiece/BarSection.h"
 #include "mailpiece/PostnetBars.h"
+#include "support/ReportLog.h"
 
 namespace rp {
 namespace {

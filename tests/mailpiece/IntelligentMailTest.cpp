@@ -7,12 +7,12 @@
 
 #include "data/IniFile.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
 #include "mailpiece/BarSection.h"
 #include "mailpiece/BarcodePicture.h"
 #include "mailpiece/IntelligentMail.h"
 #include "mailpiece/PostalBarcode.h"
-#include "xbase/TempDir.h"
+#include "support/ReportLog.h"
+#include "support/TempDir.h"
 
 namespace rp {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <QDir>
 
-#include "FileSizeLimitScope.h"
 #include "PresortFixture.h"
+#include "support/FileSizeLimitScope.h"
 
 namespace rp {
 namespace {

@@ -12,9 +12,9 @@
 
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
-#include "framework/ScriptedMessages.h"
 #include "postal/Presort.h"
-#include "xbase/TempDir.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 
 namespace rp {
 

@@ -1,9 +1,9 @@
 // Counting ZIP codes: which keys are standard, the order and form of the count lines, and the
 // walk over a real file's view.
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "postal/ZipCount.h"
 #include "postal/ZipCountDialog.h"
+#include "support/AddressFileFixture.h"
 
 #include <QApplication>
 #include <QLabel>

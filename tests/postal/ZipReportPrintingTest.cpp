@@ -1,12 +1,12 @@
 // The ZIP report from the Count Zip Codes window: printed to a PDF file through the print
 // status window, previewed into recorded pages handed to the preview, stopped early, and the
 // printer set-up with and without printers.
-#include "app/AddressFileFixture.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
-#include "framework/ScriptedPrintDialogs.h"
 #include "postal/ZipCountDialog.h"
 #include "postal/ZipReportPrinting.h"
+#include "support/AddressFileFixture.h"
+#include "support/ScriptedPrintDialogs.h"
 
 #include <QApplication>
 #include <QDir>

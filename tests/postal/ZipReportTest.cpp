@@ -2,9 +2,9 @@
 // the rows of each column with every odd row shaded, new pages after the fourth column, the
 // report of an empty view, and counts of any width printed whole.
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
 #include "framework/ReportTextMetrics.h"
 #include "postal/ZipReport.h"
+#include "support/ReportLog.h"
 
 #include <gtest/gtest.h>
 #include <cmath>

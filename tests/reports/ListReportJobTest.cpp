@@ -11,14 +11,14 @@
 #include <string>
 #include <vector>
 
-#include "app/AddressFileFixture.h"
-#include "app/QtPrinting.h"
 #include "data/AddressLayout.h"
 #include "data/RecordText.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
 #include "framework/ReportTextMetrics.h"
 #include "reports/ListReport.h"
+#include "support/AddressFileFixture.h"
+#include "support/QtPrinting.h"
+#include "support/ReportLog.h"
 
 namespace rp {
 namespace {

@@ -4,11 +4,11 @@
 
 #include <QRegularExpression>
 
-#include "RecordedOps.h"
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/RecordText.h"
 #include "reports/ListReport.h"
+#include "support/AddressFileFixture.h"
+#include "support/RecordedOps.h"
 
 namespace rp {
 namespace {

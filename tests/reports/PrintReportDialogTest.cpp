@@ -6,11 +6,11 @@
 #include <QListWidget>
 #include <QRadioButton>
 
-#include "app/AddressFileFixture.h"
 #include "data/IniFile.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
 #include "reports/PrintReportDialog.h"
+#include "support/AddressFileFixture.h"
 
 namespace rp {
 namespace {

@@ -4,9 +4,9 @@
 #include <QFontMetricsF>
 #include <QRegularExpression>
 
-#include "app/QtPrinting.h"
 #include "reports/MemoWrap.h"
 #include "reports/ReportTexts.h"
+#include "support/QtPrinting.h"
 
 namespace rp {
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "data/AddressFile.h"
-#include "framework/ScriptedMessages.h"
-#include "xbase/TempDir.h"
+#include "support/ScriptedMessages.h"
+#include "support/TempDir.h"
 
 namespace rp {
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "import/ImportLayout.h"
-#include "xbase/TempDir.h"
+#include "support/TempDir.h"
 
 namespace rp {
 

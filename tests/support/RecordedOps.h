@@ -7,7 +7,7 @@
 #include "framework/RecordedPages.h"
 #include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 namespace rp {
 

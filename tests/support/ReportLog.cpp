@@ -1,4 +1,4 @@
-#include "framework/ReportLog.h"
+#include "support/ReportLog.h"
 
 #include <stdexcept>
 

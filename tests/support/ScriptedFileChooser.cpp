@@ -1,4 +1,4 @@
-#include "framework/ScriptedFileChooser.h"
+#include "support/ScriptedFileChooser.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "framework/ScriptedMessages.h"
+#include "support/ScriptedMessages.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "framework/ScriptedPrintDialogs.h"
+#include "support/ScriptedPrintDialogs.h"
 
 #include <QPrinter>
 #include <stdexcept>

@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/AddressFileFixture.h"
-#include "framework/ScriptedFileChooser.h"
+#include "support/AddressFileFixture.h"
+#include "support/ScriptedFileChooser.h"
 #include "utilities/ConvertToUppercaseDialog.h"
 #include "utilities/CopyRecordsOutDialog.h"
 #include "utilities/DeleteRecordsDialog.h"

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "FileSizeLimitScope.h"
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
+#include "support/FileSizeLimitScope.h"
 #include "utilities/CopyOut.h"
 #include "utilities/CopyTarget.h"
 

@@ -11,8 +11,8 @@
 #include <QToolButton>
 #include <fstream>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 #include "utilities/DuplicateCheckDialog.h"
 #include "utilities/GridNavigator.h"
 #include "xbase/Table.h"

@@ -13,8 +13,8 @@
 #include <map>
 #include <set>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 #include "utilities/DuplicateCheck.h"
 #include "xbase/Table.h"
 

@@ -1,6 +1,6 @@
 // Deleting records in bulk: which records each choice deletes, both marks on each, the count
 // that is reported, and the table and engine settings put back.
-#include "app/AddressFileFixture.h"
+#include "support/AddressFileFixture.h"
 #include "utilities/RecordDeletion.h"
 
 namespace rp {

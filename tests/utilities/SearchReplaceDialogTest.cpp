@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/AddressFileFixture.h"
+#include "support/AddressFileFixture.h"
 #include "utilities/SearchReplaceDialog.h"
 
 namespace rp {

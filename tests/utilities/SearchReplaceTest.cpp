@@ -2,7 +2,7 @@
 // confirms, the replacement of matching text, and the pass over a real address file.
 #include <gtest/gtest.h>
 
-#include "app/AddressFileFixture.h"
+#include "support/AddressFileFixture.h"
 #include "utilities/SearchReplace.h"
 #include "utilities/SearchReplaceRun.h"
 

@@ -6,11 +6,11 @@
 #include <QTableView>
 #include <QToolButton>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
+#include "support/StateZipTableFile.h"
 #include "utilities/StateZipCheck.h"
 #include "utilities/StateZipCheckDialog.h"
-#include "utilities/StateZipTableFile.h"
 
 namespace rp {
 namespace {

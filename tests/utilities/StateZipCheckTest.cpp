@@ -2,12 +2,12 @@
 // blank states and ZIPs, ZIP+4, deleted records, the work index it leaves, and stopping.
 #include <QFile>
 
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
 #include "data/FieldText.h"
+#include "support/AddressFileFixture.h"
+#include "support/StateZipTableFile.h"
 #include "utilities/RecordGridModel.h"
 #include "utilities/StateZipCheck.h"
-#include "utilities/StateZipTableFile.h"
 
 namespace rp {
 namespace {

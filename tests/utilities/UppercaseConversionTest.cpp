@@ -1,7 +1,7 @@
 // Converting fields to capitals: ASCII letters only, the fields asked for only, and which
 // records each scope reaches, with the table's query and record put back.
-#include "app/AddressFileFixture.h"
 #include "data/AddressLayout.h"
+#include "support/AddressFileFixture.h"
 #include "utilities/UppercaseConversion.h"
 
 namespace rp {

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "CdxTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 
 using namespace xbase;

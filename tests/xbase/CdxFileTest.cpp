@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "CdxTestSupport.h"
-#include "TempDir.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 
 using namespace xbase;

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/xbase/TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/CdxHeader.h"
 #include "xbase/CdxNode.h"
 #include "xbase/Error.h"

@@ -7,8 +7,8 @@
 #include <set>
 
 #include "CdxTestSupport.h"
-#include "TempDir.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
+#include "support/TempDir.h"
 #include "xbase/Ascii.h"
 #include "xbase/CdxFile.h"
 

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
 #include "xbase/Error.h"
 #include "xbase/IndexCursor.h"
 

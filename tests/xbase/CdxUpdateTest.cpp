@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "CdxTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 
 using namespace xbase;

@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "ProcessRun.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"

@@ -6,7 +6,7 @@
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
+#include "support/TempDir.h"
 #include "xbase/DateUtil.h"
 
 using namespace xbase;

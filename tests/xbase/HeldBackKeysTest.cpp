@@ -9,7 +9,7 @@
 #include <tuple>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 
 using namespace xbase;

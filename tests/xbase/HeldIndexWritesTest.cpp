@@ -8,7 +8,7 @@
 #include <filesystem>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 using namespace xbase;
 

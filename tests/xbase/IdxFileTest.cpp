@@ -5,7 +5,7 @@
 #include <set>
 
 #include "CdxTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 #include "xbase/IdxFile.h"
 

@@ -5,7 +5,7 @@
 #include "OtherProcess.h"
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 #include "xbase/Error.h"
 

@@ -7,7 +7,7 @@
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/Error.h"
 #include "xbase/WriteFaults.h"
 

@@ -18,8 +18,8 @@
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
+#include "support/TempDir.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
 #include "xbase/IndexKey.h"

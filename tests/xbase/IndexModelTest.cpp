@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Error.h"
 #include "xbase/IndexKey.h"

@@ -16,7 +16,7 @@
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 using namespace xbase;
 

@@ -5,8 +5,8 @@
 #include <functional>
 #include <vector>
 
-#include "tests/SharedFolder.h"
-#include "tests/xbase/TempDir.h"
+#include "support/SharedFolder.h"
+#include "support/TempDir.h"
 #include "xbase/Error.h"
 
 using xbase::MemoFile;

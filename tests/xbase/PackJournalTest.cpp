@@ -5,7 +5,7 @@
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/PackJournal.h"
 
 using namespace xbase;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 
 using namespace xbase;
 

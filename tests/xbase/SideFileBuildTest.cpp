@@ -7,7 +7,7 @@
 #include <filesystem>
 
 #include "ProcessRun.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "tools/sidefiles/LabelStockName.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"

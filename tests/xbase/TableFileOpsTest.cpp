@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/Error.h"
 
 using namespace xbase;

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
 #include "xbase/Engine.h"
 #include "xbase/Table.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Error.h"
 

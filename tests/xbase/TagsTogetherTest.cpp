@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/Error.h"
 #include "xbase/TagPipeline.h"
 

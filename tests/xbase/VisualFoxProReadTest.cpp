@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Error.h"
 

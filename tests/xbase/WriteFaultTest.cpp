@@ -5,7 +5,7 @@
 #include <cerrno>
 
 #include "TableTestSupport.h"
-#include "TempDir.h"
+#include "support/TempDir.h"
 #include "xbase/Error.h"
 #include "xbase/WriteFaults.h"
 

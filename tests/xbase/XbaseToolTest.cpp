@@ -3,8 +3,8 @@
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
-#include "TempDir.h"
-#include "tests/SharedFolder.h"
+#include "support/SharedFolder.h"
+#include "support/TempDir.h"
 #include "tools/CsvLine.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
