@@ -10,8 +10,8 @@ namespace rp {
 inline constexpr char kPrintingSection[] = "Printing";
 inline constexpr char kLastPdfFolderKey[] = "LastPdfFolder";
 
-// Reads and writes the folder in the initialisation file at iniPath; a write that fails throws
-// IniFileError.
+// Reads and writes the folder in the initialisation file at iniPath; a write that fails is told
+// once in the run (storeSettings).
 PdfFolderMemory pdfFolderSetting(const QString& iniPath);
 
 }  // namespace rp

@@ -4,6 +4,7 @@
 #include "batch/BatchError.h"
 #include "data/DataFolder.h"
 #include "data/IniFile.h"
+#include "framework/UnstoredSettings.h"
 
 namespace rp {
 
@@ -32,7 +33,7 @@ PostalBarcodeSettings barcodeOption(const BatchArgs& args, const QString& dataFo
 void storeNextSerial(const PieceBarcoder& barcoder, const QString& dataFolder) {
     if (barcoder.serialsUsed() == 0) return;
     IniFile ini(dataFolder + QLatin1String(kIniFileName));
-    saveNextSerial(ini, barcoder.nextSerial());
+    storeSettings(ini.path(), [&] { saveNextSerial(ini, barcoder.nextSerial()); });
 }
 
 }  // namespace rp

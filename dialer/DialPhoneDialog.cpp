@@ -12,7 +12,7 @@
 
 #include "data/IniFile.h"
 #include "dialer/PhoneCall.h"
-#include "framework/Messages.h"
+#include "framework/UnstoredSettings.h"
 
 namespace rp {
 namespace {
@@ -130,12 +130,10 @@ void DialPhoneDialog::dial() {
     help_->hide();
     pointerHelp_->hide();
     const DialSettings chosen = chosenSettings();
-    try {
+    storeSettings(iniPath_, [&] {
         IniFile ini(iniPath_);
         saveDialSettings(ini, chosen);
-    } catch (const IniFileError& e) {
-        messages().error(windowTitle(), errorText(e));
-    }
+    });
     const QString device = devicePath_ ? devicePath_(chosen.port) : chosen.port;
     dialNumber(chosen.prefix + number_->text(), device, chosen.method, windowTitle());
 }

@@ -10,13 +10,11 @@
 #include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <exception>
 
 #include "envelopes/EnvelopeLayouts.h"
 #include "envelopes/EnvelopeRun.h"
 #include "envelopes/SideRows.h"
 #include "framework/ErrorReport.h"
-#include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordGrid.h"
@@ -214,11 +212,7 @@ void PrintEnvelopeDialog::loadPreferences(const EnvelopeSetup& setup) {
 }
 
 void PrintEnvelopeDialog::savePreferences() {
-    try {
-        storePrinterChoice(preferences_, list_.current(), printer_.current());
-    } catch (const std::exception& e) {
-        showInformation(errorText(e));
-    }
+    storePrinterChoice(preferences_, list_.current(), printer_.current());
 }
 
 void PrintEnvelopeDialog::showPrinterInformation() {

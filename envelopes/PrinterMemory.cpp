@@ -1,6 +1,7 @@
 #include "envelopes/PrinterMemory.h"
 
 #include "data/IniFile.h"
+#include "framework/UnstoredSettings.h"
 
 namespace rp {
 namespace {
@@ -27,7 +28,7 @@ PreferenceAccess iniPreferenceAccess(const QString& iniPath) {
                 return IniFile(iniPath).readString(section, key);
             },
             [iniPath](const QString& section, const QString& key, const QString& value) {
-                IniFile(iniPath).writeString(section, key, value);
+                storeSettings(iniPath, [&] { IniFile(iniPath).writeString(section, key, value); });
             }};
 }
 

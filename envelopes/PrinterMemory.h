@@ -11,13 +11,14 @@
 namespace rp {
 
 // Reading and writing one string key of a section of the preferences file. A missing key
-// reads as empty; a write that fails throws std::runtime_error.
+// reads as empty; a write tells its own failure and does not throw.
 struct PreferenceAccess {
     std::function<QString(const QString& section, const QString& key)> read;
     std::function<void(const QString& section, const QString& key, const QString& value)> write;
 };
 
-// Access to the preferences file at iniPath, opened again for each read and write.
+// Access to the preferences file at iniPath, opened again for each read and write. A write that
+// fails is told once in the run (storeSettings).
 PreferenceAccess iniPreferenceAccess(const QString& iniPath);
 
 inline constexpr char kEnvelopeByName[] = "EnvelopeByName";

@@ -14,6 +14,7 @@
 #include "framework/RecordedPages.h"
 #include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
+#include "framework/UnstoredSettings.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
 #include "mailpiece/PostalBarcode.h"
@@ -105,7 +106,7 @@ void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool print
         PrintStatusDialog status(*surface, job, false, parent_, labelStatusTexts());
         showStatus(status);
         if (status.outcome() == PrintOutcome::Completed && barcoder.serialsUsed() > 0)
-            saveNextSerial(ini, barcoder.nextSerial());
+            storeSettings(ini.path(), [&] { saveNextSerial(ini, barcoder.nextSerial()); });
         return;
     }
     // Laid out for the printer's unprintable margins and resolution, as it would print.

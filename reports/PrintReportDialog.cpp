@@ -14,9 +14,9 @@
 
 #include "data/IniFile.h"
 #include "framework/ErrorReport.h"
-#include "framework/Messages.h"
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
+#include "framework/UnstoredSettings.h"
 #include "reports/ReportTitle.h"
 
 namespace rp {
@@ -138,11 +138,9 @@ void PrintReportDialog::onPrinterSetupClicked() {
 }
 
 void PrintReportDialog::reject() {
-    try {
+    storeSettings(iniPath_, [this] {
         IniFile(iniPath_).writeString(kTitleSection, kTitleKey, title_->text());
-    } catch (const std::exception& e) {
-        showInformation(errorText(e));
-    }
+    });
     Dialog::reject();
 }
 
