@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "data/IniFile.h"
 #include "dialer/DialPhoneDialog.h"
 #include "dialer/ModemPty.h"
+#include "framework/UnstoredSettings.h"
 #include "support/ScriptedMessages.h"
 
 namespace rp {
@@ -126,6 +128,24 @@ TEST_F(DialPhoneDialogTest, SettingsAreSavedWhenTheNumberIsRefused) {
     EXPECT_EQ(shown.texts(), QStringList{"The number to dial cannot contain control characters."});
     EXPECT_EQ(ini().readString("Dialing", "Method"), "1");
     EXPECT_EQ(modem.received(), QByteArray());
+}
+
+// RAVENP.INI is a folder here, which root cannot write as a file either: the call goes on, and
+// the settings not kept are told at the first Dial only.
+TEST_F(DialPhoneDialogTest, SettingsThatCannotBeKeptAreToldOnceAndTheCallGoesOn) {
+    ASSERT_TRUE(QDir().mkpath(iniPath()));
+    UnstoredSettingsRun run;
+    auto dialog = makeDialog("555-0100");
+    dialog->portBox()->setCurrentIndex(1);
+    dialog->dialButton()->click();
+    dialog->dialButton()->click();
+    EXPECT_EQ(modem.received(), QByteArray("ATDT555-0100\r\nATH\r\nATDT555-0100\r\nATH\r\n"));
+    EXPECT_EQ(shown.texts(),
+              QStringList({"Your settings cannot be saved in " + iniPath() +
+                               ", so printer choices, recent files and other settings you change "
+                               "will not be remembered.\r\nThe file " +
+                               iniPath() + " cannot be written: it cannot be read",
+                           "Pick up phone", "Pick up phone"}));
 }
 
 TEST_F(DialPhoneDialogTest, CancelWritesNothing) {

@@ -2,6 +2,7 @@
 // leaves the address table as it found it.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -9,6 +10,7 @@
 #include "data/IniFile.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
+#include "framework/UnstoredSettings.h"
 #include "reports/PrintReportDialog.h"
 #include "support/AddressFileFixture.h"
 
@@ -112,6 +114,18 @@ TEST_F(PrintReportDialogTest, APreviewOpensUnderItsCaptionAndTheTableIsPutBack) 
     EXPECT_EQ(table->orderTagName(), "CITY");
     EXPECT_EQ(table->filter(), "LNAME <> \"Clark\"");
     EXPECT_EQ(table->recNo(), 2u);
+}
+
+// RAVENP.INI is a folder here, which root cannot write as a file either.
+TEST_F(PrintReportDialogTest, ATitleThatCannotBeKeptIsToldOnceInTheRun) {
+    ASSERT_TRUE(QDir().mkpath(ini()));
+    UnstoredSettingsRun run;
+    for (int i = 0; i < 2; ++i) makeDialog(false)->reject();
+    EXPECT_EQ(shown.texts(),
+              QStringList({"Your settings cannot be saved in " + ini() +
+                           ", so printer choices, recent files and other settings you change "
+                           "will not be remembered.\r\nThe file " +
+                           ini() + " cannot be written: it cannot be read"}));
 }
 
 }  // namespace
