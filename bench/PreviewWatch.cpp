@@ -1,6 +1,5 @@
 #include "bench/PreviewWatch.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -11,17 +10,11 @@
 #include "bench/ProcessMemory.h"
 #include "framework/PreviewPageView.h"
 #include "framework/RecordingPreview.h"
+#include "support/OpenPreview.h"
 
 namespace bench {
 
 namespace {
-
-rp::RecordingPreview* openPreview() {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* preview = qobject_cast<rp::RecordingPreview*>(w); preview && preview->isVisible())
-            return preview;
-    return nullptr;
-}
 
 // Page 1 is in the window: the counter, cleared while nothing is complete, names it.
 bool firstPageShown(const rp::RecordingPreview& preview) {
@@ -66,7 +59,7 @@ PreviewFigures watchPreview(const std::function<void()>& command,
     look.setInterval(0);
     QObject::connect(&look, &QTimer::timeout, [&] {
         if (!preview) {
-            preview = openPreview();
+            preview = rp::openRecordingPreview();
             if (!preview) return;
             figures.opened = true;
             if (preview->outcome() != rp::PrintOutcome::Pending)
