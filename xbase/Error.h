@@ -19,6 +19,13 @@ class IndexError : public Error {
     using Error::Error;
 };
 
+// A file that an open for writing needs can be read but not written (a read-only file, folder
+// or file system): the table may still be opened read-only.
+class ReadOnlyError : public Error {
+  public:
+    using Error::Error;
+};
+
 // A bad expression: the message quotes the expression text and the 1-based character position
 // at which the problem was found.
 class ExpressionError : public Error {

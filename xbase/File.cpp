@@ -33,6 +33,14 @@ void failIfPlanned(const std::string& what, const std::string& path) {
     }
 }
 
+// Whether path can be opened for reading.
+bool readable(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return false;
+    ::close(fd);
+    return true;
+}
+
 // The bytes that the append and writers' locks cover: far beyond any real table, so they never
 // meet data.
 constexpr off_t kAppendLockOffset = 0x7FFFFFFE;
@@ -60,8 +68,15 @@ File::~File() {
 
 File File::open(const std::string& path, bool writable) {
     File f;
-    f.fd_ = ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
-    if (f.fd_ < 0) fail("Cannot open", path);
+    const int refused = writable ? WriteFaults::writableOpenRefused(path) : 0;
+    f.fd_ = refused ? -1 : ::open(path.c_str(), (writable ? O_RDWR : O_RDONLY) | O_CLOEXEC);
+    if (f.fd_ < 0) {
+        const int error = refused ? refused : errno;
+        if (writable && (error == EACCES || error == EPERM || error == EROFS) && readable(path))
+            throw ReadOnlyError("Cannot open " + path + " for writing: " + std::strerror(error));
+        errno = error;
+        fail("Cannot open", path);
+    }
     struct stat st {};
     if (::fstat(f.fd_, &st) == 0 && S_ISDIR(st.st_mode)) {
         errno = EISDIR;

@@ -59,6 +59,8 @@ void Table::openStructuralIndex() {
     try {
         cdx_ = std::make_unique<CdxFile>(CdxFile::open(path, mode_ != OpenMode::ReadOnly));
         loadStructuralOrders();
+    } catch (const ReadOnlyError&) {
+        throw;  // not damage: the caller may open the table read-only
     } catch (const Error& e) {
         cdx_.reset();
         orders_.clear();

@@ -7,6 +7,8 @@ std::atomic<unsigned> WriteFaults::mode_{WriteFaults::kOnce};
 std::atomic<std::uint64_t> WriteFaults::calls_{0};
 std::atomic<std::uint64_t> WriteFaults::failAt_{0};
 std::atomic<int> WriteFaults::error_{0};
+std::atomic<int> WriteFaults::refusedOpen_{0};
+std::string WriteFaults::refusedPathEnd_;
 
 void WriteFaults::count() {
     failAfter(0, 0);
@@ -24,6 +26,20 @@ void WriteFaults::failAfter(std::uint64_t n, int error, unsigned mode) {
 void WriteFaults::off() {
     armed_.store(false);
     failAt_.store(0);
+    refusedOpen_.store(0);
+}
+
+void WriteFaults::refuseWritableOpens(int error, const std::string& pathEnd) {
+    refusedOpen_.store(0);
+    refusedPathEnd_ = pathEnd;
+    refusedOpen_.store(error);
+}
+
+int WriteFaults::refusal(const std::string& path) {
+    const bool matches = path.size() >= refusedPathEnd_.size() &&
+                         path.compare(path.size() - refusedPathEnd_.size(), refusedPathEnd_.size(),
+                                      refusedPathEnd_) == 0;
+    return matches ? refusedOpen_.load() : 0;
 }
 
 std::uint64_t WriteFaults::calls() {
