@@ -84,6 +84,10 @@ std::vector<CommandPlan> makePlans() {
         return *std::find_if(plans.begin(), plans.end(),
                              [c](const CommandPlan& p) { return p.command == c; });
     };
+    for (Command c : {Command::ImportDbf, Command::ImportAscii, Command::CheckStateZip,
+                      Command::CheckDuplicates, Command::ConvertUppercase, Command::DeleteRecords,
+                      Command::SearchReplace})
+        plan(c).changesRecords = true;
     plan(Command::CheckStateZip).workFile = QStringLiteral("_chksz.idx");
     plan(Command::CheckDuplicates).workFile = QStringLiteral("_chkdup.idx");
     plan(Command::CopyRecordsOut).stopMessage =

@@ -66,11 +66,12 @@ struct CommandPlan {
     QString caption;
     std::vector<Prepare> prepare;
     std::vector<Restore> restore;
-    QString stopMessage{};      // RequireFile, NoRecordsMessage: told when the command stops
-    QString printingWhat{};     // PrinterCheck: "labels", "envelopes", ...
-    QString sideFile{};         // OpenSideFile / OpenOrCreateSideFile
-    QString sideFileMessage{};  // when the side file cannot be opened
-    QString workFile{};         // DeleteWorkFile
+    QString stopMessage{};        // RequireFile, NoRecordsMessage: told when the command stops
+    QString printingWhat{};       // PrinterCheck: "labels", "envelopes", ...
+    QString sideFile{};           // OpenSideFile / OpenOrCreateSideFile
+    QString sideFileMessage{};    // when the side file cannot be opened
+    QString workFile{};           // DeleteWorkFile
+    bool changesRecords = false;  // may add, change or delete records: not for a read-only file
 };
 
 // Every command, in menu order.

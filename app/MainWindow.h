@@ -158,6 +158,7 @@ class MainWindow : public QMainWindow, private CommandHost {
     QString currentFile_;
     Preferences prefs_;
     bool editing_ = false;
+    bool readOnly_ = false;  // the address file is open read-only: nothing may change it
     bool insertMode_ = true;
     QString rememberedDate_;
     CarryValues carry_;

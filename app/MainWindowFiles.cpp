@@ -57,8 +57,11 @@ void MainWindow::startUp(const QString& fileToOpen) {
 bool MainWindow::openAddressFile(const QString& path) {
     if (path.isEmpty()) return false;
     IndexRecoveryGauge gauge(this);
-    const bool opened =
-        openAddressFileChecked(path, table_, gauge.progress()).tell(showInformation);
+    AddressFileResult result = openAddressFileChecked(path, table_, gauge.progress());
+    if (result.writeRefused && askYesNo(readOnlyOpenQuestion(path, result.cause)))
+        result = openAddressFileChecked(path, table_, gauge.progress(), xbase::OpenMode::ReadOnly);
+    const bool opened = result.tell(showInformation);
+    readOnly_ = opened && table_->mode() == xbase::OpenMode::ReadOnly;
     onAddressFileOpened(opened);
     if (opened) {
         try {
@@ -72,7 +75,8 @@ bool MainWindow::openAddressFile(const QString& path) {
     } else {
         currentFile_.clear();
     }
-    setWindowTitle(QStringLiteral("Ravenpost - ") + path);
+    setWindowTitle(readOnly_ ? tr("Ravenpost - %1 (read-only)").arg(path)
+                             : QStringLiteral("Ravenpost - ") + path);
     return opened;
 }
 

@@ -30,15 +30,16 @@ bool MainWindow::hasCurrentRecord() const {
 
 void MainWindow::updateCommandStates() {
     const CommandStates s = computeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(),
-                                                 !filterExpression_.isEmpty());
+                                                 !filterExpression_.isEmpty(), readOnly_);
     fileMenu_->menuAction()->setEnabled(s.fileMenu);
     utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
     orderMenu_->menu()->menuAction()->setEnabled(s.recordMenus);
-    rebuildIndexes_->setEnabled(s.openCommands);
-    clone_->setEnabled(s.recordMenus);
+    rebuildIndexes_->setEnabled(s.openCommands && s.changeCommands);
+    clone_->setEnabled(s.recordMenus && s.changeCommands);
     for (const auto& [command, action] : commandActions_) {
-        const bool allowed =
-            planFor(command).menu == CommandMenu::File ? s.openCommands : s.recordMenus;
+        const CommandPlan& plan = planFor(command);
+        const bool allowed = (plan.menu == CommandMenu::File ? s.openCommands : s.recordMenus) &&
+                             (!plan.changesRecords || s.changeCommands);
         action->setEnabled(allowed && commandDialogs_.count(command) > 0);
     }
     record_->searchButton->setVisible(s.recordCommandsShown);

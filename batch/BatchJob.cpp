@@ -61,10 +61,18 @@ BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder, xbase
 
     if (args.positional().size() < 2) throw BatchError(QStringLiteral("no address file given"));
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[1]));
-    const AddressFileResult opened = openAddressTable(path, table_, {}, mode);
+    AddressFileResult opened = openAddressTable(path, table_, {}, mode);
+    // The jobs that open shared only read: a file that cannot be written serves them as well.
+    if (opened.writeRefused && mode == xbase::OpenMode::Shared)
+        opened = openAddressTable(path, table_, {}, xbase::OpenMode::ReadOnly);
     if (!opened) {
         QString text = opened.notices.join(QLatin1Char(' '));
-        if (text.isEmpty())
+        if (opened.writeRefused)
+            text = QCoreApplication::translate("BatchJob",
+                                               "%1 cannot be changed: the file, its memo or "
+                                               "index file, or its folder is read-only")
+                       .arg(path);
+        else if (text.isEmpty())
             text = mode == xbase::OpenMode::Exclusive
                        ? kExclusiveOpenMessage + QStringLiteral(": ") + path
                        : QStringLiteral("Unable to open ") + path;

@@ -1,5 +1,6 @@
 #include "data/AddressFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include "data/AddressLayout.h"
@@ -31,6 +32,11 @@ AddressFileResult openAddressTable(const QString& path, AddressTable& table,
     for (int stateWidth : {20, 4}) {
         try {
             table.open(info.path(), info.fileName(), rebuildProgress, mode);
+        } catch (const xbase::ReadOnlyError& e) {
+            table.close();
+            result.cause = engineText(e);
+            result.writeRefused = true;
+            return result;
         } catch (const xbase::Error& e) {
             table.close();
             result.cause = engineText(e);
@@ -47,8 +53,10 @@ AddressFileResult openAddressTable(const QString& path, AddressTable& table,
 }
 
 AddressFileResult openAddressFileChecked(const QString& path, AddressTable& table,
-                                         const xbase::ProgressFn& rebuildProgress) {
-    AddressFileResult result = openAddressTable(path, table, rebuildProgress);
+                                         const xbase::ProgressFn& rebuildProgress,
+                                         xbase::OpenMode mode) {
+    AddressFileResult result = openAddressTable(path, table, rebuildProgress, mode);
+    if (!result && result.writeRefused) return result;
     if (!result) {
         result.notices << withEngineText(
             QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
@@ -63,6 +71,14 @@ AddressFileResult openAddressFileChecked(const QString& path, AddressTable& tabl
             table->orderNumber(addressTags()[static_cast<std::size_t>(i)].name) != 0 && allTags;
     if (allTags) {
         table->setOrder("LNAME");
+    } else if (mode == xbase::OpenMode::ReadOnly) {
+        table->setOrder(0);
+        result.notices << QCoreApplication::translate(
+                              "AddressFile",
+                              "The index file for %1 is missing or out of date, and it cannot be "
+                              "rebuilt while the file is open read-only. The records are shown "
+                              "in the order they were added.")
+                              .arg(path);
     } else {
         table->setOrder(0);
         result.notices.append(
@@ -71,6 +87,17 @@ AddressFileResult openAddressFileChecked(const QString& path, AddressTable& tabl
             QStringLiteral("from the [File] menu"));
     }
     return result;
+}
+
+QString readOnlyOpenQuestion(const QString& path, const QString& cause) {
+    return withEngineText(
+        QCoreApplication::translate(
+            "AddressFile",
+            "Ravenpost cannot save changes to %1: the file, its memo or index file, or its "
+            "folder is read-only.\r\n\r\nOpen it read-only? You can browse, search and print "
+            "its records, but not add, change or delete them.")
+            .arg(path),
+        cause);
 }
 
 AddressFileResult createAddressTags(AddressTable& table, const TagProgress& progress) {

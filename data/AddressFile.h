@@ -20,6 +20,9 @@ struct [[nodiscard]] AddressFileResult {
     // The engine's text of the last failure, empty when there was none. Only the "Unable to
     // open" notice ends with it; the other notices are their fixed texts alone.
     QString cause;
+    // The open for work failed only because a file it needs cannot be written (a read-only
+    // file, folder or file system): the file can still be opened read-only.
+    bool writeRefused = false;
 
     explicit operator bool() const { return ok; }
 
@@ -46,11 +49,18 @@ inline const QString kExclusiveOpenMessage = QStringLiteral(
     "Unable to open this file exclusively. Possibly in use by another program or user");
 
 // openAddressTable, then the tag check; sets the LNAME order when every required tag exists,
-// else adds the notice to rebuild the indexes. Succeeds whenever the table is open. When it
-// cannot be opened, the notice "Unable to open <path>..." ends with the engine's text on a line
-// of its own.
+// else adds the notice to rebuild the indexes (read-only: the notice that they cannot be).
+// Succeeds whenever the table is open. When it cannot be opened, the notice "Unable to open
+// <path>..." ends with the engine's text on a line of its own; when it failed only because it
+// cannot be written, there is no notice and writeRefused is set, for the caller to offer
+// readOnlyOpenQuestion.
 AddressFileResult openAddressFileChecked(const QString& path, AddressTable& table,
-                                         const xbase::ProgressFn& rebuildProgress = {});
+                                         const xbase::ProgressFn& rebuildProgress = {},
+                                         xbase::OpenMode mode = xbase::OpenMode::Exclusive);
+
+// The question that offers to open path read-only after an open for work was refused writing,
+// with the engine's text on a line of its own.
+QString readOnlyOpenQuestion(const QString& path, const QString& cause);
 
 // Creates a new, empty address file with all tags and leaves it open in table. Fails with
 // "Create failed" when the engine cannot make the file, else with "File creation failed" after

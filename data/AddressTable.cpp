@@ -37,7 +37,12 @@ void AddressTable::close() {
 }
 
 std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path) {
-    return engine.open(enginePath(path));
+    try {
+        return engine.open(enginePath(path));
+    } catch (const xbase::ReadOnlyError&) {
+        // A read-only data folder still serves to print: a change is refused when it is made.
+        return engine.open(enginePath(path), xbase::OpenMode::ReadOnly);
+    }
 }
 
 QString existingFileInAnyCase(const QString& path) {

@@ -39,8 +39,9 @@ class AddressTable {
     QString fileName_;
 };
 
-// Opens one of the program's side tables shared; throws xbase::Error. A table that was not
-// closed properly has its indexes rebuilt; the caller tells the user (indexRebuiltNotice).
+// Opens one of the program's side tables shared, or read-only when it cannot be written;
+// throws xbase::Error. A table that was not closed properly has its indexes rebuilt; the
+// caller tells the user (indexRebuiltNotice).
 std::unique_ptr<xbase::Table> openSideTable(xbase::Engine& engine, const QString& path);
 
 // The file at path, or the one in its folder whose name differs only in letter case; empty when

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 
 #include "BatchFixture.h"
+#include "support/ReadOnlyMount.h"
 
 namespace rp {
 namespace {
@@ -74,6 +75,29 @@ TEST_F(OpenModeTest, ReadingJobsShareTheFileButNotWithAnExclusiveHolder) {
     EXPECT_EQ(run.err, "ravenpost-batch labels: Unable to open " + file +
                            ": it is open exclusively by another program or user\n");
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST_F(OpenModeTest, OnAReadOnlyFileSystemReadingJobsPrintAndChangingJobsSaySo) {
+    ASSERT_EQ(batch({"count", file}).status, 0);  // the data folder gets its side files
+    const ReadOnlyMount readOnly(dir.path(), dir.file("ro"));
+    SKIP_WITHOUT_READ_ONLY_MOUNT(readOnly);
+    const auto before = addressFiles();
+    const QString shown = QString::fromStdString(dir.file("ro/BROWSE.DBF"));
+    home = QString::fromStdString(dir.file("ro/home"));  // the data folder read-only as well
+    const QString pdf = QString::fromStdString(dir.file("labels.pdf"));
+
+    BatchRun run = batch(
+        {"labels", shown, "--setup", "Address labels, 30 per sheet", "--output", pdf, "--quiet"});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).contains("Ann Young"));
+
+    run = batch({"import-csv", shown, csv, "--columns", "LNAME,FNAME"});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "ravenpost-batch import-csv: " + shown +
+                           " cannot be changed: the file, its memo or index file, or its folder "
+                           "is read-only: Cannot open " +
+                           shown + " for writing: Read-only file system\n");
+    EXPECT_EQ(addressFiles(), before);
 }
 
 }  // namespace
