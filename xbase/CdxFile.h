@@ -24,6 +24,8 @@ class CdxFile {
     static CdxFile open(const std::string& path, bool writable);
 
     const std::string& path() const { return pages_->path(); }
+    // Throws Error when the path no longer names this open file (see File::requireStillAtPath).
+    void requireStillAtPath() const { pages_->requireStillAtPath(); }
 
     // Tags in creation order.
     std::size_t tagCount() const { return tags_.size(); }

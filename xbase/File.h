@@ -108,6 +108,10 @@ class File {
     }
     void truncate(std::uint64_t size);
     void sync();
+    // Throws Error naming the file when its path no longer names this open file: another
+    // program removed it, or put another file in its place by a rename. Writes would then go to
+    // a file that nobody sees again. Reads may go on: they see the file as it was.
+    void requireStillAtPath() const;
     // Maps the first length bytes (no more than the file holds) for reading; an empty map when
     // the file is empty or the system refuses.
     FileMap mapForReading(std::uint64_t length) const;

@@ -25,6 +25,7 @@ class FptFile final : public MemoFile {
     std::uint32_t write(std::uint32_t oldBlock, std::string_view text) override;
     // Writes go straight to the operating system; this flushes them to the disk.
     void sync() override;
+    void requireStillAtPath() const override { file_.requireStillAtPath(); }
 
   private:
     std::uint64_t offsetOf(std::uint32_t block) const {

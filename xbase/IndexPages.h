@@ -26,6 +26,7 @@ class IndexPages {
     explicit IndexPages(File file);
 
     const std::string& path() const { return file_.path(); }
+    void requireStillAtPath() const { file_.requireStillAtPath(); }
     // Pages in the file as last seen; bounds every walk over the file's pages.
     std::uint64_t pageCount() const { return size_ / kIndexPageSize; }
     // Reads the file size again, after another process may have grown the file.

@@ -35,6 +35,9 @@ class MemoFile {
     virtual std::uint32_t write(std::uint32_t oldBlock, std::string_view text) = 0;
     // Makes sure written memos have reached the disk.
     virtual void sync() = 0;
+    // Throws Error when the path no longer names this open file (see File::requireStillAtPath).
+    // Kinds that are never written have nothing to lose and pass.
+    virtual void requireStillAtPath() const {}
 };
 
 }  // namespace xbase

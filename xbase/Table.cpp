@@ -124,7 +124,8 @@ void Table::close() {
     if (!dbf_.isOpen()) return;
     std::exception_ptr failure;
     try {
-        commit();
+        // What a refused change left buffered has no file to go to.
+        if (!filesReplaced_) commit();
     } catch (...) {
         failure = std::current_exception();
     }
@@ -419,7 +420,16 @@ void Table::cancel() {
 
 void Table::post() {
     if (!editing_) return;
-    beginChanges();
+    // The first post of a run is looked at by beginChanges; an exclusive open's appends are
+    // looked at a batch at a time, when flushAppends writes them.
+    try {
+        if (changing_ && !(appending_ && mode_ == OpenMode::Exclusive)) requireFilesInPlace();
+        beginChanges();
+    } catch (const Error&) {
+        // An edit refused for good is dropped: else every move would post it again.
+        if (filesReplaced_) cancel();
+        throw;
+    }
     storeMemos();
     bool inTable = false;  // whether the record's bytes have reached the table
     try {
@@ -485,6 +495,7 @@ void Table::flushAppends() {
     if (!appendBuf_.empty()) {
         // Records first, then the count: an interrupted append leaves a file whose header
         // still tells the truth.
+        requireFilesInPlace();
         appendBuf_ += dbf::kEndOfFile;
         try {
             dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_,
@@ -522,6 +533,19 @@ void Table::commit() {
     if (mode_ == OpenMode::ReadOnly) return;
     flushAppends();
     endChanges();
+}
+
+void Table::forgetUnwritten() {
+    cancel();
+    const std::uint32_t before = count_;
+    appendBuf_.clear();
+    refreshCount();
+    if (count_ < before) keepMark_ = true;
+    cursorOnCurrent_ = false;
+    if (recno_ >= 1 && recno_ <= count_)
+        load(recno_);
+    else
+        standAtEnd(count_ == 0);
 }
 
 void Table::deleteRecord() {

@@ -11,6 +11,14 @@
 // appendBlank() starts a new record, and nothing reaches the file until post() (or a move to
 // another record, or commit(), or close(), which post first). cancel() drops the edit.
 //
+// Files that change underneath. Another program may remove the table, its memo file or its
+// structural index, or put a new file in its place, while this open still works through the
+// old one. Before each change (the start of a run of changes, each post of a record, each
+// batch of appended records an exclusive open writes, a pack, a tag built or dropped) the table
+// makes sure its paths still name the files it has open, and refuses the change with an Error
+// naming the file when they do not: nothing more reaches a file that nobody sees again. Reads
+// go on from the files as they were, and close() then writes nothing.
+//
 // Crash safety. A table with a structural index is marked in its header (byte 14, dBase IV's
 // "incomplete transaction" flag, which FoxPro-style readers ignore) from the first change that
 // the index file on disk may not reflect yet until the index pages, the records and the header
@@ -140,6 +148,11 @@ class Table : public RecordSource {
     // what was posted since the last commit is on disk (the files are flushed to the device
     // when anything was written) and the header's incomplete mark is cleared again.
     void commit();
+    // After a write failed: drops the edit and the appended records not yet written (an
+    // exclusive open holds them back), and takes the record count from the header on the disk,
+    // so that recordCount() tells how many records the file holds. When records were dropped
+    // the tags may list them, so the mark stays for the next open unless reindex() follows.
+    void forgetUnwritten();
 
     // The deletion mark, written at once.
     void deleteRecord();
@@ -286,6 +299,9 @@ class Table : public RecordSource {
     // flushes it. Progress runs once from 0 to 100 over all the tags.
     void writeStructuralIndex(const std::string& path, const std::vector<TagDefinition>& tags,
                               const ProgressFn& progress);
+    // Throws Error when another program removed or replaced one of the table's files since
+    // the open (see "Files that change underneath" above); close() then writes nothing.
+    void requireFilesInPlace();
     void beginChanges();
     void endChanges();
     void writeIncompleteMark(bool on);
@@ -438,6 +454,8 @@ class Table : public RecordSource {
     bool keepMark_ = false;
     bool rebuiltAtOpen_ = false;
     bool indexStale_ = false;
+    // A change found a file removed or replaced by another program.
+    bool filesReplaced_ = false;
 
     const char* current_ = nullptr;  // the current record's bytes
     std::string blank_;              // the phantom record

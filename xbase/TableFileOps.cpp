@@ -55,6 +55,8 @@ void Table::pack(const ProgressFn& progress) {
     if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be packed");
     requireWritable();
     commit();
+    // The packed files would take the place of whatever the paths name now.
+    requireFilesInPlace();
     // The packed table, memo file and index are written beside the originals and take their
     // place through the journal only when complete (see PackJournal.h).
     const std::string tmpDbf = scratchPath(path_);

@@ -290,6 +290,7 @@ void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn
     // Records still buffered are written first: the new tags list only records on disk, and a
     // first tag starts the structural index that later changes mark the header for.
     commit();
+    requireFilesInPlace();
     catchUpIndexes();
     // Each tag is planned up front; one that cannot be made fails when its turn comes, after
     // the tags before it are built.
@@ -354,6 +355,7 @@ void Table::buildInTurn(
 void Table::dropTag(std::string_view name) {
     requireWritable();
     post();
+    requireFilesInPlace();
     catchUpIndexes();
     int n = orderNumber(name);
     if (!cdx_ || n == 0 || orders_[static_cast<std::size_t>(n - 1)].file)

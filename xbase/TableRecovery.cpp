@@ -24,17 +24,31 @@ void Table::writeIncompleteMark(bool on) {
     if (on) dbf_.sync();
 }
 
+void Table::requireFilesInPlace() {
+    try {
+        dbf_.requireStillAtPath();
+        if (memo_) memo_->requireStillAtPath();
+        if (cdx_) cdx_->requireStillAtPath();
+    } catch (const Error&) {
+        filesReplaced_ = true;
+        throw;
+    }
+}
+
 void Table::beginChanges() {
     if (changing_) return;
     if (mode_ == OpenMode::Shared) dbf_.lockWriters();
-    if (tableFlags_ & dbf::kFlagStructuralIndex) {
-        try {
-            writeIncompleteMark(true);
-        } catch (...) {
-            // Nothing may be changed before the mark is on the disk: the run has not begun.
-            if (mode_ == OpenMode::Shared) dbf_.unlockWriters();
-            throw;
-        }
+    const bool marks = tableFlags_ & dbf::kFlagStructuralIndex;
+    try {
+        // Among shared opens the files are looked at under the writers' lock, once per run.
+        requireFilesInPlace();
+        if (marks) writeIncompleteMark(true);
+    } catch (...) {
+        // Nothing may be changed before the mark is on the disk: the run has not begun.
+        if (mode_ == OpenMode::Shared) dbf_.unlockWriters();
+        throw;
+    }
+    if (marks) {
         markWritten_ = true;
         // Under the mark, an exclusive open writes each changed index page once per run.
         if (mode_ == OpenMode::Exclusive && cdx_) cdx_->holdWrites(true);
