@@ -12,8 +12,10 @@ constexpr int kTextChars = 44;
 
 }  // namespace
 
-MemoSearchProgress::MemoSearchProgress(const QString& text, QWidget* parent)
-    : Dialog(parent, HelpTopic::RecordPage) {
+MemoSearchProgress::MemoSearchProgress(const QString& text, QWidget* parent,
+                                       const ProgressClock& clock)
+    : Dialog(parent, HelpTopic::RecordPage),
+      events_(std::chrono::milliseconds(kEventIntervalMs), clock) {
     setWindowTitle(QStringLiteral("Searching"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -30,14 +32,10 @@ MemoSearchProgress::MemoSearchProgress(const QString& text, QWidget* parent)
     connect(cancel_, &QPushButton::clicked, this, &MemoSearchProgress::reject);
 
     layOutAboveButton(text_, cancel_);
-    sinceEvents_.start();
 }
 
 bool MemoSearchProgress::afterRecord() {
-    if (sinceEvents_.hasExpired(kEventIntervalMs)) {
-        QCoreApplication::processEvents();
-        sinceEvents_.restart();
-    }
+    if (events_.due()) QCoreApplication::processEvents();
     return !cancelled_;
 }
 

@@ -3,9 +3,8 @@
 // Cancel button. It holds the rest of the program off while it shows, and gives the walk its
 // step: pending events are handled every kEventIntervalMs, and Cancel (or Esc, or closing
 // the window) stops the walk.
-#include <QElapsedTimer>
-
 #include "framework/Dialog.h"
+#include "framework/EventPacer.h"
 
 class QLabel;
 class QPushButton;
@@ -19,14 +18,16 @@ class MemoSearchProgress : public Dialog {
     // keeps the window answering at once and costs next to nothing.
     static constexpr int kEventIntervalMs = 10;
 
-    MemoSearchProgress(const QString& text, QWidget* parent);
+    MemoSearchProgress(const QString& text, QWidget* parent,
+                       const ProgressClock& clock = ProgressClock::steady());
 
     QLabel* textLabel() const { return text_; }
     QPushButton* cancelButton() const { return cancel_; }
     bool cancelled() const { return cancelled_; }
 
-    // The walk's step, run after every record: handles pending events when kEventIntervalMs
-    // have passed since it last did; false once the search was cancelled.
+    // The walk's step, run after every record: handles pending events when more than
+    // kEventIntervalMs have passed on the clock since it last did; false once the search was
+    // cancelled.
     bool afterRecord();
 
     void reject() override;
@@ -34,7 +35,7 @@ class MemoSearchProgress : public Dialog {
   private:
     QLabel* text_;
     QPushButton* cancel_;
-    QElapsedTimer sinceEvents_;
+    EventPacer events_;
     bool cancelled_ = false;
 };
 

@@ -20,7 +20,9 @@ constexpr int kEventIntervalMs = 30;
 
 }  // namespace
 
-BulkDialog::BulkDialog(QWidget* parent, HelpTopic::Number helpTopic) : Dialog(parent, helpTopic) {
+BulkDialog::BulkDialog(QWidget* parent, HelpTopic::Number helpTopic)
+    : Dialog(parent, helpTopic),
+      events_(std::chrono::milliseconds(kEventIntervalMs), ProgressClock::steady()) {
     setModal(true);
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
@@ -49,7 +51,7 @@ void BulkDialog::layOutParts(std::initializer_list<QWidget*> parts,
 
 void BulkDialog::setBusy(bool busy) {
     busy_ = busy;
-    if (busy) sinceEvents_.start();
+    if (busy) events_.restart();
 }
 
 void BulkDialog::showWorking(QWidget* choices, QWidget* progress) {
@@ -72,10 +74,7 @@ bool BulkDialog::runBusy(const std::function<void()>& work) {
 }
 
 bool BulkDialog::handlePendingInput() {
-    if (sinceEvents_.hasExpired(kEventIntervalMs)) {
-        QApplication::processEvents();
-        sinceEvents_.restart();
-    }
+    if (events_.due()) QApplication::processEvents();
     return !cancelRequested_;
 }
 

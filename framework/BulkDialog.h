@@ -2,12 +2,12 @@
 // Base of the dialogs that run a loop over many records: a progress bar in percent, the busy
 // and cancel-requested flags, and pending input handled at most every 30 ms while the loop
 // runs. Closing the window while busy counts as the dialog's Cancel.
-#include <QElapsedTimer>
 #include <functional>
 #include <initializer_list>
 
 #include "framework/BulkProgress.h"
 #include "framework/Dialog.h"
+#include "framework/EventPacer.h"
 #include "framework/HelpTopic.h"
 
 class QProgressBar;
@@ -53,7 +53,7 @@ class BulkDialog : public Dialog {
     QWidget* helpButtons_;
     bool busy_ = false;
     bool cancelRequested_ = false;
-    QElapsedTimer sinceEvents_;
+    EventPacer events_;
 };
 
 }  // namespace rp

@@ -1,7 +1,6 @@
 // The Browse page's model: columns, values in the table's order, rows the navigation leaves
 // out, the table's position kept, resets, and the ends of a large file.
 #include <QSignalSpy>
-#include <chrono>
 
 #include "app/BrowseModel.h"
 #include "data/AddressLayout.h"
@@ -186,7 +185,6 @@ TEST_F(BrowseModelTest, RowsOfALargeFileMatchAPlainWalk) {
     addMany(20000);
     const std::vector<std::uint32_t> records = walk();
     table->go(records[7]);
-    const auto start = std::chrono::steady_clock::now();
     BrowseModel model(table, dayText);
     const int rows = model.rowCount();
     ASSERT_EQ(rows, 20000);
@@ -198,7 +196,6 @@ TEST_F(BrowseModelTest, RowsOfALargeFileMatchAPlainWalk) {
         EXPECT_EQ(model.recordAt(row), records[static_cast<std::size_t>(row)]);
     EXPECT_EQ(model.rowOf(records[123]), 123);
     EXPECT_EQ(model.rowOf(records[rows - 200]), rows - 200);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
 
     // The middle lies beyond skipping distance of both ends: its records follow each other as
     // in the walk, at about the right place.

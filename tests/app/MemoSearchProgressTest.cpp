@@ -1,15 +1,18 @@
 // The "Searching" window: its texts, Cancel stopping the walk, events handled between
-// records, and the memo search run under it.
+// records by its clock, and the memo search run under it.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <chrono>
+#include <vector>
 
 #include "app/MemoSearch.h"
 #include "app/MemoSearchProgress.h"
 #include "support/AddressFileFixture.h"
+#include "support/ManualClock.h"
 
 namespace rp {
 namespace {
@@ -44,35 +47,48 @@ TEST(MemoSearchProgress, CancelStopsTheWalk) {
 }
 
 TEST(MemoSearchProgress, TheStepHandlesPendingEventsSoThatCancelGetsThrough) {
-    MemoSearchProgress window("x", nullptr);
+    ManualClock clock;
+    MemoSearchProgress window("x", nullptr, clock);
     window.show();
     QTimer::singleShot(0, window.cancelButton(), &QPushButton::click);
-    QElapsedTimer clock;
-    clock.start();
-    int steps = 0;
-    while (window.afterRecord() && clock.elapsed() < 5000) ++steps;
+    // The click waits for the step that handles events.
+    EXPECT_TRUE(window.afterRecord());
+    clock.advance(std::chrono::milliseconds(MemoSearchProgress::kEventIntervalMs + 1));
+    EXPECT_FALSE(window.afterRecord());
     EXPECT_TRUE(window.cancelled());
-    EXPECT_LT(clock.elapsed(), 1000);
 }
 
-TEST(MemoSearchProgress, EventsAreHandledEveryFewMillisecondsNotEveryRecord) {
-    MemoSearchProgress window("x", nullptr);
+// Events are handled once more than kEventIntervalMs has passed since they last were, however
+// many records the walk steps over meanwhile: a zero timer fires once each time they are.
+struct EventPassCase {
+    std::vector<int> advances;  // milliseconds the clock moves before each run of 100 steps
+    int passes;
+};
+
+class MemoSearchEventPassTest : public ::testing::TestWithParam<EventPassCase> {};
+
+TEST_P(MemoSearchEventPassTest, EventsAreHandledByTheClockNotEveryRecord) {
+    ManualClock clock;
+    MemoSearchProgress window("x", nullptr, clock);
     window.show();
+    QCoreApplication::processEvents();
     int passes = 0;
-    QTimer everyPass;  // a zero timer fires once each time events are handled
+    QTimer everyPass;
     QObject::connect(&everyPass, &QTimer::timeout, [&passes] { ++passes; });
     everyPass.start(0);
-    QElapsedTimer clock;
-    clock.start();
-    long steps = 0;
-    while (clock.elapsed() < 60) {
-        ASSERT_TRUE(window.afterRecord());
-        ++steps;
+    for (const int advance : GetParam().advances) {
+        clock.advance(std::chrono::milliseconds(advance));
+        for (int step = 0; step < 100; ++step) ASSERT_TRUE(window.afterRecord());
     }
-    EXPECT_GE(passes, 2);
-    EXPECT_LE(passes, clock.elapsed() / MemoSearchProgress::kEventIntervalMs + 1);
-    EXPECT_GT(steps, 10 * passes);
+    EXPECT_EQ(passes, GetParam().passes);
 }
+
+INSTANTIATE_TEST_SUITE_P(MemoSearchProgress, MemoSearchEventPassTest,
+                         ::testing::Values(EventPassCase{{0}, 0}, EventPassCase{{10}, 0},
+                                           EventPassCase{{11}, 1}, EventPassCase{{5, 5, 5}, 1},
+                                           EventPassCase{{11, 11, 11}, 3},
+                                           EventPassCase{{11, 10, 1}, 2},
+                                           EventPassCase{{1000}, 1}));
 
 class FindTextInMemoTest : public AddressFileFixture {};
 

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocalSocket>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUuid>
@@ -30,7 +31,9 @@ TEST(SingleInstanceTest, SecondCopyIsNotFirstAndWakesTheFirst) {
     EXPECT_FALSE(second.isFirst());
     EXPECT_TRUE(second.notifyRunning());
     ASSERT_TRUE(activations.wait(5000));
-    QTest::qWait(100);
+    // Everything the second copy sent has been read once its connection is gone: no duplicate.
+    ASSERT_TRUE(
+        QTest::qWaitFor([&first] { return first.findChildren<QLocalSocket*>().isEmpty(); }));
     EXPECT_EQ(activations.count(), 1);
 
     EXPECT_TRUE(second.notifyRunning());
