@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
@@ -26,6 +27,7 @@
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordedPages.h"
+#include "framework/UnstoredSettings.h"
 #include "support/ScriptedPrintDialogs.h"
 
 namespace rp {
@@ -159,6 +161,35 @@ TEST_F(PrintEnvelopeDialogTest, PreviewsAndPrintsTheCurrentRecordAndRemembersThe
     EXPECT_TRUE(darkIn(page, QRect(233, 205, 60, 6)));     // the bars
     EXPECT_FALSE(darkIn(page, QRect(225, 150, 300, 50)));  // above the bars
     EXPECT_FALSE(darkIn(page, QRect(0, 0, 200, 100)));
+}
+
+// A preferences file that cannot be written (its folder is a plain file, which stops root as
+// well): both prints are done, and the printer memory they could not store is told once.
+TEST_F(PrintEnvelopeDialogTest, PrinterMemoryThatCannotBeStoredIsToldOnceAndThePrintsAreDone) {
+    QFile plain(path("plain"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString ini = path("plain/RAVENP.INI");
+    UnstoredSettingsRun run;
+    auto setups = open("RVPESU.DBF");
+    PrintEnvelopeDialog dialog(*setups, addresses.table(), catalog, iniPreferenceAccess(ini));
+    catalog.setPdfFolderMemory({[this] { return output.path(); }, {}});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    StatusCloser closer;
+    for (int i = 0; i < 2; ++i) {
+        dialogs.answerPrint({});
+        QTest::mouseClick(dialog.printNowButton(), Qt::LeftButton);
+    }
+    EXPECT_EQ(closer.finals,
+              (QStringList{"\rEnvelope Print Completed!", "\rEnvelope Print Completed!"}));
+    EXPECT_TRUE(QFile::exists(output.filePath("envelope.pdf")));
+    EXPECT_EQ(messages.texts(),
+              QStringList({"Your settings cannot be saved in " + ini +
+                           ", so printer choices, recent files and other settings you change "
+                           "will not be remembered.\r\nThe file " +
+                           ini + " cannot be written: Not a directory"}));
 }
 
 // With no paper remembered for the setup or its envelope, "PDF file" prints on the envelope
