@@ -109,14 +109,8 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
         progress.recordDone();
     }
     // The records still held back are written now: the import has not saved them before.
-    if (result.outcome != Outcome::WriteError) {
-        try {
-            table.commit();
-        } catch (const xbase::Error& e) {
-            result.outcome = Outcome::WriteError;
-            result.cause = errorText(e);
-        }
-    }
+    if (!record.writeHeldBack(result.cause)) result.outcome = Outcome::WriteError;
+    result.written = record.recordsAdded();
     result.cutValues = record.cutValues();
     result.replacedCharacters = record.replacedCharacters();
     return result;
@@ -133,7 +127,9 @@ QString asciiImportMessage(const AsciiImportResult& result) {
             return withCause(QStringLiteral("Unknown error analyzing text line") + after,
                              result.cause);
         case Outcome::WriteError:
-            return withCause(QStringLiteral("Unknown error writing to datafile") + after,
+            // Records held back when the write failed are not in the file: they are not told.
+            return withCause(QStringLiteral("Unknown error writing to datafile after importing ") +
+                                 QString::number(result.written) + QStringLiteral(" records."),
                              result.cause);
         case Outcome::Cancelled:
             return QStringLiteral("Import cancelled after importing ") + n +

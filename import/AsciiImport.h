@@ -24,6 +24,7 @@ struct AsciiImportResult {
     enum class Outcome { Complete, Cancelled, ReadError, AnalysisError, WriteError };
     Outcome outcome = Outcome::Complete;
     std::uint32_t lines = 0;               // lines read, the one that failed included
+    std::uint32_t written = 0;             // records the import added that the file holds
     std::uint32_t cutValues = 0;           // values cut to their field's width
     std::uint32_t cutLines = 0;            // lines whose characters beyond 2048 were passed over
     std::uint32_t replacedCharacters = 0;  // characters the file cannot hold, stored as "?"

@@ -103,6 +103,9 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
         record.drop();
         result.outcome = Outcome::Failed;
         result.cause = errorText(e);
+        // The count tells the records that are in the file, not those held back.
+        record.writeHeldBack(result.cause);
+        result.records = record.recordsAdded();
     }
     return result;
 }

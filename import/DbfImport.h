@@ -35,7 +35,7 @@ ImportLayout dbfImportLayout(const xbase::Table& source);
 struct DbfImportResult {
     enum class Outcome { Complete, Cancelled, Failed };
     Outcome outcome = Outcome::Complete;
-    std::uint32_t records = 0;  // records imported
+    std::uint32_t records = 0;  // records imported: after a failure, those the file holds
     QString cause;              // the engine's text of a failure
 };
 

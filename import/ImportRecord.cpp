@@ -2,11 +2,14 @@
 
 #include "data/FieldText.h"
 #include "data/RecordText.h"
+#include "framework/Messages.h"
 #include "import/ImportLayout.h"
 #include "xbase/Error.h"
 #include "xbase/Table.h"
 
 namespace rp {
+
+ImportRecord::ImportRecord(xbase::Table& table) : table_(table), before_(table.recordCount()) {}
 
 void ImportRecord::begin() {
     table_.appendBlank();
@@ -37,6 +40,23 @@ void ImportRecord::drop() {
     } catch (const xbase::Error&) {
         // Nothing of the record was written; there is nothing more to undo.
     }
+}
+
+bool ImportRecord::writeHeldBack(QString& cause) {
+    try {
+        table_.commit();
+        return true;
+    } catch (const xbase::Error& e) {
+        const QString text = errorText(e);
+        if (!cause.contains(text)) cause = cause.isEmpty() ? text : withCause(cause, text);
+    }
+    table_.forgetUnwritten();
+    return false;
+}
+
+std::uint32_t ImportRecord::recordsAdded() const {
+    const std::uint32_t now = table_.recordCount();
+    return now > before_ ? now - before_ : 0;
 }
 
 }  // namespace rp

@@ -13,7 +13,8 @@ namespace rp {
 
 class ImportRecord {
   public:
-    explicit ImportRecord(xbase::Table& table) : table_(table) {}
+    // The table's records before the import are the ones it holds now.
+    explicit ImportRecord(xbase::Table& table);
 
     // Appends a blank record to fill; throws xbase::Error when it cannot.
     void begin();
@@ -24,6 +25,12 @@ class ImportRecord {
     void finish();
     // Drops the record being filled after a failure, so that no part of it is written.
     void drop();
+    // Writes the records the table still holds back. When that fails they are dropped, so that
+    // the table counts only what the file holds, the engine's text is added to cause on a line
+    // of its own (unless cause says it already), and the result is false.
+    bool writeHeldBack(QString& cause);
+    // The records the import added that the table holds.
+    std::uint32_t recordsAdded() const;
 
     // Values cut to their field's width so far.
     std::uint32_t cutValues() const { return cutValues_; }
@@ -32,6 +39,7 @@ class ImportRecord {
 
   private:
     xbase::Table& table_;
+    std::uint32_t before_;
     QString memo_;
     std::uint32_t cutValues_ = 0;
     std::uint32_t replaced_ = 0;

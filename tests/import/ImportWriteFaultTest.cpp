@@ -1,6 +1,8 @@
 // Every write of a small import, and of the tag rebuild after it, failing in turn as on a full
-// disk, once or for good: the records that reached the file read back as their source rows, and
-// the tags agree with the table at once or after the repair at the next open, which says so.
+// disk, once or for good: the records that reached the file read back as their source rows, the
+// import's message tells how many they are, and the tags agree with the table at once or after
+// the repair at the next open, which says so.
+#include <QRegularExpression>
 #include <QStringList>
 #include <cerrno>
 #include <functional>
@@ -43,23 +45,36 @@ class ImportWriteFaultTest : public AddressFileFixture {
         source_ = engine.open(source, xbase::OpenMode::ReadOnly);
     }
 
-    void importAscii() { importAsciiFile(table.table(), csv_, layoutOf({"Last"})); }
+    // Each import returns the message that tells its count.
+    QString importAscii() {
+        return asciiImportMessage(importAsciiFile(table.table(), csv_, layoutOf({"Last"})));
+    }
 
-    void importDbf() {
+    QString importDbf() {
         ImportLayout layout = dbfImportLayout(*source_);
         layout.columns[0].match = QStringLiteral("Last");
-        importDbfFile(table.table(), *source_, layout);
+        return dbfImportMessages(importDbfFile(table.table(), *source_, layout)).constLast();
+    }
+
+    // The count in an import's message.
+    static std::uint32_t toldCount(const QString& message) {
+        static const QRegularExpression count(
+            QStringLiteral("(?:after importing|Imported) (\\d+) records\\."));
+        const QRegularExpressionMatch m = count.match(message);
+        EXPECT_TRUE(m.hasMatch()) << message.toStdString();
+        return m.captured(1).toUInt();
     }
 
     // A new address file holding one record, imported into with the n-th write failing; then
-    // the tags are rebuilt as the import window does. Returns the writes made.
-    std::uint64_t runFailing(const QString& path, const std::function<void()>& import,
-                             std::uint64_t n, unsigned mode) {
+    // the tags are rebuilt as the import window does. Returns the writes made; told is the count
+    // the import's message gave.
+    std::uint64_t runFailing(const QString& path, const std::function<QString()>& import,
+                             std::uint64_t n, unsigned mode, std::uint32_t& told) {
         EXPECT_TRUE(createAddressFile(path, table));
         add({{"LNAME", "Existing"}});
         table->commit();
         xbase::WriteFaults::failAfter(n, ENOSPC, mode);
-        import();
+        told = toldCount(import());
         rebuildImportedTags(table, [](int) {});
         const std::uint64_t calls = xbase::WriteFaults::calls();
         xbase::WriteFaults::off();
@@ -67,9 +82,9 @@ class ImportWriteFaultTest : public AddressFileFixture {
         return calls;
     }
 
-    // Opens the file again: records in source order after the first, every tag listing every
-    // record, and the notice of the repair when the file was left marked.
-    void expectIntact(const QString& path, bool marked) {
+    // Opens the file again: records in source order after the first, as many as the import told,
+    // every tag listing every record, and the notice of the repair when the file was left marked.
+    void expectIntact(const QString& path, bool marked, std::uint32_t told) {
         const AddressFileResult opened = openAddressTable(path, table);
         ASSERT_TRUE(opened.ok);
         const QStringList repaired{
@@ -79,6 +94,7 @@ class ImportWriteFaultTest : public AddressFileFixture {
         const std::uint32_t count = table->recordCount();
         ASSERT_GE(count, 1u);
         ASSERT_LE(count, static_cast<std::uint32_t>(kRows + 1));
+        EXPECT_EQ(told, count - 1);
         for (std::uint32_t r = 2; r <= count; ++r) {
             table->go(r);
             EXPECT_EQ(fieldText(table.table(), "LNAME"), nameOf(static_cast<int>(r) - 2));
@@ -109,16 +125,17 @@ TEST_F(ImportWriteFaultTest, EachWriteFailingInTurnLeavesTheRecordsWrittenAndThe
     };
     int file = 0;
     for (const auto& c : cases) {
-        const auto import = [&] { c.dbf ? importDbf() : importAscii(); };
+        const auto import = [&] { return c.dbf ? importDbf() : importAscii(); };
         for (std::uint64_t n = 1;; ++n) {
             SCOPED_TRACE(std::string(c.name) + ", write " + std::to_string(n) + " failing");
             const QString path =
                 QString::fromStdString(dir.file("F" + std::to_string(++file) + ".DBF"));
-            const std::uint64_t calls = runFailing(path, import, n, c.mode);
+            std::uint32_t told = 0;
+            const std::uint64_t calls = runFailing(path, import, n, c.mode, told);
             std::ifstream written(path.toStdString(), std::ios::binary);
             written.seekg(14);
             const bool marked = written.get() != 0;
-            expectIntact(path, marked);
+            expectIntact(path, marked, told);
             if (HasFailure() || n > calls) break;
         }
     }
