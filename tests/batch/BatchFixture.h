@@ -7,27 +7,18 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QProcess>
-#include <csignal>
 #include <functional>
 
 #include "support/AddressFileFixture.h"
 
 namespace rp {
 
-// Waits until the running process writes said on standard error, then presses Ctrl+C (SIGINT)
-// and waits for it to end. Returns all it wrote on standard error; it lacks said when the
-// process ended before saying it.
-inline QByteArray interruptWhenSaid(QProcess& process, const QByteArray& said) {
-    process.setReadChannel(QProcess::StandardError);
-    QByteArray err;
-    while (!err.contains(said) && process.state() != QProcess::NotRunning) {
-        process.waitForReadyRead(1000);
-        err += process.readAllStandardError();
-    }
-    if (err.contains(said) && process.processId() > 0)
-        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-    process.waitForFinished(60000);
-    return err + process.readAllStandardError();
+// Has the process press Ctrl+C for itself once a pass has done records records (the batch
+// program's test hook), so that the stop always comes at that record.
+inline void stopAfterRecords(QProcess& process, int records) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("RAVENPOST_BATCH_STOP_AFTER"), QString::number(records));
+    process.setProcessEnvironment(environment);
 }
 
 struct BatchRun {
