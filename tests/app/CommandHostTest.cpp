@@ -1,10 +1,12 @@
-// One run of a command against a host of the test's own over a real address file: what the
-// dialog is given, and which of the host's steps run before and after it, in which order.
+// One run of a command against a window of the test's own over a real address file: what the
+// dialog is given, how the window looks while it runs, and that the window, the record it shows,
+// the filter and the printer chosen are as they were once it has run.
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "app/CommandRun.h"
 #include "app/FilterBuilder.h"
@@ -18,18 +20,24 @@
 namespace rp {
 namespace {
 
-class LoggedPrinters : public PrinterAccess {
+// The printer the user has chosen; a dialog may choose another while it runs.
+class ChosenPrinter : public PrinterAccess {
   public:
-    QStringList log;
     bool anyInstalled() const override { return true; }
-    void rememberSelection() override { log << "remember"; }
-    void restoreSelection() override { log << "restore"; }
+    void rememberSelection() override { remembered_ = chosen; }
+    void restoreSelection() override { chosen = remembered_; }
+
+    QString chosen = "Office";
+
+  private:
+    QString remembered_;
 };
 
-// Keeps a log of what the run asks of the window.
-class LoggingHost : public CommandHost {
+// A window as the user sees it: frozen or not, following the table's moves or not, which page
+// and record it shows, and whether its commands were last set for an open file.
+class WindowHost : public CommandHost {
   public:
-    LoggingHost(xbase::Engine& engine, QString folder)
+    WindowHost(xbase::Engine& engine, QString folder)
         : engine_(engine), table_(engine), folder_(std::move(folder)) {}
 
     QWidget* dialogParent() override { return &window; }
@@ -38,26 +46,27 @@ class LoggingHost : public CommandHost {
     QString dataFolder() const override { return folder_; }
     QString userExpression() const override { return expression; }
     PrinterAccess* printers() override { return printerAccess; }
-    void setFrozen(bool frozen) override { log << (frozen ? "freeze" : "thaw"); }
-    void setReactingToTableEvents(bool reacting) override {
-        log << (reacting ? "resume" : "pause");
+    void setFrozen(bool frozen) override { this->frozen = frozen; }
+    void setReactingToTableEvents(bool reacting) override { this->reacting = reacting; }
+    void applyFilter() override { table_->setFilter(joinedFilter(expression).toStdString()); }
+    void showRecordPage() override {
+        page = "record";
+        showCurrentRecord();
     }
-    void applyFilter() override {
-        log << "filter";
-        table_->setFilter(joinedFilter(expression).toStdString());
-    }
-    void showRecordPage() override { log << "record page"; }
-    void showCurrentRecord() override { log << "record " + QString::number(table_->recNo()); }
+    void showCurrentRecord() override { shownRecord = table_->recNo(); }
     bool reopenAddressFile(const QString& path) override {
-        log << "reopen " + path;
         return openAddressFileChecked(path, table_).ok;
     }
-    void updateCommandStates() override { log << "states"; }
+    void updateCommandStates() override { commandsForOpenFile = table_.isOpen(); }
 
     QWidget window;
     QString expression;
     PrinterAccess* printerAccess = nullptr;
-    QStringList log;
+    bool frozen = false;
+    bool reacting = true;
+    QString page;
+    std::uint32_t shownRecord = 0;
+    std::optional<bool> commandsForOpenFile;
 
   private:
     xbase::Engine& engine_;
@@ -93,7 +102,7 @@ class CommandHostTest : public ::testing::Test {
     xbase::Engine engine;
     ScriptedMessages shown;
     MessagesScope scope{shown};
-    LoggingHost host{engine, folder()};
+    WindowHost host{engine, folder()};
     int runs = 0;
 };
 
@@ -102,7 +111,9 @@ TEST_F(CommandHostTest, StopsBeforeAnyChangeWithoutAnOpenFile) {
     run(Command::ImportDbf, [&](CommandContext&) { ++runs; });
     EXPECT_EQ(runs, 0);
     EXPECT_EQ(shown.texts(), QStringList{"You need to have a Ravenpost file open first"});
-    EXPECT_EQ(host.log, QStringList{"states"});
+    EXPECT_FALSE(host.frozen);
+    EXPECT_TRUE(host.reacting);
+    EXPECT_EQ(host.commandsForOpenFile, false);
 }
 
 TEST_F(CommandHostTest, DialogIsGivenTheHostsFileFolderAndWindow) {
@@ -121,15 +132,19 @@ TEST_F(CommandHostTest, DialogIsGivenTheHostsFileFolderAndWindow) {
 TEST_F(CommandHostTest, RestorationsUndoThePreparationsEvenWhenTheDialogThrows) {
     table().skip(1);
     const std::uint32_t before = table().recNo();
-    const QString at = "record " + QString::number(before);
     run(Command::ConvertUppercase, [&](CommandContext& c) {
-        EXPECT_EQ(host.log, (QStringList{"pause", "freeze"}));
+        // The window stands still while the dialog walks the file.
+        EXPECT_TRUE(host.frozen);
+        EXPECT_FALSE(host.reacting);
         c.table->table().goBottom();
         throw xbase::Error("Disk full");
     });
-    EXPECT_EQ(table().recNo(), before);
-    EXPECT_EQ(host.log, (QStringList{"pause", "freeze", "thaw", at, "resume", "states"}));
     EXPECT_EQ(shown.texts(), QStringList{"Disk full"});
+    EXPECT_EQ(table().recNo(), before);
+    EXPECT_EQ(host.shownRecord, before);
+    EXPECT_FALSE(host.frozen);
+    EXPECT_TRUE(host.reacting);
+    EXPECT_EQ(host.commandsForOpenFile, true);
 }
 
 TEST_F(CommandHostTest, UserQueryCommandsSeeTheUserExpressionAloneThenTheFilterAgain) {
@@ -145,16 +160,15 @@ TEST_F(CommandHostTest, UserQueryCommandsSeeTheUserExpressionAloneThenTheFilterA
     EXPECT_EQ(query, "");
 
     host.expression = "UPPER(STATE)=\"MA\"";
-    host.log.clear();
     run(Command::SearchReplace, dialog);
     EXPECT_TRUE(seen.filteredEnabled);
     EXPECT_FALSE(seen.allRecordsForced);
     EXPECT_EQ(QString::fromStdString(query), host.expression);
     EXPECT_EQ(QString::fromStdString(table().filter()), joinedFilter(host.expression));
     EXPECT_EQ(table().text("LNAME"), "Brown");  // the first record of the filter
-    const QString first = "record " + QString::number(table().recNo());
-    EXPECT_EQ(host.log, (QStringList{"pause", "freeze", "filter", first, "thaw", "resume", "states",
-                                     "states"}));
+    EXPECT_EQ(host.shownRecord, table().recNo());
+    EXPECT_FALSE(host.frozen);
+    EXPECT_TRUE(host.reacting);
 }
 
 TEST_F(CommandHostTest, ExclusiveReopenClosesTheHostsFileAndHasTheHostOpenItAgain) {
@@ -166,8 +180,11 @@ TEST_F(CommandHostTest, ExclusiveReopenClosesTheHostsFileAndHasTheHostOpenItAgai
         EXPECT_EQ(c.table->table().filter(), kStandingCondition.toStdString());
     });
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(host.log, (QStringList{"reopen " + file(), "record page", "states"}));
     EXPECT_TRUE(host.addressTable().isOpen());
+    EXPECT_EQ(table().recordCount(), 3u);
+    EXPECT_EQ(host.page, "record");
+    EXPECT_EQ(host.shownRecord, table().recNo());
+    EXPECT_EQ(host.commandsForOpenFile, true);
     EXPECT_FALSE(QFile::exists(folder() + "_chkdup.idx"));
 }
 
@@ -176,26 +193,26 @@ TEST_F(CommandHostTest, PrintingNeedsTheHostsPrintersAndGivesBackTheirSelection)
     EXPECT_EQ(
         shown.texts(),
         QStringList{"There are no installed printers.\r\nPrinting envelopes is not feasible"});
-    EXPECT_EQ(host.log, QStringList{"states"});
 
-    LoggedPrinters printers;
+    ChosenPrinter printers;
     host.printerAccess = &printers;
-    host.log.clear();
     shown.clear();
     run(Command::Envelopes, [&](CommandContext&) { ++runs; });
     EXPECT_EQ(runs, 0);
     ASSERT_EQ(shown.texts().size(), 1);
     EXPECT_TRUE(shown.texts()[0].startsWith("Unable to Open RVPESU.DBF (envelope setup file)\r\n"));
-    EXPECT_EQ(host.log, (QStringList{"freeze", "pause", "thaw", "resume", "states"}));
-    EXPECT_EQ(printers.log, (QStringList{"remember", "restore"}));
+    EXPECT_FALSE(host.frozen);
+    EXPECT_TRUE(host.reacting);
 
     engine.create(enginePath(folder() + "RVPESU.DBF"), {{"DESCRIPT", 'C', 30, 0}});
     run(Command::Envelopes, [&](CommandContext& c) {
         ++runs;
         EXPECT_NE(c.sideTable, nullptr);
+        // The print dialog's choice lasts for this job only.
+        printers.chosen = "Label printer";
     });
     EXPECT_EQ(runs, 1);
-    EXPECT_EQ(printers.log, (QStringList{"remember", "restore", "remember", "restore"}));
+    EXPECT_EQ(printers.chosen, "Office");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
-// The main window's prompts, dialogs, dialer and printers: the program's own stand in for
-// those a caller leaves empty, and the window uses the ones it is given.
+// The main window's prompts, dialogs, dialer and printers: the program's own boxes and dialogs
+// open over the window for those a caller leaves empty, and the window uses the ones it is given.
 #include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
@@ -13,40 +15,59 @@
 namespace rp {
 namespace {
 
-TEST(MainWindowServices, EmptyOnesGetTheProgramsOwn) {
+// The program's own services over an open address file in a folder of the test's own.
+class DefaultServicesTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ScriptedMessages quiet;
+        MessagesScope scope(quiet);
+        ASSERT_TRUE(createAddressFile(QString::fromStdString(dir.file("LIST.DBF")), table));
+        fillDefaultServices(services, &window, table, QString::fromStdString(dir.path()) + "/",
+                            catalog);
+    }
+
+    // Runs call and notes the title of the window it shows modally over the main window, then
+    // closes that window as Esc would.
+    QString titleShownBy(const std::function<void()>& call) {
+        QString title;
+        QTimer::singleShot(0, [this, &title] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog) return;
+            if (dialog->parentWidget() == &window) title = dialog->windowTitle();
+            dialog->reject();
+        });
+        call();
+        return title;
+    }
+
+    TempDir dir;
     QWidget window;
     xbase::Engine engine;
-    AddressTable table(engine);
-    PrinterCatalog catalog({}, {});
+    AddressTable table{engine};
+    PrinterCatalog catalog{{}, {}};
     MainWindowServices services;
-    fillDefaultServices(services, &window, table, "/tmp/", catalog);
-    EXPECT_TRUE(services.newRecordPrompt);
-    EXPECT_TRUE(services.searchPrompt);
-    EXPECT_TRUE(services.memoSearchPrompt);
-    EXPECT_TRUE(services.preferencesDialog);
-    EXPECT_TRUE(services.rebuildIndexesDialog);
-    EXPECT_TRUE(services.phoneDialer);
-    EXPECT_EQ(services.printers, &catalog);
+};
+
+TEST_F(DefaultServicesTest, ThePromptsAreTheProgramsOwnBoxesAndEscGivesNothing) {
+    std::optional<NewRecordValues> values = NewRecordValues{};
+    EXPECT_EQ(titleShownBy([&] { values = services.newRecordPrompt(true, true); }), "New Record");
+    EXPECT_FALSE(values);
+    std::optional<QString> text = QString("x");
+    EXPECT_EQ(titleShownBy([&] { text = services.searchPrompt("Last Name", ""); }), "Search");
+    EXPECT_FALSE(text);
+    text = QString("x");
+    EXPECT_EQ(titleShownBy([&] { text = services.memoSearchPrompt("book"); }), "Memo Search");
+    EXPECT_FALSE(text);
 }
 
-TEST(MainWindowServices, GivenOnesAreKept) {
-    QWidget window;
-    xbase::Engine engine;
-    AddressTable table(engine);
-    PrinterCatalog catalog({}, {});
-    PrinterCatalog other({"Office"}, "Office");
-    int preferences = 0;
-    MainWindowServices services;
-    services.searchPrompt = [](const QString& caption, const QString&) {
-        return std::optional<QString>(caption + "?");
-    };
-    services.preferencesDialog = [&preferences] { ++preferences; };
-    services.printers = &other;
-    fillDefaultServices(services, &window, table, "/tmp/", catalog);
-    EXPECT_EQ(services.searchPrompt("City", ""), std::optional<QString>("City?"));
-    services.preferencesDialog();
-    EXPECT_EQ(preferences, 1);
-    EXPECT_EQ(services.printers, &other);
+TEST_F(DefaultServicesTest, TheDialogsAreTheProgramsOwnOverTheWindow) {
+    EXPECT_EQ(titleShownBy([&] { services.preferencesDialog(); }), "Preferences");
+    EXPECT_EQ(titleShownBy([&] { services.rebuildIndexesDialog(); }),
+              "Rebuild indexes for LIST.DBF");
+    EXPECT_EQ(titleShownBy([&] { services.phoneDialer("555-0100"); }), "Dial Phone Number");
+    // Esc wrote nothing.
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(dir.file("RAVENP.INI"))));
+    EXPECT_EQ(services.printers, &catalog);
 }
 
 class MainServicesTest : public MainWindowTest {
