@@ -45,6 +45,7 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
       dataFolder_(dataFolder),
       table_(engine),
       creating_(engine),
+      editor_(table_, prefs_),
       printerCatalog_(PrinterCatalog::fromSystem()) {
     setServices({});
     printerCatalog_.setPdfFolderMemory(pdfFolderSetting(iniPath()));
@@ -76,6 +77,7 @@ MainWindow::~MainWindow() {
 void MainWindow::setServices(MainWindowServices services) {
     fillDefaultServices(services, this, table_, dataFolder_, printerCatalog_);
     services_ = std::move(services);
+    editor_.setNewRecordPrompt(services_.newRecordPrompt);
     if (record_) updateCommandStates();
 }
 
@@ -154,7 +156,7 @@ QWidget* MainWindow::buildPages() {
         pageButtons_[i]->setFocusPolicy(Qt::NoFocus);
         pageButtons_[i]->setAutoDefault(false);
         connect(pageButtons_[i], &QPushButton::clicked, this, guarded([this, i] {
-                    if (editing_) return beep();
+                    if (editor_.editing()) return beep();
                     if (i == 0)
                         changeToRecord();
                     else if (i == 1)
@@ -216,38 +218,7 @@ QWidget* MainWindow::buildPages() {
     layout->addLayout(pageRow);
     layout->addWidget(pages_, 1);
 
-    connect(record_->addButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onAddClicked));
-    connect(record_->editButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onEditClicked));
-    connect(record_->saveButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onSaveClicked));
-    connect(record_->cancelButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onCancelClicked));
-    connect(record_->deleteButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onDeleteClicked));
-    connect(record_->searchButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onSearchClicked));
-    connect(record_->searchMemoButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onSearchMemoClicked));
-    connect(record_->findNextButton, &QPushButton::clicked, this,
-            guarded(this, &MainWindow::onFindNextClicked));
-    connect(record_->dialButton, &QPushButton::clicked, this, [this] {
-        if (services_.phoneDialer && hasCurrentRecord() && !editing_)
-            services_.phoneDialer(record_->field("PHONE")->text());
-    });
-    for (QPushButton* b : {record_->priorButton, browsePrior_})
-        connect(b, &QPushButton::clicked, this, guarded(this, &MainWindow::onPriorClicked));
-    for (QPushButton* b : {record_->nextButton, browseNext_})
-        connect(b, &QPushButton::clicked, this, guarded(this, &MainWindow::onNextClicked));
-    connect(record_, &RecordPage::fieldDoubleClicked, this, guarded([this] {
-                if (!editing_ && hasCurrentRecord()) onEditClicked();
-            }));
-    connect(
-        record_, &RecordPage::memoTyped, this, guarded([this] {
-            if (!editing_ && record_->editButton->isVisible() && record_->editButton->isEnabled())
-                onEditClicked();
-        }));
+    bindRecordEditor();
     return central;
 }
 
@@ -299,7 +270,7 @@ void MainWindow::changeToFilter() {
 }
 
 void MainWindow::onSetNowClicked() {
-    if (currentPage() != 2 || editing_ || !table_.isOpen()) return;
+    if (currentPage() != 2 || editor_.editing() || !table_.isOpen()) return;
     filter_->setNow(table_.table(), prefs_.shortDateFmt, filterExpression_);
     table_->goTop();
     reloadView();
@@ -336,7 +307,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         if (table_.isOpen()) table_->cancel();
         table_.close();
     });
-    editing_ = false;
+    editor_.reset(false);
     event->accept();
 }
 

@@ -1,18 +1,17 @@
 #pragma once
 // The main window: the open address file on the record page, the Browse list and the Filter
-// page; the File, Utilities and Help menus; adding, editing, saving, cancelling, deleting and
-// moving between records.
+// page; the File, Utilities and Help menus. The record work (adding, editing, saving,
+// cancelling, deleting, moving between records) is its RecordEditor's: the window binds its
+// buttons and keys to it and shows what it signals.
 #include <QMainWindow>
-#include <functional>
 #include <map>
-#include <optional>
 
-#include "app/AddingRules.h"
 #include "app/CommandContext.h"
 #include "app/CommandHost.h"
 #include "app/CommandPlan.h"
 #include "app/MainWindowServices.h"
 #include "app/MemoSearch.h"
+#include "app/RecordEditor.h"
 #include "data/AddressTable.h"
 #include "data/Preferences.h"
 #include "framework/PrinterCatalog.h"
@@ -46,35 +45,15 @@ class MainWindow : public QMainWindow, private CommandHost {
     void openRequestedFile(const QString& path);
 
     bool openAddressFile(const QString& path);
-    void onAddressFileOpened(bool opened);
     void loadPreferences();
-    void updateMenuMRUList();
     void updateCommandStates() override;
 
-    void onOpenTriggered();
-    void onNewTriggered();
-    void onPreferencesTriggered();
-    void onCountRecordsTriggered();
+    // The commands the other commands' tests start as the menus do.
     void onRebuildIndexesTriggered();
     void onCloneTriggered();
     // Runs a command of another subsystem: its preparations, its dialog, its restorations.
     void runCommand(Command command);
-    void onContentsTriggered();
-    void onAboutTriggered();
-
-    void onAddClicked();
-    void onEditClicked();
-    void onSaveClicked();
-    void onCancelClicked();
-    void onDeleteClicked();
-    void onPriorClicked();
-    void onNextClicked();
-    void onSearchClicked();
-    void onSearchMemoClicked();
-    void onFindNextClicked();
-
     void changeToRecord();
-    void changeToBrowse();
     void changeToFilter();
     void onSetNowClicked();
     int currentPage() const;
@@ -88,30 +67,29 @@ class MainWindow : public QMainWindow, private CommandHost {
     PrinterCatalog& printerCatalog() { return printerCatalog_; }
 
     AddressTable& addressTable() override { return table_; }
+    // The record work the record page shows.
+    RecordEditor& recordEditor() { return editor_; }
+    bool editing() const { return editor_.editing(); }
+    const QString& currentFile() const { return currentFile_; }
+    const Preferences& preferences() const { return prefs_; }
+    // The user part of the filter (set by the Filter page).
+    const QString& filterExpression() const { return filterExpression_; }
+    void setFilterExpression(const QString& expression) { filterExpression_ = expression; }
+    // False while a dialog of another command works on the table.
+    bool reactingToTableEvents() const { return editor_.reactingToTableEvents(); }
+    bool frozen() const { return frozen_; }
+
+    // What the window's tests look at and press, as the user would.
     RecordPage* recordPage() const { return record_; }
-    BrowseGrid* browseGrid() const { return grid_; }
     FilterPage* filterPage() const { return filter_; }
-    OrderMenu* orderMenu() const { return orderMenu_; }
     QLabel* filterPicture() const { return filterPicture_; }
+    QLabel* typingModeLabel() const { return typingMode_; }
     QPushButton* pageButton(int page) const { return pageButtons_[page]; }
     QMenu* fileMenu() const { return fileMenu_; }
     QMenu* utilitiesMenu() const { return utilitiesMenu_; }
     QAction* commandAction(Command command) const { return commandActions_.at(command); }
     QAction* rebuildIndexesAction() const { return rebuildIndexes_; }
     QAction* cloneAction() const { return clone_; }
-    bool frozen() const { return frozen_; }
-    QLabel* typingModeLabel() const { return typingMode_; }
-    const QString& currentFile() const { return currentFile_; }
-    const Preferences& preferences() const { return prefs_; }
-    bool editing() const { return editing_; }
-    bool overwriteMode() const { return !insertMode_; }
-    QString iniPath() const;
-
-    // The user part of the filter (set by the Filter page).
-    const QString& filterExpression() const { return filterExpression_; }
-    void setFilterExpression(const QString& expression) { filterExpression_ = expression; }
-    // False while a dialog of another command works on the table.
-    bool reactingToTableEvents() const { return reactingToTableEvents_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -121,10 +99,6 @@ class MainWindow : public QMainWindow, private CommandHost {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void openChosenFile(const QString& path);
-    std::map<Command, CommandDialog> commandDialogs_;
-    QString filterExpression_;
-    bool reactingToTableEvents_ = true;
     // What a command run uses of the window.
     QWidget* dialogParent() override { return this; }
     xbase::Engine& engine() override { return engine_; }
@@ -132,23 +106,39 @@ class MainWindow : public QMainWindow, private CommandHost {
     QString userExpression() const override { return filterExpression_; }
     PrinterAccess* printers() override { return services_.printers; }
     void setFrozen(bool frozen) override;
-    void setReactingToTableEvents(bool reacting) override { reactingToTableEvents_ = reacting; }
+    void setReactingToTableEvents(bool reacting) override {
+        editor_.setReactingToTableEvents(reacting);
+    }
     void applyFilter() override;
     void showRecordPage() override;
     void showCurrentRecord() override { afterRecordChange(); }
     bool reopenAddressFile(const QString& path) override { return openAddressFile(path); }
 
+    QString iniPath() const;
+    void openChosenFile(const QString& path);
+    void onAddressFileOpened(bool opened);
+    void updateMenuMRUList();
+    void onOpenTriggered();
+    void onNewTriggered();
+    void onPreferencesTriggered();
+    void onCountRecordsTriggered();
+    void onContentsTriggered();
+    void onAboutTriggered();
+    void onSearchClicked();
+    void onSearchMemoClicked();
+    void onFindNextClicked();
+    void onDialClicked();
+    void changeToBrowse();
+
     void buildMenus();
     void addCommand(QMenu* menu, Command command);
     QWidget* buildPages();
+    void bindRecordEditor();
     void showPage(int page);
     void afterRecordChange();
-    bool hasCurrentRecord() const;
-    bool storeRecord();
-    void insertRecord();
+    void showMovedRecord();
     bool handleWindowKey(QKeyEvent* key);
     bool applyTypingMode(QObject* watched, QKeyEvent* key);
-    void moveRecord(int direction);
     void reloadView();
 
     xbase::Engine& engine_;
@@ -157,11 +147,10 @@ class MainWindow : public QMainWindow, private CommandHost {
     AddressTable creating_;
     QString currentFile_;
     Preferences prefs_;
-    bool editing_ = false;
-    bool readOnly_ = false;  // the address file is open read-only: nothing may change it
-    bool insertMode_ = true;
+    RecordEditor editor_;
+    QString filterExpression_;
     QString rememberedDate_;
-    CarryValues carry_;
+    std::map<Command, CommandDialog> commandDialogs_;
 
     QStackedWidget* pages_ = nullptr;
     RecordPage* record_ = nullptr;

@@ -5,16 +5,14 @@
 #include "app/CommandRun.h"
 #include "app/MainWindow.h"
 #include "app/OrderMenu.h"
-#include "app/RecordCopy.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
-#include "xbase/Error.h"
 
 namespace rp {
 
 void MainWindow::runCommand(Command command) {
     const auto dialog = commandDialogs_.find(command);
-    if (dialog == commandDialogs_.end() || editing_) return;
+    if (dialog == commandDialogs_.end() || editor_.editing()) return;
     CommandRun(*this, planFor(command), dialog->second).run();
 }
 
@@ -23,7 +21,7 @@ void MainWindow::onRebuildIndexesTriggered() {
         showInformation(QStringLiteral("You need to have a RVW file open first"));
         return;
     }
-    if (editing_) return;
+    if (editor_.editing()) return;
     setFrozen(true);
     QString failure;
     try {
@@ -39,20 +37,7 @@ void MainWindow::onRebuildIndexesTriggered() {
 }
 
 void MainWindow::onCloneTriggered() {
-    if (!hasCurrentRecord() || editing_ || currentPage() != 0) return;
-    const RecordCopy copy = readRecordCopy(table_.table());
-    insertRecord();
-    try {
-        putRecordCopy(table_.table(), copy);
-        table_->post();
-        table_->commit();
-    } catch (const xbase::Error& e) {
-        table_->cancel();
-        showError(e);
-    }
-    editing_ = false;
-    reloadView();
-    updateCommandStates();
+    if (currentPage() == 0) editor_.clone();
 }
 
 }  // namespace rp

@@ -61,7 +61,6 @@ bool MainWindow::openAddressFile(const QString& path) {
     if (result.writeRefused && askYesNo(readOnlyOpenQuestion(path, result.cause)))
         result = openAddressFileChecked(path, table_, gauge.progress(), xbase::OpenMode::ReadOnly);
     const bool opened = result.tell(showInformation);
-    readOnly_ = opened && table_->mode() == xbase::OpenMode::ReadOnly;
     onAddressFileOpened(opened);
     if (opened) {
         try {
@@ -75,13 +74,13 @@ bool MainWindow::openAddressFile(const QString& path) {
     } else {
         currentFile_.clear();
     }
-    setWindowTitle(readOnly_ ? tr("Ravenpost - %1 (read-only)").arg(path)
-                             : QStringLiteral("Ravenpost - ") + path);
+    setWindowTitle(editor_.readOnly() ? tr("Ravenpost - %1 (read-only)").arg(path)
+                                      : QStringLiteral("Ravenpost - ") + path);
     return opened;
 }
 
 void MainWindow::onAddressFileOpened(bool opened) {
-    editing_ = false;
+    editor_.reset(opened && table_->mode() == xbase::OpenMode::ReadOnly);
     memoSearch_ = MemoSearch{};
     if (!opened) {
         table_.close();
@@ -150,7 +149,7 @@ void MainWindow::openChosenFile(const QString& path) {
 
 void MainWindow::openRequestedFile(const QString& path) {
     // While a record is being edited, the edit comes first; File > Open is disabled too.
-    if (editing_) {
+    if (editor_.editing()) {
         beep();
         return;
     }

@@ -11,7 +11,6 @@
 #include "app/MainWindow.h"
 #include "app/RecordPage.h"
 #include "framework/ErrorReport.h"
-#include "framework/Messages.h"
 
 namespace rp {
 namespace {
@@ -31,7 +30,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (!widget || widget->window() != this || QApplication::activeModalWidget()) return false;
     QLineEdit* date = record_->field("DATE");
     if (type == QEvent::FocusIn) {
-        if (widget == date && editing_) rememberedDate_ = date->text();
+        if (widget == date && editor_.editing()) rememberedDate_ = date->text();
         return false;
     }
     // A key the focused control leaves alone travels on to its parents; it is looked at
@@ -40,8 +39,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (widget != receiver) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Insert && key->modifiers() == Qt::NoModifier) {
-        insertMode_ = !insertMode_;
-        typingMode_->setText(insertMode_ ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+        editor_.toggleTypingMode();
         return currentPage() == 1;
     }
     if (applyTypingMode(watched, key)) return false;
@@ -49,7 +47,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     bool handled = true;  // a key whose move failed goes no further
     reportErrors([&] { handled = handleWindowKey(key); });
     if (handled) return true;
-    if (widget == date && editing_ &&
+    if (widget == date && editor_.editing() &&
         (key->key() == Qt::Key_Escape ||
          (key->key() == Qt::Key_Z && key->modifiers() == Qt::ControlModifier))) {
         date->setText(rememberedDate_);
@@ -66,7 +64,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 // Overwrite mode: a printable key typed into a text field or the memo box replaces the
 // character at the cursor. Returns false always; the key goes on to the control.
 bool MainWindow::applyTypingMode(QObject* watched, QKeyEvent* key) {
-    if (insertMode_ || !printable(key)) return false;
+    if (editor_.insertMode() || !printable(key)) return false;
     if (auto* line = qobject_cast<QLineEdit*>(watched)) {
         if (!line->hasSelectedText() && line->inputMask().isEmpty() &&
             line->cursorPosition() < line->text().size())
@@ -85,20 +83,13 @@ bool MainWindow::applyTypingMode(QObject* watched, QKeyEvent* key) {
 bool MainWindow::handleWindowKey(QKeyEvent* key) {
     switch (key->key()) {
         case Qt::Key_PageDown:
-            if (!editing_)
-                onNextClicked();
-            else if (askYesNo(QStringLiteral("Save changes?")))
-                onSaveClicked();
+            editor_.pageDown(record_->typedRecord());
             return true;
         case Qt::Key_PageUp:
-            if (!editing_) onPriorClicked();
+            editor_.pageUp();
             return true;
         case Qt::Key_Escape:
-            if (editing_ && askYesNo(QStringLiteral("Cancel changes?"))) {
-                onCancelClicked();
-                return true;
-            }
-            return false;
+            return editor_.escape();
         default:
             return false;
     }

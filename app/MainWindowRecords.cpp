@@ -1,5 +1,5 @@
-// The main window's record work: command states, add, edit, save, cancel, delete and moving
-// between records.
+// The main window's record work: the command states, the record editor's buttons and signals,
+// showing the current record, searching and dialling.
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,22 +15,13 @@
 #include "app/OrderMenu.h"
 #include "app/RecordPage.h"
 #include "app/RecordSearch.h"
-#include "data/DateText.h"
-#include "data/RecordText.h"
 #include "framework/ErrorReport.h"
-#include "framework/Messages.h"
-#include "xbase/Error.h"
 
 namespace rp {
 
-bool MainWindow::hasCurrentRecord() const {
-    return table_.isOpen() && table_->recNo() >= 1 && table_->recNo() <= table_->recordCount() &&
-           !table_->eof();
-}
-
 void MainWindow::updateCommandStates() {
-    const CommandStates s = computeCommandStates(table_.isOpen(), editing_, hasCurrentRecord(),
-                                                 !filterExpression_.isEmpty(), readOnly_);
+    const bool editing = editor_.editing();
+    const CommandStates s = editor_.commandStates(!filterExpression_.isEmpty());
     fileMenu_->menuAction()->setEnabled(s.fileMenu);
     utilitiesMenu_->menuAction()->setEnabled(s.recordMenus);
     orderMenu_->menu()->menuAction()->setEnabled(s.recordMenus);
@@ -47,7 +38,7 @@ void MainWindow::updateCommandStates() {
     record_->searchMemoButton->setVisible(s.recordCommandsShown);
     record_->dialButton->setVisible(s.recordCommandsShown);
     record_->dialButton->setEnabled(static_cast<bool>(services_.phoneDialer));
-    record_->findNextButton->setVisible(!editing_ && memoSearch_.found());
+    record_->findNextButton->setVisible(!editing && memoSearch_.found());
     record_->saveButton->setVisible(s.saveCancelShown);
     record_->cancelButton->setVisible(s.saveCancelShown);
     record_->saveButton->setText(s.saveCaption);
@@ -64,14 +55,63 @@ void MainWindow::updateCommandStates() {
     for (QPushButton* b : {record_->priorButton, record_->nextButton, browsePrior_, browseNext_})
         b->setVisible(s.recordCommandsShown);
     filterPicture_->setVisible(s.filterPicture);
-    record_->setEditable(editing_);
-    record_->memo()->setReadOnly(!editing_ && !s.editDeleteShown);
-    if (editing_ && !record_->isRecordControl(QApplication::focusWidget()))
+    record_->setEditable(editing);
+    record_->memo()->setReadOnly(!editing && !s.editDeleteShown);
+    if (editing && !record_->isRecordControl(QApplication::focusWidget()))
         record_->field("LNAME")->setFocus();
+}
+
+// The record page's buttons and the record editor's signals. Add and Clone work on the record
+// page only.
+void MainWindow::bindRecordEditor() {
+    connect(record_->addButton, &QPushButton::clicked, this, guarded([this] {
+                if (currentPage() == 0) editor_.add();
+            }));
+    connect(record_->editButton, &QPushButton::clicked, this, guarded([this] { editor_.edit(); }));
+    connect(record_->saveButton, &QPushButton::clicked, this,
+            guarded([this] { editor_.save(record_->typedRecord()); }));
+    connect(record_->cancelButton, &QPushButton::clicked, this,
+            guarded([this] { editor_.cancel(); }));
+    connect(record_->deleteButton, &QPushButton::clicked, this,
+            guarded([this] { editor_.deleteRecord(); }));
+    for (QPushButton* b : {record_->priorButton, browsePrior_})
+        connect(b, &QPushButton::clicked, this, guarded([this] { editor_.prior(); }));
+    for (QPushButton* b : {record_->nextButton, browseNext_})
+        connect(b, &QPushButton::clicked, this, guarded([this] { editor_.next(); }));
+    connect(record_, &RecordPage::fieldDoubleClicked, this, guarded([this] { editor_.edit(); }));
+    connect(record_, &RecordPage::memoTyped, this, guarded([this] {
+                if (!editor_.editing() && record_->editButton->isVisible() &&
+                    record_->editButton->isEnabled())
+                    editor_.edit();
+            }));
+
+    connect(&editor_, &RecordEditor::currentChanged, this, &MainWindow::showMovedRecord);
+    connect(&editor_, &RecordEditor::recordsChanged, this, &MainWindow::reloadView);
+    connect(&editor_, &RecordEditor::statesChanged, this, &MainWindow::updateCommandStates);
+    connect(&editor_, &RecordEditor::focusRequested, this,
+            [this](const QString& name) { record_->field(name)->setFocus(); });
+    connect(&editor_, &RecordEditor::typingModeChanged, this, [this](bool insert) {
+        typingMode_->setText(insert ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
+    });
+
+    connect(record_->searchButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onSearchClicked));
+    connect(record_->searchMemoButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onSearchMemoClicked));
+    connect(record_->findNextButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onFindNextClicked));
+    connect(record_->dialButton, &QPushButton::clicked, this,
+            guarded(this, &MainWindow::onDialClicked));
 }
 
 void MainWindow::afterRecordChange() {
     record_->showRecord(table_.isOpen() ? &table_.table() : nullptr, prefs_.shortDateFmt);
+}
+
+// The current record again, and on the Browse page its row.
+void MainWindow::showMovedRecord() {
+    afterRecordChange();
+    if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
 }
 
 // The grid is recounted only while it shows: counting a filtered million-record file reads
@@ -81,150 +121,8 @@ void MainWindow::reloadView() {
     afterRecordChange();
 }
 
-void MainWindow::onEditClicked() {
-    if (!hasCurrentRecord() || editing_) return;
-    editing_ = true;
-    if (reactingToTableEvents_) updateCommandStates();
-}
-
-void MainWindow::insertRecord() {
-    carry_ = readCarryValues(table_.table());
-    table_->appendBlank();
-    editing_ = true;
-    if (!reactingToTableEvents_) return;
-    applyInsertReactions(table_.table(), carry_, prefs_);
-    afterRecordChange();
-    updateCommandStates();
-    record_->field("LNAME")->setFocus();
-}
-
-void MainWindow::onAddClicked() {
-    if (!table_.isOpen() || editing_ || currentPage() != 0) return;
-    carry_ = readCarryValues(table_.table());
-    NewRecordValues values;
-    if (prefs_.plugCityState || prefs_.autoDupCheck) {
-        const auto answer = services_.newRecordPrompt(prefs_.plugCityState, prefs_.autoDupCheck);
-        if (!answer) return;
-        values = *answer;
-    }
-    if (!values.zip.isEmpty() && prefs_.plugCityState)
-        fillCityState(table_.table(), values.zip, values.city, values.state);
-    if (!checkDupName(table_.table(), values.firstName, values.lastName)) {
-        afterRecordChange();
-        updateCommandStates();
-        return;
-    }
-    record_->memo()->clear();
-    insertRecord();
-    fillNewRecord(table_.table(), values);
-    afterRecordChange();
-    updateCommandStates();
-    const char* focus = fieldText(table_.table(), "LNAME").isEmpty()   ? "LNAME"
-                        : fieldText(table_.table(), "FNAME").isEmpty() ? "FNAME"
-                                                                       : "MIDDLE";
-    record_->field(focus)->setFocus();
-}
-
-bool MainWindow::storeRecord() {
-    xbase::Table& t = table_.table();
-    for (const QString& name : RecordPage::fieldOrder()) {
-        const QByteArray field = name.toLatin1();
-        if (name == QLatin1String("DATE")) continue;
-        const QString typed = record_->field(name)->text();
-        if (typed != fieldText(t, field.constData())) setFieldText(t, field.constData(), typed);
-    }
-    const auto day = parseDate(record_->dateText(), prefs_.shortDateFmt);
-    if (!day) {
-        showInformation(record_->dateText() + QStringLiteral(" is not a valid date"));
-        record_->field("DATE")->setFocus();
-        return false;
-    }
-    if (*day != t.date("DATE")) {
-        if (*day == 0)
-            t.setEmpty(t.fieldNumber("DATE"));
-        else
-            t.setDate("DATE", *day);
-    }
-    const QString memo = memoForSave(record_->memo()->toPlainText());
-    if (memo != memoText(t, "MEMO")) setMemoText(t, "MEMO", memo);
-    return true;
-}
-
-void MainWindow::onSaveClicked() {
-    if (!editing_) return;
-    try {
-        if (!storeRecord()) return;
-        table_->post();
-        table_->commit();
-    } catch (const UnstorableText& e) {
-        showInformation(errorText(e));
-        return;
-    } catch (const xbase::Error& e) {
-        showError(e);
-        return;
-    }
-    editing_ = false;
-    reloadView();
-    updateCommandStates();
-}
-
-void MainWindow::onCancelClicked() {
-    if (!editing_) return;
-    table_->cancel();
-    editing_ = false;
-    reloadView();
-    updateCommandStates();
-}
-
-void MainWindow::onDeleteClicked() {
-    if (!hasCurrentRecord() || editing_) return;
-    if (!askYesNo(QStringLiteral("Delete this record?"))) return;
-    engine_.settings.hideDeleted = false;
-    QApplication::processEvents();
-    try {
-        table_->deleteRecord();
-        table_->setText("PREFIX", "DELETED");
-        table_->post();
-        table_->commit();
-    } catch (const xbase::Error& e) {
-        table_->cancel();
-        showError(e);
-    }
-    engine_.settings.hideDeleted = true;
-    table_->skip(1);
-    if (table_->eof()) table_->goBottom();
-    reloadView();
-    updateCommandStates();
-}
-
-void MainWindow::moveRecord(int direction) {
-    if (!hasCurrentRecord() || editing_) return;
-    table_->skip(direction);
-    if (direction > 0 && table_->eof()) {
-        table_->goBottom();
-        beep();
-    } else if (direction < 0 && table_->bof()) {
-        beep();
-    }
-    afterRecordChange();
-    if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
-    updateCommandStates();
-}
-
-void MainWindow::onPriorClicked() {
-    moveRecord(-1);
-}
-
-void MainWindow::onNextClicked() {
-    moveRecord(1);
-}
-
-}  // namespace rp
-
-namespace rp {
-
 void MainWindow::onSearchClicked() {
-    if (!hasCurrentRecord() || editing_) return;
+    if (!editor_.hasCurrentRecord() || editor_.editing()) return;
     const QString dateLine =
         orderMenu_->currentTag() == QLatin1String("DATE") ? prefs_.shortDateFmt : QString();
     const auto input = services_.searchPrompt(orderMenu_->currentCaption(), dateLine);
@@ -234,7 +132,7 @@ void MainWindow::onSearchClicked() {
 }
 
 void MainWindow::onSearchMemoClicked() {
-    if (!hasCurrentRecord() || editing_) return;
+    if (!editor_.hasCurrentRecord() || editor_.editing()) return;
     const auto text = services_.memoSearchPrompt(memoSearch_.text());
     if (!text) return;
     memoSearch_.setText(*text);
@@ -244,10 +142,15 @@ void MainWindow::onSearchMemoClicked() {
 }
 
 void MainWindow::onFindNextClicked() {
-    if (!hasCurrentRecord() || editing_ || !memoSearch_.found()) return;
+    if (!editor_.hasCurrentRecord() || editor_.editing() || !memoSearch_.found()) return;
     findTextInMemo(memoSearch_, table_.table(), MemoWalkStart::AfterCurrent, this, grid_);
     afterRecordChange();
     updateCommandStates();
+}
+
+void MainWindow::onDialClicked() {
+    if (services_.phoneDialer && editor_.hasCurrentRecord() && !editor_.editing())
+        services_.phoneDialer(record_->field("PHONE")->text());
 }
 
 }  // namespace rp

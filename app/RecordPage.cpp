@@ -211,8 +211,13 @@ void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat
     memoLoading_ = false;
 }
 
-QString RecordPage::dateText() const {
-    return fields_["DATE"]->text();
+TypedRecord RecordPage::typedRecord() const {
+    TypedRecord typed;
+    for (const QString& name : fieldOrder())
+        if (name != QLatin1String("DATE")) typed.fields.append({name, fields_[name]->text()});
+    typed.date = fields_["DATE"]->text();
+    typed.memo = memo_->toPlainText();
+    return typed;
 }
 
 bool RecordPage::isRecordControl(const QWidget* w) const {

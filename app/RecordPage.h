@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QWidget>
 
+#include "app/TypedRecord.h"
+
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -47,8 +49,8 @@ class RecordPage : public QWidget {
     // True while showRecord fills the memo box.
     bool memoLoading() const { return memoLoading_; }
 
-    // The date field's text as typed (mask blanks and separators included).
-    QString dateText() const;
+    // The fields, date (mask blanks and separators included) and memo as typed.
+    TypedRecord typedRecord() const;
     bool isRecordControl(const QWidget* w) const;
 
   signals:

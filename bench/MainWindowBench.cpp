@@ -64,10 +64,10 @@ void BM_AddAndSaveRecord(benchmark::State& state) {
         return state.SkipWithError("the address file did not open");
     int n = 0;
     for (auto _ : state) {
-        window.onAddClicked();
+        window.recordEditor().add();
         window.recordPage()->field("LNAME")->setText(QString("Benchmark %1").arg(++n));
         window.recordPage()->field("CITY")->setText("Springfield");
-        window.onSaveClicked();
+        window.recordEditor().save(window.recordPage()->typedRecord());
         if (window.editing()) state.SkipWithError("the record was not saved");
     }
 }

@@ -1,5 +1,5 @@
-// Record work in the main window: add with and without the prompt, duplicates, carried
-// values, save with the memo rule, cancel, delete, keys and counting.
+// Record work as the main window shows it: its buttons, keys and menus bound to the record
+// editor, the record and messages the user sees, the typing mode and counting.
 #include <QPlainTextEdit>
 
 #include <QLabel>
@@ -26,7 +26,7 @@ class MainRecordTest : public MainWindowTest {
     xbase::Table& table() { return main->addressTable().table(); }
 };
 
-TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
+TEST_F(MainRecordTest, AddShowsTheNewRecordWithSaveAndCancel) {
     ini().writeBool("Adding", "CarryCity", true);
     ini().writeBool("Adding", "CarryZip", true);
     ini().writeBool("Adding", "PlugDate", true);
@@ -37,7 +37,7 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
     };
     MainWindow& w = start();
     ASSERT_EQ(field("LNAME")->text(), "Adams");
-    w.onAddClicked();
+    page().addButton->click();
     EXPECT_TRUE(w.editing());
     EXPECT_EQ(field("CITY")->text(), "Denver");
     EXPECT_EQ(field("ZIP")->text(), "80201");
@@ -51,82 +51,50 @@ TEST_F(MainRecordTest, AddWithoutPromptsAddsAtOnceWithCarriedValues) {
     EXPECT_FALSE(w.fileMenu()->menuAction()->isEnabled());
 
     type("LNAME", "Zane");
-    w.onSaveClicked();
+    page().saveButton->click();
     EXPECT_FALSE(w.editing());
     EXPECT_EQ(table().recordCount(), 4u);
     EXPECT_EQ(fieldText(table(), "LNAME"), "Zane");
     EXPECT_EQ(fieldText(table(), "CITY"), "Denver");
     EXPECT_EQ(table().date("DATE"), xbase::today());
+    EXPECT_FALSE(w.recordPage()->saveButton->isVisibleTo(&w));
+    EXPECT_TRUE(w.recordPage()->addButton->isVisibleTo(&w));
+    EXPECT_EQ(w.recordPage()->addButton->text(), "&Add");
 }
 
-TEST_F(MainRecordTest, AddWithPromptsFillsCityStateAndWarnsOfDuplicates) {
+TEST_F(MainRecordTest, AddWithPromptsShowsTheDuplicateOrTheFilledRecord) {
     ini().writeBool("Adding", "PlugCityState", true);
     ini().writeBool("Adding", "AutoDupCheck", true);
-    std::vector<std::pair<bool, bool>> asked;
     NewRecordValues answer{"Brown", "Ann", "02101", {}, {}};
-    services.newRecordPrompt = [&](bool zip, bool names) -> std::optional<NewRecordValues> {
-        asked.emplace_back(zip, names);
-        return answer;
-    };
+    services.newRecordPrompt = [&](bool, bool) -> std::optional<NewRecordValues> { return answer; };
     MainWindow& w = start();
     shown.answer(false);
-    w.onAddClicked();
-    ASSERT_EQ(asked.size(), 1u);
-    EXPECT_TRUE(asked[0].first && asked[0].second);
+    page().addButton->click();
     EXPECT_FALSE(w.editing());
-    EXPECT_EQ(shown.beeps(), 1);
-    const auto& q = shown.shown().back();
-    EXPECT_EQ(q.caption, "Possible Duplicate");
-    EXPECT_FALSE(q.defaultYes);
-    EXPECT_EQ(
-        q.text,
-        "Possible duplicate: \r\n\r\nAnn Brown\r\n\r\nBoston,MA 02101\r\n\r\nContinue adding?");
+    EXPECT_EQ(shown.shown().back().caption, "Possible Duplicate");
     EXPECT_EQ(field("LNAME")->text(), "Brown");  // left on the duplicate
-    EXPECT_EQ(table().recordCount(), 3u);
+    EXPECT_EQ(field("FNAME")->text(), "Ann");
 
     answer = {"Brown", "Annabel", "02101", {}, {}};
-    w.onAddClicked();
+    page().addButton->click();
     ASSERT_TRUE(w.editing());
-    EXPECT_EQ(field("LNAME")->text(), "Brown");
     EXPECT_EQ(field("FNAME")->text(), "Annabel");
     EXPECT_EQ(field("CITY")->text(), "Boston");
     EXPECT_EQ(field("STATE")->text(), "MA");
     EXPECT_EQ(QApplication::focusWidget(), field("MIDDLE"));
-    w.onCancelClicked();
-    EXPECT_EQ(table().recordCount(), 3u);
-
-    answer = {"", "", "02101", {}, {}};
-    w.onAddClicked();
-    EXPECT_EQ(QApplication::focusWidget(), field("LNAME"));
-    w.onCancelClicked();
-
-    services.newRecordPrompt = [](bool, bool) { return std::optional<NewRecordValues>(); };
-    w.setServices(services);
-    w.onAddClicked();
+    page().cancelButton->click();
     EXPECT_FALSE(w.editing());
+    EXPECT_EQ(field("FNAME")->text(), "Ann");
+    EXPECT_EQ(table().recordCount(), 3u);
 }
 
-TEST_F(MainRecordTest, DuplicateKeyIsTheExactThirtyPlusThirty) {
-    MainWindow& w = start();
-    EXPECT_TRUE(checkDupName(table(), "An", "Brown"));  // ANN is not AN
-    EXPECT_TRUE(checkDupName(table(), "Ann", "Brow"));
-    EXPECT_TRUE(shown.texts().isEmpty());
-    EXPECT_EQ(dupNameKey("Ann", "Brown"),
-              QString("BROWN").leftJustified(30) + QString("ANN").leftJustified(30));
-    EXPECT_EQ(table().orderTagName(), "LNAME");
-    EXPECT_FALSE(w.addressTable().engine().settings.exact);
-}
-
-TEST_F(MainRecordTest, SaveAppliesTheMemoRule) {
-    MainWindow& w = start();
-    w.onEditClicked();
-    w.recordPage()->memo()->setPlainText("12345678");
-    w.onSaveClicked();
+TEST_F(MainRecordTest, SaveStoresTheMemoBoxWithTheMemoRule) {
+    start();
+    page().editButton->click();
+    page().memo()->setPlainText("12345678");
+    page().saveButton->click();
     EXPECT_EQ(memoText(table(), "MEMO"), "12345678 ");
-    w.onEditClicked();
-    w.recordPage()->memo()->setPlainText("1234567");
-    w.onSaveClicked();
-    EXPECT_EQ(memoText(table(), "MEMO"), "1234567");
+    EXPECT_EQ(page().memo()->toPlainText(), "12345678 ");
 }
 
 TEST_F(MainRecordTest, TypingInTheMemoStartsAnEdit) {
@@ -136,23 +104,15 @@ TEST_F(MainRecordTest, TypingInTheMemoStartsAnEdit) {
     EXPECT_TRUE(w.editing());
 }
 
-TEST_F(MainRecordTest, DeleteMarksTheRecordAndHidesIt) {
-    MainWindow& w = start();
-    const std::uint32_t adams = table().recNo();
-    shown.answer(true);
-    w.onDeleteClicked();
-    EXPECT_EQ(shown.shown().back().text, "Delete this record?");
-    EXPECT_EQ(field("LNAME")->text(), "Brown");
-    EXPECT_EQ(table().visibleCount(), 2u);
-    engine.settings.hideDeleted = false;
-    table().go(adams);
-    EXPECT_TRUE(table().deleted());
-    EXPECT_EQ(fieldText(table(), "PREFIX"), "DELETED");
-    engine.settings.hideDeleted = true;
-
+TEST_F(MainRecordTest, DeleteAsksAndShowsTheNextRecord) {
+    start();
     shown.answer(false);
-    table().goTop();
-    w.onDeleteClicked();
+    page().deleteButton->click();
+    EXPECT_EQ(field("LNAME")->text(), "Adams");
+    shown.answer(true);
+    page().deleteButton->click();
+    EXPECT_EQ(shown.texts(), (QStringList{"Delete this record?", "Delete this record?"}));
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
     EXPECT_EQ(table().visibleCount(), 2u);
 }
 
@@ -166,7 +126,7 @@ TEST_F(MainRecordTest, PageKeysAndEscape) {
     key(Qt::Key_PageUp);
     EXPECT_EQ(shown.beeps(), 1);
 
-    w.onEditClicked();
+    page().editButton->click();
     type("CITY", "Aurora");
     key(Qt::Key_PageUp);  // does nothing while editing
     EXPECT_TRUE(w.editing());
@@ -176,7 +136,7 @@ TEST_F(MainRecordTest, PageKeysAndEscape) {
     EXPECT_FALSE(w.editing());
     EXPECT_EQ(fieldText(table(), "CITY"), "Aurora");
 
-    w.onEditClicked();
+    page().editButton->click();
     type("CITY", "Golden");
     shown.answer(true);
     key(Qt::Key_Escape);
@@ -196,48 +156,55 @@ TEST_F(MainRecordTest, EnterMovesLikeTab) {
 
 TEST_F(MainRecordTest, OverwriteModeReplacesTheCharacterAtTheCursor) {
     MainWindow& w = start();
-    w.onEditClicked();
+    page().editButton->click();
     field("CITY")->setFocus();
     field("CITY")->setCursorPosition(0);
     key(Qt::Key_Insert);
-    EXPECT_TRUE(w.overwriteMode());
+    EXPECT_FALSE(w.recordEditor().insertMode());
     EXPECT_EQ(w.typingModeLabel()->text(), "Overwrite");
     QTest::keyClicks(field("CITY"), "Xy");
     EXPECT_EQ(field("CITY")->text(), "Xynver");
     key(Qt::Key_Insert);
     QTest::keyClicks(field("CITY"), "Z");
     EXPECT_EQ(field("CITY")->text(), "XyZnver");
+    EXPECT_EQ(w.typingModeLabel()->text(), "Insert");
 }
 
-TEST_F(MainRecordTest, CharactersTheFileCannotHoldAreRefused) {
+TEST_F(MainRecordTest, ARefusedSaveKeepsTheTypedRecordOnShow) {
     MainWindow& w = start();
-    w.onEditClicked();
+    page().editButton->click();
     type("CITY", QString::fromUtf8("Łódź"));
-    w.onSaveClicked();
+    page().saveButton->click();
     EXPECT_TRUE(w.editing());
     EXPECT_EQ(shown.texts().back(),
               QString::fromUtf8("The character \"Ł\" cannot be stored in a Ravenpost file."));
-    EXPECT_EQ(shown.shown().back().kind, "information");
-    EXPECT_EQ(fieldText(table(), "CITY"), "Denver");
+    EXPECT_EQ(field("CITY")->text(), QString::fromUtf8("Łódź"));
+    EXPECT_TRUE(page().saveButton->isVisibleTo(&w));
+
+    field("DATE")->setText("13/45/2026");
+    type("CITY", "Aurora");
+    page().saveButton->click();
+    EXPECT_EQ(shown.texts().back(), "13/45/2026 is not a valid date");
+    EXPECT_EQ(QApplication::focusWidget(), field("DATE"));
 }
 
 TEST_F(MainRecordTest, CountRecordsFollowsTheQuery) {
     MainWindow& w = start();
-    w.onCountRecordsTriggered();
+    choose(w.utilitiesMenu(), "&Count Records");
     EXPECT_EQ(shown.texts().back(), "There are 3 records");
     w.setFilterExpression("UPPER(STATE)=\"MA\"");
     table().setFilter("UPPER(STATE)=\"MA\"");
-    w.onCountRecordsTriggered();
+    choose(w.utilitiesMenu(), "&Count Records");
     EXPECT_EQ(shown.texts().back(), "There are 1 records which match the current filter");
 }
 
 TEST_F(MainRecordTest, PageButtonsBeepWhileEditing) {
     MainWindow& w = start();
-    w.onEditClicked();
+    page().editButton->click();
     w.pageButton(1)->click();
     EXPECT_EQ(w.currentPage(), 0);
     EXPECT_EQ(shown.beeps(), 1);
-    w.onCancelClicked();
+    page().cancelButton->click();
     w.pageButton(1)->click();
     EXPECT_EQ(w.currentPage(), 1);
     EXPECT_EQ(w.pageButton(1)->palette().color(QPalette::ButtonText), QColor(0x00, 0x80, 0x80));
@@ -286,20 +253,20 @@ TEST_F(MainRecordTest, SearchAndMemoSearchFromTheRecordPage) {
         return std::optional<QString>("cl");
     };
     MainWindow& w = start();
-    w.onSearchClicked();
+    page().searchButton->click();
     EXPECT_EQ(askedCaption, "Last Name");
     EXPECT_EQ(field("LNAME")->text(), "Clark");
 
-    w.onEditClicked();
-    w.recordPage()->memo()->setPlainText("Call after Easter");
-    w.onSaveClicked();
+    page().editButton->click();
+    page().memo()->setPlainText("Call after Easter");
+    page().saveButton->click();
     table().goTop();
     services.memoSearchPrompt = [](const QString&) { return std::optional<QString>("easter"); };
     w.setServices(services);
-    w.onSearchMemoClicked();
+    page().searchMemoButton->click();
     EXPECT_EQ(field("LNAME")->text(), "Clark");
     EXPECT_TRUE(w.recordPage()->findNextButton->isVisibleTo(&w));
-    w.onFindNextClicked();
+    page().findNextButton->click();
     EXPECT_EQ(shown.beeps(), 1);
     EXPECT_EQ(field("LNAME")->text(), "Clark");
     EXPECT_FALSE(w.recordPage()->findNextButton->isVisibleTo(&w));
@@ -313,7 +280,7 @@ namespace {
 
 TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
     MainWindow& w = start();
-    w.onEditClicked();
+    page().editButton->click();
     QLineEdit* date = field("DATE");
     date->setFocus();
     QApplication::processEvents();
@@ -321,7 +288,7 @@ TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(date->text(), "//");  // the remembered empty date
     date->setText("12/25/2026");
-    w.onSaveClicked();
+    page().saveButton->click();
     EXPECT_EQ(table().date("DATE"), xbase::julianDay(2026, 12, 25));
 
     services.preferencesDialog = [this] {
@@ -329,7 +296,7 @@ TEST_F(MainRecordTest, DateFieldRestoresAndPreferencesApplyAtOnce) {
         ini().writeString("Date", "DateEditMask", "!99.99.9999;1;_");
     };
     w.setServices(services);
-    w.onPreferencesTriggered();
+    choose(w.fileMenu(), "&Preferences");
     EXPECT_EQ(w.recordPage()->dateFormatLabel()->text(), "(dd.mm.yyyy)");
     EXPECT_EQ(date->text(), "25.12.2026");
 }

@@ -109,29 +109,29 @@ TEST_F(MainWindowTest, OpenAndNewCheckTheNames) {
     MainWindow& w = start();
     shown.clear();
     chooser.answer(path("LIST.TXT"));
-    w.onOpenTriggered();
+    choose(w.fileMenu(), "&Open");
     EXPECT_EQ(shown.texts(), QStringList{"Must be a DBF file"});
     EXPECT_EQ(chooser.requests().back().filter, "Ravenpost Files|*.dbf");
 
     shown.clear();
     chooser.answer(path("LIST.TXT"));
-    w.onNewTriggered();
+    choose(w.fileMenu(), "&New");
     chooser.answer(path("RAVENP1.DBF"));
-    w.onNewTriggered();
+    choose(w.fileMenu(), "&New");
     EXPECT_EQ(shown.texts(), QStringList({"Must have a .DBF extension",
                                           "That file already exists.Please select another name"}));
     EXPECT_EQ(chooser.requests().back().proposedName, "RAVENP1.DBF");
 
     shown.clear();
     chooser.answer(path("second.dbf"));
-    w.onNewTriggered();
+    choose(w.fileMenu(), "&New");
     EXPECT_EQ(w.currentFile(), path("second.dbf"));
     EXPECT_EQ(w.addressTable()->orderCount(), 21);
     EXPECT_EQ(shown.texts(), QStringList{kEmptyFileText});
     EXPECT_EQ(getMRUList(ini()), QStringList({path("second.dbf"), path("RAVENP1.DBF")}));
 
     chooser.answer(std::nullopt);
-    w.onOpenTriggered();
+    choose(w.fileMenu(), "&Open");
     EXPECT_EQ(w.currentFile(), path("second.dbf"));
 }
 

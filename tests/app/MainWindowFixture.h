@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -62,6 +63,13 @@ class MainWindowTest : public ::testing::Test {
     }
 
     QLineEdit* field(const char* name) const { return main->recordPage()->field(name); }
+    RecordPage& page() const { return *main->recordPage(); }
+    // The entry of menu with this caption, chosen as the user chooses it.
+    void choose(QMenu* menu, const QString& caption) const {
+        for (QAction* action : menu->actions())
+            if (action->text() == caption) return action->trigger();
+        ADD_FAILURE() << "no menu entry " << caption.toStdString();
+    }
     void type(const char* name, const QString& text) const { field(name)->setText(text); }
     void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) const {
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : main.get();
