@@ -57,7 +57,12 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
     filterPicture_->setPixmap(style()->standardPixmap(QStyle::SP_FileDialogContentsView));
     filterPicture_->setToolTip(QStringLiteral("A filter is set"));
     filterPicture_->hide();
+    // Said in the status bar too: a window without a title bar does not show the title's mark.
+    readOnlyMark_ = new QLabel(tr("Read-only"));
+    readOnlyMark_->setObjectName(QStringLiteral("readOnlyMark"));
+    readOnlyMark_->hide();
     statusBar()->addPermanentWidget(filterPicture_);
+    statusBar()->addPermanentWidget(readOnlyMark_);
     statusBar()->addPermanentWidget(typingMode_);
     typingMode_->setText(QStringLiteral("Insert"));
     qApp->installEventFilter(this);

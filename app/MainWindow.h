@@ -174,6 +174,7 @@ class MainWindow : public QMainWindow, private CommandHost {
     bool frozen_ = false;
     QLabel* typingMode_ = nullptr;
     QLabel* filterPicture_ = nullptr;
+    QLabel* readOnlyMark_ = nullptr;  // shown while the file is open read-only
 };
 
 }  // namespace rp

@@ -20,6 +20,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"
+#include "framework/UnstoredSettings.h"
 
 namespace rp {
 
@@ -63,12 +64,10 @@ bool MainWindow::openAddressFile(const QString& path) {
     const bool opened = result.tell(showInformation);
     onAddressFileOpened(opened);
     if (opened) {
-        try {
+        storeSettings(iniPath(), [&] {
             IniFile ini(iniPath());
             updateMRUList(ini, path);
-        } catch (const IniFileError& e) {
-            messages().error(QStringLiteral("Ravenpost"), errorText(e));
-        }
+        });
         updateMenuMRUList();
         currentFile_ = path;
     } else {
@@ -81,6 +80,7 @@ bool MainWindow::openAddressFile(const QString& path) {
 
 void MainWindow::onAddressFileOpened(bool opened) {
     editor_.reset(opened && table_->mode() == xbase::OpenMode::ReadOnly);
+    readOnlyMark_->setVisible(editor_.readOnly());
     memoSearch_ = MemoSearch{};
     if (!opened) {
         table_.close();
@@ -94,7 +94,8 @@ void MainWindow::onAddressFileOpened(bool opened) {
     table_->goTop();
     reloadView();
     QApplication::processEvents();
-    if (table_->recordCount() == 0)
+    // A read-only file cannot be added to: an empty one says nothing.
+    if (table_->recordCount() == 0 && !editor_.readOnly())
         showInformation(
             QStringLiteral("There are no records in this file\r\n"
                            "Press Alt-A to add a new record OR\r\n"

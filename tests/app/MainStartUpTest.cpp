@@ -7,6 +7,7 @@
 #include "app/RecentFiles.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
+#include "framework/UnstoredSettings.h"
 #include "support/ScriptedPrintDialogs.h"
 
 namespace rp {
@@ -143,6 +144,22 @@ TEST_F(MainWindowTest, ExitAsksFirst) {
     EXPECT_EQ(shown.shown().back().text, "Exit now?");
     shown.answer(true);
     EXPECT_TRUE(w.close());
+}
+
+// A RAVENP.INI that cannot be written: the recent files cannot be kept, which is told once in
+// the run, and every file still opens.
+TEST_F(MainWindowTest, RecentFilesThatCannotBeKeptAreToldOnce) {
+    UnstoredSettingsRun run;
+    makeFile("A.DBF", {{"Adams", "Bob", "Denver", "CO", "80201"}});
+    makeFile("B.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"}});
+    ASSERT_TRUE(QDir().mkpath(path("RAVENP.INI")));  // a folder where the file should be
+    MainWindow& w = start(path("A.DBF"));
+    EXPECT_EQ(w.currentFile(), path("A.DBF"));
+    EXPECT_TRUE(w.openAddressFile(path("B.DBF")));
+    EXPECT_EQ(field("LNAME")->text(), "Brown");
+    ASSERT_EQ(shown.texts().size(), 1) << shown.texts().join("|").toStdString();
+    EXPECT_TRUE(shown.texts()[0].startsWith("Your settings cannot be saved in " +
+                                            path("RAVENP.INI") + ", so printer choices"));
 }
 
 // The folder of the last PDF written lives in RAVENP.INI ([Printing] LastPdfFolder): the
