@@ -41,6 +41,8 @@ struct HelpTopic {
         SearchReplace = 4570,
         CountZipCodes = 4571,
         PreviewZipCount = 4572,
+        CalibratePrinter = 4576,
+        FindLabelProducts = 4575,
     };
 };
 

@@ -12,10 +12,13 @@
 #include "data/AddressTable.h"
 #include "data/SideGridModel.h"
 #include "framework/ErrorReport.h"
+#include "framework/FileChooser.h"
 #include "framework/Messages.h"
 #include "framework/RecordGrid.h"
+#include "labels/FindLabelProductsDialog.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelFiles.h"
+#include "labels/LabelProductStock.h"
 #include "labels/LabelSetup.h"
 #include "labels/LabelStockDialog.h"
 #include "xbase/Table.h"
@@ -40,6 +43,9 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     setWindowTitle(QStringLiteral("Select Label Definition"));
     setModal(true);
     runEditor = [](LabelStockDialog& editor) { return editor.exec() == QDialog::Accepted; };
+    runFinder = [](FindLabelProductsDialog& finder) {
+        return finder.exec() == QDialog::Accepted && finder.chosen() != nullptr;
+    };
 
     laser_ = new QRadioButton(QStringLiteral("Laser or Inkjet"), this);
     dotMatrix_ = new QRadioButton(QStringLiteral("Dot Matrix"), this);
@@ -76,6 +82,14 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     auto* add = new QPushButton(QStringLiteral("New"), this);
     auto* edit = new QPushButton(QStringLiteral("Edit"), this);
     auto* remove = new QPushButton(QStringLiteral("Delete"), this);
+    auto* find = new QPushButton(tr("Find More Products…"), this);
+    auto* import = new QPushButton(tr("Import Label Products…"), this);
+    find->setWhatsThis(
+        tr("Lists the label products of the label template files on this "
+           "computer and adds the one you choose."));
+    import->setWhatsThis(
+        tr("Lists the label products of a label template file you pick and "
+           "adds the one you choose."));
     auto* ok = ok_ = new QPushButton(QStringLiteral("OK"), this);
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     add->setWhatsThis(QStringLiteral("Adds a label stock, starting from the one chosen."));
@@ -84,12 +98,16 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     ok->setWhatsThis(QStringLiteral("Uses the chosen label stock."));
     cancel->setWhatsThis(QStringLiteral("Closes this window and keeps the label stock as it was."));
     ok->setDefault(true);
-    for (QPushButton* b : {add, edit, remove, cancel}) b->setAutoDefault(false);
+    for (QPushButton* b : {add, edit, remove, find, import, cancel}) b->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, guarded(this, &SelectLabelStockDialog::onNewClicked));
     connect(edit, &QPushButton::clicked, this,
             guarded(this, &SelectLabelStockDialog::onEditClicked));
     connect(remove, &QPushButton::clicked, this,
             guarded(this, &SelectLabelStockDialog::onDeleteClicked));
+    connect(find, &QPushButton::clicked, this,
+            guarded(this, &SelectLabelStockDialog::onFindProductsClicked));
+    connect(import, &QPushButton::clicked, this,
+            guarded(this, &SelectLabelStockDialog::onImportProductsClicked));
     connect(ok, &QPushButton::clicked, this, &SelectLabelStockDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &SelectLabelStockDialog::reject);
 
@@ -97,6 +115,8 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     printers->addWidget(laser_);
     printers->addWidget(dotMatrix_);
     printers->addStretch();
+    printers->addWidget(find);
+    printers->addWidget(import);
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b : {add, edit, remove}) buttons->addWidget(b);
     buttons->addStretch();
@@ -207,6 +227,38 @@ void SelectLabelStockDialog::onDeleteClicked() {
     stocks_.deleteRecord();
     model_->refresh();
     selectRow(std::min(row, model_->rowCount() - 1));
+}
+
+void SelectLabelStockDialog::onFindProductsClicked() {
+    offerProducts(LabelProductCatalog::fromFolders(productFolders));
+}
+
+void SelectLabelStockDialog::onImportProductsClicked() {
+    FileRequest request;
+    request.caption = tr("Import Label Products");
+    request.filter = tr("Label Template Files|*.xml *.template");
+    request.folder = productFolders.installed;
+    request.mustExist = true;
+    const auto path = fileChooser().openFile(request);
+    if (!path) return;
+    offerProducts(LabelProductCatalog::fromFile(*path, productFolders));
+}
+
+void SelectLabelStockDialog::offerProducts(const LabelProductCatalog& catalog) {
+    if (!catalog.problems().isEmpty())
+        showInformation(withCause(tr("Some label template files could not be read."),
+                                  catalog.problems().join(QLatin1Char('\n'))));
+    FindLabelProductsDialog finder(catalog, this);
+    if (!runFinder(finder) || !finder.chosen()) return;
+    if (dotMatrix()) setDotMatrix(false);
+    const AddedLabelProduct added = addLabelProduct(stocks_, *finder.chosen());
+    if (added.record == 0) {
+        showTableRow();
+        return;
+    }
+    model_->refresh();
+    const int row = model_->rowOfRecord(added.record);
+    selectRow(row >= 0 ? row : (model_->rowCount() > 0 ? 0 : -1));
 }
 
 bool SelectLabelStockDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -4,10 +4,13 @@
 // is not "LJ") and stands on the row whose USERDESC equals the input label type name; when none
 // does, no row is chosen and OK stays disabled until one is. New, Edit and Delete change the
 // file; after OK the table stands on the chosen row, which the caller copies (takeLabelStock).
+// "Find More Products…" and "Import Label Products…" add a label product of the gLabels
+// template files (installed, or of a file the user picks) and stand on it.
 #include <functional>
 #include <memory>
 
 #include "framework/Dialog.h"
+#include "labels/LabelProductCatalog.h"
 
 class QPushButton;
 class QRadioButton;
@@ -23,6 +26,7 @@ namespace rp {
 struct LabelSetup;
 class SideGridModel;
 class LabelStockDialog;
+class FindLabelProductsDialog;
 
 class SelectLabelStockDialog : public Dialog {
     Q_OBJECT
@@ -33,6 +37,10 @@ class SelectLabelStockDialog : public Dialog {
 
     // Shows the definition dialog modally; true for Save. Tests replace it.
     std::function<bool(LabelStockDialog& editor)> runEditor;
+    // Shows the product list modally; true for OK with a product chosen. Tests replace it.
+    std::function<bool(FindLabelProductsDialog& finder)> runFinder;
+    // Where the template files are looked for (the system's gLabels folders).
+    LabelProductFolders productFolders = systemLabelProductFolders();
 
     // The list restricted to "LJ" (Laser or Inkjet) or "DM" (Dot Matrix) printers.
     void setDotMatrix(bool dotMatrix);
@@ -41,6 +49,8 @@ class SelectLabelStockDialog : public Dialog {
     void onNewClicked();
     void onEditClicked();
     void onDeleteClicked();
+    void onFindProductsClicked();
+    void onImportProductsClicked();
 
     // The list's current row (-1 when the list is empty).
     int currentRow() const;
@@ -61,6 +71,9 @@ class SelectLabelStockDialog : public Dialog {
   private:
     void showTableRow();
     bool hasRow() const;
+    // Lists the catalogue's products (after telling the files it could not read) and adds the
+    // one chosen.
+    void offerProducts(const LabelProductCatalog& catalog);
 
     xbase::Table& stocks_;
     SideGridModel* model_;
