@@ -9,6 +9,7 @@
 #include "framework/RecordedPages.h"
 #include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
+#include "framework/ShiftedSurface.h"
 
 namespace rp {
 
@@ -36,10 +37,11 @@ PrintOutcome runEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
 }
 
 PrintOutcome printEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
-                             const AddressValues& address, QWidget* parent,
-                             PieceBarcoder* barcoder) {
+                             const AddressValues& address, PrinterCorrection correction,
+                             QWidget* parent, PieceBarcoder* barcoder) {
     const auto surface = catalog.jobSurface();
-    return runEnvelopeJob(*surface, catalog.printer(), setup, address, false, parent, barcoder);
+    ShiftedSurface calibrated(*surface, correction.drawingOffset());
+    return runEnvelopeJob(calibrated, catalog.printer(), setup, address, false, parent, barcoder);
 }
 
 PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,

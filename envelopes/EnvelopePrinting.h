@@ -8,6 +8,7 @@
 #include "envelopes/EnvelopeSetup.h"
 #include "framework/PrintStatusDialog.h"
 #include "mailpiece/AddressBlock.h"
+#include "mailpiece/PrinterCalibration.h"
 
 class QPrinter;
 class QWidget;
@@ -28,10 +29,11 @@ PrintOutcome runEnvelopeJob(ReportSurface& surface, const QPrinter& printer,
                             const EnvelopeSetup& setup, const AddressValues& address, bool preview,
                             QWidget* parent, PieceBarcoder* barcoder = nullptr);
 
-// To the selected printer, whose print dialog has been confirmed.
+// To the selected printer, whose print dialog has been confirmed, moved back by the printer's
+// correction.
 PrintOutcome printEnvelopeOn(PrinterCatalog& catalog, const EnvelopeSetup& setup,
-                             const AddressValues& address, QWidget* parent,
-                             PieceBarcoder* barcoder = nullptr);
+                             const AddressValues& address, PrinterCorrection correction,
+                             QWidget* parent, PieceBarcoder* barcoder = nullptr);
 
 // Recorded as the printer would print it and shown in the preview window, or with a hook
 // (tests) recorded in the print status window and then handed to the hook unless cancelled.

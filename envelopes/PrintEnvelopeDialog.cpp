@@ -19,6 +19,7 @@
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordGrid.h"
 #include "mailpiece/PostalBarcode.h"
+#include "mailpiece/PrinterCalibration.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -193,7 +194,9 @@ void PrintEnvelopeDialog::doPrint(bool printMode) {
         return;
     }
     // The serial is used only by an envelope that printed.
-    if (printEnvelopeOn(catalog_, list_.current(), address, this, &barcoder) ==
+    const PrinterCorrection correction =
+        loadPrinterCorrection(preferences_.read, catalog_.selected());
+    if (printEnvelopeOn(catalog_, list_.current(), address, correction, this, &barcoder) ==
             PrintOutcome::Completed &&
         barcoder.serialsUsed() > 0)
         saveNextSerial(preferences_.write, barcoder.nextSerial());

@@ -14,11 +14,13 @@
 #include "framework/RecordedPages.h"
 #include "framework/RecordingPreview.h"
 #include "framework/ReportCanvas.h"
+#include "framework/ShiftedSurface.h"
 #include "framework/UnstoredSettings.h"
 #include "labels/LabelPrintRun.h"
 #include "labels/LabelSheet.h"
 #include "mailpiece/PostalBarcode.h"
 #include "mailpiece/PrintRecords.h"
+#include "mailpiece/PrinterCalibration.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -90,6 +92,7 @@ ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
         selectPaper(canvas, labelPaper(request.setup));
         if (!canvas.start()) return;
         LabelPrintRun run(table, request.setup, request.copies, barcoder);
+        run.startAtLabel(request.startLabel);
         if (request.presort) run.usePresortList(loadPresortList(presortFolder));
         run.printLabels(canvas, keepGoing);
     };
@@ -103,7 +106,10 @@ void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool print
     const ReportJob job = labelReportJob(table_, request, folder_, &barcoder);
     if (printMode) {
         const auto surface = catalog_.jobSurface();
-        PrintStatusDialog status(*surface, job, false, parent_, labelStatusTexts());
+        // Moved back by what the printer puts its output off, when it has been calibrated.
+        ShiftedSurface calibrated(*surface,
+                                  loadPrinterCorrection(ini, catalog_.selected()).drawingOffset());
+        PrintStatusDialog status(calibrated, job, false, parent_, labelStatusTexts());
         showStatus(status);
         if (status.outcome() == PrintOutcome::Completed && barcoder.serialsUsed() > 0)
             storeSettings(ini.path(), [&] { saveNextSerial(ini, barcoder.nextSerial()); });

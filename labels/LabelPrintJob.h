@@ -38,7 +38,8 @@ struct LabelPrintRequest {
     LabelRecords records = LabelRecords::All;
     bool startFromCurrent = false;
     bool presort = false;
-    int copies = 1;  // "# copies of each label"
+    int copies = 1;      // "# copies of each label"
+    int startLabel = 1;  // "Start at label": the first free label of the first sheet
 };
 
 inline const QString kPresortOrderMessage = QStringLiteral(
@@ -67,8 +68,9 @@ class LabelPrintJob {
     LabelPrintJob(xbase::Table& table, QString programFolder, PrinterCatalog& catalog,
                   PresortRunner presort, QWidget* parent);
 
-    // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print.
-    // Nothing when the user cancels the dialog. The barcodes are those RAVENP.INI of the
+    // "Print Now": the print dialog ("labels.pdf" proposed for "PDF file"), then the print,
+    // moved by the printer's correction when it has one (PrinterCalibration.h). Nothing when
+    // the user cancels the dialog. The barcodes are those RAVENP.INI of the
     // program folder chooses; after a completed print the next Intelligent Mail serial is
     // stored there (a preview or a cancelled print uses none).
     void printNow(const LabelPrintRequest& request);

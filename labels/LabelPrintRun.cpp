@@ -47,6 +47,10 @@ void LabelPrintRun::usePresortList(QStringList lines) {
     presortList_ = std::move(lines);
 }
 
+void LabelPrintRun::startAtLabel(int label) {
+    startLabel_ = label >= 1 && label <= labelsPerSheet(setup_) ? label : 1;
+}
+
 void LabelPrintRun::printLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
     // Presort keys are sought by their beginning: exact matching is off while the run lasts.
     const TableRestore settings(table_, TableRestore::Record::Leave);
@@ -56,8 +60,8 @@ void LabelPrintRun::printLabels(ReportCanvas& canvas, const std::function<bool()
         ReportFont{setup_.fontName, double(setup_.fontSize), setup_.fontBold, setup_.fontItalic});
     canvas.setMarginLeft(0);
     canvas.setMarginTop(0);
-    row_ = 0;
-    column_ = 0;
+    row_ = (startLabel_ - 1) / std::max(setup_.across, 1);
+    column_ = (startLabel_ - 1) % std::max(setup_.across, 1);
     printedForRecord_ = 0;
     while (!table_.eof()) {
         bool wasSeparator = false;

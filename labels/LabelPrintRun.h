@@ -36,6 +36,10 @@ class LabelPrintRun {
     // whose key the list does not hold are left out.
     void usePresortList(QStringList lines);
 
+    // The first sheet begins at this label (from 1, numbered across, then down), leaving the
+    // labels before it empty; a number outside the sheet begins at its first label.
+    void startAtLabel(int label);
+
     // The run on a started canvas; it asks keepGoing() after every record and ends when it
     // says no.
     void printLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing);
@@ -59,6 +63,7 @@ class LabelPrintRun {
     int row_ = 0;
     int column_ = 0;
     int printedForRecord_ = 0;
+    int startLabel_ = 1;
 };
 
 }  // namespace rp

@@ -24,6 +24,24 @@ QPointF labelOrigin(const LabelSetup& s, int column, int row) {
                    row * double(s.verticalPitch) + double(s.topMargin) + double(s.yOffset));
 }
 
+int labelsPerSheet(const LabelSetup& setup) {
+    return setup.across * setup.down;
+}
+
+QRectF labelRect(const LabelSetup& s, int column, int row) {
+    return QRectF(column * double(s.horizontalPitch) + double(s.leftMargin),
+                  row * double(s.verticalPitch) + double(s.topMargin), double(s.labelWidth),
+                  double(s.labelHeight));
+}
+
+int labelAt(const LabelSetup& setup, QPointF point) {
+    for (int row = 0; row < setup.down; ++row)
+        for (int column = 0; column < setup.across; ++column)
+            if (labelRect(setup, column, row).contains(point))
+                return row * setup.across + column + 1;
+    return 0;
+}
+
 bool landscapeStock(const LabelSetup& setup) {
     const QString& code = setup.paperSize;
     return code == QLatin1String("LTRL") || code == QLatin1String("A4L") ||

@@ -2,6 +2,7 @@
 // Where labels lie on a sheet of label stock and which paper the sheet is printed on. All
 // lengths are inches from the sheet's top-left corner.
 #include <QPointF>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 
@@ -15,6 +16,15 @@ struct LabelSetup;
 // The text origin of the label in column and row (both from 0): the label's corner moved by
 // the setup's text offsets.
 QPointF labelOrigin(const LabelSetup& setup, int column, int row);
+
+// The labels on one sheet: across times down.
+int labelsPerSheet(const LabelSetup& setup);
+
+// The label in column and row (both from 0) as it lies on the sheet.
+QRectF labelRect(const LabelSetup& setup, int column, int row);
+
+// The number (from 1, across, then down) of the label at a point of the sheet; 0 for none.
+int labelAt(const LabelSetup& setup, QPointF point);
 
 // Stock fed sideways: the paper codes "LTRL", "A4L" and "USERL".
 bool landscapeStock(const LabelSetup& setup);

@@ -18,6 +18,8 @@
 #include "framework/PrintDialogs.h"
 #include "framework/PrinterCatalog.h"
 #include "framework/RecordGrid.h"
+#include "labels/LabelSheet.h"
+#include "labels/LabelSheetPicker.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -143,9 +145,29 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     buttons->addWidget(makeHelpButton());
     buttons->addWidget(makePointerHelpButton());
 
+    // The first free label of a partly used sheet, typed or clicked on the sheet's picture.
+    startBox_ = new QGroupBox(tr("Start at label"), this);
+    startLabel_ = new QSpinBox(startBox_);
+    startLabel_->setRange(1, 1);
+    startLabel_->setWhatsThis(
+        tr("The first free label of the first sheet, counted across, then "
+           "down; the labels before it stay empty."));
+    sheetPicker_ = new LabelSheetPicker(startBox_);
+    sheetPicker_->setWhatsThis(tr("Click the first free label of a partly used sheet."));
+    connect(startLabel_, &QSpinBox::valueChanged, sheetPicker_, &LabelSheetPicker::setStartLabel);
+    connect(sheetPicker_, &LabelSheetPicker::labelPicked, startLabel_, &QSpinBox::setValue);
+    auto* startLayout = new QHBoxLayout(startBox_);
+    startLayout->addWidget(startLabel_, 0, Qt::AlignTop);
+    startLayout->addWidget(sheetPicker_);
+    startLayout->addStretch();
+    auto* printerColumn = new QVBoxLayout;
+    printerColumn->addWidget(printerBox);
+    printerColumn->addWidget(startBox_);
+    printerColumn->addStretch();
+
     auto* choices = new QHBoxLayout;
     choices->addWidget(printBox, 1);
-    choices->addWidget(printerBox, 1, Qt::AlignTop);
+    choices->addLayout(printerColumn, 1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
     layout->addWidget(setupBox, 1);
@@ -198,6 +220,7 @@ LabelPrintRequest PrintLabelsDialog::request() const {
     r.startFromCurrent = startFromCurrent_->isChecked();
     r.presort = presort_->isChecked() && r.records != LabelRecords::Current;
     r.copies = copies_->value();
+    r.startLabel = startBox_->isHidden() ? 1 : startLabel_->value();
     return r;
 }
 
@@ -250,6 +273,19 @@ void PrintLabelsDialog::showTableRow() {
     const QModelIndex index = grid_->currentIndex();
     const std::uint32_t recno = index.isValid() ? model_->recordAt(index.row()) : 0;
     if (recno != 0 && (setups_.eof() || setups_.recNo() != recno)) setups_.go(recno);
+    showSheet();
+}
+
+// The sheet of the chosen setup's stock; a start beyond its last label goes back to label 1.
+// Only a sheet of more than one label has a start to choose.
+void PrintLabelsDialog::showSheet() {
+    const LabelSetup setup = list_.currentSetup();
+    const int labels = labelsPerSheet(setup);
+    startBox_->setVisible(labels > 1);
+    if (startLabel_->value() > labels) startLabel_->setValue(1);
+    startLabel_->setRange(1, std::max(labels, 1));
+    sheetPicker_->setSheet(setup);
+    sheetPicker_->setStartLabel(startLabel_->value());
 }
 
 // The list walked again and its row put on the setup file's current record.
@@ -257,6 +293,7 @@ void PrintLabelsDialog::showCurrentRecord() {
     const std::uint32_t recno = setups_.eof() ? 0 : setups_.recNo();
     model_->refresh();
     grid_->resizeColumnsToContents();
+    showSheet();
     const int row = model_->rowOfRecord(recno);
     if (row < 0) return;
     const QSignalBlocker block(grid_->selectionModel());

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QRadioButton;
 class QSpinBox;
 class QTableView;
@@ -21,6 +22,7 @@ class Table;
 
 namespace rp {
 
+class LabelSheetPicker;
 class PrinterCatalog;
 class SideGridModel;
 
@@ -58,6 +60,9 @@ class PrintLabelsDialog : public Dialog {
     QCheckBox* startFromCurrentBox() const { return startFromCurrent_; }
     QCheckBox* presortBox() const { return presort_; }
     QSpinBox* copiesEdit() const { return copies_; }
+    QSpinBox* startLabelEdit() const { return startLabel_; }
+    LabelSheetPicker* sheetPicker() const { return sheetPicker_; }
+    QGroupBox* startLabelBox() const { return startBox_; }
     QComboBox* printerList() const { return printers_; }
     QPushButton* newButton() const { return new_; }
     QPushButton* modifyButton() const { return modify_; }
@@ -75,6 +80,7 @@ class PrintLabelsDialog : public Dialog {
     void onRecordsChoiceClicked();
     void showTableRow();
     void showCurrentRecord();
+    void showSheet();
 
     xbase::Table& setups_;
     PrinterCatalog& catalog_;
@@ -86,6 +92,9 @@ class PrintLabelsDialog : public Dialog {
     QRadioButton *all_, *filtered_, *current_;
     QCheckBox *startFromCurrent_, *presort_;
     QSpinBox* copies_;
+    QGroupBox* startBox_;
+    QSpinBox* startLabel_;
+    LabelSheetPicker* sheetPicker_;
     QComboBox* printers_;
     QPushButton *new_, *modify_, *delete_, *printNow_, *preview_;
     bool activated_ = false;

@@ -1,0 +1,28 @@
+#include "framework/ShiftedSurface.h"
+
+#include <type_traits>
+
+namespace rp {
+
+ReportOp shiftedOp(const ReportOp& op, QPointF offset) {
+    return std::visit(
+        [offset](auto moved) -> ReportOp {
+            using Op = std::decay_t<decltype(moved)>;
+            if constexpr (std::is_same_v<Op, TextRun>) {
+                moved.x += offset.x();
+                moved.baseline += offset.y();
+                moved.box.translate(offset);
+            } else if constexpr (std::is_same_v<Op, LineOp>) {
+                moved.from += offset;
+                moved.to += offset;
+            } else if constexpr (std::is_same_v<Op, FillOp>) {
+                for (QRectF& rect : moved.rects) rect.translate(offset);
+            } else {
+                moved.rect.translate(offset);
+            }
+            return moved;
+        },
+        op);
+}
+
+}  // namespace rp
