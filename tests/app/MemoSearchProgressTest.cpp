@@ -61,6 +61,7 @@ TEST(MemoSearchProgress, TheStepHandlesPendingEventsSoThatCancelGetsThrough) {
 // Events are handled once more than kEventIntervalMs has passed since they last were, however
 // many records the walk steps over meanwhile: a zero timer fires once each time they are.
 struct EventPassCase {
+    const char* name;
     std::vector<int> advances;  // milliseconds the clock moves before each run of 100 steps
     int passes;
 };
@@ -84,11 +85,16 @@ TEST_P(MemoSearchEventPassTest, EventsAreHandledByTheClockNotEveryRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(MemoSearchProgress, MemoSearchEventPassTest,
-                         ::testing::Values(EventPassCase{{0}, 0}, EventPassCase{{10}, 0},
-                                           EventPassCase{{11}, 1}, EventPassCase{{5, 5, 5}, 1},
-                                           EventPassCase{{11, 11, 11}, 3},
-                                           EventPassCase{{11, 10, 1}, 2},
-                                           EventPassCase{{1000}, 1}));
+                         ::testing::Values(EventPassCase{"ClockStill", {0}, 0},
+                                           EventPassCase{"JustTheInterval", {10}, 0},
+                                           EventPassCase{"PastTheInterval", {11}, 1},
+                                           EventPassCase{"ThreeShortMoves", {5, 5, 5}, 1},
+                                           EventPassCase{"ThreeLongMoves", {11, 11, 11}, 3},
+                                           EventPassCase{"CountedFromTheLastPass", {11, 10, 1}, 2},
+                                           EventPassCase{"OneLongPause", {1000}, 1}),
+                         [](const ::testing::TestParamInfo<EventPassCase>& info) {
+                             return info.param.name;
+                         });
 
 class FindTextInMemoTest : public AddressFileFixture {};
 
