@@ -17,6 +17,7 @@
 #include "postal/ZipCountDialog.h"
 #include "postal/ZipReportPrinting.h"
 #include "reports/PrintReportDialog.h"
+#include "utilities/CalibratePrinterDialog.h"
 #include "utilities/ConvertToUppercaseDialog.h"
 #include "utilities/CopyRecordsOutDialog.h"
 #include "utilities/DeleteRecordsDialog.h"
@@ -114,6 +115,13 @@ void registerCommandDialogs(MainWindow& main) {
     main.commandDialogs()[Command::SearchReplace] = {
         [](CommandContext& c) {
             SearchReplaceDialog dialog(c.table->table(), c.filterChoice.filteredEnabled, c.parent);
+            dialog.exec();
+        },
+        {}};
+    main.commandDialogs()[Command::CalibratePrinter] = {
+        [&main](CommandContext& c) {
+            CalibratePrinterDialog dialog(main.printerCatalog(),
+                                          c.programFolder + QLatin1String(kIniFileName), c.parent);
             dialog.exec();
         },
         {}};

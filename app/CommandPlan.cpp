@@ -1,5 +1,6 @@
 #include "app/CommandPlan.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <stdexcept>
 
@@ -57,6 +58,11 @@ std::vector<CommandPlan> makePlans() {
          {R::RememberedRecord, R::Unfreeze, R::ResumeReactions}},
         {Command::SearchReplace, CommandMenu::Utilities,
          QStringLiteral("&Search && Replace Field Values"), userQuery, afterUserQuery},
+        {Command::CalibratePrinter,
+         CommandMenu::Utilities,
+         QCoreApplication::translate("CommandPlan", "Calibrate &Printer\u2026"),
+         {P::PrinterCheck},
+         {R::Printer}},
         {Command::Labels,
          CommandMenu::MenuBar,
          QStringLiteral("&Labels"),
@@ -103,6 +109,7 @@ std::vector<CommandPlan> makePlans() {
          "Unable to Open RVPESU.DBF (envelope setup file)"},
         {Command::Letters, "letters", "RVPLTRS.DBF", "Unable to Open or Create RVPLTRS.DBF"},
         {Command::Reports, "reports", "", ""},
+        {Command::CalibratePrinter, "calibration pages", "", ""},
     };
     for (const auto& p : printing) {
         CommandPlan& c = plan(p.command);

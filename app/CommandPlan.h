@@ -19,6 +19,7 @@ enum class Command {
     DeleteRecords,
     CopyRecordsOut,
     SearchReplace,
+    CalibratePrinter,
     Labels,
     Envelopes,
     Letters,
