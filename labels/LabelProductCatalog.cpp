@@ -54,6 +54,27 @@ std::vector<LabelTemplate> readFiles(const QStringList& files, QStringList& prob
     return templates;
 }
 
+// Product numbers with their runs of digits compared as numbers (5160 before 15160), the rest
+// ignoring letter case.
+int comparePartNumbers(const QString& a, const QString& b) {
+    qsizetype i = 0, j = 0;
+    while (i < a.size() && j < b.size()) {
+        if (a[i].isDigit() && b[j].isDigit()) {
+            const qsizetype startA = i, startB = j;
+            while (i < a.size() && a[i].isDigit()) ++i;
+            while (j < b.size() && b[j].isDigit()) ++j;
+            const QString runA = a.mid(startA, i - startA), runB = b.mid(startB, j - startB);
+            if (runA.size() != runB.size()) return runA.size() < runB.size() ? -1 : 1;
+            if (const int c = runA.compare(runB); c != 0) return c;
+            continue;
+        }
+        const int c = QString::compare(a.mid(i, 1), b.mid(j, 1), Qt::CaseInsensitive);
+        if (c != 0) return c;
+        ++i, ++j;
+    }
+    return (a.size() - i > 0) - (b.size() - j > 0);
+}
+
 }  // namespace
 
 LabelProductFolders systemLabelProductFolders() {
@@ -142,7 +163,7 @@ void LabelProductCatalog::sort() {
                      [](const LabelProduct& a, const LabelProduct& b) {
                          const int brand = QString::compare(a.brand, b.brand, Qt::CaseInsensitive);
                          if (brand != 0) return brand < 0;
-                         return QString::compare(a.part, b.part, Qt::CaseInsensitive) < 0;
+                         return comparePartNumbers(a.part, b.part) < 0;
                      });
 }
 

@@ -23,8 +23,8 @@ LabelProductFolders systemLabelProductFolders();
 
 class LabelProductCatalog {
   public:
-    // Every product of the folders, sorted by brand and part; a product of the user's files
-    // hides an installed one of the same brand and part.
+    // Every product of the folders, sorted by brand and part (numbers in numeric order); a product
+    // of the user's files hides an installed one of the same brand and part.
     static LabelProductCatalog fromFolders(const LabelProductFolders& folders);
     // The products of one template file; its equiv= entries may also name installed products,
     // and its papers are those of the installed paper-sizes.xml. Throws LabelTemplateError when

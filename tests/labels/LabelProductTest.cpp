@@ -277,6 +277,8 @@ TEST_F(InstalledProducts, EverySingleGridRectangularAveryUsProductConverts) {
         EXPECT_NEAR(p->stock.labelWidth, g->labelWidth, 0.0005) << t.part.toStdString();
     }
     EXPECT_GT(holdable, 100);
+    // Product numbers in numeric order.
+    EXPECT_LT(catalog.find("Avery 5160"), catalog.find("Avery 15160"));
 }
 
 TEST_F(InstalledProducts, CommonProductsMatchTheDeliveredStocks) {
