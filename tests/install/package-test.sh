@@ -28,6 +28,8 @@ depends=$(dpkg-deb -f "$DEB" Depends)
 for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 libzint2.11; do
     printf '%s\n' "$depends" | grep -q "$package" || fail "Depends lacks $package: $depends"
 done
+[ "$(dpkg-deb -f "$DEB" Suggests)" = glabels-data ] ||
+    fail "the package does not suggest glabels-data: $(dpkg-deb -f "$DEB" Suggests)"
 
 dpkg-deb -x "$DEB" "$ROOT" || { echo "FAIL: dpkg-deb -x $DEB"; exit 1; }
 for path in usr/bin/ravenpost usr/bin/ravenpost-batch usr/bin/xbase-tool \
