@@ -11,8 +11,9 @@ namespace {
 
 constexpr double kCrosshairInset = 1.5;
 constexpr double kCrosshairArm = 0.25;
-constexpr double kRulerOffset = 2.5;    // the rulers' lines, in from the top and left edges
-constexpr double kRulerStart = 3.0;     // where the rulers begin, in inches from the edge
+constexpr double kAcrossRulerAt = 2.5;  // the horizontal ruler's line, down from the top edge
+constexpr double kDownRulerAt = 3.5;    // the vertical ruler's line, in from the left edge
+constexpr double kRulerStart = 3.0;     // where both rulers begin, in inches from the edge
 constexpr double kRulerEndInset = 1.0;  // they end on the last whole inch this far in
 
 QString inches(double value) {
@@ -29,11 +30,18 @@ void textAt(ReportCanvas& canvas, double x, double y, const QString& text) {
     canvas.print(text);
 }
 
-void drawCrosshair(ReportCanvas& canvas, QPointF at) {
+// The label stands above the arm on the side facing the page's middle, so that it stays on
+// the paper.
+void drawCrosshair(ReportCanvas& canvas, QPointF at, double pageWidth) {
     canvas.line(at.x() - kCrosshairArm, at.y(), at.x() + kCrosshairArm, at.y());
     canvas.line(at.x(), at.y() - kCrosshairArm, at.x(), at.y() + kCrosshairArm);
-    textAt(canvas, at.x() + 0.05, at.y() - 0.05,
-           translate("%1 in from left, %2 in from top").arg(inches(at.x()), inches(at.y())));
+    const QString label =
+        translate("%1 in from left, %2 in from top").arg(inches(at.x()), inches(at.y()));
+    canvas.gotoXY(0, at.y() - 0.05);
+    if (at.x() > pageWidth / 2 + kCrosshairArm)
+        canvas.printRight(label, at.x() - 0.05);
+    else
+        canvas.printLeft(label, at.x() + 0.05);
 }
 
 // The ticks of a ruler; across(d, length) draws the tick at distance d reaching length away
@@ -67,9 +75,9 @@ void drawRulers(ReportCanvas& canvas, QSizeF page) {
         [&](double y) {
             textAt(canvas, down.at + 0.35, y + 0.05, QString::number(std::lround(y)));
         });
-    textAt(canvas, down.at + 0.7, down.first + 0.05,
+    textAt(canvas, down.at + 0.7, down.first + 0.35,
            translate("Ruler in 1/32 inch: each number is its distance"));
-    textAt(canvas, down.at + 0.7, down.first + 0.25,
+    textAt(canvas, down.at + 0.7, down.first + 0.55,
            translate("in inches from the top edge of the paper"));
 }
 
@@ -84,11 +92,11 @@ std::vector<QPointF> calibrationCrosshairs(QSizeF page) {
 }
 
 CalibrationRuler horizontalRuler(QSizeF page) {
-    return {kRulerOffset, kRulerStart, std::floor(page.width() - kRulerEndInset)};
+    return {kAcrossRulerAt, kRulerStart, std::floor(page.width() - kRulerEndInset)};
 }
 
 CalibrationRuler verticalRuler(QSizeF page) {
-    return {kRulerOffset, kRulerStart, std::floor(page.height() - kRulerEndInset)};
+    return {kDownRulerAt, kRulerStart, std::floor(page.height() - kRulerEndInset)};
 }
 
 double rulerTickLength(double inches) {
@@ -114,12 +122,12 @@ void drawCalibrationPage(ReportCanvas& canvas, const QString& printerName) {
     textAt(
         canvas, kCalibrationFrameInset + 0.05, kCalibrationFrameInset + 0.15,
         translate("Frame: %1 in from each edge of the paper").arg(inches(kCalibrationFrameInset)));
-    for (const QPointF& at : calibrationCrosshairs(page)) drawCrosshair(canvas, at);
+    for (const QPointF& at : calibrationCrosshairs(page)) drawCrosshair(canvas, at, page.width());
     drawRulers(canvas, page);
 
     canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, true, false});
     const double left = verticalRuler(page).at + 0.7;
-    double y = horizontalRuler(page).at + 1.4;
+    double y = verticalRuler(page).first + 1.2;
     textAt(canvas, left, y, translate("Calibration page for %1").arg(printerName));
     canvas.setFont(ReportFont{QStringLiteral("Arial"), 9, false, false});
     for (const char* line :

@@ -24,7 +24,8 @@ inline constexpr double kCalibrationTick = 1.0 / 32;
 // The crosshairs of a page: 1.5 inch in from each corner, and the page's centre.
 std::vector<QPointF> calibrationCrosshairs(QSizeF page);
 
-// The horizontal ruler: its line at y, from x = first to x = last (whole inches).
+// A ruler: its line at "at" (y of the horizontal one, x of the vertical one), from first to
+// last (whole inches from the paper's edge).
 struct CalibrationRuler {
     double at = 0;
     double first = 0;

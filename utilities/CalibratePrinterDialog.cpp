@@ -143,6 +143,7 @@ CalibratePrinterDialog::CalibratePrinterDialog(PrinterCatalog& catalog, QString 
     connect(close, &QPushButton::clicked, this, &CalibratePrinterDialog::reject);
 
     printers_->setCurrentIndex(printers_->findText(catalog_.selected()));
+    onUnitChanged();
     onPrinterChosen();
     resize(520, 560);
 }
