@@ -25,4 +25,14 @@ ReportOp shiftedOp(const ReportOp& op, QPointF offset) {
         op);
 }
 
+QPointF pageOffset(QPointF sheetOffset, bool landscape) {
+    // The page's x runs up the sheet and its y to the sheet's right.
+    return landscape ? QPointF(-sheetOffset.y(), sheetOffset.x()) : sheetOffset;
+}
+
+bool ShiftedSurface::begin(const ReportPaper& paper) {
+    offset_ = pageOffset(sheetOffset_, paper.landscape());
+    return target_.begin(paper);
+}
+
 }  // namespace rp

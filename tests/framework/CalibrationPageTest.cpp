@@ -161,6 +161,21 @@ TEST(CalibrationPageTest, AShiftedSurfaceMovesEveryKindOfOperation) {
     ASSERT_EQ(moved.rects().size(), 1u);
     EXPECT_EQ(moved.rects()[0].rect.topLeft(), QPointF(0.44, 0.53));
     ASSERT_EQ(zero.entries().size(), plain.entries().size());
+    // On a landscape page the sheet's offset turns with it: its x runs up the sheet, its y to the
+    // sheet's right.
+    EXPECT_EQ(pageOffset(offset, true), QPointF(-0.03, -0.06));
+    EXPECT_EQ(pageOffset(offset, false), offset);
+    ReportLog turned;
+    {
+        ShiftedSurface surface(turned, offset);
+        ReportCanvas canvas(surface);
+        canvas.setPaper(PaperKind::Letter);
+        canvas.setLandscape(true);
+        ASSERT_TRUE(canvas.start());
+        canvas.line(1, 1, 2, 1);
+        canvas.finish();
+    }
+    EXPECT_EQ(turned.lines().at(0).from, QPointF(0.97, 0.94));
     for (std::size_t i = 0; i < plain.lines().size(); ++i)
         EXPECT_EQ(zero.lines()[i].from, plain.lines()[i].from);
 }
