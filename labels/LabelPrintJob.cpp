@@ -1,10 +1,12 @@
 #include "labels/LabelPrintJob.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 
 #include "data/AddressLayout.h"
 #include "data/DataFolder.h"
+#include "data/Households.h"
 #include "data/IniFile.h"
 #include "data/TableRestore.h"
 #include "framework/Messages.h"
@@ -26,8 +28,15 @@
 namespace rp {
 namespace {
 
-PrintStatusTexts labelStatusTexts() {
-    return PrintStatusTexts::forJob(QStringLiteral("Label"));
+// With households, the final texts keep the pieces saved (the second status line) above them.
+PrintStatusTexts labelStatusTexts(bool households) {
+    PrintStatusTexts texts = PrintStatusTexts::forJob(QStringLiteral("Label"));
+    if (households) {
+        for (QString* text : {&texts.printCanceled, &texts.previewCanceled, &texts.previewStopped,
+                              &texts.printCompleted, &texts.previewReady})
+            text->prepend(QStringLiteral("%1"));
+    }
+    return texts;
 }
 
 // The page the printer takes for the paper, in inches as printed.
@@ -64,14 +73,35 @@ void LabelPrintJob::doPrint(const LabelPrintRequest& request, bool printMode) {
     const std::uint32_t recno = table_.eof() ? 0 : table_.recNo();
 
     chooseLabelRecords(table_, request, recno);
-    if (request.presort && !presortDone_) presortDone_ = presort_(table_, folder_, parent_);
+    const PresortCount count =
+        request.households ? PresortCount::Households : PresortCount::Records;
+    if (request.presort && (!presortDone_ || presortCount_ != count)) {
+        presortDone_ = presort_(table_, folder_, parent_, count);
+        presortCount_ = count;
+    }
     if (!request.presort || presortDone_) {
         if (request.presort) {
             table_.setOrder("ZIP");
             showInformation(kPresortOrderMessage);
         }
-        runStatusWindow(request, printMode);
+        Households households;
+        if (request.households) readLabelHouseholds(table_, request, households);
+        runStatusWindow(request, printMode, request.households ? &households : nullptr);
     }
+}
+
+bool readLabelHouseholds(xbase::Table& table, const LabelPrintRequest& request,
+                         Households& households, const std::function<bool()>& keepGoing) {
+    const std::uint32_t start = table.eof() ? 0 : table.recNo();
+    if (request.presort) table.goTop();
+    const bool completed = households.addFrom(table, keepGoing);
+    if (start != 0) table.go(start);
+    return completed;
+}
+
+QString piecesSavedText(std::uint64_t saved) {
+    return QCoreApplication::translate("LabelPrintJob", "Pieces saved by One per household: %n",
+                                       nullptr, static_cast<int>(saved));
 }
 
 void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
@@ -86,30 +116,37 @@ bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup) {
 }
 
 ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
-                         const QString& presortFolder, PieceBarcoder* barcoder) {
-    return [&table, request, presortFolder, barcoder](ReportCanvas& canvas,
-                                                      const std::function<bool()>& keepGoing) {
+                         const QString& presortFolder, PieceBarcoder* barcoder,
+                         Households* households) {
+    return [&table, request, presortFolder, barcoder, households](
+               ReportCanvas& canvas, const std::function<bool()>& keepGoing) {
         selectPaper(canvas, labelPaper(request.setup));
         if (!canvas.start()) return;
         LabelPrintRun run(table, request.setup, request.copies, barcoder);
         run.startAtLabel(request.startLabel);
+        if (households) {
+            run.useHouseholds(households);
+            canvas.setStatusLine(1, piecesSavedText(households->piecesSaved()));
+        }
         if (request.presort) run.usePresortList(loadPresortList(presortFolder));
         run.printLabels(canvas, keepGoing);
     };
 }
 
-void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode) {
+void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool printMode,
+                                    Households* households) {
     QPrinter& printer = catalog_.printer();
     if (!confirmLabelPaper(printer, request.setup)) return;
     IniFile ini(folder_ + QLatin1String(kIniFileName));
     PieceBarcoder barcoder(loadPostalBarcode(ini));
-    const ReportJob job = labelReportJob(table_, request, folder_, &barcoder);
+    const ReportJob job = labelReportJob(table_, request, folder_, &barcoder, households);
     if (printMode) {
         const auto surface = catalog_.jobSurface();
         // Moved back by what the printer puts its output off, when it has been calibrated.
         ShiftedSurface calibrated(*surface,
                                   loadPrinterCorrection(ini, catalog_.selected()).drawingOffset());
-        PrintStatusDialog status(calibrated, job, false, parent_, labelStatusTexts());
+        PrintStatusDialog status(calibrated, job, false, parent_,
+                                 labelStatusTexts(households != nullptr));
         showStatus(status);
         if (status.outcome() == PrintOutcome::Completed && barcoder.serialsUsed() > 0)
             storeSettings(ini.path(), [&] { saveNextSerial(ini, barcoder.nextSerial()); });
@@ -125,7 +162,8 @@ void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool print
             showPreview(recorded);
         };
     }
-    previewJob(pages, job, kLabelPreviewCaption, labelStatusTexts(), parent_, hooks);
+    previewJob(pages, job, kLabelPreviewCaption, labelStatusTexts(households != nullptr), parent_,
+               hooks);
 }
 
 }  // namespace rp

@@ -11,6 +11,7 @@
 #include "framework/PrintStatusDialog.h"
 #include "labels/LabelSetup.h"
 #include "mailpiece/PrintRecords.h"
+#include "postal/Presort.h"
 
 class QPrinter;
 class QWidget;
@@ -21,6 +22,7 @@ class Table;
 
 namespace rp {
 
+class Households;
 class PieceBarcoder;
 class PrinterCatalog;
 class RecordedPages;
@@ -28,18 +30,19 @@ class PrintStatusDialog;
 
 using LabelRecords = PrintRecords;
 
-// Presorts the table's current view into the folder (writing PRESORT.PSL) and tells whether the
-// presort completed; the program hands in its presort window.
-using PresortRunner =
-    std::function<bool(xbase::Table& table, const QString& folder, QWidget* parent)>;
+// Presorts the table's current view into the folder (writing PRESORT.PSL), counting records or
+// households, and tells whether the presort completed; the program hands in its presort window.
+using PresortRunner = std::function<bool(xbase::Table& table, const QString& folder,
+                                         QWidget* parent, PresortCount count)>;
 
 struct LabelPrintRequest {
     LabelSetup setup;
     LabelRecords records = LabelRecords::All;
     bool startFromCurrent = false;
     bool presort = false;
-    int copies = 1;      // "# copies of each label"
-    int startLabel = 1;  // "Start at label": the first free label of the first sheet
+    int copies = 1;           // "# copies of each label"
+    int startLabel = 1;       // "Start at label": the first free label of the first sheet
+    bool households = false;  // "One per household"
 };
 
 inline const QString kPresortOrderMessage = QStringLiteral(
@@ -55,11 +58,21 @@ void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
                         std::uint32_t current);
 // False when the printer's paper differs from the setup's and the user declines to go on.
 bool confirmLabelPaper(QPrinter& printer, const LabelSetup& setup);
+// One per household: counts in the households of the records the run prints, from the record
+// the table stands on (from the top of the view when presorted) to the end of the view, asking
+// keepGoing after each; false when it said no. The table then stands where it stood.
+bool readLabelHouseholds(xbase::Table& table, const LabelPrintRequest& request,
+                         Households& households, const std::function<bool()>& keepGoing = {});
+// "Pieces saved by One per household: N".
+QString piecesSavedText(std::uint64_t saved);
 // The label run of a request on the table as it stands, for the print status window or a
 // batch run; a presorted run reads PRESORT.PSL from presortFolder. The barcodes come from
-// barcoder (POSTNET when there is none), which must outlive the job.
+// barcoder (POSTNET when there is none), which must outlive the job. With households (read by
+// readLabelHouseholds, outliving the job) a household prints once, and the status's second
+// line tells the pieces saved.
 ReportJob labelReportJob(xbase::Table& table, const LabelPrintRequest& request,
-                         const QString& presortFolder, PieceBarcoder* barcoder = nullptr);
+                         const QString& presortFolder, PieceBarcoder* barcoder = nullptr,
+                         Households* households = nullptr);
 
 class LabelPrintJob {
   public:
@@ -91,7 +104,7 @@ class LabelPrintJob {
 
   private:
     void doPrint(const LabelPrintRequest& request, bool printMode);
-    void runStatusWindow(const LabelPrintRequest& request, bool printMode);
+    void runStatusWindow(const LabelPrintRequest& request, bool printMode, Households* households);
 
     xbase::Table& table_;
     QString folder_;
@@ -99,6 +112,7 @@ class LabelPrintJob {
     PresortRunner presort_;
     QWidget* parent_;
     bool presortDone_ = false;
+    PresortCount presortCount_ = PresortCount::Records;  // what the done presort counted
 };
 
 }  // namespace rp

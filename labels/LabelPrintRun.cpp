@@ -1,8 +1,10 @@
 #include "labels/LabelPrintRun.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <algorithm>
 
+#include "data/Households.h"
 #include "data/RecordText.h"
 #include "data/TableRestore.h"
 #include "framework/ReportCanvas.h"
@@ -64,6 +66,11 @@ void LabelPrintRun::printLabels(ReportCanvas& canvas, const std::function<bool()
     column_ = (startLabel_ - 1) % std::max(setup_.across, 1);
     printedForRecord_ = 0;
     while (!table_.eof()) {
+        if (!separator_ && householdPrinted()) {
+            moveOn(false);
+            if (!keepGoing()) break;
+            continue;
+        }
         bool wasSeparator = false;
         do {
             if (row_ >= setup_.down) {
@@ -78,6 +85,7 @@ void LabelPrintRun::printLabels(ReportCanvas& canvas, const std::function<bool()
                 ++row_;
             }
         } while (!wasSeparator && printedForRecord_ < copies_);
+        if (household_ && !wasSeparator) household_->printed = true;
         moveOn(wasSeparator);
         printedForRecord_ = 0;
         if (!keepGoing()) break;
@@ -103,9 +111,29 @@ void LabelPrintRun::printLabel(ReportCanvas& canvas) {
     ++printedForRecord_;
 }
 
+bool LabelPrintRun::householdPrinted() {
+    household_ =
+        households_ ? households_->shared(table_.text("STREET"), table_.text("ZIP")) : nullptr;
+    return household_ && household_->printed;
+}
+
 void LabelPrintRun::printAddress(ReportCanvas& canvas) {
     QStringList lines;
-    composeAddressBlock(lines, table_, setup_.contents);
+    if (household_) {
+        AddressValues values = readAddressValues(table_);
+        if (household_->sameLastName) {
+            values.prefix.clear();
+            values.first.clear();
+            values.middle.clear();
+            values.title.clear();
+            values.last =
+                QCoreApplication::translate("LabelPrintRun", "The %1 Family").arg(values.last);
+        }
+        if (!household_->sameOrganization) values.org.clear();
+        composeAddressBlock(lines, values, setup_.contents);
+    } else {
+        composeAddressBlock(lines, table_, setup_.contents);
+    }
     for (QString line : lines) {
         if (!setup_.trimText) {
             canvas.println(line);

@@ -16,6 +16,8 @@ class Table;
 
 namespace rp {
 
+class Households;
+struct Household;
 class ReportCanvas;
 
 // The lines of PRESORT.PSL in folder; none when it cannot be read.
@@ -40,6 +42,13 @@ class LabelPrintRun {
     // labels before it empty; a number outside the sheet begins at its first label.
     void startAtLabel(int label);
 
+    // One label per household: a record of a household of several members (households, read
+    // from the same view, must outlive the run) prints only when it is the first of them the
+    // run meets, addressed to the household: "The Smith Family" when their last names agree,
+    // else its own name, and the organization only when they all share it. The others are
+    // left out.
+    void useHouseholds(Households* households) { households_ = households; }
+
     // The run on a started canvas; it asks keepGoing() after every record and ends when it
     // says no.
     void printLabels(ReportCanvas& canvas, const std::function<bool()>& keepGoing);
@@ -50,6 +59,9 @@ class LabelPrintRun {
     void printAddress(ReportCanvas& canvas);
     void moveOn(bool wasSeparator);
     void goPastEnd();
+    // True when the record is a member of a household already printed; else notes its
+    // household (null for none) for printAddress.
+    bool householdPrinted();
 
     xbase::Table& table_;
     const LabelSetup setup_;
@@ -64,6 +76,8 @@ class LabelPrintRun {
     int column_ = 0;
     int printedForRecord_ = 0;
     int startLabel_ = 1;
+    Households* households_ = nullptr;
+    Household* household_ = nullptr;  // the household of the record being printed
 };
 
 }  // namespace rp

@@ -84,6 +84,10 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     presort_ = new QCheckBox(QStringLiteral("Presort for Bulk Mail"), this);
     presort_->setWhatsThis(QStringLiteral(
         "Prints the labels in bulk-mail presort order, each group after a label naming it."));
+    households_ = new QCheckBox(tr("One per household"), this);
+    households_->setWhatsThis(
+        tr("Prints one label for the records with the same street and ZIP code, addressed to "
+           "the household (\"The Smith Family\" when their last names agree)."));
     copies_ = new QSpinBox(this);
     copies_->setRange(1, kMaxCopies);
     copies_->setValue(1);
@@ -107,8 +111,8 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     copiesRow->addWidget(copiesLabel);
     copiesRow->addStretch();
     auto* printLayout = new QVBoxLayout(printBox);
-    for (QWidget* w :
-         std::initializer_list<QWidget*>{all_, filtered_, current_, startFromCurrent_, presort_})
+    for (QWidget* w : std::initializer_list<QWidget*>{all_, filtered_, current_, startFromCurrent_,
+                                                      presort_, households_})
         printLayout->addWidget(w);
     printLayout->addLayout(copiesRow);
     printLayout->addStretch();
@@ -220,6 +224,7 @@ LabelPrintRequest PrintLabelsDialog::request() const {
     r.startFromCurrent = startFromCurrent_->isChecked();
     r.presort = presort_->isChecked() && r.records != LabelRecords::Current;
     r.copies = copies_->value();
+    r.households = households_->isChecked();
     r.startLabel = startBox_->isHidden() ? 1 : startLabel_->value();
     return r;
 }

@@ -59,6 +59,7 @@ class PrintLabelsDialog : public Dialog {
     QRadioButton* currentButton() const { return current_; }
     QCheckBox* startFromCurrentBox() const { return startFromCurrent_; }
     QCheckBox* presortBox() const { return presort_; }
+    QCheckBox* householdsBox() const { return households_; }
     QSpinBox* copiesEdit() const { return copies_; }
     QSpinBox* startLabelEdit() const { return startLabel_; }
     LabelSheetPicker* sheetPicker() const { return sheetPicker_; }
@@ -90,7 +91,7 @@ class PrintLabelsDialog : public Dialog {
     SideGridModel* model_;
     QTableView* grid_;
     QRadioButton *all_, *filtered_, *current_;
-    QCheckBox *startFromCurrent_, *presort_;
+    QCheckBox *startFromCurrent_, *presort_, *households_;
     QSpinBox* copies_;
     QGroupBox* startBox_;
     QSpinBox* startLabel_;

@@ -1,6 +1,7 @@
 #include "postal/Presort.h"
 
 #include "data/AddressTable.h"
+#include "data/Households.h"
 #include "data/WholeFile.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
@@ -17,11 +18,19 @@ void show(const PresortHooks& hooks, const QString& text) {
     if (hooks.status) hooks.status(text);
 }
 
-// The reading pass: false when it was cancelled.
-bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, ZipCounter& counter) {
+// The reading pass: false when it was cancelled. Counting households, a record is counted
+// only when it is the first of its household.
+bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, PresortCount count,
+                   ZipCounter& counter) {
     const int zip = table.fieldNumber("ZIP");
+    const int street = table.fieldNumber("STREET"), last = table.fieldNumber("LNAME"),
+              org = table.fieldNumber("ORG");
+    Households households;
     for (table.goTop(); !table.eof();) {
-        counter.count(xbase::trimRight(table.fieldBytes(zip)));
+        if (count == PresortCount::Records ||
+            households.add(table.fieldBytes(street), table.fieldBytes(zip), table.fieldBytes(last),
+                           table.fieldBytes(org)))
+            counter.count(xbase::trimRight(table.fieldBytes(zip)));
         table.skip();
         if (!table.eof() && table.recNo() % kStatusInterval == 0)
             show(hooks, kReadingRecordStatus + QString::number(table.recNo()));
@@ -41,12 +50,13 @@ bool writeList(const QString& path, const std::vector<std::string>& lines) {
 
 }  // namespace
 
-PresortResult runPresort(xbase::Table& table, const QString& folder, const PresortHooks& hooks) {
+PresortResult runPresort(xbase::Table& table, const QString& folder, const PresortHooks& hooks,
+                         PresortCount count) {
     ZipCounter counter;
     try {
         table.setOrder(0);
         show(hooks, kReadingRecordsStatus);
-        if (!countZipCodes(table, hooks, counter)) return PresortResult::Cancelled;
+        if (!countZipCodes(table, hooks, count, counter)) return PresortResult::Cancelled;
     } catch (const xbase::Error& e) {
         showError(e);
         return PresortResult::Failed;

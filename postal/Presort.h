@@ -37,12 +37,17 @@ enum class PresortResult {
     Failed,     // the table could not be read or the file not written; the user was told
 };
 
+// What the presort counts for each ZIP: every record, or (for one label per household) the
+// households and the records that stand alone (data/Households.h), as many as pieces are
+// printed.
+enum class PresortCount { Records, Households };
+
 // Reads the ZIP of every record in the table's current view (filter and hidden deleted
 // records honoured) in natural order, which the table keeps afterwards, and on a completed
 // pass writes the list into folder as PRESORT.PSL. The file is replaced only once the new one
 // is complete: after a cancel or a failure any earlier file is as it was.
-PresortResult runPresort(xbase::Table& table, const QString& folder,
-                         const PresortHooks& hooks = {});
+PresortResult runPresort(xbase::Table& table, const QString& folder, const PresortHooks& hooks = {},
+                         PresortCount count = PresortCount::Records);
 
 // The list file's bytes: every line ended by CR LF.
 std::string presortFileText(const std::vector<std::string>& lines);

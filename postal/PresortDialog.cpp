@@ -17,8 +17,9 @@ constexpr int kStatusChars = 32;
 
 }  // namespace
 
-PresortDialog::PresortDialog(xbase::Table& table, const QString& folder, QWidget* parent)
-    : Dialog(parent, HelpTopic::PrintLabels), table_(table), folder_(folder) {
+PresortDialog::PresortDialog(xbase::Table& table, const QString& folder, QWidget* parent,
+                             PresortCount count)
+    : Dialog(parent, HelpTopic::PrintLabels), table_(table), folder_(folder), count_(count) {
     setWindowTitle(QStringLiteral("Bulk Mail Presorting"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
@@ -33,8 +34,9 @@ PresortDialog::PresortDialog(xbase::Table& table, const QString& folder, QWidget
     layOutAboveButton(status_, cancel_);
 }
 
-bool PresortDialog::run(xbase::Table& table, const QString& folder, QWidget* parent) {
-    PresortDialog window(table, folder, parent);
+bool PresortDialog::run(xbase::Table& table, const QString& folder, QWidget* parent,
+                        PresortCount count) {
+    PresortDialog window(table, folder, parent, count);
     window.exec();
     return window.doneCheck();
 }
@@ -52,7 +54,7 @@ void PresortDialog::onFormActivated() {
     hooks.afterRecord = [this] { return afterRecord(); };
     // A presort that fails is told and ends the window as a failed one.
     PresortResult result = PresortResult::Failed;
-    reportErrors([&] { result = runPresort(table_, folder_, hooks); });
+    reportErrors([&] { result = runPresort(table_, folder_, hooks, count_); });
     completed_ = result == PresortResult::Done;
     const int code = doneCheck() ? QDialog::Accepted : QDialog::Rejected;
     QMetaObject::invokeMethod(

@@ -24,11 +24,13 @@ class PresortDialog : public Dialog {
     // the window answering at once.
     static constexpr int kEventIntervalMs = 10;
 
-    // Presorts the table's current view into folder.
-    PresortDialog(xbase::Table& table, const QString& folder, QWidget* parent);
+    // Presorts the table's current view into folder, counting records or households.
+    PresortDialog(xbase::Table& table, const QString& folder, QWidget* parent,
+                  PresortCount count = PresortCount::Records);
 
     // Shows the window modally until the work ends; the done mark.
-    static bool run(xbase::Table& table, const QString& folder, QWidget* parent);
+    static bool run(xbase::Table& table, const QString& folder, QWidget* parent,
+                    PresortCount count = PresortCount::Records);
 
     // Yes only when the work completed and no cancel was confirmed, not even after the end.
     bool doneCheck() const { return completed_ && !cancelRequested_; }
@@ -47,6 +49,7 @@ class PresortDialog : public Dialog {
 
     xbase::Table& table_;
     QString folder_;
+    PresortCount count_;
     QLabel* status_;
     QPushButton* cancel_;
     QElapsedTimer sinceEvents_;
