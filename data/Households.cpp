@@ -14,11 +14,9 @@ bool isAsciiDigit(unsigned char c) {
     return c >= '0' && c <= '9';
 }
 
-// The text without blanks and punctuation, ASCII letters in capitals; the letters of other
-// code pages are kept as they are.
-std::string normalised(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
+// Appends the text without blanks and punctuation, ASCII letters in capitals; the letters of
+// other code pages are kept as they are.
+void appendNormalised(std::string& out, std::string_view text) {
     for (const char ch : text) {
         const auto c = static_cast<unsigned char>(ch);
         if (c >= 'a' && c <= 'z')
@@ -26,48 +24,62 @@ std::string normalised(std::string_view text) {
         else if ((c >= 'A' && c <= 'Z') || isAsciiDigit(c) || c >= 0x80)
             out += ch;
     }
+}
+
+std::string normalised(std::string_view text) {
+    std::string out;
+    appendNormalised(out, text);
     return out;
 }
 
-// A US ZIP (5 digits, or ZIP+4's 9) by its first five digits; any other code whole.
-std::string zipPart(std::string_view zip) {
-    std::string code = normalised(zip);
-    const bool digits = std::all_of(code.begin(), code.end(), [](char c) {
-        return isAsciiDigit(static_cast<unsigned char>(c));
-    });
-    if (digits && (code.size() == kZipDigits || code.size() == kZipPlusFourDigits))
-        code.resize(kZipDigits);
-    return code;
+// Fills key with the household key (a US ZIP by its first five digits, any other code whole);
+// false, the key then meaningless, when street and ZIP form no household.
+bool buildKey(std::string& key, std::string_view street, std::string_view zip) {
+    key.clear();
+    appendNormalised(key, street);
+    const std::size_t streetEnd = key.size();
+    if (streetEnd == 0) return false;
+    key += '\n';
+    appendNormalised(key, zip);
+    const std::size_t codeSize = key.size() - streetEnd - 1;
+    if (codeSize == 0) return false;
+    const bool digits =
+        std::all_of(key.begin() + std::ptrdiff_t(streetEnd) + 1, key.end(),
+                    [](char c) { return isAsciiDigit(static_cast<unsigned char>(c)); });
+    if (digits && (codeSize == kZipDigits || codeSize == kZipPlusFourDigits))
+        key.resize(streetEnd + 1 + kZipDigits);
+    return true;
 }
 
 }  // namespace
 
 std::string householdKey(std::string_view street, std::string_view zip) {
-    std::string key = normalised(street);
-    const std::string code = zipPart(zip);
-    if (key.empty() || code.empty()) return {};
-    key += '\n';
-    key += code;
-    return key;
+    std::string key;
+    return buildKey(key, street, zip) ? key : std::string();
+}
+
+void Households::reserve(std::size_t records) {
+    entries_.reserve(records);
 }
 
 bool Households::add(std::string_view street, std::string_view zip, std::string_view lastName,
                      std::string_view organization) {
     ++records_;
-    std::string key = householdKey(street, zip);
-    if (key.empty()) {
+    if (!buildKey(key_, street, zip)) {
         ++pieces_;
         return true;
     }
-    const auto [it, first] = entries_.try_emplace(std::move(key));
-    Entry& e = it->second;
-    ++e.household.members;
-    if (first) {
+    auto it = entries_.find(key_);
+    if (it == entries_.end()) {
         ++pieces_;
+        Entry& e = entries_.emplace(key_, Entry{}).first->second;
+        e.household.members = 1;
         e.lastNameKey = normalised(lastName);
         e.organization = normalised(organization);
         return true;
     }
+    Entry& e = it->second;
+    ++e.household.members;
     if (e.household.sameLastName && normalised(lastName) != e.lastNameKey)
         e.household.sameLastName = false;
     if (e.household.sameOrganization && normalised(organization) != e.organization)
@@ -78,6 +90,7 @@ bool Households::add(std::string_view street, std::string_view zip, std::string_
 bool Households::addFrom(xbase::Table& table, const std::function<bool()>& keepGoing) {
     const int street = table.fieldNumber("STREET"), zip = table.fieldNumber("ZIP"),
               last = table.fieldNumber("LNAME"), org = table.fieldNumber("ORG");
+    reserve(table.recordCount());
     for (; !table.eof(); table.skip()) {
         add(table.fieldBytes(street), table.fieldBytes(zip), table.fieldBytes(last),
             table.fieldBytes(org));
@@ -87,9 +100,8 @@ bool Households::addFrom(xbase::Table& table, const std::function<bool()>& keepG
 }
 
 Household* Households::shared(std::string_view street, std::string_view zip) {
-    const std::string key = householdKey(street, zip);
-    if (key.empty()) return nullptr;
-    const auto it = entries_.find(key);
+    if (!buildKey(key_, street, zip)) return nullptr;
+    const auto it = entries_.find(key_);
     return it != entries_.end() && it->second.household.members > 1 ? &it->second.household
                                                                     : nullptr;
 }

@@ -29,6 +29,8 @@ struct Household {
 
 class Households {
   public:
+    // Makes room for this many records at once (the table's record count, say).
+    void reserve(std::size_t records);
     // Counts a record in; true when it is the first of its household (or stands alone).
     bool add(std::string_view street, std::string_view zip, std::string_view lastName,
              std::string_view organization);
@@ -49,6 +51,7 @@ class Households {
         std::string lastNameKey;   // normalised
     };
     std::unordered_map<std::string, Entry> entries_;
+    std::string key_;  // the key being looked up, its room kept from record to record
     std::uint64_t records_ = 0;
     std::uint64_t pieces_ = 0;
 };

@@ -26,6 +26,7 @@ bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, PresortCount 
     const int street = table.fieldNumber("STREET"), last = table.fieldNumber("LNAME"),
               org = table.fieldNumber("ORG");
     Households households;
+    if (count == PresortCount::Households) households.reserve(table.recordCount());
     for (table.goTop(); !table.eof();) {
         if (count == PresortCount::Records ||
             households.add(table.fieldBytes(street), table.fieldBytes(zip), table.fieldBytes(last),
