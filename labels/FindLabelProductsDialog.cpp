@@ -109,6 +109,12 @@ void FindLabelProductsDialog::showProducts() {
     list_->resizeColumnsToContents();
     list_->setCurrentCell(-1, -1);
     ok_->setEnabled(false);
+    if (catalog_.products().empty() && catalog_.skipped() == 0) {
+        count_->setText(
+            tr("No label template files were found. Install the glabels-data "
+               "package, or import a template file."));
+        return;
+    }
     const QString shown = tr("Products shown: %n.", "", list_->rowCount());
     count_->setText(catalog_.skipped() == 0
                         ? shown

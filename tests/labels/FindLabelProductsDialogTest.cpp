@@ -99,6 +99,16 @@ TEST_F(ProductDialogTest, ListsSearchesAndCountsTheProducts) {
     EXPECT_EQ(dialog.chosen(), nullptr);
 }
 
+TEST_F(ProductDialogTest, WithoutTemplateFilesTheWindowSaysWhereToGetThem) {
+    const LabelProductCatalog catalog =
+        LabelProductCatalog::fromFolders({path("nowhere"), {path("nowhere either")}});
+    FindLabelProductsDialog dialog(catalog);
+    EXPECT_EQ(dialog.list()->rowCount(), 0);
+    EXPECT_EQ(dialog.countLabel()->text(),
+              "No label template files were found. Install the glabels-data package, or import "
+              "a template file.");
+}
+
 // The finder as the user answers it: searches, chooses the first row and presses OK.
 auto chooseFirst(const QString& search, QStringList* seen = nullptr) {
     return [search, seen](FindLabelProductsDialog& finder) {
