@@ -2,8 +2,8 @@
 
 #include <cstring>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/IndexBytes.h"
 #include "xbase/IndexKey.h"
 
 namespace xbase {
@@ -32,20 +32,20 @@ TagHeaderBytes encodeTagHeader(const TagHeader& header) {
             "take at most " +
             std::to_string(kTagExpressionAreaSize - 2) + " characters");
     TagHeaderBytes bytes{};
-    putLe(&bytes[kTagRootOffset], kTagLongSize, header.root);
-    putLe(&bytes[kTagFreeListOffset], kTagLongSize, header.freeList);
-    putLe(&bytes[kTagChangesOffset], kTagLongSize, header.changes);
-    putLe(&bytes[kTagKeyLengthOffset], kTagShortSize, header.keyLength);
+    storeLe(&bytes[kTagRootOffset], kTagLongSize, header.root);
+    storeLe(&bytes[kTagFreeListOffset], kTagLongSize, header.freeList);
+    storeLe(&bytes[kTagChangesOffset], kTagLongSize, header.changes);
+    storeLe(&bytes[kTagKeyLengthOffset], kTagShortSize, header.keyLength);
     bytes[kTagOptionsOffset] = static_cast<std::uint8_t>(
         (header.options & ~kTagHasFor) | (header.forExpression.empty() ? 0 : kTagHasFor));
     bytes[kTagSignatureOffset] = kTagSignature;
     // The key expression first, then the FOR expression, each with its zero byte.
     const std::size_t keyStart = 0, forStart = keySize;
-    putLe(&bytes[kTagDescendingOffset], kTagShortSize, header.descending ? 1 : 0);
-    putLe(&bytes[kTagForStartOffset], kTagShortSize, forStart);
-    putLe(&bytes[kTagForSizeOffset], kTagShortSize, forSize);
-    putLe(&bytes[kTagKeyStartOffset], kTagShortSize, keyStart);
-    putLe(&bytes[kTagKeySizeOffset], kTagShortSize, keySize);
+    storeLe(&bytes[kTagDescendingOffset], kTagShortSize, header.descending ? 1 : 0);
+    storeLe(&bytes[kTagForStartOffset], kTagShortSize, forStart);
+    storeLe(&bytes[kTagForSizeOffset], kTagShortSize, forSize);
+    storeLe(&bytes[kTagKeyStartOffset], kTagShortSize, keyStart);
+    storeLe(&bytes[kTagKeySizeOffset], kTagShortSize, keySize);
     std::memcpy(&bytes[kTagExpressionAreaOffset + keyStart], header.keyExpression.data(),
                 header.keyExpression.size());
     std::memcpy(&bytes[kTagExpressionAreaOffset + forStart], header.forExpression.data(),
@@ -55,21 +55,21 @@ TagHeaderBytes encodeTagHeader(const TagHeader& header) {
 
 TagHeader decodeTagHeader(const TagHeaderBytes& bytes) {
     TagHeader header;
-    header.root = getLe(&bytes[kTagRootOffset], kTagLongSize);
-    header.freeList = getLe(&bytes[kTagFreeListOffset], kTagLongSize);
-    header.changes = getLe(&bytes[kTagChangesOffset], kTagLongSize);
+    header.root = loadLe(&bytes[kTagRootOffset], kTagLongSize);
+    header.freeList = loadLe(&bytes[kTagFreeListOffset], kTagLongSize);
+    header.changes = loadLe(&bytes[kTagChangesOffset], kTagLongSize);
     header.keyLength =
-        static_cast<std::uint16_t>(getLe(&bytes[kTagKeyLengthOffset], kTagShortSize));
+        static_cast<std::uint16_t>(loadLe(&bytes[kTagKeyLengthOffset], kTagShortSize));
     header.options = bytes[kTagOptionsOffset];
-    header.descending = getLe(&bytes[kTagDescendingOffset], kTagShortSize) != 0;
+    header.descending = loadLe(&bytes[kTagDescendingOffset], kTagShortSize) != 0;
     if ((header.options & kTagCompact) == 0)
         throw Error("not a compact index (options " + std::to_string(header.options) + ")");
     if (header.keyLength == 0 || header.keyLength > kMaxKeyLength)
         throw Error("key length " + std::to_string(header.keyLength) + " is out of range");
-    header.keyExpression = expressionAt(bytes, getLe(&bytes[kTagKeyStartOffset], kTagShortSize),
-                                        getLe(&bytes[kTagKeySizeOffset], kTagShortSize), "key");
-    header.forExpression = expressionAt(bytes, getLe(&bytes[kTagForStartOffset], kTagShortSize),
-                                        getLe(&bytes[kTagForSizeOffset], kTagShortSize), "FOR");
+    header.keyExpression = expressionAt(bytes, loadLe(&bytes[kTagKeyStartOffset], kTagShortSize),
+                                        loadLe(&bytes[kTagKeySizeOffset], kTagShortSize), "key");
+    header.forExpression = expressionAt(bytes, loadLe(&bytes[kTagForStartOffset], kTagShortSize),
+                                        loadLe(&bytes[kTagForSizeOffset], kTagShortSize), "FOR");
     return header;
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/IndexBytes.h"
 
 namespace xbase {
 
@@ -50,10 +50,10 @@ std::size_t sharedPrefix(const char* a, const char* b, std::size_t limit) {
 
 void putHeader(IndexPage& page, std::uint16_t attributes, std::size_t count, std::uint32_t left,
                std::uint32_t right) {
-    putLe(&page[kNodeAttributeOffset], kNodeAttributeSize, attributes);
-    putLe(&page[kNodeKeyCountOffset], kNodeKeyCountSize, count);
-    putLe(&page[kNodeLeftOffset], kNodeLinkSize, left);
-    putLe(&page[kNodeRightOffset], kNodeLinkSize, right);
+    storeLe(&page[kNodeAttributeOffset], kNodeAttributeSize, attributes);
+    storeLe(&page[kNodeKeyCountOffset], kNodeKeyCountSize, count);
+    storeLe(&page[kNodeLeftOffset], kNodeLinkSize, left);
+    storeLe(&page[kNodeRightOffset], kNodeLinkSize, right);
 }
 
 IndexPage encodeLeaf(const IndexNode& node, std::size_t keyLength, char trail) {
@@ -76,8 +76,8 @@ IndexPage encodeInterior(bool root, std::uint32_t left, std::uint32_t right, std
     for (std::size_t i = 0; i < count; ++i) {
         const auto [key, recno, child] = entry(i);
         std::memcpy(p, key.data(), keyLength);
-        putBe32(p + keyLength, recno);
-        putBe32(p + keyLength + kInteriorRecnoSize, child);
+        storeBe32(p + keyLength, recno);
+        storeBe32(p + keyLength + kInteriorRecnoSize, child);
         p += interiorEntrySize(keyLength);
     }
     return page;
@@ -122,9 +122,8 @@ void decodeLeaf(const IndexPage& page, std::size_t count, std::size_t keyLength,
     node.children.clear();
     std::size_t keyPos = kIndexPageSize;
     for (std::size_t i = 0; i < count; ++i) {
-        std::uint64_t packed = 0;
-        const std::uint8_t* p = &page[kLeafHeaderSize + i * bytesPerEntry];
-        for (std::size_t b = bytesPerEntry; b > 0; --b) packed = packed << 8 | p[b - 1];
+        const std::uint64_t packed =
+            loadLe(&page[kLeafHeaderSize + i * bytesPerEntry], bytesPerEntry);
         const std::size_t duplicates = field(packed, recnoBits, duplicateBits);
         const std::size_t trailing = field(packed, recnoBits + duplicateBits, trailingBits);
         if (duplicates + trailing > keyLength || (i == 0 && duplicates != 0))
@@ -151,8 +150,8 @@ void decodeInterior(const IndexPage& page, std::size_t count, std::size_t keyLen
     const std::uint8_t* p = &page[kInteriorHeaderSize];
     for (std::size_t i = 0; i < count; ++i) {
         std::memcpy(node.keys.data() + i * keyLength, p, keyLength);
-        node.recnos[i] = getBe32(p + keyLength);
-        node.children[i] = getBe32(p + keyLength + kInteriorRecnoSize);
+        node.recnos[i] = loadBe32(p + keyLength);
+        node.children[i] = loadBe32(p + keyLength + kInteriorRecnoSize);
         p += interiorEntrySize(keyLength);
     }
 }
@@ -230,12 +229,12 @@ IndexPage LeafPacker::encode(bool root, std::uint32_t left, std::uint32_t right)
         const std::uint64_t packed = e.recno | std::uint64_t{e.duplicates} << layout_.recnoBits |
                                      std::uint64_t{e.trailing}
                                          << (layout_.recnoBits + layout_.duplicateBits);
-        putLe(&page[entryPos], bytesPerEntry, packed);
+        storeLe(&page[entryPos], bytesPerEntry, packed);
         entryPos += bytesPerEntry;
     }
-    putLe(&page[kLeafFreeSpaceOffset], kLeafFreeSpaceSize, keyPos - entryPos);
-    putLe(&page[kLeafRecnoMaskOffset], kLeafRecnoMaskSize,
-          std::min<std::uint64_t>(mask(layout_.recnoBits), 0xFFFFFFFF));
+    storeLe(&page[kLeafFreeSpaceOffset], kLeafFreeSpaceSize, keyPos - entryPos);
+    storeLe(&page[kLeafRecnoMaskOffset], kLeafRecnoMaskSize,
+            std::min<std::uint64_t>(mask(layout_.recnoBits), 0xFFFFFFFF));
     page[kLeafDuplicateMaskOffset] = static_cast<std::uint8_t>(mask(layout_.duplicateBits));
     page[kLeafTrailingMaskOffset] = static_cast<std::uint8_t>(mask(layout_.trailingBits));
     page[kLeafRecnoBitsOffset] = static_cast<std::uint8_t>(layout_.recnoBits);
@@ -250,15 +249,15 @@ IndexPage encodeNode(const IndexNode& node, std::size_t keyLength, char trail) {
 }
 
 void decodeNode(const IndexPage& page, std::size_t keyLength, char trail, DecodedNode& node) {
-    const std::uint32_t attributes = getLe(&page[kNodeAttributeOffset], kNodeAttributeSize);
+    const std::uint32_t attributes = loadLe(&page[kNodeAttributeOffset], kNodeAttributeSize);
     if (attributes > (kNodeLeaf | kNodeRoot))
         throw Error("unknown node attributes " + std::to_string(attributes));
     node.leaf = (attributes & kNodeLeaf) != 0;
     node.root = (attributes & kNodeRoot) != 0;
-    node.left = getLe(&page[kNodeLeftOffset], kNodeLinkSize);
-    node.right = getLe(&page[kNodeRightOffset], kNodeLinkSize);
+    node.left = loadLe(&page[kNodeLeftOffset], kNodeLinkSize);
+    node.right = loadLe(&page[kNodeRightOffset], kNodeLinkSize);
     node.keyLength = keyLength;
-    const std::size_t count = getLe(&page[kNodeKeyCountOffset], kNodeKeyCountSize);
+    const std::size_t count = loadLe(&page[kNodeKeyCountOffset], kNodeKeyCountSize);
     if (node.leaf)
         decodeLeaf(page, count, keyLength, trail, node);
     else

@@ -3,31 +3,12 @@
 #include <cstring>
 
 #include "xbase/Ascii.h"
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
 
 namespace xbase {
 
 namespace {
-
-std::uint16_t get16(std::string_view b, std::size_t at) {
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(b[at]) |
-                                      static_cast<unsigned char>(b[at + 1]) << 8);
-}
-
-std::uint32_t get32(std::string_view b, std::size_t at) {
-    return static_cast<std::uint32_t>(get16(b, at)) | static_cast<std::uint32_t>(get16(b, at + 2))
-                                                          << 16;
-}
-
-void put16(std::string& b, std::size_t at, std::uint16_t v) {
-    b[at] = static_cast<char>(v & 0xFF);
-    b[at + 1] = static_cast<char>(v >> 8);
-}
-
-void put32(std::string& b, std::size_t at, std::uint32_t v) {
-    put16(b, at, static_cast<std::uint16_t>(v & 0xFFFF));
-    put16(b, at + 2, static_cast<std::uint16_t>(v >> 16));
-}
 
 bool knownVersion(std::uint8_t v) {
     switch (v) {
@@ -97,7 +78,7 @@ bool DbfHeader::hasMemoFields() const {
 
 std::size_t dbfHeaderLength(std::string_view first32) {
     if (first32.size() < dbf::kHeaderSize) return dbf::kHeaderSize;
-    return std::max<std::size_t>(get16(first32, 8), dbf::kHeaderSize);
+    return std::max<std::size_t>(loadLe16(first32.data() + 8), dbf::kHeaderSize);
 }
 
 DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
@@ -109,9 +90,9 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
     h.version = static_cast<std::uint8_t>(b[0]);
     if (!knownVersion(h.version)) throw bad("unknown version byte");
     h.lastUpdate = headerDate(b);
-    h.recordCount = get32(b, 4);
-    h.headerLength = get16(b, 8);
-    h.recordLength = get16(b, 10);
+    h.recordCount = loadLe32(b.data() + 4);
+    h.headerLength = loadLe16(b.data() + 8);
+    h.recordLength = loadLe16(b.data() + 10);
     h.incomplete = b[dbf::kIncompleteOffset] != 0;
     h.tableFlags = static_cast<std::uint8_t>(b[28]);
     h.codePage = static_cast<std::uint8_t>(b[29]);
@@ -164,9 +145,9 @@ std::string encodeDbfPrefix(const DbfHeader& h) {
         b[2] = static_cast<char>(m);
         b[3] = static_cast<char>(d);
     }
-    put32(b, 4, h.recordCount);
-    put16(b, 8, h.headerLength);
-    put16(b, 10, h.recordLength);
+    storeLe32(b.data() + 4, h.recordCount);
+    storeLe16(b.data() + 8, h.headerLength);
+    storeLe16(b.data() + 10, h.recordLength);
     b[dbf::kIncompleteOffset] = h.incomplete ? 1 : 0;
     b[28] = static_cast<char>(h.tableFlags);
     b[29] = static_cast<char>(h.codePage);
@@ -179,7 +160,7 @@ std::string encodeDbfHeader(const DbfHeader& h) {
         std::string d(dbf::kDescriptorSize, '\0');
         std::memcpy(d.data(), f.name.data(), std::min<std::size_t>(f.name.size(), 10));
         d[11] = f.type;
-        put32(d, 12, f.offset);
+        storeLe32(d.data() + 12, f.offset);
         d[16] = static_cast<char>(f.width);
         d[17] = static_cast<char>(f.decimals);
         b += d;

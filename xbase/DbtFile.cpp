@@ -1,5 +1,6 @@
 #include "xbase/DbtFile.h"
 
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
 #include "xbase/MemoRead.h"
 
@@ -23,7 +24,7 @@ DbtFile::DbtFile(const std::string& path, MemoKind kind)
     if (file_.readAt(0, header, kHeaderSize) != kHeaderSize)
         throw Error(path + ": the memo file's header is shorter than 512 bytes");
     if (kind_ == MemoKind::Dbt4) {
-        if (std::uint32_t size = memo::le16(header + kBlockSizeOffset)) blockSize_ = size;
+        if (std::uint32_t size = loadLe16(header + kBlockSizeOffset)) blockSize_ = size;
     }
 }
 
@@ -32,7 +33,7 @@ std::string DbtFile::read(std::uint32_t block) {
     const std::uint64_t offset = static_cast<std::uint64_t>(block) * blockSize_;
     std::string start = memo::readStart(file_, offset, block);
     if (kind_ == MemoKind::Dbt4 && startsWithMark(start)) {
-        const std::uint32_t stored = memo::le32(start.data() + 4);
+        const std::uint32_t stored = loadLe32(start.data() + 4);
         if (stored < kMarkSize)
             memo::fail(
                 file_, block,

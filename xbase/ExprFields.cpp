@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "xbase/Ascii.h"
+#include "xbase/ByteOrder.h"
 #include "xbase/ExprNumber.h"
 
 namespace xbase::expr {
@@ -12,12 +13,6 @@ namespace {
 
 // How a field's bytes hold its value.
 enum class Storage { Text, Memo, AsciiNumber, Int32, Double, Currency, Dtos, DateTime, Logical };
-
-std::uint64_t littleEndian(std::string_view bytes, int count) {
-    std::uint64_t v = 0;
-    for (int i = count - 1; i >= 0; --i) v = v << 8 | static_cast<unsigned char>(bytes[i]);
-    return v;
-}
 
 class FieldNode final : public Node {
   public:
@@ -44,15 +39,13 @@ class FieldNode final : public Node {
         const std::string_view b = c.rec->fieldBytes(number_);
         switch (storage_) {
             case Storage::Int32:
-                return b.size() < 4 ? 0
-                                    : static_cast<std::int32_t>(
-                                          static_cast<std::uint32_t>(littleEndian(b, 4)));
+                return b.size() < 4 ? 0 : static_cast<std::int32_t>(loadLe32(b.data()));
             case Storage::Double:
-                return b.size() < 8 ? 0 : std::bit_cast<double>(littleEndian(b, 8));
+                return b.size() < 8 ? 0 : std::bit_cast<double>(loadLe64(b.data()));
             case Storage::Currency:
                 return b.size() < 8
                            ? 0
-                           : static_cast<double>(static_cast<std::int64_t>(littleEndian(b, 8))) /
+                           : static_cast<double>(static_cast<std::int64_t>(loadLe64(b.data()))) /
                                  10000.0;
             default:
                 return parseNumber(b);
@@ -63,7 +56,7 @@ class FieldNode final : public Node {
         const std::string_view b = c.rec->fieldBytes(number_);
         if (storage_ == Storage::Dtos) return fromDtos(b);
         if (b.size() < 4) return 0;
-        const auto day = static_cast<std::int32_t>(static_cast<std::uint32_t>(littleEndian(b, 4)));
+        const auto day = static_cast<std::int32_t>(loadLe32(b.data()));
         return day >= kFirstDay && day <= kLastDay ? day : 0;
     }
 

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
 #include "xbase/MemoRead.h"
 
@@ -14,15 +15,6 @@ constexpr std::size_t kHeaderSize = 512;
 constexpr std::size_t kBlockHeaderSize = 8;  // type and length
 constexpr std::uint32_t kTextType = 1;
 constexpr std::uint32_t kMaxBlockSize = 0xFFFF;
-
-void putBe32(char* p, std::uint32_t v) {
-    for (int i = 3; i >= 0; --i, v >>= 8) p[i] = static_cast<char>(v & 0xFF);
-}
-
-void putBe16(char* p, std::uint32_t v) {
-    p[0] = static_cast<char>(v >> 8 & 0xFF);
-    p[1] = static_cast<char>(v & 0xFF);
-}
 
 // The first block that lies wholly after the header.
 std::uint32_t firstBlockFor(std::uint32_t blockSize) {
@@ -36,7 +28,7 @@ FptFile::FptFile(const std::string& path, bool writable)
     char header[kHeaderSize];
     if (file_.readAt(0, header, kHeaderSize) != kHeaderSize)
         throw Error(path + ": the memo file's header is shorter than 512 bytes");
-    blockSize_ = memo::be16(header + 6);
+    blockSize_ = loadBe16(header + 6);
     if (blockSize_ == 0) throw Error(path + ": the memo file's header gives a block size of 0");
 }
 
@@ -45,8 +37,8 @@ void FptFile::create(const std::string& path, std::uint32_t blockSize) {
         throw Error(path + ": a memo block size must be 1 to 65535 bytes, not " +
                     std::to_string(blockSize));
     std::string header(kHeaderSize, '\0');
-    putBe32(header.data(), firstBlockFor(blockSize));
-    putBe16(header.data() + 6, blockSize);
+    storeBe32(header.data(), firstBlockFor(blockSize));
+    storeBe16(header.data() + 6, static_cast<std::uint16_t>(blockSize));
     // An existing file gets its new header in place before it is cut short: a disk that fills
     // meanwhile leaves a memo file that opens (its old blocks past the header unused), where
     // writing the header into an emptied file could leave none.
@@ -67,7 +59,7 @@ std::uint32_t FptFile::firstBlock() const {
 std::uint32_t FptFile::readNextFree() const {
     char bytes[4];
     file_.readExact(0, bytes, sizeof bytes, "the memo file's header");
-    const std::uint32_t next = memo::be32(bytes);
+    const std::uint32_t next = loadBe32(bytes);
     // A next free block past the file's last block would have writes leave a gap of any size.
     if (next < firstBlock() || next > blocksFor(file_.size()))
         throw Error(path() + ": the memo file's header gives " + std::to_string(next) +
@@ -81,7 +73,7 @@ std::string FptFile::read(std::uint32_t block) {
     const std::uint64_t offset = offsetOf(block);
     std::string start = memo::readStart(file_, offset, block);
     if (start.size() < kBlockHeaderSize) memo::fail(file_, block, "runs past the end of the file");
-    const std::uint32_t length = memo::be32(start.data() + 4);
+    const std::uint32_t length = loadBe32(start.data() + 4);
     return memo::counted(file_, block, offset, std::move(start), kBlockHeaderSize, length);
 }
 
@@ -103,7 +95,7 @@ std::uint32_t FptFile::write(std::uint32_t oldBlock, std::string_view text) {
     // file as it was.
     store(nextFree, blocks, text);
     char bytes[4];
-    putBe32(bytes, static_cast<std::uint32_t>(nextFree + blocks));
+    storeBe32(bytes, static_cast<std::uint32_t>(nextFree + blocks));
     file_.writeAt(0, bytes, sizeof bytes);
     return nextFree;
 }
@@ -116,14 +108,14 @@ bool FptFile::fitsInPlace(std::uint32_t oldBlock, std::uint64_t blocks,
         return false;
     // The old memo's blocks must lie below the next free block, or a later append would
     // overwrite what is written here.
-    const std::uint64_t oldBlocks = blocksFor(kBlockHeaderSize + memo::be32(header + 4));
+    const std::uint64_t oldBlocks = blocksFor(kBlockHeaderSize + loadBe32(header + 4));
     return blocks <= oldBlocks && oldBlock + oldBlocks <= nextFree;
 }
 
 void FptFile::store(std::uint32_t block, std::uint64_t blocks, std::string_view text) {
     std::string bytes(static_cast<std::size_t>(blocks * blockSize_), '\0');
-    putBe32(bytes.data(), kTextType);
-    putBe32(bytes.data() + 4, static_cast<std::uint32_t>(text.size()));
+    storeBe32(bytes.data(), kTextType);
+    storeBe32(bytes.data() + 4, static_cast<std::uint32_t>(text.size()));
     std::memcpy(bytes.data() + kBlockHeaderSize, text.data(), text.size());
     file_.writeAt(offsetOf(block), bytes);
 }

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <vector>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/IndexBytes.h"
 
 namespace xbase {
 
@@ -53,7 +53,7 @@ std::uint32_t IndexPages::readChanges() const {
         map_.copy(kTagChangesOffset, bytes, sizeof bytes);
     else
         file_.readAt(kTagChangesOffset, bytes, sizeof bytes);  // a new, still empty file counts 0
-    return getLe(bytes, sizeof bytes);
+    return loadLe(bytes, sizeof bytes);
 }
 
 void IndexPages::catchUp() {
@@ -202,7 +202,7 @@ void IndexPages::writeHeader(std::uint32_t offset, const TagHeaderBytes& bytes) 
 void IndexPages::writeField(std::uint64_t offset, std::uint32_t value) {
     if (offset == kTagFreeListOffset) freeHead_.reset();
     std::uint8_t bytes[4];
-    putLe(bytes, 4, value);
+    storeLe(bytes, 4, value);
     cache_.erase(static_cast<std::uint32_t>(offset / kIndexPageSize * kIndexPageSize));
     writeBytes(offset, bytes, sizeof bytes);
     if (offset == kTagFreeListOffset) freeHead_ = value;
@@ -217,7 +217,7 @@ std::uint32_t IndexPages::freeListHead() {
     if (!freeHead_) {
         std::uint8_t bytes[kTagLongSize];
         readBytes(kTagFreeListOffset, bytes, sizeof bytes, "the free page list");
-        freeHead_ = getLe(bytes, sizeof bytes);
+        freeHead_ = loadLe(bytes, sizeof bytes);
     }
     return *freeHead_ == 0 ? kNoPage : *freeHead_;  // some writers mark an empty list with 0
 }
@@ -234,7 +234,7 @@ std::uint32_t IndexPages::allocatePage() {
     if (head == kNoPage) return append(kIndexPageSize);
     IndexPage page;
     readNode(head, page);
-    const std::uint32_t next = getLe(&page[kFreePageNextOffset], kFreePageNextSize);
+    const std::uint32_t next = loadLe(&page[kFreePageNextOffset], kFreePageNextSize);
     if (next == head) fail("the free page list loops");
     writeField(kTagFreeListOffset, next);
     return head;
@@ -246,7 +246,7 @@ std::uint32_t IndexPages::allocateHeader() {
 
 void IndexPages::releasePage(std::uint32_t offset) {
     IndexPage page{};
-    putLe(&page[kFreePageNextOffset], kFreePageNextSize, freeListHead());
+    storeLe(&page[kFreePageNextOffset], kFreePageNextSize, freeListHead());
     writeNode(offset, page);
     writeField(kTagFreeListOffset, offset);
 }

@@ -8,10 +8,9 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
-#include <cstring>
 #include <numeric>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/IndexKey.h"
 
 namespace xbase {
@@ -76,12 +75,9 @@ std::vector<std::uint32_t> KeyBlock::order() const {
 std::uint64_t KeyBlock::chunk(std::uint32_t i, std::size_t offset) const {
     const auto* p =
         reinterpret_cast<const unsigned char*>(bytes_.data()) + std::size_t{i} * keyLength_;
-    std::uint64_t value = 0;
-    if (keyLength_ - offset >= kChunkBytes) {
-        std::memcpy(&value, p + offset, kChunkBytes);
-        return std::endian::native == std::endian::little ? __builtin_bswap64(value) : value;
-    }
+    if (keyLength_ - offset >= kChunkBytes) return loadBe64(p + offset);
     const std::size_t n = keyLength_ - offset;
+    std::uint64_t value = 0;
     for (std::size_t b = 0; b < n; ++b) value = value << 8 | p[offset + b];
     return value << (8 * (kChunkBytes - n));
 }

@@ -26,20 +26,4 @@ std::string counted(const File& file, std::uint32_t block, std::uint64_t offset,
 // none; `start` holds what readStart gave for that offset.
 std::string toTerminator(const File& file, std::uint64_t offset, std::string start);
 
-inline std::uint32_t byteAt(const char* p, int i) {
-    return static_cast<std::uint8_t>(p[i]);
-}
-inline std::uint32_t be16(const char* p) {
-    return byteAt(p, 0) << 8 | byteAt(p, 1);
-}
-inline std::uint32_t be32(const char* p) {
-    return be16(p) << 16 | be16(p + 2);
-}
-inline std::uint32_t le16(const char* p) {
-    return byteAt(p, 1) << 8 | byteAt(p, 0);
-}
-inline std::uint32_t le32(const char* p) {
-    return le16(p + 2) << 16 | le16(p);
-}
-
 }  // namespace xbase::memo

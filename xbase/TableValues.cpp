@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "xbase/Ascii.h"
+#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
 #include "xbase/MemoBlockField.h"
 #include "xbase/MemoFile.h"
@@ -19,8 +20,7 @@ bool isMemoType(const Field& f, bool vfp) {
 }
 
 std::int64_t littleEndian(std::string_view b) {
-    std::uint64_t v = 0;
-    for (std::size_t i = b.size(); i-- > 0;) v = v << 8 | static_cast<unsigned char>(b[i]);
+    std::uint64_t v = loadLe(b.data(), b.size());
     if (b.size() < 8 && (b.back() & 0x80)) v |= ~std::uint64_t{0} << (8 * b.size());  // sign
     return static_cast<std::int64_t>(v);
 }
