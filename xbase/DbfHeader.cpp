@@ -63,8 +63,8 @@ bool fixedWidthFits(const Field& f, bool vfp) {
 }
 
 JulianDay headerDate(std::string_view b) {
-    int year = 1900 + static_cast<unsigned char>(b[1]);
-    return julianDay(year, static_cast<unsigned char>(b[2]), static_cast<unsigned char>(b[3]));
+    const auto* date = reinterpret_cast<const unsigned char*>(b.data() + dbf::kDateOffset);
+    return julianDay(1900 + date[0], date[1], date[2]);
 }
 
 }  // namespace
@@ -78,7 +78,8 @@ bool DbfHeader::hasMemoFields() const {
 
 std::size_t dbfHeaderLength(std::string_view first32) {
     if (first32.size() < dbf::kHeaderSize) return dbf::kHeaderSize;
-    return std::max<std::size_t>(loadLe16(first32.data() + 8), dbf::kHeaderSize);
+    return std::max<std::size_t>(loadLe16(first32.data() + dbf::kHeaderLengthOffset),
+                                 dbf::kHeaderSize);
 }
 
 DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
@@ -87,15 +88,15 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
     };
     if (b.size() < dbf::kHeaderSize) throw bad("the header is truncated");
     DbfHeader h;
-    h.version = static_cast<std::uint8_t>(b[0]);
+    h.version = static_cast<std::uint8_t>(b[dbf::kVersionOffset]);
     if (!knownVersion(h.version)) throw bad("unknown version byte");
     h.lastUpdate = headerDate(b);
-    h.recordCount = loadLe32(b.data() + 4);
-    h.headerLength = loadLe16(b.data() + 8);
-    h.recordLength = loadLe16(b.data() + 10);
+    h.recordCount = loadLe32(b.data() + dbf::kRecordCountOffset);
+    h.headerLength = loadLe16(b.data() + dbf::kHeaderLengthOffset);
+    h.recordLength = loadLe16(b.data() + dbf::kRecordLengthOffset);
     h.incomplete = b[dbf::kIncompleteOffset] != 0;
-    h.tableFlags = static_cast<std::uint8_t>(b[28]);
-    h.codePage = static_cast<std::uint8_t>(b[29]);
+    h.tableFlags = static_cast<std::uint8_t>(b[dbf::kTableFlagsOffset]);
+    h.codePage = static_cast<std::uint8_t>(b[dbf::kCodePageOffset]);
     if (h.headerLength < dbf::kHeaderSize + 1) throw bad("the header length is too small");
     if (h.recordLength < 1) throw bad("the record length is zero");
     if (b.size() < h.headerLength) throw bad("the field list is truncated");
@@ -106,13 +107,13 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
         if (b[at] == dbf::kFieldTerminator) break;
         if (at + dbf::kDescriptorSize > h.headerLength) throw bad("the field list has no end mark");
         Field f;
-        std::string_view name = b.substr(at, 11);
+        std::string_view name = b.substr(at + dbf::kFieldNameOffset, dbf::kFieldNameSize);
         name = name.substr(0, std::min(name.find('\0'), name.size()));
         f.name = upperAscii(trimRight(name));
-        f.type = upperAscii(b[at + 11]);
-        f.width = static_cast<unsigned char>(b[at + 16]);
-        f.decimals = static_cast<std::uint8_t>(b[at + 17]);
-        f.flags = static_cast<std::uint8_t>(b[at + 18]);
+        f.type = upperAscii(b[at + dbf::kFieldTypeOffset]);
+        f.width = static_cast<unsigned char>(b[at + dbf::kFieldWidthOffset]);
+        f.decimals = static_cast<std::uint8_t>(b[at + dbf::kFieldDecimalsOffset]);
+        f.flags = static_cast<std::uint8_t>(b[at + dbf::kFieldFlagsOffset]);
         // Character fields wider than 255 keep the high byte of the width in the decimals.
         if (f.type == 'C' && !h.isVisualFoxPro() && f.decimals > 0) {
             f.width = static_cast<std::uint16_t>(f.width | f.decimals << 8);
@@ -127,7 +128,7 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
         f.offset = offset;
         offset += width;
         if (offset > h.recordLength) throw bad("the fields are wider than the record");
-        bool system = h.isVisualFoxPro() && (f.flags & 0x01) != 0;
+        bool system = h.isVisualFoxPro() && (f.flags & dbf::kFieldFlagSystem) != 0;
         (system ? h.systemFields : h.fields).push_back(f);
         if (h.fields.size() + h.systemFields.size() > 1024) throw bad("too many fields");
     }
@@ -137,32 +138,36 @@ DbfHeader parseDbfHeader(std::string_view b, const std::string& fileName) {
 
 std::string encodeDbfPrefix(const DbfHeader& h) {
     std::string b(dbf::kHeaderSize, '\0');
-    b[0] = static_cast<char>(h.version);
-    if (h.lastUpdate > 0) {
-        int y, m, d;
-        civilDate(h.lastUpdate, y, m, d);
-        b[1] = static_cast<char>((y - 1900) & 0xFF);
-        b[2] = static_cast<char>(m);
-        b[3] = static_cast<char>(d);
-    }
-    storeLe32(b.data() + 4, h.recordCount);
-    storeLe16(b.data() + 8, h.headerLength);
-    storeLe16(b.data() + 10, h.recordLength);
+    b[dbf::kVersionOffset] = static_cast<char>(h.version);
+    encodeDbfDate(h.lastUpdate, b.data() + dbf::kDateOffset);
+    storeLe32(b.data() + dbf::kRecordCountOffset, h.recordCount);
+    storeLe16(b.data() + dbf::kHeaderLengthOffset, h.headerLength);
+    storeLe16(b.data() + dbf::kRecordLengthOffset, h.recordLength);
     b[dbf::kIncompleteOffset] = h.incomplete ? 1 : 0;
-    b[28] = static_cast<char>(h.tableFlags);
-    b[29] = static_cast<char>(h.codePage);
+    b[dbf::kTableFlagsOffset] = static_cast<char>(h.tableFlags);
+    b[dbf::kCodePageOffset] = static_cast<char>(h.codePage);
     return b;
+}
+
+void encodeDbfDate(JulianDay day, char* at) {
+    if (day <= 0) return;
+    int y, m, d;
+    civilDate(day, y, m, d);
+    at[0] = static_cast<char>((y - 1900) & 0xFF);
+    at[1] = static_cast<char>(m);
+    at[2] = static_cast<char>(d);
 }
 
 std::string encodeDbfHeader(const DbfHeader& h) {
     std::string b = encodeDbfPrefix(h);
     for (const Field& f : h.fields) {
         std::string d(dbf::kDescriptorSize, '\0');
-        std::memcpy(d.data(), f.name.data(), std::min<std::size_t>(f.name.size(), 10));
-        d[11] = f.type;
-        storeLe32(d.data() + 12, f.offset);
-        d[16] = static_cast<char>(f.width);
-        d[17] = static_cast<char>(f.decimals);
+        std::memcpy(d.data() + dbf::kFieldNameOffset, f.name.data(),
+                    std::min(f.name.size(), dbf::kMaxFieldName));
+        d[dbf::kFieldTypeOffset] = f.type;
+        storeLe32(d.data() + dbf::kFieldPlaceOffset, f.offset);
+        d[dbf::kFieldWidthOffset] = static_cast<char>(f.width);
+        d[dbf::kFieldDecimalsOffset] = static_cast<char>(f.decimals);
         b += d;
     }
     b += dbf::kFieldTerminator;
@@ -183,7 +188,8 @@ FieldList makeFieldList(const std::vector<FieldSpec>& specs) {
             return Error("Field " + (s.name.empty() ? std::string("(no name)") : s.name) + ": " +
                          why);
         };
-        if (f.name.empty() || f.name.size() > 10) throw bad("a name has 1 to 10 characters");
+        if (f.name.empty() || f.name.size() > dbf::kMaxFieldName)
+            throw bad("a name has 1 to 10 characters");
         if (!(f.name[0] >= 'A' && f.name[0] <= 'Z')) throw bad("a name starts with a letter");
         for (char c : f.name)
             if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'))

@@ -7,28 +7,10 @@
 #include <vector>
 
 #include "xbase/DateUtil.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Field.h"
 
 namespace xbase {
-
-namespace dbf {
-constexpr std::uint8_t kPlain = 0x03;
-constexpr std::uint8_t kFoxPro2Memo = 0xF5;
-constexpr std::uint8_t kDbase3Memo = 0x83;
-constexpr std::uint8_t kDbase4Memo = 0x8B;
-constexpr std::uint8_t kCodePage1252 = 0x03;
-constexpr std::uint8_t kFlagStructuralIndex = 0x01;
-constexpr std::uint8_t kFlagVfpMemo = 0x02;
-// dBase IV's "incomplete transaction" byte. We set it while the structural index on disk may
-// not reflect the records (see Table) and clear it once both are flushed.
-constexpr std::size_t kIncompleteOffset = 14;
-constexpr std::size_t kHeaderSize = 32;
-constexpr std::size_t kDescriptorSize = 32;
-constexpr std::size_t kVfpBacklink = 263;
-constexpr char kFieldTerminator = 0x0D;
-constexpr char kEndOfFile = 0x1A;
-constexpr int kMaxFields = 255;
-}  // namespace dbf
 
 struct DbfHeader {
     std::uint8_t version = dbf::kPlain;
@@ -38,7 +20,7 @@ struct DbfHeader {
     std::uint16_t recordLength = 0;
     std::uint8_t tableFlags = 0;
     std::uint8_t codePage = dbf::kCodePage1252;
-    bool incomplete = false;  // byte 14 is not 0
+    bool incomplete = false;  // the incomplete transaction byte is not 0
     FieldList fields;         // user fields, offsets computed from the widths
     FieldList systemFields;   // Visual FoxPro system fields such as _NullFlags
 
@@ -58,6 +40,8 @@ std::size_t dbfHeaderLength(std::string_view first32);
 std::string encodeDbfHeader(const DbfHeader& header);
 // The 32 fixed header bytes alone (to rewrite the record count and date).
 std::string encodeDbfPrefix(const DbfHeader& header);
+// The header's date of last update, kDateSize bytes at `at`; nothing changes for a day of 0.
+void encodeDbfDate(JulianDay day, char* at);
 
 // Field list for a new table from a caller's specs; throws Error naming the bad field.
 FieldList makeFieldList(const std::vector<FieldSpec>& specs);

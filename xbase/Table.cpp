@@ -5,6 +5,7 @@
 #include <cstring>
 #include <thread>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
@@ -215,7 +216,7 @@ void Table::load(std::uint32_t recno) {
 }
 
 bool Table::visible() {
-    if (engine_.settings.hideDeleted && current_[0] == '*') return false;
+    if (engine_.settings.hideDeleted && current_[0] == dbf::kDeleted) return false;
     return !filter_ || filter_->evalLogical(*this, engine_.settings);
 }
 
@@ -256,14 +257,12 @@ void Table::refreshForNewPosition() {
 void Table::refreshCount() {
     // Another program may have changed or appended records since we last looked.
     cacheCount_ = 0;
-    char bytes[4];
-    if (dbfMap_.covers(4, sizeof bytes))
-        dbfMap_.copy(4, bytes, sizeof bytes);
+    char bytes[dbf::kRecordCountSize];
+    if (dbfMap_.covers(dbf::kRecordCountOffset, sizeof bytes))
+        dbfMap_.copy(dbf::kRecordCountOffset, bytes, sizeof bytes);
     else
-        dbf_.readExact(4, bytes, 4, "the header");
-    const auto headerCount = static_cast<std::uint32_t>(
-        static_cast<unsigned char>(bytes[0]) | static_cast<unsigned char>(bytes[1]) << 8 |
-        static_cast<unsigned char>(bytes[2]) << 16 | static_cast<unsigned char>(bytes[3]) << 24);
+        dbf_.readExact(dbf::kRecordCountOffset, bytes, sizeof bytes, "the header");
+    const std::uint32_t headerCount = loadLe32(bytes);
     // Nobody shrinks the file while it is open shared, so an unchanged count still fits it.
     if (headerCount != count_) setCountFromHeader(headerCount);
 }
@@ -515,16 +514,11 @@ void Table::flushAppends() {
 
 void Table::writeHeaderCount() {
     lastUpdate_ = today();
-    int y, m, d;
-    civilDate(lastUpdate_, y, m, d);
-    char bytes[7] = {static_cast<char>((y - 1900) & 0xFF),
-                     static_cast<char>(m),
-                     static_cast<char>(d),
-                     static_cast<char>(diskCount_ & 0xFF),
-                     static_cast<char>(diskCount_ >> 8 & 0xFF),
-                     static_cast<char>(diskCount_ >> 16 & 0xFF),
-                     static_cast<char>(diskCount_ >> 24 & 0xFF)};
-    dbf_.writeAt(1, bytes, sizeof bytes);
+    // The date and the count lie side by side: one write changes both.
+    char bytes[dbf::kDateSize + dbf::kRecordCountSize] = {};
+    encodeDbfDate(lastUpdate_, bytes);
+    storeLe32(bytes + dbf::kDateSize, diskCount_);
+    dbf_.writeAt(dbf::kDateOffset, bytes, sizeof bytes);
     dirtyHeader_ = false;
 }
 
@@ -549,17 +543,17 @@ void Table::forgetUnwritten() {
 }
 
 void Table::deleteRecord() {
-    beginEdit()[0] = '*';
+    beginEdit()[0] = dbf::kDeleted;
     post();
 }
 
 void Table::recall() {
-    beginEdit()[0] = ' ';
+    beginEdit()[0] = dbf::kNotDeleted;
     post();
 }
 
 bool Table::deleted() const {
-    return current_[0] == '*';
+    return current_[0] == dbf::kDeleted;
 }
 
 std::string_view Table::recordBytes() const {

@@ -1,6 +1,7 @@
 // Operations on the whole table file: pack, zap and copies.
 #include <cstring>
 
+#include "xbase/ByteOrder.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
@@ -30,9 +31,11 @@ std::string headerWithCount(const File& dbf, std::uint16_t headerLength, std::ui
                             bool keepIndexFlag) {
     std::string h(headerLength, '\0');
     dbf.readExact(0, h.data(), h.size(), "the header");
-    for (int i = 0; i < 4; ++i) h[4 + i] = static_cast<char>(count >> (8 * i) & 0xFF);
+    storeLe32(h.data() + dbf::kRecordCountOffset, count);
     h[dbf::kIncompleteOffset] = 0;
-    if (!keepIndexFlag) h[28] = static_cast<char>(h[28] & ~dbf::kFlagStructuralIndex);
+    if (!keepIndexFlag)
+        h[dbf::kTableFlagsOffset] =
+            static_cast<char>(h[dbf::kTableFlagsOffset] & ~dbf::kFlagStructuralIndex);
     return h;
 }
 
@@ -119,7 +122,7 @@ void Table::writePackedFiles(const std::string& tmpDbf, const std::string& tmpMe
     int lastPercent = -1;
     for (std::uint32_t r = 1; r <= count_; ++r) {
         load(r);
-        if (current_[0] == '*') continue;
+        if (current_[0] == dbf::kDeleted) continue;
         std::string rec(current_, recordLength_);
         if (outMemo) {
             for (int n = 1; n <= fieldCount(); ++n) {

@@ -435,7 +435,7 @@ void Table::setIndexFlag(bool on) {
     if (flags == tableFlags_) return;
     tableFlags_ = flags;
     char byte = static_cast<char>(flags);
-    dbf_.writeAt(28, &byte, 1);
+    dbf_.writeAt(dbf::kTableFlagsOffset, &byte, 1);
 }
 
 // ---- Orders ----------------------------------------------------------------------------------

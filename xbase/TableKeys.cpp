@@ -10,6 +10,7 @@
 #include <atomic>
 #include <thread>
 
+#include "xbase/DbfLayout.h"
 #include "xbase/HugePages.h"
 #include "xbase/IdxFile.h"
 #include "xbase/IndexTag.h"
@@ -53,7 +54,7 @@ class RecordBytes : public RecordSource {
         return std::string_view(bytes_ + f.offset, f.width);
     }
     std::string memoText(int) const override { throw MemoNeeded{}; }
-    bool deleted() const override { return bytes_[0] == '*'; }
+    bool deleted() const override { return bytes_[0] == dbf::kDeleted; }
     std::uint32_t recNo() const override { return recno_; }
 
   private:

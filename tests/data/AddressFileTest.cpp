@@ -9,6 +9,7 @@
 
 #include "data/AddressFile.h"
 #include "data/AddressLayout.h"
+#include "support/TableBytes.h"
 #include "support/TempDir.h"
 
 namespace rp {
@@ -159,9 +160,7 @@ TEST_F(AddressFileTest, AFileNotClosedProperlyHasItsIndexesRebuiltAndSaysSo) {
     table->commit();
     table.close();
     ASSERT_TRUE(QFile::remove(cdx) && QFile::copy(path("OLD.CDX"), cdx));
-    QFile dbf(path("A.DBF"));
-    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
-    dbf.close();
+    ASSERT_TRUE(rp::markIncomplete(path("A.DBF")));
 
     std::vector<int> gauge;
     ASSERT_TRUE(kept(openAddressFileChecked(path("A.DBF"), table, [&](int percent) {
@@ -205,9 +204,7 @@ TEST_F(AddressFileTest, ASideTableNotClosedProperlyHasANoticeForTheCallerOnce) {
         auto t = engine.open(enginePath(side), xbase::OpenMode::Exclusive);
         t->createTag("NAME", "UPPER(NAME)");
     }
-    QFile dbf(side);
-    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
-    dbf.close();
+    ASSERT_TRUE(rp::markIncomplete(side));
 
     auto opened = openSideTable(engine, side);
     ASSERT_TRUE(opened);

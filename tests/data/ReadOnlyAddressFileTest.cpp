@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include "data/AddressFile.h"
+#include "support/TableBytes.h"
 #include "support/TempDir.h"
 #include "xbase/WriteFaults.h"
 
@@ -67,9 +68,7 @@ TEST_F(ReadOnlyAddressFileTest, EachFileThatCannotBeWrittenRefusesTheOpenForWork
 }
 
 TEST_F(ReadOnlyAddressFileTest, AFileNotClosedProperlyOpensReadOnlyInRecordOrderUntouched) {
-    QFile dbf(file);
-    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
-    dbf.close();
+    ASSERT_TRUE(rp::markIncomplete(file));
     const QString cdx = QString::fromStdString(dir.file("LIST.CDX"));
     const QByteArray dbfBefore = bytes(file), cdxBefore = bytes(cdx);
 

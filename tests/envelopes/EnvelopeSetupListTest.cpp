@@ -3,6 +3,7 @@
 
 #include "envelopes/EnvelopeSetupList.h"
 #include "envelopes/SideRows.h"
+#include "support/TableBytes.h"
 
 namespace rp {
 namespace {
@@ -213,9 +214,7 @@ TEST_F(EnvelopeSetupListTest, TheListShowsDescriptionAndEnvelopeInRecordOrder) {
 }
 
 TEST_F(EnvelopeSetupListTest, OpeningAFileNotClosedProperlyTellsItsIndexesWereRebuilt) {
-    QFile dbf(path("RVPESU.DBF"));
-    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
-    dbf.close();
+    ASSERT_TRUE(rp::markIncomplete(path("RVPESU.DBF")));
     auto opened = openEnvelopeSetups(engine, folder());
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->recNo(), 1u);

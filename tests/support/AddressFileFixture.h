@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <fstream>
 #include <initializer_list>
 #include <string_view>
 #include <utility>
@@ -12,6 +11,7 @@
 
 #include "data/AddressFile.h"
 #include "support/ScriptedMessages.h"
+#include "support/TableBytes.h"
 #include "support/TempDir.h"
 
 namespace rp {
@@ -53,9 +53,7 @@ class AddressFileFixture : public ::testing::Test {
     // Whether the file on disk carries the header mark of changes whose indexes may not all be
     // written yet.
     bool markedOnDisk() const {
-        std::ifstream file(dir.file("BROWSE.DBF"), std::ios::binary);
-        file.seekg(14);
-        return file.get() != 0;
+        return rp::markedIncomplete(QString::fromStdString(dir.file("BROWSE.DBF")));
     }
 
     // Record numbers in the order navigation shows them, by a plain walk from the top.

@@ -6,6 +6,7 @@
 #include "data/FieldText.h"
 #include "support/AddressFileFixture.h"
 #include "support/StateZipTableFile.h"
+#include "support/TableBytes.h"
 #include "utilities/RecordGridModel.h"
 #include "utilities/StateZipCheck.h"
 
@@ -136,9 +137,7 @@ TEST_F(StateZipCheckTest, TableWithoutItsTagOpensOnlyForEditingWhichCreatesTheTa
 TEST_F(StateZipCheckTest, ATableNotClosedProperlyIsRebuiltAndTheUserIsToldOnce) {
     states.reset();
     const QString folder = QString::fromStdString(dir.path()) + "/";
-    QFile dbf(folder + "RVPSZCK.DBF");
-    ASSERT_TRUE(dbf.open(QIODevice::ReadWrite) && dbf.seek(14) && dbf.putChar(1));
-    dbf.close();
+    ASSERT_TRUE(rp::markIncomplete(folder + "RVPSZCK.DBF"));
     shown.clear();
     states = openStateZipTable(engine, folder, false);
     ASSERT_NE(states, nullptr);

@@ -9,6 +9,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 
 using namespace xbase;
 
@@ -69,7 +70,7 @@ TEST_F(HeldIndexWrites, CommittedKeysAreInTheIndexFileWhileTheTableIsOpen) {
     appendRange(*t, 1, 3000);
     t->commit();
     const std::string copy = copyFiles();
-    EXPECT_EQ(readBytes(copy)[14], 0);  // the run ended with the pages written
+    EXPECT_EQ(readBytes(copy)[dbf::kIncompleteOffset], 0);  // the run ended with the pages written
 
     auto c = engine.open(copy, OpenMode::Exclusive);
     EXPECT_FALSE(c->indexRebuiltAtOpen());
@@ -90,11 +91,11 @@ TEST_F(HeldIndexWrites, AnUncommittedRunLeavesTheMarkAndTheCopyIsRebuilt) {
     t->post();
     appendRange(*t, 2001, 500);
     const std::string copy = copyFiles();
-    EXPECT_NE(readBytes(copy)[14], 0);
+    EXPECT_NE(readBytes(copy)[dbf::kIncompleteOffset], 0);
 
     auto c = engine.open(copy, OpenMode::Exclusive);
     EXPECT_TRUE(c->indexRebuiltAtOpen());
-    EXPECT_EQ(readBytes(copy)[14], 0);
+    EXPECT_EQ(readBytes(copy)[dbf::kIncompleteOffset], 0);
     // Whatever reached the table's file is listed under its key as the file has it.
     c->setOrder("NAME");
     for (std::uint32_t r = 1; r <= c->recordCount(); ++r) {

@@ -7,6 +7,7 @@
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
 #include "xbase/CdxFile.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -32,10 +33,10 @@ class IncompleteMark : public ::testing::Test {
         engine.open(path, OpenMode::Exclusive)->reindex();
     }
 
-    char mark() const { return readBytes(path)[14]; }
+    char mark() const { return readBytes(path)[dbf::kIncompleteOffset]; }
     void setMark() {
         std::string bytes = readBytes(path);
-        bytes[14] = 1;
+        bytes[dbf::kIncompleteOffset] = 1;
         writeBytes(path, bytes);
     }
     // What a writer killed before flushing its index leaves: records appended and changed that
@@ -157,14 +158,14 @@ TEST_F(IncompleteMark, TablesWithoutAnIndexAreNotMarkedAndAMarkFoundIsCleared) {
     appendNames(*t, {"a"});
     t->appendBlank();
     t->post();
-    EXPECT_EQ(readBytes(plain)[14], 0);
+    EXPECT_EQ(readBytes(plain)[dbf::kIncompleteOffset], 0);
     t->close();
     std::string bytes = readBytes(plain);
-    bytes[14] = 1;  // as another program may leave it
+    bytes[dbf::kIncompleteOffset] = 1;  // as another program may leave it
     writeBytes(plain, bytes);
     t = engine.open(plain, OpenMode::Shared);
     EXPECT_FALSE(t->indexRebuiltAtOpen());
-    EXPECT_EQ(readBytes(plain)[14], 0);
+    EXPECT_EQ(readBytes(plain)[dbf::kIncompleteOffset], 0);
 }
 
 TEST_F(IncompleteMark, ADamagedIndexOfAMarkedTableIsRebuilt) {

@@ -17,6 +17,7 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 
 using namespace xbase;
 
@@ -265,7 +266,7 @@ TEST(KillTest, CommittedRecordsAndTagsSurviveAWriterKilledAtRandom) {
         ASSERT_EQ(report.error, "");
 
         engine.open(path, OpenMode::Exclusive)->close();  // repairs what the kill left
-        EXPECT_EQ(readBytes(path)[14], 0);
+        EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0);
         records = readRecords(engine, path);
         EXPECT_EQ(runProcess(XBASE_TOOL_PATH, {"check", path}, dir.path()).out,
                   "ok: 4 tags, " + std::to_string(records.size()) + " records\n");

@@ -13,6 +13,8 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/ByteOrder.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 #include "xbase/File.h"
 
@@ -74,7 +76,7 @@ std::string cutMessage(const std::string& path, std::uint64_t offset) {
 
 std::uint64_t headerLength(const std::string& path) {
     const std::string bytes = readBytes(path);
-    return static_cast<unsigned char>(bytes[8]) | static_cast<unsigned char>(bytes[9]) << 8;
+    return loadLe16(bytes.data() + dbf::kHeaderLengthOffset);
 }
 
 void makeNames(const std::string& path, std::uint32_t count, bool indexed) {

@@ -11,6 +11,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 
 using namespace xbase;
 
@@ -28,7 +29,7 @@ class RangeNavigation : public ::testing::Test {
         t->createTag("NAME", "UPPER(NAME)");
         t->close();
         std::string bytes = readBytes(path_);
-        bytes[4] = 5;
+        bytes[dbf::kRecordCountOffset] = 5;
         writeBytes(path_, bytes);
         t_ = engine_.open(path_, OpenMode::Exclusive);
         t_->setOrder("NAME");

@@ -4,6 +4,7 @@
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
 #include "xbase/DateUtil.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -11,12 +12,12 @@ using namespace xbase;
 namespace {
 
 std::string descriptor(const std::string& name, char type, int offset, int width, int dec) {
-    std::string d(32, '\0');
-    d.replace(0, name.size(), name);
-    d[11] = type;
-    d[12] = static_cast<char>(offset);
-    d[16] = static_cast<char>(width);
-    d[17] = static_cast<char>(dec);
+    std::string d(dbf::kDescriptorSize, '\0');
+    d.replace(dbf::kFieldNameOffset, name.size(), name);
+    d[dbf::kFieldTypeOffset] = type;
+    d[dbf::kFieldPlaceOffset] = static_cast<char>(offset);
+    d[dbf::kFieldWidthOffset] = static_cast<char>(width);
+    d[dbf::kFieldDecimalsOffset] = static_cast<char>(dec);
     return d;
 }
 
@@ -31,14 +32,14 @@ TEST(TableCreate, WritesFoxProHeaderFieldListAndEmptyMemoFile) {
     ASSERT_EQ(dbf.size(), 32u + 5 * 32 + 1 + 1);
     int y, m, d;
     civilDate(today(), y, m, d);
-    std::string header(32, '\0');
-    header[0] = static_cast<char>(0xF5);
-    header[1] = static_cast<char>(y - 1900);
-    header[2] = static_cast<char>(m);
-    header[3] = static_cast<char>(d);
-    header[8] = static_cast<char>(193);  // header length
-    header[10] = 35;                     // record length: 1 + 10 + 5 + 8 + 1 + 10
-    header[29] = 0x03;                   // Windows-1252
+    std::string header(dbf::kHeaderSize, '\0');
+    header[dbf::kVersionOffset] = static_cast<char>(0xF5);
+    header[dbf::kDateOffset] = static_cast<char>(y - 1900);
+    header[dbf::kDateOffset + 1] = static_cast<char>(m);
+    header[dbf::kDateOffset + 2] = static_cast<char>(d);
+    header[dbf::kHeaderLengthOffset] = static_cast<char>(193);
+    header[dbf::kRecordLengthOffset] = 35;  // 1 + 10 + 5 + 8 + 1 + 10
+    header[dbf::kCodePageOffset] = 0x03;    // Windows-1252
     std::string expected = header + descriptor("NAME", 'C', 1, 10, 0) +
                            descriptor("AGE", 'N', 11, 5, 1) + descriptor("BORN", 'D', 16, 8, 0) +
                            descriptor("OK", 'L', 24, 1, 0) + descriptor("NOTE", 'M', 25, 10, 0) +

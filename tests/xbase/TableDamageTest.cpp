@@ -3,6 +3,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -49,7 +50,7 @@ TEST_F(Damage, InterruptedAppendMissingEndMarkAndZeroDateStillOpen) {
     EXPECT_EQ(t->text("NAME"), "Cid");
     t->close();
     std::string zeroDate = good;
-    zeroDate[1] = zeroDate[2] = zeroDate[3] = 0;
+    zeroDate.replace(dbf::kDateOffset, dbf::kDateSize, dbf::kDateSize, '\0');
     writeBytes(path, zeroDate);
     t = engine.open(path);
     EXPECT_EQ(t->lastUpdate(), 0);
@@ -73,7 +74,7 @@ TEST_F(Damage, AppendAfterAnInterruptedAppendOverwritesTheLeftovers) {
 
 TEST_F(Damage, CountBeyondTheFileEndReadsOnlyWholeRecords) {
     std::string bytes = good;
-    bytes[4] = 9;  // the header claims nine records
+    bytes[dbf::kRecordCountOffset] = 9;  // the header claims nine records
     writeBytes(path, bytes.substr(0, 193 + 2 * 35 + 10));
     auto t = engine.open(path);
     EXPECT_EQ(t->recordCount(), 2u);
@@ -95,16 +96,15 @@ TEST_F(Damage, BrokenHeadersAndFieldListsFailNamingTheFile) {
     writeBytes(path, bytes);
     EXPECT_EQ(openError(), path + ": not a valid table (the field list has no end mark)");
     bytes = good;
-    bytes[32 + 16] = 100;  // NAME 100 wide in a 35-byte record
+    bytes[dbf::kHeaderSize + dbf::kFieldWidthOffset] = 100;  // NAME 100 wide in a 35-byte record
     writeBytes(path, bytes);
     EXPECT_EQ(openError(), path + ": not a valid table (the fields are wider than the record)");
     bytes = good;
-    bytes[32 + 11] = '!';
+    bytes[dbf::kHeaderSize + dbf::kFieldTypeOffset] = '!';
     writeBytes(path, bytes);
     EXPECT_EQ(openError(), path + ": not a valid table (field NAME has an unknown type)");
     bytes = good;
-    bytes[8] = 10;
-    bytes[9] = 0;
+    bytes.replace(dbf::kHeaderLengthOffset, dbf::kLengthSize, "\x0A\x00", dbf::kLengthSize);
     writeBytes(path, bytes);
     EXPECT_EQ(openError(), path + ": not a valid table (the header length is too small)");
     writeBytes(path, "");

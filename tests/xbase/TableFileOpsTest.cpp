@@ -3,6 +3,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -58,7 +59,7 @@ TEST_F(FileOps, PackRemovesMarkedRecordsAndCompactsTheMemoFile) {
     EXPECT_EQ(t->memo("NOTE"), std::string(1200, 'g'));
     std::string dbf = readBytes(path);
     EXPECT_EQ(dbf.size(), 193u + 3 * 35 + 1);
-    EXPECT_EQ(dbf[4], 3);
+    EXPECT_EQ(dbf[dbf::kRecordCountOffset], 3);
     EXPECT_EQ(dbf.back(), '\x1A');
     // Live memos only: 512 header + blocks of 64 for 8 + 200, 8 + 800 and 8 + 1200 bytes.
     std::size_t memoAfter = readBytes(dir.file("F.FPT")).size();

@@ -4,6 +4,7 @@
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
 #include "xbase/DateUtil.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -43,7 +44,7 @@ using Recnos = std::vector<std::uint32_t>;
 
 TEST_F(Indexes, CreatingATagMakesTheIndexFileAndSetsTheHeaderFlag) {
     EXPECT_TRUE(fileExists(dir.file("P.CDX")));
-    EXPECT_EQ(readBytes(path)[28], 0x01);
+    EXPECT_EQ(readBytes(path)[dbf::kTableFlagsOffset], 0x01);
     EXPECT_EQ(t->structuralIndexPath(), dir.file("P.CDX"));
     EXPECT_EQ(t->orderCount(), 4);
     EXPECT_EQ(t->order(), 0);  // creating tags leaves the order alone
@@ -217,7 +218,7 @@ TEST_F(Indexes, DroppingTagsAndDeletingTheIndex) {
     EXPECT_THROW(t->dropTag("AGE"), Error);
     t->deleteIndexes();
     EXPECT_FALSE(fileExists(dir.file("P.CDX")));
-    EXPECT_EQ(readBytes(path)[28], 0);
+    EXPECT_EQ(readBytes(path)[dbf::kTableFlagsOffset], 0);
     EXPECT_EQ(t->orderCount(), 0);
     EXPECT_EQ(t->order(), 0);
     t->createTag("NAME", "UPPER(NAME)");  // a fresh index with no stale tags

@@ -11,6 +11,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 #include "xbase/TagPipeline.h"
 
@@ -113,7 +114,7 @@ TEST_F(TagsTogether, ARepairAtOpenWritesTheFileThatOneByOneWrites) {
     oneByOne(*open(first), requests().size());
     open(second)->createTags(requests());
     std::string dbf = readBytes(path(second));
-    dbf[14] = 1;  // a run of changes that never finished
+    dbf[dbf::kIncompleteOffset] = 1;  // a run of changes that never finished
     writeBytes(path(second), dbf);
     EXPECT_TRUE(open(second)->indexRebuiltAtOpen());
     EXPECT_EQ(readBytes(second.file("P.CDX")), readBytes(first.file("P.CDX")));

@@ -7,6 +7,7 @@
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
 #include "xbase/DateUtil.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 
 using namespace xbase;
@@ -31,30 +32,33 @@ std::string le(std::uint64_t v, int bytes) {
 std::string vfpTable(const std::vector<RawField>& fields, const std::vector<std::string>& records) {
     int recordLength = 1;
     for (const RawField& f : fields) recordLength += f.width;
-    std::string h(32, '\0');
-    h[0] = 0x30;
-    h[1] = 124;
-    h[2] = 1;
-    h[3] = 2;
-    h.replace(4, 4, le(records.size(), 4));
-    h.replace(8, 2, le(32 + 32 * fields.size() + 1 + 263, 2));
-    h.replace(10, 2, le(static_cast<std::uint64_t>(recordLength), 2));
-    h[28] = 0x02;
-    h[29] = 0x03;
+    std::string h(dbf::kHeaderSize, '\0');
+    h[dbf::kVersionOffset] = 0x30;
+    h.replace(dbf::kDateOffset, dbf::kDateSize, "\x7C\x01\x02");  // 2024-01-02
+    h.replace(dbf::kRecordCountOffset, dbf::kRecordCountSize,
+              le(records.size(), dbf::kRecordCountSize));
+    h.replace(dbf::kHeaderLengthOffset, dbf::kLengthSize,
+              le(dbf::kHeaderSize + dbf::kDescriptorSize * fields.size() + 1 + dbf::kVfpBacklink,
+                 dbf::kLengthSize));
+    h.replace(dbf::kRecordLengthOffset, dbf::kLengthSize,
+              le(static_cast<std::uint64_t>(recordLength), dbf::kLengthSize));
+    h[dbf::kTableFlagsOffset] = 0x02;
+    h[dbf::kCodePageOffset] = 0x03;
     int offset = 1;
     for (const RawField& f : fields) {
-        std::string d(32, '\0');
-        std::memcpy(d.data(), f.name, std::strlen(f.name));
-        d[11] = f.type;
-        d.replace(12, 4, le(static_cast<std::uint64_t>(offset), 4));
-        d[16] = static_cast<char>(f.width);
-        d[17] = static_cast<char>(f.decimals);
-        d[18] = static_cast<char>(f.flags);
+        std::string d(dbf::kDescriptorSize, '\0');
+        std::memcpy(d.data() + dbf::kFieldNameOffset, f.name, std::strlen(f.name));
+        d[dbf::kFieldTypeOffset] = f.type;
+        d.replace(dbf::kFieldPlaceOffset, dbf::kFieldPlaceSize,
+                  le(static_cast<std::uint64_t>(offset), dbf::kFieldPlaceSize));
+        d[dbf::kFieldWidthOffset] = static_cast<char>(f.width);
+        d[dbf::kFieldDecimalsOffset] = static_cast<char>(f.decimals);
+        d[dbf::kFieldFlagsOffset] = static_cast<char>(f.flags);
         h += d;
         offset += f.width;
     }
     h += '\x0D';
-    h += std::string(263, '\0');
+    h += std::string(dbf::kVfpBacklink, '\0');
     for (const std::string& r : records) h += r;
     return h + '\x1A';
 }

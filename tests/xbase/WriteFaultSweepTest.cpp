@@ -17,6 +17,7 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 #include "xbase/WriteFaults.h"
 
@@ -287,7 +288,7 @@ class WriteFaultSweep : public ::testing::Test {
             Engine engine;
             engine.open(path, OpenMode::Exclusive)->close();
         }
-        EXPECT_EQ(readBytes(path)[14], 0) << "the mark is still set";
+        EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0) << "the mark is still set";
         const std::vector<Rec> after = readRecords(path);
         expect(before_, after);
         const std::string checked = runProcess(XBASE_TOOL_PATH, {"check", path}, work_.path()).out;
@@ -306,7 +307,7 @@ class WriteFaultSweep : public ::testing::Test {
     std::string markedCopy() {
         const std::string path = freshCopy();
         std::string bytes = readBytes(path);
-        bytes[14] = 1;
+        bytes[dbf::kIncompleteOffset] = 1;
         writeBytes(path, bytes);
         return path;
     }

@@ -6,6 +6,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 #include "xbase/WriteFaults.h"
 
@@ -63,7 +64,7 @@ TEST_F(WriteFaultTest, AppendsWrittenAgainAfterAFailureEndTheFileOnce) {
     EXPECT_EQ(bytes.size(), headerLength + 3 * 11 + 1);
     const auto record = [](std::string name) { return " " + name.append(10 - name.size(), ' '); };
     EXPECT_EQ(bytes.substr(headerLength), record("one") + record("two") + record("three") + "\x1A");
-    EXPECT_EQ(bytes[4], 3);  // the record count
+    EXPECT_EQ(bytes[dbf::kRecordCountOffset], 3);
 }
 
 // The records an exclusive open gathers are written in batches as they are posted; a batch
@@ -116,11 +117,11 @@ TEST_F(WriteFaultTest, NoChangeIsWrittenBeforeTheMark) {
     WriteFaults::failAfter(1, ENOSPC);
     EXPECT_THROW(t->post(), Error);
     WriteFaults::off();
-    EXPECT_EQ(readBytes(path)[14], 0);
+    EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0);
     t->post();
-    EXPECT_EQ(readBytes(path)[14], 1);
+    EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 1);
     t->commit();
-    EXPECT_EQ(readBytes(path)[14], 0);
+    EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0);
 }
 
 TEST_F(WriteFaultTest, AHalfWriteOnlyLengthensTheFileByHalfOfWhatItAdds) {

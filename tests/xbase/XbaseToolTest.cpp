@@ -8,6 +8,7 @@
 #include "tools/CsvLine.h"
 #include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
+#include "xbase/DbfLayout.h"
 #include "xbase/File.h"
 
 namespace {
@@ -479,7 +480,7 @@ TEST_F(XbaseToolTest, InfoAndCheckReportTheIncompleteFlagAsFoundAndWritersRepair
     std::string path = writeIndexedPeople();
     patchRecord(path, 1, 1, "Xavier");  // a change that the index missed
     std::string bytes = readBytes(path);
-    bytes[14] = 1;
+    bytes[xbase::dbf::kIncompleteOffset] = 1;
     writeBytes(path, bytes);
 
     Lines info = ok({"info", path});
@@ -495,10 +496,10 @@ TEST_F(XbaseToolTest, InfoAndCheckReportTheIncompleteFlagAsFoundAndWritersRepair
         (Lines{"incomplete transaction flag set: the table was not closed properly, and its "
                "indexes may not match its records",
                "tag NAME: record 1 has key \"SMITH\" but its key expression gives \"XAVIER\""}));
-    EXPECT_EQ(readBytes(path)[14], 1);  // both only looked
+    EXPECT_EQ(readBytes(path)[xbase::dbf::kIncompleteOffset], 1);  // both only looked
 
     EXPECT_EQ(ok({"reindex", path}), (Lines{"NAME: 5 keys", "RICH: 2 keys", "BORN: 4 keys"}));
-    EXPECT_EQ(readBytes(path)[14], 0);
+    EXPECT_EQ(readBytes(path)[xbase::dbf::kIncompleteOffset], 0);
     EXPECT_EQ(ok({"check", path}), Lines{"ok: 3 tags, 5 records"});
     EXPECT_EQ(ok({"info", path})[9], "Incomplete:    clear");
 
