@@ -116,7 +116,7 @@ void RowWindow::startApproximately(int row) {
         startAt(row, false);
 }
 
-const OrderSample& RowWindow::sample() {
+const xbase::OrderSample& RowWindow::sample() {
     if (!sample_) sample_.emplace(table_, kSampleSize);
     return *sample_;
 }
@@ -138,7 +138,7 @@ int RowWindow::rowOf(std::uint32_t recno) {
 
     // More than reach rows from both ends and from the window: an estimate, placed where
     // recordAt serves approximate rows so that it gives this record back for it.
-    const OrderSample& estimate = sample();
+    const xbase::OrderSample& estimate = sample();
     table_.go(recno);
     const auto guess = static_cast<int>(std::lround(estimate.fractionBefore(table_) * (rows_ - 1)));
     const int row = std::max(reach_ + 1, std::min(guess, rows_ - 2 - reach_));

@@ -23,7 +23,7 @@
 #include <optional>
 #include <unordered_map>
 
-#include "app/OrderSample.h"
+#include "xbase/OrderSample.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -65,7 +65,7 @@ class RowWindow {
     // The window reached an end of the table: its rows are known from there.
     void shiftTo(int firstRow);
     void startApproximately(int row);
-    const OrderSample& sample();
+    const xbase::OrderSample& sample();
     // Skips from the record towards one end (-1 up, +1 down) at most reach + 1 times; the
     // record's row when the end or a known record (with its row) comes up, else -1.
     int rowByWalking(std::uint32_t recno, int direction,
@@ -79,7 +79,7 @@ class RowWindow {
     std::deque<std::uint32_t> window_;
     int first_ = 0;      // the row of window_.front()
     bool exact_ = true;  // the window's rows were counted from an end
-    std::optional<OrderSample> sample_;
+    std::optional<xbase::OrderSample> sample_;
 };
 
 }  // namespace rp

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 class ScratchFile {
   public:

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <string>
 
-#include "xbase/CdxFile.h"
 #include "xbase/Error.h"
-#include "xbase/IndexCursor.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/IndexCursor.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <string_view>
 
 #include "tests/support/TempDir.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
 #include "xbase/Table.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/File.h"
 
 namespace {
 

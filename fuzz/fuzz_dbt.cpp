@@ -2,7 +2,7 @@
 // taken from them.
 #include "fuzz/MemoFuzzInput.h"
 #include "xbase/Error.h"
-#include "xbase/MemoFile.h"
+#include "xbase/internal/MemoFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     static const ScratchFile scratch("dbt");

@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "xbase/Error.h"
-#include "xbase/ExprCompare.h"
 #include "xbase/Expression.h"
+#include "xbase/internal/ExprCompare.h"
 
 namespace {
 

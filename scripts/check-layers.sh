@@ -11,11 +11,16 @@
 #   xbase                              xbase; no Qt header
 #   tools                              tools, xbase, data (sidefile-build shares the side-file
 #                                      field layouts); no Qt header
-# tests/, bench/ and fuzz/ are not checked. A folder with C++ sources that is not in this table
-# fails until it is added to LAYERS below.
+# tests/, bench/ and fuzz/ are checked only for the rule below. A folder with C++ sources that
+# is not in this table fails until it is added to LAYERS below.
+#
+# The engine's public headers lie in xbase/; its internal ones in xbase/internal/, which only
+# xbase, tools, the engine's own tests (tests/xbase) and the fuzzers (fuzz) may include. The
+# rest of the program, the other tests and the benchmarks go through the public headers.
 #
 # Each offending line is printed as "file:line: folder must not include <header>" (the header
-# as the source spells it) and the exit status is 1; 0 when every include is allowed, 2 when the
+# as the source spells it), followed by ", an internal engine header" for that rule, and the
+# exit status is 1; 0 when every include is allowed, 2 when the
 # check cannot run. Only lines that start with #include are read, so a commented-out include
 # inside a /* */ block counts as well.
 #
@@ -51,6 +56,9 @@ LAYERS["batch"] = EVERYTHING - {"app"}
 NO_QT = {"xbase", "tools"}
 QTCORE_ONLY = {"data"}
 NOT_CHECKED = {"tests", "bench", "fuzz"}
+
+INTERNAL = "xbase/internal/"
+INTERNAL_ALLOWED = ("xbase/", "tools/", "tests/xbase/", "fuzz/")
 
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
 QT_HEADER = re.compile(r"^Q")
@@ -92,14 +100,14 @@ class QtCore:
         return os.path.isfile(os.path.join(self.folder, header))
 
 
-def project_folder(root, source, quote, header, top_folders):
-    """The top-level project folder a header comes from, or None for a header from outside."""
+def project_path(root, source, quote, header):
+    """The header's path from the root, as the compiler finds it."""
     if quote == '"':
         # The compiler looks beside the including source first.
         beside = os.path.normpath(os.path.join(os.path.dirname(source), header))
         if os.path.isfile(os.path.join(root, beside)):
-            return folder_of(beside, top_folders)
-    return folder_of(os.path.normpath(header), top_folders)
+            return beside
+    return os.path.normpath(header)
 
 
 def folder_of(path, top_folders):
@@ -109,23 +117,34 @@ def folder_of(path, top_folders):
     return None
 
 
+def internal_offence(source, path):
+    return path.startswith(INTERNAL) and not source.startswith(INTERNAL_ALLOWED)
+
+
+def layer_offence(folder, header, path, qtcore, top_folders):
+    if folder in NOT_CHECKED:
+        return False
+    target = folder_of(path, top_folders)
+    if target is not None:
+        return target not in LAYERS[folder]
+    if QT_HEADER.match(header):
+        return folder in NO_QT or (folder in QTCORE_ONLY and not qtcore.has(header))
+    return False
+
+
 def offences(root, source, folder, qtcore, top_folders):
-    allowed = LAYERS[folder]
     with open(os.path.join(root, source), encoding="utf-8", errors="replace") as f:
         for number, line in enumerate(f, 1):
             match = INCLUDE.match(line)
             if not match:
                 continue
             quote, header = match.groups()
-            target = project_folder(root, source, quote, header, top_folders)
-            if target is not None:
-                bad = target not in allowed
-            elif QT_HEADER.match(header):
-                bad = folder in NO_QT or (folder in QTCORE_ONLY and not qtcore.has(header))
-            else:
-                bad = False
-            if bad:
-                spelled = f"<{header}>" if quote == "<" else f'"{header}"'
+            path = project_path(root, source, quote, header)
+            spelled = f"<{header}>" if quote == "<" else f'"{header}"'
+            if internal_offence(source, path):
+                yield (f"{source}:{number}: {folder} must not include {spelled}, an internal "
+                       "engine header")
+            elif layer_offence(folder, header, path, qtcore, top_folders):
                 yield f"{source}:{number}: {folder} must not include {spelled}"
 
 
@@ -147,11 +166,11 @@ def main():
     top_folders = {e.name for e in os.scandir(root) if e.is_dir() and not skipped_folder(e.name)}
     qtcore = QtCore()
     problems = []
-    for folder in sorted(top_folders - NOT_CHECKED):
+    for folder in sorted(top_folders):
         files = sources(root, folder)
         if not files:
             continue
-        if folder not in LAYERS:
+        if folder not in LAYERS and folder not in NOT_CHECKED:
             problems.append(f"{folder}/: {folder} is not a known layer; add it to the table in "
                             "scripts/check-layers.sh")
             continue

@@ -9,11 +9,11 @@
 #include "tools/RecordLine.h"
 #include "tools/ToolArgs.h"
 #include "xbase/Ascii.h"
-#include "xbase/CdxFile.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
-#include "xbase/IndexCursor.h"
 #include "xbase/Table.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/IndexCursor.h"
 
 namespace tools {
 

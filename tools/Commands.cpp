@@ -8,8 +8,8 @@
 #include "tools/ToolArgs.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
 #include "xbase/Table.h"
+#include "xbase/internal/File.h"
 
 namespace tools {
 

@@ -3,10 +3,10 @@
 #include "tools/IndexCopy.h"
 #include "tools/RecordLine.h"
 #include "tools/ToolArgs.h"
-#include "xbase/CdxFile.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
 #include "xbase/Table.h"
+#include "xbase/internal/CdxFile.h"
 
 namespace tools {
 

@@ -2,7 +2,7 @@
 
 #include "tools/ToolArgs.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 namespace tools {
 

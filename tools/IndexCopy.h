@@ -3,10 +3,10 @@
 // headers, key counts and raw entries, which the table does not show.
 #include <string>
 
-#include "xbase/CdxFile.h"
-#include "xbase/IndexKey.h"
-#include "xbase/IndexTag.h"
 #include "xbase/Table.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/IndexKey.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace tools {
 

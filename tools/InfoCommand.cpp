@@ -6,12 +6,12 @@
 #include "tools/Commands.h"
 #include "tools/IndexCopy.h"
 #include "tools/ToolArgs.h"
-#include "xbase/CdxFile.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Engine.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
 #include "xbase/Table.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/File.h"
 
 namespace tools {
 

@@ -14,7 +14,7 @@
 #include "data/WholeFile.h"
 #include "framework/Messages.h"
 #include "utilities/CopyTarget.h"
-#include "xbase/File.h"
+#include "xbase/FilePaths.h"
 #include "xbase/Table.h"
 
 namespace rp {

@@ -2,7 +2,7 @@
 
 #include "data/FieldText.h"
 #include "xbase/Ascii.h"
-#include "xbase/ExprLiteral.h"
+#include "xbase/Expression.h"
 
 namespace rp {
 

@@ -1,10 +1,10 @@
-#include "xbase/CdxFile.h"
+#include "xbase/internal/CdxFile.h"
 
 #include <algorithm>
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
-#include "xbase/IndexCursor.h"
+#include "xbase/internal/IndexCursor.h"
 
 namespace xbase {
 

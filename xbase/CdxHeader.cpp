@@ -1,10 +1,10 @@
-#include "xbase/CdxHeader.h"
+#include "xbase/internal/CdxHeader.h"
 
 #include <cstring>
 
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/IndexKey.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/IndexKey.h"
 
 namespace xbase {
 

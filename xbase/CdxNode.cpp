@@ -1,10 +1,10 @@
-#include "xbase/CdxNode.h"
+#include "xbase/internal/CdxNode.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
+#include "xbase/internal/ByteOrder.h"
 
 namespace xbase {
 

@@ -1,10 +1,10 @@
-#include "xbase/DbfHeader.h"
+#include "xbase/internal/DbfHeader.h"
 
 #include <cstring>
 
 #include "xbase/Ascii.h"
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
+#include "xbase/internal/ByteOrder.h"
 
 namespace xbase {
 

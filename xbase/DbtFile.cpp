@@ -1,8 +1,8 @@
-#include "xbase/DbtFile.h"
+#include "xbase/internal/DbtFile.h"
 
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/MemoRead.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/MemoRead.h"
 
 namespace xbase {
 

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "xbase/Ascii.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
-#include "xbase/MemoFile.h"
 #include "xbase/Table.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/File.h"
+#include "xbase/internal/MemoFile.h"
 
 namespace xbase {
 

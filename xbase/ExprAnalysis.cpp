@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "xbase/ExprNode.h"
+#include "xbase/internal/ExprNode.h"
 
 namespace xbase {
 

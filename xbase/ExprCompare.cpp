@@ -1,4 +1,4 @@
-#include "xbase/ExprCompare.h"
+#include "xbase/internal/ExprCompare.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 // Date functions: DTOS, DTOC and CTOD between dates and texts, DATE, YEAR, MONTH and DAY.
-#include "xbase/ExprFunctions.h"
 #include "xbase/Settings.h"
+#include "xbase/internal/ExprFunctions.h"
 
 namespace xbase::expr {
 

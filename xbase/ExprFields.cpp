@@ -1,11 +1,11 @@
-#include "xbase/ExprFields.h"
+#include "xbase/internal/ExprFields.h"
 
 #include <bit>
 #include <cstdint>
 
 #include "xbase/Ascii.h"
-#include "xbase/ByteOrder.h"
-#include "xbase/ExprNumber.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/ExprNumber.h"
 
 namespace xbase::expr {
 

@@ -1,4 +1,4 @@
-#include "xbase/ExprFunctions.h"
+#include "xbase/internal/ExprFunctions.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "xbase/ExprLexer.h"
+#include "xbase/internal/ExprLexer.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "xbase/ExprNode.h"
+#include "xbase/internal/ExprNode.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "xbase/ExprNumber.h"
+#include "xbase/internal/ExprNumber.h"
 
 #include <algorithm>
 #include <charconv>

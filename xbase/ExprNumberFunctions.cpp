@@ -2,8 +2,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "xbase/ExprFunctions.h"
-#include "xbase/ExprNumber.h"
+#include "xbase/internal/ExprFunctions.h"
+#include "xbase/internal/ExprNumber.h"
 
 namespace xbase::expr {
 

@@ -1,4 +1,4 @@
-#include "xbase/ExprOperators.h"
+#include "xbase/internal/ExprOperators.h"
 
 #include <algorithm>
 #include <cmath>

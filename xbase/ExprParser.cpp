@@ -1,11 +1,11 @@
-#include "xbase/ExprParser.h"
+#include "xbase/internal/ExprParser.h"
 
-#include "xbase/ExprCompare.h"
-#include "xbase/ExprFields.h"
-#include "xbase/ExprFunctions.h"
-#include "xbase/ExprLexer.h"
-#include "xbase/ExprNumber.h"
-#include "xbase/ExprOperators.h"
+#include "xbase/internal/ExprCompare.h"
+#include "xbase/internal/ExprFields.h"
+#include "xbase/internal/ExprFunctions.h"
+#include "xbase/internal/ExprLexer.h"
+#include "xbase/internal/ExprNumber.h"
+#include "xbase/internal/ExprOperators.h"
 
 namespace xbase::expr {
 

@@ -3,9 +3,9 @@
 #include <charconv>
 #include <cmath>
 
-#include "xbase/ExprLiteral.h"
-#include "xbase/ExprNode.h"
-#include "xbase/ExprNumber.h"
+#include "xbase/Expression.h"
+#include "xbase/internal/ExprNode.h"
+#include "xbase/internal/ExprNumber.h"
 
 namespace xbase::expr {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <optional>
 
-#include "xbase/ExprFunctions.h"
-#include "xbase/ExprNumber.h"
+#include "xbase/internal/ExprFunctions.h"
+#include "xbase/internal/ExprNumber.h"
 
 namespace xbase::expr {
 

@@ -1,8 +1,8 @@
 #include "xbase/Expression.h"
 
-#include "xbase/ExprNode.h"
-#include "xbase/ExprNumber.h"
-#include "xbase/ExprParser.h"
+#include "xbase/internal/ExprNode.h"
+#include "xbase/internal/ExprNumber.h"
+#include "xbase/internal/ExprParser.h"
 
 namespace xbase {
 

@@ -104,4 +104,10 @@ class Expression {
     std::unique_ptr<expr::Node> root_;
 };
 
+// A character literal that compiles back to exactly this text: in double quotes, in single
+// quotes when it holds a double quote, in brackets when it holds both, and as a parenthesised
+// "+" chain of such pieces when it holds all three closing quotes. For building expressions
+// that search for a text a user typed.
+std::string textLiteral(std::string_view text);
+
 }  // namespace xbase

@@ -1,4 +1,4 @@
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -14,8 +14,8 @@
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
-#include "xbase/MappedRead.h"
 #include "xbase/WriteFaults.h"
+#include "xbase/internal/MappedRead.h"
 
 namespace xbase {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 
 #include "xbase/Error.h"
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 namespace xbase {
 

@@ -1,11 +1,11 @@
-#include "xbase/FptFile.h"
+#include "xbase/internal/FptFile.h"
 
 #include <cstring>
 #include <limits>
 
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/MemoRead.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/MemoRead.h"
 
 namespace xbase {
 

@@ -1,4 +1,4 @@
-#include "xbase/HugePages.h"
+#include "xbase/internal/HugePages.h"
 
 #include <sys/mman.h>
 

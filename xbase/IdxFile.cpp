@@ -1,4 +1,4 @@
-#include "xbase/IdxFile.h"
+#include "xbase/internal/IdxFile.h"
 
 namespace xbase {
 

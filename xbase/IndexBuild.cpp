@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "xbase/Error.h"
-#include "xbase/IndexTag.h"
-#include "xbase/KeyBlock.h"
+#include "xbase/internal/IndexTag.h"
+#include "xbase/internal/KeyBlock.h"
 
 namespace xbase {
 

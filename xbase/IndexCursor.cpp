@@ -1,4 +1,4 @@
-#include "xbase/IndexCursor.h"
+#include "xbase/internal/IndexCursor.h"
 
 #include <cstdlib>
 

@@ -1,4 +1,4 @@
-#include "xbase/IndexKey.h"
+#include "xbase/internal/IndexKey.h"
 
 #include <bit>
 #include <cstring>

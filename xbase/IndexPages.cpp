@@ -1,11 +1,11 @@
-#include "xbase/IndexPages.h"
+#include "xbase/internal/IndexPages.h"
 
 #include <algorithm>
 #include <cstring>
 #include <vector>
 
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
+#include "xbase/internal/ByteOrder.h"
 
 namespace xbase {
 

@@ -1,4 +1,4 @@
-#include "xbase/IndexTag.h"
+#include "xbase/internal/IndexTag.h"
 
 #include <unordered_set>
 

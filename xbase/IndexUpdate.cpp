@@ -7,8 +7,8 @@
 #include <algorithm>
 
 #include "xbase/Error.h"
-#include "xbase/IndexCursor.h"
-#include "xbase/IndexTag.h"
+#include "xbase/internal/IndexCursor.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace xbase {
 

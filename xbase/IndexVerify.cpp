@@ -1,7 +1,7 @@
 // The whole-tree check behind IndexTag::verify.
 #include <unordered_set>
 
-#include "xbase/IndexTag.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace xbase {
 

@@ -4,14 +4,14 @@
 // sorted on the next eight bytes, and so on to the end of the key. The items start in record
 // number order (sorted so when the keys did not arrive that way) and every sort keeps that
 // order among equal chunks, so entries with equal keys come out by record number.
-#include "xbase/KeyBlock.h"
+#include "xbase/internal/KeyBlock.h"
 
 #include <algorithm>
 #include <array>
 #include <numeric>
 
-#include "xbase/ByteOrder.h"
-#include "xbase/IndexKey.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/IndexKey.h"
 
 namespace xbase {
 

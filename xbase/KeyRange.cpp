@@ -1,4 +1,4 @@
-#include "xbase/KeyRange.h"
+#include "xbase/internal/KeyRange.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "xbase/MappedRead.h"
+#include "xbase/internal/MappedRead.h"
 
 #include <setjmp.h>
 #include <signal.h>

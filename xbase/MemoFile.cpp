@@ -1,7 +1,7 @@
-#include "xbase/MemoFile.h"
+#include "xbase/internal/MemoFile.h"
 
-#include "xbase/DbtFile.h"
-#include "xbase/FptFile.h"
+#include "xbase/internal/DbtFile.h"
+#include "xbase/internal/FptFile.h"
 
 namespace xbase {
 

@@ -1,4 +1,4 @@
-#include "xbase/MemoRead.h"
+#include "xbase/internal/MemoRead.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "xbase/NodeCache.h"
+#include "xbase/internal/NodeCache.h"
 
 namespace xbase {
 

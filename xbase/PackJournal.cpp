@@ -1,10 +1,10 @@
-#include "xbase/PackJournal.h"
+#include "xbase/internal/PackJournal.h"
 
 #include <fstream>
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 namespace xbase {
 

@@ -5,14 +5,14 @@
 #include <cstring>
 #include <thread>
 
-#include "xbase/ByteOrder.h"
-#include "xbase/CdxFile.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
-#include "xbase/IdxFile.h"
-#include "xbase/IndexCursor.h"
-#include "xbase/MemoFile.h"
-#include "xbase/PackJournal.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/IdxFile.h"
+#include "xbase/internal/IndexCursor.h"
+#include "xbase/internal/MemoFile.h"
+#include "xbase/internal/PackJournal.h"
 
 namespace xbase {
 

@@ -43,9 +43,9 @@
 #include "xbase/Engine.h"
 #include "xbase/Expression.h"
 #include "xbase/Field.h"
-#include "xbase/File.h"
-#include "xbase/KeyRange.h"
 #include "xbase/RecordSource.h"
+#include "xbase/internal/File.h"
+#include "xbase/internal/KeyRange.h"
 
 namespace xbase {
 

@@ -1,14 +1,14 @@
 // Operations on the whole table file: pack, zap and copies.
 #include <cstring>
 
-#include "xbase/ByteOrder.h"
-#include "xbase/CdxFile.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
-#include "xbase/MemoBlockField.h"
-#include "xbase/MemoFile.h"
-#include "xbase/PackJournal.h"
 #include "xbase/Table.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/MemoBlockField.h"
+#include "xbase/internal/MemoFile.h"
+#include "xbase/internal/PackJournal.h"
 
 namespace xbase {
 

@@ -4,15 +4,15 @@
 #include <memory>
 
 #include "xbase/Ascii.h"
-#include "xbase/CdxFile.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
-#include "xbase/IdxFile.h"
-#include "xbase/IndexCursor.h"
-#include "xbase/IndexKey.h"
-#include "xbase/IndexTag.h"
 #include "xbase/Table.h"
-#include "xbase/TagPipeline.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/IdxFile.h"
+#include "xbase/internal/IndexCursor.h"
+#include "xbase/internal/IndexKey.h"
+#include "xbase/internal/IndexTag.h"
+#include "xbase/internal/TagPipeline.h"
 
 namespace xbase {
 

@@ -11,12 +11,12 @@
 #include <thread>
 
 #include "xbase/DbfLayout.h"
-#include "xbase/HugePages.h"
-#include "xbase/IdxFile.h"
-#include "xbase/IndexTag.h"
-#include "xbase/KeyBlock.h"
 #include "xbase/Table.h"
-#include "xbase/TagPipeline.h"
+#include "xbase/internal/HugePages.h"
+#include "xbase/internal/IdxFile.h"
+#include "xbase/internal/IndexTag.h"
+#include "xbase/internal/KeyBlock.h"
+#include "xbase/internal/TagPipeline.h"
 
 namespace xbase {
 

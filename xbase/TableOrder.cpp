@@ -2,9 +2,9 @@
 #include <cstdlib>
 
 #include "xbase/Error.h"
-#include "xbase/IndexCursor.h"
-#include "xbase/IndexKey.h"
 #include "xbase/Table.h"
+#include "xbase/internal/IndexCursor.h"
+#include "xbase/internal/IndexKey.h"
 
 namespace xbase {
 

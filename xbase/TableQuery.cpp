@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "xbase/Ascii.h"
-#include "xbase/IndexCursor.h"
-#include "xbase/IndexKey.h"
-#include "xbase/IndexTag.h"
 #include "xbase/Table.h"
+#include "xbase/internal/IndexCursor.h"
+#include "xbase/internal/IndexKey.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace xbase {
 

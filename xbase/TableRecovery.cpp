@@ -1,13 +1,13 @@
 // Crash safety of a table: the header's incomplete mark around runs of changes, and what an
 // open does with a table that a writer left marked.
-#include "xbase/CdxFile.h"
-#include "xbase/DbfHeader.h"
 #include "xbase/Error.h"
-#include "xbase/IdxFile.h"
-#include "xbase/IndexTag.h"
-#include "xbase/MemoFile.h"
-#include "xbase/PackJournal.h"
 #include "xbase/Table.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/IdxFile.h"
+#include "xbase/internal/IndexTag.h"
+#include "xbase/internal/MemoFile.h"
+#include "xbase/internal/PackJournal.h"
 
 namespace xbase {
 

@@ -5,11 +5,11 @@
 #include <cstring>
 
 #include "xbase/Ascii.h"
-#include "xbase/ByteOrder.h"
 #include "xbase/Error.h"
-#include "xbase/MemoBlockField.h"
-#include "xbase/MemoFile.h"
 #include "xbase/Table.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/MemoBlockField.h"
+#include "xbase/internal/MemoFile.h"
 
 namespace xbase {
 

@@ -1,4 +1,4 @@
-#include "xbase/TagPipeline.h"
+#include "xbase/internal/TagPipeline.h"
 
 namespace xbase {
 

@@ -119,7 +119,41 @@ expect "installed QtCore" 1 \
     'data/Names.h:4: data must not include <QMessageBox>' \
     'data/Names.h:5: data must not include <QPainter>'
 
+# The engine's internal headers: for the engine, its tools, its own tests and the fuzzers.
+export RAVENPOST_QTCORE_DIR="$QTCORE"
+TREE="$WORK/engine-inside"
+put xbase/Table.h '#pragma once' '#include "xbase/internal/File.h"'
+put xbase/Table.cpp '#include "xbase/Table.h"' '#include "internal/File.h"'
+put xbase/internal/File.h '#pragma once' '#include "xbase/Error.h"' '#include "MappedRead.h"'
+put xbase/internal/MappedRead.h '#pragma once'
+put xbase/Error.h '#pragma once'
+put tools/Info.cpp '#include "xbase/internal/File.h"' '#include <xbase/internal/MappedRead.h>'
+put tests/xbase/FileTest.cpp '#include "xbase/internal/File.h"'
+put fuzz/fuzz_file.cpp '#include "../xbase/internal/File.h"'
+put app/Main.cpp '#include "xbase/Table.h"' '#include "xbase/Error.h"'
+put tests/app/MainTest.cpp '#include "xbase/Table.h"'
+expect "internal engine headers inside" 0
+
+TREE="$WORK/engine-outside"
+put xbase/internal/File.h '#pragma once'
+put xbase/internal/IndexKey.h '#pragma once'
+put xbase/Table.h '#pragma once'
+put app/Main.cpp '#include "xbase/Table.h"' '#include "xbase/internal/IndexKey.h"'
+put data/Fields.cpp '#include "../xbase/internal/File.h"'
+put utilities/Copy.cpp '#include <xbase/internal/File.h>'
+put tests/app/MainTest.cpp '#include "xbase/internal/File.h"'
+put tests/xbase-extra/Test.cpp '#include "xbase/internal/File.h"'
+put bench/Bench.cpp '#include "xbase/./internal/IndexKey.h"'
+expect "internal engine headers outside" 1 \
+    'app/Main.cpp:2: app must not include "xbase/internal/IndexKey.h", an internal engine header' \
+    'bench/Bench.cpp:1: bench must not include "xbase/./internal/IndexKey.h", an internal engine header' \
+    'data/Fields.cpp:1: data must not include "../xbase/internal/File.h", an internal engine header' \
+    'tests/app/MainTest.cpp:1: tests must not include "xbase/internal/File.h", an internal engine header' \
+    'tests/xbase-extra/Test.cpp:1: tests must not include "xbase/internal/File.h", an internal engine header' \
+    'utilities/Copy.cpp:1: utilities must not include <xbase/internal/File.h>, an internal engine header'
+
 # No QtCore folder to decide with: the check cannot run.
+TREE="$WORK/installed"
 export RAVENPOST_QTCORE_DIR="$WORK/missing"
 expect "no QtCore folder" 2
 if ! grep -q "no QtCore include folder" "$WORK/errors"; then

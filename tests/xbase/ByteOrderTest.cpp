@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "xbase/ByteOrder.h"
+#include "xbase/internal/ByteOrder.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "CdxTestSupport.h"
 #include "support/TempDir.h"
-#include "xbase/CdxFile.h"
+#include "xbase/internal/CdxFile.h"
 
 using namespace xbase;
 

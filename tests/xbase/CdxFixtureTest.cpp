@@ -9,7 +9,7 @@
 #include "support/SharedFolder.h"
 #include "support/TempDir.h"
 #include "xbase/Ascii.h"
-#include "xbase/CdxFile.h"
+#include "xbase/internal/CdxFile.h"
 
 using namespace xbase;
 

@@ -11,11 +11,11 @@
 #include <vector>
 
 #include "support/TempDir.h"
-#include "xbase/CdxHeader.h"
-#include "xbase/CdxNode.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
-#include "xbase/IndexPages.h"
+#include "xbase/internal/CdxHeader.h"
+#include "xbase/internal/CdxNode.h"
+#include "xbase/internal/File.h"
+#include "xbase/internal/IndexPages.h"
 
 using namespace xbase;
 

@@ -2,8 +2,8 @@
 // pages that cannot be nodes.
 #include <gtest/gtest.h>
 
-#include "xbase/CdxNode.h"
 #include "xbase/Error.h"
+#include "xbase/internal/CdxNode.h"
 
 using namespace xbase;
 

@@ -16,7 +16,7 @@
 
 #include "support/SharedFolder.h"
 #include "xbase/Error.h"
-#include "xbase/IndexCursor.h"
+#include "xbase/internal/IndexCursor.h"
 
 using IndexEntries = std::vector<std::pair<std::string, std::uint32_t>>;
 

@@ -10,7 +10,7 @@
 
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
-#include "xbase/CdxFile.h"
+#include "xbase/internal/CdxFile.h"
 
 using namespace xbase;
 

@@ -6,7 +6,7 @@
 #include <numeric>
 #include <vector>
 
-#include "xbase/HugePages.h"
+#include "xbase/internal/HugePages.h"
 
 using namespace xbase;
 

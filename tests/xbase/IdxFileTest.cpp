@@ -6,8 +6,8 @@
 
 #include "CdxTestSupport.h"
 #include "support/TempDir.h"
-#include "xbase/CdxFile.h"
-#include "xbase/IdxFile.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/IdxFile.h"
 
 using namespace xbase;
 

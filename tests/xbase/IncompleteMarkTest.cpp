@@ -6,9 +6,9 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
-#include "xbase/CdxFile.h"
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
+#include "xbase/internal/CdxFile.h"
 
 using namespace xbase;
 

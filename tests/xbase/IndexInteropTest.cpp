@@ -20,9 +20,9 @@
 #include "TableTestSupport.h"
 #include "support/SharedFolder.h"
 #include "support/TempDir.h"
-#include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
-#include "xbase/IndexKey.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/IndexKey.h"
 
 using namespace xbase;
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "xbase/Error.h"
-#include "xbase/IndexKey.h"
+#include "xbase/internal/IndexKey.h"
 
 using namespace xbase;
 

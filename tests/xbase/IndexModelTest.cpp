@@ -21,7 +21,7 @@
 #include "support/TempDir.h"
 #include "xbase/DateUtil.h"
 #include "xbase/Error.h"
-#include "xbase/IndexKey.h"
+#include "xbase/internal/IndexKey.h"
 
 using namespace xbase;
 

@@ -13,10 +13,10 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
-#include "xbase/ByteOrder.h"
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
-#include "xbase/File.h"
+#include "xbase/internal/ByteOrder.h"
+#include "xbase/internal/File.h"
 
 using namespace xbase;
 

@@ -1,4 +1,4 @@
-#include "xbase/MemoFile.h"
+#include "xbase/internal/MemoFile.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
-#include "xbase/PackJournal.h"
+#include "xbase/internal/PackJournal.h"
 
 using namespace xbase;
 

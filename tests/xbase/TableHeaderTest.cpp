@@ -49,22 +49,24 @@ TEST(TableHeader, IncludesNoIndexOrMemoFileHeaders) {
     ASSERT_TRUE(std::filesystem::exists(root / "xbase/Table.h")) << root;
     const std::set<std::string> reached = headersReached(root, "xbase/Table.h");
     // The scan follows the includes: the headers of the public signatures are there.
-    for (const char* used : {"xbase/Engine.h", "xbase/Expression.h", "xbase/Field.h",
-                             "xbase/KeyRange.h", "xbase/RecordSource.h", "xbase/Settings.h"})
+    for (const char* used :
+         {"xbase/Engine.h", "xbase/Expression.h", "xbase/Field.h", "xbase/internal/KeyRange.h",
+          "xbase/RecordSource.h", "xbase/Settings.h"})
         EXPECT_TRUE(reached.count(used)) << used;
     for (const char* internal :
-         {"xbase/CdxFile.h", "xbase/IdxFile.h", "xbase/CdxNode.h", "xbase/CdxHeader.h",
-          "xbase/IndexTag.h", "xbase/IndexPages.h", "xbase/NodeCache.h", "xbase/IndexCursor.h",
-          "xbase/IndexKey.h", "xbase/MemoFile.h", "xbase/FptFile.h", "xbase/DbtFile.h"})
+         {"xbase/internal/CdxFile.h", "xbase/internal/IdxFile.h", "xbase/internal/CdxNode.h",
+          "xbase/internal/CdxHeader.h", "xbase/internal/IndexTag.h", "xbase/internal/IndexPages.h",
+          "xbase/internal/NodeCache.h", "xbase/internal/IndexCursor.h", "xbase/internal/IndexKey.h",
+          "xbase/internal/MemoFile.h", "xbase/internal/FptFile.h", "xbase/internal/DbtFile.h"})
         EXPECT_FALSE(reached.count(internal)) << "xbase/Table.h reaches " << internal;
 }
 
 TEST(TableHeader, TheScanSeesIncludesThroughOtherHeaders) {
     // CdxFile.h names IndexTag.h, which names CdxNode.h: a header two steps away is found.
     const std::filesystem::path root = sourceRoot();
-    ASSERT_TRUE(std::filesystem::exists(root / "xbase/CdxFile.h")) << root;
-    const std::set<std::string> reached = headersReached(root, "xbase/CdxFile.h");
-    EXPECT_TRUE(reached.count("xbase/IndexTag.h"));
-    EXPECT_TRUE(reached.count("xbase/CdxNode.h"));
-    EXPECT_TRUE(reached.count("xbase/File.h"));
+    ASSERT_TRUE(std::filesystem::exists(root / "xbase/internal/CdxFile.h")) << root;
+    const std::set<std::string> reached = headersReached(root, "xbase/internal/CdxFile.h");
+    EXPECT_TRUE(reached.count("xbase/internal/IndexTag.h"));
+    EXPECT_TRUE(reached.count("xbase/internal/CdxNode.h"));
+    EXPECT_TRUE(reached.count("xbase/internal/File.h"));
 }

@@ -13,7 +13,7 @@
 #include "support/TempDir.h"
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
-#include "xbase/TagPipeline.h"
+#include "xbase/internal/TagPipeline.h"
 
 using namespace xbase;
 

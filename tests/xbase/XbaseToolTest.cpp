@@ -6,10 +6,10 @@
 #include "support/SharedFolder.h"
 #include "support/TempDir.h"
 #include "tools/CsvLine.h"
-#include "xbase/CdxFile.h"
 #include "xbase/DateUtil.h"
 #include "xbase/DbfLayout.h"
-#include "xbase/File.h"
+#include "xbase/internal/CdxFile.h"
+#include "xbase/internal/File.h"
 
 namespace {
 

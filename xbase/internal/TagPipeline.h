@@ -13,7 +13,7 @@
 #include <thread>
 #include <vector>
 
-#include "xbase/KeyBlock.h"
+#include "xbase/internal/KeyBlock.h"
 
 namespace xbase {
 

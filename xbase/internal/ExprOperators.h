@@ -2,8 +2,8 @@
 // Builds the nodes for operators, checking the operand types; messages point at the operator.
 #include <vector>
 
-#include "xbase/ExprLexer.h"
-#include "xbase/ExprNode.h"
+#include "xbase/internal/ExprLexer.h"
+#include "xbase/internal/ExprNode.h"
 
 namespace xbase::expr {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 namespace xbase {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "xbase/IndexPages.h"
-#include "xbase/IndexTag.h"
+#include "xbase/internal/IndexPages.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace xbase {
 

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "xbase/DateUtil.h"
-#include "xbase/ExprLexer.h"
-#include "xbase/ExprSource.h"
 #include "xbase/Expression.h"
+#include "xbase/internal/ExprLexer.h"
+#include "xbase/internal/ExprSource.h"
 
 namespace xbase::expr {
 

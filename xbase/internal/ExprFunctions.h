@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "xbase/ExprLexer.h"
-#include "xbase/ExprNode.h"
+#include "xbase/internal/ExprLexer.h"
+#include "xbase/internal/ExprNode.h"
 
 namespace xbase::expr {
 

@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "xbase/IndexTag.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace xbase {
 

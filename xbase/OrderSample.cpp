@@ -1,16 +1,16 @@
-#include "app/OrderSample.h"
+#include "xbase/OrderSample.h"
 
 #include <algorithm>
 
-#include "xbase/IndexKey.h"
+#include "xbase/internal/IndexKey.h"
 
-namespace rp {
+namespace xbase {
 
-OrderSample::OrderSample(xbase::Table& table, std::size_t size) {
+OrderSample::OrderSample(Table& table, std::size_t size) {
     if (table.order() > 0) key_ = table.compile(table.orderKeyExpression());
-    std::optional<xbase::Expression> filter;
+    std::optional<Expression> filter;
     if (!table.filter().empty()) filter = table.compile(table.filter());
-    const xbase::Settings& settings = table.engine().settings;
+    const Settings& settings = table.engine().settings;
 
     const std::uint64_t count = table.recordCount();
     const std::uint64_t taken = std::min<std::uint64_t>(size, count);
@@ -25,24 +25,24 @@ OrderSample::OrderSample(xbase::Table& table, std::size_t size) {
     std::sort(entries_.begin(), entries_.end(), before);
 }
 
-std::string OrderSample::keyOf(const xbase::Table& table) const {
+std::string OrderSample::keyOf(const Table& table) const {
     if (!key_) return {};
-    const xbase::Settings& settings = table.engine().settings;
+    const Settings& settings = table.engine().settings;
     switch (key_->type()) {
-        case xbase::ValueType::Numeric:
-            return xbase::encodeNumericKey(key_->evalNumber(table, settings));
-        case xbase::ValueType::Date:
-            return xbase::encodeDateKey(key_->evalDate(table, settings));
-        case xbase::ValueType::Logical:
-            return xbase::encodeLogicalKey(key_->evalLogical(table, settings));
-        case xbase::ValueType::Character:
+        case ValueType::Numeric:
+            return encodeNumericKey(key_->evalNumber(table, settings));
+        case ValueType::Date:
+            return encodeDateKey(key_->evalDate(table, settings));
+        case ValueType::Logical:
+            return encodeLogicalKey(key_->evalLogical(table, settings));
+        case ValueType::Character:
             break;
     }
-    return xbase::encodeCharacterKey(key_->evalString(table, settings), xbase::kMaxKeyLength);
+    return encodeCharacterKey(key_->evalString(table, settings), kMaxKeyLength);
 }
 
 bool OrderSample::before(const Entry& a, const Entry& b) {
-    return xbase::compareIndexEntries(a.key, a.recno, b.key, b.recno) < 0;
+    return compareIndexEntries(a.key, a.recno, b.key, b.recno) < 0;
 }
 
 std::uint32_t OrderSample::recordAt(double fraction) const {
@@ -52,11 +52,11 @@ std::uint32_t OrderSample::recordAt(double fraction) const {
     return entries_[i].recno;
 }
 
-double OrderSample::fractionBefore(const xbase::Table& table) const {
+double OrderSample::fractionBefore(const Table& table) const {
     if (entries_.empty()) return 0;
     const Entry here{keyOf(table), table.recNo()};
     const auto at = std::lower_bound(entries_.begin(), entries_.end(), here, before);
     return static_cast<double>(at - entries_.begin()) / static_cast<double>(entries_.size());
 }
 
-}  // namespace rp
+}  // namespace xbase

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "xbase/HugePages.h"
+#include "xbase/internal/HugePages.h"
 
 namespace xbase {
 

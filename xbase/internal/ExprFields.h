@@ -1,7 +1,7 @@
 #pragma once
 // Field references: the node that reads field n (1-based) of the current record.
-#include "xbase/ExprNode.h"
 #include "xbase/Field.h"
+#include "xbase/internal/ExprNode.h"
 
 namespace xbase::expr {
 

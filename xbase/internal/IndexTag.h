@@ -15,11 +15,11 @@
 #include <string_view>
 #include <vector>
 
-#include "xbase/CdxHeader.h"
-#include "xbase/CdxNode.h"
-#include "xbase/IndexKey.h"
-#include "xbase/IndexPages.h"
-#include "xbase/KeyBlock.h"
+#include "xbase/internal/CdxHeader.h"
+#include "xbase/internal/CdxNode.h"
+#include "xbase/internal/IndexKey.h"
+#include "xbase/internal/IndexPages.h"
+#include "xbase/internal/KeyBlock.h"
 
 namespace xbase {
 

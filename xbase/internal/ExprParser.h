@@ -3,8 +3,8 @@
 // first: .OR.; .AND.; .NOT.; comparisons; + -; * / %; unary + -.
 #include <string_view>
 
-#include "xbase/ExprNode.h"
 #include "xbase/Field.h"
+#include "xbase/internal/ExprNode.h"
 
 namespace xbase::expr {
 

@@ -2,7 +2,7 @@
 // FoxPro FPT memo files. A 512-byte header holds the next free block (big-endian, offset 0)
 // and the block size in bytes (big-endian, offset 6); a memo at block N starts at byte
 // N x block size with its type and length (big-endian) and runs over whole blocks.
-#include "xbase/MemoFile.h"
+#include "xbase/internal/MemoFile.h"
 
 namespace xbase {
 

@@ -3,7 +3,7 @@
 // first 0x1A. dBase IV: the block size (little-endian) at offset 20 of the header, 512 when
 // 0; a memo starts with FF FF 08 00 and a little-endian length that counts those 8 bytes.
 // A dBase IV block without that mark is read the dBase III way.
-#include "xbase/MemoFile.h"
+#include "xbase/internal/MemoFile.h"
 
 namespace xbase {
 

@@ -26,7 +26,7 @@
 #include <cstdint>
 #include <string>
 
-#include "xbase/CdxNode.h"
+#include "xbase/internal/CdxNode.h"
 
 namespace xbase {
 

@@ -14,10 +14,10 @@
 #include <optional>
 #include <string>
 
-#include "xbase/CdxHeader.h"
-#include "xbase/CdxNode.h"
-#include "xbase/File.h"
-#include "xbase/NodeCache.h"
+#include "xbase/internal/CdxHeader.h"
+#include "xbase/internal/CdxNode.h"
+#include "xbase/internal/File.h"
+#include "xbase/internal/NodeCache.h"
 
 namespace xbase {
 

@@ -14,7 +14,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "xbase/CdxNode.h"
+#include "xbase/internal/CdxNode.h"
 
 namespace xbase {
 

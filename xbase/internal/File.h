@@ -1,11 +1,13 @@
 #pragma once
 // A file handle with positioned reads and writes and whole-file locks that hold across
-// processes. The only place that talks to the operating system's file calls.
+// processes. With FilePaths.h, the only place that talks to the operating system's file calls.
 #include <atomic>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
+
+#include "xbase/FilePaths.h"
 
 namespace xbase {
 
@@ -138,18 +140,5 @@ class File {
     int fd_ = -1;
     std::string path_;
 };
-
-bool fileExists(const std::string& path);
-void removeFile(const std::string& path);
-void renameFile(const std::string& from, const std::string& to);
-// Makes the names in the folder that holds path (created, renamed or deleted files) durable.
-void syncFolderOf(const std::string& path);
-// The path of a companion file: the same folder and base name with the given extension,
-// matched whatever the letter case of the extension on disk ("ADDRESS.dbf" finds "ADDRESS.FPT").
-// When no such file exists, returns the name with the extension as given.
-std::string companionPath(const std::string& tablePath, const std::string& extension);
-// The path for a new companion file: an existing one in any letter case, else the extension
-// in the letter case of the table's own extension ("ADDRESS.DBF" gives "ADDRESS.CDX").
-std::string newCompanionPath(const std::string& tablePath, const std::string& lowerExtension);
 
 }  // namespace xbase

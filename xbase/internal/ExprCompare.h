@@ -2,8 +2,8 @@
 // Comparisons: the xBase rules for texts, and the comparison operator nodes.
 #include <string_view>
 
-#include "xbase/ExprLexer.h"
-#include "xbase/ExprNode.h"
+#include "xbase/internal/ExprLexer.h"
+#include "xbase/internal/ExprNode.h"
 
 namespace xbase::expr {
 

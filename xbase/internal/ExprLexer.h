@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "xbase/ExprSource.h"
+#include "xbase/internal/ExprSource.h"
 
 namespace xbase::expr {
 

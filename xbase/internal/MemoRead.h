@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "xbase/File.h"
+#include "xbase/internal/File.h"
 
 namespace xbase::memo {
 

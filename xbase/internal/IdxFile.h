@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "xbase/IndexPages.h"
-#include "xbase/IndexTag.h"
+#include "xbase/internal/IndexPages.h"
+#include "xbase/internal/IndexTag.h"
 
 namespace xbase {
 
