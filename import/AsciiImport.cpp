@@ -38,7 +38,8 @@ void readFailed(AsciiImportResult& result, const AsciiLineReader& reader) {
 }  // namespace
 
 AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
-                                  const ImportLayout& layout, const ImportHooks& hooks) {
+                                  const ImportLayout& layout, const ImportHooks& hooks,
+                                  const AsciiFormat& format) {
     AsciiImportResult result;
     try {
         setAddressTagsAside(table);
@@ -67,10 +68,11 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
             return result;
         }
     }
-    if (!reader.rewind()) {
+    if (!reader.rewind() || (format.header && total > 0 && reader.next(nullptr) != Read::Line)) {
         readFailed(result, reader);
         return result;
     }
+    if (format.header && total > 0) --total;
 
     tell(hooks, QStringLiteral("Importing records"));
     BulkProgress progress(hooks.bulk, total);
@@ -91,7 +93,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
             break;
         }
         try {
-            fillRecord(record, asciiValues(line, layout.columnCount()), layout);
+            fillRecord(record, asciiValues(line, layout.columnCount(), format.delimiter), layout);
         } catch (const xbase::Error& e) {
             record.drop();
             result.outcome = Outcome::AnalysisError;

@@ -1,12 +1,14 @@
 #pragma once
-// Appending one address record for every line of a comma-delimited text file, each matched
-// column's value going into its field. The file is read twice: once to count its lines for the
-// progress, once to import them. Records posted before a failure or a cancel stay.
+// Appending one address record for every line of a delimited text file, each matched column's
+// value going into its field; a first line naming the columns is passed over. The file is read
+// twice: once to count its lines for the progress, once to import them. Records posted before a
+// failure or a cancel stay.
 #include <QString>
 #include <cstdint>
 #include <functional>
 
 #include "framework/BulkProgress.h"
+#include "import/AsciiFormat.h"
 #include "import/ImportLayout.h"
 
 namespace xbase {
@@ -32,11 +34,12 @@ struct AsciiImportResult {
 };
 
 // Sets the address tags aside (see setAddressTagsAside), counts the lines ("Counting total
-// lines"), then imports them ("Importing records") until the end of the file, a cancel or a
-// failure. A record whose line fails is not kept; a line that is not text (see isTextLine)
-// fails. A character the address file cannot hold is stored as "?" and counted.
+// lines"), then imports them ("Importing records"), split at format's delimiter, until the end of
+// the file, a cancel or a failure. A record whose line fails is not kept; a line that is not text
+// (see isTextLine) fails. A character the address file cannot hold is stored as "?" and counted.
 AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
-                                  const ImportLayout& layout, const ImportHooks& hooks = {});
+                                  const ImportLayout& layout, const ImportHooks& hooks = {},
+                                  const AsciiFormat& format = {});
 
 // The message that closes the import, e.g. "Import complete. Imported 12 records."; a failure's
 // cause follows on a second line.

@@ -10,9 +10,8 @@ namespace {
 
 // Splits the line into values (when values is not null); answers whether a double quote was
 // left open at the end of the line.
-bool scanAsciiLine(const QString& line, QStringList* values) {
+bool scanAsciiLine(const QString& line, QChar delimiter, QStringList* values) {
     const QChar quote(u'"');
-    const QChar comma(u',');
     QString value;
     bool inside = false;
     const qsizetype n = line.size();
@@ -21,11 +20,11 @@ bool scanAsciiLine(const QString& line, QStringList* values) {
         if (c == quote) {
             if (i == 0 || line[i - 1] != quote) {
                 inside = !inside;
-            } else if (inside && (i + 1 == n || line[i + 1] == comma)) {
+            } else if (inside && (i + 1 == n || line[i + 1] == delimiter)) {
                 // A doubled quote closes the value only where the value ends.
                 inside = false;
             }
-        } else if (c == comma && !inside) {
+        } else if (c == delimiter && !inside) {
             if (values) values->append(value);
             value.clear();
             continue;
@@ -38,14 +37,14 @@ bool scanAsciiLine(const QString& line, QStringList* values) {
 
 }  // namespace
 
-QStringList splitAsciiLine(const QString& line) {
+QStringList splitAsciiLine(const QString& line, QChar delimiter) {
     QStringList values;
-    scanAsciiLine(line, &values);
+    scanAsciiLine(line, delimiter, &values);
     return values;
 }
 
-bool quotesClosed(const QString& line) {
-    return !scanAsciiLine(line, nullptr);
+bool quotesClosed(const QString& line, QChar delimiter) {
+    return !scanAsciiLine(line, delimiter, nullptr);
 }
 
 QString unquotedValue(const QString& value) {
@@ -54,8 +53,8 @@ QString unquotedValue(const QString& value) {
     return value.size() == 1 ? QString() : value.mid(1, value.size() - 2);
 }
 
-QStringList asciiValues(const QString& line, int columnCount) {
-    QStringList values = splitAsciiLine(line);
+QStringList asciiValues(const QString& line, int columnCount, QChar delimiter) {
+    QStringList values = splitAsciiLine(line, delimiter);
     if (values.size() > columnCount) values.resize(columnCount);
     for (QString& v : values) v = unquotedValue(v);
     while (values.size() < columnCount) values.append(QString());
