@@ -15,21 +15,24 @@
 namespace rp {
 namespace {
 
-QString fieldLabel(int column) {
+// The column's name from the file, or "Field 3".
+QString fieldLabel(int column, const QStringList& names) {
+    if (column < names.size()) return names[column];
     return QStringLiteral("Field ") + QString::number(column + 1);
 }
 
 }  // namespace
 
 AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
-                                   const std::vector<QStringList>& sample, QWidget* parent)
+                                   const std::vector<QStringList>& sample, QWidget* parent,
+                                   const QStringList& names)
     : Dialog(parent, HelpTopic::AsciiMatch), matching_(layout) {
     setWindowTitle(QStringLiteral("ASCII File Import Match Fields"));
     const int columns = layout.columnCount();
 
     sample_ = new QTableWidget(static_cast<int>(sample.size()), columns, this);
     for (int c = 0; c < columns; ++c)
-        sample_->setHorizontalHeaderItem(c, new QTableWidgetItem(fieldLabel(c)));
+        sample_->setHorizontalHeaderItem(c, new QTableWidgetItem(fieldLabel(c, names)));
     for (int r = 0; r < sample_->rowCount(); ++r)
         for (int c = 0; c < columns; ++c)
             sample_->setItem(r, c, makeFixedItem(sample[static_cast<std::size_t>(r)][c]));
@@ -51,7 +54,7 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
     matches_->setSelectionMode(QAbstractItemView::SingleSelection);
     matches_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < columns; ++c) {
-        matches_->setItem(c, 0, makeFixedItem(fieldLabel(c)));
+        matches_->setItem(c, 0, makeFixedItem(fieldLabel(c, names)));
         matches_->setItem(c, 1, makeFixedItem(QString()));
     }
     matches_->setWhatsThis(

@@ -19,9 +19,10 @@ namespace rp {
 class AsciiMatchDialog : public Dialog {
     Q_OBJECT
   public:
-    // sample: the values of the file's first lines, one per column of the layout.
+    // sample: the values of the file's first lines, one per column of the layout; names: the
+    // columns' names from the file's first line, or none (the columns are then numbered).
     AsciiMatchDialog(const ImportLayout& layout, const std::vector<QStringList>& sample,
-                     QWidget* parent = nullptr);
+                     QWidget* parent = nullptr, const QStringList& names = {});
 
     void onFieldClicked(const QString& caption);
     void onSaveClicked();
