@@ -27,6 +27,20 @@ const std::map<QString, CommandEntry>& commands() {
           "  Writes the bars of a postal barcode for a ZIP (5, 9 or 11 digits; none with\n"
           "  --imb): POSTNET as its digits with the correction digit and its bars as F and H,\n"
           "  or with --imb the Intelligent Mail barcode's bars as A, D, F and T."}},
+        {QStringLiteral("calibrate"),
+         {runCalibrate,
+          "calibrate --printer NAME (--shift X,Y | --clear) [--home DIR]\n"
+          "  Keeps the correction of a system printer in RAVENP.INI: X and Y are how far the\n"
+          "  marks of its calibration page landed right of and below where they should\n"
+          "  (inches; negative for left and above). Its labels and envelopes are then moved\n"
+          "  back by those amounts. --clear removes the correction. \"PDF file\" is never\n"
+          "  corrected."}},
+        {QStringLiteral("calibration-page"),
+         {runCalibrationPage,
+          "calibration-page [--printer NAME | --output FILE.pdf] [--paper Letter|A4|WxH]\n"
+          "  Prints the calibration page (uncorrected): a frame 0.5 inch in from each edge,\n"
+          "  crosshairs at the positions written beside them and rulers in 1/32 inch, to\n"
+          "  measure how far the printer puts its output off."}},
         {QStringLiteral("count"),
          {runCount,
           "count ADDRESSFILE [--filter EXPR] [--where LINE=TEXT]... [--home DIR]\n"
@@ -46,10 +60,11 @@ const std::map<QString, CommandEntry>& commands() {
         {QStringLiteral("labels"),
          {runLabels,
           "labels ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"
-          "       [--copies N] [--presort] [--start-record N] [--barcode postnet|imb]\n"
-          "       [--filter EXPR]\n"
+          "       [--copies N] [--presort] [--start-record N] [--start-label N]\n"
+          "       [--barcode postnet|imb] [--filter EXPR]\n"
           "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
-          "  Prints labels of the chosen records with a label setup of RVPLSU.DBF."}},
+          "  Prints labels of the chosen records with a label setup of RVPLSU.DBF.\n"
+          "  --start-label N begins the first sheet at its N-th label (across, then down)."}},
         {QStringLiteral("letters"),
          {runLetters,
           "letters ADDRESSFILE (--letter DESCRIPTION | --rtf FILE.rtf)\n"
@@ -142,7 +157,8 @@ constexpr const char* kPrinting =
     "program's dialog would choose (for envelopes the one remembered for the setup), and\n"
     "when that is \"PDF file\", labels.pdf, envelope.pdf, letters.pdf, zip-count.pdf or\n"
     "report.pdf in the current folder. The postal barcode is the one RAVENP.INI chooses, or\n"
-    "--barcode's; a completed run stores the next Intelligent Mail serial number there.";
+    "--barcode's; a completed run stores the next Intelligent Mail serial number there.\n"
+    "Labels and envelopes on a printer with a correction (see calibrate) are moved by it.";
 
 void printUsage(std::FILE* out) {
     std::fprintf(out, "usage: ravenpost-batch COMMAND ADDRESSFILE [options]\n\ncommands:\n");

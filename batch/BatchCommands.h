@@ -32,5 +32,7 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder);
 int runUppercase(const QStringList& arguments, const QString& executableFolder);
 int runDelete(const QStringList& arguments, const QString& executableFolder);
 int runSearchReplace(const QStringList& arguments, const QString& executableFolder);
+int runCalibrationPage(const QStringList& arguments, const QString& executableFolder);
+int runCalibrate(const QStringList& arguments, const QString& executableFolder);
 
 }  // namespace rp

@@ -7,6 +7,7 @@
 #include <csignal>
 #include <cstdio>
 
+#include "batch/BatchDataFolder.h"
 #include "batch/BatchError.h"
 #include "batch/WhereOption.h"
 #include "data/AddressFile.h"
@@ -16,7 +17,6 @@
 #include "data/IniFile.h"
 #include "data/Preferences.h"
 #include "data/RecordView.h"
-#include "data/SideFiles.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 #include "xbase/Table.h"
@@ -55,15 +55,7 @@ bool BatchJob::stopRequested() {
 BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder, xbase::OpenMode mode)
     : args_(args), table_(engine_), progress_(stderr, ::isatty(STDERR_FILENO) != 0) {
     engine_.settings.hideDeleted = true;
-    QStringList homeArguments;
-    if (args.has(QStringLiteral("home")))
-        homeArguments << QStringLiteral("--home") << args.value(QStringLiteral("home"));
-    try {
-        dataFolder_ = resolveDataFolder(homeArguments, executableFolder);
-    } catch (const DataFolderError& e) {
-        throw BatchError(errorText(e));
-    }
-    copyMissingSideFiles(dataFolder_, deliveredSideFolders(executableFolder));
+    dataFolder_ = batchDataFolder(args, executableFolder);
 
     if (args.positional().size() < 2) throw BatchError(QStringLiteral("no address file given"));
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[1]));

@@ -18,6 +18,7 @@
 #include "framework/PrinterPaper.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
+#include "framework/ShiftedSurface.h"
 #include "mailpiece/AddressBlock.h"
 #include "xbase/Table.h"
 
@@ -75,7 +76,8 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
 
     job.startPass(QStringLiteral("envelopes"), total);
     PrinterSurface surface(printer);
-    ReportCanvas canvas(surface);
+    ShiftedSurface calibrated(surface, output.correction(job.dataFolder()).drawingOffset());
+    ReportCanvas canvas(calibrated);
     usePrinterPaper(canvas, printer);
     beforePrintEnvelope(canvas, setup);
     if (!canvas.start()) return kExitError;

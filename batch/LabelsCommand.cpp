@@ -14,7 +14,9 @@
 #include "framework/Messages.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
+#include "framework/ShiftedSurface.h"
 #include "labels/LabelPrintJob.h"
+#include "labels/LabelSheet.h"
 #include "postal/Presort.h"
 #include "xbase/Table.h"
 
@@ -23,7 +25,8 @@ namespace {
 
 OptionNames labelOptions() {
     OptionNames names = commonOptions();
-    for (const char* name : {"setup", "copies", "start-record", "output", "printer", "barcode"})
+    for (const char* name :
+         {"setup", "copies", "start-record", "start-label", "output", "printer", "barcode"})
         names.withValue.insert(QString::fromLatin1(name));
     names.switches.insert(QStringLiteral("presort"));
     return names;
@@ -52,6 +55,11 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
             openSideTable(job.engine(), job.dataFolder() + QStringLiteral("RVPLSU.DBF"));
         request.setup = findLabelSetup(*setups, args.value(QStringLiteral("setup")));
     }
+    request.startLabel = args.number(QStringLiteral("start-label"), 1, 1);
+    if (request.startLabel > std::max(labelsPerSheet(request.setup), 1))
+        throw BatchError(QStringLiteral("--start-label: the setup's sheet has %1 labels, not %2")
+                             .arg(labelsPerSheet(request.setup))
+                             .arg(request.startLabel));
 
     job.chooseRecords();
     xbase::Table& table = job.table();
@@ -73,7 +81,8 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
 
     job.startPass(QStringLiteral("labels"), total);
     PrinterSurface surface(printer);
-    ReportCanvas canvas(surface);
+    ShiftedSurface calibrated(surface, output.correction(job.dataFolder()).drawingOffset());
+    ReportCanvas canvas(calibrated);
     labelReportJob(table, request, work.path(), &barcoder)(canvas, [&] {
         if (!job.recordDone()) canvas.abort();
         return !canvas.aborted();

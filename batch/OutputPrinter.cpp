@@ -6,6 +6,8 @@
 
 #include "batch/BatchArgs.h"
 #include "batch/BatchError.h"
+#include "data/DataFolder.h"
+#include "data/IniFile.h"
 
 namespace rp {
 
@@ -31,6 +33,11 @@ OutputPrinter::OutputPrinter(const BatchArgs& args, const QString& pdfName,
         std::fprintf(stderr, "ravenpost-batch: printing to %s\n",
                      QDir::toNativeSeparators(file).toLocal8Bit().constData());
     catalog_.printer().setOutputFileName(file);
+}
+
+PrinterCorrection OutputPrinter::correction(const QString& dataFolder) const {
+    return loadPrinterCorrection(IniFile(dataFolder + QLatin1String(kIniFileName)),
+                                 catalog_.selected());
 }
 
 }  // namespace rp

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "framework/PrinterCatalog.h"
+#include "mailpiece/PrinterCalibration.h"
 
 namespace rp {
 
@@ -26,6 +27,8 @@ class OutputPrinter {
     bool toPdf() const { return catalog_.pdfSelected(); }
     // True when --printer or --output chose the printer.
     bool named() const { return named_; }
+    // The correction RAVENP.INI of the data folder keeps for the printer; none for a PDF.
+    PrinterCorrection correction(const QString& dataFolder) const;
 
   private:
     PrinterCatalog catalog_;
