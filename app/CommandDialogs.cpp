@@ -7,6 +7,7 @@
 #include "envelopes/PrintEnvelopeDialog.h"
 #include "import/AsciiImportDialog.h"
 #include "import/DbfImportDialog.h"
+#include "import/VcardImportDialog.h"
 #include "labels/LabelDesignerDialog.h"
 #include "labels/PrintLabelsDialog.h"
 #include "letters/LetterPreviewDialog.h"
@@ -127,6 +128,12 @@ void registerCommandDialogs(MainWindow& main) {
         {}};
     main.commandDialogs()[Command::ImportAscii] = {[](CommandContext& c) {
                                                        AsciiImportDialog dialog(
+                                                           *c.table, c.programFolder, c.parent);
+                                                       dialog.exec();
+                                                   },
+                                                   {}};
+    main.commandDialogs()[Command::ImportVcard] = {[](CommandContext& c) {
+                                                       VcardImportDialog dialog(
                                                            *c.table, c.programFolder, c.parent);
                                                        dialog.exec();
                                                    },

@@ -29,6 +29,12 @@ std::vector<CommandPlan> makePlans() {
          {P::RequireFile, P::ExclusiveReopen},
          {R::Reopen, R::RecordPage, R::SetButtons, R::ApplyFilter},
          needFile},
+        {Command::ImportVcard,
+         CommandMenu::File,
+         QCoreApplication::translate("CommandPlan", "Import from &vCard File"),
+         {P::RequireFile, P::ExclusiveReopen},
+         {R::Reopen, R::RecordPage, R::SetButtons, R::ApplyFilter},
+         needFile},
         {Command::CountZipCodes,
          CommandMenu::Utilities,
          QStringLiteral("Count &Zip Codes"),
@@ -90,9 +96,9 @@ std::vector<CommandPlan> makePlans() {
         return *std::find_if(plans.begin(), plans.end(),
                              [c](const CommandPlan& p) { return p.command == c; });
     };
-    for (Command c : {Command::ImportDbf, Command::ImportAscii, Command::CheckStateZip,
-                      Command::CheckDuplicates, Command::ConvertUppercase, Command::DeleteRecords,
-                      Command::SearchReplace})
+    for (Command c : {Command::ImportDbf, Command::ImportAscii, Command::ImportVcard,
+                      Command::CheckStateZip, Command::CheckDuplicates, Command::ConvertUppercase,
+                      Command::DeleteRecords, Command::SearchReplace})
         plan(c).changesRecords = true;
     plan(Command::CheckStateZip).workFile = QStringLiteral("_chksz.idx");
     plan(Command::CheckDuplicates).workFile = QStringLiteral("_chkdup.idx");

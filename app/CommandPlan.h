@@ -12,6 +12,7 @@ namespace rp {
 enum class Command {
     ImportDbf,
     ImportAscii,
+    ImportVcard,
     CountZipCodes,
     CheckStateZip,
     CheckDuplicates,

@@ -97,6 +97,7 @@ void MainWindow::buildMenus() {
     fileMenu_->addSeparator();
     addCommand(fileMenu_, Command::ImportDbf);
     addCommand(fileMenu_, Command::ImportAscii);
+    addCommand(fileMenu_, Command::ImportVcard);
     fileMenu_->addSeparator();
     rebuildIndexes_ = fileMenu_->addAction(QStringLiteral("&Rebuild Indexes"), this,
                                            guarded(this, &MainWindow::onRebuildIndexesTriggered));

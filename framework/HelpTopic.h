@@ -38,6 +38,7 @@ struct HelpTopic {
         ReturnAddress = 1040,
         SelectEnvelopeSize = 1041,
         SelectLabelStock = 1042,
+        VcardImport = 1043,
         SearchReplace = 4570,
         CountZipCodes = 4571,
         PreviewZipCount = 4572,

@@ -61,8 +61,8 @@ TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled
     QStringList file = captions(main->fileMenu()->actions());
     file = file.mid(0, file.indexOf("E&xit") + 2);
     EXPECT_EQ(file, (QStringList{"&Open", "&New", "-", "&Preferences", "-", "Import from &DBF File",
-                                 "Import from &ASCII File", "-", "&Rebuild Indexes", "-", "&Clone",
-                                 "-", "E&xit", "-"}));
+                                 "Import from &ASCII File", "Import from &vCard File", "-",
+                                 "&Rebuild Indexes", "-", "&Clone", "-", "E&xit", "-"}));
     EXPECT_EQ(captions(main->utilitiesMenu()->actions()),
               (QStringList{"&Count Records", "Count &Zip Codes", "-",
                            "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates",

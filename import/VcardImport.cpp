@@ -1,0 +1,104 @@
+#include "import/VcardImport.h"
+
+#include <QCoreApplication>
+
+#include "framework/Messages.h"
+#include "import/ImportRecord.h"
+#include "import/ImportTags.h"
+#include "import/VcardContact.h"
+#include "xbase/Error.h"
+#include "xbase/Table.h"
+
+namespace rp {
+namespace {
+
+using Outcome = VcardImportResult::Outcome;
+
+QString tr(const char* text, int n) {
+    return QCoreApplication::translate("VcardImport", text, nullptr, n);
+}
+
+}  // namespace
+
+VcardImportResult importVcards(xbase::Table& table, const std::vector<VcardCard>& cards,
+                               const ImportHooks& hooks) {
+    VcardImportResult result;
+    try {
+        setAddressTagsAside(table);
+    } catch (const xbase::Error& e) {
+        result.outcome = Outcome::WriteError;
+        result.cause = errorText(e);
+        return result;
+    }
+    if (hooks.status) hooks.status(QStringLiteral("Importing records"));
+    BulkProgress progress(hooks.bulk, static_cast<std::uint32_t>(cards.size()));
+    ImportRecord record(table);
+    for (const VcardCard& card : cards) {
+        if (!progress.keepGoing()) {
+            result.outcome = Outcome::Cancelled;
+            break;
+        }
+        const std::vector<ImportValue> values = vcardFieldValues(card);
+        if (values.empty()) {
+            ++result.skipped;
+            progress.recordDone();
+            continue;
+        }
+        try {
+            record.begin();
+            for (const ImportValue& v : values) record.put(v.caption, v.value);
+            record.finish();
+            table.post();
+        } catch (const xbase::Error& e) {
+            record.drop();
+            result.outcome = Outcome::WriteError;
+            result.cause = errorText(e);
+            break;
+        }
+        ++result.imported;
+        progress.recordDone();
+    }
+    // The records still held back are written now: the import has not saved them before.
+    if (!record.writeHeldBack(result.cause)) result.outcome = Outcome::WriteError;
+    result.written = record.recordsAdded();
+    result.cutValues = record.cutValues();
+    result.replacedCharacters = record.replacedCharacters();
+    return result;
+}
+
+QString vcardImportMessage(const VcardImportResult& result) {
+    QString message;
+    switch (result.outcome) {
+        case Outcome::Complete:
+            message = tr("Import complete. Cards imported: %n.", static_cast<int>(result.imported));
+            break;
+        case Outcome::Cancelled:
+            message =
+                tr("Import cancelled. Cards imported: %n.", static_cast<int>(result.imported));
+            break;
+        case Outcome::WriteError:
+            // Records held back when the write failed are not in the file: they are not told.
+            message = tr("Unknown error writing to datafile. Cards imported: %n.",
+                         static_cast<int>(result.written));
+            break;
+    }
+    if (result.skipped > 0)
+        message += QStringLiteral("\r\n") +
+                   tr("Cards skipped: %n (no name, organization, title, address, phone, fax, "
+                      "e-mail, category or note on them).",
+                      static_cast<int>(result.skipped));
+    return result.outcome == Outcome::WriteError ? withCause(message, result.cause) : message;
+}
+
+QString vcardImportNotes(const VcardImportResult& result) {
+    QStringList parts;
+    if (result.replacedCharacters > 0)
+        parts << tr("Characters that could not be stored and were replaced by ?: %n.",
+                    static_cast<int>(result.replacedCharacters));
+    if (result.cutValues > 0)
+        parts << tr("Values longer than their fields and cut to fit: %n.",
+                    static_cast<int>(result.cutValues));
+    return parts.join(QStringLiteral("\r\n"));
+}
+
+}  // namespace rp
