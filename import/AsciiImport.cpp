@@ -1,5 +1,7 @@
 #include "import/AsciiImport.h"
 
+#include <QCoreApplication>
+
 #include "framework/Messages.h"
 #include "import/AsciiLine.h"
 #include "import/AsciiLineReader.h"
@@ -114,6 +116,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
     if (!record.writeHeldBack(result.cause)) result.outcome = Outcome::WriteError;
     result.written = record.recordsAdded();
     result.cutValues = record.cutValues();
+    result.spelledCharacters = record.spelledCharacters();
     result.replacedCharacters = record.replacedCharacters();
     return result;
 }
@@ -144,8 +147,11 @@ QString asciiImportMessage(const AsciiImportResult& result) {
 
 QString asciiImportNotes(const AsciiImportResult& result) {
     QStringList parts;
-    if (result.replacedCharacters > 0)
-        parts << QStringLiteral("%1 characters could not be stored and were replaced by ?.")
+    if (result.spelledCharacters > 0 || result.replacedCharacters > 0)
+        parts << QCoreApplication::translate(
+                     "AsciiImport",
+                     "%n characters were stored in a close spelling and %1 replaced by ?.", nullptr,
+                     static_cast<int>(result.spelledCharacters))
                      .arg(result.replacedCharacters);
     if (result.cutValues > 0)
         parts << QStringLiteral("%1 values were longer than their fields and were cut to fit.")

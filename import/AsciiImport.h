@@ -29,7 +29,8 @@ struct AsciiImportResult {
     std::uint32_t written = 0;             // records the import added that the file holds
     std::uint32_t cutValues = 0;           // values cut to their field's width
     std::uint32_t cutLines = 0;            // lines whose characters beyond 2048 were passed over
-    std::uint32_t replacedCharacters = 0;  // characters the file cannot hold, stored as "?"
+    std::uint32_t spelledCharacters = 0;   // letters the file cannot hold, in a close spelling
+    std::uint32_t replacedCharacters = 0;  // characters without one, stored as "?"
     QString cause;                         // the file's or the engine's text of a failure
 };
 

@@ -1,7 +1,7 @@
 #include "import/ImportRecord.h"
 
-#include "data/FieldText.h"
 #include "data/RecordText.h"
+#include "data/Transliteration.h"
 #include "framework/Messages.h"
 #include "import/ImportLayout.h"
 #include "xbase/Error.h"
@@ -17,7 +17,7 @@ void ImportRecord::begin() {
 }
 
 void ImportRecord::put(const QString& caption, const QString& value) {
-    const QString storable = withUnstorableReplaced(value, &replaced_);
+    const QString storable = storableSpelling(value, &spelled_, &replaced_);
     if (caption == kMemoCaption) {
         if (!memo_.isEmpty()) memo_ += QStringLiteral("\r\n");
         memo_ += storable;

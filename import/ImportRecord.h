@@ -1,7 +1,8 @@
 #pragma once
 // Fills a new address record from imported values, each going to the field its match caption
 // names: character fields take the value cut to their width, the memo takes each value as a
-// new last line. A character the file cannot hold is stored as "?".
+// new last line. A letter the file cannot hold is stored in its closest spelling (see
+// storableSpelling), a character without one as "?".
 #include <QString>
 #include <cstdint>
 
@@ -34,6 +35,8 @@ class ImportRecord {
 
     // Values cut to their field's width so far.
     std::uint32_t cutValues() const { return cutValues_; }
+    // Characters stored in a close spelling so far.
+    std::uint32_t spelledCharacters() const { return spelled_; }
     // Characters stored as "?" so far.
     std::uint32_t replacedCharacters() const { return replaced_; }
 
@@ -42,6 +45,7 @@ class ImportRecord {
     std::uint32_t before_;
     QString memo_;
     std::uint32_t cutValues_ = 0;
+    std::uint32_t spelled_ = 0;
     std::uint32_t replaced_ = 0;
 };
 
