@@ -1,8 +1,6 @@
 #pragma once
 // The vCard files under fixtures/, written for these tests, and the address field values each
 // card of them gives (only the fields that are not empty), record after record.
-#include <QDir>
-#include <QFileInfo>
 #include <QString>
 #include <map>
 #include <vector>
@@ -12,7 +10,7 @@ namespace rp {
 using FieldValues = std::map<QString, QString>;
 
 inline QString vcardFixture(const char* name) {
-    return QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("fixtures/") + name);
+    return QStringLiteral(IMPORT_FIXTURE_DIR "/") + QLatin1String(name);
 }
 
 struct VcardFixture {

@@ -46,6 +46,14 @@ TEST(VcardReaderTest, JoinsFoldedLinesAndDecodesValues) {
          "N", QString::fromUtf8("Łódź")},
         {"CHARSET Latin-1", "BEGIN:VCARD\r\nN;CHARSET=ISO-8859-1:M\xFCller\r\nEND:VCARD\r\n", "N",
          QString::fromUtf8("Müller")},
+        {"CHARSET of Central Europe",
+         "BEGIN:VCARD\r\nN;CHARSET=ISO-8859-2:\xA3\xF3"
+         "d\xBC\r\nEND:VCARD\r\n",
+         "N", QString::fromUtf8("Łódź")},
+        {"CHARSET of Cyrillic, quoted-printable",
+         "BEGIN:VCARD\r\nN;ENCODING=QUOTED-PRINTABLE;CHARSET=windows-1251:=D9=F3=EA=E8=ED\r\n"
+         "END:VCARD\r\n",
+         "N", QString::fromUtf8("Щукин")},
         {"no CHARSET, UTF-8", "BEGIN:VCARD\r\nN:\xC3\x98rsted\r\nEND:VCARD\r\n", "N",
          QString::fromUtf8("Ørsted")},
         {"no CHARSET, not UTF-8", "BEGIN:VCARD\r\nN:\x80 and \xE9\r\nEND:VCARD\r\n", "N",
