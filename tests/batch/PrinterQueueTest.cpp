@@ -5,6 +5,7 @@
 // is no such queue.
 #include <gtest/gtest.h>
 #include <QFile>
+#include <memory>
 
 #include "BatchFixture.h"
 #include "support/PrinterQueue.h"
@@ -17,6 +18,7 @@ class PrinterQueueTest : public BatchFixture {
     void SetUp() override {
         BatchFixture::SetUp();
         if (!testQueueReady()) GTEST_SKIP() << testQueueSkipText().toStdString();
+        queueLock = std::make_unique<TestQueueLock>();
         add({{"LNAME", "Young"}, {"STREET", "1 Elm St"}, {"CITY", "Boise"}, {"ZIP", "83702"}});
         handOver();
     }
@@ -45,6 +47,7 @@ class PrinterQueueTest : public BatchFixture {
     }
 
     QStringList printed;
+    std::unique_ptr<TestQueueLock> queueLock;
 };
 
 TEST_F(PrinterQueueTest, ACalibratedPrinterPrintsTheSheetBackByTheMeasuredAmounts) {

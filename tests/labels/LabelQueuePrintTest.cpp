@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
+#include <memory>
 
 #include "data/AddressLayout.h"
 #include "data/DataFolder.h"
@@ -26,6 +27,7 @@ class LabelQueuePrintTest : public AddressFileFixture {
     void SetUp() override {
         AddressFileFixture::SetUp();
         if (!testQueueReady()) GTEST_SKIP() << testQueueSkipText().toStdString();
+        queueLock = std::make_unique<TestQueueLock>();
         engine.settings.hideDeleted = true;
         table->setFilter(kStandingCondition.toStdString());
         add({{"LNAME", "Young"}});
@@ -63,6 +65,7 @@ class LabelQueuePrintTest : public AddressFileFixture {
     ScriptedPrintDialogs dialogs;
     PrintDialogsScope dialogsScope{dialogs};
     QStringList printed;
+    std::unique_ptr<TestQueueLock> queueLock;
 };
 
 TEST_F(LabelQueuePrintTest, TheDialogsPrintMovesTheSheetByThePrintersCorrection) {

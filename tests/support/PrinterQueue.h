@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QLockFile>
 #include <QPointF>
 #include <QProcess>
 #include <QThread>
@@ -32,6 +33,19 @@ inline QString testQueueSkipText() {
                "scripts/cups-pdf-printer.sh adds it)")
         .arg(testQueueName());
 }
+
+// Held by a test while it prints on the queue: the suites run side by side, and a job's file is
+// known only as the one that was not there before it, so one test prints at a time.
+class TestQueueLock {
+  public:
+    TestQueueLock() : lock_(QDir::temp().filePath(QStringLiteral("ravenpost-test-queue.lock"))) {
+        lock_.setStaleLockTime(0);
+        lock_.lock();
+    }
+
+  private:
+    QLockFile lock_;
+};
 
 // Where the queue writes its files.
 inline QDir testQueueFolder() {
