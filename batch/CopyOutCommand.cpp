@@ -1,6 +1,7 @@
 // "copy-out": Copy Records Out on the chosen records, in the chosen order, to a comma-delimited
 // file (.csv or any other name) or to a DBF file with the memo (.dbf). Dates are written in the
-// short date format of the data folder's preferences.
+// short date format of the data folder's preferences. With --header a text file starts with a
+// line of the field names.
 #include <QDir>
 
 #include "batch/BatchCommands.h"
@@ -18,6 +19,7 @@ namespace {
 OptionNames copyOutOptions() {
     OptionNames names = commonOptions();
     names.withValue.insert(QStringLiteral("output"));
+    names.switches.insert(QStringLiteral("header"));
     return names;
 }
 
@@ -49,7 +51,7 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
             : copyToAscii(
                   table, target,
                   [&dateFormat](xbase::JulianDay day) { return formatDate(day, dateFormat); },
-                  hooks);
+                  hooks, args.has(QStringLiteral("header")));
     if (result.status == CopyResult::Status::Stopped) return kExitStopped;
     if (result.status == CopyResult::Status::Failed)
         throw BatchError(

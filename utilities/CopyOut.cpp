@@ -77,21 +77,39 @@ void copyRecord(const xbase::Table& from, xbase::Table& to) {
 
 }  // namespace
 
+namespace {
+
+// The text fields of a comma-delimited line before the date; NOTES follows the date.
+constexpr const char* kCsvFieldsBeforeDate[] = {"PREFIX",  "FNAME",  "MIDDLE", "LNAME", "TITLE",
+                                                "ORG",     "STREET", "CITY",   "STATE", "ZIP",
+                                                "COUNTRY", "PHONE",  "EMAIL",  "FAX"};
+
+// Appends text in double quotes to line, after a comma unless it is the first value.
+void appendQuoted(std::string& line, const std::string& text) {
+    if (!line.empty()) line += ',';
+    line += '"';
+    line += text;
+    line += '"';
+}
+
+}  // namespace
+
 std::string csvRecordLine(const xbase::Table& source, const DateTextFn& dateText) {
-    static const char* const before[] = {"PREFIX",  "FNAME",  "MIDDLE", "LNAME", "TITLE",
-                                         "ORG",     "STREET", "CITY",   "STATE", "ZIP",
-                                         "COUNTRY", "PHONE",  "EMAIL",  "FAX"};
     std::string line;
-    auto quoted = [&line](const std::string& text) {
-        if (!line.empty()) line += ',';
-        line += '"';
-        line += text;
-        line += '"';
-    };
-    for (const char* field : before) quoted(source.text(field));
+    auto quoted = [&line](const std::string& text) { appendQuoted(line, text); };
+    for (const char* field : kCsvFieldsBeforeDate) quoted(source.text(field));
     const QString date = dateText(source.date("DATE"));
     quoted(toFieldBytes(date).value_or(date.toLatin1().toStdString()));
     quoted(source.text("NOTES"));
+    line += "\r\n";
+    return line;
+}
+
+std::string csvHeaderLine() {
+    std::string line;
+    for (const char* field : kCsvFieldsBeforeDate) appendQuoted(line, field);
+    appendQuoted(line, "DATE");
+    appendQuoted(line, "NOTES");
     line += "\r\n";
     return line;
 }
@@ -136,14 +154,14 @@ CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHook
 }
 
 CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
-                       const BulkHooks& hooks) {
+                       const BulkHooks& hooks, bool withHeader) {
     if (isPartOfTable(target, source)) return refused();
     WholeFile file(target);
     if (!file.open()) return cannotWrite(target, 0, file.cause());
     // Lines are gathered and written a stretch at a time.
     constexpr std::size_t kStretch = 64 * 1024;
     struct WriteFailed {};
-    std::string pending;
+    std::string pending = withHeader ? csvHeaderLine() : std::string();
     const auto writePending = [&] {
         if (!file.write(pending.data(), static_cast<qint64>(pending.size()))) throw WriteFailed{};
         pending.clear();

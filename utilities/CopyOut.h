@@ -32,13 +32,17 @@ using DateTextFn = std::function<QString(xbase::JulianDay)>;
 // FAX, the DATE's display text and NOTES, each in double quotes.
 std::string csvRecordLine(const xbase::Table& source, const DateTextFn& dateText);
 
+// The names of the fields of csvRecordLine, in its order and quoting, ending in CR LF.
+std::string csvHeaderLine();
+
 // The memo text as the DBF copy stores it: a text whose length is a positive multiple of 4
 // gets a blank at its end.
 std::string memoForCopy(std::string memo);
 
 // The copies refuse a target that is the source table or one of its companion files.
 CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHooks& hooks = {});
+// withHeader: the text file starts with csvHeaderLine.
 CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
-                       const BulkHooks& hooks = {});
+                       const BulkHooks& hooks = {}, bool withHeader = false);
 
 }  // namespace rp
