@@ -60,11 +60,26 @@ const std::map<QString, CommandEntry>& commands() {
         {QStringLiteral("labels"),
          {runLabels,
           "labels ADDRESSFILE --setup DESCRIPTION [--output FILE.pdf | --printer NAME]\n"
-          "       [--copies N] [--presort] [--start-record N] [--start-label N]\n"
+          "       [--copies N] [--presort] [--households] [--start-record N]\n"
+          "       [--start-label N]\n"
           "       [--barcode postnet|imb] [--filter EXPR]\n"
           "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
           "  Prints labels of the chosen records with a label setup of RVPLSU.DBF.\n"
-          "  --start-label N begins the first sheet at its N-th label (across, then down)."}},
+          "  --start-label N begins the first sheet at its N-th label (across, then down).\n"
+          "  --households prints one label per household (same street and ZIP) and tells\n"
+          "  the pieces saved on standard error."}},
+        {QStringLiteral("label-products"),
+         {runLabelProducts,
+          "label-products [--search TEXT]\n"
+          "  Lists the label products of the gLabels template files on this system (the\n"
+          "  glabels-data package and the user's own templates) that a label stock can hold:\n"
+          "  \"BRAND PRODUCT\", description, label size, across x down and paper, tab-separated;\n"
+          "  --search keeps those containing every word of TEXT."}},
+        {QStringLiteral("add-label-product"),
+         {runAddLabelProduct,
+          "add-label-product \"BRAND PRODUCT\" [--home DIR]\n"
+          "  Adds that label product (as label-products names it) to RVPLBLS.DBF as a label\n"
+          "  stock of your own; a product already there is named instead of added twice."}},
         {QStringLiteral("letters"),
          {runLetters,
           "letters ADDRESSFILE (--letter DESCRIPTION | --rtf FILE.rtf)\n"

@@ -32,6 +32,8 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder);
 int runUppercase(const QStringList& arguments, const QString& executableFolder);
 int runDelete(const QStringList& arguments, const QString& executableFolder);
 int runSearchReplace(const QStringList& arguments, const QString& executableFolder);
+int runLabelProducts(const QStringList& arguments, const QString& executableFolder);
+int runAddLabelProduct(const QStringList& arguments, const QString& executableFolder);
 int runCalibrationPage(const QStringList& arguments, const QString& executableFolder);
 int runCalibrate(const QStringList& arguments, const QString& executableFolder);
 

@@ -3,6 +3,7 @@
 // program's list is never changed under it.
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <cstdio>
 
 #include "batch/BarcodeOption.h"
 #include "batch/BatchCommands.h"
@@ -11,6 +12,7 @@
 #include "batch/OutputPrinter.h"
 #include "batch/SetupLookup.h"
 #include "data/AddressTable.h"
+#include "data/Households.h"
 #include "framework/Messages.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
@@ -29,6 +31,7 @@ OptionNames labelOptions() {
          {"setup", "copies", "start-record", "start-label", "output", "printer", "barcode"})
         names.withValue.insert(QString::fromLatin1(name));
     names.switches.insert(QStringLiteral("presort"));
+    names.switches.insert(QStringLiteral("households"));
     return names;
 }
 
@@ -42,6 +45,7 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
     request.records = LabelRecords::Filtered;
     request.copies = args.number(QStringLiteral("copies"), 1, 1);
     request.presort = args.has(QStringLiteral("presort"));
+    request.households = args.has(QStringLiteral("households"));
     request.startFromCurrent = args.has(QStringLiteral("start-record"));
     const auto start =
         static_cast<std::uint32_t>(args.number(QStringLiteral("start-record"), 1, 1));
@@ -71,7 +75,9 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
         job.startPass(QStringLiteral("presort"), total);
         PresortHooks hooks;
         hooks.afterRecord = [&] { return job.recordDone(); };
-        const PresortResult presorted = runPresort(table, work.path(), hooks);
+        const PresortResult presorted =
+            runPresort(table, work.path(), hooks,
+                       request.households ? PresortCount::Households : PresortCount::Records);
         if (presorted == PresortResult::Cancelled) return kExitStopped;
         if (presorted == PresortResult::Failed) return kExitError;
         table.setOrder("ZIP");
@@ -79,11 +85,20 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
     }
     if (!confirmLabelPaper(printer, request.setup)) return kExitError;
 
+    Households households;
+    if (request.households) {
+        job.startPass(QStringLiteral("households"), total);
+        if (!readLabelHouseholds(table, request, households, [&] { return job.recordDone(); }))
+            return kExitStopped;
+        std::fprintf(stderr, "%s\n",
+                     piecesSavedText(households.piecesSaved()).toLocal8Bit().constData());
+    }
     job.startPass(QStringLiteral("labels"), total);
     PrinterSurface surface(printer);
     ShiftedSurface calibrated(surface, output.correction(job.dataFolder()).drawingOffset());
     ReportCanvas canvas(calibrated);
-    labelReportJob(table, request, work.path(), &barcoder)(canvas, [&] {
+    labelReportJob(table, request, work.path(), &barcoder,
+                   request.households ? &households : nullptr)(canvas, [&] {
         if (!job.recordDone()) canvas.abort();
         return !canvas.aborted();
     });
