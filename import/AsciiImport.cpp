@@ -1,7 +1,5 @@
 #include "import/AsciiImport.h"
 
-#include <QCoreApplication>
-
 #include "framework/Messages.h"
 #include "import/AsciiLine.h"
 #include "import/AsciiLineReader.h"
@@ -146,16 +144,8 @@ QString asciiImportMessage(const AsciiImportResult& result) {
 }
 
 QString asciiImportNotes(const AsciiImportResult& result) {
-    QStringList parts;
-    if (result.spelledCharacters > 0 || result.replacedCharacters > 0)
-        parts << QCoreApplication::translate(
-                     "AsciiImport",
-                     "%n characters were stored in a close spelling and %1 replaced by ?.", nullptr,
-                     static_cast<int>(result.spelledCharacters))
-                     .arg(result.replacedCharacters);
-    if (result.cutValues > 0)
-        parts << QStringLiteral("%1 values were longer than their fields and were cut to fit.")
-                     .arg(result.cutValues);
+    QStringList parts =
+        importedValueNotes(result.spelledCharacters, result.replacedCharacters, result.cutValues);
     if (result.cutLines > 0)
         parts << QStringLiteral(
                      "%1 lines were longer than %2 characters; the rest of those lines was not "

@@ -1,5 +1,7 @@
 #include "import/ImportRecord.h"
 
+#include <QCoreApplication>
+
 #include "data/RecordText.h"
 #include "data/Transliteration.h"
 #include "framework/Messages.h"
@@ -52,6 +54,21 @@ bool ImportRecord::writeHeldBack(QString& cause) {
     }
     table_.forgetUnwritten();
     return false;
+}
+
+QStringList importedValueNotes(std::uint32_t spelled, std::uint32_t replaced,
+                               std::uint32_t cutValues) {
+    QStringList notes;
+    if (spelled > 0 || replaced > 0)
+        notes << QCoreApplication::translate(
+                     "AsciiImport",
+                     "%n characters were stored in a close spelling and %1 replaced by ?.", nullptr,
+                     static_cast<int>(spelled))
+                     .arg(replaced);
+    if (cutValues > 0)
+        notes << QStringLiteral("%1 values were longer than their fields and were cut to fit.")
+                     .arg(cutValues);
+    return notes;
 }
 
 std::uint32_t ImportRecord::recordsAdded() const {

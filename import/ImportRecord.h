@@ -4,6 +4,7 @@
 // new last line. A letter the file cannot hold is stored in its closest spelling (see
 // storableSpelling), a character without one as "?".
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 namespace xbase {
@@ -48,5 +49,10 @@ class ImportRecord {
     std::uint32_t spelled_ = 0;
     std::uint32_t replaced_ = 0;
 };
+
+// The notes told after an import's closing message about the values it stored: letters in a
+// close spelling or as "?", and values cut to their fields; empty when there is nothing to tell.
+QStringList importedValueNotes(std::uint32_t spelled, std::uint32_t replaced,
+                               std::uint32_t cutValues);
 
 }  // namespace rp

@@ -62,6 +62,7 @@ VcardImportResult importVcards(xbase::Table& table, const std::vector<VcardCard>
     if (!record.writeHeldBack(result.cause)) result.outcome = Outcome::WriteError;
     result.written = record.recordsAdded();
     result.cutValues = record.cutValues();
+    result.spelledCharacters = record.spelledCharacters();
     result.replacedCharacters = record.replacedCharacters();
     return result;
 }
@@ -91,14 +92,8 @@ QString vcardImportMessage(const VcardImportResult& result) {
 }
 
 QString vcardImportNotes(const VcardImportResult& result) {
-    QStringList parts;
-    if (result.replacedCharacters > 0)
-        parts << tr("Characters that could not be stored and were replaced by ?: %n.",
-                    static_cast<int>(result.replacedCharacters));
-    if (result.cutValues > 0)
-        parts << tr("Values longer than their fields and cut to fit: %n.",
-                    static_cast<int>(result.cutValues));
-    return parts.join(QStringLiteral("\r\n"));
+    return importedValueNotes(result.spelledCharacters, result.replacedCharacters, result.cutValues)
+        .join(QStringLiteral("\r\n"));
 }
 
 }  // namespace rp

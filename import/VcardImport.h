@@ -22,6 +22,7 @@ struct VcardImportResult {
     std::uint32_t skipped = 0;             // cards that gave no field a value
     std::uint32_t written = 0;             // records the import added that the file holds
     std::uint32_t cutValues = 0;           // values cut to their field's width
+    std::uint32_t spelledCharacters = 0;   // letters the file cannot hold, in a close spelling
     std::uint32_t replacedCharacters = 0;  // characters the file cannot hold, stored as "?"
     QString cause;                         // the engine's text of a failure
 };

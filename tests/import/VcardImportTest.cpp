@@ -72,7 +72,22 @@ TEST_F(VcardImportTest, TellsTheCardsImportedAndSkippedWithWhy) {
 
 TEST_F(VcardImportTest, CountsWhatWasCutAndReplaced) {
     const VcardImportResult result = import("contacts-30.vcf");
-    EXPECT_EQ(vcardImportNotes(result), "Values longer than their fields and cut to fit: 1.");
+    EXPECT_EQ(vcardImportNotes(result),
+              "1 values were longer than their fields and were cut to fit.");
+}
+
+TEST_F(VcardImportTest, StoresLettersTheFileLacksInACloseSpelling) {
+    const VcardFile file = readVcards(
+        "BEGIN:VCARD\r\nVERSION:4.0\r\nN:Dvo\xC5\x99\xC3\xA1k;Anton\xC3\xADn;;;\r\n"
+        "NOTE:\xF0\x9F\x8E\xBB\r\nEND:VCARD\r\n",
+        QStringLiteral("in.vcf"));
+    ASSERT_EQ(file.error, QString());
+    const VcardImportResult result = importVcards(table.table(), file.cards);
+    EXPECT_EQ(vcardImportNotes(result),
+              "1 characters were stored in a close spelling and 1 replaced by ?.");
+    EXPECT_EQ(record(2), (FieldValues{{"LNAME", QString::fromUtf8("Dvorák")},
+                                      {"FNAME", QString::fromUtf8("Antonín")},
+                                      {"MEMO", "?"}}));
 }
 
 TEST_F(VcardImportTest, CancelStopsAfterTheCardInHandWhichStays) {
