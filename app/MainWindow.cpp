@@ -129,6 +129,8 @@ void MainWindow::buildMenus() {
     utilitiesMenu_->addSeparator();
     addCommand(utilitiesMenu_, Command::CopyRecordsOut);
     addCommand(utilitiesMenu_, Command::SearchReplace);
+    utilitiesMenu_->addSeparator();
+    addCommand(utilitiesMenu_, Command::CalibratePrinter);
     for (Command c : {Command::Labels, Command::Envelopes, Command::Letters, Command::Reports})
         addCommand(nullptr, c);
 

@@ -63,11 +63,12 @@ TEST_F(CommandRunTest, MenuTreeHasEveryEntryAndOnlyCommandsWithDialogsAreEnabled
     EXPECT_EQ(file, (QStringList{"&Open", "&New", "-", "&Preferences", "-", "Import from &DBF File",
                                  "Import from &ASCII File", "Import from &vCard File", "-",
                                  "&Rebuild Indexes", "-", "&Clone", "-", "E&xit", "-"}));
-    EXPECT_EQ(captions(main->utilitiesMenu()->actions()),
-              (QStringList{"&Count Records", "Count &Zip Codes", "-",
-                           "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates",
-                           "-", "Convert to &Uppercase", "Delete &Records", "-",
-                           "Copy Records &Out", "&Search && Replace Field Values"}));
+    EXPECT_EQ(
+        captions(main->utilitiesMenu()->actions()),
+        (QStringList{"&Count Records", "Count &Zip Codes", "-",
+                     "Check && Repair &State and Zip Codes", "Check && Repair &Duplicates", "-",
+                     "Convert to &Uppercase", "Delete &Records", "-", "Copy Records &Out",
+                     "&Search && Replace Field Values", "-", "Calibrate &Printer\u2026"}));
     EXPECT_EQ(captions(bar.last()->menu()->actions()), (QStringList{"&Contents", "-", "&About"}));
 
     EXPECT_TRUE(main->rebuildIndexesAction()->isEnabled());
