@@ -64,6 +64,7 @@ class BatchFixture : public AddressFileFixture {
     BatchRun batch(QStringList arguments) {
         arguments << QStringLiteral("--home") << home;
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.setWorkingDirectory(QString::fromStdString(dir.path()));
         process.start(QStringLiteral(RAVENPOST_BATCH_PATH), arguments);
         EXPECT_TRUE(process.waitForFinished(60000));
@@ -94,6 +95,8 @@ class BatchFixture : public AddressFileFixture {
 
     QString file;  // the address file
     QString home;  // the data folder
+    // The environment the runs get.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 };
 
 }  // namespace rp

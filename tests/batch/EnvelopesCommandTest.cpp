@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 #include <QDir>
 #include <QFile>
-#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
@@ -98,8 +97,8 @@ TEST_F(EnvelopesCommandTest, PaperPutsTheEnvelopeOnThatSheet) {
 }
 
 TEST_F(EnvelopesCommandTest, WithoutPrinterOrOutputTheRememberedPrinterAndPaperAreUsed) {
-    if (!QPrinterInfo::availablePrinterNames().isEmpty())
-        GTEST_SKIP() << "this machine has printers; the run would print on one";
+    // The run sees no system printer, even on a machine with a print server.
+    environment.insert("CUPS_SERVER", "/nonexistent/cups.sock");
     ASSERT_TRUE(QDir().mkpath(home));
     QFile ini(home + "/RAVENP.INI");
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
