@@ -2,13 +2,25 @@
 
 #include "data/AddressLayout.h"
 #include "data/FieldText.h"
+#include "data/Transliteration.h"
 #include "framework/Messages.h"
 #include "xbase/Table.h"
 
 namespace rp {
 
-int applyAddressFilter(xbase::Table& table, const FilterLines& lines, const QString& shortDateFmt,
-                       QString& userExpression) {
+namespace {
+
+// The lines as the file stores text: "Nguyễn" picks the records of "Nguyen".
+FilterLines spelledLines(FilterLines lines) {
+    for (QString& line : lines) line = closeSpelling(line);
+    return lines;
+}
+
+}  // namespace
+
+int applyAddressFilter(xbase::Table& table, const FilterLines& typedLines,
+                       const QString& shortDateFmt, QString& userExpression) {
+    const FilterLines lines = spelledLines(typedLines);
     const FilterBuild built = buildFilterExpression(lines, shortDateFmt);
     if (built.invalidDate) showInformation(invalidDateMessage(shortDateFmt));
     const bool tooComplex = built.expression.size() > kMaxFilterLength;

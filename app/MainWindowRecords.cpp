@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 
 #include "app/BrowseGrid.h"
 #include "app/BrowseModel.h"
@@ -84,6 +85,8 @@ void MainWindow::bindRecordEditor() {
                     record_->editButton->isEnabled())
                     editor_.edit();
             }));
+    connect(record_, &RecordPage::spellingNoted, this,
+            [this](const QString& note) { statusBar()->showMessage(note, 8000); });
 
     connect(&editor_, &RecordEditor::currentChanged, this, &MainWindow::showMovedRecord);
     connect(&editor_, &RecordEditor::recordsChanged, this, &MainWindow::reloadView);

@@ -5,6 +5,7 @@
 #include "app/RecordCopy.h"
 #include "data/DateText.h"
 #include "data/RecordText.h"
+#include "data/Transliteration.h"
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "xbase/Error.h"
@@ -76,12 +77,14 @@ void RecordEditor::add() {
                                                           : QStringLiteral("MIDDLE"));
 }
 
-// The typed values go into the record; false, after telling the user, when the date is not
-// one. A value the file cannot hold throws UnstorableText.
+// The typed values go into the record, letters the file lacks in their closest spelling; false,
+// after telling the user, when the date is not one. A value the file cannot hold even so (Han
+// characters, emoji) throws UnstorableText.
 bool RecordEditor::storeRecord(const TypedRecord& typed) {
     xbase::Table& t = table_.table();
-    for (const auto& [name, text] : typed.fields) {
+    for (const auto& [name, typedText] : typed.fields) {
         const QByteArray field = name.toLatin1();
+        const QString text = closeSpelling(typedText);
         if (text != fieldText(t, field.constData())) setFieldText(t, field.constData(), text);
     }
     const auto day = parseDate(typed.date, prefs_.shortDateFmt);
@@ -96,7 +99,7 @@ bool RecordEditor::storeRecord(const TypedRecord& typed) {
         else
             t.setDate("DATE", *day);
     }
-    const QString memo = memoForSave(typed.memo);
+    const QString memo = closeSpelling(memoForSave(typed.memo));
     if (memo != memoText(t, "MEMO")) setMemoText(t, "MEMO", memo);
     return true;
 }

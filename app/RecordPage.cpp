@@ -1,5 +1,6 @@
 #include "app/RecordPage.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -8,11 +9,14 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStackedLayout>
+#include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/AddressLayout.h"
 #include "data/DateText.h"
 #include "data/RecordText.h"
+#include "data/Transliteration.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -69,10 +73,10 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     };
     for (const auto& [name, text] : help) fields_[name]->setWhatsThis(text);
     fields_["MIDDLE"]->setMaximumWidth(fontMetrics().averageCharWidth() * 4 + 12);
-    connect(fields_["MIDDLE"], &QLineEdit::textEdited, this, [this](const QString& t) {
+    connect(fields_["MIDDLE"], &QLineEdit::textEdited, this, [this] {
         QLineEdit* mi = fields_["MIDDLE"];
         const int at = mi->cursorPosition();
-        mi->setText(t.toUpper());
+        mi->setText(mi->text().toUpper());
         mi->setCursorPosition(at);
     });
 
@@ -85,7 +89,9 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     memo_->viewport()->installEventFilter(this);
     memoLabel->setBuddy(memo_);
     connect(memo_, &QPlainTextEdit::textChanged, this, [this] {
-        if (!memoLoading_) emit memoTyped();
+        if (memoLoading_) return;
+        spellMemo();
+        emit memoTyped();
     });
     searchButton = button("Searc&h");
     searchMemoButton = button("Search Memo");
@@ -161,12 +167,48 @@ QLineEdit* RecordPage::addField(QGridLayout* grid, int row, int column, const QS
     edit->setObjectName(name);
     edit->setMaxLength(name == "DATE" ? 32767 : width);
     edit->installEventFilter(this);
+    if (name != QLatin1String("DATE"))
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] { spellField(edit); });
     auto* caption = new QLabel(label);
     caption->setBuddy(edit);
     grid->addWidget(caption, row, column, Qt::AlignRight);
     grid->addWidget(edit, row, column + 1, 1, span);
     fields_.insert(name, edit);
     return edit;
+}
+
+namespace {
+
+QString spellingNote() {
+    return QCoreApplication::translate(
+        "rp::RecordPage",
+        "Letters the address file cannot hold were written in their closest spelling.");
+}
+
+}  // namespace
+
+void RecordPage::spellField(QLineEdit* edit) {
+    const QString typed = edit->text();
+    const QString spelled = closeSpelling(typed);
+    if (spelled == typed) return;
+    const int fromEnd = static_cast<int>(typed.size()) - edit->cursorPosition();
+    edit->setText(spelled);
+    edit->setCursorPosition(std::max(0, static_cast<int>(edit->text().size()) - fromEnd));
+    emit spellingNoted(spellingNote());
+}
+
+void RecordPage::spellMemo() {
+    const QString typed = memo_->toPlainText();
+    const QString spelled = closeSpelling(typed);
+    if (spelled == typed) return;
+    const int fromEnd = static_cast<int>(typed.size()) - memo_->textCursor().position();
+    memoLoading_ = true;
+    memo_->setPlainText(spelled);
+    memoLoading_ = false;
+    QTextCursor cursor = memo_->textCursor();
+    cursor.setPosition(std::max(0, static_cast<int>(spelled.size()) - fromEnd));
+    memo_->setTextCursor(cursor);
+    emit spellingNoted(spellingNote());
 }
 
 QPushButton* RecordPage::button(const QString& caption) {

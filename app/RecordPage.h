@@ -56,6 +56,9 @@ class RecordPage : public QWidget {
   signals:
     void fieldDoubleClicked();
     void memoTyped();
+    // Typed or pasted letters the file cannot hold were written in their closest spelling;
+    // note is the short text for the status line.
+    void spellingNoted(const QString& note);
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +67,10 @@ class RecordPage : public QWidget {
     QLineEdit* addField(QGridLayout* grid, int row, int column, const QString& label,
                         const QString& name, int width, int span = 1);
     QPushButton* button(const QString& caption);
+    // Writes the letters of a field or the memo that the file cannot hold in their closest
+    // spelling as they are typed or pasted, the cursor kept at its place in the text.
+    void spellField(QLineEdit* edit);
+    void spellMemo();
 
     QHash<QString, QLineEdit*> fields_;
     QPlainTextEdit* memo_ = nullptr;

@@ -3,6 +3,7 @@
 #include "data/DateText.h"
 #include "data/FieldText.h"
 #include "data/TableRestore.h"
+#include "data/Transliteration.h"
 #include "framework/Messages.h"
 #include "xbase/Ascii.h"
 #include "xbase/Table.h"
@@ -17,7 +18,8 @@ SearchKeyResult searchKey(const QString& orderTag, const QString& input,
         if (!day || *day == 0) return {Kind::InvalidDate, {}};
         return {Kind::Key, xbase::toDtos(*day)};
     }
-    const auto bytes = toFieldBytes(input);
+    // Typed as the file stores it: "Nguyễn" seeks "Nguyen".
+    const auto bytes = toFieldBytes(closeSpelling(input));
     if (!bytes) return {Kind::Unstorable, {}};
     return {Kind::Key, xbase::upperAscii(*bytes)};
 }

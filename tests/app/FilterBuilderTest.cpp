@@ -102,6 +102,13 @@ class FilterApplyTest : public AddressFileFixture {
     const std::string standing = kStandingCondition.toStdString();
 };
 
+TEST_F(FilterApplyTest, TypedLettersTheFileLacksPickTheirClosestSpelling) {
+    EXPECT_EQ(apply({{kLast, QString::fromUtf8("Brőwn")}}), 2);
+    EXPECT_EQ(user, R"(UPPER(LNAME)="BROWN")");
+    EXPECT_EQ(apply({{kLast, QString::fromUtf8("Grеen")}}), 1);  // a Cyrillic "е"
+    EXPECT_TRUE(shown.texts().isEmpty());
+}
+
 TEST_F(FilterApplyTest, CountsUpToTwoHundredFiftyFiveCharacters) {
     EXPECT_EQ(apply({{kLast, "brown"}}), 2);
     EXPECT_EQ(user, R"(UPPER(LNAME)="BROWN")");
@@ -148,9 +155,9 @@ TEST_F(FilterApplyTest, UnusableLineLeavesThePreviousFilterInForce) {
         << told.toStdString();
 
     shown.clear();
-    EXPECT_EQ(apply({{kCodes, QString::fromUtf8("\u0142")}}), 2);
+    EXPECT_EQ(apply({{kCodes, QString::fromUtf8("\u738B")}}), 2);
     EXPECT_EQ(shown.texts(),
-              QStringList({"The Codes line cannot be used in a filter: The character \"\u0142\" "
+              QStringList({"The Codes line cannot be used in a filter: The character \"\u738B\" "
                            "cannot be stored in a Ravenpost file." +
                            kept}));
     EXPECT_EQ(table->filter(), query);

@@ -196,11 +196,20 @@ TEST_F(RecordEditorTest, ADateThatIsNoDateIsToldAndTheEditGoesOn) {
     EXPECT_EQ(t().date("DATE"), xbase::JulianDay{0});
 }
 
-TEST_F(RecordEditorTest, CharactersTheFileCannotHoldAreRefused) {
+TEST_F(RecordEditorTest, LettersTheFileLacksAreSavedInTheirClosestSpelling) {
     editor.edit();
-    EXPECT_FALSE(editor.save(typed({{"CITY", QString::fromUtf8("Łódź")}})));
+    EXPECT_TRUE(editor.save(
+        typed({{"CITY", QString::fromUtf8("Łódź")}, {"LNAME", QString::fromUtf8("Щукин")}})));
+    EXPECT_EQ(fieldText(t(), "CITY"), QString::fromUtf8("Lódz"));
+    EXPECT_EQ(fieldText(t(), "LNAME"), "Shchukin");
+    EXPECT_TRUE(shown.texts().isEmpty());
+}
+
+TEST_F(RecordEditorTest, CharactersWithoutASpellingAreRefused) {
+    editor.edit();
+    EXPECT_FALSE(editor.save(typed({{"CITY", QString::fromUtf8("北京")}})));
     EXPECT_TRUE(editor.editing());
-    EXPECT_EQ(shown.texts(), QStringList{unstorableMessage(QString::fromUtf8("Ł"))});
+    EXPECT_EQ(shown.texts(), QStringList{unstorableMessage(QString::fromUtf8("北"))});
     EXPECT_EQ(shown.shown().back().kind, "information");
     editor.cancel();
     EXPECT_EQ(fieldText(t(), "CITY"), "Denver");
