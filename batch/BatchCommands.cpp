@@ -111,6 +111,12 @@ const std::map<QString, CommandEntry>& commands() {
           "       [--quiet] [--home DIR]\n"
           "  Appends a record for every record of a DBF file, its fields matched by name;\n"
           "  --map puts source field SRC into FIELD (SRC= leaves it out)."}},
+        {QStringLiteral("import-vcard"),
+         {runImportVcard,
+          "import-vcard ADDRESSFILE FILE.vcf [--quiet] [--home DIR]\n"
+          "  Appends a record for every card of a vCard file (version 2.1, 3.0 or 4.0): the\n"
+          "  name, organization, title, first address, phone, fax, e-mail, categories (as\n"
+          "  the codes) and notes (as the memo). Cards without any of those are skipped."}},
         {QStringLiteral("zip-count"),
          {runZipCount,
           "zip-count ADDRESSFILE [--text | --output FILE.pdf | --printer NAME]\n"
@@ -139,10 +145,10 @@ const std::map<QString, CommandEntry>& commands() {
           "  keys together, and their number of equal pairs to standard error."}},
         {QStringLiteral("copy-out"),
          {runCopyOut,
-          "copy-out ADDRESSFILE --output FILE.csv|FILE.dbf [--filter EXPR]\n"
+          "copy-out ADDRESSFILE --output FILE.csv|FILE.dbf|FILE.vcf [--filter EXPR]\n"
           "       [--where LINE=TEXT]... [--order TAG] [--yes] [--quiet] [--home DIR]\n"
-          "  Copies the chosen records to a comma-delimited file, or to a DBF file with the "
-          "memo."}},
+          "  Copies the chosen records to a comma-delimited file, to a DBF file with the\n"
+          "  memo, or to a vCard file (one vCard 4.0 per record, UTF-8)."}},
         {QStringLiteral("uppercase"),
          {runUppercase,
           "uppercase ADDRESSFILE [--fields NAME,NAME...] [--filter EXPR]\n"

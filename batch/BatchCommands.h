@@ -23,6 +23,7 @@ int runLetters(const QStringList& arguments, const QString& executableFolder);
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder);
 int runImportCsv(const QStringList& arguments, const QString& executableFolder);
 int runImportDbf(const QStringList& arguments, const QString& executableFolder);
+int runImportVcard(const QStringList& arguments, const QString& executableFolder);
 int runReport(const QStringList& arguments, const QString& executableFolder);
 int runZipCount(const QStringList& arguments, const QString& executableFolder);
 int runPresortCommand(const QStringList& arguments, const QString& executableFolder);

@@ -1,7 +1,7 @@
 // "copy-out": Copy Records Out on the chosen records, in the chosen order, to a comma-delimited
-// file (.csv or any other name) or to a DBF file with the memo (.dbf). Dates are written in the
-// short date format of the data folder's preferences. With --header a text file starts with a
-// line of the field names.
+// file (.csv or any other name), to a DBF file with the memo (.dbf) or to a vCard file (.vcf).
+// Dates are written in the short date format of the data folder's preferences. With --header a
+// text file starts with a line of the field names.
 #include <QDir>
 
 #include "batch/BatchCommands.h"
@@ -11,6 +11,7 @@
 #include "data/DateText.h"
 #include "utilities/CopyOut.h"
 #include "utilities/CopyTarget.h"
+#include "utilities/VcardCopy.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -28,10 +29,12 @@ OptionNames copyOutOptions() {
 int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, copyOutOptions());
     const QString output = args.value(QStringLiteral("output"));
-    if (output.isEmpty()) throw BatchError(QStringLiteral("give --output FILE.csv or FILE.dbf"));
-    const CopyKind kind = output.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive)
-                              ? CopyKind::Dbf
-                              : CopyKind::Ascii;
+    if (output.isEmpty())
+        throw BatchError(QStringLiteral("give --output FILE.csv, FILE.dbf or FILE.vcf"));
+    const CopyKind kind =
+        output.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive)   ? CopyKind::Dbf
+        : output.endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive) ? CopyKind::Vcard
+                                                                       : CopyKind::Ascii;
 
     BatchJob job(args, executableFolder);
     const QString target = checkCopyTarget(
@@ -46,8 +49,9 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
     hooks.keepGoing = [&] { return job.recordDone(); };
     const QString dateFormat = job.shortDateFormat();
     const CopyResult result =
-        kind == CopyKind::Dbf
-            ? copyToDbf(table, target, hooks)
+        kind == CopyKind::Dbf ? copyToDbf(table, target, hooks)
+        : kind == CopyKind::Vcard
+            ? copyToVcard(table, target, hooks)
             : copyToAscii(
                   table, target,
                   [&dateFormat](xbase::JulianDay day) { return formatDate(day, dateFormat); },

@@ -155,13 +155,20 @@ CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHook
 
 CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
                        const BulkHooks& hooks, bool withHeader) {
+    return copyToTextFile(
+        source, target, withHeader ? csvHeaderLine() : std::string(),
+        [&] { return csvRecordLine(source, dateText); }, hooks);
+}
+
+CopyResult copyToTextFile(xbase::Table& source, const QString& target, std::string first,
+                          const std::function<std::string()>& recordText, const BulkHooks& hooks) {
     if (isPartOfTable(target, source)) return refused();
     WholeFile file(target);
     if (!file.open()) return cannotWrite(target, 0, file.cause());
     // Lines are gathered and written a stretch at a time.
     constexpr std::size_t kStretch = 64 * 1024;
     struct WriteFailed {};
-    std::string pending = withHeader ? csvHeaderLine() : std::string();
+    std::string pending = std::move(first);
     const auto writePending = [&] {
         if (!file.write(pending.data(), static_cast<qint64>(pending.size()))) throw WriteFailed{};
         pending.clear();
@@ -169,7 +176,7 @@ CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTe
     CopyResult result;
     try {
         result = walkView(source, hooks, [&] {
-            pending += csvRecordLine(source, dateText);
+            pending += recordText();
             if (pending.size() >= kStretch) writePending();
         });
         if (result.status == CopyResult::Status::Copied) writePending();

@@ -44,5 +44,10 @@ CopyResult copyToDbf(xbase::Table& source, const QString& target, const BulkHook
 // withHeader: the text file starts with csvHeaderLine.
 CopyResult copyToAscii(xbase::Table& source, const QString& target, const DateTextFn& dateText,
                        const BulkHooks& hooks = {}, bool withHeader = false);
+// A text copy: first, then recordText() for every record of the view, in one file that takes
+// the target's name only when complete; copyToAscii and the vCard copy are written by it.
+CopyResult copyToTextFile(xbase::Table& source, const QString& target, std::string first,
+                          const std::function<std::string()>& recordText,
+                          const BulkHooks& hooks = {});
 
 }  // namespace rp

@@ -12,6 +12,7 @@
 #include "framework/ErrorReport.h"
 #include "framework/FileChooser.h"
 #include "framework/Messages.h"
+#include "utilities/VcardCopy.h"
 
 namespace rp {
 
@@ -28,6 +29,10 @@ CopyRecordsOutDialog::CopyRecordsOutDialog(xbase::Table& table, const QString& p
     kinds_[0] = new QRadioButton(QStringLiteral("Copy to a DBF file"), kindBox);
     kinds_[1] =
         new QRadioButton(QStringLiteral("Copy to an ASCII file (comma delimited)"), kindBox);
+    kinds_[2] = new QRadioButton(tr("Copy to a vCard file"), kindBox);
+    kinds_[2]->setWhatsThis(
+        tr("Copies the records to a vCard file (.vcf), one card a record, for a phone, a contacts "
+           "app or a mail program."));
     kinds_[0]->setWhatsThis(
         QStringLiteral("Copies the records to a new file with the layout of an address file."));
     kinds_[1]->setWhatsThis(QStringLiteral(
@@ -79,7 +84,9 @@ CopyRecordsOutDialog::CopyRecordsOutDialog(xbase::Table& table, const QString& p
 }
 
 CopyKind CopyRecordsOutDialog::kind() const {
-    return kinds_[1]->isChecked() ? CopyKind::Ascii : CopyKind::Dbf;
+    for (const CopyKind k : {CopyKind::Ascii, CopyKind::Vcard})
+        if (kindButton(k)->isChecked()) return k;
+    return CopyKind::Dbf;
 }
 
 void CopyRecordsOutDialog::setTarget(const QString& name) {
@@ -90,12 +97,15 @@ void CopyRecordsOutDialog::setTarget(const QString& name) {
 }
 
 void CopyRecordsOutDialog::onSaveAsClicked() {
-    const QString extension =
-        kind() == CopyKind::Dbf ? QStringLiteral("DBF") : QStringLiteral("TXT");
+    const CopyKind k = kind();
+    const QString extension = k == CopyKind::Dbf     ? QStringLiteral("DBF")
+                              : k == CopyKind::Vcard ? QStringLiteral("VCF")
+                                                     : QStringLiteral("TXT");
     FileRequest request;
     request.caption = QStringLiteral("Save As");
-    request.filter = kind() == CopyKind::Dbf ? QStringLiteral("DBF Files|*.DBF")
-                                             : QStringLiteral("Text Files|*.TXT");
+    request.filter = k == CopyKind::Dbf     ? QStringLiteral("DBF Files|*.DBF")
+                     : k == CopyKind::Vcard ? tr("vCard Files|*.VCF")
+                                            : QStringLiteral("Text Files|*.TXT");
     request.folder = programFolder_;
     request.proposedName = QStringLiteral("*.") + extension;
     request.defaultSuffix = extension;
@@ -113,8 +123,9 @@ void CopyRecordsOutDialog::onCopyNowClicked() {
     const CopyKind chosen = kind();
     CopyResult result;
     runBusy([&] {
-        result = chosen == CopyKind::Dbf ? copyToDbf(table_, target_, hooks())
-                                         : copyToAscii(table_, target_, dateText_, hooks());
+        result = chosen == CopyKind::Dbf     ? copyToDbf(table_, target_, hooks())
+                 : chosen == CopyKind::Vcard ? copyToVcard(table_, target_, hooks())
+                                             : copyToAscii(table_, target_, dateText_, hooks());
     });
     if (result.status == CopyResult::Status::Failed) {
         if (chosen == CopyKind::Dbf)

@@ -1,6 +1,6 @@
 #pragma once
-// The "Copy Records Out" dialog: the kind of copy (a DBF file or a comma-delimited text
-// file), the target chosen with "Save As...", and "Copy Now", which copies the records of the
+// The "Copy Records Out" dialog: the kind of copy (a DBF file, a comma-delimited text file or a
+// vCard file), the target chosen with "Save As...", and "Copy Now", which copies the records of the
 // address file's view with a progress bar and closes the dialog.
 #include <QString>
 
@@ -48,7 +48,7 @@ class CopyRecordsOutDialog : public BulkDialog {
     QString programFolder_;
     DateTextFn dateText_;
     QString target_ = kNoCopyTarget;
-    QRadioButton* kinds_[2];
+    QRadioButton* kinds_[3];
     QWidget* choices_;
     QLabel* name_;
     QWidget* progressPanel_;

@@ -9,7 +9,7 @@ class Table;
 
 namespace rp {
 
-enum class CopyKind { Dbf, Ascii };
+enum class CopyKind { Dbf, Ascii, Vcard };
 
 inline const QString kNoCopyTarget = QStringLiteral("(none)");
 

@@ -46,7 +46,8 @@ TEST_F(CopyOutCommandTest, RefusesBadTargetsWritingNothing) {
         QStringList arguments;
         QString err;
     } cases[] = {
-        {{"copy-out", file}, "ravenpost-batch copy-out: give --output FILE.csv or FILE.dbf\n"},
+        {{"copy-out", file},
+         "ravenpost-batch copy-out: give --output FILE.csv, FILE.dbf or FILE.vcf\n"},
         {{"copy-out", file, "--output", "BROWSE.DBF"},
          "ravenpost-batch copy-out: --output: cannot copy to BROWSE.DBF\n"},
         {{"copy-out", file, "--output", "new.csv", "--filter", "CITY ="},
