@@ -96,11 +96,11 @@ TEST_F(ImportCommandTest, ImportCsvAppendsALineARecordAndTellsWhatWasCutOrReplac
     EXPECT_EQ(run.out, "");
     EXPECT_EQ(run.err,
               "Import complete. Imported 3 records.\n"
-              "1 characters could not be stored and were replaced by ?.\n"
+              "1 characters were stored in a close spelling and 0 replaced by ?.\n"
               "1 values were longer than their fields and were cut to fit.\n");
     const std::vector<Row> expected{kExisting,
                                     {"Smith", "Ann", "1 Elm St, Apt 2", "note one"},
-                                    {"?ukasz", "Bob", "", "note two"},
+                                    {"Lukasz", "Bob", "", "note two"},
                                     {QString(30, u'L'), "Cy", "", ""}};
     EXPECT_EQ(rows(), expected);
     EXPECT_TRUE(tagged);
@@ -131,7 +131,7 @@ TEST_F(ImportCommandTest, ImportCsvRefusesBadInputBeforeImportingAnything) {
         {{"import-csv", file, good, "--columns", "LNAME,FNAME,CITY"},
          "ravenpost-batch import-csv: --columns: 3 names given, but " + good + " has 2 columns\n"},
         {{"import-csv", file, good},
-         "ravenpost-batch import-csv: --columns FIELD,FIELD,... is needed\n"},
+         "ravenpost-batch import-csv: --columns FIELD,FIELD,... or --header is needed\n"},
     };
     for (const auto& c : cases) {
         const ProcessRun run = batch(c.arguments);
