@@ -1,8 +1,12 @@
 #include "import/DbfImport.h"
 
 #include <QFileInfo>
+#include <memory>
+#include <string_view>
 
 #include "data/AddressTable.h"
+#include "data/CodePageText.h"
+#include "data/FieldText.h"
 #include "data/RecordText.h"
 #include "framework/Messages.h"
 #include "import/ImportRecord.h"
@@ -15,22 +19,49 @@ namespace {
 
 using Outcome = DbfImportResult::Outcome;
 
+// The text of the source's fields and memos: its code page mark says how to read it. A
+// Windows-1252 source (or one without a mark) needs no converter, and its memos go over as
+// they are.
+class SourceText {
+  public:
+    explicit SourceText(const xbase::Table& source)
+        : charset_(dbfCodePageCharset(source.codePage())) {
+        if (charset_ != std::string_view("windows-1252"))
+            decoder_ = std::make_unique<CodePageDecoder>(charset_);
+    }
+
+    bool isWindows1252() const { return !decoder_; }
+    // Throws xbase::Error naming the source when its code page cannot be read.
+    void check(const xbase::Table& source) const {
+        if (decoder_ && !decoder_->ok())
+            throw xbase::Error(source.path() + ": " + decoder_->error().toStdString());
+    }
+    QString decode(std::string_view bytes) const {
+        return decoder_ ? decoder_->decode(bytes) : fromFieldBytes(bytes);
+    }
+
+  private:
+    const char* charset_;
+    std::unique_ptr<CodePageDecoder> decoder_;
+};
+
 // Fills the new record from the current source record.
 void fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source,
-                const ImportLayout& layout) {
+                const ImportLayout& layout, const SourceText& text) {
     record.begin();
     for (int c = 0; c < layout.columnCount(); ++c) {
         const ImportColumn& column = layout.columns[static_cast<std::size_t>(c)];
         if (column.match.isEmpty()) continue;
         const int n = c + 1;
         if (column.sourceType == 'M') {
-            // Both files hold Windows-1252 bytes, so the memo goes over as it is.
-            target.setMemo("MEMO", source.memo(n));
+            if (text.isWindows1252())
+                target.setMemo("MEMO", source.memo(n));  // both hold Windows-1252 bytes
+            else if (const QString memo = text.decode(source.memo(n)); !memo.isEmpty())
+                record.put(kMemoCaption, memo);
         } else if (column.sourceType == 'D') {
             if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
-        } else if (const QString text = fieldText(source, source.field(n).name.c_str());
-                   !text.isEmpty()) {
-            record.put(column.match, text);
+        } else if (const QString value = text.decode(source.text(n)); !value.isEmpty()) {
+            record.put(column.match, value);
         }
     }
     record.finish();
@@ -80,13 +111,15 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
     DbfImportResult result;
     const std::uint32_t total = source.recordCount();
     ImportRecord record(target);
+    const SourceText text(source);
     int shown = -1;
     try {
+        text.check(source);
         setAddressTagsAside(target);
         if (hooks.status) hooks.status(QStringLiteral("Importing records"));
         for (source.goTop(); !source.eof(); source.skip()) {
             if (source.deleted()) continue;
-            fillRecord(record, target, source, layout);
+            fillRecord(record, target, source, layout, text);
             target.post();
             ++result.records;
             const int percent = percentDone(source.recNo(), total);
