@@ -147,6 +147,28 @@ TEST_F(VcardCommandTest, ARoundTripGivesBackEveryCarriedFieldOfEveryRecord) {
     EXPECT_EQ(sorted(recordsOf(target)), sorted(before));
 }
 
+TEST_F(VcardCommandTest, CtrlCStopsKeepingTheCardsImportedSoFar) {
+    QFile big(QString::fromStdString(dir.file("big.vcf")));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    for (int i = 0; i < 1000; ++i)
+        big.write(QStringLiteral("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Pat Name%1\r\nEND:VCARD\r\n")
+                      .arg(i)
+                      .toLatin1());
+    big.close();
+    QProcess process;
+    stopAfterRecords(process, 250);
+    process.setWorkingDirectory(QString::fromStdString(dir.path()));
+    process.start(QStringLiteral(RAVENPOST_BATCH_PATH),
+                  {"import-vcard", file, big.fileName(), "--quiet", "--home", home});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_EQ(QString::fromLocal8Bit(process.readAllStandardError()),
+              "Import cancelled. Cards imported: 250.\n");
+    const std::vector<FieldValues> records = recordsOf(file);
+    ASSERT_EQ(records.size(), 250u);
+    EXPECT_EQ(records.back(), (FieldValues{{"LNAME", "Name249"}, {"FNAME", "Pat"}}));
+}
+
 TEST_F(VcardCommandTest, BadInputIsRefusedAndTheAddressFileStaysAsItWas) {
     const auto files = addressFiles();
     const QString broken = vcardFixture("broken-line.vcf");
