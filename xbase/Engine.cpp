@@ -4,10 +4,10 @@
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
-#include "xbase/Table.h"
 #include "xbase/internal/DbfHeader.h"
 #include "xbase/internal/File.h"
 #include "xbase/internal/MemoFile.h"
+#include "xbase/internal/TableImpl.h"
 
 namespace xbase {
 
@@ -19,7 +19,7 @@ Engine::~Engine() {
 
 std::unique_ptr<Table> Engine::open(const std::string& path, OpenMode mode, bool openIndexes,
                                     const ProgressFn& rebuildProgress) {
-    std::unique_ptr<Table> table(new Table(*this, path, mode));
+    std::unique_ptr<TableImpl> table(new TableImpl(*this, path, mode));
     table->openFiles(openIndexes, rebuildProgress);
     table->alias_ = makeAlias(path);
     attach(table.get());

@@ -13,6 +13,7 @@
 namespace xbase {
 
 class Table;
+class TableImpl;
 
 enum class OpenMode { Shared, ReadOnly, Exclusive };
 
@@ -62,7 +63,7 @@ class Engine {
     Table* findAlias(std::string_view alias) const;
 
   private:
-    friend class Table;
+    friend class TableImpl;
     std::string makeAlias(const std::string& path) const;
     void attach(Table* t);
     void detach(Table* t);

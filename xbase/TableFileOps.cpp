@@ -2,13 +2,13 @@
 #include <cstring>
 
 #include "xbase/Error.h"
-#include "xbase/Table.h"
 #include "xbase/internal/ByteOrder.h"
 #include "xbase/internal/CdxFile.h"
 #include "xbase/internal/DbfHeader.h"
 #include "xbase/internal/MemoBlockField.h"
 #include "xbase/internal/MemoFile.h"
 #include "xbase/internal/PackJournal.h"
+#include "xbase/internal/TableImpl.h"
 
 namespace xbase {
 
@@ -54,7 +54,7 @@ std::string withExtension(const std::string& path, const std::string& ext) {
 
 }  // namespace
 
-void Table::pack(const ProgressFn& progress) {
+void TableImpl::pack(const ProgressFn& progress) {
     if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be packed");
     requireWritable();
     commit();
@@ -70,7 +70,8 @@ void Table::pack(const ProgressFn& progress) {
         writePackedFiles(tmpDbf, tmpMemo, progress);
         if (cdx_) {
             std::unique_ptr<Table> packed = engine_.open(tmpDbf, OpenMode::Exclusive, false);
-            packed->writeStructuralIndex(tmpCdx, tagDefinitions(*cdx_), {});
+            static_cast<TableImpl&>(*packed).writeStructuralIndex(tmpCdx, tagDefinitions(*cdx_),
+                                                                  {});
             packed->close();
         }
     } catch (...) {
@@ -108,8 +109,8 @@ void Table::pack(const ProgressFn& progress) {
     goTop();
 }
 
-void Table::writePackedFiles(const std::string& tmpDbf, const std::string& tmpMemo,
-                             const ProgressFn& progress) {
+void TableImpl::writePackedFiles(const std::string& tmpDbf, const std::string& tmpMemo,
+                                 const ProgressFn& progress) {
     File out = File::create(tmpDbf);
     std::unique_ptr<MemoFile> outMemo;
     if (!tmpMemo.empty()) {
@@ -157,7 +158,7 @@ void Table::writePackedFiles(const std::string& tmpDbf, const std::string& tmpMe
     out.sync();
 }
 
-void Table::zap() {
+void TableImpl::zap() {
     if (mode_ != OpenMode::Exclusive) throw Error(path_ + " must be open exclusively to be zapped");
     requireWritable();
     cancel();
@@ -186,14 +187,14 @@ void Table::zap() {
     goTop();
 }
 
-void Table::copyStructure(const std::string& path) const {
+void TableImpl::copyStructure(const std::string& path) const {
     File out = File::create(path);
     out.writeAt(0, headerWithCount(dbf_, headerLength_, 0, false) + dbf::kEndOfFile);
     out.closeChecked();
     if (memo_) copyMemoHeader(path);
 }
 
-void Table::copyMemoHeader(const std::string& toDbfPath) const {
+void TableImpl::copyMemoHeader(const std::string& toDbfPath) const {
     // An empty memo file of the same kind and block size: the header with the first free block
     // moved back to just after it.
     std::string header(512, '\0');
@@ -211,7 +212,7 @@ void Table::copyMemoHeader(const std::string& toDbfPath) const {
     out.closeChecked();
 }
 
-void Table::copyFile(const std::string& path) {
+void TableImpl::copyFile(const std::string& path) {
     commit();
     File out = File::create(path);
     out.writeAt(0, headerWithCount(dbf_, headerLength_, count_, false));

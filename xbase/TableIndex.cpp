@@ -5,13 +5,13 @@
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
-#include "xbase/Table.h"
 #include "xbase/internal/CdxFile.h"
 #include "xbase/internal/DbfHeader.h"
 #include "xbase/internal/IdxFile.h"
 #include "xbase/internal/IndexCursor.h"
 #include "xbase/internal/IndexKey.h"
 #include "xbase/internal/IndexTag.h"
+#include "xbase/internal/TableImpl.h"
 #include "xbase/internal/TagPipeline.h"
 
 namespace xbase {
@@ -47,13 +47,13 @@ bool blank(std::string_view text) {
 
 }  // namespace
 
-std::string Table::structuralIndexPath() const {
+std::string TableImpl::structuralIndexPath() const {
     return cdx_ ? cdx_->path() : std::string();
 }
 
 // ---- Opening ---------------------------------------------------------------------------------
 
-void Table::openStructuralIndex() {
+void TableImpl::openStructuralIndex() {
     std::string path = companionPath(path_, "cdx");
     if (!fileExists(path)) return;  // the flag without a file: the table opens without orders
     try {
@@ -68,7 +68,7 @@ void Table::openStructuralIndex() {
     }
 }
 
-Table::Order Table::makeOrder(IndexTag& tag) const {
+TableImpl::Order TableImpl::makeOrder(IndexTag& tag) const {
     Order o;
     o.tag = &tag;
     std::string what = (tag.name().empty() ? tag.keyExpression() : "tag " + tag.name());
@@ -91,7 +91,7 @@ Table::Order Table::makeOrder(IndexTag& tag) const {
     return o;
 }
 
-void Table::loadStructuralOrders() {
+void TableImpl::loadStructuralOrders() {
     std::vector<Order> files;
     for (Order& o : orders_)
         if (o.file) files.push_back(std::move(o));
@@ -103,24 +103,24 @@ void Table::loadStructuralOrders() {
     planQuery();
 }
 
-bool Table::listsEveryRecord(const Order& o) {
+bool TableImpl::listsEveryRecord(const Order& o) {
     return !o.file && !o.condition && !o.tag->unique();
 }
 
 // ---- Keys ------------------------------------------------------------------------------------
 
-std::optional<std::string> Table::keyFor(const Order& o, bool honourCondition) const {
+std::optional<std::string> TableImpl::keyFor(const Order& o, bool honourCondition) const {
     std::string key;
     if (!formKey(o, key, honourCondition)) return std::nullopt;
     return key;
 }
 
-bool Table::formKey(const Order& o, std::string& key, bool honourCondition) const {
+bool TableImpl::formKey(const Order& o, std::string& key, bool honourCondition) const {
     return formKeyOf(o, *this, engine_.settings, key, honourCondition);
 }
 
-bool Table::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s, std::string& key,
-                      bool honourCondition) {
+bool TableImpl::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s,
+                          std::string& key, bool honourCondition) {
     if (honourCondition && o.condition && !o.condition->evalLogical(rec, s)) return false;
     switch (o.type) {
         case KeyType::Numeric:
@@ -139,16 +139,16 @@ bool Table::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s
     return true;
 }
 
-bool Table::fillTag(IndexTag& tag, const Order& o, const PreparedKeys* prepared,
-                    const ProgressFn& progress) {
+bool TableImpl::fillTag(IndexTag& tag, const Order& o, const PreparedKeys* prepared,
+                        const ProgressFn& progress) {
     if (prepared && prepared->error) std::rethrow_exception(prepared->error);
     return prepared && prepared->sorted
                ? tag.buildFrom(prepared->sorted->keys, prepared->sorted->order, progress)
                : tag.build(keySourceFor(o), count_, progress);
 }
 
-void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
-                     const PreparedKeys* prepared) {
+void TableImpl::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
+                         const PreparedKeys* prepared) {
     std::uint32_t here = recno_;
     const bool built = fillTag(tag, o, prepared, progress);
     load(here);
@@ -156,13 +156,13 @@ void Table::buildTag(IndexTag& tag, const Order& o, const ProgressFn& progress,
     if (!built) throw Error("Building index " + tag.name() + " of " + path_ + " was stopped");
 }
 
-void Table::captureOldKeys() {
+void TableImpl::captureOldKeys() {
     oldKeys_.clear();
     for (const Order& o : orders_)
         if (!o.file) oldKeys_.emplace_back(o.tag->headerOffset(), keyFor(o));
 }
 
-std::optional<std::string> Table::oldKey(const Order& o, std::uint32_t recno) const {
+std::optional<std::string> TableImpl::oldKey(const Order& o, std::uint32_t recno) const {
     for (const auto& [offset, key] : oldKeys_)
         if (offset == o.tag->headerOffset()) return key;
     // A tag that another open created during the edit lists the record as it was: walk it.
@@ -172,7 +172,7 @@ std::optional<std::string> Table::oldKey(const Order& o, std::uint32_t recno) co
     return std::nullopt;
 }
 
-void Table::updateKeys(std::uint32_t recno, bool appended) {
+void TableImpl::updateKeys(std::uint32_t recno, bool appended) {
     catchUpIndexes();
     bool changed = false;
     for (Order& o : orders_) {
@@ -190,12 +190,12 @@ void Table::updateKeys(std::uint32_t recno, bool appended) {
     if (changed) indexChanged();
 }
 
-void Table::indexChanged() {
+void TableImpl::indexChanged() {
     cursorOnCurrent_ = false;
     dropQueryCandidates();
 }
 
-void Table::catchUpIndexes() {
+void TableImpl::catchUpIndexes() {
     if (mode_ == OpenMode::Exclusive) return;  // no other open can change the files
     bool changed = false;
     if (cdx_ && cdx_->refresh()) {
@@ -207,7 +207,7 @@ void Table::catchUpIndexes() {
     if (changed) indexChanged();
 }
 
-bool Table::ordersListStructuralTags() const {
+bool TableImpl::ordersListStructuralTags() const {
     std::size_t i = 0;
     for (const Order& o : orders_) {
         if (o.file) continue;
@@ -217,7 +217,7 @@ bool Table::ordersListStructuralTags() const {
     return i == cdx_->tagCount();
 }
 
-void Table::reloadStructuralOrders() {
+void TableImpl::reloadStructuralOrders() {
     // The structural index has kept the objects of the tags it still lists, so the current
     // order's tag is found again by its address; the cursor on it stays valid.
     const IndexTag* current =
@@ -240,8 +240,8 @@ void Table::reloadStructuralOrders() {
 
 // ---- Tags ------------------------------------------------------------------------------------
 
-TagDefinition Table::defineIndex(std::string name, std::string_view keyExpression,
-                                 const Expression& key) const {
+TagDefinition TableImpl::defineIndex(std::string name, std::string_view keyExpression,
+                                     const Expression& key) const {
     TagDefinition def;
     def.name = std::move(name);
     def.keyExpression = std::string(keyExpression);
@@ -260,7 +260,7 @@ TagDefinition Table::defineIndex(std::string name, std::string_view keyExpressio
     return def;
 }
 
-Table::Order Table::planTag(const TagRequest& request, TagDefinition& def) const {
+TableImpl::Order TableImpl::planTag(const TagRequest& request, TagDefinition& def) const {
     Order o;
     o.key = compile(request.keyExpression);
     if (!blank(request.forExpression)) {
@@ -278,14 +278,14 @@ Table::Order Table::planTag(const TagRequest& request, TagDefinition& def) const
     return o;
 }
 
-void Table::createTag(const std::string& name, std::string_view keyExpression,
-                      std::string_view forExpression, bool unique, const ProgressFn& progress) {
+void TableImpl::createTag(const std::string& name, std::string_view keyExpression,
+                          std::string_view forExpression, bool unique, const ProgressFn& progress) {
     TagsProgressFn report;
     if (progress) report = [&progress](std::size_t, int percent) { return progress(percent); };
     createTags({{name, std::string(keyExpression), std::string(forExpression), unique}}, report);
 }
 
-void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn& progress) {
+void TableImpl::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn& progress) {
     requireWritable();
     // Records still buffered are written first: the new tags list only records on disk, and a
     // first tag starts the structural index that later changes mark the header for.
@@ -327,7 +327,7 @@ void Table::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn
     });
 }
 
-void Table::buildInTurn(
+void TableImpl::buildInTurn(
     const std::vector<const Order*>& orders,
     const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build) {
     struct LetGoOfRecords {
@@ -352,7 +352,7 @@ void Table::buildInTurn(
     }
 }
 
-void Table::dropTag(std::string_view name) {
+void TableImpl::dropTag(std::string_view name) {
     requireWritable();
     post();
     requireFilesInPlace();
@@ -369,7 +369,7 @@ void Table::dropTag(std::string_view name) {
     indexChanged();
 }
 
-void Table::closeIndexes() {
+void TableImpl::closeIndexes() {
     post();
     setOrder(0);
     orders_.clear();
@@ -377,7 +377,7 @@ void Table::closeIndexes() {
     planQuery();
 }
 
-void Table::deleteIndexes() {
+void TableImpl::deleteIndexes() {
     requireWritable();
     commit();
     beginChanges();
@@ -389,7 +389,7 @@ void Table::deleteIndexes() {
     commit();
 }
 
-void Table::reindex(const ProgressFn& progress) {
+void TableImpl::reindex(const ProgressFn& progress) {
     requireWritable();
     commit();
     if (!cdx_ && (tableFlags_ & dbf::kFlagStructuralIndex)) {
@@ -408,7 +408,7 @@ void Table::reindex(const ProgressFn& progress) {
     commit();
 }
 
-void Table::setIndexAside() {
+void TableImpl::setIndexAside() {
     requireWritable();
     commit();
     if (!cdx_) return;
@@ -420,7 +420,7 @@ void Table::setIndexAside() {
     commit();
 }
 
-void Table::rebuildTags(const ProgressFn& progress) {
+void TableImpl::rebuildTags(const ProgressFn& progress) {
     std::vector<Order*> tags;
     for (Order& o : orders_)
         if (!o.file) tags.push_back(&o);
@@ -429,7 +429,7 @@ void Table::rebuildTags(const ProgressFn& progress) {
     });
 }
 
-void Table::setIndexFlag(bool on) {
+void TableImpl::setIndexFlag(bool on) {
     std::uint8_t flags =
         on ? tableFlags_ | dbf::kFlagStructuralIndex : tableFlags_ & ~dbf::kFlagStructuralIndex;
     if (flags == tableFlags_) return;
@@ -440,19 +440,19 @@ void Table::setIndexFlag(bool on) {
 
 // ---- Orders ----------------------------------------------------------------------------------
 
-int Table::orderNumber(std::string_view tagName) const {
+int TableImpl::orderNumber(std::string_view tagName) const {
     for (int n = 1; n <= orderCount(); ++n)
         if (equalsNoCase(this->tagName(n), trimRight(tagName))) return n;
     return 0;
 }
 
-std::string Table::tagName(int n) const {
+std::string TableImpl::tagName(int n) const {
     if (n < 1 || n > orderCount()) return {};
     const Order& o = orders_[static_cast<std::size_t>(n - 1)];
     return o.file ? baseName(o.file->path()) : o.tag->name();
 }
 
-void Table::setOrder(int n) {
+void TableImpl::setOrder(int n) {
     post();
     if (n < 0 || n > orderCount()) throw Error(path_ + " has no order number " + std::to_string(n));
     order_ = n;
@@ -463,23 +463,23 @@ void Table::setOrder(int n) {
     boundsKnown_ = false;
 }
 
-void Table::setOrder(std::string_view tagName) {
+void TableImpl::setOrder(std::string_view tagName) {
     int n = orderNumber(tagName);
     if (n == 0) throw Error(path_ + " has no index tag " + std::string(tagName));
     setOrder(n);
 }
 
-Table::Order& Table::currentOrder() {
+TableImpl::Order& TableImpl::currentOrder() {
     if (order_ == 0) throw Error(path_ + ": there is no index order to use");
     return orders_[static_cast<std::size_t>(order_ - 1)];
 }
 
-std::string Table::orderKeyExpression() const {
+std::string TableImpl::orderKeyExpression() const {
     return order_ == 0 ? std::string()
                        : orders_[static_cast<std::size_t>(order_ - 1)].tag->keyExpression();
 }
 
-std::string Table::orderIndexFile() const {
+std::string TableImpl::orderIndexFile() const {
     if (order_ == 0) return {};
     const Order& o = orders_[static_cast<std::size_t>(order_ - 1)];
     return o.file ? o.file->path() : cdx_->path();
@@ -487,8 +487,8 @@ std::string Table::orderIndexFile() const {
 
 // ---- Index files -----------------------------------------------------------------------------
 
-int Table::createIndexFile(const std::string& path, std::string_view keyExpression, bool empty,
-                           const ProgressFn& progress) {
+int TableImpl::createIndexFile(const std::string& path, std::string_view keyExpression, bool empty,
+                               const ProgressFn& progress) {
     post();
     Expression key = compile(keyExpression);
     TagDefinition def = defineIndex(baseName(path), keyExpression, key);
@@ -514,7 +514,7 @@ int Table::createIndexFile(const std::string& path, std::string_view keyExpressi
     return order_;
 }
 
-int Table::openIndexFile(const std::string& path) {
+int TableImpl::openIndexFile(const std::string& path) {
     post();
     auto file = std::make_unique<IdxFile>(IdxFile::open(path, mode_ != OpenMode::ReadOnly));
     Order o = makeOrder(file->tag());
@@ -524,7 +524,7 @@ int Table::openIndexFile(const std::string& path) {
     return order_;
 }
 
-void Table::fillIndexFile(const std::vector<std::uint32_t>& records) {
+void TableImpl::fillIndexFile(const std::vector<std::uint32_t>& records) {
     post();
     Order& o = currentOrder();
     if (!o.file) throw Error(path_ + ": the current order is not an index file");
@@ -553,7 +553,7 @@ void Table::fillIndexFile(const std::vector<std::uint32_t>& records) {
     if (!built) throw Error("Filling index " + o.tag->name() + " of " + path_ + " was stopped");
 }
 
-void Table::addKey() {
+void TableImpl::addKey() {
     post();
     catchUpIndexes();
     Order& o = currentOrder();
@@ -562,7 +562,7 @@ void Table::addKey() {
     indexChanged();
 }
 
-void Table::deleteKey() {
+void TableImpl::deleteKey() {
     post();
     catchUpIndexes();
     Order& o = currentOrder();

@@ -11,11 +11,11 @@
 #include <thread>
 
 #include "xbase/DbfLayout.h"
-#include "xbase/Table.h"
 #include "xbase/internal/HugePages.h"
 #include "xbase/internal/IdxFile.h"
 #include "xbase/internal/IndexTag.h"
 #include "xbase/internal/KeyBlock.h"
+#include "xbase/internal/TableImpl.h"
 #include "xbase/internal/TagPipeline.h"
 
 namespace xbase {
@@ -80,7 +80,7 @@ struct LaterKeys {
 
 }  // namespace
 
-Table::Order Table::copyForThread(const Order& o) {
+TableImpl::Order TableImpl::copyForThread(const Order& o) {
     Order own;
     own.key = o.key;
     own.condition = o.condition;
@@ -89,17 +89,17 @@ Table::Order Table::copyForThread(const Order& o) {
     return own;
 }
 
-bool Table::secondThreadPays() const {
+bool TableImpl::secondThreadPays() const {
     return count_ >= kTwoThreadMinimum && count_ == diskCount_ &&
            std::thread::hardware_concurrency() > 1;
 }
 
-bool Table::pipelinesTags(std::size_t tagCount) const {
+bool TableImpl::pipelinesTags(std::size_t tagCount) const {
     return tagCount > 1 && secondThreadPays();
 }
 
 template <class Each>
-void Table::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each each) const {
+void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each each) const {
     const std::uint32_t perRead =
         std::max<std::uint32_t>(1, static_cast<std::uint32_t>(kReadBytes / recordLength_));
     std::vector<char> buffer;
@@ -137,7 +137,7 @@ void Table::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each eac
     }
 }
 
-PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
+PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
     const Order o = copyForThread(source);
     KeyBlock keys(o.keyLength, keyTrailByte(o.type));
     keys.reserve(count_);
@@ -164,8 +164,8 @@ PreparedKeys Table::prepareKeys(const Order& source, const std::atomic<bool>& st
     return prepared;
 }
 
-bool Table::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& key,
-                            std::uint32_t& recno) {
+bool TableImpl::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& key,
+                                std::uint32_t& recno) {
     while (++next <= count_) {
         load(next);
         if (formKey(o, key)) {
@@ -176,7 +176,7 @@ bool Table::nextKeyedRecord(const Order& o, std::uint32_t& next, std::string& ke
     return false;
 }
 
-KeySource Table::keySourceFor(const Order& o) {
+KeySource TableImpl::keySourceFor(const Order& o) {
     if (secondThreadPays()) return twoThreadKeySource(o);
     auto next = std::make_shared<std::uint32_t>(0);
     return [this, &o, next](std::string& key, std::uint32_t& recno) {
@@ -184,7 +184,7 @@ KeySource Table::keySourceFor(const Order& o) {
     };
 }
 
-KeySource Table::twoThreadKeySource(const Order& o) {
+KeySource TableImpl::twoThreadKeySource(const Order& o) {
     const std::uint32_t middle = count_ / 2 + 1;
     const std::uint32_t last = count_;
     auto later = std::make_shared<LaterKeys>();

@@ -2,9 +2,9 @@
 #include <cstdlib>
 
 #include "xbase/Error.h"
-#include "xbase/Table.h"
 #include "xbase/internal/IndexCursor.h"
 #include "xbase/internal/IndexKey.h"
+#include "xbase/internal/TableImpl.h"
 
 namespace xbase {
 
@@ -16,7 +16,7 @@ bool startsWith(std::string_view key, std::string_view prefix) {
 
 }  // namespace
 
-bool Table::orderedStep(int direction) {
+bool TableImpl::orderedStep(int direction) {
     const KeyRange& b = bounds();
     // Whether a key lies below or above the bounds follows key order: one seek reaches their
     // near end, and nothing past their far end lies within them.
@@ -44,7 +44,7 @@ bool Table::orderedStep(int direction) {
     return false;
 }
 
-bool Table::placeCursorOnCurrent() {
+bool TableImpl::placeCursorOnCurrent() {
     if (cursorOnCurrent_ && cursor_->valid() && cursor_->recno() == recno_) return true;
     // The record's key, as if any condition let it in: records left out of an order still
     // have a place among its keys.
@@ -54,7 +54,7 @@ bool Table::placeCursorOnCurrent() {
     return cursorOnCurrent_;
 }
 
-void Table::orderedTop() {
+void TableImpl::orderedTop() {
     cursor_->first();
     if (orderedStep(+1))
         bof_ = eof_ = false;
@@ -62,7 +62,7 @@ void Table::orderedTop() {
         standAtEnd(true);
 }
 
-void Table::orderedBottom() {
+void TableImpl::orderedBottom() {
     cursor_->last();
     if (orderedStep(-1))
         bof_ = eof_ = false;
@@ -70,7 +70,7 @@ void Table::orderedBottom() {
         standAtEnd(true);
 }
 
-void Table::orderedSkip(long n) {
+void TableImpl::orderedSkip(long n) {
     for (; n > 0; --n) {
         if (eof_) return;
         bof_ = false;
@@ -99,7 +99,7 @@ void Table::orderedSkip(long n) {
 
 // ---- Seeks -----------------------------------------------------------------------------------
 
-std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
+std::string TableImpl::encodeSeekKey(const Order& o, std::string_view text) const {
     auto bad = [&](const char* what) {
         return Error("\"" + std::string(text) + "\" is not " + what + " for index " +
                      tagName(order_));
@@ -128,7 +128,7 @@ std::string Table::encodeSeekKey(const Order& o, std::string_view text) const {
     }
 }
 
-bool Table::seekEncoded(const std::string& key) {
+bool TableImpl::seekEncoded(const std::string& key) {
     post();
     const bool shared = mode_ != OpenMode::Exclusive;
     if (shared) {
@@ -150,29 +150,29 @@ bool Table::seekEncoded(const std::string& key) {
     return false;
 }
 
-bool Table::seek(std::string_view key) {
+bool TableImpl::seek(std::string_view key) {
     return seekEncoded(encodeSeekKey(currentOrder(), key));
 }
 
-bool Table::seekNumber(double value) {
+bool TableImpl::seekNumber(double value) {
     if (currentOrder().type != KeyType::Numeric)
         throw Error("Index " + tagName(order_) + " has no numeric keys");
     return seekEncoded(encodeNumericKey(value));
 }
 
-bool Table::seekDate(JulianDay value) {
+bool TableImpl::seekDate(JulianDay value) {
     if (currentOrder().type != KeyType::Date)
         throw Error("Index " + tagName(order_) + " has no date keys");
     return seekEncoded(encodeDateKey(value));
 }
 
-bool Table::seekLogical(bool value) {
+bool TableImpl::seekLogical(bool value) {
     if (currentOrder().type != KeyType::Logical)
         throw Error("Index " + tagName(order_) + " has no logical keys");
     return seekEncoded(encodeLogicalKey(value));
 }
 
-void Table::setScope(std::string_view low, std::string_view high) {
+void TableImpl::setScope(std::string_view low, std::string_view high) {
     boundsKnown_ = false;
     if (low.empty() && high.empty()) {
         scope_ = {};

@@ -6,10 +6,10 @@
 #include <algorithm>
 
 #include "xbase/Ascii.h"
-#include "xbase/Table.h"
 #include "xbase/internal/IndexCursor.h"
 #include "xbase/internal/IndexKey.h"
 #include "xbase/internal/IndexTag.h"
+#include "xbase/internal/TableImpl.h"
 
 namespace xbase {
 
@@ -91,7 +91,7 @@ std::optional<KeyRange> keyRange(const Term& term, const Expression& key, KeyTyp
 
 }  // namespace
 
-void Table::planQuery() {
+void TableImpl::planQuery() {
     plan_ = QueryPlan{};
     boundsKnown_ = false;
     if (!filter_) return;
@@ -111,7 +111,7 @@ void Table::planQuery() {
     }
 }
 
-const KeyRange& Table::bounds() {
+const KeyRange& TableImpl::bounds() {
     if (boundsKnown_) return bounds_;
     bounds_ = scope_;
     // Every conjunct's range holds the keys of the records that pass, so navigation need not
@@ -127,12 +127,12 @@ const KeyRange& Table::bounds() {
     return bounds_;
 }
 
-void Table::dropQueryCandidates() {
+void TableImpl::dropQueryCandidates() {
     plan_.computed = false;
     plan_.candidates.clear();
 }
 
-const std::vector<std::uint32_t>* Table::queryCandidates() {
+const std::vector<std::uint32_t>* TableImpl::queryCandidates() {
     if (!plan_.tag) return nullptr;
     if (!plan_.computed) {
         IndexCursor cursor(*plan_.tag);

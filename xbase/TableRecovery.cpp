@@ -1,30 +1,30 @@
 // Crash safety of a table: the header's incomplete mark around runs of changes, and what an
 // open does with a table that a writer left marked.
 #include "xbase/Error.h"
-#include "xbase/Table.h"
 #include "xbase/internal/CdxFile.h"
 #include "xbase/internal/DbfHeader.h"
 #include "xbase/internal/IdxFile.h"
 #include "xbase/internal/IndexTag.h"
 #include "xbase/internal/MemoFile.h"
 #include "xbase/internal/PackJournal.h"
+#include "xbase/internal/TableImpl.h"
 
 namespace xbase {
 
 // ---- The mark around runs of changes ---------------------------------------------------------
 
-bool Table::indexInSync() const {
+bool TableImpl::indexInSync() const {
     return cdx_ || !(tableFlags_ & dbf::kFlagStructuralIndex);
 }
 
-void Table::writeIncompleteMark(bool on) {
+void TableImpl::writeIncompleteMark(bool on) {
     const char byte = on ? 1 : 0;
     dbf_.writeAt(dbf::kIncompleteOffset, &byte, 1);
     // The mark must be on the disk before any change that the index may miss.
     if (on) dbf_.sync();
 }
 
-void Table::requireFilesInPlace() {
+void TableImpl::requireFilesInPlace() {
     try {
         dbf_.requireStillAtPath();
         if (memo_) memo_->requireStillAtPath();
@@ -35,7 +35,7 @@ void Table::requireFilesInPlace() {
     }
 }
 
-void Table::beginChanges() {
+void TableImpl::beginChanges() {
     if (changing_) return;
     if (mode_ == OpenMode::Shared) dbf_.lockWriters();
     const bool marks = tableFlags_ & dbf::kFlagStructuralIndex;
@@ -56,7 +56,7 @@ void Table::beginChanges() {
     changing_ = true;
 }
 
-void Table::endChanges() {
+void TableImpl::endChanges() {
     if (!changing_) return;
     if (memo_) memo_->sync();
     if (cdx_) {
@@ -73,7 +73,7 @@ void Table::endChanges() {
 
 // ---- At open ---------------------------------------------------------------------------------
 
-void Table::settleIncompleteMark(bool alone, bool openIndexes, const ProgressFn& progress) {
+void TableImpl::settleIncompleteMark(bool alone, bool openIndexes, const ProgressFn& progress) {
     if (!incomplete_) return;
     const std::string cdxPath = companionPath(path_, "cdx");
     const bool hasIndex = (tableFlags_ & dbf::kFlagStructuralIndex) && fileExists(cdxPath);
@@ -111,7 +111,7 @@ void Table::settleIncompleteMark(bool alone, bool openIndexes, const ProgressFn&
     incomplete_ = false;
 }
 
-std::vector<TagDefinition> Table::tagDefinitions(CdxFile& cdx) const {
+std::vector<TagDefinition> TableImpl::tagDefinitions(CdxFile& cdx) const {
     std::vector<TagDefinition> tags;
     for (std::size_t i = 0; i < cdx.tagCount(); ++i) {
         IndexTag& tag = cdx.tag(i);
@@ -129,8 +129,9 @@ std::vector<TagDefinition> Table::tagDefinitions(CdxFile& cdx) const {
     return tags;
 }
 
-void Table::writeStructuralIndex(const std::string& path, const std::vector<TagDefinition>& tags,
-                                 const ProgressFn& progress) {
+void TableImpl::writeStructuralIndex(const std::string& path,
+                                     const std::vector<TagDefinition>& tags,
+                                     const ProgressFn& progress) {
     CdxFile cdx = CdxFile::create(path);
     const std::uint32_t here = recno_;
     std::vector<Order> orders(tags.size());

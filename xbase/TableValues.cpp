@@ -6,10 +6,10 @@
 
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
-#include "xbase/Table.h"
 #include "xbase/internal/ByteOrder.h"
 #include "xbase/internal/MemoBlockField.h"
 #include "xbase/internal/MemoFile.h"
+#include "xbase/internal/TableImpl.h"
 
 namespace xbase {
 
@@ -55,12 +55,12 @@ std::string fieldDescription(const Field& f) {
 
 }  // namespace
 
-std::string_view Table::fieldBytes(int n) const {
+std::string_view TableImpl::fieldBytes(int n) const {
     const Field& f = field(n);
     return std::string_view(current_ + f.offset, f.width);
 }
 
-std::uint32_t Table::memoBlock(int n) const {
+std::uint32_t TableImpl::memoBlock(int n) const {
     std::string_view b = fieldBytes(n);
     if (vfpMemo_ && b.size() == 4) return static_cast<std::uint32_t>(littleEndian(b));
     b = trimBoth(b);
@@ -74,13 +74,13 @@ std::uint32_t Table::memoBlock(int n) const {
     return block;
 }
 
-const std::string* Table::pendingMemo(int n) const {
+const std::string* TableImpl::pendingMemo(int n) const {
     for (const auto& [field, text] : pendingMemos_)
         if (field == n) return &text;
     return nullptr;
 }
 
-std::string Table::memo(int n) const {
+std::string TableImpl::memo(int n) const {
     const Field& f = field(n);
     if (!isMemoType(f, vfpMemo_)) throw Error(path_ + ": field " + f.name + " is not a memo field");
     if (const std::string* pending = pendingMemo(n)) return *pending;
@@ -88,7 +88,7 @@ std::string Table::memo(int n) const {
     return block == 0 || !memo_ ? std::string() : memo_->read(block);
 }
 
-std::string Table::text(int n) const {
+std::string TableImpl::text(int n) const {
     const Field& f = field(n);
     std::string_view b = fieldBytes(n);
     switch (f.type) {
@@ -128,7 +128,7 @@ std::string Table::text(int n) const {
     }
 }
 
-double Table::number(int n) const {
+double TableImpl::number(int n) const {
     const Field& f = field(n);
     std::string_view b = fieldBytes(n);
     switch (f.type) {
@@ -154,7 +154,7 @@ double Table::number(int n) const {
     }
 }
 
-JulianDay Table::date(int n) const {
+JulianDay TableImpl::date(int n) const {
     const Field& f = field(n);
     std::string_view b = fieldBytes(n);
     if (f.type == 'D') return fromDtos(b);
@@ -162,7 +162,7 @@ JulianDay Table::date(int n) const {
     throw Error(path_ + ": field " + f.name + " is not a date");
 }
 
-std::optional<bool> Table::logical(int n) const {
+std::optional<bool> TableImpl::logical(int n) const {
     const Field& f = field(n);
     if (f.type != 'L') throw Error(path_ + ": field " + f.name + " is not logical");
     switch (fieldBytes(n)[0]) {
@@ -181,7 +181,7 @@ std::optional<bool> Table::logical(int n) const {
     }
 }
 
-bool Table::isEmpty(int n) const {
+bool TableImpl::isEmpty(int n) const {
     const Field& f = field(n);
     if (isMemoType(f, vfpMemo_)) {
         const std::string* pending = pendingMemo(n);
@@ -192,7 +192,7 @@ bool Table::isEmpty(int n) const {
 
 // ---- Writing -------------------------------------------------------------------------------
 
-void Table::setText(int n, std::string_view value) {
+void TableImpl::setText(int n, std::string_view value) {
     const Field& f = field(n);
     if (isMemoType(f, vfpMemo_)) return setMemo(n, value);
     switch (f.type) {
@@ -231,7 +231,7 @@ void Table::setText(int n, std::string_view value) {
     }
 }
 
-void Table::setNumber(int n, double value) {
+void TableImpl::setNumber(int n, double value) {
     const Field& f = field(n);
     if (f.type != 'N' && f.type != 'F')
         throw Error(path_ + ": field " + f.name + " is not numeric");
@@ -255,19 +255,19 @@ void Table::setNumber(int n, double value) {
     std::memcpy(beginEdit() + f.offset, buf, f.width);
 }
 
-void Table::setDate(int n, JulianDay value) {
+void TableImpl::setDate(int n, JulianDay value) {
     const Field& f = field(n);
     if (f.type != 'D') throw Error(path_ + ": field " + f.name + " is not a date");
     std::memcpy(beginEdit() + f.offset, toDtos(value).data(), 8);
 }
 
-void Table::setLogical(int n, bool value) {
+void TableImpl::setLogical(int n, bool value) {
     const Field& f = field(n);
     if (f.type != 'L') throw Error(path_ + ": field " + f.name + " is not logical");
     beginEdit()[f.offset] = value ? 'T' : 'F';
 }
 
-void Table::setMemo(int n, std::string_view text) {
+void TableImpl::setMemo(int n, std::string_view text) {
     const Field& f = field(n);
     if (!isMemoType(f, vfpMemo_)) throw Error(path_ + ": field " + f.name + " is not a memo field");
     if (!memo_ || memo_->kind() != MemoKind::Fpt)
@@ -281,13 +281,13 @@ void Table::setMemo(int n, std::string_view text) {
     pendingMemos_.emplace_back(n, std::string(text));
 }
 
-void Table::setEmpty(int n) {
+void TableImpl::setEmpty(int n) {
     const Field& f = field(n);
     if (isMemoType(f, vfpMemo_)) return setMemo(n, "");
     std::memset(beginEdit() + f.offset, ' ', f.width);
 }
 
-void Table::storeMemos() {
+void TableImpl::storeMemos() {
     for (const auto& [n, text] : pendingMemos_) {
         const Field& f = field(n);
         putMemoBlock(edit_.data() + f.offset, memo_->write(memoBlock(n), text));

@@ -8,6 +8,7 @@
 #include "support/TempDir.h"
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
+#include "xbase/FilePaths.h"
 #include "xbase/internal/CdxFile.h"
 
 using namespace xbase;

@@ -2,6 +2,7 @@
 // which record lies a fraction of the way down.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,12 +20,22 @@ struct SampleCase {
     std::vector<std::uint32_t> inOrder;
 };
 
-TEST(OrderSample, ListsTheRecordsNavigationShowsAsTheOrderSortsThem) {
-    TempDir dir;
-    Engine engine;
-    const std::string path = dir.file("PEOPLE.DBF");
-    engine.create(path, peopleFields());
-    auto t = engine.open(path, OpenMode::Exclusive);
+// A people table open exclusively.
+class OrderSampleTest : public testing::Test {
+  protected:
+    std::unique_ptr<Table> people() {
+        const std::string path = dir_.file("PEOPLE.DBF");
+        engine_.create(path, peopleFields());
+        return engine_.open(path, OpenMode::Exclusive);
+    }
+
+  private:
+    TempDir dir_;
+    Engine engine_;
+};
+
+TEST_F(OrderSampleTest, ListsTheRecordsNavigationShowsAsTheOrderSortsThem) {
+    auto t = people();
     appendNames(*t, {"Eve", "Bob", "Dan", "Al", "Cy"});  // AGE 1 to 5
     t->createTag("NAME", "UPPER(NAME)");
     t->createTag("OLDEST", "-AGE");
@@ -56,12 +67,8 @@ TEST(OrderSample, ListsTheRecordsNavigationShowsAsTheOrderSortsThem) {
     }
 }
 
-TEST(OrderSample, TakesRecordsSpreadEvenlyOverALargerFile) {
-    TempDir dir;
-    Engine engine;
-    const std::string path = dir.file("PEOPLE.DBF");
-    engine.create(path, peopleFields());
-    auto t = engine.open(path, OpenMode::Exclusive);
+TEST_F(OrderSampleTest, TakesRecordsSpreadEvenlyOverALargerFile) {
+    auto t = people();
     appendNames(*t, std::vector<std::string>(10, "Same"));
     const OrderSample sample(*t, 2);
     ASSERT_EQ(sample.size(), 2u);

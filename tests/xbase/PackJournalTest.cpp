@@ -6,6 +6,7 @@
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
 #include "support/TempDir.h"
+#include "xbase/FilePaths.h"
 #include "xbase/internal/PackJournal.h"
 
 using namespace xbase;

@@ -5,6 +5,7 @@
 #include "support/TempDir.h"
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
+#include "xbase/FilePaths.h"
 
 using namespace xbase;
 

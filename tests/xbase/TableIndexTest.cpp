@@ -6,6 +6,7 @@
 #include "xbase/DateUtil.h"
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
+#include "xbase/FilePaths.h"
 
 using namespace xbase;
 

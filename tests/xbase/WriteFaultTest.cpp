@@ -9,6 +9,7 @@
 #include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 #include "xbase/WriteFaults.h"
+#include "xbase/internal/File.h"
 
 using namespace xbase;
 
