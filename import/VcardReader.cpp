@@ -160,7 +160,6 @@ ParsedLine parseLine(const LogicalLine& line, const QString& fileName) {
 
     VcardProperty property;
     property.name = QString::fromLatin1(name).toUpper();
-    property.line = line.line;
     for (qsizetype i = 1; i < header.size(); ++i) {
         const QByteArray& part = header[i];
         const qsizetype equals = part.indexOf('=');

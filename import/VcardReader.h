@@ -18,7 +18,6 @@ struct VcardProperty {
     QString name;  // upper case, without its group ("item1.")
     std::vector<VcardParameter> parameters;
     QString value;  // decoded text, escapes kept
-    int line = 0;   // the line of the file it begins on
 
     // Whether a TYPE parameter holds type, in any letter case (TYPE=work,fax; several TYPE
     // parameters; 2.1's bare WORK).
