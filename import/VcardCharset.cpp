@@ -3,18 +3,21 @@
 #include <QStringDecoder>
 #include <string_view>
 
-#include "data/CharsetText.h"
+#include "data/CodePageText.h"
 #include "data/FieldText.h"
 
 namespace rp {
 
 std::optional<QString> decodeVcardText(const QByteArray& bytes, const QString& charset) {
-    if (!charset.trimmed().isEmpty()) return decodeCharset(bytes, charset.trimmed());
+    const std::string_view view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!charset.trimmed().isEmpty()) {
+        const CodePageDecoder decoder(charset.trimmed().toLatin1().constData());
+        if (!decoder.ok()) return std::nullopt;
+        return decoder.decode(view);
+    }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    return fromFieldBytes(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    return utf8.hasError() ? fromFieldBytes(view) : text;
 }
 
 }  // namespace rp
