@@ -31,36 +31,36 @@ QLineEdit* makeLine(const QString& text, const QString& help, QWidget* parent) {
 DialPhoneDialog::DialPhoneDialog(const QString& iniPath, const QString& number, QWidget* parent,
                                  std::vector<ModemPort> ports, DevicePath devicePath)
     : Dialog(parent, kHelpTopic), iniPath_(iniPath), devicePath_(std::move(devicePath)) {
-    setWindowTitle(QStringLiteral("Dial Phone Number"));
+    setWindowTitle(tr("Dial Phone Number"));
 
     number_ = makeLine(number,
-                       QStringLiteral("The number the modem dials, exactly as typed. Change it "
-                                      "here to dial another number."),
+                       tr("The number the modem dials, exactly as typed. Change it "
+                          "here to dial another number."),
                        this);
     prefix_ = makeLine({},
-                       QStringLiteral("Dialled in front of the number, for example 9 and a "
-                                      "comma to reach an outside line."),
+                       tr("Dialled in front of the number, for example 9 and a "
+                          "comma to reach an outside line."),
                        this);
-    init_ = makeLine({}, QStringLiteral("The modem's initialization string."), this);
+    init_ = makeLine({}, tr("The modem's initialization string."), this);
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Number to Dial"), number_);
-    form->addRow(QStringLiteral("Prefix"), prefix_);
-    form->addRow(QStringLiteral("Modem Initialization String"), init_);
+    form->addRow(tr("Number to Dial"), number_);
+    form->addRow(tr("Prefix"), prefix_);
+    form->addRow(tr("Modem Initialization String"), init_);
     // Kept in the settings as it was read; the modem is never sent it.
     form->setRowVisible(init_, false);
 
-    auto* portGroup = new QGroupBox(QStringLiteral("Port"), this);
+    auto* portGroup = new QGroupBox(tr("Port"), this);
     port_ = new QComboBox(portGroup);
     for (const ModemPort& p : ports) port_->addItem(p.caption, p.device);
-    port_->setWhatsThis(QStringLiteral("The port the modem is connected to."));
+    port_->setWhatsThis(tr("The port the modem is connected to."));
     (new QVBoxLayout(portGroup))->addWidget(port_);
 
-    auto* methodGroup = new QGroupBox(QStringLiteral("Method"), this);
-    tone_ = new QRadioButton(QStringLiteral("Tone"), methodGroup);
-    tone_->setWhatsThis(QStringLiteral("Dials with touch tones."));
+    auto* methodGroup = new QGroupBox(tr("Method"), this);
+    tone_ = new QRadioButton(tr("Tone"), methodGroup);
+    tone_->setWhatsThis(tr("Dials with touch tones."));
     tone_->setChecked(true);
-    pulse_ = new QRadioButton(QStringLiteral("Pulse"), methodGroup);
-    pulse_->setWhatsThis(QStringLiteral("Dials with pulses, for older exchanges."));
+    pulse_ = new QRadioButton(tr("Pulse"), methodGroup);
+    pulse_->setWhatsThis(tr("Dials with pulses, for older exchanges."));
     auto* methods = new QHBoxLayout(methodGroup);
     methods->addWidget(tone_);
     methods->addWidget(pulse_);
@@ -69,14 +69,13 @@ DialPhoneDialog::DialPhoneDialog(const QString& iniPath, const QString& number, 
     groups->addWidget(portGroup);
     groups->addWidget(methodGroup);
 
-    dial_ = new QPushButton(QStringLiteral("Dial"), this);
+    dial_ = new QPushButton(tr("Dial"), this);
     dial_->setDefault(true);
-    dial_->setWhatsThis(
-        QStringLiteral("Saves these settings and has the modem dial the prefix and number."));
+    dial_->setWhatsThis(tr("Saves these settings and has the modem dial the prefix and number."));
     connect(dial_, &QPushButton::clicked, this, &DialPhoneDialog::dial);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes the window."));
+    cancel_->setWhatsThis(tr("Closes the window."));
     connect(cancel_, &QPushButton::clicked, this, &DialPhoneDialog::reject);
     help_ = makeHelpButton();
     pointerHelp_ = makePointerHelpButton();

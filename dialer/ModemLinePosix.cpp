@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "dialer/ModemLine.h"
@@ -39,7 +40,7 @@ bool ModemLine::open(const QString& device) {
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) {
-        error_ = QStringLiteral("Not a device");
+        error_ = QCoreApplication::translate("ModemLine", "Not a device");
         ::close(fd);
         return false;
     }

@@ -17,6 +17,7 @@ int serialPortIndex(const QString& device) {
 
 std::vector<ModemPort> modemPorts(const QStringList& reported) {
     std::vector<ModemPort> ports;
+    // The ports' names, as the system's own documentation writes them: not translated.
     for (int i = 0; i < kSerialPortCount; ++i)
         ports.push_back({QStringLiteral("COM %1").arg(i + 1), serialPortDevice(i)});
     QStringList usb;
