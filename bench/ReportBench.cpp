@@ -83,7 +83,7 @@ void BM_ListReportPreviewOpens(benchmark::State& state) {
     rp::RecordedPages recorded;
     recordReport(*table, recorded);
     for (auto _ : state) {
-        rp::PreviewWindow form(recorded, rp::kReportPreviewCaption);
+        rp::PreviewWindow form(recorded, rp::reportPreviewCaption());
         form.show();
         benchmark::DoNotOptimize(form.grab());
     }

@@ -2,13 +2,16 @@
 
 #include "xbase/Table.h"
 
+#include <QCoreApplication>
+
 namespace rp {
 
-const std::array<QString, 4> kReportLayoutNames{
-    QStringLiteral("1. Name,Address,City,State,Zip,Phone"),
-    QStringLiteral("2. Name,Organization,Phone,Fax"),
-    QStringLiteral("3. Organization,Name,Phone,Fax "),
-    QStringLiteral("4. All fields (takes several lines)")};
+QStringList reportLayoutNames() {
+    return {QCoreApplication::translate("ListReport", "1. Name,Address,City,State,Zip,Phone"),
+            QCoreApplication::translate("ListReport", "2. Name,Organization,Phone,Fax"),
+            QCoreApplication::translate("ListReport", "3. Organization,Name,Phone,Fax "),
+            QCoreApplication::translate("ListReport", "4. All fields (takes several lines)")};
+}
 
 const char* reportLayoutTag(int layout) {
     return layout == 3 ? "ORG" : "LNAME";
@@ -30,8 +33,12 @@ void chooseReportRecords(xbase::Table& table, const ListReportRequest& request,
     }
 }
 
+QString reportPreviewCaption() {
+    return QCoreApplication::translate("ListReport", "Preview Report");
+}
+
 PrintStatusTexts listReportStatusTexts() {
-    return PrintStatusTexts::forJob(QStringLiteral("Report"));
+    return PrintStatusTexts::forJob(QCoreApplication::translate("ListReport", "Report"));
 }
 
 }  // namespace rp

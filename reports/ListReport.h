@@ -3,7 +3,7 @@
 // codes and memo when asked; the records chosen as "Print Report" chooses them, drawn on the
 // report canvas for the print status window or a batch run.
 #include <QString>
-#include <array>
+#include <QStringList>
 #include <cstdint>
 
 #include "framework/PrintStatusDialog.h"
@@ -28,14 +28,14 @@ struct ListReportRequest {
 };
 
 // The entries of "Select Report:", exactly (the third ends in a blank).
-extern const std::array<QString, 4> kReportLayoutNames;
+QStringList reportLayoutNames();
 
 // The index tag a layout prints in: "LNAME", or "ORG" for layout 3.
 const char* reportLayoutTag(int layout);
 
 // Prepares the table for a run: the layout's order, the selection (the standing condition for
 // all records, "Recno()=" + current for the current one, the filter in force otherwise) and
-// the start: the current record when asked and in the selection (else kOutOfRangeMessage is
+// the start: the current record when asked and in the selection (else outOfRangeMessage() is
 // told and the start is as without it), otherwise the first record and, for layouts 1 to 3,
 // the first key not less than "0". The caller puts the table back (TableRestore) and clears
 // any key range afterwards.
@@ -50,6 +50,6 @@ ReportJob listReportJob(xbase::Table& table, const ListReportRequest& request);
 PrintStatusTexts listReportStatusTexts();
 
 // The caption of the report's preview window.
-inline const QString kReportPreviewCaption = QStringLiteral("Preview Report");
+QString reportPreviewCaption();
 
 }  // namespace rp

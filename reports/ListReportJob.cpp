@@ -1,5 +1,6 @@
 // Drawing the list report: the page heading with its column headings, one line (three for
 // layout 4) per record, and under each record its codes and memo in shaded bands.
+#include <QCoreApplication>
 #include <QLocale>
 #include <QTime>
 #include <algorithm>
@@ -35,19 +36,35 @@ struct Column {
 using Columns = std::array<Column, 4>;
 
 const Columns& layoutColumns(int layout) {
-    static const Columns kColumns[] = {
-        {{{"Name", 1.75}, {"Address", 2.15}, {"City/St/Zip", 2.0}, {"Phone", 1.5}}},
-        {{{"Name", 2.0}, {"Organization", 2.5}, {"Phone", 1.5}, {"Fax", 1.35}}},
-        {{{"Organization", 2.5}, {"Name", 2.0}, {"Phone", 1.5}, {"Fax", 1.35}}},
-        {{{"", 0.5}, {"", 2.25}, {"", 3.0}, {"", 1.5}}}};
+    static const Columns kColumns[] = {{{{QT_TRANSLATE_NOOP("ListReport", "Name"), 1.75},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Address"), 2.15},
+                                         {QT_TRANSLATE_NOOP("ListReport", "City/St/Zip"), 2.0},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Phone"), 1.5}}},
+                                       {{{QT_TRANSLATE_NOOP("ListReport", "Name"), 2.0},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Organization"), 2.5},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Phone"), 1.5},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Fax"), 1.35}}},
+                                       {{{QT_TRANSLATE_NOOP("ListReport", "Organization"), 2.5},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Name"), 2.0},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Phone"), 1.5},
+                                         {QT_TRANSLATE_NOOP("ListReport", "Fax"), 1.35}}},
+                                       {{{"", 0.5}, {"", 2.25}, {"", 3.0}, {"", 1.5}}}};
     return kColumns[std::clamp(layout, 1, 4) - 1];
 }
 
-// The three heading lines of layout 4, column by column.
+// The three heading lines of layout 4, column by column (an empty one stays empty).
 const std::array<std::array<const char*, 4>, 3> kLayoutFourHeadings{
-    {{"Name", "", "Title and Organization", ""},
-     {"", "Street", "City/State/Zip", "Country"},
-     {"", "Phone,Fax", "Email", "Date"}}};
+    {{QT_TRANSLATE_NOOP("ListReport", "Name"), "",
+      QT_TRANSLATE_NOOP("ListReport", "Title and Organization"), ""},
+     {"", QT_TRANSLATE_NOOP("ListReport", "Street"),
+      QT_TRANSLATE_NOOP("ListReport", "City/State/Zip"),
+      QT_TRANSLATE_NOOP("ListReport", "Country")},
+     {"", QT_TRANSLATE_NOOP("ListReport", "Phone,Fax"), QT_TRANSLATE_NOOP("ListReport", "Email"),
+      QT_TRANSLATE_NOOP("ListReport", "Date")}}};
+
+QString columnHeading(const char* text) {
+    return *text ? QCoreApplication::translate("ListReport", text) : QString();
+}
 
 // On paper narrower than Letter the columns shrink in proportion so that the last ends at the
 // right rule (paper width less 0.5), as the first starts at the left margin; on Letter and
@@ -126,7 +143,8 @@ void ListReportDrawing::heading() {
     canvas_.setFont(ReportFont{QStringLiteral("Times New Roman"), 14, true, false});
     canvas_.home();
     // The title stops a blank short of the page number.
-    const QString pageText = QStringLiteral("Page ") + QString::number(canvas_.pageNumber());
+    const QString pageText =
+        QCoreApplication::translate("ListReport", "Page %1").arg(canvas_.pageNumber());
     const double pageLeft = canvas_.section().right() - canvas_.textWidth(pageText);
     const double titleRoom = pageLeft - canvas_.textWidth(QStringLiteral(" ")) - kLeft;
     canvas_.printLeft(titleInRoom(canvas_, request_.title, titleRoom), kLeft);
@@ -142,11 +160,11 @@ void ListReportDrawing::heading() {
         for (std::size_t line = 0; line < kLayoutFourHeadings.size(); ++line) {
             if (line > 0) canvas_.newLine();
             for (const char* text : kLayoutFourHeadings[line])
-                canvas_.printTab(QString::fromLatin1(text));
+                canvas_.printTab(columnHeading(text));
         }
     } else {
         for (const Column& column : layoutColumns(layout_))
-            canvas_.printTab(QString::fromLatin1(column.heading));
+            canvas_.printTab(columnHeading(column.heading));
     }
 
     canvas_.setFont(arial(false));
@@ -239,7 +257,7 @@ void ListReportDrawing::codesAndMemo(const ReportFields& f) {
         if (canvas_.linesLeft() == 0) newPage();
         canvas_.saveTabs();
         fullWidthTab(kCodesShade);
-        canvas_.printTab(QStringLiteral("Codes: ") + f.notes);
+        canvas_.printTab(QCoreApplication::translate("ListReport", "Codes: %1").arg(f.notes));
         canvas_.newLine();
         canvas_.restoreTabs();
     }

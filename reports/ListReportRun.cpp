@@ -69,7 +69,7 @@ PrintOutcome previewListReport(xbase::Table& table, const ListReportRequest& req
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
     return withReportJob(table, request, printer, [&](const ReportJob& job) {
-        return previewJob(pages, job, kReportPreviewCaption, listReportStatusTexts(), parent,
+        return previewJob(pages, job, reportPreviewCaption(), listReportStatusTexts(), parent,
                           windows);
     });
 }

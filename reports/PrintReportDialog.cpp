@@ -35,28 +35,28 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
       catalog_(catalog),
       iniPath_(std::move(iniPath)),
       dateFormat_(std::move(dateFormat)) {
-    setWindowTitle(QStringLiteral("Print Report"));
+    setWindowTitle(tr("Print Report"));
 
-    auto* contents = new QGroupBox(QStringLiteral("Report Contents"), this);
+    auto* contents = new QGroupBox(tr("Report Contents"), this);
     title_ = new QLineEdit(contents);
     title_->setValidator(new TitleValidator(title_));
-    title_->setText(IniFile(iniPath_).readString(kTitleSection, kTitleKey,
-                                                 QStringLiteral("Report for: ") + fileName));
-    title_->setWhatsThis(QStringLiteral("The title printed at the top of every page."));
-    auto* titleLabel = new QLabel(QStringLiteral("Report Title"), contents);
+    title_->setText(
+        IniFile(iniPath_).readString(kTitleSection, kTitleKey, tr("Report for: %1").arg(fileName)));
+    title_->setWhatsThis(tr("The title printed at the top of every page."));
+    auto* titleLabel = new QLabel(tr("Report Title"), contents);
     titleLabel->setBuddy(title_);
     layouts_ = new QListWidget(contents);
-    for (const QString& name : kReportLayoutNames) layouts_->addItem(name);
+    layouts_->addItems(reportLayoutNames());
     layouts_->setCurrentRow(0);
     layouts_->setFixedHeight(layouts_->sizeHintForRow(0) * layouts_->count() +
                              2 * layouts_->frameWidth() + 4);
-    layouts_->setWhatsThis(QStringLiteral("The columns of the report and their order."));
-    auto* layoutLabel = new QLabel(QStringLiteral("Select Report:"), contents);
+    layouts_->setWhatsThis(tr("The columns of the report and their order."));
+    auto* layoutLabel = new QLabel(tr("Select Report:"), contents);
     layoutLabel->setBuddy(layouts_);
-    memo_ = new QCheckBox(QStringLiteral("Print Memo"), contents);
-    memo_->setWhatsThis(QStringLiteral("Prints each record's memo under it, in a shaded band."));
-    codes_ = new QCheckBox(QStringLiteral("Print Codes"), contents);
-    codes_->setWhatsThis(QStringLiteral("Prints each record's codes under it."));
+    memo_ = new QCheckBox(tr("Print Memo"), contents);
+    memo_->setWhatsThis(tr("Prints each record's memo under it, in a shaded band."));
+    codes_ = new QCheckBox(tr("Print Codes"), contents);
+    codes_->setWhatsThis(tr("Prints each record's codes under it."));
     auto* contentsLayout = new QVBoxLayout(contents);
     contentsLayout->addWidget(titleLabel);
     contentsLayout->addWidget(title_);
@@ -65,31 +65,28 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
     contentsLayout->addWidget(memo_);
     contentsLayout->addWidget(codes_);
 
-    auto* what = new QGroupBox(QStringLiteral("What to print"), this);
-    all_ = new QRadioButton(QStringLiteral("All records"), what);
-    filtered_ = new QRadioButton(QStringLiteral("Records matching filter"), what);
-    current_ = new QRadioButton(QStringLiteral("Only current record"), what);
-    all_->setWhatsThis(QStringLiteral("Every record of the address file."));
-    filtered_->setWhatsThis(QStringLiteral("The records your filter shows."));
-    current_->setWhatsThis(QStringLiteral("The record you see in the main window."));
+    auto* what = new QGroupBox(tr("What to print"), this);
+    all_ = new QRadioButton(tr("All records"), what);
+    filtered_ = new QRadioButton(tr("Records matching filter"), what);
+    current_ = new QRadioButton(tr("Only current record"), what);
+    all_->setWhatsThis(tr("Every record of the address file."));
+    filtered_->setWhatsThis(tr("The records your filter shows."));
+    current_->setWhatsThis(tr("The record you see in the main window."));
     filtered_->setEnabled(filteredEnabled);
     (filteredEnabled ? filtered_ : all_)->setChecked(true);
-    startFromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), what);
-    startFromCurrent_->setWhatsThis(
-        QStringLiteral("Begins with the current record instead of the first one."));
+    startFromCurrent_ = new QCheckBox(tr("Start from current record"), what);
+    startFromCurrent_->setWhatsThis(tr("Begins with the current record instead of the first one."));
     auto* whatLayout = new QVBoxLayout(what);
     for (QWidget* w : std::initializer_list<QWidget*>{all_, filtered_, current_, startFromCurrent_})
         whatLayout->addWidget(w);
     whatLayout->addStretch();
 
-    auto* printNow =
-        makeCommandButton(QStringLiteral("Print Now"), QStringLiteral("Prints the report."), this);
-    auto* preview = makeCommandButton(QStringLiteral("Preview"),
-                                      QStringLiteral("Shows the report on screen first."), this);
-    auto* printerSetup = makeCommandButton(QStringLiteral("Printer Setup"),
-                                           QStringLiteral("Chooses the printer's settings."), this);
-    auto* cancel = makeCommandButton(
-        QStringLiteral("Cancel"), QStringLiteral("Closes this window, keeping the title."), this);
+    auto* printNow = makeCommandButton(tr("Print Now"), tr("Prints the report."), this);
+    auto* preview = makeCommandButton(tr("Preview"), tr("Shows the report on screen first."), this);
+    auto* printerSetup =
+        makeCommandButton(tr("Printer Setup"), tr("Chooses the printer's settings."), this);
+    auto* cancel =
+        makeCommandButton(tr("Cancel"), tr("Closes this window, keeping the title."), this);
     connect(printNow, &QPushButton::clicked, this, guarded([this] { onPrintNowClicked(); }));
     connect(preview, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
     connect(printerSetup, &QPushButton::clicked, this,

@@ -1,5 +1,7 @@
 #include "reports/ReportTexts.h"
 
+#include <QCoreApplication>
+
 #include "data/RecordText.h"
 #include "xbase/Table.h"
 
@@ -89,8 +91,8 @@ QString reportPhoneAndFax(const ReportFields& f) {
     const QString phone = withoutLeadingBlanks(f.phone);
     const QString fax = withoutLeadingBlanks(f.fax);
     QString line;
-    if (!phone.isEmpty()) line += QStringLiteral("Ph: ") + phone + QStringLiteral("  ");
-    if (!fax.isEmpty()) line += QStringLiteral("Fax: ") + fax + QStringLiteral("  ");
+    if (!phone.isEmpty()) line += QCoreApplication::translate("ListReport", "Ph: %1  ").arg(phone);
+    if (!fax.isEmpty()) line += QCoreApplication::translate("ListReport", "Fax: %1  ").arg(fax);
     return line;
 }
 
