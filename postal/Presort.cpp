@@ -6,10 +6,13 @@
 #include "framework/ErrorReport.h"
 #include "framework/Messages.h"
 #include "postal/PresortList.h"
+#include "postal/ReadingStatus.h"
 #include "postal/ZipTally.h"
 #include "xbase/Ascii.h"
 #include "xbase/Error.h"
 #include "xbase/Table.h"
+
+#include <QCoreApplication>
 
 namespace rp {
 namespace {
@@ -34,7 +37,7 @@ bool countZipCodes(xbase::Table& table, const PresortHooks& hooks, PresortCount 
             counter.count(xbase::trimRight(table.fieldBytes(zip)));
         table.skip();
         if (!table.eof() && table.recNo() % kStatusInterval == 0)
-            show(hooks, kReadingRecordStatus + QString::number(table.recNo()));
+            show(hooks, readingRecordStatus(table.recNo()));
         if (hooks.afterRecord && !hooks.afterRecord()) return false;
     }
     return true;
@@ -45,7 +48,8 @@ bool writeList(const QString& path, const std::vector<std::string>& lines) {
     WholeFile file(path);
     if (file.open() && file.write(text.data(), static_cast<qint64>(text.size())) && file.commit())
         return true;
-    showError(QStringLiteral("Cannot write %1: %2").arg(path, file.cause()));
+    showError(
+        QCoreApplication::translate("Presort", "Cannot write %1: %2").arg(path, file.cause()));
     return false;
 }
 
@@ -56,13 +60,13 @@ PresortResult runPresort(xbase::Table& table, const QString& folder, const Preso
     ZipCounter counter;
     try {
         table.setOrder(0);
-        show(hooks, kReadingRecordsStatus);
+        show(hooks, readingRecordsStatus());
         if (!countZipCodes(table, hooks, count, counter)) return PresortResult::Cancelled;
     } catch (const xbase::Error& e) {
         showError(e);
         return PresortResult::Failed;
     }
-    show(hooks, kSortingStatus);
+    show(hooks, sortingZipCodesStatus());
     const std::vector<std::string> lines = buildPresortList(counter.take());
     return writeList(presortFilePath(folder), lines) ? PresortResult::Done : PresortResult::Failed;
 }

@@ -15,11 +15,6 @@ namespace rp {
 
 inline const QString kPresortFileName = QStringLiteral("PRESORT.PSL");
 
-// The status lines the work shows, in the order it shows them.
-inline const QString kReadingRecordsStatus = QStringLiteral("Reading database records...");
-inline const QString kReadingRecordStatus = QStringLiteral("Reading record ");  // + record number
-inline const QString kSortingStatus = QStringLiteral("Sorting Zip Codes...");
-
 // The reading pass shows the record number when it is a multiple of this.
 inline constexpr std::uint32_t kStatusInterval = 100;
 

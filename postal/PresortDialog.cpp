@@ -20,15 +20,14 @@ constexpr int kStatusChars = 32;
 PresortDialog::PresortDialog(xbase::Table& table, const QString& folder, QWidget* parent,
                              PresortCount count)
     : Dialog(parent, HelpTopic::PrintLabels), table_(table), folder_(folder), count_(count) {
-    setWindowTitle(QStringLiteral("Bulk Mail Presorting"));
+    setWindowTitle(tr("Bulk Mail Presorting"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     status_ = new QLabel(this);
     status_->setMinimumWidth(fontMetrics().averageCharWidth() * kStatusChars);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setWhatsThis(
-        QStringLiteral("Stops the presort; the labels are not printed in presort order."));
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setWhatsThis(tr("Stops the presort; the labels are not printed in presort order."));
     connect(cancel_, &QPushButton::clicked, this, &PresortDialog::onCancelClicked);
 
     layOutAboveButton(status_, cancel_);
@@ -70,7 +69,7 @@ bool PresortDialog::afterRecord() {
 }
 
 void PresortDialog::onCancelClicked() {
-    if (askYesNo(QStringLiteral("Cancel PRESORT?"))) cancelRequested_ = true;
+    if (askYesNo(tr("Cancel PRESORT?"))) cancelRequested_ = true;
 }
 
 void PresortDialog::reject() {

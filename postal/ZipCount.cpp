@@ -2,6 +2,7 @@
 
 #include "data/FieldText.h"
 #include "data/TableRestore.h"
+#include "postal/ReadingStatus.h"
 #include "postal/ZipTally.h"
 #include "xbase/Ascii.h"
 #include "xbase/Table.h"
@@ -46,16 +47,15 @@ std::optional<QStringList> countZipCodes(xbase::Table& table, const ZipCountHook
     const int zip = table.fieldNumber("ZIP");
     table.setOrder(0);
     table.goTop();
-    hooks.status(QStringLiteral("Reading database records..."));
+    hooks.status(readingRecordsStatus());
     ZipCountTally tally;
     while (!table.eof()) {
         tally.add(table.fieldBytes(zip));
         table.skip(1);
-        if (table.recNo() % 100 == 0)
-            hooks.status(QStringLiteral("Reading record ") + QString::number(table.recNo()));
+        if (table.recNo() % 100 == 0) hooks.status(readingRecordStatus(table.recNo()));
         if (!hooks.keepGoing()) return std::nullopt;
     }
-    hooks.status(QStringLiteral("Sorting Zip Codes..."));
+    hooks.status(sortingZipCodesStatus());
     return tally.lines(locale);
 }
 

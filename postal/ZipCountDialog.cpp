@@ -22,29 +22,27 @@ constexpr int kEventIntervalMs = 30;
 
 ZipCountDialog::ZipCountDialog(xbase::Table& table, QWidget* parent)
     : Dialog(parent, HelpTopic::CountZipCodes), table_(table) {
-    setWindowTitle(QStringLiteral("Count Zip Codes"));
+    setWindowTitle(tr("Count Zip Codes"));
     setModal(true);
-    heading_ =
-        new QLabel(QStringLiteral("Counting the number of occurrences of each zip code:"), this);
-    statusCaption_ = new QLabel(QStringLiteral("Status:"), this);
+    heading_ = new QLabel(tr("Counting the number of occurrences of each zip code:"), this);
+    statusCaption_ = new QLabel(tr("Status:"), this);
     status_ = new QLabel(this);
     status_->setMinimumWidth(fontMetrics().averageCharWidth() * 30);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setWhatsThis(QStringLiteral("Stops the count; nothing is printed."));
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setWhatsThis(tr("Stops the count; nothing is printed."));
     connect(cancel_, &QPushButton::clicked, this, [this] {
-        if (askYesNo(QStringLiteral("Cancel Count?"))) cancelRequested_ = true;
+        if (askYesNo(tr("Cancel Count?"))) cancelRequested_ = true;
     });
 
     panel_ = new QWidget(this);
-    print_ = new QPushButton(QStringLiteral("Print"), panel_);
-    preview_ = new QPushButton(QStringLiteral("Preview"), panel_);
-    setup_ = new QPushButton(QStringLiteral("Print Setup"), panel_);
-    close_ = new QPushButton(QStringLiteral("Close"), panel_);
-    print_->setWhatsThis(
-        QStringLiteral("Prints the count of each ZIP code, four columns to a page."));
-    preview_->setWhatsThis(QStringLiteral("Shows the report on the screen before printing."));
-    setup_->setWhatsThis(QStringLiteral("Chooses the printer and its paper."));
-    close_->setWhatsThis(QStringLiteral("Closes this window."));
+    print_ = new QPushButton(tr("Print"), panel_);
+    preview_ = new QPushButton(tr("Preview"), panel_);
+    setup_ = new QPushButton(tr("Print Setup"), panel_);
+    close_ = new QPushButton(tr("Close"), panel_);
+    print_->setWhatsThis(tr("Prints the count of each ZIP code, four columns to a page."));
+    preview_->setWhatsThis(tr("Shows the report on the screen before printing."));
+    setup_->setWhatsThis(tr("Chooses the printer and its paper."));
+    close_->setWhatsThis(tr("Closes this window."));
     connect(print_, &QPushButton::clicked, this, guarded([this] { printClicked(false); }));
     connect(preview_, &QPushButton::clicked, this, guarded([this] { printClicked(true); }));
     connect(setup_, &QPushButton::clicked, this, guarded([this] {
@@ -125,7 +123,7 @@ bool ZipCountDialog::runPresort() {
     lines_ = *lines;
     counted_ = true;
     beep();
-    heading_->setText(QStringLiteral("Finished counting. Press Print or Preview for the report"));
+    heading_->setText(tr("Finished counting. Press Print or Preview for the report"));
     return true;
 }
 

@@ -2,6 +2,8 @@
 
 #include "framework/ReportCanvas.h"
 
+#include <QCoreApplication>
+
 namespace rp {
 namespace {
 
@@ -51,11 +53,11 @@ void headerFooter(ReportCanvas& canvas) {
     canvas.setBold(true);
     canvas.gotoXY(kMarginLeft, area.top() - 0.25);
     canvas.newLine();
-    canvas.print(QStringLiteral("Zip Code Count Report"));
+    canvas.print(QCoreApplication::translate("ZipReport", "Zip Code Count Report"));
     canvas.setBold(false);
     canvas.gotoXY(kMarginLeft, area.bottom());
     canvas.newLine();
-    canvas.print(QStringLiteral("Page ") + QString::number(canvas.pageNumber()));
+    canvas.print(QCoreApplication::translate("ZipReport", "Page %1").arg(canvas.pageNumber()));
     canvas.setBrush(QColor());
     canvas.rectangle(area);
     for (int column = 1; column < kColumnsPerPage; ++column) {

@@ -1,5 +1,6 @@
 #include "postal/ZipReportPrinting.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "framework/Messages.h"
@@ -40,13 +41,15 @@ PrintOutcome previewZipCounts(const QStringList& lines, PrinterCatalog& catalog,
     // Laid out for the printer's unprintable margins and resolution, as it would print.
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
-    return previewJob(pages, zipReportJob(printer, lines), QStringLiteral("Preview Zipcode Count"),
-                      {}, parent, {{}, preview});
+    return previewJob(pages, zipReportJob(printer, lines),
+                      QCoreApplication::translate("ZipReportPrinting", "Preview Zipcode Count"), {},
+                      parent, {{}, preview});
 }
 
 void zipReportPrintSetup(PrinterCatalog& catalog, const PrinterAccess* printers) {
     if (!printers || !printers->anyInstalled()) {
-        showInformation(QStringLiteral("There are no printers installed"));
+        showInformation(
+            QCoreApplication::translate("ZipReportPrinting", "There are no printers installed"));
         return;
     }
     printDialogs().setup(catalog.printer());
