@@ -81,7 +81,7 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
         if (presorted == PresortResult::Cancelled) return kExitStopped;
         if (presorted == PresortResult::Failed) return kExitError;
         table.setOrder("ZIP");
-        showInformation(kPresortOrderMessage);
+        showInformation(presortOrderMessage());
     }
     if (!confirmLabelPaper(printer, request.setup)) return kExitError;
 

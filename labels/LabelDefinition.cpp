@@ -1,5 +1,6 @@
 #include "labels/LabelDefinition.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "data/FieldText.h"
@@ -26,16 +27,25 @@ int readInt(const xbase::Table& t, const char* field) {
 
 QString validLabel(const LabelDefinition& d) {
     if (d.labelHeight < 0.3f)
-        return QStringLiteral("Label Height must be at least .3 inches (or 7mm)");
+        return QCoreApplication::translate("LabelDefinition",
+                                           "Label Height must be at least .3 inches (or 7mm)");
     if (d.labelWidth < 0.5f)
-        return QStringLiteral("Label Width must be at least .5 inch (or 13mm)");
+        return QCoreApplication::translate("LabelDefinition",
+                                           "Label Width must be at least .5 inch (or 13mm)");
     if (d.across > 1 && d.horizontalPitch < d.labelWidth)
-        return QStringLiteral("Horizontal Pitch must be at least = Label Width");
+        return QCoreApplication::translate("LabelDefinition",
+                                           "Horizontal Pitch must be at least = Label Width");
     if (d.down > 1 && d.verticalPitch < d.labelHeight)
-        return QStringLiteral("Vertical Pitch must be at least = Label Height");
-    if (d.sheetWidth < 0.3f) return QStringLiteral("Page Width must be at least .3 inch");
-    if (d.sheetDepth < 0.3f) return QStringLiteral("Page Height must be at least .3 inches");
-    if (d.description.isEmpty()) return QStringLiteral("You must provide a description");
+        return QCoreApplication::translate("LabelDefinition",
+                                           "Vertical Pitch must be at least = Label Height");
+    if (d.sheetWidth < 0.3f)
+        return QCoreApplication::translate("LabelDefinition",
+                                           "Page Width must be at least .3 inch");
+    if (d.sheetDepth < 0.3f)
+        return QCoreApplication::translate("LabelDefinition",
+                                           "Page Height must be at least .3 inches");
+    if (d.description.isEmpty())
+        return QCoreApplication::translate("LabelDefinition", "You must provide a description");
     return {};
 }
 

@@ -72,36 +72,35 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     : Dialog(parent, HelpTopic::LabelDesigner),
       model_(setup, ppi > 0 ? ppi : logicalDpiX()),
       addresses_(addresses) {
-    setWindowTitle(QStringLiteral("Label Setup "));
+    setWindowTitle(tr("Label Setup "));
     chooseFont = [this](LabelFont& font) { return LabelFontDialog::choose(this, font); };
 
     // Description.
-    auto* descriptionLabel = new QLabel(QStringLiteral("Label Setup Description"), this);
+    auto* descriptionLabel = new QLabel(tr("Label Setup Description"), this);
     description_ = new QLineEdit(this);
     description_->setMaxLength(kDescriptionLength);
-    description_->setWhatsThis(QStringLiteral("The name the Print Labels list shows."));
+    description_->setWhatsThis(tr("The name the Print Labels list shows."));
     descriptionLabel->setBuddy(description_);
 
     // Label Definition.
-    auto* definition = new QGroupBox(QStringLiteral("Label Definition"), this);
+    auto* definition = new QGroupBox(tr("Label Definition"), this);
     labelType_ = new QLabel(definition);
     labelType_->setWordWrap(true);
-    chooseLabel_ = makeCommandButton(QStringLiteral("Choose or Define Label"),
-                                     QStringLiteral("Pick the label sheet or describe a new one."),
-                                     definition);
+    chooseLabel_ = makeCommandButton(tr("Choose or Define Label"),
+                                     tr("Pick the label sheet or describe a new one."), definition);
     auto* definitionLayout = new QVBoxLayout(definition);
     definitionLayout->addWidget(labelType_);
     definitionLayout->addWidget(chooseLabel_);
 
     // Font.
-    auto* fontBox = new QGroupBox(QStringLiteral("Font"), this);
+    auto* fontBox = new QGroupBox(tr("Font"), this);
     fontInfo_ = new QLabel(fontBox);
-    chooseFontButton_ = makeCommandButton(
-        QStringLiteral("Choose Font"), QStringLiteral("Pick the font of the label text."), fontBox);
-    smaller_ = makeToolButton(QStringLiteral("-"), Qt::NoArrow,
-                              QStringLiteral("A smaller font size; hold to keep going."), fontBox);
-    bigger_ = makeToolButton(QStringLiteral("+"), Qt::NoArrow,
-                             QStringLiteral("A bigger font size; hold to keep going."), fontBox);
+    chooseFontButton_ =
+        makeCommandButton(tr("Choose Font"), tr("Pick the font of the label text."), fontBox);
+    smaller_ = makeToolButton(tr("-"), Qt::NoArrow, tr("A smaller font size; hold to keep going."),
+                              fontBox);
+    bigger_ = makeToolButton(tr("+"), Qt::NoArrow, tr("A bigger font size; hold to keep going."),
+                             fontBox);
     setRepeat(smaller_, kFontRepeatDelay, kFontRepeatInterval);
     setRepeat(bigger_, kFontRepeatDelay, kFontRepeatInterval);
     auto* fontLayout = new QGridLayout(fontBox);
@@ -111,17 +110,13 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     fontLayout->addWidget(bigger_, 1, 2);
 
     // Text Position.
-    auto* position = new QGroupBox(QStringLiteral("Text Position"), this);
-    up_ = makeToolButton(QStringLiteral("Up"), Qt::UpArrow, QStringLiteral("Move the text up."),
-                         position);
-    down_ = makeToolButton(QStringLiteral("Down"), Qt::DownArrow,
-                           QStringLiteral("Move the text down."), position);
-    left_ = makeToolButton(QStringLiteral("Left"), Qt::LeftArrow,
-                           QStringLiteral("Move the text left."), position);
-    right_ = makeToolButton(QStringLiteral("Right"), Qt::RightArrow,
-                            QStringLiteral("Move the text right."), position);
-    home_ = makeToolButton(QStringLiteral("Home"), Qt::NoArrow,
-                           QStringLiteral("Put the text back near the top left corner."), position);
+    auto* position = new QGroupBox(tr("Text Position"), this);
+    up_ = makeToolButton(tr("Up"), Qt::UpArrow, tr("Move the text up."), position);
+    down_ = makeToolButton(tr("Down"), Qt::DownArrow, tr("Move the text down."), position);
+    left_ = makeToolButton(tr("Left"), Qt::LeftArrow, tr("Move the text left."), position);
+    right_ = makeToolButton(tr("Right"), Qt::RightArrow, tr("Move the text right."), position);
+    home_ = makeToolButton(tr("Home"), Qt::NoArrow,
+                           tr("Put the text back near the top left corner."), position);
     setRepeat(up_, kUpDownRepeatDelay, kUpDownRepeatInterval);
     setRepeat(down_, kUpDownRepeatDelay, kUpDownRepeatInterval);
     setRepeat(left_, kSideRepeatDelay, kSideRepeatInterval);
@@ -134,32 +129,30 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     positionLayout->addWidget(down_, 2, 1);
 
     // Label Contents.
-    auto* contents = new QGroupBox(QStringLiteral("Label Contents"), this);
-    auto box = [contents](const char* caption) {
-        return new QCheckBox(QString::fromLatin1(caption), contents);
-    };
-    name_ = box("Name");
-    title_ = box("Title");
-    organization_ = box("Organization");
-    street_ = box("Street");
-    cityState_ = box("City + State");
-    country_ = box("Country");
-    phone_ = box("Phone");
-    zip_ = box("Zip/Postal code");
-    barcode_ = box("US Postnet Barcode");
-    uppercase_ = box("Uppercase");
-    trim_ = box("Trim text to fit label");
+    auto* contents = new QGroupBox(tr("Label Contents"), this);
+    auto box = [contents](const QString& caption) { return new QCheckBox(caption, contents); };
+    name_ = box(tr("Name"));
+    title_ = box(tr("Title"));
+    organization_ = box(tr("Organization"));
+    street_ = box(tr("Street"));
+    cityState_ = box(tr("City + State"));
+    country_ = box(tr("Country"));
+    phone_ = box(tr("Phone"));
+    zip_ = box(tr("Zip/Postal code"));
+    barcode_ = box(tr("US Postnet Barcode"));
+    uppercase_ = box(tr("Uppercase"));
+    trim_ = box(tr("Trim text to fit label"));
     placement_ = new QButtonGroup(this);
     auto* contentsLayout = new QVBoxLayout(contents);
     for (QCheckBox* b : {name_, title_, organization_, street_, cityState_, country_, phone_, zip_})
         contentsLayout->addWidget(b);
     const std::pair<ZipPlacement, const char*> placements[] = {
-        {ZipPlacement::AfterState, "After state"},
-        {ZipPlacement::BeforeCity, "Before city"},
-        {ZipPlacement::AfterCountry, "After country"},
-        {ZipPlacement::BeforeCountry, "Before country"}};
+        {ZipPlacement::AfterState, QT_TR_NOOP("After state")},
+        {ZipPlacement::BeforeCity, QT_TR_NOOP("Before city")},
+        {ZipPlacement::AfterCountry, QT_TR_NOOP("After country")},
+        {ZipPlacement::BeforeCountry, QT_TR_NOOP("Before country")}};
     for (const auto& [placement, caption] : placements) {
-        auto* radio = new QRadioButton(QString::fromLatin1(caption), contents);
+        auto* radio = new QRadioButton(tr(caption), contents);
         placement_->addButton(radio, static_cast<int>(placement));
         auto* indented = new QHBoxLayout;
         indented->addSpacing(20);
@@ -174,24 +167,20 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     scroll->setWidget(preview_);
     scroll->setMinimumSize(420, 180);
     scroll->setAlignment(Qt::AlignCenter);
-    auto* record = new QGroupBox(QStringLiteral("Record"), this);
-    first_ = makeToolButton(QStringLiteral("|<"), Qt::NoArrow,
-                            QStringLiteral("The first record of the address file."), record);
-    prior_ = makeToolButton(QStringLiteral("<"), Qt::NoArrow,
-                            QStringLiteral("The previous record."), record);
-    next_ = makeToolButton(QStringLiteral(">"), Qt::NoArrow, QStringLiteral("The next record."),
-                           record);
-    last_ = makeToolButton(QStringLiteral(">|"), Qt::NoArrow,
-                           QStringLiteral("The last record of the address file."), record);
+    auto* record = new QGroupBox(tr("Record"), this);
+    first_ =
+        makeToolButton(tr("|<"), Qt::NoArrow, tr("The first record of the address file."), record);
+    prior_ = makeToolButton(tr("<"), Qt::NoArrow, tr("The previous record."), record);
+    next_ = makeToolButton(tr(">"), Qt::NoArrow, tr("The next record."), record);
+    last_ =
+        makeToolButton(tr(">|"), Qt::NoArrow, tr("The last record of the address file."), record);
     auto* recordLayout = new QHBoxLayout(record);
     for (QAbstractButton* b : {first_, prior_, next_, last_}) recordLayout->addWidget(b);
     for (QAbstractButton* b : {first_, prior_, next_, last_}) b->setEnabled(addresses_ != nullptr);
 
     // Save, Help, Cancel.
-    auto* save = makeCommandButton(QStringLiteral("Save"),
-                                   QStringLiteral("Keep this label setup and close."), this);
-    auto* cancel = makeCommandButton(QStringLiteral("Cancel"),
-                                     QStringLiteral("Close without keeping the changes."), this);
+    auto* save = makeCommandButton(tr("Save"), tr("Keep this label setup and close."), this);
+    auto* cancel = makeCommandButton(tr("Cancel"), tr("Close without keeping the changes."), this);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(save);
@@ -322,7 +311,7 @@ void LabelDesignerDialog::drawLabel() {
 void LabelDesignerDialog::onSaveClicked() {
     model_.setDescription(description_->text());
     if (model_.descriptionMissing()) {
-        showInformation(kNoDescriptionMessage);
+        showInformation(tr("Please enter a description for this Label Setup record"));
         return;
     }
     accept();

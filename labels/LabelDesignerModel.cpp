@@ -1,5 +1,6 @@
 #include "labels/LabelDesignerModel.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace rp {
@@ -15,10 +16,15 @@ int truncated(double value) {
 }  // namespace
 
 QString labelFontInfo(const LabelFont& font) {
-    QString text = font.name + ',' + QString::number(font.size) + QStringLiteral(" pt.");
-    if (font.bold) text += QStringLiteral(", Bold");
-    if (font.italic) text += QStringLiteral(", Italic");
-    return text;
+    // By style: plain, italic, bold, bold italic.
+    static const char* const kInfo[] = {
+        QT_TRANSLATE_NOOP("LabelDesignerModel", "%1,%2 pt."),
+        QT_TRANSLATE_NOOP("LabelDesignerModel", "%1,%2 pt., Italic"),
+        QT_TRANSLATE_NOOP("LabelDesignerModel", "%1,%2 pt., Bold"),
+        QT_TRANSLATE_NOOP("LabelDesignerModel", "%1,%2 pt., Bold, Italic")};
+    return QCoreApplication::translate("LabelDesignerModel",
+                                       kInfo[(font.bold ? 2 : 0) + (font.italic ? 1 : 0)])
+        .arg(font.name, QString::number(font.size));
 }
 
 int pitchOfFontName(const QString& name) {

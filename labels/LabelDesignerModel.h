@@ -108,7 +108,4 @@ class LabelDesignerModel {
     int y_ = 0;
 };
 
-inline const QString kNoDescriptionMessage =
-    QStringLiteral("Please enter a description for this Label Setup record");
-
 }  // namespace rp

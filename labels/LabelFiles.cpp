@@ -1,5 +1,7 @@
 #include "labels/LabelFiles.h"
 
+#include <QCoreApplication>
+
 #include "data/SideFileFields.h"
 
 namespace rp {
@@ -49,17 +51,26 @@ const std::vector<FieldSpec>& labelSetupLayout() {
 
 const std::vector<PaperSize>& paperSizes() {
     static const std::vector<PaperSize> sizes = {
-        {QStringLiteral("Letter (8.5 x 11\")"), QStringLiteral("LTR"), 8.5f, 11.0f},
-        {QStringLiteral("Letter Landscape (11 x 8.5\")"), QStringLiteral("LTRL"), 11.0f, 8.5f},
-        {QStringLiteral("A4 (210 x 297mm)"), QStringLiteral("A4"), 8.27f, 11.69f},
-        {QStringLiteral("A4 Landscape ( 297 x 210mm)"), QStringLiteral("A4L"), 11.69f, 8.27f},
-        {QStringLiteral("A5 (148 x 210mm)"), QStringLiteral("A5"), 5.82f, 8.27f},
-        {QStringLiteral("Other Portrait (User Defined)"), QStringLiteral("USERP"), std::nullopt,
-         std::nullopt},
-        {QStringLiteral("Other Landscape (User Defined)"), QStringLiteral("USERL"), std::nullopt,
-         std::nullopt},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "Letter (8.5 x 11\")")),
+         QStringLiteral("LTR"), 8.5f, 11.0f},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "Letter Landscape (11 x 8.5\")")),
+         QStringLiteral("LTRL"), 11.0f, 8.5f},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "A4 (210 x 297mm)")),
+         QStringLiteral("A4"), 8.27f, 11.69f},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "A4 Landscape ( 297 x 210mm)")),
+         QStringLiteral("A4L"), 11.69f, 8.27f},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "A5 (148 x 210mm)")),
+         QStringLiteral("A5"), 5.82f, 8.27f},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "Other Portrait (User Defined)")),
+         QStringLiteral("USERP"), std::nullopt, std::nullopt},
+        {QString::fromLatin1(QT_TRANSLATE_NOOP("PaperSize", "Other Landscape (User Defined)")),
+         QStringLiteral("USERL"), std::nullopt, std::nullopt},
     };
     return sizes;
+}
+
+QString paperSizeCaption(const PaperSize& size) {
+    return QCoreApplication::translate("PaperSize", size.caption.toLatin1().constData());
 }
 
 int paperListIndex(const QString& code) {

@@ -38,7 +38,7 @@ inline const QString kDotMatrixPrinter = QStringLiteral("DM");
 
 // One entry of the definition dialog's paper list.
 struct PaperSize {
-    QString caption;
+    QString caption;  // in English
     QString code;
     // The sheet offered, in inches; none for the two user-defined entries.
     std::optional<float> width, depth;
@@ -46,6 +46,9 @@ struct PaperSize {
 
 // The seven entries, in list order (positions 0 to 6).
 const std::vector<PaperSize>& paperSizes();
+
+// The entry's caption as the list shows it, in the user's language.
+QString paperSizeCaption(const PaperSize& size);
 // List position of a code: "LTR" 0, "LTRL" 1, "A4" 2, "A4L" 3, "A5" 4, "USER" or "USERP" 5,
 // "USERL" 6; -1 for any other code.
 int paperListIndex(const QString& code);

@@ -12,7 +12,7 @@ namespace rp {
 
 LabelFontDialog::LabelFontDialog(const LabelFont& font, QWidget* parent)
     : Dialog(parent, HelpTopic::LabelDesigner) {
-    setWindowTitle(QStringLiteral("Font"));
+    setWindowTitle(tr("Font"));
     family_ = new QFontComboBox(this);
     family_->setEditable(true);
     family_->setCurrentFont(QFont(font.name));
@@ -20,25 +20,24 @@ LabelFontDialog::LabelFontDialog(const LabelFont& font, QWidget* parent)
     size_ = new QSpinBox(this);
     size_->setRange(kMinSize, kMaxSize);
     size_->setValue(font.size);
-    size_->setSuffix(QStringLiteral(" pt."));
-    bold_ = new QCheckBox(QStringLiteral("Bold"), this);
+    size_->setSuffix(tr(" pt."));
+    bold_ = new QCheckBox(tr("Bold"), this);
     bold_->setChecked(font.bold);
-    italic_ = new QCheckBox(QStringLiteral("Italic"), this);
+    italic_ = new QCheckBox(tr("Italic"), this);
     italic_->setChecked(font.italic);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Font:"), family_);
-    form->addRow(QStringLiteral("Size:"), size_);
+    form->addRow(tr("Font:"), family_);
+    form->addRow(tr("Size:"), size_);
     auto* styles = new QHBoxLayout;
     styles->addWidget(bold_);
     styles->addWidget(italic_);
     styles->addStretch();
-    form->addRow(QStringLiteral("Style:"), styles);
+    form->addRow(tr("Style:"), styles);
 
-    auto* ok = makeCommandButton(QStringLiteral("OK"), QStringLiteral("Use this font."), this);
+    auto* ok = makeCommandButton(tr("OK"), tr("Use this font."), this);
     ok->setDefault(true);
-    auto* cancel = makeCommandButton(QStringLiteral("Cancel"),
-                                     QStringLiteral("Close, keeping the font as it was."), this);
+    auto* cancel = makeCommandButton(tr("Cancel"), tr("Close, keeping the font as it was."), this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;

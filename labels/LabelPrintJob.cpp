@@ -82,7 +82,7 @@ void LabelPrintJob::doPrint(const LabelPrintRequest& request, bool printMode) {
     if (!request.presort || presortDone_) {
         if (request.presort) {
             table_.setOrder("ZIP");
-            showInformation(kPresortOrderMessage);
+            showInformation(presortOrderMessage());
         }
         Households households;
         if (request.households) readLabelHouseholds(table_, request, households);
@@ -97,6 +97,13 @@ bool readLabelHouseholds(xbase::Table& table, const LabelPrintRequest& request,
     const bool completed = households.addFrom(table, keepGoing);
     if (start != 0) table.go(start);
     return completed;
+}
+
+QString presortOrderMessage() {
+    return QCoreApplication::translate("LabelPrintJob",
+                                       "Labels will print/preview in the following order:\r\n"
+                                       "  1. 5-Digit presort\r\n  2. 3-Digit presort\r\n"
+                                       "  3. ADC presort");
 }
 
 QString piecesSavedText(std::uint64_t saved) {
@@ -162,8 +169,8 @@ void LabelPrintJob::runStatusWindow(const LabelPrintRequest& request, bool print
             showPreview(recorded);
         };
     }
-    previewJob(pages, job, kLabelPreviewCaption, labelStatusTexts(households != nullptr), parent_,
-               hooks);
+    previewJob(pages, job, QCoreApplication::translate("LabelPrintJob", "Preview Labels"),
+               labelStatusTexts(households != nullptr), parent_, hooks);
 }
 
 }  // namespace rp

@@ -45,15 +45,12 @@ struct LabelPrintRequest {
     bool households = false;  // "One per household"
 };
 
-inline const QString kPresortOrderMessage = QStringLiteral(
-    "Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n  2. 3-Digit "
-    "presort\r\n  3. ADC "
-    "presort");
-inline const QString kLabelPreviewCaption = QStringLiteral("Preview Labels");
+// What a presorted run tells before it starts.
+QString presortOrderMessage();
 
 // Sets the table's view for the request: the standing condition for all records, the current
 // record alone, or the filter in force; then stands on the first record, or on current when
-// the run starts from it and it is in the view (else tells kOutOfRangeMessage).
+// the run starts from it and it is in the view (else tells outOfRangeMessage()).
 void chooseLabelRecords(xbase::Table& table, const LabelPrintRequest& request,
                         std::uint32_t current);
 // False when the printer's paper differs from the setup's and the user declines to go on.

@@ -38,7 +38,8 @@ bool LabelSetupList::createNew(const LabelDesignerFn& designer) {
 
 bool LabelSetupList::deleteCurrent() {
     if (!hasCurrent()) return false;
-    if (!askYesNo(QStringLiteral("Delete this record?"))) return false;
+    if (!askYesNo(QCoreApplication::translate("LabelSetupList", "Delete this record?")))
+        return false;
     setups_.deleteRecord();
     QCoreApplication::processEvents();
     // As a dataset does after a delete: on to the next record, or back to the last one.

@@ -1,5 +1,6 @@
 #include "labels/LabelSheet.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <cstdlib>
 
@@ -87,13 +88,12 @@ bool paperDiffers(QSizeF page, const LabelSetup& setup) {
 
 QString paperQuestion(const LabelSetup& setup) {
     const QSizeF sheet = sheetInPrinter(setup);
-    const QString inch = QStringLiteral("\"");
-    return QStringLiteral(
-               "Ravenpost was unable to confirm that the paper size was set to\r\n\r\n") +
-           QString::number(sheet.width(), 'f', 2) + inch + QStringLiteral(" by ") +
-           QString::number(sheet.height(), 'f', 2) + inch + QStringLiteral("\r\n\r\n") +
-           QStringLiteral("(you may have the wrong printer selected)") +
-           QStringLiteral("\r\n\r\n") + QStringLiteral("Would you like to try printing anyways?");
+    return QCoreApplication::translate(
+               "LabelSheet",
+               "Ravenpost was unable to confirm that the paper size was set to\r\n\r\n%1\" by "
+               "%2\"\r\n\r\n(you may have the wrong printer selected)\r\n\r\nWould you like "
+               "to try printing anyways?")
+        .arg(QString::number(sheet.width(), 'f', 2), QString::number(sheet.height(), 'f', 2));
 }
 
 }  // namespace rp

@@ -38,49 +38,44 @@ QDoubleSpinBox* lengthEdit(QWidget* parent, const QString& help) {
 }  // namespace
 
 LabelStockDialog::LabelStockDialog(QWidget* parent) : Dialog(parent, HelpTopic::LabelStockEdit) {
-    setWindowTitle(QStringLiteral("Add Label Definition"));
+    setWindowTitle(tr("Add Label Definition"));
     setModal(true);
 
     description_ = new QLineEdit(this);
     description_->setMaxLength(kStockDescriptionWidth);
-    description_->setWhatsThis(
-        QStringLiteral("The name of this label stock, as the label lists show it."));
-    width_ = lengthEdit(this, QStringLiteral("The width of one label."));
-    height_ = lengthEdit(this, QStringLiteral("The height of one label."));
+    description_->setWhatsThis(tr("The name of this label stock, as the label lists show it."));
+    width_ = lengthEdit(this, tr("The width of one label."));
+    height_ = lengthEdit(this, tr("The height of one label."));
     hPitch_ = lengthEdit(
-        this,
-        QStringLiteral("From the left edge of one label to the left edge of the next in a row; "
-                       "at least the label width."));
-    vPitch_ = lengthEdit(
-        this, QStringLiteral("From the top edge of one row to the top edge of the next; at least "
-                             "the label height."));
-    left_ = lengthEdit(
-        this,
-        QStringLiteral("From the left edge of the sheet to the left edge of the first column."));
-    top_ = lengthEdit(
-        this, QStringLiteral("From the top edge of the sheet to the top edge of the first row."));
-    sheetWidth_ = lengthEdit(this, QStringLiteral("The width of the sheet as it is fed."));
-    sheetDepth_ = lengthEdit(this, QStringLiteral("The height of the sheet as it is fed."));
+        this, tr("From the left edge of one label to the left edge of the next in a row; "
+                 "at least the label width."));
+    vPitch_ =
+        lengthEdit(this, tr("From the top edge of one row to the top edge of the next; at least "
+                            "the label height."));
+    left_ = lengthEdit(this,
+                       tr("From the left edge of the sheet to the left edge of the first column."));
+    top_ = lengthEdit(this, tr("From the top edge of the sheet to the top edge of the first row."));
+    sheetWidth_ = lengthEdit(this, tr("The width of the sheet as it is fed."));
+    sheetDepth_ = lengthEdit(this, tr("The height of the sheet as it is fed."));
     across_ = new QSpinBox(this);
     across_->setRange(1, 10);
-    across_->setWhatsThis(QStringLiteral("How many labels make one row (1 to 10)."));
+    across_->setWhatsThis(tr("How many labels make one row (1 to 10)."));
     down_ = new QSpinBox(this);
     down_->setRange(1, 30);
-    down_->setWhatsThis(QStringLiteral("How many rows make one sheet (1 to 30)."));
+    down_->setWhatsThis(tr("How many rows make one sheet (1 to 30)."));
     paper_ = new QComboBox(this);
-    for (const PaperSize& p : paperSizes()) paper_->addItem(p.caption);
+    for (const PaperSize& p : paperSizes()) paper_->addItem(paperSizeCaption(p));
     paper_->setWhatsThis(
-        QStringLiteral("The paper the labels come on; a standard size fills in the paper width "
-                       "and height."));
-    tractor_ = new QCheckBox(QStringLiteral("Tractor Fed (Dot Matrix)"), this);
-    tractor_->setWhatsThis(QStringLiteral("Tick for continuous labels on a dot matrix printer."));
+        tr("The paper the labels come on; a standard size fills in the paper width "
+           "and height."));
+    tractor_ = new QCheckBox(tr("Tractor Fed (Dot Matrix)"), this);
+    tractor_->setWhatsThis(tr("Tick for continuous labels on a dot matrix printer."));
 
     auto* units = new QGroupBox(this);
-    inches_ = new QRadioButton(QStringLiteral("In 1000's of an inch"), units);
-    millimetres_ = new QRadioButton(QStringLiteral("In Millimeters"), units);
-    inches_->setWhatsThis(
-        QStringLiteral("Shows and takes the lengths in inches, to a thousandth."));
-    millimetres_->setWhatsThis(QStringLiteral("Shows and takes the lengths in whole millimetres."));
+    inches_ = new QRadioButton(tr("In 1000's of an inch"), units);
+    millimetres_ = new QRadioButton(tr("In Millimeters"), units);
+    inches_->setWhatsThis(tr("Shows and takes the lengths in inches, to a thousandth."));
+    millimetres_->setWhatsThis(tr("Shows and takes the lengths in whole millimetres."));
     inches_->setChecked(true);
     auto* unitRow = new QHBoxLayout(units);
     unitRow->addWidget(inches_);
@@ -103,18 +98,18 @@ LabelStockDialog::LabelStockDialog(QWidget* parent) : Dialog(parent, HelpTopic::
         grid->addWidget(label, row, column * 2);
         grid->addWidget(field, row, column * 2 + 1, 1, span);
     };
-    add(0, 0, QStringLiteral("Description"), description_, 3);
-    add(1, 0, QStringLiteral("Label Width"), width_);
-    add(1, 1, QStringLiteral("Label Height"), height_);
-    add(2, 0, QStringLiteral("Horizontal Pitch"), hPitch_);
-    add(2, 1, QStringLiteral("Vertical Pitch"), vPitch_);
-    add(3, 0, QStringLiteral("# across"), across_);
-    add(3, 1, QStringLiteral("# down"), down_);
-    add(4, 0, QStringLiteral("Left Margin"), left_);
-    add(4, 1, QStringLiteral("Top Margin"), top_);
-    add(5, 0, QStringLiteral("Paper size"), paper_, 3);
-    add(6, 0, QStringLiteral("Paper Width"), sheetWidth_);
-    add(6, 1, QStringLiteral("Paper Height"), sheetDepth_);
+    add(0, 0, tr("Description"), description_, 3);
+    add(1, 0, tr("Label Width"), width_);
+    add(1, 1, tr("Label Height"), height_);
+    add(2, 0, tr("Horizontal Pitch"), hPitch_);
+    add(2, 1, tr("Vertical Pitch"), vPitch_);
+    add(3, 0, tr("# across"), across_);
+    add(3, 1, tr("# down"), down_);
+    add(4, 0, tr("Left Margin"), left_);
+    add(4, 1, tr("Top Margin"), top_);
+    add(5, 0, tr("Paper size"), paper_, 3);
+    add(6, 0, tr("Paper Width"), sheetWidth_);
+    add(6, 1, tr("Paper Height"), sheetDepth_);
     grid->addWidget(tractor_, 7, 1, 1, 3);
     grid->addWidget(units, 8, 0, 1, 4);
     for (QWidget* w :
@@ -122,10 +117,10 @@ LabelStockDialog::LabelStockDialog(QWidget* parent) : Dialog(parent, HelpTopic::
                                          sheetWidth_, sheetDepth_, across_, down_})
         w->setMinimumWidth(90);
 
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    save->setWhatsThis(QStringLiteral("Checks the definition and keeps it."));
-    cancel->setWhatsThis(QStringLiteral("Closes this window without keeping anything."));
+    auto* save = new QPushButton(tr("Save"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    save->setWhatsThis(tr("Checks the definition and keeps it."));
+    cancel->setWhatsThis(tr("Closes this window without keeping anything."));
     save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &LabelStockDialog::onSaveClicked);
     connect(cancel, &QPushButton::clicked, this, &LabelStockDialog::reject);

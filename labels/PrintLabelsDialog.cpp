@@ -31,37 +31,32 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
       catalog_(catalog),
       list_(setups),
       job_(addresses, programFolder, catalog, std::move(presort), this) {
-    setWindowTitle(QStringLiteral("Print Labels"));
+    setWindowTitle(tr("Print Labels"));
     setModal(true);
 
     // The label setups.
     model_ = new SideGridModel(
-        setups_,
-        {{"DESCRIPT", QStringLiteral("Description")}, {"USERLABELN", QStringLiteral("Label Type")}},
-        {}, this);
+        setups_, {{"DESCRIPT", tr("Description")}, {"USERLABELN", tr("Label Type")}}, {}, this);
     grid_ = makeRecordGrid(this);
     grid_->setModel(model_);
     grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->setWordWrap(false);
     grid_->setMinimumSize(520, 180);
-    grid_->setWhatsThis(QStringLiteral("Your label setups; the one chosen prints."));
+    grid_->setWhatsThis(tr("Your label setups; the one chosen prints."));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { showTableRow(); }));
-    new_ = makeCommandButton(
-        QStringLiteral("New"),
-        QStringLiteral("Designs a new label setup, starting from the one chosen."), this);
-    modify_ =
-        makeCommandButton(QStringLiteral("Modify"),
-                          QStringLiteral("Changes the chosen label setup in the designer."), this);
+    new_ = makeCommandButton(tr("New"),
+                             tr("Designs a new label setup, starting from the one chosen."), this);
+    modify_ = makeCommandButton(tr("Modify"), tr("Changes the chosen label setup in the designer."),
+                                this);
     delete_ =
-        makeCommandButton(QStringLiteral("Delete"),
-                          QStringLiteral("Removes the chosen label setup, after asking."), this);
+        makeCommandButton(tr("Delete"), tr("Removes the chosen label setup, after asking."), this);
     connect(new_, &QPushButton::clicked, this, guarded(this, &PrintLabelsDialog::onNewClicked));
     connect(modify_, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onModifyClicked));
     connect(delete_, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onDeleteClicked));
-    auto* setupBox = new QGroupBox(QStringLiteral("Select Label Setup"), this);
+    auto* setupBox = new QGroupBox(tr("Select Label Setup"), this);
     auto* setupButtons = new QHBoxLayout;
     for (QPushButton* b : {new_, modify_, delete_}) setupButtons->addWidget(b);
     setupButtons->addStretch();
@@ -70,20 +65,18 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     setupLayout->addLayout(setupButtons);
 
     // What to print.
-    all_ = new QRadioButton(QStringLiteral("All records"), this);
-    filtered_ = new QRadioButton(QStringLiteral("Records matching filter"), this);
-    current_ = new QRadioButton(QStringLiteral("Only current record"), this);
-    all_->setWhatsThis(QStringLiteral("Prints a label for every record of the file."));
-    filtered_->setWhatsThis(
-        QStringLiteral("Prints labels for the records of the filter in force."));
-    current_->setWhatsThis(
-        QStringLiteral("Prints labels for the record shown in the main window only."));
-    startFromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), this);
-    startFromCurrent_->setWhatsThis(QStringLiteral(
-        "Starts with the record shown in the main window instead of the first record."));
-    presort_ = new QCheckBox(QStringLiteral("Presort for Bulk Mail"), this);
-    presort_->setWhatsThis(QStringLiteral(
-        "Prints the labels in bulk-mail presort order, each group after a label naming it."));
+    all_ = new QRadioButton(tr("All records"), this);
+    filtered_ = new QRadioButton(tr("Records matching filter"), this);
+    current_ = new QRadioButton(tr("Only current record"), this);
+    all_->setWhatsThis(tr("Prints a label for every record of the file."));
+    filtered_->setWhatsThis(tr("Prints labels for the records of the filter in force."));
+    current_->setWhatsThis(tr("Prints labels for the record shown in the main window only."));
+    startFromCurrent_ = new QCheckBox(tr("Start from current record"), this);
+    startFromCurrent_->setWhatsThis(
+        tr("Starts with the record shown in the main window instead of the first record."));
+    presort_ = new QCheckBox(tr("Presort for Bulk Mail"), this);
+    presort_->setWhatsThis(
+        tr("Prints the labels in bulk-mail presort order, each group after a label naming it."));
     households_ = new QCheckBox(tr("One per household"), this);
     households_->setWhatsThis(
         tr("Prints one label for the records with the same street and ZIP code, addressed to "
@@ -91,9 +84,8 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     copies_ = new QSpinBox(this);
     copies_->setRange(1, kMaxCopies);
     copies_->setValue(1);
-    copies_->setWhatsThis(
-        QStringLiteral("How many labels to print for each record, side by side."));
-    auto* copiesLabel = new QLabel(QStringLiteral("# copies of each label"), this);
+    copies_->setWhatsThis(tr("How many labels to print for each record, side by side."));
+    auto* copiesLabel = new QLabel(tr("# copies of each label"), this);
     copiesLabel->setBuddy(copies_);
     if (filteredEnabled)
         filtered_->setChecked(true);
@@ -105,7 +97,7 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
         connect(b, &QRadioButton::clicked, this,
                 guarded(this, &PrintLabelsDialog::onRecordsChoiceClicked));
     connect(startFromCurrent_, &QCheckBox::toggled, this, [this] { job_.clearPresort(); });
-    auto* printBox = new QGroupBox(QStringLiteral("Print"), this);
+    auto* printBox = new QGroupBox(tr("Print"), this);
     auto* copiesRow = new QHBoxLayout;
     copiesRow->addWidget(copies_);
     copiesRow->addWidget(copiesLabel);
@@ -120,24 +112,21 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     // The printer.
     printers_ = new QComboBox(this);
     printers_->addItems(catalog_.names());
-    printers_->setWhatsThis(QStringLiteral("The printer the labels go to."));
+    printers_->setWhatsThis(tr("The printer the labels go to."));
     connect(printers_, &QComboBox::activated, this,
             [this](int index) { catalog_.select(printers_->itemText(index)); });
-    auto* printerSetup = makeCommandButton(QStringLiteral("Printer Setup"),
-                                           QStringLiteral("Sets up the chosen printer."), this);
+    auto* printerSetup =
+        makeCommandButton(tr("Printer Setup"), tr("Sets up the chosen printer."), this);
     connect(printerSetup, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onPrinterSetupClicked));
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    auto* printerBox = new QGroupBox(tr("Printer"), this);
     auto* printerLayout = new QHBoxLayout(printerBox);
     printerLayout->addWidget(printers_, 1);
     printerLayout->addWidget(printerSetup);
 
-    printNow_ =
-        makeCommandButton(QStringLiteral("Print Now"), QStringLiteral("Prints the labels."), this);
-    preview_ = makeCommandButton(QStringLiteral("Preview"),
-                                 QStringLiteral("Shows the labels as they will print."), this);
-    auto* cancel =
-        makeCommandButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+    printNow_ = makeCommandButton(tr("Print Now"), tr("Prints the labels."), this);
+    preview_ = makeCommandButton(tr("Preview"), tr("Shows the labels as they will print."), this);
+    auto* cancel = makeCommandButton(tr("Cancel"), tr("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this,
             guarded(this, &PrintLabelsDialog::onPrintNowClicked));
     connect(preview_, &QPushButton::clicked, this,

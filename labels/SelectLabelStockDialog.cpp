@@ -1,5 +1,6 @@
 #include "labels/SelectLabelStockDialog.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -27,12 +28,16 @@ namespace rp {
 namespace {
 
 std::vector<SideGridColumn> gridColumns() {
-    return {
-        {"USERDESC", QStringLiteral("Label")},         {"LBLHEIGHT", QStringLiteral("Height in.")},
-        {"LBLWIDTH", QStringLiteral("Width in.")},     {"NBRACROSS", QStringLiteral("# Across")},
-        {"NBRDOWN", QStringLiteral("# Down")},         {"TOPMARG", QStringLiteral("Top Margin")},
-        {"LEFTMARG", QStringLiteral("Left Margin")},   {"SHEETWIDTH", QStringLiteral("Page Width")},
-        {"SHEETDEPTH", QStringLiteral("Page Height")}, {"PAPERSIZE", QStringLiteral("Paper Size")}};
+    return {{"USERDESC", QCoreApplication::translate("SelectLabelStockDialog", "Label")},
+            {"LBLHEIGHT", QCoreApplication::translate("SelectLabelStockDialog", "Height in.")},
+            {"LBLWIDTH", QCoreApplication::translate("SelectLabelStockDialog", "Width in.")},
+            {"NBRACROSS", QCoreApplication::translate("SelectLabelStockDialog", "# Across")},
+            {"NBRDOWN", QCoreApplication::translate("SelectLabelStockDialog", "# Down")},
+            {"TOPMARG", QCoreApplication::translate("SelectLabelStockDialog", "Top Margin")},
+            {"LEFTMARG", QCoreApplication::translate("SelectLabelStockDialog", "Left Margin")},
+            {"SHEETWIDTH", QCoreApplication::translate("SelectLabelStockDialog", "Page Width")},
+            {"SHEETDEPTH", QCoreApplication::translate("SelectLabelStockDialog", "Page Height")},
+            {"PAPERSIZE", QCoreApplication::translate("SelectLabelStockDialog", "Paper Size")}};
 }
 
 }  // namespace
@@ -40,21 +45,20 @@ std::vector<SideGridColumn> gridColumns() {
 SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QString& labelTypeName,
                                                const QString& printerType, QWidget* parent)
     : Dialog(parent, HelpTopic::SelectLabelStock), stocks_(stocks) {
-    setWindowTitle(QStringLiteral("Select Label Definition"));
+    setWindowTitle(tr("Select Label Definition"));
     setModal(true);
     runEditor = [](LabelStockDialog& editor) { return editor.exec() == QDialog::Accepted; };
     runFinder = [](FindLabelProductsDialog& finder) {
         return finder.exec() == QDialog::Accepted && finder.chosen() != nullptr;
     };
 
-    laser_ = new QRadioButton(QStringLiteral("Laser or Inkjet"), this);
-    dotMatrix_ = new QRadioButton(QStringLiteral("Dot Matrix"), this);
-    laser_->setWhatsThis(QStringLiteral("Lists the label sheets for laser and inkjet printers."));
-    dotMatrix_->setWhatsThis(
-        QStringLiteral("Lists the continuous labels for dot matrix printers."));
+    laser_ = new QRadioButton(tr("Laser or Inkjet"), this);
+    dotMatrix_ = new QRadioButton(tr("Dot Matrix"), this);
+    laser_->setWhatsThis(tr("Lists the label sheets for laser and inkjet printers."));
+    dotMatrix_->setWhatsThis(tr("Lists the continuous labels for dot matrix printers."));
 
     grid_ = makeRecordGrid(this);
-    grid_->setWhatsThis(QStringLiteral("The label stocks; choose one and press OK."));
+    grid_->setWhatsThis(tr("The label stocks; choose one and press OK."));
     grid_->installEventFilter(this);
     grid_->setMinimumSize(720, 300);
 
@@ -79,9 +83,9 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     }
     connect(laser_, &QRadioButton::toggled, this, guarded([this](bool on) { setDotMatrix(!on); }));
 
-    auto* add = new QPushButton(QStringLiteral("New"), this);
-    auto* edit = new QPushButton(QStringLiteral("Edit"), this);
-    auto* remove = new QPushButton(QStringLiteral("Delete"), this);
+    auto* add = new QPushButton(tr("New"), this);
+    auto* edit = new QPushButton(tr("Edit"), this);
+    auto* remove = new QPushButton(tr("Delete"), this);
     auto* find = new QPushButton(tr("Find More Products…"), this);
     auto* import = new QPushButton(tr("Import Label Products…"), this);
     find->setWhatsThis(
@@ -90,13 +94,13 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
     import->setWhatsThis(
         tr("Lists the label products of a label template file you pick and "
            "adds the one you choose."));
-    auto* ok = ok_ = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    add->setWhatsThis(QStringLiteral("Adds a label stock, starting from the one chosen."));
-    edit->setWhatsThis(QStringLiteral("Changes the chosen label stock."));
-    remove->setWhatsThis(QStringLiteral("Removes the chosen label stock from the list."));
-    ok->setWhatsThis(QStringLiteral("Uses the chosen label stock."));
-    cancel->setWhatsThis(QStringLiteral("Closes this window and keeps the label stock as it was."));
+    auto* ok = ok_ = new QPushButton(tr("OK"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
+    add->setWhatsThis(tr("Adds a label stock, starting from the one chosen."));
+    edit->setWhatsThis(tr("Changes the chosen label stock."));
+    remove->setWhatsThis(tr("Removes the chosen label stock from the list."));
+    ok->setWhatsThis(tr("Uses the chosen label stock."));
+    cancel->setWhatsThis(tr("Closes this window and keeps the label stock as it was."));
     ok->setDefault(true);
     for (QPushButton* b : {add, edit, remove, find, import, cancel}) b->setAutoDefault(false);
     connect(add, &QPushButton::clicked, this, guarded(this, &SelectLabelStockDialog::onNewClicked));
@@ -199,12 +203,12 @@ void SelectLabelStockDialog::onNewClicked() {
 void SelectLabelStockDialog::onEditClicked() {
     if (!hasRow()) return;
     if (!stocks_.logical("USERDEF").value_or(false) &&
-        !askYesNo(QStringLiteral(
-            "This is a predefined Avery label.\rChanging it may result in incorrect output.\r"
-            "Are you sure you wish to modify it?")))
+        !askYesNo(
+            tr("This is a predefined Avery label.\rChanging it may result in incorrect output.\r"
+               "Are you sure you wish to modify it?")))
         return;
     LabelStockDialog editor(this);
-    editor.setWindowTitle(QStringLiteral("Edit Label Definition"));
+    editor.setWindowTitle(tr("Edit Label Definition"));
     editor.setDefinition(readLabelDefinition(stocks_));
     if (!runEditor(editor)) return;
     const std::uint32_t edited = stocks_.recNo();
@@ -219,9 +223,8 @@ void SelectLabelStockDialog::onDeleteClicked() {
     const bool userDefined = stocks_.logical("USERDEF").value_or(false);
     if (!askYesNo(
             userDefined
-                ? QStringLiteral("Are you sure you wish to delete this label?")
-                : QStringLiteral(
-                      "This is a predefined Avery label. Are you sure you wish to delete it?")))
+                ? tr("Are you sure you wish to delete this label?")
+                : tr("This is a predefined Avery label. Are you sure you wish to delete it?")))
         return;
     const int row = currentRow();
     stocks_.deleteRecord();
@@ -277,9 +280,11 @@ std::unique_ptr<xbase::Table> openLabelStockTable(xbase::Engine& engine,
         table->goTop();
         return table;
     } catch (const std::exception& e) {
-        showInformation(withCause(
-            QStringLiteral("We were unable to open the label definition file: RVPLBLS.DBF"),
-            errorText(e)));
+        showInformation(
+            withCause(QCoreApplication::translate(
+                          "SelectLabelStockDialog",
+                          "We were unable to open the label definition file: RVPLBLS.DBF"),
+                      errorText(e)));
         return nullptr;
     }
 }

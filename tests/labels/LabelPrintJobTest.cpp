@@ -92,7 +92,7 @@ TEST_F(LabelPrintJobTest, OnlyTheCurrentRecordOrTheFilterFromTheCurrentRecordAnd
     LabelPrintRequest filtered = request(LabelRecords::Filtered);
     filtered.startFromCurrent = true;
     job->preview(filtered);
-    EXPECT_EQ(shown.texts(), QStringList{kOutOfRangeMessage});
+    EXPECT_EQ(shown.texts(), QStringList{outOfRangeMessage()});
     EXPECT_EQ(previewed, QStringList({"Adams ", "Clark "}));
     EXPECT_EQ(table->recNo(), baker);
 }
@@ -112,7 +112,7 @@ TEST_F(LabelPrintJobTest, PresortOnceThenReuseTheListUntilTheChoiceChanges) {
     ASSERT_EQ(previewed.size(), 11);
     EXPECT_EQ(previewed.front(), "** 5-digit 12345");
     EXPECT_FALSE(previewed.contains("No zip "));
-    EXPECT_EQ(shown.texts(), QStringList{kPresortOrderMessage});
+    EXPECT_EQ(shown.texts(), QStringList{presortOrderMessage()});
     EXPECT_EQ(table->orderTagName(), "LNAME");
 
     // Done: the list is not made again, so without its file nothing prints.
@@ -155,7 +155,7 @@ TEST_F(LabelPrintJobTest, AnEngineErrorInTheRunEndsItCanceledAndRestoresTheTable
         // Printed: the first label is drawn, the next record's memo fails; the file goes.
         {false, {cause.arg(9)}, "\rLabel Print Canceled!"},
         // Previewed presorted: the separator's move to the top of the ZIP order fails.
-        {true, {kPresortOrderMessage, cause.arg(8)}, "\rLabel Preview Canceled!"},
+        {true, {presortOrderMessage(), cause.arg(8)}, "\rLabel Preview Canceled!"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.final.toStdString());
