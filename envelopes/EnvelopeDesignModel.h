@@ -37,8 +37,8 @@ struct TextMeasure {
     int lineHeight = 0;
 };
 
-inline constexpr char kDescriptionMissing[] =
-    "Please enter a description for this Envelope Setup record";
+inline constexpr char kDescriptionMissing[] = QT_TRANSLATE_NOOP(
+    "EnvelopeDesignModel", "Please enter a description for this Envelope Setup record");
 
 // The room an item without text keeps.
 inline constexpr int kEmptyItemLines = 3;

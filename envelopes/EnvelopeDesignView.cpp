@@ -117,9 +117,8 @@ void EnvelopeDesignView::detachHandle() {
 QMenu* EnvelopeDesignView::contextMenuFor(DesignItem item) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->addAction(QStringLiteral("Font"), this, [this, item] { emit fontRequested(item); });
-    QAction* text =
-        menu->addAction(QStringLiteral("Text"), this, [this, item] { emit textRequested(item); });
+    menu->addAction(tr("Font"), this, [this, item] { emit fontRequested(item); });
+    QAction* text = menu->addAction(tr("Text"), this, [this, item] { emit textRequested(item); });
     text->setEnabled(item != DesignItem::Delivery);
     return menu;
 }

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,9 +31,15 @@
 namespace rp {
 namespace {
 
-const char* const kContentsCaptions[] = {"Name",   "Title",          "Organization",
-                                         "Street", "City + State",   "Country",
-                                         "Phone",  "Zip/Postal code"};
+const char* const kContentsCaptions[] = {
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Name"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Title"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Organization"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Street"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "City + State"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Country"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Phone"),
+    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Zip/Postal code")};
 enum ContentsBox { kName, kTitle, kOrganization, kStreet, kCityState, kCountry, kPhone, kZip };
 
 // The feed picture: a page with the envelope symbol face up or down, upright or turned, at
@@ -101,9 +108,9 @@ int screenPpi(QWidget* widget) {
     return screen ? static_cast<int>(screen->logicalDotsPerInch()) : 96;
 }
 
-QRadioButton* addRadio(QButtonGroup* group, QLayout* layout, const char* caption, int id,
+QRadioButton* addRadio(QButtonGroup* group, QLayout* layout, const QString& caption, int id,
                        QWidget* parent) {
-    auto* button = new QRadioButton(QString::fromLatin1(caption), parent);
+    auto* button = new QRadioButton(caption, parent);
     group->addButton(button, id);
     layout->addWidget(button);
     return button;
@@ -117,7 +124,7 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
       model_(setup, ppi > 0 ? ppi : screenPpi(parent ? parent : this)),
       addresses_(addresses),
       programFolder_(std::move(programFolder)) {
-    setWindowTitle(QStringLiteral("Envelope Designer"));
+    setWindowTitle(tr("Envelope Designer"));
 
     chooseFont = [this](const DesignFont& font) -> std::optional<DesignFont> {
         QFont initial(font.name);
@@ -136,9 +143,8 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
     };
     askMessage = [this](const QString& text) -> std::optional<QString> {
         bool ok = false;
-        const QString answer =
-            QInputDialog::getText(this, QStringLiteral("Message"), QStringLiteral("Message Text"),
-                                  QLineEdit::Normal, text, &ok);
+        const QString answer = QInputDialog::getText(this, tr("Message"), tr("Message Text"),
+                                                     QLineEdit::Normal, text, &ok);
         if (!ok) return std::nullopt;
         return answer;
     };
@@ -147,20 +153,18 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
     };
 
     pages_ = new QTabWidget(this);
-    pages_->addTab(buildDesignPage(), QStringLiteral("Envelope Design"));
-    pages_->addTab(buildOptionsPage(), QStringLiteral("Envelope Options"));
+    pages_->addTab(buildDesignPage(), tr("Envelope Design"));
+    pages_->addTab(buildOptionsPage(), tr("Envelope Options"));
 
     description_ = new QLineEdit(model_.setup().descript, this);
     description_->setMaxLength(50);
-    description_->setWhatsThis(QStringLiteral("The name of this envelope setup in the list."));
+    description_->setWhatsThis(tr("The name of this envelope setup in the list."));
     auto* descriptionRow = new QHBoxLayout;
-    descriptionRow->addWidget(new QLabel(QStringLiteral("Envelope Setup Description"), this));
+    descriptionRow->addWidget(new QLabel(tr("Envelope Setup Description"), this));
     descriptionRow->addWidget(description_, 1);
 
-    save_ = makeCommandButton(QStringLiteral("Save"),
-                              QStringLiteral("Keeps the setup as designed and closes."), this);
-    cancel_ = makeCommandButton(QStringLiteral("Cancel"),
-                                QStringLiteral("Closes without changing the setup."), this);
+    save_ = makeCommandButton(tr("Save"), tr("Keeps the setup as designed and closes."), this);
+    cancel_ = makeCommandButton(tr("Cancel"), tr("Closes without changing the setup."), this);
     connect(save_, &QPushButton::clicked, this, [this] { onSaveClicked(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -194,15 +198,15 @@ EnvelopeDesignerDialog::~EnvelopeDesignerDialog() = default;
 
 QWidget* EnvelopeDesignerDialog::buildDesignPage() {
     auto* page = new QWidget(this);
-    useReturn_ = new QCheckBox(QStringLiteral("Return Address"), page);
-    useReturn_->setWhatsThis(QStringLiteral("Prints the return address."));
-    useMessage_ = new QCheckBox(QStringLiteral("Message"), page);
-    useMessage_->setWhatsThis(QStringLiteral("Prints the message line."));
-    barcode_ = new QCheckBox(QStringLiteral("Barcode"), page);
-    barcode_->setWhatsThis(QStringLiteral("Prints the postal barcode above the address."));
-    outlines_ = new QCheckBox(QStringLiteral("Show outlines"), page);
+    useReturn_ = new QCheckBox(tr("Return Address"), page);
+    useReturn_->setWhatsThis(tr("Prints the return address."));
+    useMessage_ = new QCheckBox(tr("Message"), page);
+    useMessage_->setWhatsThis(tr("Prints the message line."));
+    barcode_ = new QCheckBox(tr("Barcode"), page);
+    barcode_->setWhatsThis(tr("Prints the postal barcode above the address."));
+    outlines_ = new QCheckBox(tr("Show outlines"), page);
     outlines_->setChecked(true);
-    outlines_->setWhatsThis(QStringLiteral("Draws a dotted frame around each item."));
+    outlines_->setWhatsThis(tr("Draws a dotted frame around each item."));
     connect(useReturn_, &QCheckBox::clicked, this, [this](bool on) {
         model_.setUseReturn(on);
         view_->update();
@@ -221,12 +225,8 @@ QWidget* EnvelopeDesignerDialog::buildDesignPage() {
     auto* zoomLayout = new QHBoxLayout(zoomBox);
     zoom_ = new QButtonGroup(this);
     for (int percent : {100, 75, 50})
-        addRadio(zoom_, zoomLayout,
-                 percent == 100  ? "100%"
-                 : percent == 75 ? "75%"
-                                 : "50%",
-                 percent, zoomBox);
-    zoomBox->setWhatsThis(QStringLiteral("The size at which the envelope is shown."));
+        addRadio(zoom_, zoomLayout, tr("%1%").arg(percent), percent, zoomBox);
+    zoomBox->setWhatsThis(tr("The size at which the envelope is shown."));
     connect(zoom_, &QButtonGroup::idClicked, this, [this](int id) { onZoomClicked(id); });
 
     auto* switches = new QHBoxLayout;
@@ -236,9 +236,9 @@ QWidget* EnvelopeDesignerDialog::buildDesignPage() {
     switches->addStretch();
     switches->addWidget(zoomBox);
 
-    auto* hint = new QLabel(QStringLiteral("Use the mouse to move and resize envelope items. "
-                                           "Click the right mouse button on an item to set font "
-                                           "or text."),
+    auto* hint = new QLabel(tr("Use the mouse to move and resize envelope items. "
+                               "Click the right mouse button on an item to set font "
+                               "or text."),
                             page);
     hint->setWordWrap(true);
 
@@ -260,11 +260,11 @@ QWidget* EnvelopeDesignerDialog::buildDesignPage() {
 
 QWidget* EnvelopeDesignerDialog::buildOptionsPage() {
     auto* page = new QWidget(this);
-    auto* sizeBox = new QGroupBox(QStringLiteral("Envelope Size"), page);
+    auto* sizeBox = new QGroupBox(tr("Envelope Size"), page);
     envName_ = new QLabel(sizeBox);
-    chooseEnvelope_ = makeCommandButton(
-        QStringLiteral("Choose or Define  Envelope"),
-        QStringLiteral("Chooses the envelope size, or defines a size of your own."), sizeBox);
+    chooseEnvelope_ =
+        makeCommandButton(tr("Choose or Define  Envelope"),
+                          tr("Chooses the envelope size, or defines a size of your own."), sizeBox);
     connect(chooseEnvelope_, &QPushButton::clicked, this, [this] { onChooseEnvelopeClicked(); });
     auto* sizeLayout = new QVBoxLayout(sizeBox);
     sizeLayout->addWidget(envName_);
@@ -281,11 +281,11 @@ QWidget* EnvelopeDesignerDialog::buildOptionsPage() {
 }
 
 QWidget* EnvelopeDesignerDialog::buildContentsBox() {
-    auto* box = new QGroupBox(QStringLiteral("Delivery Address Contents"), this);
+    auto* box = new QGroupBox(tr("Delivery Address Contents"), this);
     auto* grid = new QGridLayout(box);
     for (int i = 0; i < 8; ++i) {
-        auto* check = new QCheckBox(QString::fromLatin1(kContentsCaptions[i]), box);
-        check->setWhatsThis(QStringLiteral("Prints this line or piece of the address."));
+        auto* check = new QCheckBox(tr(kContentsCaptions[i]), box);
+        check->setWhatsThis(tr("Prints this line or piece of the address."));
         contents_.append(check);
         grid->addWidget(check, i, 0);
         connect(check, &QCheckBox::clicked, this, [this] { onContentsClicked(); });
@@ -294,55 +294,57 @@ QWidget* EnvelopeDesignerDialog::buildContentsBox() {
     auto* zipBox = new QWidget(box);
     auto* zipLayout = new QVBoxLayout(zipBox);
     zipLayout->setContentsMargins(16, 0, 0, 0);
-    addRadio(zip_, zipLayout, "After state", static_cast<int>(ZipPlacement::AfterState), zipBox);
-    addRadio(zip_, zipLayout, "Before city", static_cast<int>(ZipPlacement::BeforeCity), zipBox);
-    addRadio(zip_, zipLayout, "After country", static_cast<int>(ZipPlacement::AfterCountry),
+    addRadio(zip_, zipLayout, tr("After state"), static_cast<int>(ZipPlacement::AfterState),
              zipBox);
-    addRadio(zip_, zipLayout, "Before country", static_cast<int>(ZipPlacement::BeforeCountry),
+    addRadio(zip_, zipLayout, tr("Before city"), static_cast<int>(ZipPlacement::BeforeCity),
              zipBox);
-    zipBox->setWhatsThis(QStringLiteral("Where the ZIP or postal code is printed."));
+    addRadio(zip_, zipLayout, tr("After country"), static_cast<int>(ZipPlacement::AfterCountry),
+             zipBox);
+    addRadio(zip_, zipLayout, tr("Before country"), static_cast<int>(ZipPlacement::BeforeCountry),
+             zipBox);
+    zipBox->setWhatsThis(tr("Where the ZIP or postal code is printed."));
     connect(zip_, &QButtonGroup::idClicked, this, [this] { onContentsClicked(); });
     grid->addWidget(zipBox, 8, 0);
-    uppercase_ = new QCheckBox(QStringLiteral("Print in Uppercase"), box);
-    uppercase_->setWhatsThis(QStringLiteral("Prints the address in capitals."));
+    uppercase_ = new QCheckBox(tr("Print in Uppercase"), box);
+    uppercase_->setWhatsThis(tr("Prints the address in capitals."));
     connect(uppercase_, &QCheckBox::clicked, this, [this] { onContentsClicked(); });
     grid->addWidget(uppercase_, 9, 0);
     return box;
 }
 
 QWidget* EnvelopeDesignerDialog::buildFeedBox() {
-    auto* box = new QGroupBox(QStringLiteral("Feed Method"), this);
-    auto* intro = new QLabel(QStringLiteral("Please indicate how you normally feed envelopes "
-                                            "into your printer (this will help us determine how "
-                                            "to print it):"),
+    auto* box = new QGroupBox(tr("Feed Method"), this);
+    auto* intro = new QLabel(tr("Please indicate how you normally feed envelopes "
+                                "into your printer (this will help us determine how "
+                                "to print it):"),
                              box);
     intro->setWordWrap(true);
-    auto* note = new QLabel(QStringLiteral("(note: there are many printers and many ways to feed "
-                                           "envelopes - this may take some experimenting)"),
+    auto* note = new QLabel(tr("(note: there are many printers and many ways to feed "
+                               "envelopes - this may take some experimenting)"),
                             box);
     note->setWordWrap(true);
 
-    auto* positionBox = new QGroupBox(QStringLiteral("Position"), box);
+    auto* positionBox = new QGroupBox(tr("Position"), box);
     auto* positionLayout = new QVBoxLayout(positionBox);
     position_ = new QButtonGroup(this);
-    addRadio(position_, positionLayout, "Left", 0, positionBox);
-    addRadio(position_, positionLayout, "Right", 1, positionBox);
-    addRadio(position_, positionLayout, "Center", 2, positionBox);
+    addRadio(position_, positionLayout, tr("Left"), 0, positionBox);
+    addRadio(position_, positionLayout, tr("Right"), 1, positionBox);
+    addRadio(position_, positionLayout, tr("Center"), 2, positionBox);
 
-    auto* orientBox = new QGroupBox(QStringLiteral("Orientation"), box);
+    auto* orientBox = new QGroupBox(tr("Orientation"), box);
     auto* orientLayout = new QVBoxLayout(orientBox);
     orient_ = new QButtonGroup(this);
-    addRadio(orient_, orientLayout, "Portrait", 0, orientBox);
-    addRadio(orient_, orientLayout, "Landscape", 1, orientBox);
-    clockwise_ = new QCheckBox(QStringLiteral("Clockwise Rotation"), orientBox);
-    clockwise_->setWhatsThis(QStringLiteral("The printer turns landscape pages clockwise."));
+    addRadio(orient_, orientLayout, tr("Portrait"), 0, orientBox);
+    addRadio(orient_, orientLayout, tr("Landscape"), 1, orientBox);
+    clockwise_ = new QCheckBox(tr("Clockwise Rotation"), orientBox);
+    clockwise_->setWhatsThis(tr("The printer turns landscape pages clockwise."));
     orientLayout->addWidget(clockwise_);
 
-    auto* facingBox = new QGroupBox(QStringLiteral("Facing"), box);
+    auto* facingBox = new QGroupBox(tr("Facing"), box);
     auto* facingLayout = new QVBoxLayout(facingBox);
     facing_ = new QButtonGroup(this);
-    addRadio(facing_, facingLayout, "Up", 0, facingBox);
-    addRadio(facing_, facingLayout, "Down", 1, facingBox);
+    addRadio(facing_, facingLayout, tr("Up"), 0, facingBox);
+    addRadio(facing_, facingLayout, tr("Down"), 1, facingBox);
 
     for (QButtonGroup* group : {position_, orient_, facing_})
         connect(group, &QButtonGroup::idClicked, this, [this] { onFeedClicked(); });
@@ -364,17 +366,19 @@ QWidget* EnvelopeDesignerDialog::buildFeedBox() {
 }
 
 QWidget* EnvelopeDesignerDialog::buildRecordBox() {
-    auto* box = new QGroupBox(QStringLiteral("Record"), this);
+    auto* box = new QGroupBox(tr("Record"), this);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(4, 2, 4, 2);
-    const char* const texts[] = {"|<", "<", ">", ">|"};
-    const char* const help[] = {"Shows the first record.", "Shows the previous record.",
-                                "Shows the next record.", "Shows the last record."};
+    const char* const texts[] = {QT_TR_NOOP("|<"), QT_TR_NOOP("<"), QT_TR_NOOP(">"),
+                                 QT_TR_NOOP(">|")};
+    const char* const help[] = {
+        QT_TR_NOOP("Shows the first record."), QT_TR_NOOP("Shows the previous record."),
+        QT_TR_NOOP("Shows the next record."), QT_TR_NOOP("Shows the last record.")};
     for (int i = 0; i < 4; ++i) {
         records_[i] = new QToolButton(box);
-        records_[i]->setText(QString::fromLatin1(texts[i]));
-        records_[i]->setToolTip(QString::fromLatin1(help[i]));
-        records_[i]->setWhatsThis(QString::fromLatin1(help[i]));
+        records_[i]->setText(tr(texts[i]));
+        records_[i]->setToolTip(tr(help[i]));
+        records_[i]->setWhatsThis(tr(help[i]));
         layout->addWidget(records_[i]);
     }
     connect(records_[0], &QToolButton::clicked, this, [this] { firstRecord(); });
@@ -540,7 +544,7 @@ void EnvelopeDesignerDialog::lastRecord() {
 
 void EnvelopeDesignerDialog::onSaveClicked() {
     if (!model_.save(description_->text())) {
-        showInformation(QString::fromLatin1(kDescriptionMissing));
+        showInformation(QCoreApplication::translate("EnvelopeDesignModel", kDescriptionMissing));
         description_->setFocus();
         return;
     }

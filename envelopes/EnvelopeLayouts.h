@@ -31,9 +31,13 @@ struct GridColumn {
     const char* field;
 };
 inline constexpr GridColumn kEnvelopeSizeColumns[] = {
-    {"Name", "NAME"}, {"Size", "DESC"}, {"WIDTH", "WIDTH"}, {"HEIGHT", "HEIGHT"}};
+    {QT_TRANSLATE_NOOP("EnvelopeLayouts", "Name"), "NAME"},
+    {QT_TRANSLATE_NOOP("EnvelopeLayouts", "Size"), "DESC"},
+    {QT_TRANSLATE_NOOP("EnvelopeLayouts", "WIDTH"), "WIDTH"},
+    {QT_TRANSLATE_NOOP("EnvelopeLayouts", "HEIGHT"), "HEIGHT"}};
 // The two columns of the setup list of the Print Envelope dialog.
-inline constexpr GridColumn kEnvelopeSetupColumns[] = {{"Description", "DESCRIPT"},
-                                                       {"Envelope", "ENVNAME"}};
+inline constexpr GridColumn kEnvelopeSetupColumns[] = {
+    {QT_TRANSLATE_NOOP("EnvelopeLayouts", "Description"), "DESCRIPT"},
+    {QT_TRANSLATE_NOOP("EnvelopeLayouts", "Envelope"), "ENVNAME"}};
 
 }  // namespace rp

@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopePrinting.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "envelopes/EnvelopeRun.h"
@@ -51,8 +52,8 @@ PrintOutcome previewEnvelope(QPrinter& printer, const EnvelopeSetup& setup,
     const PrinterSurface printerSide(printer);
     RecordedPages pages(printerSide.unprintableMargins(), printerSide.resolution());
     return previewJob(pages, envelopeJob(printer, setup, address, true, barcoder),
-                      QStringLiteral("Preview Envelope"), envelopeStatusTexts(), parent,
-                      {{}, preview});
+                      QCoreApplication::translate("EnvelopePrinting", "Preview Envelope"),
+                      envelopeStatusTexts(), parent, {{}, preview});
 }
 
 }  // namespace rp

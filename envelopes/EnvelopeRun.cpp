@@ -187,11 +187,13 @@ void runEnvelope(ReportCanvas& canvas, const EnvelopeSetup& setup, const Address
 PrintStatusTexts envelopeStatusTexts() {
     PrintStatusTexts texts;
     texts.cancelQuestion.clear();
-    texts.printCanceled = QStringLiteral("\rEnvelope Print Canceled!");
-    texts.previewCanceled = QStringLiteral("\rEnvelope Preview Canceled!");
-    texts.previewStopped = QStringLiteral("\rPreview Stopped!");
-    texts.printCompleted = QStringLiteral("\rEnvelope Print Completed!");
-    texts.previewReady = QStringLiteral("\rEnvelope Preview Ready!");
+    texts.printCanceled = QCoreApplication::translate("EnvelopeRun", "\rEnvelope Print Canceled!");
+    texts.previewCanceled =
+        QCoreApplication::translate("EnvelopeRun", "\rEnvelope Preview Canceled!");
+    texts.previewStopped = QCoreApplication::translate("EnvelopeRun", "\rPreview Stopped!");
+    texts.printCompleted =
+        QCoreApplication::translate("EnvelopeRun", "\rEnvelope Print Completed!");
+    texts.previewReady = QCoreApplication::translate("EnvelopeRun", "\rEnvelope Preview Ready!");
     return texts;
 }
 

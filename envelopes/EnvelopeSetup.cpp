@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopeSetup.h"
 
+#include <QCoreApplication>
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -187,21 +188,23 @@ std::int32_t encodePosition(FeedMethod method) {
 QString positionName(FeedPosition position) {
     switch (position) {
         case FeedPosition::Left:
-            return QStringLiteral("Left");
+            return QCoreApplication::translate("EnvelopeSetup", "Left");
         case FeedPosition::Right:
-            return QStringLiteral("Right");
+            return QCoreApplication::translate("EnvelopeSetup", "Right");
         case FeedPosition::Center:
-            return QStringLiteral("Center");
+            return QCoreApplication::translate("EnvelopeSetup", "Center");
     }
     return {};
 }
 
 QString orientationName(std::int32_t orient) {
-    return orient == 1 ? QStringLiteral("Landscape") : QStringLiteral("Portrait");
+    return orient == 1 ? QCoreApplication::translate("EnvelopeSetup", "Landscape")
+                       : QCoreApplication::translate("EnvelopeSetup", "Portrait");
 }
 
 QString facingName(std::int32_t facing) {
-    return facing == 1 ? QStringLiteral("Down") : QStringLiteral("Up");
+    return facing == 1 ? QCoreApplication::translate("EnvelopeSetup", "Down")
+                       : QCoreApplication::translate("EnvelopeSetup", "Up");
 }
 
 }  // namespace rp

@@ -71,7 +71,8 @@ bool EnvelopeSetupList::createNew() {
 
 bool EnvelopeSetupList::deleteCurrent() {
     if (!hasCurrentRecord(setups_)) return false;
-    if (!askYesNo(QStringLiteral("Delete this record?"))) return false;
+    if (!askYesNo(QCoreApplication::translate("EnvelopeSetupList", "Delete this record?")))
+        return false;
     try {
         deleteCurrentRecord(setups_);
     } catch (const std::exception& e) {
@@ -111,8 +112,10 @@ std::unique_ptr<xbase::Table> openEnvelopeSetups(xbase::Engine& engine,
         goFirstListed(*table);
         return table;
     } catch (const std::exception& e) {
-        showInformation(withCause(QStringLiteral("Unable to Open RVPESU.DBF (envelope setup file)"),
-                                  errorText(e)));
+        showInformation(
+            withCause(QCoreApplication::translate(
+                          "EnvelopeSetupList", "Unable to Open RVPESU.DBF (envelope setup file)"),
+                      errorText(e)));
         return nullptr;
     }
 }

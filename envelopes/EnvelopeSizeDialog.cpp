@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopeSizeDialog.h"
 
+#include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -21,46 +22,44 @@ EnvelopeSizeDialog::EnvelopeSizeDialog(const EnvelopeSize& initial, QWidget* par
     : Dialog(parent, HelpTopic::EnvelopeSizeEdit),
       form_(initial.width, initial.height),
       result_(initial) {
-    setWindowTitle(QStringLiteral("Add New Envelope Size"));
+    setWindowTitle(tr("Add New Envelope Size"));
 
     name_ = new QLineEdit(initial.name, this);
     name_->setMaxLength(20);
     name_->setWhatsThis(
-        QStringLiteral("The short name of the envelope; it names the size in envelope setups."));
+        tr("The short name of the envelope; it names the size in envelope setups."));
     description_ = new QLineEdit(initial.description, this);
     description_->setMaxLength(20);
-    description_->setWhatsThis(
-        QStringLiteral("A description of the size, shown in the Size column."));
+    description_->setWhatsThis(tr("A description of the size, shown in the Size column."));
     width_ = new QLineEdit(this);
     width_->setWhatsThis(
-        QStringLiteral("The width of the envelope (its long side); at least 2 inches (50mm)."));
+        tr("The width of the envelope (its long side); at least 2 inches (50mm)."));
     height_ = new QLineEdit(this);
     height_->setWhatsThis(
-        QStringLiteral("The height of the envelope (its short side); at least 2 inches (50mm)."));
+        tr("The height of the envelope (its short side); at least 2 inches (50mm)."));
 
     auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("Name"), name_);
-    fields->addRow(QStringLiteral("Description"), description_);
-    fields->addRow(QString::fromLatin1(kWidthCaption), width_);
-    fields->addRow(QString::fromLatin1(kHeightCaption), height_);
+    fields->addRow(tr("Name"), name_);
+    fields->addRow(tr("Description"), description_);
+    fields->addRow(QCoreApplication::translate("EnvelopeSizeForm", kWidthCaption), width_);
+    fields->addRow(QCoreApplication::translate("EnvelopeSizeForm", kHeightCaption), height_);
 
     auto* units = new QGroupBox(this);
-    inches_ = new QRadioButton(QStringLiteral("In inches"), units);
-    millimetres_ = new QRadioButton(QStringLiteral("In Millimeters"), units);
+    inches_ = new QRadioButton(tr("In inches"), units);
+    millimetres_ = new QRadioButton(tr("In Millimeters"), units);
     inches_->setChecked(true);
-    units->setWhatsThis(
-        QStringLiteral("The unit in which the width and height are shown and entered."));
+    units->setWhatsThis(tr("The unit in which the width and height are shown and entered."));
     auto* unitsLayout = new QVBoxLayout(units);
     unitsLayout->addWidget(inches_);
     unitsLayout->addWidget(millimetres_);
     connect(inches_, &QRadioButton::toggled, this, [this] { onUnitsClicked(); });
 
-    save_ = new QPushButton(QStringLiteral("Save"), this);
+    save_ = new QPushButton(tr("Save"), this);
     save_->setDefault(true);
-    save_->setWhatsThis(QStringLiteral("Checks the size and hands it back."));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    save_->setWhatsThis(tr("Checks the size and hands it back."));
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes without changing anything."));
+    cancel_->setWhatsThis(tr("Closes without changing anything."));
     connect(save_, &QPushButton::clicked, this, [this] { onSaveClicked(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -83,8 +82,7 @@ EnvelopeSizeDialog::EnvelopeSizeDialog(const EnvelopeSize& initial, QWidget* par
 }
 
 void EnvelopeSizeDialog::setEditing(bool editing) {
-    setWindowTitle(editing ? QStringLiteral("Edit Envelope Size")
-                           : QStringLiteral("Add New Envelope Size"));
+    setWindowTitle(editing ? tr("Edit Envelope Size") : tr("Add New Envelope Size"));
 }
 
 void EnvelopeSizeDialog::setValidators() {

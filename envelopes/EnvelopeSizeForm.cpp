@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopeSizeForm.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
@@ -43,14 +44,16 @@ void EnvelopeSizeForm::setUnit(LengthUnit unit) {
 
 std::optional<QString> EnvelopeSizeForm::save(const QString& name, const QString& description) {
     takeShown();
-    if (height_ < 2) return QString::fromLatin1(kHeightTooSmall);
-    if (width_ < 2) return QString::fromLatin1(kWidthTooSmall);
-    if (name.isEmpty()) return QString::fromLatin1(kNameRequired);
-    if (description.isEmpty()) return QString::fromLatin1(kDescriptionRequired);
+    if (height_ < 2) return QCoreApplication::translate("EnvelopeSizeForm", kHeightTooSmall);
+    if (width_ < 2) return QCoreApplication::translate("EnvelopeSizeForm", kWidthTooSmall);
+    if (name.isEmpty()) return QCoreApplication::translate("EnvelopeSizeForm", kNameRequired);
+    if (description.isEmpty())
+        return QCoreApplication::translate("EnvelopeSizeForm", kDescriptionRequired);
     if (height_ > kLargestPageSideInches)
-        return pageSideTooLargeText(QString::fromLatin1(kHeightCaption));
+        return pageSideTooLargeText(
+            QCoreApplication::translate("EnvelopeSizeForm", kHeightCaption));
     if (width_ > kLargestPageSideInches)
-        return pageSideTooLargeText(QString::fromLatin1(kWidthCaption));
+        return pageSideTooLargeText(QCoreApplication::translate("EnvelopeSizeForm", kWidthCaption));
     return std::nullopt;
 }
 

@@ -12,14 +12,18 @@ enum class LengthUnit { Inches, Millimeters };
 inline constexpr double kMillimetresPerInch = 25.4;
 inline constexpr double kInchesPerMillimetre = 0.039370078740157480314;  // 1 / 25.4
 
-inline constexpr char kHeightTooSmall[] = "Envelope Height must be at least 2 inches (50mm)";
-inline constexpr char kWidthTooSmall[] = "Envelope Width must be at least 2 inches (50mm)";
-inline constexpr char kNameRequired[] = "A Unique Name is required";
-inline constexpr char kDescriptionRequired[] = "A Description is required";
+inline constexpr char kHeightTooSmall[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizeForm", "Envelope Height must be at least 2 inches (50mm)");
+inline constexpr char kWidthTooSmall[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizeForm", "Envelope Width must be at least 2 inches (50mm)");
+inline constexpr char kNameRequired[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizeForm", "A Unique Name is required");
+inline constexpr char kDescriptionRequired[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizeForm", "A Description is required");
 
 // The captions of the two length boxes.
-inline constexpr char kWidthCaption[] = "Width";
-inline constexpr char kHeightCaption[] = "Height";
+inline constexpr char kWidthCaption[] = QT_TRANSLATE_NOOP("EnvelopeSizeForm", "Width");
+inline constexpr char kHeightCaption[] = QT_TRANSLATE_NOOP("EnvelopeSizeForm", "Height");
 
 // A length as the dialog shows it: "9.50" in inches, "241" in millimetres.
 QString shownLength(double inches, LengthUnit unit);

@@ -1,5 +1,6 @@
 #include "envelopes/EnvelopeSizes.h"
 
+#include <QCoreApplication>
 #include <exception>
 #include <stdexcept>
 
@@ -98,7 +99,7 @@ bool EnvelopeSizeCommands::createNew() {
 
 bool EnvelopeSizeCommands::editCurrent() {
     if (!currentIsUserDefined(sizes_)) {
-        showInformation(QString::fromLatin1(kEditOnlyUserDefined));
+        showInformation(QCoreApplication::translate("EnvelopeSizes", kEditOnlyUserDefined));
         return false;
     }
     const std::optional<EnvelopeSize> saved =
@@ -115,10 +116,11 @@ bool EnvelopeSizeCommands::editCurrent() {
 
 bool EnvelopeSizeCommands::deleteCurrent() {
     if (!currentIsUserDefined(sizes_)) {
-        showInformation(QString::fromLatin1(kDeleteOnlyUserDefined));
+        showInformation(QCoreApplication::translate("EnvelopeSizes", kDeleteOnlyUserDefined));
         return false;
     }
-    if (!askYesNo(QString::fromLatin1(kDeleteEnvelopeQuestion))) return false;
+    if (!askYesNo(QCoreApplication::translate("EnvelopeSizes", kDeleteEnvelopeQuestion)))
+        return false;
     try {
         deleteCurrentRecord(sizes_);
     } catch (const std::exception& e) {
@@ -138,7 +140,8 @@ std::unique_ptr<xbase::Table> openEnvelopeDefinitions(xbase::Engine& engine,
         return table;
     } catch (const std::exception& e) {
         showInformation(
-            withCause(QString::fromLatin1(kEnvelopeDefinitionOpenFailed), errorText(e)));
+            withCause(QCoreApplication::translate("EnvelopeSizes", kEnvelopeDefinitionOpenFailed),
+                      errorText(e)));
         return nullptr;
     }
 }

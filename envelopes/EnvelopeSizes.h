@@ -24,11 +24,14 @@ struct EnvelopeSize {
     bool operator==(const EnvelopeSize&) const = default;
 };
 
-inline constexpr char kEditOnlyUserDefined[] = "You may only edit User Defined envelopes";
-inline constexpr char kDeleteOnlyUserDefined[] = "You may only delete User Defined envelopes";
-inline constexpr char kDeleteEnvelopeQuestion[] = "Delete this envelope?";
-inline constexpr char kEnvelopeDefinitionOpenFailed[] =
-    "We were unable to open the envelope definition file: RVPENVS.DBF";
+inline constexpr char kEditOnlyUserDefined[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizes", "You may only edit User Defined envelopes");
+inline constexpr char kDeleteOnlyUserDefined[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizes", "You may only delete User Defined envelopes");
+inline constexpr char kDeleteEnvelopeQuestion[] =
+    QT_TRANSLATE_NOOP("EnvelopeSizes", "Delete this envelope?");
+inline constexpr char kEnvelopeDefinitionOpenFailed[] = QT_TRANSLATE_NOOP(
+    "EnvelopeSizes", "We were unable to open the envelope definition file: RVPENVS.DBF");
 
 // The size of the table's current row; nothing when it stands on none.
 std::optional<EnvelopeSize> currentEnvelopeSize(const xbase::Table& sizes);

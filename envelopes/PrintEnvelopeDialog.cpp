@@ -33,30 +33,27 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
       printer_(catalog),
       preferences_(std::move(preferences)),
       list_(setups) {
-    setWindowTitle(QStringLiteral("Print Envelope"));
+    setWindowTitle(tr("Print Envelope"));
     list_.design = [this](EnvelopeSetup& copy) { return design && design(copy); };
     list_.showPrinterInformation = [this] { showPrinterInformation(); };
     list_.restorePrinterMemory = [this](const EnvelopeSetup& setup) { loadPreferences(setup); };
     list_.listChanged = [this] { refreshGrid(); };
 
-    auto* setupBox = new QGroupBox(QStringLiteral("Select Envelope Setup"), this);
+    auto* setupBox = new QGroupBox(tr("Select Envelope Setup"), this);
     model_ = new SideGridModel(setups_, envelopeGridColumns(kEnvelopeSetupColumns),
                                kEnvelopeGridOptions, this);
     grid_ = makeRecordGrid(setupBox);
     grid_->setModel(model_);
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
-    grid_->setWhatsThis(QStringLiteral("Your envelope setups. Choose the one to print with."));
+    grid_->setWhatsThis(tr("Your envelope setups. Choose the one to print with."));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
 
-    modify_ = makeCommandButton(QStringLiteral("Modify"),
-                                QStringLiteral("Changes the selected envelope setup."), setupBox);
-    new_ = makeCommandButton(QStringLiteral("New"),
-                             QStringLiteral("Makes a new envelope setup from the selected one."),
+    modify_ = makeCommandButton(tr("Modify"), tr("Changes the selected envelope setup."), setupBox);
+    new_ = makeCommandButton(tr("New"), tr("Makes a new envelope setup from the selected one."),
                              setupBox);
-    delete_ = makeCommandButton(QStringLiteral("Delete"),
-                                QStringLiteral("Deletes the selected envelope setup."), setupBox);
+    delete_ = makeCommandButton(tr("Delete"), tr("Deletes the selected envelope setup."), setupBox);
     connect(modify_, &QPushButton::clicked, this, guarded([this] { onModifyClicked(); }));
     connect(new_, &QPushButton::clicked, this, guarded([this] { onNewClicked(); }));
     connect(delete_, &QPushButton::clicked, this, guarded([this] { onDeleteClicked(); }));
@@ -69,16 +66,15 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     setupLayout->addWidget(grid_, 1);
     setupLayout->addLayout(setupButtons);
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
-    printerLine_ = new QLabel(QStringLiteral("Printer:"), printerBox);
-    sourceLine_ = new QLabel(QStringLiteral("Source:"), printerBox);
-    paperLine_ = new QLabel(QStringLiteral("Paper:"), printerBox);
+    auto* printerBox = new QGroupBox(tr("Printer"), this);
+    printerLine_ = new QLabel(tr("Printer:"), printerBox);
+    sourceLine_ = new QLabel(tr("Source:"), printerBox);
+    paperLine_ = new QLabel(tr("Paper:"), printerBox);
     for (QLabel* line : {printerLine_, sourceLine_, paperLine_})
-        line->setWhatsThis(
-            QStringLiteral("The printer, paper source and paper the envelope goes to."));
+        line->setWhatsThis(tr("The printer, paper source and paper the envelope goes to."));
     printerSetup_ = makeCommandButton(
-        QStringLiteral("Printer Setup"),
-        QStringLiteral("Chooses the printer's paper source, paper and orientation."), printerBox);
+        tr("Printer Setup"), tr("Chooses the printer's paper source, paper and orientation."),
+        printerBox);
     connect(printerSetup_, &QPushButton::clicked, this,
             guarded([this] { onPrinterSetupClicked(); }));
     auto* printerLayout = new QGridLayout(printerBox);
@@ -89,13 +85,10 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     printerLayout->setColumnStretch(0, 1);
 
     printNow_ =
-        makeCommandButton(QStringLiteral("Print Now"),
-                          QStringLiteral("Prints the envelope of the current record."), this);
+        makeCommandButton(tr("Print Now"), tr("Prints the envelope of the current record."), this);
     previewButton_ = makeCommandButton(
-        QStringLiteral("Preview"),
-        QStringLiteral("Shows the envelope of the current record on screen."), this);
-    cancel_ =
-        makeCommandButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+        tr("Preview"), tr("Shows the envelope of the current record on screen."), this);
+    cancel_ = makeCommandButton(tr("Cancel"), tr("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this, guarded([this] { onPrintNowClicked(); }));
     connect(previewButton_, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
@@ -220,9 +213,9 @@ void PrintEnvelopeDialog::savePreferences() {
 
 void PrintEnvelopeDialog::showPrinterInformation() {
     const PrinterChoice choice = printer_.current();
-    printerLine_->setText(QStringLiteral("Printer: ") + choice.printer);
-    sourceLine_->setText(QStringLiteral("Source: ") + choice.source);
-    paperLine_->setText(QStringLiteral("Paper: ") + choice.paper);
+    printerLine_->setText(tr("Printer: %1").arg(choice.printer));
+    sourceLine_->setText(tr("Source: %1").arg(choice.source));
+    paperLine_->setText(tr("Paper: %1").arg(choice.paper));
 }
 
 }  // namespace rp

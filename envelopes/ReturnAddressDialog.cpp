@@ -9,20 +9,20 @@ namespace rp {
 
 ReturnAddressDialog::ReturnAddressDialog(const QStringList& lines, QWidget* parent)
     : Dialog(parent, HelpTopic::ReturnAddress) {
-    setWindowTitle(QStringLiteral("Return Address"));
+    setWindowTitle(tr("Return Address"));
     text_ = new QPlainTextEdit(this);
     text_->setPlainText(lines.join(QLatin1Char('\n')));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text_->setWhatsThis(QStringLiteral(
-        "The lines of the return address, one per line; the first five are printed."));
+    text_->setWhatsThis(
+        tr("The lines of the return address, one per line; the first five are printed."));
     text_->setMinimumSize(320, 140);
 
-    save_ = new QPushButton(QStringLiteral("Save"), this);
+    save_ = new QPushButton(tr("Save"), this);
     save_->setAutoDefault(false);
-    save_->setWhatsThis(QStringLiteral("Uses these lines as the return address."));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    save_->setWhatsThis(tr("Uses these lines as the return address."));
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes without changing the return address."));
+    cancel_->setWhatsThis(tr("Closes without changing the return address."));
     connect(save_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 

@@ -22,7 +22,7 @@ namespace rp {
 SelectEnvelopeSizeDialog::SelectEnvelopeSizeDialog(xbase::Table& sizes, const QString& envName,
                                                    QWidget* parent)
     : Dialog(parent, HelpTopic::SelectEnvelopeSize), sizes_(sizes) {
-    setWindowTitle(QStringLiteral("Select Envelope Size"));
+    setWindowTitle(tr("Select Envelope Size"));
     editSize = [this](const EnvelopeSize& initial, bool editing) {
         return EnvelopeSizeDialog::run(initial, editing, this);
     };
@@ -37,20 +37,20 @@ SelectEnvelopeSizeDialog::SelectEnvelopeSizeDialog(xbase::Table& sizes, const QS
     grid_->setWordWrap(false);
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid_->setWhatsThis(QStringLiteral("The envelope sizes. Choose one and press OK."));
+    grid_->setWhatsThis(tr("The envelope sizes. Choose one and press OK."));
     grid_->installEventFilter(this);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
 
-    new_ = new QPushButton(QStringLiteral("New"), this);
-    new_->setWhatsThis(QStringLiteral("Adds an envelope size of your own."));
-    edit_ = new QPushButton(QStringLiteral("Edit"), this);
-    edit_->setWhatsThis(QStringLiteral("Changes an envelope size you added."));
-    delete_ = new QPushButton(QStringLiteral("Delete"), this);
-    delete_->setWhatsThis(QStringLiteral("Deletes an envelope size you added."));
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    new_ = new QPushButton(tr("New"), this);
+    new_->setWhatsThis(tr("Adds an envelope size of your own."));
+    edit_ = new QPushButton(tr("Edit"), this);
+    edit_->setWhatsThis(tr("Changes an envelope size you added."));
+    delete_ = new QPushButton(tr("Delete"), this);
+    delete_->setWhatsThis(tr("Deletes an envelope size you added."));
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);
-    ok_->setWhatsThis(QStringLiteral("Takes the selected envelope size."));
+    ok_->setWhatsThis(tr("Takes the selected envelope size."));
     for (QPushButton* b : {new_, edit_, delete_}) b->setAutoDefault(false);
     connect(new_, &QPushButton::clicked, this, guarded([this] { onNewClicked(); }));
     connect(edit_, &QPushButton::clicked, this, guarded([this] { onEditClicked(); }));
