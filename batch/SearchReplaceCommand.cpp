@@ -26,7 +26,7 @@ ReplaceableField replaceableField(const QString& name) {
     const auto& fields = replaceableFields();
     const auto found = std::find_if(fields.begin(), fields.end(), [&](const ReplaceableField& f) {
         return name.compare(QLatin1String(f.name), Qt::CaseInsensitive) == 0 ||
-               name.compare(f.displayName, Qt::CaseInsensitive) == 0;
+               name.compare(QLatin1String(f.displayName), Qt::CaseInsensitive) == 0;
     });
     if (found != fields.end()) return *found;
     QStringList names;

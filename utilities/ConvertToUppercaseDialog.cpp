@@ -20,30 +20,29 @@ namespace rp {
 ConvertToUppercaseDialog::ConvertToUppercaseDialog(xbase::Table& table, bool filterSet,
                                                    QWidget* parent)
     : BulkDialog(parent, HelpTopic::ConvertToUppercase), table_(table) {
-    setWindowTitle(QStringLiteral("Convert To Uppercase"));
-    auto* heading = new QLabel(QStringLiteral("Convert  to uppercase:"), this);
+    setWindowTitle(tr("Convert To Uppercase"));
+    auto* heading = new QLabel(tr("Convert  to uppercase:"), this);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
 
     options_ = new QWidget(this);
-    auto* question =
-        new QLabel(QStringLiteral("Which fields should be converted to uppercase?"), options_);
+    auto* question = new QLabel(tr("Which fields should be converted to uppercase?"), options_);
     auto* fields = new QGroupBox(options_);
     auto* grid = new QGridLayout(fields);
     const auto& list = uppercaseFields();
     const int rows = static_cast<int>(list.size() + 2) / 2;
     for (std::size_t i = 0; i < list.size(); ++i) {
-        auto* box = new QCheckBox(QString::fromLatin1(list[i].caption), fields);
+        auto* box = new QCheckBox(tr(list[i].caption), fields);
         box->setChecked(true);
-        box->setWhatsThis(QStringLiteral("Ticked: this field is converted to capitals."));
+        box->setWhatsThis(tr("Ticked: this field is converted to capitals."));
         const int n = static_cast<int>(i);
         grid->addWidget(box, n % rows, n / rows);
         fieldBoxes_.push_back(box);
     }
-    all_ = new QCheckBox(QStringLiteral("All"), fields);
+    all_ = new QCheckBox(tr("All"), fields);
     all_->setChecked(true);
-    all_->setWhatsThis(QStringLiteral("Ticks or clears every field at once."));
+    all_->setWhatsThis(tr("Ticks or clears every field at once."));
     grid->addWidget(all_, rows - 1, 1);
     connect(all_, &QCheckBox::toggled, this, [this](bool on) {
         for (QCheckBox* box : fieldBoxes_) box->setChecked(on);
@@ -51,14 +50,15 @@ ConvertToUppercaseDialog::ConvertToUppercaseDialog(xbase::Table& table, bool fil
 
     auto* scopeBox = new QGroupBox(options_);
     auto* scopeColumn = new QVBoxLayout(scopeBox);
-    const char* const scopeCaptions[] = {"Current Record Only", "All Records",
-                                         "All Records Matching Filter"};
-    const char* const scopeHelp[] = {"Converts only the record shown in the main window.",
-                                     "Converts every record of the file, whatever the filter.",
-                                     "Converts the records of the current filter."};
+    const QString scopeCaptions[] = {tr("Current Record Only"), tr("All Records"),
+                                     tr("All Records Matching Filter")};
+    const QString scopeHelp[] = {tr("Converts only the record shown in the main window."),
+                                 tr("Converts every record of the file, whatever the filter."),
+                                 tr("Converts the records of the current filter.")};
     for (int i = 0; i < 3; ++i) {
-        scopes_[i] = new QRadioButton(QString::fromLatin1(scopeCaptions[i]), scopeBox);
-        scopes_[i]->setWhatsThis(QString::fromLatin1(scopeHelp[i]));
+        scopes_[i] = new QRadioButton(scopeCaptions[i], scopeBox);
+        scopes_[i]->setWhatsThis(scopeHelp[i]);
+
         scopeColumn->addWidget(scopes_[i]);
     }
     scopes_[0]->setChecked(true);
@@ -70,16 +70,15 @@ ConvertToUppercaseDialog::ConvertToUppercaseDialog(xbase::Table& table, bool fil
     optionsColumn->addWidget(fields);
     optionsColumn->addWidget(scopeBox);
 
-    convert_ = new QPushButton(QStringLiteral("Convert"), this);
+    convert_ = new QPushButton(tr("Convert"), this);
     convert_->setDefault(true);
-    convert_->setWhatsThis(
-        QStringLiteral("Converts the ticked fields of the chosen records to capitals."));
+    convert_->setWhatsThis(tr("Converts the ticked fields of the chosen records to capitals."));
     connect(convert_, &QPushButton::clicked, this,
             guarded(this, &ConvertToUppercaseDialog::onConvertClicked));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
     cancel_->setWhatsThis(
-        QStringLiteral("Closes the window; while converting, stops after the record in hand."));
+        tr("Closes the window; while converting, stops after the record in hand."));
     connect(cancel_, &QPushButton::clicked, this, &ConvertToUppercaseDialog::cancelClicked);
     layOutParts({heading, options_, progressBar()}, {convert_, cancel_});
     progressBar()->hide();
@@ -102,7 +101,7 @@ void ConvertToUppercaseDialog::onConvertClicked() {
     if (busy()) return;
     const std::vector<std::string> fields = tickedFields();
     if (fields.empty()) {
-        showInformation(QStringLiteral("No fields checked for conversion"));
+        showInformation(tr("No fields checked for conversion"));
         return;
     }
     const ConvertScope chosen = scope();
@@ -118,7 +117,7 @@ void ConvertToUppercaseDialog::onConvertClicked() {
 }
 
 bool ConvertToUppercaseDialog::confirmCancel() {
-    return askYesNo(QStringLiteral("Cancel case conversion?"));
+    return askYesNo(tr("Cancel case conversion?"));
 }
 
 }  // namespace rp

@@ -46,7 +46,8 @@ CopyResult walkView(xbase::Table& source, const BulkHooks& hooks,
 }
 
 CopyResult refused() {
-    return {CopyResult::Status::Failed, 0, QStringLiteral("Cannot copy a file to itself!")};
+    return {CopyResult::Status::Failed, 0,
+            QCoreApplication::translate("CopyOut", "Cannot copy a file to itself!")};
 }
 
 // A free name for the copy in the target's folder, ending in .dbf.

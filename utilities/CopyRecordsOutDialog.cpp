@@ -22,21 +22,20 @@ CopyRecordsOutDialog::CopyRecordsOutDialog(xbase::Table& table, const QString& p
       table_(table),
       programFolder_(programFolder),
       dateText_(std::move(dateText)) {
-    setWindowTitle(QStringLiteral("Copy Records Out"));
+    setWindowTitle(tr("Copy Records Out"));
     choices_ = new QWidget(this);
     auto* kindBox = new QGroupBox(choices_);
     auto* kindColumn = new QVBoxLayout(kindBox);
-    kinds_[0] = new QRadioButton(QStringLiteral("Copy to a DBF file"), kindBox);
-    kinds_[1] =
-        new QRadioButton(QStringLiteral("Copy to an ASCII file (comma delimited)"), kindBox);
+    kinds_[0] = new QRadioButton(tr("Copy to a DBF file"), kindBox);
+    kinds_[1] = new QRadioButton(tr("Copy to an ASCII file (comma delimited)"), kindBox);
     kinds_[2] = new QRadioButton(tr("Copy to a vCard file"), kindBox);
     kinds_[2]->setWhatsThis(
         tr("Copies the records to a vCard file (.vcf), one card a record, for a phone, a contacts "
            "app or a mail program."));
     kinds_[0]->setWhatsThis(
-        QStringLiteral("Copies the records to a new file with the layout of an address file."));
-    kinds_[1]->setWhatsThis(QStringLiteral(
-        "Copies the records to a text file, one line a record, each value in double quotes."));
+        tr("Copies the records to a new file with the layout of an address file."));
+    kinds_[1]->setWhatsThis(
+        tr("Copies the records to a text file, one line a record, each value in double quotes."));
     kinds_[0]->setChecked(true);
     for (QRadioButton* k : kinds_) {
         kindColumn->addWidget(k);
@@ -47,10 +46,10 @@ CopyRecordsOutDialog::CopyRecordsOutDialog(xbase::Table& table, const QString& p
     name_ = new QLabel(kNoCopyTarget, choices_);
     name_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     name_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
-    name_->setWhatsThis(QStringLiteral("The file the records are copied to."));
-    saveAs_ = new QPushButton(QStringLiteral("Save As..."), choices_);
+    name_->setWhatsThis(tr("The file the records are copied to."));
+    saveAs_ = new QPushButton(tr("Save As..."), choices_);
     saveAs_->setAutoDefault(false);
-    saveAs_->setWhatsThis(QStringLiteral("Chooses the file to copy the records to."));
+    saveAs_->setWhatsThis(tr("Chooses the file to copy the records to."));
     connect(saveAs_, &QPushButton::clicked, this,
             guarded(this, &CopyRecordsOutDialog::onSaveAsClicked));
     auto* nameRow = new QHBoxLayout;
@@ -69,16 +68,14 @@ CopyRecordsOutDialog::CopyRecordsOutDialog(xbase::Table& table, const QString& p
     progressColumn->addWidget(progressBar());
     progressPanel_->hide();
 
-    copyNow_ = new QPushButton(QStringLiteral("Copy Now"), this);
+    copyNow_ = new QPushButton(tr("Copy Now"), this);
     copyNow_->setEnabled(false);
-    copyNow_->setWhatsThis(
-        QStringLiteral("Copies the records of the current view to the chosen file."));
+    copyNow_->setWhatsThis(tr("Copies the records of the current view to the chosen file."));
     connect(copyNow_, &QPushButton::clicked, this,
             guarded(this, &CopyRecordsOutDialog::onCopyNowClicked));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(
-        QStringLiteral("Closes the window; while copying, stops and keeps no copy."));
+    cancel_->setWhatsThis(tr("Closes the window; while copying, stops and keeps no copy."));
     connect(cancel_, &QPushButton::clicked, this, &CopyRecordsOutDialog::cancelClicked);
     layOutParts({choices_, progressPanel_}, {copyNow_, cancel_});
 }
@@ -91,7 +88,9 @@ CopyKind CopyRecordsOutDialog::kind() const {
 
 void CopyRecordsOutDialog::setTarget(const QString& name) {
     target_ = name;
-    name_->setText(name_->fontMetrics().elidedText(name, Qt::ElideMiddle, name_->minimumWidth()));
+    const QString shown = name == kNoCopyTarget ? tr("(none)") : name;
+    name_->setText(name_->fontMetrics().elidedText(shown, Qt::ElideMiddle, name_->minimumWidth()));
+
     name_->setToolTip(name);
     copyNow_->setEnabled(name != kNoCopyTarget);
 }
@@ -102,10 +101,10 @@ void CopyRecordsOutDialog::onSaveAsClicked() {
                               : k == CopyKind::Vcard ? QStringLiteral("VCF")
                                                      : QStringLiteral("TXT");
     FileRequest request;
-    request.caption = QStringLiteral("Save As");
-    request.filter = k == CopyKind::Dbf     ? QStringLiteral("DBF Files|*.DBF")
+    request.caption = tr("Save As");
+    request.filter = k == CopyKind::Dbf     ? tr("DBF Files|*.DBF")
                      : k == CopyKind::Vcard ? tr("vCard Files|*.VCF")
-                                            : QStringLiteral("Text Files|*.TXT");
+                                            : tr("Text Files|*.TXT");
     request.folder = programFolder_;
     request.proposedName = QStringLiteral("*.") + extension;
     request.defaultSuffix = extension;
@@ -119,7 +118,7 @@ void CopyRecordsOutDialog::onCopyNowClicked() {
     copyNow_->setEnabled(false);
     showWorking(choices_, progressPanel_);
     progressCaption_->setText(progressCaption_->fontMetrics().elidedText(
-        QStringLiteral("Copying to ") + target_, Qt::ElideMiddle, progressPanel_->minimumWidth()));
+        tr("Copying to %1").arg(target_), Qt::ElideMiddle, progressPanel_->minimumWidth()));
     const CopyKind chosen = kind();
     CopyResult result;
     runBusy([&] {
@@ -129,7 +128,7 @@ void CopyRecordsOutDialog::onCopyNowClicked() {
     });
     if (result.status == CopyResult::Status::Failed) {
         if (chosen == CopyKind::Dbf)
-            showInformation(withCause(QStringLiteral("There was an error copying"), result.error));
+            showInformation(withCause(tr("There was an error copying"), result.error));
         else
             showError(result.error);
     }
@@ -137,7 +136,7 @@ void CopyRecordsOutDialog::onCopyNowClicked() {
 }
 
 bool CopyRecordsOutDialog::confirmCancel() {
-    return messages().question(QStringLiteral("Cancel"), QStringLiteral("Cancel copy?"), false);
+    return messages().question(tr("Cancel"), tr("Cancel copy?"), false);
 }
 
 }  // namespace rp

@@ -1,5 +1,6 @@
 #include "utilities/CopyTarget.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,17 +28,19 @@ bool isPartOfTable(const QString& path, const xbase::Table& table) {
 QString checkCopyTarget(CopyKind kind, const QString& chosen, const xbase::Table& addressFile) {
     if (kind == CopyKind::Dbf &&
         QLatin1Char('.') + QFileInfo(chosen).suffix().toUpper() != QStringLiteral(".DBF")) {
-        showInformation(QStringLiteral("Must have a .DBF extension"));
+        showInformation(QCoreApplication::translate("CopyOut", "Must have a .DBF extension"));
         return kNoCopyTarget;
     }
     if (isPartOfTable(chosen, addressFile)) {
-        showInformation(QStringLiteral("Cannot copy a file to itself!"));
+        showInformation(QCoreApplication::translate("CopyOut", "Cannot copy a file to itself!"));
         return kNoCopyTarget;
     }
     if (QFileInfo::exists(chosen) &&
-        !messages().question(
-            QStringLiteral("Warning!"),
-            chosen + QStringLiteral(" already exists.\r\nDo you want to overwrite it?"), false))
+        !messages().question(QCoreApplication::translate("CopyOut", "Warning!"),
+                             QCoreApplication::translate(
+                                 "CopyOut", "%1 already exists.\r\nDo you want to overwrite it?")
+                                 .arg(chosen),
+                             false))
         return kNoCopyTarget;
     return chosen;
 }

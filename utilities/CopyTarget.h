@@ -11,6 +11,7 @@ namespace rp {
 
 enum class CopyKind { Dbf, Ascii, Vcard };
 
+// Stands for no file chosen; the window shows it translated.
 inline const QString kNoCopyTarget = QStringLiteral("(none)");
 
 // Whether path names the table's own file, its memo file or its index, ignoring letter case.

@@ -17,40 +17,40 @@ namespace rp {
 DeleteRecordsDialog::DeleteRecordsDialog(xbase::Table& table, const QString& userExpression,
                                          QWidget* parent)
     : BulkDialog(parent, HelpTopic::DeleteRecords), table_(table), userExpression_(userExpression) {
-    setWindowTitle(QStringLiteral("Delete Records"));
+    setWindowTitle(tr("Delete Records"));
     auto* box = new QGroupBox(this);
     choiceBox_ = box;
     auto* column = new QVBoxLayout(box);
-    const char* const captions[] = {"Delete All Records", "Delete Records matching current Filter",
-                                    "Delete Records which do NOT match current Filter"};
-    const char* const help[] = {"Empties the whole file, whatever the filter.",
-                                "Deletes the records of the current filter.",
-                                "Deletes every record the current filter leaves out."};
+    const QString captions[] = {tr("Delete All Records"),
+                                tr("Delete Records matching current Filter"),
+                                tr("Delete Records which do NOT match current Filter")};
+    const QString help[] = {tr("Empties the whole file, whatever the filter."),
+                            tr("Deletes the records of the current filter."),
+                            tr("Deletes every record the current filter leaves out.")};
     for (int i = 0; i < 3; ++i) {
-        choices_[i] = new QRadioButton(QString::fromLatin1(captions[i]), box);
-        choices_[i]->setWhatsThis(QString::fromLatin1(help[i]));
+        choices_[i] = new QRadioButton(captions[i], box);
+        choices_[i]->setWhatsThis(help[i]);
         choices_[i]->setEnabled(i == 0 || !userExpression.isEmpty());
         column->addWidget(choices_[i]);
     }
     choices_[0]->setChecked(true);
 
     progressPanel_ = new QWidget(this);
-    progressCaption_ = new QLabel(QStringLiteral("Deleting Records "), progressPanel_);
+    progressCaption_ = new QLabel(tr("Deleting Records "), progressPanel_);
     auto* progressRow = new QHBoxLayout(progressPanel_);
     progressRow->setContentsMargins(0, 0, 0, 0);
     progressRow->addWidget(progressCaption_);
     progressRow->addWidget(progressBar(), 1);
     progressPanel_->hide();
 
-    deleteNow_ = new QPushButton(QStringLiteral("Delete Now"), this);
+    deleteNow_ = new QPushButton(tr("Delete Now"), this);
     deleteNow_->setAutoDefault(false);
-    deleteNow_->setWhatsThis(
-        QStringLiteral("Deletes the chosen records at once, without asking again."));
+    deleteNow_->setWhatsThis(tr("Deletes the chosen records at once, without asking again."));
     connect(deleteNow_, &QPushButton::clicked, this,
             guarded(this, &DeleteRecordsDialog::onDeleteNowClicked));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setDefault(true);
-    cancel_->setWhatsThis(QStringLiteral("Closes the window without deleting anything."));
+    cancel_->setWhatsThis(tr("Closes the window without deleting anything."));
     connect(cancel_, &QPushButton::clicked, this, &DeleteRecordsDialog::cancelClicked);
     layOutParts({choiceBox_, progressPanel_}, {deleteNow_, cancel_});
 }
@@ -72,9 +72,10 @@ void DeleteRecordsDialog::onDeleteNowClicked() {
     const bool done =
         runBusy([&] { deleted = deleteRecords(table_, chosen, userExpression_, hooks()); });
     if (done) {
-        showInformation(QStringLiteral("Deleted ") + QString::number(deleted) +
-                        QStringLiteral(" records"));
-        showInformation(QStringLiteral(
+        // The English text says "records" whatever the count.
+        showInformation(tr("Deleted %n records", nullptr, static_cast<int>(deleted)));
+        showInformation(tr(
+
             "For optimum space usage, please select\r\n[Rebuild Indexes] from the Utilities menu"));
     }
     accept();

@@ -26,18 +26,23 @@
 namespace rp {
 namespace {
 
-const std::vector<RecordGridModel::Column> kColumns = {
-    {"LNAME", QStringLiteral("Last")},       {"FNAME", QStringLiteral("First")},
-    {"MIDDLE", QStringLiteral("Mi.")},       {"PREFIX", QStringLiteral("Prefix")},
-    {"TITLE", QStringLiteral("Title")},      {"ORG", QStringLiteral("Organization")},
-    {"STREET", QStringLiteral("Street")},    {"CITY", QStringLiteral("City")},
-    {"STATE", QStringLiteral("State/Prov")}, {"ZIP", QStringLiteral("Zip/Postal")},
-    {"COUNTRY", QStringLiteral("Country")},  {"PHONE", QStringLiteral("Phone")},
-    {"EMAIL", QStringLiteral("E-mail")},     {"FAX", QStringLiteral("Fax")},
-    {"NOTES", QStringLiteral("Codes")}};
-
 std::vector<RecordGridModel::Column> columnsFor(DuplicateKind kind) {
-    std::vector<RecordGridModel::Column> columns = kColumns;
+    std::vector<RecordGridModel::Column> columns = {
+        {"LNAME", QCoreApplication::translate("DuplicateCheckDialog", "Last")},
+        {"FNAME", QCoreApplication::translate("DuplicateCheckDialog", "First")},
+        {"MIDDLE", QCoreApplication::translate("DuplicateCheckDialog", "Mi.")},
+        {"PREFIX", QCoreApplication::translate("DuplicateCheckDialog", "Prefix")},
+        {"TITLE", QCoreApplication::translate("DuplicateCheckDialog", "Title")},
+        {"ORG", QCoreApplication::translate("DuplicateCheckDialog", "Organization")},
+        {"STREET", QCoreApplication::translate("DuplicateCheckDialog", "Street")},
+        {"CITY", QCoreApplication::translate("DuplicateCheckDialog", "City")},
+        {"STATE", QCoreApplication::translate("DuplicateCheckDialog", "State/Prov")},
+        {"ZIP", QCoreApplication::translate("DuplicateCheckDialog", "Zip/Postal")},
+        {"COUNTRY", QCoreApplication::translate("DuplicateCheckDialog", "Country")},
+        {"PHONE", QCoreApplication::translate("DuplicateCheckDialog", "Phone")},
+        {"EMAIL", QCoreApplication::translate("DuplicateCheckDialog", "E-mail")},
+        {"FAX", QCoreApplication::translate("DuplicateCheckDialog", "Fax")},
+        {"NOTES", QCoreApplication::translate("DuplicateCheckDialog", "Codes")}};
     if (kind == DuplicateKind::Street) {
         const auto street = std::find_if(columns.begin(), columns.end(), [](const auto& c) {
             return std::string_view(c.field) == "STREET";
@@ -68,7 +73,7 @@ class ShownDeleted {
 DuplicateCheckDialog::DuplicateCheckDialog(xbase::Table& table, const QString& programFolder,
                                            QWidget* parent)
     : BulkDialog(parent, HelpTopic::DuplicateCheck), table_(table), folder_(programFolder) {
-    setWindowTitle(QStringLiteral("Check and Repair Duplicates"));
+    setWindowTitle(tr("Check and Repair Duplicates"));
     setup_ = makeSetupPanel();
     results_ = makeResultsPanel();
     results_->hide();
@@ -77,14 +82,14 @@ DuplicateCheckDialog::DuplicateCheckDialog(xbase::Table& table, const QString& p
     count_->hide();
     progressBar()->hide();
 
-    close_ = makeCommandButton(QStringLiteral("Close"), QStringLiteral("Closes the window."), this);
+    close_ = makeCommandButton(tr("Close"), tr("Closes the window."), this);
     connect(close_, &QPushButton::clicked, this,
             guarded(this, &DuplicateCheckDialog::onCloseClicked));
     // The base's Help and pointer help buttons.
     help_ = helpButtons()->findChild<QPushButton*>();
     pointerHelp_ = helpButtons()->findChild<QToolButton*>();
-    cancel_ = makeCommandButton(QStringLiteral("Cancel"),
-                                QStringLiteral("Stops the check after the record in hand."), this);
+    cancel_ =
+        makeCommandButton(tr("Cancel"), tr("Stops the check after the record in hand."), this);
     connect(cancel_, &QPushButton::clicked, this, &DuplicateCheckDialog::cancelClicked);
     cancel_->hide();
 
@@ -98,19 +103,18 @@ DuplicateCheckDialog::~DuplicateCheckDialog() {
 
 QWidget* DuplicateCheckDialog::makeSetupPanel() {
     auto* panel = new QWidget(this);
-    auto* heading = new QLabel(QStringLiteral("Duplicate Record Check Setup"), panel);
+    auto* heading = new QLabel(tr("Duplicate Record Check Setup"), panel);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
 
-    auto* group = new QGroupBox(QStringLiteral("What to check:"), panel);
-    const QString captions[] = {QStringLiteral("Last + First"),
-                                QStringLiteral("Last + First Initial"),
-                                QStringLiteral("Street Address")};
+    auto* group = new QGroupBox(tr("What to check:"), panel);
+    const QString captions[] = {tr("Last + First"), tr("Last + First Initial"),
+                                tr("Street Address")};
     const QString hints[] = {
-        QStringLiteral("Records with the same last and first name."),
-        QStringLiteral("Records with the same last name and first letter of the first name."),
-        QStringLiteral("Records whose streets begin with the same characters.")};
+        tr("Records with the same last and first name."),
+        tr("Records with the same last name and first letter of the first name."),
+        tr("Records whose streets begin with the same characters.")};
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < 3; ++i) {
         choices_[i] = new QRadioButton(captions[i], group);
@@ -120,13 +124,12 @@ QWidget* DuplicateCheckDialog::makeSetupPanel() {
     choices_[0]->setChecked(true);
 
     charactersRow_ = new QWidget(panel);
-    auto* charactersLabel = new QLabel(
-        QStringLiteral("Check how many characters of street address (max 30)"), charactersRow_);
+    auto* charactersLabel =
+        new QLabel(tr("Check how many characters of street address (max 30)"), charactersRow_);
     characters_ = new QSpinBox(charactersRow_);
     characters_->setRange(1, kMaxStreetCharacters);
     characters_->setValue(kMaxStreetCharacters);
-    characters_->setWhatsThis(
-        QStringLiteral("How many characters at the start of the street are compared."));
+    characters_->setWhatsThis(tr("How many characters at the start of the street are compared."));
     charactersLabel->setBuddy(characters_);
     auto* charactersLayout = new QHBoxLayout(charactersRow_);
     charactersLayout->setContentsMargins(0, 0, 0, 0);
@@ -136,9 +139,9 @@ QWidget* DuplicateCheckDialog::makeSetupPanel() {
     charactersRow_->hide();
     connect(choices_[2], &QRadioButton::toggled, charactersRow_, &QWidget::setVisible);
 
-    check_ = new QPushButton(QStringLiteral("Perform Duplicate Check Now"), panel);
+    check_ = new QPushButton(tr("Perform Duplicate Check Now"), panel);
     check_->setDefault(true);
-    check_->setWhatsThis(QStringLiteral("Looks for possible duplicates by the chosen key."));
+    check_->setWhatsThis(tr("Looks for possible duplicates by the chosen key."));
     connect(check_, &QPushButton::clicked, this,
             guarded(this, &DuplicateCheckDialog::onPerformCheckNowClicked));
 
@@ -155,13 +158,14 @@ QWidget* DuplicateCheckDialog::makeSetupPanel() {
 
 QWidget* DuplicateCheckDialog::makeResultsPanel() {
     auto* panel = new QWidget(this);
-    auto* text = new QLabel(QStringLiteral("Click on field to begin editing"), panel);
-    grid_ = makeRecordGrid(QStringLiteral("The possible duplicates, equal keys together. "
-                                          "Changes go into the records themselves."),
+    auto* text = new QLabel(tr("Click on field to begin editing"), panel);
+    grid_ = makeRecordGrid(tr("The possible duplicates, equal keys together. "
+                              "Changes go into the records themselves."),
                            panel);
     grid_->setMinimumWidth(760);
-    navigator_ = new GridNavigator(grid_, QStringLiteral("Prior"), panel);
-    auto* edits = new GridEditRow(navigator_, QStringLiteral("record"), panel);
+    navigator_ = new GridNavigator(grid_, GridNavigator::PriorName::Prior, panel);
+    auto* edits = new GridEditRow(navigator_, GridEditRow::Line::Record, panel);
+
     connect(edits, &GridEditRow::deleteClicked, this,
             guarded(this, &DuplicateCheckDialog::onDeleteClicked));
     connect(edits, &GridEditRow::saveClicked, this,
@@ -235,8 +239,7 @@ void DuplicateCheckDialog::onPerformCheckNowClicked() {
 }
 
 bool DuplicateCheckDialog::confirmCancel() {
-    return messages().question(QStringLiteral("Information"), QStringLiteral("Cancel operation?"),
-                               true);
+    return messages().question(tr("Information"), tr("Cancel operation?"), true);
 }
 
 void DuplicateCheckDialog::onCloseClicked() {
@@ -247,9 +250,7 @@ void DuplicateCheckDialog::onDeleteClicked() {
     if (!model_ || model_->rowCount() == 0) return;
     const QModelIndex current = grid_->currentIndex();
     const int row = current.isValid() ? current.row() : 0;
-    if (!messages().question(QStringLiteral("Information"), QStringLiteral("Delete this record?"),
-                             true))
-        return;
+    if (!messages().question(tr("Information"), tr("Delete this record?"), true)) return;
     {
         ShownDeleted shown(table_.engine().settings);
         QApplication::processEvents();

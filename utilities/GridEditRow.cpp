@@ -8,14 +8,20 @@
 
 namespace rp {
 
-GridEditRow::GridEditRow(GridNavigator* navigator, const QString& line, QWidget* parent)
-    : QWidget(parent) {
-    auto* remove = makeCommandButton(QStringLiteral("Delete"),
-                                     QStringLiteral("Deletes the current %1.").arg(line), this);
-    auto* save = makeCommandButton(QStringLiteral("Save"),
-                                   QStringLiteral("Keeps the changes to the %1.").arg(line), this);
+GridEditRow::GridEditRow(GridNavigator* navigator, Line line, QWidget* parent) : QWidget(parent) {
+    const bool record = line == Line::Record;
+    auto* remove = makeCommandButton(
+        tr("Delete"), record ? tr("Deletes the current record.") : tr("Deletes the current row."),
+        this);
+    auto* save = makeCommandButton(
+        tr("Save"),
+        record ? tr("Keeps the changes to the record.") : tr("Keeps the changes to the row."),
+        this);
     auto* undo = makeCommandButton(
-        QStringLiteral("Undo"), QStringLiteral("Discards the changes to the %1.").arg(line), this);
+        tr("Undo"),
+        record ? tr("Discards the changes to the record.") : tr("Discards the changes to the row."),
+        this);
+
     connect(remove, &QPushButton::clicked, this, &GridEditRow::deleteClicked);
     connect(save, &QPushButton::clicked, this, &GridEditRow::saveClicked);
     connect(undo, &QPushButton::clicked, this, &GridEditRow::undoClicked);

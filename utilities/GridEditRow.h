@@ -1,6 +1,6 @@
 #pragma once
 // The row under an editable record grid: its navigator on the left, then Delete, Save and
-// Undo, whose hints name what a line of the grid stands for ("record", "row").
+// Undo, whose hints name what a line of the grid stands for (a record, a row).
 #include <QWidget>
 
 namespace rp {
@@ -10,7 +10,8 @@ class GridNavigator;
 class GridEditRow : public QWidget {
     Q_OBJECT
   public:
-    GridEditRow(GridNavigator* navigator, const QString& line, QWidget* parent);
+    enum class Line { Record, Row };
+    GridEditRow(GridNavigator* navigator, Line line, QWidget* parent);
 
   signals:
     void deleteClicked();

@@ -22,15 +22,20 @@ QTableView* makeRecordGrid(const QString& help, QWidget* parent) {
     return grid;
 }
 
-GridNavigator::GridNavigator(QTableView* grid, const QString& priorHint, QWidget* parent)
+GridNavigator::GridNavigator(QTableView* grid, PriorName priorName, QWidget* parent)
     : QWidget(parent), grid_(grid) {
+    const bool previous = priorName == PriorName::Previous;
     const struct {
         QStyle::StandardPixmap icon;
         QString hint;
-    } kinds[] = {{QStyle::SP_MediaSkipBackward, QStringLiteral("First")},
-                 {QStyle::SP_MediaSeekBackward, priorHint},
-                 {QStyle::SP_MediaSeekForward, QStringLiteral("Next")},
-                 {QStyle::SP_MediaSkipForward, QStringLiteral("Last")}};
+        QString help;
+    } kinds[] = {
+        {QStyle::SP_MediaSkipBackward, tr("First"), tr("Moves to the first row of the grid.")},
+        {QStyle::SP_MediaSeekBackward, previous ? tr("Previous") : tr("Prior"),
+         previous ? tr("Moves to the previous row of the grid.")
+                  : tr("Moves to the prior row of the grid.")},
+        {QStyle::SP_MediaSeekForward, tr("Next"), tr("Moves to the next row of the grid.")},
+        {QStyle::SP_MediaSkipForward, tr("Last"), tr("Moves to the last row of the grid.")}};
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
@@ -38,8 +43,8 @@ GridNavigator::GridNavigator(QTableView* grid, const QString& priorHint, QWidget
         buttons_[i] = new QToolButton(this);
         buttons_[i]->setIcon(style()->standardIcon(kinds[i].icon));
         buttons_[i]->setToolTip(kinds[i].hint);
-        buttons_[i]->setWhatsThis(QStringLiteral("Moves to the ") + kinds[i].hint.toLower() +
-                                  QStringLiteral(" row of the grid."));
+        buttons_[i]->setWhatsThis(kinds[i].help);
+
         connect(buttons_[i], &QToolButton::clicked, this,
                 guarded([this, i] { move(static_cast<Move>(i)); }));
         row->addWidget(buttons_[i]);

@@ -17,8 +17,9 @@ class GridNavigator : public QWidget {
     Q_OBJECT
   public:
     enum Move { First, Prior, Next, Last };
-    // priorHint names the second button ("Prior" or "Previous", as each window has it).
-    GridNavigator(QTableView* grid, const QString& priorHint, QWidget* parent = nullptr);
+    // The second button's name, as each window has it.
+    enum class PriorName { Prior, Previous };
+    GridNavigator(QTableView* grid, PriorName priorName, QWidget* parent = nullptr);
 
     QToolButton* button(Move m) const { return buttons_[m]; }
     void move(Move m);

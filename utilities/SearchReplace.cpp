@@ -4,24 +4,26 @@
 #include "xbase/Ascii.h"
 #include "xbase/Expression.h"
 
+#include <QCoreApplication>
+
 namespace rp {
 
 const std::vector<ReplaceableField>& replaceableFields() {
     static const std::vector<ReplaceableField> fields{
-        {QStringLiteral("LastName"), "LNAME"},
-        {QStringLiteral("FirstName"), "FNAME"},
-        {QStringLiteral("Middle Initial"), "MIDDLE"},
-        {QStringLiteral("Title"), "TITLE"},
-        {QStringLiteral("Organization"), "ORG"},
-        {QStringLiteral("Street"), "STREET"},
-        {QStringLiteral("City"), "CITY"},
-        {QStringLiteral("State"), "STATE"},
-        {QStringLiteral("Zip"), "ZIP"},
-        {QStringLiteral("Country"), "COUNTRY"},
-        {QStringLiteral("Phone"), "PHONE"},
-        {QStringLiteral("Email"), "EMAIL"},
-        {QStringLiteral("Fax"), "FAX"},
-        {QStringLiteral("Codes"), "NOTES"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "LastName"), "LNAME"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "FirstName"), "FNAME"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Middle Initial"), "MIDDLE"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Title"), "TITLE"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Organization"), "ORG"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Street"), "STREET"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "City"), "CITY"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "State"), "STATE"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Zip"), "ZIP"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Country"), "COUNTRY"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Phone"), "PHONE"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Email"), "EMAIL"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Fax"), "FAX"},
+        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Codes"), "NOTES"},
     };
     return fields;
 }
@@ -39,26 +41,37 @@ std::string selectionExpression(const SearchReplaceRequest& request) {
 }
 
 QString replaceDescription(const SearchReplaceRequest& request) {
-    const QString quote = QStringLiteral("\"");
-    QString condition = QStringLiteral("is empty ");
+    QString condition = QCoreApplication::translate("SearchReplace", "is empty ");
     if (!request.find.empty()) {
-        condition = (request.match == MatchKind::ExactlyEqual ? QStringLiteral("exactly matches: ")
-                                                              : QStringLiteral("contains: ")) +
-                    quote + fromFieldBytes(request.find) + quote +
-                    (request.caseSensitive ? QStringLiteral("  (case sensitive)")
-                                           : QStringLiteral(" (not case sensitive)"));
+        const bool exactly = request.match == MatchKind::ExactlyEqual;
+        const char* text =
+            request.caseSensitive
+                ? (exactly
+                       ? QT_TRANSLATE_NOOP("SearchReplace",
+                                           "exactly matches: \"%1\"  (case sensitive)")
+                       : QT_TRANSLATE_NOOP("SearchReplace", "contains: \"%1\"  (case sensitive)"))
+                : (exactly ? QT_TRANSLATE_NOOP("SearchReplace",
+                                               "exactly matches: \"%1\" (not case sensitive)")
+                           : QT_TRANSLATE_NOOP("SearchReplace",
+                                               "contains: \"%1\" (not case sensitive)"));
+        condition =
+            QCoreApplication::translate("SearchReplace", text).arg(fromFieldBytes(request.find));
     }
     const bool whole = request.action == ReplaceAction::WholeField;
     QString action;
     if (request.replacement.empty())
-        action = whole ? QStringLiteral("and delete the entire field ")
-                       : QStringLiteral("and delete the matching text ");
+        action =
+            whole ? QCoreApplication::translate("SearchReplace", "and delete the entire field ")
+                  : QCoreApplication::translate("SearchReplace", "and delete the matching text ");
     else
-        action = (whole ? QStringLiteral("and replace the entire field with ")
-                        : QStringLiteral("and replace only the matching text with ")) +
-                 quote + fromFieldBytes(request.replacement) + quote;
-    return QStringLiteral("Find records where field ") + request.field.displayName +
-           QLatin1Char('\r') + condition + QLatin1Char('\r') + action;
+        action = (whole ? QCoreApplication::translate("SearchReplace",
+                                                      "and replace the entire field with \"%1\"")
+                        : QCoreApplication::translate(
+                              "SearchReplace", "and replace only the matching text with \"%1\""))
+                     .arg(fromFieldBytes(request.replacement));
+    return QCoreApplication::translate("SearchReplace", "Find records where field %1\r%2\r%3")
+        .arg(QCoreApplication::translate("SearchReplaceDialog", request.field.displayName),
+             condition, action);
 }
 
 std::string replaceMatches(std::string_view text, std::string_view find,
@@ -84,9 +97,15 @@ std::string replacedValue(const SearchReplaceRequest& request, std::string_view 
 }
 
 QString tooLongMessage(int records) {
-    return (records == 1 ? QStringLiteral("1 record was")
-                         : QString::number(records) + QStringLiteral(" records were")) +
-           QStringLiteral(" left unchanged: the new value would not fit in the field.");
+    // Two texts, as the English one differs for one record.
+    if (records == 1)
+        return QCoreApplication::translate(
+            "SearchReplace",
+            "1 record was left unchanged: the new value would not fit in the field.");
+    return QCoreApplication::translate(
+        "SearchReplace",
+        "%n records were left unchanged: the new value would not fit in the field.", nullptr,
+        records);
 }
 
 }  // namespace rp

@@ -10,7 +10,8 @@
 namespace rp {
 
 struct ReplaceableField {
-    QString displayName;
+    const char* displayName =
+        "";  // English; translated where shown, in the context SearchReplaceDialog
     const char* name;
 };
 

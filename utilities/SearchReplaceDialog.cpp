@@ -38,7 +38,7 @@ QRadioButton* choice(const QString& caption, const QString& help, QWidget* paren
 
 SearchReplaceDialog::SearchReplaceDialog(xbase::Table& table, bool filterSet, QWidget* parent)
     : Dialog(parent, HelpTopic::SearchReplace), table_(table), filterSet_(filterSet) {
-    setWindowTitle(QStringLiteral("Search and Replace"));
+    setWindowTitle(tr("Search and Replace"));
     setModal(true);
 
     pages_ = new QStackedWidget(this);
@@ -46,7 +46,7 @@ SearchReplaceDialog::SearchReplaceDialog(xbase::Table& table, bool filterSet, QW
     progressPanel_ = new QWidget(pages_);
     auto* progressLayout = new QVBoxLayout(progressPanel_);
     progressLayout->addStretch();
-    progressLayout->addWidget(new QLabel(QStringLiteral("Replacing Records "), progressPanel_));
+    progressLayout->addWidget(new QLabel(tr("Replacing Records "), progressPanel_));
     gauge_ = new QProgressBar(progressPanel_);
     gauge_->setRange(0, 100);
     gauge_->setValue(0);
@@ -55,15 +55,15 @@ SearchReplaceDialog::SearchReplaceDialog(xbase::Table& table, bool filterSet, QW
     pages_->addWidget(choices_);
     pages_->addWidget(progressPanel_);
 
-    replace_ = new QPushButton(QStringLiteral("Replace Now"), this);
+    replace_ = new QPushButton(tr("Replace Now"), this);
     replace_->setDefault(true);
-    replace_->setWhatsThis(QStringLiteral(
-        "Describes the change and, once you agree, makes it in every record chosen."));
+    replace_->setWhatsThis(
+        tr("Describes the change and, once you agree, makes it in every record chosen."));
     connect(replace_, &QPushButton::clicked, this,
             guarded(this, &SearchReplaceDialog::onReplaceNowClicked));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes this window without changing any record."));
+    cancel_->setWhatsThis(tr("Closes this window without changing any record."));
     connect(cancel_, &QPushButton::clicked, this, &SearchReplaceDialog::reject);
     help_ = makeHelpButton();
     pointerHelp_ = makePointerHelpButton();
@@ -86,66 +86,61 @@ SearchReplaceDialog::SearchReplaceDialog(xbase::Table& table, bool filterSet, QW
 QWidget* SearchReplaceDialog::makeChoices(bool filterSet) {
     auto* page = new QWidget(pages_);
 
-    auto* fieldGroup = new QGroupBox(QStringLiteral("Search for field:"), page);
+    auto* fieldGroup = new QGroupBox(tr("Search for field:"), page);
     field_ = new QComboBox(fieldGroup);
-    for (const ReplaceableField& f : replaceableFields()) field_->addItem(f.displayName);
-    field_->setWhatsThis(QStringLiteral("The field whose values are searched and replaced."));
+    for (const ReplaceableField& f : replaceableFields()) field_->addItem(tr(f.displayName));
+    field_->setWhatsThis(tr("The field whose values are searched and replaced."));
     connect(field_, &QComboBox::currentIndexChanged, this,
             guarded(this, &SearchReplaceDialog::onFieldChoiceChanged));
     auto* fieldLayout = new QHBoxLayout(fieldGroup);
     fieldLayout->addWidget(field_);
     fieldLayout->addStretch();
 
-    auto* whereGroup = new QGroupBox(QStringLiteral("Where the field value:"), page);
-    exact_ = choice(
-        QStringLiteral("Is exactly equal to  (leave empty for blank)"),
-        QStringLiteral("Records whose field holds the value and nothing else; with an empty value, "
+    auto* whereGroup = new QGroupBox(tr("Where the field value:"), page);
+    exact_ = choice(tr("Is exactly equal to  (leave empty for blank)"),
+                    tr("Records whose field holds the value and nothing else; with an empty value, "
                        "records whose field is empty."),
-        whereGroup);
-    contains_ = choice(QStringLiteral("Contains"),
-                       QStringLiteral("Records whose field holds the value anywhere."), whereGroup);
+                    whereGroup);
+    contains_ =
+        choice(tr("Contains"), tr("Records whose field holds the value anywhere."), whereGroup);
     exact_->setChecked(true);
     find_ = new QLineEdit(whereGroup);
-    find_->setWhatsThis(QStringLiteral(
-        "The value to look for. Leave it empty to find records whose field is empty."));
-    caseSensitive_ = new QCheckBox(QStringLiteral("Case sensitive"), whereGroup);
+    find_->setWhatsThis(
+        tr("The value to look for. Leave it empty to find records whose field is empty."));
+    caseSensitive_ = new QCheckBox(tr("Case sensitive"), whereGroup);
     caseSensitive_->setChecked(true);
     caseSensitive_->setWhatsThis(
-        QStringLiteral("When ticked, capitals and small letters must match as typed."));
+        tr("When ticked, capitals and small letters must match as typed."));
     auto* whereLayout = new QGridLayout(whereGroup);
     whereLayout->addWidget(exact_, 0, 0, 1, 2);
     whereLayout->addWidget(contains_, 1, 0, 1, 2);
-    whereLayout->addWidget(new QLabel(QStringLiteral("Value:"), whereGroup), 2, 0);
+    whereLayout->addWidget(new QLabel(tr("Value:"), whereGroup), 2, 0);
     whereLayout->addWidget(find_, 2, 1);
     whereLayout->addWidget(caseSensitive_, 3, 1);
 
-    auto* actionGroup = new QGroupBox(QStringLiteral("And do this action:"), page);
+    auto* actionGroup = new QGroupBox(tr("And do this action:"), page);
     whole_ =
-        choice(QStringLiteral("Replace the whole field with"),
-               QStringLiteral(
-                   "The field of each record found gets the new value; an empty value empties it."),
+        choice(tr("Replace the whole field with"),
+               tr("The field of each record found gets the new value; an empty value empties it."),
                actionGroup);
     matching_ =
-        choice(QStringLiteral("Replace only the matching text with"),
-               QStringLiteral(
-                   "Each occurrence of the value looked for is replaced; the rest of the field "
-                   "stays. A record whose field would grow wider than the field is left as it is."),
+        choice(tr("Replace only the matching text with"),
+               tr("Each occurrence of the value looked for is replaced; the rest of the field "
+                  "stays. A record whose field would grow wider than the field is left as it is."),
                actionGroup);
     whole_->setChecked(true);
     replacement_ = new QLineEdit(actionGroup);
-    replacement_->setWhatsThis(QStringLiteral("The new text. Leave it empty to delete."));
+    replacement_->setWhatsThis(tr("The new text. Leave it empty to delete."));
     auto* actionLayout = new QGridLayout(actionGroup);
     actionLayout->addWidget(whole_, 0, 0, 1, 2);
     actionLayout->addWidget(matching_, 1, 0, 1, 2);
-    actionLayout->addWidget(new QLabel(QStringLiteral("Value:"), actionGroup), 2, 0);
+    actionLayout->addWidget(new QLabel(tr("Value:"), actionGroup), 2, 0);
     actionLayout->addWidget(replacement_, 2, 1);
 
-    auto* usingGroup = new QGroupBox(QStringLiteral("Using:"), page);
-    all_ = choice(QStringLiteral("All Records"), QStringLiteral("Every record of the file."),
-                  usingGroup);
-    filtered_ = choice(QStringLiteral("Records matching current Filter"),
-                       QStringLiteral("Only the records of the filter set on the Filter page."),
-                       usingGroup);
+    auto* usingGroup = new QGroupBox(tr("Using:"), page);
+    all_ = choice(tr("All Records"), tr("Every record of the file."), usingGroup);
+    filtered_ = choice(tr("Records matching current Filter"),
+                       tr("Only the records of the filter set on the Filter page."), usingGroup);
     all_->setChecked(true);
     filtered_->setEnabled(filterSet);
     auto* usingLayout = new QVBoxLayout(usingGroup);
@@ -187,7 +182,7 @@ std::optional<SearchReplaceRequest> SearchReplaceDialog::request() const {
 void SearchReplaceDialog::onReplaceNowClicked() {
     if (replacing_) return;
     const auto r = request();
-    if (!r || !messages().question(QStringLiteral("Replace"), replaceDescription(*r), true)) return;
+    if (!r || !messages().question(tr("Replace"), replaceDescription(*r), true)) return;
     help_->hide();
     pointerHelp_->hide();
     if (filterSet_ && all_->isChecked()) table_.setFilter({});
@@ -205,14 +200,15 @@ void SearchReplaceDialog::doReplace(const SearchReplaceRequest& request) {
             table_, request,
             {[this](int percent) { gauge_->setValue(percent); }, [this] { afterRecord(); }});
         replacing_ = false;
-        showInformation(QStringLiteral("Replaced ") + QString::number(outcome.replaced) +
-                        QStringLiteral(" records"));
+        // The English text says "records" whatever the count.
+        showInformation(tr("Replaced %n records", nullptr, outcome.replaced));
         if (outcome.tooLong > 0) showInformation(tooLongMessage(outcome.tooLong));
-        showInformation(QStringLiteral("Replacement done"));
+        showInformation(tr("Replacement done"));
         accept();
     } catch (const std::exception& e) {
         replacing_ = false;
-        messages().error(QStringLiteral("Ravenpost"), errorText(e));
+        messages().error(QStringLiteral("Ravenpost"), errorText(e));  // the program's name
+
         Dialog::reject();
     }
 }

@@ -22,9 +22,6 @@
 namespace rp {
 namespace {
 
-const QString kEditCaption = QStringLiteral("Edit State/Province File");
-const QString kStopCaption = QStringLiteral("Stop Editing");
-
 QLabel* wrappedLabel(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
     label->setWordWrap(true);
@@ -36,7 +33,7 @@ QLabel* wrappedLabel(const QString& text, QWidget* parent) {
 StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& programFolder,
                                          QWidget* parent)
     : BulkDialog(parent, HelpTopic::StateZipCheck), table_(table), folder_(programFolder) {
-    setWindowTitle(QStringLiteral("Check State and Zip  Codes"));
+    setWindowTitle(tr("Check State and Zip  Codes"));
     setup_ = makeSetupPanel();
     results_ = makeResultsPanel();
     tablePanel_ = makeTablePanel();
@@ -47,21 +44,19 @@ StateZipCheckDialog::StateZipCheckDialog(xbase::Table& table, const QString& pro
     count_->hide();
     progressBar()->hide();
 
-    close_ = makeCommandButton(QStringLiteral("Close"), QStringLiteral("Closes the window."), this);
+    close_ = makeCommandButton(tr("Close"), tr("Closes the window."), this);
     connect(close_, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onCloseClicked));
     editTable_ = makeCommandButton(
-        kEditCaption,
-        QStringLiteral(
-            "Shows the State/Province file for editing; click again to stop editing it."),
-        this);
+        tr("Edit State/Province File"),
+        tr("Shows the State/Province file for editing; click again to stop editing it."), this);
     connect(editTable_, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onEditStateFileClicked));
     // The base's Help and pointer help buttons.
     help_ = helpButtons()->findChild<QPushButton*>();
     pointerHelp_ = helpButtons()->findChild<QToolButton*>();
-    cancel_ = makeCommandButton(QStringLiteral("Cancel"),
-                                QStringLiteral("Stops the check after the record in hand."), this);
+    cancel_ =
+        makeCommandButton(tr("Cancel"), tr("Stops the check after the record in hand."), this);
     connect(cancel_, &QPushButton::clicked, this, &StateZipCheckDialog::cancelClicked);
     cancel_->hide();
 
@@ -77,28 +72,24 @@ StateZipCheckDialog::~StateZipCheckDialog() {
 
 QWidget* StateZipCheckDialog::makeSetupPanel() {
     auto* panel = new QWidget(this);
-    auto* heading = new QLabel(
-        QStringLiteral("Check For State/Province  & Zipcode/Postal Code Anomolies"), panel);
+    auto* heading =
+        new QLabel(tr("Check For State/Province  & Zipcode/Postal Code Anomolies"), panel);
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     auto* explanation = wrappedLabel(
-        QStringLiteral(
-            "A check will be performed by comparing the records in the file against the "
-            "State/Province "
-            "file, which contains a list of State/Zip Province/Postcode combinations. This file "
-            "may be "
-            "edited or added bo by clicking the 'Edit State/Province File' button below."),
+        tr("A check will be performed by comparing the records in the file against the "
+           "State/Province "
+           "file, which contains a list of State/Zip Province/Postcode combinations. This file "
+           "may be "
+           "edited or added bo by clicking the 'Edit State/Province File' button below."),
         panel);
     blanks_ = new QCheckBox(
-        QStringLiteral("Include records with blank State/Province or Zip/Postcode entries?"),
-        panel);
-    blanks_->setWhatsThis(
-        QStringLiteral("Ticked: records with an empty state or ZIP are checked too."));
-    check_ = new QPushButton(QStringLiteral("Perform Check Now"), panel);
+        tr("Include records with blank State/Province or Zip/Postcode entries?"), panel);
+    blanks_->setWhatsThis(tr("Ticked: records with an empty state or ZIP are checked too."));
+    check_ = new QPushButton(tr("Perform Check Now"), panel);
     check_->setDefault(true);
-    check_->setWhatsThis(
-        QStringLiteral("Checks every record of the file against the State/Province file."));
+    check_->setWhatsThis(tr("Checks every record of the file against the State/Province file."));
     connect(check_, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onPerformCheckNowClicked));
 
@@ -115,25 +106,22 @@ QWidget* StateZipCheckDialog::makeSetupPanel() {
 
 QWidget* StateZipCheckDialog::makeResultsPanel() {
     auto* panel = new QWidget(this);
-    auto* text = wrappedLabel(
-        QStringLiteral("These records have questionable state/zip or province/postcode "
-                       "combinations. You may edit "
-                       "the contents to make changes. When you are done, press the Close button."),
-        panel);
-    resultsGrid_ =
-        makeRecordGrid(QStringLiteral("The records found by the check, by last and first name. "
-                                      "Changes go into the records themselves."),
-                       panel);
+    auto* text =
+        wrappedLabel(tr("These records have questionable state/zip or province/postcode "
+                        "combinations. You may edit "
+                        "the contents to make changes. When you are done, press the Close button."),
+                     panel);
+    resultsGrid_ = makeRecordGrid(tr("The records found by the check, by last and first name. "
+                                     "Changes go into the records themselves."),
+                                  panel);
     resultsGrid_->setMinimumWidth(720);
-    auto* navigator = new GridNavigator(resultsGrid_, QStringLiteral("Previous"), panel);
-    auto* edit = makeCommandButton(QStringLiteral("Edit"),
-                                   QStringLiteral("Starts editing the current record."), panel);
+    auto* navigator = new GridNavigator(resultsGrid_, GridNavigator::PriorName::Previous, panel);
+    auto* edit = makeCommandButton(tr("Edit"), tr("Starts editing the current record."), panel);
     connect(edit, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onEditClicked));
-    auto* save = makeCommandButton(QStringLiteral("Save"),
-                                   QStringLiteral("Keeps the changes to the record."), panel);
+    auto* save = makeCommandButton(tr("Save"), tr("Keeps the changes to the record."), panel);
     connect(save, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onSaveClicked));
-    auto* cancel = makeCommandButton(QStringLiteral("Cancel"),
-                                     QStringLiteral("Discards the changes to the record."), panel);
+    auto* cancel =
+        makeCommandButton(tr("Cancel"), tr("Discards the changes to the record."), panel);
     connect(cancel, &QPushButton::clicked, this,
             guarded(this, &StateZipCheckDialog::onCancelEditClicked));
 
@@ -154,19 +142,19 @@ QWidget* StateZipCheckDialog::makeResultsPanel() {
 QWidget* StateZipCheckDialog::makeTablePanel() {
     auto* panel = new QWidget(this);
     auto* first = new QLabel(
-        QStringLiteral("Make changes to the State/Province file to best reflect your country"),
-        panel);
-    auto* second = new QLabel(QStringLiteral("Click on field to begin editing"), panel);
-    stateGrid_ = makeRecordGrid(
-        QStringLiteral("The State/Province file: one range of ZIP or postal codes per row. "
-                       "Click a field to change it; Insert adds a row at the end."),
-        panel);
+        tr("Make changes to the State/Province file to best reflect your country"), panel);
+    auto* second = new QLabel(tr("Click on field to begin editing"), panel);
+    stateGrid_ =
+        makeRecordGrid(tr("The State/Province file: one range of ZIP or postal codes per row. "
+                          "Click a field to change it; Insert adds a row at the end."),
+                       panel);
     auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), stateGrid_, nullptr, nullptr,
                                  Qt::WidgetShortcut);
     connect(insert, &QShortcut::activated, this,
             guarded(this, &StateZipCheckDialog::appendStateRow));
-    auto* navigator = new GridNavigator(stateGrid_, QStringLiteral("Previous"), panel);
-    auto* edits = new GridEditRow(navigator, QStringLiteral("row"), panel);
+    auto* navigator = new GridNavigator(stateGrid_, GridNavigator::PriorName::Previous, panel);
+    auto* edits = new GridEditRow(navigator, GridEditRow::Line::Row, panel);
+
     connect(edits, &GridEditRow::deleteClicked, this,
             guarded(this, &StateZipCheckDialog::onDeleteClicked));
     connect(edits, &GridEditRow::saveClicked, this,
@@ -199,7 +187,7 @@ void StateZipCheckDialog::onPerformCheckNowClicked() {
     std::unique_ptr<xbase::Table> states =
         openStateZipTable(table_.engine(), folder_, false, &cause);
     if (!states) {
-        showInformation(withCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
+        showInformation(withCause(tr("Unable to open RVPSZCK.DBF"), cause));
         showChecking(false);
         setup_->show();
         return;
@@ -212,8 +200,9 @@ void StateZipCheckDialog::onPerformCheckNowClicked() {
     const StateZipHooks check{
         bulk.progress,
         [this](std::uint32_t found) {
-            count_->setText(QStringLiteral("Found ") + QString::number(found) +
-                            QStringLiteral(" records with questionable state or zipcodes"));
+            // The English text says "records" whatever the count.
+            count_->setText(tr("Found %n records with questionable state or zipcodes", nullptr,
+                               static_cast<int>(found)));
         },
         bulk.keepGoing};
     const bool done = runBusy([&] {
@@ -230,14 +219,14 @@ void StateZipCheckDialog::onPerformCheckNowClicked() {
         return;
     }
     resultsModel_ = std::make_unique<RecordGridModel>(
-        table_, std::vector<RecordGridModel::Column>{{"ZIP", QStringLiteral("Zip/Postal Code")},
-                                                     {"STATE", QStringLiteral("State/Province")},
-                                                     {"LNAME", QStringLiteral("Last")},
-                                                     {"FNAME", QStringLiteral("First")},
-                                                     {"ORG", QStringLiteral("Organization")},
-                                                     {"STREET", QStringLiteral("Street Address")},
-                                                     {"CITY", QStringLiteral("City")},
-                                                     {"COUNTRY", QStringLiteral("Country")}});
+        table_, std::vector<RecordGridModel::Column>{{"ZIP", tr("Zip/Postal Code")},
+                                                     {"STATE", tr("State/Province")},
+                                                     {"LNAME", tr("Last")},
+                                                     {"FNAME", tr("First")},
+                                                     {"ORG", tr("Organization")},
+                                                     {"STREET", tr("Street Address")},
+                                                     {"CITY", tr("City")},
+                                                     {"COUNTRY", tr("Country")}});
     resultsGrid_->setModel(resultsModel_.get());
     resultsGrid_->resizeColumnsToContents();
     if (resultsModel_->rowCount() > 0) resultsGrid_->setCurrentIndex(resultsModel_->index(0, 0));
@@ -246,8 +235,7 @@ void StateZipCheckDialog::onPerformCheckNowClicked() {
 }
 
 bool StateZipCheckDialog::confirmCancel() {
-    return messages().question(QStringLiteral("Information"), QStringLiteral("Cancel operation?"),
-                               true);
+    return messages().question(tr("Information"), tr("Cancel operation?"), true);
 }
 
 void StateZipCheckDialog::onEditStateFileClicked() {
@@ -255,22 +243,21 @@ void StateZipCheckDialog::onEditStateFileClicked() {
         QString cause;
         states_ = openStateZipTable(table_.engine(), folder_, true, &cause);
         if (!states_) {
-            showInformation(withCause(QStringLiteral("Unable to open RVPSZCK.DBF"), cause));
+            showInformation(withCause(tr("Unable to open RVPSZCK.DBF"), cause));
             return;
         }
         stateModel_ = std::make_unique<RecordGridModel>(
-            *states_,
-            std::vector<RecordGridModel::Column>{{"NAME", QStringLiteral("State or Province")},
-                                                 {"STATE", QStringLiteral("Abbreviation")},
-                                                 {"LOW_ZIP", QStringLiteral("Starting Zip/Post")},
-                                                 {"HIGH_ZIP", QStringLiteral("Ending Zip/Post")}});
+            *states_, std::vector<RecordGridModel::Column>{{"NAME", tr("State or Province")},
+                                                           {"STATE", tr("Abbreviation")},
+                                                           {"LOW_ZIP", tr("Starting Zip/Post")},
+                                                           {"HIGH_ZIP", tr("Ending Zip/Post")}});
         stateGrid_->setModel(stateModel_.get());
         stateGrid_->resizeColumnsToContents();
         if (stateModel_->rowCount() > 0) stateGrid_->setCurrentIndex(stateModel_->index(0, 0));
         restingPanel()->hide();
         cancel_->setEnabled(false);
         editingTable_ = true;
-        editTable_->setText(kStopCaption);
+        editTable_->setText(tr("Stop Editing"));
         tablePanel_->show();
         return;
     }
@@ -278,7 +265,7 @@ void StateZipCheckDialog::onEditStateFileClicked() {
     stateModel_.reset();
     states_.reset();  // closing posts an edit under way
     tablePanel_->hide();
-    editTable_->setText(kEditCaption);
+    editTable_->setText(tr("Edit State/Province File"));
     cancel_->setEnabled(true);
     editingTable_ = false;
     restingPanel()->show();

@@ -4,21 +4,23 @@
 #include "data/TableRestore.h"
 #include "xbase/Table.h"
 
+#include <QtGlobal>
+
 namespace rp {
 
 const std::array<UppercaseField, 11>& uppercaseFields() {
     static const std::array<UppercaseField, 11> fields{{
-        {"LNAME", "Last"},
-        {"FNAME", "First"},
-        {"MIDDLE", "Middle"},
-        {"TITLE", "Title"},
-        {"ORG", "Organization"},
-        {"STREET", "Street"},
-        {"CITY", "City"},
-        {"STATE", "State/Province"},
-        {"ZIP", "Zip/Postal Code"},
-        {"COUNTRY", "Country"},
-        {"PREFIX", "Prefix"},
+        {"LNAME", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Last")},
+        {"FNAME", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "First")},
+        {"MIDDLE", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Middle")},
+        {"TITLE", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Title")},
+        {"ORG", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Organization")},
+        {"STREET", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Street")},
+        {"CITY", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "City")},
+        {"STATE", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "State/Province")},
+        {"ZIP", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Zip/Postal Code")},
+        {"COUNTRY", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Country")},
+        {"PREFIX", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Prefix")},
     }};
     return fields;
 }

@@ -16,7 +16,7 @@ namespace rp {
 
 struct UppercaseField {
     const char* field;
-    const char* caption;
+    const char* caption;  // translated where shown, in the context ConvertToUppercaseDialog
 };
 // The fields that can be converted, in the order they are converted and offered.
 const std::array<UppercaseField, 11>& uppercaseFields();
