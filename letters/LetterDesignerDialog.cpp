@@ -29,7 +29,7 @@
 namespace rp {
 namespace {
 
-constexpr char kRtfFilter[] = "Rich Text Files|*.rtf";
+constexpr char kRtfFilter[] = QT_TRANSLATE_NOOP("LetterDesignerDialog", "Rich Text Files|*.rtf");
 
 std::optional<PageLayout> runPageProperties(QWidget* parent, const PageLayout& current) {
     PagePropertiesDialog dialog(current, parent);
@@ -42,25 +42,25 @@ std::optional<PageLayout> runPageProperties(QWidget* parent, const PageLayout& c
 LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTextDocument* letter,
                                            QWidget* parent)
     : Dialog(parent, HelpTopic::LetterDesigner) {
-    setWindowTitle(QStringLiteral("Letter Designer"));
+    setWindowTitle(tr("Letter Designer"));
     askPageLayout = [this](const PageLayout& current) { return runPageProperties(this, current); };
 
     description_ = new QLineEdit(description, this);
     description_->setMaxLength(kLetterDescriptionWidth);
-    description_->setWhatsThis(QStringLiteral("The name the letter is listed under."));
-    auto* descriptionLabel = new QLabel(QStringLiteral("Description"), this);
+    description_->setWhatsThis(tr("The name the letter is listed under."));
+    auto* descriptionLabel = new QLabel(tr("Description"), this);
     descriptionLabel->setBuddy(description_);
 
     fields_ = new QComboBox(this);
     for (const char* name : kMergeCodeNames) fields_->addItem(QString::fromLatin1(name));
     fields_->setCurrentIndex(0);
     fields_->setWhatsThis(
-        QStringLiteral("Puts a field of the address record into the letter where the cursor "
-                       "stands, in square brackets. Each printed letter shows the record's "
-                       "value there."));
+        tr("Puts a field of the address record into the letter where the cursor "
+           "stands, in square brackets. Each printed letter shows the record's "
+           "value there."));
     connect(fields_, &QComboBox::activated, this,
             guarded([this](int index) { insertField(index); }));
-    auto* fieldsLabel = new QLabel(QStringLiteral("Insert field"), this);
+    auto* fieldsLabel = new QLabel(tr("Insert field"), this);
     fieldsLabel->setBuddy(fields_);
 
     auto* top = new QHBoxLayout;
@@ -72,30 +72,25 @@ LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTe
 
     editor_ = new LetterEditor(this);
     editor_->setWhatsThis(
-        QStringLiteral("The letter. Field names in square brackets are "
-                       "replaced by each record's values when it is printed."));
+        tr("The letter. Field names in square brackets are "
+           "replaced by each record's values when it is printed."));
     useDocument(letter ? copyLetterDocument(*letter) : newLetterDocument());
     auto* toolBar = new FormatToolBar(editor_, this);
 
-    auto* save =
-        makeCommandButton(QStringLiteral("Save"), QStringLiteral("Keeps the letter."), this);
+    auto* save = makeCommandButton(tr("Save"), tr("Keeps the letter."), this);
     auto* cancel =
-        makeCommandButton(QStringLiteral("Cancel"),
-                          QStringLiteral("Closes this window without keeping changes."), this);
+        makeCommandButton(tr("Cancel"), tr("Closes this window without keeping changes."), this);
     auto* pageSetup =
-        makeCommandButton(QStringLiteral("Page Setup"),
-                          QStringLiteral("Sets the letter's paper size and margins."), this);
-    auto* openRtf =
-        makeCommandButton(QStringLiteral("Open RTF File…"),
-                          QStringLiteral("Replaces the letter with one written in another "
+        makeCommandButton(tr("Page Setup"), tr("Sets the letter's paper size and margins."), this);
+    auto* openRtf = makeCommandButton(tr("Open RTF File…"),
+                                      tr("Replaces the letter with one written in another "
                                          "word processor and saved as RTF."),
-                          this);
+                                      this);
     auto* saveRtf = makeCommandButton(
-        QStringLiteral("Save as RTF File…"),
-        QStringLiteral("Writes the letter as an RTF file that other word processors open."), this);
-    preview_ = makeCommandButton(
-        QStringLiteral("Preview"),
-        QStringLiteral("Shows the letter filled in for the current record."), this);
+        tr("Save as RTF File…"),
+        tr("Writes the letter as an RTF file that other word processors open."), this);
+    preview_ = makeCommandButton(tr("Preview"),
+                                 tr("Shows the letter filled in for the current record."), this);
     connect(save, &QPushButton::clicked, this, guarded([this] { onSaveClicked(); }));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(pageSetup, &QPushButton::clicked, this, guarded([this] { onPageSetupClicked(); }));
@@ -176,21 +171,21 @@ void LetterDesignerDialog::onPageSetupClicked() {
 
 void LetterDesignerDialog::onOpenRtfClicked() {
     FileRequest request;
-    request.caption = QStringLiteral("Open RTF File");
-    request.filter = QString::fromLatin1(kRtfFilter);
+    request.caption = tr("Open RTF File");
+    request.filter = tr(kRtfFilter);
     request.folder = QDir::homePath();
     request.mustExist = true;
     const std::optional<QString> path = fileChooser().openFile(request);
     if (!path) return;
     QFile file(*path);
     if (!file.open(QIODevice::ReadOnly)) {
-        showInformation(withCause(QStringLiteral("Unable to read ") + *path, file.errorString()));
+        showInformation(withCause(tr("Unable to read %1").arg(*path), file.errorString()));
         return;
     }
     auto letter = newLetterDocument();
     QStringList notes;
     if (const auto fault = readRtf(file.readAll(), *letter, &notes)) {
-        showInformation(withCause(QStringLiteral("Unable to read ") + *path, *fault));
+        showInformation(withCause(tr("Unable to read %1").arg(*path), *fault));
         return;
     }
     useDocument(std::move(letter));
@@ -199,8 +194,8 @@ void LetterDesignerDialog::onOpenRtfClicked() {
 
 void LetterDesignerDialog::onSaveRtfClicked() {
     FileRequest request;
-    request.caption = QStringLiteral("Save as RTF File");
-    request.filter = QString::fromLatin1(kRtfFilter);
+    request.caption = tr("Save as RTF File");
+    request.filter = tr(kRtfFilter);
     request.folder = QDir::homePath();
     request.proposedName = QStringLiteral("letter.rtf");
     request.defaultSuffix = QStringLiteral("rtf");
@@ -209,7 +204,7 @@ void LetterDesignerDialog::onSaveRtfClicked() {
     if (!path) return;
     WholeFile file(*path);
     if (!file.open() || !file.write(writeRtf(*document_)) || !file.commit())
-        showInformation(withCause(QStringLiteral("Unable to write ") + *path, file.cause()));
+        showInformation(withCause(tr("Unable to write %1").arg(*path), file.cause()));
 }
 
 void LetterDesignerDialog::onPreviewClicked() {

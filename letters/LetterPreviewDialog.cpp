@@ -24,12 +24,6 @@
 #include "xbase/Table.h"
 
 namespace rp {
-namespace {
-
-const QString kDrawingError = QStringLiteral("There was an error drawing the preview");
-
-}  // namespace
-
 LetterPreviewDialog::LetterPreviewDialog(const QTextDocument& letterTemplate,
                                          xbase::Table& addresses, QString today, QWidget* parent)
     : Dialog(parent, HelpTopic::PreviewLetters),
@@ -37,58 +31,49 @@ LetterPreviewDialog::LetterPreviewDialog(const QTextDocument& letterTemplate,
       addresses_(addresses),
       today_(std::move(today)),
       page_(pageLayout(letterTemplate)) {
-    setWindowTitle(QStringLiteral("Preview Letters"));
+    setWindowTitle(tr("Preview Letters"));
     setModal(true);
 
     view_ = new LetterPageView(this);
     view_->setWhatsThis(
-        QStringLiteral("The letter for the current record as it will print. Up and Down scroll "
-                       "it."));
+        tr("The letter for the current record as it will print. Up and Down scroll "
+           "it."));
     connect(view_, &LetterPageView::resized, this, guarded([this] { applyFit(); }));
     connect(view_, &LetterPageView::drawFailed, this,
             guarded([this](const QString& cause) { drawFailed(cause); }));
 
-    pageLabel_ = new QLabel(QStringLiteral("Page 1"), this);
-    pageLabel_->setWhatsThis(QStringLiteral("The page of the letter you see."));
+    pageLabel_ = new QLabel(tr("Page %1").arg(1), this);
+    pageLabel_->setWhatsThis(tr("The page of the letter you see."));
     pageLabel_->setMinimumWidth(
-        pageLabel_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888")));
+        pageLabel_->fontMetrics().horizontalAdvance(tr("Page %1").arg(8888)));
 
     QStyle* look = style();
     firstRecord_ =
-        makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
-                       QStringLiteral("First Record"),
-                       QStringLiteral("Shows the letter for the first record."), this);
-    previousRecord_ =
-        makeToolButton(QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
-                       QStringLiteral("Previous Record"),
-                       QStringLiteral("Shows the letter for the record before this one."), this);
-    nextRecord_ =
-        makeToolButton(QStringLiteral("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
-                       QStringLiteral("Next Record"),
-                       QStringLiteral("Shows the letter for the record after this one."), this);
+        makeToolButton(tr("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
+                       tr("First Record"), tr("Shows the letter for the first record."), this);
+    previousRecord_ = makeToolButton(
+        tr("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward), tr("Previous Record"),
+        tr("Shows the letter for the record before this one."), this);
+    nextRecord_ = makeToolButton(tr("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
+                                 tr("Next Record"),
+                                 tr("Shows the letter for the record after this one."), this);
     lastRecord_ =
-        makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
-                       QStringLiteral("Last Record"),
-                       QStringLiteral("Shows the letter for the last record."), this);
-    zoomIn_ =
-        makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom In"),
-                       QStringLiteral("Enlarges the page by a quarter, up to 150 percent."), this);
-    zoomOut_ =
-        makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom Out"),
-                       QStringLiteral("Reduces the page by a quarter, down to 50 percent."), this);
-    fitWidth_ =
-        makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Fit Width"),
-                       QStringLiteral("Makes the width of the page fill the window."), this);
-    fitPage_ = makeToolButton(QStringLiteral("Page"), {}, QStringLiteral("Fit Page"),
-                              QStringLiteral("Makes the whole page fit in the window."), this);
-    previousPage_ =
-        makeToolButton(QStringLiteral("Previous Page"), look->standardIcon(QStyle::SP_ArrowUp),
-                       QStringLiteral("Previous Page"),
-                       QStringLiteral("Shows the page of the letter before this one."), this);
+        makeToolButton(tr("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
+                       tr("Last Record"), tr("Shows the letter for the last record."), this);
+    zoomIn_ = makeToolButton(tr("+"), {}, tr("Zoom In"),
+                             tr("Enlarges the page by a quarter, up to 150 percent."), this);
+    zoomOut_ = makeToolButton(tr("-"), {}, tr("Zoom Out"),
+                              tr("Reduces the page by a quarter, down to 50 percent."), this);
+    fitWidth_ = makeToolButton(tr("Width"), {}, tr("Fit Width"),
+                               tr("Makes the width of the page fill the window."), this);
+    fitPage_ = makeToolButton(tr("Page"), {}, tr("Fit Page"),
+                              tr("Makes the whole page fit in the window."), this);
+    previousPage_ = makeToolButton(tr("Previous Page"), look->standardIcon(QStyle::SP_ArrowUp),
+                                   tr("Previous Page"),
+                                   tr("Shows the page of the letter before this one."), this);
     nextPage_ =
-        makeToolButton(QStringLiteral("Next Page"), look->standardIcon(QStyle::SP_ArrowDown),
-                       QStringLiteral("Next Page"),
-                       QStringLiteral("Shows the page of the letter after this one."), this);
+        makeToolButton(tr("Next Page"), look->standardIcon(QStyle::SP_ArrowDown), tr("Next Page"),
+                       tr("Shows the page of the letter after this one."), this);
     for (QToolButton* button : {previousPage_, nextPage_})
         button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     connect(firstRecord_, &QToolButton::clicked, this,
@@ -107,8 +92,7 @@ LetterPreviewDialog::LetterPreviewDialog(const QTextDocument& letterTemplate,
             guarded(this, &LetterPreviewDialog::previousPage));
     connect(nextPage_, &QToolButton::clicked, this, guarded(this, &LetterPreviewDialog::nextPage));
 
-    close_ =
-        makeCommandButton(QStringLiteral("Close"), QStringLiteral("Closes the preview."), this);
+    close_ = makeCommandButton(tr("Close"), tr("Closes the preview."), this);
     close_->setDefault(true);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
     help_ = makeHelpButton();
@@ -183,7 +167,8 @@ void LetterPreviewDialog::goToRecord(Move move) {
     try {
         move();
     } catch (...) {
-        showInformation(withCause(kDrawingError, currentErrorText()));
+        showInformation(
+            withCause(tr("There was an error drawing the preview"), currentErrorText()));
         return;
     }
     mergeCurrentRecord();
@@ -219,7 +204,8 @@ void LetterPreviewDialog::mergeCurrentRecord() {
         merged = mergedLetter(template_, readMergeRecord(addresses_, today_));
         pages = std::make_unique<LetterPages>(merged, dpi, LetterPageView::textPixels(page_, dpi));
     } catch (...) {
-        showInformation(withCause(kDrawingError, currentErrorText()));
+        showInformation(
+            withCause(tr("There was an error drawing the preview"), currentErrorText()));
         return;
     }
     // The view lets go of the old pages before they are destroyed.
@@ -289,7 +275,7 @@ void LetterPreviewDialog::nextPage() {
 }
 
 void LetterPreviewDialog::showPage() {
-    pageLabel_->setText(QStringLiteral("Page %1").arg(pageNumber()));
+    pageLabel_->setText(tr("Page %1").arg(pageNumber()));
     previousPage_->setEnabled(!pageStarts_.empty());
     nextPage_->setEnabled(pageIndex_ < pageCount_ - 1);
     if (!pages_) return;
@@ -298,7 +284,7 @@ void LetterPreviewDialog::showPage() {
 }
 
 void LetterPreviewDialog::drawFailed(const QString& cause) {
-    showInformation(withCause(kDrawingError, cause));
+    showInformation(withCause(tr("There was an error drawing the preview"), cause));
 }
 
 }  // namespace rp

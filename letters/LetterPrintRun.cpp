@@ -1,5 +1,6 @@
 #include "letters/LetterPrintRun.h"
 
+#include <QCoreApplication>
 #include <QTextDocument>
 #include <cmath>
 #include <memory>
@@ -17,10 +18,17 @@ LetterPrintRun::LetterPrintRun(const QTextDocument& letter, xbase::Table& addres
                                LetterRunOptions options)
     : letter_(letter), addresses_(addresses), options_(std::move(options)) {}
 
+QString noTextAreaMessage() {
+    return QCoreApplication::translate("LetterPrintRun",
+                                       "The letter's margins leave no room for text on the page.");
+}
+
 bool LetterPrintRun::run(ReportSurface& surface) {
     const PageLayout page = pageLayout(letter_);
     if (!surface.begin(letterPaper(page)))
-        throw std::runtime_error("The printer could not start the job.");
+        throw std::runtime_error(
+            QCoreApplication::translate("LetterPrintRun", "The printer could not start the job.")
+                .toStdString());
     try {
         dpi_ = surface.resolution();
         const int res = static_cast<int>(std::lround(dpi_));
@@ -29,7 +37,7 @@ bool LetterPrintRun::run(ReportSurface& surface) {
         const int yoffset = static_cast<int>(std::lround(offsets.y()));
         const PrinterBounds bounds = determinePrinterBounds(page, res, res, xoffset, yoffset);
         if (bounds.width <= 0 || bounds.height <= 0)
-            throw std::runtime_error(kNoTextAreaMessage.toStdString());
+            throw std::runtime_error(noTextAreaMessage().toStdString());
         // The surface draws in inches from the paper's corner.
         textRect_ = QRectF((bounds.left + xoffset) / dpi_, (bounds.top + yoffset) / dpi_,
                            bounds.width / dpi_, bounds.height / dpi_);

@@ -20,8 +20,7 @@ namespace rp {
 class ReportSurface;
 
 // Told when the letter's page leaves no text rectangle on the output.
-inline const QString kNoTextAreaMessage =
-    QStringLiteral("The letter's margins leave no room for text on the page.");
+QString noTextAreaMessage();
 
 struct LetterRunOptions {
     int copies = 1;

@@ -16,13 +16,13 @@ namespace rp {
 LetterPrintStatusDialog::LetterPrintStatusDialog(LetterPrintRun& run, ReportSurface& surface,
                                                  QWidget* parent)
     : Dialog(parent, HelpTopic::None), run_(run), surface_(surface) {
-    setWindowTitle(QStringLiteral("Print Status Screen"));
+    setWindowTitle(tr("Print Status Screen"));
     status_ = new QLabel(this);
     status_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     status_->setAlignment(Qt::AlignCenter);
     status_->setMinimumSize(260, 48);
-    button_ = makeCommandButton(QStringLiteral("Cancel"),
-                                QStringLiteral("Stops the print after the letter in hand."), this);
+    button_ =
+        makeCommandButton(tr("Cancel"), tr("Stops the print after the letter in hand."), this);
     connect(button_, &QPushButton::clicked, this, guarded([this] { buttonClicked(); }));
     layOutAboveButton(status_, button_);
 }
@@ -39,23 +39,23 @@ void LetterPrintStatusDialog::runPrint() {
     run_.keepGoing = [this](int pages) { return keepGoing(pages); };
     try {
         outcome_ = run_.run(surface_) ? Outcome::Completed : Outcome::Cancelled;
-        status_->setText(outcome_ == Outcome::Completed ? QStringLiteral("Letter Print Completed!")
-                                                        : QStringLiteral("Letter Print Canceled!"));
+        status_->setText(outcome_ == Outcome::Completed ? tr("Letter Print Completed!")
+                                                        : tr("Letter Print Canceled!"));
     } catch (const std::exception& e) {
         outcome_ = Outcome::Failed;
-        status_->setText(QStringLiteral("Letter Print Canceled!"));
+        status_->setText(tr("Letter Print Canceled!"));
         showInformation(errorText(e));
     }
-    button_->setText(QStringLiteral("Close"));
-    button_->setWhatsThis(QStringLiteral("Closes this window."));
+    button_->setText(tr("Close"));
+    button_->setWhatsThis(tr("Closes this window."));
 }
 
 bool LetterPrintStatusDialog::keepGoing(int pagesCounted) {
-    status_->setText(QStringLiteral("Printing page ") + QString::number(pagesCounted));
+    status_->setText(tr("Printing page %1").arg(pagesCounted));
     QCoreApplication::processEvents();
     if (!cancelRequested_) return true;
     cancelRequested_ = false;
-    return !askYesNo(QStringLiteral("Cancel print job?"));
+    return !askYesNo(tr("Cancel print job?"));
 }
 
 void LetterPrintStatusDialog::buttonClicked() {

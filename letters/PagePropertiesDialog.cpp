@@ -28,9 +28,6 @@ int indexOfUnit(PageUnit unit) {
 
 }  // namespace
 
-const QString PagePropertiesDialog::kNotANumberMessage =
-    QStringLiteral("'%1' is not a valid floating point value");
-
 PageUnit PagePropertiesDialog::rememberedUnit() {
     return gRememberedUnit;
 }
@@ -41,48 +38,42 @@ void PagePropertiesDialog::resetRememberedUnit() {
 
 PagePropertiesDialog::PagePropertiesDialog(const PageLayout& layout, QWidget* parent)
     : Dialog(parent, HelpTopic::None), layout_(layout), unit_(gRememberedUnit) {
-    setWindowTitle(QStringLiteral("Page Properties"));
+    setWindowTitle(tr("Page Properties"));
 
     units_ = new QComboBox(this);
     units_->setObjectName(QStringLiteral("unit"));
-    units_->addItems({QStringLiteral("Inch"), QStringLiteral("Cm"), QStringLiteral("Twips")});
+    units_->addItems({tr("Inch"), tr("Cm"), tr("Twips")});
     units_->setCurrentIndex(indexOfUnit(unit_));
     units_->setWhatsThis(
-        QStringLiteral("The unit in which the paper size and the margins are shown and typed."));
+        tr("The unit in which the paper size and the margins are shown and typed."));
     auto* unitRow = new QFormLayout;
     unitRow->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    unitRow->addRow(QStringLiteral("Unit"), units_);
+    unitRow->addRow(tr("Unit"), units_);
 
-    auto* paper = new QGroupBox(QStringLiteral(" Paper Size "), this);
+    auto* paper = new QGroupBox(tr(" Paper Size "), this);
     auto* paperFields = new QFormLayout(paper);
-    paperFields->addRow(QStringLiteral("Width"),
-                        makeEdit(PageField::Width, QStringLiteral("width"),
-                                 QStringLiteral("The width of the paper.")));
-    paperFields->addRow(QStringLiteral("Height"),
-                        makeEdit(PageField::Height, QStringLiteral("height"),
-                                 QStringLiteral("The height of the paper.")));
+    paperFields->addRow(tr("Width"), makeEdit(PageField::Width, QStringLiteral("width"),
+                                              tr("The width of the paper.")));
+    paperFields->addRow(tr("Height"), makeEdit(PageField::Height, QStringLiteral("height"),
+                                               tr("The height of the paper.")));
 
-    auto* margins = new QGroupBox(QStringLiteral(" Margins "), this);
+    auto* margins = new QGroupBox(tr(" Margins "), this);
     auto* marginFields = new QFormLayout(margins);
-    marginFields->addRow(QStringLiteral("Top"),
-                         makeEdit(PageField::Top, QStringLiteral("top"),
-                                  QStringLiteral("The space above the text.")));
-    marginFields->addRow(QStringLiteral("Bottom"),
-                         makeEdit(PageField::Bottom, QStringLiteral("bottom"),
-                                  QStringLiteral("The space below the text.")));
-    marginFields->addRow(QStringLiteral("Left"),
-                         makeEdit(PageField::Left, QStringLiteral("left"),
-                                  QStringLiteral("The space left of the text.")));
-    marginFields->addRow(QStringLiteral("Right"),
-                         makeEdit(PageField::Right, QStringLiteral("right"),
-                                  QStringLiteral("The space right of the text.")));
+    marginFields->addRow(tr("Top"), makeEdit(PageField::Top, QStringLiteral("top"),
+                                             tr("The space above the text.")));
+    marginFields->addRow(tr("Bottom"), makeEdit(PageField::Bottom, QStringLiteral("bottom"),
+                                                tr("The space below the text.")));
+    marginFields->addRow(tr("Left"), makeEdit(PageField::Left, QStringLiteral("left"),
+                                              tr("The space left of the text.")));
+    marginFields->addRow(tr("Right"), makeEdit(PageField::Right, QStringLiteral("right"),
+                                               tr("The space right of the text.")));
 
-    ok_ = new QPushButton(QStringLiteral("OK"), this);
+    ok_ = new QPushButton(tr("OK"), this);
     ok_->setDefault(true);
-    ok_->setWhatsThis(QStringLiteral("Checks the page and hands it to the letter."));
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    ok_->setWhatsThis(tr("Checks the page and hands it to the letter."));
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes without changing anything."));
+    cancel_->setWhatsThis(tr("Closes without changing anything."));
     connect(ok_, &QPushButton::clicked, this, [this] { onOkClicked(); });
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -113,7 +104,7 @@ QLineEdit* PagePropertiesDialog::makeEdit(PageField field, const QString& name,
     edit->setObjectName(name);
     edit->setWhatsThis(help);
     edit->setAlignment(Qt::AlignRight);
-    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")));
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(tr("0000000000")));
     edits_[static_cast<size_t>(field)] = edit;
     // textEdited, not textChanged: showing a rounded value must not replace the kept twips.
     connect(edit, &QLineEdit::textEdited, this,
@@ -165,7 +156,7 @@ void PagePropertiesDialog::onEditingFinished(PageField field) {
     // finds a number in it and does not report a second time.
     reporting_ = true;
     box->setText(formatTwips(kept(field), unit_));
-    showInformation(kNotANumberMessage.arg(text));
+    showInformation(tr("'%1' is not a valid floating point value").arg(text));
     reporting_ = false;
 }
 

@@ -19,7 +19,6 @@ class PagePropertiesDialog : public Dialog {
     Q_OBJECT
   public:
     // Shown when a box is left holding a text that is not a number; %1 is that text.
-    static const QString kNotANumberMessage;
 
     explicit PagePropertiesDialog(const PageLayout& layout, QWidget* parent = nullptr);
 

@@ -1,5 +1,6 @@
 #include "letters/PageUnits.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -47,28 +48,39 @@ std::optional<int> parseToTwips(const QString& text, PageUnit unit) {
 
 std::optional<PageLayoutFault> findPageLayoutFault(const PageLayout& layout) {
     if (layout.paperWidth <= 0)
-        return PageLayoutFault{PageField::Width, QStringLiteral("Width must be greater than 0")};
+        return PageLayoutFault{PageField::Width, QCoreApplication::translate(
+                                                     "PageUnits", "Width must be greater than 0")};
     if (layout.paperHeight <= 0)
-        return PageLayoutFault{PageField::Height, QStringLiteral("Height must be greater than 0")};
+        return PageLayoutFault{
+            PageField::Height,
+            QCoreApplication::translate("PageUnits", "Height must be greater than 0")};
     if (!isPrintablePageSide(layout.paperWidth / kTwipsPerInch))
-        return PageLayoutFault{PageField::Width, pageSideTooLargeText(QStringLiteral("Width"))};
+        return PageLayoutFault{PageField::Width, pageSideTooLargeText(QCoreApplication::translate(
+                                                     "PageUnits", "Width"))};
     if (!isPrintablePageSide(layout.paperHeight / kTwipsPerInch))
-        return PageLayoutFault{PageField::Height, pageSideTooLargeText(QStringLiteral("Height"))};
+        return PageLayoutFault{PageField::Height, pageSideTooLargeText(QCoreApplication::translate(
+                                                      "PageUnits", "Height"))};
     if (layout.topMargin < 0)
-        return PageLayoutFault{PageField::Top, QStringLiteral("Top must not be negative")};
+        return PageLayoutFault{
+            PageField::Top, QCoreApplication::translate("PageUnits", "Top must not be negative")};
     if (layout.bottomMargin < 0)
-        return PageLayoutFault{PageField::Bottom, QStringLiteral("Bottom must not be negative")};
+        return PageLayoutFault{PageField::Bottom, QCoreApplication::translate(
+                                                      "PageUnits", "Bottom must not be negative")};
     if (layout.leftMargin < 0)
-        return PageLayoutFault{PageField::Left, QStringLiteral("Left must not be negative")};
+        return PageLayoutFault{
+            PageField::Left, QCoreApplication::translate("PageUnits", "Left must not be negative")};
     if (layout.rightMargin < 0)
-        return PageLayoutFault{PageField::Right, QStringLiteral("Right must not be negative")};
+        return PageLayoutFault{PageField::Right, QCoreApplication::translate(
+                                                     "PageUnits", "Right must not be negative")};
     // Sums in 64 bits: two margins near the int limit must not wrap round to a small value.
     if (qint64{layout.leftMargin} + layout.rightMargin >= layout.paperWidth)
-        return PageLayoutFault{PageField::Left,
-                               QStringLiteral("Left and Right leave no room for text on the page")};
+        return PageLayoutFault{
+            PageField::Left, QCoreApplication::translate(
+                                 "PageUnits", "Left and Right leave no room for text on the page")};
     if (qint64{layout.topMargin} + layout.bottomMargin >= layout.paperHeight)
-        return PageLayoutFault{PageField::Top,
-                               QStringLiteral("Top and Bottom leave no room for text on the page")};
+        return PageLayoutFault{
+            PageField::Top, QCoreApplication::translate(
+                                "PageUnits", "Top and Bottom leave no room for text on the page")};
     return std::nullopt;
 }
 

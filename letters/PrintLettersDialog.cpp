@@ -44,24 +44,22 @@ std::unique_ptr<QTextDocument> runDesigner(QWidget* parent, QString& description
 PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& catalog,
                                        bool filteredEnabled, QWidget* parent)
     : Dialog(parent, HelpTopic::PrintLetters), letters_(letters), catalog_(catalog) {
-    setWindowTitle(QStringLiteral("Print Letters"));
+    setWindowTitle(tr("Print Letters"));
     design = [this](QString& description, const QTextDocument* letter) {
         return runDesigner(this, description, letter, preview);
     };
 
-    model_ = new SideGridModel(letters_, {{"DESCRIPT", QStringLiteral("Letter Description")}},
+    model_ = new SideGridModel(letters_, {{"DESCRIPT", tr("Letter Description")}},
                                {.hideDeleted = true}, this);
     list_ = makeRecordGrid(this);
     list_->setModel(model_);
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    list_->setWhatsThis(QStringLiteral("Your letters. Choose the one to print."));
+    list_->setWhatsThis(tr("Your letters. Choose the one to print."));
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
-    new_ = makeCommandButton(QStringLiteral("New"), QStringLiteral("Writes a new letter."), this);
-    modify_ = makeCommandButton(QStringLiteral("Modify"),
-                                QStringLiteral("Changes the selected letter."), this);
-    delete_ = makeCommandButton(QStringLiteral("Delete"),
-                                QStringLiteral("Deletes the selected letter."), this);
+    new_ = makeCommandButton(tr("New"), tr("Writes a new letter."), this);
+    modify_ = makeCommandButton(tr("Modify"), tr("Changes the selected letter."), this);
+    delete_ = makeCommandButton(tr("Delete"), tr("Deletes the selected letter."), this);
     connect(new_, &QPushButton::clicked, this, guarded([this] { onNewClicked(); }));
     connect(modify_, &QPushButton::clicked, this, guarded([this] { onModifyClicked(); }));
     connect(delete_, &QPushButton::clicked, this, guarded([this] { onDeleteClicked(); }));
@@ -72,18 +70,17 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     listRow->addWidget(list_, 1);
     listRow->addLayout(letterButtons);
 
-    auto* whatBox = new QGroupBox(QStringLiteral("What to print"), this);
-    all_ = new QRadioButton(QStringLiteral("All records"), whatBox);
-    filtered_ = new QRadioButton(QStringLiteral("Records matching filter"), whatBox);
-    current_ = new QRadioButton(QStringLiteral("Only current record"), whatBox);
-    all_->setWhatsThis(QStringLiteral("A letter for every record of the address file."));
-    filtered_->setWhatsThis(QStringLiteral("A letter for every record your filter shows."));
-    current_->setWhatsThis(QStringLiteral("One letter, for the current record."));
+    auto* whatBox = new QGroupBox(tr("What to print"), this);
+    all_ = new QRadioButton(tr("All records"), whatBox);
+    filtered_ = new QRadioButton(tr("Records matching filter"), whatBox);
+    current_ = new QRadioButton(tr("Only current record"), whatBox);
+    all_->setWhatsThis(tr("A letter for every record of the address file."));
+    filtered_->setWhatsThis(tr("A letter for every record your filter shows."));
+    current_->setWhatsThis(tr("One letter, for the current record."));
     current_->setChecked(true);
     filtered_->setEnabled(filteredEnabled);
-    startFromCurrent_ = new QCheckBox(QStringLiteral("Start from current record"), whatBox);
-    startFromCurrent_->setWhatsThis(
-        QStringLiteral("Begins with the current record instead of the first one."));
+    startFromCurrent_ = new QCheckBox(tr("Start from current record"), whatBox);
+    startFromCurrent_->setWhatsThis(tr("Begins with the current record instead of the first one."));
     auto* whatLayout = new QVBoxLayout(whatBox);
     for (QWidget* w : std::initializer_list<QWidget*>{all_, filtered_, current_, startFromCurrent_})
         whatLayout->addWidget(w);
@@ -91,20 +88,19 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     copies_ = new QSpinBox(this);
     copies_->setRange(1, 999);
     copies_->setValue(1);
-    copies_->setWhatsThis(QStringLiteral("How many copies of each record's letter to print."));
-    auto* copiesLabel = new QLabel(QStringLiteral("# copies of each letter"), this);
+    copies_->setWhatsThis(tr("How many copies of each record's letter to print."));
+    auto* copiesLabel = new QLabel(tr("# copies of each letter"), this);
     copiesLabel->setBuddy(copies_);
     auto* copiesRow = new QHBoxLayout;
     copiesRow->addWidget(copiesLabel);
     copiesRow->addWidget(copies_);
     copiesRow->addStretch();
 
-    auto* printerBox = new QGroupBox(QStringLiteral("Printer"), this);
+    auto* printerBox = new QGroupBox(tr("Printer"), this);
     printerName_ = new QLabel(printerBox);
-    printerName_->setWhatsThis(QStringLiteral("The printer the letters go to."));
+    printerName_->setWhatsThis(tr("The printer the letters go to."));
     auto* printerSetup =
-        makeCommandButton(QStringLiteral("Printer Setup"),
-                          QStringLiteral("Chooses the printer's settings."), printerBox);
+        makeCommandButton(tr("Printer Setup"), tr("Chooses the printer's settings."), printerBox);
     connect(printerSetup, &QPushButton::clicked, this,
             guarded([this] { onPrinterSetupClicked(); }));
     auto* printerLayout = new QVBoxLayout(printerBox);
@@ -116,14 +112,11 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     choices->addWidget(printerBox, 0, 1);
     choices->addLayout(copiesRow, 1, 1);
 
-    printNow_ = makeCommandButton(
-        QStringLiteral("Print Now"),
-        QStringLiteral("Prints the selected letter for the chosen records."), this);
-    preview_ = makeCommandButton(
-        QStringLiteral("Preview"),
-        QStringLiteral("Shows the selected letter for the chosen records."), this);
-    auto* cancel =
-        makeCommandButton(QStringLiteral("Cancel"), QStringLiteral("Closes this window."), this);
+    printNow_ = makeCommandButton(tr("Print Now"),
+                                  tr("Prints the selected letter for the chosen records."), this);
+    preview_ = makeCommandButton(tr("Preview"),
+                                 tr("Shows the selected letter for the chosen records."), this);
+    auto* cancel = makeCommandButton(tr("Cancel"), tr("Closes this window."), this);
     connect(printNow_, &QPushButton::clicked, this, guarded([this] { onPrintNowClicked(); }));
     connect(preview_, &QPushButton::clicked, this, guarded([this] { onPreviewClicked(); }));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -218,7 +211,7 @@ void PrintLettersDialog::editLetter(bool isNew) {
 
 void PrintLettersDialog::onDeleteClicked() {
     if (!hasCurrentRecord(letters_)) return;
-    if (!askYesNo(QStringLiteral("Delete this record?"))) return;
+    if (!askYesNo(tr("Delete this record?"))) return;
     try {
         deleteCurrentRecord(letters_);
     } catch (const std::exception& e) {
@@ -230,8 +223,7 @@ void PrintLettersDialog::onDeleteClicked() {
 
 bool PrintLettersDialog::readCurrentLetter(QTextDocument& letter) {
     const auto fault = readLetter(letters_, letter);
-    if (fault)
-        showInformation(withCause(QStringLiteral("The letter could not be read whole."), *fault));
+    if (fault) showInformation(withCause(tr("The letter could not be read whole."), *fault));
     return !fault;
 }
 
@@ -254,7 +246,7 @@ void PrintLettersDialog::onPrinterSetupClicked() {
 
 void PrintLettersDialog::showPrinterName() {
     const QString name = catalog_.selected();
-    printerName_->setText(name.isEmpty() ? QStringLiteral("Printer:") : name);
+    printerName_->setText(name.isEmpty() ? tr("Printer:") : name);
 }
 
 }  // namespace rp

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QCoreApplication>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextCursor>
@@ -201,14 +202,15 @@ class RtfParser {
 
 std::optional<QString> RtfParser::parse() {
     while (pos_ < data_.size() && QChar::isSpace(static_cast<unsigned char>(data_[pos_]))) ++pos_;
-    if (!data_.sliced(pos_).startsWith("{\\rtf")) return QString::fromLatin1(kRtfNotRtf);
+    if (!data_.sliced(pos_).startsWith("{\\rtf"))
+        return QCoreApplication::translate("RtfReader", kRtfNotRtf);
     while (pos_ < data_.size()) {
         const char c = data_[pos_];
         if (c == '{') {
             flushText();
             skipCount_ = 0;
             if (stack_.size() >= static_cast<std::size_t>(kRtfMaxGroupDepth)) {
-                return QString::fromLatin1(kRtfTooDeep);
+                return QCoreApplication::translate("RtfReader", kRtfTooDeep);
             }
             stack_.push_back(state_);
             groupStart_ = true;
@@ -239,7 +241,7 @@ std::optional<QString> RtfParser::parse() {
         }
     }
     flushText();
-    return QString::fromLatin1(kRtfUnterminated);
+    return QCoreApplication::translate("RtfReader", kRtfUnterminated);
 }
 
 void RtfParser::controlWord() {
@@ -613,7 +615,7 @@ std::optional<QString> readRtf(const QByteArray& data, QTextDocument& document,
                                QStringList* notes) {
     RtfParser parser(data);
     std::optional<QString> error = parser.parse();
-    if (error && *error == QLatin1String(kRtfNotRtf)) {
+    if (error && *error == QCoreApplication::translate("RtfReader", kRtfNotRtf)) {
         document.clear();
         setPageLayout(document, PageLayout::rtfDefaults());
         return error;

@@ -16,9 +16,11 @@ namespace rp {
 // Groups nested deeper than this make the input unreadable.
 inline constexpr int kRtfMaxGroupDepth = 100;
 
-inline constexpr char kRtfNotRtf[] = "The text is not RTF";
-inline constexpr char kRtfTooDeep[] = "The RTF groups are nested too deeply";
-inline constexpr char kRtfUnterminated[] = "The RTF text ends before its last group is closed";
+inline constexpr char kRtfNotRtf[] = QT_TRANSLATE_NOOP("RtfReader", "The text is not RTF");
+inline constexpr char kRtfTooDeep[] =
+    QT_TRANSLATE_NOOP("RtfReader", "The RTF groups are nested too deeply");
+inline constexpr char kRtfUnterminated[] =
+    QT_TRANSLATE_NOOP("RtfReader", "The RTF text ends before its last group is closed");
 
 // Replaces the document's content with the RTF in data. Returns an error text when the input
 // cannot be read whole; the document then holds what was read before the fault. Bytes after

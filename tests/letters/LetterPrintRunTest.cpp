@@ -117,7 +117,7 @@ TEST_F(LetterPrintRunTest, CancelAbortsAndALayoutWithoutTextAreaStopsTheJob) {
         none.run(refused);
         FAIL() << "a page without room for text was printed";
     } catch (const std::runtime_error& e) {
-        EXPECT_EQ(e.what(), kNoTextAreaMessage.toStdString());
+        EXPECT_EQ(e.what(), noTextAreaMessage().toStdString());
     }
     EXPECT_TRUE(refused.aborted());
     EXPECT_TRUE(refused.documentPages().empty());
