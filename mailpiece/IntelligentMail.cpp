@@ -2,6 +2,7 @@
 
 #include <zint.h>
 
+#include <QCoreApplication>
 #include <memory>
 #include <stdexcept>
 
@@ -20,6 +21,13 @@ std::uint64_t serialLimit(const QString& mailerId) {
     std::uint64_t limit = 1;
     for (int i = 0; i < serialLength(mailerId); ++i) limit *= 10;
     return limit;
+}
+
+// The text of an error of the barcode: what is wrong, after what it concerns.
+std::string barcodeError(const QString& problem) {
+    return QCoreApplication::translate("IntelligentMail", "Intelligent Mail barcode: %1")
+        .arg(problem)
+        .toStdString();
 }
 
 struct SymbolDeleter {
@@ -45,22 +53,25 @@ QRectF fourStateBarRect(FourStateBar bar, int index) {
 
 QString barcodeIdProblem(const QString& barcodeId) {
     if (barcodeId.size() != 2 || !allDigits(barcodeId) || barcodeId[1] > QLatin1Char('4'))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "IntelligentMail",
             "The barcode identifier must be 2 digits, the second of them 0 to 4.");
     return {};
 }
 
 QString serviceTypeProblem(const QString& serviceType) {
     if (serviceType.size() != 3 || !allDigits(serviceType))
-        return QStringLiteral("The service type must be 3 digits.");
+        return QCoreApplication::translate("IntelligentMail", "The service type must be 3 digits.");
     return {};
 }
 
 QString mailerIdProblem(const QString& mailerId) {
     if ((mailerId.size() != 6 && mailerId.size() != 9) || !allDigits(mailerId))
-        return QStringLiteral("The mailer ID must be 6 or 9 digits.");
+        return QCoreApplication::translate("IntelligentMail",
+                                           "The mailer ID must be 6 or 9 digits.");
     if ((mailerId.size() == 9) != (mailerId[0] == QLatin1Char('9')))
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "IntelligentMail",
             "A mailer ID of 6 digits begins with 0 to 8, one of 9 digits begins with 9.");
     return {};
 }
@@ -68,7 +79,9 @@ QString mailerIdProblem(const QString& mailerId) {
 QString serialProblem(const QString& serial, const QString& mailerId) {
     const int length = serialLength(mailerId);
     if (serial.isEmpty() || serial.size() > length || !allDigits(serial))
-        return QStringLiteral("With a mailer ID of %1 digits the serial number is 1 to %2 digits.")
+        return QCoreApplication::translate(
+                   "IntelligentMail",
+                   "With a mailer ID of %1 digits the serial number is 1 to %2 digits.")
             .arg(mailerId.size() == 9 ? 9 : 6)
             .arg(length);
     return {};
@@ -98,7 +111,8 @@ std::uint64_t followingSerial(std::uint64_t serial, const QString& mailerId) {
 QString routingProblem(const QString& zip) {
     for (QChar c : zip)
         if (!isZipCharacter(c))
-            return QStringLiteral("The ZIP code may hold only digits, blanks and hyphens.");
+            return QCoreApplication::translate(
+                "IntelligentMail", "The ZIP code may hold only digits, blanks and hyphens.");
     switch (digitsOnly(zip).size()) {
         case 0:
         case 5:
@@ -106,7 +120,8 @@ QString routingProblem(const QString& zip) {
         case 11:
             return {};
         default:
-            return QStringLiteral("The ZIP code must have 5, 9 or 11 digits, or none.");
+            return QCoreApplication::translate(
+                "IntelligentMail", "The ZIP code must have 5, 9 or 11 digits, or none.");
     }
 }
 
@@ -121,24 +136,29 @@ std::vector<FourStateBar> intelligentMailBars(const MailerTracking& tracking,
     QString problem = trackingProblem(tracking);
     if (problem.isEmpty()) problem = routingProblem(routingDigits);
     if (problem.isEmpty() && digitsOnly(routingDigits) != routingDigits)
-        problem = QStringLiteral("The routing code must be digits only.");
-    if (!problem.isEmpty())
-        throw std::invalid_argument("Intelligent Mail barcode: " + problem.toStdString());
+        problem =
+            QCoreApplication::translate("IntelligentMail", "The routing code must be digits only.");
+    if (!problem.isEmpty()) throw std::invalid_argument(barcodeError(problem));
 
     QString data = trackingDigits(tracking);
     if (!routingDigits.isEmpty()) data += QLatin1Char('-') + routingDigits;
     const QByteArray bytes = data.toLatin1();
     std::unique_ptr<zint_symbol, SymbolDeleter> symbol(ZBarcode_Create());
-    if (!symbol) throw std::runtime_error("Out of memory for the barcode");
+    if (!symbol)
+        throw std::runtime_error(
+            QCoreApplication::translate("IntelligentMail", "Out of memory for the barcode")
+                .toStdString());
     symbol->symbology = BARCODE_USPS_IMAIL;
     const int error = ZBarcode_Encode(
         symbol.get(), reinterpret_cast<const unsigned char*>(bytes.constData()), int(bytes.size()));
     if (error >= ZINT_ERROR)
-        throw std::invalid_argument(std::string("Intelligent Mail barcode: ") + symbol->errtxt);
+        throw std::invalid_argument(barcodeError(QString::fromUtf8(symbol->errtxt)));
     // Three rows: the ascenders, the trackers and the descenders; bars stand on the even
     // columns with a space between each two.
     if (symbol->rows != 3 || symbol->width != 2 * kIntelligentMailBars - 1)
-        throw std::runtime_error("Intelligent Mail barcode: unexpected symbol from libzint");
+        throw std::runtime_error(barcodeError(
+            QCoreApplication::translate("IntelligentMail", "unexpected symbol from libzint")));
+
     std::vector<FourStateBar> bars;
     bars.reserve(kIntelligentMailBars);
     for (int column = 0; column < symbol->width; column += 2) {
