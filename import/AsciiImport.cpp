@@ -1,5 +1,7 @@
 #include "import/AsciiImport.h"
 
+#include <QCoreApplication>
+
 #include "framework/Messages.h"
 #include "import/AsciiLine.h"
 #include "import/AsciiLineReader.h"
@@ -49,7 +51,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
         return result;
     }
 
-    tell(hooks, QStringLiteral("Counting total lines"));
+    tell(hooks, QCoreApplication::translate("AsciiImport", "Counting total lines"));
     AsciiLineReader reader(path);
     if (!reader.open()) {
         readFailed(result, reader);
@@ -74,7 +76,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
     }
     if (format.header && total > 0) --total;
 
-    tell(hooks, QStringLiteral("Importing records"));
+    tell(hooks, QCoreApplication::translate("AsciiImport", "Importing records"));
     BulkProgress progress(hooks.bulk, total);
     ImportRecord record(table);
     QString line;
@@ -120,34 +122,48 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
 }
 
 QString asciiImportMessage(const AsciiImportResult& result) {
-    const QString n = QString::number(result.lines);
-    const QString after = QStringLiteral(" after importing ") + n + QStringLiteral(" records.");
+    // The English texts say "records" whatever the count.
+    const auto text = [](const char* source, std::uint32_t n) {
+        return QCoreApplication::translate("AsciiImport", source, nullptr, static_cast<int>(n));
+    };
     switch (result.outcome) {
         case Outcome::ReadError:
-            return withCause(QStringLiteral("Unknown error reading ASCII file") + after,
+            return withCause(text(QT_TRANSLATE_N_NOOP("AsciiImport",
+                                                      "Unknown error reading ASCII file after "
+                                                      "importing %n records."),
+                                  result.lines),
                              result.cause);
         case Outcome::AnalysisError:
-            return withCause(QStringLiteral("Unknown error analyzing text line") + after,
+            return withCause(text(QT_TRANSLATE_N_NOOP("AsciiImport",
+                                                      "Unknown error analyzing text line after "
+                                                      "importing %n records."),
+                                  result.lines),
                              result.cause);
         case Outcome::WriteError:
             // Records held back when the write failed are not in the file: they are not told.
-            return withCause(QStringLiteral("Unknown error writing to datafile after importing ") +
-                                 QString::number(result.written) + QStringLiteral(" records."),
+            return withCause(text(QT_TRANSLATE_N_NOOP("AsciiImport",
+                                                      "Unknown error writing to datafile after "
+                                                      "importing %n records."),
+                                  result.written),
                              result.cause);
         case Outcome::Cancelled:
-            return QStringLiteral("Import cancelled after importing ") + n +
-                   QStringLiteral(" records.");
+            return text(
+                QT_TRANSLATE_N_NOOP("AsciiImport", "Import cancelled after importing %n records."),
+                result.lines);
         case Outcome::Complete:
             break;
     }
-    return QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
+    return text(QT_TRANSLATE_N_NOOP("AsciiImport", "Import complete. Imported %n records."),
+                result.lines);
 }
 
 QString asciiImportNotes(const AsciiImportResult& result) {
     QStringList parts =
         importedValueNotes(result.spelledCharacters, result.replacedCharacters, result.cutValues);
     if (result.cutLines > 0)
-        parts << QStringLiteral(
+        parts << QCoreApplication::translate(
+                     "AsciiImport",
+
                      "%1 lines were longer than %2 characters; the rest of those lines was not "
                      "imported.")
                      .arg(result.cutLines)

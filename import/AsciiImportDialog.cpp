@@ -15,14 +15,13 @@
 namespace rp {
 
 AsciiImportDialog::AsciiImportDialog(AddressTable& table, const QString& folder, QWidget* parent)
-    : ImportDialog(
-          table, HelpTopic::AsciiImport,
-          {QStringLiteral("ASCII File Import"), QStringLiteral("Select ASCII File"),
-           QStringLiteral("The text file the records are imported from."),
-           QStringLiteral("Chooses the delimited text file to import."),
-           QStringLiteral("Chooses which Ravenpost field each column of the file goes into."),
-           QStringLiteral("Adds a record for every line of the file, then rebuilds the indexes.")},
-          parent),
+    : ImportDialog(table, HelpTopic::AsciiImport,
+                   {tr("ASCII File Import"), tr("Select ASCII File"),
+                    tr("The text file the records are imported from."),
+                    tr("Chooses the delimited text file to import."),
+                    tr("Chooses which Ravenpost field each column of the file goes into."),
+                    tr("Adds a record for every line of the file, then rebuilds the indexes.")},
+                   parent),
       folder_(folder) {
     auto* options = new QWidget(this);
     header_ = new QCheckBox(tr("First line holds column names"), options);
@@ -63,7 +62,7 @@ void AsciiImportDialog::onSelectClicked() {
     }
     format_ = guessFileFormat(path_);
     showFormat();
-    if (!loadSample()) showInformation(QStringLiteral("Unable to import from this file"));
+    if (!loadSample()) showInformation(tr("Unable to import from this file"));
 }
 
 void AsciiImportDialog::showFormat() {

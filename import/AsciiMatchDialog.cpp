@@ -18,7 +18,7 @@ namespace {
 // The column's name from the file, or "Field 3".
 QString fieldLabel(int column, const QStringList& names) {
     if (column < names.size()) return names[column];
-    return QStringLiteral("Field ") + QString::number(column + 1);
+    return QCoreApplication::translate("AsciiMatchDialog", "Field %1").arg(column + 1);
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
                                    const std::vector<QStringList>& sample, QWidget* parent,
                                    const QStringList& names)
     : Dialog(parent, HelpTopic::AsciiMatch), matching_(layout) {
-    setWindowTitle(QStringLiteral("ASCII File Import Match Fields"));
+    setWindowTitle(tr("ASCII File Import Match Fields"));
     const int columns = layout.columnCount();
 
     sample_ = new QTableWidget(static_cast<int>(sample.size()), columns, this);
@@ -42,12 +42,10 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
     for (int c = 0; c < columns; ++c)
         sample_->setColumnWidth(c, std::min(sample_->columnWidth(c), 240));
     sample_->setMinimumHeight(sample_->verticalHeader()->defaultSectionSize() * 5);
-    sample_->setWhatsThis(
-        QStringLiteral("The first lines of the file, one column for each value of a line."));
+    sample_->setWhatsThis(tr("The first lines of the file, one column for each value of a line."));
 
     matches_ = new QTableWidget(columns, 2, this);
-    matches_->setHorizontalHeaderLabels(
-        {QStringLiteral("ASCII Field "), QStringLiteral("Import into RVW Field ")});
+    matches_->setHorizontalHeaderLabels({tr("ASCII Field "), tr("Import into RVW Field ")});
     matches_->verticalHeader()->hide();
     matches_->horizontalHeader()->setStretchLastSection(true);
     matches_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -58,15 +56,15 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
         matches_->setItem(c, 1, makeFixedItem(QString()));
     }
     matches_->setWhatsThis(
-        QStringLiteral("Each column of the file and the Ravenpost field it is imported into. "
-                       "Highlight a column, then "
-                       "click the field it goes with."));
+        tr("Each column of the file and the Ravenpost field it is imported into. "
+           "Highlight a column, then "
+           "click the field it goes with."));
     connect(matches_, &QTableWidget::currentCellChanged, this, [this](int row) {
         matching_.select(row);
         showMatching();
     });
 
-    auto* fieldBox = new QGroupBox(QStringLiteral("Ravenpost Data Fields "), this);
+    auto* fieldBox = new QGroupBox(tr("Ravenpost Data Fields "), this);
     auto* fieldGrid = new QGridLayout(fieldBox);
     QStringList captions;
     for (const MatchTarget& t : matchTargets()) captions << QLatin1String(t.caption);
@@ -75,29 +73,28 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
         const QString caption = captions[i];
         auto* button = new QPushButton(caption, fieldBox);
         button->setAutoDefault(false);
-        button->setWhatsThis(
-            caption == kNoMatchCaption
-                ? QStringLiteral("Leaves the highlighted column out of the import.")
-                : QStringLiteral("Imports the highlighted column into this field."));
+        button->setWhatsThis(caption == kNoMatchCaption
+                                 ? tr("Leaves the highlighted column out of the import.")
+                                 : tr("Imports the highlighted column into this field."));
         connect(button, &QPushButton::clicked, this, [this, caption] { onFieldClicked(caption); });
         buttons_[caption] = button;
         fieldGrid->addWidget(button, i / 3, i % 3);
     }
 
-    auto* instruction = new QLabel(QStringLiteral("Highlight a column in the list, then click the "
-                                                  "Ravenpost field it goes with. The next column "
-                                                  "is highlighted for you. Several columns may go "
-                                                  "into the Memo field; each becomes a line of "
-                                                  "the memo."),
+    auto* instruction = new QLabel(tr("Highlight a column in the list, then click the "
+                                      "Ravenpost field it goes with. The next column "
+                                      "is highlighted for you. Several columns may go "
+                                      "into the Memo field; each becomes a line of "
+                                      "the memo."),
                                    this);
     instruction->setWordWrap(true);
 
-    save_ = new QPushButton(QStringLiteral("Save"), this);
-    save_->setWhatsThis(QStringLiteral("Keeps these matches for the import."));
+    save_ = new QPushButton(tr("Save"), this);
+    save_->setWhatsThis(tr("Keeps these matches for the import."));
     connect(save_, &QPushButton::clicked, this, &AsciiMatchDialog::onSaveClicked);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setAutoDefault(false);
-    cancel->setWhatsThis(QStringLiteral("Closes the window and keeps the matches as they were."));
+    cancel->setWhatsThis(tr("Closes the window and keeps the matches as they were."));
     connect(cancel, &QPushButton::clicked, this, &AsciiMatchDialog::reject);
 
     auto* right = new QVBoxLayout;

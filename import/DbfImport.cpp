@@ -1,5 +1,6 @@
 #include "import/DbfImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <memory>
 #include <string_view>
@@ -71,7 +72,8 @@ void fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
 
 DbfSource openDbfSource(AddressTable& address, const QString& path) {
     DbfSource source;
-    const QString cannotOpen = QStringLiteral("Unable to open the file ") + path;
+    const QString cannotOpen =
+        QCoreApplication::translate("DbfImport", "Unable to open the file %1").arg(path);
     // The address file is open exclusively while importing; reading it into itself would
     // never reach its end.
     if (address.isOpen() &&
@@ -93,7 +95,8 @@ DbfSource openDbfSource(AddressTable& address, const QString& path) {
     }
     if (source.table->recordCount() == 0) {
         source.table.reset();
-        source.refusal = QStringLiteral("There are no records in ") + path;
+        source.refusal =
+            QCoreApplication::translate("DbfImport", "There are no records in %1").arg(path);
     }
     return source;
 }
@@ -116,7 +119,8 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
     try {
         text.check(source);
         setAddressTagsAside(target);
-        if (hooks.status) hooks.status(QStringLiteral("Importing records"));
+        if (hooks.status)
+            hooks.status(QCoreApplication::translate("DbfImport", "Importing records"));
         for (source.goTop(); !source.eof(); source.skip()) {
             if (source.deleted()) continue;
             fillRecord(record, target, source, layout, text);
@@ -144,14 +148,19 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
 }
 
 QStringList dbfImportMessages(const DbfImportResult& result) {
-    const QString n = QString::number(result.records);
+    // The English texts say "records" whatever the count.
+    const int n = static_cast<int>(result.records);
     if (result.outcome == Outcome::Cancelled)
-        return {QStringLiteral("Import cancelled after importing ") + n +
-                QStringLiteral(" records.")};
+        return {QCoreApplication::translate(
+            "DbfImport", "Import cancelled after importing %n records.", nullptr, n)};
     QStringList messages;
     if (result.outcome == Outcome::Failed)
-        messages << withCause(QStringLiteral("Unknown error while importing."), result.cause);
-    messages << QStringLiteral("Import complete. Imported ") + n + QStringLiteral(" records.");
+        messages << withCause(
+            QCoreApplication::translate("DbfImport", "Unknown error while importing."),
+            result.cause);
+    messages << QCoreApplication::translate("DbfImport", "Import complete. Imported %n records.",
+                                            nullptr, n);
+
     return messages;
 }
 

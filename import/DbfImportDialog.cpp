@@ -14,12 +14,10 @@ namespace rp {
 DbfImportDialog::DbfImportDialog(AddressTable& table, const QString& folder, QWidget* parent)
     : ImportDialog(
           table, HelpTopic::DbfImport,
-          {QStringLiteral("DBF File Import"), QStringLiteral("Select DBF File"),
-           QStringLiteral("The DBF file the records are imported from."),
-           QStringLiteral("Chooses the DBF file to import."),
-           QStringLiteral("Chooses which field of the file goes into each Ravenpost field."),
-           QStringLiteral(
-               "Adds a record for every record of the file, then rebuilds the indexes.")},
+          {tr("DBF File Import"), tr("Select DBF File"),
+           tr("The DBF file the records are imported from."), tr("Chooses the DBF file to import."),
+           tr("Chooses which field of the file goes into each Ravenpost field."),
+           tr("Adds a record for every record of the file, then rebuilds the indexes.")},
           parent),
       folder_(folder) {}
 
@@ -46,7 +44,7 @@ void DbfImportDialog::onSelectClicked() {
     layout_ = dbfImportLayout(*source_);
     matchesSaved_ = false;
     if (layout_.columnCount() == 0) {
-        showInformation(QStringLiteral("Unable to import from this file"));
+        showInformation(tr("Unable to import from this file"));
         matchButton()->setEnabled(false);
         return;
     }

@@ -17,23 +17,23 @@ namespace rp {
 DbfMatchDialog::DbfMatchDialog(xbase::Table& source, const ImportLayout& layout, bool propose,
                                const QString& sourceName, QWidget* parent)
     : Dialog(parent, HelpTopic::DbfMatch), matching_(layout) {
-    setWindowTitle(QStringLiteral("DBF File Import Match Fields"));
+    setWindowTitle(tr("DBF File Import Match Fields"));
     if (propose) matching_.propose();
 
-    auto* browseBox = new QGroupBox(QStringLiteral("Import DBF File Browser"), this);
+    auto* browseBox = new QGroupBox(tr("Import DBF File Browser"), this);
     browser_ = new QTableView(browseBox);
     browser_->setModel(new DbfBrowseModel(source, browser_));
     browser_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     browser_->setWordWrap(false);
     browser_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    browser_->setWhatsThis(QStringLiteral("The records of the file being imported."));
+    browser_->setWhatsThis(tr("The records of the file being imported."));
     (new QVBoxLayout(browseBox))->addWidget(browser_);
 
-    auto* matchBox = new QGroupBox(QStringLiteral("Field Match"), this);
+    auto* matchBox = new QGroupBox(tr("Field Match"), this);
     matches_ = new QTableWidget(kDbfMatchRows, 2, matchBox);
     matches_->setHorizontalHeaderLabels(
-        {QStringLiteral("Ravenpost Field"),
-         QStringLiteral("Import from Field (in ") + sourceName + QStringLiteral(")")});
+        {tr("Ravenpost Field"), tr("Import from Field (in %1)").arg(sourceName)});
+
     matches_->verticalHeader()->hide();
     matches_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     matches_->horizontalHeader()->setStretchLastSection(true);
@@ -52,29 +52,25 @@ DbfMatchDialog::DbfMatchDialog(xbase::Table& source, const ImportLayout& layout,
         matches_->horizontalHeader()->length() + 220,
         matches_->horizontalHeader()->height() + kDbfMatchRows * matches_->rowHeight(0) + 8);
     matches_->setCurrentCell(0, 0);
-    matches_->setWhatsThis(QStringLiteral(
+    matches_->setWhatsThis(tr(
         "Each Ravenpost field and the field of the file it is imported from. Double-click a row to "
         "choose its field."));
     connect(matches_, &QTableWidget::cellDoubleClicked, this, &DbfMatchDialog::selectField);
     (new QVBoxLayout(matchBox))->addWidget(matches_);
 
     auto* select = makeCommandButton(
-        QStringLiteral("Select Field"),
-        QStringLiteral("Chooses the field of the file for the highlighted row."), this);
+        tr("Select Field"), tr("Chooses the field of the file for the highlighted row."), this);
     connect(select, &QPushButton::clicked, this, &DbfMatchDialog::selectField);
     auto* clearCurrent = makeCommandButton(
-        QStringLiteral("Clear Current"),
-        QStringLiteral("Leaves the highlighted Ravenpost field out of the import."), this);
+        tr("Clear Current"), tr("Leaves the highlighted Ravenpost field out of the import."), this);
     connect(clearCurrent, &QPushButton::clicked, this, &DbfMatchDialog::onClearCurrentClicked);
-    auto* clearAll = makeCommandButton(
-        QStringLiteral("Clear All"), QStringLiteral("Empties every row of the field match."), this);
+    auto* clearAll =
+        makeCommandButton(tr("Clear All"), tr("Empties every row of the field match."), this);
     connect(clearAll, &QPushButton::clicked, this, &DbfMatchDialog::onClearAllClicked);
-    auto* save = makeCommandButton(QStringLiteral("Save"),
-                                   QStringLiteral("Keeps these matches for the import."), this);
+    auto* save = makeCommandButton(tr("Save"), tr("Keeps these matches for the import."), this);
     connect(save, &QPushButton::clicked, this, &QDialog::accept);
     auto* cancel =
-        makeCommandButton(QStringLiteral("Cancel"),
-                          QStringLiteral("Closes the window without keeping the changes."), this);
+        makeCommandButton(tr("Cancel"), tr("Closes the window without keeping the changes."), this);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* commands = new QVBoxLayout;

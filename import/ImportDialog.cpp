@@ -24,19 +24,19 @@ ImportDialog::ImportDialog(AddressTable& table, HelpTopic::Number helpTopic,
     showFile({});
     status_ = new QLabel(this);
     status_->setMinimumHeight(fontMetrics().height());
-    status_->setWhatsThis(QStringLiteral("Tells what the import is doing."));
+    status_->setWhatsThis(tr("Tells what the import is doing."));
     progressBar()->hide();
 
     commands_ = new QWidget(this);
     select_ = new QPushButton(texts.selectCaption, commands_);
     select_->setWhatsThis(texts.selectHelp);
     connect(select_, &QPushButton::clicked, this, guarded(this, &ImportDialog::onSelectClicked));
-    match_ = new QPushButton(QStringLiteral("Match Fields"), commands_);
+    match_ = new QPushButton(tr("Match Fields"), commands_);
     match_->setAutoDefault(false);
     match_->setEnabled(false);
     match_->setWhatsThis(texts.matchHelp);
     connect(match_, &QPushButton::clicked, this, guarded(this, &ImportDialog::onMatchClicked));
-    import_ = new QPushButton(QStringLiteral("Import"), commands_);
+    import_ = new QPushButton(tr("Import"), commands_);
     import_->setAutoDefault(false);
     import_->setEnabled(false);
     import_->setWhatsThis(texts.importHelp);
@@ -47,9 +47,9 @@ ImportDialog::ImportDialog(AddressTable& table, HelpTopic::Number helpTopic,
     commandRow->addWidget(match_);
     commandRow->addWidget(import_);
 
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral(
+    cancel_->setWhatsThis(tr(
         "Closes the window; while importing, stops after the record in hand and keeps the records "
         "imported so far."));
     connect(cancel_, &QPushButton::clicked, this, &ImportDialog::cancelClicked);
@@ -59,8 +59,8 @@ ImportDialog::ImportDialog(AddressTable& table, HelpTopic::Number helpTopic,
 std::optional<QString> ImportDialog::askSourceFile(const QString& folder,
                                                    const QString& proposedName) const {
     FileRequest request;
-    request.caption = QStringLiteral("Open");
-    request.filter = QStringLiteral("Text files|*.TXT|All files|*.*");
+    request.caption = tr("Open");
+    request.filter = tr("Text files|*.TXT|All files|*.*");
     request.folder = folder;
     request.proposedName = proposedName;
     request.defaultSuffix = QStringLiteral("prn");
@@ -69,7 +69,7 @@ std::optional<QString> ImportDialog::askSourceFile(const QString& folder,
 }
 
 void ImportDialog::showFile(const QString& path) {
-    file_->setText(path.isEmpty() ? QStringLiteral("(none)")
+    file_->setText(path.isEmpty() ? tr("(none)")
                                   : file_->fontMetrics().elidedText(path, Qt::ElideMiddle,
                                                                     file_->minimumWidth()));
     file_->setToolTip(path);
@@ -97,7 +97,7 @@ void ImportDialog::endImport(const QStringList& messages) {
 }
 
 void ImportDialog::rebuildTags() {
-    status_->setText(QStringLiteral("Rebuilding Indexes "));
+    status_->setText(tr("Rebuilding Indexes "));
     cancel_->hide();
     rebuilding_ = true;
     const BulkHooks events = hooks();

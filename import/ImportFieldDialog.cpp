@@ -9,14 +9,13 @@ namespace rp {
 ImportFieldDialog::ImportFieldDialog(const QStringList& names, const QString& current,
                                      QWidget* parent)
     : Dialog(parent, HelpTopic::DbfMatch) {
-    setWindowTitle(QStringLiteral("Select Import Field"));
+    setWindowTitle(tr("Select Import Field"));
     list_ = new QListWidget(this);
-    list_->addItem(QStringLiteral("(None)"));
+    list_->addItem(tr("(None)"));
     list_->addItems(names);
     const int at = names.indexOf(current);
     list_->setCurrentRow(at < 0 ? 0 : at + 1);
-    list_->setWhatsThis(
-        QStringLiteral("The fields of the file that can go into this Ravenpost field."));
+    list_->setWhatsThis(tr("The fields of the file that can go into this Ravenpost field."));
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -66,8 +66,10 @@ QStringList importedValueNotes(std::uint32_t spelled, std::uint32_t replaced,
                      static_cast<int>(spelled))
                      .arg(replaced);
     if (cutValues > 0)
-        notes << QStringLiteral("%1 values were longer than their fields and were cut to fit.")
-                     .arg(cutValues);
+        notes << QCoreApplication::translate(
+            "AsciiImport", "%n values were longer than their fields and were cut to fit.", nullptr,
+            static_cast<int>(cutValues));
+
     return notes;
 }
 

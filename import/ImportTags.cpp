@@ -8,6 +8,8 @@
 #include "framework/Messages.h"
 #include "xbase/Error.h"
 
+#include <QCoreApplication>
+
 namespace rp {
 namespace {
 
@@ -48,8 +50,10 @@ bool rebuildImportedTags(AddressTable& table, const std::function<void(int perce
         });
         built = holdsAddressTags(table.table());
     } catch (const xbase::Error& e) {
-        showInformation(withCause(QStringLiteral("Unable to create index files"), errorText(e)));
-        showInformation(QStringLiteral("Error rebuilding indexes"));
+        showInformation(
+            withCause(QCoreApplication::translate("ImportTags", "Unable to create index files"),
+                      errorText(e)));
+        showInformation(QCoreApplication::translate("ImportTags", "Error rebuilding indexes"));
         return false;
     }
     // The tags could not be set aside: they are all made afresh.
@@ -60,7 +64,8 @@ bool rebuildImportedTags(AddressTable& table, const std::function<void(int perce
         };
         built = createAddressTags(table, progress).tell(showInformation);
     }
-    if (!built) showInformation(QStringLiteral("Error rebuilding indexes"));
+    if (!built)
+        showInformation(QCoreApplication::translate("ImportTags", "Error rebuilding indexes"));
     return built;
 }
 

@@ -14,10 +14,6 @@ namespace {
 
 using Outcome = VcardImportResult::Outcome;
 
-QString tr(const char* text, int n) {
-    return QCoreApplication::translate("VcardImport", text, nullptr, n);
-}
-
 }  // namespace
 
 VcardImportResult importVcards(xbase::Table& table, const std::vector<VcardCard>& cards,
@@ -71,23 +67,29 @@ QString vcardImportMessage(const VcardImportResult& result) {
     QString message;
     switch (result.outcome) {
         case Outcome::Complete:
-            message = tr("Import complete. Cards imported: %n.", static_cast<int>(result.imported));
+            message =
+                QCoreApplication::translate("VcardImport", "Import complete. Cards imported: %n.",
+                                            nullptr, static_cast<int>(result.imported));
             break;
         case Outcome::Cancelled:
             message =
-                tr("Import cancelled. Cards imported: %n.", static_cast<int>(result.imported));
+                QCoreApplication::translate("VcardImport", "Import cancelled. Cards imported: %n.",
+                                            nullptr, static_cast<int>(result.imported));
             break;
         case Outcome::WriteError:
             // Records held back when the write failed are not in the file: they are not told.
-            message = tr("Unknown error writing to datafile. Cards imported: %n.",
-                         static_cast<int>(result.written));
+            message = QCoreApplication::translate(
+                "VcardImport", "Unknown error writing to datafile. Cards imported: %n.", nullptr,
+                static_cast<int>(result.written));
             break;
     }
     if (result.skipped > 0)
         message += QStringLiteral("\r\n") +
-                   tr("Cards skipped: %n (no name, organization, title, address, phone, fax, "
-                      "e-mail, category or note on them).",
-                      static_cast<int>(result.skipped));
+                   QCoreApplication::translate(
+                       "VcardImport",
+                       "Cards skipped: %n (no name, organization, title, address, phone, fax, "
+                       "e-mail, category or note on them).",
+                       nullptr, static_cast<int>(result.skipped));
     return result.outcome == Outcome::WriteError ? withCause(message, result.cause) : message;
 }
 

@@ -12,10 +12,6 @@
 namespace rp {
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("VcardReader", text);
-}
-
 struct LogicalLine {
     QByteArray text;
     int line = 0;
@@ -155,7 +151,8 @@ ParsedLine parseLine(const LogicalLine& line, const QString& fileName) {
     const QList<QByteArray> header = headerParts(line.text.left(colon));
     QByteArray name = header.front();
     if (colon < 0 || name.isEmpty() || !std::all_of(name.begin(), name.end(), isNameByte))
-        return lineError(tr("%1 line %2: not a vCard line (a property name and a colon)."));
+        return lineError(QCoreApplication::translate(
+            "VcardReader", "%1 line %2: not a vCard line (a property name and a colon)."));
     if (const qsizetype dot = name.lastIndexOf('.'); dot >= 0) name = name.mid(dot + 1);
 
     VcardProperty property;
@@ -183,7 +180,8 @@ ParsedLine parseLine(const LogicalLine& line, const QString& fileName) {
     const QString charset = parameterValue(property.parameters, QStringLiteral("CHARSET"));
     const std::optional<QString> text = decodeVcardText(value, charset);
     if (!text)
-        return {std::nullopt, tr("%1 line %2: the character set %3 cannot be read.")
+        return {std::nullopt, QCoreApplication::translate(
+                                  "VcardReader", "%1 line %2: the character set %3 cannot be read.")
                                   .arg(fileName)
                                   .arg(line.line)
                                   .arg(charset)};
@@ -224,13 +222,15 @@ std::vector<const VcardProperty*> VcardCard::all(const QString& name) const {
 VcardFile readVcards(const QByteArray& original, const QString& fileName) {
     VcardFile file;
     if (original.isEmpty()) {
-        file.error = tr("The file %1 is empty.").arg(fileName);
+        file.error =
+            QCoreApplication::translate("VcardReader", "The file %1 is empty.").arg(fileName);
         return file;
     }
     const QByteArray bytes = withoutByteOrderMark(original);
     if (std::any_of(bytes.begin(), bytes.end(),
                     [](char c) { return isBinaryByte(static_cast<unsigned char>(c)); })) {
-        file.error = tr("The file %1 is not a text file.").arg(fileName);
+        file.error = QCoreApplication::translate("VcardReader", "The file %1 is not a text file.")
+                         .arg(fileName);
         return file;
     }
     std::optional<VcardCard> card;
@@ -243,7 +243,9 @@ VcardFile readVcards(const QByteArray& original, const QString& fileName) {
         VcardProperty& property = *parsed.property;
         if (isCardMark(property, "BEGIN")) {
             if (card) {
-                file.error = tr("%1 line %2: a card begins before the card of line %3 has ended.")
+                file.error = QCoreApplication::translate(
+                                 "VcardReader",
+                                 "%1 line %2: a card begins before the card of line %3 has ended.")
                                  .arg(fileName)
                                  .arg(line.line)
                                  .arg(card->line);
@@ -252,9 +254,11 @@ VcardFile readVcards(const QByteArray& original, const QString& fileName) {
             card.emplace();
             card->line = line.line;
         } else if (!card) {
-            file.error = tr("%1 line %2: a line outside a card (BEGIN:VCARD ... END:VCARD).")
-                             .arg(fileName)
-                             .arg(line.line);
+            file.error =
+                QCoreApplication::translate(
+                    "VcardReader", "%1 line %2: a line outside a card (BEGIN:VCARD ... END:VCARD).")
+                    .arg(fileName)
+                    .arg(line.line);
             return file;
         } else if (isCardMark(property, "END")) {
             file.cards.push_back(std::move(*card));
@@ -264,10 +268,13 @@ VcardFile readVcards(const QByteArray& original, const QString& fileName) {
         }
     }
     if (card)
-        file.error =
-            tr("%1 line %2: the card begun here has no END:VCARD.").arg(fileName).arg(card->line);
+        file.error = QCoreApplication::translate(
+                         "VcardReader", "%1 line %2: the card begun here has no END:VCARD.")
+                         .arg(fileName)
+                         .arg(card->line);
     else if (file.cards.empty())
-        file.error = tr("The file %1 holds no vCard.").arg(fileName);
+        file.error =
+            QCoreApplication::translate("VcardReader", "The file %1 holds no vCard.").arg(fileName);
     return file;
 }
 
@@ -276,13 +283,15 @@ VcardFile readVcardFile(const QString& path) {
     QFile in(path);
     if (!in.open(QIODevice::ReadOnly)) {
         VcardFile file;
-        file.error = tr("The file %1 cannot be read: %2").arg(name, in.errorString());
+        file.error = QCoreApplication::translate("VcardReader", "The file %1 cannot be read: %2")
+                         .arg(name, in.errorString());
         return file;
     }
     const QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError) {
         VcardFile file;
-        file.error = tr("The file %1 cannot be read: %2").arg(name, in.errorString());
+        file.error = QCoreApplication::translate("VcardReader", "The file %1 cannot be read: %2")
+                         .arg(name, in.errorString());
         return file;
     }
     return readVcards(bytes, name);
