@@ -25,7 +25,7 @@ AddressFileResult openAddressTable(const QString& path, AddressTable& table,
     AddressFileResult result;
     table.close();
     if (!QFileInfo::exists(path)) {
-        result.notices << QStringLiteral("File ") + path + QStringLiteral(" not found");
+        result.notices << QCoreApplication::translate("AddressFile", "File %1 not found").arg(path);
         return result;
     }
     const QFileInfo info(path);
@@ -59,9 +59,11 @@ AddressFileResult openAddressFileChecked(const QString& path, AddressTable& tabl
     if (!result && result.writeRefused) return result;
     if (!result) {
         result.notices << withEngineText(
-            QStringLiteral("Unable to open ") + path + QStringLiteral("\r\n\r\n") +
-                QStringLiteral(" * May not an Ravenpost file.\r\n") +
-                QStringLiteral(" * May be in use by another program or user"),
+            QCoreApplication::translate("AddressFile",
+                                        "Unable to open %1\r\n\r\n"
+                                        " * May not an Ravenpost file.\r\n"
+                                        " * May be in use by another program or user")
+                .arg(path),
             result.cause);
         return result;
     }
@@ -82,11 +84,18 @@ AddressFileResult openAddressFileChecked(const QString& path, AddressTable& tabl
     } else {
         table->setOrder(0);
         result.notices.append(
-            QStringLiteral("The index file for ") + path +
-            QStringLiteral("\r\nis missing or invalid. Please select [Rebuild Indexes]\r\n") +
-            QStringLiteral("from the [File] menu"));
+            QCoreApplication::translate("AddressFile",
+                                        "The index file for %1\r\nis missing or invalid. Please "
+                                        "select [Rebuild Indexes]\r\nfrom the [File] menu")
+                .arg(path));
     }
     return result;
+}
+
+QString exclusiveOpenMessage() {
+    return QCoreApplication::translate(
+        "AddressFile",
+        "Unable to open this file exclusively. Possibly in use by another program or user");
 }
 
 QString readOnlyOpenQuestion(const QString& path, const QString& cause) {
@@ -115,8 +124,9 @@ AddressFileResult createAddressTags(AddressTable& table, const TagProgress& prog
         table->createTags(requests, report);
     } catch (const xbase::Error& e) {
         result.cause = engineText(e);
-        result.notices << withEngineText(QStringLiteral("Unable to create index files"),
-                                         result.cause);
+        result.notices << withEngineText(
+            QCoreApplication::translate("AddressFile", "Unable to create index files"),
+            result.cause);
         return result;
     }
     result.ok = true;
@@ -131,7 +141,8 @@ AddressFileResult createAddressFile(const QString& path, AddressTable& table,
         table.engine().create(enginePath(path), addressFields());
     } catch (const xbase::Error& e) {
         result.cause = engineText(e);
-        result.notices << withEngineText(QStringLiteral("Create failed"), result.cause);
+        result.notices << withEngineText(
+            QCoreApplication::translate("AddressFile", "Create failed"), result.cause);
         return result;
     }
     // Takes in what a step told; true when it worked.
@@ -143,7 +154,7 @@ AddressFileResult createAddressFile(const QString& path, AddressTable& table,
     if (!QFileInfo::exists(path) || !step(openAddressTable(path, table)) ||
         !step(createAddressTags(table, progress))) {
         // The step that failed has told its cause already.
-        result.notices << QStringLiteral("File creation failed");
+        result.notices << QCoreApplication::translate("AddressFile", "File creation failed");
         return result;
     }
     result.ok = true;

@@ -45,8 +45,7 @@ AddressFileResult openAddressTable(const QString& path, AddressTable& table,
                                    xbase::OpenMode mode = xbase::OpenMode::Exclusive);
 
 // What a command that needs the address file to itself says when it cannot reopen it so.
-inline const QString kExclusiveOpenMessage = QStringLiteral(
-    "Unable to open this file exclusively. Possibly in use by another program or user");
+QString exclusiveOpenMessage();
 
 // openAddressTable, then the tag check; sets the LNAME order when every required tag exists,
 // else adds the notice to rebuild the indexes (read-only: the notice that they cannot be).

@@ -1,5 +1,6 @@
 #include "data/AddressTable.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,8 +58,10 @@ QString existingFileInAnyCase(const QString& path) {
 
 std::optional<QString> indexRebuiltNotice(const xbase::Table& table, const QString& path) {
     if (!table.indexRebuiltAtOpen()) return std::nullopt;
-    return QStringLiteral("The file ") + path +
-           QStringLiteral(" was not closed properly. Its indexes have been rebuilt.");
+    return QCoreApplication::translate(
+               "AddressTable",
+               "The file %1 was not closed properly. Its indexes have been rebuilt.")
+        .arg(path);
 }
 
 QString getDatabasePath(const AddressTable& table) {

@@ -1,5 +1,6 @@
 #include "data/DataFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -20,7 +21,9 @@ std::optional<QString> homeOption(const QStringList& arguments) {
             home = argument.mid(kHomeOption.size() + 1);
     }
     if (home && home->isEmpty())
-        throw DataFolderError("The option --home needs the name of a folder.");
+        throw DataFolderError(QCoreApplication::translate(
+                                  "DataFolder", "The option --home needs the name of a folder.")
+                                  .toStdString());
     return home;
 }
 
@@ -31,7 +34,10 @@ bool holdsWritableIni(const QString& folder) {
 
 QString perUserFolder() {
     const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    if (data.isEmpty()) throw DataFolderError("There is no folder for your own program data.");
+    if (data.isEmpty())
+        throw DataFolderError(QCoreApplication::translate(
+                                  "DataFolder", "There is no folder for your own program data.")
+                                  .toStdString());
     return data + QStringLiteral("/Ravenpost");
 }
 
@@ -51,7 +57,9 @@ QString resolveDataFolder(const QStringList& arguments, const QString& executabl
     const QString native = QDir::toNativeSeparators(folder);
     if (!QDir().mkpath(folder))
         throw DataFolderError(
-            QStringLiteral("The folder %1 cannot be created.").arg(native).toStdString());
+            QCoreApplication::translate("DataFolder", "The folder %1 cannot be created.")
+                .arg(native)
+                .toStdString());
     return native.endsWith(QDir::separator()) ? native : native + QDir::separator();
 }
 

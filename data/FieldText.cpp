@@ -1,5 +1,6 @@
 #include "data/FieldText.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace rp {
@@ -61,7 +62,8 @@ QString withUnstorableReplaced(const QString& text, std::uint32_t* replaced) {
 }
 
 QString unstorableMessage(const QString& character) {
-    return QStringLiteral("The character \"%1\" cannot be stored in a Ravenpost file.")
+    return QCoreApplication::translate("FieldText",
+                                       "The character \"%1\" cannot be stored in a Ravenpost file.")
         .arg(character);
 }
 

@@ -1,5 +1,7 @@
 #include "data/FilterLines.h"
 
+#include <QCoreApplication>
+
 #include "data/AddressLayout.h"
 #include "data/DateText.h"
 #include "data/FieldText.h"
@@ -53,20 +55,20 @@ QString comparison(const QString& field, const QString& text) {
 
 const std::array<FilterLineDef, kFilterLineCount>& filterLineDefs() {
     static const std::array<FilterLineDef, kFilterLineCount> defs = {{
-        {"Last", "LNAME", "LNAME", false},
-        {"First", "FNAME", "FNAME", false},
-        {"Title", "TITLE", "TITLE", false},
-        {"Org", "ORG", "ORG", false},
-        {"Street", "STREET", "STREET", false},
-        {"Zip or Postal", "ZIP", "ZIP", false},
-        {"City", "CITY", "CITY+STATE", false},
-        {"State or Prov", "STATE", "STATE", false},
-        {"Country", "COUNTRY", "COUNTRY", false},
-        {"Phone", "PHONE", "PHONE", false},
-        {"Fax", "FAX", "FAX", false},
-        {"E-mail", "EMAIL", "EMAIL", false},
-        {"Date", "DATE", "DTOS(DATE)", true},
-        {"Codes", "NOTES", "NOTES", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Last"), "LNAME", "LNAME", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "First"), "FNAME", "FNAME", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Title"), "TITLE", "TITLE", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Org"), "ORG", "ORG", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Street"), "STREET", "STREET", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Zip or Postal"), "ZIP", "ZIP", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "City"), "CITY", "CITY+STATE", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "State or Prov"), "STATE", "STATE", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Country"), "COUNTRY", "COUNTRY", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Phone"), "PHONE", "PHONE", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Fax"), "FAX", "FAX", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "E-mail"), "EMAIL", "EMAIL", false},
+        {QT_TRANSLATE_NOOP("FilterLines", "Date"), "DATE", "DTOS(DATE)", true},
+        {QT_TRANSLATE_NOOP("FilterLines", "Codes"), "NOTES", "NOTES", false},
     }};
     return defs;
 }
@@ -134,15 +136,21 @@ FilterBuild buildFilterExpression(const FilterLines& lines, const QString& short
     return built;
 }
 
+QString filterTooComplexMessage() {
+    return QCoreApplication::translate("FilterLines",
+                                       "Sorry - filter is too complex.Please simplify it.");
+}
+
 QString invalidDateMessage(const QString& shortDateFmt) {
-    return QStringLiteral("Invalid date. Must be in the format:") + shortDateFmt;
+    return QCoreApplication::translate("FilterLines", "Invalid date. Must be in the format:%1")
+        .arg(shortDateFmt);
 }
 
 QString filterLineProblem(const xbase::Table& table, const LineTerm& term,
                           const QString& lineText) {
     const FilterLineDef& def = filterLineDefs()[static_cast<std::size_t>(term.line)];
     if (!def.date && lineText.contains(QLatin1Char('"')))
-        return QStringLiteral("Double quotes cannot be used.");
+        return QCoreApplication::translate("FilterLines", "Double quotes cannot be used.");
     QString refused;
     const std::optional<std::string> bytes = toFieldBytes(term.term, &refused);
     if (!bytes) return unstorableMessage(refused);

@@ -42,8 +42,7 @@ const std::array<FilterLineDef, kFilterLineCount>& filterLineDefs();
 
 // The user expression may be at most this long.
 inline constexpr int kMaxFilterLength = 255;
-inline const QString kFilterTooComplexMessage =
-    QStringLiteral("Sorry - filter is too complex.Please simplify it.");
+QString filterTooComplexMessage();
 
 // The pieces between the separators, empty pieces kept ("a;;b" gives "a", "", "b").
 QStringList splitOnSeparator(const QString& text, QChar separator);

@@ -1,5 +1,6 @@
 #include "data/IniFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -52,7 +53,7 @@ std::optional<QByteArray> readBytes(const QString& path) {
 }
 
 [[noreturn]] void throwWriteError(const QString& path, const QString& reason) {
-    throw IniFileError(QStringLiteral("The file %1 cannot be written: %2")
+    throw IniFileError(QCoreApplication::translate("IniFile", "The file %1 cannot be written: %2")
                            .arg(QDir::toNativeSeparators(path), reason)
                            .toStdString());
 }
@@ -172,7 +173,8 @@ bool IniFile::readBool(const QString& section, const QString& key, bool def) con
 void IniFile::writeString(const QString& section, const QString& key, const QString& value) {
     // A file that is there but cannot be read must not be replaced by the one line.
     const auto bytes = readBytes(path_);
-    if (!bytes && QFile::exists(path_)) throwWriteError(path_, QStringLiteral("it cannot be read"));
+    if (!bytes && QFile::exists(path_))
+        throwWriteError(path_, QCoreApplication::translate("IniFile", "it cannot be read"));
     IniLines file = splitLines(bytes.value_or(QByteArray()));
 
     QString oneLine = value;

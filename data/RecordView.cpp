@@ -1,8 +1,15 @@
 #include "data/RecordView.h"
 
+#include <QCoreApplication>
+
 #include "xbase/Table.h"
 
 namespace rp {
+
+QString outOfRangeMessage() {
+    return QCoreApplication::translate(
+        "RecordView", "Current record is out of range. Starting with first record");
+}
 
 bool recordInView(const xbase::Table& table) {
     if (table.eof()) return false;

@@ -9,8 +9,7 @@ class Table;
 namespace rp {
 
 // Told when a run that should start from the current record finds it outside its records.
-inline const QString kOutOfRangeMessage =
-    QStringLiteral("Current record is out of range. Starting with first record");
+QString outOfRangeMessage();
 
 // Whether the record the table stands on belongs to its view: not a hidden deleted record,
 // and passing the filter. (Going to a record by its number stands on it whatever it holds.)

@@ -3,6 +3,7 @@
 #include <unicode/translit.h>
 #include <unicode/uniset.h>
 #include <unicode/unistr.h>
+#include <QCoreApplication>
 
 #include <memory>
 #include <stdexcept>
@@ -58,8 +59,11 @@ std::unique_ptr<icu::Transliterator> makeSpeller() {
     std::unique_ptr<icu::Transliterator> speller(icu::Transliterator::createFromRules(
         u"Ravenpost-Windows1252", rules, UTRANS_FORWARD, where, status));
     if (U_FAILURE(status) || !speller)
-        throw std::runtime_error(std::string("The transliteration rules cannot be used: ") +
-                                 u_errorName(status));
+        throw std::runtime_error(
+            QCoreApplication::translate("Transliteration",
+                                        "The transliteration rules cannot be used: %1")
+                .arg(QLatin1String(u_errorName(status)))
+                .toStdString());
     return speller;
 }
 
