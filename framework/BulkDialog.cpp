@@ -27,7 +27,7 @@ BulkDialog::BulkDialog(QWidget* parent, HelpTopic::Number helpTopic)
     progress_ = new QProgressBar(this);
     progress_->setRange(0, 100);
     progress_->setValue(0);
-    progress_->setWhatsThis(QStringLiteral("Shows how much of the work is done."));
+    progress_->setWhatsThis(tr("Shows how much of the work is done."));
     helpButtons_ = new QWidget(this);
     auto* helpRow = new QHBoxLayout(helpButtons_);
     helpRow->setContentsMargins(0, 0, 0, 0);

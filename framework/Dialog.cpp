@@ -23,7 +23,7 @@ Dialog::Dialog(QWidget* parent, HelpTopic::Number helpTopic)
 QPushButton* Dialog::makeHelpButton(const QString& caption) {
     auto* button = new QPushButton(caption, this);
     button->setAutoDefault(false);
-    button->setWhatsThis(QStringLiteral("Opens the help page for this window."));
+    button->setWhatsThis(tr("Opens the help page for this window."));
     connect(button, &QPushButton::clicked, this, [this] { showHelpTopic(helpTopic_, this); });
     return button;
 }
@@ -49,9 +49,8 @@ QToolButton* Dialog::makePointerHelpButton() {
     auto* button = new QToolButton(this);
     button->setText(QStringLiteral("?"));
     button->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton, nullptr, this));
-    button->setToolTip(QStringLiteral("Pointer help"));
-    button->setWhatsThis(
-        QStringLiteral("Click this button, then click any control to read what it does."));
+    button->setToolTip(tr("Pointer help"));
+    button->setWhatsThis(tr("Click this button, then click any control to read what it does."));
     connect(button, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     return button;
 }

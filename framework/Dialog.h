@@ -29,7 +29,7 @@ class Dialog : public QDialog {
     HelpTopic::Number helpTopic() const { return helpTopic_; }
 
     // Buttons for the dialog's own layout; each dialog places them where it wants them.
-    QPushButton* makeHelpButton(const QString& caption = QStringLiteral("Help"));
+    QPushButton* makeHelpButton(const QString& caption = tr("Help"));
     QToolButton* makePointerHelpButton();
 
     // left = main left + (main width - dialog width) / 2, top likewise, truncating toward zero.

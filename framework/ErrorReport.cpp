@@ -1,5 +1,6 @@
 #include "framework/ErrorReport.h"
 
+#include <QCoreApplication>
 #include <exception>
 
 #include "framework/Messages.h"
@@ -13,12 +14,16 @@ QString currentErrorText() {
         return errorText(e);
     } catch (...) {
         // Something that is not an exception class carries no text to show.
-        return QStringLiteral("An unknown error occurred.");
+        return QCoreApplication::translate("ErrorReport", "An unknown error occurred.");
     }
 }
 
+QString errorCaption() {
+    return QCoreApplication::translate("ErrorReport", "Error");
+}
+
 void showError(const QString& text) {
-    messages().error(kErrorCaption, text);
+    messages().error(errorCaption(), text);
 }
 
 void showError(const std::exception& e) {

@@ -12,7 +12,8 @@
 
 namespace rp {
 
-inline const QString kErrorCaption = QStringLiteral("Error");
+// The caption of the window that shows an error.
+QString errorCaption();
 
 // The cause of the exception being handled (call only inside a catch block): the text of a
 // std::exception, a fixed text for anything else.

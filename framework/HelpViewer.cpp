@@ -21,12 +21,12 @@ HelpViewer::HelpViewer(QWidget* owner)
     : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
     loadFrameworkResources();
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("Ravenpost Help"));
+    setWindowTitle(tr("Ravenpost Help"));
     resize(560, 480);
 
-    auto* back = new QPushButton(QStringLiteral("&Back"), this);
-    auto* forward = new QPushButton(QStringLiteral("&Forward"), this);
-    auto* contents = new QPushButton(QStringLiteral("&Contents"), this);
+    auto* back = new QPushButton(tr("&Back"), this);
+    auto* forward = new QPushButton(tr("&Forward"), this);
+    auto* contents = new QPushButton(tr("&Contents"), this);
     back->setEnabled(false);
     forward->setEnabled(false);
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
@@ -59,7 +59,8 @@ QString HelpViewer::topicPage(int topic) {
 void HelpViewer::showTopic(int topic) {
     const QString page = topicPage(topic);
     if (page.isEmpty()) {
-        browser_->setHtml(QStringLiteral("<p>No help is available for topic %1.</p>").arg(topic));
+        browser_->setHtml(
+            QStringLiteral("<p>%1</p>").arg(tr("No help is available for topic %1.").arg(topic)));
         return;
     }
     // A qrc URL lets relative links between pages resolve to their neighbours.

@@ -1,5 +1,7 @@
 #include "framework/Messages.h"
 
+#include <QCoreApplication>
+
 #include "framework/BoxMessages.h"
 
 namespace rp {
@@ -38,11 +40,12 @@ MessagesScope::~MessagesScope() {
 }
 
 void showInformation(const QString& text) {
-    messages().information(QStringLiteral("Information"), text);
+    messages().information(QCoreApplication::translate("Messages", "Information"), text);
 }
 
 bool askYesNo(const QString& text, bool defaultYes) {
-    return messages().question(QStringLiteral("Confirm"), text, defaultYes);
+    return messages().question(QCoreApplication::translate("Messages", "Confirm"), text,
+                               defaultYes);
 }
 
 void beep() {

@@ -1,5 +1,6 @@
 #include "framework/PageStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryFile>
 #include <cstring>
@@ -8,6 +9,14 @@
 
 namespace rp {
 namespace {
+
+// A problem of the recorded pages in the user's language; args fill in %1, %2.
+template <typename... Args>
+std::string pageStoreText(const char* text, const Args&... args) {
+    QString message = QCoreApplication::translate("PageStore", text);
+    if constexpr (sizeof...(args) > 0) message = message.arg(args...);
+    return message.toStdString();
+}
 
 // Which operation follows in the bytes; pictures and documents stand in the kept list.
 enum class Kind : std::uint8_t { Text, Line, Rect, Fill, Kept };
@@ -85,7 +94,9 @@ class Reader {
 
   private:
     void take(void* into, std::size_t size) {
-        if (std::size_t(end_ - at_) < size) throw std::runtime_error("A recorded page is damaged");
+        if (std::size_t(end_ - at_) < size)
+            throw std::runtime_error(
+                pageStoreText(QT_TRANSLATE_NOOP("PageStore", "A recorded page is damaged")));
         if (into) std::memcpy(into, at_, size);
         at_ += size;
     }
@@ -166,17 +177,19 @@ void PageStore::spill(Page& page) {
         file_ = std::make_unique<QTemporaryFile>(
             QDir::temp().filePath(QStringLiteral("ravenpost-pages-XXXXXX")));
         if (!file_->open()) {
-            const std::string cause = file_->errorString().toStdString();
+            const QString cause = file_->errorString();
             file_.reset();
-            throw std::runtime_error("Cannot create a file for the recorded pages in " +
-                                     QDir::tempPath().toStdString() + ": " + cause);
+            throw std::runtime_error(pageStoreText(
+                QT_TRANSLATE_NOOP("PageStore",
+                                  "Cannot create a file for the recorded pages in %1: %2"),
+                QDir::tempPath(), cause));
         }
     }
     const qint64 at = file_->size();
     if (!file_->seek(at) || file_->write(page.bytes) != page.bytes.size())
-        throw std::runtime_error("Cannot write the recorded pages to " +
-                                 file_->fileName().toStdString() + ": " +
-                                 file_->errorString().toStdString());
+        throw std::runtime_error(pageStoreText(
+            QT_TRANSLATE_NOOP("PageStore", "Cannot write the recorded pages to %1: %2"),
+            file_->fileName(), file_->errorString()));
     page.fileOffset = at;
     page.fileSize = page.bytes.size();
     bytes_ -= std::size_t(page.fileSize);
@@ -188,9 +201,9 @@ QByteArray PageStore::storedBytes(const Page& page) const {
     if (page.fileOffset < 0) return page.bytes;
     QByteArray bytes(page.fileSize, Qt::Uninitialized);
     if (!file_->seek(page.fileOffset) || file_->read(bytes.data(), page.fileSize) != page.fileSize)
-        throw std::runtime_error("Cannot read the recorded pages from " +
-                                 file_->fileName().toStdString() + ": " +
-                                 file_->errorString().toStdString());
+        throw std::runtime_error(pageStoreText(
+            QT_TRANSLATE_NOOP("PageStore", "Cannot read the recorded pages from %1: %2"),
+            file_->fileName(), file_->errorString()));
     return bytes;
 }
 
@@ -208,7 +221,8 @@ std::vector<ReportOp> PageStore::page(int index) const {
     const QByteArray stored = storedBytes(page);
     const QByteArray bytes = page.compressed && !stored.isEmpty() ? qUncompress(stored) : stored;
     if (page.compressed && bytes.isEmpty() && !stored.isEmpty())
-        throw std::runtime_error("A recorded page is damaged");
+        throw std::runtime_error(
+            pageStoreText(QT_TRANSLATE_NOOP("PageStore", "A recorded page is damaged")));
     std::vector<ReportOp> ops;
     Reader in(bytes);
     std::size_t kept = 0;
@@ -262,7 +276,8 @@ std::vector<ReportOp> PageStore::page(int index) const {
                 ops.push_back(page.kept.at(kept++));
                 break;
             default:
-                throw std::runtime_error("A recorded page is damaged");
+                throw std::runtime_error(
+                    pageStoreText(QT_TRANSLATE_NOOP("PageStore", "A recorded page is damaged")));
         }
     }
     return ops;
@@ -272,7 +287,9 @@ std::uint16_t PageStore::fontNumber(const ReportFont& font) {
     // A report uses a handful of fonts; the one used last is the likeliest.
     for (std::size_t i = fonts_.size(); i-- > 0;)
         if (fonts_[i] == font) return std::uint16_t(i);
-    if (fonts_.size() == 0xffff) throw std::runtime_error("Too many fonts on the recorded pages");
+    if (fonts_.size() == 0xffff)
+        throw std::runtime_error(
+            pageStoreText(QT_TRANSLATE_NOOP("PageStore", "Too many fonts on the recorded pages")));
     fonts_.push_back(font);
     return std::uint16_t(fonts_.size() - 1);
 }
@@ -281,7 +298,8 @@ std::uint16_t PageStore::colourNumber(const QColor& colour) {
     for (std::size_t i = colours_.size(); i-- > 0;)
         if (colours_[i] == colour) return std::uint16_t(i);
     if (colours_.size() == 0xffff)
-        throw std::runtime_error("Too many colours on the recorded pages");
+        throw std::runtime_error(pageStoreText(
+            QT_TRANSLATE_NOOP("PageStore", "Too many colours on the recorded pages")));
     colours_.push_back(colour);
     return std::uint16_t(colours_.size() - 1);
 }

@@ -46,39 +46,31 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
     area_ = new QScrollArea(this);
     area_->setAlignment(Qt::AlignCenter);
     area_->setBackgroundRole(QPalette::Dark);
-    area_->setWhatsThis(QStringLiteral("The page as it will print. Up and Down scroll it."));
+    area_->setWhatsThis(tr("The page as it will print. Up and Down scroll it."));
     view_ = new PreviewPageView(pages_, area_);
     area_->setWidget(view_);
 
-    counter_ = new QLabel(QStringLiteral("Page 1 of 1"), this);
-    counter_->setWhatsThis(QStringLiteral("The page shown and the number of pages."));
-    counter_->setMinimumWidth(
-        counter_->fontMetrics().horizontalAdvance(QStringLiteral("Page 8888 of 8888")));
+    counter_ = new QLabel(tr("Page 1 of 1"), this);
+    counter_->setWhatsThis(tr("The page shown and the number of pages."));
+    counter_->setMinimumWidth(counter_->fontMetrics().horizontalAdvance(tr("Page 8888 of 8888")));
 
     QStyle* look = style();
-    zoomIn_ =
-        makeToolButton(QStringLiteral("+"), {}, QStringLiteral("Zoom in"),
-                       QStringLiteral("Enlarges the page by 10 percent, up to 200 percent."), this);
-    zoomOut_ =
-        makeToolButton(QStringLiteral("-"), {}, QStringLiteral("Zoom out"),
-                       QStringLiteral("Reduces the page by 10 percent, down to 10 percent."), this);
-    zoomWidth_ =
-        makeToolButton(QStringLiteral("Width"), {}, QStringLiteral("Zoom to page width"),
-                       QStringLiteral("Makes the width of the page fill the window."), this);
-    zoomPage_ = makeToolButton(QStringLiteral("Page"), {}, QStringLiteral("Zoom to whole page"),
-                               QStringLiteral("Makes the whole page fit in the window."), this);
-    first_ =
-        makeToolButton(QStringLiteral("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
-                       QStringLiteral("First page"), QStringLiteral("Shows the first page."), this);
-    previous_ = makeToolButton(
-        QStringLiteral("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
-        QStringLiteral("Previous page"), QStringLiteral("Shows the page before this one."), this);
-    next_ = makeToolButton(QStringLiteral("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
-                           QStringLiteral("Next page"),
-                           QStringLiteral("Shows the page after this one."), this);
-    last_ =
-        makeToolButton(QStringLiteral("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
-                       QStringLiteral("Last page"), QStringLiteral("Shows the last page."), this);
+    zoomIn_ = makeToolButton(QStringLiteral("+"), {}, tr("Zoom in"),
+                             tr("Enlarges the page by 10 percent, up to 200 percent."), this);
+    zoomOut_ = makeToolButton(QStringLiteral("-"), {}, tr("Zoom out"),
+                              tr("Reduces the page by 10 percent, down to 10 percent."), this);
+    zoomWidth_ = makeToolButton(tr("Width"), {}, tr("Zoom to page width"),
+                                tr("Makes the width of the page fill the window."), this);
+    zoomPage_ = makeToolButton(tr("Page"), {}, tr("Zoom to whole page"),
+                               tr("Makes the whole page fit in the window."), this);
+    first_ = makeToolButton(tr("First"), look->standardIcon(QStyle::SP_MediaSkipBackward),
+                            tr("First page"), tr("Shows the first page."), this);
+    previous_ = makeToolButton(tr("Previous"), look->standardIcon(QStyle::SP_MediaSeekBackward),
+                               tr("Previous page"), tr("Shows the page before this one."), this);
+    next_ = makeToolButton(tr("Next"), look->standardIcon(QStyle::SP_MediaSeekForward),
+                           tr("Next page"), tr("Shows the page after this one."), this);
+    last_ = makeToolButton(tr("Last"), look->standardIcon(QStyle::SP_MediaSkipForward),
+                           tr("Last page"), tr("Shows the last page."), this);
     connect(zoomIn_, &QToolButton::clicked, this, [this] { setZoom(zoom_ + kZoomStep); });
     connect(zoomOut_, &QToolButton::clicked, this, [this] { setZoom(zoom_ - kZoomStep); });
     connect(zoomWidth_, &QToolButton::clicked, this, &PreviewWindow::zoomToWidth);
@@ -88,9 +80,9 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
     connect(next_, &QToolButton::clicked, this, [this] { showPage(page_ + 1); });
     connect(last_, &QToolButton::clicked, this, [this] { showPage(shownPages() - 1); });
 
-    close_ = new QPushButton(QStringLiteral("Close"), this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setDefault(true);
-    close_->setWhatsThis(QStringLiteral("Closes the preview."));
+    close_->setWhatsThis(tr("Closes the preview."));
     connect(close_, &QPushButton::clicked, this, &PreviewWindow::accept);
     help_ = makeHelpButton();
     help_->setEnabled(helpTopic() != kNoHelpTopic);
@@ -122,10 +114,18 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
 }
 
 HelpTopic::Number PreviewWindow::helpTopicFor(const QString& caption) {
-    if (caption == QLatin1String("Preview Envelope")) return HelpTopic::PreviewEnvelope;
-    if (caption == QLatin1String("Preview Labels")) return HelpTopic::PreviewLabels;
-    if (caption == QLatin1String("Preview Report")) return HelpTopic::PreviewReport;
-    if (caption == QLatin1String("Preview Zipcode Count")) return HelpTopic::PreviewZipCount;
+    // The caption as given or as translated here: callers translate it in their own context.
+    const struct {
+        const char* caption;
+        HelpTopic::Number topic;
+    } kTopics[] = {
+        {QT_TR_NOOP("Preview Envelope"), HelpTopic::PreviewEnvelope},
+        {QT_TR_NOOP("Preview Labels"), HelpTopic::PreviewLabels},
+        {QT_TR_NOOP("Preview Report"), HelpTopic::PreviewReport},
+        {QT_TR_NOOP("Preview Zipcode Count"), HelpTopic::PreviewZipCount},
+    };
+    for (const auto& t : kTopics)
+        if (caption == QLatin1String(t.caption) || caption == tr(t.caption)) return t.topic;
     return kNoHelpTopic;
 }
 
@@ -197,8 +197,8 @@ void PreviewWindow::showCounter() {
         if (moreToCome()) counter_->clear();
         return;
     }
-    counter_->setText(moreToCome() ? QStringLiteral("Page %1 of %2+").arg(page_ + 1).arg(pages)
-                                   : QStringLiteral("Page %1 of %2").arg(page_ + 1).arg(pages));
+    counter_->setText(moreToCome() ? tr("Page %1 of %2+").arg(page_ + 1).arg(pages)
+                                   : tr("Page %1 of %2").arg(page_ + 1).arg(pages));
 }
 
 void PreviewWindow::zoomToWidth() {

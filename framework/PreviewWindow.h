@@ -31,8 +31,7 @@ class PreviewWindow : public Dialog {
     // The help topic of a caption that has none of its own.
     static constexpr HelpTopic::Number kNoHelpTopic = HelpTopic::None;
 
-    explicit PreviewWindow(const RecordedPages& pages,
-                           const QString& caption = QStringLiteral("Label Preview"),
+    explicit PreviewWindow(const RecordedPages& pages, const QString& caption = tr("Label Preview"),
                            QWidget* parent = nullptr);
 
     // The Help button's topic for a caption: the captions of the printing windows have one,

@@ -16,11 +16,16 @@ namespace rp {
 
 PrintStatusTexts PrintStatusTexts::forJob(const QString& kind) {
     PrintStatusTexts texts;
-    texts.cancelQuestion = QStringLiteral("Cancel %1 Printing?").arg(kind);
-    texts.printCanceled = QStringLiteral("\r%1 Print Canceled!").arg(kind);
-    texts.previewCanceled = QStringLiteral("\r%1 Preview Canceled!").arg(kind);
-    texts.printCompleted = QStringLiteral("\r%1 Print Completed!").arg(kind);
-    texts.previewReady = QStringLiteral("\r%1 Preview Ready!").arg(kind);
+    texts.cancelQuestion =
+        QCoreApplication::translate("PrintStatusTexts", "Cancel %1 Printing?").arg(kind);
+    texts.printCanceled =
+        QCoreApplication::translate("PrintStatusTexts", "\r%1 Print Canceled!").arg(kind);
+    texts.previewCanceled =
+        QCoreApplication::translate("PrintStatusTexts", "\r%1 Preview Canceled!").arg(kind);
+    texts.printCompleted =
+        QCoreApplication::translate("PrintStatusTexts", "\r%1 Print Completed!").arg(kind);
+    texts.previewReady =
+        QCoreApplication::translate("PrintStatusTexts", "\r%1 Preview Ready!").arg(kind);
     return texts;
 }
 
@@ -31,7 +36,7 @@ PrintStatusDialog::PrintStatusDialog(ReportSurface& surface, ReportJob job, bool
       job_(std::move(job)),
       preview_(preview),
       texts_(std::move(texts)) {
-    setWindowTitle(preview ? QStringLiteral("Preview Status") : QStringLiteral("Print Status"));
+    setWindowTitle(preview ? tr("Preview Status") : tr("Print Status"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setModal(true);
 
@@ -45,10 +50,9 @@ PrintStatusDialog::PrintStatusDialog(ReportSurface& surface, ReportJob job, bool
     auto* panelLayout = new QVBoxLayout(panel);
     panelLayout->addWidget(statusLabel_);
 
-    button_ = new QPushButton(preview ? QStringLiteral("Stop") : QStringLiteral("Cancel"), this);
-    button_->setWhatsThis(
-        preview ? QStringLiteral("Stops the preview; the pages made so far are shown.")
-                : QStringLiteral("Stops printing after asking."));
+    button_ = new QPushButton(preview ? tr("Stop") : tr("Cancel"), this);
+    button_->setWhatsThis(preview ? tr("Stops the preview; the pages made so far are shown.")
+                                  : tr("Stops printing after asking."));
     connect(button_, &QPushButton::clicked, this, &PrintStatusDialog::buttonClicked);
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addStretch();
@@ -91,8 +95,8 @@ void PrintStatusDialog::runJob() {
     else
         outcome_ = stopRequested_ ? PrintOutcome::Stopped : PrintOutcome::Completed;
     canvas.setStatusFormat(finalFormat(aborted));
-    button_->setText(QStringLiteral("OK"));
-    button_->setWhatsThis(QStringLiteral("Closes this window."));
+    button_->setText(tr("OK"));
+    button_->setWhatsThis(tr("Closes this window."));
     emit jobEnded();
 }
 

@@ -3,6 +3,7 @@
 // Status" with Cancel) or into recorded pages for a preview ("Preview Status" with Stop), and
 // shows the canvas's status text in a framed panel. When the job ends the button becomes OK
 // and the status tells how it ended; OK closes the window.
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -23,12 +24,14 @@ using ReportJob = std::function<void(ReportCanvas& canvas, const std::function<b
 // The texts a report shows; "%p" in a final status stands for the page number.
 struct PrintStatusTexts {
     // Asked before a print is cancelled; empty: Cancel aborts at once.
-    QString cancelQuestion = QStringLiteral("Cancel Printing?");
-    QString printCanceled = QStringLiteral("\rPrint Canceled!");
-    QString previewCanceled = QStringLiteral("\rPreview Canceled!");
-    QString previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
-    QString printCompleted = QStringLiteral("\rPrint Completed!");
-    QString previewReady = QStringLiteral("\rPreview Ready!");
+    QString cancelQuestion = QCoreApplication::translate("PrintStatusTexts", "Cancel Printing?");
+    QString printCanceled = QCoreApplication::translate("PrintStatusTexts", "\rPrint Canceled!");
+    QString previewCanceled =
+        QCoreApplication::translate("PrintStatusTexts", "\rPreview Canceled!");
+    QString previewStopped =
+        QCoreApplication::translate("PrintStatusTexts", "\rPreview Stopped at page %p!");
+    QString printCompleted = QCoreApplication::translate("PrintStatusTexts", "\rPrint Completed!");
+    QString previewReady = QCoreApplication::translate("PrintStatusTexts", "\rPreview Ready!");
 
     // The texts of a kind of job ("Label", "Report"): "Cancel Label Printing?",
     // "\rLabel Print Canceled!" and so on; the stopped preview's text stays as it is.
@@ -40,7 +43,7 @@ enum class PrintOutcome { Pending, Completed, Cancelled, Stopped };
 class PrintStatusDialog : public Dialog {
     Q_OBJECT
   public:
-    static QString statusFormat() { return QStringLiteral("Printing Page %p\r%0\r%1"); }
+    static QString statusFormat() { return tr("Printing Page %p\r%0\r%1"); }
 
     PrintStatusDialog(ReportSurface& surface, ReportJob job, bool preview,
                       QWidget* parent = nullptr, PrintStatusTexts texts = {});

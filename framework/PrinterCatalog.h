@@ -24,6 +24,8 @@ struct PdfFolderMemory {
 
 class PrinterCatalog : public PrinterAccess {
   public:
+    // Untranslated: the name is remembered with the printer choices and given to the batch
+    // commands, like the system printers' names.
     static QString pdfPrinterName() { return QStringLiteral("PDF file"); }
 
     // The system's printers as Qt lists them.

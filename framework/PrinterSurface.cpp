@@ -22,7 +22,7 @@ namespace rp {
 namespace {
 
 void reportUnwritable(const QString& path, const QString& reason) {
-    showError(QStringLiteral("The file %1 cannot be written: %2")
+    showError(QCoreApplication::translate("PrinterSurface", "The file %1 cannot be written: %2")
                   .arg(QDir::toNativeSeparators(path), reason));
 }
 
@@ -130,7 +130,8 @@ void PrinterSurface::end() {
     }
     const bool finished = painter_.end();
     if (!finished && !file_.isEmpty())
-        reportUnwritable(file_, QStringLiteral("the document could not be finished"));
+        reportUnwritable(file_, QCoreApplication::translate("PrinterSurface",
+                                                            "the document could not be finished"));
     finishFile(finished);
 }
 

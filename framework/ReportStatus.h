@@ -1,6 +1,7 @@
 #pragma once
 // The status text of a running report: a format in which "%p" stands for the page number and
 // "%0" and "%1" for two status lines the report sets as it goes.
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 
@@ -15,7 +16,7 @@ class ReportStatus {
     QString text(int page) const;
 
   private:
-    QString format_ = QStringLiteral("Printing Page %p");
+    QString format_ = QCoreApplication::translate("ReportStatus", "Printing Page %p");
     std::array<QString, 2> lines_;
 };
 

@@ -37,18 +37,18 @@ StartScreen::StartScreen(Kind kind, QWidget* parent) : QDialog(parent) {
     Qt::WindowFlags flags = Qt::FramelessWindowHint;
     flags |= kind == Kind::StartScreen ? Qt::SplashScreen | Qt::WindowStaysOnTopHint : Qt::Dialog;
     setWindowFlags(flags);
-    setWindowTitle(kind == Kind::About ? QStringLiteral("About Ravenpost")
-                                       : QStringLiteral("Ravenpost"));
+    setWindowTitle(kind == Kind::About ? tr("About Ravenpost")
+                                       : QStringLiteral("Ravenpost"));  // the program's name
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(56, 40, 56, 28);
     layout->setSpacing(4);
-    layout->addWidget(makeLine(QStringLiteral("Ravenpost"), this, 32, QFont::Bold));
+    layout->addWidget(makeLine(QStringLiteral("Ravenpost"), this, 32, QFont::Bold));  // the name
     layout->addSpacing(28);
     layout->addWidget(makeLine(versionLine(), this, 9.5, QFont::Normal));
 
     if (kind == Kind::About) {
-        auto* ok = new QPushButton(QStringLiteral("OK"), this);
+        auto* ok = new QPushButton(tr("OK"), this);
         ok->setDefault(true);
         connect(ok, &QPushButton::clicked, this, &QDialog::accept);
         layout->addSpacing(16);
@@ -66,8 +66,7 @@ void StartScreen::showAbout(QWidget* parent) {
 
 QString StartScreen::versionLine() {
     const QString version = QCoreApplication::applicationVersion();
-    return QStringLiteral("Version ") +
-           (version.isEmpty() ? QStringLiteral(RAVENPOST_VERSION) : version);
+    return tr("Version %1").arg(version.isEmpty() ? QStringLiteral(RAVENPOST_VERSION) : version);
 }
 
 void StartScreen::showEvent(QShowEvent* event) {

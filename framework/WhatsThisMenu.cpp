@@ -36,8 +36,8 @@ QMenu* WhatsThisMenu::popupFor(QWidget* widget, const QPoint& globalPos) {
     if (!menu->isEmpty()) menu->addSeparator();
     const QString text = control->whatsThis();
     const QPoint at = globalPos;
-    QObject::connect(menu->addAction(QStringLiteral("What's this?")), &QAction::triggered, control,
-                     [text, at, control] { QWhatsThis::showText(at, text, control); });
+    QObject::connect(menu->addAction(WhatsThisMenu::tr("What's this?")), &QAction::triggered,
+                     control, [text, at, control] { QWhatsThis::showText(at, text, control); });
     menu->popup(globalPos);
     return menu;
 }
