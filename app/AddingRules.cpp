@@ -1,5 +1,7 @@
 #include "app/AddingRules.h"
 
+#include <QCoreApplication>
+
 #include "data/FieldText.h"
 #include "data/RecordText.h"
 #include "data/TableRestore.h"
@@ -65,12 +67,14 @@ bool checkDupName(xbase::Table& table, const QString& first, const QString& last
         return true;
     }
     beep();
-    const QString text = QStringLiteral("Possible duplicate: \r\n\r\n") + first + QLatin1Char(' ') +
-                         last + QStringLiteral("\r\n") + fieldText(table, "STREET") +
-                         QStringLiteral("\r\n") + fieldText(table, "CITY") + QLatin1Char(',') +
-                         fieldText(table, "STATE") + QLatin1Char(' ') + fieldText(table, "ZIP") +
-                         QStringLiteral("\r\n\r\nContinue adding?");
-    const bool goOn = messages().question(QStringLiteral("Possible Duplicate"), text, false);
+    const QString text =
+        QCoreApplication::translate("AddingRules",
+                                    "Possible duplicate: \r\n\r\n%1 %2\r\n%3\r\n%4,%5 %6\r\n\r\n"
+                                    "Continue adding?")
+            .arg(first, last, fieldText(table, "STREET"), fieldText(table, "CITY"),
+                 fieldText(table, "STATE"), fieldText(table, "ZIP"));
+    const bool goOn = messages().question(
+        QCoreApplication::translate("AddingRules", "Possible Duplicate"), text, false);
     if (goOn) keep.restoreRecord();
     return goOn;
 }

@@ -14,22 +14,22 @@ struct Column {
 };
 
 constexpr std::array<Column, BrowseModel::kColumnCount> kColumns = {{
-    {"Last Name", "LNAME", 20},
-    {"First Name", "FNAME", 15},
-    {"Middle", "MIDDLE", 1},
-    {"Organization", "ORG", 20},
-    {"City", "CITY", 15},
-    {"Zip/Postal Code", "ZIP", 4},
-    {"Street Address", "STREET", 20},
-    {"PREFIX", "PREFIX", 4},
-    {"State", "STATE", 20},
-    {"Title", "TITLE", 20},
-    {"Country", "COUNTRY", 15},
-    {"Phone", "PHONE", 15},
-    {"Codes", "NOTES", 15},
-    {"Email", "EMAIL", 30},
-    {"Fax", "FAX", 30},
-    {"DATE", "DATE", 10},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Last Name"), "LNAME", 20},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "First Name"), "FNAME", 15},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Middle"), "MIDDLE", 1},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Organization"), "ORG", 20},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "City"), "CITY", 15},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Zip/Postal Code"), "ZIP", 4},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Street Address"), "STREET", 20},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "PREFIX"), "PREFIX", 4},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "State"), "STATE", 20},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Title"), "TITLE", 20},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Country"), "COUNTRY", 15},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Phone"), "PHONE", 15},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Codes"), "NOTES", 15},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Email"), "EMAIL", 30},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "Fax"), "FAX", 30},
+    {QT_TRANSLATE_NOOP("rp::BrowseModel", "DATE"), "DATE", 10},
 }};
 
 }  // namespace
@@ -56,7 +56,7 @@ QVariant BrowseModel::headerData(int section, Qt::Orientation orientation, int r
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= kColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return QString::fromLatin1(kColumns[static_cast<std::size_t>(section)].title);
+    return tr(kColumns[static_cast<std::size_t>(section)].title);
 }
 
 QVariant BrowseModel::data(const QModelIndex& index, int role) const {

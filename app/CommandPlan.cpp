@@ -11,7 +11,8 @@ using P = Prepare;
 using R = Restore;
 
 std::vector<CommandPlan> makePlans() {
-    const QString needFile = QStringLiteral("You need to have a Ravenpost file open first");
+    const char* const needFile =
+        QT_TRANSLATE_NOOP("CommandPlan", "You need to have a Ravenpost file open first");
     const std::vector<P> userQuery{P::PauseReactions, P::UserQueryOnly, P::Freeze, P::FilterChoice};
     const std::vector<R> afterUserQuery{R::ApplyFilter, R::FirstRecord, R::Unfreeze,
                                         R::ResumeReactions, R::SetButtons};
@@ -19,76 +20,77 @@ std::vector<CommandPlan> makePlans() {
     std::vector<CommandPlan> plans{
         {Command::ImportDbf,
          CommandMenu::File,
-         QStringLiteral("Import from &DBF File"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Import from &DBF File"),
          {P::RequireFile, P::ExclusiveReopen},
          {R::Reopen, R::RecordPage, R::SetButtons},
          needFile},
         {Command::ImportAscii,
          CommandMenu::File,
-         QStringLiteral("Import from &ASCII File"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Import from &ASCII File"),
          {P::RequireFile, P::ExclusiveReopen},
          {R::Reopen, R::RecordPage, R::SetButtons, R::ApplyFilter},
          needFile},
         {Command::ImportVcard,
          CommandMenu::File,
-         QCoreApplication::translate("CommandPlan", "Import from &vCard File"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Import from &vCard File"),
          {P::RequireFile, P::ExclusiveReopen},
          {R::Reopen, R::RecordPage, R::SetButtons, R::ApplyFilter},
          needFile},
         {Command::CountZipCodes,
          CommandMenu::Utilities,
-         QStringLiteral("Count &Zip Codes"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Count &Zip Codes"),
          {P::Freeze},
          {R::Unfreeze}},
         {Command::CheckStateZip,
          CommandMenu::Utilities,
-         QStringLiteral("Check && Repair &State and Zip Codes"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Check && Repair &State and Zip Codes"),
          {P::PauseReactions, P::ExclusiveReopen, P::DialogQuery},
          {R::Reopen, R::ResumeReactions, R::RecordPage, R::DeleteWorkFile}},
         {Command::CheckDuplicates,
          CommandMenu::Utilities,
-         QStringLiteral("Check && Repair &Duplicates"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Check && Repair &Duplicates"),
          {P::ExclusiveReopen, P::DialogQuery},
          {R::Reopen, R::RecordPage, R::DeleteWorkFile}},
         {Command::ConvertUppercase,
          CommandMenu::Utilities,
-         QStringLiteral("Convert to &Uppercase"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Convert to &Uppercase"),
          {P::PauseReactions, P::RememberRecord, P::Freeze},
          {R::Unfreeze, R::RememberedRecord, R::ResumeReactions}},
-        {Command::DeleteRecords, CommandMenu::Utilities, QStringLiteral("Delete &Records"),
-         userQuery, afterUserQuery},
+        {Command::DeleteRecords, CommandMenu::Utilities,
+         QT_TRANSLATE_NOOP("CommandPlan", "Delete &Records"), userQuery, afterUserQuery},
         {Command::CopyRecordsOut,
          CommandMenu::Utilities,
-         QStringLiteral("Copy Records &Out"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Copy Records &Out"),
          {P::NoRecordsMessage, P::PauseReactions, P::Freeze, P::RememberRecord},
          {R::RememberedRecord, R::Unfreeze, R::ResumeReactions}},
         {Command::SearchReplace, CommandMenu::Utilities,
-         QStringLiteral("&Search && Replace Field Values"), userQuery, afterUserQuery},
+         QT_TRANSLATE_NOOP("CommandPlan", "&Search && Replace Field Values"), userQuery,
+         afterUserQuery},
         {Command::CalibratePrinter,
          CommandMenu::Utilities,
-         QCoreApplication::translate("CommandPlan", "Calibrate &Printer\u2026"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Calibrate &Printer\u2026"),
          {P::PrinterCheck},
          {R::Printer}},
         {Command::Labels,
          CommandMenu::MenuBar,
-         QStringLiteral("&Labels"),
+         QT_TRANSLATE_NOOP("CommandPlan", "&Labels"),
          {P::PrinterCheck, P::RecordsCheck, P::Freeze, P::PauseReactions, P::RememberRecord,
           P::RememberQuery, P::FilterChoice, P::OpenSideFile},
          {R::RememberedQuery, R::RememberedRecord, R::Unfreeze, R::ResumeReactions, R::Printer}},
         {Command::Envelopes,
          CommandMenu::MenuBar,
-         QStringLiteral("En&velopes"),
+         QT_TRANSLATE_NOOP("CommandPlan", "En&velopes"),
          {P::PrinterCheck, P::RecordsCheck, P::Freeze, P::PauseReactions, P::OpenSideFile},
          afterPrinting},
         {Command::Letters,
          CommandMenu::MenuBar,
-         QStringLiteral("Le&tters"),
+         QT_TRANSLATE_NOOP("CommandPlan", "Le&tters"),
          {P::PrinterCheck, P::RecordsCheck, P::Freeze, P::PauseReactions, P::OpenOrCreateSideFile,
           P::FilterChoiceDisableOnly},
          afterPrinting},
         {Command::Reports,
          CommandMenu::MenuBar,
-         QStringLiteral("&Reports"),
+         QT_TRANSLATE_NOOP("CommandPlan", "&Reports"),
          {P::PrinterCheck, P::RecordsCheck, P::Freeze, P::PauseReactions, P::FilterChoice},
          afterPrinting},
     };
@@ -103,30 +105,52 @@ std::vector<CommandPlan> makePlans() {
     plan(Command::CheckStateZip).workFile = QStringLiteral("_chksz.idx");
     plan(Command::CheckDuplicates).workFile = QStringLiteral("_chkdup.idx");
     plan(Command::CopyRecordsOut).stopMessage =
-        QStringLiteral("No active records for current filter. Nothing to copy");
+        QT_TRANSLATE_NOOP("CommandPlan", "No active records for current filter. Nothing to copy");
     const struct {
         Command command;
-        const char* what;
+        const char* noPrinter;
         const char* file;
         const char* message;
     } printing[] = {
-        {Command::Labels, "labels", "RVPLSU.DBF", "Unable to Open RVPLSU.DBF (label setup file)"},
-        {Command::Envelopes, "envelopes", "RVPESU.DBF",
-         "Unable to Open RVPESU.DBF (envelope setup file)"},
-        {Command::Letters, "letters", "RVPLTRS.DBF", "Unable to Open or Create RVPLTRS.DBF"},
-        {Command::Reports, "reports", "", ""},
-        {Command::CalibratePrinter, "calibration pages", "", ""},
+        {Command::Labels,
+         QT_TRANSLATE_NOOP("CommandPlan",
+                           "There are no installed printers.\r\nPrinting labels is not feasible"),
+         "RVPLSU.DBF",
+         QT_TRANSLATE_NOOP("CommandPlan", "Unable to Open RVPLSU.DBF (label setup file)")},
+        {Command::Envelopes,
+         QT_TRANSLATE_NOOP(
+             "CommandPlan",
+             "There are no installed printers.\r\nPrinting envelopes is not feasible"),
+         "RVPESU.DBF",
+         QT_TRANSLATE_NOOP("CommandPlan", "Unable to Open RVPESU.DBF (envelope setup file)")},
+        {Command::Letters,
+         QT_TRANSLATE_NOOP("CommandPlan",
+                           "There are no installed printers.\r\nPrinting letters is not feasible"),
+         "RVPLTRS.DBF", QT_TRANSLATE_NOOP("CommandPlan", "Unable to Open or Create RVPLTRS.DBF")},
+        {Command::Reports,
+         QT_TRANSLATE_NOOP("CommandPlan",
+                           "There are no installed printers.\r\nPrinting reports is not feasible"),
+         "", nullptr},
+        {Command::CalibratePrinter,
+         QT_TRANSLATE_NOOP(
+             "CommandPlan",
+             "There are no installed printers.\r\nPrinting calibration pages is not feasible"),
+         "", nullptr},
     };
     for (const auto& p : printing) {
         CommandPlan& c = plan(p.command);
-        c.printingWhat = QString::fromLatin1(p.what);
+        c.noPrinterMessage = p.noPrinter;
         c.sideFile = QString::fromLatin1(p.file);
-        c.sideFileMessage = QString::fromLatin1(p.message);
+        c.sideFileMessage = p.message;
     }
     return plans;
 }
 
 }  // namespace
+
+QString planText(const char* source) {
+    return source ? QCoreApplication::translate("CommandPlan", source) : QString();
+}
 
 const std::vector<CommandPlan>& commandPlans() {
     static const std::vector<CommandPlan> plans = makePlans();

@@ -65,16 +65,19 @@ enum class Restore {
 struct CommandPlan {
     Command command;
     CommandMenu menu;
-    QString caption;
+    const char* caption;  // the texts' sources, untranslated: shown through planText
     std::vector<Prepare> prepare;
     std::vector<Restore> restore;
-    QString stopMessage{};        // RequireFile, NoRecordsMessage: told when the command stops
-    QString printingWhat{};       // PrinterCheck: "labels", "envelopes", ...
-    QString sideFile{};           // OpenSideFile / OpenOrCreateSideFile
-    QString sideFileMessage{};    // when the side file cannot be opened
-    QString workFile{};           // DeleteWorkFile
+    const char* stopMessage = nullptr;       // RequireFile, NoRecordsMessage: told on stopping
+    const char* noPrinterMessage = nullptr;  // PrinterCheck: "There are no installed printers..."
+    QString sideFile{};                      // OpenSideFile / OpenOrCreateSideFile
+    const char* sideFileMessage = nullptr;   // when the side file cannot be opened
+    QString workFile{};                      // DeleteWorkFile
     bool changesRecords = false;  // may add, change or delete records: not for a read-only file
 };
+
+// A caption or message of a plan in the user's language; empty for none.
+QString planText(const char* source);
 
 // Every command, in menu order.
 const std::vector<CommandPlan>& commandPlans();

@@ -49,7 +49,8 @@ void CommandRun::run() {
         }
     }
     host_.updateCommandStates();
-    if (!failure_.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure_);
+    if (!failure_.isEmpty())
+        messages().error(QStringLiteral("Ravenpost"), failure_);  // the program's name
 }
 
 void CommandRun::fail(const std::exception& e) {
@@ -61,12 +62,11 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
     switch (step) {
         case Prepare::RequireFile:
             if (table.isOpen()) return Outcome::Go;
-            showInformation(plan_.stopMessage);
+            showInformation(planText(plan_.stopMessage));
             return Outcome::Stop;
         case Prepare::PrinterCheck:
             if (!host_.printers() || !host_.printers()->anyInstalled()) {
-                showInformation(QStringLiteral("There are no installed printers.\r\nPrinting ") +
-                                plan_.printingWhat + QStringLiteral(" is not feasible"));
+                showInformation(planText(plan_.noPrinterMessage));
                 return Outcome::Stop;
             }
             host_.printers()->rememberSelection();
@@ -75,7 +75,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
             return table.isOpen() && table->visibleCount() > 0 ? Outcome::Go : Outcome::Stop;
         case Prepare::NoRecordsMessage:
             if (table.isOpen() && table->visibleCount() > 0) return Outcome::Go;
-            showInformation(plan_.stopMessage);
+            showInformation(planText(plan_.stopMessage));
             return Outcome::Stop;
         case Prepare::PauseReactions:
             host_.setReactingToTableEvents(false);
@@ -103,7 +103,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
             table.close();
             if (const AddressFileResult reopened = openAddressTable(path_, own_);
                 !reopened.tell(showInformation)) {
-                showInformation(withCause(kExclusiveOpenMessage, reopened.cause));
+                showInformation(withCause(exclusiveOpenMessage(), reopened.cause));
                 return Outcome::SkipDialog;
             }
             context_.table = &own_;
@@ -114,7 +114,7 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
         case Prepare::OpenSideFile:
         case Prepare::OpenOrCreateSideFile:
             if (openSideFile(step == Prepare::OpenOrCreateSideFile)) return Outcome::Go;
-            showInformation(withCause(plan_.sideFileMessage, sideFileCause_));
+            showInformation(withCause(planText(plan_.sideFileMessage), sideFileCause_));
             return Outcome::SkipDialog;
     }
     return Outcome::Go;

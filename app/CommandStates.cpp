@@ -1,6 +1,15 @@
 #include "app/CommandStates.h"
 
+#include <QCoreApplication>
+
 namespace rp {
+namespace {
+
+QString caption(const char* text) {
+    return QCoreApplication::translate("CommandStates", text);
+}
+
+}  // namespace
 
 CommandStates computeCommandStates(bool open, bool editing, bool hasRecord, bool filterSet,
                                    bool readOnly) {
@@ -17,12 +26,12 @@ CommandStates computeCommandStates(bool open, bool editing, bool hasRecord, bool
     s.recordMenus = r && !e;
     s.filterPicture = open && filterSet;
     s.changeCommands = w && !e;
-    s.saveCaption = e ? QStringLiteral("&Save") : QStringLiteral("Save");
-    s.cancelCaption = e ? QStringLiteral("&Cancel") : QStringLiteral("Cancel");
-    s.addCaption = e ? QStringLiteral("Add") : QStringLiteral("&Add");
-    s.editCaption = e ? QStringLiteral("Edit") : QStringLiteral("&Edit");
-    s.deleteCaption = e ? QStringLiteral("Delete") : QStringLiteral("&Delete");
-    s.searchCaption = e ? QStringLiteral("Search") : QStringLiteral("Searc&h");
+    s.saveCaption = e ? caption("&Save") : caption("Save");
+    s.cancelCaption = e ? caption("&Cancel") : caption("Cancel");
+    s.addCaption = e ? caption("Add") : caption("&Add");
+    s.editCaption = e ? caption("Edit") : caption("&Edit");
+    s.deleteCaption = e ? caption("Delete") : caption("&Delete");
+    s.searchCaption = e ? caption("Search") : caption("Searc&h");
     return s;
 }
 

@@ -1,5 +1,7 @@
 #include "app/FilterBuilder.h"
 
+#include <QCoreApplication>
+
 #include "data/AddressLayout.h"
 #include "data/FieldText.h"
 #include "data/Transliteration.h"
@@ -25,7 +27,7 @@ int applyAddressFilter(xbase::Table& table, const FilterLines& typedLines,
     if (built.invalidDate) showInformation(invalidDateMessage(shortDateFmt));
     const bool tooComplex = built.expression.size() > kMaxFilterLength;
     if (built.expression.isEmpty() || tooComplex) {
-        if (tooComplex) showInformation(kFilterTooComplexMessage);
+        if (tooComplex) showInformation(filterTooComplexMessage());
         table.setFilter(kStandingCondition.toStdString());
         userExpression = built.expression;
         return 0;
@@ -35,9 +37,10 @@ int applyAddressFilter(xbase::Table& table, const FilterLines& typedLines,
             filterLineProblem(table, t, lines[static_cast<std::size_t>(t.line)]);
         if (problem.isEmpty()) continue;
         const FilterLineDef& def = filterLineDefs()[static_cast<std::size_t>(t.line)];
-        showInformation(QStringLiteral("The %1 line cannot be used in a filter: %2\r\n"
-                                       "The previous filter stays in force.")
-                            .arg(QLatin1String(def.label), problem));
+        showInformation(QCoreApplication::translate("FilterBuilder",
+                                                    "The %1 line cannot be used in a filter: %2\r\n"
+                                                    "The previous filter stays in force.")
+                            .arg(QCoreApplication::translate("FilterLines", def.label), problem));
         return userExpression.isEmpty() ? 0 : static_cast<int>(table.visibleCount());
     }
     // Every term compiles (each is a comparison or a chain of them) and holds only characters

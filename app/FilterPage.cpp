@@ -1,5 +1,6 @@
 #include "app/FilterPage.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,7 +16,7 @@ namespace {
 constexpr int kFooterGap = 10;
 
 QString textLineHelp(const QString& label) {
-    return QStringLiteral(
+    return FilterPage::tr(
                "Finds the records whose %1 begins with what you type here; capitals or not does "
                "not matter.\n"
                "Start with an operator to compare instead: > after, >= from, < before, <= up to "
@@ -26,13 +27,12 @@ QString textLineHelp(const QString& label) {
         .arg(label);
 }
 
-const QString& dateLineHelp() {
-    static const QString help = QStringLiteral(
+QString dateLineHelp() {
+    return FilterPage::tr(
         "Finds the records with this date, typed in the date format of the preferences.\n"
         "Start with > for later dates, >= for this date or later, < for earlier dates or <= for "
         "this date or earlier; for example >=01/15/1997.\n"
         "; + and ^ have no meaning on this line.");
-    return help;
 }
 
 }  // namespace
@@ -46,9 +46,10 @@ FilterPage::FilterPage(QWidget* parent) : QWidget(parent) {
         const FilterLineDef& def = filterLineDefs()[static_cast<std::size_t>(i)];
         auto* edit = new QLineEdit(this);
         edit->setObjectName(QLatin1String(def.field));
-        edit->setWhatsThis(def.date ? dateLineHelp() : textLineHelp(QLatin1String(def.label)));
+        const QString label = QCoreApplication::translate("FilterLines", def.label);
+        edit->setWhatsThis(def.date ? dateLineHelp() : textLineHelp(label));
         connect(edit, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
-        auto* caption = new QLabel(QLatin1String(def.label), this);
+        auto* caption = new QLabel(label, this);
         caption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(edit);
         grid->addWidget(caption, i, 0);
@@ -60,10 +61,10 @@ FilterPage::FilterPage(QWidget* parent) : QWidget(parent) {
 
     footer_ = new QWidget(this);
     count_ = new QLabel(footer_);
-    setNow_ = new QPushButton(QStringLiteral("Set &Now"), footer_);
-    clear_ = new QPushButton(QStringLiteral("C&lear"), footer_);
-    setNow_->setToolTip(QStringLiteral("Set the filter the lines describe and count its records"));
-    clear_->setToolTip(QStringLiteral("Empty every line and show all records"));
+    setNow_ = new QPushButton(tr("Set &Now"), footer_);
+    clear_ = new QPushButton(tr("C&lear"), footer_);
+    setNow_->setToolTip(tr("Set the filter the lines describe and count its records"));
+    clear_->setToolTip(tr("Empty every line and show all records"));
     for (QPushButton* b : {setNow_, clear_}) b->setAutoDefault(false);
     auto* row = new QHBoxLayout(footer_);
     row->setContentsMargins(0, 0, 0, 0);
@@ -120,12 +121,13 @@ void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRe
 }
 
 void FilterPage::setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression) {
-    count_->setText(QStringLiteral("Searching..."));
+    count_->setText(tr("Searching..."));
     count_->repaint();
     const int n = applyAddressFilter(table, lines(), shortDateFmt, userExpression);
-    count_->setText(userExpression.isEmpty() ? QString::number(table.visibleCount()) +
-                                                   QStringLiteral(" matches (all records)")
-                                             : QString::number(n) + QStringLiteral(" matches"));
+    // One English form for every count ("1 matches").
+    count_->setText(userExpression.isEmpty() ? tr("%n matches (all records)", nullptr,
+                                                  static_cast<int>(table.visibleCount()))
+                                             : tr("%n matches", nullptr, n));
     if (n == 0) userExpression.clear();
 }
 

@@ -11,8 +11,9 @@ IndexRecoveryGauge::~IndexRecoveryGauge() = default;
 xbase::ProgressFn IndexRecoveryGauge::progress() {
     return [this](int percent) {
         if (!window_) {
-            window_ = std::make_unique<QProgressDialog>(QStringLiteral("Rebuilding Indexes"),
-                                                        QString(), 0, 100, parent_);
+            window_ = std::make_unique<QProgressDialog>(
+                QCoreApplication::translate("IndexRecoveryGauge", "Rebuilding Indexes"), QString(),
+                0, 100, parent_);
             window_->setWindowTitle(QStringLiteral("Ravenpost"));
             window_->setWindowModality(Qt::WindowModal);
             window_->setMinimumDuration(0);

@@ -55,7 +55,7 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
     typingMode_ = new QLabel;
     filterPicture_ = new QLabel;
     filterPicture_->setPixmap(style()->standardPixmap(QStyle::SP_FileDialogContentsView));
-    filterPicture_->setToolTip(QStringLiteral("A filter is set"));
+    filterPicture_->setToolTip(tr("A filter is set"));
     filterPicture_->hide();
     // Said in the status bar too: a window without a title bar does not show the title's mark.
     readOnlyMark_ = new QLabel(tr("Read-only"));
@@ -64,7 +64,7 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
     statusBar()->addPermanentWidget(filterPicture_);
     statusBar()->addPermanentWidget(readOnlyMark_);
     statusBar()->addPermanentWidget(typingMode_);
-    typingMode_->setText(QStringLiteral("Insert"));
+    typingMode_->setText(tr("Insert"));
     qApp->installEventFilter(this);
     showPage(0);
     updateCommandStates();
@@ -87,25 +87,23 @@ void MainWindow::setServices(MainWindowServices services) {
 }
 
 void MainWindow::buildMenus() {
-    fileMenu_ = menuBar()->addMenu(QStringLiteral("&File"));
-    fileMenu_->addAction(QStringLiteral("&Open"), this,
-                         guarded(this, &MainWindow::onOpenTriggered));
-    fileMenu_->addAction(QStringLiteral("&New"), this, guarded(this, &MainWindow::onNewTriggered));
+    fileMenu_ = menuBar()->addMenu(tr("&File"));
+    fileMenu_->addAction(tr("&Open"), this, guarded(this, &MainWindow::onOpenTriggered));
+    fileMenu_->addAction(tr("&New"), this, guarded(this, &MainWindow::onNewTriggered));
     fileMenu_->addSeparator();
-    fileMenu_->addAction(QStringLiteral("&Preferences"), this,
+    fileMenu_->addAction(tr("&Preferences"), this,
                          guarded(this, &MainWindow::onPreferencesTriggered));
     fileMenu_->addSeparator();
     addCommand(fileMenu_, Command::ImportDbf);
     addCommand(fileMenu_, Command::ImportAscii);
     addCommand(fileMenu_, Command::ImportVcard);
     fileMenu_->addSeparator();
-    rebuildIndexes_ = fileMenu_->addAction(QStringLiteral("&Rebuild Indexes"), this,
+    rebuildIndexes_ = fileMenu_->addAction(tr("&Rebuild Indexes"), this,
                                            guarded(this, &MainWindow::onRebuildIndexesTriggered));
     fileMenu_->addSeparator();
-    clone_ = fileMenu_->addAction(QStringLiteral("&Clone"), this,
-                                  guarded(this, &MainWindow::onCloneTriggered));
+    clone_ = fileMenu_->addAction(tr("&Clone"), this, guarded(this, &MainWindow::onCloneTriggered));
     fileMenu_->addSeparator();
-    fileMenu_->addAction(QStringLiteral("E&xit"), this, &MainWindow::close);
+    fileMenu_->addAction(tr("E&xit"), this, &MainWindow::close);
     mruSeparator_ = fileMenu_->addSeparator();
 
     orderMenu_ = new OrderMenu(table_, this);
@@ -116,8 +114,8 @@ void MainWindow::buildMenus() {
                 updateCommandStates();
             }));
 
-    utilitiesMenu_ = menuBar()->addMenu(QStringLiteral("&Utilities"));
-    utilitiesMenu_->addAction(QStringLiteral("&Count Records"), this,
+    utilitiesMenu_ = menuBar()->addMenu(tr("&Utilities"));
+    utilitiesMenu_->addAction(tr("&Count Records"), this,
                               guarded(this, &MainWindow::onCountRecordsTriggered));
     addCommand(utilitiesMenu_, Command::CountZipCodes);
     utilitiesMenu_->addSeparator();
@@ -134,15 +132,15 @@ void MainWindow::buildMenus() {
     for (Command c : {Command::Labels, Command::Envelopes, Command::Letters, Command::Reports})
         addCommand(nullptr, c);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    help->addAction(QStringLiteral("&Contents"), this, &MainWindow::onContentsTriggered);
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->addAction(tr("&Contents"), this, &MainWindow::onContentsTriggered);
     help->addSeparator();
-    help->addAction(QStringLiteral("&About"), this, &MainWindow::onAboutTriggered);
+    help->addAction(tr("&About"), this, &MainWindow::onAboutTriggered);
 }
 
 // A command's entry in menu, or on the menu bar itself when menu is null.
 void MainWindow::addCommand(QMenu* menu, Command command) {
-    const QString caption = planFor(command).caption;
+    const QString caption = planText(planFor(command).caption);
     QAction* action = menu ? menu->addAction(caption) : menuBar()->addAction(caption);
     connect(action, &QAction::triggered, this, guarded([this, command] { runCommand(command); }));
     commandActions_[command] = action;
@@ -158,9 +156,9 @@ void MainWindow::setFrozen(bool frozen) {
 QWidget* MainWindow::buildPages() {
     auto* central = new QWidget;
     auto* pageRow = new QHBoxLayout;
-    const char* captions[3] = {"Main", "Browse", "Filter"};
+    const QString captions[3] = {tr("Main"), tr("Browse"), tr("Filter")};
     for (int i = 0; i < 3; ++i) {
-        pageButtons_[i] = new QPushButton(QString::fromLatin1(captions[i]));
+        pageButtons_[i] = new QPushButton(captions[i]);
         pageButtons_[i]->setFocusPolicy(Qt::NoFocus);
         pageButtons_[i]->setAutoDefault(false);
         connect(pageButtons_[i], &QPushButton::clicked, this, guarded([this, i] {
@@ -203,11 +201,11 @@ QWidget* MainWindow::buildPages() {
     connect(filter_, &FilterPage::setNowRequested, this,
             guarded(this, &MainWindow::onSetNowClicked));
 
-    auto* exitButton = new QPushButton(QStringLiteral("Exit"));
-    auto* helpButton = new QPushButton(QStringLiteral("Help"));
+    auto* exitButton = new QPushButton(tr("Exit"));
+    auto* helpButton = new QPushButton(tr("Help"));
     auto* pointer = new QToolButton;
     pointer->setText(QStringLiteral("?"));
-    pointer->setToolTip(QStringLiteral("Pointer help"));
+    pointer->setToolTip(tr("Pointer help"));
     for (QPushButton* b : {exitButton, helpButton}) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
@@ -306,7 +304,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!askYesNo(QStringLiteral("Exit now?"))) {
+    if (!askYesNo(tr("Exit now?"))) {
         event->ignore();
         return;
     }

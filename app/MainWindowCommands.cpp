@@ -18,7 +18,7 @@ void MainWindow::runCommand(Command command) {
 
 void MainWindow::onRebuildIndexesTriggered() {
     if (!table_.isOpen()) {
-        showInformation(QStringLiteral("You need to have a RVW file open first"));
+        showInformation(tr("You need to have a RVW file open first"));
         return;
     }
     if (editor_.editing()) return;

@@ -74,7 +74,7 @@ bool MainWindow::openAddressFile(const QString& path) {
         currentFile_.clear();
     }
     setWindowTitle(editor_.readOnly() ? tr("Ravenpost - %1 (read-only)").arg(path)
-                                      : QStringLiteral("Ravenpost - ") + path);
+                                      : tr("Ravenpost - %1").arg(path));
     return opened;
 }
 
@@ -97,11 +97,11 @@ void MainWindow::onAddressFileOpened(bool opened) {
     // A read-only file cannot be added to: an empty one says nothing.
     if (table_->recordCount() == 0 && !editor_.readOnly())
         showInformation(
-            QStringLiteral("There are no records in this file\r\n"
-                           "Press Alt-A to add a new record OR\r\n"
-                           "From the File menu select\r\n"
-                           "Import from DBF File  or\r\n"
-                           "Import from ASCII File"));
+            tr("There are no records in this file\r\n"
+               "Press Alt-A to add a new record OR\r\n"
+               "From the File menu select\r\n"
+               "Import from DBF File  or\r\n"
+               "Import from ASCII File"));
 }
 
 void MainWindow::applyFilter() {
@@ -133,8 +133,8 @@ void MainWindow::updateMenuMRUList() {
 
 void MainWindow::onOpenTriggered() {
     FileRequest request;
-    request.caption = QStringLiteral("Open");
-    request.filter = QStringLiteral("Ravenpost Files|*.dbf");
+    request.caption = tr("Open");
+    request.filter = tr("Ravenpost Files|*.dbf");
     request.folder = dataFolder_;
     request.mustExist = true;
     if (const auto path = fileChooser().openFile(request)) openChosenFile(*path);
@@ -143,7 +143,7 @@ void MainWindow::onOpenTriggered() {
 
 void MainWindow::openChosenFile(const QString& path) {
     if (QFileInfo(path).suffix().toUpper() != QLatin1String("DBF"))
-        showInformation(QStringLiteral("Must be a DBF file"));
+        showInformation(tr("Must be a DBF file"));
     else
         openAddressFile(path);
 }
@@ -162,17 +162,17 @@ void MainWindow::openRequestedFile(const QString& path) {
 
 void MainWindow::onNewTriggered() {
     FileRequest request;
-    request.caption = QStringLiteral("New");
-    request.filter = QStringLiteral("Ravenpost Files|*.DBF");
+    request.caption = tr("New");
+    request.filter = tr("Ravenpost Files|*.DBF");
     request.folder = dataFolder_;
     request.proposedName = QStringLiteral("RAVENP1.DBF");
     request.defaultSuffix = QStringLiteral("DBF");
     request.confirmOverwrite = true;
     if (const auto path = fileChooser().newFile(request)) {
         if (QFileInfo(*path).suffix().toUpper() != QLatin1String("DBF")) {
-            showInformation(QStringLiteral("Must have a .DBF extension"));
+            showInformation(tr("Must have a .DBF extension"));
         } else if (QFileInfo::exists(*path)) {
-            showInformation(QStringLiteral("That file already exists.Please select another name"));
+            showInformation(tr("That file already exists.Please select another name"));
         } else if (createAddressFile(*path, creating_).tell(showInformation)) {
             creating_.close();
             table_.close();
@@ -189,11 +189,11 @@ void MainWindow::onPreferencesTriggered() {
 
 void MainWindow::onCountRecordsTriggered() {
     if (!table_.isOpen()) return;
-    const QString n = QString::number(table_->visibleCount());
+    // The counts keep one English form ("There are 1 records").
+    const int n = static_cast<int>(table_->visibleCount());
     showInformation(filterExpression_.isEmpty()
-                        ? QStringLiteral("There are ") + n + QStringLiteral(" records")
-                        : QStringLiteral("There are ") + n +
-                              QStringLiteral(" records which match the current filter"));
+                        ? tr("There are %n records", nullptr, n)
+                        : tr("There are %n records which match the current filter", nullptr, n));
 }
 
 }  // namespace rp

@@ -93,9 +93,8 @@ void MainWindow::bindRecordEditor() {
     connect(&editor_, &RecordEditor::statesChanged, this, &MainWindow::updateCommandStates);
     connect(&editor_, &RecordEditor::focusRequested, this,
             [this](const QString& name) { record_->field(name)->setFocus(); });
-    connect(&editor_, &RecordEditor::typingModeChanged, this, [this](bool insert) {
-        typingMode_->setText(insert ? QStringLiteral("Insert") : QStringLiteral("Overwrite"));
-    });
+    connect(&editor_, &RecordEditor::typingModeChanged, this,
+            [this](bool insert) { typingMode_->setText(insert ? tr("Insert") : tr("Overwrite")); });
 
     connect(record_->searchButton, &QPushButton::clicked, this,
             guarded(this, &MainWindow::onSearchClicked));

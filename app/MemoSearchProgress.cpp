@@ -16,19 +16,17 @@ MemoSearchProgress::MemoSearchProgress(const QString& text, QWidget* parent,
                                        const ProgressClock& clock)
     : Dialog(parent, HelpTopic::RecordPage),
       events_(std::chrono::milliseconds(kEventIntervalMs), clock) {
-    setWindowTitle(QStringLiteral("Searching"));
+    setWindowTitle(tr("Searching"));
     setWindowModality(Qt::ApplicationModal);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     const int width = fontMetrics().averageCharWidth() * kTextChars;
     text_ = new QLabel(
-        fontMetrics().elidedText(QStringLiteral("Searching for: ") + text, Qt::ElideRight, width),
-        this);
+        fontMetrics().elidedText(tr("Searching for: %1").arg(text), Qt::ElideRight, width), this);
     text_->setMinimumWidth(width);
     text_->setToolTip(text);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
-    cancel_->setWhatsThis(
-        QStringLiteral("Stops the search and goes back to the record you were on."));
+    cancel_ = new QPushButton(tr("Cancel"), this);
+    cancel_->setWhatsThis(tr("Stops the search and goes back to the record you were on."));
     connect(cancel_, &QPushButton::clicked, this, &MemoSearchProgress::reject);
 
     layOutAboveButton(text_, cancel_);

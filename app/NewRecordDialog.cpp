@@ -11,7 +11,7 @@ namespace rp {
 
 NewRecordDialog::NewRecordDialog(bool askZip, bool askNames, QWidget* parent)
     : Dialog(parent, HelpTopic::RecordPage) {
-    setWindowTitle(QStringLiteral("New Record"));
+    setWindowTitle(tr("New Record"));
     auto* form = new QFormLayout;
     const auto line = [&](const QString& label, int width, const QString& help) {
         auto* edit = new QLineEdit;
@@ -22,16 +22,14 @@ NewRecordDialog::NewRecordDialog(bool askZip, bool askNames, QWidget* parent)
         return edit;
     };
     if (askZip)
-        zip_ = line(QStringLiteral("Zip Code or Postal Code"), 10,
-                    QStringLiteral("The city and state of a record with this code are filled in."));
+        zip_ = line(tr("Zip Code or Postal Code"), 10,
+                    tr("The city and state of a record with this code are filled in."));
     if (askNames) {
-        last_ = line(QStringLiteral("Last Name"), 30,
-                     QStringLiteral("Checked for a record with the same names."));
-        first_ = line(QStringLiteral("First Name"), 30,
-                      QStringLiteral("Checked for a record with the same names."));
+        last_ = line(tr("Last Name"), 30, tr("Checked for a record with the same names."));
+        first_ = line(tr("First Name"), 30, tr("Checked for a record with the same names."));
     }
-    auto* ok = new QPushButton(QStringLiteral("OK [PgDn]"));
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"));
+    auto* ok = new QPushButton(tr("OK [PgDn]"));
+    auto* cancel = new QPushButton(tr("Cancel"));
     for (QPushButton* b : {ok, cancel}) b->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);

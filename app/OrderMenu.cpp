@@ -10,20 +10,20 @@ namespace rp {
 
 const std::array<OrderEntry, OrderMenu::kEntryCount>& OrderMenu::entries() {
     static const std::array<OrderEntry, kEntryCount> list = {{
-        {"&Last Name", "LNAME"},
-        {"&First Name", "FNAME"},
-        {"&Title", "TITLE"},
-        {"&Organization", "ORG"},
-        {"&Street", "STREET"},
-        {"&City", "CITY"},
-        {"&State", "STATE"},
-        {"&Zip", "ZIP"},
-        {"&Country", "COUNTRY"},
-        {"&Phone", "PHONE"},
-        {"&E-mail", "EMAIL"},
-        {"&Fax", "FAX"},
-        {"&Date", "DATE"},
-        {"&Codes", "NOTES"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Last Name"), "LNAME"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&First Name"), "FNAME"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Title"), "TITLE"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Organization"), "ORG"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Street"), "STREET"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&City"), "CITY"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&State"), "STATE"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Zip"), "ZIP"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Country"), "COUNTRY"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Phone"), "PHONE"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&E-mail"), "EMAIL"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Fax"), "FAX"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Date"), "DATE"},
+        {QT_TRANSLATE_NOOP("rp::OrderMenu", "&Codes"), "NOTES"},
     }};
     return list;
 }
@@ -31,12 +31,11 @@ const std::array<OrderEntry, OrderMenu::kEntryCount>& OrderMenu::entries() {
 OrderMenu::OrderMenu(AddressTable& table, QWidget* parent)
     : QObject(parent),
       table_(table),
-      menu_(new QMenu(QStringLiteral("&Order"), parent)),
+      menu_(new QMenu(tr("&Order"), parent)),
       group_(new QActionGroup(this)) {
     group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
     for (int i = 0; i < kEntryCount; ++i) {
-        QAction* a =
-            menu_->addAction(QString::fromLatin1(entries()[static_cast<std::size_t>(i)].caption));
+        QAction* a = menu_->addAction(tr(entries()[static_cast<std::size_t>(i)].caption));
         a->setCheckable(true);
         group_->addAction(a);
         connect(a, &QAction::triggered, this, guarded([this, i] {
@@ -69,8 +68,7 @@ void OrderMenu::setCurrentOrder(const QString& tag) {
 }
 
 QString OrderMenu::currentCaption() const {
-    return QString::fromLatin1(entries()[static_cast<std::size_t>(current_)].caption)
-        .remove(QLatin1Char('&'));
+    return tr(entries()[static_cast<std::size_t>(current_)].caption).remove(QLatin1Char('&'));
 }
 
 QString OrderMenu::currentTag() const {

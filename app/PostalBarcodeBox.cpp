@@ -11,29 +11,28 @@
 namespace rp {
 
 PostalBarcodeBox::PostalBarcodeBox(const PostalBarcodeSettings& settings, QWidget* parent)
-    : QGroupBox(QStringLiteral("Postal Barcode"), parent) {
+    : QGroupBox(tr("Postal Barcode"), parent) {
     postnet_ = new QRadioButton(QStringLiteral("POSTNET"), this);
-    postnet_->setWhatsThis(QStringLiteral("Prints the POSTNET barcode of the ZIP code."));
-    intelligentMail_ = new QRadioButton(QStringLiteral("Intelligent Mail"), this);
+    postnet_->setWhatsThis(tr("Prints the POSTNET barcode of the ZIP code."));
+    intelligentMail_ = new QRadioButton(tr("Intelligent Mail"), this);
     intelligentMail_->setWhatsThis(
-        QStringLiteral("Prints the Intelligent Mail barcode: the ZIP code with your mailer ID "
-                       "and a serial number for each piece."));
+        tr("Prints the Intelligent Mail barcode: the ZIP code with your mailer ID "
+           "and a serial number for each piece."));
     (settings.symbology == BarcodeSymbology::IntelligentMail ? intelligentMail_ : postnet_)
         ->setChecked(true);
 
     const MailerTracking& t = settings.tracking;
     barcodeId_ = digitBox(t.barcodeId, 2,
-                          QStringLiteral("Two digits, the second 0 to 4; 00 when the postal "
-                                         "service has not asked for another."));
-    serviceType_ =
-        digitBox(t.serviceType, 3, QStringLiteral("The three-digit service type of the mailing."));
+                          tr("Two digits, the second 0 to 4; 00 when the postal "
+                             "service has not asked for another."));
+    serviceType_ = digitBox(t.serviceType, 3, tr("The three-digit service type of the mailing."));
     mailerId_ = digitBox(t.mailerId, 9,
-                         QStringLiteral("The mailer ID the postal service gave you: 6 digits, "
-                                        "or 9 beginning with 9."));
+                         tr("The mailer ID the postal service gave you: 6 digits, "
+                            "or 9 beginning with 9."));
     serial_ = digitBox(QString::number(t.serial), 9,
-                       QStringLiteral("The serial number the next printed piece takes: up to 9 "
-                                      "digits beside a 6-digit mailer ID, up to 6 beside a "
-                                      "9-digit one."));
+                       tr("The serial number the next printed piece takes: up to 9 "
+                          "digits beside a 6-digit mailer ID, up to 6 beside a "
+                          "9-digit one."));
     problemLine_ = new QLabel(this);
     problemLine_->setStyleSheet(QStringLiteral("color: #b00000"));
     problemLine_->setWordWrap(true);
@@ -44,10 +43,10 @@ PostalBarcodeBox::PostalBarcodeBox(const PostalBarcodeSettings& settings, QWidge
     choice->addStretch();
     auto* form = new QFormLayout;
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    form->addRow(QStringLiteral("Barcode identifier"), barcodeId_);
-    form->addRow(QStringLiteral("Service type"), serviceType_);
-    form->addRow(QStringLiteral("Mailer ID"), mailerId_);
-    form->addRow(QStringLiteral("Next serial number"), serial_);
+    form->addRow(tr("Barcode identifier"), barcodeId_);
+    form->addRow(tr("Service type"), serviceType_);
+    form->addRow(tr("Mailer ID"), mailerId_);
+    form->addRow(tr("Next serial number"), serial_);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(choice);
     layout->addLayout(form);

@@ -24,7 +24,7 @@ constexpr int kCountryLength = 30;
 
 PreferencesDialog::PreferencesDialog(const QString& iniPath, QWidget* parent)
     : Dialog(parent, kHelpTopic), iniPath_(iniPath), held_(loadPreferences(IniFile(iniPath))) {
-    setWindowTitle(QStringLiteral("Preferences"));
+    setWindowTitle(tr("Preferences"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(makeDateFormatRow());
@@ -42,43 +42,40 @@ QLayout* PreferencesDialog::makeDateFormatRow() {
     dateFormat_->setCurrentIndex(
         dateFormat_->findText(held_.shortDateFmt, Qt::MatchExactly | Qt::MatchCaseSensitive));
     dateFormat_->setWhatsThis(
-        QStringLiteral("How dates are shown and typed: the order of day, month "
-                       "and year, the separator, and two or four digits for the year."));
+        tr("How dates are shown and typed: the order of day, month "
+           "and year, the separator, and two or four digits for the year."));
     // Connected after the stored format is shown, so that only a pick replaces the date values.
     connect(dateFormat_, &QComboBox::currentIndexChanged, this, &PreferencesDialog::pickDateFormat);
 
     auto* row = new QFormLayout;
     row->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    row->addRow(QStringLiteral("Date Format"), dateFormat_);
+    row->addRow(tr("Date Format"), dateFormat_);
     return row;
 }
 
 QGroupBox* PreferencesDialog::makeAddingGroup() {
-    auto* group = new QGroupBox(QStringLiteral(" When adding new records"), this);
+    auto* group = new QGroupBox(tr(" When adding new records"), this);
     auto* form = new QFormLayout(group);
-    form->addRow(
-        makeSwitch(QStringLiteral("Enter today's date in the date field"),
-                   QStringLiteral("Puts today's date in the date field of every new record."),
-                   &Preferences::plugDate));
-    form->addRow(
-        makeSwitch(QStringLiteral("Automatically insert city and state/province"),
-                   QStringLiteral("Fills in the city and state or province from the ZIP or "
-                                  "postal code you type."),
-                   &Preferences::plugCityState));
-    form->addRow(
-        makeSwitch(QStringLiteral("Automatically check for duplicate names"),
-                   QStringLiteral("Warns you on saving a new record when a record with the same "
-                                  "name is already in the list."),
-                   &Preferences::autoDupCheck));
+    form->addRow(makeSwitch(tr("Enter today's date in the date field"),
+                            tr("Puts today's date in the date field of every new record."),
+                            &Preferences::plugDate));
+    form->addRow(makeSwitch(tr("Automatically insert city and state/province"),
+                            tr("Fills in the city and state or province from the ZIP or "
+                               "postal code you type."),
+                            &Preferences::plugCityState));
+    form->addRow(makeSwitch(tr("Automatically check for duplicate names"),
+                            tr("Warns you on saving a new record when a record with the same "
+                               "name is already in the list."),
+                            &Preferences::autoDupCheck));
 
     defaultCountry_ = new QLineEdit(held_.defaultCountry, group);
     defaultCountry_->setMaxLength(kCountryLength);
     defaultCountry_->setMinimumWidth(defaultCountry_->fontMetrics().averageCharWidth() *
                                      kCountryLength);
     defaultCountry_->setWhatsThis(
-        QStringLiteral("The country put in every new record. Leave it empty for "
-                       "lists within one country."));
-    form->addRow(QStringLiteral("Default Country Name"), defaultCountry_);
+        tr("The country put in every new record. Leave it empty for "
+           "lists within one country."));
+    form->addRow(tr("Default Country Name"), defaultCountry_);
     return group;
 }
 
@@ -90,37 +87,35 @@ QGroupBox* PreferencesDialog::makeCarryGroup() {
     };
     // Down the first column, then down the second.
     static constexpr Carry kCarried[] = {
-        {"Organization", "organization", &Preferences::carryOrg},
-        {"Street Address ", "street address", &Preferences::carrySA1},
-        {"City", "city", &Preferences::carryCity},
-        {"State/Province", "state or province", &Preferences::carryState},
-        {"Zip/Postal Code", "ZIP or postal code", &Preferences::carryZip},
-        {"Country", "country", &Preferences::carryCountry},
+        {QT_TR_NOOP("Organization"), QT_TR_NOOP("organization"), &Preferences::carryOrg},
+        {QT_TR_NOOP("Street Address "), QT_TR_NOOP("street address"), &Preferences::carrySA1},
+        {QT_TR_NOOP("City"), QT_TR_NOOP("city"), &Preferences::carryCity},
+        {QT_TR_NOOP("State/Province"), QT_TR_NOOP("state or province"), &Preferences::carryState},
+        {QT_TR_NOOP("Zip/Postal Code"), QT_TR_NOOP("ZIP or postal code"), &Preferences::carryZip},
+        {QT_TR_NOOP("Country"), QT_TR_NOOP("country"), &Preferences::carryCountry},
     };
     constexpr int kRows = 3;
 
-    auto* group = new QGroupBox(QStringLiteral("Carry forward the following fields:"), this);
+    auto* group = new QGroupBox(tr("Carry forward the following fields:"), this);
     auto* grid = new QGridLayout(group);
     for (int i = 0; i < static_cast<int>(std::size(kCarried)); ++i) {
         const Carry& c = kCarried[i];
         const QString help =
-            QStringLiteral("Copies the %1 of the record on the screen into each new record.")
-                .arg(QLatin1String(c.field));
-        grid->addWidget(makeSwitch(QLatin1String(c.caption), help, c.member), i % kRows, i / kRows);
+            tr("Copies the %1 of the record on the screen into each new record.").arg(tr(c.field));
+        grid->addWidget(makeSwitch(tr(c.caption), help, c.member), i % kRows, i / kRows);
     }
     return group;
 }
 
 QLayout* PreferencesDialog::makeButtonRow() {
-    auto* save = new QPushButton(QStringLiteral("Save"), this);
+    auto* save = new QPushButton(tr("Save"), this);
     save->setDefault(true);
-    save->setWhatsThis(QStringLiteral("Keeps these preferences and closes the window."));
+    save->setWhatsThis(tr("Keeps these preferences and closes the window."));
     connect(save, &QPushButton::clicked, this, &PreferencesDialog::save);
 
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     cancel->setAutoDefault(false);
-    cancel->setWhatsThis(
-        QStringLiteral("Closes the window and leaves the preferences as they were."));
+    cancel->setWhatsThis(tr("Closes the window and leaves the preferences as they were."));
     connect(cancel, &QPushButton::clicked, this, &PreferencesDialog::reject);
 
     auto* row = new QHBoxLayout;

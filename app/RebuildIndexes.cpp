@@ -1,5 +1,7 @@
 #include "app/RebuildIndexes.h"
 
+#include <QCoreApplication>
+
 #include "data/AddressFile.h"
 #include "data/SideFiles.h"
 #include "framework/Messages.h"
@@ -18,12 +20,18 @@ struct SideIndex {
 
 // In the order they are rebuilt; the key expressions are written exactly so.
 constexpr SideIndex kSideIndexes[] = {
-    {"Rebuilding Letters File indexes", "RVPLTRS.DBF", "DESCRIPT", "UPPER(DESCRIPT)"},
-    {"Rebuilding Label Type File indexes", "RVPLBLS.DBF", "USERDESC", "UPPER(USERDESC)"},
-    {"Rebuilding Envelope Type File indexes", "RVPENVS.DBF", "NAME", "UPPER(NAME)"},
-    {"Rebuilding State/Province File indexes", "RVPSZCK.DBF", "STATE", "UPPER(STATE)"},
-    {"Rebuilding Label Setup File indexes", "RVPLSU.DBF", "DESCRIPT", "UPPER(descript)"},
-    {"Rebuilding Envelope Setup File indexes", "RVPESU.DBF", "DESCRIPT", "UPPER(descript)"},
+    {QT_TRANSLATE_NOOP("RebuildIndexes", "Rebuilding Letters File indexes"), "RVPLTRS.DBF",
+     "DESCRIPT", "UPPER(DESCRIPT)"},
+    {QT_TRANSLATE_NOOP("RebuildIndexes", "Rebuilding Label Type File indexes"), "RVPLBLS.DBF",
+     "USERDESC", "UPPER(USERDESC)"},
+    {QT_TRANSLATE_NOOP("RebuildIndexes", "Rebuilding Envelope Type File indexes"), "RVPENVS.DBF",
+     "NAME", "UPPER(NAME)"},
+    {QT_TRANSLATE_NOOP("RebuildIndexes", "Rebuilding State/Province File indexes"), "RVPSZCK.DBF",
+     "STATE", "UPPER(STATE)"},
+    {QT_TRANSLATE_NOOP("RebuildIndexes", "Rebuilding Label Setup File indexes"), "RVPLSU.DBF",
+     "DESCRIPT", "UPPER(descript)"},
+    {QT_TRANSLATE_NOOP("RebuildIndexes", "Rebuilding Envelope Setup File indexes"), "RVPESU.DBF",
+     "DESCRIPT", "UPPER(descript)"},
 };
 
 // Throws xbase::Error when the table cannot be opened or rebuilt; the table is closed either way.
@@ -48,7 +56,7 @@ void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
         return true;
     };
 
-    status(QStringLiteral("Cleaning out old deleted records"));
+    status(QCoreApplication::translate("RebuildIndexes", "Cleaning out old deleted records"));
     try {
         table->deleteIndexes();
         progress.setPacking(true);
@@ -59,7 +67,7 @@ void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
         showInformation(errorText(e));
     }
 
-    status(QStringLiteral("Rebuilding indexes"));
+    status(QCoreApplication::translate("RebuildIndexes", "Rebuilding indexes"));
     progress.setPacking(false);
     const auto tagProgress = [&](int, int percent) { return report(percent); };
     createAddressTags(table, tagProgress).tell(showInformation);
@@ -67,7 +75,7 @@ void rebuildAddressIndexes(AddressTable& table, ReindexProgress& progress, const
 
 void rebuildSideIndexes(xbase::Engine& engine, const QString& sideFolder, const StatusFn& status) {
     for (const SideIndex& side : kSideIndexes) {
-        status(QLatin1String(side.status));
+        status(QCoreApplication::translate("RebuildIndexes", side.status));
         const QString path = findSideFile(sideFolder, QLatin1String(side.file));
         if (path.isEmpty()) continue;
         try {

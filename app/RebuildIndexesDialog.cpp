@@ -24,12 +24,12 @@ constexpr int kStatusChars = 48;
 RebuildIndexesDialog::RebuildIndexesDialog(AddressTable& table, const QString& sideFolder,
                                            QWidget* parent)
     : Dialog(parent, kHelpTopic), table_(table), sideFolder_(sideFolder) {
-    setWindowTitle(QStringLiteral("Rebuild indexes for ") + QFileInfo(table.fileName()).fileName());
+    setWindowTitle(tr("Rebuild indexes for %1").arg(QFileInfo(table.fileName()).fileName()));
 
     gauge_ = new QProgressBar(this);
     gauge_->setRange(0, 100);
     gauge_->setValue(0);
-    gauge_->setWhatsThis(QStringLiteral("How far the rebuilding of the address file has come."));
+    gauge_->setWhatsThis(tr("How far the rebuilding of the address file has come."));
     // The gauge keeps its place while hidden, so that the dialog does not change size.
     QSizePolicy keepPlace = gauge_->sizePolicy();
     keepPlace.setRetainSizeWhenHidden(true);
@@ -40,18 +40,18 @@ RebuildIndexesDialog::RebuildIndexesDialog(AddressTable& table, const QString& s
     status_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     status_->setMargin(2);
     status_->setMinimumWidth(status_->fontMetrics().averageCharWidth() * kStatusChars);
-    status_->setWhatsThis(QStringLiteral("What is being rebuilt."));
+    status_->setWhatsThis(tr("What is being rebuilt."));
 
-    reindex_ = new QPushButton(QStringLiteral("Reindex"), this);
+    reindex_ = new QPushButton(tr("Reindex"), this);
     reindex_->setDefault(true);
     reindex_->setWhatsThis(
-        QStringLiteral("Removes the deleted records from the address file for good and builds "
-                       "the indexes of the address file and of the program's own tables afresh."));
+        tr("Removes the deleted records from the address file for good and builds "
+           "the indexes of the address file and of the program's own tables afresh."));
     connect(reindex_, &QPushButton::clicked, this, &RebuildIndexesDialog::onReindexClicked);
 
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(tr("Cancel"), this);
     cancel_->setAutoDefault(false);
-    cancel_->setWhatsThis(QStringLiteral("Closes the window and leaves the files as they are."));
+    cancel_->setWhatsThis(tr("Closes the window and leaves the files as they are."));
     connect(cancel_, &QPushButton::clicked, this, &RebuildIndexesDialog::onCancelClicked);
 
     help_ = makeHelpButton();

@@ -89,7 +89,7 @@ bool RecordEditor::storeRecord(const TypedRecord& typed) {
     }
     const auto day = parseDate(typed.date, prefs_.shortDateFmt);
     if (!day) {
-        showInformation(typed.date + QStringLiteral(" is not a valid date"));
+        showInformation(tr("%1 is not a valid date").arg(typed.date));
         emit focusRequested(QStringLiteral("DATE"));
         return false;
     }
@@ -133,7 +133,7 @@ void RecordEditor::cancel() {
 
 void RecordEditor::deleteRecord() {
     if (!hasCurrentRecord() || !canChange()) return;
-    if (!askYesNo(QStringLiteral("Delete this record?"))) return;
+    if (!askYesNo(tr("Delete this record?"))) return;
     xbase::Settings& settings = table_.engine().settings;
     settings.hideDeleted = false;
     QCoreApplication::processEvents();
@@ -186,7 +186,7 @@ void RecordEditor::move(int direction) {
 void RecordEditor::pageDown(const TypedRecord& typed) {
     if (!editing_)
         next();
-    else if (askYesNo(QStringLiteral("Save changes?")))
+    else if (askYesNo(tr("Save changes?")))
         save(typed);
 }
 
@@ -195,7 +195,7 @@ void RecordEditor::pageUp() {
 }
 
 bool RecordEditor::escape() {
-    if (!editing_ || !askYesNo(QStringLiteral("Cancel changes?"))) return false;
+    if (!editing_ || !askYesNo(tr("Cancel changes?"))) return false;
     cancel();
     return true;
 }

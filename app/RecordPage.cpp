@@ -33,45 +33,48 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(6);
     grid->setVerticalSpacing(2);
-    addField(grid, 0, 0, "Last", "LNAME", 30);
-    addField(grid, 1, 0, "First", "FNAME", 30);
-    addField(grid, 1, 2, "MI", "MIDDLE", 1);
-    addField(grid, 0, 2, "Prefix", "PREFIX", 12);
-    addField(grid, 2, 0, "Title", "TITLE", 30, 3);
-    addField(grid, 3, 0, "Org", "ORG", 30, 3);
-    addField(grid, 4, 0, "Street", "STREET", 30, 3);
-    addField(grid, 5, 0, "City", "CITY", 30, 3);
-    addField(grid, 6, 0, "State or Prov", "STATE", 20);
-    addField(grid, 6, 2, "Zip or Postal", "ZIP", 10);
-    addField(grid, 7, 0, "Country", "COUNTRY", 30, 3);
-    addField(grid, 8, 0, "Date", "DATE", 10);
+    addField(grid, 0, 0, tr("Last"), "LNAME", 30);
+    addField(grid, 1, 0, tr("First"), "FNAME", 30);
+    addField(grid, 1, 2, tr("MI"), "MIDDLE", 1);
+    addField(grid, 0, 2, tr("Prefix"), "PREFIX", 12);
+    addField(grid, 2, 0, tr("Title"), "TITLE", 30, 3);
+    addField(grid, 3, 0, tr("Org"), "ORG", 30, 3);
+    addField(grid, 4, 0, tr("Street"), "STREET", 30, 3);
+    addField(grid, 5, 0, tr("City"), "CITY", 30, 3);
+    addField(grid, 6, 0, tr("State or Prov"), "STATE", 20);
+    addField(grid, 6, 2, tr("Zip or Postal"), "ZIP", 10);
+    addField(grid, 7, 0, tr("Country"), "COUNTRY", 30, 3);
+    addField(grid, 8, 0, tr("Date"), "DATE", 10);
     dateFormat_ = new QLabel;
     grid->addWidget(dateFormat_, 8, 2, 1, 2);
-    addField(grid, 9, 0, "Phone", "PHONE", 30, 2);
-    dialButton = button("Dial");
+    addField(grid, 9, 0, tr("Phone"), "PHONE", 30, 2);
+    dialButton = button(tr("Dial"));
     grid->addWidget(dialButton, 9, 3, Qt::AlignLeft);
-    addField(grid, 10, 0, "Fax", "FAX", 30, 3);
-    addField(grid, 11, 0, "E-mail", "EMAIL", 30, 3);
-    addField(grid, 12, 0, "Codes", "NOTES", 30, 3);
+    addField(grid, 10, 0, tr("Fax"), "FAX", 30, 3);
+    addField(grid, 11, 0, tr("E-mail"), "EMAIL", 30, 3);
+    addField(grid, 12, 0, tr("Codes"), "NOTES", 30, 3);
     const std::pair<const char*, const char*> help[] = {
-        {"LNAME", "The last name; the Last Name order sorts by it and then by the first name."},
-        {"FNAME", "The first name."},
-        {"MIDDLE", "The middle initial, in capitals."},
-        {"PREFIX", "The salutation prefix, such as Mr. or Ms."},
-        {"TITLE", "The job title."},
-        {"ORG", "The organisation or company line of the address."},
-        {"STREET", "The street line of the address."},
-        {"CITY", "The city."},
-        {"STATE", "The state or province."},
-        {"ZIP", "The ZIP or postal code."},
-        {"COUNTRY", "The country; a new record may get the default country of the preferences."},
-        {"DATE", "A date kept for this person, typed in the date format shown beside it."},
-        {"PHONE", "The telephone number."},
-        {"FAX", "The fax number."},
-        {"EMAIL", "The e-mail address."},
-        {"NOTES", "Your selection codes; the filter can pick records by them."},
+        {"LNAME",
+         QT_TR_NOOP("The last name; the Last Name order sorts by it and then by the first name.")},
+        {"FNAME", QT_TR_NOOP("The first name.")},
+        {"MIDDLE", QT_TR_NOOP("The middle initial, in capitals.")},
+        {"PREFIX", QT_TR_NOOP("The salutation prefix, such as Mr. or Ms.")},
+        {"TITLE", QT_TR_NOOP("The job title.")},
+        {"ORG", QT_TR_NOOP("The organisation or company line of the address.")},
+        {"STREET", QT_TR_NOOP("The street line of the address.")},
+        {"CITY", QT_TR_NOOP("The city.")},
+        {"STATE", QT_TR_NOOP("The state or province.")},
+        {"ZIP", QT_TR_NOOP("The ZIP or postal code.")},
+        {"COUNTRY",
+         QT_TR_NOOP("The country; a new record may get the default country of the preferences.")},
+        {"DATE",
+         QT_TR_NOOP("A date kept for this person, typed in the date format shown beside it.")},
+        {"PHONE", QT_TR_NOOP("The telephone number.")},
+        {"FAX", QT_TR_NOOP("The fax number.")},
+        {"EMAIL", QT_TR_NOOP("The e-mail address.")},
+        {"NOTES", QT_TR_NOOP("Your selection codes; the filter can pick records by them.")},
     };
-    for (const auto& [name, text] : help) fields_[name]->setWhatsThis(text);
+    for (const auto& [name, text] : help) fields_[name]->setWhatsThis(tr(text));
     fields_["MIDDLE"]->setMaximumWidth(fontMetrics().averageCharWidth() * 4 + 12);
     connect(fields_["MIDDLE"], &QLineEdit::textEdited, this, [this] {
         QLineEdit* mi = fields_["MIDDLE"];
@@ -80,11 +83,11 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
         mi->setCursorPosition(at);
     });
 
-    auto* memoLabel = new QLabel("Memo");
+    auto* memoLabel = new QLabel(tr("Memo"));
     memo_ = new QPlainTextEdit;
     memo_->setTabChangesFocus(true);
     memo_->setMinimumHeight(80);
-    memo_->setWhatsThis("Free notes of any length. Typing here starts editing the record.");
+    memo_->setWhatsThis(tr("Free notes of any length. Typing here starts editing the record."));
     memo_->installEventFilter(this);
     memo_->viewport()->installEventFilter(this);
     memoLabel->setBuddy(memo_);
@@ -93,9 +96,9 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
         spellMemo();
         emit memoTyped();
     });
-    searchButton = button("Searc&h");
-    searchMemoButton = button("Search Memo");
-    findNextButton = button("Find Next");
+    searchButton = button(tr("Searc&h"));
+    searchMemoButton = button(tr("Search Memo"));
+    findNextButton = button(tr("Find Next"));
     findNextButton->hide();
     auto* memoColumn = new QVBoxLayout;
     memoColumn->addWidget(memoLabel);
@@ -106,15 +109,15 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     memoButtons->addStretch();
     memoColumn->addLayout(memoButtons);
 
-    addButton = button("&Add");
-    editButton = button("&Edit");
-    saveButton = button("Save");
-    cancelButton = button("Cancel");
-    deleteButton = button("&Delete");
+    addButton = button(tr("&Add"));
+    editButton = button(tr("&Edit"));
+    saveButton = button(tr("Save"));
+    cancelButton = button(tr("Cancel"));
+    deleteButton = button(tr("&Delete"));
     priorButton = button("<");
     nextButton = button(">");
-    priorButton->setToolTip("Previous record");
-    nextButton->setToolTip("Next record");
+    priorButton->setToolTip(tr("Previous record"));
+    nextButton->setToolTip(tr("Next record"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b :
          {addButton, editButton, saveButton, cancelButton, deleteButton, searchButton})
@@ -132,7 +135,7 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     page->addLayout(columns, 1);
     page->addLayout(buttons);
 
-    noFile_ = new QLabel("Please Open or Create a Ravenpost file");
+    noFile_ = new QLabel(tr("Please Open or Create a Ravenpost file"));
     noFile_->setObjectName("noFilePanel");
     static_cast<QLabel*>(noFile_)->setAlignment(Qt::AlignCenter);
     static_cast<QLabel*>(noFile_)->setWordWrap(true);

@@ -1,5 +1,7 @@
 #include "app/RecordSearch.h"
 
+#include <QCoreApplication>
+
 #include "data/DateText.h"
 #include "data/FieldText.h"
 #include "data/TableRestore.h"
@@ -41,7 +43,7 @@ bool searchFor(xbase::Table& table, const QString& orderTag, const QString& inpu
     const SearchKeyResult k = searchKey(orderTag, input, dateFormat);
     switch (k.kind) {
         case SearchKeyResult::Kind::InvalidDate:
-            showInformation(QStringLiteral("Invalid date entered"));
+            showInformation(QCoreApplication::translate("RecordSearch", "Invalid date entered"));
             return false;
         case SearchKeyResult::Kind::Unstorable:
             return false;

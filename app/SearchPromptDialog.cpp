@@ -19,22 +19,21 @@ constexpr int kInputChars = 40;
 std::unique_ptr<SearchPromptDialog> SearchPromptDialog::forOrder(const QString& orderCaption,
                                                                  const QString& dateFormat,
                                                                  QWidget* parent) {
-    auto box = std::unique_ptr<SearchPromptDialog>(
-        new SearchPromptDialog(QStringLiteral("Search"),
-                               QStringLiteral("Search for ") + orderCaption, dateFormat, parent));
+    auto box = std::unique_ptr<SearchPromptDialog>(new SearchPromptDialog(
+        tr("Search"), tr("Search for %1").arg(orderCaption), dateFormat, parent));
     box->input_->setWhatsThis(
-        QStringLiteral("The beginning of what you look for, in any letter case. The search goes "
-                       "to the first record in the current order that begins with it."));
+        tr("The beginning of what you look for, in any letter case. The search goes "
+           "to the first record in the current order that begins with it."));
     return box;
 }
 
 std::unique_ptr<SearchPromptDialog> SearchPromptDialog::forMemo(const QString& lastText,
                                                                 QWidget* parent) {
-    auto box = std::unique_ptr<SearchPromptDialog>(new SearchPromptDialog(
-        QStringLiteral("Memo Search"), QStringLiteral("Search For"), QString(), parent));
+    auto box = std::unique_ptr<SearchPromptDialog>(
+        new SearchPromptDialog(tr("Memo Search"), tr("Search For"), QString(), parent));
     box->input_->setWhatsThis(
-        QStringLiteral("A word or phrase to find anywhere in the memos, in any letter case. "
-                       "Find Next goes on to the next record that holds it."));
+        tr("A word or phrase to find anywhere in the memos, in any letter case. "
+           "Find Next goes on to the next record that holds it."));
     box->input_->setText(lastText);
     box->input_->selectAll();
     return box;
@@ -52,8 +51,8 @@ SearchPromptDialog::SearchPromptDialog(const QString& title, const QString& prom
     input_->setMinimumWidth(input_->fontMetrics().averageCharWidth() * kInputChars);
     prompt_->setBuddy(input_);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
+    auto* cancel = new QPushButton(tr("Cancel"), this);
     ok->setDefault(true);
     cancel->setAutoDefault(false);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
