@@ -1,6 +1,7 @@
 // "barcode": the bars of a postal barcode for a ZIP, to compare with the postal service's own
 // encoder. POSTNET writes the digits it encodes (with the correction digit) and its bars as F
 // (full) and H (half); --imb writes the Intelligent Mail barcode's bars as A, D, F and T.
+#include <QCoreApplication>
 #include <QTextStream>
 #include <cstdio>
 
@@ -18,7 +19,8 @@ namespace {
 MailerTracking trackingOption(const QString& value) {
     const QStringList parts = value.split(QLatin1Char(','));
     if (parts.size() != 4)
-        throw BatchError(QStringLiteral("--imb takes BARCODEID,SERVICE,MAILER,SERIAL"));
+        throw BatchError(QCoreApplication::translate(
+            "BarcodeCommand", "--imb takes BARCODEID,SERVICE,MAILER,SERIAL"));
     if (const QString problem = typedTrackingProblem(parts[0], parts[1], parts[2], parts[3]);
         !problem.isEmpty())
         throw BatchError(problem);
@@ -26,7 +28,9 @@ MailerTracking trackingOption(const QString& value) {
 }
 
 QString postnetLines(const QString& digits) {
-    if (digits.isEmpty()) throw BatchError(QStringLiteral("a POSTNET barcode needs a ZIP code"));
+    if (digits.isEmpty())
+        throw BatchError(
+            QCoreApplication::translate("BarcodeCommand", "a POSTNET barcode needs a ZIP code"));
     QString bars;
     for (Bar bar : postnetBars(digits))
         bars += bar == Bar::Full ? QLatin1Char('F') : QLatin1Char('H');
@@ -41,8 +45,10 @@ int runBarcode(const QStringList& arguments, const QString&) {
     names.withValue = {QStringLiteral("zip"), QStringLiteral("imb"), QStringLiteral("home")};
     const BatchArgs args(arguments, names);
     if (args.positional().size() > 1)
-        throw BatchError(QStringLiteral("barcode takes no address file: use --zip ZIP"));
-    if (!args.has(QStringLiteral("zip"))) throw BatchError(QStringLiteral("--zip ZIP is needed"));
+        throw BatchError(QCoreApplication::translate(
+            "BarcodeCommand", "barcode takes no address file: use --zip ZIP"));
+    if (!args.has(QStringLiteral("zip")))
+        throw BatchError(QCoreApplication::translate("BarcodeCommand", "--zip ZIP is needed"));
     const QString zip = args.value(QStringLiteral("zip"));
     if (const QString problem = routingProblem(zip); !problem.isEmpty()) throw BatchError(problem);
     const QString digits = digitsOnly(zip);

@@ -1,5 +1,7 @@
 #include "batch/BarcodeOption.h"
 
+#include <QCoreApplication>
+
 #include "batch/BatchArgs.h"
 #include "batch/BatchError.h"
 #include "data/DataFolder.h"
@@ -18,14 +20,17 @@ PostalBarcodeSettings barcodeOption(const BatchArgs& args, const QString& dataFo
         else if (kind == QLatin1String("imb"))
             settings.symbology = BarcodeSymbology::IntelligentMail;
         else
-            throw BatchError(QStringLiteral("--barcode takes postnet or imb, not \"%1\"")
+            throw BatchError(QCoreApplication::translate(
+                                 "BarcodeOption", "--barcode takes postnet or imb, not \"%1\"")
                                  .arg(args.value(QStringLiteral("barcode"))));
     }
     if (settings.symbology == BarcodeSymbology::IntelligentMail) {
         const QString problem = trackingProblem(settings.tracking);
         if (!problem.isEmpty())
-            throw BatchError(QStringLiteral("the Intelligent Mail settings of %1 are not right: %2")
-                                 .arg(dataFolder + QLatin1String(kIniFileName), problem));
+            throw BatchError(
+                QCoreApplication::translate("BarcodeOption",
+                                            "the Intelligent Mail settings of %1 are not right: %2")
+                    .arg(dataFolder + QLatin1String(kIniFileName), problem));
     }
     return settings;
 }

@@ -1,5 +1,7 @@
 #include "batch/BatchArgs.h"
 
+#include <QCoreApplication>
+
 #include "batch/BatchError.h"
 
 namespace rp {
@@ -20,17 +22,21 @@ BatchArgs::BatchArgs(const QStringList& arguments, const OptionNames& names) {
             name.truncate(equals);
         }
         if (names.switches.count(name)) {
-            if (inline_) throw BatchError(QStringLiteral("--%1 takes no value").arg(name));
+            if (inline_)
+                throw BatchError(
+                    QCoreApplication::translate("BatchArgs", "--%1 takes no value").arg(name));
             values_[name] << QString();
         } else if (names.withValue.count(name)) {
             if (!inline_) {
                 if (i + 1 >= arguments.size())
-                    throw BatchError(QStringLiteral("--%1 needs a value").arg(name));
+                    throw BatchError(
+                        QCoreApplication::translate("BatchArgs", "--%1 needs a value").arg(name));
                 value = arguments[++i];
             }
             values_[name] << value;
         } else {
-            throw BatchError(QStringLiteral("unknown option --%1").arg(name));
+            throw BatchError(
+                QCoreApplication::translate("BatchArgs", "unknown option --%1").arg(name));
         }
     }
 }
@@ -50,7 +56,8 @@ int BatchArgs::number(const QString& name, int fallback, int minimum) const {
     bool ok = false;
     const int n = value(name).toInt(&ok);
     if (!ok || n < minimum)
-        throw BatchError(QStringLiteral("--%1 must be a whole number of at least %2, not \"%3\"")
+        throw BatchError(QCoreApplication::translate(
+                             "BatchArgs", "--%1 must be a whole number of at least %2, not \"%3\"")
                              .arg(name)
                              .arg(minimum)
                              .arg(value(name)));

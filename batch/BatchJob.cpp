@@ -57,7 +57,8 @@ BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder, xbase
     engine_.settings.hideDeleted = true;
     dataFolder_ = batchDataFolder(args, executableFolder);
 
-    if (args.positional().size() < 2) throw BatchError(QStringLiteral("no address file given"));
+    if (args.positional().size() < 2)
+        throw BatchError(QCoreApplication::translate("BatchJob", "no address file given"));
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[1]));
     AddressFileResult opened = openAddressTable(path, table_, {}, mode);
     // The jobs that open shared only read: a file that cannot be written serves them as well.
@@ -72,8 +73,8 @@ BatchJob::BatchJob(const BatchArgs& args, const QString& executableFolder, xbase
                        .arg(path);
         else if (text.isEmpty())
             text = mode == xbase::OpenMode::Exclusive
-                       ? kExclusiveOpenMessage + QStringLiteral(": ") + path
-                       : QStringLiteral("Unable to open ") + path;
+                       ? exclusiveOpenMessage() + QStringLiteral(": ") + path
+                       : QCoreApplication::translate("BatchJob", "Unable to open %1").arg(path);
         throw BatchError(withCause(text, opened.cause));
     }
     for (const QString& notice : opened.notices) showInformation(notice);
@@ -101,7 +102,9 @@ void BatchJob::chooseRecords() {
     const QString order = args_.value(QStringLiteral("order"));
     if (!order.isEmpty()) {
         if (t.orderNumber(order.toStdString()) == 0)
-            throw BatchError(QStringLiteral("--order: the address file has no tag %1").arg(order));
+            throw BatchError(
+                QCoreApplication::translate("BatchJob", "--order: the address file has no tag %1")
+                    .arg(order));
         t.setOrder(order.toStdString());
     }
     t.goTop();
@@ -111,7 +114,8 @@ void BatchJob::goToRecordOption() {
     xbase::Table& t = table();
     const auto recno = static_cast<std::uint32_t>(args_.number(QStringLiteral("record"), 1, 1));
     if (recno > t.recordCount())
-        throw BatchError(QStringLiteral("--record: the address file has no record %1 (it has %2)")
+        throw BatchError(QCoreApplication::translate(
+                             "BatchJob", "--record: the address file has no record %1 (it has %2)")
                              .arg(recno)
                              .arg(t.recordCount()));
     // The view of all records, in which a hidden record is out of view.

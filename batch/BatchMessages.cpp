@@ -65,8 +65,11 @@ void BatchMessages::error(const QString&, const QString& text) {
 }
 
 bool BatchMessages::question(const QString&, const QString& text, bool) {
-    writeLine(text + (answerYes_ ? QStringLiteral(" Yes (--yes)")
-                                 : QStringLiteral(" No (give --yes to answer Yes)")));
+    writeLine((answerYes_ ? QCoreApplication::translate("BatchMessages", "%1 Yes (--yes)")
+                          : QCoreApplication::translate("BatchMessages",
+                                                        "%1 No (give --yes to answer Yes)"))
+                  .arg(text));
+
     return answerYes_;
 }
 

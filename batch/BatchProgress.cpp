@@ -1,5 +1,7 @@
 #include "batch/BatchProgress.h"
 
+#include <QCoreApplication>
+
 namespace rp {
 namespace {
 
@@ -13,20 +15,21 @@ QString BatchProgress::barLine(const QString& pass, std::uint64_t done, std::uin
                                double seconds) {
     const std::uint64_t percent = total == 0 ? 100 : done * 100 / total;
     const int filled = static_cast<int>(percent * kBarWidth / 100);
-    QString line = QStringLiteral("%1 [%2%3] %4 % %5 of %6 records")
+    QString line = QCoreApplication::translate("BatchProgress", "%1 [%2%3] %4 % %5 of %6 records")
                        .arg(pass, QString(filled, QLatin1Char('#')),
                             QString(kBarWidth - filled, QLatin1Char(' ')))
                        .arg(percent)
                        .arg(done)
                        .arg(total);
     if (seconds >= 0.1)
-        line += QStringLiteral(", %1 records/s").arg(static_cast<std::uint64_t>(done / seconds));
+        line += QCoreApplication::translate("BatchProgress", ", %1 records/s")
+                    .arg(static_cast<std::uint64_t>(done / seconds));
     return line;
 }
 
 QString BatchProgress::tenthLine(const QString& pass, int tenth, std::uint64_t done,
                                  std::uint64_t total) {
-    return QStringLiteral("%1: %2 % (%3 of %4 records)")
+    return QCoreApplication::translate("BatchProgress", "%1: %2 % (%3 of %4 records)")
         .arg(pass)
         .arg(tenth * 10)
         .arg(done)

@@ -2,6 +2,8 @@
 // --shift X,Y are the amounts measured on its calibration page: inches right and down.
 #include <cstdio>
 
+#include <QCoreApplication>
+
 #include "batch/BatchArgs.h"
 #include "batch/BatchCommands.h"
 #include "batch/BatchDataFolder.h"
@@ -18,23 +20,30 @@ int runCalibrate(const QStringList& arguments, const QString& executableFolder) 
     names.switches = {QStringLiteral("clear")};
     const BatchArgs args(arguments, names);
     if (args.positional().size() > 1)
-        throw BatchError(QStringLiteral("calibrate takes no address file"));
+        throw BatchError(
+            QCoreApplication::translate("CalibrateCommand", "calibrate takes no address file"));
     const QString printer = args.value(QStringLiteral("printer"));
-    if (printer.isEmpty()) throw BatchError(QStringLiteral("--printer NAME is needed"));
+    if (printer.isEmpty())
+        throw BatchError(
+            QCoreApplication::translate("CalibrateCommand", "--printer NAME is needed"));
     if (!calibratable(printer))
-        throw BatchError(QStringLiteral("--printer: \"%1\" prints exactly what is drawn and is "
+        throw BatchError(
+            QCoreApplication::translate("CalibrateCommand",
+                                        "--printer: \"%1\" prints exactly what is drawn and is "
                                         "never corrected")
-                             .arg(printer));
+                .arg(printer));
     const bool clear = args.has(QStringLiteral("clear"));
     if (clear == args.has(QStringLiteral("shift")))
-        throw BatchError(QStringLiteral("give either --shift X,Y or --clear"));
+        throw BatchError(
+            QCoreApplication::translate("CalibrateCommand", "give either --shift X,Y or --clear"));
     PrinterCorrection correction;
     if (!clear) {
         const auto parsed = parseCorrection(args.value(QStringLiteral("shift")));
         if (!parsed)
-            throw BatchError(
-                QStringLiteral("--shift must be X,Y in inches (right and down), not \"%1\"")
-                    .arg(args.value(QStringLiteral("shift"))));
+            throw BatchError(QCoreApplication::translate(
+                                 "CalibrateCommand",
+                                 "--shift must be X,Y in inches (right and down), not \"%1\"")
+                                 .arg(args.value(QStringLiteral("shift"))));
         correction = *parsed;
     }
 

@@ -1,6 +1,7 @@
 // "calibration-page": the printer calibration page on a printer or into a PDF file, on the paper
 // --paper names or else the printer's. It is printed as drawn, whatever correction the printer
 // has, so that what is measured on it is the printer's own error.
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "batch/BatchArgs.h"
@@ -21,7 +22,8 @@ int runCalibrationPage(const QStringList& arguments, const QString&) {
                        QStringLiteral("home")};
     const BatchArgs args(arguments, names);
     if (args.positional().size() > 1)
-        throw BatchError(QStringLiteral("calibration-page takes no address file"));
+        throw BatchError(QCoreApplication::translate("CalibrationPageCommand",
+                                                     "calibration-page takes no address file"));
     const auto paper = paperOption(args);
     OutputPrinter output(args, QStringLiteral("calibration.pdf"));
     QPrinter& printer = output.printer();
@@ -32,7 +34,8 @@ int runCalibrationPage(const QStringList& arguments, const QString&) {
     calibrationPageJob(printer, output.catalog().selected())(canvas, [] { return true; });
     if (!canvas.printing())
         throw BatchError(
-            QStringLiteral("the calibration page could not be started on %1")
+            QCoreApplication::translate("CalibrationPageCommand",
+                                        "the calibration page could not be started on %1")
                 .arg(output.toPdf() ? printer.outputFileName() : printer.printerName()));
     canvas.finish();
     return kExitDone;

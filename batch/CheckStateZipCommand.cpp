@@ -2,6 +2,7 @@
 // folder. The questionable records are written one a line, in last and first name order as
 // the check's window lists them: record number, state and ZIP, separated by tabs. The check's
 // work index goes into a private work folder, so a running program's is never touched.
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -23,16 +24,19 @@ int runCheckStateZip(const QStringList& arguments, const QString& executableFold
     const BatchArgs args(arguments, names);
     const QTemporaryDir work;
     if (!work.isValid())
-        throw BatchError(QStringLiteral("cannot make a work folder: ") + work.errorString());
+        throw BatchError(
+            QCoreApplication::translate("CheckStateZipCommand", "cannot make a work folder: %1")
+                .arg(work.errorString()));
 
     BatchJob job(args, executableFolder);
     QString cause;
     const std::unique_ptr<xbase::Table> states =
         openStateZipTable(job.engine(), job.dataFolder(), false, &cause);
     if (!states)
-        throw BatchError(withCause(
-            QStringLiteral("Unable to open ") + job.dataFolder() + QLatin1String(kStateZipFile),
-            cause));
+        throw BatchError(
+            withCause(QCoreApplication::translate("CheckStateZipCommand", "Unable to open %1")
+                          .arg(job.dataFolder() + QLatin1String(kStateZipFile)),
+                      cause));
 
     job.chooseRecords();
     xbase::Table& table = job.table();

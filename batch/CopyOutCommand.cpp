@@ -2,6 +2,7 @@
 // file (.csv or any other name), to a DBF file with the memo (.dbf) or to a vCard file (.vcf).
 // Dates are written in the short date format of the data folder's preferences. With --header a
 // text file starts with a line of the field names.
+#include <QCoreApplication>
 #include <QDir>
 
 #include "batch/BatchCommands.h"
@@ -30,7 +31,8 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, copyOutOptions());
     const QString output = args.value(QStringLiteral("output"));
     if (output.isEmpty())
-        throw BatchError(QStringLiteral("give --output FILE.csv, FILE.dbf or FILE.vcf"));
+        throw BatchError(QCoreApplication::translate(
+            "CopyOutCommand", "give --output FILE.csv, FILE.dbf or FILE.vcf"));
     const CopyKind kind =
         output.endsWith(QStringLiteral(".dbf"), Qt::CaseInsensitive)   ? CopyKind::Dbf
         : output.endsWith(QStringLiteral(".vcf"), Qt::CaseInsensitive) ? CopyKind::Vcard
@@ -40,7 +42,9 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
     const QString target = checkCopyTarget(
         kind, QDir::cleanPath(QDir::current().absoluteFilePath(output)), job.table());
     if (target == kNoCopyTarget)
-        throw BatchError(QStringLiteral("--output: cannot copy to %1").arg(output));
+        throw BatchError(
+            QCoreApplication::translate("CopyOutCommand", "--output: cannot copy to %1")
+                .arg(output));
     job.chooseRecords();
 
     xbase::Table& table = job.table();
@@ -60,7 +64,9 @@ int runCopyOut(const QStringList& arguments, const QString& executableFolder) {
     if (result.status == CopyResult::Status::Failed)
         throw BatchError(
             QStringLiteral("--output %1: ").arg(output) +
-            (result.error.isEmpty() ? QStringLiteral("There was an error copying") : result.error));
+            (result.error.isEmpty()
+                 ? QCoreApplication::translate("CopyOutCommand", "There was an error copying")
+                 : result.error));
     return kExitDone;
 }
 

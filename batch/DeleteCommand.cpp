@@ -1,6 +1,8 @@
 // "delete": Delete Records on the records --filter names (or, with --not-matching, on those it
 // leaves out), or on every record with --all, which empties the file.
 #include "batch/BatchCommands.h"
+
+#include <QCoreApplication>
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
 #include "framework/Messages.h"
@@ -24,9 +26,11 @@ int runDelete(const QStringList& arguments, const QString& executableFolder) {
     const QString user = args.value(QStringLiteral("filter"));
     const bool all = args.has(QStringLiteral("all"));
     if (all == !user.isEmpty())
-        throw BatchError(QStringLiteral("give either --filter EXPR or --all"));
+        throw BatchError(
+            QCoreApplication::translate("DeleteCommand", "give either --filter EXPR or --all"));
     if (all && args.has(QStringLiteral("not-matching")))
-        throw BatchError(QStringLiteral("--not-matching needs --filter EXPR"));
+        throw BatchError(
+            QCoreApplication::translate("DeleteCommand", "--not-matching needs --filter EXPR"));
     const DeleteChoice choice = all ? DeleteChoice::All
                                 : args.has(QStringLiteral("not-matching"))
                                     ? DeleteChoice::NotMatchingFilter
@@ -36,8 +40,8 @@ int runDelete(const QStringList& arguments, const QString& executableFolder) {
     job.chooseRecords();  // tells a bad --filter before anything changes
     xbase::Table& table = job.table();
     const std::uint32_t deleted = deleteRecords(table, choice, user);
-    showInformation(QStringLiteral("Deleted ") + QString::number(deleted) +
-                    QStringLiteral(" records"));
+    showInformation(QCoreApplication::translate("DeleteCommand", "Deleted %n records", nullptr,
+                                                static_cast<int>(deleted)));
     showInformation(QStringLiteral(
         "For optimum space usage, please select\r\n[Rebuild Indexes] from the Utilities menu"));
     return kExitDone;

@@ -3,6 +3,7 @@
 // one a line in the order the check's window lists them: record number and key parts,
 // separated by tabs; the number of equal neighbour pairs goes to standard error. The check's
 // work index goes into a private work folder, so a running program's is never touched.
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <cstdio>
 
@@ -37,12 +38,16 @@ DuplicateChoice parseChoice(const QString& text) {
             choice.streetCharacters = lower.mid(7).toInt(&ok);
             if (!ok || choice.streetCharacters < 1 ||
                 choice.streetCharacters > kMaxStreetCharacters)
-                throw BatchError(QStringLiteral("--by street:N takes N from 1 to 30, not ") +
-                                 text.mid(7));
+                throw BatchError(
+                    QCoreApplication::translate("DuplicatesCommand",
+                                                "--by street:N takes N from 1 to 30, not %1")
+                        .arg(text.mid(7)));
         }
         return choice;
     }
-    throw BatchError(QStringLiteral("--by takes name, initial or street[:N], not ") + text);
+    throw BatchError(QCoreApplication::translate("DuplicatesCommand",
+                                                 "--by takes name, initial or street[:N], not %1")
+                         .arg(text));
 }
 
 }  // namespace
@@ -54,7 +59,9 @@ int runDuplicates(const QStringList& arguments, const QString& executableFolder)
     const DuplicateChoice choice = parseChoice(args.value(QStringLiteral("by"), "name"));
     const QTemporaryDir work;
     if (!work.isValid())
-        throw BatchError(QStringLiteral("cannot make a work folder: ") + work.errorString());
+        throw BatchError(
+            QCoreApplication::translate("DuplicatesCommand", "cannot make a work folder: %1")
+                .arg(work.errorString()));
 
     BatchJob job(args, executableFolder);
     job.chooseRecords();

@@ -1,6 +1,7 @@
 // "envelopes": the envelope run of the Print Envelope dialog, one page per chosen record (or
 // the one record --record names), to a PDF file or a printer. The paper is --paper when given;
 // else a PDF is the envelope itself, as the dialog makes it, and a printer keeps its own.
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 
@@ -37,7 +38,8 @@ OptionNames envelopeOptions() {
 int runEnvelopes(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, envelopeOptions());
     if (!args.has(QStringLiteral("setup")))
-        throw BatchError(QStringLiteral("--setup DESCRIPTION is needed"));
+        throw BatchError(
+            QCoreApplication::translate("EnvelopesCommand", "--setup DESCRIPTION is needed"));
     paperOption(args);  // a bad --paper is told before anything else is opened
     const bool oneRecord = args.has(QStringLiteral("record"));
     args.number(QStringLiteral("record"), 1, 1);  // a bad --record is told before anything opens
@@ -64,7 +66,8 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
     std::uint64_t total = 1;
     if (oneRecord) {
         if (args.has(QStringLiteral("filter")))
-            throw BatchError(QStringLiteral("--record prints that one record: leave out --filter"));
+            throw BatchError(QCoreApplication::translate(
+                "EnvelopesCommand", "--record prints that one record: leave out --filter"));
         job.goToRecordOption();
     } else {
         job.chooseRecords();
@@ -72,7 +75,8 @@ int runEnvelopes(const QStringList& arguments, const QString& executableFolder) 
         table.goTop();
     }
     if (total == 0)
-        throw BatchError(QStringLiteral("no record is chosen: there is no envelope to print"));
+        throw BatchError(QCoreApplication::translate(
+            "EnvelopesCommand", "no record is chosen: there is no envelope to print"));
 
     job.startPass(QStringLiteral("envelopes"), total);
     PrinterSurface surface(printer);

@@ -3,6 +3,7 @@
 // first line suggest (columns of unknown names are skipped and listed on standard error); the
 // values are split at --delimiter (a comma unless told). A file with a double quote left open on
 // a line is refused before anything is imported.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
@@ -48,10 +49,15 @@ std::uint32_t checkedLineCount(const QString& path, QChar delimiter) {
         if (r == AsciiLineReader::Read::End) return lines;
         ++lines;
         if (!isTextLine(line))
-            throw BatchError(QStringLiteral("%1 line %2: not a line of text").arg(path).arg(lines));
-        if (!quotesClosed(line, delimiter))
             throw BatchError(
-                QStringLiteral("%1 line %2: a double quote is not closed").arg(path).arg(lines));
+                QCoreApplication::translate("ImportCsvCommand", "%1 line %2: not a line of text")
+                    .arg(path)
+                    .arg(lines));
+        if (!quotesClosed(line, delimiter))
+            throw BatchError(QCoreApplication::translate("ImportCsvCommand",
+                                                         "%1 line %2: a double quote is not closed")
+                                 .arg(path)
+                                 .arg(lines));
     }
 }
 
@@ -62,8 +68,9 @@ AsciiFormat givenFormat(const BatchArgs& args) {
     const QString name = args.value(QStringLiteral("delimiter"), QStringLiteral("comma"));
     const std::optional<QChar> delimiter = delimiterNamed(name);
     if (!delimiter)
-        throw BatchError(
-            QStringLiteral("--delimiter: %1 is not comma, semicolon or tab").arg(name));
+        throw BatchError(QCoreApplication::translate(
+                             "ImportCsvCommand", "--delimiter: %1 is not comma, semicolon or tab")
+                             .arg(name));
     format.delimiter = *delimiter;
     return format;
 }
@@ -76,12 +83,15 @@ ImportLayout namedLayout(const AsciiSample& sample, const QString& path) {
     for (int c : names.unknown) skipped << sample.firstLine[c];
     for (int c : names.repeated) skipped << sample.firstLine[c];
     if (!skipped.isEmpty())
-        std::fprintf(stderr, "%s\n",
-                     qPrintable(QStringLiteral("%1: columns skipped: %2")
-                                    .arg(path, skipped.join(QStringLiteral(", ")))));
+        std::fprintf(
+            stderr, "%s\n",
+            qPrintable(QCoreApplication::translate("ImportCsvCommand", "%1: columns skipped: %2")
+                           .arg(path, skipped.join(QStringLiteral(", ")))));
     if (!sample.layout.anyMatch())
         throw BatchError(
-            QStringLiteral("%1: no column name is the name of an address field").arg(path));
+            QCoreApplication::translate("ImportCsvCommand",
+                                        "%1: no column name is the name of an address field")
+                .arg(path));
     return sample.layout;
 }
 
@@ -93,7 +103,8 @@ ImportLayout matchedLayout(ImportLayout layout, const QString& path, const Batch
     const QStringList names =
         args.value(QStringLiteral("columns")).split(QLatin1Char(','), Qt::KeepEmptyParts);
     if (names.size() > layout.columnCount())
-        throw BatchError(QStringLiteral("--columns: %1 names given, but %2 has %3 columns")
+        throw BatchError(QCoreApplication::translate(
+                             "ImportCsvCommand", "--columns: %1 names given, but %2 has %3 columns")
                              .arg(names.size())
                              .arg(path)
                              .arg(layout.columnCount()));
@@ -103,14 +114,19 @@ ImportLayout matchedLayout(ImportLayout layout, const QString& path, const Batch
         const QString caption =
             name.isEmpty() ? kNoMatchCaption : captionNamed(matchTargets(), name);
         if (caption.isEmpty())
-            throw BatchError(QStringLiteral("--columns: there is no address field %1").arg(name));
+            throw BatchError(QCoreApplication::translate("ImportCsvCommand",
+                                                         "--columns: there is no address field %1")
+                                 .arg(name));
         matching.select(c);
         if (!matching.buttonEnabled(caption))
-            throw BatchError(QStringLiteral("--columns: %1 is given twice").arg(name));
+            throw BatchError(
+                QCoreApplication::translate("ImportCsvCommand", "--columns: %1 is given twice")
+                    .arg(name));
         matching.choose(caption);
     }
     if (!matching.saveTo(layout))
-        throw BatchError(QStringLiteral("--columns: no column goes into an address field"));
+        throw BatchError(QCoreApplication::translate(
+            "ImportCsvCommand", "--columns: no column goes into an address field"));
     return layout;
 }
 
@@ -118,19 +134,25 @@ ImportLayout matchedLayout(ImportLayout layout, const QString& path, const Batch
 
 int runImportCsv(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, importCsvOptions());
-    if (args.positional().size() < 3) throw BatchError(QStringLiteral("no CSV file given"));
+    if (args.positional().size() < 3)
+        throw BatchError(QCoreApplication::translate("ImportCsvCommand", "no CSV file given"));
     const AsciiFormat format = givenFormat(args);
     const bool byName = args.value(QStringLiteral("columns")).isEmpty();
     if (byName && !format.header)
-        throw BatchError(QStringLiteral("--columns FIELD,FIELD,... or --header is needed"));
+        throw BatchError(QCoreApplication::translate(
+            "ImportCsvCommand", "--columns FIELD,FIELD,... or --header is needed"));
     BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
 
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[2]));
-    if (!QFileInfo(path).isFile()) throw BatchError(QStringLiteral("File %1 not found").arg(path));
+    if (!QFileInfo(path).isFile())
+        throw BatchError(
+            QCoreApplication::translate("ImportCsvCommand", "File %1 not found").arg(path));
     std::uint32_t total = checkedLineCount(path, format.delimiter);
     AsciiSample sample = readAsciiSample(path, format);
     if (!sample.accepted)
-        throw BatchError(QStringLiteral("%1: Unable to import from this file").arg(path));
+        throw BatchError(
+            QCoreApplication::translate("ImportCsvCommand", "%1: Unable to import from this file")
+                .arg(path));
     if (format.header) --total;
     const ImportLayout layout =
         byName ? namedLayout(sample, path) : matchedLayout(std::move(sample.layout), path, args);
@@ -141,7 +163,7 @@ int runImportCsv(const QStringList& arguments, const QString& executableFolder) 
     std::uint64_t tests = 0;
     ImportHooks hooks;
     hooks.status = [&](const QString& text) {
-        if (text != QStringLiteral("Importing records")) return;
+        if (text != QCoreApplication::translate("AsciiImport", "Importing records")) return;
         importing = true;
         job.startPass(QStringLiteral("import"));
     };

@@ -1,5 +1,6 @@
 // "import-dbf": the DBF import of the import window from the command line. The source fields
 // are matched as the match window proposes them; --map changes the proposal field by field.
+#include <QCoreApplication>
 #include <QDir>
 #include <cstdio>
 
@@ -34,7 +35,8 @@ int rowOf(const QString& caption) {
 QString sourceField(const ImportLayout& layout, const QString& name, const QString& path) {
     for (const ImportColumn& column : layout.columns)
         if (column.sourceName.compare(name, Qt::CaseInsensitive) == 0) return column.sourceName;
-    throw BatchError(QStringLiteral("--map: %1 has no field %2").arg(path, name));
+    throw BatchError(QCoreApplication::translate("ImportDbfCommand", "--map: %1 has no field %2")
+                         .arg(path, name));
 }
 
 // Applies one "SRC=FIELD" (or "SRC=", leaving SRC out) to the matching.
@@ -42,7 +44,9 @@ void applyMap(DbfMatching& matching, const ImportLayout& layout, const QString& 
               const QString& path) {
     const qsizetype equals = entry.indexOf(QLatin1Char('='));
     if (equals <= 0)
-        throw BatchError(QStringLiteral("--map: %1 is not SRC=FIELD").arg(entry.trimmed()));
+        throw BatchError(
+            QCoreApplication::translate("ImportDbfCommand", "--map: %1 is not SRC=FIELD")
+                .arg(entry.trimmed()));
     const QString name = sourceField(layout, entry.left(equals).trimmed(), path);
     const QString target = entry.mid(equals + 1).trimmed();
     if (target.isEmpty()) {
@@ -52,10 +56,13 @@ void applyMap(DbfMatching& matching, const ImportLayout& layout, const QString& 
     }
     const int row = rowOf(captionNamed(dbfMatchRows(), target));
     if (row < 0)
-        throw BatchError(QStringLiteral("--map: there is no address field %1").arg(target));
-    if (!matching.choices(row).contains(name))
         throw BatchError(
-            QStringLiteral("--map: the field %1 cannot go into %2 (its type)").arg(name, target));
+            QCoreApplication::translate("ImportDbfCommand", "--map: there is no address field %1")
+                .arg(target));
+    if (!matching.choices(row).contains(name))
+        throw BatchError(QCoreApplication::translate(
+                             "ImportDbfCommand", "--map: the field %1 cannot go into %2 (its type)")
+                             .arg(name, target));
     matching.choose(row, name);
 }
 
@@ -63,7 +70,8 @@ void applyMap(DbfMatching& matching, const ImportLayout& layout, const QString& 
 
 int runImportDbf(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, importDbfOptions());
-    if (args.positional().size() < 3) throw BatchError(QStringLiteral("no DBF file given"));
+    if (args.positional().size() < 3)
+        throw BatchError(QCoreApplication::translate("ImportDbfCommand", "no DBF file given"));
     BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);
 
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[2]));
@@ -72,7 +80,9 @@ int runImportDbf(const QStringList& arguments, const QString& executableFolder) 
     xbase::Table& from = *source.table;
     ImportLayout layout = dbfImportLayout(from);
     if (layout.columnCount() == 0)
-        throw BatchError(QStringLiteral("%1: Unable to import from this file").arg(path));
+        throw BatchError(
+            QCoreApplication::translate("ImportDbfCommand", "%1: Unable to import from this file")
+                .arg(path));
 
     DbfMatching matching(layout);
     matching.propose();
@@ -81,7 +91,9 @@ int runImportDbf(const QStringList& arguments, const QString& executableFolder) 
             applyMap(matching, layout, entry, path);
     if (!matching.saveTo(layout))
         throw BatchError(
-            QStringLiteral("no field of %1 goes into an address field (give --map)").arg(path));
+            QCoreApplication::translate("ImportDbfCommand",
+                                        "no field of %1 goes into an address field (give --map)")
+                .arg(path));
     if (!args.has(QStringLiteral("quiet")))
         for (const ImportColumn& column : layout.columns)
             if (!column.match.isEmpty())

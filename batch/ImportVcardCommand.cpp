@@ -1,6 +1,7 @@
 // "import-vcard": the vCard import of the import window from the command line. The whole file
 // is read before anything is imported, so a file that cannot be read is refused with the
 // address file left as it was.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,9 +27,12 @@ OptionNames importVcardOptions() {
 
 int runImportVcard(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, importVcardOptions());
-    if (args.positional().size() < 3) throw BatchError(QStringLiteral("no vCard file given"));
+    if (args.positional().size() < 3)
+        throw BatchError(QCoreApplication::translate("ImportVcardCommand", "no vCard file given"));
     const QString path = QDir::cleanPath(QDir::current().absoluteFilePath(args.positional()[2]));
-    if (!QFileInfo(path).isFile()) throw BatchError(QStringLiteral("File %1 not found").arg(path));
+    if (!QFileInfo(path).isFile())
+        throw BatchError(
+            QCoreApplication::translate("ImportVcardCommand", "File %1 not found").arg(path));
     const VcardFile file = readVcardFile(path);
     if (!file.error.isEmpty()) throw BatchError(file.error);
     BatchJob job(args, executableFolder, xbase::OpenMode::Exclusive);

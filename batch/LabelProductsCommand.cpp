@@ -19,10 +19,6 @@
 namespace rp {
 namespace {
 
-QString tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("LabelProductsCommand", text, nullptr, n);
-}
-
 void printLine(std::FILE* out, const QString& line) {
     std::fprintf(out, "%s\n", line.toLocal8Bit().constData());
 }
@@ -40,47 +36,64 @@ LabelProductCatalog systemCatalog() {
 int runLabelProducts(const QStringList& arguments, const QString&) {
     const BatchArgs args(arguments, {{QStringLiteral("search")}, {}});
     if (args.positional().size() > 1)
-        throw BatchError(tr("unexpected argument %1").arg(args.positional()[1]));
+        throw BatchError(
+            QCoreApplication::translate("LabelProductsCommand", "unexpected argument %1")
+                .arg(args.positional()[1]));
     const LabelProductCatalog catalog = systemCatalog();
     const auto found = catalog.search(args.value(QStringLiteral("search")));
     for (const LabelProduct* p : found) {
         const LabelDefinition& s = p->stock;
-        printLine(stdout, QStringList{p->name(), p->description,
-                                      tr("%1 x %2 in")
-                                          .arg(QString::number(s.labelWidth, 'f', 3),
-                                               QString::number(s.labelHeight, 'f', 3)),
-                                      tr("%1 x %2").arg(s.across).arg(s.down), p->paperName}
-                              .join(QLatin1Char('\t')));
+        // Standard output: data for scripts, not translated.
+        printLine(stdout,
+                  QStringList{p->name(), p->description,
+                              QStringLiteral("%1 x %2 in")
+                                  .arg(QString::number(s.labelWidth, 'f', 3),
+                                       QString::number(s.labelHeight, 'f', 3)),
+                              QStringLiteral("%1 x %2").arg(s.across).arg(s.down), p->paperName}
+                      .join(QLatin1Char('\t')));
     }
-    printLine(stderr, tr("Products listed: %n.", static_cast<int>(found.size())));
+    printLine(stderr, QCoreApplication::translate("LabelProductsCommand", "Products listed: %n.",
+                                                  nullptr, static_cast<int>(found.size())));
     if (catalog.skipped() > 0)
-        printLine(stderr, tr("Products of the files left out: %n (their labels are not "
-                             "rectangles in one grid that a label definition can hold).",
-                             catalog.skipped()));
+        printLine(stderr,
+                  QCoreApplication::translate("LabelProductsCommand",
+                                              "Products of the files left out: %n (their labels "
+                                              "are not rectangles in one grid that a label "
+                                              "definition can hold).",
+                                              nullptr, catalog.skipped()));
     return kExitDone;
 }
 
 int runAddLabelProduct(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, {{QStringLiteral("home")}, {}});
     if (args.positional().size() != 2)
-        throw BatchError(tr("give the product as one argument: \"BRAND PRODUCT\""));
+        throw BatchError(QCoreApplication::translate(
+            "LabelProductsCommand", "give the product as one argument: \"BRAND PRODUCT\""));
     const QString name = args.positional()[1];
     const LabelProductCatalog catalog = systemCatalog();
     const LabelProduct* product = catalog.find(name);
     if (!product)
         throw BatchError(
-            tr("no label product \"%1\" in the label template files (label-products lists them)")
+            QCoreApplication::translate(
+                "LabelProductsCommand",
+                "no label product \"%1\" in the label template files (label-products lists them)")
                 .arg(name));
     const QString path = batchDataFolder(args, executableFolder) + QLatin1String(kLabelStockFile);
     xbase::Engine engine;
     engine.settings.hideDeleted = true;
     const auto stocks = openSideTable(engine, path);
     const AddedLabelProduct added = addLabelProduct(*stocks, *product);
-    if (added.record == 0) throw BatchError(tr("%1 was not added").arg(product->name()));
+    if (added.record == 0)
+        throw BatchError(QCoreApplication::translate("LabelProductsCommand", "%1 was not added")
+                             .arg(product->name()));
     const QString stock = fromFieldBytes(stocks->text("USERDESC")).trimmed();
-    printLine(stdout, added.alreadyThere
-                          ? tr("%1 is already in %2 as \"%3\"").arg(product->name(), path, stock)
-                          : tr("%1 added to %2 as \"%3\"").arg(product->name(), path, stock));
+    printLine(
+        stdout,
+        added.alreadyThere
+            ? QCoreApplication::translate("LabelProductsCommand", "%1 is already in %2 as \"%3\"")
+                  .arg(product->name(), path, stock)
+            : QCoreApplication::translate("LabelProductsCommand", "%1 added to %2 as \"%3\"")
+                  .arg(product->name(), path, stock));
     return kExitDone;
 }
 

@@ -1,6 +1,7 @@
 // "labels": the label run of the Print Labels dialog on the chosen records, to a PDF file or a
 // printer. A presorted run writes its PRESORT.PSL into a private work folder, so a running
 // program's list is never changed under it.
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -40,7 +41,8 @@ OptionNames labelOptions() {
 int runLabels(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, labelOptions());
     if (!args.has(QStringLiteral("setup")))
-        throw BatchError(QStringLiteral("--setup DESCRIPTION is needed"));
+        throw BatchError(
+            QCoreApplication::translate("LabelsCommand", "--setup DESCRIPTION is needed"));
     LabelPrintRequest request;
     request.records = LabelRecords::Filtered;
     request.copies = args.number(QStringLiteral("copies"), 1, 1);
@@ -61,9 +63,11 @@ int runLabels(const QStringList& arguments, const QString& executableFolder) {
     }
     request.startLabel = args.number(QStringLiteral("start-label"), 1, 1);
     if (request.startLabel > std::max(labelsPerSheet(request.setup), 1))
-        throw BatchError(QStringLiteral("--start-label: the setup's sheet has %1 labels, not %2")
-                             .arg(labelsPerSheet(request.setup))
-                             .arg(request.startLabel));
+        throw BatchError(
+            QCoreApplication::translate("LabelsCommand",
+                                        "--start-label: the setup's sheet has %1 labels, not %2")
+                .arg(labelsPerSheet(request.setup))
+                .arg(request.startLabel));
 
     job.chooseRecords();
     xbase::Table& table = job.table();

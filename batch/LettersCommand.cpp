@@ -2,6 +2,7 @@
 // on a page of its own, every copy too), to a PDF file or a printer. The letter is one of the
 // letters file by its description, or an RTF file of another word processor; the paper is the
 // letter's own.
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
@@ -49,11 +50,13 @@ std::unique_ptr<QTextDocument> findLetter(xbase::Table& letters, const QString& 
         records.push_back(letters.recNo());
     }
     letters.go(records[findDescribed(descriptions, description, QStringLiteral("--letter"),
-                                     QStringLiteral("letter"))]);
+                                     QCoreApplication::translate("SetupLookup", "letter"))]);
     auto letter = newLetterDocument();
     if (const auto fault = readLetter(letters, *letter))
-        throw BatchError(QStringLiteral("--letter: the letter \"%1\" cannot be read whole: %2")
-                             .arg(description, *fault));
+        throw BatchError(
+            QCoreApplication::translate("LettersCommand",
+                                        "--letter: the letter \"%1\" cannot be read whole: %2")
+                .arg(description, *fault));
     return letter;
 }
 
@@ -61,13 +64,16 @@ std::unique_ptr<QTextDocument> findLetter(xbase::Table& letters, const QString& 
 std::unique_ptr<QTextDocument> readRtfLetter(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw BatchError(QStringLiteral("--rtf: cannot read %1: %2").arg(path, file.errorString()));
+        throw BatchError(QCoreApplication::translate("LettersCommand", "--rtf: cannot read %1: %2")
+                             .arg(path, file.errorString()));
     auto letter = newLetterDocument();
     QStringList notes;
     if (const auto fault = readRtf(file.readAll(), *letter, &notes))
-        throw BatchError(QStringLiteral("--rtf: cannot read %1: %2").arg(path, *fault));
+        throw BatchError(QCoreApplication::translate("LettersCommand", "--rtf: cannot read %1: %2")
+                             .arg(path, *fault));
     for (const QString& note : notes)
-        showInformation(QStringLiteral("--rtf: %1: %2").arg(path, note));
+        showInformation(
+            QCoreApplication::translate("LettersCommand", "--rtf: %1: %2").arg(path, note));
     return letter;
 }
 
@@ -77,15 +83,19 @@ void checkRecordChoice(const BatchArgs& args) {
     const QString all = QStringLiteral("all");
     const QString record = QStringLiteral("record");
     if (args.has(all) && args.has(record))
-        throw BatchError(QStringLiteral("--all and --record choose different records: give one"));
+        throw BatchError(QCoreApplication::translate(
+            "LettersCommand", "--all and --record choose different records: give one"));
     for (const QString& chooser : {all, record}) {
         if (!args.has(chooser)) continue;
-        const QString what =
-            chooser == all ? QStringLiteral("every record") : QStringLiteral("that one record");
+        const QString text =
+            chooser == all
+                ? QCoreApplication::translate("LettersCommand",
+                                              "--all prints every record: leave out --%1")
+                : QCoreApplication::translate("LettersCommand",
+                                              "--record prints that one record: leave out --%1");
         for (const char* other : {"filter", "where", "start-record"})
             if (args.has(QString::fromLatin1(other)))
-                throw BatchError(QStringLiteral("--%1 prints %2: leave out --%3")
-                                     .arg(chooser, what, QString::fromLatin1(other)));
+                throw BatchError(text.arg(QString::fromLatin1(other)));
     }
 }
 
@@ -95,13 +105,16 @@ int runLetters(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, letterOptions());
     const bool fromFile = args.has(QStringLiteral("rtf"));
     if (fromFile == args.has(QStringLiteral("letter")))
-        throw BatchError(QStringLiteral("--letter DESCRIPTION or --rtf FILE.rtf is needed (one)"));
+        throw BatchError(QCoreApplication::translate(
+            "LettersCommand", "--letter DESCRIPTION or --rtf FILE.rtf is needed (one)"));
     LetterRunOptions options;
     options.copies = args.number(QStringLiteral("copies"), 1, 1);
     if (options.copies > kMostCopies)
-        throw BatchError(QStringLiteral("--copies must be a whole number of at most %1, not \"%2\"")
-                             .arg(kMostCopies)
-                             .arg(args.value(QStringLiteral("copies"))));
+        throw BatchError(
+            QCoreApplication::translate("LettersCommand",
+                                        "--copies must be a whole number of at most %1, not \"%2\"")
+                .arg(kMostCopies)
+                .arg(args.value(QStringLiteral("copies"))));
     checkRecordChoice(args);
     const bool oneRecord = args.has(QStringLiteral("record"));
     args.number(QStringLiteral("record"), 1, 1);  // a bad --record is told before anything opens
@@ -131,13 +144,14 @@ int runLetters(const QStringList& arguments, const QString& executableFolder) {
         if (fromStart) {
             table.go(start);
             if (!recordInView(table)) {
-                showInformation(kOutOfRangeMessage);
+                showInformation(outOfRangeMessage());
                 table.goTop();
             }
         }
     }
     if (total == 0)
-        throw BatchError(QStringLiteral("no record is chosen: there is no letter to print"));
+        throw BatchError(QCoreApplication::translate(
+            "LettersCommand", "no record is chosen: there is no letter to print"));
 
     OutputPrinter output(args, QStringLiteral("letters.pdf"));
     job.startPass(QStringLiteral("letters"), total);

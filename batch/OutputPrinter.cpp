@@ -1,5 +1,6 @@
 #include "batch/OutputPrinter.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 #include <cstdio>
@@ -20,7 +21,8 @@ OutputPrinter::OutputPrinter(const BatchArgs& args, const QString& pdfName,
     if (!name.isEmpty()) {
         if (name == PrinterCatalog::pdfPrinterName() || !catalog_.select(name))
             throw BatchError(
-                QStringLiteral("--printer: there is no printer %1; the printers are %2")
+                QCoreApplication::translate(
+                    "OutputPrinter", "--printer: there is no printer %1; the printers are %2")
                     .arg(name, catalog_.names().join(QStringLiteral(", "))));
     } else if (!output.isEmpty()) {
         catalog_.select(PrinterCatalog::pdfPrinterName());
@@ -30,8 +32,11 @@ OutputPrinter::OutputPrinter(const BatchArgs& args, const QString& pdfName,
     if (!toPdf()) return;
     const QString file = QDir::current().absoluteFilePath(output.isEmpty() ? pdfName : output);
     if (output.isEmpty())
-        std::fprintf(stderr, "ravenpost-batch: printing to %s\n",
-                     QDir::toNativeSeparators(file).toLocal8Bit().constData());
+        std::fprintf(stderr, "%s\n",
+                     QCoreApplication::translate("OutputPrinter", "ravenpost-batch: printing to %1")
+                         .arg(QDir::toNativeSeparators(file))
+                         .toLocal8Bit()
+                         .constData());
     catalog_.printer().setOutputFileName(file);
 }
 

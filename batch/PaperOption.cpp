@@ -1,5 +1,6 @@
 #include "batch/PaperOption.h"
 
+#include <QCoreApplication>
 #include <QSizeF>
 #include <QStringList>
 
@@ -30,7 +31,8 @@ std::optional<QPageSize> paperOption(const BatchArgs& args) {
         }
     }
     throw BatchError(
-        QStringLiteral("--paper must be Letter, A4 or WIDTHxHEIGHT in inches, not \"%1\"")
+        QCoreApplication::translate(
+            "PaperOption", "--paper must be Letter, A4 or WIDTHxHEIGHT in inches, not \"%1\"")
             .arg(args.value(QStringLiteral("paper"))));
 }
 

@@ -1,6 +1,7 @@
 // "presort": the bulk-mail presort over the chosen records, writing the presort list as
 // PRESORT.PSL into the data folder as the program does, or to the file --output names. That
 // file is written in a work folder beside it and put in its place only when complete.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -22,7 +23,8 @@ int runPresortCommand(const QStringList& arguments, const QString& executableFol
     QString output;
     if (args.has(QStringLiteral("output"))) {
         if (args.value(QStringLiteral("output")).isEmpty())
-            throw BatchError(QStringLiteral("--output needs a file name"));
+            throw BatchError(
+                QCoreApplication::translate("PresortCommand", "--output needs a file name"));
         output = QDir::current().absoluteFilePath(args.value(QStringLiteral("output")));
     }
 
@@ -33,12 +35,14 @@ int runPresortCommand(const QStringList& arguments, const QString& executableFol
         const QFileInfo target(output);
         if (!target.dir().exists())
             throw BatchError(
-                QStringLiteral("--output: there is no folder %1").arg(target.absolutePath()));
+                QCoreApplication::translate("PresortCommand", "--output: there is no folder %1")
+                    .arg(target.absolutePath()));
         work = std::make_unique<QTemporaryDir>(target.absolutePath() +
                                                QStringLiteral("/.presort-XXXXXX"));
         if (!work->isValid())
-            throw BatchError(QStringLiteral("--output: cannot write in %1: %2")
-                                 .arg(target.absolutePath(), work->errorString()));
+            throw BatchError(
+                QCoreApplication::translate("PresortCommand", "--output: cannot write in %1: %2")
+                    .arg(target.absolutePath(), work->errorString()));
         folder = work->path();
     }
 
@@ -55,8 +59,9 @@ int runPresortCommand(const QStringList& arguments, const QString& executableFol
         std::error_code error;
         std::filesystem::rename(presortFilePath(folder).toStdString(), output.toStdString(), error);
         if (error)
-            throw BatchError(QStringLiteral("--output: cannot write %1: %2")
-                                 .arg(output, QString::fromStdString(error.message())));
+            throw BatchError(
+                QCoreApplication::translate("PresortCommand", "--output: cannot write %1: %2")
+                    .arg(output, QString::fromStdString(error.message())));
     }
     return kExitDone;
 }

@@ -1,5 +1,6 @@
 // "report": the list report of the Print Report dialog on the chosen records, in one of its
 // four layouts, to a PDF file or a printer, on the paper --paper names or else the printer's.
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include "batch/BatchCommands.h"
@@ -30,14 +31,16 @@ OptionNames reportOptions() {
 int runReport(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, reportOptions());
     if (!args.has(QStringLiteral("layout")))
-        throw BatchError(QStringLiteral("--layout 1..4 is needed"));
+        throw BatchError(QCoreApplication::translate("ReportCommand", "--layout 1..4 is needed"));
     if (!args.has(QStringLiteral("title")))
-        throw BatchError(QStringLiteral("--title TEXT is needed"));
+        throw BatchError(QCoreApplication::translate("ReportCommand", "--title TEXT is needed"));
     const std::optional<QPageSize> paper = paperOption(args);
     ListReportRequest request;
     request.layout = args.number(QStringLiteral("layout"), 1, 1);
     if (request.layout > 4)
-        throw BatchError(QStringLiteral("--layout takes 1, 2, 3 or 4, not %1").arg(request.layout));
+        throw BatchError(
+            QCoreApplication::translate("ReportCommand", "--layout takes 1, 2, 3 or 4, not %1")
+                .arg(request.layout));
     request.title = args.value(QStringLiteral("title"));
     request.memo = args.has(QStringLiteral("memo"));
     request.codes = args.has(QStringLiteral("codes"));
@@ -67,7 +70,7 @@ int runReport(const QStringList& arguments, const QString& executableFolder) {
     });
     if (!canvas.printing() && !canvas.aborted())
         throw BatchError(
-            QStringLiteral("the report could not be started on %1")
+            QCoreApplication::translate("ReportCommand", "the report could not be started on %1")
                 .arg(output.toPdf() ? printer.outputFileName() : printer.printerName()));
     const bool stopped = canvas.aborted();
     if (canvas.printing()) canvas.finish();

@@ -4,6 +4,8 @@
 // letters of either case. The change is described as the window does and made only with --yes.
 #include <algorithm>
 
+#include <QCoreApplication>
+
 #include "batch/BatchCommands.h"
 #include "batch/BatchError.h"
 #include "batch/BatchJob.h"
@@ -31,7 +33,8 @@ ReplaceableField replaceableField(const QString& name) {
     if (found != fields.end()) return *found;
     QStringList names;
     for (const ReplaceableField& f : fields) names << QString::fromLatin1(f.name);
-    throw BatchError(QStringLiteral("FIELD: %1 cannot be replaced; the fields are %2")
+    throw BatchError(QCoreApplication::translate("SearchReplaceCommand",
+                                                 "FIELD: %1 cannot be replaced; the fields are %2")
                          .arg(name, names.join(QLatin1Char(','))));
 }
 
@@ -50,7 +53,8 @@ int runSearchReplace(const QStringList& arguments, const QString& executableFold
     const BatchArgs args(arguments, searchReplaceOptions());
     const QStringList& positional = args.positional();
     if (positional.size() != 5)
-        throw BatchError(QStringLiteral("give ADDRESSFILE FIELD FIND REPLACE"));
+        throw BatchError(QCoreApplication::translate("SearchReplaceCommand",
+                                                     "give ADDRESSFILE FIELD FIND REPLACE"));
     SearchReplaceRequest request;
     request.field = replaceableField(positional[2]);
     request.find = bytesOf(positional[3], "FIND");
@@ -67,10 +71,10 @@ int runSearchReplace(const QStringList& arguments, const QString& executableFold
         return kExitError;
     // As in the window, the pass cannot be stopped once begun.
     const ReplaceOutcome outcome = replaceFieldValues(table, request, {[](int) {}, [] {}});
-    showInformation(QStringLiteral("Replaced ") + QString::number(outcome.replaced) +
-                    QStringLiteral(" records"));
+    showInformation(QCoreApplication::translate("SearchReplaceCommand", "Replaced %n records",
+                                                nullptr, outcome.replaced));
     if (outcome.tooLong > 0) showInformation(tooLongMessage(outcome.tooLong));
-    showInformation(QStringLiteral("Replacement done"));
+    showInformation(QCoreApplication::translate("SearchReplaceCommand", "Replacement done"));
     return kExitDone;
 }
 

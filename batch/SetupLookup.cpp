@@ -1,5 +1,7 @@
 #include "batch/SetupLookup.h"
 
+#include <QCoreApplication>
+
 #include <vector>
 
 #include "batch/BatchError.h"
@@ -26,13 +28,15 @@ std::size_t findDescribed(const QStringList& descriptions, const QString& wanted
             matches.push_back(static_cast<std::size_t>(i));
     }
     if (matches.size() == 1) return matches.front();
-    throw BatchError(
-        QStringLiteral("%1: %2 %3 is described \"%4\"; there are %5")
-            .arg(option)
-            .arg(matches.empty() ? QStringLiteral("no") : QStringLiteral("more than one"))
-            .arg(what)
-            .arg(wanted)
-            .arg(listed.isEmpty() ? QStringLiteral("none") : listed.join(QStringLiteral(", "))));
+    const QString text =
+        matches.empty()
+            ? QCoreApplication::translate("SetupLookup",
+                                          "%1: no %2 is described \"%3\"; there are %4")
+            : QCoreApplication::translate("SetupLookup",
+                                          "%1: more than one %2 is described \"%3\"; there are %4");
+    throw BatchError(text.arg(option, what, wanted,
+                              listed.isEmpty() ? QCoreApplication::translate("SetupLookup", "none")
+                                               : listed.join(QStringLiteral(", "))));
 }
 
 LabelSetup findLabelSetup(xbase::Table& setups, const QString& description) {
@@ -43,7 +47,7 @@ LabelSetup findLabelSetup(xbase::Table& setups, const QString& description) {
         descriptions << all.back().description;
     }
     return all[findDescribed(descriptions, description, QStringLiteral("--setup"),
-                             QStringLiteral("label setup"))];
+                             QCoreApplication::translate("SetupLookup", "label setup"))];
 }
 
 EnvelopeSetup findEnvelopeSetup(xbase::Table& setups, const QString& description) {
@@ -54,7 +58,7 @@ EnvelopeSetup findEnvelopeSetup(xbase::Table& setups, const QString& description
         descriptions << all.back().descript.text();
     }
     return all[findDescribed(descriptions, description, QStringLiteral("--setup"),
-                             QStringLiteral("envelope setup"))];
+                             QCoreApplication::translate("SetupLookup", "envelope setup"))];
 }
 
 }  // namespace rp

@@ -1,5 +1,6 @@
 // "uppercase": Convert to Uppercase on the chosen records, for every field it offers or for
 // those --fields names.
+#include <QCoreApplication>
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -40,8 +41,10 @@ std::vector<std::string> chosenFields(const BatchArgs& args) {
         const auto& offered = uppercaseFields();
         if (std::none_of(offered.begin(), offered.end(),
                          [&](const UppercaseField& f) { return upper == QLatin1String(f.field); }))
-            throw BatchError(QStringLiteral("--fields: %1 cannot be converted; the fields are %2")
-                                 .arg(name.trimmed(), offeredNames()));
+            throw BatchError(
+                QCoreApplication::translate("UppercaseCommand",
+                                            "--fields: %1 cannot be converted; the fields are %2")
+                    .arg(name.trimmed(), offeredNames()));
     }
     for (const UppercaseField& f : uppercaseFields())
         for (const QString& name : named)
@@ -49,7 +52,9 @@ std::vector<std::string> chosenFields(const BatchArgs& args) {
                 chosen.emplace_back(f.field);
                 break;
             }
-    if (chosen.empty()) throw BatchError(QStringLiteral("--fields: no field named"));
+    if (chosen.empty())
+        throw BatchError(
+            QCoreApplication::translate("UppercaseCommand", "--fields: no field named"));
     return chosen;
 }
 

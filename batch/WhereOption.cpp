@@ -1,5 +1,7 @@
 #include "batch/WhereOption.h"
 
+#include <QCoreApplication>
+
 #include "batch/BatchError.h"
 #include "data/FilterLines.h"
 
@@ -35,15 +37,18 @@ QString whereExpression(const QStringList& options, const QString& shortDateFmt,
     std::array<QString, kFilterLineCount> givenBy;
     for (const QString& option : options) {
         const qsizetype equals = option.indexOf(QLatin1Char('='));
-        if (equals < 0) throw whereError(option, QStringLiteral("give LINE=TEXT"));
+        if (equals < 0)
+            throw whereError(option, QCoreApplication::translate("WhereOption", "give LINE=TEXT"));
         const int line = lineNamed(option.left(equals).trimmed());
         if (line < 0)
-            throw whereError(option,
-                             QStringLiteral("no such Filter line; the lines are ") + lineNames());
+            throw whereError(option, QCoreApplication::translate(
+                                         "WhereOption", "no such Filter line; the lines are %1")
+                                         .arg(lineNames()));
         const auto slot = static_cast<std::size_t>(line);
         if (!givenBy[slot].isEmpty())
             throw whereError(option,
-                             QStringLiteral("the %1 line is already given by --where \"%2\"")
+                             QCoreApplication::translate(
+                                 "WhereOption", "the %1 line is already given by --where \"%2\"")
                                  .arg(QLatin1String(filterLineDefs()[slot].label), givenBy[slot]));
         givenBy[slot] = option;
         lines[slot] = option.mid(equals + 1);
@@ -58,14 +63,15 @@ QString whereExpression(const QStringList& options, const QString& shortDateFmt,
         throw whereError(givenBy[date], invalidDateMessage(shortDateFmt));
     }
     if (built.expression.size() > kMaxFilterLength)
-        throw BatchError(QStringLiteral("--where: ") + kFilterTooComplexMessage);
+        throw BatchError(QStringLiteral("--where: ") + filterTooComplexMessage());
     for (const LineTerm& term : built.terms) {
         const auto slot = static_cast<std::size_t>(term.line);
         const QString problem = filterLineProblem(table, term, lines[slot]);
         if (!problem.isEmpty())
             throw whereError(givenBy[slot],
-                             QStringLiteral("the %1 line cannot be used in a "
-                                            "filter: %2")
+                             QCoreApplication::translate("WhereOption",
+                                                         "the %1 line cannot be used in a "
+                                                         "filter: %2")
                                  .arg(QLatin1String(filterLineDefs()[slot].label), problem));
     }
     return built.expression;

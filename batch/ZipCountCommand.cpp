@@ -1,6 +1,7 @@
 // "zip-count": the count of the Count Zip Codes window over the chosen records, printed as its
 // report to a PDF file or a printer (on the paper --paper names or else the printer's), or with
 // --text as the count lines on standard output.
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 #include <cstdio>
@@ -35,10 +36,12 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
     const BatchArgs args(arguments, zipCountOptions());
     const bool text = args.has(QStringLiteral("text"));
     if (text && (args.has(QStringLiteral("output")) || args.has(QStringLiteral("printer"))))
-        throw BatchError(
-            QStringLiteral("--text writes to standard output; leave out --output and --printer"));
+        throw BatchError(QCoreApplication::translate(
+            "ZipCountCommand",
+            "--text writes to standard output; leave out --output and --printer"));
     if (text && args.has(QStringLiteral("paper")))
-        throw BatchError(QStringLiteral("--text prints on no paper; leave out --paper"));
+        throw BatchError(QCoreApplication::translate(
+            "ZipCountCommand", "--text prints on no paper; leave out --paper"));
     const std::optional<QPageSize> paper = paperOption(args);
 
     BatchJob job(args, executableFolder);
@@ -67,7 +70,7 @@ int runZipCount(const QStringList& arguments, const QString& executableFolder) {
             return !canvas.aborted();
         }))
         throw BatchError(
-            QStringLiteral("the report could not be started on %1")
+            QCoreApplication::translate("ZipCountCommand", "the report could not be started on %1")
                 .arg(output->toPdf() ? printer.outputFileName() : printer.printerName()));
     const bool stopped = canvas.aborted();
     if (canvas.printing()) canvas.finish();

@@ -26,7 +26,7 @@ bool goToPrintStart(xbase::Table& table, bool fromCurrent, std::uint32_t current
     if (fromCurrent) {
         table.go(current);
         if (recordInView(table)) return true;
-        showInformation(kOutOfRangeMessage);
+        showInformation(outOfRangeMessage());
     }
     table.goTop();
     return false;

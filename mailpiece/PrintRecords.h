@@ -16,7 +16,7 @@ enum class PrintRecords { All, Filtered, Current };
 void selectPrintRecords(xbase::Table& table, PrintRecords records, std::uint32_t current);
 
 // Stands where a run starts: on current when fromCurrent and it is in the view; else on the
-// first record, after telling kOutOfRangeMessage when fromCurrent. True when on current.
+// first record, after telling outOfRangeMessage() when fromCurrent. True when on current.
 bool goToPrintStart(xbase::Table& table, bool fromCurrent, std::uint32_t current);
 
 }  // namespace rp
