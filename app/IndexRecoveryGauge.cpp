@@ -14,7 +14,7 @@ xbase::ProgressFn IndexRecoveryGauge::progress() {
             window_ = std::make_unique<QProgressDialog>(
                 QCoreApplication::translate("IndexRecoveryGauge", "Rebuilding Indexes"), QString(),
                 0, 100, parent_);
-            window_->setWindowTitle(QStringLiteral("Ravenpost"));
+            window_->setWindowTitle(QStringLiteral("Ravenpost"));  // the program's name
             window_->setWindowModality(Qt::WindowModal);
             window_->setMinimumDuration(0);
         }

@@ -49,7 +49,7 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
       printerCatalog_(PrinterCatalog::fromSystem()) {
     setServices({});
     printerCatalog_.setPdfFolderMemory(pdfFolderSetting(iniPath()));
-    setWindowTitle(QStringLiteral("Ravenpost"));
+    setWindowTitle(QStringLiteral("Ravenpost"));  // the program's name
     buildMenus();
     setCentralWidget(buildPages());
     typingMode_ = new QLabel;

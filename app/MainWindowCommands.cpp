@@ -33,7 +33,7 @@ void MainWindow::onRebuildIndexesTriggered() {
     orderMenu_->setMenuOrder(OrderMenu::kLastNameEntry);
     reloadView();
     updateCommandStates();
-    if (!failure.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure);
+    if (!failure.isEmpty()) messages().error(QStringLiteral("Ravenpost"), failure);  // the name
 }
 
 void MainWindow::onCloneTriggered() {

@@ -67,7 +67,7 @@ int runRavenpost(int argc, char** argv) {
     try {
         folder = resolveDataFolder(arguments.homeArguments, QApplication::applicationDirPath());
     } catch (const std::exception& e) {
-        messages().error(QStringLiteral("Ravenpost"), errorText(e));
+        messages().error(QStringLiteral("Ravenpost"), errorText(e));  // the program's name
         return 1;
     }
     copyMissingSideFiles(folder, deliveredSideFolders(QApplication::applicationDirPath()));
