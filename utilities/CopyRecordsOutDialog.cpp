@@ -43,7 +43,7 @@ CopyRecordsOutDialog::CopyRecordsOutDialog(xbase::Table& table, const QString& p
             if (on) setTarget(kNoCopyTarget);
         });
     }
-    name_ = new QLabel(kNoCopyTarget, choices_);
+    name_ = new QLabel(tr("(none)"), choices_);
     name_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     name_->setMinimumWidth(fontMetrics().averageCharWidth() * 44);
     name_->setWhatsThis(tr("The file the records are copied to."));
