@@ -26,6 +26,13 @@ class ReadOnlyError : public Error {
     using Error::Error;
 };
 
+// A record, or the table's header, is locked by another open or program: the same work may
+// succeed later.
+class LockedError : public Error {
+  public:
+    using Error::Error;
+};
+
 // A bad expression: the message quotes the expression text and the 1-based character position
 // at which the problem was found.
 class ExpressionError : public Error {

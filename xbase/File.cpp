@@ -41,10 +41,7 @@ bool readable(const std::string& path) {
     return true;
 }
 
-// The bytes that the append and writers' locks cover: far beyond any real table, so they never
-// meet data.
-constexpr off_t kAppendLockOffset = 0x7FFFFFFE;
-constexpr off_t kWritersLockOffset = 0x7FFFFFFD;
+static_assert(sizeof(off_t) >= 8, "the lock bytes lie past 2 GB");
 
 }  // namespace
 
@@ -275,33 +272,42 @@ bool File::tryLock(LockKind kind) {
     return true;
 }
 
-void File::lockAppend() {
-    setByteLock(kAppendLockOffset, F_WRLCK, true);
+bool File::tryLockBytes(ByteRange bytes, bool exclusive) {
+    return setBytesLock(bytes, exclusive ? F_WRLCK : F_RDLCK, false);
 }
 
-void File::unlockAppend() {
-    setByteLock(kAppendLockOffset, F_UNLCK, false);
+void File::unlockBytes(ByteRange bytes) {
+    setBytesLock(bytes, F_UNLCK, false);
+}
+
+bool File::bytesLockedByOther(ByteRange bytes) const {
+    struct flock fl {};
+    fl.l_type = F_WRLCK;
+    fl.l_whence = SEEK_SET;
+    fl.l_start = static_cast<off_t>(bytes.start);
+    fl.l_len = static_cast<off_t>(bytes.length);
+    if (::fcntl(fd_, F_OFD_GETLK, &fl) != 0) fail("Cannot test the locks of", path_);
+    return fl.l_type != F_UNLCK;
 }
 
 void File::lockWriters() {
-    setByteLock(kWritersLockOffset, F_RDLCK, true);
+    setBytesLock(LockScheme::writers(), F_RDLCK, true);
 }
 
 bool File::tryLockWritersAlone() {
-    return setByteLock(kWritersLockOffset, F_WRLCK, false);
+    return setBytesLock(LockScheme::writers(), F_WRLCK, false);
 }
 
 void File::unlockWriters() {
-    setByteLock(kWritersLockOffset, F_UNLCK, false);
+    setBytesLock(LockScheme::writers(), F_UNLCK, false);
 }
 
-bool File::setByteLock(std::int64_t offset, short type, bool wait) {
+bool File::setBytesLock(ByteRange bytes, short type, bool wait) {
     struct flock fl {};
     fl.l_type = type;
     fl.l_whence = SEEK_SET;
-    fl.l_start = static_cast<off_t>(offset);
-    fl.l_len = 1;
-    // Changing a lock this open holds is atomic: a refused change keeps the lock as it was.
+    fl.l_start = static_cast<off_t>(bytes.start);
+    fl.l_len = static_cast<off_t>(bytes.length);
     while (::fcntl(fd_, wait ? F_OFD_SETLKW : F_OFD_SETLK, &fl) != 0) {
         if (errno == EINTR) continue;
         if (!wait && (errno == EAGAIN || errno == EACCES)) return false;

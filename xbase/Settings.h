@@ -17,6 +17,9 @@ struct Settings {
     // Date pattern for CTOD and DTOC: "mm", "dd" and "yy" or "yyyy" in any order with any
     // separators (case-insensitive). "yy" becomes "yyyy" when century is on.
     std::string dateFormat = "mm/dd/yy";
+    // How long an append by a shared open waits for the table's header lock while another open
+    // or program holds it, before it gives up with LockedError.
+    int lockWaitMilliseconds = 3000;
 };
 
 }  // namespace xbase

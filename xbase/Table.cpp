@@ -243,6 +243,18 @@ void Table::recall() {
     return impl(this).recall();
 }
 
+void Table::lockRecord(std::uint32_t recno) {
+    impl(this).lockRecord(recno);
+}
+
+void Table::unlockRecord(std::uint32_t recno) {
+    impl(this).unlockRecord(recno);
+}
+
+bool Table::isRecordLockedByOther(std::uint32_t recno) const {
+    return impl(this).isRecordLockedByOther(recno);
+}
+
 void Table::pack(const ProgressFn& progress) {
     return impl(this).pack(progress);
 }

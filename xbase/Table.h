@@ -145,6 +145,18 @@ class Table : public RecordSource {
     void deleteRecord();
     void recall();
 
+    // Record locks, seen by every other open of the table, in this process or another, and by
+    // other xBase programs of the FoxPro family (they lie where those programs put them; see
+    // xbase/internal/LockScheme.h). lockRecord does not wait: it throws LockedError ("Record 7
+    // of FILE is locked by another program or user") when another open holds the record or the
+    // whole file. A lock lasts until unlockRecord() or close(); taking it twice is harmless.
+    // Not for read-only opens. Appends by shared opens take the family's header lock for a
+    // moment, waiting at most Settings::lockWaitMilliseconds for another holder.
+    void lockRecord(std::uint32_t recno);
+    void unlockRecord(std::uint32_t recno);
+    // Whether another open or program holds the record's lock (or the whole file's).
+    bool isRecordLockedByOther(std::uint32_t recno) const;
+
     // Whole-file operations; pack and zap need an exclusive open.
     // Pack writes the packed table, memo file and structural index beside the originals
     // (BASE~.DBF, BASE~.FPT, BASE~.CDX), then a journal (BASE.JNL) naming them, and only then

@@ -441,7 +441,7 @@ void TableImpl::post() {
         } else if (appending_) {
             // Shared opens append one record at a time under the append lock, at the end that
             // the header shows now: other programs may have appended meanwhile.
-            dbf_.lockAppend();
+            const ByteRange header = lockHeaderForAppend();
             try {
                 refreshCount();
                 std::string bytes = edit_ + dbf::kEndOfFile;
@@ -453,10 +453,10 @@ void TableImpl::post() {
                 inTable = true;
                 updateKeys(recno_, true);
             } catch (...) {
-                dbf_.unlockAppend();
+                dbf_.unlockBytes(header);
                 throw;
             }
-            dbf_.unlockAppend();
+            dbf_.unlockBytes(header);
         } else {
             writeRecord(recno_, edit_.data());
             dirtyHeader_ = true;

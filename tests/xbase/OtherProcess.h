@@ -14,7 +14,8 @@ class OtherProcess {
   public:
     // Runs body in a child process. The body opens what it wants and calls holdOn(), which tells
     // the parent that it holds it and returns when the object is destroyed; the constructor
-    // returns once the body has got that far, or failed (threw, or returned without holding).
+    // returns once the body has got that far, or failed (threw, returned without holding, or
+    // ended the process).
     explicit OtherProcess(const std::function<void(const std::function<void()>& holdOn)>& body) {
         int ready[2], done[2];
         if (::pipe(ready) != 0 || ::pipe(done) != 0) throw std::runtime_error("pipe");
@@ -34,12 +35,14 @@ class OtherProcess {
             if (c == 'n') (void)!::write(ready[1], &c, 1);
             ::_exit(0);
         }
+        // Only the child holds the writing end now: a child that dies before it says anything
+        // reads as the end, and as a failure.
+        ::close(ready[1]);
         char c = 0;
         (void)!::read(ready[0], &c, 1);
         opened_ = c == 'y';
         done_ = done[1];
         ::close(ready[0]);
-        ::close(ready[1]);
         ::close(done[0]);
     }
     // A child that opens the table through the engine in that mode.

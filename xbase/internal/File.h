@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "xbase/FilePaths.h"
+#include "xbase/internal/LockScheme.h"
 
 namespace xbase {
 
@@ -121,21 +122,29 @@ class File {
     // Takes a lock on the whole file without waiting; false when another open of the file, in
     // this process or another, holds a conflicting lock. Locks end when the file is closed.
     bool tryLock(LockKind kind);
-    // A short exclusive lock used to serialise appends between shared opens; waits.
-    void lockAppend();
-    void unlockAppend();
-    // The writers' lock, on another byte far past the data: a writer holds it shared (taking
-    // it waits) while its changes may not all have reached the index file; when it is done, it
-    // asks to hold it alone (without waiting: false, the shared hold kept, while another writer
-    // holds it too) to learn whether it is the last writer, then lets go.
+
+    // Byte-range locks (see LockScheme.h for where they lie). They belong to this open, not to
+    // the process: they meet the locks of every other open of the file, in this process or
+    // another, and the fcntl locks of other programs. They end when the file is closed.
+    // A write lock (exclusive) or a read lock on the bytes without waiting; false when another
+    // open holds a conflicting lock. Changing a lock this open holds is atomic: a refused change
+    // keeps the lock as it was.
+    bool tryLockBytes(ByteRange bytes, bool exclusive);
+    void unlockBytes(ByteRange bytes);
+    // Whether another open holds a lock on the bytes that a write lock would meet.
+    bool bytesLockedByOther(ByteRange bytes) const;
+    // The writers' lock, on a byte of our own (LockScheme::writers()): a writer holds it shared
+    // (taking it waits) while its changes may not all have reached the index file; when it is
+    // done, it asks to hold it alone (without waiting: false, the shared hold kept, while another
+    // writer holds it too) to learn whether it is the last writer, then lets go.
     void lockWriters();
     bool tryLockWritersAlone();
     void unlockWriters();
 
   private:
-    // An open-file-description lock on one byte: F_RDLCK, F_WRLCK or F_UNLCK. false when
+    // Sets an open-file-description lock on the bytes: F_RDLCK, F_WRLCK or F_UNLCK. false when
     // wait is false and another open holds a conflicting lock.
-    bool setByteLock(std::int64_t offset, short type, bool wait);
+    bool setBytesLock(ByteRange bytes, short type, bool wait);
 
     int fd_ = -1;
     std::string path_;

@@ -17,6 +17,7 @@
 #include "xbase/Table.h"
 #include "xbase/internal/File.h"
 #include "xbase/internal/KeyRange.h"
+#include "xbase/internal/LockScheme.h"
 
 namespace xbase {
 
@@ -104,6 +105,10 @@ class TableImpl final : public Table {
 
     void deleteRecord();
     void recall();
+
+    void lockRecord(std::uint32_t recno);
+    void unlockRecord(std::uint32_t recno);
+    bool isRecordLockedByOther(std::uint32_t recno) const;
 
     void pack(const ProgressFn& progress = {});
     void zap();
@@ -275,6 +280,13 @@ class TableImpl final : public Table {
     void orderedTop();
     void orderedBottom();
     void orderedSkip(long n);
+
+    // ---- Locks (TableLocks.cpp) ----
+    // Where the family's locks of this table lie, as its header now says.
+    LockScheme lockScheme() const;
+    // Takes the header lock for an append, waiting for another holder at most as long as the
+    // settings say, and returns its bytes; throws LockedError when it stays held.
+    ByteRange lockHeaderForAppend();
 
     void readHeader();
     int require(std::string_view name) const;
