@@ -1,0 +1,34 @@
+// The presort and ZIP count windows and status lines through a translation that brackets every
+// text: whatever a user reads comes out marked, with the record numbers in their places.
+#include "PresortFixture.h"
+#include "postal/PresortDialog.h"
+#include "postal/ReadingStatus.h"
+#include "postal/ZipCount.h"
+#include "postal/ZipCountDialog.h"
+#include "support/MarkingTranslator.h"
+
+namespace rp {
+namespace {
+
+class PostalTranslationTest : public PresortFixture {
+  protected:
+    MarkingTranslator marking;
+};
+
+TEST_F(PostalTranslationTest, ThePostalWindowsShowOnlyTranslatedTexts) {
+    PresortDialog presort(table.table(), folder(), nullptr);
+    ZipCountDialog count(table.table());
+    EXPECT_EQ(untranslatedTexts(presort), QStringList());
+    EXPECT_EQ(untranslatedTexts(count), QStringList());
+}
+
+TEST_F(PostalTranslationTest, TheCountsStatusLinesAreTranslated) {
+    QStringList shown;
+    ASSERT_TRUE(countZipCodes(table.table(),
+                              {[&](const QString& text) { shown << text; }, [] { return true; }}));
+    EXPECT_EQ(shown, (QStringList{"[Reading database records...]", "[Sorting Zip Codes...]"}));
+    EXPECT_EQ(readingRecordStatus(1200), "[Reading record 1200]");
+}
+
+}  // namespace
+}  // namespace rp
