@@ -14,7 +14,8 @@ struct NamedSource {
     const char* name;
 };
 
-// The paper sources Qt can ask a printer for; a printer driver ignores those it lacks.
+// The paper sources Qt can ask a printer for; a printer driver ignores those it lacks. The
+// names are kept in RAVENP.INI, so they stay untranslated.
 constexpr NamedSource kSources[] = {
     {QPrinter::Auto, "Auto"},
     {QPrinter::OnlyOne, "Only One"},

@@ -57,7 +57,7 @@ struct EnvelopeSetup {
 // The setup of an empty setup file: "Default Envelope Setup" for an "Envelope #10".
 EnvelopeSetup defaultEnvelopeSetup();
 
-// The DESCRIPT of the copy that "New" hands to the designer.
+// The DESCRIPT of the copy that "New" hands to the designer (stored data, not translated).
 inline constexpr char kUntitledEnvelopeSetup[] = "{Untitled Envelope Setup Record}";
 
 // The setup of the setup file's current record, or the default setup when there is none.

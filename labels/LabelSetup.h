@@ -49,7 +49,8 @@ struct LabelSetup {
 // and ZIP, trimmed.
 LabelSetup defaultLabelSetup();
 
-// The description the designer's copy gets for the "New" command.
+// The description the designer's copy gets for the "New" command (stored data, not
+// translated).
 inline const QString kUntitledLabelSetup = QStringLiteral("{Untitled Label Setup Record}");
 
 // The setup of the setup file's current record, or the default setup when the file has no

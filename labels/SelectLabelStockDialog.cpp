@@ -189,7 +189,7 @@ bool SelectLabelStockDialog::hasRow() const {
 
 void SelectLabelStockDialog::onNewClicked() {
     LabelDefinition d = readLabelDefinition(stocks_);
-    d.description = QStringLiteral("[New] ") + d.description;
+    d.description = QStringLiteral("[New] ") + d.description;  // stored data: not translated
     LabelStockDialog editor(this);
     editor.setDefinition(d);
     if (!runEditor(editor)) return;
