@@ -150,8 +150,11 @@ class Table : public RecordSource {
     // xbase/internal/LockScheme.h). lockRecord does not wait: it throws LockedError ("Record 7
     // of FILE is locked by another program or user") when another open holds the record or the
     // whole file. A lock lasts until unlockRecord() or close(); taking it twice is harmless.
-    // Not for read-only opens. Appends by shared opens take the family's header lock for a
-    // moment, waiting at most Settings::lockWaitMilliseconds for another holder.
+    // Not for read-only opens. A shared open posts a change of a record (deleteRecord and
+    // recall too) under its lock: its own, or one taken for the post, so that a record another
+    // open or program holds is refused with that LockedError, the edit kept. Appends by shared
+    // opens take the family's header lock for a moment, waiting at most
+    // Settings::lockWaitMilliseconds for another holder.
     void lockRecord(std::uint32_t recno);
     void unlockRecord(std::uint32_t recno);
     // Whether another open or program holds the record's lock (or the whole file's).

@@ -429,6 +429,17 @@ void TableImpl::post() {
         if (filesReplaced_) cancel();
         throw;
     }
+    const std::optional<ByteRange> lock = lockForPost();
+    try {
+        writeEdit();
+    } catch (...) {
+        if (lock) dbf_.unlockBytes(*lock);
+        throw;
+    }
+    if (lock) dbf_.unlockBytes(*lock);
+}
+
+void TableImpl::writeEdit() {
     storeMemos();
     bool inTable = false;  // whether the record's bytes have reached the table
     try {

@@ -1,4 +1,5 @@
 // Record locks and the header lock of appends, where the FoxPro family puts them.
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <thread>
@@ -39,12 +40,30 @@ void TableImpl::lockRecord(std::uint32_t recno) {
     if (mode_ != OpenMode::Exclusive) refreshCount();
     if (recno < 1 || recno > count_) throw Error(path_ + " has no record " + std::to_string(recno));
     if (!dbf_.tryLockBytes(lockScheme().record(recno), true))
-        throw LockedError("Record " + std::to_string(recno) + " of " + path_ +
-                          " is locked by another program or user");
+        throw LockedError(recordLockedMessage(recno));
+    if (!holdsRecord(recno)) heldRecords_.push_back(recno);
 }
 
 void TableImpl::unlockRecord(std::uint32_t recno) {
-    if (recno >= 1 && isOpen()) dbf_.unlockBytes(lockScheme().record(recno));
+    if (recno < 1 || !isOpen()) return;
+    dbf_.unlockBytes(lockScheme().record(recno));
+    std::erase(heldRecords_, recno);
+}
+
+std::optional<ByteRange> TableImpl::lockForPost() {
+    if (mode_ != OpenMode::Shared || appending_ || holdsRecord(recno_)) return std::nullopt;
+    const ByteRange bytes = lockScheme().record(recno_);
+    if (!dbf_.tryLockBytes(bytes, true)) throw LockedError(recordLockedMessage(recno_));
+    return bytes;
+}
+
+bool TableImpl::holdsRecord(std::uint32_t recno) const {
+    return std::find(heldRecords_.begin(), heldRecords_.end(), recno) != heldRecords_.end();
+}
+
+std::string TableImpl::recordLockedMessage(std::uint32_t recno) const {
+    return "Record " + std::to_string(recno) + " of " + path_ +
+           " is locked by another program or user";
 }
 
 bool TableImpl::isRecordLockedByOther(std::uint32_t recno) const {

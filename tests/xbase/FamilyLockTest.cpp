@@ -195,3 +195,39 @@ TEST_P(FamilyLock, RecordLocksNeedAWritableOpenAndAnExistingRecord) {
         }
     }
 }
+
+TEST_P(FamilyLock, ASharedOpenChangesNoRecordThatAnotherHolds) {
+    auto t = engine.open(path, OpenMode::Shared);
+    const std::string before = readBytes(path);
+    {
+        OtherProcess holder(familyLock(path, recordByte(3)));
+        ASSERT_TRUE(holder.opened());
+        t->go(3);
+        t->setText("NAME", "Crane");
+        EXPECT_EQ(lockedError([&] { t->post(); }), lockedMessage(3));
+        EXPECT_TRUE(t->editing());  // kept, to be posted once the record is free
+        t->cancel();
+        EXPECT_EQ(lockedError([&] { t->deleteRecord(); }), lockedMessage(3));
+        t->cancel();
+        t->commit();
+        EXPECT_EQ(readBytes(path).substr(headerLength), before.substr(headerLength));
+    }
+    t->setText("NAME", "Crane");
+    t->post();
+    // The lock taken for the post is let go after it.
+    EXPECT_TRUE(OtherProcess(familyLock(path, recordByte(3))).opened());
+    // A lock of its own stays through posts until it is released.
+    t->lockRecord(3);
+    t->deleteRecord();
+    t->recall();
+    EXPECT_FALSE(OtherProcess(familyLock(path, recordByte(3))).opened());
+    t->commit();
+    EXPECT_FALSE(OtherProcess(familyLock(path, recordByte(3))).opened());
+    t->unlockRecord(3);
+    EXPECT_TRUE(OtherProcess(familyLock(path, recordByte(3))).opened());
+    t->close();
+    auto again = engine.open(path, OpenMode::ReadOnly);
+    again->go(3);
+    EXPECT_EQ(again->text("NAME"), "Crane");
+    EXPECT_FALSE(again->deleted());
+}

@@ -287,6 +287,12 @@ class TableImpl final : public Table {
     // Takes the header lock for an append, waiting for another holder at most as long as the
     // settings say, and returns its bytes; throws LockedError when it stays held.
     ByteRange lockHeaderForAppend();
+    // Shared opens change a record under its lock: the lock this open holds (lockRecord), or
+    // one taken for the post, returned to be let go after it. Throws LockedError, the edit
+    // kept, when another open or program holds the record.
+    std::optional<ByteRange> lockForPost();
+    bool holdsRecord(std::uint32_t recno) const;  // locked by this open's lockRecord
+    std::string recordLockedMessage(std::uint32_t recno) const;
 
     void readHeader();
     int require(std::string_view name) const;
@@ -303,6 +309,8 @@ class TableImpl final : public Table {
     void setCountFromHeader(std::uint32_t headerCount);
     void standAtEnd(bool bof);
     char* beginEdit();
+    // post's work once the run of changes has begun: the memos, the record and its keys.
+    void writeEdit();
     void writeRecord(std::uint32_t recno, const char* bytes);
     void flushAppends();
     void writeHeaderCount();
@@ -351,6 +359,8 @@ class TableImpl final : public Table {
     bool indexStale_ = false;
     // A change found a file removed or replaced by another program.
     bool filesReplaced_ = false;
+    // The records this open locked with lockRecord.
+    std::vector<std::uint32_t> heldRecords_;
 
     const char* current_ = nullptr;  // the current record's bytes
     std::string blank_;              // the phantom record
