@@ -452,7 +452,7 @@ void TableImpl::writeEdit() {
         } else if (appending_) {
             // Shared opens append one record at a time under the append lock, at the end that
             // the header shows now: other programs may have appended meanwhile.
-            const ByteRange header = lockHeaderForAppend();
+            const ByteRange header = lockHeader();
             try {
                 refreshCount();
                 std::string bytes = edit_ + dbf::kEndOfFile;
@@ -520,7 +520,22 @@ void TableImpl::flushAppends() {
         // The current record may have lived in the append buffer.
         if (!editing_) load(recno_);
     }
-    if (dirtyHeader_) writeHeaderCount();
+    if (!dirtyHeader_) return;
+    if (mode_ != OpenMode::Shared) {
+        writeHeaderCount();
+        return;
+    }
+    // Other opens may have appended since this one last looked: the count is read again under
+    // the header lock, so that the header never loses their records.
+    const ByteRange header = lockHeader();
+    try {
+        refreshCount();
+        writeHeaderCount();
+    } catch (...) {
+        dbf_.unlockBytes(header);
+        throw;
+    }
+    dbf_.unlockBytes(header);
 }
 
 void TableImpl::writeHeaderCount() {

@@ -20,7 +20,7 @@ LockScheme TableImpl::lockScheme() const {
     return LockScheme((tableFlags_ & dbf::kFlagStructuralIndex) != 0, headerLength_, recordLength_);
 }
 
-ByteRange TableImpl::lockHeaderForAppend() {
+ByteRange TableImpl::lockHeader() {
     const ByteRange header = lockScheme().header();
     const auto giveUp = std::chrono::steady_clock::now() +
                         std::chrono::milliseconds(engine_.settings.lockWaitMilliseconds);
@@ -28,8 +28,7 @@ ByteRange TableImpl::lockHeaderForAppend() {
     // for long is at work on the file as a whole.
     while (!dbf_.tryLockBytes(header, true)) {
         if (std::chrono::steady_clock::now() >= giveUp)
-            throw LockedError("No record can be added to " + path_ +
-                              ": another program or user holds its header lock");
+            throw LockedError("The header of " + path_ + " is locked by another program or user");
         std::this_thread::sleep_for(kHeaderLockRetry);
     }
     return header;

@@ -146,8 +146,7 @@ TEST_P(FamilyLock, AppendsWaitForTheHeaderLock) {
         t->appendBlank();
         t->setText("NAME", "Fox");
         EXPECT_EQ(lockedError([&] { t->post(); }),
-                  "No record can be added to " + path +
-                      ": another program or user holds its header lock");
+                  "The header of " + path + " is locked by another program or user");
         EXPECT_EQ(t->recordCount(), 5u);
         EXPECT_TRUE(t->appending());  // the new record waits to be posted again
     }
@@ -230,4 +229,20 @@ TEST_P(FamilyLock, ASharedOpenChangesNoRecordThatAnotherHolds) {
     again->go(3);
     EXPECT_EQ(again->text("NAME"), "Crane");
     EXPECT_FALSE(again->deleted());
+}
+
+TEST_P(FamilyLock, AChangeCommittedAfterAnotherOpensAppendKeepsItsRecords) {
+    auto a = engine.open(path, OpenMode::Shared);
+    auto b = engine.open(path, OpenMode::Shared);
+    a->go(1);
+    a->setText("NAME", "Abbott");
+    a->post();
+    appendNames(*b, {"Fox", "Gray"});
+    a->commit();
+    a->close();
+    b->close();
+    auto t = engine.open(path, OpenMode::ReadOnly);
+    EXPECT_EQ(t->recordCount(), 7u);
+    t->go(7);
+    EXPECT_EQ(t->text("NAME"), "Gray");
 }

@@ -284,9 +284,10 @@ class TableImpl final : public Table {
     // ---- Locks (TableLocks.cpp) ----
     // Where the family's locks of this table lie, as its header now says.
     LockScheme lockScheme() const;
-    // Takes the header lock for an append, waiting for another holder at most as long as the
-    // settings say, and returns its bytes; throws LockedError when it stays held.
-    ByteRange lockHeaderForAppend();
+    // Takes the header lock (for an append, or a shared open's write of the header), waiting
+    // for another holder at most as long as the settings say, and returns its bytes; throws
+    // LockedError when it stays held.
+    ByteRange lockHeader();
     // Shared opens change a record under its lock: the lock this open holds (lockRecord), or
     // one taken for the post, returned to be let go after it. Throws LockedError, the edit
     // kept, when another open or program holds the record.
