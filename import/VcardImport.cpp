@@ -26,7 +26,7 @@ VcardImportResult importVcards(xbase::Table& table, const std::vector<VcardCard>
         result.cause = errorText(e);
         return result;
     }
-    if (hooks.status) hooks.status(QStringLiteral("Importing records"));
+    if (hooks.status) hooks.status(QCoreApplication::translate("VcardImport", "Importing records"));
     BulkProgress progress(hooks.bulk, static_cast<std::uint32_t>(cards.size()));
     ImportRecord record(table);
     for (const VcardCard& card : cards) {

@@ -6,6 +6,7 @@
 #include "import/DbfImport.h"
 #include "import/DbfImportDialog.h"
 #include "import/ImportLayout.h"
+#include "import/VcardImport.h"
 #include "import/VcardImportDialog.h"
 #include "support/AddressFileFixture.h"
 #include "support/MarkingTranslator.h"
@@ -56,6 +57,14 @@ TEST_F(ImportTranslationTest, TheImportMessagesAreTranslatedWithTheirCounts) {
          "[Unable to open the file /nowhere/SOURCE.DBF]"},
     };
     for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
+}
+
+TEST_F(ImportTranslationTest, TheVcardImportsStatusLineIsTranslated) {
+    QStringList shown;
+    ImportHooks hooks;
+    hooks.status = [&](const QString& text) { shown << text; };
+    importVcards(table.table(), {}, hooks);
+    EXPECT_EQ(shown, QStringList{"[Importing records]"});
 }
 
 }  // namespace
