@@ -2,8 +2,10 @@
 // user reads comes out marked, with the values in their places.
 #include <QTableView>
 
+#include "framework/PrinterCatalog.h"
 #include "support/AddressFileFixture.h"
 #include "support/MarkingTranslator.h"
+#include "utilities/CalibratePrinterDialog.h"
 #include "utilities/ConvertToUppercaseDialog.h"
 #include "utilities/CopyRecordsOutDialog.h"
 #include "utilities/DeleteRecordsDialog.h"
@@ -28,10 +30,13 @@ TEST_F(UtilitiesTranslationTest, TheUtilityWindowsShowOnlyTranslatedTexts) {
     SearchReplaceDialog searchReplace(table.table(), true);
     StateZipCheckDialog stateZip(table.table(), folder());
     DuplicateCheckDialog duplicates(table.table(), folder());
+    PrinterCatalog catalog{{QStringLiteral("Office Laser")}, QStringLiteral("Office Laser")};
+    CalibratePrinterDialog calibrate(catalog, folder() + "RAVENP.INI");
     const std::pair<const char*, const QWidget*> windows[] = {
         {"Convert To Uppercase", &uppercase}, {"Delete Records", &deletion},
         {"Copy Records Out", &copy},          {"Search and Replace", &searchReplace},
-        {"Check State and Zip", &stateZip},   {"Check and Repair Duplicates", &duplicates}};
+        {"Check State and Zip", &stateZip},   {"Check and Repair Duplicates", &duplicates},
+        {"Calibrate Printer", &calibrate}};
     for (const auto& [name, window] : windows)
         EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
 }
