@@ -113,11 +113,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
         progress.recordDone();
     }
     // The records still held back are written now: the import has not saved them before.
-    if (!record.writeHeldBack(result.cause)) result.outcome = Outcome::WriteError;
-    result.written = record.recordsAdded();
-    result.cutValues = record.cutValues();
-    result.spelledCharacters = record.spelledCharacters();
-    result.replacedCharacters = record.replacedCharacters();
+    finishImport(record, result);
     return result;
 }
 

@@ -50,6 +50,17 @@ class ImportRecord {
     std::uint32_t replaced_ = 0;
 };
 
+// Ends an import's appends: writes the records still held back (a failure makes the outcome a
+// write error, its text in the result's cause) and fills in what the result counts.
+template <class Result>
+void finishImport(ImportRecord& record, Result& result) {
+    if (!record.writeHeldBack(result.cause)) result.outcome = Result::Outcome::WriteError;
+    result.written = record.recordsAdded();
+    result.cutValues = record.cutValues();
+    result.spelledCharacters = record.spelledCharacters();
+    result.replacedCharacters = record.replacedCharacters();
+}
+
 // The notes told after an import's closing message about the values it stored: letters in a
 // close spelling or as "?", and values cut to their fields; empty when there is nothing to tell.
 QStringList importedValueNotes(std::uint32_t spelled, std::uint32_t replaced,
