@@ -276,6 +276,10 @@ bool File::tryLockBytes(ByteRange bytes, bool exclusive) {
     return setBytesLock(bytes, exclusive ? F_WRLCK : F_RDLCK, false);
 }
 
+void File::lockBytes(ByteRange bytes, bool exclusive) {
+    setBytesLock(bytes, exclusive ? F_WRLCK : F_RDLCK, true);
+}
+
 void File::unlockBytes(ByteRange bytes) {
     setBytesLock(bytes, F_UNLCK, false);
 }

@@ -173,6 +173,20 @@ std::optional<std::string> TableImpl::oldKey(const Order& o, std::uint32_t recno
 }
 
 void TableImpl::updateKeys(std::uint32_t recno, bool appended) {
+    // Shared opens change the structural index one at a time, under the index lock, and catch
+    // up with the others' changes there first.
+    CdxFile* const locked = mode_ == OpenMode::Shared ? cdx_.get() : nullptr;
+    if (locked) locked->lockChanges();
+    try {
+        changeKeys(recno, appended);
+    } catch (...) {
+        if (locked) locked->unlockChanges();
+        throw;
+    }
+    if (locked) locked->unlockChanges();
+}
+
+void TableImpl::changeKeys(std::uint32_t recno, bool appended) {
     catchUpIndexes();
     bool changed = false;
     for (Order& o : orders_) {

@@ -57,6 +57,9 @@ class CdxFile {
     // tag list is read again, the tags still listed keeping their objects, so that only
     // dropped tags' objects go. Returns whether the file changed since the last refresh.
     bool refresh();
+    // See IndexPages::lockChanges.
+    void lockChanges() { pages_->lockChanges(); }
+    void unlockChanges() { pages_->unlockChanges(); }
 
   private:
     explicit CdxFile(File file);

@@ -130,6 +130,8 @@ class File {
     // open holds a conflicting lock. Changing a lock this open holds is atomic: a refused change
     // keeps the lock as it was.
     bool tryLockBytes(ByteRange bytes, bool exclusive);
+    // The same, waiting for other holders.
+    void lockBytes(ByteRange bytes, bool exclusive);
     void unlockBytes(ByteRange bytes);
     // Whether another open holds a lock on the bytes that a write lock would meet.
     bool bytesLockedByOther(ByteRange bytes) const;

@@ -41,6 +41,10 @@ class IndexPages {
     // Raises the change counter on disk, after a change to the file's tags has been written;
     // returns the new count.
     std::uint32_t countChange();
+    // The lock that other opens and programs take while they change the file's tags
+    // (LockScheme::indexChanges()); taking it waits.
+    void lockChanges() { file_.lockBytes(LockScheme::indexChanges(), true); }
+    void unlockChanges() { file_.unlockBytes(LockScheme::indexChanges()); }
 
     // Whether offset is a page boundary inside the file past the first header.
     bool holdsNode(std::uint32_t offset) const;

@@ -261,6 +261,8 @@ class TableImpl final : public Table {
     void captureOldKeys();
     std::optional<std::string> oldKey(const Order& o, std::uint32_t recno) const;
     void updateKeys(std::uint32_t recno, bool appended);
+    // updateKeys' work, under the index lock when the open is shared.
+    void changeKeys(std::uint32_t recno, bool appended);
     void setIndexFlag(bool on);
     void indexChanged();
     void dropQueryCandidates();
