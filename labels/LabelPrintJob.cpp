@@ -30,7 +30,8 @@ namespace {
 
 // With households, the final texts keep the pieces saved (the second status line) above them.
 PrintStatusTexts labelStatusTexts(bool households) {
-    PrintStatusTexts texts = PrintStatusTexts::forJob(QCoreApplication::translate("LabelPrintJob", "Label"));
+    PrintStatusTexts texts =
+        PrintStatusTexts::forJob(QCoreApplication::translate("LabelPrintJob", "Label"));
     if (households) {
         for (QString* text : {&texts.printCanceled, &texts.previewCanceled, &texts.previewStopped,
                               &texts.printCompleted, &texts.previewReady})
