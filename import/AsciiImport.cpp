@@ -43,13 +43,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
                                   const ImportLayout& layout, const ImportHooks& hooks,
                                   const AsciiFormat& format) {
     AsciiImportResult result;
-    try {
-        setAddressTagsAside(table);
-    } catch (const xbase::Error& e) {
-        result.outcome = Outcome::WriteError;
-        result.cause = errorText(e);
-        return result;
-    }
+    if (!startImport(table, result)) return result;
 
     tell(hooks, QCoreApplication::translate("AsciiImport", "Counting total lines"));
     AsciiLineReader reader(path);

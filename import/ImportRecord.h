@@ -7,6 +7,10 @@
 #include <QStringList>
 #include <cstdint>
 
+#include "framework/Messages.h"
+#include "import/ImportTags.h"
+#include "xbase/Error.h"
+
 namespace xbase {
 class Table;
 }
@@ -49,6 +53,20 @@ class ImportRecord {
     std::uint32_t spelled_ = 0;
     std::uint32_t replaced_ = 0;
 };
+
+// Begins an import's appends by setting the address tags aside; when that fails, the outcome is
+// a write error with the engine's text as the result's cause, and the answer false.
+template <class Result>
+bool startImport(xbase::Table& table, Result& result) {
+    try {
+        setAddressTagsAside(table);
+    } catch (const xbase::Error& e) {
+        result.outcome = Result::Outcome::WriteError;
+        result.cause = errorText(e);
+        return false;
+    }
+    return true;
+}
 
 // Ends an import's appends: writes the records still held back (a failure makes the outcome a
 // write error, its text in the result's cause) and fills in what the result counts.

@@ -19,13 +19,7 @@ using Outcome = VcardImportResult::Outcome;
 VcardImportResult importVcards(xbase::Table& table, const std::vector<VcardCard>& cards,
                                const ImportHooks& hooks) {
     VcardImportResult result;
-    try {
-        setAddressTagsAside(table);
-    } catch (const xbase::Error& e) {
-        result.outcome = Outcome::WriteError;
-        result.cause = errorText(e);
-        return result;
-    }
+    if (!startImport(table, result)) return result;
     if (hooks.status) hooks.status(QCoreApplication::translate("VcardImport", "Importing records"));
     BulkProgress progress(hooks.bulk, static_cast<std::uint32_t>(cards.size()));
     ImportRecord record(table);
