@@ -14,14 +14,7 @@ class BarcodeCommandTest : public BatchFixture {
   protected:
     void SetUp() override {
         BatchFixture::SetUp();
-        for (int i = 0; i < 30; ++i)
-            add({{"LNAME", "Reader" + std::to_string(i)},
-                 {"STREET", "12 Main St"},
-                 {"CITY", "Boise"},
-                 {"STATE", "ID"},
-                 {"ZIP", "83702-1234"}});
-        handOver();
-        QDir().mkpath(home);
+        addBarcodeReaders(30);
     }
 
     IniFile ini() const { return IniFile(home + "/RAVENP.INI"); }

@@ -54,6 +54,19 @@ class BatchFixture : public AddressFileFixture {
              {"PREFIX", "DELETED"}});
     }
 
+    // count readers at one Boise street with a ZIP+4 (postal barcodes for each), handed over
+    // to the process with the data folder made.
+    void addBarcodeReaders(int count) {
+        for (int i = 0; i < count; ++i)
+            add({{"LNAME", "Reader" + std::to_string(i)},
+                 {"STREET", "12 Main St"},
+                 {"CITY", "Boise"},
+                 {"STATE", "ID"},
+                 {"ZIP", "83702-1234"}});
+        handOver();
+        QDir().mkpath(home);
+    }
+
     // Closes the address file the test filled, so that the process can open it.
     void handOver() {
         table.close();

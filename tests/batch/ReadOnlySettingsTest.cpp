@@ -21,14 +21,7 @@ class ReadOnlySettingsTest : public BatchFixture {
   protected:
     void SetUp() override {
         BatchFixture::SetUp();
-        for (int i = 0; i < 3; ++i)
-            add({{"LNAME", "Reader" + std::to_string(i)},
-                 {"STREET", "12 Main St"},
-                 {"CITY", "Boise"},
-                 {"STATE", "ID"},
-                 {"ZIP", "83702-1234"}});
-        handOver();
-        QDir().mkpath(home);
+        addBarcodeReaders(3);
         IniFile settings(ini());
         settings.writeString("PostalBarcode", "BarcodeId", "00");
         settings.writeString("PostalBarcode", "ServiceType", "700");

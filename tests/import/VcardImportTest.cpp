@@ -30,11 +30,11 @@ class VcardImportTest : public AddressFileFixture {
     FieldValues record(std::uint32_t recno) {
         table->go(recno);
         FieldValues values;
-        for (const auto& spec : addressFields()) {
-            const QString name = QString::fromStdString(spec.name);
-            const QString text = spec.type == 'M'   ? memoText(table.table(), spec.name.c_str())
-                                 : spec.type == 'C' ? fieldText(table.table(), spec.name.c_str())
-                                                    : QString();
+        for (const auto& field : addressFields()) {
+            const QString name = QString::fromStdString(field.name);
+            const QString text = field.type == 'M'   ? memoText(table.table(), field.name.c_str())
+                                 : field.type == 'C' ? fieldText(table.table(), field.name.c_str())
+                                                     : QString();
             if (!text.isEmpty()) values[name] = text;
         }
         return values;
