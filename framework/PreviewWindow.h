@@ -29,7 +29,7 @@ class PreviewWindow : public Dialog {
     static constexpr int kMaxZoom = 200;
     static constexpr int kZoomStep = 10;
     // The help topic of a caption that has none of its own.
-    static constexpr HelpTopic::Number kNoHelpTopic = HelpTopic::None;
+    static constexpr HelpTopic::Number kNoHelpTopic{HelpTopic::None};
 
     explicit PreviewWindow(const RecordedPages& pages, const QString& caption = tr("Label Preview"),
                            QWidget* parent = nullptr);

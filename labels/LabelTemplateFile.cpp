@@ -20,16 +20,16 @@ constexpr Unit kUnits[] = {{"pt", 1.0 / kPointsPerInch},
                            {"cm", 1.0 / 2.54},
                            {"pc", 12.0 / kPointsPerInch}};
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("LabelTemplateFile", text);
-}
-
 QString openFailure(const QFile& file) {
-    return tr("%1 cannot be read: %2").arg(file.fileName(), file.errorString());
+    return QCoreApplication::translate("LabelTemplateFile", "%1 cannot be read: %2")
+        .arg(file.fileName(), file.errorString());
 }
 
 QString xmlFailure(const QString& path, const QXmlStreamReader& xml) {
-    return tr("%1, line %2: %3").arg(path).arg(xml.lineNumber()).arg(xml.errorString());
+    return QCoreApplication::translate("LabelTemplateFile", "%1, line %2: %3")
+        .arg(path)
+        .arg(xml.lineNumber())
+        .arg(xml.errorString());
 }
 
 // Reads a length attribute into target; notes the attribute in unreadable when it is no length.

@@ -162,7 +162,7 @@ void LetterPreviewDialog::showEvent(QShowEvent* event) {
     applyFit();
 }
 
-template <class Move>
+template <typename Move>
 void LetterPreviewDialog::goToRecord(Move move) {
     try {
         move();
