@@ -13,7 +13,13 @@
 //       12     2  zero
 //       14     1  dBase IV's "incomplete transaction" byte, kept set while the structural index
 //                 on disk may not reflect the records
-//       15    13  zero
+//       15     1  zero
+//       16     4  the engine's change counter: raised under the header lock by every change a
+//                 shared open makes (a record appended, changed, deleted or recalled), so that
+//                 other opens see a change of any field (Table::othersChanged). The FoxPro
+//                 family and dBase leave bytes 16 to 27 reserved and ignore them; exclusive
+//                 opens leave the counter alone.
+//       20     8  zero
 //       28     1  table flags: kFlagStructuralIndex, kFlagVfpMemo
 //       29     1  code page mark (kCodePage1252)
 //       30     2  zero
@@ -46,6 +52,8 @@ constexpr std::size_t kHeaderLengthOffset = 8;
 constexpr std::size_t kRecordLengthOffset = 10;
 constexpr std::size_t kLengthSize = 2;
 constexpr std::size_t kIncompleteOffset = 14;
+constexpr std::size_t kChangeCountOffset = 16;
+constexpr std::size_t kChangeCountSize = 4;
 constexpr std::size_t kTableFlagsOffset = 28;
 constexpr std::size_t kCodePageOffset = 29;
 
@@ -55,7 +63,8 @@ static_assert(kRecordCountOffset == kDateOffset + kDateSize);
 static_assert(kHeaderLengthOffset == kRecordCountOffset + kRecordCountSize);
 static_assert(kRecordLengthOffset == kHeaderLengthOffset + kLengthSize);
 static_assert(kIncompleteOffset > kRecordLengthOffset + kLengthSize);
-static_assert(kTableFlagsOffset > kIncompleteOffset);
+static_assert(kChangeCountOffset > kIncompleteOffset + 1);  // byte 15 is dBase's encryption flag
+static_assert(kTableFlagsOffset >= kChangeCountOffset + kChangeCountSize);
 static_assert(kCodePageOffset == kTableFlagsOffset + 1);
 static_assert(kCodePageOffset < kHeaderSize);
 

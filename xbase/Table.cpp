@@ -255,6 +255,10 @@ bool Table::isRecordLockedByOther(std::uint32_t recno) const {
     return impl(this).isRecordLockedByOther(recno);
 }
 
+bool Table::othersChanged() {
+    return impl(this).othersChanged();
+}
+
 void Table::pack(const ProgressFn& progress) {
     return impl(this).pack(progress);
 }

@@ -159,6 +159,23 @@ class Table : public RecordSource {
     void unlockRecord(std::uint32_t recno);
     // Whether another open or program holds the record's lock (or the whole file's).
     bool isRecordLockedByOther(std::uint32_t recno) const;
+    // Whether another open or program appended, changed, deleted or recalled records, or packed,
+    // since this open last asked (or opened). Reads what it compares under the header lock (a
+    // moment; waits at most Settings::lockWaitMilliseconds): over NFS, caches are coherent only
+    // across locks. When it returns true the open's record count and indexes are up to date; the
+    // current record number, the buffer and any edit are left as they are.
+    // What it compares: the header's date and record count, the engine's change counter in
+    // header bytes 16 to 19 (see DbfLayout.h), which every post of a shared open raises under
+    // the header lock, and the structural index's change counter. The counter sees a change of
+    // any field, indexed or not (a memo, a phone number), which the record count and the index
+    // cannot; the FoxPro family and dBase leave those bytes reserved and ignore them, so other
+    // programs read the table as before, and exclusive opens, whose work nobody else sees
+    // meanwhile, leave it alone. Other xBase programs do not raise it: their changes show when
+    // they append, change the date or change an indexed field. Exclusive opens answer false.
+    // To show the current record as the disk now holds it, go(recNo()): in shared and read-only
+    // opens every go() reads the record count and the record from the file again (it posts an
+    // edit first, as every move does).
+    bool othersChanged();
 
     // Whole-file operations; pack and zap need an exclusive open.
     // Pack writes the packed table, memo file and structural index beside the originals

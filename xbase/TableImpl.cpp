@@ -116,6 +116,7 @@ void TableImpl::readHeader() {
     headerLength_ = h.headerLength;
     recordLength_ = h.recordLength;
     vfpMemo_ = h.isVisualFoxPro();
+    seenMarks_ = changeMarks(bytes.data());
     fields_ = std::move(h.fields);
     systemFields_ = std::move(h.systemFields);
     setCountFromHeader(h.recordCount);
@@ -452,26 +453,25 @@ void TableImpl::writeEdit() {
         } else if (appending_) {
             // Shared opens append one record at a time under the append lock, at the end that
             // the header shows now: other programs may have appended meanwhile.
-            const ByteRange header = lockHeader();
-            try {
-                refreshCount();
-                std::string bytes = edit_ + dbf::kEndOfFile;
-                dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(count_) * recordLength_,
-                             bytes);
-                recno_ = ++count_;
-                diskCount_ = count_;
-                writeHeaderCount();
-                inTable = true;
-                updateKeys(recno_, true);
-            } catch (...) {
-                dbf_.unlockBytes(header);
-                throw;
-            }
-            dbf_.unlockBytes(header);
+            changeUnderHeaderLock(
+                [&] {
+                    refreshCount();
+                    std::string bytes = edit_ + dbf::kEndOfFile;
+                    dbf_.writeAt(headerLength_ + static_cast<std::uint64_t>(count_) * recordLength_,
+                                 bytes);
+                    recno_ = ++count_;
+                    diskCount_ = count_;
+                    writeHeaderCount();
+                    inTable = true;
+                    updateKeys(recno_, true);
+                },
+                true);
         } else {
             writeRecord(recno_, edit_.data());
             dirtyHeader_ = true;
             inTable = true;
+            // Others learn of the change from the header's counter.
+            if (mode_ == OpenMode::Shared) changeUnderHeaderLock([] {}, true);
             updateKeys(recno_, false);
         }
     } catch (...) {
@@ -527,15 +527,12 @@ void TableImpl::flushAppends() {
     }
     // Other opens may have appended since this one last looked: the count is read again under
     // the header lock, so that the header never loses their records.
-    const ByteRange header = lockHeader();
-    try {
-        refreshCount();
-        writeHeaderCount();
-    } catch (...) {
-        dbf_.unlockBytes(header);
-        throw;
-    }
-    dbf_.unlockBytes(header);
+    changeUnderHeaderLock(
+        [this] {
+            refreshCount();
+            writeHeaderCount();
+        },
+        false);
 }
 
 void TableImpl::writeHeaderCount() {

@@ -57,6 +57,8 @@ class CdxFile {
     // tag list is read again, the tags still listed keeping their objects, so that only
     // dropped tags' objects go. Returns whether the file changed since the last refresh.
     bool refresh();
+    // How many times refresh() has found the file changed by another open.
+    std::uint64_t generation() const { return generation_; }
     // See IndexPages::lockChanges.
     void lockChanges() { pages_->lockChanges(); }
     void unlockChanges() { pages_->unlockChanges(); }

@@ -109,6 +109,7 @@ class TableImpl final : public Table {
     void lockRecord(std::uint32_t recno);
     void unlockRecord(std::uint32_t recno);
     bool isRecordLockedByOther(std::uint32_t recno) const;
+    bool othersChanged();
 
     void pack(const ProgressFn& progress = {});
     void zap();
@@ -286,10 +287,20 @@ class TableImpl final : public Table {
     // ---- Locks (TableLocks.cpp) ----
     // Where the family's locks of this table lie, as its header now says.
     LockScheme lockScheme() const;
-    // Takes the header lock (for an append, or a shared open's write of the header), waiting
-    // for another holder at most as long as the settings say, and returns its bytes; throws
-    // LockedError when it stays held.
-    ByteRange lockHeader();
+    // Takes the header lock (for an append, or a shared open's write of the header; a read lock
+    // for a look at the header), waiting for another holder at most as long as the settings
+    // say, and returns its bytes; throws LockedError when it stays held.
+    ByteRange lockHeader(bool exclusive = true);
+    // Under the header lock: runs change, then raises the header's change counter when counted.
+    // What this open changes is no news to itself: when no other open changed the table since
+    // it last looked, the marks after the change count as seen.
+    void changeUnderHeaderLock(const std::function<void()>& change, bool counted);
+    // The header's bytes that tell of others' changes (the date, the record count and the
+    // change counter), from the header's first bytes or read from the file.
+    static std::string changeMarks(const char* header);
+    std::string readChangeMarks() const;
+    // The structural index's changes by others seen so far.
+    std::uint64_t indexGeneration() const;
     // Shared opens change a record under its lock: the lock this open holds (lockRecord), or
     // one taken for the post, returned to be let go after it. Throws LockedError, the edit
     // kept, when another open or program holds the record.
@@ -364,10 +375,15 @@ class TableImpl final : public Table {
     bool filesReplaced_ = false;
     // The records this open locked with lockRecord.
     std::vector<std::uint32_t> heldRecords_;
+    // What othersChanged compares: the header's change marks and the index's generation, as
+    // this open last saw them.
+    std::string seenMarks_;
+    std::uint64_t seenIndexGeneration_ = 0;
 
     const char* current_ = nullptr;  // the current record's bytes
-    std::string blank_;              // the phantom record
-    std::string edit_;               // the edit buffer
+    std::string shown_;  // the current record's bytes, kept when the read cache was dropped
+    std::string blank_;  // the phantom record
+    std::string edit_;   // the edit buffer
     bool editing_ = false;
     bool appending_ = false;
     std::uint32_t appendFrom_ = 0;  // where cancel() of an append returns to
