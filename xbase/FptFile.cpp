@@ -84,6 +84,19 @@ std::uint32_t FptFile::write(std::uint32_t oldBlock, std::string_view text) {
         throw Error(path() + ": a memo of " + std::to_string(text.size()) +
                     " bytes is too long for a memo file");
     const std::uint64_t blocks = blocksFor(kBlockHeaderSize + text.size());
+    file_.lockBytes(blockLock(), true);
+    std::uint32_t block = 0;
+    try {
+        block = place(oldBlock, blocks, text);
+    } catch (...) {
+        file_.unlockBytes(blockLock());
+        throw;
+    }
+    file_.unlockBytes(blockLock());
+    return block;
+}
+
+std::uint32_t FptFile::place(std::uint32_t oldBlock, std::uint64_t blocks, std::string_view text) {
     const std::uint32_t nextFree = readNextFree();
     if (fitsInPlace(oldBlock, blocks, nextFree)) {
         store(oldBlock, blocks, text);

@@ -2,6 +2,12 @@
 // FoxPro FPT memo files. A 512-byte header holds the next free block (big-endian, offset 0)
 // and the block size in bytes (big-endian, offset 6); a memo at block N starts at byte
 // N x block size with its type and length (big-endian) and runs over whole blocks.
+//
+// Opens that share the file take their blocks one at a time: each write reads the next free
+// block, stores the memo and moves the header on under the memo lock, a write lock on byte 0 of
+// the file, where the FoxPro family's programs lock it for the same work (the public
+// documentation of Harbour's DBFFPT driver, FPT_LOCKPOS 0 and FPT_LOCKSIZE 1 in hbrddfpt.h;
+// see also LockScheme.h). Taking it waits for another holder, who keeps it for a moment.
 #include "xbase/internal/MemoFile.h"
 
 namespace xbase {
@@ -27,6 +33,9 @@ class FptFile final : public MemoFile {
     void sync() override;
     void requireStillAtPath() const override { file_.requireStillAtPath(); }
 
+    // The memo lock's byte.
+    static ByteRange blockLock() { return {0, 1}; }
+
   private:
     std::uint64_t offsetOf(std::uint32_t block) const {
         return static_cast<std::uint64_t>(block) * blockSize_;
@@ -36,6 +45,8 @@ class FptFile final : public MemoFile {
     }
     std::uint32_t firstBlock() const;
     std::uint32_t readNextFree() const;
+    // write's work, under the memo lock.
+    std::uint32_t place(std::uint32_t oldBlock, std::uint64_t blocks, std::string_view text);
     bool fitsInPlace(std::uint32_t oldBlock, std::uint64_t blocks, std::uint32_t nextFree) const;
     void store(std::uint32_t block, std::uint64_t blocks, std::string_view text);
 
