@@ -16,6 +16,7 @@
 #include "xbase/Error.h"
 #include "xbase/WriteFaults.h"
 #include "xbase/internal/MappedRead.h"
+#include "xbase/internal/NetworkFileSystems.h"
 
 namespace xbase {
 
@@ -45,8 +46,14 @@ static_assert(sizeof(off_t) >= 8, "the lock bytes lie past 2 GB");
 
 }  // namespace
 
-File::File(File&& o) noexcept : fd_(o.fd_), path_(std::move(o.path_)) {
+File::File(File&& o) noexcept
+    : fd_(o.fd_),
+      path_(std::move(o.path_)),
+      network_(o.network_),
+      writable_(o.writable_),
+      held_(o.held_) {
     o.fd_ = -1;
+    o.held_ = LockKind::None;
 }
 
 File& File::operator=(File&& o) noexcept {
@@ -54,7 +61,11 @@ File& File::operator=(File&& o) noexcept {
         close();
         fd_ = o.fd_;
         path_ = std::move(o.path_);
+        network_ = o.network_;
+        writable_ = o.writable_;
+        held_ = o.held_;
         o.fd_ = -1;
+        o.held_ = LockKind::None;
     }
     return *this;
 }
@@ -80,6 +91,8 @@ File File::open(const std::string& path, bool writable) {
         fail("Cannot open", path);
     }
     f.path_ = path;
+    f.network_ = NetworkFileSystems::holds(f.fd_);
+    f.writable_ = writable;
     return f;
 }
 
@@ -88,18 +101,21 @@ File File::create(const std::string& path) {
     f.fd_ = ::open(path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (f.fd_ < 0) fail("Cannot create", path);
     f.path_ = path;
+    f.network_ = NetworkFileSystems::holds(f.fd_);
     return f;
 }
 
 void File::close() {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
+    held_ = LockKind::None;
 }
 
 void File::closeChecked() {
     if (fd_ < 0) return;
     const int fd = fd_;
     fd_ = -1;
+    held_ = LockKind::None;
     // The descriptor is gone whatever close says, so it is not tried again.
     if (::close(fd) != 0 && errno != EINTR) fail("Cannot close", path_);
 }
@@ -263,6 +279,32 @@ void File::sync() {
 }
 
 bool File::tryLock(LockKind kind) {
+    // See LockScheme.h for why network file systems get the byte alone.
+    if (!network_ && !tryFlock(kind)) return false;
+    const short type = kind == LockKind::Exclusive ? F_WRLCK
+                       : kind == LockKind::Shared  ? F_RDLCK
+                                                   : F_UNLCK;
+    if (!lockOpenMode(type)) {
+        // Back to the flock held before: a release or a downgrade, which never waits.
+        if (!network_) tryFlock(held_);
+        return false;
+    }
+    held_ = kind;
+    return true;
+}
+
+bool File::lockOpenMode(short type) {
+    if (type != F_WRLCK || writable_) return setBytesLock(LockScheme::openMode(), type, false);
+    // A file open for reading cannot take a write lock: it holds the byte shared and has it alone
+    // when no other open holds it at all. Two such opens at the same moment may both think so,
+    // which only a writer could make harmful.
+    if (!setBytesLock(LockScheme::openMode(), F_RDLCK, false)) return false;
+    if (!bytesLockedByOther(LockScheme::openMode())) return true;
+    setBytesLock(LockScheme::openMode(), held_ == LockKind::None ? F_UNLCK : F_RDLCK, false);
+    return false;
+}
+
+bool File::tryFlock(LockKind kind) {
     int op = kind == LockKind::Exclusive ? LOCK_EX : kind == LockKind::Shared ? LOCK_SH : LOCK_UN;
     while (::flock(fd_, op | LOCK_NB) != 0) {
         if (errno == EINTR) continue;

@@ -47,21 +47,24 @@ TEST(LockScheme, HeaderFileAndIndexLocks) {
     EXPECT_EQ(dbase.file(), (ByteRange{0x40000001, 0x3FFFFFFD}));  // to 0x7FFFFFFD
 }
 
-TEST(LockScheme, OurWritersByteLiesOutsideEveryRangeOfTheFamily) {
-    const ByteRange writers = LockScheme::writers();
-    const auto clear = [&](ByteRange r) {
-        return writers.start + writers.length <= r.start || r.start + r.length <= writers.start;
-    };
-    const LockScheme cdx(true, 578, 200);
-    const LockScheme dbase(false, 578, 200);
-    EXPECT_TRUE(clear(cdx.header()));
-    EXPECT_TRUE(clear(cdx.file()));
-    EXPECT_TRUE(clear(dbase.header()));
-    EXPECT_TRUE(clear(dbase.file()));
-    EXPECT_TRUE(clear(LockScheme::indexChanges()));
-    // Every record lock of either scheme for a table of up to 2 GB.
-    EXPECT_EQ(cdx.record(0x7FFFFFFE).start, 0u);
-    EXPECT_TRUE(clear({0, 0x7FFFFFFE}));
-    EXPECT_TRUE(clear({0x40000000, std::uint64_t{1} << 31}));  // at its offset in the file
-    EXPECT_EQ(writers, (ByteRange{0xC0000000, 1}));
+TEST(LockScheme, OurBytesLieOutsideEveryRangeOfTheFamily) {
+    // The writers' byte and the open-mode byte.
+    for (const ByteRange ours : {LockScheme::writers(), LockScheme::openMode()}) {
+        const auto clear = [&](ByteRange r) {
+            return ours.start + ours.length <= r.start || r.start + r.length <= ours.start;
+        };
+        const LockScheme cdx(true, 578, 200);
+        const LockScheme dbase(false, 578, 200);
+        EXPECT_TRUE(clear(cdx.header()));
+        EXPECT_TRUE(clear(cdx.file()));
+        EXPECT_TRUE(clear(dbase.header()));
+        EXPECT_TRUE(clear(dbase.file()));
+        EXPECT_TRUE(clear(LockScheme::indexChanges()));
+        // Every record lock of either scheme for a table of up to 2 GB.
+        EXPECT_EQ(cdx.record(0x7FFFFFFE).start, 0u);
+        EXPECT_TRUE(clear({0, 0x7FFFFFFE}));
+        EXPECT_TRUE(clear({0x40000000, std::uint64_t{1} << 31}));  // at its offset in the file
+    }
+    EXPECT_EQ(LockScheme::writers(), (ByteRange{0xC0000000, 1}));
+    EXPECT_EQ(LockScheme::openMode(), (ByteRange{0xC0000001, 1}));
 }

@@ -119,8 +119,11 @@ class File {
     // the file is empty or the system refuses.
     FileMap mapForReading(std::uint64_t length) const;
 
-    // Takes a lock on the whole file without waiting; false when another open of the file, in
-    // this process or another, holds a conflicting lock. Locks end when the file is closed.
+    // Takes the lock of an open mode without waiting, or changes or (None) drops the one held;
+    // false, the lock held before kept, when another open of the file, in this process or
+    // another, holds a conflicting one. The lock is the open-mode byte (LockScheme::openMode())
+    // and, on a local file system, a flock of the whole file as well. Locks end when the file
+    // is closed.
     bool tryLock(LockKind kind);
 
     // Byte-range locks (see LockScheme.h for where they lie). They belong to this open, not to
@@ -148,8 +151,18 @@ class File {
     // wait is false and another open holds a conflicting lock.
     bool setBytesLock(ByteRange bytes, short type, bool wait);
 
+    // flock on the whole file; false when another open holds a conflicting one.
+    bool tryFlock(LockKind kind);
+    // The open-mode byte: F_RDLCK, F_WRLCK or F_UNLCK, without waiting.
+    bool lockOpenMode(short type);
+
     int fd_ = -1;
     std::string path_;
+    // On NFS or CIFS/SMB (NetworkFileSystems.h): the open mode is the open-mode byte alone.
+    bool network_ = false;
+    bool writable_ = true;
+    // The open-mode lock held.
+    LockKind held_ = LockKind::None;
 };
 
 }  // namespace xbase

@@ -28,7 +28,23 @@
 // schemes of Harbour's other drivers begin (their lower scheme ends at 2,000,000,000). A
 // table larger than 3 GB would hold records at those bytes: locks on Linux do not stop reads or
 // writes there, and on a file system that enforces byte-range locks (CIFS) only this open's
-// writers' byte would be held, shared.
+// writers' and open-mode bytes would be held.
+//
+// Open modes. Every open of a table holds a lock on our open-mode byte (0xC0000001) for as long
+// as it is open: a read lock when it is shared or read-only, a write lock when it is exclusive.
+// On a local file system it also holds a flock(2) of the same kind, as it always has. NFS and
+// CIFS/SMB clients turn a flock into a byte-range lock over the whole file (flock(2)), which on
+// CIFS is mandatory: a shared open would then block every record, append and index lock of the
+// family's programs on other machines, and an exclusive one every read. So on those file
+// systems (fstatfs: NFS 0x6969, CIFS 0xFF534D42, SMB2 0xFE534D42, SMB 0x517B; see
+// NetworkFileSystems.h) an open takes the open-mode byte alone. That keeps the modes among our
+// opens everywhere, however each reaches the file: a machine that has the folder on its own
+// disk and one that mounts it both take the byte, so an exclusive open refuses every other open
+// and a shared open refuses an exclusive one. Against the family it holds as far as their opens
+// reach the server as byte-range locks: a program whose exclusive open on a network mount is a
+// flock, and so a write lock over the whole file, meets our byte and we meet its lock; a read
+// lock over the whole file (its shared flock there) lets our shared opens in and keeps our
+// exclusive ones out.
 #include <cstdint>
 
 namespace xbase {
@@ -59,6 +75,13 @@ class LockScheme {
 
     // Ours: the writers' byte of the table (see File::lockWriters).
     static ByteRange writers() { return {kOwnBase, 1}; }
+    // Ours: the byte a shared open holds while it is in a run of changes, one of kWriterSlots,
+    // the slot's bit set in the header meanwhile (see Table.h, "Crash safety"): a bit whose
+    // byte nobody holds is a writer's that ended without finishing its run.
+    static constexpr unsigned kWriterSlots = 64;
+    static ByteRange writerSlot(unsigned n) { return {kOwnBase + kWriterSlotOffset + n, 1}; }
+    // Ours: the open-mode byte of the table (see File::tryLock).
+    static ByteRange openMode() { return {kOwnBase + 1, 1}; }
 
   private:
     static constexpr std::uint64_t kCdxBase = 0x7FFFFFFE;
@@ -66,6 +89,7 @@ class LockScheme {
     static constexpr std::uint64_t kDbaseBase = 0x40000000;
     static constexpr std::uint64_t kDbaseFileLockLength = 0x3FFFFFFD;
     static constexpr std::uint64_t kOwnBase = 0xC0000000;
+    static constexpr std::uint64_t kWriterSlotOffset = 0x100;
 
     bool structural_;
     std::uint16_t headerLength_;
