@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps configure build programs test run tool package package-check bench fuzz fuzz-smoke format check-format check-layers clean
+.PHONY: deps configure build programs test run tool package package-check bench fuzz fuzz-smoke format check-format check-layers translations check-translations clean
 
 deps:
 	@sh scripts/deps.sh
@@ -22,7 +22,7 @@ programs: configure
 	@cmake --build $(BUILD) -j $(JOBS) --target ravenpost ravenpost-batch xbase-tool sidefiles
 
 # The printer-queue tests print on the cups-pdf queue the script sets up; they skip without it.
-test: build check-format check-layers
+test: build check-format check-layers check-translations
 	@sh scripts/cups-pdf-printer.sh >/dev/null 2>&1 || echo "No CUPS printer queue here: the printer-queue tests skip."
 	QT_QPA_PLATFORM=offscreen ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
 
@@ -37,6 +37,17 @@ check-format: deps
 # every include against that.
 check-layers: deps
 	@sh scripts/check-layers.sh
+
+# Brings translations/*.ts up to date with the sources (lupdate): new texts are added unfinished,
+# translations kept, texts the sources no longer have marked vanished. Translate in Qt Linguist.
+translations: configure
+	@cmake --build $(BUILD) --target ravenpost_translations >/dev/null  # the list of sources, now
+	@sh scripts/update-translations.sh $(BUILD) translations/*.ts
+
+# Fails listing the unfinished, vanished or obsolete entries of a copy of each translations/*.ts
+# brought up to date, and translations that lack a %1, %n or mnemonic & of their source.
+check-translations: configure
+	@sh scripts/check-translations.sh $(BUILD)
 
 # Starts the program; ARGS are passed on (make run ARGS="--home /tmp/ravenpost").
 run: programs

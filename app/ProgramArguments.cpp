@@ -30,7 +30,17 @@ ProgramArguments parseProgramArguments(const QStringList& arguments) {
             "$RAVENPOST_HOME, the program's folder when it holds a writable RAVENP.INI, or "
             "~/.local/share/Ravenpost."),
         QCoreApplication::translate("ProgramArguments", "folder"));
-    parser.addOptions({help, version, home});
+    // Read before the parser by InstalledTranslations (the help itself is translated), and
+    // here so that it is accepted and listed.
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QCoreApplication::translate(
+            "ProgramArguments",
+            "The language of the windows and messages, such as es or en; by default the "
+            "locale's ($LANGUAGE, $LC_ALL, $LC_MESSAGES, $LANG). A language without a "
+            "translation is English."),
+        QCoreApplication::translate("ProgramArguments", "code"));
+    parser.addOptions({help, version, home, language});
     parser.addPositionalArgument(
         QStringLiteral("FILE.DBF"),
         QCoreApplication::translate("ProgramArguments", "An address file to open."),

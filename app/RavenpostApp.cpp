@@ -13,6 +13,7 @@
 #include "framework/GuardedApplication.h"
 #include "framework/Messages.h"
 #include "framework/StartScreen.h"
+#include "framework/Translations.h"
 #include "framework/WhatsThisMenu.h"
 #include "xbase/Engine.h"
 
@@ -38,6 +39,8 @@ int runRavenpost(int argc, char** argv) {
     const bool noDisplay = offscreenWithoutDisplay(argc, argv);
     GuardedApplication app(argc, argv);  // takes Qt's own options out of the arguments
     QApplication::setApplicationName(QStringLiteral("Ravenpost"));
+    const InstalledTranslations translations(takeLanguageOption(QApplication::arguments()).code,
+                                             QApplication::applicationDirPath());
     // The options come before the data folder is made and before the single-copy check.
     const ProgramArguments arguments = parseProgramArguments(QApplication::arguments());
     switch (arguments.action) {

@@ -7,6 +7,7 @@
 #include "batch/BatchJob.h"
 #include "framework/PrintingMemory.h"
 #include "framework/Resources.h"
+#include "framework/Translations.h"
 #include "xbase/FileSizeLimit.h"
 
 namespace {
@@ -30,7 +31,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     rp::loadFrameworkResources();
     rp::installStopHandler();
-    QStringList arguments = QApplication::arguments();
-    arguments.removeFirst();
-    return rp::runBatch(arguments, QApplication::applicationDirPath());
+    rp::LanguageOption language = rp::takeLanguageOption(QApplication::arguments());
+    const rp::InstalledTranslations translations(language.code, QApplication::applicationDirPath());
+    language.otherArguments.removeFirst();  // the program's name
+    return rp::runBatch(language.otherArguments, QApplication::applicationDirPath());
 }
