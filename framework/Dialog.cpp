@@ -50,6 +50,7 @@ QToolButton* Dialog::makePointerHelpButton() {
     button->setText(QStringLiteral("?"));
     button->setIcon(style()->standardIcon(QStyle::SP_TitleBarContextHelpButton, nullptr, this));
     button->setToolTip(tr("Pointer help"));
+    button->setAccessibleName(tr("Pointer help"));
     button->setWhatsThis(tr("Click this button, then click any control to read what it does."));
     connect(button, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     return button;

@@ -23,6 +23,7 @@ HelpViewer::HelpViewer(QWidget* owner)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Ravenpost Help"));
     resize(560, 480);
+    browser_->setAccessibleName(tr("Help text"));
 
     auto* back = new QPushButton(tr("&Back"), this);
     auto* forward = new QPushButton(tr("&Forward"), this);

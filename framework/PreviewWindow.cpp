@@ -47,6 +47,7 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
     area_->setAlignment(Qt::AlignCenter);
     area_->setBackgroundRole(QPalette::Dark);
     area_->setWhatsThis(tr("The page as it will print. Up and Down scroll it."));
+    area_->setAccessibleName(tr("Page"));
     view_ = new PreviewPageView(pages_, area_);
     area_->setWidget(view_);
 
@@ -59,6 +60,8 @@ PreviewWindow::PreviewWindow(const RecordedPages& pages, const QString& caption,
                              tr("Enlarges the page by 10 percent, up to 200 percent."), this);
     zoomOut_ = makeToolButton(QStringLiteral("-"), {}, tr("Zoom out"),
                               tr("Reduces the page by 10 percent, down to 10 percent."), this);
+    zoomIn_->setAccessibleName(tr("Zoom in"));
+    zoomOut_->setAccessibleName(tr("Zoom out"));
     zoomWidth_ = makeToolButton(tr("Width"), {}, tr("Zoom to page width"),
                                 tr("Makes the width of the page fill the window."), this);
     zoomPage_ = makeToolButton(tr("Page"), {}, tr("Zoom to whole page"),

@@ -71,6 +71,7 @@ LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTe
     top->addWidget(fields_);
 
     editor_ = new LetterEditor(this);
+    editor_->setAccessibleName(tr("Letter text"));
     editor_->setWhatsThis(
         tr("The letter. Field names in square brackets are "
            "replaced by each record's values when it is printed."));

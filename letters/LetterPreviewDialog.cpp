@@ -35,6 +35,7 @@ LetterPreviewDialog::LetterPreviewDialog(const QTextDocument& letterTemplate,
     setModal(true);
 
     view_ = new LetterPageView(this);
+    view_->setAccessibleName(tr("Letter page"));
     view_->setWhatsThis(
         tr("The letter for the current record as it will print. Up and Down scroll "
            "it."));
@@ -64,6 +65,8 @@ LetterPreviewDialog::LetterPreviewDialog(const QTextDocument& letterTemplate,
                              tr("Enlarges the page by a quarter, up to 150 percent."), this);
     zoomOut_ = makeToolButton(tr("-"), {}, tr("Zoom Out"),
                               tr("Reduces the page by a quarter, down to 50 percent."), this);
+    zoomIn_->setAccessibleName(tr("Zoom In"));
+    zoomOut_->setAccessibleName(tr("Zoom Out"));
     fitWidth_ = makeToolButton(tr("Width"), {}, tr("Fit Width"),
                                tr("Makes the width of the page fill the window."), this);
     fitPage_ = makeToolButton(tr("Page"), {}, tr("Fit Page"),

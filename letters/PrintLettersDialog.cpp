@@ -55,6 +55,7 @@ PrintLettersDialog::PrintLettersDialog(xbase::Table& letters, PrinterCatalog& ca
     list_->setModel(model_);
     list_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     list_->setWhatsThis(tr("Your letters. Choose the one to print."));
+    list_->setAccessibleName(tr("Letters"));
     connect(list_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
     new_ = makeCommandButton(tr("New"), tr("Writes a new letter."), this);

@@ -51,6 +51,7 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
     layouts_->setFixedHeight(layouts_->sizeHintForRow(0) * layouts_->count() +
                              2 * layouts_->frameWidth() + 4);
     layouts_->setWhatsThis(tr("The columns of the report and their order."));
+    layouts_->setAccessibleName(tr("Report layouts"));
     auto* layoutLabel = new QLabel(tr("Select Report:"), contents);
     layoutLabel->setBuddy(layouts_);
     memo_ = new QCheckBox(tr("Print Memo"), contents);
