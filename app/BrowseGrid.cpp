@@ -26,6 +26,7 @@ BrowseGrid::BrowseGrid(QWidget* parent) : QTableView(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setWordWrap(false);
     setTabKeyNavigation(false);
+    setAccessibleName(tr("Browse"));
     // Row numbers would mislead where rows are placed approximately (see RowWindow), and
     // fixed row heights spare the header from measuring a million rows.
     verticalHeader()->hide();

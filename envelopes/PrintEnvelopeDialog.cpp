@@ -47,6 +47,7 @@ PrintEnvelopeDialog::PrintEnvelopeDialog(xbase::Table& setups, const xbase::Tabl
     grid_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     grid_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     grid_->setWhatsThis(tr("Your envelope setups. Choose the one to print with."));
+    grid_->setAccessibleName(tr("Envelope setups"));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));
 

@@ -38,6 +38,7 @@ SelectEnvelopeSizeDialog::SelectEnvelopeSizeDialog(xbase::Table& sizes, const QS
     grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid_->setWhatsThis(tr("The envelope sizes. Choose one and press OK."));
+    grid_->setAccessibleName(tr("Envelope sizes"));
     grid_->installEventFilter(this);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { rowClicked(); }));

@@ -101,6 +101,8 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
                               fontBox);
     bigger_ = makeToolButton(tr("+"), Qt::NoArrow, tr("A bigger font size; hold to keep going."),
                              fontBox);
+    smaller_->setAccessibleName(tr("Smaller font"));
+    bigger_->setAccessibleName(tr("Bigger font"));
     setRepeat(smaller_, kFontRepeatDelay, kFontRepeatInterval);
     setRepeat(bigger_, kFontRepeatDelay, kFontRepeatInterval);
     auto* fontLayout = new QGridLayout(fontBox);
@@ -167,6 +169,7 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     scroll->setWidget(preview_);
     scroll->setMinimumSize(420, 180);
     scroll->setAlignment(Qt::AlignCenter);
+    scroll->setAccessibleName(tr("Label picture"));
     auto* record = new QGroupBox(tr("Record"), this);
     first_ =
         makeToolButton(tr("|<"), Qt::NoArrow, tr("The first record of the address file."), record);
@@ -174,6 +177,10 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     next_ = makeToolButton(tr(">"), Qt::NoArrow, tr("The next record."), record);
     last_ =
         makeToolButton(tr(">|"), Qt::NoArrow, tr("The last record of the address file."), record);
+    first_->setAccessibleName(tr("First record"));
+    prior_->setAccessibleName(tr("Previous record"));
+    next_->setAccessibleName(tr("Next record"));
+    last_->setAccessibleName(tr("Last record"));
     auto* recordLayout = new QHBoxLayout(record);
     for (QAbstractButton* b : {first_, prior_, next_, last_}) recordLayout->addWidget(b);
     for (QAbstractButton* b : {first_, prior_, next_, last_}) b->setEnabled(addresses_ != nullptr);

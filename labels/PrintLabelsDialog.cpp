@@ -43,6 +43,7 @@ PrintLabelsDialog::PrintLabelsDialog(xbase::Table& addresses, xbase::Table& setu
     grid_->setWordWrap(false);
     grid_->setMinimumSize(520, 180);
     grid_->setWhatsThis(tr("Your label setups; the one chosen prints."));
+    grid_->setAccessibleName(tr("Label setups"));
     connect(grid_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             guarded([this] { showTableRow(); }));
     new_ = makeCommandButton(tr("New"),

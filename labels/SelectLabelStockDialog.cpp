@@ -59,6 +59,7 @@ SelectLabelStockDialog::SelectLabelStockDialog(xbase::Table& stocks, const QStri
 
     grid_ = makeRecordGrid(this);
     grid_->setWhatsThis(tr("The label stocks; choose one and press OK."));
+    grid_->setAccessibleName(tr("Label stocks"));
     grid_->installEventFilter(this);
     grid_->setMinimumSize(720, 300);
 

@@ -163,6 +163,7 @@ QWidget* DuplicateCheckDialog::makeResultsPanel() {
                               "Changes go into the records themselves."),
                            panel);
     grid_->setMinimumWidth(760);
+    grid_->setAccessibleName(tr("Possible duplicates"));
     navigator_ = new GridNavigator(grid_, GridNavigator::PriorName::Prior, panel);
     auto* edits = new GridEditRow(navigator_, GridEditRow::Line::Record, panel);
 

@@ -115,6 +115,7 @@ QWidget* StateZipCheckDialog::makeResultsPanel() {
                                      "Changes go into the records themselves."),
                                   panel);
     resultsGrid_->setMinimumWidth(720);
+    resultsGrid_->setAccessibleName(tr("Records found"));
     auto* navigator = new GridNavigator(resultsGrid_, GridNavigator::PriorName::Previous, panel);
     auto* edit = makeCommandButton(tr("Edit"), tr("Starts editing the current record."), panel);
     connect(edit, &QPushButton::clicked, this, guarded(this, &StateZipCheckDialog::onEditClicked));
@@ -148,6 +149,7 @@ QWidget* StateZipCheckDialog::makeTablePanel() {
         makeRecordGrid(tr("The State/Province file: one range of ZIP or postal codes per row. "
                           "Click a field to change it; Insert adds a row at the end."),
                        panel);
+    stateGrid_->setAccessibleName(tr("State/Province ZIP ranges"));
     auto* insert = new QShortcut(QKeySequence(Qt::Key_Insert), stateGrid_, nullptr, nullptr,
                                  Qt::WidgetShortcut);
     connect(insert, &QShortcut::activated, this,
