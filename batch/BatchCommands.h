@@ -32,6 +32,7 @@ int runDuplicates(const QStringList& arguments, const QString& executableFolder)
 int runCopyOut(const QStringList& arguments, const QString& executableFolder);
 int runUppercase(const QStringList& arguments, const QString& executableFolder);
 int runDelete(const QStringList& arguments, const QString& executableFolder);
+int runEdit(const QStringList& arguments, const QString& executableFolder);
 int runSearchReplace(const QStringList& arguments, const QString& executableFolder);
 int runLabelProducts(const QStringList& arguments, const QString& executableFolder);
 int runAddLabelProduct(const QStringList& arguments, const QString& executableFolder);
