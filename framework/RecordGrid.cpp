@@ -13,6 +13,7 @@ QTableView* makeRecordGrid(QWidget* parent) {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->hide();
+    grid->setTabKeyNavigation(false);  // Tab leaves the list; the arrows move in it
     return grid;
 }
 

@@ -1,5 +1,6 @@
 #include "letters/LetterEditor.h"
 
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
 
@@ -28,6 +29,17 @@ void LetterEditor::insertFromMimeData(const QMimeData* source) {
         setTextCursor(cursor);
         ensureCursorVisible();
     });
+}
+
+void LetterEditor::keyPressEvent(QKeyEvent* event) {
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        const bool back =
+            event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
+        QWidget::focusNextPrevChild(!back);  // QTextEdit's own keeps the focus
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }
 
 }  // namespace rp

@@ -1,6 +1,8 @@
 #pragma once
 // The letter designer's editor: a rich-text editor that takes from the clipboard and from drops
 // only what a letter keeps (LetterPaste.h), so that it shows the letter as it will be stored.
+// Tab types a tab into the letter; Ctrl+Tab and Ctrl+Shift+Tab leave for the next or previous
+// control.
 #include <QTextEdit>
 
 namespace rp {
@@ -13,6 +15,7 @@ class LetterEditor : public QTextEdit {
   protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace rp

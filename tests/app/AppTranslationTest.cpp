@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "AppWindows.h"
 #include "MainWindowFixture.h"
 #include "app/AddingRules.h"
 #include "app/BrowseModel.h"
@@ -13,25 +14,14 @@
 #include "app/CommandStates.h"
 #include "app/FilterBuilder.h"
 #include "app/FilterPage.h"
-#include "app/MemoSearchProgress.h"
-#include "app/NewRecordDialog.h"
 #include "app/OrderMenu.h"
-#include "app/PostalBarcodeBox.h"
-#include "app/PreferencesDialog.h"
 #include "app/RecordPage.h"
 #include "app/RecordSearch.h"
-#include "app/SearchPromptDialog.h"
 #include "support/AddressFileFixture.h"
 #include "support/MarkingTranslator.h"
 
 namespace rp {
 namespace {
-
-struct WindowCase {
-    const char* name;
-    std::function<std::unique_ptr<QWidget>(const QString& folder)> make;
-    QStringList keptAsTheyAre;  // names, not words
-};
 
 class TranslatedWindowTest : public ::testing::TestWithParam<WindowCase> {
   protected:
@@ -47,36 +37,7 @@ TEST_P(TranslatedWindowTest, ShowsOnlyTranslatedTexts) {
     EXPECT_EQ(untranslated, QStringList());
 }
 
-const WindowCase kWindows[] = {
-    {"RecordPage", [](const QString&) { return std::make_unique<RecordPage>(); }, {}},
-    {"FilterPage", [](const QString&) { return std::make_unique<FilterPage>(); }, {}},
-    {"NewRecordDialog",
-     [](const QString&) { return std::make_unique<NewRecordDialog>(true, true, nullptr); },
-     {}},
-    {"PreferencesDialog",
-     [](const QString& folder) {
-         return std::make_unique<PreferencesDialog>(folder + QStringLiteral("RAVENP.INI"), nullptr);
-     },
-     {QStringLiteral("POSTNET")}},
-    {"SearchForOrder",
-     [](const QString&) -> std::unique_ptr<QWidget> {
-         return SearchPromptDialog::forOrder(QStringLiteral("[Last Name]"), QString(), nullptr);
-     },
-     {}},
-    {"SearchMemo",
-     [](const QString&) -> std::unique_ptr<QWidget> {
-         return SearchPromptDialog::forMemo(QString(), nullptr);
-     },
-     {}},
-    {"MemoSearchProgress",
-     [](const QString&) { return std::make_unique<MemoSearchProgress>(QString(), nullptr); },
-     {}},
-    {"PostalBarcodeBox",
-     [](const QString&) { return std::make_unique<PostalBarcodeBox>(PostalBarcodeSettings{}); },
-     {QStringLiteral("POSTNET")}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Windows, TranslatedWindowTest, ::testing::ValuesIn(kWindows),
+INSTANTIATE_TEST_SUITE_P(Windows, TranslatedWindowTest, ::testing::ValuesIn(appWindows()),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TranslatedCommandStatesTest, ButtonCaptionsAreTranslatedBothWhileEditingAndNot) {

@@ -5,18 +5,13 @@
 #include <tuple>
 
 #include "EnvelopeFixture.h"
+#include "EnvelopeWindows.h"
 #include "data/AddressFile.h"
 #include "data/AddressTable.h"
-#include "envelopes/EnvelopeDesignerDialog.h"
 #include "envelopes/EnvelopeRun.h"
 #include "envelopes/EnvelopeSetup.h"
-#include "envelopes/EnvelopeSizeDialog.h"
 #include "envelopes/EnvelopeSizeForm.h"
-#include "envelopes/PrintEnvelopeDialog.h"
-#include "envelopes/ReturnAddressDialog.h"
-#include "envelopes/SelectEnvelopeSizeDialog.h"
 #include "framework/PrintStatusDialog.h"
-#include "framework/PrinterCatalog.h"
 #include "support/MarkingTranslator.h"
 
 namespace rp {
@@ -32,24 +27,13 @@ TEST_F(EnvelopesTranslationTest, TheEnvelopeWindowsShowOnlyTranslatedTexts) {
     ASSERT_TRUE(createAddressFile(folder() + "ADDRESS.DBF", addresses));
     auto setups = open("RVPESU.DBF");
     auto sizes = open("RVPENVS.DBF");
-    PrinterCatalog catalog{{}, QString()};
-    PrintEnvelopeDialog print(*setups, addresses.table(), catalog,
-                              {[](const QString&, const QString&) { return QString(); },
-                               [](const QString&, const QString&, const QString&) {}});
-    EnvelopeDesignerDialog designer(defaultEnvelopeSetup(), addresses.table(), folder(), nullptr,
-                                    96);
-    EnvelopeSizeDialog size(EnvelopeSize{});
-    ReturnAddressDialog returnAddress(QStringList{});
-    SelectEnvelopeSizeDialog select(*sizes, QString());
+    EnvelopeWindows windows(addresses.table(), *setups, *sizes, folder());
     // The designer names the setup's envelope size, which is data.
-    const std::tuple<const char*, const QWidget*, QStringList> windows[] = {
-        {"Print Envelope", &print, {}},
-        {"Envelope Designer", &designer, {"Envelope #10"}},
-        {"Envelope Size", &size, {}},
-        {"Return Address", &returnAddress, {}},
-        {"Select Envelope Size", &select, {}}};
-    for (const auto& [name, window, data] : windows)
+    for (const auto& [name, window, escapeCloses] : windows.all()) {
+        const QStringList data =
+            window == &windows.designer ? QStringList{"Envelope #10"} : QStringList{};
         EXPECT_EQ(untranslatedTexts(*window), data) << name;
+    }
 }
 
 TEST_F(EnvelopesTranslationTest, MessagesAndStatusLinesAreTranslated) {

@@ -1,13 +1,10 @@
 // The import windows and messages through a translation that brackets every text: whatever a
 // user reads comes out marked, with the counts and file names in their places.
+#include "ImportWindows.h"
 #include "import/AsciiImport.h"
-#include "import/AsciiImportDialog.h"
-#include "import/AsciiMatchDialog.h"
 #include "import/DbfImport.h"
-#include "import/DbfImportDialog.h"
 #include "import/ImportLayout.h"
 #include "import/VcardImport.h"
-#include "import/VcardImportDialog.h"
 #include "support/AddressFileFixture.h"
 #include "support/MarkingTranslator.h"
 
@@ -21,18 +18,11 @@ class ImportTranslationTest : public AddressFileFixture {
 };
 
 TEST_F(ImportTranslationTest, TheImportWindowsShowOnlyTranslatedTexts) {
-    AsciiImportDialog ascii(table, folder());
-    DbfImportDialog dbf(table, folder());
-    VcardImportDialog vcard(table, folder());
-    AsciiMatchDialog match(ImportLayout{}, {{"Rye", "NY"}});
-    const std::pair<const char*, const QWidget*> windows[] = {{"ASCII File Import", &ascii},
-                                                              {"DBF File Import", &dbf},
-                                                              {"vCard File Import", &vcard},
-                                                              {"Match Fields", &match}};
+    ImportWindows windows(table, folder());
     // The buttons of the match window name the address fields, which stay as they are.
     QStringList fieldNames{kNoMatchCaption};
     for (const MatchTarget& t : matchTargets()) fieldNames << QLatin1String(t.caption);
-    for (const auto& [name, window] : windows) {
+    for (const auto& [name, window, escapeCloses] : windows.all()) {
         QStringList left = untranslatedTexts(*window);
         for (const QString& field : fieldNames) left.removeAll(field);
         EXPECT_EQ(left, QStringList()) << name;

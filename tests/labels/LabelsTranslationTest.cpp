@@ -3,19 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "LabelSideFixture.h"
+#include "LabelWindows.h"
 #include "data/AddressFile.h"
-#include "framework/PrinterCatalog.h"
 #include "labels/LabelDefinition.h"
-#include "labels/LabelDesignerDialog.h"
 #include "labels/LabelDesignerModel.h"
 #include "labels/LabelFiles.h"
-#include "labels/LabelFontDialog.h"
 #include "labels/LabelPrintJob.h"
 #include "labels/LabelSheet.h"
-#include "labels/LabelStockDialog.h"
-#include "labels/PrintLabelsDialog.h"
-#include "labels/SelectLabelStockDialog.h"
-#include "postal/PresortDialog.h"
 #include "support/MarkingTranslator.h"
 
 namespace rp {
@@ -31,21 +25,10 @@ TEST_F(LabelsTranslationTest, TheLabelWindowsShowOnlyTranslatedTexts) {
     ASSERT_TRUE(createAddressFile(path("LIST.DBF"), addresses));
     auto setups = open("RVPLSU.DBF");
     auto stocks = open("RVPLBLS.DBF");
-    PrinterCatalog catalog{{}, QString()};
-    PrintLabelsDialog print(addresses.table(), *setups, folder(), catalog, &PresortDialog::run,
-                            true);
-    LabelDesignerDialog designer(defaultLabelSetup(), nullptr, 96);
-    LabelFontDialog font(LabelFont{QStringLiteral("Arial"), 10, true, false});
-    LabelStockDialog stock;
-    SelectLabelStockDialog select(*stocks, QString(), QStringLiteral("LJ"));
-    const std::pair<const char*, const QWidget*> windows[] = {{"Print Labels", &print},
-                                                              {"Label Setup", &designer},
-                                                              {"Font", &font},
-                                                              {"Add Label Definition", &stock},
-                                                              {"Select Label Definition", &select}};
-    for (const auto& [name, window] : windows)
+    LabelWindows windows(addresses.table(), *setups, *stocks, folder());
+    for (const auto& [name, window, escapeCloses] : windows.all())
         EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
-    EXPECT_EQ(designer.windowTitle(), "[Label Setup ]");
+    EXPECT_EQ(windows.designer.windowTitle(), "[Label Setup ]");
 }
 
 TEST_F(LabelsTranslationTest, MessagesAreTranslatedWithTheValuesInPlace) {

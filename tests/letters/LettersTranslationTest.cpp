@@ -4,16 +4,12 @@
 
 #include <QTextDocument>
 
+#include "LetterWindows.h"
 #include "LettersFixture.h"
 #include "data/AddressFile.h"
 #include "data/AddressTable.h"
-#include "framework/PrinterCatalog.h"
-#include "letters/LetterDesignerDialog.h"
-#include "letters/LetterPreviewDialog.h"
 #include "letters/LetterPrintRun.h"
-#include "letters/PagePropertiesDialog.h"
 #include "letters/PageUnits.h"
-#include "letters/PrintLettersDialog.h"
 #include "letters/RtfReader.h"
 #include "support/MarkingTranslator.h"
 
@@ -29,18 +25,10 @@ TEST_F(LettersTranslationTest, TheLetterWindowsShowOnlyTranslatedTexts) {
     AddressTable addresses{engine};
     ASSERT_TRUE(createAddressFile(folder() + "ADDRESS.DBF", addresses));
     const auto letter = letterOf(QStringLiteral("Dear [First],"));
-    PrinterCatalog catalog{{}, QString()};
-    PrintLettersDialog print(*letters, catalog, true, nullptr);
-    LetterDesignerDialog designer(QString(), letter.get());
-    LetterPreviewDialog preview(*letter, addresses.table(), QStringLiteral("12/08/2026"));
-    PagePropertiesDialog page(PageLayout{});
-    const std::pair<const char*, const QWidget*> windows[] = {{"Print Letters", &print},
-                                                              {"Letter Designer", &designer},
-                                                              {"Preview Letters", &preview},
-                                                              {"Page Properties", &page}};
-    for (const auto& [name, window] : windows) {
+    LetterWindows windows(*letters, *letter, addresses.table());
+    for (const auto& [name, window, escapeCloses] : windows.all()) {
         QStringList left = untranslatedTexts(*window);
-        left.removeAll(catalog.selected());  // the printer's own name
+        left.removeAll(windows.catalog.selected());  // the printer's own name
         EXPECT_EQ(left, QStringList()) << name;
     }
 }

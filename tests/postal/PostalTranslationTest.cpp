@@ -1,10 +1,9 @@
 // The presort and ZIP count windows and status lines through a translation that brackets every
 // text: whatever a user reads comes out marked, with the record numbers in their places.
+#include "PostalWindows.h"
 #include "PresortFixture.h"
-#include "postal/PresortDialog.h"
 #include "postal/ReadingStatus.h"
 #include "postal/ZipCount.h"
-#include "postal/ZipCountDialog.h"
 #include "support/MarkingTranslator.h"
 
 namespace rp {
@@ -16,10 +15,9 @@ class PostalTranslationTest : public PresortFixture {
 };
 
 TEST_F(PostalTranslationTest, ThePostalWindowsShowOnlyTranslatedTexts) {
-    PresortDialog presort(table.table(), folder(), nullptr);
-    ZipCountDialog count(table.table());
-    EXPECT_EQ(untranslatedTexts(presort), QStringList());
-    EXPECT_EQ(untranslatedTexts(count), QStringList());
+    PostalWindows windows(table.table(), folder());
+    for (const auto& [name, window, escapeCloses] : windows.all())
+        EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
 }
 
 TEST_F(PostalTranslationTest, TheCountsStatusLinesAreTranslated) {

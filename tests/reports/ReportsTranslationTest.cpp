@@ -2,9 +2,8 @@
 // text: whatever a user reads comes out marked, with the values in their places.
 #include <QLineEdit>
 
-#include "framework/PrinterCatalog.h"
+#include "ReportWindows.h"
 #include "reports/ListReport.h"
-#include "reports/PrintReportDialog.h"
 #include "reports/ReportTexts.h"
 #include "support/AddressFileFixture.h"
 #include "support/MarkingTranslator.h"
@@ -18,10 +17,8 @@ class ReportsTranslationTest : public AddressFileFixture {
 };
 
 TEST_F(ReportsTranslationTest, ThePrintReportWindowShowsOnlyTranslatedTexts) {
-    PrinterCatalog catalog{{}, QString()};
-    PrintReportDialog dialog(table.table(), catalog,
-                             QString::fromStdString(dir.path()) + "/RAVENP.INI",
-                             QStringLiteral("LIST.DBF"), true, QStringLiteral("MM/dd/yyyy"));
+    ReportWindows windows(table.table(), QString::fromStdString(dir.path()));
+    PrintReportDialog& dialog = windows.print;
     EXPECT_EQ(untranslatedTexts(dialog), QStringList());
     EXPECT_EQ(dialog.titleBox()->text(), "[Report for: LIST.DBF]");
 }

@@ -2,17 +2,10 @@
 // user reads comes out marked, with the values in their places.
 #include <QTableView>
 
-#include "framework/PrinterCatalog.h"
+#include "UtilityWindows.h"
 #include "support/AddressFileFixture.h"
 #include "support/MarkingTranslator.h"
-#include "utilities/CalibratePrinterDialog.h"
-#include "utilities/ConvertToUppercaseDialog.h"
-#include "utilities/CopyRecordsOutDialog.h"
-#include "utilities/DeleteRecordsDialog.h"
-#include "utilities/DuplicateCheckDialog.h"
 #include "utilities/SearchReplace.h"
-#include "utilities/SearchReplaceDialog.h"
-#include "utilities/StateZipCheckDialog.h"
 
 namespace rp {
 namespace {
@@ -24,20 +17,8 @@ class UtilitiesTranslationTest : public AddressFileFixture {
 };
 
 TEST_F(UtilitiesTranslationTest, TheUtilityWindowsShowOnlyTranslatedTexts) {
-    ConvertToUppercaseDialog uppercase(table.table(), true);
-    DeleteRecordsDialog deletion(table.table(), QStringLiteral("STATE='NY'"));
-    CopyRecordsOutDialog copy(table.table(), folder(), [](xbase::JulianDay) { return QString(); });
-    SearchReplaceDialog searchReplace(table.table(), true);
-    StateZipCheckDialog stateZip(table.table(), folder());
-    DuplicateCheckDialog duplicates(table.table(), folder());
-    PrinterCatalog catalog{{QStringLiteral("Office Laser")}, QStringLiteral("Office Laser")};
-    CalibratePrinterDialog calibrate(catalog, folder() + "RAVENP.INI");
-    const std::pair<const char*, const QWidget*> windows[] = {
-        {"Convert To Uppercase", &uppercase}, {"Delete Records", &deletion},
-        {"Copy Records Out", &copy},          {"Search and Replace", &searchReplace},
-        {"Check State and Zip", &stateZip},   {"Check and Repair Duplicates", &duplicates},
-        {"Calibrate Printer", &calibrate}};
-    for (const auto& [name, window] : windows)
+    UtilityWindows windows(table.table(), folder());
+    for (const auto& [name, window, escapeCloses] : windows.all())
         EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
 }
 
