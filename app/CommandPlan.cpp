@@ -13,9 +13,10 @@ using R = Restore;
 std::vector<CommandPlan> makePlans() {
     const char* const needFile =
         QT_TRANSLATE_NOOP("CommandPlan", "You need to have a Ravenpost file open first");
-    const std::vector<P> userQuery{P::PauseReactions, P::UserQueryOnly, P::Freeze, P::FilterChoice};
-    const std::vector<R> afterUserQuery{R::ApplyFilter, R::FirstRecord, R::Unfreeze,
-                                        R::ResumeReactions, R::SetButtons};
+    const std::vector<P> userQuery{P::PauseReactions, P::AloneWhenShared, P::UserQueryOnly,
+                                   P::Freeze, P::FilterChoice};
+    const std::vector<R> afterUserQuery{R::SharedAgain, R::ApplyFilter,     R::FirstRecord,
+                                        R::Unfreeze,    R::ResumeReactions, R::SetButtons};
     const std::vector<R> afterPrinting{R::Unfreeze, R::ResumeReactions, R::Printer};
     std::vector<CommandPlan> plans{
         {Command::ImportDbf,
@@ -54,8 +55,8 @@ std::vector<CommandPlan> makePlans() {
         {Command::ConvertUppercase,
          CommandMenu::Utilities,
          QT_TRANSLATE_NOOP("CommandPlan", "Convert to &Uppercase"),
-         {P::PauseReactions, P::RememberRecord, P::Freeze},
-         {R::Unfreeze, R::RememberedRecord, R::ResumeReactions}},
+         {P::PauseReactions, P::AloneWhenShared, P::RememberRecord, P::Freeze},
+         {R::SharedAgain, R::Unfreeze, R::RememberedRecord, R::ResumeReactions}},
         {Command::DeleteRecords, CommandMenu::Utilities,
          QT_TRANSLATE_NOOP("CommandPlan", "Delete &Records"), userQuery, afterUserQuery},
         {Command::CopyRecordsOut,
@@ -165,6 +166,8 @@ const CommandPlan& planFor(Command command) {
 
 bool followsFrom(Restore step, Prepare done) {
     switch (step) {
+        case R::SharedAgain:
+            return done == P::AloneWhenShared;
         case R::Reopen:
         case R::RecordPage:
         case R::DeleteWorkFile:

@@ -43,13 +43,17 @@ enum class Prepare {
     FilterChoice,             // all records or the filter's; the filtered choice needs a filter
     FilterChoiceDisableOnly,  // the same, but the all-records choice is not forced on
     ExclusiveReopen,          // the file is closed and opened exclusively into the dialog's table
-    DialogQuery,              // the dialog's table gets the standing condition as its query
-    OpenSideFile,             // sideFile from the program folder into the dialog's side table
+    AloneWhenShared,  // a file the window has open shared is opened again exclusively in place,
+                      // in its order and with its filter
+    DialogQuery,      // the dialog's table gets the standing condition as its query
+    OpenSideFile,     // sideFile from the program folder into the dialog's side table
     OpenOrCreateSideFile,
 };
 
 enum class Restore {
     Reopen,            // after ExclusiveReopen: close the dialog's table, open the file again
+    SharedAgain,       // after AloneWhenShared, when it reopened: the file opened as the window
+                       // opens it (shared)
     RecordPage,        // after ExclusiveReopen
     SetButtons,        // after ExclusiveReopen or UserQueryOnly
     ApplyFilter,       // the user's filter again; after ExclusiveReopen or UserQueryOnly

@@ -3,7 +3,7 @@
 #include <QFile>
 #include <algorithm>
 
-#include "data/AddressFile.h"
+#include "app/ExclusiveReopen.h"
 #include "data/AddressLayout.h"
 #include "framework/Messages.h"
 #include "framework/PrinterAccess.h"
@@ -101,13 +101,19 @@ CommandRun::Outcome CommandRun::prepare(Prepare step) {
         case Prepare::ExclusiveReopen:
             path_ = getDatabasePath(table) + table.fileName();
             table.close();
-            if (const AddressFileResult reopened = openAddressTable(path_, own_);
-                !reopened.tell(showInformation)) {
-                showInformation(withCause(exclusiveOpenMessage(), reopened.cause));
-                return Outcome::SkipDialog;
-            }
+            if (!reopenExclusively(path_, own_)) return Outcome::SkipDialog;
             context_.table = &own_;
             return Outcome::Go;
+        case Prepare::AloneWhenShared: {
+            if (!table.isOpen() || table->mode() != xbase::OpenMode::Shared) return Outcome::Go;
+            const int order = table->order();
+            sharedPath_ = getDatabasePath(table) + table.fileName();
+            table.close();
+            if (!reopenExclusively(sharedPath_, table)) return Outcome::SkipDialog;
+            table->setOrder(order);
+            host_.applyFilter();
+            return Outcome::Go;
+        }
         case Prepare::DialogQuery:
             context_.table->table().setFilter(kStandingCondition.toStdString());
             return Outcome::Go;
@@ -151,6 +157,9 @@ void CommandRun::restore(Restore step) {
         case Restore::Reopen:
             own_.close();
             host_.reopenAddressFile(path_);
+            break;
+        case Restore::SharedAgain:
+            if (!sharedPath_.isEmpty()) host_.reopenAddressFile(sharedPath_);
             break;
         case Restore::RecordPage:
             host_.showRecordPage();

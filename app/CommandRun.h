@@ -33,6 +33,7 @@ class CommandRun {
     CommandContext context_;
     AddressTable own_;
     QString path_;
+    QString sharedPath_;  // the file AloneWhenShared took from the window's shared open
     std::uint32_t record_ = 0;
     std::string query_;
     QString failure_;

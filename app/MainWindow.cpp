@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWhatsThis>
@@ -73,6 +74,9 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
         move(startPosition(screen->geometry().size(), kMainWindowSize));
     record_->dateFormatLabel()->clear();
     registerCommandDialogs(*this);
+    othersWatch_ = new QTimer(this);
+    othersWatch_->setInterval(kOthersInterval);
+    connect(othersWatch_, &QTimer::timeout, this, guarded(this, &MainWindow::followOthers));
 }
 
 MainWindow::~MainWindow() {

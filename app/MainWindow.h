@@ -20,6 +20,7 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
+class QTimer;
 
 namespace rp {
 
@@ -56,6 +57,13 @@ class MainWindow : public QMainWindow, private CommandHost {
     void changeToRecord();
     void changeToFilter();
     void onSetNowClicked();
+    // What the watch timer does every kOthersInterval while the file is open shared: when
+    // another user or program changed records, the record page (unless a record is being
+    // edited), Browse and the record counts follow, on the same record. A record deleted
+    // meanwhile stays shown, marked as deleted; on an empty view the first record shows.
+    void followOthers();
+    static constexpr int kOthersInterval = 2000;  // milliseconds
+    const QTimer* othersWatch() const { return othersWatch_; }
     int currentPage() const;
 
     // The prompts, dialogs, dialer and printers the window uses from now on; the program's
@@ -175,6 +183,7 @@ class MainWindow : public QMainWindow, private CommandHost {
     QLabel* typingMode_ = nullptr;
     QLabel* filterPicture_ = nullptr;
     QLabel* readOnlyMark_ = nullptr;  // shown while the file is open read-only
+    QTimer* othersWatch_ = nullptr;   // runs while the file is open shared
 };
 
 }  // namespace rp

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "app/CommandRun.h"
+#include "app/ExclusiveReopen.h"
 #include "app/MainWindow.h"
 #include "app/OrderMenu.h"
 #include "framework/ErrorReport.h"
@@ -22,14 +23,18 @@ void MainWindow::onRebuildIndexesTriggered() {
         return;
     }
     if (editor_.editing()) return;
+    // Packing and rebuilding need the file alone: a shared open is taken to itself for the
+    // while, and opened shared again afterwards.
+    const QString shared = table_->mode() == xbase::OpenMode::Shared ? currentFile_ : QString();
     setFrozen(true);
     QString failure;
     try {
-        services_.rebuildIndexesDialog();
+        if (shared.isEmpty() || reopenExclusively(shared, table_)) services_.rebuildIndexesDialog();
     } catch (const std::exception& e) {
         failure = errorText(e);
     }
     setFrozen(false);
+    if (!shared.isEmpty()) openAddressFile(shared);
     orderMenu_->setMenuOrder(OrderMenu::kLastNameEntry);
     reloadView();
     updateCommandStates();

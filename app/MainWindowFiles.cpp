@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QTimer>
 
 #include "app/BrowseModel.h"
 #include "app/FilterBuilder.h"
@@ -58,7 +59,9 @@ void MainWindow::startUp(const QString& fileToOpen) {
 bool MainWindow::openAddressFile(const QString& path) {
     if (path.isEmpty()) return false;
     IndexRecoveryGauge gauge(this);
-    AddressFileResult result = openAddressFileChecked(path, table_, gauge.progress());
+    const xbase::OpenMode mode =
+        prefs_.shareOpenFile ? xbase::OpenMode::Shared : xbase::OpenMode::Exclusive;
+    AddressFileResult result = openAddressFileChecked(path, table_, gauge.progress(), mode);
     if (result.writeRefused && askYesNo(readOnlyOpenQuestion(path, result.cause)))
         result = openAddressFileChecked(path, table_, gauge.progress(), xbase::OpenMode::ReadOnly);
     const bool opened = result.tell(showInformation);
@@ -82,6 +85,10 @@ void MainWindow::onAddressFileOpened(bool opened) {
     editor_.reset(opened && table_->mode() == xbase::OpenMode::ReadOnly);
     readOnlyMark_->setVisible(editor_.readOnly());
     memoSearch_ = MemoSearch{};
+    if (opened && table_->mode() == xbase::OpenMode::Shared)
+        othersWatch_->start();
+    else
+        othersWatch_->stop();
     if (!opened) {
         table_.close();
         record_->setNoFile(true);
@@ -185,6 +192,17 @@ void MainWindow::onNewTriggered() {
 void MainWindow::onPreferencesTriggered() {
     services_.preferencesDialog();
     loadPreferences();
+    // Sharing switched on or off applies to the open file at once, on the record it showed.
+    const bool shared = prefs_.shareOpenFile;
+    if (!table_.isOpen() || editor_.readOnly() ||
+        shared == (table_->mode() == xbase::OpenMode::Shared))
+        return;
+    const std::uint32_t recno = table_->recNo();
+    const QString file = currentFile_;
+    if (!openAddressFile(file)) return;
+    if (recno <= table_->recordCount()) table_->go(recno);
+    showMovedRecord();
+    updateCommandStates();
 }
 
 void MainWindow::onCountRecordsTriggered() {

@@ -123,6 +123,21 @@ void MainWindow::reloadView() {
     afterRecordChange();
 }
 
+void MainWindow::followOthers() {
+    // A dialog of another command works on the table meanwhile, or the user edits a record:
+    // the changes are looked at on a later tick.
+    if (!table_.isOpen() || editor_.editing() || frozen_ || !editor_.reactingToTableEvents() ||
+        !table_->othersChanged())
+        return;
+    if (table_->eof())
+        table_->goTop();
+    else
+        table_->go(table_->recNo());  // the record as the file now holds it
+    reloadView();
+    if (currentPage() == 1) grid_->selectRow(model_->rowOf(table_->recNo()));
+    updateCommandStates();
+}
+
 void MainWindow::onSearchClicked() {
     if (!editor_.hasCurrentRecord() || editor_.editing()) return;
     const QString dateLine =

@@ -30,6 +30,13 @@ PreferencesDialog::PreferencesDialog(const QString& iniPath, QWidget* parent)
     layout->addLayout(makeDateFormatRow());
     layout->addWidget(makeAddingGroup());
     layout->addWidget(makeCarryGroup());
+    layout->addWidget(makeSwitch(tr("Let others work on the open file at the same time"),
+                                 tr("Opens address files shared, so that other users and "
+                                    "programs can add, change and delete records at the same "
+                                    "time. A record is locked while it is edited; imports, "
+                                    "rebuilding the indexes and the bulk changes still need the "
+                                    "file to themselves."),
+                                 &Preferences::shareOpenFile));
     barcode_ = new PostalBarcodeBox(loadPostalBarcode(IniFile(iniPath)), this);
     layout->addWidget(barcode_);
     layout->addLayout(makeButtonRow());

@@ -1,7 +1,8 @@
 #pragma once
-// The Preferences dialog: the date format, what happens when records are added, and the postal
-// barcode. It reads the [Date], [Adding] and [PostalBarcode] keys when it opens and writes all of
-// them on Save; Intelligent Mail with a tracking code that is not right is not saved.
+// The Preferences dialog: the date format, what happens when records are added, sharing the open
+// file, and the postal barcode. It reads the [Date], [Adding], [Sharing] and [PostalBarcode] keys
+// when it opens and writes all of them on Save; Intelligent Mail with a tracking code that is not
+// right is not saved.
 #include <QString>
 #include <utility>
 #include <vector>

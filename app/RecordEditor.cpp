@@ -19,6 +19,7 @@ RecordEditor::RecordEditor(AddressTable& table, const Preferences& prefs, QObjec
 void RecordEditor::reset(bool readOnly) {
     editing_ = false;
     readOnly_ = readOnly;
+    claimed_ = 0;  // a lock lives no longer than the open that took it
 }
 
 bool RecordEditor::hasCurrentRecord() const {
@@ -31,8 +32,65 @@ CommandStates RecordEditor::commandStates(bool filterSet) const {
                                 readOnly_);
 }
 
+namespace {
+
+// What the record page shows of the current record, to tell whether another user changed it.
+std::string shownRecord(const xbase::Table& t) {
+    return std::string(t.recordBytes()) + t.memo("MEMO");
+}
+
+}  // namespace
+
+bool RecordEditor::claimCurrent() {
+    xbase::Table& t = table_.table();
+    if (t.mode() != xbase::OpenMode::Shared) return true;
+    if (t.deleted()) {
+        // Deleted by another user while it was shown: it stays as it is.
+        emit currentChanged();
+        beep();
+        return false;
+    }
+    const std::uint32_t recno = t.recNo();
+    const std::string shown = shownRecord(t);
+    try {
+        t.lockRecord(recno);
+    } catch (const xbase::LockedError& e) {
+        // What was typed to start the change goes too.
+        emit currentChanged();
+        showInformation(withCause(
+            tr("This record is being changed by another user. Try again later."), errorText(e)));
+        return false;
+    }
+    claimed_ = recno;
+    try {
+        t.go(recno);
+    } catch (...) {
+        releaseClaim();  // the cause goes on to whoever reports it
+        throw;
+    }
+    if (t.deleted()) {
+        releaseClaim();
+        emit currentChanged();
+        beep();
+        return false;
+    }
+    if (shownRecord(t) != shown) {
+        // The new values first: the keystroke that started the edit is dropped with the old ones.
+        emit currentChanged();
+        showInformation(tr("This record was changed by another user."));
+    }
+    return true;
+}
+
+void RecordEditor::releaseClaim() {
+    if (claimed_ == 0) return;
+    const std::uint32_t recno = claimed_;
+    claimed_ = 0;
+    table_->unlockRecord(recno);
+}
+
 void RecordEditor::edit() {
-    if (!hasCurrentRecord() || !canChange()) return;
+    if (!hasCurrentRecord() || !canChange() || !claimCurrent()) return;
     editing_ = true;
     if (reacting_) emit statesChanged();
 }
@@ -118,6 +176,7 @@ bool RecordEditor::save(const TypedRecord& typed) {
         return false;
     }
     editing_ = false;
+    releaseClaim();
     emit recordsChanged();
     emit statesChanged();
     return true;
@@ -127,13 +186,14 @@ void RecordEditor::cancel() {
     if (!editing_) return;
     table_->cancel();
     editing_ = false;
+    releaseClaim();
     emit recordsChanged();
     emit statesChanged();
 }
 
 void RecordEditor::deleteRecord() {
-    if (!hasCurrentRecord() || !canChange()) return;
-    if (!askYesNo(tr("Delete this record?"))) return;
+    if (!hasCurrentRecord() || !canChange() || !claimCurrent()) return;
+    if (!askYesNo(tr("Delete this record?"))) return releaseClaim();
     xbase::Settings& settings = table_.engine().settings;
     settings.hideDeleted = false;
     QCoreApplication::processEvents();
@@ -147,6 +207,7 @@ void RecordEditor::deleteRecord() {
         showError(e);
     }
     settings.hideDeleted = true;
+    releaseClaim();
     table_->skip(1);
     if (table_->eof()) table_->goBottom();
     emit recordsChanged();

@@ -4,8 +4,14 @@
 // rule, cancelling, deleting, cloning, moving between records, the typing mode and the command
 // states all this implies. The window shows what the signals tell and hands in what was typed;
 // prompts, questions and beeps go through Messages.
+//
+// On a file open shared, an edit or a deletion first takes the record's lock, held until the
+// record is saved, cancelled or deleted, and reads the record again under it: a record another
+// user holds is refused, one another user changed is shown anew (with a note) before the typing
+// goes on, and one another user deleted stays shown as deleted and cannot be changed.
 #include <QObject>
 #include <QString>
+#include <cstdint>
 #include <functional>
 #include <optional>
 
@@ -52,6 +58,7 @@ class RecordEditor : public QObject {
     // Add: the New Record prompt when a preference asks for it, city and state by ZIP, the
     // duplicate warning, then a new record with the prompt's and the carried values.
     void add();
+    // Starts an edit of the current record (in a shared open, under its lock as above).
     void edit();
     // Stores what was typed and posts it; false (still editing) when the date is not a date
     // or a value cannot be stored, after telling the user.
@@ -86,6 +93,10 @@ class RecordEditor : public QObject {
     bool storeRecord(const TypedRecord& typed);
     void move(int direction);
     bool canChange() const { return table_.isOpen() && !readOnly_ && !editing_; }
+    // Takes the current record for a change: in a shared open its lock, the record read again.
+    // False, with the page shown anew and nothing held, when the record cannot be changed.
+    bool claimCurrent();
+    void releaseClaim();
 
     AddressTable& table_;
     const Preferences& prefs_;
@@ -95,6 +106,7 @@ class RecordEditor : public QObject {
     bool readOnly_ = false;
     bool reacting_ = true;
     bool insertMode_ = true;
+    std::uint32_t claimed_ = 0;  // the record whose lock this editor holds; 0 for none
 };
 
 }  // namespace rp

@@ -123,6 +123,11 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
          {addButton, editButton, saveButton, cancelButton, deleteButton, searchButton})
         buttons->addWidget(b);
     buttons->addStretch();
+    deletedMark_ = new QLabel(tr("Deleted by another user"));
+    deletedMark_->setObjectName(QStringLiteral("deletedMark"));
+    deletedMark_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));
+    deletedMark_->hide();
+    buttons->addWidget(deletedMark_);
     buttons->addWidget(priorButton);
     buttons->addWidget(nextButton);
 
@@ -254,6 +259,7 @@ void RecordPage::showRecord(const xbase::Table* table, const QString& dateFormat
     memoLoading_ = true;
     memo_->setPlainText(has ? memoText(*table, "MEMO").replace("\r\n", "\n") : QString());
     memoLoading_ = false;
+    deletedMark_->setVisible(has && !table->appending() && table->deleted());
 }
 
 TypedRecord RecordPage::typedRecord() const {

@@ -31,6 +31,8 @@ class RecordPage : public QWidget {
     QPlainTextEdit* memo() const { return memo_; }
     QLabel* dateFormatLabel() const { return dateFormat_; }
     QWidget* noFilePanel() const { return noFile_; }
+    // Shown while the record shown is deleted (another user deleted it while it was shown).
+    QLabel* deletedMark() const { return deletedMark_; }
     // The field names in keyboard order.
     static const QStringList& fieldOrder();
 
@@ -43,8 +45,8 @@ class RecordPage : public QWidget {
     void setEditable(bool editable);
     void setDateMask(const QString& qtMask);
 
-    // Shows the record's values (the memo without counting as a change); empty fields when the
-    // table has no current record.
+    // Shows the record's values (the memo without counting as a change) and whether it is
+    // deleted; empty fields when the table has no current record.
     void showRecord(const xbase::Table* table, const QString& dateFormat);
     // True while showRecord fills the memo box.
     bool memoLoading() const { return memoLoading_; }
@@ -76,6 +78,7 @@ class RecordPage : public QWidget {
     QPlainTextEdit* memo_ = nullptr;
     QLabel* dateFormat_ = nullptr;
     QWidget* noFile_ = nullptr;
+    QLabel* deletedMark_ = nullptr;
     QStackedLayout* stack_ = nullptr;
     QWidget* content_ = nullptr;
     bool memoLoading_ = false;

@@ -9,6 +9,8 @@ namespace {
 
 const QString kDate = QStringLiteral("Date");
 const QString kAdding = QStringLiteral("Adding");
+const QString kSharing = QStringLiteral("Sharing");
+const QString kShareOpenFile = QStringLiteral("ShareOpenFile");
 const QString kDefaultSeparator = QStringLiteral("/");
 constexpr qsizetype kMaxTemplateLength = 20;
 
@@ -65,6 +67,7 @@ Preferences loadPreferences(const IniFile& ini) {
     readSwitches(ini, kFillSwitches, p);
     p.defaultCountry = ini.readString(kAdding, QStringLiteral("DefaultCountry"));
     readSwitches(ini, kCarrySwitches, p);
+    p.shareOpenFile = ini.readBool(kSharing, kShareOpenFile);
     return p;
 }
 
@@ -75,6 +78,7 @@ void savePreferences(IniFile& ini, const Preferences& p) {
     writeSwitches(ini, kFillSwitches, p);
     ini.writeString(kAdding, QStringLiteral("DefaultCountry"), p.defaultCountry);
     writeSwitches(ini, kCarrySwitches, p);
+    ini.writeBool(kSharing, kShareOpenFile, p.shareOpenFile);
 }
 
 const std::array<DateFormatEntry, 12>& dateFormatEntries() {

@@ -1,6 +1,7 @@
 #pragma once
-// The user's choices for dates and for adding records, kept in the initialisation file's
-// [Date] and [Adding] sections, and the date formats the program offers.
+// The user's choices for dates, for adding records and for sharing the open file, kept in the
+// initialisation file's [Date], [Adding] and [Sharing] sections, and the date formats the
+// program offers.
 #include <QString>
 #include <array>
 
@@ -23,6 +24,9 @@ struct Preferences {
     bool carryState = false;
     bool carryZip = false;
     bool carryCountry = false;
+    // The main window opens the address file shared, so that other users and programs can
+    // work on it at the same time; off, it holds the file to itself.
+    bool shareOpenFile = false;
 };
 
 // An edit mask "!99/99/9999;1;_" gives the date field's look when empty, "  /  /    ": the
@@ -31,9 +35,9 @@ struct Preferences {
 QString emptyDateTemplate(const QString& mask);
 
 // Missing keys take the program's defaults: "/", "mm/dd/yyyy", "!99/99/9999;1;_", every
-// switch off and no country.
+// switch off (sharing too) and no country.
 Preferences loadPreferences(const IniFile& ini);
-// Writes the three [Date] keys and the ten [Adding] keys.
+// Writes the three [Date] keys, the ten [Adding] keys and the [Sharing] key.
 void savePreferences(IniFile& ini, const Preferences& preferences);
 
 // One of the date formats the user can choose, with the separator and edit mask that go

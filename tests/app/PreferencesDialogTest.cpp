@@ -61,7 +61,7 @@ TEST_F(PreferencesDialogTest, LooksAsIntended) {
                                   "Automatically insert city and state/province",
                                   "Automatically check for duplicate names", "Organization",
                                   "Street Address ", "City", "State/Province", "Zip/Postal Code",
-                                  "Country"}));
+                                  "Country", "Let others work on the open file at the same time"}));
 
     const auto* formats = dialog.findChild<QComboBox*>();
     ASSERT_NE(formats, nullptr);
@@ -76,8 +76,8 @@ TEST_F(PreferencesDialogTest, LooksAsIntended) {
     QList<QWidget*> controls;
     for (QAbstractButton* b : dialog.findChildren<QAbstractButton*>()) controls << b;
     controls << dialog.findChild<QComboBox*>() << dialog.findChild<QLineEdit*>();
-    // Nine switches, the two barcode choices, four buttons, the list and the text box.
-    EXPECT_EQ(controls.size(), 17);
+    // Ten switches, the two barcode choices, four buttons, the list and the text box.
+    EXPECT_EQ(controls.size(), 18);
     for (const QWidget* w : controls)
         EXPECT_FALSE(w->whatsThis().isEmpty()) << w->metaObject()->className();
 
@@ -97,6 +97,7 @@ TEST_F(PreferencesDialogTest, FreshFileSavedUntouchedStoresTheProgramDefaults) {
                             "CarryCity", "CarryState", "CarryZip", "CarryCountry"})
         EXPECT_EQ(stored("Adding", key), "0") << key;
     EXPECT_EQ(stored("Adding", "DefaultCountry"), "");
+    EXPECT_EQ(stored("Sharing", "ShareOpenFile"), "0");
 }
 
 TEST_F(PreferencesDialogTest, PickingAFormatStoresItsSeparatorAndMask) {
@@ -147,8 +148,11 @@ TEST_F(PreferencesDialogTest, StoredSwitchesAndCountryAreShownAndChangesSaved) {
     withText<QCheckBox>(dialog, "Automatically check for duplicate names")->setChecked(true);
     withText<QCheckBox>(dialog, "Street Address ")->setChecked(false);
     withText<QCheckBox>(dialog, "Country")->setChecked(true);
+    withText<QCheckBox>(dialog, "Let others work on the open file at the same time")
+        ->setChecked(true);
     country->setText("USA");
     press(dialog, "Save");
+    EXPECT_EQ(stored("Sharing", "ShareOpenFile"), "1");
     EXPECT_EQ(stored("Adding", "AutoDupCheck"), "1");
     EXPECT_EQ(stored("Adding", "PlugCityState"), "1");
     EXPECT_EQ(stored("Adding", "CarrySA1"), "0");

@@ -39,13 +39,14 @@ TEST_F(PreferencesFileTest, MissingFileGivesTheProgramDefaults) {
     EXPECT_FALSE(p.carryOrg || p.carrySA1 || p.carryCity || p.carryState || p.carryZip ||
                  p.carryCountry);
     EXPECT_EQ(p.defaultCountry, QString());
+    EXPECT_FALSE(p.shareOpenFile);
 }
 
 TEST_F(PreferencesFileTest, StoredValuesAreRead) {
     put("[Date]\r\nDateSeparator=.\r\nShortDateFmt=dd.mm.yy\r\nDateEditMask=!99.99.99;1;_\r\n"
         "[adding]\r\nPlugDate=1\r\nPlugCityState=1\r\nAutoDupCheck=0\r\nDefaultCountry=CANADA\r\n"
         "CarryOrg=1\r\nCarrySA1=0\r\nCarryCity=1\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry="
-        "1\r\n");
+        "1\r\n[Sharing]\r\nShareOpenFile=1\r\n");
     const Preferences p = loadPreferences(IniFile(path()));
     EXPECT_EQ(p.dateSeparator, ".");
     EXPECT_EQ(p.shortDateFmt, "dd.mm.yy");
@@ -61,6 +62,7 @@ TEST_F(PreferencesFileTest, StoredValuesAreRead) {
     EXPECT_FALSE(p.carryState);
     EXPECT_TRUE(p.carryZip);
     EXPECT_TRUE(p.carryCountry);
+    EXPECT_TRUE(p.shareOpenFile);
 }
 
 TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash) {
@@ -68,7 +70,7 @@ TEST_F(PreferencesFileTest, EmptySeparatorReadsAsSlash) {
     EXPECT_EQ(loadPreferences(IniFile(path())).dateSeparator, "/");
 }
 
-TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
+TEST_F(PreferencesFileTest, SaveWritesAllFourteenKeys) {
     IniFile ini(path());
     Preferences p;
     p.dateSeparator = "-";
@@ -77,6 +79,7 @@ TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
     p.defaultCountry = "USA";
     p.autoDupCheck = true;
     p.carryZip = true;
+    p.shareOpenFile = true;
     savePreferences(ini, p);
 
     QFile file(path());
@@ -86,7 +89,7 @@ TEST_F(PreferencesFileTest, SaveWritesAllThirteenKeys) {
         "[Date]\r\nDateSeparator=-\r\nShortDateFmt=mm-dd-yy\r\nDateEditMask=!99-99-99;1;_\r\n"
         "\r\n[Adding]\r\nPlugDate=0\r\nPlugCityState=0\r\nAutoDupCheck=1\r\nDefaultCountry=USA\r\n"
         "CarryOrg=0\r\nCarrySA1=0\r\nCarryCity=0\r\nCarryState=0\r\nCarryZip=1\r\nCarryCountry="
-        "0\r\n");
+        "0\r\n\r\n[Sharing]\r\nShareOpenFile=1\r\n");
 }
 
 TEST(DateFormatEntriesTest, TwelveFormatsWithTheirSeparatorsAndMasks) {
