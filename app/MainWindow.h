@@ -5,6 +5,7 @@
 // buttons and keys to it and shows what it signals.
 #include <QMainWindow>
 #include <map>
+#include <optional>
 
 #include "app/CommandContext.h"
 #include "app/CommandHost.h"
@@ -45,7 +46,8 @@ class MainWindow : public QMainWindow, private CommandHost {
     // chosen file ("Must be a DBF file" for another kind); a beep while a record is edited.
     void openRequestedFile(const QString& path);
 
-    bool openAddressFile(const QString& path);
+    // Opens path into the window: shared or exclusively as the preference says, unless told.
+    bool openAddressFile(const QString& path, std::optional<xbase::OpenMode> mode = {});
     void loadPreferences();
     void updateCommandStates() override;
 

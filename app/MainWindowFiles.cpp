@@ -56,12 +56,11 @@ void MainWindow::startUp(const QString& fileToOpen) {
     updateCommandStates();
 }
 
-bool MainWindow::openAddressFile(const QString& path) {
+bool MainWindow::openAddressFile(const QString& path, std::optional<xbase::OpenMode> mode) {
     if (path.isEmpty()) return false;
     IndexRecoveryGauge gauge(this);
-    const xbase::OpenMode mode =
-        prefs_.shareOpenFile ? xbase::OpenMode::Shared : xbase::OpenMode::Exclusive;
-    AddressFileResult result = openAddressFileChecked(path, table_, gauge.progress(), mode);
+    if (!mode) mode = prefs_.shareOpenFile ? xbase::OpenMode::Shared : xbase::OpenMode::Exclusive;
+    AddressFileResult result = openAddressFileChecked(path, table_, gauge.progress(), *mode);
     if (result.writeRefused && askYesNo(readOnlyOpenQuestion(path, result.cause)))
         result = openAddressFileChecked(path, table_, gauge.progress(), xbase::OpenMode::ReadOnly);
     const bool opened = result.tell(showInformation);
@@ -192,14 +191,16 @@ void MainWindow::onNewTriggered() {
 void MainWindow::onPreferencesTriggered() {
     services_.preferencesDialog();
     loadPreferences();
-    // Sharing switched on or off applies to the open file at once, on the record it showed.
+    // Sharing switched on or off applies to the open file at once, on the record it showed. A
+    // file that others have open stays shared after the message that it cannot be had alone.
     const bool shared = prefs_.shareOpenFile;
     if (!table_.isOpen() || editor_.readOnly() ||
         shared == (table_->mode() == xbase::OpenMode::Shared))
         return;
     const std::uint32_t recno = table_->recNo();
     const QString file = currentFile_;
-    if (!openAddressFile(file)) return;
+    if (!openAddressFile(file) && (shared || !openAddressFile(file, xbase::OpenMode::Shared)))
+        return;
     if (recno <= table_->recordCount()) table_->go(recno);
     showMovedRecord();
     updateCommandStates();

@@ -90,6 +90,35 @@ TEST_F(SharedListTest, SwitchingThePreferenceReopensTheOpenFileOnTheSameRecord) 
     EXPECT_TRUE(w.othersWatch()->isActive());
 }
 
+// The cause the engine gives when a table another process has open is opened exclusively.
+QString exclusiveCause(const std::string& path) {
+    xbase::Engine engine;
+    try {
+        engine.open(path, xbase::OpenMode::Exclusive);
+    } catch (const xbase::Error& e) {
+        return QString::fromUtf8(e.what());
+    }
+    return {};
+}
+
+TEST_F(SharedListTest, SwitchingSharingOffWhileOthersHaveTheFileKeepsItShared) {
+    MainWindow& w = startOn(3);
+    const OtherProcess other(file(), xbase::OpenMode::Shared);
+    ASSERT_TRUE(other.opened());
+    const QString cause = exclusiveCause(file());
+    services.preferencesDialog = [this] { share(false); };
+    w.setServices(services);
+    choose(w.fileMenu(), "&Preferences");
+    EXPECT_EQ(shown.texts(), QStringList{"Unable to open " + path("LIST.DBF") +
+                                         "\r\n\r\n * May not an Ravenpost file.\r\n * May be in "
+                                         "use by another program or user\r\n" +
+                                         cause});
+    ASSERT_TRUE(w.addressTable().isOpen());
+    EXPECT_EQ(w.addressTable()->mode(), xbase::OpenMode::Shared);
+    EXPECT_EQ(w.currentFile(), path("LIST.DBF"));
+    EXPECT_EQ(field("LNAME")->text(), "Clark");
+}
+
 TEST_F(SharedListTest, ARecordAnotherProgramHoldsIsNotEdited) {
     const auto holder = std::make_unique<OtherProcess>([&](const std::function<void()>& holdOn) {
         xbase::Engine engine;
@@ -225,17 +254,6 @@ TEST_F(SharedListTest, ARecordDeletedByAnotherUserIsShownSoAndCannotBeChanged) {
     EXPECT_FALSE(page().deletedMark()->isVisibleTo(&w));
 }
 
-// The cause the engine gives when a table another process has open is opened exclusively.
-QString exclusiveCause(const std::string& path) {
-    xbase::Engine engine;
-    try {
-        engine.open(path, xbase::OpenMode::Exclusive);
-    } catch (const xbase::Error& e) {
-        return QString::fromUtf8(e.what());
-    }
-    return {};
-}
-
 TEST_F(SharedListTest, CommandsThatNeedTheFileAloneEndAndTheFileIsSharedAgain) {
     MainWindow& w = startOn(3);
     bool dialogShown = false;
@@ -273,15 +291,56 @@ TEST_F(SharedListTest, CommandsThatNeedTheFileAloneEndAndTheFileIsSharedAgain) {
 TEST_F(SharedListTest, CommandsThatNeedTheFileAloneHaveItWhenNobodyElseHasItOpen) {
     MainWindow& w = startOn(2);
     std::vector<xbase::OpenMode> modes;
-    for (Command c : {Command::ConvertUppercase, Command::DeleteRecords}) {
+    services.rebuildIndexesDialog = [&] { modes.push_back(w.addressTable()->mode()); };
+    w.setServices(services);
+    for (Command c : {Command::ImportDbf, Command::ConvertUppercase, Command::DeleteRecords})
         w.commandDialogs()[c].run = [&modes](CommandContext& context) {
             modes.push_back(context.table->table().mode());
         };
-        w.runCommand(c);
+    const std::function<void()> commands[] = {
+        [&] { w.onRebuildIndexesTriggered(); },
+        [&] { w.runCommand(Command::ImportDbf); },
+        [&] { w.runCommand(Command::ConvertUppercase); },
+        [&] { w.runCommand(Command::DeleteRecords); },
+    };
+    for (const auto& command : commands) {
+        modes.clear();
+        command();
+        EXPECT_EQ(modes, std::vector{xbase::OpenMode::Exclusive});
+        ASSERT_TRUE(w.addressTable().isOpen());
         EXPECT_EQ(w.addressTable()->mode(), xbase::OpenMode::Shared);
+        EXPECT_TRUE(w.othersWatch()->isActive());
     }
-    EXPECT_EQ(modes, std::vector({xbase::OpenMode::Exclusive, xbase::OpenMode::Exclusive}));
     EXPECT_TRUE(shown.texts().isEmpty());
+}
+
+TEST_F(SharedListTest, AddAndDeleteKeepWhatOthersAppendedMeanwhile) {
+    MainWindow& w = startOn(2);
+    const auto other = otherUser(file(), [](xbase::Table& t) {
+        t.appendBlank();
+        t.setText("LNAME", "Evans");
+    });
+    page().addButton->click();
+    ASSERT_TRUE(w.editing());
+    type("LNAME", "Foster");
+    page().saveButton->click();
+    EXPECT_FALSE(w.editing());
+
+    w.addressTable()->go(2);
+    shown.answer(true);
+    page().deleteButton->click();
+    EXPECT_EQ(shown.texts(), QStringList{"Delete this record?"});
+
+    xbase::Engine engine;
+    const auto look = engine.open(file(), xbase::OpenMode::Shared);
+    EXPECT_FALSE(look->isRecordLockedByOther(2));
+    ASSERT_EQ(look->recordCount(), 6u);
+    QStringList names;
+    for (std::uint32_t r = 1; r <= 6; ++r) {
+        look->go(r);
+        names << QString::fromStdString(look->text("LNAME")) + (look->deleted() ? "*" : "");
+    }
+    EXPECT_EQ(names, QStringList({"Adams", "Brown*", "Clark", "Drake", "Evans", "Foster"}));
 }
 
 TEST_F(SharedListTest, CountingAndCopyingOutWorkBesideOthers) {
