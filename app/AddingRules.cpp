@@ -104,12 +104,4 @@ bool fillNewRecord(xbase::Table& table, const NewRecordValues& values) {
     return ok;
 }
 
-QString memoForSave(const QString& memoText) {
-    QString text = memoText;
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
-        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    if (!text.isEmpty() && text.size() % 4 == 0) text += QLatin1Char(' ');
-    return text;
-}
-
 }  // namespace rp

@@ -1,6 +1,6 @@
 #pragma once
 // The rules of adding a record: the values carried from the record current before the
-// insert, city and state found by ZIP, the duplicate-name warning, and the memo rule of Save.
+// insert, city and state found by ZIP, and the duplicate-name warning.
 #include <QString>
 
 #include "data/Preferences.h"
@@ -43,9 +43,5 @@ bool fillNewRecord(xbase::Table& table, const NewRecordValues& values);
 // What the insert reactions put into a fresh record: today's date, the carried values whose
 // flags are set, the default country.
 bool applyInsertReactions(xbase::Table& table, const CarryValues& carry, const Preferences& prefs);
-
-// The memo text to store: with line breaks counted as two characters, a length that is a
-// non-zero multiple of 4 gets one blank at the end.
-QString memoForSave(const QString& memoText);
 
 }  // namespace rp

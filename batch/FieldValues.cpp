@@ -55,7 +55,7 @@ FieldValue readValue(const xbase::Table& table, int n, const QString& value,
             return read;
         }
         case 'M':
-            read.text = closeSpelling(value);
+            read.text = closeSpelling(memoForSave(value));
             storableBytes(read.text);  // refuses what no address file holds
             return read;
         default:

@@ -1,7 +1,8 @@
 #pragma once
 // FIELD=VALUE arguments read against the fields of the address file and stored into its current
 // record as the record page stores what is typed: text in the closest spelling the file can
-// hold, dates in the short date format of RAVENP.INI, an empty value an empty field.
+// hold, memos as Save stores them (memoForSave), dates in the short date format of RAVENP.INI,
+// an empty value an empty field.
 #include <QString>
 #include <QStringList>
 #include <vector>

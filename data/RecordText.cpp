@@ -36,4 +36,12 @@ void setMemoText(xbase::Table& table, const char* field, const QString& text) {
     table.setMemo(field, storableBytes(text));
 }
 
+QString memoForSave(const QString& memoText) {
+    QString text = memoText;
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    if (!text.isEmpty() && text.size() % 4 == 0) text += QLatin1Char(' ');
+    return text;
+}
+
 }  // namespace rp

@@ -31,4 +31,8 @@ QString memoText(const xbase::Table& table, const char* field);
 void setFieldText(xbase::Table& table, const char* field, const QString& text);
 void setMemoText(xbase::Table& table, const char* field, const QString& text);
 
+// The memo text a Save stores: CR LF line ends, and with line breaks counted as two
+// characters, a length that is a non-zero multiple of 4 gets one blank at the end.
+QString memoForSave(const QString& memoText);
+
 }  // namespace rp

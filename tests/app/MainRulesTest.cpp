@@ -1,4 +1,4 @@
-// The main window's plain rules: command states, dates as shown and typed, the memo rule, where
+// The main window's plain rules: command states, dates as shown and typed, where
 // the window goes, and new-record values the file cannot hold.
 #include <gtest/gtest.h>
 
@@ -63,16 +63,6 @@ TEST(DateText, EditMasksBecomeQtMasks) {
     EXPECT_EQ(qtInputMask("!99/99/9999;1;_"), "00/00/0000;_");
     EXPECT_EQ(qtInputMask("!99.99.99;1;_"), "00.00.00;_");
     EXPECT_EQ(qtInputMask("!99/99/99;1;"), "00/00/00; ");
-}
-
-TEST(memoForSave, AddsABlankToLengthsThatAreMultiplesOfFour) {
-    EXPECT_EQ(memoForSave("abcdefgh"), "abcdefgh ");
-    EXPECT_EQ(memoForSave("abcdefg"), "abcdefg");
-    EXPECT_EQ(memoForSave(""), "");
-    // Line breaks count as two characters.
-    EXPECT_EQ(memoForSave("ab\ncd"), "ab\r\ncd");
-    EXPECT_EQ(memoForSave("a\nb"), "a\r\nb ");
-    EXPECT_EQ(memoForSave("abcd\n"), "abcd\r\n");
 }
 
 TEST(WindowPlacement, CentresByIntegerDivisionExceptOnSixForty) {

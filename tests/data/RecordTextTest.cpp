@@ -1,5 +1,6 @@
 // Field and memo text through the code page: values cut to the field's width, and text with a
-// character Windows-1252 cannot hold refused with the message for the user, nothing stored.
+// character Windows-1252 cannot hold refused with the message for the user, nothing stored;
+// the memo rule of Save.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -63,6 +64,16 @@ TEST_F(RecordTextTest, AnUnstorableCharacterIsRefusedWithItsMessageAndNothingIsS
 
     EXPECT_EQ(fieldText(*table, "CITY"), "Lodz");
     EXPECT_EQ(memoText(*table, "NOTE"), "kept");
+}
+
+TEST(memoForSave, AddsABlankToLengthsThatAreMultiplesOfFour) {
+    EXPECT_EQ(memoForSave("abcdefgh"), "abcdefgh ");
+    EXPECT_EQ(memoForSave("abcdefg"), "abcdefg");
+    EXPECT_EQ(memoForSave(""), "");
+    // Line breaks count as two characters.
+    EXPECT_EQ(memoForSave("ab\ncd"), "ab\r\ncd");
+    EXPECT_EQ(memoForSave("a\nb"), "a\r\nb ");
+    EXPECT_EQ(memoForSave("abcd\n"), "abcd\r\n");
 }
 
 }  // namespace
