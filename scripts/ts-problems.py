@@ -16,15 +16,20 @@ def without_literal_ampersands(text):
     return text.replace("&&", "")
 
 
+def text(element):
+    """The element's text; characters lupdate writes as <byte> elements (tabs) are left out."""
+    return "".join(element.itertext()) if element is not None else ""
+
+
 def problems(message):
-    source = message.findtext("source", "")
+    source = text(message.find("source"))
     translation = message.find("translation")
     kind = translation.get("type") if translation is not None else "unfinished"
     if kind in ("obsolete", "vanished"):
         return [f"{kind} (the sources no longer have it)"]
     if kind == "unfinished":
         return ["unfinished"]
-    forms = [f.text or "" for f in translation.findall("numerusform")] or [translation.text or ""]
+    forms = [text(f) for f in translation.findall("numerusform")] or [text(translation)]
     found = []
     for form in forms:
         for placeholder in sorted(set(PLACEHOLDER.findall(source))):
@@ -44,11 +49,11 @@ def main(path):
         context_name = context.findtext("name", "")
         for message in context.iter("message"):
             for problem in problems(message):
-                source = message.findtext("source", "").replace("\n", "\\n")
+                source = text(message.find("source")).replace("\n", "\\n")
                 print(f"{name}: {context_name}: {source!r}: {problem}")
                 count += 1
     if count:
-        print(f"{name}: {count} entries to finish")
+        print(f"{name}: entries to finish: {count}")
     return 1 if count else 0
 
 
