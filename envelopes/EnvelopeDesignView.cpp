@@ -19,12 +19,16 @@ EnvelopeDesignView::EnvelopeDesignView(EnvelopeDesignModel& model, QWidget* pare
     : QWidget(parent), model_(model) {
     setFocusPolicy(Qt::StrongFocus);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setAccessibleName(tr("Envelope design"));
+    connect(this, &EnvelopeDesignView::positionsRemembered, this,
+            [this] { announceViewChanged(*this); });
     updateArea();
 }
 
 void EnvelopeDesignView::setDeliveryLines(const QStringList& lines) {
     deliveryLines_ = lines;
     update();
+    announceViewChanged(*this);
 }
 
 void EnvelopeDesignView::setShowOutlines(bool on) {
@@ -35,6 +39,35 @@ void EnvelopeDesignView::setShowOutlines(bool on) {
 void EnvelopeDesignView::updateArea() {
     setFixedSize(sizeHint());
     update();
+    announceViewChanged(*this);
+}
+
+QList<AccessibleItem> EnvelopeDesignView::accessibleItems() const {
+    // Where a rectangle of the view lies on the envelope, in inches.
+    const auto placed = [this](const QString& what, const QRect& rect) {
+        const QPoint at =
+            (rect.topLeft() - QPoint(kDesignBorder, kDesignBorder)) * 100 / model_.zoom();
+        return tr("%1, %L2 in from left, %L3 in from top")
+            .arg(what)
+            .arg(model_.toInches(at.x()), 0, 'f', 2)
+            .arg(model_.toInches(at.y()), 0, 'f', 2);
+    };
+    const std::pair<DesignItem, const char*> kinds[] = {
+        {DesignItem::ReturnAddress, QT_TR_NOOP("Return address")},
+        {DesignItem::Delivery, QT_TR_NOOP("Delivery address")},
+        {DesignItem::Message, QT_TR_NOOP("Message")}};
+    QList<AccessibleItem> items;
+    for (const auto& [item, what] : kinds) {
+        if (!itemShown(item)) continue;
+        QStringList said;  // the lines that hold text, without the padding
+        for (const QString& line : linesOf(item))
+            if (!line.trimmed().isEmpty()) said << line.trimmed();
+        items.push_back(
+            {placed(tr(what), itemRect(item)), said.join(QLatin1Char('\n')), itemRect(item)});
+    }
+    if (const QRect barcode = barcodeRect(); !barcode.isEmpty())
+        items.push_back({placed(tr("Barcode"), barcode), QString(), barcode});
+    return items;
 }
 
 QSize EnvelopeDesignView::sizeHint() const {
@@ -112,6 +145,16 @@ void EnvelopeDesignView::detachHandle() {
     handle_.reset();
     dragging_ = false;
     update();
+}
+
+void EnvelopeDesignView::attachToNextItem(bool forward) {
+    const int start = handle_ ? static_cast<int>(*handle_) : (forward ? -1 : kDesignItemCount);
+    for (int step = 1; step <= kDesignItemCount; ++step) {
+        const int i = ((start + (forward ? step : -step)) % kDesignItemCount + kDesignItemCount) %
+                      kDesignItemCount;
+        const auto item = static_cast<DesignItem>(i);
+        if (itemShown(item)) return attachHandle(item);
+    }
 }
 
 QMenu* EnvelopeDesignView::contextMenuFor(DesignItem item) {
@@ -215,6 +258,11 @@ void EnvelopeDesignView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void EnvelopeDesignView::keyPressEvent(QKeyEvent* event) {
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    if (tab && (event->modifiers() & Qt::ControlModifier)) {
+        attachToNextItem(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    }
     QPoint step;
     switch (event->key()) {
         case Qt::Key_Left:

@@ -4,13 +4,16 @@
 // the message line where the working values put them. A click on an item attaches the move
 // handle to it; dragging the handle moves the item and, on release, the positions are
 // remembered. The arrow keys move the item with the handle by one pixel. Neither takes an item
-// off the envelope. An item without text shows a dotted outline of usable size. The right mouse
-// button on an item offers "Font" and "Text" ("Text" disabled on the delivery address).
+// off the envelope. Ctrl+Tab and Ctrl+Shift+Tab attach the handle to the next or previous item
+// shown (Tab itself goes on to the dialog's next control). An item without text shows a dotted
+// outline of usable size. The right mouse button on an item offers "Font" and "Text" ("Text"
+// disabled on the delivery address).
 #include <QStringList>
 #include <QWidget>
 #include <optional>
 
 #include "envelopes/EnvelopeDesignModel.h"
+#include "framework/AccessibleView.h"
 
 class QMenu;
 
@@ -18,7 +21,7 @@ namespace rp {
 
 inline constexpr int kDesignBorder = 12;
 
-class EnvelopeDesignView : public QWidget {
+class EnvelopeDesignView : public QWidget, public AccessibleView {
     Q_OBJECT
   public:
     explicit EnvelopeDesignView(EnvelopeDesignModel& model, QWidget* parent = nullptr);
@@ -49,11 +52,18 @@ class EnvelopeDesignView : public QWidget {
     std::optional<DesignItem> handleItem() const { return handle_; }
     void attachHandle(DesignItem item);
     void detachHandle();
+    // Attaches the handle to the item shown after (or before) the one holding it, in the order
+    // return address, delivery address, message, going round.
+    void attachToNextItem(bool forward);
 
     // The context menu of an item: "Font" and "Text".
     QMenu* contextMenuFor(DesignItem item);
 
     QSize sizeHint() const override;
+
+    // For a screen reader: each item shown, as "Return address, 0.25 in from left, 0.25 in from
+    // top" with its lines as the description, then the barcode.
+    QList<AccessibleItem> accessibleItems() const override;
 
   signals:
     void fontRequested(rp::DesignItem item);

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -25,16 +26,29 @@
 
 namespace rp {
 
-// The life-size label: drawn from the dialog's working values unless drawing is suspended.
-class LabelPreviewWidget : public QWidget {
+// The life-size label: drawn from the dialog's working values unless drawing is suspended;
+// read out line by line.
+class LabelPreviewWidget : public QWidget, public AccessibleView {
   public:
-    explicit LabelPreviewWidget(LabelDesignerDialog& dialog) : QWidget(nullptr), dialog_(dialog) {}
+    explicit LabelPreviewWidget(LabelDesignerDialog& dialog) : QWidget(nullptr), dialog_(dialog) {
+        setAccessibleName(LabelDesignerDialog::tr("Label"));
+    }
+
+    QList<AccessibleItem> accessibleItems() const override {
+        return labelPreviewItems(dialog_.model(), dialog_.addressLines());
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
         if (dialog_.drawingSuspended()) return;
         QPainter painter(this);
         drawLabelPreview(painter, dialog_.model(), dialog_.addressLines());
+        // The focus, where the arrow keys move the text: a dashed frame round the picture.
+        const auto* area = parentWidget() ? parentWidget()->parentWidget() : nullptr;
+        if (area && area->hasFocus()) {
+            painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
     }
 
   private:
@@ -170,6 +184,8 @@ LabelDesignerDialog::LabelDesignerDialog(const LabelSetup& setup, xbase::Table* 
     scroll->setMinimumSize(420, 180);
     scroll->setAlignment(Qt::AlignCenter);
     scroll->setAccessibleName(tr("Label picture"));
+    scroll->installEventFilter(this);
+    picture_ = scroll;
     auto* record = new QGroupBox(tr("Record"), this);
     first_ =
         makeToolButton(tr("|<"), Qt::NoArrow, tr("The first record of the address file."), record);
@@ -313,6 +329,7 @@ void LabelDesignerDialog::drawLabel() {
     if (suspended_) return;
     ++redraws_;
     preview_->update();
+    announceViewChanged(*preview_);
 }
 
 void LabelDesignerDialog::onSaveClicked() {
@@ -357,6 +374,36 @@ void LabelDesignerDialog::onBiggerClicked() {
     }
     showFontInfo();
     drawLabel();
+}
+
+bool LabelDesignerDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != picture_) return false;
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) preview_->update();
+    if (event->type() != QEvent::KeyPress) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() != Qt::NoModifier && key->modifiers() != Qt::KeypadModifier) return false;
+    QToolButton* button = nullptr;
+    switch (key->key()) {
+        case Qt::Key_Up:
+            button = up_;
+            break;
+        case Qt::Key_Down:
+            button = down_;
+            break;
+        case Qt::Key_Left:
+            button = left_;
+            break;
+        case Qt::Key_Right:
+            button = right_;
+            break;
+        case Qt::Key_Home:
+            button = home_;
+            break;
+        default:
+            return false;
+    }
+    button->click();
+    return true;
 }
 
 void LabelDesignerDialog::onUpClicked() {

@@ -4,6 +4,8 @@
 // stock. The record navigator steps through the address file. Save hands back the edited
 // setup; Cancel leaves the caller's setup alone. The working values live in a
 // LabelDesignerModel at the screen's pixels per inch; the picture is drawLabelPreview's.
+// With the picture focused the arrow keys move the text as the position buttons do and Home
+// puts it home.
 #include <QStringList>
 #include <functional>
 
@@ -103,6 +105,7 @@ class LabelDesignerDialog : public Dialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void activate();
@@ -127,6 +130,7 @@ class LabelDesignerDialog : public Dialog {
     QButtonGroup* placement_;
     QAbstractButton *first_, *prior_, *next_, *last_;
     LabelPreviewWidget* preview_;
+    QWidget* picture_;  // the scrolling area around preview_, which takes the focus
 };
 
 // Runs the designer modally on setup over the open address file, "Choose or Define Label"
