@@ -19,7 +19,9 @@
 //                 other opens see a change of any field (Table::othersChanged). The FoxPro
 //                 family and dBase leave bytes 16 to 27 reserved and ignore them; exclusive
 //                 opens leave the counter alone.
-//       20     8  zero
+//       20     8  the engine's writers at work: bit n set while a shared open holding writer
+//                 slot n (LockScheme::writerSlot) is in a run of changes; reserved and ignored
+//                 by the family as above
 //       28     1  table flags: kFlagStructuralIndex, kFlagVfpMemo
 //       29     1  code page mark (kCodePage1252)
 //       30     2  zero
@@ -54,6 +56,8 @@ constexpr std::size_t kLengthSize = 2;
 constexpr std::size_t kIncompleteOffset = 14;
 constexpr std::size_t kChangeCountOffset = 16;
 constexpr std::size_t kChangeCountSize = 4;
+constexpr std::size_t kWritersOffset = 20;
+constexpr std::size_t kWritersSize = 8;
 constexpr std::size_t kTableFlagsOffset = 28;
 constexpr std::size_t kCodePageOffset = 29;
 
@@ -64,7 +68,8 @@ static_assert(kHeaderLengthOffset == kRecordCountOffset + kRecordCountSize);
 static_assert(kRecordLengthOffset == kHeaderLengthOffset + kLengthSize);
 static_assert(kIncompleteOffset > kRecordLengthOffset + kLengthSize);
 static_assert(kChangeCountOffset > kIncompleteOffset + 1);  // byte 15 is dBase's encryption flag
-static_assert(kTableFlagsOffset >= kChangeCountOffset + kChangeCountSize);
+static_assert(kWritersOffset == kChangeCountOffset + kChangeCountSize);
+static_assert(kTableFlagsOffset == kWritersOffset + kWritersSize);
 static_assert(kCodePageOffset == kTableFlagsOffset + 1);
 static_assert(kCodePageOffset < kHeaderSize);
 

@@ -336,18 +336,6 @@ bool File::bytesLockedByOther(ByteRange bytes) const {
     return fl.l_type != F_UNLCK;
 }
 
-void File::lockWriters() {
-    setBytesLock(LockScheme::writers(), F_RDLCK, true);
-}
-
-bool File::tryLockWritersAlone() {
-    return setBytesLock(LockScheme::writers(), F_WRLCK, false);
-}
-
-void File::unlockWriters() {
-    setBytesLock(LockScheme::writers(), F_UNLCK, false);
-}
-
 bool File::setBytesLock(ByteRange bytes, short type, bool wait) {
     struct flock fl {};
     fl.l_type = type;

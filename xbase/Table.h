@@ -24,11 +24,23 @@
 // the first change that the index file on disk may not reflect yet until the index pages, the
 // records and the header are flushed: one header write when a run of changes starts (the first post
 // after a commit or the open, or the start of reindex, zap or deleteIndexes) and one when it ends
-// (commit(), close(), the end of those operations). A shared open clears the mark only when no
-// other open is in a run of changes. A table left marked by a program that was killed or cut off by
-// a power failure, or that arrives marked from elsewhere, is repaired by the next open that can
-// have it to itself (see Engine::open). When commit() returns, what it committed is on the
-// disk: the files written since the last commit are flushed to the device.
+// (commit(), close(), the end of those operations). When commit() returns, what it committed is
+// on the disk: the files written since the last commit are flushed to the device.
+// Shared opens keep the mark as a team. A run takes one of 63 writer slots: under the header
+// lock it sets the slot's bit in the header (bytes 20 to 27, reserved in the family's format
+// and ignored by it; see DbfLayout.h) and the mark, and holds the slot's lock byte
+// (LockScheme::writerSlot) until the run ends. A run that ends with its changes all in the index
+// clears its bit, and the last bit cleared clears the mark. A writer that is killed (or cut off)
+// leaves its bit set, its lock byte free, and one whose index may have missed a change (after a
+// failure, or without the index open) sets the last bit, which no slot has: either way the mark
+// stays however the others finish (the next run turns a killed writer's bit into the last bit,
+// so that its slot serves again). An open that finds the mark and can have the
+// table to itself repairs it (see Engine::open) and clears the bits. One that cannot (another
+// open has the table, or it is read-only) looks: while every set bit's slot is held, the mark
+// belongs to writers at work and the index is used; when a set bit's slot is free, or the mark
+// has no bits (an exclusive open or another program left it), the index may miss a change, so
+// the open reads in record order without it and indexMayBeStale() says so, until a later open
+// that has the table alone repairs it. xbase-tool check reports a marked table as a problem.
 //
 // This header is the contract. What an open table holds, and how it does its work, lies in
 // TableImpl (xbase/internal/TableImpl.h): Engine::open makes one and hands it out as a Table.

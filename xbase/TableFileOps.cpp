@@ -1,4 +1,5 @@
 // Operations on the whole table file: pack, zap and copies.
+#include <algorithm>
 #include <cstring>
 
 #include "xbase/Error.h"
@@ -25,7 +26,8 @@ void copyBytes(const File& from, File& to, std::uint64_t offset, std::uint64_t l
     }
 }
 
-// The header bytes with a new record count and without the incomplete mark, and without the
+// The header bytes with a new record count and without the incomplete mark (nor writers at work
+// beside it), and without the
 // structural index flag unless keepIndexFlag: a copy has no index until one is built for it.
 std::string headerWithCount(const File& dbf, std::uint16_t headerLength, std::uint32_t count,
                             bool keepIndexFlag) {
@@ -33,6 +35,7 @@ std::string headerWithCount(const File& dbf, std::uint16_t headerLength, std::ui
     dbf.readExact(0, h.data(), h.size(), "the header");
     storeLe32(h.data() + dbf::kRecordCountOffset, count);
     h[dbf::kIncompleteOffset] = 0;
+    std::fill_n(h.begin() + dbf::kWritersOffset, dbf::kWritersSize, '\0');
     if (!keepIndexFlag)
         h[dbf::kTableFlagsOffset] =
             static_cast<char>(h[dbf::kTableFlagsOffset] & ~dbf::kFlagStructuralIndex);

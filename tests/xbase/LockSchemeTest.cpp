@@ -48,8 +48,10 @@ TEST(LockScheme, HeaderFileAndIndexLocks) {
 }
 
 TEST(LockScheme, OurBytesLieOutsideEveryRangeOfTheFamily) {
-    // The writers' byte and the open-mode byte.
-    for (const ByteRange ours : {LockScheme::writers(), LockScheme::openMode()}) {
+    // The first and last writer slots and the open-mode byte.
+    for (const ByteRange ours :
+         {LockScheme::writerSlot(0), LockScheme::writerSlot(LockScheme::kWriterSlots - 1),
+          LockScheme::openMode()}) {
         const auto clear = [&](ByteRange r) {
             return ours.start + ours.length <= r.start || r.start + r.length <= ours.start;
         };
@@ -65,6 +67,7 @@ TEST(LockScheme, OurBytesLieOutsideEveryRangeOfTheFamily) {
         EXPECT_TRUE(clear({0, 0x7FFFFFFE}));
         EXPECT_TRUE(clear({0x40000000, std::uint64_t{1} << 31}));  // at its offset in the file
     }
-    EXPECT_EQ(LockScheme::writers(), (ByteRange{0xC0000000, 1}));
+    EXPECT_EQ(LockScheme::writerSlot(0), (ByteRange{0xC0000100, 1}));
+    EXPECT_EQ(LockScheme::writerSlot(62), (ByteRange{0xC000013E, 1}));
     EXPECT_EQ(LockScheme::openMode(), (ByteRange{0xC0000001, 1}));
 }

@@ -59,6 +59,7 @@ class OtherProcess {
         ::waitpid(pid_, nullptr, 0);
     }
     bool opened() const { return opened_; }
+    pid_t pid() const { return pid_; }
 
   private:
     pid_t pid_ = -1;

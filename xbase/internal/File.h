@@ -138,13 +138,6 @@ class File {
     void unlockBytes(ByteRange bytes);
     // Whether another open holds a lock on the bytes that a write lock would meet.
     bool bytesLockedByOther(ByteRange bytes) const;
-    // The writers' lock, on a byte of our own (LockScheme::writers()): a writer holds it shared
-    // (taking it waits) while its changes may not all have reached the index file; when it is
-    // done, it asks to hold it alone (without waiting: false, the shared hold kept, while another
-    // writer holds it too) to learn whether it is the last writer, then lets go.
-    void lockWriters();
-    bool tryLockWritersAlone();
-    void unlockWriters();
 
   private:
     // Sets an open-file-description lock on the bytes: F_RDLCK, F_WRLCK or F_UNLCK. false when

@@ -28,7 +28,7 @@
 // schemes of Harbour's other drivers begin (their lower scheme ends at 2,000,000,000). A
 // table larger than 3 GB would hold records at those bytes: locks on Linux do not stop reads or
 // writes there, and on a file system that enforces byte-range locks (CIFS) only this open's
-// writers' and open-mode bytes would be held.
+// writer slot and open-mode bytes would be held.
 //
 // Open modes. Every open of a table holds a lock on our open-mode byte (0xC0000001) for as long
 // as it is open: a read lock when it is shared or read-only, a write lock when it is exclusive.
@@ -73,12 +73,10 @@ class LockScheme {
     // The byte of the CDX that other programs lock while they change the index.
     static ByteRange indexChanges() { return {kCdxBase, 1}; }
 
-    // Ours: the writers' byte of the table (see File::lockWriters).
-    static ByteRange writers() { return {kOwnBase, 1}; }
     // Ours: the byte a shared open holds while it is in a run of changes, one of kWriterSlots,
     // the slot's bit set in the header meanwhile (see Table.h, "Crash safety"): a bit whose
     // byte nobody holds is a writer's that ended without finishing its run.
-    static constexpr unsigned kWriterSlots = 64;
+    static constexpr unsigned kWriterSlots = 63;
     static ByteRange writerSlot(unsigned n) { return {kOwnBase + kWriterSlotOffset + n, 1}; }
     // Ours: the open-mode byte of the table (see File::tryLock).
     static ByteRange openMode() { return {kOwnBase + 1, 1}; }

@@ -193,6 +193,16 @@ class TableImpl final : public Table {
     void requireFilesInPlace();
     void beginChanges();
     void endChanges();
+    // Shared opens: a run of changes takes a writer slot, sets its bit in the header and marks
+    // the header, under the header lock, and flushes the mark; at its end the open clears its
+    // bit, and the mark with the last bit, when finished (else both stay for the repair), and
+    // lets the slot go. Throws LockedError when every slot is taken.
+    void joinWriters();
+    void leaveWriters(bool finished);
+    // Whether the header's mark was left by a writer that did not finish its run: one that was
+    // killed or failed, an exclusive open or another program; false when the writers whose bits
+    // are set still hold their slots, or the mark is gone.
+    bool writerLeftMark();
     void writeIncompleteMark(bool on);
     // Whether the structural index on disk follows this open's changes: it is open, or there is
     // none.
@@ -364,10 +374,11 @@ class TableImpl final : public Table {
     bool dirtyHeader_ = false;
 
     // Crash safety: a run of changes is under way (written since the last commit; shared opens
-    // hold the writers' lock meanwhile), this open marked the header for it, the mark found at
+    // hold a writer slot meanwhile), this open marked the header for it, the mark found at
     // open is another open's and stays (see settleIncompleteMark), and what the open did.
     bool changing_ = false;
     bool markWritten_ = false;
+    int writerSlot_ = -1;  // the writer slot a shared open's run holds
     bool keepMark_ = false;
     bool rebuiltAtOpen_ = false;
     bool indexStale_ = false;
