@@ -11,6 +11,7 @@ namespace rp {
 PreviewPageView::PreviewPageView(const RecordedPages& pages, QWidget* parent)
     : QWidget(parent), pages_(pages) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(tr("Print preview"));
 }
 
 QSizeF PreviewPageView::contentSize(QSizeF pageInches, double pixelsPerInch) {
@@ -27,6 +28,16 @@ void PreviewPageView::showPage(int index, double pixelsPerInch) {
         resize(size);  // a resize repaints everything
     else
         update();
+    announceViewChanged(*this);
+}
+
+QList<AccessibleItem> PreviewPageView::accessibleItems() const {
+    if (index_ < 0 || index_ >= pages_.pageCount()) return {};
+    const QSizeF page = pages_.pageSize() * pixelsPerInch_;
+    const QRectF drawn(QPointF(page.width() * kMarginFraction, page.height() * kMarginFraction),
+                       page);
+    return {
+        {tr("Page %1 of %2").arg(index_ + 1).arg(pages_.pageCount()), QString(), drawn.toRect()}};
 }
 
 void PreviewPageView::paintEvent(QPaintEvent* event) {

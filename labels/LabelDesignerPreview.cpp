@@ -1,5 +1,6 @@
 #include "labels/LabelDesignerPreview.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -55,6 +56,23 @@ void drawLabelPreview(QPainter& painter, const LabelDesignerModel& model,
     if (model.barcode())
         painter.drawImage(model.barcodePosition(), labelBarcodePicture(model.symbology()));
     painter.restore();
+}
+
+QList<AccessibleItem> labelPreviewItems(const LabelDesignerModel& model, const QStringList& lines) {
+    const QFontMetrics metrics(labelPreviewFont(model));
+    const int pitch = model.linePitch();
+    QList<AccessibleItem> items;
+    for (int k = 0; k < lines.size(); ++k)
+        if (!lines[k].trimmed().isEmpty())
+            items.push_back({lines[k].trimmed(), QString(),
+                             QRect(model.x(), model.y() + k * pitch,
+                                   metrics.horizontalAdvance(lines[k]), pitch)});
+    if (model.barcode())
+        items.push_back(
+            {QCoreApplication::translate("LabelDesignerPreview", "Postal barcode"), QString(),
+             QRect(model.barcodePosition(), QSize(LabelDesignerModel::kBarcodePictureWidth,
+                                                  LabelDesignerModel::kBarcodePictureHeight))});
+    return items;
 }
 
 QImage labelPreviewImage(const LabelDesignerModel& model, const QStringList& lines) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QStringList>
 
+#include "framework/AccessibleView.h"
 #include "mailpiece/PostalBarcode.h"
 
 namespace rp {
@@ -30,6 +31,10 @@ QFont labelPreviewFont(const LabelDesignerModel& model);
 // rounded label, lines clipped to the label with line k's baseline at
 // Y + (k + 1) x pitch - descent, starting at X, and the barcode picture at its position.
 void drawLabelPreview(QPainter& painter, const LabelDesignerModel& model, const QStringList& lines);
+
+// What a screen reader finds on the picture: each line of text that is not blank, named by its
+// text, where drawLabelPreview draws it, then the barcode picture when the barcode is on.
+QList<AccessibleItem> labelPreviewItems(const LabelDesignerModel& model, const QStringList& lines);
 
 // The same onto a new picture of the label's size.
 QImage labelPreviewImage(const LabelDesignerModel& model, const QStringList& lines);
