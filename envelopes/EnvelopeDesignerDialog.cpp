@@ -153,6 +153,7 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
     };
 
     pages_ = new QTabWidget(this);
+    pages_->setAccessibleName(tr("Envelope Designer pages"));
     pages_->addTab(buildDesignPage(), tr("Envelope Design"));
     pages_->addTab(buildOptionsPage(), tr("Envelope Options"));
 
@@ -160,7 +161,9 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
     description_->setMaxLength(50);
     description_->setWhatsThis(tr("The name of this envelope setup in the list."));
     auto* descriptionRow = new QHBoxLayout;
-    descriptionRow->addWidget(new QLabel(tr("Envelope Setup Description"), this));
+    auto* descriptionLabel = new QLabel(tr("Envelope Setup Description"), this);
+    descriptionLabel->setBuddy(description_);
+    descriptionRow->addWidget(descriptionLabel);
     descriptionRow->addWidget(description_, 1);
 
     save_ = makeCommandButton(tr("Save"), tr("Keeps the setup as designed and closes."), this);
@@ -225,7 +228,8 @@ QWidget* EnvelopeDesignerDialog::buildDesignPage() {
     auto* zoomLayout = new QHBoxLayout(zoomBox);
     zoom_ = new QButtonGroup(this);
     for (int percent : {100, 75, 50})
-        addRadio(zoom_, zoomLayout, tr("%1%").arg(percent), percent, zoomBox);
+        addRadio(zoom_, zoomLayout, tr("%1%").arg(percent), percent, zoomBox)
+            ->setAccessibleName(tr("Zoom %1 percent").arg(percent));
     zoomBox->setWhatsThis(tr("The size at which the envelope is shown."));
     connect(zoom_, &QButtonGroup::idClicked, this, [this](int id) { onZoomClicked(id); });
 
@@ -250,6 +254,7 @@ QWidget* EnvelopeDesignerDialog::buildDesignPage() {
     scroll_ = new QScrollArea(page);
     scroll_->setWidget(view_);
     scroll_->setBackgroundRole(QPalette::Dark);
+    scroll_->setAccessibleName(tr("Envelope"));
 
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(switches);
@@ -371,12 +376,15 @@ QWidget* EnvelopeDesignerDialog::buildRecordBox() {
     layout->setContentsMargins(4, 2, 4, 2);
     const char* const texts[] = {QT_TR_NOOP("|<"), QT_TR_NOOP("<"), QT_TR_NOOP(">"),
                                  QT_TR_NOOP(">|")};
+    const char* const names[] = {QT_TR_NOOP("First record"), QT_TR_NOOP("Previous record"),
+                                 QT_TR_NOOP("Next record"), QT_TR_NOOP("Last record")};
     const char* const help[] = {
         QT_TR_NOOP("Shows the first record."), QT_TR_NOOP("Shows the previous record."),
         QT_TR_NOOP("Shows the next record."), QT_TR_NOOP("Shows the last record.")};
     for (int i = 0; i < 4; ++i) {
         records_[i] = new QToolButton(box);
         records_[i]->setText(tr(texts[i]));
+        records_[i]->setAccessibleName(tr(names[i]));
         records_[i]->setToolTip(tr(help[i]));
         records_[i]->setWhatsThis(tr(help[i]));
         layout->addWidget(records_[i]);
