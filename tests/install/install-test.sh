@@ -82,6 +82,11 @@ for table in RVPLBLS RVPLSU RVPENVS RVPESU RVPLTRS RVPSZCK; do
     [ -e "$PREFIX/bin/$table.DBF" ] && fail "bin/$table.DBF was installed beside the programs"
 done
 expectFile share/ravenpost/RVPLTRS.FPT
+
+# A .qm for every translations/*.ts, in share/ravenpost/translations/ where the programs look.
+for ts in "$SOURCE"/translations/*.ts; do
+    expectFile "share/ravenpost/translations/$(basename "$ts" .ts).qm"
+done
 "$TOOL" check "$PREFIX/share/ravenpost/RVPLBLS.DBF" >/dev/null 2>&1 ||
     fail "xbase-tool check of the installed RVPLBLS.DBF failed"
 
