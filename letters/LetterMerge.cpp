@@ -47,6 +47,21 @@ std::vector<CodeAt> findCodes(const QTextDocument& document) {
     return found;
 }
 
+// The value of the code as it goes into the document: its lines as lines of the paragraph.
+QString documentValue(int code, const MergeRecord& record) {
+    QString value = mergeCodeValue(code, record);
+    value.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
+    return value;
+}
+
+// Puts value in place of the selection in the format given; an empty value removes it.
+void replaceSelection(QTextCursor& cursor, const QString& value, const QTextCharFormat& format) {
+    if (value.isEmpty())
+        cursor.removeSelectedText();
+    else
+        cursor.insertText(value, format);
+}
+
 }  // namespace
 
 int mergeLetter(QTextDocument& document, const MergeRecord& record) {
@@ -59,12 +74,7 @@ int mergeLetter(QTextDocument& document, const MergeRecord& record) {
         const QTextCharFormat format = cursor.charFormat();  // of the code's first character
         cursor.setPosition(at->position);
         cursor.setPosition(at->position + at->length, QTextCursor::KeepAnchor);
-        QString value = mergeCodeValue(at->code, record);
-        value.replace(QLatin1Char('\n'), QChar(QChar::LineSeparator));
-        if (value.isEmpty())
-            cursor.removeSelectedText();
-        else
-            cursor.insertText(value, format);
+        replaceSelection(cursor, documentValue(at->code, record), format);
     }
     cursor.endEditBlock();
     return static_cast<int>(codes.size());
@@ -76,6 +86,36 @@ std::unique_ptr<QTextDocument> mergedLetter(const QTextDocument& letter,
     merged->setUndoRedoEnabled(false);
     mergeLetter(*merged, record);
     return merged;
+}
+
+LetterMerger::LetterMerger(std::shared_ptr<QTextDocument> document)
+    : document_(std::move(document)) {
+    document_->setUndoRedoEnabled(false);
+    QTextCursor cursor(document_.get());
+    for (const CodeAt& at : findCodes(*document_)) {
+        cursor.setPosition(at.position + 1);
+        places_.push_back(
+            {at.position, at.length, at.code, cursor.charFormat(), at.position, at.length});
+    }
+}
+
+void LetterMerger::merge(const MergeRecord& record) {
+    QTextCursor cursor(document_.get());
+    cursor.beginEditBlock();
+    // From the end backwards: a change moves only what follows it.
+    for (auto at = places_.rbegin(); at != places_.rend(); ++at) {
+        cursor.setPosition(at->position);
+        cursor.setPosition(at->position + at->length, QTextCursor::KeepAnchor);
+        const QString value = documentValue(at->code, record);
+        replaceSelection(cursor, value, at->format);
+        at->length = static_cast<int>(value.size());
+    }
+    cursor.endEditBlock();
+    int shift = 0;
+    for (Place& place : places_) {
+        place.position = place.codePosition + shift;
+        shift += place.length - place.codeLength;
+    }
 }
 
 }  // namespace rp

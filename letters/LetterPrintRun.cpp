@@ -79,15 +79,13 @@ void LetterPrintRun::printRecord(ReportSurface& surface) {
 std::shared_ptr<QTextDocument> LetterPrintRun::mergeCurrentRecord() {
     const MergeRecord record = readMergeRecord(addresses_, options_.today);
     if (!reuse_) return mergedLetter(letter_, record);
-    if (working_) {
-        working_->undo();
-    } else {
-        working_ = copyLetterDocument(letter_);
-        setLetterLayoutFormat(*working_);
-        working_->clearUndoRedoStacks();
+    if (!working_) {
+        std::shared_ptr<QTextDocument> copy = copyLetterDocument(letter_);
+        setLetterLayoutFormat(*copy);
+        working_ = std::make_unique<LetterMerger>(std::move(copy));
     }
-    mergeLetter(*working_, record);  // one step to undo
-    return working_;
+    working_->merge(record);
+    return working_->document();
 }
 
 }  // namespace rp

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "letters/LetterLayout.h"
+#include "letters/LetterMerge.h"
 
 class QTextDocument;
 
@@ -44,8 +45,8 @@ class LetterPrintRun {
   private:
     void printRecord(ReportSurface& surface);
     // The letter merged with the current record: a copy of its own when the surface keeps what
-    // it is given, else the one working copy with its last merge undone, so that a letter laid
-    // out in place lays out again only what the merge changed.
+    // it is given, else the one working copy with the last record's values replaced, so that a
+    // letter laid out in place lays out again only what the merge changed.
     std::shared_ptr<QTextDocument> mergeCurrentRecord();
 
     const QTextDocument& letter_;
@@ -56,7 +57,7 @@ class LetterPrintRun {
     QSizeF textPixels_;
     int pages_ = 0;
     bool reuse_ = false;
-    std::shared_ptr<QTextDocument> working_;
+    std::unique_ptr<LetterMerger> working_;
 };
 
 }  // namespace rp

@@ -167,5 +167,32 @@ TEST(LetterMerge, FixtureLettersKeepTheirFormattingAndLoseEveryCode) {
     EXPECT_TRUE(text.contains(QStringLiteral("Thank you for your support in Boston.")));
 }
 
+TEST(LetterMerger, EachRecordGivesWhatAFreshMergeOfTheLetterGives) {
+    QTextCharFormat bold;
+    bold.setFontWeight(QFont::Bold);
+    const auto letter = letterWith(
+        QStringLiteral(
+            "[Name and Address]\nDear [Prefix][Middle] [Last],\n[First][Last] of [City]."),
+        QStringLiteral("[Last],"), bold);
+    // Values longer, shorter, empty and of several lines, one after the other.
+    const AddressValues records[] = {
+        {"Ms.", "Ann", "Q", "Brown", "", "", "1 Elm St", "Boston", "MA", "02101", "", ""},
+        {"", "", "", "Li", "", "", "", "", "", "", "", ""},
+        {"Dr.", "Bartholomew", "", "Featherstonehaugh", "Director", "Acme", "22 Long Road",
+         "San Francisco", "CA", "94105", "USA", ""},
+        {"", "", "", "", "", "", "", "", "", "", "", ""},
+        {"Mr.", "Al", "B", "Cy", "", "", "3 Oak", "Reno", "NV", "89501", "", ""},
+    };
+    LetterMerger merger(copyLetterDocument(*letter));
+    for (const AddressValues& address : records) {
+        const MergeRecord r = record(address);
+        merger.merge(r);
+        EXPECT_EQ(merger.document()->toHtml(), mergedLetter(*letter, r)->toHtml())
+            << address.last.toStdString();
+    }
+    EXPECT_EQ(letter->toPlainText(),
+              "[Name and Address]\nDear [Prefix][Middle] [Last],\n[First][Last] of [City].");
+}
+
 }  // namespace
 }  // namespace rp

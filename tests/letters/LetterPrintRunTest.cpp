@@ -123,6 +123,42 @@ TEST_F(LetterPrintRunTest, CancelAbortsAndALayoutWithoutTextAreaStopsTheJob) {
     EXPECT_TRUE(refused.documentPages().empty());
 }
 
+// A surface that keeps nothing once drawn, as a printer making its own copies: the run merges
+// every record into one working letter. It notes the text of each page as drawn and the edits
+// the letter saw after the first page.
+class PassingSurface : public ReportLog {
+  public:
+    using ReportLog::ReportLog;
+    bool keepsOperations() const override { return false; }
+    void draw(const ReportOp& op) override {
+        if (const auto* page = std::get_if<DocumentPageOp>(&op)) {
+            texts << page->document->toPlainText();
+            if (!watched_) {
+                watched_ = page->document.get();
+                QObject::connect(watched_, &QTextDocument::contentsChange, [this] { ++edits; });
+            }
+        }
+        ReportLog::draw(op);
+    }
+    QStringList texts;
+    int edits = 0;
+
+  private:
+    const QTextDocument* watched_ = nullptr;
+};
+
+TEST_F(LetterPrintRunTest, AWorkingLetterTakesEachRecordInOneEdit) {
+    const auto letter = newLetterDocument();
+    letter->setPlainText(QStringLiteral("Dear [First] [Last],\nof [City]"));
+    LetterPrintRun run(*letter, table.table(), {});
+    PassingSurface surface(300);
+    ASSERT_TRUE(run.run(surface));
+    EXPECT_EQ(surface.texts, (QStringList{"Dear Pat Adams,\nof Reno", "Dear Pat Baker,\nof Reno",
+                                          "Dear Pat Clark,\nof Reno"}));
+    // One edit for each record after the first, and so one layout of what it changed.
+    EXPECT_EQ(surface.edits, 2);
+}
+
 TEST_F(LetterPrintRunTest, RecordsChosenForPrintNow) {
     table->setFilter("CITY = \"Reno\" .and. LNAME <> \"Baker\"");
     const std::uint32_t baker = 2;
