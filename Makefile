@@ -5,7 +5,7 @@ FUZZ_BUILD  ?= build-fuzz
 JOBS        ?= $(shell nproc)
 ARGS        ?=
 
-.PHONY: deps configure build programs test run tool package package-check bench fuzz fuzz-smoke format check-format check-layers translations check-translations clean
+.PHONY: deps configure build programs test run tool package package-check bench fuzz fuzz-smoke format check-format check-layers translation-sources translations check-translations clean
 
 deps:
 	@sh scripts/deps.sh
@@ -38,15 +38,18 @@ check-format: deps
 check-layers: deps
 	@sh scripts/check-layers.sh
 
+# The build's list of the sources lupdate reads (BUILD/translations/sources.lst), up to date.
+translation-sources: configure
+	@cmake --build $(BUILD) --target ravenpost_translations >/dev/null
+
 # Brings translations/*.ts up to date with the sources (lupdate): new texts are added unfinished,
 # translations kept, texts the sources no longer have marked vanished. Translate in Qt Linguist.
-translations: configure
-	@cmake --build $(BUILD) --target ravenpost_translations >/dev/null  # the list of sources, now
+translations: translation-sources
 	@sh scripts/update-translations.sh $(BUILD) translations/*.ts
 
 # Fails listing the unfinished, vanished or obsolete entries of a copy of each translations/*.ts
 # brought up to date, and translations that lack a %1, %n or mnemonic & of their source.
-check-translations: configure
+check-translations: translation-sources
 	@sh scripts/check-translations.sh $(BUILD)
 
 # Starts the program; ARGS are passed on (make run ARGS="--home /tmp/ravenpost").
