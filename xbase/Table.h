@@ -214,6 +214,11 @@ class Table : public RecordSource {
     // up to date on every append, change, deletion mark, pack and zap. Orders are numbered
     // from 1: the structural tags in creation order, then the index files opened; order 0 is
     // natural record order.
+    // Tags are added, dropped and rebuilt, and the structural index removed, only by exclusive
+    // opens: a shared open is refused with Error ("Adding tags to FILE needs the table opened
+    // exclusively"). A build reads every record while others would change them, and a table
+    // that gains or loses its structural index moves the family's lock bytes (see
+    // LockScheme.h), which every open of the table must agree on.
     bool hasStructuralIndex() const;
     std::string structuralIndexPath() const;
     // Adds a tag to the structural index (creating the index on the first tag) and builds it

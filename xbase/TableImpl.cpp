@@ -256,13 +256,23 @@ void TableImpl::refreshForNewPosition() {
 }
 
 void TableImpl::refreshCount() {
-    // Another program may have changed or appended records since we last looked.
+    // Another program may have changed or appended records since we last looked. Over NFS
+    // what a read brings is coherent only across locks (nfs(5)): the count is read under the
+    // header lock, a read lock for the moment unless this open holds the lock already.
     cacheCount_ = 0;
     char bytes[dbf::kRecordCountSize];
-    if (dbfMap_.covers(dbf::kRecordCountOffset, sizeof bytes))
-        dbfMap_.copy(dbf::kRecordCountOffset, bytes, sizeof bytes);
-    else
-        dbf_.readExact(dbf::kRecordCountOffset, bytes, sizeof bytes, "the header");
+    const std::optional<ByteRange> lock =
+        headerHeld_ ? std::nullopt : std::optional<ByteRange>(lockHeader(false));
+    try {
+        if (dbfMap_.covers(dbf::kRecordCountOffset, sizeof bytes))
+            dbfMap_.copy(dbf::kRecordCountOffset, bytes, sizeof bytes);
+        else
+            dbf_.readExact(dbf::kRecordCountOffset, bytes, sizeof bytes, "the header");
+    } catch (...) {
+        if (lock) dbf_.unlockBytes(*lock);
+        throw;
+    }
+    if (lock) dbf_.unlockBytes(*lock);
     const std::uint32_t headerCount = loadLe32(bytes);
     // Nobody shrinks the file while it is open shared, so an unchanged count still fits it.
     if (headerCount != count_) setCountFromHeader(headerCount);

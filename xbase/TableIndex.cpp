@@ -177,12 +177,15 @@ void TableImpl::updateKeys(std::uint32_t recno, bool appended) {
     // up with the others' changes there first.
     CdxFile* const locked = mode_ == OpenMode::Shared ? cdx_.get() : nullptr;
     if (locked) locked->lockChanges();
+    indexHeld_ = locked != nullptr;
     try {
         changeKeys(recno, appended);
     } catch (...) {
+        indexHeld_ = false;
         if (locked) locked->unlockChanges();
         throw;
     }
+    indexHeld_ = false;
     if (locked) locked->unlockChanges();
 }
 
@@ -212,9 +215,21 @@ void TableImpl::indexChanged() {
 void TableImpl::catchUpIndexes() {
     if (mode_ == OpenMode::Exclusive) return;  // no other open can change the files
     bool changed = false;
-    if (cdx_ && cdx_->refresh()) {
-        changed = true;
-        if (!ordersListStructuralTags()) reloadStructuralOrders();
+    if (cdx_) {
+        CdxFile* const locked = indexHeld_ ? nullptr : cdx_.get();
+        if (locked) locked->lockChanges(false);
+        bool refreshed = false;
+        try {
+            refreshed = cdx_->refresh();
+        } catch (...) {
+            if (locked) locked->unlockChanges();
+            throw;
+        }
+        if (locked) locked->unlockChanges();
+        if (refreshed) {
+            changed = true;
+            if (!ordersListStructuralTags()) reloadStructuralOrders();
+        }
     }
     for (Order& o : orders_)
         if (o.file && o.file->refresh()) changed = true;
@@ -299,8 +314,14 @@ void TableImpl::createTag(const std::string& name, std::string_view keyExpressio
     createTags({{name, std::string(keyExpression), std::string(forExpression), unique}}, report);
 }
 
+void TableImpl::requireExclusive(const std::string& work) const {
+    if (mode_ == OpenMode::Shared)
+        throw Error(work + " " + path_ + " needs the table opened exclusively");
+}
+
 void TableImpl::createTags(const std::vector<TagRequest>& tags, const TagsProgressFn& progress) {
     requireWritable();
+    requireExclusive("Adding tags to");
     // Records still buffered are written first: the new tags list only records on disk, and a
     // first tag starts the structural index that later changes mark the header for.
     commit();
@@ -368,6 +389,7 @@ void TableImpl::buildInTurn(
 
 void TableImpl::dropTag(std::string_view name) {
     requireWritable();
+    requireExclusive("Removing a tag from");
     post();
     requireFilesInPlace();
     catchUpIndexes();
@@ -393,6 +415,9 @@ void TableImpl::closeIndexes() {
 
 void TableImpl::deleteIndexes() {
     requireWritable();
+    // The family's locks of a table without a structural index lie elsewhere: every open must
+    // keep one scheme.
+    requireExclusive("Removing the structural index of");
     commit();
     beginChanges();
     std::string path = cdx_ ? cdx_->path() : companionPath(path_, "cdx");
@@ -405,6 +430,7 @@ void TableImpl::deleteIndexes() {
 
 void TableImpl::reindex(const ProgressFn& progress) {
     requireWritable();
+    requireExclusive("Rebuilding the tags of");
     commit();
     if (!cdx_ && (tableFlags_ & dbf::kFlagStructuralIndex)) {
         openStructuralIndex();

@@ -38,6 +38,7 @@ ByteRange TableImpl::lockHeader(bool exclusive) {
 
 void TableImpl::changeUnderHeaderLock(const std::function<void()>& change, bool counted) {
     const ByteRange header = lockHeader();
+    headerHeld_ = true;
     try {
         const bool quiet = readChangeMarks() == seenMarks_;
         change();
@@ -49,9 +50,11 @@ void TableImpl::changeUnderHeaderLock(const std::function<void()>& change, bool 
         }
         if (quiet) seenMarks_ = readChangeMarks();
     } catch (...) {
+        headerHeld_ = false;
         dbf_.unlockBytes(header);
         throw;
     }
+    headerHeld_ = false;
     dbf_.unlockBytes(header);
 }
 

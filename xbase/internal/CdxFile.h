@@ -60,7 +60,7 @@ class CdxFile {
     // How many times refresh() has found the file changed by another open.
     std::uint64_t generation() const { return generation_; }
     // See IndexPages::lockChanges.
-    void lockChanges() { pages_->lockChanges(); }
+    void lockChanges(bool exclusive = true) { pages_->lockChanges(exclusive); }
     void unlockChanges() { pages_->unlockChanges(); }
 
   private:

@@ -42,8 +42,10 @@ class IndexPages {
     // returns the new count.
     std::uint32_t countChange();
     // The lock that other opens and programs take while they change the file's tags
-    // (LockScheme::indexChanges()); taking it waits.
-    void lockChanges() { file_.lockBytes(LockScheme::indexChanges(), true); }
+    // (LockScheme::indexChanges()); taking it waits. A read lock keeps changes out for a look.
+    void lockChanges(bool exclusive = true) {
+        file_.lockBytes(LockScheme::indexChanges(), exclusive);
+    }
     void unlockChanges() { file_.unlockBytes(LockScheme::indexChanges()); }
 
     // Whether offset is a page boundary inside the file past the first header.

@@ -213,7 +213,10 @@ class TableImpl final : public Table {
     void loadStructuralOrders();
     // Shared and read-only opens: catches up with index changes by other opens before an
     // operation reads or changes the indexes (see IndexPages::catchUp); when tags came or went,
-    // the orders follow, the current one kept when its tag is still there.
+    // the orders follow, the current one kept when its tag is still there. The structural
+    // index's change counter is read under its index lock (a read lock for the moment, unless
+    // this open holds the lock for a change of keys): over NFS only a lock makes it coherent.
+    // A cursor that catches up on its way through the leaves reads it without the lock.
     void catchUpIndexes();
     bool ordersListStructuralTags() const;
     void reloadStructuralOrders();
@@ -275,6 +278,8 @@ class TableImpl final : public Table {
     // updateKeys' work, under the index lock when the open is shared.
     void changeKeys(std::uint32_t recno, bool appended);
     void setIndexFlag(bool on);
+    // Throws Error ("<work> <path> needs the table opened exclusively") in a shared open.
+    void requireExclusive(const std::string& work) const;
     void indexChanged();
     void dropQueryCandidates();
     void planQuery();
@@ -329,6 +334,7 @@ class TableImpl final : public Table {
     bool seekVisible(std::int64_t from, int direction);  // loads the first visible record
     // Posts; shared opens re-read the record count and catch up with index changes.
     void refreshForNewPosition();
+    // Reads the record count again, under the header lock (see TableImpl.cpp).
     void refreshCount();
     void setCountFromHeader(std::uint32_t headerCount);
     void standAtEnd(bool bof);
@@ -390,6 +396,10 @@ class TableImpl final : public Table {
     // this open last saw them.
     std::string seenMarks_;
     std::uint64_t seenIndexGeneration_ = 0;
+    // This open holds the header lock (changeUnderHeaderLock) or the index lock (updateKeys):
+    // reads that take the lock for a moment leave it as it is.
+    bool headerHeld_ = false;
+    bool indexHeld_ = false;
 
     const char* current_ = nullptr;  // the current record's bytes
     std::string shown_;  // the current record's bytes, kept when the read cache was dropped
