@@ -1,8 +1,7 @@
 // What a screen reader finds in the Print Report window: every control it can reach has a name.
 #include <gtest/gtest.h>
 
-#include "framework/PrinterCatalog.h"
-#include "reports/PrintReportDialog.h"
+#include "ReportWindows.h"
 #include "support/AccessibleTree.h"
 #include "support/AddressFileFixture.h"
 
@@ -12,11 +11,10 @@ namespace {
 using ReportsAccessibilityTest = AddressFileFixture;
 
 TEST_F(ReportsAccessibilityTest, EveryControlOfThePrintReportWindowHasAName) {
-    PrinterCatalog catalog{{}, QString()};
-    PrintReportDialog dialog(table.table(), catalog,
-                             QString::fromStdString(dir.path()) + "/RAVENP.INI",
-                             QStringLiteral("LIST.DBF"), true, QStringLiteral("MM/dd/yyyy"));
-    EXPECT_EQ(unnamedFocusableElements(dialog), std::vector<std::string>());
+    ReportWindows windows(table.table(), QString::fromStdString(dir.path()));
+    for (const NamedWindow& window : windows.all())
+        EXPECT_EQ(unnamedFocusableElements(*window.window), std::vector<std::string>())
+            << window.name;
 }
 
 }  // namespace
