@@ -191,6 +191,8 @@ QWidget* MainWindow::buildPages() {
     auto* browseLayout = new QVBoxLayout(browse);
     browsePrior_ = new QPushButton(QStringLiteral("<"));
     browseNext_ = new QPushButton(QStringLiteral(">"));
+    browsePrior_->setAccessibleName(tr("Previous record"));
+    browseNext_->setAccessibleName(tr("Next record"));
     auto* browseButtons = new QHBoxLayout;
     browseButtons->addStretch();
     browseButtons->addWidget(browsePrior_);
@@ -210,6 +212,7 @@ QWidget* MainWindow::buildPages() {
     auto* pointer = new QToolButton;
     pointer->setText(QStringLiteral("?"));
     pointer->setToolTip(tr("Pointer help"));
+    pointer->setAccessibleName(tr("Pointer help"));
     for (QPushButton* b : {exitButton, helpButton}) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);

@@ -118,6 +118,8 @@ RecordPage::RecordPage(QWidget* parent) : QWidget(parent) {
     nextButton = button(">");
     priorButton->setToolTip(tr("Previous record"));
     nextButton->setToolTip(tr("Next record"));
+    priorButton->setAccessibleName(tr("Previous record"));
+    nextButton->setAccessibleName(tr("Next record"));
     auto* buttons = new QHBoxLayout;
     for (QPushButton* b :
          {addButton, editButton, saveButton, cancelButton, deleteButton, searchButton})
