@@ -1,6 +1,8 @@
 #include "import/AsciiImport.h"
 
 #include <QCoreApplication>
+#include <optional>
+#include <vector>
 
 #include "framework/Messages.h"
 #include "import/AsciiLine.h"
@@ -20,13 +22,51 @@ void tell(const ImportHooks& hooks, const QString& text) {
     if (hooks.status) hooks.status(text);
 }
 
-// Fills the new record of one line; throws xbase::Error when the engine fails.
-void fillRecord(ImportRecord& record, const QStringList& values, const ImportLayout& layout) {
+// The target of each column of the layout; none for a column without a match.
+std::vector<std::optional<ImportTarget>> columnTargets(const ImportRecord& record,
+                                                       const ImportLayout& layout) {
+    std::vector<std::optional<ImportTarget>> targets;
+    for (const ImportColumn& column : layout.columns)
+        targets.push_back(column.match.isEmpty() ? std::nullopt
+                                                 : std::optional(record.target(column.match)));
+    return targets;
+}
+
+// Whether the line holds no NUL character (see isTextLine).
+bool holdsText(const AsciiLineText& line) {
+    if (!line.ascii) return isTextLine(line.text);
+    return line.bytes.find('\0') == std::string_view::npos;
+}
+
+// Fills the new record of one line, every column with a match and a value going into its
+// target; throws xbase::Error when the engine fails.
+void fillRecord(ImportRecord& record, const AsciiLineText& line,
+                const std::vector<std::optional<ImportTarget>>& targets, QChar delimiter) {
     record.begin();
-    for (int c = 0; c < layout.columnCount(); ++c) {
-        const QString& match = layout.columns[static_cast<std::size_t>(c)].match;
-        if (match.isEmpty() || values[c].isEmpty()) continue;
-        record.put(match, values[c]);
+    const int columns = static_cast<int>(targets.size());
+    // The delimiters offered are all ASCII characters, which stand for themselves in bytes.
+    if (line.ascii && delimiter.unicode() < 0x80) {
+        forEachAsciiValue(line.bytes.data(), line.bytes.size(),
+                          static_cast<char>(delimiter.unicode()), columns,
+                          [&](int c, std::size_t first, std::size_t end) {
+                              const auto& target = targets[static_cast<std::size_t>(c)];
+                              if (target && end > first)
+                                  record.putBytes(*target, line.bytes.substr(first, end - first));
+                          });
+    } else {
+        const QString text =
+            line.ascii
+                ? QString::fromLatin1(line.bytes.data(), static_cast<qsizetype>(line.bytes.size()))
+                : line.text;
+        const auto* chars = reinterpret_cast<const char16_t*>(text.utf16());
+        forEachAsciiValue(chars, static_cast<std::size_t>(text.size()), delimiter.unicode(),
+                          columns, [&](int c, std::size_t first, std::size_t end) {
+                              const auto& target = targets[static_cast<std::size_t>(c)];
+                              if (target && end > first)
+                                  record.put(*target, QStringView(text).sliced(
+                                                          static_cast<qsizetype>(first),
+                                                          static_cast<qsizetype>(end - first)));
+                          });
     }
     record.finish();
 }
@@ -73,23 +113,24 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
     tell(hooks, QCoreApplication::translate("AsciiImport", "Importing records"));
     BulkProgress progress(hooks.bulk, total);
     ImportRecord record(table);
-    QString line;
+    const std::vector<std::optional<ImportTarget>> targets = columnTargets(record, layout);
+    AsciiLineText line;
     for (;;) {
         if (!progress.keepGoing()) {
             result.outcome = Outcome::Cancelled;
             break;
         }
-        const Read r = reader.next(&line);
+        const Read r = reader.next(line);
         if (r == Read::Failed) readFailed(result, reader);
         if (r != Read::Line) break;
         ++result.lines;
         if (reader.lastLineCut()) ++result.cutLines;
-        if (!isTextLine(line)) {
+        if (!holdsText(line)) {
             result.outcome = Outcome::AnalysisError;
             break;
         }
         try {
-            fillRecord(record, asciiValues(line, layout.columnCount(), format.delimiter), layout);
+            fillRecord(record, line, targets, format.delimiter);
         } catch (const xbase::Error& e) {
             record.drop();
             result.outcome = Outcome::AnalysisError;

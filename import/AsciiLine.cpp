@@ -8,55 +8,42 @@ bool isTextLine(const QString& line) {
 
 namespace {
 
-// Splits the line into values (when values is not null); answers whether a double quote was
-// left open at the end of the line.
-bool scanAsciiLine(const QString& line, QChar delimiter, QStringList* values) {
-    const QChar quote(u'"');
-    QString value;
-    bool inside = false;
-    const qsizetype n = line.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = line[i];
-        if (c == quote) {
-            if (i == 0 || line[i - 1] != quote) {
-                inside = !inside;
-            } else if (inside && (i + 1 == n || line[i + 1] == delimiter)) {
-                // A doubled quote closes the value only where the value ends.
-                inside = false;
-            }
-        } else if (c == delimiter && !inside) {
-            if (values) values->append(value);
-            value.clear();
-            continue;
-        }
-        if (values) value.append(c);
-    }
-    if (values) values->append(value);
-    return inside;
+const char16_t* chars(const QString& text) {
+    return reinterpret_cast<const char16_t*>(text.utf16());
 }
 
 }  // namespace
 
 QStringList splitAsciiLine(const QString& line, QChar delimiter) {
     QStringList values;
-    scanAsciiLine(line, delimiter, &values);
+    scanAsciiValues(chars(line), static_cast<std::size_t>(line.size()), delimiter.unicode(),
+                    [&](std::size_t first, std::size_t end) {
+                        values.append(line.mid(static_cast<qsizetype>(first),
+                                               static_cast<qsizetype>(end - first)));
+                        return true;
+                    });
     return values;
 }
 
 bool quotesClosed(const QString& line, QChar delimiter) {
-    return !scanAsciiLine(line, delimiter, nullptr);
+    return !scanAsciiValues(chars(line), static_cast<std::size_t>(line.size()), delimiter.unicode(),
+                            [](std::size_t, std::size_t) { return true; });
 }
 
 QString unquotedValue(const QString& value) {
-    const QChar quote(u'"');
-    if (value.isEmpty() || value.front() != quote || value.back() != quote) return value;
-    return value.size() == 1 ? QString() : value.mid(1, value.size() - 2);
+    std::size_t first = 0;
+    auto end = static_cast<std::size_t>(value.size());
+    unquoteBounds(chars(value), first, end);
+    return value.mid(static_cast<qsizetype>(first), static_cast<qsizetype>(end - first));
 }
 
 QStringList asciiValues(const QString& line, int columnCount, QChar delimiter) {
-    QStringList values = splitAsciiLine(line, delimiter);
-    if (values.size() > columnCount) values.resize(columnCount);
-    for (QString& v : values) v = unquotedValue(v);
+    QStringList values;
+    forEachAsciiValue(chars(line), static_cast<std::size_t>(line.size()), delimiter.unicode(),
+                      columnCount, [&](int, std::size_t first, std::size_t end) {
+                          values.append(line.mid(static_cast<qsizetype>(first),
+                                                 static_cast<qsizetype>(end - first)));
+                      });
     while (values.size() < columnCount) values.append(QString());
     return values;
 }

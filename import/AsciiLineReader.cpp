@@ -14,12 +14,16 @@ constexpr qint64 kChunkBytes = 64 * 1024;
 constexpr std::size_t kMaxLineBytes = 4 * kMaxAsciiLineChars + 4;
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
+bool isAscii(std::string_view bytes) {
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 }  // namespace
 
 QString decodeAsciiLine(std::string_view bytes) {
-    const bool ascii = std::all_of(bytes.begin(), bytes.end(),
-                                   [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-    if (ascii) return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    if (isAscii(bytes))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     // Stateless: an unfinished sequence at the end is an error, not something to wait for.
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -57,28 +61,31 @@ int AsciiLineReader::peekByte() {
     return static_cast<unsigned char>(buffer_[pos_]);
 }
 
-AsciiLineReader::Read AsciiLineReader::next(QString* line) {
+AsciiLineReader::Read AsciiLineReader::nextBytes(std::string_view& kept) {
     bytes_.clear();
     cut_ = false;
     bool any = false;
-    int b;
-    while ((b = peekByte()) >= 0) {
-        ++pos_;
+    for (;;) {
+        if (pos_ == buffer_.size() && !fill()) break;
         any = true;
-        if (b == '\n') break;
-        if (b == '\r') {
-            // CR LF is one line end; a CR alone ends the line too.
-            if (peekByte() == '\n') ++pos_;
-            break;
-        }
-        if (bytes_.size() < kMaxLineBytes)
-            bytes_.push_back(static_cast<char>(b));
-        else
-            cut_ = true;
+        const char* from = buffer_.constData() + pos_;
+        const char* end = buffer_.constData() + buffer_.size();
+        const char* stop = from;
+        while (stop != end && *stop != '\n' && *stop != '\r') ++stop;
+        const std::size_t room = kMaxLineBytes - std::min(kMaxLineBytes, bytes_.size());
+        const auto length = static_cast<std::size_t>(stop - from);
+        bytes_.append(from, std::min(length, room));
+        if (length > room) cut_ = true;
+        pos_ += static_cast<qsizetype>(length);
+        if (stop == end) continue;
+        ++pos_;
+        // CR LF is one line end; a CR alone ends the line too.
+        if (*stop == '\r' && peekByte() == '\n') ++pos_;
+        break;
     }
     if (failed_) return Read::Failed;
     if (!any) return Read::End;
-    std::string_view kept(bytes_);
+    kept = bytes_;
     // A cut may split a UTF-8 sequence; its bytes lie beyond the characters kept anyway.
     for (int i = 0;
          cut_ && i < 4 && !kept.empty() && static_cast<unsigned char>(kept.back()) >= 0x80; ++i)
@@ -86,13 +93,41 @@ AsciiLineReader::Read AsciiLineReader::next(QString* line) {
     if (atStart_ && kept.substr(0, kByteOrderMark.size()) == kByteOrderMark)
         kept.remove_prefix(kByteOrderMark.size());
     atStart_ = false;
-    if (!line) return Read::Line;
+    return Read::Line;
+}
+
+AsciiLineReader::Read AsciiLineReader::next(QString* line) {
+    std::string_view kept;
+    const Read r = nextBytes(kept);
+    if (r != Read::Line || !line) return r;
     *line = decodeAsciiLine(kept);
     if (line->size() > kMaxAsciiLineChars) {
         line->truncate(kMaxAsciiLineChars);
         cut_ = true;
     }
     return Read::Line;
+}
+
+AsciiLineReader::Read AsciiLineReader::next(AsciiLineText& line) {
+    std::string_view kept;
+    const Read r = nextBytes(kept);
+    if (r != Read::Line) return r;
+    line.ascii = isAscii(kept);
+    if (!line.ascii) {
+        line.text = decodeAsciiLine(kept);
+        if (line.text.size() > kMaxAsciiLineChars) {
+            line.text.truncate(kMaxAsciiLineChars);
+            cut_ = true;
+        }
+        return r;
+    }
+    // One character a byte.
+    if (kept.size() > kMaxAsciiLineChars) {
+        kept = kept.substr(0, kMaxAsciiLineChars);
+        cut_ = true;
+    }
+    line.bytes = kept;
+    return r;
 }
 
 }  // namespace rp

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "data/AddressTable.h"
 #include "data/CodePageText.h"
@@ -46,14 +47,17 @@ class SourceText {
     std::unique_ptr<CodePageDecoder> decoder_;
 };
 
-// Fills the new record from the current source record.
+// Fills the new record from the current source record; targets holds the target of each source
+// field with a match.
 void fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& source,
-                const ImportLayout& layout, const SourceText& text) {
+                const ImportLayout& layout, const SourceText& text,
+                const std::vector<ImportTarget>& targets) {
     record.begin();
     for (int c = 0; c < layout.columnCount(); ++c) {
         const ImportColumn& column = layout.columns[static_cast<std::size_t>(c)];
         if (column.match.isEmpty()) continue;
         const int n = c + 1;
+        const ImportTarget& into = targets[static_cast<std::size_t>(c)];
         if (column.sourceType == 'M') {
             if (text.isWindows1252())
                 target.setMemo("MEMO", source.memo(n));  // both hold Windows-1252 bytes
@@ -61,8 +65,12 @@ void fillRecord(ImportRecord& record, xbase::Table& target, const xbase::Table& 
                 record.put(kMemoCaption, memo);
         } else if (column.sourceType == 'D') {
             if (const xbase::JulianDay day = source.date(n); day != 0) target.setDate("DATE", day);
+        } else if (text.isWindows1252()) {
+            // Both hold Windows-1252 bytes: every character can be stored as it is.
+            if (const std::string value = source.text(n); !value.empty())
+                record.putBytes(into, value);
         } else if (const QString value = text.decode(source.text(n)); !value.isEmpty()) {
-            record.put(column.match, value);
+            record.put(into, value);
         }
     }
     record.finish();
@@ -115,6 +123,12 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
     const std::uint32_t total = source.recordCount();
     ImportRecord record(target);
     const SourceText text(source);
+    std::vector<ImportTarget> targets;
+    for (const ImportColumn& column : layout.columns)
+        targets.push_back(column.match.isEmpty() || column.sourceType == 'M' ||
+                                  column.sourceType == 'D'
+                              ? ImportTarget{}
+                              : record.target(column.match));
     int shown = -1;
     try {
         text.check(source);
@@ -123,7 +137,7 @@ DbfImportResult importDbfFile(xbase::Table& target, xbase::Table& source,
             hooks.status(QCoreApplication::translate("DbfImport", "Importing records"));
         for (source.goTop(); !source.eof(); source.skip()) {
             if (source.deleted()) continue;
-            fillRecord(record, target, source, layout, text);
+            fillRecord(record, target, source, layout, text, targets);
             target.post();
             ++result.records;
             const int percent = percentDone(source.recNo(), total);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "data/FieldText.h"
 #include "data/RecordText.h"
 #include "data/Transliteration.h"
 #include "framework/Messages.h"
@@ -11,7 +12,17 @@
 
 namespace rp {
 
-ImportRecord::ImportRecord(xbase::Table& table) : table_(table), before_(table.recordCount()) {}
+ImportRecord::ImportRecord(xbase::Table& table)
+    : table_(table), before_(table.recordCount()), memoField_(table.fieldNumber("MEMO")) {}
+
+ImportTarget ImportRecord::target(const QString& caption) const {
+    if (caption == kMemoCaption) return {memoField_, 0, true};
+    const char* name = matchedField(caption);
+    const int n = name ? table_.fieldNumber(name) : 0;
+    // No such field: the engine refuses the values put there.
+    if (n == 0) return {};
+    return {n, table_.field(n).width, false};
+}
 
 void ImportRecord::begin() {
     table_.appendBlank();
@@ -19,21 +30,30 @@ void ImportRecord::begin() {
 }
 
 void ImportRecord::put(const QString& caption, const QString& value) {
-    const QString storable = storableSpelling(value, &spelled_, &replaced_);
-    if (caption == kMemoCaption) {
-        if (!memo_.isEmpty()) memo_ += QStringLiteral("\r\n");
-        memo_ += storable;
+    put(target(caption), value);
+}
+
+void ImportRecord::put(const ImportTarget& target, QStringView value) {
+    // Most values hold only letters the file has: they go over without a spelling.
+    const QString text = value.toString();
+    if (std::optional<std::string> bytes = toFieldBytes(text)) return putBytes(target, *bytes);
+    putBytes(target, storableBytes(storableSpelling(text, &spelled_, &replaced_)));
+}
+
+void ImportRecord::putBytes(const ImportTarget& target, std::string_view bytes) {
+    if (target.memo) {
+        if (!memo_.empty()) memo_ += "\r\n";
+        memo_ += bytes;
         return;
     }
-    const char* field = matchedField(caption);
-    // Windows-1252 holds one character a byte, so the width counts characters.
-    const auto width = table_.field(table_.fieldNumber(field)).width;
-    if (static_cast<std::size_t>(storable.size()) > width) ++cutValues_;
-    setFieldText(table_, field, storable);
+    // Windows-1252 holds one character a byte, so the width counts characters; the engine
+    // cuts the value to the field.
+    if (bytes.size() > target.width) ++cutValues_;
+    table_.setText(target.field, bytes);
 }
 
 void ImportRecord::finish() {
-    if (!memo_.isEmpty()) setMemoText(table_, "MEMO", memo_);
+    if (!memo_.empty()) table_.setMemo(memoField_, memo_);
 }
 
 void ImportRecord::drop() {

@@ -5,7 +5,10 @@
 // storableSpelling), a character without one as "?".
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "framework/Messages.h"
 #include "import/ImportTags.h"
@@ -17,16 +20,32 @@ class Table;
 
 namespace rp {
 
+// Where a match caption's values go in the table: a character field (its number and width) or
+// the memo.
+struct ImportTarget {
+    int field = 0;
+    std::size_t width = 0;
+    bool memo = false;
+};
+
 class ImportRecord {
   public:
     // The table's records before the import are the ones it holds now.
     explicit ImportRecord(xbase::Table& table);
+
+    // The target of caption (a caption of matchTargets), looked up once for many values.
+    ImportTarget target(const QString& caption) const;
 
     // Appends a blank record to fill; throws xbase::Error when it cannot.
     void begin();
     // Stores value in the field of caption (a caption of matchTargets); throws xbase::Error on
     // an engine failure.
     void put(const QString& caption, const QString& value);
+    // The same for a target looked up before.
+    void put(const ImportTarget& target, QStringView value);
+    // The same for a value already in Windows-1252 bytes (ASCII text is), which needs no
+    // spelling.
+    void putBytes(const ImportTarget& target, std::string_view bytes);
     // Writes the collected memo lines into the record; throws as put.
     void finish();
     // Drops the record being filled after a failure, so that no part of it is written.
@@ -48,7 +67,8 @@ class ImportRecord {
   private:
     xbase::Table& table_;
     std::uint32_t before_;
-    QString memo_;
+    int memoField_;
+    std::string memo_;  // the memo lines so far, in Windows-1252
     std::uint32_t cutValues_ = 0;
     std::uint32_t spelled_ = 0;
     std::uint32_t replaced_ = 0;
