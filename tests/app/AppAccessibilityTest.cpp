@@ -7,7 +7,9 @@
 #include "AppWindows.h"
 #include "MainWindowFixture.h"
 #include "app/BrowseGrid.h"
+#include "app/RebuildIndexesDialog.h"
 #include "support/AccessibleTree.h"
+#include "support/AddressFileFixture.h"
 #include "support/TempDir.h"
 
 namespace rp {
@@ -26,6 +28,13 @@ TEST_P(AccessibleWindowTest, EveryControlHasAName) {
 
 INSTANTIATE_TEST_SUITE_P(Windows, AccessibleWindowTest, ::testing::ValuesIn(appWindows()),
                          [](const auto& info) { return std::string(info.param.name); });
+
+using AccessibleRebuildIndexesTest = AddressFileFixture;
+
+TEST_F(AccessibleRebuildIndexesTest, EveryControlOfRebuildIndexesHasAName) {
+    RebuildIndexesDialog rebuild(table, QString::fromStdString(dir.path()), nullptr);
+    EXPECT_EQ(unnamedFocusableElements(rebuild), std::vector<std::string>());
+}
 
 using AccessibleMainWindowTest = MainWindowTest;
 
