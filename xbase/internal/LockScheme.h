@@ -18,9 +18,13 @@
 //     record n                 1 byte at 0x40000000 + the record's offset in the file
 //                              (header length + (n - 1) * record length)
 //     file lock (FLOCK)        0x40000001 to 0x7FFFFFFD (0x3FFFFFFD bytes)
+//   Either kind, its FPT memo file:
+//     memo block allocation    1 byte at 0 of the FPT (FPT_LOCKPOS and FPT_LOCKSIZE of
+//                              Harbour's DBFFPT driver, hbrddfpt.h; FptFile::blockLock)
 //
 // Record and file locks are write locks; the header lock is held for a moment around a change
-// of the header (an append, the record count).
+// of the header (an append, the record count), and the memo lock around the choice of blocks
+// for a memo and the move of the memo file's next free block.
 //
 // Our own locks lie outside every range above. They start at 0xC0000000: past the highest
 // record lock of a dBase-style table that the family can make (0x40000000 plus a file of at
