@@ -19,9 +19,10 @@
 //                 other opens see a change of any field (Table::othersChanged). The FoxPro
 //                 family and dBase leave bytes 16 to 27 reserved and ignore them; exclusive
 //                 opens leave the counter alone.
-//       20     8  the engine's writers at work: bit n set while a shared open holding writer
-//                 slot n (LockScheme::writerSlot) is in a run of changes; reserved and ignored
-//                 by the family as above
+//       20     8  the engine's writers at work (little-endian): bit n set while a shared open
+//                 holding writer slot n (LockScheme::writerSlot) is in a run of changes, bit 63
+//                 once a writer ended a run its index may have missed (see Table.h, "Crash
+//                 safety"); reserved and ignored by the family as above
 //       28     1  table flags: kFlagStructuralIndex, kFlagVfpMemo
 //       29     1  code page mark (kCodePage1252)
 //       30     2  zero
