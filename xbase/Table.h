@@ -166,7 +166,11 @@ class Table : public RecordSource {
     // recall too) under its lock: its own, or one taken for the post, so that a record another
     // open or program holds is refused with that LockedError, the edit kept. Appends by shared
     // opens take the family's header lock for a moment, waiting at most
-    // Settings::lockWaitMilliseconds for another holder.
+    // Settings::lockWaitMilliseconds for another holder. Shared and read-only opens read the
+    // record count again under that lock (a read lock, for a moment) on every move and the
+    // index's change counter under the index lock, as NFS needs (nfs(5)): a move throws
+    // LockedError ("The header of FILE is locked by another program or user") when another
+    // program keeps the header locked longer than that.
     void lockRecord(std::uint32_t recno);
     void unlockRecord(std::uint32_t recno);
     // Whether another open or program holds the record's lock (or the whole file's).
