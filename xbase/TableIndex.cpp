@@ -371,10 +371,11 @@ void TableImpl::buildInTurn(
     } letGo{dbfMap_};
     std::optional<TagPipeline> pipeline;
     if (pipelinesTags(orders.size()))
-        pipeline.emplace(orders.size(),
-                         [this, &orders](std::size_t i, const std::atomic<bool>& stop) {
-                             return orders[i] ? prepareKeys(*orders[i], stop) : PreparedKeys{};
-                         });
+        pipeline.emplace(
+            orders.size(), [this, &orders](std::size_t i, const std::atomic<bool>& stop,
+                                           std::optional<SortedKeys> spare) {
+                return orders[i] ? prepareKeys(*orders[i], stop, std::move(spare)) : PreparedKeys{};
+            });
     for (std::size_t i = 0; i < orders.size(); ++i) {
         if (!pipeline) {
             build(i, nullptr);
@@ -382,8 +383,8 @@ void TableImpl::buildInTurn(
         }
         PreparedKeys prepared = pipeline->take(i);
         build(i, &prepared);
+        pipeline->done(i, std::move(prepared.sorted));
         prepared = {};
-        pipeline->done(i);
     }
 }
 

@@ -137,9 +137,14 @@ void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each
     }
 }
 
-PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
+PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>& stop,
+                                    std::optional<SortedKeys> spare) const {
     const Order o = copyForThread(source);
-    KeyBlock keys(o.keyLength, keyTrailByte(o.type));
+    std::vector<std::uint32_t> positions;
+    KeyBlock keys = spare ? KeyBlock(o.keyLength, keyTrailByte(o.type), std::move(spare->keys))
+                          : KeyBlock(o.keyLength, keyTrailByte(o.type));
+    if (spare) positions = std::move(spare->order);
+    spare.reset();
     keys.reserve(count_);
     RecordBytes rec(fields_);
     std::string key;
@@ -159,7 +164,7 @@ PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>
     }
     PreparedKeys prepared;
     if (!complete) return prepared;
-    std::vector<std::uint32_t> order = keys.order();
+    std::vector<std::uint32_t> order = keys.order(std::move(positions));
     prepared.sorted.emplace(SortedKeys{std::move(keys), std::move(order)});
     return prepared;
 }

@@ -16,9 +16,9 @@ TagPipeline::~TagPipeline() {
     thread_.join();
 }
 
-PreparedKeys TagPipeline::run(std::size_t i) {
+PreparedKeys TagPipeline::run(std::size_t i, std::optional<SortedKeys> spare) {
     try {
-        return prepare_(i, stop_);
+        return prepare_(i, stop_, std::move(spare));
     } catch (...) {
         PreparedKeys failed;
         failed.error = std::current_exception();
@@ -28,8 +28,10 @@ PreparedKeys TagPipeline::run(std::size_t i) {
 
 void TagPipeline::prepareNext(std::unique_lock<std::mutex>& lock) {
     const std::size_t i = next_++;
+    std::optional<SortedKeys> spare = std::move(spare_);
+    spare_.reset();
     lock.unlock();
-    PreparedKeys keys = run(i);
+    PreparedKeys keys = run(i, std::move(spare));
     lock.lock();
     slots_[i] = std::move(keys);
     changed_.notify_all();
@@ -60,10 +62,15 @@ PreparedKeys TagPipeline::take(std::size_t i) {
     }
 }
 
-void TagPipeline::done(std::size_t i) {
+void TagPipeline::done(std::size_t i, std::optional<SortedKeys> keys) {
+    std::optional<SortedKeys> dropped;
     {
         std::lock_guard lock(mutex_);
         if (i + 1 > done_) done_ = i + 1;
+        // Keys nobody will fill again are let go at once, as is a spare not taken.
+        dropped = std::move(spare_);
+        spare_.reset();
+        if (next_ < slots_.size()) spare_ = std::move(keys);
     }
     changed_.notify_all();
 }
