@@ -219,7 +219,7 @@ FileMap& FileMap::operator=(FileMap&& o) noexcept {
         path_ = std::move(o.path_);
         cutShort_ = std::move(o.cutShort_);
         touched_ = std::move(o.touched_);
-        touchedPages_.store(0, std::memory_order_relaxed);
+        touchedBlocks_.store(0, std::memory_order_relaxed);
         o.address_ = nullptr;
         o.size_ = 0;
     }
@@ -231,18 +231,17 @@ FileMap::~FileMap() {
 }
 
 void FileMap::copy(std::uint64_t offset, void* out, std::size_t n) const {
-    constexpr std::uint64_t kPage = 4096;
-    constexpr std::uint64_t kReleasePages = (std::uint64_t{64} << 20) / kPage;
+    constexpr std::uint64_t kReleaseBlocks = kReleaseBytes / kBlock;
     if (!copyFromMapping(out, static_cast<const char*>(address_) + offset, n) ||
         cutShort_->load(std::memory_order_relaxed))
         failCutShort(offset);
     std::uint64_t added = 0;
-    for (std::uint64_t page = offset / kPage; page <= (offset + n - 1) / kPage; ++page) {
-        const std::uint64_t bit = std::uint64_t{1} << (page % 64);
-        if ((touched_[page / 64].fetch_or(bit, std::memory_order_relaxed) & bit) == 0) ++added;
+    for (std::uint64_t block = offset / kBlock; block <= (offset + n - 1) / kBlock; ++block) {
+        const std::uint64_t bit = std::uint64_t{1} << (block % 64);
+        if ((touched_[block / 64].fetch_or(bit, std::memory_order_relaxed) & bit) == 0) ++added;
     }
     if (added == 0 ||
-        touchedPages_.fetch_add(added, std::memory_order_relaxed) + added < kReleasePages)
+        touchedBlocks_.fetch_add(added, std::memory_order_relaxed) + added < kReleaseBlocks)
         return;
     letGo();
 }
@@ -258,7 +257,7 @@ void FileMap::failCutShort(std::uint64_t offset) const {
 
 void FileMap::letGo() const {
     if (!address_) return;
-    touchedPages_.store(0, std::memory_order_relaxed);
+    touchedBlocks_.store(0, std::memory_order_relaxed);
     for (std::uint64_t word = 0; word < words(); ++word)
         touched_[word].store(0, std::memory_order_relaxed);
     ::madvise(address_, size_, MADV_DONTNEED);  // a shared file mapping reads the file again

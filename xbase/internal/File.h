@@ -23,6 +23,10 @@ enum class LockKind { None, Shared, Exclusive };
 // Empty when the file could not be mapped.
 class FileMap {
   public:
+    // What the system maps around a page a read brings in (its fault-around, 64 KB by
+    // default), aligned to it.
+    static constexpr std::uint64_t kBlock = 64 * 1024;
+    static constexpr std::uint64_t kReleaseBytes = std::uint64_t{16} << 20;
     FileMap() = default;
     FileMap(const FileMap&) = delete;
     FileMap& operator=(const FileMap&) = delete;
@@ -36,11 +40,14 @@ class FileMap {
         return offset <= size_ && n <= size_ - offset;
     }
     // Copies n bytes at offset, which the mapping must cover. The file's pages that reads
-    // bring in count as this process's memory until they are let go: once copies have touched
-    // 64 MB of pages not touched before, the mapping lets go of them all (the system keeps
-    // them cached), so that a walk through a large file in any order holds only its latest
-    // stretch, while reads that come back to the same pages keep them. Throws Error naming the
-    // file when another program has cut it short of the bytes (or of others read in place).
+    // bring in count as this process's memory until they are let go; a read of one page maps
+    // the cached pages around it too, up to kBlock, so copies count the blocks of kBlock they
+    // touch. Once they have touched kReleaseBytes of blocks not touched before, the mapping
+    // lets go of them all (the system keeps them cached), so that a walk through a large file
+    // in any order, record by record in an index's order as well as straight through, holds
+    // only its latest stretch, while reads that come back to the same blocks keep them. Throws
+    // Error naming the file when another program has cut it short of the bytes (or of others read
+    // in place).
     void copy(std::uint64_t offset, void* out, std::size_t n) const;
     // The bytes at offset in place, for passes that read the whole file more than once: they
     // are not counted, so the pages stay with this process until letGo(). They show what
@@ -60,8 +67,8 @@ class FileMap {
     friend class File;
     void unmap();
     [[noreturn]] void failCutShort(std::uint64_t offset) const;
-    // Words of the touched-page bits.
-    std::uint64_t words() const { return (size_ + 4096 * 64 - 1) / (4096 * 64); }
+    // Words of the touched-block bits.
+    std::uint64_t words() const { return (size_ + kBlock * 64 - 1) / (kBlock * 64); }
 
     void* address_ = nullptr;
     std::uint64_t size_ = 0;
@@ -69,10 +76,10 @@ class FileMap {
     // Set by the fault handler when a read in place met a page past the file's end; on the heap
     // so that it stays put while the mapping moves.
     std::unique_ptr<std::atomic<bool>> cutShort_;
-    // Copies come from any thread: a bit for each 4 KB page touched since the last release,
-    // and their count.
+    // Copies come from any thread: a bit for each block touched since the last release, and
+    // their count.
     std::unique_ptr<std::atomic<std::uint64_t>[]> touched_;
-    mutable std::atomic<std::uint64_t> touchedPages_{0};
+    mutable std::atomic<std::uint64_t> touchedBlocks_{0};
 };
 
 class File {
