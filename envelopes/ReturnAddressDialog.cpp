@@ -13,9 +13,11 @@ ReturnAddressDialog::ReturnAddressDialog(const QStringList& lines, QWidget* pare
     text_ = new QPlainTextEdit(this);
     text_->setPlainText(lines.join(QLatin1Char('\n')));
     text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    text_->setTabChangesFocus(true);  // an address holds no tabs
     text_->setWhatsThis(
         tr("The lines of the return address, one per line; the first five are printed."));
     text_->setMinimumSize(320, 140);
+    text_->setAccessibleName(tr("Return address lines"));
 
     save_ = new QPushButton(tr("Save"), this);
     save_->setAutoDefault(false);

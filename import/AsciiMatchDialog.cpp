@@ -31,6 +31,8 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
     const int columns = layout.columnCount();
 
     sample_ = new QTableWidget(static_cast<int>(sample.size()), columns, this);
+    sample_->setTabKeyNavigation(false);
+    sample_->setAccessibleName(tr("First lines of the file"));
     for (int c = 0; c < columns; ++c)
         sample_->setHorizontalHeaderItem(c, new QTableWidgetItem(fieldLabel(c, names)));
     for (int r = 0; r < sample_->rowCount(); ++r)
@@ -45,6 +47,8 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
     sample_->setWhatsThis(tr("The first lines of the file, one column for each value of a line."));
 
     matches_ = new QTableWidget(columns, 2, this);
+    matches_->setTabKeyNavigation(false);
+    matches_->setAccessibleName(tr("Field matches"));
     matches_->setHorizontalHeaderLabels({tr("ASCII Field "), tr("Import into RVW Field ")});
     matches_->verticalHeader()->hide();
     matches_->horizontalHeader()->setStretchLastSection(true);

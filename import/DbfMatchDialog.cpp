@@ -22,15 +22,19 @@ DbfMatchDialog::DbfMatchDialog(xbase::Table& source, const ImportLayout& layout,
 
     auto* browseBox = new QGroupBox(tr("Import DBF File Browser"), this);
     browser_ = new QTableView(browseBox);
+    browser_->setTabKeyNavigation(false);
     browser_->setModel(new DbfBrowseModel(source, browser_));
     browser_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     browser_->setWordWrap(false);
     browser_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     browser_->setWhatsThis(tr("The records of the file being imported."));
+    browser_->setAccessibleName(tr("Records of the file"));
     (new QVBoxLayout(browseBox))->addWidget(browser_);
 
     auto* matchBox = new QGroupBox(tr("Field Match"), this);
     matches_ = new QTableWidget(kDbfMatchRows, 2, matchBox);
+    matches_->setTabKeyNavigation(false);
+    matches_->setAccessibleName(tr("Field Match"));
     matches_->setHorizontalHeaderLabels(
         {tr("Ravenpost Field"), tr("Import from Field (in %1)").arg(sourceName)});
 

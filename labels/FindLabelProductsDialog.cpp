@@ -35,11 +35,13 @@ FindLabelProductsDialog::FindLabelProductsDialog(const LabelProductCatalog& cata
     searchCaption->setBuddy(search_);
 
     list_ = new QTableWidget(0, 6, this);
+    list_->setTabKeyNavigation(false);
     list_->setHorizontalHeaderLabels({tr("Brand"), tr("Product"), tr("Description"),
                                       tr("Label Size in."), tr("Across x Down"), tr("Paper")});
     list_->setWhatsThis(
         tr("The label products of the label template files on this computer; "
            "choose one and press OK to add it to your labels."));
+    list_->setAccessibleName(tr("Label products"));
     list_->setSelectionBehavior(QAbstractItemView::SelectRows);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);

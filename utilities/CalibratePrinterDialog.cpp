@@ -102,6 +102,8 @@ CalibratePrinterDialog::CalibratePrinterDialog(PrinterCatalog& catalog, QString 
 
     // Where the crosshairs should land and where they are drawn to land there.
     positions_ = new QTableWidget(0, 3, this);
+    positions_->setTabKeyNavigation(false);
+    positions_->setAccessibleName(tr("Crosshair positions"));
     positions_->setHorizontalHeaderLabels({tr("Crosshair"), tr("Expected"), tr("Corrected")});
     positions_->verticalHeader()->hide();
     positions_->setEditTriggers(QAbstractItemView::NoEditTriggers);

@@ -19,6 +19,7 @@ QTableView* makeRecordGrid(const QString& help, QWidget* parent) {
     grid->horizontalHeader()->setStretchLastSection(true);
     grid->setMinimumSize(640, 220);
     grid->setWhatsThis(help);
+    grid->setTabKeyNavigation(false);  // Tab leaves the grid; the arrows move in it
     return grid;
 }
 
@@ -28,14 +29,19 @@ GridNavigator::GridNavigator(QTableView* grid, PriorName priorName, QWidget* par
     const struct {
         QStyle::StandardPixmap icon;
         QString hint;
+        QString name;  // what a screen reader says for the icon
         QString help;
     } kinds[] = {
-        {QStyle::SP_MediaSkipBackward, tr("First"), tr("Moves to the first row of the grid.")},
+        {QStyle::SP_MediaSkipBackward, tr("First"), tr("First row"),
+         tr("Moves to the first row of the grid.")},
         {QStyle::SP_MediaSeekBackward, previous ? tr("Previous") : tr("Prior"),
+         previous ? tr("Previous row") : tr("Prior row"),
          previous ? tr("Moves to the previous row of the grid.")
                   : tr("Moves to the prior row of the grid.")},
-        {QStyle::SP_MediaSeekForward, tr("Next"), tr("Moves to the next row of the grid.")},
-        {QStyle::SP_MediaSkipForward, tr("Last"), tr("Moves to the last row of the grid.")}};
+        {QStyle::SP_MediaSeekForward, tr("Next"), tr("Next row"),
+         tr("Moves to the next row of the grid.")},
+        {QStyle::SP_MediaSkipForward, tr("Last"), tr("Last row"),
+         tr("Moves to the last row of the grid.")}};
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
@@ -43,6 +49,7 @@ GridNavigator::GridNavigator(QTableView* grid, PriorName priorName, QWidget* par
         buttons_[i] = new QToolButton(this);
         buttons_[i]->setIcon(style()->standardIcon(kinds[i].icon));
         buttons_[i]->setToolTip(kinds[i].hint);
+        buttons_[i]->setAccessibleName(kinds[i].name);
         buttons_[i]->setWhatsThis(kinds[i].help);
 
         connect(buttons_[i], &QToolButton::clicked, this,
