@@ -164,6 +164,7 @@ QWidget* MainWindow::buildPages() {
     for (int i = 0; i < 3; ++i) {
         pageButtons_[i] = new QPushButton(captions[i]);
         pageButtons_[i]->setFocusPolicy(Qt::NoFocus);
+        pageButtons_[i]->setShortcut(QKeySequence(Qt::CTRL | (Qt::Key_1 + i)));  // Ctrl+1 to 3
         pageButtons_[i]->setAutoDefault(false);
         connect(pageButtons_[i], &QPushButton::clicked, this, guarded([this, i] {
                     if (editor_.editing()) return beep();

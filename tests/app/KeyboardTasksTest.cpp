@@ -1,0 +1,135 @@
+// Whole tasks by keys alone: once the main window is shown, every step is a key pressed where
+// the focus is (or in the menu or dialog open), as a user without a mouse works; the file
+// chooser and print dialogs are answered through their scripted doubles.
+#include <QMenu>
+#include <QTimer>
+#include <QWindow>
+#include <functional>
+#include <memory>
+
+#include "MainWindowFixture.h"
+#include "app/FilterPage.h"
+#include "support/ScriptedPrintDialogs.h"
+#include "utilities/DuplicateCheckDialog.h"
+
+namespace rp {
+namespace {
+
+class KeyboardTasksTest : public MainWindowTest {
+  protected:
+    void SetUp() override {
+        makeFile("LIST.DBF", {{"Brown", "Ann", "Boston", "MA", "02101"},
+                              {"Clark", "Cy", "Austin", "TX", "73301"}});
+        start();
+        focusWindow(main.get());
+    }
+
+    // Makes window the one the keys go to. The offscreen platform neither does it when the
+    // window is shown nor gives the focus back when a menu closes, as a desktop does; its
+    // window system takes the activation request on the next round of events.
+    static void focusWindow(QWidget* window) {
+        window->windowHandle()->requestActivate();
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+        QApplication::setActiveWindow(window);
+    }
+
+    // Where a key goes: the open menu, else the control with the focus, else the window.
+    static QWidget* keyTarget() {
+        if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+        if (QWidget* focus = QApplication::focusWidget()) return focus;
+        if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+        return QApplication::activeWindow();
+    }
+    // A key as the window system delivers it, shortcuts and mnemonics first.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(keyTarget()->window()->windowHandle(), key, modifiers);
+    }
+    static void typeText(const QString& text) { QTest::keyClicks(keyTarget(), text); }
+    // A menu entry chosen by Alt and the menu's mnemonic, then the entry's.
+    void chooseFromMenu(Qt::Key menu, Qt::Key entry) const {
+        press(menu, Qt::AltModifier);
+        ASSERT_NE(QApplication::activePopupWidget(), nullptr);
+        press(entry);
+        focusWindow(main.get());
+    }
+    // Keys for the modal dialog the next step opens, pressed once it is up (a button pressed
+    // by its mnemonic clicks a moment later, as it shows itself pressed).
+    static void whenDialogOpens(std::function<void()> keys) {
+        auto* poll = new QTimer;
+        auto waited = std::make_shared<int>(0);
+        QObject::connect(poll, &QTimer::timeout, [poll, waited, keys = std::move(keys)] {
+            const bool open = QApplication::activeModalWidget() != nullptr;
+            if (!open && ++*waited < 500) return;
+            poll->stop();
+            poll->deleteLater();
+            if (open)
+                keys();
+            else
+                ADD_FAILURE() << "no dialog opened";
+        });
+        poll->start(10);
+    }
+    // A button pressed by Alt and its mnemonic: its click comes a moment later.
+    static void pressButton(Qt::Key key, const std::function<bool()>& done) {
+        press(key, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor(done));
+    }
+    // Tab until the focus is on a control whose text is caption (at most a round of the
+    // window's controls).
+    static bool tabTo(const QString& caption) {
+        for (int i = 0; i < 60; ++i) {
+            const auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
+            if (button && button->text() == caption) return true;
+            press(Qt::Key_Tab);
+        }
+        return false;
+    }
+
+    xbase::Table& table() const { return main->addressTable().table(); }
+};
+
+TEST_F(KeyboardTasksTest, OpenAddAFilterAndTheDuplicateCheckByKeys) {
+    // File > Open by Alt+F and its mnemonic.
+    chooser.answer(path("LIST.DBF"));
+    chooseFromMenu(Qt::Key_F, Qt::Key_O);
+    ASSERT_EQ(main->currentFile(), path("LIST.DBF"));
+    EXPECT_EQ(table().recordCount(), 2u);
+
+    // Add a record: Alt+A, the last name typed where the focus lands, Alt+S saves.
+    pressButton(Qt::Key_A, [&] { return main->editing(); });
+    ASSERT_TRUE(main->editing());
+    typeText("Brown");
+    press(Qt::Key_Tab);
+    typeText("Ann");
+    pressButton(Qt::Key_S, [&] { return !main->editing(); });
+    EXPECT_EQ(table().recordCount(), 3u);
+
+    // A filter: Ctrl+3 shows the Filter page, Tab reaches the last-name line, Alt+N sets it.
+    press(Qt::Key_3, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->currentPage() == 2; }));
+    FilterPage& filter = *main->filterPage();
+    for (int i = 0; i < 40 && QApplication::focusWidget() != filter.line(0); ++i)
+        press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), filter.line(0));
+    typeText("Brown");
+    pressButton(Qt::Key_N, [&] { return filter.countLabel()->text() == "2 matches"; });
+    EXPECT_EQ(filter.countLabel()->text(), "2 matches");
+
+    // The duplicate check from the Utilities menu, its button reached by Tab and pressed by
+    // Space; Escape closes the window.
+    press(Qt::Key_1, Qt::ControlModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return main->currentPage() == 0; }));
+    QString found;
+    whenDialogOpens([&] {
+        if (tabTo("Perform Duplicate Check Now")) press(Qt::Key_Space);
+        if (auto* d = qobject_cast<DuplicateCheckDialog*>(QApplication::activeModalWidget()))
+            found = d->countLine()->text();
+        press(Qt::Key_Escape);
+    });
+    chooseFromMenu(Qt::Key_U, Qt::Key_D);
+    EXPECT_EQ(found, "Found 1 possible duplicates");
+}
+
+}  // namespace
+}  // namespace rp
