@@ -31,17 +31,16 @@ GridNavigator::GridNavigator(QTableView* grid, PriorName priorName, QWidget* par
         QString hint;
         QString name;  // what a screen reader says for the icon
         QString help;
-    } kinds[] = {
-        {QStyle::SP_MediaSkipBackward, tr("First"), tr("First row"),
-         tr("Moves to the first row of the grid.")},
-        {QStyle::SP_MediaSeekBackward, previous ? tr("Previous") : tr("Prior"),
-         previous ? tr("Previous row") : tr("Prior row"),
-         previous ? tr("Moves to the previous row of the grid.")
-                  : tr("Moves to the prior row of the grid.")},
-        {QStyle::SP_MediaSeekForward, tr("Next"), tr("Next row"),
-         tr("Moves to the next row of the grid.")},
-        {QStyle::SP_MediaSkipForward, tr("Last"), tr("Last row"),
-         tr("Moves to the last row of the grid.")}};
+    } kinds[] = {{QStyle::SP_MediaSkipBackward, tr("First"), tr("First row"),
+                  tr("Moves to the first row of the grid.")},
+                 {QStyle::SP_MediaSeekBackward, previous ? tr("Previous") : tr("Prior"),
+                  previous ? tr("Previous row") : tr("Prior row"),
+                  previous ? tr("Moves to the previous row of the grid.")
+                           : tr("Moves to the prior row of the grid.")},
+                 {QStyle::SP_MediaSeekForward, tr("Next"), tr("Next row"),
+                  tr("Moves to the next row of the grid.")},
+                 {QStyle::SP_MediaSkipForward, tr("Last"), tr("Last row"),
+                  tr("Moves to the last row of the grid.")}};
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(2);
