@@ -3,6 +3,7 @@
 #include <unordered_set>
 
 #include "xbase/Error.h"
+#include "xbase/internal/ByteOrder.h"
 
 namespace xbase {
 
@@ -137,15 +138,19 @@ std::vector<std::uint32_t> IndexTag::treePages() const {
     std::vector<std::uint32_t> found;
     std::vector<std::uint32_t> pending{root()};
     std::unordered_set<std::uint32_t> seen;
+    IndexPage page;
     while (!pending.empty()) {
         const std::uint32_t offset = pending.back();
         pending.pop_back();
         if (!seen.insert(offset).second)
             fail("index page " + std::to_string(offset) + " appears twice in the tree");
-        const IndexNode node = readNode(offset);
+        if (!pages_->holdsNode(offset))
+            fail("index page offset " + std::to_string(offset) + " is not a page inside the file");
         found.push_back(offset);
-        if (!node.leaf)
-            for (const NodeEntry& e : node.entries) pending.push_back(e.child);
+        // A leaf names no pages: its attributes tell it, without decoding its entries.
+        pages_->readNode(offset, page);
+        if ((loadLe16(page.data()) & kNodeLeaf) != 0) continue;
+        for (std::uint32_t child : node(offset)->children) pending.push_back(child);
     }
     return found;
 }
