@@ -5,11 +5,32 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <thread>
 
 extern char** environ;
 
 namespace bench {
+
+namespace {
+
+// Raises the run's peaks to what the child's /proc status file now tells.
+void readPeaks(const std::string& statusPath, ProcessRun& run) {
+    std::ifstream status(statusPath);
+    for (std::string line; std::getline(status, line);) {
+        std::int64_t* peak = line.starts_with("VmHWM:")     ? &run.peakKb
+                             : line.starts_with("RssAnon:") ? &run.peakAnonymousKb
+                                                            : nullptr;
+        if (peak)
+            *peak = std::max<std::int64_t>(
+                *peak, std::strtoll(line.c_str() + line.find(':') + 1, nullptr, 10));
+    }
+}
+
+}  // namespace
 
 ProcessRun runProcess(const std::string& program, const std::vector<std::string>& arguments,
                       const std::string& errorFile) {
@@ -34,11 +55,13 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     if (spawned != 0) return run;
     int status = 0;
     rusage usage{};
-    while (::wait4(child, &status, 0, &usage) < 0) {
+    const std::string statusPath = "/proc/" + std::to_string(child) + "/status";
+    while (::wait4(child, &status, WNOHANG, &usage) != child) {
+        readPeaks(statusPath, run);
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     run.wallSeconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    run.peakKb = usage.ru_maxrss;
     auto seconds = [](const timeval& t) { return double(t.tv_sec) + double(t.tv_usec) / 1e6; };
     run.cpuSeconds = seconds(usage.ru_utime) + seconds(usage.ru_stime);
     if (WIFEXITED(status)) run.exitCode = WEXITSTATUS(status);

@@ -1,5 +1,5 @@
 // Speed of the structural indexes on the generated 1,000,000-record address table.
-// Targets: building the 21 address tags in under 8 s; 100,000 prefix seeks on LNAME in under
+// Targets: building the 21 address tags in under 1.5 s; 100,000 prefix seeks on LNAME in under
 // 0.3 s; the "Sm" filtered count answered through an index in under 20 ms.
 #include <benchmark/benchmark.h>
 
@@ -25,7 +25,8 @@ std::string upper(std::string text) {
 }
 
 // Building every address tag on a copy of the million-record table, once, in one build; the
-// counters give each tag's share in seconds (from the end of the tag before to its own end).
+// counters give each tag's share in seconds (from the end of the tag before to its own end) and
+// the target on two cores, under 1.5 s for the 21 tags.
 void BM_BuildAddressTags(benchmark::State& state) {
     const bench::IndexedTable& indexed = bench::sharedIndexedAddressTable();
     double total = 0;
@@ -33,6 +34,7 @@ void BM_BuildAddressTags(benchmark::State& state) {
     for (auto _ : state) state.SetIterationTime(total);
     for (std::size_t i = 0; i < rp::addressTags().size(); ++i)
         state.counters[rp::addressTags()[i].name] = indexed.tagSeconds[i];
+    state.counters["target_s"] = 1.5;
     state.SetItemsProcessed(state.iterations() * kMillion);
 }
 BENCHMARK(BM_BuildAddressTags)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
