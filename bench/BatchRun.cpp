@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
@@ -56,7 +57,10 @@ ProcessRun runProcess(const std::string& program, const std::vector<std::string>
     int status = 0;
     rusage usage{};
     const std::string statusPath = "/proc/" + std::to_string(child) + "/status";
-    while (::wait4(child, &status, WNOHANG, &usage) != child) {
+    for (;;) {
+        const pid_t done = ::wait4(child, &status, WNOHANG, &usage);
+        if (done == child) break;
+        if (done < 0 && errno != EINTR) return run;
         readPeaks(statusPath, run);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
