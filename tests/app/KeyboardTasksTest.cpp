@@ -1,6 +1,8 @@
 // Whole tasks by keys alone: once the main window is shown, every step is a key pressed where
 // the focus is (or in the menu or dialog open), as a user without a mouse works; the file
 // chooser and print dialogs are answered through their scripted doubles.
+#include <QDir>
+#include <QFile>
 #include <QMenu>
 #include <QTimer>
 #include <QWindow>
@@ -9,6 +11,9 @@
 
 #include "MainWindowFixture.h"
 #include "app/FilterPage.h"
+#include "batch/PdfInfo.h"
+#include "framework/PrintStatusDialog.h"
+#include "framework/PrinterCatalog.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "utilities/DuplicateCheckDialog.h"
 
@@ -129,6 +134,62 @@ TEST_F(KeyboardTasksTest, OpenAddAFilterAndTheDuplicateCheckByKeys) {
     });
     chooseFromMenu(Qt::Key_U, Qt::Key_D);
     EXPECT_EQ(found, "Found 1 possible duplicates");
+}
+
+class KeyboardPrintingTest : public KeyboardTasksTest {
+  protected:
+    void SetUp() override {
+        for (const char* name : {"RVPLSU.DBF", "RVPLSU.CDX"}) {
+            const QString target = path(name);
+            ASSERT_TRUE(
+                QFile::copy(QDir(QStringLiteral(RAVENPOST_SIDEFILE_DIR)).filePath(name), target));
+            QFile(target).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        }
+        KeyboardTasksTest::SetUp();
+        main->printerCatalog().select(PrinterCatalog::pdfPrinterName());
+    }
+
+    // Once the status window of a print started from dialog has ended its job, Escape closes
+    // it and then dialog; outcome is how the job ended.
+    static void closeAfterPrinting(QWidget* dialog, PrintOutcome& outcome) {
+        auto* poll = new QTimer;
+        QObject::connect(poll, &QTimer::timeout, [poll, dialog, &outcome] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (const auto* status = qobject_cast<PrintStatusDialog*>(modal)) {
+                if (status->outcome() == PrintOutcome::Pending) return;
+                outcome = status->outcome();
+                return press(Qt::Key_Escape);
+            }
+            if (modal != dialog || outcome == PrintOutcome::Pending) return;
+            poll->stop();
+            poll->deleteLater();
+            press(Qt::Key_Escape);
+        });
+        poll->start(10);
+    }
+
+    ScriptedPrintDialogs dialogs;
+    PrintDialogsScope dialogsScope{dialogs};
+};
+
+TEST_F(KeyboardPrintingTest, LabelsPrintToPdfByKeys) {
+    chooser.answer(path("LIST.DBF"));
+    chooseFromMenu(Qt::Key_F, Qt::Key_O);
+    ASSERT_EQ(main->currentFile(), path("LIST.DBF"));
+    dialogs.answerPrint({.outputFile = path("labels.pdf")});
+    // Print Labels: Tab to Print Now, Space; the status window, once the job has ended, and
+    // then Print Labels are closed by Escape.
+    PrintOutcome outcome = PrintOutcome::Pending;
+    whenDialogOpens([&] {
+        QWidget* printLabels = QApplication::activeModalWidget();
+        if (!tabTo("Print Now")) return press(Qt::Key_Escape);
+        closeAfterPrinting(printLabels, outcome);
+        press(Qt::Key_Space);  // prints before it returns
+    });
+    press(Qt::Key_L, Qt::AltModifier);
+    EXPECT_EQ(outcome, PrintOutcome::Completed);
+    ASSERT_TRUE(QFile::exists(path("labels.pdf")));
+    EXPECT_EQ(pdfInfo(path("labels.pdf"), "Pages"), "1");
 }
 
 }  // namespace
