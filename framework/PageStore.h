@@ -18,7 +18,9 @@ namespace rp {
 
 class PageStore {
   public:
-    static constexpr std::size_t kDefaultMemoryBudget = std::size_t(64) << 20;
+    // The pages of a million labels pass it early: a preview keeps its memory well within what
+    // the recording and its window need besides.
+    static constexpr std::size_t kDefaultMemoryBudget = std::size_t(24) << 20;
 
     explicit PageStore(std::size_t memoryBudget = kDefaultMemoryBudget);
     ~PageStore();

@@ -82,5 +82,28 @@ TEST(PageStoreTest, PagesPastTheMemoryBudgetAreReadBackFromTheirFile) {
     EXPECT_EQ(store.pageCount(), 0);
 }
 
+TEST(PageStoreTest, AStoreKeepsAtMost24MbOfPagesInMemoryUnlessToldOtherwise) {
+    PageStore store;
+    std::uint32_t seed = 1;
+    // Letters that do not repeat, so that the pages compress little.
+    const auto scrambled = [&seed] {
+        QString text;
+        for (int i = 0; i < 1000; ++i) {
+            seed = seed * 1103515245u + 12345u;
+            text += QChar(u'a' + (seed >> 16) % 26);
+        }
+        return text;
+    };
+    while (store.spilledSize() == 0) {
+        ASSERT_LT(store.pageCount(), 10000);
+        store.startPage();
+        for (int line = 0; line < 30; ++line)
+            store.add(TextRun{scrambled(), ReportFont{}, Qt::black, 0.5, 1.0 + line * 0.2, 2,
+                              QRectF(), TextAlign::Left, false});
+    }
+    // The budget and at most the page that passed it.
+    EXPECT_LE(store.byteSize(), (std::size_t(24) << 20) + 30 * 1000);
+}
+
 }  // namespace
 }  // namespace rp
