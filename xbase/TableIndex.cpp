@@ -369,6 +369,12 @@ void TableImpl::buildInTurn(
         const FileMap& map;
         ~LetGoOfRecords() { map.letGo(); }
     } letGo{dbfMap_};
+    // Records appended since the table was mapped lie past the mapping: it is made again to
+    // cover them, so that every tag forms their keys in place rather than from copies read for
+    // each tag.
+    const std::uint64_t recordsEnd =
+        headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_;
+    if (!dbfMap_.covers(0, recordsEnd)) dbfMap_ = dbf_.mapForReading(dbf_.size());
     std::optional<TagPipeline> pipeline;
     if (pipelinesTags(orders.size()))
         pipeline.emplace(
