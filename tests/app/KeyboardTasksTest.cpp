@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWindow>
 #include <functional>
@@ -14,11 +15,24 @@
 #include "batch/PdfInfo.h"
 #include "framework/PrintStatusDialog.h"
 #include "framework/PrinterCatalog.h"
+#include "letters/LetterDesignerDialog.h"
+#include "letters/LetterPreviewDialog.h"
+#include "letters/PrintLettersDialog.h"
 #include "support/ScriptedPrintDialogs.h"
 #include "utilities/DuplicateCheckDialog.h"
 
 namespace rp {
 namespace {
+
+// Makes window the one the keys go to. The offscreen platform neither does it when the
+// window is shown nor gives the focus back when a menu or dialog closes, as a desktop does; its
+// window system takes the activation request on the next round of events.
+void focusWindow(QWidget* window) {
+    window->windowHandle()->requestActivate();
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
+    QApplication::setActiveWindow(window);
+}
 
 class KeyboardTasksTest : public MainWindowTest {
   protected:
@@ -27,16 +41,6 @@ class KeyboardTasksTest : public MainWindowTest {
                               {"Clark", "Cy", "Austin", "TX", "73301"}});
         start();
         focusWindow(main.get());
-    }
-
-    // Makes window the one the keys go to. The offscreen platform neither does it when the
-    // window is shown nor gives the focus back when a menu closes, as a desktop does; its
-    // window system takes the activation request on the next round of events.
-    static void focusWindow(QWidget* window) {
-        window->windowHandle()->requestActivate();
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return QGuiApplication::focusWindow() == window->windowHandle(); }));
-        QApplication::setActiveWindow(window);
     }
 
     // Where a key goes: the open menu, else the control with the focus, else the window.
@@ -86,7 +90,8 @@ class KeyboardTasksTest : public MainWindowTest {
         for (int i = 0; i < 60; ++i) {
             const auto* button = qobject_cast<QAbstractButton*>(QApplication::focusWidget());
             if (button && button->text() == caption) return true;
-            press(Qt::Key_Tab);
+            const bool editor = qobject_cast<QTextEdit*>(QApplication::focusWidget());
+            press(Qt::Key_Tab, editor ? Qt::ControlModifier : Qt::NoModifier);
         }
         return false;
     }
@@ -190,6 +195,70 @@ TEST_F(KeyboardPrintingTest, LabelsPrintToPdfByKeys) {
     EXPECT_EQ(outcome, PrintOutcome::Completed);
     ASSERT_TRUE(QFile::exists(path("labels.pdf")));
     EXPECT_EQ(pdfInfo(path("labels.pdf"), "Pages"), "1");
+}
+
+// Keys for a run of nested dialogs: each step waits until a dialog of its class is the one
+// open, then gives it the focus and presses its keys (which may open the next dialog and return
+// only when it closes).
+struct DialogStep {
+    const QMetaObject* dialog;
+    std::function<void()> keys;
+};
+
+void runSteps(std::vector<DialogStep> steps) {
+    auto* poll = new QTimer;
+    auto next = std::make_shared<std::size_t>(0);
+    QObject::connect(poll, &QTimer::timeout, [poll, next, steps = std::move(steps)] {
+        if (*next == steps.size()) {
+            poll->stop();
+            poll->deleteLater();
+            return;
+        }
+        const DialogStep& step = steps[*next];
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || !step.dialog->cast(modal)) return;
+        ++*next;
+        focusWindow(modal);  // the dialog closed over it kept the activation
+        // From a timer of its own: the keys may open the next dialog, whose loop must see
+        // this poll again, and a timer does not fire inside its own handler.
+        QTimer::singleShot(0, step.keys);
+    });
+    poll->start(10);
+}
+
+TEST_F(KeyboardPrintingTest, ALetterWrittenAndPreviewedByKeys) {
+    chooser.answer(path("LIST.DBF"));
+    chooseFromMenu(Qt::Key_F, Qt::Key_O);
+    ASSERT_EQ(main->currentFile(), path("LIST.DBF"));
+    QString previewed;
+    int pages = 0;
+    runSteps({
+        {&PrintLettersDialog::staticMetaObject,
+         [] {
+             if (tabTo("New")) press(Qt::Key_Space);
+         }},
+        {&LetterDesignerDialog::staticMetaObject,
+         [] {
+             typeText("Dear friend,");
+             if (tabTo("Save")) press(Qt::Key_Space);
+         }},
+        {&PrintLettersDialog::staticMetaObject,
+         [] {
+             if (tabTo("Preview")) press(Qt::Key_Space);
+         }},
+        {&LetterPreviewDialog::staticMetaObject,
+         [&] {
+             auto* preview = qobject_cast<LetterPreviewDialog*>(QApplication::activeModalWidget());
+             if (preview->document()) previewed = preview->document()->toPlainText();
+             pages = preview->pageCount();
+             press(Qt::Key_Escape);
+         }},
+        {&PrintLettersDialog::staticMetaObject, [] { press(Qt::Key_Escape); }},
+    });
+    press(Qt::Key_T, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QApplication::activeModalWidget(); }));
+    EXPECT_EQ(previewed, "Dear friend,");
+    EXPECT_EQ(pages, 1);
 }
 
 }  // namespace
