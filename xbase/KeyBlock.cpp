@@ -29,31 +29,12 @@ constexpr std::size_t kChunkBytes = 8;
 // Runs at least this long are sorted by counting, shorter ones by comparing.
 constexpr std::size_t kRadixMinimum = 1 << 12;
 
-// Empties v, and lets its memory go unless it holds need elements without more than doubling
-// them, so that a reserve that follows never holds two blocks at once.
-template <class Vector>
-void emptyFor(Vector& v, std::size_t need) {
-    v.clear();
-    if (v.capacity() < need || v.capacity() / 2 > need) Vector().swap(v);
-}
-
 }  // namespace
 
 KeyBlock::KeyBlock(std::size_t keyLength, char trail) : keyLength_(keyLength), trail_(trail) {}
 
-KeyBlock::KeyBlock(std::size_t keyLength, char trail, KeyBlock&& storage)
-    : keyLength_(keyLength),
-      trail_(trail),
-      bytes_(std::move(storage.bytes_)),
-      recnos_(std::move(storage.recnos_)) {
-    bytes_.clear();
-    recnos_.clear();
-}
-
 void KeyBlock::reserve(std::uint64_t count) {
     const std::uint64_t n = std::min(count, kLargestReserve);
-    emptyFor(bytes_, n * keyLength_);
-    emptyFor(recnos_, n);
     bytes_.reserve(n * keyLength_);
     recnos_.reserve(n);
 }
@@ -68,11 +49,9 @@ void KeyBlock::add(std::string_view text, std::uint32_t recno) {
     sorted_ = sorted_ && compareIndexEntries(key(n - 2), recnos_[n - 2], key(n - 1), recno) <= 0;
 }
 
-std::vector<std::uint32_t> KeyBlock::order(std::vector<std::uint32_t> storage) const {
-    emptyFor(storage, size());
+std::vector<std::uint32_t> KeyBlock::order() const {
     if (sorted_) {
-        std::vector<std::uint32_t> positions = std::move(storage);
-        positions.resize(size());
+        std::vector<std::uint32_t> positions(size());
         std::iota(positions.begin(), positions.end(), 0);
         return positions;
     }
@@ -86,8 +65,7 @@ std::vector<std::uint32_t> KeyBlock::order(std::vector<std::uint32_t> storage) c
         std::vector<SortItem, HugePageAllocator<SortItem>> scratch(items.size());
         sortFrom(items, scratch, 0);
     }
-    std::vector<std::uint32_t> positions = std::move(storage);
-    positions.resize(size());
+    std::vector<std::uint32_t> positions(size());
     for (std::uint32_t i = 0; i < size(); ++i) positions[i] = items[i].position;
     return positions;
 }

@@ -377,11 +377,10 @@ void TableImpl::buildInTurn(
     if (!dbfMap_.covers(0, recordsEnd)) dbfMap_ = dbf_.mapForReading(dbf_.size());
     std::optional<TagPipeline> pipeline;
     if (pipelinesTags(orders.size()))
-        pipeline.emplace(
-            orders.size(), [this, &orders](std::size_t i, const std::atomic<bool>& stop,
-                                           std::optional<SortedKeys> spare) {
-                return orders[i] ? prepareKeys(*orders[i], stop, std::move(spare)) : PreparedKeys{};
-            });
+        pipeline.emplace(orders.size(),
+                         [this, &orders](std::size_t i, const std::atomic<bool>& stop) {
+                             return orders[i] ? prepareKeys(*orders[i], stop) : PreparedKeys{};
+                         });
     for (std::size_t i = 0; i < orders.size(); ++i) {
         if (!pipeline) {
             build(i, nullptr);
@@ -389,8 +388,8 @@ void TableImpl::buildInTurn(
         }
         PreparedKeys prepared = pipeline->take(i);
         build(i, &prepared);
-        pipeline->done(i, std::move(prepared.sorted));
         prepared = {};
+        pipeline->done(i);
     }
 }
 

@@ -137,14 +137,9 @@ void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each
     }
 }
 
-PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>& stop,
-                                    std::optional<SortedKeys> spare) const {
+PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>& stop) const {
     const Order o = copyForThread(source);
-    std::vector<std::uint32_t> positions;
-    KeyBlock keys = spare ? KeyBlock(o.keyLength, keyTrailByte(o.type), std::move(spare->keys))
-                          : KeyBlock(o.keyLength, keyTrailByte(o.type));
-    if (spare) positions = std::move(spare->order);
-    spare.reset();
+    KeyBlock keys(o.keyLength, keyTrailByte(o.type));
     keys.reserve(count_);
     RecordBytes rec(fields_);
     std::string key;
@@ -164,7 +159,7 @@ PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>
     }
     PreparedKeys prepared;
     if (!complete) return prepared;
-    std::vector<std::uint32_t> order = keys.order(std::move(positions));
+    std::vector<std::uint32_t> order = keys.order();
     prepared.sorted.emplace(SortedKeys{std::move(keys), std::move(order)});
     return prepared;
 }

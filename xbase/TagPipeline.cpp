@@ -16,9 +16,9 @@ TagPipeline::~TagPipeline() {
     thread_.join();
 }
 
-PreparedKeys TagPipeline::run(std::size_t i, std::optional<SortedKeys> spare) {
+PreparedKeys TagPipeline::run(std::size_t i) {
     try {
-        return prepare_(i, stop_, std::move(spare));
+        return prepare_(i, stop_);
     } catch (...) {
         PreparedKeys failed;
         failed.error = std::current_exception();
@@ -28,10 +28,8 @@ PreparedKeys TagPipeline::run(std::size_t i, std::optional<SortedKeys> spare) {
 
 void TagPipeline::prepareNext(std::unique_lock<std::mutex>& lock) {
     const std::size_t i = next_++;
-    std::optional<SortedKeys> spare = std::move(spare_);
-    spare_.reset();
     lock.unlock();
-    PreparedKeys keys = run(i, std::move(spare));
+    PreparedKeys keys = run(i);
     lock.lock();
     slots_[i] = std::move(keys);
     changed_.notify_all();
@@ -62,15 +60,10 @@ PreparedKeys TagPipeline::take(std::size_t i) {
     }
 }
 
-void TagPipeline::done(std::size_t i, std::optional<SortedKeys> keys) {
-    std::optional<SortedKeys> dropped;
+void TagPipeline::done(std::size_t i) {
     {
         std::lock_guard lock(mutex_);
         if (i + 1 > done_) done_ = i + 1;
-        // Keys nobody will fill again are let go at once, as is a spare not taken.
-        dropped = std::move(spare_);
-        spare_.reset();
-        if (next_ < slots_.size()) spare_ = std::move(keys);
     }
     changed_.notify_all();
 }

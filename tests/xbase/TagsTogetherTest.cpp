@@ -226,8 +226,7 @@ TEST_F(TagsTogether, ATagThatCannotBeMadeFailsInItsTurn) {
 
 TEST(TagPipeline, AnErrorReachesTheTakerWithItsText) {
     for (int run = 0; run < 20; ++run) {
-        TagPipeline pipeline(4, [](std::size_t tag, const std::atomic<bool>&,
-                                   std::optional<SortedKeys>) {
+        TagPipeline pipeline(4, [](std::size_t tag, const std::atomic<bool>&) {
             if (tag == 1) throw Error("tag one could not be read");
             PreparedKeys keys;
             keys.sorted.emplace(SortedKeys{KeyBlock(4, ' '), {static_cast<std::uint32_t>(tag)}});
@@ -253,15 +252,14 @@ TEST(TagPipeline, NoMoreThanThreeTagsAreHeldAtATime) {
     std::atomic<int> most{0};
     std::atomic<int> prepared{0};
     {
-        TagPipeline pipeline(12,
-                             [&](std::size_t, const std::atomic<bool>&, std::optional<SortedKeys>) {
-                                 const int now = ++held;
-                                 int seen = most;
-                                 while (now > seen && !most.compare_exchange_weak(seen, now)) {
-                                 }
-                                 ++prepared;
-                                 return PreparedKeys{};
-                             });
+        TagPipeline pipeline(12, [&](std::size_t, const std::atomic<bool>&) {
+            const int now = ++held;
+            int seen = most;
+            while (now > seen && !most.compare_exchange_weak(seen, now)) {
+            }
+            ++prepared;
+            return PreparedKeys{};
+        });
         for (std::size_t i = 0; i < 12; ++i) {
             pipeline.take(i);
             --held;

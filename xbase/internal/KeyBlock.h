@@ -15,12 +15,8 @@ namespace xbase {
 class KeyBlock {
   public:
     KeyBlock(std::size_t keyLength, char trail);
-    // An empty block for keys of this length that fills the memory of storage (another tag's
-    // block, let go) again where it is large enough, rather than taking fresh memory.
-    KeyBlock(std::size_t keyLength, char trail, KeyBlock&& storage);
 
-    // Makes room for count keys up front; a count beyond 16 million is not trusted. Memory
-    // already held is kept when it fits and is not more than twice what is needed.
+    // Makes room for count keys up front; a count beyond 16 million is not trusted.
     void reserve(std::uint64_t count);
     // Appends a key of at most the key length, padded with the trail byte.
     void add(std::string_view text, std::uint32_t recno);
@@ -38,9 +34,8 @@ class KeyBlock {
         __builtin_prefetch(&recnos_[i]);
     }
 
-    // The positions of the keys in (key, record number) order, written into the memory of
-    // storage where it fits (as reserve).
-    std::vector<std::uint32_t> order(std::vector<std::uint32_t> storage = {}) const;
+    // The positions of the keys in (key, record number) order.
+    std::vector<std::uint32_t> order() const;
 
   private:
     struct SortItem;

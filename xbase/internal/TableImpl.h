@@ -27,7 +27,6 @@ class IndexCursor;
 class IndexTag;
 class MemoFile;
 struct PreparedKeys;
-struct SortedKeys;
 struct TagDefinition;
 enum class KeyType;  // IndexKey.h
 
@@ -254,8 +253,7 @@ class TableImpl final : public Table {
                      const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build);
     // The keys of every record in o, gathered from the file and sorted; for any thread, which
     // works on its own copy of o's expressions. Gives up early once stop is set.
-    PreparedKeys prepareKeys(const Order& o, const std::atomic<bool>& stop,
-                             std::optional<SortedKeys> spare) const;
+    PreparedKeys prepareKeys(const Order& o, const std::atomic<bool>& stop) const;
     // Calls each(bytes, recno) for the records first to last in turn, read a chunk at a time,
     // until it returns false; for any thread.
     template <class Each>

@@ -2,9 +2,7 @@
 // Building several tags at once: their keys are gathered and sorted on this thread and on one
 // other, while this thread writes the trees strictly one after the other in tag order, so the
 // file comes out exactly as building the tags one by one makes it. At most three tags' keys are
-// held at a time, the one being written counted. The keys of a tag written are handed to the
-// next preparation to fill again (in place of them, not beside them), which spares the system
-// clearing fresh memory for every tag.
+// held at a time, the one being written counted.
 #include <atomic>
 #include <condition_variable>
 #include <cstddef>
@@ -30,10 +28,9 @@ class TagPipeline {
   public:
     // Keys prepared at once (the one being written included).
     static constexpr std::size_t kInFlight = 3;
-    // prepare(i, stop, spare) gives tag i's keys, on either thread, in spare's memory where it
-    // can (see KeyBlock); it gives up early (with anything) once stop is set.
-    using Prepare = std::function<PreparedKeys(std::size_t tag, const std::atomic<bool>& stop,
-                                               std::optional<SortedKeys> spare)>;
+    // prepare(i, stop) gives tag i's keys, on either thread; it gives up early (with anything)
+    // once stop is set.
+    using Prepare = std::function<PreparedKeys(std::size_t tag, const std::atomic<bool>& stop)>;
 
     TagPipeline(std::size_t count, Prepare prepare);
     TagPipeline(const TagPipeline&) = delete;
@@ -44,14 +41,13 @@ class TagPipeline {
     // Tag i's keys, for i = 0, 1, ... in turn: this thread prepares tags itself while the
     // other thread has not got that far.
     PreparedKeys take(std::size_t i);
-    // Tag i is written: its keys are let go, which lets the next tag's preparation start; keys
-    // (tag i's, when given) are handed to that preparation.
-    void done(std::size_t i, std::optional<SortedKeys> keys = {});
+    // Tag i is written: its keys are let go, which lets the next tag's preparation start.
+    void done(std::size_t i);
 
   private:
     void work();
     bool mayClaim() const { return next_ < slots_.size() && next_ - done_ < kInFlight; }
-    PreparedKeys run(std::size_t i, std::optional<SortedKeys> spare);
+    PreparedKeys run(std::size_t i);
     // Claims the next tag, prepares it with the lock let go and puts its keys in its slot.
     void prepareNext(std::unique_lock<std::mutex>& lock);
 
@@ -61,9 +57,6 @@ class TagPipeline {
     std::vector<std::optional<PreparedKeys>> slots_;
     std::size_t next_ = 0;  // the next tag to prepare
     std::size_t done_ = 0;  // tags written
-    // The keys of the last tag written, until the next preparation takes them; counted among
-    // the keys held.
-    std::optional<SortedKeys> spare_;
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };
