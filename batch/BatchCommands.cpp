@@ -202,6 +202,16 @@ const std::map<QString, CommandEntry>& commands() {
               "delete ADDRESSFILE (--filter EXPR [--not-matching] | --all) [--home DIR]\n"
               "  Deletes the records the filter chooses (or leaves out); --all empties the "
               "file.")}},
+        {QStringLiteral("edit"),
+         {runEdit,
+          QT_TRANSLATE_NOOP(
+              "BatchCommands",
+              "edit ADDRESSFILE --record N FIELD=VALUE... [--home DIR]\n"
+              "  Changes fields of record N under its lock, the file open shared, so that it\n"
+              "  works while others have the file open: FIELD an address field name such as\n"
+              "  LNAME or MEMO, VALUE its new text (a date in the short date format of\n"
+              "  RAVENP.INI, T or F for a logical field, empty to empty it). A record another\n"
+              "  user is changing or a deleted record is refused.")}},
         {QStringLiteral("search-replace"),
          {runSearchReplace,
           QT_TRANSLATE_NOOP(
@@ -251,6 +261,16 @@ void printUsage(std::FILE* out) {
                                 "Status: 0 done, 1 a usage or input error, 2 stopped (Ctrl+C).\n"
                                 "Every command takes --help.\n"))
                      .constData());
+    std::fprintf(
+        out, "%s",
+        translated(
+            QT_TRANSLATE_NOOP(
+                "BatchCommands",
+                "Every command takes --language CODE, the language of its messages (such as es\n"
+                "or en); by default the locale's ($LANGUAGE, $LC_ALL, $LC_MESSAGES, $LANG). A\n"
+                "language without a translation is English; the data written on standard\n"
+                "output stays English.\n"))
+            .constData());
 }
 
 }  // namespace
