@@ -380,6 +380,23 @@ Every command takes --help.
         <source>usage: ravenpost-batch %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>edit ADDRESSFILE --record N FIELD=VALUE... [--home DIR]
+  Changes fields of record N under its lock, the file open shared, so that it
+  works while others have the file open: FIELD an address field name such as
+  LNAME or MEMO, VALUE its new text (a date in the short date format of
+  RAVENP.INI, T or F for a logical field, empty to empty it). A record another
+  user is changing or a deleted record is refused.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every command takes --language CODE, the language of its messages (such as es
+or en); by default the locale&apos;s ($LANGUAGE, $LC_ALL, $LC_MESSAGES, $LANG). A
+language without a translation is English; the data written on standard
+output stays English.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BatchJob</name>
@@ -879,6 +896,53 @@ Do you want to overwrite it?</source>
     </message>
     <message>
         <source>cannot make a work folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EditCommand</name>
+    <message>
+        <source>Record %1 is deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give --record N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>give at least one FIELD=VALUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address file has no record %1 (it has %2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Record %1 is being changed by another user.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date in the form %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not T, F, Y or N</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is longer than the field&apos;s %3 characters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not FIELD=VALUE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the address file has no field %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1405,6 +1469,13 @@ The previous filter stays in force.</source>
     </message>
     <message>
         <source>%1,%2 pt., Bold, Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LabelDesignerPreview</name>
+    <message>
+        <source>Postal barcode</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1959,6 +2030,14 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
     </message>
     <message>
         <source>ravenpost: there is no display to show the window on (DISPLAY and WAYLAND_DISPLAY are not set)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The language of the windows and messages, such as es or en; by default the locale&apos;s ($LANGUAGE, $LC_ALL, $LC_MESSAGES, $LANG). A language without a translation is English.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>code</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2535,6 +2614,21 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
         <source>Closes the window and keeps the matches as they were.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>First lines of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Field matches</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>rp::BrowseGrid</name>
+    <message>
+        <source>Browse</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::BrowseModel</name>
@@ -2758,6 +2852,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
     </message>
     <message>
         <source>Preview Calibration Page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crosshair positions</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3028,6 +3126,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
         <source>Closes the window without keeping the changes.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Records of the file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::DeleteRecordsDialog</name>
@@ -3280,6 +3382,10 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
         <source>Delete this record?</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Possible duplicates</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::EnvelopeDesignView</name>
@@ -3289,6 +3395,30 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
     </message>
     <message>
         <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelope design</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %L2 in from left, %L3 in from top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Return address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delivery address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barcode</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3536,6 +3666,18 @@ Qt&apos;s own options, such as -platform and -style, are accepted as well.</sour
     </message>
     <message>
         <source>Last record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelope Designer pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zoom %1 percent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelope</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3965,6 +4107,26 @@ Start with &gt; for later dates, &gt;= for this date or later, &lt; for earlier 
         <source>Moves to the last row of the grid.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>First row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prior row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last row</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::HelpViewer</name>
@@ -4293,6 +4455,10 @@ Start with &gt; for later dates, &gt;= for this date or later, &lt; for earlier 
         <source>Last record</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Label</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::LabelFontDialog</name>
@@ -4574,6 +4740,10 @@ Start with &gt; for later dates, &gt;= for this date or later, &lt; for earlier 
         <source>Unable to write %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Letter text</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::LetterPreviewDialog</name>
@@ -4715,6 +4885,10 @@ Start with &gt; for later dates, &gt;= for this date or later, &lt; for earlier 
     </message>
     <message>
         <source>There was an error drawing the preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Letter page</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4911,6 +5085,14 @@ Import from ASCII File</source>
     </message>
     <message>
         <source>Overwrite</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Previous record</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next record</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -5340,6 +5522,17 @@ Import from ASCII File</source>
     </message>
 </context>
 <context>
+    <name>rp::PreviewPageView</name>
+    <message>
+        <source>Print preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>rp::PreviewWindow</name>
     <message>
         <source>The page as it will print. Up and Down scroll it.</source>
@@ -5582,6 +5775,10 @@ Import from ASCII File</source>
     </message>
     <message>
         <source>Paper: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelope setups</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -5882,6 +6079,10 @@ Import from ASCII File</source>
         <source>Printer:</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Letters</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::PrintReportDialog</name>
@@ -5995,6 +6196,10 @@ Import from ASCII File</source>
     </message>
     <message>
         <source>Closes this window, keeping the title.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report layouts</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -6316,6 +6521,10 @@ Import from ASCII File</source>
         <source>Closes without changing the return address.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Return address lines</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>rp::SearchPromptDialog</name>
@@ -6522,6 +6731,10 @@ Import from ASCII File</source>
     </message>
     <message>
         <source>Takes the selected envelope size.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Envelope sizes</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -6818,6 +7031,14 @@ Import from ASCII File</source>
     </message>
     <message>
         <source>Stop Editing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Records found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>State/Province ZIP ranges</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
