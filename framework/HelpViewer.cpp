@@ -1,5 +1,6 @@
 #include "framework/HelpViewer.h"
 
+#include "framework/CtrlTabLeaves.h"
 #include "framework/HelpTopic.h"
 #include "framework/Resources.h"
 
@@ -19,6 +20,7 @@ constexpr int kContentsTopic = HelpTopic::Contents;
 
 HelpViewer::HelpViewer(QWidget* owner)
     : QWidget(owner, Qt::Window), browser_(new QTextBrowser(this)) {
+    letCtrlTabLeave(browser_);  // Tab goes from link to link
     loadFrameworkResources();
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Ravenpost Help"));

@@ -1,9 +1,9 @@
 #include "letters/LetterEditor.h"
 
-#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextDocument>
 
+#include "framework/CtrlTabLeaves.h"
 #include "framework/ErrorReport.h"
 #include "letters/LetterPaste.h"
 
@@ -11,6 +11,7 @@ namespace rp {
 
 LetterEditor::LetterEditor(QWidget* parent) : QTextEdit(parent) {
     setAcceptRichText(true);
+    letCtrlTabLeave(this);
 }
 
 bool LetterEditor::canInsertFromMimeData(const QMimeData* source) const {
@@ -29,17 +30,6 @@ void LetterEditor::insertFromMimeData(const QMimeData* source) {
         setTextCursor(cursor);
         ensureCursorVisible();
     });
-}
-
-void LetterEditor::keyPressEvent(QKeyEvent* event) {
-    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
-    if (tab && (event->modifiers() & Qt::ControlModifier)) {
-        const bool back =
-            event->key() == Qt::Key_Backtab || (event->modifiers() & Qt::ShiftModifier);
-        QWidget::focusNextPrevChild(!back);  // QTextEdit's own keeps the focus
-        return;
-    }
-    QTextEdit::keyPressEvent(event);
 }
 
 }  // namespace rp

@@ -15,7 +15,6 @@ class LetterEditor : public QTextEdit {
   protected:
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 }  // namespace rp
