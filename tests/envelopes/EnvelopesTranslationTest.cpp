@@ -29,10 +29,10 @@ TEST_F(EnvelopesTranslationTest, TheEnvelopeWindowsShowOnlyTranslatedTexts) {
     auto sizes = open("RVPENVS.DBF");
     EnvelopeWindows windows(addresses.table(), *setups, *sizes, folder());
     // The designer names the setup's envelope size, which is data.
-    for (const auto& [name, window, escapeCloses] : windows.all()) {
+    for (const NamedWindow& w : windows.all()) {
         const QStringList data =
-            window == &windows.designer ? QStringList{"Envelope #10"} : QStringList{};
-        EXPECT_EQ(untranslatedTexts(*window), data) << name;
+            w.window == &windows.designer ? QStringList{"Envelope #10"} : QStringList{};
+        EXPECT_EQ(untranslatedTexts(*w.window), data) << w.name;
     }
 }
 

@@ -22,10 +22,10 @@ TEST_F(ImportTranslationTest, TheImportWindowsShowOnlyTranslatedTexts) {
     // The buttons of the match window name the address fields, which stay as they are.
     QStringList fieldNames{kNoMatchCaption};
     for (const MatchTarget& t : matchTargets()) fieldNames << QLatin1String(t.caption);
-    for (const auto& [name, window, escapeCloses] : windows.all()) {
-        QStringList left = untranslatedTexts(*window);
+    for (const NamedWindow& w : windows.all()) {
+        QStringList left = untranslatedTexts(*w.window);
         for (const QString& field : fieldNames) left.removeAll(field);
-        EXPECT_EQ(left, QStringList()) << name;
+        EXPECT_EQ(left, QStringList()) << w.name;
     }
 }
 

@@ -26,8 +26,8 @@ TEST_F(LabelsTranslationTest, TheLabelWindowsShowOnlyTranslatedTexts) {
     auto setups = open("RVPLSU.DBF");
     auto stocks = open("RVPLBLS.DBF");
     LabelWindows windows(addresses.table(), *setups, *stocks, folder());
-    for (const auto& [name, window, escapeCloses] : windows.all())
-        EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
+    for (const NamedWindow& w : windows.all())
+        EXPECT_EQ(untranslatedTexts(*w.window), QStringList()) << w.name;
     EXPECT_EQ(windows.designer.windowTitle(), "[Label Setup ]");
 }
 

@@ -26,10 +26,10 @@ TEST_F(LettersTranslationTest, TheLetterWindowsShowOnlyTranslatedTexts) {
     ASSERT_TRUE(createAddressFile(folder() + "ADDRESS.DBF", addresses));
     const auto letter = letterOf(QStringLiteral("Dear [First],"));
     LetterWindows windows(*letters, *letter, addresses.table());
-    for (const auto& [name, window, escapeCloses] : windows.all()) {
-        QStringList left = untranslatedTexts(*window);
+    for (const NamedWindow& w : windows.all()) {
+        QStringList left = untranslatedTexts(*w.window);
         left.removeAll(windows.catalog.selected());  // the printer's own name
-        EXPECT_EQ(left, QStringList()) << name;
+        EXPECT_EQ(left, QStringList()) << w.name;
     }
 }
 

@@ -16,8 +16,8 @@ class PostalTranslationTest : public PresortFixture {
 
 TEST_F(PostalTranslationTest, ThePostalWindowsShowOnlyTranslatedTexts) {
     PostalWindows windows(table.table(), folder());
-    for (const auto& [name, window, escapeCloses] : windows.all())
-        EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
+    for (const NamedWindow& w : windows.all())
+        EXPECT_EQ(untranslatedTexts(*w.window), QStringList()) << w.name;
 }
 
 TEST_F(PostalTranslationTest, TheCountsStatusLinesAreTranslated) {

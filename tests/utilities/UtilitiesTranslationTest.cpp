@@ -18,8 +18,8 @@ class UtilitiesTranslationTest : public AddressFileFixture {
 
 TEST_F(UtilitiesTranslationTest, TheUtilityWindowsShowOnlyTranslatedTexts) {
     UtilityWindows windows(table.table(), folder());
-    for (const auto& [name, window, escapeCloses] : windows.all())
-        EXPECT_EQ(untranslatedTexts(*window), QStringList()) << name;
+    for (const NamedWindow& w : windows.all())
+        EXPECT_EQ(untranslatedTexts(*w.window), QStringList()) << w.name;
 }
 
 TEST_F(UtilitiesTranslationTest, TheSearchAndReplaceMessagesAreTranslatedWhole) {
