@@ -42,9 +42,9 @@ std::uint32_t checkedLineCount(const QString& path, QChar delimiter) {
     AsciiLineReader reader(path);
     if (!reader.open()) throw BatchError(reader.errorText());
     std::uint32_t lines = 0;
-    QString line;
+    AsciiLineText line;
     for (;;) {
-        const AsciiLineReader::Read r = reader.next(&line);
+        const AsciiLineReader::Read r = reader.next(line);
         if (r == AsciiLineReader::Read::Failed) throw BatchError(reader.errorText());
         if (r == AsciiLineReader::Read::End) return lines;
         ++lines;

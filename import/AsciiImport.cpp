@@ -32,12 +32,6 @@ std::vector<std::optional<ImportTarget>> columnTargets(const ImportRecord& recor
     return targets;
 }
 
-// Whether the line holds no NUL character (see isTextLine).
-bool holdsText(const AsciiLineText& line) {
-    if (!line.ascii) return isTextLine(line.text);
-    return line.bytes.find('\0') == std::string_view::npos;
-}
-
 // Fills the new record of one line, every column with a match and a value going into its
 // target; throws xbase::Error when the engine fails.
 void fillRecord(ImportRecord& record, const AsciiLineText& line,
@@ -125,7 +119,7 @@ AsciiImportResult importAsciiFile(xbase::Table& table, const QString& path,
         if (r != Read::Line) break;
         ++result.lines;
         if (reader.lastLineCut()) ++result.cutLines;
-        if (!holdsText(line)) {
+        if (!isTextLine(line)) {
             result.outcome = Outcome::AnalysisError;
             break;
         }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "data/FieldText.h"
+#include "import/AsciiLine.h"
 
 namespace rp {
 namespace {
@@ -20,6 +21,24 @@ bool isAscii(std::string_view bytes) {
 }
 
 }  // namespace
+
+bool isTextLine(const AsciiLineText& line) {
+    if (!line.ascii) return isTextLine(line.text);
+    return line.bytes.find('\0') == std::string_view::npos;
+}
+
+bool quotesClosed(const AsciiLineText& line, QChar delimiter) {
+    // The delimiters offered are all ASCII characters, which stand for themselves in bytes.
+    if (!line.ascii || delimiter.unicode() >= 0x80)
+        return quotesClosed(
+            line.ascii
+                ? QString::fromLatin1(line.bytes.data(), static_cast<qsizetype>(line.bytes.size()))
+                : line.text,
+            delimiter);
+    return !scanAsciiValues(line.bytes.data(), line.bytes.size(),
+                            static_cast<char>(delimiter.unicode()),
+                            [](std::size_t, std::size_t) { return true; });
+}
 
 QString decodeAsciiLine(std::string_view bytes) {
     if (isAscii(bytes))

@@ -24,6 +24,10 @@ struct AsciiLineText {
     QString text;            // the decoded line otherwise
 };
 
+// isTextLine and quotesClosed (see AsciiLine.h) of a line as the import takes it.
+bool isTextLine(const AsciiLineText& line);
+bool quotesClosed(const AsciiLineText& line, QChar delimiter);
+
 class AsciiLineReader {
   public:
     enum class Read { Line, End, Failed };

@@ -37,7 +37,22 @@ void ImportRecord::put(const ImportTarget& target, QStringView value) {
     // Most values hold only letters the file has: they go over without a spelling.
     const QString text = value.toString();
     if (std::optional<std::string> bytes = toFieldBytes(text)) return putBytes(target, *bytes);
-    putBytes(target, storableBytes(storableSpelling(text, &spelled_, &replaced_)));
+    putBytes(target, spelledBytes(text));
+}
+
+const std::string& ImportRecord::spelledBytes(const QString& text) {
+    constexpr std::size_t kMostSpellings = 4096;
+    auto it = spellings_.find(text);
+    if (it == spellings_.end()) {
+        if (spellings_.size() == kMostSpellings) spellings_.clear();
+        Spelling spelling;
+        spelling.bytes =
+            storableBytes(storableSpelling(text, &spelling.spelled, &spelling.replaced));
+        it = spellings_.emplace(text, std::move(spelling)).first;
+    }
+    spelled_ += it->second.spelled;
+    replaced_ += it->second.replaced;
+    return it->second.bytes;
 }
 
 void ImportRecord::putBytes(const ImportTarget& target, std::string_view bytes) {

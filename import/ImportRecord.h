@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "framework/Messages.h"
 #include "import/ImportTags.h"
@@ -65,10 +66,22 @@ class ImportRecord {
     std::uint32_t replacedCharacters() const { return replaced_; }
 
   private:
+    // A value spelled before: its storable bytes and what spelling it counted.
+    struct Spelling {
+        std::string bytes;
+        std::uint32_t spelled = 0;
+        std::uint32_t replaced = 0;
+    };
+    // The storable bytes of a value that needs a spelling, counted as if spelled again.
+    const std::string& spelledBytes(const QString& text);
+
     xbase::Table& table_;
     std::uint32_t before_;
     int memoField_;
     std::string memo_;  // the memo lines so far, in Windows-1252
+    // Names and places recur: the spellings of the latest values that needed one (a few
+    // thousand at most), since a spelling costs far more than a look-up.
+    std::unordered_map<QString, Spelling> spellings_;
     std::uint32_t cutValues_ = 0;
     std::uint32_t spelled_ = 0;
     std::uint32_t replaced_ = 0;

@@ -126,6 +126,24 @@ TEST_F(AsciiImportTest, LettersTheFileCannotHoldAreStoredInACloseSpellingInEvery
     EXPECT_EQ(field(6, "LNAME"), "Plain");
 }
 
+TEST_F(AsciiImportTest, AValueSpelledAgainIsCountedAgain) {
+    // "Łódź" three times, the emoji memo twice, with other lines between them.
+    const std::string lodz =
+        "\xC5\x81\xC3\xB3"
+        "d\xC5\xBA";
+    const auto result = import(lodz + ",Anna\nPlain,Pat,\xF0\x9F\x98\x80 hi\n" + lodz + ",Ben\n" +
+                                   lodz + ",Cy,\xF0\x9F\x98\x80 hi\n",
+                               layoutOf({"Last", "First", "Memo"}));
+    EXPECT_EQ(result.spelledCharacters, 6u);
+    EXPECT_EQ(result.replacedCharacters, 2u);
+    for (const std::uint32_t recno : {2u, 4u, 5u})
+        EXPECT_EQ(field(recno, "LNAME"), QString::fromUtf8("Lódz")) << recno;
+    for (const std::uint32_t recno : {3u, 5u}) {
+        table->go(recno);
+        EXPECT_EQ(memoText(table.table(), "MEMO"), "? hi") << recno;
+    }
+}
+
 TEST_F(AsciiImportTest, AFailedReadTellsTheFilesOwnCause) {
     const QString folder = QString::fromStdString(dir.file("folder.txt"));
     ASSERT_TRUE(QDir().mkdir(folder));

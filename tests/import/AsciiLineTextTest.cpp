@@ -123,5 +123,31 @@ TEST(AsciiLineTextTest, ValuesOfBytesAreTheValuesOfTheText) {
     }
 }
 
+TEST(AsciiLineTextTest, TextAndQuoteChecksOfALineAsReadAreThoseOfItsText) {
+    TempDir dir;
+    const std::string bytes = std::string("plain,line\n\"open,a\n\"closed, a\",b\n") +
+                              std::string("a\0b\n", 4) + "Jos\xE9,\"x\n\"Jos\xE9\",x\nx;\"y\n";
+    const QString path = writeTextFile(dir, "checks.txt", bytes);
+    AsciiLineReader reader(path);
+    ASSERT_TRUE(reader.open());
+    AsciiLineReader decoded(path);
+    ASSERT_TRUE(decoded.open());
+    AsciiLineText line;
+    QString text;
+    int count = 0;
+    std::vector<bool> closed;
+    while (reader.next(line) == AsciiLineReader::Read::Line) {
+        ASSERT_EQ(decoded.next(&text), AsciiLineReader::Read::Line);
+        SCOPED_TRACE(text.toStdString());
+        EXPECT_EQ(isTextLine(line), isTextLine(text));
+        EXPECT_EQ(quotesClosed(line, u','), quotesClosed(text, u','));
+        EXPECT_EQ(quotesClosed(line, u';'), quotesClosed(text, u';'));
+        closed.push_back(quotesClosed(line, u','));
+        ++count;
+    }
+    EXPECT_EQ(count, 7);
+    EXPECT_EQ(closed, (std::vector<bool>{true, false, true, true, false, true, false}));
+}
+
 }  // namespace
 }  // namespace rp
