@@ -26,7 +26,7 @@ class FileMap {
     // What the system maps around a page a read brings in (its fault-around, 64 KB by
     // default), aligned to it.
     static constexpr std::uint64_t kBlock = 64 * 1024;
-    static constexpr std::uint64_t kReleaseBytes = std::uint64_t{8} << 20;
+    static constexpr std::uint64_t kReleaseBytes = std::uint64_t{512} << 10;
     FileMap() = default;
     FileMap(const FileMap&) = delete;
     FileMap& operator=(const FileMap&) = delete;
