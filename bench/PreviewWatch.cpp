@@ -30,8 +30,11 @@ PreviewFigures watchPreview(const std::function<void()>& command,
     const ResidentMemory before = residentMemory();
     figures.residentBeforeKb = before.currentKb;
     figures.allocatedPeakKb = before.anonymousKb;
+    figures.filePeakKb = before.fileKb;
     const auto sample = [&figures] {
-        figures.allocatedPeakKb = std::max(figures.allocatedPeakKb, residentMemory().anonymousKb);
+        const ResidentMemory now = residentMemory();
+        figures.allocatedPeakKb = std::max(figures.allocatedPeakKb, now.anonymousKb);
+        figures.filePeakKb = std::max(figures.filePeakKb, now.fileKb);
     };
     const auto start = std::chrono::steady_clock::now();
     const auto elapsed = [start] {
@@ -44,6 +47,9 @@ PreviewFigures watchPreview(const std::function<void()>& command,
     const auto finish = [&figures, &preview, &elapsed, &sample] {
         figures.recordedSeconds = elapsed();
         sample();
+        const ResidentMemory ended = residentMemory();
+        figures.allocatedEndKb = ended.anonymousKb;
+        figures.fileEndKb = ended.fileKb;
         figures.outcome = preview->outcome();
         const double pressed = elapsed();
         preview->lastButton()->click();

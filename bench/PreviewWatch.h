@@ -23,6 +23,9 @@ struct PreviewFigures {
     std::int64_t residentBeforeKb = 0;
     std::int64_t residentPeakKb = 0;   // the resident peak while the command ran
     std::int64_t allocatedPeakKb = 0;  // the largest allocated (anonymous) size sampled
+    std::int64_t filePeakKb = 0;       // the largest size of mapped files' pages sampled
+    std::int64_t allocatedEndKb = 0;   // allocated and mapped when the recording has ended
+    std::int64_t fileEndKb = 0;
 };
 
 // Runs command, which must open a rp::RecordingPreview modally, and returns when it returns.

@@ -16,6 +16,8 @@ ResidentMemory residentMemory() {
             m.peakKb = std::stoll(line.substr(6));
         else if (line.rfind("RssAnon:", 0) == 0)
             m.anonymousKb = std::stoll(line.substr(8));
+        else if (line.rfind("RssFile:", 0) == 0)
+            m.fileKb = std::stoll(line.substr(8));
     }
     return m;
 }

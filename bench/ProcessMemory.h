@@ -10,6 +10,8 @@ struct ResidentMemory {
     // RssAnon: what the process allocated, without the pages of files it has mapped (the
     // system can drop those and read them again).
     std::int64_t anonymousKb = 0;
+    // RssFile: the pages of mapped files (an open table and its index among them).
+    std::int64_t fileKb = 0;
 };
 
 ResidentMemory residentMemory();

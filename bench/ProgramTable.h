@@ -1,6 +1,6 @@
 #pragma once
-// The shared 1,000,000-record address table opened as the program opens address files:
-// exclusively, deleted records hidden, the standing condition as the filter.
+// The shared address table of a number of records (a million unless told) opened as the program
+// opens address files: exclusively, deleted records hidden, the standing condition as the filter.
 #include <QString>
 #include <filesystem>
 
@@ -10,9 +10,9 @@
 
 namespace bench {
 
-inline void openAsTheProgramDoes(rp::AddressTable& table) {
+inline void openAsTheProgramDoes(rp::AddressTable& table, std::uint32_t records = 1000000) {
     table.engine().settings.hideDeleted = true;
-    const std::filesystem::path path(sharedAddressTable(1000000).path);
+    const std::filesystem::path path(sharedAddressTable(records).path);
     table.open(QString::fromStdString(path.parent_path().string()),
                QString::fromStdString(path.filename().string()));
     table->setFilter(rp::kStandingCondition.toStdString());
