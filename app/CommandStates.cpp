@@ -5,6 +5,7 @@
 namespace rp {
 namespace {
 
+// The captions are marked for lupdate where they are chosen and translated here.
 QString caption(const char* text) {
     return QCoreApplication::translate("CommandStates", text);
 }
@@ -26,12 +27,18 @@ CommandStates computeCommandStates(bool open, bool editing, bool hasRecord, bool
     s.recordMenus = r && !e;
     s.filterPicture = open && filterSet;
     s.changeCommands = w && !e;
-    s.saveCaption = e ? caption("&Save") : caption("Save");
-    s.cancelCaption = e ? caption("&Cancel") : caption("Cancel");
-    s.addCaption = e ? caption("Add") : caption("&Add");
-    s.editCaption = e ? caption("Edit") : caption("&Edit");
-    s.deleteCaption = e ? caption("Delete") : caption("&Delete");
-    s.searchCaption = e ? caption("Search") : caption("Searc&h");
+    s.saveCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "&Save"))
+                      : caption(QT_TRANSLATE_NOOP("CommandStates", "Save"));
+    s.cancelCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "&Cancel"))
+                        : caption(QT_TRANSLATE_NOOP("CommandStates", "Cancel"));
+    s.addCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Add"))
+                     : caption(QT_TRANSLATE_NOOP("CommandStates", "&Add"));
+    s.editCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Edit"))
+                      : caption(QT_TRANSLATE_NOOP("CommandStates", "&Edit"));
+    s.deleteCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Delete"))
+                        : caption(QT_TRANSLATE_NOOP("CommandStates", "&Delete"));
+    s.searchCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Search"))
+                        : caption(QT_TRANSLATE_NOOP("CommandStates", "Searc&h"));
     return s;
 }
 

@@ -32,14 +32,14 @@ namespace rp {
 namespace {
 
 const char* const kContentsCaptions[] = {
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Name"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Title"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Organization"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Street"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "City + State"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Country"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Phone"),
-    QT_TRANSLATE_NOOP("EnvelopeDesignerDialog", "Zip/Postal code")};
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Name"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Title"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Organization"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Street"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "City + State"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Country"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Phone"),
+    QT_TRANSLATE_NOOP("rp::EnvelopeDesignerDialog", "Zip/Postal code")};
 enum ContentsBox { kName, kTitle, kOrganization, kStreet, kCityState, kCountry, kPhone, kZip };
 
 // The feed picture: a page with the envelope symbol face up or down, upright or turned, at

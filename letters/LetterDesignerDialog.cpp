@@ -29,7 +29,8 @@
 namespace rp {
 namespace {
 
-constexpr char kRtfFilter[] = QT_TRANSLATE_NOOP("LetterDesignerDialog", "Rich Text Files|*.rtf");
+constexpr char kRtfFilter[] =
+    QT_TRANSLATE_NOOP("rp::LetterDesignerDialog", "Rich Text Files|*.rtf");
 
 std::optional<PageLayout> runPageProperties(QWidget* parent, const PageLayout& current) {
     PagePropertiesDialog dialog(current, parent);

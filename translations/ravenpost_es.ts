@@ -718,7 +718,7 @@ en la salida estándar siguen en inglés.
     </message>
     <message>
         <source>&amp;Labels</source>
-        <translation>&amp;Etiquetas</translation>
+        <translation>E&amp;tiquetas</translation>
     </message>
     <message>
         <source>En&amp;velopes</source>
@@ -780,50 +780,54 @@ No es posible imprimir páginas de calibración</translation>
     </message>
 </context>
 <context>
-    <name>ConvertToUppercaseDialog</name>
+    <name>CommandStates</name>
     <message>
-        <source>Last</source>
-        <translation>Apellido</translation>
+        <source>&amp;Save</source>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
-        <source>First</source>
-        <translation>Nombre</translation>
+        <source>Save</source>
+        <translation>Guardar</translation>
     </message>
     <message>
-        <source>Middle</source>
-        <translation>Segundo nombre</translation>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
-        <source>Title</source>
-        <translation>Cargo</translation>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
     <message>
-        <source>Organization</source>
-        <translation>Organización</translation>
+        <source>Add</source>
+        <translation>Añadir</translation>
     </message>
     <message>
-        <source>Street</source>
-        <translation>Calle</translation>
+        <source>&amp;Add</source>
+        <translation>&amp;Añadir</translation>
     </message>
     <message>
-        <source>City</source>
-        <translation>Ciudad</translation>
+        <source>Edit</source>
+        <translation>Editar</translation>
     </message>
     <message>
-        <source>State/Province</source>
-        <translation>Estado/Provincia</translation>
+        <source>&amp;Edit</source>
+        <translation>&amp;Editar</translation>
     </message>
     <message>
-        <source>Zip/Postal Code</source>
-        <translation>Código ZIP/postal</translation>
+        <source>Delete</source>
+        <translation>Eliminar</translation>
     </message>
     <message>
-        <source>Country</source>
-        <translation>País</translation>
+        <source>&amp;Delete</source>
+        <translation>E&amp;liminar</translation>
     </message>
     <message>
-        <source>Prefix</source>
-        <translation>Tratamiento</translation>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>Searc&amp;h</source>
+        <translation>&amp;Buscar</translation>
     </message>
 </context>
 <context>
@@ -1070,41 +1074,6 @@ Do you want to overwrite it?</source>
     <message>
         <source>Please enter a description for this Envelope Setup record</source>
         <translation>Escriba una descripción para esta configuración de sobre</translation>
-    </message>
-</context>
-<context>
-    <name>EnvelopeDesignerDialog</name>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Cargo</translation>
-    </message>
-    <message>
-        <source>Organization</source>
-        <translation>Organización</translation>
-    </message>
-    <message>
-        <source>Street</source>
-        <translation>Calle</translation>
-    </message>
-    <message>
-        <source>City + State</source>
-        <translation>Ciudad + estado</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>País</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Teléfono</translation>
-    </message>
-    <message>
-        <source>Zip/Postal code</source>
-        <translation>Código ZIP/postal</translation>
     </message>
 </context>
 <context>
@@ -1707,13 +1676,6 @@ Would you like to try printing anyways?</source>
     <message>
         <source>--start-label: the setup&apos;s sheet has %1 labels, not %2</source>
         <translation>--start-label: la hoja de la configuración tiene %1 etiquetas, no %2</translation>
-    </message>
-</context>
-<context>
-    <name>LetterDesignerDialog</name>
-    <message>
-        <source>Rich Text Files|*.rtf</source>
-        <translation>Archivos de texto enriquecido|*.rtf</translation>
     </message>
 </context>
 <context>
@@ -2371,65 +2333,6 @@ También se aceptan las opciones propias de Qt, como -platform y -style.</transl
     </message>
 </context>
 <context>
-    <name>SearchReplaceDialog</name>
-    <message>
-        <source>LastName</source>
-        <translation>Apellido</translation>
-    </message>
-    <message>
-        <source>FirstName</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Middle Initial</source>
-        <translation>Inicial del 2.º nombre</translation>
-    </message>
-    <message>
-        <source>Title</source>
-        <translation>Cargo</translation>
-    </message>
-    <message>
-        <source>Organization</source>
-        <translation>Organización</translation>
-    </message>
-    <message>
-        <source>Street</source>
-        <translation>Calle</translation>
-    </message>
-    <message>
-        <source>City</source>
-        <translation>Ciudad</translation>
-    </message>
-    <message>
-        <source>State</source>
-        <translation>Estado</translation>
-    </message>
-    <message>
-        <source>Zip</source>
-        <translation>ZIP</translation>
-    </message>
-    <message>
-        <source>Country</source>
-        <translation>País</translation>
-    </message>
-    <message>
-        <source>Phone</source>
-        <translation>Teléfono</translation>
-    </message>
-    <message>
-        <source>Email</source>
-        <translation>Correo electrónico</translation>
-    </message>
-    <message>
-        <source>Fax</source>
-        <translation>Fax</translation>
-    </message>
-    <message>
-        <source>Codes</source>
-        <translation>Códigos</translation>
-    </message>
-</context>
-<context>
     <name>SelectLabelStockDialog</name>
     <message>
         <source>Label</source>
@@ -3065,6 +2968,50 @@ También se aceptan las opciones propias de Qt, como -platform y -style.</transl
     <message>
         <source>Cancel case conversion?</source>
         <translation>¿Cancelar la conversión a mayúsculas?</translation>
+    </message>
+    <message>
+        <source>Last</source>
+        <translation>Apellido</translation>
+    </message>
+    <message>
+        <source>First</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Middle</source>
+        <translation>Segundo nombre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Organization</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State/Province</source>
+        <translation>Estado/Provincia</translation>
+    </message>
+    <message>
+        <source>Zip/Postal Code</source>
+        <translation>Código ZIP/postal</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Prefix</source>
+        <translation>Tratamiento</translation>
     </message>
 </context>
 <context>
@@ -3813,6 +3760,38 @@ También se aceptan las opciones propias de Qt, como -platform y -style.</transl
     <message>
         <source>Envelope</source>
         <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Organization</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>City + State</source>
+        <translation>Ciudad + estado</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Zip/Postal code</source>
+        <translation>Código ZIP/postal</translation>
     </message>
 </context>
 <context>
@@ -4883,6 +4862,10 @@ Empiece con &gt; para fechas posteriores, &gt;= para esta fecha o posteriores, &
         <source>Letter text</source>
         <translation>Texto de la carta</translation>
     </message>
+    <message>
+        <source>Rich Text Files|*.rtf</source>
+        <translation>Archivos de texto enriquecido|*.rtf</translation>
+    </message>
 </context>
 <context>
     <name>rp::LetterPreviewDialog</name>
@@ -5086,7 +5069,7 @@ Empiece con &gt; para fechas posteriores, &gt;= para esta fecha o posteriores, &
     </message>
     <message>
         <source>&amp;File</source>
-        <translation>&amp;Archivo</translation>
+        <translation>A&amp;rchivo</translation>
     </message>
     <message>
         <source>&amp;Open</source>
@@ -6832,6 +6815,62 @@ Importar de archivo ASCII</translation>
     <message>
         <source>Replacement done</source>
         <translation>Reemplazo terminado</translation>
+    </message>
+    <message>
+        <source>LastName</source>
+        <translation>Apellido</translation>
+    </message>
+    <message>
+        <source>FirstName</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Middle Initial</source>
+        <translation>Inicial del 2.º nombre</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Cargo</translation>
+    </message>
+    <message>
+        <source>Organization</source>
+        <translation>Organización</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Calle</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>Zip</source>
+        <translation>ZIP</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Teléfono</translation>
+    </message>
+    <message>
+        <source>Email</source>
+        <translation>Correo electrónico</translation>
+    </message>
+    <message>
+        <source>Fax</source>
+        <translation>Fax</translation>
+    </message>
+    <message>
+        <source>Codes</source>
+        <translation>Códigos</translation>
     </message>
 </context>
 <context>

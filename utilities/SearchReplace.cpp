@@ -10,20 +10,20 @@ namespace rp {
 
 const std::vector<ReplaceableField>& replaceableFields() {
     static const std::vector<ReplaceableField> fields{
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "LastName"), "LNAME"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "FirstName"), "FNAME"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Middle Initial"), "MIDDLE"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Title"), "TITLE"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Organization"), "ORG"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Street"), "STREET"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "City"), "CITY"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "State"), "STATE"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Zip"), "ZIP"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Country"), "COUNTRY"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Phone"), "PHONE"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Email"), "EMAIL"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Fax"), "FAX"},
-        {QT_TRANSLATE_NOOP("SearchReplaceDialog", "Codes"), "NOTES"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "LastName"), "LNAME"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "FirstName"), "FNAME"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Middle Initial"), "MIDDLE"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Title"), "TITLE"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Organization"), "ORG"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Street"), "STREET"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "City"), "CITY"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "State"), "STATE"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Zip"), "ZIP"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Country"), "COUNTRY"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Phone"), "PHONE"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Email"), "EMAIL"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Fax"), "FAX"},
+        {QT_TRANSLATE_NOOP("rp::SearchReplaceDialog", "Codes"), "NOTES"},
     };
     return fields;
 }
@@ -70,7 +70,7 @@ QString replaceDescription(const SearchReplaceRequest& request) {
                               "SearchReplace", "and replace only the matching text with \"%1\""))
                      .arg(fromFieldBytes(request.replacement));
     return QCoreApplication::translate("SearchReplace", "Find records where field %1\r%2\r%3")
-        .arg(QCoreApplication::translate("SearchReplaceDialog", request.field.displayName),
+        .arg(QCoreApplication::translate("rp::SearchReplaceDialog", request.field.displayName),
              condition, action);
 }
 

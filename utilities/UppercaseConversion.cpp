@@ -10,17 +10,17 @@ namespace rp {
 
 const std::array<UppercaseField, 11>& uppercaseFields() {
     static const std::array<UppercaseField, 11> fields{{
-        {"LNAME", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Last")},
-        {"FNAME", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "First")},
-        {"MIDDLE", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Middle")},
-        {"TITLE", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Title")},
-        {"ORG", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Organization")},
-        {"STREET", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Street")},
-        {"CITY", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "City")},
-        {"STATE", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "State/Province")},
-        {"ZIP", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Zip/Postal Code")},
-        {"COUNTRY", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Country")},
-        {"PREFIX", QT_TRANSLATE_NOOP("ConvertToUppercaseDialog", "Prefix")},
+        {"LNAME", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Last")},
+        {"FNAME", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "First")},
+        {"MIDDLE", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Middle")},
+        {"TITLE", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Title")},
+        {"ORG", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Organization")},
+        {"STREET", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Street")},
+        {"CITY", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "City")},
+        {"STATE", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "State/Province")},
+        {"ZIP", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Zip/Postal Code")},
+        {"COUNTRY", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Country")},
+        {"PREFIX", QT_TRANSLATE_NOOP("rp::ConvertToUppercaseDialog", "Prefix")},
     }};
     return fields;
 }

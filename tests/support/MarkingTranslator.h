@@ -1,6 +1,9 @@
 #pragma once
-// A translation that puts every text it is asked for in brackets, installed for the lifetime
-// of the object: a text shown without brackets did not go through tr() or translate().
+// A translation that puts in brackets every text the build's extraction (lupdate) found under
+// the context it is asked for, installed for the lifetime of the object: a text shown without
+// brackets did not go through tr() or translate(), or lupdate cannot see it there (a text
+// passed in a variable without QT_TRANSLATE_NOOP, a context that differs at run time), so that
+// no translation would ever reach it.
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -14,15 +17,24 @@ namespace rp {
 
 class MarkingTranslator : public QTranslator {
   public:
-    MarkingTranslator() { QCoreApplication::installTranslator(this); }
+    MarkingTranslator() {
+        if (!extracted_.load(QStringLiteral(RAVENPOST_PSEUDO_QM)))
+            qFatal("cannot read the pseudo-translation %s", RAVENPOST_PSEUDO_QM);
+        QCoreApplication::installTranslator(this);
+    }
     ~MarkingTranslator() override { QCoreApplication::removeTranslator(this); }
     MarkingTranslator(const MarkingTranslator&) = delete;
     MarkingTranslator& operator=(const MarkingTranslator&) = delete;
 
     bool isEmpty() const override { return false; }
-    QString translate(const char*, const char* sourceText, const char*, int) const override {
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        if (extracted_.translate(context, sourceText, disambiguation, n).isEmpty()) return {};
         return QLatin1Char('[') + QString::fromUtf8(sourceText) + QLatin1Char(']');
     }
+
+  private:
+    QTranslator extracted_;  // the build's pseudo-translation: every text lupdate extracted
 };
 
 // Whether a text a user reads came through the translation: it is marked, or it holds no

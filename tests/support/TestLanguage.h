@@ -1,8 +1,9 @@
 #pragma once
 // The languages a window check runs in: English as written, the marking translation, and the
 // languages named in RAVENPOST_TEST_LANGUAGES ("es,de"), read from the ravenpost_<code>.qm
-// files in RAVENPOST_QM_DIR.
+// files in RAVENPOST_QM_DIR; without those, every translation the build made.
 #include <QCoreApplication>
+#include <QDir>
 #include <QLocale>
 #include <QTranslator>
 #include <memory>
@@ -13,11 +14,22 @@
 
 namespace rp {
 
+inline QString testTranslationFolder() {
+    const QString folder = qEnvironmentVariable("RAVENPOST_QM_DIR");
+    return folder.isEmpty() ? QStringLiteral(RAVENPOST_BUILT_QM_DIR) : folder;
+}
+
 inline std::vector<std::string> testLanguages() {
     std::vector<std::string> codes{"en", "marking"};
-    for (const QString& code : qEnvironmentVariable("RAVENPOST_TEST_LANGUAGES")
-                                   .split(QLatin1Char(','), Qt::SkipEmptyParts))
-        codes.push_back(code.trimmed().toStdString());
+    QStringList named = qEnvironmentVariable("RAVENPOST_TEST_LANGUAGES")
+                            .split(QLatin1Char(','), Qt::SkipEmptyParts);
+    if (!qEnvironmentVariableIsSet("RAVENPOST_TEST_LANGUAGES")) {
+        const QStringList files = QDir(testTranslationFolder())
+                                      .entryList({QStringLiteral("ravenpost_*.qm")}, QDir::Files);
+        for (const QString& file : files)
+            named << file.mid(10, file.size() - 13);  // ravenpost_<code>.qm
+    }
+    for (const QString& code : named) codes.push_back(code.trimmed().toStdString());
     return codes;
 }
 
@@ -33,7 +45,7 @@ class TestLanguageScope {
         }
         auto file = std::make_unique<QTranslator>();
         if (!file->load(QLocale(QString::fromStdString(code)), QStringLiteral("ravenpost"),
-                        QStringLiteral("_"), qEnvironmentVariable("RAVENPOST_QM_DIR"))) {
+                        QStringLiteral("_"), testTranslationFolder())) {
             loaded_ = false;
             return;
         }
