@@ -1,22 +1,27 @@
 #pragma once
 // A table file's header bytes as tests see and change them: the file without its date of last
-// update (its three bytes), which a write of the same day may still change, for comparing two
-// copies; and the "incomplete transaction" byte that a program stopped in the middle of its
-// changes leaves set.
+// update (its three bytes), which a write of the same day may still change, and without the
+// change counter that shared opens raise with every post, for comparing two copies; and the
+// "incomplete transaction" byte that a program stopped in the middle of its changes leaves set.
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <utility>
 
 #include "xbase/DbfLayout.h"
 
 namespace rp {
 
-inline QByteArray tableBytesWithoutDate(const QString& file) {
+inline QByteArray tableBytesWithoutDateAndCounter(const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly)) return {};
     QByteArray bytes = f.readAll();
-    constexpr qsizetype at = xbase::dbf::kDateOffset, size = xbase::dbf::kDateSize;
-    if (bytes.size() >= at + size) bytes.replace(at, size, QByteArray(size, '\0'));
+    for (const auto& [at, size] :
+         {std::pair{xbase::dbf::kDateOffset, xbase::dbf::kDateSize},
+          std::pair{xbase::dbf::kChangeCountOffset, xbase::dbf::kChangeCountSize}}) {
+        const auto from = static_cast<qsizetype>(at), count = static_cast<qsizetype>(size);
+        if (bytes.size() >= from + count) bytes.replace(from, count, QByteArray(count, '\0'));
+    }
     return bytes;
 }
 
