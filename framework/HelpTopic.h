@@ -39,6 +39,7 @@ struct HelpTopic {
         SelectEnvelopeSize = 1041,
         SelectLabelStock = 1042,
         VcardImport = 1043,
+        LanguagesAndShortcuts = 1044,
         SearchReplace = 4570,
         CountZipCodes = 4571,
         PreviewZipCount = 4572,

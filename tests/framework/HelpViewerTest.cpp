@@ -85,4 +85,19 @@ TEST(HelpViewer, ContentsLinksLeadToTheirPagesAndBackReturns) {
     EXPECT_FALSE(back->isEnabled());
 }
 
+TEST(HelpViewer, LanguagesAndShortcutsPageIsReachedFromTheContents) {
+    HelpViewer viewer;
+    viewer.showTopic(rp::HelpTopic::Contents);
+    auto* browser = viewer.findChild<QTextBrowser*>();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(linksOf(*browser->document()).contains(QStringLiteral("1044.html")));
+
+    viewer.showTopic(rp::HelpTopic::LanguagesAndShortcuts);
+    EXPECT_EQ(viewer.pageTitle(), QStringLiteral("Languages and keyboard shortcuts"));
+    const QString text = viewer.pageText();
+    for (const char* words : {"ravenpost --language es", "LC_MESSAGES", "Ctrl+3", "Alt+N",
+                              "Ctrl+Shift+Tab", "Home"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+}
+
 }  // namespace
