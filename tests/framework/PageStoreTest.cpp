@@ -84,13 +84,13 @@ TEST(PageStoreTest, PagesPastTheMemoryBudgetAreReadBackFromTheirFile) {
 
 TEST(PageStoreTest, AStoreKeepsAtMost24MbOfPagesInMemoryUnlessToldOtherwise) {
     PageStore store;
-    std::uint32_t seed = 1;
+    std::uint32_t state = 1;
     // Letters that do not repeat, so that the pages compress little.
-    const auto scrambled = [&seed] {
+    const auto scrambled = [&state] {
         QString text;
         for (int i = 0; i < 1000; ++i) {
-            seed = seed * 1103515245u + 12345u;
-            text += QChar(u'a' + (seed >> 16) % 26);
+            state = state * 1103515245u + 12345u;
+            text += QChar(u'a' + (state >> 16) % 26);
         }
         return text;
     };
