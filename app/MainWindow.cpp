@@ -37,6 +37,7 @@ namespace {
 
 constexpr HelpTopic::Number kHelpTopics[3] = {HelpTopic::RecordPage, HelpTopic::Browse,
                                               HelpTopic::Filter};
+constexpr QColor kPageButtonColour(0xff, 0xff, 0xff);
 
 }  // namespace
 
@@ -51,6 +52,7 @@ MainWindow::MainWindow(xbase::Engine& engine, const QString& dataFolder, QWidget
     setServices({});
     printerCatalog_.setPdfFolderMemory(pdfFolderSetting(iniPath()));
     setWindowTitle(QStringLiteral("Ravenpost"));  // the program's name
+    keepTextReadableOnBackground(*this);
     buildMenus();
     setCentralWidget(buildPages());
     typingMode_ = new QLabel;
@@ -244,6 +246,7 @@ void MainWindow::showPage(int page) {
     pages_->setCurrentIndex(page);
     for (int i = 0; i < 3; ++i) {
         QPalette p = pageButtons_[i]->palette();
+        p.setColor(QPalette::Button, kPageButtonColour);  // light under any palette, for its ink
         p.setColor(QPalette::ButtonText,
                    i == page ? QColor(0x00, 0x80, 0x80) : QColor(0x80, 0x00, 0x80));
         pageButtons_[i]->setPalette(p);

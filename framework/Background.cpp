@@ -3,10 +3,19 @@
 #include "framework/Resources.h"
 
 #include <QPainter>
+#include <QPalette>
 #include <QPixmap>
 #include <QRect>
+#include <QWidget>
 
 namespace rp {
+namespace {
+
+constexpr QColor kPictureColour(0xe7, 0xe7, 0xe7);  // the picture's average grey
+constexpr QColor kTextColour(0x00, 0x00, 0x00);
+constexpr QColor kDisabledTextColour(0x78, 0x78, 0x78);
+
+}  // namespace
 
 QPixmap backgroundTile() {
     loadFrameworkResources();
@@ -24,6 +33,15 @@ void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty) {
             if (target.intersects(dirty)) painter.drawPixmap(target.topLeft(), tile);
         }
     }
+}
+
+void keepTextReadableOnBackground(QWidget& window) {
+    QPalette palette = window.palette();
+    palette.setColor(QPalette::Window, kPictureColour);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, kTextColour);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledTextColour);
+    window.setPalette(palette);
 }
 
 }  // namespace rp

@@ -3,6 +3,7 @@
 class QPainter;
 class QPixmap;
 class QRect;
+class QWidget;
 
 namespace rp {
 
@@ -12,5 +13,11 @@ QPixmap backgroundTile();
 // Paints the background picture repeatedly over area, row by row from its top-left corner;
 // only the tiles meeting dirty are drawn.
 void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty);
+
+// For a window that paints the background picture: the picture stays light whatever the
+// desktop's palette, so the text drawn straight on it, and the children that fill their own
+// background, take the light colours that go with it. Buttons, boxes and lists keep the
+// desktop's colours.
+void keepTextReadableOnBackground(QWidget& window);
 
 }  // namespace rp

@@ -18,6 +18,7 @@ namespace rp {
 Dialog::Dialog(QWidget* parent, HelpTopic::Number helpTopic)
     : QDialog(parent), helpTopic_(helpTopic) {
     setWindowFlag(Qt::WindowContextHelpButtonHint, true);
+    keepTextReadableOnBackground(*this);
 }
 
 QPushButton* Dialog::makeHelpButton(const QString& caption) {
