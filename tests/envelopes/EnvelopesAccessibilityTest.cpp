@@ -1,5 +1,5 @@
-// What a screen reader finds in the envelope windows: every control it can reach has a name,
-// and the design view reads out each item with its place on the envelope in inches.
+// What a screen reader finds in the envelope designer: the design view reads out each item with
+// its place on the envelope in inches.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -7,29 +7,16 @@
 #include <QTest>
 
 #include "EnvelopeFixture.h"
-#include "EnvelopeWindows.h"
 #include "data/AddressFile.h"
 #include "data/AddressTable.h"
 #include "envelopes/EnvelopeDesignView.h"
 #include "envelopes/EnvelopeDesignerDialog.h"
 #include "envelopes/EnvelopeSetup.h"
-#include "support/AccessibleTree.h"
 
 namespace rp {
 namespace {
 
 using EnvelopesAccessibilityTest = EnvelopeFixture;
-
-TEST_F(EnvelopesAccessibilityTest, EveryControlOfTheEnvelopeWindowsHasAName) {
-    AddressTable addresses{engine};
-    ASSERT_TRUE(createAddressFile(folder() + "ADDRESS.DBF", addresses));
-    auto setups = open("RVPESU.DBF");
-    auto sizes = open("RVPENVS.DBF");
-    EnvelopeWindows windows(addresses.table(), *setups, *sizes, folder());
-    for (const NamedWindow& window : windows.all())
-        EXPECT_EQ(unnamedFocusableElements(*window.window), std::vector<std::string>())
-            << window.name;
-}
 
 TEST_F(EnvelopesAccessibilityTest, TheDesignViewReadsEachItemWithItsPlaceInInches) {
     AddressTable addresses{engine};

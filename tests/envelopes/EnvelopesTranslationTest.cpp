@@ -6,8 +6,6 @@
 
 #include "EnvelopeFixture.h"
 #include "EnvelopeWindows.h"
-#include "data/AddressFile.h"
-#include "data/AddressTable.h"
 #include "envelopes/EnvelopeRun.h"
 #include "envelopes/EnvelopeSetup.h"
 #include "envelopes/EnvelopeSizeForm.h"
@@ -23,15 +21,11 @@ class EnvelopesTranslationTest : public EnvelopeFixture {
 };
 
 TEST_F(EnvelopesTranslationTest, TheEnvelopeWindowsShowOnlyTranslatedTexts) {
-    AddressTable addresses{engine};
-    ASSERT_TRUE(createAddressFile(folder() + "ADDRESS.DBF", addresses));
-    auto setups = open("RVPESU.DBF");
-    auto sizes = open("RVPENVS.DBF");
-    EnvelopeWindows windows(addresses.table(), *setups, *sizes, folder());
+    EnvelopeWindowsWithFiles made(engine, folder(), open("RVPESU.DBF"), open("RVPENVS.DBF"));
     // The designer names the setup's envelope size, which is data.
-    for (const NamedWindow& w : windows.all()) {
+    for (const NamedWindow& w : made.windows.all()) {
         const QStringList data =
-            w.window == &windows.designer ? QStringList{"Envelope #10"} : QStringList{};
+            w.window == &made.windows.designer ? QStringList{"Envelope #10"} : QStringList{};
         EXPECT_EQ(untranslatedTexts(*w.window), data) << w.name;
     }
 }

@@ -7,14 +7,11 @@
 #include <memory>
 #include <stdexcept>
 
+#include "FrameworkWindows.h"
 #include "framework/ErrorReport.h"
-#include "framework/HelpViewer.h"
 #include "framework/Messages.h"
 #include "framework/PreviewWindow.h"
 #include "framework/PrintStatusDialog.h"
-#include "framework/RecordedPages.h"
-#include "framework/ReportCanvas.h"
-#include "framework/StartScreen.h"
 #include "support/MarkingTranslator.h"
 #include "support/ScriptedMessages.h"
 
@@ -29,24 +26,16 @@ class FrameworkTranslationTest : public ::testing::Test {
 };
 
 TEST_F(FrameworkTranslationTest, ThePreviewWindowShowsOnlyTranslatedTexts) {
-    RecordedPages pages;
-    {
-        ReportCanvas canvas(pages);
-        ASSERT_TRUE(canvas.start());
-        canvas.println(QStringLiteral("x"));
-        canvas.finish();
-    }
-    PreviewWindow preview(pages);
-    EXPECT_EQ(untranslatedTexts(preview), QStringList());
-    EXPECT_EQ(preview.windowTitle(), "[Label Preview]");
+    FrameworkWindows windows;
+    EXPECT_EQ(untranslatedTexts(windows.preview), QStringList());
+    EXPECT_EQ(windows.preview.windowTitle(), "[Label Preview]");
 }
 
 TEST_F(FrameworkTranslationTest, HelpAndAboutWindowsShowOnlyTranslatedTexts) {
-    HelpViewer help;
-    EXPECT_EQ(untranslatedTexts(help), QStringList());
-    StartScreen about(StartScreen::Kind::About);
+    FrameworkWindows windows;
+    EXPECT_EQ(untranslatedTexts(windows.help), QStringList());
     // The program's name stays as it is.
-    EXPECT_EQ(untranslatedTexts(about), QStringList({"Ravenpost"}));
+    EXPECT_EQ(untranslatedTexts(windows.about), QStringList({"Ravenpost"}));
 }
 
 TEST_F(FrameworkTranslationTest, CaptionsOfTheMessageBoxesAreTranslated) {

@@ -1,37 +1,17 @@
-// What a screen reader finds in the label windows: every control it can reach has a name, and
-// the designer's picture of the label is read line by line.
+// What a screen reader finds in the label designer: its picture of the label is read line by
+// line.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 
 #include "LabelSideFixture.h"
-#include "LabelWindows.h"
 #include "data/AddressFile.h"
-#include "labels/FindLabelProductsDialog.h"
 #include "labels/LabelDesignerDialog.h"
-#include "labels/LabelProductCatalog.h"
-#include "support/AccessibleTree.h"
 
 namespace rp {
 namespace {
 
 using LabelsAccessibilityTest = LabelSideTest;
-
-TEST_F(LabelsAccessibilityTest, EveryControlOfTheLabelWindowsHasAName) {
-    AddressTable addresses{engine};
-    ASSERT_TRUE(createAddressFile(path("LIST.DBF"), addresses));
-    auto setups = open("RVPLSU.DBF");
-    auto stocks = open("RVPLBLS.DBF");
-    LabelWindows windows(addresses.table(), *setups, *stocks, folder());
-    const LabelProductCatalog products =
-        LabelProductCatalog::fromFolders({path("nowhere"), {path("nowhere either")}});
-    FindLabelProductsDialog find(products);
-    std::vector<NamedWindow> all = windows.all();
-    all.push_back({"Find More Products", &find});
-    for (const NamedWindow& window : all)
-        EXPECT_EQ(unnamedFocusableElements(*window.window), std::vector<std::string>())
-            << window.name;
-}
 
 TEST_F(LabelsAccessibilityTest, TheDesignersPictureIsReadLineByLine) {
     AddressTable addresses{engine};

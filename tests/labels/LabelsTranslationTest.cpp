@@ -4,7 +4,6 @@
 
 #include "LabelSideFixture.h"
 #include "LabelWindows.h"
-#include "data/AddressFile.h"
 #include "labels/LabelDefinition.h"
 #include "labels/LabelDesignerModel.h"
 #include "labels/LabelFiles.h"
@@ -21,14 +20,10 @@ class LabelsTranslationTest : public LabelSideTest {
 };
 
 TEST_F(LabelsTranslationTest, TheLabelWindowsShowOnlyTranslatedTexts) {
-    AddressTable addresses{engine};
-    ASSERT_TRUE(createAddressFile(path("LIST.DBF"), addresses));
-    auto setups = open("RVPLSU.DBF");
-    auto stocks = open("RVPLBLS.DBF");
-    LabelWindows windows(addresses.table(), *setups, *stocks, folder());
-    for (const NamedWindow& w : windows.all())
+    LabelWindowsWithFiles made(engine, folder(), open("RVPLSU.DBF"), open("RVPLBLS.DBF"));
+    for (const NamedWindow& w : made.windows.all())
         EXPECT_EQ(untranslatedTexts(*w.window), QStringList()) << w.name;
-    EXPECT_EQ(windows.designer.windowTitle(), "[Label Setup ]");
+    EXPECT_EQ(made.windows.designer.windowTitle(), "[Label Setup ]");
 }
 
 TEST_F(LabelsTranslationTest, MessagesAreTranslatedWithTheValuesInPlace) {

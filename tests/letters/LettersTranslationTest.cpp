@@ -6,8 +6,6 @@
 
 #include "LetterWindows.h"
 #include "LettersFixture.h"
-#include "data/AddressFile.h"
-#include "data/AddressTable.h"
 #include "letters/LetterPrintRun.h"
 #include "letters/PageUnits.h"
 #include "letters/RtfReader.h"
@@ -22,13 +20,10 @@ class LettersTranslationTest : public LettersFixture {
 };
 
 TEST_F(LettersTranslationTest, TheLetterWindowsShowOnlyTranslatedTexts) {
-    AddressTable addresses{engine};
-    ASSERT_TRUE(createAddressFile(folder() + "ADDRESS.DBF", addresses));
-    const auto letter = letterOf(QStringLiteral("Dear [First],"));
-    LetterWindows windows(*letters, *letter, addresses.table());
-    for (const NamedWindow& w : windows.all()) {
+    LetterWindowsWithFiles made(engine, folder(), *letters, letterOf("Dear [First],"));
+    for (const NamedWindow& w : made.windows.all()) {
         QStringList left = untranslatedTexts(*w.window);
-        left.removeAll(windows.catalog.selected());  // the printer's own name
+        left.removeAll(made.windows.catalog.selected());  // the printer's own name
         EXPECT_EQ(left, QStringList()) << w.name;
     }
 }
