@@ -2,16 +2,15 @@
 // shared table with the address file's 21 tags, all at once: afterwards the checker finds the
 // tags in agreement with the records, and every change a writer committed is there.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
+#include <exception>
 #include <fstream>
 #include <map>
 #include <sstream>
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
+#include "WriterProcesses.h"
 #include "support/TempDir.h"
 #include "xbase/DbfLayout.h"
 
@@ -128,36 +127,19 @@ TEST(AddressWriters, TagsAgreeWithTheRecordsAndEveryCommittedChangeIsThere) {
     engine.create(path, kAddressFields);
     engine.open(path, OpenMode::Exclusive)->createTags(kAddressTags);
 
-    int start[2];
-    ASSERT_EQ(::pipe(start), 0);
-    std::vector<pid_t> writers;
-    for (int w = 0; w < kAddressWriters; ++w) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::close(start[1]);
-            char c;
-            (void)!::read(start[0], &c, 1);
-            ::alarm(60);  // a writer that waits for ever fails the test
-            std::map<std::string, Committed> done;
-            int status = 0;
-            try {
-                writeAddresses(path, w, done);
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "address writer %d: %s\n", w, e.what());
-                status = 1;
-            }
-            report(dir.file("writer" + std::to_string(w) + ".txt"), done);
-            ::_exit(status);
+    runWritersTogether(kAddressWriters, 60, "address writer", [&](int w) {
+        // What a writer committed before it failed is reported too, for the checks below.
+        std::map<std::string, Committed> done;
+        std::exception_ptr failed;
+        try {
+            writeAddresses(path, w, done);
+        } catch (...) {
+            failed = std::current_exception();
         }
-        writers.push_back(pid);
-    }
-    ::close(start[0]);
-    ::close(start[1]);  // the writers start together
-    for (pid_t pid : writers) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    }
+        report(dir.file("writer" + std::to_string(w) + ".txt"), done);
+        if (failed) std::rethrow_exception(failed);
+    });
+    ASSERT_FALSE(HasFatalFailure());
 
     EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0);
     EXPECT_EQ(runProcess(XBASE_TOOL_PATH, {"check", path}, dir.path()).out,

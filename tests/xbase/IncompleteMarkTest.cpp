@@ -2,11 +2,8 @@
 // what an open does with a table left marked.
 #include <gtest/gtest.h>
 
+#include "NamesTableFixture.h"
 #include "OtherProcess.h"
-#include "ProcessRun.h"
-#include "TableTestSupport.h"
-#include "support/TempDir.h"
-#include "xbase/DbfLayout.h"
 #include "xbase/Error.h"
 #include "xbase/FilePaths.h"
 #include "xbase/internal/CdxFile.h"
@@ -15,13 +12,10 @@ using namespace xbase;
 
 namespace {
 
-class IncompleteMark : public ::testing::Test {
+class IncompleteMark : public NamesTableFixture {
   protected:
     void SetUp() override {
-        engine.create(path, peopleFields());
-        auto t = engine.open(path, OpenMode::Exclusive);
-        appendNames(*t, {"smith", "Brown", "adams", "Cole", "brown"});
-        t->createTag("NAME", "UPPER(NAME)");
+        auto t = makeNames({"smith", "Brown", "adams", "Cole", "brown"});
         t->createTag("AGE", "AGE", "AGE > 2");
         t->createTag("OK", "OK", {}, true);
         t->close();
@@ -34,7 +28,6 @@ class IncompleteMark : public ::testing::Test {
         engine.open(path, OpenMode::Exclusive)->reindex();
     }
 
-    char mark() const { return readBytes(path)[dbf::kIncompleteOffset]; }
     void setMark() {
         std::string bytes = readBytes(path);
         bytes[dbf::kIncompleteOffset] = 1;
@@ -52,12 +45,6 @@ class IncompleteMark : public ::testing::Test {
         writeBytes(cdxPath, before);
         setMark();
     }
-    std::string check() { return runProcess(XBASE_TOOL_PATH, {"check", path}, dir.path()).out; }
-
-    TempDir dir;
-    std::string path = dir.file("P.DBF");
-    std::string cdxPath = dir.file("P.CDX");
-    Engine engine;
 };
 
 struct ModeCase {

@@ -1,14 +1,12 @@
 // Several processes appending, changing, deleting and recalling records of one shared table at
 // once: the tags agree with the records afterwards and no committed change is missing.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <map>
 
 #include "ProcessRun.h"
 #include "TableTestSupport.h"
+#include "WriterProcesses.h"
 #include "support/TempDir.h"
 #include "xbase/DbfLayout.h"
 
@@ -67,34 +65,8 @@ TEST(ManyWriters, TagsAgreeWithTheRecordsAndNoCommittedChangeIsLost) {
         t->createTag("YOUNG", "NAME", "AGE < 30");
         t->createTag("DEL", "DELETED()");
     }
-    // The writers wait for one another to be ready, then start together.
-    int start[2];
-    ASSERT_EQ(::pipe(start), 0);
-    std::vector<pid_t> writers;
-    for (int w = 0; w < kWriters; ++w) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::close(start[1]);
-            char c;
-            (void)!::read(start[0], &c, 1);
-            ::alarm(120);  // a writer that waits for ever fails the test
-            try {
-                write(path, w);
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "writer %d: %s\n", w, e.what());
-                ::_exit(1);
-            }
-            ::_exit(0);
-        }
-        writers.push_back(pid);
-    }
-    ::close(start[0]);
-    ::close(start[1]);
-    for (pid_t pid : writers) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    }
+    runWritersTogether(kWriters, 120, "writer", [&](int w) { write(path, w); });
+    ASSERT_FALSE(HasFatalFailure());
     // The last writer to finish cleared the mark, however close together they finished.
     EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0);
     EXPECT_EQ(runProcess(XBASE_TOOL_PATH, {"check", path}, dir.path()).out,

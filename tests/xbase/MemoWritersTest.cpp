@@ -1,13 +1,11 @@
 // Several processes writing memos into one shared table at once: each takes blocks of its own,
 // so every memo reads back as it was written.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include <cstdio>
 #include <map>
 
 #include "TableTestSupport.h"
+#include "WriterProcesses.h"
 #include "support/TempDir.h"
 #include "xbase/internal/FptFile.h"
 
@@ -63,33 +61,8 @@ TEST(MemoWriters, ProcessesWritingMemosAtOnceNeverShareABlock) {
     const std::string path = dir.file("MEMOS.DBF");
     Engine engine;
     engine.create(path, peopleFields());
-    int start[2];
-    ASSERT_EQ(::pipe(start), 0);
-    std::vector<pid_t> writers;
-    for (int w = 0; w < kMemoWriters; ++w) {
-        const pid_t pid = ::fork();
-        if (pid == 0) {
-            ::close(start[1]);
-            char c;
-            (void)!::read(start[0], &c, 1);
-            ::alarm(60);  // a writer that waits for ever fails the test
-            try {
-                writeMemos(path, w);
-            } catch (const std::exception& e) {
-                std::fprintf(stderr, "memo writer %d: %s\n", w, e.what());
-                ::_exit(1);
-            }
-            ::_exit(0);
-        }
-        writers.push_back(pid);
-    }
-    ::close(start[0]);
-    ::close(start[1]);  // the writers start together
-    for (pid_t pid : writers) {
-        int status = 0;
-        ASSERT_EQ(::waitpid(pid, &status, 0), pid);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
-    }
+    runWritersTogether(kMemoWriters, 60, "memo writer", [&](int w) { writeMemos(path, w); });
+    ASSERT_FALSE(HasFatalFailure());
     auto t = engine.open(path, OpenMode::ReadOnly);
     std::map<std::string, std::string> memos;
     for (t->goTop(); !t->eof(); t->skip()) memos[t->text("NAME")] = t->memo("NOTE");

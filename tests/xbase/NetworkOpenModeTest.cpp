@@ -8,9 +8,8 @@
 #include <unistd.h>
 
 #include "FamilyLocks.h"
+#include "NamesTableFixture.h"
 #include "OtherProcess.h"
-#include "TableTestSupport.h"
-#include "support/TempDir.h"
 #include "xbase/Error.h"
 #include "xbase/FilePaths.h"
 #include "xbase/internal/LockScheme.h"
@@ -67,14 +66,10 @@ struct SchemeCase {
     const char* name;
 };
 
-class NetworkOpenMode : public ::testing::TestWithParam<SchemeCase> {
+class NetworkOpenMode : public NamesTableFixture, public ::testing::WithParamInterface<SchemeCase> {
   protected:
     void SetUp() override {
-        engine.create(path, peopleFields());
-        auto t = engine.open(path, OpenMode::Exclusive);
-        appendNames(*t, {"Adams", "Brown", "Cole", "Dunn", "Evans"});
-        t->createTag("NAME", "UPPER(NAME)");
-        t->close();
+        makeNames({"Adams", "Brown", "Cole", "Dunn", "Evans"})->close();
         NetworkFileSystems::treatAllAsNetwork(GetParam().network);
     }
     void TearDown() override { NetworkFileSystems::treatAllAsNetwork(false); }
@@ -93,11 +88,6 @@ class NetworkOpenMode : public ::testing::TestWithParam<SchemeCase> {
         }
         return "";
     }
-
-    TempDir dir;
-    std::string path = dir.file("P.DBF");
-    std::string cdx = dir.file("P.CDX");
-    Engine engine;
 };
 
 const SchemeCase kSchemes[] = {{true, "Network"}, {false, "Local"}};
@@ -108,14 +98,14 @@ INSTANTIATE_TEST_SUITE_P(Schemes, NetworkOpenMode, ::testing::ValuesIn(kSchemes)
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_P(NetworkOpenMode, ASharedOpenLeavesTheFamilysRecordAppendAndIndexLocksFree) {
-    ASSERT_TRUE(fileExists(cdx));
+    ASSERT_TRUE(fileExists(cdxPath));
     auto t = engine.open(path, OpenMode::Shared);
     EXPECT_TRUE(OtherProcess(familyLock(path, kCdxHeaderByte - 1)).opened()) << "record 1";
     EXPECT_TRUE(OtherProcess(familyLock(path, kCdxHeaderByte - 5)).opened()) << "record 5";
     EXPECT_TRUE(OtherProcess(familyLock(path, kCdxHeaderByte)).opened()) << "append";
     EXPECT_TRUE(OtherProcess(familyLock(path, kCdxFileLockStart, kCdxFileLockLength)).opened())
         << "file lock";
-    EXPECT_TRUE(OtherProcess(familyLock(cdx, kCdxHeaderByte)).opened()) << "index";
+    EXPECT_TRUE(OtherProcess(familyLock(cdxPath, kCdxHeaderByte)).opened()) << "index";
 }
 
 TEST_P(NetworkOpenMode, OpenModesKeepEachOtherOutAcrossProcessesAndSchemes) {

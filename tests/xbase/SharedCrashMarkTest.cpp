@@ -6,28 +6,20 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include "NamesTableFixture.h"
 #include "OtherProcess.h"
-#include "ProcessRun.h"
-#include "TableTestSupport.h"
-#include "support/TempDir.h"
-#include "xbase/DbfLayout.h"
 
 using namespace xbase;
 
 namespace {
 
-class SharedCrashMark : public ::testing::Test {
+class SharedCrashMark : public NamesTableFixture {
   protected:
     void SetUp() override {
-        engine.create(path, peopleFields());
-        auto t = engine.open(path, OpenMode::Exclusive);
-        appendNames(*t, {"smith", "Brown", "adams", "Cole", "brown"});
-        t->createTag("NAME", "UPPER(NAME)");
+        auto t = makeNames({"smith", "Brown", "adams", "Cole", "brown"});
         headerLength = t->headerLength();
         recordLength = t->recordLength();
     }
-    char mark() const { return readBytes(path)[dbf::kIncompleteOffset]; }
-    std::string check() { return runProcess(XBASE_TOOL_PATH, {"check", path}, dir.path()).out; }
 
     // A writer in another process that has begun a run of changes (record 1 posted) and then
     // writes record 2's name straight into the file, as a writer does before it changes the keys:
@@ -50,9 +42,6 @@ class SharedCrashMark : public ::testing::Test {
         };
     }
 
-    TempDir dir;
-    std::string path = dir.file("P.DBF");
-    Engine engine;
     std::uint16_t headerLength = 0;
     std::uint16_t recordLength = 0;
 };
