@@ -19,25 +19,6 @@ using namespace xbase;
 
 namespace {
 
-// The body of an OtherProcess that takes a traditional fcntl read lock on the bytes (length 0:
-// to the end of every file) and holds it, as an NFS client turns another program's shared
-// flock into one over the whole file.
-std::function<void(const std::function<void()>&)> readLock(const std::string& path,
-                                                           std::uint64_t start,
-                                                           std::uint64_t length) {
-    return [=](const std::function<void()>& holdOn) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        if (fd < 0) return;
-        struct flock fl {};
-        fl.l_type = F_RDLCK;
-        fl.l_whence = SEEK_SET;
-        fl.l_start = static_cast<off_t>(start);
-        fl.l_len = static_cast<off_t>(length);
-        if (::fcntl(fd, F_SETLK, &fl) == 0) holdOn();
-        ::close(fd);
-    };
-}
-
 // The body of an OtherProcess that takes a flock of the whole file.
 std::function<void(const std::function<void()>&)> wholeFlock(const std::string& path,
                                                              int operation) {
@@ -135,12 +116,12 @@ TEST_P(NetworkOpenMode, TheOpenModeIsAByteOthersSeeWithFcntl) {
     const std::uint64_t byte = LockScheme::openMode().start;
     {
         auto t = engine.open(path, OpenMode::Shared);
-        EXPECT_TRUE(OtherProcess(readLock(path, byte, 1)).opened());
+        EXPECT_TRUE(OtherProcess(heldLock(path, F_RDLCK, byte, 1)).opened());
         EXPECT_FALSE(OtherProcess(familyLock(path, byte)).opened());
     }
     {
         auto t = engine.open(path, OpenMode::Exclusive);
-        EXPECT_FALSE(OtherProcess(readLock(path, byte, 1)).opened());
+        EXPECT_FALSE(OtherProcess(heldLock(path, F_RDLCK, byte, 1)).opened());
     }
     EXPECT_TRUE(OtherProcess(familyLock(path, byte)).opened());
 }
@@ -154,7 +135,7 @@ TEST_P(NetworkOpenMode, WholeFileLocksOfOtherProgramsAreMet) {
                   path + " is open exclusively by another program or user");
     }
     // And of its shared flock: a read lock on every byte.
-    OtherProcess holder(readLock(path, 0, 0));
+    OtherProcess holder(heldLock(path, F_RDLCK, 0, 0));
     ASSERT_TRUE(holder.opened());
     EXPECT_EQ(openError(OpenMode::Shared), "");
     EXPECT_EQ(openError(OpenMode::Exclusive),

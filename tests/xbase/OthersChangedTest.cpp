@@ -3,6 +3,7 @@
 
 #include <fstream>
 #include <functional>
+#include <memory>
 
 #include "OtherProcess.h"
 #include "TableTestSupport.h"
@@ -26,6 +27,17 @@ std::string makePeople(TempDir& dir, bool indexed) {
     t->close();
     return path;
 }
+
+// A shared open of a table of three people, made in a folder of its own.
+struct SharedPeople {
+    explicit SharedPeople(bool indexed)
+        : path(makePeople(dir, indexed)), table(engine.open(path, OpenMode::Shared)) {}
+
+    TempDir dir;
+    std::string path;
+    Engine engine;
+    std::unique_ptr<Table> table;
+};
 
 // Runs change on a shared open of path in another process, to its end.
 void changeElsewhere(const std::string& path, const std::function<void(Table&)>& change) {
@@ -73,13 +85,11 @@ TEST(OthersChanged, SeesEveryKindOfChangeByAnotherProcessWithAndWithoutAnIndex) 
     for (bool indexed : {true, false}) {
         for (const OthersChangeCase& c : kOthersChanges) {
             SCOPED_TRACE(std::string(c.what) + (indexed ? " with a tag" : " without an index"));
-            TempDir dir;
-            const std::string path = makePeople(dir, indexed);
-            Engine engine;
-            auto t = engine.open(path, OpenMode::Shared);
+            SharedPeople people(indexed);
+            const auto& t = people.table;
             t->go(1);
             t->setText("NAME", "Ann");  // an edit under way stays as it is
-            changeElsewhere(path, c.change);
+            changeElsewhere(people.path, c.change);
             EXPECT_EQ(t->othersChanged(), c.changed);
             EXPECT_EQ(t->recordCount(), c.countAfter);
             EXPECT_EQ(t->recNo(), 1u);
@@ -91,12 +101,10 @@ TEST(OthersChanged, SeesEveryKindOfChangeByAnotherProcessWithAndWithoutAnIndex) 
 }
 
 TEST(OthersChanged, LeavesTheShownRecordUntilTheTableMovesThenGoReadsItAgain) {
-    TempDir dir;
-    const std::string path = makePeople(dir, false);
-    Engine engine;
-    auto t = engine.open(path, OpenMode::Shared);
+    SharedPeople people(false);
+    const auto& t = people.table;
     t->go(2);
-    changeElsewhere(path, [](Table& o) {
+    changeElsewhere(people.path, [](Table& o) {
         o.go(2);
         o.setText("NAME", "Bea");
         o.setMemo("NOTE", "moved");
@@ -110,10 +118,8 @@ TEST(OthersChanged, LeavesTheShownRecordUntilTheTableMovesThenGoReadsItAgain) {
 }
 
 TEST(OthersChanged, AnOpensOwnChangesAreNoNewsToIt) {
-    TempDir dir;
-    const std::string path = makePeople(dir, true);
-    Engine engine;
-    auto t = engine.open(path, OpenMode::Shared);
+    SharedPeople people(true);
+    const auto& t = people.table;
     t->go(1);
     t->setMemo("NOTE", "mine");
     t->commit();
@@ -122,7 +128,7 @@ TEST(OthersChanged, AnOpensOwnChangesAreNoNewsToIt) {
     t->commit();
     EXPECT_FALSE(t->othersChanged());
     // Another process's change between two of this open's own is still news.
-    changeElsewhere(path, [](Table& o) { o.go(2), o.setNumber("AGE", 7), o.commit(); });
+    changeElsewhere(people.path, [](Table& o) { o.go(2), o.setNumber("AGE", 7), o.commit(); });
     t->go(1);
     t->setNumber("AGE", 8);
     t->commit();
