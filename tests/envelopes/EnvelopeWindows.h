@@ -1,10 +1,7 @@
 #pragma once
 // Every window of the envelope layer, built over an address table and the envelope side
 // tables, for the tests that look at each of them.
-#include <memory>
 #include <vector>
-
-#include "data/AddressTable.h"
 
 #include "envelopes/EnvelopeDesignerDialog.h"
 #include "envelopes/EnvelopeSetup.h"
@@ -14,7 +11,7 @@
 #include "envelopes/SelectEnvelopeSizeDialog.h"
 #include "framework/PrinterCatalog.h"
 #include "support/KeyboardChecks.h"
-#include "support/NewAddressFile.h"
+#include "support/WindowsWithSideTables.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -44,21 +41,7 @@ struct EnvelopeWindows {
     SelectEnvelopeSizeDialog select;
 };
 
-// The envelope windows with what they are built over: a new address file ADDRESS.DBF in folder
-// and the side tables given.
-struct EnvelopeWindowsWithFiles {
-    EnvelopeWindowsWithFiles(xbase::Engine& engine, const QString& folder,
-                             std::unique_ptr<xbase::Table> setupTable,
-                             std::unique_ptr<xbase::Table> sizeTable)
-        : addresses(engine),
-          setups(std::move(setupTable)),
-          sizes(std::move(sizeTable)),
-          windows(newAddressFile(folder + "ADDRESS.DBF", addresses), *setups, *sizes, folder) {}
-
-    AddressTable addresses;
-    std::unique_ptr<xbase::Table> setups;
-    std::unique_ptr<xbase::Table> sizes;
-    EnvelopeWindows windows;
-};
+// The envelope windows over a new address file and the setups and sizes given.
+using EnvelopeWindowsWithFiles = WindowsWithSideTables<EnvelopeWindows>;
 
 }  // namespace rp

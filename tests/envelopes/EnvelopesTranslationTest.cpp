@@ -21,7 +21,8 @@ class EnvelopesTranslationTest : public EnvelopeFixture {
 };
 
 TEST_F(EnvelopesTranslationTest, TheEnvelopeWindowsShowOnlyTranslatedTexts) {
-    EnvelopeWindowsWithFiles made(engine, folder(), open("RVPESU.DBF"), open("RVPENVS.DBF"));
+    EnvelopeWindowsWithFiles made(engine, path("ADDRESS.DBF"), folder(), open("RVPESU.DBF"),
+                                  open("RVPENVS.DBF"));
     // The designer names the setup's envelope size, which is data.
     for (const NamedWindow& w : made.windows.all()) {
         const QStringList data =

@@ -12,7 +12,8 @@ namespace {
 using EnvelopesWindowChecksTest = WindowChecksTest<EnvelopeFixture>;
 
 TEST_P(EnvelopesWindowChecksTest, EveryWindowPassesTheChecks) {
-    EnvelopeWindowsWithFiles made(engine, folder(), open("RVPESU.DBF"), open("RVPENVS.DBF"));
+    EnvelopeWindowsWithFiles made(engine, path("ADDRESS.DBF"), folder(), open("RVPESU.DBF"),
+                                  open("RVPENVS.DBF"));
     expectPassChecks(made.windows.all());
 }
 

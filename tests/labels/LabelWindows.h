@@ -1,10 +1,7 @@
 #pragma once
 // Every window of the label layer, built over an address table and the label side tables,
 // for the tests that look at each of them.
-#include <memory>
 #include <vector>
-
-#include "data/AddressTable.h"
 
 #include "framework/PrinterCatalog.h"
 #include "labels/FindLabelProductsDialog.h"
@@ -17,7 +14,7 @@
 #include "labels/SelectLabelStockDialog.h"
 #include "postal/PresortDialog.h"
 #include "support/KeyboardChecks.h"
-#include "support/NewAddressFile.h"
+#include "support/WindowsWithSideTables.h"
 #include "xbase/Table.h"
 
 namespace rp {
@@ -49,21 +46,7 @@ struct LabelWindows {
     FindLabelProductsDialog find;
 };
 
-// The label windows with what they are built over: a new address file LIST.DBF in folder and
-// the side tables given.
-struct LabelWindowsWithFiles {
-    LabelWindowsWithFiles(xbase::Engine& engine, const QString& folder,
-                          std::unique_ptr<xbase::Table> setupTable,
-                          std::unique_ptr<xbase::Table> stockTable)
-        : addresses(engine),
-          setups(std::move(setupTable)),
-          stocks(std::move(stockTable)),
-          windows(newAddressFile(folder + "LIST.DBF", addresses), *setups, *stocks, folder) {}
-
-    AddressTable addresses;
-    std::unique_ptr<xbase::Table> setups;
-    std::unique_ptr<xbase::Table> stocks;
-    LabelWindows windows;
-};
+// The label windows over a new address file and the setups and stocks given.
+using LabelWindowsWithFiles = WindowsWithSideTables<LabelWindows>;
 
 }  // namespace rp

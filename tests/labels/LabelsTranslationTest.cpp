@@ -20,7 +20,8 @@ class LabelsTranslationTest : public LabelSideTest {
 };
 
 TEST_F(LabelsTranslationTest, TheLabelWindowsShowOnlyTranslatedTexts) {
-    LabelWindowsWithFiles made(engine, folder(), open("RVPLSU.DBF"), open("RVPLBLS.DBF"));
+    LabelWindowsWithFiles made(engine, path("LIST.DBF"), folder(), open("RVPLSU.DBF"),
+                               open("RVPLBLS.DBF"));
     for (const NamedWindow& w : made.windows.all())
         EXPECT_EQ(untranslatedTexts(*w.window), QStringList()) << w.name;
     EXPECT_EQ(made.windows.designer.windowTitle(), "[Label Setup ]");

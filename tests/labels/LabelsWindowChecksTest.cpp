@@ -12,7 +12,8 @@ namespace {
 using LabelsWindowChecksTest = WindowChecksTest<LabelSideTest>;
 
 TEST_P(LabelsWindowChecksTest, EveryWindowPassesTheChecks) {
-    LabelWindowsWithFiles made(engine, folder(), open("RVPLSU.DBF"), open("RVPLBLS.DBF"));
+    LabelWindowsWithFiles made(engine, path("LIST.DBF"), folder(), open("RVPLSU.DBF"),
+                               open("RVPLBLS.DBF"));
     expectPassChecks(made.windows.all());
 }
 
