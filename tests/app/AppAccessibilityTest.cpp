@@ -1,33 +1,17 @@
-// What a screen reader finds in the main window and the windows of its layer: every control it
-// can reach has a name, and the Browse list's columns are named by their captions.
+// What a screen reader finds in Rebuild Indexes and the main window: every control of Rebuild
+// Indexes it can reach has a name, and the Browse list's columns are named by their captions.
 #include <gtest/gtest.h>
 
 #include <QAccessible>
 
-#include "AppWindows.h"
 #include "MainWindowFixture.h"
 #include "app/BrowseGrid.h"
 #include "app/RebuildIndexesDialog.h"
 #include "support/AccessibleTree.h"
 #include "support/AddressFileFixture.h"
-#include "support/TempDir.h"
 
 namespace rp {
 namespace {
-
-class AccessibleWindowTest : public ::testing::TestWithParam<WindowCase> {
-  protected:
-    TempDir dir;
-};
-
-TEST_P(AccessibleWindowTest, EveryControlHasAName) {
-    const std::unique_ptr<QWidget> window =
-        GetParam().make(QString::fromStdString(dir.path()) + QLatin1Char('/'));
-    EXPECT_EQ(unnamedFocusableElements(*window), std::vector<std::string>());
-}
-
-INSTANTIATE_TEST_SUITE_P(Windows, AccessibleWindowTest, ::testing::ValuesIn(appWindows()),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 using AccessibleRebuildIndexesTest = AddressFileFixture;
 
@@ -37,12 +21,6 @@ TEST_F(AccessibleRebuildIndexesTest, EveryControlOfRebuildIndexesHasAName) {
 }
 
 using AccessibleMainWindowTest = MainWindowTest;
-
-TEST_F(AccessibleMainWindowTest, EveryControlOfTheMainWindowHasAName) {
-    makeFile("LIST.DBF", {{"Ames", "Ann", "Boston", "MA", "02101"}});
-    start(path("LIST.DBF"));
-    EXPECT_EQ(unnamedFocusableElements(*main), std::vector<std::string>());
-}
 
 TEST_F(AccessibleMainWindowTest, BrowseColumnsAreReadByTheirCaptions) {
     makeFile("LIST.DBF", {{"Ames", "Ann", "Boston", "MA", "02101"}});
