@@ -23,31 +23,44 @@ namespace {
 
 constexpr int kIconSize = 16;
 
+// An icon drawn by paint in kIconSize logical pixels, at one and two device pixels a pixel so
+// that it stays sharp on a high-resolution screen.
+template <typename Paint>
+QIcon drawnIcon(Paint paint) {
+    QIcon icon;
+    for (const int ratio : {1, 2}) {
+        QPixmap pixmap(kIconSize * ratio, kIconSize * ratio);
+        pixmap.setDevicePixelRatio(ratio);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
+
 QIcon swatchIcon(const QColor& color) {
-    QPixmap pixmap(kIconSize, kIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QColor(Qt::darkGray));
-    painter.setBrush(color);
-    painter.drawRect(1, 2, kIconSize - 3, kIconSize - 5);
-    return QIcon(pixmap);
+    return drawnIcon([&color](QPainter& painter) {
+        painter.setPen(QColor(Qt::darkGray));
+        painter.setBrush(color);
+        painter.drawRect(1, 2, kIconSize - 3, kIconSize - 5);
+    });
 }
 
 // Four lines of text set to the left, centre or right, for when the icon theme has none.
 QIcon alignmentIcon(Qt::Alignment alignment, const QColor& ink) {
-    QPixmap pixmap(kIconSize, kIconSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    constexpr int kWidths[] = {14, 9, 14, 9};
-    int y = 3;
-    for (const int width : kWidths) {
-        int x = 1;
-        if (alignment & Qt::AlignHCenter) x = (kIconSize - width) / 2;
-        if (alignment & Qt::AlignRight) x = kIconSize - 1 - width;
-        painter.fillRect(x, y, width, 2, ink);
-        y += 3;
-    }
-    return QIcon(pixmap);
+    return drawnIcon([alignment, &ink](QPainter& painter) {
+        constexpr int kWidths[] = {14, 9, 14, 9};
+        int y = 3;
+        for (const int width : kWidths) {
+            int x = 1;
+            if (alignment & Qt::AlignHCenter) x = (kIconSize - width) / 2;
+            if (alignment & Qt::AlignRight) x = kIconSize - 1 - width;
+            painter.fillRect(x, y, width, 2, ink);
+            y += 3;
+        }
+    });
 }
 
 Qt::Alignment alignmentOf(FormatToolBar::Command command) {

@@ -11,6 +11,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "data/FieldText.h"
 #include "data/WholeFile.h"
@@ -111,7 +112,8 @@ LetterDesignerDialog::LetterDesignerDialog(const QString& description, const QTe
     layout->addWidget(toolBar);
     layout->addWidget(editor_, 1);
     layout->addLayout(buttons);
-    resize(860, 640);
+    // Wide enough for every button of the toolbar, whose names are longer in some languages.
+    resize(std::max(860, sizeHint().width()), 640);
 }
 
 LetterDesignerDialog::~LetterDesignerDialog() {
