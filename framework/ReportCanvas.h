@@ -141,9 +141,9 @@ class ReportCanvas {
     void breakPageWhenFull();
     void pageStarted();
     void drawLine(double x1, double y1, double x2, double y2);
-    // The text measured width wide (callers have measured it already).
-    void emitText(const QString& text, double x, double width, QRectF box, TextAlign align,
-                  bool clipped);
+    // The text as shaped (callers have measured it already).
+    void emitText(const QString& text, const ShapedText& shaped, double x, QRectF box,
+                  TextAlign align, bool clipped);
     void draw(const ReportOp& op);
     void statusChanged();
 

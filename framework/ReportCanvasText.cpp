@@ -34,7 +34,7 @@ void ReportCanvas::setItalic(bool italic) {
     setFont(font);
 }
 
-void ReportCanvas::emitText(const QString& text, double x, double width, QRectF box,
+void ReportCanvas::emitText(const QString& text, const ShapedText& shaped, double x, QRectF box,
                             TextAlign align, bool clipped) {
     TextRun run;
     run.text = text;
@@ -42,19 +42,20 @@ void ReportCanvas::emitText(const QString& text, double x, double width, QRectF 
     run.colour = textColour_;
     run.x = origin_.x() + x;
     run.baseline = origin_.y() + cursor_.y();
-    run.width = width;
+    run.width = shaped.width;
     run.box = onPaper(box);
     run.align = align;
     run.clipped = clipped;
+    run.layout = shaped.layout;
     draw(run);
 }
 
 void ReportCanvas::print(const QString& text) {
     breakPageWhenFull();
-    const double width = textWidth(text);
-    const QRectF box(cursor_.x(), lineTop(), width, lineHeight());
-    emitText(text, cursor_.x(), width, box, TextAlign::Left, false);
-    cursor_.setX(cursor_.x() + width);
+    const ShapedText& shaped = metrics_.shaped(text);
+    const QRectF box(cursor_.x(), lineTop(), shaped.width, lineHeight());
+    emitText(text, shaped, cursor_.x(), box, TextAlign::Left, false);
+    cursor_.setX(cursor_.x() + shaped.width);
 }
 
 void ReportCanvas::println(const QString& text) {
@@ -63,26 +64,29 @@ void ReportCanvas::println(const QString& text) {
 }
 
 void ReportCanvas::printLeft(const QString& text, double x) {
-    const double width = textWidth(text);
-    emitText(text, x, width, QRectF(x, lineTop(), width, lineHeight()), TextAlign::Left, false);
+    const ShapedText& shaped = metrics_.shaped(text);
+    emitText(text, shaped, x, QRectF(x, lineTop(), shaped.width, lineHeight()), TextAlign::Left,
+             false);
 }
 
 void ReportCanvas::printRight(const QString& text, double x) {
-    const double width = textWidth(text);
-    emitText(text, x - width, width, QRectF(x - width, lineTop(), width, lineHeight()),
+    const ShapedText& shaped = metrics_.shaped(text);
+    const double left = x - shaped.width;
+    emitText(text, shaped, left, QRectF(left, lineTop(), shaped.width, lineHeight()),
              TextAlign::Right, false);
 }
 
 void ReportCanvas::printCentre(const QString& text, double x) {
-    const double width = textWidth(text);
-    emitText(text, x - width / 2, width, QRectF(x - width / 2, lineTop(), width, lineHeight()),
+    const ShapedText& shaped = metrics_.shaped(text);
+    const double left = x - shaped.width / 2;
+    emitText(text, shaped, left, QRectF(left, lineTop(), shaped.width, lineHeight()),
              TextAlign::Centre, false);
 }
 
 void ReportCanvas::printClipped(const QString& text, const QRectF& rect) {
     const QPointF kept = cursor_;
     cursor_.setY(rect.top() + metrics_.ascent());
-    emitText(text, rect.left(), textWidth(text), rect, TextAlign::Left, true);
+    emitText(text, metrics_.shaped(text), rect.left(), rect, TextAlign::Left, true);
     cursor_ = kept;
 }
 
@@ -120,11 +124,11 @@ void ReportCanvas::printTab(const QString& text) {
         drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
 
     const QRectF inner = cell.adjusted(stop.margin, 0, -stop.margin, 0);
-    const double width = textWidth(text);
+    const ShapedText& shaped = metrics_.shaped(text);
     double x = inner.left();
-    if (stop.align == TextAlign::Right) x = inner.right() - width;
-    if (stop.align == TextAlign::Centre) x = inner.center().x() - width / 2;
-    if (!text.isEmpty()) emitText(text, x, width, inner, stop.align, true);
+    if (stop.align == TextAlign::Right) x = inner.right() - shaped.width;
+    if (stop.align == TextAlign::Centre) x = inner.center().x() - shaped.width / 2;
+    if (!text.isEmpty()) emitText(text, shaped, x, inner, stop.align, true);
     cursor_.setX(cell.right());
 }
 

@@ -3,7 +3,10 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <algorithm>
+
+#include "framework/ReportTextMetrics.h"
 
 namespace rp {
 
@@ -59,23 +62,34 @@ const QFontMetricsF& ReportOpPainter::deviceMetrics() {
 }
 
 void ReportOpPainter::paintText(const TextRun& run) {
-    const QFont& font = deviceFont(run.font);
+    // Text laid out at this device's resolution is drawn where the canvas measured it.
+    const bool shaped = run.layout && scale_ == ReportTextMetrics::kDotsPerInch;
     const QRectF box = pixels(run.box);
     // Left-aligned text starts on the box's left edge; only the others need the device's width.
     double x = box.left();
-    if (run.align == TextAlign::Right)
-        x = box.right() - deviceMetrics().horizontalAdvance(run.text);
-    if (run.align == TextAlign::Centre)
-        x = box.center().x() - deviceMetrics().horizontalAdvance(run.text) / 2;
+    if (shaped) {
+        x = run.x * scale_;
+    } else {
+        deviceFont(run.font);
+        if (run.align == TextAlign::Right)
+            x = box.right() - deviceMetrics().horizontalAdvance(run.text);
+        if (run.align == TextAlign::Centre)
+            x = box.center().x() - deviceMetrics().horizontalAdvance(run.text) / 2;
+    }
 
     // Font and pen are set by every operation that uses them; only a clip must be undone.
     if (run.clipped) {
         painter_.save();
         painter_.setClipRect(box, Qt::IntersectClip);
     }
-    painter_.setFont(font);
     painter_.setPen(run.colour);
-    painter_.drawText(QPointF(x, run.baseline * scale_), run.text);
+    const QPointF origin(x, run.baseline * scale_);
+    if (shaped) {
+        run.layout->draw(&painter_, origin);
+    } else {
+        painter_.setFont(deviceFont_);
+        painter_.drawText(origin, run.text);
+    }
     if (run.clipped) painter_.restore();
 }
 

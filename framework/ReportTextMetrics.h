@@ -4,10 +4,21 @@
 // and in tests.
 #include <QFontMetricsF>
 #include <QHash>
+#include <memory>
 
 #include "framework/ReportOps.h"
 
+class QTextLayout;
+
 namespace rp {
+
+// A text shaped once: its width in inches and its layout at ReportTextMetrics::kDotsPerInch,
+// one line with its baseline at y 0. A device of that resolution draws the layout as it is,
+// without shaping the text again.
+struct ShapedText {
+    double width = 0;
+    std::shared_ptr<const QTextLayout> layout;  // none for an empty text
+};
 
 class ReportTextMetrics {
   public:
@@ -15,9 +26,11 @@ class ReportTextMetrics {
 
     explicit ReportTextMetrics(const ReportFont& font);
 
-    // Measures are remembered (up to kRemembered texts, then they start again): a line is
-    // often measured to fit it, then to print it, and labels repeat cities and names.
+    // Widths are remembered (up to kRemembered texts, then they start again): a line is often
+    // measured to fit it, then to print it, and labels repeat cities and names.
     double width(const QString& text) const;
+    // The latest kShapesRemembered shapes are kept: a line measured to fit it is then printed.
+    const ShapedText& shaped(const QString& text) const;
     double ascent() const { return metrics_.ascent() / kDotsPerInch; }
     double descent() const { return metrics_.descent() / kDotsPerInch; }
     // From one baseline to the next.
@@ -25,9 +38,12 @@ class ReportTextMetrics {
 
   private:
     static constexpr qsizetype kRemembered = 4096;
+    static constexpr qsizetype kShapesRemembered = 64;
 
+    QFont font_;
     QFontMetricsF metrics_;
     mutable QHash<QString, double> widths_;
+    mutable QHash<QString, ShapedText> shapes_;
 };
 
 }  // namespace rp
