@@ -110,10 +110,14 @@ void PrinterSurface::paint(const std::vector<ReportOp>& page) {
 
 void PrinterSurface::draw(const ReportOp& op) {
     if (!inRange(page_)) return;
-    if (keepPages_)
-        kept_.back().push_back(op);
-    else
+    if (!keepPages_) {
         ops_->paint(op);
+        return;
+    }
+    kept_.back().push_back(op);
+    // A kept page holds its texts without their layouts, which take far more memory than the
+    // texts; they are shaped again when the copies are printed.
+    if (auto* run = std::get_if<TextRun>(&kept_.back().back())) run->layout.reset();
 }
 
 void PrinterSurface::end() {
