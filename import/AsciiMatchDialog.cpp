@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -52,6 +53,12 @@ AsciiMatchDialog::AsciiMatchDialog(const ImportLayout& layout,
     matches_->setHorizontalHeaderLabels({tr("ASCII Field "), tr("Import into RVW Field ")});
     matches_->verticalHeader()->hide();
     matches_->horizontalHeader()->setStretchLastSection(true);
+    // Wide enough for both headings whole, however long a language makes them.
+    QHeaderView* headings = matches_->horizontalHeader();
+    matches_->setColumnWidth(0, std::max(matches_->columnWidth(0), headings->sectionSizeHint(0)));
+    matches_->setMinimumWidth(matches_->columnWidth(0) + headings->sectionSizeHint(1) +
+                              2 * matches_->frameWidth() +
+                              matches_->verticalScrollBar()->sizeHint().width());
     matches_->setSelectionBehavior(QAbstractItemView::SelectRows);
     matches_->setSelectionMode(QAbstractItemView::SingleSelection);
     matches_->setEditTriggers(QAbstractItemView::NoEditTriggers);
