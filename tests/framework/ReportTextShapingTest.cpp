@@ -69,18 +69,21 @@ TEST(ReportTextShaping, ALaidOutRunDrawsWhereTheDeviceWouldShapeIt) {
         const char* text;
         TextAlign align;
         bool clipped;
+        bool bold;
+        QColor colour;
     };
     const Case cases[] = {
-        {"Jane Q. Public", TextAlign::Left, false},
-        {"AVAVA Tay", TextAlign::Right, false},
-        {"Springfield, IL 62704", TextAlign::Centre, false},
-        {"A line cut by its box on the right", TextAlign::Left, true},
+        {"Jane Q. Public", TextAlign::Left, false, false, Qt::black},
+        {"AVAVA Tay", TextAlign::Right, false, true, Qt::black},
+        {"Springfield, IL 62704", TextAlign::Centre, false, false, Qt::red},
+        {"A line cut by its box on the right", TextAlign::Left, true, false, Qt::black},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         ReportLog log;
         ReportCanvas canvas(log);
-        canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, false, false});
+        canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, c.bold, false});
+        canvas.setTextColour(c.colour);
         ASSERT_TRUE(canvas.start());
         const QString text = QString::fromUtf8(c.text);
         const QRectF box(0.1, 0.05, 1.2, 0.2);
