@@ -102,12 +102,23 @@ bool IndexTag::buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>&
     // each leaf filled until the next entry does not fit.
     LevelWriter leaves(*pages_, allocated);
     LeafPacker leaf(keyLength(), trailByte());
+    // The leaf being filled holds on to its keys, padded here to the key length, and to the
+    // one that did not fit.
+    std::vector<char> leafKeys((kMaxLeafEntries + 1) * keyLength());
+    auto add = [&](std::uint32_t i) {
+        char* padded = leafKeys.data() + leaf.size() * keyLength();
+        keys.copyKey(i, padded);
+        return leaf.add(std::string_view(padded, keyLength()), keys.recno(i));
+    };
     auto encodeLeaf = [&](bool root, std::uint32_t left, std::uint32_t right) {
         return leaf.encode(root, left, right);
     };
     auto writeLeaf = [&](std::uint32_t greatest, bool last) {
         NodeEntry entry;
-        if (leaf.size() > 0) entry = {std::string(keys.key(greatest)), keys.recno(greatest)};
+        if (leaf.size() > 0) {
+            entry = {std::string(keyLength(), trailByte()), keys.recno(greatest)};
+            keys.copyKey(greatest, entry.key.data());
+        }
         leaves.write(std::move(entry), last, encodeLeaf);
         leaf.clear();
     };
@@ -115,13 +126,15 @@ bool IndexTag::buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>&
     for (std::size_t next = 0; next < order.size(); ++next) {
         if (next + KeyBlock::kLookAhead < order.size())
             keys.prefetch(order[next + KeyBlock::kLookAhead]);
+        if (next + KeyBlock::kLookAhead / 2 < order.size())
+            keys.prefetchKey(order[next + KeyBlock::kLookAhead / 2]);
         const std::uint32_t i = order[next];
         if (next > 0 && keys.key(i) == keys.key(previous) &&
             (unique() || keys.recno(i) == keys.recno(previous)))
             continue;
-        if (!leaf.add(keys.key(i), keys.recno(i))) {
+        if (!add(i)) {
             writeLeaf(previous, false);
-            leaf.add(keys.key(i), keys.recno(i));
+            add(i);
             if (!report(next, order.size(), 55, 99)) return abandon();
         }
         previous = i;

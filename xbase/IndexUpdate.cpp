@@ -156,10 +156,11 @@ void IndexTag::putPending() {
     pending_.reset();
     DecodedNode added;
     added.keyLength = keyLength();
+    std::string key(keyLength(), trailByte());
     for (std::uint32_t i : keys.order()) {
-        if (added.size() > 0 && holdsEntry(added, added.size() - 1, keys.key(i), keys.recno(i)))
-            continue;
-        added.keys.append(keys.key(i));
+        keys.copyKey(i, key.data());
+        if (added.size() > 0 && holdsEntry(added, added.size() - 1, key, keys.recno(i))) continue;
+        added.keys.append(key);
         added.recnos.push_back(keys.recno(i));
     }
     insertSorted(added);

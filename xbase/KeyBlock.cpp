@@ -8,10 +8,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <numeric>
 
 #include "xbase/internal/ByteOrder.h"
-#include "xbase/internal/IndexKey.h"
 
 namespace xbase {
 
@@ -33,20 +33,50 @@ constexpr std::size_t kRadixMinimum = 1 << 12;
 
 KeyBlock::KeyBlock(std::size_t keyLength, char trail) : keyLength_(keyLength), trail_(trail) {}
 
+// Only address space is reserved for the keys: pages are taken as the keys fill them, so
+// short keys cost no more than their bytes.
 void KeyBlock::reserve(std::uint64_t count) {
     const std::uint64_t n = std::min(count, kLargestReserve);
     bytes_.reserve(n * keyLength_);
+    starts_.reserve(n + 1);
     recnos_.reserve(n);
 }
 
 void KeyBlock::add(std::string_view text, std::uint32_t recno) {
-    bytes_.insert(bytes_.end(), text.begin(), text.end());
-    bytes_.insert(bytes_.end(), keyLength_ - text.size(), trail_);
+    std::size_t length = text.size();
+    while (length > 0 && text[length - 1] == trail_) --length;
+    bytes_.insert(bytes_.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+    starts_.push_back(bytes_.size());
     recnos_.push_back(recno);
     const std::uint32_t n = size();
     if (n == 1) return;
     recnosAscend_ = recnosAscend_ && recnos_[n - 2] <= recno;
-    sorted_ = sorted_ && compareIndexEntries(key(n - 2), recnos_[n - 2], key(n - 1), recno) <= 0;
+    if (sorted_) {
+        const int c = compareKeys(key(n - 2), key(n - 1));
+        sorted_ = c < 0 || (c == 0 && recnos_[n - 2] <= recno);
+    }
+}
+
+void KeyBlock::copyKey(std::uint32_t i, char* out) const {
+    const std::string_view k = key(i);
+    std::memcpy(out, k.data(), k.size());
+    std::memset(out + k.size(), trail_, keyLength_ - k.size());
+}
+
+// Past the shorter key's stored bytes it goes on with trail bytes, which the longer key's
+// first byte that is not one decides against.
+int KeyBlock::compareKeys(std::string_view a, std::string_view b) const {
+    const std::size_t common = std::min(a.size(), b.size());
+    if (common > 0)
+        if (const int c = std::memcmp(a.data(), b.data(), common); c != 0) return c;
+    const bool aLonger = a.size() > b.size();
+    const std::string_view rest = (aLonger ? a : b).substr(common);
+    for (const char byte : rest) {
+        if (byte == trail_) continue;
+        const bool above = static_cast<unsigned char>(byte) > static_cast<unsigned char>(trail_);
+        return above == aLonger ? 1 : -1;
+    }
+    return 0;
 }
 
 std::vector<std::uint32_t> KeyBlock::order() const {
@@ -56,36 +86,43 @@ std::vector<std::uint32_t> KeyBlock::order() const {
         return positions;
     }
     std::vector<SortItem, HugePageAllocator<SortItem>> items(size());
-    for (std::uint32_t i = 0; i < size(); ++i) items[i] = SortItem{chunk(i, 0), recnos_[i], i};
+    std::size_t longest = 0;
+    for (std::uint32_t i = 0; i < size(); ++i) {
+        items[i] = SortItem{chunk(i, 0), recnos_[i], i};
+        longest = std::max(longest, key(i).size());
+    }
     if (!recnosAscend_)
         std::sort(items.begin(), items.end(),
                   [](const SortItem& a, const SortItem& b) { return a.recno < b.recno; });
     {
         // Gone before the positions are made.
         std::vector<SortItem, HugePageAllocator<SortItem>> scratch(items.size());
-        sortFrom(items, scratch, 0);
+        sortFrom(items, scratch, 0, longest);
     }
     std::vector<std::uint32_t> positions(size());
     for (std::uint32_t i = 0; i < size(); ++i) positions[i] = items[i].position;
     return positions;
 }
 
-// Eight bytes of key i from offset on as a big-endian number, padded with zero bytes past the
-// end of the key.
+// Eight bytes of key i, padded with trail bytes to the key length, from offset on as a
+// big-endian number, padded with zero bytes past the end of the key.
 std::uint64_t KeyBlock::chunk(std::uint32_t i, std::size_t offset) const {
-    const auto* p =
-        reinterpret_cast<const unsigned char*>(bytes_.data()) + std::size_t{i} * keyLength_;
-    if (keyLength_ - offset >= kChunkBytes) return loadBe64(p + offset);
-    const std::size_t n = keyLength_ - offset;
+    const std::string_view k = key(i);
+    const auto* p = reinterpret_cast<const unsigned char*>(k.data());
+    if (k.size() >= offset + kChunkBytes) return loadBe64(p + offset);
     std::uint64_t value = 0;
-    for (std::size_t b = 0; b < n; ++b) value = value << 8 | p[offset + b];
-    return value << (8 * (kChunkBytes - n));
+    for (std::size_t at = offset; at < offset + kChunkBytes; ++at) {
+        const auto padding = static_cast<unsigned char>(at < keyLength_ ? trail_ : 0);
+        value = value << 8 | (at < k.size() ? p[at] : padding);
+    }
+    return value;
 }
 
 // Sorts items in record number order by the chunks read at offset, keeping that order among
-// equal chunks, then each run of equal chunks on the bytes that follow.
-void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
-                        std::size_t offset) const {
+// equal chunks, then each run of equal chunks on the bytes that follow. Longest is the longest
+// stored key among the items: past it every key is trail bytes, so nothing is left to sort on.
+void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, std::size_t offset,
+                        std::size_t longest) const {
     if (items.size() >= kRadixMinimum) {
         radixSort(items, scratch);
     } else {
@@ -97,17 +134,22 @@ void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch,
             std::sort(items.begin(), items.end(), before);
     }
     const std::size_t next = offset + kChunkBytes;
-    if (next >= keyLength_) return;
+    if (next >= longest) return;
     for (std::size_t first = 0; first < items.size();) {
         std::size_t last = first + 1;
         while (last < items.size() && items[last].chunk == items[first].chunk) ++last;
         if (last - first > 1) {
+            std::size_t runLongest = 0;
             for (std::size_t i = first; i < last; ++i) {
-                if (i + kLookAhead < last) prefetchKey(items[i + kLookAhead].position);
+                if (i + kLookAhead < last)
+                    __builtin_prefetch(&starts_[items[i + kLookAhead].position]);
+                if (i + kLookAhead / 2 < last) prefetchKey(items[i + kLookAhead / 2].position);
                 items[i].chunk = chunk(items[i].position, next);
+                runLongest = std::max(runLongest, key(items[i].position).size());
             }
-            sortFrom(items.subspan(first, last - first), scratch.subspan(first, last - first),
-                     next);
+            if (runLongest > next)
+                sortFrom(items.subspan(first, last - first), scratch.subspan(first, last - first),
+                         next, runLongest);
         }
         first = last;
     }

@@ -1,6 +1,8 @@
 #pragma once
 // The keys of a tag build: held one after the other in one block, each with its record
-// number, and put in (key, record number) order.
+// number, and put in (key, record number) order. A key is kept without its run of trailing
+// trail bytes (most keys are far shorter than their tag's key length); it reads as though
+// padded with them to the key length.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -22,17 +24,23 @@ class KeyBlock {
     void add(std::string_view text, std::uint32_t recno);
 
     std::uint32_t size() const { return static_cast<std::uint32_t>(recnos_.size()); }
+    std::size_t keyLength() const { return keyLength_; }
+    // Key i without its trailing trail bytes: two keys are equal when these are.
     std::string_view key(std::uint32_t i) const {
-        return std::string_view(bytes_.data() + std::size_t{i} * keyLength_, keyLength_);
+        return std::string_view(bytes_.data() + starts_[i], starts_[i + 1] - starts_[i]);
     }
+    // Writes key i, padded to the key length, to out.
+    void copyKey(std::uint32_t i, char* out) const;
     std::uint32_t recno(std::uint32_t i) const { return recnos_[i]; }
     // How many steps ahead a walk over the keys out of block order fetches them (see prefetch).
     static constexpr std::size_t kLookAhead = 16;
-    // Asks for key i and its record number to be brought into the cache ahead of their use.
+    // Asks for where key i lies and its record number to be brought into the cache ahead of
+    // their use; prefetchKey, some steps later, asks for the key itself.
     void prefetch(std::uint32_t i) const {
-        prefetchKey(i);
+        __builtin_prefetch(&starts_[i]);
         __builtin_prefetch(&recnos_[i]);
     }
+    void prefetchKey(std::uint32_t i) const { __builtin_prefetch(bytes_.data() + starts_[i]); }
 
     // The positions of the keys in (key, record number) order.
     std::vector<std::uint32_t> order() const;
@@ -40,18 +48,18 @@ class KeyBlock {
   private:
     struct SortItem;
 
-    void prefetchKey(std::uint32_t i) const {
-        const char* p = bytes_.data() + std::size_t{i} * keyLength_;
-        __builtin_prefetch(p);
-        __builtin_prefetch(p + keyLength_ - 1);
-    }
+    // Compares two stored keys as though padded to the key length.
+    int compareKeys(std::string_view a, std::string_view b) const;
     std::uint64_t chunk(std::uint32_t i, std::size_t offset) const;
-    void sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, std::size_t offset) const;
+    void sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, std::size_t offset,
+                  std::size_t longest) const;
     static void radixSort(std::span<SortItem> items, std::span<SortItem> scratch);
 
     std::size_t keyLength_;
     char trail_;
     std::vector<char, HugePageAllocator<char>> bytes_;
+    // Where each key starts in bytes_, and one past the last key's end.
+    std::vector<std::uint64_t, HugePageAllocator<std::uint64_t>> starts_{0};
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos_;
     bool sorted_ = true;        // every entry so far arrived in order
     bool recnosAscend_ = true;  // every record number so far arrived in order

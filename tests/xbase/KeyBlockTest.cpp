@@ -1,0 +1,137 @@
+// The key block of tag builds: keys are held without their trailing trail bytes, read back
+// padded to the key length, and put in the order of the padded keys, record numbers breaking
+// ties.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <numeric>
+#include <random>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "xbase/internal/KeyBlock.h"
+
+using namespace xbase;
+
+namespace {
+
+struct Entry {
+    std::string key;  // padded to the key length
+    std::uint32_t recno;
+    std::string text;  // as added: the key, padded or not
+};
+
+std::string padded(std::string text, std::size_t keyLength, char trail) {
+    text.resize(keyLength, trail);
+    return text;
+}
+
+// The positions of the entries in (padded key as unsigned bytes, record number) order.
+std::vector<std::uint32_t> expectedOrder(const std::vector<Entry>& entries) {
+    std::vector<std::uint32_t> positions(entries.size());
+    std::iota(positions.begin(), positions.end(), 0);
+    std::stable_sort(positions.begin(), positions.end(), [&](std::uint32_t a, std::uint32_t b) {
+        const Entry& x = entries[a];
+        const Entry& y = entries[b];
+        const int c = x.key.compare(y.key);
+        return c != 0 ? c < 0 : x.recno < y.recno;
+    });
+    return positions;
+}
+
+// Keys made of a few letters, the trail byte and bytes on either side of it, so that keys
+// tie over long stretches and differ only past their stored bytes.
+std::vector<Entry> generatedEntries(std::size_t count, std::size_t keyLength, char trail,
+                                    bool recnosAscend, unsigned seed) {
+    std::mt19937 random(seed);
+    const std::string alphabet = std::string("AB") + trail + static_cast<char>(trail - 1) +
+                                 static_cast<char>(trail + 1) + "\xE9";
+    std::vector<Entry> entries;
+    for (std::size_t i = 0; i < count; ++i) {
+        std::string text;
+        const std::size_t length = random() % (keyLength + 1);
+        for (std::size_t b = 0; b < length; ++b) text += alphabet[random() % alphabet.size()];
+        const auto recno = static_cast<std::uint32_t>(recnosAscend ? i + 1 : random() % 50 + 1);
+        std::string key = padded(text, keyLength, trail);
+        entries.push_back({key, recno, i % 2 == 0 ? key : text});
+    }
+    return entries;
+}
+
+}  // namespace
+
+TEST(KeyBlock, KeysReadBackPaddedAndStoredWithoutTheirTrail) {
+    KeyBlock block(10, ' ');
+    block.add("SMITH", 1);
+    block.add("SMITH JOHN", 2);
+    block.add("", 3);
+    block.add("AB        ", 4);
+    const std::vector<std::pair<std::string, std::string>> expected = {{"SMITH", "SMITH     "},
+                                                                       {"SMITH JOHN", "SMITH JOHN"},
+                                                                       {"", "          "},
+                                                                       {"AB", "AB        "}};
+    ASSERT_EQ(block.size(), expected.size());
+    for (std::uint32_t i = 0; i < block.size(); ++i) {
+        std::string key(10, '?');
+        block.copyKey(i, key.data());
+        EXPECT_EQ(block.key(i), expected[i].first) << i;
+        EXPECT_EQ(key, expected[i].second) << i;
+    }
+}
+
+TEST(KeyBlock, OrdersAsThePaddedKeysWithRecordNumbersBreakingTies) {
+    // count, key length, trail byte, record numbers arrive in order, seed
+    const std::vector<std::tuple<std::size_t, std::size_t, char, bool, unsigned>> cases = {
+        {200, 6, ' ', true, 1},       {200, 30, ' ', true, 2},       {200, 30, ' ', false, 3},
+        {20000, 3, ' ', true, 4},     {20000, 40, ' ', true, 5},     {20000, 40, ' ', false, 6},
+        {20000, 17, '\x01', true, 7}, {20000, 12, '\x01', false, 8}, {5000, 60, ' ', true, 9}};
+    for (const auto& [count, keyLength, trail, ascend, seed] : cases) {
+        const std::vector<Entry> entries = generatedEntries(count, keyLength, trail, ascend, seed);
+        KeyBlock block(keyLength, trail);
+        block.reserve(count);
+        for (const Entry& e : entries) block.add(e.text, e.recno);
+        // Entries with the same key and record number may come in either order.
+        auto entriesIn = [&](const std::vector<std::uint32_t>& order) {
+            std::vector<std::pair<std::string, std::uint32_t>> listed;
+            for (std::uint32_t i : order) listed.emplace_back(entries[i].key, entries[i].recno);
+            return listed;
+        };
+        EXPECT_EQ(entriesIn(block.order()), entriesIn(expectedOrder(entries))) << "seed " << seed;
+    }
+}
+
+TEST(KeyBlock, KeysDifferingPastTheStoredBytesOfOthersTakeTheirPlaces) {
+    // "A" and "A " are the same key; a byte below the trail sorts before it, one above after.
+    const std::vector<Entry> entries = {{padded("A", 8, ' '), 1, "A"},
+                                        {padded("A ", 8, ' '), 2, "A "},
+                                        {padded("A \x1F", 8, ' '), 3, "A \x1F"},
+                                        {padded("A !", 8, ' '), 4, "A !"},
+                                        {padded("AB", 8, ' '), 5, "AB"}};
+    KeyBlock block(8, ' ');
+    for (const Entry& e : entries) block.add(e.text, e.recno);
+    EXPECT_EQ(block.order(), (std::vector<std::uint32_t>{2, 0, 1, 3, 4}));
+    EXPECT_EQ(block.order(), expectedOrder(entries));
+}
+
+// A million keys of a few letters in a 60-byte key take little more than their letters,
+// their positions and their record numbers, not 60 bytes each.
+TEST(KeyBlock, ShortKeysOfALongKeyTakeTheirOwnBytesOfMemory) {
+    auto residentAnonymousKb = [] {
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("RssAnon:", 0) == 0) return std::stol(line.substr(8));
+        return 0L;
+    };
+    const long before = residentAnonymousKb();
+    KeyBlock block(60, ' ');
+    block.reserve(1000000);
+    for (std::uint32_t i = 0; i < 1000000; ++i)
+        block.add(std::string{"ABC"[i % 3], "XYZ"[i % 7 % 3], 'Q'}, i + 1);
+    const long grownKb = residentAnonymousKb() - before;
+    EXPECT_LT(grownKb, 32 * 1024);
+    EXPECT_EQ(block.key(999999), "AXQ");
+}
