@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QTextLayout>
+#include <utility>
 
 namespace rp {
 namespace {
@@ -53,8 +54,10 @@ double ReportTextMetrics::width(const QString& text) const {
 
 const ShapedText& ReportTextMetrics::shaped(const QString& text) const {
     if (const auto found = shapes_.constFind(text); found != shapes_.cend()) return found.value();
-    if (shapes_.size() >= kShapesRemembered) shapes_.clear();
-    return shapes_.insert(text, shape(text, font_)).value();
+    if (shapes_.size() >= kShapesRemembered) olderShapes_ = std::exchange(shapes_, {});
+    const auto older = olderShapes_.constFind(text);
+    return shapes_.insert(text, older != olderShapes_.cend() ? older.value() : shape(text, font_))
+        .value();
 }
 
 }  // namespace rp

@@ -29,7 +29,9 @@ class ReportTextMetrics {
     // Widths are remembered (up to kRemembered texts, then they start again): a line is often
     // measured to fit it, then to print it, and labels repeat cities and names.
     double width(const QString& text) const;
-    // The latest kShapesRemembered shapes are kept: a line measured to fit it is then printed.
+    // Shapes are kept in two generations of up to kShapesRemembered each: a line measured to
+    // fit it is then printed, and texts that repeat (a country, a title, a company) are moved
+    // on to the newer generation each time they are used, so they stay.
     const ShapedText& shaped(const QString& text) const;
     double ascent() const { return metrics_.ascent() / kDotsPerInch; }
     double descent() const { return metrics_.descent() / kDotsPerInch; }
@@ -44,6 +46,7 @@ class ReportTextMetrics {
     QFontMetricsF metrics_;
     mutable QHash<QString, double> widths_;
     mutable QHash<QString, ShapedText> shapes_;
+    mutable QHash<QString, ShapedText> olderShapes_;
 };
 
 }  // namespace rp

@@ -44,6 +44,17 @@ TEST(ReportTextShaping, WidthsAreTheFontsOwnAdvances) {
     }
 }
 
+// A country on every label among names that never repeat: it is shaped once for the job.
+TEST(ReportTextShaping, TextsThatRepeatAreShapedOnce) {
+    const ReportTextMetrics measures(ReportFont{QStringLiteral("Arial"), 10, false, false});
+    const auto country = measures.shaped(QStringLiteral("USA")).layout;
+    for (int label = 0; label < 1000; ++label) {
+        measures.shaped(QStringLiteral("Member %1").arg(label));
+        measures.shaped(QStringLiteral("%1 Main St").arg(label));
+        ASSERT_EQ(measures.shaped(QStringLiteral("USA")).layout, country) << label;
+    }
+}
+
 TEST(ReportTextShaping, TheCanvasHandsItsLayoutOnWithTheRun) {
     ReportLog log;
     ReportCanvas canvas(log);
