@@ -25,6 +25,7 @@
 #include "envelopes/EnvelopeDesignView.h"
 #include "envelopes/ReturnAddressDialog.h"
 #include "envelopes/SelectEnvelopeSizeDialog.h"
+#include "framework/Background.h"
 #include "framework/Messages.h"
 #include "xbase/Table.h"
 
@@ -153,6 +154,7 @@ EnvelopeDesignerDialog::EnvelopeDesignerDialog(const EnvelopeSetup& setup, xbase
     };
 
     pages_ = new QTabWidget(this);
+    keepPagesReadableOnBackground(*pages_);
     pages_->setAccessibleName(tr("Envelope Designer pages"));
     pages_->addTab(buildDesignPage(), tr("Envelope Design"));
     pages_->addTab(buildOptionsPage(), tr("Envelope Options"));

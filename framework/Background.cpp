@@ -6,6 +6,7 @@
 #include <QPalette>
 #include <QPixmap>
 #include <QRect>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace rp {
@@ -35,13 +36,26 @@ void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty) {
     }
 }
 
-void keepTextReadableOnBackground(QWidget& window) {
-    QPalette palette = window.palette();
-    palette.setColor(QPalette::Window, kPictureColour);
+namespace {
+
+// Sets face to the picture's grey and ink to dark text (grey when disabled).
+void makeReadable(QWidget& widget, QPalette::ColorRole face, QPalette::ColorRole ink) {
+    QPalette palette = widget.palette();
+    palette.setColor(face, kPictureColour);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
-        palette.setColor(group, QPalette::WindowText, kTextColour);
-    palette.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledTextColour);
-    window.setPalette(palette);
+        palette.setColor(group, ink, kTextColour);
+    palette.setColor(QPalette::Disabled, ink, kDisabledTextColour);
+    widget.setPalette(palette);
+}
+
+}  // namespace
+
+void keepTextReadableOnBackground(QWidget& window) {
+    makeReadable(window, QPalette::Window, QPalette::WindowText);
+}
+
+void keepPagesReadableOnBackground(QTabWidget& pages) {
+    makeReadable(pages, QPalette::Button, QPalette::ButtonText);
 }
 
 }  // namespace rp

@@ -3,6 +3,7 @@
 class QPainter;
 class QPixmap;
 class QRect;
+class QTabWidget;
 class QWidget;
 
 namespace rp {
@@ -19,5 +20,9 @@ void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty);
 // background, take the light colours that go with it. Buttons, boxes and lists keep the
 // desktop's colours.
 void keepTextReadableOnBackground(QWidget& window);
+
+// For tabbed pages on the background picture: the style paints their pane in the button
+// colour, so the pane and the buttons on it take a light face with dark text too.
+void keepPagesReadableOnBackground(QTabWidget& pages);
 
 }  // namespace rp

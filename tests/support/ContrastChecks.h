@@ -13,6 +13,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QStringList>
+#include <QTabWidget>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -49,14 +50,18 @@ inline std::pair<QColor, QColor> backgroundExtremes() {
     return {darkest, lightest};
 }
 
-// The colours a widget's own text lands on: its nearest ancestor that fills its background,
-// else the background picture the program's dialogs and main window paint, or the window's
-// own colour.
+// The colours a widget's own text lands on: its nearest ancestor that fills its background (a
+// tab widget's pane is painted in its button colour), else the background picture the program's
+// dialogs and main window paint, or the window's own colour.
 inline std::pair<QColor, QColor> groundUnder(const QWidget& widget, const QWidget& window) {
     for (const QWidget* w = &widget; w && w != &window; w = w->parentWidget()) {
         const auto* area = w->parentWidget()
                                ? qobject_cast<const QAbstractScrollArea*>(w->parentWidget())
                                : nullptr;
+        if (const auto* pages = qobject_cast<const QTabWidget*>(w)) {
+            const QColor pane = pages->palette().color(QPalette::Button);  // as the style paints it
+            return {pane, pane};
+        }
         if (w->autoFillBackground() || (area && area->viewport() == w)) {
             const QColor fill = w->palette().color(w->backgroundRole());
             return {fill, fill};
