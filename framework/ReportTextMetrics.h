@@ -40,7 +40,7 @@ class ReportTextMetrics {
 
   private:
     static constexpr qsizetype kRemembered = 4096;
-    static constexpr qsizetype kShapesRemembered = 64;
+    static constexpr qsizetype kShapesRemembered = 16;
 
     QFont font_;
     QFontMetricsF metrics_;
