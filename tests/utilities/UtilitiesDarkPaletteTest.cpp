@@ -1,0 +1,27 @@
+// The utility windows under a desktop's dark palette: every text on the background picture and on
+// the buttons keeps a contrast of 4.5:1.
+#include <gtest/gtest.h>
+
+#include "UtilityWindows.h"
+#include "support/AddressFileFixture.h"
+#include "support/ContrastChecks.h"
+
+namespace rp {
+namespace {
+
+class UtilitiesDarkPaletteTest : public AddressFileFixture {
+  protected:
+    QString folder() const { return QString::fromStdString(dir.path()) + "/"; }
+    DarkPaletteScope dark;
+};
+
+TEST_F(UtilitiesDarkPaletteTest, EveryWindowKeepsItsTextsReadable) {
+    UtilityWindows windows(table.table(), folder());
+    for (const NamedWindow& w : windows.all()) {
+        w.window->show();
+        EXPECT_EQ(lowContrastTexts(*w.window).join('\n').toStdString(), "") << w.name;
+    }
+}
+
+}  // namespace
+}  // namespace rp
