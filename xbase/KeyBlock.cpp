@@ -1,5 +1,5 @@
 // Sorting moves small fixed-size items rather than the keys themselves: eight bytes of the key
-// read as a big-endian number, the record number and the key's position in the block. Items
+// read as a big-endian number and the key's position in the block, twelve bytes in all. Items
 // are sorted on the first eight bytes of their keys; each run of items whose bytes tie is then
 // sorted on the next eight bytes, and so on to the end of the key. The items start in record
 // number order (sorted so when the keys did not arrive that way) and every sort keeps that
@@ -15,9 +15,8 @@
 
 namespace xbase {
 
-struct KeyBlock::SortItem {
+struct __attribute__((packed)) KeyBlock::SortItem {
     std::uint64_t chunk;
-    std::uint32_t recno;
     std::uint32_t position;
 };
 
@@ -88,12 +87,13 @@ std::vector<std::uint32_t> KeyBlock::order() const {
     std::vector<SortItem, HugePageAllocator<SortItem>> items(size());
     std::size_t longest = 0;
     for (std::uint32_t i = 0; i < size(); ++i) {
-        items[i] = SortItem{chunk(i, 0), recnos_[i], i};
+        items[i] = SortItem{chunk(i, 0), i};
         longest = std::max(longest, key(i).size());
     }
     if (!recnosAscend_)
-        std::sort(items.begin(), items.end(),
-                  [](const SortItem& a, const SortItem& b) { return a.recno < b.recno; });
+        std::sort(items.begin(), items.end(), [this](const SortItem& a, const SortItem& b) {
+            return recnos_[a.position] < recnos_[b.position];
+        });
     {
         // Gone before the positions are made.
         std::vector<SortItem, HugePageAllocator<SortItem>> scratch(items.size());
@@ -126,9 +126,12 @@ void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, 
     if (items.size() >= kRadixMinimum) {
         radixSort(items, scratch);
     } else {
-        // Record numbers break ties, which keeps their order.
-        auto before = [](const SortItem& a, const SortItem& b) {
-            return a.chunk != b.chunk ? a.chunk < b.chunk : a.recno < b.recno;
+        // Record numbers break ties, which keeps their order; positions follow them when the
+        // keys arrived by record number.
+        auto before = [this](const SortItem& a, const SortItem& b) {
+            if (a.chunk != b.chunk) return a.chunk < b.chunk;
+            return recnosAscend_ ? a.position < b.position
+                                 : recnos_[a.position] < recnos_[b.position];
         };
         if (!std::is_sorted(items.begin(), items.end(), before))
             std::sort(items.begin(), items.end(), before);
