@@ -50,6 +50,8 @@ PrintReportDialog::PrintReportDialog(xbase::Table& table, PrinterCatalog& catalo
     layouts_->setCurrentRow(0);
     layouts_->setFixedHeight(layouts_->sizeHintForRow(0) * layouts_->count() +
                              2 * layouts_->frameWidth() + 4);
+    // Every name whole, so that no sideways scroll bar covers the last one.
+    layouts_->setMinimumWidth(layouts_->sizeHintForColumn(0) + 2 * layouts_->frameWidth() + 4);
     layouts_->setWhatsThis(tr("The columns of the report and their order."));
     layouts_->setAccessibleName(tr("Report layouts"));
     auto* layoutLabel = new QLabel(tr("Select Report:"), contents);
