@@ -246,7 +246,9 @@ void MainWindow::showPage(int page) {
     pages_->setCurrentIndex(page);
     for (int i = 0; i < 3; ++i) {
         QPalette p = pageButtons_[i]->palette();
-        p.setColor(QPalette::Button, kPageButtonColour);  // light under any palette, for its ink
+        // A dark palette's button face gets a light one, on which the page colours read.
+        if (p.color(QPalette::Button).lightnessF() < 0.5)
+            p.setColor(QPalette::Button, kPageButtonColour);
         p.setColor(QPalette::ButtonText,
                    i == page ? QColor(0x00, 0x80, 0x80) : QColor(0x80, 0x00, 0x80));
         pageButtons_[i]->setPalette(p);

@@ -38,9 +38,12 @@ void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty) {
 
 namespace {
 
-// Sets face to the picture's grey and ink to dark text (grey when disabled).
+// Sets face to the picture's grey and ink to dark text (grey when disabled), when the palette's
+// ink is light (a dark desktop palette); a light palette's dark ink already reads on the picture,
+// and its colours stay as they are.
 void makeReadable(QWidget& widget, QPalette::ColorRole face, QPalette::ColorRole ink) {
     QPalette palette = widget.palette();
+    if (palette.color(QPalette::Active, ink).lightnessF() < 0.5) return;
     palette.setColor(face, kPictureColour);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
         palette.setColor(group, ink, kTextColour);

@@ -16,13 +16,14 @@ QPixmap backgroundTile();
 void tileBackground(QPainter& painter, const QRect& area, const QRect& dirty);
 
 // For a window that paints the background picture: the picture stays light whatever the
-// desktop's palette, so the text drawn straight on it, and the children that fill their own
-// background, take the light colours that go with it. Buttons, boxes and lists keep the
-// desktop's colours.
+// desktop's palette, so under a dark palette the text drawn straight on it, and the children
+// that fill their own background, take the light colours that go with it; a light palette is
+// left as it is. Buttons, boxes and lists keep the desktop's colours.
 void keepTextReadableOnBackground(QWidget& window);
 
 // For tabbed pages on the background picture: the style paints their pane in the button
-// colour, so the pane and the buttons on it take a light face with dark text too.
+// colour, so under a dark palette the pane and the buttons on it take a light face with dark
+// text too.
 void keepPagesReadableOnBackground(QTabWidget& pages);
 
 }  // namespace rp
