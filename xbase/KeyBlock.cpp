@@ -41,9 +41,21 @@ void KeyBlock::reserve(std::uint64_t count) {
     recnos_.reserve(n);
 }
 
-void KeyBlock::add(std::string_view text, std::uint32_t recno) {
+// The length of text without its trailing trail bytes, taken eight bytes at a time while it
+// can: keys formed by the tag are padded to the key length.
+std::size_t KeyBlock::storedLength(std::string_view text) const {
+    const std::uint64_t trails = 0x0101010101010101ULL * static_cast<unsigned char>(trail_);
     std::size_t length = text.size();
+    for (std::uint64_t word = 0; length >= kChunkBytes; length -= kChunkBytes) {
+        std::memcpy(&word, text.data() + length - kChunkBytes, kChunkBytes);
+        if (word != trails) break;
+    }
     while (length > 0 && text[length - 1] == trail_) --length;
+    return length;
+}
+
+void KeyBlock::add(std::string_view text, std::uint32_t recno) {
+    const std::size_t length = storedLength(text);
     bytes_.insert(bytes_.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
     starts_.push_back(bytes_.size());
     recnos_.push_back(recno);

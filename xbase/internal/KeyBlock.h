@@ -48,6 +48,7 @@ class KeyBlock {
   private:
     struct SortItem;
 
+    std::size_t storedLength(std::string_view text) const;
     // Compares two stored keys as though padded to the key length.
     int compareKeys(std::string_view a, std::string_view b) const;
     std::uint64_t chunk(std::uint32_t i, std::size_t offset) const;
