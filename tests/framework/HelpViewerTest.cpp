@@ -95,8 +95,8 @@ TEST(HelpViewer, LanguagesAndShortcutsPageIsReachedFromTheContents) {
     viewer.showTopic(rp::HelpTopic::LanguagesAndShortcuts);
     EXPECT_EQ(viewer.pageTitle(), QStringLiteral("Languages and keyboard shortcuts"));
     const QString text = viewer.pageText();
-    for (const char* words : {"ravenpost --language es", "LC_MESSAGES", "Ctrl+3", "Alt+N",
-                              "Ctrl+Shift+Tab", "Home"})
+    for (const char* words :
+         {"ravenpost --language es", "LC_MESSAGES", "Ctrl+3", "Alt+N", "Ctrl+Shift+Tab", "Home"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
 }
 
