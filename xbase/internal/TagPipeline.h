@@ -1,7 +1,7 @@
 #pragma once
 // Building several tags at once: their keys are gathered and sorted on this thread and on one
 // other, while this thread writes the trees strictly one after the other in tag order, so the
-// file comes out exactly as building the tags one by one makes it. At most two tags' keys are
+// file comes out exactly as building the tags one by one makes it. At most three tags' keys are
 // held at a time, the one being written counted.
 #include <atomic>
 #include <condition_variable>
@@ -27,7 +27,7 @@ struct PreparedKeys {
 class TagPipeline {
   public:
     // Keys prepared at once (the one being written included).
-    static constexpr std::size_t kInFlight = 2;
+    static constexpr std::size_t kInFlight = 3;
     // prepare(i, stop) gives tag i's keys, on either thread; it gives up early (with anything)
     // once stop is set.
     using Prepare = std::function<PreparedKeys(std::size_t tag, const std::atomic<bool>& stop)>;
