@@ -122,12 +122,20 @@ std::uint64_t KeyBlock::chunk(std::uint32_t i, std::size_t offset) const {
     const std::string_view k = key(i);
     const auto* p = reinterpret_cast<const unsigned char*>(k.data());
     if (k.size() >= offset + kChunkBytes) return loadBe64(p + offset);
-    std::uint64_t value = 0;
-    for (std::size_t at = offset; at < offset + kChunkBytes; ++at) {
-        const auto padding = static_cast<unsigned char>(at < keyLength_ ? trail_ : 0);
-        value = value << 8 | (at < k.size() ? p[at] : padding);
-    }
-    return value;
+    // The first n bytes of a chunk, as a mask.
+    auto leading = [](std::size_t n) { return n == 0 ? 0 : ~std::uint64_t{0} << (8 * (8 - n)); };
+    const std::uint64_t trails = 0x0101010101010101ULL * static_cast<unsigned char>(trail_);
+    const std::uint64_t padding = trails & leading(std::min(kChunkBytes, keyLength_ - offset));
+    const std::size_t stored = k.size() > offset ? k.size() - offset : 0;
+    if (stored == 0) return padding;
+    // The eight bytes from offset lie inside the block unless this is one of its last keys.
+    std::uint64_t bytes = 0;
+    if (static_cast<std::size_t>(k.data() - bytes_.data()) + offset + kChunkBytes <= bytes_.size())
+        bytes = loadBe64(p + offset);
+    else
+        for (std::size_t b = 0; b < kChunkBytes; ++b)
+            bytes = bytes << 8 | (b < stored ? p[offset + b] : 0);
+    return (bytes & leading(stored)) | (padding & ~leading(stored));
 }
 
 // Sorts items in record number order by the chunks read at offset, keeping that order among
