@@ -44,7 +44,7 @@ TEST_P(AppWindowChecksTest, EveryWindowPassesTheChecks) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, AppWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, AppWindowChecksTest, ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

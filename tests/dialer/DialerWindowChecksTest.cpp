@@ -18,7 +18,8 @@ TEST_P(DialerWindowChecksTest, TheDialWindowPassesTheChecks) {
     expectPassChecks({{"Dial Phone Number", &dialog}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, DialerWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, DialerWindowChecksTest,
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

@@ -25,7 +25,7 @@ TEST_P(FrameworkWindowChecksTest, EveryWindowPassesTheChecks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, FrameworkWindowChecksTest,
-                         ::testing::ValuesIn(testLanguages()));
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

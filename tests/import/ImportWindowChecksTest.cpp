@@ -16,7 +16,8 @@ TEST_P(ImportWindowChecksTest, EveryWindowPassesTheChecks) {
     expectPassChecks(windows.all());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ImportWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, ImportWindowChecksTest,
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

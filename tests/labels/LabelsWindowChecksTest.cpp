@@ -17,7 +17,8 @@ TEST_P(LabelsWindowChecksTest, EveryWindowPassesTheChecks) {
     expectPassChecks(made.windows.all());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, LabelsWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, LabelsWindowChecksTest,
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

@@ -16,7 +16,8 @@ TEST_P(LettersWindowChecksTest, EveryWindowPassesTheChecks) {
     expectPassChecks(made.windows.all());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, LettersWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, LettersWindowChecksTest,
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

@@ -16,7 +16,8 @@ TEST_P(PostalWindowChecksTest, EveryWindowPassesTheChecks) {
     expectPassChecks(windows.all());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, PostalWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, PostalWindowChecksTest,
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

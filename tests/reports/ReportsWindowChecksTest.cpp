@@ -16,7 +16,8 @@ TEST_P(ReportsWindowChecksTest, EveryWindowPassesTheChecks) {
     expectPassChecks(windows.all());
 }
 
-INSTANTIATE_TEST_SUITE_P(Languages, ReportsWindowChecksTest, ::testing::ValuesIn(testLanguages()));
+INSTANTIATE_TEST_SUITE_P(Languages, ReportsWindowChecksTest,
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp

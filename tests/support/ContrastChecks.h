@@ -52,7 +52,7 @@ inline std::pair<QColor, QColor> backgroundExtremes() {
 
 // The colours a widget's own text lands on: its nearest ancestor that fills its background (a
 // tab widget's pane is painted in its button colour), else the background picture the program's
-// dialogs and main window paint, or the window's own colour.
+// dialogs, main window and start screen paint, or the window's own colour.
 inline std::pair<QColor, QColor> groundUnder(const QWidget& widget, const QWidget& window) {
     for (const QWidget* w = &widget; w && w != &window; w = w->parentWidget()) {
         const auto* area = w->parentWidget()
@@ -67,7 +67,8 @@ inline std::pair<QColor, QColor> groundUnder(const QWidget& widget, const QWidge
             return {fill, fill};
         }
     }
-    if (window.inherits("rp::Dialog") || window.inherits("rp::MainWindow"))
+    if (window.inherits("rp::Dialog") || window.inherits("rp::MainWindow") ||
+        window.inherits("rp::StartScreen"))
         return backgroundExtremes();
     const QColor fill = window.palette().color(QPalette::Window);
     return {fill, fill};

@@ -17,7 +17,7 @@ TEST_P(UtilitiesWindowChecksTest, EveryWindowPassesTheChecks) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, UtilitiesWindowChecksTest,
-                         ::testing::ValuesIn(testLanguages()));
+                         ::testing::ValuesIn(windowCheckLooks()));
 
 }  // namespace
 }  // namespace rp
