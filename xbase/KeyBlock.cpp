@@ -30,15 +30,32 @@ constexpr std::size_t kRadixMinimum = 1 << 12;
 
 }  // namespace
 
-KeyBlock::KeyBlock(std::size_t keyLength, char trail) : keyLength_(keyLength), trail_(trail) {}
+KeyBlock::KeyBlock(std::size_t keyLength, char trail)
+    : keyLength_(keyLength),
+      trail_(trail),
+      narrowKeys_(keyLength == 0 ? ~std::uint64_t{0} : 0xFFFFFFFFULL / keyLength) {}
+
+bool KeyBlock::narrowStartsHold(std::uint64_t count, std::size_t keyLength) {
+    return keyLength == 0 || count <= 0xFFFFFFFFULL / keyLength;
+}
 
 // Only address space is reserved for the keys: pages are taken as the keys fill them, so
 // short keys cost no more than their bytes.
 void KeyBlock::reserve(std::uint64_t count) {
+    if (!wide_ && !narrowStartsHold(count, keyLength_)) widenStarts();
     const std::uint64_t n = std::min(count, kLargestReserve);
     bytes_.reserve(n * keyLength_);
-    starts_.reserve(n + 1);
+    if (wide_)
+        wideStarts_.reserve(n + 1);
+    else
+        narrowStarts_.reserve(n + 1);
     recnos_.reserve(n);
+}
+
+void KeyBlock::widenStarts() {
+    wideStarts_.assign(narrowStarts_.begin(), narrowStarts_.end());
+    narrowStarts_ = {};
+    wide_ = true;
 }
 
 // The length of text without its trailing trail bytes, taken eight bytes at a time while it
@@ -56,8 +73,12 @@ std::size_t KeyBlock::storedLength(std::string_view text) const {
 
 void KeyBlock::add(std::string_view text, std::uint32_t recno) {
     const std::size_t length = storedLength(text);
+    if (!wide_ && size() == narrowKeys_) widenStarts();
     bytes_.insert(bytes_.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
-    starts_.push_back(bytes_.size());
+    if (wide_)
+        wideStarts_.push_back(bytes_.size());
+    else
+        narrowStarts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
     recnos_.push_back(recno);
     const std::uint32_t n = size();
     if (n == 1) return;
@@ -164,8 +185,7 @@ void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, 
         if (last - first > 1) {
             std::size_t runLongest = 0;
             for (std::size_t i = first; i < last; ++i) {
-                if (i + kLookAhead < last)
-                    __builtin_prefetch(&starts_[items[i + kLookAhead].position]);
+                if (i + kLookAhead < last) prefetchStart(items[i + kLookAhead].position);
                 if (i + kLookAhead / 2 < last) prefetchKey(items[i + kLookAhead / 2].position);
                 items[i].chunk = chunk(items[i].position, next);
                 runLongest = std::max(runLongest, key(items[i].position).size());

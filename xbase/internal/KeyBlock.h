@@ -2,7 +2,8 @@
 // The keys of a tag build: held one after the other in one block, each with its record
 // number, and put in (key, record number) order. A key is kept without its run of trailing
 // trail bytes (most keys are far shorter than their tag's key length); it reads as though
-// padded with them to the key length.
+// padded with them to the key length. Where each key starts is held in 32 bits while every
+// key the block may be given fits below 4 GB, in 64 bits once they may not.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -18,8 +19,12 @@ class KeyBlock {
   public:
     KeyBlock(std::size_t keyLength, char trail);
 
-    // Makes room for count keys up front; a count beyond 16 million is not trusted.
+    // Makes room for count keys up front; a count beyond 16 million is not trusted. Starts are
+    // held in 64 bits from here when count keys of the key length could pass 4 GB.
     void reserve(std::uint64_t count);
+    // Whether count keys of keyLength bytes surely end below 4 GB, where 32 bits hold a start.
+    static bool narrowStartsHold(std::uint64_t count, std::size_t keyLength);
+    bool wideStarts() const { return wide_; }
     // Appends a key of at most the key length, padded with the trail byte.
     void add(std::string_view text, std::uint32_t recno);
 
@@ -27,7 +32,8 @@ class KeyBlock {
     std::size_t keyLength() const { return keyLength_; }
     // Key i without its trailing trail bytes: two keys are equal when these are.
     std::string_view key(std::uint32_t i) const {
-        return std::string_view(bytes_.data() + starts_[i], starts_[i + 1] - starts_[i]);
+        const std::uint64_t from = start(i);
+        return std::string_view(bytes_.data() + from, start(i + 1) - from);
     }
     // Writes key i, padded to the key length, to out.
     void copyKey(std::uint32_t i, char* out) const;
@@ -37,10 +43,10 @@ class KeyBlock {
     // Asks for where key i lies and its record number to be brought into the cache ahead of
     // their use; prefetchKey, some steps later, asks for the key itself.
     void prefetch(std::uint32_t i) const {
-        __builtin_prefetch(&starts_[i]);
+        prefetchStart(i);
         __builtin_prefetch(&recnos_[i]);
     }
-    void prefetchKey(std::uint32_t i) const { __builtin_prefetch(bytes_.data() + starts_[i]); }
+    void prefetchKey(std::uint32_t i) const { __builtin_prefetch(bytes_.data() + start(i)); }
 
     // The positions of the keys in (key, record number) order.
     std::vector<std::uint32_t> order() const;
@@ -48,6 +54,15 @@ class KeyBlock {
   private:
     struct SortItem;
 
+    std::uint64_t start(std::uint32_t i) const { return wide_ ? wideStarts_[i] : narrowStarts_[i]; }
+    void prefetchStart(std::uint32_t i) const {
+        if (wide_)
+            __builtin_prefetch(&wideStarts_[i]);
+        else
+            __builtin_prefetch(&narrowStarts_[i]);
+    }
+    // Moves the starts to 64 bits.
+    void widenStarts();
     std::size_t storedLength(std::string_view text) const;
     // Compares two stored keys as though padded to the key length.
     int compareKeys(std::string_view a, std::string_view b) const;
@@ -59,8 +74,13 @@ class KeyBlock {
     std::size_t keyLength_;
     char trail_;
     std::vector<char, HugePageAllocator<char>> bytes_;
-    // Where each key starts in bytes_, and one past the last key's end.
-    std::vector<std::uint64_t, HugePageAllocator<std::uint64_t>> starts_{0};
+    // Where each key starts in bytes_, and one past the last key's end: in narrowStarts_ while
+    // wide_ is clear, in wideStarts_ once it is set.
+    std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> narrowStarts_{0};
+    std::vector<std::uint64_t, HugePageAllocator<std::uint64_t>> wideStarts_;
+    // How many keys the block takes before its starts must be held in 64 bits.
+    std::uint64_t narrowKeys_;
+    bool wide_ = false;
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos_;
     bool sorted_ = true;        // every entry so far arrived in order
     bool recnosAscend_ = true;  // every record number so far arrived in order
