@@ -18,6 +18,8 @@ constexpr std::size_t kLeafCacheBytes = std::size_t{2} << 20;
 constexpr std::uint64_t kLargestFile = 0xFFFFFE00;  // offsets are 32-bit and -1 means none
 // The most that held writes keep in memory before they are written.
 constexpr std::size_t kHeldPages = (std::size_t{8} << 20) / kIndexPageSize;
+// The most bytes of held pages written in one call.
+constexpr std::size_t kLongestWrite = std::size_t{256} << 10;
 
 std::uint64_t roundUpToPage(std::uint64_t n) {
     return (n + kIndexPageSize - 1) / kIndexPageSize * kIndexPageSize;
@@ -151,14 +153,17 @@ void IndexPages::writeBytes(std::uint64_t offset, const void* buf, std::size_t n
 }
 
 void IndexPages::writeHeld() {
-    // Runs of neighbouring pages go out in one write each, in file order.
+    // Runs of neighbouring pages go out in one write each, in file order, a long run in
+    // pieces: a tag build holds the whole budget as one run, which copied whole would double
+    // what the held pages take.
     std::vector<std::uint8_t> run;
     std::uint64_t runStart = 0;
     for (auto it = held_.begin(); it != held_.end();) {
         runStart = it->first;
         run.clear();
         std::uint64_t next = runStart;
-        for (; it != held_.end() && it->first == next; ++it, next += kIndexPageSize)
+        for (; it != held_.end() && it->first == next && run.size() < kLongestWrite;
+             ++it, next += kIndexPageSize)
             run.insert(run.end(), it->second.begin(), it->second.end());
         file_.writeAt(runStart, run.data(), run.size());
         // Written pages leave the map only once they are on their way, so a failed write
