@@ -4,10 +4,12 @@
 # job as a PDF file into ~/PDF. Needs the packages cups and printer-driver-cups-pdf, and root.
 set -e
 QUEUE="${1:-PDF}"
-if ! lpstat -r >/dev/null 2>&1; then
+# lpstat -r says whether the scheduler runs; its status is 0 either way.
+running() { lpstat -r 2>/dev/null | grep -q 'scheduler is running'; }
+if ! running; then
     cupsd
     for _ in 1 2 3 4 5 6 7 8 9 10; do
-        lpstat -r >/dev/null 2>&1 && break
+        running && break
         sleep 0.5
     done
 fi
