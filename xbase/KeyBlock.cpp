@@ -52,6 +52,12 @@ void KeyBlock::reserve(std::uint64_t count) {
     recnos_.reserve(n);
 }
 
+void KeyBlock::holdRecnos() {
+    recnos_.resize(count_);
+    std::iota(recnos_.begin(), recnos_.end(), 1);
+    recnosFollow_ = false;
+}
+
 void KeyBlock::widenStarts() {
     wideStarts_.assign(narrowStarts_.begin(), narrowStarts_.end());
     narrowStarts_ = {};
@@ -79,13 +85,14 @@ void KeyBlock::add(std::string_view text, std::uint32_t recno) {
         wideStarts_.push_back(bytes_.size());
     else
         narrowStarts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
-    recnos_.push_back(recno);
-    const std::uint32_t n = size();
+    if (recnosFollow_ && recno != count_ + 1) holdRecnos();
+    if (!recnosFollow_) recnos_.push_back(recno);
+    const std::uint32_t n = ++count_;
     if (n == 1) return;
-    recnosAscend_ = recnosAscend_ && recnos_[n - 2] <= recno;
+    recnosAscend_ = recnosAscend_ && this->recno(n - 2) <= recno;
     if (sorted_) {
         const int c = compareKeys(key(n - 2), key(n - 1));
-        sorted_ = c < 0 || (c == 0 && recnos_[n - 2] <= recno);
+        sorted_ = c < 0 || (c == 0 && this->recno(n - 2) <= recno);
     }
 }
 

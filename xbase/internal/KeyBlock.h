@@ -3,7 +3,9 @@
 // number, and put in (key, record number) order. A key is kept without its run of trailing
 // trail bytes (most keys are far shorter than their tag's key length); it reads as though
 // padded with them to the key length. Where each key starts is held in 32 bits while every
-// key the block may be given fits below 4 GB, in 64 bits once they may not.
+// key the block may be given fits below 4 GB, in 64 bits once they may not. Record numbers
+// are held only once a key comes from other than the record after the one before (from record
+// 1): a tag without a condition built over the records in order holds none.
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -28,7 +30,7 @@ class KeyBlock {
     // Appends a key of at most the key length, padded with the trail byte.
     void add(std::string_view text, std::uint32_t recno);
 
-    std::uint32_t size() const { return static_cast<std::uint32_t>(recnos_.size()); }
+    std::uint32_t size() const { return count_; }
     std::size_t keyLength() const { return keyLength_; }
     // Key i without its trailing trail bytes: two keys are equal when these are.
     std::string_view key(std::uint32_t i) const {
@@ -37,14 +39,15 @@ class KeyBlock {
     }
     // Writes key i, padded to the key length, to out.
     void copyKey(std::uint32_t i, char* out) const;
-    std::uint32_t recno(std::uint32_t i) const { return recnos_[i]; }
+    std::uint32_t recno(std::uint32_t i) const { return recnosFollow_ ? i + 1 : recnos_[i]; }
+    bool holdsRecnos() const { return !recnosFollow_; }
     // How many steps ahead a walk over the keys out of block order fetches them (see prefetch).
     static constexpr std::size_t kLookAhead = 16;
     // Asks for where key i lies and its record number to be brought into the cache ahead of
     // their use; prefetchKey, some steps later, asks for the key itself.
     void prefetch(std::uint32_t i) const {
         prefetchStart(i);
-        __builtin_prefetch(&recnos_[i]);
+        if (!recnosFollow_) __builtin_prefetch(&recnos_[i]);
     }
     void prefetchKey(std::uint32_t i) const { __builtin_prefetch(bytes_.data() + start(i)); }
 
@@ -61,6 +64,8 @@ class KeyBlock {
         else
             __builtin_prefetch(&narrowStarts_[i]);
     }
+    // Writes down the record numbers so far, which followed one another from 1.
+    void holdRecnos();
     // Moves the starts to 64 bits.
     void widenStarts();
     std::size_t storedLength(std::string_view text) const;
@@ -81,7 +86,10 @@ class KeyBlock {
     // How many keys the block takes before its starts must be held in 64 bits.
     std::uint64_t narrowKeys_;
     bool wide_ = false;
+    std::uint32_t count_ = 0;
+    // Each key's record number, once they do not follow one another from 1.
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos_;
+    bool recnosFollow_ = true;  // key i so far came from record i + 1
     bool sorted_ = true;        // every entry so far arrived in order
     bool recnosAscend_ = true;  // every record number so far arrived in order
 };
