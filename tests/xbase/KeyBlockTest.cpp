@@ -45,8 +45,8 @@ std::vector<std::uint32_t> expectedOrder(const std::vector<Entry>& entries) {
 // Keys made of a few letters, the trail byte and bytes on either side of it, so that keys
 // tie over long stretches and differ only past their stored bytes.
 std::vector<Entry> generatedEntries(std::size_t count, std::size_t keyLength, char trail,
-                                    bool recnosAscend, unsigned seed) {
-    std::mt19937 random(seed);
+                                    bool recnosAscend, unsigned draw) {
+    std::mt19937 random(draw);
     const std::string alphabet = std::string("AB") + trail + static_cast<char>(trail - 1) +
                                  static_cast<char>(trail + 1) + "\xE9";
     std::vector<Entry> entries;
@@ -83,13 +83,13 @@ TEST(KeyBlock, KeysReadBackPaddedAndStoredWithoutTheirTrail) {
 }
 
 TEST(KeyBlock, OrdersAsThePaddedKeysWithRecordNumbersBreakingTies) {
-    // count, key length, trail byte, record numbers arrive in order, seed
+    // count, key length, trail byte, record numbers arrive in order, which random draw
     const std::vector<std::tuple<std::size_t, std::size_t, char, bool, unsigned>> cases = {
         {200, 6, ' ', true, 1},       {200, 30, ' ', true, 2},       {200, 30, ' ', false, 3},
         {20000, 3, ' ', true, 4},     {20000, 40, ' ', true, 5},     {20000, 40, ' ', false, 6},
         {20000, 17, '\x01', true, 7}, {20000, 12, '\x01', false, 8}, {5000, 60, ' ', true, 9}};
-    for (const auto& [count, keyLength, trail, ascend, seed] : cases) {
-        const std::vector<Entry> entries = generatedEntries(count, keyLength, trail, ascend, seed);
+    for (const auto& [count, keyLength, trail, ascend, draw] : cases) {
+        const std::vector<Entry> entries = generatedEntries(count, keyLength, trail, ascend, draw);
         KeyBlock block(keyLength, trail);
         block.reserve(count);
         for (const Entry& e : entries) block.add(e.text, e.recno);
@@ -99,7 +99,7 @@ TEST(KeyBlock, OrdersAsThePaddedKeysWithRecordNumbersBreakingTies) {
             for (std::uint32_t i : order) listed.emplace_back(entries[i].key, entries[i].recno);
             return listed;
         };
-        EXPECT_EQ(entriesIn(block.order()), entriesIn(expectedOrder(entries))) << "seed " << seed;
+        EXPECT_EQ(entriesIn(block.order()), entriesIn(expectedOrder(entries))) << "draw " << draw;
     }
 }
 
