@@ -44,12 +44,15 @@ std::string shownRecord(const xbase::Table& t) {
 bool RecordEditor::claimCurrent() {
     xbase::Table& t = table_.table();
     if (t.mode() != xbase::OpenMode::Shared) return true;
-    if (t.deleted()) {
-        // Deleted by another user while it was shown: it stays as it is.
+    // Deleted by another user while it was shown (found now, or once the record is read again
+    // under its lock): it is shown as it is and stays so.
+    const auto refuseDeleted = [this] {
+        releaseClaim();
         emit currentChanged();
         beep();
         return false;
-    }
+    };
+    if (t.deleted()) return refuseDeleted();
     const std::uint32_t recno = t.recNo();
     const std::string shown = shownRecord(t);
     try {
@@ -68,12 +71,7 @@ bool RecordEditor::claimCurrent() {
         releaseClaim();  // the cause goes on to whoever reports it
         throw;
     }
-    if (t.deleted()) {
-        releaseClaim();
-        emit currentChanged();
-        beep();
-        return false;
-    }
+    if (t.deleted()) return refuseDeleted();
     if (shownRecord(t) != shown) {
         // The new values first: the keystroke that started the edit is dropped with the old ones.
         emit currentChanged();
