@@ -14,7 +14,6 @@ using namespace xbase;
 
 namespace {
 
-constexpr int kWriters = 4;
 constexpr int kRecordsEach = 60;
 
 std::string nameOf(int writer, int i) {
@@ -52,7 +51,13 @@ void write(const std::string& path, int writer) {
 
 }  // namespace
 
-TEST(ManyWriters, TagsAgreeWithTheRecordsAndNoCommittedChangeIsLost) {
+// Two, three and eight writers at once.
+class ManyWriters : public ::testing::TestWithParam<int> {};
+
+INSTANTIATE_TEST_SUITE_P(Writers, ManyWriters, ::testing::Values(2, 3, 8));
+
+TEST_P(ManyWriters, TagsAgreeWithTheRecordsAndNoCommittedChangeIsLost) {
+    const int writers = GetParam();
     TempDir dir;
     const std::string path = dir.file("P.DBF");
     Engine engine;
@@ -65,20 +70,20 @@ TEST(ManyWriters, TagsAgreeWithTheRecordsAndNoCommittedChangeIsLost) {
         t->createTag("YOUNG", "NAME", "AGE < 30");
         t->createTag("DEL", "DELETED()");
     }
-    runWritersTogether(kWriters, 120, "writer", [&](int w) { write(path, w); });
+    runWritersTogether(writers, 120, "writer", [&](int w) { write(path, w); });
     ASSERT_FALSE(HasFatalFailure());
     // The last writer to finish cleared the mark, however close together they finished.
     EXPECT_EQ(readBytes(path)[dbf::kIncompleteOffset], 0);
     EXPECT_EQ(runProcess(XBASE_TOOL_PATH, {"check", path}, dir.path()).out,
-              "ok: 5 tags, " + std::to_string(kWriters * kRecordsEach) + " records\n");
+              "ok: 5 tags, " + std::to_string(writers * kRecordsEach) + " records\n");
 
     auto t = engine.open(path, OpenMode::ReadOnly);
     std::map<std::string, std::pair<double, bool>> found;
     for (t->goTop(); !t->eof(); t->skip()) {
         found[t->text("NAME")] = {t->number("AGE"), t->deleted()};
     }
-    ASSERT_EQ(found.size(), static_cast<std::size_t>(kWriters * kRecordsEach));
-    for (int w = 0; w < kWriters; ++w)
+    ASSERT_EQ(found.size(), static_cast<std::size_t>(writers * kRecordsEach));
+    for (int w = 0; w < writers; ++w)
         for (int i = 0; i < kRecordsEach; ++i) {
             const double age = i % 3 == 0 && i + 2 < kRecordsEach ? 500 + i : i;
             const bool deleted = i % 5 == 4 && i % 10 != 9;
