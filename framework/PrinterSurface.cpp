@@ -70,6 +70,12 @@ bool PrinterSurface::begin(const ReportPaper& paper) {
     pagesPrinted_ = 0;
     pageOpen_ = false;
     if (!startFile()) return false;
+    if (!partial_.isEmpty() && printer_.outputFormat() == QPrinter::PdfFormat) {
+        pdf_.emplace(partial_, paper.pageLayout().fullRectPoints().size(), printer_.docName(),
+                     printer_.creator());
+        if (inRange(page_)) startPrinterPage();
+        return true;
+    }
     if (!painter_.begin(&printer_)) {
         finishFile(false);
         return false;
@@ -93,8 +99,13 @@ void PrinterSurface::startPrinterPage() {
 }
 
 void PrinterSurface::openPrinterPage() {
-    // The printer opens its first page itself.
-    if (pageOpen_) printer_.newPage();
+    // The printer opens its first page itself, as does the PDF document.
+    if (pageOpen_) {
+        if (pdf_)
+            pdf_->newPage();
+        else
+            printer_.newPage();
+    }
     pageOpen_ = true;
     ++pagesPrinted_;
 }
@@ -104,14 +115,17 @@ void PrinterSurface::newPage() {
     if (inRange(page_)) startPrinterPage();
 }
 
-void PrinterSurface::paint(const std::vector<ReportOp>& page) {
-    for (const ReportOp& op : page) ops_->paint(op);
+void PrinterSurface::paint(const ReportOp& op) {
+    if (pdf_)
+        pdf_->draw(op);
+    else
+        ops_->paint(op);
 }
 
 void PrinterSurface::draw(const ReportOp& op) {
     if (!inRange(page_)) return;
     if (!keepPages_) {
-        ops_->paint(op);
+        paint(op);
         return;
     }
     kept_.back().push_back(op);
@@ -128,9 +142,16 @@ void PrinterSurface::end() {
         for (int i = 0; i < copies * pages; ++i) {
             const int page = collate ? i % pages : i / copies;
             openPrinterPage();
-            paint(kept_[static_cast<std::size_t>(page)]);
+            for (const ReportOp& op : kept_[static_cast<std::size_t>(page)]) paint(op);
         }
         kept_.clear();
+    }
+    if (pdf_) {
+        const bool written = pdf_->finish();
+        if (!written) reportUnwritable(file_, pdf_->error());
+        pdf_.reset();
+        finishFile(written);
+        return;
     }
     const bool finished = painter_.end();
     if (!finished && !file_.isEmpty())
@@ -141,6 +162,7 @@ void PrinterSurface::end() {
 
 void PrinterSurface::abort() {
     kept_.clear();
+    pdf_.reset();
     printer_.abort();
     if (painter_.isActive()) painter_.end();
     finishFile(false);

@@ -4,7 +4,8 @@
 // cannot make copies itself the pages are kept and sent copyCount() times, collated or not
 // as the printer says. A job to a file (the "PDF file" printer) writes a partial file beside
 // it and puts that in the file's place only when the job completes: an aborted or failed job
-// leaves the file as it was.
+// leaves the file as it was. A job to a PDF file is written by PdfDocument rather than the
+// printer's own PDF writer: it puts each shaped line of text into the file as one string.
 #include <QPainter>
 #include <QString>
 #include <functional>
@@ -12,6 +13,7 @@
 #include <optional>
 #include <vector>
 
+#include "framework/PdfDocument.h"
 #include "framework/ReportOpPainter.h"
 #include "framework/ReportSurface.h"
 
@@ -43,7 +45,7 @@ class PrinterSurface : public ReportSurface {
     bool inRange(int page) const;
     void startPrinterPage();
     void openPrinterPage();
-    void paint(const std::vector<ReportOp>& page);
+    void paint(const ReportOp& op);
     bool startFile();
     void finishFile(bool completed);
 
@@ -53,6 +55,7 @@ class PrinterSurface : public ReportSurface {
     QString partial_;  // where the job writes it meanwhile
     QPainter painter_;
     std::optional<ReportOpPainter> ops_;  // paints into painter_ while the job runs
+    std::optional<PdfDocument> pdf_;      // or writes the PDF file itself
     int page_ = 0;
     int pagesPrinted_ = 0;
     bool pageOpen_ = false;   // the printer's current page has been used

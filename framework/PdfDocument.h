@@ -1,0 +1,86 @@
+#pragma once
+// A report written straight into a PDF file, without a painter: each text run the canvas shaped
+// becomes one positioned string of glyphs in the fonts it was shaped with, the bars of a
+// barcode one fill, pictures are kept once however often they are drawn. Pages go to the file
+// as they are finished, so a long job holds one page at a time. A letter's page is drawn from
+// its document's layout: each fragment of text in its font, colour and underline.
+#include <QByteArray>
+#include <QGlyphRun>
+#include <QHash>
+#include <QSizeF>
+#include <QString>
+#include <vector>
+
+#include "framework/PdfFile.h"
+#include "framework/PdfFonts.h"
+#include "framework/ReportOps.h"
+
+namespace rp {
+
+class PdfDocument {
+  public:
+    // A document of pages of pageSize points, with its first page open.
+    PdfDocument(const QString& path, QSizeF pageSize, const QString& title, const QString& creator);
+
+    void newPage();
+    void draw(const ReportOp& op);
+    // Writes what is left and closes the file; false when a write failed (error() tells why).
+    bool finish();
+    const QString& error() const { return file_.error(); }
+
+  private:
+    void endPage();
+    void drawText(const TextRun& run);
+    void drawShapedText(const QList<QGlyphRun>& runs, const QString& text, QPointF origin,
+                        double dotsPerInch);
+    void drawGlyphs(const QGlyphRun& glyphs, QPointF origin, double dotsPerInch,
+                    const QString* text);
+    void drawEmbeddedGlyphs(int font, const QList<quint32>& ids, const QList<QPointF>& at,
+                            QPointF origin, double dotsPerInch, double toThousandths,
+                            const QString* text);
+    void setFont(int font, int type3, double size);
+    void drawDocumentPage(const DocumentPageOp& op);
+    void saveState();
+    void restoreState();
+    void drawLine(const LineOp& line);
+    void drawRect(const RectOp& rect);
+    void drawFill(const FillOp& fill);
+    void drawImage(const ImageOp& image);
+    void setFill(const QColor& colour);
+    void setStroke(const ReportPen& pen);
+    void setAlpha(int alpha);
+    void rectangle(const QRectF& inches);
+    void point(QPointF inches);
+    void number(double value);
+    int imageOf(const QImage& image);
+    QByteArray resources();
+
+    PdfFile file_;
+    PdfFonts fonts_;
+    QSizeF size_;
+    int catalog_;
+    int pages_;
+    int resources_;
+    int info_;
+    QString title_;
+    QString creator_;
+    std::vector<int> pageObjects_;
+    QByteArray page_;  // the description of the open page
+    // What the open page's description has set, so that it is not set again.
+    struct State {
+        QRgb fill = qRgb(0, 0, 0);
+        QRgb stroke = qRgb(0, 0, 0);
+        int alpha = 255;
+        double lineWidth = 1;
+        Qt::PenStyle dashes = Qt::SolidLine;
+        int font = -1;  // the font's number, shifted 8 bits, and its Type 3 font's + 1
+        double fontSize = 0;
+    };
+    State state_;
+    std::vector<State> saved_;       // by saveState, for restoreState
+    std::vector<int> alphas_;        // alpha of each graphics state /G1, /G2, ...
+    QHash<qint64, int> images_;      // picture's key: its number among the images
+    std::vector<int> imageObjects_;  // /I1, /I2, ...
+};
+
+}  // namespace rp
