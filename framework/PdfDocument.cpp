@@ -29,6 +29,15 @@ void appendHex4(QByteArray& out, quint32 value) {
     out.append(digits, 4);
 }
 
+// A glyph number in a string: its two bytes, those the string syntax gives a meaning to
+// escaped.
+void appendGlyph(QByteArray& out, quint32 glyph) {
+    for (const char byte : {static_cast<char>(glyph >> 8), static_cast<char>(glyph)}) {
+        if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r') out += '\\';
+        out += byte == '\r' ? 'r' : byte;
+    }
+}
+
 // A text as a PDF string: UTF-16 with its byte order mark, in hexadecimal.
 QByteArray textString(const QString& text) {
     QByteArray out = "<FEFF";
@@ -82,19 +91,17 @@ PdfDocument::PdfDocument(const QString& path, QSizeF pageSize, const QString& ti
     pages_ = file_.reserve();
     resources_ = file_.reserve();
     info_ = file_.reserve();
-    page_.reserve(256 * 1024);
 }
 
 // Numbers with at most three decimals, which is finer than a thousandth of a point.
 void PdfDocument::number(double value) {
-    long long thousandths = std::llround(value * 1000);
-    if (thousandths < 0) {
-        page_ += '-';
-        thousandths = -thousandths;
-    }
-    char digits[24];
+    const double scaled = value * 1000;
+    const bool negative = scaled < 0;
+    // Rounded half away from zero.
+    auto thousandths = static_cast<long long>(negative ? 0.5 - scaled : scaled + 0.5);
+    char digits[32];
     int at = sizeof digits;
-    long long whole = thousandths / 1000;
+    digits[--at] = ' ';
     int fraction = static_cast<int>(thousandths % 1000);
     if (fraction != 0) {
         int places = 3;
@@ -106,12 +113,13 @@ void PdfDocument::number(double value) {
             digits[--at] = static_cast<char>('0' + fraction % 10);
         digits[--at] = '.';
     }
+    long long whole = thousandths / 1000;
     do {
         digits[--at] = static_cast<char>('0' + whole % 10);
         whole /= 10;
     } while (whole != 0);
+    if (negative && thousandths != 0) digits[--at] = '-';
     page_.append(digits + at, static_cast<qsizetype>(sizeof digits) - at);
-    page_ += ' ';
 }
 
 void PdfDocument::point(QPointF inches) {
@@ -278,21 +286,21 @@ void PdfDocument::drawEmbeddedGlyphs(int font, const QList<quint32>& ids, const 
     while (i < ids.size()) {
         page_ += "1 0 0 1 ";
         point(origin + at[i] / dotsPerInch);
-        page_ += "Tm[<";
+        page_ += "Tm[(";
         for (;; ++i) {
-            appendHex4(page_, ids[i]);
+            appendGlyph(page_, ids[i]);
             if (text) fonts_.mapGlyph(font, ids[i], text->at(i));
             const double width = fonts_.width(font, ids[i]);
             if (i + 1 == ids.size() || at[i + 1].y() != at[i].y()) break;
             const double kern = width - (at[i + 1].x() - at[i].x()) * toThousandths;
             if (std::abs(kern) >= 0.05) {
-                page_ += '>';
+                page_ += ')';
                 number(kern);
-                page_ += '<';
+                page_ += '(';
             }
         }
         ++i;
-        page_ += ">]TJ\n";
+        page_ += ")]TJ\n";
     }
 }
 
