@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <algorithm>
 
 #include "xbase/Table.h"
@@ -101,6 +103,26 @@ void FilterPage::setDateFormat(const QString& shortDateFmt) {
     for (int i = 0; i < kFilterLineCount; ++i)
         if (filterLineDefs()[static_cast<std::size_t>(i)].date)
             lines_[static_cast<std::size_t>(i)]->setPlaceholderText(shortDateFmt);
+    fitPlaceholders();
+}
+
+// A date line copied from a field sized for a date ("01/15/1993") is widened where its
+// placeholder, the date format, is wider ("mm/dd/yyyy"), so that it shows whole.
+void FilterPage::fitPlaceholders() {
+    for (QLineEdit* edit : lines_) {
+        if (edit->placeholderText().isEmpty()) continue;
+        // Where the line edit draws its placeholder, as it works it out when it paints.
+        QStyleOptionFrame panel;
+        panel.initFrom(edit);
+        panel.rect = edit->rect();
+        const QFontMetrics metrics = edit->fontMetrics();
+        const int room =
+            style()->subElementRect(QStyle::SE_LineEditContents, &panel, edit).width() -
+            edit->textMargins().left() - edit->textMargins().right() - 2 * kLineEditMargin -
+            std::max(0, -metrics.minLeftBearing());
+        const int missing = metrics.horizontalAdvance(edit->placeholderText()) - room;
+        if (missing > 0) edit->resize(edit->width() + missing, edit->height());
+    }
 }
 
 void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRect) {
@@ -118,6 +140,7 @@ void FilterPage::copyGeometryFrom(const RectOf& fieldRect, const RectOf& labelRe
                        std::max(hint.width(), used.width()), hint.height());
     footer_->setGeometry(footer);
     setMinimumSize(footer.right() + 1, footer.bottom() + 1);
+    fitPlaceholders();
 }
 
 void FilterPage::setNow(xbase::Table& table, const QString& shortDateFmt, QString& userExpression) {

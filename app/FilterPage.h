@@ -52,6 +52,10 @@ class FilterPage : public QWidget {
     void setNowRequested();
 
   private:
+    // QLineEdit's own margin each side of its text, in pixels.
+    static constexpr int kLineEditMargin = 2;
+    void fitPlaceholders();
+
     std::array<QLineEdit*, kFilterLineCount> lines_{};
     std::array<QLabel*, kFilterLineCount> labels_{};
     QLabel* count_ = nullptr;

@@ -115,5 +115,40 @@ TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces) {
               filter->line(13)->geometry().bottom());
 }
 
+// The record page's date field fits a date ("01/15/1993"); the Filter page's date line is widened
+// so that its placeholder, the date format, shows whole rather than cut to "mm/dd/y...".
+TEST(FilterPageGeometry, TheDateLineShowsTheWholeDateFormat) {
+    QWidget window;
+    auto* record = new RecordPage(&window);
+    auto* filter = new FilterPage(&window);
+    record->setGeometry(0, 0, 760, 420);
+    filter->setGeometry(0, 0, 760, 420);
+    window.resize(760, 420);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    // As narrow as the main window makes it: a date and the line's margins.
+    QWidget* dateField = record->field(QStringLiteral("DATE"));
+    dateField->resize(dateField->fontMetrics().horizontalAdvance(QStringLiteral("01/15/1993")) + 8,
+                      dateField->height());
+    filter->copyGeometryFrom(
+        [&](const QString& n) { return rectOnPage(record, record->field(n)); },
+        [&](const QString& n) { return rectOnPage(record, buddyLabelOf(record->field(n))); });
+    filter->setDateFormat(QStringLiteral("mm/dd/yyyy"));
+    int dateLine = 0;
+    while (!filterLineDefs()[static_cast<std::size_t>(dateLine)].date) ++dateLine;
+    QLineEdit* date = filter->line(dateLine);
+    const QRect field = rectOnPage(record, record->field(QStringLiteral("DATE")));
+    EXPECT_EQ(date->geometry().topLeft(), field.topLeft());
+    EXPECT_EQ(date->height(), field.height());
+    EXPECT_GT(date->width(), field.width());
+
+    // Painted as a line wide enough for anything, apart from the right end of the frame.
+    auto* wide = new QLineEdit(filter);
+    wide->setPlaceholderText(date->placeholderText());
+    wide->setGeometry(0, 0, 400, date->height());
+    const QRect inside(0, 0, date->width() - 4, date->height());
+    EXPECT_EQ(date->grab(inside).toImage(), wide->grab(inside).toImage());
+}
+
 }  // namespace
 }  // namespace rp
