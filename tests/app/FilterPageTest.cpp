@@ -93,17 +93,29 @@ TEST_F(FilterPageTest, EnterMovesToTheNextLineAndEachLineExplainsItself) {
     }
 }
 
-TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces) {
+// A record page and a Filter page over it in one window.
+class FilterPageGeometry : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        record->setGeometry(0, 0, 760, 420);
+        filter->setGeometry(0, 0, 760, 420);
+        window.resize(760, 420);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+    void copyGeometry() {
+        filter->copyGeometryFrom(
+            [&](const QString& n) { return rectOnPage(record, record->field(n)); },
+            [&](const QString& n) { return rectOnPage(record, buddyLabelOf(record->field(n))); });
+    }
+
     QWidget window;
-    auto* record = new RecordPage(&window);
-    auto* filter = new FilterPage(&window);
-    record->setGeometry(0, 0, 760, 420);
-    filter->setGeometry(0, 0, 760, 420);
-    window.resize(760, 420);
-    window.show();
-    filter->copyGeometryFrom(
-        [&](const QString& n) { return rectOnPage(record, record->field(n)); },
-        [&](const QString& n) { return rectOnPage(record, buddyLabelOf(record->field(n))); });
+    RecordPage* record = new RecordPage(&window);
+    FilterPage* filter = new FilterPage(&window);
+};
+
+TEST_F(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces) {
+    copyGeometry();
     for (int i = 0; i < kFilterLineCount; ++i) {
         const QString name = filterLineDefs()[static_cast<std::size_t>(i)].field;
         EXPECT_EQ(filter->line(i)->geometry(), rectOnPage(record, record->field(name))) << i;
@@ -117,27 +129,17 @@ TEST(FilterPageGeometry, LinesAndLabelsTakeTheRecordPagePlaces) {
 
 // The record page's date field fits a date ("01/15/1993"); the Filter page's date line is widened
 // so that its placeholder, the date format, shows whole rather than cut to "mm/dd/y...".
-TEST(FilterPageGeometry, TheDateLineShowsTheWholeDateFormat) {
-    QWidget window;
-    auto* record = new RecordPage(&window);
-    auto* filter = new FilterPage(&window);
-    record->setGeometry(0, 0, 760, 420);
-    filter->setGeometry(0, 0, 760, 420);
-    window.resize(760, 420);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+TEST_F(FilterPageGeometry, TheDateLineShowsTheWholeDateFormat) {
     // As narrow as the main window makes it: a date and the line's margins.
     QWidget* dateField = record->field(QStringLiteral("DATE"));
     dateField->resize(dateField->fontMetrics().horizontalAdvance(QStringLiteral("01/15/1993")) + 8,
                       dateField->height());
-    filter->copyGeometryFrom(
-        [&](const QString& n) { return rectOnPage(record, record->field(n)); },
-        [&](const QString& n) { return rectOnPage(record, buddyLabelOf(record->field(n))); });
+    copyGeometry();
     filter->setDateFormat(QStringLiteral("mm/dd/yyyy"));
     int dateLine = 0;
     while (!filterLineDefs()[static_cast<std::size_t>(dateLine)].date) ++dateLine;
     QLineEdit* date = filter->line(dateLine);
-    const QRect field = rectOnPage(record, record->field(QStringLiteral("DATE")));
+    const QRect field = rectOnPage(record, dateField);
     EXPECT_EQ(date->geometry().topLeft(), field.topLeft());
     EXPECT_EQ(date->height(), field.height());
     EXPECT_GT(date->width(), field.width());
