@@ -451,13 +451,16 @@ void PdfDocument::newPage() {
 void PdfDocument::endPage() {
     const int contents = file_.reserve();
     file_.writeStream(contents, {}, page_);
+    if (group_.empty()) groups_.push_back(file_.reserve());
     const int page = file_.reserve();
-    file_.writeObject(page, "<</Type/Page/Parent " + QByteArray::number(pages_) +
+    file_.writeObject(page, "<</Type/Page/Parent " + QByteArray::number(groups_.back()) +
                                 " 0 R/MediaBox [0 0 " + QByteArray::number(size_.width()) + ' ' +
                                 QByteArray::number(size_.height()) + "]/Resources " +
                                 QByteArray::number(resources_) + " 0 R/Contents " +
                                 QByteArray::number(contents) + " 0 R>>");
-    pageObjects_.push_back(page);
+    group_.push_back(page);
+    ++pageCount_;
+    if (group_.size() == kPagesPerGroup) writeGroup();
     // A new page description starts from the reader's defaults.
     page_.clear();
     state_ = State();
@@ -478,15 +481,25 @@ QByteArray PdfDocument::resources() {
     return out + ">>>>";
 }
 
+// The pages of the page tree's node that is being filled, under the tree's root.
+void PdfDocument::writeGroup() {
+    QByteArray kids;
+    for (const int page : group_) kids += QByteArray::number(page) + " 0 R ";
+    file_.writeObject(groups_.back(),
+                      "<</Type/Pages/Parent " + QByteArray::number(pages_) + " 0 R/Kids[" + kids +
+                          "]/Count " + QByteArray::number(static_cast<qulonglong>(group_.size())) +
+                          ">>");
+    group_.clear();
+}
+
 bool PdfDocument::finish() {
     endPage();
+    if (!group_.empty()) writeGroup();
     file_.writeObject(resources_, resources());
     QByteArray kids;
-    kids.reserve(static_cast<qsizetype>(pageObjects_.size()) * 10);
-    for (const int page : pageObjects_) kids += QByteArray::number(page) + " 0 R ";
-    file_.writeObject(pages_, "<</Type/Pages/Kids[" + kids + "]/Count " +
-                                  QByteArray::number(static_cast<qulonglong>(pageObjects_.size())) +
-                                  ">>");
+    for (const int group : groups_) kids += QByteArray::number(group) + " 0 R ";
+    file_.writeObject(
+        pages_, "<</Type/Pages/Kids[" + kids + "]/Count " + QByteArray::number(pageCount_) + ">>");
     file_.writeObject(catalog_, "<</Type/Catalog/Pages " + QByteArray::number(pages_) + " 0 R>>");
     const QString now = QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMddHHmmss"));
     file_.writeObject(info_, "<</Title" + textString(title_) + "/Creator" + textString(creator_) +

@@ -64,7 +64,13 @@ class PdfDocument {
     int info_;
     QString title_;
     QString creator_;
-    std::vector<int> pageObjects_;
+    // The page tree: a root over nodes of up to kPagesPerGroup pages each, so that no node
+    // grows with the length of the job.
+    static constexpr std::size_t kPagesPerGroup = 512;
+    void writeGroup();
+    std::vector<int> groups_;  // the nodes' objects
+    std::vector<int> group_;   // the pages of the last node while it is filled
+    qulonglong pageCount_ = 0;
     QByteArray page_;  // the description of the open page
     // What the open page's description has set, so that it is not set again.
     struct State {

@@ -95,14 +95,13 @@ void PdfFile::writeStream(int n, const QByteArray& entries, const QByteArray& da
 
 bool PdfFile::finish(int catalog, int info) {
     const qint64 table = position_;
-    QByteArray xref =
-        "xref\n0 " + QByteArray::number(offsets_.size() + 1) + "\n0000000000 65535 f \n";
+    // Entry by entry into the output, which goes to the file a block at a time.
+    put("xref\n0 " + QByteArray::number(offsets_.size() + 1) + "\n0000000000 65535 f \n");
     for (const qint64 offset : offsets_) {
         char entry[24];
         std::snprintf(entry, sizeof entry, "%010lld 00000 n \n", static_cast<long long>(offset));
-        xref.append(entry, 20);
+        put(entry, 20);
     }
-    put(xref);
     put("trailer\n<</Size " + QByteArray::number(offsets_.size() + 1) + "/Root " +
         QByteArray::number(catalog) + " 0 R/Info " + QByteArray::number(info) +
         " 0 R>>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n");
