@@ -208,8 +208,17 @@ void PdfDocument::restoreState() {
 }
 
 void PdfDocument::drawText(const TextRun& run) {
-    if (!run.layout) return;
-    const QList<QGlyphRun> runs = run.layout->glyphRuns();
+    // A run without its layout (kept for copies) is shaped again as the canvas shaped it.
+    std::shared_ptr<const QTextLayout> layout = run.layout;
+    if (!layout && !run.text.isEmpty()) {
+        if (!metrics_ || metricsFont_ != run.font) {
+            metrics_.emplace(run.font);
+            metricsFont_ = run.font;
+        }
+        layout = metrics_->shaped(run.text).layout;
+    }
+    if (!layout) return;
+    const QList<QGlyphRun> runs = layout->glyphRuns();
     if (runs.isEmpty()) return;
     if (run.clipped) {
         saveState();

@@ -9,11 +9,13 @@
 #include <QHash>
 #include <QSizeF>
 #include <QString>
+#include <optional>
 #include <vector>
 
 #include "framework/PdfFile.h"
 #include "framework/PdfFonts.h"
 #include "framework/ReportOps.h"
+#include "framework/ReportTextMetrics.h"
 
 namespace rp {
 
@@ -83,7 +85,9 @@ class PdfDocument {
         double fontSize = 0;
     };
     State state_;
-    std::vector<State> saved_;       // by saveState, for restoreState
+    std::vector<State> saved_;                  // by saveState, for restoreState
+    std::optional<ReportTextMetrics> metrics_;  // shapes texts that come without a layout
+    ReportFont metricsFont_;
     std::vector<int> alphas_;        // alpha of each graphics state /G1, /G2, ...
     QHash<qint64, int> images_;      // picture's key: its number among the images
     std::vector<int> imageObjects_;  // /I1, /I2, ...

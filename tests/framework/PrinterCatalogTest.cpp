@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <stdexcept>
@@ -129,6 +130,16 @@ int pdfPages(const QString& path) {
     return static_cast<int>(QString::fromLatin1(file.readAll()).count(page));
 }
 
+// The text pdftotext finds on one page.
+QString pageText(const QString& path, int page) {
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"),
+               {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
+    text.waitForFinished(30000);
+    return QString::fromUtf8(text.readAllStandardOutput());
+}
+
 // A two-page count report: heading, frame, column lines and shaded rows in tab stops.
 void drawCountReport(ReportCanvas& canvas) {
     canvas.setFont(ReportFont{QStringLiteral("Arial"), 10, false, false});
@@ -241,6 +252,13 @@ TEST_F(PdfPrinting, CopiesArePrintedHereWhenThePrinterCannotMakeThem) {
     drawCountReport(canvas);
     EXPECT_EQ(surface->pagesPrinted(), 6);
     EXPECT_EQ(pdfPages(pdf()), 6);
+    // Collated: the two pages three times over, each copy with the text of the first.
+    const QString first = pageText(pdf(), 1);
+    const QString second = pageText(pdf(), 2);
+    EXPECT_TRUE(first.contains(QStringLiteral("Zip Code Count"))) << first.toStdString();
+    EXPECT_NE(second, first);
+    for (int page = 3; page <= 6; ++page)
+        EXPECT_EQ(pageText(pdf(), page), page % 2 == 1 ? first : second) << page;
 }
 
 TEST_F(PdfPrinting, TheDocumentHasThePaperOfTheReport) {
