@@ -3,7 +3,6 @@
 // an RTF file's letter on its own A4 paper, and the errors of the letter and record choices.
 #include <gtest/gtest.h>
 #include <QDir>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -12,17 +11,11 @@
 #include "letters/LettersFile.h"
 #include "letters/RtfReader.h"
 #include "support/SharedFolder.h"
+#include "support/ToolOutput.h"
 #include "xbase/Table.h"
 
 namespace rp {
 namespace {
-
-QString toolOutput(const QString& tool, const QStringList& arguments) {
-    QProcess process;
-    process.start(tool, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 QString pdfInfo(const QString& pdf, const QString& field) {
     const auto match = QRegularExpression(field + QStringLiteral(":\\s+([^\\n]+)"))

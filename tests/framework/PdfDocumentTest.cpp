@@ -8,7 +8,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrinter>
-#include <QProcess>
 #include <QRawFont>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -22,17 +21,11 @@
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
 #include "framework/ReportOpPainter.h"
+#include "support/ToolOutput.h"
 
 using namespace rp;
 
 namespace {
-
-QString run(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 struct Word {
     QString text;
@@ -46,9 +39,9 @@ std::vector<Word> words(const QString& pdf, int page) {
         "</word>"));
     const QString number = QString::number(page);
     std::vector<Word> found;
-    auto match = word.globalMatch(
-        run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
-                                          QStringLiteral("-l"), number, pdf, QStringLiteral("-")}));
+    auto match = word.globalMatch(toolOutput(
+        QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-f"), number,
+                                      QStringLiteral("-l"), number, pdf, QStringLiteral("-")}));
     while (match.hasNext()) {
         const auto m = match.next();
         found.push_back({m.captured(5),
@@ -59,7 +52,8 @@ std::vector<Word> words(const QString& pdf, int page) {
 }
 
 QImage rendered(const QString& pdf, const QString& stem) {
-    run(QStringLiteral("pdftoppm"),
+    toolOutput(
+        QStringLiteral("pdftoppm"),
         {QStringLiteral("-r"), QStringLiteral("100"), QStringLiteral("-gray"), QStringLiteral("-f"),
          QStringLiteral("1"), QStringLiteral("-singlefile"), pdf, stem});
     return QImage(stem + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
@@ -252,7 +246,7 @@ TEST_F(PdfDocumentTest, ThePageRendersAsThePrintersWriterRendersIt) {
 }
 
 TEST_F(PdfDocumentTest, FontsAreEmbeddedAsSubsetsOrDrawnFromTheirOutlines) {
-    const QString fonts = run(QStringLiteral("pdffonts"), {ours()});
+    const QString fonts = toolOutput(QStringLiteral("pdffonts"), {ours()});
     const QStringList lines = fonts.split('\n', Qt::SkipEmptyParts).mid(2);
     // Sans regular, bold and bold italic, a serif and its bold, and the Type 1 font.
     ASSERT_EQ(lines.size(), 6) << fonts.toStdString();

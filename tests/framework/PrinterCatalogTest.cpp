@@ -7,12 +7,12 @@
 #include "support/FileSizeLimitScope.h"
 #include "support/ScriptedMessages.h"
 #include "support/ScriptedPrintDialogs.h"
+#include "support/ToolOutput.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <stdexcept>
@@ -132,12 +132,9 @@ int pdfPages(const QString& path) {
 
 // The text pdftotext finds on one page.
 QString pageText(const QString& path, int page) {
-    QProcess text;
-    text.start(QStringLiteral("pdftotext"),
-               {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
-                QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
-    text.waitForFinished(30000);
-    return QString::fromUtf8(text.readAllStandardOutput());
+    return toolOutput(QStringLiteral("pdftotext"),
+                      {QStringLiteral("-layout"), QStringLiteral("-f"), QString::number(page),
+                       QStringLiteral("-l"), QString::number(page), path, QStringLiteral("-")});
 }
 
 // A two-page count report: heading, frame, column lines and shaded rows in tab stops.
