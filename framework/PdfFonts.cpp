@@ -95,6 +95,21 @@ QByteArray outlineDescription(const QRawFont& font, quint32 glyph, double width)
     return out;
 }
 
+// Whether the font's outlines can go into a PDF as they are: TrueType or CFF outlines, and a
+// licence that allows embedding them (the OS/2 table's fsType: neither "restricted" nor
+// "bitmaps only"). Other fonts are drawn from their outlines, as Qt's PDF writer draws them.
+bool mayEmbed(const QRawFont& font) {
+    const bool outlines = !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty();
+    if (!outlines || font.fontTable("head").isEmpty()) return false;
+    const QByteArray os2 = font.fontTable("OS/2");
+    if (os2.size() < 10) return true;
+    const int fsType =
+        (static_cast<unsigned char>(os2[8]) << 8) | static_cast<unsigned char>(os2[9]);
+    constexpr int kRestricted = 0x0002;
+    constexpr int kBitmapsOnly = 0x0200;
+    return (fsType & 0x000F) != kRestricted && (fsType & kBitmapsOnly) == 0;
+}
+
 }  // namespace
 
 int PdfFonts::fontOf(const QRawFont& font) {
@@ -105,9 +120,7 @@ int PdfFonts::fontOf(const QRawFont& font) {
                f.raw.weight() == font.weight() && f.raw.style() == font.style();
     });
     if (same == fonts_.end()) {
-        const bool outlines =
-            !font.fontTable("glyf").isEmpty() || !font.fontTable("CFF ").isEmpty();
-        fonts_.push_back(Font{font, outlines && !font.fontTable("head").isEmpty(), {}, {}, {}, {}});
+        fonts_.push_back(Font{font, mayEmbed(font), {}, {}, {}, {}});
         last_ = static_cast<int>(fonts_.size()) - 1;
     } else {
         last_ = static_cast<int>(same - fonts_.begin());

@@ -1,8 +1,9 @@
 #pragma once
 // The fonts of a PDF the program writes itself. Each font text was shaped with is embedded once
 // as a subset that keeps the font's own glyph numbers, so that a page names its glyphs by the
-// numbers the shaping gave. A font whose outlines cannot be embedded (a Type 1 font) becomes
-// Type 3 fonts of up to 255 glyphs each, drawn from the outlines the font gives. The font records
+// numbers the shaping gave. A font whose outlines cannot be embedded (a Type 1 font, or one
+// whose licence forbids it) becomes Type 3 fonts of up to 255 glyphs each, drawn from the
+// outlines the font gives. The font records
 // the width of every glyph used, for the page descriptions and the font's width table, and the
 // character each glyph stands for, so that the text can be searched and copied.
 #include <QByteArray>
@@ -20,7 +21,8 @@ class PdfFonts {
     // The font's number among the document's fonts (an embedded font's resource name is /F and
     // the number).
     int fontOf(const QRawFont& font);
-    // Whether the font's outlines can be embedded (TrueType or CFF outlines).
+    // Whether the font's outlines can be embedded: TrueType or CFF outlines that the font's
+    // licence lets a document carry.
     bool embeddable(int font) const { return fonts_[static_cast<std::size_t>(font)].embeddable; }
     // For a font that cannot be embedded: the Type 3 font that holds the glyph, numbered from 0,
     // and the glyph's one-byte code in it. Its resource name is /F, the font's number, a dot

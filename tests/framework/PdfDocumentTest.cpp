@@ -18,6 +18,7 @@
 #include <optional>
 
 #include "framework/PdfFontSubset.h"
+#include "framework/PdfFonts.h"
 #include "framework/PrinterSurface.h"
 #include "framework/ReportCanvas.h"
 #include "framework/ReportOpPainter.h"
@@ -288,6 +289,51 @@ TEST(PdfFontSubset, KeepsTheGlyphsAskedForUnderTheirNumbers) {
                 << c.file << ' ' << glyph;
         EXPECT_TRUE(subset.pathForGlyph(dropped).isEmpty()) << c.file;
         EXPECT_LT(program.data.size(), QFile(QString::fromLatin1(c.file)).size() / 4) << c.file;
+    }
+}
+
+// The font's data with its OS/2 table's embedding permissions (fsType) set to fsType.
+QByteArray withEmbeddingPermissions(QByteArray font, quint16 fsType) {
+    const auto word = [&](int at) {
+        return (static_cast<unsigned char>(font[at]) << 8) |
+               static_cast<unsigned char>(font[at + 1]);
+    };
+    for (int table = 0; table < word(4); ++table) {
+        const int record = 12 + 16 * table;
+        if (font.mid(record, 4) != "OS/2") continue;
+        const int offset = (word(record + 8) << 16) | word(record + 10);
+        font[offset + 8] = static_cast<char>(fsType >> 8);
+        font[offset + 9] = static_cast<char>(fsType);
+    }
+    return font;
+}
+
+// Fonts whose outlines may go into the document as they are, and those drawn from their
+// outlines: a Type 1 font, and fonts whose licence restricts embedding or allows bitmaps only.
+TEST(PdfFonts, EmbedsOnlyOutlinesTheFontAllows) {
+    QFile file(QStringLiteral("/usr/share/fonts/truetype/liberation2/LiberationSans-Regular.ttf"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray sans = file.readAll();
+    const struct {
+        QRawFont font;
+        bool embeddable;
+    } cases[] = {
+        {QRawFont(sans, 12), true},
+        {QRawFont(withEmbeddingPermissions(sans, 0x0008), 12), true},   // editable
+        {QRawFont(withEmbeddingPermissions(sans, 0x0004), 12), true},   // preview and print
+        {QRawFont(withEmbeddingPermissions(sans, 0x0002), 12), false},  // restricted
+        {QRawFont(withEmbeddingPermissions(sans, 0x0200), 12), false},  // bitmaps only
+        {QRawFont(QStringLiteral("/usr/share/fonts/opentype/urw-base35/NimbusSans-Regular.otf"),
+                  12),
+         true},
+        {QRawFont(QStringLiteral("/usr/share/fonts/type1/urw-base35/NimbusSans-Regular.t1"), 12),
+         false},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(c.font.isValid());
+        PdfFonts fonts;
+        EXPECT_EQ(fonts.embeddable(fonts.fontOf(c.font)), c.embeddable)
+            << &c - cases << ' ' << c.font.familyName().toStdString();
     }
 }
 
