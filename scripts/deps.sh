@@ -5,7 +5,7 @@ PACKAGES="build-essential cmake ninja-build pkg-config qt6-base-dev libgtest-dev
 libbenchmark-dev nlohmann-json3-dev python3 python3-dbfread libdbd-xbase-perl unrtf clang clang-format
 libclang-rt-14-dev lld
 xvfb xauth fonts-liberation2 imagemagick poppler-utils qt6-serialport-dev libzint-dev
-cups printer-driver-cups-pdf glabels-data libicu-dev libharfbuzz-dev zlib1g-dev fonts-urw-base35
+cups printer-driver-cups-pdf glabels-data libicu-dev libharfbuzz-dev libdeflate-dev fonts-urw-base35
 qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools qt6-translations-l10n"
 # One dpkg-query for the lot: this runs before every make target.
 installed=" $(dpkg-query -W -f='${Package} ${Status}\n' $PACKAGES 2>/dev/null |
