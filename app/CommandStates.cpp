@@ -5,9 +5,10 @@
 namespace rp {
 namespace {
 
-// The captions are marked for lupdate where they are chosen and translated here.
-QString caption(const char* text) {
-    return QCoreApplication::translate("CommandStates", text);
+// The caption with its underlined letter when keyed, without it otherwise; both are marked for
+// lupdate where they are chosen and translated here.
+QString caption(bool keyed, const char* withKey, const char* without) {
+    return QCoreApplication::translate("CommandStates", keyed ? withKey : without);
 }
 
 }  // namespace
@@ -27,18 +28,18 @@ CommandStates computeCommandStates(bool open, bool editing, bool hasRecord, bool
     s.recordMenus = r && !e;
     s.filterPicture = open && filterSet;
     s.changeCommands = w && !e;
-    s.saveCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "&Save"))
-                      : caption(QT_TRANSLATE_NOOP("CommandStates", "Save"));
-    s.cancelCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "&Cancel"))
-                        : caption(QT_TRANSLATE_NOOP("CommandStates", "Cancel"));
-    s.addCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Add"))
-                     : caption(QT_TRANSLATE_NOOP("CommandStates", "&Add"));
-    s.editCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Edit"))
-                      : caption(QT_TRANSLATE_NOOP("CommandStates", "&Edit"));
-    s.deleteCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Delete"))
-                        : caption(QT_TRANSLATE_NOOP("CommandStates", "&Delete"));
-    s.searchCaption = e ? caption(QT_TRANSLATE_NOOP("CommandStates", "Search"))
-                        : caption(QT_TRANSLATE_NOOP("CommandStates", "Searc&h"));
+    s.saveCaption = caption(e, QT_TRANSLATE_NOOP("CommandStates", "&Save"),
+                            QT_TRANSLATE_NOOP("CommandStates", "Save"));
+    s.cancelCaption = caption(e, QT_TRANSLATE_NOOP("CommandStates", "&Cancel"),
+                              QT_TRANSLATE_NOOP("CommandStates", "Cancel"));
+    s.addCaption = caption(!e, QT_TRANSLATE_NOOP("CommandStates", "&Add"),
+                           QT_TRANSLATE_NOOP("CommandStates", "Add"));
+    s.editCaption = caption(!e, QT_TRANSLATE_NOOP("CommandStates", "&Edit"),
+                            QT_TRANSLATE_NOOP("CommandStates", "Edit"));
+    s.deleteCaption = caption(!e, QT_TRANSLATE_NOOP("CommandStates", "&Delete"),
+                              QT_TRANSLATE_NOOP("CommandStates", "Delete"));
+    s.searchCaption = caption(!e, QT_TRANSLATE_NOOP("CommandStates", "Searc&h"),
+                              QT_TRANSLATE_NOOP("CommandStates", "Search"));
     return s;
 }
 

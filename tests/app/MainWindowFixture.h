@@ -44,6 +44,14 @@ class MainWindowTest : public ::testing::Test {
         return *main;
     }
 
+    // A file of four people, in record order and in Last Name order alike.
+    void makeFourPeople(const QString& name) {
+        makeFile(name, {{"Adams", "Al", "Akron", "OH", "44301"},
+                        {"Brown", "Bo", "Boston", "MA", "02101"},
+                        {"Clark", "Cy", "Camden", "NJ", "08101"},
+                        {"Drake", "Di", "Dover", "DE", "19901"}});
+    }
+
     // A file with records (LNAME, FNAME, CITY, STATE, ZIP each).
     void makeFile(const QString& name, const std::vector<std::array<const char*, 5>>& rows) {
         ScriptedMessages quiet;

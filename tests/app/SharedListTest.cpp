@@ -18,11 +18,7 @@ const QString kChangedText = "This record was changed by another user.";
 class SharedListTest : public MainWindowTest {
   protected:
     void SetUp() override {
-        // In record order and in Last Name order alike.
-        makeFile("LIST.DBF", {{"Adams", "Al", "Akron", "OH", "44301"},
-                              {"Brown", "Bo", "Boston", "MA", "02101"},
-                              {"Clark", "Cy", "Camden", "NJ", "08101"},
-                              {"Drake", "Di", "Dover", "DE", "19901"}});
+        makeFourPeople("LIST.DBF");
         writeRecent({path("LIST.DBF")});
         share(true);
     }

@@ -108,13 +108,7 @@ TEST_F(OtherCopyTest, PlaysTheRoleItIsGiven) {
 
 class TwoCopiesTest : public ProgramCopyTest {
   protected:
-    void SetUp() override {
-        // In record order and in Last Name order alike.
-        makeFile("LIST.DBF", {{"Adams", "Al", "Akron", "OH", "44301"},
-                              {"Brown", "Bo", "Boston", "MA", "02101"},
-                              {"Clark", "Cy", "Camden", "NJ", "08101"},
-                              {"Drake", "Di", "Dover", "DE", "19901"}});
-    }
+    void SetUp() override { makeFourPeople("LIST.DBF"); }
     void TearDown() override {
         if (other_.state() == QProcess::NotRunning) return;
         other_.kill();
