@@ -208,18 +208,17 @@ void PdfDocument::restoreState() {
 }
 
 void PdfDocument::drawText(const TextRun& run) {
-    // A run without its layout (kept for copies) is shaped again as the canvas shaped it.
-    std::shared_ptr<const QTextLayout> layout = run.layout;
-    if (!layout && !run.text.isEmpty()) {
+    // A run without its glyphs (kept for copies) is shaped again as the canvas shaped it.
+    std::shared_ptr<const QList<QGlyphRun>> glyphs = run.glyphs;
+    if (!glyphs && !run.text.isEmpty()) {
         if (!metrics_ || metricsFont_ != run.font) {
             metrics_.emplace(run.font);
             metricsFont_ = run.font;
         }
-        layout = metrics_->shaped(run.text).layout;
+        glyphs = metrics_->shaped(run.text).glyphs;
     }
-    if (!layout) return;
-    const QList<QGlyphRun> runs = layout->glyphRuns();
-    if (runs.isEmpty()) return;
+    if (!glyphs || glyphs->isEmpty()) return;
+    const QList<QGlyphRun>& runs = *glyphs;
     if (run.clipped) {
         saveState();
         rectangle(run.box);

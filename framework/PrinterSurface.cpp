@@ -129,9 +129,9 @@ void PrinterSurface::draw(const ReportOp& op) {
         return;
     }
     kept_.back().push_back(op);
-    // A kept page holds its texts without their layouts, which take far more memory than the
+    // A kept page holds its texts without their glyphs, which take far more memory than the
     // texts; they are shaped again when the copies are printed.
-    if (auto* run = std::get_if<TextRun>(&kept_.back().back())) run->layout.reset();
+    if (auto* run = std::get_if<TextRun>(&kept_.back().back())) run->glyphs.reset();
 }
 
 void PrinterSurface::end() {

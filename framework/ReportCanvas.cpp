@@ -5,7 +5,8 @@
 namespace rp {
 
 ReportCanvas::ReportCanvas(ReportSurface& surface)
-    : surface_(surface), section_(QPointF(0, 0), paper_.pageSize()), metrics_(font_) {
+    : surface_(surface), section_(QPointF(0, 0), paper_.pageSize()) {
+    setFont(font_);
     home();
 }
 
@@ -31,18 +32,19 @@ void ReportCanvas::gotoXY(double x, double y) {
 }
 
 void ReportCanvas::home() {
-    cursor_ = QPointF(section_.left(), section_.top() + metrics_.ascent());
+    cursor_ = QPointF(section_.left(), section_.top() + metrics_->ascent());
     nextTab_ = 0;
 }
 
 void ReportCanvas::newLine() {
-    cursor_ = QPointF(section_.left(), cursor_.y() + metrics_.lineHeight());
+    cursor_ = QPointF(section_.left(), cursor_.y() + metrics_->lineHeight());
     nextTab_ = 0;
 }
 
 int ReportCanvas::linesLeft() const {
     // A small allowance keeps a line that fits exactly from being lost to rounding.
-    const double lines = std::floor((section_.bottom() - lineTop()) / metrics_.lineHeight() + 1e-9);
+    const double lines =
+        std::floor((section_.bottom() - lineTop()) / metrics_->lineHeight() + 1e-9);
     return lines > 0 ? static_cast<int>(lines) : 0;
 }
 

@@ -8,6 +8,7 @@
 // from the origin; the origin itself is measured from the paper's top-left corner.
 #include <QRectF>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -58,9 +59,9 @@ class ReportCanvas {
     void newLine();
     // Whole lines of the current font that still fit above the section bottom, this one included.
     int linesLeft() const;
-    double lineHeight() const { return metrics_.lineHeight(); }
+    double lineHeight() const { return metrics_->lineHeight(); }
     // The top of the current line: its baseline less the font's ascent.
-    double lineTop() const { return cursor_.y() - metrics_.ascent(); }
+    double lineTop() const { return cursor_.y() - metrics_->ascent(); }
     // When on, text printed at the current position on a line that no longer fits starts a
     // new page first (never while the page start handler runs). Off by default: reports that
     // place headings and footers outside the section decide on their pages themselves.
@@ -74,7 +75,7 @@ class ReportCanvas {
     void setItalic(bool italic);
     const ReportFont& font() const { return font_; }
     void setTextColour(const QColor& colour) { textColour_ = colour; }
-    double textWidth(const QString& text) const { return metrics_.width(text); }
+    double textWidth(const QString& text) const { return metrics_->width(text); }
     // At the current position; the position moves to the text's end.
     void print(const QString& text);
     // At the current position, then a new line.
@@ -136,6 +137,8 @@ class ReportCanvas {
     }
 
   private:
+    static constexpr std::size_t kFontsKept = 16;
+
     QPointF onPaper(QPointF p) const { return p + origin_; }
     QRectF onPaper(const QRectF& r) const { return r.translated(origin_); }
     void breakPageWhenFull();
@@ -154,7 +157,10 @@ class ReportCanvas {
     QPointF cursor_;
     QPointF penAt_;
     ReportFont font_;
-    ReportTextMetrics metrics_;
+    // The measures of every font the job has used, kept so that a font taken up again (the
+    // return address's, then the delivery address's on every envelope) keeps its shapes.
+    std::vector<std::pair<ReportFont, std::unique_ptr<ReportTextMetrics>>> fonts_;
+    const ReportTextMetrics* metrics_ = nullptr;
     QColor textColour_ = Qt::black;
     QColor penColour_ = Qt::black;
     Qt::PenStyle penStyle_ = Qt::SolidLine;

@@ -1,13 +1,21 @@
 // The report canvas's fonts, text and tab stops.
 #include "framework/ReportCanvas.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace rp {
 
 void ReportCanvas::setFont(const ReportFont& font) {
     font_ = font;
-    metrics_ = ReportTextMetrics(font_);
+    const auto known = std::find_if(fonts_.begin(), fonts_.end(),
+                                    [&](const auto& entry) { return entry.first == font; });
+    if (known != fonts_.end()) {
+        metrics_ = known->second.get();
+        return;
+    }
+    if (fonts_.size() >= kFontsKept) fonts_.clear();
+    metrics_ = fonts_.emplace_back(font, std::make_unique<ReportTextMetrics>(font)).second.get();
 }
 
 void ReportCanvas::setFontName(const QString& family) {
@@ -46,13 +54,13 @@ void ReportCanvas::emitText(const QString& text, const ShapedText& shaped, doubl
     run.box = onPaper(box);
     run.align = align;
     run.clipped = clipped;
-    run.layout = shaped.layout;
+    run.glyphs = shaped.glyphs;
     draw(run);
 }
 
 void ReportCanvas::print(const QString& text) {
     breakPageWhenFull();
-    const ShapedText& shaped = metrics_.shaped(text);
+    const ShapedText& shaped = metrics_->shaped(text);
     const QRectF box(cursor_.x(), lineTop(), shaped.width, lineHeight());
     emitText(text, shaped, cursor_.x(), box, TextAlign::Left, false);
     cursor_.setX(cursor_.x() + shaped.width);
@@ -64,20 +72,20 @@ void ReportCanvas::println(const QString& text) {
 }
 
 void ReportCanvas::printLeft(const QString& text, double x) {
-    const ShapedText& shaped = metrics_.shaped(text);
+    const ShapedText& shaped = metrics_->shaped(text);
     emitText(text, shaped, x, QRectF(x, lineTop(), shaped.width, lineHeight()), TextAlign::Left,
              false);
 }
 
 void ReportCanvas::printRight(const QString& text, double x) {
-    const ShapedText& shaped = metrics_.shaped(text);
+    const ShapedText& shaped = metrics_->shaped(text);
     const double left = x - shaped.width;
     emitText(text, shaped, left, QRectF(left, lineTop(), shaped.width, lineHeight()),
              TextAlign::Right, false);
 }
 
 void ReportCanvas::printCentre(const QString& text, double x) {
-    const ShapedText& shaped = metrics_.shaped(text);
+    const ShapedText& shaped = metrics_->shaped(text);
     const double left = x - shaped.width / 2;
     emitText(text, shaped, left, QRectF(left, lineTop(), shaped.width, lineHeight()),
              TextAlign::Centre, false);
@@ -85,8 +93,8 @@ void ReportCanvas::printCentre(const QString& text, double x) {
 
 void ReportCanvas::printClipped(const QString& text, const QRectF& rect) {
     const QPointF kept = cursor_;
-    cursor_.setY(rect.top() + metrics_.ascent());
-    emitText(text, metrics_.shaped(text), rect.left(), rect, TextAlign::Left, true);
+    cursor_.setY(rect.top() + metrics_->ascent());
+    emitText(text, metrics_->shaped(text), rect.left(), rect, TextAlign::Left, true);
     cursor_ = kept;
 }
 
@@ -124,7 +132,7 @@ void ReportCanvas::printTab(const QString& text) {
         drawLine(cell.left(), cell.bottom(), cell.right(), cell.bottom());
 
     const QRectF inner = cell.adjusted(stop.margin, 0, -stop.margin, 0);
-    const ShapedText& shaped = metrics_.shaped(text);
+    const ShapedText& shaped = metrics_->shaped(text);
     double x = inner.left();
     if (stop.align == TextAlign::Right) x = inner.right() - shaped.width;
     if (stop.align == TextAlign::Centre) x = inner.center().x() - shaped.width / 2;

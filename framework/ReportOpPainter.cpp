@@ -63,7 +63,7 @@ const QFontMetricsF& ReportOpPainter::deviceMetrics() {
 
 void ReportOpPainter::paintText(const TextRun& run) {
     // Text laid out at this device's resolution is drawn where the canvas measured it.
-    const bool shaped = run.layout && scale_ == ReportTextMetrics::kDotsPerInch;
+    const bool shaped = run.glyphs && scale_ == ReportTextMetrics::kDotsPerInch;
     const QRectF box = pixels(run.box);
     // Left-aligned text starts on the box's left edge; only the others need the device's width.
     double x = box.left();
@@ -85,7 +85,7 @@ void ReportOpPainter::paintText(const TextRun& run) {
     painter_.setPen(run.colour);
     const QPointF origin(x, run.baseline * scale_);
     if (shaped) {
-        run.layout->draw(&painter_, origin);
+        for (const QGlyphRun& glyphs : *run.glyphs) painter_.drawGlyphRun(origin, glyphs);
     } else {
         painter_.setFont(deviceFont_);
         painter_.drawText(origin, run.text);

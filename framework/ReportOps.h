@@ -4,6 +4,7 @@
 // top-left corner, y growing downward.
 #include <QColor>
 #include <QFont>
+#include <QGlyphRun>
 #include <QImage>
 #include <QRectF>
 #include <QString>
@@ -12,7 +13,6 @@
 #include <vector>
 
 class QTextDocument;
-class QTextLayout;
 
 namespace rp {
 
@@ -41,10 +41,10 @@ struct TextRun {
     QRectF box;  // the alignment box: left and right edges, top and bottom of the line
     TextAlign align = TextAlign::Left;
     bool clipped = false;  // nothing outside the box is drawn
-    // The text as the canvas laid it out at ReportTextMetrics::kDotsPerInch, one line with its
-    // baseline at y 0; a device of that resolution draws it rather than shaping the text again.
-    // None when the text was not laid out (or is empty).
-    std::shared_ptr<const QTextLayout> layout = nullptr;
+    // The text's glyphs as the canvas shaped them at ReportTextMetrics::kDotsPerInch, one line
+    // with its baseline at y 0; a device of that resolution draws them rather than shaping the
+    // text again. None when the text was not shaped (or is empty).
+    std::shared_ptr<const QList<QGlyphRun>> glyphs = nullptr;
 };
 
 struct ReportPen {

@@ -4,6 +4,8 @@
 #include <QTextLayout>
 #include <utility>
 
+#include "framework/DirectTextShaper.h"
+
 namespace rp {
 namespace {
 
@@ -22,27 +24,49 @@ QPaintDevice* measuringDevice() {
 // Wider than any line of a page, in dots; lines are never wrapped anyway.
 constexpr qreal kUnbounded = 1e6;
 
-// The text laid out as one line that never wraps, its baseline at y 0.
-ShapedText shape(const QString& text, const QFont& font) {
-    if (text.isEmpty()) return {};
-    auto layout = std::make_shared<QTextLayout>(text, font, measuringDevice());
+// Kerned pairs, ligatures, punctuation, digits and letters beyond ASCII: a text on which every
+// way of rounding the font's measures would show.
+const QString kProbe = QStringLiteral(
+    "AVATAR Tay Wa Yo LT P. F, \"Ty\" office fiery flat 0123456789 Jane Q. Public, 1234 Main "
+    "St., Apt. #5 - \u00C6r\u00F8 \u00D8ster \u00C5by Stra\u00DFe \u0141\u00F3d\u017A ");
+
+// The text laid out as one line that never wraps, in runs of one font with the baseline at y 0,
+// and its width in device units.
+std::pair<QList<QGlyphRun>, qreal> layOut(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font, measuringDevice());
     QTextOption option;
     option.setWrapMode(QTextOption::NoWrap);
-    layout->setTextOption(option);
-    // Kept after the layout, for drawing.
-    layout->setCacheEnabled(true);
-    layout->beginLayout();
-    QTextLine line = layout->createLine();
+    layout.setTextOption(option);
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
     line.setLineWidth(kUnbounded);
     line.setPosition(QPointF(0, -line.ascent()));
-    layout->endLayout();
-    return {line.horizontalAdvance() / ReportTextMetrics::kDotsPerInch, std::move(layout)};
+    layout.endLayout();
+    return {layout.glyphRuns(), line.horizontalAdvance()};
 }
 
 }  // namespace
 
 ReportTextMetrics::ReportTextMetrics(const ReportFont& font)
     : font_(font.toQFont()), metrics_(font_, measuringDevice()) {}
+
+ReportTextMetrics::~ReportTextMetrics() = default;
+
+ShapedText ReportTextMetrics::shape(const QString& text) const {
+    if (text.isEmpty()) return {};
+    if (!direct_) {
+        direct_ = std::make_unique<DirectTextShaper>(QFont(font_, measuringDevice()));
+        auto [runs, width] = layOut(kProbe, font_);
+        direct_->calibrate(kProbe, runs.size() == 1
+                                       ? std::optional<ShapedLine>({runs.front(), width})
+                                       : std::nullopt);
+    }
+    if (std::optional<ShapedLine> line = direct_->shape(text))
+        return {line->width / kDotsPerInch,
+                std::make_shared<const QList<QGlyphRun>>(QList<QGlyphRun>{line->glyphs})};
+    auto [runs, width] = layOut(text, font_);
+    return {width / kDotsPerInch, std::make_shared<const QList<QGlyphRun>>(std::move(runs))};
+}
 
 double ReportTextMetrics::width(const QString& text) const {
     if (const auto found = widths_.constFind(text); found != widths_.cend()) return found.value();
@@ -56,8 +80,7 @@ const ShapedText& ReportTextMetrics::shaped(const QString& text) const {
     if (const auto found = shapes_.constFind(text); found != shapes_.cend()) return found.value();
     if (shapes_.size() >= kShapesRemembered) olderShapes_ = std::exchange(shapes_, {});
     const auto older = olderShapes_.constFind(text);
-    return shapes_.insert(text, older != olderShapes_.cend() ? older.value() : shape(text, font_))
-        .value();
+    return shapes_.insert(text, older != olderShapes_.cend() ? older.value() : shape(text)).value();
 }
 
 }  // namespace rp

@@ -8,16 +8,16 @@
 
 #include "framework/ReportOps.h"
 
-class QTextLayout;
-
 namespace rp {
 
-// A text shaped once: its width in inches and its layout at ReportTextMetrics::kDotsPerInch,
-// one line with its baseline at y 0. A device of that resolution draws the layout as it is,
+class DirectTextShaper;
+
+// A text shaped once: its width in inches and its glyphs at ReportTextMetrics::kDotsPerInch,
+// one line with its baseline at y 0. A device of that resolution draws the glyphs as they are,
 // without shaping the text again.
 struct ShapedText {
     double width = 0;
-    std::shared_ptr<const QTextLayout> layout;  // none for an empty text
+    std::shared_ptr<const QList<QGlyphRun>> glyphs;  // none for an empty text
 };
 
 class ReportTextMetrics {
@@ -25,6 +25,7 @@ class ReportTextMetrics {
     static constexpr double kDotsPerInch = 1200;
 
     explicit ReportTextMetrics(const ReportFont& font);
+    ~ReportTextMetrics();
 
     // Widths are remembered (up to kRemembered texts, then they start again): a line is often
     // measured to fit it, then to print it, and labels repeat cities and names.
@@ -42,8 +43,13 @@ class ReportTextMetrics {
     static constexpr qsizetype kRemembered = 4096;
     static constexpr qsizetype kShapesRemembered = 16;
 
+    ShapedText shape(const QString& text) const;
+
     QFont font_;
     QFontMetricsF metrics_;
+    // Plain lines are shaped without a layout, which is most of the time of laying one out;
+    // made when the first text is shaped.
+    mutable std::unique_ptr<DirectTextShaper> direct_;
     mutable QHash<QString, double> widths_;
     mutable QHash<QString, ShapedText> shapes_;
     mutable QHash<QString, ShapedText> olderShapes_;

@@ -1,6 +1,6 @@
-// Text shaped once: the canvas measures a text by laying it out, hands the layout on with the
-// run, and a device of the measuring resolution draws that layout where the text was measured,
-// exactly as if it had shaped the text itself.
+// Text shaped once: the canvas measures a text by shaping it, hands the glyphs on with the run,
+// and a device of the measuring resolution draws them where the text was measured, exactly as
+// if it had shaped the text itself.
 #include <gtest/gtest.h>
 
 #include <QFontMetricsF>
@@ -40,41 +40,41 @@ TEST(ReportTextShaping, WidthsAreTheFontsOwnAdvances) {
         const double expected = metrics.horizontalAdvance(text) / ReportTextMetrics::kDotsPerInch;
         EXPECT_DOUBLE_EQ(measures.width(text), expected);
         EXPECT_DOUBLE_EQ(measures.shaped(text).width, expected);
-        EXPECT_EQ(measures.shaped(text).layout != nullptr, !text.isEmpty());
+        EXPECT_EQ(measures.shaped(text).glyphs != nullptr, !text.isEmpty());
     }
 }
 
 // A country on every label among names that never repeat: it is shaped once for the job.
 TEST(ReportTextShaping, TextsThatRepeatAreShapedOnce) {
     const ReportTextMetrics measures(ReportFont{QStringLiteral("Arial"), 10, false, false});
-    const auto country = measures.shaped(QStringLiteral("USA")).layout;
+    const auto country = measures.shaped(QStringLiteral("USA")).glyphs;
     for (int label = 0; label < 1000; ++label) {
         measures.shaped(QStringLiteral("Member %1").arg(label));
         measures.shaped(QStringLiteral("%1 Main St").arg(label));
-        ASSERT_EQ(measures.shaped(QStringLiteral("USA")).layout, country) << label;
+        ASSERT_EQ(measures.shaped(QStringLiteral("USA")).glyphs, country) << label;
     }
 }
 
-TEST(ReportTextShaping, TheCanvasHandsItsLayoutOnWithTheRun) {
+TEST(ReportTextShaping, TheCanvasHandsItsGlyphsOnWithTheRun) {
     ReportLog log;
     ReportCanvas canvas(log);
     ASSERT_TRUE(canvas.start());
     canvas.println(QStringLiteral("Jane Q. Public"));
     canvas.printRight(QStringLiteral("Apt 5"), 4);
     const TextRun line = log.text(QStringLiteral("Jane Q. Public"));
-    ASSERT_NE(line.layout, nullptr);
-    EXPECT_EQ(line.layout->text(), QStringLiteral("Jane Q. Public"));
-    ASSERT_EQ(line.layout->lineCount(), 1);
+    ASSERT_NE(line.glyphs, nullptr);
+    ASSERT_EQ(line.glyphs->size(), 1);
+    const QGlyphRun& glyphs = line.glyphs->front();
+    EXPECT_EQ(glyphs.glyphIndexes().size(), line.text.size());
     // The baseline at y 0, so the run's baseline places it.
-    EXPECT_DOUBLE_EQ(line.layout->lineAt(0).y() + line.layout->lineAt(0).ascent(), 0);
-    EXPECT_NEAR(line.layout->lineAt(0).horizontalAdvance() / ReportTextMetrics::kDotsPerInch,
-                line.width, 1e-12);
+    EXPECT_EQ(glyphs.positions().front(), QPointF(0, 0));
+    EXPECT_EQ(glyphs.positions().back().y(), 0);
     const TextRun right = log.text(QStringLiteral("Apt 5"));
-    ASSERT_NE(right.layout, nullptr);
+    ASSERT_NE(right.glyphs, nullptr);
     EXPECT_NEAR(right.x + right.width, 4, 1e-12);
 }
 
-// Drawn from the layout and drawn by shaping again on the device: the same pixels.
+// Drawn from the canvas's glyphs and drawn by shaping again on the device: the same pixels.
 TEST(ReportTextShaping, ALaidOutRunDrawsWhereTheDeviceWouldShapeIt) {
     struct Case {
         const char* text;
@@ -107,9 +107,9 @@ TEST(ReportTextShaping, ALaidOutRunDrawsWhereTheDeviceWouldShapeIt) {
         else
             canvas.printCentre(text, 1);
         const TextRun laidOut = log.text(text);
-        ASSERT_NE(laidOut.layout, nullptr);
+        ASSERT_NE(laidOut.glyphs, nullptr);
         TextRun shapedAgain = laidOut;
-        shapedAgain.layout = nullptr;
+        shapedAgain.glyphs = nullptr;
 
         const auto paint = [](const TextRun& run) {
             QImage image = measuringImage(2400, 480);
