@@ -9,8 +9,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
+#include <iterator>
 #include <optional>
 
+#include "framework/LineGlyphRuns.h"
 #include "framework/ReportOpPainter.h"
 #include "framework/ReportTextMetrics.h"
 
@@ -31,11 +34,13 @@ void appendHex4(QByteArray& out, quint32 value) {
 
 // A glyph number in a string: its two bytes, those the string syntax gives a meaning to
 // escaped.
-void appendGlyph(QByteArray& out, quint32 glyph) {
+// Writes the glyph's two bytes as they stand in a string at out; returns their end.
+char* writeGlyph(char* out, quint32 glyph) {
     for (const char byte : {static_cast<char>(glyph >> 8), static_cast<char>(glyph)}) {
-        if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r') out += '\\';
-        out += byte == '\r' ? 'r' : byte;
+        if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r') *out++ = '\\';
+        *out++ = byte == '\r' ? 'r' : byte;
     }
+    return out;
 }
 
 // A text as a PDF string: UTF-16 with its byte order mark, in hexadecimal.
@@ -94,15 +99,22 @@ PdfDocument::PdfDocument(const QString& path, QSizeF pageSize, const QString& ti
 }
 
 // Numbers with at most three decimals, which is finer than a thousandth of a point.
-void PdfDocument::number(double value) {
+namespace {
+
+// Rounded half away from zero.
+long long thousandthsOf(double value) {
     const double scaled = value * 1000;
-    const bool negative = scaled < 0;
-    // Rounded half away from zero.
-    auto thousandths = static_cast<long long>(negative ? 0.5 - scaled : scaled + 0.5);
-    char digits[32];
-    int at = sizeof digits;
-    digits[--at] = ' ';
-    int fraction = static_cast<int>(thousandths % 1000);
+    return static_cast<long long>(scaled < 0 ? scaled - 0.5 : scaled + 0.5);
+}
+
+}  // namespace
+
+char* PdfDocument::writeThousandths(long long thousandths, char* end) {
+    const bool negative = thousandths < 0;
+    unsigned long long magnitude = negative ? 0ULL - thousandths : thousandths;
+    char* at = end;
+    *--at = ' ';
+    int fraction = static_cast<int>(magnitude % 1000);
     if (fraction != 0) {
         int places = 3;
         while (fraction % 10 == 0) {
@@ -110,16 +122,22 @@ void PdfDocument::number(double value) {
             --places;
         }
         for (int i = 0; i < places; ++i, fraction /= 10)
-            digits[--at] = static_cast<char>('0' + fraction % 10);
-        digits[--at] = '.';
+            *--at = static_cast<char>('0' + fraction % 10);
+        *--at = '.';
     }
-    long long whole = thousandths / 1000;
+    unsigned long long whole = magnitude / 1000;
     do {
-        digits[--at] = static_cast<char>('0' + whole % 10);
+        *--at = static_cast<char>('0' + whole % 10);
         whole /= 10;
     } while (whole != 0);
-    if (negative && thousandths != 0) digits[--at] = '-';
-    page_.append(digits + at, static_cast<qsizetype>(sizeof digits) - at);
+    if (negative) *--at = '-';
+    return at;
+}
+
+void PdfDocument::number(double value) {
+    char digits[32];
+    const char* start = writeThousandths(thousandthsOf(value), std::end(digits));
+    page_.append(start, std::end(digits) - start);
 }
 
 void PdfDocument::point(QPointF inches) {
@@ -290,24 +308,34 @@ void PdfDocument::drawGlyphs(const QGlyphRun& glyphs, QPointF origin, double dot
 void PdfDocument::drawEmbeddedGlyphs(int font, const QList<quint32>& ids, const QList<QPointF>& at,
                                      QPointF origin, double dotsPerInch, double toThousandths,
                                      const QString* text) {
+    // The glyphs go to the page in chunks.
+    char chunk[256];
+    char* end = chunk;
+    const auto flush = [&] {
+        page_.append(chunk, end - chunk);
+        end = chunk;
+    };
     qsizetype i = 0;
     while (i < ids.size()) {
         page_ += "1 0 0 1 ";
         point(origin + at[i] / dotsPerInch);
         page_ += "Tm[(";
         for (;; ++i) {
-            appendGlyph(page_, ids[i]);
+            if (end - chunk > static_cast<std::ptrdiff_t>(sizeof chunk) - 4) flush();
+            end = writeGlyph(end, ids[i]);
             if (text) fonts_.mapGlyph(font, ids[i], text->at(i));
             const double width = fonts_.width(font, ids[i]);
             if (i + 1 == ids.size() || at[i + 1].y() != at[i].y()) break;
             const double kern = width - (at[i + 1].x() - at[i].x()) * toThousandths;
             if (std::abs(kern) >= 0.05) {
+                flush();
                 page_ += ')';
                 number(kern);
                 page_ += '(';
             }
         }
         ++i;
+        flush();
         page_ += ")]TJ\n";
     }
 }
@@ -343,8 +371,8 @@ void PdfDocument::drawDocumentPage(const DocumentPageOp& op) {
                 const QTextCharFormat format = fragment.charFormat();
                 setFill(format.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
                                                                    : format.foreground().color());
-                drawShapedText(lines.glyphRuns(from, to - from), block.text().mid(from, to - from),
-                               origin, op.layoutDpi);
+                drawShapedText(lineGlyphRuns(line, from, to - from),
+                               block.text().mid(from, to - from), origin, op.layoutDpi);
             }
         }
     }
@@ -394,11 +422,20 @@ void PdfDocument::drawFill(const FillOp& fill) {
     point(corner);
     page_ += "cm\n";
     for (const QRectF& rect : fill.rects) {
-        number((rect.left() - corner.x()) * kPointsPerInch);
-        number((corner.y() - rect.bottom()) * kPointsPerInch);
-        number(rect.width() * kPointsPerInch);
-        number(rect.height() * kPointsPerInch);
-        page_ += "re\n";
+        const FillRect key{{thousandthsOf((rect.left() - corner.x()) * kPointsPerInch),
+                            thousandthsOf((corner.y() - rect.bottom()) * kPointsPerInch),
+                            thousandthsOf(rect.width() * kPointsPerInch),
+                            thousandthsOf(rect.height() * kPointsPerInch)}};
+        auto written = fillRects_.constFind(key);
+        if (written == fillRects_.cend()) {
+            if (fillRects_.size() >= kFillRectsKept) fillRects_.clear();
+            char text[4 * 24 + 3];
+            char* start = std::end(text) - 3;
+            std::memcpy(start, "re\n", 3);
+            for (int i = 3; i >= 0; --i) start = writeThousandths(key.thousandths[i], start);
+            written = fillRects_.insert(key, QByteArray(start, std::end(text) - start));
+        }
+        page_ += written.value();
     }
     page_ += "f Q\n";
 }

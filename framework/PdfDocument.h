@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QSizeF>
 #include <QString>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -54,6 +55,9 @@ class PdfDocument {
     void rectangle(const QRectF& inches);
     void point(QPointF inches);
     void number(double value);
+    // A number in thousandths as the page description writes it, followed by a blank, into the
+    // characters before end; where it starts.
+    static char* writeThousandths(long long thousandths, char* end);
     int imageOf(const QImage& image);
     QByteArray resources();
 
@@ -88,8 +92,19 @@ class PdfDocument {
     std::vector<State> saved_;                  // by saveState, for restoreState
     std::optional<ReportTextMetrics> metrics_;  // shapes texts that come without a layout
     ReportFont metricsFont_;
-    std::vector<int> alphas_;        // alpha of each graphics state /G1, /G2, ...
-    QHash<qint64, int> images_;      // picture's key: its number among the images
+    std::vector<int> alphas_;    // alpha of each graphics state /G1, /G2, ...
+    QHash<qint64, int> images_;  // picture's key: its number among the images
+    // The rectangles of fills as written, by their left, bottom, width and height in
+    // thousandths of a point: a barcode's bars come back on every label.
+    struct FillRect {
+        std::array<long long, 4> thousandths;
+        bool operator==(const FillRect&) const = default;
+        friend size_t qHash(const FillRect& rect, size_t seed) {
+            return qHashRange(rect.thousandths.begin(), rect.thousandths.end(), seed);
+        }
+    };
+    static constexpr qsizetype kFillRectsKept = 4096;
+    QHash<FillRect, QByteArray> fillRects_;
     std::vector<int> imageObjects_;  // /I1, /I2, ...
 };
 

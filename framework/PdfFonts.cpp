@@ -129,7 +129,7 @@ int PdfFonts::fontOf(const QRawFont& font) {
     return last_;
 }
 
-double PdfFonts::width(int font, quint32 glyph) {
+double PdfFonts::measureWidth(int font, quint32 glyph) {
     Font& f = fonts_[static_cast<std::size_t>(font)];
     if (glyph >= f.widths.size()) f.widths.resize(glyph + 1, -1.0F);
     float& width = f.widths[glyph];
@@ -141,7 +141,7 @@ double PdfFonts::width(int font, quint32 glyph) {
     return width;
 }
 
-void PdfFonts::mapGlyph(int font, quint32 glyph, QChar text) {
+void PdfFonts::addCharacter(int font, quint32 glyph, QChar text) {
     std::vector<char16_t>& characters = fonts_[static_cast<std::size_t>(font)].characters;
     if (glyph >= characters.size()) characters.resize(glyph + 1, 0);
     if (characters[glyph] == 0) characters[glyph] = text.unicode();

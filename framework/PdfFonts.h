@@ -29,9 +29,16 @@ class PdfFonts {
     // and the Type 3 font's number.
     std::pair<int, int> outlineCode(int font, quint32 glyph);
     // The glyph's advance in thousandths of the font size; the glyph is embedded.
-    double width(int font, quint32 glyph);
+    double width(int font, quint32 glyph) {
+        const std::vector<float>& widths = fonts_[static_cast<std::size_t>(font)].widths;
+        return glyph < widths.size() && widths[glyph] >= 0 ? widths[glyph]
+                                                           : measureWidth(font, glyph);
+    }
     // The glyph stands for text (the first text given for a glyph is kept).
-    void mapGlyph(int font, quint32 glyph, QChar text);
+    void mapGlyph(int font, quint32 glyph, QChar text) {
+        const std::vector<char16_t>& characters = fonts_[static_cast<std::size_t>(font)].characters;
+        if (glyph >= characters.size() || characters[glyph] == 0) addCharacter(font, glyph, text);
+    }
 
     // Writes every font with its subset or outlines, width table and character map; returns the
     // entries of the page resources' font dictionary.
@@ -46,6 +53,8 @@ class PdfFonts {
         std::vector<quint32> outlined;     // the glyphs of Type 3 fonts in the order of their codes
         std::vector<int> codes;            // by glyph number: its place in outlined + 1, or 0
     };
+    double measureWidth(int font, quint32 glyph);
+    void addCharacter(int font, quint32 glyph, QChar text);
     void writeFont(PdfFile& file, int index, const Font& font, int object);
     // The Type 3 font of outlined glyphs from first; returns its object.
     int writeOutlineFont(PdfFile& file, const Font& font, std::size_t first);
