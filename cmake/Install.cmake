@@ -33,7 +33,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Ravenpost developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6, libqt6printsupport6, libqt6network6, \
-libqt6gui6, libqt6core6, libqt6serialport6, libzint2.11, libicu72, libharfbuzz-subset0, \
+libqt6gui6, libqt6core6, libqt6serialport6, libzint2.11, libicu72, libharfbuzz0b, libharfbuzz-subset0, \
 libdeflate0, fonts-liberation2, \
 qt6-translations-l10n")
 # The label products of "Find More Products" come from the gLabels template files.

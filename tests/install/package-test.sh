@@ -26,7 +26,7 @@ trap 'rm -rf "$ROOT"' EXIT
 [ "$(dpkg-deb -f "$DEB" Package)" = ravenpost ] || fail "the package is not named ravenpost"
 depends=$(dpkg-deb -f "$DEB" Depends)
 for package in libqt6widgets6 libqt6printsupport6 libqt6serialport6 libzint2.11 libicu72 \
-    libharfbuzz-subset0 libdeflate0; do
+    libharfbuzz0b libharfbuzz-subset0 libdeflate0; do
     printf '%s\n' "$depends" | grep -q "$package" || fail "Depends lacks $package: $depends"
 done
 [ "$(dpkg-deb -f "$DEB" Suggests)" = glabels-data ] ||
