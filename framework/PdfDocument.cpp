@@ -371,12 +371,43 @@ void PdfDocument::drawDocumentPage(const DocumentPageOp& op) {
                 const QTextCharFormat format = fragment.charFormat();
                 setFill(format.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
                                                                    : format.foreground().color());
-                drawShapedText(lineGlyphRuns(line, from, to - from),
-                               block.text().mid(from, to - from), origin, op.layoutDpi);
+                drawLinePart(line, block.text(), from, to, origin, op.layoutDpi);
             }
         }
     }
     restoreState();
+}
+
+// Characters from..to of a line of text. Where the layout took glyphs from more than one font
+// (characters the font lacks, from another), each stretch of one font goes on its own, so that
+// its glyphs can be given their characters.
+void PdfDocument::drawLinePart(const QTextLine& line, const QString& text, int from, int to,
+                               QPointF origin, double dotsPerInch) {
+    const QList<QGlyphRun> runs = lineGlyphRuns(line, from, to - from);
+    if (runs.size() <= 1) {
+        drawShapedText(runs, text.mid(from, to - from), origin, dotsPerInch);
+        return;
+    }
+    // The font of a character's glyphs; none for a character without any (a blank at the end
+    // of the line), which goes with the stretch it is in.
+    const auto fontAt = [&](int at) {
+        const QList<QGlyphRun> glyphs = line.glyphRuns(at, 1);
+        return glyphs.isEmpty() ? std::optional<QRawFont>() : glyphs.front().rawFont();
+    };
+    for (int start = from; start < to;) {
+        std::optional<QRawFont> font = fontAt(start);
+        int end = start + 1;
+        for (; end < to; ++end) {
+            const std::optional<QRawFont> next = fontAt(end);
+            if (!font)
+                font = next;
+            else if (next && *next != *font)
+                break;
+        }
+        drawShapedText(lineGlyphRuns(line, start, end - start), text.mid(start, end - start),
+                       origin, dotsPerInch);
+        start = end;
+    }
 }
 
 // Type 3 font type3 - 1 of the font, or the embedded font when type3 is 0.
