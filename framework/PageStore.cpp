@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QTemporaryFile>
+#include <QtEndian>
 #include <cstring>
 #include <stdexcept>
 #include <type_traits>
@@ -166,8 +167,14 @@ void PageStore::finishPage() {
     page.compressed = true;
     if (page.bytes.isEmpty()) return;  // an empty page stays empty
     bytes_ -= std::size_t(page.bytes.size());
-    page.bytes = qCompress(page.bytes, 1);
-    page.bytes.squeeze();
+    // As qCompress stores it, for qUncompress: the length before the zlib stream.
+    QByteArray packed = deflate_.zlib(page.bytes, 4);
+    if (packed.isEmpty())
+        packed = qCompress(page.bytes, 1);
+    else
+        qToBigEndian(static_cast<quint32>(page.bytes.size()), packed.data());
+    packed.squeeze();
+    page.bytes = std::move(packed);
     bytes_ += std::size_t(page.bytes.size());
     if (bytes_ > budget_) spill(page);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "framework/Deflate.h"
 #include "framework/ReportOps.h"
 
 class QTemporaryFile;
@@ -66,6 +67,7 @@ class PageStore {
     std::size_t budget_;
     std::unique_ptr<QTemporaryFile> file_;
     std::size_t spilled_ = 0;
+    Deflate deflate_;
 };
 
 }  // namespace rp

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-struct libdeflate_compressor;
+#include "framework/Deflate.h"
 
 namespace rp {
 
@@ -40,7 +40,7 @@ class PdfFile {
     void failed(int errorNumber);
 
     int fd_ = -1;
-    libdeflate_compressor* compressor_ = nullptr;
+    Deflate deflate_;
     QString error_;
     std::vector<qint64> offsets_;  // by object number from 1; 0 while not written
     qint64 position_ = 0;          // of the next byte put
