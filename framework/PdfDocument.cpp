@@ -66,21 +66,24 @@ std::vector<int> dashPattern(Qt::PenStyle style) {
     }
 }
 
-// The characters the glyphs stand for, one for each glyph: the text when it has a glyph for
-// each character, else the characters matched in turn to the font's own glyph for each, those
-// without a glyph (blanks at the end of a line) left out. None when they do not match (a
-// ligature, or text set right to left).
-std::optional<QString> glyphCharacters(const QGlyphRun& glyphs, const QString& text) {
-    const QList<quint32> ids = glyphs.glyphIndexes();
-    if (glyphs.isRightToLeft()) return std::nullopt;
-    if (ids.size() == text.size()) return text;
-    const QList<quint32> nominal = glyphs.rawFont().glyphIndexesForString(text);
+// The characters the glyphs stand for, one for each glyph, run after run: the text when a
+// single run has a glyph for each character, else the characters matched in turn to each run's
+// font's own glyph for each, those without a glyph (blanks at the end of a line) left out. None
+// when they do not match (a ligature, runs out of the text's order, or text set right to left).
+std::optional<QString> glyphCharacters(const QList<QGlyphRun>& runs, const QString& text) {
+    if (runs.size() == 1 && !runs.front().isRightToLeft() &&
+        runs.front().glyphIndexes().size() == text.size())
+        return text;
     QString matched;
     qsizetype j = 0;
-    for (const quint32 id : ids) {
-        while (j < text.size() && nominal.value(j) != id && text[j].isSpace()) ++j;
-        if (j == text.size() || nominal.value(j) != id) return std::nullopt;
-        matched += text[j++];
+    for (const QGlyphRun& glyphs : runs) {
+        if (glyphs.isRightToLeft()) return std::nullopt;
+        const QList<quint32> nominal = glyphs.rawFont().glyphIndexesForString(text);
+        for (const quint32 id : glyphs.glyphIndexes()) {
+            while (j < text.size() && nominal.value(j) != id && text[j].isSpace()) ++j;
+            if (j == text.size() || nominal.value(j) != id) return std::nullopt;
+            matched += text[j++];
+        }
     }
     for (; j < text.size(); ++j)
         if (!text[j].isSpace()) return std::nullopt;
@@ -252,11 +255,15 @@ void PdfDocument::drawText(const TextRun& run) {
 // as a whole.
 void PdfDocument::drawShapedText(const QList<QGlyphRun>& runs, const QString& text, QPointF origin,
                                  double dotsPerInch) {
-    const std::optional<QString> characters =
-        runs.size() == 1 ? glyphCharacters(runs.front(), text) : std::nullopt;
+    const std::optional<QString> characters = glyphCharacters(runs, text);
     if (!characters) page_ += "/Span<</ActualText" + textString(text) + ">>BDC\n";
-    for (const QGlyphRun& glyphs : runs)
-        drawGlyphs(glyphs, origin, dotsPerInch, characters ? &*characters : nullptr);
+    qsizetype first = 0;  // the character of the run's first glyph
+    for (const QGlyphRun& glyphs : runs) {
+        const qsizetype count = glyphs.glyphIndexes().size();
+        const QString part = characters ? characters->mid(first, count) : QString();
+        drawGlyphs(glyphs, origin, dotsPerInch, characters ? &part : nullptr);
+        first += count;
+    }
     if (!characters) page_ += "EMC\n";
 }
 
@@ -371,43 +378,12 @@ void PdfDocument::drawDocumentPage(const DocumentPageOp& op) {
                 const QTextCharFormat format = fragment.charFormat();
                 setFill(format.foreground().style() == Qt::NoBrush ? QColor(Qt::black)
                                                                    : format.foreground().color());
-                drawLinePart(line, block.text(), from, to, origin, op.layoutDpi);
+                drawShapedText(glyphRunsInTextOrder(line, from, to),
+                               block.text().mid(from, to - from), origin, op.layoutDpi);
             }
         }
     }
     restoreState();
-}
-
-// Characters from..to of a line of text. Where the layout took glyphs from more than one font
-// (characters the font lacks, from another), each stretch of one font goes on its own, so that
-// its glyphs can be given their characters.
-void PdfDocument::drawLinePart(const QTextLine& line, const QString& text, int from, int to,
-                               QPointF origin, double dotsPerInch) {
-    const QList<QGlyphRun> runs = lineGlyphRuns(line, from, to - from);
-    if (runs.size() <= 1) {
-        drawShapedText(runs, text.mid(from, to - from), origin, dotsPerInch);
-        return;
-    }
-    // The font of a character's glyphs; none for a character without any (a blank at the end
-    // of the line), which goes with the stretch it is in.
-    const auto fontAt = [&](int at) {
-        const QList<QGlyphRun> glyphs = line.glyphRuns(at, 1);
-        return glyphs.isEmpty() ? std::optional<QRawFont>() : glyphs.front().rawFont();
-    };
-    for (int start = from; start < to;) {
-        std::optional<QRawFont> font = fontAt(start);
-        int end = start + 1;
-        for (; end < to; ++end) {
-            const std::optional<QRawFont> next = fontAt(end);
-            if (!font)
-                font = next;
-            else if (next && *next != *font)
-                break;
-        }
-        drawShapedText(lineGlyphRuns(line, start, end - start), text.mid(start, end - start),
-                       origin, dotsPerInch);
-        start = end;
-    }
 }
 
 // Type 3 font type3 - 1 of the font, or the embedded font when type3 is 0.

@@ -18,8 +18,6 @@
 #include "framework/ReportOps.h"
 #include "framework/ReportTextMetrics.h"
 
-class QTextLine;
-
 namespace rp {
 
 class PdfDocument {
@@ -45,8 +43,6 @@ class PdfDocument {
                             const QString* text);
     void setFont(int font, int type3, double size);
     void drawDocumentPage(const DocumentPageOp& op);
-    void drawLinePart(const QTextLine& line, const QString& text, int from, int to, QPointF origin,
-                      double dotsPerInch);
     void saveState();
     void restoreState();
     void drawLine(const LineOp& line);

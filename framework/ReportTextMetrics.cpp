@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/DirectTextShaper.h"
+#include "framework/LineGlyphRuns.h"
 
 namespace rp {
 namespace {
@@ -42,7 +43,7 @@ std::pair<QList<QGlyphRun>, qreal> layOut(const QString& text, const QFont& font
     line.setLineWidth(kUnbounded);
     line.setPosition(QPointF(0, -line.ascent()));
     layout.endLayout();
-    return {layout.glyphRuns(), line.horizontalAdvance()};
+    return {glyphRunsInTextOrder(line, 0, static_cast<int>(text.size())), line.horizontalAdvance()};
 }
 
 }  // namespace
