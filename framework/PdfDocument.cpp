@@ -32,9 +32,8 @@ void appendHex4(QByteArray& out, quint32 value) {
     out.append(digits, 4);
 }
 
-// A glyph number in a string: its two bytes, those the string syntax gives a meaning to
-// escaped.
-// Writes the glyph's two bytes as they stand in a string at out; returns their end.
+// Writes a glyph number as it stands in a string at out: its two bytes, those the string syntax
+// gives a meaning to escaped. Returns their end.
 char* writeGlyph(char* out, quint32 glyph) {
     for (const char byte : {static_cast<char>(glyph >> 8), static_cast<char>(glyph)}) {
         if (byte == '(' || byte == ')' || byte == '\\' || byte == '\r') *out++ = '\\';
@@ -101,7 +100,6 @@ PdfDocument::PdfDocument(const QString& path, QSizeF pageSize, const QString& ti
     info_ = file_.reserve();
 }
 
-// Numbers with at most three decimals, which is finer than a thousandth of a point.
 namespace {
 
 // Rounded half away from zero.
@@ -137,6 +135,7 @@ char* PdfDocument::writeThousandths(long long thousandths, char* end) {
     return at;
 }
 
+// Numbers with at most three decimals, which is finer than a thousandth of a point.
 void PdfDocument::number(double value) {
     char digits[32];
     const char* start = writeThousandths(thousandthsOf(value), std::end(digits));
@@ -231,13 +230,7 @@ void PdfDocument::restoreState() {
 void PdfDocument::drawText(const TextRun& run) {
     // A run without its glyphs (kept for copies) is shaped again as the canvas shaped it.
     std::shared_ptr<const QList<QGlyphRun>> glyphs = run.glyphs;
-    if (!glyphs && !run.text.isEmpty()) {
-        if (!metrics_ || metricsFont_ != run.font) {
-            metrics_.emplace(run.font);
-            metricsFont_ = run.font;
-        }
-        glyphs = metrics_->shaped(run.text).glyphs;
-    }
+    if (!glyphs && !run.text.isEmpty()) glyphs = measures_.of(run.font).shaped(run.text).glyphs;
     if (!glyphs || glyphs->isEmpty()) return;
     const QList<QGlyphRun>& runs = *glyphs;
     if (run.clipped) {
@@ -429,17 +422,18 @@ void PdfDocument::drawFill(const FillOp& fill) {
     point(corner);
     page_ += "cm\n";
     for (const QRectF& rect : fill.rects) {
-        const FillRect key{{thousandthsOf((rect.left() - corner.x()) * kPointsPerInch),
-                            thousandthsOf((corner.y() - rect.bottom()) * kPointsPerInch),
-                            thousandthsOf(rect.width() * kPointsPerInch),
-                            thousandthsOf(rect.height() * kPointsPerInch)}};
+        const FillRect key{thousandthsOf((rect.left() - corner.x()) * kPointsPerInch),
+                           thousandthsOf((corner.y() - rect.bottom()) * kPointsPerInch),
+                           thousandthsOf(rect.width() * kPointsPerInch),
+                           thousandthsOf(rect.height() * kPointsPerInch)};
         auto written = fillRects_.constFind(key);
         if (written == fillRects_.cend()) {
             if (fillRects_.size() >= kFillRectsKept) fillRects_.clear();
             char text[4 * 24 + 3];
             char* start = std::end(text) - 3;
             std::memcpy(start, "re\n", 3);
-            for (int i = 3; i >= 0; --i) start = writeThousandths(key.thousandths[i], start);
+            for (const long long n : {key.height, key.width, key.bottom, key.left})
+                start = writeThousandths(n, start);
             written = fillRects_.insert(key, QByteArray(start, std::end(text) - start));
         }
         page_ += written.value();

@@ -9,8 +9,6 @@
 #include <QHash>
 #include <QSizeF>
 #include <QString>
-#include <array>
-#include <optional>
 #include <vector>
 
 #include "framework/PdfFile.h"
@@ -89,18 +87,17 @@ class PdfDocument {
         double fontSize = 0;
     };
     State state_;
-    std::vector<State> saved_;                  // by saveState, for restoreState
-    std::optional<ReportTextMetrics> metrics_;  // shapes texts that come without a layout
-    ReportFont metricsFont_;
-    std::vector<int> alphas_;    // alpha of each graphics state /G1, /G2, ...
-    QHash<qint64, int> images_;  // picture's key: its number among the images
+    std::vector<State> saved_;     // by saveState, for restoreState
+    ReportFontMeasures measures_;  // shapes texts that come without their glyphs
+    std::vector<int> alphas_;      // alpha of each graphics state /G1, /G2, ...
+    QHash<qint64, int> images_;    // picture's key: its number among the images
     // The rectangles of fills as written, by their left, bottom, width and height in
     // thousandths of a point: a barcode's bars come back on every label.
     struct FillRect {
-        std::array<long long, 4> thousandths;
+        long long left, bottom, width, height;
         bool operator==(const FillRect&) const = default;
-        friend size_t qHash(const FillRect& rect, size_t seed) {
-            return qHashRange(rect.thousandths.begin(), rect.thousandths.end(), seed);
+        friend size_t qHash(const FillRect& r, size_t seed) {
+            return qHashMulti(seed, r.left, r.bottom, r.width, r.height);
         }
     };
     static constexpr qsizetype kFillRectsKept = 4096;

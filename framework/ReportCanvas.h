@@ -8,7 +8,6 @@
 // from the origin; the origin itself is measured from the paper's top-left corner.
 #include <QRectF>
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -137,8 +136,6 @@ class ReportCanvas {
     }
 
   private:
-    static constexpr std::size_t kFontsKept = 16;
-
     QPointF onPaper(QPointF p) const { return p + origin_; }
     QRectF onPaper(const QRectF& r) const { return r.translated(origin_); }
     void breakPageWhenFull();
@@ -157,10 +154,8 @@ class ReportCanvas {
     QPointF cursor_;
     QPointF penAt_;
     ReportFont font_;
-    // The measures of every font the job has used, kept so that a font taken up again (the
-    // return address's, then the delivery address's on every envelope) keeps its shapes.
-    std::vector<std::pair<ReportFont, std::unique_ptr<ReportTextMetrics>>> fonts_;
-    const ReportTextMetrics* metrics_ = nullptr;
+    ReportFontMeasures fonts_;
+    const ReportTextMetrics* metrics_ = nullptr;  // of font_
     QColor textColour_ = Qt::black;
     QColor penColour_ = Qt::black;
     Qt::PenStyle penStyle_ = Qt::SolidLine;

@@ -1,21 +1,13 @@
 // The report canvas's fonts, text and tab stops.
 #include "framework/ReportCanvas.h"
 
-#include <algorithm>
 #include <stdexcept>
 
 namespace rp {
 
 void ReportCanvas::setFont(const ReportFont& font) {
     font_ = font;
-    const auto known = std::find_if(fonts_.begin(), fonts_.end(),
-                                    [&](const auto& entry) { return entry.first == font; });
-    if (known != fonts_.end()) {
-        metrics_ = known->second.get();
-        return;
-    }
-    if (fonts_.size() >= kFontsKept) fonts_.clear();
-    metrics_ = fonts_.emplace_back(font, std::make_unique<ReportTextMetrics>(font)).second.get();
+    metrics_ = &fonts_.of(font);
 }
 
 void ReportCanvas::setFontName(const QString& family) {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QTextLayout>
+#include <algorithm>
 #include <utility>
 
 #include "framework/DirectTextShaper.h"
@@ -82,6 +83,14 @@ const ShapedText& ReportTextMetrics::shaped(const QString& text) const {
     if (shapes_.size() >= kShapesRemembered) olderShapes_ = std::exchange(shapes_, {});
     const auto older = olderShapes_.constFind(text);
     return shapes_.insert(text, older != olderShapes_.cend() ? older.value() : shape(text)).value();
+}
+
+const ReportTextMetrics& ReportFontMeasures::of(const ReportFont& font) {
+    const auto known = std::find_if(fonts_.begin(), fonts_.end(),
+                                    [&](const auto& entry) { return entry.first == font; });
+    if (known != fonts_.end()) return *known->second;
+    if (fonts_.size() >= kKept) fonts_.clear();
+    return *fonts_.emplace_back(font, std::make_unique<ReportTextMetrics>(font)).second;
 }
 
 }  // namespace rp

@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QHash>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "framework/ReportOps.h"
 
@@ -53,6 +55,18 @@ class ReportTextMetrics {
     mutable QHash<QString, double> widths_;
     mutable QHash<QString, ShapedText> shapes_;
     mutable QHash<QString, ShapedText> olderShapes_;
+};
+
+// The measures of each font a job uses, made once and kept, so that a font taken up again (the
+// return address's, then the delivery address's on every envelope) keeps its shapes. Up to
+// kKept fonts; then they start again.
+class ReportFontMeasures {
+  public:
+    const ReportTextMetrics& of(const ReportFont& font);
+
+  private:
+    static constexpr std::size_t kKept = 16;
+    std::vector<std::pair<ReportFont, std::unique_ptr<ReportTextMetrics>>> fonts_;
 };
 
 }  // namespace rp
