@@ -191,21 +191,25 @@ LeafPacker::LeafPacker(std::size_t keyLength, char trail)
 // Shared bytes are taken only from the stored part of the previous key, never from its cut
 // trail: some readers do not put the cut bytes back before expanding the next key.
 bool LeafPacker::add(std::string_view key, std::uint32_t recno) {
-    Entry e{key.data(), recno, 0, 0};
-    e.trailing = static_cast<std::uint16_t>(trailingRun(key.data(), keyLength_, trail_));
+    return addStored(key.substr(0, keyLength_ - trailingRun(key.data(), keyLength_, trail_)),
+                     recno);
+}
+
+bool LeafPacker::addStored(std::string_view stored, std::uint32_t recno) {
+    Entry e{stored.data(), recno, 0, static_cast<std::uint16_t>(keyLength_ - stored.size())};
     if (!entries_.empty()) {
         const Entry& previous = entries_.back();
         const std::size_t limit = keyLength_ - std::max(e.trailing, previous.trailing);
-        e.duplicates = static_cast<std::uint16_t>(sharedPrefix(previous.key, key.data(), limit));
+        e.duplicates = static_cast<std::uint16_t>(sharedPrefix(previous.key, stored.data(), limit));
     }
     LeafLayout layout = layout_;
     if ((std::uint64_t{recno} >> layout.recnoBits) != 0) layout = leafLayout(keyLength_, recno);
-    const std::size_t stored = storedBytes_ + keyLength_ - e.duplicates - e.trailing;
+    const std::size_t bytes = storedBytes_ + keyLength_ - e.duplicates - e.trailing;
     const auto bytesPerEntry = static_cast<std::size_t>(layout.bytesPerEntry);
-    if (kLeafHeaderSize + (entries_.size() + 1) * bytesPerEntry + stored > kIndexPageSize)
+    if (kLeafHeaderSize + (entries_.size() + 1) * bytesPerEntry + bytes > kIndexPageSize)
         return false;
     entries_.push_back(e);
-    storedBytes_ = stored;
+    storedBytes_ = bytes;
     layout_ = layout;
     return true;
 }

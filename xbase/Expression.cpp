@@ -69,11 +69,12 @@ JulianDay Expression::evalDate(const RecordSource& rec, const Settings& settings
 
 void Expression::evalString(const RecordSource& rec, const Settings& settings,
                             std::string& out) const {
+    out.assign(evalText(rec, settings));
+}
+
+std::string_view Expression::evalText(const RecordSource& rec, const Settings& settings) const {
     require(*this, ValueType::Character);
-    if (root_)
-        out.assign(root_->text({&rec, &settings}));
-    else
-        out.clear();
+    return root_ ? root_->text({&rec, &settings}) : std::string_view();
 }
 
 std::string Expression::evalString(const RecordSource& rec, const Settings& settings) const {

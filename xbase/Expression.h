@@ -50,6 +50,9 @@ class Expression {
     // Writes the character result into out (reusing its capacity).
     void evalString(const RecordSource& rec, const Settings& settings, std::string& out) const;
     std::string evalString(const RecordSource& rec, const Settings& settings) const;
+    // The character result without a copy: a view into the record, a literal or the
+    // expression's own buffers, valid until the expression is evaluated again.
+    std::string_view evalText(const RecordSource& rec, const Settings& settings) const;
     // Any result as text: character as is, numbers as STR() gives them (a numeric field with
     // its width and decimals, other numbers with their decimals and no leading blanks), dates
     // as DTOS, logicals as "T"/"F".

@@ -87,29 +87,24 @@ bool IndexTag::build(const KeySource& source, std::uint64_t expectedKeys,
     return buildFrom(keys, keys.order(), progress);
 }
 
-bool IndexTag::buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>& order,
+bool IndexTag::buildFrom(const KeyBlock& keys, const KeyOrder& order,
                          const BuildProgress& progress) {
     putPending();  // a stopped build leaves the tag as it was, entries held back included
     ProgressReport report(progress);
     if (!report(1, 1, 0, 55)) return false;
 
     std::vector<std::uint32_t> allocated;
+    HeldWrites held(*pages_);
     auto abandon = [&] {
         for (std::uint32_t offset : allocated) pages_->releasePage(offset);
+        held.finish();
         return false;
     };
     // The entries in order, without repeats (and for a unique tag with one entry per key),
     // each leaf filled until the next entry does not fit.
     LevelWriter leaves(*pages_, allocated);
     LeafPacker leaf(keyLength(), trailByte());
-    // The leaf being filled holds on to its keys, padded here to the key length, and to the
-    // one that did not fit.
-    std::vector<char> leafKeys((kMaxLeafEntries + 1) * keyLength());
-    auto add = [&](std::uint32_t i) {
-        char* padded = leafKeys.data() + leaf.size() * keyLength();
-        keys.copyKey(i, padded);
-        return leaf.add(std::string_view(padded, keyLength()), keys.recno(i));
-    };
+    auto add = [&](std::uint32_t i) { return leaf.addStored(keys.key(i), keys.recno(i)); };
     auto encodeLeaf = [&](bool root, std::uint32_t left, std::uint32_t right) {
         return leaf.encode(root, left, right);
     };
@@ -169,6 +164,7 @@ bool IndexTag::buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>&
     } catch (const Error&) {
         // A damaged old tree is what a rebuild repairs; its pages are left where they are.
     }
+    held.finish();
     setRoot(uppers.front().child);
     countChange();
     for (std::uint32_t offset : oldPages) pages_->releasePage(offset);

@@ -256,4 +256,20 @@ void IndexPages::releasePage(std::uint32_t offset) {
     writeField(kTagFreeListOffset, offset);
 }
 
+HeldWrites::~HeldWrites() {
+    if (!own_) return;
+    try {
+        pages_.holdWrites(false);
+    } catch (const Error&) {
+        // Reached only while the work's own error is on its way out: the pages stay held and
+        // the next sync writes them (or reports why it cannot).
+    }
+}
+
+void HeldWrites::finish() {
+    if (!own_) return;
+    own_ = false;
+    pages_.holdWrites(false);
+}
+
 }  // namespace xbase

@@ -27,6 +27,10 @@ constexpr std::uint64_t kLargestReserve = 1 << 24;
 constexpr std::size_t kChunkBytes = 8;
 // Runs at least this long are sorted by counting, shorter ones by comparing.
 constexpr std::size_t kRadixMinimum = 1 << 12;
+// The counting sort's digits: eleven bits each, six of them covering a chunk's 64 bits.
+constexpr std::size_t kRadixBits = 11;
+constexpr std::size_t kRadixBuckets = std::size_t{1} << kRadixBits;
+constexpr std::size_t kRadixDigits = (64 + kRadixBits - 1) / kRadixBits;
 
 }  // namespace
 
@@ -80,7 +84,9 @@ std::size_t KeyBlock::storedLength(std::string_view text) const {
 void KeyBlock::add(std::string_view text, std::uint32_t recno) {
     const std::size_t length = storedLength(text);
     if (!wide_ && size() == narrowKeys_) widenStarts();
-    bytes_.insert(bytes_.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(length));
+    const std::size_t at = bytes_.size();
+    bytes_.resize(at + length);
+    std::memcpy(bytes_.data() + at, text.data(), length);
     if (wide_)
         wideStarts_.push_back(bytes_.size());
     else
@@ -88,11 +94,13 @@ void KeyBlock::add(std::string_view text, std::uint32_t recno) {
     if (recnosFollow_ && recno != count_ + 1) holdRecnos();
     if (!recnosFollow_) recnos_.push_back(recno);
     const std::uint32_t n = ++count_;
+    const std::uint32_t previous = lastRecno_;
+    lastRecno_ = recno;
     if (n == 1) return;
-    recnosAscend_ = recnosAscend_ && this->recno(n - 2) <= recno;
+    recnosAscend_ = recnosAscend_ && previous <= recno;
     if (sorted_) {
         const int c = compareKeys(key(n - 2), key(n - 1));
-        sorted_ = c < 0 || (c == 0 && this->recno(n - 2) <= recno);
+        sorted_ = c < 0 || (c == 0 && previous <= recno);
     }
 }
 
@@ -118,9 +126,9 @@ int KeyBlock::compareKeys(std::string_view a, std::string_view b) const {
     return 0;
 }
 
-std::vector<std::uint32_t> KeyBlock::order() const {
+KeyOrder KeyBlock::order() const {
     if (sorted_) {
-        std::vector<std::uint32_t> positions(size());
+        KeyOrder positions(size());
         std::iota(positions.begin(), positions.end(), 0);
         return positions;
     }
@@ -139,7 +147,7 @@ std::vector<std::uint32_t> KeyBlock::order() const {
         std::vector<SortItem, HugePageAllocator<SortItem>> scratch(items.size());
         sortFrom(items, scratch, 0, longest);
     }
-    std::vector<std::uint32_t> positions(size());
+    KeyOrder positions(size());
     for (std::uint32_t i = 0; i < size(); ++i) positions[i] = items[i].position;
     return positions;
 }
@@ -205,20 +213,24 @@ void KeyBlock::sortFrom(std::span<SortItem> items, std::span<SortItem> scratch, 
     }
 }
 
-// A counting sort on one byte of the chunk at a time from the lowest, which keeps the order of
-// equal chunks; bytes that all items share are skipped. Scratch is as long as items.
+// A counting sort on eleven bits of the chunk at a time from the lowest (six passes where
+// bytes would take eight), which keeps the order of equal chunks; digits that all items share
+// are skipped. Scratch is as long as items.
 void KeyBlock::radixSort(std::span<SortItem> items, std::span<SortItem> scratch) {
-    std::array<std::array<std::size_t, 256>, kChunkBytes> counts{};
+    std::array<std::array<std::uint32_t, kRadixBuckets>, kRadixDigits> counts{};
+    auto digit = [](std::uint64_t chunk, std::size_t d) {
+        return static_cast<std::size_t>(chunk >> (kRadixBits * d)) & (kRadixBuckets - 1);
+    };
     for (const SortItem& s : items)
-        for (std::size_t d = 0; d < kChunkBytes; ++d) ++counts[d][(s.chunk >> (8 * d)) & 0xFF];
+        for (std::size_t d = 0; d < kRadixDigits; ++d) ++counts[d][digit(s.chunk, d)];
     SortItem* from = items.data();
     SortItem* to = scratch.data();
-    for (std::size_t d = 0; d < kChunkBytes; ++d) {
-        std::array<std::size_t, 256>& next = counts[d];
-        if (next[(from[0].chunk >> (8 * d)) & 0xFF] == items.size()) continue;
-        std::exclusive_scan(next.begin(), next.end(), next.begin(), std::size_t{0});
+    for (std::size_t d = 0; d < kRadixDigits; ++d) {
+        std::array<std::uint32_t, kRadixBuckets>& next = counts[d];
+        if (next[digit(from[0].chunk, d)] == items.size()) continue;
+        std::exclusive_scan(next.begin(), next.end(), next.begin(), std::uint32_t{0});
         for (std::size_t i = 0; i < items.size(); ++i)
-            to[next[(from[i].chunk >> (8 * d)) & 0xFF]++] = from[i];
+            to[next[digit(from[i].chunk, d)]++] = from[i];
         std::swap(from, to);
     }
     if (from != items.data()) std::copy(from, from + items.size(), items.data());

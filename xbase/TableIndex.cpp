@@ -121,22 +121,30 @@ bool TableImpl::formKey(const Order& o, std::string& key, bool honourCondition) 
 
 bool TableImpl::formKeyOf(const Order& o, const RecordSource& rec, const Settings& s,
                           std::string& key, bool honourCondition) {
-    if (honourCondition && o.condition && !o.condition->evalLogical(rec, s)) return false;
+    const std::optional<std::string_view> view = keyViewOf(o, rec, s, key, honourCondition);
+    if (!view) return false;
+    if (view->data() != key.data()) key.assign(*view);
+    if (o.type == KeyType::Character) fitCharacterKey(key, o.keyLength);
+    return true;
+}
+
+std::optional<std::string_view> TableImpl::keyViewOf(const Order& o, const RecordSource& rec,
+                                                     const Settings& s, std::string& buffer,
+                                                     bool honourCondition) {
+    if (honourCondition && o.condition && !o.condition->evalLogical(rec, s)) return std::nullopt;
     switch (o.type) {
         case KeyType::Numeric:
-            key = encodeNumericKey(o.key.evalNumber(rec, s));
-            break;
+            buffer = encodeNumericKey(o.key.evalNumber(rec, s));
+            return buffer;
         case KeyType::Date:
-            key = encodeDateKey(o.key.evalDate(rec, s));
-            break;
+            buffer = encodeDateKey(o.key.evalDate(rec, s));
+            return buffer;
         case KeyType::Logical:
-            key = encodeLogicalKey(o.key.evalLogical(rec, s));
-            break;
+            buffer = encodeLogicalKey(o.key.evalLogical(rec, s));
+            return buffer;
         default:
-            o.key.evalString(rec, s, key);
-            fitCharacterKey(key, o.keyLength);
+            return o.key.evalText(rec, s).substr(0, o.keyLength);
     }
-    return true;
 }
 
 bool TableImpl::fillTag(IndexTag& tag, const Order& o, const PreparedKeys* prepared,

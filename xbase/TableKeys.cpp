@@ -148,10 +148,11 @@ PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>
         forEachRecordBytes(1, count_, [&](const char* bytes, std::uint32_t recno) {
             if (stop) return complete = false;
             rec.show(bytes, recno);
-            if (!formKeyOf(o, rec, engine_.settings, key)) return true;
+            const std::optional<std::string_view> view = keyViewOf(o, rec, engine_.settings, key);
+            if (!view) return true;
             // The owner's build of the tag fails on a key too long, with the tag's words.
-            if (key.size() > o.keyLength) return complete = false;
-            keys.add(key, recno);
+            if (view->size() > o.keyLength) return complete = false;
+            keys.add(*view, recno);
             return true;
         });
     } catch (const MemoNeeded&) {
@@ -159,7 +160,7 @@ PreparedKeys TableImpl::prepareKeys(const Order& source, const std::atomic<bool>
     }
     PreparedKeys prepared;
     if (!complete) return prepared;
-    std::vector<std::uint32_t> order = keys.order();
+    KeyOrder order = keys.order();
     prepared.sorted.emplace(SortedKeys{std::move(keys), std::move(order)});
     return prepared;
 }

@@ -131,6 +131,28 @@ TEST(CdxNode, LeafFillPacksAsManyKeysAsFit) {
     EXPECT_EQ(leafFill(longKeys, 240, ' '), 1u);
 }
 
+// A tag build hands the packer its keys as a KeyBlock keeps them, without their trailing trail
+// bytes; the leaves must come out byte for byte as from the padded keys, with the same fill.
+TEST(CdxNode, LeavesPackedFromStoredKeysMatchThoseFromPaddedKeys) {
+    for (const char trail : {' ', '\0'}) {
+        std::vector<std::string> stored = {
+            "", "", "A", "AB", "AB", "AB" + std::string(1, trail) + "C", "ABC", "ABD", "B"};
+        for (int i = 0; i < 120; ++i) stored.push_back("C" + std::to_string(1000 + i * 7));
+        LeafPacker padded(8, trail), fromStored(8, trail);
+        std::vector<std::string> keys;
+        keys.reserve(stored.size());  // the packers point into these until they encode
+        for (std::size_t i = 0; i < stored.size(); ++i) {
+            keys.push_back(stored[i] + std::string(8 - stored[i].size(), trail));
+            const auto recno = static_cast<std::uint32_t>(i == 4 ? 70000 : i + 1);
+            const bool fits = padded.add(keys.back(), recno);
+            ASSERT_EQ(fromStored.addStored(stored[i], recno), fits) << i;
+            if (!fits) break;
+        }
+        EXPECT_LT(padded.size(), stored.size());
+        EXPECT_EQ(fromStored.encode(false, 512, 1024), padded.encode(false, 512, 1024));
+    }
+}
+
 TEST(CdxNode, InteriorEntriesCarryBigEndianRecordAndChild) {
     EXPECT_EQ(interiorCapacity(10), 27u);
     EXPECT_EQ(interiorCapacity(240), 2u);

@@ -30,8 +30,8 @@ std::string padded(std::string text, std::size_t keyLength, char trail) {
 }
 
 // The positions of the entries in (padded key as unsigned bytes, record number) order.
-std::vector<std::uint32_t> expectedOrder(const std::vector<Entry>& entries) {
-    std::vector<std::uint32_t> positions(entries.size());
+KeyOrder expectedOrder(const std::vector<Entry>& entries) {
+    KeyOrder positions(entries.size());
     std::iota(positions.begin(), positions.end(), 0);
     std::stable_sort(positions.begin(), positions.end(), [&](std::uint32_t a, std::uint32_t b) {
         const Entry& x = entries[a];
@@ -94,7 +94,7 @@ TEST(KeyBlock, OrdersAsThePaddedKeysWithRecordNumbersBreakingTies) {
         block.reserve(count);
         for (const Entry& e : entries) block.add(e.text, e.recno);
         // Entries with the same key and record number may come in either order.
-        auto entriesIn = [&](const std::vector<std::uint32_t>& order) {
+        auto entriesIn = [&](const KeyOrder& order) {
             std::vector<std::pair<std::string, std::uint32_t>> listed;
             for (std::uint32_t i : order) listed.emplace_back(entries[i].key, entries[i].recno);
             return listed;
@@ -112,7 +112,7 @@ TEST(KeyBlock, KeysDifferingPastTheStoredBytesOfOthersTakeTheirPlaces) {
                                         {padded("AB", 8, ' '), 5, "AB"}};
     KeyBlock block(8, ' ');
     for (const Entry& e : entries) block.add(e.text, e.recno);
-    EXPECT_EQ(block.order(), (std::vector<std::uint32_t>{2, 0, 1, 3, 4}));
+    EXPECT_EQ(block.order(), (KeyOrder{2, 0, 1, 3, 4}));
     EXPECT_EQ(block.order(), expectedOrder(entries));
 }
 

@@ -154,6 +154,9 @@ class LeafPacker {
     // Adds an entry after those already added (keys in order, each keyLength bytes). Returns
     // false, adding nothing, when it does not fit; the first entry always fits.
     bool add(std::string_view key, std::uint32_t recno);
+    // The same for a key given without its trailing trail bytes, as a KeyBlock holds it; its
+    // bytes stay where they are, and must stay there until the leaf is encoded.
+    bool addStored(std::string_view stored, std::uint32_t recno);
     std::size_t size() const { return entries_.size(); }
     void clear();
     IndexPage encode(bool root, std::uint32_t left, std::uint32_t right) const;

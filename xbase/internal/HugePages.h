@@ -2,9 +2,11 @@
 // An allocator for the large buffers of tag builds (keys, record numbers, sort items): blocks
 // of 2 MB or more are mapped on their own, aligned to 2 MB, and marked for huge pages, which
 // cuts the page faults of filling them and the TLB misses of sorting them. Smaller blocks come
-// from the heap.
+// from the heap. Elements made without a value are not zeroed (see construct).
 #include <cstddef>
 #include <new>
+#include <type_traits>
+#include <utility>
 
 namespace xbase {
 
@@ -32,6 +34,17 @@ class HugePageAllocator {
         return static_cast<T*>(hugepages::allocate(n * sizeof(T)));
     }
     void deallocate(T* p, std::size_t n) { hugepages::release(p, n * sizeof(T)); }
+
+    // An element made without a value is left unset rather than zeroed: every buffer of a tag
+    // build is written before it is read, and zeroing first would write it twice.
+    template <class U>
+    void construct(U* p) noexcept(std::is_nothrow_default_constructible_v<U>) {
+        ::new (static_cast<void*>(p)) U;
+    }
+    template <class U, class... Args>
+    void construct(U* p, Args&&... args) {
+        ::new (static_cast<void*>(p)) U(std::forward<Args>(args)...);
+    }
 
     template <class U>
     bool operator==(const HugePageAllocator<U>&) const {

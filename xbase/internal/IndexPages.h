@@ -111,4 +111,22 @@ class IndexPages {
     std::map<std::uint32_t, IndexPage> held_;  // pages written while holding, by offset
 };
 
+// Holds the writes of one piece of work that writes many pages one by one (a tree being
+// built), so that they go out in long runs, unless writes are held already. finish() writes
+// them; a piece of work that ends in an error leaves them to go out with the next sync.
+class HeldWrites {
+  public:
+    explicit HeldWrites(IndexPages& pages) : pages_(pages), own_(!pages.holdingWrites()) {
+        if (own_) pages_.holdWrites(true);
+    }
+    HeldWrites(const HeldWrites&) = delete;
+    HeldWrites& operator=(const HeldWrites&) = delete;
+    ~HeldWrites();
+    void finish();
+
+  private:
+    IndexPages& pages_;
+    bool own_;
+};
+
 }  // namespace xbase

@@ -107,8 +107,7 @@ class IndexTag {
                const BuildProgress& progress = {});
     // The second half of build: writes the tree from keys already gathered, in the order
     // given (KeyBlock::order). Progress runs from 55 to 100.
-    bool buildFrom(const KeyBlock& keys, const std::vector<std::uint32_t>& order,
-                   const BuildProgress& progress = {});
+    bool buildFrom(const KeyBlock& keys, const KeyOrder& order, const BuildProgress& progress = {});
 
     // Checks the whole tree: order of the entries, interior entries carrying their child's
     // greatest entry, every leaf at the same depth, sibling links, no empty node below the root.

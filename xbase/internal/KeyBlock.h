@@ -17,6 +17,9 @@
 
 namespace xbase {
 
+// The positions of a block's keys in (key, record number) order.
+using KeyOrder = std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>>;
+
 class KeyBlock {
   public:
     KeyBlock(std::size_t keyLength, char trail);
@@ -52,7 +55,7 @@ class KeyBlock {
     void prefetchKey(std::uint32_t i) const { __builtin_prefetch(bytes_.data() + start(i)); }
 
     // The positions of the keys in (key, record number) order.
-    std::vector<std::uint32_t> order() const;
+    KeyOrder order() const;
 
   private:
     struct SortItem;
@@ -90,6 +93,7 @@ class KeyBlock {
     // Each key's record number, once they do not follow one another from 1.
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos_;
     bool recnosFollow_ = true;  // key i so far came from record i + 1
+    std::uint32_t lastRecno_ = 0;
     bool sorted_ = true;        // every entry so far arrived in order
     bool recnosAscend_ = true;  // every record number so far arrived in order
 };
@@ -97,7 +101,7 @@ class KeyBlock {
 // A tag's keys gathered and put in order, ready for IndexTag::buildFrom.
 struct SortedKeys {
     KeyBlock keys;
-    std::vector<std::uint32_t> order;
+    KeyOrder order;
 };
 
 }  // namespace xbase

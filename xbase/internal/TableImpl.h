@@ -231,6 +231,13 @@ class TableImpl final : public Table {
     // The same for the record that rec shows (formKey's work, for any thread).
     static bool formKeyOf(const Order& o, const RecordSource& rec, const Settings& s,
                           std::string& key, bool honourCondition = true);
+    // The same without padding a character key to the key length (it is cut to it), and
+    // without a copy where the expression's result can be used as it is: a view into that
+    // result or into buffer, valid until the next call. nullopt when the condition leaves the
+    // record out.
+    static std::optional<std::string_view> keyViewOf(const Order& o, const RecordSource& rec,
+                                                     const Settings& s, std::string& buffer,
+                                                     bool honourCondition = true);
     std::string encodeSeekKey(const Order& o, std::string_view text) const;
     // Builds tag's tree from prepared keys when they are given and sorted, else from the
     // records; rethrows the error that stopped their preparation.
