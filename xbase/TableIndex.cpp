@@ -383,6 +383,7 @@ void TableImpl::buildInTurn(
     const std::uint64_t recordsEnd =
         headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_;
     if (!dbfMap_.covers(0, recordsEnd)) dbfMap_ = dbf_.mapForReading(dbf_.size());
+    if (orders.size() > 1) dbfMap_.populate();
     std::optional<TagPipeline> pipeline;
     if (pipelinesTags(orders.size()))
         pipeline.emplace(orders.size(),
