@@ -202,15 +202,16 @@ bool LeafPacker::addStored(std::string_view stored, std::uint32_t recno) {
         const std::size_t limit = keyLength_ - std::max(e.trailing, previous.trailing);
         e.duplicates = static_cast<std::uint16_t>(sharedPrefix(previous.key, stored.data(), limit));
     }
-    LeafLayout layout = layout_;
-    if ((std::uint64_t{recno} >> layout.recnoBits) != 0) layout = leafLayout(keyLength_, recno);
-    const std::size_t bytes = storedBytes_ + keyLength_ - e.duplicates - e.trailing;
-    const auto bytesPerEntry = static_cast<std::size_t>(layout.bytesPerEntry);
+    const std::size_t bytes = storedBytes_ + stored.size() - e.duplicates;
+    // A record number too wide for the leaf's entries widens them all, if they still fit.
+    const bool widens = (std::uint64_t{recno} >> layout_.recnoBits) != 0;
+    const auto bytesPerEntry = static_cast<std::size_t>(
+        widens ? leafLayout(keyLength_, recno).bytesPerEntry : layout_.bytesPerEntry);
     if (kLeafHeaderSize + (entries_.size() + 1) * bytesPerEntry + bytes > kIndexPageSize)
         return false;
     entries_.push_back(e);
     storedBytes_ = bytes;
-    layout_ = layout;
+    if (widens) layout_ = leafLayout(keyLength_, recno);
     return true;
 }
 

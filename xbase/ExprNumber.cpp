@@ -151,6 +151,23 @@ void formatNumber(double value, int length, int decimals, std::string& out) {
         out.assign(static_cast<std::size_t>(length), '*');
         return;
     }
+    // A whole number shown without decimals (a sequence number, a count) is its digits as they
+    // are, which to_chars gives without the decimal expansion below.
+    if (decimals == 0 && std::fabs(value) < 1e15 && value == std::trunc(value)) {
+        const auto whole = static_cast<std::uint64_t>(std::fabs(value));
+        char digits[16];
+        const char* end = std::to_chars(digits, digits + sizeof digits, whole).ptr;
+        const bool minus = value < 0;  // never -0, which is whole 0 and not below 0
+        const auto needed = static_cast<int>(end - digits) + (minus ? 1 : 0);
+        if (needed > length) {
+            out.assign(static_cast<std::size_t>(length), '*');
+            return;
+        }
+        out.assign(static_cast<std::size_t>(length - needed), ' ');
+        if (minus) out += '-';
+        out.append(digits, static_cast<std::size_t>(end - digits));
+        return;
+    }
     const Decimal exact = toDecimal(value);
     for (;;) {
         Decimal d = exact;

@@ -68,12 +68,19 @@ std::string_view changeCase(const CallNode& n, const Context& c) {
         x = flipCase<First, Last>(x);
         std::memcpy(out.data() + i, &x, 8);
     }
-    if (i < in.size()) {
-        x = 0;
-        std::memcpy(&x, in.data() + i, in.size() - i);
+    if (i == in.size()) return out;
+    if (in.size() >= 8) {
+        // The last eight bytes again, overlapping the words done: they come out the same.
+        i = in.size() - 8;
+        std::memcpy(&x, in.data() + i, 8);
         x = flipCase<First, Last>(x);
-        std::memcpy(out.data() + i, &x, in.size() - i);
+        std::memcpy(out.data() + i, &x, 8);
+        return out;
     }
+    x = 0;
+    std::memcpy(&x, in.data() + i, in.size() - i);
+    x = flipCase<First, Last>(x);
+    std::memcpy(out.data() + i, &x, in.size() - i);
     return out;
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <numeric>
 
@@ -48,12 +49,24 @@ bool KeyBlock::narrowStartsHold(std::uint64_t count, std::size_t keyLength) {
 void KeyBlock::reserve(std::uint64_t count) {
     if (!wide_ && !narrowStartsHold(count, keyLength_)) widenStarts();
     const std::uint64_t n = std::min(count, kLargestReserve);
-    bytes_.reserve(n * keyLength_);
+    if (n * keyLength_ > bytes_.size()) resizeBytes(n * keyLength_);
     if (wide_)
         wideStarts_.reserve(n + 1);
     else
         narrowStarts_.reserve(n + 1);
     recnos_.reserve(n);
+}
+
+// Room for at least another length bytes, twice the room so far at the least.
+void KeyBlock::growBytes(std::size_t length) {
+    resizeBytes(std::max(bytes_.size() * 2, bytesUsed_ + std::max<std::size_t>(length, 4096)));
+}
+
+// Only the bytes in use move: the room past them has not been written (nor its pages taken).
+void KeyBlock::resizeBytes(std::size_t size) {
+    std::vector<char, HugePageAllocator<char>> resized(size);
+    if (bytesUsed_ > 0) std::memcpy(resized.data(), bytes_.data(), bytesUsed_);
+    bytes_.swap(resized);
 }
 
 void KeyBlock::holdRecnos() {
@@ -73,9 +86,10 @@ void KeyBlock::widenStarts() {
 std::size_t KeyBlock::storedLength(std::string_view text) const {
     const std::uint64_t trails = 0x0101010101010101ULL * static_cast<unsigned char>(trail_);
     std::size_t length = text.size();
-    for (std::uint64_t word = 0; length >= kChunkBytes; length -= kChunkBytes) {
-        std::memcpy(&word, text.data() + length - kChunkBytes, kChunkBytes);
-        if (word != trails) break;
+    for (; length >= kChunkBytes; length -= kChunkBytes) {
+        // Read little-endian, the last byte that is not a trail byte is the highest that differs.
+        const std::uint64_t differs = loadLe64(text.data() + length - kChunkBytes) ^ trails;
+        if (differs != 0) return length - kChunkBytes + (std::bit_width(differs) + 7) / 8;
     }
     while (length > 0 && text[length - 1] == trail_) --length;
     return length;
@@ -84,13 +98,14 @@ std::size_t KeyBlock::storedLength(std::string_view text) const {
 void KeyBlock::add(std::string_view text, std::uint32_t recno) {
     const std::size_t length = storedLength(text);
     if (!wide_ && size() == narrowKeys_) widenStarts();
-    const std::size_t at = bytes_.size();
-    bytes_.resize(at + length);
-    std::memcpy(bytes_.data() + at, text.data(), length);
+    const std::size_t at = bytesUsed_;
+    if (bytes_.size() - at < length) growBytes(length);
+    if (length > 0) std::memcpy(bytes_.data() + at, text.data(), length);
+    bytesUsed_ = at + length;
     if (wide_)
-        wideStarts_.push_back(bytes_.size());
+        wideStarts_.push_back(bytesUsed_);
     else
-        narrowStarts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
+        narrowStarts_.push_back(static_cast<std::uint32_t>(bytesUsed_));
     if (recnosFollow_ && recno != count_ + 1) holdRecnos();
     if (!recnosFollow_) recnos_.push_back(recno);
     const std::uint32_t n = ++count_;
@@ -166,7 +181,7 @@ std::uint64_t KeyBlock::chunk(std::uint32_t i, std::size_t offset) const {
     if (stored == 0) return padding;
     // The eight bytes from offset lie inside the block unless this is one of its last keys.
     std::uint64_t bytes = 0;
-    if (static_cast<std::size_t>(k.data() - bytes_.data()) + offset + kChunkBytes <= bytes_.size())
+    if (static_cast<std::size_t>(k.data() - bytes_.data()) + offset + kChunkBytes <= bytesUsed_)
         bytes = loadBe64(p + offset);
     else
         for (std::size_t b = 0; b < kChunkBytes; ++b)

@@ -51,6 +51,12 @@ TEST(ExprNumber, StrDropsDecimalsThatDoNotFitAndStarsAWholePartThatDoesNot) {
     EXPECT_EQ(evalText(r, "STR(1234.5678,4,2)"), "1235");
     EXPECT_EQ(evalText(r, "STR(123456,5)"), "*****");
     EXPECT_EQ(evalText(r, "STR(-1234,4)"), "****");
+    EXPECT_EQ(evalText(r, "STR(-7,2)"), "-7");
+    EXPECT_EQ(evalText(r, "STR(-7,1)"), "*");
+    EXPECT_EQ(evalText(r, "STR(0,3)"), "  0");
+    EXPECT_EQ(evalText(r, "STR(-0.4,3)"), "  0");
+    EXPECT_EQ(evalText(r, "STR(999999999999999,16)"), " 999999999999999");
+    EXPECT_EQ(evalText(r, "STR(1000000000000000,17)"), " 1000000000000000");
     EXPECT_EQ(evalText(r, "STR(9999.9,4)"), "****");
     EXPECT_EQ(evalText(r, "STR(VAL(REPLICATE(\"9\",400)))"), "**********");
     EXPECT_EQ(evalText(r, "STR(5,0)"), "");

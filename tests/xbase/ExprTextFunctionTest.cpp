@@ -30,6 +30,13 @@ TEST(ExprText, CaseFoldingTouchesAsciiLettersOnly) {
     EXPECT_EQ(evalText(bytes, "UPPER(ALL)"), xbase::upperAscii(all));
     EXPECT_EQ(evalText(bytes, "LOWER(ALL)"), lower);
     EXPECT_EQ(evalText(bytes, "UPPER(SUBSTR(ALL,3))"), xbase::upperAscii(all.substr(2)));
+    // Every length up to three blocks, so that each way of ending a text is taken.
+    for (std::size_t n = 0; n <= 24; ++n) {
+        const std::string text = all.substr(150, n);
+        const std::string call = "(SUBSTR(ALL,151," + std::to_string(n) + "))";
+        ASSERT_EQ(evalText(bytes, "UPPER" + call), xbase::upperAscii(text)) << n;
+        ASSERT_EQ(evalText(bytes, "LOWER" + call), lower.substr(150, n)) << n;
+    }
 }
 
 TEST(ExprText, TrimsRemoveBlanksOnly) {

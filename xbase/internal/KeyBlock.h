@@ -72,6 +72,8 @@ class KeyBlock {
     // Moves the starts to 64 bits.
     void widenStarts();
     std::size_t storedLength(std::string_view text) const;
+    void growBytes(std::size_t length);
+    void resizeBytes(std::size_t size);
     // Compares two stored keys as though padded to the key length.
     int compareKeys(std::string_view a, std::string_view b) const;
     std::uint64_t chunk(std::uint32_t i, std::size_t offset) const;
@@ -81,7 +83,10 @@ class KeyBlock {
 
     std::size_t keyLength_;
     char trail_;
+    // The keys' bytes, the first bytesUsed_ of it; the rest is room that is written before it
+    // is read (its pages are taken as they are written: see HugePageAllocator::construct).
     std::vector<char, HugePageAllocator<char>> bytes_;
+    std::size_t bytesUsed_ = 0;
     // Where each key starts in bytes_, and one past the last key's end: in narrowStarts_ while
     // wide_ is clear, in wideStarts_ once it is set.
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> narrowStarts_{0};
