@@ -26,6 +26,11 @@ namespace {
     throw Error(what + " " + path + ": " + std::strerror(errno));
 }
 
+Error cutShortError(const std::string& path, std::uint64_t offset) {
+    return Error(path + " was cut short by another program: reading at offset " +
+                 std::to_string(offset) + " went past its end");
+}
+
 // Fails as the call would when the fault plan says it should.
 void failIfPlanned(const std::string& what, const std::string& path) {
     if (const int error = WriteFaults::next()) {
@@ -146,6 +151,11 @@ void File::readExact(std::uint64_t offset, void* buf, std::size_t n, const char*
         throw Error(path_ + ": " + what + " runs past the end of the file");
 }
 
+void File::readStillThere(std::uint64_t offset, void* buf, std::size_t n) const {
+    if (const std::size_t got = readAt(offset, buf, n); got != n)
+        throw cutShortError(path_, offset + got);
+}
+
 void File::writeAt(std::uint64_t offset, const void* buf, std::size_t n) {
     if (const int error = WriteFaults::next()) {
         // A filling disk takes the bytes over those the file has and some of those past its end.
@@ -251,8 +261,7 @@ void FileMap::checkInPlace(std::uint64_t offset) const {
 }
 
 void FileMap::failCutShort(std::uint64_t offset) const {
-    throw Error(path_ + " was cut short by another program: reading at offset " +
-                std::to_string(offset) + " went past its end");
+    throw cutShortError(path_, offset);
 }
 
 void FileMap::letGo() const {

@@ -7,6 +7,7 @@
 #include "xbase/Error.h"
 #include "xbase/internal/CdxFile.h"
 #include "xbase/internal/DbfHeader.h"
+#include "xbase/internal/HugePages.h"
 #include "xbase/internal/IdxFile.h"
 #include "xbase/internal/IndexCursor.h"
 #include "xbase/internal/IndexKey.h"
@@ -375,15 +376,30 @@ void TableImpl::buildInTurn(
     const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build) {
     struct LetGoOfRecords {
         const FileMap& map;
-        ~LetGoOfRecords() { map.letGo(); }
-    } letGo{dbfMap_};
-    // Records appended since the table was mapped lie past the mapping: it is made again to
-    // cover them, so that every tag forms their keys in place rather than from copies read for
-    // each tag.
+        std::span<const char>& inMemory;
+        ~LetGoOfRecords() {
+            map.letGo();
+            inMemory = {};
+        }
+    } letGo{dbfMap_, recordsInMemory_};
     const std::uint64_t recordsEnd =
         headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_;
-    if (!dbfMap_.covers(0, recordsEnd)) dbfMap_ = dbf_.mapForReading(dbf_.size());
-    if (orders.size() > 1) dbfMap_.populate();
+    // Where the keys are prepared ahead, the records are read once into memory of huge pages
+    // that every tag walks: walking the file's mapping, of small pages, a tag at a time costs
+    // a fault or a TLB miss every few records, and on virtual machines a fault every page and
+    // walk. The memory taken is what the mapping's pages would have taken.
+    std::vector<char, HugePageAllocator<char>> records;
+    if (pipelinesTags(orders.size()) && recordsFitInMemory(recordsEnd - headerLength_)) {
+        records.resize(recordsEnd - headerLength_);
+        dbf_.readStillThere(headerLength_, records.data(), records.size());
+        recordsInMemory_ = records;
+    } else {
+        // Records appended since the table was mapped lie past the mapping: it is made again
+        // to cover them, so that every tag forms their keys in place rather than from copies
+        // read for each tag.
+        if (!dbfMap_.covers(0, recordsEnd)) dbfMap_ = dbf_.mapForReading(dbf_.size());
+        if (orders.size() > 1) dbfMap_.populate();
+    }
     std::optional<TagPipeline> pipeline;
     if (pipelinesTags(orders.size()))
         pipeline.emplace(orders.size(),

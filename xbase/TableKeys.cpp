@@ -6,6 +6,8 @@
 //
 // A build of several tags (TagPipeline) prepares each tag's keys whole on one thread, either,
 // sorted and ready for the tree; a tag whose keys need a memo is left to the table's thread.
+#include <unistd.h>
+
 #include <algorithm>
 #include <atomic>
 #include <thread>
@@ -26,6 +28,9 @@ namespace {
 constexpr std::uint32_t kTwoThreadMinimum = 50000;
 // Records are read, or taken from the file's mapping, this many bytes at a time.
 constexpr std::size_t kReadBytes = 256 * 1024;
+// The most bytes of records a build of several tags reads into memory (a million addresses
+// take 403 MB), and at most a quarter of the machine's memory.
+constexpr std::uint64_t kLargestRecordsInMemory = std::uint64_t{1} << 30;
 
 // Records are asked for this many ahead of their keys being formed: each record read in place
 // would otherwise wait on memory.
@@ -98,6 +103,13 @@ bool TableImpl::pipelinesTags(std::size_t tagCount) const {
     return tagCount > 1 && secondThreadPays();
 }
 
+bool TableImpl::recordsFitInMemory(std::uint64_t bytes) {
+    const long pages = ::sysconf(_SC_PHYS_PAGES);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    return bytes <= kLargestRecordsInMemory && pages > 0 && pageSize > 0 &&
+           bytes <= static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize) / 4;
+}
+
 template <class Each>
 void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each each) const {
     const std::uint32_t perRead =
@@ -111,7 +123,9 @@ void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each
         // Keys are formed from the mapped records in place: most keys need a few of a
         // record's bytes, and copying every byte of every record costs more than forming them.
         const char* chunk = nullptr;
-        if (dbfMap_.covers(offset, length)) {
+        if (offset - headerLength_ + length <= recordsInMemory_.size()) {
+            chunk = recordsInMemory_.data() + (offset - headerLength_);
+        } else if (dbfMap_.covers(offset, length)) {
             chunk = dbfMap_.bytesAt(offset);
         } else {
             buffer.resize(length);

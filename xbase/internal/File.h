@@ -114,6 +114,9 @@ class File {
     std::size_t readAt(std::uint64_t offset, void* buf, std::size_t n) const;
     // Reads exactly n bytes at offset or throws Error naming the file and what was being read.
     void readExact(std::uint64_t offset, void* buf, std::size_t n, const char* what) const;
+    // The same for bytes the file held when it was opened: a file that ends before them was
+    // cut short by another program, which the error says as a mapping's reads say it.
+    void readStillThere(std::uint64_t offset, void* buf, std::size_t n) const;
     // Writes all n bytes at offset, a short write going on from where it stopped, or throws
     // Error naming the file and the system's cause.
     void writeAt(std::uint64_t offset, const void* buf, std::size_t n);
