@@ -391,7 +391,7 @@ void TableImpl::buildInTurn(
     std::vector<char, HugePageAllocator<char>> records;
     if (pipelinesTags(orders.size()) && recordsFitInMemory(recordsEnd - headerLength_)) {
         records.resize(recordsEnd - headerLength_);
-        dbf_.readStillThere(headerLength_, records.data(), records.size());
+        readRecordsInto(records);
         recordsInMemory_ = records;
     } else {
         // Records appended since the table was mapped lie past the mapping: it is made again

@@ -255,6 +255,9 @@ class TableImpl final : public Table {
     bool pipelinesTags(std::size_t tagCount) const;
     // Whether a build of several tags may read this many bytes of records into memory.
     static bool recordsFitInMemory(std::uint64_t bytes);
+    // Reads the records, from the first on, into into; a file cut short fails as a walk of its
+    // mapping would.
+    void readRecordsInto(std::span<char> into) const;
     // Calls build(i, prepared) for each order in turn, with its keys prepared ahead on a
     // second thread where that pays (else prepared is nullptr); a null order has none. Each
     // tag reads every record again: where the keys are prepared ahead the records are read
