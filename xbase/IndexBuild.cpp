@@ -124,8 +124,10 @@ bool IndexTag::buildFrom(const KeyBlock& keys, const KeyOrder& order,
         if (next + KeyBlock::kLookAhead / 2 < order.size())
             keys.prefetchKey(order[next + KeyBlock::kLookAhead / 2]);
         const std::uint32_t i = order[next];
-        if (next > 0 && keys.key(i) == keys.key(previous) &&
-            (unique() || keys.recno(i) == keys.recno(previous)))
+        // Record numbers first: a tag that lists every entry repeats one only for the same
+        // record, which a build from the records never gives, so the keys are rarely compared.
+        if (next > 0 && (unique() || keys.recno(i) == keys.recno(previous)) &&
+            keys.key(i) == keys.key(previous))
             continue;
         if (!add(i)) {
             writeLeaf(previous, false);
