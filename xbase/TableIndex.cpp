@@ -7,7 +7,6 @@
 #include "xbase/Error.h"
 #include "xbase/internal/CdxFile.h"
 #include "xbase/internal/DbfHeader.h"
-#include "xbase/internal/HugePages.h"
 #include "xbase/internal/IdxFile.h"
 #include "xbase/internal/IndexCursor.h"
 #include "xbase/internal/IndexKey.h"
@@ -376,23 +375,21 @@ void TableImpl::buildInTurn(
     const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build) {
     struct LetGoOfRecords {
         const FileMap& map;
-        std::span<const char>& inMemory;
+        bool& byCalls;
         ~LetGoOfRecords() {
             map.letGo();
-            inMemory = {};
+            byCalls = false;
         }
-    } letGo{dbfMap_, recordsInMemory_};
+    } letGo{dbfMap_, readRecordsByCalls_};
     const std::uint64_t recordsEnd =
         headerLength_ + static_cast<std::uint64_t>(diskCount_) * recordLength_;
-    // Where the keys are prepared ahead, the records are read once into memory of huge pages
-    // that every tag walks: walking the file's mapping, of small pages, a tag at a time costs
-    // a fault or a TLB miss every few records, and on virtual machines a fault every page and
-    // walk. The memory taken is what the mapping's pages would have taken.
-    std::vector<char, HugePageAllocator<char>> records;
-    if (pipelinesTags(orders.size()) && recordsFitInMemory(recordsEnd - headerLength_)) {
-        records.resize(recordsEnd - headerLength_);
-        readRecordsInto(records);
-        recordsInMemory_ = records;
+    // Where the keys are prepared ahead, each tag reads the records with calls, a stretch at a
+    // time into a buffer the processor's cache holds: walking the file's mapping of small
+    // pages a tag at a time waits on a fault or a TLB miss every few records (on a virtual
+    // machine a fault every page of every walk), while the system copies from its cache
+    // through its own large pages.
+    if (pipelinesTags(orders.size())) {
+        readRecordsByCalls_ = true;
     } else {
         // Records appended since the table was mapped lie past the mapping: it is made again
         // to cover them, so that every tag forms their keys in place rather than from copies

@@ -6,8 +6,6 @@
 //
 // A build of several tags (TagPipeline) prepares each tag's keys whole on one thread, either,
 // sorted and ready for the tree; a tag whose keys need a memo is left to the table's thread.
-#include <unistd.h>
-
 #include <algorithm>
 #include <atomic>
 #include <thread>
@@ -28,9 +26,6 @@ namespace {
 constexpr std::uint32_t kTwoThreadMinimum = 50000;
 // Records are read, or taken from the file's mapping, this many bytes at a time.
 constexpr std::size_t kReadBytes = 256 * 1024;
-// The most bytes of records a build of several tags reads into memory (a million addresses
-// take 403 MB), and at most a quarter of the machine's memory.
-constexpr std::uint64_t kLargestRecordsInMemory = std::uint64_t{1} << 30;
 
 // Records are asked for this many ahead of their keys being formed: each record read in place
 // would otherwise wait on memory.
@@ -103,35 +98,6 @@ bool TableImpl::pipelinesTags(std::size_t tagCount) const {
     return tagCount > 1 && secondThreadPays();
 }
 
-// The second half on another thread: taking fresh memory and copying into it costs what the
-// two processors can share.
-void TableImpl::readRecordsInto(std::span<char> into) const {
-    const std::size_t half = into.size() / 2;
-    std::exception_ptr laterFailed;
-    std::thread later([&] {
-        try {
-            dbf_.readStillThere(headerLength_ + half, into.data() + half, into.size() - half);
-        } catch (...) {
-            laterFailed = std::current_exception();
-        }
-    });
-    try {
-        dbf_.readStillThere(headerLength_, into.data(), half);
-    } catch (...) {
-        later.join();
-        throw;  // where the file ends first
-    }
-    later.join();
-    if (laterFailed) std::rethrow_exception(laterFailed);
-}
-
-bool TableImpl::recordsFitInMemory(std::uint64_t bytes) {
-    const long pages = ::sysconf(_SC_PHYS_PAGES);
-    const long pageSize = ::sysconf(_SC_PAGESIZE);
-    return bytes <= kLargestRecordsInMemory && pages > 0 && pageSize > 0 &&
-           bytes <= static_cast<std::uint64_t>(pages) * static_cast<std::uint64_t>(pageSize) / 4;
-}
-
 template <class Each>
 void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each each) const {
     const std::uint32_t perRead =
@@ -145,13 +111,11 @@ void TableImpl::forEachRecordBytes(std::uint32_t first, std::uint32_t last, Each
         // Keys are formed from the mapped records in place: most keys need a few of a
         // record's bytes, and copying every byte of every record costs more than forming them.
         const char* chunk = nullptr;
-        if (offset - headerLength_ + length <= recordsInMemory_.size()) {
-            chunk = recordsInMemory_.data() + (offset - headerLength_);
-        } else if (dbfMap_.covers(offset, length)) {
+        if (!readRecordsByCalls_ && dbfMap_.covers(offset, length)) {
             chunk = dbfMap_.bytesAt(offset);
         } else {
             buffer.resize(length);
-            dbf_.readExact(offset, buffer.data(), length, "a record");
+            dbf_.readStillThere(offset, buffer.data(), length);
             chunk = buffer.data();
         }
         // Records of a file cut short read as zeros: what was formed from them is not kept, and

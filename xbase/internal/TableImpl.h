@@ -9,7 +9,6 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -253,16 +252,12 @@ class TableImpl final : public Table {
     bool secondThreadPays() const;
     // Whether a build of this many tags gathers their keys on two threads (see TagPipeline).
     bool pipelinesTags(std::size_t tagCount) const;
-    // Whether a build of several tags may read this many bytes of records into memory.
-    static bool recordsFitInMemory(std::uint64_t bytes);
-    // Reads the records, from the first on, into into; a file cut short fails as a walk of its
-    // mapping would.
-    void readRecordsInto(std::span<char> into) const;
+
     // Calls build(i, prepared) for each order in turn, with its keys prepared ahead on a
     // second thread where that pays (else prepared is nullptr); a null order has none. Each
-    // tag reads every record again: where the keys are prepared ahead the records are read
-    // into memory once, else the pages of the file's mapping stay with the process until the
-    // last tag is built.
+    // tag reads every record again: where the keys are prepared ahead it reads them with calls,
+    // else in place in the file's mapping, whose pages stay with the process until the last
+    // tag is built.
     void buildInTurn(const std::vector<const Order*>& orders,
                      const std::function<void(std::size_t i, const PreparedKeys* prepared)>& build);
     // The keys of every record in o, gathered from the file and sorted; for any thread, which
@@ -373,9 +368,9 @@ class TableImpl final : public Table {
     OpenMode mode_;
     File dbf_;
     FileMap dbfMap_;  // the file's length at open (or pack), for reading
-    // During a build of several tags on a large table, its records read into memory, from the
-    // first on (see buildInTurn); empty otherwise.
-    std::span<const char> recordsInMemory_;
+    // During a build of several tags on a large table, each tag reads the records with calls
+    // rather than in place in the mapping (see buildInTurn).
+    bool readRecordsByCalls_ = false;
     std::unique_ptr<MemoFile> memo_;
 
     std::uint8_t version_ = 0;
