@@ -272,13 +272,6 @@ void FileMap::letGo() const {
     ::madvise(address_, size_, MADV_DONTNEED);  // a shared file mapping reads the file again
 }
 
-void FileMap::populate() const {
-#ifndef MADV_POPULATE_READ
-    constexpr int MADV_POPULATE_READ = 22;  // Linux 5.14 on; older kernels refuse it
-#endif
-    if (address_) ::madvise(address_, size_, MADV_POPULATE_READ);
-}
-
 void FileMap::unmap() {
     if (address_) {
         unwatchMapping(address_);

@@ -109,9 +109,8 @@ void KeyBlock::add(std::string_view text, std::uint32_t recno) {
     if (recnosFollow_ && recno != count_ + 1) holdRecnos();
     if (!recnosFollow_) recnos_.push_back(recno);
     const std::uint32_t n = ++count_;
-    const std::uint32_t previous = lastRecno_;
-    lastRecno_ = recno;
     if (n == 1) return;
+    const std::uint32_t previous = this->recno(n - 2);
     recnosAscend_ = recnosAscend_ && previous <= recno;
     if (sorted_) {
         const int c = compareKeys(key(n - 2), key(n - 1));

@@ -388,17 +388,14 @@ void TableImpl::buildInTurn(
     // pages a tag at a time waits on a fault or a TLB miss every few records (on a virtual
     // machine a fault every page of every walk), while the system copies from its cache
     // through its own large pages.
-    if (pipelinesTags(orders.size())) {
-        readRecordsByCalls_ = true;
-    } else {
-        // Records appended since the table was mapped lie past the mapping: it is made again
-        // to cover them, so that every tag forms their keys in place rather than from copies
-        // read for each tag.
-        if (!dbfMap_.covers(0, recordsEnd)) dbfMap_ = dbf_.mapForReading(dbf_.size());
-        if (orders.size() > 1) dbfMap_.populate();
-    }
+    readRecordsByCalls_ = pipelinesTags(orders.size());
+    // Records appended since the table was mapped lie past the mapping: it is made again to
+    // cover them, so that every tag forms their keys in place rather than from copies read for
+    // each tag.
+    if (!readRecordsByCalls_ && !dbfMap_.covers(0, recordsEnd))
+        dbfMap_ = dbf_.mapForReading(dbf_.size());
     std::optional<TagPipeline> pipeline;
-    if (pipelinesTags(orders.size()))
+    if (readRecordsByCalls_)
         pipeline.emplace(orders.size(),
                          [this, &orders](std::size_t i, const std::atomic<bool>& stop) {
                              return orders[i] ? prepareKeys(*orders[i], stop) : PreparedKeys{};

@@ -62,10 +62,6 @@ class FileMap {
     void checkInPlace(std::uint64_t offset) const;
     // Lets go of every page the mapping holds.
     void letGo() const;
-    // Maps every page in one call ahead of a pass that reads them all (a build of tags walks
-    // every record once per tag), rather than on a fault every few pages; pages past the end
-    // of a file cut short meanwhile are left out. Only advice: kernels without it ignore it.
-    void populate() const;
 
   private:
     friend class File;

@@ -98,7 +98,6 @@ class KeyBlock {
     // Each key's record number, once they do not follow one another from 1.
     std::vector<std::uint32_t, HugePageAllocator<std::uint32_t>> recnos_;
     bool recnosFollow_ = true;  // key i so far came from record i + 1
-    std::uint32_t lastRecno_ = 0;
     bool sorted_ = true;        // every entry so far arrived in order
     bool recnosAscend_ = true;  // every record number so far arrived in order
 };
